@@ -1,0 +1,17 @@
+# cw_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>] [DISPLAY])
+# One Qt Test executable per tested class, run by CTest. Tests without DISPLAY run on the
+# offscreen platform; DISPLAY tests expect a real X server (see tests/x11).
+function(cw_add_test name)
+    cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_DISPLAY)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    if(ARG_LABELS)
+        set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+    endif()
+endfunction()

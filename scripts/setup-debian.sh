@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Candlewatcher needs on Debian 12.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    # real X server tests: a virtual display, a window manager, a tray host, a clicker
+    xvfb openbox trayer xdotool x11-utils
+    # benchmarks and fuzzers
+    libbenchmark-dev clang libclang-rt-14-dev
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

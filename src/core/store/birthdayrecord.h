@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// One event: up to seven field cells in the data file that share one record key. All values
+// are text; a field the record has no live cell for reads as "".
+struct BirthdayRecord
+{
+    // Field slots, in the order of the data file's field table.
+    enum Field { Name = 0, Date, Recurs, Notify, Alert, LastDate, ShowYears, FieldCount };
+
+    int key = -1;
+    std::array<QString, FieldCount> values;
+
+    const QString& value(Field field) const { return values[field]; }
+    void setValue(Field field, const QString& text) { values[field] = text; }
+
+    bool operator==(const BirthdayRecord&) const = default;
+};

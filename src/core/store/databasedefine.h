@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// Decides where birthday.dat lives: beside the program when that folder is writable or already
+// holds a birthday.dat, otherwise in the per-user data folder (created when needed).
+// Returns the data file's full path.
+QString databaseDefine(const QString& programDir, const QString& userDataDir);
+
+// The same for the running program: its own folder and QStandardPaths::AppDataLocation.
+QString databaseDefine();

@@ -1,0 +1,125 @@
+#include "textconv.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace TextConv {
+
+QString shortDateFormat(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString dateToText(QDate date, const QLocale& locale)
+{
+    return locale.toString(date, shortDateFormat(locale));
+}
+
+std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    QDate date = locale.toDate(trimmed, shortDateFormat(locale));
+    if (!date.isValid())
+        date = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid())
+        date = locale.toDate(trimmed, QLocale::ShortFormat);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+// The long time form without its time zone: the zone name is no part of a time of day and
+// would not read back.
+static QString longTimeFormat(const QLocale& locale)
+{
+    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.replace(zone, QStringLiteral(" "));
+    return format.trimmed();
+}
+
+QString timeToText(QTime time, const QLocale& locale)
+{
+    return locale.toString(time, longTimeFormat(locale));
+}
+
+std::optional<QTime> textToTime(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    QTime time = locale.toTime(trimmed, longTimeFormat(locale));
+    if (!time.isValid())
+        time = locale.toTime(trimmed, QLocale::ShortFormat);
+    for (const char* format : {"HH:mm:ss", "H:mm:ss", "HH:mm", "H:mm"}) {
+        if (time.isValid())
+            break;
+        time = QTime::fromString(trimmed, QLatin1String(format));
+    }
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+static std::optional<double> textToNumber(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    double number = locale.toDouble(trimmed, &ok);
+    if (!ok)
+        number = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+std::optional<int> textToWhole(const QString& text, int min, int max, const QLocale& locale)
+{
+    const std::optional<double> number = textToNumber(text, locale);
+    if (!number)
+        return std::nullopt;
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    const double whole = std::nearbyint(*number);
+    if (whole < static_cast<double>(min) || whole > static_cast<double>(max))
+        return std::nullopt;
+    return static_cast<int>(whole);
+}
+
+std::optional<bool> textToBool(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    const std::optional<double> number = textToNumber(trimmed, locale);
+    if (!number)
+        return std::nullopt;
+    return *number != 0.0;
+}
+
+QString boolToText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString versionText(int major, int minor, int patch)
+{
+    return QStringLiteral("%1.%2%3").arg(major).arg(minor).arg(patch);
+}
+
+QString versionText()
+{
+    return versionText(CANDLEWATCHER_VERSION_MAJOR, CANDLEWATCHER_VERSION_MINOR,
+                       CANDLEWATCHER_VERSION_PATCH);
+}
+
+} // namespace TextConv

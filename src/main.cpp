@@ -1,0 +1,6 @@
+#include "app/candlewatcherapp.h"
+
+int main(int argc, char** argv)
+{
+    return candlewatcherMain(argc, argv);
+}

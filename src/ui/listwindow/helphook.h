@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+// Receives a help key ("name", "date", ...) when the mouse moves over a registered control;
+// the main window passes its helpUpdate.
+using HelpSink = std::function<void(const QString& helpKey)>;
+
+// Registers a control with its help key: whenever the mouse moves over it, the sink is called.
+// One line per control; an empty sink registers nothing.
+void helpHook(QWidget* control, const QString& helpKey, const HelpSink& sink);
