@@ -1,16 +1,189 @@
 #include "candlewatcherapp.h"
 
 #include "app/clock.h"
+#include "app/mainwindow.h"
+#include "settings/settingsstore.h"
+#include "store/birthdaystore.h"
 #include "store/databasedefine.h"
+#include "tray/trayicon.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const programTitle = "Candlewatcher";
+const char* const iconResource = ":/icons/candlewatcher.svg";
+
+// The self-pipe: the signal handler only writes one byte to it; the event loop reads it.
+int signalPipe[2] = {-1, -1};
+constexpr std::array termSignals = {SIGTERM, SIGINT, SIGHUP};
+struct sigaction previousActions[termSignals.size()];
+
+extern "C" void termSignalHandler(int signal)
+{
+    const int savedErrno = errno;
+    const char byte = static_cast<char>(signal);
+    // Non-blocking: a full pipe already holds a request to end.
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = savedErrno;
+}
+
+QString trayTip()
+{
+    return QStringLiteral("Marrowfell ") + QLatin1String(programTitle);
+}
+
+} // namespace
+
+CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
+                                   const Clock& clock, QObject* parent)
+    : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
+      m_window(std::make_unique<MainWindow>(store, settings, clock))
+{
+    m_window->setTrayIcon(m_tray.get());
+    connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
+    connect(m_window.get(), &MainWindow::unloaded, this, [this] {
+        m_unloaded = true;
+        m_trayRetry.stop();
+        // The window takes the icon back itself; make sure none outlives the program's end.
+        m_tray->trayIconRemove();
+        emit finished();
+    });
+    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::trayRetry);
+    m_trayRetry.setInterval(TrayRetryIntervalMs);
+}
+
+CandlewatcherApp::~CandlewatcherApp()
+{
+    if (m_signalNotifier) {
+        for (std::size_t i = 0; i < termSignals.size(); ++i)
+            ::sigaction(termSignals[i], &previousActions[i], nullptr);
+        ::close(signalPipe[0]);
+        ::close(signalPipe[1]);
+        signalPipe[0] = signalPipe[1] = -1;
+    }
+    // The icon goes first: it refers to the window's menu.
+    m_tray->trayIconRemove();
+    m_window.reset();
+}
+
+void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
+{
+    m_trayRetry.setInterval(intervalMs);
+    m_trayRetryAttempts = attempts;
+}
+
+void CandlewatcherApp::start()
+{
+    // Form_Load fills the list and runs the first check, so a notification may appear before
+    // the icon does.
+    m_window->formLoad();
+    if (trayIconAdd())
+        return;
+    // A window that starts hidden with no icon to open it could only be ended by a signal.
+    m_window->setTrayAvailable(false);
+    m_window->showFromTray();
+    m_trayRetryLeft = m_trayRetryAttempts;
+    if (m_trayRetryLeft > 0)
+        m_trayRetry.start();
+}
+
+bool CandlewatcherApp::trayIconAdd()
+{
+    if (!m_tray->trayIconAdd(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
+                             trayTip()))
+        return false;
+    m_window->setTrayAvailable(true);
+    return true;
+}
+
+void CandlewatcherApp::trayRetry()
+{
+    // The window stays as the user has it; from now on its close button hides it again.
+    if (!m_unloaded && trayIconAdd()) {
+        m_trayRetry.stop();
+        return;
+    }
+    if (--m_trayRetryLeft <= 0)
+        m_trayRetry.stop();
+}
+
+void CandlewatcherApp::sessionEnd()
+{
+    if (m_unloaded)
+        return;
+    m_window->sessionEnd();
+}
+
+bool CandlewatcherApp::watchTermSignals()
+{
+    if (m_signalNotifier)
+        return true;
+    if (signalPipe[0] != -1)
+        return false; // another instance holds the handlers
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
+        signalPipe[0] = signalPipe[1] = -1;
+        return false;
+    }
+    m_signalNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(m_signalNotifier, &QSocketNotifier::activated, this, &CandlewatcherApp::onTermSignal);
+    for (std::size_t i = 0; i < termSignals.size(); ++i) {
+        struct sigaction action = {};
+        action.sa_handler = termSignalHandler;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(termSignals[i], &action, &previousActions[i]);
+    }
+    return true;
+}
+
+void CandlewatcherApp::onTermSignal()
+{
+    char bytes[16];
+    while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    sessionEnd();
+}
 
 int candlewatcherMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    app.setApplicationName("Candlewatcher");
-    app.setOrganizationName("Marrowfell");
-    const QString dataPath = databaseDefine();
-    Q_UNUSED(dataPath); // TODO(tray): the window and the tray icon come with the entry issue
-    return 0;
+    app.setApplicationName(QLatin1String(programTitle));
+    app.setOrganizationName(QStringLiteral("Marrowfell"));
+    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                  .arg(CANDLEWATCHER_VERSION_MAJOR)
+                                  .arg(CANDLEWATCHER_VERSION_MINOR)
+                                  .arg(CANDLEWATCHER_VERSION_PATCH));
+    app.setDesktopFileName(QStringLiteral("candlewatcher"));
+    app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
+    // The program lives in the tray: closing or hiding its last window does not end it.
+    app.setQuitOnLastWindowClosed(false);
+
+    BirthdayStore store(databaseDefine());
+    SettingsStore settings;
+    Clock clock;
+    CandlewatcherApp candlewatcher(store, settings, clock);
+    QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    // Logging off or shutting down unloads without a question, as a terminating signal does.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &candlewatcher,
+                     [&candlewatcher](QSessionManager&) { candlewatcher.sessionEnd(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &candlewatcher,
+                     &CandlewatcherApp::sessionEnd);
+    candlewatcher.watchTermSignals();
+
+    candlewatcher.start();
+    if (candlewatcher.isUnloaded())
+        return 0;
+    return app.exec();
 }

@@ -1,5 +1,68 @@
 #pragma once
 
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class BirthdayStore;
+class SettingsStore;
+class Clock;
+class MainWindow;
+class TrayIcon;
+class QSocketNotifier;
+
 // Main: fixes the data file's place, loads the main window hidden, puts the icon in the tray
 // and runs until the main window unloads. Returns the program's exit code.
 int candlewatcherMain(int argc, char** argv);
+
+// The running program: the main window and its tray icon, the fallback for a desktop without
+// a tray, and the ways the program is told to end (exit command, end of session, SIGTERM).
+class CandlewatcherApp : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int TrayRetryIntervalMs = 2000;
+    static constexpr int TrayRetryAttempts = 30; // a tray that is a minute late no longer counts
+
+    CandlewatcherApp(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
+                     QObject* parent = nullptr);
+    ~CandlewatcherApp() override;
+
+    MainWindow& mainWindow() { return *m_window; }
+    TrayIcon& trayIcon() { return *m_tray; }
+
+    // How often and how many times to look for a tray that was missing at start.
+    void setTrayRetry(int intervalMs, int attempts);
+    bool trayRetryActive() const { return m_trayRetry.isActive(); }
+
+    // Loads the main window hidden and adds the tray icon. Without a tray the window is shown
+    // instead (the program must stay reachable) and the tray is looked for again for a while.
+    void start();
+
+    // Unloads the main window without a question: end of the desktop session, SIGTERM.
+    // Does nothing once the window has unloaded.
+    void sessionEnd();
+    bool isUnloaded() const { return m_unloaded; }
+
+    // Turns SIGTERM, SIGINT and SIGHUP into sessionEnd through a self-pipe, so the unload runs
+    // in the event loop and not in the signal handler. False when the pipe cannot be made.
+    bool watchTermSignals();
+
+signals:
+    // The main window has unloaded: the program may end.
+    void finished();
+
+private:
+    bool trayIconAdd();
+    void trayRetry();
+    void onTermSignal();
+
+    std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<MainWindow> m_window;
+    QTimer m_trayRetry;
+    int m_trayRetryLeft = 0;
+    int m_trayRetryAttempts = TrayRetryAttempts;
+    bool m_unloaded = false;
+    QSocketNotifier* m_signalNotifier = nullptr;
+};

@@ -1,12 +1,86 @@
 #include "trayicon.h"
 
-TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
-TrayIcon::~TrayIcon() = default;
+#include <QIcon>
+#include <QMenu>
 
-bool TrayIcon::trayIconAdd(QMenu*, const QIcon&, const QString&)
+TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
+
+TrayIcon::~TrayIcon()
 {
-    return false; // TODO(tray): placeholder until the tray lands
+    // Leave no icon behind in the tray, but tell no one: the owner is going away.
+    windowUnhook();
+    if (m_icon) {
+        m_icon->hide();
+        m_icon.reset();
+    }
 }
 
-void TrayIcon::trayIconRemove() {}
-bool TrayIcon::isAdded() const { return false; }
+void TrayIcon::setAvailabilityProbe(AvailabilityProbe probe)
+{
+    m_probe = std::move(probe);
+}
+
+bool TrayIcon::trayAvailable() const
+{
+    return m_probe ? m_probe() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool TrayIcon::trayIconAdd(QMenu* menu, const QIcon& icon, const QString& tip)
+{
+    if (m_icon)
+        return true;
+    // Qt would keep a tray icon shown "in waiting" on a desktop without a tray; the caller needs
+    // to know, since the program would then have no way in.
+    if (!trayAvailable())
+        return false;
+    m_icon = std::make_unique<QSystemTrayIcon>(icon);
+    m_icon->setToolTip(tip);
+    m_icon->setContextMenu(menu);
+    m_icon->show();
+    windowHook();
+    return true;
+}
+
+void TrayIcon::trayIconRemove()
+{
+    if (!m_icon)
+        return;
+    windowUnhook();
+    m_icon->hide();
+    // The menu belongs to the main window; the icon must not keep a platform menu of it around.
+    m_icon->setContextMenu(nullptr);
+    m_icon.reset();
+    emit removed();
+}
+
+bool TrayIcon::isAdded() const
+{
+    return m_icon != nullptr;
+}
+
+void TrayIcon::windowHook()
+{
+    windowUnhook();
+    m_hook = connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::trayWindowProc);
+}
+
+void TrayIcon::windowUnhook()
+{
+    if (m_hook)
+        disconnect(m_hook);
+    m_hook = {};
+}
+
+void TrayIcon::trayWindowProc(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        emit showRequested();
+        break;
+    case QSystemTrayIcon::Context:     // Qt has opened the context menu already
+    case QSystemTrayIcon::DoubleClick: // the Trigger of its first click has shown the window
+    case QSystemTrayIcon::MiddleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+}
