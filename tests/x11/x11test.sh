@@ -1,0 +1,272 @@
+#!/usr/bin/env bash
+# Runs the real program on a private X server with a window manager (openbox) and an XEmbed
+# tray (trayer), and drives it with xdotool as a user would.
+#
+#   x11test.sh SCENARIO CANDLEWATCHER X11SEED
+#
+# Scenarios:
+#   tray_click      starts with only the tray icon; a left click maps the main window; its
+#                   close button hides it again and the next click brings it back
+#   tray_menu_exit  the right-click menu opens and closes; "&Show" maps the window; "E&xit"
+#                   asks, No keeps the program, Yes ends it with the layout saved and the data
+#                   file compacted
+#   sigterm         SIGTERM ends it the same way, without a question
+#
+# Exits 0 on success, 1 on failure, 77 (skip) when the X server or a tool is missing.
+set -u
+scenario=${1:?scenario} program=${2:?program} seed=${3:?seed tool}
+
+skip() {
+    echo "SKIP: $*"
+    exit 77
+}
+
+for tool in Xvfb openbox trayer xdotool xwininfo xprop; do
+    command -v "$tool" >/dev/null 2>&1 ||
+        skip "$tool is not installed; scripts/setup-debian.sh installs the X test tools"
+done
+
+work=$(mktemp -d /tmp/candlewatcher-x11.XXXXXX)
+pids=()
+app=""
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+    sleep 0.2
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($scenario): $*"
+    if [ -n "$app" ]; then
+        echo "--- windows of the program:"
+        for w in $(xdotool search --pid "$app" 2>/dev/null); do
+            echo "$w '$(xdotool getwindowname "$w" 2>/dev/null)' $(window_state "$w")"
+        done
+    fi
+    echo "--- program output:"
+    cat "$work/app.log" 2>/dev/null
+    if command -v import >/dev/null 2>&1; then
+        import -window root "$PWD/x11_$scenario-failure.png" 2>/dev/null &&
+            echo "--- screen saved to $PWD/x11_$scenario-failure.png"
+    fi
+    exit 1
+}
+
+# until SECONDS COMMAND...: true as soon as the command succeeds, false after the time is up
+until_true() {
+    local tenths=$(($1 * 10))
+    shift
+    for _ in $(seq "$tenths"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# "WIDTHxHEIGHT viewable" or "... unmapped"
+window_state() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Width:/ { w = $2 } /Height:/ { h = $2 }
+        /Map State:/ { s = ($3 == "IsViewable") ? "viewable" : "unmapped" }
+        END { print w "x" h, s }'
+}
+
+# The program's viewable windows, one id a line, optionally only those whose name matches
+visible_windows() {
+    if [ $# -gt 0 ]; then
+        xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null
+    else
+        xdotool search --onlyvisible --pid "$app" 2>/dev/null
+    fi
+}
+
+is_small() {
+    local size
+    size=$(window_state "$1" | cut -d' ' -f1)
+    [ "${size%x*}" -le 64 ] && [ "${size#*x}" -le 64 ]
+}
+
+tray_icon() {
+    local w
+    for w in $(visible_windows); do
+        is_small "$w" && xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q = && {
+            echo "$w"
+            return 0
+        }
+    done
+    return 1
+}
+
+main_window() {
+    local w
+    for w in $(visible_windows '^Candlewatcher v'); do
+        is_small "$w" || {
+            echo "$w"
+            return 0
+        }
+    done
+    return 1
+}
+main_window_shown() { main_window >/dev/null; }
+main_window_hidden() { ! main_window_shown; }
+
+popup_menu() {
+    local w
+    for w in $(visible_windows); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU && {
+            echo "$w"
+            return 0
+        }
+    done
+    return 1
+}
+popup_shown() { popup_menu >/dev/null; }
+popup_gone() { ! popup_shown; }
+
+# The exit question: a dialog titled just "Candlewatcher"
+question_box() {
+    local w
+    for w in $(visible_windows '^Candlewatcher$'); do
+        is_small "$w" || {
+            echo "$w"
+            return 0
+        }
+    done
+    return 1
+}
+question_shown() { question_box >/dev/null; }
+question_gone() { ! question_shown; }
+
+app_running() { kill -0 "$app" 2>/dev/null; }
+app_ended() { ! app_running; }
+
+click_icon() { # BUTTON
+    local icon
+    icon=$(tray_icon) || fail "the tray icon is gone"
+    xdotool mousemove --window "$icon" 8 8 click "$1"
+}
+
+open_tray_menu() {
+    click_icon 3
+    until_true 5 popup_shown || fail "a right click on the icon opened no menu"
+}
+
+# --- the desktop ---------------------------------------------------------------------------
+# Xvfb picks a free display itself and names it through -displayfd once it is ready.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+until_true 10 test -s "$work/display" ||
+    skip "Xvfb could not start a display: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
+export DISPLAY=":$(head -n 1 "$work/display")"
+xdpyinfo >/dev/null 2>&1 || skip "the X server on $DISPLAY does not answer"
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+    --SetDockType true >"$work/trayer.log" 2>&1 &
+pids+=($!)
+until_true 10 xdotool search --classname trayer >/dev/null 2>&1 || fail "trayer did not start"
+sleep 0.5 # the tray takes its selection after mapping its window
+
+# --- the program, with a throw-away home and its own folder for the data file ----------------
+home=$work/home
+mkdir -p "$home/run" "$work/app"
+chmod 700 "$home/run"
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=xcb
+unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+cp "$program" "$work/app/candlewatcher" || fail "cannot copy $program"
+datafile=$work/app/birthday.dat
+config=$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf
+
+seeded_size=0
+if [ "$scenario" != tray_click ]; then
+    seeded_size=$("$seed" "$datafile") || fail "could not prepare the data file"
+fi
+
+"$work/app/candlewatcher" >"$work/app.log" 2>&1 &
+app=$!
+pids=("$app" "${pids[@]}")
+
+until_true 15 tray_icon >/dev/null || fail "no tray icon appeared"
+sleep 1
+main_window_hidden || fail "the main window is shown at start; only the tray icon should be"
+
+# After the program ended: exit code 0, layout written, data file compacted, records kept.
+check_unloaded() { # HOW
+    until_true 15 app_ended || fail "the program still runs 15 s after $1"
+    wait "$app"
+    local code=$?
+    [ "$code" -eq 0 ] || fail "the program ended with code $code after $1"
+    [ -f "$config" ] || fail "no settings file after $1"
+    grep -q '^WindowWidth=' "$config" || fail "the layout was not written after $1"
+    grep -q '^ToolBar=' "$config" || fail "the bars were not written after $1"
+    local size
+    size=$(stat -c %s "$datafile")
+    [ "$size" -gt 0 ] || fail "the data file is empty after $1"
+    [ "$size" -lt "$seeded_size" ] ||
+        fail "the data file was not compacted after $1 ($seeded_size bytes before, $size after)"
+}
+
+case $scenario in
+tray_click)
+    click_icon 1
+    until_true 10 main_window_shown || fail "a left click on the tray icon did not map the main window"
+    window=$(main_window)
+    # A second click leaves it shown.
+    click_icon 1
+    sleep 0.5
+    main_window_shown || fail "a second left click hid the main window"
+    # The close button hides it; the program stays in the tray.
+    xdotool windowactivate --sync "$window" 2>/dev/null
+    xdotool key --window "$window" alt+F4
+    until_true 10 main_window_hidden || fail "the close button did not hide the main window"
+    sleep 0.5
+    app_running || fail "the close button ended the program"
+    tray_icon >/dev/null || fail "the tray icon went with the close button"
+    click_icon 1
+    until_true 10 main_window_shown || fail "the tray icon did not bring the closed window back"
+    ;;
+tray_menu_exit)
+    open_tray_menu
+    xdotool key Escape
+    until_true 5 popup_gone || fail "Escape did not close the tray menu"
+    main_window_hidden || fail "closing the tray menu showed the main window"
+
+    open_tray_menu
+    xdotool key s # &Show Candlewatcher
+    until_true 10 main_window_shown || fail "\"&Show Candlewatcher\" did not map the main window"
+
+    open_tray_menu
+    xdotool key x # E&xit Candlewatcher
+    until_true 10 question_shown || fail "\"E&xit Candlewatcher\" did not ask first"
+    box=$(question_box)
+    xdotool windowactivate --sync "$box" 2>/dev/null
+    xdotool key --window "$box" n
+    until_true 10 question_gone || fail "No did not close the question"
+    sleep 0.5
+    app_running || fail "the program ended although the answer was No"
+    tray_icon >/dev/null || fail "the tray icon went although the answer was No"
+
+    open_tray_menu
+    xdotool key x
+    until_true 10 question_shown || fail "the second exit did not ask"
+    box=$(question_box)
+    xdotool windowactivate --sync "$box" 2>/dev/null
+    xdotool key --window "$box" y
+    check_unloaded "Exit with the answer Yes"
+    ;;
+sigterm)
+    kill -TERM "$app"
+    check_unloaded "SIGTERM"
+    ;;
+*)
+    echo "unknown scenario $scenario"
+    exit 2
+    ;;
+esac
+echo "PASS ($scenario)"
