@@ -28,18 +28,18 @@ public:
     void setTrayAvailable(bool available);
 
 public slots:
-    void showFromTray(); // show, raise and activate
+    void showFromTray();                     // show, raise and activate
     void ReminderCheck(bool forceShow = false);
     void birthdaysRefresh();
     void birthdayNew();
     void preferencesShow();
     void aboutShow();
     void websiteShow();
-    void exitCommand(); // asks when QuitConfirm is "1", then unloads
-    void sessionEnd();  // unload without a question (logout, SIGTERM)
+    void exitCommand();                      // asks when QuitConfirm is "1", then unloads
+    void sessionEnd();                       // unload without a question (logout, SIGTERM)
 
 signals:
-    void unloaded(); // Form_Unload has run; the program may end
+    void unloaded();                         // Form_Unload has run; the program may end
 
 private:
     BirthdayStore& m_store;

@@ -3,7 +3,8 @@
 ReminderRunner::ReminderRunner(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                                QObject* parent)
     : QObject(parent), m_store(store), m_settings(settings), m_clock(clock)
-{}
+{
+}
 
 ReminderRunner::~ReminderRunner() = default;
 

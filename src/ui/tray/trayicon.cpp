@@ -9,7 +9,4 @@ bool TrayIcon::trayIconAdd(QMenu*, const QIcon&, const QString&)
 }
 
 void TrayIcon::trayIconRemove() {}
-bool TrayIcon::isAdded() const
-{
-    return false;
-}
+bool TrayIcon::isAdded() const { return false; }
