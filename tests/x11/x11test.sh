@@ -11,6 +11,8 @@
 #                   asks, No keeps the program, Yes ends it with the layout saved and the data
 #                   file compacted
 #   sigterm         SIGTERM ends it the same way, without a question
+#   late_tray       with no tray at start the window is shown and its close button minimises;
+#                   once a tray appears the icon is added and the close button hides again
 #
 # Exits 0 on success, 1 on failure, 77 (skip) when the X server or a tool is missing.
 set -u
@@ -110,6 +112,8 @@ main_window() {
     return 1
 }
 main_window_shown() { main_window >/dev/null; }
+window_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
+window_normal() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'Normal'; }
 main_window_hidden() { ! main_window_shown; }
 
 popup_menu() {
@@ -166,11 +170,14 @@ xdpyinfo >/dev/null 2>&1 || skip "the X server on $DISPLAY does not answer"
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
-    --SetDockType true >"$work/trayer.log" 2>&1 &
-pids+=($!)
-until_true 10 xdotool search --classname trayer >/dev/null 2>&1 || fail "trayer did not start"
-sleep 0.5 # the tray takes its selection after mapping its window
+tray_start() {
+    trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+        --SetDockType true >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    until_true 10 xdotool search --classname trayer >/dev/null 2>&1 || fail "trayer did not start"
+    sleep 0.5 # the tray takes its selection after mapping its window
+}
+[ "$scenario" = late_tray ] || tray_start
 
 # --- the program, with a throw-away home and its own folder for the data file ----------------
 home=$work/home
@@ -192,9 +199,11 @@ fi
 app=$!
 pids=("$app" "${pids[@]}")
 
-until_true 15 tray_icon >/dev/null || fail "no tray icon appeared"
-sleep 1
-main_window_hidden || fail "the main window is shown at start; only the tray icon should be"
+if [ "$scenario" != late_tray ]; then
+    until_true 15 tray_icon >/dev/null || fail "no tray icon appeared"
+    sleep 1
+    main_window_hidden || fail "the main window is shown at start; only the tray icon should be"
+fi
 
 # After the program ended: exit code 0, layout written, data file compacted, records kept.
 check_unloaded() { # HOW
@@ -259,6 +268,26 @@ tray_menu_exit)
     xdotool windowactivate --sync "$box" 2>/dev/null
     xdotool key --window "$box" y
     check_unloaded "Exit with the answer Yes"
+    ;;
+late_tray)
+    until_true 15 main_window_shown || fail "without a tray the main window was not shown at start"
+    window=$(main_window)
+    xdotool windowactivate --sync "$window" 2>/dev/null
+    xdotool key --window "$window" alt+F4
+    until_true 10 window_iconic "$window" ||
+        fail "without a tray the close button did not minimise the main window"
+    app_running || fail "without a tray the close button ended the program"
+
+    tray_start
+    until_true 15 tray_icon >/dev/null || fail "no tray icon appeared once the tray was there"
+    click_icon 1
+    until_true 10 main_window_shown || fail "the late tray icon did not show the main window"
+    window=$(main_window)
+    until_true 5 window_normal "$window" || fail "the late tray icon did not restore the window"
+    xdotool windowactivate --sync "$window" 2>/dev/null
+    xdotool key --window "$window" alt+F4
+    until_true 10 main_window_hidden || fail "with the late tray the close button did not hide"
+    app_running || fail "with the late tray the close button ended the program"
     ;;
 sigterm)
     kill -TERM "$app"
