@@ -116,10 +116,13 @@ window_iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'Iconic'; }
 window_normal() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'Normal'; }
 main_window_hidden() { ! main_window_shown; }
 
+# Qt's menus are override-redirect windows of the program's own; the embedded icon is the
+# only other one.
 popup_menu() {
     local w
     for w in $(visible_windows); do
-        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU && {
+        is_small "$w" && continue
+        xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: yes' && {
             echo "$w"
             return 0
         }
