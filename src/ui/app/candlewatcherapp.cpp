@@ -183,7 +183,5 @@ int candlewatcherMain(int argc, char** argv)
     candlewatcher.watchTermSignals();
 
     candlewatcher.start();
-    if (candlewatcher.isUnloaded())
-        return 0;
     return app.exec();
 }
