@@ -106,6 +106,7 @@ AboutDialog::AboutDialog(const HelpSink& help, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 8, 16, 12);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_lblTitle);
     layout->addSpacing(4);
     layout->addWidget(m_lblDescription);
@@ -122,7 +123,8 @@ AboutDialog::AboutDialog(const HelpSink& help, QWidget* parent)
     helpHook(m_cmdSysInfo, QStringLiteral("sysinfo"), help);
 
     m_cmdOK->setFocus();
-    resize(sizeHint().expandedTo(QSize(382, 270)));
+    // The width of the original box; the height follows the texts.
+    m_lblDescription->setMinimumWidth(340);
 }
 
 void AboutDialog::setUrlOpener(UrlOpener opener)

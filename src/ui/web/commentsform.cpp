@@ -53,8 +53,8 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     m_lblIntroduction->setObjectName(QStringLiteral("lblIntroduction"));
     m_lblIntroduction->setWordWrap(true);
     m_lblIntroduction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Room for three lines, so the waiting text does not make the form jump.
-    m_lblIntroduction->setMinimumHeight(m_lblIntroduction->fontMetrics().lineSpacing() * 3);
+    // Keeps the height of the full introduction, so the shorter texts do not make the form jump.
+    m_lblIntroduction->installEventFilter(this);
     auto* introLayout = new QHBoxLayout(m_grpIntroduction);
     introLayout->addWidget(m_imgIntroduction);
     introLayout->addSpacing(6);
@@ -107,7 +107,7 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     helpHook(m_cmdClose, QStringLiteral("close"), help);
 
     formLoad();
-    resize(sizeHint().expandedTo(QSize(380, 440)));
+    resize(QSize(380, 470).expandedTo(minimumSizeHint()));
 }
 
 void CommentsForm::setServerUrl(const QString& serverUrl)
@@ -151,6 +151,14 @@ void CommentsForm::reject()
 
 bool CommentsForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_lblIntroduction && event->type() == QEvent::Resize) {
+        const int height = m_lblIntroduction->fontMetrics()
+                               .boundingRect(QRect(0, 0, m_lblIntroduction->width(), 100000),
+                                             Qt::TextWordWrap, WebTexts::introduction())
+                               .height();
+        if (m_lblIntroduction->minimumHeight() != height)
+            m_lblIntroduction->setMinimumHeight(height);
+    }
     // Typed quotes would be turned into grave accents anyway; the comments box refuses them.
     if (watched == m_txtComments && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
