@@ -222,4 +222,4 @@ void TestAboutDialog::fileLaunchRefusesNonAddresses()
 }
 
 QTEST_MAIN(TestAboutDialog)
-#include "tst_aboutdialog.moc"
+#include "test_aboutdialog.moc"

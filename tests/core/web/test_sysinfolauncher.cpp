@@ -110,4 +110,4 @@ void TestSysInfoLauncher::programStartRunsTheTool()
 }
 
 QTEST_GUILESS_MAIN(TestSysInfoLauncher)
-#include "tst_sysinfolauncher.moc"
+#include "test_sysinfolauncher.moc"

@@ -237,4 +237,4 @@ void TestMessageSender::dialingIsNotAvailable()
 }
 
 QTEST_MAIN(TestMessageSender)
-#include "tst_messagesender.moc"
+#include "test_messagesender.moc"

@@ -167,4 +167,4 @@ void TestCommentsRequest::replyAccepted()
 }
 
 QTEST_APPLESS_MAIN(TestCommentsRequest)
-#include "tst_commentsrequest.moc"
+#include "test_commentsrequest.moc"

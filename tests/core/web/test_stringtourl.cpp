@@ -81,4 +81,4 @@ void TestStringToUrl::longTexts()
 }
 
 QTEST_APPLESS_MAIN(TestStringToUrl)
-#include "tst_stringtourl.moc"
+#include "test_stringtourl.moc"

@@ -394,4 +394,4 @@ void TestCommentsForm::closeButtonHelp()
 }
 
 QTEST_MAIN(TestCommentsForm)
-#include "tst_commentsform.moc"
+#include "test_commentsform.moc"
