@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -110,6 +111,12 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     resize(QSize(380, 470).expandedTo(minimumSizeHint()));
 }
 
+CommentsForm::~CommentsForm()
+{
+    if (!m_unloaded)
+        formUnload();
+}
+
 void CommentsForm::setServerUrl(const QString& serverUrl)
 {
     m_serverUrl = serverUrl;
@@ -118,6 +125,17 @@ void CommentsForm::setServerUrl(const QString& serverUrl)
 MessageSender& CommentsForm::messageSender()
 {
     return m_sender;
+}
+
+void CommentsForm::showEvent(QShowEvent* event)
+{
+    // Shown again after it was closed: load afresh, as a new form would.
+    if (m_unloaded && !event->spontaneous()) {
+        m_unloaded = false;
+        m_lblIntroduction->setText(WebTexts::introduction());
+        formLoad();
+    }
+    QDialog::showEvent(event);
 }
 
 void CommentsForm::formLoad()
@@ -139,6 +157,7 @@ void CommentsForm::done(int result)
     if (m_sender.isBusy())
         return;
     formUnload();
+    m_unloaded = true;
     QDialog::done(result);
 }
 

@@ -22,6 +22,8 @@ class CommentsForm : public QDialog
     Q_OBJECT
 public:
     CommentsForm(SettingsStore& settings, const HelpSink& help, QWidget* parent = nullptr);
+    // Keeps the texts even when the form goes without being closed (the program ending).
+    ~CommentsForm() override;
 
     // The server address that precedes "/comments.asp"; the build's setting by default.
     void setServerUrl(const QString& serverUrl);
@@ -33,6 +35,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void formLoad();
@@ -45,6 +48,7 @@ private:
     SettingsStore& m_settings;
     MessageSender m_sender;
     QString m_serverUrl;
+    bool m_unloaded = false;
 
     QGroupBox* m_grpIntroduction = nullptr;
     QLabel* m_imgIntroduction = nullptr;

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -57,6 +58,9 @@ private slots:
     void offlineShowsBothMessages();
     void failedSendKeepsFormOpen();
     void closeButtonHelp();
+    void typedTextArrivesExactly();
+    void sameFormShownAgain();
+    void textsKeptWhenDestroyedUnclosed();
 
 private:
     std::unique_ptr<CommentsForm> formMake(const HelpSink& help = HelpSink());
@@ -391,6 +395,57 @@ void TestCommentsForm::closeButtonHelp()
     QTest::mouseMove(close, close->rect().center());
     QTRY_VERIFY(keys.contains(QStringLiteral("close")));
     QVERIFY(!keys.contains(QStringLiteral("sysinfo")));
+}
+
+void TestCommentsForm::typedTextArrivesExactly()
+{
+    auto form = formMake();
+    QPlainTextEdit* box = comments(form.get());
+    QTest::keyClicks(box, QStringLiteral("Ideas: 50% off & more? Fred's"));
+    QTest::keyClick(box, Qt::Key_Return);
+    // Letters beyond ASCII come through the input method.
+    QInputMethodEvent compose;
+    compose.setCommitString(QStringLiteral("Zoë ¬ 日本"));
+    QCoreApplication::sendEvent(box, &compose);
+    QCOMPARE(box->toPlainText(), QStringLiteral("Ideas: 50% off & more? Freds\nZoë ¬ 日本"));
+
+    sendClick(form.get());
+    QVERIFY(messagesWait(1));
+    QCOMPARE(m_catcher->messages().constFirst().text, sentText);
+    const QByteArray target = m_server->requests().constFirst().target();
+    QCOMPARE(QString::fromUtf8(QByteArray::fromPercentEncoding(target)),
+             QString::fromUtf8(requestHead) +
+                 QStringLiteral("true&Comments='Ideas: 50% off and more¬ Freds\nZoë ¬ 日本'"
+                                "&Suggestions=''"));
+}
+
+void TestCommentsForm::sameFormShownAgain()
+{
+    m_server->setReply(200, "nope");
+    auto form = formMake();
+    comments(form.get())->setPlainText(QStringLiteral("first"));
+    sendClick(form.get());
+    QVERIFY(messagesWait(1));
+    QCOMPARE(introLabel(form.get())->text(), introductionAfterSend);
+    form->reject();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(m_settings->settingRead(QStringLiteral("Comments"), QString()),
+             QStringLiteral("first"));
+
+    m_settings->settingWrite(QStringLiteral("Comments"), QStringLiteral("changed meanwhile"));
+    form->show();
+    QCOMPARE(introLabel(form.get())->text(), introduction);
+    QCOMPARE(comments(form.get())->toPlainText(), QStringLiteral("changed meanwhile"));
+}
+
+void TestCommentsForm::textsKeptWhenDestroyedUnclosed()
+{
+    {
+        auto form = formMake();
+        QTest::keyClicks(comments(form.get()), QStringLiteral("half written"));
+    }
+    QCOMPARE(m_settings->settingRead(QStringLiteral("Comments"), QString()),
+             QStringLiteral("half written"));
 }
 
 QTEST_MAIN(TestCommentsForm)

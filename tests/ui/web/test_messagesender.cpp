@@ -20,6 +20,8 @@ private slots:
     void requestLine();
     void silentServerTimesOut();
     void refusedConnection();
+    void unusableAddress_data();
+    void unusableAddress();
     void offlineSendsNothing();
     void oneRequestAtATime();
     void dialingIsNotAvailable();
@@ -181,6 +183,25 @@ void TestMessageSender::refusedConnection()
     QCOMPARE(
         sendAndWait(sender, QUrl(QStringLiteral("http://127.0.0.1:%1/comments.asp").arg(port))),
         false);
+}
+
+void TestMessageSender::unusableAddress_data()
+{
+    QTest::addColumn<QUrl>("url");
+    QTest::newRow("empty") << QUrl();
+    QTest::newRow("unknown scheme") << QUrl(QStringLiteral("gopher://127.0.0.1/comments.asp"));
+    QTest::newRow("unknown host") << QUrl(QStringLiteral("http://no-such-host.invalid/x"));
+}
+
+void TestMessageSender::unusableAddress()
+{
+    QFETCH(QUrl, url);
+    MessageSender sender;
+    // A name lookup without a resolver ends in the timeout: a failure all the same.
+    sender.setTimeout(5s);
+    sender.setConnectedCheck([] { return true; });
+    QCOMPARE(sendAndWait(sender, url), false);
+    QVERIFY(!sender.isBusy());
 }
 
 void TestMessageSender::offlineSendsNothing()
