@@ -1,5 +1,7 @@
 #pragma once
 
+#include "webtexts.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUrl>
@@ -15,7 +17,7 @@ struct CommentsRequest
     bool displayOnSite = true;
     QString comments;
     QString suggestions;
-    QString appName = QStringLiteral("Candlewatcher");
+    QString appName = WebTexts::programTitle();
     QString appVersion; // empty: the program's own version text
 
     // Path and query as the server reads them, nothing escaped.
