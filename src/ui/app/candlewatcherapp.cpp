@@ -6,6 +6,7 @@
 #include "store/birthdaystore.h"
 #include "store/databasedefine.h"
 #include "tray/trayicon.h"
+#include "web/webtexts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,13 +16,11 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
-const char* const programTitle = "Candlewatcher";
 const char* const iconResource = ":/icons/candlewatcher.svg";
 
 // The self-pipe: the signal handler only writes one byte to it; the event loop reads it.
@@ -40,7 +39,7 @@ extern "C" void termSignalHandler(int signal)
 
 QString trayTip()
 {
-    return QStringLiteral("Marrowfell ") + QLatin1String(programTitle);
+    return QStringLiteral("Marrowfell ") + WebTexts::programTitle();
 }
 
 } // namespace
@@ -66,6 +65,8 @@ CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings
 CandlewatcherApp::~CandlewatcherApp()
 {
     if (m_signalNotifier) {
+        delete m_signalNotifier;
+        m_signalNotifier = nullptr;
         for (std::size_t i = 0; i < termSignals.size(); ++i)
             ::sigaction(termSignals[i], &previousActions[i], nullptr);
         ::close(signalPipe[0]);
@@ -158,7 +159,7 @@ void CandlewatcherApp::onTermSignal()
 int candlewatcherMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    app.setApplicationName(QLatin1String(programTitle));
+    app.setApplicationName(WebTexts::programTitle());
     app.setOrganizationName(QStringLiteral("Marrowfell"));
     app.setApplicationVersion(QStringLiteral("%1.%2.%3")
                                   .arg(CANDLEWATCHER_VERSION_MAJOR)
