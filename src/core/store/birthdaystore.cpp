@@ -35,7 +35,10 @@ constexpr char16_t cp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString nativeName(const QString& path) { return QDir::toNativeSeparators(path); }
+QString nativeName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 QByteArray withoutNuls(QByteArrayView bytes)
 {
@@ -71,7 +74,11 @@ QByteArray cellBytes(int slot, int key, const QByteArray& value)
 class CellWalker
 {
 public:
-    explicit CellWalker(QFile& file) : m_file(file), m_size(file.size()) { m_file.seek(0); }
+    explicit CellWalker(QFile& file) : m_file(file), m_size(file.size())
+    {
+        if (m_file.pos() != 0)
+            m_file.seek(0);
+    }
 
     bool next()
     {
@@ -172,7 +179,10 @@ BirthdayStore::~BirthdayStore() = default;
 
 // ---- encodings ----
 
-int BirthdayStore::fieldIndex(const QString& fieldName) { return fieldSlot(fieldName).value_or(0); }
+int BirthdayStore::fieldIndex(const QString& fieldName)
+{
+    return fieldSlot(fieldName).value_or(0);
+}
 
 std::optional<int> BirthdayStore::fieldSlot(const QString& fieldName)
 {
@@ -206,8 +216,8 @@ int BirthdayStore::keyDecode(QByteArrayView bytes)
 QString BirthdayStore::valueDecode(QByteArrayView bytes)
 {
     const QByteArray clean = withoutNuls(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                  QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(clean);
     if (!utf8.hasError())
         return text;
@@ -304,7 +314,8 @@ bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<P
     if (fileSize > cellsEnd && !file.resize(cellsEnd))
         return writeFailed(QStringLiteral("shorten"));
     for (const Patch& patch : patches) {
-        if ((file.pos() != patch.offset && !file.seek(patch.offset)) || file.write(patch.bytes) != patch.bytes.size())
+        if ((file.pos() != patch.offset && !file.seek(patch.offset)) ||
+            file.write(patch.bytes) != patch.bytes.size())
             return writeFailed(QStringLiteral("write"));
     }
     if (!file.flush())
@@ -487,25 +498,23 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
     std::optional<qint64> found;
     int records = 0;
     if (!missing) {
+        // The walk goes on past the cell it overwrites: only its end shows whether the file
+        // ends in a cell cut short, which has to go before anything is written.
         CellWalker walker(file);
         while (walker.next()) {
-            if (walker.slot() == *slot && walker.live() && walker.key() == key) {
+            if (!found && walker.slot() == *slot && walker.live() && walker.key() == key)
                 found = walker.offset();
-                break;
-            }
             if (walker.slot() == 0 && walker.flag() == flagLive)
                 ++records;
         }
         if (walker.failed())
             return readFailed(file);
-        if (!found) {
-            cellsEnd = walker.cellsEnd();
-            fileSize = walker.fileSize();
-        }
+        cellsEnd = walker.cellsEnd();
+        fileSize = walker.fileSize();
         file.close();
     }
     if (found)
-        return applyPatches(0, 0, {{*found + cellHeadSize, padded(bytes, size)}});
+        return applyPatches(cellsEnd, fileSize, {{*found + cellHeadSize, padded(bytes, size)}});
     // A Name cell appended here starts a new record.
     if (*slot == 0 && records >= maxRecords)
         return fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can "
@@ -534,17 +543,16 @@ bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
     CellWalker walker(file);
     std::optional<qint64> found;
     while (walker.next()) {
-        if (walker.slot() == *slot && walker.live() && walker.key() == key) {
+        if (!found && walker.slot() == *slot && walker.live() && walker.key() == key)
             found = walker.offset();
-            break;
-        }
     }
     if (walker.failed())
         return readFailed(file);
     file.close();
     if (!found)
         return true;
-    return applyPatches(0, 0, {{*found + 1, QByteArray(1, char(flagDeleted))}});
+    return applyPatches(walker.cellsEnd(), walker.fileSize(),
+                        {{*found + 1, QByteArray(1, char(flagDeleted))}});
 }
 
 bool BirthdayStore::recordDelete(int key)
@@ -564,7 +572,7 @@ bool BirthdayStore::recordDelete(int key)
     std::array<bool, BirthdayRecord::FieldCount> marked{};
     QList<Patch> patches;
     CellWalker walker(file);
-    while (walker.next() && patches.size() < fieldCount) {
+    while (walker.next()) {
         const int slot = walker.slot();
         if (slot < fieldCount && !marked[size_t(slot)] && walker.live() && walker.key() == key) {
             marked[size_t(slot)] = true;
@@ -574,7 +582,7 @@ bool BirthdayStore::recordDelete(int key)
     if (walker.failed())
         return readFailed(file);
     file.close();
-    return applyPatches(0, 0, patches);
+    return applyPatches(walker.cellsEnd(), walker.fileSize(), patches);
 }
 
 std::optional<int> BirthdayStore::recordDuplicate(int key)
@@ -719,8 +727,8 @@ bool BirthdayStore::databaseCompact()
     const auto copyFailed = [&](const QString& reason) {
         copy.close();
         QFile::remove(tmpPath);
-        return fail(QStringLiteral("Cannot write the file \"%1\": %2.")
-                        .arg(nativeName(tmpPath), reason));
+        return fail(
+            QStringLiteral("Cannot write the file \"%1\": %2.").arg(nativeName(tmpPath), reason));
     };
     CellWalker walker(source);
     bool halfReported = false;

@@ -91,9 +91,9 @@ private:
     // Writes the patches in order, after dropping a partial final cell; appends go at
     // cellsEnd. Creates the file when it is missing.
     bool applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches);
-    std::optional<int> insertRecord(std::optional<int> sourceKey,
-                                    const std::array<std::optional<QByteArray>,
-                                                     BirthdayRecord::FieldCount>& values);
+    std::optional<int>
+    insertRecord(std::optional<int> sourceKey,
+                 const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values);
     bool checkKey(int key);
     bool readFailed(const QFile& file);
     bool fail(const QString& message);
