@@ -2,11 +2,13 @@
 
 #include "fieldtable.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringDecoder>
+#include <QThread>
 
 #include <vector>
 
@@ -253,7 +255,17 @@ bool BirthdayStore::lock(Access access, std::unique_ptr<QLockFile>& lockFile)
     lockFile = std::make_unique<QLockFile>(lockPath);
     // Operations take milliseconds; a lock this old belongs to a copy that hangs.
     lockFile->setStaleLockTime(30000);
-    if (lockFile->tryLock(m_lockTimeout))
+    // QLockFile's own wait doubles its pauses up to seconds; operations take milliseconds, so
+    // look again often and let a waiting copy go on as soon as the other is done.
+    const QDeadlineTimer deadline(m_lockTimeout);
+    int pause = 2;
+    while (!lockFile->tryLock(0)) {
+        if (lockFile->error() != QLockFile::LockFailedError || deadline.hasExpired())
+            break;
+        QThread::msleep(ulong(qBound(qint64(1), deadline.remainingTime(), qint64(pause))));
+        pause = qMin(pause * 2, 40);
+    }
+    if (lockFile->isLocked())
         return true;
     const QLockFile::LockError error = lockFile->error();
     lockFile.reset();
