@@ -821,4 +821,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestBirthdayStore)
-#include "tst_birthdaystore.moc"
+#include "test_birthdaystore.moc"

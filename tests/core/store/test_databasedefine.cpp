@@ -106,4 +106,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDatabaseDefine)
-#include "tst_databasedefine.moc"
+#include "test_databasedefine.moc"

@@ -244,4 +244,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestStoreProcesses)
-#include "tst_storeprocesses.moc"
+#include "test_storeprocesses.moc"
