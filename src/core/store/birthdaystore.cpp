@@ -14,6 +14,9 @@
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <cerrno>
@@ -253,10 +256,11 @@ bool BirthdayStore::lock(Access access, std::unique_ptr<QLockFile>& lockFile)
 {
     const QString lockPath = m_dataPath + QStringLiteral(".lock");
     lockFile = std::make_unique<QLockFile>(lockPath);
-    // Operations take milliseconds; a lock this old belongs to a copy that hangs.
+    // Operations take milliseconds; a lock this old belongs to a copy that hangs. A copy that
+    // died is found out at once by its process id.
     lockFile->setStaleLockTime(30000);
-    // QLockFile's own wait doubles its pauses up to seconds; operations take milliseconds, so
-    // look again often and let a waiting copy go on as soon as the other is done.
+    // QLockFile's own wait doubles its pauses up to seconds; look again often instead, so a
+    // waiting copy goes on as soon as the other is done.
     const QDeadlineTimer deadline(m_lockTimeout);
     int pause = 2;
     while (!lockFile->tryLock(0)) {

@@ -21,7 +21,11 @@ class QLockFile;
 // and closes it; nothing is cached between operations.
 //
 // Operations that fail return false / std::nullopt and leave the reason, with the file's name,
-// in errorString(). A refused operation writes nothing.
+// in errorString(). A refused operation writes nothing. Refused are: keys outside 0..1275 (the
+// most the 5-byte key holds), field names not in the table, values longer in UTF-8 than their
+// field, and a new record beyond 10001 or without a free key. A missing data file is no error:
+// it holds no records. Where the lock file can't be created for lack of permission, reading
+// goes on without the lock (nothing can write there) while writing is refused.
 class BirthdayStore
 {
 public:

@@ -277,6 +277,10 @@ private slots:
         QTest::newRow("1252 undefined bytes")
             << QByteArray("\x81\x8D") << QStringLiteral("\u0081\u008D");
         QTest::newRow("cut utf-8 sequence") << QByteArray("ab\xC3") << QStringLiteral("ab\u00C3");
+        QTest::newRow("overlong utf-8 is no utf-8")
+            << QByteArray("\xC0\x80x") << QStringLiteral("\u00C0\u20ACx");
+        QTest::newRow("encoded surrogate is no utf-8")
+            << QByteArray("\xED\xA0\x80") << QStringLiteral("\u00ED\u00A0\u20AC");
         QTest::newRow("NULs removed") << QByteArray("a\0b\0\0", 5) << "ab";
         QTest::newRow("only NULs") << QByteArray(25, '\0') << QString();
         QTest::newRow("BOM kept") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("\uFEFFx");
@@ -509,7 +513,8 @@ private slots:
 
         // A key nobody has: a new record with every field "".
         QCOMPARE(*store.recordDuplicate(40), 2);
-        for (const QString& v : store.recordRead(2)->values)
+        const BirthdayRecord blank = *store.recordRead(2);
+        for (const QString& v : blank.values)
             QVERIFY(v.isEmpty());
         QCOMPARE(*store.recordKeysList(), (QList<int>{0, 1, 2}));
     }
