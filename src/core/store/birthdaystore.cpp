@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 #include <QThread>
 
+#include <cerrno>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -19,7 +20,6 @@
 #endif
 #include <windows.h>
 #else
-#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,6 +43,17 @@ constexpr char16_t cp1252High[32] = {
 QString nativeName(const QString& path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// The reason for a failed read or write. QFile sometimes loses the system's reason on a failed
+// write (it says "Unknown error" for a file grown to its size limit); errno, taken right after
+// the failing call, still has it.
+QString failureReason(const QFileDevice& file, int savedErrno)
+{
+    const QString reason = file.errorString();
+    if (savedErrno != 0 && (reason.isEmpty() || reason == QFile().errorString()))
+        return qt_error_string(savedErrno);
+    return reason;
 }
 
 QByteArray withoutNuls(QByteArrayView bytes)
@@ -315,7 +326,7 @@ bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<P
         return fail(QStringLiteral("Cannot open the data file \"%1\" for writing: %2.")
                         .arg(nativeName(m_dataPath), file.errorString()));
     const auto writeFailed = [&](const QString& what) {
-        QString reason = file.errorString();
+        const QString reason = failureReason(file, errno);
         // Take back a cell that was only partly appended, so the file stays aligned.
         file.close();
         if (file.open(QIODevice::ReadWrite)) {
@@ -753,7 +764,7 @@ bool BirthdayStore::databaseCompact()
             continue;
         const QByteArrayView cell = walker.cell();
         if (copy.write(cell.data(), cell.size()) != cell.size())
-            return copyFailed(copy.errorString());
+            return copyFailed(failureReason(copy, errno));
         if (!halfReported && walker.cellsEnd() * 2 >= walker.fileSize()) {
             halfReported = true;
             stage(CompactionStage::CopyHalfWritten);
@@ -769,12 +780,12 @@ bool BirthdayStore::databaseCompact()
     source.close();
     stage(CompactionStage::CopyWritten);
     if (!copy.flush())
-        return copyFailed(copy.errorString());
+        return copyFailed(failureReason(copy, errno));
     if (!syncToDisk(copy))
         return copyFailed(qt_error_string());
     copy.close();
     if (copy.error() != QFileDevice::NoError)
-        return copyFailed(copy.errorString());
+        return copyFailed(failureReason(copy, errno));
     stage(CompactionStage::CopySynced);
 
     QString reason;

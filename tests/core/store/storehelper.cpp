@@ -10,6 +10,8 @@
 #include <cstdlib>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -17,8 +19,9 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage: cw_store_helper compact|add|hold|as-nobody <data file> <argument>...\n",
-               stderr);
+    std::fputs(
+        "usage: cw_store_helper compact|add|hold|limited|as-nobody <data file> <argument>...\n",
+        stderr);
     return 64;
 }
 
@@ -73,6 +76,28 @@ int main(int argc, char** argv)
             }
         });
         return store.databaseCompact() ? 0 : 1;
+    }
+    if (command == QLatin1String("limited")) {
+        // Files may grow only to the given size, as on a disk that fills up.
+#ifdef Q_OS_UNIX
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlim_t limit = rlim_t(args[3].toLongLong());
+        const rlimit fileSize{limit, limit};
+        if (::setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
+            return 70;
+#endif
+        const QString op = args.value(4);
+        bool ok = false;
+        if (op == QLatin1String("compact"))
+            ok = store.databaseCompact();
+        else if (op == QLatin1String("add"))
+            ok = bool(store.recordAdd(BirthdayRecord{}));
+        else if (op == QLatin1String("write"))
+            ok = store.fieldWrite(QStringLiteral("LastDate"), 0, QStringLiteral("x"));
+        else
+            return usage();
+        printLine(ok ? QStringLiteral("done") : store.errorString());
+        return ok ? 0 : 1;
     }
     if (command == QLatin1String("as-nobody")) {
 #ifdef Q_OS_UNIX

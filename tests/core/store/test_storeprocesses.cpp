@@ -200,6 +200,35 @@ private slots:
         QCOMPARE(*store.recordsReadAll(), records);
     }
 
+    void diskFillsUp_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("room");
+        QTest::newRow("compaction") << "compact" << -1; // a quarter of the file
+        QTest::newRow("new record") << "add" << 100;
+        QTest::newRow("new field") << "write" << 10;
+    }
+    void diskFillsUp()
+    {
+#ifdef Q_OS_UNIX
+        QFETCH(QString, operation);
+        QFETCH(int, room);
+        const QString path = fileWithDeletedCells();
+        const QByteArray before = readAll(path);
+        QByteArray out;
+        const QString limit = QString::number(room < 0 ? before.size() / 4 : before.size() + room);
+        QCOMPARE(runHelper({"limited", path, limit, operation}, &out), 1);
+        QVERIFY2(out.contains(qt_error_string(EFBIG).toUtf8()), out.constData());
+        QVERIFY2(out.contains(QDir::toNativeSeparators(path).toUtf8()), out.constData());
+        // Nothing half-done stays behind.
+        QCOMPARE(readAll(path), before);
+        QVERIFY(!QFileInfo::exists(path + QStringLiteral(".tmp")));
+        QCOMPARE(runHelper({"limited", path, QString::number(1 << 24), operation}, &out), 0);
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+
     // Run as a user who may not write: root gives up its rights in the helper.
     void withoutWritePermission()
     {
