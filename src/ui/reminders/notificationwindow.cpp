@@ -101,6 +101,7 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     m_tmrClose = new QTimer(this);
     m_tmrClose->setObjectName(QStringLiteral("tmrClose"));
     m_tmrClose->setSingleShot(true);
+    m_tmrClose->setTimerType(Qt::PreciseTimer);
     connect(m_tmrClose, &QTimer::timeout, this, &QWidget::close);
     m_tmrClose->start(closeIntervalMs);
 }
@@ -166,8 +167,11 @@ void NotificationWindow::setHelpSink(const HelpSink& sink)
     helpHook(this, key, sink);
     // Not "close" nor the icon: those have no help of their own.
     for (QWidget* label : std::initializer_list<QWidget*>{
-             m_lblCandlewatcher, m_lblSoon, m_lblSoonTitle, m_lblToday, m_lblTodayTitle})
+             m_lblCandlewatcher, m_lblSoon, m_lblSoonTitle, m_lblToday, m_lblTodayTitle}) {
         helpHook(label, key, sink);
+        // Reported once, by the label itself, not again by the window underneath.
+        label->setAttribute(Qt::WA_NoMousePropagation);
+    }
 }
 
 QString NotificationWindow::linesFitted(const QStringList& lines, QLabel* label) const
