@@ -23,8 +23,11 @@ NotificationLines NotificationLines::fit(const QStringList& today, const QString
     const qsizetype soonCount = std::max<qsizetype>(soon.size(), 1);
     if (todayCount + soonCount <= total)
         return {today, soon};
-    // Today's events matter most; the soon list gets what they leave, at least one line.
-    const qsizetype soonLines = std::min(soonCount, std::max<qsizetype>(1, total - todayCount));
+    // Today's events matter most; the soon list gets what they leave, but at least a few
+    // lines (up to three, never more than half), so it is not reduced to a bare count.
+    const qsizetype soonMinimum =
+        std::max<qsizetype>(1, std::min({soonCount, qsizetype(3), total / 2}));
+    const qsizetype soonLines = std::max(soonMinimum, std::min(soonCount, total - todayCount));
     const qsizetype todayLines = std::min(todayCount, total - soonLines);
     return {shortened(today, todayLines), shortened(soon, soonLines)};
 }

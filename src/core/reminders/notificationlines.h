@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // The lines of the notification window's two lists when the screen has room for only so many:
-// the today list keeps as many lines as it can while the soon list keeps at least one, and a
-// list that loses lines ends with a line saying how many more entries it has.
+// the today list keeps as many lines as it can while the soon list keeps a few (up to three,
+// at most half), and a list that loses lines ends with a line saying how many more it has.
 struct NotificationLines
 {
     QStringList today;

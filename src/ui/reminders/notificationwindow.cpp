@@ -67,6 +67,11 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     blue.setColor(QPalette::WindowText, Qt::blue);
     m_lblClose->setPalette(blue);
     m_lblClose->setCursor(Qt::PointingHandCursor);
+    // Fonts other than Tahoma can be wider: keep the right edge, never cut the word.
+    const int closeWidth = QFontMetrics(underlined).horizontalAdvance(m_lblClose->text()) + 1;
+    if (closeWidth > m_lblClose->width())
+        m_lblClose->setGeometry(m_lblClose->geometry().right() + 1 - closeWidth, m_lblClose->y(),
+                                closeWidth, m_lblClose->height());
     m_lblClose->installEventFilter(this);
 
     m_lblSoon =

@@ -29,9 +29,11 @@ private slots:
 
         QTest::newRow("room for all") << 3 << 1 << 4 << 3 << 1;
         QTest::newRow("plenty of room") << 2 << 2 << 40 << 2 << 2;
-        QTest::newRow("today fills, soon keeps one") << 20 << 5 << 10 << 9 << 1;
+        QTest::newRow("today fills, soon keeps three") << 20 << 5 << 10 << 7 << 3;
         QTest::newRow("few today, soon cut") << 3 << 20 << 10 << 3 << 7;
-        QTest::newRow("many today, soon down to its count line") << 20 << 2 << 10 << 9 << 1;
+        QTest::newRow("many today, two soon shown whole") << 20 << 2 << 10 << 8 << 2;
+        QTest::newRow("tiny screen: soon at most half") << 20 << 20 << 4 << 2 << 2;
+        QTest::newRow("one line left for soon") << 20 << 20 << 3 << 2 << 1;
         QTest::newRow("no room at all still one each") << 5 << 5 << 0 << 1 << 1;
     }
 

@@ -47,7 +47,11 @@ private slots:
         NotificationWindow window;
         QCOMPARE(window.size(), QSize(225, 101));
         QCOMPARE(child<QLabel>(&window, "lblCandlewatcher")->geometry(), QRect(48, 4, 165, 13));
-        QCOMPARE(child<QLabel>(&window, "lblClose")->geometry(), QRect(192, 4, 25, 13));
+        auto* lblClose = child<QLabel>(&window, "lblClose");
+        QCOMPARE(lblClose->geometry().right(), 216); // 2880 + 375 twips
+        QCOMPARE(lblClose->y(), 4);
+        QVERIFY(lblClose->width() >= 25);
+        QVERIFY(lblClose->width() > QFontMetrics(lblClose->font()).horizontalAdvance("close"));
         QCOMPARE(child<QLabel>(&window, "imgCandlewatcher")->geometry(), QRect(8, 4, 32, 32));
         QCOMPARE(child<QFrame>(&window, "shpTodayTitle")->geometry(), QRect(0, 0, 225, 41));
         QCOMPARE(child<QLabel>(&window, "lblTodayTitle")->text(), "Birthdays Due Today");
@@ -120,7 +124,7 @@ private slots:
         QCOMPARE(child<QLabel>(&window, "lblToday")->height(), int(shownToday.size()) * line);
         QCOMPARE(shownToday.first(), "Today 1");
         QCOMPARE(shownToday.last(), NotificationLines::moreText(200 - int(shownToday.size() - 1)));
-        QCOMPARE(child<QLabel>(&window, "lblSoon")->text(), "(5 more events)");
+        QCOMPARE(child<QLabel>(&window, "lblSoon")->text(), "Soon 1\nSoon 2\n(3 more events)");
     }
 
     void longEntriesKeepOneLine()
