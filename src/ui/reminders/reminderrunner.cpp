@@ -55,7 +55,8 @@ void ReminderRunner::ReminderCheck(bool forceShow)
         }
         const QString todayText = TextConv::dateToText(today);
         for (const ReminderAlert& alert : decision.alerts) {
-            const bool alreadyShown = m_unstamped.value(alert.key) == alert.name;
+            const auto unstamped = m_unstamped.constFind(alert.key);
+            const bool alreadyShown = unstamped != m_unstamped.cend() && *unstamped == alert.name;
             // A failed alert is not stamped, so a later run shows it.
             if (alert.showDialog && !alreadyShown && !alertShow(alert.name))
                 continue;

@@ -216,17 +216,6 @@ private slots:
         QCOMPARE(lastDate(0), TextConv::dateToText(QDate(2002, 5, 12)));
     }
 
-    void badRecordDoesNotSilenceTheOthers()
-    {
-        add(0, "Ann", QDate(1970, 5, 12));
-        QVERIFY(m_store->fieldWrite("Name", 1, "Broken"));
-        QVERIFY(m_store->fieldWrite("Date", 1, "someday"));
-        add(2, "Bob", QDate(1971, 5, 12));
-        runAt(at(5, 12, 12));
-        QCOMPARE(alertNames(), QStringList({"Ann", "Bob"}));
-        QCOMPARE(m_runner->notificationWindow()->todayText(), "Ann (32 Years)\r\nBob (31 Years)");
-    }
-
     void noneShowsOncePerRunUnlessAsked()
     {
         m_settings->settingWrite("NotifyEvery", "None");
@@ -255,17 +244,6 @@ private slots:
         QCOMPARE(m_runner->notificationWindow(), window);
         QCOMPARE(window->todayText(), "Dot (22 Years)");
         QVERIFY(timer->remainingTime() <= remaining);
-    }
-
-    void defaultModalCheckSeesQtModalWidgets()
-    {
-        add(0, "Ann", QDate(1970, 5, 12));
-        ModalDialog modal;
-        QCOMPARE(QApplication::activeModalWidget(), &modal.dialog);
-        runAt(at(5, 12, 12));
-        QVERIFY(!m_runner->alertDialog());
-        QVERIFY(!m_runner->notificationWindow());
-        QVERIFY(m_runner->firstCheckDone());
     }
 };
 
