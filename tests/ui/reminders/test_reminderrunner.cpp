@@ -9,12 +9,33 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+
+// A clock that runs a hook each time it is read: the runner reads it once per run, after the
+// records, so the hook can take the data file away before the run writes.
+class HookClock : public Clock
+{
+public:
+    HookClock(QDateTime now, std::function<void()> hook)
+        : m_now(std::move(now)), m_hook(std::move(hook))
+    {}
+    QDateTime now() const override
+    {
+        m_hook();
+        return m_now;
+    }
+
+private:
+    QDateTime m_now;
+    std::function<void()> m_hook;
+};
 
 class TestReminderRunner : public QObject
 {
@@ -229,6 +250,39 @@ private slots:
         QVERIFY(!m_runner->notificationWindow());
         runAt(at(5, 13, 12, 0, 30), true);
         QVERIFY(m_runner->notificationWindow());
+    }
+
+    void unwritableStampIsRetriedWithoutRepeatingTheAlert()
+    {
+        add(0, "Ann", QDate(1970, 5, 12));
+        const QString path = m_store->dataPath();
+        const QString aside = path + ".aside";
+        bool unwritable = true;
+        // A folder where the data file was: every write fails, whoever runs the test.
+        HookClock clock(at(5, 12, 12), [&] {
+            if (unwritable && QFile::rename(path, aside))
+                QDir().mkdir(path);
+        });
+        const auto restore = [&] {
+            QDir().rmdir(path);
+            QFile::rename(aside, path);
+        };
+        ReminderRunner runner(*m_store, *m_settings, clock);
+
+        runner.ReminderCheck();
+        restore();
+        QCOMPARE(runner.alertDialog()->dueNames(), QStringList{"Ann"});
+        QCOMPARE(lastDate(0), QString());
+
+        runner.ReminderCheck();
+        restore();
+        QCOMPARE(runner.alertDialog()->dueNames(), QStringList{"Ann"});
+        QCOMPARE(lastDate(0), QString());
+
+        unwritable = false;
+        runner.ReminderCheck();
+        QCOMPARE(runner.alertDialog()->dueNames(), QStringList{"Ann"});
+        QCOMPARE(lastDate(0), TextConv::dateToText(QDate(2002, 5, 12)));
     }
 
     void showingAgainKeepsTheCloseTime()
