@@ -26,6 +26,16 @@ ReminderRunner::~ReminderRunner()
     delete m_alert.data();
 }
 
+NotificationWindow* ReminderRunner::notificationWindow() const
+{
+    return m_notification;
+}
+
+AlertDialog* ReminderRunner::alertDialog() const
+{
+    return m_alert;
+}
+
 void ReminderRunner::ReminderCheck(bool forceShow)
 {
     // The check is silent: whatever goes wrong, the user is not bothered and the next run

@@ -41,8 +41,8 @@ public:
     void setModalCheck(std::function<bool()> check) { m_modalOpen = std::move(check); }
 
     // The windows while they are open; nullptr otherwise.
-    NotificationWindow* notificationWindow() const { return m_notification; }
-    AlertDialog* alertDialog() const { return m_alert; }
+    NotificationWindow* notificationWindow() const;
+    AlertDialog* alertDialog() const;
 
 private:
     bool alertShow(const QString& name);
