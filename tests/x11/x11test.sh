@@ -155,6 +155,22 @@ click_icon() { # BUTTON
     xdotool mousemove --window "$icon" 8 8 click "$1"
 }
 
+# Keys go through XTEST, as a user's do, so the window must really be the active one first.
+press_key() { # WINDOW KEY
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        xdotool windowactivate --sync "$1" >/dev/null 2>&1
+        sleep 0.2
+        if [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; then
+            xdotool key "$2"
+            return 0
+        fi
+    done
+    fail "could not make window $1 the active one for $2"
+}
+# The close button, through the window manager: openbox closes the active window on Alt+F4.
+press_close() { press_key "$1" alt+F4; }
+
 open_tray_menu() {
     click_icon 3
     until_true 5 popup_shown || fail "a right click on the icon opened no menu"
@@ -173,6 +189,9 @@ xdpyinfo >/dev/null 2>&1 || skip "the X server on $DISPLAY does not answer"
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+# A window mapped while the window manager is still starting may be left unmanaged.
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+until_true 10 wm_ready || fail "openbox did not start"
 tray_start() {
     trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
         --SetDockType true >"$work/trayer.log" 2>&1 &
@@ -234,8 +253,7 @@ tray_click)
     sleep 0.5
     main_window_shown || fail "a second left click hid the main window"
     # The close button hides it; the program stays in the tray.
-    xdotool windowactivate --sync "$window" 2>/dev/null
-    xdotool key --window "$window" alt+F4
+    press_close "$window"
     until_true 10 main_window_hidden || fail "the close button did not hide the main window"
     sleep 0.5
     app_running || fail "the close button ended the program"
@@ -257,8 +275,7 @@ tray_menu_exit)
     xdotool key x # E&xit Candlewatcher
     until_true 10 question_shown || fail "\"E&xit Candlewatcher\" did not ask first"
     box=$(question_box)
-    xdotool windowactivate --sync "$box" 2>/dev/null
-    xdotool key --window "$box" n
+    press_key "$box" n
     until_true 10 question_gone || fail "No did not close the question"
     sleep 0.5
     app_running || fail "the program ended although the answer was No"
@@ -268,15 +285,13 @@ tray_menu_exit)
     xdotool key x
     until_true 10 question_shown || fail "the second exit did not ask"
     box=$(question_box)
-    xdotool windowactivate --sync "$box" 2>/dev/null
-    xdotool key --window "$box" y
+    press_key "$box" y
     check_unloaded "Exit with the answer Yes"
     ;;
 late_tray)
     until_true 15 main_window_shown || fail "without a tray the main window was not shown at start"
     window=$(main_window)
-    xdotool windowactivate --sync "$window" 2>/dev/null
-    xdotool key --window "$window" alt+F4
+    press_close "$window"
     until_true 10 window_iconic "$window" ||
         fail "without a tray the close button did not minimise the main window"
     app_running || fail "without a tray the close button ended the program"
@@ -287,8 +302,7 @@ late_tray)
     until_true 10 main_window_shown || fail "the late tray icon did not show the main window"
     window=$(main_window)
     until_true 5 window_normal "$window" || fail "the late tray icon did not restore the window"
-    xdotool windowactivate --sync "$window" 2>/dev/null
-    xdotool key --window "$window" alt+F4
+    press_close "$window"
     until_true 10 main_window_hidden || fail "with the late tray the close button did not hide"
     app_running || fail "with the late tray the close button ended the program"
     ;;
