@@ -23,7 +23,7 @@ skip() {
     exit 77
 }
 
-for tool in Xvfb openbox trayer xdotool xwininfo xprop; do
+for tool in Xvfb openbox trayer xdotool xwininfo xprop xdpyinfo; do
     command -v "$tool" >/dev/null 2>&1 ||
         skip "$tool is not installed; scripts/setup-debian.sh installs the X test tools"
 done
@@ -47,8 +47,10 @@ fail() {
             echo "$w '$(xdotool getwindowname "$w" 2>/dev/null)' $(window_state "$w")"
         done
     fi
-    echo "--- program output:"
-    cat "$work/app.log" 2>/dev/null
+    local log
+    for log in app openbox trayer xvfb; do
+        [ -s "$work/$log.log" ] && echo "--- $log output:" && cat "$work/$log.log"
+    done
     if command -v import >/dev/null 2>&1; then
         import -window root "$PWD/x11_$scenario-failure.png" 2>/dev/null &&
             echo "--- screen saved to $PWD/x11_$scenario-failure.png"
@@ -176,7 +178,13 @@ open_tray_menu() {
     until_true 5 popup_shown || fail "a right click on the icon opened no menu"
 }
 
-# --- the desktop ---------------------------------------------------------------------------
+# --- the desktop, with a throw-away home for it and the program -----------------------------
+home=$work/home
+mkdir -p "$home/run" "$work/app"
+chmod 700 "$home/run"
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=xcb
+unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
 # Xvfb picks a free display itself and names it through -displayfd once it is ready.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -201,13 +209,7 @@ tray_start() {
 }
 [ "$scenario" = late_tray ] || tray_start
 
-# --- the program, with a throw-away home and its own folder for the data file ----------------
-home=$work/home
-mkdir -p "$home/run" "$work/app"
-chmod 700 "$home/run"
-export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
-    XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/run QT_QPA_PLATFORM=xcb
-unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+# --- the program, in its own folder so the data file lands there ----------------------------
 cp "$program" "$work/app/candlewatcher" || fail "cannot copy $program"
 datafile=$work/app/birthday.dat
 config=$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf
