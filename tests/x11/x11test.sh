@@ -188,9 +188,12 @@ unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
 # Xvfb picks a free display itself and names it through -displayfd once it is ready.
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
+xvfb=$!
+pids+=($xvfb)
 exec 3>&-
-until_true 10 test -s "$work/display" ||
+xvfb_settled() { test -s "$work/display" || ! kill -0 "$xvfb" 2>/dev/null; }
+until_true 10 xvfb_settled
+test -s "$work/display" ||
     skip "Xvfb could not start a display: $(tail -n 3 "$work/xvfb.log" | tr '\n' ' ')"
 export DISPLAY=":$(head -n 1 "$work/display")"
 xdpyinfo >/dev/null 2>&1 || skip "the X server on $DISPLAY does not answer"
