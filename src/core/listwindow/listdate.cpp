@@ -6,15 +6,17 @@ namespace ListDate {
 
 QString dateSeparator(const QLocale& locale)
 {
-    // The first character between the fields of the short form; quoted literals do not occur
-    // in short date forms.
+    // The first run of characters between two fields of the short form, without blanks; quoted
+    // literals do not occur in short date forms. A form that only has blanks there (a month
+    // name, "d MMM yyyy") has no separator of its own.
     const QString format = locale.dateFormat(QLocale::ShortFormat);
     bool inField = false;
     QString separator;
     for (const QChar c : format) {
         if (c.isLetter()) {
-            if (!separator.isEmpty())
-                return separator.trimmed().isEmpty() ? separator : separator.trimmed();
+            if (!separator.trimmed().isEmpty())
+                return separator.trimmed();
+            separator.clear();
             inField = true;
         } else if (inField) {
             separator += c;
