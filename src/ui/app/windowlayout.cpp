@@ -44,6 +44,21 @@ int WindowLayout::readWhole(const QString& name, int current, int min, int max) 
     return *value;
 }
 
+int WindowLayout::readTwips(const QString& name, int currentPixels, int min)
+{
+    const int twips = readWhole(name, toTwips(currentPixels), min);
+    m_loadedTwips.insert(name, twips);
+    return toPixels(twips);
+}
+
+void WindowLayout::writeTwips(const QString& name, int pixels)
+{
+    const auto loaded = m_loadedTwips.constFind(name);
+    const int twips =
+        loaded != m_loadedTwips.cend() && toPixels(*loaded) == pixels ? *loaded : toTwips(pixels);
+    m_settings.settingWrite(name, QString::number(twips));
+}
+
 bool WindowLayout::readBool(const QString& name, const char* defaultText) const
 {
     const QString fallback = QLatin1String(defaultText);
@@ -57,9 +72,8 @@ void WindowLayout::columnsLoad()
     const int count = header->count();
     for (int n = 1; n <= count; ++n) {
         const int logical = n - 1;
-        const int width =
-            readWhole(columnName(n, "Width"), toTwips(header->sectionSize(logical)), 0, 32767);
-        header->resizeSection(logical, toPixels(width));
+        header->resizeSection(logical,
+                              readTwips(columnName(n, "Width"), header->sectionSize(logical), 0));
         const int position =
             readWhole(columnName(n, "Pos"), header->visualIndex(logical) + 1, 1, count);
         header->moveSection(header->visualIndex(logical), position - 1);
@@ -111,11 +125,11 @@ void WindowLayout::placementLoad()
     // Only what differs from the window as created is applied, so a first start leaves the
     // place to the window manager.
     const QPoint pos = window->pos();
-    const int left = readWhole(QStringLiteral("WindowLeft"), toTwips(pos.x()));
-    const int top = readWhole(QStringLiteral("WindowTop"), toTwips(pos.y()));
-    const int width = readWhole(QStringLiteral("WindowWidth"), toTwips(window->width()), 1);
-    const int height = readWhole(QStringLiteral("WindowHeight"), toTwips(window->height()), 1);
-    QRect placement(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+    const int left = readTwips(QStringLiteral("WindowLeft"), pos.x());
+    const int top = readTwips(QStringLiteral("WindowTop"), pos.y());
+    const int width = readTwips(QStringLiteral("WindowWidth"), window->width(), 1);
+    const int height = readTwips(QStringLiteral("WindowHeight"), window->height(), 1);
+    QRect placement(left, top, qMax(width, 1), qMax(height, 1));
     if (placement.size() != window->size())
         window->resize(placement.size());
     if (placement.topLeft() != pos) {
@@ -144,8 +158,7 @@ void WindowLayout::layoutSave()
     const MainActions& a = *m_c.actions;
     QHeaderView* header = m_c.list->header();
     for (int n = 1; n <= header->count(); ++n) {
-        m_settings.settingWrite(columnName(n, "Width"),
-                                QString::number(toTwips(header->sectionSize(n - 1))));
+        writeTwips(columnName(n, "Width"), header->sectionSize(n - 1));
         m_settings.settingWrite(columnName(n, "Pos"),
                                 QString::number(header->visualIndex(n - 1) + 1));
     }
@@ -181,12 +194,10 @@ void WindowLayout::layoutSave()
     m_settings.settingWrite(QStringLiteral("WindowState"), QString::number(stateValue));
     if (stateValue == 0) {
         const QPoint pos = m_c.window->pos();
-        m_settings.settingWrite(QStringLiteral("WindowLeft"), QString::number(toTwips(pos.x())));
-        m_settings.settingWrite(QStringLiteral("WindowTop"), QString::number(toTwips(pos.y())));
-        m_settings.settingWrite(QStringLiteral("WindowWidth"),
-                                QString::number(toTwips(m_c.window->width())));
-        m_settings.settingWrite(QStringLiteral("WindowHeight"),
-                                QString::number(toTwips(m_c.window->height())));
+        writeTwips(QStringLiteral("WindowLeft"), pos.x());
+        writeTwips(QStringLiteral("WindowTop"), pos.y());
+        writeTwips(QStringLiteral("WindowWidth"), m_c.window->width());
+        writeTwips(QStringLiteral("WindowHeight"), m_c.window->height());
     }
 
     m_settings.settingWrite(QStringLiteral("InteractiveHelp"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class BirthdayListView;
@@ -38,10 +39,15 @@ public:
 
 private:
     int readWhole(const QString& name, int current, int min = -32768, int max = 32767) const;
+    // Twips of a control that is measured in pixels: a value read at load is written back
+    // unchanged while the control still has the pixels it gave, so no rounding creeps in.
+    int readTwips(const QString& name, int currentPixels, int min = -32768);
+    void writeTwips(const QString& name, int pixels);
     bool readBool(const QString& name, const char* defaultText) const;
     void columnsLoad();
     void placementLoad();
 
     SettingsStore& m_settings;
     Controls m_c;
+    QHash<QString, int> m_loadedTwips;
 };
