@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -120,6 +121,7 @@ private slots:
     void exitQuestion_data();
     void exitQuestion();
     void sessionEndUnloadsWithoutQuestion();
+    void realMessageBox();
 };
 
 void TestMainWindow::initTestCase()
@@ -960,6 +962,36 @@ void TestMainWindow::sessionEndUnloadsWithoutQuestion()
     window.sessionEnd();
     QCOMPARE(f.unloadedCount, 1);
     QVERIFY(f.messages.isEmpty());
+}
+
+void TestMainWindow::realMessageBox()
+{
+    // No hook: the question comes up as a real message box.
+    MainWindowFixture f;
+    MainWindow window(*f.store, *f.settings, f.clock);
+    window.formLoad();
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::No)->click();
+    });
+    bool ended = false;
+    connect(&window, &MainWindow::unloaded, this, [&ended] { ended = true; });
+    window.exitCommand();
+    QCOMPARE(title, QStringLiteral("Candlewatcher"));
+    QCOMPARE(text, exitQuestionText);
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(!ended);
 }
 
 QTEST_MAIN(TestMainWindow)
