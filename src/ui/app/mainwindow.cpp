@@ -215,12 +215,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // The close button keeps the program running in the tray; nothing is saved.
+    // The close button keeps the program running; nothing is saved.
     event->ignore();
     if (m_trayAvailable)
-        hide();
+        formQueryUnload(UnloadReason::CloseButton);
     else
-        showMinimized();
+        showMinimized(); // no tray icon to bring it back from
 }
 
 bool MainWindow::formQueryUnload(UnloadReason reason)

@@ -53,22 +53,30 @@ QList<int> liveKeys(BirthdayStore& store)
     return keys;
 }
 
-// Closes the modal dialog a command opens, once it is up.
-void rejectNextModal(QString* seenClass = nullptr)
+// Closes the modal dialog a command opens, once it is up (looks for a second at most), and
+// tells its class name.
+void modalReject(const std::shared_ptr<QString>& seenClass, int triesLeft)
 {
-    QTimer::singleShot(0, [seenClass] {
+    QTimer::singleShot(10, [seenClass, triesLeft] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
-            rejectNextModal(seenClass);
+            if (triesLeft > 0)
+                modalReject(seenClass, triesLeft - 1);
             return;
         }
-        if (seenClass)
-            *seenClass = QString::fromLatin1(modal->metaObject()->className());
+        *seenClass = QString::fromLatin1(modal->metaObject()->className());
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
             modal->close();
     });
+}
+
+std::shared_ptr<QString> rejectNextModal()
+{
+    auto seenClass = std::make_shared<QString>();
+    modalReject(seenClass, 100);
+    return seenClass;
 }
 
 } // namespace
@@ -101,6 +109,7 @@ private slots:
     void toolbarDispatch_data();
     void toolbarDispatch();
     void rightClickOpensPopup();
+    void doubleClickEdits();
     void storeFailuresAreShown();
 
     void viewChecks();
@@ -489,15 +498,14 @@ void TestMainWindow::editSeveralInformsOnce()
         f.addRecord(QLatin1String(name), QDate(1990, 1, 1));
     MainWindow& window = f.open();
     selectNames(window, {"Ann", "Bob", "Cy"});
-    QString dialogClass;
-    rejectNextModal(&dialogClass);
+    const auto dialogClass = rejectNextModal();
     window.actions().mnuBirthdaysEdit->trigger();
     QCOMPARE(f.messages.size(), 1);
     QCOMPARE(f.messages.first().icon, QMessageBox::Information);
     QCOMPARE(f.messages.first().text,
              QStringLiteral("Because you can only edit one birthay at a time, only the last one "
                             "you selected will be displayed."));
-    QCOMPARE(dialogClass, QStringLiteral("BirthdayDialog"));
+    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
 }
 
 void TestMainWindow::toolbarDispatch_data()
@@ -556,6 +564,33 @@ void TestMainWindow::rightClickOpensPopup()
     QTRY_VERIFY(popup->isVisible());
     popup->close();
     QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+}
+
+void TestMainWindow::doubleClickEdits()
+{
+    MainWindowFixture f;
+    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
+    MainWindow& window = f.open();
+    window.showFromTray();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QListView* view = window.listView()->iconView();
+    const QRect itemRect = view->visualRect(window.listView()->model()->index(0, 0));
+
+    const auto dialogClass = rejectNextModal();
+    // A double click comes after the press of its first click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, itemRect.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, itemRect.center());
+    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
+    QVERIFY(f.messages.isEmpty());
+
+    // On empty space: no item, no command.
+    const auto noDialog = rejectNextModal();
+    const QPoint empty(view->viewport()->width() - 5, view->viewport()->height() - 5);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, empty);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, empty);
+    QTest::qWait(50);
+    QCOMPARE(*noDialog, QString());
+    QVERIFY(f.messages.isEmpty());
 }
 
 void TestMainWindow::storeFailuresAreShown()
