@@ -1,11 +1,11 @@
 #include "mainactions.h"
 
+#include "toolbaricons.h"
+
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -36,11 +36,10 @@ QAction* separator(QMenu* menu, const char* name)
     return action;
 }
 
-// The desktop's icon where its theme has one, else one of the style's own.
-QIcon themeIcon(const char* themeName, QStyle::StandardPixmap fallback)
+// The desktop's icon where its theme has one, else our own.
+QIcon themeIcon(const char* themeName, const QString& identifier)
 {
-    return QIcon::fromTheme(QLatin1String(themeName),
-                            QApplication::style()->standardIcon(fallback));
+    return QIcon::fromTheme(QLatin1String(themeName), toolbarFallbackIcon(identifier));
 }
 
 void makeDefault(QMenu* menu, QAction* action)
@@ -147,23 +146,16 @@ void MainActions::buildToolbar(QToolBar* toolbar)
         const char* text;
         const char* tip;
         const char* theme;
-        QStyle::StandardPixmap fallback;
     };
     static const Button buttons[] = {
-        {"newbirthday", "New", "Add New Birthday", "document-new", QStyle::SP_FileIcon},
-        {"editbirthday", "Edit", "Edit Selected Birthday", "document-properties",
-         QStyle::SP_FileDialogDetailedView},
-        {"duplicatebirthday", "Duplicate", "Duplicate Birthday", "edit-copy",
-         QStyle::SP_FileDialogNewFolder},
-        {"deletebirthday", "Delete", "Delete Selected Birthday", "edit-delete",
-         QStyle::SP_TrashIcon},
-        {"special", "Special Events", "Insert Special Events", "x-office-calendar",
-         QStyle::SP_FileDialogListView},
-        {"preferences", "Preferences", "Preferences", "preferences-system",
-         QStyle::SP_ComputerIcon},
-        {"website", "Website", "Marrowfell Website", "internet-web-browser",
-         QStyle::SP_DriveNetIcon},
-        {"quit", "Exit", "Exit Candlewatcher", "application-exit", QStyle::SP_DialogCloseButton},
+        {"newbirthday", "New", "Add New Birthday", "document-new"},
+        {"editbirthday", "Edit", "Edit Selected Birthday", "document-properties"},
+        {"duplicatebirthday", "Duplicate", "Duplicate Birthday", "edit-copy"},
+        {"deletebirthday", "Delete", "Delete Selected Birthday", "edit-delete"},
+        {"special", "Special Events", "Insert Special Events", "x-office-calendar"},
+        {"preferences", "Preferences", "Preferences", "preferences-system"},
+        {"website", "Website", "Marrowfell Website", "internet-web-browser"},
+        {"quit", "Exit", "Exit Candlewatcher", "application-exit"},
     };
     for (const Button& button : buttons) {
         const QString id = QLatin1String(button.id);
@@ -171,8 +163,8 @@ void MainActions::buildToolbar(QToolBar* toolbar)
         if (id == QLatin1String("special") || id == QLatin1String("preferences") ||
             id == QLatin1String("quit"))
             toolbar->addSeparator();
-        QAction* action = toolbar->addAction(themeIcon(button.theme, button.fallback),
-                                             QLatin1String(button.text));
+        QAction* action =
+            toolbar->addAction(themeIcon(button.theme, id), QLatin1String(button.text));
         action->setObjectName(QStringLiteral("objToolbar_") + id);
         action->setData(id);
         action->setToolTip(QLatin1String(button.tip));

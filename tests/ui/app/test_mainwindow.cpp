@@ -1,3 +1,4 @@
+#include "app/toolbaricons.h"
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/helppanel.h"
 #include "mainwindowfixture.h"
@@ -298,7 +299,11 @@ void TestMainWindow::toolbarButtons()
         ids.append(action->data().toString());
         tips.append(action->toolTip());
         QVERIFY2(!action->icon().isNull(), qPrintable(action->toolTip()));
+        // Our own picture stands in where the desktop's theme has none.
+        const QIcon own = toolbarFallbackIcon(ids.last());
+        QVERIFY2(!own.pixmap(24, 24).isNull(), qPrintable(ids.last()));
     }
+    QVERIFY(toolbarFallbackIcon(QStringLiteral("print")).isNull());
     QCOMPARE(ids, (QStringList{"newbirthday", "editbirthday", "duplicatebirthday", "deletebirthday",
                                "special", "preferences", "website", "quit"}));
     QCOMPARE(tips, (QStringList{"Add New Birthday", "Edit Selected Birthday", "Duplicate Birthday",
