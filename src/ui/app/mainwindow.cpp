@@ -60,6 +60,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_actions.buildToolbar(m_toolbar);
 
     m_runner = new ReminderRunner(m_store, m_settings, m_clock, this);
+    m_runner->setHelpSink([this](const QString& key) { helpUpdate(key); });
     m_commands = new BirthdayCommands(
         m_store, m_settings, m_clock, *m_list, m_prompt,
         [this](const QString& key) { helpUpdate(key); }, this);

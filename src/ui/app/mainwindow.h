@@ -70,6 +70,7 @@ public:
     QStatusBar* objStatusBar() const { return m_statusBar; }
     QWidget* clientArea() const { return m_client; }
     QTimer* checkTimer() const { return m_tmrCheck; }
+    ReminderRunner* reminderRunner() const { return m_runner; }
 
 public slots:
     void showFromTray(); // show, raise and activate

@@ -2,6 +2,8 @@
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/helppanel.h"
 #include "mainwindowfixture.h"
+#include "reminders/notificationwindow.h"
+#include "reminders/reminderrunner.h"
 
 #include <QApplication>
 #include <QFile>
@@ -98,6 +100,7 @@ private slots:
     void dateColumn_data();
     void dateColumn();
     void sortedAtEveryRefill();
+    void refreshRunsReminderCheck();
 
     void selectionChecks_data();
     void selectionChecks();
@@ -362,6 +365,32 @@ void TestMainWindow::sortedAtEveryRefill()
     f.addRecord(QStringLiteral("Abe"), QDate(2000, 1, 1));
     window.birthdaysRefresh();
     QCOMPARE(column(window, 0), (QStringList{"bert", "Alice", "Abe", "carol"}));
+}
+
+void TestMainWindow::refreshRunsReminderCheck()
+{
+    MainWindowFixture f;
+    MainWindow& window = f.open();
+    ReminderRunner* runner = window.reminderRunner();
+    QVERIFY(!runner->notificationWindow());
+    QCOMPARE(f.setting("NotifyDate"), QString());
+
+    // Added today's event: the refresh that follows checks and notifies at once.
+    f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
+    window.birthdaysRefresh();
+    QVERIFY(runner->notificationWindow());
+    QVERIFY(runner->notificationWindow()->isVisible());
+    QCOMPARE(f.setting("NotifyDate"), TextConv::dateToText(QDate(2024, 3, 1)));
+
+    // Its help reaches the main window's panel.
+    QVERIFY(QTest::qWaitForWindowExposed(runner->notificationWindow()));
+    QTest::mouseMove(runner->notificationWindow(), QPoint(10, 10));
+    QCOMPARE(window.helpPanel()->title(), QStringLiteral("Notifications"));
+
+    // Unloading closes it.
+    f.setSetting("QuitConfirm", QStringLiteral("0"));
+    window.exitCommand();
+    QTRY_VERIFY(!runner->notificationWindow() || !runner->notificationWindow()->isVisible());
 }
 
 void TestMainWindow::selectionChecks_data()
