@@ -60,10 +60,9 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_actions.buildToolbar(m_toolbar);
 
     m_runner = new ReminderRunner(m_store, m_settings, m_clock, this);
-    m_runner->setHelpSink([this](const QString& key) { helpUpdate(key); });
-    m_commands = new BirthdayCommands(
-        m_store, m_settings, m_clock, *m_list, m_prompt,
-        [this](const QString& key) { helpUpdate(key); }, this);
+    m_runner->setHelpSink(helpSink());
+    m_commands =
+        new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
     connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
 
     m_tmrCheck = new QTimer(this);
@@ -80,7 +79,20 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     resize(designSize);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Hooked controls may still see the pointer while the children go (an Enter sent when a
+    // widget under it disappears), and the notification window may outlive this window.
+    *m_helpAlive = false;
+}
+
+HelpSink MainWindow::helpSink()
+{
+    return [this, alive = m_helpAlive](const QString& key) {
+        if (*alive)
+            helpUpdate(key);
+    };
+}
 
 void MainWindow::controlsCreate()
 {
@@ -163,7 +175,7 @@ void MainWindow::actionsConnect()
 
 void MainWindow::helpHooksAdd()
 {
-    const HelpSink sink = [this](const QString& key) { helpUpdate(key); };
+    const HelpSink sink = helpSink();
     helpHook(m_list->iconView(), QStringLiteral("bdaylist"), sink);
     helpHook(m_list->detailsView(), QStringLiteral("bdaylist"), sink);
     helpHook(m_list->header(), QStringLiteral("bdaylist"), sink);
@@ -433,8 +445,7 @@ void MainWindow::specialEventsShow()
 {
     if (modalAlreadyOpen())
         return;
-    SpecialEventsDialog dialog(
-        m_store, [this](const QString& key) { helpUpdate(key); }, this);
+    SpecialEventsDialog dialog(m_store, helpSink(), this);
     dialog.exec();
     // The picker may have stored some of the events before it closed, whatever its result.
     birthdaysRefresh();
@@ -445,8 +456,7 @@ void MainWindow::preferencesShow()
 {
     if (modalAlreadyOpen())
         return;
-    PreferencesDialog dialog(
-        m_settings, [this](const QString& key) { helpUpdate(key); }, this);
+    PreferencesDialog dialog(m_settings, helpSink(), this);
     dialog.exec();
 }
 
@@ -454,7 +464,7 @@ void MainWindow::aboutShow()
 {
     if (modalAlreadyOpen())
         return;
-    AboutDialog dialog([this](const QString& key) { helpUpdate(key); }, this);
+    AboutDialog dialog(helpSink(), this);
     dialog.exec();
 }
 
@@ -462,8 +472,7 @@ void MainWindow::commentsShow()
 {
     if (modalAlreadyOpen())
         return;
-    CommentsForm dialog(
-        m_settings, [this](const QString& key) { helpUpdate(key); }, this);
+    CommentsForm dialog(m_settings, helpSink(), this);
     dialog.exec();
 }
 

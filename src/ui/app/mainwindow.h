@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainactions.h"
+#include "listwindow/helphook.h"
 #include "listwindow/listviewmode.h"
 #include "listwindow/messageprompt.h"
 
@@ -52,6 +53,8 @@ public:
 
     // The help panel shows the entry of this key (see HelpPanel::helpUpdate).
     void helpUpdate(const QString& helpKey);
+    // What other windows call with their help keys; harmless once this window is gone.
+    HelpSink helpSink();
     bool birthdaysSelectedCheck();
     // Lays out list and help panel for the room the bars leave.
     void controlsArrange();
@@ -127,4 +130,5 @@ private:
     QPointer<TrayIcon> m_tray;
     bool m_trayAvailable = true;
     bool m_unloaded = false;
+    std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);
 };
