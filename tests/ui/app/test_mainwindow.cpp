@@ -115,6 +115,8 @@ private slots:
     void rightClickOpensPopup();
     void doubleClickEdits();
     void storeFailuresAreShown();
+    void commandFailuresAreShown_data();
+    void commandFailuresAreShown();
 
     void viewChecks();
     void arrangeChecks();
@@ -649,6 +651,39 @@ void TestMainWindow::storeFailuresAreShown()
     // The program ends all the same, with its layout saved.
     QCOMPARE(f.unloadedCount, 1);
     QCOMPARE(f.setting("WindowState"), QStringLiteral("0"));
+}
+
+void TestMainWindow::commandFailuresAreShown_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("delete") << "mnuBirthdaysDelete"
+                            << "\"Bob\" could not be deleted.";
+    QTest::newRow("duplicate") << "mnuPopupDuplicate"
+                               << "\"Bob\" could not be duplicated.";
+}
+
+void TestMainWindow::commandFailuresAreShown()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    MainWindowFixture f;
+    f.setSetting("DeleteConfirm", QStringLiteral("0"));
+    f.addRecord(QStringLiteral("Bob"), QDate(1990, 1, 1));
+    MainWindow& window = f.open();
+    selectNames(window, {"Bob"});
+    // The data file is taken away under the running program.
+    QVERIFY(QFile::remove(f.store->dataPath()));
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("birthday.dat")));
+
+    window.findChild<QAction*>(command)->trigger();
+    QCOMPARE(f.messages.size(), 1);
+    QCOMPARE(f.messages.first().icon, QMessageBox::Critical);
+    QVERIFY2(f.messages.first().text.startsWith(message), qPrintable(f.messages.first().text));
+    // The reason follows, below what failed.
+    QVERIFY(f.messages.first().text.size() > message.size() + 2);
+    // Nothing was done, so the list stays as it was.
+    QCOMPARE(column(window, 0), QStringList{"Bob"});
 }
 
 void TestMainWindow::viewChecks()
