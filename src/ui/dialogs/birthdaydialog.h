@@ -3,9 +3,15 @@
 #include "listwindow/helphook.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class BirthdayStore;
 class Clock;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
 
 // frmAddBirthday ("Add New Birthday") and frmEditBirthday ("Edit Birthday Details"): one
 // dialog, two ways to start. exec() returns Accepted when the record was written; the caller
@@ -20,9 +26,41 @@ public:
     BirthdayDialog(Mode mode, int key, BirthdayStore& store, const Clock& clock,
                    const HelpSink& help, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void cmdOkClick();
+    void nameRejected();
+
 private:
+    void controlsCreate(const HelpSink& help);
+    void recordLoad();
+    // Writes the six fields under the key; on failure tells the user and returns false.
+    bool fieldsWrite(int key, const QStringList& previous);
+    QStringList fieldValues() const;
+    void startupNoticeShow();
+
     Mode m_mode;
     int m_key;
     BirthdayStore& m_store;
     const Clock& m_clock;
+
+    QLineEdit* m_txtName = nullptr;
+    QDateEdit* m_objDate = nullptr;
+    QCheckBox* m_chkRepeats = nullptr;
+    QCheckBox* m_chkYears = nullptr;
+    QLineEdit* m_txtNotifyDays = nullptr;
+    QComboBox* m_cboAlert = nullptr;
+    QPushButton* m_cmdOK = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+
+    bool m_fieldsLoaded = false;
+    bool m_shownBefore = false;
+    bool m_nameNoticeOpen = false;
+    // Add: the key of a record that a failed save could neither finish nor take back.
+    int m_partialKey = -1;
+    // What to tell the user once the dialog is on screen, and whether to close afterwards.
+    QString m_startupNotice;
+    bool m_closeAfterNotice = false;
 };

@@ -1,8 +1,202 @@
 #include "specialeventsdialog.h"
 
+#include "dialogmessage.h"
+#include "dialogs/specialevents.h"
+#include "store/birthdaystore.h"
+#include "text/textconv.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { NameColumn = 0, DateColumn = 1 };
+constexpr int keyRole = Qt::UserRole;
+
+} // namespace
+
 SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const HelpSink& help,
                                          QWidget* parent)
-    : QDialog(parent), m_store(store)
+    : SpecialEventsDialog(store, m_systemClock, help, parent)
+{}
+
+SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const Clock& clock,
+                                         const HelpSink& help, QWidget* parent)
+    : QDialog(parent), m_store(store), m_clock(clock)
 {
-    Q_UNUSED(help); // TODO(dialogs): placeholder until the dialogs land
+    setObjectName(QStringLiteral("frmSpecialEvents"));
+    setWindowTitle(QStringLiteral("Special Events"));
+    controlsCreate(help);
+
+    // Form_Load: the whole table, in its own order.
+    m_lvwSpecialEvents->clear();
+    for (const SpecialEvents::Row& row : SpecialEvents::table())
+        specialEventAdd(row.nameText(), QString::fromLatin1(row.day),
+                        QString::fromLatin1(row.month));
+}
+
+void SpecialEventsDialog::controlsCreate(const HelpSink& help)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+
+    m_lvwSpecialEvents = new QTreeWidget(this);
+    m_lvwSpecialEvents->setObjectName(QStringLiteral("lvwSpecialEvents"));
+    m_lvwSpecialEvents->setColumnCount(2);
+    m_lvwSpecialEvents->setHeaderLabels(
+        {QStringLiteral("Event Name"), QStringLiteral("Event Date")});
+    m_lvwSpecialEvents->setRootIsDecorated(false);
+    m_lvwSpecialEvents->setUniformRowHeights(true);
+    m_lvwSpecialEvents->setAllColumnsShowFocus(true);
+    m_lvwSpecialEvents->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_lvwSpecialEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lvwSpecialEvents->setColumnWidth(NameColumn, 200); // 3000 twips
+    m_lvwSpecialEvents->setColumnWidth(DateColumn, 96);  // 1440 twips
+    m_lvwSpecialEvents->setIconSize(QSize(16, 16));
+    m_lvwSpecialEvents->setFixedSize(425, 161); // 6375 x 2415 twips
+    QHeaderView* header = m_lvwSpecialEvents->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    connect(header, &QHeaderView::sectionClicked, this, &SpecialEventsDialog::columnClick);
+
+    auto* lblSpecialEvents =
+        new QLabel(QStringLiteral("Please select any dates you want to add.  Use the Control key "
+                                  "to select more than one."),
+                   this);
+    lblSpecialEvents->setObjectName(QStringLiteral("lblSpecialEvents"));
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {m_cmdOK, m_cmdCancel})
+        button->setMinimumWidth(93); // 1395 twips
+    connect(m_cmdOK, &QPushButton::clicked, this, &SpecialEventsDialog::cmdOkClick);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttonPage = new QWidget;
+    auto* buttons = new QHBoxLayout(buttonPage);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_cmdCancel);
+    m_objProgress = new QProgressBar;
+    m_objProgress->setObjectName(QStringLiteral("objProgress"));
+    m_objProgress->setTextVisible(false);
+    m_bottom = new QStackedWidget(this);
+    m_bottom->addWidget(buttonPage);
+    m_bottom->addWidget(m_objProgress);
+    m_bottom->setCurrentWidget(buttonPage);
+    m_objProgress->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblSpecialEvents);
+    layout->addWidget(m_lvwSpecialEvents);
+    layout->addWidget(m_bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget::setTabOrder(m_lvwSpecialEvents, m_cmdCancel);
+    QWidget::setTabOrder(m_cmdCancel, m_cmdOK);
+    m_lvwSpecialEvents->setFocus();
+
+    // The pointer moves over the list's viewport and header, not the list widget itself.
+    helpHook(m_lvwSpecialEvents, QStringLiteral("specialevents"), help);
+    helpHook(m_lvwSpecialEvents->viewport(), QStringLiteral("specialevents"), help);
+    helpHook(m_cmdOK, QStringLiteral("ok"), help);
+    helpHook(m_cmdCancel, QStringLiteral("cancel"), help);
+}
+
+void SpecialEventsDialog::specialEventAdd(const QString& name, const QString& day,
+                                          const QString& month)
+{
+    static const QIcon dateIcon = QIcon(QStringLiteral(":/icons/candlewatcher.svg"));
+    auto* item = new QTreeWidgetItem(m_lvwSpecialEvents);
+    item->setData(NameColumn, keyRole,
+                  QStringLiteral("key%1").arg(m_lvwSpecialEvents->topLevelItemCount()));
+    item->setText(NameColumn, name);
+    item->setIcon(NameColumn, dateIcon);
+    item->setText(DateColumn, month + QLatin1Char('\\') + day);
+}
+
+void SpecialEventsDialog::columnClick(int column)
+{
+    m_lvwSpecialEvents->sortItems(column, Qt::AscendingOrder);
+}
+
+bool SpecialEventsDialog::eventWrite(const QString& name, const QString& shownAs, QString& error)
+{
+    const std::optional<int> key = m_store.recordKeyNew();
+    if (!key) {
+        error = m_store.errorString();
+        return false;
+    }
+    const QDate date = SpecialEvents::dateFromShown(shownAs, m_clock.today().year());
+    const std::array<std::pair<const char*, QString>, 6> fields = {{
+        {"Name", name},
+        {"Date", TextConv::dateToText(date)},
+        {"Recurs", QStringLiteral("1")},
+        {"Notify", QStringLiteral("10")},
+        {"Alert", QStringLiteral("1")},
+        {"ShowYears", QStringLiteral("0")},
+    }};
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (m_store.fieldWrite(QString::fromLatin1(fields[i].first), *key, fields[i].second))
+            continue;
+        error = m_store.errorString();
+        // Don't leave a record of only some fields behind.
+        if (i > 0 && !m_store.recordDelete(*key))
+            error += QStringLiteral("\n\n\"%1\" was added only in part.").arg(name);
+        return false;
+    }
+    return true;
+}
+
+void SpecialEventsDialog::cmdOkClick()
+{
+    const int rows = m_lvwSpecialEvents->topLevelItemCount();
+    int selected = 0;
+    for (int i = 0; i < rows; ++i)
+        selected += m_lvwSpecialEvents->topLevelItem(i)->isSelected() ? 1 : 0;
+
+    m_bottom->setCurrentWidget(m_objProgress);
+    m_objProgress->show();
+    m_objProgress->setMaximum(rows);
+    int added = 0;
+    QString error;
+    for (int i = 0; i < rows; ++i) {
+        m_objProgress->setValue(i + 1);
+        m_objProgress->repaint();
+        const QTreeWidgetItem* item = m_lvwSpecialEvents->topLevelItem(i);
+        if (!item->isSelected())
+            continue;
+        if (!eventWrite(item->text(NameColumn), item->text(DateColumn), error))
+            break;
+        ++added;
+    }
+    m_objProgress->hide();
+    m_bottom->setCurrentIndex(0);
+
+    if (!error.isEmpty()) {
+        const QString text =
+            added == 0
+                ? QStringLiteral("None of the %1 selected events could be added.\n\n%2")
+                      .arg(selected)
+                      .arg(error)
+                : QStringLiteral("Only %1 of the %2 selected events were added; the rest could "
+                                 "not be added.\n\n%3")
+                      .arg(added)
+                      .arg(selected)
+                      .arg(error);
+        dialogMessage(this, QMessageBox::Warning, text);
+    }
+    accept();
 }
