@@ -19,8 +19,10 @@ bool notifyTextValid(const QString& text)
 {
     // The user's own decimal separator counts as well as the point.
     const QString separator = QRegularExpression::escape(QLocale().decimalPoint());
+    // "[." would open a POSIX collating element, so the separators are alternatives.
     const QRegularExpression number(
-        QStringLiteral("^\\s*([+-]?)\\s*([0-9]+(?:[.%1][0-9]*)?|[.%1][0-9]+)\\s*$").arg(separator));
+        QStringLiteral("^\\s*([+-]?)\\s*([0-9]+(?:(?:\\.|%1)[0-9]*)?|(?:\\.|%1)[0-9]+)\\s*$")
+            .arg(separator));
     const QRegularExpressionMatch match = number.match(text);
     if (!match.hasMatch())
         return false;

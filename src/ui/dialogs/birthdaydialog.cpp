@@ -5,6 +5,7 @@
 #include "dialogs/birthdayinput.h"
 #include "store/birthdaystore.h"
 #include "text/textconv.h"
+#include "wholetabstop.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,7 +105,7 @@ void BirthdayDialog::controlsCreate(const HelpSink& help)
 
     auto* grpOccursOn = new QGroupBox(QStringLiteral("Occurs On"), this);
     grpOccursOn->setObjectName(QStringLiteral("grpOccursOn"));
-    m_objDate = new QDateEdit(grpOccursOn);
+    m_objDate = new WholeTabStop<QDateEdit>(grpOccursOn);
     m_objDate->setObjectName(QStringLiteral("objDate"));
     m_objDate->setCalendarPopup(true);
     m_objDate->setDisplayFormat(TextConv::shortDateFormat());

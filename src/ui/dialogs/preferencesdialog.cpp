@@ -2,6 +2,7 @@
 
 #include "settings/settingsstore.h"
 #include "text/textconv.h"
+#include "wholetabstop.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -105,7 +106,7 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     m_lblAlerts =
         new QLabel(QStringLiteral("Show &alerts at the following time each day:"), grpAlerts);
     m_lblAlerts->setObjectName(QStringLiteral("lblAlerts"));
-    m_objTime = new QTimeEdit(grpAlerts);
+    m_objTime = new WholeTabStop<QTimeEdit>(grpAlerts);
     m_objTime->setObjectName(QStringLiteral("objTime"));
     m_objTime->setDisplayFormat(QStringLiteral("HH:mm"));
     m_lblAlerts->setBuddy(m_objTime);
@@ -204,6 +205,6 @@ bool PreferencesDialog::eventFilter(QObject* watched, QEvent* event)
     // lblAlerts_Click: a click on the label puts the caret into the time picker.
     if (watched == m_lblAlerts && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        m_objTime->setFocus(Qt::MouseFocusReason);
+        m_objTime->setFocus(Qt::ShortcutFocusReason); // hours selected, ready to type
     return QDialog::eventFilter(watched, event);
 }

@@ -21,6 +21,18 @@ namespace {
 enum Column { NameColumn = 0, DateColumn = 1 };
 constexpr int keyRole = Qt::UserRole;
 
+// Rows sort by the clicked column's text regardless of letter case, as a native list does.
+class EventItem : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+    }
+};
+
 } // namespace
 
 SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const HelpSink& help,
@@ -119,7 +131,7 @@ void SpecialEventsDialog::specialEventAdd(const QString& name, const QString& da
                                           const QString& month)
 {
     static const QIcon dateIcon = QIcon(QStringLiteral(":/icons/candlewatcher.svg"));
-    auto* item = new QTreeWidgetItem(m_lvwSpecialEvents);
+    auto* item = new EventItem(m_lvwSpecialEvents);
     item->setData(NameColumn, keyRole,
                   QStringLiteral("key%1").arg(m_lvwSpecialEvents->topLevelItemCount()));
     item->setText(NameColumn, name);
@@ -171,6 +183,7 @@ void SpecialEventsDialog::cmdOkClick()
     m_objProgress->show();
     m_objProgress->setMaximum(rows);
     int added = 0;
+    bool stopped = false;
     QString error;
     for (int i = 0; i < rows; ++i) {
         m_objProgress->setValue(i + 1);
@@ -178,14 +191,16 @@ void SpecialEventsDialog::cmdOkClick()
         const QTreeWidgetItem* item = m_lvwSpecialEvents->topLevelItem(i);
         if (!item->isSelected())
             continue;
-        if (!eventWrite(item->text(NameColumn), item->text(DateColumn), error))
+        if (!eventWrite(item->text(NameColumn), item->text(DateColumn), error)) {
+            stopped = true;
             break;
+        }
         ++added;
     }
     m_objProgress->hide();
     m_bottom->setCurrentIndex(0);
 
-    if (!error.isEmpty()) {
+    if (stopped) {
         const QString text =
             added == 0
                 ? QStringLiteral("None of the %1 selected events could be added.\n\n%2")
