@@ -268,7 +268,8 @@ void BirthdayDialog::startupNoticeShow()
 
 void BirthdayDialog::nameRejected()
 {
-    if (m_nameNoticeOpen)
+    // A name that is too long as it stands (Enter pressed on it) is reported by OK itself.
+    if (m_nameNoticeOpen || !BirthdayInput::nameFits(m_txtName->text()))
         return;
     m_nameNoticeOpen = true;
     dialogMessage(this, QMessageBox::Warning, nameTooLongText());

@@ -221,8 +221,8 @@ void TestPreferencesDialog::okWritesChanges()
     m_settings->settingWrite(QStringLiteral("NotifyEvery"), QStringLiteral("Day"));
     m_settings->settingWrite(QStringLiteral("WindowLeft"), QStringLiteral("1200"));
     auto dialog = dialogOpen();
-    QTest::mouseClick(control<QCheckBox>("chkConfirmQuit"), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>("optNone"), Qt::LeftButton);
+    boxClick(control<QCheckBox>("chkConfirmQuit"));
+    boxClick(control<QRadioButton>("optNone"));
     auto* time = control<QTimeEdit>("objTime");
     QTest::mouseClick(control<QLabel>("lblAlerts"), Qt::LeftButton);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1730"));
@@ -257,8 +257,8 @@ void TestPreferencesDialog::cancelWritesNothing()
     m_settings->settingWrite(QStringLiteral("NotifyEvery"), QStringLiteral("hour"));
     const QByteArray before = fileBytes(m_path);
     auto dialog = dialogOpen();
-    QTest::mouseClick(control<QCheckBox>("chkConfirmDelete"), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>("optEveryDay"), Qt::LeftButton);
+    boxClick(control<QCheckBox>("chkConfirmDelete"));
+    boxClick(control<QRadioButton>("optEveryDay"));
     if (how == 0)
         QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
     else if (how == 1)
