@@ -85,9 +85,6 @@ BirthdayDialog::BirthdayDialog(Mode mode, int key, BirthdayStore& store, const C
 
 void BirthdayDialog::controlsCreate(const HelpSink& help)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-
     auto* grpName = new QGroupBox(QStringLiteral("Name"), this);
     grpName->setObjectName(QStringLiteral("grpName"));
     auto* imgName = new QLabel(grpName);

@@ -61,9 +61,6 @@ PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& he
 
 void PreferencesDialog::controlsCreate(const HelpSink& help)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-
     QVBoxLayout* inner = nullptr;
     QGroupBox* grpConfirmation =
         frameCreate(QStringLiteral("Confirmation"), QStringLiteral("grpConfirmation"),

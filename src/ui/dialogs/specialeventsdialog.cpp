@@ -57,9 +57,6 @@ SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const Clock& cloc
 
 void SpecialEventsDialog::controlsCreate(const HelpSink& help)
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-
     m_lvwSpecialEvents = new QTreeWidget(this);
     m_lvwSpecialEvents->setObjectName(QStringLiteral("lvwSpecialEvents"));
     m_lvwSpecialEvents->setColumnCount(2);
@@ -73,7 +70,9 @@ void SpecialEventsDialog::controlsCreate(const HelpSink& help)
     m_lvwSpecialEvents->setColumnWidth(NameColumn, 200); // 3000 twips
     m_lvwSpecialEvents->setColumnWidth(DateColumn, 96);  // 1440 twips
     m_lvwSpecialEvents->setIconSize(QSize(16, 16));
-    m_lvwSpecialEvents->setFixedSize(425, 161); // 6375 x 2415 twips
+    // 6375 x 2415 twips as designed; wider when the label's font needs it.
+    m_lvwSpecialEvents->setMinimumSize(425, 161);
+    m_lvwSpecialEvents->header()->setStretchLastSection(true);
     QHeaderView* header = m_lvwSpecialEvents->header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
