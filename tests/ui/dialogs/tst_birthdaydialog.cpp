@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -86,6 +87,7 @@ private slots:
     void editBadValuesOpenWithDefaults();
     void editOfRecordGoneAtOpen();
     void editOfRecordDeletedMeanwhile();
+    void editWhenStoreUnreadable();
 
     void cancelLeavesFileUntouched_data();
     void cancelLeavesFileUntouched();
@@ -652,6 +654,22 @@ void TestBirthdayDialog::editOfRecordDeletedMeanwhile()
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(fileBytes(m_path), before);
     QVERIFY(m_store->recordKeysList().value().isEmpty());
+}
+
+// The data file can't be read at all (its name is taken by a folder): the user is told, and
+// the dialog closes without writing.
+void TestBirthdayDialog::editWhenStoreUnreadable()
+{
+    QVERIFY(QDir().mkdir(m_path));
+    MessageAnswerer answerer;
+    auto dialog = std::make_unique<BirthdayDialog>(Mode::Edit, 0, *m_store, *m_clock, HelpSink());
+    m_dialog = dialog.get();
+    QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().first().text.startsWith(QLatin1String("The event could not be read")),
+             qPrintable(answerer.seen().first().text));
+    QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
+    QVERIFY(QFileInfo(m_path).isDir());
 }
 
 void TestBirthdayDialog::cancelLeavesFileUntouched_data()
