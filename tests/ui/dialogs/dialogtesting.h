@@ -4,10 +4,12 @@
 // up, typing into boxes, and looking at the data file afterwards.
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -75,6 +77,17 @@ inline void typeInto(QLineEdit* box, const QString& text)
 inline void boxClick(QWidget* checkBox)
 {
     QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(6, checkBox->height() / 2));
+}
+
+// Moves the mouse over a control (a list's viewport for a list) as far as the control can tell.
+inline void mouseMoveOver(QWidget* widget)
+{
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(widget))
+        widget = view->viewport();
+    const QPointF centre(widget->rect().center());
+    QMouseEvent move(QEvent::MouseMove, centre, widget->mapToGlobal(centre), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 inline QByteArray fileBytes(const QString& path)

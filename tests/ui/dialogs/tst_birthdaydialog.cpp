@@ -272,10 +272,7 @@ void TestBirthdayDialog::helpHooks()
     auto* widget = dialog->findChild<QWidget*>(control);
     QVERIFY(widget);
     m_help.clear();
-    QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()),
-                     widget->mapToGlobal(QPointF(widget->rect().center())), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
+    mouseMoveOver(widget);
     if (key.isEmpty())
         QVERIFY2(m_help.isEmpty(), qPrintable(m_help.join(',')));
     else
