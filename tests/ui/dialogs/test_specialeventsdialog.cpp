@@ -338,4 +338,4 @@ void TestSpecialEventsDialog::helpHooks()
 }
 
 QTEST_MAIN(TestSpecialEventsDialog)
-#include "tst_specialeventsdialog.moc"
+#include "test_specialeventsdialog.moc"

@@ -337,4 +337,4 @@ void TestPreferencesDialog::helpHooks()
 }
 
 QTEST_MAIN(TestPreferencesDialog)
-#include "tst_preferencesdialog.moc"
+#include "test_preferencesdialog.moc"

@@ -771,4 +771,4 @@ void TestBirthdayDialog::keyLimitKeepsDialogOpen()
 }
 
 QTEST_MAIN(TestBirthdayDialog)
-#include "tst_birthdaydialog.moc"
+#include "test_birthdaydialog.moc"

@@ -161,4 +161,4 @@ void TestSpecialEvents::dateFromShown()
 }
 
 QTEST_APPLESS_MAIN(TestSpecialEvents)
-#include "tst_specialevents.moc"
+#include "test_specialevents.moc"

@@ -68,4 +68,4 @@ void TestBirthdayInput::nameLength()
 }
 
 QTEST_APPLESS_MAIN(TestBirthdayInput)
-#include "tst_birthdayinput.moc"
+#include "test_birthdayinput.moc"
