@@ -26,6 +26,9 @@ namespace {
 // The fields the dialog writes, in the order it writes them. LastDate is never touched.
 const std::array<const char*, 6> writtenFields = {"Name",   "Date",  "Recurs",
                                                   "Notify", "Alert", "ShowYears"};
+const std::array<BirthdayRecord::Field, 6> writtenSlots = {
+    BirthdayRecord::Name,   BirthdayRecord::Date,  BirthdayRecord::Recurs,
+    BirthdayRecord::Notify, BirthdayRecord::Alert, BirthdayRecord::ShowYears};
 
 // Refuses any edit that would make the name longer than its cell in the data file.
 class NameLengthValidator : public QValidator
@@ -308,48 +311,49 @@ void BirthdayDialog::cmdOkClick()
         return;
     }
 
-    int key = m_key;
-    QStringList previous;
-    if (m_mode == Mode::Add && m_partialKey >= 0) {
-        // A save that stopped part way left a record behind: finish that one.
-        key = m_partialKey;
-    } else if (m_mode == Mode::Add) {
-        const std::optional<int> newKey = m_store.recordKeyNew();
-        if (!newKey) {
-            dialogMessage(this, QMessageBox::Warning,
-                          QStringLiteral("The event could not be saved.\n\n") +
-                              m_store.errorString());
-            return;
-        }
-        key = *newKey;
-    } else {
-        // Another running copy may have deleted the record since the dialog opened; writing
-        // would bring back a record of only the fields written here.
-        const std::optional<QList<int>> keys = m_store.recordKeysList();
-        const std::optional<BirthdayRecord> record =
-            keys ? m_store.recordRead(key) : std::optional<BirthdayRecord>();
-        if (!keys || !record) {
-            dialogMessage(this, QMessageBox::Warning,
-                          QStringLiteral("The event could not be saved.\n\n") +
-                              m_store.errorString());
-            return;
-        }
-        if (!keys->contains(key)) {
-            dialogMessage(this, QMessageBox::Warning,
-                          QStringLiteral("This event no longer exists, so your changes were not "
-                                         "saved.  It may have been deleted by another copy of "
-                                         "Candlewatcher."));
-            reject();
-            return;
-        }
-        previous = {
-            record->value(BirthdayRecord::Name),   record->value(BirthdayRecord::Date),
-            record->value(BirthdayRecord::Recurs), record->value(BirthdayRecord::Notify),
-            record->value(BirthdayRecord::Alert),  record->value(BirthdayRecord::ShowYears)};
+    if (m_mode == Mode::Add ? recordAdd() : recordUpdate())
+        accept();
+}
+
+bool BirthdayDialog::recordAdd()
+{
+    // One store operation takes the smallest free key and writes the six fields, so no other
+    // running copy can take the same key and a failure leaves nothing behind.
+    BirthdayRecord record;
+    const QStringList values = fieldValues();
+    for (size_t i = 0; i < writtenFields.size(); ++i)
+        record.setValue(writtenSlots[i], values[qsizetype(i)]);
+    if (m_store.recordAdd(record))
+        return true;
+    dialogMessage(this, QMessageBox::Warning,
+                  QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
+    return false;
+}
+
+bool BirthdayDialog::recordUpdate()
+{
+    // Another running copy may have deleted the record since the dialog opened; writing
+    // would bring back a record of only the fields written here.
+    const std::optional<QList<int>> keys = m_store.recordKeysList();
+    const std::optional<BirthdayRecord> record =
+        keys ? m_store.recordRead(m_key) : std::optional<BirthdayRecord>();
+    if (!keys || !record) {
+        dialogMessage(this, QMessageBox::Warning,
+                      QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
+        return false;
     }
-    if (!fieldsWrite(key, previous))
-        return;
-    accept();
+    if (!keys->contains(m_key)) {
+        dialogMessage(this, QMessageBox::Warning,
+                      QStringLiteral("This event no longer exists, so your changes were not "
+                                     "saved.  It may have been deleted by another copy of "
+                                     "Candlewatcher."));
+        reject();
+        return false;
+    }
+    QStringList previous;
+    for (const BirthdayRecord::Field slot : writtenSlots)
+        previous << record->value(slot);
+    return fieldsWrite(m_key, previous);
 }
 
 bool BirthdayDialog::fieldsWrite(int key, const QStringList& previous)
@@ -366,23 +370,14 @@ bool BirthdayDialog::fieldsWrite(int key, const QStringList& previous)
 
     // Take back what was written, so the record is either whole or as it was.
     bool undone = true;
-    if (written > 0) {
-        if (m_mode == Mode::Add) {
-            undone = m_store.recordDelete(key);
-        } else {
-            for (qsizetype i = 0; i < written && undone; ++i)
-                undone =
-                    m_store.fieldWrite(QString::fromLatin1(writtenFields[i]), key, previous[i]);
-        }
-    }
+    for (qsizetype i = 0; i < written && undone; ++i)
+        undone = m_store.fieldWrite(QString::fromLatin1(writtenFields[i]), key, previous[i]);
     if (undone) {
         dialogMessage(this, QMessageBox::Warning,
                       QStringLiteral("The event could not be saved, so nothing was changed.\n\n") +
                           error);
         return false;
     }
-    if (m_mode == Mode::Add)
-        m_partialKey = key;
     QStringList done;
     QStringList notDone;
     for (qsizetype i = 0; i < values.size(); ++i)

@@ -36,7 +36,11 @@ private slots:
 private:
     void controlsCreate(const HelpSink& help);
     void recordLoad();
-    // Writes the six fields under the key; on failure tells the user and returns false.
+    // Each tells the user what went wrong and returns false when the event was not saved.
+    bool recordAdd();
+    bool recordUpdate();
+    // Overwrites the six fields of an existing record; on a failure puts back the ones
+    // already written (previous values, in the same order) or says which were written.
     bool fieldsWrite(int key, const QStringList& previous);
     QStringList fieldValues() const;
     void startupNoticeShow();
@@ -58,8 +62,6 @@ private:
     bool m_fieldsLoaded = false;
     bool m_shownBefore = false;
     bool m_nameNoticeOpen = false;
-    // Add: the key of a record that a failed save could neither finish nor take back.
-    int m_partialKey = -1;
     // What to tell the user once the dialog is on screen, and whether to close afterwards.
     QString m_startupNotice;
     bool m_closeAfterNotice = false;

@@ -145,30 +145,20 @@ void SpecialEventsDialog::columnClick(int column)
 
 bool SpecialEventsDialog::eventWrite(const QString& name, const QString& shownAs, QString& error)
 {
-    const std::optional<int> key = m_store.recordKeyNew();
-    if (!key) {
-        error = m_store.errorString();
-        return false;
-    }
-    const QDate date = SpecialEvents::dateFromShown(shownAs, m_clock.today().year());
-    const std::array<std::pair<const char*, QString>, 6> fields = {{
-        {"Name", name},
-        {"Date", TextConv::dateToText(date)},
-        {"Recurs", QStringLiteral("1")},
-        {"Notify", QStringLiteral("10")},
-        {"Alert", QStringLiteral("1")},
-        {"ShowYears", QStringLiteral("0")},
-    }};
-    for (size_t i = 0; i < fields.size(); ++i) {
-        if (m_store.fieldWrite(QString::fromLatin1(fields[i].first), *key, fields[i].second))
-            continue;
-        error = m_store.errorString();
-        // Don't leave a record of only some fields behind.
-        if (i > 0 && !m_store.recordDelete(*key))
-            error += QStringLiteral("\n\n\"%1\" was added only in part.").arg(name);
-        return false;
-    }
-    return true;
+    // A yearly record, shown from 10 days ahead, no dialog on the day, no number of years.
+    // One store operation takes the smallest free key and writes all six fields, or nothing.
+    BirthdayRecord record;
+    record.setValue(BirthdayRecord::Name, name);
+    record.setValue(BirthdayRecord::Date, TextConv::dateToText(SpecialEvents::dateFromShown(
+                                              shownAs, m_clock.today().year())));
+    record.setValue(BirthdayRecord::Recurs, QStringLiteral("1"));
+    record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
+    record.setValue(BirthdayRecord::Alert, QStringLiteral("1"));
+    record.setValue(BirthdayRecord::ShowYears, QStringLiteral("0"));
+    if (m_store.recordAdd(record))
+        return true;
+    error = m_store.errorString();
+    return false;
 }
 
 void SpecialEventsDialog::cmdOkClick()

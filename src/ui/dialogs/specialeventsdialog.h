@@ -31,7 +31,7 @@ private:
     void controlsCreate(const HelpSink& help);
     // Appends one row: key "key<n>", the name, and month\day in the second column.
     void specialEventAdd(const QString& name, const QString& day, const QString& month);
-    // Writes one selected row as a new record; false, with nothing of it left, on failure.
+    // Adds one selected row as a new record; false, with nothing of it written, on failure.
     bool eventWrite(const QString& name, const QString& shownAs, QString& error);
 
     BirthdayStore& m_store;
