@@ -15,7 +15,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 using Mode = BirthdayDialog::Mode;
 Q_DECLARE_METATYPE(BirthdayDialog::Mode)
@@ -94,6 +99,7 @@ private slots:
     void storeErrorKeepsDialogOpen_data();
     void storeErrorKeepsDialogOpen();
     void keyLimitKeepsDialogOpen();
+    void editWriteStoppedPartWayIsTakenBack();
 
 private:
     std::unique_ptr<BirthdayDialog> dialogOpen(Mode mode, int key = 0);
@@ -768,6 +774,48 @@ void TestBirthdayDialog::keyLimitKeepsDialogOpen()
     QVERIFY(dialog->isVisible());
     QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("One too many"));
     QCOMPARE(fileBytes(m_path), before);
+}
+
+// The disk fills up half way through an edit: the record lacks its Alert and ShowYears cells,
+// so those writes must grow the file, which the file size limit forbids. The fields already
+// overwritten are put back, and the user is told nothing was changed.
+void TestBirthdayDialog::editWriteStoppedPartWayIsTakenBack()
+{
+#ifdef Q_OS_UNIX
+    const std::optional<int> key = m_store->recordKeyNew();
+    QCOMPARE(key, std::optional<int>(0));
+    for (const auto& [field, value] :
+         {std::pair{"Name", "Short of cells"}, std::pair{"Date", "1 Jan 2000"},
+          std::pair{"Recurs", "1"}, std::pair{"Notify", "4"}})
+        QVERIFY(m_store->fieldWrite(QString::fromLatin1(field), 0, QString::fromLatin1(value)));
+    const QByteArray before = fileBytes(m_path);
+
+    MessageAnswerer answerer; // first says that the missing values show their defaults
+    auto dialog = dialogOpen(Mode::Edit, 0);
+    QTRY_COMPARE(answerer.seen().size(), 1);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Renamed"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("9"));
+
+    rlimit original{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = original;
+    limited.rlim_cur = rlim_t(before.size());
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    okPress();
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(answerer.seen().size(), 2);
+    QVERIFY2(answerer.seen().last().text.startsWith(
+                 QLatin1String("The event could not be saved, so nothing was changed.")),
+             qPrintable(answerer.seen().last().text));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Renamed"));
+    QCOMPARE(fileBytes(m_path), before);
+#else
+    QSKIP("needs a file size limit");
+#endif
 }
 
 QTEST_MAIN(TestBirthdayDialog)
