@@ -189,9 +189,10 @@ void BirthdayDialog::controlsCreate(const HelpSink& help)
     helpHook(m_cmdCancel, QStringLiteral("cancel"), help);
 }
 
+// Runs once per dialog, before it is shown: a message box over the dialog later must not
+// bring the stored values back over what the user typed.
 void BirthdayDialog::recordLoad()
 {
-    m_fieldsLoaded = false;
     const std::optional<QList<int>> keys = m_store.recordKeysList();
     if (!keys) {
         m_startupNotice =
@@ -243,7 +244,6 @@ void BirthdayDialog::recordLoad()
                            "with what you see, or Cancel to leave it unchanged.")
                 .arg(listJoin(unreadable));
     }
-    m_fieldsLoaded = true;
 }
 
 void BirthdayDialog::showEvent(QShowEvent* event)

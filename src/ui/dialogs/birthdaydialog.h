@@ -59,7 +59,6 @@ private:
     QPushButton* m_cmdOK = nullptr;
     QPushButton* m_cmdCancel = nullptr;
 
-    bool m_fieldsLoaded = false;
     bool m_shownBefore = false;
     bool m_nameNoticeOpen = false;
     // What to tell the user once the dialog is on screen, and whether to close afterwards.
