@@ -1,0 +1,295 @@
+// Costs of the store's operations on data files of 10, 100 and 1276 records (1276: every key
+// the 5-byte key field allows), each plain and churned (four deleted cells per live one).
+// After the runs it prints, for 1276 churned records, how the one-walk refresh compares with
+// the literal one (a walk for the key list plus one per record) and with a plain read of the
+// file.
+
+#include "datafile.h"
+
+#include "store/birthdaystore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Dataset
+{
+    int records = 0;
+    bool churned = false;
+    QString path;
+    QByteArray image;
+
+    std::string label() const
+    {
+        return std::to_string(records) + (churned ? "/churned" : "/plain");
+    }
+};
+
+bool writeImage(const Dataset& data)
+{
+    QFile file(data.path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(data.image) == data.image.size();
+}
+
+// Puts the dataset's file back as it was, outside the timed part of an iteration.
+bool restore(benchmark::State& state, const Dataset& data)
+{
+    state.PauseTiming();
+    const bool ok = writeImage(data);
+    state.ResumeTiming();
+    if (!ok)
+        state.SkipWithError("could not restore the data file");
+    return ok;
+}
+
+void setCounters(benchmark::State& state, const Dataset& data)
+{
+    state.counters["file_KiB"] = double(data.image.size()) / 1024.0;
+    state.SetBytesProcessed(state.iterations() * data.image.size());
+}
+
+void refreshOneWalk(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    for (auto _ : state) {
+        auto records = store.recordsReadAll();
+        if (!records || records->size() != data.records) {
+            state.SkipWithError("recordsReadAll failed");
+            break;
+        }
+        benchmark::DoNotOptimize(records);
+    }
+    setCounters(state, data);
+}
+
+void refreshLiteral(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    for (auto _ : state) {
+        auto keys = store.recordKeysList();
+        if (!keys || keys->size() != data.records) {
+            state.SkipWithError("recordKeysList failed");
+            break;
+        }
+        QList<BirthdayRecord> records;
+        records.reserve(keys->size());
+        for (int key : *keys) {
+            auto record = store.recordRead(key);
+            if (!record) {
+                state.SkipWithError("recordRead failed");
+                return;
+            }
+            records.append(std::move(*record));
+        }
+        benchmark::DoNotOptimize(records);
+    }
+    setCounters(state, data);
+}
+
+void keyNew(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    for (auto _ : state) {
+        // With every key taken (1276 records) the answer is a refusal, after the same walk.
+        auto key = store.recordKeyNew();
+        if (key.has_value() != (data.records <= FieldTable::maxKey)) {
+            state.SkipWithError("recordKeyNew gave an unexpected answer");
+            break;
+        }
+        benchmark::DoNotOptimize(key);
+    }
+    setCounters(state, data);
+}
+
+// Overwrites a field of the last record: the walk goes nearly to the end of the file.
+void writeOverwrite(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    const int key = data.records - 1;
+    int round = 0;
+    for (auto _ : state) {
+        if (!store.fieldWrite(QStringLiteral("Notify"), key, QString::number(round++ % 2 + 3))) {
+            state.SkipWithError("fieldWrite failed");
+            break;
+        }
+    }
+    setCounters(state, data);
+    writeImage(data);
+}
+
+// Writes the first LastDate of the last record: a walk to the end, then one appended cell.
+void writeAppend(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    const int key = data.records - 1;
+    const QString today = TextConv::dateToText(QDate::currentDate());
+    for (auto _ : state) {
+        if (!restore(state, data))
+            break;
+        if (!store.fieldWrite(QStringLiteral("LastDate"), key, today)) {
+            state.SkipWithError("fieldWrite failed");
+            break;
+        }
+    }
+    setCounters(state, data);
+    writeImage(data);
+}
+
+void deleteRecord(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    const int key = data.records - 1;
+    for (auto _ : state) {
+        if (!restore(state, data))
+            break;
+        if (!store.recordDelete(key)) {
+            state.SkipWithError("recordDelete failed");
+            break;
+        }
+    }
+    setCounters(state, data);
+    writeImage(data);
+}
+
+void compact(benchmark::State& state, const Dataset& data)
+{
+    BirthdayStore store(data.path);
+    for (auto _ : state) {
+        if (!restore(state, data))
+            break;
+        if (!store.databaseCompact()) {
+            state.SkipWithError("databaseCompact failed");
+            break;
+        }
+    }
+    setCounters(state, data);
+    writeImage(data);
+}
+
+// The floor: the whole file into memory and nothing else.
+void plainRead(benchmark::State& state, const Dataset& data)
+{
+    for (auto _ : state) {
+        QFile file(data.path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("could not open the data file");
+            break;
+        }
+        QByteArray bytes = file.readAll();
+        benchmark::DoNotOptimize(bytes);
+    }
+    setCounters(state, data);
+}
+
+// Keeps the mean time per iteration of every run so the ratios can be printed afterwards.
+class RecordingReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (!run.error_occurred && run.run_type == Run::RT_Iteration && run.iterations > 0)
+                m_seconds[run.benchmark_name()] =
+                    run.real_accumulated_time / double(run.iterations);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Time per iteration of the benchmark whose name starts with `prefix`, or 0.
+    double seconds(const std::string& prefix) const
+    {
+        for (const auto& [name, value] : m_seconds) {
+            if (name.rfind(prefix, 0) == 0)
+                return value;
+        }
+        return 0.0;
+    }
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+void printRatio(const RecordingReporter& reporter, const char* what, const std::string& over,
+                const std::string& under)
+{
+    const double a = reporter.seconds(over);
+    const double b = reporter.seconds(under);
+    if (a > 0 && b > 0)
+        std::printf("%-44s %10.1f  (%s %.3f ms / %s %.3f ms)\n", what, a / b, over.c_str(), a * 1e3,
+                    under.c_str(), b * 1e3);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "no temporary folder: %s\n", qPrintable(dir.errorString()));
+        return 1;
+    }
+
+    std::vector<std::unique_ptr<Dataset>> datasets;
+    for (int records : {10, 100, FieldTable::maxKey + 1}) {
+        for (bool churned : {false, true}) {
+            auto data = std::make_unique<Dataset>();
+            data->records = records;
+            data->churned = churned;
+            data->path = dir.filePath(
+                QStringLiteral("birthday-%1-%2.dat").arg(records).arg(churned ? "c" : "p"));
+            data->image = DataFile::generate(records, churned);
+            if (!writeImage(*data)) {
+                std::fprintf(stderr, "could not write %s\n", qPrintable(data->path));
+                return 1;
+            }
+            datasets.push_back(std::move(data));
+        }
+    }
+
+    using Fn = void (*)(benchmark::State&, const Dataset&);
+    const std::pair<const char*, Fn> benchmarks[] = {
+        {"refresh_onewalk", refreshOneWalk},
+        {"refresh_literal", refreshLiteral},
+        {"recordKeyNew", keyNew},
+        {"fieldWrite_overwrite", writeOverwrite},
+        {"fieldWrite_append", writeAppend},
+        {"recordDelete", deleteRecord},
+        {"databaseCompact", compact},
+        {"plain_read", plainRead},
+    };
+    for (const auto& [name, fn] : benchmarks) {
+        for (const auto& data : datasets) {
+            const Dataset* d = data.get();
+            benchmark::RegisterBenchmark((std::string(name) + "/" + d->label()).c_str(),
+                                         [fn, d](benchmark::State& state) { fn(state, *d); })
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const std::string big = std::to_string(FieldTable::maxKey + 1) + "/churned";
+    std::printf("\nRatios for %s records:\n", big.c_str());
+    printRatio(reporter, "literal / one-walk refresh", "refresh_literal/" + big,
+               "refresh_onewalk/" + big);
+    printRatio(reporter, "one-walk refresh / plain read", "refresh_onewalk/" + big,
+               "plain_read/" + big);
+    return 0;
+}
