@@ -1,8 +1,40 @@
 #include "shelllaunch.h"
 
-#include <QtGlobal>
+#include "web/webtexts.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+bool fileLaunch(const QString& target)
+{
+    const QUrl url(target.trimmed(), QUrl::TolerantMode);
+    if (!url.isValid() || url.scheme().isEmpty())
+        return false;
+    return QDesktopServices::openUrl(url);
+}
+
+QString websiteUrl()
+{
+    return QStringLiteral(CANDLEWATCHER_WEBSITE_URL);
+}
+
+QString supportMail()
+{
+    return QStringLiteral(CANDLEWATCHER_SUPPORT_MAIL);
+}
+
+void launchFailedShow(QWidget* parent, const QString& target)
+{
+    QMessageBox box(QMessageBox::Warning, WebTexts::programTitle(),
+                    WebTexts::programTitle() + QStringLiteral(" could not open ") + target +
+                        QStringLiteral("."),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
 
 void websiteOpen(QWidget* parent)
 {
-    Q_UNUSED(parent); // TODO(web): placeholder until the web part lands
+    if (!fileLaunch(websiteUrl()))
+        launchFailedShow(parent, websiteUrl());
 }

@@ -1,0 +1,131 @@
+#include "messagesender.h"
+
+#include "internetconnection.h"
+#include "web/commentsrequest.h"
+#include "web/webtexts.h"
+
+#include <QMessageBox>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+
+// A 2xx answer without a transport error; an error page never counts, whatever it says.
+bool replySucceeded(const QNetworkReply* reply)
+{
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid()) {
+        const int code = status.toInt();
+        if (code < 200 || code > 299)
+            return false;
+    }
+    return reply->error() == QNetworkReply::NoError;
+}
+
+} // namespace
+
+MessageSender::MessageSender(QWidget* messageParent) : m_messageParent(messageParent)
+{
+    // A direct connection, as the maker's server expects it.
+    m_manager.setProxy(QNetworkProxy::NoProxy);
+    m_timeoutTimer.setSingleShot(true);
+    m_timeoutTimer.setInterval(std::chrono::seconds(30));
+    connect(&m_timeoutTimer, &QTimer::timeout, this, &MessageSender::timeoutReached);
+}
+
+MessageSender::~MessageSender()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
+}
+
+void MessageSender::setTimeout(std::chrono::milliseconds timeout)
+{
+    m_timeoutTimer.setInterval(timeout);
+}
+
+std::chrono::milliseconds MessageSender::timeout() const
+{
+    return m_timeoutTimer.intervalAsDuration();
+}
+
+void MessageSender::setConnectedCheck(ConnectedCheck check)
+{
+    m_connectedCheck = std::move(check);
+}
+
+bool MessageSender::isBusy() const
+{
+    return m_reply != nullptr;
+}
+
+bool MessageSender::messageSend(const QUrl& url)
+{
+    if (m_reply)
+        return false;
+    const bool connected =
+        m_connectedCheck ? m_connectedCheck() : InternetConnection::internetConnect();
+    if (!connected) {
+        QMessageBox box(QMessageBox::Warning, WebTexts::webTitle(), WebTexts::unableToConnect(),
+                        QMessageBox::Ok, m_messageParent);
+        box.exec();
+        return false;
+    }
+
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Marrowfell"));
+    // Always from the server: a cached "ok" would tell of a message that never arrived.
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setRawHeader("Cache-Control", "no-cache");
+    request.setRawHeader("Pragma", "no-cache");
+
+    m_head.clear();
+    m_reply = m_manager.get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &MessageSender::replyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &MessageSender::replyFinished);
+    m_timeoutTimer.start();
+    return true;
+}
+
+void MessageSender::replyRead()
+{
+    if (!m_reply)
+        return;
+    m_head += m_reply->read(replyHeadSize - m_head.size());
+    // The judgement rests on the head alone; the rest of a long reply is not waited for.
+    if (m_head.size() >= replyHeadSize)
+        conclude(replySucceeded(m_reply) && replyAccepted(m_head));
+}
+
+void MessageSender::replyFinished()
+{
+    if (!m_reply)
+        return;
+    if (m_head.size() < replyHeadSize)
+        m_head += m_reply->read(replyHeadSize - m_head.size());
+    conclude(replySucceeded(m_reply) && replyAccepted(m_head));
+}
+
+void MessageSender::timeoutReached()
+{
+    if (m_reply)
+        conclude(false);
+}
+
+void MessageSender::conclude(bool accepted)
+{
+    m_timeoutTimer.stop();
+    QNetworkReply* reply = std::exchange(m_reply, nullptr);
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+    emit finished(accepted);
+}
