@@ -1,8 +1,10 @@
 // The text conversions take whatever a user typed or a hand-edited settings file holds. None
 // may crash, and what they accept must be sound: a date or time that reads back from its own
-// text, a number inside the bounds asked for.
+// text, a number inside the bounds asked for, a request value without the request's own
+// delimiters.
 
 #include "text/textconv.h"
+#include "web/stringtourl.h"
 
 #include <QLocale>
 #include <QString>
@@ -77,6 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (TextConv::textToBool(TextConv::boolToText(*flag), locale) != flag)
                 fail("an on/off value does not read back from its own text", text);
         }
+        const QString url = stringToURL(text);
+        for (const char delimiter : {'\'', '"', '&', '?'}) {
+            if (url.contains(QLatin1Char(delimiter)))
+                fail("stringToURL let a delimiter through", text);
+        }
+        if (url.size() < text.size() || stringToURL(url) != url)
+            fail("stringToURL lost characters or changes its own result", text);
     }
     return 0;
 }
