@@ -199,24 +199,26 @@ public:
     {
         for (const Run& run : runs) {
             if (!run.error_occurred && run.run_type == Run::RT_Iteration && run.iterations > 0)
-                m_seconds[run.benchmark_name()] =
-                    run.real_accumulated_time / double(run.iterations);
+                m_seconds[run.benchmark_name()] = {
+                    run.real_accumulated_time / double(run.iterations),
+                    run.cpu_accumulated_time / double(run.iterations)};
         }
         ConsoleReporter::ReportRuns(runs);
     }
 
-    // Time per iteration of the benchmark whose name starts with `prefix`, or 0.
-    double seconds(const std::string& prefix) const
+    // Wall-clock or CPU time per iteration of the benchmark whose name starts with `prefix`,
+    // or 0.
+    double seconds(const std::string& prefix, bool cpu) const
     {
         for (const auto& [name, value] : m_seconds) {
             if (name.rfind(prefix, 0) == 0)
-                return value;
+                return cpu ? value.second : value.first;
         }
         return 0.0;
     }
 
 private:
-    std::map<std::string, double> m_seconds;
+    std::map<std::string, std::pair<double, double>> m_seconds;
 };
 
 void printRatio(const RecordingReporter& reporter, const char* what, const std::string& over,

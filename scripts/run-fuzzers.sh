@@ -5,6 +5,7 @@
 #   scripts/run-fuzzers.sh                      build, then run every fuzzer for 60 s
 #   scripts/run-fuzzers.sh --seconds 600 fuzz_store
 #   scripts/run-fuzzers.sh --build-only
+#   scripts/run-fuzzers.sh --no-build fuzz_text   (after --build-only; runs may go in parallel)
 #
 # The build folder is $CW_FUZZ_BUILD_DIR (default build-fuzz). A finding is written to
 # <build folder>/artifacts/ and ends the script with a failure. Exits with 77 (what CTest counts
@@ -14,11 +15,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${CW_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 seconds=60
 build_only=0
+no_build=0
 targets=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --seconds) seconds="$2"; shift 2 ;;
         --build-only) build_only=1; shift ;;
+        --no-build) no_build=1; shift ;;
         *) targets+=("$1"); shift ;;
     esac
 done
@@ -30,13 +33,17 @@ if ! command -v clang++ >/dev/null ||
     exit 77
 fi
 
-if [ $build_only -eq 1 ] || [ ! -f "$build/CMakeCache.txt" ]; then
+if [ $no_build -eq 1 ]; then
+    for target in "${targets[@]}"; do
+        [ -x "$build/fuzz/$target" ] || { echo "$build/fuzz/$target is not built" >&2; exit 1; }
+    done
+elif [ $build_only -eq 1 ] || [ ! -f "$build/CMakeCache.txt" ]; then
     launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     # Optimised: the fuzzers find more per second, the sanitizers still see everything.
     cmake -S "$root" --preset fuzz -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 fi
-cmake --build "$build" -j2 --target fuzz_store fuzz_text
+[ $no_build -eq 1 ] || cmake --build "$build" -j2 --target fuzz_store fuzz_text
 [ $build_only -eq 1 ] && exit 0
 
 mkdir -p "$build/artifacts"
