@@ -1,18 +1,801 @@
 #include "birthdaystore.h"
 
-// TODO(store): placeholder until the store lands.
+#include "fieldtable.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStringDecoder>
+#include <QThread>
+
+#include <cerrno>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+using namespace FieldTable;
+
+namespace {
+
+constexpr quint8 flagLive = 0x00;
+constexpr quint8 flagDeleted = 0x01;
+constexpr int keyCount = maxKey + 1;
+
+// Windows-1252 for the bytes 0x80..0x9F; the five bytes it leaves undefined map to the C1
+// control of the same number, as Windows itself does. All other bytes are Latin-1.
+constexpr char16_t cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString nativeName(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The reason for a failed read or write. QFile sometimes loses the system's reason on a failed
+// write (it says "Unknown error" for a file grown to its size limit); errno, taken right after
+// the failing call, still has it.
+QString failureReason(const QFileDevice& file, int savedErrno)
+{
+    const QString reason = file.errorString();
+    if (savedErrno != 0 && (reason.isEmpty() || reason == QFile().errorString()))
+        return qt_error_string(savedErrno);
+    return reason;
+}
+
+QByteArray withoutNuls(QByteArrayView bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (char c : bytes)
+        if (c != '\0')
+            out.append(c);
+    return out;
+}
+
+QByteArray padded(const QByteArray& value, int size)
+{
+    QByteArray out = value;
+    out.append(size - value.size(), '\0');
+    return out;
+}
+
+QByteArray cellBytes(int slot, int key, const QByteArray& value)
+{
+    QByteArray cell;
+    cell.reserve(cellSize(slot));
+    cell.append(char(slot));
+    cell.append(char(flagLive));
+    cell.append(BirthdayStore::keyEncode(key));
+    cell.append(padded(value, fieldSize(slot)));
+    return cell;
+}
+
+// Reads the cells of an open file from its first byte. Stops at the end, at a final cell cut
+// short (its bytes are left alone) or at a read error. Never reads past the size the file had
+// when the walk began, so a device that never ends cannot hold it up.
+class CellWalker
+{
+public:
+    explicit CellWalker(QFile& file) : m_file(file), m_size(file.size())
+    {
+        if (m_file.pos() != 0)
+            m_file.seek(0);
+    }
+
+    bool next()
+    {
+        if (m_size - m_pos < cellHeadSize)
+            return false;
+        if (m_file.read(m_buf, cellHeadSize) != cellHeadSize)
+            return failRead();
+        const int slot = quint8(m_buf[0]);
+        const int size = fieldSize(slot);
+        if (m_size - m_pos < cellHeadSize + size)
+            return false;
+        if (size > 0 && m_file.read(m_buf + cellHeadSize, size) != size)
+            return failRead();
+        m_offset = m_pos;
+        m_slot = slot;
+        m_flag = quint8(m_buf[1]);
+        m_key = BirthdayStore::keyDecode(QByteArrayView(m_buf + 2, keySize));
+        m_valueSize = size;
+        m_pos += cellHeadSize + size;
+        return true;
+    }
+
+    bool failed() const { return m_failed; }
+    qint64 offset() const { return m_offset; }
+    int slot() const { return m_slot; }
+    quint8 flag() const { return m_flag; }
+    bool live() const { return m_flag != flagDeleted; }
+    int key() const { return m_key; }
+    QByteArrayView cell() const { return QByteArrayView(m_buf, cellHeadSize + m_valueSize); }
+    QByteArrayView value() const { return QByteArrayView(m_buf + cellHeadSize, m_valueSize); }
+    // End of the last whole cell read so far; after the walk, where appends belong.
+    qint64 cellsEnd() const { return m_pos; }
+    qint64 fileSize() const { return m_size; }
+
+private:
+    bool failRead()
+    {
+        m_failed = true;
+        return false;
+    }
+
+    QFile& m_file;
+    qint64 m_size;
+    qint64 m_pos = 0;
+    bool m_failed = false;
+    char m_buf[cellHeadSize + 255];
+    qint64 m_offset = 0;
+    int m_slot = 0;
+    quint8 m_flag = 0;
+    int m_key = 0;
+    int m_valueSize = 0;
+};
+
+bool syncToDisk(QFile& file)
+{
+#ifdef Q_OS_WIN
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// Puts from in place of to in one step: to is always either the old or the new file.
+bool replaceFile(const QString& from, const QString& to, QString& reason)
+{
+#ifdef Q_OS_WIN
+    const QString f = QDir::toNativeSeparators(from), t = QDir::toNativeSeparators(to);
+    if (MoveFileExW(reinterpret_cast<LPCWSTR>(f.utf16()), reinterpret_cast<LPCWSTR>(t.utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    reason = qt_error_string(int(GetLastError()));
+    return false;
+#else
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    reason = qt_error_string(errno);
+    return false;
+#endif
+}
+
+// Makes a rename durable; where the system can't, the rename itself is still atomic.
+void syncFolder([[maybe_unused]] const QString& folder)
+{
+#ifndef Q_OS_WIN
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+} // namespace
+
 BirthdayStore::BirthdayStore(QString dataPath) : m_dataPath(std::move(dataPath)) {}
-std::optional<QList<int>> BirthdayStore::recordKeysList() { return QList<int>{}; }
+
+BirthdayStore::~BirthdayStore() = default;
+
+// ---- encodings ----
+
+int BirthdayStore::fieldIndex(const QString& fieldName)
+{
+    return fieldSlot(fieldName).value_or(0);
+}
+
+std::optional<int> BirthdayStore::fieldSlot(const QString& fieldName)
+{
+    for (int slot = 0; slot < fieldCount; ++slot)
+        if (fieldName.compare(QLatin1String(fieldNames[size_t(slot)]), Qt::CaseInsensitive) == 0)
+            return slot;
+    return std::nullopt;
+}
+
+QByteArray BirthdayStore::keyEncode(int key)
+{
+    Q_ASSERT(key >= 0 && key <= maxKey);
+    QByteArray bytes;
+    while (key >= 256) {
+        bytes.append(char(0xFF));
+        key -= 255;
+    }
+    bytes.append(char(key));
+    bytes.append(keySize - bytes.size(), '\0');
+    return bytes;
+}
+
+int BirthdayStore::keyDecode(QByteArrayView bytes)
+{
+    int sum = 0;
+    for (char c : bytes)
+        sum += quint8(c);
+    return sum;
+}
+
+QString BirthdayStore::valueDecode(QByteArrayView bytes)
+{
+    const QByteArray clean = withoutNuls(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(clean);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    text.reserve(clean.size());
+    for (char c : clean) {
+        const quint8 b = quint8(c);
+        text.append(b >= 0x80 && b <= 0x9F ? QChar(cp1252High[b - 0x80]) : QChar(b));
+    }
+    return text;
+}
+
+// ---- shared machinery ----
+
+bool BirthdayStore::fail(const QString& message)
+{
+    m_error = message;
+    return false;
+}
+
+bool BirthdayStore::checkKey(int key)
+{
+    if (key >= 0 && key <= maxKey)
+        return true;
+    return fail(QStringLiteral("The record key %1 is not valid: keys run from 0 to %2.")
+                    .arg(key)
+                    .arg(maxKey));
+}
+
+bool BirthdayStore::lock(Access access, std::unique_ptr<QLockFile>& lockFile)
+{
+    const QString lockPath = m_dataPath + QStringLiteral(".lock");
+    lockFile = std::make_unique<QLockFile>(lockPath);
+    // Operations take milliseconds; a lock this old belongs to a copy that hangs. A copy that
+    // died is found out at once by its process id.
+    lockFile->setStaleLockTime(30000);
+    // QLockFile's own wait doubles its pauses up to seconds; look again often instead, so a
+    // waiting copy goes on as soon as the other is done.
+    const QDeadlineTimer deadline(m_lockTimeout);
+    int pause = 2;
+    while (!lockFile->tryLock(0)) {
+        if (lockFile->error() != QLockFile::LockFailedError || deadline.hasExpired())
+            break;
+        QThread::msleep(ulong(qBound(qint64(1), deadline.remainingTime(), qint64(pause))));
+        pause = qMin(pause * 2, 40);
+    }
+    if (lockFile->isLocked())
+        return true;
+    const QLockFile::LockError error = lockFile->error();
+    lockFile.reset();
+    // Reading can do without the lock where nobody can write: a folder we may not write to,
+    // or one that doesn't exist yet (so neither does the data file).
+    if (access == Access::Read &&
+        (error == QLockFile::PermissionError || !QFileInfo::exists(m_dataPath)))
+        return true;
+    QString reason;
+    const QFileInfo folder(QFileInfo(m_dataPath).absolutePath());
+    if (error == QLockFile::LockFailedError)
+        reason = QStringLiteral("it is in use by another running copy of Candlewatcher");
+    else if (!folder.isDir())
+        reason = QStringLiteral("the folder \"%1\" does not exist")
+                     .arg(nativeName(folder.absoluteFilePath()));
+    else if (error == QLockFile::PermissionError)
+        reason = QStringLiteral("no permission to create \"%1\"").arg(nativeName(lockPath));
+    else
+        reason = QStringLiteral("\"%1\" could not be created").arg(nativeName(lockPath));
+    return fail(QStringLiteral("Cannot lock the data file \"%1\": %2.")
+                    .arg(nativeName(m_dataPath), reason));
+}
+
+bool BirthdayStore::openForWalk(QFile& file, bool& missing)
+{
+    file.setFileName(m_dataPath);
+    const QFileInfo info(m_dataPath);
+    missing = !info.exists() && !info.isSymLink();
+    if (missing)
+        return true;
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    return fail(QStringLiteral("Cannot open the data file \"%1\": %2.")
+                    .arg(nativeName(m_dataPath), file.errorString()));
+}
+
+bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches)
+{
+    if (patches.isEmpty())
+        return true;
+    QFile file(m_dataPath);
+    if (!file.open(QIODevice::ReadWrite))
+        return fail(QStringLiteral("Cannot open the data file \"%1\" for writing: %2.")
+                        .arg(nativeName(m_dataPath), file.errorString()));
+    const auto writeFailed = [&](const QString& what) {
+        const QString reason = failureReason(file, errno);
+        // Take back a cell that was only partly appended, so the file stays aligned.
+        file.close();
+        if (file.open(QIODevice::ReadWrite)) {
+            if (file.size() > cellsEnd)
+                file.resize(cellsEnd);
+            file.close();
+        }
+        return fail(QStringLiteral("Cannot %1 the data file \"%2\": %3.")
+                        .arg(what, nativeName(m_dataPath), reason));
+    };
+    // A final cell cut short would shift every cell appended after it.
+    if (fileSize > cellsEnd && !file.resize(cellsEnd))
+        return writeFailed(QStringLiteral("shorten"));
+    for (const Patch& patch : patches) {
+        if ((file.pos() != patch.offset && !file.seek(patch.offset)) ||
+            file.write(patch.bytes) != patch.bytes.size())
+            return writeFailed(QStringLiteral("write"));
+    }
+    if (!file.flush())
+        return writeFailed(QStringLiteral("write"));
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Cannot write the data file \"%1\": %2.")
+                        .arg(nativeName(m_dataPath), file.errorString()));
+    return true;
+}
+
+bool BirthdayStore::readFailed(const QFile& file)
+{
+    return fail(QStringLiteral("Cannot read the data file \"%1\": %2.")
+                    .arg(nativeName(m_dataPath), file.errorString()));
+}
+
+// ---- readers ----
+
+std::optional<QList<int>> BirthdayStore::recordKeysList()
+{
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Read, guard))
+        return std::nullopt;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return std::nullopt;
+    QList<int> keys;
+    if (missing)
+        return keys;
+    CellWalker walker(file);
+    while (walker.next()) {
+        if (walker.slot() == 0 && walker.flag() == flagLive)
+            keys.append(walker.key());
+    }
+    if (walker.failed()) {
+        readFailed(file);
+        return std::nullopt;
+    }
+    return keys;
+}
+
 std::optional<BirthdayRecord> BirthdayStore::recordRead(int key)
 {
-    BirthdayRecord r;
-    r.key = key;
-    return r;
+    if (!checkKey(key))
+        return std::nullopt;
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Read, guard))
+        return std::nullopt;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return std::nullopt;
+    BirthdayRecord record;
+    record.key = key;
+    if (missing)
+        return record;
+    std::array<QByteArray, BirthdayRecord::FieldCount> raw;
+    CellWalker walker(file);
+    while (walker.next()) {
+        // Later cells win, so a record with two live cells of one field shows the last.
+        if (walker.live() && walker.key() == key && walker.slot() < fieldCount)
+            raw[size_t(walker.slot())] = walker.value().toByteArray();
+    }
+    if (walker.failed()) {
+        readFailed(file);
+        return std::nullopt;
+    }
+    for (int slot = 0; slot < fieldCount; ++slot)
+        record.values[size_t(slot)] = valueDecode(raw[size_t(slot)]);
+    return record;
 }
-std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll() { return QList<BirthdayRecord>{}; }
-std::optional<int> BirthdayStore::recordKeyNew() { return 0; }
-bool BirthdayStore::fieldWrite(const QString&, int, const QString&) { return false; }
-bool BirthdayStore::fieldDelete(const QString&, int) { return false; }
-bool BirthdayStore::recordDelete(int) { return false; }
-std::optional<int> BirthdayStore::recordDuplicate(int) { return std::nullopt; }
-bool BirthdayStore::databaseCompact() { return false; }
+
+std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
+{
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Read, guard))
+        return std::nullopt;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return std::nullopt;
+    QList<BirthdayRecord> records;
+    if (missing)
+        return records;
+    std::vector<std::array<QByteArray, BirthdayRecord::FieldCount>> raw(keyCount);
+    QList<int> keys;
+    CellWalker walker(file);
+    while (walker.next()) {
+        if (walker.slot() == 0 && walker.flag() == flagLive)
+            keys.append(walker.key());
+        if (walker.live() && walker.slot() < fieldCount)
+            raw[size_t(walker.key())][size_t(walker.slot())] = walker.value().toByteArray();
+    }
+    if (walker.failed()) {
+        readFailed(file);
+        return std::nullopt;
+    }
+    records.reserve(keys.size());
+    for (int key : keys) {
+        BirthdayRecord record;
+        record.key = key;
+        for (int slot = 0; slot < fieldCount; ++slot)
+            record.values[size_t(slot)] = valueDecode(raw[size_t(key)][size_t(slot)]);
+        records.append(record);
+    }
+    return records;
+}
+
+std::optional<int> BirthdayStore::recordKeyNew()
+{
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Read, guard))
+        return std::nullopt;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return std::nullopt;
+    if (missing)
+        return 0;
+    std::vector<bool> used(keyCount + 1, false);
+    int count = 0;
+    CellWalker walker(file);
+    while (walker.next()) {
+        if (walker.slot() == 0 && walker.flag() == flagLive) {
+            used[size_t(walker.key())] = true;
+            ++count;
+        }
+    }
+    if (walker.failed()) {
+        readFailed(file);
+        return std::nullopt;
+    }
+    if (count >= maxRecords) {
+        fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
+                 .arg(nativeName(m_dataPath))
+                 .arg(count));
+        return std::nullopt;
+    }
+    int key = 0;
+    while (used[size_t(key)])
+        ++key;
+    if (key > maxKey) {
+        fail(QStringLiteral("The data file \"%1\" has no free record key left: all keys from 0 "
+                            "to %2 are in use.")
+                 .arg(nativeName(m_dataPath))
+                 .arg(maxKey));
+        return std::nullopt;
+    }
+    return key;
+}
+
+// ---- writers ----
+
+bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString& value)
+{
+    const std::optional<int> slot = fieldSlot(fieldName);
+    if (!slot)
+        return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
+    if (!checkKey(key))
+        return false;
+    const QByteArray bytes = value.toUtf8();
+    const int size = fieldSize(*slot);
+    if (bytes.size() > size)
+        return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
+                                   "file holds at most %4.")
+                        .arg(QLatin1String(fieldNames[size_t(*slot)]), value)
+                        .arg(bytes.size())
+                        .arg(size));
+
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Write, guard))
+        return false;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return false;
+    qint64 cellsEnd = 0, fileSize = 0;
+    std::optional<qint64> found;
+    int records = 0;
+    if (!missing) {
+        // The walk goes on past the cell it overwrites: only its end shows whether the file
+        // ends in a cell cut short, which has to go before anything is written.
+        CellWalker walker(file);
+        while (walker.next()) {
+            if (!found && walker.slot() == *slot && walker.live() && walker.key() == key)
+                found = walker.offset();
+            if (walker.slot() == 0 && walker.flag() == flagLive)
+                ++records;
+        }
+        if (walker.failed())
+            return readFailed(file);
+        cellsEnd = walker.cellsEnd();
+        fileSize = walker.fileSize();
+        file.close();
+    }
+    if (found)
+        return applyPatches(cellsEnd, fileSize, {{*found + cellHeadSize, padded(bytes, size)}});
+    // A Name cell appended here starts a new record.
+    if (*slot == 0 && records >= maxRecords)
+        return fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can "
+                                   "hold.")
+                        .arg(nativeName(m_dataPath))
+                        .arg(records));
+    return applyPatches(cellsEnd, fileSize, {{cellsEnd, cellBytes(*slot, key, bytes)}});
+}
+
+bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
+{
+    const std::optional<int> slot = fieldSlot(fieldName);
+    if (!slot)
+        return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
+    if (!checkKey(key))
+        return false;
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Write, guard))
+        return false;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return false;
+    if (missing)
+        return true;
+    CellWalker walker(file);
+    std::optional<qint64> found;
+    while (walker.next()) {
+        if (!found && walker.slot() == *slot && walker.live() && walker.key() == key)
+            found = walker.offset();
+    }
+    if (walker.failed())
+        return readFailed(file);
+    file.close();
+    if (!found)
+        return true;
+    return applyPatches(walker.cellsEnd(), walker.fileSize(),
+                        {{*found + 1, QByteArray(1, char(flagDeleted))}});
+}
+
+bool BirthdayStore::recordDelete(int key)
+{
+    if (!checkKey(key))
+        return false;
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Write, guard))
+        return false;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return false;
+    if (missing)
+        return true;
+    // The first live cell of each field, as deleting field by field would mark.
+    std::array<bool, BirthdayRecord::FieldCount> marked{};
+    QList<Patch> patches;
+    CellWalker walker(file);
+    while (walker.next()) {
+        const int slot = walker.slot();
+        if (slot < fieldCount && !marked[size_t(slot)] && walker.live() && walker.key() == key) {
+            marked[size_t(slot)] = true;
+            patches.append({walker.offset() + 1, QByteArray(1, char(flagDeleted))});
+        }
+    }
+    if (walker.failed())
+        return readFailed(file);
+    file.close();
+    return applyPatches(walker.cellsEnd(), walker.fileSize(), patches);
+}
+
+std::optional<int> BirthdayStore::recordDuplicate(int key)
+{
+    if (!checkKey(key))
+        return std::nullopt;
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> all;
+    return insertRecord(key, all);
+}
+
+std::optional<int> BirthdayStore::recordAdd(const BirthdayRecord& record)
+{
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> values;
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        const QString& text = record.values[size_t(slot)];
+        if (slot == BirthdayRecord::LastDate && text.isEmpty())
+            continue;
+        const QByteArray bytes = text.toUtf8();
+        if (bytes.size() > fieldSize(slot)) {
+            fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
+                                "file holds at most %4.")
+                     .arg(QLatin1String(fieldNames[size_t(slot)]), text)
+                     .arg(bytes.size())
+                     .arg(fieldSize(slot)));
+            return std::nullopt;
+        }
+        values[size_t(slot)] = bytes;
+    }
+    return insertRecord(std::nullopt, values);
+}
+
+// One walk finds the free key, the cells a new record under it would overwrite (cells of
+// that key left behind without a Name) and, for a copy, the values of the record copied.
+std::optional<int> BirthdayStore::insertRecord(
+    std::optional<int> sourceKey,
+    const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values)
+{
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Write, guard))
+        return std::nullopt;
+    QFile file;
+    bool missing = false;
+    if (!openForWalk(file, missing))
+        return std::nullopt;
+    std::vector<bool> used(keyCount + 1, false);
+    std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
+    for (auto& cells : firstLive)
+        cells.fill(-1);
+    std::array<QByteArray, BirthdayRecord::FieldCount> source;
+    int records = 0;
+    qint64 cellsEnd = 0, fileSize = 0;
+    if (!missing) {
+        CellWalker walker(file);
+        while (walker.next()) {
+            const int slot = walker.slot(), key = walker.key();
+            if (slot == 0 && walker.flag() == flagLive) {
+                used[size_t(key)] = true;
+                ++records;
+            }
+            if (slot >= fieldCount || !walker.live())
+                continue;
+            if (firstLive[size_t(key)][size_t(slot)] < 0)
+                firstLive[size_t(key)][size_t(slot)] = walker.offset();
+            if (sourceKey && key == *sourceKey)
+                source[size_t(slot)] = walker.value().toByteArray();
+        }
+        if (walker.failed()) {
+            readFailed(file);
+            return std::nullopt;
+        }
+        cellsEnd = walker.cellsEnd();
+        fileSize = walker.fileSize();
+        file.close();
+    }
+    if (records >= maxRecords) {
+        fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
+                 .arg(nativeName(m_dataPath))
+                 .arg(records));
+        return std::nullopt;
+    }
+    int newKey = 0;
+    while (used[size_t(newKey)])
+        ++newKey;
+    if (newKey > maxKey) {
+        fail(QStringLiteral("The data file \"%1\" has no free record key left: all keys from 0 to "
+                            "%2 are in use.")
+                 .arg(nativeName(m_dataPath))
+                 .arg(maxKey));
+        return std::nullopt;
+    }
+    QList<Patch> patches;
+    qint64 end = cellsEnd;
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        QByteArray bytes;
+        if (sourceKey) // A copy always gets all seven cells, empty ones included.
+            bytes = withoutNuls(source[size_t(slot)]);
+        else if (values[size_t(slot)])
+            bytes = *values[size_t(slot)];
+        else
+            continue;
+        const qint64 existing = firstLive[size_t(newKey)][size_t(slot)];
+        if (existing >= 0) {
+            patches.append({existing + cellHeadSize, padded(bytes, fieldSize(slot))});
+        } else {
+            patches.append({end, cellBytes(slot, newKey, bytes)});
+            end += cellSize(slot);
+        }
+    }
+    if (!applyPatches(cellsEnd, fileSize, patches))
+        return std::nullopt;
+    return newKey;
+}
+
+// ---- compaction ----
+
+bool BirthdayStore::databaseCompact()
+{
+    std::unique_ptr<QLockFile> guard;
+    if (!lock(Access::Write, guard))
+        return false;
+    const QString tmpPath = m_dataPath + QStringLiteral(".tmp");
+    // A copy left by a compaction that was cut off is never the only whole file: the data
+    // file is replaced only by a finished copy.
+    if (QFileInfo::exists(tmpPath) || QFileInfo(tmpPath).isSymLink()) {
+        QFile stray(tmpPath);
+        if (!stray.remove())
+            return fail(QStringLiteral("Cannot delete the leftover file \"%1\": %2.")
+                            .arg(nativeName(tmpPath), stray.errorString()));
+    }
+    stage(CompactionStage::StrayRemoved);
+
+    QFile source;
+    bool missing = false;
+    if (!openForWalk(source, missing))
+        return false;
+    if (missing)
+        return true;
+    QFile copy(tmpPath);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fail(QStringLiteral("Cannot create the file \"%1\": %2.")
+                        .arg(nativeName(tmpPath), copy.errorString()));
+    const auto copyFailed = [&](const QString& reason) {
+        copy.close();
+        QFile::remove(tmpPath);
+        return fail(
+            QStringLiteral("Cannot write the file \"%1\": %2.").arg(nativeName(tmpPath), reason));
+    };
+    CellWalker walker(source);
+    bool halfReported = false;
+    while (walker.next()) {
+        if (!walker.live())
+            continue;
+        const QByteArrayView cell = walker.cell();
+        if (copy.write(cell.data(), cell.size()) != cell.size())
+            return copyFailed(failureReason(copy, errno));
+        if (!halfReported && walker.cellsEnd() * 2 >= walker.fileSize()) {
+            halfReported = true;
+            stage(CompactionStage::CopyHalfWritten);
+        }
+    }
+    if (walker.failed()) {
+        const QString reason = source.errorString();
+        copy.close();
+        QFile::remove(tmpPath);
+        return fail(QStringLiteral("Cannot read the data file \"%1\": %2.")
+                        .arg(nativeName(m_dataPath), reason));
+    }
+    source.close();
+    stage(CompactionStage::CopyWritten);
+    if (!copy.flush())
+        return copyFailed(failureReason(copy, errno));
+    if (!syncToDisk(copy))
+        return copyFailed(qt_error_string());
+    copy.close();
+    if (copy.error() != QFileDevice::NoError)
+        return copyFailed(failureReason(copy, errno));
+    stage(CompactionStage::CopySynced);
+
+    QString reason;
+    if (!replaceFile(tmpPath, m_dataPath, reason)) {
+        QFile::remove(tmpPath);
+        return fail(QStringLiteral("Cannot put the compacted copy in place of the data file "
+                                   "\"%1\": %2.")
+                        .arg(nativeName(m_dataPath), reason));
+    }
+    syncFolder(QFileInfo(m_dataPath).absolutePath());
+    stage(CompactionStage::Replaced);
+    return true;
+}

@@ -2,10 +2,18 @@
 
 #include "birthdayrecord.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <functional>
+#include <memory>
 #include <optional>
+
+class QFile;
+class QLockFile;
 
 // The data file birthday.dat: a flat run of field cells (slot byte, flag byte, 5-byte key,
 // value padded to the field's size), no header. Every operation opens the file, holds an
@@ -13,11 +21,16 @@
 // and closes it; nothing is cached between operations.
 //
 // Operations that fail return false / std::nullopt and leave the reason, with the file's name,
-// in errorString(). A refused operation writes nothing.
+// in errorString(). A refused operation writes nothing. Refused are: keys outside 0..1275 (the
+// most the 5-byte key holds), field names not in the table, values longer in UTF-8 than their
+// field, and a new record beyond 10001 or without a free key. A missing data file is no error:
+// it holds no records. Where the lock file can't be created for lack of permission, reading
+// goes on without the lock (nothing can write there) while writing is refused.
 class BirthdayStore
 {
 public:
     explicit BirthdayStore(QString dataPath);
+    ~BirthdayStore();
 
     const QString& dataPath() const { return m_dataPath; }
     QString errorString() const { return m_error; }
@@ -40,7 +53,62 @@ public:
     // Rewrites the file without its deleted cells, atomically.
     bool databaseCompact();
 
+    // Adds a new record under the smallest free key in one locked operation, so two running
+    // copies can never pick the same key. Writes Name, Date, Recurs, Notify, Alert and
+    // ShowYears, and LastDate only when it is not empty. Returns the key.
+    std::optional<int> recordAdd(const BirthdayRecord& record);
+
+    // How long an operation waits for another copy's lock before it gives up.
+    void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
+
+    // Points of a compaction at which a test can stop the process to play a crash.
+    enum class CompactionStage { StrayRemoved, CopyHalfWritten, CopyWritten, CopySynced, Replaced };
+    void setCompactionHook(std::function<void(CompactionStage)> hook)
+    {
+        m_compactionHook = std::move(hook);
+    }
+
+    // The encodings of the cell layout.
+    // Slot of a field name, case-insensitive; 0 (Name) for a name not in the table.
+    static int fieldIndex(const QString& fieldName);
+    // Slot of a field name, or std::nullopt for a name not in the table.
+    static std::optional<int> fieldSlot(const QString& fieldName);
+    // 5 bytes: 0xFF while the key is 256 or more (subtracting 255), the rest, 0x00 padding.
+    // Keys 0 to 1275 only.
+    static QByteArray keyEncode(int key);
+    // The sum of the bytes.
+    static int keyDecode(QByteArrayView bytes);
+    // A stored value as text: NUL bytes removed; UTF-8 when valid, otherwise Windows-1252.
+    static QString valueDecode(QByteArrayView bytes);
+
 private:
+    struct Patch
+    {
+        qint64 offset;
+        QByteArray bytes;
+    };
+    enum class Access { Read, Write };
+
+    bool lock(Access access, std::unique_ptr<QLockFile>& lockFile);
+    // Opens the data file for a walk; sets missing when there is none (not an error).
+    bool openForWalk(QFile& file, bool& missing);
+    // Writes the patches in order, after dropping a partial final cell; appends go at
+    // cellsEnd. Creates the file when it is missing.
+    bool applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches);
+    std::optional<int>
+    insertRecord(std::optional<int> sourceKey,
+                 const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values);
+    bool checkKey(int key);
+    bool readFailed(const QFile& file);
+    bool fail(const QString& message);
+    void stage(CompactionStage s) const
+    {
+        if (m_compactionHook)
+            m_compactionHook(s);
+    }
+
     QString m_dataPath;
     QString m_error;
+    int m_lockTimeout = 5000;
+    std::function<void(CompactionStage)> m_compactionHook;
 };

@@ -4,17 +4,40 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
-static const char* const dataFileName = "birthday.dat";
+namespace {
+
+const QString dataFileName = QStringLiteral("birthday.dat");
+
+// Whether a file can be created in the folder. Asking for the permission bits isn't enough:
+// Windows reports folders such as Program Files as writable to Qt while refusing the write.
+bool folderWritable(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("birthday.dat.probe-XXXXXX")));
+    return probe.open();
+}
+
+} // namespace
+
+QString dataFileIn(const QString& folder)
+{
+    QString path = QDir::fromNativeSeparators(folder);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return QDir::cleanPath(path + dataFileName);
+}
 
 QString databaseDefine(const QString& programDir, const QString& userDataDir)
 {
-    const QDir program(programDir);
-    const QString besideProgram = program.filePath(dataFileName);
-    if (QFileInfo::exists(besideProgram) || QFileInfo(programDir).isWritable())
-        return QDir::cleanPath(besideProgram);
+    const QString besideProgram = dataFileIn(programDir);
+    if (QFileInfo::exists(besideProgram) || folderWritable(programDir))
+        return besideProgram;
+    // A failure here shows later, with its reason, when the store first writes the file.
     QDir().mkpath(userDataDir);
-    return QDir::cleanPath(QDir(userDataDir).filePath(dataFileName));
+    return dataFileIn(userDataDir);
 }
 
 QString databaseDefine()

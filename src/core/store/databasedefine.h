@@ -9,3 +9,7 @@ QString databaseDefine(const QString& programDir, const QString& userDataDir);
 
 // The same for the running program: its own folder and QStandardPaths::AppDataLocation.
 QString databaseDefine();
+
+// birthday.dat in the given folder, with exactly one separator between them ("/" gives
+// "/birthday.dat", "C:/Tools/" gives "C:/Tools/birthday.dat").
+QString dataFileIn(const QString& folder);

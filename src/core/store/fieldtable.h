@@ -12,8 +12,8 @@ inline constexpr int fieldCount = 7;
 inline constexpr int slotCount = 256;
 inline constexpr int cellHeadSize = 7; // slot byte, flag byte, 5 key bytes
 inline constexpr int keySize = 5;
-inline constexpr int maxKey = 1275;       // 5 bytes of at most 0xFF each
-inline constexpr int maxRecords = 10001;  // live records the program allows at once
+inline constexpr int maxKey = 1275;      // 5 bytes of at most 0xFF each
+inline constexpr int maxRecords = 10001; // live records the program allows at once
 
 inline constexpr std::array<const char*, fieldCount> fieldNames = {
     "Name", "Date", "Recurs", "Notify", "Alert", "LastDate", "ShowYears"};
@@ -24,6 +24,9 @@ inline constexpr int fieldSize(int slot)
 {
     return slot >= 0 && slot < fieldCount ? fieldSizes[static_cast<size_t>(slot)] : 0;
 }
-inline constexpr int cellSize(int slot) { return cellHeadSize + fieldSize(slot); }
+inline constexpr int cellSize(int slot)
+{
+    return cellHeadSize + fieldSize(slot);
+}
 
 } // namespace FieldTable
