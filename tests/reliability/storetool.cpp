@@ -5,14 +5,21 @@
 //   cw_storetool [--fsize-limit=BYTES] [--as-nobody] <data file> <command>...
 //
 // Commands: list, readall, read:KEY, write:FIELD:KEY:VALUE, delete:KEY, keynew, compact,
-// add:NAME, stress:ID:OPERATIONS:SEED. Each prints one line, "ok [result]" or
+// add:NAME, stress:ID:OPERATIONS:SEED, generate:RECORDS (replaces the file with generated
+// records dated around today, as the benchmarks use). Each prints one line, "ok [result]" or
 // "fail <error text>", and the tool goes on with the next command.
+
+#include "datafile.h"
+#include "stressrecord.h"
 
 #include "store/birthdaystore.h"
 #include "store/fieldtable.h"
 #include "text/textconv.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QMap>
+#include <QRandomGenerator>
 #include <QStringList>
 
 #include <grp.h>
@@ -57,6 +64,44 @@ std::optional<int> addRecord(BirthdayStore& store, const QString& name, int numb
     return key;
 }
 
+// Adds, deletes, reads back and compacts its own records at random, as one running copy of
+// the program might while another does the same. Answers with the names of its records still
+// alive, or with the first operation that failed.
+QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QMap<QString, int> alive; // name -> key
+    int added = 0;
+    for (int op = 0; op < operations; ++op) {
+        const int dice = random.bounded(100);
+        if (dice < 55 || alive.isEmpty()) {
+            const BirthdayRecord record = stressRecord(id, added++);
+            const auto key = store.recordAdd(record);
+            if (!key)
+                return QStringLiteral("fail add: ") + store.errorString();
+            alive.insert(record.value(BirthdayRecord::Name), *key);
+        } else if (dice < 85) {
+            const auto it = std::next(alive.begin(), random.bounded(int(alive.size())));
+            if (!store.recordDelete(it.value()))
+                return QStringLiteral("fail delete: ") + store.errorString();
+            alive.erase(it);
+        } else if (dice < 95) {
+            // Our key must still hold our record: the other copy never took it.
+            const auto it = std::next(alive.begin(), random.bounded(int(alive.size())));
+            const auto record = store.recordRead(it.value());
+            if (!record)
+                return QStringLiteral("fail read: ") + store.errorString();
+            if (record->value(BirthdayRecord::Name) != it.key())
+                return QStringLiteral("fail key %1 holds %2 instead of %3")
+                    .arg(it.value())
+                    .arg(record->value(BirthdayRecord::Name), it.key());
+        } else if (!store.databaseCompact()) {
+            return QStringLiteral("fail compact: ") + store.errorString();
+        }
+    }
+    return QStringLiteral("ok ") + QStringList(alive.keys()).join(QLatin1Char(','));
+}
+
 QString runCommand(BirthdayStore& store, const QString& command)
 {
     const QStringList parts = command.split(QLatin1Char(':'));
@@ -96,6 +141,16 @@ QString runCommand(BirthdayStore& store, const QString& command)
         const auto key = addRecord(store, parts.mid(1).join(QLatin1Char(':')), 0);
         return key ? QStringLiteral("ok %1").arg(*key) : failLine(store);
     }
+    if (op == QLatin1String("generate") && parts.size() == 2) {
+        QFile file(store.dataPath());
+        const QByteArray image = DataFile::generate(parts[1].toInt(), false, false);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                       file.write(image) == image.size()
+                   ? QStringLiteral("ok")
+                   : QStringLiteral("fail ") + file.errorString();
+    }
+    if (op == QLatin1String("stress") && parts.size() == 4)
+        return stress(store, parts[1].toInt(), parts[2].toInt(), parts[3].toUInt());
     return QStringLiteral("fail unknown command ") + command;
 }
 
