@@ -1,10 +1,19 @@
 #pragma once
 
-#include <QObject>
+#include "listwindow/helphook.h"
 
+#include <QDate>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class AlertDialog;
 class BirthdayStore;
-class SettingsStore;
 class Clock;
+class NotificationWindow;
+class SettingsStore;
 class QWidget;
 
 // Carries out what the reminder check decides: fills and shows the alert dialog and the
@@ -23,9 +32,33 @@ public:
     // Closes the notification window if it is open (at unload).
     void notificationUnload();
 
+    // Passed on to the notification window (help key "notification").
+    void setHelpSink(const HelpSink& sink) { m_helpSink = sink; }
+    // How long a newly loaded notification window stays; 10 s unless a test shortens it.
+    void setNotificationCloseInterval(int milliseconds) { m_closeInterval = milliseconds; }
+    // Whether a modal dialog of the program is open, which stops the windows from showing.
+    // Defaults to QApplication::activeModalWidget().
+    void setModalCheck(std::function<bool()> check) { m_modalOpen = std::move(check); }
+
+    // The windows while they are open; nullptr otherwise.
+    NotificationWindow* notificationWindow() const;
+    AlertDialog* alertDialog() const;
+
 private:
+    bool alertShow(const QString& name);
+    bool notificationShow(const QString& soonText, const QString& todayText);
+
     BirthdayStore& m_store;
     SettingsStore& m_settings;
     const Clock& m_clock;
     bool m_firstCheckDone = false;
+    HelpSink m_helpSink;
+    int m_closeInterval;
+    std::function<bool()> m_modalOpen;
+    QPointer<NotificationWindow> m_notification;
+    QPointer<AlertDialog> m_alert;
+    // Records whose alert was shown today but whose LastDate could not be written: they are
+    // not alerted again that day, and the stamp is tried again at every run.
+    QDate m_unstampedDay;
+    QHash<int, QString> m_unstamped;
 };

@@ -519,22 +519,6 @@ private slots:
         QCOMPARE(*store.recordKeysList(), (QList<int>{0, 1, 2}));
     }
 
-    void missingFieldReadsEmpty()
-    {
-        BirthdayStore store(freshPath());
-        QVERIFY(store.recordAdd(makeRecord(QStringLiteral("Ann"))));
-        QVERIFY(store.fieldDelete(QStringLiteral("Notify"), 0));
-        const BirthdayRecord r = *store.recordRead(0);
-        QCOMPARE(r.value(BirthdayRecord::Notify), QString());
-        QCOMPARE(r.value(BirthdayRecord::LastDate), QString());
-        QCOMPARE(r.value(BirthdayRecord::Name), QStringLiteral("Ann"));
-        QCOMPARE(r.value(BirthdayRecord::Date), QStringLiteral("2000-01-02"));
-        // Writing it again appends a fresh cell.
-        const qint64 size = QFileInfo(store.dataPath()).size();
-        QVERIFY(store.fieldWrite(QStringLiteral("Notify"), 0, QStringLiteral("12")));
-        QCOMPARE(QFileInfo(store.dataPath()).size(), size + 9);
-    }
-
     // ---- refusals ----
 
     void refusalsWriteNothing_data()

@@ -1,0 +1,155 @@
+#include "reminderdecision.h"
+
+#include "text/textconv.h"
+
+#include <optional>
+
+namespace {
+
+const QString lineBreak = QStringLiteral("\r\n");
+
+// The anniversary of `date` in `year`; a day past the end of the month rolls over into the
+// next one, so 29 February falls on 1 March in a common year.
+QDate anniversary(QDate date, int year)
+{
+    return QDate(year, date.month(), 1).addDays(date.day() - 1);
+}
+
+enum class Listing { None, Soon, Today };
+
+struct Classification
+{
+    Listing listing = Listing::None;
+    int years = 0; // the Y of the entry text
+};
+
+// Where a record stands today. Day differences are 64-bit, so dates of any age work.
+Classification classify(QDate date, bool recurs, qint64 notify, QDate today)
+{
+    Classification result;
+    result.years = today.year() - date.year();
+    qint64 days = today.daysTo(date);
+    if (days > notify)
+        return result;
+    if (days < 0) {
+        if (!recurs)
+            return result;
+        // The next anniversary: this year's, or next year's once this year's has passed.
+        QDate next = anniversary(date, today.year());
+        if (next < today) {
+            next = anniversary(date, today.year() + 1);
+            result.years = today.year() + 1 - date.year();
+        }
+        days = today.daysTo(next);
+    }
+    if (days >= 1 && days <= notify)
+        result.listing = Listing::Soon;
+    else if (days == 0)
+        result.listing = Listing::Today;
+    return result;
+}
+
+QString joined(const QStringList& entries, const QString& whenEmpty)
+{
+    return entries.isEmpty() ? whenEmpty : entries.join(lineBreak);
+}
+
+// Whether the notification window is due by the schedule, the last showing being known.
+bool scheduleDue(const ReminderSettings& settings, const QDateTime& now, const QLocale& locale)
+{
+    if (settings.notifyEvery == QLatin1String("None"))
+        return false;
+    // A stamp that no longer reads counts as no showing at all.
+    const std::optional<QDate> lastDate = TextConv::textToDate(settings.notifyDate, locale);
+    if (!lastDate)
+        return true;
+    if (settings.notifyEvery == QLatin1String("Hour")) {
+        const std::optional<QTime> lastTime = TextConv::textToTime(settings.notifyTime, locale);
+        if (!lastTime)
+            return true;
+        return *lastDate != now.date() || lastTime->hour() != now.time().hour();
+    }
+    return *lastDate != now.date();
+}
+
+} // namespace
+
+QString ReminderDecision::soonText() const
+{
+    return joined(soonEntries, QStringLiteral("There are no events due"));
+}
+
+QString ReminderDecision::todayText() const
+{
+    return joined(todayEntries, QStringLiteral("There are no events today"));
+}
+
+ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
+                                bool forceShow, bool firstCheckDone,
+                                const ReminderSettings& settings, const QLocale& locale)
+{
+    ReminderDecision decision;
+    decision.firstCheckDone = firstCheckDone;
+    const QDate today = now.date();
+    const QTime alertTime = TextConv::textToTime(settings.alertTime, locale).value_or(QTime(9, 0));
+    const bool alertTimeReached = now.time() >= alertTime;
+
+    for (const BirthdayRecord& record : records) {
+        const std::optional<QDate> date =
+            TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+        const std::optional<int> notify =
+            TextConv::textToWhole(record.value(BirthdayRecord::Notify), -32768, 32767, locale);
+        if (!date || !notify) {
+            ++decision.skippedRecords;
+            continue;
+        }
+        const bool recurs = record.value(BirthdayRecord::Recurs) == QLatin1String("1");
+        const Classification found = classify(*date, recurs, *notify, today);
+        if (found.listing == Listing::None)
+            continue;
+
+        const QString& name = record.value(BirthdayRecord::Name);
+        const bool showYears = record.value(BirthdayRecord::ShowYears) != QLatin1String("0");
+        if (found.listing == Listing::Soon) {
+            const QString& dateText = record.value(BirthdayRecord::Date);
+            // Concatenated, not arg()-formatted: a name may itself hold "%1".
+            decision.soonEntries.append(
+                showYears ? name + QLatin1String(" (") + dateText + QLatin1String(" - ") +
+                                QString::number(found.years) + QLatin1String(" Years)")
+                          : name + QLatin1String(" (") + dateText + u')');
+            continue;
+        }
+
+        const QString& lastDateText = record.value(BirthdayRecord::LastDate);
+        bool handledToday = false;
+        if (!lastDateText.isEmpty()) {
+            const std::optional<QDate> lastDate = TextConv::textToDate(lastDateText, locale);
+            if (!lastDate) {
+                ++decision.skippedRecords;
+                continue;
+            }
+            handledToday = *lastDate == today;
+        }
+        decision.todayEntries.append(showYears ? name + QLatin1String(" (") +
+                                                     QString::number(found.years) +
+                                                     QLatin1String(" Years)")
+                                               : name);
+        if (!handledToday && alertTimeReached)
+            decision.alerts.append(
+                {record.key, name, record.value(BirthdayRecord::Alert) == QLatin1String("0")});
+    }
+
+    if (decision.soonEntries.isEmpty() && decision.todayEntries.isEmpty())
+        return decision;
+    bool show = forceShow;
+    if (!firstCheckDone) {
+        decision.firstCheckDone = true;
+        show = true;
+    } else if (settings.notifyTime.isEmpty() || settings.notifyDate.isEmpty()) {
+        show = true;
+    } else if (scheduleDue(settings, now, locale)) {
+        show = true;
+    }
+    decision.show = show;
+    return decision;
+}
