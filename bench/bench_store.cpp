@@ -1,11 +1,12 @@
 // Costs of the store's operations on data files of 10, 100 and 1276 records (1276: every key
-// the 5-byte key field allows), each plain and churned (four deleted cells per live one).
-// After the runs it prints, for 1276 churned records, how the one-walk refresh compares with
-// the literal one (a walk for the key list plus one per record) and with a plain read of the
-// file.
+// the 5-byte key field allows), each plain and churned (four deleted cells per live one), and
+// of the list refresh with its reminder check. After the runs it prints, for 1276 churned
+// records, how the one-walk refresh compares with the literal one (a walk for the key list
+// plus one per record) and with a plain read of the file.
 
 #include "datafile.h"
 
+#include "reminders/reminderdecision.h"
 #include "store/birthdaystore.h"
 
 #include <benchmark/benchmark.h>
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -58,42 +60,86 @@ void setCounters(benchmark::State& state, const Dataset& data)
     state.SetBytesProcessed(state.iterations() * data.image.size());
 }
 
-void refreshOneWalk(benchmark::State& state, const Dataset& data)
+std::optional<QList<BirthdayRecord>> readOneWalk(BirthdayStore& store)
+{
+    return store.recordsReadAll();
+}
+
+// The literal way: the key list, then one walk per record.
+std::optional<QList<BirthdayRecord>> readLiteral(BirthdayStore& store)
+{
+    const auto keys = store.recordKeysList();
+    if (!keys)
+        return std::nullopt;
+    QList<BirthdayRecord> records;
+    records.reserve(keys->size());
+    for (int key : *keys) {
+        auto record = store.recordRead(key);
+        if (!record)
+            return std::nullopt;
+        records.append(std::move(*record));
+    }
+    return records;
+}
+
+// One row of the main list: the item key, the name and the date as the list shows it.
+struct ListRow
+{
+    QString itemKey;
+    QString name;
+    QString date;
+};
+
+// The refresh as the program runs it: all records read and the list rows rebuilt and sorted
+// by name, then the reminder check, which reads the records again and decides.
+void refreshAndCheck(benchmark::State& state, const Dataset& data,
+                     std::optional<QList<BirthdayRecord>> (*read)(BirthdayStore&))
 {
     BirthdayStore store(data.path);
+    const QDateTime now = QDateTime::currentDateTime();
     for (auto _ : state) {
-        auto records = store.recordsReadAll();
+        const auto records = read(store);
         if (!records || records->size() != data.records) {
-            state.SkipWithError("recordsReadAll failed");
+            state.SkipWithError("reading the records failed");
             break;
         }
-        benchmark::DoNotOptimize(records);
+        QList<ListRow> rows;
+        rows.reserve(records->size());
+        for (const BirthdayRecord& record : *records) {
+            const auto date = TextConv::textToDate(record.value(BirthdayRecord::Date));
+            rows.append({QStringLiteral("key") + QString::number(record.key),
+                         record.value(BirthdayRecord::Name),
+                         date ? date->toString(QStringLiteral("yyyy/MM/dd")) : QString()});
+        }
+        std::stable_sort(rows.begin(), rows.end(), [](const ListRow& a, const ListRow& b) {
+            return a.name.localeAwareCompare(b.name) < 0;
+        });
+        benchmark::DoNotOptimize(rows);
+
+        const auto checked = read(store);
+        if (!checked) {
+            state.SkipWithError("reading the records failed");
+            break;
+        }
+        const ReminderDecision decision =
+            reminderDecide(*checked, now, false, false, ReminderSettings());
+        if (decision.soonEntries.isEmpty()) {
+            state.SkipWithError("the check found nothing due: the generated dates are off");
+            break;
+        }
+        benchmark::DoNotOptimize(decision);
     }
     setCounters(state, data);
 }
 
+void refreshOneWalk(benchmark::State& state, const Dataset& data)
+{
+    refreshAndCheck(state, data, readOneWalk);
+}
+
 void refreshLiteral(benchmark::State& state, const Dataset& data)
 {
-    BirthdayStore store(data.path);
-    for (auto _ : state) {
-        auto keys = store.recordKeysList();
-        if (!keys || keys->size() != data.records) {
-            state.SkipWithError("recordKeysList failed");
-            break;
-        }
-        QList<BirthdayRecord> records;
-        records.reserve(keys->size());
-        for (int key : *keys) {
-            auto record = store.recordRead(key);
-            if (!record) {
-                state.SkipWithError("recordRead failed");
-                return;
-            }
-            records.append(std::move(*record));
-        }
-        benchmark::DoNotOptimize(records);
-    }
-    setCounters(state, data);
+    refreshAndCheck(state, data, readLiteral);
 }
 
 void keyNew(benchmark::State& state, const Dataset& data)
