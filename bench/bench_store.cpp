@@ -132,6 +132,31 @@ void refreshAndCheck(benchmark::State& state, const Dataset& data,
     setCounters(state, data);
 }
 
+void readAll(benchmark::State& state, const Dataset& data,
+             std::optional<QList<BirthdayRecord>> (*read)(BirthdayStore&))
+{
+    BirthdayStore store(data.path);
+    for (auto _ : state) {
+        const auto records = read(store);
+        if (!records || records->size() != data.records) {
+            state.SkipWithError("reading the records failed");
+            break;
+        }
+        benchmark::DoNotOptimize(records);
+    }
+    setCounters(state, data);
+}
+
+void readOneWalkBench(benchmark::State& state, const Dataset& data)
+{
+    readAll(state, data, readOneWalk);
+}
+
+void readLiteralBench(benchmark::State& state, const Dataset& data)
+{
+    readAll(state, data, readLiteral);
+}
+
 void refreshOneWalk(benchmark::State& state, const Dataset& data)
 {
     refreshAndCheck(state, data, readOneWalk);
@@ -315,8 +340,10 @@ int main(int argc, char** argv)
 
     using Fn = void (*)(benchmark::State&, const Dataset&);
     const std::pair<const char*, Fn> benchmarks[] = {
-        {"refresh_onewalk", refreshOneWalk},
-        {"refresh_literal", refreshLiteral},
+        {"refresh_check_onewalk", refreshOneWalk},
+        {"refresh_check_literal", refreshLiteral},
+        {"read_onewalk", readOneWalkBench},
+        {"read_literal", readLiteralBench},
         {"recordKeyNew", keyNew},
         {"fieldWrite_overwrite", writeOverwrite},
         {"fieldWrite_append", writeAppend},
@@ -339,9 +366,11 @@ int main(int argc, char** argv)
 
     const std::string big = std::to_string(FieldTable::maxKey + 1) + "/churned";
     std::printf("\nRatios for %s records:\n", big.c_str());
-    printRatio(reporter, "literal / one-walk refresh", "refresh_literal/" + big,
-               "refresh_onewalk/" + big);
-    printRatio(reporter, "one-walk refresh / plain read", "refresh_onewalk/" + big,
+    printRatio(reporter, "refresh+check literal / one-walk", "refresh_check_literal/" + big,
+               "refresh_check_onewalk/" + big);
+    printRatio(reporter, "refresh+check one-walk / floor", "refresh_check_onewalk/" + big,
                "plain_read/" + big);
+    printRatio(reporter, "read literal / one-walk", "read_literal/" + big, "read_onewalk/" + big);
+    printRatio(reporter, "read one-walk / floor", "read_onewalk/" + big, "plain_read/" + big);
     return 0;
 }
