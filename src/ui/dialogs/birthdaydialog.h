@@ -3,9 +3,15 @@
 #include "listwindow/helphook.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class BirthdayStore;
 class Clock;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
 
 // frmAddBirthday ("Add New Birthday") and frmEditBirthday ("Edit Birthday Details"): one
 // dialog, two ways to start. exec() returns Accepted when the record was written; the caller
@@ -20,9 +26,42 @@ public:
     BirthdayDialog(Mode mode, int key, BirthdayStore& store, const Clock& clock,
                    const HelpSink& help, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void cmdOkClick();
+    void nameRejected();
+
 private:
+    void controlsCreate(const HelpSink& help);
+    void recordLoad();
+    // Each tells the user what went wrong and returns false when the event was not saved.
+    bool recordAdd();
+    bool recordUpdate();
+    // Overwrites the six fields of an existing record; on a failure puts back the ones
+    // already written (previous values, in the same order) or says which were written.
+    bool fieldsWrite(int key, const QStringList& previous);
+    QStringList fieldValues() const;
+    void startupNoticeShow();
+
     Mode m_mode;
     int m_key;
     BirthdayStore& m_store;
     const Clock& m_clock;
+
+    QLineEdit* m_txtName = nullptr;
+    QDateEdit* m_objDate = nullptr;
+    QCheckBox* m_chkRepeats = nullptr;
+    QCheckBox* m_chkYears = nullptr;
+    QLineEdit* m_txtNotifyDays = nullptr;
+    QComboBox* m_cboAlert = nullptr;
+    QPushButton* m_cmdOK = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+
+    bool m_shownBefore = false;
+    bool m_nameNoticeOpen = false;
+    // What to tell the user once the dialog is on screen, and whether to close afterwards.
+    QString m_startupNotice;
+    bool m_closeAfterNotice = false;
 };

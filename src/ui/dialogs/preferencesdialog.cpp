@@ -1,8 +1,207 @@
 #include "preferencesdialog.h"
 
-PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& help,
-                                     QWidget* parent)
+#include "settings/settingsstore.h"
+#include "text/textconv.h"
+#include "wholetabstop.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QTime defaultAlertTime(9, 0);
+
+// A frame with its 32 x 32 icon at the top left and its controls indented beside it.
+QGroupBox* frameCreate(const QString& title, const QString& objectName, const QString& iconName,
+                       QStyle::StandardPixmap icon, QWidget* parent, QVBoxLayout*& inner)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(objectName);
+    auto* image = new QLabel(frame);
+    image->setObjectName(iconName);
+    image->setPixmap(frame->style()->standardIcon(icon, nullptr, frame).pixmap(32, 32));
+    image->setFixedSize(32, 32);
+    auto* row = new QHBoxLayout(frame);
+    row->addWidget(image, 0, Qt::AlignTop);
+    row->addSpacing(8);
+    inner = new QVBoxLayout;
+    inner->setSpacing(4);
+    row->addLayout(inner, 1);
+    return frame;
+}
+
+// A stored check box value: "0" clears, any other number ticks; anything else is the default.
+bool confirmRead(const QString& text)
+{
+    const std::optional<int> value = TextConv::textToWhole(text);
+    return value ? *value != 0 : true;
+}
+
+} // namespace
+
+PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& help, QWidget* parent)
     : QDialog(parent), m_settings(settings)
 {
-    Q_UNUSED(help); // TODO(dialogs): placeholder until the dialogs land
+    setObjectName(QStringLiteral("frmPreferences"));
+    setWindowTitle(QStringLiteral("Candlewatcher Preferences"));
+    controlsCreate(help);
+    settingsLoad();
+}
+
+void PreferencesDialog::controlsCreate(const HelpSink& help)
+{
+    QVBoxLayout* inner = nullptr;
+    QGroupBox* grpConfirmation =
+        frameCreate(QStringLiteral("Confirmation"), QStringLiteral("grpConfirmation"),
+                    QStringLiteral("imgConfirmation"), QStyle::SP_MessageBoxQuestion, this, inner);
+    m_chkConfirmDelete =
+        new QCheckBox(QStringLiteral("Confirm before &deleting a birthday"), grpConfirmation);
+    m_chkConfirmDelete->setObjectName(QStringLiteral("chkConfirmDelete"));
+    m_chkConfirmQuit =
+        new QCheckBox(QStringLiteral("Confirm before &exiting Candlewatcher"), grpConfirmation);
+    m_chkConfirmQuit->setObjectName(QStringLiteral("chkConfirmQuit"));
+    inner->addWidget(m_chkConfirmDelete);
+    inner->addWidget(m_chkConfirmQuit);
+    inner->addStretch(1);
+
+    QGroupBox* grpNotification = frameCreate(
+        QStringLiteral("Notification"), QStringLiteral("grpNotification"),
+        QStringLiteral("imgNotification"), QStyle::SP_MessageBoxInformation, this, inner);
+    auto* lblNotification =
+        new QLabel(QStringLiteral("Show the Notification window:"), grpNotification);
+    lblNotification->setObjectName(QStringLiteral("lblNotification"));
+    m_optEveryHour = new QRadioButton(QStringLiteral("Every &hour"), grpNotification);
+    m_optEveryHour->setObjectName(QStringLiteral("optEveryHour"));
+    m_optEveryDay = new QRadioButton(QStringLiteral("E&very day"), grpNotification);
+    m_optEveryDay->setObjectName(QStringLiteral("optEveryDay"));
+    m_optNone = new QRadioButton(QStringLiteral("Only when &Windows starts up"), grpNotification);
+    m_optNone->setObjectName(QStringLiteral("optNone"));
+    auto* group = new QButtonGroup(this);
+    group->addButton(m_optEveryHour);
+    group->addButton(m_optEveryDay);
+    group->addButton(m_optNone);
+    m_optEveryHour->setChecked(true); // the designed selection
+    inner->addWidget(lblNotification);
+    inner->addWidget(m_optEveryHour);
+    inner->addWidget(m_optEveryDay);
+    inner->addWidget(m_optNone);
+
+    QGroupBox* grpAlerts =
+        frameCreate(QStringLiteral("Alerts"), QStringLiteral("grpAlerts"),
+                    QStringLiteral("imgAlerts"), QStyle::SP_MessageBoxWarning, this, inner);
+    m_lblAlerts =
+        new QLabel(QStringLiteral("Show &alerts at the following time each day:"), grpAlerts);
+    m_lblAlerts->setObjectName(QStringLiteral("lblAlerts"));
+    m_objTime = new WholeTabStop<QTimeEdit>(grpAlerts);
+    m_objTime->setObjectName(QStringLiteral("objTime"));
+    m_objTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_lblAlerts->setBuddy(m_objTime);
+    m_lblAlerts->installEventFilter(this);
+    auto* label1 = new QLabel(QStringLiteral("(24 hour clock)"), grpAlerts);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(m_objTime);
+    timeRow->addSpacing(8);
+    timeRow->addWidget(label1, 1);
+    inner->addWidget(m_lblAlerts);
+    inner->addLayout(timeRow);
+
+    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setDefault(true);
+    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {m_cmdOK, m_cmdCancel})
+        button->setMinimumWidth(89); // 1335 twips
+    connect(m_cmdOK, &QPushButton::clicked, this, &PreferencesDialog::cmdOkClick);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grpConfirmation);
+    layout->addWidget(grpNotification);
+    layout->addWidget(grpAlerts);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget::setTabOrder(m_chkConfirmDelete, m_chkConfirmQuit);
+    QWidget::setTabOrder(m_chkConfirmQuit, m_optEveryHour);
+    QWidget::setTabOrder(m_optEveryHour, m_optEveryDay);
+    QWidget::setTabOrder(m_optEveryDay, m_optNone);
+    QWidget::setTabOrder(m_optNone, m_objTime);
+    QWidget::setTabOrder(m_objTime, m_cmdCancel);
+    QWidget::setTabOrder(m_cmdCancel, m_cmdOK);
+
+    helpHook(m_chkConfirmDelete, QStringLiteral("confirmdelete"), help);
+    helpHook(m_chkConfirmQuit, QStringLiteral("confirmquit"), help);
+    helpHook(m_optEveryHour, QStringLiteral("notifysettings"), help);
+    helpHook(m_optEveryDay, QStringLiteral("notifysettings"), help);
+    helpHook(m_optNone, QStringLiteral("notifysettings"), help);
+    helpHook(m_objTime, QStringLiteral("alerttime"), help);
+    helpHook(m_cmdOK, QStringLiteral("ok"), help);
+    helpHook(m_cmdCancel, QStringLiteral("cancel"), help);
+}
+
+void PreferencesDialog::settingsLoad()
+{
+    // Values changed outside the program that don't convert show their defaults.
+    m_chkConfirmQuit->setChecked(
+        confirmRead(m_settings.settingRead(QStringLiteral("QuitConfirm"), QStringLiteral("1"))));
+    m_chkConfirmDelete->setChecked(
+        confirmRead(m_settings.settingRead(QStringLiteral("DeleteConfirm"), QStringLiteral("1"))));
+
+    const QString every =
+        m_settings.settingRead(QStringLiteral("NotifyEvery"), QStringLiteral("Hour"));
+    if (every == QLatin1String("Hour"))
+        m_optEveryHour->setChecked(true);
+    else if (every == QLatin1String("Day"))
+        m_optEveryDay->setChecked(true);
+    else if (every == QLatin1String("None"))
+        m_optNone->setChecked(true);
+
+    const std::optional<QTime> time = TextConv::textToTime(
+        m_settings.settingRead(QStringLiteral("AlertTime"), QStringLiteral("09:00")));
+    m_objTime->setTime(time ? *time : defaultAlertTime);
+}
+
+void PreferencesDialog::cmdOkClick()
+{
+    m_settings.settingWrite(QStringLiteral("QuitConfirm"), m_chkConfirmQuit->isChecked()
+                                                               ? QStringLiteral("1")
+                                                               : QStringLiteral("0"));
+    m_settings.settingWrite(QStringLiteral("DeleteConfirm"), m_chkConfirmDelete->isChecked()
+                                                                 ? QStringLiteral("1")
+                                                                 : QStringLiteral("0"));
+    QString every = QStringLiteral("None");
+    if (m_optEveryHour->isChecked())
+        every = QStringLiteral("Hour");
+    else if (m_optEveryDay->isChecked())
+        every = QStringLiteral("Day");
+    m_settings.settingWrite(QStringLiteral("NotifyEvery"), every);
+    m_settings.settingWrite(QStringLiteral("AlertTime"), TextConv::timeToText(m_objTime->time()));
+    accept();
+}
+
+bool PreferencesDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // lblAlerts_Click: a click on the label puts the caret into the time picker.
+    if (watched == m_lblAlerts && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        m_objTime->setFocus(Qt::ShortcutFocusReason); // hours selected, ready to type
+    return QDialog::eventFilter(watched, event);
 }

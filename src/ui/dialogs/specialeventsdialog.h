@@ -1,19 +1,46 @@
 #pragma once
 
+#include "app/clock.h"
 #include "listwindow/helphook.h"
 
 #include <QDialog>
 
 class BirthdayStore;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QTreeWidget;
 
-// "Special Events": adds chosen days of the built-in table as yearly records. The caller
-// refreshes its list afterwards whatever the outcome.
+// "Special Events": adds chosen days of the built-in table as yearly records dated in the
+// current year. The caller refreshes its list afterwards whatever the outcome.
 class SpecialEventsDialog : public QDialog
 {
     Q_OBJECT
 public:
+    // The current year comes from the system clock.
     SpecialEventsDialog(BirthdayStore& store, const HelpSink& help, QWidget* parent = nullptr);
+    // The current year comes from the given clock.
+    SpecialEventsDialog(BirthdayStore& store, const Clock& clock, const HelpSink& help,
+                        QWidget* parent = nullptr);
+
+private slots:
+    void cmdOkClick();
+    void columnClick(int column);
 
 private:
+    void controlsCreate(const HelpSink& help);
+    // Appends one row: key "key<n>", the name, and month\day in the second column.
+    void specialEventAdd(const QString& name, const QString& day, const QString& month);
+    // Adds one selected row as a new record; false, with nothing of it written, on failure.
+    bool eventWrite(const QString& name, const QString& shownAs, QString& error);
+
     BirthdayStore& m_store;
+    Clock m_systemClock;
+    const Clock& m_clock;
+
+    QTreeWidget* m_lvwSpecialEvents = nullptr;
+    QStackedWidget* m_bottom = nullptr; // the buttons, or the progress bar over them
+    QProgressBar* m_objProgress = nullptr;
+    QPushButton* m_cmdOK = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The checks the event editor makes on what the user typed before anything is written.
+namespace BirthdayInput {
+
+// The most the data file's Name cell holds, in bytes of the stored (UTF-8) text.
+inline constexpr int nameMaxBytes = 255;
+
+bool nameFits(const QString& name);
+qsizetype nameBytes(const QString& name);
+
+// The days-in-advance text is accepted when it is a decimal number as a whole (optional sign,
+// decimal point and surrounding blanks) whose value is zero or more. " 5", ".5" and "-0" pass;
+// "-1", "", "5a" and "." do not.
+bool notifyTextValid(const QString& text);
+
+} // namespace BirthdayInput

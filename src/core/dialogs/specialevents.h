@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+// The built-in table of well-known dated events offered by the special events picker, in its
+// fixed order. Day and month are two-digit texts exactly as the table gives them; a few rows
+// look odd (Groundhog Day on the 2nd of January) and are kept as they have always been.
+namespace SpecialEvents {
+
+struct Row
+{
+    const char* name;
+    const char* day;   // "01".."31"
+    const char* month; // "01".."12"
+
+    QString nameText() const { return QString::fromUtf8(name); }
+    // The list's "Event Date" column: month, a backslash, day.
+    QString shownAs() const;
+};
+
+inline constexpr int rowCount = 44;
+
+const std::array<Row, rowCount>& table();
+
+// Reads month and day back from an "Event Date" text (first two and last two characters) and
+// builds that day in the given year; an invalid date when the text does not hold them.
+QDate dateFromShown(const QString& shownAs, int year);
+
+} // namespace SpecialEvents

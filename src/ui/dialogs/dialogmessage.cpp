@@ -1,0 +1,12 @@
+#include "dialogmessage.h"
+
+QString programTitle()
+{
+    return QStringLiteral("Candlewatcher");
+}
+
+void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, programTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+// A modal message over a dialog with the program's title and a single OK button.
+void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
+
+// The program's title, used as every message box's caption.
+QString programTitle();

@@ -1,0 +1,822 @@
+#include "dialogtesting.h"
+
+#include "app/clock.h"
+#include "dialogs/birthdaydialog.h"
+#include "store/birthdaystore.h"
+#include "text/textconv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+using Mode = BirthdayDialog::Mode;
+Q_DECLARE_METATYPE(BirthdayDialog::Mode)
+
+namespace {
+
+const QString nameMessage = QStringLiteral(
+    "You have not entered a valid name for this birthday.  Please check and try again.");
+const QString notifyMessage = QStringLiteral(
+    "The Notify From value must be a number that is zero or over.  Please check and try again.");
+
+const QDate today(2024, 3, 15);
+
+struct Values
+{
+    QString name, date, recurs, notify, alert, lastDate, showYears;
+};
+
+// Writes a record field by field, as the program's own dialogs do; returns its key.
+int recordSeed(BirthdayStore& store, const Values& v)
+{
+    const std::optional<int> key = store.recordKeyNew();
+    if (!key)
+        return -1;
+    const QList<std::pair<const char*, QString>> fields = {
+        {"Name", v.name},     {"Date", v.date},   {"Recurs", v.recurs},
+        {"Notify", v.notify}, {"Alert", v.alert}, {"ShowYears", v.showYears}};
+    for (const auto& [field, value] : fields) {
+        if (!store.fieldWrite(QString::fromLatin1(field), *key, value))
+            return -1;
+    }
+    if (!v.lastDate.isNull() && !store.fieldWrite(QStringLiteral("LastDate"), *key, v.lastDate))
+        return -1;
+    return *key;
+}
+
+} // namespace
+
+class TestBirthdayDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void layoutAndCaptions_data();
+    void layoutAndCaptions();
+    void tabOrder_data();
+    void tabOrder();
+    void helpHooks_data();
+    void helpHooks();
+
+    void addWritesSixFields();
+    void addWritesControlsAsSet();
+    void emptyNameRefusedFirst_data();
+    void emptyNameRefusedFirst();
+    void notifyValidation_data();
+    void notifyValidation();
+    void notifyTakesTwoCharacters();
+    void blankNameSavedUnchanged();
+    void addTakesSmallestFreeKey_data();
+    void addTakesSmallestFreeKey();
+    void nameOverCellRefused();
+    void nameOverCellRefusedOnOk();
+
+    void editShowsRecord();
+    void editKeepsLastDateAndKey();
+    void editFailedOkKeepsTypedValues();
+    void editBadValuesOpenWithDefaults();
+    void editOfRecordGoneAtOpen();
+    void editOfRecordDeletedMeanwhile();
+    void editWhenStoreUnreadable();
+
+    void cancelLeavesFileUntouched_data();
+    void cancelLeavesFileUntouched();
+    void storeErrorKeepsDialogOpen_data();
+    void storeErrorKeepsDialogOpen();
+    void keyLimitKeepsDialogOpen();
+    void editWriteStoppedPartWayIsTakenBack();
+
+private:
+    std::unique_ptr<BirthdayDialog> dialogOpen(Mode mode, int key = 0);
+    template <typename T> T* control(const char* name) const
+    {
+        T* found = m_dialog->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    // Enter, in whatever control has the focus; after a message box the dialog is activated
+    // again first, as the window manager does.
+    void okPress()
+    {
+        if (!m_dialog->isActiveWindow()) {
+            m_dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    std::optional<BirthdayRecord> onlyRecord();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+    std::unique_ptr<BirthdayStore> m_store;
+    std::unique_ptr<FixedClock> m_clock;
+    BirthdayDialog* m_dialog = nullptr;
+    QStringList m_help;
+};
+
+void TestBirthdayDialog::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_path = m_dir->filePath(QStringLiteral("birthday.dat"));
+    m_store = std::make_unique<BirthdayStore>(m_path);
+    m_clock = std::make_unique<FixedClock>(QDateTime(today, QTime(10, 0)));
+    m_help.clear();
+}
+
+void TestBirthdayDialog::cleanup()
+{
+    m_dialog = nullptr;
+    m_store.reset();
+    m_dir.reset();
+}
+
+std::unique_ptr<BirthdayDialog> TestBirthdayDialog::dialogOpen(Mode mode, int key)
+{
+    auto dialog = std::make_unique<BirthdayDialog>(mode, key, *m_store, *m_clock,
+                                                   [this](const QString& k) { m_help << k; });
+    m_dialog = dialog.get();
+    dialog->show();
+    if (!QTest::qWaitForWindowActive(dialog.get()))
+        qWarning("dialog not active");
+    return dialog;
+}
+
+std::optional<BirthdayRecord> TestBirthdayDialog::onlyRecord()
+{
+    const std::optional<QList<int>> keys = m_store->recordKeysList();
+    if (!keys || keys->size() != 1)
+        return std::nullopt;
+    return m_store->recordRead(keys->first());
+}
+
+void TestBirthdayDialog::layoutAndCaptions_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("add") << Mode::Add << "Add New Birthday";
+    QTest::newRow("edit") << Mode::Edit << "Edit Birthday Details";
+}
+
+void TestBirthdayDialog::layoutAndCaptions()
+{
+    QFETCH(Mode, mode);
+    QFETCH(QString, caption);
+    int key = 0;
+    if (mode == Mode::Edit) {
+        key = recordSeed(*m_store,
+                         {"Ann", TextConv::dateToText(QDate(1990, 5, 1)), "1", "10", "0", {}, "1"});
+        QCOMPARE(key, 0);
+    }
+    auto dialog = dialogOpen(mode, key);
+    QCOMPARE(dialog->windowTitle(), caption);
+    QCOMPARE(control<QGroupBox>("grpName")->title(), QStringLiteral("Name"));
+    QCOMPARE(control<QGroupBox>("grpOccursOn")->title(), QStringLiteral("Occurs On"));
+    QCOMPARE(control<QGroupBox>("grpNotify")->title(), QStringLiteral("Notify From"));
+    QCOMPARE(control<QGroupBox>("grpAlert")->title(), QStringLiteral("On the Day"));
+    QCOMPARE(control<QCheckBox>("chkRepeats")->text(), QStringLiteral("Repeats every year"));
+    QCOMPARE(control<QCheckBox>("chkYears")->text(), QStringLiteral("Display number of years"));
+    QCOMPARE(control<QLabel>("lblDaysInAdvance")->text(), QStringLiteral("day(s) in advance"));
+    auto* alert = control<QComboBox>("cboAlert");
+    QCOMPARE(alert->count(), 2);
+    QCOMPARE(alert->itemText(0), QStringLiteral("Show a Dialog"));
+    QCOMPARE(alert->itemText(1), QStringLiteral("Do Nothing!"));
+    QCOMPARE(control<QPushButton>("cmdOK")->text(), QStringLiteral("OK"));
+    QVERIFY(control<QPushButton>("cmdOK")->isDefault());
+    QCOMPARE(control<QPushButton>("cmdCancel")->text(), QStringLiteral("Cancel"));
+    auto* date = control<QDateEdit>("objDate");
+    QVERIFY(date->calendarPopup());
+    QCOMPARE(date->displayedSections() & QDateTimeEdit::TimeSections_Mask, 0);
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->maxLength(), 2);
+    QCOMPARE(focusControl(dialog.get()), QStringLiteral("txtName"));
+
+    if (mode == Mode::Add) {
+        QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("New Birthday"));
+        QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), QStringLiteral("10"));
+        QVERIFY(control<QCheckBox>("chkRepeats")->isChecked());
+        QVERIFY(control<QCheckBox>("chkYears")->isChecked());
+        QCOMPARE(alert->currentIndex(), 0);
+        QCOMPARE(date->date(), today);
+        // Ready to be typed over.
+        QCOMPARE(control<QLineEdit>("txtName")->selectedText(), QStringLiteral("New Birthday"));
+    }
+}
+
+void TestBirthdayDialog::tabOrder_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::newRow("add") << Mode::Add;
+    QTest::newRow("edit") << Mode::Edit;
+}
+
+void TestBirthdayDialog::tabOrder()
+{
+    QFETCH(Mode, mode);
+    if (mode == Mode::Edit)
+        QCOMPARE(
+            recordSeed(*m_store,
+                       {"Ann", TextConv::dateToText(QDate(1990, 5, 1)), "1", "10", "0", {}, "1"}),
+            0);
+    auto dialog = dialogOpen(mode, 0);
+    const QStringList expected = {"txtName",   "objDate", "chkRepeats", "txtNotifyDays", "cboAlert",
+                                  "cmdCancel", "cmdOK",   "chkYears",   "txtName"};
+    QStringList visited = {focusControl(dialog.get())};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focusControl(dialog.get());
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestBirthdayDialog::helpHooks_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("name") << "txtName"
+                          << "name";
+    QTest::newRow("date") << "objDate"
+                          << "date";
+    QTest::newRow("repeats") << "chkRepeats"
+                             << "repeats";
+    QTest::newRow("notify") << "txtNotifyDays"
+                            << "notifyfrom";
+    QTest::newRow("alert frame") << "grpAlert"
+                                 << "alerts";
+    QTest::newRow("ok") << "cmdOK"
+                        << "ok";
+    QTest::newRow("cancel") << "cmdCancel"
+                            << "cancel";
+    QTest::newRow("years has none") << "chkYears"
+                                    << "";
+    QTest::newRow("alert list has none") << "cboAlert"
+                                         << "";
+    QTest::newRow("name frame has none") << "grpName"
+                                         << "";
+}
+
+void TestBirthdayDialog::helpHooks()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    auto dialog = dialogOpen(Mode::Add);
+    auto* widget = dialog->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    m_help.clear();
+    mouseMoveOver(widget);
+    if (key.isEmpty())
+        QVERIFY2(m_help.isEmpty(), qPrintable(m_help.join(',')));
+    else
+        QVERIFY2(!m_help.isEmpty() && m_help.last() == key, qPrintable(m_help.join(',')));
+}
+
+// Adding to an empty store: six cells under key 0, in the order Name, Date, Recurs, Notify,
+// Alert, ShowYears, and no LastDate cell.
+void TestBirthdayDialog::addWritesSixFields()
+{
+    auto dialog = dialogOpen(Mode::Add);
+    QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+    QTest::keyClicks(control<QLineEdit>("txtName"), QStringLiteral("Fred's Birthday"));
+    okPress();
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(!dialog->isVisible());
+
+    const QByteArray bytes = fileBytes(m_path);
+    QCOMPARE(bytes.size(), 327);
+    // Slot byte of each cell, in file order.
+    QCOMPARE(int(bytes[0]), 0);
+    QCOMPARE(int(bytes[262]), 1);
+    QCOMPARE(int(bytes[294]), 2);
+    QCOMPARE(int(bytes[302]), 3);
+    QCOMPARE(int(bytes[311]), 4);
+    QCOMPARE(int(bytes[319]), 6);
+
+    QCOMPARE(m_store->recordKeysList().value(), QList<int>{0});
+    const BirthdayRecord record = m_store->recordRead(0).value();
+    QCOMPARE(record.value(BirthdayRecord::Name), QStringLiteral("Fred's Birthday"));
+    QCOMPARE(record.value(BirthdayRecord::Date), TextConv::dateToText(today));
+    QCOMPARE(record.value(BirthdayRecord::Recurs), QStringLiteral("1"));
+    QCOMPARE(record.value(BirthdayRecord::Notify), QStringLiteral("10"));
+    QCOMPARE(record.value(BirthdayRecord::Alert), QStringLiteral("0"));
+    QCOMPARE(record.value(BirthdayRecord::ShowYears), QStringLiteral("1"));
+    QCOMPARE(record.value(BirthdayRecord::LastDate), QString());
+}
+
+void TestBirthdayDialog::addWritesControlsAsSet()
+{
+    auto dialog = dialogOpen(Mode::Add);
+    QTest::keyClicks(control<QLineEdit>("txtName"), QStringLiteral("Rita"));
+    control<QDateEdit>("objDate")->setDate(QDate(1971, 11, 30));
+    boxClick(control<QCheckBox>("chkRepeats"));
+    boxClick(control<QCheckBox>("chkYears"));
+    auto* alert = control<QComboBox>("cboAlert");
+    alert->setFocus();
+    QTest::keyClick(alert, Qt::Key_Down);
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("3"));
+    QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+
+    const std::optional<BirthdayRecord> record = onlyRecord();
+    QVERIFY(record);
+    QCOMPARE(record->value(BirthdayRecord::Name), QStringLiteral("Rita"));
+    QCOMPARE(record->value(BirthdayRecord::Date), TextConv::dateToText(QDate(1971, 11, 30)));
+    QCOMPARE(record->value(BirthdayRecord::Recurs), QStringLiteral("0"));
+    QCOMPARE(record->value(BirthdayRecord::Notify), QStringLiteral("3"));
+    QCOMPARE(record->value(BirthdayRecord::Alert), QStringLiteral("1"));
+    QCOMPARE(record->value(BirthdayRecord::ShowYears), QStringLiteral("0"));
+}
+
+void TestBirthdayDialog::emptyNameRefusedFirst_data()
+{
+    QTest::addColumn<QString>("notify");
+    QTest::newRow("notify empty") << "";
+    QTest::newRow("notify invalid") << "-1";
+    QTest::newRow("notify letters") << "ab";
+    QTest::newRow("notify fine") << "10";
+}
+
+// The name is tested first; the notify box is neither tested nor changed meanwhile.
+void TestBirthdayDialog::emptyNameRefusedFirst()
+{
+    QFETCH(QString, notify);
+    auto dialog = dialogOpen(Mode::Add);
+    typeInto(control<QLineEdit>("txtNotifyDays"), notify);
+    typeInto(control<QLineEdit>("txtName"), QString());
+    MessageAnswerer answerer;
+    QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+
+    QCOMPARE(answerer.texts(), QStringList{nameMessage});
+    QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
+    QCOMPARE(answerer.seen().first().icon, QMessageBox::Warning);
+    QVERIFY(dialog->isVisible());
+    QTRY_COMPARE(focusControl(dialog.get()), QStringLiteral("txtName"));
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), notify);
+    QVERIFY(!QFile::exists(m_path));
+}
+
+void TestBirthdayDialog::notifyValidation_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("empty saves zero") << "" << true << "0";
+    QTest::newRow("minus one refused") << "-1" << false << "";
+    QTest::newRow("ninety-nine") << "99" << true << "99";
+    QTest::newRow("blank before digit") << " 5" << true << " 5";
+    QTest::newRow("point before digit") << ".5" << true << ".5";
+    QTest::newRow("zero") << "0" << true << "0";
+    QTest::newRow("letters refused") << "x1" << false << "";
+    QTest::newRow("point only refused") << "." << false << "";
+}
+
+void TestBirthdayDialog::notifyValidation()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, stored);
+
+    auto dialog = dialogOpen(Mode::Add);
+    QTest::keyClicks(control<QLineEdit>("txtName"), QStringLiteral("Ann"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), typed);
+    MessageAnswerer answerer;
+    control<QLineEdit>("txtName")->setFocus();
+    okPress();
+
+    if (accepted) {
+        QVERIFY2(answerer.seen().isEmpty(), qPrintable(answerer.texts().join('|')));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        const std::optional<BirthdayRecord> record = onlyRecord();
+        QVERIFY(record);
+        QCOMPARE(record->value(BirthdayRecord::Notify), stored);
+    } else {
+        QCOMPARE(answerer.texts(), QStringList{notifyMessage});
+        QVERIFY(dialog->isVisible());
+        QTRY_COMPARE(focusControl(dialog.get()), QStringLiteral("txtNotifyDays"));
+        QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), typed);
+        QVERIFY(!QFile::exists(m_path));
+    }
+}
+
+void TestBirthdayDialog::notifyTakesTwoCharacters()
+{
+    auto dialog = dialogOpen(Mode::Add);
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("123"));
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), QStringLiteral("12"));
+}
+
+void TestBirthdayDialog::blankNameSavedUnchanged()
+{
+    auto dialog = dialogOpen(Mode::Add);
+    QTest::keyClicks(control<QLineEdit>("txtName"), QStringLiteral("   "));
+    okPress();
+    const std::optional<BirthdayRecord> record = onlyRecord();
+    QVERIFY(record);
+    QCOMPARE(record->value(BirthdayRecord::Name), QStringLiteral("   "));
+}
+
+void TestBirthdayDialog::addTakesSmallestFreeKey_data()
+{
+    QTest::addColumn<QList<int>>("existing");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("empty store") << QList<int>{} << 0;
+    QTest::newRow("after 0, 1, 3") << QList<int>{0, 1, 3} << 2;
+    QTest::newRow("after 1, 2") << QList<int>{1, 2} << 0;
+}
+
+void TestBirthdayDialog::addTakesSmallestFreeKey()
+{
+    QFETCH(QList<int>, existing);
+    QFETCH(int, expected);
+    const int highest = existing.isEmpty() ? -1 : existing.last();
+    for (int key = 0; key <= highest; ++key)
+        QCOMPARE(recordSeed(
+                     *m_store,
+                     {QString::number(key), TextConv::dateToText(today), "1", "10", "0", {}, "1"}),
+                 key);
+    for (int key = 0; key <= highest; ++key) {
+        if (!existing.contains(key))
+            QVERIFY(m_store->recordDelete(key));
+    }
+
+    auto dialog = dialogOpen(Mode::Add);
+    QTest::keyClicks(control<QLineEdit>("txtName"), QStringLiteral("Newest"));
+    okPress();
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(m_store->recordRead(expected).value().value(BirthdayRecord::Name),
+             QStringLiteral("Newest"));
+    QCOMPARE(m_store->recordKeysList().value().size(), existing.size() + 1);
+}
+
+// Typing or pasting past what the Name cell holds is refused with a message; what was there
+// stays.
+void TestBirthdayDialog::nameOverCellRefused()
+{
+    auto dialog = dialogOpen(Mode::Add);
+    auto* name = control<QLineEdit>("txtName");
+    typeInto(name, QString(254, QLatin1Char('a')));
+    QTest::keyClicks(name, QStringLiteral("b"));
+    QCOMPARE(name->text().size(), 255);
+
+    MessageAnswerer answerer;
+    // Two bytes once stored: one too many. (keyClicks knows only ASCII.)
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0xE9)));
+    QApplication::sendEvent(name, &accented);
+    QTRY_COMPARE(answerer.seen().size(), 1);
+    QVERIFY(answerer.seen().first().text.contains(QLatin1String("too long")));
+    QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
+    QCOMPARE(name->text(), QString(254, QLatin1Char('a')) + QLatin1Char('b'));
+
+    // A paste that would cross the limit is refused whole, not cut.
+    name->setSelection(0, 1);
+    name->insert(QStringLiteral("xyz"));
+    QTRY_COMPARE(answerer.seen().size(), 2);
+    QCOMPARE(name->text(), QString(254, QLatin1Char('a')) + QLatin1Char('b'));
+
+    okPress();
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(onlyRecord().value().value(BirthdayRecord::Name), name->text());
+}
+
+void TestBirthdayDialog::nameOverCellRefusedOnOk()
+{
+    auto dialog = dialogOpen(Mode::Add);
+    auto* name = control<QLineEdit>("txtName");
+    name->setText(QString(200, QChar(0xE9))); // set by program: no validator in the way
+    MessageAnswerer answerer;
+    okPress();
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY(answerer.seen().first().text.contains(QLatin1String("too long")));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(name->text(), QString(200, QChar(0xE9)));
+    QVERIFY(!QFile::exists(m_path));
+}
+
+void TestBirthdayDialog::editShowsRecord()
+{
+    QCOMPARE(recordSeed(*m_store, {"Zero", TextConv::dateToText(today), "1", "1", "0", {}, "1"}),
+             0);
+    QCOMPARE(recordSeed(*m_store, {"Rita's Anniversary",
+                                   TextConv::dateToText(QDate(1985, 7, 4)),
+                                   "0",
+                                   "7",
+                                   "1",
+                                   {},
+                                   "0"}),
+             1);
+    auto dialog = dialogOpen(Mode::Edit, 1);
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Rita's Anniversary"));
+    QCOMPARE(control<QDateEdit>("objDate")->date(), QDate(1985, 7, 4));
+    QVERIFY(!control<QCheckBox>("chkRepeats")->isChecked());
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), QStringLiteral("7"));
+    QCOMPARE(control<QComboBox>("cboAlert")->currentIndex(), 1);
+    QVERIFY(!control<QCheckBox>("chkYears")->isChecked());
+}
+
+void TestBirthdayDialog::editKeepsLastDateAndKey()
+{
+    const QString lastDate = TextConv::dateToText(QDate(2023, 7, 4));
+    QCOMPARE(recordSeed(*m_store, {"Zero", TextConv::dateToText(today), "1", "1", "0", {}, "1"}),
+             0);
+    QCOMPARE(recordSeed(*m_store, {"Rita", TextConv::dateToText(QDate(1985, 7, 4)), "1", "10", "0",
+                                   lastDate, "1"}),
+             1);
+    const qint64 sizeBefore = fileBytes(m_path).size();
+
+    auto dialog = dialogOpen(Mode::Edit, 1);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Rita's 40th"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("5"));
+    boxClick(control<QCheckBox>("chkRepeats"));
+    okPress();
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+
+    QCOMPARE(fileBytes(m_path).size(), sizeBefore); // overwritten in place, nothing appended
+    QCOMPARE(m_store->recordKeysList().value(), (QList<int>{0, 1}));
+    const BirthdayRecord record = m_store->recordRead(1).value();
+    QCOMPARE(record.value(BirthdayRecord::Name), QStringLiteral("Rita's 40th"));
+    QCOMPARE(record.value(BirthdayRecord::Date), TextConv::dateToText(QDate(1985, 7, 4)));
+    QCOMPARE(record.value(BirthdayRecord::Recurs), QStringLiteral("0"));
+    QCOMPARE(record.value(BirthdayRecord::Notify), QStringLiteral("5"));
+    QCOMPARE(record.value(BirthdayRecord::LastDate), lastDate);
+    QCOMPARE(m_store->recordRead(0).value().value(BirthdayRecord::Name), QStringLiteral("Zero"));
+}
+
+// After the message box over the edit dialog closes (which activates the dialog again), the
+// controls still hold what the user typed, not the stored values.
+void TestBirthdayDialog::editFailedOkKeepsTypedValues()
+{
+    QCOMPARE(
+        recordSeed(*m_store,
+                   {"Stored", TextConv::dateToText(QDate(1990, 1, 2)), "1", "10", "0", {}, "1"}),
+        0);
+    const QByteArray before = fileBytes(m_path);
+    auto dialog = dialogOpen(Mode::Edit, 0);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Typed"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("-1"));
+    boxClick(control<QCheckBox>("chkYears"));
+    {
+        MessageAnswerer answerer;
+        QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+        QCOMPARE(answerer.texts(), QStringList{notifyMessage});
+    }
+    dialog->activateWindow();
+    QTest::qWait(20);
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Typed"));
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), QStringLiteral("-1"));
+    QVERIFY(!control<QCheckBox>("chkYears")->isChecked());
+    QCOMPARE(fileBytes(m_path), before);
+
+    // Correcting the box then saves the typed values.
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("2"));
+    okPress();
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    const BirthdayRecord record = m_store->recordRead(0).value();
+    QCOMPARE(record.value(BirthdayRecord::Name), QStringLiteral("Typed"));
+    QCOMPARE(record.value(BirthdayRecord::ShowYears), QStringLiteral("0"));
+}
+
+void TestBirthdayDialog::editBadValuesOpenWithDefaults()
+{
+    QCOMPARE(recordSeed(*m_store, {"Odd", "not a date", "", "4", "x", {}, "7"}), 0);
+    const QByteArray before = fileBytes(m_path);
+    MessageAnswerer answerer;
+    auto dialog = dialogOpen(Mode::Edit, 0);
+    QTRY_COMPARE(answerer.seen().size(), 1);
+    QVERIFY(dialog->isVisible());
+    const QString text = answerer.seen().first().text;
+    QVERIFY2(text.contains(QLatin1String("the date")), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("repeats")), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("on the day")), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("number of years")), qPrintable(text));
+
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Odd"));
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), QStringLiteral("4"));
+    QCOMPARE(control<QDateEdit>("objDate")->date(), today);
+    QVERIFY(control<QCheckBox>("chkRepeats")->isChecked());
+    QCOMPARE(control<QComboBox>("cboAlert")->currentIndex(), 0);
+    QVERIFY(control<QCheckBox>("chkYears")->isChecked());
+    QCOMPARE(fileBytes(m_path), before); // opening writes nothing
+
+    // Only the fields that did not convert are named.
+    dialog.reset();
+    QVERIFY(m_store->fieldWrite(QStringLiteral("Date"), 0, TextConv::dateToText(today)));
+    QVERIFY(m_store->fieldWrite(QStringLiteral("Recurs"), 0, QStringLiteral("0")));
+    QVERIFY(m_store->fieldWrite(QStringLiteral("ShowYears"), 0, QStringLiteral("0")));
+    dialog = dialogOpen(Mode::Edit, 0);
+    QTRY_COMPARE(answerer.seen().size(), 2);
+    const QString second = answerer.seen().last().text;
+    QVERIFY2(!second.contains(QLatin1String("the date")), qPrintable(second));
+    QVERIFY2(second.contains(QLatin1String("on the day")), qPrintable(second));
+    QVERIFY(!control<QCheckBox>("chkRepeats")->isChecked());
+}
+
+void TestBirthdayDialog::editOfRecordGoneAtOpen()
+{
+    QCOMPARE(recordSeed(*m_store, {"Kept", TextConv::dateToText(today), "1", "10", "0", {}, "1"}),
+             0);
+    const QByteArray before = fileBytes(m_path);
+    MessageAnswerer answerer;
+    auto dialog = std::make_unique<BirthdayDialog>(Mode::Edit, 5, *m_store, *m_clock, HelpSink());
+    m_dialog = dialog.get();
+    QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY(answerer.seen().first().text.contains(QLatin1String("no longer exists")));
+    QCOMPARE(fileBytes(m_path), before);
+}
+
+// A second running copy deleted the record while the dialog was open: OK must not bring
+// back a record of only the written fields.
+void TestBirthdayDialog::editOfRecordDeletedMeanwhile()
+{
+    QCOMPARE(recordSeed(*m_store, {"Gone", TextConv::dateToText(today), "1", "10", "0", {}, "1"}),
+             0);
+    auto dialog = dialogOpen(Mode::Edit, 0);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Changed"));
+    BirthdayStore other(m_path);
+    QVERIFY(other.recordDelete(0));
+    const QByteArray before = fileBytes(m_path);
+
+    MessageAnswerer answerer;
+    okPress();
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY(answerer.seen().first().text.contains(QLatin1String("no longer exists")));
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(fileBytes(m_path), before);
+    QVERIFY(m_store->recordKeysList().value().isEmpty());
+}
+
+// The data file can't be read at all (its name is taken by a folder): the user is told, and
+// the dialog closes without writing.
+void TestBirthdayDialog::editWhenStoreUnreadable()
+{
+    QVERIFY(QDir().mkdir(m_path));
+    MessageAnswerer answerer;
+    auto dialog = std::make_unique<BirthdayDialog>(Mode::Edit, 0, *m_store, *m_clock, HelpSink());
+    m_dialog = dialog.get();
+    QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().first().text.startsWith(QLatin1String("The event could not be read")),
+             qPrintable(answerer.seen().first().text));
+    QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
+    QVERIFY(QFileInfo(m_path).isDir());
+}
+
+void TestBirthdayDialog::cancelLeavesFileUntouched_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("how"); // 0 Cancel button, 1 Escape, 2 window closed
+    QTest::newRow("add, cancel") << Mode::Add << 0;
+    QTest::newRow("add, escape") << Mode::Add << 1;
+    QTest::newRow("add, closed") << Mode::Add << 2;
+    QTest::newRow("edit, cancel") << Mode::Edit << 0;
+    QTest::newRow("edit, escape") << Mode::Edit << 1;
+    QTest::newRow("edit, closed") << Mode::Edit << 2;
+}
+
+void TestBirthdayDialog::cancelLeavesFileUntouched()
+{
+    QFETCH(Mode, mode);
+    QFETCH(int, how);
+    QCOMPARE(recordSeed(*m_store, {"Ann", TextConv::dateToText(QDate(1990, 5, 1)), "1", "10", "0",
+                                   TextConv::dateToText(QDate(2023, 5, 1)), "1"}),
+             0);
+    const QByteArray before = fileBytes(m_path);
+    auto dialog = dialogOpen(mode, 0);
+    QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Something else"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("3"));
+    boxClick(control<QCheckBox>("chkRepeats"));
+    if (how == 0)
+        QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
+    else if (how == 1)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    else
+        dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(accepted.count(), 0);
+    QCOMPARE(fileBytes(m_path), before);
+}
+
+void TestBirthdayDialog::storeErrorKeepsDialogOpen_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::newRow("add") << Mode::Add;
+    QTest::newRow("edit") << Mode::Edit;
+}
+
+// The data file can't be written (its path is taken by a folder after the dialog opened): the
+// error shows, the dialog stays open with the input, and a later OK can still succeed.
+void TestBirthdayDialog::storeErrorKeepsDialogOpen()
+{
+    QFETCH(Mode, mode);
+    if (mode == Mode::Edit)
+        QCOMPARE(
+            recordSeed(*m_store,
+                       {"Ann", TextConv::dateToText(QDate(1990, 5, 1)), "1", "10", "0", {}, "1"}),
+            0);
+    auto dialog = dialogOpen(mode, 0);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Kept input"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("7"));
+
+    const QString aside = m_path + QStringLiteral(".aside");
+    if (QFile::exists(m_path))
+        QVERIFY(QFile::rename(m_path, aside));
+    QVERIFY(QDir().mkdir(m_path));
+    MessageAnswerer answerer;
+    okPress();
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().first().text.startsWith(QLatin1String("The event could not be saved")),
+             qPrintable(answerer.seen().first().text));
+    QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Kept input"));
+    QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), QStringLiteral("7"));
+
+    QVERIFY(QDir().rmdir(m_path));
+    if (QFile::exists(aside))
+        QVERIFY(QFile::rename(aside, m_path));
+    okPress();
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    const BirthdayRecord record = m_store->recordRead(0).value();
+    QCOMPARE(record.value(BirthdayRecord::Name), QStringLiteral("Kept input"));
+    QCOMPARE(record.value(BirthdayRecord::Notify), QStringLiteral("7"));
+    QCOMPARE(m_store->recordKeysList().value(), QList<int>{0});
+}
+
+// Every key the file can hold is taken: the add is refused with the store's reason and the
+// file stays as it was.
+void TestBirthdayDialog::keyLimitKeepsDialogOpen()
+{
+    QVERIFY(namesFill(m_path, 1276));
+    const QByteArray before = fileBytes(m_path);
+    auto dialog = dialogOpen(Mode::Add);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("One too many"));
+    MessageAnswerer answerer;
+    okPress();
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY(answerer.seen().first().text.startsWith(QLatin1String("The event could not be saved")));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("One too many"));
+    QCOMPARE(fileBytes(m_path), before);
+}
+
+// The disk fills up half way through an edit: the record lacks its Alert and ShowYears cells,
+// so those writes must grow the file, which the file size limit forbids. The fields already
+// overwritten are put back, and the user is told nothing was changed.
+void TestBirthdayDialog::editWriteStoppedPartWayIsTakenBack()
+{
+#ifdef Q_OS_UNIX
+    const std::optional<int> key = m_store->recordKeyNew();
+    QCOMPARE(key, std::optional<int>(0));
+    for (const auto& [field, value] :
+         {std::pair{"Name", "Short of cells"}, std::pair{"Date", "1 Jan 2000"},
+          std::pair{"Recurs", "1"}, std::pair{"Notify", "4"}})
+        QVERIFY(m_store->fieldWrite(QString::fromLatin1(field), 0, QString::fromLatin1(value)));
+    const QByteArray before = fileBytes(m_path);
+
+    MessageAnswerer answerer; // first says that the missing values show their defaults
+    auto dialog = dialogOpen(Mode::Edit, 0);
+    QTRY_COMPARE(answerer.seen().size(), 1);
+    typeInto(control<QLineEdit>("txtName"), QStringLiteral("Renamed"));
+    typeInto(control<QLineEdit>("txtNotifyDays"), QStringLiteral("9"));
+
+    rlimit original{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = original;
+    limited.rlim_cur = rlim_t(before.size());
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    okPress();
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(answerer.seen().size(), 2);
+    QVERIFY2(answerer.seen().last().text.startsWith(
+                 QLatin1String("The event could not be saved, so nothing was changed.")),
+             qPrintable(answerer.seen().last().text));
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Renamed"));
+    QCOMPARE(fileBytes(m_path), before);
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+QTEST_MAIN(TestBirthdayDialog)
+#include "test_birthdaydialog.moc"
