@@ -1,12 +1,29 @@
 #pragma once
 
-#include <QMainWindow>
+#include "app/mainactions.h"
+#include "listwindow/helphook.h"
+#include "listwindow/listviewmode.h"
+#include "listwindow/messageprompt.h"
 
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class BirthdayCommands;
+class BirthdayListView;
 class BirthdayStore;
-class SettingsStore;
 class Clock;
+class HelpPanel;
+class QLabel;
 class QMenu;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class ReminderRunner;
+class SettingsStore;
 class TrayIcon;
+class WindowLayout;
 
 // frmMain: the event list with its menus, toolbar, status bar and help panel; owns the
 // reminder timer. Loaded hidden at start; the close button only hides it.
@@ -14,11 +31,14 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    // Why the window is asked to unload.
+    enum class UnloadReason { CloseButton = 0, Exit = 1, SessionEnd = 2, TaskManager = 3 };
+
     MainWindow(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Form_Load: layout, list fill (ending in one reminder check), caption.
+    // Form_Load: layout, list fill (ending in one reminder check), caption, check timer.
     void formLoad();
     // The tray menu, mnuSysTray; its items call the slots below.
     QMenu* sysTrayMenu() const;
@@ -27,22 +47,88 @@ public:
     // Where the desktop has no tray, the close button minimises instead of hiding.
     void setTrayAvailable(bool available);
 
+    // Form_QueryUnload: true when the unload may go on (the user may be asked first).
+    bool formQueryUnload(UnloadReason reason);
+    bool isUnloaded() const { return m_unloaded; }
+
+    // The help panel shows the entry of this key (see HelpPanel::helpUpdate).
+    void helpUpdate(const QString& helpKey);
+    // What other windows call with their help keys; harmless once this window is gone.
+    HelpSink helpSink();
+    bool birthdaysSelectedCheck();
+    // Lays out list and help panel for the room the bars leave.
+    void controlsArrange();
+    void layoutLoad();
+    void layoutSave();
+    // A toolbar button, by its identifier; unknown identifiers do nothing.
+    void objToolbarButtonClick(const QString& identifier);
+
+    // Message boxes go through this hook when one is set (tests answer them).
+    void setMessageHook(MessagePrompt::Hook hook);
+
+    const MainActions& actions() const { return m_actions; }
+    BirthdayListView* listView() const { return m_list; }
+    HelpPanel* helpPanel() const { return m_help; }
+    QToolBar* toolbar() const { return m_toolbar; }
+    QStatusBar* objStatusBar() const { return m_statusBar; }
+    QWidget* clientArea() const { return m_client; }
+    QTimer* checkTimer() const { return m_tmrCheck; }
+    ReminderRunner* reminderRunner() const { return m_runner; }
+
 public slots:
-    void showFromTray();                     // show, raise and activate
+    void showFromTray(); // show, raise and activate
     void ReminderCheck(bool forceShow = false);
     void birthdaysRefresh();
     void birthdayNew();
+    void birthdayEdit();
+    void birthdaysDuplicate();
+    void birthdaysDelete();
+    void specialEventsShow();
     void preferencesShow();
     void aboutShow();
+    void commentsShow();
     void websiteShow();
-    void exitCommand();                      // asks when QuitConfirm is "1", then unloads
-    void sessionEnd();                       // unload without a question (logout, SIGTERM)
+    void exitCommand(); // asks when QuitConfirm is "1", then unloads
+    void sessionEnd();  // unload without a question (logout, SIGTERM)
 
 signals:
-    void unloaded();                         // Form_Unload has run; the program may end
+    void unloaded(); // Form_Unload has run; the program may end
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void controlsCreate();
+    void actionsConnect();
+    void helpHooksAdd();
+    void viewModeChoose(QAction* chosen);
+    void arrangeChoose(ListArrange arrange);
+    void barToggle(QAction* item, QWidget* bar);
+    void helpToggle();
+    void popupShow(const QPoint& globalPos);
+    void formUnload();
+    // Another modal window is open: bring it forward instead of opening a second one.
+    bool modalAlreadyOpen() const;
+
     BirthdayStore& m_store;
     SettingsStore& m_settings;
     const Clock& m_clock;
+
+    MainActions m_actions;
+    MessagePrompt m_prompt;
+    QWidget* m_client = nullptr;
+    BirthdayListView* m_list = nullptr;
+    HelpPanel* m_help = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QTimer* m_tmrCheck = nullptr;
+    ReminderRunner* m_runner = nullptr;
+    BirthdayCommands* m_commands = nullptr;
+    std::unique_ptr<WindowLayout> m_layout;
+    QPointer<TrayIcon> m_tray;
+    bool m_trayAvailable = true;
+    bool m_unloaded = false;
+    std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);
 };

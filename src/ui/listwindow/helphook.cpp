@@ -1,18 +1,19 @@
 #include "helphook.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 
 namespace {
 
-// Lives as a child of the control, so it goes when the control goes.
+// Lives as a child of the watched widget, so it goes when the widget goes.
 class HelpHookFilter : public QObject
 {
 public:
-    HelpHookFilter(QWidget* control, QString helpKey, HelpSink sink)
-        : QObject(control), m_helpKey(std::move(helpKey)), m_sink(std::move(sink))
+    HelpHookFilter(QWidget* watched, QString helpKey, HelpSink sink)
+        : QObject(watched), m_helpKey(std::move(helpKey)), m_sink(std::move(sink))
     {
-        control->setMouseTracking(true);
-        control->installEventFilter(this);
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
     }
 
 protected:
@@ -33,6 +34,10 @@ private:
 
 void helpHook(QWidget* control, const QString& helpKey, const HelpSink& sink)
 {
-    if (control && sink)
-        new HelpHookFilter(control, helpKey, sink);
+    if (!control || !sink)
+        return;
+    new HelpHookFilter(control, helpKey, sink);
+    // A list or text box takes its mouse moves in its viewport, which never passes them on.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(control))
+        new HelpHookFilter(area->viewport(), helpKey, sink);
 }

@@ -10,5 +10,6 @@
 using HelpSink = std::function<void(const QString& helpKey)>;
 
 // Registers a control with its help key: whenever the mouse moves over it, the sink is called.
-// One line per control; an empty sink registers nothing.
+// One line per control; a list or text box counts with its viewport. An empty sink registers
+// nothing.
 void helpHook(QWidget* control, const QString& helpKey, const HelpSink& sink);

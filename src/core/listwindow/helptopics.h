@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+// One entry of the interactive help: what the panel shows while the mouse is over a control
+// that was registered with this key.
+struct HelpTopic
+{
+    const char* key;
+    const char* title;
+    const char* text;
+};
+
+namespace HelpTopics {
+
+// All entries, in lookup order.
+std::span<const HelpTopic> all();
+// The entry with exactly this key (letter case counts), or nullptr.
+const HelpTopic* find(const QString& key);
+
+} // namespace HelpTopics

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The "Date" column of the event list: four-digit year, two-digit month, two-digit day, year
+// first, joined by the user's date separator, so sorting the texts sorts by full date.
+namespace ListDate {
+
+// The separator of the locale's short date form ("/" when it has none).
+QString dateSeparator(const QLocale& locale = QLocale());
+// The stored date text as the list shows it; "" when the text is no date.
+QString columnText(const QString& storedDate, const QLocale& locale = QLocale());
+
+} // namespace ListDate

@@ -1,0 +1,44 @@
+#include "listviewmode.h"
+
+namespace ListViewModes {
+
+QString name(ListViewMode mode)
+{
+    switch (mode) {
+    case ListViewMode::LargeIcons:
+        return QStringLiteral("LargeIcons");
+    case ListViewMode::SmallIcons:
+        return QStringLiteral("SmallIcons");
+    case ListViewMode::List:
+        return QStringLiteral("List");
+    case ListViewMode::Details:
+        return QStringLiteral("Details");
+    }
+    return QString();
+}
+
+std::optional<ListViewMode> fromName(const QString& name)
+{
+    for (ListViewMode mode : {ListViewMode::LargeIcons, ListViewMode::SmallIcons,
+                              ListViewMode::List, ListViewMode::Details}) {
+        if (name == ListViewModes::name(mode))
+            return mode;
+    }
+    return std::nullopt;
+}
+
+QString name(ListArrange arrange)
+{
+    return arrange == ListArrange::Name ? QStringLiteral("Name") : QStringLiteral("Date");
+}
+
+std::optional<ListArrange> arrangeFromName(const QString& name)
+{
+    if (name == QLatin1String("Name"))
+        return ListArrange::Name;
+    if (name == QLatin1String("Date"))
+        return ListArrange::Date;
+    return std::nullopt;
+}
+
+} // namespace ListViewModes

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "helphook.h"
+
+#include <QObject>
+
+class BirthdayListView;
+class BirthdayStore;
+class Clock;
+class MessagePrompt;
+class SettingsStore;
+class QWidget;
+
+// New, Edit, Duplicate and Delete on the event list, with the selection test that guards the
+// last three. Every change to the data ends in one refresh of the list.
+class BirthdayCommands : public QObject
+{
+    Q_OBJECT
+public:
+    BirthdayCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
+                     BirthdayListView& list, MessagePrompt& prompt, HelpSink help,
+                     QWidget* dialogParent);
+
+    // True when the list has items and a current item; otherwise tells the user why not.
+    bool birthdaysSelectedCheck();
+    int birthdaysSelectedCount() const;
+    // Record key of the current item.
+    int birthdaySelectedKey() const;
+
+    void birthdayNew();
+    void birthdayEdit();
+    void birthdaysDuplicate();
+    void birthdaysDelete();
+
+signals:
+    // The data may have changed: rebuild the list.
+    void refreshNeeded();
+
+private:
+    QString itemText(int row) const;
+
+    BirthdayStore& m_store;
+    SettingsStore& m_settings;
+    const Clock& m_clock;
+    BirthdayListView& m_list;
+    MessagePrompt& m_prompt;
+    HelpSink m_help;
+    QWidget* m_dialogParent;
+};

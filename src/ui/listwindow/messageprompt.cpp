@@ -1,0 +1,20 @@
+#include "messageprompt.h"
+
+QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QString& text,
+                                               QMessageBox::StandardButtons buttons)
+{
+    if (m_hook)
+        return m_hook(icon, text, buttons);
+    QMessageBox box(icon, QLatin1String(title), text, buttons, m_parent);
+    if (buttons.testFlag(QMessageBox::Yes))
+        box.setDefaultButton(QMessageBox::Yes);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void MessagePrompt::failure(const QString& whatFailed, const QString& reason)
+{
+    QString text = whatFailed;
+    if (!reason.isEmpty())
+        text += QStringLiteral("\n\n") + reason;
+    inform(QMessageBox::Critical, text);
+}
