@@ -4,6 +4,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -274,9 +275,24 @@ bool BirthdayStore::lock(Access access, std::unique_ptr<QLockFile>& lockFile)
     // waiting copy goes on as soon as the other is done.
     const QDeadlineTimer deadline(m_lockTimeout);
     int pause = 2;
+    // A lock file that names no owner was left by a copy killed the instant it created it
+    // (writing the owner takes microseconds); once it has stayed so for a second, it is stale.
+    QElapsedTimer ownerless;
     while (!lockFile->tryLock(0)) {
         if (lockFile->error() != QLockFile::LockFailedError || deadline.hasExpired())
             break;
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        if (lockFile->getLockInfo(&pid, &host, &application)) {
+            ownerless.invalidate();
+        } else if (!ownerless.isValid()) {
+            ownerless.start();
+        } else if (ownerless.elapsed() > 1000) {
+            lockFile->removeStaleLockFile();
+            ownerless.invalidate();
+            continue;
+        }
         QThread::msleep(ulong(qBound(qint64(1), deadline.remainingTime(), qint64(pause))));
         pause = qMin(pause * 2, 40);
     }
@@ -747,6 +763,11 @@ bool BirthdayStore::databaseCompact()
         return false;
     if (missing)
         return true;
+    // Replacing a data file made read-only with a fresh copy would drop that protection and
+    // let later writes through.
+    if (!QFileInfo(m_dataPath).isWritable())
+        return fail(QStringLiteral("Cannot compact the data file \"%1\": it is read-only.")
+                        .arg(nativeName(m_dataPath)));
     QFile copy(tmpPath);
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fail(QStringLiteral("Cannot create the file \"%1\": %2.")

@@ -29,7 +29,9 @@ std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
         date = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
         date = locale.toDate(trimmed, QLocale::ShortFormat);
-    if (!date.isValid())
+    // Only years the four-digit form can write back: a year before 1 or after 9999 would not
+    // read again in every locale.
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
         return std::nullopt;
     return date;
 }
