@@ -257,7 +257,7 @@ bool MainWindow::formQueryUnload(UnloadReason reason)
                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MainWindow::formUnload()
+void MainWindow::formUnload(UnloadReason reason)
 {
     if (m_unloaded)
         return;
@@ -265,8 +265,14 @@ void MainWindow::formUnload()
     m_tmrCheck->stop();
     layoutSave();
     if (!m_store.databaseCompact()) {
-        m_prompt.failure(QStringLiteral("The data file could not be compacted."),
-                         m_store.errorString());
+        // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
+        // SIGTERM nobody may be there to answer a message box, which would hold up the end.
+        if (reason == UnloadReason::Exit)
+            m_prompt.failure(QStringLiteral("The data file could not be compacted."),
+                             m_store.errorString());
+        else
+            qWarning("Candlewatcher: the data file could not be compacted: %s",
+                     qPrintable(m_store.errorString()));
     }
     if (m_tray)
         m_tray->trayIconRemove();
@@ -280,13 +286,13 @@ void MainWindow::exitCommand()
     if (m_unloaded)
         return;
     if (formQueryUnload(UnloadReason::Exit))
-        formUnload();
+        formUnload(UnloadReason::Exit);
 }
 
 void MainWindow::sessionEnd()
 {
     if (formQueryUnload(UnloadReason::SessionEnd))
-        formUnload();
+        formUnload(UnloadReason::SessionEnd);
 }
 
 // ---- layout ----

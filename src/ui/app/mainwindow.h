@@ -107,7 +107,8 @@ private:
     void barToggle(QAction* item, QWidget* bar);
     void helpToggle();
     void popupShow(const QPoint& globalPos);
-    void formUnload();
+    // reason: a session end unloads without waiting for anyone to answer a message.
+    void formUnload(UnloadReason reason);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
 

@@ -103,6 +103,24 @@ private slots:
         QFile::setPermissions(program.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+
+    void installedProgramUsesTheUserFolder()
+    {
+        // An installed tree is writable for root; the events still belong to the user.
+        QTemporaryDir prefix, user;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/applications")));
+        QFile desktop(prefix.filePath(QStringLiteral("share/applications/candlewatcher.desktop")));
+        QVERIFY(desktop.open(QIODevice::WriteOnly));
+        desktop.close();
+        const QString bin = prefix.filePath(QStringLiteral("bin"));
+        QCOMPARE(databaseDefine(bin, user.path()), user.path() + QStringLiteral("/birthday.dat"));
+        // A data file a portable copy already keeps beside the program stays in use.
+        QFile kept(bin + QStringLiteral("/birthday.dat"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.close();
+        QCOMPARE(databaseDefine(bin, user.path()), kept.fileName());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDatabaseDefine)

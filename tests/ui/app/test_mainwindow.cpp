@@ -651,6 +651,15 @@ void TestMainWindow::storeFailuresAreShown()
     // The program ends all the same, with its layout saved.
     QCOMPARE(f.unloadedCount, 1);
     QCOMPARE(f.setting("WindowState"), QStringLiteral("0"));
+
+    // At the end of the session nobody answers: the same failure ends without a message.
+    MainWindowFixture g;
+    QVERIFY(QDir(g.dir.path()).mkdir(QStringLiteral("birthday.dat")));
+    MainWindow& ending = g.open();
+    g.messages.clear();
+    ending.sessionEnd();
+    QVERIFY(g.messages.isEmpty());
+    QCOMPARE(g.unloadedCount, 1);
 }
 
 void TestMainWindow::commandFailuresAreShown_data()
