@@ -85,6 +85,16 @@ std::shared_ptr<QString> rejectNextModal()
     return seenClass;
 }
 
+// The one message the command showed.
+void onlyMessage(const MainWindowFixture& f, QMessageBox::Icon icon, const QString& text,
+                 QMessageBox::StandardButtons buttons)
+{
+    QCOMPARE(f.messages.size(), 1);
+    QCOMPARE(f.messages.first().text, text);
+    QCOMPARE(f.messages.first().icon, icon);
+    QCOMPARE(f.messages.first().buttons, buttons);
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -133,8 +143,8 @@ private slots:
     void helpRepaintsOnlyOnChange();
     void helpHooks();
 
-    void closeButtonHides();
-    void closeButtonMinimisesWithoutTray();
+    void closeButton_data();
+    void closeButton();
     void exitQuestion_data();
     void exitQuestion();
     void sessionEndUnloadsWithoutQuestion();
@@ -382,10 +392,7 @@ void TestMainWindow::selectionChecks()
         f.addRecord(QStringLiteral("Event %1").arg(i), QDate(2000, 1, 1 + i));
     MainWindow& window = f.open();
     window.findChild<QAction*>(command)->trigger();
-    QCOMPARE(f.messages.size(), 1);
-    QCOMPARE(f.messages.first().text, message);
-    QCOMPARE(f.messages.first().icon, QMessageBox::Warning);
-    QCOMPARE(f.messages.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    onlyMessage(f, QMessageBox::Warning, message, QMessageBox::Ok);
     QCOMPARE(liveKeys(*f.store).size(), records);
     QCOMPARE(window.listView()->itemCount(), records);
     QVERIFY(!QApplication::activeModalWidget());
@@ -427,10 +434,7 @@ void TestMainWindow::deleteQuestions()
     f.answers = {QMessageBox::StandardButton(answer)};
     window.actions().mnuBirthdaysDelete->trigger();
 
-    QCOMPARE(f.messages.size(), 1);
-    QCOMPARE(f.messages.first().text, question);
-    QCOMPARE(f.messages.first().icon, QMessageBox::Question);
-    QCOMPARE(f.messages.first().buttons, QMessageBox::Yes | QMessageBox::No);
+    onlyMessage(f, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(column(window, 0), left);
     QCOMPARE(liveKeys(*f.store).size(), left.size());
     if (answer == QMessageBox::No) {
@@ -689,22 +693,22 @@ void TestMainWindow::arrangeChecks()
         const int x = header->sectionViewportPosition(logical) + header->sectionSize(logical) / 2;
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
     };
+    const auto arrangedByDate = [](const MainActions& actions, bool byDate) {
+        QCOMPARE(actions.mnuViewArrangeIconsDate->isChecked(), byDate);
+        QCOMPARE(actions.mnuViewArrangeIconsName->isChecked(), !byDate);
+    };
     clickHeader(1);
-    QVERIFY(!a.mnuViewArrangeIconsName->isChecked());
-    QVERIFY(a.mnuViewArrangeIconsDate->isChecked());
+    arrangedByDate(a, true);
     QCOMPARE(column(window, 0), (QStringList{"Old", "Young"}));
     clickHeader(0);
-    QVERIFY(a.mnuViewArrangeIconsName->isChecked());
-    QVERIFY(!a.mnuViewArrangeIconsDate->isChecked());
+    arrangedByDate(a, false);
     QCOMPARE(column(window, 0), (QStringList{"Old", "Young"}));
     // Same place in the list: Young before Old would be by date only.
     a.mnuViewArrangeIconsDate->trigger();
     a.mnuViewArrangeIconsDate->trigger();
-    QVERIFY(a.mnuViewArrangeIconsDate->isChecked());
-    QVERIFY(!a.mnuViewArrangeIconsName->isChecked());
+    arrangedByDate(a, true);
     a.mnuViewArrangeIconsName->trigger();
-    QVERIFY(a.mnuViewArrangeIconsName->isChecked());
-    QVERIFY(!a.mnuViewArrangeIconsDate->isChecked());
+    arrangedByDate(a, false);
 
     // Arranged by date from the header: the next start arranges by date.
     clickHeader(1);
@@ -712,8 +716,7 @@ void TestMainWindow::arrangeChecks()
     window.exitCommand();
     QCOMPARE(f.setting("ArrangeIcons"), QStringLiteral("Date"));
     MainWindow& again = f.open();
-    QVERIFY(again.actions().mnuViewArrangeIconsDate->isChecked());
-    QVERIFY(!again.actions().mnuViewArrangeIconsName->isChecked());
+    arrangedByDate(again.actions(), true);
     QCOMPARE(column(again, 0), (QStringList{"Old", "Young"}));
     QCOMPARE(again.listView()->model()->sortColumn(), ListArrange::Date);
 }
@@ -922,14 +925,25 @@ void TestMainWindow::helpHooks()
     QCOMPARE(panel->title(), QStringLiteral("Birthdays List"));
 }
 
-void TestMainWindow::closeButtonHides()
+void TestMainWindow::closeButton_data()
 {
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("hides with a tray") << true;
+    QTest::newRow("minimises without a tray") << false;
+}
+
+void TestMainWindow::closeButton()
+{
+    QFETCH(bool, tray);
     MainWindowFixture f;
     MainWindow& window = f.open();
+    window.setTrayAvailable(tray);
     window.showFromTray();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.close());
-    QVERIFY(!window.isVisible());
+    QCOMPARE(window.isVisible(), !tray);
+    if (!tray)
+        QTRY_VERIFY(window.isMinimized());
     QCOMPARE(f.unloadedCount, 0);
     QVERIFY(f.messages.isEmpty());
     // Nothing saved.
@@ -937,20 +951,6 @@ void TestMainWindow::closeButtonHides()
     QVERIFY(window.checkTimer()->isActive());
     window.showFromTray();
     QVERIFY(window.isVisible());
-}
-
-void TestMainWindow::closeButtonMinimisesWithoutTray()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.setTrayAvailable(false);
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!window.close());
-    QVERIFY(window.isVisible());
-    QTRY_VERIFY(window.isMinimized());
-    QCOMPARE(f.unloadedCount, 0);
-    window.showFromTray();
     QVERIFY(!window.isMinimized());
 }
 
@@ -987,12 +987,10 @@ void TestMainWindow::exitQuestion()
     f.answers = {QMessageBox::StandardButton(answer)};
     window.actions().mnuBirthdaysExit->trigger();
 
-    QCOMPARE(f.messages.size(), asked ? 1 : 0);
-    if (asked) {
-        QCOMPARE(f.messages.first().text, exitQuestionText);
-        QCOMPARE(f.messages.first().icon, QMessageBox::Question);
-        QCOMPARE(f.messages.first().buttons, QMessageBox::Yes | QMessageBox::No);
-    }
+    if (asked)
+        onlyMessage(f, QMessageBox::Question, exitQuestionText, QMessageBox::Yes | QMessageBox::No);
+    else
+        QVERIFY(f.messages.isEmpty());
     QCOMPARE(f.unloadedCount, ends ? 1 : 0);
     QCOMPARE(window.isUnloaded(), ends);
     QCOMPARE(window.isVisible(), !ends);
