@@ -57,6 +57,16 @@ int recordSeed(BirthdayStore& store, const Values& v)
     return *key;
 }
 
+// Every field of a record, in the store's order (Name, Date, Recurs, Notify, Alert, LastDate,
+// ShowYears).
+QStringList fields(const BirthdayRecord& record)
+{
+    QStringList values;
+    for (int field = 0; field < BirthdayRecord::FieldCount; ++field)
+        values.append(record.value(BirthdayRecord::Field(field)));
+    return values;
+}
+
 } // namespace
 
 class TestBirthdayDialog : public QObject
@@ -278,14 +288,9 @@ void TestBirthdayDialog::addWritesSixFields()
     QCOMPARE(int(bytes[319]), 6);
 
     QCOMPARE(m_store->recordKeysList().value(), QList<int>{0});
-    const BirthdayRecord record = m_store->recordRead(0).value();
-    QCOMPARE(record.value(BirthdayRecord::Name), QStringLiteral("Fred's Birthday"));
-    QCOMPARE(record.value(BirthdayRecord::Date), TextConv::dateToText(today));
-    QCOMPARE(record.value(BirthdayRecord::Recurs), QStringLiteral("1"));
-    QCOMPARE(record.value(BirthdayRecord::Notify), QStringLiteral("10"));
-    QCOMPARE(record.value(BirthdayRecord::Alert), QStringLiteral("0"));
-    QCOMPARE(record.value(BirthdayRecord::ShowYears), QStringLiteral("1"));
-    QCOMPARE(record.value(BirthdayRecord::LastDate), QString());
+    QCOMPARE(
+        fields(m_store->recordRead(0).value()),
+        QStringList({"Fred's Birthday", TextConv::dateToText(today), "1", "10", "0", "", "1"}));
 }
 
 void TestBirthdayDialog::addWritesControlsAsSet()
@@ -303,12 +308,8 @@ void TestBirthdayDialog::addWritesControlsAsSet()
 
     const std::optional<BirthdayRecord> record = onlyRecord();
     QVERIFY(record);
-    QCOMPARE(record->value(BirthdayRecord::Name), QStringLiteral("Rita"));
-    QCOMPARE(record->value(BirthdayRecord::Date), TextConv::dateToText(QDate(1971, 11, 30)));
-    QCOMPARE(record->value(BirthdayRecord::Recurs), QStringLiteral("0"));
-    QCOMPARE(record->value(BirthdayRecord::Notify), QStringLiteral("3"));
-    QCOMPARE(record->value(BirthdayRecord::Alert), QStringLiteral("1"));
-    QCOMPARE(record->value(BirthdayRecord::ShowYears), QStringLiteral("0"));
+    QCOMPARE(fields(*record), QStringList({"Rita", TextConv::dateToText(QDate(1971, 11, 30)), "0",
+                                           "3", "1", "", "0"}));
 }
 
 void TestBirthdayDialog::notifyValidation_data()
@@ -395,10 +396,7 @@ void TestBirthdayDialog::addTakesSmallestFreeKey()
     QFETCH(int, expected);
     const int highest = existing.isEmpty() ? -1 : existing.last();
     for (int key = 0; key <= highest; ++key)
-        QCOMPARE(recordSeed(
-                     *m_store,
-                     {QString::number(key), TextConv::dateToText(today), "1", "10", "0", {}, "1"}),
-                 key);
+        QCOMPARE(seed(QString::number(key), today), key);
     for (int key = 0; key <= highest; ++key) {
         if (!existing.contains(key))
             QVERIFY(m_store->recordDelete(key));
@@ -459,15 +457,11 @@ void TestBirthdayDialog::nameOverCellRefusedOnOk()
 
 void TestBirthdayDialog::editShowsRecord()
 {
-    QCOMPARE(recordSeed(*m_store, {"Zero", TextConv::dateToText(today), "1", "1", "0", {}, "1"}),
-             0);
-    QCOMPARE(recordSeed(*m_store, {"Rita's Anniversary",
-                                   TextConv::dateToText(QDate(1985, 7, 4)),
-                                   "0",
-                                   "7",
-                                   "1",
-                                   {},
-                                   "0"}),
+    QCOMPARE(
+        recordSeed(*m_store, {"Zero", TextConv::dateToText(today), "1", "1", "0", QString(), "1"}),
+        0);
+    QCOMPARE(recordSeed(*m_store, {"Rita's Anniversary", TextConv::dateToText(QDate(1985, 7, 4)),
+                                   "0", "7", "1", QString(), "0"}),
              1);
     auto dialog = dialogOpen(Mode::Edit, 1);
     QCOMPARE(control<QLineEdit>("txtName")->text(), QStringLiteral("Rita's Anniversary"));
@@ -481,8 +475,9 @@ void TestBirthdayDialog::editShowsRecord()
 void TestBirthdayDialog::editKeepsLastDateAndKey()
 {
     const QString lastDate = TextConv::dateToText(QDate(2023, 7, 4));
-    QCOMPARE(recordSeed(*m_store, {"Zero", TextConv::dateToText(today), "1", "1", "0", {}, "1"}),
-             0);
+    QCOMPARE(
+        recordSeed(*m_store, {"Zero", TextConv::dateToText(today), "1", "1", "0", QString(), "1"}),
+        0);
     QCOMPARE(recordSeed(*m_store, {"Rita", TextConv::dateToText(QDate(1985, 7, 4)), "1", "10", "0",
                                    lastDate, "1"}),
              1);
@@ -497,12 +492,9 @@ void TestBirthdayDialog::editKeepsLastDateAndKey()
 
     QCOMPARE(fileBytes(m_path).size(), sizeBefore); // overwritten in place, nothing appended
     QCOMPARE(m_store->recordKeysList().value(), (QList<int>{0, 1}));
-    const BirthdayRecord record = m_store->recordRead(1).value();
-    QCOMPARE(record.value(BirthdayRecord::Name), QStringLiteral("Rita's 40th"));
-    QCOMPARE(record.value(BirthdayRecord::Date), TextConv::dateToText(QDate(1985, 7, 4)));
-    QCOMPARE(record.value(BirthdayRecord::Recurs), QStringLiteral("0"));
-    QCOMPARE(record.value(BirthdayRecord::Notify), QStringLiteral("5"));
-    QCOMPARE(record.value(BirthdayRecord::LastDate), lastDate);
+    QCOMPARE(fields(m_store->recordRead(1).value()),
+             QStringList({"Rita's 40th", TextConv::dateToText(QDate(1985, 7, 4)), "0", "5", "0",
+                          lastDate, "1"}));
     QCOMPARE(m_store->recordRead(0).value().value(BirthdayRecord::Name), QStringLiteral("Zero"));
 }
 
