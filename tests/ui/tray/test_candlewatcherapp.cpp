@@ -79,11 +79,6 @@ QWidget* topLevel(const char* className, bool visibleOnly)
     return nullptr;
 }
 
-QWidget* visibleTopLevel(const char* className)
-{
-    return topLevel(className, true);
-}
-
 QAction* trayItem(CandlewatcherApp& app, const QString& text)
 {
     QMenu* menu = app.mainWindow().sysTrayMenu();
@@ -245,7 +240,7 @@ private slots:
         // The first check after the start shows what is due; only the tray item may bring it
         // back, never the schedule.
         QWidget* notification = nullptr;
-        QTRY_VERIFY((notification = visibleTopLevel("NotificationWindow")) != nullptr);
+        QTRY_VERIFY((notification = topLevel("NotificationWindow", true)) != nullptr);
         notification->close();
         QTRY_VERIFY(topLevel("NotificationWindow", false) == nullptr); // discarded, not hidden
         if (windowShown)
@@ -261,9 +256,9 @@ private slots:
             QCOMPARE(browser.opened.first(), QUrl(QStringLiteral(CANDLEWATCHER_WEBSITE_URL)));
 
         if (item == "Show N&otifications")
-            QTRY_VERIFY(visibleTopLevel("NotificationWindow") != nullptr);
+            QTRY_VERIFY(topLevel("NotificationWindow", true) != nullptr);
         else
-            QVERIFY(visibleTopLevel("NotificationWindow") == nullptr);
+            QVERIFY(topLevel("NotificationWindow", true) == nullptr);
 
         // Only Show brings up a hidden window; nothing hides a shown one.
         const bool exits = item == "E&xit Candlewatcher";
@@ -297,21 +292,6 @@ private slots:
         QVERIFY(!app->trayIcon().isAdded());
     }
 
-    void closeButtonHidesWithTray()
-    {
-        auto app = makeApp();
-        app->start();
-        app->mainWindow().showFromTray();
-        QVERIFY(app->mainWindow().isVisible());
-
-        app->mainWindow().close();
-        QTRY_VERIFY(!app->mainWindow().isVisible());
-        QVERIFY(app->trayIcon().isAdded());
-        QVERIFY(!app->isUnloaded());
-        // Closing is no unload: nothing saved.
-        QCOMPARE(m_settings->settingRead("WindowWidth", "none"), QStringLiteral("none"));
-    }
-
     // Without a tray the program starts shown and its close button minimises; a tray that
     // turns up soon after brings the normal behaviour back.
     void noTrayFallback()
@@ -336,9 +316,14 @@ private slots:
         QCOMPARE(app->trayIcon().systemTrayIcon()->contextMenu(), app->mainWindow().sysTrayMenu());
         QVERIFY(app->mainWindow().isVisible());
 
+        // With the tray the close button only hides; the program keeps running.
         app->mainWindow().showFromTray();
         app->mainWindow().close();
         QTRY_VERIFY(!app->mainWindow().isVisible());
+        QVERIFY(app->trayIcon().isAdded());
+        QVERIFY(!app->isUnloaded());
+        // Closing is no unload: nothing saved.
+        QCOMPARE(m_settings->settingRead("WindowWidth", "none"), QStringLiteral("none"));
     }
 
     void trayRetryGivesUp()
@@ -369,7 +354,7 @@ private slots:
         QSignalSpy finished(app.get(), &CandlewatcherApp::finished);
         app->start();
         app->mainWindow().ReminderCheck(true);
-        QTRY_VERIFY(visibleTopLevel("NotificationWindow") != nullptr);
+        QTRY_VERIFY(topLevel("NotificationWindow", true) != nullptr);
 
         qint64 sizeAtRemoval = -1;
         QString widthAtRemoval;
@@ -377,7 +362,7 @@ private slots:
         connect(&app->trayIcon(), &TrayIcon::removed, this, [&] {
             sizeAtRemoval = QFileInfo(dataPath).size();
             widthAtRemoval = m_settings->settingRead("WindowWidth", "");
-            notificationAtRemoval = visibleTopLevel("NotificationWindow") != nullptr;
+            notificationAtRemoval = topLevel("NotificationWindow", true) != nullptr;
         });
 
         const ModalSeen seen = runClosingModal([&app] { app->sessionEnd(); }, false);
@@ -391,7 +376,7 @@ private slots:
         QVERIFY2(!widthAtRemoval.isEmpty(), "layout saved before the icon went");
         QCOMPARE(m_settings->settingRead("ToolBar", ""), QStringLiteral("True"));
         QVERIFY2(notificationAtRemoval, "notification window unloaded after the icon");
-        QVERIFY(visibleTopLevel("NotificationWindow") == nullptr);
+        QVERIFY(topLevel("NotificationWindow", true) == nullptr);
 
         // The record that was live is still there.
         const auto keys = m_store->recordKeysList();
