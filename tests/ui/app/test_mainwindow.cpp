@@ -119,8 +119,6 @@ private slots:
     void selectionChecks();
     void deleteQuestions_data();
     void deleteQuestions();
-    void deleteWithoutConfirmation_data();
-    void deleteWithoutConfirmation();
     void duplicateTwo();
     void editSeveralInformsOnce();
     void toolbarDispatch_data();
@@ -402,7 +400,8 @@ void TestMainWindow::deleteQuestions_data()
 {
     QTest::addColumn<QStringList>("selected");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("deleteConfirm"); // "": never set
+    QTest::addColumn<QString>("question");      // "": none asked
     QTest::addColumn<QStringList>("left");
 
     const QStringList all{"Ann", "Bob", "Cy", "Di"};
@@ -411,22 +410,30 @@ void TestMainWindow::deleteQuestions_data()
     const QString three = QStringLiteral(
         "Are you sure you want to delete these 3 items permanently from your birthdays list?");
     const QStringList threeNames{"Ann", "Di", "Bob"};
-    QTest::newRow("one, yes") << QStringList{"Cy"} << int(QMessageBox::Yes) << one
+    QTest::newRow("one, yes") << QStringList{"Cy"} << int(QMessageBox::Yes) << "" << one
                               << QStringList{"Ann", "Bob", "Di"};
-    QTest::newRow("one, no") << QStringList{"Cy"} << int(QMessageBox::No) << one << all;
-    QTest::newRow("three, yes") << threeNames << int(QMessageBox::Yes) << three
+    QTest::newRow("one, no") << QStringList{"Cy"} << int(QMessageBox::No) << "1" << one << all;
+    QTest::newRow("three, yes") << threeNames << int(QMessageBox::Yes) << "1" << three
                                 << QStringList{"Cy"};
-    QTest::newRow("three, no") << threeNames << int(QMessageBox::No) << three << all;
+    QTest::newRow("three, no") << threeNames << int(QMessageBox::No) << "" << three << all;
+    // DeleteConfirm other than exactly "1": no question.
+    for (const char* confirm : {"0", "2", "True", "1 "})
+        QTest::addRow("DeleteConfirm '%s'", confirm)
+            << QStringList{"Ann", "Di"} << int(QMessageBox::No) << confirm << QString()
+            << QStringList{"Bob", "Cy"};
 }
 
 void TestMainWindow::deleteQuestions()
 {
     QFETCH(QStringList, selected);
     QFETCH(int, answer);
+    QFETCH(QString, deleteConfirm);
     QFETCH(QString, question);
     QFETCH(QStringList, left);
 
     MainWindowFixture f;
+    if (!deleteConfirm.isEmpty())
+        f.setSetting("DeleteConfirm", deleteConfirm);
     for (const char* name : {"Ann", "Bob", "Cy", "Di"})
         f.addRecord(QLatin1String(name), QDate(1990, 1, 1));
     MainWindow& window = f.open();
@@ -434,37 +441,16 @@ void TestMainWindow::deleteQuestions()
     f.answers = {QMessageBox::StandardButton(answer)};
     window.actions().mnuBirthdaysDelete->trigger();
 
-    onlyMessage(f, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
+    if (!question.isEmpty())
+        onlyMessage(f, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
+    else
+        QVERIFY(f.messages.isEmpty());
     QCOMPARE(column(window, 0), left);
     QCOMPARE(liveKeys(*f.store).size(), left.size());
-    if (answer == QMessageBox::No) {
+    if (!question.isEmpty() && answer == QMessageBox::No) {
         // Not refreshed: the selection is still there.
         QCOMPARE(window.listView()->selectedRows().size(), selected.size());
     }
-}
-
-void TestMainWindow::deleteWithoutConfirmation_data()
-{
-    QTest::addColumn<QString>("deleteConfirm");
-    QTest::newRow("0") << "0";
-    QTest::newRow("2") << "2";
-    QTest::newRow("True") << "True";
-    QTest::newRow("1 with blank") << "1 ";
-}
-
-void TestMainWindow::deleteWithoutConfirmation()
-{
-    QFETCH(QString, deleteConfirm);
-    MainWindowFixture f;
-    f.setSetting("DeleteConfirm", deleteConfirm);
-    for (const char* name : {"Ann", "Bob", "Cy"})
-        f.addRecord(QLatin1String(name), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    selectNames(window, {"Ann", "Cy"});
-    window.actions().mnuPopupDelete->trigger();
-    QVERIFY(f.messages.isEmpty());
-    QCOMPARE(column(window, 0), QStringList{"Bob"});
-    QCOMPARE(liveKeys(*f.store), QList<int>{1});
 }
 
 void TestMainWindow::duplicateTwo()
