@@ -1,7 +1,7 @@
 // Preloaded into a child process (LD_PRELOAD) to play a crash at an exact point: it counts the
-// calls that change files (writes to regular files, fsync, truncate, rename, link, unlink) and
-// kills the process with SIGKILL just before the call numbered $CW_KILL_AT, so that call and
-// everything after it never happen.
+// calls that change files (writes to regular files, fsync of files and folders, truncate,
+// rename, link, unlink) and kills the process with SIGKILL just before the call numbered
+// $CW_KILL_AT, so that call and everything after it never happen.
 //
 // No libc header that declares the wrapped functions is included, so their definitions here
 // need not repeat glibc's exception specifications.
@@ -83,7 +83,8 @@ ssize_t writev(int fd, const struct iovec* iov, int count)
 
 int fsync(int fd)
 {
-    fileEvent(fd);
+    // A folder's too: syncing the folder is what makes a rename in it last.
+    event();
     return next<int (*)(int)>("fsync")(fd);
 }
 

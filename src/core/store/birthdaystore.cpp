@@ -7,7 +7,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#ifdef Q_OS_WIN
 #include <QLockFile>
+#endif
 #include <QStringDecoder>
 #include <QThread>
 
@@ -23,6 +25,7 @@
 #else
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -85,69 +88,60 @@ QByteArray cellBytes(int slot, int key, const QByteArray& value)
     return cell;
 }
 
-// Reads the cells of an open file from its first byte. Stops at the end, at a final cell cut
-// short (its bytes are left alone) or at a read error. Never reads past the size the file had
-// when the walk began, so a device that never ends cannot hold it up.
+// Walks the cells of a file read into memory. Stops at the end or at a final cell cut short
+// (its bytes are left alone).
 class CellWalker
 {
 public:
-    explicit CellWalker(QFile& file) : m_file(file), m_size(file.size())
-    {
-        if (m_file.pos() != 0)
-            m_file.seek(0);
-    }
+    explicit CellWalker(QByteArrayView data) : m_data(data) {}
 
     bool next()
     {
-        if (m_size - m_pos < cellHeadSize)
+        const qsizetype left = m_data.size() - m_pos;
+        if (left < cellHeadSize)
             return false;
-        if (m_file.read(m_buf, cellHeadSize) != cellHeadSize)
-            return failRead();
-        const int slot = quint8(m_buf[0]);
+        const char* cell = m_data.data() + m_pos;
+        const int slot = quint8(cell[0]);
         const int size = fieldSize(slot);
-        if (m_size - m_pos < cellHeadSize + size)
+        if (left < cellHeadSize + size)
             return false;
-        if (size > 0 && m_file.read(m_buf + cellHeadSize, size) != size)
-            return failRead();
         m_offset = m_pos;
         m_slot = slot;
-        m_flag = quint8(m_buf[1]);
-        m_key = BirthdayStore::keyDecode(QByteArrayView(m_buf + 2, keySize));
+        m_flag = quint8(cell[1]);
+        m_key = BirthdayStore::keyDecode(QByteArrayView(cell + 2, keySize));
         m_valueSize = size;
         m_pos += cellHeadSize + size;
         return true;
     }
 
-    bool failed() const { return m_failed; }
     qint64 offset() const { return m_offset; }
     int slot() const { return m_slot; }
     quint8 flag() const { return m_flag; }
     bool live() const { return m_flag != flagDeleted; }
     int key() const { return m_key; }
-    QByteArrayView cell() const { return QByteArrayView(m_buf, cellHeadSize + m_valueSize); }
-    QByteArrayView value() const { return QByteArrayView(m_buf + cellHeadSize, m_valueSize); }
+    QByteArrayView cell() const { return m_data.sliced(m_offset, cellHeadSize + m_valueSize); }
+    QByteArrayView value() const { return m_data.sliced(m_offset + cellHeadSize, m_valueSize); }
     // End of the last whole cell read so far; after the walk, where appends belong.
     qint64 cellsEnd() const { return m_pos; }
-    qint64 fileSize() const { return m_size; }
+    qint64 fileSize() const { return m_data.size(); }
 
 private:
-    bool failRead()
-    {
-        m_failed = true;
-        return false;
-    }
-
-    QFile& m_file;
-    qint64 m_size;
-    qint64 m_pos = 0;
-    bool m_failed = false;
-    char m_buf[cellHeadSize + 255];
-    qint64 m_offset = 0;
+    QByteArrayView m_data;
+    qsizetype m_pos = 0;
+    qsizetype m_offset = 0;
     int m_slot = 0;
     quint8 m_flag = 0;
     int m_key = 0;
     int m_valueSize = 0;
 };
+
+// The value of the cell at offset in data, or nothing for no cell (-1).
+QByteArrayView valueAt(const QByteArray& data, qsizetype offset)
+{
+    if (offset < 0)
+        return {};
+    return QByteArrayView(data).sliced(offset + cellHeadSize, fieldSize(quint8(data[offset])));
+}
 
 bool syncToDisk(QFile& file)
 {
@@ -232,19 +226,33 @@ int BirthdayStore::keyDecode(QByteArrayView bytes)
 
 QString BirthdayStore::valueDecode(QByteArrayView bytes)
 {
-    const QByteArray clean = withoutNuls(bytes);
+    // Values are mostly plain ASCII padded with NULs: those need no decoder and no copy.
+    qsizetype end = bytes.size();
+    while (end > 0 && bytes[end - 1] == '\0')
+        --end;
+    QByteArrayView text = bytes.first(end);
+    bool plain = true;
+    for (char c : text) {
+        if (c == '\0' || quint8(c) >= 0x80) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain)
+        return QString::fromLatin1(text);
+    const QByteArray clean = withoutNuls(text);
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(clean);
+    QString decoded = utf8.decode(clean);
     if (!utf8.hasError())
-        return text;
-    text.clear();
-    text.reserve(clean.size());
+        return decoded;
+    decoded.clear();
+    decoded.reserve(clean.size());
     for (char c : clean) {
         const quint8 b = quint8(c);
-        text.append(b >= 0x80 && b <= 0x9F ? QChar(cp1252High[b - 0x80]) : QChar(b));
+        decoded.append(b >= 0x80 && b <= 0x9F ? QChar(cp1252High[b - 0x80]) : QChar(b));
     }
-    return text;
+    return decoded;
 }
 
 // ---- shared machinery ----
@@ -264,17 +272,40 @@ bool BirthdayStore::checkKey(int key)
                     .arg(maxKey));
 }
 
-bool BirthdayStore::lock(Access access, std::unique_ptr<QLockFile>& lockFile)
+class BirthdayStore::Lock
+{
+public:
+#ifdef Q_OS_WIN
+    std::unique_ptr<QLockFile> file;
+#else
+    explicit Lock(int fd) : m_fd(fd) {}
+    ~Lock()
+    {
+        ::close(m_fd);
+    } // closing drops the lock
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+
+private:
+    int m_fd;
+#endif
+};
+
+bool BirthdayStore::lock(Access access, std::unique_ptr<Lock>& guard)
 {
     const QString lockPath = m_dataPath + QStringLiteral(".lock");
-    lockFile = std::make_unique<QLockFile>(lockPath);
+    // Look again often rather than block: a waiting copy goes on as soon as the other is
+    // done, and gives up at its own deadline.
+    const QDeadlineTimer deadline(m_lockTimeout);
+    int pause = 1;
+    bool busy = false;
+    bool noPermission = false;
+    QString systemReason;
+#ifdef Q_OS_WIN
+    auto lockFile = std::make_unique<QLockFile>(lockPath);
     // Operations take milliseconds; a lock this old belongs to a copy that hangs. A copy that
     // died is found out at once by its process id.
     lockFile->setStaleLockTime(30000);
-    // QLockFile's own wait doubles its pauses up to seconds; look again often instead, so a
-    // waiting copy goes on as soon as the other is done.
-    const QDeadlineTimer deadline(m_lockTimeout);
-    int pause = 2;
     // A lock file that names no owner was left by a copy killed the instant it created it
     // (writing the owner takes microseconds); once it has stayed so for a second, it is stale.
     QElapsedTimer ownerless;
@@ -296,24 +327,66 @@ bool BirthdayStore::lock(Access access, std::unique_ptr<QLockFile>& lockFile)
         QThread::msleep(ulong(qBound(qint64(1), deadline.remainingTime(), qint64(pause))));
         pause = qMin(pause * 2, 40);
     }
-    if (lockFile->isLocked())
+    if (lockFile->isLocked()) {
+        guard = std::make_unique<Lock>();
+        guard->file = std::move(lockFile);
         return true;
-    const QLockFile::LockError error = lockFile->error();
-    lockFile.reset();
+    }
+    busy = lockFile->error() == QLockFile::LockFailedError;
+    noPermission = lockFile->error() == QLockFile::PermissionError;
+#else
+    // The lock file stays in place for good: the data file itself is replaced by compaction,
+    // and a lock on a file that can vanish locks nothing. A lock file someone else created
+    // and we may only read still takes the lock.
+    const QByteArray nativePath = QFile::encodeName(lockPath);
+    int fd = ::open(nativePath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    int error = fd < 0 ? errno : 0;
+    if (fd < 0 && (error == EACCES || error == EPERM || error == EROFS)) {
+        fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0)
+            error = 0;
+    }
+    if (fd >= 0) {
+        for (;;) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                guard = std::make_unique<Lock>(fd);
+                return true;
+            }
+            if (errno == EINTR)
+                continue;
+            if (errno != EWOULDBLOCK) {
+                error = errno;
+                break;
+            }
+            if (deadline.hasExpired()) {
+                busy = true;
+                break;
+            }
+            QThread::msleep(ulong(qBound(qint64(1), deadline.remainingTime(), qint64(pause))));
+            pause = qMin(pause * 2, 10);
+        }
+        ::close(fd);
+    }
+    noPermission = error == EACCES || error == EPERM || error == EROFS;
+    if (error != 0)
+        systemReason = qt_error_string(error);
+#endif
     // Reading can do without the lock where nobody can write: a folder we may not write to,
     // or one that doesn't exist yet (so neither does the data file).
-    if (access == Access::Read &&
-        (error == QLockFile::PermissionError || !QFileInfo::exists(m_dataPath)))
+    if (access == Access::Read && (noPermission || !QFileInfo::exists(m_dataPath)))
         return true;
     QString reason;
     const QFileInfo folder(QFileInfo(m_dataPath).absolutePath());
-    if (error == QLockFile::LockFailedError)
+    if (busy)
         reason = QStringLiteral("it is in use by another running copy of Candlewatcher");
     else if (!folder.isDir())
         reason = QStringLiteral("the folder \"%1\" does not exist")
                      .arg(nativeName(folder.absoluteFilePath()));
-    else if (error == QLockFile::PermissionError)
+    else if (noPermission)
         reason = QStringLiteral("no permission to create \"%1\"").arg(nativeName(lockPath));
+    else if (!systemReason.isEmpty())
+        reason = QStringLiteral("\"%1\" could not be created or locked (%2)")
+                     .arg(nativeName(lockPath), systemReason);
     else
         reason = QStringLiteral("\"%1\" could not be created").arg(nativeName(lockPath));
     return fail(QStringLiteral("Cannot lock the data file \"%1\": %2.")
@@ -376,28 +449,39 @@ bool BirthdayStore::readFailed(const QFile& file)
                     .arg(nativeName(m_dataPath), file.errorString()));
 }
 
+bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
+{
+    data.clear();
+    QFile file;
+    if (!openForWalk(file, missing))
+        return false;
+    if (missing)
+        return true;
+    // Never more than the size the file had when opened, so a device that never ends cannot
+    // hold the read up.
+    const qint64 size = file.size();
+    data = file.read(size);
+    if (data.size() != size)
+        return readFailed(file);
+    return true;
+}
+
 // ---- readers ----
 
 std::optional<QList<int>> BirthdayStore::recordKeysList()
 {
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Read, guard))
         return std::nullopt;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return std::nullopt;
     QList<int> keys;
-    if (missing)
-        return keys;
-    CellWalker walker(file);
+    CellWalker walker(data);
     while (walker.next()) {
         if (walker.slot() == 0 && walker.flag() == flagLive)
             keys.append(walker.key());
-    }
-    if (walker.failed()) {
-        readFailed(file);
-        return std::nullopt;
     }
     return keys;
 }
@@ -406,64 +490,60 @@ std::optional<BirthdayRecord> BirthdayStore::recordRead(int key)
 {
     if (!checkKey(key))
         return std::nullopt;
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Read, guard))
         return std::nullopt;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return std::nullopt;
     BirthdayRecord record;
     record.key = key;
-    if (missing)
-        return record;
-    std::array<QByteArray, BirthdayRecord::FieldCount> raw;
-    CellWalker walker(file);
+    std::array<qsizetype, BirthdayRecord::FieldCount> cells;
+    cells.fill(-1);
+    CellWalker walker(data);
     while (walker.next()) {
         // Later cells win, so a record with two live cells of one field shows the last.
         if (walker.live() && walker.key() == key && walker.slot() < fieldCount)
-            raw[size_t(walker.slot())] = walker.value().toByteArray();
-    }
-    if (walker.failed()) {
-        readFailed(file);
-        return std::nullopt;
+            cells[size_t(walker.slot())] = walker.offset();
     }
     for (int slot = 0; slot < fieldCount; ++slot)
-        record.values[size_t(slot)] = valueDecode(raw[size_t(slot)]);
+        record.values[size_t(slot)] = valueDecode(valueAt(data, cells[size_t(slot)]));
     return record;
 }
 
 std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
 {
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Read, guard))
         return std::nullopt;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return std::nullopt;
     QList<BirthdayRecord> records;
     if (missing)
         return records;
-    std::vector<std::array<QByteArray, BirthdayRecord::FieldCount>> raw(keyCount);
+    // Where each key's last live cell of each field starts; values are decoded only for the
+    // records that have a Name, after the walk.
+    std::vector<std::array<qsizetype, BirthdayRecord::FieldCount>> cells(keyCount);
+    for (auto& row : cells)
+        row.fill(-1);
     QList<int> keys;
-    CellWalker walker(file);
+    CellWalker walker(data);
     while (walker.next()) {
         if (walker.slot() == 0 && walker.flag() == flagLive)
             keys.append(walker.key());
         if (walker.live() && walker.slot() < fieldCount)
-            raw[size_t(walker.key())][size_t(walker.slot())] = walker.value().toByteArray();
-    }
-    if (walker.failed()) {
-        readFailed(file);
-        return std::nullopt;
+            cells[size_t(walker.key())][size_t(walker.slot())] = walker.offset();
     }
     records.reserve(keys.size());
     for (int key : keys) {
         BirthdayRecord record;
         record.key = key;
         for (int slot = 0; slot < fieldCount; ++slot)
-            record.values[size_t(slot)] = valueDecode(raw[size_t(key)][size_t(slot)]);
+            record.values[size_t(slot)] =
+                valueDecode(valueAt(data, cells[size_t(key)][size_t(slot)]));
         records.append(record);
     }
     return records;
@@ -471,27 +551,23 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
 
 std::optional<int> BirthdayStore::recordKeyNew()
 {
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Read, guard))
         return std::nullopt;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return std::nullopt;
     if (missing)
         return 0;
     std::vector<bool> used(keyCount + 1, false);
     int count = 0;
-    CellWalker walker(file);
+    CellWalker walker(data);
     while (walker.next()) {
         if (walker.slot() == 0 && walker.flag() == flagLive) {
             used[size_t(walker.key())] = true;
             ++count;
         }
-    }
-    if (walker.failed()) {
-        readFailed(file);
-        return std::nullopt;
     }
     if (count >= maxRecords) {
         fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
@@ -530,12 +606,12 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
                         .arg(bytes.size())
                         .arg(size));
 
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Write, guard))
         return false;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return false;
     qint64 cellsEnd = 0, fileSize = 0;
     std::optional<qint64> found;
@@ -543,18 +619,15 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
     if (!missing) {
         // The walk goes on past the cell it overwrites: only its end shows whether the file
         // ends in a cell cut short, which has to go before anything is written.
-        CellWalker walker(file);
+        CellWalker walker(data);
         while (walker.next()) {
             if (!found && walker.slot() == *slot && walker.live() && walker.key() == key)
                 found = walker.offset();
             if (walker.slot() == 0 && walker.flag() == flagLive)
                 ++records;
         }
-        if (walker.failed())
-            return readFailed(file);
         cellsEnd = walker.cellsEnd();
         fileSize = walker.fileSize();
-        file.close();
     }
     if (found)
         return applyPatches(cellsEnd, fileSize, {{*found + cellHeadSize, padded(bytes, size)}});
@@ -574,24 +647,21 @@ bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
         return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
     if (!checkKey(key))
         return false;
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Write, guard))
         return false;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return false;
     if (missing)
         return true;
-    CellWalker walker(file);
+    CellWalker walker(data);
     std::optional<qint64> found;
     while (walker.next()) {
         if (!found && walker.slot() == *slot && walker.live() && walker.key() == key)
             found = walker.offset();
     }
-    if (walker.failed())
-        return readFailed(file);
-    file.close();
     if (!found)
         return true;
     return applyPatches(walker.cellsEnd(), walker.fileSize(),
@@ -602,19 +672,19 @@ bool BirthdayStore::recordDelete(int key)
 {
     if (!checkKey(key))
         return false;
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Write, guard))
         return false;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return false;
     if (missing)
         return true;
     // The first live cell of each field, as deleting field by field would mark.
     std::array<bool, BirthdayRecord::FieldCount> marked{};
     QList<Patch> patches;
-    CellWalker walker(file);
+    CellWalker walker(data);
     while (walker.next()) {
         const int slot = walker.slot();
         if (slot < fieldCount && !marked[size_t(slot)] && walker.live() && walker.key() == key) {
@@ -622,9 +692,6 @@ bool BirthdayStore::recordDelete(int key)
             patches.append({walker.offset() + 1, QByteArray(1, char(flagDeleted))});
         }
     }
-    if (walker.failed())
-        return readFailed(file);
-    file.close();
     return applyPatches(walker.cellsEnd(), walker.fileSize(), patches);
 }
 
@@ -663,12 +730,12 @@ std::optional<int> BirthdayStore::insertRecord(
     std::optional<int> sourceKey,
     const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values)
 {
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Write, guard))
         return std::nullopt;
-    QFile file;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(file, missing))
+    if (!readWhole(data, missing))
         return std::nullopt;
     std::vector<bool> used(keyCount + 1, false);
     std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
@@ -678,7 +745,7 @@ std::optional<int> BirthdayStore::insertRecord(
     int records = 0;
     qint64 cellsEnd = 0, fileSize = 0;
     if (!missing) {
-        CellWalker walker(file);
+        CellWalker walker(data);
         while (walker.next()) {
             const int slot = walker.slot(), key = walker.key();
             if (slot == 0 && walker.flag() == flagLive) {
@@ -692,13 +759,8 @@ std::optional<int> BirthdayStore::insertRecord(
             if (sourceKey && key == *sourceKey)
                 source[size_t(slot)] = walker.value().toByteArray();
         }
-        if (walker.failed()) {
-            readFailed(file);
-            return std::nullopt;
-        }
         cellsEnd = walker.cellsEnd();
         fileSize = walker.fileSize();
-        file.close();
     }
     if (records >= maxRecords) {
         fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
@@ -743,7 +805,7 @@ std::optional<int> BirthdayStore::insertRecord(
 
 bool BirthdayStore::databaseCompact()
 {
-    std::unique_ptr<QLockFile> guard;
+    std::unique_ptr<Lock> guard;
     if (!lock(Access::Write, guard))
         return false;
     const QString tmpPath = m_dataPath + QStringLiteral(".tmp");
@@ -757,9 +819,9 @@ bool BirthdayStore::databaseCompact()
     }
     stage(CompactionStage::StrayRemoved);
 
-    QFile source;
+    QByteArray data;
     bool missing = false;
-    if (!openForWalk(source, missing))
+    if (!readWhole(data, missing))
         return false;
     if (missing)
         return true;
@@ -778,7 +840,7 @@ bool BirthdayStore::databaseCompact()
         return fail(
             QStringLiteral("Cannot write the file \"%1\": %2.").arg(nativeName(tmpPath), reason));
     };
-    CellWalker walker(source);
+    CellWalker walker(data);
     bool halfReported = false;
     while (walker.next()) {
         if (!walker.live())
@@ -791,14 +853,6 @@ bool BirthdayStore::databaseCompact()
             stage(CompactionStage::CopyHalfWritten);
         }
     }
-    if (walker.failed()) {
-        const QString reason = source.errorString();
-        copy.close();
-        QFile::remove(tmpPath);
-        return fail(QStringLiteral("Cannot read the data file \"%1\": %2.")
-                        .arg(nativeName(m_dataPath), reason));
-    }
-    source.close();
     stage(CompactionStage::CopyWritten);
     if (!copy.flush())
         return copyFailed(failureReason(copy, errno));

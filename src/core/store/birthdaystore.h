@@ -13,12 +13,13 @@
 #include <optional>
 
 class QFile;
-class QLockFile;
 
 // The data file birthday.dat: a flat run of field cells (slot byte, flag byte, 5-byte key,
 // value padded to the field's size), no header. Every operation opens the file, holds an
-// exclusive lock on it for its duration (a second running copy may share the file), walks it
-// and closes it; nothing is cached between operations.
+// exclusive lock on it for its duration (a second running copy may share the file), reads it
+// whole and walks it in memory, writes only the bytes that change and closes it; nothing is
+// cached between operations. The lock is a system lock on the file beside it, birthday.dat.lock,
+// which is never deleted; the system drops it when its holder ends, even by a crash.
 //
 // Operations that fail return false / std::nullopt and leave the reason, with the file's name,
 // in errorString(). A refused operation writes nothing. Refused are: keys outside 0..1275 (the
@@ -88,10 +89,13 @@ private:
         QByteArray bytes;
     };
     enum class Access { Read, Write };
+    class Lock;
 
-    bool lock(Access access, std::unique_ptr<QLockFile>& lockFile);
+    bool lock(Access access, std::unique_ptr<Lock>& guard);
     // Opens the data file for a walk; sets missing when there is none (not an error).
     bool openForWalk(QFile& file, bool& missing);
+    // The whole data file; empty and missing set when there is none.
+    bool readWhole(QByteArray& data, bool& missing);
     // Writes the patches in order, after dropping a partial final cell; appends go at
     // cellsEnd. Creates the file when it is missing.
     bool applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches);

@@ -807,6 +807,37 @@ private slots:
         QVERIFY(second.fieldWrite(QStringLiteral("Name"), 0, QStringLiteral("C")));
         QCOMPARE(second.recordRead(0)->value(BirthdayRecord::Name), QStringLiteral("C"));
     }
+
+    // A lock file by itself holds nothing: whatever an earlier copy left in it, only a copy
+    // that is running and in the middle of an operation blocks another.
+    void lockFileLeftBehind_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("owner of an older version, alive") << QByteArray("1\ncandlewatcher\nhost\n");
+        QTest::newRow("garbage") << QByteArray("\xff\x00zz", 4);
+    }
+    void lockFileLeftBehind()
+    {
+        QFETCH(QByteArray, contents);
+        const QString path = freshPath();
+        QFile lockFile(path + QStringLiteral(".lock"));
+        QVERIFY(lockFile.open(QIODevice::WriteOnly));
+        lockFile.write(contents);
+        lockFile.close();
+
+        BirthdayStore store(path);
+        store.setLockTimeout(0);
+        QVERIFY2(store.recordAdd(makeRecord(QStringLiteral("A"))), qPrintable(store.errorString()));
+        QVERIFY2(store.fieldWrite(QStringLiteral("Name"), 0, QStringLiteral("B")),
+                 qPrintable(store.errorString()));
+        QVERIFY2(store.databaseCompact(), qPrintable(store.errorString()));
+        QCOMPARE(store.recordRead(0)->value(BirthdayRecord::Name), QStringLiteral("B"));
+        // A second store in the same process takes the lock once the first is done.
+        BirthdayStore second(path);
+        second.setLockTimeout(0);
+        QCOMPARE(second.recordKeysList(), std::optional<QList<int>>(QList<int>{0}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBirthdayStore)

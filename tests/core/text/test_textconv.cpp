@@ -42,6 +42,18 @@ private slots:
                                             << "1990-12-25" << QDate(1990, 12, 25);
         QTest::newRow("surrounding blanks") << "en_GB"
                                             << " 25/12/1990 " << QDate(1990, 12, 25);
+        QTest::newRow("single digits") << "en_US"
+                                       << "1/2/2003" << QDate(2003, 1, 2);
+        QTest::newRow("leading zeros") << "en_US"
+                                       << "01/02/2003" << QDate(2003, 1, 2);
+        QTest::newRow("month names") << "C"
+                                     << "2 Jan 2003" << QDate(2003, 1, 2);
+        QTest::newRow("three-digit day") << "en_GB"
+                                         << "123/02/2001" << QDate();
+        QTest::newRow("trailing text") << "en_GB"
+                                       << "12/02/2001x" << QDate();
+        QTest::newRow("wrong separator") << "de_DE"
+                                         << "12/02/2001" << QDate();
         QTest::newRow("no 30 February") << "en_GB"
                                         << "30/02/2001" << QDate();
         QTest::newRow("words") << "en_US"

@@ -79,11 +79,6 @@ QWidget* topLevel(const char* className, bool visibleOnly)
     return nullptr;
 }
 
-QWidget* visibleTopLevel(const char* className)
-{
-    return topLevel(className, true);
-}
-
 QAction* trayItem(CandlewatcherApp& app, const QString& text)
 {
     QMenu* menu = app.mainWindow().sysTrayMenu();
@@ -163,7 +158,7 @@ private slots:
         m_dir.reset();
     }
 
-    void startsHiddenWithTrayIcon()
+    void startsHiddenWithTrayMenu()
     {
         auto app = makeApp();
         app->start();
@@ -173,10 +168,13 @@ private slots:
         QSystemTrayIcon* icon = app->trayIcon().systemTrayIcon();
         QCOMPARE(icon->toolTip(), QStringLiteral("Marrowfell Candlewatcher"));
         QVERIFY(!icon->icon().isNull());
-        QVERIFY(app->mainWindow().sysTrayMenu() != nullptr);
-        QCOMPARE(icon->contextMenu(), app->mainWindow().sysTrayMenu());
+        QMenu* menu = icon->contextMenu();
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menu, app->mainWindow().sysTrayMenu());
         QVERIFY(!app->trayRetryActive());
         QVERIFY(!app->isUnloaded());
+        // Its items and what they say are the main window's tray menu, checked there.
+        QCOMPARE(menu->actions().size(), 9);
     }
 
     void leftClickShowsWindow()
@@ -198,55 +196,23 @@ private slots:
         QVERIFY(!app->mainWindow().isVisible());
     }
 
-    void trayMenu_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("text"); // "" for a separator
-
-        const QStringList items = {
-            "&Show Candlewatcher",  "Show N&otifications", "Add &New Birthday", "",
-            "&About Candlewatcher", "&Marrowfell Website", "&Preferences",      "",
-            "E&xit Candlewatcher"};
-        for (int i = 0; i < items.size(); ++i)
-            QTest::addRow("%d %s", i, qPrintable(items[i])) << i << items[i];
-    }
-
-    void trayMenu()
-    {
-        QFETCH(int, index);
-        QFETCH(QString, text);
-
-        auto app = makeApp();
-        app->start();
-        QMenu* menu = app->trayIcon().systemTrayIcon()->contextMenu();
-        QVERIFY(menu != nullptr);
-        const QList<QAction*> actions = menu->actions();
-        QCOMPARE(actions.size(), 9);
-
-        QAction* action = actions[index];
-        QCOMPARE(action->isSeparator(), text.isEmpty());
-        if (text.isEmpty())
-            return;
-        QCOMPARE(action->text(), text);
-        QVERIFY(action->isEnabled());
-        QVERIFY(action->isVisible());
-        QVERIFY2(action->shortcut().isEmpty(), "tray items carry no shortcut keys");
-        // "&Show Candlewatcher" is the default item, drawn bold; no other is.
-        QCOMPARE(menu->defaultAction() == action, index == 0);
-    }
-
     void trayItemAction_data()
     {
         QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dialog"); // the modal window it opens, if any
         QTest::addColumn<bool>("windowShown");
 
-        const QStringList items = {"&Show Candlewatcher", "Show N&otifications",
-                                   "Add &New Birthday",   "&About Candlewatcher",
-                                   "&Marrowfell Website", "&Preferences",
-                                   "E&xit Candlewatcher"};
-        for (const QString& item : items) {
-            QTest::addRow("%s, window hidden", qPrintable(item)) << item << false;
-            QTest::addRow("%s, window shown", qPrintable(item)) << item << true;
+        const QList<std::pair<const char*, const char*>> items = {
+            {"&Show Candlewatcher", ""},
+            {"Show N&otifications", ""},
+            {"Add &New Birthday", "BirthdayDialog"},
+            {"&About Candlewatcher", "AboutDialog"},
+            {"&Marrowfell Website", ""},
+            {"&Preferences", "PreferencesDialog"},
+            {"E&xit Candlewatcher", ""}};
+        for (const auto& [item, dialog] : items) {
+            QTest::addRow("%s, window hidden", item) << item << dialog << false;
+            QTest::addRow("%s, window shown", item) << item << dialog << true;
         }
     }
 
@@ -254,6 +220,7 @@ private slots:
     void trayItemAction()
     {
         QFETCH(QString, item);
+        QFETCH(QString, dialog);
         QFETCH(bool, windowShown);
 
         m_settings->settingWrite("NotifyEvery", "None");
@@ -273,7 +240,7 @@ private slots:
         // The first check after the start shows what is due; only the tray item may bring it
         // back, never the schedule.
         QWidget* notification = nullptr;
-        QTRY_VERIFY((notification = visibleTopLevel("NotificationWindow")) != nullptr);
+        QTRY_VERIFY((notification = topLevel("NotificationWindow", true)) != nullptr);
         notification->close();
         QTRY_VERIFY(topLevel("NotificationWindow", false) == nullptr); // discarded, not hidden
         if (windowShown)
@@ -281,27 +248,17 @@ private slots:
         QAction* action = trayItem(*app, item);
         QVERIFY(action != nullptr);
 
-        const bool modal =
-            item == "Add &New Birthday" || item == "&About Candlewatcher" || item == "&Preferences";
-        const ModalSeen seen = runClosingModal([action] { action->trigger(); }, modal);
-
-        if (item == "Add &New Birthday")
-            QCOMPARE(seen.className, QStringLiteral("BirthdayDialog"));
-        else if (item == "&About Candlewatcher")
-            QCOMPARE(seen.className, QStringLiteral("AboutDialog"));
-        else if (item == "&Preferences")
-            QCOMPARE(seen.className, QStringLiteral("PreferencesDialog"));
-        else
-            QCOMPARE(seen.className, QString());
+        const ModalSeen seen = runClosingModal([action] { action->trigger(); }, !dialog.isEmpty());
+        QCOMPARE(seen.className, dialog);
 
         QCOMPARE(browser.opened.size(), item == "&Marrowfell Website" ? 1 : 0);
         if (item == "&Marrowfell Website")
             QCOMPARE(browser.opened.first(), QUrl(QStringLiteral(CANDLEWATCHER_WEBSITE_URL)));
 
         if (item == "Show N&otifications")
-            QTRY_VERIFY(visibleTopLevel("NotificationWindow") != nullptr);
+            QTRY_VERIFY(topLevel("NotificationWindow", true) != nullptr);
         else
-            QVERIFY(visibleTopLevel("NotificationWindow") == nullptr);
+            QVERIFY(topLevel("NotificationWindow", true) == nullptr);
 
         // Only Show brings up a hidden window; nothing hides a shown one.
         const bool exits = item == "E&xit Candlewatcher";
@@ -335,21 +292,6 @@ private slots:
         QVERIFY(!app->trayIcon().isAdded());
     }
 
-    void closeButtonHidesWithTray()
-    {
-        auto app = makeApp();
-        app->start();
-        app->mainWindow().showFromTray();
-        QVERIFY(app->mainWindow().isVisible());
-
-        app->mainWindow().close();
-        QTRY_VERIFY(!app->mainWindow().isVisible());
-        QVERIFY(app->trayIcon().isAdded());
-        QVERIFY(!app->isUnloaded());
-        // Closing is no unload: nothing saved.
-        QCOMPARE(m_settings->settingRead("WindowWidth", "none"), QStringLiteral("none"));
-    }
-
     // Without a tray the program starts shown and its close button minimises; a tray that
     // turns up soon after brings the normal behaviour back.
     void noTrayFallback()
@@ -374,9 +316,14 @@ private slots:
         QCOMPARE(app->trayIcon().systemTrayIcon()->contextMenu(), app->mainWindow().sysTrayMenu());
         QVERIFY(app->mainWindow().isVisible());
 
+        // With the tray the close button only hides; the program keeps running.
         app->mainWindow().showFromTray();
         app->mainWindow().close();
         QTRY_VERIFY(!app->mainWindow().isVisible());
+        QVERIFY(app->trayIcon().isAdded());
+        QVERIFY(!app->isUnloaded());
+        // Closing is no unload: nothing saved.
+        QCOMPARE(m_settings->settingRead("WindowWidth", "none"), QStringLiteral("none"));
     }
 
     void trayRetryGivesUp()
@@ -407,7 +354,7 @@ private slots:
         QSignalSpy finished(app.get(), &CandlewatcherApp::finished);
         app->start();
         app->mainWindow().ReminderCheck(true);
-        QTRY_VERIFY(visibleTopLevel("NotificationWindow") != nullptr);
+        QTRY_VERIFY(topLevel("NotificationWindow", true) != nullptr);
 
         qint64 sizeAtRemoval = -1;
         QString widthAtRemoval;
@@ -415,7 +362,7 @@ private slots:
         connect(&app->trayIcon(), &TrayIcon::removed, this, [&] {
             sizeAtRemoval = QFileInfo(dataPath).size();
             widthAtRemoval = m_settings->settingRead("WindowWidth", "");
-            notificationAtRemoval = visibleTopLevel("NotificationWindow") != nullptr;
+            notificationAtRemoval = topLevel("NotificationWindow", true) != nullptr;
         });
 
         const ModalSeen seen = runClosingModal([&app] { app->sessionEnd(); }, false);
@@ -429,7 +376,7 @@ private slots:
         QVERIFY2(!widthAtRemoval.isEmpty(), "layout saved before the icon went");
         QCOMPARE(m_settings->settingRead("ToolBar", ""), QStringLiteral("True"));
         QVERIFY2(notificationAtRemoval, "notification window unloaded after the icon");
-        QVERIFY(visibleTopLevel("NotificationWindow") == nullptr);
+        QVERIFY(topLevel("NotificationWindow", true) == nullptr);
 
         // The record that was live is still there.
         const auto keys = m_store->recordKeysList();

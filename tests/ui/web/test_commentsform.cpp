@@ -45,12 +45,9 @@ private slots:
     void cleanup();
     void captions();
     void bothBoxesEmpty();
-    void blanksCountAsText();
-    void onlySuggestions();
+    void sending_data();
+    void sending();
     void keyFilter();
-    void ampersandBecomesAnd();
-    void displayOnSite_data();
-    void displayOnSite();
     void textsRestoredAfterReopening();
     void closingKeepsTypedTexts_data();
     void closingKeepsTypedTexts();
@@ -58,9 +55,7 @@ private slots:
     void offlineShowsBothMessages();
     void failedSendKeepsFormOpen();
     void closeButtonHelp();
-    void typedTextArrivesExactly();
     void sameFormShownAgain();
-    void textsKeptWhenDestroyedUnclosed();
 
 private:
     std::unique_ptr<CommentsForm> formMake(const HelpSink& help = HelpSink());
@@ -167,22 +162,42 @@ void TestCommentsForm::bothBoxesEmpty()
     QCOMPARE(m_server->connectionCount(), 0);
 }
 
-void TestCommentsForm::blanksCountAsText()
+void TestCommentsForm::sending_data()
 {
-    auto form = formMake();
-    comments(form.get())->setPlainText(QStringLiteral("  "));
-    sendClick(form.get());
-    QVERIFY(messagesWait(1));
-    QCOMPARE(m_catcher->messages().constFirst().text, sentText);
-    QCOMPARE(m_server->requests().size(), 1);
-    QCOMPARE(m_server->requests().constFirst().target(),
-             requestHead + "true&Comments='%20%20'&Suggestions=''");
+    QTest::addColumn<QString>("commentsText");
+    QTest::addColumn<QString>("suggestionsText");
+    QTest::addColumn<bool>("doNotDisplay");
+    QTest::addColumn<QByteArray>("query"); // after requestHead
+    QTest::addColumn<QString>("commentsAfter");
+    QTest::addColumn<QString>("suggestionsAfter");
+
+    auto row = [](const char* name, const char* comments, const char* suggestions, bool ticked,
+                  const char* query, const char* commentsAfter, const char* suggestionsAfter) {
+        QTest::newRow(name) << comments << suggestions << ticked << QByteArray(query)
+                            << commentsAfter << suggestionsAfter;
+    };
+    row("blanks count as text", "  ", "", false, "true&Comments='%20%20'&Suggestions=''", "  ", "");
+    row("only suggestions", "", "More colours", false,
+        "true&Comments=''&Suggestions='More%20colours'", "", "More colours");
+    row("ampersand becomes and", "salt & pepper", "R&D", false,
+        "true&Comments='salt%20and%20pepper'&Suggestions='RandD'", "salt and pepper", "RandD");
+    row("do not display ticked", "x", "", true, "false&Comments='x'&Suggestions=''", "x", "");
 }
 
-void TestCommentsForm::onlySuggestions()
+void TestCommentsForm::sending()
 {
+    QFETCH(QString, commentsText);
+    QFETCH(QString, suggestionsText);
+    QFETCH(bool, doNotDisplay);
+    QFETCH(QByteArray, query);
+    QFETCH(QString, commentsAfter);
+    QFETCH(QString, suggestionsAfter);
+
     auto form = formMake();
-    QTest::keyClicks(suggestions(form.get()), QStringLiteral("More colours"));
+    comments(form.get())->setPlainText(commentsText);
+    suggestions(form.get())->setPlainText(suggestionsText);
+    if (doNotDisplay)
+        QTest::mouseClick(child<QCheckBox>(form.get(), "chkDoNotDisplay"), Qt::LeftButton);
     sendClick(form.get());
     QVERIFY(messagesWait(1));
     const MessageBoxCatcher::Message& message = m_catcher->messages().constFirst();
@@ -191,7 +206,10 @@ void TestCommentsForm::onlySuggestions()
     QCOMPARE(message.text, sentText);
     QCOMPARE(m_server->requests().size(), 1);
     QCOMPARE(m_server->requests().constFirst().requestLine,
-             "GET " + requestHead + "true&Comments=''&Suggestions='More%20colours' HTTP/1.1");
+             "GET " + requestHead + query + " HTTP/1.1");
+    // The boxes show what was sent.
+    QCOMPARE(comments(form.get())->toPlainText(), commentsAfter);
+    QCOMPARE(suggestions(form.get())->toPlainText(), suggestionsAfter);
     // A successful send unloads the form.
     QTRY_VERIFY(!form->isVisible());
     QCOMPARE(form->result(), int(QDialog::Accepted));
@@ -201,63 +219,37 @@ void TestCommentsForm::keyFilter()
 {
     m_server->setReply(200, "no thanks");
     auto form = formMake();
-    QTest::keyClicks(comments(form.get()), QStringLiteral("Fred's \"cake\""));
-    QCOMPARE(comments(form.get())->toPlainText(), QStringLiteral("Freds cake"));
+    QPlainTextEdit* box = comments(form.get());
+    QTest::keyClicks(box, QStringLiteral("Ideas: 50% off & more? Fred's \"cake\""));
+    QTest::keyClick(box, Qt::Key_Return);
+    // Letters beyond ASCII come through the input method.
+    QInputMethodEvent compose;
+    compose.setCommitString(QStringLiteral("Zoë ¬ 日本"));
+    QCoreApplication::sendEvent(box, &compose);
     QTest::keyClicks(suggestions(form.get()), QStringLiteral("it's \"x\""));
     QCOMPARE(suggestions(form.get())->toPlainText(), QStringLiteral("it's \"x\""));
-
     // Pasted text is not filtered.
     QGuiApplication::clipboard()->setText(QStringLiteral(" 'y'"));
-    comments(form.get())->moveCursor(QTextCursor::End);
-    comments(form.get())->paste();
-    QCOMPARE(comments(form.get())->toPlainText(), QStringLiteral("Freds cake 'y'"));
+    box->moveCursor(QTextCursor::End);
+    box->paste();
+    QCOMPARE(box->toPlainText(),
+             QStringLiteral("Ideas: 50% off & more? Freds cake\nZoë ¬ 日本 'y'"));
 
     sendClick(form.get());
     QVERIFY(messagesWait(1));
     QCOMPARE(m_catcher->messages().constFirst().icon, QMessageBox::Critical);
     QCOMPARE(m_catcher->messages().constFirst().text, failedText);
     // The boxes show what was sent: quotes as grave accents.
-    QCOMPARE(comments(form.get())->toPlainText(), QStringLiteral("Freds cake `y`"));
+    QCOMPARE(box->toPlainText(),
+             QStringLiteral("Ideas: 50% off and more¬ Freds cake\nZoë ¬ 日本 `y`"));
     QCOMPARE(suggestions(form.get())->toPlainText(), QStringLiteral("it`s ``x``"));
-    QCOMPARE(m_server->requests().constFirst().target(),
-             requestHead + "true&Comments='Freds%20cake%20%60y%60'"
-                           "&Suggestions='it%60s%20%60%60x%60%60'");
-}
-
-void TestCommentsForm::ampersandBecomesAnd()
-{
-    auto form = formMake();
-    comments(form.get())->setPlainText(QStringLiteral("salt & pepper"));
-    suggestions(form.get())->setPlainText(QStringLiteral("R&D"));
-    sendClick(form.get());
-    QVERIFY(messagesWait(1));
-    QCOMPARE(comments(form.get())->toPlainText(), QStringLiteral("salt and pepper"));
-    QCOMPARE(suggestions(form.get())->toPlainText(), QStringLiteral("RandD"));
-    QCOMPARE(m_server->requests().constFirst().target(),
-             requestHead + "true&Comments='salt%20and%20pepper'&Suggestions='RandD'");
-}
-
-void TestCommentsForm::displayOnSite_data()
-{
-    QTest::addColumn<bool>("ticked");
-    QTest::addColumn<QByteArray>("flag");
-    QTest::newRow("clear") << false << QByteArray("true");
-    QTest::newRow("ticked") << true << QByteArray("false");
-}
-
-void TestCommentsForm::displayOnSite()
-{
-    QFETCH(bool, ticked);
-    QFETCH(QByteArray, flag);
-    auto form = formMake();
-    comments(form.get())->setPlainText(QStringLiteral("x"));
-    if (ticked)
-        QTest::mouseClick(child<QCheckBox>(form.get(), "chkDoNotDisplay"), Qt::LeftButton);
-    QCOMPARE(child<QCheckBox>(form.get(), "chkDoNotDisplay")->isChecked(), ticked);
-    sendClick(form.get());
-    QVERIFY(messagesWait(1));
-    QCOMPARE(m_server->requests().constFirst().target(),
-             requestHead + flag + "&Comments='x'&Suggestions=''");
+    const QByteArray target = m_server->requests().constFirst().target();
+    QVERIFY(target.contains("&Suggestions='it%60s%20%60%60x%60%60'"));
+    QCOMPARE(
+        QString::fromUtf8(QByteArray::fromPercentEncoding(target)),
+        QString::fromUtf8(requestHead) +
+            QStringLiteral("true&Comments='Ideas: 50% off and more¬ Freds cake\nZoë ¬ 日本 `y`'"
+                           "&Suggestions='it`s ``x``'"));
 }
 
 void TestCommentsForm::textsRestoredAfterReopening()
@@ -286,6 +278,7 @@ void TestCommentsForm::closingKeepsTypedTexts_data()
     QTest::newRow("Close button") << 0;
     QTest::newRow("Escape") << 1;
     QTest::newRow("close box") << 2;
+    QTest::newRow("destroyed unclosed") << 3;
 }
 
 void TestCommentsForm::closingKeepsTypedTexts()
@@ -299,9 +292,9 @@ void TestCommentsForm::closingKeepsTypedTexts()
             QTest::mouseClick(child<QPushButton>(form.get(), "cmdClose"), Qt::LeftButton);
         else if (how == 1)
             QTest::keyClick(form.get(), Qt::Key_Escape);
-        else
+        else if (how == 2)
             form->close();
-        QVERIFY(!form->isVisible());
+        QVERIFY(how == 3 || !form->isVisible());
     }
     auto reopened = formMake();
     // Unsent texts come back as typed, not substituted.
@@ -397,28 +390,6 @@ void TestCommentsForm::closeButtonHelp()
     QVERIFY(!keys.contains(QStringLiteral("sysinfo")));
 }
 
-void TestCommentsForm::typedTextArrivesExactly()
-{
-    auto form = formMake();
-    QPlainTextEdit* box = comments(form.get());
-    QTest::keyClicks(box, QStringLiteral("Ideas: 50% off & more? Fred's"));
-    QTest::keyClick(box, Qt::Key_Return);
-    // Letters beyond ASCII come through the input method.
-    QInputMethodEvent compose;
-    compose.setCommitString(QStringLiteral("Zoë ¬ 日本"));
-    QCoreApplication::sendEvent(box, &compose);
-    QCOMPARE(box->toPlainText(), QStringLiteral("Ideas: 50% off & more? Freds\nZoë ¬ 日本"));
-
-    sendClick(form.get());
-    QVERIFY(messagesWait(1));
-    QCOMPARE(m_catcher->messages().constFirst().text, sentText);
-    const QByteArray target = m_server->requests().constFirst().target();
-    QCOMPARE(QString::fromUtf8(QByteArray::fromPercentEncoding(target)),
-             QString::fromUtf8(requestHead) +
-                 QStringLiteral("true&Comments='Ideas: 50% off and more¬ Freds\nZoë ¬ 日本'"
-                                "&Suggestions=''"));
-}
-
 void TestCommentsForm::sameFormShownAgain()
 {
     m_server->setReply(200, "nope");
@@ -436,16 +407,6 @@ void TestCommentsForm::sameFormShownAgain()
     form->show();
     QCOMPARE(introLabel(form.get())->text(), introduction);
     QCOMPARE(comments(form.get())->toPlainText(), QStringLiteral("changed meanwhile"));
-}
-
-void TestCommentsForm::textsKeptWhenDestroyedUnclosed()
-{
-    {
-        auto form = formMake();
-        QTest::keyClicks(comments(form.get()), QStringLiteral("half written"));
-    }
-    QCOMPARE(m_settings->settingRead(QStringLiteral("Comments"), QString()),
-             QStringLiteral("half written"));
 }
 
 QTEST_MAIN(TestCommentsForm)
