@@ -19,10 +19,26 @@ QString dateToText(QDate date, const QLocale& locale)
     return locale.toString(date, shortDateFormat(locale));
 }
 
-// Reads a date whose format is all numbers (d, dd, M, MM, yyyy and separators) without Qt's
-// general parser, which costs tens of microseconds a call: the list and the reminder check
-// read every stored date. Anything it does not recognise goes on to the general parser.
-static QDate numericDate(QStringView text, QStringView format)
+// The locale's short month names, kept for the last locale asked: looking one up costs more
+// than reading the whole date.
+static const QStringList& shortMonthNames(const QLocale& locale)
+{
+    thread_local QLocale cachedLocale = QLocale::c();
+    thread_local QStringList names;
+    if (names.isEmpty() || !(cachedLocale == locale)) {
+        names.clear();
+        for (int m = 1; m <= 12; ++m)
+            names.append(locale.monthName(m, QLocale::ShortFormat));
+        cachedLocale = locale;
+    }
+    return names;
+}
+
+// Reads a date whose format is numbers (d, dd, M, MM, yyyy), short month names and separators
+// without Qt's general parser, which costs tens of microseconds a call: the list and the
+// reminder check read every stored date. Anything it does not recognise goes on to the general
+// parser.
+static QDate numericDate(QStringView text, QStringView format, const QLocale& locale)
 {
     int day = -1, month = -1, year = -1;
     qsizetype t = 0;
@@ -35,6 +51,23 @@ static QDate numericDate(QStringView text, QStringView format)
         if (c.isLetter()) {
             int* field = nullptr;
             qsizetype minDigits = 1, maxDigits = 2;
+            if (c == u'M' && run == 3) {
+                // Short month names, as the C locale writes them ("6 Dec 2026"); the longest
+                // match wins, should one name begin another.
+                const QStringList& names = shortMonthNames(locale);
+                qsizetype matched = 0;
+                for (int m = 1; m <= 12; ++m) {
+                    const QString& name = names[m - 1];
+                    if (name.size() > matched && text.sliced(t).startsWith(name)) {
+                        month = m;
+                        matched = name.size();
+                    }
+                }
+                t += matched;
+                if (month < 0)
+                    return {};
+                continue;
+            }
             if (c == u'd' && run <= 2)
                 field = &day;
             else if (c == u'M' && run <= 2)
@@ -74,7 +107,7 @@ std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
     if (trimmed.isEmpty())
         return std::nullopt;
     const QString format = shortDateFormat(locale);
-    QDate date = numericDate(trimmed, format);
+    QDate date = numericDate(trimmed, format, locale);
     if (!date.isValid())
         date = locale.toDate(trimmed, format);
     if (!date.isValid())
