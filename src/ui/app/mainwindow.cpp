@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 
 #include "dialogs/preferencesdialog.h"
-#include "dialogs/specialeventsdialog.h"
+#include "dialogs/wellknowndaysdialog.h"
 #include "listwindow/birthdaycommands.h"
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/controlsarrangement.h"
@@ -451,7 +451,7 @@ void MainWindow::specialEventsShow()
 {
     if (modalAlreadyOpen())
         return;
-    SpecialEventsDialog dialog(m_store, helpSink(), this);
+    WellKnownDaysDialog dialog(m_store, helpSink(), this);
     dialog.exec();
     // The picker may have stored some of the events before it closed, whatever its result.
     birthdaysRefresh();

@@ -1,9 +1,9 @@
-#include "dialogs/specialevents.h"
+#include "dialogs/wellknowndays.h"
 
 #include <QSet>
 #include <QTest>
 
-class TestSpecialEvents : public QObject
+class TestWellKnownDays : public QObject
 {
     Q_OBJECT
 private slots:
@@ -16,16 +16,16 @@ private slots:
 
 // Every row is a real day in any year (no 29 February) with two-digit texts, and the names
 // are all different.
-void TestSpecialEvents::tableShape()
+void TestWellKnownDays::tableShape()
 {
-    const auto& table = SpecialEvents::table();
+    const auto& table = WellKnownDays::table();
     QCOMPARE(table.size(), size_t(44));
     QSet<QString> names;
-    for (const SpecialEvents::Row& row : table) {
+    for (const WellKnownDays::Row& row : table) {
         QCOMPARE(qstrlen(row.day), size_t(2));
         QCOMPARE(qstrlen(row.month), size_t(2));
         for (int year : {2001, 2004})
-            QVERIFY2(SpecialEvents::dateFromShown(row.shownAs(), year).isValid(), row.name);
+            QVERIFY2(WellKnownDays::dateFromShown(row.shownAs(), year).isValid(), row.name);
         names.insert(row.nameText());
     }
     QCOMPARE(names.size(), 44);
@@ -33,7 +33,7 @@ void TestSpecialEvents::tableShape()
 
 // The whole table as it has always been, spellings and odd dates included (Groundhog Day on
 // the 2nd of January, Epiphany after World Religion Day), in its order.
-void TestSpecialEvents::rowsAsWritten_data()
+void TestWellKnownDays::rowsAsWritten_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
@@ -129,17 +129,17 @@ void TestSpecialEvents::rowsAsWritten_data()
                                     << "12\\31";
 }
 
-void TestSpecialEvents::rowsAsWritten()
+void TestWellKnownDays::rowsAsWritten()
 {
     QFETCH(int, index);
     QFETCH(QString, name);
     QFETCH(QString, shownAs);
-    const SpecialEvents::Row& row = SpecialEvents::table().at(size_t(index));
+    const WellKnownDays::Row& row = WellKnownDays::table().at(size_t(index));
     QCOMPARE(row.nameText(), name);
     QCOMPARE(row.shownAs(), shownAs);
 }
 
-void TestSpecialEvents::dateFromShown_data()
+void TestWellKnownDays::dateFromShown_data()
 {
     QTest::addColumn<QString>("shownAs");
     QTest::addColumn<int>("year");
@@ -152,13 +152,13 @@ void TestSpecialEvents::dateFromShown_data()
     QTest::newRow("no such day") << "02\\30" << 2024 << QDate();
 }
 
-void TestSpecialEvents::dateFromShown()
+void TestWellKnownDays::dateFromShown()
 {
     QFETCH(QString, shownAs);
     QFETCH(int, year);
     QFETCH(QDate, date);
-    QCOMPARE(SpecialEvents::dateFromShown(shownAs, year), date);
+    QCOMPARE(WellKnownDays::dateFromShown(shownAs, year), date);
 }
 
-QTEST_APPLESS_MAIN(TestSpecialEvents)
-#include "test_specialevents.moc"
+QTEST_APPLESS_MAIN(TestWellKnownDays)
+#include "test_wellknowndays.moc"

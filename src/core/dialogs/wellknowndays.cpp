@@ -1,6 +1,6 @@
-#include "specialevents.h"
+#include "wellknowndays.h"
 
-namespace SpecialEvents {
+namespace WellKnownDays {
 
 namespace {
 
@@ -77,4 +77,4 @@ QDate dateFromShown(const QString& shownAs, int year)
     return QDate(year, month, day);
 }
 
-} // namespace SpecialEvents
+} // namespace WellKnownDays

@@ -1,7 +1,7 @@
-#include "specialeventsdialog.h"
+#include "wellknowndaysdialog.h"
 
 #include "dialogmessage.h"
-#include "dialogs/specialevents.h"
+#include "dialogs/wellknowndays.h"
 #include "store/birthdaystore.h"
 #include "text/textconv.h"
 
@@ -35,12 +35,12 @@ public:
 
 } // namespace
 
-SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const HelpSink& help,
+WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const HelpSink& help,
                                          QWidget* parent)
-    : SpecialEventsDialog(store, m_systemClock, help, parent)
+    : WellKnownDaysDialog(store, m_systemClock, help, parent)
 {}
 
-SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const Clock& clock,
+WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const Clock& clock,
                                          const HelpSink& help, QWidget* parent)
     : QDialog(parent), m_store(store), m_clock(clock)
 {
@@ -50,12 +50,12 @@ SpecialEventsDialog::SpecialEventsDialog(BirthdayStore& store, const Clock& cloc
 
     // Form_Load: the whole table, in its own order.
     m_lvwSpecialEvents->clear();
-    for (const SpecialEvents::Row& row : SpecialEvents::table())
+    for (const WellKnownDays::Row& row : WellKnownDays::table())
         specialEventAdd(row.nameText(), QString::fromLatin1(row.day),
                         QString::fromLatin1(row.month));
 }
 
-void SpecialEventsDialog::controlsCreate(const HelpSink& help)
+void WellKnownDaysDialog::controlsCreate(const HelpSink& help)
 {
     m_lvwSpecialEvents = new QTreeWidget(this);
     m_lvwSpecialEvents->setObjectName(QStringLiteral("lvwSpecialEvents"));
@@ -76,7 +76,7 @@ void SpecialEventsDialog::controlsCreate(const HelpSink& help)
     QHeaderView* header = m_lvwSpecialEvents->header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
-    connect(header, &QHeaderView::sectionClicked, this, &SpecialEventsDialog::columnClick);
+    connect(header, &QHeaderView::sectionClicked, this, &WellKnownDaysDialog::columnClick);
 
     auto* lblSpecialEvents =
         new QLabel(QStringLiteral("Please select any dates you want to add.  Use the Control key "
@@ -91,7 +91,7 @@ void SpecialEventsDialog::controlsCreate(const HelpSink& help)
     m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {m_cmdOK, m_cmdCancel})
         button->setMinimumWidth(93); // 1395 twips
-    connect(m_cmdOK, &QPushButton::clicked, this, &SpecialEventsDialog::cmdOkClick);
+    connect(m_cmdOK, &QPushButton::clicked, this, &WellKnownDaysDialog::cmdOkClick);
     connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttonPage = new QWidget;
@@ -126,7 +126,7 @@ void SpecialEventsDialog::controlsCreate(const HelpSink& help)
     helpHook(m_cmdCancel, QStringLiteral("cancel"), help);
 }
 
-void SpecialEventsDialog::specialEventAdd(const QString& name, const QString& day,
+void WellKnownDaysDialog::specialEventAdd(const QString& name, const QString& day,
                                           const QString& month)
 {
     static const QIcon dateIcon = QIcon(QStringLiteral(":/icons/candlewatcher.svg"));
@@ -138,18 +138,18 @@ void SpecialEventsDialog::specialEventAdd(const QString& name, const QString& da
     item->setText(DateColumn, month + QLatin1Char('\\') + day);
 }
 
-void SpecialEventsDialog::columnClick(int column)
+void WellKnownDaysDialog::columnClick(int column)
 {
     m_lvwSpecialEvents->sortItems(column, Qt::AscendingOrder);
 }
 
-bool SpecialEventsDialog::eventWrite(const QString& name, const QString& shownAs, QString& error)
+bool WellKnownDaysDialog::eventWrite(const QString& name, const QString& shownAs, QString& error)
 {
     // A yearly record, shown from 10 days ahead, no dialog on the day, no number of years.
     // One store operation takes the smallest free key and writes all six fields, or nothing.
     BirthdayRecord record;
     record.setValue(BirthdayRecord::Name, name);
-    record.setValue(BirthdayRecord::Date, TextConv::dateToText(SpecialEvents::dateFromShown(
+    record.setValue(BirthdayRecord::Date, TextConv::dateToText(WellKnownDays::dateFromShown(
                                               shownAs, m_clock.today().year())));
     record.setValue(BirthdayRecord::Recurs, QStringLiteral("1"));
     record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
@@ -161,7 +161,7 @@ bool SpecialEventsDialog::eventWrite(const QString& name, const QString& shownAs
     return false;
 }
 
-void SpecialEventsDialog::cmdOkClick()
+void WellKnownDaysDialog::cmdOkClick()
 {
     const int rows = m_lvwSpecialEvents->topLevelItemCount();
     int selected = 0;

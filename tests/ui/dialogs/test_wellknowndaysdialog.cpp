@@ -1,8 +1,8 @@
 #include "dialogtesting.h"
 
 #include "app/clock.h"
-#include "dialogs/specialevents.h"
-#include "dialogs/specialeventsdialog.h"
+#include "dialogs/wellknowndays.h"
+#include "dialogs/wellknowndaysdialog.h"
 #include "store/birthdaystore.h"
 #include "text/textconv.h"
 
@@ -16,7 +16,7 @@
 
 #include <memory>
 
-class TestSpecialEventsDialog : public QObject
+class TestWellKnownDaysDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -39,7 +39,7 @@ private slots:
     void helpHooks();
 
 private:
-    std::unique_ptr<SpecialEventsDialog> dialogOpen();
+    std::unique_ptr<WellKnownDaysDialog> dialogOpen();
     QTreeWidget* list() const
     {
         return m_dialog->findChild<QTreeWidget*>(QStringLiteral("lvwSpecialEvents"));
@@ -63,11 +63,11 @@ private:
     QString m_path;
     std::unique_ptr<BirthdayStore> m_store;
     std::unique_ptr<FixedClock> m_clock;
-    SpecialEventsDialog* m_dialog = nullptr;
+    WellKnownDaysDialog* m_dialog = nullptr;
     QStringList m_help;
 };
 
-void TestSpecialEventsDialog::init()
+void TestWellKnownDaysDialog::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
@@ -77,16 +77,16 @@ void TestSpecialEventsDialog::init()
     m_help.clear();
 }
 
-void TestSpecialEventsDialog::cleanup()
+void TestWellKnownDaysDialog::cleanup()
 {
     m_dialog = nullptr;
     m_store.reset();
     m_dir.reset();
 }
 
-std::unique_ptr<SpecialEventsDialog> TestSpecialEventsDialog::dialogOpen()
+std::unique_ptr<WellKnownDaysDialog> TestWellKnownDaysDialog::dialogOpen()
 {
-    auto dialog = std::make_unique<SpecialEventsDialog>(*m_store, *m_clock,
+    auto dialog = std::make_unique<WellKnownDaysDialog>(*m_store, *m_clock,
                                                         [this](const QString& k) { m_help << k; });
     m_dialog = dialog.get();
     dialog->show();
@@ -95,7 +95,7 @@ std::unique_ptr<SpecialEventsDialog> TestSpecialEventsDialog::dialogOpen()
     return dialog;
 }
 
-void TestSpecialEventsDialog::captionsAndControls()
+void TestWellKnownDaysDialog::captionsAndControls()
 {
     auto dialog = dialogOpen();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Special Events"));
@@ -111,10 +111,10 @@ void TestSpecialEventsDialog::captionsAndControls()
 }
 
 // The list holds the table's rows in its own order, keyed "key1" to "key44".
-void TestSpecialEventsDialog::tableRowsInOrder()
+void TestWellKnownDaysDialog::tableRowsInOrder()
 {
     auto dialog = dialogOpen();
-    const auto& table = SpecialEvents::table();
+    const auto& table = WellKnownDays::table();
     QCOMPARE(list()->topLevelItemCount(), int(table.size()));
     for (int row = 0; row < int(table.size()); ++row) {
         const QTreeWidgetItem* item = list()->topLevelItem(row);
@@ -126,7 +126,7 @@ void TestSpecialEventsDialog::tableRowsInOrder()
 }
 
 // OK with nothing selected writes nothing and closes; the caller refreshes anyway.
-void TestSpecialEventsDialog::nothingSelected()
+void TestWellKnownDaysDialog::nothingSelected()
 {
     auto dialog = dialogOpen();
     MessageAnswerer answerer;
@@ -136,7 +136,7 @@ void TestSpecialEventsDialog::nothingSelected()
     QVERIFY(!QFile::exists(m_path));
 }
 
-void TestSpecialEventsDialog::christmasDayInFixedYear()
+void TestWellKnownDaysDialog::christmasDayInFixedYear()
 {
     auto dialog = dialogOpen();
     rowClick(41, false);
@@ -167,7 +167,7 @@ void TestSpecialEventsDialog::christmasDayInFixedYear()
 
 // Existing records 0 and 2: the three selected rows take 1, 3 and 4, in list order, whatever
 // order they were clicked in.
-void TestSpecialEventsDialog::threeRowsUnderSmallestKeys()
+void TestWellKnownDaysDialog::threeRowsUnderSmallestKeys()
 {
     for (int i = 0; i < 3; ++i) {
         const int key = m_store->recordKeyNew().value();
@@ -191,7 +191,7 @@ void TestSpecialEventsDialog::threeRowsUnderSmallestKeys()
              TextConv::dateToText(QDate(2002, 10, 12)));
 }
 
-void TestSpecialEventsDialog::columnClickSorts_data()
+void TestWellKnownDaysDialog::columnClickSorts_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("first");
@@ -202,7 +202,7 @@ void TestSpecialEventsDialog::columnClickSorts_data()
                              << "New Year's Eve";
 }
 
-void TestSpecialEventsDialog::columnClickSorts()
+void TestWellKnownDaysDialog::columnClickSorts()
 {
     QFETCH(int, column);
     QFETCH(QString, first);
@@ -223,7 +223,7 @@ void TestSpecialEventsDialog::columnClickSorts()
 }
 
 // After a sort, "list order" is the order the user sees.
-void TestSpecialEventsDialog::sortedListWritesInShownOrder()
+void TestWellKnownDaysDialog::sortedListWritesInShownOrder()
 {
     auto dialog = dialogOpen();
     QHeaderView* header = list()->header();
@@ -241,7 +241,7 @@ void TestSpecialEventsDialog::sortedListWritesInShownOrder()
              QStringLiteral("Boxing Day"));
 }
 
-void TestSpecialEventsDialog::cancelWritesNothing_data()
+void TestWellKnownDaysDialog::cancelWritesNothing_data()
 {
     QTest::addColumn<int>("how"); // 0 Cancel button, 1 Escape, 2 window closed
     QTest::newRow("cancel") << 0;
@@ -249,7 +249,7 @@ void TestSpecialEventsDialog::cancelWritesNothing_data()
     QTest::newRow("closed") << 2;
 }
 
-void TestSpecialEventsDialog::cancelWritesNothing()
+void TestWellKnownDaysDialog::cancelWritesNothing()
 {
     QFETCH(int, how);
     QVERIFY(m_store->fieldWrite(QStringLiteral("Name"), 0, QStringLiteral("Existing")));
@@ -269,7 +269,7 @@ void TestSpecialEventsDialog::cancelWritesNothing()
     QCOMPARE(fileBytes(m_path), before);
 }
 
-void TestSpecialEventsDialog::storeErrorBeforeFirstRow()
+void TestWellKnownDaysDialog::storeErrorBeforeFirstRow()
 {
     QVERIFY(QDir().mkdir(m_path)); // the data file's name is taken by a folder
     auto dialog = dialogOpen();
@@ -287,7 +287,7 @@ void TestSpecialEventsDialog::storeErrorBeforeFirstRow()
 
 // The file already holds keys 0 to 1274, so only one more key fits: the first selected row is
 // added, the user learns that one of three was, and why.
-void TestSpecialEventsDialog::keyLimitStopsPartWay()
+void TestWellKnownDaysDialog::keyLimitStopsPartWay()
 {
     QVERIFY(namesFill(m_path, 1275));
     auto dialog = dialogOpen();
@@ -308,7 +308,7 @@ void TestSpecialEventsDialog::keyLimitStopsPartWay()
     QCOMPARE(added.value(BirthdayRecord::ShowYears), QStringLiteral("0"));
 }
 
-void TestSpecialEventsDialog::helpHooks_data()
+void TestWellKnownDaysDialog::helpHooks_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
@@ -322,7 +322,7 @@ void TestSpecialEventsDialog::helpHooks_data()
                                     << "";
 }
 
-void TestSpecialEventsDialog::helpHooks()
+void TestWellKnownDaysDialog::helpHooks()
 {
     QFETCH(QString, control);
     QFETCH(QString, key);
@@ -337,5 +337,5 @@ void TestSpecialEventsDialog::helpHooks()
         QVERIFY2(!m_help.isEmpty() && m_help.last() == key, qPrintable(m_help.join(',')));
 }
 
-QTEST_MAIN(TestSpecialEventsDialog)
-#include "test_specialeventsdialog.moc"
+QTEST_MAIN(TestWellKnownDaysDialog)
+#include "test_wellknowndaysdialog.moc"

@@ -8,7 +8,7 @@
 // The built-in table of well-known dated events offered by the special events picker, in its
 // fixed order. Day and month are two-digit texts exactly as the table gives them; a few rows
 // look odd (Groundhog Day on the 2nd of January) and are kept as they have always been.
-namespace SpecialEvents {
+namespace WellKnownDays {
 
 struct Row
 {
@@ -29,4 +29,4 @@ const std::array<Row, rowCount>& table();
 // builds that day in the given year; an invalid date when the text does not hold them.
 QDate dateFromShown(const QString& shownAs, int year);
 
-} // namespace SpecialEvents
+} // namespace WellKnownDays

@@ -13,14 +13,14 @@ class QTreeWidget;
 
 // "Special Events": adds chosen days of the built-in table as yearly records dated in the
 // current year. The caller refreshes its list afterwards whatever the outcome.
-class SpecialEventsDialog : public QDialog
+class WellKnownDaysDialog : public QDialog
 {
     Q_OBJECT
 public:
     // The current year comes from the system clock.
-    SpecialEventsDialog(BirthdayStore& store, const HelpSink& help, QWidget* parent = nullptr);
+    WellKnownDaysDialog(BirthdayStore& store, const HelpSink& help, QWidget* parent = nullptr);
     // The current year comes from the given clock.
-    SpecialEventsDialog(BirthdayStore& store, const Clock& clock, const HelpSink& help,
+    WellKnownDaysDialog(BirthdayStore& store, const Clock& clock, const HelpSink& help,
                         QWidget* parent = nullptr);
 
 private slots:
