@@ -466,17 +466,19 @@ bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
     return true;
 }
 
+bool BirthdayStore::lockAndRead(Access access, Snapshot& snapshot)
+{
+    return lock(access, snapshot.guard) && readWhole(snapshot.data, snapshot.missing);
+}
+
 // ---- readers ----
 
 std::optional<QList<int>> BirthdayStore::recordKeysList()
 {
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Read, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Read, file))
         return std::nullopt;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return std::nullopt;
+    QByteArray& data = file.data;
     QList<int> keys;
     CellWalker walker(data);
     while (walker.next()) {
@@ -490,13 +492,10 @@ std::optional<BirthdayRecord> BirthdayStore::recordRead(int key)
 {
     if (!checkKey(key))
         return std::nullopt;
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Read, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Read, file))
         return std::nullopt;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return std::nullopt;
+    QByteArray& data = file.data;
     BirthdayRecord record;
     record.key = key;
     std::array<qsizetype, BirthdayRecord::FieldCount> cells;
@@ -514,13 +513,11 @@ std::optional<BirthdayRecord> BirthdayStore::recordRead(int key)
 
 std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
 {
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Read, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Read, file))
         return std::nullopt;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return std::nullopt;
+    QByteArray& data = file.data;
+    const bool missing = file.missing;
     QList<BirthdayRecord> records;
     if (missing)
         return records;
@@ -551,13 +548,11 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
 
 std::optional<int> BirthdayStore::recordKeyNew()
 {
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Read, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Read, file))
         return std::nullopt;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return std::nullopt;
+    QByteArray& data = file.data;
+    const bool missing = file.missing;
     if (missing)
         return 0;
     std::vector<bool> used(keyCount + 1, false);
@@ -606,13 +601,11 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
                         .arg(bytes.size())
                         .arg(size));
 
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Write, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Write, file))
         return false;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return false;
+    QByteArray& data = file.data;
+    const bool missing = file.missing;
     qint64 cellsEnd = 0, fileSize = 0;
     std::optional<qint64> found;
     int records = 0;
@@ -647,13 +640,11 @@ bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
         return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
     if (!checkKey(key))
         return false;
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Write, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Write, file))
         return false;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return false;
+    QByteArray& data = file.data;
+    const bool missing = file.missing;
     if (missing)
         return true;
     CellWalker walker(data);
@@ -672,13 +663,11 @@ bool BirthdayStore::recordDelete(int key)
 {
     if (!checkKey(key))
         return false;
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Write, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Write, file))
         return false;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return false;
+    QByteArray& data = file.data;
+    const bool missing = file.missing;
     if (missing)
         return true;
     // The first live cell of each field, as deleting field by field would mark.
@@ -730,13 +719,11 @@ std::optional<int> BirthdayStore::insertRecord(
     std::optional<int> sourceKey,
     const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values)
 {
-    std::unique_ptr<Lock> guard;
-    if (!lock(Access::Write, guard))
+    Snapshot file;
+    if (!lockAndRead(Access::Write, file))
         return std::nullopt;
-    QByteArray data;
-    bool missing = false;
-    if (!readWhole(data, missing))
-        return std::nullopt;
+    QByteArray& data = file.data;
+    const bool missing = file.missing;
     std::vector<bool> used(keyCount + 1, false);
     std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
     for (auto& cells : firstLive)

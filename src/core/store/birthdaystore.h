@@ -96,6 +96,14 @@ private:
     bool openForWalk(QFile& file, bool& missing);
     // The whole data file; empty and missing set when there is none.
     bool readWhole(QByteArray& data, bool& missing);
+    // The file's bytes, read under the lock, which is held for as long as the snapshot lives.
+    struct Snapshot
+    {
+        std::unique_ptr<Lock> guard;
+        QByteArray data;
+        bool missing = false;
+    };
+    bool lockAndRead(Access access, Snapshot& snapshot);
     // Writes the patches in order, after dropping a partial final cell; appends go at
     // cellsEnd. Creates the file when it is missing.
     bool applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches);
