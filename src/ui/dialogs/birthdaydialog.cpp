@@ -1,6 +1,7 @@
 #include "birthdaydialog.h"
 
 #include "app/clock.h"
+#include "dialogbuttons.h"
 #include "dialogmessage.h"
 #include "dialogs/birthdayinput.h"
 #include "store/birthdaystore.h"
@@ -145,13 +146,10 @@ void BirthdayDialog::controlsCreate(const HelpSink& help)
     auto* alertLayout = new QHBoxLayout(grpAlert);
     alertLayout->addWidget(m_cboAlert, 1);
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    const DialogButtons buttonPair = dialogButtonsCreate(this);
+    m_cmdOK = buttonPair.ok;
+    m_cmdCancel = buttonPair.cancel;
     connect(m_cmdOK, &QPushButton::clicked, this, &BirthdayDialog::cmdOkClick);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* grid = new QGridLayout;
     grid->addWidget(grpName, 0, 0, 1, 2);

@@ -1,5 +1,7 @@
 #include "preferencesdialog.h"
 
+#include "dialogbuttons.h"
+
 #include "settings/settingsstore.h"
 #include "text/textconv.h"
 #include "wholetabstop.h"
@@ -117,15 +119,10 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     inner->addWidget(m_lblAlerts);
     inner->addLayout(timeRow);
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {m_cmdOK, m_cmdCancel})
-        button->setMinimumWidth(89); // 1335 twips
+    const DialogButtons buttonPair = dialogButtonsCreate(this, 89); // 1335 twips
+    m_cmdOK = buttonPair.ok;
+    m_cmdCancel = buttonPair.cancel;
     connect(m_cmdOK, &QPushButton::clicked, this, &PreferencesDialog::cmdOkClick);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_cmdOK);

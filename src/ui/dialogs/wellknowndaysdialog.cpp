@@ -1,5 +1,6 @@
 #include "wellknowndaysdialog.h"
 
+#include "dialogbuttons.h"
 #include "dialogmessage.h"
 #include "dialogs/wellknowndays.h"
 #include "store/birthdaystore.h"
@@ -84,15 +85,10 @@ void WellKnownDaysDialog::controlsCreate(const HelpSink& help)
                    this);
     lblSpecialEvents->setObjectName(QStringLiteral("lblSpecialEvents"));
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {m_cmdOK, m_cmdCancel})
-        button->setMinimumWidth(93); // 1395 twips
+    const DialogButtons buttonPair = dialogButtonsCreate(this, 93); // 1395 twips
+    m_cmdOK = buttonPair.ok;
+    m_cmdCancel = buttonPair.cancel;
     connect(m_cmdOK, &QPushButton::clicked, this, &WellKnownDaysDialog::cmdOkClick);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttonPage = new QWidget;
     auto* buttons = new QHBoxLayout(buttonPage);
