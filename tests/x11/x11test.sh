@@ -204,11 +204,15 @@ test -s "$work/display" ||
 export DISPLAY=":$(head -n 1 "$work/display")"
 xdpyinfo >/dev/null 2>&1 || skip "the X server on $DISPLAY does not answer"
 
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
 # A window mapped while the window manager is still starting may be left unmanaged.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-until_true 10 wm_ready || fail "openbox did not start"
+# openbox now and then fails to open a display that has only just come up; start it again.
+for attempt in 1 2 3; do
+    openbox >>"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    until_true 10 wm_ready && break
+    [ "$attempt" = 3 ] && fail "openbox did not start"
+done
 tray_start() {
     trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
         --SetDockType true >"$work/trayer.log" 2>&1 &
