@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mainactions.h"
-#include "listwindow/helphook.h"
+#include "help/helphook.h"
 #include "listwindow/listviewmode.h"
 #include "listwindow/messageprompt.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listwindow/helphook.h"
+#include "help/helphook.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/clock.h"
-#include "listwindow/helphook.h"
+#include "help/helphook.h"
 
 #include <QDialog>
 

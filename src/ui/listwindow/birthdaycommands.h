@@ -1,6 +1,6 @@
 #pragma once
 
-#include "helphook.h"
+#include "help/helphook.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "app/toolbaricons.h"
 #include "listwindow/birthdaylistview.h"
-#include "listwindow/helppanel.h"
+#include "help/helppanel.h"
 #include "mainwindowfixture.h"
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"

@@ -1,5 +1,5 @@
 #include "listwindow/birthdaylistview.h"
-#include "listwindow/helppanel.h"
+#include "help/helppanel.h"
 #include "mainwindowfixture.h"
 
 #include <QGuiApplication>

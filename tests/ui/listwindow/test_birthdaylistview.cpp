@@ -1,5 +1,5 @@
 #include "listwindow/birthdaylistview.h"
-#include "listwindow/helphook.h"
+#include "help/helphook.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
