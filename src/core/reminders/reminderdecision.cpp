@@ -1,5 +1,6 @@
 #include "reminderdecision.h"
 
+#include "occurrence.h"
 #include "text/textconv.h"
 
 #include <optional>
@@ -7,13 +8,6 @@
 namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
-
-// The anniversary of `date` in `year`; a day past the end of the month rolls over into the
-// next one, so 29 February falls on 1 March in a common year.
-QDate anniversary(QDate date, int year)
-{
-    return QDate(year, date.month(), 1).addDays(date.day() - 1);
-}
 
 enum class Listing { None, Soon, Today };
 
@@ -24,27 +18,20 @@ struct Classification
 };
 
 // Where a record stands today. Day differences are 64-bit, so dates of any age work.
-Classification classify(QDate date, bool recurs, qint64 notify, QDate today)
+Classification classify(QDate date, bool recurs, qint64 notify, QDate today, LeapDayRule rule)
 {
     Classification result;
     result.years = today.year() - date.year();
-    qint64 days = today.daysTo(date);
-    if (days > notify)
+    const std::optional<Occurrence> next = nextOccurrence(date, recurs, today, rule);
+    if (!next)
         return result;
-    if (days < 0) {
-        if (!recurs)
-            return result;
-        // The next anniversary: this year's, or next year's once this year's has passed.
-        QDate next = anniversary(date, today.year());
-        if (next < today) {
-            next = anniversary(date, today.year() + 1);
-            result.years = today.year() + 1 - date.year();
-        }
-        days = today.daysTo(next);
-    }
-    if (days >= 1 && days <= notify)
+    // A stored date still ahead counts its years from this year (0 or less); an anniversary,
+    // the age it brings.
+    if (!next->stored)
+        result.years = next->years;
+    if (next->days >= 1 && next->days <= notify)
         result.listing = Listing::Soon;
-    else if (days == 0)
+    else if (next->days == 0)
         result.listing = Listing::Today;
     return result;
 }
@@ -104,7 +91,7 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
             continue;
         }
         const bool recurs = record.value(BirthdayRecord::Recurs) == QLatin1String("1");
-        const Classification found = classify(*date, recurs, *notify, today);
+        const Classification found = classify(*date, recurs, *notify, today, settings.leapDayRule);
         if (found.listing == Listing::None)
             continue;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "occurrence.h"
 #include "store/birthdayrecord.h"
 
 #include <QDateTime>
@@ -16,6 +17,7 @@ struct ReminderSettings
     QString notifyTime;
     QString notifyDate;
     QString alertTime = QStringLiteral("09:00");
+    LeapDayRule leapDayRule = LeapDayRule::March1;
 };
 
 // A record due today whose day has not been handled yet: it gets its alert dialog (when its

@@ -54,6 +54,8 @@ void ReminderRunner::ReminderCheck(bool forceShow)
         settings.notifyDate = m_settings.settingRead(QStringLiteral("NotifyDate"), QString());
         settings.alertTime =
             m_settings.settingRead(QStringLiteral("AlertTime"), settings.alertTime);
+        settings.leapDayRule = LeapDayRules::fromName(m_settings.settingRead(
+            QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
 
         const ReminderDecision decision =
             reminderDecide(*records, now, forceShow, m_firstCheckDone, settings);

@@ -53,11 +53,13 @@ private slots:
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QString>("soon");  // "" for no soon entry
         QTest::addColumn<QString>("today"); // "" for no today entry
+        QTest::addColumn<LeapDayRule>("leapRule");
 
         auto row = [](const char* name, const QString& date, const char* notify, QDateTime now,
                       const char* soon, const char* today, const char* recurs = "1",
-                      const char* showYears = "1") {
-            QTest::newRow(name) << date << recurs << notify << showYears << now << soon << today;
+                      const char* showYears = "1", LeapDayRule rule = LeapDayRule::March1) {
+            QTest::newRow(name) << date << recurs << notify << showYears << now << soon << today
+                                << rule;
         };
         auto d = [](int y, int m, int day) { return dateText(QDate(y, m, day)); };
         row("one-off dated today", d(2002, 5, 12), "0", at(2002, 5, 12), "", "Ann (0 Years)", "0");
@@ -85,6 +87,10 @@ private slots:
             "Ann (6 Years)");
         row("29 February, soon on 28 February", d(1996, 2, 29), "1", at(2002, 2, 28),
             "Ann (2/29/1996 - 6 Years)", "");
+        row("29 February kept on 28 February: due that day", d(1996, 2, 29), "0", at(2002, 2, 28),
+            "", "Ann (6 Years)", "1", "1", LeapDayRule::February28);
+        row("29 February kept on 28 February: not on 1 March", d(1996, 2, 29), "400",
+            at(2002, 3, 1), "Ann (2/29/1996 - 7 Years)", "", "1", "1", LeapDayRule::February28);
         row("29 February in a leap year is its own day", d(1996, 2, 29), "0", at(2004, 2, 29), "",
             "Ann (8 Years)");
         row("2 January seen on 30 December", d(2000, 1, 2), "10", at(2002, 12, 30),
@@ -116,11 +122,15 @@ private slots:
         QFETCH(QDateTime, now);
         QFETCH(QString, soon);
         QFETCH(QString, today);
+        QFETCH(LeapDayRule, leapRule);
 
         // An unreadable LastDate matters only on the day itself.
         const QString lastDate = today.isEmpty() ? QStringLiteral("junk") : QString();
-        const ReminderDecision decision = decide(
-            {makeRecord(0, "Ann", eventDate, recurs, notify, "0", lastDate, showYears)}, now);
+        ReminderSettings settings;
+        settings.leapDayRule = leapRule;
+        const ReminderDecision decision =
+            decide({makeRecord(0, "Ann", eventDate, recurs, notify, "0", lastDate, showYears)}, now,
+                   settings);
         QCOMPARE(decision.soonEntries, soon.isEmpty() ? QStringList() : QStringList{soon});
         QCOMPARE(decision.todayEntries, today.isEmpty() ? QStringList() : QStringList{today});
         QCOMPARE(decision.alerts.size(), today.isEmpty() ? 0 : 1);

@@ -1,0 +1,43 @@
+#include "occurrence.h"
+
+namespace LeapDayRules {
+
+QString name(LeapDayRule rule)
+{
+    return rule == LeapDayRule::February28 ? QStringLiteral("February28")
+                                           : QStringLiteral("March1");
+}
+
+LeapDayRule fromName(const QString& name)
+{
+    return name == QLatin1String("February28") ? LeapDayRule::February28 : LeapDayRule::March1;
+}
+
+} // namespace LeapDayRules
+
+QDate anniversary(QDate date, int year, LeapDayRule rule)
+{
+    if (date.month() == 2 && date.day() == 29 && !QDate::isLeapYear(year))
+        return rule == LeapDayRule::February28 ? QDate(year, 2, 28) : QDate(year, 3, 1);
+    return QDate(year, date.month(), date.day());
+}
+
+std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, LeapDayRule rule)
+{
+    if (!date.isValid() || !today.isValid())
+        return std::nullopt;
+    Occurrence next;
+    if (date >= today) {
+        next.date = date;
+        next.stored = true;
+    } else if (!recurs) {
+        return std::nullopt;
+    } else {
+        next.date = anniversary(date, today.year(), rule);
+        if (next.date < today)
+            next.date = anniversary(date, today.year() + 1, rule);
+    }
+    next.days = today.daysTo(next.date);
+    next.years = next.date.year() - date.year();
+    return next;
+}

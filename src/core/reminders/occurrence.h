@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// When an event falls: the one rule that the reminder check, the list's "Next" column, the
+// command line's upcoming list and the calendar export share, so they can never disagree.
+
+// Where a 29 February event falls in a common year.
+enum class LeapDayRule { March1, February28 };
+
+namespace LeapDayRules {
+// The setting that holds the rule, its stored texts and its default (1 March).
+inline constexpr const char* settingName = "LeapDayEvents";
+QString name(LeapDayRule rule);
+// "February28" gives 28 February; anything else, the default.
+LeapDayRule fromName(const QString& name);
+} // namespace LeapDayRules
+
+// The event's day in `year`. Only 29 February can miss a year; the rule says where it goes.
+QDate anniversary(QDate date, int year, LeapDayRule rule = LeapDayRule::March1);
+
+struct Occurrence
+{
+    QDate date;          // today or later
+    qint64 days = 0;     // from today; 0 for today
+    int years = 0;       // the age at that occurrence: its year minus the event's year
+    bool stored = false; // it is the stored date itself, not an anniversary of it
+};
+
+// The event's occurrence on or after today. A one-off event falls on its date only, and has
+// none once that has passed. A recurring event falls on its stored date while that lies
+// ahead, otherwise on this year's anniversary, or next year's once this year's has passed.
+std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today,
+                                         LeapDayRule rule = LeapDayRule::March1);
