@@ -219,11 +219,12 @@ void writeAppend(benchmark::State& state, const Dataset& data)
 void deleteRecord(benchmark::State& state, const Dataset& data)
 {
     BirthdayStore store(data.path);
-    const int key = data.records - 1;
+    // The record as the list read it: the delete checks it is still so.
+    const BirthdayRecord record = store.recordRead(data.records - 1).value_or(BirthdayRecord());
     for (auto _ : state) {
         if (!restore(state, data))
             break;
-        if (!store.recordDelete(key)) {
+        if (store.recordDelete(record) != BirthdayStore::Outcome::Done) {
             state.SkipWithError("recordDelete failed");
             break;
         }

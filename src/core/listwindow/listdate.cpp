@@ -27,15 +27,23 @@ QString dateSeparator(const QLocale& locale)
 
 QString columnText(const QString& storedDate, const QLocale& locale)
 {
-    const std::optional<QDate> date = TextConv::textToDate(storedDate, locale);
+    return ColumnFormat(locale).columnText(storedDate);
+}
+
+ColumnFormat::ColumnFormat(const QLocale& locale)
+    : m_locale(locale), m_separator(dateSeparator(locale))
+{}
+
+QString ColumnFormat::columnText(const QString& storedDate) const
+{
+    const std::optional<QDate> date = TextConv::textToDate(storedDate, m_locale);
     if (!date)
         return QString();
-    const QString separator = dateSeparator(locale);
     return QStringLiteral("%1%2%3%4%5")
         .arg(date->year(), 4, 10, QLatin1Char('0'))
-        .arg(separator)
+        .arg(m_separator)
         .arg(date->month(), 2, 10, QLatin1Char('0'))
-        .arg(separator)
+        .arg(m_separator)
         .arg(date->day(), 2, 10, QLatin1Char('0'));
 }
 

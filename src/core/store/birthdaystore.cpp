@@ -13,6 +13,7 @@
 #include <QStringDecoder>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -182,7 +184,100 @@ void syncFolder([[maybe_unused]] const QString& folder)
 #endif
 }
 
+// Where one record stands in a file read into memory: what a read of it shows and what a
+// write to it changes.
+struct RecordCells
+{
+    bool listed = false; // it has a Name cell whose flag is exactly 0x00
+    std::array<qsizetype, BirthdayRecord::FieldCount> first; // first live cell of each field
+    std::array<qsizetype, BirthdayRecord::FieldCount> last;  // last live cell: what reads show
+    qint64 cellsEnd = 0;
+};
+
+RecordCells recordCells(QByteArrayView data, int key)
+{
+    RecordCells cells;
+    cells.first.fill(-1);
+    cells.last.fill(-1);
+    CellWalker walker(data);
+    while (walker.next()) {
+        if (walker.key() != key || !walker.live() || walker.slot() >= fieldCount)
+            continue;
+        const size_t slot = size_t(walker.slot());
+        if (slot == 0 && walker.flag() == flagLive)
+            cells.listed = true;
+        if (cells.first[slot] < 0)
+            cells.first[slot] = walker.offset();
+        cells.last[slot] = walker.offset();
+    }
+    cells.cellsEnd = walker.cellsEnd();
+    return cells;
+}
+
+// Whether the record still reads as the caller read it.
+bool recordIs(const QByteArray& data, const RecordCells& cells, const BirthdayRecord& expected)
+{
+    if (!cells.listed)
+        return false;
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        if (BirthdayStore::valueDecode(valueAt(data, cells.last[size_t(slot)])) !=
+            expected.values[size_t(slot)])
+            return false;
+    }
+    return true;
+}
+
+#ifdef Q_OS_WIN
+BirthdayStore::FileState stateOfInfo(const QFileInfo& info)
+{
+    BirthdayStore::FileState state;
+    if (!info.exists())
+        return state;
+    state.exists = true;
+    state.size = info.size();
+    state.modified = info.lastModified().toMSecsSinceEpoch() * 1000000;
+    state.changed = info.metadataChangeTime().toMSecsSinceEpoch() * 1000000;
+    return state;
+}
+#else
+BirthdayStore::FileState stateOfStat(const struct stat& info)
+{
+    BirthdayStore::FileState state;
+    state.exists = true;
+    state.size = info.st_size;
+    state.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
+    state.id = quint64(info.st_ino);
+    return state;
+}
+#endif
+
+// The state of an open file, or of the file at its path.
+BirthdayStore::FileState stateOfOpen(QFile& file)
+{
+#ifdef Q_OS_WIN
+    return stateOfInfo(QFileInfo(file.fileName()));
+#else
+    struct stat info;
+    if (::fstat(file.handle(), &info) != 0)
+        return BirthdayStore::fileStateOf(file.fileName());
+    return stateOfStat(info);
+#endif
+}
+
 } // namespace
+
+BirthdayStore::FileState BirthdayStore::fileStateOf(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return stateOfInfo(QFileInfo(path));
+#else
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return FileState();
+    return stateOfStat(info);
+#endif
+}
 
 BirthdayStore::BirthdayStore(QString dataPath) : m_dataPath(std::move(dataPath)) {}
 
@@ -406,7 +501,8 @@ bool BirthdayStore::openForWalk(QFile& file, bool& missing)
                     .arg(nativeName(m_dataPath), file.errorString()));
 }
 
-bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches)
+bool BirthdayStore::applyPatches(const QByteArray& data, qint64 cellsEnd,
+                                 const QList<Patch>& patches)
 {
     if (patches.isEmpty())
         return true;
@@ -416,18 +512,26 @@ bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<P
                         .arg(nativeName(m_dataPath), file.errorString()));
     const auto writeFailed = [&](const QString& what) {
         const QString reason = failureReason(file, errno);
-        // Take back a cell that was only partly appended, so the file stays aligned.
+        // Put back every byte overwritten and take back what was appended, so the file holds
+        // what it held before and stays aligned. Overwriting in place needs no new room.
         file.close();
-        if (file.open(QIODevice::ReadWrite)) {
-            if (file.size() > cellsEnd)
-                file.resize(cellsEnd);
-            file.close();
+        bool restored = file.open(QIODevice::ReadWrite);
+        for (const Patch& patch : patches) {
+            if (!restored || patch.offset >= cellsEnd)
+                continue;
+            const QByteArray old = data.mid(patch.offset, patch.bytes.size());
+            restored = file.seek(patch.offset) && file.write(old) == old.size();
         }
-        return fail(QStringLiteral("Cannot %1 the data file \"%2\": %3.")
-                        .arg(what, nativeName(m_dataPath), reason));
+        restored = restored && (file.size() <= cellsEnd || file.resize(cellsEnd)) && file.flush();
+        file.close();
+        return fail(QStringLiteral("Cannot %1 the data file \"%2\": %3.%4")
+                        .arg(what, nativeName(m_dataPath), reason,
+                             restored ? QString()
+                                      : QStringLiteral("  Part of the change may have been "
+                                                       "written.")));
     };
     // A final cell cut short would shift every cell appended after it.
-    if (fileSize > cellsEnd && !file.resize(cellsEnd))
+    if (data.size() > cellsEnd && !file.resize(cellsEnd))
         return writeFailed(QStringLiteral("shorten"));
     for (const Patch& patch : patches) {
         if ((file.pos() != patch.offset && !file.seek(patch.offset)) ||
@@ -436,6 +540,7 @@ bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<P
     }
     if (!file.flush())
         return writeFailed(QStringLiteral("write"));
+    m_fileState = stateOfOpen(file);
     file.close();
     if (file.error() != QFileDevice::NoError)
         return fail(QStringLiteral("Cannot write the data file \"%1\": %2.")
@@ -452,6 +557,7 @@ bool BirthdayStore::readFailed(const QFile& file)
 bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
 {
     data.clear();
+    m_fileState = FileState();
     QFile file;
     if (!openForWalk(file, missing))
         return false;
@@ -463,6 +569,7 @@ bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
     data = file.read(size);
     if (data.size() != size)
         return readFailed(file);
+    m_fileState = stateOfOpen(file);
     return true;
 }
 
@@ -606,7 +713,7 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
         return false;
     QByteArray& data = file.data;
     const bool missing = file.missing;
-    qint64 cellsEnd = 0, fileSize = 0;
+    qint64 cellsEnd = 0;
     std::optional<qint64> found;
     int records = 0;
     if (!missing) {
@@ -620,17 +727,16 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
                 ++records;
         }
         cellsEnd = walker.cellsEnd();
-        fileSize = walker.fileSize();
     }
     if (found)
-        return applyPatches(cellsEnd, fileSize, {{*found + cellHeadSize, padded(bytes, size)}});
+        return applyPatches(data, cellsEnd, {{*found + cellHeadSize, padded(bytes, size)}});
     // A Name cell appended here starts a new record.
     if (*slot == 0 && records >= maxRecords)
         return fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can "
                                    "hold.")
                         .arg(nativeName(m_dataPath))
                         .arg(records));
-    return applyPatches(cellsEnd, fileSize, {{cellsEnd, cellBytes(*slot, key, bytes)}});
+    return applyPatches(data, cellsEnd, {{cellsEnd, cellBytes(*slot, key, bytes)}});
 }
 
 bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
@@ -655,99 +761,138 @@ bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
     }
     if (!found)
         return true;
-    return applyPatches(walker.cellsEnd(), walker.fileSize(),
-                        {{*found + 1, QByteArray(1, char(flagDeleted))}});
+    return applyPatches(data, walker.cellsEnd(), {{*found + 1, QByteArray(1, char(flagDeleted))}});
 }
 
-bool BirthdayStore::recordDelete(int key)
+BirthdayStore::Outcome BirthdayStore::recordDelete(const BirthdayRecord& expected)
 {
-    if (!checkKey(key))
-        return false;
+    if (!checkKey(expected.key))
+        return Outcome::Failed;
     Snapshot file;
     if (!lockAndRead(Access::Write, file))
-        return false;
-    QByteArray& data = file.data;
-    const bool missing = file.missing;
-    if (missing)
-        return true;
+        return Outcome::Failed;
+    const RecordCells cells = recordCells(file.data, expected.key);
+    if (!recordIs(file.data, cells, expected))
+        return Outcome::Changed;
     // The first live cell of each field, as deleting field by field would mark.
-    std::array<bool, BirthdayRecord::FieldCount> marked{};
     QList<Patch> patches;
-    CellWalker walker(data);
-    while (walker.next()) {
-        const int slot = walker.slot();
-        if (slot < fieldCount && !marked[size_t(slot)] && walker.live() && walker.key() == key) {
-            marked[size_t(slot)] = true;
-            patches.append({walker.offset() + 1, QByteArray(1, char(flagDeleted))});
-        }
-    }
-    return applyPatches(walker.cellsEnd(), walker.fileSize(), patches);
+    for (const qsizetype offset : cells.first)
+        if (offset >= 0)
+            patches.append({offset + 1, QByteArray(1, char(flagDeleted))});
+    std::sort(patches.begin(), patches.end(),
+              [](const Patch& a, const Patch& b) { return a.offset < b.offset; });
+    return applyPatches(file.data, cells.cellsEnd, patches) ? Outcome::Done : Outcome::Failed;
 }
 
-std::optional<int> BirthdayStore::recordDuplicate(int key)
+BirthdayStore::Outcome BirthdayStore::recordUpdate(const BirthdayRecord& expected,
+                                                   const BirthdayRecord& values)
 {
-    if (!checkKey(key))
-        return std::nullopt;
-    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> all;
-    return insertRecord(key, all);
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> bytes;
+    if (!checkKey(expected.key) || !valuesFit(values, false, bytes))
+        return Outcome::Failed;
+    Snapshot file;
+    if (!lockAndRead(Access::Write, file))
+        return Outcome::Failed;
+    const RecordCells cells = recordCells(file.data, expected.key);
+    if (!recordIs(file.data, cells, expected))
+        return Outcome::Changed;
+    QList<Patch> patches;
+    qint64 end = cells.cellsEnd;
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        if (!bytes[size_t(slot)])
+            continue;
+        // Over the cell every read shows, should a damaged file hold two.
+        const qsizetype shown = cells.last[size_t(slot)];
+        if (shown >= 0) {
+            patches.append({shown + cellHeadSize, padded(*bytes[size_t(slot)], fieldSize(slot))});
+        } else {
+            patches.append({end, cellBytes(slot, expected.key, *bytes[size_t(slot)])});
+            end += cellSize(slot);
+        }
+    }
+    return applyPatches(file.data, cells.cellsEnd, patches) ? Outcome::Done : Outcome::Failed;
+}
+
+BirthdayStore::Outcome BirthdayStore::recordDuplicate(const BirthdayRecord& expected, int* newKey)
+{
+    if (!checkKey(expected.key))
+        return Outcome::Failed;
+    bool changed = false;
+    const std::optional<int> key = insertRecord(&expected, {}, changed);
+    if (changed)
+        return Outcome::Changed;
+    if (!key)
+        return Outcome::Failed;
+    if (newKey)
+        *newKey = *key;
+    return Outcome::Done;
+}
+
+bool BirthdayStore::valuesFit(
+    const BirthdayRecord& record, bool withLastDate,
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes)
+{
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        if (slot == BirthdayRecord::LastDate && !withLastDate)
+            continue;
+        const QString& text = record.values[size_t(slot)];
+        bytes[size_t(slot)] = text.toUtf8();
+        if (bytes[size_t(slot)]->size() > fieldSize(slot))
+            return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
+                                       "file holds at most %4.")
+                            .arg(QLatin1String(fieldNames[size_t(slot)]), text)
+                            .arg(bytes[size_t(slot)]->size())
+                            .arg(fieldSize(slot)));
+    }
+    return true;
 }
 
 std::optional<int> BirthdayStore::recordAdd(const BirthdayRecord& record)
 {
     std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> values;
-    for (int slot = 0; slot < fieldCount; ++slot) {
-        const QString& text = record.values[size_t(slot)];
-        if (slot == BirthdayRecord::LastDate && text.isEmpty())
-            continue;
-        const QByteArray bytes = text.toUtf8();
-        if (bytes.size() > fieldSize(slot)) {
-            fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
-                                "file holds at most %4.")
-                     .arg(QLatin1String(fieldNames[size_t(slot)]), text)
-                     .arg(bytes.size())
-                     .arg(fieldSize(slot)));
-            return std::nullopt;
-        }
-        values[size_t(slot)] = bytes;
-    }
-    return insertRecord(std::nullopt, values);
+    if (!valuesFit(record, !record.value(BirthdayRecord::LastDate).isEmpty(), values))
+        return std::nullopt;
+    bool changed = false;
+    return insertRecord(nullptr, values, changed);
 }
 
 // One walk finds the free key, the cells a new record under it would overwrite (cells of
 // that key left behind without a Name) and, for a copy, the values of the record copied.
 std::optional<int> BirthdayStore::insertRecord(
-    std::optional<int> sourceKey,
-    const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values)
+    const BirthdayRecord* expected,
+    const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values, bool& changed)
 {
     Snapshot file;
     if (!lockAndRead(Access::Write, file))
         return std::nullopt;
     QByteArray& data = file.data;
-    const bool missing = file.missing;
     std::vector<bool> used(keyCount + 1, false);
     std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
     for (auto& cells : firstLive)
         cells.fill(-1);
     std::array<QByteArray, BirthdayRecord::FieldCount> source;
     int records = 0;
-    qint64 cellsEnd = 0, fileSize = 0;
-    if (!missing) {
-        CellWalker walker(data);
-        while (walker.next()) {
-            const int slot = walker.slot(), key = walker.key();
-            if (slot == 0 && walker.flag() == flagLive) {
-                used[size_t(key)] = true;
-                ++records;
-            }
-            if (slot >= fieldCount || !walker.live())
-                continue;
-            if (firstLive[size_t(key)][size_t(slot)] < 0)
-                firstLive[size_t(key)][size_t(slot)] = walker.offset();
-            if (sourceKey && key == *sourceKey)
-                source[size_t(slot)] = walker.value().toByteArray();
+    CellWalker walker(data);
+    while (walker.next()) {
+        const int slot = walker.slot(), key = walker.key();
+        if (slot == 0 && walker.flag() == flagLive) {
+            used[size_t(key)] = true;
+            ++records;
         }
-        cellsEnd = walker.cellsEnd();
-        fileSize = walker.fileSize();
+        if (slot >= fieldCount || !walker.live())
+            continue;
+        if (firstLive[size_t(key)][size_t(slot)] < 0)
+            firstLive[size_t(key)][size_t(slot)] = walker.offset();
+        if (expected && key == expected->key) // later cells win, as for every read
+            source[size_t(slot)] = walker.value().toByteArray();
+    }
+    const qint64 cellsEnd = walker.cellsEnd();
+    if (expected) {
+        changed = !used[size_t(expected->key)];
+        for (int slot = 0; slot < fieldCount && !changed; ++slot)
+            changed = valueDecode(source[size_t(slot)]) != expected->values[size_t(slot)];
+        if (changed)
+            return std::nullopt;
     }
     if (records >= maxRecords) {
         fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
@@ -769,7 +914,7 @@ std::optional<int> BirthdayStore::insertRecord(
     qint64 end = cellsEnd;
     for (int slot = 0; slot < fieldCount; ++slot) {
         QByteArray bytes;
-        if (sourceKey) // A copy always gets all seven cells, empty ones included.
+        if (expected) // A copy always gets all seven cells, empty ones included.
             bytes = withoutNuls(source[size_t(slot)]);
         else if (values[size_t(slot)])
             bytes = *values[size_t(slot)];
@@ -783,7 +928,7 @@ std::optional<int> BirthdayStore::insertRecord(
             end += cellSize(slot);
         }
     }
-    if (!applyPatches(cellsEnd, fileSize, patches))
+    if (!applyPatches(data, cellsEnd, patches))
         return std::nullopt;
     return newKey;
 }
@@ -858,6 +1003,7 @@ bool BirthdayStore::databaseCompact()
                         .arg(nativeName(m_dataPath), reason));
     }
     syncFolder(QFileInfo(m_dataPath).absolutePath());
+    m_fileState = fileStateOf(m_dataPath);
     stage(CompactionStage::Replaced);
     return true;
 }

@@ -2,15 +2,16 @@
 
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
+#include "help/helphook.h"
+#include "help/helppanel.h"
 #include "listwindow/birthdaycommands.h"
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/controlsarrangement.h"
-#include "help/helphook.h"
-#include "help/helppanel.h"
 #include "listwindow/listdate.h"
 #include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
+#include "store/datafilewatcher.h"
 #include "text/textconv.h"
 #include "tray/trayicon.h"
 #include "web/aboutdialog.h"
@@ -69,6 +70,9 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_tmrCheck->setObjectName(QStringLiteral("tmrCheck"));
     m_tmrCheck->setInterval(checkInterval);
     connect(m_tmrCheck, &QTimer::timeout, this, [this] { ReminderCheck(false); });
+
+    m_watcher = new DataFileWatcher(m_store.dataPath(), this);
+    connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::birthdaysFollow);
 
     m_layout = std::make_unique<WindowLayout>(
         m_settings,
@@ -347,25 +351,61 @@ void MainWindow::controlsArrange()
 
 void MainWindow::birthdaysRefresh()
 {
-    QList<BirthdayListModel::Row> rows;
+    // One read serves the list and the check.
     const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
-    if (records) {
-        for (const BirthdayRecord& record : *records) {
-            rows.append({record.key, record.value(BirthdayRecord::Name),
-                         ListDate::columnText(record.value(BirthdayRecord::Date))});
-        }
-    }
-    m_list->model()->setRows(rows);
+    rowsSet(records.value_or(QList<BirthdayRecord>()), false);
     if (!records) {
         m_prompt.failure(QStringLiteral("The birthdays list could not be read."),
                          m_store.errorString());
+        return;
     }
-    ReminderCheck(false);
+    recordsCheck(*records, false);
+}
+
+void MainWindow::rowsSet(const QList<BirthdayRecord>& records, bool keepSelection)
+{
+    m_listState = m_store.fileState();
+    QList<BirthdayListModel::Row> rows;
+    rows.reserve(records.size());
+    const ListDate::ColumnFormat format;
+    for (const BirthdayRecord& record : records)
+        rows.append({record, format.columnText(record.value(BirthdayRecord::Date))});
+    if (keepSelection)
+        m_list->rowsReplace(std::move(rows));
+    else
+        m_list->model()->setRows(std::move(rows));
+}
+
+void MainWindow::recordsCheck(const QList<BirthdayRecord>& records, bool forceShow)
+{
+    const BirthdayStore::FileState read = m_store.fileState();
+    m_runner->ReminderCheck(records, forceShow);
+    // The check stamps LastDate: the rows take the stamps in, so that a command on them does
+    // not take the program's own stamp for another program's change.
+    if (m_store.fileState() != read) {
+        if (const std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll())
+            rowsSet(*again, true);
+    }
 }
 
 void MainWindow::ReminderCheck(bool forceShow)
 {
-    m_runner->ReminderCheck(forceShow);
+    // Silent, as the check is. When another program changed the file since the list read it,
+    // the list follows, keeping the selection on the events it still shows.
+    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (!records)
+        return;
+    if (m_store.fileState() != m_listState)
+        rowsSet(*records, true);
+    recordsCheck(*records, forceShow);
+}
+
+void MainWindow::birthdaysFollow()
+{
+    // The program's own writes were followed by their refresh already.
+    if (m_unloaded || BirthdayStore::fileStateOf(m_store.dataPath()) == m_listState)
+        return;
+    ReminderCheck(false);
 }
 
 void MainWindow::popupShow(const QPoint& globalPos)

@@ -4,6 +4,7 @@
 #include "help/helphook.h"
 #include "listwindow/listviewmode.h"
 #include "listwindow/messageprompt.h"
+#include "store/birthdaystore.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,8 +13,8 @@
 
 class BirthdayCommands;
 class BirthdayListView;
-class BirthdayStore;
 class Clock;
+class DataFileWatcher;
 class HelpPanel;
 class QLabel;
 class QMenu;
@@ -79,6 +80,9 @@ public slots:
     void showFromTray(); // show, raise and activate
     void ReminderCheck(bool forceShow = false);
     void birthdaysRefresh();
+    // The data file changed on disk: when someone else wrote it, the list follows (keeping
+    // the selection on the events it still shows) and the check runs on the new data.
+    void birthdaysFollow();
     void birthdayNew();
     void birthdayEdit();
     void birthdaysDuplicate();
@@ -111,6 +115,10 @@ private:
     void formUnload(UnloadReason reason);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
+    // The list's rows from records just read; remembers the file's state they reflect.
+    void rowsSet(const QList<BirthdayRecord>& records, bool keepSelection);
+    // The reminder check on records just read for the list.
+    void recordsCheck(const QList<BirthdayRecord>& records, bool forceShow);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
@@ -126,6 +134,9 @@ private:
     QLabel* m_statusPanel = nullptr;
     QTimer* m_tmrCheck = nullptr;
     ReminderRunner* m_runner = nullptr;
+    DataFileWatcher* m_watcher = nullptr;
+    // The data file as the list last read it.
+    BirthdayStore::FileState m_listState;
     BirthdayCommands* m_commands = nullptr;
     std::unique_ptr<WindowLayout> m_layout;
     QPointer<TrayIcon> m_tray;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "help/helphook.h"
+#include "store/birthdaystore.h"
+
+#include <functional>
 
 #include <QObject>
 
 class BirthdayListView;
-class BirthdayStore;
 class Clock;
 class MessagePrompt;
 class SettingsStore;
@@ -38,6 +40,15 @@ signals:
 
 private:
     QString itemText(int row) const;
+    // Runs change on the record of every selected row, then tells the user in one message of
+    // the records another program changed meanwhile (which change left alone) and of a
+    // failure, which ends the run, and refreshes the list.
+    void recordsChange(const QString& failedText, const QString& oneNotDone,
+                       const QString& manyNotDone,
+                       const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change);
+    // One message: these events were changed by another program, so notDone.
+    void changedTell(const QStringList& names, const QString& notDone,
+                     const QString& failure = QString());
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;

@@ -18,8 +18,8 @@ void BirthdayListModel::sortRows(QList<Row>& rows) const
 {
     const bool byDate = m_sortColumn == ListArrange::Date;
     std::stable_sort(rows.begin(), rows.end(), [byDate](const Row& a, const Row& b) {
-        const QString& left = byDate ? a.dateText : a.name;
-        const QString& right = byDate ? b.dateText : b.name;
+        const QString& left = byDate ? a.dateText : a.name();
+        const QString& right = byDate ? b.dateText : b.name();
         return QString::compare(left, right, Qt::CaseInsensitive) < 0;
     });
 }
@@ -48,14 +48,14 @@ void BirthdayListModel::resort()
     const QModelIndexList before = persistentIndexList();
     QList<int> beforeKeys;
     for (const QModelIndex& index : before)
-        beforeKeys.append(m_rows.at(index.row()).key);
+        beforeKeys.append(m_rows.at(index.row()).key());
 
     sortRows(m_rows);
 
     QModelIndexList after;
     for (int i = 0; i < before.size(); ++i) {
         const auto it = std::find_if(m_rows.cbegin(), m_rows.cend(),
-                                     [&](const Row& r) { return r.key == beforeKeys.at(i); });
+                                     [&](const Row& r) { return r.key() == beforeKeys.at(i); });
         after.append(index(int(it - m_rows.cbegin()), before.at(i).column()));
     }
     changePersistentIndexList(before, after);
@@ -80,13 +80,13 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return index.column() == NameColumn ? row.name : row.dateText;
+        return index.column() == NameColumn ? row.name() : row.dateText;
     case Qt::DecorationRole:
         return index.column() == NameColumn ? QVariant(m_icon) : QVariant();
     case ItemKeyRole:
-        return itemKey(row.key);
+        return itemKey(row.key());
     case RecordKeyRole:
-        return row.key;
+        return row.key();
     default:
         return {};
     }

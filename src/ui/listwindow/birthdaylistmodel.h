@@ -1,6 +1,7 @@
 #pragma once
 
 #include "listwindow/listviewmode.h"
+#include "store/birthdayrecord.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -14,9 +15,13 @@ class BirthdayListModel : public QAbstractTableModel
 public:
     struct Row
     {
-        int key = -1;     // the record key
-        QString name;     // as stored
+        // Every stored field as the list read it: what Edit, Duplicate and Delete expect to
+        // find in the file.
+        BirthdayRecord record;
         QString dateText; // "yyyy/mm/dd", or "" when the stored date is no date
+
+        int key() const { return record.key; }
+        const QString& name() const { return record.value(BirthdayRecord::Name); }
     };
 
     enum Column { NameColumn = 0, DateColumn = 1, ColumnCount };

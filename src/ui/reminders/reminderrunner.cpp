@@ -38,12 +38,16 @@ AlertDialog* ReminderRunner::alertDialog() const
 
 void ReminderRunner::ReminderCheck(bool forceShow)
 {
+    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (records)
+        ReminderCheck(*records, forceShow);
+}
+
+void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow)
+{
     // The check is silent: whatever goes wrong, the user is not bothered and the next run
     // tries again.
     try {
-        const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
-        if (!records)
-            return;
         const QDateTime now = m_clock.now();
         const QDate today = now.date();
 
@@ -58,7 +62,7 @@ void ReminderRunner::ReminderCheck(bool forceShow)
             QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
 
         const ReminderDecision decision =
-            reminderDecide(*records, now, forceShow, m_firstCheckDone, settings);
+            reminderDecide(records, now, forceShow, m_firstCheckDone, settings);
         m_firstCheckDone = decision.firstCheckDone;
 
         if (m_unstampedDay != today) {

@@ -1,5 +1,5 @@
-#include "listwindow/birthdaylistview.h"
 #include "help/helphook.h"
+#include "listwindow/birthdaylistview.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -10,11 +10,20 @@ using Row = BirthdayListModel::Row;
 
 namespace {
 
+Row row(int key, const QString& name, const QString& dateText)
+{
+    Row made;
+    made.record.key = key;
+    made.record.setValue(BirthdayRecord::Name, name);
+    made.dateText = dateText;
+    return made;
+}
+
 QStringList names(const BirthdayListModel& model)
 {
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row)
-        texts.append(model.row(row).name);
+        texts.append(model.row(row).name());
     return texts;
 }
 
@@ -50,7 +59,7 @@ void TestBirthdayListView::itemKeys()
     QCOMPARE(BirthdayListModel::itemKey(key), itemKey);
     QCOMPARE(BirthdayListModel::recordKeyOf(itemKey), key);
     BirthdayListModel model;
-    model.setRows({{key, QStringLiteral("Ann"), QStringLiteral("1990/01/01")}});
+    model.setRows({row(key, QStringLiteral("Ann"), QStringLiteral("1990/01/01"))});
     QCOMPARE(model.index(0, 0).data(BirthdayListModel::ItemKeyRole).toString(), itemKey);
 }
 
@@ -71,18 +80,15 @@ void TestBirthdayListView::sortedByColumnText()
     BirthdayListModel model;
     model.setSortColumn(ListArrange(arrange));
     // Equal texts keep the order of the file.
-    model.setRows({{0, "Dot", "2001/01/01"},
-                   {1, "abe", "1999/05/05"},
-                   {2, "cid", "1950/12/31"},
-                   {3, "Abe", "1999/05/05"},
-                   {4, "Bea", ""}});
+    model.setRows({row(0, "Dot", "2001/01/01"), row(1, "abe", "1999/05/05"),
+                   row(2, "cid", "1950/12/31"), row(3, "Abe", "1999/05/05"), row(4, "Bea", "")});
     QCOMPARE(names(model), order);
 }
 
 void TestBirthdayListView::selectionFollowsResort()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "Ann", "2000/01/01"}, {1, "Bob", "1990/01/01"}});
+    view.model()->setRows({row(0, "Ann", "2000/01/01"), row(1, "Bob", "1990/01/01")});
     view.selectionModel()->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Select);
     QCOMPARE(view.currentRow(), 0);
     view.setArrange(ListArrange::Date);
@@ -96,7 +102,7 @@ void TestBirthdayListView::selectionFollowsResort()
 void TestBirthdayListView::currentItemIsLastSelected()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "A", ""}, {1, "B", ""}, {2, "C", ""}});
+    view.model()->setRows({row(0, "A", ""), row(1, "B", ""), row(2, "C", "")});
     QCOMPARE(view.currentRow(), -1);
     QItemSelectionModel* selection = view.selectionModel();
     selection->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
@@ -107,7 +113,7 @@ void TestBirthdayListView::currentItemIsLastSelected()
     selection->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Deselect);
     QCOMPARE(view.currentRow(), 2);
     // A refill forgets everything.
-    view.model()->setRows({{0, "A", ""}});
+    view.model()->setRows({row(0, "A", "")});
     QCOMPARE(view.currentRow(), -1);
     QVERIFY(view.selectedRows().isEmpty());
 }
@@ -115,7 +121,7 @@ void TestBirthdayListView::currentItemIsLastSelected()
 void TestBirthdayListView::viewsShareSelection()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "A", ""}, {1, "B", ""}});
+    view.model()->setRows({row(0, "A", ""), row(1, "B", "")});
     view.iconView()->selectionModel()->select(view.model()->index(1, 0),
                                               QItemSelectionModel::Select);
     view.setViewMode(ListViewMode::Details);
