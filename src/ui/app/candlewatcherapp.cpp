@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/mainwindow.h"
+#include "platform/singleinstance.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
 #include "store/databasedefine.h"
@@ -16,6 +17,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -156,24 +158,53 @@ void CandlewatcherApp::onTermSignal()
     sessionEnd();
 }
 
+void programIdentitySet()
+{
+    QCoreApplication::setApplicationName(WebTexts::programTitle());
+    QCoreApplication::setOrganizationName(QStringLiteral("Marrowfell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(CANDLEWATCHER_VERSION_MAJOR)
+                                                .arg(CANDLEWATCHER_VERSION_MINOR)
+                                                .arg(CANDLEWATCHER_VERSION_PATCH));
+}
+
 int candlewatcherMain(int argc, char** argv)
 {
+    programIdentitySet();
+    return trayProgramMain(argc, argv);
+}
+
+int trayProgramMain(int argc, char** argv)
+{
     QApplication app(argc, argv);
-    app.setApplicationName(WebTexts::programTitle());
-    app.setOrganizationName(QStringLiteral("Marrowfell"));
-    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                  .arg(CANDLEWATCHER_VERSION_MAJOR)
-                                  .arg(CANDLEWATCHER_VERSION_MINOR)
-                                  .arg(CANDLEWATCHER_VERSION_PATCH));
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
 
-    BirthdayStore store(databaseDefine());
+    const QString dataPath = databaseDefine();
+    // Before any window, tray icon or check: a second start only shows the first copy.
+    SingleInstance instance(dataPath);
+    switch (instance.start()) {
+    case SingleInstance::Role::HandedOver:
+        return 0;
+    case SingleInstance::Role::Unanswered:
+        std::fprintf(stderr, "candlewatcher: %s\n", qPrintable(instance.errorString()));
+        return 1;
+    case SingleInstance::Role::Alone:
+    case SingleInstance::Role::Primary:
+        if (!instance.errorString().isEmpty())
+            qWarning("candlewatcher: %s", qPrintable(instance.errorString()));
+        break;
+    }
+
+    BirthdayStore store(dataPath);
     SettingsStore settings;
     Clock clock;
     CandlewatcherApp candlewatcher(store, settings, clock);
+    // A later start asks for the window, as a click on the tray icon does.
+    QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher.mainWindow(),
+                     &MainWindow::showFromTray);
     QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     // Logging off or shutting down unloads without a question, as a terminating signal does.
