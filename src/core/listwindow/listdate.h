@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/textconv.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -20,7 +22,7 @@ public:
     QString columnText(const QString& storedDate) const;
 
 private:
-    QLocale m_locale;
+    TextConv::DateReader m_reader;
     QString m_separator;
 };
 

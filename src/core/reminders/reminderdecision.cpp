@@ -21,18 +21,17 @@ struct Classification
 Classification classify(QDate date, bool recurs, qint64 notify, QDate today, LeapDayRule rule)
 {
     Classification result;
-    result.years = today.year() - date.year();
     const std::optional<Occurrence> next = nextOccurrence(date, recurs, today, rule);
     if (!next)
         return result;
-    // A stored date still ahead counts its years from this year (0 or less); an anniversary,
-    // the age it brings.
-    if (!next->stored)
-        result.years = next->years;
     if (next->days >= 1 && next->days <= notify)
         result.listing = Listing::Soon;
     else if (next->days == 0)
         result.listing = Listing::Today;
+    // A stored date still ahead counts its years from this year (0 or less); an anniversary,
+    // the age it brings. Only entries show them, and working out a year takes time.
+    if (result.listing != Listing::None)
+        result.years = next->stored ? today.year() - date.year() : next->years;
     return result;
 }
 
@@ -80,10 +79,10 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
     const QDate today = now.date();
     const QTime alertTime = TextConv::textToTime(settings.alertTime, locale).value_or(QTime(9, 0));
     const bool alertTimeReached = now.time() >= alertTime;
+    const TextConv::DateReader dates(locale);
 
     for (const BirthdayRecord& record : records) {
-        const std::optional<QDate> date =
-            TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+        const std::optional<QDate> date = dates.read(record.value(BirthdayRecord::Date));
         const std::optional<int> notify =
             TextConv::textToWhole(record.value(BirthdayRecord::Notify), -32768, 32767, locale);
         if (!date || !notify) {
@@ -110,7 +109,7 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
         const QString& lastDateText = record.value(BirthdayRecord::LastDate);
         bool handledToday = false;
         if (!lastDateText.isEmpty()) {
-            const std::optional<QDate> lastDate = TextConv::textToDate(lastDateText, locale);
+            const std::optional<QDate> lastDate = dates.read(lastDateText);
             if (!lastDate) {
                 ++decision.skippedRecords;
                 continue;

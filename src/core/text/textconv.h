@@ -3,10 +3,12 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QTime>
 
 #include <limits>
 #include <optional>
+#include <vector>
 
 // Conversions between dates, times, numbers and the texts the program stores and shows. The
 // locale defaults to the user's; tests pass one of their own.
@@ -19,6 +21,30 @@ QString shortDateFormat(const QLocale& locale = QLocale());
 // The user's short form with a four-digit year, then ISO yyyy-MM-dd, then the locale's own
 // short form. Anything else is std::nullopt, never a wrong date.
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
+// textToDate for many texts in one locale: the locale's short form is looked up once, not once
+// a date (the list and the check read every stored date).
+class DateReader
+{
+public:
+    explicit DateReader(const QLocale& locale = QLocale());
+    std::optional<QDate> read(const QString& text) const;
+
+private:
+    // A field of the short form (d, dd, M, MM, MMM, yyyy) or one separator character.
+    struct Part
+    {
+        enum Kind : quint8 { Day, Month, Year, MonthName, Separator } kind;
+        quint8 least; // digits
+        quint8 most;
+        char16_t separator;
+    };
+    QDate partsRead(QStringView text) const;
+
+    QLocale m_locale;
+    QString m_format;
+    std::vector<Part> m_parts;
+    QStringList m_monthNames; // when the form has short month names
+};
 
 // The user's long time form, with seconds.
 QString timeToText(QTime time, const QLocale& locale = QLocale());

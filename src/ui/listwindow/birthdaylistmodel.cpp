@@ -17,11 +17,15 @@ int BirthdayListModel::recordKeyOf(const QString& itemKey)
 void BirthdayListModel::sortRows(QList<Row>& rows) const
 {
     const bool byDate = m_sortColumn == ListArrange::Date;
-    std::stable_sort(rows.begin(), rows.end(), [byDate](const Row& a, const Row& b) {
-        const QString& left = byDate ? a.dateText : a.name();
-        const QString& right = byDate ? b.dateText : b.name();
-        return QString::compare(left, right, Qt::CaseInsensitive) < 0;
-    });
+    QList<QStringView> texts;
+    texts.reserve(rows.size());
+    for (const Row& row : rows)
+        texts.append(byDate ? row.dateText : row.name());
+    QList<Row> sorted;
+    sorted.reserve(rows.size());
+    for (const qsizetype index : ListViewModes::sortedOrder(texts))
+        sorted.append(std::move(rows[index]));
+    rows = std::move(sorted);
 }
 
 void BirthdayListModel::setRows(QList<Row> rows)
