@@ -92,6 +92,17 @@ QByteArray cellBytes(int slot, int key, const QByteArray& value)
     return cell;
 }
 
+// fieldSize of slots 0 to 6, a byte each, slot 0 lowest. Where the next cell starts is known
+// only from this one's slot byte, so the walk waits on every step: a shift is quicker than a
+// second load from the table.
+constexpr quint64 packedSizes = [] {
+    quint64 packed = 0;
+    for (int slot = fieldCount - 1; slot >= 0; --slot)
+        packed = packed << 8 | quint64(fieldSizes[size_t(slot)]);
+    return packed;
+}();
+static_assert(fieldCount <= 8 && fieldSizes[0] <= 0xFF);
+
 // Walks the cells of a file read into memory. Stops at the end or at a final cell cut short
 // (its bytes are left alone).
 class CellWalker
@@ -105,13 +116,12 @@ public:
         if (left < cellHeadSize)
             return false;
         const char* cell = m_data.data() + m_pos;
-        // Where the next cell starts is known only from this one's slot byte, so the walk waits
-        // on every load; fetching ahead keeps the coming bytes close.
+        // Fetching ahead keeps the coming cells close.
 #if defined(__GNUC__)
         __builtin_prefetch(cell + 1024);
 #endif
         const int slot = quint8(cell[0]);
-        const int size = fieldSize(slot);
+        const int size = slot < fieldCount ? int((packedSizes >> (8 * slot)) & 0xFF) : 0;
         if (left < cellHeadSize + size)
             return false;
         m_offset = m_pos;
@@ -122,21 +132,45 @@ public:
         return true;
     }
 
-    qint64 offset() const { return m_offset; }
-    int slot() const { return m_slot; }
-    quint8 flag() const { return m_flag; }
-    bool live() const { return m_flag != flagDeleted; }
+    qint64 offset() const
+    {
+        return m_offset;
+    }
+    int slot() const
+    {
+        return m_slot;
+    }
+    quint8 flag() const
+    {
+        return m_flag;
+    }
+    bool live() const
+    {
+        return m_flag != flagDeleted;
+    }
     // Decoded when asked: most cells of a churned file are deleted ones, passed over.
     int key() const
     {
         const char* key = m_data.data() + m_offset + 2;
         return quint8(key[0]) + quint8(key[1]) + quint8(key[2]) + quint8(key[3]) + quint8(key[4]);
     }
-    QByteArrayView cell() const { return m_data.sliced(m_offset, cellHeadSize + m_valueSize); }
-    QByteArrayView value() const { return m_data.sliced(m_offset + cellHeadSize, m_valueSize); }
+    QByteArrayView cell() const
+    {
+        return m_data.sliced(m_offset, cellHeadSize + m_valueSize);
+    }
+    QByteArrayView value() const
+    {
+        return m_data.sliced(m_offset + cellHeadSize, m_valueSize);
+    }
     // End of the last whole cell read so far; after the walk, where appends belong.
-    qint64 cellsEnd() const { return m_pos; }
-    qint64 fileSize() const { return m_data.size(); }
+    qint64 cellsEnd() const
+    {
+        return m_pos;
+    }
+    qint64 fileSize() const
+    {
+        return m_data.size();
+    }
 
 private:
     QByteArrayView m_data;
@@ -147,12 +181,12 @@ private:
     int m_valueSize = 0;
 };
 
-// The value of the cell at offset in data, or nothing for no cell (-1).
-QByteArrayView valueAt(const QByteArray& data, qsizetype offset)
+// The value of the cell of slot at offset in data, or nothing for no cell (-1).
+QByteArrayView valueAt(const QByteArray& data, qsizetype offset, int slot)
 {
     if (offset < 0)
         return {};
-    return QByteArrayView(data).sliced(offset + cellHeadSize, fieldSize(quint8(data[offset])));
+    return QByteArrayView(data).sliced(offset + cellHeadSize, fieldSize(slot));
 }
 
 bool syncToDisk(QFile& file)
@@ -230,7 +264,7 @@ bool recordIs(const QByteArray& data, const RecordCells& cells, const BirthdayRe
     if (!cells.listed)
         return false;
     for (int slot = 0; slot < fieldCount; ++slot) {
-        if (BirthdayStore::valueDecode(valueAt(data, cells.last[size_t(slot)])) !=
+        if (BirthdayStore::valueDecode(valueAt(data, cells.last[size_t(slot)], slot)) !=
             expected.values[size_t(slot)])
             return false;
     }
@@ -648,7 +682,7 @@ std::optional<BirthdayRecord> BirthdayStore::recordRead(int key)
             cells[size_t(walker.slot())] = walker.offset();
     }
     for (int slot = 0; slot < fieldCount; ++slot)
-        record.values[size_t(slot)] = valueDecode(valueAt(data, cells[size_t(slot)]));
+        record.values[size_t(slot)] = valueDecode(valueAt(data, cells[size_t(slot)], slot));
     return record;
 }
 
@@ -677,14 +711,13 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
             keys.append(key);
         cells[size_t(key)][size_t(walker.slot())] = walker.offset();
     }
-    records.reserve(keys.size());
-    for (int key : keys) {
-        BirthdayRecord record;
-        record.key = key;
+    records.resize(keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        BirthdayRecord& record = records[i];
+        record.key = keys[i];
         for (int slot = 0; slot < fieldCount; ++slot)
             record.values[size_t(slot)] =
-                valueDecode(valueAt(data, cells[size_t(key)][size_t(slot)]));
-        records.append(std::move(record));
+                valueDecode(valueAt(data, cells[size_t(record.key)][size_t(slot)], slot));
     }
     return records;
 }

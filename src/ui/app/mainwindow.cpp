@@ -351,53 +351,57 @@ void MainWindow::controlsArrange()
 
 void MainWindow::birthdaysRefresh()
 {
-    // One read serves the list and the check.
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
-    rowsSet(records.value_or(QList<BirthdayRecord>()), false);
+    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
     if (!records) {
+        rowsSet({}, m_store.fileState(), false);
         m_prompt.failure(QStringLiteral("The birthdays list could not be read."),
                          m_store.errorString());
         return;
     }
-    recordsCheck(*records, false);
+    recordsCheck(std::move(*records), false, ListFill::Anew);
 }
 
-void MainWindow::rowsSet(const QList<BirthdayRecord>& records, bool keepSelection)
+void MainWindow::rowsSet(QList<BirthdayRecord> records, const BirthdayStore::FileState& state,
+                         bool keepSelection)
 {
-    m_listState = m_store.fileState();
+    m_listState = state;
     QList<BirthdayListModel::Row> rows;
     rows.reserve(records.size());
     const ListDate::ColumnFormat format;
-    for (const BirthdayRecord& record : records)
-        rows.append({record, format.columnText(record.value(BirthdayRecord::Date))});
+    for (BirthdayRecord& record : records) {
+        QString dateText = format.columnText(record.value(BirthdayRecord::Date));
+        rows.append({std::move(record), std::move(dateText)});
+    }
     if (keepSelection)
         m_list->rowsReplace(std::move(rows));
     else
         m_list->model()->setRows(std::move(rows));
 }
 
-void MainWindow::recordsCheck(const QList<BirthdayRecord>& records, bool forceShow)
+void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
 {
-    const BirthdayStore::FileState read = m_store.fileState();
+    // One read serves the check and the list. The check goes first, so the rows can take the
+    // records over rather than copy them; nothing runs in between, so the user sees the same.
+    BirthdayStore::FileState read = m_store.fileState();
     m_runner->ReminderCheck(records, forceShow);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
-        if (const std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll())
-            rowsSet(*again, true);
+        if (std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll()) {
+            records = std::move(*again);
+            read = m_store.fileState();
+        }
     }
+    if (fill == ListFill::Anew || read != m_listState)
+        rowsSet(std::move(records), read, fill == ListFill::Follow);
 }
 
 void MainWindow::ReminderCheck(bool forceShow)
 {
-    // Silent, as the check is. When another program changed the file since the list read it,
-    // the list follows, keeping the selection on the events it still shows.
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
-    if (!records)
-        return;
-    if (m_store.fileState() != m_listState)
-        rowsSet(*records, true);
-    recordsCheck(*records, forceShow);
+    // Silent, as the check is.
+    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (records)
+        recordsCheck(std::move(*records), forceShow, ListFill::Follow);
 }
 
 void MainWindow::birthdaysFollow()

@@ -115,10 +115,15 @@ private:
     void formUnload(UnloadReason reason);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
-    // The list's rows from records just read; remembers the file's state they reflect.
-    void rowsSet(const QList<BirthdayRecord>& records, bool keepSelection);
-    // The reminder check on records just read for the list.
-    void recordsCheck(const QList<BirthdayRecord>& records, bool forceShow);
+    // The list's rows from records read when the file was in state.
+    void rowsSet(QList<BirthdayRecord> records, const BirthdayStore::FileState& state,
+                 bool keepSelection);
+    // What the list does with records just read: fill anew, the selection gone (as after any
+    // refresh), or follow the file when someone else changed it, keeping the selection on the
+    // events it still shows.
+    enum class ListFill { Anew, Follow };
+    // The reminder check on records just read, and the list from them.
+    void recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
