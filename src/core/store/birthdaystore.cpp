@@ -368,6 +368,8 @@ QString BirthdayStore::valueDecode(QByteArrayView bytes)
     // Values are mostly plain ASCII padded with NULs: those need no decoder and no copy. The
     // padding is found with the C library's own (vectorised) search and compare: names are
     // short, and their padding was most of the time a list read took.
+    if (bytes.isEmpty())
+        return QString();
     static const char zeros[256] = {};
     const auto nul = static_cast<const char*>(std::memchr(bytes.data(), 0, size_t(bytes.size())));
     qsizetype end = nul ? nul - bytes.data() : bytes.size();

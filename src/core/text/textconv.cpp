@@ -166,6 +166,8 @@ std::optional<QTime> textToTime(const QString& text, const QLocale& locale)
             digits = (i == 0 || parts[i].size() == 2) && !parts[i].isEmpty();
             for (const QChar c : parts[i]) {
                 digits = digits && c >= u'0' && c <= u'9';
+                if (!digits)
+                    break;
                 fields[i] = fields[i] * 10 + (c.unicode() - u'0');
             }
         }
@@ -207,7 +209,9 @@ std::optional<int> textToWhole(const QString& text, int min, int max, const QLoc
         int value = 0;
         bool digits = true;
         for (const QChar c : text) {
-            digits = digits && c >= u'0' && c <= u'9';
+            digits = c >= u'0' && c <= u'9';
+            if (!digits)
+                break;
             value = value * 10 + (c.unicode() - u'0');
         }
         if (digits)
