@@ -1,8 +1,7 @@
 // Two running copies of the program add, delete and compact records in the same data file at
 // the same time, and count in one shared record. Afterwards every record either copy still
 // holds is there exactly once, whole, no deleted one came back, no count was lost, and the file
-// walks cell by cell to its end. A copy whose list is out of date changes nothing it did not
-// see.
+// walks cell by cell to its end. A copy with a stale list changes nothing it did not see.
 
 #include "datafile.h"
 #include "stressrecord.h"
@@ -15,8 +14,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <array>
 
 class TestConcurrentCopies : public QObject
 {
@@ -128,7 +125,7 @@ void TestConcurrentCopies::twoCopies()
 void TestConcurrentCopies::staleListChangesNothing_data()
 {
     QTest::addColumn<QStringList>("otherCopy");
-    QTest::addColumn<int>("operation"); // 0 delete, 1 edit, 2 duplicate
+    QTest::addColumn<QString>("operation");
     QTest::addColumn<bool>("changed");
 
     const struct
@@ -144,17 +141,16 @@ void TestConcurrentCopies::staleListChangesNothing_data()
         {"another record changed", {"write:Name:0:Ann Smith"}, false},
     };
     for (const auto& other : others) {
-        for (int operation : {0, 1, 2})
-            QTest::addRow("%s, %s", other.what,
-                          std::array{"delete", "edit", "duplicate"}[operation])
-                << other.commands << operation << other.changed;
+        for (const char* operation : {"delete", "edit", "duplicate"})
+            QTest::addRow("%s, %s", other.what, operation)
+                << other.commands << QString::fromLatin1(operation) << other.changed;
     }
 }
 
 void TestConcurrentCopies::staleListChangesNothing()
 {
     QFETCH(QStringList, otherCopy);
-    QFETCH(int, operation);
+    QFETCH(QString, operation);
     QFETCH(bool, changed);
 
     QTemporaryDir dir;
@@ -173,9 +169,10 @@ void TestConcurrentCopies::staleListChangesNothing()
 
     BirthdayRecord edited = bob;
     edited.setValue(BirthdayRecord::Name, QStringLiteral("Robert"));
-    const BirthdayStore::Outcome outcome = operation == 0   ? store.recordDelete(bob)
-                                           : operation == 1 ? store.recordUpdate(bob, edited)
-                                                            : store.recordDuplicate(bob);
+    const BirthdayStore::Outcome outcome =
+        operation == QLatin1String("delete") ? store.recordDelete(bob)
+        : operation == QLatin1String("edit") ? store.recordUpdate(bob, edited)
+                                             : store.recordDuplicate(bob);
     QCOMPARE(outcome, changed ? BirthdayStore::Outcome::Changed : BirthdayStore::Outcome::Done);
     if (changed)
         QCOMPARE(readBytes(path), before);
