@@ -37,14 +37,6 @@ int BirthdayCommands::birthdaysSelectedCount() const
     return int(m_list.selectedRows().size());
 }
 
-int BirthdayCommands::birthdaySelectedKey() const
-{
-    const int row = m_list.currentRow();
-    const QString itemKey =
-        m_list.model()->index(row, 0).data(BirthdayListModel::ItemKeyRole).toString();
-    return BirthdayListModel::recordKeyOf(itemKey);
-}
-
 QString BirthdayCommands::itemText(int row) const
 {
     return m_list.model()->row(row).name();
@@ -82,12 +74,13 @@ void BirthdayCommands::birthdayEdit()
 {
     if (!birthdaysSelectedCheck())
         return;
+    // A copy: the list may follow the file while a message or the dialog is open.
+    const BirthdayRecord shown = m_list.model()->row(m_list.currentRow()).record;
     if (birthdaysSelectedCount() > 1) {
         m_prompt.inform(QMessageBox::Information,
                         QStringLiteral("Because you can only edit one birthay at a time, only the "
                                        "last one you selected will be displayed."));
     }
-    const BirthdayRecord& shown = m_list.model()->row(m_list.currentRow()).record;
     BirthdayDialog dialog(BirthdayDialog::Mode::Edit, shown, m_store, m_clock, m_help,
                           m_dialogParent);
     const int result = dialog.exec();
@@ -102,7 +95,7 @@ void BirthdayCommands::birthdaysDuplicate()
 {
     if (!birthdaysSelectedCheck())
         return;
-    recordsChange(QStringLiteral("\"%1\" could not be duplicated."),
+    recordsChange(selectedRecords(), QStringLiteral("\"%1\" could not be duplicated."),
                   QStringLiteral("it was not duplicated"),
                   QStringLiteral("they were not duplicated"),
                   [this](const BirthdayRecord& shown) { return m_store.recordDuplicate(shown); });
@@ -113,6 +106,9 @@ void BirthdayCommands::birthdaysDelete()
     if (!birthdaysSelectedCheck())
         return;
     const int count = birthdaysSelectedCount();
+    // Taken before the question: the list may follow the file while it is open, and the records
+    // asked about are the ones to delete, or to name as changed.
+    const QList<BirthdayRecord> shown = selectedRecords();
     if (m_settings.settingRead(QStringLiteral("DeleteConfirm"), QStringLiteral("1")) ==
         QLatin1String("1")) {
         const QString question =
@@ -126,29 +122,36 @@ void BirthdayCommands::birthdaysDelete()
             QMessageBox::Yes)
             return;
     }
-    recordsChange(QStringLiteral("\"%1\" could not be deleted."),
+    recordsChange(shown, QStringLiteral("\"%1\" could not be deleted."),
                   QStringLiteral("it was not deleted"), QStringLiteral("they were not deleted"),
                   [this](const BirthdayRecord& shown) { return m_store.recordDelete(shown); });
 }
 
+QList<BirthdayRecord> BirthdayCommands::selectedRecords() const
+{
+    QList<BirthdayRecord> records;
+    for (int row : m_list.selectedRows())
+        records.append(m_list.model()->row(row).record);
+    return records;
+}
+
 void BirthdayCommands::recordsChange(
-    const QString& failedText, const QString& oneNotDone, const QString& manyNotDone,
+    const QList<BirthdayRecord>& shown, const QString& failedText, const QString& oneNotDone,
+    const QString& manyNotDone,
     const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change)
 {
-    // Rows were taken before the first change; the list is rebuilt only afterwards. Each
-    // change acts on the record as the list shows it, and only while the file still holds it.
-    const QList<int> rows = m_list.selectedRows();
+    // The list is rebuilt only afterwards. Each change acts on the record as the list showed
+    // it, and only while the file still holds it.
     QStringList changedNames;
     QString failure;
     bool written = false;
-    for (int row : rows) {
-        const BirthdayRecord& shown = m_list.model()->row(row).record;
-        const BirthdayStore::Outcome outcome = change(shown);
+    for (const BirthdayRecord& record : shown) {
+        const QString& name = record.value(BirthdayRecord::Name);
+        const BirthdayStore::Outcome outcome = change(record);
         if (outcome == BirthdayStore::Outcome::Changed) {
-            changedNames << shown.value(BirthdayRecord::Name);
+            changedNames << name;
         } else if (outcome == BirthdayStore::Outcome::Failed) {
-            failure =
-                failedText.arg(itemText(row)) + QStringLiteral("\n\n") + m_store.errorString();
+            failure = failedText.arg(name) + QStringLiteral("\n\n") + m_store.errorString();
             break;
         } else {
             written = true;

@@ -26,8 +26,6 @@ public:
     // True when the list has items and a current item; otherwise tells the user why not.
     bool birthdaysSelectedCheck();
     int birthdaysSelectedCount() const;
-    // Record key of the current item.
-    int birthdaySelectedKey() const;
 
     void birthdayNew();
     void birthdayEdit();
@@ -40,11 +38,13 @@ signals:
 
 private:
     QString itemText(int row) const;
-    // Runs change on the record of every selected row, then tells the user in one message of
-    // the records another program changed meanwhile (which change left alone) and of a
-    // failure, which ends the run, and refreshes the list.
-    void recordsChange(const QString& failedText, const QString& oneNotDone,
-                       const QString& manyNotDone,
+    // The records of the selected rows, top to bottom, as the list shows them.
+    QList<BirthdayRecord> selectedRecords() const;
+    // Runs change on each record as shown, then tells the user in one message of the records
+    // another program changed meanwhile (which change left alone) and of a failure, which ends
+    // the run, and refreshes the list.
+    void recordsChange(const QList<BirthdayRecord>& shown, const QString& failedText,
+                       const QString& oneNotDone, const QString& manyNotDone,
                        const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change);
     // One message: these events were changed by another program, so notDone.
     void changedTell(const QStringList& names, const QString& notDone,
