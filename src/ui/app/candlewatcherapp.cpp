@@ -90,9 +90,10 @@ void CandlewatcherApp::start()
 {
     // Form_Load fills the list and runs the first check, so a notification may appear before
     // the icon does; whether a tray is there decides how it appears.
-    m_window->setTrayAvailable(m_tray->trayAvailable());
+    const bool trayAvailable = m_tray->trayAvailable();
+    m_window->setTrayAvailable(trayAvailable);
     m_window->formLoad();
-    if (trayIconAdd())
+    if (trayAvailable && trayIconAdd())
         return;
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);

@@ -33,6 +33,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -134,15 +135,21 @@ void MainWindow::controlsCreate()
     m_statusBar->addWidget(m_statusPanel, 1);
     setStatusBar(m_statusBar);
 
+    // The search field above the client area filters the list by name as the user types.
     // The client area: list and help panel are placed by controlsArrange, not by a layout.
-    m_client = new QWidget(this);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_search = new QLineEdit(central);
+    m_client = new QWidget(central);
     m_client->setObjectName(QStringLiteral("frmMainClient"));
     m_client->installEventFilter(this);
-    setCentralWidget(m_client);
+    column->addWidget(m_search);
+    column->addWidget(m_client, 1);
+    setCentralWidget(central);
     m_list = new BirthdayListView(m_client);
     m_list->model()->setIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
-    // The search field above the list filters it by name as the user types.
-    m_search = new QLineEdit(m_client);
     m_search->setObjectName(QStringLiteral("txtSearch"));
     m_search->setPlaceholderText(QStringLiteral("Search by name (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
@@ -407,14 +414,9 @@ void MainWindow::controlsArrange()
     in.listHeight = m_list->height() * twips;
     const ArrangeResult out = controlsArrangement(in);
 
-    // The toolbar sits above the client area already. The search field takes its height
-    // from the top of the list, across the list's width.
+    // The toolbar sits above the client area already.
     const int listTop = toPixels(out.listTop - toolbarHeight);
-    const int searchHeight = m_search->sizeHint().height();
-    const int listWidth = toPixels(out.listWidth);
-    m_search->setGeometry(m_list->x(), listTop, listWidth, searchHeight);
-    m_list->setGeometry(m_list->x(), listTop + searchHeight, listWidth,
-                        qMax(toPixels(out.listHeight) - searchHeight, 0));
+    m_list->setGeometry(m_list->x(), listTop, toPixels(out.listWidth), toPixels(out.listHeight));
     m_help->setGeometry(toPixels(out.helpLeft), listTop, m_help->width(), toPixels(out.helpHeight));
 }
 
