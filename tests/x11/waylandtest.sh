@@ -58,7 +58,8 @@ until_true 20 notified "Birthdays Due Today|Ada Lovelace ($(($(date +%Y) - 1990)
 until_true 5 notified "Candlewatcher Alert|Ada Lovelace|show,Show Candlewatcher|2|0" ||
     fail "the day's alert did not come as a notification that stays"
 grep -q '^ShowRemindersAs=' "$config" && fail "the automatic choice was written as a setting"
-grep -q '^NotifyDate=' "$config" || fail "the notification was not stamped"
+# Stamped once the service has answered, which may come a moment after it logged the call.
+until_true 5 grep -q '^NotifyDate=' "$config" || fail "the notification was not stamped"
 kill -TERM "$app" 2>/dev/null || fail "the program ended by itself"
 wait "$app"
 code=$?

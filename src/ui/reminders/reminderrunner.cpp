@@ -137,15 +137,17 @@ void ReminderRunner::ReminderCheck(bool forceShow)
         // The missed days: one notification, or their own heading in the alert dialog and
         // their lines in the notification window, which shows for them whatever its schedule.
         bool missedInWindow = false;
+        bool caughtUp = catchUpNow;
         if (!missed.isEmpty()) {
             QStringList entries;
             for (const MissedEvents::Missed& event : missed)
                 entries.append(event.entry);
             missedInWindow = !(notifications && notify({missedTitle, entries.join(u'\n'), true}));
-            if (missedInWindow)
-                missedShow(missed);
+            // Not taken and no window to stand in (a modal dialog is open): a later run tries.
+            if (missedInWindow && !missedShow(missed))
+                caughtUp = missedInWindow = false;
         }
-        if (catchUpNow) {
+        if (caughtUp) {
             m_catchUpPending = false;
             m_settings.settingWrite(QLatin1String(MissedEvents::settingName),
                                     MissedEvents::stampText(now));
