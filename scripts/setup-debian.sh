@@ -7,6 +7,10 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     # real X server tests: a virtual display, a window manager, a tray host, a clicker
     xvfb openbox trayer xdotool x11-utils
+    # desktop notifications over D-Bus, and the run under a Wayland compositor
+    dbus-daemon weston qt6-wayland
+    # the README's screenshot (scripts/screenshot.sh)
+    imagemagick
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev
 )

@@ -2,6 +2,8 @@
 
 #include "app/clock.h"
 #include "app/mainwindow.h"
+#include "platform/notifier.h"
+#include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
 #include "store/databasedefine.h"
@@ -37,19 +39,19 @@ extern "C" void termSignalHandler(int signal)
     errno = savedErrno;
 }
 
-QString trayTip()
-{
-    return QStringLiteral("Marrowfell ") + WebTexts::programTitle();
-}
-
 } // namespace
 
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
+      m_notifier(notifierCreate(m_tray.get())),
       m_window(std::make_unique<MainWindow>(store, settings, clock))
 {
     m_window->setTrayIcon(m_tray.get());
+    m_window->setNotifier(m_notifier.get());
+    // The check names the next event in the icon's tip.
+    connect(m_window->reminderRunner(), &ReminderRunner::trayTipChanged, m_tray.get(),
+            &TrayIcon::setTip);
     connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
     connect(m_window.get(), &MainWindow::unloaded, this, [this] {
         m_unloaded = true;
@@ -87,9 +89,11 @@ void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
 void CandlewatcherApp::start()
 {
     // Form_Load fills the list and runs the first check, so a notification may appear before
-    // the icon does.
+    // the icon does; whether a tray is there decides how it appears.
+    const bool trayAvailable = m_tray->trayAvailable();
+    m_window->setTrayAvailable(trayAvailable);
     m_window->formLoad();
-    if (trayIconAdd())
+    if (trayAvailable && trayIconAdd())
         return;
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);
@@ -102,7 +106,7 @@ void CandlewatcherApp::start()
 bool CandlewatcherApp::trayIconAdd()
 {
     if (!m_tray->trayIconAdd(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
-                             trayTip()))
+                             m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;

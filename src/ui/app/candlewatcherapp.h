@@ -9,6 +9,7 @@ class BirthdayStore;
 class SettingsStore;
 class Clock;
 class MainWindow;
+class Notifier;
 class TrayIcon;
 class QSocketNotifier;
 
@@ -59,6 +60,7 @@ private:
     void onTermSignal();
 
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<Notifier> m_notifier; // outlives the window, which uses it
     std::unique_ptr<MainWindow> m_window;
     QTimer m_trayRetry;
     int m_trayRetryLeft = 0;

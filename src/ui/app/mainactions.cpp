@@ -95,6 +95,8 @@ void MainActions::build(QMainWindow* window)
         checkItem(arrange, "mnuViewArrangeIconsName", QStringLiteral("By &Name"), true);
     mnuViewArrangeIconsDate =
         checkItem(arrange, "mnuViewArrangeIconsDate", QStringLiteral("By &Date"), false);
+    mnuViewArrangeIconsNextDate =
+        checkItem(arrange, "mnuViewArrangeIconsNextDate", QStringLiteral("By &Next Date"), false);
     mnuViewPreferences =
         item(view, "mnuViewPreferences", QStringLiteral("Preferences"), QKeySequence(Qt::Key_F12));
 
@@ -174,4 +176,9 @@ void MainActions::buildToolbar(QToolBar* toolbar)
 QList<QAction*> MainActions::viewModeActions() const
 {
     return {mnuViewLargeIcons, mnuViewSmallIcons, mnuViewList, mnuViewDetails};
+}
+
+QList<QAction*> MainActions::arrangeActions() const
+{
+    return {mnuViewArrangeIconsName, mnuViewArrangeIconsDate, mnuViewArrangeIconsNextDate};
 }

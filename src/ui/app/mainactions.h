@@ -29,6 +29,7 @@ struct MainActions
     QAction* mnuViewDetails = nullptr;
     QAction* mnuViewArrangeIconsName = nullptr;
     QAction* mnuViewArrangeIconsDate = nullptr;
+    QAction* mnuViewArrangeIconsNextDate = nullptr;
     QAction* mnuViewPreferences = nullptr;
     // Help
     QAction* mnuHelpInteractive = nullptr;
@@ -57,4 +58,6 @@ struct MainActions
     void buildToolbar(QToolBar* toolbar);
     // The four view mode items, in menu order.
     QList<QAction*> viewModeActions() const;
+    // The arrangement items, in the order of ListArrange.
+    QList<QAction*> arrangeActions() const;
 };

@@ -2,12 +2,14 @@
 
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
+#include "help/helphook.h"
+#include "help/helppanel.h"
 #include "listwindow/birthdaycommands.h"
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/controlsarrangement.h"
-#include "help/helphook.h"
-#include "help/helppanel.h"
 #include "listwindow/listdate.h"
+#include "platform/notifier.h"
+#include "reminders/nextevent.h"
 #include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
@@ -21,12 +23,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -68,7 +75,19 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_tmrCheck = new QTimer(this);
     m_tmrCheck->setObjectName(QStringLiteral("tmrCheck"));
     m_tmrCheck->setInterval(checkInterval);
-    connect(m_tmrCheck, &QTimer::timeout, this, [this] { ReminderCheck(false); });
+    // A new day changes the list's "Next" and "In" columns: the refresh ends in the check.
+    connect(m_tmrCheck, &QTimer::timeout, this, [this] {
+        if (m_listDay != m_clock.today())
+            birthdaysRefresh();
+        else
+            ReminderCheck(false);
+    });
+    m_runner->setWindowPlaceable([this] { return windowPlaceable(); });
+    connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
+        m_statusBar->showMessage(
+            QStringLiteral("No desktop notification service answered: reminders show in the "
+                           "Candlewatcher window."));
+    });
 
     m_layout = std::make_unique<WindowLayout>(
         m_settings,
@@ -116,13 +135,36 @@ void MainWindow::controlsCreate()
     m_statusBar->addWidget(m_statusPanel, 1);
     setStatusBar(m_statusBar);
 
+    // The search field above the client area filters the list by name as the user types.
     // The client area: list and help panel are placed by controlsArrange, not by a layout.
-    m_client = new QWidget(this);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_search = new QLineEdit(central);
+    m_client = new QWidget(central);
     m_client->setObjectName(QStringLiteral("frmMainClient"));
     m_client->installEventFilter(this);
-    setCentralWidget(m_client);
+    column->addWidget(m_search);
+    column->addWidget(m_client, 1);
+    setCentralWidget(central);
     m_list = new BirthdayListView(m_client);
     m_list->model()->setIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
+    m_search->setObjectName(QStringLiteral("txtSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Search by name (Ctrl+F)"));
+    m_search->setClearButtonEnabled(true);
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    setTabOrder(m_search, m_list->iconView());
+    setTabOrder(m_list->iconView(), m_list->detailsView());
+    for (QWidget* view :
+         {static_cast<QWidget*>(m_list->iconView()), static_cast<QWidget*>(m_list->detailsView())})
+        view->installEventFilter(this);
     m_help = new HelpPanel(m_client);
     m_help->resize(helpPanelWidth, m_help->height());
     m_help->hide();
@@ -130,7 +172,12 @@ void MainWindow::controlsCreate()
     connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::birthdayEdit);
     connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::popupShow);
     connect(m_list, &BirthdayListView::columnClicked, this, [this](int logicalIndex) {
-        arrangeChoose(logicalIndex == 0 ? ListArrange::Name : ListArrange::Date);
+        // "Next" and "In" sort by what is coming up; the age goes with the date.
+        const bool next = logicalIndex == BirthdayListModel::NextColumn ||
+                          logicalIndex == BirthdayListModel::InColumn;
+        arrangeChoose(logicalIndex == BirthdayListModel::NameColumn ? ListArrange::Name
+                      : next                                        ? ListArrange::NextDate
+                                                                    : ListArrange::Date);
     });
 }
 
@@ -159,6 +206,8 @@ void MainWindow::actionsConnect()
             [this] { arrangeChoose(ListArrange::Name); });
     connect(a.mnuViewArrangeIconsDate, &QAction::triggered, this,
             [this] { arrangeChoose(ListArrange::Date); });
+    connect(a.mnuViewArrangeIconsNextDate, &QAction::triggered, this,
+            [this] { arrangeChoose(ListArrange::NextDate); });
     for (QAction* item : {a.mnuViewPreferences, a.mnuSysTrayPreferences})
         connect(item, &QAction::triggered, this, &MainWindow::preferencesShow);
 
@@ -179,6 +228,7 @@ void MainWindow::helpHooksAdd()
     helpHook(m_list->iconView(), QStringLiteral("bdaylist"), sink);
     helpHook(m_list->detailsView(), QStringLiteral("bdaylist"), sink);
     helpHook(m_list->header(), QStringLiteral("bdaylist"), sink);
+    helpHook(m_search, QStringLiteral("bdaylist"), sink);
     helpHook(m_statusBar, QStringLiteral("statusbar"), sink);
     helpHook(m_toolbar, QStringLiteral("toolbar"), sink);
     helpHook(m_help, QStringLiteral("help"), sink);
@@ -209,6 +259,18 @@ void MainWindow::setTrayIcon(TrayIcon* tray)
 void MainWindow::setTrayAvailable(bool available)
 {
     m_trayAvailable = available;
+}
+
+void MainWindow::setNotifier(Notifier* notifier)
+{
+    m_runner->setNotifier(notifier);
+    if (notifier)
+        connect(notifier, &Notifier::showRequested, this, &MainWindow::showFromTray);
+}
+
+bool MainWindow::windowPlaceable() const
+{
+    return m_trayAvailable && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void MainWindow::showFromTray()
@@ -312,6 +374,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // Form_Resize: the client area changes with the window and with the bars.
     if (watched == m_client && event->type() == QEvent::Resize)
         controlsArrange();
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        // Escape in the search field clears it, and the whole list comes back.
+        if (watched == m_search && key == Qt::Key_Escape && !m_search->text().isEmpty()) {
+            m_search->clear();
+            return true;
+        }
+        // Return on a selected event edits it, as a double click does.
+        const bool inList = watched == m_list->iconView() || watched == m_list->detailsView();
+        if (enter && inList && m_list->currentRow() != -1) {
+            birthdayEdit();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -349,10 +426,15 @@ void MainWindow::birthdaysRefresh()
 {
     QList<BirthdayListModel::Row> rows;
     const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    m_listDay = m_clock.today();
+    const LeapDayRule leapDayRule = LeapDayRules::fromName(
+        m_settings.settingRead(QLatin1String(LeapDayRules::settingName), QString()));
     if (records) {
         for (const BirthdayRecord& record : *records) {
-            rows.append({record.key, record.value(BirthdayRecord::Name),
-                         ListDate::columnText(record.value(BirthdayRecord::Date))});
+            BirthdayListModel::Row row(record.key, record.value(BirthdayRecord::Name),
+                                       ListDate::columnText(record.value(BirthdayRecord::Date)));
+            row.setNext(nextEvent(record, m_listDay, leapDayRule));
+            rows.append(row);
         }
     }
     m_list->model()->setRows(rows);
@@ -395,8 +477,9 @@ void MainWindow::viewModeChoose(QAction* chosen)
 
 void MainWindow::arrangeChoose(ListArrange arrange)
 {
-    m_actions.mnuViewArrangeIconsName->setChecked(arrange == ListArrange::Name);
-    m_actions.mnuViewArrangeIconsDate->setChecked(arrange == ListArrange::Date);
+    const QList<QAction*> items = m_actions.arrangeActions();
+    for (int i = 0; i < items.size(); ++i)
+        items.at(i)->setChecked(i == int(arrange));
     m_list->setArrange(arrange);
 }
 
@@ -462,8 +545,10 @@ void MainWindow::preferencesShow()
 {
     if (modalAlreadyOpen())
         return;
-    PreferencesDialog dialog(m_settings, helpSink(), this);
-    dialog.exec();
+    PreferencesDialog dialog(m_settings, helpSink(), this, windowPlaceable());
+    // The leap-day rule moves the "Next" column; the check reads its settings itself.
+    if (dialog.exec() == QDialog::Accepted)
+        birthdaysRefresh();
 }
 
 void MainWindow::aboutShow()

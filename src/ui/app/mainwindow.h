@@ -5,6 +5,7 @@
 #include "listwindow/listviewmode.h"
 #include "listwindow/messageprompt.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -15,7 +16,9 @@ class BirthdayListView;
 class BirthdayStore;
 class Clock;
 class HelpPanel;
+class Notifier;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStatusBar;
 class QTimer;
@@ -46,6 +49,11 @@ public:
     void setTrayIcon(TrayIcon* tray);
     // Where the desktop has no tray, the close button minimises instead of hiding.
     void setTrayAvailable(bool available);
+    // Where desktop notifications go (and whose "Show Candlewatcher" shows this window).
+    void setNotifier(Notifier* notifier);
+    // Whether the reminder windows can be placed above a tray: not on Wayland, not without
+    // a tray. Decides whether reminders show as windows or notifications by default.
+    bool windowPlaceable() const;
 
     // Form_QueryUnload: true when the unload may go on (the user may be asked first).
     bool formQueryUnload(UnloadReason reason);
@@ -72,6 +80,7 @@ public:
     QToolBar* toolbar() const { return m_toolbar; }
     QStatusBar* objStatusBar() const { return m_statusBar; }
     QWidget* clientArea() const { return m_client; }
+    QLineEdit* searchField() const { return m_search; }
     QTimer* checkTimer() const { return m_tmrCheck; }
     ReminderRunner* reminderRunner() const { return m_runner; }
 
@@ -120,6 +129,7 @@ private:
     MessagePrompt m_prompt;
     QWidget* m_client = nullptr;
     BirthdayListView* m_list = nullptr;
+    QLineEdit* m_search = nullptr;
     HelpPanel* m_help = nullptr;
     QToolBar* m_toolbar = nullptr;
     QStatusBar* m_statusBar = nullptr;
@@ -130,6 +140,8 @@ private:
     std::unique_ptr<WindowLayout> m_layout;
     QPointer<TrayIcon> m_tray;
     bool m_trayAvailable = true;
+    // The day the list's "Next" and "In" columns were worked out for.
+    QDate m_listDay;
     bool m_unloaded = false;
     std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);
 };

@@ -100,13 +100,15 @@ void WindowLayout::layoutLoad()
         m_c.list->setViewMode(*mode);
     }
 
-    a.mnuViewArrangeIconsName->setChecked(false);
-    a.mnuViewArrangeIconsDate->setChecked(false);
-    const std::optional<ListArrange> arrange = ListViewModes::arrangeFromName(
-        m_settings.settingRead(QStringLiteral("ArrangeIcons"), QStringLiteral("Name")));
+    const QList<QAction*> arrangeItems = a.arrangeActions();
+    for (QAction* arrangeItem : arrangeItems)
+        arrangeItem->setChecked(false);
+    // A new user starts with what is coming up; a stored arrangement is honoured.
+    const QString arrangeName = m_settings.settingRead(QStringLiteral("ArrangeIcons"), QString());
+    const std::optional<ListArrange> arrange =
+        arrangeName.isEmpty() ? ListArrange::NextDate : ListViewModes::arrangeFromName(arrangeName);
     if (arrange) {
-        (*arrange == ListArrange::Name ? a.mnuViewArrangeIconsName : a.mnuViewArrangeIconsDate)
-            ->setChecked(true);
+        arrangeItems.at(int(*arrange))->setChecked(true);
         m_c.list->setArrange(*arrange);
     }
 
@@ -182,10 +184,14 @@ void WindowLayout::layoutSave()
         }
     }
 
-    if (a.mnuViewArrangeIconsName->isChecked())
-        m_settings.settingWrite(QStringLiteral("ArrangeIcons"), QStringLiteral("Name"));
-    else if (a.mnuViewArrangeIconsDate->isChecked())
-        m_settings.settingWrite(QStringLiteral("ArrangeIcons"), QStringLiteral("Date"));
+    const QList<QAction*> arrangeItems = a.arrangeActions();
+    for (int i = 0; i < arrangeItems.size(); ++i) {
+        if (arrangeItems.at(i)->isChecked()) {
+            m_settings.settingWrite(QStringLiteral("ArrangeIcons"),
+                                    ListViewModes::name(ListArrange(i)));
+            break;
+        }
+    }
 
     const Qt::WindowStates state = m_c.window->windowState();
     const int stateValue = state.testFlag(Qt::WindowMinimized)   ? 1

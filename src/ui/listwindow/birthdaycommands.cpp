@@ -103,8 +103,9 @@ void BirthdayCommands::birthdaysDelete()
                        : QStringLiteral("Are you sure you want to delete these %1 items "
                                         "permanently from your birthdays list?")
                              .arg(count);
-        if (m_prompt.ask(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes)
+        // No is the default: a slip of the Return key must not delete.
+        if (m_prompt.ask(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::No) != QMessageBox::Yes)
             return;
     }
     // Rows were taken before the first deletion; the list is rebuilt only afterwards.

@@ -44,6 +44,10 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     // Created 3000 and 1440 twips wide.
     columns->resizeSection(BirthdayListModel::NameColumn, 200);
     columns->resizeSection(BirthdayListModel::DateColumn, 96);
+    // What is coming up: 1200, 1200 and 600 twips.
+    columns->resizeSection(BirthdayListModel::NextColumn, 80);
+    columns->resizeSection(BirthdayListModel::InColumn, 80);
+    columns->resizeSection(BirthdayListModel::AgeColumn, 40);
 
     addWidget(m_iconView);
     addWidget(m_detailsView);

@@ -1,13 +1,14 @@
 #include "messageprompt.h"
 
 QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QString& text,
-                                               QMessageBox::StandardButtons buttons)
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton)
 {
     if (m_hook)
         return m_hook(icon, text, buttons);
     QMessageBox box(icon, QLatin1String(title), text, buttons, m_parent);
-    if (buttons.testFlag(QMessageBox::Yes))
-        box.setDefaultButton(QMessageBox::Yes);
+    if (buttons.testFlag(defaultButton))
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

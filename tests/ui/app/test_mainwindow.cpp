@@ -1,6 +1,6 @@
 #include "app/toolbaricons.h"
-#include "listwindow/birthdaylistview.h"
 #include "help/helppanel.h"
+#include "listwindow/birthdaylistview.h"
 #include "mainwindowfixture.h"
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -114,6 +115,7 @@ private slots:
     void dateColumn();
     void sortedAtEveryRefill();
     void refreshRunsReminderCheck();
+    void comingUpSearchAndReturn();
 
     void selectionChecks_data();
     void selectionChecks();
@@ -200,8 +202,9 @@ void TestMainWindow::menus_data()
     row("mnuViewSmallIcons", "&Small Icons", "", 0);
     row("mnuViewList", "&List", "", 0);
     row("mnuViewDetails", "&Details", "", 0);
-    row("mnuViewArrangeIconsName", "By &Name", "", 1);
+    row("mnuViewArrangeIconsName", "By &Name", "", 0);
     row("mnuViewArrangeIconsDate", "By &Date", "", 0);
+    row("mnuViewArrangeIconsNextDate", "By &Next Date", "", 1); // a new user's arrangement
     row("mnuViewPreferences", "Preferences", "F12", -1);
     row("mnuHelpInteractive", "Interactive Help", "F1", 0);
     row("mnuHelpAbout", "About Candlewatcher", "Ctrl+A", -1);
@@ -321,6 +324,7 @@ void TestMainWindow::dateColumn()
     MainWindowFixture f;
     QVERIFY(f.addRecord(QStringLiteral("Zed"), QDate(1970, 1, 1)) >= 0);
     QVERIFY(f.addRecord(QStringLiteral("Eve"), stored) >= 0);
+    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
     MainWindow& window = f.open();
     // A date that does not read leaves its record in the list all the same.
     QCOMPARE(column(window, 0), (QStringList{"Eve", "Zed"}));
@@ -333,6 +337,7 @@ void TestMainWindow::sortedAtEveryRefill()
     f.addRecord(QStringLiteral("carol"), QDate(2001, 1, 1));
     f.addRecord(QStringLiteral("Alice"), QDate(1999, 6, 1));
     f.addRecord(QStringLiteral("bert"), QDate(1999, 2, 1));
+    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
     MainWindow& window = f.open();
     QCOMPARE(column(window, 0), (QStringList{"Alice", "bert", "carol"}));
     window.actions().mnuViewArrangeIconsDate->trigger();
@@ -366,6 +371,41 @@ void TestMainWindow::refreshRunsReminderCheck()
     f.setSetting("QuitConfirm", QStringLiteral("0"));
     window.exitCommand();
     QTRY_VERIFY(!runner->notificationWindow() || !runner->notificationWindow()->isVisible());
+}
+
+void TestMainWindow::comingUpSearchAndReturn()
+{
+    MainWindowFixture f; // 1 March 2024
+    f.addRecord(QStringLiteral("Ann"), QDate(1996, 2, 29));
+    f.addRecord(QStringLiteral("Bob"), QDate(1990, 3, 2));
+    f.setSetting("LeapDayEvents", QStringLiteral("February28"));
+    MainWindow& window = f.open();
+    window.showFromTray();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(window.searchField()->hasFocus());
+    QTest::keyClicks(window.searchField(), "AN");
+    QCOMPARE(column(window, 0), QStringList{"Ann"});
+    QTest::keyClick(window.searchField(), Qt::Key_Escape);
+    QCOMPARE(column(window, 0), (QStringList{"Bob", "Ann"})); // by next date
+
+    // Return on a selected event edits it; with none selected it does nothing.
+    QWidget* view = window.listView()->iconView();
+    QTest::keyClick(view, Qt::Key_Return);
+    selectNames(window, {"Ann"});
+    const auto dialogClass = rejectNextModal();
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
+    QVERIFY(f.messages.isEmpty());
+
+    // 29 February kept on 28 February; a new day moves the "In" column at the next tick.
+    QCOMPARE(column(window, 2), (QStringList{"3/2/2024", "2/28/2025"}));
+    QCOMPARE(column(window, 3), (QStringList{"tomorrow", "in 364 days"}));
+    f.clock.setNow(f.clock.now().addDays(1));
+    window.checkTimer()->setInterval(1);
+    QTRY_COMPARE(column(window, 3), (QStringList{"today", "in 363 days"}));
 }
 
 void TestMainWindow::selectionChecks_data()
@@ -461,6 +501,7 @@ void TestMainWindow::duplicateTwo()
     f.addRecord(QStringLiteral("Cy"), QDate(1992, 3, 3));
     QVERIFY(f.store->fieldWrite(QStringLiteral("LastDate"), 2,
                                 TextConv::dateToText(QDate(2023, 3, 3))));
+    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
     MainWindow& window = f.open();
     selectNames(window, {"Cy", "Ann"});
     window.objToolbarButtonClick(QStringLiteral("duplicatebirthday"));
@@ -1032,6 +1073,17 @@ void TestMainWindow::realMessageBox()
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(!ended);
+
+    // A slip of the Return key on the delete question deletes nothing.
+    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
+    window.birthdaysRefresh();
+    selectNames(window, {"Ann"});
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    window.actions().mnuBirthdaysDelete->trigger();
+    QCOMPARE(liveKeys(*f.store).size(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,5 +1,5 @@
-#include "listwindow/birthdaylistview.h"
 #include "help/helppanel.h"
+#include "listwindow/birthdaylistview.h"
 #include "mainwindowfixture.h"
 
 #include <QGuiApplication>
@@ -48,7 +48,7 @@ void TestWindowLayout::firstCloseWritesAllValues()
     QVERIFY(a.mnuViewToolbarsStatus->isChecked() && !window.objStatusBar()->isHidden());
     QVERIFY(a.mnuViewLargeIcons->isChecked());
     QCOMPARE(window.listView()->viewMode(), ListViewMode::LargeIcons);
-    QVERIFY(a.mnuViewArrangeIconsName->isChecked() && !a.mnuViewArrangeIconsDate->isChecked());
+    QVERIFY(a.mnuViewArrangeIconsNextDate->isChecked() && !a.mnuViewArrangeIconsName->isChecked());
     QVERIFY(!a.mnuHelpInteractive->isChecked() && window.helpPanel()->isHidden());
     QCOMPARE(window.windowState(), Qt::WindowNoState);
 
@@ -61,10 +61,13 @@ void TestWindowLayout::firstCloseWritesAllValues()
                                "Column1Pos=1",
                                "Column2Width=1440",
                                "Column2Pos=2",
+                               "Column3Width=1200",
+                               "Column4Pos=4",
+                               "Column5Width=600",
                                "StatusBar=True",
                                "ToolBar=True",
                                "IconView=LargeIcons",
-                               "ArrangeIcons=Name",
+                               "ArrangeIcons=NextDate",
                                "WindowState=0",
                                QStringLiteral("WindowLeft=%1").arg(pos.x() * 15),
                                QStringLiteral("WindowTop=%1").arg(pos.y() * 15),
@@ -154,7 +157,7 @@ void TestWindowLayout::badValuesFallBack_data()
                                    << "0"
                                    << "1";
     QTest::newRow("position past the columns") << "Column2Pos"
-                                               << "3"
+                                               << "6"
                                                << "2";
     QTest::newRow("position not a number") << "Column2Pos"
                                            << "left"

@@ -1,5 +1,5 @@
-#include "listwindow/birthdaylistview.h"
 #include "help/helphook.h"
+#include "listwindow/birthdaylistview.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -29,6 +29,7 @@ private slots:
     void sortedByColumnText_data();
     void sortedByColumnText();
     void selectionFollowsResort();
+    void filterHidesAndDeselects();
     void currentItemIsLastSelected();
     void viewsShareSelection();
     void helpHookReachesViewports();
@@ -62,6 +63,8 @@ void TestBirthdayListView::sortedByColumnText_data()
         << int(ListArrange::Name) << QStringList{"abe", "Abe", "Bea", "cid", "Dot"};
     QTest::newRow("by date, no date first")
         << int(ListArrange::Date) << QStringList{"Bea", "cid", "abe", "Abe", "Dot"};
+    QTest::newRow("by next date, then name, none last")
+        << int(ListArrange::NextDate) << QStringList{"cid", "abe", "Abe", "Dot", "Bea"};
 }
 
 void TestBirthdayListView::sortedByColumnText()
@@ -71,11 +74,15 @@ void TestBirthdayListView::sortedByColumnText()
     BirthdayListModel model;
     model.setSortColumn(ListArrange(arrange));
     // Equal texts keep the order of the file.
-    model.setRows({{0, "Dot", "2001/01/01"},
-                   {1, "abe", "1999/05/05"},
-                   {2, "cid", "1950/12/31"},
-                   {3, "Abe", "1999/05/05"},
-                   {4, "Bea", ""}});
+    QList<Row> rows{{0, "Dot", "2001/01/01"},
+                    {1, "abe", "1999/05/05"},
+                    {2, "cid", "1950/12/31"},
+                    {3, "Abe", "1999/05/05"},
+                    {4, "Bea", ""}};
+    const qint64 nextDays[] = {40, 3, 0, 3, -1};
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i].nextDays = nextDays[i];
+    model.setRows(rows);
     QCOMPARE(names(model), order);
 }
 
@@ -91,6 +98,21 @@ void TestBirthdayListView::selectionFollowsResort()
     QCOMPARE(view.currentRow(), 1);
     QCOMPARE(view.selectedRows(), QList<int>{1});
     QCOMPARE(view.header()->sortIndicatorSection(), 1);
+}
+
+void TestBirthdayListView::filterHidesAndDeselects()
+{
+    BirthdayListView view;
+    view.model()->setRows({{0, "Ann", ""}, {1, "Bob", ""}, {2, "Joanna", ""}});
+    view.selectionModel()->select(view.model()->index(0, 0), QItemSelectionModel::Select);
+    view.selectionModel()->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
+    view.model()->setFilter("JO");
+    // Ann is hidden and no longer selected: no command may act on it unseen.
+    QCOMPARE(names(*view.model()), QStringList{"Joanna"});
+    QCOMPARE(view.selectedRows(), QList<int>{0});
+    QCOMPARE(view.model()->row(view.currentRow()).key, 2);
+    view.model()->setFilter("");
+    QCOMPARE(view.itemCount(), 3);
 }
 
 void TestBirthdayListView::currentItemIsLastSelected()
