@@ -59,7 +59,6 @@ void ReminderRunner::ReminderCheck(bool forceShow)
 
         const ReminderDecision decision =
             reminderDecide(*records, now, forceShow, m_firstCheckDone, settings);
-        m_firstCheckDone = decision.firstCheckDone;
 
         if (m_unstampedDay != today) {
             m_unstampedDay = today;
@@ -78,8 +77,10 @@ void ReminderRunner::ReminderCheck(bool forceShow)
                 m_unstamped.insert(alert.key, alert.name);
         }
 
-        // The stamps say when the window was last seen, so they are written only once it was.
+        // The stamps and the first showing say when the window was last seen, so they count
+        // only once it was: a modal dialog in the way loses nothing.
         if (decision.show && notificationShow(decision.soonText(), decision.todayText())) {
+            m_firstCheckDone = decision.firstCheckDone;
             m_settings.settingWrite(QStringLiteral("NotifyTime"), TextConv::timeToText(now.time()));
             m_settings.settingWrite(QStringLiteral("NotifyDate"), todayText);
         }
