@@ -38,8 +38,10 @@ int main(int argc, char** argv)
                 return 1;
             }
     }
-    if (args.size() > 2)
+    if (args.size() > 2) {
+        QTextStream(stdout) << QFileInfo(args[1]).size() << "\n";
         return 0;
+    }
     const QDate notDue = QDate::currentDate().addMonths(6);
     const bool written =
         store.fieldWrite("Name", 0, "Ada Lovelace") &&

@@ -13,6 +13,8 @@
 #   sigterm         SIGTERM ends it the same way, without a question
 #   late_tray       with no tray at start the window is shown and its close button minimises;
 #                   once a tray appears the icon is added and the close button hides again
+#   notification_close  an event due today shows the notification window at start; a click on
+#                   the left of its "close" closes it at once
 #
 # Exits 0 on success, 1 on failure, 77 (skip) when the X server or a tool is missing.
 set -u
@@ -229,7 +231,9 @@ config=$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf
 
 seeded_size=0
 if [ "$scenario" != tray_click ]; then
-    seeded_size=$("$seed" "$datafile") || fail "could not prepare the data file"
+    due=()
+    [ "$scenario" = notification_close ] && due=("Grace Hopper|2000|0|1|3|1")
+    seeded_size=$("$seed" "$datafile" "${due[@]}") || fail "could not prepare the data file"
 fi
 
 "$work/app/candlewatcher" >"$work/app.log" 2>&1 &
@@ -320,6 +324,18 @@ late_tray)
     press_close "$window"
     until_true 10 main_window_hidden || fail "with the late tray the close button did not hide"
     app_running || fail "with the late tray the close button ended the program"
+    ;;
+notification_close)
+    # The notification window is titled "Candlewatcher" as the question is. "close" ends 120
+    # twips (8 px) from its right edge; the click lands on the word's first letters, where the
+    # title label once lay over it.
+    until_true 10 question_shown || fail "the notification window did not show at start"
+    shown=$(date +%s)
+    box=$(question_box)
+    size=$(window_state "$box")
+    xdotool mousemove --window "$box" $((${size%%x*} - 30)) 10 click 1
+    until_true 3 question_gone || fail "a click on \"close\" left the notification window open"
+    [ $(($(date +%s) - shown)) -lt 8 ] || fail "the window went only by its own 10 s timer"
     ;;
 sigterm)
     kill -TERM "$app"

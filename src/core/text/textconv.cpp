@@ -1,5 +1,8 @@
 #include "textconv.h"
 
+#include "store/birthdayrecord.h"
+#include "store/fieldtable.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -16,7 +19,13 @@ QString shortDateFormat(const QLocale& locale)
 
 QString dateToText(QDate date, const QLocale& locale)
 {
-    return locale.toString(date, shortDateFormat(locale));
+    // Some locales' own form does not read back (digits or separators Qt's reader does not
+    // take), or takes more bytes than the data file's date fields hold; ISO always does both.
+    const QString text = locale.toString(date, shortDateFormat(locale));
+    if (text.toUtf8().size() <= FieldTable::fieldSize(BirthdayRecord::Date) &&
+        textToDate(text, locale) == date)
+        return text;
+    return date.toString(Qt::ISODate);
 }
 
 // The locale's short month names, kept for the last locale asked: looking one up costs more
@@ -34,13 +43,14 @@ static const QStringList& shortMonthNames(const QLocale& locale)
     return names;
 }
 
-// Reads a date whose format is numbers (d, dd, M, MM, yyyy), short month names and separators
-// without Qt's general parser, which costs tens of microseconds a call: the list and the
-// reminder check read every stored date. Anything it does not recognise goes on to the general
-// parser.
+// Reads a date whose format is numbers (d, dd, M, MM, yyyy, or yy for 1930 to 2029), short
+// month names and separators without Qt's general parser, which costs tens of microseconds a
+// call: the list and the reminder check read every stored date. Anything it does not recognise
+// goes on to the general parser.
 static QDate numericDate(QStringView text, QStringView format, const QLocale& locale)
 {
     int day = -1, month = -1, year = -1;
+    bool twoDigitYear = false;
     qsizetype t = 0;
     for (qsizetype f = 0; f < format.size();) {
         const QChar c = format[f];
@@ -72,10 +82,12 @@ static QDate numericDate(QStringView text, QStringView format, const QLocale& lo
                 field = &day;
             else if (c == u'M' && run <= 2)
                 field = &month;
-            else if (c == u'y' && run == 4)
-                field = &year, minDigits = maxDigits = 4;
-            else
-                return {}; // names of days or months, quotes, two-digit years
+            else if (c == u'y' && (run == 4 || run == 2)) {
+                field = &year;
+                minDigits = maxDigits = run;
+                twoDigitYear = run == 2;
+            } else
+                return {}; // names of days or months, quotes, other year widths
             if (run == 2)
                 minDigits = 2;
             int value = 0;
@@ -98,6 +110,8 @@ static QDate numericDate(QStringView text, QStringView format, const QLocale& lo
     }
     if (t != text.size() || day < 0 || month < 0 || year < 0)
         return {};
+    if (twoDigitYear)
+        year += year < 30 ? 2000 : 1900;
     return QDate(year, month, day);
 }
 
@@ -112,8 +126,17 @@ std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
         date = locale.toDate(trimmed, format);
     if (!date.isValid())
         date = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid())
-        date = locale.toDate(trimmed, QLocale::ShortFormat);
+    if (!date.isValid()) {
+        // Files of earlier versions may carry two-digit years: they mean 1930 to 2029.
+        const QString twoDigits =
+            QString(format).replace(QLatin1String("yyyy"), QLatin1String("yy"));
+        date = numericDate(trimmed, twoDigits, locale);
+        if (!date.isValid()) {
+            date = locale.toDate(trimmed, twoDigits);
+            if (date.isValid() && date.year() < 1930)
+                date = date.addYears(100);
+        }
+    }
     // Only years the four-digit form can write back: a year before 1 or after 9999 would not
     // read again in every locale.
     if (!date.isValid() || date.year() < 1 || date.year() > 9999)
@@ -133,7 +156,13 @@ static QString longTimeFormat(const QLocale& locale)
 
 QString timeToText(QTime time, const QLocale& locale)
 {
-    return locale.toString(time, longTimeFormat(locale));
+    // Where the locale's own form does not read back (some locales' afternoon or morning
+    // markers, digits Qt's reader does not take), the plain 24-hour form does.
+    const QString text = locale.toString(time, longTimeFormat(locale));
+    const QTime whole(time.hour(), time.minute(), time.second());
+    if (textToTime(text, locale) == whole)
+        return text;
+    return whole.toString(QStringLiteral("HH:mm:ss"));
 }
 
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale)

@@ -13,14 +13,16 @@
 namespace TextConv {
 
 // The user's short date form, always with a four-digit year (some locales' short forms carry
-// only two, which would lose the century).
+// only two, which would lose the century); ISO yyyy-MM-dd where that form would not read back
+// or would not fit the data file's date fields.
 QString dateToText(QDate date, const QLocale& locale = QLocale());
 QString shortDateFormat(const QLocale& locale = QLocale());
-// The user's short form with a four-digit year, then ISO yyyy-MM-dd, then the locale's own
-// short form. Anything else is std::nullopt, never a wrong date.
+// The user's short form with a four-digit year, then ISO yyyy-MM-dd, then the user's form with
+// a two-digit year, read as 1930 to 2029 (older files). Anything else is std::nullopt, never a
+// wrong date.
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
 
-// The user's long time form, with seconds.
+// The user's long time form, with seconds; HH:mm:ss where that form would not read back.
 QString timeToText(QTime time, const QLocale& locale = QLocale());
 // The long form, the short form, then HH:mm:ss and HH:mm ("09:00" always reads).
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale = QLocale());

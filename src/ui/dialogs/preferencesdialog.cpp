@@ -91,7 +91,13 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     m_optEveryHour->setObjectName(QStringLiteral("optEveryHour"));
     m_optEveryDay = new QRadioButton(QStringLiteral("E&very day"), grpNotification);
     m_optEveryDay->setObjectName(QStringLiteral("optEveryDay"));
-    m_optNone = new QRadioButton(QStringLiteral("Only when &Windows starts up"), grpNotification);
+    // Elsewhere the program need not start with the system: say what the choice means there.
+#ifdef Q_OS_WIN
+    const QString noneCaption = QStringLiteral("Only when &Windows starts up");
+#else
+    const QString noneCaption = QStringLiteral("Only when Candlewatcher &starts");
+#endif
+    m_optNone = new QRadioButton(noneCaption, grpNotification);
     m_optNone->setObjectName(QStringLiteral("optNone"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_optEveryHour);

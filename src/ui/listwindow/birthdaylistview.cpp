@@ -5,7 +5,29 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QTreeView>
+
+namespace {
+
+// Every item of the icon views fills one cell of the grid, whatever its name: under a large
+// icon the name wraps onto two lines and is cut after them, in the other views it is cut at
+// the cell's edge. So names never run into each other, and a refresh never changes how much
+// of them shows (without it the view sized every item like the first one).
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    explicit GridCellDelegate(QListView* view) : QStyledItemDelegate(view), m_view(view) {}
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return m_view->gridSize() - QSize(2, 2);
+    }
+
+private:
+    QListView* m_view;
+};
+
+} // namespace
 
 BirthdayListView::BirthdayListView(QWidget* parent)
     : QStackedWidget(parent), m_model(new BirthdayListModel(this)),
@@ -24,6 +46,8 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     m_iconView->setResizeMode(QListView::Adjust);
     m_iconView->setWrapping(true);
     m_iconView->setUniformItemSizes(true);
+    m_iconView->setItemDelegate(new GridCellDelegate(m_iconView));
+    m_iconView->setTextElideMode(Qt::ElideRight);
 
     m_detailsView->setModel(m_model);
     m_detailsView->setSelectionModel(m_selection);
@@ -116,7 +140,8 @@ void BirthdayListView::setViewMode(ListViewMode mode)
         m_iconView->setViewMode(QListView::IconMode);
         m_iconView->setFlow(QListView::LeftToRight);
         m_iconView->setIconSize(QSize(32, 32));
-        m_iconView->setGridSize(QSize(96, 64));
+        // The icon, two lines of the name and the style's margins around them.
+        m_iconView->setGridSize(QSize(96, 32 + 2 * m_iconView->fontMetrics().lineSpacing() + 10));
         m_iconView->setWordWrap(true);
         m_iconView->setSpacing(0);
         break;

@@ -79,7 +79,6 @@ void ReminderRunner::ReminderCheck(bool forceShow)
 
         const ReminderDecision decision =
             reminderDecide(*records, now, forceShow, m_firstCheckDone, settings);
-        m_firstCheckDone = decision.firstCheckDone;
 
         const QString tip = trayTipText(soonestEvent(*records, today, settings.leapDayRule));
         if (tip != m_trayTip) {
@@ -156,7 +155,8 @@ void ReminderRunner::ReminderCheck(bool forceShow)
                                     MissedEvents::stampText(now));
         }
 
-        // The stamps say when the window was last seen, so they are written only once it was.
+        // The stamps and the first showing say when the window was last seen, so they count
+        // only once it was: a modal dialog in the way loses nothing.
         bool shown = false;
         if (decision.show && notifications) {
             const bool dueToday = !decision.todayEntries.isEmpty();
@@ -170,6 +170,7 @@ void ReminderRunner::ReminderCheck(bool forceShow)
             shown = notificationShow(decision.soonText(), decision.todayText() + extra);
         }
         if (shown) {
+            m_firstCheckDone = decision.firstCheckDone;
             m_settings.settingWrite(QStringLiteral("NotifyTime"), TextConv::timeToText(now.time()));
             m_settings.settingWrite(QStringLiteral("NotifyDate"), todayText);
         }

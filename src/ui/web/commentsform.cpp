@@ -80,10 +80,12 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     m_cmdSend->setObjectName(QStringLiteral("cmdSend"));
     m_cmdClose = new QPushButton(QStringLiteral("Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    // Enter belongs to the text boxes; Escape presses Close through reject().
+    // No default button: Return belongs to the text boxes, and presses a button only when it
+    // has the focus (the event filter); Escape presses Close through reject().
     for (QPushButton* button : {m_cmdSend, m_cmdClose}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(93);
+        button->installEventFilter(this);
     }
     connect(m_cmdSend, &QPushButton::clicked, this, &CommentsForm::cmdSendClick);
     connect(m_cmdClose, &QPushButton::clicked, this, &CommentsForm::reject);
@@ -178,6 +180,13 @@ bool CommentsForm::eventFilter(QObject* watched, QEvent* event)
         if (m_lblIntroduction->minimumHeight() != height)
             m_lblIntroduction->setMinimumHeight(height);
     }
+    if ((watched == m_cmdSend || watched == m_cmdClose) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
     // Typed quotes would be turned into grave accents anyway; the comments box refuses them.
     if (watched == m_txtComments && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
@@ -224,8 +233,9 @@ void CommentsForm::sendFinished(bool accepted)
 
 void CommentsForm::controlsEnable(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_txtComments, m_txtSuggestions, m_cmdSend, m_cmdClose, m_chkDoNotDisplay})
+    // The display choice stays open: it was read before the request left.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_txtComments, m_txtSuggestions, m_cmdSend, m_cmdClose})
         control->setEnabled(enabled);
 }
 

@@ -15,8 +15,8 @@ class QPushButton;
 
 // frmComments: sends comments and suggestions to the maker's server, anonymously. The two
 // texts survive between openings in the Comments and Suggestions settings. While a request is
-// under way the form's controls are disabled and the form cannot be closed; the rest of the
-// program keeps running.
+// under way the text boxes and buttons are disabled and the form cannot be closed; the rest of
+// the program keeps running.
 class CommentsForm : public QDialog
 {
     Q_OBJECT

@@ -111,8 +111,26 @@ void TestPreferencesDialog::captionsAndControls()
              QStringLiteral("Show the Notification window:"));
     QCOMPARE(control<QRadioButton>("optEveryHour")->text(), QStringLiteral("Every &hour"));
     QCOMPARE(control<QRadioButton>("optEveryDay")->text(), QStringLiteral("E&very day"));
+#ifdef Q_OS_WIN
     QCOMPARE(control<QRadioButton>("optNone")->text(),
              QStringLiteral("Only when &Windows starts up"));
+#else
+    QCOMPARE(control<QRadioButton>("optNone")->text(),
+             QStringLiteral("Only when Candlewatcher &starts"));
+#endif
+    // Every access key leads to one control only.
+    QSet<QChar> keys;
+    int captions = 0;
+    for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+        const QString text = widget->property("text").toString();
+        const qsizetype amp = text.indexOf(u'&');
+        if (amp >= 0 && amp + 1 < text.size()) {
+            keys.insert(text.at(amp + 1).toLower());
+            ++captions;
+        }
+    }
+    QVERIFY(captions >= 6);
+    QCOMPARE(keys.size(), captions);
     QCOMPARE(control<QLabel>("lblAlerts")->text(),
              QStringLiteral("Show &alerts at the following time each day:"));
     QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("(24 hour clock)"));

@@ -33,6 +33,7 @@ private slots:
     void currentItemIsLastSelected();
     void viewsShareSelection();
     void helpHookReachesViewports();
+    void namesKeepTheirCells();
 };
 
 void TestBirthdayListView::itemKeys_data()
@@ -174,6 +175,36 @@ void TestBirthdayListView::helpHookReachesViewports()
     QTest::mouseMove(line, QPoint(3, 3));
     QCOMPARE(keys.last(), QStringLiteral("date"));
     QVERIFY(!keys.contains(QStringLiteral("never")));
+}
+
+void TestBirthdayListView::namesKeepTheirCells()
+{
+    BirthdayListView view;
+    view.resize(600, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QString longName = "Aaron Bartholomew Montgomery-Fitzgerald of Westminster Abbey";
+    for (ListViewMode mode : {ListViewMode::LargeIcons, ListViewMode::SmallIcons}) {
+        view.setViewMode(mode);
+        QListView* icons = view.iconView();
+        QSize itemSize;
+        // Whichever name comes first, every item gets the same room, inside its own cell.
+        for (const QList<Row>& rows : {QList<Row>{{0, "Ann", ""}, {1, "Christmas Day", ""}},
+                                       QList<Row>{{0, "Christmas Eve", ""}, {1, longName, ""}},
+                                       QList<Row>{{0, longName, ""}, {1, "Zed", ""}}}) {
+            view.model()->setRows(rows);
+            const QRect first = icons->visualRect(view.model()->index(0, 0));
+            const QRect second = icons->visualRect(view.model()->index(1, 0));
+            QCOMPARE(second.size(), first.size());
+            QCOMPARE(itemSize.isValid() ? itemSize : first.size(), first.size());
+            itemSize = first.size();
+            QVERIFY(!first.intersects(second));
+            QVERIFY(first.width() <= icons->gridSize().width());
+        }
+        // Large icons: the icon and two lines of the name.
+        if (mode == ListViewMode::LargeIcons)
+            QVERIFY(itemSize.height() >= 32 + 2 * icons->fontMetrics().lineSpacing());
+    }
 }
 
 QTEST_MAIN(TestBirthdayListView)

@@ -234,6 +234,15 @@ private slots:
         m_settings->settingWrite("NotifyEvery", "None");
         add(0, "Cid", QDate(1980, 5, 15));
         m_runner->setNotificationCloseInterval(50);
+        {
+            // A dialog in the way of the first showing does not use it up, even with the
+            // stamps of an earlier run of the program.
+            m_settings->settingWrite("NotifyTime", TextConv::timeToText(QTime(8, 0)));
+            m_settings->settingWrite("NotifyDate", TextConv::dateToText(QDate(2002, 5, 12)));
+            ModalDialog editor;
+            runAt(at(5, 12, 11, 59, 30));
+            QVERIFY(!m_runner->notificationWindow());
+        }
         runAt(at(5, 12, 12));
         QVERIFY(m_runner->notificationWindow());
         QTRY_VERIFY_WITH_TIMEOUT(!m_runner->notificationWindow(), 5000);

@@ -147,7 +147,7 @@ void TestCommentsForm::bothBoxesEmpty()
 {
     auto form = formMake();
     suggestions(form.get())->setFocus();
-    sendClick(form.get());
+    QTest::keyClick(child<QPushButton>(form.get(), "cmdSend"), Qt::Key_Return);
     QVERIFY(messagesWait(1));
     const MessageBoxCatcher::Message& message = m_catcher->messages().constFirst();
     QCOMPARE(message.icon, QMessageBox::Warning);
@@ -279,6 +279,7 @@ void TestCommentsForm::closingKeepsTypedTexts_data()
     QTest::newRow("Escape") << 1;
     QTest::newRow("close box") << 2;
     QTest::newRow("destroyed unclosed") << 3;
+    QTest::newRow("Return on Close") << 4;
 }
 
 void TestCommentsForm::closingKeepsTypedTexts()
@@ -294,6 +295,8 @@ void TestCommentsForm::closingKeepsTypedTexts()
             QTest::keyClick(form.get(), Qt::Key_Escape);
         else if (how == 2)
             form->close();
+        else if (how == 4)
+            QTest::keyClick(child<QPushButton>(form.get(), "cmdClose"), Qt::Key_Return);
         QVERIFY(how == 3 || !form->isVisible());
     }
     auto reopened = formMake();
@@ -317,6 +320,7 @@ void TestCommentsForm::controlsDisabledWhileSending()
     QCOMPARE(introLabel(form.get())->text(), waiting);
     for (const char* name : {"txtComments", "txtSuggestions", "cmdSend", "cmdClose"})
         QVERIFY2(!child<QWidget>(form.get(), name)->isEnabled(), name);
+    QVERIFY(child<QCheckBox>(form.get(), "chkDoNotDisplay")->isEnabled());
     QVERIFY(form->messageSender().isBusy());
 
     // The rest of the program keeps running meanwhile, and the form cannot be closed.
