@@ -2,11 +2,11 @@
 
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
+#include "help/helphook.h"
+#include "help/helppanel.h"
 #include "listwindow/birthdaycommands.h"
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/controlsarrangement.h"
-#include "help/helphook.h"
-#include "help/helppanel.h"
 #include "listwindow/listdate.h"
 #include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
@@ -192,6 +192,8 @@ void MainWindow::formLoad()
 {
     layoutLoad();
     birthdaysRefresh();
+    if (m_unloaded)
+        return; // ended while a message of the refresh was open
     setWindowTitle(QStringLiteral("Candlewatcher v") + TextConv::versionText());
     m_tmrCheck->start();
 }
@@ -263,22 +265,33 @@ void MainWindow::formUnload(UnloadReason reason)
         return;
     m_unloaded = true;
     m_tmrCheck->stop();
-    layoutSave();
-    if (!m_store.databaseCompact()) {
-        // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
-        // SIGTERM nobody may be there to answer a message box, which would hold up the end.
-        if (reason == UnloadReason::Exit)
-            m_prompt.failure(QStringLiteral("The data file could not be compacted."),
-                             m_store.errorString());
-        else
-            qWarning("Candlewatcher: the data file could not be compacted: %s",
-                     qPrintable(m_store.errorString()));
-    }
+    dataSave(reason == UnloadReason::Exit);
     if (m_tray)
         m_tray->trayIconRemove();
     m_runner->notificationUnload();
     hide();
     emit unloaded();
+}
+
+void MainWindow::dataCommit(bool interactive)
+{
+    if (!m_unloaded)
+        dataSave(interactive);
+}
+
+void MainWindow::dataSave(bool interactive)
+{
+    layoutSave();
+    if (m_store.databaseCompact())
+        return;
+    // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
+    // SIGTERM nobody may be there to answer a message box, which would hold up the end.
+    if (interactive)
+        m_prompt.failure(QStringLiteral("The data file could not be compacted."),
+                         m_store.errorString());
+    else
+        qWarning("Candlewatcher: the data file could not be compacted: %s",
+                 qPrintable(m_store.errorString()));
 }
 
 void MainWindow::exitCommand()
@@ -365,7 +378,8 @@ void MainWindow::birthdaysRefresh()
 
 void MainWindow::ReminderCheck(bool forceShow)
 {
-    m_runner->ReminderCheck(forceShow);
+    if (!m_unloaded)
+        m_runner->ReminderCheck(forceShow);
 }
 
 void MainWindow::popupShow(const QPoint& globalPos)
