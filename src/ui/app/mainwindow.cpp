@@ -24,6 +24,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -31,7 +32,7 @@
 namespace {
 
 constexpr int twips = WindowLayout::twipsPerPixel;
-// The inside of the window on a first start: 7230 x 5340 twips.
+// The inside of the window below the menu bar on a first start: 7230 x 5340 twips.
 constexpr QSize designSize(7230 / twips, 5340 / twips);
 // The help panel's width: 2700 twips.
 constexpr int helpPanelWidth = 2700 / twips;
@@ -76,7 +77,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     actionsConnect();
     helpHooksAdd();
-    resize(designSize);
+    resize(designSize + QSize(0, menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow()
