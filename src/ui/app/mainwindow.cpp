@@ -385,7 +385,7 @@ void MainWindow::ReminderCheck(bool forceShow)
 
 void MainWindow::popupShow(const QPoint& globalPos)
 {
-    m_actions.mnuPopup->popup(globalPos, m_actions.mnuPopupEdit);
+    m_actions.mnuPopup->popup(globalPos);
 }
 
 void MainWindow::helpUpdate(const QString& helpKey)
@@ -467,8 +467,9 @@ void MainWindow::specialEventsShow()
     if (modalAlreadyOpen())
         return;
     WellKnownDaysDialog dialog(m_store, helpSink(), this);
-    dialog.exec();
-    // The picker may have stored some of the events before it closed, whatever its result.
+    // Only OK stores events (some, when a write fails part way); Cancel changes nothing.
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     birthdaysRefresh();
     controlsArrange();
 }

@@ -1,6 +1,6 @@
 #include "app/toolbaricons.h"
-#include "listwindow/birthdaylistview.h"
 #include "help/helppanel.h"
+#include "listwindow/birthdaylistview.h"
 #include "mainwindowfixture.h"
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
@@ -348,8 +348,13 @@ void TestMainWindow::refreshRunsReminderCheck()
     QVERIFY(!runner->notificationWindow());
     QCOMPARE(f.setting("NotifyDate"), QString());
 
-    // Added today's event: the refresh that follows checks and notifies at once.
+    // Added today's event. Cancel in the special events picker refreshes nothing, so checks
+    // nothing; the refresh that follows checks and notifies at once.
     f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
+    const auto picker = rejectNextModal();
+    window.actions().mnuBirthdaysSpecialEvents->trigger();
+    QCOMPARE(*picker, QStringLiteral("WellKnownDaysDialog"));
+    QVERIFY(!runner->notificationWindow());
     window.birthdaysRefresh();
     QVERIFY(runner->notificationWindow());
     QVERIFY(runner->notificationWindow()->isVisible());
@@ -530,20 +535,27 @@ void TestMainWindow::rightClickOpensPopup()
     selectNames(window, {"Bob"});
     QWidget* viewport = window.listView()->detailsView()->viewport();
 
-    // On an item that is not selected: the menu opens, the selection stays.
-    const QRect annRect =
-        window.listView()->detailsView()->visualRect(window.listView()->model()->index(0, 0));
-    QTest::mouseClick(viewport, Qt::RightButton, {}, annRect.center());
+    // On an item that is not selected: it becomes the selection, and the menu opens with its
+    // corner at the pointer.
+    const QPoint ann = window.listView()
+                           ->detailsView()
+                           ->visualRect(window.listView()->model()->index(0, 0))
+                           .center();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, ann);
     QMenu* popup = window.actions().mnuPopup;
     QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+    QCOMPARE(popup->pos(), viewport->mapToGlobal(ann));
+    QCOMPARE(window.listView()->selectedRows(), QList<int>{0});
     popup->close();
 
-    // On empty space below the items, too.
-    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(10, viewport->height() - 5));
-    QTRY_VERIFY(popup->isVisible());
-    popup->close();
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+    // On one of the selected items, or on empty space below the items: the selection stays.
+    selectNames(window, {"Bob"});
+    for (const QPoint& at : {ann, QPoint(10, viewport->height() - 5)}) {
+        QTest::mouseClick(viewport, Qt::RightButton, {}, at);
+        QTRY_VERIFY(popup->isVisible());
+        popup->close();
+        QCOMPARE(window.listView()->selectedRows(), (QList<int>{0, 1}));
+    }
 }
 
 void TestMainWindow::doubleClickEdits()
