@@ -356,6 +356,7 @@ void TestBirthdayDialog::notifyValidation()
         QCOMPARE(answerer.texts(), QStringList{named ? notifyMessage : nameMessage});
         QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
         QCOMPARE(answerer.seen().first().icon, QMessageBox::Warning);
+        QCOMPARE(answerer.seen().first().format, Qt::PlainText);
         QVERIFY(dialog->isVisible());
         QTRY_COMPARE(focusControl(dialog.get()),
                      named ? QStringLiteral("txtNotifyDays") : QStringLiteral("txtName"));
