@@ -486,7 +486,7 @@ void MainWindow::aboutShow()
 {
     if (modalAlreadyOpen())
         return;
-    AboutDialog dialog(helpSink(), this);
+    AboutDialog dialog(this);
     dialog.exec();
 }
 
@@ -494,7 +494,7 @@ void MainWindow::commentsShow()
 {
     if (modalAlreadyOpen())
         return;
-    CommentsForm dialog(m_settings, helpSink(), this);
+    CommentsForm dialog(m_settings, this);
     dialog.exec();
 }
 
