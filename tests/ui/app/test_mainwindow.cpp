@@ -5,6 +5,14 @@
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
 
+#include "dialogs/birthdaydialog.h"
+#include "dialogs/preferencesdialog.h"
+#include "dialogs/wellknowndaysdialog.h"
+#include "reminders/alertdialog.h"
+#include "web/aboutdialog.h"
+#include "web/commentsform.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -147,6 +155,7 @@ private slots:
     void exitQuestion();
     void sessionEndUnloadsWithoutQuestion();
     void realMessageBox();
+    void accessibleNames();
 };
 
 void TestMainWindow::initTestCase()
@@ -1046,6 +1055,54 @@ void TestMainWindow::realMessageBox()
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(format, Qt::PlainText);
     QCOMPARE(liveKeys(*f.store), QList<int>{0});
+}
+
+// Every control a user can reach, by keyboard or mouse, tells assistive tools its name; those
+// without a caption take the one their label or frame gives them.
+void TestMainWindow::accessibleNames()
+{
+    MainWindowFixture f;
+    MainWindow& window = f.open();
+    window.showFromTray();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, 0, *f.store,
+                                                       f.clock, HelpSink()));
+    windows.push_back(std::make_unique<PreferencesDialog>(*f.settings, HelpSink()));
+    windows.push_back(std::make_unique<WellKnownDaysDialog>(*f.store, HelpSink()));
+    windows.push_back(std::make_unique<AboutDialog>());
+    windows.push_back(std::make_unique<CommentsForm>(*f.settings));
+    windows.push_back(std::make_unique<AlertDialog>());
+    windows.push_back(std::make_unique<NotificationWindow>());
+    QMap<QString, QString> names; // window/control: name
+    const auto namesRead = [&names](QWidget* top) {
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(top) || w->focusProxy() ||
+                (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
+                 w->cursor().shape() != Qt::PointingHandCursor))
+                continue;
+            auto* tool = qobject_cast<QToolButton*>(w);
+            const QString control = tool && tool->defaultAction()
+                                        ? tool->defaultAction()->objectName()
+                                        : w->objectName();
+            names.insert(top->objectName() + '/' + control,
+                         QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
+        }
+    };
+    for (QAction* view : {window.actions().mnuViewLargeIcons, window.actions().mnuViewDetails}) {
+        view->trigger();
+        namesRead(&window);
+    }
+    for (const auto& other : windows)
+        namesRead(other.get());
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
+    // Toolbar buttons and clickable labels count too.
+    QVERIFY(names.contains("frmMain/objToolbar_quit") &&
+            names.contains("frmNotification/lblClose"));
+    QCOMPARE(names.value("frmMain/lvwBirthdaysDetails"), QStringLiteral("Birthdays List"));
+    QCOMPARE(names.value("frmAlert/lstDue"), QStringLiteral("Birthdays Due Today"));
+    QVERIFY(names.value("frmSpecialEvents/lvwSpecialEvents").startsWith("Please select any dates"));
 }
 
 QTEST_MAIN(TestMainWindow)
