@@ -130,8 +130,10 @@ void CandlewatcherApp::sessionEnd()
 {
     if (m_unloaded)
         return;
+    // The exit's unload may be waiting on its failure message: the data is committed as far
+    // as it could be, and the end does not wait for an answer.
     if (m_window->isUnloaded())
-        finish(); // the exit's unload shows a failure; its data is committed as far as it can be
+        finish();
     else
         m_window->sessionEnd();
 }
