@@ -5,8 +5,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    # real X server tests: a virtual display, a window manager, a tray host, a clicker
-    xvfb openbox trayer xdotool x11-utils
+    # real X server tests: a virtual display, a window manager, a tray host, a clicker, and
+    # the session management library for a session manager of the tests' own
+    xvfb openbox trayer xdotool x11-utils libsm-dev
     # desktop notifications over D-Bus, and the run under a Wayland compositor
     dbus-daemon weston qt6-wayland
     # the README's screenshot (scripts/screenshot.sh)

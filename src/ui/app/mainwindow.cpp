@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -38,7 +39,7 @@
 namespace {
 
 constexpr int twips = WindowLayout::twipsPerPixel;
-// The inside of the window on a first start: 7230 x 5340 twips.
+// The inside of the window below the menu bar on a first start: 7230 x 5340 twips.
 constexpr QSize designSize(7230 / twips, 5340 / twips);
 // The help panel's width: 2700 twips.
 constexpr int helpPanelWidth = 2700 / twips;
@@ -95,7 +96,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     actionsConnect();
     helpHooksAdd();
-    resize(designSize);
+    resize(designSize + QSize(0, menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow()
@@ -153,6 +154,7 @@ void MainWindow::controlsCreate()
     m_search->setObjectName(QStringLiteral("txtSearch"));
     m_search->setPlaceholderText(QStringLiteral("Search by name (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(QStringLiteral("Search by name"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
@@ -242,6 +244,8 @@ void MainWindow::formLoad()
 {
     layoutLoad();
     birthdaysRefresh();
+    if (m_unloaded)
+        return; // ended while a message of the refresh was open
     setWindowTitle(QStringLiteral("Candlewatcher v") + TextConv::versionText());
     m_tmrCheck->start();
 }
@@ -325,22 +329,33 @@ void MainWindow::formUnload(UnloadReason reason)
         return;
     m_unloaded = true;
     m_tmrCheck->stop();
-    layoutSave();
-    if (!m_store.databaseCompact()) {
-        // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
-        // SIGTERM nobody may be there to answer a message box, which would hold up the end.
-        if (reason == UnloadReason::Exit)
-            m_prompt.failure(QStringLiteral("The data file could not be compacted."),
-                             m_store.errorString());
-        else
-            qWarning("Candlewatcher: the data file could not be compacted: %s",
-                     qPrintable(m_store.errorString()));
-    }
+    dataSave(reason == UnloadReason::Exit);
     if (m_tray)
         m_tray->trayIconRemove();
     m_runner->notificationUnload();
     hide();
     emit unloaded();
+}
+
+void MainWindow::dataCommit(bool interactive)
+{
+    if (!m_unloaded)
+        dataSave(interactive);
+}
+
+void MainWindow::dataSave(bool interactive)
+{
+    layoutSave();
+    if (m_store.databaseCompact())
+        return;
+    // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
+    // SIGTERM nobody may be there to answer a message box, which would hold up the end.
+    if (interactive)
+        m_prompt.failure(QStringLiteral("The data file could not be compacted."),
+                         m_store.errorString());
+    else
+        qWarning("Candlewatcher: the data file could not be compacted: %s",
+                 qPrintable(m_store.errorString()));
 }
 
 void MainWindow::exitCommand()
@@ -447,12 +462,13 @@ void MainWindow::birthdaysRefresh()
 
 void MainWindow::ReminderCheck(bool forceShow)
 {
-    m_runner->ReminderCheck(forceShow);
+    if (!m_unloaded)
+        m_runner->ReminderCheck(forceShow);
 }
 
 void MainWindow::popupShow(const QPoint& globalPos)
 {
-    m_actions.mnuPopup->popup(globalPos, m_actions.mnuPopupEdit);
+    m_actions.mnuPopup->popup(globalPos);
 }
 
 void MainWindow::helpUpdate(const QString& helpKey)
@@ -535,8 +551,9 @@ void MainWindow::specialEventsShow()
     if (modalAlreadyOpen())
         return;
     WellKnownDaysDialog dialog(m_store, helpSink(), this);
-    dialog.exec();
-    // The picker may have stored some of the events before it closed, whatever its result.
+    // Only OK stores events (some, when a write fails part way); Cancel changes nothing.
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     birthdaysRefresh();
     controlsArrange();
 }
@@ -555,7 +572,7 @@ void MainWindow::aboutShow()
 {
     if (modalAlreadyOpen())
         return;
-    AboutDialog dialog(helpSink(), this);
+    AboutDialog dialog(this);
     dialog.exec();
 }
 
@@ -563,7 +580,7 @@ void MainWindow::commentsShow()
 {
     if (modalAlreadyOpen())
         return;
-    CommentsForm dialog(m_settings, helpSink(), this);
+    CommentsForm dialog(m_settings, this);
     dialog.exec();
 }
 

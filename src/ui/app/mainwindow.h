@@ -57,6 +57,11 @@ public:
 
     // Form_QueryUnload: true when the unload may go on (the user may be asked first).
     bool formQueryUnload(UnloadReason reason);
+    // What the unload keeps: the layout saved, the data file compacted. Also at a save of the
+    // desktop session, after which the program goes on. Only an interactive commit shows a
+    // failure; otherwise nobody may be there to answer.
+    void dataCommit(bool interactive);
+    // From the start of Form_Unload on (a message of the unload may still be open).
     bool isUnloaded() const { return m_unloaded; }
 
     // The help panel shows the entry of this key (see HelpPanel::helpUpdate).
@@ -118,6 +123,7 @@ private:
     void popupShow(const QPoint& globalPos);
     // reason: a session end unloads without waiting for anyone to answer a message.
     void formUnload(UnloadReason reason);
+    void dataSave(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
 

@@ -37,6 +37,9 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     setObjectName(QStringLiteral("lvwBirthdays"));
     m_iconView->setObjectName(QStringLiteral("lvwBirthdaysIcons"));
     m_detailsView->setObjectName(QStringLiteral("lvwBirthdaysDetails"));
+    // What assistive tools call it: the title its help entry gives it.
+    for (QWidget* view : {static_cast<QWidget*>(m_iconView), static_cast<QWidget*>(m_detailsView)})
+        view->setAccessibleName(QStringLiteral("Birthdays List"));
 
     m_iconView->setModel(m_model);
     m_iconView->setSelectionModel(m_selection);
@@ -92,7 +95,7 @@ BirthdayListView::BirthdayListView(QWidget* parent)
 
 void BirthdayListView::watchRightClicks(QWidget* widget)
 {
-    // Our own handling of the right button: no platform context menu, and no selection change.
+    // Our own handling of the right button: no platform context menu.
     widget->setContextMenuPolicy(Qt::PreventContextMenu);
     widget->installEventFilter(this);
 }
@@ -101,8 +104,23 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        // As every desktop list does: an item that is not selected becomes the selection, so
+        // the menu's commands act on what was clicked; a selected one keeps the selection.
+        for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_iconView),
+                                        static_cast<QAbstractItemView*>(m_detailsView)}) {
+            const QModelIndex index = watched == view->viewport()
+                                          ? view->indexAt(mouse->position().toPoint())
+                                          : QModelIndex();
+            if (index.isValid() && !isRowChosen(index.row()))
+                m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+        }
+        return true;
+    }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton)

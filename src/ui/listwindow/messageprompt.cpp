@@ -7,6 +7,8 @@ QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QSt
     if (m_hook)
         return m_hook(icon, text, buttons);
     QMessageBox box(icon, QLatin1String(title), text, buttons, m_parent);
+    // Names and file errors are the user's text: "<b>Mum</b>" is shown as typed.
+    box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(defaultButton))
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());

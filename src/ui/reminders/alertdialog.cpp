@@ -36,6 +36,7 @@ AlertDialog::AlertDialog(QWidget* parent)
 
     m_lstDue = new QListWidget(m_grpDue);
     m_lstDue->setObjectName(QStringLiteral("lstDue"));
+    m_lstDue->setAccessibleName(m_grpDue->title()); // a list takes no name from its frame
     setTwipGeometry(m_lstDue, 780, 300, 5535, 1620);
 
     m_imgDue = new QLabel(m_grpDue);

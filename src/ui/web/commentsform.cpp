@@ -37,7 +37,7 @@ void textBoxSet(QPlainTextEdit* box, const QString& text)
 
 } // namespace
 
-CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidget* parent)
+CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_sender(this),
       m_serverUrl(QStringLiteral(CANDLEWATCHER_SERVER_URL))
 {
@@ -106,8 +106,6 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     layout->addLayout(checkRow);
     layout->addSpacing(4);
     layout->addLayout(buttonRow);
-
-    helpHook(m_cmdClose, QStringLiteral("close"), help);
 
     formLoad();
     resize(QSize(380, 470).expandedTo(minimumSizeHint()));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "help/helphook.h"
 #include "messagesender.h"
 
 #include <QDialog>
@@ -21,7 +20,8 @@ class CommentsForm : public QDialog
 {
     Q_OBJECT
 public:
-    CommentsForm(SettingsStore& settings, const HelpSink& help, QWidget* parent = nullptr);
+    // No control of the form feeds the help panel.
+    explicit CommentsForm(SettingsStore& settings, QWidget* parent = nullptr);
     // Keeps the texts even when the form goes without being closed (the program ending).
     ~CommentsForm() override;
 

@@ -5,6 +5,14 @@
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
 
+#include "dialogs/birthdaydialog.h"
+#include "dialogs/preferencesdialog.h"
+#include "dialogs/wellknowndaysdialog.h"
+#include "reminders/alertdialog.h"
+#include "web/aboutdialog.h"
+#include "web/commentsform.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
@@ -149,6 +157,7 @@ private slots:
     void exitQuestion();
     void sessionEndUnloadsWithoutQuestion();
     void realMessageBox();
+    void accessibleNames();
 };
 
 void TestMainWindow::initTestCase()
@@ -165,8 +174,6 @@ void TestMainWindow::loadState()
     window.formLoad();
     QCOMPARE(window.windowTitle(), QStringLiteral("Candlewatcher v2.00"));
     QVERIFY(!window.isVisible());
-    // 7230 x 5340 twips inside.
-    QCOMPARE(window.size(), QSize(482, 356));
     QTimer* timer = window.findChild<QTimer*>(QStringLiteral("tmrCheck"));
     QVERIFY(timer);
     QVERIFY(timer->isActive());
@@ -355,8 +362,13 @@ void TestMainWindow::refreshRunsReminderCheck()
     QVERIFY(!runner->notificationWindow());
     QCOMPARE(f.setting("NotifyDate"), QString());
 
-    // Added today's event: the refresh that follows checks and notifies at once.
+    // Added today's event. Cancel in the special events picker refreshes nothing, so checks
+    // nothing; the refresh that follows checks and notifies at once.
     f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
+    const auto picker = rejectNextModal();
+    window.actions().mnuBirthdaysSpecialEvents->trigger();
+    QCOMPARE(*picker, QStringLiteral("WellKnownDaysDialog"));
+    QVERIFY(!runner->notificationWindow());
     window.birthdaysRefresh();
     QVERIFY(runner->notificationWindow());
     QVERIFY(runner->notificationWindow()->isVisible());
@@ -573,20 +585,27 @@ void TestMainWindow::rightClickOpensPopup()
     selectNames(window, {"Bob"});
     QWidget* viewport = window.listView()->detailsView()->viewport();
 
-    // On an item that is not selected: the menu opens, the selection stays.
-    const QRect annRect =
-        window.listView()->detailsView()->visualRect(window.listView()->model()->index(0, 0));
-    QTest::mouseClick(viewport, Qt::RightButton, {}, annRect.center());
+    // On an item that is not selected: it becomes the selection, and the menu opens with its
+    // corner at the pointer.
+    const QPoint ann = window.listView()
+                           ->detailsView()
+                           ->visualRect(window.listView()->model()->index(0, 0))
+                           .center();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, ann);
     QMenu* popup = window.actions().mnuPopup;
     QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+    QCOMPARE(popup->pos(), viewport->mapToGlobal(ann));
+    QCOMPARE(window.listView()->selectedRows(), QList<int>{0});
     popup->close();
 
-    // On empty space below the items, too.
-    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(10, viewport->height() - 5));
-    QTRY_VERIFY(popup->isVisible());
-    popup->close();
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+    // On one of the selected items, or on empty space below the items: the selection stays.
+    selectNames(window, {"Bob"});
+    for (const QPoint& at : {ann, QPoint(10, viewport->height() - 5)}) {
+        QTest::mouseClick(viewport, Qt::RightButton, {}, at);
+        QTRY_VERIFY(popup->isVisible());
+        popup->close();
+        QCOMPARE(window.listView()->selectedRows(), (QList<int>{0, 1}));
+    }
 }
 
 void TestMainWindow::doubleClickEdits()
@@ -1047,14 +1066,17 @@ void TestMainWindow::sessionEndUnloadsWithoutQuestion()
 
 void TestMainWindow::realMessageBox()
 {
-    // No hook: the question comes up as a real message box.
+    // No hook: the question comes up as a real message box, the name in it as plain text.
     MainWindowFixture f;
+    f.addRecord(QStringLiteral("<b>Mum</b>"), QDate(1990, 1, 1));
     MainWindow window(*f.store, *f.settings, f.clock);
     window.formLoad();
+    selectNames(window, {"<b>Mum</b>"});
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    Qt::TextFormat format = Qt::AutoText;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
@@ -1063,27 +1085,73 @@ void TestMainWindow::realMessageBox()
         text = box->text();
         icon = box->icon();
         buttons = box->standardButtons();
+        format = box->textFormat();
         box->button(QMessageBox::No)->click();
     });
-    bool ended = false;
-    connect(&window, &MainWindow::unloaded, this, [&ended] { ended = true; });
-    window.exitCommand();
+    window.birthdaysDelete();
     QCOMPARE(title, QStringLiteral("Candlewatcher"));
-    QCOMPARE(text, exitQuestionText);
+    QCOMPARE(text, QStringLiteral("Are you sure you want to delete <b>Mum</b> permanently from "
+                                  "your birthdays list?"));
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(!ended);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(liveKeys(*f.store), QList<int>{0});
 
     // A slip of the Return key on the delete question deletes nothing.
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
-    window.birthdaysRefresh();
-    selectNames(window, {"Ann"});
     QTimer::singleShot(0, [] {
         if (QWidget* box = QApplication::activeModalWidget())
             QTest::keyClick(box, Qt::Key_Return);
     });
     window.actions().mnuBirthdaysDelete->trigger();
-    QCOMPARE(liveKeys(*f.store).size(), 1);
+    QCOMPARE(liveKeys(*f.store), QList<int>{0});
+}
+
+// Every control a user can reach, by keyboard or mouse, tells assistive tools its name; those
+// without a caption take the one their label or frame gives them.
+void TestMainWindow::accessibleNames()
+{
+    MainWindowFixture f;
+    MainWindow& window = f.open();
+    window.showFromTray();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, 0, *f.store,
+                                                       f.clock, HelpSink()));
+    windows.push_back(std::make_unique<PreferencesDialog>(*f.settings, HelpSink()));
+    windows.push_back(std::make_unique<WellKnownDaysDialog>(*f.store, HelpSink()));
+    windows.push_back(std::make_unique<AboutDialog>());
+    windows.push_back(std::make_unique<CommentsForm>(*f.settings));
+    windows.push_back(std::make_unique<AlertDialog>());
+    windows.push_back(std::make_unique<NotificationWindow>());
+    QMap<QString, QString> names; // window/control: name
+    const auto namesRead = [&names](QWidget* top) {
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(top) || w->focusProxy() ||
+                (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
+                 w->cursor().shape() != Qt::PointingHandCursor))
+                continue;
+            auto* tool = qobject_cast<QToolButton*>(w);
+            const QString control = tool && tool->defaultAction()
+                                        ? tool->defaultAction()->objectName()
+                                        : w->objectName();
+            names.insert(top->objectName() + '/' + control,
+                         QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
+        }
+    };
+    for (QAction* view : {window.actions().mnuViewLargeIcons, window.actions().mnuViewDetails}) {
+        view->trigger();
+        namesRead(&window);
+    }
+    for (const auto& other : windows)
+        namesRead(other.get());
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
+    // Toolbar buttons and clickable labels count too.
+    QVERIFY(names.contains("frmMain/objToolbar_quit") &&
+            names.contains("frmNotification/lblClose"));
+    QCOMPARE(names.value("frmMain/lvwBirthdaysDetails"), QStringLiteral("Birthdays List"));
+    QCOMPARE(names.value("frmAlert/lstDue"), QStringLiteral("Birthdays Due Today"));
+    QVERIFY(names.value("frmSpecialEvents/lvwSpecialEvents").startsWith("Please select any dates"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -54,11 +54,10 @@ private slots:
     void controlsDisabledWhileSending();
     void offlineShowsBothMessages();
     void failedSendKeepsFormOpen();
-    void closeButtonHelp();
     void sameFormShownAgain();
 
 private:
-    std::unique_ptr<CommentsForm> formMake(const HelpSink& help = HelpSink());
+    std::unique_ptr<CommentsForm> formMake();
     template <typename T> static T* child(QWidget* form, const char* name)
     {
         T* widget = form->findChild<T*>(QLatin1String(name));
@@ -106,9 +105,9 @@ void TestCommentsForm::cleanup()
     m_dir.reset();
 }
 
-std::unique_ptr<CommentsForm> TestCommentsForm::formMake(const HelpSink& help)
+std::unique_ptr<CommentsForm> TestCommentsForm::formMake()
 {
-    auto form = std::make_unique<CommentsForm>(*m_settings, help);
+    auto form = std::make_unique<CommentsForm>(*m_settings);
     form->setServerUrl(m_server->baseUrl());
     form->messageSender().setConnectedCheck([] { return true; });
     form->show();
@@ -381,17 +380,6 @@ void TestCommentsForm::failedSendKeepsFormOpen()
     QCOMPARE(m_server->requests().size(), 2);
     QCOMPARE(m_server->requests().at(0).target(), m_server->requests().at(1).target());
     QVERIFY(m_server->requests().at(1).target().contains("Comments='one%20and%20two'"));
-}
-
-void TestCommentsForm::closeButtonHelp()
-{
-    QStringList keys;
-    auto form = formMake([&keys](const QString& key) { keys.append(key); });
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto* close = child<QPushButton>(form.get(), "cmdClose");
-    QTest::mouseMove(close, close->rect().center());
-    QTRY_VERIFY(keys.contains(QStringLiteral("close")));
-    QVERIFY(!keys.contains(QStringLiteral("sysinfo")));
 }
 
 void TestCommentsForm::sameFormShownAgain()
