@@ -39,7 +39,7 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Note")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setMinimumSize(560, 300);
+    m_list->setMinimumSize(720, 320);
     m_list->setColumnWidth(NameColumn, 260);
     m_list->setColumnWidth(DateColumn, 90);
     for (int i = 0; i < m_items.size(); ++i) {
@@ -49,7 +49,12 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         row->setData(NameColumn, itemRole, i);
         row->setText(NameColumn, item.entry.name);
         row->setText(DateColumn, ListDate::columnText(item.record.value(BirthdayRecord::Date)));
-        row->setText(NoteColumn, item.reason);
+        // A date without its year gets this year; the note says why the age stays hidden.
+        const QString note = isNew && !item.entry.hasYear
+                                 ? QStringLiteral("no year given: the age is not shown")
+                                 : item.reason;
+        row->setText(NoteColumn, note);
+        row->setToolTip(NoteColumn, note);
         row->setCheckState(NameColumn, isNew ? Qt::Checked : Qt::Unchecked);
         // What cannot be imported stays unchecked, greyed, out of reach of the mouse.
         if (!isNew)
