@@ -5,7 +5,8 @@
 # installed, read-only bin folder they go to the per-user data folder.
 include(GNUInstallDirs)
 
-# Everything it links besides Qt is built in, so it needs no run path of its own.
+# Everything it links besides Qt and libical (system libraries) is built in, so it needs no run
+# path of its own.
 set_target_properties(candlewatcher PROPERTIES INSTALL_RPATH "")
 install(TARGETS candlewatcher RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/candlewatcher.desktop

@@ -5,6 +5,10 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    # iCalendar import and export; the tests check the exported files with a second parser
+    libical-dev python3-icalendar
+    # the command line's tests fix the day the program sees
+    libfaketime
     # real X server tests: a virtual display, a window manager, a tray host, a clicker, and
     # the session management library for a session manager of the tests' own
     xvfb openbox trayer xdotool x11-utils libsm-dev

@@ -70,6 +70,11 @@ void MainActions::build(QMainWindow* window)
              QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuBirthdaysDelete = item(birthdays, "mnuBirthdaysDelete", QStringLiteral("&Delete Birthday"),
                               QKeySequence(Qt::Key_Delete));
+    separator(birthdays, "mnuSeparator10");
+    mnuBirthdaysImport = item(birthdays, "mnuBirthdaysImport", QStringLiteral("&Import..."));
+    mnuBirthdaysExport = item(birthdays, "mnuBirthdaysExport", QStringLiteral("&Export..."));
+    mnuBirthdaysRestore =
+        item(birthdays, "mnuBirthdaysRestore", QStringLiteral("Restore from &Backup..."));
     separator(birthdays, "mnuSeparator2");
     mnuBirthdaysExit = item(birthdays, "mnuBirthdaysExit", QStringLiteral("E&xit Candlewatcher"));
 

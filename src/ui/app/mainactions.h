@@ -19,6 +19,9 @@ struct MainActions
     QAction* mnuBirthdaysEdit = nullptr;
     QAction* mnuBirthdaysDuplicate = nullptr;
     QAction* mnuBirthdaysDelete = nullptr;
+    QAction* mnuBirthdaysImport = nullptr;
+    QAction* mnuBirthdaysExport = nullptr;
+    QAction* mnuBirthdaysRestore = nullptr;
     QAction* mnuBirthdaysExit = nullptr;
     // View
     QAction* mnuViewToolbarsStandard = nullptr;

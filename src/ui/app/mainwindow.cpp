@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "app/exchangecommands.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
 #include "help/helphook.h"
@@ -72,6 +73,8 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_commands =
         new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
     connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
+    m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
+    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
 
     m_tmrCheck = new QTimer(this);
     m_tmrCheck->setObjectName(QStringLiteral("tmrCheck"));
@@ -195,6 +198,15 @@ void MainWindow::actionsConnect()
     for (QAction* item : {a.mnuBirthdaysDelete, a.mnuPopupDelete})
         connect(item, &QAction::triggered, this, &MainWindow::birthdaysDelete);
     connect(a.mnuBirthdaysSpecialEvents, &QAction::triggered, this, &MainWindow::specialEventsShow);
+    const std::pair<QAction*, void (ExchangeCommands::*)()> exchange[] = {
+        {a.mnuBirthdaysImport, &ExchangeCommands::importChoose},
+        {a.mnuBirthdaysExport, &ExchangeCommands::exportChoose},
+        {a.mnuBirthdaysRestore, &ExchangeCommands::restoreChoose}};
+    for (const auto& [item, command] : exchange)
+        connect(item, &QAction::triggered, this, [this, command = command] {
+            if (!modalAlreadyOpen())
+                (m_exchange->*command)();
+        });
     for (QAction* item : {a.mnuBirthdaysExit, a.mnuSysTrayExit})
         connect(item, &QAction::triggered, this, &MainWindow::exitCommand);
 

@@ -15,6 +15,7 @@ class BirthdayCommands;
 class BirthdayListView;
 class BirthdayStore;
 class Clock;
+class ExchangeCommands;
 class HelpPanel;
 class Notifier;
 class QLabel;
@@ -143,6 +144,7 @@ private:
     QTimer* m_tmrCheck = nullptr;
     ReminderRunner* m_runner = nullptr;
     BirthdayCommands* m_commands = nullptr;
+    ExchangeCommands* m_exchange = nullptr;
     std::unique_ptr<WindowLayout> m_layout;
     QPointer<TrayIcon> m_tray;
     bool m_trayAvailable = true;

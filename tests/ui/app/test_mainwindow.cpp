@@ -275,6 +275,12 @@ void TestMainWindow::popupAndTrayMenus()
     }
     // Neither is part of the menu bar.
     QCOMPARE(window.menuBar()->actions().size(), 3);
+    QCOMPARE(captions(window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuBirthdays"))),
+             (QStringList{"&New Birthday", "&Special Events", "-", "&Edit Birthday",
+                          "Du&plicate Birthday", "&Delete Birthday", "-", "&Import...",
+                          "&Export...", "Restore from &Backup...", "-", "E&xit Candlewatcher"}));
+    window.actions().mnuBirthdaysRestore->trigger();
+    QVERIFY(f.messages.last().text.startsWith(QLatin1String("There are no backups yet.")));
 }
 
 void TestMainWindow::toolbarButtons()
