@@ -98,7 +98,6 @@ int upcomingList(BirthdayStore& store, SettingsStore& settings, const Clock& clo
             print(stdout, upcomingLine(u));
         return Done;
     }
-    const QString calendar = CalendarExchange::calendarId(settings);
     QJsonArray list;
     for (const Upcoming& u : found) {
         list.append(QJsonObject{
@@ -107,8 +106,6 @@ int upcomingList(BirthdayStore& store, SettingsStore& settings, const Clock& clo
             {QStringLiteral("days"), u.next.days},
             {QStringLiteral("years"), u.showAge ? QJsonValue(u.next.years) : QJsonValue()},
             {QStringLiteral("key"), u.record.key},
-            // The UID the event has in exported calendars.
-            {QStringLiteral("stable"), CalendarExchange::eventUid(u.record.key, calendar)},
         });
     }
     print(stdout, QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)));
