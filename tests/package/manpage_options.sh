@@ -8,7 +8,8 @@ program=$1 page=$2
 work=$(mktemp -d) && trap 'rm -rf "$work"' EXIT
 cp "$program" "$work/candlewatcher" || exit 1
 help=$(HOME=$work XDG_CONFIG_HOME=$work XDG_DATA_HOME=$work timeout 10 "$work/candlewatcher" --help) ||
-    { echo "FAIL: candlewatcher --help ended with status $?"; exit 1; }
+    { s=$?; echo "FAIL: candlewatcher --help ended with status $s$([ $s = 124 ] && echo \
+        ', still running after 10 s: it does not take --help')"; exit 1; }
 options=$(printf '%s\n' "$help" | sed -n 's/^  \(-[^ ].*\)/\1/p' | sed 's/  .*//' |
     grep -oE -- '--?[[:alnum:]][[:alnum:]-]*')
 [ -n "$options" ] || { echo "FAIL: no options in the --help output:"; echo "$help"; exit 1; }
