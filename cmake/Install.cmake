@@ -1,6 +1,6 @@
 # Installs Candlewatcher as a desktop program and packs it as a Debian package:
-#   cmake --install build --prefix /usr/local
 #   cmake --workflow --preset package    (build-package/candlewatcher_<version>_<arch>.deb)
+#   cmake --install build-package --prefix /usr/local --strip
 # The program keeps its events beside itself only when that folder is writable; from an
 # installed, read-only bin folder they go to the per-user data folder.
 include(GNUInstallDirs)
@@ -86,7 +86,7 @@ set(CPACK_PACKAGE_NAME "candlewatcher")
 set(CPACK_PACKAGE_VENDOR "Marrowfell")
 set(CPACK_PACKAGE_CONTACT "${CANDLEWATCHER_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-# Debian shows the description as written: lines under 80 columns, a paragraph per line group.
+# Debian shows the description's lines as they are, so they are wrapped here under 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION "\
 Candlewatcher keeps a list of birthdays, anniversaries and other dated events.
 It lives in the system tray, checks what is due today or soon, shows a
