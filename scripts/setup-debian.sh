@@ -18,6 +18,9 @@ packages=(
     imagemagick
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev
+    # the Debian package (CPack finds its dependencies with dpkg-shlibdeps and file) and its
+    # checks: lintian (which reads the manual page with man), desktop entries, AppStream data
+    dpkg-dev file lintian man-db desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
