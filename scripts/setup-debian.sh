@@ -5,10 +5,22 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    # real X server tests: a virtual display, a window manager, a tray host, a clicker
-    xvfb openbox trayer xdotool x11-utils
+    # iCalendar import and export; the tests check the exported files with a second parser
+    libical-dev python3-icalendar
+    # the command line's tests fix the day the program sees
+    libfaketime
+    # real X server tests: a virtual display, a window manager, a tray host, a clicker, and
+    # the session management library for a session manager of the tests' own
+    xvfb openbox trayer xdotool x11-utils libsm-dev
+    # desktop notifications over D-Bus, and the run under a Wayland compositor
+    dbus-daemon weston qt6-wayland
+    # the README's screenshot (scripts/screenshot.sh)
+    imagemagick
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev
+    # the Debian package (CPack finds its dependencies with dpkg-shlibdeps and file) and its
+    # checks: lintian (which reads the manual page with man), desktop entries, AppStream data
+    dpkg-dev file lintian man-db desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,10 @@
 #include "app/candlewatcherapp.h"
+#include "commandline.h"
 
 int main(int argc, char** argv)
 {
+    // A request on the command line never loads a window or the tray.
+    if (CommandLine::requested(argc, argv))
+        return CommandLine::run(argc, argv);
     return candlewatcherMain(argc, argv);
 }

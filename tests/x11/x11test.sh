@@ -2,7 +2,7 @@
 # Runs the real program on a private X server with a window manager (openbox) and an XEmbed
 # tray (trayer), and drives it with xdotool as a user would.
 #
-#   x11test.sh SCENARIO CANDLEWATCHER X11SEED
+#   x11test.sh SCENARIO CANDLEWATCHER X11SEED X11SESSION
 #
 # Scenarios:
 #   tray_click      starts with only the tray icon; a left click maps the main window; its
@@ -10,9 +10,15 @@
 #   tray_menu_exit  the right-click menu opens and closes; "&Show" maps the window; "E&xit"
 #                   asks, No keeps the program, Yes ends it with the layout saved and the data
 #                   file compacted
-#   sigterm         SIGTERM ends it the same way, without a question
+#   sigterm         SIGTERM ends it the same way, without a question, within a second even
+#                   with a dialog open, or a message of the start-up (the data file unreadable)
+#   session         under a session manager: a save of the session commits the data and the
+#                   program goes on, so it does after a cancelled logout; the session's end
+#                   ends it within a second, a dialog open or not
 #   late_tray       with no tray at start the window is shown and its close button minimises;
 #                   once a tray appears the icon is added and the close button hides again
+#   notification_close  an event due today shows the notification window at start; a click on
+#                   the left of its "close" closes it at once
 #   second_start    a second start ends with 0 and the first copy shows its window, with one
 #                   tray icon; a copy on another data file runs on its own; a killed copy's
 #                   leftovers do not block the next start
@@ -21,7 +27,7 @@
 #
 # Exits 0 on success, 1 on failure, 77 (skip) when the X server or a tool is missing.
 set -u
-scenario=${1:?scenario} program=${2:?program} seed=${3:?seed tool}
+scenario=${1:?scenario} program=${2:?program} seed=${3:?seed tool} session=${4:?session tool}
 
 skip() {
     echo "SKIP: $*"
@@ -152,6 +158,7 @@ question_box() {
 }
 question_shown() { question_box >/dev/null; }
 question_gone() { ! question_shown; }
+preferences_shown() { visible_windows '^Candlewatcher Preferences$' | grep -q .; }
 
 app_running() { kill -0 "$app" 2>/dev/null; }
 app_ended() { ! app_running; }
@@ -234,12 +241,28 @@ config=$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf
 
 seeded_size=0
 if [ "$scenario" != tray_click ]; then
-    seeded_size=$("$seed" "$datafile") || fail "could not prepare the data file"
+    due=()
+    [ "$scenario" = notification_close ] && due=("Grace Hopper|2000|0|1|3|1")
+    seeded_size=$("$seed" "$datafile" "${due[@]}") || fail "could not prepare the data file"
 fi
 
-"$work/app/candlewatcher" >"$work/app.log" 2>&1 &
-app=$!
-pids=("$app" "${pids[@]}")
+if [ "$scenario" = session ]; then
+    mkfifo "$work/session.in"
+    "$session" <"$work/session.in" >"$work/session.log" 2>&1 &
+    pids+=($!)
+    exec 4>"$work/session.in" # held open: the manager ends when its input does
+    until_true 5 grep -q '^SESSION_MANAGER=' "$work/session.log" || fail "no session manager"
+    export "$(head -n 1 "$work/session.log")"
+fi
+# session_says WORD N: the session manager has printed WORD N times or more
+session_says() { [ "$(grep -c "^$1\$" "$work/session.log")" -ge "$2" ]; }
+
+app_start() {
+    "$work/app/candlewatcher" >>"$work/app.log" 2>&1 &
+    app=$!
+    pids=("$app" "${pids[@]}")
+}
+app_start
 
 if [ "$scenario" != late_tray ]; then
     until_true 15 tray_icon >/dev/null || fail "no tray icon appeared"
@@ -326,9 +349,54 @@ late_tray)
     until_true 10 main_window_hidden || fail "with the late tray the close button did not hide"
     app_running || fail "with the late tray the close button ended the program"
     ;;
+notification_close)
+    # The notification window is titled "Candlewatcher" as the question is. "close" ends 120
+    # twips (8 px) from its right edge; the click lands on the word's first letters, where the
+    # title label once lay over it.
+    until_true 10 question_shown || fail "the notification window did not show at start"
+    shown=$(date +%s)
+    box=$(question_box)
+    size=$(window_state "$box")
+    xdotool mousemove --window "$box" $((${size%%x*} - 30)) 10 click 1
+    until_true 3 question_gone || fail "a click on \"close\" left the notification window open"
+    [ $(($(date +%s) - shown)) -lt 8 ] || fail "the window went only by its own 10 s timer"
+    ;;
 sigterm)
+    open_tray_menu
+    xdotool key p # &Preferences: a dialog's own loop runs
+    until_true 10 preferences_shown || fail "\"&Preferences\" opened no dialog"
     kill -TERM "$app"
+    until_true 1 app_ended || fail "the program still runs a second after SIGTERM"
     check_unloaded "SIGTERM"
+
+    # A message of the start-up is open before the program's loop runs at all.
+    rm -f "$config" "$datafile" && mkdir "$datafile"
+    app_start
+    until_true 15 question_shown || fail "no message that the data file cannot be read"
+    kill -TERM "$app"
+    until_true 1 app_ended || fail "a start-up message kept the program 1 s after SIGTERM"
+    grep -q '^ToolBar=' "$config" || fail "SIGTERM at a start-up message saved no layout"
+    ;;
+session)
+    until_true 10 session_says registered 1 || fail "the program did not join the session"
+    echo save >&4
+    until_true 10 session_says saved 1 || fail "the program did not finish the session's save"
+    grep -q '^WindowWidth=' "$config" || fail "the session's save wrote no layout"
+    [ "$(stat -c %s "$datafile")" -lt "$seeded_size" ] || fail "the session's save did not compact"
+    echo logout >&4
+    until_true 10 session_says saved 2 || fail "the program did not finish the logout's save"
+    echo cancel >&4
+    sleep 1
+    app_running && tray_icon >/dev/null || fail "a save or a cancelled logout ended the program"
+
+    open_tray_menu
+    xdotool key p
+    until_true 10 preferences_shown || fail "\"&Preferences\" opened no dialog"
+    echo logout >&4
+    until_true 10 session_says saved 3 || fail "the program did not finish the last save"
+    echo die >&4
+    until_true 1 app_ended || fail "the program still runs a second after the session's end"
+    check_unloaded "the session's end"
     ;;
 second_start)
     started=$(date +%s%N)
@@ -356,7 +424,7 @@ second_start)
         fail "after a copy was killed, a later start did not hand over to the new one"
     ;;
 sync_replace)
-    "$seed" "$work/sync.tmp" due >/dev/null || fail "could not write the new data file"
+    "$seed" "$work/sync.tmp" "Due today|2000|0" >/dev/null || fail "could not write the new data file"
     mv "$work/sync.tmp" "$datafile" || fail "could not rename the new data file over the old"
     until_true 5 question_shown || fail "the replaced data file brought no notification"
     ;;

@@ -13,7 +13,7 @@ constexpr std::array<Row, rowCount> rows = {{
     {"Epiphany", "06", "01"},
     {"Martin Luther King Jr. Day", "21", "01"},
     {"Burn's Night", "25", "01"},
-    {"Groundhog Day", "02", "01"},
+    {"Groundhog Day", "02", "02"},
     {"Valentines Day", "14", "02"},
     {"Lantern Festival", "25", "02"},
     {"St. David's Day", "01", "03"},

@@ -7,7 +7,7 @@
 
 // The built-in table of well-known dated events offered by the special events picker, in its
 // fixed order. Day and month are two-digit texts exactly as the table gives them; a few rows
-// look odd (Groundhog Day on the 2nd of January) and are kept as they have always been.
+// look odd (Epiphany after World Religion Day) and are kept as they have always been.
 namespace WellKnownDays {
 
 struct Row

@@ -33,7 +33,15 @@ std::optional<ListViewMode> fromName(const QString& name)
 
 QString name(ListArrange arrange)
 {
-    return arrange == ListArrange::Name ? QStringLiteral("Name") : QStringLiteral("Date");
+    switch (arrange) {
+    case ListArrange::Name:
+        return QStringLiteral("Name");
+    case ListArrange::Date:
+        return QStringLiteral("Date");
+    case ListArrange::NextDate:
+        return QStringLiteral("NextDate");
+    }
+    return QString();
 }
 
 std::optional<ListArrange> arrangeFromName(const QString& name)
@@ -42,6 +50,8 @@ std::optional<ListArrange> arrangeFromName(const QString& name)
         return ListArrange::Name;
     if (name == QLatin1String("Date"))
         return ListArrange::Date;
+    if (name == QLatin1String("NextDate"))
+        return ListArrange::NextDate;
     return std::nullopt;
 }
 

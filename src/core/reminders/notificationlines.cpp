@@ -1,5 +1,7 @@
 #include "notificationlines.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -35,4 +37,14 @@ NotificationLines NotificationLines::fit(const QStringList& today, const QString
 QString NotificationLines::moreText(int count)
 {
     return QStringLiteral("(%1 more events)").arg(count);
+}
+
+qsizetype NotificationLines::nameLength(const QString& entry, bool soon)
+{
+    // The last parenthesis is the check's own: a name may hold parentheses of its own, a date
+    // text never does.
+    static const QRegularExpression soonTail(QStringLiteral(" \\([^()]*\\)$"));
+    static const QRegularExpression todayTail(QStringLiteral(" \\(-?[0-9]+ Years\\)$"));
+    const QRegularExpressionMatch tail = (soon ? soonTail : todayTail).match(entry);
+    return tail.hasMatch() ? tail.capturedStart() : entry.size();
 }

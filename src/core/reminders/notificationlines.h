@@ -15,4 +15,8 @@ struct NotificationLines
     static NotificationLines fit(const QStringList& today, const QStringList& soon, int capacity);
     // The closing line of a list that was cut short; `count` is at least 2.
     static QString moreText(int count);
+    // How much of an entry is the event's name: soon entries end in " (date)" or
+    // " (date - N Years)", today entries in " (N Years)" when they show the years. Other
+    // lines are all name.
+    static qsizetype nameLength(const QString& entry, bool soon);
 };

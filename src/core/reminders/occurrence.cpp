@@ -55,3 +55,30 @@ std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, L
     next.days = today.daysTo(next.date);
     return next;
 }
+
+QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last, LeapDayRule rule)
+{
+    QList<QDate> days;
+    if (!date.isValid() || !first.isValid() || !last.isValid())
+        return days;
+    if (!recurs) {
+        if (date >= first && date <= last)
+            days.append(date);
+        return days;
+    }
+    for (int year = first.year(); year <= last.year(); ++year) {
+        const QDate day = anniversary(date, year, rule);
+        if (day >= date && day >= first && day <= last)
+            days.append(day);
+    }
+    return days;
+}
+
+QString daysUntilText(qint64 days)
+{
+    if (days == 0)
+        return QStringLiteral("today");
+    if (days == 1)
+        return QStringLiteral("tomorrow");
+    return QStringLiteral("in %1 days").arg(days);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -35,3 +36,11 @@ struct Occurrence
 // ahead, otherwise on this year's anniversary, or next year's once this year's has passed.
 std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today,
                                          LeapDayRule rule = LeapDayRule::March1);
+
+// Every day from `first` to `last` (both included) on which the event falls, oldest first. A
+// recurring event falls on its stored date and on each anniversary after it, none before it.
+QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last,
+                                LeapDayRule rule = LeapDayRule::March1);
+
+// How far off an occurrence is, in words: "today", "tomorrow", "in 12 days".
+QString daysUntilText(qint64 days);

@@ -1,5 +1,6 @@
 #include "birthdaystore.h"
 
+#include "backups.h"
 #include "fieldtable.h"
 
 #include <QDeadlineTimer>
@@ -1009,7 +1010,7 @@ std::optional<int> BirthdayStore::insertRecord(
 bool BirthdayStore::databaseCompact()
 {
     std::unique_ptr<Lock> guard;
-    if (!lock(Access::Write, guard))
+    if (!lock(Access::Write, guard) || !backupLocked(false))
         return false;
     const QString tmpPath = m_dataPath + QStringLiteral(".tmp");
     // A copy left by a compaction that was cut off is never the only whole file: the data
@@ -1077,4 +1078,34 @@ bool BirthdayStore::databaseCompact()
     m_fileState = fileStateOf(m_dataPath);
     stage(CompactionStage::Replaced);
     return true;
+}
+
+// ---- backups ----
+
+bool BirthdayStore::backupLocked(bool keepCurrentState)
+{
+    const QDate today = m_clock ? m_clock->today() : Clock().today();
+    return Backups::make(m_dataPath, today, keepCurrentState, m_error);
+}
+
+bool BirthdayStore::databaseBackup()
+{
+    std::unique_ptr<Lock> guard;
+    return lock(Access::Write, guard) && backupLocked(false);
+}
+
+bool BirthdayStore::databaseRestore(const QString& backupPath)
+{
+    std::unique_ptr<Lock> guard;
+    return lock(Access::Write, guard) && backupLocked(true) &&
+           Backups::restore(m_dataPath, backupPath, m_error);
+}
+
+int BirthdayStore::liveRecordCount(QByteArrayView data)
+{
+    int count = 0;
+    CellWalker walker(data);
+    while (walker.next())
+        count += walker.slot() == 0 && walker.flag() == flagLive ? 1 : 0;
+    return count;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/clock.h"
 #include "birthdayrecord.h"
 
 #include <QByteArray>
@@ -62,8 +63,15 @@ public:
     Outcome recordUpdate(const BirthdayRecord& expected, const BirthdayRecord& values);
     // Copies the record, all seven cells, under the smallest free key, which goes to newKey.
     Outcome recordDuplicate(const BirthdayRecord& expected, int* newKey = nullptr);
-    // Rewrites the file without its deleted cells, atomically.
+    // Rewrites the file without its deleted cells, atomically, after the day's backup (see
+    // backups.h); a backup that can't be written refuses the compaction.
     bool databaseCompact();
+    // The day's backup of the data file, as made before a compaction; before an import.
+    bool databaseBackup();
+    // Puts a backup in place of the data file, after keeping the file as it is as a backup.
+    bool databaseRestore(const QString& backupPath);
+    // Where backups take their day from; the system clock unless set.
+    void setClock(const Clock& clock) { m_clock = &clock; }
 
     // Adds a new record under the smallest free key in one locked operation, so two running
     // copies can never pick the same key. Writes Name, Date, Recurs, Notify, Alert and
@@ -109,6 +117,8 @@ public:
     static int keyDecode(QByteArrayView bytes);
     // A stored value as text: NUL bytes removed; UTF-8 when valid, otherwise Windows-1252.
     static QString valueDecode(QByteArrayView bytes);
+    // The number of live records in a data file's bytes.
+    static int liveRecordCount(QByteArrayView data);
 
 private:
     struct Patch
@@ -146,6 +156,7 @@ private:
     bool valuesFit(const BirthdayRecord& record, bool withLastDate,
                    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes);
     bool checkKey(int key);
+    bool backupLocked(bool keepCurrentState);
     bool readFailed(const QFile& file);
     bool fail(const QString& message);
     void stage(CompactionStage s) const
@@ -159,4 +170,5 @@ private:
     FileState m_fileState;
     int m_lockTimeout = 5000;
     std::function<void(CompactionStage)> m_compactionHook;
+    const Clock* m_clock = nullptr; // the system clock
 };

@@ -1,5 +1,8 @@
 #include "textconv.h"
 
+#include "store/birthdayrecord.h"
+#include "store/fieldtable.h"
+
 #include <QRegularExpression>
 
 #include <cmath>
@@ -16,7 +19,13 @@ QString shortDateFormat(const QLocale& locale)
 
 QString dateToText(QDate date, const QLocale& locale)
 {
-    return locale.toString(date, shortDateFormat(locale));
+    // Some locales' own form does not read back (digits or separators Qt's reader does not
+    // take), or takes more bytes than the data file's date fields hold; ISO always does both.
+    const QString text = locale.toString(date, shortDateFormat(locale));
+    if (text.toUtf8().size() <= FieldTable::fieldSize(BirthdayRecord::Date) &&
+        textToDate(text, locale) == date)
+        return text;
+    return date.toString(Qt::ISODate);
 }
 
 // The locale's short month names, kept for the last locale asked: looking one up costs more
@@ -39,42 +48,52 @@ std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
     return DateReader(locale).read(text);
 }
 
-DateReader::DateReader(const QLocale& locale) : m_locale(locale), m_format(shortDateFormat(locale))
+DateReader::DateReader(const QLocale& locale)
+    : m_locale(locale), m_format(shortDateFormat(locale)),
+      m_twoDigitFormat(QString(m_format).replace(QLatin1String("yyyy"), QLatin1String("yy"))),
+      m_parts(partsOf(m_format)), m_twoDigitParts(partsOf(m_twoDigitFormat))
 {
-    // The form, taken apart once into its fields and separators. A form with anything else
-    // (names of days, quotes, two-digit years) has no parts: Qt's parser reads every date.
-    for (qsizetype f = 0; f < m_format.size();) {
-        const QChar c = m_format[f];
+    if (m_format.contains(QLatin1String("MMM")))
+        m_monthNames = shortMonthNames(locale);
+}
+
+// The form, taken apart once into its fields and separators. A form with anything else (names
+// of days, quotes, other year widths, month names that are empty) has no parts: Qt's parser
+// reads every date.
+std::vector<DateReader::Part> DateReader::partsOf(const QString& format) const
+{
+    std::vector<Part> parts;
+    for (qsizetype f = 0; f < format.size();) {
+        const QChar c = format[f];
         qsizetype run = 1;
-        while (f + run < m_format.size() && m_format[f + run] == c)
+        while (f + run < format.size() && format[f + run] == c)
             ++run;
         f += run;
         const quint8 least = quint8(run);
-        if (c == u'M' && run == 3 && !shortMonthNames(locale).contains(QString())) {
-            m_parts.push_back({Part::MonthName, 0, 0, 0});
-            m_monthNames = shortMonthNames(locale);
+        if (c == u'M' && run == 3 && !shortMonthNames(m_locale).contains(QString())) {
+            parts.push_back({Part::MonthName, 0, 0, 0});
         } else if ((c == u'd' || c == u'M') && run <= 2) {
-            m_parts.push_back({c == u'd' ? Part::Day : Part::Month, least, 2, 0});
-        } else if (c == u'y' && run == 4) {
-            m_parts.push_back({Part::Year, 4, 4, 0});
+            parts.push_back({c == u'd' ? Part::Day : Part::Month, least, 2, 0});
+        } else if (c == u'y' && (run == 4 || run == 2)) {
+            parts.push_back({Part::Year, least, least, 0});
         } else if (c.isLetter() || c == u'\'') {
-            m_parts.clear();
-            return;
+            return {};
         } else {
             for (qsizetype i = 0; i < run; ++i)
-                m_parts.push_back({Part::Separator, 0, 0, c.unicode()});
+                parts.push_back({Part::Separator, 0, 0, c.unicode()});
         }
     }
+    return parts;
 }
 
 // Reads a date by the parts of the form without Qt's general parser, which costs tens of
 // microseconds a call: the list and the reminder check read every stored date. An invalid
 // date when the text does not fit the parts.
-QDate DateReader::partsRead(QStringView text) const
+QDate DateReader::partsRead(QStringView text, const std::vector<Part>& parts) const
 {
     int fields[Part::Year + 1] = {-1, -1, -1};
     qsizetype t = 0;
-    for (const Part& part : m_parts) {
+    for (const Part& part : parts) {
         if (part.kind == Part::Separator) {
             if (t >= text.size() || text[t].unicode() != part.separator)
                 return {};
@@ -107,6 +126,9 @@ QDate DateReader::partsRead(QStringView text) const
             }
             if (digits < part.least)
                 return {};
+            // Two-digit years, of older files, mean 1930 to 2029.
+            if (part.kind == Part::Year && part.most == 2)
+                value += value < 30 ? 2000 : 1900;
             fields[part.kind] = value;
         }
     }
@@ -121,13 +143,20 @@ std::optional<QDate> DateReader::read(const QString& text) const
     const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    QDate date = partsRead(trimmed);
+    QDate date = partsRead(trimmed, m_parts);
     if (!date.isValid())
         date = m_locale.toDate(trimmed.toString(), m_format);
     if (!date.isValid())
         date = QDate::fromString(trimmed.toString(), QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid())
-        date = m_locale.toDate(trimmed.toString(), QLocale::ShortFormat);
+    if (!date.isValid()) {
+        // Files of earlier versions may carry two-digit years: they mean 1930 to 2029.
+        date = partsRead(trimmed, m_twoDigitParts);
+        if (!date.isValid()) {
+            date = m_locale.toDate(trimmed.toString(), m_twoDigitFormat);
+            if (date.isValid() && date.year() < 1930)
+                date = date.addYears(100);
+        }
+    }
     // Only years the four-digit form can write back: a year before 1 or after 9999 would not
     // read again in every locale. (Compared as dates: asking a date for its year takes time.)
     static const QDate first(1, 1, 1), last(9999, 12, 31);
@@ -148,7 +177,13 @@ static QString longTimeFormat(const QLocale& locale)
 
 QString timeToText(QTime time, const QLocale& locale)
 {
-    return locale.toString(time, longTimeFormat(locale));
+    // Where the locale's own form does not read back (some locales' afternoon or morning
+    // markers, digits Qt's reader does not take), the plain 24-hour form does.
+    const QString text = locale.toString(time, longTimeFormat(locale));
+    const QTime whole(time.hour(), time.minute(), time.second());
+    if (textToTime(text, locale) == whole)
+        return text;
+    return whole.toString(QStringLiteral("HH:mm:ss"));
 }
 
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale)

@@ -15,11 +15,13 @@
 namespace TextConv {
 
 // The user's short date form, always with a four-digit year (some locales' short forms carry
-// only two, which would lose the century).
+// only two, which would lose the century); ISO yyyy-MM-dd where that form would not read back
+// or would not fit the data file's date fields.
 QString dateToText(QDate date, const QLocale& locale = QLocale());
 QString shortDateFormat(const QLocale& locale = QLocale());
-// The user's short form with a four-digit year, then ISO yyyy-MM-dd, then the locale's own
-// short form. Anything else is std::nullopt, never a wrong date.
+// The user's short form with a four-digit year, then ISO yyyy-MM-dd, then the user's form with
+// a two-digit year, read as 1930 to 2029 (older files). Anything else is std::nullopt, never a
+// wrong date.
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
 // textToDate for many texts in one locale: the locale's short form is looked up once, not once
 // a date (the list and the check read every stored date).
@@ -30,7 +32,7 @@ public:
     std::optional<QDate> read(const QString& text) const;
 
 private:
-    // A field of the short form (d, dd, M, MM, MMM, yyyy) or one separator character.
+    // A field of the short form (d, dd, M, MM, MMM, yy, yyyy) or one separator character.
     struct Part
     {
         enum Kind : quint8 { Day, Month, Year, MonthName, Separator } kind;
@@ -38,15 +40,18 @@ private:
         quint8 most;
         char16_t separator;
     };
-    QDate partsRead(QStringView text) const;
+    std::vector<Part> partsOf(const QString& format) const;
+    QDate partsRead(QStringView text, const std::vector<Part>& parts) const;
 
     QLocale m_locale;
     QString m_format;
+    QString m_twoDigitFormat; // the same with a two-digit year, for older files
     std::vector<Part> m_parts;
+    std::vector<Part> m_twoDigitParts;
     QStringList m_monthNames; // when the form has short month names
 };
 
-// The user's long time form, with seconds.
+// The user's long time form, with seconds; HH:mm:ss where that form would not read back.
 QString timeToText(QTime time, const QLocale& locale = QLocale());
 // The long form, the short form, then HH:mm:ss and HH:mm ("09:00" always reads).
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale = QLocale());

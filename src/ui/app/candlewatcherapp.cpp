@@ -2,7 +2,9 @@
 
 #include "app/clock.h"
 #include "app/mainwindow.h"
+#include "platform/notifier.h"
 #include "platform/singleinstance.h"
+#include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
 #include "store/databasedefine.h"
@@ -39,27 +41,21 @@ extern "C" void termSignalHandler(int signal)
     errno = savedErrno;
 }
 
-QString trayTip()
-{
-    return QStringLiteral("Marrowfell ") + WebTexts::programTitle();
-}
-
 } // namespace
 
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
+      m_notifier(notifierCreate(m_tray.get())),
       m_window(std::make_unique<MainWindow>(store, settings, clock))
 {
     m_window->setTrayIcon(m_tray.get());
+    m_window->setNotifier(m_notifier.get());
+    // The check names the next event in the icon's tip.
+    connect(m_window->reminderRunner(), &ReminderRunner::trayTipChanged, m_tray.get(),
+            &TrayIcon::setTip);
     connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
-    connect(m_window.get(), &MainWindow::unloaded, this, [this] {
-        m_unloaded = true;
-        m_trayRetry.stop();
-        // The window takes the icon back itself; make sure none outlives the program's end.
-        m_tray->trayIconRemove();
-        emit finished();
-    });
+    connect(m_window.get(), &MainWindow::unloaded, this, &CandlewatcherApp::finish);
     connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::trayRetry);
     m_trayRetry.setInterval(TrayRetryIntervalMs);
 }
@@ -89,9 +85,13 @@ void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
 void CandlewatcherApp::start()
 {
     // Form_Load fills the list and runs the first check, so a notification may appear before
-    // the icon does.
+    // the icon does; whether a tray is there decides how it appears.
+    const bool trayAvailable = m_tray->trayAvailable();
+    m_window->setTrayAvailable(trayAvailable);
     m_window->formLoad();
-    if (trayIconAdd())
+    if (m_unloaded)
+        return; // ended while a message of the load was open
+    if (trayAvailable && trayIconAdd())
         return;
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);
@@ -104,7 +104,7 @@ void CandlewatcherApp::start()
 bool CandlewatcherApp::trayIconAdd()
 {
     if (!m_tray->trayIconAdd(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
-                             trayTip()))
+                             m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;
@@ -121,11 +121,47 @@ void CandlewatcherApp::trayRetry()
         m_trayRetry.stop();
 }
 
+void CandlewatcherApp::finish()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    m_trayRetry.stop();
+    // The window takes the icon back itself; make sure none outlives the program's end.
+    m_tray->trayIconRemove();
+    emit finished();
+}
+
 void CandlewatcherApp::sessionEnd()
 {
     if (m_unloaded)
         return;
-    m_window->sessionEnd();
+    // The exit's unload may be waiting on its failure message: the data is committed as far
+    // as it could be, and the end does not wait for an answer.
+    if (m_window->isUnloaded())
+        finish();
+    else
+        m_window->sessionEnd();
+}
+
+void CandlewatcherApp::watchSession()
+{
+    // Qt asks this for every save of the session, also when no logout follows: not the end.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        if (!m_unloaded)
+            m_window->dataCommit(false);
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::sessionEnd);
+    qApp->installEventFilter(this);
+}
+
+bool CandlewatcherApp::eventFilter(QObject* watched, QEvent* event)
+{
+    // The session's end reaches the application as a Quit event, before Qt closes the windows:
+    // unloaded first, the main window lets itself be closed instead of only hiding.
+    if (watched == qApp && event->type() == QEvent::Quit)
+        sessionEnd();
+    return QObject::eventFilter(watched, event);
 }
 
 bool CandlewatcherApp::watchTermSignals()
@@ -205,15 +241,17 @@ int trayProgramMain(int argc, char** argv)
     // A later start asks for the window, as a click on the tray icon does.
     QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher.mainWindow(),
                      &MainWindow::showFromTray);
-    QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
+    // exit, not quit: it ends every running loop at once, a dialog's or a message box's too,
+    // and nothing can refuse it.
+    QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app,
+                     [] { QCoreApplication::exit(0); });
     // Logging off or shutting down unloads without a question, as a terminating signal does.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &candlewatcher,
-                     [&candlewatcher](QSessionManager&) { candlewatcher.sessionEnd(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &candlewatcher,
-                     &CandlewatcherApp::sessionEnd);
+    candlewatcher.watchSession();
     candlewatcher.watchTermSignals();
 
     candlewatcher.start();
+    // A signal during a message of the start-up ended the program before its loop ever ran.
+    if (candlewatcher.isUnloaded())
+        return 0;
     return app.exec();
 }

@@ -9,6 +9,7 @@ class BirthdayStore;
 class SettingsStore;
 class Clock;
 class MainWindow;
+class Notifier;
 class TrayIcon;
 class QSocketNotifier;
 
@@ -53,20 +54,31 @@ public:
     void sessionEnd();
     bool isUnloaded() const { return m_unloaded; }
 
+    // Follows the desktop session: a request to save commits the data and the program goes on
+    // (the user may yet cancel the logout); the application told to quit, as the session's end
+    // does, unloads without a question.
+    void watchSession();
+
     // Turns SIGTERM, SIGINT and SIGHUP into sessionEnd through a self-pipe, so the unload runs
     // in the event loop and not in the signal handler. False when the pipe cannot be made.
     bool watchTermSignals();
 
 signals:
-    // The main window has unloaded: the program may end.
+    // The main window has unloaded, or is unloading but waits on a message that a session's
+    // end cannot wait for: the program may end.
     void finished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool trayIconAdd();
     void trayRetry();
+    void finish();
     void onTermSignal();
 
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<Notifier> m_notifier; // outlives the window, which uses it
     std::unique_ptr<MainWindow> m_window;
     QTimer m_trayRetry;
     int m_trayRetryLeft = 0;

@@ -70,6 +70,11 @@ void MainActions::build(QMainWindow* window)
              QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuBirthdaysDelete = item(birthdays, "mnuBirthdaysDelete", QStringLiteral("&Delete Birthday"),
                               QKeySequence(Qt::Key_Delete));
+    separator(birthdays, "mnuSeparator10");
+    mnuBirthdaysImport = item(birthdays, "mnuBirthdaysImport", QStringLiteral("&Import..."));
+    mnuBirthdaysExport = item(birthdays, "mnuBirthdaysExport", QStringLiteral("&Export..."));
+    mnuBirthdaysRestore =
+        item(birthdays, "mnuBirthdaysRestore", QStringLiteral("Restore from &Backup..."));
     separator(birthdays, "mnuSeparator2");
     mnuBirthdaysExit = item(birthdays, "mnuBirthdaysExit", QStringLiteral("E&xit Candlewatcher"));
 
@@ -95,6 +100,8 @@ void MainActions::build(QMainWindow* window)
         checkItem(arrange, "mnuViewArrangeIconsName", QStringLiteral("By &Name"), true);
     mnuViewArrangeIconsDate =
         checkItem(arrange, "mnuViewArrangeIconsDate", QStringLiteral("By &Date"), false);
+    mnuViewArrangeIconsNextDate =
+        checkItem(arrange, "mnuViewArrangeIconsNextDate", QStringLiteral("By &Next Date"), false);
     mnuViewPreferences =
         item(view, "mnuViewPreferences", QStringLiteral("Preferences"), QKeySequence(Qt::Key_F12));
 
@@ -174,4 +181,9 @@ void MainActions::buildToolbar(QToolBar* toolbar)
 QList<QAction*> MainActions::viewModeActions() const
 {
     return {mnuViewLargeIcons, mnuViewSmallIcons, mnuViewList, mnuViewDetails};
+}
+
+QList<QAction*> MainActions::arrangeActions() const
+{
+    return {mnuViewArrangeIconsName, mnuViewArrangeIconsDate, mnuViewArrangeIconsNextDate};
 }

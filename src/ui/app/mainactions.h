@@ -19,6 +19,9 @@ struct MainActions
     QAction* mnuBirthdaysEdit = nullptr;
     QAction* mnuBirthdaysDuplicate = nullptr;
     QAction* mnuBirthdaysDelete = nullptr;
+    QAction* mnuBirthdaysImport = nullptr;
+    QAction* mnuBirthdaysExport = nullptr;
+    QAction* mnuBirthdaysRestore = nullptr;
     QAction* mnuBirthdaysExit = nullptr;
     // View
     QAction* mnuViewToolbarsStandard = nullptr;
@@ -29,6 +32,7 @@ struct MainActions
     QAction* mnuViewDetails = nullptr;
     QAction* mnuViewArrangeIconsName = nullptr;
     QAction* mnuViewArrangeIconsDate = nullptr;
+    QAction* mnuViewArrangeIconsNextDate = nullptr;
     QAction* mnuViewPreferences = nullptr;
     // Help
     QAction* mnuHelpInteractive = nullptr;
@@ -57,4 +61,6 @@ struct MainActions
     void buildToolbar(QToolBar* toolbar);
     // The four view mode items, in menu order.
     QList<QAction*> viewModeActions() const;
+    // The arrangement items, in the order of ListArrange.
+    QList<QAction*> arrangeActions() const;
 };

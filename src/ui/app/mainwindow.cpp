@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "app/exchangecommands.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
 #include "help/helphook.h"
@@ -8,6 +9,8 @@
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/controlsarrangement.h"
 #include "listwindow/listdate.h"
+#include "platform/notifier.h"
+#include "reminders/nextevent.h"
 #include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
@@ -22,17 +25,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int twips = WindowLayout::twipsPerPixel;
-// The inside of the window on a first start: 7230 x 5340 twips.
+// The inside of the window below the menu bar on a first start: 7230 x 5340 twips.
 constexpr QSize designSize(7230 / twips, 5340 / twips);
 // The help panel's width: 2700 twips.
 constexpr int helpPanelWidth = 2700 / twips;
@@ -65,11 +74,25 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_commands =
         new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
     connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
+    m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
+    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
 
     m_tmrCheck = new QTimer(this);
     m_tmrCheck->setObjectName(QStringLiteral("tmrCheck"));
     m_tmrCheck->setInterval(checkInterval);
-    connect(m_tmrCheck, &QTimer::timeout, this, [this] { ReminderCheck(false); });
+    // A new day changes the list's "Next" and "In" columns: the refresh ends in the check.
+    connect(m_tmrCheck, &QTimer::timeout, this, [this] {
+        if (m_listDay != m_clock.today())
+            birthdaysRefresh();
+        else
+            ReminderCheck(false);
+    });
+    m_runner->setWindowPlaceable([this] { return windowPlaceable(); });
+    connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
+        m_statusBar->showMessage(
+            QStringLiteral("No desktop notification service answered: reminders show in the "
+                           "Candlewatcher window."));
+    });
 
     m_watcher = new DataFileWatcher(m_store.dataPath(), this);
     connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::birthdaysFollow);
@@ -80,7 +103,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     actionsConnect();
     helpHooksAdd();
-    resize(designSize);
+    resize(designSize + QSize(0, menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow()
@@ -120,13 +143,37 @@ void MainWindow::controlsCreate()
     m_statusBar->addWidget(m_statusPanel, 1);
     setStatusBar(m_statusBar);
 
+    // The search field above the client area filters the list by name as the user types.
     // The client area: list and help panel are placed by controlsArrange, not by a layout.
-    m_client = new QWidget(this);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_search = new QLineEdit(central);
+    m_client = new QWidget(central);
     m_client->setObjectName(QStringLiteral("frmMainClient"));
     m_client->installEventFilter(this);
-    setCentralWidget(m_client);
+    column->addWidget(m_search);
+    column->addWidget(m_client, 1);
+    setCentralWidget(central);
     m_list = new BirthdayListView(m_client);
     m_list->model()->setIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
+    m_search->setObjectName(QStringLiteral("txtSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Search by name (Ctrl+F)"));
+    m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(QStringLiteral("Search by name"));
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    setTabOrder(m_search, m_list->iconView());
+    setTabOrder(m_list->iconView(), m_list->detailsView());
+    for (QWidget* view :
+         {static_cast<QWidget*>(m_list->iconView()), static_cast<QWidget*>(m_list->detailsView())})
+        view->installEventFilter(this);
     m_help = new HelpPanel(m_client);
     m_help->resize(helpPanelWidth, m_help->height());
     m_help->hide();
@@ -134,7 +181,12 @@ void MainWindow::controlsCreate()
     connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::birthdayEdit);
     connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::popupShow);
     connect(m_list, &BirthdayListView::columnClicked, this, [this](int logicalIndex) {
-        arrangeChoose(logicalIndex == 0 ? ListArrange::Name : ListArrange::Date);
+        // "Next" and "In" sort by what is coming up; the age goes with the date.
+        const bool next = logicalIndex == BirthdayListModel::NextColumn ||
+                          logicalIndex == BirthdayListModel::InColumn;
+        arrangeChoose(logicalIndex == BirthdayListModel::NameColumn ? ListArrange::Name
+                      : next                                        ? ListArrange::NextDate
+                                                                    : ListArrange::Date);
     });
 }
 
@@ -150,6 +202,15 @@ void MainWindow::actionsConnect()
     for (QAction* item : {a.mnuBirthdaysDelete, a.mnuPopupDelete})
         connect(item, &QAction::triggered, this, &MainWindow::birthdaysDelete);
     connect(a.mnuBirthdaysSpecialEvents, &QAction::triggered, this, &MainWindow::specialEventsShow);
+    const std::pair<QAction*, void (ExchangeCommands::*)()> exchange[] = {
+        {a.mnuBirthdaysImport, &ExchangeCommands::importChoose},
+        {a.mnuBirthdaysExport, &ExchangeCommands::exportChoose},
+        {a.mnuBirthdaysRestore, &ExchangeCommands::restoreChoose}};
+    for (const auto& [item, command] : exchange)
+        connect(item, &QAction::triggered, this, [this, command = command] {
+            if (!modalAlreadyOpen())
+                (m_exchange->*command)();
+        });
     for (QAction* item : {a.mnuBirthdaysExit, a.mnuSysTrayExit})
         connect(item, &QAction::triggered, this, &MainWindow::exitCommand);
 
@@ -163,6 +224,8 @@ void MainWindow::actionsConnect()
             [this] { arrangeChoose(ListArrange::Name); });
     connect(a.mnuViewArrangeIconsDate, &QAction::triggered, this,
             [this] { arrangeChoose(ListArrange::Date); });
+    connect(a.mnuViewArrangeIconsNextDate, &QAction::triggered, this,
+            [this] { arrangeChoose(ListArrange::NextDate); });
     for (QAction* item : {a.mnuViewPreferences, a.mnuSysTrayPreferences})
         connect(item, &QAction::triggered, this, &MainWindow::preferencesShow);
 
@@ -183,6 +246,7 @@ void MainWindow::helpHooksAdd()
     helpHook(m_list->iconView(), QStringLiteral("bdaylist"), sink);
     helpHook(m_list->detailsView(), QStringLiteral("bdaylist"), sink);
     helpHook(m_list->header(), QStringLiteral("bdaylist"), sink);
+    helpHook(m_search, QStringLiteral("bdaylist"), sink);
     helpHook(m_statusBar, QStringLiteral("statusbar"), sink);
     helpHook(m_toolbar, QStringLiteral("toolbar"), sink);
     helpHook(m_help, QStringLiteral("help"), sink);
@@ -196,6 +260,8 @@ void MainWindow::formLoad()
 {
     layoutLoad();
     birthdaysRefresh();
+    if (m_unloaded)
+        return; // ended while a message of the refresh was open
     setWindowTitle(QStringLiteral("Candlewatcher v") + TextConv::versionText());
     m_tmrCheck->start();
 }
@@ -213,6 +279,18 @@ void MainWindow::setTrayIcon(TrayIcon* tray)
 void MainWindow::setTrayAvailable(bool available)
 {
     m_trayAvailable = available;
+}
+
+void MainWindow::setNotifier(Notifier* notifier)
+{
+    m_runner->setNotifier(notifier);
+    if (notifier)
+        connect(notifier, &Notifier::showRequested, this, &MainWindow::showFromTray);
+}
+
+bool MainWindow::windowPlaceable() const
+{
+    return m_trayAvailable && !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void MainWindow::showFromTray()
@@ -267,22 +345,33 @@ void MainWindow::formUnload(UnloadReason reason)
         return;
     m_unloaded = true;
     m_tmrCheck->stop();
-    layoutSave();
-    if (!m_store.databaseCompact()) {
-        // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
-        // SIGTERM nobody may be there to answer a message box, which would hold up the end.
-        if (reason == UnloadReason::Exit)
-            m_prompt.failure(QStringLiteral("The data file could not be compacted."),
-                             m_store.errorString());
-        else
-            qWarning("Candlewatcher: the data file could not be compacted: %s",
-                     qPrintable(m_store.errorString()));
-    }
+    dataSave(reason == UnloadReason::Exit);
     if (m_tray)
         m_tray->trayIconRemove();
     m_runner->notificationUnload();
     hide();
     emit unloaded();
+}
+
+void MainWindow::dataCommit(bool interactive)
+{
+    if (!m_unloaded)
+        dataSave(interactive);
+}
+
+void MainWindow::dataSave(bool interactive)
+{
+    layoutSave();
+    if (m_store.databaseCompact())
+        return;
+    // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
+    // SIGTERM nobody may be there to answer a message box, which would hold up the end.
+    if (interactive)
+        m_prompt.failure(QStringLiteral("The data file could not be compacted."),
+                         m_store.errorString());
+    else
+        qWarning("Candlewatcher: the data file could not be compacted: %s",
+                 qPrintable(m_store.errorString()));
 }
 
 void MainWindow::exitCommand()
@@ -316,6 +405,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // Form_Resize: the client area changes with the window and with the bars.
     if (watched == m_client && event->type() == QEvent::Resize)
         controlsArrange();
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        // Escape in the search field clears it, and the whole list comes back.
+        if (watched == m_search && key == Qt::Key_Escape && !m_search->text().isEmpty()) {
+            m_search->clear();
+            return true;
+        }
+        // Return on a selected event edits it, as a double click does.
+        const bool inList = watched == m_list->iconView() || watched == m_list->detailsView();
+        if (enter && inList && m_list->currentRow() != -1) {
+            birthdayEdit();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -365,12 +469,18 @@ void MainWindow::rowsSet(QList<BirthdayRecord> records, const BirthdayStore::Fil
                          bool keepSelection)
 {
     m_listState = state;
+    m_listDay = m_clock.today();
+    const LeapDayRule leapDayRule = LeapDayRules::fromName(
+        m_settings.settingRead(QLatin1String(LeapDayRules::settingName), QString()));
     QList<BirthdayListModel::Row> rows;
     rows.reserve(records.size());
     const ListDate::ColumnFormat format;
     for (BirthdayRecord& record : records) {
-        QString dateText = format.columnText(record.value(BirthdayRecord::Date));
-        rows.append({std::move(record), std::move(dateText)});
+        BirthdayListModel::Row row(record.key, record.value(BirthdayRecord::Name),
+                                   format.columnText(record.value(BirthdayRecord::Date)));
+        row.setNext(nextEvent(record, m_listDay, leapDayRule));
+        row.record = std::move(record);
+        rows.append(std::move(row));
     }
     if (keepSelection)
         m_list->rowsReplace(std::move(rows));
@@ -399,6 +509,8 @@ void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, Lis
 void MainWindow::ReminderCheck(bool forceShow)
 {
     // Silent, as the check is.
+    if (m_unloaded)
+        return;
     std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
     if (records)
         recordsCheck(std::move(*records), forceShow, ListFill::Follow);
@@ -414,7 +526,7 @@ void MainWindow::birthdaysFollow()
 
 void MainWindow::popupShow(const QPoint& globalPos)
 {
-    m_actions.mnuPopup->popup(globalPos, m_actions.mnuPopupEdit);
+    m_actions.mnuPopup->popup(globalPos);
 }
 
 void MainWindow::helpUpdate(const QString& helpKey)
@@ -439,8 +551,9 @@ void MainWindow::viewModeChoose(QAction* chosen)
 
 void MainWindow::arrangeChoose(ListArrange arrange)
 {
-    m_actions.mnuViewArrangeIconsName->setChecked(arrange == ListArrange::Name);
-    m_actions.mnuViewArrangeIconsDate->setChecked(arrange == ListArrange::Date);
+    const QList<QAction*> items = m_actions.arrangeActions();
+    for (int i = 0; i < items.size(); ++i)
+        items.at(i)->setChecked(i == int(arrange));
     m_list->setArrange(arrange);
 }
 
@@ -496,8 +609,9 @@ void MainWindow::specialEventsShow()
     if (modalAlreadyOpen())
         return;
     WellKnownDaysDialog dialog(m_store, helpSink(), this);
-    dialog.exec();
-    // The picker may have stored some of the events before it closed, whatever its result.
+    // Only OK stores events (some, when a write fails part way); Cancel changes nothing.
+    if (dialog.exec() != QDialog::Accepted)
+        return;
     birthdaysRefresh();
     controlsArrange();
 }
@@ -506,15 +620,17 @@ void MainWindow::preferencesShow()
 {
     if (modalAlreadyOpen())
         return;
-    PreferencesDialog dialog(m_settings, helpSink(), this);
-    dialog.exec();
+    PreferencesDialog dialog(m_settings, helpSink(), this, windowPlaceable());
+    // The leap-day rule moves the "Next" column; the check reads its settings itself.
+    if (dialog.exec() == QDialog::Accepted)
+        birthdaysRefresh();
 }
 
 void MainWindow::aboutShow()
 {
     if (modalAlreadyOpen())
         return;
-    AboutDialog dialog(helpSink(), this);
+    AboutDialog dialog(this);
     dialog.exec();
 }
 
@@ -522,7 +638,7 @@ void MainWindow::commentsShow()
 {
     if (modalAlreadyOpen())
         return;
-    CommentsForm dialog(m_settings, helpSink(), this);
+    CommentsForm dialog(m_settings, this);
     dialog.exec();
 }
 

@@ -6,6 +6,7 @@
 #include "listwindow/messageprompt.h"
 #include "store/birthdaystore.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -15,8 +16,11 @@ class BirthdayCommands;
 class BirthdayListView;
 class Clock;
 class DataFileWatcher;
+class ExchangeCommands;
 class HelpPanel;
+class Notifier;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QStatusBar;
 class QTimer;
@@ -47,9 +51,19 @@ public:
     void setTrayIcon(TrayIcon* tray);
     // Where the desktop has no tray, the close button minimises instead of hiding.
     void setTrayAvailable(bool available);
+    // Where desktop notifications go (and whose "Show Candlewatcher" shows this window).
+    void setNotifier(Notifier* notifier);
+    // Whether the reminder windows can be placed above a tray: not on Wayland, not without
+    // a tray. Decides whether reminders show as windows or notifications by default.
+    bool windowPlaceable() const;
 
     // Form_QueryUnload: true when the unload may go on (the user may be asked first).
     bool formQueryUnload(UnloadReason reason);
+    // What the unload keeps: the layout saved, the data file compacted. Also at a save of the
+    // desktop session, after which the program goes on. Only an interactive commit shows a
+    // failure; otherwise nobody may be there to answer.
+    void dataCommit(bool interactive);
+    // From the start of Form_Unload on (a message of the unload may still be open).
     bool isUnloaded() const { return m_unloaded; }
 
     // The help panel shows the entry of this key (see HelpPanel::helpUpdate).
@@ -73,6 +87,7 @@ public:
     QToolBar* toolbar() const { return m_toolbar; }
     QStatusBar* objStatusBar() const { return m_statusBar; }
     QWidget* clientArea() const { return m_client; }
+    QLineEdit* searchField() const { return m_search; }
     QTimer* checkTimer() const { return m_tmrCheck; }
     ReminderRunner* reminderRunner() const { return m_runner; }
 
@@ -113,6 +128,7 @@ private:
     void popupShow(const QPoint& globalPos);
     // reason: a session end unloads without waiting for anyone to answer a message.
     void formUnload(UnloadReason reason);
+    void dataSave(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
     // The list's rows from records read when the file was in state.
@@ -133,6 +149,7 @@ private:
     MessagePrompt m_prompt;
     QWidget* m_client = nullptr;
     BirthdayListView* m_list = nullptr;
+    QLineEdit* m_search = nullptr;
     HelpPanel* m_help = nullptr;
     QToolBar* m_toolbar = nullptr;
     QStatusBar* m_statusBar = nullptr;
@@ -143,9 +160,12 @@ private:
     // The data file as the list last read it.
     BirthdayStore::FileState m_listState;
     BirthdayCommands* m_commands = nullptr;
+    ExchangeCommands* m_exchange = nullptr;
     std::unique_ptr<WindowLayout> m_layout;
     QPointer<TrayIcon> m_tray;
     bool m_trayAvailable = true;
+    // The day the list's "Next" and "In" columns were worked out for.
+    QDate m_listDay;
     bool m_unloaded = false;
     std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);
 };

@@ -33,7 +33,9 @@ QString columnName(int column, const char* what)
 
 WindowLayout::WindowLayout(SettingsStore& settings, const Controls& controls)
     : m_settings(settings), m_c(controls)
-{}
+{
+    m_c.window->installEventFilter(this);
+}
 
 int WindowLayout::readWhole(const QString& name, int current, int min, int max) const
 {
@@ -49,6 +51,16 @@ int WindowLayout::readTwips(const QString& name, int currentPixels, int min)
     const int twips = readWhole(name, toTwips(currentPixels), min);
     m_loadedTwips.insert(name, twips);
     return toPixels(twips);
+}
+
+std::optional<int> WindowLayout::storedTwips(const QString& name, int min)
+{
+    const std::optional<int> twips =
+        TextConv::textToWhole(m_settings.settingRead(name, QString()), -32768, 32767);
+    if (!twips || *twips < min)
+        return std::nullopt;
+    m_loadedTwips.insert(name, *twips);
+    return toPixels(*twips);
 }
 
 void WindowLayout::writeTwips(const QString& name, int pixels)
@@ -100,13 +112,15 @@ void WindowLayout::layoutLoad()
         m_c.list->setViewMode(*mode);
     }
 
-    a.mnuViewArrangeIconsName->setChecked(false);
-    a.mnuViewArrangeIconsDate->setChecked(false);
-    const std::optional<ListArrange> arrange = ListViewModes::arrangeFromName(
-        m_settings.settingRead(QStringLiteral("ArrangeIcons"), QStringLiteral("Name")));
+    const QList<QAction*> arrangeItems = a.arrangeActions();
+    for (QAction* arrangeItem : arrangeItems)
+        arrangeItem->setChecked(false);
+    // A new user starts with what is coming up; a stored arrangement is honoured.
+    const QString arrangeName = m_settings.settingRead(QStringLiteral("ArrangeIcons"), QString());
+    const std::optional<ListArrange> arrange =
+        arrangeName.isEmpty() ? ListArrange::NextDate : ListViewModes::arrangeFromName(arrangeName);
     if (arrange) {
-        (*arrange == ListArrange::Name ? a.mnuViewArrangeIconsName : a.mnuViewArrangeIconsDate)
-            ->setChecked(true);
+        arrangeItems.at(int(*arrange))->setChecked(true);
         m_c.list->setArrange(*arrange);
     }
 
@@ -122,35 +136,76 @@ void WindowLayout::placementLoad()
     QMainWindow* window = m_c.window;
     const int state = readWhole(QStringLiteral("WindowState"), 0, 0, 2);
 
-    // Only what differs from the window as created is applied, so a first start leaves the
-    // place to the window manager.
-    const QPoint pos = window->pos();
-    const int left = readTwips(QStringLiteral("WindowLeft"), pos.x());
-    const int top = readTwips(QStringLiteral("WindowTop"), pos.y());
-    const int width = readTwips(QStringLiteral("WindowWidth"), window->width(), 1);
-    const int height = readTwips(QStringLiteral("WindowHeight"), window->height(), 1);
-    QRect placement(left, top, qMax(width, 1), qMax(height, 1));
-    if (placement.size() != window->size())
-        window->resize(placement.size());
-    if (placement.topLeft() != pos) {
-        // A monitor that held the window may be gone: then bring it onto the primary screen.
-        bool onScreen = false;
-        for (const QScreen* screen : QGuiApplication::screens())
-            onScreen = onScreen || screen->geometry().intersects(placement);
-        const QScreen* primary = QGuiApplication::primaryScreen();
-        if (!onScreen && primary) {
-            const QRect room = primary->availableGeometry();
-            placement.setSize(placement.size().boundedTo(room.size()));
-            placement.moveCenter(room.center());
-            window->resize(placement.size());
-        }
-        window->move(placement.topLeft());
+    // A hidden window that was never shown has no frame yet: its outer frame is itself.
+    const QRect current = window->frameGeometry();
+    const std::optional<int> left = storedTwips(QStringLiteral("WindowLeft"));
+    const std::optional<int> top = storedTwips(QStringLiteral("WindowTop"));
+    const std::optional<int> width = storedTwips(QStringLiteral("WindowWidth"), 1);
+    const std::optional<int> height = storedTwips(QStringLiteral("WindowHeight"), 1);
+    QRect frame(left.value_or(current.x()), top.value_or(current.y()),
+                width.value_or(current.width()), height.value_or(current.height()));
+    if (left || top) {
+        frame = placementFitted(frame);
+        window->move(frame.topLeft());
+    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        frame.setSize(frame.size().boundedTo(primary->availableGeometry().size()));
+    }
+    if (left || top || width || height) {
+        m_outerSize = frame.size();
+        window->resize(m_outerSize);
     }
 
     // The state last, so the placement above becomes the bounds the window restores to.
     static const Qt::WindowStates states[] = {Qt::WindowNoState, Qt::WindowMinimized,
                                               Qt::WindowMaximized};
     window->setWindowState(states[state]);
+}
+
+QRect WindowLayout::placementFitted(const QRect& frame)
+{
+    const QScreen* best = nullptr;
+    qint64 bestArea = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect common = screen->geometry() & frame;
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    // A monitor that held the window may be gone.
+    const QScreen* screen = best ? best : QGuiApplication::primaryScreen();
+    if (!screen)
+        return frame;
+    const QRect room = screen->availableGeometry();
+    QRect fitted(frame.topLeft(), frame.size().boundedTo(room.size()));
+    if (!best)
+        fitted.moveCenter(room.center());
+    fitted.moveLeft(qBound(room.left(), fitted.left(), room.right() + 1 - fitted.width()));
+    fitted.moveTop(qBound(room.top(), fitted.top(), room.bottom() + 1 - fitted.height()));
+    return fitted;
+}
+
+bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
+{
+    QMainWindow* window = m_c.window;
+    const QEvent::Type type = event->type();
+    if (watched != window || !window->isVisible() ||
+        (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize))
+        return false;
+    // A maximised or minimised window keeps the restored size as the one it comes back to.
+    if (window->windowState() != Qt::WindowNoState)
+        return false;
+    // Once hidden, the window forgets its frame on some window managers: remember it now.
+    m_lastFrame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    if (m_outerSize.isEmpty() || m_lastFrame.size() == inside.size())
+        return false; // nothing waiting, or no frame (yet)
+    const QSize wanted = m_outerSize - (m_lastFrame.size() - inside.size());
+    m_outerSize = QSize();
+    if (wanted != inside.size())
+        window->resize(wanted);
+    return false;
 }
 
 void WindowLayout::layoutSave()
@@ -182,10 +237,14 @@ void WindowLayout::layoutSave()
         }
     }
 
-    if (a.mnuViewArrangeIconsName->isChecked())
-        m_settings.settingWrite(QStringLiteral("ArrangeIcons"), QStringLiteral("Name"));
-    else if (a.mnuViewArrangeIconsDate->isChecked())
-        m_settings.settingWrite(QStringLiteral("ArrangeIcons"), QStringLiteral("Date"));
+    const QList<QAction*> arrangeItems = a.arrangeActions();
+    for (int i = 0; i < arrangeItems.size(); ++i) {
+        if (arrangeItems.at(i)->isChecked()) {
+            m_settings.settingWrite(QStringLiteral("ArrangeIcons"),
+                                    ListViewModes::name(ListArrange(i)));
+            break;
+        }
+    }
 
     const Qt::WindowStates state = m_c.window->windowState();
     const int stateValue = state.testFlag(Qt::WindowMinimized)   ? 1
@@ -193,11 +252,16 @@ void WindowLayout::layoutSave()
                                                                  : 0;
     m_settings.settingWrite(QStringLiteral("WindowState"), QString::number(stateValue));
     if (stateValue == 0) {
-        const QPoint pos = m_c.window->pos();
-        writeTwips(QStringLiteral("WindowLeft"), pos.x());
-        writeTwips(QStringLiteral("WindowTop"), pos.y());
-        writeTwips(QStringLiteral("WindowWidth"), m_c.window->width());
-        writeTwips(QStringLiteral("WindowHeight"), m_c.window->height());
+        const QRect frame = m_c.window->isVisible() || !m_lastFrame.isValid()
+                                ? m_c.window->frameGeometry()
+                                : m_lastFrame;
+        // A window never shown nor moved has no place yet: the window manager chooses it.
+        if (m_lastFrame.isValid() || m_c.window->testAttribute(Qt::WA_Moved)) {
+            writeTwips(QStringLiteral("WindowLeft"), frame.x());
+            writeTwips(QStringLiteral("WindowTop"), frame.y());
+        }
+        writeTwips(QStringLiteral("WindowWidth"), frame.width());
+        writeTwips(QStringLiteral("WindowHeight"), frame.height());
     }
 
     m_settings.settingWrite(QStringLiteral("InteractiveHelp"),

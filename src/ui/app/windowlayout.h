@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QHash>
+#include <QObject>
+#include <QRect>
 #include <QString>
+
+#include <optional>
 
 class BirthdayListView;
 class QMainWindow;
@@ -13,11 +17,11 @@ struct MainActions;
 // arrangement, window state and normal placement, help panel), kept in the settings as text.
 // The menu check marks, not the controls, are the record of the bars, view and arrangement.
 //
-// Placement is in twips (15 to a pixel): the position is the window frame's, the size that of
-// the window inside the window manager's frame. A value that does not convert, lies outside
-// -32768..32767 or makes no sense (a size below 1, a column position outside the columns, a
-// state other than 0, 1, 2) falls back to its default.
-class WindowLayout
+// Placement is in twips (15 to a pixel), position and size both of the window's outer frame.
+// Placement values that are not stored leave the window where the window manager puts it. A
+// value that does not convert, lies outside -32768..32767 or makes no sense (a size below 1, a
+// column position outside the columns, a state other than 0, 1, 2) falls back to its default.
+class WindowLayout : public QObject
 {
 public:
     struct Controls
@@ -37,11 +41,22 @@ public:
     void layoutLoad();
     void layoutSave();
 
+    // Where a window of this outer frame goes: wholly inside the available room of the screen
+    // that holds most of it, shrunk to fit; centred on the primary screen if it touches none.
+    static QRect placementFitted(const QRect& frame);
+
+protected:
+    // The frame is known only once the window manager has put the window on the screen: then
+    // the outer size that was restored becomes the window's.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int readWhole(const QString& name, int current, int min = -32768, int max = 32767) const;
     // Twips of a control that is measured in pixels: a value read at load is written back
     // unchanged while the control still has the pixels it gave, so no rounding creeps in.
     int readTwips(const QString& name, int currentPixels, int min = -32768);
+    // Nothing when the value is missing or unusable.
+    std::optional<int> storedTwips(const QString& name, int min = -32768);
     void writeTwips(const QString& name, int pixels);
     bool readBool(const QString& name, const char* defaultText) const;
     void columnsLoad();
@@ -50,4 +65,6 @@ private:
     SettingsStore& m_settings;
     Controls m_c;
     QHash<QString, int> m_loadedTwips;
+    QSize m_outerSize; // restored, waiting for the frame to be known
+    QRect m_lastFrame; // while last shown in the normal state
 };

@@ -1,16 +1,15 @@
 #include "birthdaydialog.h"
 
 #include "app/clock.h"
+#include "datepicker.h"
 #include "dialogbuttons.h"
 #include "dialogmessage.h"
 #include "dialogs/birthdayinput.h"
 #include "store/birthdaystore.h"
 #include "text/textconv.h"
-#include "wholetabstop.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -104,7 +103,7 @@ void BirthdayDialog::controlsCreate(const HelpSink& help)
 
     auto* grpOccursOn = new QGroupBox(QStringLiteral("Occurs On"), this);
     grpOccursOn->setObjectName(QStringLiteral("grpOccursOn"));
-    m_objDate = new WholeTabStop<QDateEdit>(grpOccursOn);
+    m_objDate = new DatePicker(grpOccursOn);
     m_objDate->setObjectName(QStringLiteral("objDate"));
     m_objDate->setCalendarPopup(true);
     m_objDate->setDisplayFormat(TextConv::shortDateFormat());
@@ -275,6 +274,15 @@ void BirthdayDialog::cmdOkClick()
     if (!BirthdayInput::nameFits(m_txtName->text())) {
         dialogMessage(this, QMessageBox::Warning, nameTooLongText());
         m_txtName->setFocus();
+        return;
+    }
+    // Never a date other than the one shown: 29 February of a common year, or a year the
+    // picker cannot hold, stays on screen and is refused here.
+    if (!m_objDate->showsHeldDate()) {
+        dialogMessage(this, QMessageBox::Warning,
+                      QStringLiteral("You have not entered a valid date for this birthday.  "
+                                     "Please check and try again."));
+        m_objDate->setFocus();
         return;
     }
     if (m_txtNotifyDays->text().isEmpty())

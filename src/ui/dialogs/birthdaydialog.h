@@ -8,9 +8,9 @@
 
 class BirthdayStore;
 class Clock;
+class DatePicker;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
@@ -52,7 +52,7 @@ private:
     const Clock& m_clock;
 
     QLineEdit* m_txtName = nullptr;
-    QDateEdit* m_objDate = nullptr;
+    DatePicker* m_objDate = nullptr;
     QCheckBox* m_chkRepeats = nullptr;
     QCheckBox* m_chkYears = nullptr;
     QLineEdit* m_txtNotifyDays = nullptr;

@@ -2,6 +2,8 @@
 
 #include "dialogbuttons.h"
 
+#include "reminders/occurrence.h"
+#include "reminders/reminderdisplay.h"
 #include "settings/settingsstore.h"
 #include "text/textconv.h"
 #include "wholetabstop.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -52,8 +55,9 @@ bool confirmRead(const QString& text)
 
 } // namespace
 
-PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& help, QWidget* parent)
-    : QDialog(parent), m_settings(settings)
+PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& help, QWidget* parent,
+                                     bool windowPlaceable)
+    : QDialog(parent), m_settings(settings), m_windowPlaceable(windowPlaceable)
 {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Candlewatcher Preferences"));
@@ -87,7 +91,13 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     m_optEveryHour->setObjectName(QStringLiteral("optEveryHour"));
     m_optEveryDay = new QRadioButton(QStringLiteral("E&very day"), grpNotification);
     m_optEveryDay->setObjectName(QStringLiteral("optEveryDay"));
-    m_optNone = new QRadioButton(QStringLiteral("Only when &Windows starts up"), grpNotification);
+    // Elsewhere the program need not start with the system: say what the choice means there.
+#ifdef Q_OS_WIN
+    const QString noneCaption = QStringLiteral("Only when &Windows starts up");
+#else
+    const QString noneCaption = QStringLiteral("Only when Candlewatcher &starts");
+#endif
+    m_optNone = new QRadioButton(noneCaption, grpNotification);
     m_optNone->setObjectName(QStringLiteral("optNone"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_optEveryHour);
@@ -119,6 +129,37 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     inner->addWidget(m_lblAlerts);
     inner->addLayout(timeRow);
 
+    // How reminders reach the user, and where 29 February falls in other years. The items
+    // carry the stored names.
+    QGroupBox* grpReminders =
+        frameCreate(QStringLiteral("Reminders"), QStringLiteral("grpReminders"),
+                    QStringLiteral("imgReminders"), QStyle::SP_ComputerIcon, this, inner);
+    auto* lblShowAs = new QLabel(QStringLiteral("Show reminders as:"), grpReminders);
+    lblShowAs->setObjectName(QStringLiteral("lblShowAs"));
+    m_cboShowAs = new QComboBox(grpReminders);
+    m_cboShowAs->setObjectName(QStringLiteral("cboShowAs"));
+    m_cboShowAs->addItem(QStringLiteral("the Candlewatcher window"),
+                         ReminderDisplays::name(ReminderDisplay::Window));
+    m_cboShowAs->addItem(QStringLiteral("desktop notifications"),
+                         ReminderDisplays::name(ReminderDisplay::Notifications));
+    lblShowAs->setBuddy(m_cboShowAs);
+    auto* lblLeapDay = new QLabel(QStringLiteral("Leap-day events in other years:"), grpReminders);
+    lblLeapDay->setObjectName(QStringLiteral("lblLeapDay"));
+    m_cboLeapDay = new QComboBox(grpReminders);
+    m_cboLeapDay->setObjectName(QStringLiteral("cboLeapDay"));
+    m_cboLeapDay->addItem(QStringLiteral("28 February"),
+                          LeapDayRules::name(LeapDayRule::February28));
+    m_cboLeapDay->addItem(QStringLiteral("1 March"), LeapDayRules::name(LeapDayRule::March1));
+    lblLeapDay->setBuddy(m_cboLeapDay);
+    auto* choices = new QGridLayout;
+    choices->setHorizontalSpacing(8);
+    choices->addWidget(lblShowAs, 0, 0);
+    choices->addWidget(m_cboShowAs, 0, 1);
+    choices->addWidget(lblLeapDay, 1, 0);
+    choices->addWidget(m_cboLeapDay, 1, 1);
+    choices->setColumnStretch(1, 1);
+    inner->addLayout(choices);
+
     const DialogButtons buttonPair = dialogButtonsCreate(this, 89); // 1335 twips
     m_cmdOK = buttonPair.ok;
     m_cmdCancel = buttonPair.cancel;
@@ -132,6 +173,7 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     layout->addWidget(grpConfirmation);
     layout->addWidget(grpNotification);
     layout->addWidget(grpAlerts);
+    layout->addWidget(grpReminders);
     layout->addSpacing(4);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -141,7 +183,9 @@ void PreferencesDialog::controlsCreate(const HelpSink& help)
     QWidget::setTabOrder(m_optEveryHour, m_optEveryDay);
     QWidget::setTabOrder(m_optEveryDay, m_optNone);
     QWidget::setTabOrder(m_optNone, m_objTime);
-    QWidget::setTabOrder(m_objTime, m_cmdCancel);
+    QWidget::setTabOrder(m_objTime, m_cboShowAs);
+    QWidget::setTabOrder(m_cboShowAs, m_cboLeapDay);
+    QWidget::setTabOrder(m_cboLeapDay, m_cmdCancel);
     QWidget::setTabOrder(m_cmdCancel, m_cmdOK);
 
     helpHook(m_chkConfirmDelete, QStringLiteral("confirmdelete"), help);
@@ -174,6 +218,13 @@ void PreferencesDialog::settingsLoad()
     const std::optional<QTime> time = TextConv::textToTime(
         m_settings.settingRead(QStringLiteral("AlertTime"), QStringLiteral("09:00")));
     m_objTime->setTime(time ? *time : defaultAlertTime);
+
+    m_storedShowAs =
+        m_settings.settingRead(QLatin1String(ReminderDisplays::settingName), QString());
+    m_cboShowAs->setCurrentIndex(m_cboShowAs->findData(
+        ReminderDisplays::name(ReminderDisplays::fromSetting(m_storedShowAs, m_windowPlaceable))));
+    m_cboLeapDay->setCurrentIndex(m_cboLeapDay->findData(LeapDayRules::name(LeapDayRules::fromName(
+        m_settings.settingRead(QLatin1String(LeapDayRules::settingName), QString())))));
 }
 
 void PreferencesDialog::cmdOkClick()
@@ -191,6 +242,14 @@ void PreferencesDialog::cmdOkClick()
         every = QStringLiteral("Day");
     m_settings.settingWrite(QStringLiteral("NotifyEvery"), every);
     m_settings.settingWrite(QStringLiteral("AlertTime"), TextConv::timeToText(m_objTime->time()));
+    // The automatic choice stays automatic (it follows the desktop) until the user picks
+    // the other one.
+    const QString showAs = m_cboShowAs->currentData().toString();
+    if (!m_storedShowAs.isEmpty() ||
+        showAs != ReminderDisplays::name(ReminderDisplays::automatic(m_windowPlaceable)))
+        m_settings.settingWrite(QLatin1String(ReminderDisplays::settingName), showAs);
+    m_settings.settingWrite(QLatin1String(LeapDayRules::settingName),
+                            m_cboLeapDay->currentData().toString());
     accept();
 }
 

@@ -84,6 +84,7 @@ void WellKnownDaysDialog::controlsCreate(const HelpSink& help)
                                   "to select more than one."),
                    this);
     lblSpecialEvents->setObjectName(QStringLiteral("lblSpecialEvents"));
+    m_lvwSpecialEvents->setAccessibleName(lblSpecialEvents->text());
 
     const DialogButtons buttonPair = dialogButtonsCreate(this, 93); // 1395 twips
     m_cmdOK = buttonPair.ok;

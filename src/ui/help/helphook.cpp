@@ -1,7 +1,10 @@
 #include "helphook.h"
 
 #include <QAbstractScrollArea>
-#include <QEvent>
+#include <QEnterEvent>
+#include <QGroupBox>
+#include <QHoverEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -19,8 +22,24 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter ||
-            event->type() == QEvent::HoverMove)
+        QPointF at;
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            at = static_cast<QMouseEvent*>(event)->position();
+            break;
+        case QEvent::Enter:
+            at = static_cast<QEnterEvent*>(event)->position();
+            break;
+        case QEvent::HoverMove:
+            at = static_cast<QHoverEvent*>(event)->position();
+            break;
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+        // A frame only holds controls: over one of them the pointer is that control's, with
+        // its own help key or none, even when it jumps onto it and the frame sees it enter.
+        auto* frame = qobject_cast<QGroupBox*>(watched);
+        if (!frame || !frame->childAt(at.toPoint()))
             m_sink(m_helpKey);
         return QObject::eventFilter(watched, event);
     }

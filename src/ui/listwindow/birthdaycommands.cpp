@@ -39,7 +39,7 @@ int BirthdayCommands::birthdaysSelectedCount() const
 
 QString BirthdayCommands::itemText(int row) const
 {
-    return m_list.model()->row(row).name();
+    return m_list.model()->row(row).name;
 }
 
 void BirthdayCommands::changedTell(const QStringList& names, const QString& notDone,
@@ -118,8 +118,9 @@ void BirthdayCommands::birthdaysDelete()
                        : QStringLiteral("Are you sure you want to delete these %1 items "
                                         "permanently from your birthdays list?")
                              .arg(count);
-        if (m_prompt.ask(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No) !=
-            QMessageBox::Yes)
+        // No is the default: a slip of the Return key must not delete.
+        if (m_prompt.ask(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::No) != QMessageBox::Yes)
             return;
     }
     recordsChange(shown, QStringLiteral("\"%1\" could not be deleted."),

@@ -1,6 +1,7 @@
 #include "birthdaylistmodel.h"
 
 #include <algorithm>
+#include <iterator>
 
 BirthdayListModel::BirthdayListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -14,13 +15,32 @@ int BirthdayListModel::recordKeyOf(const QString& itemKey)
     return itemKey.mid(3).toInt();
 }
 
+void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& next)
+{
+    nextText = next ? next->dateText() : QString();
+    inText = next ? next->inText() : QString();
+    ageText = next ? next->ageText() : QString();
+    nextDays = next ? next->next.days : -1;
+}
+
 void BirthdayListModel::sortRows(QList<Row>& rows) const
 {
+    if (m_sortColumn == ListArrange::NextDate) {
+        // Today first; events with no coming day (a one-off that has passed) last.
+        std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+            const quint64 left = quint64(a.nextDays); // -1 turns into the largest
+            const quint64 right = quint64(b.nextDays);
+            if (left != right)
+                return left < right;
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
+        return;
+    }
     const bool byDate = m_sortColumn == ListArrange::Date;
     QList<QStringView> texts;
     texts.reserve(rows.size());
     for (const Row& row : rows)
-        texts.append(byDate ? row.dateText : row.name());
+        texts.append(byDate ? row.dateText : row.name);
     QList<Row> sorted;
     sorted.reserve(rows.size());
     for (const qsizetype index : ListViewModes::sortedOrder(texts))
@@ -28,12 +48,38 @@ void BirthdayListModel::sortRows(QList<Row>& rows) const
     rows = std::move(sorted);
 }
 
+bool BirthdayListModel::passes(const Row& row) const
+{
+    return m_filter.isEmpty() || row.name.contains(m_filter, Qt::CaseInsensitive);
+}
+
+void BirthdayListModel::filterApply()
+{
+    // Without a filter the two lists share their rows rather than copy every one.
+    if (m_filter.isEmpty()) {
+        m_rows = m_allRows;
+        return;
+    }
+    m_rows.clear();
+    std::copy_if(m_allRows.cbegin(), m_allRows.cend(), std::back_inserter(m_rows),
+                 [this](const Row& row) { return passes(row); });
+}
+
 void BirthdayListModel::setRows(QList<Row> rows)
 {
     sortRows(rows);
     beginResetModel();
-    m_rows = std::move(rows);
+    m_allRows = std::move(rows);
+    filterApply();
     endResetModel();
+}
+
+void BirthdayListModel::setFilter(const QString& text)
+{
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    relayout();
 }
 
 void BirthdayListModel::setSortColumn(ListArrange column)
@@ -41,26 +87,28 @@ void BirthdayListModel::setSortColumn(ListArrange column)
     if (column == m_sortColumn)
         return;
     m_sortColumn = column;
-    resort();
+    relayout();
 }
 
-void BirthdayListModel::resort()
+void BirthdayListModel::relayout()
 {
     // Rows move, so the selection and the current item follow them through the persistent
-    // indexes.
+    // indexes; a row the filter hides leaves the selection, so no command acts on it unseen.
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     QList<int> beforeKeys;
     for (const QModelIndex& index : before)
-        beforeKeys.append(m_rows.at(index.row()).key());
+        beforeKeys.append(m_rows.at(index.row()).key);
 
-    sortRows(m_rows);
+    sortRows(m_allRows);
+    filterApply();
 
     QModelIndexList after;
     for (int i = 0; i < before.size(); ++i) {
         const auto it = std::find_if(m_rows.cbegin(), m_rows.cend(),
-                                     [&](const Row& r) { return r.key() == beforeKeys.at(i); });
-        after.append(index(int(it - m_rows.cbegin()), before.at(i).column()));
+                                     [&](const Row& r) { return r.key == beforeKeys.at(i); });
+        after.append(it == m_rows.cend() ? QModelIndex()
+                                         : index(int(it - m_rows.cbegin()), before.at(i).column()));
     }
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
@@ -84,13 +132,29 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return index.column() == NameColumn ? row.name() : row.dateText;
+        switch (index.column()) {
+        case NameColumn:
+            return row.name;
+        case DateColumn:
+            return row.dateText;
+        case NextColumn:
+            return row.nextText;
+        case InColumn:
+            return row.inText;
+        case AgeColumn:
+            return row.ageText;
+        default:
+            return {};
+        }
+    case Qt::TextAlignmentRole:
+        return index.column() == AgeColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                           : QVariant();
     case Qt::DecorationRole:
         return index.column() == NameColumn ? QVariant(m_icon) : QVariant();
     case ItemKeyRole:
-        return itemKey(row.key());
+        return itemKey(row.key);
     case RecordKeyRole:
-        return row.key();
+        return row.key;
     default:
         return {};
     }
@@ -104,5 +168,11 @@ QVariant BirthdayListModel::headerData(int section, Qt::Orientation orientation,
         return tr("Name");
     if (section == DateColumn)
         return tr("Date");
+    if (section == NextColumn)
+        return tr("Next");
+    if (section == InColumn)
+        return tr("In");
+    if (section == AgeColumn)
+        return tr("Age");
     return {};
 }

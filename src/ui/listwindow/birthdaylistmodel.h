@@ -1,30 +1,43 @@
 #pragma once
 
 #include "listwindow/listviewmode.h"
+#include "reminders/nextevent.h"
 #include "store/birthdayrecord.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QList>
 
-// The rows of lvwBirthdays: one per live record, columns "Name" and "Date". Kept sorted
-// ascending by the text of the sort column, ties in the order the rows were given.
+// The rows of lvwBirthdays: one per live record, columns "Name", "Date", "Next", "In" and "Age".
+// Kept sorted ascending by the text of the sort column, ties in the order the rows were given;
+// by the next date, the soonest first. A filter on the names hides the other rows: the model
+// has only the rows shown, so row numbers mean the same to the views and the commands.
 class BirthdayListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     struct Row
     {
-        // Every stored field as the list read it: what Edit, Duplicate and Delete expect to
-        // find in the file.
-        BirthdayRecord record;
-        QString dateText; // "yyyy/mm/dd", or "" when the stored date is no date
+        Row(int key = -1, QString name = {}, QString dateText = {})
+            : key(key), name(std::move(name)), dateText(std::move(dateText))
+        {}
 
-        int key() const { return record.key; }
-        const QString& name() const { return record.value(BirthdayRecord::Name); }
+        int key = -1;     // the record key
+        QString name;     // as stored
+        QString dateText; // "yyyy/mm/dd", or "" when the stored date is no date
+        // Every stored field as the list read it (key and name above repeat two of them): what
+        // Edit, Duplicate and Delete expect to find in the file.
+        BirthdayRecord record;
+        // The coming occurrence: "Next", "In" and "Age"; all "" and -1 days when none.
+        QString nextText;
+        QString inText;
+        QString ageText;
+        qint64 nextDays = -1;
+
+        void setNext(const std::optional<NextEvent>& next);
     };
 
-    enum Column { NameColumn = 0, DateColumn = 1, ColumnCount };
+    enum Column { NameColumn = 0, DateColumn, NextColumn, InColumn, AgeColumn, ColumnCount };
     // The item key, "key" followed by the record key.
     static constexpr int ItemKeyRole = Qt::UserRole + 1;
     static constexpr int RecordKeyRole = Qt::UserRole + 2;
@@ -40,6 +53,9 @@ public:
     void setSortColumn(ListArrange column);
     ListArrange sortColumn() const { return m_sortColumn; }
     void setIcon(const QIcon& icon) { m_icon = icon; }
+    // Shows only the rows whose name holds the text, in any letter case; "" shows all.
+    void setFilter(const QString& text);
+    QString filter() const { return m_filter; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -49,9 +65,15 @@ public:
 
 private:
     void sortRows(QList<Row>& rows) const;
-    void resort();
+    bool passes(const Row& row) const;
+    // m_rows from m_allRows.
+    void filterApply();
+    // Sorts and filters the rows again, keeping the selection on the rows still shown.
+    void relayout();
 
-    QList<Row> m_rows;
+    QList<Row> m_allRows; // every row, sorted
+    QList<Row> m_rows;    // those the filter lets through
+    QString m_filter;
     ListArrange m_sortColumn = ListArrange::Name;
     QIcon m_icon;
 };

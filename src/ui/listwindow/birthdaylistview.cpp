@@ -6,7 +6,29 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 #include <QTreeView>
+
+namespace {
+
+// Every item of the icon views fills one cell of the grid, whatever its name: under a large
+// icon the name wraps onto two lines and is cut after them, in the other views it is cut at
+// the cell's edge. So names never run into each other, and a refresh never changes how much
+// of them shows (without it the view sized every item like the first one).
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    explicit GridCellDelegate(QListView* view) : QStyledItemDelegate(view), m_view(view) {}
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return m_view->gridSize() - QSize(2, 2);
+    }
+
+private:
+    QListView* m_view;
+};
+
+} // namespace
 
 BirthdayListView::BirthdayListView(QWidget* parent)
     : QStackedWidget(parent), m_model(new BirthdayListModel(this)),
@@ -16,6 +38,9 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     setObjectName(QStringLiteral("lvwBirthdays"));
     m_iconView->setObjectName(QStringLiteral("lvwBirthdaysIcons"));
     m_detailsView->setObjectName(QStringLiteral("lvwBirthdaysDetails"));
+    // What assistive tools call it: the title its help entry gives it.
+    for (QWidget* view : {static_cast<QWidget*>(m_iconView), static_cast<QWidget*>(m_detailsView)})
+        view->setAccessibleName(QStringLiteral("Birthdays List"));
 
     m_iconView->setModel(m_model);
     m_iconView->setSelectionModel(m_selection);
@@ -25,6 +50,8 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     m_iconView->setResizeMode(QListView::Adjust);
     m_iconView->setWrapping(true);
     m_iconView->setUniformItemSizes(true);
+    m_iconView->setItemDelegate(new GridCellDelegate(m_iconView));
+    m_iconView->setTextElideMode(Qt::ElideRight);
 
     m_detailsView->setModel(m_model);
     m_detailsView->setSelectionModel(m_selection);
@@ -45,6 +72,10 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     // Created 3000 and 1440 twips wide.
     columns->resizeSection(BirthdayListModel::NameColumn, 200);
     columns->resizeSection(BirthdayListModel::DateColumn, 96);
+    // What is coming up: 1200, 1200 and 600 twips.
+    columns->resizeSection(BirthdayListModel::NextColumn, 80);
+    columns->resizeSection(BirthdayListModel::InColumn, 80);
+    columns->resizeSection(BirthdayListModel::AgeColumn, 40);
 
     addWidget(m_iconView);
     addWidget(m_detailsView);
@@ -65,7 +96,7 @@ BirthdayListView::BirthdayListView(QWidget* parent)
 
 void BirthdayListView::watchRightClicks(QWidget* widget)
 {
-    // Our own handling of the right button: no platform context menu, and no selection change.
+    // Our own handling of the right button: no platform context menu.
     widget->setContextMenuPolicy(Qt::PreventContextMenu);
     widget->installEventFilter(this);
 }
@@ -74,8 +105,23 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        // As every desktop list does: an item that is not selected becomes the selection, so
+        // the menu's commands act on what was clicked; a selected one keeps the selection.
+        for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_iconView),
+                                        static_cast<QAbstractItemView*>(m_detailsView)}) {
+            const QModelIndex index = watched == view->viewport()
+                                          ? view->indexAt(mouse->position().toPoint())
+                                          : QModelIndex();
+            if (index.isValid() && !isRowChosen(index.row()))
+                m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+        }
+        return true;
+    }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton)
@@ -113,7 +159,8 @@ void BirthdayListView::setViewMode(ListViewMode mode)
         m_iconView->setViewMode(QListView::IconMode);
         m_iconView->setFlow(QListView::LeftToRight);
         m_iconView->setIconSize(QSize(32, 32));
-        m_iconView->setGridSize(QSize(96, 64));
+        // The icon, two lines of the name and the style's margins around them.
+        m_iconView->setGridSize(QSize(96, 32 + 2 * m_iconView->fontMetrics().lineSpacing() + 10));
         m_iconView->setWordWrap(true);
         m_iconView->setSpacing(0);
         break;
@@ -195,7 +242,7 @@ void BirthdayListView::rowsReplace(QList<BirthdayListModel::Row> rows)
     };
     QHash<int, BirthdayRecord> chosen;
     for (int row : selectedRows())
-        chosen.insert(m_model->row(row).key(), m_model->row(row).record);
+        chosen.insert(m_model->row(row).key, m_model->row(row).record);
     const int current = currentRow();
     const BirthdayRecord currentRecord =
         current >= 0 ? m_model->row(current).record : BirthdayRecord();

@@ -43,7 +43,8 @@ public:
 
 signals:
     void itemDoubleClicked();
-    // A right click anywhere in the list; the selection stays as it was.
+    // A right click anywhere in the list, after an item clicked that was not selected has
+    // become the selection.
     void contextMenuRequested(const QPoint& globalPos);
     void columnClicked(int logicalIndex);
 

@@ -18,9 +18,11 @@ public:
 
     void setHook(Hook hook) { m_hook = std::move(hook); }
 
-    // Shows the message and returns the button the user chose.
+    // Shows the message and returns the button the user chose. Return presses Yes where there
+    // is one, unless another default is given.
     QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
-                                    QMessageBox::StandardButtons buttons);
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
     void inform(QMessageBox::Icon icon, const QString& text) { ask(icon, text, QMessageBox::Ok); }
     // A store operation failed: what failed, then the store's reason.
     void failure(const QString& whatFailed, const QString& reason);

@@ -36,6 +36,7 @@ AlertDialog::AlertDialog(QWidget* parent)
 
     m_lstDue = new QListWidget(m_grpDue);
     m_lstDue->setObjectName(QStringLiteral("lstDue"));
+    m_lstDue->setAccessibleName(m_grpDue->title()); // a list takes no name from its frame
     setTwipGeometry(m_lstDue, 780, 300, 5535, 1620);
 
     m_imgDue = new QLabel(m_grpDue);
@@ -59,6 +60,50 @@ AlertDialog::AlertDialog(QWidget* parent)
 void AlertDialog::dueAdd(const QString& name)
 {
     m_lstDue->addItem(name);
+    controlsArrange();
+}
+
+void AlertDialog::missedAdd(const QString& entry)
+{
+    if (!m_grpMissed) {
+        m_grpMissed = new QGroupBox(QStringLiteral("Missed While Away"), this);
+        m_grpMissed->setObjectName(QStringLiteral("grpMissed"));
+        m_lstMissed = new QListWidget(m_grpMissed);
+        m_lstMissed->setObjectName(QStringLiteral("lstMissed"));
+        setTwipGeometry(m_lstMissed, 780, 300, 5535, 1620);
+        auto* image = new QLabel(m_grpMissed);
+        setTwipGeometry(image, 180, 300, 480, 480);
+        image->setPixmap(m_imgDue->pixmap());
+        setTabOrder(m_lstDue, m_lstMissed);
+        m_grpMissed->show();
+    }
+    m_lstMissed->addItem(entry);
+    controlsArrange();
+}
+
+QStringList AlertDialog::missedEntries() const
+{
+    QStringList entries;
+    for (int row = 0; m_lstMissed && row < m_lstMissed->count(); ++row)
+        entries.append(m_lstMissed->item(row)->text());
+    return entries;
+}
+
+void AlertDialog::controlsArrange()
+{
+    // As designed while nothing was missed; the missed events' frame goes below today's, and
+    // takes its place when nothing is due today.
+    const bool due = !m_grpMissed || m_lstDue->count() > 0;
+    m_grpDue->setVisible(due);
+    int top = 60;
+    if (due)
+        top += 2115 + 60;
+    if (m_grpMissed) {
+        setTwipGeometry(m_grpMissed, 60, top, 6495, 2115);
+        top += 2115 + 60;
+    }
+    setTwipGeometry(m_cmdClose, 5220, top + 45, 1335, 375);
+    setFixedSize(px(6645), px(top + 45 + 375 + 105));
 }
 
 QStringList AlertDialog::dueNames() const

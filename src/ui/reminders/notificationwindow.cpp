@@ -32,6 +32,12 @@ constexpr int heightWithoutLines =
 
 const QString lineBreak = QStringLiteral("\r\n");
 
+// The window keeps its own colours, light ones that its red title and blue "close" were made
+// for, so that a dark desktop theme cannot leave dark text on a dark band.
+const QColor background = Qt::white;
+const QColor bandBackground(0xff, 0xff, 0xe1); // the classic tooltip yellow
+const QColor foreground = Qt::black;
+
 } // namespace
 
 NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
@@ -48,8 +54,8 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
+    white.setColor(QPalette::Window, background);
+    white.setColor(QPalette::WindowText, foreground);
     setPalette(white);
     setAutoFillBackground(true);
 
@@ -94,6 +100,9 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     red.setColor(QPalette::WindowText, Qt::red);
     m_lblCandlewatcher->setPalette(red);
 
+    // "close" stands above the title that reaches towards it, so all of the word takes the click.
+    m_lblClose->raise();
+
     // The frame lies over everything but lets the mouse through to what is under it.
     m_shpBorder = new QFrame(this);
     m_shpBorder->setObjectName(QStringLiteral("shpBorder"));
@@ -101,6 +110,7 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     m_shpBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
     setTwipGeometry(m_shpBorder, 0, 0, designWidth, designHeight);
 
+    widthsArrange(twipsToPixels(designWidth));
     setFixedSize(twipsToPixels(designWidth), twipsToPixels(designHeight));
 
     m_tmrClose = new QTimer(this);
@@ -130,8 +140,8 @@ QFrame* NotificationWindow::addBand(const char* name, int left, int top, int wid
     band->setObjectName(QLatin1String(name));
     band->setFrameStyle(QFrame::Box | QFrame::Plain);
     QPalette tooltip = band->palette();
-    tooltip.setColor(QPalette::Window, tooltip.color(QPalette::ToolTipBase));
-    tooltip.setColor(QPalette::WindowText, Qt::black);
+    tooltip.setColor(QPalette::Window, bandBackground);
+    tooltip.setColor(QPalette::WindowText, foreground);
     band->setPalette(tooltip);
     band->setAutoFillBackground(true);
     setTwipGeometry(band, left, top, width, height);
@@ -179,14 +189,42 @@ void NotificationWindow::setHelpSink(const HelpSink& sink)
     }
 }
 
-QString NotificationWindow::linesFitted(const QStringList& lines, QLabel* label) const
+QString NotificationWindow::linesFitted(const QStringList& lines, bool soon, QLabel* label) const
 {
-    // An entry wider than its label keeps its one line, cut with an ellipsis.
+    // A name in another script keeps its own direction without turning the line around: it is
+    // isolated (FSI ... PDI), so every line reads "Name (Date - Y Years)" from the left. An
+    // entry wider than its label keeps its one line; its name is cut, never the date or years.
     const QFontMetrics metrics(label->font());
-    QStringList elided;
-    for (const QString& line : lines)
-        elided.append(metrics.elidedText(line, Qt::ElideRight, label->width()));
-    return elided.join(u'\n');
+    QStringList shown;
+    for (const QString& line : lines) {
+        const qsizetype nameLength = NotificationLines::nameLength(line, soon);
+        QString name = line.first(nameLength);
+        const QString rest = line.sliced(nameLength);
+        const int room = label->width() - metrics.horizontalAdvance(rest);
+        if (metrics.horizontalAdvance(name) > room)
+            name = metrics.elidedText(name, Qt::ElideRight, std::max(room, 0));
+        shown.append(QChar(0x2068) + name + QChar(0x2069) + rest);
+    }
+    return shown.join(u'\n');
+}
+
+void NotificationWindow::widthsArrange(int width)
+{
+    // Everything that reaches the right edge moves with it (the widths are the design's);
+    // "close" keeps its distance from it.
+    const int extra = width - twipsToPixels(designWidth);
+    for (const auto& [widget, designTwips] :
+         std::initializer_list<std::pair<QWidget*, int>>{{m_shpTodayTitle, designWidth},
+                                                         {m_shpSoonTitle, designWidth},
+                                                         {m_shpBorder, designWidth},
+                                                         {m_lblTodayTitle, 2595},
+                                                         {m_lblSoonTitle, 3195},
+                                                         {m_lblSoon, 3195},
+                                                         {m_lblToday, 3135}})
+        widget->resize(twipsToPixels(designTwips) + extra, widget->height());
+    m_lblClose->move(twipsToPixels(2880 + 375) + extra - m_lblClose->width(), m_lblClose->y());
+    m_lblCandlewatcher->resize(m_lblClose->x() - m_lblCandlewatcher->x(),
+                               m_lblCandlewatcher->height());
 }
 
 void NotificationWindow::objectsResize()
@@ -200,8 +238,20 @@ void NotificationWindow::objectsResize()
     const int capacity = (pixelsToTwips(available.height()) - heightWithoutLines) / lineHeight;
     const NotificationLines lines =
         NotificationLines::fit(m_todayText.split(lineBreak), m_soonText.split(lineBreak), capacity);
-    m_lblToday->setText(linesFitted(lines.today, m_lblToday));
-    m_lblSoon->setText(linesFitted(lines.soon, m_lblSoon));
+
+    // As wide as the longest line needs, up to the screen's free width; only then are names cut.
+    const QFontMetrics metrics(m_lblToday->font());
+    int widest = 0;
+    for (const auto& [list, label] :
+         {std::pair{&lines.today, m_lblToday}, {&lines.soon, m_lblSoon}}) {
+        const int margins = m_shpBorder->width() - label->width();
+        for (const QString& line : *list)
+            widest = std::max(widest, metrics.horizontalAdvance(line) + margins);
+    }
+    const int widthLimit = available.width() - twipsToPixels(rightDistance);
+    widthsArrange(std::max(twipsToPixels(designWidth), std::min(widest, widthLimit)));
+    m_lblToday->setText(linesFitted(lines.today, false, m_lblToday));
+    m_lblSoon->setText(linesFitted(lines.soon, true, m_lblSoon));
 
     const int todayHeight = int(lines.today.size()) * lineHeight;
     const int soonHeight = int(lines.soon.size()) * lineHeight;
@@ -215,10 +265,10 @@ void NotificationWindow::objectsResize()
     const int windowHeight = soonTop + soonHeight + bottomMargin;
     setTwipHeight(m_shpBorder, windowHeight);
 
-    setFixedSize(twipsToPixels(designWidth), twipsToPixels(windowHeight));
+    setFixedSize(m_shpBorder->width(), twipsToPixels(windowHeight));
     const int left = screenRect.x() + screenRect.width() - width() - twipsToPixels(rightDistance);
     const int top = screenRect.y() + screenRect.height() - height() - twipsToPixels(bottomDistance);
-    move(left, std::max(top, available.y()));
+    move(std::max(left, available.x()), std::max(top, available.y()));
 }
 
 void NotificationWindow::showEvent(QShowEvent* event)

@@ -28,9 +28,10 @@ public:
     QString soonText() const { return m_soonText; }
     QString todayText() const { return m_todayText; }
 
-    // Sizes the lists to their lines (no more than the screen's available height holds) and
-    // places the window 200 twips from the right and 1300 twips above the bottom of the
-    // primary screen.
+    // Sizes the lists to their lines (no more than the screen's available height holds),
+    // widens the window to its longest line (no more than the available width holds) and
+    // places it 200 twips from the right and 1300 twips above the bottom of the primary
+    // screen.
     void objectsResize();
     // Where mouse moves over the window and its texts report the help key "notification".
     void setHelpSink(const HelpSink& sink);
@@ -49,7 +50,9 @@ private:
     void setTwipGeometry(QWidget* widget, int left, int top, int width, int height);
     void setTwipTop(QWidget* widget, int top);
     void setTwipHeight(QWidget* widget, int height);
-    QString linesFitted(const QStringList& lines, QLabel* label) const;
+    QString linesFitted(const QStringList& lines, bool soon, QLabel* label) const;
+    // Gives the window this width in pixels: bands, border and texts reach its right edge.
+    void widthsArrange(int width);
 
     QString m_soonText;
     QString m_todayText;

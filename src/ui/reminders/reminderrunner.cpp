@@ -4,7 +4,9 @@
 #include "notificationwindow.h"
 
 #include "app/clock.h"
+#include "reminders/nextevent.h"
 #include "reminders/reminderdecision.h"
+#include "reminders/reminderdisplay.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
 #include "text/textconv.h"
@@ -13,11 +15,29 @@
 
 #include <exception>
 
+namespace {
+
+const QString dueTodayTitle = QStringLiteral("Birthdays Due Today");
+const QString dueSoonTitle = QStringLiteral("Birthdays Due Soon");
+const QString missedTitle = QStringLiteral("Missed While Away");
+
+// The lines of the notification window's today list that tell of missed days.
+QString missedLines(const QList<MissedEvents::Missed>& missed)
+{
+    QString lines;
+    for (const MissedEvents::Missed& event : missed)
+        lines += QLatin1String("\r\nMissed: ") + event.entry;
+    return lines;
+}
+
+} // namespace
+
 ReminderRunner::ReminderRunner(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                                QObject* parent)
     : QObject(parent), m_store(store), m_settings(settings), m_clock(clock),
       m_closeInterval(NotificationWindow::closeIntervalDefault),
-      m_modalOpen([] { return QApplication::activeModalWidget() != nullptr; })
+      m_modalOpen([] { return QApplication::activeModalWidget() != nullptr; }),
+      m_windowPlaceable([] { return true; }), m_trayTip(trayTipText(std::nullopt))
 {}
 
 ReminderRunner::~ReminderRunner()
@@ -63,18 +83,53 @@ void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool fo
 
         const ReminderDecision decision =
             reminderDecide(records, now, forceShow, m_firstCheckDone, settings);
-        m_firstCheckDone = decision.firstCheckDone;
+
+        const QString tip = trayTipText(soonestEvent(records, today, settings.leapDayRule));
+        if (tip != m_trayTip) {
+            m_trayTip = tip;
+            emit trayTipChanged(tip);
+        }
+
+        const bool notifications =
+            ReminderDisplays::fromSetting(
+                m_settings.settingRead(QLatin1String(ReminderDisplays::settingName), QString()),
+                m_windowPlaceable()) == ReminderDisplay::Notifications;
+
+        // Never a missed day: a sleep shows as a jump of the clock between two checks.
+        if (MissedEvents::clockJumped(m_previousCheck, now))
+            m_catchUpPending = true;
+        m_previousCheck = now;
+        const QString lastCheck =
+            m_settings.settingRead(QLatin1String(MissedEvents::settingName), QString());
+        QList<MissedEvents::Missed> missed;
+        // The windows can't show over a modal dialog: the catch-up waits for a later run.
+        const bool catchUpNow = m_catchUpPending && (notifications || !m_modalOpen());
+        if (catchUpNow)
+            missed = MissedEvents::since(records, lastCheck, now, settings.leapDayRule);
 
         if (m_unstampedDay != today) {
             m_unstampedDay = today;
             m_unstamped.clear();
         }
         const QString todayText = TextConv::dateToText(today);
+        // With notifications, the day's alerts of this run go out as one that stays.
+        bool alertsNotified = false;
+        if (notifications) {
+            QStringList names;
+            for (const ReminderAlert& alert : decision.alerts) {
+                const auto unstamped = m_unstamped.constFind(alert.key);
+                if (alert.showDialog &&
+                    (unstamped == m_unstamped.cend() || *unstamped != alert.name))
+                    names.append(alert.name);
+            }
+            alertsNotified = names.isEmpty() || notify({QStringLiteral("Candlewatcher Alert"),
+                                                        names.join(u'\n'), true});
+        }
         for (const ReminderAlert& alert : decision.alerts) {
             const auto unstamped = m_unstamped.constFind(alert.key);
             const bool alreadyShown = unstamped != m_unstamped.cend() && *unstamped == alert.name;
             // A failed alert is not stamped, so a later run shows it.
-            if (alert.showDialog && !alreadyShown && !alertShow(alert.name))
+            if (alert.showDialog && !alreadyShown && !alertsNotified && !alertShow(alert.name))
                 continue;
             if (m_store.fieldWrite(QStringLiteral("LastDate"), alert.key, todayText))
                 m_unstamped.remove(alert.key);
@@ -82,8 +137,44 @@ void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool fo
                 m_unstamped.insert(alert.key, alert.name);
         }
 
-        // The stamps say when the window was last seen, so they are written only once it was.
-        if (decision.show && notificationShow(decision.soonText(), decision.todayText())) {
+        // The missed days: one notification, or their own heading in the alert dialog and
+        // their lines in the notification window, which shows for them whatever its schedule.
+        bool missedInWindow = false;
+        bool caughtUp = catchUpNow;
+        if (!missed.isEmpty()) {
+            QStringList entries;
+            for (const MissedEvents::Missed& event : missed)
+                entries.append(event.entry);
+            missedInWindow = !(notifications && notify({missedTitle, entries.join(u'\n'), true}));
+            // Not taken and no window to stand in (a modal dialog is open): a later run tries.
+            if (missedInWindow && !missedShow(missed))
+                caughtUp = missedInWindow = false;
+        }
+        if (caughtUp) {
+            m_catchUpPending = false;
+            m_settings.settingWrite(QLatin1String(MissedEvents::settingName),
+                                    MissedEvents::stampText(now));
+        } else if (!m_catchUpPending && MissedEvents::stampDue(lastCheck, now)) {
+            m_settings.settingWrite(QLatin1String(MissedEvents::settingName),
+                                    MissedEvents::stampText(now));
+        }
+
+        // The stamps and the first showing say when the window was last seen, so they count
+        // only once it was: a modal dialog in the way loses nothing.
+        bool shown = false;
+        if (decision.show && notifications) {
+            const bool dueToday = !decision.todayEntries.isEmpty();
+            QStringList lines = dueToday ? decision.todayEntries : decision.soonEntries;
+            if (dueToday && !decision.soonEntries.isEmpty())
+                lines << QString() << dueSoonTitle + u':' << decision.soonEntries;
+            shown = notify({dueToday ? dueTodayTitle : dueSoonTitle, lines.join(u'\n'), false});
+        }
+        if (!shown && (decision.show || missedInWindow)) {
+            const QString extra = missedInWindow ? missedLines(missed) : QString();
+            shown = notificationShow(decision.soonText(), decision.todayText() + extra);
+        }
+        if (shown) {
+            m_firstCheckDone = decision.firstCheckDone;
             m_settings.settingWrite(QStringLiteral("NotifyTime"), TextConv::timeToText(now.time()));
             m_settings.settingWrite(QStringLiteral("NotifyDate"), todayText);
         }
@@ -103,6 +194,39 @@ bool ReminderRunner::alertShow(const QString& name)
     m_alert->raise();
     m_alert->activateWindow();
     return true;
+}
+
+bool ReminderRunner::missedShow(const QList<MissedEvents::Missed>& missed)
+{
+    // "Do Nothing!" events are told of in the notification window's lines only.
+    QStringList entries;
+    for (const MissedEvents::Missed& event : missed) {
+        if (event.showDialog)
+            entries.append(event.entry);
+    }
+    if (entries.isEmpty())
+        return true;
+    if (m_modalOpen())
+        return false;
+    if (!m_alert)
+        m_alert = new AlertDialog;
+    for (const QString& entry : entries)
+        m_alert->missedAdd(entry);
+    m_alert->show();
+    m_alert->raise();
+    m_alert->activateWindow();
+    return true;
+}
+
+bool ReminderRunner::notify(const Notifier::Message& message)
+{
+    if (m_notifier && m_notifier->notify(message))
+        return true;
+    if (!m_unavailableReported) {
+        m_unavailableReported = true;
+        emit notificationsUnavailable();
+    }
+    return false;
 }
 
 bool ReminderRunner::notificationShow(const QString& soonText, const QString& todayText)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "help/helphook.h"
+#include "platform/notifier.h"
+#include "reminders/missedevents.h"
 #include "store/birthdayrecord.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -19,7 +22,10 @@ class SettingsStore;
 class QWidget;
 
 // Carries out what the reminder check decides: fills and shows the alert dialog and the
-// notification window, and writes LastDate, NotifyTime and NotifyDate.
+// notification window (or, as the user chooses, sends desktop notifications instead), and
+// writes LastDate, NotifyTime and NotifyDate. At start and after the computer slept it also
+// announces the events whose day was missed, and it keeps the tray icon's tip naming the next
+// event.
 class ReminderRunner : public QObject
 {
     Q_OBJECT
@@ -44,13 +50,29 @@ public:
     // Defaults to QApplication::activeModalWidget().
     void setModalCheck(std::function<bool()> check) { m_modalOpen = std::move(check); }
 
+    // Where desktop notifications go; none: they fall back to the windows.
+    void setNotifier(Notifier* notifier) { m_notifier = notifier; }
+    // Whether the window can be placed above a tray, for the automatic choice between window
+    // and notifications. Defaults to yes.
+    void setWindowPlaceable(std::function<bool()> probe) { m_windowPlaceable = std::move(probe); }
+
     // The windows while they are open; nullptr otherwise.
     NotificationWindow* notificationWindow() const;
     AlertDialog* alertDialog() const;
+    // "Marrowfell Candlewatcher — next: Anna Schmidt, in 2 days", as of the last check.
+    QString trayTip() const { return m_trayTip; }
+
+signals:
+    void trayTipChanged(const QString& tip);
+    // Notifications were chosen but nothing took them; the windows stand in. Once per run.
+    void notificationsUnavailable();
 
 private:
     bool alertShow(const QString& name);
+    bool missedShow(const QList<MissedEvents::Missed>& missed);
     bool notificationShow(const QString& soonText, const QString& todayText);
+    // A desktop notification; false (and the windows stand in) when it was not taken.
+    bool notify(const Notifier::Message& message);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
@@ -61,6 +83,13 @@ private:
     std::function<bool()> m_modalOpen;
     QPointer<NotificationWindow> m_notification;
     QPointer<AlertDialog> m_alert;
+    QPointer<Notifier> m_notifier;
+    std::function<bool()> m_windowPlaceable;
+    bool m_unavailableReported = false;
+    QString m_trayTip;
+    // The catch-up is due at start and after the clock jumped; it stays due until announced.
+    bool m_catchUpPending = true;
+    QDateTime m_previousCheck;
     // Records whose alert was shown today but whose LastDate could not be written: they are
     // not alerted again that day, and the stamp is tried again at every run.
     QDate m_unstampedDay;

@@ -58,6 +58,12 @@ bool TrayIcon::isAdded() const
     return m_icon != nullptr;
 }
 
+void TrayIcon::setTip(const QString& tip)
+{
+    if (m_icon)
+        m_icon->setToolTip(tip);
+}
+
 void TrayIcon::windowHook()
 {
     windowUnhook();

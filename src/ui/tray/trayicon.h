@@ -27,6 +27,8 @@ public:
     // Takes the icon out of the tray; nothing to do when it is not there.
     void trayIconRemove();
     bool isAdded() const;
+    // A new tip for the icon while it is there (the check names the next event in it).
+    void setTip(const QString& tip);
 
     // Whether the desktop offers a tray now. Defaults to Qt's own test; tests and the
     // late-tray retry replace it.

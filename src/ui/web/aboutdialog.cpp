@@ -56,8 +56,7 @@ QFrame* lineMake(QWidget* parent)
 
 } // namespace
 
-AboutDialog::AboutDialog(const HelpSink& help, QWidget* parent)
-    : QDialog(parent), m_urlOpener(fileLaunch)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(fileLaunch)
 {
     const QString titleAndVersion =
         WebTexts::programTitle() + QStringLiteral(" v") + TextConv::versionText();
@@ -119,8 +118,6 @@ AboutDialog::AboutDialog(const HelpSink& help, QWidget* parent)
     layout->addStretch(1);
     layout->addWidget(lineMake(this));
     layout->addLayout(buttonRow);
-
-    helpHook(m_cmdSysInfo, QStringLiteral("sysinfo"), help);
 
     m_cmdOK->setFocus();
     // The width of the original box; the height follows the texts.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "help/helphook.h"
-
 #include <QDialog>
 
 #include <functional>
@@ -18,7 +16,8 @@ public:
     // Opens an address through the desktop; false when it could not.
     using UrlOpener = std::function<bool(const QString& target)>;
 
-    explicit AboutDialog(const HelpSink& help, QWidget* parent = nullptr);
+    // No control of the box feeds the help panel.
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     // fileLaunch by default.
     void setUrlOpener(UrlOpener opener);

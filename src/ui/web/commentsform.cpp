@@ -37,7 +37,7 @@ void textBoxSet(QPlainTextEdit* box, const QString& text)
 
 } // namespace
 
-CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidget* parent)
+CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_sender(this),
       m_serverUrl(QStringLiteral(CANDLEWATCHER_SERVER_URL))
 {
@@ -80,10 +80,12 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     m_cmdSend->setObjectName(QStringLiteral("cmdSend"));
     m_cmdClose = new QPushButton(QStringLiteral("Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    // Enter belongs to the text boxes; Escape presses Close through reject().
+    // No default button: Return belongs to the text boxes, and presses a button only when it
+    // has the focus (the event filter); Escape presses Close through reject().
     for (QPushButton* button : {m_cmdSend, m_cmdClose}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(93);
+        button->installEventFilter(this);
     }
     connect(m_cmdSend, &QPushButton::clicked, this, &CommentsForm::cmdSendClick);
     connect(m_cmdClose, &QPushButton::clicked, this, &CommentsForm::reject);
@@ -104,8 +106,6 @@ CommentsForm::CommentsForm(SettingsStore& settings, const HelpSink& help, QWidge
     layout->addLayout(checkRow);
     layout->addSpacing(4);
     layout->addLayout(buttonRow);
-
-    helpHook(m_cmdClose, QStringLiteral("close"), help);
 
     formLoad();
     resize(QSize(380, 470).expandedTo(minimumSizeHint()));
@@ -178,6 +178,13 @@ bool CommentsForm::eventFilter(QObject* watched, QEvent* event)
         if (m_lblIntroduction->minimumHeight() != height)
             m_lblIntroduction->setMinimumHeight(height);
     }
+    if ((watched == m_cmdSend || watched == m_cmdClose) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
     // Typed quotes would be turned into grave accents anyway; the comments box refuses them.
     if (watched == m_txtComments && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
@@ -224,8 +231,9 @@ void CommentsForm::sendFinished(bool accepted)
 
 void CommentsForm::controlsEnable(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_txtComments, m_txtSuggestions, m_cmdSend, m_cmdClose, m_chkDoNotDisplay})
+    // The display choice stays open: it was read before the request left.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_txtComments, m_txtSuggestions, m_cmdSend, m_cmdClose})
         control->setEnabled(enabled);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "help/helphook.h"
 #include "messagesender.h"
 
 #include <QDialog>
@@ -15,13 +14,14 @@ class QPushButton;
 
 // frmComments: sends comments and suggestions to the maker's server, anonymously. The two
 // texts survive between openings in the Comments and Suggestions settings. While a request is
-// under way the form's controls are disabled and the form cannot be closed; the rest of the
-// program keeps running.
+// under way the text boxes and buttons are disabled and the form cannot be closed; the rest of
+// the program keeps running.
 class CommentsForm : public QDialog
 {
     Q_OBJECT
 public:
-    CommentsForm(SettingsStore& settings, const HelpSink& help, QWidget* parent = nullptr);
+    // No control of the form feeds the help panel.
+    explicit CommentsForm(SettingsStore& settings, QWidget* parent = nullptr);
     // Keeps the texts even when the form goes without being closed (the program ending).
     ~CommentsForm() override;
 

@@ -80,12 +80,10 @@ bool MessageSender::messageSend(const QUrl& url)
 
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Marrowfell"));
-    // Always from the server: a cached "ok" would tell of a message that never arrived.
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
+    // Always from the server: a cached "ok" would tell of a message that never arrived. The
+    // manager has no cache, so the default load control never finds one; AlwaysNetwork would
+    // add Cache-Control and Pragma headers, and the request carries no extra headers.
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setRawHeader("Cache-Control", "no-cache");
-    request.setRawHeader("Pragma", "no-cache");
 
     m_head.clear();
     m_reply = m_manager.get(request);

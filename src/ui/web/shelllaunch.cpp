@@ -30,6 +30,7 @@ void launchFailedShow(QWidget* parent, const QString& target)
                     WebTexts::programTitle() + QStringLiteral(" could not open ") + target +
                         QStringLiteral("."),
                     QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText); // an address, shown as it is
     box.exec();
 }
 

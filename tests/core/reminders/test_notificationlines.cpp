@@ -65,6 +65,27 @@ private slots:
         check(fitted.soon, soon);
     }
 
+    void nameLength_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("soon");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("soon with years") << "Bob (9/12/1990 - 36 Years)" << true << "Bob";
+        QTest::newRow("soon without years") << "Bob (9/12/1990)" << true << "Bob";
+        QTest::newRow("name with parentheses") << "Mum (Jane) (9.12.1990)" << true << "Mum (Jane)";
+        QTest::newRow("today with years") << "Ann (-2 Years)" << false << "Ann";
+        QTest::newRow("today, name only") << "Mum (Jane)" << false << "Mum (Jane)";
+        QTest::newRow("count line") << "(3 more events)" << true << "(3 more events)";
+    }
+
+    void nameLength()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, soon);
+        QFETCH(QString, name);
+        QCOMPARE(entry.first(NotificationLines::nameLength(entry, soon)), name);
+    }
+
     void moreTextCountsTheHiddenEntries()
     {
         QCOMPARE(NotificationLines::moreText(12), "(12 more events)");

@@ -1,3 +1,5 @@
+#include "reminders/missedevents.h"
+#include "reminders/nextevent.h"
 #include "reminders/reminderdecision.h"
 #include "text/textconv.h"
 
@@ -351,6 +353,98 @@ private slots:
         const ReminderDecision decision = decide(records, at(2002, 5, 12));
         QCOMPARE(decision.soonText(), soonText);
         QCOMPARE(decision.todayText(), todayText);
+    }
+
+    void missedWhileAway_data()
+    {
+        QTest::addColumn<QDate>("eventDate");
+        QTest::addColumn<QString>("recurs");
+        QTest::addColumn<QString>("lastDate");
+        QTest::addColumn<QString>("showYears");
+        QTest::addColumn<QString>("lastCheck");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<LeapDayRule>("leapRule");
+        QTest::addColumn<QString>("entry"); // "" for nothing missed
+
+        auto row = [](const char* name, QDate date, const char* lastCheck, QDateTime now,
+                      const char* entry, const char* recurs = "1", const QString& lastDate = {},
+                      const char* showYears = "1", LeapDayRule rule = LeapDayRule::March1) {
+            QTest::newRow(name) << date << recurs << lastDate << showYears << lastCheck << now
+                                << rule << entry;
+        };
+        const QDate anna(1980, 12, 8);
+        const QDateTime tuesday = at(2024, 12, 10);
+        row("first start: no stamp", anna, "", tuesday, "");
+        row("off over its day", anna, "2024-12-06T22:00:00", tuesday, "Ann (Sun 8 Dec - 44 Years)");
+        row("handled on its day", anna, "2024-12-06T22:00:00", tuesday, "", "1",
+            dateText(QDate(2024, 12, 8)));
+        row("the stamp's own day, not handled", anna, "2024-12-08T07:00:00", tuesday,
+            "Ann (Sun 8 Dec - 44 Years)");
+        row("today belongs to the check", anna, "2024-12-06T22:00:00", at(2024, 12, 8), "");
+        row("one-off on its day", QDate(2024, 12, 8), "2024-12-01T09:00:00", tuesday,
+            "Ann (Sun 8 Dec - 0 Years)", "0");
+        row("stored next year: no day before it", QDate(2025, 12, 8), "2024-12-01T09:00:00",
+            tuesday, "");
+        row("30 days back at most", QDate(1980, 11, 9), "2024-10-01T09:00:00", tuesday, "");
+        row("30 days back", QDate(1980, 11, 10), "2024-10-01T09:00:00", tuesday,
+            "Ann (Sun 10 Nov - 44 Years)");
+        row("across the year end", QDate(1990, 1, 1), "2024-12-30T20:00:00", at(2025, 1, 3),
+            "Ann (Wed 1 Jan - 35 Years)");
+        row("29 February on 1 March", QDate(1996, 2, 29), "2023-02-27T20:00:00", at(2023, 3, 3),
+            "Ann (Wed 1 Mar - 27 Years)");
+        row("29 February kept on 28 February", QDate(1996, 2, 29), "2023-02-27T20:00:00",
+            at(2023, 3, 3), "Ann (Tue 28 Feb - 27 Years)", "1", {}, "1", LeapDayRule::February28);
+    }
+
+    void missedWhileAway()
+    {
+        QFETCH(QDate, eventDate);
+        QFETCH(QString, recurs);
+        QFETCH(QString, lastDate);
+        QFETCH(QString, showYears);
+        QFETCH(QString, lastCheck);
+        QFETCH(QDateTime, now);
+        QFETCH(LeapDayRule, leapRule);
+        QFETCH(QString, entry);
+        const QList<MissedEvents::Missed> missed = MissedEvents::since(
+            {makeRecord(3, "Ann", dateText(eventDate), recurs, "0", "1", lastDate, showYears)},
+            lastCheck, now, leapRule, us);
+        QCOMPARE(missed.size(), entry.isEmpty() ? 0 : 1);
+        if (!entry.isEmpty())
+            QCOMPARE(missed.first(), (MissedEvents::Missed{3, missed.first().day, entry, false}));
+    }
+
+    void nextEventColumns_data()
+    {
+        QTest::addColumn<QDate>("eventDate");
+        QTest::addColumn<QString>("recurs");
+        QTest::addColumn<QString>("showYears");
+        QTest::addColumn<QStringList>("columns"); // Next, In, Age; empty: no next occurrence
+
+        auto row = [](const char* name, QDate date, QStringList columns, const char* recurs = "1",
+                      const char* showYears = "1") {
+            QTest::newRow(name) << date << recurs << showYears << columns;
+        };
+        // Today is 10 December 2024.
+        row("passed: next year's", QDate(1980, 12, 1), {"12/1/2025", "in 356 days", "45"});
+        row("age only where ShowYears is 1", QDate(1980, 12, 22), {"12/22/2024", "in 12 days", ""},
+            "1", "");
+        row("stored ahead: no age yet", QDate(2025, 1, 5), {"1/5/2025", "in 26 days", ""});
+        row("one-off passed", QDate(2024, 12, 1), {}, "0");
+    }
+
+    void nextEventColumns()
+    {
+        QFETCH(QDate, eventDate);
+        QFETCH(QString, recurs);
+        QFETCH(QString, showYears);
+        QFETCH(QStringList, columns);
+        const std::optional<NextEvent> next =
+            nextEvent(makeRecord(0, "Ann", dateText(eventDate), recurs, "0", "1", {}, showYears),
+                      QDate(2024, 12, 10), LeapDayRule::March1, us);
+        QCOMPARE(next ? QStringList({next->dateText(us), next->inText(), next->ageText()})
+                      : QStringList(),
+                 columns);
     }
 };
 

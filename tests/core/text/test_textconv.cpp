@@ -62,6 +62,18 @@ private slots:
                                << "" << QDate();
         QTest::newRow("month/day swapped is no date") << "en_US"
                                                       << "25/12/1990" << QDate();
+        // Two-digit years of older files mean 1930 to 2029.
+        QTest::newRow("two digits, 27") << "en_US"
+                                        << "6/1/27" << QDate(2027, 6, 1);
+        QTest::newRow("two digits, 05") << "de_DE"
+                                        << "07.03.05" << QDate(2005, 3, 7);
+        QTest::newRow("two digits, 30") << "en_GB"
+                                        << "07/03/30" << QDate(1930, 3, 7);
+        QTest::newRow("two digits, leap 00") << "en_GB"
+                                             << "29/02/00" << QDate(2000, 2, 29);
+        QTest::newRow("two digits, Arabic 05")
+            << "ar_EG"
+            << "\u0667\u200F/\u0663\u200F/\u0660\u0665" << QDate(2005, 3, 7);
     }
 
     void dateTextFallbacks()
@@ -97,6 +109,26 @@ private slots:
         QCOMPARE(textToTime("09:00", loc), std::optional<QTime>(QTime(9, 0)));
         QVERIFY(!textToTime("25:61", loc));
         QVERIFY(!textToTime("", loc));
+    }
+
+    void everyLocaleReadsBackWhatItWrites()
+    {
+        // The leap day, the first and last years a four-digit form holds, afternoon times.
+        const QList<QDate> dates = {QDate(1, 1, 1), QDate(2024, 2, 29), QDate(9999, 12, 31)};
+        const QList<QTime> times = {QTime(0, 0), QTime(9, 5, 7), QTime(12, 0), QTime(14, 37, 59)};
+        for (const QLocale& locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            for (QDate date : dates) {
+                const QString text = dateToText(date, locale);
+                // The data file's date fields hold 25 bytes.
+                QVERIFY2(textToDate(text, locale) == date && text.toUtf8().size() <= 25,
+                         qPrintable(locale.name() + ": " + text));
+            }
+            for (QTime time : times) {
+                const QString text = timeToText(time, locale);
+                QVERIFY2(textToTime(text, locale) == time, qPrintable(locale.name() + ": " + text));
+            }
+        }
     }
 
     void wholeNumbers_data()

@@ -6,10 +6,19 @@
 #include "reminders/reminderrunner.h"
 #include "store/datafilewatcher.h"
 
+#include "dialogs/birthdaydialog.h"
+#include "dialogs/preferencesdialog.h"
+#include "dialogs/wellknowndaysdialog.h"
+#include "reminders/alertdialog.h"
+#include "web/aboutdialog.h"
+#include "web/commentsform.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -118,6 +127,7 @@ private slots:
     void dateColumn();
     void sortedAtEveryRefill();
     void refreshRunsReminderCheck();
+    void comingUpSearchAndReturn();
 
     void selectionChecks_data();
     void selectionChecks();
@@ -154,6 +164,7 @@ private slots:
     void exitQuestion();
     void sessionEndUnloadsWithoutQuestion();
     void realMessageBox();
+    void accessibleNames();
 };
 
 void TestMainWindow::initTestCase()
@@ -170,8 +181,6 @@ void TestMainWindow::loadState()
     window.formLoad();
     QCOMPARE(window.windowTitle(), QStringLiteral("Candlewatcher v2.00"));
     QVERIFY(!window.isVisible());
-    // 7230 x 5340 twips inside.
-    QCOMPARE(window.size(), QSize(482, 356));
     QTimer* timer = window.findChild<QTimer*>(QStringLiteral("tmrCheck"));
     QVERIFY(timer);
     QVERIFY(timer->isActive());
@@ -207,8 +216,9 @@ void TestMainWindow::menus_data()
     row("mnuViewSmallIcons", "&Small Icons", "", 0);
     row("mnuViewList", "&List", "", 0);
     row("mnuViewDetails", "&Details", "", 0);
-    row("mnuViewArrangeIconsName", "By &Name", "", 1);
+    row("mnuViewArrangeIconsName", "By &Name", "", 0);
     row("mnuViewArrangeIconsDate", "By &Date", "", 0);
+    row("mnuViewArrangeIconsNextDate", "By &Next Date", "", 1); // a new user's arrangement
     row("mnuViewPreferences", "Preferences", "F12", -1);
     row("mnuHelpInteractive", "Interactive Help", "F1", 0);
     row("mnuHelpAbout", "About Candlewatcher", "Ctrl+A", -1);
@@ -272,6 +282,12 @@ void TestMainWindow::popupAndTrayMenus()
     }
     // Neither is part of the menu bar.
     QCOMPARE(window.menuBar()->actions().size(), 3);
+    QCOMPARE(captions(window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuBirthdays"))),
+             (QStringList{"&New Birthday", "&Special Events", "-", "&Edit Birthday",
+                          "Du&plicate Birthday", "&Delete Birthday", "-", "&Import...",
+                          "&Export...", "Restore from &Backup...", "-", "E&xit Candlewatcher"}));
+    window.actions().mnuBirthdaysRestore->trigger();
+    QVERIFY(f.messages.last().text.startsWith(QLatin1String("There are no backups yet.")));
 }
 
 void TestMainWindow::toolbarButtons()
@@ -328,6 +344,7 @@ void TestMainWindow::dateColumn()
     MainWindowFixture f;
     QVERIFY(f.addRecord(QStringLiteral("Zed"), QDate(1970, 1, 1)) >= 0);
     QVERIFY(f.addRecord(QStringLiteral("Eve"), stored) >= 0);
+    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
     MainWindow& window = f.open();
     // A date that does not read leaves its record in the list all the same.
     QCOMPARE(column(window, 0), (QStringList{"Eve", "Zed"}));
@@ -340,6 +357,7 @@ void TestMainWindow::sortedAtEveryRefill()
     f.addRecord(QStringLiteral("carol"), QDate(2001, 1, 1));
     f.addRecord(QStringLiteral("Alice"), QDate(1999, 6, 1));
     f.addRecord(QStringLiteral("bert"), QDate(1999, 2, 1));
+    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
     MainWindow& window = f.open();
     QCOMPARE(column(window, 0), (QStringList{"Alice", "bert", "carol"}));
     window.actions().mnuViewArrangeIconsDate->trigger();
@@ -357,8 +375,13 @@ void TestMainWindow::refreshRunsReminderCheck()
     QVERIFY(!runner->notificationWindow());
     QCOMPARE(f.setting("NotifyDate"), QString());
 
-    // Added today's event: the refresh that follows checks and notifies at once.
+    // Added today's event. Cancel in the special events picker refreshes nothing, so checks
+    // nothing; the refresh that follows checks and notifies at once.
     f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
+    const auto picker = rejectNextModal();
+    window.actions().mnuBirthdaysSpecialEvents->trigger();
+    QCOMPARE(*picker, QStringLiteral("WellKnownDaysDialog"));
+    QVERIFY(!runner->notificationWindow());
     window.birthdaysRefresh();
     QVERIFY(runner->notificationWindow());
     QVERIFY(runner->notificationWindow()->isVisible());
@@ -373,6 +396,41 @@ void TestMainWindow::refreshRunsReminderCheck()
     f.setSetting("QuitConfirm", QStringLiteral("0"));
     window.exitCommand();
     QTRY_VERIFY(!runner->notificationWindow() || !runner->notificationWindow()->isVisible());
+}
+
+void TestMainWindow::comingUpSearchAndReturn()
+{
+    MainWindowFixture f; // 1 March 2024
+    f.addRecord(QStringLiteral("Ann"), QDate(1996, 2, 29));
+    f.addRecord(QStringLiteral("Bob"), QDate(1990, 3, 2));
+    f.setSetting("LeapDayEvents", QStringLiteral("February28"));
+    MainWindow& window = f.open();
+    window.showFromTray();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(window.searchField()->hasFocus());
+    QTest::keyClicks(window.searchField(), "AN");
+    QCOMPARE(column(window, 0), QStringList{"Ann"});
+    QTest::keyClick(window.searchField(), Qt::Key_Escape);
+    QCOMPARE(column(window, 0), (QStringList{"Bob", "Ann"})); // by next date
+
+    // Return on a selected event edits it; with none selected it does nothing.
+    QWidget* view = window.listView()->iconView();
+    QTest::keyClick(view, Qt::Key_Return);
+    selectNames(window, {"Ann"});
+    const auto dialogClass = rejectNextModal();
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
+    QVERIFY(f.messages.isEmpty());
+
+    // 29 February kept on 28 February; a new day moves the "In" column at the next tick.
+    QCOMPARE(column(window, 2), (QStringList{"3/2/2024", "2/28/2025"}));
+    QCOMPARE(column(window, 3), (QStringList{"tomorrow", "in 364 days"}));
+    f.clock.setNow(f.clock.now().addDays(1));
+    window.checkTimer()->setInterval(1);
+    QTRY_COMPARE(column(window, 3), (QStringList{"today", "in 363 days"}));
 }
 
 void TestMainWindow::selectionChecks_data()
@@ -468,6 +526,7 @@ void TestMainWindow::duplicateTwo()
     f.addRecord(QStringLiteral("Cy"), QDate(1992, 3, 3));
     QVERIFY(f.store->fieldWrite(QStringLiteral("LastDate"), 2,
                                 TextConv::dateToText(QDate(2023, 3, 3))));
+    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
     MainWindow& window = f.open();
     selectNames(window, {"Cy", "Ann"});
     window.objToolbarButtonClick(QStringLiteral("duplicatebirthday"));
@@ -618,20 +677,27 @@ void TestMainWindow::rightClickOpensPopup()
     selectNames(window, {"Bob"});
     QWidget* viewport = window.listView()->detailsView()->viewport();
 
-    // On an item that is not selected: the menu opens, the selection stays.
-    const QRect annRect =
-        window.listView()->detailsView()->visualRect(window.listView()->model()->index(0, 0));
-    QTest::mouseClick(viewport, Qt::RightButton, {}, annRect.center());
+    // On an item that is not selected: it becomes the selection, and the menu opens with its
+    // corner at the pointer.
+    const QPoint ann = window.listView()
+                           ->detailsView()
+                           ->visualRect(window.listView()->model()->index(0, 0))
+                           .center();
+    QTest::mouseClick(viewport, Qt::RightButton, {}, ann);
     QMenu* popup = window.actions().mnuPopup;
     QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+    QCOMPARE(popup->pos(), viewport->mapToGlobal(ann));
+    QCOMPARE(window.listView()->selectedRows(), QList<int>{0});
     popup->close();
 
-    // On empty space below the items, too.
-    QTest::mouseClick(viewport, Qt::RightButton, {}, QPoint(10, viewport->height() - 5));
-    QTRY_VERIFY(popup->isVisible());
-    popup->close();
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
+    // On one of the selected items, or on empty space below the items: the selection stays.
+    selectNames(window, {"Bob"});
+    for (const QPoint& at : {ann, QPoint(10, viewport->height() - 5)}) {
+        QTest::mouseClick(viewport, Qt::RightButton, {}, at);
+        QTRY_VERIFY(popup->isVisible());
+        popup->close();
+        QCOMPARE(window.listView()->selectedRows(), (QList<int>{0, 1}));
+    }
 }
 
 void TestMainWindow::doubleClickEdits()
@@ -1092,14 +1158,17 @@ void TestMainWindow::sessionEndUnloadsWithoutQuestion()
 
 void TestMainWindow::realMessageBox()
 {
-    // No hook: the question comes up as a real message box.
+    // No hook: the question comes up as a real message box, the name in it as plain text.
     MainWindowFixture f;
+    f.addRecord(QStringLiteral("<b>Mum</b>"), QDate(1990, 1, 1));
     MainWindow window(*f.store, *f.settings, f.clock);
     window.formLoad();
+    selectNames(window, {"<b>Mum</b>"});
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    Qt::TextFormat format = Qt::AutoText;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
@@ -1108,16 +1177,73 @@ void TestMainWindow::realMessageBox()
         text = box->text();
         icon = box->icon();
         buttons = box->standardButtons();
+        format = box->textFormat();
         box->button(QMessageBox::No)->click();
     });
-    bool ended = false;
-    connect(&window, &MainWindow::unloaded, this, [&ended] { ended = true; });
-    window.exitCommand();
+    window.birthdaysDelete();
     QCOMPARE(title, QStringLiteral("Candlewatcher"));
-    QCOMPARE(text, exitQuestionText);
+    QCOMPARE(text, QStringLiteral("Are you sure you want to delete <b>Mum</b> permanently from "
+                                  "your birthdays list?"));
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(!ended);
+    QCOMPARE(format, Qt::PlainText);
+    QCOMPARE(liveKeys(*f.store), QList<int>{0});
+
+    // A slip of the Return key on the delete question deletes nothing.
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    window.actions().mnuBirthdaysDelete->trigger();
+    QCOMPARE(liveKeys(*f.store), QList<int>{0});
+}
+
+// Every control a user can reach, by keyboard or mouse, tells assistive tools its name; those
+// without a caption take the one their label or frame gives them.
+void TestMainWindow::accessibleNames()
+{
+    MainWindowFixture f;
+    MainWindow& window = f.open();
+    window.showFromTray();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(),
+                                                       *f.store, f.clock, HelpSink()));
+    windows.push_back(std::make_unique<PreferencesDialog>(*f.settings, HelpSink()));
+    windows.push_back(std::make_unique<WellKnownDaysDialog>(*f.store, HelpSink()));
+    windows.push_back(std::make_unique<AboutDialog>());
+    windows.push_back(std::make_unique<CommentsForm>(*f.settings));
+    windows.push_back(std::make_unique<AlertDialog>());
+    windows.push_back(std::make_unique<NotificationWindow>());
+    QMap<QString, QString> names; // window/control: name
+    const auto namesRead = [&names](QWidget* top) {
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(top) || w->focusProxy() ||
+                (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
+                 w->cursor().shape() != Qt::PointingHandCursor))
+                continue;
+            auto* tool = qobject_cast<QToolButton*>(w);
+            const QString control = tool && tool->defaultAction()
+                                        ? tool->defaultAction()->objectName()
+                                        : w->objectName();
+            names.insert(top->objectName() + '/' + control,
+                         QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
+        }
+    };
+    for (QAction* view : {window.actions().mnuViewLargeIcons, window.actions().mnuViewDetails}) {
+        view->trigger();
+        namesRead(&window);
+    }
+    for (const auto& other : windows)
+        namesRead(other.get());
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
+    // Toolbar buttons and clickable labels count too.
+    QVERIFY(names.contains("frmMain/objToolbar_quit") &&
+            names.contains("frmNotification/lblClose"));
+    QCOMPARE(names.value("frmMain/lvwBirthdaysDetails"), QStringLiteral("Birthdays List"));
+    QCOMPARE(names.value("frmAlert/lstDue"), QStringLiteral("Birthdays Due Today"));
+    QVERIFY(names.value("frmSpecialEvents/lvwSpecialEvents").startsWith("Please select any dates"));
 }
 
 QTEST_MAIN(TestMainWindow)

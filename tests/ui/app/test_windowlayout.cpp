@@ -1,11 +1,15 @@
-#include "listwindow/birthdaylistview.h"
 #include "help/helppanel.h"
+#include "listwindow/birthdaylistview.h"
 #include "mainwindowfixture.h"
 
-#include <QGuiApplication>
+#include "app/windowlayout.h"
+
+#include <QApplication>
+#include <QFile>
 #include <QHeaderView>
-#include <QScreen>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 namespace {
@@ -35,7 +39,9 @@ private slots:
     void widthsHalvesToEven_data();
     void widthsHalvesToEven();
     void columnsReordered();
-    void offScreenPlacementComesBack();
+    void placementFitted_data();
+    void placementFitted();
+    void storedPlacementApplied();
 };
 
 void TestWindowLayout::firstCloseWritesAllValues()
@@ -48,28 +54,34 @@ void TestWindowLayout::firstCloseWritesAllValues()
     QVERIFY(a.mnuViewToolbarsStatus->isChecked() && !window.objStatusBar()->isHidden());
     QVERIFY(a.mnuViewLargeIcons->isChecked());
     QCOMPARE(window.listView()->viewMode(), ListViewMode::LargeIcons);
-    QVERIFY(a.mnuViewArrangeIconsName->isChecked() && !a.mnuViewArrangeIconsDate->isChecked());
+    QVERIFY(a.mnuViewArrangeIconsNextDate->isChecked() && !a.mnuViewArrangeIconsName->isChecked());
     QVERIFY(!a.mnuHelpInteractive->isChecked() && window.helpPanel()->isHidden());
     QCOMPARE(window.windowState(), Qt::WindowNoState);
 
     window.showFromTray();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QPoint pos = window.pos();
+    // The inside below the menu bar has the first start's size; the frame lies around it.
+    QCOMPARE(window.size() - QSize(0, window.menuBar()->height()), QSize(482, 356));
+    const QRect frame = window.frameGeometry();
+    QVERIFY(frame.size() != window.size());
     quit(f);
 
     const QStringList expected{"Column1Width=3000",
                                "Column1Pos=1",
                                "Column2Width=1440",
                                "Column2Pos=2",
+                               "Column3Width=1200",
+                               "Column4Pos=4",
+                               "Column5Width=600",
                                "StatusBar=True",
                                "ToolBar=True",
                                "IconView=LargeIcons",
-                               "ArrangeIcons=Name",
+                               "ArrangeIcons=NextDate",
                                "WindowState=0",
-                               QStringLiteral("WindowLeft=%1").arg(pos.x() * 15),
-                               QStringLiteral("WindowTop=%1").arg(pos.y() * 15),
-                               "WindowWidth=7230",
-                               "WindowHeight=5340",
+                               QStringLiteral("WindowLeft=%1").arg(frame.x() * 15),
+                               QStringLiteral("WindowTop=%1").arg(frame.y() * 15),
+                               QStringLiteral("WindowWidth=%1").arg(frame.width() * 15),
+                               QStringLiteral("WindowHeight=%1").arg(frame.height() * 15),
                                "InteractiveHelp=False"};
     for (const QString& pair : expected) {
         const QString name = pair.section(QLatin1Char('='), 0, 0);
@@ -154,7 +166,7 @@ void TestWindowLayout::badValuesFallBack_data()
                                    << "0"
                                    << "1";
     QTest::newRow("position past the columns") << "Column2Pos"
-                                               << "3"
+                                               << "6"
                                                << "2";
     QTest::newRow("position not a number") << "Column2Pos"
                                            << "left"
@@ -174,9 +186,9 @@ void TestWindowLayout::badValuesFallBack_data()
     QTest::newRow("window width not a number") << "WindowWidth"
                                                << "7230x"
                                                << "7230";
-    QTest::newRow("window height beyond 16 bits") << "WindowHeight"
-                                                  << "99999"
-                                                  << "5340";
+    QTest::newRow("window width beyond 16 bits") << "WindowWidth"
+                                                 << "99999"
+                                                 << "7230";
     QTest::newRow("window width zero") << "WindowWidth"
                                        << "0"
                                        << "7230";
@@ -298,24 +310,62 @@ void TestWindowLayout::columnsReordered()
     QCOMPARE(again.listView()->header()->logicalIndex(1), 0);
 }
 
-void TestWindowLayout::offScreenPlacementComesBack()
+void TestWindowLayout::placementFitted_data()
 {
-    MainWindowFixture f;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    // Where a second monitor to the right used to be.
-    f.setSetting("WindowLeft", QString::number((screen.right() + 200) * 15));
-    f.setSetting("WindowTop", QStringLiteral("1500"));
-    MainWindow& window = f.open();
-    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(window.geometry()));
-    QCOMPARE(window.size(), QSize(482, 356));
-
-    // Partly on the screen: left where it was.
-    MainWindowFixture g;
-    g.setSetting("WindowLeft", QString::number((screen.right() - 100) * 15));
-    g.setSetting("WindowTop", QStringLiteral("1500"));
-    MainWindow& partly = g.open();
-    QCOMPARE(partly.pos(), QPoint(screen.right() - 100, 100));
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("fitted");
+    // The screens of main: 0,0 800 x 600 and 800,0 640 x 480.
+    QTest::newRow("inside") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
+    QTest::newRow("past the right") << QRect(1300, 100, 300, 200) << QRect(1140, 100, 300, 200);
+    QTest::newRow("above the top") << QRect(100, -50, 300, 200) << QRect(100, 0, 300, 200);
+    QTest::newRow("most on the right") << QRect(700, 50, 300, 200) << QRect(800, 50, 300, 200);
+    QTest::newRow("most on the left") << QRect(600, 50, 300, 200) << QRect(500, 50, 300, 200);
+    QTest::newRow("too large") << QRect(900, 100, 1000, 700) << QRect(800, 0, 640, 480);
+    QTest::newRow("on no screen") << QRect(3000, 3000, 300, 200) << QRect(250, 200, 300, 200);
 }
 
-QTEST_MAIN(TestWindowLayout)
+void TestWindowLayout::placementFitted()
+{
+    QFETCH(QRect, frame);
+    QFETCH(QRect, fitted);
+    QCOMPARE(WindowLayout::placementFitted(frame), fitted);
+}
+
+void TestWindowLayout::storedPlacementApplied()
+{
+    // (0, 0) is a stored place like any other, and the size is the outer frame's.
+    MainWindowFixture f;
+    for (const char* name : {"WindowLeft", "WindowTop"})
+        f.setSetting(name, QStringLiteral("0"));
+    f.setSetting("WindowWidth", QStringLiteral("6000"));
+    f.setSetting("WindowHeight", QStringLiteral("4500"));
+    MainWindow& window = f.open();
+    QVERIFY(window.testAttribute(Qt::WA_Moved));
+    window.showFromTray();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.frameGeometry(), QRect(0, 0, 400, 300));
+    quit(f);
+    QCOMPARE(f.setting("WindowWidth"), QStringLiteral("6000"));
+
+    // Nothing stored: the window manager places it.
+    MainWindowFixture g;
+    QVERIFY(!g.open().testAttribute(Qt::WA_Moved));
+}
+
+int main(int argc, char** argv)
+{
+    // Two screens side by side, the right one smaller.
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("screens.json")));
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(R"({"screens": [{"name": "left", "width": 800, "height": 600},
+            {"name": "right", "x": 800, "width": 640, "height": 480}]})") < 0)
+        return 1;
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestWindowLayout test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_windowlayout.moc"

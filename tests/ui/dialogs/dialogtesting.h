@@ -23,6 +23,7 @@ public:
         QString title;
         QString text;
         QMessageBox::Icon icon;
+        Qt::TextFormat format;
     };
 
     MessageAnswerer()
@@ -49,7 +50,7 @@ private:
         if (!box || !box->isVisible() || box->property("answered").toBool())
             return;
         box->setProperty("answered", true);
-        m_seen.append({box->windowTitle(), box->text(), box->icon()});
+        m_seen.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
         QAbstractButton* ok = box->button(QMessageBox::Ok);
         if (ok)
             ok->click();

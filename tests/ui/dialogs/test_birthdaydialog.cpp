@@ -86,6 +86,8 @@ private slots:
     void notifyValidation_data();
     void notifyValidation();
     void notifyTakesTwoCharacters();
+    void datesSavedAsShown_data();
+    void datesSavedAsShown();
     void blankNameSavedUnchanged();
     void addTakesSmallestFreeKey_data();
     void addTakesSmallestFreeKey();
@@ -259,8 +261,12 @@ void TestBirthdayDialog::helpHooks()
     auto dialog = dialogOpen(Mode::Add);
     auto* widget = dialog->findChild<QWidget*>(control);
     QVERIFY(widget);
+    // Straight from another control, as a quick pointer goes: no frame sees it pass.
+    QTest::mouseMove(control == "cmdOK" ? m_dialog->findChild<QWidget*>("cmdCancel")
+                                        : m_dialog->findChild<QWidget*>("cmdOK"));
     m_help.clear();
-    mouseMoveOver(widget);
+    // A frame by its corner, the rest of it is the controls inside.
+    QTest::mouseMove(widget, control.startsWith("grp") ? QPoint(2, 2) : widget->rect().center());
     if (key.isEmpty())
         QVERIFY2(m_help.isEmpty(), qPrintable(m_help.join(',')));
     else
@@ -357,11 +363,71 @@ void TestBirthdayDialog::notifyValidation()
         QCOMPARE(answerer.texts(), QStringList{named ? notifyMessage : nameMessage});
         QCOMPARE(answerer.seen().first().title, QStringLiteral("Candlewatcher"));
         QCOMPARE(answerer.seen().first().icon, QMessageBox::Warning);
+        QCOMPARE(answerer.seen().first().format, Qt::PlainText);
         QVERIFY(dialog->isVisible());
         QTRY_COMPARE(focusControl(dialog.get()),
                      named ? QStringLiteral("txtNotifyDays") : QStringLiteral("txtName"));
         QCOMPARE(control<QLineEdit>("txtNotifyDays")->text(), typed);
         QVERIFY(!QFile::exists(m_path));
+    }
+}
+
+void TestBirthdayDialog::datesSavedAsShown_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed"); // from the first section on, the year holding 2026
+    QTest::addColumn<bool>("byMouse");  // OK clicked, or Return in the picker
+    QTest::addColumn<QDate>("saved");   // invalid: refused with a message
+    QTest::newRow("29 Feb, day first") << "en_GB"
+                                       << "29022024" << true << QDate(2024, 2, 29);
+    QTest::newRow("29 Feb, month first") << "en_US"
+                                         << "2292024" << false << QDate(2024, 2, 29);
+    QTest::newRow("29 Feb, year first") << "sv_SE"
+                                        << "20240229" << true << QDate(2024, 2, 29);
+    QTest::newRow("29 Feb of a common year") << "en_GB"
+                                             << "2902" << true << QDate();
+    QTest::newRow("29 Feb of a common year, Return") << "de_DE"
+                                                     << "2902" << false << QDate();
+    QTest::newRow("year half typed") << "en_GB"
+                                     << "150115" << true << QDate();
+    QTest::newRow("year 0") << "en_GB"
+                            << "15010000" << false << QDate();
+}
+
+void TestBirthdayDialog::datesSavedAsShown()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(bool, byMouse);
+    QFETCH(QDate, saved);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    auto dialog = dialogOpen(Mode::Add);
+    auto* picker = control<QDateEdit>("objDate");
+    picker->setDate(QDate(2026, 1, 15));
+    picker->setFocus();
+    picker->setSelectedSection(picker->sectionAt(0));
+    QTest::keyClicks(picker, typed);
+    const QString shown = picker->findChild<QLineEdit*>()->text();
+    MessageAnswerer answerer;
+    if (byMouse)
+        QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+    else
+        okPress();
+    QLocale::setDefault(before);
+
+    if (saved.isValid()) {
+        QVERIFY2(answerer.seen().isEmpty(), qPrintable(answerer.texts().join('|')));
+        QCOMPARE(onlyRecord()->value(BirthdayRecord::Date),
+                 TextConv::dateToText(saved, QLocale(locale)));
+    } else {
+        QCOMPARE(answerer.texts(),
+                 QStringList{"You have not entered a valid date for this birthday.  "
+                             "Please check and try again."});
+        QVERIFY(!QFile::exists(m_path));
+        QTRY_COMPARE(focusControl(dialog.get()), QStringLiteral("objDate"));
+        // What was typed is still there to be put right.
+        QCOMPARE(picker->findChild<QLineEdit*>()->text(), shown);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "text/textconv.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -34,6 +35,8 @@ private slots:
     void cancelWritesNothing();
     void alertsLabelMovesFocus();
     void tabOrder();
+    void reminderChoices_data();
+    void reminderChoices();
     void helpHooks_data();
     void helpHooks();
 
@@ -108,8 +111,26 @@ void TestPreferencesDialog::captionsAndControls()
              QStringLiteral("Show the Notification window:"));
     QCOMPARE(control<QRadioButton>("optEveryHour")->text(), QStringLiteral("Every &hour"));
     QCOMPARE(control<QRadioButton>("optEveryDay")->text(), QStringLiteral("E&very day"));
+#ifdef Q_OS_WIN
     QCOMPARE(control<QRadioButton>("optNone")->text(),
              QStringLiteral("Only when &Windows starts up"));
+#else
+    QCOMPARE(control<QRadioButton>("optNone")->text(),
+             QStringLiteral("Only when Candlewatcher &starts"));
+#endif
+    // Every access key leads to one control only.
+    QSet<QChar> keys;
+    int captions = 0;
+    for (const QWidget* widget : dialog->findChildren<QWidget*>()) {
+        const QString text = widget->property("text").toString();
+        const qsizetype amp = text.indexOf(u'&');
+        if (amp >= 0 && amp + 1 < text.size()) {
+            keys.insert(text.at(amp + 1).toLower());
+            ++captions;
+        }
+    }
+    QVERIFY(captions >= 6);
+    QCOMPARE(keys.size(), captions);
     QCOMPARE(control<QLabel>("lblAlerts")->text(),
              QStringLiteral("Show &alerts at the following time each day:"));
     QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("(24 hour clock)"));
@@ -213,7 +234,8 @@ void TestPreferencesDialog::okWritesAllFourUnchanged()
     QCOMPARE(stored(QStringLiteral("DeleteConfirm")), QStringLiteral("1"));
     QCOMPARE(stored(QStringLiteral("NotifyEvery")), QStringLiteral("Hour"));
     QCOMPARE(stored(QStringLiteral("AlertTime")), TextConv::timeToText(QTime(9, 0)));
-    QCOMPARE(storedNames().size(), 4);
+    QCOMPARE(stored(QStringLiteral("LeapDayEvents")), QStringLiteral("March1"));
+    QCOMPARE(storedNames().size(), 5); // the automatic reminder display stays automatic
 }
 
 void TestPreferencesDialog::okWritesChanges()
@@ -285,14 +307,60 @@ void TestPreferencesDialog::tabOrder()
     control<QCheckBox>("chkConfirmDelete")->setFocus();
     // The option buttons are one stop: the selected one.
     const QStringList expected = {"chkConfirmDelete", "chkConfirmQuit", "optEveryHour",
-                                  "objTime",          "cmdCancel",      "cmdOK",
-                                  "chkConfirmDelete"};
+                                  "objTime",          "cboShowAs",      "cboLeapDay",
+                                  "cmdCancel",        "cmdOK",          "chkConfirmDelete"};
     QStringList visited = {focusControl(dialog.get())};
     for (int i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << focusControl(dialog.get());
     }
     QCOMPARE(visited.join(','), expected.join(','));
+}
+
+void TestPreferencesDialog::reminderChoices_data()
+{
+    QTest::addColumn<bool>("placeable");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("picked");  // "": left as shown
+    QTest::addColumn<QString>("written"); // "": not written
+    QTest::newRow("the window, automatically") << true << ""
+                                               << "Window"
+                                               << ""
+                                               << "";
+    QTest::newRow("notifications, automatically") << false << ""
+                                                  << "Notifications"
+                                                  << ""
+                                                  << "";
+    QTest::newRow("the other one picked") << true << ""
+                                          << "Window"
+                                          << "Notifications"
+                                          << "Notifications";
+    QTest::newRow("a stored choice") << false << "Window"
+                                     << "Window"
+                                     << ""
+                                     << "Window";
+}
+
+void TestPreferencesDialog::reminderChoices()
+{
+    QFETCH(bool, placeable);
+    QFETCH(QString, stored);
+    QFETCH(QString, picked);
+    if (!stored.isEmpty())
+        m_settings->settingWrite(QStringLiteral("ShowRemindersAs"), stored);
+    PreferencesDialog dialog(*m_settings, {}, nullptr, placeable);
+    m_dialog = &dialog;
+    auto* showAs = control<QComboBox>("cboShowAs");
+    auto* leapDay = control<QComboBox>("cboLeapDay");
+    QTEST(showAs->currentData().toString(), "shown");
+    QCOMPARE(leapDay->currentText(), QStringLiteral("1 March"));
+    if (!picked.isEmpty())
+        showAs->setCurrentIndex(showAs->findData(picked));
+    leapDay->setCurrentIndex(leapDay->findText(QStringLiteral("28 February")));
+    QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+    QTEST(this->stored(QStringLiteral("ShowRemindersAs")), "written");
+    QCOMPARE(this->stored(QStringLiteral("LeapDayEvents")), QStringLiteral("February28"));
 }
 
 void TestPreferencesDialog::helpHooks_data()

@@ -10,20 +10,11 @@ using Row = BirthdayListModel::Row;
 
 namespace {
 
-Row row(int key, const QString& name, const QString& dateText)
-{
-    Row made;
-    made.record.key = key;
-    made.record.setValue(BirthdayRecord::Name, name);
-    made.dateText = dateText;
-    return made;
-}
-
 QStringList names(const BirthdayListModel& model)
 {
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row)
-        texts.append(model.row(row).name());
+        texts.append(model.row(row).name);
     return texts;
 }
 
@@ -38,9 +29,11 @@ private slots:
     void sortedByColumnText_data();
     void sortedByColumnText();
     void selectionFollowsResort();
+    void filterHidesAndDeselects();
     void currentItemIsLastSelected();
     void viewsShareSelection();
     void helpHookReachesViewports();
+    void namesKeepTheirCells();
 };
 
 void TestBirthdayListView::itemKeys_data()
@@ -59,7 +52,7 @@ void TestBirthdayListView::itemKeys()
     QCOMPARE(BirthdayListModel::itemKey(key), itemKey);
     QCOMPARE(BirthdayListModel::recordKeyOf(itemKey), key);
     BirthdayListModel model;
-    model.setRows({row(key, QStringLiteral("Ann"), QStringLiteral("1990/01/01"))});
+    model.setRows({{key, QStringLiteral("Ann"), QStringLiteral("1990/01/01")}});
     QCOMPARE(model.index(0, 0).data(BirthdayListModel::ItemKeyRole).toString(), itemKey);
 }
 
@@ -71,6 +64,8 @@ void TestBirthdayListView::sortedByColumnText_data()
         << int(ListArrange::Name) << QStringList{"abe", "Abe", "Bea", "cid", "Dot"};
     QTest::newRow("by date, no date first")
         << int(ListArrange::Date) << QStringList{"Bea", "cid", "abe", "Abe", "Dot"};
+    QTest::newRow("by next date, then name, none last")
+        << int(ListArrange::NextDate) << QStringList{"cid", "abe", "Abe", "Dot", "Bea"};
 }
 
 void TestBirthdayListView::sortedByColumnText()
@@ -80,15 +75,22 @@ void TestBirthdayListView::sortedByColumnText()
     BirthdayListModel model;
     model.setSortColumn(ListArrange(arrange));
     // Equal texts keep the order of the file.
-    model.setRows({row(0, "Dot", "2001/01/01"), row(1, "abe", "1999/05/05"),
-                   row(2, "cid", "1950/12/31"), row(3, "Abe", "1999/05/05"), row(4, "Bea", "")});
+    QList<Row> rows{{0, "Dot", "2001/01/01"},
+                    {1, "abe", "1999/05/05"},
+                    {2, "cid", "1950/12/31"},
+                    {3, "Abe", "1999/05/05"},
+                    {4, "Bea", ""}};
+    const qint64 nextDays[] = {40, 3, 0, 3, -1};
+    for (int i = 0; i < rows.size(); ++i)
+        rows[i].nextDays = nextDays[i];
+    model.setRows(rows);
     QCOMPARE(names(model), order);
 }
 
 void TestBirthdayListView::selectionFollowsResort()
 {
     BirthdayListView view;
-    view.model()->setRows({row(0, "Ann", "2000/01/01"), row(1, "Bob", "1990/01/01")});
+    view.model()->setRows({{0, "Ann", "2000/01/01"}, {1, "Bob", "1990/01/01"}});
     view.selectionModel()->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Select);
     QCOMPARE(view.currentRow(), 0);
     view.setArrange(ListArrange::Date);
@@ -99,10 +101,25 @@ void TestBirthdayListView::selectionFollowsResort()
     QCOMPARE(view.header()->sortIndicatorSection(), 1);
 }
 
+void TestBirthdayListView::filterHidesAndDeselects()
+{
+    BirthdayListView view;
+    view.model()->setRows({{0, "Ann", ""}, {1, "Bob", ""}, {2, "Joanna", ""}});
+    view.selectionModel()->select(view.model()->index(0, 0), QItemSelectionModel::Select);
+    view.selectionModel()->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
+    view.model()->setFilter("JO");
+    // Ann is hidden and no longer selected: no command may act on it unseen.
+    QCOMPARE(names(*view.model()), QStringList{"Joanna"});
+    QCOMPARE(view.selectedRows(), QList<int>{0});
+    QCOMPARE(view.model()->row(view.currentRow()).key, 2);
+    view.model()->setFilter("");
+    QCOMPARE(view.itemCount(), 3);
+}
+
 void TestBirthdayListView::currentItemIsLastSelected()
 {
     BirthdayListView view;
-    view.model()->setRows({row(0, "A", ""), row(1, "B", ""), row(2, "C", "")});
+    view.model()->setRows({{0, "A", ""}, {1, "B", ""}, {2, "C", ""}});
     QCOMPARE(view.currentRow(), -1);
     QItemSelectionModel* selection = view.selectionModel();
     selection->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
@@ -113,7 +130,7 @@ void TestBirthdayListView::currentItemIsLastSelected()
     selection->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Deselect);
     QCOMPARE(view.currentRow(), 2);
     // A refill forgets everything.
-    view.model()->setRows({row(0, "A", "")});
+    view.model()->setRows({{0, "A", ""}});
     QCOMPARE(view.currentRow(), -1);
     QVERIFY(view.selectedRows().isEmpty());
 }
@@ -121,7 +138,7 @@ void TestBirthdayListView::currentItemIsLastSelected()
 void TestBirthdayListView::viewsShareSelection()
 {
     BirthdayListView view;
-    view.model()->setRows({row(0, "A", ""), row(1, "B", "")});
+    view.model()->setRows({{0, "A", ""}, {1, "B", ""}});
     view.iconView()->selectionModel()->select(view.model()->index(1, 0),
                                               QItemSelectionModel::Select);
     view.setViewMode(ListViewMode::Details);
@@ -158,6 +175,36 @@ void TestBirthdayListView::helpHookReachesViewports()
     QTest::mouseMove(line, QPoint(3, 3));
     QCOMPARE(keys.last(), QStringLiteral("date"));
     QVERIFY(!keys.contains(QStringLiteral("never")));
+}
+
+void TestBirthdayListView::namesKeepTheirCells()
+{
+    BirthdayListView view;
+    view.resize(600, 400);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QString longName = "Aaron Bartholomew Montgomery-Fitzgerald of Westminster Abbey";
+    for (ListViewMode mode : {ListViewMode::LargeIcons, ListViewMode::SmallIcons}) {
+        view.setViewMode(mode);
+        QListView* icons = view.iconView();
+        QSize itemSize;
+        // Whichever name comes first, every item gets the same room, inside its own cell.
+        for (const QList<Row>& rows : {QList<Row>{{0, "Ann", ""}, {1, "Christmas Day", ""}},
+                                       QList<Row>{{0, "Christmas Eve", ""}, {1, longName, ""}},
+                                       QList<Row>{{0, longName, ""}, {1, "Zed", ""}}}) {
+            view.model()->setRows(rows);
+            const QRect first = icons->visualRect(view.model()->index(0, 0));
+            const QRect second = icons->visualRect(view.model()->index(1, 0));
+            QCOMPARE(second.size(), first.size());
+            QCOMPARE(itemSize.isValid() ? itemSize : first.size(), first.size());
+            itemSize = first.size();
+            QVERIFY(!first.intersects(second));
+            QVERIFY(first.width() <= icons->gridSize().width());
+        }
+        // Large icons: the icon and two lines of the name.
+        if (mode == ListViewMode::LargeIcons)
+            QVERIFY(itemSize.height() >= 32 + 2 * icons->fontMetrics().lineSpacing());
+    }
 }
 
 QTEST_MAIN(TestBirthdayListView)

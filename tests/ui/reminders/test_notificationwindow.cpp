@@ -46,12 +46,16 @@ private slots:
     {
         NotificationWindow window;
         QCOMPARE(window.size(), QSize(225, 101));
-        QCOMPARE(child<QLabel>(&window, "lblCandlewatcher")->geometry(), QRect(48, 4, 165, 13));
+        QCOMPARE(child<QLabel>(&window, "lblCandlewatcher")->pos(), QPoint(48, 4));
         auto* lblClose = child<QLabel>(&window, "lblClose");
         QCOMPARE(lblClose->geometry().right(), 216); // 2880 + 375 twips
         QCOMPARE(lblClose->y(), 4);
         QVERIFY(lblClose->width() >= 25);
-        QVERIFY(lblClose->width() > QFontMetrics(lblClose->font()).horizontalAdvance("close"));
+        const int closeAdvance = QFontMetrics(lblClose->font()).horizontalAdvance("close");
+        QVERIFY(lblClose->width() > closeAdvance);
+        // All of the word takes the click: no other label lies over it.
+        for (int x = lblClose->x(); x < lblClose->x() + closeAdvance; ++x)
+            QCOMPARE(window.childAt(x, lblClose->y() + lblClose->height() / 2), lblClose);
         QCOMPARE(child<QLabel>(&window, "imgCandlewatcher")->geometry(), QRect(8, 4, 32, 32));
         QCOMPARE(child<QFrame>(&window, "shpTodayTitle")->geometry(), QRect(0, 0, 225, 41));
         QCOMPARE(child<QLabel>(&window, "lblTodayTitle")->text(), "Birthdays Due Today");
@@ -120,24 +124,77 @@ private slots:
         QVERIFY2(available.height() - window.height() < line + px(30),
                  "as many lines as fit are used");
 
-        const QStringList shownToday = child<QLabel>(&window, "lblToday")->text().split('\n');
+        // Without the marks that isolate each name.
+        const auto plain = [&](const char* name) {
+            return child<QLabel>(&window, name)->text().remove(QChar(0x2068)).remove(QChar(0x2069));
+        };
+        const QStringList shownToday = plain("lblToday").split('\n');
         QCOMPARE(child<QLabel>(&window, "lblToday")->height(), int(shownToday.size()) * line);
         QCOMPARE(shownToday.first(), "Today 1");
         QCOMPARE(shownToday.last(), NotificationLines::moreText(200 - int(shownToday.size() - 1)));
-        QCOMPARE(child<QLabel>(&window, "lblSoon")->text(), "Soon 1\nSoon 2\n(3 more events)");
+        QCOMPARE(plain("lblSoon"), "Soon 1\nSoon 2\n(3 more events)");
     }
 
-    void longEntriesKeepOneLine()
+    void longEntriesWidenTheWindowThenLoseTheirNames()
     {
         NotificationWindow window;
-        window.setTodayText(QString(300, 'W'));
-        window.setSoonText("Soon");
+        window.setTodayText(QString(300, 'W') + " (32 Years)");
+        const QString soon = "Bob Soon Edited With A Long Name (9 Dec 1990 - 36 Years)";
+        window.setSoonText(soon);
         window.objectsResize();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(window.width(), available.width() - px(200));
+        QVERIFY(window.x() >= available.x());
         auto* lblToday = child<QLabel>(&window, "lblToday");
         QVERIFY(!lblToday->text().contains('\n'));
-        QVERIFY(lblToday->text().endsWith(QChar(0x2026)));
+        QVERIFY(lblToday->text().endsWith(QStringLiteral("W\u2026\u2069 (32 Years)")));
         QVERIFY(QFontMetrics(lblToday->font()).horizontalAdvance(lblToday->text()) <=
                 lblToday->width());
+        // Wider than the design, narrower than the screen: shown whole.
+        QCOMPARE(
+            child<QLabel>(&window, "lblSoon")->text(),
+            QStringLiteral("\u2068Bob Soon Edited With A Long Name\u2069 (9 Dec 1990 - 36 Years)"));
+        QVERIFY(QFontMetrics(window.font()).horizontalAdvance(soon) > px(3195));
+    }
+
+    void rightToLeftNamesKeepTheirLinesLeftToRight()
+    {
+        NotificationWindow window;
+        window.setTodayText(
+            QStringLiteral("\u0645\u0631\u064A\u0645 (56 Years)\r\nAnn (32 Years)"));
+        window.setSoonText(QStringLiteral("\u05E9\u05E8\u05D4 (1/2/1970 - 56 Years)"));
+        window.objectsResize();
+        auto* lblToday = child<QLabel>(&window, "lblToday");
+        QCOMPARE(
+            lblToday->text(),
+            QStringLiteral(
+                "\u2068\u0645\u0631\u064A\u0645\u2069 (56 Years)\n\u2068Ann\u2069 (32 Years)"));
+        QCOMPARE(child<QLabel>(&window, "lblSoon")->text(),
+                 QStringLiteral("\u2068\u05E9\u05E8\u05D4\u2069 (1/2/1970 - 56 Years)"));
+        // Every line starts at the left edge.
+        const QImage shot = lblToday->grab().toImage();
+        const int line = QFontMetrics(lblToday->font()).height();
+        for (int top = 0; top + line <= shot.height(); top += line) {
+            int left = shot.width();
+            for (int y = top; y < top + line; ++y)
+                for (int x = 0; x < left; ++x)
+                    if (qGray(shot.pixel(x, y)) < 128)
+                        left = x;
+            QVERIFY2(left < px(120), qPrintable(QString::number(left)));
+        }
+    }
+
+    void darkThemesLeaveTheColoursAlone()
+    {
+        const QImage light = NotificationWindow().grab().toImage();
+        const QPalette original = QApplication::palette();
+        QPalette dark(QColor(45, 45, 45));
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 60));
+        dark.setColor(QPalette::ToolTipText, Qt::white);
+        QApplication::setPalette(dark);
+        const QImage darkShot = NotificationWindow().grab().toImage();
+        QApplication::setPalette(original);
+        QCOMPARE(darkShot, light);
     }
 
     void textsAreNotMarkup()

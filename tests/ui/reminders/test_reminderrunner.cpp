@@ -234,6 +234,15 @@ private slots:
         m_settings->settingWrite("NotifyEvery", "None");
         add(0, "Cid", QDate(1980, 5, 15));
         m_runner->setNotificationCloseInterval(50);
+        {
+            // A dialog in the way of the first showing does not use it up, even with the
+            // stamps of an earlier run of the program.
+            m_settings->settingWrite("NotifyTime", TextConv::timeToText(QTime(8, 0)));
+            m_settings->settingWrite("NotifyDate", TextConv::dateToText(QDate(2002, 5, 12)));
+            ModalDialog editor;
+            runAt(at(5, 12, 11, 59, 30));
+            QVERIFY(!m_runner->notificationWindow());
+        }
         runAt(at(5, 12, 12));
         QVERIFY(m_runner->notificationWindow());
         QTRY_VERIFY_WITH_TIMEOUT(!m_runner->notificationWindow(), 5000);
@@ -275,6 +284,40 @@ private slots:
         runner.ReminderCheck();
         QCOMPARE(runner.alertDialog()->dueNames(), QStringList{"Ann"});
         QCOMPARE(lastDate(0), TextConv::dateToText(QDate(2002, 5, 12)));
+    }
+
+    void missedDaysAnnouncedOnce()
+    {
+        add(0, "Dan", QDate(1990, 5, 11), "1");
+        add(1, "Ann", QDate(1980, 5, 10)); // by day, not by record
+        add(2, "Eve", QDate(1985, 5, 14), "0", "0");
+        // A first start announces nothing missed, and leaves its stamp.
+        runAt(at(5, 12, 12));
+        QVERIFY(!m_runner->alertDialog() && !m_runner->notificationWindow());
+        QCOMPARE(setting("LastCheck"), "2002-05-12T12:00:00");
+
+        m_settings->settingWrite("LastCheck", "2002-05-09T20:00:00");
+        m_runner = std::make_unique<ReminderRunner>(*m_store, *m_settings, *m_clock);
+        runAt(at(5, 12, 12));
+        QCOMPARE(m_runner->alertDialog()->missedEntries(),
+                 QStringList{"Ann (Fri 10 May - 22 Years)"});
+        QCOMPARE(m_runner->notificationWindow()->todayText(),
+                 "There are no events today\r\nMissed: Ann (Fri 10 May - 22 Years)\r\n"
+                 "Missed: Dan (Sat 11 May - 12 Years)");
+        QCOMPARE(setting("LastCheck"), "2002-05-12T12:00:00");
+        // Once only; a day later the first check stamps the new day and nothing more.
+        runAt(at(5, 12, 12, 0, 30));
+        runAt(at(5, 12, 23, 59, 50));
+        runAt(at(5, 13, 0, 0, 20));
+        QCOMPARE(setting("LastCheck"), "2002-05-13T00:00:20");
+        QCOMPARE(m_runner->alertDialog()->missedEntries().size(), 1);
+
+        // Asleep from the evening of the 13th over Eve's day: waking is a start.
+        runAt(at(5, 13, 21, 0));
+        runAt(at(5, 15, 7, 0));
+        QCOMPARE(m_runner->alertDialog()->missedEntries(),
+                 QStringList({"Ann (Fri 10 May - 22 Years)", "Eve (Tue 14 May - 17 Years)"}));
+        QCOMPARE(setting("LastCheck"), "2002-05-15T07:00:00");
     }
 
     void showingAgainKeepsTheCloseTime()

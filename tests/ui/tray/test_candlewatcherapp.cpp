@@ -175,6 +175,10 @@ private slots:
         QVERIFY(!app->isUnloaded());
         // Its items and what they say are the main window's tray menu, checked there.
         QCOMPARE(menu->actions().size(), 9);
+        // The check names the next event in the tip.
+        QVERIFY(writeDueRecord(0));
+        app->mainWindow().birthdaysRefresh();
+        QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today");
     }
 
     void leftClickShowsWindow()

@@ -54,11 +54,10 @@ private slots:
     void controlsDisabledWhileSending();
     void offlineShowsBothMessages();
     void failedSendKeepsFormOpen();
-    void closeButtonHelp();
     void sameFormShownAgain();
 
 private:
-    std::unique_ptr<CommentsForm> formMake(const HelpSink& help = HelpSink());
+    std::unique_ptr<CommentsForm> formMake();
     template <typename T> static T* child(QWidget* form, const char* name)
     {
         T* widget = form->findChild<T*>(QLatin1String(name));
@@ -106,9 +105,9 @@ void TestCommentsForm::cleanup()
     m_dir.reset();
 }
 
-std::unique_ptr<CommentsForm> TestCommentsForm::formMake(const HelpSink& help)
+std::unique_ptr<CommentsForm> TestCommentsForm::formMake()
 {
-    auto form = std::make_unique<CommentsForm>(*m_settings, help);
+    auto form = std::make_unique<CommentsForm>(*m_settings);
     form->setServerUrl(m_server->baseUrl());
     form->messageSender().setConnectedCheck([] { return true; });
     form->show();
@@ -147,7 +146,7 @@ void TestCommentsForm::bothBoxesEmpty()
 {
     auto form = formMake();
     suggestions(form.get())->setFocus();
-    sendClick(form.get());
+    QTest::keyClick(child<QPushButton>(form.get(), "cmdSend"), Qt::Key_Return);
     QVERIFY(messagesWait(1));
     const MessageBoxCatcher::Message& message = m_catcher->messages().constFirst();
     QCOMPARE(message.icon, QMessageBox::Warning);
@@ -279,6 +278,7 @@ void TestCommentsForm::closingKeepsTypedTexts_data()
     QTest::newRow("Escape") << 1;
     QTest::newRow("close box") << 2;
     QTest::newRow("destroyed unclosed") << 3;
+    QTest::newRow("Return on Close") << 4;
 }
 
 void TestCommentsForm::closingKeepsTypedTexts()
@@ -294,6 +294,8 @@ void TestCommentsForm::closingKeepsTypedTexts()
             QTest::keyClick(form.get(), Qt::Key_Escape);
         else if (how == 2)
             form->close();
+        else if (how == 4)
+            QTest::keyClick(child<QPushButton>(form.get(), "cmdClose"), Qt::Key_Return);
         QVERIFY(how == 3 || !form->isVisible());
     }
     auto reopened = formMake();
@@ -317,6 +319,7 @@ void TestCommentsForm::controlsDisabledWhileSending()
     QCOMPARE(introLabel(form.get())->text(), waiting);
     for (const char* name : {"txtComments", "txtSuggestions", "cmdSend", "cmdClose"})
         QVERIFY2(!child<QWidget>(form.get(), name)->isEnabled(), name);
+    QVERIFY(child<QCheckBox>(form.get(), "chkDoNotDisplay")->isEnabled());
     QVERIFY(form->messageSender().isBusy());
 
     // The rest of the program keeps running meanwhile, and the form cannot be closed.
@@ -377,17 +380,6 @@ void TestCommentsForm::failedSendKeepsFormOpen()
     QCOMPARE(m_server->requests().size(), 2);
     QCOMPARE(m_server->requests().at(0).target(), m_server->requests().at(1).target());
     QVERIFY(m_server->requests().at(1).target().contains("Comments='one%20and%20two'"));
-}
-
-void TestCommentsForm::closeButtonHelp()
-{
-    QStringList keys;
-    auto form = formMake([&keys](const QString& key) { keys.append(key); });
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    auto* close = child<QPushButton>(form.get(), "cmdClose");
-    QTest::mouseMove(close, close->rect().center());
-    QTRY_VERIFY(keys.contains(QStringLiteral("close")));
-    QVERIFY(!keys.contains(QStringLiteral("sysinfo")));
 }
 
 void TestCommentsForm::sameFormShownAgain()

@@ -1,0 +1,127 @@
+#include "calendarexchange.h"
+
+#include "app/clock.h"
+#include "icalendar.h"
+#include "settings/settingsstore.h"
+#include "text/textconv.h"
+
+#include <QUuid>
+
+namespace {
+
+const QByteArray notifyProperty = "X-CANDLEWATCHER-NOTIFY";
+const QByteArray showYearsProperty = "X-CANDLEWATCHER-SHOWYEARS";
+
+ImportEntry entryOf(const ICalendar::Event& event)
+{
+    using Problem = ImportEntry::Problem;
+    ImportEntry entry;
+    entry.name =
+        event.summary.isEmpty() ? QStringLiteral("(an event without a name)") : event.summary;
+    const auto problem = [&](Problem kind, const QString& reason) {
+        entry.problem = kind;
+        entry.reason = reason;
+        return entry;
+    };
+    if (!event.error.isEmpty())
+        return problem(Problem::Broken, QStringLiteral("it could not be read: ") + event.error);
+    if (event.summary.isEmpty())
+        return problem(Problem::Broken, QStringLiteral("the event has no name"));
+    if (event.changedOccurrence)
+        return problem(Problem::LeftOut, QStringLiteral("it moves one day of a repeating event"));
+    if (!event.start)
+        return problem(Problem::NoDate, QStringLiteral("the event has no start date"));
+    if (!event.start->isValid())
+        return problem(Problem::Broken, QStringLiteral("its start is not a date"));
+    if (!event.allDay)
+        return problem(Problem::LeftOut, QStringLiteral("it is not an all-day event"));
+    if (event.repeat == ICalendar::Repeat::Other)
+        return problem(Problem::LeftOut, QStringLiteral("it repeats other than once a year"));
+    entry.date = *event.start;
+    entry.recurs = event.repeat == ICalendar::Repeat::Yearly;
+    // Birthday calendars of address books that keep no year use Apple's placeholder.
+    entry.hasYear = !(entry.recurs && entry.date.year() == 1604);
+    entry.notify = event.extra(notifyProperty);
+    entry.showYears = event.extra(showYearsProperty);
+    entry.alert = event.alarmAt ? QStringLiteral("0") : QStringLiteral("1");
+    return entry;
+}
+
+} // namespace
+
+namespace CalendarExchange {
+
+ImportFile importRead(const QByteArray& data)
+{
+    const ICalendar::Calendar calendar = ICalendar::read(data);
+    ImportFile file;
+    file.error = calendar.error;
+    for (const ICalendar::Event& event : calendar.events)
+        file.entries.append(entryOf(event));
+    return file;
+}
+
+ExportOptions exportOptions(SettingsStore& settings, const Clock& clock)
+{
+    ExportOptions options;
+    options.leapDayRule = LeapDayRules::fromName(settings.settingRead(
+        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(options.leapDayRule)));
+    options.alertTime = TextConv::textToTime(settings.settingRead(QStringLiteral("AlertTime"),
+                                                                  QStringLiteral("09:00")))
+                            .value_or(options.alertTime);
+    options.calendarId = calendarId(settings);
+    options.stamp = clock.now();
+    return options;
+}
+
+QString eventUid(int key, const QString& calendarId)
+{
+    return QStringLiteral("%1-%2@candlewatcher").arg(key).arg(calendarId);
+}
+
+QString calendarId(SettingsStore& settings)
+{
+    const QString name = QStringLiteral("CalendarId");
+    QString id = settings.settingRead(name, QString());
+    if (id.isEmpty()) {
+        id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        settings.settingWrite(name, id);
+    }
+    return id;
+}
+
+Export exportRecords(const QList<BirthdayRecord>& records, const ExportOptions& options,
+                     const QLocale& locale)
+{
+    Export result;
+    QList<ICalendar::Event> events;
+    for (const BirthdayRecord& record : records) {
+        const std::optional<QDate> date =
+            TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+        if (!date) {
+            result.unreadable.append(record.value(BirthdayRecord::Name));
+            continue;
+        }
+        ICalendar::Event event;
+        event.uid = eventUid(record.key, options.calendarId);
+        event.summary = record.value(BirthdayRecord::Name);
+        event.start = *date;
+        event.repeat = record.value(BirthdayRecord::Recurs) == QLatin1String("1")
+                           ? ICalendar::Repeat::Yearly
+                           : ICalendar::Repeat::None;
+        event.leapDayRule = options.leapDayRule;
+        if (record.value(BirthdayRecord::Alert) == QLatin1String("0"))
+            event.alarmAt = options.alertTime;
+        event.extras = {{notifyProperty, record.value(BirthdayRecord::Notify)},
+                        {showYearsProperty, record.value(BirthdayRecord::ShowYears)}};
+        events.append(event);
+    }
+    result.events = int(events.size());
+    result.ics = ICalendar::write(
+        events, options.stamp,
+        QStringLiteral("-//Marrowfell//Candlewatcher %1//EN").arg(TextConv::versionText()),
+        QStringLiteral("Candlewatcher"));
+    return result;
+}
+
+} // namespace CalendarExchange

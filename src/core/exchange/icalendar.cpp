@@ -1,0 +1,259 @@
+#include "icalendar.h"
+
+#include <libical/ical.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct ComponentFree
+{
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+struct ParserFree
+{
+    void operator()(icalparser* parser) const { icalparser_free(parser); }
+};
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8 ? utf8 : "").simplified();
+}
+
+QByteArray stripBom(const QByteArray& data)
+{
+    return data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
+}
+
+// Hands libical the data one line at a time, as fgets would.
+struct LineSource
+{
+    QByteArray data;
+    qsizetype pos = 0;
+
+    static char* next(char* out, size_t size, void* self)
+    {
+        auto* source = static_cast<LineSource*>(self);
+        if (source->pos >= source->data.size() || size < 2)
+            return nullptr;
+        size_t n = 0;
+        while (source->pos < source->data.size() && n + 1 < size) {
+            const char c = source->data[source->pos++];
+            out[n++] = c;
+            if (c == '\n')
+                break;
+        }
+        out[n] = '\0';
+        return out;
+    }
+};
+
+// A yearly rule that keeps to one date: no weekday, week or position rules, every year.
+ICalendar::Repeat repeatOf(const icalrecurrencetype& rule)
+{
+    if (rule.freq != ICAL_YEARLY_RECURRENCE)
+        return ICalendar::Repeat::Other;
+    if (rule.interval > 1 || rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX ||
+        rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX ||
+        rule.by_set_pos[0] != ICAL_RECURRENCE_ARRAY_MAX)
+        return ICalendar::Repeat::Other;
+    return ICalendar::Repeat::Yearly;
+}
+
+ICalendar::Event eventRead(icalcomponent* vevent)
+{
+    ICalendar::Event event;
+    event.uid = text(icalcomponent_get_uid(vevent));
+    event.summary = text(icalcomponent_get_summary(vevent));
+    bool outlookAllDay = false;
+    for (icalproperty* p = icalcomponent_get_first_property(vevent, ICAL_ANY_PROPERTY); p;
+         p = icalcomponent_get_next_property(vevent, ICAL_ANY_PROPERTY)) {
+        switch (icalproperty_isa(p)) {
+        case ICAL_XLICERROR_PROPERTY: {
+            // Only complaints about the fields read here count: calendar programs write
+            // oddities elsewhere (Google an empty DESCRIPTION) that harm nothing.
+            const QString complaint = text(icalproperty_get_xlicerror(p));
+            for (const char* field : {"DTSTART", "RRULE", "SUMMARY", "RECURRENCE-ID"})
+                if (event.error.isEmpty() && complaint.contains(QLatin1String(field)))
+                    event.error = complaint;
+            break;
+        }
+        case ICAL_RRULE_PROPERTY:
+            event.repeat = repeatOf(icalproperty_get_rrule(p));
+            break;
+        case ICAL_RECURRENCEID_PROPERTY:
+            event.changedOccurrence = true;
+            break;
+        case ICAL_X_PROPERTY: {
+            const QByteArray name = QByteArray(icalproperty_get_x_name(p)).toUpper();
+            const QString value = QString::fromUtf8(icalproperty_get_x(p));
+            event.extras.append({name, value});
+            outlookAllDay = outlookAllDay || (name == "X-MICROSOFT-CDO-ALLDAYEVENT" &&
+                                              value.trimmed().compare(QLatin1String("TRUE"),
+                                                                      Qt::CaseInsensitive) == 0);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    if (icalcomponent_get_first_property(vevent, ICAL_DTSTART_PROPERTY)) {
+        const icaltimetype start = icalcomponent_get_dtstart(vevent);
+        event.start = QDate(start.year, start.month, start.day);
+        event.allDay = start.is_date ||
+                       (outlookAllDay && start.hour == 0 && start.minute == 0 && start.second == 0);
+    }
+    if (icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT))
+        event.alarmAt = QTime(0, 0);
+    return event;
+}
+
+void calendarRead(icalcomponent* calendar, ICalendar::Calendar& out)
+{
+    for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); c;
+         c = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+        out.events.append(eventRead(c));
+}
+
+icaltimetype dateOf(QDate date)
+{
+    icaltimetype t = icaltime_null_date();
+    t.year = date.year();
+    t.month = date.month();
+    t.day = date.day();
+    return t;
+}
+
+// 29 February every year, moved in common years as the rule says: day 60 of the year is
+// 29 February in leap years and 1 March otherwise; the last day of February is the 28th.
+icalrecurrencetype yearlyRule(QDate date, LeapDayRule rule)
+{
+    icalrecurrencetype recur;
+    icalrecurrencetype_clear(&recur);
+    recur.freq = ICAL_YEARLY_RECURRENCE;
+    if (date.month() == 2 && date.day() == 29) {
+        if (rule == LeapDayRule::March1) {
+            recur.by_year_day[0] = 60;
+            recur.by_year_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+        } else {
+            recur.by_month[0] = 2;
+            recur.by_month[1] = ICAL_RECURRENCE_ARRAY_MAX;
+            recur.by_month_day[0] = -1;
+            recur.by_month_day[1] = ICAL_RECURRENCE_ARRAY_MAX;
+        }
+    }
+    return recur;
+}
+
+icalproperty* extraProperty(const QByteArray& name, const QString& value)
+{
+    icalproperty* p = icalproperty_new_x(value.toUtf8().constData());
+    icalproperty_set_x_name(p, name.constData());
+    return p;
+}
+
+icalcomponent* eventWrite(const ICalendar::Event& event, const icaltimetype& stamp)
+{
+    icalcomponent* vevent = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+    icalcomponent_add_property(vevent, icalproperty_new_uid(event.uid.toUtf8().constData()));
+    icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stamp));
+    const QDate start = event.start.value_or(QDate());
+    icalcomponent_add_property(vevent, icalproperty_new_dtstart(dateOf(start)));
+    // An all-day event ends where the next day begins.
+    icalcomponent_add_property(vevent, icalproperty_new_dtend(dateOf(start.addDays(1))));
+    if (event.repeat == ICalendar::Repeat::Yearly)
+        icalcomponent_add_property(vevent,
+                                   icalproperty_new_rrule(yearlyRule(start, event.leapDayRule)));
+    icalcomponent_add_property(vevent,
+                               icalproperty_new_summary(event.summary.toUtf8().constData()));
+    // A birthday leaves the day free for other appointments.
+    icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    for (const auto& [name, value] : event.extras)
+        icalcomponent_add_property(vevent, extraProperty(name, value));
+    if (event.alarmAt) {
+        icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(
+            alarm, icalproperty_new_description(event.summary.toUtf8().constData()));
+        icaltriggertype trigger;
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_from_int(event.alarmAt->msecsSinceStartOfDay() / 1000);
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        icalcomponent_add_component(vevent, alarm);
+    }
+    return vevent;
+}
+
+bool startsWithLine(const QByteArray& data, const char* line)
+{
+    for (const QByteArray& l : stripBom(data).split('\n'))
+        if (!l.trimmed().isEmpty())
+            return l.trimmed().compare(line, Qt::CaseInsensitive) == 0;
+    return false;
+}
+
+} // namespace
+
+namespace ICalendar {
+
+bool looksLike(const QByteArray& data)
+{
+    return startsWithLine(data, "BEGIN:VCALENDAR");
+}
+
+Calendar read(const QByteArray& data)
+{
+    Calendar calendar;
+    if (!looksLike(data)) {
+        calendar.error =
+            QStringLiteral("It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.");
+        return calendar;
+    }
+    LineSource source{stripBom(data)};
+    std::unique_ptr<icalparser, ParserFree> parser(icalparser_new());
+    icalparser_set_gen_data(parser.get(), &source);
+    const Component root(icalparser_parse(parser.get(), &LineSource::next));
+    // What is still open at the end of the data never got its END line. The parser keeps
+    // what this returns and frees it itself.
+    const bool unfinished = icalparser_clean(parser.get()) != nullptr;
+    if (unfinished || !root) {
+        calendar.error = QStringLiteral("The file ends in the middle of a calendar (a BEGIN line "
+                                        "has no END line): it looks cut off.");
+        return calendar;
+    }
+    if (icalcomponent_isa(root.get()) == ICAL_XROOT_COMPONENT) {
+        for (icalcomponent* c =
+                 icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
+             c; c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            calendarRead(c, calendar);
+    } else {
+        calendarRead(root.get(), calendar);
+    }
+    return calendar;
+}
+
+QByteArray write(const QList<Event>& events, const QDateTime& stamp, const QString& productId,
+                 const QString& calendarName)
+{
+    const Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid(productId.toUtf8().constData()));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    // The name calendar programs give the calendar they make of the file.
+    icalcomponent_add_property(calendar.get(), extraProperty("X-WR-CALNAME", calendarName));
+    const icaltimetype dtstamp =
+        icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
+    for (const Event& event : events)
+        icalcomponent_add_component(calendar.get(), eventWrite(event, dtstamp));
+    char* written = icalcomponent_as_ical_string_r(calendar.get());
+    const QByteArray bytes(written);
+    std::free(written);
+    return bytes;
+}
+
+} // namespace ICalendar

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// One date a contacts or calendar file gives, as its reader understood it, before it becomes a
+// record. Readers know nothing of the data file; the import plan turns entries into records.
+struct ImportEntry
+{
+    // Why an entry is not imported.
+    enum class Problem {
+        None,
+        NoDate,  // a contact without a birthday or anniversary, an event without a start
+        LeftOut, // a date the program cannot keep: a timed event, one repeating other than yearly
+        Broken,  // the entry could not be read; skipped and counted
+    };
+
+    QString name;
+    QDate date;          // invalid unless problem is None
+    bool hasYear = true; // false: the file gave day and month only
+    bool recurs = true;
+    Problem problem = Problem::None;
+    QString reason; // what is wrong, for the preview; empty when nothing is
+
+    // The rest of a record when the file carries it (an export of this program, or a calendar's
+    // alarm); empty texts take the defaults of a new event.
+    QString notify;
+    QString alert;
+    QString showYears;
+};
+
+// What a reader made of a whole file. When error is set the file as a whole is unusable (not
+// a contacts or calendar file, or cut off) and nothing of it may be imported.
+struct ImportFile
+{
+    QList<ImportEntry> entries;
+    QString error;
+};
+
+// The name of the event an anniversary of a contact becomes: the one place of this wording.
+inline QString anniversaryName(const QString& contactName)
+{
+    return contactName + QStringLiteral(" \u2014 Anniversary");
+}

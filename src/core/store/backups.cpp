@@ -1,0 +1,171 @@
+#include "backups.h"
+
+#include "birthdaystore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+std::optional<QByteArray> readAll(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot read \"%1\": %2.").arg(native(path), file.errorString());
+        return std::nullopt;
+    }
+    const qint64 size = file.size();
+    QByteArray bytes = file.read(size);
+    if (bytes.size() != size) {
+        error = QStringLiteral("Cannot read \"%1\": %2.").arg(native(path), file.errorString());
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Writes the whole file or nothing: QSaveFile writes a copy beside it, syncs it and renames it
+// over the old one.
+bool writeAll(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), file.errorString());
+    return false;
+}
+
+// ".dat" for birthday.dat; nothing for a data file without a suffix.
+QString dotSuffix(const QFileInfo& data)
+{
+    return data.suffix().isEmpty() ? QString() : u'.' + data.suffix();
+}
+
+QRegularExpression namePattern(const QString& dataPath)
+{
+    const QFileInfo data(dataPath);
+    return QRegularExpression(QStringLiteral("^%1-(\\d{4}-\\d\\d-\\d\\d)(?:-(\\d+))?%2$")
+                                  .arg(QRegularExpression::escape(data.completeBaseName()),
+                                       QRegularExpression::escape(dotSuffix(data))));
+}
+
+QList<Backups::Backup> found(const QString& dataPath)
+{
+    QList<Backups::Backup> backups;
+    const QRegularExpression pattern = namePattern(dataPath);
+    const QDir dir(Backups::folder(dataPath));
+    for (const QFileInfo& file : dir.entryInfoList(QDir::Files)) {
+        const QRegularExpressionMatch match = pattern.match(file.fileName());
+        const QDate date = QDate::fromString(match.captured(1), Qt::ISODate);
+        if (!match.hasMatch() || !date.isValid())
+            continue;
+        Backups::Backup backup;
+        backup.path = file.absoluteFilePath();
+        backup.date = date;
+        backup.copy = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
+        backup.written = file.lastModified();
+        backups.append(backup);
+    }
+    std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) {
+        return a.date != b.date ? a.date > b.date : a.copy > b.copy;
+    });
+    return backups;
+}
+
+// Keeps the copies of the newest keptDays days. A copy that cannot be deleted only takes room:
+// it is no reason to refuse the work the backup was made for.
+void prune(const QString& dataPath)
+{
+    QList<QDate> days;
+    for (const Backups::Backup& backup : found(dataPath)) {
+        if (!days.contains(backup.date))
+            days.append(backup.date);
+        if (days.size() > Backups::keptDays)
+            QFile::remove(backup.path);
+    }
+}
+
+} // namespace
+
+namespace Backups {
+
+QString folder(const QString& dataPath)
+{
+    return QFileInfo(dataPath).absoluteDir().filePath(QStringLiteral("backups"));
+}
+
+QString fileFor(const QString& dataPath, QDate date, int copy)
+{
+    const QFileInfo data(dataPath);
+    QString name = data.completeBaseName() + u'-' + date.toString(Qt::ISODate);
+    if (copy > 1)
+        name += u'-' + QString::number(copy);
+    return QDir(folder(dataPath)).filePath(name + dotSuffix(data));
+}
+
+QList<Backup> list(const QString& dataPath)
+{
+    QList<Backup> backups = found(dataPath);
+    for (Backup& backup : backups) {
+        QString ignored;
+        if (const std::optional<QByteArray> bytes = readAll(backup.path, ignored))
+            backup.events = BirthdayStore::liveRecordCount(*bytes);
+    }
+    return backups;
+}
+
+bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& error)
+{
+    const auto failed = [&](const QString& reason) {
+        error = QStringLiteral("Cannot make the backup of the data file \"%1\", so nothing was "
+                               "changed. %2")
+                    .arg(native(dataPath), reason);
+        return false;
+    };
+    if (!QFileInfo::exists(dataPath))
+        return true;
+    QString reason;
+    const std::optional<QByteArray> bytes = readAll(dataPath, reason);
+    if (!bytes)
+        return failed(reason);
+    if (!QDir().mkpath(folder(dataPath)))
+        return failed(QStringLiteral("The folder \"%1\" could not be created.")
+                          .arg(native(folder(dataPath))));
+    int copy = 1;
+    for (; QFileInfo::exists(fileFor(dataPath, day, copy)); ++copy) {
+        if (!keepCurrentState)
+            return true;
+        QString ignored;
+        if (readAll(fileFor(dataPath, day, copy), ignored) == bytes)
+            return true; // this state is kept already
+    }
+    if (!writeAll(fileFor(dataPath, day, copy), *bytes, reason))
+        return failed(reason);
+    prune(dataPath);
+    return true;
+}
+
+bool restore(const QString& dataPath, const QString& backupPath, QString& error)
+{
+    const std::optional<QByteArray> bytes = readAll(backupPath, error);
+    if (!bytes)
+        return false;
+    const QFileInfo data(dataPath);
+    if (data.exists() && !data.isWritable()) {
+        error = QStringLiteral("The data file \"%1\" is read-only.").arg(native(dataPath));
+        return false;
+    }
+    return writeAll(dataPath, *bytes, error);
+}
+
+} // namespace Backups

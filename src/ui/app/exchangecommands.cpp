@@ -1,0 +1,136 @@
+#include "exchangecommands.h"
+
+#include "app/clock.h"
+#include "dialogs/importdialog.h"
+#include "dialogs/restoredialog.h"
+#include "exchange/calendarexchange.h"
+#include "exchange/importplan.h"
+#include "listwindow/messageprompt.h"
+#include "store/backups.h"
+#include "store/birthdaystore.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings,
+                                   const Clock& clock, MessagePrompt& prompt, QWidget* dialogParent)
+    : QObject(dialogParent), m_store(store), m_settings(settings), m_clock(clock), m_prompt(prompt),
+      m_dialogParent(dialogParent)
+{}
+
+void ExchangeCommands::importChoose()
+{
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        m_dialogParent, QStringLiteral("Import"), QDir::homePath(),
+        QStringLiteral("Contacts and calendars (*.vcf *.vcard *.ics *.ical);;All files (*)"));
+    if (!paths.isEmpty())
+        importFiles(paths);
+}
+
+void ExchangeCommands::importFiles(const QStringList& paths)
+{
+    // One unusable file stops the whole import before anything is shown or written.
+    QList<ImportEntry> entries;
+    QStringList unusable;
+    for (const QString& path : paths) {
+        const ImportFile file = ImportPlan::read(path);
+        if (!file.error.isEmpty())
+            unusable << QStringLiteral("%1: %2").arg(native(path), file.error);
+        entries += file.entries;
+    }
+    if (!unusable.isEmpty()) {
+        m_prompt.failure(QStringLiteral("Nothing was imported."),
+                         unusable.join(QStringLiteral("\n\n")));
+        return;
+    }
+    if (entries.isEmpty()) {
+        m_prompt.inform(QMessageBox::Information,
+                        QStringLiteral("There are no contacts or events to import in the file."));
+        return;
+    }
+    const std::optional<QList<BirthdayRecord>> stored = m_store.recordsReadAll();
+    if (!stored) {
+        m_prompt.failure(QStringLiteral("Nothing was imported."), m_store.errorString());
+        return;
+    }
+    ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today()), paths,
+                         m_dialogParent);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());
+    if (result.added > 0)
+        emit refreshNeeded();
+    if (!result.error.isEmpty())
+        m_prompt.failure(result.added == 0 ? QStringLiteral("Nothing was imported.")
+                                           : QStringLiteral("Not everything was imported."),
+                         result.error);
+}
+
+void ExchangeCommands::exportChoose()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        m_dialogParent, QStringLiteral("Export"),
+        QDir(QDir::homePath()).filePath(QStringLiteral("candlewatcher.ics")),
+        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+void ExchangeCommands::exportTo(const QString& path)
+{
+    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (!records) {
+        m_prompt.failure(QStringLiteral("The events could not be exported."),
+                         m_store.errorString());
+        return;
+    }
+    const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
+        *records, CalendarExchange::exportOptions(m_settings, m_clock));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(calendar.ics) != calendar.ics.size() ||
+        !file.commit()) {
+        m_prompt.failure(
+            QStringLiteral("The events could not be exported."),
+            QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), file.errorString()));
+        return;
+    }
+    QString text =
+        QStringLiteral("%1 events were exported to \"%2\".").arg(calendar.events).arg(native(path));
+    if (!calendar.unreadable.isEmpty())
+        text += QStringLiteral("\n\nLeft out because their dates could not be read: ") +
+                calendar.unreadable.join(QStringLiteral(", "));
+    m_prompt.inform(calendar.unreadable.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+                    text);
+}
+
+void ExchangeCommands::restoreChoose()
+{
+    const QList<Backups::Backup> backups = Backups::list(m_store.dataPath());
+    if (backups.isEmpty()) {
+        m_prompt.inform(QMessageBox::Information,
+                        QStringLiteral("There are no backups yet.  Candlewatcher keeps a copy of "
+                                       "your events on each day it exits or imports, in \"%1\".")
+                            .arg(native(Backups::folder(m_store.dataPath()))));
+        return;
+    }
+    RestoreDialog dialog(backups, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    if (!m_store.databaseRestore(dialog.chosenPath())) {
+        m_prompt.failure(QStringLiteral("The backup could not be restored."),
+                         m_store.errorString());
+        return;
+    }
+    emit refreshNeeded();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "wholetabstop.h"
+
+#include <QDateEdit>
+
+#include <optional>
+
+// The editor's date picker, which never shows one date while it holds another.
+// - 29 February typed while the year still holds a common year stays as typed (Qt would cut it
+//   to the 28th), so the year can follow, in whatever order the sections come.
+// - A text that stands for no date it can hold (29 February of a common year, a year half
+//   typed or below its minimum) stays on screen when the picker loses the focus, when its
+//   window loses the activation and on Return, where Qt would put a date the user did not
+//   type; the dialog asks showsHeldDate() and says so instead of saving it.
+class DatePicker : public WholeTabStop<QDateEdit>
+{
+public:
+    using WholeTabStop<QDateEdit>::WholeTabStop;
+
+    // Whether the text shown stands for the date the picker holds (date()).
+    bool showsHeldDate() const;
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    bool event(QEvent* event) override;
+
+private:
+    std::optional<QDate> dateOf(const QString& text) const;
+    bool leapDayCut(const QString& typed, const QString& cut) const;
+};

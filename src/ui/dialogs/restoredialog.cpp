@@ -1,0 +1,61 @@
+#include "restoredialog.h"
+
+#include "dialogbuttons.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* parent)
+    : QDialog(parent), m_backups(backups)
+{
+    setObjectName(QStringLiteral("frmRestore"));
+    setWindowTitle(QStringLiteral("Restore from Backup"));
+
+    auto* heading = new QLabel(QStringLiteral("Choose the backup to restore.  Your events as they "
+                                              "are now are kept as a backup of today first."),
+                               this);
+    heading->setWordWrap(true);
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("lvwBackups"));
+    m_list->setHeaderLabels({QStringLiteral("Backup of"), QStringLiteral("Events")});
+    m_list->setRootIsDecorated(false);
+    m_list->setMinimumSize(380, 240);
+    m_list->setColumnWidth(0, 260);
+    const QLocale locale;
+    for (const Backups::Backup& backup : m_backups) {
+        auto* row = new QTreeWidgetItem(m_list);
+        // The day it was made, and the time for the further copies of a day.
+        QString when = locale.toString(backup.date, QLocale::LongFormat);
+        if (backup.copy > 1)
+            when +=
+                QStringLiteral(", ") + locale.toString(backup.written.time(), QLocale::ShortFormat);
+        row->setText(0, when);
+        row->setText(1, backup.events < 0 ? QStringLiteral("unreadable")
+                                          : QString::number(backup.events));
+        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    m_list->setCurrentItem(m_list->topLevelItem(0));
+
+    const DialogButtons buttonPair = dialogButtonsCreate(this);
+    connect(buttonPair.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(buttonPair.ok);
+    buttons->addWidget(buttonPair.cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+}
+
+QString RestoreDialog::chosenPath() const
+{
+    const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    return row < 0 ? QString() : m_backups[row].path;
+}

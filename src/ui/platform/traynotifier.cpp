@@ -1,0 +1,25 @@
+#include "traynotifier.h"
+
+#include "tray/trayicon.h"
+
+#include <QSystemTrayIcon>
+
+TrayNotifier::TrayNotifier(TrayIcon* tray, QObject* parent) : Notifier(parent), m_tray(tray) {}
+
+bool TrayNotifier::notify(const Message& message)
+{
+    QSystemTrayIcon* icon = m_tray ? m_tray->systemTrayIcon() : nullptr;
+    if (!icon || !QSystemTrayIcon::supportsMessages())
+        return false;
+    // The icon is made anew when the tray comes back, so the click is connected each time.
+    disconnect(m_clicked);
+    m_lastUrgent = message.urgent;
+    m_clicked = connect(icon, &QSystemTrayIcon::messageClicked, this, [this] {
+        if (m_lastUrgent)
+            emit showRequested();
+    });
+    icon->showMessage(message.title, message.body,
+                      message.urgent ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
+                      message.urgent ? urgentMessageMs : messageMs);
+    return true;
+}

@@ -1,0 +1,219 @@
+#include "platform/dbusnotifier.h"
+#include "reminders/alertdialog.h"
+#include "reminders/notificationwindow.h"
+#include "reminders/reminderrunner.h"
+
+#include "app/clock.h"
+#include "settings/settingsstore.h"
+#include "store/birthdaystore.h"
+#include "text/textconv.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+
+namespace {
+
+const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
+const QString servicePath = QStringLiteral("/org/freedesktop/Notifications");
+
+} // namespace
+
+// A notification service of our own, as a desktop runs one. Each notification it is asked
+// for is kept as "summary|body|actions|urgency|timeout" (in service mode, a line of a file).
+class NotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList capabilities{"actions", "body"};
+    QStringList calls;
+    QString logPath;
+
+public slots:
+    QStringList GetCapabilities() { return capabilities; }
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int timeout)
+    {
+        calls.append(QStringList{summary, body, actions.join(','),
+                                 QString::number(hints.value("urgency").toInt()),
+                                 QString::number(timeout)}
+                         .join('|'));
+        QFile log(logPath);
+        if (!logPath.isEmpty() && log.open(QIODevice::Append))
+            log.write(QString(calls.last()).replace('\n', " / ").toUtf8() + '\n');
+        return uint(calls.size());
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString& actionKey);
+};
+
+class TestDBusNotifier : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_address;
+    qint64 m_daemonPid = 0;
+    // The service answers from a thread of its own while the notifier waits for it.
+    NotificationService& m_service = *new NotificationService;
+    QThread m_serviceThread;
+
+    QDBusConnection bus(const QString& name)
+    {
+        return QDBusConnection::connectToBus(m_address, name);
+    }
+    bool serviceUp(bool up)
+    {
+        return up ? bus("service").registerService(serviceName)
+                  : bus("service").unregisterService(serviceName);
+    }
+    // The user chose an action: the service's signal, sent from its own thread.
+    void actionInvoked(uint id)
+    {
+        QMetaObject::invokeMethod(&m_service,
+                                  [this, id] { emit m_service.ActionInvoked(id, "show"); });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        if (QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+            QSKIP("dbus-daemon is not installed; scripts/setup-debian.sh installs it");
+        QProcess daemon;
+        daemon.start("dbus-daemon", {"--config-file=" PRIVATE_BUS_CONF, "--fork",
+                                     "--print-address=1", "--print-pid=1"});
+        QVERIFY(daemon.waitForFinished(10000));
+        const QStringList lines = QString::fromUtf8(daemon.readAllStandardOutput()).split('\n');
+        QVERIFY2(lines.size() >= 2, qPrintable(daemon.readAllStandardError()));
+        m_address = lines.at(0).trimmed();
+        m_daemonPid = lines.at(1).trimmed().toLongLong();
+        QVERIFY(bus("service").registerObject(servicePath, &m_service,
+                                              QDBusConnection::ExportAllContents));
+        m_service.moveToThread(&m_serviceThread);
+        m_serviceThread.start();
+        QVERIFY(serviceUp(true));
+    }
+
+    void cleanupTestCase()
+    {
+        bus("service").unregisterObject(servicePath);
+        m_service.deleteLater();
+        m_serviceThread.quit();
+        m_serviceThread.wait();
+        if (m_daemonPid > 0)
+            ::kill(pid_t(m_daemonPid), SIGTERM);
+    }
+
+    void init()
+    {
+        m_service.calls.clear();
+        m_service.capabilities = {"actions", "body"};
+    }
+
+    void whatIsSent_data()
+    {
+        QTest::addColumn<QStringList>("capabilities");
+        QTest::addColumn<bool>("urgent");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("plain text where markup is not read")
+            << QStringList{"actions", "body"} << false << "Today|Tom & Jerry <3||1|-1";
+        QTest::newRow("escaped where markup is read")
+            << QStringList{"body", "body-markup"} << false << "Today|Tom &amp; Jerry &lt;3||1|-1";
+        QTest::newRow("no action where there are none")
+            << QStringList{"body"} << true << "Today|Tom & Jerry <3||2|0";
+    }
+
+    void whatIsSent()
+    {
+        QFETCH(QStringList, capabilities);
+        QFETCH(bool, urgent);
+        m_service.capabilities = capabilities;
+        DBusNotifier notifier(bus("client"));
+        QVERIFY(notifier.notify({"Today", "Tom & Jerry <3", urgent}));
+        QTEST(m_service.calls.value(0), "sent");
+    }
+
+    void runnerNotifiesOrFallsBack()
+    {
+        QTemporaryDir dir;
+        BirthdayStore store(dir.filePath("birthday.dat"));
+        SettingsStore settings(dir.filePath("settings.ini"));
+        FixedClock clock(QDateTime(QDate(2024, 12, 10), QTime(12, 0)));
+        const auto add = [&store](int key, const char* name, QDate date, const char* alert) {
+            const QStringList values = {name, TextConv::dateToText(date), "1", "3", alert, "1"};
+            int i = 0;
+            for (const char* field : {"Name", "Date", "Recurs", "Notify", "Alert", "ShowYears"})
+                QVERIFY(store.fieldWrite(field, key, values.at(i++)));
+        };
+        add(0, "Ann", QDate(1980, 12, 10), "0");
+        add(1, "Bob", QDate(1990, 12, 12), "1");
+        add(2, "Cy", QDate(1970, 12, 8), "1"); // on Sunday, while the computer was off
+        settings.settingWrite("LastCheck", "2024-12-06T22:00:00");
+        DBusNotifier notifier(bus("client"));
+        ReminderRunner runner(store, settings, clock);
+        runner.setNotifier(&notifier);
+        runner.setWindowPlaceable([] { return false; }); // as on Wayland: notifications
+        QSignalSpy unavailable(&runner, &ReminderRunner::notificationsUnavailable);
+
+        runner.ReminderCheck();
+        QCOMPARE(
+            m_service.calls,
+            QStringList({"Candlewatcher Alert|Ann|show,Show Candlewatcher|2|0",
+                         "Missed While Away|Cy (Sun 8 Dec - 54 Years)|show,Show Candlewatcher|2|0",
+                         "Birthdays Due Today|Ann (44 Years)\n\nBirthdays Due Soon:\nBob "
+                         "(12/12/1990 - 34 Years)||1|-1"}));
+        QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
+        const QString today = TextConv::dateToText(QDate(2024, 12, 10));
+        QCOMPARE(store.recordRead(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(settings.settingRead("NotifyDate", ""), today);
+        // "Show Candlewatcher" on the alert asks for the main window; the others offer nothing.
+        QSignalSpy shown(&notifier, &Notifier::showRequested);
+        actionInvoked(3);
+        actionInvoked(1);
+        QVERIFY(shown.wait(5000));
+        QTest::qWait(200);
+        QCOMPARE(shown.size(), 1);
+
+        // Where no service answers, the windows stand in; the user is told once.
+        QVERIFY(serviceUp(false));
+        add(3, "Dot", QDate(1985, 12, 10), "0");
+        runner.ReminderCheck(true);
+        runner.ReminderCheck(true);
+        QVERIFY(serviceUp(true));
+        QCOMPARE(unavailable.size(), 1);
+        QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());
+        QCOMPARE(runner.alertDialog()->dueNames(), QStringList{"Dot"});
+        QCOMPARE(m_service.calls.size(), 3);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // Service mode, for the run of the real program under Wayland: the service on the session
+    // bus; the file appears once it answers.
+    if (argc == 3 && qstrcmp(argv[1], "--service") == 0) {
+        QCoreApplication app(argc, argv);
+        NotificationService service;
+        service.logPath = QString::fromLocal8Bit(argv[2]);
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.registerObject(servicePath, &service, QDBusConnection::ExportAllSlots) ||
+            !bus.registerService(serviceName) || !QFile(service.logPath).open(QIODevice::WriteOnly))
+            return 1;
+        return app.exec();
+    }
+    QApplication app(argc, argv);
+    TestDBusNotifier test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_dbusnotifier.moc"
