@@ -33,12 +33,12 @@ QString columnText(const QString& storedDate, const QLocale& locale)
 }
 
 ColumnFormat::ColumnFormat(const QLocale& locale)
-    : m_reader(locale), m_separator(dateSeparator(locale))
+    : m_locale(locale), m_separator(dateSeparator(locale))
 {}
 
 QString ColumnFormat::columnText(const QString& storedDate) const
 {
-    const std::optional<QDate> date = m_reader.read(storedDate);
+    const std::optional<QDate> date = TextConv::textToDate(storedDate, m_locale);
     if (!date)
         return QString();
     // Written digit by digit: QString::arg took more time than reading the date.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "text/textconv.h"
-
 #include <QLocale>
 #include <QString>
 
@@ -22,7 +20,7 @@ public:
     QString columnText(const QString& storedDate) const;
 
 private:
-    TextConv::DateReader m_reader;
+    QLocale m_locale;
     QString m_separator;
 };
 

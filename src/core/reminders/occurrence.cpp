@@ -80,5 +80,6 @@ QString daysUntilText(qint64 days)
         return QStringLiteral("today");
     if (days == 1)
         return QStringLiteral("tomorrow");
-    return QStringLiteral("in %1 days").arg(days);
+    // Concatenated: arg() took most of the list's "In" column.
+    return QStringLiteral("in ") + QString::number(days) + QStringLiteral(" days");
 }

@@ -79,10 +79,10 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
     const QDate today = now.date();
     const QTime alertTime = TextConv::textToTime(settings.alertTime, locale).value_or(QTime(9, 0));
     const bool alertTimeReached = now.time() >= alertTime;
-    const TextConv::DateReader dates(locale);
 
     for (const BirthdayRecord& record : records) {
-        const std::optional<QDate> date = dates.read(record.value(BirthdayRecord::Date));
+        const std::optional<QDate> date =
+            TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
         const std::optional<int> notify =
             TextConv::textToWhole(record.value(BirthdayRecord::Notify), -32768, 32767, locale);
         if (!date || !notify) {
@@ -109,7 +109,7 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
         const QString& lastDateText = record.value(BirthdayRecord::LastDate);
         bool handledToday = false;
         if (!lastDateText.isEmpty()) {
-            const std::optional<QDate> lastDate = dates.read(lastDateText);
+            const std::optional<QDate> lastDate = TextConv::textToDate(lastDateText, locale);
             if (!lastDate) {
                 ++decision.skippedRecords;
                 continue;

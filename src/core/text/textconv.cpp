@@ -3,9 +3,12 @@
 #include "store/birthdayrecord.h"
 #include "store/fieldtable.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <cmath>
+#include <vector>
 
 namespace TextConv {
 
@@ -17,15 +20,69 @@ QString shortDateFormat(const QLocale& locale)
     return format;
 }
 
-QString dateToText(QDate date, const QLocale& locale)
+// Reads dates in one locale: the locale's short form is taken apart once, and every text read
+// is kept with its date, since the list and the check read each stored date several times
+// (the "Date" and "Next" columns, the check's entries and the tray's next event).
+class DateReader
 {
+public:
+    explicit DateReader(const QLocale& locale);
+    std::optional<QDate> read(const QString& text) const;
+    const QLocale& locale() const { return m_locale; }
+
+private:
+    std::optional<QDate> readAnew(const QString& text) const;
+    // A field of the short form (d, dd, M, MM, MMM, yy, yyyy) or one separator character.
+    struct Part
+    {
+        enum Kind : quint8 { Day, Month, Year, MonthName, Separator } kind;
+        quint8 least; // digits
+        quint8 most;
+        char16_t separator;
+    };
+    std::vector<Part> partsOf(const QString& format) const;
+    QDate partsRead(QStringView text, const std::vector<Part>& parts) const;
+
+    QLocale m_locale;
+    QString m_format;
+    QString m_twoDigitFormat; // the same with a two-digit year, for older files
+    std::vector<Part> m_parts;
+    std::vector<Part> m_twoDigitParts;
+    QStringList m_monthNames; // when the form has short month names
+    mutable QHash<QString, std::optional<QDate>> m_known;
+};
+
+// The texts of the dates written last, for the last locale asked: the list writes the date of
+// every event's next day, which fall on at most 366 days, and Qt's writer and the reading back
+// take tens of microseconds a date.
+static QString dateWritten(QDate date, const QLocale& locale)
+{
+    thread_local QLocale cachedLocale = QLocale::c();
+    thread_local QString format = shortDateFormat(cachedLocale);
+    thread_local QHash<qint64, QString> texts;
+    if (!(cachedLocale == locale)) {
+        cachedLocale = locale;
+        format = shortDateFormat(locale);
+        texts.clear();
+    }
+    const auto known = texts.constFind(date.toJulianDay());
+    if (known != texts.cend())
+        return *known;
     // Some locales' own form does not read back (digits or separators Qt's reader does not
     // take), or takes more bytes than the data file's date fields hold; ISO always does both.
-    const QString text = locale.toString(date, shortDateFormat(locale));
-    if (text.toUtf8().size() <= FieldTable::fieldSize(BirthdayRecord::Date) &&
-        textToDate(text, locale) == date)
-        return text;
-    return date.toString(Qt::ISODate);
+    QString text = locale.toString(date, format);
+    if (text.toUtf8().size() > FieldTable::fieldSize(BirthdayRecord::Date) ||
+        textToDate(text, locale) != date)
+        text = date.toString(Qt::ISODate);
+    if (texts.size() >= 4096)
+        texts.clear();
+    texts.insert(date.toJulianDay(), text);
+    return text;
+}
+
+QString dateToText(QDate date, const QLocale& locale)
+{
+    return date.isValid() ? dateWritten(date, locale) : date.toString(Qt::ISODate);
 }
 
 // The locale's short month names, kept for the last locale asked: looking one up costs more
@@ -45,7 +102,12 @@ static const QStringList& shortMonthNames(const QLocale& locale)
 
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
 {
-    return DateReader(locale).read(text);
+    // The reader of the last locale asked: taking the locale's form apart costs more than
+    // reading a date, and the list reads every stored date.
+    thread_local std::optional<DateReader> reader;
+    if (!reader || !(reader->locale() == locale))
+        reader.emplace(locale);
+    return reader->read(text);
 }
 
 DateReader::DateReader(const QLocale& locale)
@@ -139,6 +201,18 @@ QDate DateReader::partsRead(QStringView text, const std::vector<Part>& parts) co
 }
 
 std::optional<QDate> DateReader::read(const QString& text) const
+{
+    const auto known = m_known.constFind(text);
+    if (known != m_known.cend())
+        return *known;
+    const std::optional<QDate> date = readAnew(text);
+    if (m_known.size() >= 8192)
+        m_known.clear();
+    m_known.insert(text, date);
+    return date;
+}
+
+std::optional<QDate> DateReader::readAnew(const QString& text) const
 {
     const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())

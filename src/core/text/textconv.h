@@ -3,12 +3,10 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 #include <QTime>
 
 #include <limits>
 #include <optional>
-#include <vector>
 
 // Conversions between dates, times, numbers and the texts the program stores and shows. The
 // locale defaults to the user's; tests pass one of their own.
@@ -23,34 +21,6 @@ QString shortDateFormat(const QLocale& locale = QLocale());
 // a two-digit year, read as 1930 to 2029 (older files). Anything else is std::nullopt, never a
 // wrong date.
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
-// textToDate for many texts in one locale: the locale's short form is looked up once, not once
-// a date (the list and the check read every stored date).
-class DateReader
-{
-public:
-    explicit DateReader(const QLocale& locale = QLocale());
-    std::optional<QDate> read(const QString& text) const;
-
-private:
-    // A field of the short form (d, dd, M, MM, MMM, yy, yyyy) or one separator character.
-    struct Part
-    {
-        enum Kind : quint8 { Day, Month, Year, MonthName, Separator } kind;
-        quint8 least; // digits
-        quint8 most;
-        char16_t separator;
-    };
-    std::vector<Part> partsOf(const QString& format) const;
-    QDate partsRead(QStringView text, const std::vector<Part>& parts) const;
-
-    QLocale m_locale;
-    QString m_format;
-    QString m_twoDigitFormat; // the same with a two-digit year, for older files
-    std::vector<Part> m_parts;
-    std::vector<Part> m_twoDigitParts;
-    QStringList m_monthNames; // when the form has short month names
-};
-
 // The user's long time form, with seconds; HH:mm:ss where that form would not read back.
 QString timeToText(QTime time, const QLocale& locale = QLocale());
 // The long form, the short form, then HH:mm:ss and HH:mm ("09:00" always reads).

@@ -15,12 +15,10 @@ int BirthdayListModel::recordKeyOf(const QString& itemKey)
     return itemKey.mid(3).toInt();
 }
 
-void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& next)
+void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& coming)
 {
-    nextText = next ? next->dateText() : QString();
-    inText = next ? next->inText() : QString();
-    ageText = next ? next->ageText() : QString();
-    nextDays = next ? next->next.days : -1;
+    next = coming;
+    nextDays = coming ? coming->next.days : -1;
 }
 
 void BirthdayListModel::sortRows(QList<Row>& rows) const
@@ -138,11 +136,11 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         case DateColumn:
             return row.dateText;
         case NextColumn:
-            return row.nextText;
+            return row.next ? row.next->dateText() : QString();
         case InColumn:
-            return row.inText;
+            return row.next ? row.next->inText() : QString();
         case AgeColumn:
-            return row.ageText;
+            return row.next ? row.next->ageText() : QString();
         default:
             return {};
         }

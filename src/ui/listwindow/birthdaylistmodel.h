@@ -28,10 +28,10 @@ public:
         // Every stored field as the list read it (key and name above repeat two of them): what
         // Edit, Duplicate and Delete expect to find in the file.
         BirthdayRecord record;
-        // The coming occurrence: "Next", "In" and "Age"; all "" and -1 days when none.
-        QString nextText;
-        QString inText;
-        QString ageText;
+        // The coming occurrence, which the "Next", "In" and "Age" columns show (their texts
+        // are made when shown: a refresh of a long list would spend most of its time on texts
+        // nobody scrolls to); -1 days when none.
+        std::optional<NextEvent> next;
         qint64 nextDays = -1;
 
         void setNext(const std::optional<NextEvent>& next);
