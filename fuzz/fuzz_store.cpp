@@ -138,6 +138,20 @@ public:
             check(after == before, what, QStringLiteral("was refused but changed the file"));
     }
 
+    // Delete and duplicate state the record as read: a key without a listed record is Changed,
+    // and then nothing may be written. True when the write was done.
+    bool afterExpectedWrite(BirthdayStore::Outcome outcome, int key, const QByteArray& before,
+                            const char* what)
+    {
+        if (outcome != BirthdayStore::Outcome::Changed) {
+            afterWrite(outcome == BirthdayStore::Outcome::Done, before, what);
+            return outcome == BirthdayStore::Outcome::Done;
+        }
+        check(!m_store.recordKeysList()->contains(key), what, QStringLiteral("refused its record"));
+        check(fileBytes(m_path) == before, what, QStringLiteral("found a change but wrote"));
+        return false;
+    }
+
     // `checkOthers`: also verify that no other record changed (a walk before and after).
     void write(int slot, int key, const QString& value, bool checkOthers = true)
     {
@@ -186,9 +200,9 @@ public:
         const QByteArray before = fileBytes(m_path);
         const DataFile::Walk walk = DataFile::walk(before);
         const auto others = without(readAll(), key);
-        const bool ok = m_store.recordDelete(key);
-        afterWrite(ok, before, "recordDelete");
-        if (!ok)
+        if (!afterExpectedWrite(
+                m_store.recordDelete(m_store.recordRead(key).value_or(BirthdayRecord())), key,
+                before, "recordDelete"))
             return;
         if (DataFile::liveCellCount(walk, BirthdayRecord::Name, key) <= 1)
             check(!m_store.recordKeysList()->contains(key), "a deleted record is still listed");
@@ -223,20 +237,20 @@ public:
         const QByteArray before = fileBytes(m_path);
         const auto all = readAll();
         const auto source = m_store.recordRead(key);
-        const auto copy = m_store.recordDuplicate(key);
-        afterWrite(copy.has_value(), before, "recordDuplicate");
-        if (!copy)
+        int copy = -1;
+        if (!afterExpectedWrite(m_store.recordDuplicate(source.value_or(BirthdayRecord()), &copy),
+                                key, before, "recordDuplicate"))
             return;
         const DataFile::Walk walk = DataFile::walk(before);
-        check(!listedKeys(walk).contains(*copy), "recordDuplicate used a key in use");
-        const auto read = m_store.recordRead(*copy);
+        check(!listedKeys(walk).contains(copy), "recordDuplicate used a key in use");
+        const auto read = m_store.recordRead(copy);
         check(read.has_value(), "the copy does not read");
         for (int slot = 0; slot < FieldTable::fieldCount; ++slot) {
-            if (DataFile::liveCellCount(walk, slot, *copy) == 0)
+            if (DataFile::liveCellCount(walk, slot, copy) == 0)
                 check(read->values[slot] == source->values[slot],
                       "the copy differs from its record", QString::number(slot));
         }
-        check(without(readAll(), *copy) == without(all, *copy),
+        check(without(readAll(), copy) == without(all, copy),
               "recordDuplicate changed another record");
     }
 

@@ -4,10 +4,11 @@
 //
 //   cw_storetool [--fsize-limit=BYTES] [--as-nobody] <data file> <command>...
 //
-// Commands: list, readall, read:KEY, write:FIELD:KEY:VALUE, delete:KEY, keynew, compact,
-// add:NAME, stress:ID:OPERATIONS:SEED, generate:RECORDS (replaces the file with generated
-// records dated around today, as the benchmarks use). Each prints one line, "ok [result]" or
-// "fail <error text>", and the tool goes on with the next command.
+// Commands: list, readall, read:KEY, write:FIELD:KEY:VALUE, delete:KEY (whatever the key holds
+// now), keynew, compact, add:NAME, stress:ID:OPERATIONS:SEED, count:KEY:TIMES (adds 1 to the
+// number that is the record's Name), wait:FILE (until it exists), generate:RECORDS (replaces the
+// file with generated records dated around today, as the benchmarks use). Each prints one line, "ok
+// [result]" or "fail <error text>", and the tool goes on with the next command.
 
 #include "datafile.h"
 #include "stressrecord.h"
@@ -21,6 +22,7 @@
 #include <QMap>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QThread>
 
 #include <grp.h>
 #include <signal.h>
@@ -64,36 +66,57 @@ std::optional<int> addRecord(BirthdayStore& store, const QString& name, int numb
     return key;
 }
 
+// Adds 1 to the number in the Name of the record under key, with an update that states the
+// record as read: when the other copy counted in between, it reads again.
+bool count(BirthdayStore& store, int key)
+{
+    for (;;) {
+        const auto record = store.recordRead(key);
+        if (!record)
+            return false;
+        BirthdayRecord next = *record;
+        next.setValue(BirthdayRecord::Name,
+                      QString::number(record->value(BirthdayRecord::Name).toInt() + 1));
+        const BirthdayStore::Outcome outcome = store.recordUpdate(*record, next);
+        if (outcome != BirthdayStore::Outcome::Changed)
+            return outcome == BirthdayStore::Outcome::Done;
+    }
+}
+
 // Adds, deletes, reads back and compacts its own records at random, as one running copy of
 // the program might while another does the same. Answers with the names of its records still
 // alive, or with the first operation that failed.
 QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
 {
     QRandomGenerator random(seed);
-    QMap<QString, int> alive; // name -> key
+    QMap<QString, BirthdayRecord> alive; // by name
     int added = 0;
     for (int op = 0; op < operations; ++op) {
         const int dice = random.bounded(100);
         if (dice < 55 || alive.isEmpty()) {
-            const BirthdayRecord record = stressRecord(id, added++);
+            BirthdayRecord record = stressRecord(id, added++);
             const auto key = store.recordAdd(record);
             if (!key)
                 return QStringLiteral("fail add: ") + store.errorString();
-            alive.insert(record.value(BirthdayRecord::Name), *key);
+            record.key = *key;
+            alive.insert(record.value(BirthdayRecord::Name), record);
         } else if (dice < 85) {
+            // The other copy never takes our records, so each is still as we wrote it.
             const auto it = std::next(alive.begin(), random.bounded(int(alive.size())));
-            if (!store.recordDelete(it.value()))
-                return QStringLiteral("fail delete: ") + store.errorString();
+            const BirthdayStore::Outcome outcome = store.recordDelete(it.value());
+            if (outcome != BirthdayStore::Outcome::Done)
+                return QStringLiteral("fail delete %1: %2")
+                    .arg(int(outcome))
+                    .arg(store.errorString());
             alive.erase(it);
-        } else if (dice < 95) {
-            // Our key must still hold our record: the other copy never took it.
+        } else if (dice < 90) {
             const auto it = std::next(alive.begin(), random.bounded(int(alive.size())));
-            const auto record = store.recordRead(it.value());
+            const auto record = store.recordRead(it.value().key);
             if (!record)
                 return QStringLiteral("fail read: ") + store.errorString();
             if (record->value(BirthdayRecord::Name) != it.key())
                 return QStringLiteral("fail key %1 holds %2 instead of %3")
-                    .arg(it.value())
+                    .arg(it.value().key)
                     .arg(record->value(BirthdayRecord::Name), it.key());
         } else if (!store.databaseCompact()) {
             return QStringLiteral("fail compact: ") + store.errorString();
@@ -129,8 +152,12 @@ QString runCommand(BirthdayStore& store, const QString& command)
         return store.fieldWrite(parts[1], parts[2].toInt(), value) ? QStringLiteral("ok")
                                                                    : failLine(store);
     }
-    if (op == QLatin1String("delete") && parts.size() == 2)
-        return store.recordDelete(parts[1].toInt()) ? QStringLiteral("ok") : failLine(store);
+    if (op == QLatin1String("delete") && parts.size() == 2) {
+        const auto record = store.recordRead(parts[1].toInt());
+        return record && store.recordDelete(*record) != BirthdayStore::Outcome::Failed
+                   ? QStringLiteral("ok")
+                   : failLine(store);
+    }
     if (op == QLatin1String("keynew")) {
         const auto key = store.recordKeyNew();
         return key ? QStringLiteral("ok %1").arg(*key) : failLine(store);
@@ -151,6 +178,18 @@ QString runCommand(BirthdayStore& store, const QString& command)
     }
     if (op == QLatin1String("stress") && parts.size() == 4)
         return stress(store, parts[1].toInt(), parts[2].toInt(), parts[3].toUInt());
+    if (op == QLatin1String("wait") && parts.size() >= 2) {
+        const QString file = parts.mid(1).join(QLatin1Char(':'));
+        for (int i = 0; i < 10000 && !QFile::exists(file); ++i)
+            QThread::msleep(1);
+        return QFile::exists(file) ? QStringLiteral("ok") : QStringLiteral("fail no ") + file;
+    }
+    if (op == QLatin1String("count") && parts.size() == 3) {
+        for (int i = 0; i < parts[2].toInt(); ++i)
+            if (!count(store, parts[1].toInt()))
+                return failLine(store);
+        return QStringLiteral("ok");
+    }
     return QStringLiteral("fail unknown command ") + command;
 }
 

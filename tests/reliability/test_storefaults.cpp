@@ -219,8 +219,10 @@ void TestStoreFaults::dataFileIsDirectory()
     verifyFailed(!store.recordKeyNew(), "recordKeyNew");
     verifyFailed(!store.fieldWrite(QStringLiteral("Name"), 0, QStringLiteral("Ann")), "fieldWrite");
     verifyFailed(!store.fieldDelete(QStringLiteral("Name"), 0), "fieldDelete");
-    verifyFailed(!store.recordDelete(0), "recordDelete");
-    verifyFailed(!store.recordDuplicate(0), "recordDuplicate");
+    BirthdayRecord zero;
+    zero.key = 0;
+    verifyFailed(store.recordDelete(zero) == BirthdayStore::Outcome::Failed, "recordDelete");
+    verifyFailed(store.recordDuplicate(zero) == BirthdayStore::Outcome::Failed, "recordDuplicate");
     verifyFailed(!store.databaseCompact(), "databaseCompact");
 
     QVERIFY(QFileInfo(path).isDir());

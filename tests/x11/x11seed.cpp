@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         store.fieldWrite("Date", 0, TextConv::dateToText(QDate(1990, notDue.month(), 1))) &&
         store.fieldWrite("Recurs", 0, "1") && store.fieldWrite("Notify", 0, "3") &&
         store.fieldWrite("Alert", 0, "1") && store.fieldWrite("ShowYears", 0, "0") &&
-        store.fieldWrite("Name", 1, "Deleted") && store.recordDelete(1);
+        store.fieldWrite("Name", 1, "Deleted") && store.fieldDelete("Name", 1);
     if (!written) {
         err << "x11seed: " << store.errorString() << "\n";
         return 1;

@@ -19,6 +19,11 @@
 #                   once a tray appears the icon is added and the close button hides again
 #   notification_close  an event due today shows the notification window at start; a click on
 #                   the left of its "close" closes it at once
+#   second_start    a second start ends with 0 and the first copy shows its window, with one
+#                   tray icon; a copy on another data file runs on its own; a killed copy's
+#                   leftovers do not block the next start
+#   sync_replace    a data file renamed over the old one, as sync tools do, is read at once:
+#                   its event due today brings the notification
 #
 # Exits 0 on success, 1 on failure, 77 (skip) when the X server or a tool is missing.
 set -u
@@ -392,6 +397,36 @@ session)
     echo die >&4
     until_true 1 app_ended || fail "the program still runs a second after the session's end"
     check_unloaded "the session's end"
+    ;;
+second_start)
+    started=$(date +%s%N)
+    timeout 10 "$work/app/candlewatcher" >"$work/second.log" 2>&1
+    code=$?
+    echo "the second start took $((($(date +%s%N) - started) / 1000000)) ms"
+    [ "$code" -eq 0 ] || fail "the second start ended with code $code: $(cat "$work/second.log")"
+    until_true 10 main_window_shown || fail "the second start did not show the first copy's window"
+    [ "$(visible_windows | while read -r w; do is_small "$w" && echo "$w"; done | wc -l)" -eq 1 ] ||
+        fail "not exactly one tray icon after the second start"
+
+    mkdir "$work/other" && cp "$work/app/candlewatcher" "$work/other/" || fail "cannot copy"
+    "$work/other/candlewatcher" >"$work/other.log" 2>&1 &
+    first=$app app=$!
+    pids+=("$app")
+    until_true 15 tray_icon >/dev/null || fail "a copy on another data file did not start its own"
+
+    app=$first
+    kill -9 "$app"
+    "$work/app/candlewatcher" >>"$work/app.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+    until_true 15 tray_icon >/dev/null || fail "no copy started after the first one was killed"
+    timeout 10 "$work/app/candlewatcher" >"$work/second.log" 2>&1 ||
+        fail "after a copy was killed, a later start did not hand over to the new one"
+    ;;
+sync_replace)
+    "$seed" "$work/sync.tmp" "Due today|2000|0" >/dev/null || fail "could not write the new data file"
+    mv "$work/sync.tmp" "$datafile" || fail "could not rename the new data file over the old"
+    until_true 5 question_shown || fail "the replaced data file brought no notification"
     ;;
 *)
     echo "unknown scenario $scenario"

@@ -12,4 +12,16 @@ QString dateSeparator(const QLocale& locale = QLocale());
 // The stored date text as the list shows it; "" when the text is no date.
 QString columnText(const QString& storedDate, const QLocale& locale = QLocale());
 
+// The same for a whole list: the locale's forms are looked up once, not once a date.
+class ColumnFormat
+{
+public:
+    explicit ColumnFormat(const QLocale& locale = QLocale());
+    QString columnText(const QString& storedDate) const;
+
+private:
+    QLocale m_locale;
+    QString m_separator;
+};
+
 } // namespace ListDate

@@ -15,11 +15,20 @@ LeapDayRule fromName(const QString& name)
 
 } // namespace LeapDayRules
 
+namespace {
+
+QDate anniversaryOf(int month, int day, int year, LeapDayRule rule)
+{
+    if (month == 2 && day == 29 && !QDate::isLeapYear(year))
+        return rule == LeapDayRule::February28 ? QDate(year, 2, 28) : QDate(year, 3, 1);
+    return QDate(year, month, day);
+}
+
+} // namespace
+
 QDate anniversary(QDate date, int year, LeapDayRule rule)
 {
-    if (date.month() == 2 && date.day() == 29 && !QDate::isLeapYear(year))
-        return rule == LeapDayRule::February28 ? QDate(year, 2, 28) : QDate(year, 3, 1);
-    return QDate(year, date.month(), date.day());
+    return anniversaryOf(date.month(), date.day(), year, rule);
 }
 
 std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, LeapDayRule rule)
@@ -33,12 +42,17 @@ std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, L
     } else if (!recurs) {
         return std::nullopt;
     } else {
-        next.date = anniversary(date, today.year(), rule);
+        // Each of QDate's year(), month() and day() works the calendar out anew: one getDate
+        // does it once. The check asks this of every record.
+        int eventYear = 0, month = 0, day = 0;
+        date.getDate(&eventYear, &month, &day);
+        int year = today.year();
+        next.date = anniversaryOf(month, day, year, rule);
         if (next.date < today)
-            next.date = anniversary(date, today.year() + 1, rule);
+            next.date = anniversaryOf(month, day, ++year, rule);
+        next.years = year - eventYear;
     }
     next.days = today.daysTo(next.date);
-    next.years = next.date.year() - date.year();
     return next;
 }
 
@@ -66,5 +80,6 @@ QString daysUntilText(qint64 days)
         return QStringLiteral("today");
     if (days == 1)
         return QStringLiteral("tomorrow");
-    return QStringLiteral("in %1 days").arg(days);
+    // Concatenated: arg() took most of the list's "In" column.
+    return QStringLiteral("in ") + QString::number(days) + QStringLiteral(" days");
 }

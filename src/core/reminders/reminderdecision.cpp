@@ -21,18 +21,17 @@ struct Classification
 Classification classify(QDate date, bool recurs, qint64 notify, QDate today, LeapDayRule rule)
 {
     Classification result;
-    result.years = today.year() - date.year();
     const std::optional<Occurrence> next = nextOccurrence(date, recurs, today, rule);
     if (!next)
         return result;
-    // A stored date still ahead counts its years from this year (0 or less); an anniversary,
-    // the age it brings.
-    if (!next->stored)
-        result.years = next->years;
     if (next->days >= 1 && next->days <= notify)
         result.listing = Listing::Soon;
     else if (next->days == 0)
         result.listing = Listing::Today;
+    // A stored date still ahead counts its years from this year (0 or less); an anniversary,
+    // the age it brings. Only entries show them, and working out a year takes time.
+    if (result.listing != Listing::None)
+        result.years = next->stored ? today.year() - date.year() : next->years;
     return result;
 }
 

@@ -14,7 +14,10 @@
 #include <QStringDecoder>
 #include <QThread>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -27,6 +30,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -89,6 +93,17 @@ QByteArray cellBytes(int slot, int key, const QByteArray& value)
     return cell;
 }
 
+// fieldSize of slots 0 to 6, a byte each, slot 0 lowest. Where the next cell starts is known
+// only from this one's slot byte, so the walk waits on every step: a shift is quicker than a
+// second load from the table.
+constexpr quint64 packedSizes = [] {
+    quint64 packed = 0;
+    for (int slot = fieldCount - 1; slot >= 0; --slot)
+        packed = packed << 8 | quint64(fieldSizes[size_t(slot)]);
+    return packed;
+}();
+static_assert(fieldCount <= 8 && fieldSizes[0] <= 0xFF);
+
 // Walks the cells of a file read into memory. Stops at the end or at a final cell cut short
 // (its bytes are left alone).
 class CellWalker
@@ -102,29 +117,61 @@ public:
         if (left < cellHeadSize)
             return false;
         const char* cell = m_data.data() + m_pos;
+        // Fetching ahead keeps the coming cells close.
+#if defined(__GNUC__)
+        __builtin_prefetch(cell + 1024);
+#endif
         const int slot = quint8(cell[0]);
-        const int size = fieldSize(slot);
+        const int size = slot < fieldCount ? int((packedSizes >> (8 * slot)) & 0xFF) : 0;
         if (left < cellHeadSize + size)
             return false;
         m_offset = m_pos;
         m_slot = slot;
         m_flag = quint8(cell[1]);
-        m_key = BirthdayStore::keyDecode(QByteArrayView(cell + 2, keySize));
         m_valueSize = size;
         m_pos += cellHeadSize + size;
         return true;
     }
 
-    qint64 offset() const { return m_offset; }
-    int slot() const { return m_slot; }
-    quint8 flag() const { return m_flag; }
-    bool live() const { return m_flag != flagDeleted; }
-    int key() const { return m_key; }
-    QByteArrayView cell() const { return m_data.sliced(m_offset, cellHeadSize + m_valueSize); }
-    QByteArrayView value() const { return m_data.sliced(m_offset + cellHeadSize, m_valueSize); }
+    qint64 offset() const
+    {
+        return m_offset;
+    }
+    int slot() const
+    {
+        return m_slot;
+    }
+    quint8 flag() const
+    {
+        return m_flag;
+    }
+    bool live() const
+    {
+        return m_flag != flagDeleted;
+    }
+    // Decoded when asked: most cells of a churned file are deleted ones, passed over.
+    int key() const
+    {
+        const char* key = m_data.data() + m_offset + 2;
+        return quint8(key[0]) + quint8(key[1]) + quint8(key[2]) + quint8(key[3]) + quint8(key[4]);
+    }
+    QByteArrayView cell() const
+    {
+        return m_data.sliced(m_offset, cellHeadSize + m_valueSize);
+    }
+    QByteArrayView value() const
+    {
+        return m_data.sliced(m_offset + cellHeadSize, m_valueSize);
+    }
     // End of the last whole cell read so far; after the walk, where appends belong.
-    qint64 cellsEnd() const { return m_pos; }
-    qint64 fileSize() const { return m_data.size(); }
+    qint64 cellsEnd() const
+    {
+        return m_pos;
+    }
+    qint64 fileSize() const
+    {
+        return m_data.size();
+    }
 
 private:
     QByteArrayView m_data;
@@ -132,16 +179,15 @@ private:
     qsizetype m_offset = 0;
     int m_slot = 0;
     quint8 m_flag = 0;
-    int m_key = 0;
     int m_valueSize = 0;
 };
 
-// The value of the cell at offset in data, or nothing for no cell (-1).
-QByteArrayView valueAt(const QByteArray& data, qsizetype offset)
+// The value of the cell of slot at offset in data, or nothing for no cell (-1).
+QByteArrayView valueAt(const QByteArray& data, qsizetype offset, int slot)
 {
     if (offset < 0)
         return {};
-    return QByteArrayView(data).sliced(offset + cellHeadSize, fieldSize(quint8(data[offset])));
+    return QByteArrayView(data).sliced(offset + cellHeadSize, fieldSize(slot));
 }
 
 bool syncToDisk(QFile& file)
@@ -183,7 +229,100 @@ void syncFolder([[maybe_unused]] const QString& folder)
 #endif
 }
 
+// Where one record stands in a file read into memory: what a read of it shows and what a
+// write to it changes.
+struct RecordCells
+{
+    bool listed = false; // it has a Name cell whose flag is exactly 0x00
+    std::array<qsizetype, BirthdayRecord::FieldCount> first; // first live cell of each field
+    std::array<qsizetype, BirthdayRecord::FieldCount> last;  // last live cell: what reads show
+    qint64 cellsEnd = 0;
+};
+
+RecordCells recordCells(QByteArrayView data, int key)
+{
+    RecordCells cells;
+    cells.first.fill(-1);
+    cells.last.fill(-1);
+    CellWalker walker(data);
+    while (walker.next()) {
+        if (!walker.live() || walker.slot() >= fieldCount || walker.key() != key)
+            continue;
+        const size_t slot = size_t(walker.slot());
+        if (slot == 0 && walker.flag() == flagLive)
+            cells.listed = true;
+        if (cells.first[slot] < 0)
+            cells.first[slot] = walker.offset();
+        cells.last[slot] = walker.offset();
+    }
+    cells.cellsEnd = walker.cellsEnd();
+    return cells;
+}
+
+// Whether the record still reads as the caller read it.
+bool recordIs(const QByteArray& data, const RecordCells& cells, const BirthdayRecord& expected)
+{
+    if (!cells.listed)
+        return false;
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        if (BirthdayStore::valueDecode(valueAt(data, cells.last[size_t(slot)], slot)) !=
+            expected.values[size_t(slot)])
+            return false;
+    }
+    return true;
+}
+
+#ifdef Q_OS_WIN
+BirthdayStore::FileState stateOfInfo(const QFileInfo& info)
+{
+    BirthdayStore::FileState state;
+    if (!info.exists())
+        return state;
+    state.exists = true;
+    state.size = info.size();
+    state.modified = info.lastModified().toMSecsSinceEpoch() * 1000000;
+    state.changed = info.metadataChangeTime().toMSecsSinceEpoch() * 1000000;
+    return state;
+}
+#else
+BirthdayStore::FileState stateOfStat(const struct stat& info)
+{
+    BirthdayStore::FileState state;
+    state.exists = true;
+    state.size = info.st_size;
+    state.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
+    state.id = quint64(info.st_ino);
+    return state;
+}
+#endif
+
+// The state of an open file, or of the file at its path.
+BirthdayStore::FileState stateOfOpen(QFile& file)
+{
+#ifdef Q_OS_WIN
+    return stateOfInfo(QFileInfo(file.fileName()));
+#else
+    struct stat info;
+    if (::fstat(file.handle(), &info) != 0)
+        return BirthdayStore::fileStateOf(file.fileName());
+    return stateOfStat(info);
+#endif
+}
+
 } // namespace
+
+BirthdayStore::FileState BirthdayStore::fileStateOf(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return stateOfInfo(QFileInfo(path));
+#else
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return FileState();
+    return stateOfStat(info);
+#endif
+}
 
 BirthdayStore::BirthdayStore(QString dataPath) : m_dataPath(std::move(dataPath)) {}
 
@@ -227,20 +366,46 @@ int BirthdayStore::keyDecode(QByteArrayView bytes)
 
 QString BirthdayStore::valueDecode(QByteArrayView bytes)
 {
-    // Values are mostly plain ASCII padded with NULs: those need no decoder and no copy.
-    qsizetype end = bytes.size();
-    while (end > 0 && bytes[end - 1] == '\0')
-        --end;
+    // Values are mostly plain ASCII padded with NULs: those need no decoder and no copy. The
+    // padding is found with the C library's own (vectorised) search and compare: names are
+    // short, and their padding was most of the time a list read took.
+    if (bytes.isEmpty())
+        return QString();
+    static const char zeros[256] = {};
+    const auto nul = static_cast<const char*>(std::memchr(bytes.data(), 0, size_t(bytes.size())));
+    qsizetype end = nul ? nul - bytes.data() : bytes.size();
+    const qsizetype padding = bytes.size() - end;
+    bool plain = padding <= qsizetype(sizeof zeros) &&
+                 std::memcmp(bytes.data() + end, zeros, size_t(padding)) == 0;
+    if (!plain) {
+        end = bytes.size();
+        while (end > 0 && bytes[end - 1] == '\0')
+            --end;
+    }
     QByteArrayView text = bytes.first(end);
-    bool plain = true;
     for (char c : text) {
         if (c == '\0' || quint8(c) >= 0x80) {
             plain = false;
             break;
         }
     }
-    if (plain)
+    if (plain) {
+        // Most values are one character or two digits ("1", "0", "10"): those share one copy
+        // each instead of taking an allocation of their own.
+        static const std::array<QString, 128 + 100> shortTexts = [] {
+            std::array<QString, 128 + 100> texts;
+            for (int c = 0; c < 128; ++c)
+                texts[size_t(c)] = QString(QChar(c));
+            for (int n = 0; n < 100; ++n)
+                texts[size_t(128 + n)] = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+            return texts;
+        }();
+        if (text.size() == 1)
+            return shortTexts[size_t(quint8(text[0]))];
+        if (text.size() == 2 && std::isdigit(quint8(text[0])) && std::isdigit(quint8(text[1])))
+            return shortTexts[size_t(128 + (text[0] - '0') * 10 + (text[1] - '0'))];
         return QString::fromLatin1(text);
+    }
     const QByteArray clean = withoutNuls(text);
     QStringDecoder utf8(QStringDecoder::Utf8,
                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
@@ -407,7 +572,8 @@ bool BirthdayStore::openForWalk(QFile& file, bool& missing)
                     .arg(nativeName(m_dataPath), file.errorString()));
 }
 
-bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches)
+bool BirthdayStore::applyPatches(const QByteArray& data, qint64 cellsEnd,
+                                 const QList<Patch>& patches)
 {
     if (patches.isEmpty())
         return true;
@@ -417,18 +583,26 @@ bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<P
                         .arg(nativeName(m_dataPath), file.errorString()));
     const auto writeFailed = [&](const QString& what) {
         const QString reason = failureReason(file, errno);
-        // Take back a cell that was only partly appended, so the file stays aligned.
+        // Put back every byte overwritten and take back what was appended, so the file holds
+        // what it held before and stays aligned. Overwriting in place needs no new room.
         file.close();
-        if (file.open(QIODevice::ReadWrite)) {
-            if (file.size() > cellsEnd)
-                file.resize(cellsEnd);
-            file.close();
+        bool restored = file.open(QIODevice::ReadWrite);
+        for (const Patch& patch : patches) {
+            if (!restored || patch.offset >= cellsEnd)
+                continue;
+            const QByteArray old = data.mid(patch.offset, patch.bytes.size());
+            restored = file.seek(patch.offset) && file.write(old) == old.size();
         }
-        return fail(QStringLiteral("Cannot %1 the data file \"%2\": %3.")
-                        .arg(what, nativeName(m_dataPath), reason));
+        restored = restored && (file.size() <= cellsEnd || file.resize(cellsEnd)) && file.flush();
+        file.close();
+        return fail(QStringLiteral("Cannot %1 the data file \"%2\": %3.%4")
+                        .arg(what, nativeName(m_dataPath), reason,
+                             restored ? QString()
+                                      : QStringLiteral("  Part of the change may have been "
+                                                       "written.")));
     };
     // A final cell cut short would shift every cell appended after it.
-    if (fileSize > cellsEnd && !file.resize(cellsEnd))
+    if (data.size() > cellsEnd && !file.resize(cellsEnd))
         return writeFailed(QStringLiteral("shorten"));
     for (const Patch& patch : patches) {
         if ((file.pos() != patch.offset && !file.seek(patch.offset)) ||
@@ -437,6 +611,7 @@ bool BirthdayStore::applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<P
     }
     if (!file.flush())
         return writeFailed(QStringLiteral("write"));
+    m_fileState = stateOfOpen(file);
     file.close();
     if (file.error() != QFileDevice::NoError)
         return fail(QStringLiteral("Cannot write the data file \"%1\": %2.")
@@ -453,6 +628,7 @@ bool BirthdayStore::readFailed(const QFile& file)
 bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
 {
     data.clear();
+    m_fileState = FileState();
     QFile file;
     if (!openForWalk(file, missing))
         return false;
@@ -464,6 +640,7 @@ bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
     data = file.read(size);
     if (data.size() != size)
         return readFailed(file);
+    m_fileState = stateOfOpen(file);
     return true;
 }
 
@@ -508,7 +685,7 @@ std::optional<BirthdayRecord> BirthdayStore::recordRead(int key)
             cells[size_t(walker.slot())] = walker.offset();
     }
     for (int slot = 0; slot < fieldCount; ++slot)
-        record.values[size_t(slot)] = valueDecode(valueAt(data, cells[size_t(slot)]));
+        record.values[size_t(slot)] = valueDecode(valueAt(data, cells[size_t(slot)], slot));
     return record;
 }
 
@@ -530,19 +707,20 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::recordsReadAll()
     QList<int> keys;
     CellWalker walker(data);
     while (walker.next()) {
+        if (!walker.live() || walker.slot() >= fieldCount)
+            continue;
+        const int key = walker.key();
         if (walker.slot() == 0 && walker.flag() == flagLive)
-            keys.append(walker.key());
-        if (walker.live() && walker.slot() < fieldCount)
-            cells[size_t(walker.key())][size_t(walker.slot())] = walker.offset();
+            keys.append(key);
+        cells[size_t(key)][size_t(walker.slot())] = walker.offset();
     }
-    records.reserve(keys.size());
-    for (int key : keys) {
-        BirthdayRecord record;
-        record.key = key;
+    records.resize(keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        BirthdayRecord& record = records[i];
+        record.key = keys[i];
         for (int slot = 0; slot < fieldCount; ++slot)
             record.values[size_t(slot)] =
-                valueDecode(valueAt(data, cells[size_t(key)][size_t(slot)]));
-        records.append(record);
+                valueDecode(valueAt(data, cells[size_t(record.key)][size_t(slot)], slot));
     }
     return records;
 }
@@ -607,7 +785,7 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
         return false;
     QByteArray& data = file.data;
     const bool missing = file.missing;
-    qint64 cellsEnd = 0, fileSize = 0;
+    qint64 cellsEnd = 0;
     std::optional<qint64> found;
     int records = 0;
     if (!missing) {
@@ -621,17 +799,16 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
                 ++records;
         }
         cellsEnd = walker.cellsEnd();
-        fileSize = walker.fileSize();
     }
     if (found)
-        return applyPatches(cellsEnd, fileSize, {{*found + cellHeadSize, padded(bytes, size)}});
+        return applyPatches(data, cellsEnd, {{*found + cellHeadSize, padded(bytes, size)}});
     // A Name cell appended here starts a new record.
     if (*slot == 0 && records >= maxRecords)
         return fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can "
                                    "hold.")
                         .arg(nativeName(m_dataPath))
                         .arg(records));
-    return applyPatches(cellsEnd, fileSize, {{cellsEnd, cellBytes(*slot, key, bytes)}});
+    return applyPatches(data, cellsEnd, {{cellsEnd, cellBytes(*slot, key, bytes)}});
 }
 
 bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
@@ -656,99 +833,138 @@ bool BirthdayStore::fieldDelete(const QString& fieldName, int key)
     }
     if (!found)
         return true;
-    return applyPatches(walker.cellsEnd(), walker.fileSize(),
-                        {{*found + 1, QByteArray(1, char(flagDeleted))}});
+    return applyPatches(data, walker.cellsEnd(), {{*found + 1, QByteArray(1, char(flagDeleted))}});
 }
 
-bool BirthdayStore::recordDelete(int key)
+BirthdayStore::Outcome BirthdayStore::recordDelete(const BirthdayRecord& expected)
 {
-    if (!checkKey(key))
-        return false;
+    if (!checkKey(expected.key))
+        return Outcome::Failed;
     Snapshot file;
     if (!lockAndRead(Access::Write, file))
-        return false;
-    QByteArray& data = file.data;
-    const bool missing = file.missing;
-    if (missing)
-        return true;
+        return Outcome::Failed;
+    const RecordCells cells = recordCells(file.data, expected.key);
+    if (!recordIs(file.data, cells, expected))
+        return Outcome::Changed;
     // The first live cell of each field, as deleting field by field would mark.
-    std::array<bool, BirthdayRecord::FieldCount> marked{};
     QList<Patch> patches;
-    CellWalker walker(data);
-    while (walker.next()) {
-        const int slot = walker.slot();
-        if (slot < fieldCount && !marked[size_t(slot)] && walker.live() && walker.key() == key) {
-            marked[size_t(slot)] = true;
-            patches.append({walker.offset() + 1, QByteArray(1, char(flagDeleted))});
-        }
-    }
-    return applyPatches(walker.cellsEnd(), walker.fileSize(), patches);
+    for (const qsizetype offset : cells.first)
+        if (offset >= 0)
+            patches.append({offset + 1, QByteArray(1, char(flagDeleted))});
+    std::sort(patches.begin(), patches.end(),
+              [](const Patch& a, const Patch& b) { return a.offset < b.offset; });
+    return applyPatches(file.data, cells.cellsEnd, patches) ? Outcome::Done : Outcome::Failed;
 }
 
-std::optional<int> BirthdayStore::recordDuplicate(int key)
+BirthdayStore::Outcome BirthdayStore::recordUpdate(const BirthdayRecord& expected,
+                                                   const BirthdayRecord& values)
 {
-    if (!checkKey(key))
-        return std::nullopt;
-    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> all;
-    return insertRecord(key, all);
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> bytes;
+    if (!checkKey(expected.key) || !valuesFit(values, false, bytes))
+        return Outcome::Failed;
+    Snapshot file;
+    if (!lockAndRead(Access::Write, file))
+        return Outcome::Failed;
+    const RecordCells cells = recordCells(file.data, expected.key);
+    if (!recordIs(file.data, cells, expected))
+        return Outcome::Changed;
+    QList<Patch> patches;
+    qint64 end = cells.cellsEnd;
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        if (!bytes[size_t(slot)])
+            continue;
+        // Over the cell every read shows, should a damaged file hold two.
+        const qsizetype shown = cells.last[size_t(slot)];
+        if (shown >= 0) {
+            patches.append({shown + cellHeadSize, padded(*bytes[size_t(slot)], fieldSize(slot))});
+        } else {
+            patches.append({end, cellBytes(slot, expected.key, *bytes[size_t(slot)])});
+            end += cellSize(slot);
+        }
+    }
+    return applyPatches(file.data, cells.cellsEnd, patches) ? Outcome::Done : Outcome::Failed;
+}
+
+BirthdayStore::Outcome BirthdayStore::recordDuplicate(const BirthdayRecord& expected, int* newKey)
+{
+    if (!checkKey(expected.key))
+        return Outcome::Failed;
+    bool changed = false;
+    const std::optional<int> key = insertRecord(&expected, {}, changed);
+    if (changed)
+        return Outcome::Changed;
+    if (!key)
+        return Outcome::Failed;
+    if (newKey)
+        *newKey = *key;
+    return Outcome::Done;
+}
+
+bool BirthdayStore::valuesFit(
+    const BirthdayRecord& record, bool withLastDate,
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes)
+{
+    for (int slot = 0; slot < fieldCount; ++slot) {
+        if (slot == BirthdayRecord::LastDate && !withLastDate)
+            continue;
+        const QString& text = record.values[size_t(slot)];
+        bytes[size_t(slot)] = text.toUtf8();
+        if (bytes[size_t(slot)]->size() > fieldSize(slot))
+            return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
+                                       "file holds at most %4.")
+                            .arg(QLatin1String(fieldNames[size_t(slot)]), text)
+                            .arg(bytes[size_t(slot)]->size())
+                            .arg(fieldSize(slot)));
+    }
+    return true;
 }
 
 std::optional<int> BirthdayStore::recordAdd(const BirthdayRecord& record)
 {
     std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> values;
-    for (int slot = 0; slot < fieldCount; ++slot) {
-        const QString& text = record.values[size_t(slot)];
-        if (slot == BirthdayRecord::LastDate && text.isEmpty())
-            continue;
-        const QByteArray bytes = text.toUtf8();
-        if (bytes.size() > fieldSize(slot)) {
-            fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
-                                "file holds at most %4.")
-                     .arg(QLatin1String(fieldNames[size_t(slot)]), text)
-                     .arg(bytes.size())
-                     .arg(fieldSize(slot)));
-            return std::nullopt;
-        }
-        values[size_t(slot)] = bytes;
-    }
-    return insertRecord(std::nullopt, values);
+    if (!valuesFit(record, !record.value(BirthdayRecord::LastDate).isEmpty(), values))
+        return std::nullopt;
+    bool changed = false;
+    return insertRecord(nullptr, values, changed);
 }
 
 // One walk finds the free key, the cells a new record under it would overwrite (cells of
 // that key left behind without a Name) and, for a copy, the values of the record copied.
 std::optional<int> BirthdayStore::insertRecord(
-    std::optional<int> sourceKey,
-    const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values)
+    const BirthdayRecord* expected,
+    const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values, bool& changed)
 {
     Snapshot file;
     if (!lockAndRead(Access::Write, file))
         return std::nullopt;
     QByteArray& data = file.data;
-    const bool missing = file.missing;
     std::vector<bool> used(keyCount + 1, false);
     std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
     for (auto& cells : firstLive)
         cells.fill(-1);
     std::array<QByteArray, BirthdayRecord::FieldCount> source;
     int records = 0;
-    qint64 cellsEnd = 0, fileSize = 0;
-    if (!missing) {
-        CellWalker walker(data);
-        while (walker.next()) {
-            const int slot = walker.slot(), key = walker.key();
-            if (slot == 0 && walker.flag() == flagLive) {
-                used[size_t(key)] = true;
-                ++records;
-            }
-            if (slot >= fieldCount || !walker.live())
-                continue;
-            if (firstLive[size_t(key)][size_t(slot)] < 0)
-                firstLive[size_t(key)][size_t(slot)] = walker.offset();
-            if (sourceKey && key == *sourceKey)
-                source[size_t(slot)] = walker.value().toByteArray();
+    CellWalker walker(data);
+    while (walker.next()) {
+        const int slot = walker.slot(), key = walker.key();
+        if (slot == 0 && walker.flag() == flagLive) {
+            used[size_t(key)] = true;
+            ++records;
         }
-        cellsEnd = walker.cellsEnd();
-        fileSize = walker.fileSize();
+        if (slot >= fieldCount || !walker.live())
+            continue;
+        if (firstLive[size_t(key)][size_t(slot)] < 0)
+            firstLive[size_t(key)][size_t(slot)] = walker.offset();
+        if (expected && key == expected->key) // later cells win, as for every read
+            source[size_t(slot)] = walker.value().toByteArray();
+    }
+    const qint64 cellsEnd = walker.cellsEnd();
+    if (expected) {
+        changed = !used[size_t(expected->key)];
+        for (int slot = 0; slot < fieldCount && !changed; ++slot)
+            changed = valueDecode(source[size_t(slot)]) != expected->values[size_t(slot)];
+        if (changed)
+            return std::nullopt;
     }
     if (records >= maxRecords) {
         fail(QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
@@ -770,7 +986,7 @@ std::optional<int> BirthdayStore::insertRecord(
     qint64 end = cellsEnd;
     for (int slot = 0; slot < fieldCount; ++slot) {
         QByteArray bytes;
-        if (sourceKey) // A copy always gets all seven cells, empty ones included.
+        if (expected) // A copy always gets all seven cells, empty ones included.
             bytes = withoutNuls(source[size_t(slot)]);
         else if (values[size_t(slot)])
             bytes = *values[size_t(slot)];
@@ -784,7 +1000,7 @@ std::optional<int> BirthdayStore::insertRecord(
             end += cellSize(slot);
         }
     }
-    if (!applyPatches(cellsEnd, fileSize, patches))
+    if (!applyPatches(data, cellsEnd, patches))
         return std::nullopt;
     return newKey;
 }
@@ -859,6 +1075,7 @@ bool BirthdayStore::databaseCompact()
                         .arg(nativeName(m_dataPath), reason));
     }
     syncFolder(QFileInfo(m_dataPath).absolutePath());
+    m_fileState = fileStateOf(m_dataPath);
     stage(CompactionStage::Replaced);
     return true;
 }

@@ -49,9 +49,20 @@ public:
     std::optional<int> recordKeyNew();
     bool fieldWrite(const QString& fieldName, int key, const QString& value);
     bool fieldDelete(const QString& fieldName, int key);
-    bool recordDelete(int key);
-    // Copies the record under a new key; returns that key.
-    std::optional<int> recordDuplicate(int key);
+
+    // Delete, edit and duplicate state what they expect to find: the record as the caller read
+    // it, its key and all seven values as recordsReadAll or recordRead gave them. Under the same
+    // lock as the write, the record under that key must still be listed with exactly those
+    // values; another program may have changed it, or deleted it and given its key to another
+    // event. Otherwise nothing is written and the answer is Changed.
+    enum class Outcome { Done, Changed, Failed };
+    // Marks the first live cell of each field of the record deleted.
+    Outcome recordDelete(const BirthdayRecord& expected);
+    // Writes the six fields the editor sets (all but LastDate) from values, each over its live
+    // cell or appended; all of them or, on a failure, none.
+    Outcome recordUpdate(const BirthdayRecord& expected, const BirthdayRecord& values);
+    // Copies the record, all seven cells, under the smallest free key, which goes to newKey.
+    Outcome recordDuplicate(const BirthdayRecord& expected, int* newKey = nullptr);
     // Rewrites the file without its deleted cells, atomically, after the day's backup (see
     // backups.h); a backup that can't be written refuses the compaction.
     bool databaseCompact();
@@ -66,6 +77,23 @@ public:
     // copies can never pick the same key. Writes Name, Date, Recurs, Notify, Alert and
     // ShowYears, and LastDate only when it is not empty. Returns the key.
     std::optional<int> recordAdd(const BirthdayRecord& record);
+
+    // What the data file was when this store's last operation read or wrote it, taken under
+    // the lock: a file that is no longer so has been written by someone else since (or by a
+    // later operation). Two writes of the same size within one tick of the file system's clock
+    // look the same.
+    struct FileState
+    {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0; // nanoseconds since the epoch
+        qint64 changed = 0;  // of the file's status, nanoseconds since the epoch
+        quint64 id = 0;      // the inode: a file renamed over the data file is another file
+        bool operator==(const FileState&) const = default;
+    };
+    FileState fileState() const { return m_fileState; }
+    // The data file's state now, read without the lock.
+    static FileState fileStateOf(const QString& path);
 
     // How long an operation waits for another copy's lock before it gives up.
     void setLockTimeout(int milliseconds) { m_lockTimeout = milliseconds; }
@@ -115,11 +143,18 @@ private:
     };
     bool lockAndRead(Access access, Snapshot& snapshot);
     // Writes the patches in order, after dropping a partial final cell; appends go at
-    // cellsEnd. Creates the file when it is missing.
-    bool applyPatches(qint64 cellsEnd, qint64 fileSize, const QList<Patch>& patches);
+    // cellsEnd. Creates the file when it is missing. On a failure puts back the bytes of data
+    // (the file as read) that it overwrote and drops what it appended.
+    bool applyPatches(const QByteArray& data, qint64 cellsEnd, const QList<Patch>& patches);
+    // A new record under the smallest free key: a copy of expected, when given, or values.
+    // Sets changed when expected is no longer what the file holds.
     std::optional<int>
-    insertRecord(std::optional<int> sourceKey,
-                 const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values);
+    insertRecord(const BirthdayRecord* expected,
+                 const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values,
+                 bool& changed);
+    // Checks the values of an update or a new record against their fields' sizes.
+    bool valuesFit(const BirthdayRecord& record, bool withLastDate,
+                   std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes);
     bool checkKey(int key);
     bool backupLocked(bool keepCurrentState);
     bool readFailed(const QFile& file);
@@ -132,6 +167,7 @@ private:
 
     QString m_dataPath;
     QString m_error;
+    FileState m_fileState;
     int m_lockTimeout = 5000;
     std::function<void(CompactionStage)> m_compactionHook;
     const Clock* m_clock = nullptr; // the system clock

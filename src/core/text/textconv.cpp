@@ -3,9 +3,12 @@
 #include "store/birthdayrecord.h"
 #include "store/fieldtable.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <cmath>
+#include <vector>
 
 namespace TextConv {
 
@@ -17,15 +20,69 @@ QString shortDateFormat(const QLocale& locale)
     return format;
 }
 
-QString dateToText(QDate date, const QLocale& locale)
+// Reads dates in one locale: the locale's short form is taken apart once, and every text read
+// is kept with its date, since the list and the check read each stored date several times
+// (the "Date" and "Next" columns, the check's entries and the tray's next event).
+class DateReader
 {
+public:
+    explicit DateReader(const QLocale& locale);
+    std::optional<QDate> read(const QString& text) const;
+    const QLocale& locale() const { return m_locale; }
+
+private:
+    std::optional<QDate> readAnew(const QString& text) const;
+    // A field of the short form (d, dd, M, MM, MMM, yy, yyyy) or one separator character.
+    struct Part
+    {
+        enum Kind : quint8 { Day, Month, Year, MonthName, Separator } kind;
+        quint8 least; // digits
+        quint8 most;
+        char16_t separator;
+    };
+    std::vector<Part> partsOf(const QString& format) const;
+    QDate partsRead(QStringView text, const std::vector<Part>& parts) const;
+
+    QLocale m_locale;
+    QString m_format;
+    QString m_twoDigitFormat; // the same with a two-digit year, for older files
+    std::vector<Part> m_parts;
+    std::vector<Part> m_twoDigitParts;
+    QStringList m_monthNames; // when the form has short month names
+    mutable QHash<QString, std::optional<QDate>> m_known;
+};
+
+// The texts of the dates written last, for the last locale asked: the list writes the date of
+// every event's next day, which fall on at most 366 days, and Qt's writer and the reading back
+// take tens of microseconds a date.
+static QString dateWritten(QDate date, const QLocale& locale)
+{
+    thread_local QLocale cachedLocale = QLocale::c();
+    thread_local QString format = shortDateFormat(cachedLocale);
+    thread_local QHash<qint64, QString> texts;
+    if (!(cachedLocale == locale)) {
+        cachedLocale = locale;
+        format = shortDateFormat(locale);
+        texts.clear();
+    }
+    const auto known = texts.constFind(date.toJulianDay());
+    if (known != texts.cend())
+        return *known;
     // Some locales' own form does not read back (digits or separators Qt's reader does not
     // take), or takes more bytes than the data file's date fields hold; ISO always does both.
-    const QString text = locale.toString(date, shortDateFormat(locale));
-    if (text.toUtf8().size() <= FieldTable::fieldSize(BirthdayRecord::Date) &&
-        textToDate(text, locale) == date)
-        return text;
-    return date.toString(Qt::ISODate);
+    QString text = locale.toString(date, format);
+    if (text.toUtf8().size() > FieldTable::fieldSize(BirthdayRecord::Date) ||
+        textToDate(text, locale) != date)
+        text = date.toString(Qt::ISODate);
+    if (texts.size() >= 4096)
+        texts.clear();
+    texts.insert(date.toJulianDay(), text);
+    return text;
+}
+
+QString dateToText(QDate date, const QLocale& locale)
+{
+    return date.isValid() ? dateWritten(date, locale) : date.toString(Qt::ISODate);
 }
 
 // The locale's short month names, kept for the last locale asked: looking one up costs more
@@ -43,103 +100,141 @@ static const QStringList& shortMonthNames(const QLocale& locale)
     return names;
 }
 
-// Reads a date whose format is numbers (d, dd, M, MM, yyyy, or yy for 1930 to 2029), short
-// month names and separators without Qt's general parser, which costs tens of microseconds a
-// call: the list and the reminder check read every stored date. Anything it does not recognise
-// goes on to the general parser.
-static QDate numericDate(QStringView text, QStringView format, const QLocale& locale)
+std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
 {
-    int day = -1, month = -1, year = -1;
-    bool twoDigitYear = false;
-    qsizetype t = 0;
+    // The reader of the last locale asked: taking the locale's form apart costs more than
+    // reading a date, and the list reads every stored date.
+    thread_local std::optional<DateReader> reader;
+    if (!reader || !(reader->locale() == locale))
+        reader.emplace(locale);
+    return reader->read(text);
+}
+
+DateReader::DateReader(const QLocale& locale)
+    : m_locale(locale), m_format(shortDateFormat(locale)),
+      m_twoDigitFormat(QString(m_format).replace(QLatin1String("yyyy"), QLatin1String("yy"))),
+      m_parts(partsOf(m_format)), m_twoDigitParts(partsOf(m_twoDigitFormat))
+{
+    if (m_format.contains(QLatin1String("MMM")))
+        m_monthNames = shortMonthNames(locale);
+}
+
+// The form, taken apart once into its fields and separators. A form with anything else (names
+// of days, quotes, other year widths, month names that are empty) has no parts: Qt's parser
+// reads every date.
+std::vector<DateReader::Part> DateReader::partsOf(const QString& format) const
+{
+    std::vector<Part> parts;
     for (qsizetype f = 0; f < format.size();) {
         const QChar c = format[f];
         qsizetype run = 1;
         while (f + run < format.size() && format[f + run] == c)
             ++run;
         f += run;
-        if (c.isLetter()) {
-            int* field = nullptr;
-            qsizetype minDigits = 1, maxDigits = 2;
-            if (c == u'M' && run == 3) {
-                // Short month names, as the C locale writes them ("6 Dec 2026"); the longest
-                // match wins, should one name begin another.
-                const QStringList& names = shortMonthNames(locale);
-                qsizetype matched = 0;
-                for (int m = 1; m <= 12; ++m) {
-                    const QString& name = names[m - 1];
-                    if (name.size() > matched && text.sliced(t).startsWith(name)) {
-                        month = m;
-                        matched = name.size();
-                    }
+        const quint8 least = quint8(run);
+        if (c == u'M' && run == 3 && !shortMonthNames(m_locale).contains(QString())) {
+            parts.push_back({Part::MonthName, 0, 0, 0});
+        } else if ((c == u'd' || c == u'M') && run <= 2) {
+            parts.push_back({c == u'd' ? Part::Day : Part::Month, least, 2, 0});
+        } else if (c == u'y' && (run == 4 || run == 2)) {
+            parts.push_back({Part::Year, least, least, 0});
+        } else if (c.isLetter() || c == u'\'') {
+            return {};
+        } else {
+            for (qsizetype i = 0; i < run; ++i)
+                parts.push_back({Part::Separator, 0, 0, c.unicode()});
+        }
+    }
+    return parts;
+}
+
+// Reads a date by the parts of the form without Qt's general parser, which costs tens of
+// microseconds a call: the list and the reminder check read every stored date. An invalid
+// date when the text does not fit the parts.
+QDate DateReader::partsRead(QStringView text, const std::vector<Part>& parts) const
+{
+    int fields[Part::Year + 1] = {-1, -1, -1};
+    qsizetype t = 0;
+    for (const Part& part : parts) {
+        if (part.kind == Part::Separator) {
+            if (t >= text.size() || text[t].unicode() != part.separator)
+                return {};
+            ++t;
+        } else if (part.kind == Part::MonthName) {
+            // As the C locale writes them ("6 Dec 2026"); the longest match wins, should one
+            // name begin another.
+            if (t >= text.size())
+                return {};
+            const QStringView rest = text.sliced(t);
+            qsizetype matched = 0;
+            for (int m = 1; m <= m_monthNames.size(); ++m) {
+                const QString& name = m_monthNames[m - 1];
+                if (name.front() == rest.front() && name.size() > matched &&
+                    rest.startsWith(name)) {
+                    fields[Part::Month] = m;
+                    matched = name.size();
                 }
-                t += matched;
-                if (month < 0)
-                    return {};
-                continue;
             }
-            if (c == u'd' && run <= 2)
-                field = &day;
-            else if (c == u'M' && run <= 2)
-                field = &month;
-            else if (c == u'y' && (run == 4 || run == 2)) {
-                field = &year;
-                minDigits = maxDigits = run;
-                twoDigitYear = run == 2;
-            } else
-                return {}; // names of days or months, quotes, other year widths
-            if (run == 2)
-                minDigits = 2;
+            if (matched == 0)
+                return {};
+            t += matched;
+        } else {
             int value = 0;
-            qsizetype digits = 0;
-            while (digits < maxDigits && t < text.size() && text[t].isDigit() &&
-                   text[t].unicode() < 128) {
-                value = value * 10 + (text[t].unicode() - '0');
+            int digits = 0;
+            while (digits < part.most && t < text.size() && text[t] >= u'0' && text[t] <= u'9') {
+                value = value * 10 + (text[t].unicode() - u'0');
                 ++t;
                 ++digits;
             }
-            if (digits < minDigits)
+            if (digits < part.least)
                 return {};
-            *field = value;
-        } else {
-            for (qsizetype i = 0; i < run; ++i, ++t) {
-                if (t >= text.size() || text[t] != c || c == u'\'')
-                    return {};
-            }
+            // Two-digit years, of older files, mean 1930 to 2029.
+            if (part.kind == Part::Year && part.most == 2)
+                value += value < 30 ? 2000 : 1900;
+            fields[part.kind] = value;
         }
     }
-    if (t != text.size() || day < 0 || month < 0 || year < 0)
+    if (t != text.size() || fields[Part::Day] < 0 || fields[Part::Month] < 0 ||
+        fields[Part::Year] < 0)
         return {};
-    if (twoDigitYear)
-        year += year < 30 ? 2000 : 1900;
-    return QDate(year, month, day);
+    return QDate(fields[Part::Year], fields[Part::Month], fields[Part::Day]);
 }
 
-std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
+std::optional<QDate> DateReader::read(const QString& text) const
 {
-    const QString trimmed = text.trimmed();
+    const auto known = m_known.constFind(text);
+    if (known != m_known.cend())
+        return *known;
+    const std::optional<QDate> date = readAnew(text);
+    if (m_known.size() >= 8192)
+        m_known.clear();
+    m_known.insert(text, date);
+    return date;
+}
+
+std::optional<QDate> DateReader::readAnew(const QString& text) const
+{
+    const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    const QString format = shortDateFormat(locale);
-    QDate date = numericDate(trimmed, format, locale);
+    QDate date = partsRead(trimmed, m_parts);
     if (!date.isValid())
-        date = locale.toDate(trimmed, format);
+        date = m_locale.toDate(trimmed.toString(), m_format);
     if (!date.isValid())
-        date = QDate::fromString(trimmed, QStringLiteral("yyyy-MM-dd"));
+        date = QDate::fromString(trimmed.toString(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid()) {
         // Files of earlier versions may carry two-digit years: they mean 1930 to 2029.
-        const QString twoDigits =
-            QString(format).replace(QLatin1String("yyyy"), QLatin1String("yy"));
-        date = numericDate(trimmed, twoDigits, locale);
+        date = partsRead(trimmed, m_twoDigitParts);
         if (!date.isValid()) {
-            date = locale.toDate(trimmed, twoDigits);
+            date = m_locale.toDate(trimmed.toString(), m_twoDigitFormat);
             if (date.isValid() && date.year() < 1930)
                 date = date.addYears(100);
         }
     }
     // Only years the four-digit form can write back: a year before 1 or after 9999 would not
-    // read again in every locale.
-    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+    // read again in every locale. (Compared as dates: asking a date for its year takes time.)
+    static const QDate first(1, 1, 1), last(9999, 12, 31);
+    if (!date.isValid() || date < first || date > last)
         return std::nullopt;
     return date;
 }
@@ -170,6 +265,24 @@ std::optional<QTime> textToTime(const QString& text, const QLocale& locale)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
+    // H:mm, HH:mm and HH:mm:ss in plain digits read the same in every locale, and far faster
+    // than through the locale's forms (the check reads the alert time at every run).
+    const QList<QStringView> parts = QStringView(trimmed).split(u':');
+    if (parts.size() == 2 || parts.size() == 3) {
+        int fields[3] = {0, 0, 0};
+        bool digits = parts[0].size() <= 2;
+        for (qsizetype i = 0; i < parts.size() && digits; ++i) {
+            digits = (i == 0 || parts[i].size() == 2) && !parts[i].isEmpty();
+            for (const QChar c : parts[i]) {
+                digits = digits && c >= u'0' && c <= u'9';
+                if (!digits)
+                    break;
+                fields[i] = fields[i] * 10 + (c.unicode() - u'0');
+            }
+        }
+        if (digits && QTime::isValid(fields[0], fields[1], fields[2]))
+            return QTime(fields[0], fields[1], fields[2]);
+    }
     QTime time = locale.toTime(trimmed, longTimeFormat(locale));
     if (!time.isValid())
         time = locale.toTime(trimmed, QLocale::ShortFormat);
@@ -199,6 +312,20 @@ static std::optional<double> textToNumber(const QString& text, const QLocale& lo
 
 std::optional<int> textToWhole(const QString& text, int min, int max, const QLocale& locale)
 {
+    // Plain digits, as stored numbers nearly always are, read the same in every locale, and
+    // far faster than through the locale's parser.
+    if (!text.isEmpty() && text.size() <= 9) {
+        int value = 0;
+        bool digits = true;
+        for (const QChar c : text) {
+            digits = c >= u'0' && c <= u'9';
+            if (!digits)
+                break;
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        if (digits)
+            return value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
+    }
     const std::optional<double> number = textToNumber(text, locale);
     if (!number)
         return std::nullopt;

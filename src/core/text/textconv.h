@@ -21,7 +21,6 @@ QString shortDateFormat(const QLocale& locale = QLocale());
 // a two-digit year, read as 1930 to 2029 (older files). Anything else is std::nullopt, never a
 // wrong date.
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
-
 // The user's long time form, with seconds; HH:mm:ss where that form would not read back.
 QString timeToText(QTime time, const QLocale& locale = QLocale());
 // The long form, the short form, then HH:mm:ss and HH:mm ("09:00" always reads).

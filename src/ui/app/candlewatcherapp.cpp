@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/mainwindow.h"
 #include "platform/notifier.h"
+#include "platform/singleinstance.h"
 #include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
@@ -18,6 +19,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -192,24 +194,53 @@ void CandlewatcherApp::onTermSignal()
     sessionEnd();
 }
 
+void programIdentitySet()
+{
+    QCoreApplication::setApplicationName(WebTexts::programTitle());
+    QCoreApplication::setOrganizationName(QStringLiteral("Marrowfell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(CANDLEWATCHER_VERSION_MAJOR)
+                                                .arg(CANDLEWATCHER_VERSION_MINOR)
+                                                .arg(CANDLEWATCHER_VERSION_PATCH));
+}
+
 int candlewatcherMain(int argc, char** argv)
 {
+    programIdentitySet();
+    return trayProgramMain(argc, argv);
+}
+
+int trayProgramMain(int argc, char** argv)
+{
     QApplication app(argc, argv);
-    app.setApplicationName(WebTexts::programTitle());
-    app.setOrganizationName(QStringLiteral("Marrowfell"));
-    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                  .arg(CANDLEWATCHER_VERSION_MAJOR)
-                                  .arg(CANDLEWATCHER_VERSION_MINOR)
-                                  .arg(CANDLEWATCHER_VERSION_PATCH));
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
 
-    BirthdayStore store(databaseDefine());
+    const QString dataPath = databaseDefine();
+    // Before any window, tray icon or check: a second start only shows the first copy.
+    SingleInstance instance(dataPath);
+    switch (instance.start()) {
+    case SingleInstance::Role::HandedOver:
+        return 0;
+    case SingleInstance::Role::Unanswered:
+        std::fprintf(stderr, "candlewatcher: %s\n", qPrintable(instance.errorString()));
+        return 1;
+    case SingleInstance::Role::Alone:
+    case SingleInstance::Role::Primary:
+        if (!instance.errorString().isEmpty())
+            qWarning("candlewatcher: %s", qPrintable(instance.errorString()));
+        break;
+    }
+
+    BirthdayStore store(dataPath);
     SettingsStore settings;
     Clock clock;
     CandlewatcherApp candlewatcher(store, settings, clock);
+    // A later start asks for the window, as a click on the tray icon does.
+    QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher.mainWindow(),
+                     &MainWindow::showFromTray);
     // exit, not quit: it ends every running loop at once, a dialog's or a message box's too,
     // and nothing can refuse it.
     QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app,

@@ -13,9 +13,17 @@ class Notifier;
 class TrayIcon;
 class QSocketNotifier;
 
-// Main: fixes the data file's place, loads the main window hidden, puts the icon in the tray
-// and runs until the main window unloads. Returns the program's exit code.
+// Main: the program's identity, then the program in the tray. Requests on the command line
+// go between the two: they run on a QCoreApplication and never meet the running copy.
+// Returns the program's exit code.
 int candlewatcherMain(int argc, char** argv);
+// The program's name, organisation and version, which the settings and the per-user data
+// folder follow; set before any application object exists.
+void programIdentitySet();
+// Fixes the data file's place; when a copy runs for this user and data file already, has it
+// show its main window and returns 0; otherwise loads the main window hidden, puts the icon
+// in the tray and runs until the main window unloads.
+int trayProgramMain(int argc, char** argv);
 
 // The running program: the main window and its tray icon, the fallback for a desktop without
 // a tray, and the ways the program is told to end (exit command, end of session, SIGTERM).

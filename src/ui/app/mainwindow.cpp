@@ -14,6 +14,7 @@
 #include "reminders/reminderrunner.h"
 #include "settings/settingsstore.h"
 #include "store/birthdaystore.h"
+#include "store/datafilewatcher.h"
 #include "text/textconv.h"
 #include "tray/trayicon.h"
 #include "web/aboutdialog.h"
@@ -92,6 +93,9 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
             QStringLiteral("No desktop notification service answered: reminders show in the "
                            "Candlewatcher window."));
     });
+
+    m_watcher = new DataFileWatcher(m_store.dataPath(), this);
+    connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::birthdaysFollow);
 
     m_layout = std::make_unique<WindowLayout>(
         m_settings,
@@ -451,31 +455,73 @@ void MainWindow::controlsArrange()
 
 void MainWindow::birthdaysRefresh()
 {
-    QList<BirthdayListModel::Row> rows;
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (!records) {
+        rowsSet({}, m_store.fileState(), false);
+        m_prompt.failure(QStringLiteral("The birthdays list could not be read."),
+                         m_store.errorString());
+        return;
+    }
+    recordsCheck(std::move(*records), false, ListFill::Anew);
+}
+
+void MainWindow::rowsSet(QList<BirthdayRecord> records, const BirthdayStore::FileState& state,
+                         bool keepSelection)
+{
+    m_listState = state;
     m_listDay = m_clock.today();
     const LeapDayRule leapDayRule = LeapDayRules::fromName(
         m_settings.settingRead(QLatin1String(LeapDayRules::settingName), QString()));
-    if (records) {
-        for (const BirthdayRecord& record : *records) {
-            BirthdayListModel::Row row(record.key, record.value(BirthdayRecord::Name),
-                                       ListDate::columnText(record.value(BirthdayRecord::Date)));
-            row.setNext(nextEvent(record, m_listDay, leapDayRule));
-            rows.append(row);
+    QList<BirthdayListModel::Row> rows;
+    rows.reserve(records.size());
+    const ListDate::ColumnFormat format;
+    for (BirthdayRecord& record : records) {
+        BirthdayListModel::Row row(record.key, record.value(BirthdayRecord::Name),
+                                   format.columnText(record.value(BirthdayRecord::Date)));
+        row.setNext(nextEvent(record, m_listDay, leapDayRule));
+        row.record = std::move(record);
+        rows.append(std::move(row));
+    }
+    if (keepSelection)
+        m_list->rowsReplace(std::move(rows));
+    else
+        m_list->model()->setRows(std::move(rows));
+}
+
+void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
+{
+    // One read serves the check and the list. The check goes first, so the rows can take the
+    // records over rather than copy them; nothing runs in between, so the user sees the same.
+    BirthdayStore::FileState read = m_store.fileState();
+    m_runner->ReminderCheck(records, forceShow);
+    // The check stamps LastDate: the rows take the stamps in, so that a command on them does
+    // not take the program's own stamp for another program's change.
+    if (m_store.fileState() != read) {
+        if (std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll()) {
+            records = std::move(*again);
+            read = m_store.fileState();
         }
     }
-    m_list->model()->setRows(rows);
-    if (!records) {
-        m_prompt.failure(QStringLiteral("The birthdays list could not be read."),
-                         m_store.errorString());
-    }
-    ReminderCheck(false);
+    if (fill == ListFill::Anew || read != m_listState)
+        rowsSet(std::move(records), read, fill == ListFill::Follow);
 }
 
 void MainWindow::ReminderCheck(bool forceShow)
 {
-    if (!m_unloaded)
-        m_runner->ReminderCheck(forceShow);
+    // Silent, as the check is.
+    if (m_unloaded)
+        return;
+    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (records)
+        recordsCheck(std::move(*records), forceShow, ListFill::Follow);
+}
+
+void MainWindow::birthdaysFollow()
+{
+    // The program's own writes were followed by their refresh already.
+    if (m_unloaded || BirthdayStore::fileStateOf(m_store.dataPath()) == m_listState)
+        return;
+    ReminderCheck(false);
 }
 
 void MainWindow::popupShow(const QPoint& globalPos)

@@ -4,6 +4,7 @@
 #include "help/helphook.h"
 #include "listwindow/listviewmode.h"
 #include "listwindow/messageprompt.h"
+#include "store/birthdaystore.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -13,8 +14,8 @@
 
 class BirthdayCommands;
 class BirthdayListView;
-class BirthdayStore;
 class Clock;
+class DataFileWatcher;
 class ExchangeCommands;
 class HelpPanel;
 class Notifier;
@@ -94,6 +95,9 @@ public slots:
     void showFromTray(); // show, raise and activate
     void ReminderCheck(bool forceShow = false);
     void birthdaysRefresh();
+    // The data file changed on disk: when someone else wrote it, the list follows (keeping
+    // the selection on the events it still shows) and the check runs on the new data.
+    void birthdaysFollow();
     void birthdayNew();
     void birthdayEdit();
     void birthdaysDuplicate();
@@ -127,6 +131,15 @@ private:
     void dataSave(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
+    // The list's rows from records read when the file was in state.
+    void rowsSet(QList<BirthdayRecord> records, const BirthdayStore::FileState& state,
+                 bool keepSelection);
+    // What the list does with records just read: fill anew, the selection gone (as after any
+    // refresh), or follow the file when someone else changed it, keeping the selection on the
+    // events it still shows.
+    enum class ListFill { Anew, Follow };
+    // The reminder check on records just read, and the list from them.
+    void recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
@@ -143,6 +156,9 @@ private:
     QLabel* m_statusPanel = nullptr;
     QTimer* m_tmrCheck = nullptr;
     ReminderRunner* m_runner = nullptr;
+    DataFileWatcher* m_watcher = nullptr;
+    // The data file as the list last read it.
+    BirthdayStore::FileState m_listState;
     BirthdayCommands* m_commands = nullptr;
     ExchangeCommands* m_exchange = nullptr;
     std::unique_ptr<WindowLayout> m_layout;

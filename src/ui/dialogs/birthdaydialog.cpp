@@ -23,9 +23,7 @@
 
 namespace {
 
-// The fields the dialog writes, in the order it writes them. LastDate is never touched.
-const std::array<const char*, 6> writtenFields = {"Name",   "Date",  "Recurs",
-                                                  "Notify", "Alert", "ShowYears"};
+// The fields the dialog writes. LastDate is never touched.
 const std::array<BirthdayRecord::Field, 6> writtenSlots = {
     BirthdayRecord::Name,   BirthdayRecord::Date,  BirthdayRecord::Recurs,
     BirthdayRecord::Notify, BirthdayRecord::Alert, BirthdayRecord::ShowYears};
@@ -69,9 +67,9 @@ std::optional<bool> flagRead(const QString& text)
 
 } // namespace
 
-BirthdayDialog::BirthdayDialog(Mode mode, int key, BirthdayStore& store, const Clock& clock,
-                               const HelpSink& help, QWidget* parent)
-    : QDialog(parent), m_mode(mode), m_key(key), m_store(store), m_clock(clock)
+BirthdayDialog::BirthdayDialog(Mode mode, const BirthdayRecord& shown, BirthdayStore& store,
+                               const Clock& clock, const HelpSink& help, QWidget* parent)
+    : QDialog(parent), m_mode(mode), m_shown(shown), m_store(store), m_clock(clock)
 {
     setObjectName(mode == Mode::Add ? QStringLiteral("frmAddBirthday")
                                     : QStringLiteral("frmEditBirthday"));
@@ -187,49 +185,29 @@ void BirthdayDialog::controlsCreate(const HelpSink& help)
 }
 
 // Runs once per dialog, before it is shown: a message box over the dialog later must not
-// bring the stored values back over what the user typed.
+// bring the values back over what the user typed. The dialog shows the record as the list
+// showed it; OK writes only while the file still holds it so.
 void BirthdayDialog::recordLoad()
 {
-    const std::optional<QList<int>> keys = m_store.recordKeysList();
-    if (!keys) {
-        m_startupNotice =
-            QStringLiteral("The event could not be read.\n\n") + m_store.errorString();
-        m_closeAfterNotice = true;
-        return;
-    }
-    if (!keys->contains(m_key)) {
-        m_startupNotice = QStringLiteral("This event no longer exists.  It may have been "
-                                         "deleted by another copy of Candlewatcher.");
-        m_closeAfterNotice = true;
-        return;
-    }
-    const std::optional<BirthdayRecord> record = m_store.recordRead(m_key);
-    if (!record) {
-        m_startupNotice =
-            QStringLiteral("The event could not be read.\n\n") + m_store.errorString();
-        m_closeAfterNotice = true;
-        return;
-    }
-
     // Values that don't convert keep the new-event defaults, and the user is told which.
     QStringList unreadable;
-    m_txtName->setText(record->value(BirthdayRecord::Name));
-    const std::optional<QDate> date = TextConv::textToDate(record->value(BirthdayRecord::Date));
+    m_txtName->setText(m_shown.value(BirthdayRecord::Name));
+    const std::optional<QDate> date = TextConv::textToDate(m_shown.value(BirthdayRecord::Date));
     if (date && *date >= m_objDate->minimumDate() && *date <= m_objDate->maximumDate())
         m_objDate->setDate(*date);
     else
         unreadable << QStringLiteral("the date");
-    if (const std::optional<bool> recurs = flagRead(record->value(BirthdayRecord::Recurs)))
+    if (const std::optional<bool> recurs = flagRead(m_shown.value(BirthdayRecord::Recurs)))
         m_chkRepeats->setChecked(*recurs);
     else
         unreadable << QStringLiteral("whether it repeats every year");
-    m_txtNotifyDays->setText(record->value(BirthdayRecord::Notify));
+    m_txtNotifyDays->setText(m_shown.value(BirthdayRecord::Notify));
     if (const std::optional<int> alert =
-            TextConv::textToWhole(record->value(BirthdayRecord::Alert), 0, 1))
+            TextConv::textToWhole(m_shown.value(BirthdayRecord::Alert), 0, 1))
         m_cboAlert->setCurrentIndex(*alert);
     else
         unreadable << QStringLiteral("what happens on the day");
-    if (const std::optional<bool> years = flagRead(record->value(BirthdayRecord::ShowYears)))
+    if (const std::optional<bool> years = flagRead(m_shown.value(BirthdayRecord::ShowYears)))
         m_chkYears->setChecked(*years);
     else
         unreadable << QStringLiteral("whether the number of years is displayed");
@@ -327,7 +305,7 @@ bool BirthdayDialog::recordAdd()
     // running copy can take the same key and a failure leaves nothing behind.
     BirthdayRecord record;
     const QStringList values = fieldValues();
-    for (size_t i = 0; i < writtenFields.size(); ++i)
+    for (size_t i = 0; i < writtenSlots.size(); ++i)
         record.setValue(writtenSlots[i], values[qsizetype(i)]);
     if (m_store.recordAdd(record))
         return true;
@@ -338,64 +316,21 @@ bool BirthdayDialog::recordAdd()
 
 bool BirthdayDialog::recordUpdate()
 {
-    // Another running copy may have deleted the record since the dialog opened; writing
-    // would bring back a record of only the fields written here.
-    const std::optional<QList<int>> keys = m_store.recordKeysList();
-    const std::optional<BirthdayRecord> record =
-        keys ? m_store.recordRead(m_key) : std::optional<BirthdayRecord>();
-    if (!keys || !record) {
-        dialogMessage(this, QMessageBox::Warning,
-                      QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
-        return false;
-    }
-    if (!keys->contains(m_key)) {
-        dialogMessage(this, QMessageBox::Warning,
-                      QStringLiteral("This event no longer exists, so your changes were not "
-                                     "saved.  It may have been deleted by another copy of "
-                                     "Candlewatcher."));
-        reject();
-        return false;
-    }
-    QStringList previous;
-    for (const BirthdayRecord::Field slot : writtenSlots)
-        previous << record->value(slot);
-    return fieldsWrite(m_key, previous);
-}
-
-bool BirthdayDialog::fieldsWrite(int key, const QStringList& previous)
-{
+    BirthdayRecord edited = m_shown;
     const QStringList values = fieldValues();
-    qsizetype written = 0;
-    for (; written < values.size(); ++written) {
-        if (!m_store.fieldWrite(QString::fromLatin1(writtenFields[written]), key, values[written]))
-            break;
-    }
-    if (written == values.size())
+    for (size_t i = 0; i < writtenSlots.size(); ++i)
+        edited.setValue(writtenSlots[i], values[qsizetype(i)]);
+    switch (m_store.recordUpdate(m_shown, edited)) {
+    case BirthdayStore::Outcome::Done:
         return true;
-    const QString error = m_store.errorString();
-
-    // Take back what was written, so the record is either whole or as it was.
-    bool undone = true;
-    for (qsizetype i = 0; i < written && undone; ++i)
-        undone = m_store.fieldWrite(QString::fromLatin1(writtenFields[i]), key, previous[i]);
-    if (undone) {
-        dialogMessage(this, QMessageBox::Warning,
-                      QStringLiteral("The event could not be saved, so nothing was changed.\n\n") +
-                          error);
+    case BirthdayStore::Outcome::Changed:
+        // Saving over another program's change would lose it: the caller says so.
+        done(Changed);
         return false;
+    case BirthdayStore::Outcome::Failed:
+        break;
     }
-    QStringList done;
-    QStringList notDone;
-    for (qsizetype i = 0; i < values.size(); ++i)
-        (i < written ? done : notDone) << QString::fromLatin1(writtenFields[i]);
-    dialogMessage(
-        this, QMessageBox::Warning,
-        QStringLiteral("The event was saved only in part: %1 %2 written, but %3 %4 "
-                       "not.  Please try again.\n\n")
-                .arg(listJoin(done),
-                     done.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"),
-                     listJoin(notDone),
-                     notDone.size() == 1 ? QStringLiteral("was") : QStringLiteral("were")) +
-            error);
+    dialogMessage(this, QMessageBox::Warning,
+                  QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
     return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "help/helphook.h"
+#include "store/birthdayrecord.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -14,16 +15,19 @@ class QLineEdit;
 class QPushButton;
 
 // frmAddBirthday ("Add New Birthday") and frmEditBirthday ("Edit Birthday Details"): one
-// dialog, two ways to start. exec() returns Accepted when the record was written; the caller
-// then refreshes its list.
+// dialog, two ways to start. exec() returns Accepted when the record was written, and Changed
+// when another program changed the edited record after the list showed it, so nothing was
+// written; the caller then refreshes its list.
 class BirthdayDialog : public QDialog
 {
     Q_OBJECT
 public:
     enum class Mode { Add, Edit };
+    static constexpr int Changed = 2;
 
-    // Add: a new record under the smallest free key. Edit: the record with this key.
-    BirthdayDialog(Mode mode, int key, BirthdayStore& store, const Clock& clock,
+    // Add: a new record under the smallest free key (shown is not used). Edit: the record as
+    // the list shows it.
+    BirthdayDialog(Mode mode, const BirthdayRecord& shown, BirthdayStore& store, const Clock& clock,
                    const HelpSink& help, QWidget* parent = nullptr);
 
 protected:
@@ -39,14 +43,11 @@ private:
     // Each tells the user what went wrong and returns false when the event was not saved.
     bool recordAdd();
     bool recordUpdate();
-    // Overwrites the six fields of an existing record; on a failure puts back the ones
-    // already written (previous values, in the same order) or says which were written.
-    bool fieldsWrite(int key, const QStringList& previous);
     QStringList fieldValues() const;
     void startupNoticeShow();
 
     Mode m_mode;
-    int m_key;
+    BirthdayRecord m_shown;
     BirthdayStore& m_store;
     const Clock& m_clock;
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "help/helphook.h"
+#include "store/birthdaystore.h"
+
+#include <functional>
 
 #include <QObject>
 
 class BirthdayListView;
-class BirthdayStore;
 class Clock;
 class MessagePrompt;
 class SettingsStore;
@@ -24,8 +26,6 @@ public:
     // True when the list has items and a current item; otherwise tells the user why not.
     bool birthdaysSelectedCheck();
     int birthdaysSelectedCount() const;
-    // Record key of the current item.
-    int birthdaySelectedKey() const;
 
     void birthdayNew();
     void birthdayEdit();
@@ -38,6 +38,17 @@ signals:
 
 private:
     QString itemText(int row) const;
+    // The records of the selected rows, top to bottom, as the list shows them.
+    QList<BirthdayRecord> selectedRecords() const;
+    // Runs change on each record as shown, then tells the user in one message of the records
+    // another program changed meanwhile (which change left alone) and of a failure, which ends
+    // the run, and refreshes the list.
+    void recordsChange(const QList<BirthdayRecord>& shown, const QString& failedText,
+                       const QString& oneNotDone, const QString& manyNotDone,
+                       const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change);
+    // One message: these events were changed by another program, so notDone.
+    void changedTell(const QStringList& names, const QString& notDone,
+                     const QString& failure = QString());
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;

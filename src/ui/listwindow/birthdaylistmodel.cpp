@@ -15,12 +15,10 @@ int BirthdayListModel::recordKeyOf(const QString& itemKey)
     return itemKey.mid(3).toInt();
 }
 
-void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& next)
+void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& coming)
 {
-    nextText = next ? next->dateText() : QString();
-    inText = next ? next->inText() : QString();
-    ageText = next ? next->ageText() : QString();
-    nextDays = next ? next->next.days : -1;
+    next = coming;
+    nextDays = coming ? coming->next.days : -1;
 }
 
 void BirthdayListModel::sortRows(QList<Row>& rows) const
@@ -37,11 +35,15 @@ void BirthdayListModel::sortRows(QList<Row>& rows) const
         return;
     }
     const bool byDate = m_sortColumn == ListArrange::Date;
-    std::stable_sort(rows.begin(), rows.end(), [byDate](const Row& a, const Row& b) {
-        const QString& left = byDate ? a.dateText : a.name;
-        const QString& right = byDate ? b.dateText : b.name;
-        return QString::compare(left, right, Qt::CaseInsensitive) < 0;
-    });
+    QList<QStringView> texts;
+    texts.reserve(rows.size());
+    for (const Row& row : rows)
+        texts.append(byDate ? row.dateText : row.name);
+    QList<Row> sorted;
+    sorted.reserve(rows.size());
+    for (const qsizetype index : ListViewModes::sortedOrder(texts))
+        sorted.append(std::move(rows[index]));
+    rows = std::move(sorted);
 }
 
 bool BirthdayListModel::passes(const Row& row) const
@@ -49,14 +51,24 @@ bool BirthdayListModel::passes(const Row& row) const
     return m_filter.isEmpty() || row.name.contains(m_filter, Qt::CaseInsensitive);
 }
 
+void BirthdayListModel::filterApply()
+{
+    // Without a filter the two lists share their rows rather than copy every one.
+    if (m_filter.isEmpty()) {
+        m_rows = m_allRows;
+        return;
+    }
+    m_rows.clear();
+    std::copy_if(m_allRows.cbegin(), m_allRows.cend(), std::back_inserter(m_rows),
+                 [this](const Row& row) { return passes(row); });
+}
+
 void BirthdayListModel::setRows(QList<Row> rows)
 {
     sortRows(rows);
     beginResetModel();
     m_allRows = std::move(rows);
-    m_rows.clear();
-    std::copy_if(m_allRows.cbegin(), m_allRows.cend(), std::back_inserter(m_rows),
-                 [this](const Row& row) { return passes(row); });
+    filterApply();
     endResetModel();
 }
 
@@ -87,9 +99,7 @@ void BirthdayListModel::relayout()
         beforeKeys.append(m_rows.at(index.row()).key);
 
     sortRows(m_allRows);
-    m_rows.clear();
-    std::copy_if(m_allRows.cbegin(), m_allRows.cend(), std::back_inserter(m_rows),
-                 [this](const Row& row) { return passes(row); });
+    filterApply();
 
     QModelIndexList after;
     for (int i = 0; i < before.size(); ++i) {
@@ -126,11 +136,11 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         case DateColumn:
             return row.dateText;
         case NextColumn:
-            return row.nextText;
+            return row.next ? row.next->dateText() : QString();
         case InColumn:
-            return row.inText;
+            return row.next ? row.next->inText() : QString();
         case AgeColumn:
-            return row.ageText;
+            return row.next ? row.next->ageText() : QString();
         default:
             return {};
         }

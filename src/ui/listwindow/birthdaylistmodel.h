@@ -2,6 +2,7 @@
 
 #include "listwindow/listviewmode.h"
 #include "reminders/nextevent.h"
+#include "store/birthdayrecord.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -24,10 +25,13 @@ public:
         int key = -1;     // the record key
         QString name;     // as stored
         QString dateText; // "yyyy/mm/dd", or "" when the stored date is no date
-        // The coming occurrence: "Next", "In" and "Age"; all "" and -1 days when none.
-        QString nextText;
-        QString inText;
-        QString ageText;
+        // Every stored field as the list read it (key and name above repeat two of them): what
+        // Edit, Duplicate and Delete expect to find in the file.
+        BirthdayRecord record;
+        // The coming occurrence, which the "Next", "In" and "Age" columns show (their texts
+        // are made when shown: a refresh of a long list would spend most of its time on texts
+        // nobody scrolls to); -1 days when none.
+        std::optional<NextEvent> next;
         qint64 nextDays = -1;
 
         void setNext(const std::optional<NextEvent>& next);
@@ -62,6 +66,8 @@ public:
 private:
     void sortRows(QList<Row>& rows) const;
     bool passes(const Row& row) const;
+    // m_rows from m_allRows.
+    void filterApply();
     // Sorts and filters the rows again, keeping the selection on the rows still shown.
     void relayout();
 

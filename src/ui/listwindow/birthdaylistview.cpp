@@ -1,6 +1,7 @@
 #include "birthdaylistview.h"
 
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
@@ -228,4 +229,38 @@ QList<int> BirthdayListView::selectedRows() const
             rows.append(row);
     }
     return rows;
+}
+
+void BirthdayListView::rowsReplace(QList<BirthdayListModel::Row> rows)
+{
+    const auto sameEvent = [](const BirthdayRecord& a, const BirthdayRecord& b) {
+        for (int field = 0; field < BirthdayRecord::FieldCount; ++field) {
+            if (field != BirthdayRecord::LastDate && a.values[field] != b.values[field])
+                return false;
+        }
+        return true;
+    };
+    QHash<int, BirthdayRecord> chosen;
+    for (int row : selectedRows())
+        chosen.insert(m_model->row(row).key, m_model->row(row).record);
+    const int current = currentRow();
+    const BirthdayRecord currentRecord =
+        current >= 0 ? m_model->row(current).record : BirthdayRecord();
+
+    m_model->setRows(std::move(rows));
+    QItemSelection selection;
+    QModelIndex currentIndex;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const BirthdayRecord& record = m_model->row(row).record;
+        const auto was = chosen.constFind(record.key);
+        if (was == chosen.cend() || !sameEvent(*was, record))
+            continue;
+        selection.select(m_model->index(row, 0),
+                         m_model->index(row, BirthdayListModel::ColumnCount - 1));
+        if (record.key == currentRecord.key)
+            currentIndex = m_model->index(row, 0);
+    }
+    m_selection->select(selection, QItemSelectionModel::Select);
+    if (currentIndex.isValid())
+        m_selection->setCurrentIndex(currentIndex, QItemSelectionModel::NoUpdate);
 }

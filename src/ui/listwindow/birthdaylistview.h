@@ -37,6 +37,9 @@ public:
     int currentRow() const;
     // Rows of all selected items, top to bottom.
     QList<int> selectedRows() const;
+    // Fills the list anew, keeping selected (and current) the rows that still show the same
+    // event: the same key and the same fields but for the LastDate stamp.
+    void rowsReplace(QList<BirthdayListModel::Row> rows);
 
 signals:
     void itemDoubleClicked();

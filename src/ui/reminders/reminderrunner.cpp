@@ -58,12 +58,16 @@ AlertDialog* ReminderRunner::alertDialog() const
 
 void ReminderRunner::ReminderCheck(bool forceShow)
 {
+    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    if (records)
+        ReminderCheck(*records, forceShow);
+}
+
+void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow)
+{
     // The check is silent: whatever goes wrong, the user is not bothered and the next run
     // tries again.
     try {
-        const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
-        if (!records)
-            return;
         const QDateTime now = m_clock.now();
         const QDate today = now.date();
 
@@ -78,9 +82,9 @@ void ReminderRunner::ReminderCheck(bool forceShow)
             QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
 
         const ReminderDecision decision =
-            reminderDecide(*records, now, forceShow, m_firstCheckDone, settings);
+            reminderDecide(records, now, forceShow, m_firstCheckDone, settings);
 
-        const QString tip = trayTipText(soonestEvent(*records, today, settings.leapDayRule));
+        const QString tip = trayTipText(soonestEvent(records, today, settings.leapDayRule));
         if (tip != m_trayTip) {
             m_trayTip = tip;
             emit trayTipChanged(tip);
@@ -101,7 +105,7 @@ void ReminderRunner::ReminderCheck(bool forceShow)
         // The windows can't show over a modal dialog: the catch-up waits for a later run.
         const bool catchUpNow = m_catchUpPending && (notifications || !m_modalOpen());
         if (catchUpNow)
-            missed = MissedEvents::since(*records, lastCheck, now, settings.leapDayRule);
+            missed = MissedEvents::since(records, lastCheck, now, settings.leapDayRule);
 
         if (m_unstampedDay != today) {
             m_unstampedDay = today;

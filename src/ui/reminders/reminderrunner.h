@@ -3,10 +3,12 @@
 #include "help/helphook.h"
 #include "platform/notifier.h"
 #include "reminders/missedevents.h"
+#include "store/birthdayrecord.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -34,6 +36,8 @@ public:
 
     // One run of the check. Silent: failures never reach the user.
     void ReminderCheck(bool forceShow = false);
+    // The same on the records just read for the list, so one read serves both.
+    void ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow = false);
     bool firstCheckDone() const { return m_firstCheckDone; }
     // Closes the notification window if it is open (at unload).
     void notificationUnload();

@@ -12,6 +12,7 @@ private slots:
     void dateColumn_data();
     void dateColumn();
     void dateColumnSortsByFullDate();
+    void sortOrderIsCaseInsensitiveCompare();
     void viewModeNames_data();
     void viewModeNames();
     void arrangeNames_data();
@@ -67,6 +68,31 @@ void TestListWindowCore::dateColumnSortsByFullDate()
         texts.append(ListDate::columnText(TextConv::dateToText(date, us), us));
     texts.sort();
     QCOMPARE(texts, (QStringList{"1999/12/31", "2001/01/02", "2001/02/01", "2001/10/01"}));
+}
+
+void TestListWindowCore::sortOrderIsCaseInsensitiveCompare()
+{
+    // The quick order agrees with QString's case-insensitive compare, past the first 16
+    // characters and for characters beyond ASCII too (the Kelvin sign folds to k); equal texts
+    // keep their order.
+    const QStringList texts{"Person 0012 of the list b",
+                            "person 0012 of the list a",
+                            "Zoe",
+                            QStringLiteral("\u00C9mile"),
+                            "eve",
+                            QStringLiteral("\u212Aate"),
+                            "kate",
+                            "",
+                            "Kate",
+                            "zo"};
+    QStringList expected = texts;
+    std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    QStringList sorted;
+    for (const qsizetype index : ListViewModes::sortedOrder({texts.cbegin(), texts.cend()}))
+        sorted << texts[index];
+    QCOMPARE(sorted, expected);
 }
 
 void TestListWindowCore::viewModeNames_data()

@@ -100,7 +100,7 @@ void TestBackups::noBackupNoCompaction()
     Fixture f;
     f.add("Anna");
     f.add("Ben");
-    QVERIFY(f.store.recordDelete(0));
+    QCOMPARE(f.store.recordDelete(*f.store.recordRead(0)), BirthdayStore::Outcome::Done);
     const QByteArray before = readAll(f.path);
     writeAll(Backups::folder(f.path), "a file where the folder belongs");
     QVERIFY(!f.store.databaseCompact());

@@ -67,7 +67,7 @@ private:
         for (int i = 0; i < 40; ++i)
             store.recordAdd(makeRecord(QStringLiteral("Person %1").arg(i)));
         for (int key = 0; key < 40; key += 2)
-            store.recordDelete(key);
+            store.recordDelete(*store.recordRead(key));
         store.fieldDelete(QStringLiteral("Date"), 5);
         return store.dataPath();
     }
@@ -166,7 +166,7 @@ private slots:
             if (i % 3 == 0) {
                 const std::optional<int> key = store.recordAdd(makeRecord(QStringLiteral("temp")));
                 QVERIFY(key);
-                QVERIFY(store.recordDelete(*key));
+                QCOMPARE(store.recordDelete(*store.recordRead(*key)), BirthdayStore::Outcome::Done);
                 QVERIFY2(store.databaseCompact(), qPrintable(store.errorString()));
                 ++compactions;
             }

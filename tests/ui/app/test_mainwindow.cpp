@@ -4,6 +4,7 @@
 #include "mainwindowfixture.h"
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
+#include "store/datafilewatcher.h"
 
 #include "dialogs/birthdaydialog.h"
 #include "dialogs/preferencesdialog.h"
@@ -21,10 +22,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <cstdio>
 
 namespace {
 
@@ -130,6 +134,9 @@ private slots:
     void deleteQuestions_data();
     void deleteQuestions();
     void duplicateTwo();
+    void staleListActsOnWhatItShowed_data();
+    void staleListActsOnWhatItShowed();
+    void listFollowsTheFile();
     void editSeveralInformsOnce();
     void toolbarDispatch_data();
     void toolbarDispatch();
@@ -312,7 +319,7 @@ void TestMainWindow::refreshKeys()
     MainWindowFixture f;
     for (const char* name : {"Ann", "Bob", "Carl", "Dora"})
         QVERIFY(f.addRecord(QLatin1String(name), QDate(1980, 5, 17)) >= 0);
-    QVERIFY(f.store->recordDelete(2));
+    QCOMPARE(f.store->recordDelete(*f.store->recordRead(2)), BirthdayStore::Outcome::Done);
     MainWindow& window = f.open();
     QCOMPARE(column(window, 0), (QStringList{"Ann", "Bob", "Dora"}));
     QCOMPARE(column(window, 0, BirthdayListModel::ItemKeyRole),
@@ -534,6 +541,85 @@ void TestMainWindow::duplicateTwo()
     QCOMPARE(copy4.values, cy.values);
     QCOMPARE(copy4.value(BirthdayRecord::LastDate), TextConv::dateToText(QDate(2023, 3, 3)));
     QCOMPARE(column(window, 0), (QStringList{"Ann", "Ann", "Bob", "Cy", "Cy"}));
+}
+
+void TestMainWindow::staleListActsOnWhatItShowed_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("notDone");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("delete") << "deletebirthday"
+                            << "it was not deleted" << QStringList{"Cy", "Nora"};
+    QTest::newRow("duplicate") << "duplicatebirthday"
+                               << "it was not duplicated"
+                               << QStringList{"Ann", "Ann", "Cy", "Nora"};
+}
+
+// The list shows Ann, Bob and Cy; behind its back another copy deletes Bob and adds Nora, who
+// takes Bob's key. A command on Ann and Bob acts on Ann only and says why not on Bob. Ann is
+// due today, so the check stamped her LastDate after the list read her: that stamp is no
+// change by another program.
+void TestMainWindow::staleListActsOnWhatItShowed()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, notDone);
+    QFETCH(QStringList, left);
+    MainWindowFixture f;
+    f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
+    f.addRecord(QStringLiteral("Bob"), QDate(1991, 7, 2));
+    f.addRecord(QStringLiteral("Cy"), QDate(1992, 8, 3));
+    MainWindow& window = f.open();
+    QVERIFY(!f.store->recordRead(0)->value(BirthdayRecord::LastDate).isEmpty());
+    selectNames(window, {"Ann", "Bob"});
+    BirthdayStore other(f.store->dataPath());
+    QCOMPARE(other.recordDelete(*other.recordRead(1)), BirthdayStore::Outcome::Done);
+    QCOMPARE(f.addRecord(QStringLiteral("Nora"), QDate(1993, 9, 4)), 1);
+
+    window.objToolbarButtonClick(command);
+    QVERIFY(!f.messages.isEmpty());
+    QCOMPARE(f.messages.last().text,
+             QStringLiteral("The event \"Bob\" was changed by another program after the list "
+                            "showed it, so %1.  The list now shows the events as they are.")
+                 .arg(notDone));
+    QCOMPARE(f.messages.size(), command == QLatin1String("deletebirthday") ? 2 : 1);
+    QCOMPARE(column(window, 0), left);
+    QCOMPARE(f.store->recordRead(1)->value(BirthdayRecord::Name), QStringLiteral("Nora"));
+}
+
+// Another writer replaces the file as a sync tool does, writes it in place, deletes it and
+// writes it anew: each time the list follows within two seconds, keeping selected what still
+// shows the same event. The program's own writes bring no second refresh.
+void TestMainWindow::listFollowsTheFile()
+{
+    MainWindowFixture f;
+    for (const char* name : {"Ann", "Bob", "Cy"})
+        f.addRecord(QLatin1String(name), QDate(1990, 5, 5));
+    MainWindow& window = f.open();
+    selectNames(window, {"Bob", "Cy"});
+    const QString path = f.store->dataPath();
+    const auto replace = [&](bool byRename, const char* field, int key, const char* value) {
+        const QString copy = f.dir.filePath(QStringLiteral("sync.tmp"));
+        QVERIFY(QFile::copy(path, copy));
+        QVERIFY(BirthdayStore(copy).fieldWrite(QLatin1String(field), key, QLatin1String(value)));
+        QVERIFY(byRename ? std::rename(qPrintable(copy), qPrintable(path)) == 0
+                         : QFile::remove(path) && QFile::rename(copy, path));
+    };
+    replace(true, "Name", 0, "Anna");
+    QTRY_COMPARE_WITH_TIMEOUT(column(window, 0), (QStringList{"Anna", "Bob", "Cy"}), 2000);
+    QCOMPARE(window.listView()->selectedRows(), (QList<int>{1, 2}));
+    QVERIFY(BirthdayStore(path).fieldWrite(QStringLiteral("Notify"), 2, QStringLiteral("9")));
+    QTRY_COMPARE_WITH_TIMEOUT(window.listView()->selectedRows(), QList<int>{1}, 2000);
+    QCOMPARE(window.listView()->currentRow(), 1);
+    replace(false, "Name", 0, "Annie");
+    QTRY_COMPARE_WITH_TIMEOUT(column(window, 0), (QStringList{"Annie", "Bob", "Cy"}), 2000);
+
+    QSignalSpy refreshes(window.listView()->model(), &QAbstractItemModel::modelReset);
+    f.setSetting("DeleteConfirm", QStringLiteral("0"));
+    window.birthdaysDelete();
+    QCOMPARE(column(window, 0), (QStringList{"Annie", "Cy"}));
+    QTest::qWait(DataFileWatcher::QuietIntervalMs * 3);
+    QCOMPARE(refreshes.size(), 1);
+    QVERIFY(f.messages.isEmpty());
 }
 
 void TestMainWindow::editSeveralInformsOnce()
@@ -1032,7 +1118,7 @@ void TestMainWindow::exitQuestion()
         f.setSetting("QuitConfirm", quitConfirm);
     f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
     f.addRecord(QStringLiteral("Bob"), QDate(1990, 1, 1));
-    QVERIFY(f.store->recordDelete(0));
+    QCOMPARE(f.store->recordDelete(*f.store->recordRead(0)), BirthdayStore::Outcome::Done);
     const qint64 sizeBefore = QFileInfo(f.store->dataPath()).size();
     MainWindow& window = f.open();
     window.showFromTray();
@@ -1121,8 +1207,8 @@ void TestMainWindow::accessibleNames()
     window.showFromTray();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     std::vector<std::unique_ptr<QWidget>> windows;
-    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, 0, *f.store,
-                                                       f.clock, HelpSink()));
+    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(),
+                                                       *f.store, f.clock, HelpSink()));
     windows.push_back(std::make_unique<PreferencesDialog>(*f.settings, HelpSink()));
     windows.push_back(std::make_unique<WellKnownDaysDialog>(*f.store, HelpSink()));
     windows.push_back(std::make_unique<AboutDialog>());

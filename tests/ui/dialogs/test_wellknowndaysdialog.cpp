@@ -173,7 +173,7 @@ void TestWellKnownDaysDialog::threeRowsUnderSmallestKeys()
         const int key = m_store->recordKeyNew().value();
         QVERIFY(m_store->fieldWrite(QStringLiteral("Name"), key, QStringLiteral("Existing")));
     }
-    QVERIFY(m_store->recordDelete(1));
+    QCOMPARE(m_store->recordDelete(*m_store->recordRead(1)), BirthdayStore::Outcome::Done);
 
     auto dialog = dialogOpen();
     rowClick(30, false); // Oktoberfest

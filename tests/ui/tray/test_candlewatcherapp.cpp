@@ -350,7 +350,7 @@ private slots:
     {
         QVERIFY(writeDueRecord(0));
         QVERIFY(m_store->fieldWrite("Name", 1, "Gone"));
-        QVERIFY(m_store->recordDelete(1));
+        QCOMPARE(m_store->recordDelete(*m_store->recordRead(1)), BirthdayStore::Outcome::Done);
         const QString dataPath = m_store->dataPath();
         const qint64 sizeBefore = QFileInfo(dataPath).size();
 
