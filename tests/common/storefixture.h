@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/clock.h"
+#include "settings/settingsstore.h"
+#include "store/birthdaystore.h"
+#include "text/textconv.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// A data file and a settings file of their own in a folder that goes with the fixture, and a
+// clock that stands still. The set-up most tests share.
+struct StoreFixture
+{
+    QTemporaryDir dir;
+    BirthdayStore store{dir.filePath(QStringLiteral("birthday.dat"))};
+    SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
+    FixedClock clock{QDateTime(QDate(2024, 3, 1), QTime(12, 0))};
+
+    QString path() const { return store.dataPath(); }
+
+    // Adds one record as the add dialog writes it (no LastDate unless given); returns its key,
+    // or -1 with the store's reason given to the test's log.
+    int add(const QString& name, const QString& dateText, const QString& recurs = "1",
+            const QString& notify = "10", const QString& alert = "0",
+            const QString& showYears = "1", const QString& lastDate = QString())
+    {
+        BirthdayRecord record;
+        record.values = {name, dateText, recurs, notify, alert, lastDate, showYears};
+        const std::optional<int> key = store.recordAdd(record);
+        if (!key)
+            qWarning("StoreFixture::add: %s", qPrintable(store.errorString()));
+        return key.value_or(-1);
+    }
+    int add(const QString& name, QDate date, const QString& recurs = "1",
+            const QString& notify = "10", const QString& alert = "0",
+            const QString& showYears = "1")
+    {
+        return add(name, TextConv::dateToText(date), recurs, notify, alert, showYears);
+    }
+
+    // The whole data file, as bytes.
+    QByteArray bytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
