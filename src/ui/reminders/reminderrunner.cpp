@@ -13,6 +13,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -132,7 +133,14 @@ ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records,
             // A failed alert is not stamped, so a later run shows it.
             if (alert.showDialog && !alreadyShown && !alertsNotified && !alertShow(alert.name))
                 continue;
-            if (m_store.fieldWrite(QStringLiteral("LastDate"), alert.key, todayText))
+            // The stamp states the record the check read: should another program have changed
+            // it, or given its key to another event, meanwhile, nothing is written, and the
+            // next run decides again on what the file then holds.
+            const auto read =
+                std::find_if(records.cbegin(), records.cend(),
+                             [&](const BirthdayRecord& record) { return record.key == alert.key; });
+            if (m_store.fieldUpdate(*read, BirthdayRecord::LastDate, todayText) ==
+                BirthdayStore::Outcome::Done)
                 m_unstamped.remove(alert.key);
             else
                 m_unstamped.insert(alert.key, alert.name);
