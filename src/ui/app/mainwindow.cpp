@@ -465,7 +465,7 @@ void MainWindow::birthdaysRefresh()
     recordsCheck(std::move(*records), false, ListFill::Anew);
 }
 
-void MainWindow::rowsSet(QList<BirthdayRecord> records, const ComingEvents& coming,
+void MainWindow::rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
                          const BirthdayStore::FileState& state, bool keepSelection)
 {
     m_listState = state;
@@ -474,10 +474,10 @@ void MainWindow::rowsSet(QList<BirthdayRecord> records, const ComingEvents& comi
     rows.reserve(records.size());
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
-        const RecordDates& dates = coming.records.at(i);
+        RecordDates& dates = coming.records[i];
         BirthdayListModel::Row& row =
             rows.emplaceBack(record.key, record.value(BirthdayRecord::Name), dates.date);
-        row.setNext(dates.next);
+        row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }
     if (keepSelection)
@@ -503,7 +503,7 @@ void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, Lis
         }
     }
     if (fill == ListFill::Anew || read != m_listState)
-        rowsSet(std::move(records), coming, read, fill == ListFill::Follow);
+        rowsSet(std::move(records), std::move(coming), read, fill == ListFill::Follow);
 }
 
 void MainWindow::ReminderCheck(bool forceShow)

@@ -134,7 +134,7 @@ private:
     bool modalAlreadyOpen() const;
     // The list's rows from records read when the file was in state, with their dates as the
     // check worked them out (one per record).
-    void rowsSet(QList<BirthdayRecord> records, const ComingEvents& coming,
+    void rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
                  const BirthdayStore::FileState& state, bool keepSelection);
     // What the list does with records just read: fill anew, the selection gone (as after any
     // refresh), or follow the file when someone else changed it, keeping the selection on the

@@ -15,10 +15,10 @@ int BirthdayListModel::recordKeyOf(const QString& itemKey)
     return itemKey.mid(3).toInt();
 }
 
-void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& coming)
+void BirthdayListModel::Row::setNext(std::optional<NextEvent> coming)
 {
-    next = coming;
     nextDays = coming ? coming->next.days : -1;
+    next = std::move(coming);
 }
 
 void BirthdayListModel::sortRows(QList<Row>& rows) const

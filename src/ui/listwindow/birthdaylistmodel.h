@@ -37,7 +37,7 @@ public:
         std::optional<NextEvent> next;
         qint64 nextDays = -1;
 
-        void setNext(const std::optional<NextEvent>& next);
+        void setNext(std::optional<NextEvent> next);
     };
 
     enum Column { NameColumn = 0, DateColumn, NextColumn, InColumn, AgeColumn, ColumnCount };
