@@ -121,7 +121,8 @@ void TestConcurrentCopies::twoCopies()
 }
 
 // Copy A's list shows Bob; copy B, in a process of its own, changes the file behind its back.
-// Whatever A then deletes, edits or duplicates must be the record its list showed, or nothing.
+// Whatever A then deletes, edits, duplicates or stamps must be the record its list showed, or
+// nothing.
 void TestConcurrentCopies::staleListChangesNothing_data()
 {
     QTest::addColumn<QStringList>("otherCopy");
@@ -141,7 +142,7 @@ void TestConcurrentCopies::staleListChangesNothing_data()
         {"another record changed", {"write:Name:0:Ann Smith"}, false},
     };
     for (const auto& other : others) {
-        for (const char* operation : {"delete", "edit", "duplicate"})
+        for (const char* operation : {"delete", "edit", "duplicate", "stamp"})
             QTest::addRow("%s, %s", other.what, operation)
                 << other.commands << QString::fromLatin1(operation) << other.changed;
     }
@@ -172,7 +173,9 @@ void TestConcurrentCopies::staleListChangesNothing()
     const BirthdayStore::Outcome outcome =
         operation == QLatin1String("delete") ? store.recordDelete(bob)
         : operation == QLatin1String("edit") ? store.recordUpdate(bob, edited)
-                                             : store.recordDuplicate(bob);
+        : operation == QLatin1String("stamp")
+            ? store.fieldUpdate(bob, BirthdayRecord::LastDate, QStringLiteral("2026-12-07"))
+            : store.recordDuplicate(bob);
     QCOMPARE(outcome, changed ? BirthdayStore::Outcome::Changed : BirthdayStore::Outcome::Done);
     if (changed)
         QCOMPARE(readBytes(path), before);
