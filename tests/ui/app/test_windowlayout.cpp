@@ -1,362 +1,182 @@
+#include "app/windowlayout.h"
 #include "help/helppanel.h"
-#include "listwindow/birthdaylistview.h"
 #include "mainwindowfixture.h"
 
-#include "app/windowlayout.h"
-
-#include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QToolBar>
-
-namespace {
-
-void quit(MainWindowFixture& f)
-{
-    f.setSetting("QuitConfirm", QStringLiteral("0"));
-    f.window->exitCommand();
-    QCOMPARE(f.unloadedCount, 1);
-    f.unloadedCount = 0;
-}
-
-} // namespace
 
 class TestWindowLayout : public QObject
 {
     Q_OBJECT
 private slots:
-    void firstCloseWritesAllValues();
-    void restartRestores();
-    void maximisedKeepsPlacement();
-    void badValuesFallBack_data();
-    void badValuesFallBack();
-    void onOffValues_data();
-    void onOffValues();
-    void viewNameCaseSensitive();
-    void widthsHalvesToEven_data();
-    void widthsHalvesToEven();
-    void columnsReordered();
-    void placementFitted_data();
-    void placementFitted();
-    void storedPlacementApplied();
-};
-
-void TestWindowLayout::firstCloseWritesAllValues()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    // First start: every default.
-    const MainActions& a = window.actions();
-    QVERIFY(a.mnuViewToolbarsStandard->isChecked() && !window.toolbar()->isHidden());
-    QVERIFY(a.mnuViewToolbarsStatus->isChecked() && !window.objStatusBar()->isHidden());
-    QVERIFY(a.mnuViewLargeIcons->isChecked());
-    QCOMPARE(window.listView()->viewMode(), ListViewMode::LargeIcons);
-    QVERIFY(a.mnuViewArrangeIconsNextDate->isChecked() && !a.mnuViewArrangeIconsName->isChecked());
-    QVERIFY(!a.mnuHelpInteractive->isChecked() && window.helpPanel()->isHidden());
-    QCOMPARE(window.windowState(), Qt::WindowNoState);
-
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // The inside below the menu bar has the first start's size; the frame lies around it.
-    QCOMPARE(window.size() - QSize(0, window.menuBar()->height()), QSize(482, 356));
-    const QRect frame = window.frameGeometry();
-    QVERIFY(frame.size() != window.size());
-    quit(f);
-
-    const QStringList expected{"Column1Width=3000",
-                               "Column1Pos=1",
-                               "Column2Width=1440",
-                               "Column2Pos=2",
-                               "Column3Width=1200",
-                               "Column4Pos=4",
-                               "Column5Width=600",
-                               "StatusBar=True",
-                               "ToolBar=True",
-                               "IconView=LargeIcons",
-                               "ArrangeIcons=NextDate",
-                               "WindowState=0",
-                               QStringLiteral("WindowLeft=%1").arg(frame.x() * 15),
-                               QStringLiteral("WindowTop=%1").arg(frame.y() * 15),
-                               QStringLiteral("WindowWidth=%1").arg(frame.width() * 15),
-                               QStringLiteral("WindowHeight=%1").arg(frame.height() * 15),
-                               "InteractiveHelp=False"};
-    for (const QString& pair : expected) {
-        const QString name = pair.section(QLatin1Char('='), 0, 0);
-        QCOMPARE(f.setting(name.toLatin1().constData()), pair.section(QLatin1Char('='), 1));
+    // A first start has every default; the exit writes them all, the place and size of the
+    // window's outer frame in twips.
+    void firstExitWritesAllValues()
+    {
+        MainWindowFixture f;
+        MainWindow& window = f.open();
+        window.showFromTray();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowState(), Qt::WindowNoState);
+        // The inside below the menu bar has the first start's size; the frame lies around it.
+        QCOMPARE(window.size() - QSize(0, window.menuBar()->height()), QSize(482, 356));
+        const QRect frame = window.frameGeometry();
+        QVERIFY(frame.size() != window.size());
+        f.quit();
+        QFile ini(f.dir.filePath("settings.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(ini.readAll()).split('\n', Qt::SkipEmptyParts),
+                 QString("[Settings] ArrangeIcons=NextDate Column1Pos=1 Column1Width=3000 "
+                         "Column2Pos=2 Column2Width=1440 Column3Pos=3 Column3Width=1200 "
+                         "Column4Pos=4 Column4Width=1200 Column5Pos=5 Column5Width=600 "
+                         "IconView=LargeIcons InteractiveHelp=False LastCheck=2024-03-01T12:00:00 "
+                         "QuitConfirm=0 StatusBar=True "
+                         "ToolBar=True WindowHeight=%1 WindowLeft=%2 WindowState=0 WindowTop=%3 "
+                         "WindowWidth=%4")
+                     .arg(frame.height() * 15)
+                     .arg(frame.x() * 15)
+                     .arg(frame.y() * 15)
+                     .arg(frame.width() * 15)
+                     .split(' '));
     }
-}
 
-void TestWindowLayout::restartRestores()
-{
-    MainWindowFixture f;
-    MainWindow& first = f.open();
-    first.actions().mnuViewList->trigger();
-    first.actions().mnuViewArrangeIconsDate->trigger();
-    first.actions().mnuHelpInteractive->trigger();
-    first.actions().mnuViewToolbarsStandard->trigger();
-    first.listView()->header()->resizeSection(0, 150);
-    first.resize(600, 420);
-    first.move(40, 30);
-    quit(f);
-    QCOMPARE(f.setting("WindowWidth"), QStringLiteral("9000"));
-    QCOMPARE(f.setting("Column1Width"), QStringLiteral("2250"));
+    void restartRestores()
+    {
+        MainWindowFixture f;
+        MainWindow& first = f.open();
+        first.actions().mnuViewList->trigger();
+        first.actions().mnuViewArrangeIconsDate->trigger();
+        first.actions().mnuHelpInteractive->trigger();
+        first.actions().mnuViewToolbarsStandard->trigger();
+        first.listView()->header()->resizeSection(0, 150);
+        first.listView()->header()->moveSection(1, 0); // Date, Name
+        first.resize(600, 420);
+        first.move(40, 30);
+        f.quit();
+        QCOMPARE(f.settingsOf("Column1Pos Column2Pos"), "Column1Pos=2 Column2Pos=1");
 
-    MainWindow& again = f.open();
-    const MainActions& a = again.actions();
-    QVERIFY(a.mnuViewList->isChecked());
-    QVERIFY(!a.mnuViewLargeIcons->isChecked() && !a.mnuViewDetails->isChecked());
-    QCOMPARE(again.listView()->viewMode(), ListViewMode::List);
-    QVERIFY(a.mnuViewArrangeIconsDate->isChecked());
-    QCOMPARE(again.listView()->model()->sortColumn(), ListArrange::Date);
-    QVERIFY(a.mnuHelpInteractive->isChecked() && !again.helpPanel()->isHidden());
-    QVERIFY(!a.mnuViewToolbarsStandard->isChecked() && again.toolbar()->isHidden());
-    QCOMPARE(again.listView()->header()->sectionSize(0), 150);
-    QCOMPARE(again.size(), QSize(600, 420));
-    QCOMPARE(again.pos(), QPoint(40, 30));
-}
+        MainWindow& again = f.open();
+        const MainActions& a = again.actions();
+        QVERIFY(a.mnuViewList->isChecked() && !a.mnuViewLargeIcons->isChecked());
+        QCOMPARE(again.listView()->viewMode(), ListViewMode::List);
+        QVERIFY(a.mnuViewArrangeIconsDate->isChecked() &&
+                !a.mnuViewArrangeIconsNextDate->isChecked());
+        QCOMPARE(again.listView()->model()->sortColumn(), ListArrange::Date);
+        QVERIFY(a.mnuHelpInteractive->isChecked() && !again.helpPanel()->isHidden());
+        QVERIFY(!a.mnuViewToolbarsStandard->isChecked() && again.toolbar()->isHidden());
+        QCOMPARE(again.listView()->header()->sectionSize(0), 150);
+        QCOMPARE(again.listView()->header()->logicalIndex(0), 1);
+        QCOMPARE(again.size(), QSize(600, 420));
+        QCOMPARE(again.pos(), QPoint(40, 30));
+    }
 
-void TestWindowLayout::maximisedKeepsPlacement()
-{
-    MainWindowFixture f;
-    f.setSetting("WindowLeft", QStringLiteral("1500"));
-    f.setSetting("WindowTop", QStringLiteral("750"));
-    f.setSetting("WindowWidth", QStringLiteral("6000"));
-    f.setSetting("WindowHeight", QStringLiteral("4500"));
-    MainWindow& window = f.open();
-    QCOMPARE(window.geometry().size(), QSize(400, 300));
-    window.showMaximized();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY(window.isMaximized());
-    quit(f);
-    QCOMPARE(f.setting("WindowState"), QStringLiteral("2"));
-    QCOMPARE(f.setting("WindowLeft"), QStringLiteral("1500"));
-    QCOMPARE(f.setting("WindowTop"), QStringLiteral("750"));
-    QCOMPARE(f.setting("WindowWidth"), QStringLiteral("6000"));
-    QCOMPARE(f.setting("WindowHeight"), QStringLiteral("4500"));
+    void maximisedKeepsPlacement()
+    {
+        MainWindowFixture f;
+        const QString placement =
+            "WindowLeft=1500 WindowTop=750 WindowWidth=6000 WindowHeight=4500";
+        f.setSettings(placement);
+        MainWindow& window = f.open();
+        window.showMaximized();
+        QTRY_VERIFY(window.isMaximized());
+        f.quit();
+        QCOMPARE(f.settingsOf("WindowState WindowLeft WindowTop WindowWidth WindowHeight"),
+                 "WindowState=2 " + placement);
+        // The next start opens maximised.
+        f.open().showFromTray();
+        QTRY_VERIFY(f.window->isMaximized());
+    }
 
-    // The next start opens maximised.
-    MainWindow& again = f.open();
-    QVERIFY(again.windowState().testFlag(Qt::WindowMaximized));
-    again.showFromTray();
-    QTRY_VERIFY(again.isMaximized());
-}
+    void storedValues_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("savedAgain");
+        // Twips halve to even; what does not convert or fit falls back to the default. On and
+        // off: a word in any case or a number, else the default. A view or arrangement of no
+        // exact name: none is checked, nor written.
+        for (const char* row :
+             {"Column1Width 1234.5 1234", "Column1Width 1235.5 1236",   "Column1Width 1235.4 1235",
+              "Column1Width -0.5 0",      "Column1Width 32767.4 32767", "Column1Width 32767.5 3000",
+              "Column1Width wide 3000",   "Column1Width -15 3000",      "Column1Pos 0 1",
+              "Column2Pos 6 2",           "Column2Pos left 2",          "WindowState 3 0",
+              "WindowState -1 0",         "WindowState 65538 0",        "WindowWidth 7230x 7230",
+              "WindowWidth 0 7230",       "WindowWidth 7499.5 7500",    "StatusBar FALSE False",
+              "StatusBar tRuE True",      "StatusBar -2 True",          "StatusBar off True",
+              "ToolBar 0.0 False",        "InteractiveHelp 1 True",     "InteractiveHelp yes False",
+              "IconView details details", "ArrangeIcons DATE DATE"}) {
+            const QStringList fields = QString(row).split(' ');
+            QTest::newRow(row) << fields[0] << fields[1] << fields[2];
+        }
+    }
 
-void TestWindowLayout::badValuesFallBack_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("savedAgain");
+    void storedValues()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        QFETCH(QString, savedAgain);
+        MainWindowFixture f;
+        f.setSetting(qPrintable(name), stored);
+        MainWindow& window = f.open();
+        const MainActions& a = window.actions();
+        // The check marks are the record; the controls follow them.
+        QCOMPARE(window.objStatusBar()->isHidden(), !a.mnuViewToolbarsStatus->isChecked());
+        QCOMPARE(window.toolbar()->isHidden(), !a.mnuViewToolbarsStandard->isChecked());
+        QCOMPARE(window.helpPanel()->isHidden(), !a.mnuHelpInteractive->isChecked());
+        if (name == "Column1Width")
+            QCOMPARE(window.listView()->header()->sectionSize(0),
+                     qRound(savedAgain.toInt() / 15.0));
+        for (QAction* item : name == "IconView"       ? a.viewModeActions()
+                             : name == "ArrangeIcons" ? a.arrangeActions()
+                                                      : QList<QAction*>())
+            QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
+        f.quit();
+        QCOMPARE(f.setting(qPrintable(name)), savedAgain);
+    }
 
-    QTest::newRow("width not a number") << "Column1Width"
-                                        << "wide"
-                                        << "3000";
-    QTest::newRow("width beyond 16 bits") << "Column2Width"
-                                          << "40000"
-                                          << "1440";
-    QTest::newRow("width negative") << "Column2Width"
-                                    << "-15"
-                                    << "1440";
-    QTest::newRow("width with blanks") << "Column1Width"
-                                       << " 1500 "
-                                       << "1500";
-    QTest::newRow("position zero") << "Column1Pos"
-                                   << "0"
-                                   << "1";
-    QTest::newRow("position past the columns") << "Column2Pos"
-                                               << "6"
-                                               << "2";
-    QTest::newRow("position not a number") << "Column2Pos"
-                                           << "left"
-                                           << "2";
-    QTest::newRow("state 3") << "WindowState"
-                             << "3"
-                             << "0";
-    QTest::newRow("state -1") << "WindowState"
-                              << "-1"
-                              << "0";
-    QTest::newRow("state text") << "WindowState"
-                                << "Maximised"
-                                << "0";
-    QTest::newRow("state beyond 16 bits") << "WindowState"
-                                          << "65538"
-                                          << "0";
-    QTest::newRow("window width not a number") << "WindowWidth"
-                                               << "7230x"
-                                               << "7230";
-    QTest::newRow("window width beyond 16 bits") << "WindowWidth"
-                                                 << "99999"
-                                                 << "7230";
-    QTest::newRow("window width zero") << "WindowWidth"
-                                       << "0"
-                                       << "7230";
-    QTest::newRow("window width rounds") << "WindowWidth"
-                                         << "7499.5"
-                                         << "7500";
-}
+    void placementFitted_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        // The screens of main: 0,0 800 x 600 and 800,0 640 x 480.
+        QTest::newRow("inside") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
+        QTest::newRow("past the right") << QRect(1300, 100, 300, 200) << QRect(1140, 100, 300, 200);
+        QTest::newRow("above the top") << QRect(100, -50, 300, 200) << QRect(100, 0, 300, 200);
+        QTest::newRow("most on the right") << QRect(700, 50, 300, 200) << QRect(800, 50, 300, 200);
+        QTest::newRow("most on the left") << QRect(600, 50, 300, 200) << QRect(500, 50, 300, 200);
+        QTest::newRow("too large") << QRect(900, 100, 1000, 700) << QRect(800, 0, 640, 480);
+        QTest::newRow("on no screen") << QRect(3000, 3000, 300, 200) << QRect(250, 200, 300, 200);
+    }
 
-void TestWindowLayout::badValuesFallBack()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, stored);
-    QFETCH(QString, savedAgain);
-    MainWindowFixture f;
-    f.setSetting(name.toLatin1().constData(), stored);
-    f.open();
-    quit(f);
-    QCOMPARE(f.setting(name.toLatin1().constData()), savedAgain);
-}
+    void placementFitted()
+    {
+        QFETCH(QRect, frame);
+        QTEST(WindowLayout::placementFitted(frame), "fitted");
+    }
 
-void TestWindowLayout::onOffValues_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("shown");
-    QTest::newRow("True") << "True" << true;
-    QTest::newRow("FALSE") << "FALSE" << false;
-    QTest::newRow("false") << "false" << false;
-    QTest::newRow("tRuE") << "tRuE" << true;
-    QTest::newRow("0") << "0" << false;
-    QTest::newRow("1") << "1" << true;
-    QTest::newRow("-2") << "-2" << true;
-    QTest::newRow("0.0") << "0.0" << false;
-    // Neither word nor number: the default.
-    QTest::newRow("yes") << "yes" << true;
-    QTest::newRow("off") << "off" << true;
-}
-
-void TestWindowLayout::onOffValues()
-{
-    QFETCH(QString, stored);
-    QFETCH(bool, shown);
-    MainWindowFixture f;
-    f.setSetting("StatusBar", stored);
-    f.setSetting("ToolBar", stored);
-    f.setSetting("InteractiveHelp", stored);
-    MainWindow& window = f.open();
-    QCOMPARE(window.actions().mnuViewToolbarsStatus->isChecked(), shown);
-    QCOMPARE(!window.objStatusBar()->isHidden(), shown);
-    QCOMPARE(window.actions().mnuViewToolbarsStandard->isChecked(), shown);
-    QCOMPARE(!window.toolbar()->isHidden(), shown);
-    // The help panel's default is off.
-    const bool help =
-        stored == QLatin1String("yes") || stored == QLatin1String("off") ? false : shown;
-    QCOMPARE(window.actions().mnuHelpInteractive->isChecked(), help);
-    QCOMPARE(!window.helpPanel()->isHidden(), help);
-    quit(f);
-    QCOMPARE(f.setting("StatusBar"), TextConv::boolToText(shown));
-}
-
-void TestWindowLayout::viewNameCaseSensitive()
-{
-    MainWindowFixture f;
-    f.setSetting("IconView", QStringLiteral("details"));
-    f.setSetting("ArrangeIcons", QStringLiteral("DATE"));
-    MainWindow& window = f.open();
-    for (QAction* item : window.actions().viewModeActions())
-        QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
-    QCOMPARE(window.listView()->viewMode(), ListViewMode::LargeIcons);
-    QVERIFY(!window.actions().mnuViewArrangeIconsName->isChecked());
-    QVERIFY(!window.actions().mnuViewArrangeIconsDate->isChecked());
-    QCOMPARE(window.listView()->model()->sortColumn(), ListArrange::Name);
-    quit(f);
-    QCOMPARE(f.setting("IconView"), QStringLiteral("details"));
-    QCOMPARE(f.setting("ArrangeIcons"), QStringLiteral("DATE"));
-}
-
-void TestWindowLayout::widthsHalvesToEven_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("savedAgain");
-    QTest::newRow("1234.5") << "1234.5"
-                            << "1234";
-    QTest::newRow("1235.5") << "1235.5"
-                            << "1236";
-    QTest::newRow("1235.4") << "1235.4"
-                            << "1235";
-    QTest::newRow("-0.5 is 0") << "-0.5"
-                               << "0";
-    QTest::newRow("32767.4") << "32767.4"
-                             << "32767";
-    QTest::newRow("32767.5 is too wide") << "32767.5"
-                                         << "3000";
-}
-
-void TestWindowLayout::widthsHalvesToEven()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, savedAgain);
-    MainWindowFixture f;
-    f.setSetting("Column1Width", stored);
-    MainWindow& window = f.open();
-    QCOMPARE(window.listView()->header()->sectionSize(0), qRound(savedAgain.toInt() / 15.0));
-    quit(f);
-    QCOMPARE(f.setting("Column1Width"), savedAgain);
-}
-
-void TestWindowLayout::columnsReordered()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    QHeaderView* header = window.listView()->header();
-    header->moveSection(1, 0); // Date, Name
-    quit(f);
-    QCOMPARE(f.setting("Column1Pos"), QStringLiteral("2"));
-    QCOMPARE(f.setting("Column2Pos"), QStringLiteral("1"));
-
-    MainWindow& again = f.open();
-    QCOMPARE(again.listView()->header()->logicalIndex(0), 1);
-    QCOMPARE(again.listView()->header()->logicalIndex(1), 0);
-}
-
-void TestWindowLayout::placementFitted_data()
-{
-    QTest::addColumn<QRect>("frame");
-    QTest::addColumn<QRect>("fitted");
-    // The screens of main: 0,0 800 x 600 and 800,0 640 x 480.
-    QTest::newRow("inside") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
-    QTest::newRow("past the right") << QRect(1300, 100, 300, 200) << QRect(1140, 100, 300, 200);
-    QTest::newRow("above the top") << QRect(100, -50, 300, 200) << QRect(100, 0, 300, 200);
-    QTest::newRow("most on the right") << QRect(700, 50, 300, 200) << QRect(800, 50, 300, 200);
-    QTest::newRow("most on the left") << QRect(600, 50, 300, 200) << QRect(500, 50, 300, 200);
-    QTest::newRow("too large") << QRect(900, 100, 1000, 700) << QRect(800, 0, 640, 480);
-    QTest::newRow("on no screen") << QRect(3000, 3000, 300, 200) << QRect(250, 200, 300, 200);
-}
-
-void TestWindowLayout::placementFitted()
-{
-    QFETCH(QRect, frame);
-    QFETCH(QRect, fitted);
-    QCOMPARE(WindowLayout::placementFitted(frame), fitted);
-}
-
-void TestWindowLayout::storedPlacementApplied()
-{
-    // (0, 0) is a stored place like any other, and the size is the outer frame's.
-    MainWindowFixture f;
-    for (const char* name : {"WindowLeft", "WindowTop"})
-        f.setSetting(name, QStringLiteral("0"));
-    f.setSetting("WindowWidth", QStringLiteral("6000"));
-    f.setSetting("WindowHeight", QStringLiteral("4500"));
-    MainWindow& window = f.open();
-    QVERIFY(window.testAttribute(Qt::WA_Moved));
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_COMPARE(window.frameGeometry(), QRect(0, 0, 400, 300));
-    quit(f);
-    QCOMPARE(f.setting("WindowWidth"), QStringLiteral("6000"));
-
-    // Nothing stored: the window manager places it.
-    MainWindowFixture g;
-    QVERIFY(!g.open().testAttribute(Qt::WA_Moved));
-}
+    void storedPlacementApplied()
+    {
+        // (0, 0) is a stored place like any other, and the size is the outer frame's.
+        MainWindowFixture f;
+        f.setSettings("WindowLeft=0 WindowTop=0 WindowWidth=6000 WindowHeight=4500");
+        MainWindow& window = f.open();
+        QVERIFY(window.testAttribute(Qt::WA_Moved));
+        window.showFromTray();
+        QTRY_COMPARE(window.frameGeometry(), QRect(0, 0, 400, 300));
+        f.quit();
+        QCOMPARE(f.setting("WindowWidth"), "6000");
+        // Nothing stored: the window manager places it.
+        QVERIFY(!MainWindowFixture().open().testAttribute(Qt::WA_Moved));
+    }
+};
 
 int main(int argc, char** argv)
 {
     // Two screens side by side, the right one smaller.
     QTemporaryDir dir;
-    QFile config(dir.filePath(QStringLiteral("screens.json")));
+    QFile config(dir.filePath("screens.json"));
     if (!config.open(QIODevice::WriteOnly) ||
         config.write(R"({"screens": [{"name": "left", "width": 800, "height": 600},
             {"name": "right", "x": 800, "width": 640, "height": 480}]})") < 0)
