@@ -14,8 +14,7 @@
 #include <memory>
 
 // A main window on the store fixture's files. Its message boxes are answered by the test:
-// every message is recorded as "Icon: text" (questions ask Yes or No, the others only say
-// OK), questions get the next queued answer (Yes when none is queued).
+// each is recorded as "Icon: text", a question gets the next queued answer (Yes when none).
 struct MainWindowFixture : StoreFixture
 {
     std::unique_ptr<MainWindow> window;
@@ -28,17 +27,11 @@ struct MainWindowFixture : StoreFixture
     {
         w.setMessageHook([this](QMessageBox::Icon icon, const QString& text,
                                 QMessageBox::StandardButtons buttons) {
-            const bool question = icon == QMessageBox::Question;
             const char* names[] = {"None", "Information", "Warning", "Critical", "Question"};
-            messages << names[icon] +
-                            QString(buttons == (question ? QMessageBox::Yes | QMessageBox::No
-                                                         : QMessageBox::Ok)
-                                        ? ": "
-                                        : " (other buttons): ") +
-                            text;
-            return !question           ? QMessageBox::Ok
-                   : answers.isEmpty() ? QMessageBox::Yes
-                                       : answers.takeFirst();
+            messages << names[icon] + QString(": ") + text;
+            if (!buttons.testFlag(QMessageBox::Yes))
+                return QMessageBox::Ok;
+            return answers.isEmpty() ? QMessageBox::Yes : answers.takeFirst();
         });
         QObject::connect(&w, &MainWindow::unloaded, [this] { ++unloadedCount; });
     }
