@@ -1,5 +1,6 @@
 #include "../app/mainwindowfixture.h"
 #include "app/candlewatcherapp.h"
+#include "platform/singleinstance.h"
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
 #include "tray/trayicon.h"
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QThread>
 
 #include <csignal>
 
@@ -221,6 +223,37 @@ private slots:
         // A second end (aboutToQuit after a logout) has nothing left to do.
         app.sessionEnd();
         QCOMPARE(finished.count(), 1);
+    }
+
+    // A later start on the same data file, however its path is written, has the running copy
+    // show itself and ends; one on another file runs on its own. A socket file left by a
+    // killed copy does not keep the next from listening.
+    void singleInstance()
+    {
+        QTemporaryDir dir;
+        QThread thread; // the running copy answers from a loop of its own
+        thread.start();
+        auto* first = new SingleInstance(dir.filePath("birthday.dat"));
+        first->moveToThread(&thread);
+        QFile leftover(first->serverName());
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        int shown = 0;
+        connect(first, &SingleInstance::showRequested, this, [&shown] { ++shown; });
+        SingleInstance::Role role = SingleInstance::Role::Alone;
+        QMetaObject::invokeMethod(
+            first, [&] { role = first->start(); }, Qt::BlockingQueuedConnection);
+        QCOMPARE(role, SingleInstance::Role::Primary);
+        QCOMPARE(first->errorString(), "");
+        QCOMPARE(SingleInstance(dir.path() + "/./birthday.dat").start(),
+                 SingleInstance::Role::HandedOver);
+        QTRY_COMPARE(shown, 1);
+        QCOMPARE(SingleInstance(dir.filePath("other.dat")).start(), SingleInstance::Role::Primary);
+        QMetaObject::invokeMethod(
+            first, [first] { delete first; }, Qt::BlockingQueuedConnection);
+        thread.quit();
+        thread.wait();
+        QCOMPARE(SingleInstance(dir.filePath("birthday.dat")).start(),
+                 SingleInstance::Role::Primary);
     }
 
     void termSignalEnds()
