@@ -1,24 +1,9 @@
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "storefixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 
-namespace {
-
-const QString data = QStringLiteral(CW_EXCHANGE_DATA "/");
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+const QString data = CW_EXCHANGE_DATA "/";
 
 class TestCommandLine : public QObject
 {
@@ -89,40 +74,31 @@ void TestCommandLine::run()
     QFETCH(bool, writes);
 
     // The program keeps its data beside itself in a folder it may write to.
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("candlewatcher"));
-    QVERIFY(QFile::copy(QStringLiteral(CW_PROGRAM), program));
-    const QString path = dir.filePath(QStringLiteral("birthday.dat"));
-    BirthdayStore store(path);
-    const auto add = [&](const char* name, QDate date, const char* recurs, const char* years) {
-        BirthdayRecord r;
-        r.values = {QLatin1String(name),  TextConv::dateToText(date), QLatin1String(recurs),
-                    QStringLiteral("10"), QStringLiteral("0"),        QString(),
-                    QLatin1String(years)};
-        QVERIFY(store.recordAdd(r));
-    };
-    add("Anna Schmidt", QDate(1984, 12, 8), "1", "1");
-    add("Tom", QDate(2000, 12, 7), "1", "0");
-    add("Today One-off", QDate(2026, 12, 6), "0", "1");
-    add("Grandpa Leap", QDate(1932, 2, 29), "1", "1");
-    add("Far Away", QDate(2027, 6, 1), "0", "1");
-    const QByteArray before = readAll(path);
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config/Marrowfell")));
-    QFile settings(dir.filePath(QStringLiteral("config/Marrowfell/Candlewatcher.conf")));
+    StoreFixture f;
+    const QString program = f.dir.filePath("candlewatcher");
+    QVERIFY(QFile::copy(CW_PROGRAM, program));
+    f.add("Anna Schmidt", QDate(1984, 12, 8));
+    f.add("Tom", QDate(2000, 12, 7), "1", "10", "0", "0");
+    f.add("Today One-off", QDate(2026, 12, 6), "0");
+    f.add("Grandpa Leap", QDate(1932, 2, 29));
+    f.add("Far Away", QDate(2027, 6, 1), "0");
+    const QByteArray before = f.bytes();
+    QVERIFY(QDir(f.dir.path()).mkpath("config/Marrowfell"));
+    QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
     QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[Settings]\nCalendarId=test\n"));
     settings.close();
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("share")));
+    env.insert("HOME", f.dir.path());
+    env.insert("XDG_CONFIG_HOME", f.dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
     // No display at all: a window or a tray icon would fail the run.
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2026-12-06 10:00:00"));
-    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(CW_FAKETIME));
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("FAKETIME", "@2026-12-06 10:00:00");
+    env.insert("LD_PRELOAD", CW_FAKETIME);
+    env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
@@ -138,7 +114,7 @@ void TestCommandLine::run()
     else
         QCOMPARE(stdOut, out);
     QVERIFY2(stdErr.contains(errors), qPrintable(stdErr));
-    QCOMPARE(readAll(path) != before, writes);
+    QCOMPARE(f.bytes() != before, writes);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
