@@ -44,6 +44,12 @@ struct MainWindowFixture : StoreFixture
             window->formLoad();
         return *window;
     }
+    MainWindow& shown()
+    {
+        open().showFromTray();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+        return *window;
+    }
     // The exit without its question.
     void quit()
     {
@@ -82,6 +88,7 @@ struct MainWindowFixture : StoreFixture
             texts.append(model->index(row, col).data(role).toString());
         return texts;
     }
+    QModelIndex index(int row) const { return window->listView()->model()->index(row, 0); }
     // Adds the named items to the selection; the last one becomes the current item.
     void select(const QStringList& names)
     {

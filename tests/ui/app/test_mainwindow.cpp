@@ -1,4 +1,5 @@
 #include "app/toolbaricons.h"
+#include "app/windowlayout.h"
 #include "dialogs/birthdaydialog.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
@@ -29,17 +30,22 @@ namespace {
 const QString exitText = "Question: If you exit then you will not be alerted to any future "
                          "events.  Are you sure you want to exit?";
 
-// Each item's caption, shortcut and check mark, "-" for a separator, a submenu's items in
-// braces after it.
+// Each item's caption (a button's identifier and tip), shortcut, check mark and whether it is
+// its menu's default, in bold; "-" for a separator; a submenu's items in braces after it.
 QString menuText(const QList<QAction*>& actions)
 {
     QStringList items;
     for (const QAction* action : actions) {
         QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (action->data().isValid())
+            item = action->data().toString() + ": " + action->toolTip();
         if (!action->shortcut().isEmpty())
             item += ' ' + action->shortcut().toString();
         if (action->isCheckable())
             item += action->isChecked() ? " [x]" : " [ ]";
+        if (auto* menu = qobject_cast<QMenu*>(action->parent());
+            menu && menu->defaultAction() == action)
+            item += action->font().bold() ? " (default)" : " (default, not bold)";
         if (action->menu())
             item += '{' + menuText(action->menu()->actions()) + '}';
         items << item + (action->isEnabled() ? "" : " (disabled)");
@@ -83,7 +89,8 @@ private slots:
         QCOMPARE(window.helpPanel()->title() + ": " + window.helpPanel()->text(),
                  "Interactive Help: Welcome to Candlewatcher Interactive help.  Simply move your "
                  "mouse over any area of the screen to get help on that item.");
-        QCOMPARE(menuText(window.menuBar()->actions()),
+        QCOMPARE(menuText(window.menuBar()->actions() << window.actions().mnuPopup->menuAction()
+                                                      << window.sysTrayMenu()->menuAction()),
                  "&Birthdays{&New Birthday Ctrl+N|&Special Events|-|&Edit Birthday Ctrl+E|"
                  "Du&plicate Birthday Ctrl+D|&Delete Birthday Del|-|&Import...|&Export...|"
                  "Restore from &Backup...|-|E&xit Candlewatcher}|"
@@ -91,33 +98,20 @@ private slots:
                  "Lar&ge Icons [x]|&Small Icons [ ]|&List [ ]|&Details [ ]|-|"
                  "&Arrange Icons{By &Name [ ]|By &Date [ ]|By &Next Date [x]}|Preferences F12}|"
                  "&Help{Interactive Help F1 [ ]|-|About Candlewatcher Ctrl+A|"
-                 "&Comments and Suggestions F3|Marrowfell &Website F2}");
-        QMenu* popup = window.actions().mnuPopup;
-        QCOMPARE(menuText(popup->actions()),
-                 "&New Birthday|-|&Edit Birthday|Du&plicate Birthday|&Delete Birthday");
-        QMenu* tray = window.sysTrayMenu();
-        QCOMPARE(menuText(tray->actions()),
-                 "&Show Candlewatcher|Show N&otifications|Add &New Birthday|-|"
-                 "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher");
-        // The default items, in bold.
-        for (const auto& [menu, item] :
-             {std::pair(popup, "&Edit Birthday"), std::pair(tray, "&Show Candlewatcher")}) {
-            QCOMPARE(menu->defaultAction()->text(), item);
-            QVERIFY(menu->defaultAction()->font().bold());
-        }
-        QStringList buttons;
-        for (const QAction* button : window.toolbar()->actions()) {
-            const QString id = button->data().toString();
-            buttons << (button->isSeparator() ? "-" : id + ": " + button->toolTip());
-            // Our own picture stands in where the desktop's theme has none.
-            QVERIFY2(button->isSeparator() || !toolbarFallbackIcon(id).pixmap(24).isNull(),
-                     qPrintable(id));
-        }
-        QCOMPARE(buttons.join('|'),
+                 "&Comments and Suggestions F3|Marrowfell &Website F2}|"
+                 "Popup{&New Birthday|-|&Edit Birthday (default)|Du&plicate Birthday|"
+                 "&Delete Birthday}|"
+                 "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
+                 "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
+        QCOMPARE(menuText(window.toolbar()->actions()),
                  "newbirthday: Add New Birthday|editbirthday: Edit Selected Birthday|"
                  "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
                  "-|special: Insert Special Events|-|preferences: Preferences|"
                  "website: Marrowfell Website|-|quit: Exit Candlewatcher");
+        // Our own pictures stand in where the desktop's theme has none.
+        for (const QAction* button : window.toolbar()->actions())
+            QVERIFY(button->isSeparator() ||
+                    !toolbarFallbackIcon(button->data().toString()).pixmap(24).isNull());
         window.actions().mnuBirthdaysRestore->trigger();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
@@ -133,15 +127,13 @@ private slots:
         f.add("Eve", "the 5th of May");
         f.add("Bob", QDate(1990, 3, 2));
         f.setSetting("LeapDayEvents", "February28");
-        MainWindow& window = f.open();
-        window.showFromTray();
+        MainWindow& window = f.shown();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(f.column(), (QStringList{"Bob", "Ann", "Eve"}));
         QCOMPARE(f.column(1), (QStringList{"1990/03/02", "1996/02/29", ""}));
         QCOMPARE(f.column(2), (QStringList{"3/2/2024", "2/28/2025", ""}));
         QCOMPARE(f.column(3), (QStringList{"tomorrow", "in 364 days", ""}));
-
         QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
         QVERIFY(window.searchField()->hasFocus());
         QTest::keyClicks(window.searchField(), "AN");
@@ -156,7 +148,6 @@ private slots:
             QCOMPARE(*dialog, *name ? "Edit Birthday Details" : "");
         }
         QVERIFY(f.messages.isEmpty());
-
         f.clock.setNow(f.clock.now().addDays(1));
         window.checkTimer()->setInterval(1);
         QTRY_COMPARE(f.column(3), (QStringList{"today", "in 363 days", ""}));
@@ -248,7 +239,7 @@ private slots:
         QFETCH(QString, before);
         MainWindowFixture f;
         for (const char* name : {"Ann", "Bob", "Cy", "Di"}) {
-            if (!before.contains("empty"))
+            if (before != "empty")
                 f.add(name, QDate(1990, *name == 'A' ? 3 : 1, 1), "1", "10", "1");
         }
         f.setSettings((QStringList("ArrangeIcons=Name") + before.split(' ').filter("=")).join(' '));
@@ -304,9 +295,9 @@ private slots:
         const auto replace = [&](bool byRename, const char* name) {
             const QString copy = f.dir.filePath("sync.tmp");
             QVERIFY(QFile::copy(f.path(), copy));
-            QVERIFY(BirthdayStore(copy).fieldWrite("Name", 0, name));
-            QVERIFY(
-                BirthdayStore(copy).fieldWrite("Date", 0, TextConv::dateToText(f.clock.today())));
+            BirthdayStore store(copy);
+            QVERIFY(store.fieldWrite("Name", 0, name) &&
+                    store.fieldWrite("Date", 0, TextConv::dateToText(f.clock.today())));
             QVERIFY(byRename ? std::rename(qPrintable(copy), qPrintable(f.path())) == 0
                              : QFile::remove(f.path()) && QFile::rename(copy, f.path()));
         };
@@ -326,7 +317,6 @@ private slots:
         QCOMPARE(window.listView()->currentRow(), 1);
         replace(false, "Annie");
         QTRY_COMPARE_WITH_TIMEOUT(f.column(), (QStringList{"Annie", "Bob", "Cy"}), 2000);
-
         QSignalSpy refreshes(window.listView()->model(), &QAbstractItemModel::modelReset);
         f.setSetting("DeleteConfirm", "0");
         window.birthdaysDelete();
@@ -345,14 +335,11 @@ private slots:
         MainWindowFixture f;
         f.add("Ann", QDate(1990, 1, 1));
         f.add("Bob", QDate(1990, 1, 1));
-        MainWindow& window = f.open();
+        MainWindow& window = f.shown();
         window.actions().mnuViewDetails->trigger();
-        window.showFromTray();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         f.select({"Bob"});
-        QTreeView* details = window.listView()->detailsView();
-        QWidget* viewport = details->viewport();
-        const QPoint ann = details->visualRect(details->model()->index(0, 0)).center();
+        QWidget* viewport = window.listView()->detailsView()->viewport();
+        const QPoint ann = window.listView()->detailsView()->visualRect(f.index(0)).center();
         QMenu* popup = window.actions().mnuPopup;
         const std::pair<QPoint, QList<int>> clicks[] = {
             {ann, {0}}, {ann, {0, 1}}, {QPoint(10, viewport->height() - 5), {0, 1}}};
@@ -364,11 +351,10 @@ private slots:
             QCOMPARE(window.listView()->selectedRows(), selection);
             f.select({"Bob"});
         }
-
         window.actions().mnuViewLargeIcons->trigger();
         QListView* icons = window.listView()->iconView();
         const std::pair<QPoint, QString> doubleClicks[] = {
-            {icons->visualRect(icons->model()->index(0, 0)).center(), "Edit Birthday Details"},
+            {icons->visualRect(f.index(0)).center(), "Edit Birthday Details"},
             {QPoint(icons->width() - 5, icons->height() - 5), ""}};
         for (const auto& [at, title] : doubleClicks) {
             const auto dialog = closeNextModal();
@@ -381,46 +367,29 @@ private slots:
         QVERIFY(f.messages.isEmpty());
     }
 
-    void storeFailuresAreShown()
-    {
-        // A data file that is a folder: nothing can be read, compacted or written.
-        MainWindowFixture f;
-        QVERIFY(QDir(f.dir.path()).mkdir("birthday.dat"));
-        MainWindow& window = f.open();
-        QCOMPARE(window.listView()->itemCount(), 0);
-        f.quit();
-        QCOMPARE(f.messages.size(), 2);
-        QVERIFY(f.messages[0].startsWith("Critical: The birthdays list could not be read.\n\n"));
-        QVERIFY(f.messages[1].startsWith("Critical: The data file could not be compacted.\n\n"));
-        // The program ends all the same, with its layout saved.
-        QCOMPARE(f.unloadedCount, 1);
-        QCOMPARE(f.setting("WindowState"), "0");
-        // At the end of the session nobody answers: the same failure ends without a message.
-        f.open().sessionEnd();
-        QCOMPARE(f.messages.size(), 3);
-        QCOMPARE(f.unloadedCount, 2);
-    }
-
-    void viewAndArrangeChecks()
+    // The View menu's marks, the header's clicks, the bars and the help panel beside the list,
+    // which follows the pointer (hidden too), painted at once and only when its entry changes.
+    void viewMenuAndHelp()
     {
         MainWindowFixture f;
         f.add("Young", QDate(2010, 6, 1));
         f.add("Old", QDate(1930, 1, 1));
-        MainWindow& window = f.open();
+        MainWindow& window = f.shown();
         const MainActions& a = window.actions();
+        HelpPanel* panel = window.helpPanel();
+        QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
+        QCOMPARE(panel->title(), "Birthdays List");
+        // Every view, each again (choosing the checked one keeps its mark).
         const QList<QAction*> views = a.viewModeActions();
-        // Every item, each again (choosing the checked one keeps its mark).
         for (int i : {3, 1, 1, 2, 0, 0, 3}) {
             views.at(i)->trigger();
             for (int j = 0; j < views.size(); ++j)
                 QCOMPARE(views.at(j)->isChecked(), i == j);
             QCOMPARE(int(window.listView()->viewMode()), i);
         }
-        window.showFromTray();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QHeaderView* header = window.listView()->header();
         // A column's header arranges by it: "Next" and "In" by what is coming up, the age by
         // the date.
+        QHeaderView* header = window.listView()->header();
         const std::pair<int, QAction*> clicks[] = {
             {1, a.mnuViewArrangeIconsDate},     {0, a.mnuViewArrangeIconsName},
             {3, a.mnuViewArrangeIconsNextDate}, {4, a.mnuViewArrangeIconsDate},
@@ -436,26 +405,10 @@ private slots:
         a.mnuViewArrangeIconsNextDate->trigger();
         QVERIFY(a.mnuViewArrangeIconsNextDate->isChecked());
         QCOMPARE(f.column(), (QStringList{"Young", "Old"}));
-    }
 
-    // The list fills the client area the bars leave; the help panel stands beside it.
-    void barsAndHelpPanel()
-    {
-        MainWindowFixture f;
-        MainWindow& window = f.open();
-        window.showFromTray();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const MainActions& a = window.actions();
         QWidget* client = window.clientArea();
         BirthdayListView* list = window.listView();
-        HelpPanel* panel = window.helpPanel();
         QCOMPARE(list->geometry(), client->rect());
-        const int listHeight = list->height();
-        a.mnuViewToolbarsStandard->trigger();
-        QTRY_VERIFY(window.toolbar()->isHidden() && list->height() > listHeight);
-        a.mnuViewToolbarsStatus->trigger();
-        QVERIFY(window.objStatusBar()->isHidden());
-        QTRY_COMPARE(list->geometry(), client->rect());
         a.mnuHelpInteractive->trigger();
         QVERIFY(panel->isVisible());
         // 100 twips between list and panel, 50 from the panel to the edge (the classic frame's
@@ -463,39 +416,17 @@ private slots:
         QCOMPARE(list->width(), client->width() - panel->width() - 7);
         QCOMPARE(panel->geometry(),
                  QRect(client->width() - panel->width() - 3, 0, panel->width(), list->height()));
-        // No height left: the list keeps its height.
-        client->resize(client->width() + 20, 0);
-        QCOMPARE(list->size(), QSize(client->width() - panel->width() - 7, panel->height()));
-        a.mnuHelpInteractive->trigger();
-        QVERIFY(panel->isHidden());
-        QCOMPARE(list->width(), client->width());
-    }
-
-    void helpFollowsThePointer()
-    {
-        MainWindowFixture f;
-        f.add("Ann", QDate(1990, 1, 1));
-        MainWindow& window = f.open();
-        window.showFromTray();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        HelpPanel* panel = window.helpPanel();
-        // Hidden, the panel follows all the same.
-        QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
-        QCOMPARE(panel->title(), "Birthdays List");
-        window.actions().mnuHelpInteractive->trigger();
-        window.actions().mnuViewDetails->trigger();
         const std::pair<QWidget*, const char*> places[] = {
             {window.toolbar()->widgetForAction(window.toolbar()->actions().first()), "Toolbar"},
-            {window.listView()->detailsView()->viewport(), "Birthdays List"},
+            {list->detailsView()->viewport(), "Birthdays List"},
             {window.objStatusBar()->findChild<QLabel*>(), "Status Bar"},
-            {window.listView()->header(), "Birthdays List"},
+            {header, "Birthdays List"},
             {panel->textLabel(), "Interactive Help"},
             {window.searchField(), "Birthdays List"}};
         for (const auto& [widget, title] : places) {
             QTest::mouseMove(widget, QPoint(5, 5));
             QCOMPARE(panel->title(), title);
         }
-        // Painted before helpUpdate returns, and only when the entry changes.
         PaintCounter counter;
         panel->textLabel()->installEventFilter(&counter);
         window.helpUpdate("toolbar");
@@ -506,6 +437,19 @@ private slots:
         window.helpUpdate("Toolbar");
         QCoreApplication::processEvents();
         QCOMPARE(counter.paints, 0);
+
+        const int listHeight = list->height();
+        a.mnuViewToolbarsStandard->trigger();
+        QTRY_VERIFY(window.toolbar()->isHidden() && list->height() > listHeight);
+        a.mnuViewToolbarsStatus->trigger();
+        QVERIFY(window.objStatusBar()->isHidden());
+        QTRY_COMPARE(list->height(), client->height());
+        // No height left: the list keeps its height.
+        client->resize(client->width() + 20, 0);
+        QCOMPARE(list->size(), QSize(client->width() - panel->width() - 7, panel->height()));
+        a.mnuHelpInteractive->trigger();
+        QVERIFY(panel->isHidden());
+        QCOMPARE(list->width(), client->width());
     }
 
     void endings_data()
@@ -566,6 +510,25 @@ private slots:
         QCOMPARE(window.isVisible() && !window.isMinimized(), !ends);
     }
 
+    void storeFailuresAreShown()
+    {
+        // A data file that is a folder: nothing can be read, compacted or written.
+        MainWindowFixture f;
+        QVERIFY(QDir(f.dir.path()).mkdir("birthday.dat"));
+        QCOMPARE(f.open().listView()->itemCount(), 0);
+        f.quit();
+        QCOMPARE(f.messages.size(), 2);
+        QVERIFY(f.messages[0].startsWith("Critical: The birthdays list could not be read.\n\n"));
+        QVERIFY(f.messages[1].startsWith("Critical: The data file could not be compacted.\n\n"));
+        // The program ends all the same, with its layout saved.
+        QCOMPARE(f.unloadedCount, 1);
+        QCOMPARE(f.setting("WindowState"), "0");
+        // At the end of the session nobody answers: the same failure ends without a message.
+        f.open().sessionEnd();
+        QCOMPARE(f.messages.size(), 3);
+        QCOMPARE(f.unloadedCount, 2);
+    }
+
     void realMessageBox()
     {
         // No hook: the question comes up as a real message box, the name in it as plain text,
@@ -603,9 +566,7 @@ private slots:
     void accessibleNames()
     {
         MainWindowFixture f;
-        MainWindow& window = f.open();
-        window.showFromTray();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainWindow& window = f.shown();
         std::unique_ptr<QWidget> others[] = {
             std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(), f.store,
                                              f.clock, HelpSink()),
@@ -643,7 +604,175 @@ private slots:
                                     "frmMain/lvwBirthdaysDetails", "frmNotification/lblClose"})
             QVERIFY2(named.contains(control), control);
     }
+
+    // The layout: a first start has every default; the exit writes them all, the place and
+    // size of the window's outer frame in twips.
+    void firstExitWritesTheLayout()
+    {
+        MainWindowFixture f;
+        MainWindow& window = f.shown();
+        QCOMPARE(window.windowState(), Qt::WindowNoState);
+        // The inside below the menu bar has the first start's size; the frame lies around it.
+        QCOMPARE(window.size() - QSize(0, window.menuBar()->height()), QSize(482, 356));
+        const QRect frame = window.frameGeometry();
+        QVERIFY(frame.size() != window.size());
+        f.quit();
+        QFile ini(f.dir.filePath("settings.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(ini.readAll()).split('\n', Qt::SkipEmptyParts),
+                 QString("[Settings] ArrangeIcons=NextDate Column1Pos=1 Column1Width=3000 "
+                         "Column2Pos=2 Column2Width=1440 Column3Pos=3 Column3Width=1200 "
+                         "Column4Pos=4 Column4Width=1200 Column5Pos=5 Column5Width=600 "
+                         "IconView=LargeIcons InteractiveHelp=False LastCheck=2024-03-01T12:00:00 "
+                         "QuitConfirm=0 StatusBar=True ToolBar=True WindowHeight=%1 WindowLeft=%2 "
+                         "WindowState=0 WindowTop=%3 WindowWidth=%4")
+                     .arg(frame.height() * 15)
+                     .arg(frame.x() * 15)
+                     .arg(frame.y() * 15)
+                     .arg(frame.width() * 15)
+                     .split(' '));
+    }
+
+    void restartRestoresTheLayout()
+    {
+        MainWindowFixture f;
+        MainWindow& first = f.open();
+        for (QAction* item :
+             {first.actions().mnuViewList, first.actions().mnuViewArrangeIconsDate,
+              first.actions().mnuHelpInteractive, first.actions().mnuViewToolbarsStandard})
+            item->trigger();
+        first.listView()->header()->resizeSection(0, 150);
+        first.listView()->header()->moveSection(1, 0); // Date, Name
+        first.resize(600, 420);
+        first.move(40, 30);
+        f.quit();
+        QCOMPARE(f.settingsOf("Column1Pos Column2Pos"), "Column1Pos=2 Column2Pos=1");
+        MainWindow& again = f.open();
+        const MainActions& a = again.actions();
+        QVERIFY(a.mnuViewList->isChecked() && !a.mnuViewLargeIcons->isChecked());
+        QCOMPARE(again.listView()->viewMode(), ListViewMode::List);
+        QVERIFY(a.mnuViewArrangeIconsDate->isChecked() &&
+                !a.mnuViewArrangeIconsNextDate->isChecked());
+        QCOMPARE(again.listView()->model()->sortColumn(), ListArrange::Date);
+        QVERIFY(a.mnuHelpInteractive->isChecked() && !again.helpPanel()->isHidden());
+        QVERIFY(!a.mnuViewToolbarsStandard->isChecked() && again.toolbar()->isHidden());
+        QCOMPARE(again.listView()->header()->sectionSize(0), 150);
+        QCOMPARE(again.listView()->header()->logicalIndex(0), 1);
+        QCOMPARE(again.geometry(), QRect(40, 30, 600, 420));
+    }
+
+    void maximisedKeepsThePlacement()
+    {
+        MainWindowFixture f;
+        const QString placement =
+            "WindowLeft=1500 WindowTop=750 WindowWidth=6000 WindowHeight=4500";
+        f.setSettings(placement);
+        f.open().showMaximized();
+        QTRY_VERIFY(f.window->isMaximized());
+        f.quit();
+        QCOMPARE(f.settingsOf("WindowState WindowLeft WindowTop WindowWidth WindowHeight"),
+                 "WindowState=2 " + placement);
+        // The next start opens maximised.
+        f.open().showFromTray();
+        QTRY_VERIFY(f.window->isMaximized());
+    }
+
+    void storedLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("savedAgain");
+        // Twips halve to even; what does not convert or fit falls back to the default. On and
+        // off: a word in any case or a number, else the default. A view or arrangement of no
+        // exact name: none is checked, nor written.
+        for (const char* row :
+             {"Column1Width 1234.5 1234", "Column1Width 1235.5 1236",   "Column1Width 1235.4 1235",
+              "Column1Width -0.5 0",      "Column1Width 32767.4 32767", "Column1Width 32767.5 3000",
+              "Column1Width wide 3000",   "Column1Width -15 3000",      "Column1Pos 0 1",
+              "Column2Pos 6 2",           "Column2Pos left 2",          "WindowState 3 0",
+              "WindowState -1 0",         "WindowState 65538 0",        "WindowWidth 7230x 7230",
+              "WindowWidth 0 7230",       "WindowWidth 7499.5 7500",    "StatusBar FALSE False",
+              "StatusBar tRuE True",      "StatusBar -2 True",          "StatusBar off True",
+              "ToolBar 0.0 False",        "InteractiveHelp 1 True",     "InteractiveHelp yes False",
+              "IconView details details", "ArrangeIcons DATE DATE"}) {
+            const QStringList fields = QString(row).split(' ');
+            QTest::newRow(row) << fields[0] << fields[1] << fields[2];
+        }
+    }
+
+    void storedLayout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        QFETCH(QString, savedAgain);
+        MainWindowFixture f;
+        f.setSetting(qPrintable(name), stored);
+        MainWindow& window = f.open();
+        const MainActions& a = window.actions();
+        // The check marks are the record; the controls follow them.
+        QCOMPARE(window.objStatusBar()->isHidden(), !a.mnuViewToolbarsStatus->isChecked());
+        QCOMPARE(window.toolbar()->isHidden(), !a.mnuViewToolbarsStandard->isChecked());
+        QCOMPARE(window.helpPanel()->isHidden(), !a.mnuHelpInteractive->isChecked());
+        if (name == "Column1Width")
+            QCOMPARE(window.listView()->header()->sectionSize(0),
+                     qRound(savedAgain.toInt() / 15.0));
+        for (QAction* item : name == "IconView"       ? a.viewModeActions()
+                             : name == "ArrangeIcons" ? a.arrangeActions()
+                                                      : QList<QAction*>())
+            QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
+        f.quit();
+        QCOMPARE(f.setting(qPrintable(name)), savedAgain);
+    }
+
+    void placementFitted_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        // The screens of main: 0,0 800 x 600 and 800,0 640 x 480.
+        QTest::newRow("inside") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
+        QTest::newRow("past the right") << QRect(1300, 100, 300, 200) << QRect(1140, 100, 300, 200);
+        QTest::newRow("above the top") << QRect(100, -50, 300, 200) << QRect(100, 0, 300, 200);
+        QTest::newRow("most on the right") << QRect(700, 50, 300, 200) << QRect(800, 50, 300, 200);
+        QTest::newRow("most on the left") << QRect(600, 50, 300, 200) << QRect(500, 50, 300, 200);
+        QTest::newRow("too large") << QRect(900, 100, 1000, 700) << QRect(800, 0, 640, 480);
+        QTest::newRow("on no screen") << QRect(3000, 3000, 300, 200) << QRect(250, 200, 300, 200);
+    }
+
+    void placementFitted()
+    {
+        QFETCH(QRect, frame);
+        QTEST(WindowLayout::placementFitted(frame), "fitted");
+    }
+
+    void storedPlacementApplied()
+    {
+        // (0, 0) is a stored place like any other, and the size is the outer frame's.
+        MainWindowFixture f;
+        f.setSettings("WindowLeft=0 WindowTop=0 WindowWidth=6000 WindowHeight=4500");
+        QVERIFY(f.open().testAttribute(Qt::WA_Moved));
+        f.window->showFromTray();
+        QTRY_COMPARE(f.window->frameGeometry(), QRect(0, 0, 400, 300));
+        f.quit();
+        QCOMPARE(f.setting("WindowWidth"), "6000");
+        // Nothing stored: the window manager places it.
+        QVERIFY(!MainWindowFixture().open().testAttribute(Qt::WA_Moved));
+    }
 };
 
-QTEST_MAIN(TestMainWindow)
+int main(int argc, char** argv)
+{
+    // Two screens side by side, the right one smaller.
+    QTemporaryDir dir;
+    QFile config(dir.filePath("screens.json"));
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(R"({"screens": [{"name": "left", "width": 800, "height": 600},
+            {"name": "right", "x": 800, "width": 640, "height": 480}]})") < 0)
+        return 1;
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_mainwindow.moc"

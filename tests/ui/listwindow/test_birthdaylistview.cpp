@@ -1,9 +1,6 @@
-#include "help/helphook.h"
 #include "listwindow/birthdaylistview.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 
 using Row = BirthdayListModel::Row;
@@ -146,30 +143,6 @@ private slots:
         }
         QVERIFY(wrapped);
         QVERIFY(first.width() <= view.iconView()->gridSize().width());
-    }
-
-    void helpHookReachesViewports()
-    {
-        QStringList keys;
-        const HelpSink sink = [&keys](const QString& key) { keys.append(key); };
-        QWidget window;
-        auto* edit = new QPlainTextEdit(&window);
-        auto* line = new QLineEdit(&window);
-        line->move(0, 150);
-        helpHook(edit, "name", sink);
-        helpHook(line, "date", sink);
-        helpHook(line, "never", HelpSink());
-        window.resize(300, 200);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        keys.clear();
-        // Moving on inside the text: no new Enter, the moves themselves count.
-        QTest::mouseMove(edit->viewport(), QPoint(3, 3));
-        keys.clear();
-        QTest::mouseMove(edit->viewport(), QPoint(40, 30));
-        QTest::mouseMove(line, QPoint(3, 3));
-        keys.removeDuplicates();
-        QCOMPARE(keys, (QStringList{"name", "date"}));
     }
 };
 
