@@ -38,14 +38,6 @@ struct AppFixture : MainWindowFixture
         make().start();
         return *app;
     }
-    QAction* trayItem(const QString& text)
-    {
-        for (QAction* action : app->mainWindow().sysTrayMenu()->actions()) {
-            if (action->text() == text)
-                return action;
-        }
-        return nullptr;
-    }
     NotificationWindow* notification() const
     {
         return app->mainWindow().reminderRunner()->notificationWindow();
@@ -54,19 +46,12 @@ struct AppFixture : MainWindowFixture
 
 } // namespace
 
-// Stands in for the desktop's browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void openUrl(const QUrl& url) { opened.append(url); }
-};
-
 class TestCandlewatcherApp : public QObject
 {
     Q_OBJECT
+    QList<QUrl> m_opened;
+public slots:
+    void openUrl(const QUrl& url) { m_opened.append(url); } // stands in for the browser
 private slots:
     // The icon alone: added only where there is a tray, once, with the menu, picture and tip it
     // is given; a left click asks for the window, other clicks do nothing here.
@@ -134,9 +119,8 @@ private slots:
         AppFixture f;
         f.setSettings("NotifyEvery=None QuitConfirm=0");
         f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
-        UrlCatcher browser;
-        QDesktopServices::setUrlHandler("https", &browser, "openUrl");
-        QDesktopServices::setUrlHandler("http", &browser, "openUrl");
+        QDesktopServices::setUrlHandler("https", this, "openUrl");
+        QDesktopServices::setUrlHandler("http", this, "openUrl");
         const auto unsetHandlers = qScopeGuard([] {
             QDesktopServices::unsetUrlHandler("https");
             QDesktopServices::unsetUrlHandler("http");
@@ -148,14 +132,15 @@ private slots:
         QTRY_VERIFY(f.notification() && f.notification()->isVisible());
         f.notification()->close();
         QTRY_VERIFY(!f.notification());
-        f.trayItem("Show N&otifications")->trigger();
+        const MainActions& items = app.mainWindow().actions();
+        items.mnuSysTrayNotifications->trigger();
         QTRY_VERIFY(f.notification() && f.notification()->isVisible());
-        f.trayItem("&Marrowfell Website")->trigger();
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(CANDLEWATCHER_WEBSITE_URL)});
+        items.mnuSysTrayWebsite->trigger();
+        QCOMPARE(m_opened, QList<QUrl>{QUrl(CANDLEWATCHER_WEBSITE_URL)});
         QVERIFY(!app.mainWindow().isVisible());
-        f.trayItem("&Show Candlewatcher")->trigger();
+        items.mnuSysTrayShow->trigger();
         QVERIFY(app.mainWindow().isVisible());
-        f.trayItem("E&xit Candlewatcher")->trigger();
+        items.mnuSysTrayExit->trigger();
         QCOMPARE(finished.count(), 1);
         QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
         QVERIFY(f.messages.isEmpty());
