@@ -57,25 +57,22 @@ struct MainWindowFixture : StoreFixture
         window->exitCommand();
     }
 
-    QString setting(const char* name) const
+    QString setting(const QString& name) const { return settings.settingRead(name, ""); }
+    void setSetting(const QString& name, const QString& value)
     {
-        return settings.settingRead(QLatin1String(name), QString());
-    }
-    void setSetting(const char* name, const QString& value)
-    {
-        settings.settingWrite(QLatin1String(name), value);
+        settings.settingWrite(name, value);
     }
     // Several settings, as "Name=value" words, and back.
     void setSettings(const QString& pairs)
     {
         for (const QString& pair : pairs.split(' '))
-            setSetting(qPrintable(pair.section('=', 0, 0)), pair.section('=', 1));
+            setSetting(pair.section('=', 0, 0), pair.section('=', 1));
     }
     QString settingsOf(const QString& names) const
     {
         QStringList pairs;
         for (const QString& name : names.split(' '))
-            pairs << name + '=' + setting(qPrintable(name));
+            pairs << name + '=' + setting(name);
         return pairs.join(' ');
     }
 
@@ -114,12 +111,13 @@ inline void modalClose(const std::shared_ptr<QString>& title, bool byDefault, in
         if (!modal)
             return modalClose(title, byDefault, triesLeft - 1);
         *title = modal->windowTitle();
-        auto* dialog = qobject_cast<QDialog*>(modal);
         for (QPushButton* button : modal->findChildren<QPushButton*>()) {
             if (byDefault && button->isDefault())
                 return button->click();
         }
-        dialog ? dialog->reject() : void(modal->close());
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            return dialog->reject();
+        modal->close();
     });
 }
 inline std::shared_ptr<QString> closeNextModal(bool byDefault = false)

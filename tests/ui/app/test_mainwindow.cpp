@@ -706,7 +706,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, savedAgain);
         MainWindowFixture f;
-        f.setSetting(qPrintable(name), stored);
+        f.setSetting(name, stored);
         MainWindow& window = f.open();
         const MainActions& a = window.actions();
         // The check marks are the record; the controls follow them.
@@ -721,7 +721,7 @@ private slots:
                                                       : QList<QAction*>())
             QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
         f.quit();
-        QCOMPARE(f.setting(qPrintable(name)), savedAgain);
+        QCOMPARE(f.setting(name), savedAgain);
     }
 
     void placementFitted_data()
