@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What only a real desktop shows: the program on a private X server with a window manager
 # (openbox) and an XEmbed tray (trayer), driven with xdotool as a user would; or under Wayland.
-#   x11test.sh SCENARIO CANDLEWATCHER X11SEED X11SESSION [NOTIFICATION-SERVICE]
+#   x11test.sh SCENARIO CANDLEWATCHER X11SESSION [NOTIFICATION-SERVICE]
 # Scenarios (each ends with the layout saved and the data file compacted):
 #   tray          only the icon at start; a left click maps the window, its close button hides
 #                 it; the icon's menu: Escape closes it, "&Show" maps the window, "E&xit" asks
@@ -18,8 +18,7 @@
 #                 session bus: the day's reminder and alert come as notifications by default
 # Exits 0 on success, 1 on failure, 77 (skip) when a display server or a tool is missing.
 set -u
-scenario=${1:?scenario} program=${2:?program} seed=${3:?seed tool} session=${4:?session tool}
-service=${5:-}
+scenario=${1:?scenario} program=${2:?program} session=${3:?session tool} service=${4:-}
 skip() { echo "SKIP: $*"; exit 77; }
 tools="Xvfb openbox trayer xdotool xwininfo xprop xdpyinfo"
 [ "$scenario" = wayland ] && tools="weston dbus-daemon"
@@ -89,16 +88,16 @@ menu_item() { # KEY
     click_until 3 shown menu || fail "a right click on the icon opened no menu"
     xdotool key "$1"
 }
+# The compaction writes a new data file in place of the old.
+compacted() { [ "$(stat -c %i "$datafile")" != "$seeded" ]; }
 # After the program ended: exit code 0, layout written, data file compacted, records kept.
 check_unloaded() { # HOW
     until_true 15 ended || fail "the program still runs 15 s after $1"
     wait "$app" || fail "the program ended with code $? after $1"
     grep -q '^WindowWidth=' "$config" && grep -q '^ToolBar=' "$config" ||
         fail "the layout was not written after $1"
-    local size
-    size=$(stat -c %s "$datafile")
-    [ "$size" -gt 0 ] && [ "$size" -lt "$seeded" ] ||
-        fail "the data file was not compacted after $1 ($seeded bytes before, $size after)"
+    compacted && "$work/app/candlewatcher" --upcoming 366 | grep -q "$event" ||
+        fail "the data file was not compacted, or lost its event, after $1"
 }
 
 # --- the desktop, with a throw-away home for it and the program -----------------------------
@@ -151,12 +150,21 @@ case $scenario in late_tray | wayland) ;; *) tray_start ;; esac
 # --- the program, in its own folder so the data file lands there ----------------------------
 cp "$program" "$work/app/candlewatcher" || fail "cannot copy $program"
 datafile=$work/app/birthday.dat config=$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf
-if [ "$scenario" = wayland ]; then # an event due today that asks for the alert, at any hour
-    seeded=$("$seed" "$datafile" "Ada Lovelace|1990|0|0|3") &&
-        mkdir -p "${config%/*}" && printf '[Settings]\nAlertTime=00:00\n' >"$config"
-else
-    seeded=$("$seed" "$datafile")
-fi || fail "could not prepare the data file"
+# One yearly event of 2000, imported: not due for half a year; under Wayland due today and with
+# an alarm, so the alert comes too, whatever the hour.
+event="Ada Lovelace" days=183 alarm=""
+if [ "$scenario" = wayland ]; then
+    days=0 alarm=$'BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0S\r\nEND:VALARM\r\n'
+    mkdir -p "${config%/*}" && printf '[Settings]\nAlertTime=00:00\n' >"$config"
+fi
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\nBEGIN:VEVENT\r\nUID:1\r\n%s\r\n%s%s\r\n' \
+    "DTSTAMP:20240101T000000Z" "DTSTART;VALUE=DATE:2000" "$(date -d "+$days days" +%m%d)" \
+    >"$work/seed.ics"
+printf 'RRULE:FREQ=YEARLY\r\nSUMMARY:%s\r\n%sEND:VEVENT\r\nEND:VCALENDAR\r\n' "$event" "$alarm" \
+    >>"$work/seed.ics"
+"$work/app/candlewatcher" --import "$work/seed.ics" >"$work/import.log" 2>&1 ||
+    fail "could not import the event"
+seeded=$(stat -c %i "$datafile")
 if [ "$scenario" = session ]; then
     mkfifo "$work/session.in"
     "$session" <"$work/session.in" >"$work/session.log" 2>&1 &
@@ -229,7 +237,7 @@ session)
     echo save >&4
     until_true 10 says saved 1 || fail "the program did not finish the session's save"
     grep -q '^WindowWidth=' "$config" || fail "the session's save wrote no layout"
-    [ "$(stat -c %s "$datafile")" -lt "$seeded" ] || fail "the session's save did not compact"
+    compacted || fail "the session's save did not compact"
     echo logout >&4
     until_true 10 says saved 2 || fail "the program did not finish the logout's save"
     echo cancel >&4
@@ -262,7 +270,7 @@ second_start)
     ;;
 wayland)
     notified() { grep -qxF "$1" "$work/notifications.log"; }
-    until_true 20 notified "Birthdays Due Today|Ada Lovelace ($(($(date +%Y) - 1990)) Years)||1|-1" ||
+    until_true 20 notified "Birthdays Due Today|Ada Lovelace ($(($(date +%Y) - 2000)) Years)||1|-1" ||
         fail "the day's reminder did not come as a notification"
     until_true 5 notified "Candlewatcher Alert|Ada Lovelace|show,Show Candlewatcher|2|0" ||
         fail "the day's alert did not come as a notification that stays"
