@@ -486,10 +486,8 @@ private slots:
         f.add("Bob", QDate(1990, 1, 1));
         QCOMPARE(f.store.recordDelete(*f.store.recordRead(0)), BirthdayStore::Outcome::Done);
         const qint64 sizeBefore = f.bytes().size();
-        MainWindow& window = f.open();
+        MainWindow& window = f.shown();
         window.setTrayAvailable(!noTray);
-        window.showFromTray();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QFETCH(int, answer);
         f.answers = {QMessageBox::StandardButton(answer)};
         if (how == "exit")

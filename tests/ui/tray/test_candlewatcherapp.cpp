@@ -33,9 +33,12 @@ struct AppFixture : MainWindowFixture
         watch(app->mainWindow());
         return *app;
     }
-    CandlewatcherApp& start()
+    // Without a tray, it is looked for again every 10 ms, at most retries times.
+    CandlewatcherApp& start(bool tray = true, int retries = 0)
     {
-        make().start();
+        trayThere = tray;
+        make().setTrayRetry(10, retries);
+        app->start();
         return *app;
     }
     NotificationWindow* notification() const
@@ -151,22 +154,15 @@ private slots:
     void noTray()
     {
         AppFixture f;
-        f.trayThere = false;
-        f.make().setTrayRetry(10, 3);
-        CandlewatcherApp& app = *f.app;
-        app.start();
+        CandlewatcherApp& app = f.start(false, 3);
         QVERIFY(app.mainWindow().isVisible() && !app.trayIcon().isAdded());
         QTRY_VERIFY(!app.trayRetryActive());
         QCOMPARE(f.trayProbes, 1 + 3);
-        app.setTrayRetry(20, 100);
         app.mainWindow().close();
         QTRY_VERIFY(app.mainWindow().isMinimized() && app.mainWindow().isVisible());
 
         AppFixture g;
-        g.trayThere = false;
-        g.make().setTrayRetry(20, 100);
-        CandlewatcherApp& late = *g.app;
-        late.start();
+        CandlewatcherApp& late = g.start(false, 100);
         QVERIFY(late.trayRetryActive());
         g.trayThere = true;
         QTRY_VERIFY(late.trayIcon().isAdded());
