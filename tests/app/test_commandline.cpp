@@ -21,48 +21,40 @@ void TestCommandLine::run_data()
     QTest::addColumn<QString>("errors"); // a part of standard error
     QTest::addColumn<bool>("writes");    // whether the data file changes
 
-    QTest::newRow("upcoming") << QStringList{"--upcoming"} << 0
-                              << "Sun 6 Dec  today  Today One-off\n"
-                                 "Mon 7 Dec  tomorrow  Tom\n"
-                                 "Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
-                              << "" << false;
-    QTest::newRow("upcoming 90") << QStringList{"--upcoming", "90"} << 0
-                                 << "~Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
-                                    "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n"
-                                 << "" << false;
-    QTest::newRow("json")
-        << QStringList{"--json", "--upcoming", "2"} << 0
-        << R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null,
-                "key": 2},
-               {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
-               {"name": "Anna Schmidt", "date": "2026-12-08", "days": 2, "years": 42, "key": 0}])"
-        << "" << false;
-    QTest::newRow("dry run") << QStringList{"--import", data + "google-3.0.vcf", "--dry-run"} << 0
-                             << "~2 to add, 1 already there, 1 without a date\n"
-                             << "Lena Weber: no birthday or anniversary" << false;
-    QTest::newRow("import two files")
-        << QStringList{"--import", data + "google-3.0.vcf", data + "thunderbird.ics"} << 0
-        << "3 added, 2 already there, 2 without a date, 1 could not be read\n"
-        << "A damaged date: its start is not a date" << true;
-    QTest::newRow("one file cut off")
-        << QStringList{"--import", data + "cut-off.ics", data + "google-3.0.vcf"} << 1 << ""
-        << "it looks cut off" << false;
-    QTest::newRow("not a contacts file")
-        << QStringList{"--import", data + "not-a-calendar.vcf"} << 1 << ""
-        << "neither" << false;
-    QTest::newRow("export") << QStringList{"--export-ics", "-"} << 0 << "~SUMMARY:Grandpa Leap\r\n"
-                            << "" << false;
-    QTest::newRow("export nowhere")
-        << QStringList{"--export-ics", "/no/such/folder/x.ics"} << 1 << ""
-        << "cannot write" << false;
-    QTest::newRow("unknown option") << QStringList{"--upcomin"} << 2 << ""
-                                    << "Unknown option" << false;
-    QTest::newRow("bad DAYS") << QStringList{"--upcoming", "soon"} << 2 << ""
-                              << "DAYS must be one whole number" << false;
-    QTest::newRow("json alone") << QStringList{"--json"} << 2 << ""
-                                << "give one of" << false;
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "Candlewatcher 2.0.0\n"
-                             << "" << false;
+    // The arguments, "@" standing for the folder of the sample files.
+    const auto row = [](const char* name, const QString& arguments, int status, const char* out,
+                        const char* errors, bool writes) {
+        QTest::newRow(name) << arguments.split(' ').replaceInStrings("@", data) << status << out
+                            << errors << writes;
+    };
+    row("upcoming", "--upcoming", 0,
+        "Sun 6 Dec  today  Today One-off\n"
+        "Mon 7 Dec  tomorrow  Tom\n"
+        "Tue 8 Dec  in 2 days  Anna Schmidt (42)\n",
+        "", false);
+    row("upcoming 90", "--upcoming 90", 0,
+        "~Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
+        "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
+        "", false);
+    row("json", "--json --upcoming 2", 0,
+        R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null, "key": 2},
+            {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
+            {"name": "Anna Schmidt", "date": "2026-12-08", "days": 2, "years": 42, "key": 0}])",
+        "", false);
+    row("dry run", "--import @google-3.0.vcf --dry-run", 0,
+        "~2 to add, 1 already there, 1 without a date\n", "Lena Weber: no birthday or anniversary",
+        false);
+    row("import two files", "--import @google-3.0.vcf @thunderbird.ics", 0,
+        "3 added, 2 already there, 2 without a date, 1 could not be read\n",
+        "A damaged date: its start is not a date", true);
+    row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "", "it looks cut off",
+        false);
+    row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
+    row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
+    row("unknown option", "--upcomin", 2, "", "Unknown option", false);
+    row("bad DAYS", "--upcoming soon", 2, "", "DAYS must be one whole number", false);
+    row("json alone", "--json", 2, "", "give one of", false);
+    row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
 }
 
 void TestCommandLine::run()
