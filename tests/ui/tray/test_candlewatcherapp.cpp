@@ -94,8 +94,6 @@ private slots:
         QVERIFY(tray.trayIconAdd(menu.get(), QIcon(picture), "tip"));
         menu.reset();
         QVERIFY(!tray.systemTrayIcon()->contextMenu());
-        TrayIcon plain;
-        QCOMPARE(plain.trayAvailable(), QSystemTrayIcon::isSystemTrayAvailable());
     }
 
     void startsHiddenInTheTray()
@@ -179,31 +177,45 @@ private slots:
     // data file compacted before the icon goes, the notification window after it.
     void sessionEndUnloadsInOrder()
     {
-        AppFixture f;
-        f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
-        f.add("Gone", QDate(1990, 3, 1));
-        QCOMPARE(f.store.recordDelete(*f.store.recordRead(1)), BirthdayStore::Outcome::Done);
-        const qint64 sizeBefore = f.bytes().size();
-        CandlewatcherApp& app = f.start();
-        QSignalSpy finished(&app, &CandlewatcherApp::finished);
-        QTRY_VERIFY(f.notification());
-        QString atRemoval;
-        connect(&app.trayIcon(), &TrayIcon::removed, this, [&] {
-            atRemoval = QString("%1 %2 %3")
-                            .arg(f.bytes().size() < sizeBefore)
-                            .arg(f.setting("WindowWidth").isEmpty())
-                            .arg(f.notification() && f.notification()->isVisible());
-        });
-        app.sessionEnd();
-        QCOMPARE(atRemoval, "1 0 1"); // compacted, layout saved, notification still there
-        QCOMPARE(finished.count(), 1);
-        QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
-        QTRY_VERIFY(!f.notification() || !f.notification()->isVisible());
-        QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
-        QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
-        // A second end (aboutToQuit after a logout) has nothing left to do.
-        app.sessionEnd();
-        QCOMPARE(finished.count(), 1);
+        struct sigaction before = {};
+        QCOMPARE(::sigaction(SIGTERM, nullptr, &before), 0);
+        {
+            AppFixture f;
+            f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
+            f.add("Gone", QDate(1990, 3, 1));
+            QCOMPARE(f.store.recordDelete(*f.store.recordRead(1)), BirthdayStore::Outcome::Done);
+            const qint64 sizeBefore = f.bytes().size();
+            CandlewatcherApp& app = f.make();
+            QSignalSpy finished(&app, &CandlewatcherApp::finished);
+            QVERIFY(app.watchTermSignals() && app.watchTermSignals());
+            // Only one program object can own the process's signals.
+            QVERIFY(!AppFixture().make().watchTermSignals());
+            app.start();
+            QTRY_VERIFY(f.notification());
+            QString atRemoval;
+            connect(&app.trayIcon(), &TrayIcon::removed, this, [&] {
+                atRemoval = QString("%1 %2 %3")
+                                .arg(f.bytes().size() < sizeBefore)
+                                .arg(f.setting("WindowWidth").isEmpty())
+                                .arg(f.notification() && f.notification()->isVisible());
+            });
+            QCOMPARE(::raise(SIGTERM), 0);
+            QTRY_COMPARE(finished.count(), 1);
+            QCOMPARE(atRemoval, "1 0 1"); // compacted, layout saved, notification still there
+            QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
+            QTRY_VERIFY(!f.notification() || !f.notification()->isVisible());
+            QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
+            QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+            // A second end (aboutToQuit after a logout, another signal) has nothing left to do.
+            app.sessionEnd();
+            QCOMPARE(::raise(SIGTERM), 0);
+            QTest::qWait(50);
+            QCOMPARE(finished.count(), 1);
+        }
+        // Gone with the program object: the handler it replaced is back.
+        struct sigaction after = {};
+        QCOMPARE(::sigaction(SIGTERM, nullptr, &after), 0);
+        QVERIFY(after.sa_handler == before.sa_handler);
     }
 
     // A later start on the same data file, however its path is written, has the running copy
@@ -235,32 +247,6 @@ private slots:
         thread.wait();
         QCOMPARE(SingleInstance(dir.filePath("birthday.dat")).start(),
                  SingleInstance::Role::Primary);
-    }
-
-    void termSignalEnds()
-    {
-        struct sigaction before = {};
-        QCOMPARE(::sigaction(SIGTERM, nullptr, &before), 0);
-        {
-            AppFixture f;
-            CandlewatcherApp& app = f.make();
-            QSignalSpy finished(&app, &CandlewatcherApp::finished);
-            QVERIFY(app.watchTermSignals() && app.watchTermSignals());
-            // Only one program object can own the process's signals.
-            QVERIFY(!AppFixture().make().watchTermSignals());
-            app.start();
-            QCOMPARE(::raise(SIGTERM), 0);
-            QTRY_COMPARE(finished.count(), 1);
-            QVERIFY(!app.trayIcon().isAdded());
-            QCOMPARE(::raise(SIGTERM), 0);
-            QTest::qWait(50);
-            QCOMPARE(finished.count(), 1);
-            QVERIFY(!f.setting("WindowWidth").isEmpty());
-        }
-        // Gone with the program object: the handler it replaced is back.
-        struct sigaction after = {};
-        QCOMPARE(::sigaction(SIGTERM, nullptr, &after), 0);
-        QVERIFY(after.sa_handler == before.sa_handler);
     }
 };
 
