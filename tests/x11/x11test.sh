@@ -2,7 +2,7 @@
 # What only a real desktop shows: the program on a private X server with a window manager
 # (openbox) and an XEmbed tray (trayer), driven with xdotool as a user would; or under Wayland.
 #   x11test.sh SCENARIO CANDLEWATCHER X11SESSION [NOTIFICATION-SERVICE]
-# Scenarios (each ends with the layout saved and the data file compacted):
+# Scenarios (tray, session and sync end with the layout saved and the data file compacted):
 #   tray          only the icon at start; its menu: Escape closes it, "&Show" maps the window; a
 #                 left click maps it; SIGTERM ends it within a second with a dialog open, and
 #                 with a message of the start-up (the data file unreadable)
