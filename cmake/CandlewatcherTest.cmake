@@ -1,5 +1,5 @@
 # cw_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>] [DISPLAY])
-# One Qt Test executable per tested class, run by CTest. Tests without DISPLAY run on the
+# One Qt Test executable per part of the program, run by CTest. Tests without DISPLAY run on the
 # offscreen platform; DISPLAY tests expect a real X server (see tests/x11).
 function(cw_add_test name)
     cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS;LABELS" ${ARGN})

@@ -7,11 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/main-window-details.png}
-program=build/candlewatcher seed=build/tests/x11/x11seed
+program=build/candlewatcher
 for tool in Xvfb openbox xdotool import; do
     command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing" >&2; exit 2; }
 done
-[ -x "$program" ] && [ -x "$seed" ] || { echo "screenshot: build the project first" >&2; exit 2; }
+[ -x "$program" ] || { echo "screenshot: build the project first" >&2; exit 2; }
 
 work=$(mktemp -d /tmp/candlewatcher-shot.XXXXXX)
 pids=()
@@ -39,10 +39,23 @@ pids+=($!)
 sleep 1
 
 # Nothing falls due today, so no reminder covers the window; without a tray the window shows.
+# The events are imported, each "NAME|YEAR|DAYS[|SHOWYEARS]": a yearly event of that year whose
+# day falls DAYS days from today, with no reminder before its day.
 cp "$program" "$work/app/candlewatcher"
-"$seed" "$work/app/birthday.dat" "Anna Schmidt|1982|2" "Ben Okafor|1990|1" \
-    "Wedding anniversary|2011|9|1|0|1" "Mum|1956|23" "Clara Jensen|2019|47" \
-    "Tomás Ruiz|1975|120" "Company founded|1998|205|1|0|0" >/dev/null
+{
+    printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Screenshot//EN\r\n'
+    for event in "Anna Schmidt|1982|2" "Ben Okafor|1990|1" "Wedding anniversary|2011|9" \
+        "Mum|1956|23" "Clara Jensen|2019|47" "Tomás Ruiz|1975|120" "Company founded|1998|205|0"; do
+        IFS='|' read -r name year days years <<<"$event"
+        printf 'BEGIN:VEVENT\r\nUID:%s\r\nDTSTAMP:20240101T000000Z\r\n' "$name"
+        printf 'DTSTART;VALUE=DATE:%s%s\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:%s\r\n' \
+            "$year" "$(date -d "+$days days" +%m%d)" "$name"
+        printf 'X-CANDLEWATCHER-NOTIFY:0\r\nX-CANDLEWATCHER-SHOWYEARS:%s\r\nEND:VEVENT\r\n' \
+            "${years:-1}"
+    done
+    printf 'END:VCALENDAR\r\n'
+} >"$work/events.ics"
+"$work/app/candlewatcher" --import "$work/events.ics" >/dev/null
 cat >"$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf" <<CONF
 [Settings]
 IconView=Details

@@ -1,24 +1,9 @@
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "storefixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 
-namespace {
-
-const QString data = QStringLiteral(CW_EXCHANGE_DATA "/");
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+const QString data = CW_EXCHANGE_DATA "/";
 
 class TestCommandLine : public QObject
 {
@@ -36,48 +21,40 @@ void TestCommandLine::run_data()
     QTest::addColumn<QString>("errors"); // a part of standard error
     QTest::addColumn<bool>("writes");    // whether the data file changes
 
-    QTest::newRow("upcoming") << QStringList{"--upcoming"} << 0
-                              << "Sun 6 Dec  today  Today One-off\n"
-                                 "Mon 7 Dec  tomorrow  Tom\n"
-                                 "Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
-                              << "" << false;
-    QTest::newRow("upcoming 90") << QStringList{"--upcoming", "90"} << 0
-                                 << "~Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
-                                    "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n"
-                                 << "" << false;
-    QTest::newRow("json")
-        << QStringList{"--json", "--upcoming", "2"} << 0
-        << R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null,
-                "key": 2},
-               {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
-               {"name": "Anna Schmidt", "date": "2026-12-08", "days": 2, "years": 42, "key": 0}])"
-        << "" << false;
-    QTest::newRow("dry run") << QStringList{"--import", data + "google-3.0.vcf", "--dry-run"} << 0
-                             << "~2 to add, 1 already there, 1 without a date\n"
-                             << "Lena Weber: no birthday or anniversary" << false;
-    QTest::newRow("import two files")
-        << QStringList{"--import", data + "google-3.0.vcf", data + "thunderbird.ics"} << 0
-        << "3 added, 2 already there, 2 without a date, 1 could not be read\n"
-        << "A damaged date: its start is not a date" << true;
-    QTest::newRow("one file cut off")
-        << QStringList{"--import", data + "cut-off.ics", data + "google-3.0.vcf"} << 1 << ""
-        << "it looks cut off" << false;
-    QTest::newRow("not a contacts file")
-        << QStringList{"--import", data + "not-a-calendar.vcf"} << 1 << ""
-        << "neither" << false;
-    QTest::newRow("export") << QStringList{"--export-ics", "-"} << 0 << "~SUMMARY:Grandpa Leap\r\n"
-                            << "" << false;
-    QTest::newRow("export nowhere")
-        << QStringList{"--export-ics", "/no/such/folder/x.ics"} << 1 << ""
-        << "cannot write" << false;
-    QTest::newRow("unknown option") << QStringList{"--upcomin"} << 2 << ""
-                                    << "Unknown option" << false;
-    QTest::newRow("bad DAYS") << QStringList{"--upcoming", "soon"} << 2 << ""
-                              << "DAYS must be one whole number" << false;
-    QTest::newRow("json alone") << QStringList{"--json"} << 2 << ""
-                                << "give one of" << false;
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "Candlewatcher 2.0.0\n"
-                             << "" << false;
+    // The arguments, "@" standing for the folder of the sample files.
+    const auto row = [](const char* name, const QString& arguments, int status, const char* out,
+                        const char* errors, bool writes) {
+        QTest::newRow(name) << arguments.split(' ').replaceInStrings("@", data) << status << out
+                            << errors << writes;
+    };
+    row("upcoming", "--upcoming", 0,
+        "Sun 6 Dec  today  Today One-off\n"
+        "Mon 7 Dec  tomorrow  Tom\n"
+        "Tue 8 Dec  in 2 days  Anna Schmidt (42)\n",
+        "", false);
+    row("upcoming 90", "--upcoming 90", 0,
+        "~Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
+        "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
+        "", false);
+    row("json", "--json --upcoming 2", 0,
+        R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null, "key": 2},
+            {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
+            {"name": "Anna Schmidt", "date": "2026-12-08", "days": 2, "years": 42, "key": 0}])",
+        "", false);
+    row("dry run", "--import @google-3.0.vcf --dry-run", 0,
+        "~2 to add, 1 already there, 1 without a date\n", "Lena Weber: no birthday or anniversary",
+        false);
+    row("import two files", "--import @google-3.0.vcf @thunderbird.ics", 0,
+        "3 added, 2 already there, 2 without a date, 1 could not be read\n",
+        "A damaged date: its start is not a date", true);
+    row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "", "it looks cut off",
+        false);
+    row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
+    row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
+    row("unknown option", "--upcomin", 2, "", "Unknown option", false);
+    row("bad DAYS", "--upcoming soon", 2, "", "DAYS must be one whole number", false);
+    row("json alone", "--json", 2, "", "give one of", false);
+    row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
 }
 
 void TestCommandLine::run()
@@ -89,40 +66,31 @@ void TestCommandLine::run()
     QFETCH(bool, writes);
 
     // The program keeps its data beside itself in a folder it may write to.
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("candlewatcher"));
-    QVERIFY(QFile::copy(QStringLiteral(CW_PROGRAM), program));
-    const QString path = dir.filePath(QStringLiteral("birthday.dat"));
-    BirthdayStore store(path);
-    const auto add = [&](const char* name, QDate date, const char* recurs, const char* years) {
-        BirthdayRecord r;
-        r.values = {QLatin1String(name),  TextConv::dateToText(date), QLatin1String(recurs),
-                    QStringLiteral("10"), QStringLiteral("0"),        QString(),
-                    QLatin1String(years)};
-        QVERIFY(store.recordAdd(r));
-    };
-    add("Anna Schmidt", QDate(1984, 12, 8), "1", "1");
-    add("Tom", QDate(2000, 12, 7), "1", "0");
-    add("Today One-off", QDate(2026, 12, 6), "0", "1");
-    add("Grandpa Leap", QDate(1932, 2, 29), "1", "1");
-    add("Far Away", QDate(2027, 6, 1), "0", "1");
-    const QByteArray before = readAll(path);
-    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config/Marrowfell")));
-    QFile settings(dir.filePath(QStringLiteral("config/Marrowfell/Candlewatcher.conf")));
+    StoreFixture f;
+    const QString program = f.dir.filePath("candlewatcher");
+    QVERIFY(QFile::copy(CW_PROGRAM, program));
+    f.add("Anna Schmidt", QDate(1984, 12, 8));
+    f.add("Tom", QDate(2000, 12, 7), "1", "10", "0", "0");
+    f.add("Today One-off", QDate(2026, 12, 6), "0");
+    f.add("Grandpa Leap", QDate(1932, 2, 29));
+    f.add("Far Away", QDate(2027, 6, 1), "0");
+    const QByteArray before = f.bytes();
+    QVERIFY(QDir(f.dir.path()).mkpath("config/Marrowfell"));
+    QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
     QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[Settings]\nCalendarId=test\n"));
     settings.close();
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), dir.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("share")));
+    env.insert("HOME", f.dir.path());
+    env.insert("XDG_CONFIG_HOME", f.dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
     // No display at all: a window or a tray icon would fail the run.
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("FAKETIME"), QStringLiteral("@2026-12-06 10:00:00"));
-    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(CW_FAKETIME));
-    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("FAKETIME", "@2026-12-06 10:00:00");
+    env.insert("LD_PRELOAD", CW_FAKETIME);
+    env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
@@ -138,7 +106,7 @@ void TestCommandLine::run()
     else
         QCOMPARE(stdOut, out);
     QVERIFY2(stdErr.contains(errors), qPrintable(stdErr));
-    QCOMPARE(readAll(path) != before, writes);
+    QCOMPARE(f.bytes() != before, writes);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

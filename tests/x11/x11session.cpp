@@ -52,8 +52,8 @@ Status newClient(SmsConn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char
     cb->interact_request.callback = [](SmsConn conn, SmPointer, int) { SmsInteract(conn); };
     cb->interact_done.callback = [](SmsConn, SmPointer, Bool) {};
     cb->save_yourself_request.callback = [](SmsConn, SmPointer, int, Bool, int, Bool, Bool) {};
-    cb->save_yourself_phase2_request.callback = [](SmsConn conn, SmPointer) {
-        SmsSaveYourselfPhase2(conn);
+    cb->save_yourself_phase2_request.callback = [](SmsConn c, SmPointer) {
+        SmsSaveYourselfPhase2(c);
     };
     cb->save_yourself_done.callback = [](SmsConn, SmPointer, Bool ok) {
         say(ok ? "saved" : "save failed");
@@ -66,9 +66,7 @@ Status newClient(SmsConn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char
     // a test).
     cb->set_properties.callback = [](SmsConn, SmPointer, int, SmProp**) {};
     cb->delete_properties.callback = [](SmsConn, SmPointer, int, char**) {};
-    cb->get_properties.callback = [](SmsConn conn, SmPointer) {
-        SmsReturnProperties(conn, 0, nullptr);
-    };
+    cb->get_properties.callback = [](SmsConn c, SmPointer) { SmsReturnProperties(c, 0, nullptr); };
     *mask = (1L << 10) - 1; // all ten callbacks above
     return 1;
 }

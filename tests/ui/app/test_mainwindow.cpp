@@ -1,30 +1,25 @@
 #include "app/toolbaricons.h"
-#include "help/helppanel.h"
-#include "listwindow/birthdaylistview.h"
-#include "mainwindowfixture.h"
-#include "reminders/notificationwindow.h"
-#include "reminders/reminderrunner.h"
-#include "store/datafilewatcher.h"
-
+#include "app/windowlayout.h"
 #include "dialogs/birthdaydialog.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/wellknowndaysdialog.h"
+#include "help/helppanel.h"
+#include "mainwindowfixture.h"
 #include "reminders/alertdialog.h"
+#include "reminders/notificationwindow.h"
+#include "reminders/reminderrunner.h"
+#include "store/datafilewatcher.h"
 #include "web/aboutdialog.h"
 #include "web/commentsform.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -32,80 +27,30 @@
 
 namespace {
 
-const QString emptyListMessage = QStringLiteral(
-    "You currently have no birthdays in your list.  Please use the New Birthday option to create "
-    "a birthday.");
-const QString noSelectionMessage = QStringLiteral(
-    "You have not selected a birthday to use.  Please select a birthday from the Birthday's list "
-    "and then try again.");
-const QString welcomeText = QStringLiteral(
-    "Welcome to Candlewatcher Interactive help.  Simply move your mouse over any area of the "
-    "screen to get help on that item.");
-const QString exitQuestionText = QStringLiteral(
-    "If you exit then you will not be alerted to any future events.  Are you sure you want to "
-    "exit?");
+const QString exitText = "Question: If you exit then you will not be alerted to any future "
+                         "events.  Are you sure you want to exit?";
 
-QStringList column(const MainWindow& window, int col, int role = Qt::DisplayRole)
+// Each item's caption (a button's identifier and tip), shortcut, check mark and whether it is
+// its menu's default, in bold; "-" for a separator; a submenu's items in braces after it.
+QString menuText(const QList<QAction*>& actions)
 {
-    QStringList texts;
-    const BirthdayListModel* model = window.listView()->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts.append(model->index(row, col).data(role).toString());
-    return texts;
-}
-
-void selectNames(MainWindow& window, const QStringList& names)
-{
-    BirthdayListView* list = window.listView();
-    for (const QString& name : names) {
-        const int row = int(column(window, 0).indexOf(name));
-        QVERIFY2(row >= 0, qPrintable(name));
-        const QModelIndex index = list->model()->index(row, 0);
-        list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
+    QStringList items;
+    for (const QAction* action : actions) {
+        QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (action->data().isValid())
+            item = action->data().toString() + ": " + action->toolTip();
+        if (!action->shortcut().isEmpty())
+            item += ' ' + action->shortcut().toString();
+        if (action->isCheckable())
+            item += action->isChecked() ? " [x]" : " [ ]";
+        if (auto* menu = qobject_cast<QMenu*>(action->parent());
+            menu && menu->defaultAction() == action)
+            item += action->font().bold() ? " (default)" : " (default, not bold)";
+        if (action->menu())
+            item += '{' + menuText(action->menu()->actions()) + '}';
+        items << item + (action->isEnabled() ? "" : " (disabled)");
     }
-}
-
-QList<int> liveKeys(BirthdayStore& store)
-{
-    QList<int> keys = store.recordKeysList().value_or(QList<int>{});
-    std::sort(keys.begin(), keys.end());
-    return keys;
-}
-
-// Closes the modal dialog a command opens, once it is up (looks for a second at most), and
-// tells its class name.
-void modalReject(const std::shared_ptr<QString>& seenClass, int triesLeft)
-{
-    QTimer::singleShot(10, [seenClass, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            if (triesLeft > 0)
-                modalReject(seenClass, triesLeft - 1);
-            return;
-        }
-        *seenClass = QString::fromLatin1(modal->metaObject()->className());
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    });
-}
-
-std::shared_ptr<QString> rejectNextModal()
-{
-    auto seenClass = std::make_shared<QString>();
-    modalReject(seenClass, 100);
-    return seenClass;
-}
-
-// The one message the command showed.
-void onlyMessage(const MainWindowFixture& f, QMessageBox::Icon icon, const QString& text,
-                 QMessageBox::StandardButtons buttons)
-{
-    QCOMPARE(f.messages.size(), 1);
-    QCOMPARE(f.messages.first().text, text);
-    QCOMPARE(f.messages.first().icon, icon);
-    QCOMPARE(f.messages.first().buttons, buttons);
+    return items.join('|');
 }
 
 } // namespace
@@ -114,1137 +59,676 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-
-    void loadState();
-    void menus_data();
-    void menus();
-    void popupAndTrayMenus();
-    void toolbarButtons();
-
-    void refreshKeys();
-    void dateColumn_data();
-    void dateColumn();
-    void sortedAtEveryRefill();
-    void refreshRunsReminderCheck();
-    void comingUpSearchAndReturn();
-
-    void selectionChecks_data();
-    void selectionChecks();
-    void deleteQuestions_data();
-    void deleteQuestions();
-    void duplicateTwo();
-    void staleListActsOnWhatItShowed_data();
-    void staleListActsOnWhatItShowed();
-    void listFollowsTheFile();
-    void editSeveralInformsOnce();
-    void toolbarDispatch_data();
-    void toolbarDispatch();
-    void rightClickOpensPopup();
-    void doubleClickEdits();
-    void storeFailuresAreShown();
-    void commandFailuresAreShown_data();
-    void commandFailuresAreShown();
-
-    void viewChecks();
-    void arrangeChecks();
-    void barsToggle();
-
-    void controlsArrangeWidths();
-    void controlsArrangeKeepsSizeWhenNoRoom();
-
-    void helpUpdateKeys_data();
-    void helpUpdateKeys();
-    void helpRepaintsOnlyOnChange();
-    void helpHooks();
-
-    void closeButton_data();
-    void closeButton();
-    void exitQuestion_data();
-    void exitQuestion();
-    void sessionEndUnloadsWithoutQuestion();
-    void realMessageBox();
-    void accessibleNames();
-};
-
-void TestMainWindow::initTestCase()
-{
-    // "M/d/yy": the list shows dates with "/".
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-}
-
-void TestMainWindow::loadState()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open(false);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Candlewatcher"));
-    window.formLoad();
-    QCOMPARE(window.windowTitle(), QStringLiteral("Candlewatcher v2.00"));
-    QVERIFY(!window.isVisible());
-    QTimer* timer = window.findChild<QTimer*>(QStringLiteral("tmrCheck"));
-    QVERIFY(timer);
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 30000);
-    // One panel with a notice.
-    const QList<QLabel*> panels = window.objStatusBar()->findChildren<QLabel*>();
-    QCOMPARE(panels.size(), 1);
-    QVERIFY(panels.first()->text().contains(QLatin1String("Candlewatcher")));
-    QCOMPARE(window.helpPanel()->title(), QStringLiteral("Interactive Help"));
-    QCOMPARE(window.helpPanel()->text(), welcomeText);
-    QVERIFY(f.messages.isEmpty());
-}
-
-void TestMainWindow::menus_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<int>("checked"); // -1: no check mark at all
-
-    const auto row = [](const char* name, const char* caption, const char* shortcut, int checked) {
-        QTest::newRow(name) << name << caption << shortcut << checked;
-    };
-    row("mnuBirthdaysNew", "&New Birthday", "Ctrl+N", -1);
-    row("mnuBirthdaysSpecialEvents", "&Special Events", "", -1);
-    row("mnuBirthdaysEdit", "&Edit Birthday", "Ctrl+E", -1);
-    row("mnuBirthdaysDuplicate", "Du&plicate Birthday", "Ctrl+D", -1);
-    row("mnuBirthdaysDelete", "&Delete Birthday", "Del", -1);
-    row("mnuBirthdaysExit", "E&xit Candlewatcher", "", -1);
-    row("mnuViewToolbarsStandard", "Standard &Toolbar", "Ctrl+T", 1);
-    row("mnuViewToolbarsStatus", "&Status Bar", "Ctrl+S", 1);
-    row("mnuViewLargeIcons", "Lar&ge Icons", "", 1);
-    row("mnuViewSmallIcons", "&Small Icons", "", 0);
-    row("mnuViewList", "&List", "", 0);
-    row("mnuViewDetails", "&Details", "", 0);
-    row("mnuViewArrangeIconsName", "By &Name", "", 0);
-    row("mnuViewArrangeIconsDate", "By &Date", "", 0);
-    row("mnuViewArrangeIconsNextDate", "By &Next Date", "", 1); // a new user's arrangement
-    row("mnuViewPreferences", "Preferences", "F12", -1);
-    row("mnuHelpInteractive", "Interactive Help", "F1", 0);
-    row("mnuHelpAbout", "About Candlewatcher", "Ctrl+A", -1);
-    row("mnuHelpCommentsAndSuggestions", "&Comments and Suggestions", "F3", -1);
-    row("mnuHelpMarrowfellWebsite", "Marrowfell &Website", "F2", -1);
-}
-
-void TestMainWindow::menus()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    QFETCH(int, checked);
-
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    QAction* item = nullptr;
-    // Reached through the menu bar, as the user reaches it.
-    for (QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
-        for (QAction* action : menu->actions()) {
-            if (action->objectName() == name)
-                item = action;
-        }
-    }
-    QVERIFY(item);
-    QCOMPARE(item->text(), caption);
-    QCOMPARE(item->shortcut().toString(), shortcut);
-    QCOMPARE(item->isCheckable() ? int(item->isChecked()) : -1, checked);
-    QVERIFY(item->isEnabled());
-}
-
-void TestMainWindow::popupAndTrayMenus()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    const auto captions = [](QMenu* menu) {
-        QStringList texts;
-        for (QAction* action : menu->actions())
-            texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-        return texts;
-    };
-    QMenu* popup = window.actions().mnuPopup;
-    QCOMPARE(captions(popup), (QStringList{"&New Birthday", "-", "&Edit Birthday",
-                                           "Du&plicate Birthday", "&Delete Birthday"}));
-    QCOMPARE(popup->defaultAction()->text(), QStringLiteral("&Edit Birthday"));
-    QVERIFY(popup->defaultAction()->font().bold());
-
-    QMenu* tray = window.sysTrayMenu();
-    QCOMPARE(tray->title(), QStringLiteral("SysTray"));
-    QCOMPARE(captions(tray),
-             (QStringList{"&Show Candlewatcher", "Show N&otifications", "Add &New Birthday", "-",
-                          "&About Candlewatcher", "&Marrowfell Website", "&Preferences", "-",
-                          "E&xit Candlewatcher"}));
-    QCOMPARE(tray->defaultAction()->text(), QStringLiteral("&Show Candlewatcher"));
-    QVERIFY(tray->defaultAction()->font().bold());
-    for (QMenu* menu : {popup, tray}) {
-        for (QAction* action : menu->actions()) {
-            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->text()));
-            QVERIFY2(action->isEnabled() && action->isVisible(), qPrintable(action->text()));
-        }
-    }
-    // Neither is part of the menu bar.
-    QCOMPARE(window.menuBar()->actions().size(), 3);
-    QCOMPARE(captions(window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuBirthdays"))),
-             (QStringList{"&New Birthday", "&Special Events", "-", "&Edit Birthday",
-                          "Du&plicate Birthday", "&Delete Birthday", "-", "&Import...",
-                          "&Export...", "Restore from &Backup...", "-", "E&xit Candlewatcher"}));
-    window.actions().mnuBirthdaysRestore->trigger();
-    QVERIFY(f.messages.last().text.startsWith(QLatin1String("There are no backups yet.")));
-}
-
-void TestMainWindow::toolbarButtons()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    QStringList ids;
-    QStringList tips;
-    for (QAction* action : window.toolbar()->actions()) {
-        if (action->isSeparator())
-            continue;
-        ids.append(action->data().toString());
-        tips.append(action->toolTip());
-        QVERIFY2(!action->icon().isNull(), qPrintable(action->toolTip()));
-        // Our own picture stands in where the desktop's theme has none.
-        const QIcon own = toolbarFallbackIcon(ids.last());
-        QVERIFY2(!own.pixmap(24, 24).isNull(), qPrintable(ids.last()));
-    }
-    QVERIFY(toolbarFallbackIcon(QStringLiteral("print")).isNull());
-    QCOMPARE(ids, (QStringList{"newbirthday", "editbirthday", "duplicatebirthday", "deletebirthday",
-                               "special", "preferences", "website", "quit"}));
-    QCOMPARE(tips, (QStringList{"Add New Birthday", "Edit Selected Birthday", "Duplicate Birthday",
-                                "Delete Selected Birthday", "Insert Special Events", "Preferences",
-                                "Marrowfell Website", "Exit Candlewatcher"}));
-}
-
-void TestMainWindow::refreshKeys()
-{
-    MainWindowFixture f;
-    for (const char* name : {"Ann", "Bob", "Carl", "Dora"})
-        QVERIFY(f.addRecord(QLatin1String(name), QDate(1980, 5, 17)) >= 0);
-    QCOMPARE(f.store->recordDelete(*f.store->recordRead(2)), BirthdayStore::Outcome::Done);
-    MainWindow& window = f.open();
-    QCOMPARE(column(window, 0), (QStringList{"Ann", "Bob", "Dora"}));
-    QCOMPARE(column(window, 0, BirthdayListModel::ItemKeyRole),
-             (QStringList{"key0", "key1", "key3"}));
-    QVERIFY(f.messages.isEmpty());
-}
-
-void TestMainWindow::dateColumn_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("christmas 1990") << TextConv::dateToText(QDate(1990, 12, 25)) << "1990/12/25";
-    QTest::newRow("leap day") << TextConv::dateToText(QDate(2000, 2, 29)) << "2000/02/29";
-    for (const char* stored : {"the 5th of May", ""})
-        QTest::addRow("unreadable '%s'", stored) << stored << QString();
-}
-
-void TestMainWindow::dateColumn()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, shown);
-    MainWindowFixture f;
-    QVERIFY(f.addRecord(QStringLiteral("Zed"), QDate(1970, 1, 1)) >= 0);
-    QVERIFY(f.addRecord(QStringLiteral("Eve"), stored) >= 0);
-    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
-    MainWindow& window = f.open();
-    // A date that does not read leaves its record in the list all the same.
-    QCOMPARE(column(window, 0), (QStringList{"Eve", "Zed"}));
-    QCOMPARE(column(window, 1), (QStringList{shown, "1970/01/01"}));
-}
-
-void TestMainWindow::sortedAtEveryRefill()
-{
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("carol"), QDate(2001, 1, 1));
-    f.addRecord(QStringLiteral("Alice"), QDate(1999, 6, 1));
-    f.addRecord(QStringLiteral("bert"), QDate(1999, 2, 1));
-    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
-    MainWindow& window = f.open();
-    QCOMPARE(column(window, 0), (QStringList{"Alice", "bert", "carol"}));
-    window.actions().mnuViewArrangeIconsDate->trigger();
-    QCOMPARE(column(window, 0), (QStringList{"bert", "Alice", "carol"}));
-    f.addRecord(QStringLiteral("Abe"), QDate(2000, 1, 1));
-    window.birthdaysRefresh();
-    QCOMPARE(column(window, 0), (QStringList{"bert", "Alice", "Abe", "carol"}));
-}
-
-void TestMainWindow::refreshRunsReminderCheck()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    ReminderRunner* runner = window.reminderRunner();
-    QVERIFY(!runner->notificationWindow());
-    QCOMPARE(f.setting("NotifyDate"), QString());
-
-    // Added today's event. Cancel in the special events picker refreshes nothing, so checks
-    // nothing; the refresh that follows checks and notifies at once.
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
-    const auto picker = rejectNextModal();
-    window.actions().mnuBirthdaysSpecialEvents->trigger();
-    QCOMPARE(*picker, QStringLiteral("WellKnownDaysDialog"));
-    QVERIFY(!runner->notificationWindow());
-    window.birthdaysRefresh();
-    QVERIFY(runner->notificationWindow());
-    QVERIFY(runner->notificationWindow()->isVisible());
-    QCOMPARE(f.setting("NotifyDate"), TextConv::dateToText(QDate(2024, 3, 1)));
-
-    // Its help reaches the main window's panel.
-    QVERIFY(QTest::qWaitForWindowExposed(runner->notificationWindow()));
-    QTest::mouseMove(runner->notificationWindow(), QPoint(10, 10));
-    QCOMPARE(window.helpPanel()->title(), QStringLiteral("Notifications"));
-
-    // Unloading closes it.
-    f.setSetting("QuitConfirm", QStringLiteral("0"));
-    window.exitCommand();
-    QTRY_VERIFY(!runner->notificationWindow() || !runner->notificationWindow()->isVisible());
-}
-
-void TestMainWindow::comingUpSearchAndReturn()
-{
-    MainWindowFixture f; // 1 March 2024
-    f.addRecord(QStringLiteral("Ann"), QDate(1996, 2, 29));
-    f.addRecord(QStringLiteral("Bob"), QDate(1990, 3, 2));
-    f.setSetting("LeapDayEvents", QStringLiteral("February28"));
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-
-    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(window.searchField()->hasFocus());
-    QTest::keyClicks(window.searchField(), "AN");
-    QCOMPARE(column(window, 0), QStringList{"Ann"});
-    QTest::keyClick(window.searchField(), Qt::Key_Escape);
-    QCOMPARE(column(window, 0), (QStringList{"Bob", "Ann"})); // by next date
-
-    // Return on a selected event edits it; with none selected it does nothing.
-    QWidget* view = window.listView()->iconView();
-    QTest::keyClick(view, Qt::Key_Return);
-    selectNames(window, {"Ann"});
-    const auto dialogClass = rejectNextModal();
-    QTest::keyClick(view, Qt::Key_Return);
-    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
-    QVERIFY(f.messages.isEmpty());
-
-    // 29 February kept on 28 February; a new day moves the "In" column at the next tick.
-    QCOMPARE(column(window, 2), (QStringList{"3/2/2024", "2/28/2025"}));
-    QCOMPARE(column(window, 3), (QStringList{"tomorrow", "in 364 days"}));
-    f.clock.setNow(f.clock.now().addDays(1));
-    window.checkTimer()->setInterval(1);
-    QTRY_COMPARE(column(window, 3), (QStringList{"today", "in 363 days"}));
-}
-
-void TestMainWindow::selectionChecks_data()
-{
-    QTest::addColumn<int>("records");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("command");
-
-    for (const char* command : {"mnuPopupEdit", "mnuBirthdaysDuplicate", "mnuPopupDelete"}) {
-        QTest::addRow("empty list, %s", command) << 0 << emptyListMessage << command;
-        QTest::addRow("no current item, %s", command) << 2 << noSelectionMessage << command;
-    }
-}
-
-void TestMainWindow::selectionChecks()
-{
-    QFETCH(int, records);
-    QFETCH(QString, message);
-    QFETCH(QString, command);
-    MainWindowFixture f;
-    for (int i = 0; i < records; ++i)
-        f.addRecord(QStringLiteral("Event %1").arg(i), QDate(2000, 1, 1 + i));
-    MainWindow& window = f.open();
-    window.findChild<QAction*>(command)->trigger();
-    onlyMessage(f, QMessageBox::Warning, message, QMessageBox::Ok);
-    QCOMPARE(liveKeys(*f.store).size(), records);
-    QCOMPARE(window.listView()->itemCount(), records);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestMainWindow::deleteQuestions_data()
-{
-    QTest::addColumn<QStringList>("selected");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("deleteConfirm"); // "": never set
-    QTest::addColumn<QString>("question");      // "": none asked
-    QTest::addColumn<QStringList>("left");
-
-    const QStringList all{"Ann", "Bob", "Cy", "Di"};
-    const QString one =
-        QStringLiteral("Are you sure you want to delete Cy permanently from your birthdays list?");
-    const QString three = QStringLiteral(
-        "Are you sure you want to delete these 3 items permanently from your birthdays list?");
-    const QStringList threeNames{"Ann", "Di", "Bob"};
-    QTest::newRow("one, yes") << QStringList{"Cy"} << int(QMessageBox::Yes) << "" << one
-                              << QStringList{"Ann", "Bob", "Di"};
-    QTest::newRow("one, no") << QStringList{"Cy"} << int(QMessageBox::No) << "1" << one << all;
-    QTest::newRow("three, yes") << threeNames << int(QMessageBox::Yes) << "1" << three
-                                << QStringList{"Cy"};
-    QTest::newRow("three, no") << threeNames << int(QMessageBox::No) << "" << three << all;
-    // DeleteConfirm other than exactly "1": no question.
-    for (const char* confirm : {"0", "2", "True", "1 "})
-        QTest::addRow("DeleteConfirm '%s'", confirm)
-            << QStringList{"Ann", "Di"} << int(QMessageBox::No) << confirm << QString()
-            << QStringList{"Bob", "Cy"};
-}
-
-void TestMainWindow::deleteQuestions()
-{
-    QFETCH(QStringList, selected);
-    QFETCH(int, answer);
-    QFETCH(QString, deleteConfirm);
-    QFETCH(QString, question);
-    QFETCH(QStringList, left);
-
-    MainWindowFixture f;
-    if (!deleteConfirm.isEmpty())
-        f.setSetting("DeleteConfirm", deleteConfirm);
-    for (const char* name : {"Ann", "Bob", "Cy", "Di"})
-        f.addRecord(QLatin1String(name), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    selectNames(window, selected);
-    f.answers = {QMessageBox::StandardButton(answer)};
-    window.actions().mnuBirthdaysDelete->trigger();
-
-    if (!question.isEmpty())
-        onlyMessage(f, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No);
-    else
-        QVERIFY(f.messages.isEmpty());
-    QCOMPARE(column(window, 0), left);
-    QCOMPARE(liveKeys(*f.store).size(), left.size());
-    if (!question.isEmpty() && answer == QMessageBox::No) {
-        // Not refreshed: the selection is still there.
-        QCOMPARE(window.listView()->selectedRows().size(), selected.size());
-    }
-}
-
-void TestMainWindow::duplicateTwo()
-{
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
-    f.addRecord(QStringLiteral("Bob"), QDate(1991, 2, 2));
-    f.addRecord(QStringLiteral("Cy"), QDate(1992, 3, 3));
-    QVERIFY(f.store->fieldWrite(QStringLiteral("LastDate"), 2,
-                                TextConv::dateToText(QDate(2023, 3, 3))));
-    f.setSetting("ArrangeIcons", QStringLiteral("Name"));
-    MainWindow& window = f.open();
-    selectNames(window, {"Cy", "Ann"});
-    window.objToolbarButtonClick(QStringLiteral("duplicatebirthday"));
-    QVERIFY(f.messages.isEmpty());
-    QCOMPARE(liveKeys(*f.store), (QList<int>{0, 1, 2, 3, 4}));
-    // Top to bottom: Ann first, so Ann's copy takes the lowest free key.
-    BirthdayRecord ann = *f.store->recordRead(0);
-    BirthdayRecord cy = *f.store->recordRead(2);
-    BirthdayRecord copy3 = *f.store->recordRead(3);
-    BirthdayRecord copy4 = *f.store->recordRead(4);
-    QCOMPARE(copy3.values, ann.values);
-    QCOMPARE(copy4.values, cy.values);
-    QCOMPARE(copy4.value(BirthdayRecord::LastDate), TextConv::dateToText(QDate(2023, 3, 3)));
-    QCOMPARE(column(window, 0), (QStringList{"Ann", "Ann", "Bob", "Cy", "Cy"}));
-}
-
-void TestMainWindow::staleListActsOnWhatItShowed_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("notDone");
-    QTest::addColumn<QStringList>("left");
-    QTest::newRow("delete") << "deletebirthday"
-                            << "it was not deleted" << QStringList{"Cy", "Nora"};
-    QTest::newRow("duplicate") << "duplicatebirthday"
-                               << "it was not duplicated"
-                               << QStringList{"Ann", "Ann", "Cy", "Nora"};
-}
-
-// The list shows Ann, Bob and Cy; behind its back another copy deletes Bob and adds Nora, who
-// takes Bob's key. A command on Ann and Bob acts on Ann only and says why not on Bob. Ann is
-// due today, so the check stamped her LastDate after the list read her: that stamp is no
-// change by another program.
-void TestMainWindow::staleListActsOnWhatItShowed()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, notDone);
-    QFETCH(QStringList, left);
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 3, 1));
-    f.addRecord(QStringLiteral("Bob"), QDate(1991, 7, 2));
-    f.addRecord(QStringLiteral("Cy"), QDate(1992, 8, 3));
-    MainWindow& window = f.open();
-    QVERIFY(!f.store->recordRead(0)->value(BirthdayRecord::LastDate).isEmpty());
-    selectNames(window, {"Ann", "Bob"});
-    BirthdayStore other(f.store->dataPath());
-    QCOMPARE(other.recordDelete(*other.recordRead(1)), BirthdayStore::Outcome::Done);
-    QCOMPARE(f.addRecord(QStringLiteral("Nora"), QDate(1993, 9, 4)), 1);
-
-    window.objToolbarButtonClick(command);
-    QVERIFY(!f.messages.isEmpty());
-    QCOMPARE(f.messages.last().text,
-             QStringLiteral("The event \"Bob\" was changed by another program after the list "
-                            "showed it, so %1.  The list now shows the events as they are.")
-                 .arg(notDone));
-    QCOMPARE(f.messages.size(), command == QLatin1String("deletebirthday") ? 2 : 1);
-    QCOMPARE(column(window, 0), left);
-    QCOMPARE(f.store->recordRead(1)->value(BirthdayRecord::Name), QStringLiteral("Nora"));
-}
-
-// Another writer replaces the file as a sync tool does, writes it in place, deletes it and
-// writes it anew: each time the list follows within two seconds, keeping selected what still
-// shows the same event. The program's own writes bring no second refresh.
-void TestMainWindow::listFollowsTheFile()
-{
-    MainWindowFixture f;
-    for (const char* name : {"Ann", "Bob", "Cy"})
-        f.addRecord(QLatin1String(name), QDate(1990, 5, 5));
-    MainWindow& window = f.open();
-    selectNames(window, {"Bob", "Cy"});
-    const QString path = f.store->dataPath();
-    const auto replace = [&](bool byRename, const char* field, int key, const char* value) {
-        const QString copy = f.dir.filePath(QStringLiteral("sync.tmp"));
-        QVERIFY(QFile::copy(path, copy));
-        QVERIFY(BirthdayStore(copy).fieldWrite(QLatin1String(field), key, QLatin1String(value)));
-        QVERIFY(byRename ? std::rename(qPrintable(copy), qPrintable(path)) == 0
-                         : QFile::remove(path) && QFile::rename(copy, path));
-    };
-    replace(true, "Name", 0, "Anna");
-    QTRY_COMPARE_WITH_TIMEOUT(column(window, 0), (QStringList{"Anna", "Bob", "Cy"}), 2000);
-    QCOMPARE(window.listView()->selectedRows(), (QList<int>{1, 2}));
-    QVERIFY(BirthdayStore(path).fieldWrite(QStringLiteral("Notify"), 2, QStringLiteral("9")));
-    QTRY_COMPARE_WITH_TIMEOUT(window.listView()->selectedRows(), QList<int>{1}, 2000);
-    QCOMPARE(window.listView()->currentRow(), 1);
-    replace(false, "Name", 0, "Annie");
-    QTRY_COMPARE_WITH_TIMEOUT(column(window, 0), (QStringList{"Annie", "Bob", "Cy"}), 2000);
-
-    QSignalSpy refreshes(window.listView()->model(), &QAbstractItemModel::modelReset);
-    f.setSetting("DeleteConfirm", QStringLiteral("0"));
-    window.birthdaysDelete();
-    QCOMPARE(column(window, 0), (QStringList{"Annie", "Cy"}));
-    QTest::qWait(DataFileWatcher::QuietIntervalMs * 3);
-    QCOMPARE(refreshes.size(), 1);
-    QVERIFY(f.messages.isEmpty());
-}
-
-void TestMainWindow::editSeveralInformsOnce()
-{
-    MainWindowFixture f;
-    for (const char* name : {"Ann", "Bob", "Cy"})
-        f.addRecord(QLatin1String(name), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    selectNames(window, {"Ann", "Bob", "Cy"});
-    const auto dialogClass = rejectNextModal();
-    window.actions().mnuBirthdaysEdit->trigger();
-    QCOMPARE(f.messages.size(), 1);
-    QCOMPARE(f.messages.first().icon, QMessageBox::Information);
-    QCOMPARE(f.messages.first().text,
-             QStringLiteral("Because you can only edit one birthay at a time, only the last one "
-                            "you selected will be displayed."));
-    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
-}
-
-void TestMainWindow::toolbarDispatch_data()
-{
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<QString>("message");
-    for (const char* id : {"editbirthday", "duplicatebirthday", "deletebirthday"})
-        QTest::newRow(id) << id << emptyListMessage;
-    QTest::newRow("quit") << "quit" << exitQuestionText;
-    // Identifiers match exactly; anything else does nothing.
-    for (const char* id : {"DeleteBirthday", "print", ""})
-        QTest::addRow("ignored '%s'", id) << id << QString();
-}
-
-void TestMainWindow::toolbarDispatch()
-{
-    QFETCH(QString, identifier);
-    QFETCH(QString, message);
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    f.answers = {QMessageBox::No};
-    window.objToolbarButtonClick(identifier);
-    QCOMPARE(f.messages.size(), message.isEmpty() ? 0 : 1);
-    if (!message.isEmpty())
-        QCOMPARE(f.messages.first().text, message);
-    QCOMPARE(f.unloadedCount, 0);
-}
-
-void TestMainWindow::rightClickOpensPopup()
-{
-    MainWindowFixture f;
-    for (const char* name : {"Ann", "Bob"})
-        f.addRecord(QLatin1String(name), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    window.actions().mnuViewDetails->trigger();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    selectNames(window, {"Bob"});
-    QWidget* viewport = window.listView()->detailsView()->viewport();
-
-    // On an item that is not selected: it becomes the selection, and the menu opens with its
-    // corner at the pointer.
-    const QPoint ann = window.listView()
-                           ->detailsView()
-                           ->visualRect(window.listView()->model()->index(0, 0))
-                           .center();
-    QTest::mouseClick(viewport, Qt::RightButton, {}, ann);
-    QMenu* popup = window.actions().mnuPopup;
-    QTRY_VERIFY(popup->isVisible());
-    QCOMPARE(popup->pos(), viewport->mapToGlobal(ann));
-    QCOMPARE(window.listView()->selectedRows(), QList<int>{0});
-    popup->close();
-
-    // On one of the selected items, or on empty space below the items: the selection stays.
-    selectNames(window, {"Bob"});
-    for (const QPoint& at : {ann, QPoint(10, viewport->height() - 5)}) {
-        QTest::mouseClick(viewport, Qt::RightButton, {}, at);
-        QTRY_VERIFY(popup->isVisible());
-        popup->close();
-        QCOMPARE(window.listView()->selectedRows(), (QList<int>{0, 1}));
-    }
-}
-
-void TestMainWindow::doubleClickEdits()
-{
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QListView* view = window.listView()->iconView();
-    const QRect itemRect = view->visualRect(window.listView()->model()->index(0, 0));
-
-    const auto dialogClass = rejectNextModal();
-    // A double click comes after the press of its first click.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, itemRect.center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, itemRect.center());
-    QCOMPARE(*dialogClass, QStringLiteral("BirthdayDialog"));
-    QVERIFY(f.messages.isEmpty());
-
-    // On empty space: no item, no command.
-    const auto noDialog = rejectNextModal();
-    const QPoint empty(view->viewport()->width() - 5, view->viewport()->height() - 5);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, empty);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, empty);
-    QTest::qWait(50);
-    QCOMPARE(*noDialog, QString());
-    QVERIFY(f.messages.isEmpty());
-}
-
-void TestMainWindow::storeFailuresAreShown()
-{
-    // A data file that is a folder: nothing can be read, compacted or written.
-    MainWindowFixture f;
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("birthday.dat")));
-    MainWindow& window = f.open();
-    QCOMPARE(window.listView()->itemCount(), 0);
-    QCOMPARE(f.messages.size(), 1);
-    QCOMPARE(f.messages.first().icon, QMessageBox::Critical);
-    QVERIFY2(
-        f.messages.first().text.startsWith(QLatin1String("The birthdays list could not be read.")),
-        qPrintable(f.messages.first().text));
-
-    f.messages.clear();
-    f.setSetting("QuitConfirm", QStringLiteral("0"));
-    window.exitCommand();
-    QCOMPARE(f.messages.size(), 1);
-    QVERIFY(
-        f.messages.first().text.startsWith(QLatin1String("The data file could not be compacted.")));
-    // The program ends all the same, with its layout saved.
-    QCOMPARE(f.unloadedCount, 1);
-    QCOMPARE(f.setting("WindowState"), QStringLiteral("0"));
-
-    // At the end of the session nobody answers: the same failure ends without a message.
-    MainWindowFixture g;
-    QVERIFY(QDir(g.dir.path()).mkdir(QStringLiteral("birthday.dat")));
-    MainWindow& ending = g.open();
-    g.messages.clear();
-    ending.sessionEnd();
-    QVERIFY(g.messages.isEmpty());
-    QCOMPARE(g.unloadedCount, 1);
-}
-
-void TestMainWindow::commandFailuresAreShown_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("delete") << "mnuBirthdaysDelete"
-                            << "\"Bob\" could not be deleted.";
-    QTest::newRow("duplicate") << "mnuPopupDuplicate"
-                               << "\"Bob\" could not be duplicated.";
-}
-
-void TestMainWindow::commandFailuresAreShown()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, message);
-    MainWindowFixture f;
-    f.setSetting("DeleteConfirm", QStringLiteral("0"));
-    f.addRecord(QStringLiteral("Bob"), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    selectNames(window, {"Bob"});
-    // The data file is taken away under the running program.
-    QVERIFY(QFile::remove(f.store->dataPath()));
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("birthday.dat")));
-
-    window.findChild<QAction*>(command)->trigger();
-    QCOMPARE(f.messages.size(), 1);
-    QCOMPARE(f.messages.first().icon, QMessageBox::Critical);
-    QVERIFY2(f.messages.first().text.startsWith(message), qPrintable(f.messages.first().text));
-    // The reason follows, below what failed.
-    QVERIFY(f.messages.first().text.size() > message.size() + 2);
-    // Nothing was done, so the list stays as it was.
-    QCOMPARE(column(window, 0), QStringList{"Bob"});
-}
-
-void TestMainWindow::viewChecks()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    const QList<QAction*> items = window.actions().viewModeActions();
-    const QList<ListViewMode> modes{ListViewMode::LargeIcons, ListViewMode::SmallIcons,
-                                    ListViewMode::List, ListViewMode::Details};
-    // Every item, then each again (choosing the checked one keeps its mark).
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int i : {3, 1, 1, 2, 0, 0, 3, 3}) {
-            items.at(i)->trigger();
-            for (int j = 0; j < items.size(); ++j)
-                QCOMPARE(items.at(j)->isChecked(), i == j);
-            QCOMPARE(window.listView()->viewMode(), modes.at(i));
-            const bool details = modes.at(i) == ListViewMode::Details;
-            QCOMPARE(window.listView()->activeView(),
-                     details ? static_cast<QWidget*>(window.listView()->detailsView())
-                             : static_cast<QWidget*>(window.listView()->iconView()));
-        }
-    }
-}
-
-void TestMainWindow::arrangeChecks()
-{
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("Young"), QDate(2010, 1, 1));
-    f.addRecord(QStringLiteral("Old"), QDate(1930, 1, 1));
-    MainWindow& window = f.open();
-    const MainActions& a = window.actions();
-    window.actions().mnuViewDetails->trigger();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QHeaderView* header = window.listView()->header();
-
-    const auto clickHeader = [header](int logical) {
-        const int x = header->sectionViewportPosition(logical) + header->sectionSize(logical) / 2;
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-    };
-    const auto arrangedByDate = [](const MainActions& actions, bool byDate) {
-        QCOMPARE(actions.mnuViewArrangeIconsDate->isChecked(), byDate);
-        QCOMPARE(actions.mnuViewArrangeIconsName->isChecked(), !byDate);
-    };
-    clickHeader(1);
-    arrangedByDate(a, true);
-    QCOMPARE(column(window, 0), (QStringList{"Old", "Young"}));
-    clickHeader(0);
-    arrangedByDate(a, false);
-    QCOMPARE(column(window, 0), (QStringList{"Old", "Young"}));
-    // Same place in the list: Young before Old would be by date only.
-    a.mnuViewArrangeIconsDate->trigger();
-    a.mnuViewArrangeIconsDate->trigger();
-    arrangedByDate(a, true);
-    a.mnuViewArrangeIconsName->trigger();
-    arrangedByDate(a, false);
-
-    // Arranged by date from the header: the next start arranges by date.
-    clickHeader(1);
-    f.setSetting("QuitConfirm", QStringLiteral("0"));
-    window.exitCommand();
-    QCOMPARE(f.setting("ArrangeIcons"), QStringLiteral("Date"));
-    MainWindow& again = f.open();
-    arrangedByDate(again.actions(), true);
-    QCOMPARE(column(again, 0), (QStringList{"Old", "Young"}));
-    QCOMPARE(again.listView()->model()->sortColumn(), ListArrange::Date);
-}
-
-void TestMainWindow::barsToggle()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const MainActions& a = window.actions();
-    const int listHeight = window.listView()->height();
-    a.mnuViewToolbarsStandard->trigger();
-    QVERIFY(!a.mnuViewToolbarsStandard->isChecked());
-    QVERIFY(window.toolbar()->isHidden());
-    QTRY_VERIFY(window.listView()->height() > listHeight);
-    a.mnuViewToolbarsStatus->trigger();
-    QVERIFY(!a.mnuViewToolbarsStatus->isChecked());
-    QVERIFY(window.objStatusBar()->isHidden());
-    QCOMPARE(window.listView()->height(), window.clientArea()->height());
-
-    f.setSetting("QuitConfirm", QStringLiteral("0"));
-    window.exitCommand();
-    MainWindow& again = f.open();
-    QVERIFY(!again.actions().mnuViewToolbarsStandard->isChecked());
-    QVERIFY(!again.actions().mnuViewToolbarsStatus->isChecked());
-    QVERIFY(again.toolbar()->isHidden());
-    QVERIFY(again.objStatusBar()->isHidden());
-    again.actions().mnuViewToolbarsStatus->trigger();
-    QVERIFY(again.actions().mnuViewToolbarsStatus->isChecked());
-    QVERIFY(!again.objStatusBar()->isHidden());
-}
-
-void TestMainWindow::controlsArrangeWidths()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QWidget* client = window.clientArea();
-    BirthdayListView* list = window.listView();
-    HelpPanel* panel = window.helpPanel();
-
-    QAction* help = window.actions().mnuHelpInteractive;
-    // Panel hidden: the list takes the whole client area.
-    QVERIFY(panel->isHidden());
-    QCOMPARE(list->geometry(), client->rect());
-
-    help->trigger();
-    QVERIFY(help->isChecked());
-    QVERIFY(panel->isVisible());
-    // 100 twips between list and panel, 50 from the panel to the edge (the classic frame's
-    // borders take the rest of the form's 150).
-    const auto checkSideBySide = [&] {
-        QCOMPARE(list->width(), client->width() - panel->width() - 7);
-        QCOMPARE(panel->geometry().right() + 1, client->width() - 3);
-        QCOMPARE(panel->height(), list->height());
-        QCOMPARE(panel->y(), list->y());
-    };
-    checkSideBySide();
-    window.resize(window.width() + 90, window.height() + 40);
-    QTRY_COMPARE(list->height(), client->height());
-    checkSideBySide();
-
-    help->trigger();
-    QVERIFY(!help->isChecked());
-    QVERIFY(panel->isHidden());
-    QCOMPARE(list->geometry(), client->rect());
-}
-
-void TestMainWindow::controlsArrangeKeepsSizeWhenNoRoom()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    BirthdayListView* list = window.listView();
-    const QSize before = list->size();
-    QWidget* client = window.clientArea();
-
-    // No height left: the list keeps its height and takes the new width.
-    client->resize(client->width() - 20, 0);
-    QCOMPARE(list->height(), before.height());
-    QCOMPARE(list->width(), before.width() - 20);
-
-    // No width left beside the shown panel: the width stays.
-    window.actions().mnuHelpInteractive->trigger();
-    const int widthWithPanel = list->width();
-    QVERIFY(widthWithPanel < before.width() - 20);
-    client->resize(window.helpPanel()->width() + 5, 150);
-    QCOMPARE(list->width(), widthWithPanel);
-    QCOMPARE(list->height(), 150);
-}
-
-void TestMainWindow::helpUpdateKeys_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    const QString welcomeTitle = QStringLiteral("Interactive Help");
-    QTest::newRow("unknown") << "nothing" << welcomeTitle << welcomeText;
-    QTest::newRow("wrong case") << "OK" << welcomeTitle << welcomeText;
-    QTest::newRow("ok") << "ok"
-                        << "OK Button"
-                        << "Closes the current window and saves any settings.";
-    QTest::newRow("close") << "close"
-                           << "Close Button"
-                           << "Closes the current window.";
-    QTest::newRow("date") << "date"
-                          << "Birthday Date"
-                          << "This is the date that the event occurs.  If it is a recurring "
-                             "event such as a birthday, that happens every year, it might be "
-                             "convenient to set the year as the date of birth of that "
-                             "person.\r\n\r\nTip: using the down arrow will show you a calendar.";
-}
-
-void TestMainWindow::helpUpdateKeys()
-{
-    QFETCH(QString, key);
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.helpUpdate(key);
-    QTEST(window.helpPanel()->title(), "title");
-    QTEST(window.helpPanel()->text(), "text");
-    // An unknown key after a known one keeps the known one.
-    window.helpUpdate(QStringLiteral("Cancel"));
-    QTEST(window.helpPanel()->title(), "title");
-}
-
-namespace {
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    void initTestCase()
     {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
+        // "M/d/yy": the list shows dates with "/".
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void firstLoad()
+    {
+        MainWindowFixture f;
+        MainWindow& window = f.open(false);
+        QCOMPARE(window.windowTitle(), "Candlewatcher");
+        window.formLoad();
+        QCOMPARE(window.windowTitle(), "Candlewatcher v2.00");
+        QVERIFY(!window.isVisible() && window.checkTimer()->isActive());
+        QCOMPARE(window.checkTimer()->interval(), 30000);
+        QCOMPARE(window.objStatusBar()->findChild<QLabel*>()->text(),
+                 "Marrowfell Candlewatcher 2.00 - never miss a birthday again");
+        QCOMPARE(window.helpPanel()->title() + ": " + window.helpPanel()->text(),
+                 "Interactive Help: Welcome to Candlewatcher Interactive help.  Simply move your "
+                 "mouse over any area of the screen to get help on that item.");
+        QCOMPARE(menuText(window.menuBar()->actions() << window.actions().mnuPopup->menuAction()
+                                                      << window.sysTrayMenu()->menuAction()),
+                 "&Birthdays{&New Birthday Ctrl+N|&Special Events|-|&Edit Birthday Ctrl+E|"
+                 "Du&plicate Birthday Ctrl+D|&Delete Birthday Del|-|&Import...|&Export...|"
+                 "Restore from &Backup...|-|E&xit Candlewatcher}|"
+                 "&View{&Toolbars{Standard &Toolbar Ctrl+T [x]|&Status Bar Ctrl+S [x]}|-|"
+                 "Lar&ge Icons [x]|&Small Icons [ ]|&List [ ]|&Details [ ]|-|"
+                 "&Arrange Icons{By &Name [ ]|By &Date [ ]|By &Next Date [x]}|Preferences F12}|"
+                 "&Help{Interactive Help F1 [ ]|-|About Candlewatcher Ctrl+A|"
+                 "&Comments and Suggestions F3|Marrowfell &Website F2}|"
+                 "Popup{&New Birthday|-|&Edit Birthday (default)|Du&plicate Birthday|"
+                 "&Delete Birthday}|"
+                 "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
+                 "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
+        QCOMPARE(menuText(window.toolbar()->actions()),
+                 "newbirthday: Add New Birthday|editbirthday: Edit Selected Birthday|"
+                 "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
+                 "-|special: Insert Special Events|-|preferences: Preferences|"
+                 "website: Marrowfell Website|-|quit: Exit Candlewatcher");
+        // Our own pictures stand in where the desktop's theme has none.
+        for (const QAction* button : window.toolbar()->actions())
+            QVERIFY(button->isSeparator() ||
+                    !toolbarFallbackIcon(button->data().toString()).pixmap(24).isNull());
+        window.actions().mnuBirthdaysRestore->trigger();
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
+    }
+
+    // Arranged by what is coming up (the leap-day rule applied, unreadable dates last); Ctrl+F
+    // filters by name, Escape brings all back, Return edits the selected event; a new day
+    // moves the "In" column at the next tick.
+    void searchReturnAndNewDay()
+    {
+        MainWindowFixture f; // 1 March 2024
+        f.add("Ann", QDate(1996, 2, 29));
+        f.add("Eve", "the 5th of May");
+        f.add("Bob", QDate(1990, 3, 10));
+        f.setSetting("LeapDayEvents", "February28");
+        MainWindow& window = f.shown();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(f.column(), (QStringList{"Bob", "Ann", "Eve"}));
+        QCOMPARE(f.column(2), (QStringList{"3/10/2024", "2/28/2025", ""}));
+        QCOMPARE(f.column(3), (QStringList{"in 9 days", "in 364 days", ""}));
+        QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(window.searchField()->hasFocus());
+        QTest::keyClicks(window.searchField(), "AN");
+        QCOMPARE(f.column(), QStringList{"Ann"});
+        QTest::keyClick(window.searchField(), Qt::Key_Escape);
+        QCOMPARE(f.column(), (QStringList{"Bob", "Ann", "Eve"}));
+        for (const char* name : {"", "Ann"}) {
+            f.select(QString(name).split(' ', Qt::SkipEmptyParts));
+            const auto dialog = closeNextModal();
+            QTest::keyClick(window.listView()->iconView(), Qt::Key_Return);
+            QTest::qWait(50);
+            QCOMPARE(*dialog, *name ? "Edit Birthday Details" : "");
+        }
+        QVERIFY(f.messages.isEmpty());
+        f.clock.setNow(f.clock.now().addDays(1));
+        window.checkTimer()->setInterval(1);
+        // Nothing is due, so nothing is written: the new day alone refreshes the list.
+        QTRY_COMPARE(f.column(3), (QStringList{"in 8 days", "in 363 days", ""}));
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("command"); // a menu item or a toolbar button
+        // Settings, "empty" (no events), "broken" (the file taken away), "stale" (see below),
+        // "no" (the answer to the question) or "ok" (the dialog's default button).
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("seen"); // messages, and the title of a window opened
+        QTest::addColumn<QString>("left");     // the list after: name and key
+        const auto row = [](const QString& name, const char* selected, const char* command,
+                            const char* before, const QStringList& seen, const char* left) {
+            QTest::newRow(qPrintable(name)) << selected << command << before << seen << left;
+        };
+        const char* all = "Ann 0, Bob 1, Cy 2, Di 3";
+        const QString one = "Question: Are you sure you want to delete Cy permanently from your "
+                            "birthdays list?";
+        const QString three = "Question: Are you sure you want to delete these 3 items "
+                              "permanently from your birthdays list?";
+        const QString stale = "Warning: The event \"Bob\" was changed by another program after "
+                              "the list showed it, so %1.  The list now shows the events as they "
+                              "are.";
+        for (const char* command : {"mnuPopupEdit", "mnuBirthdaysDuplicate", "mnuPopupDelete"}) {
+            row(QString("empty list, ") + command, "", command, "empty",
+                {"Warning: You currently have no birthdays in your list.  Please use the New "
+                 "Birthday option to create a birthday."},
+                "");
+            row(QString("none selected, ") + command, "", command, "",
+                {"Warning: You have not selected a birthday to use.  Please select a birthday "
+                 "from the Birthday's list and then try again."},
+                all);
+        }
+        row("new", "", "newbirthday", "", {"window: Add New Birthday"}, all);
+        row("edit", "Cy", "editbirthday", "", {"window: Edit Birthday Details"}, all);
+        row("edit three", "Ann Cy Bob", "mnuPopupEdit", "",
+            {"Information: Because you can only edit one birthay at a time, only the last one "
+             "you selected will be displayed.",
+             "window: Edit Birthday Details"},
+            all);
+        // Top to bottom: Ann's copy takes the lower key.
+        row("duplicate two", "Cy Ann", "duplicatebirthday", "", {},
+            "Ann 0, Ann 4, Bob 1, Cy 2, Cy 5, Di 3");
+        row("delete one, yes", "Cy", "deletebirthday", "", {one}, "Ann 0, Bob 1, Di 3");
+        row("delete one, no", "Cy", "mnuPopupDelete", "DeleteConfirm=1 no", {one}, all);
+        row("delete three, yes", "Ann Di Bob", "mnuBirthdaysDelete", "", {three}, "Cy 2");
+        row("delete three, no", "Ann Di Bob", "deletebirthday", "no", {three}, all);
+        for (const char* confirm : {"DeleteConfirm=0", "DeleteConfirm=True"})
+            row(confirm, "Ann Di", "deletebirthday", confirm, {}, "Bob 1, Cy 2");
+        row("delete fails", "Bob", "mnuBirthdaysDelete", "broken",
+            {"Question: Are you sure you want to delete Bob permanently from your birthdays "
+             "list?",
+             "Critical: \"Bob\" could not be deleted."},
+            all);
+        row("duplicate fails", "Bob", "mnuPopupDuplicate", "broken",
+            {"Critical: \"Bob\" could not be duplicated."}, all);
+        // Another copy deleted Bob and Nora took his key: a command acts on the events as the
+        // list showed them, and tells why not on Bob. The check stamped Ann, who is due today,
+        // after the list had read her: that is no change by another program.
+        row("stale delete", "Ann Bob", "deletebirthday", "stale",
+            {"Question: Are you sure you want to delete these 2 items permanently from your "
+             "birthdays list?",
+             stale.arg("it was not deleted")},
+            "Cy 2, Di 3, Nora 1");
+        row("stale duplicate", "Ann Bob", "duplicatebirthday", "stale",
+            {stale.arg("it was not duplicated")}, "Ann 0, Ann 4, Cy 2, Di 3, Nora 1");
+        row("stale edit", "Bob", "editbirthday", "stale ok",
+            {stale.arg("your changes to it were not saved"), "window: Edit Birthday Details"},
+            "Ann 0, Cy 2, Di 3, Nora 1");
+        row("special", "", "special", "", {"window: Special Events"}, all);
+        row("preferences", "", "preferences", "", {"window: Candlewatcher Preferences"}, all);
+        row("quit, no", "", "quit", "no", {exitText}, all);
+        row("tray new", "", "mnuSysTrayNew", "", {"window: Add New Birthday"}, all);
+        row("tray about", "", "mnuSysTrayAbout", "", {"window: About Candlewatcher v2.00"}, all);
+        row("tray preferences", "", "mnuSysTrayPreferences", "",
+            {"window: Candlewatcher Preferences"}, all);
+        row("tray exit, no", "", "mnuSysTrayExit", "no", {exitText}, all);
+        // Identifiers match exactly; anything else does nothing.
+        row("other case", "Ann", "DeleteBirthday", "", {}, all);
+    }
+
+    void commands()
+    {
+        QFETCH(QString, selected);
+        QFETCH(QString, command);
+        QFETCH(QString, before);
+        MainWindowFixture f;
+        for (const char* name : {"Ann", "Bob", "Cy", "Di"}) {
+            if (before != "empty")
+                f.add(name, QDate(1990, *name == 'A' ? 3 : 1, 1), "1", "10", "1");
+        }
+        f.setSettings((QStringList("ArrangeIcons=Name") + before.split(' ').filter("=")).join(' '));
+        MainWindow& window = f.open();
+        const QStringList chosen = selected.split(' ', Qt::SkipEmptyParts);
+        f.select(chosen);
+        if (before == "broken")
+            QVERIFY(QFile::remove(f.path()) && QDir(f.dir.path()).mkdir("birthday.dat"));
+        if (before.startsWith("stale")) {
+            QVERIFY(!f.store.recordRead(0)->value(BirthdayRecord::LastDate).isEmpty());
+            BirthdayStore other(f.path());
+            QCOMPARE(other.recordDelete(*other.recordRead(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(f.add("Nora", QDate(1993, 9, 4)), 1);
+        }
+        const auto listed = [&f] {
+            QStringList texts = f.column();
+            for (int row = 0; row < texts.size(); ++row)
+                texts[row] += ' ' + f.column(0, BirthdayListModel::RecordKeyRole)[row];
+            return texts.join(", ");
+        };
+        const QString shown = listed();
+        f.answers = {before.endsWith("no") ? QMessageBox::No : QMessageBox::Yes};
+        const auto dialog = closeNextModal(before.endsWith("ok"));
+        if (QAction* item = window.findChild<QAction*>(command))
+            item->trigger();
+        else
+            window.objToolbarButtonClick(command);
+        QStringList seen;
+        for (const QString& message : f.messages)
+            seen << message.section("\n\n", 0, 0); // what failed, not the store's reason
+        if (!dialog->isEmpty())
+            seen << "window: " + *dialog;
+        QTEST(seen, "seen");
+        QTEST(listed(), "left");
+        // Refreshed when something changed, else still as the user left it.
+        QCOMPARE(window.listView()->selectedRows().size(), listed() == shown ? chosen.size() : 0);
+        QCOMPARE(f.unloadedCount, 0);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Another writer replaces the file as a sync tool does, writes it in place, deletes it and
+    // writes it anew: each time the list follows within two seconds, keeping selected what
+    // still shows the same event, and the check runs on what it reads. The program's own
+    // writes bring no second refresh.
+    void listFollowsTheFile()
+    {
+        MainWindowFixture f;
+        for (const char* name : {"Ann", "Bob", "Cy"})
+            f.add(name, QDate(1990, 5, 5));
+        f.setSetting("ArrangeIcons", "Name");
+        MainWindow& window = f.open();
+        f.select({"Bob", "Cy"});
+        const auto replace = [&](bool byRename, const char* name) {
+            const QString copy = f.dir.filePath("sync.tmp");
+            QVERIFY(QFile::copy(f.path(), copy));
+            BirthdayStore store(copy);
+            QVERIFY(store.fieldWrite("Name", 0, name) &&
+                    store.fieldWrite("Date", 0, TextConv::dateToText(f.clock.today())));
+            QVERIFY(byRename ? std::rename(qPrintable(copy), qPrintable(f.path())) == 0
+                             : QFile::remove(f.path()) && QFile::rename(copy, f.path()));
+        };
+        ReminderRunner* runner = window.reminderRunner();
+        QVERIFY(!runner->notificationWindow());
+        replace(true, "Anna");
+        QTRY_COMPARE_WITH_TIMEOUT(f.column(), (QStringList{"Anna", "Bob", "Cy"}), 2000);
+        QCOMPARE(window.listView()->selectedRows(), (QList<int>{1, 2}));
+        QVERIFY(runner->notificationWindow() && runner->notificationWindow()->isVisible());
+        QCOMPARE(f.setting("NotifyDate"), TextConv::dateToText(f.clock.today()));
+        // Its help reaches the main window's panel.
+        QVERIFY(QTest::qWaitForWindowExposed(runner->notificationWindow()));
+        QTest::mouseMove(runner->notificationWindow(), QPoint(10, 10));
+        QCOMPARE(window.helpPanel()->title(), "Notifications");
+        QVERIFY(BirthdayStore(f.path()).fieldWrite("Notify", 2, "9"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.listView()->selectedRows(), QList<int>{1}, 2000);
+        QCOMPARE(window.listView()->currentRow(), 1);
+        replace(false, "Annie");
+        QTRY_COMPARE_WITH_TIMEOUT(f.column(), (QStringList{"Annie", "Bob", "Cy"}), 2000);
+        QSignalSpy refreshes(window.listView()->model(), &QAbstractItemModel::modelReset);
+        f.setSetting("DeleteConfirm", "0");
+        window.birthdaysDelete();
+        QCOMPARE(f.column(), (QStringList{"Annie", "Cy"}));
+        QTest::qWait(DataFileWatcher::QuietIntervalMs * 3);
+        QCOMPARE(refreshes.size(), 1);
+        QVERIFY(f.messages.isEmpty());
+        f.quit();
+        QTRY_VERIFY(!runner->notificationWindow() || !runner->notificationWindow()->isVisible());
+    }
+
+    // A right click on an item not selected makes it the selection and opens the menu at the
+    // pointer; on a selected item or empty space the selection stays. A double click edits.
+    void mouseOnTheList()
+    {
+        MainWindowFixture f;
+        f.add("Ann", QDate(1990, 1, 1));
+        f.add("Bob", QDate(1990, 1, 1));
+        MainWindow& window = f.shown();
+        window.actions().mnuViewDetails->trigger();
+        f.select({"Bob"});
+        QWidget* viewport = window.listView()->detailsView()->viewport();
+        const QPoint ann = window.listView()->detailsView()->visualRect(f.index(0)).center();
+        QMenu* popup = window.actions().mnuPopup;
+        const std::pair<QPoint, QList<int>> clicks[] = {
+            {ann, {0}}, {ann, {0, 1}}, {QPoint(10, viewport->height() - 5), {0, 1}}};
+        for (const auto& [at, selection] : clicks) {
+            QTest::mouseClick(viewport, Qt::RightButton, {}, at);
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(popup->pos(), viewport->mapToGlobal(at));
+            popup->close();
+            QCOMPARE(window.listView()->selectedRows(), selection);
+            f.select({"Bob"});
+        }
+        window.actions().mnuViewLargeIcons->trigger();
+        QListView* icons = window.listView()->iconView();
+        const std::pair<QPoint, QString> doubleClicks[] = {
+            {icons->visualRect(f.index(0)).center(), "Edit Birthday Details"},
+            {QPoint(icons->width() - 5, icons->height() - 5), ""}};
+        for (const auto& [at, title] : doubleClicks) {
+            const auto dialog = closeNextModal();
+            // A double click comes after the press of its first click.
+            QTest::mouseClick(icons->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(icons->viewport(), Qt::LeftButton, {}, at);
+            QTest::qWait(50);
+            QCOMPARE(*dialog, title);
+        }
+        QVERIFY(f.messages.isEmpty());
+    }
+
+    // The View menu's marks, the header's clicks, the bars and the help panel beside the list,
+    // which follows the pointer (hidden too).
+    void viewMenuAndHelp()
+    {
+        MainWindowFixture f;
+        f.add("Young", QDate(2010, 6, 1));
+        f.add("Old", QDate(1930, 1, 1));
+        MainWindow& window = f.shown();
+        const MainActions& a = window.actions();
+        HelpPanel* panel = window.helpPanel();
+        QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
+        QCOMPARE(panel->title(), "Birthdays List");
+        // Every view, each again (choosing the checked one keeps its mark).
+        const QList<QAction*> views = a.viewModeActions();
+        for (int i : {3, 1, 1, 2, 0, 0, 3}) {
+            views.at(i)->trigger();
+            for (int j = 0; j < views.size(); ++j)
+                QCOMPARE(views.at(j)->isChecked(), i == j);
+            QCOMPARE(int(window.listView()->viewMode()), i);
+        }
+        // A column's header arranges by it: "Next" and "In" by what is coming up, the age by
+        // the date.
+        QHeaderView* header = window.listView()->header();
+        const std::pair<int, QAction*> clicks[] = {
+            {1, a.mnuViewArrangeIconsDate},     {0, a.mnuViewArrangeIconsName},
+            {3, a.mnuViewArrangeIconsNextDate}, {4, a.mnuViewArrangeIconsDate},
+            {2, a.mnuViewArrangeIconsNextDate}, {0, a.mnuViewArrangeIconsName}};
+        for (const auto& [column, item] : clicks) {
+            const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+            for (QAction* arrange : a.arrangeActions())
+                QCOMPARE(arrange->isChecked(), arrange == item);
+        }
+        QCOMPARE(f.column(), (QStringList{"Old", "Young"}));
+        a.mnuViewArrangeIconsNextDate->trigger();
+        a.mnuViewArrangeIconsNextDate->trigger();
+        QVERIFY(a.mnuViewArrangeIconsNextDate->isChecked());
+        QCOMPARE(f.column(), (QStringList{"Young", "Old"}));
+
+        QWidget* client = window.clientArea();
+        BirthdayListView* list = window.listView();
+        QCOMPARE(list->geometry(), client->rect());
+        a.mnuHelpInteractive->trigger();
+        QVERIFY(panel->isVisible());
+        // 100 twips between list and panel, 50 from the panel to the edge (the classic frame's
+        // borders take the rest of the form's 150).
+        QCOMPARE(list->width(), client->width() - panel->width() - 7);
+        QCOMPARE(panel->geometry(),
+                 QRect(client->width() - panel->width() - 3, 0, panel->width(), list->height()));
+        const std::pair<QWidget*, const char*> places[] = {
+            {window.toolbar()->widgetForAction(window.toolbar()->actions().first()), "Toolbar"},
+            {list->detailsView()->viewport(), "Birthdays List"},
+            {window.objStatusBar()->findChild<QLabel*>(), "Status Bar"},
+            {header, "Birthdays List"},
+            {panel->textLabel(), "Interactive Help"},
+            {window.searchField(), "Birthdays List"}};
+        for (const auto& [widget, title] : places) {
+            QTest::mouseMove(widget, QPoint(5, 5));
+            QCOMPARE(panel->title(), title);
+        }
+        const int listHeight = list->height();
+        a.mnuViewToolbarsStandard->trigger();
+        QTRY_VERIFY(window.toolbar()->isHidden() && list->height() > listHeight);
+        a.mnuViewToolbarsStatus->trigger();
+        QVERIFY(window.objStatusBar()->isHidden());
+        QTRY_COMPARE(list->height(), client->height());
+        // No height left: the list keeps its height.
+        client->resize(client->width() + 20, 0);
+        QCOMPARE(list->size(), QSize(client->width() - panel->width() - 7, panel->height()));
+        a.mnuHelpInteractive->trigger();
+        QVERIFY(panel->isHidden());
+        QCOMPARE(list->width(), client->width());
+    }
+
+    void endings_data()
+    {
+        QTest::addColumn<QString>("quitConfirm"); // "": never set
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("ends");
+        const auto row = [](const char* name, const char* quitConfirm, bool yes, bool asked,
+                            bool ends) {
+            QTest::newRow(name) << QString(quitConfirm)
+                                << int(yes ? QMessageBox::Yes : QMessageBox::No) << asked << ends;
+        };
+        // The close button hides the window, or minimises it where no tray icon brings it back.
+        row("close", "1", true, false, false);
+        row("close, no tray", "1", true, false, false);
+        row("exit, 1, No", "1", false, true, false);
+        row("exit, 1, Yes", "1", true, true, true);
+        row("exit, not set, No", "", false, true, false);
+        row("exit, 0", "0", false, false, true);
+        row("exit, other text", "yes", false, false, true);
+    }
+
+    void endings()
+    {
+        QFETCH(QString, quitConfirm);
+        QFETCH(bool, ends);
+        const QString how = QString(QTest::currentDataTag()).section(',', 0, 0);
+        const bool noTray = QString(QTest::currentDataTag()).contains("no tray");
+        MainWindowFixture f;
+        if (!quitConfirm.isEmpty())
+            f.setSetting("QuitConfirm", quitConfirm);
+        f.add("Ann", QDate(1990, 1, 1));
+        f.add("Bob", QDate(1990, 1, 1));
+        QCOMPARE(f.store.recordDelete(*f.store.recordRead(0)), BirthdayStore::Outcome::Done);
+        const qint64 sizeBefore = f.bytes().size();
+        MainWindow& window = f.shown();
+        window.setTrayAvailable(!noTray);
+        QFETCH(int, answer);
+        f.answers = {QMessageBox::StandardButton(answer)};
+        if (how == "exit")
+            window.actions().mnuBirthdaysExit->trigger();
+        else
+            QVERIFY(!window.close());
+        QFETCH(bool, asked);
+        QCOMPARE(f.messages, asked ? QStringList{exitText} : QStringList());
+        QCOMPARE(f.unloadedCount, int(ends));
+        QCOMPARE(window.isVisible(), !ends && (how == "exit" || noTray));
+        QTRY_COMPARE(window.isMinimized(), noTray);
+        QCOMPARE(window.checkTimer()->isActive(), !ends);
+        // Layout saved and data file compacted only on the way out.
+        QCOMPARE(f.setting("IconView"), ends ? "LargeIcons" : "");
+        QCOMPARE(f.bytes().size() < sizeBefore, ends);
+        QCOMPARE(*f.store.recordKeysList(), QList<int>{1});
+        window.showFromTray();
+        QCOMPARE(window.isVisible() && !window.isMinimized(), !ends);
+    }
+
+    void storeFailuresAreShown()
+    {
+        // A data file that is a folder: nothing can be read, compacted or written.
+        MainWindowFixture f;
+        QVERIFY(QDir(f.dir.path()).mkdir("birthday.dat"));
+        QCOMPARE(f.open().listView()->itemCount(), 0);
+        f.quit();
+        QCOMPARE(f.messages.size(), 2);
+        QVERIFY(f.messages[0].startsWith("Critical: The birthdays list could not be read.\n\n"));
+        QVERIFY(f.messages[1].startsWith("Critical: The data file could not be compacted.\n\n"));
+        // The program ends all the same, with its layout saved.
+        QCOMPARE(f.unloadedCount, 1);
+        QCOMPARE(f.setting("WindowState"), "0");
+        // At the end of the session nobody answers: the same failure ends without a message.
+        f.open().sessionEnd();
+        QCOMPARE(f.messages.size(), 3);
+        QCOMPARE(f.unloadedCount, 2);
+    }
+
+    void realMessageBox()
+    {
+        // No hook: the question comes up as a real message box, the name in it as plain text,
+        // No its default (a slip of the Return key must not delete).
+        StoreFixture f;
+        f.add("<b>Mum</b>", QDate(1990, 1, 1));
+        MainWindow window(f.store, f.settings, f.clock);
+        window.formLoad();
+        window.listView()->selectionModel()->setCurrentIndex(
+            window.listView()->model()->index(0, 0), QItemSelectionModel::Select);
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen = QString("%1|%2|%3|%4|%5|%6")
+                           .arg(box->windowTitle(), box->text())
+                           .arg(box->icon())
+                           .arg(box->standardButtons())
+                           .arg(box->standardButton(box->defaultButton()))
+                           .arg(box->textFormat());
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        window.birthdaysDelete();
+        QCOMPARE(seen, QString("Candlewatcher|Are you sure you want to delete <b>Mum</b> "
+                               "permanently from your birthdays list?|%1|%2|%3|%4")
+                           .arg(QMessageBox::Question)
+                           .arg(QMessageBox::Yes | QMessageBox::No)
+                           .arg(QMessageBox::No)
+                           .arg(Qt::PlainText));
+        QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+    }
+
+    // Every control a user can reach, by keyboard or mouse, tells assistive tools its name;
+    // those without a caption take the one their label or frame gives them.
+    void accessibleNames()
+    {
+        MainWindowFixture f;
+        MainWindow& window = f.shown();
+        std::unique_ptr<QWidget> others[] = {
+            std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(), f.store,
+                                             f.clock, HelpSink()),
+            std::make_unique<PreferencesDialog>(f.settings, HelpSink()),
+            std::make_unique<WellKnownDaysDialog>(f.store, HelpSink()),
+            std::make_unique<AboutDialog>(),
+            std::make_unique<CommentsForm>(f.settings),
+            std::make_unique<AlertDialog>(),
+            std::make_unique<NotificationWindow>()};
+        QStringList named; // window/control
+        const auto namesRead = [&named](QWidget* top) {
+            for (QWidget* w : top->findChildren<QWidget*>()) {
+                if (!w->isVisibleTo(top) || w->focusProxy() ||
+                    (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
+                     w->cursor().shape() != Qt::PointingHandCursor))
+                    continue;
+                auto* tool = qobject_cast<QToolButton*>(w);
+                named << top->objectName() + '/' +
+                             (tool && tool->defaultAction() ? tool->defaultAction()->objectName()
+                                                            : w->objectName());
+                QVERIFY2(
+                    !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                    qPrintable(named.last()));
+            }
+        };
+        for (QAction* view :
+             {window.actions().mnuViewLargeIcons, window.actions().mnuViewDetails}) {
+            view->trigger();
+            namesRead(&window);
+        }
+        for (const auto& other : others)
+            namesRead(other.get());
+        // Toolbar buttons, the list's views and clickable labels count too.
+        for (const char* control : {"frmMain/objToolbar_quit", "frmMain/lvwBirthdaysIcons",
+                                    "frmMain/lvwBirthdaysDetails", "frmNotification/lblClose"})
+            QVERIFY2(named.contains(control), control);
+    }
+
+    // The layout: a first start has every default; the exit writes them all, the place and
+    // size of the window's outer frame in twips; the next start brings back what was changed.
+    void layoutSavedAndRestored()
+    {
+        MainWindowFixture f;
+        MainWindow& first = f.shown();
+        QCOMPARE(first.windowState(), Qt::WindowNoState);
+        // The inside below the menu bar has the first start's size; the frame lies around it.
+        QCOMPARE(first.size() - QSize(0, first.menuBar()->height()), QSize(482, 356));
+        const QRect frame = first.frameGeometry();
+        QVERIFY(frame.size() != first.size());
+        f.quit();
+        QFile ini(f.dir.filePath("settings.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(ini.readAll()).split('\n', Qt::SkipEmptyParts),
+                 QString("[Settings] ArrangeIcons=NextDate Column1Pos=1 Column1Width=3000 "
+                         "Column2Pos=2 Column2Width=1440 Column3Pos=3 Column3Width=1200 "
+                         "Column4Pos=4 Column4Width=1200 Column5Pos=5 Column5Width=600 "
+                         "IconView=LargeIcons InteractiveHelp=False LastCheck=2024-03-01T12:00:00 "
+                         "QuitConfirm=0 StatusBar=True ToolBar=True WindowHeight=%1 WindowLeft=%2 "
+                         "WindowState=0 WindowTop=%3 WindowWidth=%4")
+                     .arg(frame.height() * 15)
+                     .arg(frame.x() * 15)
+                     .arg(frame.y() * 15)
+                     .arg(frame.width() * 15)
+                     .split(' '));
+        MainWindow& second = f.open();
+        const MainActions& a = second.actions();
+        for (QAction* item : {a.mnuViewList, a.mnuViewArrangeIconsDate, a.mnuHelpInteractive,
+                              a.mnuViewToolbarsStandard})
+            item->trigger();
+        second.listView()->header()->resizeSection(0, 150);
+        second.listView()->header()->moveSection(1, 0); // Date, Name
+        second.setGeometry(40, 30, 600, 420);
+        f.quit();
+        QCOMPARE(f.settingsOf("Column1Pos Column2Pos"), "Column1Pos=2 Column2Pos=1");
+        MainWindow& again = f.open();
+        QVERIFY(menuText(again.menuBar()->actions())
+                    .contains("Standard &Toolbar Ctrl+T [ ]|&Status Bar Ctrl+S [x]}|-|Lar&ge "
+                              "Icons [ ]|&Small Icons [ ]|&List [x]|&Details [ ]|-|&Arrange "
+                              "Icons{By &Name [ ]|By &Date [x]|By &Next Date [ ]}|Preferences "
+                              "F12}|&Help{Interactive Help F1 [x]"));
+        QCOMPARE(again.listView()->viewMode(), ListViewMode::List);
+        QCOMPARE(again.listView()->model()->sortColumn(), ListArrange::Date);
+        QVERIFY(!again.helpPanel()->isHidden() && again.toolbar()->isHidden());
+        QCOMPARE(again.listView()->header()->sectionSize(0), 150);
+        QCOMPARE(again.listView()->header()->logicalIndex(0), 1);
+        QCOMPARE(again.geometry(), QRect(40, 30, 600, 420));
+    }
+
+    void storedLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("savedAgain");
+        // Stored twips are written back as they were; what does not convert or fit falls back
+        // to the default. A view or arrangement of no exact name: none is checked, nor written.
+        for (const char* row :
+             {"Column1Width 1234.5 1234", "Column1Width wide 3000", "Column1Width -15 3000",
+              "Column1Pos 0 1", "Column2Pos 6 2", "WindowState 3 0", "WindowWidth 0 7230",
+              "StatusBar off True", "InteractiveHelp 1 True", "InteractiveHelp yes False",
+              "IconView details details", "ArrangeIcons DATE DATE"}) {
+            const QStringList fields = QString(row).split(' ');
+            QTest::newRow(row) << fields[0] << fields[1] << fields[2];
+        }
+    }
+
+    void storedLayout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        QFETCH(QString, savedAgain);
+        MainWindowFixture f;
+        f.setSetting(name, stored);
+        MainWindow& window = f.open();
+        const MainActions& a = window.actions();
+        // The check marks are the record; the controls follow them.
+        QCOMPARE(window.objStatusBar()->isHidden(), !a.mnuViewToolbarsStatus->isChecked());
+        QCOMPARE(window.toolbar()->isHidden(), !a.mnuViewToolbarsStandard->isChecked());
+        QCOMPARE(window.helpPanel()->isHidden(), !a.mnuHelpInteractive->isChecked());
+        if (name == "Column1Width")
+            QCOMPARE(window.listView()->header()->sectionSize(0),
+                     qRound(savedAgain.toInt() / 15.0));
+        for (QAction* item : name == "IconView"       ? a.viewModeActions()
+                             : name == "ArrangeIcons" ? a.arrangeActions()
+                                                      : QList<QAction*>())
+            QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
+        f.quit();
+        QCOMPARE(f.setting(name), savedAgain);
+    }
+
+    void placementFitted_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("fitted");
+        // The screens of main: 0,0 800 x 600 and 800,0 640 x 480.
+        QTest::newRow("inside") << QRect(100, 100, 300, 200) << QRect(100, 100, 300, 200);
+        QTest::newRow("past the right") << QRect(1300, 100, 300, 200) << QRect(1140, 100, 300, 200);
+        QTest::newRow("above the top") << QRect(100, -50, 300, 200) << QRect(100, 0, 300, 200);
+        QTest::newRow("most on the right") << QRect(700, 50, 300, 200) << QRect(800, 50, 300, 200);
+        QTest::newRow("most on the left") << QRect(600, 50, 300, 200) << QRect(500, 50, 300, 200);
+        QTest::newRow("too large") << QRect(900, 100, 1000, 700) << QRect(800, 0, 640, 480);
+        QTest::newRow("on no screen") << QRect(3000, 3000, 300, 200) << QRect(250, 200, 300, 200);
+    }
+
+    void placementFitted()
+    {
+        QFETCH(QRect, frame);
+        QTEST(WindowLayout::placementFitted(frame), "fitted");
+    }
+
+    void storedPlacementApplied()
+    {
+        // (0, 0) is a stored place like any other, and the size is the outer frame's; maximised,
+        // the window keeps it for later, and the next start opens maximised.
+        MainWindowFixture f;
+        const QString placement = "WindowLeft=0 WindowTop=0 WindowWidth=6000 WindowHeight=4500";
+        f.setSettings(placement);
+        QVERIFY(f.open().testAttribute(Qt::WA_Moved));
+        f.window->showFromTray();
+        QTRY_COMPARE(f.window->frameGeometry(), QRect(0, 0, 400, 300));
+        f.window->showMaximized();
+        QTRY_VERIFY(f.window->isMaximized());
+        f.quit();
+        QCOMPARE(f.settingsOf("WindowState WindowLeft WindowTop WindowWidth WindowHeight"),
+                 "WindowState=2 " + placement);
+        f.open().showFromTray();
+        QTRY_VERIFY(f.window->isMaximized());
+        // Nothing stored: the window manager places it.
+        QVERIFY(!MainWindowFixture().open().testAttribute(Qt::WA_Moved));
     }
 };
 
-} // namespace
-
-void TestMainWindow::helpRepaintsOnlyOnChange()
+int main(int argc, char** argv)
 {
-    MainWindowFixture f;
-    f.setSetting("InteractiveHelp", QStringLiteral("True"));
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCoreApplication::processEvents();
-    PaintCounter counter;
-    window.helpPanel()->textLabel()->installEventFilter(&counter);
-
-    window.helpUpdate(QStringLiteral("toolbar"));
-    // Painted before helpUpdate returns, not at the next turn of the event loop.
-    QVERIFY(counter.paints > 0);
-    QCOMPARE(window.helpPanel()->title(), QStringLiteral("Toolbar"));
-
-    QCoreApplication::processEvents();
-    counter.paints = 0;
-    window.helpUpdate(QStringLiteral("toolbar"));
-    window.helpUpdate(QStringLiteral("Toolbar"));
-    QCoreApplication::processEvents();
-    QCOMPARE(counter.paints, 0);
-
-    window.helpUpdate(QStringLiteral("statusbar"));
-    QVERIFY(counter.paints > 0);
+    // Two screens side by side, the right one smaller.
+    QTemporaryDir dir;
+    QFile config(dir.filePath("screens.json"));
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(R"({"screens": [{"name": "left", "width": 800, "height": 600},
+            {"name": "right", "x": 800, "width": 640, "height": 480}]})") < 0)
+        return 1;
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestMainWindow::helpHooks()
-{
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    HelpPanel* panel = window.helpPanel();
-    QVERIFY(panel->isHidden());
-
-    // Over the list while the panel is hidden: the hidden labels change all the same.
-    QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
-    QCOMPARE(panel->title(), QStringLiteral("Birthdays List"));
-    window.actions().mnuHelpInteractive->trigger();
-    QCOMPARE(panel->title(), QStringLiteral("Birthdays List"));
-
-    QToolButton* button = qobject_cast<QToolButton*>(
-        window.toolbar()->widgetForAction(window.toolbar()->actions()[0]));
-    QVERIFY(button);
-    QTest::mouseMove(button, QPoint(5, 5));
-    QCOMPARE(panel->title(), QStringLiteral("Toolbar"));
-
-    QTest::mouseMove(window.objStatusBar()->findChild<QLabel*>(), QPoint(5, 5));
-    QCOMPARE(panel->title(), QStringLiteral("Status Bar"));
-
-    QTest::mouseMove(panel->textLabel(), QPoint(5, 5));
-    QCOMPARE(panel->title(), QStringLiteral("Interactive Help"));
-    QVERIFY(panel->text().startsWith(QLatin1String("Interactive Help provides information")));
-
-    window.actions().mnuViewDetails->trigger();
-    QTest::mouseMove(window.listView()->detailsView()->viewport(), QPoint(15, 15));
-    QCOMPARE(panel->title(), QStringLiteral("Birthdays List"));
-}
-
-void TestMainWindow::closeButton_data()
-{
-    QTest::addColumn<bool>("tray");
-    QTest::newRow("hides with a tray") << true;
-    QTest::newRow("minimises without a tray") << false;
-}
-
-void TestMainWindow::closeButton()
-{
-    QFETCH(bool, tray);
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.setTrayAvailable(tray);
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QVERIFY(!window.close());
-    QCOMPARE(window.isVisible(), !tray);
-    if (!tray)
-        QTRY_VERIFY(window.isMinimized());
-    QCOMPARE(f.unloadedCount, 0);
-    QVERIFY(f.messages.isEmpty());
-    // Nothing saved.
-    QCOMPARE(f.setting("WindowState"), QString());
-    QVERIFY(window.checkTimer()->isActive());
-    window.showFromTray();
-    QVERIFY(window.isVisible());
-    QVERIFY(!window.isMinimized());
-}
-
-void TestMainWindow::exitQuestion_data()
-{
-    QTest::addColumn<QString>("quitConfirm"); // "" : never set
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("asked");
-    QTest::addColumn<bool>("ends");
-
-    QTest::newRow("1, No") << "1" << int(QMessageBox::No) << true << false;
-    QTest::newRow("1, Yes") << "1" << int(QMessageBox::Yes) << true << true;
-    QTest::newRow("not set, No") << "" << int(QMessageBox::No) << true << false;
-    QTest::newRow("0") << "0" << int(QMessageBox::No) << false << true;
-    QTest::newRow("other text") << "yes" << int(QMessageBox::No) << false << true;
-}
-
-void TestMainWindow::exitQuestion()
-{
-    QFETCH(QString, quitConfirm);
-    QFETCH(int, answer);
-    QFETCH(bool, asked);
-    QFETCH(bool, ends);
-
-    MainWindowFixture f;
-    if (!quitConfirm.isEmpty())
-        f.setSetting("QuitConfirm", quitConfirm);
-    f.addRecord(QStringLiteral("Ann"), QDate(1990, 1, 1));
-    f.addRecord(QStringLiteral("Bob"), QDate(1990, 1, 1));
-    QCOMPARE(f.store->recordDelete(*f.store->recordRead(0)), BirthdayStore::Outcome::Done);
-    const qint64 sizeBefore = QFileInfo(f.store->dataPath()).size();
-    MainWindow& window = f.open();
-    window.showFromTray();
-    f.answers = {QMessageBox::StandardButton(answer)};
-    window.actions().mnuBirthdaysExit->trigger();
-
-    if (asked)
-        onlyMessage(f, QMessageBox::Question, exitQuestionText, QMessageBox::Yes | QMessageBox::No);
-    else
-        QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.unloadedCount, ends ? 1 : 0);
-    QCOMPARE(window.isUnloaded(), ends);
-    QCOMPARE(window.isVisible(), !ends);
-    QCOMPARE(window.checkTimer()->isActive(), !ends);
-    // Layout saved and data file compacted only on the way out.
-    QCOMPARE(f.setting("IconView"), ends ? QStringLiteral("LargeIcons") : QString());
-    const qint64 sizeAfter = QFileInfo(f.store->dataPath()).size();
-    QCOMPARE(sizeAfter < sizeBefore, ends);
-    QCOMPARE(liveKeys(*f.store), QList<int>{1});
-}
-
-void TestMainWindow::sessionEndUnloadsWithoutQuestion()
-{
-    MainWindowFixture f;
-    f.setSetting("QuitConfirm", QStringLiteral("1"));
-    MainWindow& window = f.open();
-    window.sessionEnd();
-    QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.unloadedCount, 1);
-    QCOMPARE(f.setting("InteractiveHelp"), QStringLiteral("False"));
-    // A second end (the exit after the session's end) does nothing more.
-    window.exitCommand();
-    window.sessionEnd();
-    QCOMPARE(f.unloadedCount, 1);
-    QVERIFY(f.messages.isEmpty());
-}
-
-void TestMainWindow::realMessageBox()
-{
-    // No hook: the question comes up as a real message box, the name in it as plain text.
-    MainWindowFixture f;
-    f.addRecord(QStringLiteral("<b>Mum</b>"), QDate(1990, 1, 1));
-    MainWindow window(*f.store, *f.settings, f.clock);
-    window.formLoad();
-    selectNames(window, {"<b>Mum</b>"});
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    Qt::TextFormat format = Qt::AutoText;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = box->standardButtons();
-        format = box->textFormat();
-        box->button(QMessageBox::No)->click();
-    });
-    window.birthdaysDelete();
-    QCOMPARE(title, QStringLiteral("Candlewatcher"));
-    QCOMPARE(text, QStringLiteral("Are you sure you want to delete <b>Mum</b> permanently from "
-                                  "your birthdays list?"));
-    QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(format, Qt::PlainText);
-    QCOMPARE(liveKeys(*f.store), QList<int>{0});
-
-    // A slip of the Return key on the delete question deletes nothing.
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            QTest::keyClick(box, Qt::Key_Return);
-    });
-    window.actions().mnuBirthdaysDelete->trigger();
-    QCOMPARE(liveKeys(*f.store), QList<int>{0});
-}
-
-// Every control a user can reach, by keyboard or mouse, tells assistive tools its name; those
-// without a caption take the one their label or frame gives them.
-void TestMainWindow::accessibleNames()
-{
-    MainWindowFixture f;
-    MainWindow& window = f.open();
-    window.showFromTray();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    std::vector<std::unique_ptr<QWidget>> windows;
-    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(),
-                                                       *f.store, f.clock, HelpSink()));
-    windows.push_back(std::make_unique<PreferencesDialog>(*f.settings, HelpSink()));
-    windows.push_back(std::make_unique<WellKnownDaysDialog>(*f.store, HelpSink()));
-    windows.push_back(std::make_unique<AboutDialog>());
-    windows.push_back(std::make_unique<CommentsForm>(*f.settings));
-    windows.push_back(std::make_unique<AlertDialog>());
-    windows.push_back(std::make_unique<NotificationWindow>());
-    QMap<QString, QString> names; // window/control: name
-    const auto namesRead = [&names](QWidget* top) {
-        for (QWidget* w : top->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(top) || w->focusProxy() ||
-                (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
-                 w->cursor().shape() != Qt::PointingHandCursor))
-                continue;
-            auto* tool = qobject_cast<QToolButton*>(w);
-            const QString control = tool && tool->defaultAction()
-                                        ? tool->defaultAction()->objectName()
-                                        : w->objectName();
-            names.insert(top->objectName() + '/' + control,
-                         QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name));
-        }
-    };
-    for (QAction* view : {window.actions().mnuViewLargeIcons, window.actions().mnuViewDetails}) {
-        view->trigger();
-        namesRead(&window);
-    }
-    for (const auto& other : windows)
-        namesRead(other.get());
-    for (auto it = names.cbegin(); it != names.cend(); ++it)
-        QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
-    // Toolbar buttons and clickable labels count too.
-    QVERIFY(names.contains("frmMain/objToolbar_quit") &&
-            names.contains("frmNotification/lblClose"));
-    QCOMPARE(names.value("frmMain/lvwBirthdaysDetails"), QStringLiteral("Birthdays List"));
-    QCOMPARE(names.value("frmAlert/lstDue"), QStringLiteral("Birthdays Due Today"));
-    QVERIFY(names.value("frmSpecialEvents/lvwSpecialEvents").startsWith("Please select any dates"));
-}
-
-QTEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

@@ -2,27 +2,20 @@
 #include "reminders/alertdialog.h"
 #include "reminders/notificationwindow.h"
 #include "reminders/reminderrunner.h"
-
-#include "app/clock.h"
-#include "settings/settingsstore.h"
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "storefixture.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 
 #include <csignal>
 
 namespace {
 
-const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
-const QString servicePath = QStringLiteral("/org/freedesktop/Notifications");
+const QString serviceName = "org.freedesktop.Notifications";
+const QString servicePath = "/org/freedesktop/Notifications";
 
 } // namespace
 
@@ -42,10 +35,10 @@ public slots:
     uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList& actions, const QVariantMap& hints, int timeout)
     {
-        calls.append(QStringList{summary, body, actions.join(','),
-                                 QString::number(hints.value("urgency").toInt()),
-                                 QString::number(timeout)}
-                         .join('|'));
+        calls << QStringList{summary, body, actions.join(','),
+                             QString::number(hints.value("urgency").toInt()),
+                             QString::number(timeout)}
+                     .join('|');
         QFile log(logPath);
         if (!logPath.isEmpty() && log.open(QIODevice::Append))
             log.write(QString(calls.last()).replace('\n', " / ").toUtf8() + '\n');
@@ -75,12 +68,6 @@ private:
     {
         return up ? bus("service").registerService(serviceName)
                   : bus("service").unregisterService(serviceName);
-    }
-    // The user chose an action: the service's signal, sent from its own thread.
-    void actionInvoked(uint id)
-    {
-        QMetaObject::invokeMethod(&m_service,
-                                  [this, id] { emit m_service.ActionInvoked(id, "show"); });
     }
 
 private slots:
@@ -114,12 +101,6 @@ private slots:
             ::kill(pid_t(m_daemonPid), SIGTERM);
     }
 
-    void init()
-    {
-        m_service.calls.clear();
-        m_service.capabilities = {"actions", "body"};
-    }
-
     void whatIsSent_data()
     {
         QTest::addColumn<QStringList>("capabilities");
@@ -137,56 +118,52 @@ private slots:
     {
         QFETCH(QStringList, capabilities);
         QFETCH(bool, urgent);
+        m_service.calls.clear();
         m_service.capabilities = capabilities;
         DBusNotifier notifier(bus("client"));
         QVERIFY(notifier.notify({"Today", "Tom & Jerry <3", urgent}));
         QTEST(m_service.calls.value(0), "sent");
+        m_service.capabilities = {"actions", "body"};
     }
 
     void runnerNotifiesOrFallsBack()
     {
-        QTemporaryDir dir;
-        BirthdayStore store(dir.filePath("birthday.dat"));
-        SettingsStore settings(dir.filePath("settings.ini"));
-        FixedClock clock(QDateTime(QDate(2024, 12, 10), QTime(12, 0)));
-        const auto add = [&store](int key, const char* name, QDate date, const char* alert) {
-            const QStringList values = {name, TextConv::dateToText(date), "1", "3", alert, "1"};
-            int i = 0;
-            for (const char* field : {"Name", "Date", "Recurs", "Notify", "Alert", "ShowYears"})
-                QVERIFY(store.fieldWrite(field, key, values.at(i++)));
-        };
-        add(0, "Ann", QDate(1980, 12, 10), "0");
-        add(1, "Bob", QDate(1990, 12, 12), "1");
-        add(2, "Cy", QDate(1970, 12, 8), "1"); // on Sunday, while the computer was off
-        settings.settingWrite("LastCheck", "2024-12-06T22:00:00");
+        StoreFixture f;
+        f.clock.setNow(QDateTime(QDate(2024, 12, 10), QTime(12, 0)));
+        f.add("Ann", QDate(1980, 12, 10), "1", "3", "0");
+        f.add("Bob", QDate(1990, 12, 12), "1", "3", "1");
+        f.add("Cy", QDate(1970, 12, 8), "1", "3", "1"); // on Sunday, while the computer was off
+        f.settings.settingWrite("LastCheck", "2024-12-06T22:00:00");
+        m_service.calls.clear();
         DBusNotifier notifier(bus("client"));
-        ReminderRunner runner(store, settings, clock);
+        ReminderRunner runner(f.store, f.settings, f.clock);
         runner.setNotifier(&notifier);
         runner.setWindowPlaceable([] { return false; }); // as on Wayland: notifications
         QSignalSpy unavailable(&runner, &ReminderRunner::notificationsUnavailable);
 
         runner.ReminderCheck();
-        QCOMPARE(
-            m_service.calls,
-            QStringList({"Candlewatcher Alert|Ann|show,Show Candlewatcher|2|0",
-                         "Missed While Away|Cy (Sun 8 Dec - 54 Years)|show,Show Candlewatcher|2|0",
-                         "Birthdays Due Today|Ann (44 Years)\n\nBirthdays Due Soon:\nBob "
-                         "(12/12/1990 - 34 Years)||1|-1"}));
+        QCOMPARE(m_service.calls,
+                 QStringList({"Candlewatcher Alert|Ann|show,Show Candlewatcher|2|0",
+                              "Missed While Away|Cy (Sun 8 Dec - 54 Years)|show,Show "
+                              "Candlewatcher|2|0",
+                              "Birthdays Due Today|Ann (44 Years)\n\nBirthdays Due Soon:\nBob "
+                              "(12/12/1990 - 34 Years)||1|-1"}));
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(store.recordRead(0)->value(BirthdayRecord::LastDate), today);
-        QCOMPARE(settings.settingRead("NotifyDate", ""), today);
+        QCOMPARE(f.store.recordRead(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.settings.settingRead("NotifyDate", ""), today);
         // "Show Candlewatcher" on the alert asks for the main window; the others offer nothing.
         QSignalSpy shown(&notifier, &Notifier::showRequested);
-        actionInvoked(3);
-        actionInvoked(1);
+        for (uint id : {3u, 1u})
+            QMetaObject::invokeMethod(&m_service,
+                                      [this, id] { emit m_service.ActionInvoked(id, "show"); });
         QVERIFY(shown.wait(5000));
         QTest::qWait(200);
         QCOMPARE(shown.size(), 1);
 
         // Where no service answers, the windows stand in; the user is told once.
         QVERIFY(serviceUp(false));
-        add(3, "Dot", QDate(1985, 12, 10), "0");
+        f.add("Dot", QDate(1985, 12, 10), "1", "3", "0");
         runner.ReminderCheck(true);
         runner.ReminderCheck(true);
         QVERIFY(serviceUp(true));
