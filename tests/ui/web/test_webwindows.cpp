@@ -120,7 +120,7 @@ private slots:
                      {"Ok ending at byte 1000", {200, QByteArray(998, '-') + "Ok", true}},
                      {"ok across byte 1000", {200, QByteArray(999, '-') + "ok", false}},
                      {"2 MB after ok", {200, "ok" + QByteArray(2'000'000, '-'), true}},
-                     {"error page", {404, "<h1>Not ok</h1>", false}},
+                     {"not a 2xx", {300, "ok", false}},
                      {"no answer", {0, "ok", false}},
                      {"nobody listening", {-1, "ok", false}},
                      {"offline", {-2, "ok", false}}});
