@@ -10,6 +10,7 @@
 namespace {
 
 const QLocale us(QLocale::English, QLocale::UnitedStates);
+const LeapDayRule march1 = LeapDayRule::March1, feb28 = LeapDayRule::February28;
 
 BirthdayRecord rec(const QString& date, const QString& recurs = "1", const QString& notify = "10",
                    const QString& alert = "0", const QString& lastDate = {},
@@ -35,10 +36,38 @@ ReminderDecision decide(const QList<BirthdayRecord>& records, const QString& now
     return reminderDecide(records, at(now), forceShow, firstCheckDone, settings, us);
 }
 
-QStringList listed(const char* entry)
+struct Classified
 {
-    return *entry ? QStringList{entry} : QStringList();
-}
+    BirthdayRecord record;
+    QString now, soon, today; // the entries; "" for none
+    LeapDayRule rule = march1;
+};
+
+struct Alerted
+{
+    QString alert, lastDate, alertTime, now;
+    int due; // -1: not due; 0: stamped only; 1: with its dialog
+};
+
+struct Scheduled
+{
+    bool force, firstDone;
+    QString every, now;
+    bool show;
+    QString time = "2:10:00 PM", date = "5/12/2002"; // of the last showing
+};
+
+struct Away
+{
+    BirthdayRecord record;
+    QString lastCheck, now, entry; // entry "" for nothing missed; "!" ends one with its dialog
+    LeapDayRule rule = march1;
+};
+
+struct Fitted
+{
+    int todayCount, soonCount, capacity, todayLines, soonLines;
+};
 
 } // namespace
 
@@ -49,75 +78,59 @@ class TestReminderDecision : public QObject
 private slots:
     void classification_data()
     {
-        QTest::addColumn<BirthdayRecord>("record");
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<QString>("soon");
-        QTest::addColumn<QString>("today");
-        QTest::addColumn<LeapDayRule>("rule");
-
-        // An unreadable LastDate matters only on the day itself.
-        const auto row = [](const char* name, BirthdayRecord record, const char* now,
-                            const char* soon, const char* today,
-                            LeapDayRule rule = LeapDayRule::March1) {
-            if (!*today)
-                record.values[BirthdayRecord::LastDate] = "junk";
-            QTest::newRow(name) << record << now << soon << today << rule;
-        };
-        const auto feb28 = LeapDayRule::February28;
-        row("one-off today", rec("5/12/2002", "0", "0"), "2002-05-12", "", "Ann (0 Years)");
-        row("one-off tomorrow, a day's notice", rec("5/13/2002", "0", "1"), "2002-05-12",
-            "Ann (5/13/2002 - 0 Years)", "");
-        row("one-off yesterday", rec("5/11/2002", "0"), "2002-05-12", "", "");
-        row("yearly on its day", rec("5/12/1970"), "2002-05-12", "", "Ann (32 Years)");
-        row("a week ahead", rec("5/12/1970"), "2002-05-05", "Ann (5/12/1970 - 32 Years)", "");
-        row("just outside the notice", rec("5/12/1970", "1", "6"), "2002-05-05", "", "");
-        row("years hidden, soon", rec("5/12/1970", "1", "10", "0", {}, "0"), "2002-05-05",
-            "Ann (5/12/1970)", "");
-        row("years hidden, today", rec("5/12/1970", "1", "10", "0", {}, "0"), "2002-05-12", "",
-            "Ann");
-        row("ShowYears empty shows them", rec("5/12/1970", "1", "10", "0", {}, ""), "2002-05-12",
-            "", "Ann (32 Years)");
-        row("Recurs not exactly 1: one-off", rec("5/12/1970", "true"), "2002-05-12", "", "");
-        row("stored next year, far off", rec("5/20/2003"), "2002-05-12", "", "");
-        row("stored next year, in notice", rec("5/20/2003"), "2003-05-15",
-            "Ann (5/20/2003 - 0 Years)", "");
-        row("stored next year, negative years", rec("5/14/2003", "1", "400"), "2002-05-12",
-            "Ann (5/14/2003 - -1 Years)", "");
-        row("29 Feb on 1 March", rec("2/29/1996", "1", "0"), "2002-03-01", "", "Ann (6 Years)");
-        row("29 Feb, soon on 28 Feb", rec("2/29/1996", "1", "1"), "2002-02-28",
-            "Ann (2/29/1996 - 6 Years)", "");
-        row("29 Feb kept on 28 Feb", rec("2/29/1996", "1", "0"), "2002-02-28", "", "Ann (6 Years)",
-            feb28);
-        row("29 Feb kept on 28 Feb, not 1 March", rec("2/29/1996", "1", "400"), "2002-03-01",
-            "Ann (2/29/1996 - 7 Years)", "", feb28);
-        row("29 Feb in a leap year", rec("2/29/1996", "1", "0"), "2004-02-29", "", "Ann (8 Years)");
-        row("2 January on 30 December", rec("1/2/2000"), "2002-12-30", "Ann (1/2/2000 - 3 Years)",
-            "");
-        row("1 January in the old year", rec("1/1/1900", "1", "7"), "2002-12-28",
-            "Ann (1/1/1900 - 103 Years)", "");
-        row("2 January on its day", rec("1/2/2000"), "2003-01-02", "", "Ann (3 Years)");
-        row("passed yesterday: next year's age", rec("5/11/1970", "1", "400"), "2002-05-12",
-            "Ann (5/11/1970 - 33 Years)", "");
-        row("29 Feb across the year end", rec("2/29/2000", "1", "70"), "2002-12-30",
-            "Ann (2/29/2000 - 3 Years)", "");
+        QTest::addColumn<Classified>("c");
+        const auto row = [](const char* name, Classified c) { QTest::newRow(name) << c; };
+        row("one-off today", {rec("5/12/2002", "0", "0"), "2002-05-12", "", "Ann (0 Years)"});
+        row("one-off tomorrow, a day's notice",
+            {rec("5/13/2002", "0", "1"), "2002-05-12", "Ann (5/13/2002 - 0 Years)", ""});
+        row("one-off yesterday", {rec("5/11/2002", "0"), "2002-05-12", "", ""});
+        row("yearly on its day", {rec("5/12/1970"), "2002-05-12", "", "Ann (32 Years)"});
+        row("a week ahead", {rec("5/12/1970"), "2002-05-05", "Ann (5/12/1970 - 32 Years)", ""});
+        row("years hidden, soon",
+            {rec("5/12/1970", "1", "10", "0", {}, "0"), "2002-05-05", "Ann (5/12/1970)", ""});
+        row("years hidden, today",
+            {rec("5/12/1970", "1", "10", "0", {}, "0"), "2002-05-12", "", "Ann"});
+        row("ShowYears empty shows them",
+            {rec("5/12/1970", "1", "10", "0", {}, ""), "2002-05-12", "", "Ann (32 Years)"});
+        row("Recurs not exactly 1: one-off", {rec("5/12/1970", "true"), "2002-05-12", "", ""});
+        row("stored next year: negative years",
+            {rec("5/14/2003", "1", "400"), "2002-05-12", "Ann (5/14/2003 - -1 Years)", ""});
+        row("29 Feb on 1 March", {rec("2/29/1996", "1", "0"), "2002-03-01", "", "Ann (6 Years)"});
+        row("29 Feb kept on 28 Feb",
+            {rec("2/29/1996", "1", "0"), "2002-02-28", "", "Ann (6 Years)", feb28});
+        row("29 Feb kept on 28 Feb, not 1 March",
+            {rec("2/29/1996", "1", "400"), "2002-03-01", "Ann (2/29/1996 - 7 Years)", "", feb28});
+        row("29 Feb in a leap year",
+            {rec("2/29/1996", "1", "0"), "2004-02-29", "", "Ann (8 Years)"});
+        row("2 January on 30 December",
+            {rec("1/2/2000"), "2002-12-30", "Ann (1/2/2000 - 3 Years)", ""});
+        row("2 January on its day", {rec("1/2/2000"), "2003-01-02", "", "Ann (3 Years)"});
+        row("passed yesterday: next year's age",
+            {rec("5/11/1970", "1", "400"), "2002-05-12", "Ann (5/11/1970 - 33 Years)", ""});
+        row("29 Feb across the year end",
+            {rec("2/29/2000", "1", "70"), "2002-12-30", "Ann (2/29/2000 - 3 Years)", ""});
         // The stored text, not a reformatted date: an ISO text stays ISO.
-        row("the stored date text", rec("1970-05-14"), "2002-05-12", "Ann (1970-05-14 - 32 Years)",
-            "");
+        row("the stored date text",
+            {rec("1970-05-14"), "2002-05-12", "Ann (1970-05-14 - 32 Years)", ""});
+        // Concatenated, not formatted: a name may hold "%1".
+        row("names are not patterns, soon", {rec("5/13/1990", "1", "10", "0", {}, "1", "50% %1"),
+                                             "2002-05-12", "50% %1 (5/13/1990 - 12 Years)", ""});
+        row("names are not patterns, today", {rec("5/12/1990", "1", "10", "0", {}, "1", "Bob %1"),
+                                              "2002-05-12", "", "Bob %1 (12 Years)"});
     }
 
     void classification()
     {
-        QFETCH(BirthdayRecord, record);
-        QFETCH(QString, now);
-        QFETCH(QString, soon);
-        QFETCH(QString, today);
-        QFETCH(LeapDayRule, rule);
+        QFETCH(Classified, c);
+        // An unreadable LastDate matters only on the day itself.
+        if (c.today.isEmpty())
+            c.record.values[BirthdayRecord::LastDate] = "junk";
         ReminderSettings settings;
-        settings.leapDayRule = rule;
-        const ReminderDecision decision = decide({record}, now, settings);
-        QCOMPARE(decision.soonEntries, listed(qPrintable(soon)));
-        QCOMPARE(decision.todayEntries, listed(qPrintable(today)));
-        QCOMPARE(decision.alerts.size(), today.isEmpty() ? 0 : 1);
+        settings.leapDayRule = c.rule;
+        const ReminderDecision decision = decide({c.record}, c.now, settings);
+        QCOMPARE(decision.soonText(), c.soon.isEmpty() ? "There are no events due" : c.soon);
+        QCOMPARE(decision.todayText(), c.today.isEmpty() ? "There are no events today" : c.today);
+        QCOMPARE(decision.alerts.size(), c.today.isEmpty() ? 0 : 1);
         QCOMPARE(decision.skippedRecords, 0);
     }
 
@@ -125,8 +138,6 @@ private slots:
     {
         QTest::addColumn<BirthdayRecord>("bad");
         QTest::newRow("Date not a date") << rec("31/31/1980");
-        QTest::newRow("Date empty") << rec("");
-        QTest::newRow("Notify empty") << rec("5/12/1980", "1", "");
         QTest::newRow("Notify not a number") << rec("5/12/1980", "1", "ten");
         QTest::newRow("Notify beyond 16 bits") << rec("5/12/1980", "1", "40000");
         QTest::newRow("LastDate not a date, due") << rec("5/12/1980", "1", "10", "0", "yesterday");
@@ -136,170 +147,102 @@ private slots:
     {
         QFETCH(BirthdayRecord, bad);
         const ReminderDecision decision =
-            decide({rec("5/12/1970", "1", "10", "0", {}, "1", "First", 3), bad,
-                    rec("5/15/1975", "1", "10", "0", {}, "1", "Later", 2)},
+            decide({rec("5/12/1970", "1", "10", "0", {}, "1", "Zoe", 3), bad,
+                    rec("5/15/1975", "1", "10", "0", {}, "1", "Bob", 2),
+                    rec("5/12/1980", "1", "10", "1", {}, "1", "Amy", 1)},
                    "2002-05-12");
         QCOMPARE(decision.skippedRecords, 1);
-        QCOMPARE(decision.todayEntries, QStringList{"First (32 Years)"});
-        QCOMPARE(decision.soonEntries, QStringList{"Later (5/15/1975 - 27 Years)"});
-        QCOMPARE(decision.alerts, QList<ReminderAlert>({{3, "First", true}}));
+        // In record order, joined with CR LF.
+        QCOMPARE(decision.todayText(), "Zoe (32 Years)\r\nAmy (22 Years)");
+        QCOMPARE(decision.soonText(), "Bob (5/15/1975 - 27 Years)");
+        QCOMPARE(decision.alerts, QList<ReminderAlert>({{3, "Zoe", true}, {1, "Amy", false}}));
         QVERIFY(decision.show);
     }
 
     void alerts_data()
     {
-        QTest::addColumn<QString>("alert");
-        QTest::addColumn<QString>("lastDate");
-        QTest::addColumn<QString>("alertTime");
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<int>("due"); // -1: not due; 0: stamped only; 1: with its dialog
-        const auto row = [](const char* name, const char* alert, const char* lastDate,
-                            const char* alertTime, const char* now, int due) {
-            QTest::newRow(name) << alert << lastDate << alertTime << now << due;
-        };
-        row("never handled", "0", "", "09:00", "2002-05-12", 1);
-        row("handled yesterday", "0", "5/11/2002", "09:00", "2002-05-12", 1);
-        row("handled last year on the day", "0", "5/12/2001", "09:00", "2002-05-12", 1);
-        row("handled today", "0", "5/12/2002", "09:00", "2002-05-12", -1);
+        QTest::addColumn<Alerted>("a");
+        const auto row = [](const char* name, Alerted a) { QTest::newRow(name) << a; };
+        row("never handled", {"0", "", "09:00", "2002-05-12", 1});
+        row("handled yesterday", {"0", "5/11/2002", "09:00", "2002-05-12", 1});
+        row("handled last year on the day", {"0", "5/12/2001", "09:00", "2002-05-12", 1});
+        row("handled today", {"0", "5/12/2002", "09:00", "2002-05-12", -1});
         // Only exactly "0" asks for the dialog; any other Alert is stamped without one.
         for (const char* other : {"1", "", "00", " 0", "0 ", "2", "-0"})
-            row(qPrintable(QStringLiteral("Alert \"%1\"").arg(other)), other, "", "09:00",
-                "2002-05-12", 0);
-        row("before the alert time", "0", "", "09:00", "2002-05-12T08:59:59", -1);
-        row("at the alert time", "0", "", "09:00", "2002-05-12T09:00:00", 1);
-        row("long form, before", "0", "", "2:30:00 PM", "2002-05-12T14:29:59", -1);
-        row("long form, at", "0", "", "2:30:00 PM", "2002-05-12T14:30:00", 1);
-        row("unreadable: not before 09:00", "0", "", "tea", "2002-05-12T08:59:59", -1);
-        row("unreadable: from 09:00", "0", "", "tea", "2002-05-12T09:00:00", 1);
-        row("midnight", "0", "", "00:00", "2002-05-12T00:00:30", 1);
+            row(qPrintable(QStringLiteral("Alert \"%1\"").arg(other)),
+                {other, "", "09:00", "2002-05-12", 0});
+        row("before the alert time", {"0", "", "09:00", "2002-05-12T08:59:59", -1});
+        row("at the alert time", {"0", "", "09:00", "2002-05-12T09:00:00", 1});
+        row("long form, before", {"0", "", "2:30:00 PM", "2002-05-12T14:29:59", -1});
+        row("long form, at", {"0", "", "2:30:00 PM", "2002-05-12T14:30:00", 1});
+        row("unreadable: not before 09:00", {"0", "", "tea", "2002-05-12T08:59:59", -1});
+        row("unreadable: from 09:00", {"0", "", "tea", "2002-05-12T09:00:00", 1});
+        row("midnight", {"0", "", "00:00", "2002-05-12T00:00:30", 1});
     }
 
     void alerts()
     {
-        QFETCH(QString, alert);
-        QFETCH(QString, lastDate);
-        QFETCH(QString, alertTime);
-        QFETCH(QString, now);
-        QFETCH(int, due);
+        QFETCH(Alerted, a);
         ReminderSettings settings;
-        settings.alertTime = alertTime;
+        settings.alertTime = a.alertTime;
         const ReminderDecision decision =
-            decide({rec("5/12/1970", "1", "0", alert, lastDate)}, now, settings);
+            decide({rec("5/12/1970", "1", "0", a.alert, a.lastDate)}, a.now, settings);
         // Listed in any case: the notification does not wait for the alert.
         QCOMPARE(decision.todayEntries, QStringList{"Ann (32 Years)"});
-        QCOMPARE(decision.alerts,
-                 due < 0 ? QList<ReminderAlert>() : QList<ReminderAlert>({{0, "Ann", due == 1}}));
+        QCOMPARE(decision.alerts, a.due < 0 ? QList<ReminderAlert>()
+                                            : QList<ReminderAlert>({{0, "Ann", a.due == 1}}));
     }
 
     void showSchedule_data()
     {
-        QTest::addColumn<bool>("forceShow");
-        QTest::addColumn<bool>("firstCheckDone");
-        QTest::addColumn<QString>("notifyEvery");
-        QTest::addColumn<QString>("notifyTime"); // empty: no stamps
-        QTest::addColumn<QString>("notifyDate");
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<bool>("show");
-        // Last shown at 2:10 PM on 12 May 2002 unless the row says otherwise.
-        const auto row = [](const char* name, bool force, bool first, const char* every,
-                            const char* now, bool show, const char* time = "2:10:00 PM",
-                            const char* date = "5/12/2002") {
-            QTest::newRow(name) << force << first << every << time << date << now << show;
-        };
-        row("first run shows whatever the schedule", false, false, "None", "2002-05-12", true);
-        row("None: later runs stay quiet", false, true, "None", "2002-05-13", false);
-        row("None: the tray menu still shows", true, true, "None", "2002-05-12", true);
-        row("no stamps yet", false, true, "None", "2002-05-12", true, "", "");
-        row("Hour: same hour", false, true, "Hour", "2002-05-12T14:59:59", false);
-        row("Hour: next hour", false, true, "Hour", "2002-05-12T15:00:00", true);
-        row("Hour: same hour a day later", false, true, "Hour", "2002-05-13T14:30:00", true);
-        row("Hour: forced within the hour", true, true, "Hour", "2002-05-12T14:30:00", true);
-        row("Day: later the same day", false, true, "Day", "2002-05-12T23:59:59", false);
-        row("Day: next day", false, true, "Day", "2002-05-13T00:00:00", true);
-        row("Day: same day of the next month", false, true, "Day", "2002-06-12T10:00:00", true);
-        row("unknown choice acts as Day", false, true, "Weekly", "2002-05-12T18:00:00", false);
-        row("lower-case hour acts as Day", false, true, "hour", "2002-05-12T18:00:00", false);
+        QTest::addColumn<Scheduled>("s");
+        const auto row = [](const char* name, Scheduled s) { QTest::newRow(name) << s; };
+        row("first run shows whatever the schedule", {false, false, "None", "2002-05-12", true});
+        row("None: later runs stay quiet", {false, true, "None", "2002-05-13", false});
+        row("None: the tray menu still shows", {true, true, "None", "2002-05-12", true});
+        row("no stamps yet", {false, true, "None", "2002-05-12", true, "", ""});
+        row("Hour: same hour", {false, true, "Hour", "2002-05-12T14:59:59", false});
+        row("Hour: next hour", {false, true, "Hour", "2002-05-12T15:00:00", true});
+        row("Hour: same hour a day later", {false, true, "Hour", "2002-05-13T14:30:00", true});
+        row("Day: later the same day", {false, true, "Day", "2002-05-12T23:59:59", false});
+        row("Day: next day", {false, true, "Day", "2002-05-13T00:00:00", true});
+        row("Day: same day of the next month", {false, true, "Day", "2002-06-12T10:00:00", true});
+        row("unknown choice acts as Day", {false, true, "Weekly", "2002-05-13T10:00:00", true});
+        row("lower-case hour acts as Day", {false, true, "hour", "2002-05-12T18:00:00", false});
         // Unreadable stamps count as no showing.
-        row("Hour, bad time", false, true, "Hour", "2002-05-12T14:20:00", true, "noon");
-        row("Hour, bad date", false, true, "Hour", "2002-05-12T14:20:00", true, "2:10 PM", "x");
-        row("Day, bad date", false, true, "Day", "2002-05-12T14:20:00", true, "2:10 PM", "x");
+        row("Hour, bad time", {false, true, "Hour", "2002-05-12T14:20:00", true, "noon"});
+        row("Day, bad date", {false, true, "Day", "2002-05-12T14:20:00", true, "2:10 PM", "x"});
     }
 
     void showSchedule()
     {
-        QFETCH(bool, forceShow);
-        QFETCH(bool, firstCheckDone);
-        QFETCH(QString, notifyEvery);
-        QFETCH(QString, notifyTime);
-        QFETCH(QString, notifyDate);
-        QFETCH(QString, now);
-        const ReminderSettings settings{notifyEvery, notifyTime, notifyDate, "09:00"};
-        const QString inThreeDays = TextConv::dateToText(at(now).date().addDays(3), us);
+        QFETCH(Scheduled, s);
+        const ReminderSettings settings{s.every, s.time, s.date, "09:00"};
+        const QString inThreeDays = TextConv::dateToText(at(s.now).date().addDays(3), us);
         const ReminderDecision decision =
-            decide({rec(inThreeDays, "0")}, now, settings, forceShow, firstCheckDone);
-        QTEST(decision.show, "show");
+            decide({rec(inThreeDays, "0")}, s.now, settings, s.force, s.firstDone);
+        QCOMPARE(decision.show, s.show);
         QVERIFY(decision.firstCheckDone);
         // Nothing due: nothing to show, even on request, and the first showing is still to come.
-        const ReminderDecision none = decide({rec("8/1/1970")}, now, settings, true, false);
+        const ReminderDecision none = decide({rec("8/1/1970")}, s.now, settings, true, false);
         QVERIFY(!none.show && !none.firstCheckDone);
-    }
-
-    void notificationTexts_data()
-    {
-        QTest::addColumn<QList<BirthdayRecord>>("records");
-        QTest::addColumn<QString>("soonText");
-        QTest::addColumn<QString>("todayText");
-        const auto ev = [](const char* name, const char* date) {
-            return rec(date, "1", "10", "0", {}, "1", name);
-        };
-        QTest::newRow("only soon")
-            << QList<BirthdayRecord>{ev("Ann", "5/13/1990")} << "Ann (5/13/1990 - 12 Years)"
-            << "There are no events today";
-        QTest::newRow("only today")
-            << QList<BirthdayRecord>{ev("Ann", "5/12/1990")} << "There are no events due"
-            << "Ann (12 Years)";
-        QTest::newRow("CR LF between lines, in record order")
-            << QList<BirthdayRecord>{ev("Cid", "5/12/1990"), ev("Bob", "5/13/1990"),
-                                     ev("Ann", "5/12/1990")}
-            << "Bob (5/13/1990 - 12 Years)"
-            << "Cid (12 Years)\r\nAnn (12 Years)";
-        QTest::newRow("names are not format patterns")
-            << QList<BirthdayRecord>{ev("50% off %1 %2", "5/13/1990"), ev("Bob %1", "5/12/1990")}
-            << "50% off %1 %2 (5/13/1990 - 12 Years)"
-            << "Bob %1 (12 Years)";
-    }
-
-    void notificationTexts()
-    {
-        QFETCH(QList<BirthdayRecord>, records);
-        const ReminderDecision decision = decide(records, "2002-05-12");
-        QTEST(decision.soonText(), "soonText");
-        QTEST(decision.todayText(), "todayText");
     }
 
     void notificationLines_data()
     {
-        QTest::addColumn<int>("todayCount");
-        QTest::addColumn<int>("soonCount");
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<int>("todayLines");
-        QTest::addColumn<int>("soonLines");
-        QTest::newRow("room for all") << 3 << 1 << 4 << 3 << 1;
-        QTest::newRow("today fills, soon keeps three") << 20 << 5 << 10 << 7 << 3;
-        QTest::newRow("few today, soon cut") << 3 << 20 << 10 << 3 << 7;
-        QTest::newRow("many today, two soon shown whole") << 20 << 2 << 10 << 8 << 2;
-        QTest::newRow("tiny screen: soon at most half") << 20 << 20 << 4 << 2 << 2;
-        QTest::newRow("one line left for soon") << 20 << 20 << 3 << 2 << 1;
-        QTest::newRow("no room at all still one each") << 5 << 5 << 0 << 1 << 1;
+        QTest::addColumn<Fitted>("f");
+        QTest::newRow("room for all") << Fitted{3, 1, 4, 3, 1};
+        QTest::newRow("today fills, soon keeps three") << Fitted{20, 5, 10, 7, 3};
+        QTest::newRow("few today, soon cut") << Fitted{3, 20, 10, 3, 7};
+        QTest::newRow("many today, two soon shown whole") << Fitted{20, 2, 10, 8, 2};
+        QTest::newRow("tiny screen: soon at most half") << Fitted{20, 20, 4, 2, 2};
+        QTest::newRow("one line left for soon") << Fitted{20, 20, 3, 2, 1};
+        QTest::newRow("no room at all still one each") << Fitted{5, 5, 0, 1, 1};
     }
 
     void notificationLines()
     {
-        QFETCH(int, todayCount);
-        QFETCH(int, soonCount);
-        QFETCH(int, capacity);
-        QFETCH(int, todayLines);
-        QFETCH(int, soonLines);
+        QFETCH(Fitted, f);
         // A list that lost lines shows its first entries and then how many it left out.
         const auto lists = [](const char* prefix, int count, int lines) {
             QStringList all;
@@ -308,80 +251,64 @@ private slots:
             const QString more = QStringLiteral("(%1 more events)").arg(count - lines + 1);
             return std::pair{all, lines == count ? all : all.first(lines - 1) << more};
         };
-        const auto [today, todayShown] = lists("t", todayCount, todayLines);
-        const auto [soon, soonShown] = lists("s", soonCount, soonLines);
-        const NotificationLines fitted = NotificationLines::fit(today, soon, capacity);
+        const auto [today, todayShown] = lists("t", f.todayCount, f.todayLines);
+        const auto [soon, soonShown] = lists("s", f.soonCount, f.soonLines);
+        const NotificationLines fitted = NotificationLines::fit(today, soon, f.capacity);
         QCOMPARE(fitted.today, todayShown);
         QCOMPARE(fitted.soon, soonShown);
     }
 
-    void nameLength_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("soon");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("soon with years") << "Bob (9/12/1990 - 36 Years)" << true << "Bob";
-        QTest::newRow("soon without years") << "Bob (9/12/1990)" << true << "Bob";
-        QTest::newRow("name with parentheses") << "Mum (Jane) (9.12.1990)" << true << "Mum (Jane)";
-        QTest::newRow("today with years") << "Ann (-2 Years)" << false << "Ann";
-        QTest::newRow("today, name only") << "Mum (Jane)" << false << "Mum (Jane)";
-        QTest::newRow("count line") << "(3 more events)" << true << "(3 more events)";
-    }
-
     void nameLength()
     {
-        QFETCH(QString, entry);
-        QFETCH(bool, soon);
-        QTEST(entry.first(NotificationLines::nameLength(entry, soon)), "name");
+        // The name is what the window cuts when an entry is too wide; the rest stays whole.
+        for (const auto& [entry, soon, name] :
+             {std::tuple{"Bob (9/12/1990 - 36 Years)", true, "Bob"},
+              {"Bob (9/12/1990)", true, "Bob"},
+              {"Mum (Jane) (9.12.1990)", true, "Mum (Jane)"},
+              {"Ann (-2 Years)", false, "Ann"},
+              {"Mum (Jane)", false, "Mum (Jane)"},
+              {"(3 more events)", true, "(3 more events)"}})
+            QCOMPARE(QString(entry).first(NotificationLines::nameLength(entry, soon)), name);
     }
 
     void missedWhileAway_data()
     {
-        QTest::addColumn<BirthdayRecord>("record");
-        QTest::addColumn<QString>("lastCheck");
-        QTest::addColumn<QString>("now");
-        QTest::addColumn<LeapDayRule>("rule");
-        QTest::addColumn<QString>("entry"); // "" for nothing missed
-        const auto row = [](const char* name, const char* date, const char* lastCheck,
-                            const char* now, const char* entry, const char* recurs = "1",
-                            const QString& lastDate = {}, const char* showYears = "1",
-                            LeapDayRule rule = LeapDayRule::March1) {
-            QTest::newRow(name) << rec(date, recurs, "0", "1", lastDate, showYears) << lastCheck
-                                << now << rule << entry;
-        };
-        const char* friday = "2024-12-06T22:00:00";
-        row("first start: no stamp", "12/8/1980", "", "2024-12-10", "");
-        row("off over its day", "12/8/1980", friday, "2024-12-10", "Ann (Sun 8 Dec - 44 Years)");
-        row("handled on its day", "12/8/1980", friday, "2024-12-10", "", "1", "12/8/2024");
-        row("the stamp's own day, not handled", "12/8/1980", "2024-12-08T07:00:00", "2024-12-10",
-            "Ann (Sun 8 Dec - 44 Years)");
-        row("today belongs to the check", "12/8/1980", friday, "2024-12-08", "");
-        row("one-off on its day", "12/8/2024", friday, "2024-12-10", "Ann (Sun 8 Dec - 0 Years)",
-            "0");
-        row("years hidden", "12/8/1980", friday, "2024-12-10", "Ann (Sun 8 Dec)", "1", {}, "0");
-        row("stored next year: no day before it", "12/8/2025", friday, "2024-12-10", "");
-        row("30 days back at most", "11/9/1980", "2024-10-01T09:00:00", "2024-12-10", "");
-        row("30 days back", "11/10/1980", "2024-10-01T09:00:00", "2024-12-10",
-            "Ann (Sun 10 Nov - 44 Years)");
-        row("across the year end", "1/1/1990", "2024-12-30T20:00:00", "2025-01-03",
-            "Ann (Wed 1 Jan - 35 Years)");
-        row("29 February on 1 March", "2/29/1996", "2023-02-27T20:00:00", "2023-03-03",
-            "Ann (Wed 1 Mar - 27 Years)");
-        row("29 February kept on 28 February", "2/29/1996", "2023-02-27T20:00:00", "2023-03-03",
-            "Ann (Tue 28 Feb - 27 Years)", "1", {}, "1", LeapDayRule::February28);
+        QTest::addColumn<Away>("m");
+        const auto row = [](const char* name, Away m) { QTest::newRow(name) << m; };
+        const BirthdayRecord ann = rec("12/8/1980", "1", "0", "1");
+        const QString friday = "2024-12-06T22:00:00", october = "2024-10-01T09:00:00",
+                      february = "2023-02-27T20:00:00";
+        row("first start: no stamp", {ann, "", "2024-12-10", ""});
+        row("off over its day", {ann, friday, "2024-12-10", "Ann (Sun 8 Dec - 44 Years)"});
+        row("handled on its day",
+            {rec("12/8/1980", "1", "0", "1", "12/8/2024"), friday, "2024-12-10", ""});
+        row("the stamp's own day, not handled",
+            {ann, "2024-12-08T07:00:00", "2024-12-10", "Ann (Sun 8 Dec - 44 Years)"});
+        row("today belongs to the check", {ann, friday, "2024-12-08", ""});
+        row("one-off on its day",
+            {rec("12/8/2024", "0", "0", "1"), friday, "2024-12-10", "Ann (Sun 8 Dec - 0 Years)"});
+        row("years hidden",
+            {rec("12/8/1980", "1", "0", "00", {}, "0"), friday, "2024-12-10", "Ann (Sun 8 Dec)"});
+        row("stored next year: no day before it", {rec("12/8/2025"), friday, "2024-12-10", ""});
+        row("30 days back at most", {rec("11/9/1980"), october, "2024-12-10", ""});
+        row("30 days back",
+            {rec("11/10/1980"), october, "2024-12-10", "Ann (Sun 10 Nov - 44 Years)!"});
+        row("across the year end",
+            {rec("1/1/1990"), "2024-12-30T20:00:00", "2025-01-03", "Ann (Wed 1 Jan - 35 Years)!"});
+        row("29 February on 1 March",
+            {rec("2/29/1996"), february, "2023-03-03", "Ann (Wed 1 Mar - 27 Years)!"});
+        row("29 February kept on 28 February",
+            {rec("2/29/1996"), february, "2023-03-03", "Ann (Tue 28 Feb - 27 Years)!", feb28});
     }
 
     void missedWhileAway()
     {
-        QFETCH(BirthdayRecord, record);
-        QFETCH(QString, lastCheck);
-        QFETCH(QString, now);
-        QFETCH(LeapDayRule, rule);
+        QFETCH(Away, m);
         QStringList entries;
         for (const MissedEvents::Missed& missed :
-             MissedEvents::since({record}, lastCheck, at(now), rule, us))
-            entries << missed.entry;
-        QTEST(entries.join(u'|'), "entry");
+             MissedEvents::since({m.record}, m.lastCheck, at(m.now), m.rule, us))
+            entries << missed.entry + (missed.showDialog ? "!" : "");
+        QCOMPARE(entries.join(u'|'), m.entry);
     }
 
     void nextEventColumns_data()
@@ -401,8 +328,7 @@ private slots:
     void nextEventColumns()
     {
         QFETCH(BirthdayRecord, record);
-        const std::optional<NextEvent> next =
-            nextEvent(record, QDate(2024, 12, 10), LeapDayRule::March1, us);
+        const std::optional<NextEvent> next = nextEvent(record, QDate(2024, 12, 10), march1, us);
         QTEST(next ? next->dateText(us) + u'|' + next->inText() + u'|' + next->ageText()
                    : QString(),
               "columns");

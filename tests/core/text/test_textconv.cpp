@@ -11,39 +11,26 @@ class TestTextConv : public QObject
     Q_OBJECT
 
 private slots:
-    void datesAlwaysCarryFourDigitYears_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("en_US keeps the century") << "en_US" << QDate(1950, 12, 25) << "12/25/1950";
-        QTest::newRow("en_GB") << "en_GB" << QDate(1950, 12, 25) << "25/12/1950";
-        QTest::newRow("de_DE") << "de_DE" << QDate(2002, 5, 12) << "12.05.2002";
-        QTest::newRow("ISO locale sv_SE") << "sv_SE" << QDate(1930, 1, 2) << "1930-01-02";
-        QTest::newRow("C") << "C" << QDate(2026, 12, 6) << "6 Dec 2026";
-    }
-
-    void datesAlwaysCarryFourDigitYears()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QDate, date);
-        QFETCH(QString, text);
-        QCOMPARE(dateToText(date, QLocale(locale)), text);
-        QCOMPARE(textToDate(text, QLocale(locale)), std::optional<QDate>(date));
-    }
-
-    void dateTextFallbacks_data()
+    void dates_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QDate>("date"); // invalid: must fail
+        QTest::addColumn<QDate>("date");   // invalid: no date
+        QTest::addColumn<bool>("written"); // the text is how the date is written
         const auto row = [](const char* name, const char* locale, const QString& text,
-                            QDate date = {}) { QTest::newRow(name) << locale << text << date; };
+                            QDate date = {}, bool written = false) {
+            QTest::newRow(name) << locale << text << date << written;
+        };
+        // Written with four-digit years, also where the locale's own short form has two.
+        row("en_US keeps the century", "en_US", "12/25/1950", QDate(1950, 12, 25), true);
+        row("en_GB", "en_GB", "25/12/1950", QDate(1950, 12, 25), true);
+        row("de_DE", "de_DE", "12.05.2002", QDate(2002, 5, 12), true);
+        row("ISO locale sv_SE", "sv_SE", "1930-01-02", QDate(1930, 1, 2), true);
+        row("C", "C", "6 Dec 2026", QDate(2026, 12, 6), true);
         row("ISO in a US locale", "en_US", "1990-12-25", QDate(1990, 12, 25));
         row("surrounding blanks", "en_GB", " 25/12/1990 ", QDate(1990, 12, 25));
         row("single digits", "en_US", "1/2/2003", QDate(2003, 1, 2));
         row("leading zeros", "en_US", "01/02/2003", QDate(2003, 1, 2));
-        row("month names", "C", "2 Jan 2003", QDate(2003, 1, 2));
         row("three-digit day", "en_GB", "123/02/2001");
         row("trailing text", "en_GB", "12/02/2001x");
         row("wrong separator", "de_DE", "12/02/2001");
@@ -62,16 +49,16 @@ private slots:
             QDate(1930, 3, 7));
     }
 
-    void dateTextFallbacks()
+    void dates()
     {
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QFETCH(QDate, date);
+        QFETCH(bool, written);
         const std::optional<QDate> read = textToDate(text, QLocale(locale));
-        if (date.isValid())
-            QCOMPARE(read, std::optional<QDate>(date));
-        else
-            QVERIFY2(!read, qPrintable(read ? read->toString(Qt::ISODate) : QString()));
+        QCOMPARE(read, date.isValid() ? std::optional<QDate>(date) : std::nullopt);
+        if (written)
+            QCOMPARE(dateToText(date, QLocale(locale)), text);
     }
 
     void everyLocaleReadsBackWhatItWrites()
@@ -95,6 +82,8 @@ private slots:
             QVERIFY2(textToTime("09:00", locale) == QTime(9, 0), qPrintable(locale.name()));
         }
         QVERIFY(!textToTime("25:61") && !textToTime(""));
+        // The long form, with seconds, as the stamps are stored.
+        QCOMPARE(timeToText(QTime(14, 10, 37), QLocale("en_US")), "2:10:37 PM");
     }
 
     void wholeNumbers_data()
@@ -112,10 +101,8 @@ private slots:
         row("+5", 5);
         row("1234.5", 1234); // halves go to even
         row("1235.5", 1236);
-        row(".5", 0);
         row("2.49", 2);
         row("", {});
-        row("   ", {});
         row("12abc", {});
         row("32767", 32767);
         row("32768", {});
@@ -123,7 +110,6 @@ private slots:
         row("-32768", -32768);
         row("1e300", {}, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         row("nan", {});
-        row("inf", {});
     }
 
     void wholeNumbers()
@@ -133,8 +119,8 @@ private slots:
         QFETCH(int, max);
         QTEST(textToWhole(text, min, max, QLocale::c()), "value");
         // Fractions written where the user's settings use a decimal comma read back too.
-        QCOMPARE(textToWhole("1235,5", -32768, 32767, QLocale("de_DE")), std::optional<int>(1236));
-        QCOMPARE(textToWhole("1235.5", -32768, 32767, QLocale("de_DE")), std::optional<int>(1236));
+        QCOMPARE(textToWhole("1235,5", -32768, 32767, QLocale("de_DE")), 1236);
+        QCOMPARE(textToWhole("1235.5", -32768, 32767, QLocale("de_DE")), 1236);
     }
 
     void booleans_data()
