@@ -2,8 +2,6 @@
 
 #include <QTest>
 
-#include <limits>
-
 using namespace TextConv;
 
 class TestTextConv : public QObject
@@ -88,13 +86,11 @@ private slots:
 
     void wholeNumbers_data()
     {
+        // Read in the 16-bit range Notify takes.
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
         QTest::addColumn<std::optional<int>>("value");
-        const auto row = [](const char* text, std::optional<int> value, int min = -32768,
-                            int max = 32767) {
-            QTest::newRow(*text ? text : "(empty)") << text << min << max << value;
+        const auto row = [](const char* text, std::optional<int> value) {
+            QTest::newRow(*text ? text : "(empty)") << text << value;
         };
         row("10", 10);
         row("  -7 ", -7);
@@ -108,45 +104,30 @@ private slots:
         row("32768", {});
         row("32767.6", {});
         row("-32768", -32768);
-        row("1e300", {}, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        row("1e300", {});
         row("nan", {});
     }
 
     void wholeNumbers()
     {
         QFETCH(QString, text);
-        QFETCH(int, min);
-        QFETCH(int, max);
-        QTEST(textToWhole(text, min, max, QLocale::c()), "value");
+        QTEST(textToWhole(text, -32768, 32767, QLocale::c()), "value");
         // Fractions written where the user's settings use a decimal comma read back too.
         QCOMPARE(textToWhole("1235,5", -32768, 32767, QLocale("de_DE")), 1236);
         QCOMPARE(textToWhole("1235.5", -32768, 32767, QLocale("de_DE")), 1236);
     }
 
-    void booleans_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<bool>>("value");
-        const auto row = [](const char* text, std::optional<bool> value) {
-            QTest::newRow(*text ? text : "(empty)") << text << value;
-        };
-        row("True", true);
-        row("FALSE", false);
-        row("true", true);
-        row("0", false);
-        row("1", true);
-        row("-2", true);
-        row("yes", {});
-        row("", {});
-    }
-
     void booleans()
     {
-        QFETCH(QString, text);
-        QFETCH(std::optional<bool>, value);
-        QCOMPARE(textToBool(text, QLocale::c()), value);
-        if (value)
-            QCOMPARE(textToBool(boolToText(*value)), value);
+        // Words in any letter case, or numbers: 0 is off.
+        for (const char* on : {"True", "true", "1", "-2"})
+            QVERIFY2(textToBool(on, QLocale::c()) == true, on);
+        for (const char* off : {"FALSE", "0"})
+            QVERIFY2(textToBool(off, QLocale::c()) == false, off);
+        for (const char* neither : {"yes", ""})
+            QVERIFY2(!textToBool(neither, QLocale::c()), neither);
+        QCOMPARE(textToBool(boolToText(true)), true);
+        QCOMPARE(textToBool(boolToText(false)), false);
     }
 
     void versionText()
