@@ -84,16 +84,11 @@ private slots:
             QTest::newRow(*key ? key : "(empty)") << key << title << text;
         };
         row("ok", "OK Button", "Closes the current window and saves any settings.");
-        row("close", "Close Button", "Closes the current window."); // no window passes it
         row("date", "Birthday Date",
             "This is the date that the event occurs.  If it is a recurring event such as a "
             "birthday, that happens every year, it might be convenient to set the year as the "
             "date of birth of that person.\r\n\r\nTip: using the down arrow will show you a "
             "calendar.");
-        row("notification", "Notifications",
-            "This window shows you any up-coming events and any events that occur today.  It is "
-            "displayed at regular intervals, which can be customised in the Preferences section "
-            "of this software.");
         for (const char* unknown : {"OK", "Bdaylist", "ok ", "", "sysinformation"})
             row(unknown, "", "");
     }

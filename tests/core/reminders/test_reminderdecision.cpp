@@ -258,19 +258,6 @@ private slots:
         QCOMPARE(fitted.soon, soonShown);
     }
 
-    void nameLength()
-    {
-        // The name is what the window cuts when an entry is too wide; the rest stays whole.
-        for (const auto& [entry, soon, name] :
-             {std::tuple{"Bob (9/12/1990 - 36 Years)", true, "Bob"},
-              {"Bob (9/12/1990)", true, "Bob"},
-              {"Mum (Jane) (9.12.1990)", true, "Mum (Jane)"},
-              {"Ann (-2 Years)", false, "Ann"},
-              {"Mum (Jane)", false, "Mum (Jane)"},
-              {"(3 more events)", true, "(3 more events)"}})
-            QCOMPARE(QString(entry).first(NotificationLines::nameLength(entry, soon)), name);
-    }
-
     void missedWhileAway_data()
     {
         QTest::addColumn<Away>("m");
