@@ -6,7 +6,6 @@
 
 #include "datafile.h"
 
-#include "listwindow/listdate.h"
 #include "listwindow/listviewmode.h"
 #include "reminders/nextevent.h"
 #include "reminders/reminderdecision.h"
@@ -85,19 +84,19 @@ std::optional<QList<BirthdayRecord>> readLiteral(BirthdayStore& store)
     return records;
 }
 
-// One row of the main list, as the list model keeps it: the record as read, the date as the
-// list shows it, and the coming occurrence (the "Next", "In" and "Age" columns make their
-// texts when shown).
+// One row of the main list, as the list model keeps it: the record as read, its date and its
+// coming occurrence (the "Date", "Next", "In" and "Age" columns make their texts when shown).
 struct ListRow
 {
     BirthdayRecord record;
-    QString date;
+    std::optional<QDate> date;
     std::optional<NextEvent> next;
 };
 
 // The refresh as the program runs it: all records read once, the reminder check on them, then
-// the list rows take the records over and are sorted by name as the list model sorts them.
-// With checkReads, the check reads the records again itself, as the literal program does.
+// the list rows take the records and the dates the check worked out over and are sorted by name
+// as the list model sorts them. With checkReads, the check reads the records again itself, as
+// the literal program does.
 void refreshAndCheck(benchmark::State& state, const Dataset& data,
                      std::optional<QList<BirthdayRecord>> (*read)(BirthdayStore&),
                      bool checkReads = false)
@@ -116,11 +115,10 @@ void refreshAndCheck(benchmark::State& state, const Dataset& data,
             break;
         }
         const QList<BirthdayRecord>& checked = checkReads ? *again : *records;
-        const ReminderDecision decision =
-            reminderDecide(checked, now, false, false, ReminderSettings());
-        // The tray icon's tip, which the check keeps up to date.
-        benchmark::DoNotOptimize(
-            trayTipText(soonestEvent(checked, now.date(), LeapDayRule::March1)));
+        // The check works out every record's date and coming occurrence once; the tray icon's
+        // tip and the rows take them from its decision.
+        ReminderDecision decision = reminderDecide(checked, now, false, false, ReminderSettings());
+        benchmark::DoNotOptimize(trayTipText(decision.coming.soonest()));
         if (decision.soonEntries.isEmpty()) {
             state.SkipWithError("the check found nothing due: the generated dates are off");
             break;
@@ -130,11 +128,9 @@ void refreshAndCheck(benchmark::State& state, const Dataset& data,
         // The rows take the records over, and are sorted by name as the list model sorts them.
         QList<ListRow> rows;
         rows.reserve(records->size());
-        const ListDate::ColumnFormat format;
-        for (BirthdayRecord& record : *records) {
-            std::optional<NextEvent> next = nextEvent(record, now.date(), LeapDayRule::March1);
-            QString date = format.columnText(record.value(BirthdayRecord::Date));
-            rows.append({std::move(record), std::move(date), std::move(next)});
+        for (qsizetype i = 0; i < records->size(); ++i) {
+            RecordDates& dates = decision.coming.records[i];
+            rows.emplaceBack(std::move((*records)[i]), dates.date, std::move(dates.next));
         }
         QList<QStringView> names;
         names.reserve(rows.size());

@@ -1,27 +1,22 @@
 // Runs store operations given on its command line against one data file, for the fault tests
-// that need a second process: one to kill at a chosen point, one with a file-size limit, one
-// without root's rights, two at once on the same file.
+// that need a second process, and for scripts/measure-program.sh:
 //
 //   cw_storetool [--fsize-limit=BYTES] [--as-nobody] <data file> <command>...
 //
-// Commands: list, readall, read:KEY, write:FIELD:KEY:VALUE, delete:KEY (whatever the key holds
-// now), keynew, compact, add:NAME, stress:ID:OPERATIONS:SEED, count:KEY:TIMES (adds 1 to the
-// number that is the record's Name), wait:FILE (until it exists), generate:RECORDS (replaces the
-// file with generated records dated around today, as the benchmarks use). Each prints one line, "ok
-// [result]" or "fail <error text>", and the tool goes on with the next command.
+// Commands: list, write:FIELD:KEY:VALUE, delete:KEY (whatever the key holds now),
+// add:NAME, compact, generate:RECORDS (replaces the file with the benchmarks' records),
+// wait:FILE (until it exists), count:KEY:TIMES (adds 1 to the number that is the record's
+// Name, TIMES times), stress:ID:OPERATIONS:SEED. Each prints one line, "ok [result]" or
+// "fail <error text>", and the tool goes on with the next command.
 
 #include "datafile.h"
-#include "stressrecord.h"
+#include "toolrun.h"
 
 #include "store/birthdaystore.h"
-#include "store/fieldtable.h"
-#include "text/textconv.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QMap>
 #include <QRandomGenerator>
-#include <QStringList>
 #include <QThread>
 
 #include <grp.h>
@@ -33,54 +28,22 @@
 
 namespace {
 
-void print(const QString& line)
-{
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
-    std::fflush(stdout);
-}
-
-QString failLine(const BirthdayStore& store)
-{
-    return QStringLiteral("fail ") + store.errorString();
-}
-
-// Writes the six fields a new event gets, under the key recordKeyNew gives.
-std::optional<int> addRecord(BirthdayStore& store, const QString& name, int number)
-{
-    const auto key = store.recordKeyNew();
-    if (!key)
-        return std::nullopt;
-    const QString values[] = {name,
-                              TextConv::dateToText(QDate(1950, 1, 1).addDays(number)),
-                              QStringLiteral("1"),
-                              QString::number(number % 100),
-                              QStringLiteral("1"),
-                              QString(),
-                              QStringLiteral("0")};
-    for (int slot = 0; slot < FieldTable::fieldCount; ++slot) {
-        if (slot == BirthdayRecord::LastDate)
-            continue;
-        if (!store.fieldWrite(QLatin1String(FieldTable::fieldNames[slot]), *key, values[slot]))
-            return std::nullopt;
-    }
-    return key;
-}
+using Outcome = BirthdayStore::Outcome;
 
 // Adds 1 to the number in the Name of the record under key, with an update that states the
 // record as read: when the other copy counted in between, it reads again.
 bool count(BirthdayStore& store, int key)
 {
-    for (;;) {
+    Outcome outcome = Outcome::Changed;
+    while (outcome == Outcome::Changed) {
         const auto record = store.recordRead(key);
         if (!record)
             return false;
         BirthdayRecord next = *record;
-        next.setValue(BirthdayRecord::Name,
-                      QString::number(record->value(BirthdayRecord::Name).toInt() + 1));
-        const BirthdayStore::Outcome outcome = store.recordUpdate(*record, next);
-        if (outcome != BirthdayStore::Outcome::Changed)
-            return outcome == BirthdayStore::Outcome::Done;
+        next.values[0] = QString::number(record->values[0].toInt() + 1);
+        outcome = store.recordUpdate(*record, next);
     }
+    return outcome == Outcome::Done;
 }
 
 // Adds, deletes, reads back and compacts its own records at random, as one running copy of
@@ -90,107 +53,72 @@ QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
 {
     QRandomGenerator random(seed);
     QMap<QString, BirthdayRecord> alive; // by name
-    int added = 0;
-    for (int op = 0; op < operations; ++op) {
+    for (int op = 0, added = 0; op < operations; ++op) {
         const int dice = random.bounded(100);
-        if (dice < 55 || alive.isEmpty()) {
+        const auto it =
+            alive.isEmpty() ? alive.end() : std::next(alive.begin(), random.bounded(alive.size()));
+        if (it == alive.end() || dice < 55) {
             BirthdayRecord record = stressRecord(id, added++);
             const auto key = store.recordAdd(record);
             if (!key)
-                return QStringLiteral("fail add: ") + store.errorString();
+                return "fail add: " + store.errorString();
             record.key = *key;
-            alive.insert(record.value(BirthdayRecord::Name), record);
-        } else if (dice < 85) {
-            // The other copy never takes our records, so each is still as we wrote it.
-            const auto it = std::next(alive.begin(), random.bounded(int(alive.size())));
-            const BirthdayStore::Outcome outcome = store.recordDelete(it.value());
-            if (outcome != BirthdayStore::Outcome::Done)
-                return QStringLiteral("fail delete %1: %2")
-                    .arg(int(outcome))
-                    .arg(store.errorString());
+            alive.insert(record.values[0], record);
+        } else if (dice < 85) { // the other copy never takes our records: each is as written
+            if (store.recordDelete(*it) != Outcome::Done)
+                return "fail delete: " + store.errorString();
             alive.erase(it);
         } else if (dice < 90) {
-            const auto it = std::next(alive.begin(), random.bounded(int(alive.size())));
-            const auto record = store.recordRead(it.value().key);
-            if (!record)
-                return QStringLiteral("fail read: ") + store.errorString();
-            if (record->value(BirthdayRecord::Name) != it.key())
-                return QStringLiteral("fail key %1 holds %2 instead of %3")
-                    .arg(it.value().key)
-                    .arg(record->value(BirthdayRecord::Name), it.key());
+            const auto record = store.recordRead(it->key);
+            if (!record || record->values[0] != it.key())
+                return "fail read of " + it.key() + ": " + store.errorString();
         } else if (!store.databaseCompact()) {
-            return QStringLiteral("fail compact: ") + store.errorString();
+            return "fail compact: " + store.errorString();
         }
     }
-    return QStringLiteral("ok ") + QStringList(alive.keys()).join(QLatin1Char(','));
+    return "ok " + QStringList(alive.keys()).join(',');
 }
 
-QString runCommand(BirthdayStore& store, const QString& command)
+QString run(BirthdayStore& store, const QString& command)
 {
-    const QStringList parts = command.split(QLatin1Char(':'));
-    const QString& op = parts[0];
-    if (op == QLatin1String("list")) {
+    const QStringList parts = command.split(':');
+    const QString op = parts[0], rest = parts.mid(1).join(':');
+    const int number = parts.value(1).toInt();
+    if (op == "list") {
         const auto keys = store.recordKeysList();
-        if (!keys)
-            return failLine(store);
         QStringList texts;
-        for (int key : *keys)
+        for (int key : keys.value_or(QList<int>()))
             texts.append(QString::number(key));
-        return QStringLiteral("ok ") + texts.join(QLatin1Char(','));
+        return keys ? "ok " + texts.join(',') : "fail " + store.errorString();
     }
-    if (op == QLatin1String("readall")) {
-        const auto records = store.recordsReadAll();
-        return records ? QStringLiteral("ok %1").arg(records->size()) : failLine(store);
-    }
-    if (op == QLatin1String("read") && parts.size() == 2) {
-        const auto record = store.recordRead(parts[1].toInt());
-        return record ? QStringLiteral("ok ") + record->value(BirthdayRecord::Name)
-                      : failLine(store);
-    }
-    if (op == QLatin1String("write") && parts.size() >= 4) {
-        const QString value = parts.mid(3).join(QLatin1Char(':'));
-        return store.fieldWrite(parts[1], parts[2].toInt(), value) ? QStringLiteral("ok")
-                                                                   : failLine(store);
-    }
-    if (op == QLatin1String("delete") && parts.size() == 2) {
-        const auto record = store.recordRead(parts[1].toInt());
-        return record && store.recordDelete(*record) != BirthdayStore::Outcome::Failed
-                   ? QStringLiteral("ok")
-                   : failLine(store);
-    }
-    if (op == QLatin1String("keynew")) {
-        const auto key = store.recordKeyNew();
-        return key ? QStringLiteral("ok %1").arg(*key) : failLine(store);
-    }
-    if (op == QLatin1String("compact"))
-        return store.databaseCompact() ? QStringLiteral("ok") : failLine(store);
-    if (op == QLatin1String("add") && parts.size() >= 2) {
-        const auto key = addRecord(store, parts.mid(1).join(QLatin1Char(':')), 0);
-        return key ? QStringLiteral("ok %1").arg(*key) : failLine(store);
-    }
-    if (op == QLatin1String("generate") && parts.size() == 2) {
-        QFile file(store.dataPath());
-        const QByteArray image = DataFile::generate(parts[1].toInt(), false, false);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(image) == image.size()
-                   ? QStringLiteral("ok")
-                   : QStringLiteral("fail ") + file.errorString();
-    }
-    if (op == QLatin1String("stress") && parts.size() == 4)
-        return stress(store, parts[1].toInt(), parts[2].toInt(), parts[3].toUInt());
-    if (op == QLatin1String("wait") && parts.size() >= 2) {
-        const QString file = parts.mid(1).join(QLatin1Char(':'));
-        for (int i = 0; i < 10000 && !QFile::exists(file); ++i)
+    bool ok = false;
+    if (op == "write" && parts.size() >= 4) {
+        ok = store.fieldWrite(parts[1], parts[2].toInt(), parts.mid(3).join(':'));
+    } else if (op == "delete") {
+        const auto record = store.recordRead(number);
+        ok = record && store.recordDelete(*record) != Outcome::Failed;
+    } else if (op == "add") {
+        BirthdayRecord record = stressRecord(0, 0);
+        record.values[0] = rest;
+        ok = store.recordAdd(record).has_value();
+    } else if (op == "compact") {
+        ok = store.databaseCompact();
+    } else if (op == "generate") {
+        ok = writeBytes(store.dataPath(), DataFile::generate(number, false, false));
+    } else if (op == "wait") {
+        for (int i = 0; i < 10000 && !QFile::exists(rest); ++i)
             QThread::msleep(1);
-        return QFile::exists(file) ? QStringLiteral("ok") : QStringLiteral("fail no ") + file;
+        ok = QFile::exists(rest);
+    } else if (op == "count" && parts.size() == 3) {
+        ok = true;
+        for (int i = 0; ok && i < parts[2].toInt(); ++i)
+            ok = count(store, number);
+    } else if (op == "stress" && parts.size() == 4) {
+        return stress(store, number, parts[2].toInt(), parts[3].toUInt());
+    } else {
+        return "fail unknown command " + command;
     }
-    if (op == QLatin1String("count") && parts.size() == 3) {
-        for (int i = 0; i < parts[2].toInt(); ++i)
-            if (!count(store, parts[1].toInt()))
-                return failLine(store);
-        return QStringLiteral("ok");
-    }
-    return QStringLiteral("fail unknown command ") + command;
+    return ok ? QString("ok") : "fail " + store.errorString();
 }
 
 } // namespace
@@ -199,27 +127,19 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
-        const QString option = args.takeFirst();
-        if (option.startsWith(QLatin1String("--fsize-limit="))) {
+    for (; !args.isEmpty() && args.first().startsWith("--"); args.removeFirst()) {
+        if (args.first().startsWith("--fsize-limit=")) {
             // A full disk, as the process sees it: writes past the limit fail with EFBIG.
             signal(SIGXFSZ, SIG_IGN);
-            const rlim_t limit = option.section(QLatin1Char('='), 1).toULongLong();
+            const rlim_t limit = args.first().section('=', 1).toULongLong();
             const rlimit rl{limit, limit};
-            if (setrlimit(RLIMIT_FSIZE, &rl) != 0) {
-                print(QStringLiteral("fail setrlimit"));
+            if (setrlimit(RLIMIT_FSIZE, &rl) != 0)
                 return 3;
-            }
-        } else if (option == QLatin1String("--as-nobody")) {
+        } else if (args.first() == "--as-nobody" && geteuid() == 0 &&
+                   (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
             // Root ignores file modes; the user nobody does not.
-            if (geteuid() == 0 &&
-                (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
-                print(QStringLiteral("fail cannot become nobody"));
-                return 3;
-            }
-        } else {
-            print(QStringLiteral("fail unknown option ") + option);
-            return 2;
+            std::puts("fail cannot become nobody");
+            return 3;
         }
     }
     if (args.size() < 2) {
@@ -229,7 +149,9 @@ int main(int argc, char** argv)
         return 2;
     }
     BirthdayStore store(args.takeFirst());
-    for (const QString& command : args)
-        print(runCommand(store, command));
+    for (const QString& command : args) {
+        std::puts(qPrintable(run(store, command)));
+        std::fflush(stdout);
+    }
     return 0;
 }

@@ -1,49 +1,29 @@
 #pragma once
 
-// Runs cw_storetool (the store in a process of its own) and collects its answer lines.
+// The child-process fixture of the fault tests: cw_storetool runs store operations in a
+// process of its own, to be killed at a chosen point, limited in file size, stripped of root's
+// rights or run beside another copy.
 
-#include <QByteArray>
+#include "store/birthdayrecord.h"
+#include "text/textconv.h"
+
 #include <QFile>
 #include <QProcess>
-#include <QStringList>
 
-#include <unistd.h>
-
-struct ToolRun
+// The tool's answer lines, one "ok [result]" or "fail <error text>" per command; none when it
+// was killed (or hung and was killed).
+inline QStringList runStoreTool(const QStringList& arguments,
+                                QProcessEnvironment env = QProcessEnvironment::systemEnvironment())
 {
-    bool finished = false; // ended on its own, not killed and not timed out
-    int exitCode = -1;
-    QStringList lines; // one "ok ..." or "fail ..." per command
-    QString errors;
-
-    bool ok(int i) const { return i < lines.size() && lines[i].startsWith(QLatin1String("ok")); }
-    bool failed(int i) const
-    {
-        return i < lines.size() && lines[i].startsWith(QLatin1String("fail "));
-    }
-};
-
-inline ToolRun
-runStoreTool(const QStringList& arguments,
-             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-             int timeoutMs = 120000)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(CW_STORETOOL_PATH), arguments);
-    ToolRun run;
-    if (!process.waitForStarted(timeoutMs))
-        return run;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    run.finished = process.exitStatus() == QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    run.lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    QProcess tool;
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(CW_STORETOOL_PATH), arguments);
+    if (!tool.waitForFinished(120000))
+        tool.kill();
+    tool.waitForFinished();
+    if (tool.exitStatus() != QProcess::NormalExit)
+        return {};
+    return QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 inline QByteArray readBytes(const QString& path)
@@ -59,7 +39,17 @@ inline bool writeBytes(const QString& path, const QByteArray& bytes)
            file.write(bytes) == bytes.size();
 }
 
-inline bool runningAsRoot()
+// The record a stress run adds as its number-th: its fields follow from its name, so a reader
+// can tell a whole record from a mixed-up one.
+inline BirthdayRecord stressRecord(int id, int number)
 {
-    return geteuid() == 0;
+    BirthdayRecord record;
+    record.values = {QStringLiteral("p%1-%2").arg(id).arg(number),
+                     TextConv::dateToText(QDate(1950, 1, 1).addDays(number)),
+                     QString::number(id % 2),
+                     QString::number(number % 100),
+                     QStringLiteral("1"),
+                     QString(),
+                     QString::number(number % 2)};
+    return record;
 }

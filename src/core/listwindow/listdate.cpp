@@ -29,16 +29,13 @@ QString dateSeparator(const QLocale& locale)
 
 QString columnText(const QString& storedDate, const QLocale& locale)
 {
-    return ColumnFormat(locale).columnText(storedDate);
+    return ColumnFormat(locale).columnText(TextConv::textToDate(storedDate, locale));
 }
 
-ColumnFormat::ColumnFormat(const QLocale& locale)
-    : m_locale(locale), m_separator(dateSeparator(locale))
-{}
+ColumnFormat::ColumnFormat(const QLocale& locale) : m_separator(dateSeparator(locale)) {}
 
-QString ColumnFormat::columnText(const QString& storedDate) const
+QString ColumnFormat::columnText(std::optional<QDate> date) const
 {
-    const std::optional<QDate> date = TextConv::textToDate(storedDate, m_locale);
     if (!date)
         return QString();
     // Written digit by digit: QString::arg took more time than reading the date.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
+
+#include <optional>
 
 // The "Date" column of the event list: four-digit year, two-digit month, two-digit day, year
 // first, joined by the user's date separator, so sorting the texts sorts by full date.
@@ -12,15 +15,15 @@ QString dateSeparator(const QLocale& locale = QLocale());
 // The stored date text as the list shows it; "" when the text is no date.
 QString columnText(const QString& storedDate, const QLocale& locale = QLocale());
 
-// The same for a whole list: the locale's forms are looked up once, not once a date.
+// The same for a whole list: the locale's separator is looked up once, not once a date, and the
+// dates come read already, by TextConv::textToDate ("" for none).
 class ColumnFormat
 {
 public:
     explicit ColumnFormat(const QLocale& locale = QLocale());
-    QString columnText(const QString& storedDate) const;
+    QString columnText(std::optional<QDate> date) const;
 
 private:
-    QLocale m_locale;
     QString m_separator;
 };
 

@@ -18,11 +18,11 @@ QString NextEvent::ageText() const
     return showAge ? QString::number(next.years) : QString();
 }
 
-std::optional<NextEvent> nextEvent(const BirthdayRecord& record, QDate today, LeapDayRule rule,
-                                   const QLocale& locale)
+namespace {
+
+std::optional<NextEvent> nextEventOn(const BirthdayRecord& record, std::optional<QDate> date,
+                                     QDate today, LeapDayRule rule)
 {
-    const std::optional<QDate> date =
-        TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
     if (!date)
         return std::nullopt;
     const bool recurs = record.value(BirthdayRecord::Recurs) == QLatin1String("1");
@@ -38,16 +38,37 @@ std::optional<NextEvent> nextEvent(const BirthdayRecord& record, QDate today, Le
     return event;
 }
 
-std::optional<NextEvent> soonestEvent(const QList<BirthdayRecord>& records, QDate today,
-                                      LeapDayRule rule, const QLocale& locale)
+} // namespace
+
+std::optional<NextEvent> nextEvent(const BirthdayRecord& record, QDate today, LeapDayRule rule,
+                                   const QLocale& locale)
 {
-    std::optional<NextEvent> soonest;
+    return nextEventOn(record, TextConv::textToDate(record.value(BirthdayRecord::Date), locale),
+                       today, rule);
+}
+
+ComingEvents comingEvents(const QList<BirthdayRecord>& records, QDate today, LeapDayRule rule,
+                          const QLocale& locale)
+{
+    ComingEvents coming{today, rule, {}};
+    coming.records.reserve(records.size());
     for (const BirthdayRecord& record : records) {
-        const std::optional<NextEvent> event = nextEvent(record, today, rule, locale);
-        if (event && (!soonest || event->next.days < soonest->next.days))
-            soonest = event;
+        RecordDates dates;
+        dates.date = TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+        dates.next = nextEventOn(record, dates.date, today, rule);
+        coming.records.append(std::move(dates));
     }
-    return soonest;
+    return coming;
+}
+
+std::optional<NextEvent> ComingEvents::soonest() const
+{
+    const std::optional<NextEvent>* soonest = nullptr;
+    for (const RecordDates& dates : records) {
+        if (dates.next && (!soonest || dates.next->next.days < (*soonest)->next.days))
+            soonest = &dates.next;
+    }
+    return soonest ? *soonest : std::nullopt;
 }
 
 QString trayTipText(const std::optional<NextEvent>& soonest)

@@ -17,18 +17,29 @@ LeapDayRule fromName(const QString& name)
 
 namespace {
 
-QDate anniversaryOf(int month, int day, int year, LeapDayRule rule)
+struct MonthDay
+{
+    int month = 0;
+    int day = 0;
+    auto operator<=>(const MonthDay&) const = default;
+};
+
+// The month and day the event falls on in `year`.
+MonthDay anniversaryDay(int month, int day, int year, LeapDayRule rule)
 {
     if (month == 2 && day == 29 && !QDate::isLeapYear(year))
-        return rule == LeapDayRule::February28 ? QDate(year, 2, 28) : QDate(year, 3, 1);
-    return QDate(year, month, day);
+        return rule == LeapDayRule::February28 ? MonthDay{2, 28} : MonthDay{3, 1};
+    return {month, day};
 }
 
 } // namespace
 
 QDate anniversary(QDate date, int year, LeapDayRule rule)
 {
-    return anniversaryOf(date.month(), date.day(), year, rule);
+    int month = 0, day = 0;
+    date.getDate(nullptr, &month, &day);
+    const MonthDay when = anniversaryDay(month, day, year, rule);
+    return QDate(year, when.month, when.day);
 }
 
 std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, LeapDayRule rule)
@@ -42,14 +53,23 @@ std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, L
     } else if (!recurs) {
         return std::nullopt;
     } else {
-        // Each of QDate's year(), month() and day() works the calendar out anew: one getDate
-        // does it once. The check asks this of every record.
+        // QDate's year(), month() and day() each work the calendar out anew, and so does
+        // building a QDate: both dates are taken apart once, and only the anniversary that
+        // counts is built. A refresh asks this of every record.
         int eventYear = 0, month = 0, day = 0;
         date.getDate(&eventYear, &month, &day);
-        int year = today.year();
-        next.date = anniversaryOf(month, day, year, rule);
-        if (next.date < today)
-            next.date = anniversaryOf(month, day, ++year, rule);
+        // Today is the same for every event of a refresh: it is taken apart once.
+        thread_local QDate known;
+        thread_local int knownYear = 0, todayMonth = 0, todayDay = 0;
+        if (today != known) {
+            today.getDate(&knownYear, &todayMonth, &todayDay);
+            known = today;
+        }
+        int year = knownYear;
+        MonthDay when = anniversaryDay(month, day, year, rule);
+        if (when < MonthDay{todayMonth, todayDay})
+            when = anniversaryDay(month, day, ++year, rule);
+        next.date = QDate(year, when.month, when.day);
         next.years = year - eventYear;
     }
     next.days = today.daysTo(next.date);

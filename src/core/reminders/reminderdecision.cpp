@@ -18,20 +18,20 @@ struct Classification
 };
 
 // Where a record stands today. Day differences are 64-bit, so dates of any age work.
-Classification classify(QDate date, bool recurs, qint64 notify, QDate today, LeapDayRule rule)
+Classification classify(const RecordDates& dates, qint64 notify, QDate today)
 {
     Classification result;
-    const std::optional<Occurrence> next = nextOccurrence(date, recurs, today, rule);
-    if (!next)
+    if (!dates.next)
         return result;
-    if (next->days >= 1 && next->days <= notify)
+    const Occurrence& next = dates.next->next;
+    if (next.days >= 1 && next.days <= notify)
         result.listing = Listing::Soon;
-    else if (next->days == 0)
+    else if (next.days == 0)
         result.listing = Listing::Today;
     // A stored date still ahead counts its years from this year (0 or less); an anniversary,
     // the age it brings. Only entries show them, and working out a year takes time.
     if (result.listing != Listing::None)
-        result.years = next->stored ? today.year() - date.year() : next->years;
+        result.years = next.stored ? today.year() - dates.date->year() : next.years;
     return result;
 }
 
@@ -80,17 +80,17 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
     const QTime alertTime = TextConv::textToTime(settings.alertTime, locale).value_or(QTime(9, 0));
     const bool alertTimeReached = now.time() >= alertTime;
 
-    for (const BirthdayRecord& record : records) {
-        const std::optional<QDate> date =
-            TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+    decision.coming = comingEvents(records, today, settings.leapDayRule, locale);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const BirthdayRecord& record = records.at(i);
+        const RecordDates& dates = decision.coming.records.at(i);
         const std::optional<int> notify =
             TextConv::textToWhole(record.value(BirthdayRecord::Notify), -32768, 32767, locale);
-        if (!date || !notify) {
+        if (!dates.date || !notify) {
             ++decision.skippedRecords;
             continue;
         }
-        const bool recurs = record.value(BirthdayRecord::Recurs) == QLatin1String("1");
-        const Classification found = classify(*date, recurs, *notify, today, settings.leapDayRule);
+        const Classification found = classify(dates, *notify, today);
         if (found.listing == Listing::None)
             continue;
 

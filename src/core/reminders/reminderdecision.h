@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nextevent.h"
 #include "occurrence.h"
 #include "store/birthdayrecord.h"
 
@@ -40,6 +41,9 @@ struct ReminderDecision
     bool show = false;           // the notification window is to be shown
     bool firstCheckDone = false; // the caller's flag after this run
     int skippedRecords = 0;      // records left out because a field did not convert
+    // Every record's date and coming occurrence, as the check worked them out: the list and
+    // the tray icon's tip show the same, without reading the dates again.
+    ComingEvents coming;
 
     // The texts of the notification window: entries joined with CR LF, or the "nothing" texts.
     QString soonText() const;
@@ -49,7 +53,8 @@ struct ReminderDecision
 // The reminder check's decision, without any window or file: classifies every record as due
 // today, soon or neither, picks the records due their alert and LastDate stamp, and decides
 // whether the notification window shows. A record whose Date, Notify or (when it matters)
-// LastDate does not convert is skipped; the others are still checked.
+// LastDate does not convert is skipped; the others are still checked. The dates are those of
+// today under the settings' leap-day rule.
 ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
                                 bool forceShow, bool firstCheckDone,
                                 const ReminderSettings& settings,

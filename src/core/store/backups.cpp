@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace {
@@ -35,13 +36,19 @@ std::optional<QByteArray> readAll(const QString& path, QString& error)
 }
 
 // Writes the whole file or nothing: QSaveFile writes a copy beside it, syncs it and renames it
-// over the old one.
+// over the old one. QSaveFile may lose the system's reason for a failed write (it says
+// "Unknown error" for a file grown to its size limit); errno, taken right after, still has it.
 bool writeAll(const QString& path, const QByteArray& bytes, QString& error)
 {
     QSaveFile file(path);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    error = QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), file.errorString());
+    const int savedErrno = errno;
+    QString reason = file.errorString();
+    if (savedErrno != 0 && reason == QFile().errorString())
+        reason = qt_error_string(savedErrno);
+    error = QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), reason);
     return false;
 }
 

@@ -769,16 +769,10 @@ bool BirthdayStore::fieldWrite(const QString& fieldName, int key, const QString&
     const std::optional<int> slot = fieldSlot(fieldName);
     if (!slot)
         return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
-    if (!checkKey(key))
+    QByteArray bytes;
+    if (!checkKey(key) || !valueFits(*slot, value, bytes))
         return false;
-    const QByteArray bytes = value.toUtf8();
     const int size = fieldSize(*slot);
-    if (bytes.size() > size)
-        return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
-                                   "file holds at most %4.")
-                        .arg(QLatin1String(fieldNames[size_t(*slot)]), value)
-                        .arg(bytes.size())
-                        .arg(size));
 
     Snapshot file;
     if (!lockAndRead(Access::Write, file))
@@ -862,6 +856,23 @@ BirthdayStore::Outcome BirthdayStore::recordUpdate(const BirthdayRecord& expecte
     std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> bytes;
     if (!checkKey(expected.key) || !valuesFit(values, false, bytes))
         return Outcome::Failed;
+    return recordWrite(expected, bytes);
+}
+
+BirthdayStore::Outcome BirthdayStore::fieldUpdate(const BirthdayRecord& expected,
+                                                  BirthdayRecord::Field field, const QString& value)
+{
+    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount> bytes;
+    bytes[size_t(field)].emplace();
+    if (!checkKey(expected.key) || !valueFits(field, value, *bytes[size_t(field)]))
+        return Outcome::Failed;
+    return recordWrite(expected, bytes);
+}
+
+BirthdayStore::Outcome BirthdayStore::recordWrite(
+    const BirthdayRecord& expected,
+    const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes)
+{
     Snapshot file;
     if (!lockAndRead(Access::Write, file))
         return Outcome::Failed;
@@ -907,15 +918,21 @@ bool BirthdayStore::valuesFit(
     for (int slot = 0; slot < fieldCount; ++slot) {
         if (slot == BirthdayRecord::LastDate && !withLastDate)
             continue;
-        const QString& text = record.values[size_t(slot)];
-        bytes[size_t(slot)] = text.toUtf8();
-        if (bytes[size_t(slot)]->size() > fieldSize(slot))
-            return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
-                                       "file holds at most %4.")
-                            .arg(QLatin1String(fieldNames[size_t(slot)]), text)
-                            .arg(bytes[size_t(slot)]->size())
-                            .arg(fieldSize(slot)));
+        if (!valueFits(slot, record.values[size_t(slot)], bytes[size_t(slot)].emplace()))
+            return false;
     }
+    return true;
+}
+
+bool BirthdayStore::valueFits(int slot, const QString& text, QByteArray& bytes)
+{
+    bytes = text.toUtf8();
+    if (bytes.size() > fieldSize(slot))
+        return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
+                                   "file holds at most %4.")
+                        .arg(QLatin1String(fieldNames[size_t(slot)]), text)
+                        .arg(bytes.size())
+                        .arg(fieldSize(slot)));
     return true;
 }
 

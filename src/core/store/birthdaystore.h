@@ -50,17 +50,20 @@ public:
     bool fieldWrite(const QString& fieldName, int key, const QString& value);
     bool fieldDelete(const QString& fieldName, int key);
 
-    // Delete, edit and duplicate state what they expect to find: the record as the caller read
-    // it, its key and all seven values as recordsReadAll or recordRead gave them. Under the same
-    // lock as the write, the record under that key must still be listed with exactly those
-    // values; another program may have changed it, or deleted it and given its key to another
-    // event. Otherwise nothing is written and the answer is Changed.
+    // Delete, edit, duplicate and a field's update state what they expect to find: the record
+    // as the caller read it, its key and all seven values as recordsReadAll or recordRead gave
+    // them. Under the same lock as the write, the record under that key must still be listed
+    // with exactly those values; another program may have changed it, or deleted it and given
+    // its key to another event. Otherwise nothing is written and the answer is Changed.
     enum class Outcome { Done, Changed, Failed };
     // Marks the first live cell of each field of the record deleted.
     Outcome recordDelete(const BirthdayRecord& expected);
     // Writes the six fields the editor sets (all but LastDate) from values, each over its live
     // cell or appended; all of them or, on a failure, none.
     Outcome recordUpdate(const BirthdayRecord& expected, const BirthdayRecord& values);
+    // Writes one field, over its live cell or appended (the reminder check's LastDate stamp).
+    Outcome fieldUpdate(const BirthdayRecord& expected, BirthdayRecord::Field field,
+                        const QString& value);
     // Copies the record, all seven cells, under the smallest free key, which goes to newKey.
     Outcome recordDuplicate(const BirthdayRecord& expected, int* newKey = nullptr);
     // Rewrites the file without its deleted cells, atomically, after the day's backup (see
@@ -152,6 +155,13 @@ private:
     insertRecord(const BirthdayRecord* expected,
                  const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& values,
                  bool& changed);
+    // Writes the fields that have bytes over the record's cells, or appends them, when the
+    // record is still as expected.
+    Outcome
+    recordWrite(const BirthdayRecord& expected,
+                const std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes);
+    // Checks a value against its field's size; its bytes go to bytes.
+    bool valueFits(int slot, const QString& text, QByteArray& bytes);
     // Checks the values of an update or a new record against their fields' sizes.
     bool valuesFit(const BirthdayRecord& record, bool withLastDate,
                    std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>& bytes);

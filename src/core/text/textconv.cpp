@@ -20,9 +20,8 @@ QString shortDateFormat(const QLocale& locale)
     return format;
 }
 
-// Reads dates in one locale: the locale's short form is taken apart once, and every text read
-// is kept with its date, since the list and the check read each stored date several times
-// (the "Date" and "Next" columns, the check's entries and the tray's next event).
+// Reads dates in one locale: the locale's short form is taken apart once, not once a date, and
+// the texts that need Qt's parsers are kept with their dates.
 class DateReader
 {
 public:
@@ -202,14 +201,20 @@ QDate DateReader::partsRead(QStringView text, const std::vector<Part>& parts) co
 
 std::optional<QDate> DateReader::read(const QString& text) const
 {
+    // Most stored dates are in the user's own form: read by its parts, they cost less than a
+    // look-up (its year has four digits and can't be 0, so it lies within 1 to 9999). Only the
+    // others, which take Qt's parsers tens of microseconds, are kept once read.
+    const QDate date = partsRead(QStringView(text).trimmed(), m_parts);
+    if (date.isValid())
+        return date;
     const auto known = m_known.constFind(text);
     if (known != m_known.cend())
         return *known;
-    const std::optional<QDate> date = readAnew(text);
+    const std::optional<QDate> other = readAnew(text);
     if (m_known.size() >= 8192)
         m_known.clear();
-    m_known.insert(text, date);
-    return date;
+    m_known.insert(text, other);
+    return other;
 }
 
 std::optional<QDate> DateReader::readAnew(const QString& text) const

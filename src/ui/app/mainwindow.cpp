@@ -8,7 +8,6 @@
 #include "listwindow/birthdaycommands.h"
 #include "listwindow/birthdaylistview.h"
 #include "listwindow/controlsarrangement.h"
-#include "listwindow/listdate.h"
 #include "platform/notifier.h"
 #include "reminders/nextevent.h"
 #include "reminders/reminderrunner.h"
@@ -457,7 +456,8 @@ void MainWindow::birthdaysRefresh()
 {
     std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
     if (!records) {
-        rowsSet({}, m_store.fileState(), false);
+        rowsSet({}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState(),
+                false);
         m_prompt.failure(QStringLiteral("The birthdays list could not be read."),
                          m_store.errorString());
         return;
@@ -465,22 +465,20 @@ void MainWindow::birthdaysRefresh()
     recordsCheck(std::move(*records), false, ListFill::Anew);
 }
 
-void MainWindow::rowsSet(QList<BirthdayRecord> records, const BirthdayStore::FileState& state,
-                         bool keepSelection)
+void MainWindow::rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
+                         const BirthdayStore::FileState& state, bool keepSelection)
 {
     m_listState = state;
-    m_listDay = m_clock.today();
-    const LeapDayRule leapDayRule = LeapDayRules::fromName(
-        m_settings.settingRead(QLatin1String(LeapDayRules::settingName), QString()));
+    m_listDay = coming.today;
     QList<BirthdayListModel::Row> rows;
     rows.reserve(records.size());
-    const ListDate::ColumnFormat format;
-    for (BirthdayRecord& record : records) {
-        BirthdayListModel::Row row(record.key, record.value(BirthdayRecord::Name),
-                                   format.columnText(record.value(BirthdayRecord::Date)));
-        row.setNext(nextEvent(record, m_listDay, leapDayRule));
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        BirthdayRecord& record = records[i];
+        RecordDates& dates = coming.records[i];
+        BirthdayListModel::Row& row =
+            rows.emplaceBack(record.key, record.value(BirthdayRecord::Name), dates.date);
+        row.setNext(std::move(dates.next));
         row.record = std::move(record);
-        rows.append(std::move(row));
     }
     if (keepSelection)
         m_list->rowsReplace(std::move(rows));
@@ -490,20 +488,22 @@ void MainWindow::rowsSet(QList<BirthdayRecord> records, const BirthdayStore::Fil
 
 void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
 {
-    // One read serves the check and the list. The check goes first, so the rows can take the
-    // records over rather than copy them; nothing runs in between, so the user sees the same.
+    // One read serves the check and the list, and the dates the check works out serve the
+    // list's columns. The check goes first, so the rows can take the records over rather than
+    // copy them; nothing runs in between, so the user sees the same.
     BirthdayStore::FileState read = m_store.fileState();
-    m_runner->ReminderCheck(records, forceShow);
+    ComingEvents coming = m_runner->ReminderCheck(records, forceShow);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
         if (std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll()) {
             records = std::move(*again);
             read = m_store.fileState();
+            coming = comingEvents(records, coming.today, coming.rule);
         }
     }
     if (fill == ListFill::Anew || read != m_listState)
-        rowsSet(std::move(records), read, fill == ListFill::Follow);
+        rowsSet(std::move(records), std::move(coming), read, fill == ListFill::Follow);
 }
 
 void MainWindow::ReminderCheck(bool forceShow)

@@ -4,6 +4,7 @@
 #include "help/helphook.h"
 #include "listwindow/listviewmode.h"
 #include "listwindow/messageprompt.h"
+#include "reminders/nextevent.h"
 #include "store/birthdaystore.h"
 
 #include <QDate>
@@ -131,9 +132,10 @@ private:
     void dataSave(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
-    // The list's rows from records read when the file was in state.
-    void rowsSet(QList<BirthdayRecord> records, const BirthdayStore::FileState& state,
-                 bool keepSelection);
+    // The list's rows from records read when the file was in state, with their dates as the
+    // check worked them out (one per record).
+    void rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
+                 const BirthdayStore::FileState& state, bool keepSelection);
     // What the list does with records just read: fill anew, the selection gone (as after any
     // refresh), or follow the file when someone else changed it, keeping the selection on the
     // events it still shows.

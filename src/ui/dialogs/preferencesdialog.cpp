@@ -57,7 +57,10 @@ bool confirmRead(const QString& text)
 
 PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& help, QWidget* parent,
                                      bool windowPlaceable)
-    : QDialog(parent), m_settings(settings), m_windowPlaceable(windowPlaceable)
+    // A fixed border with a title bar: no maximise or minimise button.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings), m_windowPlaceable(windowPlaceable)
 {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Candlewatcher Preferences"));

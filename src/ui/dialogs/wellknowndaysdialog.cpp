@@ -43,7 +43,10 @@ WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const HelpSink& h
 
 WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const Clock& clock,
                                          const HelpSink& help, QWidget* parent)
-    : QDialog(parent), m_store(store), m_clock(clock)
+    // A fixed border with a title bar: no maximise or minimise button.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_store(store), m_clock(clock)
 {
     setObjectName(QStringLiteral("frmSpecialEvents"));
     setWindowTitle(QStringLiteral("Special Events"));

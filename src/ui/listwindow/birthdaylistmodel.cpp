@@ -15,10 +15,10 @@ int BirthdayListModel::recordKeyOf(const QString& itemKey)
     return itemKey.mid(3).toInt();
 }
 
-void BirthdayListModel::Row::setNext(const std::optional<NextEvent>& coming)
+void BirthdayListModel::Row::setNext(std::optional<NextEvent> coming)
 {
-    next = coming;
     nextDays = coming ? coming->next.days : -1;
+    next = std::move(coming);
 }
 
 void BirthdayListModel::sortRows(QList<Row>& rows) const
@@ -34,11 +34,17 @@ void BirthdayListModel::sortRows(QList<Row>& rows) const
         });
         return;
     }
-    const bool byDate = m_sortColumn == ListArrange::Date;
+    if (m_sortColumn == ListArrange::Date) {
+        // As the "yyyy/mm/dd" texts sort, no date ("") first.
+        std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+            return a.date.value_or(QDate()) < b.date.value_or(QDate());
+        });
+        return;
+    }
     QList<QStringView> texts;
     texts.reserve(rows.size());
     for (const Row& row : rows)
-        texts.append(byDate ? row.dateText : row.name);
+        texts.append(row.name);
     QList<Row> sorted;
     sorted.reserve(rows.size());
     for (const qsizetype index : ListViewModes::sortedOrder(texts))
@@ -134,7 +140,7 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         case NameColumn:
             return row.name;
         case DateColumn:
-            return row.dateText;
+            return m_dateFormat.columnText(row.date);
         case NextColumn:
             return row.next ? row.next->dateText() : QString();
         case InColumn:

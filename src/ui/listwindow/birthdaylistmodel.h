@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listwindow/listdate.h"
 #include "listwindow/listviewmode.h"
 #include "reminders/nextevent.h"
 #include "store/birthdayrecord.h"
@@ -18,23 +19,25 @@ class BirthdayListModel : public QAbstractTableModel
 public:
     struct Row
     {
-        Row(int key = -1, QString name = {}, QString dateText = {})
-            : key(key), name(std::move(name)), dateText(std::move(dateText))
+        Row(int key = -1, QString name = {}, std::optional<QDate> date = {})
+            : key(key), name(std::move(name)), date(date)
         {}
 
-        int key = -1;     // the record key
-        QString name;     // as stored
-        QString dateText; // "yyyy/mm/dd", or "" when the stored date is no date
+        int key = -1; // the record key
+        QString name; // as stored
+        // The stored date, read; none when it is no date. The "Date" column shows it as
+        // "yyyy/mm/dd", or "" for none.
+        std::optional<QDate> date;
         // Every stored field as the list read it (key and name above repeat two of them): what
         // Edit, Duplicate and Delete expect to find in the file.
         BirthdayRecord record;
-        // The coming occurrence, which the "Next", "In" and "Age" columns show (their texts
-        // are made when shown: a refresh of a long list would spend most of its time on texts
-        // nobody scrolls to); -1 days when none.
+        // The coming occurrence, which the "Next", "In" and "Age" columns show; -1 days when
+        // none. (The columns' texts, the date's too, are made when shown: a refresh of a long
+        // list would spend most of its time on texts nobody scrolls to.)
         std::optional<NextEvent> next;
         qint64 nextDays = -1;
 
-        void setNext(const std::optional<NextEvent>& next);
+        void setNext(std::optional<NextEvent> next);
     };
 
     enum Column { NameColumn = 0, DateColumn, NextColumn, InColumn, AgeColumn, ColumnCount };
@@ -76,4 +79,5 @@ private:
     QString m_filter;
     ListArrange m_sortColumn = ListArrange::Name;
     QIcon m_icon;
+    ListDate::ColumnFormat m_dateFormat;
 };

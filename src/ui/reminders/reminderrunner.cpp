@@ -13,6 +13,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -63,28 +64,29 @@ void ReminderRunner::ReminderCheck(bool forceShow)
         ReminderCheck(*records, forceShow);
 }
 
-void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow)
+ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow)
 {
-    // The check is silent: whatever goes wrong, the user is not bothered and the next run
-    // tries again.
+    const QDateTime now = m_clock.now();
+    const QDate today = now.date();
+
+    ReminderSettings settings;
+    settings.notifyEvery =
+        m_settings.settingRead(QStringLiteral("NotifyEvery"), settings.notifyEvery);
+    settings.notifyTime = m_settings.settingRead(QStringLiteral("NotifyTime"), QString());
+    settings.notifyDate = m_settings.settingRead(QStringLiteral("NotifyDate"), QString());
+    settings.alertTime = m_settings.settingRead(QStringLiteral("AlertTime"), settings.alertTime);
+    settings.leapDayRule = LeapDayRules::fromName(m_settings.settingRead(
+        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
+
+    // The decision works out every record's date once; the tray's tip and the list take them
+    // from it.
+    const ReminderDecision decision =
+        reminderDecide(records, now, forceShow, m_firstCheckDone, settings);
+
+    // Carrying the decision out is silent: whatever goes wrong, the user is not bothered and
+    // the next run tries again.
     try {
-        const QDateTime now = m_clock.now();
-        const QDate today = now.date();
-
-        ReminderSettings settings;
-        settings.notifyEvery =
-            m_settings.settingRead(QStringLiteral("NotifyEvery"), settings.notifyEvery);
-        settings.notifyTime = m_settings.settingRead(QStringLiteral("NotifyTime"), QString());
-        settings.notifyDate = m_settings.settingRead(QStringLiteral("NotifyDate"), QString());
-        settings.alertTime =
-            m_settings.settingRead(QStringLiteral("AlertTime"), settings.alertTime);
-        settings.leapDayRule = LeapDayRules::fromName(m_settings.settingRead(
-            QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
-
-        const ReminderDecision decision =
-            reminderDecide(records, now, forceShow, m_firstCheckDone, settings);
-
-        const QString tip = trayTipText(soonestEvent(records, today, settings.leapDayRule));
+        const QString tip = trayTipText(decision.coming.soonest());
         if (tip != m_trayTip) {
             m_trayTip = tip;
             emit trayTipChanged(tip);
@@ -131,7 +133,14 @@ void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool fo
             // A failed alert is not stamped, so a later run shows it.
             if (alert.showDialog && !alreadyShown && !alertsNotified && !alertShow(alert.name))
                 continue;
-            if (m_store.fieldWrite(QStringLiteral("LastDate"), alert.key, todayText))
+            // The stamp states the record the check read: should another program have changed
+            // it, or given its key to another event, meanwhile, nothing is written, and the
+            // next run decides again on what the file then holds.
+            const auto read =
+                std::find_if(records.cbegin(), records.cend(),
+                             [&](const BirthdayRecord& record) { return record.key == alert.key; });
+            if (m_store.fieldUpdate(*read, BirthdayRecord::LastDate, todayText) ==
+                BirthdayStore::Outcome::Done)
                 m_unstamped.remove(alert.key);
             else
                 m_unstamped.insert(alert.key, alert.name);
@@ -180,6 +189,7 @@ void ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records, bool fo
         }
     } catch (const std::exception&) {
     }
+    return decision.coming;
 }
 
 bool ReminderRunner::alertShow(const QString& name)

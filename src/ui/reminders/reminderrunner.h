@@ -3,6 +3,7 @@
 #include "help/helphook.h"
 #include "platform/notifier.h"
 #include "reminders/missedevents.h"
+#include "reminders/nextevent.h"
 #include "store/birthdayrecord.h"
 
 #include <QDate>
@@ -36,8 +37,9 @@ public:
 
     // One run of the check. Silent: failures never reach the user.
     void ReminderCheck(bool forceShow = false);
-    // The same on the records just read for the list, so one read serves both.
-    void ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow = false);
+    // The same on the records just read for the list, so one read serves both. Gives back each
+    // record's date and coming occurrence as the check worked them out, for the list to show.
+    ComingEvents ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow = false);
     bool firstCheckDone() const { return m_firstCheckDone; }
     // Closes the notification window if it is open (at unload).
     void notificationUnload();

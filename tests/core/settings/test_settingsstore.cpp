@@ -1,22 +1,15 @@
 #include "settings/settingsstore.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
 
 class TestSettingsStore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        QVERIFY(m_dir.isValid());
-        m_path = m_dir.filePath(QStringLiteral("settings-%1.ini").arg(m_counter++));
-    }
+    void init() { m_path = m_dir.filePath(QString("settings-%1.ini").arg(m_counter++)); }
 
     void missingAndEmptyValuesGiveTheDefault()
     {
@@ -24,71 +17,45 @@ private slots:
         QCOMPARE(store.settingRead("QuitConfirm", "1"), QString("1"));
         store.settingWrite("NotifyEvery", "");
         QCOMPARE(store.settingRead("NotifyEvery", "Hour"), QString("Hour"));
-        QVERIFY(QFile::exists(m_path)); // the first write creates the store
     }
 
     void writtenValuesReadBackAsText_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::newRow("word") << "Day";
-        QTest::newRow("number") << "0";
-        QTest::newRow("boolean word") << "True";
-        QTest::newRow("fraction with comma") << "1234,5";
-        QTest::newRow("time") << "14:10:00";
-        QTest::newRow("apostrophes and quotes") << "it's \"fine\" & more";
-        QTest::newRow("non-ASCII") << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f"
-                                                        "e \xe2\x82\xac");
-        QTest::newRow("line breaks") << "one\r\ntwo";
-        QTest::newRow("looks like a list") << "a, b, c";
+        for (const char* value : {"Day", "0", "True", "1234,5", "14:10:00", "it's \"fine\" & more",
+                                  "Gr\u00fc\u00dfe \u20ac", "one\r\ntwo", "a, b, c", " 7 "})
+            QTest::newRow(QByteArray(value).simplified()) << QString(value);
     }
-
     void writtenValuesReadBackAsText()
     {
         QFETCH(QString, value);
         SettingsStore(m_path).settingWrite("Comments", value);
         // A second store on the same file: nothing is kept in memory by the first.
         QCOMPARE(SettingsStore(m_path).settingRead("Comments", "default"), value);
+        QCOMPARE(QSettings(m_path, QSettings::IniFormat).value("Settings/Comments").toString(),
+                 value);
     }
 
-    void numberStoredByHandReadsAsDecimalText()
+    // A number (a DWORD set by hand in the registry) reads as its decimal text; a value of any
+    // other kind as the default.
+    void valuesOfOtherKinds()
     {
-        {
-            QSettings raw(m_path, QSettings::IniFormat);
-            raw.setValue("Settings/WindowState", 5);
-        }
-        QCOMPARE(SettingsStore(m_path).settingRead("WindowState", "0"), QString("5"));
-    }
-
-    void valueOfAnotherKindReadsAsDefault()
-    {
-        {
-            QSettings raw(m_path, QSettings::IniFormat);
-            raw.setValue("Settings/IconView", QStringList{"a", "b"});
-        }
-        QCOMPARE(SettingsStore(m_path).settingRead("IconView", "LargeIcons"),
-                 QString("LargeIcons"));
-    }
-
-    void valuesLiveInTheSettingsGroup()
-    {
-        SettingsStore(m_path).settingWrite("ToolBar", "False");
         QSettings raw(m_path, QSettings::IniFormat);
-        QCOMPARE(raw.value("Settings/ToolBar").toString(), QString("False"));
+        raw.setValue("Settings/WindowState", QVariant::fromValue<short>(5));
+        raw.setValue("Settings/IconView", QStringList{"a", "b"});
+        raw.sync();
+        QCOMPARE(SettingsStore(m_path).settingRead("WindowState", "0"), QString("5"));
+        QCOMPARE(SettingsStore(m_path).settingRead("IconView", "Details"), QString("Details"));
     }
 
-    void failedWriteIsSilentAndKeepsOtherValues()
+    // A settings file that can't be written, even by root: its folder is a regular file.
+    void failedWriteIsSilent()
     {
-        if (geteuid() == 0)
-            QSKIP("root ignores file permissions; cannot make the store unwritable");
-        SettingsStore store(m_path);
+        QFile file(m_path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        SettingsStore store(m_path + "/settings.ini");
         store.settingWrite("QuitConfirm", "0");
-        QFile::setPermissions(m_path, QFile::ReadOwner);
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-        store.settingWrite("DeleteConfirm", "0");
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(SettingsStore(m_path).settingRead("QuitConfirm", "1"), QString("0"));
-        QCOMPARE(SettingsStore(m_path).settingRead("DeleteConfirm", "1"), QString("1"));
+        QCOMPARE(store.settingRead("QuitConfirm", "1"), QString("1"));
     }
 
 private:

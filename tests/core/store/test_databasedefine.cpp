@@ -5,9 +5,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+namespace {
+
+void touch(const QString& path)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+} // namespace
 
 class TestDatabaseDefine : public QObject
 {
@@ -24,8 +31,6 @@ private slots:
                                             << "/opt/tools/birthday.dat";
         QTest::newRow("root") << "/"
                               << "/birthday.dat";
-        QTest::newRow("drive folder") << "C:/Tools"
-                                      << "C:/Tools/birthday.dat";
         QTest::newRow("drive root") << "D:/"
                                     << "D:/birthday.dat";
     }
@@ -36,90 +41,37 @@ private slots:
         QCOMPARE(dataFileIn(folder), path);
     }
 
-    void besideAWritableProgram()
+    // Where the data goes, by the program's folder: beside it when it is writable and no
+    // installed tree, or holds a data file already; otherwise in the user's folder, made then.
+    void placement_data()
     {
-        QTemporaryDir program, user;
-        const QString userData = user.filePath(QStringLiteral("Marrowfell/Candlewatcher"));
-        QCOMPARE(databaseDefine(program.path() + QStringLiteral("/"), userData),
-                 program.path() + QStringLiteral("/birthday.dat"));
-        // No probe file is left behind, and the user folder isn't needed.
-        QCOMPARE(QDir(program.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList());
-        QVERIFY(!QFileInfo::exists(userData));
-    }
-
-    // A folder that can't be written to: only an unprivileged user meets one.
-    void readOnlyProgramFolder()
-    {
-#ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QSKIP("root may write anywhere");
-#endif
-        QTemporaryDir program, user;
-        QVERIFY(QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner));
-        const QString userData = user.filePath(QStringLiteral("Marrowfell/Candlewatcher"));
-        QCOMPARE(databaseDefine(program.path(), userData),
-                 userData + QStringLiteral("/birthday.dat"));
-        QVERIFY(QFileInfo(userData).isDir());
-        QFile::setPermissions(program.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void unwritableSystemFolder()
-    {
-#ifdef Q_OS_LINUX
+        QTest::addColumn<QString>("program"); // under a temporary folder, but for /proc
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("beside");
+        const QString desktop = "share/applications/candlewatcher.desktop";
+        QTest::newRow("writable folder") << "" << QStringList() << true;
         // Nobody, root included, creates files in /proc.
-        QTemporaryDir user;
-        const QString userData = user.filePath(QStringLiteral("Candlewatcher"));
-        QCOMPARE(databaseDefine(QStringLiteral("/proc"), userData),
-                 userData + QStringLiteral("/birthday.dat"));
-        QVERIFY(QFileInfo(userData).isDir());
-#else
-        QSKIP("needs /proc");
-#endif
-    }
-
-    void missingProgramFolderFallsBack()
-    {
-        QTemporaryDir user;
-        const QString userData = user.filePath(QStringLiteral("a/b"));
-        QCOMPARE(databaseDefine(user.filePath(QStringLiteral("gone")), userData),
-                 userData + QStringLiteral("/birthday.dat"));
-        QVERIFY(QFileInfo(userData).isDir());
-    }
-
-    void existingFileIsKept()
-    {
-#ifdef Q_OS_UNIX
-        if (::geteuid() == 0)
-            QSKIP("root may write anywhere");
-#endif
-        QTemporaryDir program, user;
-        QFile file(program.filePath(QStringLiteral("birthday.dat")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QVERIFY(QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner));
-        QCOMPARE(databaseDefine(program.path(), user.path()), file.fileName());
-        QFile::setPermissions(program.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void installedProgramUsesTheUserFolder()
-    {
+        QTest::newRow("unwritable folder") << "/proc" << QStringList() << false;
+        QTest::newRow("missing folder") << "gone" << QStringList() << false;
         // An installed tree is writable for root; the events still belong to the user.
-        QTemporaryDir prefix, user;
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/applications")));
-        QFile desktop(prefix.filePath(QStringLiteral("share/applications/candlewatcher.desktop")));
-        QVERIFY(desktop.open(QIODevice::WriteOnly));
-        desktop.close();
-        const QString bin = prefix.filePath(QStringLiteral("bin"));
-        QCOMPARE(databaseDefine(bin, user.path()), user.path() + QStringLiteral("/birthday.dat"));
-        // A data file a portable copy already keeps beside the program stays in use.
-        QFile kept(bin + QStringLiteral("/birthday.dat"));
-        QVERIFY(kept.open(QIODevice::WriteOnly));
-        kept.close();
-        QCOMPARE(databaseDefine(bin, user.path()), kept.fileName());
+        QTest::newRow("installed") << "bin" << QStringList{desktop} << false;
+        QTest::newRow("installed, data file kept beside")
+            << "bin" << QStringList{desktop, "bin/birthday.dat"} << true;
+    }
+    void placement()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, files);
+        QFETCH(bool, beside);
+        QTemporaryDir base, user;
+        for (const QString& file : files)
+            touch(base.filePath(file));
+        const QString folder = program.startsWith('/') ? program : base.filePath(program);
+        const QString userData = user.filePath("Marrowfell/Candlewatcher");
+        QCOMPARE(databaseDefine(folder + '/', userData), dataFileIn(beside ? folder : userData));
+        QCOMPARE(QFileInfo(userData).isDir(), !beside);
+        // The writability probe leaves nothing behind.
+        QCOMPARE(QDir(base.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
     }
 };
 

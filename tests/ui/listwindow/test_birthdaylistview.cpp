@@ -52,7 +52,7 @@ void TestBirthdayListView::itemKeys()
     QCOMPARE(BirthdayListModel::itemKey(key), itemKey);
     QCOMPARE(BirthdayListModel::recordKeyOf(itemKey), key);
     BirthdayListModel model;
-    model.setRows({{key, QStringLiteral("Ann"), QStringLiteral("1990/01/01")}});
+    model.setRows({{key, QStringLiteral("Ann"), QDate(1990, 1, 1)}});
     QCOMPARE(model.index(0, 0).data(BirthdayListModel::ItemKeyRole).toString(), itemKey);
 }
 
@@ -75,11 +75,11 @@ void TestBirthdayListView::sortedByColumnText()
     BirthdayListModel model;
     model.setSortColumn(ListArrange(arrange));
     // Equal texts keep the order of the file.
-    QList<Row> rows{{0, "Dot", "2001/01/01"},
-                    {1, "abe", "1999/05/05"},
-                    {2, "cid", "1950/12/31"},
-                    {3, "Abe", "1999/05/05"},
-                    {4, "Bea", ""}};
+    QList<Row> rows{{0, "Dot", QDate(2001, 1, 1)},
+                    {1, "abe", QDate(1999, 5, 5)},
+                    {2, "cid", QDate(1950, 12, 31)},
+                    {3, "Abe", QDate(1999, 5, 5)},
+                    {4, "Bea"}};
     const qint64 nextDays[] = {40, 3, 0, 3, -1};
     for (int i = 0; i < rows.size(); ++i)
         rows[i].nextDays = nextDays[i];
@@ -90,7 +90,7 @@ void TestBirthdayListView::sortedByColumnText()
 void TestBirthdayListView::selectionFollowsResort()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "Ann", "2000/01/01"}, {1, "Bob", "1990/01/01"}});
+    view.model()->setRows({{0, "Ann", QDate(2000, 1, 1)}, {1, "Bob", QDate(1990, 1, 1)}});
     view.selectionModel()->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Select);
     QCOMPARE(view.currentRow(), 0);
     view.setArrange(ListArrange::Date);
@@ -104,7 +104,7 @@ void TestBirthdayListView::selectionFollowsResort()
 void TestBirthdayListView::filterHidesAndDeselects()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "Ann", ""}, {1, "Bob", ""}, {2, "Joanna", ""}});
+    view.model()->setRows({{0, "Ann"}, {1, "Bob"}, {2, "Joanna"}});
     view.selectionModel()->select(view.model()->index(0, 0), QItemSelectionModel::Select);
     view.selectionModel()->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
     view.model()->setFilter("JO");
@@ -119,7 +119,7 @@ void TestBirthdayListView::filterHidesAndDeselects()
 void TestBirthdayListView::currentItemIsLastSelected()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "A", ""}, {1, "B", ""}, {2, "C", ""}});
+    view.model()->setRows({{0, "A"}, {1, "B"}, {2, "C"}});
     QCOMPARE(view.currentRow(), -1);
     QItemSelectionModel* selection = view.selectionModel();
     selection->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
@@ -130,7 +130,7 @@ void TestBirthdayListView::currentItemIsLastSelected()
     selection->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Deselect);
     QCOMPARE(view.currentRow(), 2);
     // A refill forgets everything.
-    view.model()->setRows({{0, "A", ""}});
+    view.model()->setRows({{0, "A"}});
     QCOMPARE(view.currentRow(), -1);
     QVERIFY(view.selectedRows().isEmpty());
 }
@@ -138,7 +138,7 @@ void TestBirthdayListView::currentItemIsLastSelected()
 void TestBirthdayListView::viewsShareSelection()
 {
     BirthdayListView view;
-    view.model()->setRows({{0, "A", ""}, {1, "B", ""}});
+    view.model()->setRows({{0, "A"}, {1, "B"}});
     view.iconView()->selectionModel()->select(view.model()->index(1, 0),
                                               QItemSelectionModel::Select);
     view.setViewMode(ListViewMode::Details);
@@ -189,9 +189,9 @@ void TestBirthdayListView::namesKeepTheirCells()
         QListView* icons = view.iconView();
         QSize itemSize;
         // Whichever name comes first, every item gets the same room, inside its own cell.
-        for (const QList<Row>& rows : {QList<Row>{{0, "Ann", ""}, {1, "Christmas Day", ""}},
-                                       QList<Row>{{0, "Christmas Eve", ""}, {1, longName, ""}},
-                                       QList<Row>{{0, longName, ""}, {1, "Zed", ""}}}) {
+        for (const QList<Row>& rows : {QList<Row>{{0, "Ann"}, {1, "Christmas Day"}},
+                                       QList<Row>{{0, "Christmas Eve"}, {1, longName}},
+                                       QList<Row>{{0, longName}, {1, "Zed"}}}) {
             view.model()->setRows(rows);
             const QRect first = icons->visualRect(view.model()->index(0, 0));
             const QRect second = icons->visualRect(view.model()->index(1, 0));
