@@ -82,16 +82,29 @@ private slots:
 
     void plan()
     {
-        using E = ImportEntry;
+        // Name, date, with its year or not, and the fields an export of this program carries.
+        const auto e = [](const QString& name, QDate date, bool hasYear = true,
+                          const char* notify = "", const char* alert = "") {
+            ImportEntry entry;
+            entry.name = name;
+            entry.date = date;
+            entry.hasYear = hasYear;
+            entry.recurs = !*notify;
+            entry.problem =
+                date.isValid() ? ImportEntry::Problem::None : ImportEntry::Problem::NoDate;
+            entry.notify = notify;
+            entry.alert = alert;
+            return entry;
+        };
         const QList<ImportEntry> entries = {
-            E{" anna SCHMIDT ", QDate(2001, 12, 8)}, // the stored one
-            E{"Anna Schmidt", QDate(1984, 12, 9)},   // another day
-            E{"Ben", QDate(2000, 4, 12), false},
-            E{"ben", QDate(1990, 4, 12)}, // the same as the one before
-            E{"Leap", QDate(2000, 2, 29), false},
-            E{QString(200, QChar(0xe4)), QDate(1990, 1, 1)},
-            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1"}, // Notify too long
-            E{"Lena", {}, true, true, E::Problem::NoDate}};
+            e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
+            e("Anna Schmidt", QDate(1984, 12, 9)),   // another day
+            e("Ben", QDate(2000, 4, 12), false),
+            e("ben", QDate(1990, 4, 12)), // the same as the one before
+            e("Leap", QDate(2000, 2, 29), false),
+            e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)),
+            e("Calendar", QDate(2027, 1, 15), true, "999", "1"), // a one-off, Notify too long
+            e("Lena", {})};
         const QList<ImportPlan::Item> items = ImportPlan::plan(
             entries, {record("Anna Schmidt", QDate(1984, 12, 8), "1", "10", "0", "1")}, today);
         QStringList planned; // the status (new 0, already there 1, no date 2), the record
@@ -112,30 +125,19 @@ private slots:
 
     void exportReadByPython_data()
     {
-        QTest::addColumn<QString>("leapDayEvents"); // the settings; "": not set
-        QTest::addColumn<QString>("alertTime");
-        QTest::addColumn<QString>("leapDay"); // Grandpa's day in 2027
-        QTest::addColumn<QString>("alarm");
-        QTest::newRow("defaults: 1 March, 09:00") << ""
-                                                  << ""
-                                                  << "2027-03-01"
-                                                  << "9:00:00";
-        QTest::newRow("28 February, 08:30") << "February28"
-                                            << "08:30"
-                                            << "2027-02-28"
-                                            << "8:30:00";
+        // The settings ("": not set), then Grandpa's day in 2027 and the alarm.
+        QTest::addColumn<QStringList>("c");
+        QTest::newRow("defaults: 1 March, 09:00") << QStringList{"", "", "2027-03-01", "9:00:00"};
+        QTest::newRow("28 February, 08:30")
+            << QStringList{"February28", "08:30", "2027-02-28", "8:30:00"};
     }
 
     void exportReadByPython()
     {
-        QFETCH(QString, leapDayEvents);
-        QFETCH(QString, alertTime);
-        QFETCH(QString, leapDay);
-        QFETCH(QString, alarm);
+        QFETCH(QStringList, c);
         StoreFixture f;
         f.settings.settingWrite("CalendarId", "id");
-        for (const auto& [name, value] :
-             {std::pair{"LeapDayEvents", leapDayEvents}, {"AlertTime", alertTime}})
+        for (const auto& [name, value] : {std::pair{"LeapDayEvents", c[0]}, {"AlertTime", c[1]}})
             if (!value.isEmpty())
                 f.settings.settingWrite(name, value);
         const CalendarExchange::Export exported = CalendarExchange::exportRecords(
@@ -165,18 +167,13 @@ for e in cal.walk('VEVENT'):
         python.start(CW_PYTHON3, {"-c", script, file.fileName()});
         QVERIFY(python.waitForFinished(60000));
         QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
-        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()),
-                 "0-id@candlewatcher|Anna Schmidt|1984-12-08|2027-12-08|" + alarm +
-                     "|10|1\n"
-                     "1-id@candlewatcher|Grandpa Leap|1932-02-29|" +
-                     leapDay +
-                     "||5|1\n"
-                     "2-id@candlewatcher|Move house|2027-01-15|2027-01-15|" +
-                     alarm +
-                     "|3|0\n"
-                     "3-id@candlewatcher|" +
-                     sampleRecords()[3].value(BirthdayRecord::Name) +
-                     "|1990-07-01|2027-07-01||0|0\n");
+        const QString uid = "-id@candlewatcher|", alarm = c[3];
+        const QString name3 = sampleRecords()[3].value(BirthdayRecord::Name);
+        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()).split('\n'),
+                 QStringList({"0" + uid + "Anna Schmidt|1984-12-08|2027-12-08|" + alarm + "|10|1",
+                              "1" + uid + "Grandpa Leap|1932-02-29|" + c[2] + "||5|1",
+                              "2" + uid + "Move house|2027-01-15|2027-01-15|" + alarm + "|3|0",
+                              "3" + uid + name3 + "|1990-07-01|2027-07-01||0|0", ""}));
     }
 
     void roundTrip()

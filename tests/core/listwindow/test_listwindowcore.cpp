@@ -11,30 +11,16 @@ class TestListWindowCore : public QObject
     Q_OBJECT
 
 private slots:
-    void dateColumn_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        const auto row = [](const char* name, const QLocale& locale, const QString& stored,
-                            const char* shown) {
-            QTest::newRow(name) << locale << stored << shown;
-        };
-        // Year first, fixed widths: text order is date order.
-        row("us", us, "3/4/2001", "2001/03/04");
-        row("german dots", QLocale(QLocale::German, QLocale::Germany), "25.12.1990", "1990.12.25");
-        row("swedish dashes", QLocale(QLocale::Swedish, QLocale::Sweden), "1948-01-09",
-            "1948-01-09");
-        row("no date", us, "2/30/2001", "");
-        row("year below 1000", us, "1/2/0999", "0999/01/02");
-    }
-
     void dateColumn()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, stored);
-        QTEST(ListDate::columnText(stored, locale), "shown");
+        // Year first, fixed widths: text order is date order.
+        const QLocale us(QLocale::English, QLocale::UnitedStates), de("de_DE"), sv("sv_SE");
+        for (const auto& [locale, stored, shown] : {std::tuple{us, "3/4/2001", "2001/03/04"},
+                                                    {de, "25.12.1990", "1990.12.25"},
+                                                    {sv, "1948-01-09", "1948-01-09"},
+                                                    {us, "2/30/2001", ""},
+                                                    {us, "1/2/0999", "0999/01/02"}})
+            QCOMPARE(ListDate::columnText(stored, locale), shown);
     }
 
     void sortOrderIsCaseInsensitiveCompare()
@@ -75,35 +61,20 @@ private slots:
                      other);
     }
 
-    void helpTopics_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("title"); // "": no topic
-        QTest::addColumn<QString>("text");
-        const auto row = [](const char* key, const char* title, const char* text) {
-            QTest::newRow(*key ? key : "(empty)") << key << title << text;
-        };
-        row("ok", "OK Button", "Closes the current window and saves any settings.");
-        row("date", "Birthday Date",
-            "This is the date that the event occurs.  If it is a recurring event such as a "
-            "birthday, that happens every year, it might be convenient to set the year as the "
-            "date of birth of that person.\r\n\r\nTip: using the down arrow will show you a "
-            "calendar.");
-        for (const char* unknown : {"OK", "Bdaylist", "ok ", "", "sysinformation"})
-            row(unknown, "", "");
-    }
-
     void helpTopics()
     {
-        QFETCH(QString, key);
-        const HelpTopic* topic = HelpTopics::find(key);
-        QTEST(QString::fromLatin1(topic ? topic->title : ""), "title");
-        QTEST(QString::fromLatin1(topic ? topic->text : ""), "text");
-    }
-
-    void everyKeyTheWindowsPassHasItsTopic()
-    {
-        // With "close" and "sysinfo", which no window passes.
+        const HelpTopic* ok = HelpTopics::find("ok");
+        QVERIFY(ok);
+        QCOMPARE(ok->title, "OK Button");
+        QCOMPARE(ok->text, "Closes the current window and saves any settings.");
+        QCOMPARE(HelpTopics::find("date")->text,
+                 "This is the date that the event occurs.  If it is a recurring event such as a "
+                 "birthday, that happens every year, it might be convenient to set the year as the "
+                 "date of birth of that person.\r\n\r\nTip: using the down arrow will show you a "
+                 "calendar.");
+        for (const char* unknown : {"OK", "Bdaylist", "ok ", "", "sysinformation"})
+            QVERIFY2(!HelpTopics::find(unknown), unknown);
+        // Every key a window passes has its topic, and "close" and "sysinfo", which none does.
         for (const char* key :
              {"bdaylist", "statusbar", "toolbar", "help", "ok", "cancel", "close", "sysinfo",
               "name", "date", "repeats", "notifyfrom", "alerts", "notification", "confirmdelete",
