@@ -82,19 +82,9 @@ private slots:
 
     void plan()
     {
-        // Name, date, with its year or not, and the fields an export of this program carries.
-        const auto e = [](const QString& name, QDate date, bool hasYear = true,
-                          const char* notify = "", const char* alert = "") {
-            ImportEntry entry;
-            entry.name = name;
-            entry.date = date;
-            entry.hasYear = hasYear;
-            entry.recurs = !*notify;
-            entry.problem =
-                date.isValid() ? ImportEntry::Problem::None : ImportEntry::Problem::NoDate;
-            entry.notify = notify;
-            entry.alert = alert;
-            return entry;
+        using E = ImportEntry;
+        const auto e = [](const QString& name, QDate date, bool hasYear = true) {
+            return E{name, date, hasYear, true, {}, {}, {}, {}, {}};
         };
         const QList<ImportEntry> entries = {
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
@@ -103,8 +93,9 @@ private slots:
             e("ben", QDate(1990, 4, 12)), // the same as the one before
             e("Leap", QDate(2000, 2, 29), false),
             e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)),
-            e("Calendar", QDate(2027, 1, 15), true, "999", "1"), // a one-off, Notify too long
-            e("Lena", {})};
+            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}}, // Notify too
+                                                                                    // long
+            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}}};
         const QList<ImportPlan::Item> items = ImportPlan::plan(
             entries, {record("Anna Schmidt", QDate(1984, 12, 8), "1", "10", "0", "1")}, today);
         QStringList planned; // the status (new 0, already there 1, no date 2), the record

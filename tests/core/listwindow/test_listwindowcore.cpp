@@ -88,35 +88,27 @@ private slots:
         }
     }
 
-    void arrangement_data()
+    void arrangement()
     {
         // Form width and height, help panel, status bar and toolbar shown; the list's top, width
         // and height and the help panel's left. The panel is 2700 wide, the status bar 300 high,
         // the toolbar 450 high; the list was 1000 x 800.
-        QTest::addColumn<QList<int>>("form");
-        QTest::addColumn<QList<int>>("placed");
-        const auto row = [](const char* name, QList<int> form, QList<int> placed) {
-            QTest::newRow(name) << form << placed;
-        };
-        row("bare", {7230, 5340, 0, 0, 0}, {0, 7130, 4660, 4380});
-        row("bars", {7230, 5340, 0, 1, 1}, {450, 7130, 3910, 4380});
-        row("help shown", {7230, 5340, 1, 1, 1}, {450, 4330, 3910, 4380});
-        row("height gone", {7230, 1430, 0, 1, 1}, {450, 7130, 800, 4380});
-        row("height exactly gone", {7230, 680, 0, 0, 0}, {0, 7130, 800, 4380});
-        row("width exactly gone", {100, 5340, 0, 0, 0}, {0, 1000, 4660, -2750});
-        row("width gone by panel", {2900, 5340, 1, 0, 0}, {0, 1000, 4660, 50});
-        row("one twip left", {101, 681, 0, 0, 0}, {0, 1, 1, -2749});
-        row("beyond 16 bits", {40000, 30000, 1, 0, 0}, {0, 37100, 29320, 37150});
-    }
-
-    void arrangement()
-    {
-        QFETCH(QList<int>, form);
-        const ArrangeResult out =
-            controlsArrangement({form[0], form[1], form[2] != 0, 2700, form[3] != 0, 300,
-                                 form[4] != 0, 450, 1000, 800});
-        QTEST(QList<int>({out.listTop, out.listWidth, out.listHeight, out.helpLeft}), "placed");
-        QCOMPARE(out.helpHeight, out.listHeight);
+        const int cases[][9] = {{7230, 5340, 0, 0, 0, 0, 7130, 4660, 4380},   // bare
+                                {7230, 5340, 0, 1, 1, 450, 7130, 3910, 4380}, // bars
+                                {7230, 5340, 1, 1, 1, 450, 4330, 3910, 4380}, // help shown
+                                {7230, 1430, 0, 1, 1, 450, 7130, 800, 4380},  // height gone
+                                {7230, 680, 0, 0, 0, 0, 7130, 800, 4380},     // exactly gone
+                                {100, 5340, 0, 0, 0, 0, 1000, 4660, -2750},   // width exactly gone
+                                {2900, 5340, 1, 0, 0, 0, 1000, 4660, 50},     // gone by the panel
+                                {101, 681, 0, 0, 0, 0, 1, 1, -2749},          // one twip left
+                                {40000, 30000, 1, 0, 0, 0, 37100, 29320, 37150}}; // beyond 16 bits
+        for (const int* c : cases) {
+            const ArrangeResult out = controlsArrangement(
+                {c[0], c[1], c[2] != 0, 2700, c[3] != 0, 300, c[4] != 0, 450, 1000, 800});
+            QCOMPARE(QList<int>({out.listTop, out.listWidth, out.listHeight, out.helpLeft}),
+                     QList<int>(c + 5, c + 9));
+            QCOMPARE(out.helpHeight, out.listHeight);
+        }
     }
 };
 

@@ -27,12 +27,10 @@ private slots:
         row("C", "C", "6 Dec 2026", QDate(2026, 12, 6), true);
         row("ISO in a US locale", "en_US", "1990-12-25", QDate(1990, 12, 25));
         row("surrounding blanks", "en_GB", " 25/12/1990 ", QDate(1990, 12, 25));
-        row("single digits", "en_US", "1/2/2003", QDate(2003, 1, 2));
         row("three-digit day", "en_GB", "123/02/2001");
         row("trailing text", "en_GB", "12/02/2001x");
         row("wrong separator", "de_DE", "12/02/2001");
         row("no 30 February", "en_GB", "30/02/2001");
-        row("words", "en_US", "next tuesday");
         row("empty", "en_US", "");
         row("month/day swapped is no date", "en_US", "25/12/1990");
         // Two-digit years of older files mean 1930 to 2029.
