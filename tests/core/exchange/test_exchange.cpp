@@ -90,11 +90,11 @@ private slots:
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
             e("Anna Schmidt", QDate(1984, 12, 9)),   // another day
             e("Ben", QDate(2000, 4, 12), false),
-            e("ben", QDate(1990, 4, 12)), // the same as the one before
-            e("Leap", QDate(2000, 2, 29), false),
-            e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)),
-            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}}, // Notify too
-                                                                                    // long
+            e("ben", QDate(1990, 4, 12)),                    // the same as the one before
+            e("Leap", QDate(2000, 2, 29), false),            // no year: the last leap year
+            e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)), // a name too long
+            // A one-off whose Notify is too long.
+            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}},
             E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}}};
         const QList<ImportPlan::Item> items = ImportPlan::plan(
             entries, {record("Anna Schmidt", QDate(1984, 12, 8), "1", "10", "0", "1")}, today);

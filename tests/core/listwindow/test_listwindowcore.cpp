@@ -67,6 +67,7 @@ private slots:
         QVERIFY(ok);
         QCOMPARE(ok->title, "OK Button");
         QCOMPARE(ok->text, "Closes the current window and saves any settings.");
+        QCOMPARE(HelpTopics::find("date")->title, "Birthday Date");
         QCOMPARE(HelpTopics::find("date")->text,
                  "This is the date that the event occurs.  If it is a recurring event such as a "
                  "birthday, that happens every year, it might be convenient to set the year as the "

@@ -420,7 +420,7 @@ private slots:
         QCOMPARE(missed->geometry(), QRect(px(60), px(2235), px(6495), px(2115)));
         QCOMPARE(close->y(), px(4455));
         QCOMPARE(dialog->size(), QSize(px(6645), px(4935)));
-        // Closed, by its button as by Enter or Escape, it goes with its list.
+        // Closed (Enter presses its default button), it goes with its list.
         dialog->show();
         QTest::mouseClick(close, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
