@@ -1,203 +1,117 @@
 #include "listwindow/controlsarrangement.h"
+#include "listwindow/helptopics.h"
 #include "listwindow/listdate.h"
 #include "listwindow/listviewmode.h"
-#include "text/textconv.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class TestListWindowCore : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void dateColumn_data();
-    void dateColumn();
-    void dateColumnSortsByFullDate();
-    void sortOrderIsCaseInsensitiveCompare();
-    void viewModeNames_data();
-    void viewModeNames();
-    void arrangeNames_data();
-    void arrangeNames();
-    void arrangement_data();
-    void arrangement();
+    void dateColumn()
+    {
+        // Year first, fixed widths: text order is date order.
+        const QLocale us(QLocale::English, QLocale::UnitedStates), de("de_DE"), sv("sv_SE");
+        for (const auto& [locale, stored, shown] : {std::tuple{us, "3/4/2001", "2001/03/04"},
+                                                    {de, "25.12.1990", "1990.12.25"},
+                                                    {sv, "1948-01-09", "1948-01-09"},
+                                                    {us, "2/30/2001", ""},
+                                                    {us, "1/2/0999", "0999/01/02"}})
+            QCOMPARE(ListDate::columnText(stored, locale), shown);
+    }
+
+    void sortOrderIsCaseInsensitiveCompare()
+    {
+        // The quick order agrees with QString's case-insensitive compare, past the first 16
+        // characters and for characters beyond ASCII too (the Kelvin sign folds to k); equal texts
+        // keep their order.
+        const QStringList texts =
+            QStringLiteral("Person 0012 of the list b|person 0012 of the list a|Zoe|\u00C9mile|eve|"
+                           "\u212Aate|kate||Kate|zo")
+                .split(u'|');
+        QStringList expected = texts;
+        std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+        QStringList sorted;
+        for (const qsizetype index : ListViewModes::sortedOrder({texts.cbegin(), texts.cend()}))
+            sorted << texts[index];
+        QCOMPARE(sorted, expected);
+    }
+
+    void storedNames()
+    {
+        // The names layouts of earlier versions hold, in the order of their numbers: exact,
+        // letter case and all.
+        const QStringList modes{"LargeIcons", "SmallIcons", "List", "Details"};
+        for (int mode = 0; mode < modes.size(); ++mode) {
+            QCOMPARE(ListViewModes::fromName(modes[mode]), ListViewMode(mode));
+            QCOMPARE(ListViewModes::name(ListViewMode(mode)), modes[mode]);
+        }
+        const QStringList arranges{"Name", "Date", "NextDate"};
+        for (int arrange = 0; arrange < arranges.size(); ++arrange) {
+            QCOMPARE(ListViewModes::arrangeFromName(arranges[arrange]), ListArrange(arrange));
+            QCOMPARE(ListViewModes::name(ListArrange(arrange)), arranges[arrange]);
+        }
+        for (const char* other : {"details", "LIST", "List ", "3", "", "date", "Size", "Next"})
+            QVERIFY2(!ListViewModes::fromName(other) && !ListViewModes::arrangeFromName(other),
+                     other);
+    }
+
+    void helpTopics()
+    {
+        const HelpTopic* ok = HelpTopics::find("ok");
+        QVERIFY(ok);
+        QCOMPARE(ok->title, "OK Button");
+        QCOMPARE(ok->text, "Closes the current window and saves any settings.");
+        QCOMPARE(HelpTopics::find("date")->title, "Birthday Date");
+        QCOMPARE(HelpTopics::find("date")->text,
+                 "This is the date that the event occurs.  If it is a recurring event such as a "
+                 "birthday, that happens every year, it might be convenient to set the year as the "
+                 "date of birth of that person.\r\n\r\nTip: using the down arrow will show you a "
+                 "calendar.");
+        for (const char* unknown : {"OK", "Bdaylist", "ok ", "", "sysinformation"})
+            QVERIFY2(!HelpTopics::find(unknown), unknown);
+        // Every key a window passes has its topic, and "close" and "sysinfo", which none does.
+        for (const char* key :
+             {"bdaylist", "statusbar", "toolbar", "help", "ok", "cancel", "close", "sysinfo",
+              "name", "date", "repeats", "notifyfrom", "alerts", "notification", "confirmdelete",
+              "confirmquit", "notifysettings", "alerttime", "specialevents"}) {
+            const HelpTopic* topic = HelpTopics::find(QLatin1String(key));
+            QVERIFY2(topic && *topic->title && *topic->text, key);
+            // Every full stop inside a text is followed by two blanks (the "..." of a title and
+            // the line breaks of "date" aside).
+            static const QRegularExpression singleBlank(QStringLiteral("\\. (?! )|\\.   "));
+            QVERIFY2(!singleBlank.match(QLatin1String(topic->text)).hasMatch(), key);
+        }
+    }
+
+    void arrangement()
+    {
+        // Form width and height, help panel, status bar and toolbar shown; the list's top, width
+        // and height and the help panel's left. The panel is 2700 wide, the status bar 300 high,
+        // the toolbar 450 high; the list was 1000 x 800.
+        const int cases[][9] = {{7230, 5340, 0, 0, 0, 0, 7130, 4660, 4380},   // bare
+                                {7230, 5340, 0, 1, 1, 450, 7130, 3910, 4380}, // bars
+                                {7230, 5340, 1, 1, 1, 450, 4330, 3910, 4380}, // help shown
+                                {7230, 1430, 0, 1, 1, 450, 7130, 800, 4380},  // height gone
+                                {7230, 680, 0, 0, 0, 0, 7130, 800, 4380},     // exactly gone
+                                {100, 5340, 0, 0, 0, 0, 1000, 4660, -2750},   // width exactly gone
+                                {2900, 5340, 1, 0, 0, 0, 1000, 4660, 50},     // gone by the panel
+                                {101, 681, 0, 0, 0, 0, 1, 1, -2749},          // one twip left
+                                {40000, 30000, 1, 0, 0, 0, 37100, 29320, 37150}}; // beyond 16 bits
+        for (const int* c : cases) {
+            const ArrangeResult out = controlsArrangement(
+                {c[0], c[1], c[2] != 0, 2700, c[3] != 0, 300, c[4] != 0, 450, 1000, 800});
+            QCOMPARE(QList<int>({out.listTop, out.listWidth, out.listHeight, out.helpLeft}),
+                     QList<int>(c + 5, c + 9));
+            QCOMPARE(out.helpHeight, out.listHeight);
+        }
+    }
 };
-
-void TestListWindowCore::dateColumn_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shown");
-
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    const QLocale de(QLocale::German, QLocale::Germany);
-    const QLocale iso(QLocale::Swedish, QLocale::Sweden);
-    QTest::newRow("us christmas 1990")
-        << us << TextConv::dateToText(QDate(1990, 12, 25), us) << "1990/12/25";
-    QTest::newRow("us single digits") << us << "3/4/2001"
-                                      << "2001/03/04";
-    QTest::newRow("german dots") << de << TextConv::dateToText(QDate(1990, 12, 25), de)
-                                 << "1990.12.25";
-    QTest::newRow("swedish dashes")
-        << iso << TextConv::dateToText(QDate(1948, 1, 9), iso) << "1948-01-09";
-    QTest::newRow("iso text under us") << us << "1975-07-31"
-                                       << "1975/07/31";
-    QTest::newRow("no date") << us << "not a date"
-                             << "";
-    QTest::newRow("empty") << us << ""
-                           << "";
-    QTest::newRow("impossible day") << us << "2/30/2001"
-                                    << "";
-    QTest::newRow("year below 1000") << us << "1/2/0999"
-                                     << "0999/01/02";
-}
-
-void TestListWindowCore::dateColumn()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, stored);
-    QFETCH(QString, shown);
-    QCOMPARE(ListDate::columnText(stored, locale), shown);
-}
-
-void TestListWindowCore::dateColumnSortsByFullDate()
-{
-    // Year first, fixed widths: text order is date order.
-    const QLocale us(QLocale::English, QLocale::UnitedStates);
-    const QList<QDate> dates{{2001, 1, 2}, {1999, 12, 31}, {2001, 10, 1}, {2001, 2, 1}};
-    QStringList texts;
-    for (const QDate& date : dates)
-        texts.append(ListDate::columnText(TextConv::dateToText(date, us), us));
-    texts.sort();
-    QCOMPARE(texts, (QStringList{"1999/12/31", "2001/01/02", "2001/02/01", "2001/10/01"}));
-}
-
-void TestListWindowCore::sortOrderIsCaseInsensitiveCompare()
-{
-    // The quick order agrees with QString's case-insensitive compare, past the first 16
-    // characters and for characters beyond ASCII too (the Kelvin sign folds to k); equal texts
-    // keep their order.
-    const QStringList texts{"Person 0012 of the list b",
-                            "person 0012 of the list a",
-                            "Zoe",
-                            QStringLiteral("\u00C9mile"),
-                            "eve",
-                            QStringLiteral("\u212Aate"),
-                            "kate",
-                            "",
-                            "Kate",
-                            "zo"};
-    QStringList expected = texts;
-    std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    QStringList sorted;
-    for (const qsizetype index : ListViewModes::sortedOrder({texts.cbegin(), texts.cend()}))
-        sorted << texts[index];
-    QCOMPARE(sorted, expected);
-}
-
-void TestListWindowCore::viewModeNames_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("mode"); // -1: none
-
-    QTest::newRow("LargeIcons") << "LargeIcons" << int(ListViewMode::LargeIcons);
-    QTest::newRow("SmallIcons") << "SmallIcons" << int(ListViewMode::SmallIcons);
-    QTest::newRow("List") << "List" << int(ListViewMode::List);
-    QTest::newRow("Details") << "Details" << int(ListViewMode::Details);
-    QTest::newRow("lower case") << "details" << -1;
-    QTest::newRow("upper case") << "LIST" << -1;
-    QTest::newRow("trailing blank") << "List " << -1;
-    QTest::newRow("number") << "3" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void TestListWindowCore::viewModeNames()
-{
-    QFETCH(QString, stored);
-    QFETCH(int, mode);
-    const std::optional<ListViewMode> found = ListViewModes::fromName(stored);
-    QCOMPARE(found ? int(*found) : -1, mode);
-    if (found)
-        QCOMPARE(ListViewModes::name(*found), stored);
-}
-
-void TestListWindowCore::arrangeNames_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("arrange");
-    QTest::newRow("Name") << "Name" << int(ListArrange::Name);
-    QTest::newRow("Date") << "Date" << int(ListArrange::Date);
-    QTest::newRow("lower case") << "date" << -1;
-    QTest::newRow("other") << "Size" << -1;
-}
-
-void TestListWindowCore::arrangeNames()
-{
-    QFETCH(QString, stored);
-    QFETCH(int, arrange);
-    const std::optional<ListArrange> found = ListViewModes::arrangeFromName(stored);
-    QCOMPARE(found ? int(*found) : -1, arrange);
-    if (found)
-        QCOMPARE(ListViewModes::name(*found), stored);
-}
-
-void TestListWindowCore::arrangement_data()
-{
-    QTest::addColumn<int>("formWidth");
-    QTest::addColumn<int>("formHeight");
-    QTest::addColumn<bool>("help");
-    QTest::addColumn<bool>("status");
-    QTest::addColumn<bool>("toolbar");
-    QTest::addColumn<int>("listTop");
-    QTest::addColumn<int>("listWidth");
-    QTest::addColumn<int>("listHeight");
-    QTest::addColumn<int>("helpLeft");
-
-    // Help panel 2700 wide, status bar 300 high, toolbar 450 high; the list was 1000 x 800.
-    QTest::newRow("bare") << 7230 << 5340 << false << false << false << 0 << 7130 << 4660 << 4380;
-    QTest::newRow("bars") << 7230 << 5340 << false << true << true << 450 << 7130 << 3910 << 4380;
-    QTest::newRow("help shown") << 7230 << 5340 << true << true << true << 450 << 4330 << 3910
-                                << 4380;
-    QTest::newRow("height gone") << 7230 << 1430 << false << true << true << 450 << 7130 << 800
-                                 << 4380;
-    QTest::newRow("height exactly gone")
-        << 7230 << 680 << false << false << false << 0 << 7130 << 800 << 4380;
-    QTest::newRow("width exactly gone")
-        << 100 << 5340 << false << false << false << 0 << 1000 << 4660 << -2750;
-    QTest::newRow("width gone by panel")
-        << 2900 << 5340 << true << false << false << 0 << 1000 << 4660 << 50;
-    QTest::newRow("one twip left") << 101 << 681 << false << false << false << 0 << 1 << 1 << -2749;
-    QTest::newRow("beyond 16 bits")
-        << 40000 << 30000 << true << false << false << 0 << 37100 << 29320 << 37150;
-}
-
-void TestListWindowCore::arrangement()
-{
-    QFETCH(int, formWidth);
-    QFETCH(int, formHeight);
-    QFETCH(bool, help);
-    QFETCH(bool, status);
-    QFETCH(bool, toolbar);
-
-    ArrangeInput in;
-    in.formWidth = formWidth;
-    in.formHeight = formHeight;
-    in.helpVisible = help;
-    in.helpWidth = 2700;
-    in.statusBarVisible = status;
-    in.statusBarHeight = 300;
-    in.toolbarVisible = toolbar;
-    in.toolbarHeight = 450;
-    in.listWidth = 1000;
-    in.listHeight = 800;
-    const ArrangeResult out = controlsArrangement(in);
-
-    QTEST(out.listTop, "listTop");
-    QTEST(out.listWidth, "listWidth");
-    QTEST(out.listHeight, "listHeight");
-    QTEST(out.helpLeft, "helpLeft");
-    QCOMPARE(out.helpHeight, out.listHeight);
-}
 
 QTEST_GUILESS_MAIN(TestListWindowCore)
 #include "test_listwindowcore.moc"

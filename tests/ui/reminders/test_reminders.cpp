@@ -1,0 +1,431 @@
+#include "storefixture.h"
+
+#include "reminders/alertdialog.h"
+#include "reminders/notificationwindow.h"
+#include "reminders/reminderrunner.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QDateTime at(int month, int day, int hour, int minute = 0, int second = 0)
+{
+    return QDateTime(QDate(2002, month, day), QTime(hour, minute, second));
+}
+
+// NotifyDate and NotifyTime as the runner writes them.
+QString shownAt(int month, int day, int hour, int minute = 0, int second = 0)
+{
+    return TextConv::dateToText(QDate(2002, month, day)) + ' ' +
+           TextConv::timeToText(QTime(hour, minute, second));
+}
+
+// A modal dialog of the program, as the preferences or an editor would be.
+struct ModalDialog
+{
+    QDialog dialog;
+    ModalDialog()
+    {
+        dialog.setModal(true);
+        dialog.show();
+    }
+};
+
+int px(int twips)
+{
+    return NotificationWindow::twipsToPixels(twips);
+}
+
+template <typename T = QLabel> T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+QString lines(const char* prefix, int count)
+{
+    QStringList list;
+    for (int i = 1; i <= count; ++i)
+        list.append(prefix + QString::number(i));
+    return list.join("\r\n");
+}
+
+// A label's text without the marks that isolate each name.
+QString plain(QWidget* window, const char* name)
+{
+    return child(window, name)->text().remove(QChar(0x2068)).remove(QChar(0x2069));
+}
+
+} // namespace
+
+// The reminder check's windows: the runner that fills and shows them, the notification above
+// the tray and the alert dialog.
+class TestReminders : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StoreFixture> f;
+    std::unique_ptr<ReminderRunner> m_runner;
+
+    // Every record's LastDate, "-" for none, in key order.
+    QString lastDates()
+    {
+        QStringList dates;
+        const QList<BirthdayRecord> records = f->store.recordsReadAll().value();
+        for (const BirthdayRecord& record : records)
+            dates << record.value(BirthdayRecord::LastDate);
+        return dates.replaceInStrings(QRegularExpression("^$"), "-").join(u' ');
+    }
+
+    QString setting(const char* name) { return f->settings.settingRead(name, "-"); }
+    QString stamps() { return setting("NotifyDate") + ' ' + setting("NotifyTime"); }
+
+    void runAt(const QDateTime& now, bool forceShow = false)
+    {
+        f->clock.setNow(now);
+        m_runner->ReminderCheck(forceShow);
+    }
+
+    QStringList alertNames() const
+    {
+        return m_runner->alertDialog() ? m_runner->alertDialog()->dueNames() : QStringList();
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void init()
+    {
+        f = std::make_unique<StoreFixture>();
+        m_runner = std::make_unique<ReminderRunner>(f->store, f->settings, f->clock);
+    }
+
+    void cleanup()
+    {
+        m_runner.reset();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void firstRunShowsAlertsAndNotificationAndStamps()
+    {
+        f->add("Ann", QDate(1970, 5, 12));
+        f->add("Cid", QDate(1980, 5, 15));
+        f->add("Bob", QDate(1990, 5, 12));
+        f->add("Dan", QDate(2000, 5, 12), "1", "10", "1");
+        runAt(at(5, 12, 12));
+        QVERIFY(m_runner->firstCheckDone());
+        QCOMPARE(alertNames(), QStringList({"Ann", "Bob"}));
+        QVERIFY(m_runner->alertDialog()->isVisible());
+        QPointer<NotificationWindow> window = m_runner->notificationWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->todayText(), "Ann (32 Years)\r\nBob (12 Years)\r\nDan (2 Years)");
+        QCOMPARE(window->soonText(), "Cid (5/15/1980 - 22 Years)");
+        QCOMPARE(lastDates(), "5/12/2002 - 5/12/2002 5/12/2002");
+        QCOMPARE(stamps(), shownAt(5, 12, 12));
+
+        // Thirty seconds later: nothing new to alert, and the same hour.
+        runAt(at(5, 12, 12, 0, 30));
+        QCOMPARE(alertNames(), QStringList({"Ann", "Bob"}));
+        QCOMPARE(stamps(), shownAt(5, 12, 12));
+        // Asked for: the open window takes the new texts.
+        f->add("Eve", QDate(1980, 5, 13));
+        runAt(at(5, 12, 12, 1), true);
+        QCOMPARE(m_runner->notificationWindow(), window.data());
+        QCOMPARE(window->soonText(), "Cid (5/15/1980 - 22 Years)\r\nEve (5/13/1980 - 22 Years)");
+        QCOMPARE(stamps(), shownAt(5, 12, 12, 1));
+    }
+
+    void modalDialogDefersWindowsAndStamps()
+    {
+        // Shown once a run of the program, and the stamps of an earlier run are there.
+        f->settings.settingWrite("NotifyEvery", "None");
+        f->settings.settingWrite("NotifyDate", TextConv::dateToText(QDate(2002, 5, 12)));
+        f->settings.settingWrite("NotifyTime", TextConv::timeToText(QTime(8, 0)));
+        f->add("Ann", QDate(1970, 5, 12));
+        f->add("Cid", QDate(1980, 5, 15));
+        {
+            ModalDialog editor;
+            runAt(at(5, 12, 14, 10));
+            QVERIFY(!m_runner->notificationWindow() && !m_runner->alertDialog());
+            QCOMPARE(lastDates(), "- -");
+            QCOMPARE(stamps(), shownAt(5, 12, 8));
+        }
+        // Nothing is lost, not even the first showing: the first run after shows both.
+        runAt(at(5, 12, 14, 10, 30));
+        QCOMPARE(alertNames(), QStringList{"Ann"});
+        QCOMPARE(lastDates(), "5/12/2002 -");
+        QVERIFY(m_runner->notificationWindow());
+        QCOMPARE(stamps(), shownAt(5, 12, 14, 10, 30));
+        {
+            // Asked for under a dialog: the open window is taken away, the stamps stay.
+            ModalDialog preferences;
+            runAt(at(5, 12, 15, 0), true);
+            QTRY_VERIFY(!m_runner->notificationWindow());
+            QCOMPARE(stamps(), shownAt(5, 12, 14, 10, 30));
+        }
+        runAt(at(5, 13, 12)); // once a run of the program
+        QVERIFY(!m_runner->notificationWindow());
+    }
+
+    void alertWaitsForTheAlertTimeAndLeapDayRule()
+    {
+        f->add("Ann", QDate(1970, 5, 12));
+        runAt(at(5, 12, 8, 59, 59)); // AlertTime not set: 09:00
+        QVERIFY(!m_runner->alertDialog());
+        QCOMPARE(lastDates(), "-");
+        QCOMPARE(m_runner->notificationWindow()->todayText(), "Ann (32 Years)");
+        runAt(at(5, 12, 9, 0));
+        QCOMPARE(alertNames(), QStringList{"Ann"});
+        QCOMPARE(lastDates(), "5/12/2002");
+
+        f->settings.settingWrite("AlertTime", "10:30");
+        f->add("Bob", QDate(1970, 5, 12));
+        runAt(at(5, 12, 10, 29, 59));
+        QCOMPARE(alertNames(), QStringList{"Ann"});
+        runAt(at(5, 12, 10, 30));
+        QCOMPARE(alertNames(), QStringList({"Ann", "Bob"}));
+
+        f->add("Lea", QDate(1996, 2, 29), "1", "0");
+        f->settings.settingWrite("LeapDayEvents", "February28");
+        runAt(at(2, 28, 12));
+        QCOMPARE(alertNames(), QStringList({"Ann", "Bob", "Lea"}));
+    }
+
+    void unwritableStampIsRetriedWithoutRepeatingTheAlert()
+    {
+        f->add("Ann", QDate(1970, 5, 12));
+        f->clock.setNow(at(5, 12, 12));
+        // The records as the list read them; then a folder where the data file was, so every
+        // write fails, whoever runs the test.
+        const QList<BirthdayRecord> records = *f->store.recordsReadAll();
+        const QString path = f->path(), aside = path + ".aside";
+        for (const bool unwritable : {true, true, false}) {
+            if (unwritable)
+                QVERIFY(QFile::rename(path, aside) && QDir().mkdir(path));
+            m_runner->ReminderCheck(records);
+            if (unwritable)
+                QVERIFY(QDir().rmdir(path) && QFile::rename(aside, path));
+            QCOMPARE(alertNames(), QStringList{"Ann"});
+            QCOMPARE(lastDates(), unwritable ? "-" : "5/12/2002");
+        }
+    }
+
+    void missedDaysAnnouncedOnce()
+    {
+        f->add("Dan", QDate(1990, 5, 11), "1", "10", "1");
+        f->add("Ann", QDate(1980, 5, 10)); // by day, not by record
+        f->add("Eve", QDate(1985, 5, 14), "1", "0");
+        // A first start announces nothing missed, and leaves its stamp.
+        runAt(at(5, 12, 12));
+        QVERIFY(!m_runner->alertDialog() && !m_runner->notificationWindow());
+        QCOMPARE(setting("LastCheck"), "2002-05-12T12:00:00");
+
+        f->settings.settingWrite("LastCheck", "2002-05-09T20:00:00");
+        m_runner = std::make_unique<ReminderRunner>(f->store, f->settings, f->clock);
+        runAt(at(5, 12, 12));
+        QCOMPARE(m_runner->alertDialog()->missedEntries(),
+                 QStringList{"Ann (Fri 10 May - 22 Years)"});
+        QCOMPARE(m_runner->notificationWindow()->todayText(),
+                 "There are no events today\r\nMissed: Ann (Fri 10 May - 22 Years)\r\n"
+                 "Missed: Dan (Sat 11 May - 12 Years)");
+        QCOMPARE(setting("LastCheck"), "2002-05-12T12:00:00");
+        // Once only; a day later the first check stamps the new day and nothing more.
+        runAt(at(5, 12, 12, 0, 30));
+        runAt(at(5, 12, 23, 59, 50));
+        runAt(at(5, 13, 0, 0, 20));
+        QCOMPARE(setting("LastCheck"), "2002-05-13T00:00:20");
+        QCOMPARE(m_runner->alertDialog()->missedEntries().size(), 1);
+        // Asleep from the evening of the 13th over Eve's day: waking is a start.
+        runAt(at(5, 13, 21, 0));
+        runAt(at(5, 15, 7, 0));
+        QCOMPARE(m_runner->alertDialog()->missedEntries(),
+                 QStringList({"Ann (Fri 10 May - 22 Years)", "Eve (Tue 14 May - 17 Years)"}));
+        QCOMPARE(setting("LastCheck"), "2002-05-15T07:00:00");
+    }
+
+    void notificationLayout()
+    {
+        const int todayLines = 2, soonLines = 3;
+        NotificationWindow window;
+        window.setTodayText(lines("Today ", todayLines));
+        window.setSoonText(lines("Soon ", soonLines));
+        window.objectsResize();
+
+        QLabel* lblClose = child(&window, "lblClose");
+        QCOMPARE(lblClose->text(), "close");
+        QCOMPARE(lblClose->geometry().right(), 216); // 2880 + 375 twips
+        QCOMPARE(lblClose->y(), 4);
+        QCOMPARE(lblClose->cursor().shape(), Qt::PointingHandCursor);
+        // All of the word takes the click: no other label lies over it.
+        const int closeAdvance = QFontMetrics(lblClose->font()).horizontalAdvance("close");
+        for (int x = lblClose->x(); x < lblClose->x() + closeAdvance; ++x)
+            QCOMPARE(window.childAt(x, lblClose->y() + lblClose->height() / 2), lblClose);
+        QCOMPARE(child(&window, "lblCandlewatcher")->text(), "Candlewatcher");
+        QCOMPARE(child(&window, "lblTodayTitle")->text(), "Birthdays Due Today");
+        QCOMPARE(child(&window, "lblSoonTitle")->text(), "Birthdays Due Soon");
+        QCOMPARE(window.windowFlags() & (Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+                 Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        QCOMPARE(window.windowType(), Qt::Tool);
+
+        // The lists as high as their lines, the soon band below the today list.
+        QLabel* lblToday = child(&window, "lblToday");
+        QLabel* lblSoon = child(&window, "lblSoon");
+        auto* shpSoonTitle = child<QFrame>(&window, "shpSoonTitle");
+        const int line = QFontMetrics(lblToday->font()).height();
+        QCOMPARE(lblToday->height(), todayLines * line);
+        QCOMPARE(lblSoon->height(), soonLines * line);
+        QCOMPARE(lblToday->y(), px(660));
+        QCOMPARE(shpSoonTitle->y(), px(660) + todayLines * line + px(45));
+        QCOMPARE(child(&window, "lblSoonTitle")->y(), shpSoonTitle->y() + px(60));
+        QCOMPARE(lblSoon->y(), shpSoonTitle->y() + px(60) + px(300));
+        QCOMPARE(window.height(), lblSoon->y() + lblSoon->height() + px(60));
+        QCOMPARE(child<QFrame>(&window, "shpBorder")->height(), window.height());
+        QCOMPARE(window.width(), px(3375));
+        // 200 twips from the right and 1300 above the bottom of the screen.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(window.x() + window.width(), screen.right() + 1 - px(200));
+        QCOMPARE(window.y() + window.height(), screen.bottom() + 1 - px(1300));
+    }
+
+    void manyLinesStayOnTheScreen()
+    {
+        NotificationWindow window;
+        window.setTodayText(lines("Today ", 200));
+        window.setSoonText(lines("Soon ", 5));
+        window.objectsResize();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        const int line = QFontMetrics(window.font()).height();
+        QVERIFY(window.height() <= available.height() && window.y() >= available.y());
+        QVERIFY2(available.height() - window.height() < line + px(30),
+                 "as many lines as fit are used");
+        const QStringList today = plain(&window, "lblToday").split('\n');
+        QCOMPARE(child(&window, "lblToday")->height(), int(today.size()) * line);
+        QCOMPARE(today.last(), QStringLiteral("(%1 more events)").arg(201 - today.size()));
+        QCOMPARE(plain(&window, "lblSoon"), "Soon 1\nSoon 2\n(3 more events)");
+    }
+
+    void longEntriesWidenTheWindowThenLoseTheirNames()
+    {
+        NotificationWindow window;
+        // Names as typed, not markup; only the end that is the check's own stays outside them.
+        window.setTodayText(QString(300, 'W') +
+                            " (32 Years)\r\n<b>Ann</b> (-2 Years)\r\nMum (Jane)");
+        // Wider than the design, narrower than the screen: shown whole. Names in another script
+        // are isolated, so each line still reads from the left.
+        const QString soon = QStringLiteral("\u05E9\u05E8\u05D4 (Sarah) Edited With A Long Name");
+        window.setSoonText(soon + " (9 Dec 1990 - 36 Years)");
+        window.objectsResize();
+        QVERIFY(QFontMetrics(window.font()).horizontalAdvance(window.soonText()) > px(3195));
+        QCOMPARE(child(&window, "lblSoon")->text(),
+                 QChar(0x2068) + soon + QChar(0x2069) + " (9 Dec 1990 - 36 Years)");
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(window.width(), available.width() - px(200));
+        QVERIFY(window.x() >= available.x());
+        QLabel* lblToday = child(&window, "lblToday");
+        QVERIFY(lblToday->text().endsWith(
+            QStringLiteral("W\u2026\u2069 (32 Years)\n\u2068<b>Ann</b>\u2069 (-2 Years)\n\u2068Mum "
+                           "(Jane)\u2069")));
+        QCOMPARE(lblToday->textFormat(), Qt::PlainText);
+        QVERIFY(QFontMetrics(lblToday->font())
+                    .horizontalAdvance(lblToday->text().section('\n', 0, 0)) <= lblToday->width());
+    }
+
+    void darkThemesLeaveTheColoursAlone()
+    {
+        const QImage light = NotificationWindow().grab().toImage();
+        const QPalette original = QApplication::palette();
+        QPalette dark(QColor(45, 45, 45));
+        dark.setColor(QPalette::ToolTipBase, QColor(60, 60, 60));
+        dark.setColor(QPalette::ToolTipText, Qt::white);
+        QApplication::setPalette(dark);
+        const QImage darkShot = NotificationWindow().grab().toImage();
+        QApplication::setPalette(original);
+        QCOMPARE(darkShot, light);
+    }
+
+    void closesTenSecondsAfterLoadOrOnClose()
+    {
+        QPointer<NotificationWindow> window = new NotificationWindow;
+        auto* timer = window->findChild<QTimer*>("tmrClose");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 10000);
+        QTest::qWait(60);
+        const int beforeShowingAgain = timer->remainingTime();
+        // Showing it again does not start the time anew.
+        window->setTodayText("Again");
+        window->show();
+        window->objectsResize();
+        QVERIFY(timer->isActive() && timer->remainingTime() <= beforeShowingAgain);
+        QTest::mouseClick(child(window, "lblClose"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
+    }
+
+    void mouseOverTextsAsksForHelp()
+    {
+        NotificationWindow window;
+        QStringList keys;
+        window.setHelpSink([&keys](const QString& key) { keys.append(key); });
+        for (const char* name : {"lblClose", "imgCandlewatcher", "lblCandlewatcher", "lblSoon",
+                                 "lblSoonTitle", "lblToday", "lblTodayTitle", ""}) {
+            QWidget* widget = *name ? child<QWidget>(&window, name) : &window;
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(widget, &move);
+        }
+        // Not "close" nor the icon; each text once, not again by the window underneath.
+        QCOMPARE(keys, QStringList(6, "notification"));
+    }
+
+    void alertDialogLayoutAndClose()
+    {
+        QPointer<AlertDialog> dialog = new AlertDialog;
+        QCOMPARE(dialog->windowTitle(), "Candlewatcher Alert");
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QCOMPARE(dialog->size(), QSize(443, 184));
+        QCOMPARE(dialog->windowFlags() &
+                     (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint),
+                 Qt::WindowFlags());
+        QVERIFY(!dialog->isModal());
+        auto* group = child<QGroupBox>(dialog, "grpDue");
+        QCOMPARE(group->title(), "Birthdays Due Today");
+        QCOMPARE(child<QListWidget>(dialog, "lstDue")->parent(), group);
+        auto* close = child<QPushButton>(dialog, "cmdClose");
+        QCOMPARE(close->text(), "Close");
+        QVERIFY(close->isDefault());
+        QCOMPARE(close->geometry(), QRect(348, 152, 89, 25));
+
+        // The list only grows, the same event the next day too; missed events go below.
+        for (const char* name : {"Ann", "Bob", "Ann"})
+            dialog->dueAdd(name);
+        QCOMPARE(dialog->dueNames(), QStringList({"Ann", "Bob", "Ann"}));
+        dialog->missedAdd("Cid (Sun 8 Dec - 42 Years)");
+        auto* missed = child<QGroupBox>(dialog, "grpMissed");
+        QCOMPARE(missed->title(), "Missed While Away");
+        QCOMPARE(missed->geometry(), QRect(px(60), px(2235), px(6495), px(2115)));
+        QCOMPARE(close->y(), px(4455));
+        QCOMPARE(dialog->size(), QSize(px(6645), px(4935)));
+        // Closed (Enter presses its default button), it goes with its list.
+        dialog->show();
+        QTest::mouseClick(close, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
+    }
+};
+
+QTEST_MAIN(TestReminders)
+#include "test_reminders.moc"
