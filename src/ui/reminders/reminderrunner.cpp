@@ -36,7 +36,6 @@ QString missedLines(const QList<MissedEvents::Missed>& missed)
 ReminderRunner::ReminderRunner(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                                QObject* parent)
     : QObject(parent), m_store(store), m_settings(settings), m_clock(clock),
-      m_closeInterval(NotificationWindow::closeIntervalDefault),
       m_modalOpen([] { return QApplication::activeModalWidget() != nullptr; }),
       m_windowPlaceable([] { return true; }), m_trayTip(trayTipText(std::nullopt))
 {}
@@ -246,7 +245,7 @@ bool ReminderRunner::notificationShow(const QString& soonText, const QString& to
         return false;
     }
     if (!m_notification) {
-        m_notification = new NotificationWindow(m_closeInterval);
+        m_notification = new NotificationWindow();
         m_notification->setHelpSink(m_helpSink);
     }
     m_notification->setSoonText(soonText);

@@ -46,8 +46,6 @@ public:
 
     // Passed on to the notification window (help key "notification").
     void setHelpSink(const HelpSink& sink) { m_helpSink = sink; }
-    // How long a newly loaded notification window stays; 10 s unless a test shortens it.
-    void setNotificationCloseInterval(int milliseconds) { m_closeInterval = milliseconds; }
     // Whether a modal dialog of the program is open, which stops the windows from showing.
     // Defaults to QApplication::activeModalWidget().
     void setModalCheck(std::function<bool()> check) { m_modalOpen = std::move(check); }
@@ -81,7 +79,6 @@ private:
     const Clock& m_clock;
     bool m_firstCheckDone = false;
     HelpSink m_helpSink;
-    int m_closeInterval;
     std::function<bool()> m_modalOpen;
     QPointer<NotificationWindow> m_notification;
     QPointer<AlertDialog> m_alert;

@@ -33,6 +33,10 @@ private slots:
         row("no 30 February", "en_GB", "30/02/2001");
         row("empty", "en_US", "");
         row("month/day swapped is no date", "en_US", "25/12/1990");
+        // Found by fuzz_text: years outside 1 to 9999 did not read back, in Arabic digits too.
+        row("negative year", "C", "-1202-05-12");
+        row("negative year, Arabic", "ar_EG", "-1202-05-12");
+        row("year 0", "C", "0000-05-12");
         // Two-digit years of older files mean 1930 to 2029.
         row("two digits, 29", "en_US", "6/1/29", QDate(2029, 6, 1));
         row("two digits, 05", "de_DE", "07.03.05", QDate(2005, 3, 7));
