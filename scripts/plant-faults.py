@@ -107,8 +107,12 @@ def main():
         for fault in faults:
             print(f"{fault['name']:32} {fault['file']}: {fault['why']}")
         return 0
-    if args:
-        faults = [f for f in faults if f["name"] in args]
+    if args:  # in the order given, so the faults that matter most can run first
+        by_name = {f["name"]: f for f in faults}
+        unknown = [name for name in args if name not in by_name]
+        if unknown:
+            sys.exit("no such fault: " + ", ".join(unknown))
+        faults = [by_name[name] for name in args]
     for fault in faults:  # every fault must apply before any is run
         text = (ROOT / fault["file"]).read_text()
         if text.count(fault["find"]) != 1:
