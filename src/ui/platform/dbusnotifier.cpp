@@ -12,7 +12,7 @@ const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
 const QString interface = QStringLiteral("org.freedesktop.Notifications");
 const QString showAction = QStringLiteral("show");
-// Urgency levels of the notification specification.
+// Urgency levels as the freedesktop notification service defines them.
 constexpr uchar urgencyNormal = 1;
 constexpr uchar urgencyCritical = 2;
 
