@@ -201,14 +201,14 @@ void MainWindow::actionsConnect()
     for (QAction* item : {a.mnuBirthdaysDelete, a.mnuPopupDelete})
         connect(item, &QAction::triggered, this, &MainWindow::birthdaysDelete);
     connect(a.mnuBirthdaysSpecialEvents, &QAction::triggered, this, &MainWindow::specialEventsShow);
-    const std::pair<QAction*, void (ExchangeCommands::*)()> exchange[] = {
+    const std::pair<QAction*, std::function<void(ExchangeCommands&)>> exchange[] = {
         {a.mnuBirthdaysImport, &ExchangeCommands::importChoose},
         {a.mnuBirthdaysExport, &ExchangeCommands::exportChoose},
         {a.mnuBirthdaysRestore, &ExchangeCommands::restoreChoose}};
     for (const auto& [item, command] : exchange)
         connect(item, &QAction::triggered, this, [this, command = command] {
             if (!modalAlreadyOpen())
-                (m_exchange->*command)();
+                command(*m_exchange);
         });
     for (QAction* item : {a.mnuBirthdaysExit, a.mnuSysTrayExit})
         connect(item, &QAction::triggered, this, &MainWindow::exitCommand);
