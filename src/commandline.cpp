@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "app/clock.h"
+#include "app/programidentity.h"
 #include "exchange/calendarexchange.h"
 #include "exchange/importplan.h"
 #include "reminders/occurrence.h"
@@ -218,14 +219,8 @@ bool requested(int argc, char** argv)
 
 int run(int argc, char** argv)
 {
+    programIdentitySet();
     QCoreApplication app(argc, argv);
-    // The names the program in the tray has, so both find the same data file and settings.
-    QCoreApplication::setApplicationName(WebTexts::programTitle());
-    QCoreApplication::setOrganizationName(QStringLiteral("Marrowfell"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(CANDLEWATCHER_VERSION_MAJOR)
-                                                .arg(CANDLEWATCHER_VERSION_MINOR)
-                                                .arg(CANDLEWATCHER_VERSION_PATCH));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

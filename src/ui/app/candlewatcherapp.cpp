@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/mainwindow.h"
+#include "app/programidentity.h"
 #include "platform/notifier.h"
 #include "platform/singleinstance.h"
 #include "reminders/reminderrunner.h"
@@ -192,16 +193,6 @@ void CandlewatcherApp::onTermSignal()
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
     sessionEnd();
-}
-
-void programIdentitySet()
-{
-    QCoreApplication::setApplicationName(WebTexts::programTitle());
-    QCoreApplication::setOrganizationName(QStringLiteral("Marrowfell"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                                .arg(CANDLEWATCHER_VERSION_MAJOR)
-                                                .arg(CANDLEWATCHER_VERSION_MINOR)
-                                                .arg(CANDLEWATCHER_VERSION_PATCH));
 }
 
 int candlewatcherMain(int argc, char** argv)

@@ -17,9 +17,6 @@ class QSocketNotifier;
 // go between the two: they run on a QCoreApplication and never meet the running copy.
 // Returns the program's exit code.
 int candlewatcherMain(int argc, char** argv);
-// The program's name, organisation and version, which the settings and the per-user data
-// folder follow; set before any application object exists.
-void programIdentitySet();
 // Fixes the data file's place; when a copy runs for this user and data file already, has it
 // show its main window and returns 0; otherwise loads the main window hidden, puts the icon
 // in the tray and runs until the main window unloads.
