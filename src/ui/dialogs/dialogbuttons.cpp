@@ -1,7 +1,9 @@
 #include "dialogbuttons.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 DialogButtons dialogButtonsCreate(QDialog* dialog, int minimumWidth)
 {
@@ -15,4 +17,21 @@ DialogButtons dialogButtonsCreate(QDialog* dialog, int minimumWidth)
         button->setMinimumWidth(minimumWidth);
     QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return buttons;
+}
+
+void listDialogLayout(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside)
+{
+    const DialogButtons pair = dialogButtonsCreate(dialog);
+    QObject::connect(pair.ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    if (beside)
+        buttons->addWidget(beside, 1);
+    else
+        buttons->addStretch(1);
+    buttons->addWidget(pair.ok);
+    buttons->addWidget(pair.cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(heading);
+    layout->addWidget(list, 1);
+    layout->addLayout(buttons);
 }

@@ -2,6 +2,7 @@
 
 class QDialog;
 class QPushButton;
+class QWidget;
 
 // The OK and Cancel buttons every dialog of the program has: OK is the default button,
 // Cancel rejects the dialog. The caller connects OK to its own handler.
@@ -13,3 +14,7 @@ struct DialogButtons
 
 // minimumWidth 0 leaves the buttons at their natural width.
 DialogButtons dialogButtonsCreate(QDialog* dialog, int minimumWidth = 0);
+
+// The list dialogs' frame (import, restore): the heading, the list taking the height, and a
+// row with `beside` (or space when null) left of OK, which accepts, and Cancel.
+void listDialogLayout(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside);

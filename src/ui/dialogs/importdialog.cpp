@@ -4,12 +4,9 @@
 #include "listwindow/listdate.h"
 
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -66,16 +63,7 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     m_count->setObjectName(QStringLiteral("lblImportCount"));
     countShow();
 
-    const DialogButtons buttonPair = dialogButtonsCreate(this);
-    connect(buttonPair.ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_count, 1);
-    buttons->addWidget(buttonPair.ok);
-    buttons->addWidget(buttonPair.cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    listDialogLayout(this, heading, m_list, m_count);
 }
 
 void ImportDialog::countShow()

@@ -2,12 +2,9 @@
 
 #include "dialogbuttons.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* parent)
     : QDialog(parent), m_backups(backups)
@@ -41,17 +38,8 @@ RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* par
     }
     m_list->setCurrentItem(m_list->topLevelItem(0));
 
-    const DialogButtons buttonPair = dialogButtonsCreate(this);
-    connect(buttonPair.ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(buttonPair.ok);
-    buttons->addWidget(buttonPair.cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(m_list, 1);
-    layout->addLayout(buttons);
+    listDialogLayout(this, heading, m_list, nullptr);
 }
 
 QString RestoreDialog::chosenPath() const
