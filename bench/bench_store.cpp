@@ -6,10 +6,10 @@
 
 #include "datafile.h"
 
-#include "listwindow/listviewmode.h"
-#include "reminders/nextevent.h"
-#include "reminders/reminderdecision.h"
-#include "store/birthdaystore.h"
+#include "core/presentation/listviewmode.h"
+#include "core/calendar/nextevent.h"
+#include "core/calendar/reminderdecision.h"
+#include "core/store/birthdaystore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,8 +4,8 @@
 // benchmarks, fuzzers and fault tests can make files of any shape and verify what the store
 // left behind. Header-only; QtCore only.
 
-#include "store/fieldtable.h"
-#include "text/textconv.h"
+#include "core/store/fieldtable.h"
+#include "core/text/textconv.h"
 
 #include <QByteArray>
 #include <QDate>

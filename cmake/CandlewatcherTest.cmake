@@ -1,6 +1,9 @@
 # cw_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>] [DISPLAY])
 # One Qt Test executable per part of the program, run by CTest. Tests without DISPLAY run on the
 # offscreen platform; DISPLAY tests expect a real X server (see tests/x11).
+# Shared fixtures (tests/common) that hold Q_OBJECT classes go in SOURCES as
+# ${CW_TEST_COMMON}/<file>.h, so moc sees them.
+set(CW_TEST_COMMON ${PROJECT_SOURCE_DIR}/tests/common)
 function(cw_add_test name)
     cmake_parse_arguments(ARG "DISPLAY" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})

@@ -1,5 +1,5 @@
-#include "app/candlewatcherapp.h"
-#include "commandline.h"
+#include "ui/app/candlewatcherapp.h"
+#include "cli/commandline.h"
 
 int main(int argc, char** argv)
 {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/clock.h"
-#include "settings/settingsstore.h"
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "core/calendar/clock.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+#include "core/text/textconv.h"
 
 #include <QTemporaryDir>
 #include <QTest>

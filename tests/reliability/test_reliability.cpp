@@ -5,7 +5,7 @@
 #include "datafile.h"
 #include "toolrun.h"
 
-#include "store/birthdaystore.h"
+#include "core/store/birthdaystore.h"
 
 #include <QtTest>
 

@@ -4,8 +4,8 @@
 // process of its own, to be killed at a chosen point, limited in file size, stripped of root's
 // rights or run beside another copy.
 
-#include "store/birthdayrecord.h"
-#include "text/textconv.h"
+#include "core/events/birthdayrecord.h"
+#include "core/text/textconv.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,9 +1,9 @@
-#include "calendarexchange.h"
+#include "core/exchange/calendarexchange.h"
 
-#include "app/clock.h"
-#include "icalendar.h"
-#include "settings/settingsstore.h"
-#include "text/textconv.h"
+#include "core/calendar/clock.h"
+#include "core/exchange/icalendar.h"
+#include "core/settings/settingsstore.h"
+#include "core/text/textconv.h"
 
 #include <QUuid>
 

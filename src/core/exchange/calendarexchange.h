@@ -1,8 +1,8 @@
 #pragma once
 
-#include "importentry.h"
-#include "reminders/occurrence.h"
-#include "store/birthdayrecord.h"
+#include "core/exchange/importentry.h"
+#include "core/calendar/occurrence.h"
+#include "core/events/birthdayrecord.h"
 
 #include <QByteArray>
 #include <QDateTime>

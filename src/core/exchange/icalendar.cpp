@@ -1,4 +1,4 @@
-#include "icalendar.h"
+#include "core/exchange/icalendar.h"
 
 #include <libical/ical.h>
 

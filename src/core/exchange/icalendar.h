@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reminders/occurrence.h"
+#include "core/calendar/occurrence.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,11 +1,11 @@
-#include "importplan.h"
+#include "core/exchange/importplan.h"
 
-#include "calendarexchange.h"
-#include "dialogs/birthdayinput.h"
-#include "icalendar.h"
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
-#include "vcardreader.h"
+#include "core/exchange/calendarexchange.h"
+#include "core/events/birthdayinput.h"
+#include "core/exchange/icalendar.h"
+#include "core/store/birthdaystore.h"
+#include "core/text/textconv.h"
+#include "core/exchange/vcardreader.h"
 
 #include <QDir>
 #include <QFile>

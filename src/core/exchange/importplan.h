@@ -1,7 +1,7 @@
 #pragma once
 
-#include "importentry.h"
-#include "store/birthdayrecord.h"
+#include "core/exchange/importentry.h"
+#include "core/events/birthdayrecord.h"
 
 #include <QDate>
 #include <QList>

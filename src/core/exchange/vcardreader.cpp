@@ -1,4 +1,4 @@
-#include "vcardreader.h"
+#include "core/exchange/vcardreader.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

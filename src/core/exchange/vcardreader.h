@@ -1,6 +1,6 @@
 #pragma once
 
-#include "importentry.h"
+#include "core/exchange/importentry.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "backups.h"
+#include "core/store/backups.h"
 
-#include "birthdaystore.h"
+#include "core/store/birthdaystore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "birthdaystore.h"
+#include "core/store/birthdaystore.h"
 
-#include "backups.h"
-#include "fieldtable.h"
+#include "core/store/backups.h"
+#include "core/store/fieldtable.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

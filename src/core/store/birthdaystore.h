@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/clock.h"
-#include "birthdayrecord.h"
+#include "core/calendar/clock.h"
+#include "core/events/birthdayrecord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

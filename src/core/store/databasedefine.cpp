@@ -1,4 +1,4 @@
-#include "databasedefine.h"
+#include "core/store/databasedefine.h"
 
 #include <QCoreApplication>
 #include <QDir>

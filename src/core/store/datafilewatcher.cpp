@@ -1,4 +1,4 @@
-#include "datafilewatcher.h"
+#include "core/store/datafilewatcher.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "textconv.h"
+#include "core/text/textconv.h"
 
-#include "store/birthdayrecord.h"
-#include "store/fieldtable.h"
+#include "core/events/birthdayrecord.h"
+#include "core/store/fieldtable.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,16 +1,16 @@
-#include "candlewatcherapp.h"
+#include "ui/app/candlewatcherapp.h"
 
-#include "app/clock.h"
-#include "app/mainwindow.h"
-#include "app/programidentity.h"
-#include "platform/notifier.h"
-#include "platform/singleinstance.h"
-#include "reminders/reminderrunner.h"
-#include "settings/settingsstore.h"
-#include "store/birthdaystore.h"
-#include "store/databasedefine.h"
-#include "tray/trayicon.h"
-#include "web/webtexts.h"
+#include "core/calendar/clock.h"
+#include "ui/app/mainwindow.h"
+#include "core/program/programidentity.h"
+#include "ui/platform/notifier.h"
+#include "ui/platform/singleinstance.h"
+#include "ui/reminders/reminderrunner.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+#include "core/store/databasedefine.h"
+#include "ui/tray/trayicon.h"
+#include "core/comments/webtexts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,13 +1,13 @@
-#include "exchangecommands.h"
+#include "ui/app/exchangecommands.h"
 
-#include "app/clock.h"
-#include "dialogs/importdialog.h"
-#include "dialogs/restoredialog.h"
-#include "exchange/calendarexchange.h"
-#include "exchange/importplan.h"
-#include "listwindow/messageprompt.h"
-#include "store/backups.h"
-#include "store/birthdaystore.h"
+#include "core/calendar/clock.h"
+#include "ui/dialogs/importdialog.h"
+#include "ui/dialogs/restoredialog.h"
+#include "core/exchange/calendarexchange.h"
+#include "core/exchange/importplan.h"
+#include "ui/list/messageprompt.h"
+#include "core/store/backups.h"
+#include "core/store/birthdaystore.h"
 
 #include <QDir>
 #include <QFileDialog>

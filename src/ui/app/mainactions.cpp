@@ -1,6 +1,6 @@
-#include "mainactions.h"
+#include "ui/app/mainactions.h"
 
-#include "toolbaricons.h"
+#include "ui/app/toolbaricons.h"
 
 #include <QAction>
 #include <QMainWindow>

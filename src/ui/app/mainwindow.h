@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/mainactions.h"
-#include "help/helphook.h"
-#include "listwindow/listviewmode.h"
-#include "listwindow/messageprompt.h"
-#include "reminders/nextevent.h"
-#include "store/birthdaystore.h"
+#include "ui/app/mainactions.h"
+#include "ui/help/helphook.h"
+#include "core/presentation/listviewmode.h"
+#include "ui/list/messageprompt.h"
+#include "core/calendar/nextevent.h"
+#include "core/store/birthdaystore.h"
 
 #include <QDate>
 #include <QMainWindow>

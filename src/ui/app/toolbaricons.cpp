@@ -1,4 +1,4 @@
-#include "toolbaricons.h"
+#include "ui/app/toolbaricons.h"
 
 #include <QPainter>
 #include <QPainterPath>

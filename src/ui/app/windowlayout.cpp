@@ -1,10 +1,10 @@
-#include "windowlayout.h"
+#include "ui/app/windowlayout.h"
 
-#include "listwindow/birthdaylistview.h"
-#include "listwindow/listviewmode.h"
-#include "mainactions.h"
-#include "settings/settingsstore.h"
-#include "text/textconv.h"
+#include "ui/list/birthdaylistview.h"
+#include "core/presentation/listviewmode.h"
+#include "ui/app/mainactions.h"
+#include "core/settings/settingsstore.h"
+#include "core/text/textconv.h"
 
 #include <QAction>
 #include <QGuiApplication>

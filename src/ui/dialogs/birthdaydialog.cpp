@@ -1,12 +1,12 @@
-#include "birthdaydialog.h"
+#include "ui/dialogs/birthdaydialog.h"
 
-#include "app/clock.h"
-#include "datepicker.h"
-#include "dialogbuttons.h"
-#include "dialogmessage.h"
-#include "dialogs/birthdayinput.h"
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "core/calendar/clock.h"
+#include "ui/dialogs/datepicker.h"
+#include "ui/dialogs/dialogbuttons.h"
+#include "ui/dialogs/dialogmessage.h"
+#include "core/events/birthdayinput.h"
+#include "core/store/birthdaystore.h"
+#include "core/text/textconv.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "help/helphook.h"
-#include "store/birthdayrecord.h"
+#include "ui/help/helphook.h"
+#include "core/events/birthdayrecord.h"
 
 #include <QDialog>
 #include <QStringList>

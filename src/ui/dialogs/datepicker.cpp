@@ -1,4 +1,4 @@
-#include "datepicker.h"
+#include "ui/dialogs/datepicker.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wholetabstop.h"
+#include "ui/dialogs/wholetabstop.h"
 
 #include <QDateEdit>
 

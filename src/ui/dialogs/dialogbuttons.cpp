@@ -1,4 +1,4 @@
-#include "dialogbuttons.h"
+#include "ui/dialogs/dialogbuttons.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "dialogmessage.h"
+#include "ui/dialogs/dialogmessage.h"
 
 QString programTitle()
 {

@@ -1,7 +1,7 @@
-#include "importdialog.h"
+#include "ui/dialogs/importdialog.h"
 
-#include "dialogbuttons.h"
-#include "listwindow/listdate.h"
+#include "ui/dialogs/dialogbuttons.h"
+#include "core/presentation/listdate.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

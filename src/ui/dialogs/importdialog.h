@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/importplan.h"
+#include "core/exchange/importplan.h"
 
 #include <QDialog>
 

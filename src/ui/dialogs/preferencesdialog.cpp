@@ -1,12 +1,12 @@
-#include "preferencesdialog.h"
+#include "ui/dialogs/preferencesdialog.h"
 
-#include "dialogbuttons.h"
+#include "ui/dialogs/dialogbuttons.h"
 
-#include "reminders/occurrence.h"
-#include "reminders/reminderdisplay.h"
-#include "settings/settingsstore.h"
-#include "text/textconv.h"
-#include "wholetabstop.h"
+#include "core/calendar/occurrence.h"
+#include "core/presentation/reminderdisplay.h"
+#include "core/settings/settingsstore.h"
+#include "core/text/textconv.h"
+#include "ui/dialogs/wholetabstop.h"
 
 #include <QApplication>
 #include <QButtonGroup>

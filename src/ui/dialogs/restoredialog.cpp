@@ -1,6 +1,6 @@
-#include "restoredialog.h"
+#include "ui/dialogs/restoredialog.h"
 
-#include "dialogbuttons.h"
+#include "ui/dialogs/dialogbuttons.h"
 
 #include <QLabel>
 #include <QLocale>

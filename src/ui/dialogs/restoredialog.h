@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/backups.h"
+#include "core/store/backups.h"
 
 #include <QDialog>
 

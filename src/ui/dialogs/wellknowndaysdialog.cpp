@@ -1,10 +1,10 @@
-#include "wellknowndaysdialog.h"
+#include "ui/dialogs/wellknowndaysdialog.h"
 
-#include "dialogbuttons.h"
-#include "dialogmessage.h"
-#include "dialogs/wellknowndays.h"
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "ui/dialogs/dialogbuttons.h"
+#include "ui/dialogs/dialogmessage.h"
+#include "core/events/wellknowndays.h"
+#include "core/store/birthdaystore.h"
+#include "core/text/textconv.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/clock.h"
-#include "help/helphook.h"
+#include "core/calendar/clock.h"
+#include "ui/help/helphook.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "helphook.h"
+#include "ui/help/helphook.h"
 
 #include <QAbstractScrollArea>
 #include <QEnterEvent>

@@ -1,6 +1,6 @@
-#include "helppanel.h"
+#include "ui/help/helppanel.h"
 
-#include "listwindow/helptopics.h"
+#include "core/presentation/helptopics.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

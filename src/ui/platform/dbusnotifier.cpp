@@ -1,6 +1,6 @@
-#include "dbusnotifier.h"
+#include "ui/platform/dbusnotifier.h"
 
-#include "web/webtexts.h"
+#include "core/comments/webtexts.h"
 
 #include <QDBusMessage>
 #include <QDBusVariant>

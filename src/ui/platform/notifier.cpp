@@ -1,9 +1,9 @@
-#include "notifier.h"
+#include "ui/platform/notifier.h"
 
 #ifdef CANDLEWATCHER_DBUS
-#include "dbusnotifier.h"
+#include "ui/platform/dbusnotifier.h"
 #else
-#include "traynotifier.h"
+#include "ui/platform/traynotifier.h"
 #endif
 
 std::unique_ptr<Notifier> notifierCreate([[maybe_unused]] TrayIcon* tray)

@@ -1,4 +1,4 @@
-#include "singleinstance.h"
+#include "ui/platform/singleinstance.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>

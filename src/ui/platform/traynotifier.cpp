@@ -1,6 +1,6 @@
-#include "traynotifier.h"
+#include "ui/platform/traynotifier.h"
 
-#include "tray/trayicon.h"
+#include "ui/tray/trayicon.h"
 
 #include <QSystemTrayIcon>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notifier.h"
+#include "ui/platform/notifier.h"
 
 #include <QPointer>
 

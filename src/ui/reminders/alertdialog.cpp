@@ -1,4 +1,4 @@
-#include "alertdialog.h"
+#include "ui/reminders/alertdialog.h"
 
 #include <QGroupBox>
 #include <QIcon>

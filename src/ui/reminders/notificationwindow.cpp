@@ -1,6 +1,6 @@
-#include "notificationwindow.h"
+#include "ui/reminders/notificationwindow.h"
 
-#include "reminders/notificationlines.h"
+#include "core/presentation/notificationlines.h"
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/helphook.h"
+#include "ui/help/helphook.h"
 
 #include <QWidget>
 

@@ -1,15 +1,15 @@
-#include "reminderrunner.h"
+#include "ui/reminders/reminderrunner.h"
 
-#include "alertdialog.h"
-#include "notificationwindow.h"
+#include "ui/reminders/alertdialog.h"
+#include "ui/reminders/notificationwindow.h"
 
-#include "app/clock.h"
-#include "reminders/nextevent.h"
-#include "reminders/reminderdecision.h"
-#include "reminders/reminderdisplay.h"
-#include "settings/settingsstore.h"
-#include "store/birthdaystore.h"
-#include "text/textconv.h"
+#include "core/calendar/clock.h"
+#include "core/calendar/nextevent.h"
+#include "core/calendar/reminderdecision.h"
+#include "core/presentation/reminderdisplay.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+#include "core/text/textconv.h"
 
 #include <QApplication>
 

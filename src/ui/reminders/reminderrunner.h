@@ -1,10 +1,10 @@
 #pragma once
 
-#include "help/helphook.h"
-#include "platform/notifier.h"
-#include "reminders/missedevents.h"
-#include "reminders/nextevent.h"
-#include "store/birthdayrecord.h"
+#include "ui/help/helphook.h"
+#include "ui/platform/notifier.h"
+#include "core/calendar/missedevents.h"
+#include "core/calendar/nextevent.h"
+#include "core/events/birthdayrecord.h"
 
 #include <QDate>
 #include <QDateTime>

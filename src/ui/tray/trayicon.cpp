@@ -1,4 +1,4 @@
-#include "trayicon.h"
+#include "ui/tray/trayicon.h"
 
 #include <QIcon>
 #include <QMenu>

@@ -1,9 +1,9 @@
-#include "aboutdialog.h"
+#include "ui/web/aboutdialog.h"
 
-#include "shelllaunch.h"
-#include "text/textconv.h"
-#include "web/sysinfolauncher.h"
-#include "web/webtexts.h"
+#include "ui/web/shelllaunch.h"
+#include "core/text/textconv.h"
+#include "core/program/sysinfolauncher.h"
+#include "core/comments/webtexts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "commentsform.h"
+#include "ui/web/commentsform.h"
 
-#include "settings/settingsstore.h"
-#include "web/commentsrequest.h"
-#include "web/stringtourl.h"
-#include "web/webtexts.h"
+#include "core/settings/settingsstore.h"
+#include "core/comments/commentsrequest.h"
+#include "core/comments/stringtourl.h"
+#include "core/comments/webtexts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

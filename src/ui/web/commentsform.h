@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messagesender.h"
+#include "ui/web/messagesender.h"
 
 #include <QDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "internetconnection.h"
+#include "ui/web/internetconnection.h"
 
 #include <QNetworkInformation>
 

@@ -1,8 +1,8 @@
-#include "messagesender.h"
+#include "ui/web/messagesender.h"
 
-#include "internetconnection.h"
-#include "web/commentsrequest.h"
-#include "web/webtexts.h"
+#include "ui/web/internetconnection.h"
+#include "core/comments/commentsrequest.h"
+#include "core/comments/webtexts.h"
 
 #include <QMessageBox>
 #include <QNetworkProxy>

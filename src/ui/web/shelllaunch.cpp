@@ -1,6 +1,6 @@
-#include "shelllaunch.h"
+#include "ui/web/shelllaunch.h"
 
-#include "web/webtexts.h"
+#include "core/comments/webtexts.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #include "storefixture.h"
 
-#include "exchange/calendarexchange.h"
-#include "exchange/importplan.h"
-#include "store/backups.h"
+#include "core/exchange/calendarexchange.h"
+#include "core/exchange/importplan.h"
+#include "core/store/backups.h"
 
 #include <QDir>
 #include <QProcess>

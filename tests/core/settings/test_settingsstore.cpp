@@ -1,4 +1,4 @@
-#include "settings/settingsstore.h"
+#include "core/settings/settingsstore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

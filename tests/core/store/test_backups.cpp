@@ -1,4 +1,4 @@
-#include "store/backups.h"
+#include "core/store/backups.h"
 #include "storefixture.h"
 
 #include <QtTest>

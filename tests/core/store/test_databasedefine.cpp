@@ -1,4 +1,4 @@
-#include "store/databasedefine.h"
+#include "core/store/databasedefine.h"
 
 #include <QDir>
 #include <QFile>

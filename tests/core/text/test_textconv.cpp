@@ -1,4 +1,4 @@
-#include "text/textconv.h"
+#include "core/text/textconv.h"
 
 #include <QTest>
 

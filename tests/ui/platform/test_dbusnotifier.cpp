@@ -1,7 +1,7 @@
-#include "platform/dbusnotifier.h"
-#include "reminders/alertdialog.h"
-#include "reminders/notificationwindow.h"
-#include "reminders/reminderrunner.h"
+#include "ui/platform/dbusnotifier.h"
+#include "ui/reminders/alertdialog.h"
+#include "ui/reminders/notificationwindow.h"
+#include "ui/reminders/reminderrunner.h"
 #include "storefixture.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "storefixture.h"
 
-#include "reminders/alertdialog.h"
-#include "reminders/notificationwindow.h"
-#include "reminders/reminderrunner.h"
+#include "ui/reminders/alertdialog.h"
+#include "ui/reminders/notificationwindow.h"
+#include "ui/reminders/reminderrunner.h"
 
 #include <QApplication>
 #include <QDialog>

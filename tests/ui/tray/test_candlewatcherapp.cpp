@@ -1,9 +1,9 @@
-#include "../app/mainwindowfixture.h"
-#include "app/candlewatcherapp.h"
-#include "platform/singleinstance.h"
-#include "reminders/notificationwindow.h"
-#include "reminders/reminderrunner.h"
-#include "tray/trayicon.h"
+#include "mainwindowfixture.h"
+#include "ui/app/candlewatcherapp.h"
+#include "ui/platform/singleinstance.h"
+#include "ui/reminders/notificationwindow.h"
+#include "ui/reminders/reminderrunner.h"
+#include "ui/tray/trayicon.h"
 
 #include <QDesktopServices>
 #include <QMenu>

@@ -1,10 +1,10 @@
 // What reaches the server and how its reply is judged; the comments form's messages, enabling,
 // kept texts and key filter; the about box. The request's text is tested in tests/core/web.
 
-#include "../dialogs/dialogfixture.h"
+#include "dialogfixture.h"
 
-#include "web/commentsrequest.h"
-#include "web/shelllaunch.h"
+#include "core/comments/commentsrequest.h"
+#include "ui/web/shelllaunch.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,0 +1,82 @@
+#include "core/calendar/nextevent.h"
+
+#include "core/text/textconv.h"
+#include "core/comments/webtexts.h"
+
+QString NextEvent::dateText(const QLocale& locale) const
+{
+    return TextConv::dateToText(next.date, locale);
+}
+
+QString NextEvent::inText() const
+{
+    return daysUntilText(next.days);
+}
+
+QString NextEvent::ageText() const
+{
+    return showAge ? QString::number(next.years) : QString();
+}
+
+namespace {
+
+std::optional<NextEvent> nextEventOn(const BirthdayRecord& record, std::optional<QDate> date,
+                                     QDate today, LeapDayRule rule)
+{
+    if (!date)
+        return std::nullopt;
+    const bool recurs = record.value(BirthdayRecord::Recurs) == QLatin1String("1");
+    const std::optional<Occurrence> next = nextOccurrence(*date, recurs, today, rule);
+    if (!next)
+        return std::nullopt;
+    NextEvent event;
+    event.key = record.key;
+    event.name = record.value(BirthdayRecord::Name);
+    event.next = *next;
+    // The stored date itself is no anniversary: there is no age to tell yet.
+    event.showAge = record.value(BirthdayRecord::ShowYears) == QLatin1String("1") && !next->stored;
+    return event;
+}
+
+} // namespace
+
+std::optional<NextEvent> nextEvent(const BirthdayRecord& record, QDate today, LeapDayRule rule,
+                                   const QLocale& locale)
+{
+    return nextEventOn(record, TextConv::textToDate(record.value(BirthdayRecord::Date), locale),
+                       today, rule);
+}
+
+ComingEvents comingEvents(const QList<BirthdayRecord>& records, QDate today, LeapDayRule rule,
+                          const QLocale& locale)
+{
+    ComingEvents coming{today, rule, {}};
+    coming.records.reserve(records.size());
+    for (const BirthdayRecord& record : records) {
+        RecordDates dates;
+        dates.date = TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+        dates.next = nextEventOn(record, dates.date, today, rule);
+        coming.records.append(std::move(dates));
+    }
+    return coming;
+}
+
+std::optional<NextEvent> ComingEvents::soonest() const
+{
+    const std::optional<NextEvent>* soonest = nullptr;
+    for (const RecordDates& dates : records) {
+        if (dates.next && (!soonest || dates.next->next.days < (*soonest)->next.days))
+            soonest = &dates.next;
+    }
+    return soonest ? *soonest : std::nullopt;
+}
+
+QString trayTipText(const std::optional<NextEvent>& soonest)
+{
+    // Concatenated, not arg()-formatted: a name may itself hold "%1".
+    QString tip = QStringLiteral("Marrowfell ") + WebTexts::programTitle();
+    if (soonest)
+        tip += QStringLiteral(" \u2014 next: ") + soonest->name + QLatin1String(", ") +
+               soonest->inText();
+    return tip;
+}

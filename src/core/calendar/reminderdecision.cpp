@@ -1,0 +1,141 @@
+#include "core/calendar/reminderdecision.h"
+
+#include "core/calendar/occurrence.h"
+#include "core/text/textconv.h"
+
+#include <optional>
+
+namespace {
+
+const QString lineBreak = QStringLiteral("\r\n");
+
+enum class Listing { None, Soon, Today };
+
+struct Classification
+{
+    Listing listing = Listing::None;
+    int years = 0; // the Y of the entry text
+};
+
+// Where a record stands today. Day differences are 64-bit, so dates of any age work.
+Classification classify(const RecordDates& dates, qint64 notify, QDate today)
+{
+    Classification result;
+    if (!dates.next)
+        return result;
+    const Occurrence& next = dates.next->next;
+    if (next.days >= 1 && next.days <= notify)
+        result.listing = Listing::Soon;
+    else if (next.days == 0)
+        result.listing = Listing::Today;
+    // A stored date still ahead counts its years from this year (0 or less); an anniversary,
+    // the age it brings. Only entries show them, and working out a year takes time.
+    if (result.listing != Listing::None)
+        result.years = next.stored ? today.year() - dates.date->year() : next.years;
+    return result;
+}
+
+QString joined(const QStringList& entries, const QString& whenEmpty)
+{
+    return entries.isEmpty() ? whenEmpty : entries.join(lineBreak);
+}
+
+// Whether the notification window is due by the schedule, the last showing being known.
+bool scheduleDue(const ReminderSettings& settings, const QDateTime& now, const QLocale& locale)
+{
+    if (settings.notifyEvery == QLatin1String("None"))
+        return false;
+    // A stamp that no longer reads counts as no showing at all.
+    const std::optional<QDate> lastDate = TextConv::textToDate(settings.notifyDate, locale);
+    if (!lastDate)
+        return true;
+    if (settings.notifyEvery == QLatin1String("Hour")) {
+        const std::optional<QTime> lastTime = TextConv::textToTime(settings.notifyTime, locale);
+        if (!lastTime)
+            return true;
+        return *lastDate != now.date() || lastTime->hour() != now.time().hour();
+    }
+    return *lastDate != now.date();
+}
+
+} // namespace
+
+QString ReminderDecision::soonText() const
+{
+    return joined(soonEntries, QStringLiteral("There are no events due"));
+}
+
+QString ReminderDecision::todayText() const
+{
+    return joined(todayEntries, QStringLiteral("There are no events today"));
+}
+
+ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
+                                bool forceShow, bool firstCheckDone,
+                                const ReminderSettings& settings, const QLocale& locale)
+{
+    ReminderDecision decision;
+    decision.firstCheckDone = firstCheckDone;
+    const QDate today = now.date();
+    const QTime alertTime = TextConv::textToTime(settings.alertTime, locale).value_or(QTime(9, 0));
+    const bool alertTimeReached = now.time() >= alertTime;
+
+    decision.coming = comingEvents(records, today, settings.leapDayRule, locale);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const BirthdayRecord& record = records.at(i);
+        const RecordDates& dates = decision.coming.records.at(i);
+        const std::optional<int> notify =
+            TextConv::textToWhole(record.value(BirthdayRecord::Notify), -32768, 32767, locale);
+        if (!dates.date || !notify) {
+            ++decision.skippedRecords;
+            continue;
+        }
+        const Classification found = classify(dates, *notify, today);
+        if (found.listing == Listing::None)
+            continue;
+
+        const QString& name = record.value(BirthdayRecord::Name);
+        const bool showYears = record.value(BirthdayRecord::ShowYears) != QLatin1String("0");
+        if (found.listing == Listing::Soon) {
+            const QString& dateText = record.value(BirthdayRecord::Date);
+            // Concatenated, not arg()-formatted: a name may itself hold "%1".
+            decision.soonEntries.append(
+                showYears ? name + QLatin1String(" (") + dateText + QLatin1String(" - ") +
+                                QString::number(found.years) + QLatin1String(" Years)")
+                          : name + QLatin1String(" (") + dateText + u')');
+            continue;
+        }
+
+        const QString& lastDateText = record.value(BirthdayRecord::LastDate);
+        bool handledToday = false;
+        if (!lastDateText.isEmpty()) {
+            const std::optional<QDate> lastDate = TextConv::textToDate(lastDateText, locale);
+            if (!lastDate) {
+                ++decision.skippedRecords;
+                continue;
+            }
+            handledToday = *lastDate == today;
+        }
+        decision.todayEntries.append(showYears ? name + QLatin1String(" (") +
+                                                     QString::number(found.years) +
+                                                     QLatin1String(" Years)")
+                                               : name);
+        if (!handledToday && alertTimeReached)
+            decision.alerts.append(
+                {record.key, name, record.value(BirthdayRecord::Alert) == QLatin1String("0")});
+    }
+
+    if (decision.soonEntries.isEmpty() && decision.todayEntries.isEmpty())
+        return decision;
+    bool show = forceShow;
+    if (!firstCheckDone) {
+        decision.firstCheckDone = true;
+        show = true;
+    } else if (settings.notifyTime.isEmpty() || settings.notifyDate.isEmpty()) {
+        show = true;
+    } else if (scheduleDue(settings, now, locale)) {
+        show = true;
+    }
+    decision.show = show;
+    return decision;
+}

@@ -1,0 +1,167 @@
+#include "ui/list/birthdaycommands.h"
+
+#include "ui/list/birthdaylistview.h"
+#include "ui/dialogs/birthdaydialog.h"
+#include "ui/list/messageprompt.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+
+#include <QStringList>
+
+BirthdayCommands::BirthdayCommands(BirthdayStore& store, SettingsStore& settings,
+                                   const Clock& clock, BirthdayListView& list,
+                                   MessagePrompt& prompt, HelpSink help, QWidget* dialogParent)
+    : QObject(dialogParent), m_store(store), m_settings(settings), m_clock(clock), m_list(list),
+      m_prompt(prompt), m_help(std::move(help)), m_dialogParent(dialogParent)
+{}
+
+bool BirthdayCommands::birthdaysSelectedCheck()
+{
+    if (m_list.itemCount() == 0) {
+        m_prompt.inform(QMessageBox::Warning,
+                        QStringLiteral("You currently have no birthdays in your list.  Please use "
+                                       "the New Birthday option to create a birthday."));
+        return false;
+    }
+    if (m_list.currentRow() == -1) {
+        m_prompt.inform(QMessageBox::Warning,
+                        QStringLiteral("You have not selected a birthday to use.  Please select a "
+                                       "birthday from the Birthday's list and then try again."));
+        return false;
+    }
+    return true;
+}
+
+int BirthdayCommands::birthdaysSelectedCount() const
+{
+    return int(m_list.selectedRows().size());
+}
+
+QString BirthdayCommands::itemText(int row) const
+{
+    return m_list.model()->row(row).name;
+}
+
+void BirthdayCommands::changedTell(const QStringList& names, const QString& notDone,
+                                   const QString& failure)
+{
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << QLatin1Char('"') + name + QLatin1Char('"');
+    QString text =
+        names.size() == 1
+            ? QStringLiteral("The event %1 was changed by another program after the list "
+                             "showed it, so %2.  The list now shows the events as they are.")
+                  .arg(quoted.first(), notDone)
+            : QStringLiteral("These events were changed by another program after the list "
+                             "showed them, so %2: %1.  The list now shows the events as they "
+                             "are.")
+                  .arg(quoted.join(QStringLiteral(", ")), notDone);
+    if (!failure.isEmpty())
+        text = failure + QStringLiteral("\n\n") + text;
+    m_prompt.inform(failure.isEmpty() ? QMessageBox::Warning : QMessageBox::Critical, text);
+}
+
+void BirthdayCommands::birthdayNew()
+{
+    BirthdayDialog dialog(BirthdayDialog::Mode::Add, BirthdayRecord(), m_store, m_clock, m_help,
+                          m_dialogParent);
+    if (dialog.exec() == QDialog::Accepted)
+        emit refreshNeeded();
+}
+
+void BirthdayCommands::birthdayEdit()
+{
+    if (!birthdaysSelectedCheck())
+        return;
+    // A copy: the list may follow the file while a message or the dialog is open.
+    const BirthdayRecord shown = m_list.model()->row(m_list.currentRow()).record;
+    if (birthdaysSelectedCount() > 1) {
+        m_prompt.inform(QMessageBox::Information,
+                        QStringLiteral("Because you can only edit one birthay at a time, only the "
+                                       "last one you selected will be displayed."));
+    }
+    BirthdayDialog dialog(BirthdayDialog::Mode::Edit, shown, m_store, m_clock, m_help,
+                          m_dialogParent);
+    const int result = dialog.exec();
+    if (result == BirthdayDialog::Changed)
+        changedTell({shown.value(BirthdayRecord::Name)},
+                    QStringLiteral("your changes to it were not saved"));
+    if (result != QDialog::Rejected)
+        emit refreshNeeded();
+}
+
+void BirthdayCommands::birthdaysDuplicate()
+{
+    if (!birthdaysSelectedCheck())
+        return;
+    recordsChange(selectedRecords(), QStringLiteral("\"%1\" could not be duplicated."),
+                  QStringLiteral("it was not duplicated"),
+                  QStringLiteral("they were not duplicated"),
+                  [this](const BirthdayRecord& shown) { return m_store.recordDuplicate(shown); });
+}
+
+void BirthdayCommands::birthdaysDelete()
+{
+    if (!birthdaysSelectedCheck())
+        return;
+    const int count = birthdaysSelectedCount();
+    // Taken before the question: the list may follow the file while it is open, and the records
+    // asked about are the ones to delete, or to name as changed.
+    const QList<BirthdayRecord> shown = selectedRecords();
+    if (m_settings.settingRead(QStringLiteral("DeleteConfirm"), QStringLiteral("1")) ==
+        QLatin1String("1")) {
+        const QString question =
+            count == 1 ? QStringLiteral("Are you sure you want to delete %1 permanently from your "
+                                        "birthdays list?")
+                             .arg(itemText(m_list.currentRow()))
+                       : QStringLiteral("Are you sure you want to delete these %1 items "
+                                        "permanently from your birthdays list?")
+                             .arg(count);
+        // No is the default: a slip of the Return key must not delete.
+        if (m_prompt.ask(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
+                         QMessageBox::No) != QMessageBox::Yes)
+            return;
+    }
+    recordsChange(shown, QStringLiteral("\"%1\" could not be deleted."),
+                  QStringLiteral("it was not deleted"), QStringLiteral("they were not deleted"),
+                  [this](const BirthdayRecord& shown) { return m_store.recordDelete(shown); });
+}
+
+QList<BirthdayRecord> BirthdayCommands::selectedRecords() const
+{
+    QList<BirthdayRecord> records;
+    for (int row : m_list.selectedRows())
+        records.append(m_list.model()->row(row).record);
+    return records;
+}
+
+void BirthdayCommands::recordsChange(
+    const QList<BirthdayRecord>& shown, const QString& failedText, const QString& oneNotDone,
+    const QString& manyNotDone,
+    const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change)
+{
+    // The list is rebuilt only afterwards. Each change acts on the record as the list showed
+    // it, and only while the file still holds it.
+    QStringList changedNames;
+    QString failure;
+    bool written = false;
+    for (const BirthdayRecord& record : shown) {
+        const QString& name = record.value(BirthdayRecord::Name);
+        const BirthdayStore::Outcome outcome = change(record);
+        if (outcome == BirthdayStore::Outcome::Changed) {
+            changedNames << name;
+        } else if (outcome == BirthdayStore::Outcome::Failed) {
+            failure = failedText.arg(name) + QStringLiteral("\n\n") + m_store.errorString();
+            break;
+        } else {
+            written = true;
+        }
+    }
+    if (!changedNames.isEmpty())
+        changedTell(changedNames, changedNames.size() == 1 ? oneNotDone : manyNotDone, failure);
+    else if (!failure.isEmpty())
+        m_prompt.inform(QMessageBox::Critical, failure);
+    if (written || !changedNames.isEmpty())
+        emit refreshNeeded();
+}

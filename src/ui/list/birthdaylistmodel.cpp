@@ -1,0 +1,182 @@
+#include "ui/list/birthdaylistmodel.h"
+
+#include <algorithm>
+#include <iterator>
+
+BirthdayListModel::BirthdayListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QString BirthdayListModel::itemKey(int recordKey)
+{
+    return QStringLiteral("key") + QString::number(recordKey);
+}
+
+int BirthdayListModel::recordKeyOf(const QString& itemKey)
+{
+    return itemKey.mid(3).toInt();
+}
+
+void BirthdayListModel::Row::setNext(std::optional<NextEvent> coming)
+{
+    nextDays = coming ? coming->next.days : -1;
+    next = std::move(coming);
+}
+
+void BirthdayListModel::sortRows(QList<Row>& rows) const
+{
+    if (m_sortColumn == ListArrange::NextDate) {
+        // Today first; events with no coming day (a one-off that has passed) last.
+        std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+            const quint64 left = quint64(a.nextDays); // -1 turns into the largest
+            const quint64 right = quint64(b.nextDays);
+            if (left != right)
+                return left < right;
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
+        return;
+    }
+    if (m_sortColumn == ListArrange::Date) {
+        // As the "yyyy/mm/dd" texts sort, no date ("") first.
+        std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+            return a.date.value_or(QDate()) < b.date.value_or(QDate());
+        });
+        return;
+    }
+    QList<QStringView> texts;
+    texts.reserve(rows.size());
+    for (const Row& row : rows)
+        texts.append(row.name);
+    QList<Row> sorted;
+    sorted.reserve(rows.size());
+    for (const qsizetype index : ListViewModes::sortedOrder(texts))
+        sorted.append(std::move(rows[index]));
+    rows = std::move(sorted);
+}
+
+bool BirthdayListModel::passes(const Row& row) const
+{
+    return m_filter.isEmpty() || row.name.contains(m_filter, Qt::CaseInsensitive);
+}
+
+void BirthdayListModel::filterApply()
+{
+    // Without a filter the two lists share their rows rather than copy every one.
+    if (m_filter.isEmpty()) {
+        m_rows = m_allRows;
+        return;
+    }
+    m_rows.clear();
+    std::copy_if(m_allRows.cbegin(), m_allRows.cend(), std::back_inserter(m_rows),
+                 [this](const Row& row) { return passes(row); });
+}
+
+void BirthdayListModel::setRows(QList<Row> rows)
+{
+    sortRows(rows);
+    beginResetModel();
+    m_allRows = std::move(rows);
+    filterApply();
+    endResetModel();
+}
+
+void BirthdayListModel::setFilter(const QString& text)
+{
+    if (text == m_filter)
+        return;
+    m_filter = text;
+    relayout();
+}
+
+void BirthdayListModel::setSortColumn(ListArrange column)
+{
+    if (column == m_sortColumn)
+        return;
+    m_sortColumn = column;
+    relayout();
+}
+
+void BirthdayListModel::relayout()
+{
+    // Rows move, so the selection and the current item follow them through the persistent
+    // indexes; a row the filter hides leaves the selection, so no command acts on it unseen.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<int> beforeKeys;
+    for (const QModelIndex& index : before)
+        beforeKeys.append(m_rows.at(index.row()).key);
+
+    sortRows(m_allRows);
+    filterApply();
+
+    QModelIndexList after;
+    for (int i = 0; i < before.size(); ++i) {
+        const auto it = std::find_if(m_rows.cbegin(), m_rows.cend(),
+                                     [&](const Row& r) { return r.key == beforeKeys.at(i); });
+        after.append(it == m_rows.cend() ? QModelIndex()
+                                         : index(int(it - m_rows.cbegin()), before.at(i).column()));
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int BirthdayListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int BirthdayListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const Row& row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        switch (index.column()) {
+        case NameColumn:
+            return row.name;
+        case DateColumn:
+            return m_dateFormat.columnText(row.date);
+        case NextColumn:
+            return row.next ? row.next->dateText() : QString();
+        case InColumn:
+            return row.next ? row.next->inText() : QString();
+        case AgeColumn:
+            return row.next ? row.next->ageText() : QString();
+        default:
+            return {};
+        }
+    case Qt::TextAlignmentRole:
+        return index.column() == AgeColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                           : QVariant();
+    case Qt::DecorationRole:
+        return index.column() == NameColumn ? QVariant(m_icon) : QVariant();
+    case ItemKeyRole:
+        return itemKey(row.key);
+    case RecordKeyRole:
+        return row.key;
+    default:
+        return {};
+    }
+}
+
+QVariant BirthdayListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    if (section == NameColumn)
+        return tr("Name");
+    if (section == DateColumn)
+        return tr("Date");
+    if (section == NextColumn)
+        return tr("Next");
+    if (section == InColumn)
+        return tr("In");
+    if (section == AgeColumn)
+        return tr("Age");
+    return {};
+}

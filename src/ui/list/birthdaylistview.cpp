@@ -1,0 +1,266 @@
+#include "ui/list/birthdaylistview.h"
+
+#include <QContextMenuEvent>
+#include <QHash>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+
+namespace {
+
+// Every item of the icon views fills one cell of the grid, whatever its name: under a large
+// icon the name wraps onto two lines and is cut after them, in the other views it is cut at
+// the cell's edge. So names never run into each other, and a refresh never changes how much
+// of them shows (without it the view sized every item like the first one).
+class GridCellDelegate : public QStyledItemDelegate
+{
+public:
+    explicit GridCellDelegate(QListView* view) : QStyledItemDelegate(view), m_view(view) {}
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return m_view->gridSize() - QSize(2, 2);
+    }
+
+private:
+    QListView* m_view;
+};
+
+} // namespace
+
+BirthdayListView::BirthdayListView(QWidget* parent)
+    : QStackedWidget(parent), m_model(new BirthdayListModel(this)),
+      m_selection(new QItemSelectionModel(m_model, this)), m_iconView(new QListView(this)),
+      m_detailsView(new QTreeView(this))
+{
+    setObjectName(QStringLiteral("lvwBirthdays"));
+    m_iconView->setObjectName(QStringLiteral("lvwBirthdaysIcons"));
+    m_detailsView->setObjectName(QStringLiteral("lvwBirthdaysDetails"));
+    // What assistive tools call it: the title its help entry gives it.
+    for (QWidget* view : {static_cast<QWidget*>(m_iconView), static_cast<QWidget*>(m_detailsView)})
+        view->setAccessibleName(QStringLiteral("Birthdays List"));
+
+    m_iconView->setModel(m_model);
+    m_iconView->setSelectionModel(m_selection);
+    m_iconView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_iconView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_iconView->setMovement(QListView::Static);
+    m_iconView->setResizeMode(QListView::Adjust);
+    m_iconView->setWrapping(true);
+    m_iconView->setUniformItemSizes(true);
+    m_iconView->setItemDelegate(new GridCellDelegate(m_iconView));
+    m_iconView->setTextElideMode(Qt::ElideRight);
+
+    m_detailsView->setModel(m_model);
+    m_detailsView->setSelectionModel(m_selection);
+    m_detailsView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_detailsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_detailsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_detailsView->setRootIsDecorated(false);
+    m_detailsView->setItemsExpandable(false);
+    m_detailsView->setUniformRowHeights(true);
+    m_detailsView->setAllColumnsShowFocus(true);
+    m_detailsView->setIconSize(QSize(16, 16));
+    QHeaderView* columns = m_detailsView->header();
+    columns->setStretchLastSection(false);
+    columns->setSectionsMovable(true);
+    columns->setSectionsClickable(true);
+    columns->setSortIndicatorShown(true);
+    columns->setSortIndicator(BirthdayListModel::NameColumn, Qt::AscendingOrder);
+    // Created 3000 and 1440 twips wide.
+    columns->resizeSection(BirthdayListModel::NameColumn, 200);
+    columns->resizeSection(BirthdayListModel::DateColumn, 96);
+    // What is coming up: 1200, 1200 and 600 twips.
+    columns->resizeSection(BirthdayListModel::NextColumn, 80);
+    columns->resizeSection(BirthdayListModel::InColumn, 80);
+    columns->resizeSection(BirthdayListModel::AgeColumn, 40);
+
+    addWidget(m_iconView);
+    addWidget(m_detailsView);
+
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_iconView),
+                                    static_cast<QAbstractItemView*>(m_detailsView)}) {
+        connect(view, &QAbstractItemView::doubleClicked, this,
+                &BirthdayListView::itemDoubleClicked);
+        watchRightClicks(view);
+        watchRightClicks(view->viewport());
+    }
+    watchRightClicks(columns);
+    watchRightClicks(columns->viewport());
+    connect(columns, &QHeaderView::sectionClicked, this, &BirthdayListView::columnClicked);
+
+    setViewMode(ListViewMode::LargeIcons);
+}
+
+void BirthdayListView::watchRightClicks(QWidget* widget)
+{
+    // Our own handling of the right button: no platform context menu.
+    widget->setContextMenuPolicy(Qt::PreventContextMenu);
+    widget->installEventFilter(this);
+}
+
+bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        // As every desktop list does: an item that is not selected becomes the selection, so
+        // the menu's commands act on what was clicked; a selected one keeps the selection.
+        for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_iconView),
+                                        static_cast<QAbstractItemView*>(m_detailsView)}) {
+            const QModelIndex index = watched == view->viewport()
+                                          ? view->indexAt(mouse->position().toPoint())
+                                          : QModelIndex();
+            if (index.isValid() && !isRowChosen(index.row()))
+                m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        emit contextMenuRequested(mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::ContextMenu:
+        // The keyboard's menu key: open the menu at the pointer's place in the list.
+        if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+            emit contextMenuRequested(static_cast<QContextMenuEvent*>(event)->globalPos());
+        }
+        return true;
+    default:
+        break;
+    }
+    return QStackedWidget::eventFilter(watched, event);
+}
+
+QHeaderView* BirthdayListView::header() const
+{
+    return m_detailsView->header();
+}
+
+QWidget* BirthdayListView::activeView() const
+{
+    return currentWidget();
+}
+
+void BirthdayListView::setViewMode(ListViewMode mode)
+{
+    m_mode = mode;
+    switch (mode) {
+    case ListViewMode::LargeIcons:
+        m_iconView->setViewMode(QListView::IconMode);
+        m_iconView->setFlow(QListView::LeftToRight);
+        m_iconView->setIconSize(QSize(32, 32));
+        // The icon, two lines of the name and the style's margins around them.
+        m_iconView->setGridSize(QSize(96, 32 + 2 * m_iconView->fontMetrics().lineSpacing() + 10));
+        m_iconView->setWordWrap(true);
+        m_iconView->setSpacing(0);
+        break;
+    case ListViewMode::SmallIcons:
+        m_iconView->setViewMode(QListView::ListMode);
+        m_iconView->setFlow(QListView::LeftToRight);
+        m_iconView->setIconSize(QSize(16, 16));
+        m_iconView->setGridSize(QSize(160, 20));
+        m_iconView->setWordWrap(false);
+        break;
+    case ListViewMode::List:
+        m_iconView->setViewMode(QListView::ListMode);
+        m_iconView->setFlow(QListView::TopToBottom);
+        m_iconView->setIconSize(QSize(16, 16));
+        m_iconView->setGridSize(QSize(160, 20));
+        m_iconView->setWordWrap(false);
+        break;
+    case ListViewMode::Details:
+        break;
+    }
+    // setViewMode resets these two.
+    m_iconView->setMovement(QListView::Static);
+    m_iconView->setWrapping(true);
+    m_iconView->setResizeMode(QListView::Adjust);
+
+    QWidget* wanted = mode == ListViewMode::Details ? static_cast<QWidget*>(m_detailsView)
+                                                    : static_cast<QWidget*>(m_iconView);
+    const bool hadFocus = currentWidget() && currentWidget()->hasFocus();
+    setCurrentWidget(wanted);
+    if (hadFocus)
+        wanted->setFocus();
+}
+
+void BirthdayListView::setArrange(ListArrange arrange)
+{
+    m_model->setSortColumn(arrange);
+    header()->setSortIndicator(int(arrange), Qt::AscendingOrder);
+}
+
+bool BirthdayListView::isRowChosen(int row) const
+{
+    // The icon views select the first column only, the details view whole rows.
+    return m_selection->isSelected(m_model->index(row, BirthdayListModel::NameColumn));
+}
+
+int BirthdayListView::itemCount() const
+{
+    return m_model->rowCount();
+}
+
+int BirthdayListView::currentRow() const
+{
+    const QModelIndex current = m_selection->currentIndex();
+    if (current.isValid() && isRowChosen(current.row()))
+        return current.row();
+    // The current index was deselected (Ctrl+click): the last of the selected items stands in.
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : rows.last();
+}
+
+QList<int> BirthdayListView::selectedRows() const
+{
+    QList<int> rows;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (isRowChosen(row))
+            rows.append(row);
+    }
+    return rows;
+}
+
+void BirthdayListView::rowsReplace(QList<BirthdayListModel::Row> rows)
+{
+    const auto sameEvent = [](const BirthdayRecord& a, const BirthdayRecord& b) {
+        for (int field = 0; field < BirthdayRecord::FieldCount; ++field) {
+            if (field != BirthdayRecord::LastDate && a.values[field] != b.values[field])
+                return false;
+        }
+        return true;
+    };
+    QHash<int, BirthdayRecord> chosen;
+    for (int row : selectedRows())
+        chosen.insert(m_model->row(row).key, m_model->row(row).record);
+    const int current = currentRow();
+    const BirthdayRecord currentRecord =
+        current >= 0 ? m_model->row(current).record : BirthdayRecord();
+
+    m_model->setRows(std::move(rows));
+    QItemSelection selection;
+    QModelIndex currentIndex;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const BirthdayRecord& record = m_model->row(row).record;
+        const auto was = chosen.constFind(record.key);
+        if (was == chosen.cend() || !sameEvent(*was, record))
+            continue;
+        selection.select(m_model->index(row, 0),
+                         m_model->index(row, BirthdayListModel::ColumnCount - 1));
+        if (record.key == currentRecord.key)
+            currentIndex = m_model->index(row, 0);
+    }
+    m_selection->select(selection, QItemSelectionModel::Select);
+    if (currentIndex.isValid())
+        m_selection->setCurrentIndex(currentIndex, QItemSelectionModel::NoUpdate);
+}

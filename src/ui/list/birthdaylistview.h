@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/list/birthdaylistmodel.h"
+#include "core/presentation/listviewmode.h"
+
+#include <QListView>
+#include <QStackedWidget>
+#include <QTreeView>
+
+class QHeaderView;
+class QItemSelectionModel;
+
+// lvwBirthdays: the event list in its four views. Large icons, small icons and list are one
+// QListView in different modes; details is a QTreeView with the column headers. Both show the
+// same model through the same selection model, so switching views keeps the selection.
+class BirthdayListView : public QStackedWidget
+{
+    Q_OBJECT
+public:
+    explicit BirthdayListView(QWidget* parent = nullptr);
+
+    BirthdayListModel* model() const { return m_model; }
+    QItemSelectionModel* selectionModel() const { return m_selection; }
+    QHeaderView* header() const;
+    QListView* iconView() const { return m_iconView; }
+    QTreeView* detailsView() const { return m_detailsView; }
+    // The view that is showing now.
+    QWidget* activeView() const;
+
+    void setViewMode(ListViewMode mode);
+    ListViewMode viewMode() const { return m_mode; }
+    // Sets the sort column; the rows re-sort at once and the header shows it.
+    void setArrange(ListArrange arrange);
+
+    int itemCount() const;
+    // The row of the item selected last, or -1 when there is none.
+    int currentRow() const;
+    // Rows of all selected items, top to bottom.
+    QList<int> selectedRows() const;
+    // Fills the list anew, keeping selected (and current) the rows that still show the same
+    // event: the same key and the same fields but for the LastDate stamp.
+    void rowsReplace(QList<BirthdayListModel::Row> rows);
+
+signals:
+    void itemDoubleClicked();
+    // A right click anywhere in the list, after an item clicked that was not selected has
+    // become the selection.
+    void contextMenuRequested(const QPoint& globalPos);
+    void columnClicked(int logicalIndex);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watchRightClicks(QWidget* widget);
+    bool isRowChosen(int row) const;
+
+    BirthdayListModel* m_model;
+    QItemSelectionModel* m_selection;
+    QListView* m_iconView;
+    QTreeView* m_detailsView;
+    ListViewMode m_mode = ListViewMode::LargeIcons;
+};

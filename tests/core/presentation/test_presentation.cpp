@@ -1,0 +1,117 @@
+#include "core/presentation/controlsarrangement.h"
+#include "core/presentation/helptopics.h"
+#include "core/presentation/listdate.h"
+#include "core/presentation/listviewmode.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+class TestListWindowCore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dateColumn()
+    {
+        // Year first, fixed widths: text order is date order.
+        const QLocale us(QLocale::English, QLocale::UnitedStates), de("de_DE"), sv("sv_SE");
+        for (const auto& [locale, stored, shown] : {std::tuple{us, "3/4/2001", "2001/03/04"},
+                                                    {de, "25.12.1990", "1990.12.25"},
+                                                    {sv, "1948-01-09", "1948-01-09"},
+                                                    {us, "2/30/2001", ""},
+                                                    {us, "1/2/0999", "0999/01/02"}})
+            QCOMPARE(ListDate::columnText(stored, locale), shown);
+    }
+
+    void sortOrderIsCaseInsensitiveCompare()
+    {
+        // The quick order agrees with QString's case-insensitive compare, past the first 16
+        // characters and for characters beyond ASCII too (the Kelvin sign folds to k); equal texts
+        // keep their order.
+        const QStringList texts =
+            QStringLiteral("Person 0012 of the list b|person 0012 of the list a|Zoe|\u00C9mile|eve|"
+                           "\u212Aate|kate||Kate|zo")
+                .split(u'|');
+        QStringList expected = texts;
+        std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+            return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+        });
+        QStringList sorted;
+        for (const qsizetype index : ListViewModes::sortedOrder({texts.cbegin(), texts.cend()}))
+            sorted << texts[index];
+        QCOMPARE(sorted, expected);
+    }
+
+    void storedNames()
+    {
+        // The names layouts of earlier versions hold, in the order of their numbers: exact,
+        // letter case and all.
+        const QStringList modes{"LargeIcons", "SmallIcons", "List", "Details"};
+        for (int mode = 0; mode < modes.size(); ++mode) {
+            QCOMPARE(ListViewModes::fromName(modes[mode]), ListViewMode(mode));
+            QCOMPARE(ListViewModes::name(ListViewMode(mode)), modes[mode]);
+        }
+        const QStringList arranges{"Name", "Date", "NextDate"};
+        for (int arrange = 0; arrange < arranges.size(); ++arrange) {
+            QCOMPARE(ListViewModes::arrangeFromName(arranges[arrange]), ListArrange(arrange));
+            QCOMPARE(ListViewModes::name(ListArrange(arrange)), arranges[arrange]);
+        }
+        for (const char* other : {"details", "LIST", "List ", "3", "", "date", "Size", "Next"})
+            QVERIFY2(!ListViewModes::fromName(other) && !ListViewModes::arrangeFromName(other),
+                     other);
+    }
+
+    void helpTopics()
+    {
+        const HelpTopic* ok = HelpTopics::find("ok");
+        QVERIFY(ok);
+        QCOMPARE(ok->title, "OK Button");
+        QCOMPARE(ok->text, "Closes the current window and saves any settings.");
+        QCOMPARE(HelpTopics::find("date")->title, "Birthday Date");
+        QCOMPARE(HelpTopics::find("date")->text,
+                 "This is the date that the event occurs.  If it is a recurring event such as a "
+                 "birthday, that happens every year, it might be convenient to set the year as the "
+                 "date of birth of that person.\r\n\r\nTip: using the down arrow will show you a "
+                 "calendar.");
+        for (const char* unknown : {"OK", "Bdaylist", "ok ", "", "sysinformation"})
+            QVERIFY2(!HelpTopics::find(unknown), unknown);
+        // Every key a window passes has its topic, and "close" and "sysinfo", which none does.
+        for (const char* key :
+             {"bdaylist", "statusbar", "toolbar", "help", "ok", "cancel", "close", "sysinfo",
+              "name", "date", "repeats", "notifyfrom", "alerts", "notification", "confirmdelete",
+              "confirmquit", "notifysettings", "alerttime", "specialevents"}) {
+            const HelpTopic* topic = HelpTopics::find(QLatin1String(key));
+            QVERIFY2(topic && *topic->title && *topic->text, key);
+            // Every full stop inside a text is followed by two blanks (the "..." of a title and
+            // the line breaks of "date" aside).
+            static const QRegularExpression singleBlank(QStringLiteral("\\. (?! )|\\.   "));
+            QVERIFY2(!singleBlank.match(QLatin1String(topic->text)).hasMatch(), key);
+        }
+    }
+
+    void arrangement()
+    {
+        // Form width and height, help panel, status bar and toolbar shown; the list's top, width
+        // and height and the help panel's left. The panel is 2700 wide, the status bar 300 high,
+        // the toolbar 450 high; the list was 1000 x 800.
+        const int cases[][9] = {{7230, 5340, 0, 0, 0, 0, 7130, 4660, 4380},   // bare
+                                {7230, 5340, 0, 1, 1, 450, 7130, 3910, 4380}, // bars
+                                {7230, 5340, 1, 1, 1, 450, 4330, 3910, 4380}, // help shown
+                                {7230, 1430, 0, 1, 1, 450, 7130, 800, 4380},  // height gone
+                                {7230, 680, 0, 0, 0, 0, 7130, 800, 4380},     // exactly gone
+                                {100, 5340, 0, 0, 0, 0, 1000, 4660, -2750},   // width exactly gone
+                                {2900, 5340, 1, 0, 0, 0, 1000, 4660, 50},     // gone by the panel
+                                {101, 681, 0, 0, 0, 0, 1, 1, -2749},          // one twip left
+                                {40000, 30000, 1, 0, 0, 0, 37100, 29320, 37150}}; // beyond 16 bits
+        for (const int* c : cases) {
+            const ArrangeResult out = controlsArrangement(
+                {c[0], c[1], c[2] != 0, 2700, c[3] != 0, 300, c[4] != 0, 450, 1000, 800});
+            QCOMPARE(QList<int>({out.listTop, out.listWidth, out.listHeight, out.helpLeft}),
+                     QList<int>(c + 5, c + 9));
+            QCOMPARE(out.helpHeight, out.listHeight);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestListWindowCore)
+#include "test_presentation.moc"

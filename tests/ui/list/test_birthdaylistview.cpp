@@ -1,0 +1,151 @@
+#include "ui/list/birthdaylistview.h"
+
+#include <QHeaderView>
+#include <QTest>
+
+using Row = BirthdayListModel::Row;
+
+namespace {
+
+QStringList names(const BirthdayListModel& model)
+{
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts.append(model.index(row, 0).data().toString());
+    return texts;
+}
+
+} // namespace
+
+class TestBirthdayListView : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sortedByColumnText_data()
+    {
+        QTest::addColumn<int>("arrange");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("by name, any case")
+            << int(ListArrange::Name) << QStringList{"abe", "Abe", "Bea", "cid", "Dot"};
+        QTest::newRow("by date, no date first")
+            << int(ListArrange::Date) << QStringList{"Bea", "cid", "abe", "Abe", "Dot"};
+        QTest::newRow("by next date, then name, none last")
+            << int(ListArrange::NextDate) << QStringList{"cid", "abe", "Abe", "Dot", "Bea"};
+    }
+
+    void sortedByColumnText()
+    {
+        QFETCH(int, arrange);
+        BirthdayListModel model;
+        model.setSortColumn(ListArrange(arrange));
+        // Equal texts keep the order of the file.
+        QList<Row> rows{{0, "Dot", QDate(2001, 1, 1)},
+                        {1, "abe", QDate(1999, 5, 5)},
+                        {2, "cid", QDate(1950, 12, 31)},
+                        {3, "Abe", QDate(1999, 5, 5)},
+                        {4, "Bea"}};
+        const qint64 nextDays[] = {40, 3, 0, 3, -1};
+        for (int i = 0; i < rows.size(); ++i)
+            rows[i].nextDays = nextDays[i];
+        model.setRows(rows);
+        QTEST(names(model), "order");
+        QCOMPARE(model.index(int(names(model).indexOf("Bea")), 0)
+                     .data(BirthdayListModel::ItemKeyRole)
+                     .toString(),
+                 "key4");
+        QCOMPARE(BirthdayListModel::recordKeyOf("key1275"), 1275);
+    }
+
+    // A new arrangement or filter keeps the selection on the same events; an event the filter
+    // hides leaves the selection, so no command acts on it unseen. A refill forgets it all.
+    void selectionFollowsTheRows()
+    {
+        BirthdayListView view;
+        view.model()->setRows(
+            {{0, "Ann", QDate(2000, 1, 1)}, {1, "Bob", QDate(1990, 1, 1)}, {2, "Jo"}});
+        QItemSelectionModel* selection = view.selectionModel();
+        QCOMPARE(view.currentRow(), -1);
+        selection->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
+        selection->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Select);
+        view.setArrange(ListArrange::Date);
+        QCOMPARE(names(*view.model()), (QStringList{"Jo", "Bob", "Ann"}));
+        QCOMPARE(view.header()->sortIndicatorSection(), 1);
+        QCOMPARE(view.currentRow(), 2);
+        QCOMPARE(view.selectedRows(), (QList<int>{0, 2}));
+        // Ctrl+click on the current item takes it out: the other selected one stands in.
+        selection->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Deselect);
+        QCOMPARE(view.currentRow(), 0);
+        selection->select(view.model()->index(2, 0), QItemSelectionModel::Select);
+        view.model()->setFilter("AN");
+        QCOMPARE(names(*view.model()), QStringList{"Ann"});
+        view.model()->setFilter("");
+        QCOMPARE(view.selectedRows(), QList<int>{2});
+        // The details select whole rows, which count once; both views share the selection.
+        view.setViewMode(ListViewMode::Details);
+        view.detailsView()->selectionModel()->select(
+            view.model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(view.selectedRows(), (QList<int>{1, 2}));
+        QCOMPARE(view.iconView()->selectionModel(), selection);
+        view.model()->setRows({{0, "Ann"}});
+        QCOMPARE(view.currentRow(), -1);
+        QVERIFY(view.selectedRows().isEmpty());
+    }
+
+    // What each view mode does with a list longer than the view: where the next item goes,
+    // that the lines wrap, the size of the icons; every name in a cell of the same size.
+    void viewModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("details"); // the table with its headers, else the icon view
+        QTest::addColumn<QString>("next"); // where the second item lies
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("lines"); // of a long name
+        QTest::newRow("large icons")
+            << int(ListViewMode::LargeIcons) << false << "right" << 32 << 2;
+        QTest::newRow("small icons")
+            << int(ListViewMode::SmallIcons) << false << "right" << 16 << 1;
+        QTest::newRow("list") << int(ListViewMode::List) << false << "below" << 16 << 1;
+        QTest::newRow("details") << int(ListViewMode::Details) << true << "below" << 16 << 1;
+    }
+
+    void viewModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, next);
+        BirthdayListView view;
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QList<Row> rows{{0, "Aaron Bartholomew Montgomery-Fitzgerald of Westminster Abbey"}};
+        for (int key = 1; key < 60; ++key)
+            rows.append({key, QStringLiteral("Name %1").arg(key, 2, 10, QChar('0'))});
+        view.model()->setRows(rows);
+        view.setViewMode(ListViewMode(mode));
+        auto* shown = qobject_cast<QAbstractItemView*>(view.activeView());
+        QTEST(shown == view.detailsView(), "details");
+        QTEST(shown->iconSize().height(), "icon");
+        const QRect first = shown->visualRect(view.model()->index(0, 0));
+        const QRect second = shown->visualRect(view.model()->index(1, 0));
+        QCOMPARE(second.top() > first.top()     ? "below"
+                 : second.left() > first.left() ? "right"
+                                                : "?",
+                 next);
+        QFETCH(int, lines);
+        QVERIFY(first.height() >= lines * view.fontMetrics().lineSpacing() + (lines - 1) * 32);
+        if (shown == view.detailsView())
+            return;
+        // A later item starts a new line beside the first (or a new column below it).
+        bool wrapped = false;
+        for (int row = 1; row < rows.size(); ++row) {
+            const QRect item = shown->visualRect(view.model()->index(row, 0));
+            QCOMPARE(item.size(), first.size());
+            QVERIFY(!item.intersects(first));
+            wrapped |= next == "right" ? item.left() == first.left() : item.top() == first.top();
+        }
+        QVERIFY(wrapped);
+        QVERIFY(first.width() <= view.iconView()->gridSize().width());
+    }
+};
+
+QTEST_MAIN(TestBirthdayListView)
+#include "test_birthdaylistview.moc"
