@@ -219,7 +219,7 @@ bool requested(int argc, char** argv)
 
 int run(int argc, char** argv)
 {
-    programIdentitySet();
+    setProgramIdentity();
     QCoreApplication app(argc, argv);
 
     QCommandLineParser parser;
