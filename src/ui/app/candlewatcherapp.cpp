@@ -1,16 +1,15 @@
 #include "ui/app/candlewatcherapp.h"
 
 #include "core/calendar/clock.h"
-#include "ui/app/mainwindow.h"
 #include "core/program/programidentity.h"
-#include "ui/platform/notifier.h"
-#include "ui/platform/singleinstance.h"
-#include "ui/reminders/reminderrunner.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/databasedefine.h"
+#include "ui/app/mainwindow.h"
+#include "ui/platform/notifier.h"
+#include "ui/platform/singleinstance.h"
+#include "ui/reminders/reminderrunner.h"
 #include "ui/tray/trayicon.h"
-#include "core/comments/webtexts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -197,7 +196,7 @@ void CandlewatcherApp::onTermSignal()
 
 int candlewatcherMain(int argc, char** argv)
 {
-    programIdentitySet();
+    setProgramIdentity();
     return trayProgramMain(argc, argv);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/app/mainactions.h"
 
+#include "core/program/programidentity.h"
 #include "ui/app/toolbaricons.h"
 
 #include <QAction>
@@ -116,7 +117,7 @@ void MainActions::build(QMainWindow* window)
         item(help, "mnuHelpCommentsAndSuggestions", QStringLiteral("&Comments and Suggestions"),
              QKeySequence(Qt::Key_F3));
     mnuHelpMarrowfellWebsite =
-        item(help, "mnuHelpMarrowfellWebsite", QStringLiteral("Marrowfell &Website"),
+        item(help, "mnuHelpMarrowfellWebsite", organisationName() + QStringLiteral(" &Website"),
              QKeySequence(Qt::Key_F2));
 
     mnuPopup = new QMenu(QStringLiteral("Popup"), window);
@@ -136,8 +137,8 @@ void MainActions::build(QMainWindow* window)
     mnuSysTrayNew = item(mnuSysTray, "mnuSysTrayNew", QStringLiteral("Add &New Birthday"));
     separator(mnuSysTray, "mnuSeparator7");
     mnuSysTrayAbout = item(mnuSysTray, "mnuSysTrayAbout", QStringLiteral("&About Candlewatcher"));
-    mnuSysTrayWebsite =
-        item(mnuSysTray, "mnuSysTrayWebsite", QStringLiteral("&Marrowfell Website"));
+    mnuSysTrayWebsite = item(mnuSysTray, "mnuSysTrayWebsite",
+                             u'&' + organisationName() + QStringLiteral(" Website"));
     mnuSysTrayPreferences =
         item(mnuSysTray, "mnuSysTrayPreferences", QStringLiteral("&Preferences"));
     separator(mnuSysTray, "mnuSeparator8");
@@ -151,7 +152,7 @@ void MainActions::buildToolbar(QToolBar* toolbar)
     {
         const char* id;
         const char* text;
-        const char* tip;
+        QString tip;
         const char* theme;
     };
     static const Button buttons[] = {
@@ -161,7 +162,8 @@ void MainActions::buildToolbar(QToolBar* toolbar)
         {"deletebirthday", "Delete", "Delete Selected Birthday", "edit-delete"},
         {"special", "Special Events", "Insert Special Events", "x-office-calendar"},
         {"preferences", "Preferences", "Preferences", "preferences-system"},
-        {"website", "Website", "Marrowfell Website", "internet-web-browser"},
+        {"website", "Website", organisationName() + QStringLiteral(" Website"),
+         "internet-web-browser"},
         {"quit", "Exit", "Exit Candlewatcher", "application-exit"},
     };
     for (const Button& button : buttons) {
@@ -174,7 +176,7 @@ void MainActions::buildToolbar(QToolBar* toolbar)
             toolbar->addAction(themeIcon(button.theme, id), QLatin1String(button.text));
         action->setObjectName(QStringLiteral("objToolbar_") + id);
         action->setData(id);
-        action->setToolTip(QLatin1String(button.tip));
+        action->setToolTip(button.tip);
     }
 }
 

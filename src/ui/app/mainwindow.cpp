@@ -1,25 +1,26 @@
 #include "ui/app/mainwindow.h"
 
+#include "core/calendar/nextevent.h"
+#include "core/presentation/controlsarrangement.h"
+#include "core/program/programidentity.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+#include "core/store/datafilewatcher.h"
+#include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
+#include "ui/app/windowlayout.h"
 #include "ui/dialogs/preferencesdialog.h"
 #include "ui/dialogs/wellknowndaysdialog.h"
 #include "ui/help/helphook.h"
 #include "ui/help/helppanel.h"
 #include "ui/list/birthdaycommands.h"
 #include "ui/list/birthdaylistview.h"
-#include "core/presentation/controlsarrangement.h"
 #include "ui/platform/notifier.h"
-#include "core/calendar/nextevent.h"
 #include "ui/reminders/reminderrunner.h"
-#include "core/settings/settingsstore.h"
-#include "core/store/birthdaystore.h"
-#include "core/store/datafilewatcher.h"
-#include "core/text/textconv.h"
 #include "ui/tray/trayicon.h"
 #include "ui/web/aboutdialog.h"
 #include "ui/web/commentsform.h"
 #include "ui/web/shelllaunch.h"
-#include "ui/app/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock), m_prompt(this)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QLatin1String(MessagePrompt::title));
+    setWindowTitle(programTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
     // Right clicks on the bars would offer Qt's own toolbar menu, which bypasses the check
     // marks of the View menu.
@@ -134,10 +135,9 @@ void MainWindow::controlsCreate()
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
-    m_statusPanel =
-        new QLabel(QStringLiteral("Marrowfell Candlewatcher %1 - never miss a birthday again")
-                       .arg(TextConv::versionText()),
-                   m_statusBar);
+    m_statusPanel = new QLabel(QStringLiteral("%1 %2 - never miss a birthday again")
+                                   .arg(fullProgramTitle(), TextConv::versionText()),
+                               m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
     m_statusBar->addWidget(m_statusPanel, 1);
     setStatusBar(m_statusBar);
@@ -261,7 +261,7 @@ void MainWindow::formLoad()
     birthdaysRefresh();
     if (m_unloaded)
         return; // ended while a message of the refresh was open
-    setWindowTitle(QStringLiteral("Candlewatcher v") + TextConv::versionText());
+    setWindowTitle(programTitle() + QStringLiteral(" v") + TextConv::versionText());
     m_tmrCheck->start();
 }
 
@@ -644,7 +644,7 @@ void MainWindow::commentsShow()
 
 void MainWindow::websiteShow()
 {
-    websiteOpen(this);
+    openWebsite(this);
 }
 
 void MainWindow::objToolbarButtonClick(const QString& identifier)

@@ -1,9 +1,6 @@
 #include "ui/dialogs/dialogmessage.h"
 
-QString programTitle()
-{
-    return QStringLiteral("Candlewatcher");
-}
+#include "core/program/programidentity.h"
 
 void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {

@@ -12,8 +12,6 @@ public:
     using Hook = std::function<QMessageBox::StandardButton(
         QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)>;
 
-    static constexpr const char* title = "Candlewatcher";
-
     explicit MessagePrompt(QWidget* parent) : m_parent(parent) {}
 
     void setHook(Hook hook) { m_hook = std::move(hook); }
