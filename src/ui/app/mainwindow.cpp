@@ -346,8 +346,8 @@ void MainWindow::formUnload(UnloadReason reason)
     m_tmrCheck->stop();
     dataSave(reason == UnloadReason::Exit);
     if (m_tray)
-        m_tray->trayIconRemove();
-    m_runner->notificationUnload();
+        m_tray->removeFromTray();
+    m_runner->closeNotification();
     hide();
     emit unloaded();
 }
@@ -492,7 +492,7 @@ void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, Lis
     // list's columns. The check goes first, so the rows can take the records over rather than
     // copy them; nothing runs in between, so the user sees the same.
     BirthdayStore::FileState read = m_store.fileState();
-    ComingEvents coming = m_runner->ReminderCheck(records, forceShow);
+    ComingEvents coming = m_runner->check(records, forceShow);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
