@@ -17,8 +17,8 @@
 namespace {
 
 // The layout in pixels, the window as narrow as it gets and one line in each list.
-constexpr int designWidth = 225;
-constexpr int designHeight = 101;
+constexpr int minWidth = 225;
+constexpr int baseHeight = 101;
 constexpr int todayTop = 44;
 constexpr int bandGap = 3;         // between the today list and the soon band
 constexpr int soonTitleInset = 4;  // from the band's top to its heading
@@ -62,8 +62,8 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     setAutoFillBackground(true);
 
     // The bands first, so the labels stand on them.
-    m_todayBand = addBand("shpTodayTitle", 0, 0, designWidth, 41);
-    m_soonBand = addBand("shpSoonTitle", 0, 60, designWidth, 21);
+    m_todayBand = addBand("shpTodayTitle", 0, 0, minWidth, 41);
+    m_soonBand = addBand("shpSoonTitle", 0, 60, minWidth, 21);
 
     m_todayTitle =
         addLabel("lblTodayTitle", QStringLiteral("Birthdays Due Today"), 48, 20, 173, 13);
@@ -105,10 +105,10 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     m_border->setObjectName(QStringLiteral("shpBorder"));
     m_border->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_border->setGeometry(0, 0, designWidth, designHeight);
+    m_border->setGeometry(0, 0, minWidth, baseHeight);
 
-    arrangeWidths(designWidth);
-    setFixedSize(designWidth, designHeight);
+    arrangeWidths(minWidth);
+    setFixedSize(minWidth, baseHeight);
 
     m_closeTimer = new QTimer(this);
     m_closeTimer->setObjectName(QStringLiteral("tmrClose"));
@@ -193,11 +193,11 @@ void NotificationWindow::arrangeWidths(int width)
 {
     // Everything that reaches the right edge moves with it (the widths are those of the
     // narrowest window); "close" keeps its distance from it.
-    const int extra = width - designWidth;
+    const int extra = width - minWidth;
     for (const auto& [widget, narrowest] :
-         std::initializer_list<std::pair<QWidget*, int>>{{m_todayBand, designWidth},
-                                                         {m_soonBand, designWidth},
-                                                         {m_border, designWidth},
+         std::initializer_list<std::pair<QWidget*, int>>{{m_todayBand, minWidth},
+                                                         {m_soonBand, minWidth},
+                                                         {m_border, minWidth},
                                                          {m_todayTitle, 173},
                                                          {m_soonTitle, 213},
                                                          {m_soonList, 213},
@@ -229,7 +229,7 @@ void NotificationWindow::fitAndPlace()
             widest = std::max(widest, metrics.horizontalAdvance(line) + margins);
     }
     const int widthLimit = available.width() - rightDistance;
-    arrangeWidths(std::max(designWidth, std::min(widest, widthLimit)));
+    arrangeWidths(std::max(minWidth, std::min(widest, widthLimit)));
     m_todayList->setText(fitLines(lines.today, false, m_todayList));
     m_soonList->setText(fitLines(lines.soon, true, m_soonList));
 

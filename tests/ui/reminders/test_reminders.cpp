@@ -320,8 +320,8 @@ private slots:
         // Names as typed, not markup; only the end that is the check's own stays outside them.
         window.setTodayText(QString(300, 'W') +
                             " (32 Years)\r\n<b>Ann</b> (-2 Years)\r\nMum (Jane)");
-        // Wider than the design, narrower than the screen: shown whole. Names in another script
-        // are isolated, so each line still reads from the left.
+        // Wider than the narrowest window, narrower than the screen: shown whole. Names in another
+        // script are isolated, so each line still reads from the left.
         const QString soon = QStringLiteral("\u05E9\u05E8\u05D4 (Sarah) Edited With A Long Name");
         window.setSoonText(soon + " (9 Dec 1990 - 36 Years)");
         window.fitAndPlace();
