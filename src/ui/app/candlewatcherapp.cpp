@@ -46,7 +46,7 @@ extern "C" void termSignalHandler(int signal)
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
-      m_notifier(notifierCreate(m_tray.get())),
+      m_notifier(createNotifier(m_tray.get())),
       m_window(std::make_unique<MainWindow>(store, settings, clock))
 {
     m_window->setTrayIcon(m_tray.get());
@@ -72,7 +72,7 @@ CandlewatcherApp::~CandlewatcherApp()
         signalPipe[0] = signalPipe[1] = -1;
     }
     // The icon goes first: it refers to the window's menu.
-    m_tray->trayIconRemove();
+    m_tray->removeFromTray();
     m_window.reset();
 }
 
@@ -86,7 +86,7 @@ void CandlewatcherApp::start()
 {
     // Form_Load fills the list and runs the first check, so a notification may appear before
     // the icon does; whether a tray is there decides how it appears.
-    const bool trayAvailable = m_tray->trayAvailable();
+    const bool trayAvailable = m_tray->isTrayAvailable();
     m_window->setTrayAvailable(trayAvailable);
     m_window->formLoad();
     if (m_unloaded)
@@ -103,8 +103,8 @@ void CandlewatcherApp::start()
 
 bool CandlewatcherApp::trayIconAdd()
 {
-    if (!m_tray->trayIconAdd(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
-                             m_window->reminderRunner()->trayTip()))
+    if (!m_tray->addToTray(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
+                           m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;
@@ -128,7 +128,7 @@ void CandlewatcherApp::finish()
     m_unloaded = true;
     m_trayRetry.stop();
     // The window takes the icon back itself; make sure none outlives the program's end.
-    m_tray->trayIconRemove();
+    m_tray->removeFromTray();
     emit finished();
 }
 

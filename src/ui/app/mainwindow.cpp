@@ -40,17 +40,10 @@
 
 namespace {
 
-constexpr int twips = WindowLayout::twipsPerPixel;
-// The inside of the window below the menu bar on a first start: 7230 x 5340 twips.
-constexpr QSize designSize(7230 / twips, 5340 / twips);
-// The help panel's width: 2700 twips.
-constexpr int helpPanelWidth = 2700 / twips;
+// The inside of the window below the menu bar on a first start.
+constexpr QSize designSize(482, 356);
+constexpr int helpPanelWidth = 180;
 constexpr int checkInterval = 30000;
-
-int toPixels(int twipsValue)
-{
-    return qRound(double(twipsValue) / twips);
-}
 
 } // namespace
 
@@ -346,8 +339,8 @@ void MainWindow::formUnload(UnloadReason reason)
     m_tmrCheck->stop();
     dataSave(reason == UnloadReason::Exit);
     if (m_tray)
-        m_tray->trayIconRemove();
-    m_runner->notificationUnload();
+        m_tray->removeFromTray();
+    m_runner->closeNotification();
     hide();
     emit unloaded();
 }
@@ -424,30 +417,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::controlsArrange()
 {
-    // The client area, taken as a form whose classic frame (borders, caption, menu and the
-    // bars) lies around it.
-    const bool toolbarShown = !m_toolbar->isHidden();
-    const bool statusShown = !m_statusBar->isHidden();
-    const int toolbarHeight = toolbarShown ? m_toolbar->height() * twips : 0;
-    const int statusHeight = statusShown ? m_statusBar->height() * twips : 0;
-
-    ArrangeInput in;
-    in.formWidth = m_client->width() * twips + 100;
-    in.formHeight = m_client->height() * twips + 680 + toolbarHeight + statusHeight;
-    in.helpVisible = !m_help->isHidden();
-    in.helpWidth = m_help->width() * twips;
-    in.statusBarVisible = statusShown;
-    in.statusBarHeight = statusHeight;
-    in.toolbarVisible = toolbarShown;
-    in.toolbarHeight = toolbarHeight;
-    in.listWidth = m_list->width() * twips;
-    in.listHeight = m_list->height() * twips;
-    const ArrangeResult out = controlsArrangement(in);
-
-    // The toolbar sits above the client area already.
-    const int listTop = toPixels(out.listTop - toolbarHeight);
-    m_list->setGeometry(m_list->x(), listTop, toPixels(out.listWidth), toPixels(out.listHeight));
-    m_help->setGeometry(toPixels(out.helpLeft), listTop, m_help->width(), toPixels(out.helpHeight));
+    const ArrangeResult out =
+        controlsArrangement({m_client->width(), m_client->height(), !m_help->isHidden(),
+                             m_help->width(), m_list->width(), m_list->height()});
+    m_list->setGeometry(m_list->x(), 0, out.listWidth, out.listHeight);
+    m_help->setGeometry(out.helpLeft, 0, m_help->width(), out.helpHeight);
 }
 
 // ---- the list ----
@@ -492,7 +466,7 @@ void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, Lis
     // list's columns. The check goes first, so the rows can take the records over rather than
     // copy them; nothing runs in between, so the user sees the same.
     BirthdayStore::FileState read = m_store.fileState();
-    ComingEvents coming = m_runner->ReminderCheck(records, forceShow);
+    ComingEvents coming = m_runner->check(records, forceShow);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {

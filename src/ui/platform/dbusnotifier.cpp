@@ -23,10 +23,10 @@ DBusNotifier::DBusNotifier(QObject* parent) : DBusNotifier(QDBusConnection::sess
 DBusNotifier::DBusNotifier(const QDBusConnection& bus, QObject* parent)
     : Notifier(parent), m_bus(bus)
 {
-    signalsConnect();
+    connectSignals();
 }
 
-void DBusNotifier::signalsConnect()
+void DBusNotifier::connectSignals()
 {
     if (!m_bus.isConnected())
         return;
