@@ -7,7 +7,7 @@
 #include "core/calendar/occurrence.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
-#include "core/store/databasedefine.h"
+#include "core/store/datafilepath.h"
 #include "core/text/textconv.h"
 #include "core/comments/webtexts.h"
 
@@ -67,7 +67,7 @@ QString upcomingLine(const Upcoming& u)
 int upcomingList(BirthdayStore& store, SettingsStore& settings, const Clock& clock, qint64 days,
                  bool json)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
         return failed(store.errorString());
     const LeapDayRule rule = LeapDayRules::fromName(settings.settingRead(
@@ -128,7 +128,7 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
     }
     if (unusable)
         return Failed;
-    const std::optional<QList<BirthdayRecord>> stored = store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> stored = store.readAllRecords();
     if (!stored)
         return failed(store.errorString());
     const QList<ImportPlan::Item> items = ImportPlan::plan(entries, *stored, clock.today());
@@ -161,7 +161,7 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
 int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                    const QString& target)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
         return failed(store.errorString());
     const CalendarExchange::Export calendar =
@@ -278,7 +278,7 @@ int run(int argc, char** argv)
         return usage(QStringLiteral("unexpected argument \"%1\".").arg(rest.first()));
     }
 
-    BirthdayStore store(databaseDefine());
+    BirthdayStore store(dataFilePath());
     SettingsStore settings;
     Clock clock;
     store.setClock(clock);

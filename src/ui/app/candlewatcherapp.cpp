@@ -8,7 +8,7 @@
 #include "ui/reminders/reminderrunner.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
-#include "core/store/databasedefine.h"
+#include "core/store/datafilepath.h"
 #include "ui/tray/trayicon.h"
 #include "core/comments/webtexts.h"
 
@@ -209,7 +209,7 @@ int trayProgramMain(int argc, char** argv)
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
 
-    const QString dataPath = databaseDefine();
+    const QString dataPath = dataFilePath();
     // Before any window, tray icon or check: a second start only shows the first copy.
     SingleInstance instance(dataPath);
     switch (instance.start()) {

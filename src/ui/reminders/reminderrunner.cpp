@@ -58,7 +58,7 @@ AlertDialog* ReminderRunner::alertDialog() const
 
 void ReminderRunner::ReminderCheck(bool forceShow)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (records)
         ReminderCheck(*records, forceShow);
 }
@@ -138,7 +138,7 @@ ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records,
             const auto read =
                 std::find_if(records.cbegin(), records.cend(),
                              [&](const BirthdayRecord& record) { return record.key == alert.key; });
-            if (m_store.fieldUpdate(*read, BirthdayRecord::LastDate, todayText) ==
+            if (m_store.updateField(*read, BirthdayRecord::LastDate, todayText) ==
                 BirthdayStore::Outcome::Done)
                 m_unstamped.remove(alert.key);
             else
