@@ -8,7 +8,7 @@
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
-#include "core/store/databasedefine.h"
+#include "core/store/datafilepath.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -105,7 +105,7 @@ int run(int argc, char** argv)
         return usageError(QStringLiteral("unexpected argument \"%1\".").arg(rest.first()));
     }
 
-    BirthdayStore store(databaseDefine());
+    BirthdayStore store(dataFilePath());
     SettingsStore settings;
     Clock clock;
     store.setClock(clock);

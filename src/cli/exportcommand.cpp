@@ -12,7 +12,7 @@ namespace CommandLine {
 int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                    const QString& target)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
         return fail(store.errorString());
     const CalendarExchange::Export calendar =

@@ -21,7 +21,7 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
     }
     if (unusable)
         return Failed;
-    const std::optional<QList<BirthdayRecord>> stored = store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> stored = store.readAllRecords();
     if (!stored)
         return fail(store.errorString());
     const QList<ImportPlan::Item> items = ImportPlan::plan(entries, *stored, clock.today());

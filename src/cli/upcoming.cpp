@@ -44,7 +44,7 @@ QJsonObject upcomingObject(const NextEvent& event)
 int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clock, qint64 days,
                  bool json)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
         return fail(store.errorString());
     const LeapDayRule rule = LeapDayRules::fromName(settings.settingRead(

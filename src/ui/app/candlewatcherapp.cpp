@@ -4,7 +4,7 @@
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
-#include "core/store/databasedefine.h"
+#include "core/store/datafilepath.h"
 #include "ui/app/mainwindow.h"
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
@@ -208,7 +208,7 @@ int trayProgramMain(int argc, char** argv)
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
 
-    const QString dataPath = databaseDefine();
+    const QString dataPath = dataFilePath();
     // Before any window, tray icon or check: a second start only shows the first copy.
     SingleInstance instance(dataPath);
     switch (instance.start()) {

@@ -59,7 +59,7 @@ void ExchangeCommands::importFiles(const QStringList& paths)
                         QStringLiteral("There are no contacts or events to import in the file."));
         return;
     }
-    const std::optional<QList<BirthdayRecord>> stored = m_store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
     if (!stored) {
         m_prompt.failure(QStringLiteral("Nothing was imported."), m_store.errorString());
         return;
@@ -89,7 +89,7 @@ void ExchangeCommands::exportChoose()
 
 void ExchangeCommands::exportTo(const QString& path)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
         m_prompt.failure(QStringLiteral("The events could not be exported."),
                          m_store.errorString());
@@ -125,7 +125,7 @@ void ExchangeCommands::restoreChoose()
     RestoreDialog dialog(backups, m_dialogParent);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
-    if (!m_store.databaseRestore(dialog.chosenPath())) {
+    if (!m_store.restore(dialog.chosenPath())) {
         m_prompt.failure(QStringLiteral("The backup could not be restored."),
                          m_store.errorString());
         return;

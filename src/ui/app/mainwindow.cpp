@@ -354,7 +354,7 @@ void MainWindow::dataCommit(bool interactive)
 void MainWindow::dataSave(bool interactive)
 {
     layoutSave();
-    if (m_store.databaseCompact())
+    if (m_store.compact())
         return;
     // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
     // SIGTERM nobody may be there to answer a message box, which would hold up the end.
@@ -428,7 +428,7 @@ void MainWindow::controlsArrange()
 
 void MainWindow::birthdaysRefresh()
 {
-    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
         rowsSet({}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState(),
                 false);
@@ -470,7 +470,7 @@ void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, Lis
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
-        if (std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll()) {
+        if (std::optional<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
             records = std::move(*again);
             read = m_store.fileState();
             coming = comingEvents(records, coming.today, coming.rule);
@@ -485,7 +485,7 @@ void MainWindow::ReminderCheck(bool forceShow)
     // Silent, as the check is.
     if (m_unloaded)
         return;
-    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (records)
         recordsCheck(std::move(*records), forceShow, ListFill::Follow);
 }

@@ -307,7 +307,7 @@ bool BirthdayDialog::recordAdd()
     const QStringList values = fieldValues();
     for (size_t i = 0; i < writtenSlots.size(); ++i)
         record.setValue(writtenSlots[i], values[qsizetype(i)]);
-    if (m_store.recordAdd(record))
+    if (m_store.addRecord(record))
         return true;
     dialogMessage(this, QMessageBox::Warning,
                   QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
@@ -320,7 +320,7 @@ bool BirthdayDialog::recordUpdate()
     const QStringList values = fieldValues();
     for (size_t i = 0; i < writtenSlots.size(); ++i)
         edited.setValue(writtenSlots[i], values[qsizetype(i)]);
-    switch (m_store.recordUpdate(m_shown, edited)) {
+    switch (m_store.updateRecord(m_shown, edited)) {
     case BirthdayStore::Outcome::Done:
         return true;
     case BirthdayStore::Outcome::Changed:

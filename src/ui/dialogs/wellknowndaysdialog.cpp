@@ -155,7 +155,7 @@ bool WellKnownDaysDialog::eventWrite(const QString& name, const QString& shownAs
     record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
     record.setValue(BirthdayRecord::Alert, QStringLiteral("1"));
     record.setValue(BirthdayRecord::ShowYears, QStringLiteral("0"));
-    if (m_store.recordAdd(record))
+    if (m_store.addRecord(record))
         return true;
     error = m_store.errorString();
     return false;

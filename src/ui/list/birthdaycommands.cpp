@@ -98,7 +98,7 @@ void BirthdayCommands::birthdaysDuplicate()
     recordsChange(selectedRecords(), QStringLiteral("\"%1\" could not be duplicated."),
                   QStringLiteral("it was not duplicated"),
                   QStringLiteral("they were not duplicated"),
-                  [this](const BirthdayRecord& shown) { return m_store.recordDuplicate(shown); });
+                  [this](const BirthdayRecord& shown) { return m_store.duplicateRecord(shown); });
 }
 
 void BirthdayCommands::birthdaysDelete()
@@ -125,7 +125,7 @@ void BirthdayCommands::birthdaysDelete()
     }
     recordsChange(shown, QStringLiteral("\"%1\" could not be deleted."),
                   QStringLiteral("it was not deleted"), QStringLiteral("they were not deleted"),
-                  [this](const BirthdayRecord& shown) { return m_store.recordDelete(shown); });
+                  [this](const BirthdayRecord& shown) { return m_store.deleteRecord(shown); });
 }
 
 QList<BirthdayRecord> BirthdayCommands::selectedRecords() const

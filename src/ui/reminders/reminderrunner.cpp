@@ -56,7 +56,7 @@ AlertDialog* ReminderRunner::alertDialog() const
 
 void ReminderRunner::check(bool forceShow)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (records)
         check(*records, forceShow);
 }
@@ -147,7 +147,7 @@ void ReminderRunner::stampLastDate(const QList<BirthdayRecord>& records, const R
     const auto read =
         std::find_if(records.cbegin(), records.cend(),
                      [&](const BirthdayRecord& record) { return record.key == alert.key; });
-    if (m_store.fieldUpdate(*read, BirthdayRecord::LastDate, today) == BirthdayStore::Outcome::Done)
+    if (m_store.updateField(*read, BirthdayRecord::LastDate, today) == BirthdayStore::Outcome::Done)
         m_unstamped.remove(alert.key);
     else
         m_unstamped.insert(alert.key, alert.name);

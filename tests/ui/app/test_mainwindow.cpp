@@ -239,9 +239,9 @@ private slots:
         if (before == "broken")
             QVERIFY(QFile::remove(f.path()) && QDir(f.dir.path()).mkdir("birthday.dat"));
         if (before.startsWith("stale")) {
-            QVERIFY(!f.store.recordRead(0)->value(BirthdayRecord::LastDate).isEmpty());
+            QVERIFY(!f.store.readRecord(0)->value(BirthdayRecord::LastDate).isEmpty());
             BirthdayStore other(f.path());
-            QCOMPARE(other.recordDelete(*other.recordRead(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(other.deleteRecord(*other.readRecord(1)), BirthdayStore::Outcome::Done);
             QCOMPARE(f.add("Nora", QDate(1993, 9, 4)), 1);
         }
         const auto listed = [&f] {
@@ -286,8 +286,8 @@ private slots:
             const QString copy = f.dir.filePath("sync.tmp");
             QVERIFY(QFile::copy(f.path(), copy));
             BirthdayStore store(copy);
-            QVERIFY(store.fieldWrite("Name", 0, name) &&
-                    store.fieldWrite("Date", 0, TextConv::dateToText(f.clock.today())));
+            QVERIFY(store.writeField("Name", 0, name) &&
+                    store.writeField("Date", 0, TextConv::dateToText(f.clock.today())));
             QVERIFY(byRename ? std::rename(qPrintable(copy), qPrintable(f.path())) == 0
                              : QFile::remove(f.path()) && QFile::rename(copy, f.path()));
         };
@@ -302,7 +302,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(runner->notificationWindow()));
         QTest::mouseMove(runner->notificationWindow(), QPoint(10, 10));
         QCOMPARE(window.helpPanel()->title(), "Notifications");
-        QVERIFY(BirthdayStore(f.path()).fieldWrite("Notify", 2, "9"));
+        QVERIFY(BirthdayStore(f.path()).writeField("Notify", 2, "9"));
         QTRY_COMPARE_WITH_TIMEOUT(window.listView()->selectedRows(), QList<int>{1}, 2000);
         QCOMPARE(window.listView()->currentRow(), 1);
         replace(false, "Annie");
@@ -311,7 +311,7 @@ private slots:
         f.setSetting("DeleteConfirm", "0");
         window.birthdaysDelete();
         QCOMPARE(f.column(), (QStringList{"Annie", "Cy"}));
-        QTest::qWait(DataFileWatcher::QuietIntervalMs * 3);
+        QTest::qWait(DataFileWatcher::quietIntervalMs * 3);
         QCOMPARE(refreshes.size(), 1);
         QVERIFY(f.messages.isEmpty());
         f.quit();
@@ -463,7 +463,7 @@ private slots:
             f.setSetting("QuitConfirm", quitConfirm);
         f.add("Ann", QDate(1990, 1, 1));
         f.add("Bob", QDate(1990, 1, 1));
-        QCOMPARE(f.store.recordDelete(*f.store.recordRead(0)), BirthdayStore::Outcome::Done);
+        QCOMPARE(f.store.deleteRecord(*f.store.readRecord(0)), BirthdayStore::Outcome::Done);
         const qint64 sizeBefore = f.bytes().size();
         MainWindow& window = f.shown();
         window.setTrayAvailable(!noTray);
@@ -482,7 +482,7 @@ private slots:
         // Layout saved and data file compacted only on the way out.
         QCOMPARE(f.setting("IconView"), ends ? "LargeIcons" : "");
         QCOMPARE(f.bytes().size() < sizeBefore, ends);
-        QCOMPARE(*f.store.recordKeysList(), QList<int>{1});
+        QCOMPARE(*f.store.recordKeys(), QList<int>{1});
         window.showFromTray();
         QCOMPARE(window.isVisible() && !window.isMinimized(), !ends);
     }
@@ -535,7 +535,7 @@ private slots:
                            .arg(QMessageBox::Yes | QMessageBox::No)
                            .arg(QMessageBox::No)
                            .arg(Qt::PlainText));
-        QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
     }
 
     // Every control a user can reach, by keyboard or mouse, tells assistive tools its name;

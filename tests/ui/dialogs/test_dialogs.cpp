@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(f->add("Gone", QDate(2000, 1, 1)), 0);
         open("edit", 0);
         typeInto(at("txtName"), "Changed");
-        QVERIFY(BirthdayStore(f->path()).fieldWrite("Notify", 0, "3"));
+        QVERIFY(BirthdayStore(f->path()).writeField("Notify", 0, "3"));
         const QByteArray before = f->bytes();
         returnPress(dialog.get());
         QCOMPARE(f->catcher.texts, QStringList());
@@ -293,7 +293,7 @@ private slots:
     {
         QFETCH(bool, edit);
         for (const char* field : {"Name", "Date", "Recurs", "Notify"}) // no Alert, no ShowYears
-            QVERIFY(!edit || f->store.fieldWrite(field, 0, "1"));
+            QVERIFY(!edit || f->store.writeField(field, 0, "1"));
         open(edit ? "edit" : "add", 0, !edit);
         QTRY_COMPARE(f->catcher.texts.size(), edit ? 1 : 0);
         typeInto(at("txtName"), "Kept input");

@@ -150,7 +150,7 @@ private slots:
                               "(12/12/1990 - 34 Years)||1|-1"}));
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(f.store.recordRead(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.settingRead("NotifyDate", ""), today);
         // "Show Candlewatcher" on the alert asks for the main window; the others offer nothing.
         QSignalSpy shown(&notifier, &Notifier::showRequested);

@@ -82,7 +82,7 @@ private:
     QString lastDates()
     {
         QStringList dates;
-        const QList<BirthdayRecord> records = f->store.recordsReadAll().value();
+        const QList<BirthdayRecord> records = f->store.readAllRecords().value();
         for (const BirthdayRecord& record : records)
             dates << record.value(BirthdayRecord::LastDate);
         return dates.replaceInStrings(QRegularExpression("^$"), "-").join(u' ');
@@ -208,7 +208,7 @@ private slots:
         f->clock.setNow(at(5, 12, 12));
         // The records as the list read them; then a folder where the data file was, so every
         // write fails, whoever runs the test.
-        const QList<BirthdayRecord> records = *f->store.recordsReadAll();
+        const QList<BirthdayRecord> records = *f->store.readAllRecords();
         const QString path = f->path(), aside = path + ".aside";
         for (const bool unwritable : {true, true, false}) {
             if (unwritable)

@@ -183,7 +183,7 @@ private slots:
             AppFixture f;
             f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
             f.add("Gone", QDate(1990, 3, 1));
-            QCOMPARE(f.store.recordDelete(*f.store.recordRead(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(f.store.deleteRecord(*f.store.readRecord(1)), BirthdayStore::Outcome::Done);
             const qint64 sizeBefore = f.bytes().size();
             CandlewatcherApp& app = f.make();
             QSignalSpy finished(&app, &CandlewatcherApp::finished);
@@ -205,7 +205,7 @@ private slots:
             QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
             QTRY_VERIFY(!f.notification() || !f.notification()->isVisible());
             QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
-            QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+            QCOMPARE(*f.store.recordKeys(), QList<int>{0});
             // A second end (aboutToQuit after a logout, another signal) has nothing left to do.
             app.sessionEnd();
             QCOMPARE(::raise(SIGTERM), 0);
