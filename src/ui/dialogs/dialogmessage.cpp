@@ -1,13 +1,10 @@
 #include "ui/dialogs/dialogmessage.h"
 
-QString programTitle()
-{
-    return QStringLiteral("Candlewatcher");
-}
+#include "core/comments/webtexts.h"
 
-void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+void showDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, programTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, WebTexts::programTitle(), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // names and file errors are shown as they are
     box.exec();
 }

@@ -57,7 +57,7 @@ bool BirthdayListModel::passes(const Row& row) const
     return m_filter.isEmpty() || row.name.contains(m_filter, Qt::CaseInsensitive);
 }
 
-void BirthdayListModel::filterApply()
+void BirthdayListModel::applyFilter()
 {
     // Without a filter the two lists share their rows rather than copy every one.
     if (m_filter.isEmpty()) {
@@ -74,7 +74,7 @@ void BirthdayListModel::setRows(QList<Row> rows)
     sortRows(rows);
     beginResetModel();
     m_allRows = std::move(rows);
-    filterApply();
+    applyFilter();
     endResetModel();
 }
 
@@ -105,7 +105,7 @@ void BirthdayListModel::relayout()
         beforeKeys.append(m_rows.at(index.row()).key);
 
     sortRows(m_allRows);
-    filterApply();
+    applyFilter();
 
     QModelIndexList after;
     for (int i = 0; i < before.size(); ++i) {

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "core/presentation/listdate.h"
-#include "core/presentation/listviewmode.h"
 #include "core/calendar/nextevent.h"
 #include "core/events/birthdayrecord.h"
+#include "core/presentation/listdate.h"
+#include "core/presentation/listviewmode.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QList>
 
-// The rows of lvwBirthdays: one per live record, columns "Name", "Date", "Next", "In" and "Age".
+// The rows of the event list: one per live record, columns "Name", "Date", "Next", "In" and "Age".
 // Kept sorted ascending by the text of the sort column, ties in the order the rows were given;
 // by the next date, the soonest first. A filter on the names hides the other rows: the model
 // has only the rows shown, so row numbers mean the same to the views and the commands.
@@ -70,7 +70,7 @@ private:
     void sortRows(QList<Row>& rows) const;
     bool passes(const Row& row) const;
     // m_rows from m_allRows.
-    void filterApply();
+    void applyFilter();
     // Sorts and filters the rows again, keeping the selection on the rows still shown.
     void relayout();
 

@@ -179,11 +179,11 @@ void NotificationWindow::setTodayText(const QString& text)
 void NotificationWindow::setHelpSink(const HelpSink& sink)
 {
     const QString key = QStringLiteral("notification");
-    helpHook(this, key, sink);
+    installHelpHook(this, key, sink);
     // Not "close" nor the icon: those have no help of their own.
     for (QWidget* label : std::initializer_list<QWidget*>{
              m_lblCandlewatcher, m_lblSoon, m_lblSoonTitle, m_lblToday, m_lblTodayTitle}) {
-        helpHook(label, key, sink);
+        installHelpHook(label, key, sink);
         // Reported once, by the label itself, not again by the window underneath.
         label->setAttribute(Qt::WA_NoMousePropagation);
     }
