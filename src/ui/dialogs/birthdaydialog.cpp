@@ -297,11 +297,11 @@ void BirthdayDialog::onOkClicked()
         return;
     }
 
-    if (m_mode == Mode::Add ? recordAdd() : recordUpdate())
+    if (m_mode == Mode::Add ? addRecord() : updateRecord())
         accept();
 }
 
-bool BirthdayDialog::recordAdd()
+bool BirthdayDialog::addRecord()
 {
     // One store operation takes the smallest free key and writes the six fields, so no other
     // running copy can take the same key and a failure leaves nothing behind.
@@ -316,7 +316,7 @@ bool BirthdayDialog::recordAdd()
     return false;
 }
 
-bool BirthdayDialog::recordUpdate()
+bool BirthdayDialog::updateRecord()
 {
     BirthdayRecord edited = m_shown;
     const QStringList values = fieldValues();

@@ -40,8 +40,8 @@ private:
     void createControls(const HelpSink& help);
     void loadRecord();
     // Each tells the user what went wrong and returns false when the event was not saved.
-    bool recordAdd();
-    bool recordUpdate();
+    bool addRecord();
+    bool updateRecord();
     QStringList fieldValues() const;
     void showStartupNotice();
 
