@@ -5,16 +5,6 @@
 
 BirthdayListModel::BirthdayListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-QString BirthdayListModel::itemKey(int recordKey)
-{
-    return QStringLiteral("key") + QString::number(recordKey);
-}
-
-int BirthdayListModel::recordKeyOf(const QString& itemKey)
-{
-    return itemKey.mid(3).toInt();
-}
-
 void BirthdayListModel::Row::setNext(std::optional<NextEvent> coming)
 {
     nextDays = coming ? coming->next.days : -1;
@@ -155,8 +145,6 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
                                            : QVariant();
     case Qt::DecorationRole:
         return index.column() == NameColumn ? QVariant(m_icon) : QVariant();
-    case ItemKeyRole:
-        return itemKey(row.key);
     case RecordKeyRole:
         return row.key;
     default:

@@ -41,15 +41,9 @@ public:
     };
 
     enum Column { NameColumn = 0, DateColumn, NextColumn, InColumn, AgeColumn, ColumnCount };
-    // The item key, "key" followed by the record key.
-    static constexpr int ItemKeyRole = Qt::UserRole + 1;
-    static constexpr int RecordKeyRole = Qt::UserRole + 2;
+    static constexpr int RecordKeyRole = Qt::UserRole + 1;
 
     explicit BirthdayListModel(QObject* parent = nullptr);
-
-    static QString itemKey(int recordKey);
-    // The record key of an item key: its text without the first three characters.
-    static int recordKeyOf(const QString& itemKey);
 
     void setRows(QList<Row> rows);
     const Row& row(int index) const { return m_rows.at(index); }
