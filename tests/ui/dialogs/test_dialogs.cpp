@@ -524,7 +524,7 @@ private slots:
         QCOMPARE(stored("LeapDayEvents"), QStringLiteral("February28"));
     }
 
-    // The names in their old order; month\day dates in the year's order but for Epiphany, the
+    // The names in the table's order; month\day dates in the year's order but for Epiphany, the
     // fixed days everyone knows on their days.
     void specialRowsAsShown()
     {
