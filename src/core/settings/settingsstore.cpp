@@ -1,13 +1,13 @@
 #include "core/settings/settingsstore.h"
 
+#include "core/program/programidentity.h"
+
 #include <QSettings>
 
 #include <memory>
 
 namespace {
 
-const char* const organisation = "Marrowfell";
-const char* const application = "Candlewatcher";
 const char* const group = "Settings";
 
 } // namespace
@@ -21,7 +21,7 @@ static std::unique_ptr<QSettings> openSettings(const QString& iniFilePath)
     std::unique_ptr<QSettings> settings;
     if (iniFilePath.isEmpty())
         settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                               organisation, application);
+                                               organisationName(), programTitle());
     else
         settings = std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat);
     settings->beginGroup(group);

@@ -1,7 +1,6 @@
 #include "ui/app/candlewatcherapp.h"
 
 #include "core/calendar/clock.h"
-#include "core/comments/webtexts.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
@@ -47,7 +46,7 @@ extern "C" void termSignalHandler(int signal)
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
-      m_notifier(notifierCreate(m_tray.get())),
+      m_notifier(createNotifier(m_tray.get())),
       m_window(std::make_unique<MainWindow>(store, settings, clock))
 {
     m_window->setTrayIcon(m_tray.get());
@@ -73,7 +72,7 @@ CandlewatcherApp::~CandlewatcherApp()
         signalPipe[0] = signalPipe[1] = -1;
     }
     // The icon goes first: it refers to the window's menu.
-    m_tray->trayIconRemove();
+    m_tray->removeFromTray();
     m_window.reset();
 }
 
@@ -87,7 +86,7 @@ void CandlewatcherApp::start()
 {
     // Loading fills the list and runs the first check, so a notification may appear before
     // the icon does; whether a tray is there decides how it appears.
-    const bool trayAvailable = m_tray->trayAvailable();
+    const bool trayAvailable = m_tray->isTrayAvailable();
     m_window->setTrayAvailable(trayAvailable);
     m_window->load();
     if (m_unloaded)
@@ -104,8 +103,8 @@ void CandlewatcherApp::start()
 
 bool CandlewatcherApp::addTrayIcon()
 {
-    if (!m_tray->trayIconAdd(m_window->trayMenu(), QIcon(QString::fromLatin1(iconResource)),
-                             m_window->reminderRunner()->trayTip()))
+    if (!m_tray->addToTray(m_window->trayMenu(), QIcon(QString::fromLatin1(iconResource)),
+                           m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;
@@ -129,7 +128,7 @@ void CandlewatcherApp::finish()
     m_unloaded = true;
     m_trayRetry.stop();
     // The window takes the icon back itself; make sure none outlives the program's end.
-    m_tray->trayIconRemove();
+    m_tray->removeFromTray();
     emit finished();
 }
 
@@ -198,7 +197,7 @@ void CandlewatcherApp::onTermSignal()
 int runTrayProgram(int argc, char** argv)
 {
     // Before the application object: the settings and the data folder follow the identity.
-    programIdentitySet();
+    setProgramIdentity();
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/exchange/calendarexchange.h"
+#include "core/exchange/calendarfile.h"
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
 #include "core/store/birthdaystore.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -97,12 +97,10 @@ void ExchangeCommands::exportTo(const QString& path)
     }
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
         *records, CalendarExchange::exportOptions(m_settings, m_clock));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(calendar.ics) != calendar.ics.size() ||
-        !file.commit()) {
-        m_prompt.reportFailure(
-            QStringLiteral("The events could not be exported."),
-            QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), file.errorString()));
+    const QString error = writeCalendarFile(path, calendar.ics);
+    if (!error.isEmpty()) {
+        m_prompt.reportFailure(QStringLiteral("The events could not be exported."),
+                               QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), error));
         return;
     }
     QString text =

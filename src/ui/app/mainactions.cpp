@@ -1,5 +1,6 @@
 #include "ui/app/mainactions.h"
 
+#include "core/program/programidentity.h"
 #include "ui/app/toolbaricons.h"
 
 #include <QAction>
@@ -114,8 +115,9 @@ void MainActions::build(QMainWindow* window)
                        QKeySequence(Qt::CTRL | Qt::Key_A));
     commentsAction = item(help, "mnuHelpCommentsAndSuggestions",
                           QStringLiteral("&Comments and Suggestions"), QKeySequence(Qt::Key_F3));
-    websiteAction = item(help, "mnuHelpMarrowfellWebsite", QStringLiteral("Marrowfell &Website"),
-                         QKeySequence(Qt::Key_F2));
+    websiteAction =
+        item(help, "mnuHelpMarrowfellWebsite", organisationName() + QStringLiteral(" &Website"),
+             QKeySequence(Qt::Key_F2));
 
     contextMenu = new QMenu(QStringLiteral("Popup"), window);
     contextMenu->setObjectName(QStringLiteral("mnuPopup"));
@@ -135,7 +137,8 @@ void MainActions::build(QMainWindow* window)
     trayNewAction = item(trayMenu, "mnuSysTrayNew", QStringLiteral("Add &New Birthday"));
     separator(trayMenu, "mnuSeparator7");
     trayAboutAction = item(trayMenu, "mnuSysTrayAbout", QStringLiteral("&About Candlewatcher"));
-    trayWebsiteAction = item(trayMenu, "mnuSysTrayWebsite", QStringLiteral("&Marrowfell Website"));
+    trayWebsiteAction =
+        item(trayMenu, "mnuSysTrayWebsite", u'&' + organisationName() + QStringLiteral(" Website"));
     trayPreferencesAction = item(trayMenu, "mnuSysTrayPreferences", QStringLiteral("&Preferences"));
     separator(trayMenu, "mnuSeparator8");
     trayExitAction = item(trayMenu, "mnuSysTrayExit", QStringLiteral("E&xit Candlewatcher"));
@@ -148,7 +151,7 @@ void MainActions::buildToolbar(QToolBar* toolbar)
     {
         const char* id;
         const char* text;
-        const char* tip;
+        QString tip;
         const char* theme;
     };
     static const Button buttons[] = {
@@ -158,7 +161,8 @@ void MainActions::buildToolbar(QToolBar* toolbar)
         {"deletebirthday", "Delete", "Delete Selected Birthday", "edit-delete"},
         {"special", "Special Events", "Insert Special Events", "x-office-calendar"},
         {"preferences", "Preferences", "Preferences", "preferences-system"},
-        {"website", "Website", "Marrowfell Website", "internet-web-browser"},
+        {"website", "Website", organisationName() + QStringLiteral(" Website"),
+         "internet-web-browser"},
         {"quit", "Exit", "Exit Candlewatcher", "application-exit"},
     };
     for (const Button& button : buttons) {
@@ -171,7 +175,7 @@ void MainActions::buildToolbar(QToolBar* toolbar)
             toolbar->addAction(themeIcon(button.theme, id), QLatin1String(button.text));
         action->setObjectName(QStringLiteral("objToolbar_") + id);
         action->setData(id);
-        action->setToolTip(QLatin1String(button.tip));
+        action->setToolTip(button.tip);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "ui/app/mainwindow.h"
 
 #include "core/calendar/nextevent.h"
-#include "core/comments/webtexts.h"
 #include "core/presentation/controlsarrangement.h"
+#include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilewatcher.h"
@@ -40,17 +40,10 @@
 
 namespace {
 
-constexpr int twips = WindowLayout::twipsPerPixel;
-// The inside of the window below the menu bar on a first start: 7230 x 5340 twips.
-constexpr QSize designSize(7230 / twips, 5340 / twips);
-// The help panel's width: 2700 twips.
-constexpr int helpPanelWidth = 2700 / twips;
+// The inside of the window below the menu bar on a first start.
+constexpr QSize designSize(482, 356);
+constexpr int helpPanelWidth = 180;
 constexpr int checkInterval = 30000;
-
-int toPixels(int twipsValue)
-{
-    return qRound(double(twipsValue) / twips);
-}
 
 } // namespace
 
@@ -59,7 +52,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock), m_prompt(this)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(WebTexts::programTitle());
+    setWindowTitle(programTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
     // Right clicks on the bars would offer Qt's own toolbar menu, which bypasses the check
     // marks of the View menu.
@@ -135,10 +128,9 @@ void MainWindow::createControls()
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
-    m_statusPanel =
-        new QLabel(QStringLiteral("Marrowfell Candlewatcher %1 - never miss a birthday again")
-                       .arg(TextConv::versionText()),
-                   m_statusBar);
+    m_statusPanel = new QLabel(QStringLiteral("%1 %2 - never miss a birthday again")
+                                   .arg(fullProgramTitle(), TextConv::versionText()),
+                               m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
     m_statusBar->addWidget(m_statusPanel, 1);
     setStatusBar(m_statusBar);
@@ -262,7 +254,7 @@ void MainWindow::load()
     refreshBirthdays();
     if (m_unloaded)
         return; // ended while a message of the refresh was open
-    setWindowTitle(QStringLiteral("Candlewatcher v") + TextConv::versionText());
+    setWindowTitle(programTitle() + QStringLiteral(" v") + TextConv::versionText());
     m_checkTimer->start();
 }
 
@@ -346,8 +338,8 @@ void MainWindow::unload(UnloadReason reason)
     m_checkTimer->stop();
     saveData(reason == UnloadReason::Exit);
     if (m_tray)
-        m_tray->trayIconRemove();
-    m_runner->notificationUnload();
+        m_tray->removeFromTray();
+    m_runner->closeNotification();
     hide();
     emit unloaded();
 }
@@ -414,30 +406,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::arrangeControls()
 {
-    // The client area, taken as a form whose classic frame (borders, caption, menu and the
-    // bars) lies around it.
-    const bool toolbarShown = !m_toolbar->isHidden();
-    const bool statusShown = !m_statusBar->isHidden();
-    const int toolbarHeight = toolbarShown ? m_toolbar->height() * twips : 0;
-    const int statusHeight = statusShown ? m_statusBar->height() * twips : 0;
-
-    ArrangeInput in;
-    in.formWidth = m_client->width() * twips + 100;
-    in.formHeight = m_client->height() * twips + 680 + toolbarHeight + statusHeight;
-    in.helpVisible = !m_help->isHidden();
-    in.helpWidth = m_help->width() * twips;
-    in.statusBarVisible = statusShown;
-    in.statusBarHeight = statusHeight;
-    in.toolbarVisible = toolbarShown;
-    in.toolbarHeight = toolbarHeight;
-    in.listWidth = m_list->width() * twips;
-    in.listHeight = m_list->height() * twips;
-    const ArrangeResult out = controlsArrangement(in);
-
-    // The toolbar sits above the client area already.
-    const int listTop = toPixels(out.listTop - toolbarHeight);
-    m_list->setGeometry(m_list->x(), listTop, toPixels(out.listWidth), toPixels(out.listHeight));
-    m_help->setGeometry(toPixels(out.helpLeft), listTop, m_help->width(), toPixels(out.helpHeight));
+    const ArrangeResult out =
+        controlsArrangement({m_client->width(), m_client->height(), !m_help->isHidden(),
+                             m_help->width(), m_list->width(), m_list->height()});
+    m_list->setGeometry(m_list->x(), 0, out.listWidth, out.listHeight);
+    m_help->setGeometry(out.helpLeft, 0, m_help->width(), out.helpHeight);
 }
 
 // ---- the list ----
@@ -482,7 +455,7 @@ void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, Lis
     // list's columns. The check goes first, so the rows can take the records over rather than
     // copy them; nothing runs in between, so the user sees the same.
     BirthdayStore::FileState read = m_store.fileState();
-    ComingEvents coming = m_runner->ReminderCheck(records, forceShow);
+    ComingEvents coming = m_runner->check(records, forceShow);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
@@ -630,7 +603,7 @@ void MainWindow::showComments()
 
 void MainWindow::openWebsite()
 {
-    websiteOpen(this);
+    ::openWebsite(this);
 }
 
 void MainWindow::triggerToolbarButton(const QString& identifier)

@@ -14,14 +14,18 @@
 
 namespace {
 
+// The program's only twips: the stored layout keeps them so that settings written long ago
+// still place the window. Pixels are whole, so a stored value comes back to the nearest one.
+constexpr int twipsPerPixel = 15;
+
 int toTwips(int pixels)
 {
-    return pixels * WindowLayout::twipsPerPixel;
+    return pixels * twipsPerPixel;
 }
 
 int toPixels(int twips)
 {
-    return qRound(double(twips) / WindowLayout::twipsPerPixel);
+    return qRound(double(twips) / twipsPerPixel);
 }
 
 QString columnName(int column, const char* what)

@@ -1,6 +1,6 @@
 #include "ui/list/messageprompt.h"
 
-#include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
 
 QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QString& text,
                                                QMessageBox::StandardButtons buttons,
@@ -8,7 +8,7 @@ QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QSt
 {
     if (m_hook)
         return m_hook(icon, text, buttons);
-    QMessageBox box(icon, WebTexts::programTitle(), text, buttons, m_parent);
+    QMessageBox box(icon, programTitle(), text, buttons, m_parent);
     // Names and file errors are the user's text: "<b>Mum</b>" is shown as typed.
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(defaultButton))

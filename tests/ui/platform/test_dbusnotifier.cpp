@@ -1,8 +1,8 @@
+#include "storefixture.h"
 #include "ui/platform/dbusnotifier.h"
 #include "ui/reminders/alertdialog.h"
 #include "ui/reminders/notificationwindow.h"
 #include "ui/reminders/reminderrunner.h"
-#include "storefixture.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -141,7 +141,7 @@ private slots:
         runner.setWindowPlaceable([] { return false; }); // as on Wayland: notifications
         QSignalSpy unavailable(&runner, &ReminderRunner::notificationsUnavailable);
 
-        runner.ReminderCheck();
+        runner.check();
         QCOMPARE(m_service.calls,
                  QStringList({"Candlewatcher Alert|Ann|show,Show Candlewatcher|2|0",
                               "Missed While Away|Cy (Sun 8 Dec - 54 Years)|show,Show "
@@ -164,8 +164,8 @@ private slots:
         // Where no service answers, the windows stand in; the user is told once.
         QVERIFY(serviceUp(false));
         f.add("Dot", QDate(1985, 12, 10), "1", "3", "0");
-        runner.ReminderCheck(true);
-        runner.ReminderCheck(true);
+        runner.check(true);
+        runner.check(true);
         QVERIFY(serviceUp(true));
         QCOMPARE(unavailable.size(), 1);
         QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());

@@ -68,14 +68,14 @@ private slots:
         auto menu = std::make_unique<QMenu>();
         QPixmap picture(16, 16);
         picture.fill(Qt::red);
-        QVERIFY(!tray.trayIconAdd(menu.get(), QIcon(picture), "first"));
+        QVERIFY(!tray.addToTray(menu.get(), QIcon(picture), "first"));
         QVERIFY(!tray.isAdded() && !tray.systemTrayIcon());
-        tray.trayIconRemove();
+        tray.removeFromTray();
         QCOMPARE(removed.count(), 0);
         there = true;
         for (int added = 0; added < 2; ++added) {
-            QVERIFY(tray.trayIconAdd(menu.get(), QIcon(picture), "first"));
-            QVERIFY(tray.trayIconAdd(menu.get(), QIcon(), "second"));
+            QVERIFY(tray.addToTray(menu.get(), QIcon(picture), "first"));
+            QVERIFY(tray.addToTray(menu.get(), QIcon(), "second"));
             QSystemTrayIcon* icon = tray.systemTrayIcon();
             QVERIFY(icon->isVisible() && !icon->icon().isNull());
             QCOMPARE(icon->toolTip(), "first");
@@ -85,13 +85,13 @@ private slots:
                                 QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
                 emit icon->activated(reason);
             QCOMPARE(shown.count(), added + 1);
-            tray.trayIconRemove();
-            tray.trayIconRemove();
+            tray.removeFromTray();
+            tray.removeFromTray();
             QVERIFY(!tray.isAdded() && !tray.systemTrayIcon());
             QCOMPARE(removed.count(), added + 1);
         }
         // The menu belongs to the main window, which may go first.
-        QVERIFY(tray.trayIconAdd(menu.get(), QIcon(picture), "tip"));
+        QVERIFY(tray.addToTray(menu.get(), QIcon(picture), "tip"));
         menu.reset();
         QVERIFY(!tray.systemTrayIcon()->contextMenu());
     }
