@@ -407,8 +407,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::arrangeControls()
 {
     const ArrangeResult out =
-        controlsArrangement({m_client->width(), m_client->height(), !m_help->isHidden(),
-                             m_help->width(), m_list->width(), m_list->height()});
+        arrangeListAndHelp({m_client->width(), m_client->height(), !m_help->isHidden(),
+                            m_help->width(), m_list->width(), m_list->height()});
     m_list->setGeometry(m_list->x(), 0, out.listWidth, out.listHeight);
     m_help->setGeometry(out.helpLeft, 0, m_help->width(), out.helpHeight);
 }
