@@ -1,8 +1,8 @@
 #pragma once
 
+#include "storefixture.h"
 #include "ui/app/mainwindow.h"
 #include "ui/list/birthdaylistview.h"
-#include "storefixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,7 @@ struct MainWindowFixture : StoreFixture
         window = std::make_unique<MainWindow>(store, settings, clock);
         watch(*window);
         if (load)
-            window->formLoad();
+            window->load();
         return *window;
     }
     MainWindow& shown()
@@ -54,7 +54,7 @@ struct MainWindowFixture : StoreFixture
     void quit()
     {
         setSetting("QuitConfirm", QStringLiteral("0"));
-        window->exitCommand();
+        window->exitProgram();
     }
 
     QString setting(const QString& name) const { return settings.settingRead(name, ""); }

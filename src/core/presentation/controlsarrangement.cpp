@@ -7,7 +7,7 @@ constexpr int helpGap = 4;    // between the list and the help panel
 
 } // namespace
 
-ArrangeResult controlsArrangement(const ArrangeInput& in)
+ArrangeResult arrangeListAndHelp(const ArrangeInput& in)
 {
     ArrangeResult out;
     out.helpLeft = in.clientWidth - helpMargin - in.helpWidth;

@@ -22,4 +22,4 @@ struct ArrangeResult
 };
 
 // A too small (or minimised) client area leaves the list's width or height as it was.
-ArrangeResult controlsArrangement(const ArrangeInput& in);
+ArrangeResult arrangeListAndHelp(const ArrangeInput& in);

@@ -56,7 +56,7 @@ CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings
             &TrayIcon::setTip);
     connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
     connect(m_window.get(), &MainWindow::unloaded, this, &CandlewatcherApp::finish);
-    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::trayRetry);
+    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::retryTray);
     m_trayRetry.setInterval(TrayRetryIntervalMs);
 }
 
@@ -84,14 +84,14 @@ void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
 
 void CandlewatcherApp::start()
 {
-    // Form_Load fills the list and runs the first check, so a notification may appear before
+    // Loading fills the list and runs the first check, so a notification may appear before
     // the icon does; whether a tray is there decides how it appears.
     const bool trayAvailable = m_tray->isTrayAvailable();
     m_window->setTrayAvailable(trayAvailable);
-    m_window->formLoad();
+    m_window->load();
     if (m_unloaded)
         return; // ended while a message of the load was open
-    if (trayAvailable && trayIconAdd())
+    if (trayAvailable && addTrayIcon())
         return;
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);
@@ -101,19 +101,19 @@ void CandlewatcherApp::start()
         m_trayRetry.start();
 }
 
-bool CandlewatcherApp::trayIconAdd()
+bool CandlewatcherApp::addTrayIcon()
 {
-    if (!m_tray->addToTray(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
+    if (!m_tray->addToTray(m_window->trayMenu(), QIcon(QString::fromLatin1(iconResource)),
                            m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;
 }
 
-void CandlewatcherApp::trayRetry()
+void CandlewatcherApp::retryTray()
 {
     // The window stays as the user has it; from now on its close button hides it again.
-    if (!m_unloaded && trayIconAdd()) {
+    if (!m_unloaded && addTrayIcon()) {
         m_trayRetry.stop();
         return;
     }
@@ -132,7 +132,7 @@ void CandlewatcherApp::finish()
     emit finished();
 }
 
-void CandlewatcherApp::sessionEnd()
+void CandlewatcherApp::endSession()
 {
     if (m_unloaded)
         return;
@@ -141,7 +141,7 @@ void CandlewatcherApp::sessionEnd()
     if (m_window->isUnloaded())
         finish();
     else
-        m_window->sessionEnd();
+        m_window->endSession();
 }
 
 void CandlewatcherApp::watchSession()
@@ -149,9 +149,9 @@ void CandlewatcherApp::watchSession()
     // Qt asks this for every save of the session, also when no logout follows: not the end.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         if (!m_unloaded)
-            m_window->dataCommit(false);
+            m_window->commitData(false);
     });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::sessionEnd);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::endSession);
     qApp->installEventFilter(this);
 }
 
@@ -160,7 +160,7 @@ bool CandlewatcherApp::eventFilter(QObject* watched, QEvent* event)
     // The session's end reaches the application as a Quit event, before Qt closes the windows:
     // unloaded first, the main window lets itself be closed instead of only hiding.
     if (watched == qApp && event->type() == QEvent::Quit)
-        sessionEnd();
+        endSession();
     return QObject::eventFilter(watched, event);
 }
 
@@ -191,17 +191,13 @@ void CandlewatcherApp::onTermSignal()
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
-    sessionEnd();
+    endSession();
 }
 
-int candlewatcherMain(int argc, char** argv)
+int runTrayProgram(int argc, char** argv)
 {
+    // Before the application object: the settings and the data folder follow the identity.
     setProgramIdentity();
-    return trayProgramMain(argc, argv);
-}
-
-int trayProgramMain(int argc, char** argv)
-{
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));

@@ -101,10 +101,10 @@ void WindowLayout::layoutLoad()
     const MainActions& a = *m_c.actions;
     columnsLoad();
 
-    a.mnuViewToolbarsStatus->setChecked(readBool(QStringLiteral("StatusBar"), "true"));
-    a.mnuViewToolbarsStandard->setChecked(readBool(QStringLiteral("ToolBar"), "true"));
-    m_c.statusBar->setVisible(a.mnuViewToolbarsStatus->isChecked());
-    m_c.toolbar->setVisible(a.mnuViewToolbarsStandard->isChecked());
+    a.statusBarAction->setChecked(readBool(QStringLiteral("StatusBar"), "true"));
+    a.toolbarAction->setChecked(readBool(QStringLiteral("ToolBar"), "true"));
+    m_c.statusBar->setVisible(a.statusBarAction->isChecked());
+    m_c.toolbar->setVisible(a.toolbarAction->isChecked());
 
     const QList<QAction*> viewItems = a.viewModeActions();
     for (QAction* viewItem : viewItems)
@@ -131,7 +131,7 @@ void WindowLayout::layoutLoad()
     placementLoad();
 
     const bool help = readBool(QStringLiteral("InteractiveHelp"), "false");
-    a.mnuHelpInteractive->setChecked(help);
+    a.interactiveHelpAction->setChecked(help);
     m_c.helpPanel->setVisible(help);
 }
 
@@ -223,16 +223,16 @@ void WindowLayout::layoutSave()
     }
 
     m_settings.settingWrite(QStringLiteral("StatusBar"),
-                            TextConv::boolToText(a.mnuViewToolbarsStatus->isChecked()));
+                            TextConv::boolToText(a.statusBarAction->isChecked()));
     m_settings.settingWrite(QStringLiteral("ToolBar"),
-                            TextConv::boolToText(a.mnuViewToolbarsStandard->isChecked()));
+                            TextConv::boolToText(a.toolbarAction->isChecked()));
 
     // Details before List, as the layout has always been written.
     const std::pair<QAction*, ListViewMode> viewItems[] = {
-        {a.mnuViewLargeIcons, ListViewMode::LargeIcons},
-        {a.mnuViewSmallIcons, ListViewMode::SmallIcons},
-        {a.mnuViewDetails, ListViewMode::Details},
-        {a.mnuViewList, ListViewMode::List},
+        {a.largeIconsAction, ListViewMode::LargeIcons},
+        {a.smallIconsAction, ListViewMode::SmallIcons},
+        {a.detailsAction, ListViewMode::Details},
+        {a.listModeAction, ListViewMode::List},
     };
     for (const auto& [viewItem, mode] : viewItems) {
         if (viewItem->isChecked()) {
@@ -269,5 +269,5 @@ void WindowLayout::layoutSave()
     }
 
     m_settings.settingWrite(QStringLiteral("InteractiveHelp"),
-                            TextConv::boolToText(a.mnuHelpInteractive->isChecked()));
+                            TextConv::boolToText(a.interactiveHelpAction->isChecked()));
 }

@@ -7,4 +7,4 @@ class QWidget;
 
 // A modal message over a dialog with the program's title and a single OK button; the text is
 // plain, never markup.
-void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
+void showDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);

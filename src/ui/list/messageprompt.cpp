@@ -16,7 +16,7 @@ QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QSt
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void MessagePrompt::failure(const QString& whatFailed, const QString& reason)
+void MessagePrompt::reportFailure(const QString& whatFailed, const QString& reason)
 {
     QString text = whatFailed;
     if (!reason.isEmpty())

@@ -160,11 +160,11 @@ void NotificationWindow::setTodayText(const QString& text)
 void NotificationWindow::setHelpSink(const HelpSink& sink)
 {
     const QString key = QStringLiteral("notification");
-    helpHook(this, key, sink);
+    installHelpHook(this, key, sink);
     // Not "close" nor the icon: those have no help of their own.
     for (QWidget* label : std::initializer_list<QWidget*>{m_programName, m_soonList, m_soonTitle,
                                                           m_todayList, m_todayTitle}) {
-        helpHook(label, key, sink);
+        installHelpHook(label, key, sink);
         // Reported once, by the label itself, not again by the window underneath.
         label->setAttribute(Qt::WA_NoMousePropagation);
     }

@@ -101,7 +101,7 @@ private slots:
                                 {186, 356, 1, 66, 356, 3},    // gone by the panel
                                 {187, 356, 1, 0, 356, 4}};    // nothing left beside the panel
         for (const int* c : cases) {
-            const ArrangeResult out = controlsArrangement({c[0], c[1], c[2] != 0, 180, 66, 53});
+            const ArrangeResult out = arrangeListAndHelp({c[0], c[1], c[2] != 0, 180, 66, 53});
             QCOMPARE(QList<int>({out.listWidth, out.listHeight, out.helpLeft}),
                      QList<int>(c + 3, c + 6));
             QCOMPARE(out.helpHeight, out.listHeight);

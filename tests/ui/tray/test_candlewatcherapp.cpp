@@ -104,10 +104,10 @@ private slots:
         QSystemTrayIcon* icon = app.trayIcon().systemTrayIcon();
         QVERIFY(icon && !icon->icon().isNull());
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher");
-        QCOMPARE(icon->contextMenu(), app.mainWindow().sysTrayMenu());
+        QCOMPARE(icon->contextMenu(), app.mainWindow().trayMenu());
         // The check names the next event in the tip.
         f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
-        app.mainWindow().birthdaysRefresh();
+        app.mainWindow().refreshBirthdays();
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today");
         emit icon->activated(QSystemTrayIcon::Trigger);
         QTRY_VERIFY(app.mainWindow().isVisible());
@@ -134,14 +134,14 @@ private slots:
         f.notification()->close();
         QTRY_VERIFY(!f.notification());
         const MainActions& items = app.mainWindow().actions();
-        items.mnuSysTrayNotifications->trigger();
+        items.trayNotificationsAction->trigger();
         QTRY_VERIFY(f.notification() && f.notification()->isVisible());
-        items.mnuSysTrayWebsite->trigger();
+        items.trayWebsiteAction->trigger();
         QCOMPARE(m_opened, QList<QUrl>{QUrl(CANDLEWATCHER_WEBSITE_URL)});
         QVERIFY(!app.mainWindow().isVisible());
-        items.mnuSysTrayShow->trigger();
+        items.trayShowAction->trigger();
         QVERIFY(app.mainWindow().isVisible());
-        items.mnuSysTrayExit->trigger();
+        items.trayExitAction->trigger();
         QCOMPARE(finished.count(), 1);
         QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
         QVERIFY(f.messages.isEmpty());
@@ -165,7 +165,7 @@ private slots:
         g.trayThere = true;
         QTRY_VERIFY(late.trayIcon().isAdded());
         QVERIFY(!late.trayRetryActive() && late.mainWindow().isVisible());
-        QCOMPARE(late.trayIcon().systemTrayIcon()->contextMenu(), late.mainWindow().sysTrayMenu());
+        QCOMPARE(late.trayIcon().systemTrayIcon()->contextMenu(), late.mainWindow().trayMenu());
         late.mainWindow().close();
         QTRY_VERIFY(!late.mainWindow().isVisible());
         QVERIFY(!late.isUnloaded() && !app.isUnloaded());
@@ -207,7 +207,7 @@ private slots:
             QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
             QCOMPARE(*f.store.recordKeys(), QList<int>{0});
             // A second end (aboutToQuit after a logout, another signal) has nothing left to do.
-            app.sessionEnd();
+            app.endSession();
             QCOMPARE(::raise(SIGTERM), 0);
             QTest::qWait(50);
             QCOMPARE(finished.count(), 1);
