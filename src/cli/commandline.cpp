@@ -1,15 +1,16 @@
 #include "cli/commandline.h"
 
 #include "core/calendar/clock.h"
-#include "core/program/programidentity.h"
-#include "core/exchange/calendarexchange.h"
-#include "core/exchange/importplan.h"
 #include "core/calendar/occurrence.h"
+#include "core/comments/webtexts.h"
+#include "core/exchange/calendarexchange.h"
+#include "core/exchange/importformats.h"
+#include "core/exchange/importplan.h"
+#include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/databasedefine.h"
 #include "core/text/textconv.h"
-#include "core/comments/webtexts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -70,8 +71,7 @@ int upcomingList(BirthdayStore& store, SettingsStore& settings, const Clock& clo
     const std::optional<QList<BirthdayRecord>> records = store.recordsReadAll();
     if (!records)
         return failed(store.errorString());
-    const LeapDayRule rule = LeapDayRules::fromName(settings.settingRead(
-        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(LeapDayRule::March1)));
+    const LeapDayRule rule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
     const QDate today = clock.today();
     QList<Upcoming> found;
     QStringList unreadable;
@@ -234,11 +234,8 @@ int run(int argc, char** argv)
         QStringLiteral("List the events of the next DAYS days (default 30), soonest first."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --upcoming: print a JSON array instead."));
-    const QCommandLineOption import(
-        QStringLiteral("import"),
-        QStringLiteral("Import the birthdays and anniversaries of contacts (vCard) and the "
-                       "all-day events of calendars (iCalendar) from FILE and the files after it."),
-        QStringLiteral("FILE"));
+    const QCommandLineOption import(QStringLiteral("import"), ImportFormats::importHelp(),
+                                    QStringLiteral("FILE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("With --import: show what would be imported."));
     const QCommandLineOption exportIcs(

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "storefixture.h"
 #include "ui/app/mainwindow.h"
 #include "ui/list/birthdaylistview.h"
-#include "storefixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,10 +57,10 @@ struct MainWindowFixture : StoreFixture
         window->exitCommand();
     }
 
-    QString setting(const QString& name) const { return settings.settingRead(name, ""); }
+    QString setting(const QString& name) const { return settings.readSetting(name, ""); }
     void setSetting(const QString& name, const QString& value)
     {
-        settings.settingWrite(name, value);
+        settings.writeSetting(name, value);
     }
     // Several settings, as "Name=value" words, and back.
     void setSettings(const QString& pairs)

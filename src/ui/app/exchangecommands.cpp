@@ -1,13 +1,14 @@
 #include "ui/app/exchangecommands.h"
 
 #include "core/calendar/clock.h"
-#include "ui/dialogs/importdialog.h"
-#include "ui/dialogs/restoredialog.h"
 #include "core/exchange/calendarexchange.h"
+#include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
-#include "ui/list/messageprompt.h"
 #include "core/store/backups.h"
 #include "core/store/birthdaystore.h"
+#include "ui/dialogs/importdialog.h"
+#include "ui/dialogs/restoredialog.h"
+#include "ui/list/messageprompt.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -32,8 +33,7 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
 void ExchangeCommands::importChoose()
 {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        m_dialogParent, QStringLiteral("Import"), QDir::homePath(),
-        QStringLiteral("Contacts and calendars (*.vcf *.vcard *.ics *.ical);;All files (*)"));
+        m_dialogParent, QStringLiteral("Import"), QDir::homePath(), ImportFormats::fileFilter());
     if (!paths.isEmpty())
         importFiles(paths);
 }

@@ -1,25 +1,25 @@
 #include "ui/app/mainwindow.h"
 
+#include "core/calendar/nextevent.h"
+#include "core/presentation/controlsarrangement.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+#include "core/store/datafilewatcher.h"
+#include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
+#include "ui/app/windowlayout.h"
 #include "ui/dialogs/preferencesdialog.h"
 #include "ui/dialogs/wellknowndaysdialog.h"
 #include "ui/help/helphook.h"
 #include "ui/help/helppanel.h"
 #include "ui/list/birthdaycommands.h"
 #include "ui/list/birthdaylistview.h"
-#include "core/presentation/controlsarrangement.h"
 #include "ui/platform/notifier.h"
-#include "core/calendar/nextevent.h"
 #include "ui/reminders/reminderrunner.h"
-#include "core/settings/settingsstore.h"
-#include "core/store/birthdaystore.h"
-#include "core/store/datafilewatcher.h"
-#include "core/text/textconv.h"
 #include "ui/tray/trayicon.h"
 #include "ui/web/aboutdialog.h"
 #include "ui/web/commentsform.h"
 #include "ui/web/shelllaunch.h"
-#include "ui/app/windowlayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -329,8 +329,7 @@ bool MainWindow::formQueryUnload(UnloadReason reason)
     case UnloadReason::Exit:
         break;
     }
-    if (m_settings.settingRead(QStringLiteral("QuitConfirm"), QStringLiteral("1")) !=
-        QLatin1String("1"))
+    if (!m_settings.read(Setting::quitConfirm))
         return true;
     return m_prompt.ask(QMessageBox::Question,
                         QStringLiteral("If you exit then you will not be alerted to any future "

@@ -69,13 +69,11 @@ ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records,
     const QDate today = now.date();
 
     ReminderSettings settings;
-    settings.notifyEvery =
-        m_settings.settingRead(QStringLiteral("NotifyEvery"), settings.notifyEvery);
-    settings.notifyTime = m_settings.settingRead(QStringLiteral("NotifyTime"), QString());
-    settings.notifyDate = m_settings.settingRead(QStringLiteral("NotifyDate"), QString());
-    settings.alertTime = m_settings.settingRead(QStringLiteral("AlertTime"), settings.alertTime);
-    settings.leapDayRule = LeapDayRules::fromName(m_settings.settingRead(
-        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
+    settings.notifyEvery = m_settings.read(Setting::notifyEvery);
+    settings.notifyTime = m_settings.read(Setting::notifyTime);
+    settings.notifyDate = m_settings.read(Setting::notifyDate);
+    settings.alertTime = m_settings.readText(Setting::alertTime);
+    settings.leapDayRule = LeapDayRules::fromName(m_settings.read(Setting::leapDayEvents));
 
     // The decision works out every record's date once; the tray's tip and the list take them
     // from it.
@@ -92,16 +90,14 @@ ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records,
         }
 
         const bool notifications =
-            ReminderDisplays::fromSetting(
-                m_settings.settingRead(QLatin1String(ReminderDisplays::settingName), QString()),
-                m_windowPlaceable()) == ReminderDisplay::Notifications;
+            ReminderDisplays::fromSetting(m_settings.read(Setting::showRemindersAs),
+                                          m_windowPlaceable()) == ReminderDisplay::Notifications;
 
         // Never a missed day: a sleep shows as a jump of the clock between two checks.
         if (MissedEvents::clockJumped(m_previousCheck, now))
             m_catchUpPending = true;
         m_previousCheck = now;
-        const QString lastCheck =
-            m_settings.settingRead(QLatin1String(MissedEvents::settingName), QString());
+        const QString lastCheck = m_settings.read(Setting::lastCheck);
         QList<MissedEvents::Missed> missed;
         // The windows can't show over a modal dialog: the catch-up waits for a later run.
         const bool catchUpNow = m_catchUpPending && (notifications || !m_modalOpen());
@@ -160,11 +156,9 @@ ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records,
         }
         if (caughtUp) {
             m_catchUpPending = false;
-            m_settings.settingWrite(QLatin1String(MissedEvents::settingName),
-                                    MissedEvents::stampText(now));
+            m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
         } else if (!m_catchUpPending && MissedEvents::stampDue(lastCheck, now)) {
-            m_settings.settingWrite(QLatin1String(MissedEvents::settingName),
-                                    MissedEvents::stampText(now));
+            m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
         }
 
         // The stamps and the first showing say when the window was last seen, so they count
@@ -183,8 +177,8 @@ ComingEvents ReminderRunner::ReminderCheck(const QList<BirthdayRecord>& records,
         }
         if (shown) {
             m_firstCheckDone = decision.firstCheckDone;
-            m_settings.settingWrite(QStringLiteral("NotifyTime"), TextConv::timeToText(now.time()));
-            m_settings.settingWrite(QStringLiteral("NotifyDate"), todayText);
+            m_settings.write(Setting::notifyTime, TextConv::timeToText(now.time()));
+            m_settings.write(Setting::notifyDate, todayText);
         }
     } catch (const std::exception&) {
     }

@@ -1,9 +1,9 @@
 #include "ui/web/commentsform.h"
 
-#include "core/settings/settingsstore.h"
 #include "core/comments/commentsrequest.h"
 #include "core/comments/stringtourl.h"
 #include "core/comments/webtexts.h"
+#include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -140,15 +140,14 @@ void CommentsForm::showEvent(QShowEvent* event)
 
 void CommentsForm::formLoad()
 {
-    m_txtComments->setPlainText(m_settings.settingRead(QStringLiteral("Comments"), QString()));
-    m_txtSuggestions->setPlainText(
-        m_settings.settingRead(QStringLiteral("Suggestions"), QString()));
+    m_txtComments->setPlainText(m_settings.read(Setting::comments));
+    m_txtSuggestions->setPlainText(m_settings.read(Setting::suggestions));
 }
 
 void CommentsForm::formUnload()
 {
-    m_settings.settingWrite(QStringLiteral("Comments"), m_txtComments->toPlainText());
-    m_settings.settingWrite(QStringLiteral("Suggestions"), m_txtSuggestions->toPlainText());
+    m_settings.write(Setting::comments, m_txtComments->toPlainText());
+    m_settings.write(Setting::suggestions, m_txtSuggestions->toPlainText());
 }
 
 void CommentsForm::done(int result)
