@@ -5,6 +5,7 @@
 #include "cli/output.h"
 #include "cli/upcoming.h"
 #include "core/calendar/clock.h"
+#include "core/exchange/importformats.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
@@ -61,11 +62,8 @@ int run(int argc, char** argv)
         QStringLiteral("List the events of the next DAYS days (default 30), soonest first."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --upcoming: print a JSON array instead."));
-    const QCommandLineOption import(
-        QStringLiteral("import"),
-        QStringLiteral("Import the birthdays and anniversaries of contacts (vCard) and the "
-                       "all-day events of calendars (iCalendar) from FILE and the files after it."),
-        QStringLiteral("FILE"));
+    const QCommandLineOption import(QStringLiteral("import"), ImportFormats::importHelp(),
+                                    QStringLiteral("FILE"));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
                                     QStringLiteral("With --import: show what would be imported."));
     const QCommandLineOption exportIcs(

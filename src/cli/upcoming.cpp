@@ -47,8 +47,7 @@ int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clo
     const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
         return fail(store.errorString());
-    const LeapDayRule rule = LeapDayRules::fromName(settings.settingRead(
-        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(LeapDayRule::March1)));
+    const LeapDayRule rule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
     const ComingEvents coming = comingEvents(*records, clock.today(), rule);
     QList<NextEvent> found;
     QStringList unreadable;

@@ -57,10 +57,10 @@ struct MainWindowFixture : StoreFixture
         window->exitProgram();
     }
 
-    QString setting(const QString& name) const { return settings.settingRead(name, ""); }
+    QString setting(const QString& name) const { return settings.readSetting(name, ""); }
     void setSetting(const QString& name, const QString& value)
     {
-        settings.settingWrite(name, value);
+        settings.writeSetting(name, value);
     }
     // Several settings, as "Name=value" words, and back.
     void setSettings(const QString& pairs)

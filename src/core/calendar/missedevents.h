@@ -18,7 +18,6 @@
 // announced twice.
 namespace MissedEvents {
 
-inline constexpr const char* settingName = "LastCheck";
 // Only so far back: a computer left off for a season does not greet its user with a list.
 inline constexpr int maxDays = 30;
 // A longer gap between two checks (every 30 seconds) means the computer slept.

@@ -13,8 +13,7 @@
 enum class LeapDayRule { March1, February28 };
 
 namespace LeapDayRules {
-// The setting that holds the rule, its stored texts and its default (1 March).
-inline constexpr const char* settingName = "LeapDayEvents";
+// The rule's stored texts (the setting LeapDayEvents); the default is 1 March.
 QString name(LeapDayRule rule);
 // "February28" gives 28 February; anything else, the default.
 LeapDayRule fromName(const QString& name);

@@ -77,7 +77,8 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
     ReminderDecision decision;
     decision.firstCheckDone = firstCheckDone;
     const QDate today = now.date();
-    const QTime alertTime = TextConv::textToTime(settings.alertTime, locale).value_or(QTime(9, 0));
+    const QTime alertTime = TextConv::textToTime(settings.alertTime, locale)
+                                .value_or(Setting::defaultTime(Setting::alertTime));
     const bool alertTimeReached = now.time() >= alertTime;
 
     decision.coming = comingEvents(records, today, settings.leapDayRule, locale);

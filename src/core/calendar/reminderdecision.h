@@ -3,6 +3,7 @@
 #include "core/calendar/nextevent.h"
 #include "core/calendar/occurrence.h"
 #include "core/events/birthdayrecord.h"
+#include "core/settings/settingkeys.h"
 
 #include <QDateTime>
 #include <QList>
@@ -11,13 +12,13 @@
 #include <QStringList>
 
 // The settings one run of the reminder check reads, as stored (already defaulted by the
-// settings store: NotifyEvery "Hour", AlertTime "09:00", the others "").
+// settings store).
 struct ReminderSettings
 {
-    QString notifyEvery = QStringLiteral("Hour");
+    QString notifyEvery = QLatin1String(Setting::notifyEvery.defaultText);
     QString notifyTime;
     QString notifyDate;
-    QString alertTime = QStringLiteral("09:00");
+    QString alertTime = QLatin1String(Setting::alertTime.defaultText);
     LeapDayRule leapDayRule = LeapDayRule::March1;
 };
 

@@ -65,11 +65,8 @@ ImportFile importRead(const QByteArray& data)
 ExportOptions exportOptions(SettingsStore& settings, const Clock& clock)
 {
     ExportOptions options;
-    options.leapDayRule = LeapDayRules::fromName(settings.settingRead(
-        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(options.leapDayRule)));
-    options.alertTime = TextConv::textToTime(settings.settingRead(QStringLiteral("AlertTime"),
-                                                                  QStringLiteral("09:00")))
-                            .value_or(options.alertTime);
+    options.leapDayRule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
+    options.alertTime = settings.read(Setting::alertTime);
     options.calendarId = calendarId(settings);
     options.stamp = clock.now();
     return options;
@@ -82,11 +79,10 @@ QString eventUid(int key, const QString& calendarId)
 
 QString calendarId(SettingsStore& settings)
 {
-    const QString name = QStringLiteral("CalendarId");
-    QString id = settings.settingRead(name, QString());
+    QString id = settings.read(Setting::calendarId);
     if (id.isEmpty()) {
         id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        settings.settingWrite(name, id);
+        settings.write(Setting::calendarId, id);
     }
     return id;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/exchange/importentry.h"
 #include "core/calendar/occurrence.h"
 #include "core/events/birthdayrecord.h"
+#include "core/exchange/importentry.h"
+#include "core/settings/settingkeys.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -27,9 +28,10 @@ ImportFile importRead(const QByteArray& data);
 struct ExportOptions
 {
     LeapDayRule leapDayRule = LeapDayRule::March1;
-    QTime alertTime = QTime(9, 0); // of the alarm on the day of an event whose Alert is "0"
-    QString calendarId;            // makes the UIDs of this program's events its own
-    QDateTime stamp;               // DTSTAMP
+    // Of the alarm on the day of an event whose Alert is "0".
+    QTime alertTime = Setting::defaultTime(Setting::alertTime);
+    QString calendarId; // makes the UIDs of this program's events its own
+    QDateTime stamp;    // DTSTAMP
 };
 
 // The settings the export follows (LeapDayEvents, AlertTime, CalendarId) and the clock.

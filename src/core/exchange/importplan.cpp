@@ -1,11 +1,9 @@
 #include "core/exchange/importplan.h"
 
-#include "core/exchange/calendarexchange.h"
 #include "core/events/birthdayinput.h"
-#include "core/exchange/icalendar.h"
+#include "core/exchange/importformats.h"
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
-#include "core/exchange/vcardreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,15 +70,11 @@ ImportFile read(const QString& path)
 
 ImportFile readData(const QByteArray& data)
 {
-    if (VCardReader::looksLike(data))
-        return VCardReader::read(data);
-    if (ICalendar::looksLike(data))
-        return CalendarExchange::importRead(data);
+    if (const ImportFormat* format = ImportFormats::detect(data))
+        return format->read(data);
     ImportFile file;
-    file.error = data.trimmed().isEmpty()
-                     ? QStringLiteral("The file is empty.")
-                     : QStringLiteral("It is neither a contacts file (vCard) nor a calendar file "
-                                      "(iCalendar).");
+    file.error = data.trimmed().isEmpty() ? QStringLiteral("The file is empty.")
+                                          : ImportFormats::unknownFileText();
     return file;
 }
 

@@ -8,8 +8,8 @@ enum class ReminderDisplay { Window, Notifications };
 
 namespace ReminderDisplays {
 
-// The setting and its stored texts; when it is absent the program decides by the desktop.
-inline constexpr const char* settingName = "ShowRemindersAs";
+// The stored texts of the setting ShowRemindersAs; when it is absent the program decides by
+// the desktop.
 QString name(ReminderDisplay display);
 
 // The automatic choice: the window where it can be placed above a tray, notifications where

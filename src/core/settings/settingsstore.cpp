@@ -1,6 +1,7 @@
 #include "core/settings/settingsstore.h"
 
 #include "core/program/programidentity.h"
+#include "core/text/textconv.h"
 
 #include <QSettings>
 
@@ -28,7 +29,7 @@ static std::unique_ptr<QSettings> openSettings(const QString& iniFilePath)
     return settings;
 }
 
-QString SettingsStore::settingRead(const QString& name, const QString& defaultValue) const
+QString SettingsStore::readSetting(const QString& name, const QString& defaultValue) const
 {
     const auto settings = openSettings(m_iniFilePath);
     const QVariant stored = settings->value(name);
@@ -40,11 +41,64 @@ QString SettingsStore::settingRead(const QString& name, const QString& defaultVa
     return text.isEmpty() ? defaultValue : text;
 }
 
-void SettingsStore::settingWrite(const QString& name, const QString& value)
+void SettingsStore::writeSetting(const QString& name, const QString& value)
 {
     const auto settings = openSettings(m_iniFilePath);
     settings->setValue(name, value);
     // QSettings writes the whole file through a temporary copy, so a failed write leaves the
     // other values as they were; the failure itself is silent by design.
     settings->sync();
+}
+
+QString SettingsStore::read(const Setting::Key<Setting::Type::Text>& key) const
+{
+    return readText(key);
+}
+
+bool SettingsStore::read(const Setting::Key<Setting::Type::Flag>& key) const
+{
+    // One rule for every flag: the questions before deleting and exiting are asked exactly
+    // when the text is "1", and the preferences show the box ticked exactly then.
+    return readText(key) == QLatin1String("1");
+}
+
+bool SettingsStore::read(const Setting::Key<Setting::Type::Bool>& key) const
+{
+    return TextConv::textToBool(readText(key))
+        .value_or(*TextConv::textToBool(QLatin1String(key.defaultText)));
+}
+
+std::optional<int> SettingsStore::read(const Setting::Key<Setting::Type::Whole>& key) const
+{
+    return TextConv::textToWhole(readText(key), -32768, 32767);
+}
+
+QTime SettingsStore::read(const Setting::Key<Setting::Type::Time>& key) const
+{
+    return TextConv::textToTime(readText(key)).value_or(Setting::defaultTime(key));
+}
+
+void SettingsStore::write(const Setting::Key<Setting::Type::Text>& key, const QString& value)
+{
+    writeSetting(QLatin1String(key.name), value);
+}
+
+void SettingsStore::write(const Setting::Key<Setting::Type::Flag>& key, bool on)
+{
+    writeSetting(QLatin1String(key.name), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsStore::write(const Setting::Key<Setting::Type::Bool>& key, bool on)
+{
+    writeSetting(QLatin1String(key.name), TextConv::boolToText(on));
+}
+
+void SettingsStore::write(const Setting::Key<Setting::Type::Whole>& key, int value)
+{
+    writeSetting(QLatin1String(key.name), QString::number(value));
+}
+
+void SettingsStore::write(const Setting::Key<Setting::Type::Time>& key, QTime time)
+{
+    writeSetting(QLatin1String(key.name), TextConv::timeToText(time));
 }

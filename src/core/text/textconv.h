@@ -23,7 +23,7 @@ QString shortDateFormat(const QLocale& locale = QLocale());
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
 // The user's long time form, with seconds; HH:mm:ss where that form would not read back.
 QString timeToText(QTime time, const QLocale& locale = QLocale());
-// The long form, the short form, then HH:mm:ss and HH:mm ("09:00" always reads).
+// The long form, the short form, then HH:mm:ss and HH:mm, so HH:mm always reads.
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale = QLocale());
 
 // A whole number the tolerant way stored numbers are read: surrounding blanks, optional sign,

@@ -3,6 +3,7 @@
 #include "core/calendar/clock.h"
 #include "core/exchange/calendarexchange.h"
 #include "core/exchange/calendarfile.h"
+#include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
 #include "core/store/birthdaystore.h"
@@ -32,8 +33,7 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
 void ExchangeCommands::importChosenFiles()
 {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        m_dialogParent, QStringLiteral("Import"), QDir::homePath(),
-        QStringLiteral("Contacts and calendars (*.vcf *.vcard *.ics *.ical);;All files (*)"));
+        m_dialogParent, QStringLiteral("Import"), QDir::homePath(), ImportFormats::fileFilter());
     if (!paths.isEmpty())
         importFiles(paths);
 }

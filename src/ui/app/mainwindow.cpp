@@ -321,8 +321,7 @@ bool MainWindow::confirmUnload(UnloadReason reason)
     case UnloadReason::Exit:
         break;
     }
-    if (m_settings.settingRead(QStringLiteral("QuitConfirm"), QStringLiteral("1")) !=
-        QLatin1String("1"))
+    if (!m_settings.read(Setting::quitConfirm))
         return true;
     return m_prompt.ask(QMessageBox::Question,
                         QStringLiteral("If you exit then you will not be alerted to any future "

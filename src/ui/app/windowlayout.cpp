@@ -28,11 +28,6 @@ int toPixels(int twips)
     return qRound(double(twips) / twipsPerPixel);
 }
 
-QString columnName(int column, const char* what)
-{
-    return QStringLiteral("Column%1%2").arg(column).arg(QLatin1String(what));
-}
-
 } // namespace
 
 WindowLayout::WindowLayout(SettingsStore& settings, const Controls& controls)
@@ -43,7 +38,7 @@ WindowLayout::WindowLayout(SettingsStore& settings, const Controls& controls)
 
 int WindowLayout::readWhole(const QString& name, int current, int min, int max) const
 {
-    const QString text = m_settings.settingRead(name, QString::number(current));
+    const QString text = m_settings.readSetting(name, QString::number(current));
     const std::optional<int> value = TextConv::textToWhole(text, -32768, 32767);
     if (!value || *value < min || *value > max)
         return current;
@@ -57,13 +52,12 @@ int WindowLayout::readTwips(const QString& name, int currentPixels, int min)
     return toPixels(twips);
 }
 
-std::optional<int> WindowLayout::storedTwips(const QString& name, int min)
+std::optional<int> WindowLayout::storedTwips(const Setting::Key<Setting::Type::Whole>& key, int min)
 {
-    const std::optional<int> twips =
-        TextConv::textToWhole(m_settings.settingRead(name, QString()), -32768, 32767);
+    const std::optional<int> twips = m_settings.read(key);
     if (!twips || *twips < min)
         return std::nullopt;
-    m_loadedTwips.insert(name, *twips);
+    m_loadedTwips.insert(QLatin1String(key.name), *twips);
     return toPixels(*twips);
 }
 
@@ -72,14 +66,7 @@ void WindowLayout::writeTwips(const QString& name, int pixels)
     const auto loaded = m_loadedTwips.constFind(name);
     const int twips =
         loaded != m_loadedTwips.cend() && toPixels(*loaded) == pixels ? *loaded : toTwips(pixels);
-    m_settings.settingWrite(name, QString::number(twips));
-}
-
-bool WindowLayout::readBool(const QString& name, const char* defaultText) const
-{
-    const QString fallback = QLatin1String(defaultText);
-    const std::optional<bool> value = TextConv::textToBool(m_settings.settingRead(name, fallback));
-    return value.value_or(*TextConv::textToBool(fallback));
+    m_settings.writeSetting(name, QString::number(twips));
 }
 
 void WindowLayout::columnsLoad()
@@ -88,10 +75,10 @@ void WindowLayout::columnsLoad()
     const int count = header->count();
     for (int n = 1; n <= count; ++n) {
         const int logical = n - 1;
-        header->resizeSection(logical,
-                              readTwips(columnName(n, "Width"), header->sectionSize(logical), 0));
+        header->resizeSection(
+            logical, readTwips(Setting::columnWidth.name(n), header->sectionSize(logical), 0));
         const int position =
-            readWhole(columnName(n, "Pos"), header->visualIndex(logical) + 1, 1, count);
+            readWhole(Setting::columnPos.name(n), header->visualIndex(logical) + 1, 1, count);
         header->moveSection(header->visualIndex(logical), position - 1);
     }
 }
@@ -101,16 +88,16 @@ void WindowLayout::layoutLoad()
     const MainActions& a = *m_c.actions;
     columnsLoad();
 
-    a.statusBarAction->setChecked(readBool(QStringLiteral("StatusBar"), "true"));
-    a.toolbarAction->setChecked(readBool(QStringLiteral("ToolBar"), "true"));
+    a.statusBarAction->setChecked(m_settings.read(Setting::statusBar));
+    a.toolbarAction->setChecked(m_settings.read(Setting::toolBar));
     m_c.statusBar->setVisible(a.statusBarAction->isChecked());
     m_c.toolbar->setVisible(a.toolbarAction->isChecked());
 
     const QList<QAction*> viewItems = a.viewModeActions();
     for (QAction* viewItem : viewItems)
         viewItem->setChecked(false);
-    const std::optional<ListViewMode> mode = ListViewModes::fromName(
-        m_settings.settingRead(QStringLiteral("IconView"), QStringLiteral("LargeIcons")));
+    const std::optional<ListViewMode> mode =
+        ListViewModes::fromName(m_settings.read(Setting::iconView));
     if (mode) {
         viewItems.at(int(*mode))->setChecked(true);
         m_c.list->setViewMode(*mode);
@@ -120,7 +107,7 @@ void WindowLayout::layoutLoad()
     for (QAction* arrangeItem : arrangeItems)
         arrangeItem->setChecked(false);
     // A new user starts with what is coming up; a stored arrangement is honoured.
-    const QString arrangeName = m_settings.settingRead(QStringLiteral("ArrangeIcons"), QString());
+    const QString arrangeName = m_settings.read(Setting::arrangeIcons);
     const std::optional<ListArrange> arrange =
         arrangeName.isEmpty() ? ListArrange::NextDate : ListViewModes::arrangeFromName(arrangeName);
     if (arrange) {
@@ -130,7 +117,7 @@ void WindowLayout::layoutLoad()
 
     placementLoad();
 
-    const bool help = readBool(QStringLiteral("InteractiveHelp"), "false");
+    const bool help = m_settings.read(Setting::interactiveHelp);
     a.interactiveHelpAction->setChecked(help);
     m_c.helpPanel->setVisible(help);
 }
@@ -138,14 +125,16 @@ void WindowLayout::layoutLoad()
 void WindowLayout::placementLoad()
 {
     QMainWindow* window = m_c.window;
-    const int state = readWhole(QStringLiteral("WindowState"), 0, 0, 2);
+    // A state that makes no sense shows the window normal.
+    const std::optional<int> stored = m_settings.read(Setting::windowState);
+    const int state = stored && *stored >= 0 && *stored <= 2 ? *stored : 0;
 
     // A hidden window that was never shown has no frame yet: its outer frame is itself.
     const QRect current = window->frameGeometry();
-    const std::optional<int> left = storedTwips(QStringLiteral("WindowLeft"));
-    const std::optional<int> top = storedTwips(QStringLiteral("WindowTop"));
-    const std::optional<int> width = storedTwips(QStringLiteral("WindowWidth"), 1);
-    const std::optional<int> height = storedTwips(QStringLiteral("WindowHeight"), 1);
+    const std::optional<int> left = storedTwips(Setting::windowLeft);
+    const std::optional<int> top = storedTwips(Setting::windowTop);
+    const std::optional<int> width = storedTwips(Setting::windowWidth, 1);
+    const std::optional<int> height = storedTwips(Setting::windowHeight, 1);
     QRect frame(left.value_or(current.x()), top.value_or(current.y()),
                 width.value_or(current.width()), height.value_or(current.height()));
     if (left || top) {
@@ -217,15 +206,13 @@ void WindowLayout::layoutSave()
     const MainActions& a = *m_c.actions;
     QHeaderView* header = m_c.list->header();
     for (int n = 1; n <= header->count(); ++n) {
-        writeTwips(columnName(n, "Width"), header->sectionSize(n - 1));
-        m_settings.settingWrite(columnName(n, "Pos"),
+        writeTwips(Setting::columnWidth.name(n), header->sectionSize(n - 1));
+        m_settings.writeSetting(Setting::columnPos.name(n),
                                 QString::number(header->visualIndex(n - 1) + 1));
     }
 
-    m_settings.settingWrite(QStringLiteral("StatusBar"),
-                            TextConv::boolToText(a.statusBarAction->isChecked()));
-    m_settings.settingWrite(QStringLiteral("ToolBar"),
-                            TextConv::boolToText(a.toolbarAction->isChecked()));
+    m_settings.write(Setting::statusBar, a.statusBarAction->isChecked());
+    m_settings.write(Setting::toolBar, a.toolbarAction->isChecked());
 
     // Details before List, as the layout has always been written.
     const std::pair<QAction*, ListViewMode> viewItems[] = {
@@ -236,7 +223,7 @@ void WindowLayout::layoutSave()
     };
     for (const auto& [viewItem, mode] : viewItems) {
         if (viewItem->isChecked()) {
-            m_settings.settingWrite(QStringLiteral("IconView"), ListViewModes::name(mode));
+            m_settings.write(Setting::iconView, ListViewModes::name(mode));
             break;
         }
     }
@@ -244,8 +231,7 @@ void WindowLayout::layoutSave()
     const QList<QAction*> arrangeItems = a.arrangeActions();
     for (int i = 0; i < arrangeItems.size(); ++i) {
         if (arrangeItems.at(i)->isChecked()) {
-            m_settings.settingWrite(QStringLiteral("ArrangeIcons"),
-                                    ListViewModes::name(ListArrange(i)));
+            m_settings.write(Setting::arrangeIcons, ListViewModes::name(ListArrange(i)));
             break;
         }
     }
@@ -254,20 +240,19 @@ void WindowLayout::layoutSave()
     const int stateValue = state.testFlag(Qt::WindowMinimized)   ? 1
                            : state.testFlag(Qt::WindowMaximized) ? 2
                                                                  : 0;
-    m_settings.settingWrite(QStringLiteral("WindowState"), QString::number(stateValue));
+    m_settings.write(Setting::windowState, stateValue);
     if (stateValue == 0) {
         const QRect frame = m_c.window->isVisible() || !m_lastFrame.isValid()
                                 ? m_c.window->frameGeometry()
                                 : m_lastFrame;
         // A window never shown nor moved has no place yet: the window manager chooses it.
         if (m_lastFrame.isValid() || m_c.window->testAttribute(Qt::WA_Moved)) {
-            writeTwips(QStringLiteral("WindowLeft"), frame.x());
-            writeTwips(QStringLiteral("WindowTop"), frame.y());
+            writeTwips(QLatin1String(Setting::windowLeft.name), frame.x());
+            writeTwips(QLatin1String(Setting::windowTop.name), frame.y());
         }
-        writeTwips(QStringLiteral("WindowWidth"), frame.width());
-        writeTwips(QStringLiteral("WindowHeight"), frame.height());
+        writeTwips(QLatin1String(Setting::windowWidth.name), frame.width());
+        writeTwips(QLatin1String(Setting::windowHeight.name), frame.height());
     }
 
-    m_settings.settingWrite(QStringLiteral("InteractiveHelp"),
-                            TextConv::boolToText(a.interactiveHelpAction->isChecked()));
+    m_settings.write(Setting::interactiveHelp, a.interactiveHelpAction->isChecked());
 }

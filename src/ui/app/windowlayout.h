@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/settingkeys.h"
+
 #include <QHash>
 #include <QObject>
 #include <QRect>
@@ -54,9 +56,8 @@ private:
     // unchanged while the control still has the pixels it gave, so no rounding creeps in.
     int readTwips(const QString& name, int currentPixels, int min = -32768);
     // Nothing when the value is missing or unusable.
-    std::optional<int> storedTwips(const QString& name, int min = -32768);
+    std::optional<int> storedTwips(const Setting::Key<Setting::Type::Whole>& key, int min = -32768);
     void writeTwips(const QString& name, int pixels);
-    bool readBool(const QString& name, const char* defaultText) const;
     void columnsLoad();
     void placementLoad();
 

@@ -5,7 +5,6 @@
 #include "core/calendar/occurrence.h"
 #include "core/presentation/reminderdisplay.h"
 #include "core/settings/settingsstore.h"
-#include "core/text/textconv.h"
 #include "ui/dialogs/wholetabstop.h"
 
 #include <QApplication>
@@ -25,8 +24,6 @@
 
 namespace {
 
-const QTime defaultAlertTime(9, 0);
-
 // A frame with its 32 x 32 icon at the top left and its controls indented beside it.
 QGroupBox* createFrame(const QString& title, const QString& objectName, const QString& iconName,
                        QStyle::StandardPixmap icon, QWidget* parent, QVBoxLayout*& inner)
@@ -44,13 +41,6 @@ QGroupBox* createFrame(const QString& title, const QString& objectName, const QS
     inner->setSpacing(4);
     row->addLayout(inner, 1);
     return frame;
-}
-
-// A stored check box value: "0" clears, any other number ticks; anything else is the default.
-bool readConfirmFlag(const QString& text)
-{
-    const std::optional<int> value = TextConv::textToWhole(text);
-    return value ? *value != 0 : true;
 }
 
 } // namespace
@@ -205,14 +195,12 @@ void PreferencesDialog::createControls(const HelpSink& help)
 
 void PreferencesDialog::loadSettings()
 {
-    // Values changed outside the program that don't convert show their defaults.
-    m_confirmQuitBox->setChecked(readConfirmFlag(
-        m_settings.settingRead(QStringLiteral("QuitConfirm"), QStringLiteral("1"))));
-    m_confirmDeleteBox->setChecked(readConfirmFlag(
-        m_settings.settingRead(QStringLiteral("DeleteConfirm"), QStringLiteral("1"))));
+    // The boxes show what the questions will do; a time changed outside the program that
+    // doesn't convert shows the default.
+    m_confirmQuitBox->setChecked(m_settings.read(Setting::quitConfirm));
+    m_confirmDeleteBox->setChecked(m_settings.read(Setting::deleteConfirm));
 
-    const QString every =
-        m_settings.settingRead(QStringLiteral("NotifyEvery"), QStringLiteral("Hour"));
+    const QString every = m_settings.read(Setting::notifyEvery);
     if (every == QLatin1String("Hour"))
         m_everyHourButton->setChecked(true);
     else if (every == QLatin1String("Day"))
@@ -220,41 +208,33 @@ void PreferencesDialog::loadSettings()
     else if (every == QLatin1String("None"))
         m_atStartOnlyButton->setChecked(true);
 
-    const std::optional<QTime> time = TextConv::textToTime(
-        m_settings.settingRead(QStringLiteral("AlertTime"), QStringLiteral("09:00")));
-    m_timeEdit->setTime(time ? *time : defaultAlertTime);
+    m_timeEdit->setTime(m_settings.read(Setting::alertTime));
 
-    m_storedShowAs =
-        m_settings.settingRead(QLatin1String(ReminderDisplays::settingName), QString());
+    m_storedShowAs = m_settings.read(Setting::showRemindersAs);
     m_showAsBox->setCurrentIndex(m_showAsBox->findData(
         ReminderDisplays::name(ReminderDisplays::fromSetting(m_storedShowAs, m_windowPlaceable))));
-    m_leapDayBox->setCurrentIndex(m_leapDayBox->findData(LeapDayRules::name(LeapDayRules::fromName(
-        m_settings.settingRead(QLatin1String(LeapDayRules::settingName), QString())))));
+    m_leapDayBox->setCurrentIndex(m_leapDayBox->findData(
+        LeapDayRules::name(LeapDayRules::fromName(m_settings.read(Setting::leapDayEvents)))));
 }
 
 void PreferencesDialog::onOkClicked()
 {
-    m_settings.settingWrite(QStringLiteral("QuitConfirm"), m_confirmQuitBox->isChecked()
-                                                               ? QStringLiteral("1")
-                                                               : QStringLiteral("0"));
-    m_settings.settingWrite(QStringLiteral("DeleteConfirm"), m_confirmDeleteBox->isChecked()
-                                                                 ? QStringLiteral("1")
-                                                                 : QStringLiteral("0"));
+    m_settings.write(Setting::quitConfirm, m_confirmQuitBox->isChecked());
+    m_settings.write(Setting::deleteConfirm, m_confirmDeleteBox->isChecked());
     QString every = QStringLiteral("None");
     if (m_everyHourButton->isChecked())
         every = QStringLiteral("Hour");
     else if (m_everyDayButton->isChecked())
         every = QStringLiteral("Day");
-    m_settings.settingWrite(QStringLiteral("NotifyEvery"), every);
-    m_settings.settingWrite(QStringLiteral("AlertTime"), TextConv::timeToText(m_timeEdit->time()));
+    m_settings.write(Setting::notifyEvery, every);
+    m_settings.write(Setting::alertTime, m_timeEdit->time());
     // The automatic choice stays automatic (it follows the desktop) until the user picks
     // the other one.
     const QString showAs = m_showAsBox->currentData().toString();
     if (!m_storedShowAs.isEmpty() ||
         showAs != ReminderDisplays::name(ReminderDisplays::automatic(m_windowPlaceable)))
-        m_settings.settingWrite(QLatin1String(ReminderDisplays::settingName), showAs);
-    m_settings.settingWrite(QLatin1String(LeapDayRules::settingName),
-                            m_leapDayBox->currentData().toString());
+        m_settings.write(Setting::showRemindersAs, showAs);
+    m_settings.write(Setting::leapDayEvents, m_leapDayBox->currentData().toString());
     accept();
 }
 

@@ -109,8 +109,7 @@ void BirthdayCommands::deleteBirthdays()
     // Taken before the question: the list may follow the file while it is open, and the records
     // asked about are the ones to delete, or to name as changed.
     const QList<BirthdayRecord> shown = selectedRecords();
-    if (m_settings.settingRead(QStringLiteral("DeleteConfirm"), QStringLiteral("1")) ==
-        QLatin1String("1")) {
+    if (m_settings.read(Setting::deleteConfirm)) {
         const QString question =
             count == 1 ? QStringLiteral("Are you sure you want to delete %1 permanently from your "
                                         "birthdays list?")

@@ -72,9 +72,8 @@ ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool fo
     updateTrayTip(decision.coming);
 
     const bool notifications =
-        ReminderDisplays::fromSetting(
-            m_settings.settingRead(QLatin1String(ReminderDisplays::settingName), QString()),
-            m_windowPlaceable()) == ReminderDisplay::Notifications;
+        ReminderDisplays::fromSetting(m_settings.read(Setting::showRemindersAs),
+                                      m_windowPlaceable()) == ReminderDisplay::Notifications;
     alertDue(records, decision.alerts, now.date(), notifications);
     const QList<MissedEvents::Missed> missedInWindow =
         catchUp(records, now, settings.leapDayRule, notifications);
@@ -85,13 +84,11 @@ ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool fo
 ReminderSettings ReminderRunner::readSettings() const
 {
     ReminderSettings settings;
-    settings.notifyEvery =
-        m_settings.settingRead(QStringLiteral("NotifyEvery"), settings.notifyEvery);
-    settings.notifyTime = m_settings.settingRead(QStringLiteral("NotifyTime"), QString());
-    settings.notifyDate = m_settings.settingRead(QStringLiteral("NotifyDate"), QString());
-    settings.alertTime = m_settings.settingRead(QStringLiteral("AlertTime"), settings.alertTime);
-    settings.leapDayRule = LeapDayRules::fromName(m_settings.settingRead(
-        QLatin1String(LeapDayRules::settingName), LeapDayRules::name(settings.leapDayRule)));
+    settings.notifyEvery = m_settings.read(Setting::notifyEvery);
+    settings.notifyTime = m_settings.read(Setting::notifyTime);
+    settings.notifyDate = m_settings.read(Setting::notifyDate);
+    settings.alertTime = m_settings.readText(Setting::alertTime);
+    settings.leapDayRule = LeapDayRules::fromName(m_settings.read(Setting::leapDayEvents));
     return settings;
 }
 
@@ -161,15 +158,13 @@ QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>&
     if (MissedEvents::clockJumped(m_previousCheck, now))
         m_catchUpPending = true;
     m_previousCheck = now;
-    const QString lastCheck =
-        m_settings.settingRead(QLatin1String(MissedEvents::settingName), QString());
+    const QString lastCheck = m_settings.read(Setting::lastCheck);
     // The windows can't show over a modal dialog: the catch-up waits for a later run.
     const bool due = m_catchUpPending && (notifications || !m_modalOpen());
     if (!due) {
         // The day's stamp; a catch-up still waiting needs the old one to find its days.
         if (!m_catchUpPending && MissedEvents::stampDue(lastCheck, now))
-            m_settings.settingWrite(QLatin1String(MissedEvents::settingName),
-                                    MissedEvents::stampText(now));
+            m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
         return {};
     }
 
@@ -187,7 +182,7 @@ QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>&
             return {};
     }
     m_catchUpPending = false;
-    m_settings.settingWrite(QLatin1String(MissedEvents::settingName), MissedEvents::stampText(now));
+    m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
     return inWindow ? missed : QList<MissedEvents::Missed>();
 }
 
@@ -211,8 +206,8 @@ void ReminderRunner::showDue(const ReminderDecision& decision,
     if (!shown)
         return;
     m_firstCheckDone = decision.firstCheckDone;
-    m_settings.settingWrite(QStringLiteral("NotifyTime"), TextConv::timeToText(now.time()));
-    m_settings.settingWrite(QStringLiteral("NotifyDate"), TextConv::dateToText(now.date()));
+    m_settings.write(Setting::notifyTime, TextConv::timeToText(now.time()));
+    m_settings.write(Setting::notifyDate, TextConv::dateToText(now.date()));
 }
 
 bool ReminderRunner::showAlert(const QString& name)

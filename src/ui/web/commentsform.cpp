@@ -141,15 +141,14 @@ void CommentsForm::showEvent(QShowEvent* event)
 
 void CommentsForm::loadTexts()
 {
-    m_commentsEdit->setPlainText(m_settings.settingRead(QStringLiteral("Comments"), QString()));
-    m_suggestionsEdit->setPlainText(
-        m_settings.settingRead(QStringLiteral("Suggestions"), QString()));
+    m_commentsEdit->setPlainText(m_settings.read(Setting::comments));
+    m_suggestionsEdit->setPlainText(m_settings.read(Setting::suggestions));
 }
 
 void CommentsForm::saveTexts()
 {
-    m_settings.settingWrite(QStringLiteral("Comments"), m_commentsEdit->toPlainText());
-    m_settings.settingWrite(QStringLiteral("Suggestions"), m_suggestionsEdit->toPlainText());
+    m_settings.write(Setting::comments, m_commentsEdit->toPlainText());
+    m_settings.write(Setting::suggestions, m_suggestionsEdit->toPlainText());
 }
 
 void CommentsForm::done(int result)

@@ -1,6 +1,7 @@
 #include "storefixture.h"
 
 #include "core/exchange/calendarexchange.h"
+#include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
@@ -56,8 +57,22 @@ private slots:
     void readFiles_data()
     {
         QTest::addColumn<QString>("sample");
-        for (const QString& sample : QDir(CW_EXCHANGE_DATA).entryList({"*.vcf", "*.ics"}))
+        QStringList patterns;
+        for (const ImportFormat& format : ImportFormats::all())
+            for (const QString& extension : format.extensions)
+                patterns << "*." + extension;
+        for (const QString& sample : QDir(CW_EXCHANGE_DATA).entryList(patterns))
             QTest::newRow(qPrintable(sample)) << sample;
+    }
+
+    // The texts made from the table of formats; the one for an unknown file is in a sample's.
+    void formatTexts()
+    {
+        QCOMPARE(ImportFormats::fileFilter(),
+                 "Contacts and calendars (*.vcf *.vcard *.ics *.ical);;All files (*)");
+        QCOMPARE(ImportFormats::importHelp(),
+                 "Import the birthdays and anniversaries of contacts (vCard) and the all-day "
+                 "events of calendars (iCalendar) from FILE and the files after it.");
     }
 
     void readFiles()
@@ -128,10 +143,10 @@ private slots:
     {
         QFETCH(QStringList, c);
         StoreFixture f;
-        f.settings.settingWrite("CalendarId", "id");
+        f.settings.writeSetting("CalendarId", "id");
         for (const auto& [name, value] : {std::pair{"LeapDayEvents", c[0]}, {"AlertTime", c[1]}})
             if (!value.isEmpty())
-                f.settings.settingWrite(name, value);
+                f.settings.writeSetting(name, value);
         const CalendarExchange::Export exported = CalendarExchange::exportRecords(
             sampleRecords(), CalendarExchange::exportOptions(f.settings, f.clock));
         QCOMPARE(exported.events, 4);

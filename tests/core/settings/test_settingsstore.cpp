@@ -14,9 +14,9 @@ private slots:
     void missingAndEmptyValuesGiveTheDefault()
     {
         SettingsStore store(m_path);
-        QCOMPARE(store.settingRead("QuitConfirm", "1"), QString("1"));
-        store.settingWrite("NotifyEvery", "");
-        QCOMPARE(store.settingRead("NotifyEvery", "Hour"), QString("Hour"));
+        QCOMPARE(store.readSetting("QuitConfirm", "1"), QString("1"));
+        store.writeSetting("NotifyEvery", "");
+        QCOMPARE(store.readSetting("NotifyEvery", "Hour"), QString("Hour"));
     }
 
     void writtenValuesReadBackAsText_data()
@@ -29,9 +29,9 @@ private slots:
     void writtenValuesReadBackAsText()
     {
         QFETCH(QString, value);
-        SettingsStore(m_path).settingWrite("Comments", value);
+        SettingsStore(m_path).writeSetting("Comments", value);
         // A second store on the same file: nothing is kept in memory by the first.
-        QCOMPARE(SettingsStore(m_path).settingRead("Comments", "default"), value);
+        QCOMPARE(SettingsStore(m_path).readSetting("Comments", "default"), value);
         QCOMPARE(QSettings(m_path, QSettings::IniFormat).value("Settings/Comments").toString(),
                  value);
     }
@@ -44,8 +44,27 @@ private slots:
         raw.setValue("Settings/WindowState", QVariant::fromValue<short>(5));
         raw.setValue("Settings/IconView", QStringList{"a", "b"});
         raw.sync();
-        QCOMPARE(SettingsStore(m_path).settingRead("WindowState", "0"), QString("5"));
-        QCOMPARE(SettingsStore(m_path).settingRead("IconView", "Details"), QString("Details"));
+        QCOMPARE(SettingsStore(m_path).readSetting("WindowState", "0"), QString("5"));
+        QCOMPARE(SettingsStore(m_path).readSetting("IconView", "Details"), QString("Details"));
+    }
+
+    // One rule for every flag, the dialog's boxes and the questions alike: on exactly when the
+    // text is "1", the default when nothing is stored.
+    void flagsAreOnOnlyForOne_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("on");
+        const std::pair<const char*, bool> rows[] = {{"", true},      {"1", true},  {"0", false},
+                                                     {"True", false}, {"2", false}, {" 1", false}};
+        for (const auto& [stored, on] : rows)
+            QTest::newRow(*stored ? stored : "not stored") << QString(stored) << on;
+    }
+    void flagsAreOnOnlyForOne()
+    {
+        QFETCH(QString, stored);
+        SettingsStore store(m_path);
+        store.writeSetting("DeleteConfirm", stored);
+        QTEST(store.read(Setting::deleteConfirm), "on");
     }
 
     // A settings file that can't be written, even by root: its folder is a regular file.
@@ -54,8 +73,8 @@ private slots:
         QFile file(m_path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         SettingsStore store(m_path + "/settings.ini");
-        store.settingWrite("QuitConfirm", "0");
-        QCOMPARE(store.settingRead("QuitConfirm", "1"), QString("1"));
+        store.writeSetting("QuitConfirm", "0");
+        QCOMPARE(store.readSetting("QuitConfirm", "1"), QString("1"));
     }
 
 private:

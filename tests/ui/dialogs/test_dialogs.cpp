@@ -452,7 +452,8 @@ private slots:
         QCOMPARE(f->bytes() != data || f->settingsBytes() != settings, ok);
     }
 
-    // Shown as stored, bad values as defaults, only exact words; OK writes all four as shown.
+    // Shown as stored (a box ticked only for "1", a bad time as the default, only exact words);
+    // OK writes all four as shown.
     void preferencesReadAndWrittenBack_data()
     {
         rows<Stored>({{"first start", {{{}, {}, {}, {}}, "1 1 Hour 09:00"}},
@@ -461,8 +462,8 @@ private slots:
                        {{"1", "0", "None", TextConv::timeToText({22, 30})}, "1 0 None 22:30"}},
                       {"Hour", {{"0", "1", "Hour", "00:05"}, "0 1 Hour 00:05"}},
                       {"lower-case day", {{"1", "1", "day", "25:00"}, "1 1 Hour 09:00"}},
-                      {"not numbers, NONE, not a time",
-                       {{"yes", "x", "NONE", "half past nine"}, "1 1 Hour 09:00"}}});
+                      {"not 1, NONE, not a time",
+                       {{"True", "2", "NONE", "half past nine"}, "0 0 Hour 09:00"}}});
     }
     void preferencesReadAndWrittenBack()
     {
@@ -470,7 +471,7 @@ private slots:
         const QStringList names = {"QuitConfirm", "DeleteConfirm", "NotifyEvery", "AlertTime"};
         for (int i = 0; i < 4; ++i) {
             if (!row.settings[i].isNull())
-                f->settings.settingWrite(names[i], row.settings[i]);
+                f->settings.writeSetting(names[i], row.settings[i]);
         }
         const QByteArray before = f->settingsBytes();
         open("preferences");
@@ -510,7 +511,7 @@ private slots:
     {
         QFETCH(Choice, row);
         if (!row.stored.isEmpty())
-            f->settings.settingWrite("ShowRemindersAs", row.stored);
+            f->settings.writeSetting("ShowRemindersAs", row.stored);
         open("preferences", -1, true, row.placeable);
         auto* showAs = at<QComboBox>("cboShowAs");
         auto* leapDay = at<QComboBox>("cboLeapDay");

@@ -133,7 +133,7 @@ private slots:
         f.add("Ann", QDate(1980, 12, 10), "1", "3", "0");
         f.add("Bob", QDate(1990, 12, 12), "1", "3", "1");
         f.add("Cy", QDate(1970, 12, 8), "1", "3", "1"); // on Sunday, while the computer was off
-        f.settings.settingWrite("LastCheck", "2024-12-06T22:00:00");
+        f.settings.writeSetting("LastCheck", "2024-12-06T22:00:00");
         m_service.calls.clear();
         DBusNotifier notifier(bus("client"));
         ReminderRunner runner(f.store, f.settings, f.clock);
@@ -151,7 +151,7 @@ private slots:
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
         QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
-        QCOMPARE(f.settings.settingRead("NotifyDate", ""), today);
+        QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
         // "Show Candlewatcher" on the alert asks for the main window; the others offer nothing.
         QSignalSpy shown(&notifier, &Notifier::showRequested);
         for (uint id : {3u, 1u})

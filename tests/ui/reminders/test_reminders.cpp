@@ -88,7 +88,7 @@ private:
         return dates.replaceInStrings(QRegularExpression("^$"), "-").join(u' ');
     }
 
-    QString setting(const char* name) { return f->settings.settingRead(name, "-"); }
+    QString setting(const char* name) { return f->settings.readSetting(name, "-"); }
     QString stamps() { return setting("NotifyDate") + ' ' + setting("NotifyTime"); }
 
     void runAt(const QDateTime& now, bool forceShow = false)
@@ -149,9 +149,9 @@ private slots:
     void modalDialogDefersWindowsAndStamps()
     {
         // Shown once a run of the program, and the stamps of an earlier run are there.
-        f->settings.settingWrite("NotifyEvery", "None");
-        f->settings.settingWrite("NotifyDate", TextConv::dateToText(QDate(2002, 5, 12)));
-        f->settings.settingWrite("NotifyTime", TextConv::timeToText(QTime(8, 0)));
+        f->settings.writeSetting("NotifyEvery", "None");
+        f->settings.writeSetting("NotifyDate", TextConv::dateToText(QDate(2002, 5, 12)));
+        f->settings.writeSetting("NotifyTime", TextConv::timeToText(QTime(8, 0)));
         f->add("Ann", QDate(1970, 5, 12));
         f->add("Cid", QDate(1980, 5, 15));
         {
@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(alertNames(), QStringList{"Ann"});
         QCOMPARE(lastDates(), "5/12/2002");
 
-        f->settings.settingWrite("AlertTime", "10:30");
+        f->settings.writeSetting("AlertTime", "10:30");
         f->add("Bob", QDate(1970, 5, 12));
         runAt(at(5, 12, 10, 29, 59));
         QCOMPARE(alertNames(), QStringList{"Ann"});
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(alertNames(), QStringList({"Ann", "Bob"}));
 
         f->add("Lea", QDate(1996, 2, 29), "1", "0");
-        f->settings.settingWrite("LeapDayEvents", "February28");
+        f->settings.writeSetting("LeapDayEvents", "February28");
         runAt(at(2, 28, 12));
         QCOMPARE(alertNames(), QStringList({"Ann", "Bob", "Lea"}));
     }
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(!m_runner->alertDialog() && !m_runner->notificationWindow());
         QCOMPARE(setting("LastCheck"), "2002-05-12T12:00:00");
 
-        f->settings.settingWrite("LastCheck", "2002-05-09T20:00:00");
+        f->settings.writeSetting("LastCheck", "2002-05-09T20:00:00");
         m_runner = std::make_unique<ReminderRunner>(f->store, f->settings, f->clock);
         runAt(at(5, 12, 12));
         QCOMPARE(m_runner->alertDialog()->missedEntries(),

@@ -296,8 +296,8 @@ private slots:
         QCOMPARE(enabled(), QStringLiteral("11111"));
         QCOMPARE(box("txtComments")->toPlainText(), QStringLiteral("one and two"));
         dialog->reject();
-        QCOMPARE(f->settings.settingRead("Comments", ""), QStringLiteral("one and two"));
-        f->settings.settingWrite("Comments", "changed meanwhile");
+        QCOMPARE(f->settings.readSetting("Comments", ""), QStringLiteral("one and two"));
+        f->settings.writeSetting("Comments", "changed meanwhile");
         dialog->show();
         QCOMPARE(intro(), afterSend + "  This service is completely anonymous.");
         QCOMPARE(box("txtComments")->toPlainText(), QStringLiteral("changed meanwhile"));
