@@ -64,19 +64,19 @@ void setCounters(benchmark::State& state, const Dataset& data)
 
 std::optional<QList<BirthdayRecord>> readOneWalk(BirthdayStore& store)
 {
-    return store.recordsReadAll();
+    return store.readAllRecords();
 }
 
 // The literal way: the key list, then one walk per record.
 std::optional<QList<BirthdayRecord>> readLiteral(BirthdayStore& store)
 {
-    const auto keys = store.recordKeysList();
+    const auto keys = store.recordKeys();
     if (!keys)
         return std::nullopt;
     QList<BirthdayRecord> records;
     records.reserve(keys->size());
     for (int key : *keys) {
-        auto record = store.recordRead(key);
+        auto record = store.readRecord(key);
         if (!record)
             return std::nullopt;
         records.append(std::move(*record));
@@ -185,9 +185,9 @@ void keyNew(benchmark::State& state, const Dataset& data)
     BirthdayStore store(data.path);
     for (auto _ : state) {
         // With every key taken (1276 records) the answer is a refusal, after the same walk.
-        auto key = store.recordKeyNew();
+        auto key = store.newRecordKey();
         if (key.has_value() != (data.records <= FieldTable::maxKey)) {
-            state.SkipWithError("recordKeyNew gave an unexpected answer");
+            state.SkipWithError("newRecordKey gave an unexpected answer");
             break;
         }
         benchmark::DoNotOptimize(key);
@@ -202,8 +202,8 @@ void writeOverwrite(benchmark::State& state, const Dataset& data)
     const int key = data.records - 1;
     int round = 0;
     for (auto _ : state) {
-        if (!store.fieldWrite(QStringLiteral("Notify"), key, QString::number(round++ % 2 + 3))) {
-            state.SkipWithError("fieldWrite failed");
+        if (!store.writeField(QStringLiteral("Notify"), key, QString::number(round++ % 2 + 3))) {
+            state.SkipWithError("writeField failed");
             break;
         }
     }
@@ -220,8 +220,8 @@ void writeAppend(benchmark::State& state, const Dataset& data)
     for (auto _ : state) {
         if (!restore(state, data))
             break;
-        if (!store.fieldWrite(QStringLiteral("LastDate"), key, today)) {
-            state.SkipWithError("fieldWrite failed");
+        if (!store.writeField(QStringLiteral("LastDate"), key, today)) {
+            state.SkipWithError("writeField failed");
             break;
         }
     }
@@ -233,12 +233,12 @@ void deleteRecord(benchmark::State& state, const Dataset& data)
 {
     BirthdayStore store(data.path);
     // The record as the list read it: the delete checks it is still so.
-    const BirthdayRecord record = store.recordRead(data.records - 1).value_or(BirthdayRecord());
+    const BirthdayRecord record = store.readRecord(data.records - 1).value_or(BirthdayRecord());
     for (auto _ : state) {
         if (!restore(state, data))
             break;
-        if (store.recordDelete(record) != BirthdayStore::Outcome::Done) {
-            state.SkipWithError("recordDelete failed");
+        if (store.deleteRecord(record) != BirthdayStore::Outcome::Done) {
+            state.SkipWithError("deleteRecord failed");
             break;
         }
     }
@@ -252,8 +252,8 @@ void compact(benchmark::State& state, const Dataset& data)
     for (auto _ : state) {
         if (!restore(state, data))
             break;
-        if (!store.databaseCompact()) {
-            state.SkipWithError("databaseCompact failed");
+        if (!store.compact()) {
+            state.SkipWithError("compact failed");
             break;
         }
     }
@@ -358,11 +358,11 @@ int main(int argc, char** argv)
         {"refresh_check_literal", refreshLiteral},
         {"read_onewalk", readOneWalkBench},
         {"read_literal", readLiteralBench},
-        {"recordKeyNew", keyNew},
+        {"newRecordKey", keyNew},
         {"fieldWrite_overwrite", writeOverwrite},
         {"fieldWrite_append", writeAppend},
-        {"recordDelete", deleteRecord},
-        {"databaseCompact", compact},
+        {"deleteRecord", deleteRecord},
+        {"compact", compact},
         {"plain_read", plainRead},
     };
     for (const auto& [name, fn] : benchmarks) {

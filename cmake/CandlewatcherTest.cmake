@@ -14,7 +14,8 @@ function(cw_add_test name)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
-    if(ARG_LABELS)
-        set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
-    endif()
+    # Labelled by the part of the program it tests ("core/store", "ui/dialogs", "cli"), so a
+    # failing run's label summary says which part failed and a part can be run alone (ctest -L).
+    file(RELATIVE_PATH part ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
+    set_tests_properties(${name} PROPERTIES LABELS "${part};${ARG_LABELS}")
 endfunction()

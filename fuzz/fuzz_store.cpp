@@ -35,20 +35,20 @@ QByteArray bytesOf(const QString& path)
 }
 
 // The records as one walk reads them: those of the Name cells flagged 0x00, in file order,
-// each as recordRead gives it.
+// each as readRecord gives it.
 QList<BirthdayRecord> records(BirthdayStore& store)
 {
-    const auto all = store.recordsReadAll();
-    const auto keys = store.recordKeysList();
+    const auto all = store.readAllRecords();
+    const auto keys = store.recordKeys();
     check(all && keys && all->size() == keys->size(), "a reader refused or missed a record");
     QList<int> listed;
     for (const DataFile::Cell& c : DataFile::walk(bytesOf(store.dataPath())).cells)
         if (c.slot == 0 && c.flag == 0)
             listed.append(c.key);
-    check(*keys == listed, "recordKeysList is not the Name cells in file order");
+    check(*keys == listed, "recordKeys is not the Name cells in file order");
     for (qsizetype i = 0; i < keys->size(); ++i)
-        check(all->at(i) == store.recordRead(keys->at(i)),
-              "recordsReadAll differs from recordRead");
+        check(all->at(i) == store.readRecord(keys->at(i)),
+              "readAllRecords differs from readRecord");
     return *all;
 }
 
@@ -109,38 +109,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString value = valueFor(input, slot, seed);
     const int cells = DataFile::liveCellCount(DataFile::walk(input), slot, first);
     if (operation(store, first,
-                  [&] { return store.fieldWrite(FieldTable::fieldNames[slot], first, value); }) &&
+                  [&] { return store.writeField(FieldTable::fieldNames[slot], first, value); }) &&
         cells <= 1) // a write goes to the first live cell, a read takes the last
-        check(store.recordRead(first)->values[slot] == value, "a written value does not read back");
+        check(store.readRecord(first)->values[slot] == value, "a written value does not read back");
     for (int round = 0; round < 2; ++round) {
-        const auto key = store.recordKeyNew();
+        const auto key = store.newRecordKey();
         BirthdayRecord record;
         for (int s = 0; s < FieldTable::fieldCount; ++s)
             record.values[s] = valueFor(input, s, seed + round + 31 * s);
         operation(store, key.value_or(-1), [&] {
-            const auto added = store.recordAdd(record);
+            const auto added = store.addRecord(record);
             return added && added == key;
         });
-        const int copied = store.recordKeyNew().value_or(-1);
+        const int copied = store.newRecordKey().value_or(-1);
         const BirthdayRecord source =
-            store.recordRead(round ? first : last).value_or(BirthdayRecord());
+            store.readRecord(round ? first : last).value_or(BirthdayRecord());
         operation(store, copied, [&] {
-            const Outcome outcome = store.recordDuplicate(source);
-            check(outcome != Outcome::Changed || !store.recordKeysList()->contains(source.key),
+            const Outcome outcome = store.duplicateRecord(source);
+            check(outcome != Outcome::Changed || !store.recordKeys()->contains(source.key),
                   "a duplicate refused the record as read");
             return outcome == Outcome::Done;
         });
         operation(store, last, [&] {
-            return store.fieldDelete(FieldTable::fieldNames[(seed / 7) % FieldTable::fieldCount],
+            return store.deleteField(FieldTable::fieldNames[(seed / 7) % FieldTable::fieldCount],
                                      last);
         });
         operation(store, first, [&] {
-            return store.recordDelete(store.recordRead(first).value_or(BirthdayRecord())) ==
+            return store.deleteRecord(store.readRecord(first).value_or(BirthdayRecord())) ==
                    Outcome::Done;
         });
         const QByteArray before = bytesOf(path);
-        if (operation(store, -1, [&] { return store.databaseCompact(); }) &&
-            DataFile::walk(before).aligned)
+        if (operation(store, -1, [&] { return store.compact(); }) && DataFile::walk(before).aligned)
             check(bytesOf(path) == DataFile::compacted(before),
                   "compaction kept other than the live cells");
         check(!QFile::exists(path + ".tmp"), "compaction left its copy");

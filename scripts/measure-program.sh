@@ -63,7 +63,7 @@ prepare_run() {
     local run="$work/run$1"
     mkdir -p "$run/home/run" && chmod 700 "$run/home/run"
     cp "$build/candlewatcher" "$run/"
-    "$build/tests/reliability/cw_storetool" "$run/birthday.dat" "generate:$records" >/dev/null
+    "$build/tests/core/store/processes/cw_storetool" "$run/birthday.dat" "generate:$records" >/dev/null
 }
 
 start_program() {

@@ -36,6 +36,8 @@ void TestCommandLine::run_data()
         "~Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
         "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
         "", false);
+    // A stored date still ahead has no age to tell yet: the Age column stays blank.
+    row("stored date ahead", "--upcoming 99", 0, "~Mon 15 Mar  in 99 days  Baby Due\n", "", false);
     row("json", "--json --upcoming 2", 0,
         R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null, "key": 2},
             {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
@@ -74,6 +76,7 @@ void TestCommandLine::run()
     f.add("Today One-off", QDate(2026, 12, 6), "0");
     f.add("Grandpa Leap", QDate(1932, 2, 29));
     f.add("Far Away", QDate(2027, 6, 1), "0");
+    f.add("Baby Due", QDate(2027, 3, 15));
     const QByteArray before = f.bytes();
     QVERIFY(QDir(f.dir.path()).mkpath("config/Marrowfell"));
     QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));

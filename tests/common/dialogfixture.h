@@ -61,7 +61,7 @@ struct DialogFixture : StoreFixture
     {
         QStringList values;
         for (const BirthdayRecord& record :
-             store.recordsReadAll().value_or(QList<BirthdayRecord>()))
+             store.readAllRecords().value_or(QList<BirthdayRecord>()))
             for (int i = 0; i < BirthdayRecord::FieldCount; ++i)
                 if (field < 0 || i == field)
                     values << record.value(BirthdayRecord::Field(i));
@@ -152,7 +152,7 @@ protected:
         dialog.reset(); // the old one goes first: the comments form keeps its texts as it goes
         const auto mode = name == "add" ? BirthdayDialog::Mode::Add : BirthdayDialog::Mode::Edit;
         key = key >= 0 || name != "edit" ? key : f->add("Ann", QDate(1990, 5, 1));
-        const BirthdayRecord shown = f->store.recordRead(key).value_or(BirthdayRecord());
+        const BirthdayRecord shown = f->store.readRecord(key).value_or(BirthdayRecord());
         ImportEntry ben;
         ben.name = "Ben", ben.date = QDate(1984, 12, 9);
         if (name == "add" || name == "edit")

@@ -41,7 +41,7 @@ struct MainWindowFixture : StoreFixture
         window = std::make_unique<MainWindow>(store, settings, clock);
         watch(*window);
         if (load)
-            window->formLoad();
+            window->load();
         return *window;
     }
     MainWindow& shown()
@@ -54,7 +54,7 @@ struct MainWindowFixture : StoreFixture
     void quit()
     {
         setSetting("QuitConfirm", QStringLiteral("0"));
-        window->exitCommand();
+        window->exitProgram();
     }
 
     QString setting(const QString& name) const { return settings.readSetting(name, ""); }

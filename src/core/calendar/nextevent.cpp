@@ -1,7 +1,7 @@
 #include "core/calendar/nextevent.h"
 
+#include "core/program/programidentity.h"
 #include "core/text/textconv.h"
-#include "core/comments/webtexts.h"
 
 QString NextEvent::dateText(const QLocale& locale) const
 {
@@ -74,7 +74,7 @@ std::optional<NextEvent> ComingEvents::soonest() const
 QString trayTipText(const std::optional<NextEvent>& soonest)
 {
     // Concatenated, not arg()-formatted: a name may itself hold "%1".
-    QString tip = QStringLiteral("Marrowfell ") + WebTexts::programTitle();
+    QString tip = fullProgramTitle();
     if (soonest)
         tip += QStringLiteral(" \u2014 next: ") + soonest->name + QLatin1String(", ") +
                soonest->inText();

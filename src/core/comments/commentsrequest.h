@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,7 +17,7 @@ struct CommentsRequest
     bool displayOnSite = true;
     QString comments;
     QString suggestions;
-    QString appName = WebTexts::programTitle();
+    QString appName = programTitle();
     QString appVersion; // empty: the program's own version text
 
     // Path and query as the server reads them, nothing escaped.

@@ -1,24 +1,21 @@
 #pragma once
 
+#include "core/program/programidentity.h"
+
 #include <QString>
 
 // The texts of the web and information windows, shared by the windows and their messages.
 namespace WebTexts {
 
-inline QString programTitle()
-{
-    return QStringLiteral("Candlewatcher");
-}
-
 // The title of every message about the comments request.
 inline QString webTitle()
 {
-    return QStringLiteral("Marrowfell ") + programTitle();
+    return fullProgramTitle();
 }
 
 inline QString unableToConnect()
 {
-    return QStringLiteral("Marrowfell ") + programTitle() +
+    return fullProgramTitle() +
            QStringLiteral(" was unable to connect to the internet.  Please connect manually and "
                           "then try again.");
 }
@@ -31,20 +28,22 @@ inline QString nothingEntered()
 
 inline QString sendingFailed()
 {
-    return QStringLiteral("There was a problem sending your information to Marrowfell.  Please "
-                          "check you are connected to the internet correctly, and if the problem "
-                          "persists, try again later.");
+    return QStringLiteral("There was a problem sending your information to ") + organisationName() +
+           QStringLiteral(
+               ".  Please check you are connected to the internet correctly, and if the problem "
+               "persists, try again later.");
 }
 
 inline QString sent()
 {
-    return QStringLiteral("Your comments and suggestions have been sent to Marrowfell.  Thank you "
-                          "very much for your input.");
+    return QStringLiteral("Your comments and suggestions have been sent to ") + organisationName() +
+           QStringLiteral(".  Thank you very much for your input.");
 }
 
 inline QString introduction()
 {
-    return QStringLiteral("Marrowfell welcomes any comments and suggestions from its users.  "
+    return organisationName() +
+           QStringLiteral(" welcomes any comments and suggestions from its users.  "
                           "Please fill in the boxes below and click on send.  This service is "
                           "completely anonymous.");
 }
@@ -52,14 +51,15 @@ inline QString introduction()
 // The introduction once a request has run: its last sentence is not put back.
 inline QString introductionAfterSend()
 {
-    return QStringLiteral("Marrowfell welcomes any comments and suggestions from its users.  "
+    return organisationName() +
+           QStringLiteral(" welcomes any comments and suggestions from its users.  "
                           "Please fill in the boxes below and click on send.");
 }
 
 inline QString waiting()
 {
-    return QStringLiteral(
-        "Please wait while your information is being sent to the Marrowfell website...");
+    return QStringLiteral("Please wait while your information is being sent to the ") +
+           organisationName() + QStringLiteral(" website...");
 }
 
 inline QString sysInfoUnavailable()

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/exchange/icalendar.h"
+#include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/text/textconv.h"
 
@@ -113,10 +114,11 @@ Export exportRecords(const QList<BirthdayRecord>& records, const ExportOptions& 
         events.append(event);
     }
     result.events = int(events.size());
-    result.ics = ICalendar::write(
-        events, options.stamp,
-        QStringLiteral("-//Marrowfell//Candlewatcher %1//EN").arg(TextConv::versionText()),
-        QStringLiteral("Candlewatcher"));
+    result.ics =
+        ICalendar::write(events, options.stamp,
+                         QStringLiteral("-//%1//%2 %3//EN")
+                             .arg(organisationName(), programTitle(), TextConv::versionText()),
+                         programTitle());
     return result;
 }
 

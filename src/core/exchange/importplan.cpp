@@ -161,12 +161,12 @@ Result run(BirthdayStore& store, const QList<BirthdayRecord>& records)
     Result result;
     if (records.isEmpty())
         return result;
-    if (!store.databaseBackup()) {
+    if (!store.backup()) {
         result.error = store.errorString();
         return result;
     }
     for (const BirthdayRecord& record : records) {
-        if (!store.recordAdd(record)) {
+        if (!store.addRecord(record)) {
             result.error = QStringLiteral("The import stopped after %1 of the %2 events were "
                                           "added.\n\n%3")
                                .arg(result.added)

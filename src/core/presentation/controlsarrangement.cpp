@@ -1,25 +1,25 @@
 #include "core/presentation/controlsarrangement.h"
 
-ArrangeResult controlsArrangement(const ArrangeInput& in)
-{
-    // Plain ints: a form wider than 32767 twips (a wide screen) must not overflow.
-    int height = in.formHeight - 680;
-    int width = in.formWidth - 100;
-    int top = 0;
-    if (in.helpVisible)
-        width -= in.helpWidth + 100;
+namespace {
 
+constexpr int helpMargin = 3; // from the help panel to the right edge
+constexpr int helpGap = 4;    // between the list and the help panel
+
+} // namespace
+
+ArrangeResult arrangeListAndHelp(const ArrangeInput& in)
+{
     ArrangeResult out;
-    out.helpLeft = in.formWidth - in.helpWidth - 150;
-    if (in.statusBarVisible)
-        height -= in.statusBarHeight;
-    if (in.toolbarVisible) {
-        top = in.toolbarHeight;
-        height -= in.toolbarHeight;
+    out.helpLeft = in.clientWidth - helpMargin - in.helpWidth;
+    if (in.helpVisible) {
+        // Beside the panel the list may shrink to no width at all; only less than that keeps
+        // its last width.
+        const int width = out.helpLeft - helpGap;
+        out.listWidth = width >= 0 ? width : in.listWidth;
+    } else {
+        out.listWidth = in.clientWidth > 0 ? in.clientWidth : in.listWidth;
     }
-    out.listTop = top;
-    out.listHeight = height > 0 ? height : in.listHeight;
-    out.listWidth = width > 0 ? width : in.listWidth;
+    out.listHeight = in.clientHeight > 0 ? in.clientHeight : in.listHeight;
     out.helpHeight = out.listHeight;
     return out;
 }

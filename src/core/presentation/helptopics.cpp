@@ -69,11 +69,6 @@ const std::array<HelpTopic, 19> topics{{
 
 namespace HelpTopics {
 
-std::span<const HelpTopic> all()
-{
-    return topics;
-}
-
 const HelpTopic* find(const QString& key)
 {
     for (const HelpTopic& topic : topics) {

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <span>
-
 // One entry of the interactive help: what the panel shows while the mouse is over a control
 // that was registered with this key.
 struct HelpTopic
@@ -15,8 +13,6 @@ struct HelpTopic
 
 namespace HelpTopics {
 
-// All entries, in lookup order.
-std::span<const HelpTopic> all();
 // The entry with exactly this key (letter case counts), or nullptr.
 const HelpTopic* find(const QString& key);
 

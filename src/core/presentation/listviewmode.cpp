@@ -57,7 +57,7 @@ std::optional<ListArrange> arrangeFromName(const QString& name)
 
 } // namespace ListViewModes
 
-int ListViewModes::textCompare(QStringView a, QStringView b)
+int ListViewModes::compareTexts(QStringView a, QStringView b)
 {
     const qsizetype common = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < common; ++i) {
@@ -96,11 +96,11 @@ QList<qsizetype> ListViewModes::sortedOrder(const QList<QStringView>& texts)
             half = half << 8 | (c & 0xFF);
         }
     }
-    // Keys that differ order the plain texts as textCompare does; anything else asks it.
+    // Keys that differ order the plain texts as compareTexts does; anything else asks it.
     std::stable_sort(entries.begin(), entries.end(), [&texts](const Entry& a, const Entry& b) {
         if (a.plain && b.plain && a.prefix != b.prefix)
             return a.prefix < b.prefix;
-        return textCompare(texts[a.index], texts[b.index]) < 0;
+        return compareTexts(texts[a.index], texts[b.index]) < 0;
     });
     QList<qsizetype> order;
     order.reserve(texts.size());

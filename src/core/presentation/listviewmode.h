@@ -24,8 +24,8 @@ std::optional<ListArrange> arrangeFromName(const QString& name);
 // How the list orders two texts of its sort column: QString::compare(a, b, Qt::CaseInsensitive),
 // with plain ASCII (nearly every name, every date column) compared without Unicode case
 // folding, which was most of the time a sort of a long list took.
-int textCompare(QStringView a, QStringView b);
-// The order of texts sorted by textCompare, equal texts in their given order: indexes into
+int compareTexts(QStringView a, QStringView b);
+// The order of texts sorted by compareTexts, equal texts in their given order: indexes into
 // texts. Sorts small keys (the first characters) and not the texts, which lie all over memory.
 QList<qsizetype> sortedOrder(const QList<QStringView>& texts);
 

@@ -1,5 +1,6 @@
 #include "core/settings/settingsstore.h"
 
+#include "core/program/programidentity.h"
 #include "core/text/textconv.h"
 
 #include <QSettings>
@@ -8,8 +9,6 @@
 
 namespace {
 
-const char* const organisation = "Marrowfell";
-const char* const application = "Candlewatcher";
 const char* const group = "Settings";
 
 } // namespace
@@ -23,7 +22,7 @@ static std::unique_ptr<QSettings> openSettings(const QString& iniFilePath)
     std::unique_ptr<QSettings> settings;
     if (iniFilePath.isEmpty())
         settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                               organisation, application);
+                                               organisationName(), programTitle());
     else
         settings = std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat);
     settings->beginGroup(group);

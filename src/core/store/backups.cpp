@@ -1,6 +1,7 @@
 #include "core/store/backups.h"
 
-#include "core/store/birthdaystore.h"
+#include "core/store/cellformat.h"
+#include "core/store/datafileio.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,22 +15,19 @@
 
 namespace {
 
-QString native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
+using DataFileIo::nativeName;
 
 std::optional<QByteArray> readAll(const QString& path, QString& error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot read \"%1\": %2.").arg(native(path), file.errorString());
+        error = QStringLiteral("Cannot read \"%1\": %2.").arg(nativeName(path), file.errorString());
         return std::nullopt;
     }
     const qint64 size = file.size();
     QByteArray bytes = file.read(size);
     if (bytes.size() != size) {
-        error = QStringLiteral("Cannot read \"%1\": %2.").arg(native(path), file.errorString());
+        error = QStringLiteral("Cannot read \"%1\": %2.").arg(nativeName(path), file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -48,7 +46,7 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString& error)
     QString reason = file.errorString();
     if (savedErrno != 0 && reason == QFile().errorString())
         reason = qt_error_string(savedErrno);
-    error = QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), reason);
+    error = QStringLiteral("Cannot write \"%1\": %2.").arg(nativeName(path), reason);
     return false;
 }
 
@@ -66,7 +64,7 @@ QRegularExpression namePattern(const QString& dataPath)
                                        QRegularExpression::escape(dotSuffix(data))));
 }
 
-QList<Backups::Backup> found(const QString& dataPath)
+QList<Backups::Backup> findBackups(const QString& dataPath)
 {
     QList<Backups::Backup> backups;
     const QRegularExpression pattern = namePattern(dataPath);
@@ -94,7 +92,7 @@ QList<Backups::Backup> found(const QString& dataPath)
 void prune(const QString& dataPath)
 {
     QList<QDate> days;
-    for (const Backups::Backup& backup : found(dataPath)) {
+    for (const Backups::Backup& backup : findBackups(dataPath)) {
         if (!days.contains(backup.date))
             days.append(backup.date);
         if (days.size() > Backups::keptDays)
@@ -111,7 +109,7 @@ QString folder(const QString& dataPath)
     return QFileInfo(dataPath).absoluteDir().filePath(QStringLiteral("backups"));
 }
 
-QString fileFor(const QString& dataPath, QDate date, int copy)
+QString filePath(const QString& dataPath, QDate date, int copy)
 {
     const QFileInfo data(dataPath);
     QString name = data.completeBaseName() + u'-' + date.toString(Qt::ISODate);
@@ -122,11 +120,11 @@ QString fileFor(const QString& dataPath, QDate date, int copy)
 
 QList<Backup> list(const QString& dataPath)
 {
-    QList<Backup> backups = found(dataPath);
+    QList<Backup> backups = findBackups(dataPath);
     for (Backup& backup : backups) {
         QString ignored;
         if (const std::optional<QByteArray> bytes = readAll(backup.path, ignored))
-            backup.events = BirthdayStore::liveRecordCount(*bytes);
+            backup.events = CellFormat::countRecords(*bytes);
     }
     return backups;
 }
@@ -136,7 +134,7 @@ bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& er
     const auto failed = [&](const QString& reason) {
         error = QStringLiteral("Cannot make the backup of the data file \"%1\", so nothing was "
                                "changed. %2")
-                    .arg(native(dataPath), reason);
+                    .arg(nativeName(dataPath), reason);
         return false;
     };
     if (!QFileInfo::exists(dataPath))
@@ -147,16 +145,16 @@ bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& er
         return failed(reason);
     if (!QDir().mkpath(folder(dataPath)))
         return failed(QStringLiteral("The folder \"%1\" could not be created.")
-                          .arg(native(folder(dataPath))));
+                          .arg(nativeName(folder(dataPath))));
     int copy = 1;
-    for (; QFileInfo::exists(fileFor(dataPath, day, copy)); ++copy) {
+    for (; QFileInfo::exists(filePath(dataPath, day, copy)); ++copy) {
         if (!keepCurrentState)
             return true;
         QString ignored;
-        if (readAll(fileFor(dataPath, day, copy), ignored) == bytes)
+        if (readAll(filePath(dataPath, day, copy), ignored) == bytes)
             return true; // this state is kept already
     }
-    if (!writeAll(fileFor(dataPath, day, copy), *bytes, reason))
+    if (!writeAll(filePath(dataPath, day, copy), *bytes, reason))
         return failed(reason);
     prune(dataPath);
     return true;
@@ -169,7 +167,7 @@ bool restore(const QString& dataPath, const QString& backupPath, QString& error)
         return false;
     const QFileInfo data(dataPath);
     if (data.exists() && !data.isWritable()) {
-        error = QStringLiteral("The data file \"%1\" is read-only.").arg(native(dataPath));
+        error = QStringLiteral("The data file \"%1\" is read-only.").arg(nativeName(dataPath));
         return false;
     }
     return writeAll(dataPath, *bytes, error);

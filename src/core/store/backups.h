@@ -30,7 +30,7 @@ struct Backup
 };
 
 QString folder(const QString& dataPath);
-QString fileFor(const QString& dataPath, QDate date, int copy = 1);
+QString filePath(const QString& dataPath, QDate date, int copy = 1);
 
 // The backups of this data file, newest first, each with its number of events.
 QList<Backup> list(const QString& dataPath);

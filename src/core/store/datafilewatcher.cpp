@@ -6,16 +6,16 @@ DataFileWatcher::DataFileWatcher(const QString& dataPath, QObject* parent)
     : QObject(parent), m_path(QFileInfo(dataPath).absoluteFilePath())
 {
     m_quiet.setSingleShot(true);
-    m_quiet.setInterval(QuietIntervalMs);
+    m_quiet.setInterval(quietIntervalMs);
     connect(&m_quiet, &QTimer::timeout, this, &DataFileWatcher::changed);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &DataFileWatcher::seen);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &DataFileWatcher::seen);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &DataFileWatcher::noteChange);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &DataFileWatcher::noteChange);
     m_watcher.addPath(QFileInfo(m_path).absolutePath());
     if (QFileInfo::exists(m_path))
         m_watcher.addPath(m_path);
 }
 
-void DataFileWatcher::seen()
+void DataFileWatcher::noteChange()
 {
     // A file renamed over the data file, or deleted, is no longer watched: the watch goes to
     // whatever now bears the name.

@@ -15,7 +15,7 @@ class DataFileWatcher : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int QuietIntervalMs = 300;
+    static constexpr int quietIntervalMs = 300;
 
     explicit DataFileWatcher(const QString& dataPath, QObject* parent = nullptr);
 
@@ -23,7 +23,7 @@ signals:
     void changed();
 
 private:
-    void seen();
+    void noteChange();
 
     QString m_path;
     QFileSystemWatcher m_watcher;

@@ -1,16 +1,15 @@
 #include "ui/app/candlewatcherapp.h"
 
 #include "core/calendar/clock.h"
-#include "ui/app/mainwindow.h"
 #include "core/program/programidentity.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+#include "core/store/datafilepath.h"
+#include "ui/app/mainwindow.h"
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
-#include "core/settings/settingsstore.h"
-#include "core/store/birthdaystore.h"
-#include "core/store/databasedefine.h"
 #include "ui/tray/trayicon.h"
-#include "core/comments/webtexts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -47,7 +46,7 @@ extern "C" void termSignalHandler(int signal)
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
-      m_notifier(notifierCreate(m_tray.get())),
+      m_notifier(createNotifier(m_tray.get())),
       m_window(std::make_unique<MainWindow>(store, settings, clock))
 {
     m_window->setTrayIcon(m_tray.get());
@@ -57,7 +56,7 @@ CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings
             &TrayIcon::setTip);
     connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
     connect(m_window.get(), &MainWindow::unloaded, this, &CandlewatcherApp::finish);
-    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::trayRetry);
+    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::retryTray);
     m_trayRetry.setInterval(TrayRetryIntervalMs);
 }
 
@@ -73,7 +72,7 @@ CandlewatcherApp::~CandlewatcherApp()
         signalPipe[0] = signalPipe[1] = -1;
     }
     // The icon goes first: it refers to the window's menu.
-    m_tray->trayIconRemove();
+    m_tray->removeFromTray();
     m_window.reset();
 }
 
@@ -85,14 +84,14 @@ void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
 
 void CandlewatcherApp::start()
 {
-    // Form_Load fills the list and runs the first check, so a notification may appear before
+    // Loading fills the list and runs the first check, so a notification may appear before
     // the icon does; whether a tray is there decides how it appears.
-    const bool trayAvailable = m_tray->trayAvailable();
+    const bool trayAvailable = m_tray->isTrayAvailable();
     m_window->setTrayAvailable(trayAvailable);
-    m_window->formLoad();
+    m_window->load();
     if (m_unloaded)
         return; // ended while a message of the load was open
-    if (trayAvailable && trayIconAdd())
+    if (trayAvailable && addTrayIcon())
         return;
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);
@@ -102,19 +101,19 @@ void CandlewatcherApp::start()
         m_trayRetry.start();
 }
 
-bool CandlewatcherApp::trayIconAdd()
+bool CandlewatcherApp::addTrayIcon()
 {
-    if (!m_tray->trayIconAdd(m_window->sysTrayMenu(), QIcon(QString::fromLatin1(iconResource)),
-                             m_window->reminderRunner()->trayTip()))
+    if (!m_tray->addToTray(m_window->trayMenu(), QIcon(QString::fromLatin1(iconResource)),
+                           m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;
 }
 
-void CandlewatcherApp::trayRetry()
+void CandlewatcherApp::retryTray()
 {
     // The window stays as the user has it; from now on its close button hides it again.
-    if (!m_unloaded && trayIconAdd()) {
+    if (!m_unloaded && addTrayIcon()) {
         m_trayRetry.stop();
         return;
     }
@@ -129,11 +128,11 @@ void CandlewatcherApp::finish()
     m_unloaded = true;
     m_trayRetry.stop();
     // The window takes the icon back itself; make sure none outlives the program's end.
-    m_tray->trayIconRemove();
+    m_tray->removeFromTray();
     emit finished();
 }
 
-void CandlewatcherApp::sessionEnd()
+void CandlewatcherApp::endSession()
 {
     if (m_unloaded)
         return;
@@ -142,7 +141,7 @@ void CandlewatcherApp::sessionEnd()
     if (m_window->isUnloaded())
         finish();
     else
-        m_window->sessionEnd();
+        m_window->endSession();
 }
 
 void CandlewatcherApp::watchSession()
@@ -150,9 +149,9 @@ void CandlewatcherApp::watchSession()
     // Qt asks this for every save of the session, also when no logout follows: not the end.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         if (!m_unloaded)
-            m_window->dataCommit(false);
+            m_window->commitData(false);
     });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::sessionEnd);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::endSession);
     qApp->installEventFilter(this);
 }
 
@@ -161,7 +160,7 @@ bool CandlewatcherApp::eventFilter(QObject* watched, QEvent* event)
     // The session's end reaches the application as a Quit event, before Qt closes the windows:
     // unloaded first, the main window lets itself be closed instead of only hiding.
     if (watched == qApp && event->type() == QEvent::Quit)
-        sessionEnd();
+        endSession();
     return QObject::eventFilter(watched, event);
 }
 
@@ -192,24 +191,20 @@ void CandlewatcherApp::onTermSignal()
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
-    sessionEnd();
+    endSession();
 }
 
-int candlewatcherMain(int argc, char** argv)
+int runTrayProgram(int argc, char** argv)
 {
-    programIdentitySet();
-    return trayProgramMain(argc, argv);
-}
-
-int trayProgramMain(int argc, char** argv)
-{
+    // Before the application object: the settings and the data folder follow the identity.
+    setProgramIdentity();
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
 
-    const QString dataPath = databaseDefine();
+    const QString dataPath = dataFilePath();
     // Before any window, tray icon or check: a second start only shows the first copy.
     SingleInstance instance(dataPath);
     switch (instance.start()) {

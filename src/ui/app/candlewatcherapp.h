@@ -13,14 +13,11 @@ class Notifier;
 class TrayIcon;
 class QSocketNotifier;
 
-// Main: the program's identity, then the program in the tray. Requests on the command line
-// go between the two: they run on a QCoreApplication and never meet the running copy.
-// Returns the program's exit code.
-int candlewatcherMain(int argc, char** argv);
-// Fixes the data file's place; when a copy runs for this user and data file already, has it
-// show its main window and returns 0; otherwise loads the main window hidden, puts the icon
-// in the tray and runs until the main window unloads.
-int trayProgramMain(int argc, char** argv);
+// The program in the tray. Sets the program's identity and fixes the data file's place; when a
+// copy runs for this user and data file already, has it show its main window and returns 0;
+// otherwise loads the main window hidden, puts the icon in the tray and runs until the main
+// window unloads. Returns the program's exit code.
+int runTrayProgram(int argc, char** argv);
 
 // The running program: the main window and its tray icon, the fallback for a desktop without
 // a tray, and the ways the program is told to end (exit command, end of session, SIGTERM).
@@ -48,7 +45,7 @@ public:
 
     // Unloads the main window without a question: end of the desktop session, SIGTERM.
     // Does nothing once the window has unloaded.
-    void sessionEnd();
+    void endSession();
     bool isUnloaded() const { return m_unloaded; }
 
     // Follows the desktop session: a request to save commits the data and the program goes on
@@ -56,7 +53,7 @@ public:
     // does, unloads without a question.
     void watchSession();
 
-    // Turns SIGTERM, SIGINT and SIGHUP into sessionEnd through a self-pipe, so the unload runs
+    // Turns SIGTERM, SIGINT and SIGHUP into endSession through a self-pipe, so the unload runs
     // in the event loop and not in the signal handler. False when the pipe cannot be made.
     bool watchTermSignals();
 
@@ -69,8 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool trayIconAdd();
-    void trayRetry();
+    bool addTrayIcon();
+    void retryTray();
     void finish();
     void onTermSignal();
 

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/exchange/calendarexchange.h"
+#include "core/exchange/calendarfile.h"
 #include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -30,7 +30,7 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
       m_dialogParent(dialogParent)
 {}
 
-void ExchangeCommands::importChoose()
+void ExchangeCommands::importChosenFiles()
 {
     const QStringList paths = QFileDialog::getOpenFileNames(
         m_dialogParent, QStringLiteral("Import"), QDir::homePath(), ImportFormats::fileFilter());
@@ -50,8 +50,8 @@ void ExchangeCommands::importFiles(const QStringList& paths)
         entries += file.entries;
     }
     if (!unusable.isEmpty()) {
-        m_prompt.failure(QStringLiteral("Nothing was imported."),
-                         unusable.join(QStringLiteral("\n\n")));
+        m_prompt.reportFailure(QStringLiteral("Nothing was imported."),
+                               unusable.join(QStringLiteral("\n\n")));
         return;
     }
     if (entries.isEmpty()) {
@@ -59,9 +59,9 @@ void ExchangeCommands::importFiles(const QStringList& paths)
                         QStringLiteral("There are no contacts or events to import in the file."));
         return;
     }
-    const std::optional<QList<BirthdayRecord>> stored = m_store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
     if (!stored) {
-        m_prompt.failure(QStringLiteral("Nothing was imported."), m_store.errorString());
+        m_prompt.reportFailure(QStringLiteral("Nothing was imported."), m_store.errorString());
         return;
     }
     ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today()), paths,
@@ -72,12 +72,12 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     if (result.added > 0)
         emit refreshNeeded();
     if (!result.error.isEmpty())
-        m_prompt.failure(result.added == 0 ? QStringLiteral("Nothing was imported.")
-                                           : QStringLiteral("Not everything was imported."),
-                         result.error);
+        m_prompt.reportFailure(result.added == 0 ? QStringLiteral("Nothing was imported.")
+                                                 : QStringLiteral("Not everything was imported."),
+                               result.error);
 }
 
-void ExchangeCommands::exportChoose()
+void ExchangeCommands::exportToChosenFile()
 {
     const QString path = QFileDialog::getSaveFileName(
         m_dialogParent, QStringLiteral("Export"),
@@ -89,20 +89,18 @@ void ExchangeCommands::exportChoose()
 
 void ExchangeCommands::exportTo(const QString& path)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        m_prompt.failure(QStringLiteral("The events could not be exported."),
-                         m_store.errorString());
+        m_prompt.reportFailure(QStringLiteral("The events could not be exported."),
+                               m_store.errorString());
         return;
     }
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
         *records, CalendarExchange::exportOptions(m_settings, m_clock));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(calendar.ics) != calendar.ics.size() ||
-        !file.commit()) {
-        m_prompt.failure(
-            QStringLiteral("The events could not be exported."),
-            QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), file.errorString()));
+    const QString error = writeCalendarFile(path, calendar.ics);
+    if (!error.isEmpty()) {
+        m_prompt.reportFailure(QStringLiteral("The events could not be exported."),
+                               QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), error));
         return;
     }
     QString text =
@@ -114,7 +112,7 @@ void ExchangeCommands::exportTo(const QString& path)
                     text);
 }
 
-void ExchangeCommands::restoreChoose()
+void ExchangeCommands::restoreChosenBackup()
 {
     const QList<Backups::Backup> backups = Backups::list(m_store.dataPath());
     if (backups.isEmpty()) {
@@ -127,9 +125,9 @@ void ExchangeCommands::restoreChoose()
     RestoreDialog dialog(backups, m_dialogParent);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
-    if (!m_store.databaseRestore(dialog.chosenPath())) {
-        m_prompt.failure(QStringLiteral("The backup could not be restored."),
-                         m_store.errorString());
+    if (!m_store.restore(dialog.chosenPath())) {
+        m_prompt.reportFailure(QStringLiteral("The backup could not be restored."),
+                               m_store.errorString());
         return;
     }
     emit refreshNeeded();

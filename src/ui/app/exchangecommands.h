@@ -18,17 +18,19 @@ public:
     ExchangeCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      MessagePrompt& prompt, QWidget* dialogParent);
 
-    void importChoose();
-    // Reads the files, shows what they hold and adds the events the user keeps checked.
-    void importFiles(const QStringList& paths);
-    void exportChoose();
-    void exportTo(const QString& path);
-    void restoreChoose();
+    // Each asks the user for the files or the backup first; Cancel there does nothing.
+    void importChosenFiles();
+    void exportToChosenFile();
+    void restoreChosenBackup();
 
 signals:
     void refreshNeeded();
 
 private:
+    // Reads the files, shows what they hold and adds the events the user keeps checked.
+    void importFiles(const QStringList& paths);
+    void exportTo(const QString& path);
+
     BirthdayStore& m_store;
     SettingsStore& m_settings;
     const Clock& m_clock;

@@ -1,5 +1,6 @@
 #include "ui/app/mainactions.h"
 
+#include "core/program/programidentity.h"
 #include "ui/app/toolbaricons.h"
 
 #include <QAction>
@@ -58,91 +59,90 @@ void MainActions::build(QMainWindow* window)
 
     QMenu* birthdays = bar->addMenu(QStringLiteral("&Birthdays"));
     birthdays->setObjectName(QStringLiteral("mnuBirthdays"));
-    mnuBirthdaysNew = item(birthdays, "mnuBirthdaysNew", QStringLiteral("&New Birthday"),
-                           QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuBirthdaysSpecialEvents =
+    newAction = item(birthdays, "mnuBirthdaysNew", QStringLiteral("&New Birthday"),
+                     QKeySequence(Qt::CTRL | Qt::Key_N));
+    specialEventsAction =
         item(birthdays, "mnuBirthdaysSpecialEvents", QStringLiteral("&Special Events"));
     separator(birthdays, "mnuSeparator1");
-    mnuBirthdaysEdit = item(birthdays, "mnuBirthdaysEdit", QStringLiteral("&Edit Birthday"),
-                            QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuBirthdaysDuplicate =
+    editAction = item(birthdays, "mnuBirthdaysEdit", QStringLiteral("&Edit Birthday"),
+                      QKeySequence(Qt::CTRL | Qt::Key_E));
+    duplicateAction =
         item(birthdays, "mnuBirthdaysDuplicate", QStringLiteral("Du&plicate Birthday"),
              QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuBirthdaysDelete = item(birthdays, "mnuBirthdaysDelete", QStringLiteral("&Delete Birthday"),
-                              QKeySequence(Qt::Key_Delete));
+    deleteAction = item(birthdays, "mnuBirthdaysDelete", QStringLiteral("&Delete Birthday"),
+                        QKeySequence(Qt::Key_Delete));
     separator(birthdays, "mnuSeparator10");
-    mnuBirthdaysImport = item(birthdays, "mnuBirthdaysImport", QStringLiteral("&Import..."));
-    mnuBirthdaysExport = item(birthdays, "mnuBirthdaysExport", QStringLiteral("&Export..."));
-    mnuBirthdaysRestore =
+    importAction = item(birthdays, "mnuBirthdaysImport", QStringLiteral("&Import..."));
+    exportAction = item(birthdays, "mnuBirthdaysExport", QStringLiteral("&Export..."));
+    restoreAction =
         item(birthdays, "mnuBirthdaysRestore", QStringLiteral("Restore from &Backup..."));
     separator(birthdays, "mnuSeparator2");
-    mnuBirthdaysExit = item(birthdays, "mnuBirthdaysExit", QStringLiteral("E&xit Candlewatcher"));
+    exitAction = item(birthdays, "mnuBirthdaysExit", QStringLiteral("E&xit Candlewatcher"));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     QMenu* toolbars = view->addMenu(QStringLiteral("&Toolbars"));
     toolbars->setObjectName(QStringLiteral("mnuViewToolbars"));
-    mnuViewToolbarsStandard =
+    toolbarAction =
         checkItem(toolbars, "mnuViewToolbarsStandard", QStringLiteral("Standard &Toolbar"), true,
                   QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuViewToolbarsStatus =
-        checkItem(toolbars, "mnuViewToolbarsStatus", QStringLiteral("&Status Bar"), true,
-                  QKeySequence(Qt::CTRL | Qt::Key_S));
+    statusBarAction = checkItem(toolbars, "mnuViewToolbarsStatus", QStringLiteral("&Status Bar"),
+                                true, QKeySequence(Qt::CTRL | Qt::Key_S));
     separator(view, "mnuSeparator3");
-    mnuViewLargeIcons = checkItem(view, "mnuViewLargeIcons", QStringLiteral("Lar&ge Icons"), true);
-    mnuViewSmallIcons = checkItem(view, "mnuViewSmallIcons", QStringLiteral("&Small Icons"), false);
-    mnuViewList = checkItem(view, "mnuViewList", QStringLiteral("&List"), false);
-    mnuViewDetails = checkItem(view, "mnuViewDetails", QStringLiteral("&Details"), false);
+    largeIconsAction = checkItem(view, "mnuViewLargeIcons", QStringLiteral("Lar&ge Icons"), true);
+    smallIconsAction = checkItem(view, "mnuViewSmallIcons", QStringLiteral("&Small Icons"), false);
+    listModeAction = checkItem(view, "mnuViewList", QStringLiteral("&List"), false);
+    detailsAction = checkItem(view, "mnuViewDetails", QStringLiteral("&Details"), false);
     separator(view, "mnuSeparator4");
     QMenu* arrange = view->addMenu(QStringLiteral("&Arrange Icons"));
     arrange->setObjectName(QStringLiteral("mnuViewArrangeIcons"));
-    mnuViewArrangeIconsName =
+    arrangeByNameAction =
         checkItem(arrange, "mnuViewArrangeIconsName", QStringLiteral("By &Name"), true);
-    mnuViewArrangeIconsDate =
+    arrangeByDateAction =
         checkItem(arrange, "mnuViewArrangeIconsDate", QStringLiteral("By &Date"), false);
-    mnuViewArrangeIconsNextDate =
+    arrangeByNextDateAction =
         checkItem(arrange, "mnuViewArrangeIconsNextDate", QStringLiteral("By &Next Date"), false);
-    mnuViewPreferences =
+    preferencesAction =
         item(view, "mnuViewPreferences", QStringLiteral("Preferences"), QKeySequence(Qt::Key_F12));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpInteractive = checkItem(help, "mnuHelpInteractive", QStringLiteral("Interactive Help"),
-                                   false, QKeySequence(Qt::Key_F1));
+    interactiveHelpAction =
+        checkItem(help, "mnuHelpInteractive", QStringLiteral("Interactive Help"), false,
+                  QKeySequence(Qt::Key_F1));
     separator(help, "mnuSeparator9");
-    mnuHelpAbout = item(help, "mnuHelpAbout", QStringLiteral("About Candlewatcher"),
-                        QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuHelpCommentsAndSuggestions =
-        item(help, "mnuHelpCommentsAndSuggestions", QStringLiteral("&Comments and Suggestions"),
-             QKeySequence(Qt::Key_F3));
-    mnuHelpMarrowfellWebsite =
-        item(help, "mnuHelpMarrowfellWebsite", QStringLiteral("Marrowfell &Website"),
+    aboutAction = item(help, "mnuHelpAbout", QStringLiteral("About Candlewatcher"),
+                       QKeySequence(Qt::CTRL | Qt::Key_A));
+    commentsAction = item(help, "mnuHelpCommentsAndSuggestions",
+                          QStringLiteral("&Comments and Suggestions"), QKeySequence(Qt::Key_F3));
+    websiteAction =
+        item(help, "mnuHelpMarrowfellWebsite", organisationName() + QStringLiteral(" &Website"),
              QKeySequence(Qt::Key_F2));
 
-    mnuPopup = new QMenu(QStringLiteral("Popup"), window);
-    mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    mnuPopupNew = item(mnuPopup, "mnuPopupNew", QStringLiteral("&New Birthday"));
-    separator(mnuPopup, "mnuSeparator6");
-    mnuPopupEdit = item(mnuPopup, "mnuPopupEdit", QStringLiteral("&Edit Birthday"));
-    mnuPopupDuplicate = item(mnuPopup, "mnuPopupDuplicate", QStringLiteral("Du&plicate Birthday"));
-    mnuPopupDelete = item(mnuPopup, "mnuPopupDelete", QStringLiteral("&Delete Birthday"));
-    makeDefault(mnuPopup, mnuPopupEdit);
+    contextMenu = new QMenu(QStringLiteral("Popup"), window);
+    contextMenu->setObjectName(QStringLiteral("mnuPopup"));
+    contextNewAction = item(contextMenu, "mnuPopupNew", QStringLiteral("&New Birthday"));
+    separator(contextMenu, "mnuSeparator6");
+    contextEditAction = item(contextMenu, "mnuPopupEdit", QStringLiteral("&Edit Birthday"));
+    contextDuplicateAction =
+        item(contextMenu, "mnuPopupDuplicate", QStringLiteral("Du&plicate Birthday"));
+    contextDeleteAction = item(contextMenu, "mnuPopupDelete", QStringLiteral("&Delete Birthday"));
+    makeDefault(contextMenu, contextEditAction);
 
-    mnuSysTray = new QMenu(QStringLiteral("SysTray"), window);
-    mnuSysTray->setObjectName(QStringLiteral("mnuSysTray"));
-    mnuSysTrayShow = item(mnuSysTray, "mnuSysTrayShow", QStringLiteral("&Show Candlewatcher"));
-    mnuSysTrayNotifications =
-        item(mnuSysTray, "mnuSysTrayNotifications", QStringLiteral("Show N&otifications"));
-    mnuSysTrayNew = item(mnuSysTray, "mnuSysTrayNew", QStringLiteral("Add &New Birthday"));
-    separator(mnuSysTray, "mnuSeparator7");
-    mnuSysTrayAbout = item(mnuSysTray, "mnuSysTrayAbout", QStringLiteral("&About Candlewatcher"));
-    mnuSysTrayWebsite =
-        item(mnuSysTray, "mnuSysTrayWebsite", QStringLiteral("&Marrowfell Website"));
-    mnuSysTrayPreferences =
-        item(mnuSysTray, "mnuSysTrayPreferences", QStringLiteral("&Preferences"));
-    separator(mnuSysTray, "mnuSeparator8");
-    mnuSysTrayExit = item(mnuSysTray, "mnuSysTrayExit", QStringLiteral("E&xit Candlewatcher"));
-    makeDefault(mnuSysTray, mnuSysTrayShow);
+    trayMenu = new QMenu(QStringLiteral("SysTray"), window);
+    trayMenu->setObjectName(QStringLiteral("mnuSysTray"));
+    trayShowAction = item(trayMenu, "mnuSysTrayShow", QStringLiteral("&Show Candlewatcher"));
+    trayNotificationsAction =
+        item(trayMenu, "mnuSysTrayNotifications", QStringLiteral("Show N&otifications"));
+    trayNewAction = item(trayMenu, "mnuSysTrayNew", QStringLiteral("Add &New Birthday"));
+    separator(trayMenu, "mnuSeparator7");
+    trayAboutAction = item(trayMenu, "mnuSysTrayAbout", QStringLiteral("&About Candlewatcher"));
+    trayWebsiteAction =
+        item(trayMenu, "mnuSysTrayWebsite", u'&' + organisationName() + QStringLiteral(" Website"));
+    trayPreferencesAction = item(trayMenu, "mnuSysTrayPreferences", QStringLiteral("&Preferences"));
+    separator(trayMenu, "mnuSeparator8");
+    trayExitAction = item(trayMenu, "mnuSysTrayExit", QStringLiteral("E&xit Candlewatcher"));
+    makeDefault(trayMenu, trayShowAction);
 }
 
 void MainActions::buildToolbar(QToolBar* toolbar)
@@ -151,7 +151,7 @@ void MainActions::buildToolbar(QToolBar* toolbar)
     {
         const char* id;
         const char* text;
-        const char* tip;
+        QString tip;
         const char* theme;
     };
     static const Button buttons[] = {
@@ -161,7 +161,8 @@ void MainActions::buildToolbar(QToolBar* toolbar)
         {"deletebirthday", "Delete", "Delete Selected Birthday", "edit-delete"},
         {"special", "Special Events", "Insert Special Events", "x-office-calendar"},
         {"preferences", "Preferences", "Preferences", "preferences-system"},
-        {"website", "Website", "Marrowfell Website", "internet-web-browser"},
+        {"website", "Website", organisationName() + QStringLiteral(" Website"),
+         "internet-web-browser"},
         {"quit", "Exit", "Exit Candlewatcher", "application-exit"},
     };
     for (const Button& button : buttons) {
@@ -174,16 +175,16 @@ void MainActions::buildToolbar(QToolBar* toolbar)
             toolbar->addAction(themeIcon(button.theme, id), QLatin1String(button.text));
         action->setObjectName(QStringLiteral("objToolbar_") + id);
         action->setData(id);
-        action->setToolTip(QLatin1String(button.tip));
+        action->setToolTip(button.tip);
     }
 }
 
 QList<QAction*> MainActions::viewModeActions() const
 {
-    return {mnuViewLargeIcons, mnuViewSmallIcons, mnuViewList, mnuViewDetails};
+    return {largeIconsAction, smallIconsAction, listModeAction, detailsAction};
 }
 
 QList<QAction*> MainActions::arrangeActions() const
 {
-    return {mnuViewArrangeIconsName, mnuViewArrangeIconsDate, mnuViewArrangeIconsNextDate};
+    return {arrangeByNameAction, arrangeByDateAction, arrangeByNextDateAction};
 }

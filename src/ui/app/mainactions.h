@@ -7,57 +7,57 @@ class QMainWindow;
 class QMenu;
 class QToolBar;
 
-// The menus of frmMain: the menu bar, the list's pop-up menu mnuPopup, the tray menu
-// mnuSysTray, and the toolbar's buttons. Each action carries its menu item's name as object
-// name; the toolbar's actions carry their button identifier as data. Built once; the window
-// connects the actions to its commands.
+// The main window's menus: the menu bar, the list's context menu, the tray menu, and the
+// toolbar's buttons. Each action carries a fixed object name, by which tests and assistive
+// tools find it; the toolbar's actions carry their button identifier as data. Built once; the
+// window connects the actions to its commands.
 struct MainActions
 {
     // Birthdays
-    QAction* mnuBirthdaysNew = nullptr;
-    QAction* mnuBirthdaysSpecialEvents = nullptr;
-    QAction* mnuBirthdaysEdit = nullptr;
-    QAction* mnuBirthdaysDuplicate = nullptr;
-    QAction* mnuBirthdaysDelete = nullptr;
-    QAction* mnuBirthdaysImport = nullptr;
-    QAction* mnuBirthdaysExport = nullptr;
-    QAction* mnuBirthdaysRestore = nullptr;
-    QAction* mnuBirthdaysExit = nullptr;
+    QAction* newAction = nullptr;
+    QAction* specialEventsAction = nullptr;
+    QAction* editAction = nullptr;
+    QAction* duplicateAction = nullptr;
+    QAction* deleteAction = nullptr;
+    QAction* importAction = nullptr;
+    QAction* exportAction = nullptr;
+    QAction* restoreAction = nullptr;
+    QAction* exitAction = nullptr;
     // View
-    QAction* mnuViewToolbarsStandard = nullptr;
-    QAction* mnuViewToolbarsStatus = nullptr;
-    QAction* mnuViewLargeIcons = nullptr;
-    QAction* mnuViewSmallIcons = nullptr;
-    QAction* mnuViewList = nullptr;
-    QAction* mnuViewDetails = nullptr;
-    QAction* mnuViewArrangeIconsName = nullptr;
-    QAction* mnuViewArrangeIconsDate = nullptr;
-    QAction* mnuViewArrangeIconsNextDate = nullptr;
-    QAction* mnuViewPreferences = nullptr;
+    QAction* toolbarAction = nullptr;
+    QAction* statusBarAction = nullptr;
+    QAction* largeIconsAction = nullptr;
+    QAction* smallIconsAction = nullptr;
+    QAction* listModeAction = nullptr;
+    QAction* detailsAction = nullptr;
+    QAction* arrangeByNameAction = nullptr;
+    QAction* arrangeByDateAction = nullptr;
+    QAction* arrangeByNextDateAction = nullptr;
+    QAction* preferencesAction = nullptr;
     // Help
-    QAction* mnuHelpInteractive = nullptr;
-    QAction* mnuHelpAbout = nullptr;
-    QAction* mnuHelpCommentsAndSuggestions = nullptr;
-    QAction* mnuHelpMarrowfellWebsite = nullptr;
-    // Pop-up menu of the list
-    QMenu* mnuPopup = nullptr;
-    QAction* mnuPopupNew = nullptr;
-    QAction* mnuPopupEdit = nullptr;
-    QAction* mnuPopupDuplicate = nullptr;
-    QAction* mnuPopupDelete = nullptr;
+    QAction* interactiveHelpAction = nullptr;
+    QAction* aboutAction = nullptr;
+    QAction* commentsAction = nullptr;
+    QAction* websiteAction = nullptr;
+    // The list's context menu
+    QMenu* contextMenu = nullptr;
+    QAction* contextNewAction = nullptr;
+    QAction* contextEditAction = nullptr;
+    QAction* contextDuplicateAction = nullptr;
+    QAction* contextDeleteAction = nullptr;
     // Tray menu
-    QMenu* mnuSysTray = nullptr;
-    QAction* mnuSysTrayShow = nullptr;
-    QAction* mnuSysTrayNotifications = nullptr;
-    QAction* mnuSysTrayNew = nullptr;
-    QAction* mnuSysTrayAbout = nullptr;
-    QAction* mnuSysTrayWebsite = nullptr;
-    QAction* mnuSysTrayPreferences = nullptr;
-    QAction* mnuSysTrayExit = nullptr;
+    QMenu* trayMenu = nullptr;
+    QAction* trayShowAction = nullptr;
+    QAction* trayNotificationsAction = nullptr;
+    QAction* trayNewAction = nullptr;
+    QAction* trayAboutAction = nullptr;
+    QAction* trayWebsiteAction = nullptr;
+    QAction* trayPreferencesAction = nullptr;
+    QAction* trayExitAction = nullptr;
 
     // The menus go into the window's menu bar; the pop-up menus are children of the window.
     void build(QMainWindow* window);
-    // The eight buttons of objToolbar, in order.
+    // The toolbar's eight buttons, in order.
     void buildToolbar(QToolBar* toolbar);
     // The four view mode items, in menu order.
     QList<QAction*> viewModeActions() const;

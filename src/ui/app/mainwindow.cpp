@@ -2,6 +2,7 @@
 
 #include "core/calendar/nextevent.h"
 #include "core/presentation/controlsarrangement.h"
+#include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilewatcher.h"
@@ -39,17 +40,10 @@
 
 namespace {
 
-constexpr int twips = WindowLayout::twipsPerPixel;
-// The inside of the window below the menu bar on a first start: 7230 x 5340 twips.
-constexpr QSize designSize(7230 / twips, 5340 / twips);
-// The help panel's width: 2700 twips.
-constexpr int helpPanelWidth = 2700 / twips;
+// The inside of the window below the menu bar on a first start.
+constexpr QSize designSize(482, 356);
+constexpr int helpPanelWidth = 180;
 constexpr int checkInterval = 30000;
-
-int toPixels(int twipsValue)
-{
-    return qRound(double(twipsValue) / twips);
-}
 
 } // namespace
 
@@ -58,13 +52,13 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock), m_prompt(this)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QLatin1String(MessagePrompt::title));
+    setWindowTitle(programTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
     // Right clicks on the bars would offer Qt's own toolbar menu, which bypasses the check
     // marks of the View menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    controlsCreate();
+    createControls();
     m_actions.build(this);
     m_actions.buildToolbar(m_toolbar);
 
@@ -72,19 +66,19 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_runner->setHelpSink(helpSink());
     m_commands =
         new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
-    connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
+    connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
     m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
-    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::birthdaysRefresh);
+    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
 
-    m_tmrCheck = new QTimer(this);
-    m_tmrCheck->setObjectName(QStringLiteral("tmrCheck"));
-    m_tmrCheck->setInterval(checkInterval);
+    m_checkTimer = new QTimer(this);
+    m_checkTimer->setObjectName(QStringLiteral("tmrCheck"));
+    m_checkTimer->setInterval(checkInterval);
     // A new day changes the list's "Next" and "In" columns: the refresh ends in the check.
-    connect(m_tmrCheck, &QTimer::timeout, this, [this] {
+    connect(m_checkTimer, &QTimer::timeout, this, [this] {
         if (m_listDay != m_clock.today())
-            birthdaysRefresh();
+            refreshBirthdays();
         else
-            ReminderCheck(false);
+            checkReminders(false);
     });
     m_runner->setWindowPlaceable([this] { return windowPlaceable(); });
     connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
@@ -94,14 +88,14 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     });
 
     m_watcher = new DataFileWatcher(m_store.dataPath(), this);
-    connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::birthdaysFollow);
+    connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::followDataFile);
 
     m_layout = std::make_unique<WindowLayout>(
         m_settings,
         WindowLayout::Controls{this, m_list, m_toolbar, m_statusBar, m_help, &m_actions});
 
-    actionsConnect();
-    helpHooksAdd();
+    connectActions();
+    addHelpHooks();
     resize(designSize + QSize(0, menuBar()->sizeHint().height()));
 }
 
@@ -116,11 +110,11 @@ HelpSink MainWindow::helpSink()
 {
     return [this, alive = m_helpAlive](const QString& key) {
         if (*alive)
-            helpUpdate(key);
+            showHelp(key);
     };
 }
 
-void MainWindow::controlsCreate()
+void MainWindow::createControls()
 {
     m_toolbar = new QToolBar(QStringLiteral("Standard Toolbar"), this);
     m_toolbar->setObjectName(QStringLiteral("objToolbar"));
@@ -130,20 +124,19 @@ void MainWindow::controlsCreate()
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     connect(m_toolbar, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { objToolbarButtonClick(button->data().toString()); });
+            [this](QAction* button) { triggerToolbarButton(button->data().toString()); });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
-    m_statusPanel =
-        new QLabel(QStringLiteral("Marrowfell Candlewatcher %1 - never miss a birthday again")
-                       .arg(TextConv::versionText()),
-                   m_statusBar);
+    m_statusPanel = new QLabel(QStringLiteral("%1 %2 - never miss a birthday again")
+                                   .arg(fullProgramTitle(), TextConv::versionText()),
+                               m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
     m_statusBar->addWidget(m_statusPanel, 1);
     setStatusBar(m_statusBar);
 
     // The search field above the client area filters the list by name as the user types.
-    // The client area: list and help panel are placed by controlsArrange, not by a layout.
+    // The client area: list and help panel are placed by arrangeControls, not by a layout.
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -177,97 +170,97 @@ void MainWindow::controlsCreate()
     m_help->resize(helpPanelWidth, m_help->height());
     m_help->hide();
 
-    connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::birthdayEdit);
-    connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::popupShow);
+    connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::editBirthday);
+    connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(m_list, &BirthdayListView::columnClicked, this, [this](int logicalIndex) {
         // "Next" and "In" sort by what is coming up; the age goes with the date.
         const bool next = logicalIndex == BirthdayListModel::NextColumn ||
                           logicalIndex == BirthdayListModel::InColumn;
-        arrangeChoose(logicalIndex == BirthdayListModel::NameColumn ? ListArrange::Name
+        chooseArrange(logicalIndex == BirthdayListModel::NameColumn ? ListArrange::Name
                       : next                                        ? ListArrange::NextDate
                                                                     : ListArrange::Date);
     });
 }
 
-void MainWindow::actionsConnect()
+void MainWindow::connectActions()
 {
     const MainActions& a = m_actions;
-    for (QAction* item : {a.mnuBirthdaysNew, a.mnuPopupNew, a.mnuSysTrayNew})
-        connect(item, &QAction::triggered, this, &MainWindow::birthdayNew);
-    for (QAction* item : {a.mnuBirthdaysEdit, a.mnuPopupEdit})
-        connect(item, &QAction::triggered, this, &MainWindow::birthdayEdit);
-    for (QAction* item : {a.mnuBirthdaysDuplicate, a.mnuPopupDuplicate})
-        connect(item, &QAction::triggered, this, &MainWindow::birthdaysDuplicate);
-    for (QAction* item : {a.mnuBirthdaysDelete, a.mnuPopupDelete})
-        connect(item, &QAction::triggered, this, &MainWindow::birthdaysDelete);
-    connect(a.mnuBirthdaysSpecialEvents, &QAction::triggered, this, &MainWindow::specialEventsShow);
+    for (QAction* item : {a.newAction, a.contextNewAction, a.trayNewAction})
+        connect(item, &QAction::triggered, this, &MainWindow::newBirthday);
+    for (QAction* item : {a.editAction, a.contextEditAction})
+        connect(item, &QAction::triggered, this, &MainWindow::editBirthday);
+    for (QAction* item : {a.duplicateAction, a.contextDuplicateAction})
+        connect(item, &QAction::triggered, this, &MainWindow::duplicateBirthdays);
+    for (QAction* item : {a.deleteAction, a.contextDeleteAction})
+        connect(item, &QAction::triggered, this, &MainWindow::deleteBirthdays);
+    connect(a.specialEventsAction, &QAction::triggered, this, &MainWindow::showSpecialEvents);
     const std::pair<QAction*, std::function<void(ExchangeCommands&)>> exchange[] = {
-        {a.mnuBirthdaysImport, &ExchangeCommands::importChoose},
-        {a.mnuBirthdaysExport, &ExchangeCommands::exportChoose},
-        {a.mnuBirthdaysRestore, &ExchangeCommands::restoreChoose}};
+        {a.importAction, &ExchangeCommands::importChosenFiles},
+        {a.exportAction, &ExchangeCommands::exportToChosenFile},
+        {a.restoreAction, &ExchangeCommands::restoreChosenBackup}};
     for (const auto& [item, command] : exchange)
         connect(item, &QAction::triggered, this, [this, command = command] {
             if (!modalAlreadyOpen())
                 command(*m_exchange);
         });
-    for (QAction* item : {a.mnuBirthdaysExit, a.mnuSysTrayExit})
-        connect(item, &QAction::triggered, this, &MainWindow::exitCommand);
+    for (QAction* item : {a.exitAction, a.trayExitAction})
+        connect(item, &QAction::triggered, this, &MainWindow::exitProgram);
 
-    connect(a.mnuViewToolbarsStandard, &QAction::triggered, this,
-            [this] { barToggle(m_actions.mnuViewToolbarsStandard, m_toolbar); });
-    connect(a.mnuViewToolbarsStatus, &QAction::triggered, this,
-            [this] { barToggle(m_actions.mnuViewToolbarsStatus, m_statusBar); });
+    connect(a.toolbarAction, &QAction::triggered, this,
+            [this] { toggleBar(m_actions.toolbarAction, m_toolbar); });
+    connect(a.statusBarAction, &QAction::triggered, this,
+            [this] { toggleBar(m_actions.statusBarAction, m_statusBar); });
     for (QAction* item : a.viewModeActions())
-        connect(item, &QAction::triggered, this, [this, item] { viewModeChoose(item); });
-    connect(a.mnuViewArrangeIconsName, &QAction::triggered, this,
-            [this] { arrangeChoose(ListArrange::Name); });
-    connect(a.mnuViewArrangeIconsDate, &QAction::triggered, this,
-            [this] { arrangeChoose(ListArrange::Date); });
-    connect(a.mnuViewArrangeIconsNextDate, &QAction::triggered, this,
-            [this] { arrangeChoose(ListArrange::NextDate); });
-    for (QAction* item : {a.mnuViewPreferences, a.mnuSysTrayPreferences})
-        connect(item, &QAction::triggered, this, &MainWindow::preferencesShow);
+        connect(item, &QAction::triggered, this, [this, item] { chooseViewMode(item); });
+    connect(a.arrangeByNameAction, &QAction::triggered, this,
+            [this] { chooseArrange(ListArrange::Name); });
+    connect(a.arrangeByDateAction, &QAction::triggered, this,
+            [this] { chooseArrange(ListArrange::Date); });
+    connect(a.arrangeByNextDateAction, &QAction::triggered, this,
+            [this] { chooseArrange(ListArrange::NextDate); });
+    for (QAction* item : {a.preferencesAction, a.trayPreferencesAction})
+        connect(item, &QAction::triggered, this, &MainWindow::showPreferences);
 
-    connect(a.mnuHelpInteractive, &QAction::triggered, this, &MainWindow::helpToggle);
-    for (QAction* item : {a.mnuHelpAbout, a.mnuSysTrayAbout})
-        connect(item, &QAction::triggered, this, &MainWindow::aboutShow);
-    connect(a.mnuHelpCommentsAndSuggestions, &QAction::triggered, this, &MainWindow::commentsShow);
-    for (QAction* item : {a.mnuHelpMarrowfellWebsite, a.mnuSysTrayWebsite})
-        connect(item, &QAction::triggered, this, &MainWindow::websiteShow);
+    connect(a.interactiveHelpAction, &QAction::triggered, this, &MainWindow::toggleHelp);
+    for (QAction* item : {a.aboutAction, a.trayAboutAction})
+        connect(item, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(a.commentsAction, &QAction::triggered, this, &MainWindow::showComments);
+    for (QAction* item : {a.websiteAction, a.trayWebsiteAction})
+        connect(item, &QAction::triggered, this, &MainWindow::openWebsite);
 
-    connect(a.mnuSysTrayShow, &QAction::triggered, this, &MainWindow::showFromTray);
-    connect(a.mnuSysTrayNotifications, &QAction::triggered, this, [this] { ReminderCheck(true); });
+    connect(a.trayShowAction, &QAction::triggered, this, &MainWindow::showFromTray);
+    connect(a.trayNotificationsAction, &QAction::triggered, this, [this] { checkReminders(true); });
 }
 
-void MainWindow::helpHooksAdd()
+void MainWindow::addHelpHooks()
 {
     const HelpSink sink = helpSink();
-    helpHook(m_list->iconView(), QStringLiteral("bdaylist"), sink);
-    helpHook(m_list->detailsView(), QStringLiteral("bdaylist"), sink);
-    helpHook(m_list->header(), QStringLiteral("bdaylist"), sink);
-    helpHook(m_search, QStringLiteral("bdaylist"), sink);
-    helpHook(m_statusBar, QStringLiteral("statusbar"), sink);
-    helpHook(m_toolbar, QStringLiteral("toolbar"), sink);
-    helpHook(m_help, QStringLiteral("help"), sink);
-    helpHook(m_help->titleLabel(), QStringLiteral("help"), sink);
-    helpHook(m_help->textLabel(), QStringLiteral("help"), sink);
+    installHelpHook(m_list->iconView(), QStringLiteral("bdaylist"), sink);
+    installHelpHook(m_list->detailsView(), QStringLiteral("bdaylist"), sink);
+    installHelpHook(m_list->header(), QStringLiteral("bdaylist"), sink);
+    installHelpHook(m_search, QStringLiteral("bdaylist"), sink);
+    installHelpHook(m_statusBar, QStringLiteral("statusbar"), sink);
+    installHelpHook(m_toolbar, QStringLiteral("toolbar"), sink);
+    installHelpHook(m_help, QStringLiteral("help"), sink);
+    installHelpHook(m_help->titleLabel(), QStringLiteral("help"), sink);
+    installHelpHook(m_help->textLabel(), QStringLiteral("help"), sink);
 }
 
 // ---- lifecycle ----
 
-void MainWindow::formLoad()
+void MainWindow::load()
 {
-    layoutLoad();
-    birthdaysRefresh();
+    m_layout->layoutLoad();
+    refreshBirthdays();
     if (m_unloaded)
         return; // ended while a message of the refresh was open
-    setWindowTitle(QStringLiteral("Candlewatcher v") + TextConv::versionText());
-    m_tmrCheck->start();
+    setWindowTitle(programTitle() + QStringLiteral(" v") + TextConv::versionText());
+    m_checkTimer->start();
 }
 
-QMenu* MainWindow::sysTrayMenu() const
+QMenu* MainWindow::trayMenu() const
 {
-    return m_actions.mnuSysTray;
+    return m_actions.trayMenu;
 }
 
 void MainWindow::setTrayIcon(TrayIcon* tray)
@@ -312,19 +305,18 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The close button keeps the program running; nothing is saved.
     event->ignore();
     if (m_trayAvailable)
-        formQueryUnload(UnloadReason::CloseButton);
+        confirmUnload(UnloadReason::CloseButton);
     else
         showMinimized(); // no tray icon to bring it back from
 }
 
-bool MainWindow::formQueryUnload(UnloadReason reason)
+bool MainWindow::confirmUnload(UnloadReason reason)
 {
     switch (reason) {
     case UnloadReason::CloseButton:
         hide();
         return false;
     case UnloadReason::SessionEnd:
-    case UnloadReason::TaskManager:
         return true;
     case UnloadReason::Exit:
         break;
@@ -337,72 +329,62 @@ bool MainWindow::formQueryUnload(UnloadReason reason)
                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MainWindow::formUnload(UnloadReason reason)
+void MainWindow::unload(UnloadReason reason)
 {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_tmrCheck->stop();
-    dataSave(reason == UnloadReason::Exit);
+    m_checkTimer->stop();
+    saveData(reason == UnloadReason::Exit);
     if (m_tray)
-        m_tray->trayIconRemove();
-    m_runner->notificationUnload();
+        m_tray->removeFromTray();
+    m_runner->closeNotification();
     hide();
     emit unloaded();
 }
 
-void MainWindow::dataCommit(bool interactive)
+void MainWindow::commitData(bool interactive)
 {
     if (!m_unloaded)
-        dataSave(interactive);
+        saveData(interactive);
 }
 
-void MainWindow::dataSave(bool interactive)
+void MainWindow::saveData(bool interactive)
 {
-    layoutSave();
-    if (m_store.databaseCompact())
+    m_layout->layoutSave();
+    if (m_store.compact())
         return;
     // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
     // SIGTERM nobody may be there to answer a message box, which would hold up the end.
     if (interactive)
-        m_prompt.failure(QStringLiteral("The data file could not be compacted."),
-                         m_store.errorString());
+        m_prompt.reportFailure(QStringLiteral("The data file could not be compacted."),
+                               m_store.errorString());
     else
         qWarning("Candlewatcher: the data file could not be compacted: %s",
                  qPrintable(m_store.errorString()));
 }
 
-void MainWindow::exitCommand()
+void MainWindow::exitProgram()
 {
     if (m_unloaded)
         return;
-    if (formQueryUnload(UnloadReason::Exit))
-        formUnload(UnloadReason::Exit);
+    if (confirmUnload(UnloadReason::Exit))
+        unload(UnloadReason::Exit);
 }
 
-void MainWindow::sessionEnd()
+void MainWindow::endSession()
 {
-    if (formQueryUnload(UnloadReason::SessionEnd))
-        formUnload(UnloadReason::SessionEnd);
+    if (confirmUnload(UnloadReason::SessionEnd))
+        unload(UnloadReason::SessionEnd);
 }
 
 // ---- layout ----
 
-void MainWindow::layoutLoad()
-{
-    m_layout->layoutLoad();
-}
-
-void MainWindow::layoutSave()
-{
-    m_layout->layoutSave();
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // Form_Resize: the client area changes with the window and with the bars.
+    // The client area changes with the window and with the bars: list and help panel follow.
     if (watched == m_client && event->type() == QEvent::Resize)
-        controlsArrange();
+        arrangeControls();
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -414,58 +396,39 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // Return on a selected event edits it, as a double click does.
         const bool inList = watched == m_list->iconView() || watched == m_list->detailsView();
         if (enter && inList && m_list->currentRow() != -1) {
-            birthdayEdit();
+            editBirthday();
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::controlsArrange()
+void MainWindow::arrangeControls()
 {
-    // The client area, taken as a form whose classic frame (borders, caption, menu and the
-    // bars) lies around it.
-    const bool toolbarShown = !m_toolbar->isHidden();
-    const bool statusShown = !m_statusBar->isHidden();
-    const int toolbarHeight = toolbarShown ? m_toolbar->height() * twips : 0;
-    const int statusHeight = statusShown ? m_statusBar->height() * twips : 0;
-
-    ArrangeInput in;
-    in.formWidth = m_client->width() * twips + 100;
-    in.formHeight = m_client->height() * twips + 680 + toolbarHeight + statusHeight;
-    in.helpVisible = !m_help->isHidden();
-    in.helpWidth = m_help->width() * twips;
-    in.statusBarVisible = statusShown;
-    in.statusBarHeight = statusHeight;
-    in.toolbarVisible = toolbarShown;
-    in.toolbarHeight = toolbarHeight;
-    in.listWidth = m_list->width() * twips;
-    in.listHeight = m_list->height() * twips;
-    const ArrangeResult out = controlsArrangement(in);
-
-    // The toolbar sits above the client area already.
-    const int listTop = toPixels(out.listTop - toolbarHeight);
-    m_list->setGeometry(m_list->x(), listTop, toPixels(out.listWidth), toPixels(out.listHeight));
-    m_help->setGeometry(toPixels(out.helpLeft), listTop, m_help->width(), toPixels(out.helpHeight));
+    const ArrangeResult out =
+        arrangeListAndHelp({m_client->width(), m_client->height(), !m_help->isHidden(),
+                            m_help->width(), m_list->width(), m_list->height()});
+    m_list->setGeometry(m_list->x(), 0, out.listWidth, out.listHeight);
+    m_help->setGeometry(out.helpLeft, 0, m_help->width(), out.helpHeight);
 }
 
 // ---- the list ----
 
-void MainWindow::birthdaysRefresh()
+void MainWindow::refreshBirthdays()
 {
-    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        rowsSet({}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState(),
-                false);
-        m_prompt.failure(QStringLiteral("The birthdays list could not be read."),
-                         m_store.errorString());
+        showRecords({}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState(),
+                    false);
+        m_prompt.reportFailure(QStringLiteral("The birthdays list could not be read."),
+                               m_store.errorString());
         return;
     }
-    recordsCheck(std::move(*records), false, ListFill::Anew);
+    checkRecords(std::move(*records), false, ListFill::Anew);
 }
 
-void MainWindow::rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
-                         const BirthdayStore::FileState& state, bool keepSelection)
+void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
+                             const BirthdayStore::FileState& state, bool keepSelection)
 {
     m_listState = state;
     m_listDay = coming.today;
@@ -480,67 +443,68 @@ void MainWindow::rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
         row.record = std::move(record);
     }
     if (keepSelection)
-        m_list->rowsReplace(std::move(rows));
+        m_list->replaceRows(std::move(rows));
     else
         m_list->model()->setRows(std::move(rows));
 }
 
-void MainWindow::recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
+void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
 {
     // One read serves the check and the list, and the dates the check works out serve the
     // list's columns. The check goes first, so the rows can take the records over rather than
     // copy them; nothing runs in between, so the user sees the same.
     BirthdayStore::FileState read = m_store.fileState();
-    ComingEvents coming = m_runner->ReminderCheck(records, forceShow);
+    ComingEvents coming = m_runner->check(records, forceShow);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
-        if (std::optional<QList<BirthdayRecord>> again = m_store.recordsReadAll()) {
+        if (std::optional<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
             records = std::move(*again);
             read = m_store.fileState();
             coming = comingEvents(records, coming.today, coming.rule);
         }
     }
     if (fill == ListFill::Anew || read != m_listState)
-        rowsSet(std::move(records), std::move(coming), read, fill == ListFill::Follow);
+        showRecords(std::move(records), std::move(coming), read, fill == ListFill::Follow);
 }
 
-void MainWindow::ReminderCheck(bool forceShow)
+void MainWindow::checkReminders(bool forceShow)
 {
-    // Silent, as the check is.
+    // A file that cannot be read shows no message here: this runs on the timer and on every
+    // change of the file, where a message would come back again and again; a refresh says so.
     if (m_unloaded)
         return;
-    std::optional<QList<BirthdayRecord>> records = m_store.recordsReadAll();
+    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (records)
-        recordsCheck(std::move(*records), forceShow, ListFill::Follow);
+        checkRecords(std::move(*records), forceShow, ListFill::Follow);
 }
 
-void MainWindow::birthdaysFollow()
+void MainWindow::followDataFile()
 {
     // The program's own writes were followed by their refresh already.
     if (m_unloaded || BirthdayStore::fileStateOf(m_store.dataPath()) == m_listState)
         return;
-    ReminderCheck(false);
+    checkReminders(false);
 }
 
-void MainWindow::popupShow(const QPoint& globalPos)
+void MainWindow::showContextMenu(const QPoint& globalPos)
 {
-    m_actions.mnuPopup->popup(globalPos);
+    m_actions.contextMenu->popup(globalPos);
 }
 
-void MainWindow::helpUpdate(const QString& helpKey)
+void MainWindow::showHelp(const QString& helpKey)
 {
-    m_help->helpUpdate(helpKey);
+    m_help->showTopic(helpKey);
 }
 
-void MainWindow::helpToggle()
+void MainWindow::toggleHelp()
 {
     // The triggered item has toggled its own check mark already.
-    m_help->setVisible(m_actions.mnuHelpInteractive->isChecked());
-    controlsArrange();
+    m_help->setVisible(m_actions.interactiveHelpAction->isChecked());
+    arrangeControls();
 }
 
-void MainWindow::viewModeChoose(QAction* chosen)
+void MainWindow::chooseViewMode(QAction* chosen)
 {
     const QList<QAction*> items = m_actions.viewModeActions();
     for (QAction* item : items)
@@ -548,7 +512,7 @@ void MainWindow::viewModeChoose(QAction* chosen)
     m_list->setViewMode(ListViewMode(items.indexOf(chosen)));
 }
 
-void MainWindow::arrangeChoose(ListArrange arrange)
+void MainWindow::chooseArrange(ListArrange arrange)
 {
     const QList<QAction*> items = m_actions.arrangeActions();
     for (int i = 0; i < items.size(); ++i)
@@ -556,18 +520,13 @@ void MainWindow::arrangeChoose(ListArrange arrange)
     m_list->setArrange(arrange);
 }
 
-void MainWindow::barToggle(QAction* item, QWidget* bar)
+void MainWindow::toggleBar(QAction* item, QWidget* bar)
 {
     bar->setVisible(item->isChecked());
-    controlsArrange();
+    arrangeControls();
 }
 
 // ---- commands ----
-
-bool MainWindow::birthdaysSelectedCheck()
-{
-    return m_commands->birthdaysSelectedCheck();
-}
 
 bool MainWindow::modalAlreadyOpen() const
 {
@@ -579,31 +538,31 @@ bool MainWindow::modalAlreadyOpen() const
     return true;
 }
 
-void MainWindow::birthdayNew()
+void MainWindow::newBirthday()
 {
     if (!modalAlreadyOpen())
-        m_commands->birthdayNew();
+        m_commands->newBirthday();
 }
 
-void MainWindow::birthdayEdit()
+void MainWindow::editBirthday()
 {
     if (!modalAlreadyOpen())
-        m_commands->birthdayEdit();
+        m_commands->editBirthday();
 }
 
-void MainWindow::birthdaysDuplicate()
+void MainWindow::duplicateBirthdays()
 {
     if (!modalAlreadyOpen())
-        m_commands->birthdaysDuplicate();
+        m_commands->duplicateBirthdays();
 }
 
-void MainWindow::birthdaysDelete()
+void MainWindow::deleteBirthdays()
 {
     if (!modalAlreadyOpen())
-        m_commands->birthdaysDelete();
+        m_commands->deleteBirthdays();
 }
 
-void MainWindow::specialEventsShow()
+void MainWindow::showSpecialEvents()
 {
     if (modalAlreadyOpen())
         return;
@@ -611,21 +570,21 @@ void MainWindow::specialEventsShow()
     // Only OK stores events (some, when a write fails part way); Cancel changes nothing.
     if (dialog.exec() != QDialog::Accepted)
         return;
-    birthdaysRefresh();
-    controlsArrange();
+    refreshBirthdays();
+    arrangeControls();
 }
 
-void MainWindow::preferencesShow()
+void MainWindow::showPreferences()
 {
     if (modalAlreadyOpen())
         return;
     PreferencesDialog dialog(m_settings, helpSink(), this, windowPlaceable());
     // The leap-day rule moves the "Next" column; the check reads its settings itself.
     if (dialog.exec() == QDialog::Accepted)
-        birthdaysRefresh();
+        refreshBirthdays();
 }
 
-void MainWindow::aboutShow()
+void MainWindow::showAbout()
 {
     if (modalAlreadyOpen())
         return;
@@ -633,7 +592,7 @@ void MainWindow::aboutShow()
     dialog.exec();
 }
 
-void MainWindow::commentsShow()
+void MainWindow::showComments()
 {
     if (modalAlreadyOpen())
         return;
@@ -641,29 +600,29 @@ void MainWindow::commentsShow()
     dialog.exec();
 }
 
-void MainWindow::websiteShow()
+void MainWindow::openWebsite()
 {
-    websiteOpen(this);
+    ::openWebsite(this);
 }
 
-void MainWindow::objToolbarButtonClick(const QString& identifier)
+void MainWindow::triggerToolbarButton(const QString& identifier)
 {
     if (identifier == QLatin1String("newbirthday"))
-        birthdayNew();
+        newBirthday();
     else if (identifier == QLatin1String("editbirthday"))
-        birthdayEdit();
+        editBirthday();
     else if (identifier == QLatin1String("duplicatebirthday"))
-        birthdaysDuplicate();
+        duplicateBirthdays();
     else if (identifier == QLatin1String("deletebirthday"))
-        birthdaysDelete();
+        deleteBirthdays();
     else if (identifier == QLatin1String("preferences"))
-        preferencesShow();
+        showPreferences();
     else if (identifier == QLatin1String("website"))
-        websiteShow();
+        openWebsite();
     else if (identifier == QLatin1String("quit"))
-        exitCommand();
+        exitProgram();
     else if (identifier == QLatin1String("special"))
-        specialEventsShow();
+        showSpecialEvents();
 }
 
 void MainWindow::setMessageHook(MessagePrompt::Hook hook)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/calendar/nextevent.h"
+#include "core/presentation/listviewmode.h"
+#include "core/store/birthdaystore.h"
 #include "ui/app/mainactions.h"
 #include "ui/help/helphook.h"
-#include "core/presentation/listviewmode.h"
 #include "ui/list/messageprompt.h"
-#include "core/calendar/nextevent.h"
-#include "core/store/birthdaystore.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -31,23 +31,24 @@ class SettingsStore;
 class TrayIcon;
 class WindowLayout;
 
-// frmMain: the event list with its menus, toolbar, status bar and help panel; owns the
-// reminder timer. Loaded hidden at start; the close button only hides it.
+// The event list with its menus, toolbar, status bar and help panel; owns the reminder timer.
+// Loaded hidden at start; the close button only hides it, so the program stays in the tray.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     // Why the window is asked to unload.
-    enum class UnloadReason { CloseButton = 0, Exit = 1, SessionEnd = 2, TaskManager = 3 };
+    enum class UnloadReason { CloseButton, Exit, SessionEnd };
 
     MainWindow(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Form_Load: layout, list fill (ending in one reminder check), caption, check timer.
-    void formLoad();
-    // The tray menu, mnuSysTray; its items call the slots below.
-    QMenu* sysTrayMenu() const;
+    // The stored layout, the list filled (ending in one reminder check), the caption with the
+    // version, and the check timer started.
+    void load();
+    // The menu of the tray icon; its items call the slots below.
+    QMenu* trayMenu() const;
     // The tray icon to take back at unload.
     void setTrayIcon(TrayIcon* tray);
     // Where the desktop has no tray, the close button minimises instead of hiding.
@@ -58,26 +59,24 @@ public:
     // a tray. Decides whether reminders show as windows or notifications by default.
     bool windowPlaceable() const;
 
-    // Form_QueryUnload: true when the unload may go on (the user may be asked first).
-    bool formQueryUnload(UnloadReason reason);
+    // True when the unload may go on (the user may be asked first). The close button only
+    // hides the window and answers false.
+    bool confirmUnload(UnloadReason reason);
     // What the unload keeps: the layout saved, the data file compacted. Also at a save of the
     // desktop session, after which the program goes on. Only an interactive commit shows a
     // failure; otherwise nobody may be there to answer.
-    void dataCommit(bool interactive);
-    // From the start of Form_Unload on (a message of the unload may still be open).
+    void commitData(bool interactive);
+    // From the start of the unload on (a message of the unload may still be open).
     bool isUnloaded() const { return m_unloaded; }
 
-    // The help panel shows the entry of this key (see HelpPanel::helpUpdate).
-    void helpUpdate(const QString& helpKey);
+    // The help panel shows the entry of this key (see HelpPanel::showTopic).
+    void showHelp(const QString& helpKey);
     // What other windows call with their help keys; harmless once this window is gone.
     HelpSink helpSink();
-    bool birthdaysSelectedCheck();
     // Lays out list and help panel for the room the bars leave.
-    void controlsArrange();
-    void layoutLoad();
-    void layoutSave();
+    void arrangeControls();
     // A toolbar button, by its identifier; unknown identifiers do nothing.
-    void objToolbarButtonClick(const QString& identifier);
+    void triggerToolbarButton(const QString& identifier);
 
     // Message boxes go through this hook when one is set (tests answer them).
     void setMessageHook(MessagePrompt::Hook hook);
@@ -86,62 +85,63 @@ public:
     BirthdayListView* listView() const { return m_list; }
     HelpPanel* helpPanel() const { return m_help; }
     QToolBar* toolbar() const { return m_toolbar; }
-    QStatusBar* objStatusBar() const { return m_statusBar; }
     QWidget* clientArea() const { return m_client; }
     QLineEdit* searchField() const { return m_search; }
-    QTimer* checkTimer() const { return m_tmrCheck; }
+    QTimer* checkTimer() const { return m_checkTimer; }
     ReminderRunner* reminderRunner() const { return m_runner; }
 
 public slots:
     void showFromTray(); // show, raise and activate
-    void ReminderCheck(bool forceShow = false);
-    void birthdaysRefresh();
+    // The reminder check on the data file as it is now; forceShow shows the notification
+    // even when it is not due.
+    void checkReminders(bool forceShow = false);
+    void refreshBirthdays();
     // The data file changed on disk: when someone else wrote it, the list follows (keeping
     // the selection on the events it still shows) and the check runs on the new data.
-    void birthdaysFollow();
-    void birthdayNew();
-    void birthdayEdit();
-    void birthdaysDuplicate();
-    void birthdaysDelete();
-    void specialEventsShow();
-    void preferencesShow();
-    void aboutShow();
-    void commentsShow();
-    void websiteShow();
-    void exitCommand(); // asks when QuitConfirm is "1", then unloads
-    void sessionEnd();  // unload without a question (logout, SIGTERM)
+    void followDataFile();
+    void newBirthday();
+    void editBirthday();
+    void duplicateBirthdays();
+    void deleteBirthdays();
+    void showSpecialEvents();
+    void showPreferences();
+    void showAbout();
+    void showComments();
+    void openWebsite();
+    void exitProgram(); // asks when QuitConfirm is "1", then unloads
+    void endSession();  // unload without a question (logout, SIGTERM)
 
 signals:
-    void unloaded(); // Form_Unload has run; the program may end
+    void unloaded(); // the unload has run; the program may end
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void controlsCreate();
-    void actionsConnect();
-    void helpHooksAdd();
-    void viewModeChoose(QAction* chosen);
-    void arrangeChoose(ListArrange arrange);
-    void barToggle(QAction* item, QWidget* bar);
-    void helpToggle();
-    void popupShow(const QPoint& globalPos);
+    void createControls();
+    void connectActions();
+    void addHelpHooks();
+    void chooseViewMode(QAction* chosen);
+    void chooseArrange(ListArrange arrange);
+    void toggleBar(QAction* item, QWidget* bar);
+    void toggleHelp();
+    void showContextMenu(const QPoint& globalPos);
     // reason: a session end unloads without waiting for anyone to answer a message.
-    void formUnload(UnloadReason reason);
-    void dataSave(bool interactive);
+    void unload(UnloadReason reason);
+    void saveData(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
     // The list's rows from records read when the file was in state, with their dates as the
     // check worked them out (one per record).
-    void rowsSet(QList<BirthdayRecord> records, ComingEvents coming,
-                 const BirthdayStore::FileState& state, bool keepSelection);
+    void showRecords(QList<BirthdayRecord> records, ComingEvents coming,
+                     const BirthdayStore::FileState& state, bool keepSelection);
     // What the list does with records just read: fill anew, the selection gone (as after any
     // refresh), or follow the file when someone else changed it, keeping the selection on the
     // events it still shows.
     enum class ListFill { Anew, Follow };
     // The reminder check on records just read, and the list from them.
-    void recordsCheck(QList<BirthdayRecord> records, bool forceShow, ListFill fill);
+    void checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
@@ -156,7 +156,7 @@ private:
     QToolBar* m_toolbar = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_statusPanel = nullptr;
-    QTimer* m_tmrCheck = nullptr;
+    QTimer* m_checkTimer = nullptr;
     ReminderRunner* m_runner = nullptr;
     DataFileWatcher* m_watcher = nullptr;
     // The data file as the list last read it.

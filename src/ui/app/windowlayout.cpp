@@ -14,14 +14,18 @@
 
 namespace {
 
+// The program's only twips: the stored layout keeps them so that settings written long ago
+// still place the window. Pixels are whole, so a stored value comes back to the nearest one.
+constexpr int twipsPerPixel = 15;
+
 int toTwips(int pixels)
 {
-    return pixels * WindowLayout::twipsPerPixel;
+    return pixels * twipsPerPixel;
 }
 
 int toPixels(int twips)
 {
-    return qRound(double(twips) / WindowLayout::twipsPerPixel);
+    return qRound(double(twips) / twipsPerPixel);
 }
 
 } // namespace
@@ -84,10 +88,10 @@ void WindowLayout::layoutLoad()
     const MainActions& a = *m_c.actions;
     columnsLoad();
 
-    a.mnuViewToolbarsStatus->setChecked(m_settings.read(Setting::statusBar));
-    a.mnuViewToolbarsStandard->setChecked(m_settings.read(Setting::toolBar));
-    m_c.statusBar->setVisible(a.mnuViewToolbarsStatus->isChecked());
-    m_c.toolbar->setVisible(a.mnuViewToolbarsStandard->isChecked());
+    a.statusBarAction->setChecked(m_settings.read(Setting::statusBar));
+    a.toolbarAction->setChecked(m_settings.read(Setting::toolBar));
+    m_c.statusBar->setVisible(a.statusBarAction->isChecked());
+    m_c.toolbar->setVisible(a.toolbarAction->isChecked());
 
     const QList<QAction*> viewItems = a.viewModeActions();
     for (QAction* viewItem : viewItems)
@@ -114,7 +118,7 @@ void WindowLayout::layoutLoad()
     placementLoad();
 
     const bool help = m_settings.read(Setting::interactiveHelp);
-    a.mnuHelpInteractive->setChecked(help);
+    a.interactiveHelpAction->setChecked(help);
     m_c.helpPanel->setVisible(help);
 }
 
@@ -207,15 +211,15 @@ void WindowLayout::layoutSave()
                                 QString::number(header->visualIndex(n - 1) + 1));
     }
 
-    m_settings.write(Setting::statusBar, a.mnuViewToolbarsStatus->isChecked());
-    m_settings.write(Setting::toolBar, a.mnuViewToolbarsStandard->isChecked());
+    m_settings.write(Setting::statusBar, a.statusBarAction->isChecked());
+    m_settings.write(Setting::toolBar, a.toolbarAction->isChecked());
 
     // Details before List, as the layout has always been written.
     const std::pair<QAction*, ListViewMode> viewItems[] = {
-        {a.mnuViewLargeIcons, ListViewMode::LargeIcons},
-        {a.mnuViewSmallIcons, ListViewMode::SmallIcons},
-        {a.mnuViewDetails, ListViewMode::Details},
-        {a.mnuViewList, ListViewMode::List},
+        {a.largeIconsAction, ListViewMode::LargeIcons},
+        {a.smallIconsAction, ListViewMode::SmallIcons},
+        {a.detailsAction, ListViewMode::Details},
+        {a.listModeAction, ListViewMode::List},
     };
     for (const auto& [viewItem, mode] : viewItems) {
         if (viewItem->isChecked()) {
@@ -250,5 +254,5 @@ void WindowLayout::layoutSave()
         writeTwips(QLatin1String(Setting::windowHeight.name), frame.height());
     }
 
-    m_settings.write(Setting::interactiveHelp, a.mnuHelpInteractive->isChecked());
+    m_settings.write(Setting::interactiveHelp, a.interactiveHelpAction->isChecked());
 }

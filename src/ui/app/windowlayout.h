@@ -36,8 +36,6 @@ public:
         const MainActions* actions = nullptr;
     };
 
-    static constexpr int twipsPerPixel = 15;
-
     WindowLayout(SettingsStore& settings, const Controls& controls);
 
     void layoutLoad();

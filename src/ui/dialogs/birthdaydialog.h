@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/help/helphook.h"
 #include "core/events/birthdayrecord.h"
+#include "ui/help/helphook.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -14,10 +14,9 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// frmAddBirthday ("Add New Birthday") and frmEditBirthday ("Edit Birthday Details"): one
-// dialog, two ways to start. exec() returns Accepted when the record was written, and Changed
-// when another program changed the edited record after the list showed it, so nothing was
-// written; the caller then refreshes its list.
+// "Add New Birthday" and "Edit Birthday Details": one dialog, two ways to start. exec() returns
+// Accepted when the record was written, and Changed when another program changed the edited record
+// after the list showed it, so nothing was written; the caller then refreshes its list.
 class BirthdayDialog : public QDialog
 {
     Q_OBJECT
@@ -34,31 +33,31 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private slots:
-    void cmdOkClick();
-    void nameRejected();
+    void onOkClicked();
+    void onNameRejected();
 
 private:
-    void controlsCreate(const HelpSink& help);
-    void recordLoad();
+    void createControls(const HelpSink& help);
+    void loadRecord();
     // Each tells the user what went wrong and returns false when the event was not saved.
-    bool recordAdd();
-    bool recordUpdate();
+    bool addRecord();
+    bool updateRecord();
     QStringList fieldValues() const;
-    void startupNoticeShow();
+    void showStartupNotice();
 
     Mode m_mode;
     BirthdayRecord m_shown;
     BirthdayStore& m_store;
     const Clock& m_clock;
 
-    QLineEdit* m_txtName = nullptr;
-    DatePicker* m_objDate = nullptr;
-    QCheckBox* m_chkRepeats = nullptr;
-    QCheckBox* m_chkYears = nullptr;
-    QLineEdit* m_txtNotifyDays = nullptr;
-    QComboBox* m_cboAlert = nullptr;
-    QPushButton* m_cmdOK = nullptr;
-    QPushButton* m_cmdCancel = nullptr;
+    QLineEdit* m_nameEdit = nullptr;
+    DatePicker* m_dateEdit = nullptr;
+    QCheckBox* m_repeatsBox = nullptr;
+    QCheckBox* m_yearsBox = nullptr;
+    QLineEdit* m_notifyDaysEdit = nullptr;
+    QComboBox* m_alertBox = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 
     bool m_shownBefore = false;
     bool m_nameNoticeOpen = false;

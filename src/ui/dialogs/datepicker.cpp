@@ -19,7 +19,7 @@ std::optional<QDate> DatePicker::dateOf(const QString& text) const
         QDateEdit::fixup(completed);
         state = QDateEdit::validate(completed, pos);
     }
-    if (state != QValidator::Acceptable || leapDayCut(text, completed))
+    if (state != QValidator::Acceptable || isLeapDayCut(text, completed))
         return std::nullopt;
     return dateTimeFromText(completed).date();
 }
@@ -31,7 +31,7 @@ QValidator::State DatePicker::validate(QString& input, int& pos) const
     const QValidator::State state = QDateEdit::validate(fixed, fixedPos);
     // Kept as typed, and taken as whole so that the year section comes next; the picker holds
     // Qt's 28th meanwhile, which showsHeldDate() tells apart.
-    if (state == QValidator::Acceptable && fixed != input && leapDayCut(input, fixed))
+    if (state == QValidator::Acceptable && fixed != input && isLeapDayCut(input, fixed))
         return state;
     input = fixed;
     pos = fixedPos;
@@ -39,7 +39,7 @@ QValidator::State DatePicker::validate(QString& input, int& pos) const
 }
 
 // Whether `cut` is Qt's 28 February of a common year made of `typed`, its 29 February.
-bool DatePicker::leapDayCut(const QString& typed, const QString& cut) const
+bool DatePicker::isLeapDayCut(const QString& typed, const QString& cut) const
 {
     const QDate cutDate = dateTimeFromText(cut).date();
     if (cutDate.month() != 2 || cutDate.day() != 28 || QDate::isLeapYear(cutDate.year()))

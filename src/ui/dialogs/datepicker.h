@@ -27,5 +27,5 @@ protected:
 
 private:
     std::optional<QDate> dateOf(const QString& text) const;
-    bool leapDayCut(const QString& typed, const QString& cut) const;
+    bool isLeapDayCut(const QString& typed, const QString& cut) const;
 };

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-DialogButtons dialogButtonsCreate(QDialog* dialog, int minimumWidth)
+DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth)
 {
     DialogButtons buttons;
     buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
@@ -19,9 +19,9 @@ DialogButtons dialogButtonsCreate(QDialog* dialog, int minimumWidth)
     return buttons;
 }
 
-void listDialogLayout(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside)
+void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside)
 {
-    const DialogButtons pair = dialogButtonsCreate(dialog);
+    const DialogButtons pair = createDialogButtons(dialog);
     QObject::connect(pair.ok, &QPushButton::clicked, dialog, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     if (beside)

@@ -13,8 +13,8 @@ struct DialogButtons
 };
 
 // minimumWidth 0 leaves the buttons at their natural width.
-DialogButtons dialogButtonsCreate(QDialog* dialog, int minimumWidth = 0);
+DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth = 0);
 
 // The list dialogs' frame (import, restore): the heading, the list taking the height, and a
 // row with `beside` (or space when null) left of OK, which accepts, and Cancel.
-void listDialogLayout(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside);
+void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside);

@@ -1,11 +1,8 @@
 #include "ui/dialogs/dialogmessage.h"
 
-QString programTitle()
-{
-    return QStringLiteral("Candlewatcher");
-}
+#include "core/program/programidentity.h"
 
-void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+void showDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, programTitle(), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // names and file errors are shown as they are

@@ -7,7 +7,4 @@ class QWidget;
 
 // A modal message over a dialog with the program's title and a single OK button; the text is
 // plain, never markup.
-void dialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
-
-// The program's title, used as every message box's caption.
-QString programTitle();
+void showDialogMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);

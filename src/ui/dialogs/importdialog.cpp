@@ -1,7 +1,7 @@
 #include "ui/dialogs/importdialog.h"
 
-#include "ui/dialogs/dialogbuttons.h"
 #include "core/presentation/listdate.h"
+#include "ui/dialogs/dialogbuttons.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -57,16 +57,16 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         if (!isNew)
             row->setFlags(row->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
     }
-    connect(m_list, &QTreeWidget::itemChanged, this, &ImportDialog::countShow);
+    connect(m_list, &QTreeWidget::itemChanged, this, &ImportDialog::showCount);
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("lblImportCount"));
-    countShow();
+    showCount();
 
-    listDialogLayout(this, heading, m_list, m_count);
+    layOutListDialog(this, heading, m_list, m_count);
 }
 
-void ImportDialog::countShow()
+void ImportDialog::showCount()
 {
     ImportPlan::Counts counts = ImportPlan::count(m_items);
     counts.added = int(chosenRecords().size());

@@ -23,7 +23,7 @@ public:
     QTreeWidget* list() const { return m_list; }
 
 private:
-    void countShow();
+    void showCount();
 
     QList<ImportPlan::Item> m_items;
     QTreeWidget* m_list = nullptr;

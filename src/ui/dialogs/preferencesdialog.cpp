@@ -25,7 +25,7 @@
 namespace {
 
 // A frame with its 32 x 32 icon at the top left and its controls indented beside it.
-QGroupBox* frameCreate(const QString& title, const QString& objectName, const QString& iconName,
+QGroupBox* createFrame(const QString& title, const QString& objectName, const QString& iconName,
                        QStyle::StandardPixmap icon, QWidget* parent, QVBoxLayout*& inner)
 {
     auto* frame = new QGroupBox(title, parent);
@@ -54,193 +54,195 @@ PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& he
 {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(QStringLiteral("Candlewatcher Preferences"));
-    controlsCreate(help);
-    settingsLoad();
+    createControls(help);
+    loadSettings();
 }
 
-void PreferencesDialog::controlsCreate(const HelpSink& help)
+void PreferencesDialog::createControls(const HelpSink& help)
 {
     QVBoxLayout* inner = nullptr;
-    QGroupBox* grpConfirmation =
-        frameCreate(QStringLiteral("Confirmation"), QStringLiteral("grpConfirmation"),
+    QGroupBox* confirmationGroup =
+        createFrame(QStringLiteral("Confirmation"), QStringLiteral("grpConfirmation"),
                     QStringLiteral("imgConfirmation"), QStyle::SP_MessageBoxQuestion, this, inner);
-    m_chkConfirmDelete =
-        new QCheckBox(QStringLiteral("Confirm before &deleting a birthday"), grpConfirmation);
-    m_chkConfirmDelete->setObjectName(QStringLiteral("chkConfirmDelete"));
-    m_chkConfirmQuit =
-        new QCheckBox(QStringLiteral("Confirm before &exiting Candlewatcher"), grpConfirmation);
-    m_chkConfirmQuit->setObjectName(QStringLiteral("chkConfirmQuit"));
-    inner->addWidget(m_chkConfirmDelete);
-    inner->addWidget(m_chkConfirmQuit);
+    m_confirmDeleteBox =
+        new QCheckBox(QStringLiteral("Confirm before &deleting a birthday"), confirmationGroup);
+    m_confirmDeleteBox->setObjectName(QStringLiteral("chkConfirmDelete"));
+    m_confirmQuitBox =
+        new QCheckBox(QStringLiteral("Confirm before &exiting Candlewatcher"), confirmationGroup);
+    m_confirmQuitBox->setObjectName(QStringLiteral("chkConfirmQuit"));
+    inner->addWidget(m_confirmDeleteBox);
+    inner->addWidget(m_confirmQuitBox);
     inner->addStretch(1);
 
-    QGroupBox* grpNotification = frameCreate(
+    QGroupBox* notificationGroup = createFrame(
         QStringLiteral("Notification"), QStringLiteral("grpNotification"),
         QStringLiteral("imgNotification"), QStyle::SP_MessageBoxInformation, this, inner);
-    auto* lblNotification =
-        new QLabel(QStringLiteral("Show the Notification window:"), grpNotification);
-    lblNotification->setObjectName(QStringLiteral("lblNotification"));
-    m_optEveryHour = new QRadioButton(QStringLiteral("Every &hour"), grpNotification);
-    m_optEveryHour->setObjectName(QStringLiteral("optEveryHour"));
-    m_optEveryDay = new QRadioButton(QStringLiteral("E&very day"), grpNotification);
-    m_optEveryDay->setObjectName(QStringLiteral("optEveryDay"));
+    auto* notificationLabel =
+        new QLabel(QStringLiteral("Show the Notification window:"), notificationGroup);
+    notificationLabel->setObjectName(QStringLiteral("lblNotification"));
+    m_everyHourButton = new QRadioButton(QStringLiteral("Every &hour"), notificationGroup);
+    m_everyHourButton->setObjectName(QStringLiteral("optEveryHour"));
+    m_everyDayButton = new QRadioButton(QStringLiteral("E&very day"), notificationGroup);
+    m_everyDayButton->setObjectName(QStringLiteral("optEveryDay"));
     // Elsewhere the program need not start with the system: say what the choice means there.
 #ifdef Q_OS_WIN
     const QString noneCaption = QStringLiteral("Only when &Windows starts up");
 #else
     const QString noneCaption = QStringLiteral("Only when Candlewatcher &starts");
 #endif
-    m_optNone = new QRadioButton(noneCaption, grpNotification);
-    m_optNone->setObjectName(QStringLiteral("optNone"));
+    m_atStartOnlyButton = new QRadioButton(noneCaption, notificationGroup);
+    m_atStartOnlyButton->setObjectName(QStringLiteral("optNone"));
     auto* group = new QButtonGroup(this);
-    group->addButton(m_optEveryHour);
-    group->addButton(m_optEveryDay);
-    group->addButton(m_optNone);
-    m_optEveryHour->setChecked(true); // the designed selection
-    inner->addWidget(lblNotification);
-    inner->addWidget(m_optEveryHour);
-    inner->addWidget(m_optEveryDay);
-    inner->addWidget(m_optNone);
+    group->addButton(m_everyHourButton);
+    group->addButton(m_everyDayButton);
+    group->addButton(m_atStartOnlyButton);
+    m_everyHourButton->setChecked(true); // one of the three is always on
+    inner->addWidget(notificationLabel);
+    inner->addWidget(m_everyHourButton);
+    inner->addWidget(m_everyDayButton);
+    inner->addWidget(m_atStartOnlyButton);
 
-    QGroupBox* grpAlerts =
-        frameCreate(QStringLiteral("Alerts"), QStringLiteral("grpAlerts"),
+    QGroupBox* alertsGroup =
+        createFrame(QStringLiteral("Alerts"), QStringLiteral("grpAlerts"),
                     QStringLiteral("imgAlerts"), QStyle::SP_MessageBoxWarning, this, inner);
-    m_lblAlerts =
-        new QLabel(QStringLiteral("Show &alerts at the following time each day:"), grpAlerts);
-    m_lblAlerts->setObjectName(QStringLiteral("lblAlerts"));
-    m_objTime = new WholeTabStop<QTimeEdit>(grpAlerts);
-    m_objTime->setObjectName(QStringLiteral("objTime"));
-    m_objTime->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_lblAlerts->setBuddy(m_objTime);
-    m_lblAlerts->installEventFilter(this);
-    auto* label1 = new QLabel(QStringLiteral("(24 hour clock)"), grpAlerts);
-    label1->setObjectName(QStringLiteral("Label1"));
+    m_alertsLabel =
+        new QLabel(QStringLiteral("Show &alerts at the following time each day:"), alertsGroup);
+    m_alertsLabel->setObjectName(QStringLiteral("lblAlerts"));
+    m_timeEdit = new WholeTabStop<QTimeEdit>(alertsGroup);
+    m_timeEdit->setObjectName(QStringLiteral("objTime"));
+    m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_alertsLabel->setBuddy(m_timeEdit);
+    m_alertsLabel->installEventFilter(this);
+    auto* clockLabel = new QLabel(QStringLiteral("(24 hour clock)"), alertsGroup);
+    clockLabel->setObjectName(QStringLiteral("Label1"));
     auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(m_objTime);
+    timeRow->addWidget(m_timeEdit);
     timeRow->addSpacing(8);
-    timeRow->addWidget(label1, 1);
-    inner->addWidget(m_lblAlerts);
+    timeRow->addWidget(clockLabel, 1);
+    inner->addWidget(m_alertsLabel);
     inner->addLayout(timeRow);
 
     // How reminders reach the user, and where 29 February falls in other years. The items
     // carry the stored names.
-    QGroupBox* grpReminders =
-        frameCreate(QStringLiteral("Reminders"), QStringLiteral("grpReminders"),
+    QGroupBox* remindersGroup =
+        createFrame(QStringLiteral("Reminders"), QStringLiteral("grpReminders"),
                     QStringLiteral("imgReminders"), QStyle::SP_ComputerIcon, this, inner);
-    auto* lblShowAs = new QLabel(QStringLiteral("Show reminders as:"), grpReminders);
-    lblShowAs->setObjectName(QStringLiteral("lblShowAs"));
-    m_cboShowAs = new QComboBox(grpReminders);
-    m_cboShowAs->setObjectName(QStringLiteral("cboShowAs"));
-    m_cboShowAs->addItem(QStringLiteral("the Candlewatcher window"),
+    auto* showAsLabel = new QLabel(QStringLiteral("Show reminders as:"), remindersGroup);
+    showAsLabel->setObjectName(QStringLiteral("lblShowAs"));
+    m_showAsBox = new QComboBox(remindersGroup);
+    m_showAsBox->setObjectName(QStringLiteral("cboShowAs"));
+    m_showAsBox->addItem(QStringLiteral("the Candlewatcher window"),
                          ReminderDisplays::name(ReminderDisplay::Window));
-    m_cboShowAs->addItem(QStringLiteral("desktop notifications"),
+    m_showAsBox->addItem(QStringLiteral("desktop notifications"),
                          ReminderDisplays::name(ReminderDisplay::Notifications));
-    lblShowAs->setBuddy(m_cboShowAs);
-    auto* lblLeapDay = new QLabel(QStringLiteral("Leap-day events in other years:"), grpReminders);
-    lblLeapDay->setObjectName(QStringLiteral("lblLeapDay"));
-    m_cboLeapDay = new QComboBox(grpReminders);
-    m_cboLeapDay->setObjectName(QStringLiteral("cboLeapDay"));
-    m_cboLeapDay->addItem(QStringLiteral("28 February"),
+    showAsLabel->setBuddy(m_showAsBox);
+    auto* leapDayLabel =
+        new QLabel(QStringLiteral("Leap-day events in other years:"), remindersGroup);
+    leapDayLabel->setObjectName(QStringLiteral("lblLeapDay"));
+    m_leapDayBox = new QComboBox(remindersGroup);
+    m_leapDayBox->setObjectName(QStringLiteral("cboLeapDay"));
+    m_leapDayBox->addItem(QStringLiteral("28 February"),
                           LeapDayRules::name(LeapDayRule::February28));
-    m_cboLeapDay->addItem(QStringLiteral("1 March"), LeapDayRules::name(LeapDayRule::March1));
-    lblLeapDay->setBuddy(m_cboLeapDay);
+    m_leapDayBox->addItem(QStringLiteral("1 March"), LeapDayRules::name(LeapDayRule::March1));
+    leapDayLabel->setBuddy(m_leapDayBox);
     auto* choices = new QGridLayout;
     choices->setHorizontalSpacing(8);
-    choices->addWidget(lblShowAs, 0, 0);
-    choices->addWidget(m_cboShowAs, 0, 1);
-    choices->addWidget(lblLeapDay, 1, 0);
-    choices->addWidget(m_cboLeapDay, 1, 1);
+    choices->addWidget(showAsLabel, 0, 0);
+    choices->addWidget(m_showAsBox, 0, 1);
+    choices->addWidget(leapDayLabel, 1, 0);
+    choices->addWidget(m_leapDayBox, 1, 1);
     choices->setColumnStretch(1, 1);
     inner->addLayout(choices);
 
-    const DialogButtons buttonPair = dialogButtonsCreate(this, 89); // 1335 twips
-    m_cmdOK = buttonPair.ok;
-    m_cmdCancel = buttonPair.cancel;
-    connect(m_cmdOK, &QPushButton::clicked, this, &PreferencesDialog::cmdOkClick);
+    // OK and Cancel wider than their captions need: easier to hit.
+    const DialogButtons buttonPair = createDialogButtons(this, 89);
+    m_okButton = buttonPair.ok;
+    m_cancelButton = buttonPair.cancel;
+    connect(m_okButton, &QPushButton::clicked, this, &PreferencesDialog::onOkClicked);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grpConfirmation);
-    layout->addWidget(grpNotification);
-    layout->addWidget(grpAlerts);
-    layout->addWidget(grpReminders);
+    layout->addWidget(confirmationGroup);
+    layout->addWidget(notificationGroup);
+    layout->addWidget(alertsGroup);
+    layout->addWidget(remindersGroup);
     layout->addSpacing(4);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(m_chkConfirmDelete, m_chkConfirmQuit);
-    QWidget::setTabOrder(m_chkConfirmQuit, m_optEveryHour);
-    QWidget::setTabOrder(m_optEveryHour, m_optEveryDay);
-    QWidget::setTabOrder(m_optEveryDay, m_optNone);
-    QWidget::setTabOrder(m_optNone, m_objTime);
-    QWidget::setTabOrder(m_objTime, m_cboShowAs);
-    QWidget::setTabOrder(m_cboShowAs, m_cboLeapDay);
-    QWidget::setTabOrder(m_cboLeapDay, m_cmdCancel);
-    QWidget::setTabOrder(m_cmdCancel, m_cmdOK);
+    QWidget::setTabOrder(m_confirmDeleteBox, m_confirmQuitBox);
+    QWidget::setTabOrder(m_confirmQuitBox, m_everyHourButton);
+    QWidget::setTabOrder(m_everyHourButton, m_everyDayButton);
+    QWidget::setTabOrder(m_everyDayButton, m_atStartOnlyButton);
+    QWidget::setTabOrder(m_atStartOnlyButton, m_timeEdit);
+    QWidget::setTabOrder(m_timeEdit, m_showAsBox);
+    QWidget::setTabOrder(m_showAsBox, m_leapDayBox);
+    QWidget::setTabOrder(m_leapDayBox, m_cancelButton);
+    QWidget::setTabOrder(m_cancelButton, m_okButton);
 
-    helpHook(m_chkConfirmDelete, QStringLiteral("confirmdelete"), help);
-    helpHook(m_chkConfirmQuit, QStringLiteral("confirmquit"), help);
-    helpHook(m_optEveryHour, QStringLiteral("notifysettings"), help);
-    helpHook(m_optEveryDay, QStringLiteral("notifysettings"), help);
-    helpHook(m_optNone, QStringLiteral("notifysettings"), help);
-    helpHook(m_objTime, QStringLiteral("alerttime"), help);
-    helpHook(m_cmdOK, QStringLiteral("ok"), help);
-    helpHook(m_cmdCancel, QStringLiteral("cancel"), help);
+    installHelpHook(m_confirmDeleteBox, QStringLiteral("confirmdelete"), help);
+    installHelpHook(m_confirmQuitBox, QStringLiteral("confirmquit"), help);
+    installHelpHook(m_everyHourButton, QStringLiteral("notifysettings"), help);
+    installHelpHook(m_everyDayButton, QStringLiteral("notifysettings"), help);
+    installHelpHook(m_atStartOnlyButton, QStringLiteral("notifysettings"), help);
+    installHelpHook(m_timeEdit, QStringLiteral("alerttime"), help);
+    installHelpHook(m_okButton, QStringLiteral("ok"), help);
+    installHelpHook(m_cancelButton, QStringLiteral("cancel"), help);
 }
 
-void PreferencesDialog::settingsLoad()
+void PreferencesDialog::loadSettings()
 {
     // The boxes show what the questions will do; a time changed outside the program that
     // doesn't convert shows the default.
-    m_chkConfirmQuit->setChecked(m_settings.read(Setting::quitConfirm));
-    m_chkConfirmDelete->setChecked(m_settings.read(Setting::deleteConfirm));
+    m_confirmQuitBox->setChecked(m_settings.read(Setting::quitConfirm));
+    m_confirmDeleteBox->setChecked(m_settings.read(Setting::deleteConfirm));
 
     const QString every = m_settings.read(Setting::notifyEvery);
     if (every == QLatin1String("Hour"))
-        m_optEveryHour->setChecked(true);
+        m_everyHourButton->setChecked(true);
     else if (every == QLatin1String("Day"))
-        m_optEveryDay->setChecked(true);
+        m_everyDayButton->setChecked(true);
     else if (every == QLatin1String("None"))
-        m_optNone->setChecked(true);
+        m_atStartOnlyButton->setChecked(true);
 
-    m_objTime->setTime(m_settings.read(Setting::alertTime));
+    m_timeEdit->setTime(m_settings.read(Setting::alertTime));
 
     m_storedShowAs = m_settings.read(Setting::showRemindersAs);
-    m_cboShowAs->setCurrentIndex(m_cboShowAs->findData(
+    m_showAsBox->setCurrentIndex(m_showAsBox->findData(
         ReminderDisplays::name(ReminderDisplays::fromSetting(m_storedShowAs, m_windowPlaceable))));
-    m_cboLeapDay->setCurrentIndex(m_cboLeapDay->findData(
+    m_leapDayBox->setCurrentIndex(m_leapDayBox->findData(
         LeapDayRules::name(LeapDayRules::fromName(m_settings.read(Setting::leapDayEvents)))));
 }
 
-void PreferencesDialog::cmdOkClick()
+void PreferencesDialog::onOkClicked()
 {
-    m_settings.write(Setting::quitConfirm, m_chkConfirmQuit->isChecked());
-    m_settings.write(Setting::deleteConfirm, m_chkConfirmDelete->isChecked());
+    m_settings.write(Setting::quitConfirm, m_confirmQuitBox->isChecked());
+    m_settings.write(Setting::deleteConfirm, m_confirmDeleteBox->isChecked());
     QString every = QStringLiteral("None");
-    if (m_optEveryHour->isChecked())
+    if (m_everyHourButton->isChecked())
         every = QStringLiteral("Hour");
-    else if (m_optEveryDay->isChecked())
+    else if (m_everyDayButton->isChecked())
         every = QStringLiteral("Day");
     m_settings.write(Setting::notifyEvery, every);
-    m_settings.write(Setting::alertTime, m_objTime->time());
+    m_settings.write(Setting::alertTime, m_timeEdit->time());
     // The automatic choice stays automatic (it follows the desktop) until the user picks
     // the other one.
-    const QString showAs = m_cboShowAs->currentData().toString();
+    const QString showAs = m_showAsBox->currentData().toString();
     if (!m_storedShowAs.isEmpty() ||
         showAs != ReminderDisplays::name(ReminderDisplays::automatic(m_windowPlaceable)))
         m_settings.write(Setting::showRemindersAs, showAs);
-    m_settings.write(Setting::leapDayEvents, m_cboLeapDay->currentData().toString());
+    m_settings.write(Setting::leapDayEvents, m_leapDayBox->currentData().toString());
     accept();
 }
 
 bool PreferencesDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // lblAlerts_Click: a click on the label puts the caret into the time picker.
-    if (watched == m_lblAlerts && event->type() == QEvent::MouseButtonRelease &&
+    // A click on the label puts the caret into the time picker, as its shortcut does.
+    if (watched == m_alertsLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        m_objTime->setFocus(Qt::ShortcutFocusReason); // hours selected, ready to type
+        m_timeEdit->setFocus(Qt::ShortcutFocusReason); // hours selected, ready to type
     return QDialog::eventFilter(watched, event);
 }

@@ -28,25 +28,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
-    void cmdOkClick();
+    void onOkClicked();
 
 private:
-    void controlsCreate(const HelpSink& help);
-    void settingsLoad();
+    void createControls(const HelpSink& help);
+    void loadSettings();
 
     SettingsStore& m_settings;
     bool m_windowPlaceable;
     QString m_storedShowAs; // "" while the automatic choice applies
 
-    QCheckBox* m_chkConfirmDelete = nullptr;
-    QCheckBox* m_chkConfirmQuit = nullptr;
-    QRadioButton* m_optEveryHour = nullptr;
-    QRadioButton* m_optEveryDay = nullptr;
-    QRadioButton* m_optNone = nullptr;
-    QLabel* m_lblAlerts = nullptr;
-    QTimeEdit* m_objTime = nullptr;
-    QComboBox* m_cboShowAs = nullptr;
-    QComboBox* m_cboLeapDay = nullptr;
-    QPushButton* m_cmdOK = nullptr;
-    QPushButton* m_cmdCancel = nullptr;
+    QCheckBox* m_confirmDeleteBox = nullptr;
+    QCheckBox* m_confirmQuitBox = nullptr;
+    QRadioButton* m_everyHourButton = nullptr;
+    QRadioButton* m_everyDayButton = nullptr;
+    QRadioButton* m_atStartOnlyButton = nullptr;
+    QLabel* m_alertsLabel = nullptr;
+    QTimeEdit* m_timeEdit = nullptr;
+    QComboBox* m_showAsBox = nullptr;
+    QComboBox* m_leapDayBox = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

@@ -39,7 +39,7 @@ RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* par
     m_list->setCurrentItem(m_list->topLevelItem(0));
 
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
-    listDialogLayout(this, heading, m_list, nullptr);
+    layOutListDialog(this, heading, m_list, nullptr);
 }
 
 QString RestoreDialog::chosenPath() const

@@ -1,10 +1,10 @@
 #include "ui/dialogs/wellknowndaysdialog.h"
 
-#include "ui/dialogs/dialogbuttons.h"
-#include "ui/dialogs/dialogmessage.h"
 #include "core/events/wellknowndays.h"
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
+#include "ui/dialogs/dialogbuttons.h"
+#include "ui/dialogs/dialogmessage.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -50,100 +50,99 @@ WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const Clock& cloc
 {
     setObjectName(QStringLiteral("frmSpecialEvents"));
     setWindowTitle(QStringLiteral("Special Events"));
-    controlsCreate(help);
+    createControls(help);
 
-    // Form_Load: the whole table, in its own order.
-    m_lvwSpecialEvents->clear();
+    // Every day of the table, in the table's order until a click on a header sorts them.
+    m_eventList->clear();
     for (const WellKnownDays::Row& row : WellKnownDays::table())
-        specialEventAdd(row.nameText(), QString::fromLatin1(row.day),
-                        QString::fromLatin1(row.month));
+        addRow(row.nameText(), QString::fromLatin1(row.day), QString::fromLatin1(row.month));
 }
 
-void WellKnownDaysDialog::controlsCreate(const HelpSink& help)
+void WellKnownDaysDialog::createControls(const HelpSink& help)
 {
-    m_lvwSpecialEvents = new QTreeWidget(this);
-    m_lvwSpecialEvents->setObjectName(QStringLiteral("lvwSpecialEvents"));
-    m_lvwSpecialEvents->setColumnCount(2);
-    m_lvwSpecialEvents->setHeaderLabels(
-        {QStringLiteral("Event Name"), QStringLiteral("Event Date")});
-    m_lvwSpecialEvents->setRootIsDecorated(false);
-    m_lvwSpecialEvents->setUniformRowHeights(true);
-    m_lvwSpecialEvents->setAllColumnsShowFocus(true);
-    m_lvwSpecialEvents->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_lvwSpecialEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lvwSpecialEvents->setColumnWidth(NameColumn, 200); // 3000 twips
-    m_lvwSpecialEvents->setColumnWidth(DateColumn, 96);  // 1440 twips
-    m_lvwSpecialEvents->setIconSize(QSize(16, 16));
-    // 6375 x 2415 twips as designed; wider when the label's font needs it.
-    m_lvwSpecialEvents->setMinimumSize(425, 161);
-    m_lvwSpecialEvents->header()->setStretchLastSection(true);
-    QHeaderView* header = m_lvwSpecialEvents->header();
+    m_eventList = new QTreeWidget(this);
+    m_eventList->setObjectName(QStringLiteral("lvwSpecialEvents"));
+    m_eventList->setColumnCount(2);
+    m_eventList->setHeaderLabels({QStringLiteral("Event Name"), QStringLiteral("Event Date")});
+    m_eventList->setRootIsDecorated(false);
+    m_eventList->setUniformRowHeights(true);
+    m_eventList->setAllColumnsShowFocus(true);
+    m_eventList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_eventList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // As wide as the event list's own "Name" and "Date" columns.
+    m_eventList->setColumnWidth(NameColumn, 200);
+    m_eventList->setColumnWidth(DateColumn, 96);
+    m_eventList->setIconSize(QSize(16, 16));
+    // About eight rows at once; wider when the label's font needs it.
+    m_eventList->setMinimumSize(425, 161);
+    m_eventList->header()->setStretchLastSection(true);
+    QHeaderView* header = m_eventList->header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(false);
-    connect(header, &QHeaderView::sectionClicked, this, &WellKnownDaysDialog::columnClick);
+    connect(header, &QHeaderView::sectionClicked, this, &WellKnownDaysDialog::sortByColumn);
 
-    auto* lblSpecialEvents =
+    auto* promptLabel =
         new QLabel(QStringLiteral("Please select any dates you want to add.  Use the Control key "
                                   "to select more than one."),
                    this);
-    lblSpecialEvents->setObjectName(QStringLiteral("lblSpecialEvents"));
-    m_lvwSpecialEvents->setAccessibleName(lblSpecialEvents->text());
+    promptLabel->setObjectName(QStringLiteral("lblSpecialEvents"));
+    m_eventList->setAccessibleName(promptLabel->text());
 
-    const DialogButtons buttonPair = dialogButtonsCreate(this, 93); // 1395 twips
-    m_cmdOK = buttonPair.ok;
-    m_cmdCancel = buttonPair.cancel;
-    connect(m_cmdOK, &QPushButton::clicked, this, &WellKnownDaysDialog::cmdOkClick);
+    // OK and Cancel wider than their captions need: easier to hit.
+    const DialogButtons buttonPair = createDialogButtons(this, 93);
+    m_okButton = buttonPair.ok;
+    m_cancelButton = buttonPair.cancel;
+    connect(m_okButton, &QPushButton::clicked, this, &WellKnownDaysDialog::onOkClicked);
 
     auto* buttonPage = new QWidget;
     auto* buttons = new QHBoxLayout(buttonPage);
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addStretch(1);
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
-    m_objProgress = new QProgressBar;
-    m_objProgress->setObjectName(QStringLiteral("objProgress"));
-    m_objProgress->setTextVisible(false);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    m_progressBar = new QProgressBar;
+    m_progressBar->setObjectName(QStringLiteral("objProgress"));
+    m_progressBar->setTextVisible(false);
     m_bottom = new QStackedWidget(this);
     m_bottom->addWidget(buttonPage);
-    m_bottom->addWidget(m_objProgress);
+    m_bottom->addWidget(m_progressBar);
     m_bottom->setCurrentWidget(buttonPage);
-    m_objProgress->hide();
+    m_progressBar->hide();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblSpecialEvents);
-    layout->addWidget(m_lvwSpecialEvents);
+    layout->addWidget(promptLabel);
+    layout->addWidget(m_eventList);
     layout->addWidget(m_bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(m_lvwSpecialEvents, m_cmdCancel);
-    QWidget::setTabOrder(m_cmdCancel, m_cmdOK);
-    m_lvwSpecialEvents->setFocus();
+    QWidget::setTabOrder(m_eventList, m_cancelButton);
+    QWidget::setTabOrder(m_cancelButton, m_okButton);
+    m_eventList->setFocus();
 
     // The pointer moves over the list's viewport and header, not the list widget itself.
-    helpHook(m_lvwSpecialEvents, QStringLiteral("specialevents"), help);
-    helpHook(m_lvwSpecialEvents->viewport(), QStringLiteral("specialevents"), help);
-    helpHook(m_cmdOK, QStringLiteral("ok"), help);
-    helpHook(m_cmdCancel, QStringLiteral("cancel"), help);
+    installHelpHook(m_eventList, QStringLiteral("specialevents"), help);
+    installHelpHook(m_eventList->viewport(), QStringLiteral("specialevents"), help);
+    installHelpHook(m_okButton, QStringLiteral("ok"), help);
+    installHelpHook(m_cancelButton, QStringLiteral("cancel"), help);
 }
 
-void WellKnownDaysDialog::specialEventAdd(const QString& name, const QString& day,
-                                          const QString& month)
+void WellKnownDaysDialog::addRow(const QString& name, const QString& day, const QString& month)
 {
     static const QIcon dateIcon = QIcon(QStringLiteral(":/icons/candlewatcher.svg"));
-    auto* item = new EventItem(m_lvwSpecialEvents);
+    auto* item = new EventItem(m_eventList);
     item->setData(NameColumn, keyRole,
-                  QStringLiteral("key%1").arg(m_lvwSpecialEvents->topLevelItemCount()));
+                  QStringLiteral("key%1").arg(m_eventList->topLevelItemCount()));
     item->setText(NameColumn, name);
     item->setIcon(NameColumn, dateIcon);
     item->setText(DateColumn, month + QLatin1Char('\\') + day);
 }
 
-void WellKnownDaysDialog::columnClick(int column)
+void WellKnownDaysDialog::sortByColumn(int column)
 {
-    m_lvwSpecialEvents->sortItems(column, Qt::AscendingOrder);
+    m_eventList->sortItems(column, Qt::AscendingOrder);
 }
 
-bool WellKnownDaysDialog::eventWrite(const QString& name, const QString& shownAs, QString& error)
+bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs, QString& error)
 {
     // A yearly record, shown from 10 days ahead, no dialog on the day, no number of years.
     // One store operation takes the smallest free key and writes all six fields, or nothing.
@@ -155,38 +154,38 @@ bool WellKnownDaysDialog::eventWrite(const QString& name, const QString& shownAs
     record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
     record.setValue(BirthdayRecord::Alert, QStringLiteral("1"));
     record.setValue(BirthdayRecord::ShowYears, QStringLiteral("0"));
-    if (m_store.recordAdd(record))
+    if (m_store.addRecord(record))
         return true;
     error = m_store.errorString();
     return false;
 }
 
-void WellKnownDaysDialog::cmdOkClick()
+void WellKnownDaysDialog::onOkClicked()
 {
-    const int rows = m_lvwSpecialEvents->topLevelItemCount();
+    const int rows = m_eventList->topLevelItemCount();
     int selected = 0;
     for (int i = 0; i < rows; ++i)
-        selected += m_lvwSpecialEvents->topLevelItem(i)->isSelected() ? 1 : 0;
+        selected += m_eventList->topLevelItem(i)->isSelected() ? 1 : 0;
 
-    m_bottom->setCurrentWidget(m_objProgress);
-    m_objProgress->show();
-    m_objProgress->setMaximum(rows);
+    m_bottom->setCurrentWidget(m_progressBar);
+    m_progressBar->show();
+    m_progressBar->setMaximum(rows);
     int added = 0;
     bool stopped = false;
     QString error;
     for (int i = 0; i < rows; ++i) {
-        m_objProgress->setValue(i + 1);
-        m_objProgress->repaint();
-        const QTreeWidgetItem* item = m_lvwSpecialEvents->topLevelItem(i);
+        m_progressBar->setValue(i + 1);
+        m_progressBar->repaint();
+        const QTreeWidgetItem* item = m_eventList->topLevelItem(i);
         if (!item->isSelected())
             continue;
-        if (!eventWrite(item->text(NameColumn), item->text(DateColumn), error)) {
+        if (!writeEvent(item->text(NameColumn), item->text(DateColumn), error)) {
             stopped = true;
             break;
         }
         ++added;
     }
-    m_objProgress->hide();
+    m_progressBar->hide();
     m_bottom->setCurrentIndex(0);
 
     if (stopped) {
@@ -200,7 +199,7 @@ void WellKnownDaysDialog::cmdOkClick()
                       .arg(added)
                       .arg(selected)
                       .arg(error);
-        dialogMessage(this, QMessageBox::Warning, text);
+        showDialogMessage(this, QMessageBox::Warning, text);
     }
     accept();
 }

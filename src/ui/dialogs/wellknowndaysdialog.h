@@ -24,23 +24,23 @@ public:
                         QWidget* parent = nullptr);
 
 private slots:
-    void cmdOkClick();
-    void columnClick(int column);
+    void onOkClicked();
+    void sortByColumn(int column);
 
 private:
-    void controlsCreate(const HelpSink& help);
+    void createControls(const HelpSink& help);
     // Appends one row: key "key<n>", the name, and month\day in the second column.
-    void specialEventAdd(const QString& name, const QString& day, const QString& month);
+    void addRow(const QString& name, const QString& day, const QString& month);
     // Adds one selected row as a new record; false, with nothing of it written, on failure.
-    bool eventWrite(const QString& name, const QString& shownAs, QString& error);
+    bool writeEvent(const QString& name, const QString& shownAs, QString& error);
 
     BirthdayStore& m_store;
     Clock m_systemClock;
     const Clock& m_clock;
 
-    QTreeWidget* m_lvwSpecialEvents = nullptr;
+    QTreeWidget* m_eventList = nullptr;
     QStackedWidget* m_bottom = nullptr; // the buttons, or the progress bar over them
-    QProgressBar* m_objProgress = nullptr;
-    QPushButton* m_cmdOK = nullptr;
-    QPushButton* m_cmdCancel = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

@@ -51,7 +51,7 @@ private:
 
 } // namespace
 
-void helpHook(QWidget* control, const QString& helpKey, const HelpSink& sink)
+void installHelpHook(QWidget* control, const QString& helpKey, const HelpSink& sink)
 {
     if (!control || !sink)
         return;

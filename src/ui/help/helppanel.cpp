@@ -55,18 +55,17 @@ QString HelpPanel::text() const
     return m_text->text();
 }
 
-bool HelpPanel::helpUpdate(const QString& helpKey)
+void HelpPanel::showTopic(const QString& helpKey)
 {
     const HelpTopic* topic = HelpTopics::find(helpKey);
     if (!topic)
-        return false;
+        return;
     const QString title = QString::fromLatin1(topic->title);
     const QString text = QString::fromLatin1(topic->text);
     if (m_title->text() == title && m_text->text() == text)
-        return false;
+        return;
     m_title->setText(title);
     m_text->setText(text);
     // At once, not at the next turn of the event loop: the pointer may already be elsewhere.
     repaint();
-    return true;
 }

@@ -4,7 +4,8 @@
 
 class QLabel;
 
-// picHelp: the interactive help panel with its title lblHelpTitle and text lblHelpText.
+// The interactive help panel: the title and text of the entry for the control under the
+// pointer, or a welcome until there is one.
 class HelpPanel : public QFrame
 {
     Q_OBJECT
@@ -21,10 +22,9 @@ public:
     QLabel* titleLabel() const { return m_title; }
     QLabel* textLabel() const { return m_text; }
 
-    // helpUpdate: shows the entry of the key when the key is known and the panel does not show
-    // it yet, and repaints at once. Unknown keys (letter case counts) change nothing. Returns
-    // whether the captions changed.
-    bool helpUpdate(const QString& helpKey);
+    // Shows the entry of the key when the key is known and the panel does not show it yet,
+    // and repaints at once. Unknown keys (letter case counts) change nothing.
+    void showTopic(const QString& helpKey);
 
 private:
     QLabel* m_title;

@@ -15,7 +15,7 @@ BirthdayCommands::BirthdayCommands(BirthdayStore& store, SettingsStore& settings
       m_prompt(prompt), m_help(std::move(help)), m_dialogParent(dialogParent)
 {}
 
-bool BirthdayCommands::birthdaysSelectedCheck()
+bool BirthdayCommands::checkSelection()
 {
     if (m_list.itemCount() == 0) {
         m_prompt.inform(QMessageBox::Warning,
@@ -32,7 +32,7 @@ bool BirthdayCommands::birthdaysSelectedCheck()
     return true;
 }
 
-int BirthdayCommands::birthdaysSelectedCount() const
+int BirthdayCommands::selectedCount() const
 {
     return int(m_list.selectedRows().size());
 }
@@ -42,7 +42,7 @@ QString BirthdayCommands::itemText(int row) const
     return m_list.model()->row(row).name;
 }
 
-void BirthdayCommands::changedTell(const QStringList& names, const QString& notDone,
+void BirthdayCommands::tellChanged(const QStringList& names, const QString& notDone,
                                    const QString& failure)
 {
     QStringList quoted;
@@ -62,7 +62,7 @@ void BirthdayCommands::changedTell(const QStringList& names, const QString& notD
     m_prompt.inform(failure.isEmpty() ? QMessageBox::Warning : QMessageBox::Critical, text);
 }
 
-void BirthdayCommands::birthdayNew()
+void BirthdayCommands::newBirthday()
 {
     BirthdayDialog dialog(BirthdayDialog::Mode::Add, BirthdayRecord(), m_store, m_clock, m_help,
                           m_dialogParent);
@@ -70,13 +70,13 @@ void BirthdayCommands::birthdayNew()
         emit refreshNeeded();
 }
 
-void BirthdayCommands::birthdayEdit()
+void BirthdayCommands::editBirthday()
 {
-    if (!birthdaysSelectedCheck())
+    if (!checkSelection())
         return;
     // A copy: the list may follow the file while a message or the dialog is open.
     const BirthdayRecord shown = m_list.model()->row(m_list.currentRow()).record;
-    if (birthdaysSelectedCount() > 1) {
+    if (selectedCount() > 1) {
         m_prompt.inform(QMessageBox::Information,
                         QStringLiteral("Because you can only edit one birthay at a time, only the "
                                        "last one you selected will be displayed."));
@@ -85,27 +85,27 @@ void BirthdayCommands::birthdayEdit()
                           m_dialogParent);
     const int result = dialog.exec();
     if (result == BirthdayDialog::Changed)
-        changedTell({shown.value(BirthdayRecord::Name)},
+        tellChanged({shown.value(BirthdayRecord::Name)},
                     QStringLiteral("your changes to it were not saved"));
     if (result != QDialog::Rejected)
         emit refreshNeeded();
 }
 
-void BirthdayCommands::birthdaysDuplicate()
+void BirthdayCommands::duplicateBirthdays()
 {
-    if (!birthdaysSelectedCheck())
+    if (!checkSelection())
         return;
-    recordsChange(selectedRecords(), QStringLiteral("\"%1\" could not be duplicated."),
+    changeRecords(selectedRecords(), QStringLiteral("\"%1\" could not be duplicated."),
                   QStringLiteral("it was not duplicated"),
                   QStringLiteral("they were not duplicated"),
-                  [this](const BirthdayRecord& shown) { return m_store.recordDuplicate(shown); });
+                  [this](const BirthdayRecord& shown) { return m_store.duplicateRecord(shown); });
 }
 
-void BirthdayCommands::birthdaysDelete()
+void BirthdayCommands::deleteBirthdays()
 {
-    if (!birthdaysSelectedCheck())
+    if (!checkSelection())
         return;
-    const int count = birthdaysSelectedCount();
+    const int count = selectedCount();
     // Taken before the question: the list may follow the file while it is open, and the records
     // asked about are the ones to delete, or to name as changed.
     const QList<BirthdayRecord> shown = selectedRecords();
@@ -122,9 +122,9 @@ void BirthdayCommands::birthdaysDelete()
                          QMessageBox::No) != QMessageBox::Yes)
             return;
     }
-    recordsChange(shown, QStringLiteral("\"%1\" could not be deleted."),
+    changeRecords(shown, QStringLiteral("\"%1\" could not be deleted."),
                   QStringLiteral("it was not deleted"), QStringLiteral("they were not deleted"),
-                  [this](const BirthdayRecord& shown) { return m_store.recordDelete(shown); });
+                  [this](const BirthdayRecord& shown) { return m_store.deleteRecord(shown); });
 }
 
 QList<BirthdayRecord> BirthdayCommands::selectedRecords() const
@@ -135,7 +135,7 @@ QList<BirthdayRecord> BirthdayCommands::selectedRecords() const
     return records;
 }
 
-void BirthdayCommands::recordsChange(
+void BirthdayCommands::changeRecords(
     const QList<BirthdayRecord>& shown, const QString& failedText, const QString& oneNotDone,
     const QString& manyNotDone,
     const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change)
@@ -158,7 +158,7 @@ void BirthdayCommands::recordsChange(
         }
     }
     if (!changedNames.isEmpty())
-        changedTell(changedNames, changedNames.size() == 1 ? oneNotDone : manyNotDone, failure);
+        tellChanged(changedNames, changedNames.size() == 1 ? oneNotDone : manyNotDone, failure);
     else if (!failure.isEmpty())
         m_prompt.inform(QMessageBox::Critical, failure);
     if (written || !changedNames.isEmpty())

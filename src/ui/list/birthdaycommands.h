@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/help/helphook.h"
 #include "core/store/birthdaystore.h"
+#include "ui/help/helphook.h"
 
 #include <functional>
 
@@ -23,31 +23,30 @@ public:
                      BirthdayListView& list, MessagePrompt& prompt, HelpSink help,
                      QWidget* dialogParent);
 
-    // True when the list has items and a current item; otherwise tells the user why not.
-    bool birthdaysSelectedCheck();
-    int birthdaysSelectedCount() const;
-
-    void birthdayNew();
-    void birthdayEdit();
-    void birthdaysDuplicate();
-    void birthdaysDelete();
+    void newBirthday();
+    void editBirthday();
+    void duplicateBirthdays();
+    void deleteBirthdays();
 
 signals:
     // The data may have changed: rebuild the list.
     void refreshNeeded();
 
 private:
+    // True when the list has items and a current item; otherwise tells the user why not.
+    bool checkSelection();
+    int selectedCount() const;
     QString itemText(int row) const;
     // The records of the selected rows, top to bottom, as the list shows them.
     QList<BirthdayRecord> selectedRecords() const;
     // Runs change on each record as shown, then tells the user in one message of the records
     // another program changed meanwhile (which change left alone) and of a failure, which ends
     // the run, and refreshes the list.
-    void recordsChange(const QList<BirthdayRecord>& shown, const QString& failedText,
+    void changeRecords(const QList<BirthdayRecord>& shown, const QString& failedText,
                        const QString& oneNotDone, const QString& manyNotDone,
                        const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change);
     // One message: these events were changed by another program, so notDone.
-    void changedTell(const QStringList& names, const QString& notDone,
+    void tellChanged(const QStringList& names, const QString& notDone,
                      const QString& failure = QString());
 
     BirthdayStore& m_store;

@@ -5,16 +5,6 @@
 
 BirthdayListModel::BirthdayListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-QString BirthdayListModel::itemKey(int recordKey)
-{
-    return QStringLiteral("key") + QString::number(recordKey);
-}
-
-int BirthdayListModel::recordKeyOf(const QString& itemKey)
-{
-    return itemKey.mid(3).toInt();
-}
-
 void BirthdayListModel::Row::setNext(std::optional<NextEvent> coming)
 {
     nextDays = coming ? coming->next.days : -1;
@@ -57,7 +47,7 @@ bool BirthdayListModel::passes(const Row& row) const
     return m_filter.isEmpty() || row.name.contains(m_filter, Qt::CaseInsensitive);
 }
 
-void BirthdayListModel::filterApply()
+void BirthdayListModel::applyFilter()
 {
     // Without a filter the two lists share their rows rather than copy every one.
     if (m_filter.isEmpty()) {
@@ -74,7 +64,7 @@ void BirthdayListModel::setRows(QList<Row> rows)
     sortRows(rows);
     beginResetModel();
     m_allRows = std::move(rows);
-    filterApply();
+    applyFilter();
     endResetModel();
 }
 
@@ -105,7 +95,7 @@ void BirthdayListModel::relayout()
         beforeKeys.append(m_rows.at(index.row()).key);
 
     sortRows(m_allRows);
-    filterApply();
+    applyFilter();
 
     QModelIndexList after;
     for (int i = 0; i < before.size(); ++i) {
@@ -155,8 +145,6 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
                                            : QVariant();
     case Qt::DecorationRole:
         return index.column() == NameColumn ? QVariant(m_icon) : QVariant();
-    case ItemKeyRole:
-        return itemKey(row.key);
     case RecordKeyRole:
         return row.key;
     default:

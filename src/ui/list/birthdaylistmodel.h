@@ -1,15 +1,15 @@
 #pragma once
 
-#include "core/presentation/listdate.h"
-#include "core/presentation/listviewmode.h"
 #include "core/calendar/nextevent.h"
 #include "core/events/birthdayrecord.h"
+#include "core/presentation/listdate.h"
+#include "core/presentation/listviewmode.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QList>
 
-// The rows of lvwBirthdays: one per live record, columns "Name", "Date", "Next", "In" and "Age".
+// The rows of the event list: one per live record, columns "Name", "Date", "Next", "In" and "Age".
 // Kept sorted ascending by the text of the sort column, ties in the order the rows were given;
 // by the next date, the soonest first. A filter on the names hides the other rows: the model
 // has only the rows shown, so row numbers mean the same to the views and the commands.
@@ -41,15 +41,9 @@ public:
     };
 
     enum Column { NameColumn = 0, DateColumn, NextColumn, InColumn, AgeColumn, ColumnCount };
-    // The item key, "key" followed by the record key.
-    static constexpr int ItemKeyRole = Qt::UserRole + 1;
-    static constexpr int RecordKeyRole = Qt::UserRole + 2;
+    static constexpr int RecordKeyRole = Qt::UserRole + 1;
 
     explicit BirthdayListModel(QObject* parent = nullptr);
-
-    static QString itemKey(int recordKey);
-    // The record key of an item key: its text without the first three characters.
-    static int recordKeyOf(const QString& itemKey);
 
     void setRows(QList<Row> rows);
     const Row& row(int index) const { return m_rows.at(index); }
@@ -70,7 +64,7 @@ private:
     void sortRows(QList<Row>& rows) const;
     bool passes(const Row& row) const;
     // m_rows from m_allRows.
-    void filterApply();
+    void applyFilter();
     // Sorts and filters the rows again, keeping the selection on the rows still shown.
     void relayout();
 

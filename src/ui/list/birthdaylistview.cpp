@@ -69,10 +69,10 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     columns->setSectionsClickable(true);
     columns->setSortIndicatorShown(true);
     columns->setSortIndicator(BirthdayListModel::NameColumn, Qt::AscendingOrder);
-    // Created 3000 and 1440 twips wide.
+    // The widths of a first start, room for a long name and the dates; the stored layout
+    // brings back the user's own (WindowLayout).
     columns->resizeSection(BirthdayListModel::NameColumn, 200);
     columns->resizeSection(BirthdayListModel::DateColumn, 96);
-    // What is coming up: 1200, 1200 and 600 twips.
     columns->resizeSection(BirthdayListModel::NextColumn, 80);
     columns->resizeSection(BirthdayListModel::InColumn, 80);
     columns->resizeSection(BirthdayListModel::AgeColumn, 40);
@@ -231,7 +231,7 @@ QList<int> BirthdayListView::selectedRows() const
     return rows;
 }
 
-void BirthdayListView::rowsReplace(QList<BirthdayListModel::Row> rows)
+void BirthdayListView::replaceRows(QList<BirthdayListModel::Row> rows)
 {
     const auto sameEvent = [](const BirthdayRecord& a, const BirthdayRecord& b) {
         for (int field = 0; field < BirthdayRecord::FieldCount; ++field) {

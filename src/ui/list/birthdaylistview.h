@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/list/birthdaylistmodel.h"
 #include "core/presentation/listviewmode.h"
+#include "ui/list/birthdaylistmodel.h"
 
 #include <QListView>
 #include <QStackedWidget>
@@ -10,7 +10,7 @@
 class QHeaderView;
 class QItemSelectionModel;
 
-// lvwBirthdays: the event list in its four views. Large icons, small icons and list are one
+// The event list in its four views. Large icons, small icons and list are one
 // QListView in different modes; details is a QTreeView with the column headers. Both show the
 // same model through the same selection model, so switching views keeps the selection.
 class BirthdayListView : public QStackedWidget
@@ -39,7 +39,7 @@ public:
     QList<int> selectedRows() const;
     // Fills the list anew, keeping selected (and current) the rows that still show the same
     // event: the same key and the same fields but for the LastDate stamp.
-    void rowsReplace(QList<BirthdayListModel::Row> rows);
+    void replaceRows(QList<BirthdayListModel::Row> rows);
 
 signals:
     void itemDoubleClicked();

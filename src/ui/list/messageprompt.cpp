@@ -1,12 +1,14 @@
 #include "ui/list/messageprompt.h"
 
+#include "core/program/programidentity.h"
+
 QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QString& text,
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton)
 {
     if (m_hook)
         return m_hook(icon, text, buttons);
-    QMessageBox box(icon, QLatin1String(title), text, buttons, m_parent);
+    QMessageBox box(icon, programTitle(), text, buttons, m_parent);
     // Names and file errors are the user's text: "<b>Mum</b>" is shown as typed.
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(defaultButton))
@@ -14,7 +16,7 @@ QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QSt
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void MessagePrompt::failure(const QString& whatFailed, const QString& reason)
+void MessagePrompt::reportFailure(const QString& whatFailed, const QString& reason)
 {
     QString text = whatFailed;
     if (!reason.isEmpty())

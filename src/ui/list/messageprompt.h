@@ -4,15 +4,13 @@
 
 #include <functional>
 
-// The main window's message boxes, all titled "Candlewatcher". Tests put a hook in place of
-// the real box to read the message and give the answer.
+// The main window's message boxes, titled with the program's name. Tests put a hook in place
+// of the real box to read the message and give the answer.
 class MessagePrompt
 {
 public:
     using Hook = std::function<QMessageBox::StandardButton(
         QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)>;
-
-    static constexpr const char* title = "Candlewatcher";
 
     explicit MessagePrompt(QWidget* parent) : m_parent(parent) {}
 
@@ -25,7 +23,7 @@ public:
                                     QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
     void inform(QMessageBox::Icon icon, const QString& text) { ask(icon, text, QMessageBox::Ok); }
     // A store operation failed: what failed, then the store's reason.
-    void failure(const QString& whatFailed, const QString& reason);
+    void reportFailure(const QString& whatFailed, const QString& reason);
 
 private:
     QWidget* m_parent;

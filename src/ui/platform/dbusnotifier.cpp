@@ -1,6 +1,6 @@
 #include "ui/platform/dbusnotifier.h"
 
-#include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
 
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -23,10 +23,10 @@ DBusNotifier::DBusNotifier(QObject* parent) : DBusNotifier(QDBusConnection::sess
 DBusNotifier::DBusNotifier(const QDBusConnection& bus, QObject* parent)
     : Notifier(parent), m_bus(bus)
 {
-    signalsConnect();
+    connectSignals();
 }
 
-void DBusNotifier::signalsConnect()
+void DBusNotifier::connectSignals()
 {
     if (!m_bus.isConnected())
         return;
@@ -62,8 +62,8 @@ bool DBusNotifier::notify(const Message& message)
 
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
-    call << WebTexts::programTitle() << uint(0) << QStringLiteral("candlewatcher") << message.title
-         << body << actions << hints << int(message.urgent ? 0 : -1); // 0: until dismissed
+    call << programTitle() << uint(0) << QStringLiteral("candlewatcher") << message.title << body
+         << actions << hints << int(message.urgent ? 0 : -1); // 0: until dismissed
     const QDBusMessage reply = m_bus.call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return false;

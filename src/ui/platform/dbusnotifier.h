@@ -28,7 +28,7 @@ private slots:
     void onNotificationClosed(uint id, uint reason);
 
 private:
-    void signalsConnect();
+    void connectSignals();
 
     QDBusConnection m_bus;
     QSet<uint> m_withAction; // the notifications on screen that offer "Show Candlewatcher"

@@ -6,7 +6,7 @@
 #include "ui/platform/traynotifier.h"
 #endif
 
-std::unique_ptr<Notifier> notifierCreate([[maybe_unused]] TrayIcon* tray)
+std::unique_ptr<Notifier> createNotifier([[maybe_unused]] TrayIcon* tray)
 {
 #ifdef CANDLEWATCHER_DBUS
     return std::make_unique<DBusNotifier>();

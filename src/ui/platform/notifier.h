@@ -37,4 +37,4 @@ signals:
 };
 
 // The platform's notifier; the tray message one needs the tray icon.
-std::unique_ptr<Notifier> notifierCreate(TrayIcon* tray);
+std::unique_ptr<Notifier> createNotifier(TrayIcon* tray);

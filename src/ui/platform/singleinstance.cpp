@@ -128,7 +128,7 @@ void SingleInstance::listen()
 {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::connectionsTake);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answerConnections);
     // We hold the lock, so a socket file of this name was left by a copy that was killed.
     QLocalServer::removeServer(m_name);
     if (!m_server->listen(m_name))
@@ -136,7 +136,7 @@ void SingleInstance::listen()
                       .arg(QDir::toNativeSeparators(m_name), m_server->errorString());
 }
 
-void SingleInstance::connectionsTake()
+void SingleInstance::answerConnections()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);

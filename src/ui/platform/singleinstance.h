@@ -39,7 +39,7 @@ signals:
 private:
     bool handOver(int timeoutMs);
     void listen();
-    void connectionsTake();
+    void answerConnections();
 
     QString m_name;
     QLockFile m_lock;

@@ -8,15 +8,16 @@
 
 namespace {
 
-int px(int twips)
-{
-    return (twips + 7) / 15;
-}
-
-void setTwipGeometry(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-}
+// The layout in pixels. Each frame holds its icon and list at the same places.
+constexpr int dialogWidth = 443;
+constexpr int margin = 4; // around and between the frames
+constexpr QSize boxSize(433, 141);
+constexpr QRect iconPlace(12, 20, 32, 32);
+constexpr QRect listPlace(52, 20, 369, 108);
+constexpr int closeLeft = 348;
+constexpr QSize closeSize(89, 25);
+constexpr int closeGap = 3;     // from the last frame to the button
+constexpr int bottomMargin = 7; // below the button
 
 } // namespace
 
@@ -28,88 +29,90 @@ AlertDialog::AlertDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("Candlewatcher Alert"));
     const QIcon icon(QStringLiteral(":/icons/candlewatcher.svg"));
     setWindowIcon(icon);
-    setFixedSize(px(6645), px(2760));
+    // Today's frame alone: the button below it.
+    const int closeTop = margin + boxSize.height() + margin + closeGap;
+    setFixedSize(dialogWidth, closeTop + closeSize.height() + bottomMargin);
 
-    m_grpDue = new QGroupBox(QStringLiteral("Birthdays Due Today"), this);
-    m_grpDue->setObjectName(QStringLiteral("grpDue"));
-    setTwipGeometry(m_grpDue, 60, 60, 6495, 2115);
+    m_dueBox = new QGroupBox(QStringLiteral("Birthdays Due Today"), this);
+    m_dueBox->setObjectName(QStringLiteral("grpDue"));
+    m_dueBox->setGeometry(QRect(QPoint(margin, margin), boxSize));
 
-    m_lstDue = new QListWidget(m_grpDue);
-    m_lstDue->setObjectName(QStringLiteral("lstDue"));
-    m_lstDue->setAccessibleName(m_grpDue->title()); // a list takes no name from its frame
-    setTwipGeometry(m_lstDue, 780, 300, 5535, 1620);
+    m_dueList = new QListWidget(m_dueBox);
+    m_dueList->setObjectName(QStringLiteral("lstDue"));
+    m_dueList->setAccessibleName(m_dueBox->title()); // a list takes no name from its frame
+    m_dueList->setGeometry(listPlace);
 
-    m_imgDue = new QLabel(m_grpDue);
-    m_imgDue->setObjectName(QStringLiteral("imgDue"));
-    setTwipGeometry(m_imgDue, 180, 300, 480, 480);
-    m_imgDue->setPixmap(icon.pixmap(px(480), px(480)));
+    m_dueIcon = new QLabel(m_dueBox);
+    m_dueIcon->setObjectName(QStringLiteral("imgDue"));
+    m_dueIcon->setGeometry(iconPlace);
+    m_dueIcon->setPixmap(icon.pixmap(iconPlace.size()));
 
-    m_cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    setTwipGeometry(m_cmdClose, 5220, 2280, 1335, 375);
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("cmdClose"));
+    m_closeButton->setGeometry(QRect(QPoint(closeLeft, closeTop), closeSize));
     // Enter presses the default button; Escape rejects, which closes the dialog as well.
-    m_cmdClose->setDefault(true);
-    m_cmdClose->setAutoDefault(true);
-    connect(m_cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-    m_cmdClose->setFocus();
+    m_closeButton->setDefault(true);
+    m_closeButton->setAutoDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_closeButton->setFocus();
 
     // However it closes (button, Enter, Escape, the title bar), the dialog and its list go.
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
 
-void AlertDialog::dueAdd(const QString& name)
+void AlertDialog::addDue(const QString& name)
 {
-    m_lstDue->addItem(name);
-    controlsArrange();
+    m_dueList->addItem(name);
+    arrangeControls();
 }
 
-void AlertDialog::missedAdd(const QString& entry)
+void AlertDialog::addMissed(const QString& entry)
 {
-    if (!m_grpMissed) {
-        m_grpMissed = new QGroupBox(QStringLiteral("Missed While Away"), this);
-        m_grpMissed->setObjectName(QStringLiteral("grpMissed"));
-        m_lstMissed = new QListWidget(m_grpMissed);
-        m_lstMissed->setObjectName(QStringLiteral("lstMissed"));
-        setTwipGeometry(m_lstMissed, 780, 300, 5535, 1620);
-        auto* image = new QLabel(m_grpMissed);
-        setTwipGeometry(image, 180, 300, 480, 480);
-        image->setPixmap(m_imgDue->pixmap());
-        setTabOrder(m_lstDue, m_lstMissed);
-        m_grpMissed->show();
+    if (!m_missedBox) {
+        m_missedBox = new QGroupBox(QStringLiteral("Missed While Away"), this);
+        m_missedBox->setObjectName(QStringLiteral("grpMissed"));
+        m_missedList = new QListWidget(m_missedBox);
+        m_missedList->setObjectName(QStringLiteral("lstMissed"));
+        m_missedList->setGeometry(listPlace);
+        auto* image = new QLabel(m_missedBox);
+        image->setGeometry(iconPlace);
+        image->setPixmap(m_dueIcon->pixmap());
+        setTabOrder(m_dueList, m_missedList);
+        m_missedBox->show();
     }
-    m_lstMissed->addItem(entry);
-    controlsArrange();
+    m_missedList->addItem(entry);
+    arrangeControls();
 }
 
 QStringList AlertDialog::missedEntries() const
 {
     QStringList entries;
-    for (int row = 0; m_lstMissed && row < m_lstMissed->count(); ++row)
-        entries.append(m_lstMissed->item(row)->text());
+    for (int row = 0; m_missedList && row < m_missedList->count(); ++row)
+        entries.append(m_missedList->item(row)->text());
     return entries;
 }
 
-void AlertDialog::controlsArrange()
+void AlertDialog::arrangeControls()
 {
-    // As designed while nothing was missed; the missed events' frame goes below today's, and
+    // Today's frame alone while nothing was missed; the missed events' frame goes below it, and
     // takes its place when nothing is due today.
-    const bool due = !m_grpMissed || m_lstDue->count() > 0;
-    m_grpDue->setVisible(due);
-    int top = 60;
+    const bool due = !m_missedBox || m_dueList->count() > 0;
+    m_dueBox->setVisible(due);
+    int top = margin;
     if (due)
-        top += 2115 + 60;
-    if (m_grpMissed) {
-        setTwipGeometry(m_grpMissed, 60, top, 6495, 2115);
-        top += 2115 + 60;
+        top += boxSize.height() + margin;
+    if (m_missedBox) {
+        m_missedBox->setGeometry(QRect(QPoint(margin, top), boxSize));
+        top += boxSize.height() + margin;
     }
-    setTwipGeometry(m_cmdClose, 5220, top + 45, 1335, 375);
-    setFixedSize(px(6645), px(top + 45 + 375 + 105));
+    m_closeButton->setGeometry(QRect(QPoint(closeLeft, top + closeGap), closeSize));
+    setFixedSize(dialogWidth, top + closeGap + closeSize.height() + bottomMargin);
 }
 
 QStringList AlertDialog::dueNames() const
 {
     QStringList names;
-    for (int row = 0; row < m_lstDue->count(); ++row)
-        names.append(m_lstDue->item(row)->text());
+    for (int row = 0; row < m_dueList->count(); ++row)
+        names.append(m_dueList->item(row)->text());
     return names;
 }

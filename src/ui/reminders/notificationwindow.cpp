@@ -16,16 +16,18 @@
 
 namespace {
 
-// Design values, in twips.
-constexpr int designWidth = 3375;
-constexpr int designHeight = 1515;
-constexpr int todayTop = 660;
-constexpr int bandGap = 45;         // between the today list and the soon band
-constexpr int soonTitleInset = 60;  // from the band's top to its heading
-constexpr int soonTextOffset = 300; // from the heading's top to the soon list
-constexpr int bottomMargin = 60;
-constexpr int rightDistance = 200;
-constexpr int bottomDistance = 1300;
+// The layout in pixels, the window as narrow as it gets and one line in each list.
+constexpr int minWidth = 225;
+constexpr int baseHeight = 101;
+constexpr int todayTop = 44;
+constexpr int bandGap = 3;         // between the today list and the soon band
+constexpr int soonTitleInset = 4;  // from the band's top to its heading
+constexpr int soonTextOffset = 20; // from the heading's top to the soon list
+constexpr int bottomMargin = 4;
+constexpr int closeRight = 217; // "close" keeps its right edge here, whatever its font's width
+// From the screen's right and bottom edges: 200 and 1300 twips, rounded to whole pixels.
+constexpr int rightDistance = 13;
+constexpr int bottomDistance = 87;
 // The window's height without any list line.
 constexpr int heightWithoutLines =
     todayTop + bandGap + soonTitleInset + soonTextOffset + bottomMargin;
@@ -60,65 +62,60 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     setAutoFillBackground(true);
 
     // The bands first, so the labels stand on them.
-    m_shpTodayTitle = addBand("shpTodayTitle", 0, 0, designWidth, 615);
-    m_shpSoonTitle = addBand("shpSoonTitle", 0, 900, designWidth, 315);
+    m_todayBand = addBand("shpTodayTitle", 0, 0, minWidth, 41);
+    m_soonBand = addBand("shpSoonTitle", 0, 60, minWidth, 21);
 
-    m_lblTodayTitle =
-        addLabel("lblTodayTitle", QStringLiteral("Birthdays Due Today"), 720, 300, 2595, 195);
-    m_lblClose = addLabel("lblClose", QStringLiteral("close"), 2880, 60, 375, 195);
-    QFont underlined = m_lblClose->font();
+    m_todayTitle =
+        addLabel("lblTodayTitle", QStringLiteral("Birthdays Due Today"), 48, 20, 173, 13);
+    m_closeLink = addLabel("lblClose", QStringLiteral("close"), 192, 4, 25, 13);
+    QFont underlined = m_closeLink->font();
     underlined.setUnderline(true);
-    m_lblClose->setFont(underlined);
-    QPalette blue = m_lblClose->palette();
+    m_closeLink->setFont(underlined);
+    QPalette blue = m_closeLink->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
-    m_lblClose->setPalette(blue);
-    m_lblClose->setCursor(Qt::PointingHandCursor);
+    m_closeLink->setPalette(blue);
+    m_closeLink->setCursor(Qt::PointingHandCursor);
     // Fonts other than Tahoma can be wider: keep the right edge, never cut the word.
-    const int closeWidth = QFontMetrics(underlined).horizontalAdvance(m_lblClose->text()) + 1;
-    if (closeWidth > m_lblClose->width())
-        m_lblClose->setGeometry(m_lblClose->geometry().right() + 1 - closeWidth, m_lblClose->y(),
-                                closeWidth, m_lblClose->height());
-    m_lblClose->installEventFilter(this);
+    const int closeWidth = QFontMetrics(underlined).horizontalAdvance(m_closeLink->text()) + 1;
+    if (closeWidth > m_closeLink->width())
+        m_closeLink->setGeometry(m_closeLink->geometry().right() + 1 - closeWidth, m_closeLink->y(),
+                                 closeWidth, m_closeLink->height());
+    m_closeLink->installEventFilter(this);
 
-    m_lblSoon =
-        addLabel("lblSoon", QStringLiteral("(No birthdays coming up)"), 120, 1260, 3195, 195);
-    m_lblToday = addLabel("lblToday", QStringLiteral("(No birthdays today)"), 120, 660, 3135, 195);
+    m_soonList = addLabel("lblSoon", QStringLiteral("(No birthdays coming up)"), 8, 84, 213, 13);
+    m_todayList = addLabel("lblToday", QStringLiteral("(No birthdays today)"), 8, 44, 209, 13);
 
-    m_imgCandlewatcher = addLabel("imgCandlewatcher", QString(), 120, 60, 480, 480);
-    const int iconSide = twipsToPixels(480);
-    m_imgCandlewatcher->setPixmap(
-        QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(iconSide, iconSide));
+    m_icon = addLabel("imgCandlewatcher", QString(), 8, 4, 32, 32);
+    m_icon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(m_icon->size()));
 
-    m_lblSoonTitle =
-        addLabel("lblSoonTitle", QStringLiteral("Birthdays Due Soon"), 120, 960, 3195, 195);
-    m_lblCandlewatcher =
-        addLabel("lblCandlewatcher", QStringLiteral("Candlewatcher"), 720, 60, 2475, 195);
-    QFont bold = m_lblCandlewatcher->font();
+    m_soonTitle = addLabel("lblSoonTitle", QStringLiteral("Birthdays Due Soon"), 8, 64, 213, 13);
+    m_programName = addLabel("lblCandlewatcher", QStringLiteral("Candlewatcher"), 48, 4, 165, 13);
+    QFont bold = m_programName->font();
     bold.setBold(true);
-    m_lblCandlewatcher->setFont(bold);
-    QPalette red = m_lblCandlewatcher->palette();
+    m_programName->setFont(bold);
+    QPalette red = m_programName->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    m_lblCandlewatcher->setPalette(red);
+    m_programName->setPalette(red);
 
     // "close" stands above the title that reaches towards it, so all of the word takes the click.
-    m_lblClose->raise();
+    m_closeLink->raise();
 
     // The frame lies over everything but lets the mouse through to what is under it.
-    m_shpBorder = new QFrame(this);
-    m_shpBorder->setObjectName(QStringLiteral("shpBorder"));
-    m_shpBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_shpBorder->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setTwipGeometry(m_shpBorder, 0, 0, designWidth, designHeight);
+    m_border = new QFrame(this);
+    m_border->setObjectName(QStringLiteral("shpBorder"));
+    m_border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_border->setGeometry(0, 0, minWidth, baseHeight);
 
-    widthsArrange(twipsToPixels(designWidth));
-    setFixedSize(twipsToPixels(designWidth), twipsToPixels(designHeight));
+    arrangeWidths(minWidth);
+    setFixedSize(minWidth, baseHeight);
 
-    m_tmrClose = new QTimer(this);
-    m_tmrClose->setObjectName(QStringLiteral("tmrClose"));
-    m_tmrClose->setSingleShot(true);
-    m_tmrClose->setTimerType(Qt::PreciseTimer);
-    connect(m_tmrClose, &QTimer::timeout, this, &QWidget::close);
-    m_tmrClose->start(closeIntervalMs);
+    m_closeTimer = new QTimer(this);
+    m_closeTimer->setObjectName(QStringLiteral("tmrClose"));
+    m_closeTimer->setSingleShot(true);
+    m_closeTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_closeTimer, &QTimer::timeout, this, &QWidget::close);
+    m_closeTimer->start(closeIntervalMs);
 }
 
 QLabel* NotificationWindow::addLabel(const char* name, const QString& text, int left, int top,
@@ -130,7 +127,7 @@ QLabel* NotificationWindow::addLabel(const char* name, const QString& text, int 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text);
-    setTwipGeometry(label, left, top, width, height);
+    label->setGeometry(left, top, width, height);
     return label;
 }
 
@@ -144,52 +141,36 @@ QFrame* NotificationWindow::addBand(const char* name, int left, int top, int wid
     tooltip.setColor(QPalette::WindowText, foreground);
     band->setPalette(tooltip);
     band->setAutoFillBackground(true);
-    setTwipGeometry(band, left, top, width, height);
+    band->setGeometry(left, top, width, height);
     return band;
-}
-
-void NotificationWindow::setTwipGeometry(QWidget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
-}
-
-void NotificationWindow::setTwipTop(QWidget* widget, int top)
-{
-    widget->move(widget->x(), twipsToPixels(top));
-}
-
-void NotificationWindow::setTwipHeight(QWidget* widget, int height)
-{
-    widget->resize(widget->width(), twipsToPixels(height));
 }
 
 void NotificationWindow::setSoonText(const QString& text)
 {
     m_soonText = text;
-    m_lblSoon->setText(text.split(lineBreak).join(u'\n'));
+    m_soonList->setText(text.split(lineBreak).join(u'\n'));
 }
 
 void NotificationWindow::setTodayText(const QString& text)
 {
     m_todayText = text;
-    m_lblToday->setText(text.split(lineBreak).join(u'\n'));
+    m_todayList->setText(text.split(lineBreak).join(u'\n'));
 }
 
 void NotificationWindow::setHelpSink(const HelpSink& sink)
 {
     const QString key = QStringLiteral("notification");
-    helpHook(this, key, sink);
+    installHelpHook(this, key, sink);
     // Not "close" nor the icon: those have no help of their own.
-    for (QWidget* label : std::initializer_list<QWidget*>{
-             m_lblCandlewatcher, m_lblSoon, m_lblSoonTitle, m_lblToday, m_lblTodayTitle}) {
-        helpHook(label, key, sink);
+    for (QWidget* label : std::initializer_list<QWidget*>{m_programName, m_soonList, m_soonTitle,
+                                                          m_todayList, m_todayTitle}) {
+        installHelpHook(label, key, sink);
         // Reported once, by the label itself, not again by the window underneath.
         label->setAttribute(Qt::WA_NoMousePropagation);
     }
 }
 
-QString NotificationWindow::linesFitted(const QStringList& lines, bool soon, QLabel* label) const
+QString NotificationWindow::fitLines(const QStringList& lines, bool soon, QLabel* label) const
 {
     // A name in another script keeps its own direction without turning the line around: it is
     // isolated (FSI ... PDI), so every line reads "Name (Date - Y Years)" from the left. An
@@ -208,80 +189,79 @@ QString NotificationWindow::linesFitted(const QStringList& lines, bool soon, QLa
     return shown.join(u'\n');
 }
 
-void NotificationWindow::widthsArrange(int width)
+void NotificationWindow::arrangeWidths(int width)
 {
-    // Everything that reaches the right edge moves with it (the widths are the design's);
-    // "close" keeps its distance from it.
-    const int extra = width - twipsToPixels(designWidth);
-    for (const auto& [widget, designTwips] :
-         std::initializer_list<std::pair<QWidget*, int>>{{m_shpTodayTitle, designWidth},
-                                                         {m_shpSoonTitle, designWidth},
-                                                         {m_shpBorder, designWidth},
-                                                         {m_lblTodayTitle, 2595},
-                                                         {m_lblSoonTitle, 3195},
-                                                         {m_lblSoon, 3195},
-                                                         {m_lblToday, 3135}})
-        widget->resize(twipsToPixels(designTwips) + extra, widget->height());
-    m_lblClose->move(twipsToPixels(2880 + 375) + extra - m_lblClose->width(), m_lblClose->y());
-    m_lblCandlewatcher->resize(m_lblClose->x() - m_lblCandlewatcher->x(),
-                               m_lblCandlewatcher->height());
+    // Everything that reaches the right edge moves with it (the widths are those of the
+    // narrowest window); "close" keeps its distance from it.
+    const int extra = width - minWidth;
+    for (const auto& [widget, narrowest] :
+         std::initializer_list<std::pair<QWidget*, int>>{{m_todayBand, minWidth},
+                                                         {m_soonBand, minWidth},
+                                                         {m_border, minWidth},
+                                                         {m_todayTitle, 173},
+                                                         {m_soonTitle, 213},
+                                                         {m_soonList, 213},
+                                                         {m_todayList, 209}})
+        widget->resize(narrowest + extra, widget->height());
+    m_closeLink->move(closeRight + extra - m_closeLink->width(), m_closeLink->y());
+    m_programName->resize(m_closeLink->x() - m_programName->x(), m_programName->height());
 }
 
-void NotificationWindow::objectsResize()
+void NotificationWindow::fitAndPlace()
 {
-    const int lineHeight = pixelsToTwips(QFontMetrics(m_lblToday->font()).height());
+    const int lineHeight = QFontMetrics(m_todayList->font()).height();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const QRect available = screen ? screen->availableGeometry() : screenRect;
 
     // Never taller than the screen's free height: as many whole lines as fit there.
-    const int capacity = (pixelsToTwips(available.height()) - heightWithoutLines) / lineHeight;
+    const int capacity = (available.height() - heightWithoutLines) / lineHeight;
     const NotificationLines lines =
         NotificationLines::fit(m_todayText.split(lineBreak), m_soonText.split(lineBreak), capacity);
 
     // As wide as the longest line needs, up to the screen's free width; only then are names cut.
-    const QFontMetrics metrics(m_lblToday->font());
+    const QFontMetrics metrics(m_todayList->font());
     int widest = 0;
     for (const auto& [list, label] :
-         {std::pair{&lines.today, m_lblToday}, {&lines.soon, m_lblSoon}}) {
-        const int margins = m_shpBorder->width() - label->width();
+         {std::pair{&lines.today, m_todayList}, {&lines.soon, m_soonList}}) {
+        const int margins = m_border->width() - label->width();
         for (const QString& line : *list)
             widest = std::max(widest, metrics.horizontalAdvance(line) + margins);
     }
-    const int widthLimit = available.width() - twipsToPixels(rightDistance);
-    widthsArrange(std::max(twipsToPixels(designWidth), std::min(widest, widthLimit)));
-    m_lblToday->setText(linesFitted(lines.today, false, m_lblToday));
-    m_lblSoon->setText(linesFitted(lines.soon, true, m_lblSoon));
+    const int widthLimit = available.width() - rightDistance;
+    arrangeWidths(std::max(minWidth, std::min(widest, widthLimit)));
+    m_todayList->setText(fitLines(lines.today, false, m_todayList));
+    m_soonList->setText(fitLines(lines.soon, true, m_soonList));
 
     const int todayHeight = int(lines.today.size()) * lineHeight;
     const int soonHeight = int(lines.soon.size()) * lineHeight;
-    setTwipHeight(m_lblToday, todayHeight);
-    setTwipHeight(m_lblSoon, soonHeight);
+    m_todayList->resize(m_todayList->width(), todayHeight);
+    m_soonList->resize(m_soonList->width(), soonHeight);
     const int soonBandTop = todayTop + todayHeight + bandGap;
-    setTwipTop(m_shpSoonTitle, soonBandTop);
-    setTwipTop(m_lblSoonTitle, soonBandTop + soonTitleInset);
+    m_soonBand->move(m_soonBand->x(), soonBandTop);
+    m_soonTitle->move(m_soonTitle->x(), soonBandTop + soonTitleInset);
     const int soonTop = soonBandTop + soonTitleInset + soonTextOffset;
-    setTwipTop(m_lblSoon, soonTop);
+    m_soonList->move(m_soonList->x(), soonTop);
     const int windowHeight = soonTop + soonHeight + bottomMargin;
-    setTwipHeight(m_shpBorder, windowHeight);
+    m_border->resize(m_border->width(), windowHeight);
 
-    setFixedSize(m_shpBorder->width(), twipsToPixels(windowHeight));
-    const int left = screenRect.x() + screenRect.width() - width() - twipsToPixels(rightDistance);
-    const int top = screenRect.y() + screenRect.height() - height() - twipsToPixels(bottomDistance);
+    setFixedSize(m_border->width(), windowHeight);
+    const int left = screenRect.x() + screenRect.width() - width() - rightDistance;
+    const int top = screenRect.y() + screenRect.height() - height() - bottomDistance;
     move(std::max(left, available.x()), std::max(top, available.y()));
 }
 
 void NotificationWindow::showEvent(QShowEvent* event)
 {
-    objectsResize();
+    fitAndPlace();
     QWidget::showEvent(event);
 }
 
 bool NotificationWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_lblClose && event->type() == QEvent::MouseButtonRelease &&
+    if (watched == m_closeLink && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        m_lblClose->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        m_closeLink->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
         close();
         return true;
     }

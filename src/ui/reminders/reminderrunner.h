@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/help/helphook.h"
-#include "ui/platform/notifier.h"
 #include "core/calendar/missedevents.h"
 #include "core/calendar/nextevent.h"
+#include "core/calendar/reminderdecision.h"
 #include "core/events/birthdayrecord.h"
+#include "ui/help/helphook.h"
+#include "ui/platform/notifier.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -35,14 +36,15 @@ public:
                    QObject* parent = nullptr);
     ~ReminderRunner() override;
 
-    // One run of the check. Silent: failures never reach the user.
-    void ReminderCheck(bool forceShow = false);
+    // One run of the check. Silent: a data file that cannot be read skips the run, a stamp
+    // that cannot be written is tried again at the next, and nothing reaches the user.
+    void check(bool forceShow = false);
     // The same on the records just read for the list, so one read serves both. Gives back each
     // record's date and coming occurrence as the check worked them out, for the list to show.
-    ComingEvents ReminderCheck(const QList<BirthdayRecord>& records, bool forceShow = false);
+    ComingEvents check(const QList<BirthdayRecord>& records, bool forceShow = false);
     bool firstCheckDone() const { return m_firstCheckDone; }
-    // Closes the notification window if it is open (at unload).
-    void notificationUnload();
+    // Closes the notification window if it is open (when the program ends).
+    void closeNotification();
 
     // Passed on to the notification window (help key "notification").
     void setHelpSink(const HelpSink& sink) { m_helpSink = sink; }
@@ -68,9 +70,28 @@ signals:
     void notificationsUnavailable();
 
 private:
-    bool alertShow(const QString& name);
-    bool missedShow(const QList<MissedEvents::Missed>& missed);
-    bool notificationShow(const QString& soonText, const QString& todayText);
+    // The jobs of one run, in this order.
+    ReminderSettings readSettings() const;
+    void updateTrayTip(const ComingEvents& coming);
+    // The day's alerts (a dialog or one notification) and their LastDate stamps.
+    void alertDue(const QList<BirthdayRecord>& records, const QList<ReminderAlert>& alerts,
+                  const QDate& today, bool notifications);
+    // When due, announces the events whose day was missed and writes LastCheck. Gives back
+    // those the notification window is to list below today's events.
+    QList<MissedEvents::Missed> catchUp(const QList<BirthdayRecord>& records, const QDateTime& now,
+                                        LeapDayRule rule, bool notifications);
+    // The events due today and soon, as a notification or in the window, and the stamps of
+    // its showing.
+    void showDue(const ReminderDecision& decision, const QList<MissedEvents::Missed>& missed,
+                 const QDateTime& now, bool notifications);
+
+    // Whether the alert of this record was shown today though its stamp could not be written.
+    bool alertedUnstamped(const ReminderAlert& alert) const;
+    void stampLastDate(const QList<BirthdayRecord>& records, const ReminderAlert& alert,
+                       const QString& today);
+    bool showAlert(const QString& name);
+    bool showMissed(const QList<MissedEvents::Missed>& missed);
+    bool showNotificationWindow(const QString& soonText, const QString& todayText);
     // A desktop notification; false (and the windows stand in) when it was not taken.
     bool notify(const Notifier::Message& message);
 

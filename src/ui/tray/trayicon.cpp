@@ -8,7 +8,7 @@ TrayIcon::TrayIcon(QObject* parent) : QObject(parent) {}
 TrayIcon::~TrayIcon()
 {
     // Leave no icon behind in the tray, but tell no one: the owner is going away.
-    windowUnhook();
+    disconnectClicks();
     if (m_icon) {
         m_icon->hide();
         m_icon.reset();
@@ -20,32 +20,32 @@ void TrayIcon::setAvailabilityProbe(AvailabilityProbe probe)
     m_probe = std::move(probe);
 }
 
-bool TrayIcon::trayAvailable() const
+bool TrayIcon::isTrayAvailable() const
 {
     return m_probe ? m_probe() : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-bool TrayIcon::trayIconAdd(QMenu* menu, const QIcon& icon, const QString& tip)
+bool TrayIcon::addToTray(QMenu* menu, const QIcon& icon, const QString& tip)
 {
     if (m_icon)
         return true;
     // Qt would keep a tray icon shown "in waiting" on a desktop without a tray; the caller needs
     // to know, since the program would then have no way in.
-    if (!trayAvailable())
+    if (!isTrayAvailable())
         return false;
     m_icon = std::make_unique<QSystemTrayIcon>(icon);
     m_icon->setToolTip(tip);
     m_icon->setContextMenu(menu);
     m_icon->show();
-    windowHook();
+    connectClicks();
     return true;
 }
 
-void TrayIcon::trayIconRemove()
+void TrayIcon::removeFromTray()
 {
     if (!m_icon)
         return;
-    windowUnhook();
+    disconnectClicks();
     m_icon->hide();
     // The menu belongs to the main window; the icon must not keep a platform menu of it around.
     m_icon->setContextMenu(nullptr);
@@ -64,20 +64,20 @@ void TrayIcon::setTip(const QString& tip)
         m_icon->setToolTip(tip);
 }
 
-void TrayIcon::windowHook()
+void TrayIcon::connectClicks()
 {
-    windowUnhook();
-    m_hook = connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::trayWindowProc);
+    disconnectClicks();
+    m_clicks = connect(m_icon.get(), &QSystemTrayIcon::activated, this, &TrayIcon::onActivated);
 }
 
-void TrayIcon::windowUnhook()
+void TrayIcon::disconnectClicks()
 {
-    if (m_hook)
-        disconnect(m_hook);
-    m_hook = {};
+    if (m_clicks)
+        disconnect(m_clicks);
+    m_clicks = {};
 }
 
-void TrayIcon::trayWindowProc(QSystemTrayIcon::ActivationReason reason)
+void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:

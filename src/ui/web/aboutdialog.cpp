@@ -1,9 +1,10 @@
 #include "ui/web/aboutdialog.h"
 
-#include "ui/web/shelllaunch.h"
-#include "core/text/textconv.h"
-#include "core/program/sysinfolauncher.h"
 #include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
+#include "core/program/sysinfolauncher.h"
+#include "core/text/textconv.h"
+#include "ui/web/shelllaunch.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@
 
 namespace {
 
-QLabel* labelMake(const QString& name, const QString& text, QWidget* parent)
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -23,7 +24,7 @@ QLabel* labelMake(const QString& name, const QString& text, QWidget* parent)
 }
 
 // A label showing an address as a link; clicking it calls back with the address.
-QLabel* linkMake(const QString& name, const QString& address, QWidget* parent)
+QLabel* makeLink(const QString& name, const QString& address, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -46,7 +47,7 @@ QHBoxLayout* indented(QWidget* widget)
     return row;
 }
 
-QFrame* lineMake(QWidget* parent)
+QFrame* makeLine(QWidget* parent)
 {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
@@ -56,49 +57,49 @@ QFrame* lineMake(QWidget* parent)
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(fileLaunch)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(openAddress)
 {
-    const QString titleAndVersion =
-        WebTexts::programTitle() + QStringLiteral(" v") + TextConv::versionText();
+    const QString titleAndVersion = programTitle() + QStringLiteral(" v") + TextConv::versionText();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + titleAndVersion);
 
-    m_lblTitle = labelMake(QStringLiteral("lblTitle"), titleAndVersion, this);
-    QFont titleFont = m_lblTitle->font();
+    m_titleLabel = makeLabel(QStringLiteral("lblTitle"), titleAndVersion, this);
+    QFont titleFont = m_titleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 14.25 / 8.25);
-    m_lblTitle->setFont(titleFont);
+    m_titleLabel->setFont(titleFont);
 
-    m_lblDescription = labelMake(
+    m_descriptionLabel = makeLabel(
         QStringLiteral("lblDescription"),
         QStringLiteral("Candlewatcher keeps your birthdays, anniversaries and other important "
                        "dates, and reminds you of them from the system tray in good time."),
         this);
-    m_lblMoreInfo = labelMake(QStringLiteral("lblMoreInfo"),
-                              QStringLiteral("For more information on this or any of our freeware "
-                                             "and shareware products, please visit our website "
-                                             "at:"),
-                              this);
-    m_lblWebsiteURL = linkMake(QStringLiteral("lblWebsiteURL"), websiteUrl(), this);
-    m_lblEMail =
-        labelMake(QStringLiteral("lblEMail"), QStringLiteral("Or e-mail Marrowfell on:"), this);
-    m_lblEMailURL = linkMake(QStringLiteral("lblEMailURL"), supportMail(), this);
-    connect(m_lblWebsiteURL, &QLabel::linkActivated, this, &AboutDialog::lblWebsiteURLClick);
-    connect(m_lblEMailURL, &QLabel::linkActivated, this, &AboutDialog::lblEMailURLClick);
+    m_moreInfoLabel =
+        makeLabel(QStringLiteral("lblMoreInfo"),
+                  QStringLiteral("For more information on this or any of our freeware "
+                                 "and shareware products, please visit our website "
+                                 "at:"),
+                  this);
+    m_websiteLink = makeLink(QStringLiteral("lblWebsiteURL"), websiteUrl(), this);
+    m_mailLabel = makeLabel(QStringLiteral("lblEMail"),
+                            QStringLiteral("Or e-mail %1 on:").arg(organisationName()), this);
+    m_mailLink = makeLink(QStringLiteral("lblEMailURL"), supportMail(), this);
+    connect(m_websiteLink, &QLabel::linkActivated, this, &AboutDialog::openWebsiteLink);
+    connect(m_mailLink, &QLabel::linkActivated, this, &AboutDialog::openMailLink);
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setDefault(true);
-    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    for (QPushButton* button : {m_cmdOK, m_cmdSysInfo})
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("cmdOK"));
+    m_okButton->setDefault(true);
+    m_systemInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
+    for (QPushButton* button : {m_okButton, m_systemInfoButton})
         button->setMinimumWidth(84);
     // OK is both the default and the cancel button: Enter presses it, Escape closes as well.
-    connect(m_cmdOK, &QPushButton::clicked, this, &AboutDialog::accept);
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::cmdSysInfoClick);
+    connect(m_okButton, &QPushButton::clicked, this, &AboutDialog::accept);
+    connect(m_systemInfoButton, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdSysInfo);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_systemInfoButton);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addLayout(buttons);
@@ -106,22 +107,22 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(fileLau
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 8, 16, 12);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(m_lblTitle);
+    layout->addWidget(m_titleLabel);
     layout->addSpacing(4);
-    layout->addWidget(m_lblDescription);
+    layout->addWidget(m_descriptionLabel);
     layout->addSpacing(8);
-    layout->addWidget(m_lblMoreInfo);
-    layout->addLayout(indented(m_lblWebsiteURL));
+    layout->addWidget(m_moreInfoLabel);
+    layout->addLayout(indented(m_websiteLink));
     layout->addSpacing(4);
-    layout->addWidget(m_lblEMail);
-    layout->addLayout(indented(m_lblEMailURL));
+    layout->addWidget(m_mailLabel);
+    layout->addLayout(indented(m_mailLink));
     layout->addStretch(1);
-    layout->addWidget(lineMake(this));
+    layout->addWidget(makeLine(this));
     layout->addLayout(buttonRow);
 
-    m_cmdOK->setFocus();
-    // The width of the original box; the height follows the texts.
-    m_lblDescription->setMinimumWidth(340);
+    m_okButton->setFocus();
+    // A fixed width, so the texts wrap alike whatever the style; the height follows them.
+    m_descriptionLabel->setMinimumWidth(340);
 }
 
 void AboutDialog::setUrlOpener(UrlOpener opener)
@@ -129,27 +130,27 @@ void AboutDialog::setUrlOpener(UrlOpener opener)
     m_urlOpener = std::move(opener);
 }
 
-void AboutDialog::lblWebsiteURLClick()
+void AboutDialog::openWebsiteLink()
 {
-    addressOpen(websiteUrl());
+    openLink(websiteUrl());
 }
 
-void AboutDialog::lblEMailURLClick()
+void AboutDialog::openMailLink()
 {
-    addressOpen(QStringLiteral("mailto:") + supportMail());
+    openLink(QStringLiteral("mailto:") + supportMail());
 }
 
-void AboutDialog::addressOpen(const QString& target)
+void AboutDialog::openLink(const QString& target)
 {
     if (!m_urlOpener || !m_urlOpener(target))
-        launchFailedShow(this, target);
+        showOpenFailed(this, target);
 }
 
-void AboutDialog::cmdSysInfoClick()
+void AboutDialog::startSystemInformation()
 {
     if (SysInfoLauncher::programStart())
         return;
-    QMessageBox box(QMessageBox::Warning, WebTexts::programTitle(), WebTexts::sysInfoUnavailable(),
+    QMessageBox box(QMessageBox::Warning, programTitle(), WebTexts::sysInfoUnavailable(),
                     QMessageBox::Ok, this);
     box.exec();
 }

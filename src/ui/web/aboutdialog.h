@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 
-// frmAbout: "About Candlewatcher v2.00", with links to the maker's website and support mail
+// The about box, "About Candlewatcher v2.00", with links to the maker's website and support mail
 // address and a button that starts the system information tool.
 class AboutDialog : public QDialog
 {
@@ -19,22 +19,22 @@ public:
     // No control of the box feeds the help panel.
     explicit AboutDialog(QWidget* parent = nullptr);
 
-    // fileLaunch by default.
+    // openAddress by default.
     void setUrlOpener(UrlOpener opener);
 
 private:
-    void lblWebsiteURLClick();
-    void lblEMailURLClick();
-    void cmdSysInfoClick();
-    void addressOpen(const QString& target);
+    void openWebsiteLink();
+    void openMailLink();
+    void startSystemInformation();
+    void openLink(const QString& target);
 
     UrlOpener m_urlOpener;
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_lblDescription = nullptr;
-    QLabel* m_lblMoreInfo = nullptr;
-    QLabel* m_lblWebsiteURL = nullptr;
-    QLabel* m_lblEMail = nullptr;
-    QLabel* m_lblEMailURL = nullptr;
-    QPushButton* m_cmdOK = nullptr;
-    QPushButton* m_cmdSysInfo = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_descriptionLabel = nullptr;
+    QLabel* m_moreInfoLabel = nullptr;
+    QLabel* m_websiteLink = nullptr;
+    QLabel* m_mailLabel = nullptr;
+    QLabel* m_mailLink = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_systemInfoButton = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "core/comments/commentsrequest.h"
 #include "core/comments/stringtourl.h"
 #include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -18,7 +19,7 @@
 
 namespace {
 
-QPlainTextEdit* textBoxMake(const QString& name, QWidget* parent)
+QPlainTextEdit* makeTextBox(const QString& name, QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(name);
@@ -29,7 +30,7 @@ QPlainTextEdit* textBoxMake(const QString& name, QWidget* parent)
 }
 
 // Sets a box's text only when it changes, so that an unchanged box keeps its undo history.
-void textBoxSet(QPlainTextEdit* box, const QString& text)
+void setTextKeepingUndo(QPlainTextEdit* box, const QString& text)
 {
     if (box->toPlainText() != text)
         box->setPlainText(text);
@@ -44,77 +45,77 @@ CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
     setObjectName(QStringLiteral("frmComments"));
     setWindowTitle(QStringLiteral("Comments and Suggestions"));
 
-    m_grpIntroduction = new QGroupBox(QStringLiteral("Introduction"), this);
-    m_grpIntroduction->setObjectName(QStringLiteral("grpIntroduction"));
-    m_imgIntroduction = new QLabel(m_grpIntroduction);
-    m_imgIntroduction->setObjectName(QStringLiteral("imgIntroduction"));
-    m_imgIntroduction->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(32));
-    m_imgIntroduction->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    m_lblIntroduction = new QLabel(WebTexts::introduction(), m_grpIntroduction);
-    m_lblIntroduction->setObjectName(QStringLiteral("lblIntroduction"));
-    m_lblIntroduction->setWordWrap(true);
-    m_lblIntroduction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_introductionBox = new QGroupBox(QStringLiteral("Introduction"), this);
+    m_introductionBox->setObjectName(QStringLiteral("grpIntroduction"));
+    m_introductionIcon = new QLabel(m_introductionBox);
+    m_introductionIcon->setObjectName(QStringLiteral("imgIntroduction"));
+    m_introductionIcon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(32));
+    m_introductionIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_introductionLabel = new QLabel(WebTexts::introduction(), m_introductionBox);
+    m_introductionLabel->setObjectName(QStringLiteral("lblIntroduction"));
+    m_introductionLabel->setWordWrap(true);
+    m_introductionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Keeps the height of the full introduction, so the shorter texts do not make the form jump.
-    m_lblIntroduction->installEventFilter(this);
-    auto* introLayout = new QHBoxLayout(m_grpIntroduction);
-    introLayout->addWidget(m_imgIntroduction);
+    m_introductionLabel->installEventFilter(this);
+    auto* introLayout = new QHBoxLayout(m_introductionBox);
+    introLayout->addWidget(m_introductionIcon);
     introLayout->addSpacing(6);
-    introLayout->addWidget(m_lblIntroduction, 1);
+    introLayout->addWidget(m_introductionLabel, 1);
 
-    m_grpComments = new QGroupBox(QStringLiteral("Comments"), this);
-    m_grpComments->setObjectName(QStringLiteral("grpComments"));
-    m_txtComments = textBoxMake(QStringLiteral("txtComments"), m_grpComments);
-    (new QVBoxLayout(m_grpComments))->addWidget(m_txtComments);
-    m_txtComments->installEventFilter(this);
+    m_commentsBox = new QGroupBox(QStringLiteral("Comments"), this);
+    m_commentsBox->setObjectName(QStringLiteral("grpComments"));
+    m_commentsEdit = makeTextBox(QStringLiteral("txtComments"), m_commentsBox);
+    (new QVBoxLayout(m_commentsBox))->addWidget(m_commentsEdit);
+    m_commentsEdit->installEventFilter(this);
 
-    m_grpSuggestions = new QGroupBox(QStringLiteral("Suggestions"), this);
-    m_grpSuggestions->setObjectName(QStringLiteral("grpSuggestions"));
-    m_txtSuggestions = textBoxMake(QStringLiteral("txtSuggestions"), m_grpSuggestions);
-    (new QVBoxLayout(m_grpSuggestions))->addWidget(m_txtSuggestions);
+    m_suggestionsBox = new QGroupBox(QStringLiteral("Suggestions"), this);
+    m_suggestionsBox->setObjectName(QStringLiteral("grpSuggestions"));
+    m_suggestionsEdit = makeTextBox(QStringLiteral("txtSuggestions"), m_suggestionsBox);
+    (new QVBoxLayout(m_suggestionsBox))->addWidget(m_suggestionsEdit);
 
-    m_chkDoNotDisplay =
-        new QCheckBox(QStringLiteral("Do not display my input on the Marrowfell website"), this);
-    m_chkDoNotDisplay->setObjectName(QStringLiteral("chkDoNotDisplay"));
+    m_doNotDisplayCheck = new QCheckBox(
+        QStringLiteral("Do not display my input on the %1 website").arg(organisationName()), this);
+    m_doNotDisplayCheck->setObjectName(QStringLiteral("chkDoNotDisplay"));
 
-    m_cmdSend = new QPushButton(QStringLiteral("&Send Now"), this);
-    m_cmdSend->setObjectName(QStringLiteral("cmdSend"));
-    m_cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    m_sendButton = new QPushButton(QStringLiteral("&Send Now"), this);
+    m_sendButton->setObjectName(QStringLiteral("cmdSend"));
+    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     // No default button: Return belongs to the text boxes, and presses a button only when it
     // has the focus (the event filter); Escape presses Close through reject().
-    for (QPushButton* button : {m_cmdSend, m_cmdClose}) {
+    for (QPushButton* button : {m_sendButton, m_closeButton}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(93);
         button->installEventFilter(this);
     }
-    connect(m_cmdSend, &QPushButton::clicked, this, &CommentsForm::cmdSendClick);
-    connect(m_cmdClose, &QPushButton::clicked, this, &CommentsForm::reject);
-    connect(&m_sender, &MessageSender::finished, this, &CommentsForm::sendFinished);
+    connect(m_sendButton, &QPushButton::clicked, this, &CommentsForm::sendComments);
+    connect(m_closeButton, &QPushButton::clicked, this, &CommentsForm::reject);
+    connect(&m_sender, &MessageSender::finished, this, &CommentsForm::showSendResult);
 
     auto* checkRow = new QHBoxLayout;
     checkRow->addStretch(1);
-    checkRow->addWidget(m_chkDoNotDisplay);
+    checkRow->addWidget(m_doNotDisplayCheck);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
-    buttonRow->addWidget(m_cmdSend);
-    buttonRow->addWidget(m_cmdClose);
+    buttonRow->addWidget(m_sendButton);
+    buttonRow->addWidget(m_closeButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_grpIntroduction);
-    layout->addWidget(m_grpComments, 1);
-    layout->addWidget(m_grpSuggestions, 1);
+    layout->addWidget(m_introductionBox);
+    layout->addWidget(m_commentsBox, 1);
+    layout->addWidget(m_suggestionsBox, 1);
     layout->addLayout(checkRow);
     layout->addSpacing(4);
     layout->addLayout(buttonRow);
 
-    formLoad();
+    loadTexts();
     resize(QSize(380, 470).expandedTo(minimumSizeHint()));
 }
 
 CommentsForm::~CommentsForm()
 {
-    if (!m_unloaded)
-        formUnload();
+    if (!m_closed)
+        saveTexts();
 }
 
 void CommentsForm::setServerUrl(const QString& serverUrl)
@@ -130,24 +131,24 @@ MessageSender& CommentsForm::messageSender()
 void CommentsForm::showEvent(QShowEvent* event)
 {
     // Shown again after it was closed: load afresh, as a new form would.
-    if (m_unloaded && !event->spontaneous()) {
-        m_unloaded = false;
-        m_lblIntroduction->setText(WebTexts::introduction());
-        formLoad();
+    if (m_closed && !event->spontaneous()) {
+        m_closed = false;
+        m_introductionLabel->setText(WebTexts::introduction());
+        loadTexts();
     }
     QDialog::showEvent(event);
 }
 
-void CommentsForm::formLoad()
+void CommentsForm::loadTexts()
 {
-    m_txtComments->setPlainText(m_settings.read(Setting::comments));
-    m_txtSuggestions->setPlainText(m_settings.read(Setting::suggestions));
+    m_commentsEdit->setPlainText(m_settings.read(Setting::comments));
+    m_suggestionsEdit->setPlainText(m_settings.read(Setting::suggestions));
 }
 
-void CommentsForm::formUnload()
+void CommentsForm::saveTexts()
 {
-    m_settings.write(Setting::comments, m_txtComments->toPlainText());
-    m_settings.write(Setting::suggestions, m_txtSuggestions->toPlainText());
+    m_settings.write(Setting::comments, m_commentsEdit->toPlainText());
+    m_settings.write(Setting::suggestions, m_suggestionsEdit->toPlainText());
 }
 
 void CommentsForm::done(int result)
@@ -155,8 +156,8 @@ void CommentsForm::done(int result)
     // Not while the request is under way: its answer still has to reach the user.
     if (m_sender.isBusy())
         return;
-    formUnload();
-    m_unloaded = true;
+    saveTexts();
+    m_closed = true;
     QDialog::done(result);
 }
 
@@ -169,15 +170,16 @@ void CommentsForm::reject()
 
 bool CommentsForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_lblIntroduction && event->type() == QEvent::Resize) {
-        const int height = m_lblIntroduction->fontMetrics()
-                               .boundingRect(QRect(0, 0, m_lblIntroduction->width(), 100000),
+    if (watched == m_introductionLabel && event->type() == QEvent::Resize) {
+        const int height = m_introductionLabel->fontMetrics()
+                               .boundingRect(QRect(0, 0, m_introductionLabel->width(), 100000),
                                              Qt::TextWordWrap, WebTexts::introduction())
                                .height();
-        if (m_lblIntroduction->minimumHeight() != height)
-            m_lblIntroduction->setMinimumHeight(height);
+        if (m_introductionLabel->minimumHeight() != height)
+            m_introductionLabel->setMinimumHeight(height);
     }
-    if ((watched == m_cmdSend || watched == m_cmdClose) && event->type() == QEvent::KeyPress) {
+    if ((watched == m_sendButton || watched == m_closeButton) &&
+        event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             static_cast<QPushButton*>(watched)->click();
@@ -185,7 +187,7 @@ bool CommentsForm::eventFilter(QObject* watched, QEvent* event)
         }
     }
     // Typed quotes would be turned into grave accents anyway; the comments box refuses them.
-    if (watched == m_txtComments && event->type() == QEvent::KeyPress) {
+    if (watched == m_commentsEdit && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
         if (text.contains(u'\'') || text.contains(u'"'))
             return true;
@@ -193,50 +195,50 @@ bool CommentsForm::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CommentsForm::cmdSendClick()
+void CommentsForm::sendComments()
 {
-    if (m_txtComments->toPlainText().isEmpty() && m_txtSuggestions->toPlainText().isEmpty()) {
-        messageShow(QMessageBox::Warning, WebTexts::nothingEntered());
-        m_txtComments->setFocus();
+    if (m_commentsEdit->toPlainText().isEmpty() && m_suggestionsEdit->toPlainText().isEmpty()) {
+        showMessage(QMessageBox::Warning, WebTexts::nothingEntered());
+        m_commentsEdit->setFocus();
         return;
     }
 
-    m_lblIntroduction->setText(WebTexts::waiting());
-    controlsEnable(false);
+    m_introductionLabel->setText(WebTexts::waiting());
+    setControlsEnabled(false);
 
     // The boxes show, send and later keep the substituted texts.
-    textBoxSet(m_txtComments, stringToURL(m_txtComments->toPlainText()));
-    textBoxSet(m_txtSuggestions, stringToURL(m_txtSuggestions->toPlainText()));
+    setTextKeepingUndo(m_commentsEdit, stringToURL(m_commentsEdit->toPlainText()));
+    setTextKeepingUndo(m_suggestionsEdit, stringToURL(m_suggestionsEdit->toPlainText()));
 
     CommentsRequest request;
-    request.displayOnSite = !m_chkDoNotDisplay->isChecked();
-    request.comments = m_txtComments->toPlainText();
-    request.suggestions = m_txtSuggestions->toPlainText();
-    if (!m_sender.messageSend(request.url(m_serverUrl)))
-        sendFinished(false);
+    request.displayOnSite = !m_doNotDisplayCheck->isChecked();
+    request.comments = m_commentsEdit->toPlainText();
+    request.suggestions = m_suggestionsEdit->toPlainText();
+    if (!m_sender.send(request.url(m_serverUrl)))
+        showSendResult(false);
 }
 
-void CommentsForm::sendFinished(bool accepted)
+void CommentsForm::showSendResult(bool accepted)
 {
-    m_lblIntroduction->setText(WebTexts::introductionAfterSend());
-    controlsEnable(true);
+    m_introductionLabel->setText(WebTexts::introductionAfterSend());
+    setControlsEnabled(true);
     if (!accepted) {
-        messageShow(QMessageBox::Critical, WebTexts::sendingFailed());
+        showMessage(QMessageBox::Critical, WebTexts::sendingFailed());
         return;
     }
-    messageShow(QMessageBox::Information, WebTexts::sent());
+    showMessage(QMessageBox::Information, WebTexts::sent());
     accept();
 }
 
-void CommentsForm::controlsEnable(bool enabled)
+void CommentsForm::setControlsEnabled(bool enabled)
 {
     // The display choice stays open: it was read before the request left.
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{m_txtComments, m_txtSuggestions, m_cmdSend, m_cmdClose})
+    for (QWidget* control : std::initializer_list<QWidget*>{m_commentsEdit, m_suggestionsEdit,
+                                                            m_sendButton, m_closeButton})
         control->setEnabled(enabled);
 }
 
-void CommentsForm::messageShow(QMessageBox::Icon icon, const QString& text)
+void CommentsForm::showMessage(QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, WebTexts::webTitle(), text, QMessageBox::Ok, this);
     box.exec();

@@ -12,7 +12,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// frmComments: sends comments and suggestions to the maker's server, anonymously. The two
+// The comments form: sends comments and suggestions to the maker's server, anonymously. The two
 // texts survive between openings in the Comments and Suggestions settings. While a request is
 // under way the text boxes and buttons are disabled and the form cannot be closed; the rest of
 // the program keeps running.
@@ -38,26 +38,26 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void formLoad();
-    void formUnload();
-    void cmdSendClick();
-    void sendFinished(bool accepted);
-    void controlsEnable(bool enabled);
-    void messageShow(QMessageBox::Icon icon, const QString& text);
+    void loadTexts();
+    void saveTexts();
+    void sendComments();
+    void showSendResult(bool accepted);
+    void setControlsEnabled(bool enabled);
+    void showMessage(QMessageBox::Icon icon, const QString& text);
 
     SettingsStore& m_settings;
     MessageSender m_sender;
     QString m_serverUrl;
-    bool m_unloaded = false;
+    bool m_closed = false;
 
-    QGroupBox* m_grpIntroduction = nullptr;
-    QLabel* m_imgIntroduction = nullptr;
-    QLabel* m_lblIntroduction = nullptr;
-    QGroupBox* m_grpComments = nullptr;
-    QPlainTextEdit* m_txtComments = nullptr;
-    QGroupBox* m_grpSuggestions = nullptr;
-    QPlainTextEdit* m_txtSuggestions = nullptr;
-    QCheckBox* m_chkDoNotDisplay = nullptr;
-    QPushButton* m_cmdSend = nullptr;
-    QPushButton* m_cmdClose = nullptr;
+    QGroupBox* m_introductionBox = nullptr;
+    QLabel* m_introductionIcon = nullptr;
+    QLabel* m_introductionLabel = nullptr;
+    QGroupBox* m_commentsBox = nullptr;
+    QPlainTextEdit* m_commentsEdit = nullptr;
+    QGroupBox* m_suggestionsBox = nullptr;
+    QPlainTextEdit* m_suggestionsEdit = nullptr;
+    QCheckBox* m_doNotDisplayCheck = nullptr;
+    QPushButton* m_sendButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 };

@@ -1,10 +1,11 @@
 #include "ui/web/messagesender.h"
 
-#include "ui/web/internetconnection.h"
 #include "core/comments/commentsrequest.h"
 #include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
 
 #include <QMessageBox>
+#include <QNetworkInformation>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -13,6 +14,18 @@
 #include <utility>
 
 namespace {
+
+// Only a certain "offline" stops the request: a local network may well reach the server, and
+// where Qt cannot tell (no network information backend) the request is simply tried.
+bool systemOnline()
+{
+    if (!QNetworkInformation::instance())
+        QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
+    const QNetworkInformation* info = QNetworkInformation::instance();
+    if (!info || !info->supports(QNetworkInformation::Feature::Reachability))
+        return true;
+    return info->reachability() != QNetworkInformation::Reachability::Disconnected;
+}
 
 // A 2xx answer without a transport error; an error page never counts, whatever it says.
 bool replySucceeded(const QNetworkReply* reply)
@@ -34,7 +47,7 @@ MessageSender::MessageSender(QWidget* messageParent) : m_messageParent(messagePa
     m_manager.setProxy(QNetworkProxy::NoProxy);
     m_timeoutTimer.setSingleShot(true);
     m_timeoutTimer.setInterval(std::chrono::seconds(30));
-    connect(&m_timeoutTimer, &QTimer::timeout, this, &MessageSender::timeoutReached);
+    connect(&m_timeoutTimer, &QTimer::timeout, this, &MessageSender::onTimeout);
 }
 
 MessageSender::~MessageSender()
@@ -65,12 +78,11 @@ bool MessageSender::isBusy() const
     return m_reply != nullptr;
 }
 
-bool MessageSender::messageSend(const QUrl& url)
+bool MessageSender::send(const QUrl& url)
 {
     if (m_reply)
         return false;
-    const bool connected =
-        m_connectedCheck ? m_connectedCheck() : InternetConnection::internetConnect();
+    const bool connected = m_connectedCheck ? m_connectedCheck() : systemOnline();
     if (!connected) {
         QMessageBox box(QMessageBox::Warning, WebTexts::webTitle(), WebTexts::unableToConnect(),
                         QMessageBox::Ok, m_messageParent);
@@ -79,7 +91,7 @@ bool MessageSender::messageSend(const QUrl& url)
     }
 
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Marrowfell"));
+    request.setHeader(QNetworkRequest::UserAgentHeader, organisationName().toLatin1());
     // Always from the server: a cached "ok" would tell of a message that never arrived. The
     // manager has no cache, so the default load control never finds one; AlwaysNetwork would
     // add Cache-Control and Pragma headers, and the request carries no extra headers.
@@ -87,13 +99,13 @@ bool MessageSender::messageSend(const QUrl& url)
 
     m_head.clear();
     m_reply = m_manager.get(request);
-    connect(m_reply, &QNetworkReply::readyRead, this, &MessageSender::replyRead);
-    connect(m_reply, &QNetworkReply::finished, this, &MessageSender::replyFinished);
+    connect(m_reply, &QNetworkReply::readyRead, this, &MessageSender::readReply);
+    connect(m_reply, &QNetworkReply::finished, this, &MessageSender::onReplyFinished);
     m_timeoutTimer.start();
     return true;
 }
 
-void MessageSender::replyRead()
+void MessageSender::readReply()
 {
     if (!m_reply)
         return;
@@ -103,7 +115,7 @@ void MessageSender::replyRead()
         conclude(replySucceeded(m_reply) && replyAccepted(m_head));
 }
 
-void MessageSender::replyFinished()
+void MessageSender::onReplyFinished()
 {
     if (!m_reply)
         return;
@@ -112,7 +124,7 @@ void MessageSender::replyFinished()
     conclude(replySucceeded(m_reply) && replyAccepted(m_head));
 }
 
-void MessageSender::timeoutReached()
+void MessageSender::onTimeout()
 {
     if (m_reply)
         conclude(false);

@@ -29,22 +29,22 @@ public:
 
     void setTimeout(std::chrono::milliseconds timeout);
     std::chrono::milliseconds timeout() const;
-    // The default asks InternetConnection::internetConnect.
+    // By default the request is tried unless the system reports that it has no network at all.
     void setConnectedCheck(ConnectedCheck check);
     bool isBusy() const;
 
     // Starts the request and returns true; finished() follows exactly once. Returns false
     // without sending when the system is offline (after telling the user) or a request is
     // already under way; no finished() follows then.
-    bool messageSend(const QUrl& url);
+    bool send(const QUrl& url);
 
 signals:
     void finished(bool accepted);
 
 private:
-    void replyRead();
-    void replyFinished();
-    void timeoutReached();
+    void readReply();
+    void onReplyFinished();
+    void onTimeout();
     void conclude(bool accepted);
 
     QPointer<QWidget> m_messageParent;

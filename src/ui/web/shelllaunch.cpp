@@ -1,12 +1,12 @@
 #include "ui/web/shelllaunch.h"
 
-#include "core/comments/webtexts.h"
+#include "core/program/programidentity.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
 
-bool fileLaunch(const QString& target)
+bool openAddress(const QString& target)
 {
     const QUrl url(target.trimmed(), QUrl::TolerantMode);
     if (!url.isValid() || url.scheme().isEmpty())
@@ -24,18 +24,18 @@ QString supportMail()
     return QStringLiteral(CANDLEWATCHER_SUPPORT_MAIL);
 }
 
-void launchFailedShow(QWidget* parent, const QString& target)
+void showOpenFailed(QWidget* parent, const QString& target)
 {
-    QMessageBox box(QMessageBox::Warning, WebTexts::programTitle(),
-                    WebTexts::programTitle() + QStringLiteral(" could not open ") + target +
+    QMessageBox box(QMessageBox::Warning, programTitle(),
+                    programTitle() + QStringLiteral(" could not open ") + target +
                         QStringLiteral("."),
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // an address, shown as it is
     box.exec();
 }
 
-void websiteOpen(QWidget* parent)
+void openWebsite(QWidget* parent)
 {
-    if (!fileLaunch(websiteUrl()))
-        launchFailedShow(parent, websiteUrl());
+    if (!openAddress(websiteUrl()))
+        showOpenFailed(parent, websiteUrl());
 }

@@ -6,7 +6,7 @@ class QWidget;
 
 // Asks the desktop to open an address (a web page, or "mailto:" and a mail address) with the
 // user's default program. False when the desktop could not hand it on.
-bool fileLaunch(const QString& target);
+bool openAddress(const QString& target);
 
 // The maker's website address.
 QString websiteUrl();
@@ -14,7 +14,7 @@ QString websiteUrl();
 QString supportMail();
 
 // Opens the maker's website in the user's browser; tells the user when that is not possible.
-void websiteOpen(QWidget* parent);
+void openWebsite(QWidget* parent);
 
 // Tells the user that an address could not be opened.
-void launchFailedShow(QWidget* parent, const QString& target);
+void showOpenFailed(QWidget* parent, const QString& target);

@@ -4,6 +4,7 @@
 #include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
+#include "core/store/cellformat.h"
 
 #include <QDir>
 #include <QProcess>
@@ -193,10 +194,10 @@ for e in cal.walk('VEVENT'):
         for (const ImportPlan::Item& item : ImportPlan::plan(file.entries, {}, today))
             records << item.record;
         QCOMPARE(ImportPlan::run(f.store, records).error, QString());
-        QCOMPARE(*f.store.recordsReadAll(), sampleRecords().mid(0, 4));
+        QCOMPARE(*f.store.readAllRecords(), sampleRecords().mid(0, 4));
         // The same file again adds nothing.
         const ImportPlan::Counts again =
-            ImportPlan::count(ImportPlan::plan(file.entries, *f.store.recordsReadAll(), today));
+            ImportPlan::count(ImportPlan::plan(file.entries, *f.store.readAllRecords(), today));
         QCOMPARE(again.summary(), "0 added, 4 already there, 0 without a date");
     }
 
@@ -207,7 +208,7 @@ for e in cal.walk('VEVENT'):
         // Every key but the last is taken: a file of bare Name cells.
         QByteArray cells;
         for (int key = 0; key < 1275; ++key)
-            cells += QByteArray(2, 0) + BirthdayStore::keyEncode(key) + QByteArray(255, 'x');
+            cells += QByteArray(2, 0) + CellFormat::encodeKey(key) + QByteArray(255, 'x');
         QFile file(f.path());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cells) == cells.size());
         file.close();
@@ -220,7 +221,7 @@ for e in cal.walk('VEVENT'):
         ImportPlan::Result result = ImportPlan::run(f.store, three);
         QCOMPARE(result.added, 0);
         QVERIFY2(result.error.contains("backup"), qPrintable(result.error));
-        QCOMPARE(f.store.recordKeysList()->size(), 1275);
+        QCOMPARE(f.store.recordKeys()->size(), 1275);
 
         QVERIFY(QFile::remove(Backups::folder(f.path())));
         result = ImportPlan::run(f.store, three);

@@ -91,23 +91,19 @@ private slots:
 
     void arrangement()
     {
-        // Form width and height, help panel, status bar and toolbar shown; the list's top, width
-        // and height and the help panel's left. The panel is 2700 wide, the status bar 300 high,
-        // the toolbar 450 high; the list was 1000 x 800.
-        const int cases[][9] = {{7230, 5340, 0, 0, 0, 0, 7130, 4660, 4380},   // bare
-                                {7230, 5340, 0, 1, 1, 450, 7130, 3910, 4380}, // bars
-                                {7230, 5340, 1, 1, 1, 450, 4330, 3910, 4380}, // help shown
-                                {7230, 1430, 0, 1, 1, 450, 7130, 800, 4380},  // height gone
-                                {7230, 680, 0, 0, 0, 0, 7130, 800, 4380},     // exactly gone
-                                {100, 5340, 0, 0, 0, 0, 1000, 4660, -2750},   // width exactly gone
-                                {2900, 5340, 1, 0, 0, 0, 1000, 4660, 50},     // gone by the panel
-                                {101, 681, 0, 0, 0, 0, 1, 1, -2749},          // one twip left
-                                {40000, 30000, 1, 0, 0, 0, 37100, 29320, 37150}}; // beyond 16 bits
+        // Client width and height, help panel shown; the list's width and height and the help
+        // panel's left. The panel is 180 wide; the list was 66 x 53.
+        const int cases[][6] = {{482, 356, 0, 482, 356, 299}, // bare
+                                {482, 356, 1, 295, 356, 299}, // help shown
+                                {482, 0, 1, 295, 53, 299},    // height gone
+                                {0, 356, 0, 66, 356, -183},   // width gone
+                                {1, 1, 0, 1, 1, -182},        // one pixel left
+                                {186, 356, 1, 66, 356, 3},    // gone by the panel
+                                {187, 356, 1, 0, 356, 4}};    // nothing left beside the panel
         for (const int* c : cases) {
-            const ArrangeResult out = controlsArrangement(
-                {c[0], c[1], c[2] != 0, 2700, c[3] != 0, 300, c[4] != 0, 450, 1000, 800});
-            QCOMPARE(QList<int>({out.listTop, out.listWidth, out.listHeight, out.helpLeft}),
-                     QList<int>(c + 5, c + 9));
+            const ArrangeResult out = arrangeListAndHelp({c[0], c[1], c[2] != 0, 180, 66, 53});
+            QCOMPARE(QList<int>({out.listWidth, out.listHeight, out.helpLeft}),
+                     QList<int>(c + 3, c + 6));
             QCOMPARE(out.helpHeight, out.listHeight);
         }
     }

@@ -23,7 +23,7 @@ struct Fixture : StoreFixture
     void setDay(int day) { clock.setNow(QDateTime(QDate(2026, 12, day), QTime(9, 0))); }
     QString backup(int day, int copy = 1) const
     {
-        return Backups::fileFor(path(), QDate(2026, 12, day), copy);
+        return Backups::filePath(path(), QDate(2026, 12, day), copy);
     }
 };
 
@@ -39,14 +39,14 @@ private slots:
         f.setDay(7);
         f.add("Anna", "2000-01-02");
         const QByteArray morning = f.bytes();
-        QVERIFY(f.store.databaseCompact());
+        QVERIFY(f.store.compact());
         QCOMPARE(f.backup(7), f.dir.filePath("backups/birthday-2026-12-07.dat"));
         f.add("Ben", "2000-01-02");
-        QVERIFY(f.store.databaseCompact());
+        QVERIFY(f.store.compact());
         QCOMPARE(bytesOf(f.backup(7)), morning);
         QVERIFY(!QFileInfo::exists(f.backup(7, 2)));
         f.setDay(8);
-        QVERIFY(f.store.databaseBackup());
+        QVERIFY(f.store.backup());
         QCOMPARE(bytesOf(f.backup(8)), f.bytes());
         const QList<Backups::Backup> listed = Backups::list(f.path());
         QCOMPARE(listed.size(), 2);
@@ -62,10 +62,10 @@ private slots:
         f.add("Anna", "2000-01-02");
         QVERIFY(QDir().mkpath(Backups::folder(f.path())));
         for (int day = 1; day <= 15; ++day)
-            touch(Backups::fileFor(f.path(), QDate(2026, 11, day)));
-        touch(Backups::fileFor(f.path(), QDate(2026, 11, 2), 2));
+            touch(Backups::filePath(f.path(), QDate(2026, 11, day)));
+        touch(Backups::filePath(f.path(), QDate(2026, 11, 2), 2));
         touch(Backups::folder(f.path()) + "/notes.txt");
-        QVERIFY(f.store.databaseBackup());
+        QVERIFY(f.store.backup());
         // 16 days of backups: the two oldest days go, with every copy of them.
         const QStringList names =
             QDir(Backups::folder(f.path())).entryList(QDir::Files, QDir::Name);
@@ -78,10 +78,10 @@ private slots:
     {
         Fixture f;
         f.add("Anna", "2000-01-02");
-        QCOMPARE(f.store.recordDelete(*f.store.recordRead(0)), BirthdayStore::Outcome::Done);
+        QCOMPARE(f.store.deleteRecord(*f.store.readRecord(0)), BirthdayStore::Outcome::Done);
         const QByteArray before = f.bytes();
         touch(Backups::folder(f.path())); // a file where the folder belongs
-        QVERIFY(!f.store.databaseCompact());
+        QVERIFY(!f.store.compact());
         QVERIFY2(f.store.errorString().contains("Cannot make the backup"),
                  qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), before);
@@ -93,16 +93,16 @@ private slots:
         for (int day : {1, 7}) {
             f.setDay(day);
             f.add(QString("added on %1").arg(day), "2000-01-02");
-            QVERIFY(f.store.databaseBackup());
+            QVERIFY(f.store.backup());
         }
         f.add("Cleo", "2000-01-02");
         const QByteArray current = f.bytes();
-        QVERIFY(f.store.databaseRestore(f.backup(1)));
-        QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+        QVERIFY(f.store.restore(f.backup(1)));
+        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
         // The day had its backup already, so the state before the restore got a copy of its own.
         QCOMPARE(bytesOf(f.backup(7, 2)), current);
-        QVERIFY(!f.store.databaseRestore(f.dir.filePath("no-such-backup.dat")));
-        QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+        QVERIFY(!f.store.restore(f.dir.filePath("no-such-backup.dat")));
+        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
     }
 };
 

@@ -1,6 +1,9 @@
 #include "core/text/textconv.h"
+#include "core/text/windows1252.h"
 
 #include <QTest>
+
+#include <iconv.h>
 
 using namespace TextConv;
 
@@ -113,6 +116,23 @@ private slots:
         // The version as the about box shows it: minor and patch run together.
         QCOMPARE(TextConv::versionText(2, 0, 0), QString("2.00"));
         QCOMPARE(TextConv::versionText(2, 1, 12), QString("2.112"));
+    }
+
+    // Each high byte reads as glibc's Windows-1252 has it, and the five bytes Windows-1252
+    // leaves undefined as the C1 control of the same number.
+    void windows1252()
+    {
+        const iconv_t cp1252 = iconv_open("UTF-16LE", "CP1252");
+        QVERIFY(cp1252 != iconv_t(-1));
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            char in = char(byte), *inPos = &in;
+            char16_t out = char16_t(byte);
+            char* outPos = reinterpret_cast<char*>(&out);
+            size_t inLeft = 1, outLeft = 2;
+            iconv(cp1252, &inPos, &inLeft, &outPos, &outLeft);
+            QCOMPARE(fromWindows1252(QByteArray(1, in)), QString(QChar(out)));
+        }
+        iconv_close(cp1252);
     }
 };
 

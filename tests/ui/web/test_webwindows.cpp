@@ -79,7 +79,7 @@ class TestWebWindows : public DialogTest
     }
     QPlainTextEdit* box(const char* name) { return at<QPlainTextEdit>(name); }
     QString intro() { return at<QLabel>("lblIntroduction")->text(); }
-    void sendClick() { QTest::mouseClick(at<QPushButton>("cmdSend"), Qt::LeftButton); }
+    void clickSend() { QTest::mouseClick(at<QPushButton>("cmdSend"), Qt::LeftButton); }
     // Waits until the user has been told this many things; the last as given.
     void told(int count, QMessageBox::Icon icon, const QString& text,
               const QString& title = "Marrowfell Candlewatcher")
@@ -137,7 +137,7 @@ private slots:
         sender.setTimeout(1s);
         sender.setConnectedCheck([&row] { return row.status != -2; });
         QSignalSpy verdicts(&sender, &MessageSender::finished);
-        QCOMPARE(sender.messageSend(address), row.status != -2);
+        QCOMPARE(sender.send(address), row.status != -2);
         QVERIFY(row.status == -2 || verdicts.wait(10000));
         QTest::qWait(100); // nothing more comes
         QCOMPARE(verdicts.size(), row.status == -2 ? 0 : 1);
@@ -162,10 +162,10 @@ private slots:
         request.comments = "Zoë's 100% +1 #tag & \"x\"?\nline two";
         request.suggestions = "日本";
         QSignalSpy verdicts(&sender, &MessageSender::finished);
-        QVERIFY(sender.messageSend(request.url(url())));
-        QVERIFY(!sender.messageSend(QUrl(url() + "/second")));
+        QVERIFY(sender.send(request.url(url())));
+        QVERIFY(!sender.send(QUrl(url() + "/second")));
         QVERIFY(verdicts.wait(10000));
-        QVERIFY(sender.messageSend(request.url(url())));
+        QVERIFY(sender.send(request.url(url())));
         QVERIFY(verdicts.wait(10000));
         QCOMPARE(heads.size(), 2);
         for (const QByteArray& head : heads) {
@@ -212,7 +212,7 @@ private slots:
         box("txtSuggestions")->setPlainText(row.suggestions);
         if (row.doNotDisplay)
             boxClick(at<QCheckBox>("chkDoNotDisplay"));
-        sendClick();
+        clickSend();
         QCOMPARE(intro(), "Please wait while your information is being sent to the Marrowfell "
                           "website...");
         QCOMPARE(enabled(), QStringLiteral("00001"));
@@ -287,7 +287,7 @@ private slots:
         body = "ok";
         form(!offline);
         box("txtComments")->setPlainText("one & two");
-        sendClick();
+        clickSend();
         told(offline ? 2 : 1, QMessageBox::Critical,
              "There was a problem sending your information to Marrowfell.  Please check you are "
              "connected to the internet correctly, and if the problem persists, try again later.");

@@ -7,10 +7,10 @@
 // share/applications/candlewatcher.desktop); otherwise in the per-user data folder (created
 // when needed).
 // Returns the data file's full path.
-QString databaseDefine(const QString& programDir, const QString& userDataDir);
+QString dataFilePath(const QString& programDir, const QString& userDataDir);
 
 // The same for the running program: its own folder and QStandardPaths::AppDataLocation.
-QString databaseDefine();
+QString dataFilePath();
 
 // birthday.dat in the given folder, with exactly one separator between them ("/" gives
 // "/birthday.dat", "C:/Tools/" gives "C:/Tools/birthday.dat").

@@ -36,12 +36,12 @@ bool count(BirthdayStore& store, int key)
 {
     Outcome outcome = Outcome::Changed;
     while (outcome == Outcome::Changed) {
-        const auto record = store.recordRead(key);
+        const auto record = store.readRecord(key);
         if (!record)
             return false;
         BirthdayRecord next = *record;
         next.values[0] = QString::number(record->values[0].toInt() + 1);
-        outcome = store.recordUpdate(*record, next);
+        outcome = store.updateRecord(*record, next);
     }
     return outcome == Outcome::Done;
 }
@@ -59,20 +59,20 @@ QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
             alive.isEmpty() ? alive.end() : std::next(alive.begin(), random.bounded(alive.size()));
         if (it == alive.end() || dice < 55) {
             BirthdayRecord record = stressRecord(id, added++);
-            const auto key = store.recordAdd(record);
+            const auto key = store.addRecord(record);
             if (!key)
                 return "fail add: " + store.errorString();
             record.key = *key;
             alive.insert(record.values[0], record);
         } else if (dice < 85) { // the other copy never takes our records: each is as written
-            if (store.recordDelete(*it) != Outcome::Done)
+            if (store.deleteRecord(*it) != Outcome::Done)
                 return "fail delete: " + store.errorString();
             alive.erase(it);
         } else if (dice < 90) {
-            const auto record = store.recordRead(it->key);
+            const auto record = store.readRecord(it->key);
             if (!record || record->values[0] != it.key())
                 return "fail read of " + it.key() + ": " + store.errorString();
-        } else if (!store.databaseCompact()) {
+        } else if (!store.compact()) {
             return "fail compact: " + store.errorString();
         }
     }
@@ -85,7 +85,7 @@ QString run(BirthdayStore& store, const QString& command)
     const QString op = parts[0], rest = parts.mid(1).join(':');
     const int number = parts.value(1).toInt();
     if (op == "list") {
-        const auto keys = store.recordKeysList();
+        const auto keys = store.recordKeys();
         QStringList texts;
         for (int key : keys.value_or(QList<int>()))
             texts.append(QString::number(key));
@@ -93,16 +93,16 @@ QString run(BirthdayStore& store, const QString& command)
     }
     bool ok = false;
     if (op == "write" && parts.size() >= 4) {
-        ok = store.fieldWrite(parts[1], parts[2].toInt(), parts.mid(3).join(':'));
+        ok = store.writeField(parts[1], parts[2].toInt(), parts.mid(3).join(':'));
     } else if (op == "delete") {
-        const auto record = store.recordRead(number);
-        ok = record && store.recordDelete(*record) != Outcome::Failed;
+        const auto record = store.readRecord(number);
+        ok = record && store.deleteRecord(*record) != Outcome::Failed;
     } else if (op == "add") {
         BirthdayRecord record = stressRecord(0, 0);
         record.values[0] = rest;
-        ok = store.recordAdd(record).has_value();
+        ok = store.addRecord(record).has_value();
     } else if (op == "compact") {
-        ok = store.databaseCompact();
+        ok = store.compact();
     } else if (op == "generate") {
         ok = writeBytes(store.dataPath(), DataFile::generate(number, false, false));
     } else if (op == "wait") {

@@ -1,4 +1,4 @@
-#include "core/store/databasedefine.h"
+#include "core/store/datafilepath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,7 +38,7 @@ QString dataFileIn(const QString& folder)
     return QDir::cleanPath(path + dataFileName);
 }
 
-QString databaseDefine(const QString& programDir, const QString& userDataDir)
+QString dataFilePath(const QString& programDir, const QString& userDataDir)
 {
     const QString besideProgram = dataFileIn(programDir);
     if (QFileInfo::exists(besideProgram) ||
@@ -49,8 +49,8 @@ QString databaseDefine(const QString& programDir, const QString& userDataDir)
     return dataFileIn(userDataDir);
 }
 
-QString databaseDefine()
+QString dataFilePath()
 {
-    return databaseDefine(QCoreApplication::applicationDirPath(),
-                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return dataFilePath(QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

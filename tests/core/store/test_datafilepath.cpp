@@ -1,4 +1,4 @@
-#include "core/store/databasedefine.h"
+#include "core/store/datafilepath.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +68,7 @@ private slots:
             touch(base.filePath(file));
         const QString folder = program.startsWith('/') ? program : base.filePath(program);
         const QString userData = user.filePath("Marrowfell/Candlewatcher");
-        QCOMPARE(databaseDefine(folder + '/', userData), dataFileIn(beside ? folder : userData));
+        QCOMPARE(dataFilePath(folder + '/', userData), dataFileIn(beside ? folder : userData));
         QCOMPARE(QFileInfo(userData).isDir(), !beside);
         // The writability probe leaves nothing behind.
         QCOMPARE(QDir(base.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
@@ -76,4 +76,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestDatabaseDefine)
-#include "test_databasedefine.moc"
+#include "test_datafilepath.moc"

@@ -53,7 +53,7 @@ private slots:
         const QByteArray image = DataFile::generate(records, churned, true);
         const QByteArray compacted = DataFile::compacted(image);
         QVERIFY(writeBytes(path, image));
-        const auto expected = BirthdayStore(path).recordsReadAll();
+        const auto expected = BirthdayStore(path).readAllRecords();
         QCOMPARE(expected->size(), records);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -78,8 +78,8 @@ private slots:
             sawOld = sawOld || left == image;
             sawNew = sawNew || left == compacted;
             BirthdayStore next(path);
-            QVERIFY2(next.recordsReadAll() == expected, qPrintable(where + ": the records differ"));
-            QVERIFY2(next.databaseCompact(), qPrintable(where + ": " + next.errorString()));
+            QVERIFY2(next.readAllRecords() == expected, qPrintable(where + ": the records differ"));
+            QVERIFY2(next.compact(), qPrintable(where + ": " + next.errorString()));
             QCOMPARE(readBytes(path), compacted);
             QVERIFY2(!QFileInfo::exists(tmpPath), qPrintable(where + ": the copy was left behind"));
         }
@@ -167,7 +167,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("birthday.dat");
         QVERIFY(image.isEmpty() || writeBytes(path, image));
-        QVERIFY(!backedUp || BirthdayStore(path).databaseBackup());
+        QVERIFY(!backedUp || BirthdayStore(path).backup());
         const QStringList lines =
             runStoreTool(QStringList{QString("--fsize-limit=%1").arg(limit), path} + commands);
         QCOMPARE(lines.size(), commands.size());
@@ -197,8 +197,8 @@ private slots:
         QVERIFY(writeBytes(path, DataFile::generate(initialRecords, true)));
         BirthdayRecord counter;
         counter.values[0] = "0";
-        const std::optional<int> counterKey = BirthdayStore(path).recordAdd(counter);
-        const auto initial = BirthdayStore(path).recordsReadAll();
+        const std::optional<int> counterKey = BirthdayStore(path).addRecord(counter);
+        const auto initial = BirthdayStore(path).readAllRecords();
         QVERIFY(counterKey && initial);
 
         // Both start together, once both are up; each answers with its records still alive.
@@ -226,7 +226,7 @@ private slots:
                  qPrintable(QString("a cell cut short at %1").arg(walk.problemOffset)));
         QVERIFY(walk.flagsSound);
         BirthdayStore store(path);
-        const auto records = store.recordsReadAll();
+        const auto records = store.readAllRecords();
         QVERIFY2(records, qPrintable(store.errorString()));
         QSet<int> keys;
         QSet<QString> found;
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(found.size(), alive.size());
         QCOMPARE(records->size() - found.size(), initial->size());
         // No count was lost: each update stated what it had read, under the lock of the write.
-        QCOMPARE(store.recordRead(*counterKey)->values[0], QString::number(2 * counts));
+        QCOMPARE(store.readRecord(*counterKey)->values[0], QString::number(2 * counts));
         for (const BirthdayRecord& before : *initial)
             QVERIFY(before.key == *counterKey || records->contains(before));
     }

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Fails when an include crosses a line the layout draws: core knows neither the windows nor the
+# command line and needs no more than QtCore; the command line knows no window; no folder of
+# core is named after a window. Prints each offending line.
+set -uo pipefail
+src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
+status=0
+offend() { echo "layout: $1"; status=1; }
+while IFS= read -r line; do offend "core includes the windows or the command line: $line"; done \
+    < <(grep -rnE '#\s*include\s*[<"](ui/|cli/|Qt(Widgets|Gui|Network|DBus|Svg)\b|Q(Widget|Dialog|Application|Icon|Pixmap|Font|Color|Painter)\b)' "$src/core")
+while IFS= read -r line; do offend "the command line includes the windows: $line"; done \
+    < <(grep -rnE '#\s*include\s*[<"](ui/|QtWidgets|Q(Widget|Application)\b)' "$src/cli")
+for window in app dialogs listwindow list web tray reminders help; do
+    [ -d "$src/core/$window" ] && offend "core/$window is named after a window"
+done
+while IFS= read -r line; do offend "relative include: $line"; done \
+    < <(grep -rnE '#\s*include\s*"\.\./' "$src")
+exit $status

@@ -1,0 +1,34 @@
+#include "cli/exportcommand.h"
+
+#include "cli/output.h"
+#include "core/calendar/clock.h"
+#include "core/exchange/calendarexchange.h"
+#include "core/exchange/calendarfile.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+
+namespace CommandLine {
+
+int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
+                   const QString& target)
+{
+    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
+    if (!records)
+        return fail(store.errorString());
+    const CalendarExchange::Export calendar =
+        CalendarExchange::exportRecords(*records, CalendarExchange::exportOptions(settings, clock));
+    if (target == QLatin1String("-")) {
+        std::fwrite(calendar.ics.constData(), 1, size_t(calendar.ics.size()), stdout);
+        if (std::fflush(stdout) != 0)
+            return fail(QStringLiteral("the calendar could not be written to standard output."));
+    } else {
+        const QString error = writeCalendarFile(target, calendar.ics);
+        if (!error.isEmpty())
+            return fail(QStringLiteral("cannot write \"%1\": %2").arg(target, error));
+        print(stdout, QStringLiteral("%1 events written to %2\n").arg(calendar.events).arg(target));
+    }
+    printUnreadable(calendar.unreadable);
+    return Done;
+}
+
+} // namespace CommandLine

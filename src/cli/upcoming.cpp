@@ -1,0 +1,78 @@
+#include "cli/upcoming.h"
+
+#include "cli/output.h"
+#include "core/calendar/clock.h"
+#include "core/calendar/nextevent.h"
+#include "core/settings/settingsstore.h"
+#include "core/store/birthdaystore.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace CommandLine {
+
+namespace {
+
+// "Sun 8 Dec  in 2 days  Anna Schmidt (42)": the list's "In" and "Age" columns, the day in
+// English whatever the user's language, as scripts and status bars read it.
+QString upcomingLine(const NextEvent& event)
+{
+    QString line = QLocale::c().toString(event.next.date, QStringLiteral("ddd d MMM")) +
+                   QStringLiteral("  ") + event.inText() + QStringLiteral("  ") + event.name;
+    const QString age = event.ageText();
+    if (!age.isEmpty())
+        line += QStringLiteral(" (") + age + u')';
+    return line + u'\n';
+}
+
+QJsonObject upcomingObject(const NextEvent& event)
+{
+    return QJsonObject{
+        {QStringLiteral("name"), event.name},
+        {QStringLiteral("date"), event.next.date.toString(Qt::ISODate)},
+        {QStringLiteral("days"), event.next.days},
+        {QStringLiteral("years"), event.showAge ? QJsonValue(event.next.years) : QJsonValue()},
+        {QStringLiteral("key"), event.key},
+    };
+}
+
+} // namespace
+
+int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clock, qint64 days,
+                 bool json)
+{
+    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
+    if (!records)
+        return fail(store.errorString());
+    const LeapDayRule rule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
+    const ComingEvents coming = comingEvents(*records, clock.today(), rule);
+    QList<NextEvent> found;
+    QStringList unreadable;
+    for (qsizetype i = 0; i < records->size(); ++i) {
+        const RecordDates& dates = coming.records.at(i);
+        if (!dates.date)
+            unreadable << records->at(i).value(BirthdayRecord::Name);
+        else if (dates.next && dates.next->next.days <= days)
+            found.append(*dates.next);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const NextEvent& a, const NextEvent& b) {
+        return a.next.days < b.next.days;
+    });
+    printUnreadable(unreadable);
+
+    if (!json) {
+        for (const NextEvent& event : found)
+            print(stdout, upcomingLine(event));
+        return Done;
+    }
+    QJsonArray list;
+    for (const NextEvent& event : found)
+        list.append(upcomingObject(event));
+    print(stdout, QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented)));
+    return Done;
+}
+
+} // namespace CommandLine
