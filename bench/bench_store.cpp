@@ -6,9 +6,9 @@
 
 #include "datafile.h"
 
-#include "core/presentation/listviewmode.h"
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
+#include "core/presentation/listviewmode.h"
 #include "core/store/birthdaystore.h"
 
 #include <benchmark/benchmark.h>

@@ -3,8 +3,8 @@
 // text, a number inside the bounds asked for, a request value without the request's own
 // delimiters. Input: a locale selector byte, two bytes for the number bounds, then the text.
 
-#include "core/text/textconv.h"
 #include "core/comments/stringtourl.h"
+#include "core/text/textconv.h"
 
 #include <QRegularExpression>
 

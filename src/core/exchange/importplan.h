@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/exchange/importentry.h"
 #include "core/events/birthdayrecord.h"
+#include "core/exchange/importentry.h"
 
 #include <QDate>
 #include <QList>

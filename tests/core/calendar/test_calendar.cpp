@@ -1,7 +1,7 @@
 #include "core/calendar/missedevents.h"
 #include "core/calendar/nextevent.h"
-#include "core/presentation/notificationlines.h"
 #include "core/calendar/reminderdecision.h"
+#include "core/presentation/notificationlines.h"
 #include "core/text/textconv.h"
 
 #include <QTest>
