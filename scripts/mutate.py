@@ -1,0 +1,289 @@
+#!/usr/bin/env python3
+"""Measures the tests with mutants nobody chose: small automatic changes to the program's code,
+picked at random with a seed, each built and run against the suite on its own.
+
+    scripts/mutate.py --seed 7 --count 200            a sample across src/
+    scripts/mutate.py --seed 7 --count 50 src/core    only files under the given folders
+    scripts/mutate.py --seed 7 --count 200 --list     the sample, without building anything
+    scripts/mutate.py --sites                         how many sites each kind of change has
+
+Kinds of change: comparison and arithmetic operators, && and ||, true and false, boundary
+constants (a number plus or minus one), a negated if condition, a removed statement (a call or
+an assignment on a line of its own), a removed early return, the two arguments of a call
+swapped, and changed string literals.
+
+For each mutant the file is changed, the build in build-mutants is brought up to date (ninja
+rebuilds what depends on the file), the offscreen suite runs (the real-desktop scenarios as well
+for the files only they reach, see X11_ONLY), and the file is put back whatever happened. A
+mutant is killed when a test fails, survives when all pass, did not build, or timed out.
+
+Results go to build-mutants/mutants.jsonl as they come, so an interrupted run picks up where it
+stopped with the same seed. Mutants judged equivalent (no behaviour can tell them from the
+original) are listed with their reason in scripts/mutants-equivalent.txt, one "id  reason" per
+line; they are left out of the sample's score. The run is kept out of CI: each mutant costs an
+incremental build and a suite run, about a minute on two cores.
+"""
+import argparse
+import collections
+import hashlib
+import json
+import os
+import pathlib
+import random
+import re
+import subprocess
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+BUILD = ROOT / "build-mutants"
+RESULTS = BUILD / "mutants.jsonl"
+EQUIVALENT = ROOT / "scripts" / "mutants-equivalent.txt"
+# Files whose code runs only in a real desktop session: their mutants also run those scenarios.
+X11_ONLY = ("src/ui/tray/", "src/ui/platform/", "src/ui/app/sessionmanager")
+SUITE_LABELS_OUT = "fuzz|x11|wayland|package"
+TIMEOUT = 600
+
+Mutant = collections.namedtuple("Mutant", "id kind file line before after")
+
+# Binary operators as clang-format spaces them, so templates, pointers and streams are left alone.
+SWAPS = {
+    "comparison": [(" == ", " != "), (" != ", " == "), (" < ", " <= "), (" <= ", " < "),
+                   (" > ", " >= "), (" >= ", " > ")],
+    "arithmetic": [(" + ", " - "), (" - ", " + "), (" * ", " / "), (" / ", " * "),
+                   (" += ", " -= "), (" -= ", " += ")],
+    "logical": [(" && ", " || "), (" || ", " && ")],
+    "boolean": [("true", "false"), ("false", "true")],
+}
+NUMBER = re.compile(r"(?<![\w.])(\d+)(?![\w.'])")
+STRING = re.compile(r'"((?:[^"\\]|\\.)+)"')
+CALL_STATEMENT = re.compile(r"^\s*[\w:.\->\[\]]+\(.*\);\s*$")
+ASSIGNMENT = re.compile(r"^\s*[\w.\->\[\]*]+ (=|\+=|-=|\|=|&=) [^=].*;\s*$")
+EARLY_RETURN = re.compile(r"^\s*return\b[^;]*;\s*$")
+IF_CONDITION = re.compile(r"\bif \(")
+TWO_ARGUMENTS = re.compile(r"\b(\w+)\((\w+), (\w+)\)")
+
+
+def code_lines(path):
+    """(number, text, starts) of the lines that hold code (no comments, preprocessor lines or
+    macros); starts tells whether the line begins a statement rather than continuing one."""
+    in_comment = False
+    previous = "{"
+    for number, text in enumerate(path.read_text().splitlines(), 1):
+        stripped = text.strip()
+        if in_comment:
+            in_comment = "*/" not in stripped
+            continue
+        if stripped.startswith("/*"):
+            in_comment = "*/" not in stripped
+            continue
+        if (not stripped or stripped.startswith(("//", "#", "Q_", "static_assert"))
+                or "QT_TR_NOOP" in stripped):
+            continue
+        yield number, text, previous.endswith((";", "{", "}", ":"))
+        previous = without_trailing_comment(stripped).rstrip()
+
+
+def without_trailing_comment(text):
+    at = text.find("//")
+    return text if at < 0 or text.count('"', 0, at) % 2 else text[:at]
+
+
+def matching_paren(text, start):
+    depth = 0
+    for at in range(start, len(text)):
+        depth += {"(": 1, ")": -1}.get(text[at], 0)
+        if depth == 0:
+            return at
+    return -1
+
+
+def line_mutants(text, starts):
+    """(kind, new text) for every change this line allows."""
+    code = without_trailing_comment(text)
+    strings = [m.span() for m in STRING.finditer(code)]
+
+    def outside_strings(at):
+        return not any(start <= at < end for start, end in strings)
+
+    for kind, swaps in SWAPS.items():
+        for before, after in swaps:
+            pattern = rf"\b{before}\b" if kind == "boolean" else re.escape(before)
+            for match in re.finditer(pattern, code):
+                if outside_strings(match.start()):
+                    yield kind, text[:match.start()] + after + text[match.end():]
+    for match in NUMBER.finditer(code):
+        if outside_strings(match.start()):
+            value = int(match.group(1))
+            for changed in {value + 1, max(value - 1, 0)} - {value}:
+                yield "constant", text[:match.start()] + str(changed) + text[match.end():]
+    for start, end in strings:
+        yield "string", text[:start] + '""' + text[end:]
+    for match in IF_CONDITION.finditer(code):
+        open_at = match.end() - 1
+        close_at = matching_paren(code, open_at)
+        if close_at > 0:
+            condition = text[open_at + 1:close_at]
+            yield "negation", f"{text[:open_at + 1]}!({condition}){text[close_at:]}"
+    if not starts:
+        pass
+    elif EARLY_RETURN.match(code):
+        yield "return", ""
+    elif CALL_STATEMENT.match(code) or ASSIGNMENT.match(code):
+        yield "statement", ""
+    for match in TWO_ARGUMENTS.finditer(code):
+        first, second = match.group(2), match.group(3)
+        if first != second and outside_strings(match.start()):
+            swapped = f"{match.group(1)}({second}, {first})"
+            yield "arguments", text[:match.start()] + swapped + text[match.end():]
+
+
+def all_mutants(folders):
+    mutants = []
+    for folder in folders:
+        for path in sorted((ROOT / folder).rglob("*.cpp")):
+            relative = str(path.relative_to(ROOT))
+            for number, text, starts in code_lines(path):
+                for kind, after in line_mutants(text, starts):
+                    key = f"{relative}\n{text.strip()}\n{after.strip()}\n{kind}"
+                    identity = hashlib.sha1(key.encode()).hexdigest()[:10]
+                    mutants.append(Mutant(identity, kind, relative, number, text, after))
+    return mutants
+
+
+def equivalent_ids():
+    if not EQUIVALENT.exists():
+        return {}
+    result = {}
+    for line in EQUIVALENT.read_text().splitlines():
+        if line.strip() and not line.startswith("#"):
+            identity, _, reason = line.partition(" ")
+            result[identity] = reason.strip()
+    return result
+
+
+def run(command, timeout=None, **kwargs):
+    return subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, timeout=timeout, **kwargs)
+
+
+def configure():
+    args = ["cmake", "-S", ".", "-B", str(BUILD), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
+            "-DCANDLEWATCHER_TESTS=ON"]
+    if run(["which", "ccache"]).returncode == 0:
+        args.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    result = run(args, env=dict(os.environ, CCACHE_BASEDIR=str(ROOT.parent)))
+    if result.returncode != 0:
+        sys.exit("configure failed:\n" + result.stdout)
+
+
+def verdict(mutant):
+    """killed / survived / no build / timed out, and the tests that failed."""
+    try:
+        if run(["cmake", "--build", str(BUILD)], timeout=TIMEOUT).returncode != 0:
+            return "no build", []
+        labels_out = SUITE_LABELS_OUT
+        if mutant is not None and mutant.file.startswith(X11_ONLY):
+            labels_out = "fuzz|package"
+        tests = run(["ctest", "--test-dir", str(BUILD), "-LE", labels_out, "--stop-on-failure",
+                     "--timeout", "300"], timeout=TIMEOUT,
+                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    except subprocess.TimeoutExpired:
+        return "timed out", []
+    if tests.returncode == 0:
+        return "survived", []
+    failed = [line.split(" - ", 1)[1].split(" (")[0].strip()
+              for line in tests.stdout.splitlines() if "***" in line and " - " in line]
+    return "killed", failed
+
+
+def diff(mutant):
+    return f"--- {mutant.file}:{mutant.line}\n-{mutant.before}\n+{mutant.after}"
+
+
+def report(results, equivalent):
+    counted = [r for r in results if r["id"] not in equivalent]
+    by_folder = collections.defaultdict(collections.Counter)
+    for result in counted:
+        folder = "/".join(result["file"].split("/")[:2])
+        by_folder[folder][result["verdict"]] += 1
+        by_folder["all"][result["verdict"]] += 1
+    print(f"\n{'folder':12} killed survived  no build  timed out  score")
+    for folder in sorted(by_folder, key=lambda f: (f == "all", f)):
+        c = by_folder[folder]
+        scored = c["killed"] + c["survived"] + c["timed out"]
+        score = 100 * (c["killed"] + c["timed out"]) / scored if scored else 0
+        print(f"{folder:12} {c['killed']:6} {c['survived']:8} {c['no build']:9} "
+              f"{c['timed out']:10}  {score:5.1f} %")
+    survivors = [r for r in counted if r["verdict"] == "survived"]
+    if survivors:
+        print("\nsurvivors:")
+        for result in survivors:
+            print(f"\n[{result['id']}] {result['kind']}\n{result['diff']}")
+    skipped = [r for r in results if r["id"] in equivalent]
+    if skipped:
+        print(f"\n{len(skipped)} judged equivalent, left out of the score")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--count", type=int, default=200)
+    parser.add_argument("--list", action="store_true", help="print the sample only")
+    parser.add_argument("--sites", action="store_true", help="count the sites per kind")
+    parser.add_argument("folders", nargs="*", default=["src"])
+    args = parser.parse_args()
+
+    mutants = all_mutants(args.folders)
+    if args.sites:
+        for kind, count in collections.Counter(m.kind for m in mutants).most_common():
+            print(f"{kind:12} {count}")
+        print(f"{'all':12} {len(mutants)}")
+        return 0
+    sample = random.Random(args.seed).sample(mutants, min(args.count, len(mutants)))
+    if args.list:
+        for mutant in sample:
+            print(f"[{mutant.id}] {mutant.kind}\n{diff(mutant)}\n")
+        return 0
+
+    equivalent = equivalent_ids()
+    BUILD.mkdir(exist_ok=True)
+    done = {}
+    if RESULTS.exists():
+        for line in RESULTS.read_text().splitlines():
+            result = json.loads(line)
+            done[result["id"]] = result
+    configure()
+    if run(["cmake", "--build", str(BUILD)]).returncode != 0:  # untimed: may be a first build
+        sys.exit("the program does not build without any mutant: mend that first")
+    if verdict(None)[0] != "survived":
+        sys.exit("the suite fails without any mutant: mend that first")
+    results = []
+    for number, mutant in enumerate(sample, 1):
+        if mutant.id in done:
+            results.append(done[mutant.id])
+            continue
+        path = ROOT / mutant.file
+        original = path.read_text()
+        lines = original.split("\n")
+        try:
+            lines[mutant.line - 1] = mutant.after
+            path.write_text("\n".join(lines))
+            outcome, failed = verdict(mutant)
+        finally:
+            path.write_text(original)
+        result = dict(mutant._asdict(), verdict=outcome, failed=failed, diff=diff(mutant))
+        results.append(result)
+        with RESULTS.open("a") as out:
+            out.write(json.dumps(result) + "\n")
+        note = " (equivalent)" if mutant.id in equivalent else ""
+        print(f"[{number}/{len(sample)}] {mutant.id} {mutant.file}:{mutant.line} "
+              f"{mutant.kind}: {outcome}{note}", flush=True)
+    run(["cmake", "--build", str(BUILD)])  # leave the build matching the tree
+    print(f"\nseed {args.seed}, {len(sample)} mutants of {len(mutants)} sites in "
+          f"{', '.join(args.folders)}")
+    report(results, equivalent)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
