@@ -49,8 +49,8 @@ void TestCommandLine::run_data()
     row("import two files", "--import @google-3.0.vcf @thunderbird.ics", 0,
         "3 added, 2 already there, 2 without a date, 1 could not be read\n",
         "A damaged date: its start is not a date", true);
-    row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "", "it looks cut off",
-        false);
+    row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "",
+        "Nothing was added from any of the 2 files: 1 of them could not be used.\n\"", false);
     row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);
