@@ -58,9 +58,10 @@ struct IteratorFree
 };
 using Iterator = std::unique_ptr<icalrecur_iterator, IteratorFree>;
 
-// How many years of a rule are followed to see whether it keeps to one day: every weekday
-// pattern (28 years) shows twice, and a big file still reads fast.
-constexpr int yearsFollowed = 60;
+// How many years of a rule are followed to see whether it keeps to one day: a whole cycle of
+// weekdays (28 years) shows, and libical's walk through a rule whose filters never match (30
+// February) stays short.
+constexpr int yearsFollowed = 30;
 // How many days of an ending rule are walked to find its last one; a rule that goes on longer
 // is as good as endless for a birthday.
 constexpr int daysToEnd = 200;
@@ -92,10 +93,18 @@ bool sameYearlyDay(QDate first, QDate day)
 void recurrenceRead(const icalrecurrencetype& rule, const icaltimetype& start,
                     ICalendar::Event& event)
 {
-    icalrecurrencetype endless = rule;
-    endless.count = 0;
-    endless.until = icaltime_null_time();
-    const Iterator days(icalrecur_iterator_new(endless, start));
+    event.repeat = ICalendar::Repeat::Other;
+    // Rules finer than a day give several times a day, and libical would walk every second of
+    // centuries for one that never matches.
+    if (rule.freq < ICAL_DAILY_RECURRENCE || rule.freq == ICAL_NO_RECURRENCE)
+        return;
+    icalrecurrencetype followed = rule;
+    followed.count = 0;
+    followed.until = start;
+    followed.until.year += yearsFollowed;
+    followed.until.month = 12;
+    followed.until.day = 31;
+    const Iterator days(icalrecur_iterator_new(followed, start));
     QDate first, previous;
     bool yearly = days != nullptr;
     while (yearly) {
@@ -111,15 +120,15 @@ void recurrenceRead(const icalrecurrencetype& rule, const icaltimetype& start,
         for (int year = previous.year() + 1; yearly && year < day.year(); ++year)
             yearly = isLeapDay(first) && !QDate::isLeapYear(year);
         previous = day;
-        if (day.year() > first.year() + yearsFollowed)
-            break;
     }
     event.repeat = yearly && previous.year() > first.year() ? ICalendar::Repeat::Yearly
                                                             : ICalendar::Repeat::Other;
     if (first.isValid())
         event.firstDay = first;
 
-    if (rule.count <= 0 && icaltime_is_null_time(rule.until))
+    // Only a yearly rule's end matters: any other is left out anyway.
+    if (event.repeat != ICalendar::Repeat::Yearly ||
+        (rule.count <= 0 && icaltime_is_null_time(rule.until)))
         return;
     const Iterator limited(icalrecur_iterator_new(rule, start));
     QDate last;
