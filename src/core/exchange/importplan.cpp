@@ -74,21 +74,13 @@ ImportFile read(const QString& path)
 
 ImportFile readData(const QByteArray& bytes)
 {
-    // The readers take UTF-8; a wider encoding is known by its byte-order mark only.
+    // The readers take UTF-8; a wider encoding is known by its byte-order mark only. What does
+    // not decode becomes a replacement character, as a damaged name reads elsewhere.
     QByteArray data = bytes;
     const std::optional<QStringConverter::Encoding> encoding =
         QStringConverter::encodingForData(bytes);
-    if (encoding && *encoding != QStringConverter::Utf8) {
-        QStringDecoder decoder(*encoding);
-        const QString text = decoder.decode(bytes);
-        if (decoder.hasError()) {
-            ImportFile broken;
-            broken.error = QStringLiteral("Its text is damaged: it starts like %1 but is not.")
-                               .arg(QLatin1String(QStringConverter::nameForEncoding(*encoding)));
-            return broken;
-        }
-        data = text.toUtf8();
-    }
+    if (encoding && *encoding != QStringConverter::Utf8)
+        data = QString(QStringDecoder(*encoding).decode(bytes)).toUtf8();
     if (const ImportFormat* format = ImportFormats::detect(data))
         return format->read(data);
     ImportFile file;

@@ -16,12 +16,13 @@
 namespace {
 
 enum Column { NameColumn, DateColumn, AlertColumn, NoteColumn };
+constexpr int itemRole = Qt::UserRole;
 
+// New events and those whose repeats end: the user may choose them.
 bool isAddable(ImportPlan::Item::Status status)
 {
     return status == ImportPlan::Item::Status::New || status == ImportPlan::Item::Status::Ending;
 }
-constexpr int itemRole = Qt::UserRole;
 
 } // namespace
 
