@@ -9,18 +9,11 @@ namespace CommandLine {
 
 int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& paths, bool dryRun)
 {
-    QList<ImportEntry> entries;
-    bool unusable = false;
-    for (const QString& path : paths) {
-        const ImportFile file = ImportPlan::read(path);
-        if (!file.error.isEmpty()) {
-            fail(QStringLiteral("nothing was imported from \"%1\": %2").arg(path, file.error));
-            unusable = true;
-        }
-        entries += file.entries;
-    }
-    if (unusable)
-        return Failed;
+    // One unusable file stops the whole import: nothing of the others is added either.
+    const ImportFile files = ImportPlan::readFiles(paths, paths);
+    if (!files.error.isEmpty())
+        return fail(files.error);
+    const QList<ImportEntry>& entries = files.entries;
     const std::optional<QList<BirthdayRecord>> stored = store.readAllRecords();
     if (!stored)
         return fail(store.errorString());
@@ -30,7 +23,8 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
     for (const ImportPlan::Item& item : items) {
         if (item.status == ImportPlan::Item::Status::New)
             records.append(item.record);
-        else if (dryRun || item.status == ImportPlan::Item::Status::Broken)
+        else if (dryRun || item.status == ImportPlan::Item::Status::Broken ||
+                 item.status == ImportPlan::Item::Status::Ending)
             print(stderr, QStringLiteral("skipped: %1: %2\n").arg(item.entry.name, item.reason));
     }
     if (dryRun) {
@@ -45,6 +39,10 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
         print(stdout, counts.summary() + u'\n');
         if (!result.error.isEmpty())
             return fail(result.error);
+        if (counts.noRoom > 0)
+            return fail(QStringLiteral("%L1 events were not added: %2.")
+                            .arg(counts.noRoom)
+                            .arg(ImportPlan::limitText()));
     }
     if (!counts.anyDated())
         return fail(QStringLiteral("the files hold no contact or event with a date."));

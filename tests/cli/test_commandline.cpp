@@ -49,8 +49,13 @@ void TestCommandLine::run_data()
     row("import two files", "--import @google-3.0.vcf @thunderbird.ics", 0,
         "3 added, 2 already there, 2 without a date, 1 could not be read\n",
         "A damaged date: its start is not a date", true);
-    row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "", "it looks cut off",
-        false);
+    // Events whose repeats end in a year to come are only added when chosen in the preview.
+    row("calendar rules", "--import @rules.ics", 0,
+        "5 added, 0 already there, 0 without a date, 12 left out, 2 could not be read, 2 whose "
+        "repeats end, not chosen\n",
+        "skipped: Ends by COUNT in a year to come: its repeats end in 2031", true);
+    row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "",
+        "Nothing was added from any of the 2 files: 1 of them could not be used.\n\"", false);
     row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The checks the event editor makes on what the user typed before anything is written.
 namespace BirthdayInput {
@@ -15,5 +16,11 @@ qsizetype nameBytes(const QString& name);
 // decimal point and surrounding blanks) whose value is zero or more. " 5", ".5" and "-0" pass;
 // "-1", "", "5a" and "." do not.
 bool notifyTextValid(const QString& text);
+
+// What happens on the day, as the editor lists it: the Alert value is the index ("0", "1").
+inline QStringList alertChoices()
+{
+    return {QStringLiteral("Show a Dialog"), QStringLiteral("Do Nothing!")};
+}
 
 } // namespace BirthdayInput

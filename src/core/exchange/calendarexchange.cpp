@@ -32,19 +32,28 @@ ImportEntry entryOf(const ICalendar::Event& event)
         return problem(Problem::LeftOut, QStringLiteral("it moves one day of a repeating event"));
     if (!event.start)
         return problem(Problem::NoDate, QStringLiteral("the event has no start date"));
-    if (!event.start->isValid())
+    if (!event.start->isValid() || event.start->year() < 1)
         return problem(Problem::Broken, QStringLiteral("its start is not a date"));
+    if (event.cancelled)
+        return problem(Problem::LeftOut, QStringLiteral("it was cancelled"));
     if (!event.allDay)
         return problem(Problem::LeftOut, QStringLiteral("it is not an all-day event"));
     if (event.repeat == ICalendar::Repeat::Other)
-        return problem(Problem::LeftOut, QStringLiteral("it repeats other than once a year"));
-    entry.date = *event.start;
+        return problem(Problem::LeftOut,
+                       QStringLiteral("it does not repeat on one day every year"));
+    entry.date = event.firstDay;
     entry.recurs = event.repeat == ICalendar::Repeat::Yearly;
+    entry.lastDay = event.lastDay;
     // Birthday calendars of address books that keep no year use Apple's placeholder.
     entry.hasYear = !(entry.recurs && entry.date.year() == 1604);
     entry.notify = event.extra(notifyProperty);
     entry.showYears = event.extra(showYearsProperty);
-    entry.alert = event.alarmAt ? QStringLiteral("0") : QStringLiteral("1");
+    // A day needs no alarm in the calendar to be announced: only this program's own export,
+    // which carries its other fields, says "do nothing" by leaving the alarm out.
+    if (event.alarmAt)
+        entry.alert = QStringLiteral("0");
+    else if (!entry.notify.isEmpty())
+        entry.alert = QStringLiteral("1");
     return entry;
 }
 

@@ -52,16 +52,95 @@ struct LineSource
     }
 };
 
-// A yearly rule that keeps to one date: no weekday, week or position rules, every year.
-ICalendar::Repeat repeatOf(const icalrecurrencetype& rule)
+struct IteratorFree
 {
-    if (rule.freq != ICAL_YEARLY_RECURRENCE)
-        return ICalendar::Repeat::Other;
-    if (rule.interval > 1 || rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX ||
-        rule.by_week_no[0] != ICAL_RECURRENCE_ARRAY_MAX ||
-        rule.by_set_pos[0] != ICAL_RECURRENCE_ARRAY_MAX)
-        return ICalendar::Repeat::Other;
-    return ICalendar::Repeat::Yearly;
+    void operator()(icalrecur_iterator* iterator) const { icalrecur_iterator_free(iterator); }
+};
+using Iterator = std::unique_ptr<icalrecur_iterator, IteratorFree>;
+
+// How many years of a rule are followed to see whether it keeps to one day: a whole cycle of
+// weekdays (28 years) shows, and libical's walk through a rule whose filters never match (30
+// February) stays short.
+constexpr int yearsFollowed = 30;
+// How many days of an ending rule are walked to find its last one; a rule that goes on longer
+// is as good as endless for a birthday.
+constexpr int daysToEnd = 200;
+
+QDate dayOf(const icaltimetype& time)
+{
+    return QDate(time.year, time.month, time.day);
+}
+
+bool isLeapDay(QDate day)
+{
+    return day.month() == 2 && day.day() == 29;
+}
+
+// Whether day is first's day of its year: the same day and month, or for 29 February in a
+// common year 28 February or 1 March (the leap-day rule chooses which).
+bool sameYearlyDay(QDate first, QDate day)
+{
+    if (day.month() == first.month() && day.day() == first.day())
+        return true;
+    return isLeapDay(first) && !QDate::isLeapYear(day.year()) &&
+           ((day.month() == 2 && day.day() == 28) || (day.month() == 3 && day.day() == 1));
+}
+
+// Reads the rule the way it is applied: libical's iterator gives its days, and the event
+// repeats yearly only when those days fall once every year on one day (29 February may skip
+// the common years). What the rule's parts say is not trusted: BYMONTH=7 with a January start
+// happens in July, BYMONTHDAY=-1 in February moves between the 28th and the 29th.
+void recurrenceRead(const icalrecurrencetype& rule, const icaltimetype& start,
+                    ICalendar::Event& event)
+{
+    event.repeat = ICalendar::Repeat::Other;
+    // Rules finer than a day give several times a day, and libical would walk every second of
+    // centuries for one that never matches.
+    if (rule.freq < ICAL_DAILY_RECURRENCE || rule.freq == ICAL_NO_RECURRENCE)
+        return;
+    icalrecurrencetype followed = rule;
+    followed.count = 0;
+    followed.until = start;
+    followed.until.year += yearsFollowed;
+    followed.until.month = 12;
+    followed.until.day = 31;
+    const Iterator days(icalrecur_iterator_new(followed, start));
+    QDate first, previous;
+    bool yearly = days != nullptr;
+    while (yearly) {
+        const icaltimetype time = icalrecur_iterator_next(days.get());
+        if (icaltime_is_null_time(time))
+            break;
+        const QDate day = dayOf(time);
+        if (!first.isValid()) {
+            first = previous = day;
+            continue;
+        }
+        yearly = day.year() > previous.year() && sameYearlyDay(first, day);
+        for (int year = previous.year() + 1; yearly && year < day.year(); ++year)
+            yearly = isLeapDay(first) && !QDate::isLeapYear(year);
+        previous = day;
+    }
+    event.repeat = yearly && previous.year() > first.year() ? ICalendar::Repeat::Yearly
+                                                            : ICalendar::Repeat::Other;
+    if (first.isValid())
+        event.firstDay = first;
+
+    // Only a yearly rule's end matters: any other is left out anyway.
+    if (event.repeat != ICalendar::Repeat::Yearly ||
+        (rule.count <= 0 && icaltime_is_null_time(rule.until)))
+        return;
+    const Iterator limited(icalrecur_iterator_new(rule, start));
+    QDate last;
+    for (int n = 0; limited; ++n) {
+        const icaltimetype time = icalrecur_iterator_next(limited.get());
+        if (icaltime_is_null_time(time))
+            break;
+        if (n == daysToEnd)
+            return;
+        last = dayOf(time);
+    }
+    event.lastDay = last;
 }
 
 ICalendar::Event eventRead(icalcomponent* vevent)
@@ -70,6 +149,7 @@ ICalendar::Event eventRead(icalcomponent* vevent)
     event.uid = text(icalcomponent_get_uid(vevent));
     event.summary = text(icalcomponent_get_summary(vevent));
     bool outlookAllDay = false;
+    int rules = 0;
     for (icalproperty* p = icalcomponent_get_first_property(vevent, ICAL_ANY_PROPERTY); p;
          p = icalcomponent_get_next_property(vevent, ICAL_ANY_PROPERTY)) {
         switch (icalproperty_isa(p)) {
@@ -83,7 +163,7 @@ ICalendar::Event eventRead(icalcomponent* vevent)
             break;
         }
         case ICAL_RRULE_PROPERTY:
-            event.repeat = repeatOf(icalproperty_get_rrule(p));
+            ++rules;
             break;
         case ICAL_RECURRENCEID_PROPERTY:
             event.changedOccurrence = true;
@@ -106,7 +186,14 @@ ICalendar::Event eventRead(icalcomponent* vevent)
         event.start = QDate(start.year, start.month, start.day);
         event.allDay = start.is_date ||
                        (outlookAllDay && start.hour == 0 && start.minute == 0 && start.second == 0);
+        event.firstDay = *event.start;
+        // Two rules together give days no single yearly day can stand for.
+        if (rules > 1)
+            event.repeat = ICalendar::Repeat::Other;
+        else if (icalproperty* rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY))
+            recurrenceRead(icalproperty_get_rrule(rule), start, event);
     }
+    event.cancelled = icalcomponent_get_status(vevent) == ICAL_STATUS_CANCELLED;
     if (icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT))
         event.alarmAt = QTime(0, 0);
     return event;

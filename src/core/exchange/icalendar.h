@@ -28,7 +28,16 @@ struct Event
     QString summary;
     std::optional<QDate> start; // the start's date (invalid when unreadable); none without DTSTART
     bool allDay = false;        // a date without a time, or Outlook's all-day mark at midnight
+    // Written: the rule made for start. Read: Yearly when the rule gives one day every year (29
+    // February only in leap years counts), whatever its parts say.
     Repeat repeat = Repeat::None;
+    // Read: the first day the event happens, as its rule gives it (a rule for July with a
+    // January start happens in July); the start when it does not repeat.
+    QDate firstDay;
+    // Read: the last day a repeating event happens when its rule ends (COUNT, UNTIL), invalid
+    // when the rule gives no day at all; none when it goes on.
+    std::optional<QDate> lastDay;
+    bool cancelled = false;                        // read: STATUS:CANCELLED
     LeapDayRule leapDayRule = LeapDayRule::March1; // written only
     bool changedOccurrence = false; // one occurrence of a repeating event moved (RECURRENCE-ID)
     // Written: a reminder at this time of the event's day. Read: midnight for any alarm.

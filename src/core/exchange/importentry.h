@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // One date a contacts or calendar file gives, as its reader understood it, before it becomes a
 // record. Readers know nothing of the data file; the import plan turns entries into records.
 struct ImportEntry
@@ -28,6 +30,8 @@ struct ImportEntry
     QString notify;
     QString alert;
     QString showYears;
+    // A yearly event whose repeats end: its last day (invalid: the rule gives none at all).
+    std::optional<QDate> lastDay;
 };
 
 // What a reader made of a whole file. When error is set the file as a whole is unusable (not

@@ -3,11 +3,15 @@
 #include "core/events/birthdayinput.h"
 #include "core/exchange/importformats.h"
 #include "core/store/birthdaystore.h"
+#include "core/store/cellformat.h"
 #include "core/text/textconv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,8 +72,15 @@ ImportFile read(const QString& path)
     return readData(file.readAll());
 }
 
-ImportFile readData(const QByteArray& data)
+ImportFile readData(const QByteArray& bytes)
 {
+    // The readers take UTF-8; a wider encoding is known by its byte-order mark only. What does
+    // not decode becomes a replacement character, as a damaged name reads elsewhere.
+    QByteArray data = bytes;
+    const std::optional<QStringConverter::Encoding> encoding =
+        QStringConverter::encodingForData(bytes);
+    if (encoding && *encoding != QStringConverter::Utf8)
+        data = QString(QStringDecoder(*encoding).decode(bytes)).toUtf8();
     if (const ImportFormat* format = ImportFormats::detect(data))
         return format->read(data);
     ImportFile file;
@@ -78,9 +89,48 @@ ImportFile readData(const QByteArray& data)
     return file;
 }
 
+ImportFile readFiles(const QStringList& paths, const QStringList& names)
+{
+    ImportFile all;
+    QStringList unusable;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const ImportFile file = read(paths[i]);
+        if (!file.error.isEmpty())
+            unusable << QStringLiteral("\"%1\": %2").arg(names.value(i, paths[i]), file.error);
+        all.entries += file.entries;
+    }
+    if (!unusable.isEmpty()) {
+        all.entries.clear();
+        unusable.prepend(paths.size() == 1
+                             ? QStringLiteral("Nothing was added from the file.")
+                             : QStringLiteral("Nothing was added from any of the %1 files: "
+                                              "%2 of them could not be used.")
+                                   .arg(paths.size())
+                                   .arg(unusable.size()));
+        all.error = unusable.join(u'\n');
+    }
+    return all;
+}
+
+int eventLimit()
+{
+    return CellFormat::keyCount;
+}
+
+int roomLeft(const QList<BirthdayRecord>& stored)
+{
+    return std::max(0, eventLimit() - int(stored.size()));
+}
+
+QString limitText()
+{
+    return QStringLiteral("the data file holds at most %L1 events").arg(eventLimit());
+}
+
 QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>& stored,
                  QDate today, const QLocale& locale)
 {
+    int room = roomLeft(stored);
     QSet<QString> present;
     for (const BirthdayRecord& record : stored)
         if (const auto date = TextConv::textToDate(record.value(BirthdayRecord::Date), locale))
@@ -102,10 +152,31 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
             item.status = Item::Status::Broken;
             break;
         case ImportEntry::Problem::None: {
+            if (!entry.date.isValid() || entry.date.year() < 1) {
+                item.status = Item::Status::Broken;
+                item.reason = QStringLiteral("its date is not a day of the calendar");
+                break;
+            }
+            if (entry.lastDay && (!entry.lastDay->isValid() || *entry.lastDay < today)) {
+                item.status = Item::Status::LeftOut;
+                item.reason =
+                    entry.lastDay->isValid()
+                        ? QStringLiteral("its repeats ended in %1").arg(entry.lastDay->year())
+                        : QStringLiteral("its repeats end before they begin");
+                break;
+            }
             const QString key = duplicateKey(entry.name, entry.date);
             if (present.contains(key)) {
                 item.status = Item::Status::AlreadyThere;
                 item.reason = QStringLiteral("it is in the list already");
+            } else if (entry.lastDay) {
+                item.status = Item::Status::Ending;
+                item.reason = QStringLiteral("its repeats end in %1").arg(entry.lastDay->year());
+            } else if (room == 0) {
+                item.status = Item::Status::NoRoom;
+                item.reason = QStringLiteral("no room: ") + limitText();
+            } else {
+                --room;
             }
             present.insert(key);
             item.record = recordFor(entry, today, locale);
@@ -137,6 +208,12 @@ Counts count(const QList<Item>& items)
         case Item::Status::Broken:
             ++counts.broken;
             break;
+        case Item::Status::Ending:
+            ++counts.ending;
+            break;
+        case Item::Status::NoRoom:
+            ++counts.noRoom;
+            break;
         }
     }
     return counts;
@@ -144,15 +221,23 @@ Counts count(const QList<Item>& items)
 
 QString Counts::summary(bool dryRun) const
 {
-    QString text = QStringLiteral("%1 %2, %3 already there, %4 without a date")
+    QString text = QStringLiteral("%L1 %2, %L3 already there, %L4 without a date")
                        .arg(added)
                        .arg(dryRun ? QStringLiteral("to add") : QStringLiteral("added"))
                        .arg(alreadyThere)
                        .arg(noDate);
     if (leftOut > 0)
-        text += QStringLiteral(", %1 left out").arg(leftOut);
+        text += QStringLiteral(", %L1 left out").arg(leftOut);
     if (broken > 0)
-        text += QStringLiteral(", %1 could not be read").arg(broken);
+        text += QStringLiteral(", %L1 could not be read").arg(broken);
+    if (ending > 0)
+        text += QStringLiteral(", %L1 whose repeats end, not chosen").arg(ending);
+    if (noRoom > 0)
+        text += dryRun ? QStringLiteral("; %L1 fit, %L2 would not be added: %3")
+                             .arg(added)
+                             .arg(noRoom)
+                             .arg(limitText())
+                       : QStringLiteral("; %L1 not added: %2").arg(noRoom).arg(limitText());
     return text;
 }
 

@@ -14,13 +14,27 @@ class BirthdayStore;
 // already, and the adding itself. The window's preview and the command line share it.
 namespace ImportPlan {
 
-// A contacts (vCard) or calendar (iCalendar) file, told apart by its content.
+// A contacts (vCard) or calendar (iCalendar) file, told apart by its content. UTF-16 and
+// UTF-32 with a byte-order mark (as Windows programs export) read as UTF-8 does.
 ImportFile read(const QString& path);
 ImportFile readData(const QByteArray& data);
 
+// The entries of several files, or, when any of them is unusable, none of any file and the
+// reason: a line "Nothing was added from any of the files." and one line per unusable file.
+// names: how each path is shown.
+ImportFile readFiles(const QStringList& paths, const QStringList& names);
+
+// The most events the data file holds (its record key's range), and the room left in it.
+int eventLimit();
+int roomLeft(const QList<BirthdayRecord>& stored);
+// "the data file holds at most 1,276 events"
+QString limitText();
+
 struct Item
 {
-    enum class Status { New, AlreadyThere, NoDate, LeftOut, Broken };
+    // Ending: a yearly event whose repeats stop in a year to come; it may be added, but only
+    // when chosen. NoRoom: a new event beyond the room left in the data file.
+    enum class Status { New, AlreadyThere, NoDate, LeftOut, Broken, Ending, NoRoom };
 
     ImportEntry entry;
     Status status = Status::New;
@@ -33,6 +47,9 @@ struct Item
 // A date without a year is given this year (the last leap year for 29 February) and
 // ShowYears "0". The other fields are those of the add dialog's new event (Notify "10",
 // Alert "0" Show a Dialog, ShowYears "1", "0" for a one-off), unless the file gave its own.
+// An entry whose date is not a day of the calendar (a year before 1) is broken; a yearly
+// event whose repeats ended before today is left out. New events beyond the room left in the
+// data file have no room.
 QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>& stored,
                  QDate today, const QLocale& locale = QLocale());
 
@@ -43,9 +60,11 @@ struct Counts
     int noDate = 0;
     int leftOut = 0;
     int broken = 0;
+    int ending = 0; // not chosen
+    int noRoom = 0;
 
-    // "N added, M already there, K without a date", then the left-out and unreadable entries
-    // when there are any. A dry run says "to add" for "added".
+    // "N added, M already there, K without a date", then the left-out, unreadable, ending and
+    // no-room entries when there are any. A dry run says "to add" for "added".
     QString summary(bool dryRun = false) const;
     // Whether the files held any dated entry at all, new or already there.
     bool anyDated() const { return added + alreadyThere > 0; }

@@ -152,10 +152,11 @@ std::optional<int> BirthdayStore::freeKey(const std::vector<bool>& used, int rec
     while (used[size_t(key)])
         ++key;
     if (key > maxKey) {
-        fail(QStringLiteral("The data file \"%1\" has no free record key left: all keys from 0 "
-                            "to %2 are in use.")
+        // Every key the cell's key field can hold is in use: that is the most events it takes.
+        fail(QStringLiteral("The data file \"%1\" already holds %L2 events, the most it can "
+                            "hold: delete one to make room for another.")
                  .arg(nativeName(m_dataPath))
-                 .arg(maxKey));
+                 .arg(maxKey + 1));
         return std::nullopt;
     }
     return key;

@@ -41,19 +41,17 @@ void ExchangeCommands::importChosenFiles()
 void ExchangeCommands::importFiles(const QStringList& paths)
 {
     // One unusable file stops the whole import before anything is shown or written.
-    QList<ImportEntry> entries;
-    QStringList unusable;
-    for (const QString& path : paths) {
-        const ImportFile file = ImportPlan::read(path);
-        if (!file.error.isEmpty())
-            unusable << QStringLiteral("%1: %2").arg(native(path), file.error);
-        entries += file.entries;
-    }
-    if (!unusable.isEmpty()) {
-        m_prompt.reportFailure(QStringLiteral("Nothing was imported."),
-                               unusable.join(QStringLiteral("\n\n")));
+    QStringList names;
+    for (const QString& path : paths)
+        names << native(path);
+    const ImportFile files = ImportPlan::readFiles(paths, names);
+    if (!files.error.isEmpty()) {
+        // The first line says what was not done, the others why.
+        const qsizetype end = files.error.indexOf(u'\n');
+        m_prompt.reportFailure(files.error.left(end), files.error.mid(end + 1));
         return;
     }
+    const QList<ImportEntry>& entries = files.entries;
     if (entries.isEmpty()) {
         m_prompt.inform(QMessageBox::Information,
                         QStringLiteral("There are no contacts or events to import in the file."));
@@ -65,7 +63,7 @@ void ExchangeCommands::importFiles(const QStringList& paths)
         return;
     }
     ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today()), paths,
-                         m_dialogParent);
+                         ImportPlan::roomLeft(*stored), m_dialogParent);
     if (preview.exec() != QDialog::Accepted)
         return;
     const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());

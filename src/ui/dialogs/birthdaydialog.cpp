@@ -139,8 +139,7 @@ void BirthdayDialog::createControls(const HelpSink& help)
     alertGroup->setObjectName(QStringLiteral("grpAlert"));
     m_alertBox = new QComboBox(alertGroup);
     m_alertBox->setObjectName(QStringLiteral("cboAlert"));
-    m_alertBox->addItem(QStringLiteral("Show a Dialog"));
-    m_alertBox->addItem(QStringLiteral("Do Nothing!"));
+    m_alertBox->addItems(BirthdayInput::alertChoices());
     auto* alertLayout = new QHBoxLayout(alertGroup);
     alertLayout->addWidget(m_alertBox, 1);
 

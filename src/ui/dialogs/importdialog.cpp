@@ -1,23 +1,34 @@
 #include "ui/dialogs/importdialog.h"
 
+#include "core/events/birthdayinput.h"
 #include "core/presentation/listdate.h"
 #include "ui/dialogs/dialogbuttons.h"
 
+#include <QComboBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
-enum Column { NameColumn, DateColumn, NoteColumn };
+enum Column { NameColumn, DateColumn, AlertColumn, NoteColumn };
 constexpr int itemRole = Qt::UserRole;
+
+// New events and those whose repeats end: the user may choose them.
+bool isAddable(ImportPlan::Item::Status status)
+{
+    return status == ImportPlan::Item::Status::New || status == ImportPlan::Item::Status::Ending;
+}
 
 } // namespace
 
-ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringList& files,
+ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringList& files, int room,
                            QWidget* parent)
-    : QDialog(parent), m_items(items)
+    : QDialog(parent), m_items(items), m_room(room)
 {
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(QStringLiteral("Import"));
@@ -32,16 +43,18 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvwImport"));
-    m_list->setHeaderLabels(
-        {QStringLiteral("Name"), QStringLiteral("Date"), QStringLiteral("Note")});
+    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Date"),
+                             QStringLiteral("On the Day"), QStringLiteral("Note")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setMinimumSize(720, 320);
     m_list->setColumnWidth(NameColumn, 260);
     m_list->setColumnWidth(DateColumn, 90);
+    m_list->setColumnWidth(AlertColumn, 110);
     for (int i = 0; i < m_items.size(); ++i) {
         const ImportPlan::Item& item = m_items[i];
         const bool isNew = item.status == ImportPlan::Item::Status::New;
+        const bool addable = isAddable(item.status);
         auto* row = new QTreeWidgetItem(m_list);
         row->setData(NameColumn, itemRole, i);
         row->setText(NameColumn, item.entry.name);
@@ -54,22 +67,68 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         row->setToolTip(NoteColumn, note);
         row->setCheckState(NameColumn, isNew ? Qt::Checked : Qt::Unchecked);
         // What cannot be imported stays unchecked, greyed, out of reach of the mouse.
-        if (!isNew)
+        if (!addable)
             row->setFlags(row->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
     }
     connect(m_list, &QTreeWidget::itemChanged, this, &ImportDialog::showCount);
 
-    m_count = new QLabel(this);
+    auto* below = new QWidget(this);
+    auto* alertLabel = new QLabel(QStringLiteral("On the &Day:"), below);
+    alertLabel->setObjectName(QStringLiteral("lblImportAlert"));
+    m_alert = new QComboBox(below);
+    m_alert->setObjectName(QStringLiteral("cboImportAlert"));
+    m_alert->addItem(QStringLiteral("Each as listed"));
+    m_alert->addItems(BirthdayInput::alertChoices());
+    alertLabel->setBuddy(m_alert);
+    connect(m_alert, &QComboBox::currentIndexChanged, this, &ImportDialog::showAlerts);
+    m_count = new QLabel(below);
     m_count->setObjectName(QStringLiteral("lblImportCount"));
+    m_count->setWordWrap(true);
+    auto* belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    belowLayout->addWidget(alertLabel);
+    belowLayout->addWidget(m_alert);
+    belowLayout->addWidget(m_count, 1);
+    showAlerts();
     showCount();
 
-    layOutListDialog(this, heading, m_list, m_count);
+    layOutListDialog(this, heading, m_list, below);
+}
+
+QString ImportDialog::alertOf(const ImportPlan::Item& item) const
+{
+    return m_alert->currentIndex() > 0 ? QString::number(m_alert->currentIndex() - 1)
+                                       : item.record.value(BirthdayRecord::Alert);
+}
+
+void ImportDialog::showAlerts()
+{
+    const QStringList choices = BirthdayInput::alertChoices();
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = m_list->topLevelItem(i);
+        const ImportPlan::Item& item = m_items[row->data(NameColumn, itemRole).toInt()];
+        if (isAddable(item.status))
+            row->setText(AlertColumn, choices.value(alertOf(item).toInt()));
+    }
 }
 
 void ImportDialog::showCount()
 {
     ImportPlan::Counts counts = ImportPlan::count(m_items);
-    counts.added = int(chosenRecords().size());
+    int chosen = 0, endingChosen = 0;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = m_list->topLevelItem(i);
+        if (row->checkState(NameColumn) != Qt::Checked)
+            continue;
+        ++chosen;
+        if (m_items[row->data(NameColumn, itemRole).toInt()].status ==
+            ImportPlan::Item::Status::Ending)
+            ++endingChosen;
+    }
+    // Never more than the data file takes: what is chosen beyond its room is said to stay out.
+    counts.added = std::min(chosen, m_room);
+    counts.noRoom += chosen - counts.added;
+    counts.ending -= endingChosen;
     m_count->setText(counts.summary(true));
 }
 
@@ -78,8 +137,12 @@ QList<BirthdayRecord> ImportDialog::chosenRecords() const
     QList<BirthdayRecord> records;
     for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = m_list->topLevelItem(i);
-        if (row->checkState(NameColumn) == Qt::Checked)
-            records.append(m_items[row->data(NameColumn, itemRole).toInt()].record);
+        if (row->checkState(NameColumn) != Qt::Checked)
+            continue;
+        const ImportPlan::Item& item = m_items[row->data(NameColumn, itemRole).toInt()];
+        BirthdayRecord record = item.record;
+        record.setValue(BirthdayRecord::Alert, alertOf(item));
+        records.append(record);
     }
     return records;
 }

@@ -8,19 +8,26 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 
 const QDate today(2026, 12, 6);
 
-// An entry as one line: name and date ("--MM-dd" without a year), or what is wrong with it.
-QString described(const ImportEntry& e)
+// A planned entry as one line: name, date ("--MM-dd" without a year) and what happens on its
+// day; or its status and reason when it is not added as it comes.
+QString described(const ImportPlan::Item& item)
 {
-    if (e.problem != ImportEntry::Problem::None)
-        return e.name + QStringList{"", " : no date", " : left out", " : broken"}[int(e.problem)];
+    using S = ImportPlan::Item::Status;
+    const ImportEntry& e = item.entry;
+    const QString status = QStringList{"",       "already there", "no date", "left out",
+                                       "broken", "ending",        "no room"}[int(item.status)];
+    if (item.status != S::New && item.status != S::Ending)
+        return e.name + " : " + status + ": " + item.reason;
     return e.name + u' ' +
            (e.hasYear ? e.date.toString(Qt::ISODate) : e.date.toString(u"--MM-dd")) +
-           (e.recurs ? "" : " once") + (e.alert.isEmpty() ? QString() : " alert=" + e.alert);
+           (e.recurs ? "" : " once") + " alert=" + item.record.value(BirthdayRecord::Alert) +
+           (item.status == S::Ending ? " : " + status + ": " + item.reason : QString());
 }
 
 BirthdayRecord record(const QString& name, QDate date, const char* recurs, const char* notify,
@@ -77,17 +84,19 @@ private slots:
 
     void readFiles()
     {
-        // What each sample gives, one line an entry (or the whole file's error), is in the file of
-        // its name with ".expected" added.
+        // What each sample gives, one line an entry as the plan takes it (or the whole file's
+        // error), is in the file of its name with ".expected" added; a sample in UTF-16 or UTF-32
+        // gives what the UTF-8 sample before the dash in its name gives.
         QFETCH(QString, sample);
         const QDir data(CW_EXCHANGE_DATA);
         const ImportFile read = ImportPlan::read(data.filePath(sample));
         QString lines;
-        for (const ImportEntry& entry : read.entries)
-            lines += described(entry) + u'\n';
+        for (const ImportPlan::Item& item : ImportPlan::plan(read.entries, {}, today))
+            lines += described(item) + u'\n';
         if (!read.error.isEmpty())
             lines += QStringLiteral("error: ") + read.error + u'\n';
-        QFile expected(data.filePath(sample + ".expected"));
+        static const QRegularExpression wide("-utf\\d+[lb]e");
+        QFile expected(data.filePath(QString(sample).remove(wide) + ".expected"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
         QCOMPARE(lines, QString::fromUtf8(expected.readAll()));
         const QString missing = ImportPlan::read(data.filePath("no-such-file.vcf")).error;
@@ -100,7 +109,7 @@ private slots:
     {
         using E = ImportEntry;
         const auto e = [](const QString& name, QDate date, bool hasYear = true) {
-            return E{name, date, hasYear, true, {}, {}, {}, {}, {}};
+            return E{name, date, hasYear, true, {}, {}, {}, {}, {}, {}};
         };
         const QList<ImportEntry> entries = {
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
@@ -110,8 +119,9 @@ private slots:
             e("Leap", QDate(2000, 2, 29), false),            // no year: the last leap year
             e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)), // a name too long
             // A one-off whose Notify is too long.
-            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}},
-            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}}};
+            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}, {}},
+            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}, {}},
+            e("Before year 1", QDate(-1, 3, 3))}; // from no reader, yet never added
         const QList<ImportPlan::Item> items = ImportPlan::plan(
             entries, {record("Anna Schmidt", QDate(1984, 12, 8), "1", "10", "0", "1")}, today);
         QStringList planned; // the status (new 0, already there 1, no date 2), the record
@@ -126,8 +136,44 @@ private slots:
                               "0|Anna Schmidt|12/9/1984|1|10|0||1", "0|Ben|4/12/2026|1|10|0||0",
                               "1|ben|4/12/1990|1|10|0||1", "0|Leap|2/29/2024|1|10|0||0",
                               "0|127 x \u00e4|1/1/1990|1|10|0||1", "0|Calendar|1/15/2027|0|10|1||0",
-                              "2|||||||"}));
-        QCOMPARE(ImportPlan::count(items).summary(), "5 added, 2 already there, 1 without a date");
+                              "2|||||||", "4|||||||"}));
+        QCOMPARE(ImportPlan::count(items).summary(),
+                 "5 added, 2 already there, 1 without a date, 1 could not be read");
+    }
+
+    // New events beyond the data file's room are not promised; one whose repeats end takes no
+    // room, as it is added only when chosen.
+    void planKeepsToTheRoom_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<bool>("dryRun");
+        QTest::addColumn<QString>("summary");
+        const QString ending = ", 1 whose repeats end, not chosen";
+        QTest::newRow("2000 into an empty file")
+            << 0 << 2000 << true
+            << "1,276 to add, 0 already there, 0 without a date" + ending +
+                   "; 1,276 fit, 724 would not be added: the data file holds at most 1,276 events";
+        QTest::newRow("room for all")
+            << 1272 << 4 << true << "4 to add, 0 already there, 0 without a date" + ending;
+        QTest::newRow("full") << 1276 << 4 << false
+                              << "0 added, 0 already there, 0 without a date" + ending +
+                                     "; 4 not added: the data file holds at most 1,276 events";
+    }
+    void planKeepsToTheRoom()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, entries);
+        QFETCH(bool, dryRun);
+        QFETCH(QString, summary);
+        QList<ImportEntry> planned(entries + 1);
+        for (int i = 0; i < planned.size(); ++i)
+            planned[i].name = QString::number(i), planned[i].date = QDate(1990, 1, 1);
+        planned.first().lastDay = QDate(2030, 1, 1);
+        const QList<ImportPlan::Item> items =
+            ImportPlan::plan(planned, QList<BirthdayRecord>(stored), today);
+        QCOMPARE(ImportPlan::count(items).summary(dryRun), summary);
+        QCOMPARE(items.first().status, ImportPlan::Item::Status::Ending);
     }
 
     void exportReadByPython_data()

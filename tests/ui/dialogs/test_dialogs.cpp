@@ -333,7 +333,8 @@ private slots:
               " Use the Control key to select more than one.;lvwSpecialEvents=Event "
               "Name|Event Date"},
              {"import", "=Import;*=Choose the events to add from contacts.vcf, b.ics:;lvwImport="
-                        "Name|Date|Note"},
+                        "Name|Date|On the Day|Note;lblImportAlert=On the &Day:;cboImportAlert="
+                        "Each as listed|Show a Dialog|Do Nothing!"},
              {"restore", "=Restore from Backup;*=Choose the backup to restore.  Your events as "
                          "they are now are kept as a backup of today first.;lvwBackups=Backup "
                          "of|Events"},
@@ -629,30 +630,43 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(f->names(), row.added);
     }
-    // Only new events come checked; the others greyed, with their reason. The count follows.
+    // Only new events come checked; one whose repeats end unchecked, the others greyed, with
+    // their reason. The count follows, within the room left; the day's action applies to all.
     void importOnlyNewChecked()
     {
-        QList<ImportEntry> entries(5);
-        const char* names[] = {"Anna", "Ben", "Anna", "Lena", "Damaged"};
+        QList<ImportEntry> entries(6);
+        const char* names[] = {"Anna", "Ben", "Anna", "Lena", "Damaged", "Ends"};
         const ImportEntry::Problem problems[] = {
-            {}, {}, {}, ImportEntry::Problem::NoDate, ImportEntry::Problem::Broken};
-        for (int i = 0; i < 5; ++i) {
+            {}, {}, {}, ImportEntry::Problem::NoDate, ImportEntry::Problem::Broken, {}};
+        for (int i = 0; i < 6; ++i) {
             entries[i].name = names[i], entries[i].date = QDate(1984, 12, 8 + i % 2);
             entries[i].problem = problems[i], entries[i].reason = i > 2 ? "why" : "";
         }
-        ImportDialog import(ImportPlan::plan(entries, {}, QDate(2026, 12, 6)), {"contacts.vcf"});
-        for (int row = 0; row < 5; ++row) {
+        entries[5].lastDay = QDate(2030, 12, 9);
+        ImportDialog import(ImportPlan::plan(entries, {}, QDate(2026, 12, 6)), {"contacts.vcf"}, 2);
+        for (int row = 0; row < 6; ++row) {
             const QTreeWidgetItem* item = import.list()->topLevelItem(row);
             QCOMPARE(item->checkState(0), row < 2 ? Qt::Checked : Qt::Unchecked);
-            QCOMPARE(item->flags().testFlag(Qt::ItemIsEnabled), row < 2);
-            QCOMPARE(item->text(2).isEmpty(), row < 2); // the reason
+            QCOMPARE(item->flags().testFlag(Qt::ItemIsEnabled), row < 2 || row == 5);
+            QCOMPARE(item->text(3).isEmpty(), row < 2); // the reason
+            QCOMPARE(item->text(2), row < 2 || row == 5 ? "Show a Dialog" : "");
         }
         auto* count = control<QLabel>(&import, "lblImportCount");
-        QCOMPARE(count->text(), "2 to add, 1 already there, 1 without a date, 1 could not be read");
+        QCOMPARE(count->text(), "2 to add, 1 already there, 1 without a date, 1 could not be read, "
+                                "1 whose repeats end, not chosen");
+        import.list()->topLevelItem(5)->setCheckState(0, Qt::Checked);
+        QVERIFY2(count->text().endsWith("be read; 2 fit, 1 would not be added: the data file "
+                                        "holds at most 1,276 events"),
+                 qPrintable(count->text()));
         import.list()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-        QCOMPARE(import.chosenRecords().size(), 1);
-        QCOMPARE(import.chosenRecords()[0].value(BirthdayRecord::Name), QStringLiteral("Ben"));
-        QVERIFY(count->text().startsWith("1 to add"));
+        control<QComboBox>(&import, "cboImportAlert")->setCurrentIndex(2);
+        QCOMPARE(import.list()->topLevelItem(1)->text(2), "Do Nothing!");
+        const QList<BirthdayRecord> chosen = import.chosenRecords();
+        QCOMPARE(chosen.size(), 2);
+        QCOMPARE(chosen[0].value(BirthdayRecord::Name) + chosen[0].value(BirthdayRecord::Alert) +
+                     chosen[1].value(BirthdayRecord::Name) + chosen[1].value(BirthdayRecord::Alert),
+                 QStringLiteral("Ben1Ends1"));
+        QVERIFY(count->text().startsWith("2 to add"));
     }
 
     // Each backup's day (time for further copies) and events; the newest first; double-click.
