@@ -104,6 +104,70 @@ private slots:
         QVERIFY(!f.store.restore(f.dir.filePath("no-such-backup.dat")));
         QCOMPARE(*f.store.recordKeys(), QList<int>{0});
     }
+
+    // A damaged copy is refused with its reason before anything changes: the data file stays
+    // and no copy of it is made.
+    void damagedCopyRefused_data()
+    {
+        QTest::addColumn<QByteArray>("copy");
+        QTest::addColumn<QString>("reason");
+        QByteArray random(4096, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(random.data()), 1024);
+        Fixture whole;
+        whole.add("Anna", "2000-01-02");
+        QTest::newRow("empty") << QByteArray() << "it is empty";
+        QTest::newRow("cut short") << whole.bytes().chopped(5) << "it is cut short";
+        QTest::newRow("random bytes") << random << "it is not a Candlewatcher data file";
+    }
+    void damagedCopyRefused()
+    {
+        QFETCH(QByteArray, copy);
+        QFETCH(QString, reason);
+        Fixture f;
+        f.setDay(7);
+        f.add("Cleo", "2000-01-02");
+        QVERIFY(QDir().mkpath(Backups::folder(f.path())));
+        QFile file(f.backup(1));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(copy) == copy.size());
+        file.close();
+        const QByteArray before = f.bytes();
+        QVERIFY(!f.store.restore(f.backup(1)));
+        QVERIFY2(f.store.errorString().contains(reason), qPrintable(f.store.errorString()));
+        QCOMPARE(f.bytes(), before);
+        QCOMPARE(QDir(Backups::folder(f.path())).entryList(QDir::Files).size(), 1);
+        QCOMPARE(Backups::list(f.path()).first().events, -1);
+    }
+
+    // Fourteen days of copies: a restore of the oldest, or a backup with the clock set back,
+    // makes a fifteenth day, yet neither the copy restored nor the one just made goes.
+    void pruningSparesTheCopiesInUse_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("restoring");
+        QTest::newRow("restore of the oldest") << QDate(2026, 12, 7) << true;
+        QTest::newRow("clock set back") << QDate(2026, 11, 1) << false;
+    }
+    void pruningSparesTheCopiesInUse()
+    {
+        QFETCH(QDate, today);
+        QFETCH(bool, restoring);
+        Fixture f;
+        f.add("Anna", "2000-01-02");
+        const QByteArray old = f.bytes();
+        QVERIFY(QDir().mkpath(Backups::folder(f.path())));
+        for (int day = 23; day <= 36; ++day)
+            QVERIFY(QFile::copy(f.path(),
+                                Backups::filePath(f.path(), QDate(2026, 11, 1).addDays(day - 1))));
+        f.add("Ben", "2000-01-02");
+        const QByteArray current = f.bytes();
+        f.clock.setNow(QDateTime(today, QTime(9, 0)));
+        const QString oldest = Backups::filePath(f.path(), QDate(2026, 11, 23));
+        QVERIFY2(restoring ? f.store.restore(oldest) : f.store.backup(),
+                 qPrintable(f.store.errorString()));
+        QCOMPARE(f.bytes(), restoring ? old : current);
+        QCOMPARE(bytesOf(Backups::filePath(f.path(), today)), current);
+        QCOMPARE(bytesOf(oldest), old);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBackups)

@@ -436,6 +436,58 @@ private slots:
         QCOMPARE(compact.bytes(), sound);
     }
 
+    // Another program that takes no lock (a sync tool) puts its copy at the path between an
+    // operation's read and its write, or the path is a link into its folder: the operation
+    // changes that copy exactly as if it had been read, and a link stays a link.
+    void writesReachTheFileThere_data()
+    {
+        QTest::addColumn<StoreOperation>("operation");
+        QTest::addColumn<QString>("situation");
+        const QList<std::pair<const char*, StoreOperation>> operations = {
+            {"add", OP(s.addRecord(record("Nora")))},
+            {"write a field", OP(s.writeField("Name", 2, "Cleo Smith"))},
+            {"delete a field", OP(s.deleteField("Notify", 2))},
+            {"delete", OP(s.deleteRecord(shown(s, 1)) == Outcome::Done)},
+            {"edit", OP(s.updateRecord(shown(s, 1), record("Robert")) == Outcome::Done)},
+            {"duplicate", OP(s.duplicateRecord(shown(s, 1)) == Outcome::Done)},
+            {"compact", OP(s.compact())}};
+        for (const auto& [name, operation] : operations)
+            for (const char* situation : {"replaced", "linked"})
+                QTest::addRow("%s, %s", name, situation) << operation << QString(situation);
+        for (qsizetype i : {0, 1})
+            QTest::addRow("%s, created", operations[i].first)
+                << operations[i].second << QString("created");
+    }
+    void writesReachTheFileThere()
+    {
+        QFETCH(StoreOperation, operation);
+        QFETCH(QString, situation);
+        StoreFixture f, reference;
+        for (const char* name : {"Ann", "Bob", "Cleo"})
+            reference.add(name, "2000-01-02");
+        if (situation == "replaced")
+            put(f.path(), reference.bytes());
+        // A deleted cell first, so every offset differs from the file read, and an event of
+        // its own.
+        const QByteArray there = cell(0, 1, 9, "Gone") + reference.bytes() + cell(0, 0, 3, "Dora");
+        put(reference.path(), there);
+        QVERIFY(operation(reference.store));
+        const QString elsewhere = f.dir.filePath("synced.dat");
+        put(elsewhere, there);
+        if (situation == "linked")
+            QVERIFY(QFile::link(elsewhere, f.path()));
+        else
+            f.store.setBeforeWriteHook([&] {
+                QString reason;
+                QVERIFY(!QFileInfo::exists(elsewhere) ||
+                        DataFileIo::replaceFile(elsewhere, f.path(), reason));
+            });
+        QVERIFY2(operation(f.store), qPrintable(f.store.errorString()));
+        QCOMPARE(f.bytes(), reference.bytes());
+        QCOMPARE(QFileInfo(f.path()).isSymLink(), situation == "linked");
+        QCOMPARE(QFileInfo::exists(elsewhere), situation == "linked");
+    }
+
     // ---- file errors and the lock ----
 
     void folderInPlaceOfFile()
