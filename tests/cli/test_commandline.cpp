@@ -22,7 +22,7 @@ namespace {
 
 // The program copied into the fixture's folder, so that it keeps its data beside itself, with
 // settings of its own and no display at all (a window or a tray icon would fail a command).
-QString prepareProgram(StoreFixture& f, QProcess& process)
+QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform = "xcb")
 {
     const QString program = f.dir.filePath("candlewatcher");
     if (!QFile::copy(CW_PROGRAM, program) || !QDir(f.dir.path()).mkpath("config/Marrowfell"))
@@ -34,10 +34,9 @@ QString prepareProgram(StoreFixture& f, QProcess& process)
     env.insert("HOME", f.dir.path());
     env.insert("XDG_CONFIG_HOME", f.dir.filePath("config"));
     env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
-    env.insert("XDG_RUNTIME_DIR", f.dir.path());
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("QT_QPA_PLATFORM", platform);
     env.insert("FAKETIME", "@2026-12-06 10:00:00");
     env.insert("LD_PRELOAD", CW_FAKETIME);
     env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
@@ -45,19 +44,17 @@ QString prepareProgram(StoreFixture& f, QProcess& process)
     return program;
 }
 
-// Whether the process holds SIGTERM back with no handler for it yet, as the system tells: the
-// program's first line has run, its handler is still to come.
+// Whether the process holds SIGTERM back with no handler for it yet: the program's first line
+// has run, its handler is still to come.
 bool holdsTermSignal(qint64 pid)
 {
-    QFile status(QString("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return false;
-    const QString text = QString::fromLatin1(status.readAll());
-    const auto has = [&](const char* field) {
-        const QString mask = text.section(QString("\n%1:").arg(field), 1).section('\n', 0, 0);
-        return (mask.trimmed().toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1))) != 0;
+    QFile file(QString("/proc/%1/status").arg(pid));
+    const QString status = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+    const auto has = [&](const char* mask) {
+        const QString hex = status.section(mask, 1).section('\n', 0, 0).trimmed();
+        return (hex.toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
     };
-    return has("SigBlk") && !has("SigCgt");
+    return has("SigBlk:") && !has("SigCgt:");
 }
 
 } // namespace
@@ -174,11 +171,8 @@ void TestCommandLine::signalDuringStart()
     StoreFixture f;
     f.add("Anna Schmidt", QDate(1984, 12, 8));
     QProcess process;
-    const QString program = prepareProgram(f, process);
+    const QString program = prepareProgram(f, process, "offscreen");
     QVERIFY(!program.isEmpty());
-    QProcessEnvironment env = process.processEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(env);
     process.start(program, {});
     QVERIFY(process.waitForStarted());
     bool held = false;

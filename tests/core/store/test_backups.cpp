@@ -128,8 +128,7 @@ private slots:
         f.add("Cleo", "2000-01-02");
         QVERIFY(QDir().mkpath(Backups::folder(f.path())));
         QFile file(f.backup(1));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(copy) == copy.size());
-        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(copy) == copy.size() && file.flush());
         const QByteArray before = f.bytes();
         QVERIFY(!f.store.restore(f.backup(1)));
         QVERIFY2(f.store.errorString().contains(reason), qPrintable(f.store.errorString()));
@@ -155,13 +154,13 @@ private slots:
         f.add("Anna", "2000-01-02");
         const QByteArray old = f.bytes();
         QVERIFY(QDir().mkpath(Backups::folder(f.path())));
-        for (int day = 23; day <= 36; ++day)
+        const QString oldest = Backups::filePath(f.path(), QDate(2026, 11, 23));
+        for (int day = 0; day < 14; ++day)
             QVERIFY(QFile::copy(f.path(),
-                                Backups::filePath(f.path(), QDate(2026, 11, 1).addDays(day - 1))));
+                                Backups::filePath(f.path(), QDate(2026, 11, 23).addDays(day))));
         f.add("Ben", "2000-01-02");
         const QByteArray current = f.bytes();
         f.clock.setNow(QDateTime(today, QTime(9, 0)));
-        const QString oldest = Backups::filePath(f.path(), QDate(2026, 11, 23));
         QVERIFY2(restoring ? f.store.restore(oldest) : f.store.backup(),
                  qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), restoring ? old : current);
