@@ -3,6 +3,9 @@
 #include <QJsonDocument>
 #include <QProcess>
 
+#include <csignal>
+#include <sys/resource.h>
+
 const QString data = CW_EXCHANGE_DATA "/";
 
 class TestCommandLine : public QObject
@@ -11,7 +14,50 @@ class TestCommandLine : public QObject
 private slots:
     void run_data();
     void run();
+    void signalDuringStart_data();
+    void signalDuringStart();
 };
+
+namespace {
+
+// The program copied into the fixture's folder, so that it keeps its data beside itself, with
+// settings of its own and no display at all (a window or a tray icon would fail a command).
+QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform = "xcb")
+{
+    const QString program = f.dir.filePath("candlewatcher");
+    if (!QFile::copy(CW_PROGRAM, program) || !QDir(f.dir.path()).mkpath("config/Marrowfell"))
+        return QString();
+    QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
+    if (!settings.open(QIODevice::WriteOnly) || !settings.write("[Settings]\nCalendarId=test\n"))
+        return QString();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", f.dir.path());
+    env.insert("XDG_CONFIG_HOME", f.dir.filePath("config"));
+    env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", platform);
+    env.insert("FAKETIME", "@2026-12-06 10:00:00");
+    env.insert("LD_PRELOAD", CW_FAKETIME);
+    env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
+    process.setProcessEnvironment(env);
+    return program;
+}
+
+// Whether the process holds SIGTERM back with no handler for it yet: the program's first line
+// has run, its handler is still to come.
+bool holdsTermSignal(qint64 pid)
+{
+    QFile file(QString("/proc/%1/status").arg(pid));
+    const QString status = file.open(QIODevice::ReadOnly) ? file.readAll() : QString();
+    const auto has = [&](const char* mask) {
+        const QString hex = status.section(mask, 1).section('\n', 0, 0).trimmed();
+        return (hex.toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1) != 0;
+    };
+    return has("SigBlk:") && !has("SigCgt:");
+}
+
+} // namespace
 
 void TestCommandLine::run_data()
 {
@@ -62,6 +108,10 @@ void TestCommandLine::run_data()
     row("bad DAYS", "--upcoming soon", 2, "", "DAYS must be one whole number", false);
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
+    // Files limited to a little more than the data file: the import's backup fits, its events
+    // do not, and nothing of them is left.
+    row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",
+        false);
 }
 
 void TestCommandLine::run()
@@ -72,10 +122,10 @@ void TestCommandLine::run()
     QFETCH(QString, errors);
     QFETCH(bool, writes);
 
-    // The program keeps its data beside itself in a folder it may write to.
     StoreFixture f;
-    const QString program = f.dir.filePath("candlewatcher");
-    QVERIFY(QFile::copy(CW_PROGRAM, program));
+    QProcess process;
+    const QString program = prepareProgram(f, process);
+    QVERIFY(!program.isEmpty());
     f.add("Anna Schmidt", QDate(1984, 12, 8));
     f.add("Tom", QDate(2000, 12, 7), "1", "10", "0", "0");
     f.add("Today One-off", QDate(2026, 12, 6), "0");
@@ -83,24 +133,13 @@ void TestCommandLine::run()
     f.add("Far Away", QDate(2027, 6, 1), "0");
     f.add("Baby Due", QDate(2027, 3, 15));
     const QByteArray before = f.bytes();
-    QVERIFY(QDir(f.dir.path()).mkpath("config/Marrowfell"));
-    QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
-    QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("[Settings]\nCalendarId=test\n"));
-    settings.close();
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", f.dir.path());
-    env.insert("XDG_CONFIG_HOME", f.dir.filePath("config"));
-    env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
-    // No display at all: a window or a tray icon would fail the run.
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("FAKETIME", "@2026-12-06 10:00:00");
-    env.insert("LD_PRELOAD", CW_FAKETIME);
-    env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
-    QProcess process;
-    process.setProcessEnvironment(env);
+    if (arguments.first().startsWith("FSIZE=")) {
+        const rlim_t limit = arguments.takeFirst().mid(6).toULongLong();
+        process.setChildProcessModifier([limit] {
+            const rlimit files{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &files);
+        });
+    }
     process.start(program, arguments);
     QVERIFY(process.waitForFinished(60000));
     const QString stdOut = QString::fromUtf8(process.readAllStandardOutput());
@@ -115,6 +154,36 @@ void TestCommandLine::run()
         QCOMPARE(stdOut, out);
     QVERIFY2(stdErr.contains(errors), qPrintable(stdErr));
     QCOMPARE(f.bytes() != before, writes);
+}
+
+// The tray program sent SIGTERM at moments of its start-up, counted from its first line (before
+// that the system is still loading it): it ends as it does when told to exit, with status 0.
+void TestCommandLine::signalDuringStart_data()
+{
+    QTest::addColumn<int>("afterMs");
+    for (int ms : {0, 20, 100, 400, 1500})
+        QTest::addRow("after %d ms", ms) << ms;
+}
+
+void TestCommandLine::signalDuringStart()
+{
+    QFETCH(int, afterMs);
+    StoreFixture f;
+    f.add("Anna Schmidt", QDate(1984, 12, 8));
+    QProcess process;
+    const QString program = prepareProgram(f, process, "offscreen");
+    QVERIFY(!program.isEmpty());
+    process.start(program, {});
+    QVERIFY(process.waitForStarted());
+    bool held = false;
+    for (QDeadlineTimer deadline(20000); !held && !deadline.hasExpired(); QThread::usleep(100))
+        held = holdsTermSignal(process.processId());
+    QVERIFY2(held, "the program never held the terminating signals back");
+    QTest::qSleep(afterMs);
+    process.terminate();
+    QVERIFY(process.waitForFinished(30000));
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+             qPrintable(process.readAllStandardError()));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

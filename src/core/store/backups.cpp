@@ -89,13 +89,13 @@ QList<Backups::Backup> findBackups(const QString& dataPath)
 
 // Keeps the copies of the newest keptDays days. A copy that cannot be deleted only takes room:
 // it is no reason to refuse the work the backup was made for.
-void prune(const QString& dataPath)
+void prune(const QString& dataPath, const QStringList& spared)
 {
     QList<QDate> days;
     for (const Backups::Backup& backup : findBackups(dataPath)) {
         if (!days.contains(backup.date))
             days.append(backup.date);
-        if (days.size() > Backups::keptDays)
+        if (days.size() > Backups::keptDays && !spared.contains(backup.path))
             QFile::remove(backup.path);
     }
 }
@@ -123,13 +123,14 @@ QList<Backup> list(const QString& dataPath)
     QList<Backup> backups = findBackups(dataPath);
     for (Backup& backup : backups) {
         QString ignored;
-        if (const std::optional<QByteArray> bytes = readAll(backup.path, ignored))
+        if (const std::optional<QByteArray> bytes = check(backup.path, ignored))
             backup.events = CellFormat::countRecords(*bytes);
     }
     return backups;
 }
 
-bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& error)
+bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& error,
+          const QString& spared)
 {
     const auto failed = [&](const QString& reason) {
         error = QStringLiteral("Cannot make the backup of the data file \"%1\", so nothing was "
@@ -154,23 +155,46 @@ bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& er
         if (readAll(filePath(dataPath, day, copy), ignored) == bytes)
             return true; // this state is kept already
     }
-    if (!writeAll(filePath(dataPath, day, copy), *bytes, reason))
+    const QString made = filePath(dataPath, day, copy);
+    if (!writeAll(made, *bytes, reason))
         return failed(reason);
-    prune(dataPath);
+    // A clock set back makes today's copy the oldest: it stays all the same.
+    prune(dataPath, {made, QFileInfo(spared).absoluteFilePath()});
     return true;
 }
 
-bool restore(const QString& dataPath, const QString& backupPath, QString& error)
+std::optional<QByteArray> check(const QString& backupPath, QString& error)
 {
-    const std::optional<QByteArray> bytes = readAll(backupPath, error);
+    std::optional<QByteArray> bytes = readAll(backupPath, error);
     if (!bytes)
-        return false;
+        return std::nullopt;
+    QString damage;
+    CellFormat::CellWalker walker(*bytes);
+    while (damage.isEmpty() && walker.next()) {
+        if (walker.slot() >= FieldTable::fieldCount)
+            damage = QStringLiteral("it is not a Candlewatcher data file (byte %1 starts no "
+                                    "field)")
+                         .arg(walker.offset());
+    }
+    if (bytes->isEmpty())
+        damage = QStringLiteral("it is empty");
+    else if (damage.isEmpty() && walker.cellsEnd() != bytes->size())
+        damage = QStringLiteral("it is cut short (its last %1 bytes are part of a field)")
+                     .arg(bytes->size() - walker.cellsEnd());
+    if (damage.isEmpty())
+        return bytes;
+    error = QStringLiteral("The backup \"%1\" is damaged: %2.").arg(nativeName(backupPath), damage);
+    return std::nullopt;
+}
+
+bool restore(const QString& dataPath, const QByteArray& bytes, QString& error)
+{
     const QFileInfo data(dataPath);
     if (data.exists() && !data.isWritable()) {
         error = QStringLiteral("The data file \"%1\" is read-only.").arg(nativeName(dataPath));
         return false;
     }
-    return writeAll(dataPath, *bytes, error);
+    return writeAll(DataFileIo::writeTarget(dataPath), bytes, error);
 }
 
 } // namespace Backups

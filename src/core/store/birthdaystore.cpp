@@ -47,12 +47,17 @@ RecordCells recordCells(QByteArrayView data, int key)
     return cells;
 }
 
-// Whether the record still reads as the caller read it.
-bool recordIs(const QByteArray& data, const RecordCells& cells, const BirthdayRecord& expected)
+// Whether the record still reads as the caller read it. LastDate is the program's own stamp,
+// which the reminder check (this copy's or another's) may write at any time: only a write of
+// LastDate itself minds it, never the user's edit, delete or copy.
+bool recordIs(const QByteArray& data, const RecordCells& cells, const BirthdayRecord& expected,
+              bool withLastDate)
 {
     if (!cells.listed)
         return false;
     for (int slot = 0; slot < fieldCount; ++slot) {
+        if (slot == BirthdayRecord::LastDate && !withLastDate)
+            continue;
         if (decodeValue(valueAt(data, cells.last[size_t(slot)], slot)) !=
             expected.values[size_t(slot)])
             return false;
@@ -118,20 +123,42 @@ bool BirthdayStore::lock(Access access, std::unique_ptr<FileLock>& guard)
                     .arg(nativeName(m_dataPath), reason));
 }
 
-bool BirthdayStore::readWhole(QByteArray& data, bool& missing)
+bool BirthdayStore::lockAndRead(Snapshot& snapshot)
 {
-    return DataFileIo::readWhole(m_dataPath, data, missing, m_fileState, m_error);
+    DataFileIo::OpenFile file(m_dataPath);
+    return lock(Access::Read, snapshot.guard) &&
+           file.read(false, snapshot.data, snapshot.missing, m_fileState, m_error);
 }
 
-bool BirthdayStore::lockAndRead(Access access, Snapshot& snapshot)
+bool BirthdayStore::change(const Planner& plan)
 {
-    return lock(access, snapshot.guard) && readWhole(snapshot.data, snapshot.missing);
-}
-
-bool BirthdayStore::applyPatches(const QByteArray& data, qint64 cellsEnd,
-                                 const QList<Patch>& patches)
-{
-    return DataFileIo::applyPatches(m_dataPath, data, cellsEnd, patches, m_fileState, m_error);
+    std::unique_ptr<FileLock> guard;
+    if (!lock(Access::Write, guard))
+        return false;
+    // A sync tool that keeps renaming its copies over the file gets a few tries, not forever.
+    for (int attempt = 1; attempt <= 5; ++attempt) {
+        DataFileIo::OpenFile file(m_dataPath);
+        QByteArray data;
+        bool missing = false;
+        Change planned;
+        if (!file.read(true, data, missing, m_fileState, m_error) || !plan(data, missing, planned))
+            return false;
+        if (planned.patches.isEmpty())
+            return true;
+        if (m_beforeWrite)
+            m_beforeWrite();
+        switch (file.applyPatches(data, planned.cellsEnd, planned.patches, m_fileState, m_error)) {
+        case DataFileIo::OpenFile::Written::Done:
+            return true;
+        case DataFileIo::OpenFile::Written::Failed:
+            return false;
+        case DataFileIo::OpenFile::Written::Replaced:
+            break;
+        }
+    }
+    return fail(QStringLiteral("Cannot write the data file \"%1\": another program keeps "
+                               "replacing it.")
+                    .arg(nativeName(m_dataPath)));
 }
 
 bool BirthdayStore::checkRoom(int records)
@@ -167,7 +194,7 @@ std::optional<int> BirthdayStore::freeKey(const std::vector<bool>& used, int rec
 std::optional<QList<int>> BirthdayStore::recordKeys()
 {
     Snapshot file;
-    if (!lockAndRead(Access::Read, file))
+    if (!lockAndRead(file))
         return std::nullopt;
     QList<int> keys;
     CellWalker walker(file.data);
@@ -183,7 +210,7 @@ std::optional<BirthdayRecord> BirthdayStore::readRecord(int key)
     if (!checkKey(key))
         return std::nullopt;
     Snapshot file;
-    if (!lockAndRead(Access::Read, file))
+    if (!lockAndRead(file))
         return std::nullopt;
     BirthdayRecord record;
     record.key = key;
@@ -203,7 +230,7 @@ std::optional<BirthdayRecord> BirthdayStore::readRecord(int key)
 std::optional<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
 {
     Snapshot file;
-    if (!lockAndRead(Access::Read, file))
+    if (!lockAndRead(file))
         return std::nullopt;
     QList<BirthdayRecord> records;
     if (file.missing)
@@ -237,7 +264,7 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
 std::optional<int> BirthdayStore::newRecordKey()
 {
     Snapshot file;
-    if (!lockAndRead(Access::Read, file))
+    if (!lockAndRead(file))
         return std::nullopt;
     if (file.missing)
         return 0;
@@ -264,31 +291,29 @@ bool BirthdayStore::writeField(const QString& fieldName, int key, const QString&
     if (!checkKey(key) || !checkValue(*slot, value, bytes))
         return false;
 
-    Snapshot file;
-    if (!lockAndRead(Access::Write, file))
-        return false;
-    qint64 cellsEnd = 0;
-    std::optional<qint64> found;
-    int records = 0;
-    if (!file.missing) {
+    return change([&](const QByteArray& data, bool, Change& change) {
+        std::optional<qint64> found;
+        int records = 0;
         // The walk goes on past the cell it overwrites: only its end shows whether the file
         // ends in a cell cut short, which has to go before anything is written.
-        CellWalker walker(file.data);
+        CellWalker walker(data);
         while (walker.next()) {
             if (!found && walker.slot() == *slot && walker.isLive() && walker.key() == key)
                 found = walker.offset();
             if (walker.listsRecord())
                 ++records;
         }
-        cellsEnd = walker.cellsEnd();
-    }
-    if (found)
-        return applyPatches(file.data, cellsEnd,
-                            {{*found + cellHeadSize, padValue(bytes, fieldSize(*slot))}});
-    // A Name cell appended here starts a new record.
-    if (*slot == 0 && !checkRoom(records))
-        return false;
-    return applyPatches(file.data, cellsEnd, {{cellsEnd, makeCell(*slot, key, bytes)}});
+        change.cellsEnd = walker.cellsEnd();
+        if (found) {
+            change.patches = {{*found + cellHeadSize, padValue(bytes, fieldSize(*slot))}};
+            return true;
+        }
+        // A Name cell appended here starts a new record.
+        if (*slot == 0 && !checkRoom(records))
+            return false;
+        change.patches = {{change.cellsEnd, makeCell(*slot, key, bytes)}};
+        return true;
+    });
 }
 
 bool BirthdayStore::deleteField(const QString& fieldName, int key)
@@ -298,41 +323,40 @@ bool BirthdayStore::deleteField(const QString& fieldName, int key)
         return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
     if (!checkKey(key))
         return false;
-    Snapshot file;
-    if (!lockAndRead(Access::Write, file))
-        return false;
-    if (file.missing)
+    return change([&](const QByteArray& data, bool, Change& change) {
+        CellWalker walker(data);
+        std::optional<qint64> found;
+        while (walker.next()) {
+            if (!found && walker.slot() == *slot && walker.isLive() && walker.key() == key)
+                found = walker.offset();
+        }
+        change.cellsEnd = walker.cellsEnd();
+        if (found)
+            change.patches = {{*found + 1, QByteArray(1, char(flagDeleted))}};
         return true;
-    CellWalker walker(file.data);
-    std::optional<qint64> found;
-    while (walker.next()) {
-        if (!found && walker.slot() == *slot && walker.isLive() && walker.key() == key)
-            found = walker.offset();
-    }
-    if (!found)
-        return true;
-    return applyPatches(file.data, walker.cellsEnd(),
-                        {{*found + 1, QByteArray(1, char(flagDeleted))}});
+    });
 }
 
 BirthdayStore::Outcome BirthdayStore::deleteRecord(const BirthdayRecord& expected)
 {
     if (!checkKey(expected.key))
         return Outcome::Failed;
-    Snapshot file;
-    if (!lockAndRead(Access::Write, file))
-        return Outcome::Failed;
-    const RecordCells cells = recordCells(file.data, expected.key);
-    if (!recordIs(file.data, cells, expected))
-        return Outcome::Changed;
-    // The first live cell of each field, as deleting field by field would mark.
-    QList<Patch> patches;
-    for (const qsizetype offset : cells.first)
-        if (offset >= 0)
-            patches.append({offset + 1, QByteArray(1, char(flagDeleted))});
-    std::sort(patches.begin(), patches.end(),
-              [](const Patch& a, const Patch& b) { return a.offset < b.offset; });
-    return applyPatches(file.data, cells.cellsEnd, patches) ? Outcome::Done : Outcome::Failed;
+    bool changed = false;
+    const bool done = change([&](const QByteArray& data, bool, Change& change) {
+        const RecordCells cells = recordCells(data, expected.key);
+        changed = !recordIs(data, cells, expected, false);
+        if (changed)
+            return false;
+        // The first live cell of each field, as deleting field by field would mark.
+        for (const qsizetype offset : cells.first)
+            if (offset >= 0)
+                change.patches.append({offset + 1, QByteArray(1, char(flagDeleted))});
+        std::sort(change.patches.begin(), change.patches.end(),
+                  [](const Patch& a, const Patch& b) { return a.offset < b.offset; });
+        change.cellsEnd = cells.cellsEnd;
+        return true;
+    });
+    return done ? Outcome::Done : changed ? Outcome::Changed : Outcome::Failed;
 }
 
 BirthdayStore::Outcome BirthdayStore::updateRecord(const BirthdayRecord& expected,
@@ -357,27 +381,29 @@ BirthdayStore::Outcome BirthdayStore::updateField(const BirthdayRecord& expected
 BirthdayStore::Outcome BirthdayStore::writeRecord(const BirthdayRecord& expected,
                                                   const FieldBytes& bytes)
 {
-    Snapshot file;
-    if (!lockAndRead(Access::Write, file))
-        return Outcome::Failed;
-    const RecordCells cells = recordCells(file.data, expected.key);
-    if (!recordIs(file.data, cells, expected))
-        return Outcome::Changed;
-    QList<Patch> patches;
-    qint64 end = cells.cellsEnd;
-    for (int slot = 0; slot < fieldCount; ++slot) {
-        if (!bytes[size_t(slot)])
-            continue;
-        // Over the cell every read shows, should a damaged file hold two.
-        const qsizetype shown = cells.last[size_t(slot)];
-        if (shown >= 0) {
-            patches.append({shown + cellHeadSize, padValue(*bytes[size_t(slot)], fieldSize(slot))});
-        } else {
-            patches.append({end, makeCell(slot, expected.key, *bytes[size_t(slot)])});
-            end += cellSize(slot);
+    bool changed = false;
+    const bool done = change([&](const QByteArray& data, bool, Change& change) {
+        const RecordCells cells = recordCells(data, expected.key);
+        changed = !recordIs(data, cells, expected, bytes[BirthdayRecord::LastDate].has_value());
+        if (changed)
+            return false;
+        qint64 end = change.cellsEnd = cells.cellsEnd;
+        for (int slot = 0; slot < fieldCount; ++slot) {
+            if (!bytes[size_t(slot)])
+                continue;
+            // Over the cell every read shows, should a damaged file hold two.
+            const qsizetype shown = cells.last[size_t(slot)];
+            if (shown >= 0) {
+                change.patches.append(
+                    {shown + cellHeadSize, padValue(*bytes[size_t(slot)], fieldSize(slot))});
+            } else {
+                change.patches.append({end, makeCell(slot, expected.key, *bytes[size_t(slot)])});
+                end += cellSize(slot);
+            }
         }
-    }
-    return applyPatches(file.data, cells.cellsEnd, patches) ? Outcome::Done : Outcome::Failed;
+        return true;
+    });
+    return done ? Outcome::Done : changed ? Outcome::Changed : Outcome::Failed;
 }
 
 BirthdayStore::Outcome BirthdayStore::duplicateRecord(const BirthdayRecord& expected, int* newKey)
@@ -432,61 +458,61 @@ std::optional<int> BirthdayStore::addRecord(const BirthdayRecord& record)
 std::optional<int> BirthdayStore::insertRecord(const BirthdayRecord* expected,
                                                const FieldBytes& values, bool& changed)
 {
-    Snapshot file;
-    if (!lockAndRead(Access::Write, file))
-        return std::nullopt;
-    std::vector<bool> used(keyCount + 1, false);
-    std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
-    for (auto& cells : firstLive)
-        cells.fill(-1);
-    std::array<QByteArray, BirthdayRecord::FieldCount> source;
-    int records = 0;
-    CellWalker walker(file.data);
-    while (walker.next()) {
-        const int slot = walker.slot(), key = walker.key();
-        if (walker.listsRecord()) {
-            used[size_t(key)] = true;
-            ++records;
+    std::optional<int> newKey;
+    const bool done = change([&](const QByteArray& data, bool, Change& change) {
+        std::vector<bool> used(keyCount + 1, false);
+        std::vector<std::array<qint64, BirthdayRecord::FieldCount>> firstLive(keyCount);
+        for (auto& cells : firstLive)
+            cells.fill(-1);
+        std::array<QByteArray, BirthdayRecord::FieldCount> source;
+        int records = 0;
+        CellWalker walker(data);
+        while (walker.next()) {
+            const int slot = walker.slot(), key = walker.key();
+            if (walker.listsRecord()) {
+                used[size_t(key)] = true;
+                ++records;
+            }
+            if (slot >= fieldCount || !walker.isLive())
+                continue;
+            if (firstLive[size_t(key)][size_t(slot)] < 0)
+                firstLive[size_t(key)][size_t(slot)] = walker.offset();
+            if (expected && key == expected->key) // later cells win, as for every read
+                source[size_t(slot)] = walker.value().toByteArray();
         }
-        if (slot >= fieldCount || !walker.isLive())
-            continue;
-        if (firstLive[size_t(key)][size_t(slot)] < 0)
-            firstLive[size_t(key)][size_t(slot)] = walker.offset();
-        if (expected && key == expected->key) // later cells win, as for every read
-            source[size_t(slot)] = walker.value().toByteArray();
-    }
-    const qint64 cellsEnd = walker.cellsEnd();
-    if (expected) {
-        changed = !used[size_t(expected->key)];
-        for (int slot = 0; slot < fieldCount && !changed; ++slot)
-            changed = decodeValue(source[size_t(slot)]) != expected->values[size_t(slot)];
-        if (changed)
-            return std::nullopt;
-    }
-    const std::optional<int> newKey = freeKey(used, records);
-    if (!newKey)
-        return std::nullopt;
-    QList<Patch> patches;
-    qint64 end = cellsEnd;
-    for (int slot = 0; slot < fieldCount; ++slot) {
-        QByteArray bytes;
-        if (expected) // A copy always gets all seven cells, empty ones included.
-            bytes = removeNuls(source[size_t(slot)]);
-        else if (values[size_t(slot)])
-            bytes = *values[size_t(slot)];
-        else
-            continue;
-        const qint64 existing = firstLive[size_t(*newKey)][size_t(slot)];
-        if (existing >= 0) {
-            patches.append({existing + cellHeadSize, padValue(bytes, fieldSize(slot))});
-        } else {
-            patches.append({end, makeCell(slot, *newKey, bytes)});
-            end += cellSize(slot);
+        change.cellsEnd = walker.cellsEnd();
+        if (expected) {
+            // The copy takes the LastDate the record has now.
+            changed = !used[size_t(expected->key)];
+            for (int slot = 0; slot < fieldCount && !changed; ++slot)
+                changed = slot != BirthdayRecord::LastDate &&
+                          decodeValue(source[size_t(slot)]) != expected->values[size_t(slot)];
+            if (changed)
+                return false;
         }
-    }
-    if (!applyPatches(file.data, cellsEnd, patches))
-        return std::nullopt;
-    return newKey;
+        newKey = freeKey(used, records);
+        if (!newKey)
+            return false;
+        qint64 end = change.cellsEnd;
+        for (int slot = 0; slot < fieldCount; ++slot) {
+            QByteArray bytes;
+            if (expected) // A copy always gets all seven cells, empty ones included.
+                bytes = removeNuls(source[size_t(slot)]);
+            else if (values[size_t(slot)])
+                bytes = *values[size_t(slot)];
+            else
+                continue;
+            const qint64 existing = firstLive[size_t(*newKey)][size_t(slot)];
+            if (existing >= 0) {
+                change.patches.append({existing + cellHeadSize, padValue(bytes, fieldSize(slot))});
+            } else {
+                change.patches.append({end, makeCell(slot, *newKey, bytes)});
+                end += cellSize(slot);
+            }
+        }
+        return true;
+    });
+    return done ? newKey : std::nullopt;
 }
 
 // ---- compaction ----
@@ -496,7 +522,22 @@ bool BirthdayStore::compact()
     std::unique_ptr<FileLock> guard;
     if (!lock(Access::Write, guard) || !makeBackup(false))
         return false;
-    const QString tmpPath = m_dataPath + QStringLiteral(".tmp");
+    for (int attempt = 1; attempt <= 5; ++attempt) {
+        // A link into a synced folder stays a link: the copy goes in place of its target.
+        bool replaced = false;
+        if (!compactOnce(DataFileIo::writeTarget(m_dataPath), replaced))
+            return false;
+        if (!replaced)
+            return true;
+    }
+    return fail(QStringLiteral("Cannot compact the data file \"%1\": another program keeps "
+                               "replacing it.")
+                    .arg(nativeName(m_dataPath)));
+}
+
+bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
+{
+    const QString tmpPath = target + QStringLiteral(".tmp");
     // A copy left by a compaction that was cut off is never the only whole file: the data
     // file is replaced only by a finished copy.
     if (QFileInfo::exists(tmpPath) || QFileInfo(tmpPath).isSymLink()) {
@@ -506,15 +547,16 @@ bool BirthdayStore::compact()
                             .arg(nativeName(tmpPath), stray.errorString()));
     }
 
+    DataFileIo::OpenFile file(target);
     QByteArray data;
     bool missing = false;
-    if (!readWhole(data, missing))
+    if (!file.read(false, data, missing, m_fileState, m_error))
         return false;
     if (missing)
         return true;
     // Replacing a data file made read-only with a fresh copy would drop that protection and
     // let later writes through.
-    if (!QFileInfo(m_dataPath).isWritable())
+    if (!QFileInfo(target).isWritable())
         return fail(QStringLiteral("Cannot compact the data file \"%1\": it is read-only.")
                         .arg(nativeName(m_dataPath)));
     QFile copy(tmpPath);
@@ -543,24 +585,32 @@ bool BirthdayStore::compact()
     if (copy.error() != QFileDevice::NoError)
         return copyFailed(DataFileIo::failureReason(copy, errno));
 
+    if (m_beforeWrite)
+        m_beforeWrite();
+    // What another program put in place since the read is compacted in its turn, not lost.
+    replaced = file.isReplaced();
+    if (replaced) {
+        QFile::remove(tmpPath);
+        return true;
+    }
     QString reason;
-    if (!DataFileIo::replaceFile(tmpPath, m_dataPath, reason)) {
+    if (!DataFileIo::replaceFile(tmpPath, target, reason)) {
         QFile::remove(tmpPath);
         return fail(QStringLiteral("Cannot put the compacted copy in place of the data file "
                                    "\"%1\": %2.")
                         .arg(nativeName(m_dataPath), reason));
     }
-    DataFileIo::syncFolder(QFileInfo(m_dataPath).absolutePath());
+    DataFileIo::syncFolder(QFileInfo(target).absolutePath());
     m_fileState = fileStateOf(m_dataPath);
     return true;
 }
 
 // ---- backups ----
 
-bool BirthdayStore::makeBackup(bool keepCurrentState)
+bool BirthdayStore::makeBackup(bool keepCurrentState, const QString& spared)
 {
     const QDate today = m_clock ? m_clock->today() : Clock().today();
-    return Backups::make(m_dataPath, today, keepCurrentState, m_error);
+    return Backups::make(m_dataPath, today, keepCurrentState, m_error, spared);
 }
 
 bool BirthdayStore::backup()
@@ -572,6 +622,9 @@ bool BirthdayStore::backup()
 bool BirthdayStore::restore(const QString& backupPath)
 {
     std::unique_ptr<FileLock> guard;
-    return lock(Access::Write, guard) && makeBackup(true) &&
-           Backups::restore(m_dataPath, backupPath, m_error);
+    if (!lock(Access::Write, guard))
+        return false;
+    // A damaged copy is refused before anything changes.
+    const std::optional<QByteArray> bytes = Backups::check(backupPath, m_error);
+    return bytes && makeBackup(true, backupPath) && Backups::restore(m_dataPath, *bytes, m_error);
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,8 +19,10 @@ class FileLock;
 // The data file birthday.dat: a flat run of field cells (cellformat.h), no header. Every
 // operation opens the file, holds an exclusive lock on it for its duration (a second running
 // copy may share the file), reads it whole and walks it in memory, writes only the bytes that
-// change and closes it; nothing is cached between operations. The lock is a system lock on the
-// file beside it, birthday.dat.lock (filelock.h).
+// change into the file it read and closes it; nothing is cached between operations. A file
+// another program renamed over the path after the read (sync tools don't take the lock) is
+// read again before anything is written. Writes to a symbolic link go to its target; the link
+// stays. The lock is a system lock on the file beside it, birthday.dat.lock (filelock.h).
 //
 // Operations that fail return false / std::nullopt and leave the reason, with the file's name,
 // in errorString(). A refused operation writes nothing. Refused are: keys outside 0..1275 (the
@@ -51,15 +54,17 @@ public:
     bool deleteField(const QString& fieldName, int key);
 
     // Delete, edit, duplicate and a field's update state what they expect to find: the record
-    // as the caller read it, its key and all seven values as readAllRecords or readRecord gave
-    // them. Under the same lock as the write, the record under that key must still be listed
-    // with exactly those values; another program may have changed it, or deleted it and given
-    // its key to another event. Otherwise nothing is written and the answer is Changed.
+    // as the caller read it, its key and values as readAllRecords or readRecord gave them.
+    // Under the same lock as the write, the record under that key must still be listed with
+    // exactly those values; another program may have changed it, or deleted it and given its
+    // key to another event. Otherwise nothing is written and the answer is Changed. LastDate,
+    // the reminder check's stamp, counts only for an update of LastDate itself: a stamp made
+    // meanwhile never refuses the user's edit, delete or copy.
     enum class Outcome { Done, Changed, Failed };
     // Marks the first live cell of each field of the record deleted.
     Outcome deleteRecord(const BirthdayRecord& expected);
     // Writes the six fields the editor sets (all but LastDate) from values, each over its live
-    // cell or appended; all of them or, on a failure, none.
+    // cell or appended; all of them or, on a failure, none. The record keeps its LastDate.
     Outcome updateRecord(const BirthdayRecord& expected, const BirthdayRecord& values);
     // Writes one field, over its live cell or appended (the reminder check's LastDate stamp).
     Outcome updateField(const BirthdayRecord& expected, BirthdayRecord::Field field,
@@ -76,10 +81,14 @@ public:
     bool compact();
     // The day's backup of the data file, as made before a compaction; before an import.
     bool backup();
-    // Puts a backup in place of the data file, after keeping the file as it is as a backup.
+    // Puts a backup in place of the data file, after keeping the file as it is as a backup;
+    // a damaged backup is refused before anything changes (Backups::check).
     bool restore(const QString& backupPath);
     // Where backups take their day from; the system clock unless set.
     void setClock(const Clock& clock) { m_clock = &clock; }
+    // Called once the file is read and the change worked out, just before it is written: lets
+    // a test put another program's file in place at that very moment.
+    void setBeforeWriteHook(std::function<void()> hook) { m_beforeWrite = std::move(hook); }
 
     // What the data file was when this store's last operation read or wrote it, taken under
     // the lock: a file that is no longer so has been written by someone else since (or by a
@@ -94,8 +103,6 @@ private:
     enum class Access { Read, Write };
 
     bool lock(Access access, std::unique_ptr<FileLock>& guard);
-    // The whole data file; empty and missing set when there is none.
-    bool readWhole(QByteArray& data, bool& missing);
     // The file's bytes, read under the lock, which is held for as long as the snapshot lives.
     struct Snapshot
     {
@@ -103,9 +110,19 @@ private:
         QByteArray data;
         bool missing = false;
     };
-    bool lockAndRead(Access access, Snapshot& snapshot);
-    bool applyPatches(const QByteArray& data, qint64 cellsEnd,
-                      const QList<DataFileIo::Patch>& patches);
+    bool lockAndRead(Snapshot& snapshot);
+    // What a write makes of the file's bytes: the patches (none: nothing to write), or false
+    // when it refuses, with the reason given.
+    struct Change
+    {
+        qint64 cellsEnd = 0;
+        QList<DataFileIo::Patch> patches;
+    };
+    using Planner = std::function<bool(const QByteArray& data, bool missing, Change& change)>;
+    // Under the lock, reads the file, plans the change and writes it into the file read. A file
+    // replaced in between is read and planned again. False when the plan refused or the write
+    // failed.
+    bool change(const Planner& plan);
     // The smallest key not marked used, for a file of records live records; refused at the
     // record limit and when every key is taken.
     std::optional<int> freeKey(const std::vector<bool>& used, int records);
@@ -123,8 +140,11 @@ private:
     // Checks the values of an update or a new record against their fields' sizes.
     bool checkValues(const BirthdayRecord& record, bool withLastDate, FieldBytes& bytes);
     bool checkKey(int key);
-    // The day's backup, made under the lock already held.
-    bool makeBackup(bool keepCurrentState);
+    // The day's backup, made under the lock already held; spared is never pruned.
+    bool makeBackup(bool keepCurrentState, const QString& spared = QString());
+    // The compacted copy written beside target and put in its place, unless the file read was
+    // replaced meanwhile (replaced set, nothing changed).
+    bool compactOnce(const QString& target, bool& replaced);
     bool fail(const QString& message);
 
     QString m_dataPath;
@@ -132,4 +152,5 @@ private:
     FileState m_fileState;
     int m_lockTimeout;
     const Clock* m_clock = nullptr; // the system clock
+    std::function<void()> m_beforeWrite;
 };

@@ -90,65 +90,109 @@ QString failureReason(const QFileDevice& file, int savedErrno)
     return reason;
 }
 
-bool readWhole(const QString& path, QByteArray& data, bool& missing, FileState& state,
-               QString& error)
+QString writeTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    return target.isEmpty() ? path : target; // a link that leads nowhere fails where it is used
+}
+
+OpenFile::OpenFile(QString path) : m_path(std::move(path)) {}
+
+bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileState& state,
+                    QString& error)
 {
     data.clear();
     state = FileState();
-    const QFileInfo info(path);
+    m_file.close();
+    m_writeRefusal.clear();
+    const QFileInfo info(m_path);
     // A link that leads nowhere is a file that can't be opened, not a missing one.
-    missing = !info.exists() && !info.isSymLink();
+    m_missing = missing = !info.exists() && !info.isSymLink();
     if (missing)
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    m_file.setFileName(m_path);
+    // A file we may only read is read all the same: only a write to it fails, and says why.
+    if (forWriting && !m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        m_writeRefusal = m_file.errorString();
+        m_file.unsetError();
+    }
+    if (!m_file.isOpen() && !m_file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("Cannot open the data file \"%1\": %2.")
-                    .arg(nativeName(path), file.errorString());
+                    .arg(nativeName(m_path), m_file.errorString());
         return false;
     }
     // Never more than the size the file had when opened, so a device that never ends cannot
     // hold the read up.
-    const qint64 size = file.size();
-    data = file.read(size);
+    const qint64 size = m_file.size();
+    data = m_file.read(size);
     if (data.size() != size) {
         error = QStringLiteral("Cannot read the data file \"%1\": %2.")
-                    .arg(nativeName(path), file.errorString());
+                    .arg(nativeName(m_path), m_file.errorString());
         return false;
     }
-    state = stateOfOpen(file);
+    state = stateOfOpen(m_file);
     return true;
 }
 
-bool applyPatches(const QString& path, const QByteArray& data, qint64 cellsEnd,
-                  const QList<Patch>& patches, FileState& state, QString& error)
+bool OpenFile::isReplaced() const
+{
+    if (m_missing)
+        return QFileInfo::exists(m_path) || QFileInfo(m_path).isSymLink();
+#ifdef Q_OS_WIN
+    // A file held open here cannot be renamed over or deleted: nothing can replace it.
+    return false;
+#else
+    struct stat open, atPath;
+    if (::fstat(m_file.handle(), &open) != 0)
+        return true;
+    return ::stat(QFile::encodeName(m_path).constData(), &atPath) != 0 ||
+           open.st_ino != atPath.st_ino || open.st_dev != atPath.st_dev;
+#endif
+}
+
+OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd,
+                                         const QList<Patch>& patches, FileState& state,
+                                         QString& error)
 {
     if (patches.isEmpty())
-        return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
+        return Written::Done;
+    if (isReplaced())
+        return Written::Replaced;
+    QFile& file = m_file;
+    if (m_missing) {
+        // Only a file nobody else created since the read.
+        file.setFileName(m_path);
+        if (!file.open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            if (isReplaced())
+                return Written::Replaced;
+            m_writeRefusal = file.errorString();
+        }
+    }
+    if (!m_writeRefusal.isEmpty() || !file.isWritable()) {
         error = QStringLiteral("Cannot open the data file \"%1\" for writing: %2.")
-                    .arg(nativeName(path), file.errorString());
-        return false;
+                    .arg(nativeName(m_path), m_writeRefusal);
+        return Written::Failed;
     }
     const auto writeFailed = [&](const QString& what) {
         const QString reason = failureReason(file, errno);
+        file.unsetError();
         // Put back every byte overwritten and take back what was appended, so the file holds
         // what it held before and stays aligned. Overwriting in place needs no new room.
-        file.close();
-        bool restored = file.open(QIODevice::ReadWrite);
+        bool restored = true;
         for (const Patch& patch : patches) {
             if (!restored || patch.offset >= cellsEnd)
                 continue;
             const QByteArray old = data.mid(patch.offset, patch.bytes.size());
-            restored = file.seek(patch.offset) && file.write(old) == old.size();
+            restored = file.seek(patch.offset) && file.write(old) == old.size() && file.flush();
         }
         restored = restored && (file.size() <= cellsEnd || file.resize(cellsEnd)) && file.flush();
         file.close();
         error = QStringLiteral("Cannot %1 the data file \"%2\": %3.%4")
-                    .arg(what, nativeName(path), reason,
+                    .arg(what, nativeName(m_path), reason,
                          restored ? QString()
                                   : QStringLiteral("  Part of the change may have been written."));
-        return false;
+        return Written::Failed;
     };
     // A final cell cut short would shift every cell appended after it.
     if (data.size() > cellsEnd && !file.resize(cellsEnd))
@@ -164,10 +208,10 @@ bool applyPatches(const QString& path, const QByteArray& data, qint64 cellsEnd,
     file.close();
     if (file.error() != QFileDevice::NoError) {
         error = QStringLiteral("Cannot write the data file \"%1\": %2.")
-                    .arg(nativeName(path), file.errorString());
-        return false;
+                    .arg(nativeName(m_path), file.errorString());
+        return Written::Failed;
     }
-    return true;
+    return Written::Done;
 }
 
 bool syncToDisk(QFile& file)

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
-
-class QFile;
-class QFileDevice;
 
 // Reading and writing the data file's bytes, and the system calls a safe replacement of it
 // needs. Failures come back as false with a message naming the file in error.
@@ -30,10 +28,9 @@ QString nativeName(const QString& path);
 // The reason for a failed read or write of file, errno taken right after the failing call.
 QString failureReason(const QFileDevice& file, int savedErrno);
 
-// The whole data file; empty, with missing set, when there is none (no error). state is what
-// was read.
-bool readWhole(const QString& path, QByteArray& data, bool& missing, FileState& state,
-               QString& error);
+// The file a write to path changes: a symbolic link's target (the link stays a link), path
+// itself otherwise.
+QString writeTarget(const QString& path);
 
 // Bytes to write at an offset: over cells, or past the last whole cell to append.
 struct Patch
@@ -41,12 +38,39 @@ struct Patch
     qint64 offset;
     QByteArray bytes;
 };
-// Writes the patches in order into the data file whose bytes were data, after dropping a
-// partial final cell (everything from cellsEnd on); appends go at cellsEnd. Creates the file
-// when it is missing. On a failure puts back the bytes of data that it overwrote and drops
-// what it appended. state is what was written.
-bool applyPatches(const QString& path, const QByteArray& data, qint64 cellsEnd,
-                  const QList<Patch>& patches, FileState& state, QString& error);
+
+// The data file held open from its read to its write, so that the bytes written go into the
+// very file that was read. Another program that renames a file over the path meanwhile (a sync
+// tool does, without our lock) is seen before anything is written, and the caller reads again.
+class OpenFile
+{
+public:
+    enum class Written { Done, Replaced, Failed };
+
+    explicit OpenFile(QString path);
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    // The whole file; empty, with missing set, when there is none (no error). forWriting
+    // keeps it open for applyPatches. state is what was read.
+    bool read(bool forWriting, QByteArray& data, bool& missing, FileState& state, QString& error);
+    // Whether the path no longer leads to the file read: renamed over, deleted, or created
+    // where there was none.
+    bool isReplaced() const;
+    // Writes the patches in order into the file read, whose bytes were data, after dropping a
+    // partial final cell (everything from cellsEnd on); appends go at cellsEnd. Creates the
+    // file when it was missing. On a failure puts back the bytes of data that it overwrote and
+    // drops what it appended. Nothing is written when the file was replaced. state is what was
+    // written.
+    Written applyPatches(const QByteArray& data, qint64 cellsEnd, const QList<Patch>& patches,
+                         FileState& state, QString& error);
+
+private:
+    QString m_path;
+    QFile m_file; // open from the read to the write
+    bool m_missing = false;
+    QString m_writeRefusal; // why the file read could not be opened for writing
+};
 
 // Forces the file's written bytes onto the disk.
 bool syncToDisk(QFile& file);

@@ -1,6 +1,7 @@
 #include "ui/app/candlewatcherapp.h"
 
 #include "core/calendar/clock.h"
+#include "core/program/processsignals.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
@@ -234,6 +235,9 @@ int runTrayProgram(int argc, char** argv)
     // Logging off or shutting down unloads without a question, as a terminating signal does.
     candlewatcher.watchSession();
     candlewatcher.watchTermSignals();
+    // Held since main's first line: one sent meanwhile now reaches the handler and ends the
+    // program as any later one does.
+    ProcessSignals::releaseTermination();
 
     candlewatcher.start();
     // A signal during a message of the start-up ended the program before its loop ever ran.

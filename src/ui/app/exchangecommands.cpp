@@ -14,6 +14,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace {
 
@@ -122,6 +125,21 @@ void ExchangeCommands::restoreChosenBackup()
     }
     RestoreDialog dialog(backups, m_dialogParent);
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    const auto chosen =
+        std::find_if(backups.begin(), backups.end(), [&](const Backups::Backup& backup) {
+            return backup.path == dialog.chosenPath();
+        });
+    // A damaged copy goes straight to the store, which refuses it and says why. No is the
+    // default: a slip of the Return key must not replace the events.
+    if (chosen->events >= 0 &&
+        m_prompt.ask(QMessageBox::Question,
+                     QStringLiteral("Replace your events with the %1 events of the backup of "
+                                    "%2?\n\nYour events as they are now are kept as a backup of "
+                                    "today.")
+                         .arg(chosen->events)
+                         .arg(QLocale().toString(chosen->date, QLocale::LongFormat)),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!m_store.restore(dialog.chosenPath())) {
         m_prompt.reportFailure(QStringLiteral("The backup could not be restored."),

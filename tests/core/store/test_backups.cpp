@@ -87,22 +87,73 @@ private slots:
         QCOMPARE(f.bytes(), before);
     }
 
-    void restoreKeepsTheCurrentState()
+    // A damaged or missing copy is refused with its reason before anything changes: the data
+    // file stays and no copy of it is made.
+    void damagedCopyRefused_data()
     {
+        QTest::addColumn<QByteArray>("copy");
+        QTest::addColumn<QString>("reason");
+        QByteArray random(4096, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(random.data()), 1024);
+        Fixture whole;
+        whole.add("Anna", "2000-01-02");
+        QTest::newRow("missing") << QByteArray() << "No such file";
+        QTest::newRow("empty") << QByteArray("") << "it is empty";
+        QTest::newRow("cut short") << whole.bytes().chopped(5) << "it is cut short";
+        QTest::newRow("random bytes") << random << "it is not a Candlewatcher data file";
+    }
+    void damagedCopyRefused()
+    {
+        QFETCH(QByteArray, copy);
+        QFETCH(QString, reason);
         Fixture f;
-        for (int day : {1, 7}) {
-            f.setDay(day);
-            f.add(QString("added on %1").arg(day), "2000-01-02");
-            QVERIFY(f.store.backup());
-        }
+        f.setDay(7);
+        f.add("Cleo", "2000-01-02");
+        QVERIFY(QDir().mkpath(Backups::folder(f.path())));
+        QFile file(f.backup(1));
+        QVERIFY(copy.isNull() || (file.open(QIODevice::WriteOnly) &&
+                                  file.write(copy) == copy.size() && file.flush()));
+        const QByteArray before = f.bytes();
+        QVERIFY(!f.store.restore(f.backup(1)));
+        QVERIFY2(f.store.errorString().contains(reason), qPrintable(f.store.errorString()));
+        QCOMPARE(f.bytes(), before);
+        QCOMPARE(QDir(Backups::folder(f.path())).entryList(QDir::Files).size(), !copy.isNull());
+        QVERIFY(copy.isNull() || Backups::list(f.path()).first().events == -1);
+    }
+
+    // Fourteen days of copies: a restore of the oldest, or a backup with the clock set back,
+    // makes a fifteenth day, yet neither the copy restored nor the one just made goes. A day
+    // that has its copy already gets a further one of the state a restore replaces.
+    void pruningSparesTheCopiesInUse_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("restoring");
+        QTest::newRow("restore of the oldest") << QDate(2026, 12, 7) << true;
+        QTest::newRow("clock set back") << QDate(2026, 11, 1) << false;
+    }
+    void pruningSparesTheCopiesInUse()
+    {
+        QFETCH(QDate, today);
+        QFETCH(bool, restoring);
+        Fixture f;
+        f.add("Anna", "2000-01-02");
+        const QByteArray old = f.bytes();
+        QVERIFY(QDir().mkpath(Backups::folder(f.path())));
+        const QString oldest = Backups::filePath(f.path(), QDate(2026, 11, 23));
+        for (int day = 0; day < 14; ++day)
+            QVERIFY(QFile::copy(f.path(),
+                                Backups::filePath(f.path(), QDate(2026, 11, 23).addDays(day))));
+        f.add("Ben", "2000-01-02");
+        if (restoring)
+            QVERIFY(QFile::copy(f.path(), Backups::filePath(f.path(), today)));
         f.add("Cleo", "2000-01-02");
         const QByteArray current = f.bytes();
-        QVERIFY(f.store.restore(f.backup(1)));
-        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
-        // The day had its backup already, so the state before the restore got a copy of its own.
-        QCOMPARE(bytesOf(f.backup(7, 2)), current);
-        QVERIFY(!f.store.restore(f.dir.filePath("no-such-backup.dat")));
-        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
+        f.clock.setNow(QDateTime(today, QTime(9, 0)));
+        QVERIFY2(restoring ? f.store.restore(oldest) : f.store.backup(),
+                 qPrintable(f.store.errorString()));
+        QCOMPARE(f.bytes(), restoring ? old : current);
+        QCOMPARE(bytesOf(Backups::filePath(f.path(), today, restoring ? 2 : 1)), current);
+        QCOMPARE(bytesOf(oldest), old);
     }
 };
 

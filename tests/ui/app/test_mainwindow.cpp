@@ -209,6 +209,13 @@ private slots:
         row("stale edit", "Bob", "editbirthday", "stale ok",
             {stale.arg("your changes to it were not saved"), "window: Edit Birthday Details"},
             "Ann 0, Cy 2, Di 3, Nora 1");
+        // Di deleted after the day's backup: the restore asks first, naming the backup.
+        const QString restore = "Question: Replace your events with the 4 events of the backup "
+                                "of Friday, March 1, 2024?";
+        row("restore, yes", "", "mnuBirthdaysRestore", "backup ok",
+            {restore, "window: Restore from Backup"}, all);
+        row("restore, no", "", "mnuBirthdaysRestore", "backup ok no",
+            {restore, "window: Restore from Backup"}, "Ann 0, Bob 1, Cy 2");
         row("special", "", "special", "", {"window: Special Events"}, all);
         row("preferences", "", "preferences", "", {"window: Candlewatcher Preferences"}, all);
         row("quit, no", "", "quit", "no", {exitText}, all);
@@ -231,6 +238,9 @@ private slots:
                 f.add(name, QDate(1990, *name == 'A' ? 3 : 1, 1), "1", "10", "1");
         }
         f.setSettings((QStringList("ArrangeIcons=Name") + before.split(' ').filter("=")).join(' '));
+        f.store.setClock(f.clock);
+        if (before.startsWith("backup"))
+            QVERIFY(f.store.backup() && f.store.deleteField("Name", 3));
         MainWindow& window = f.open();
         const QStringList chosen = selected.split(' ', Qt::SkipEmptyParts);
         f.select(chosen);
@@ -249,8 +259,9 @@ private slots:
             return texts.join(", ");
         };
         const QString shown = listed();
-        f.answers = {before.endsWith("no") ? QMessageBox::No : QMessageBox::Yes};
-        const auto dialog = closeNextModal(before.endsWith("ok"));
+        const QStringList steps = before.split(' ');
+        f.answers = {steps.contains("no") ? QMessageBox::No : QMessageBox::Yes};
+        const auto dialog = closeNextModal(steps.contains("ok"));
         if (QAction* item = window.findChild<QAction*>(command))
             item->trigger();
         else
