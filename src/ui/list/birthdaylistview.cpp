@@ -33,6 +33,7 @@ private:
 
 // Room for a long name and the dates; the name's tooltip shows what does not fit.
 constexpr int firstWidths[BirthdayListModel::ColumnCount] = {200, 96, 80, 80, 40};
+constexpr int narrowestName = 120;
 
 } // namespace
 
@@ -77,6 +78,8 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     columns->setSortIndicator(BirthdayListModel::NameColumn, Qt::AscendingOrder);
     // The widths of a first start, widened to the texts as the list fills; the stored layout
     // brings back the user's own (WindowLayout).
+    columns->resizeSection(BirthdayListModel::NameColumn,
+                           firstWidths[BirthdayListModel::NameColumn]);
     fitColumns();
     connect(columns, &QHeaderView::sectionResized, this, [this] {
         if (!m_fitting)
@@ -106,13 +109,25 @@ void BirthdayListView::fitColumns()
         return;
     m_fitting = true;
     QHeaderView* columns = header();
-    for (int column = 0; column < BirthdayListModel::ColumnCount; ++column) {
-        const int fitted = column == BirthdayListModel::NameColumn
-                               ? 0
-                               : std::max(columns->sectionSizeHint(column),
-                                          static_cast<const QAbstractItemView*>(m_detailsView)
-                                              ->sizeHintForColumn(column));
-        columns->resizeSection(column, std::max(firstWidths[column], fitted));
+    const auto fitted = [this, columns](int column) {
+        return std::max(
+            columns->sectionSizeHint(column),
+            static_cast<const QAbstractItemView*>(m_detailsView)->sizeHintForColumn(column));
+    };
+    int others = 0;
+    for (int column = BirthdayListModel::NameColumn + 1; column < BirthdayListModel::ColumnCount;
+         ++column) {
+        columns->resizeSection(column, std::max(firstWidths[column], fitted(column)));
+        others += columns->sectionSize(column);
+    }
+    // The name takes the room the others leave, so that every column shows in the window; a
+    // hidden view has no room to go by yet.
+    if (m_detailsView->isVisible()) {
+        const int nameWidest = std::max(firstWidths[BirthdayListModel::NameColumn],
+                                        fitted(BirthdayListModel::NameColumn));
+        columns->resizeSection(
+            BirthdayListModel::NameColumn,
+            std::clamp(m_detailsView->viewport()->width() - others, narrowestName, nameWidest));
     }
     m_fitting = false;
 }
@@ -152,6 +167,10 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
         emit contextMenuRequested(mouse->globalPosition().toPoint());
         return true;
     }
+    case QEvent::Resize:
+        if (watched == m_detailsView->viewport())
+            fitColumns();
+        break;
     case QEvent::ContextMenu:
         // The keyboard's menu key: open the menu at the pointer's place in the list.
         if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {

@@ -56,8 +56,8 @@ protected:
 
 private:
     void watchRightClicks(QWidget* widget);
-    // The details' columns at their first-start widths, wider where a text needs it (not the
-    // name, whose tooltip shows the rest), so the dates show whole.
+    // The details' columns at their first-start widths, wider where a text needs it, and the
+    // name in the room left (its tooltip shows the rest), so every column shows whole.
     void fitColumns();
     bool isRowChosen(int row) const;
 
