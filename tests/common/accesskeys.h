@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 
 // The first two captions that share an access key, as "first / second"; "" when none do.
 inline QString accessKeyClash(const QStringList& captions)
@@ -16,20 +15,6 @@ inline QString accessKeyClash(const QStringList& captions)
         taken.insert(key, caption);
     }
     return {};
-}
-
-// The clash of each menu among these items and below them, as "menu: first / second".
-inline QStringList menuClashes(const QList<QAction*>& items, const QString& menu = "menu bar")
-{
-    QStringList clashes, captions;
-    for (const QAction* item : items) {
-        captions << item->text();
-        if (item->menu())
-            clashes << menuClashes(item->menu()->actions(), item->text());
-    }
-    if (const QString clash = accessKeyClash(captions); !clash.isEmpty())
-        clashes << menu + ": " + clash;
-    return clashes;
 }
 
 // The captions of a window's buttons, check and option boxes, group boxes and buddy labels.

@@ -97,10 +97,13 @@ private slots:
                  "&Delete Birthday}|"
                  "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
                  "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
-        QCOMPARE(menuClashes(window.menuBar()->actions()
-                             << window.actions().contextMenu->menuAction()
-                             << window.trayMenu()->menuAction()),
-                 QStringList());
+        for (const QWidget* menu : window.findChildren<QWidget*>()) {
+            QStringList captions;
+            for (const QAction* item : menu->actions())
+                captions << item->text();
+            const QString clash = accessKeyClash(captions);
+            QVERIFY2(clash.isEmpty(), qPrintable(menu->objectName() + ": " + clash));
+        }
         QCOMPARE(menuText(window.toolbar()->actions()),
                  "newbirthday: Add New Birthday|editbirthday: Edit Selected Birthday|"
                  "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
@@ -171,16 +174,12 @@ private slots:
         const auto dialog = closeNextModal();
         QTest::keyClick(window.searchField(), Qt::Key_Return);
         QTRY_COMPARE(*dialog, "Edit Birthday Details");
-        QCOMPARE(f.column(), QStringList{"Bob"});
         QVERIFY(f.messages.isEmpty());
         window.searchField()->clear();
-        window.listView()->selectionModel()->clear();
-        f.select({"Ann"});
         f.clock.setNow(f.clock.now().addDays(1));
         window.checkTimer()->setInterval(1);
         // Nothing is due, so nothing is written: the new day alone refreshes the list.
         QTRY_COMPARE(f.column(3), (QStringList{"in 8 days", "in 363 days", ""}));
-        QCOMPARE(window.listView()->selectedRows(), QList<int>{1});
     }
 
     void commands_data()
