@@ -14,7 +14,7 @@ packages=(
     xvfb openbox trayer xdotool x11-utils libsm-dev
     # desktop notifications over D-Bus, and the run under a Wayland compositor
     dbus-daemon weston qt6-wayland
-    # the README's screenshot (scripts/screenshot.sh)
+    # the screenshots in docs/screenshots (scripts/screenshots.sh)
     imagemagick
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev

@@ -13,8 +13,16 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace CommandLine {
+
+namespace {
+
+// A hundred years: every yearly event comes round within any longer span anyway.
+constexpr qint64 maximumDays = 36500;
+
+} // namespace
 
 bool requested(int argc, char** argv)
 {
@@ -78,7 +86,16 @@ int run(int argc, char** argv)
                                  QStringLiteral("With --import: more files to import."),
                                  QStringLiteral("[FILE...]"));
 
-    if (!parser.parse(app.arguments()))
+    // The parser would read "-3" as an option; a negative number is a DAYS value out of range,
+    // so it is set aside and judged with the others.
+    QStringList arguments = app.arguments();
+    QStringList negatives;
+    static const QRegularExpression negative(QStringLiteral("^-[0-9]+$"));
+    for (qsizetype i = arguments.size() - 1; i > 0; --i) {
+        if (negative.match(arguments.at(i)).hasMatch())
+            negatives.prepend(arguments.takeAt(i));
+    }
+    if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help))
         parser.showHelp(Done);
@@ -86,7 +103,7 @@ int run(int argc, char** argv)
         parser.showVersion();
     const int actions =
         int(parser.isSet(upcoming)) + int(parser.isSet(import)) + int(parser.isSet(exportIcs));
-    const QStringList rest = parser.positionalArguments();
+    const QStringList rest = negatives + parser.positionalArguments();
     if (actions != 1)
         return usageError(QStringLiteral("give one of --upcoming, --import and --export-ics."));
     if (parser.isSet(json) && !parser.isSet(upcoming))
@@ -97,8 +114,13 @@ int run(int argc, char** argv)
     if (parser.isSet(upcoming) && !rest.isEmpty()) {
         bool number = false;
         days = rest.first().toLongLong(&number);
-        if (!number || days < 0 || rest.size() > 1)
-            return usageError(QStringLiteral("DAYS must be one whole number, 0 or more."));
+        if (!number || days < 0 || days > maximumDays)
+            return usageError(
+                QStringLiteral("DAYS must be a whole number from 0 to %1, not \"%2\".")
+                    .arg(maximumDays)
+                    .arg(rest.first()));
+        if (rest.size() > 1)
+            return usageError(QStringLiteral("unexpected argument \"%1\".").arg(rest.at(1)));
     } else if (parser.isSet(exportIcs) && !rest.isEmpty()) {
         return usageError(QStringLiteral("unexpected argument \"%1\".").arg(rest.first()));
     }

@@ -16,16 +16,29 @@ namespace CommandLine {
 
 namespace {
 
-// "Sun 8 Dec  in 2 days  Anna Schmidt (42)": the list's "In" and "Age" columns, the day in
-// English whatever the user's language, as scripts and status bars read it.
-QString upcomingLine(const NextEvent& event)
+// "Sun 8 Dec   in 2 days  Anna Schmidt (42)": the list's "In" and "Age" columns, the day in
+// English whatever the user's language, as scripts and status bars read it. The date and the
+// days are padded to the longest of the list, so the names start in one column.
+QString upcomingLines(const QList<NextEvent>& events)
 {
-    QString line = QLocale::c().toString(event.next.date, QStringLiteral("ddd d MMM")) +
-                   QStringLiteral("  ") + event.inText() + QStringLiteral("  ") + event.name;
-    const QString age = event.ageText();
-    if (!age.isEmpty())
-        line += QStringLiteral(" (") + age + u')';
-    return line + u'\n';
+    QList<QStringList> rows;
+    qsizetype dateWidth = 0;
+    qsizetype inWidth = 0;
+    for (const NextEvent& event : events) {
+        QString name = event.name;
+        const QString age = event.ageText();
+        if (!age.isEmpty())
+            name += QStringLiteral(" (") + age + u')';
+        rows.append({QLocale::c().toString(event.next.date, QStringLiteral("ddd d MMM")),
+                     event.inText(), name});
+        dateWidth = std::max(dateWidth, rows.last().at(0).size());
+        inWidth = std::max(inWidth, rows.last().at(1).size());
+    }
+    QString text;
+    for (const QStringList& row : rows)
+        text += row.at(0).leftJustified(dateWidth) + QStringLiteral("  ") +
+                row.at(1).leftJustified(inWidth) + QStringLiteral("  ") + row.at(2) + u'\n';
+    return text;
 }
 
 QJsonObject upcomingObject(const NextEvent& event)
@@ -64,8 +77,10 @@ int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clo
     printUnreadable(unreadable);
 
     if (!json) {
-        for (const NextEvent& event : found)
-            print(stdout, upcomingLine(event));
+        if (found.isEmpty())
+            print(stdout, QStringLiteral("No events in the next %1 days.\n").arg(days));
+        else
+            print(stdout, upcomingLines(found));
         return Done;
     }
     QJsonArray list;

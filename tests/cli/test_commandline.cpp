@@ -74,12 +74,12 @@ void TestCommandLine::run_data()
                             << errors << writes;
     };
     row("upcoming", "--upcoming", 0,
-        "Sun 6 Dec  today  Today One-off\n"
-        "Mon 7 Dec  tomorrow  Tom\n"
+        "Sun 6 Dec  today      Today One-off\n"
+        "Mon 7 Dec  tomorrow   Tom\n"
         "Tue 8 Dec  in 2 days  Anna Schmidt (42)\n",
         "", false);
     row("upcoming 90", "--upcoming 90", 0,
-        "~Tue 8 Dec  in 2 days  Anna Schmidt (42)\n"
+        "~Tue 8 Dec  in 2 days   Anna Schmidt (42)\n"
         "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
         "", false);
     // A stored date still ahead has no age to tell yet: the Age column stays blank.
@@ -105,7 +105,12 @@ void TestCommandLine::run_data()
     row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);
-    row("bad DAYS", "--upcoming soon", 2, "", "DAYS must be one whole number", false);
+    row("none ahead", "FAKETIME=2026-12-09_10:00:00 --upcoming 1", 0,
+        "No events in the next 1 days.\n", "", false);
+    row("bad DAYS", "--upcoming soon", 2, "", "from 0 to 36500, not \"soon\"", false);
+    row("negative DAYS", "--upcoming -3", 2, "", "from 0 to 36500, not \"-3\"", false);
+    row("DAYS too far", "--upcoming 36501", 2, "", "not \"36501\"", false);
+    row("DAYS twice", "--upcoming 3 4", 2, "", "unexpected argument \"4\"", false);
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
     // Files limited to a little more than the data file: the import's backup fits, its events
@@ -139,6 +144,12 @@ void TestCommandLine::run()
             const rlimit files{limit, limit};
             ::setrlimit(RLIMIT_FSIZE, &files);
         });
+    }
+    // Another day to run on, "_" for the blank.
+    if (arguments.first().startsWith("FAKETIME=")) {
+        QProcessEnvironment env = process.processEnvironment();
+        env.insert("FAKETIME", arguments.takeFirst().mid(9).replace(u'_', u' '));
+        process.setProcessEnvironment(env);
     }
     process.start(program, arguments);
     QVERIFY(process.waitForFinished(60000));

@@ -90,7 +90,7 @@ compacted() { [ "$(stat -c %i "$datafile")" != "$seeded" ]; }
 check_unloaded() { # HOW
     until_true 15 ended || fail "the program still runs 15 s after $1"
     wait "$app" || fail "the program ended with code $? after $1"
-    grep -q '^WindowWidth=' "$config" && grep -q '^ToolBar=' "$config" ||
+    grep -q '^IconView=' "$config" && grep -q '^ToolBar=' "$config" ||
         fail "the layout was not written after $1"
     compacted && "$work/app/candlewatcher" --upcoming 366 | grep -q "$event" ||
         fail "the data file was not compacted, or lost its event, after $1"
@@ -211,7 +211,9 @@ session)
     until_true 10 says registered 1 || fail "the program did not join the session"
     echo save >&4
     until_true 10 says saved 1 || fail "the program did not finish the session's save"
-    grep -q '^WindowWidth=' "$config" || fail "the session's save wrote no layout"
+    grep -q '^IconView=' "$config" || fail "the session's save wrote no layout"
+    # The window was never shown: it had no outer size to keep.
+    grep -q '^WindowWidth=' "$config" && fail "a window never shown wrote its size"
     compacted || fail "the session's save did not compact"
     seeded=$(stat -c %i "$datafile") # the freed number may come back: compare with the last
     echo logout >&4

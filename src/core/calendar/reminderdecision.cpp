@@ -24,10 +24,10 @@ Classification classify(const RecordDates& dates, qint64 notify, QDate today)
     if (!dates.next)
         return result;
     const Occurrence& next = dates.next->next;
-    if (next.days >= 1 && next.days <= notify)
-        result.listing = Listing::Soon;
-    else if (next.days == 0)
-        result.listing = Listing::Today;
+    // Days beyond Notify are neither soon nor due; a negative Notify lies beyond today too.
+    if (next.days > notify)
+        return result;
+    result.listing = next.days == 0 ? Listing::Today : Listing::Soon;
     // A stored date still ahead counts its years from this year (0 or less); an anniversary,
     // the age it brings. Only entries show them, and working out a year takes time.
     if (result.listing != Listing::None)

@@ -40,6 +40,8 @@ QString name(ListArrange arrange)
         return QStringLiteral("Date");
     case ListArrange::NextDate:
         return QStringLiteral("NextDate");
+    case ListArrange::Age:
+        return QStringLiteral("Age");
     }
     return QString();
 }
@@ -52,6 +54,8 @@ std::optional<ListArrange> arrangeFromName(const QString& name)
         return ListArrange::Date;
     if (name == QLatin1String("NextDate"))
         return ListArrange::NextDate;
+    if (name == QLatin1String("Age"))
+        return ListArrange::Age;
     return std::nullopt;
 }
 

@@ -9,8 +9,9 @@
 // How the event list shows its items, and by which column it is arranged, with the names the
 // layout stores for them.
 enum class ListViewMode { LargeIcons = 0, SmallIcons = 1, List = 2, Details = 3 };
-// NextDate sorts by the coming occurrence, today first; its column is "Next".
-enum class ListArrange { Name = 0, Date = 1, NextDate = 2 };
+// NextDate sorts by the coming occurrence, today first; its column is "Next". Age sorts by the
+// age at that occurrence, youngest first.
+enum class ListArrange { Name = 0, Date = 1, NextDate = 2, Age = 3 };
 
 namespace ListViewModes {
 

@@ -96,7 +96,7 @@ void CandlewatcherApp::start()
         return;
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);
-    m_window->showFromTray();
+    m_window->showAsStored();
     m_trayRetryLeft = m_trayRetryAttempts;
     if (m_trayRetryLeft > 0)
         m_trayRetry.start();

@@ -73,7 +73,7 @@ void MainActions::build(QMainWindow* window)
                         QKeySequence(Qt::Key_Delete));
     separator(birthdays, "mnuSeparator10");
     importAction = item(birthdays, "mnuBirthdaysImport", QStringLiteral("&Import..."));
-    exportAction = item(birthdays, "mnuBirthdaysExport", QStringLiteral("&Export..."));
+    exportAction = item(birthdays, "mnuBirthdaysExport", QStringLiteral("Exp&ort..."));
     restoreAction =
         item(birthdays, "mnuBirthdaysRestore", QStringLiteral("Restore from &Backup..."));
     separator(birthdays, "mnuSeparator2");
@@ -101,7 +101,9 @@ void MainActions::build(QMainWindow* window)
     arrangeByDateAction =
         checkItem(arrange, "mnuViewArrangeIconsDate", QStringLiteral("By &Date"), false);
     arrangeByNextDateAction =
-        checkItem(arrange, "mnuViewArrangeIconsNextDate", QStringLiteral("By &Next Date"), false);
+        checkItem(arrange, "mnuViewArrangeIconsNextDate", QStringLiteral("By Ne&xt Date"), false);
+    arrangeByAgeAction =
+        checkItem(arrange, "mnuViewArrangeIconsAge", QStringLiteral("By &Age"), false);
     preferencesAction =
         item(view, "mnuViewPreferences", QStringLiteral("Preferences"), QKeySequence(Qt::Key_F12));
 
@@ -186,5 +188,5 @@ QList<QAction*> MainActions::viewModeActions() const
 
 QList<QAction*> MainActions::arrangeActions() const
 {
-    return {arrangeByNameAction, arrangeByDateAction, arrangeByNextDateAction};
+    return {arrangeByNameAction, arrangeByDateAction, arrangeByNextDateAction, arrangeByAgeAction};
 }

@@ -33,6 +33,7 @@ struct MainActions
     QAction* arrangeByNameAction = nullptr;
     QAction* arrangeByDateAction = nullptr;
     QAction* arrangeByNextDateAction = nullptr;
+    QAction* arrangeByAgeAction = nullptr;
     QAction* preferencesAction = nullptr;
     // Help
     QAction* interactiveHelpAction = nullptr;

@@ -38,6 +38,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The inside of the window below the menu bar on a first start.
@@ -81,8 +83,10 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
             checkReminders(false);
     });
     m_runner->setWindowPlaceable([this] { return windowPlaceable(); });
+    // The notice takes the panel's place rather than a message over it: a message that comes
+    // while the window is hidden would leave the panel showing beneath it.
     connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
-        m_statusBar->showMessage(
+        m_statusPanel->setText(
             QStringLiteral("No desktop notification service answered: reminders show in the "
                            "Candlewatcher window."));
     });
@@ -166,6 +170,8 @@ void MainWindow::createControls()
     for (QWidget* view :
          {static_cast<QWidget*>(m_list->iconView()), static_cast<QWidget*>(m_list->detailsView())})
         view->installEventFilter(this);
+    // The menu's shortcuts (Ctrl+E, Del, ...) act on the list: it has the keyboard at the start.
+    m_list->activeView()->setFocus();
     m_help = new HelpPanel(m_client);
     m_help->resize(helpPanelWidth, m_help->height());
     m_help->hide();
@@ -173,12 +179,13 @@ void MainWindow::createControls()
     connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::editBirthday);
     connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(m_list, &BirthdayListView::columnClicked, this, [this](int logicalIndex) {
-        // "Next" and "In" sort by what is coming up; the age goes with the date.
+        // "Next" and "In" sort by what is coming up.
         const bool next = logicalIndex == BirthdayListModel::NextColumn ||
                           logicalIndex == BirthdayListModel::InColumn;
-        chooseArrange(logicalIndex == BirthdayListModel::NameColumn ? ListArrange::Name
-                      : next                                        ? ListArrange::NextDate
-                                                                    : ListArrange::Date);
+        chooseArrange(logicalIndex == BirthdayListModel::NameColumn  ? ListArrange::Name
+                      : logicalIndex == BirthdayListModel::AgeColumn ? ListArrange::Age
+                      : next                                         ? ListArrange::NextDate
+                                                                     : ListArrange::Date);
     });
 }
 
@@ -218,6 +225,8 @@ void MainWindow::connectActions()
             [this] { chooseArrange(ListArrange::Date); });
     connect(a.arrangeByNextDateAction, &QAction::triggered, this,
             [this] { chooseArrange(ListArrange::NextDate); });
+    connect(a.arrangeByAgeAction, &QAction::triggered, this,
+            [this] { chooseArrange(ListArrange::Age); });
     for (QAction* item : {a.preferencesAction, a.trayPreferencesAction})
         connect(item, &QAction::triggered, this, &MainWindow::showPreferences);
 
@@ -294,6 +303,14 @@ void MainWindow::showFromTray()
     show();
     raise();
     activateWindow();
+}
+
+void MainWindow::showAsStored()
+{
+    if (windowState().testFlag(Qt::WindowMinimized) && !m_unloaded)
+        showMinimized();
+    else
+        showFromTray();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -385,16 +402,35 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // The client area changes with the window and with the bars: list and help panel follow.
     if (watched == m_client && event->type() == QEvent::Resize)
         arrangeControls();
+    const bool inList =
+        m_list && (watched == m_list->iconView() || watched == m_list->detailsView());
+    // Tabbing into the list selects the item it will act on, so the keys act on what shows.
+    if (inList && event->type() == QEvent::FocusIn && m_list->currentRow() == -1 &&
+        m_list->itemCount() > 0) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            m_list->selectRow(std::max(0, m_list->selectionModel()->currentIndex().row()));
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        // Escape in the search field clears it, and the whole list comes back.
-        if (watched == m_search && key == Qt::Key_Escape && !m_search->text().isEmpty()) {
-            m_search->clear();
-            return true;
+        if (watched == m_search) {
+            // Escape clears the search, the whole list comes back and has the keyboard again.
+            if (key == Qt::Key_Escape) {
+                m_search->clear();
+                m_list->activeView()->setFocus(Qt::ShortcutFocusReason);
+                return true;
+            }
+            // Down and Return go to the first match; Return then edits it, as in the list.
+            if ((key == Qt::Key_Down || enter) && m_list->itemCount() > 0) {
+                m_list->selectRow(0);
+                m_list->activeView()->setFocus(Qt::ShortcutFocusReason);
+                if (enter)
+                    editBirthday();
+                return true;
+            }
         }
         // Return on a selected event edits it, as a double click does.
-        const bool inList = watched == m_list->iconView() || watched == m_list->detailsView();
         if (enter && inList && m_list->currentRow() != -1) {
             editBirthday();
             return true;
@@ -418,8 +454,8 @@ void MainWindow::refreshBirthdays()
 {
     std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        showRecords({}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState(),
-                    false);
+        showRecords({}, comingEvents({}, m_clock.today(), LeapDayRule::March1),
+                    m_store.fileState());
         m_prompt.reportFailure(QStringLiteral("The birthdays list could not be read."),
                                m_store.errorString());
         return;
@@ -428,7 +464,7 @@ void MainWindow::refreshBirthdays()
 }
 
 void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
-                             const BirthdayStore::FileState& state, bool keepSelection)
+                             const BirthdayStore::FileState& state)
 {
     m_listState = state;
     m_listDay = coming.today;
@@ -442,10 +478,7 @@ void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
         row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }
-    if (keepSelection)
-        m_list->replaceRows(std::move(rows));
-    else
-        m_list->model()->setRows(std::move(rows));
+    m_list->replaceRows(std::move(rows));
 }
 
 void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
@@ -465,7 +498,7 @@ void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, Lis
         }
     }
     if (fill == ListFill::Anew || read != m_listState)
-        showRecords(std::move(records), std::move(coming), read, fill == ListFill::Follow);
+        showRecords(std::move(records), std::move(coming), read);
 }
 
 void MainWindow::checkReminders(bool forceShow)

@@ -92,6 +92,8 @@ public:
 
 public slots:
     void showFromTray(); // show, raise and activate
+    // The start's own showing (no tray to wait in): a window left minimised opens minimised.
+    void showAsStored();
     // The reminder check on the data file as it is now; forceShow shows the notification
     // even when it is not due.
     void checkReminders(bool forceShow = false);
@@ -133,12 +135,12 @@ private:
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
     // The list's rows from records read when the file was in state, with their dates as the
-    // check worked them out (one per record).
+    // check worked them out (one per record). The selection and the scrolling stay on the
+    // events the list still shows.
     void showRecords(QList<BirthdayRecord> records, ComingEvents coming,
-                     const BirthdayStore::FileState& state, bool keepSelection);
-    // What the list does with records just read: fill anew, the selection gone (as after any
-    // refresh), or follow the file when someone else changed it, keeping the selection on the
-    // events it still shows.
+                     const BirthdayStore::FileState& state);
+    // What the list does with records just read: fill anew (a refresh), or only when the file
+    // changed since the list read it (the check, and someone else's change).
     enum class ListFill { Anew, Follow };
     // The reminder check on records just read, and the list from them.
     void checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill);

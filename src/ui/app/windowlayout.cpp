@@ -250,8 +250,11 @@ void WindowLayout::layoutSave()
             writeTwips(QLatin1String(Setting::windowLeft.name), frame.x());
             writeTwips(QLatin1String(Setting::windowTop.name), frame.y());
         }
-        writeTwips(QLatin1String(Setting::windowWidth.name), frame.width());
-        writeTwips(QLatin1String(Setting::windowHeight.name), frame.height());
+        // A window never shown has no frame: its inside is no outer size to keep.
+        if (m_c.window->isVisible() || m_lastFrame.isValid()) {
+            writeTwips(QLatin1String(Setting::windowWidth.name), frame.width());
+            writeTwips(QLatin1String(Setting::windowHeight.name), frame.height());
+        }
     }
 
     m_settings.write(Setting::interactiveHelp, a.interactiveHelpAction->isChecked());

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -43,6 +44,7 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvwImport"));
+    m_list->setAccessibleName(QStringLiteral("Events to import"));
     m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Date"),
                              QStringLiteral("On the Day"), QStringLiteral("Note")});
     m_list->setRootIsDecorated(false);
@@ -51,6 +53,11 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     m_list->setColumnWidth(NameColumn, 260);
     m_list->setColumnWidth(DateColumn, 90);
     m_list->setColumnWidth(AlertColumn, 110);
+    // Tall enough for accented capitals and the check box, whatever the font.
+    const QFontMetrics metrics = m_list->fontMetrics();
+    const int rowHeight =
+        std::max(metrics.lineSpacing(), metrics.boundingRect(QStringLiteral("ÉÅÇgjy")).height()) +
+        6;
     for (int i = 0; i < m_items.size(); ++i) {
         const ImportPlan::Item& item = m_items[i];
         const bool isNew = item.status == ImportPlan::Item::Status::New;
@@ -58,6 +65,7 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         auto* row = new QTreeWidgetItem(m_list);
         row->setData(NameColumn, itemRole, i);
         row->setText(NameColumn, item.entry.name);
+        row->setSizeHint(NameColumn, QSize(0, rowHeight));
         row->setText(DateColumn, ListDate::columnText(item.record.value(BirthdayRecord::Date)));
         // A date without its year gets this year; the note says why the age stays hidden.
         const QString note = isNew && !item.entry.hasYear
@@ -73,6 +81,25 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     connect(m_list, &QTreeWidget::itemChanged, this, &ImportDialog::showCount);
 
     auto* below = new QWidget(this);
+    auto* belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    // Select All and Select None change only what can be imported.
+    const std::pair<const char*, Qt::CheckState> choices[] = {{"Select &All", Qt::Checked},
+                                                              {"Select &None", Qt::Unchecked}};
+    for (const auto& [caption, state] : choices) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), below);
+        button->setObjectName(state == Qt::Checked ? QStringLiteral("cmdSelectAll")
+                                                   : QStringLiteral("cmdSelectNone"));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, state = state] {
+            for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* item = m_list->topLevelItem(i);
+                if (item->flags().testFlag(Qt::ItemIsUserCheckable))
+                    item->setCheckState(NameColumn, state);
+            }
+        });
+        belowLayout->addWidget(button);
+    }
     auto* alertLabel = new QLabel(QStringLiteral("On the &Day:"), below);
     alertLabel->setObjectName(QStringLiteral("lblImportAlert"));
     m_alert = new QComboBox(below);
@@ -84,8 +111,6 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     m_count = new QLabel(below);
     m_count->setObjectName(QStringLiteral("lblImportCount"));
     m_count->setWordWrap(true);
-    auto* belowLayout = new QHBoxLayout(below);
-    belowLayout->setContentsMargins(0, 0, 0, 0);
     belowLayout->addWidget(alertLabel);
     belowLayout->addWidget(m_alert);
     belowLayout->addWidget(m_count, 1);

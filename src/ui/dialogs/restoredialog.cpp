@@ -19,6 +19,7 @@ RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* par
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvwBackups"));
+    m_list->setAccessibleName(QStringLiteral("Backups"));
     m_list->setHeaderLabels({QStringLiteral("Backup of"), QStringLiteral("Events")});
     m_list->setRootIsDecorated(false);
     m_list->setMinimumSize(380, 240);

@@ -24,6 +24,18 @@ void BirthdayListModel::sortRows(QList<Row>& rows) const
         });
         return;
     }
+    if (m_sortColumn == ListArrange::Age) {
+        // Youngest first; events that show no age last, by name.
+        const auto age = [](const Row& row) {
+            return row.next && row.next->showAge ? quint64(row.next->next.years) : ~quint64(0);
+        };
+        std::stable_sort(rows.begin(), rows.end(), [&age](const Row& a, const Row& b) {
+            if (age(a) != age(b))
+                return age(a) < age(b);
+            return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
+        });
+        return;
+    }
     if (m_sortColumn == ListArrange::Date) {
         // As the "yyyy/mm/dd" texts sort, no date ("") first.
         std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {

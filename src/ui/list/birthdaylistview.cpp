@@ -6,8 +6,11 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,10 @@ public:
 private:
     QListView* m_view;
 };
+
+// Room for a long name and the dates; the name's tooltip shows what does not fit.
+constexpr int firstWidths[BirthdayListModel::ColumnCount] = {200, 96, 80, 80, 40};
+constexpr int narrowestName = 120;
 
 } // namespace
 
@@ -69,13 +76,15 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     columns->setSectionsClickable(true);
     columns->setSortIndicatorShown(true);
     columns->setSortIndicator(BirthdayListModel::NameColumn, Qt::AscendingOrder);
-    // The widths of a first start, room for a long name and the dates; the stored layout
+    // The widths of a first start, widened to the texts as the list fills; the stored layout
     // brings back the user's own (WindowLayout).
-    columns->resizeSection(BirthdayListModel::NameColumn, 200);
-    columns->resizeSection(BirthdayListModel::DateColumn, 96);
-    columns->resizeSection(BirthdayListModel::NextColumn, 80);
-    columns->resizeSection(BirthdayListModel::InColumn, 80);
-    columns->resizeSection(BirthdayListModel::AgeColumn, 40);
+    columns->resizeSection(BirthdayListModel::NameColumn,
+                           firstWidths[BirthdayListModel::NameColumn]);
+    fitColumns();
+    connect(columns, &QHeaderView::sectionResized, this, [this] {
+        if (!m_fitting)
+            m_fitColumns = false;
+    });
 
     addWidget(m_iconView);
     addWidget(m_detailsView);
@@ -92,6 +101,35 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     connect(columns, &QHeaderView::sectionClicked, this, &BirthdayListView::columnClicked);
 
     setViewMode(ListViewMode::LargeIcons);
+}
+
+void BirthdayListView::fitColumns()
+{
+    if (!m_fitColumns)
+        return;
+    m_fitting = true;
+    QHeaderView* columns = header();
+    const auto fitted = [this, columns](int column) {
+        return std::max(
+            columns->sectionSizeHint(column),
+            static_cast<const QAbstractItemView*>(m_detailsView)->sizeHintForColumn(column));
+    };
+    int others = 0;
+    for (int column = BirthdayListModel::NameColumn + 1; column < BirthdayListModel::ColumnCount;
+         ++column) {
+        columns->resizeSection(column, std::max(firstWidths[column], fitted(column)));
+        others += columns->sectionSize(column);
+    }
+    // The name takes the room the others leave, so that every column shows in the window; a
+    // hidden view has no room to go by yet.
+    if (m_detailsView->isVisible()) {
+        const int nameWidest = std::max(firstWidths[BirthdayListModel::NameColumn],
+                                        fitted(BirthdayListModel::NameColumn));
+        columns->resizeSection(
+            BirthdayListModel::NameColumn,
+            std::clamp(m_detailsView->viewport()->width() - others, narrowestName, nameWidest));
+    }
+    m_fitting = false;
 }
 
 void BirthdayListView::watchRightClicks(QWidget* widget)
@@ -129,6 +167,10 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
         emit contextMenuRequested(mouse->globalPosition().toPoint());
         return true;
     }
+    case QEvent::Resize:
+        if (watched == m_detailsView->viewport())
+            fitColumns();
+        break;
     case QEvent::ContextMenu:
         // The keyboard's menu key: open the menu at the pointer's place in the list.
         if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
@@ -188,7 +230,8 @@ void BirthdayListView::setViewMode(ListViewMode mode)
 
     QWidget* wanted = mode == ListViewMode::Details ? static_cast<QWidget*>(m_detailsView)
                                                     : static_cast<QWidget*>(m_iconView);
-    const bool hadFocus = currentWidget() && currentWidget()->hasFocus();
+    // The window's keyboard stays with the list, even while the window is hidden.
+    const bool hadFocus = currentWidget() && window()->focusWidget() == currentWidget();
     setCurrentWidget(wanted);
     if (hadFocus)
         wanted->setFocus();
@@ -197,7 +240,9 @@ void BirthdayListView::setViewMode(ListViewMode mode)
 void BirthdayListView::setArrange(ListArrange arrange)
 {
     m_model->setSortColumn(arrange);
-    header()->setSortIndicator(int(arrange), Qt::AscendingOrder);
+    header()->setSortIndicator(arrange == ListArrange::Age ? int(BirthdayListModel::AgeColumn)
+                                                           : int(arrange),
+                               Qt::AscendingOrder);
 }
 
 bool BirthdayListView::isRowChosen(int row) const
@@ -219,6 +264,15 @@ int BirthdayListView::currentRow() const
     // The current index was deselected (Ctrl+click): the last of the selected items stands in.
     const QList<int> rows = selectedRows();
     return rows.isEmpty() ? -1 : rows.last();
+}
+
+void BirthdayListView::selectRow(int row)
+{
+    const QModelIndex index = m_model->index(row, 0);
+    const auto rows =
+        m_mode == ListViewMode::Details ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate;
+    m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | rows);
+    qobject_cast<QAbstractItemView*>(activeView())->scrollTo(index);
 }
 
 QList<int> BirthdayListView::selectedRows() const
@@ -247,6 +301,11 @@ void BirthdayListView::replaceRows(QList<BirthdayListModel::Row> rows)
     const BirthdayRecord currentRecord =
         current >= 0 ? m_model->row(current).record : BirthdayRecord();
 
+    QAbstractItemView* const views[] = {m_iconView, m_detailsView};
+    QList<QPoint> scrolled;
+    for (const QAbstractItemView* view : views)
+        scrolled.append({view->horizontalScrollBar()->value(), view->verticalScrollBar()->value()});
+
     m_model->setRows(std::move(rows));
     QItemSelection selection;
     QModelIndex currentIndex;
@@ -260,7 +319,15 @@ void BirthdayListView::replaceRows(QList<BirthdayListModel::Row> rows)
         if (record.key == currentRecord.key)
             currentIndex = m_model->index(row, 0);
     }
+    fitColumns();
     m_selection->select(selection, QItemSelectionModel::Select);
     if (currentIndex.isValid())
         m_selection->setCurrentIndex(currentIndex, QItemSelectionModel::NoUpdate);
+    // The reset lays the views out later, from the top, and the current item scrolls into
+    // sight: laid out now, they go back to where they were.
+    for (int i = 0; i < 2; ++i) {
+        views[i]->doItemsLayout();
+        views[i]->horizontalScrollBar()->setValue(scrolled.at(i).x());
+        views[i]->verticalScrollBar()->setValue(scrolled.at(i).y());
+    }
 }

@@ -35,10 +35,13 @@ public:
     int itemCount() const;
     // The row of the item selected last, or -1 when there is none.
     int currentRow() const;
+    // Makes the row the only selected item and the current one, and shows it.
+    void selectRow(int row);
     // Rows of all selected items, top to bottom.
     QList<int> selectedRows() const;
     // Fills the list anew, keeping selected (and current) the rows that still show the same
-    // event: the same key and the same fields but for the LastDate stamp.
+    // event: the same key and the same fields but for the LastDate stamp. The views keep
+    // their scrolling, so the same events stay in sight.
     void replaceRows(QList<BirthdayListModel::Row> rows);
 
 signals:
@@ -53,6 +56,9 @@ protected:
 
 private:
     void watchRightClicks(QWidget* widget);
+    // The details' columns at their first-start widths, wider where a text needs it, and the
+    // name in the room left (its tooltip shows the rest), so every column shows whole.
+    void fitColumns();
     bool isRowChosen(int row) const;
 
     BirthdayListModel* m_model;
@@ -60,4 +66,8 @@ private:
     QListView* m_iconView;
     QTreeView* m_detailsView;
     ListViewMode m_mode = ListViewMode::LargeIcons;
+    // The columns follow their texts until their widths come from elsewhere: the stored
+    // layout or the user's hand.
+    bool m_fitColumns = true;
+    bool m_fitting = false;
 };

@@ -264,7 +264,10 @@ bool ReminderRunner::showNotificationWindow(const QString& soonText, const QStri
         return false;
     }
     if (!m_notification) {
-        m_notification = new NotificationWindow();
+        // Where the window cannot place itself (Wayland), the compositor places it by the
+        // window it belongs to: whole, and above the main window rather than beneath it.
+        QWidget* owner = m_windowPlaceable() ? nullptr : qobject_cast<QWidget*>(parent());
+        m_notification = new NotificationWindow(NotificationWindow::closeIntervalDefault, owner);
         m_notification->setHelpSink(m_helpSink);
     }
     m_notification->setSoonText(soonText);

@@ -93,6 +93,9 @@ private slots:
             {rec("2/29/1996", "1", "0"), "2002-02-28", "", "Ann (6 Years)", feb28});
         row("29 Feb kept on 28 Feb, not 1 March",
             {rec("2/29/1996", "1", "400"), "2002-03-01", "Ann (2/29/1996 - 7 Years)", "", feb28});
+        // A negative Notify (written by another program) lies below even today: never listed.
+        row("negative Notify on the day", {rec("5/12/1970", "1", "-1"), "2002-05-12", "", ""});
+        row("negative Notify, the stored day", {rec("5/12/2002", "0", "-3"), "2002-05-12", "", ""});
         row("29 Feb in a leap year",
             {rec("2/29/1996", "1", "0"), "2004-02-29", "", "Ann (8 Years)"});
         row("2 January on 30 December",

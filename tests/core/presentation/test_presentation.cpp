@@ -51,12 +51,13 @@ private slots:
             QCOMPARE(ListViewModes::fromName(modes[mode]), ListViewMode(mode));
             QCOMPARE(ListViewModes::name(ListViewMode(mode)), modes[mode]);
         }
-        const QStringList arranges{"Name", "Date", "NextDate"};
+        const QStringList arranges{"Name", "Date", "NextDate", "Age"};
         for (int arrange = 0; arrange < arranges.size(); ++arrange) {
             QCOMPARE(ListViewModes::arrangeFromName(arranges[arrange]), ListArrange(arrange));
             QCOMPARE(ListViewModes::name(ListArrange(arrange)), arranges[arrange]);
         }
-        for (const char* other : {"details", "LIST", "List ", "3", "", "date", "Size", "Next"})
+        for (const char* other :
+             {"details", "LIST", "List ", "3", "", "date", "Size", "Next", "age"})
             QVERIFY2(!ListViewModes::fromName(other) && !ListViewModes::arrangeFromName(other),
                      other);
     }

@@ -2,6 +2,7 @@
 // windows share, as rows over them: texts, help keys, keyboard order, only OK writes. Then the
 // preferences, the special events, the import preview and the choice of a backup.
 
+#include "accesskeys.h"
 #include "dialogfixture.h"
 
 #include <QCheckBox>
@@ -632,6 +633,8 @@ private slots:
     }
     // Only new events come checked; one whose repeats end unchecked, the others greyed, with
     // their reason. The count follows, within the room left; the day's action applies to all.
+    // Select None and Select All change only what can be imported. Rows leave room around an
+    // accented capital.
     void importOnlyNewChecked()
     {
         QList<ImportEntry> entries(6);
@@ -667,6 +670,26 @@ private slots:
                      chosen[1].value(BirthdayRecord::Name) + chosen[1].value(BirthdayRecord::Alert),
                  QStringLiteral("Ben1Ends1"));
         QVERIFY(count->text().startsWith("2 to add"));
+        for (const char* button : {"cmdSelectNone", "cmdSelectAll", "cmdSelectAll"}) {
+            control<QPushButton>(&import, button)->click();
+            QCOMPARE(import.chosenRecords().size(), QString(button).endsWith("All") ? 3 : 0);
+            QCOMPARE(import.list()->topLevelItem(2)->checkState(0), Qt::Unchecked);
+        }
+        import.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&import));
+        const QFontMetrics metrics = import.list()->fontMetrics();
+        QVERIFY(import.list()->visualItemRect(import.list()->topLevelItem(0)).height() >=
+                metrics.boundingRect("É").height() + 6);
+    }
+
+    // No two controls of a window share an access key.
+    void accessKeysUnique()
+    {
+        for (const QString name :
+             {"add", "edit", "preferences", "special", "import", "restore", "about", "comments"}) {
+            const QString clash = accessKeyClash(controlCaptions(open(name, -1, false)));
+            QVERIFY2(clash.isEmpty(), qPrintable(name + ": " + clash));
+        }
     }
 
     // Each backup's day (time for further copies) and events; the newest first; double-click.

@@ -1,6 +1,7 @@
 #include "ui/list/birthdaylistview.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 using Row = BirthdayListModel::Row;
@@ -25,19 +26,24 @@ private slots:
     {
         QTest::addColumn<int>("arrange");
         QTest::addColumn<QStringList>("order");
+        QTest::addColumn<int>("arrow"); // the column whose header shows the sort
         QTest::newRow("by name, any case")
-            << int(ListArrange::Name) << QStringList{"abe", "Abe", "Bea", "cid", "Dot"};
+            << int(ListArrange::Name) << QStringList{"abe", "Abe", "Bea", "cid", "Dot"} << 0;
         QTest::newRow("by date, no date first")
-            << int(ListArrange::Date) << QStringList{"Bea", "cid", "abe", "Abe", "Dot"};
+            << int(ListArrange::Date) << QStringList{"Bea", "cid", "abe", "Abe", "Dot"} << 1;
         QTest::newRow("by next date, then name, none last")
-            << int(ListArrange::NextDate) << QStringList{"cid", "abe", "Abe", "Dot", "Bea"};
+            << int(ListArrange::NextDate) << QStringList{"cid", "abe", "Abe", "Dot", "Bea"} << 2;
+        QTest::newRow("by age, then name, none last")
+            << int(ListArrange::Age) << QStringList{"Dot", "abe", "Abe", "Bea", "cid"} << 4;
     }
 
     void sortedByColumnText()
     {
         QFETCH(int, arrange);
-        BirthdayListModel model;
-        model.setSortColumn(ListArrange(arrange));
+        BirthdayListView view;
+        view.setArrange(ListArrange(arrange));
+        QTEST(view.header()->sortIndicatorSection(), "arrow");
+        BirthdayListModel& model = *view.model();
         // Equal texts keep the order of the file.
         QList<Row> rows{{0, "Dot", QDate(2001, 1, 1)},
                         {1, "abe", QDate(1999, 5, 5)},
@@ -45,8 +51,12 @@ private slots:
                         {3, "Abe", QDate(1999, 5, 5)},
                         {4, "Bea"}};
         const qint64 nextDays[] = {40, 3, 0, 3, -1};
-        for (int i = 0; i < rows.size(); ++i)
+        const int ages[] = {25, 30, 0, 30, -1}; // 0: no age shown, -1: nothing coming
+        for (int i = 0; i < rows.size(); ++i) {
+            if (ages[i] >= 0)
+                rows[i].setNext(NextEvent{i, rows[i].name, {QDate(), 0, ages[i]}, ages[i] > 0});
             rows[i].nextDays = nextDays[i];
+        }
         model.setRows(rows);
         QTEST(names(model), "order");
     }
@@ -82,6 +92,41 @@ private slots:
         view.model()->setRows({{0, "Ann"}});
         QCOMPARE(view.currentRow(), -1);
         QVERIFY(view.selectedRows().isEmpty());
+    }
+
+    // A refill with the same events keeps the selection and where each view was scrolled to;
+    // the details' columns widen to their texts and fill the view until the user sizes one.
+    void refillKeepsSelectionScrollingAndWidths()
+    {
+        BirthdayListView view;
+        view.resize(500, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QList<Row> rows(300);
+        for (int key = 0; key < 300; ++key)
+            rows[key].key = rows[key].record.key = key;
+        rows[0].setNext(NextEvent{0, "", {QDate(2026, 12, 10), 36499, 100}, true});
+        view.replaceRows(rows);
+        QVERIFY(view.header()->sectionSize(BirthdayListModel::InColumn) > 80); // "in 36499 days"
+        view.setViewMode(ListViewMode::Details); // the name takes the room the others leave
+        QCOMPARE(view.header()->length(), view.detailsView()->viewport()->width());
+        view.header()->resizeSection(BirthdayListModel::InColumn, 30);
+        view.selectRow(150);
+        for (const ListViewMode mode : {ListViewMode::List, ListViewMode::Details}) {
+            view.setViewMode(mode);
+            auto* shown = qobject_cast<QAbstractItemView*>(view.activeView());
+            const auto scrolled = [shown] {
+                return QPoint(shown->horizontalScrollBar()->value(),
+                              shown->verticalScrollBar()->value());
+            };
+            shown->scrollTo(view.model()->index(200, 0), QAbstractItemView::PositionAtTop);
+            const QPoint before = scrolled();
+            view.replaceRows(rows);
+            QVERIFY(before != QPoint());
+            QCOMPARE(scrolled(), before);
+            QCOMPARE(view.selectedRows(), QList<int>{150});
+        }
+        QCOMPARE(view.header()->sectionSize(BirthdayListModel::InColumn), 30);
     }
 
     // What each view mode does with a list longer than the view: where the next item goes,

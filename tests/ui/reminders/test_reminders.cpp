@@ -146,6 +146,21 @@ private slots:
         QCOMPARE(stamps(), shownAt(5, 12, 12, 1));
     }
 
+    // Where windows cannot place themselves (Wayland), the notification window belongs to the
+    // main window, so that the compositor shows it whole above it.
+    void notificationOwnedWhereNotPlaceable()
+    {
+        f->add("Ann", QDate(1970, 5, 12));
+        f->clock.setNow(at(5, 12, 12));
+        QWidget owner;
+        for (const bool placeable : {true, false}) {
+            ReminderRunner runner(f->store, f->settings, f->clock, &owner);
+            runner.setWindowPlaceable([placeable] { return placeable; });
+            runner.check(true);
+            QCOMPARE(runner.notificationWindow()->parentWidget() == &owner, !placeable);
+        }
+    }
+
     void modalDialogDefersWindowsAndStamps()
     {
         // Shown once a run of the program, and the stamps of an earlier run are there.

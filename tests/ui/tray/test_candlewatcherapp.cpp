@@ -196,7 +196,7 @@ private slots:
             connect(&app.trayIcon(), &TrayIcon::removed, this, [&] {
                 atRemoval = QString("%1 %2 %3")
                                 .arg(f.bytes().size() < sizeBefore)
-                                .arg(f.setting("WindowWidth").isEmpty())
+                                .arg(f.setting("IconView").isEmpty())
                                 .arg(f.notification() && f.notification()->isVisible());
             });
             QCOMPARE(::raise(SIGTERM), 0);

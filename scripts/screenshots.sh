@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The screenshots in docs/screenshots: the main window in each view, the import preview and the
+# notification window, taken of the built program on a private X desktop with sample events due
+# soon. Run from the worktree after a build; LANG and extra program arguments (-reverse for a
+# right-to-left desktop) as wanted, e.g. LANG=de_DE.UTF-8 scripts/screenshots.sh /tmp/de
+#   scripts/screenshots.sh [OUTPUT-FOLDER] [PROGRAM-ARGUMENT...]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$(realpath -m "${1:-$root/docs/screenshots}")
+shift || true
+xdesktop=${XDESKTOP:-$root/../shared/tools/xdesktop}
+work=$(mktemp -d /tmp/cw-shots.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$out"
+
+card() { # NAME DAYS-FROM-NOW BIRTH-YEAR [FIELD]
+    printf 'BEGIN:VCARD\r\nVERSION:4.0\r\nFN:%s\r\n%s:%s%s\r\nEND:VCARD\r\n' "$1" "${4:-BDAY}" "$3" \
+        "$(date -d "+$2 days" +%m%d)"
+}
+{
+    card "Ada Lovelace" 0 1985
+    card "Aaron Bartholomew Montgomery-Fitzgerald" 3 1952
+    card "Grandma Rosa" 9 1931
+    card "Tom & Lea" 20 2005 ANNIVERSARY
+    card "Zoë Okonkwo" 200 2019
+} >"$work/sample.vcf"
+{
+    card "Élodie Fontaine" 40 1990
+    card "Øystein Ångström" 70 1978
+    card "Ìgbò Ọlá" 120 2001
+} >"$work/more.vcf"
+
+# One copy of the program a shot, each in its own folder with its own data file.
+for view in LargeIcons SmallIcons List Details; do
+    mkdir -p "$work/$view"
+    cp "$root/build/candlewatcher" "$work/$view/"
+    "$work/$view/candlewatcher" --import "$work/sample.vcf" >/dev/null
+done
+
+# Inside the desktop: the program in the tray, a second start to show its window, the shots.
+cat >"$work/inside.sh" <<'INSIDE'
+set -u
+view=$1 work=$2 out=$3
+shift 3
+mkdir -p "$XDG_CONFIG_HOME/Marrowfell"
+printf '[Settings]\nIconView=%s\nAlertTime=23:59\n' "$view" >"$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf"
+"$work/$view/candlewatcher" "$@" &
+sleep 2
+"$work/$view/candlewatcher" "$@"
+sleep 1.5
+shot() { # WINDOW-NAME FILE
+    id=$(xdotool search --onlyvisible --name "$1" | head -n 1)
+    [ -n "$id" ] && import -window "$id" -frame "$out/$2" && convert "$out/$2" -strip "$out/$2"
+}
+shot '^Candlewatcher v' "main-$view.png"
+if [ "$view" = Details ]; then
+    shot '^Candlewatcher$' notification.png
+    xdotool search --onlyvisible --name '^Candlewatcher v' windowactivate --sync
+    xdotool key alt+b i
+    sleep 1.5
+    xdotool type --delay 20 "$work/more.vcf"
+    xdotool key Return
+    sleep 1.5
+    shot '^Import$' import-preview.png
+fi
+INSIDE
+for view in LargeIcons SmallIcons List Details; do
+    seconds=6
+    [ "$view" = Details ] && seconds=14
+    "$xdesktop" --seconds "$seconds" --shot "$work/desktop.png" -- \
+        bash "$work/inside.sh" "$view" "$work" "$out" "$@" >/dev/null
+done
+ls -l "$out"
