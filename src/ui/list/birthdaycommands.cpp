@@ -89,6 +89,10 @@ void BirthdayCommands::editBirthday()
                     QStringLiteral("your changes to it were not saved"));
     if (result != QDialog::Rejected)
         emit refreshNeeded();
+    // The refresh keeps only what is unchanged selected: the event just edited is still the
+    // one the user is working on.
+    if (result == QDialog::Accepted)
+        m_list.selectKey(shown.key);
 }
 
 void BirthdayCommands::duplicateBirthdays()

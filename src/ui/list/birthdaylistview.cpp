@@ -275,6 +275,17 @@ void BirthdayListView::selectRow(int row)
     qobject_cast<QAbstractItemView*>(activeView())->scrollTo(index);
 }
 
+bool BirthdayListView::selectKey(int key)
+{
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->row(row).key == key) {
+            selectRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
 QList<int> BirthdayListView::selectedRows() const
 {
     QList<int> rows;

@@ -37,6 +37,8 @@ public:
     int currentRow() const;
     // Makes the row the only selected item and the current one, and shows it.
     void selectRow(int row);
+    // Selects the event with this record key as selectRow does; false when it is not listed.
+    bool selectKey(int key);
     // Rows of all selected items, top to bottom.
     QList<int> selectedRows() const;
     // Fills the list anew, keeping selected (and current) the rows that still show the same

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -320,6 +321,26 @@ private slots:
         QCOMPARE(window.listView()->selectedRows().size(), still);
         QCOMPARE(f.unloadedCount, 0);
         QVERIFY(!window.isVisible());
+    }
+
+    // An edit changes the event it was made on: the list keeps that event selected.
+    void editKeepsTheEventSelected()
+    {
+        MainWindowFixture f;
+        f.add("Ann", QDate(1990, 3, 1));
+        f.add("Bob", QDate(1990, 1, 1));
+        MainWindow& window = f.open();
+        f.select({"Bob"});
+        QTimer::singleShot(50, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit*>("txtName")->setText("Bobby");
+            dialog->findChild<QPushButton*>("cmdOK")->click();
+        });
+        window.findChild<QAction*>("mnuPopupEdit")->trigger();
+        const QList<int> rows = window.listView()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(window.listView()->model()->row(rows.first()).name, "Bobby");
     }
 
     // Another writer replaces the file as a sync tool does, writes it in place, deletes it and
