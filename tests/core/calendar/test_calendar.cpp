@@ -278,7 +278,7 @@ private slots:
         QFETCH(Away, m);
         QStringList entries;
         for (const MissedEvents::Missed& missed :
-             MissedEvents::since({m.record}, m.lastCheck, at(m.now), m.rule, us))
+             MissedEvents::since({m.record}, m.lastCheck, at(m.now), m.rule, us, us))
             entries << missed.entry + (missed.showDialog ? "!" : "");
         QCOMPARE(entries.join(u'|'), m.entry);
     }
