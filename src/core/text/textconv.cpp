@@ -1,6 +1,5 @@
 #include "core/text/textconv.h"
 
-
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>

@@ -98,8 +98,9 @@ void ReminderRunner::updateTrayTip(const ComingEvents& coming)
     QString tip = trayTipText(coming.soonest());
     // The check leaves out events whose date does not read; the tip says so while the main
     // window, which says it too, may be hidden.
-    const qsizetype unreadable = std::count_if(coming.records.cbegin(), coming.records.cend(),
-                                               [](const RecordDates& dates) { return !dates.date; });
+    const qsizetype unreadable =
+        std::count_if(coming.records.cbegin(), coming.records.cend(),
+                      [](const RecordDates& dates) { return !dates.date; });
     if (unreadable > 0)
         tip += u'\n' + ListDate::unreadableSummary(unreadable);
     if (tip == m_trayTip)
@@ -177,7 +178,8 @@ QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>&
 
     // One notification, or their own heading in the alert dialog and their lines in the
     // notification window, which shows for them whatever its schedule.
-    const QList<MissedEvents::Missed> missed = MissedEvents::since(records, lastCheck, now, rule, m_store.dateLocale());
+    const QList<MissedEvents::Missed> missed =
+        MissedEvents::since(records, lastCheck, now, rule, m_store.dateLocale());
     bool inWindow = false;
     if (!missed.isEmpty()) {
         QStringList entries;

@@ -1,3 +1,4 @@
+#include "core/settings/datelocale.h"
 #include "core/settings/settingsstore.h"
 
 #include <QSettings>
@@ -68,6 +69,66 @@ private slots:
     }
 
     // A settings file that can't be written, even by root: its folder is a regular file.
+    // The language of the existing dates is recorded once, by the first start; later starts
+    // in other languages, and a stored time in that language's form, read with it.
+    void dateLocaleRecordedOnce_data()
+    {
+        QTest::addColumn<QString>("stored"); // DateLocale before the start; "" none
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("recorded");  // the locale's name after the start
+        QTest::addColumn<QString>("alertTime"); // as stored, read as 14:30
+        QTest::newRow("first start records") << ""
+                                             << "en_US"
+                                             << "en_US"
+                                             << "2:30:00 PM";
+        QTest::newRow("later start keeps") << "en-US"
+                                           << "de_DE"
+                                           << "en_US"
+                                           << "2:30:00 PM";
+        QTest::newRow("British kept") << "en-GB"
+                                      << "en_US"
+                                      << "en_GB"
+                                      << "14:30:00";
+        QTest::newRow("C locale") << ""
+                                  << "C"
+                                  << "C"
+                                  << "14:30";
+    }
+    void dateLocaleRecordedOnce()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, current);
+        QFETCH(QString, recorded);
+        QFETCH(QString, alertTime);
+        SettingsStore store(m_path);
+        store.writeSetting("DateLocale", stored);
+        store.writeSetting("AlertTime", alertTime);
+        QCOMPARE(DateLocale::recorded(store, QLocale(current)).name(),
+                 stored.isEmpty() ? current : recorded);
+        QCOMPARE(DateLocale::recordOnce(store, QLocale(current)).name(), recorded);
+        // Kept whatever language a later start has.
+        QCOMPARE(DateLocale::recordOnce(store, QLocale("ja_JP")).name(), recorded);
+        QCOMPARE(DateLocale::recorded(store, QLocale("ja_JP")).name(), recorded);
+        if (stored.isEmpty())
+            QCOMPARE(store.readSetting("DateLocale", ""), DateLocale::nameOf(QLocale(current)));
+        QLocale::setDefault(QLocale("ja_JP"));
+        QCOMPARE(store.read(Setting::alertTime), QTime(14, 30));
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // The recorded name gives back a locale with the same short date form, for every locale.
+    void dateLocaleNamesReadBack()
+    {
+        for (const QLocale& locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            const QLocale back = DateLocale::fromName(DateLocale::nameOf(locale), QLocale("ja_JP"));
+            QVERIFY2(back.dateFormat(QLocale::ShortFormat) ==
+                         locale.dateFormat(QLocale::ShortFormat),
+                     qPrintable(locale.name() + " as " + DateLocale::nameOf(locale)));
+        }
+        QCOMPARE(DateLocale::fromName("xx-YY", QLocale("fr_FR")).name(), "fr_FR");
+    }
+
     void failedWriteIsSilent()
     {
         QFile file(m_path);

@@ -194,6 +194,44 @@ private slots:
         QCOMPARE(f.bytes().size(), before.size() - 32);
     }
 
+    // Compaction writes every Date and LastDate that reads, in the language that wrote the
+    // file, as ISO; one that does not read keeps its bytes.
+    void compactionWritesDatesAsIso_data()
+    {
+        QTest::addColumn<QString>("locale"); // the language recorded for the file
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QByteArray>("compacted");
+        const auto row = [](const char* name, const char* locale, const QByteArray& stored,
+                            const QByteArray& compacted) {
+            QTest::newRow(name) << locale << stored << compacted;
+        };
+        row("US short form", "en_US", "12/6/2026", "2026-12-06");
+        row("US two-digit year", "en_US", "12/6/26", "2026-12-06");
+        row("British, the same text", "en_GB", "12/06/2026", "2026-06-12");
+        row("German", "de_DE", "06.12.2026", "2026-12-06");
+        row("C month name", "C", "6 Dec 2026", "2026-12-06");
+        row("ISO stays", "de_DE", "2026-12-06", "2026-12-06");
+        row("not German: kept", "de_DE", "12/6/2026", "12/6/2026");
+        row("Windows-1252 text: kept", "en_US", "\xE9t\xE9 26", "\xE9t\xE9 26");
+        row("empty: kept", "en_US", "", "");
+    }
+    void compactionWritesDatesAsIso()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, stored);
+        QFETCH(QByteArray, compacted);
+        StoreFixture f;
+        // A live cell flagged other than 0x00 keeps its flag too.
+        const auto file = [](const QByteArray& date) {
+            return cell(0, 0, 300, "Ann") + cell(1, 0, 300, date) + cell(1, 1, 2, "1/2/2000") +
+                   cell(5, 2, 300, date) + cell(2, 0, 300, "1");
+        };
+        put(f.path(), file(stored));
+        f.store.setDateLocale(QLocale(locale));
+        QVERIFY2(f.store.compact(), qPrintable(f.store.errorString()));
+        QCOMPARE(f.bytes(), DataFile::compacted(file(compacted)));
+    }
+
     // ---- the operations ----
 
     void missingAndEmptyFile()

@@ -16,18 +16,21 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QDate>("date");   // invalid: no date
-        QTest::addColumn<bool>("written"); // the text is how the date is written
+        QTest::addColumn<QDate>("date"); // invalid: no date
+        QTest::addColumn<bool>("shown"); // the text is how the date is shown (and was stored)
         const auto row = [](const char* name, const char* locale, const QString& text,
-                            QDate date = {}, bool written = false) {
-            QTest::newRow(name) << locale << text << date << written;
+                            QDate date = {}, bool shown = false) {
+            QTest::newRow(name) << locale << text << date << shown;
         };
-        // Written with four-digit years, also where the locale's own short form has two.
+        // Shown with four-digit years, also where the locale's own short form has two.
         row("en_US keeps the century", "en_US", "12/25/1950", QDate(1950, 12, 25), true);
         row("en_GB", "en_GB", "25/12/1950", QDate(1950, 12, 25), true);
         row("de_DE", "de_DE", "12.05.2002", QDate(2002, 5, 12), true);
         row("ISO locale sv_SE", "sv_SE", "1930-01-02", QDate(1930, 1, 2), true);
         row("C", "C", "6 Dec 2026", QDate(2026, 12, 6), true);
+        // One text, the day of the language that wrote it.
+        row("12/6 written in the US", "en_US", "12/6/2026", QDate(2026, 12, 6));
+        row("12/06 written in Britain", "en_GB", "12/06/2026", QDate(2026, 6, 12));
         row("ISO in a US locale", "en_US", "1990-12-25", QDate(1990, 12, 25));
         row("surrounding blanks", "en_GB", " 25/12/1990 ", QDate(1990, 12, 25));
         row("three-digit day", "en_GB", "123/02/2001");
@@ -56,36 +59,62 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QFETCH(QDate, date);
-        QFETCH(bool, written);
+        QFETCH(bool, shown);
         const std::optional<QDate> read = textToDate(text, QLocale(locale));
         QCOMPARE(read, date.isValid() ? std::optional<QDate>(date) : std::nullopt);
-        if (written)
-            QCOMPARE(dateToText(date, QLocale(locale)), text);
+        if (shown)
+            QCOMPARE(shownDateText(date, QLocale(locale)), text);
     }
 
-    void everyLocaleReadsBackWhatItWrites()
+    // Dates and times written while the user's language is the row's read back to the same
+    // day and time in every language Qt knows; so do the texts earlier versions wrote in that
+    // language, read with it.
+    void writtenInOneLanguageReadInEvery_data()
     {
-        // The leap day, the first and last years a four-digit form holds, afternoon times.
-        const QList<QDate> dates = {QDate(1, 1, 1), QDate(2024, 2, 29), QDate(9999, 12, 31)};
-        const QList<QTime> times = {QTime(0, 0), QTime(9, 5, 7), QTime(12, 0), QTime(14, 37, 59)};
-        for (const QLocale& locale : QLocale::matchingLocales(
-                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-            for (QDate date : dates) {
-                const QString text = dateToText(date, locale);
-                // The data file's date fields hold 25 bytes.
-                QVERIFY2(textToDate(text, locale) == date && text.toUtf8().size() <= 25,
-                         qPrintable(locale.name() + ": " + text));
-            }
-            for (QTime time : times) {
-                const QString text = timeToText(time, locale);
-                QVERIFY2(textToTime(text, locale) == time, qPrintable(locale.name() + ": " + text));
-            }
-            // The preferences' default alert time reads in every locale.
-            QVERIFY2(textToTime("09:00", locale) == QTime(9, 0), qPrintable(locale.name()));
+        QTest::addColumn<QString>("writer");
+        for (const char* writer : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ar_EG", "hi_IN"})
+            QTest::newRow(writer) << writer;
+    }
+    void writtenInOneLanguageReadInEvery()
+    {
+        QFETCH(QString, writer);
+        // The leap day, the first and last years a four-digit form holds, a 12/6 that one
+        // language reads as December and another as June.
+        const std::pair<QDate, const char*> dates[] = {{QDate(1, 1, 1), "0001-01-01"},
+                                                       {QDate(2024, 2, 29), "2024-02-29"},
+                                                       {QDate(2026, 12, 6), "2026-12-06"},
+                                                       {QDate(9999, 12, 31), "9999-12-31"}};
+        const std::pair<QTime, const char*> times[] = {{QTime(0, 0), "00:00:00"},
+                                                       {QTime(9, 5, 7), "09:05:07"},
+                                                       {QTime(14, 37, 59), "14:37:59"}};
+        const QLocale writing(writer);
+        QLocale::setDefault(writing);
+        QStringList written, older;
+        for (const auto& [date, iso] : dates) {
+            written << dateToText(date);
+            QCOMPARE(written.last(), QString(iso));
+            older << shownDateText(date, writing);
+            QVERIFY2(textToDate(older.last(), writing) == date, qPrintable(older.last()));
         }
+        for (const auto& [time, text] : times)
+            QCOMPARE(timeToText(time), QString(text));
+        QLocale::setDefault(QLocale::c());
+        for (const QLocale& reader : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            QLocale::setDefault(reader);
+            for (qsizetype i = 0; i < written.size(); ++i)
+                QVERIFY2(textToDate(written[i], reader) == dates[i].first &&
+                             textToDate(older[i], writing) == dates[i].first,
+                         qPrintable(reader.name() + ": " + written[i]));
+            for (const auto& [time, text] : times)
+                QVERIFY2(textToTime(text, reader) == time, qPrintable(reader.name() + ": " + text));
+            // The preferences' default alert time reads in every locale.
+            QVERIFY2(textToTime("09:00", reader) == QTime(9, 0), qPrintable(reader.name()));
+        }
+        QLocale::setDefault(QLocale::c());
         QVERIFY(!textToTime("25:61") && !textToTime(""));
-        // The long form, with seconds, as the stamps are stored.
-        QCOMPARE(timeToText(QTime(14, 10, 37), QLocale("en_US")), "2:10:37 PM");
+        // Times stored in a language's long form by earlier versions.
+        QCOMPARE(textToTime("2:10:37 PM", QLocale("en_US")), QTime(14, 10, 37));
     }
 
     void wholeNumbers()
