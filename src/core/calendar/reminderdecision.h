@@ -59,6 +59,5 @@ struct ReminderDecision
 // with locale, the language that wrote them; the entries show dates in shownLocale's form.
 ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
                                 bool forceShow, bool firstCheckDone,
-                                const ReminderSettings& settings,
-                                const QLocale& locale = QLocale(),
+                                const ReminderSettings& settings, const QLocale& locale = QLocale(),
                                 const QLocale& shownLocale = QLocale());
