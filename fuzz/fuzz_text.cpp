@@ -40,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& text : {QString::fromUtf8(rest, qsizetype(size - 3)),
                                 QString::fromLatin1(rest, qsizetype(size - 3))}) {
         if (const auto date = textToDate(text, locale))
-            check(date->isValid() && textToDate(dateToText(*date), locale) == date &&
-                      textToDate(dateToText(*date), QLocale::c()) == date,
+            check(date->isValid() && textToDate(dateToText(*date), QLocale::c()) == date,
                   "a date does not read back from its stored text", text);
         if (const auto time = textToTime(text, locale)) {
             const auto back = textToTime(timeToText(*time), QLocale::c());

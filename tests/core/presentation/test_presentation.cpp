@@ -21,9 +21,6 @@ private slots:
                                                     {us, "2/30/2001", ""},
                                                     {us, "1/2/0999", "0999/01/02"}})
             QCOMPARE(ListDate::columnText(stored, locale), shown);
-        QCOMPARE(ListDate::unreadableSummary(0), "");
-        QCOMPARE(ListDate::unreadableSummary(2),
-                 "2 events have dates that cannot be read (marked \u26A0)");
     }
 
     void sortOrderIsCaseInsensitiveCompare()
