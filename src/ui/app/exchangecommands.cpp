@@ -65,9 +65,8 @@ void ExchangeCommands::importFiles(const QStringList& paths)
         m_prompt.reportFailure(QStringLiteral("Nothing was imported."), m_store.errorString());
         return;
     }
-    ImportDialog preview(
-        ImportPlan::plan(entries, *stored, m_clock.today(), m_store.dateLocale()), paths,
-        ImportPlan::roomLeft(*stored), m_dialogParent);
+    ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today(), m_store.dateLocale()),
+                         paths, ImportPlan::roomLeft(*stored), m_dialogParent);
     if (preview.exec() != QDialog::Accepted)
         return;
     const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());
