@@ -7,6 +7,7 @@
 #include "core/calendar/clock.h"
 #include "core/exchange/importformats.h"
 #include "core/program/programidentity.h"
+#include "core/settings/datelocale.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
@@ -129,6 +130,9 @@ int run(int argc, char** argv)
     SettingsStore settings;
     Clock clock;
     store.setClock(clock);
+    // Read, never recorded here: a script's language (a cron job's LANG) says nothing about the
+    // language the tray program wrote the file in, which its own first start records.
+    store.setDateLocale(DateLocale::recorded(settings));
     if (parser.isSet(upcoming))
         return listUpcoming(store, settings, clock, days, parser.isSet(json));
     if (parser.isSet(import))

@@ -15,8 +15,8 @@ int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& c
     const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
         return fail(store.errorString());
-    const CalendarExchange::Export calendar =
-        CalendarExchange::exportRecords(*records, CalendarExchange::exportOptions(settings, clock));
+    const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
+        *records, CalendarExchange::exportOptions(settings, clock), store.dateLocale());
     if (target == QLatin1String("-")) {
         std::fwrite(calendar.ics.constData(), 1, size_t(calendar.ics.size()), stdout);
         if (std::fflush(stdout) != 0)

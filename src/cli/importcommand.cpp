@@ -17,7 +17,8 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
     const std::optional<QList<BirthdayRecord>> stored = store.readAllRecords();
     if (!stored)
         return fail(store.errorString());
-    const QList<ImportPlan::Item> items = ImportPlan::plan(entries, *stored, clock.today());
+    const QList<ImportPlan::Item> items =
+        ImportPlan::plan(entries, *stored, clock.today(), store.dateLocale());
     ImportPlan::Counts counts = ImportPlan::count(items);
     QList<BirthdayRecord> records;
     for (const ImportPlan::Item& item : items) {

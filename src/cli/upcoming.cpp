@@ -61,7 +61,7 @@ int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clo
     if (!records)
         return fail(store.errorString());
     const LeapDayRule rule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
-    const ComingEvents coming = comingEvents(*records, clock.today(), rule);
+    const ComingEvents coming = comingEvents(*records, clock.today(), rule, store.dateLocale());
     QList<NextEvent> found;
     QStringList unreadable;
     for (qsizetype i = 0; i < records->size(); ++i) {

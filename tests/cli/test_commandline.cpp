@@ -28,7 +28,8 @@ QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform 
     if (!QFile::copy(CW_PROGRAM, program) || !QDir(f.dir.path()).mkpath("config/Marrowfell"))
         return QString();
     QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
-    if (!settings.open(QIODevice::WriteOnly) || !settings.write("[Settings]\nCalendarId=test\n"))
+    if (!settings.open(QIODevice::WriteOnly) ||
+        !settings.write("[Settings]\nCalendarId=test\nDateLocale=en-US\n"))
         return QString();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", f.dir.path());
@@ -37,6 +38,7 @@ QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform 
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", platform);
+    env.insert("LC_ALL", "de_DE.UTF-8");
     env.insert("FAKETIME", "@2026-12-06 10:00:00");
     env.insert("LD_PRELOAD", CW_FAKETIME);
     env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
@@ -82,6 +84,8 @@ void TestCommandLine::run_data()
         "~Tue 8 Dec  in 2 days   Anna Schmidt (42)\n"
         "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
         "", false);
+    row("older US dates in German", "--upcoming 95", 0, "~Wed 10 Mar  in 94 days  Old US (47)\n",
+        "left out, their dates could not be read: Broken", false);
     // A stored date still ahead has no age to tell yet: the Age column stays blank.
     row("stored date ahead", "--upcoming 99", 0, "~Mon 15 Mar  in 99 days  Baby Due\n", "", false);
     row("json", "--json --upcoming 2", 0,
@@ -137,6 +141,8 @@ void TestCommandLine::run()
     f.add("Grandpa Leap", QDate(1932, 2, 29));
     f.add("Far Away", QDate(2027, 6, 1), "0");
     f.add("Baby Due", QDate(2027, 3, 15));
+    f.add("Old US", "3/10/1980");
+    f.add("Broken", "31/31/1980");
     const QByteArray before = f.bytes();
     if (arguments.first().startsWith("FSIZE=")) {
         const rlim_t limit = arguments.takeFirst().mid(6).toULongLong();

@@ -33,7 +33,8 @@ bool clockJumped(const QDateTime& previousCheck, const QDateTime& now)
 }
 
 QList<Missed> since(const QList<BirthdayRecord>& records, const QString& lastCheck,
-                    const QDateTime& now, LeapDayRule rule, const QLocale& locale)
+                    const QDateTime& now, LeapDayRule rule, const QLocale& locale,
+                    const QLocale& shownLocale)
 {
     QList<Missed> missed;
     const std::optional<QDateTime> stamp = stampRead(lastCheck);
@@ -60,7 +61,7 @@ QList<Missed> since(const QList<BirthdayRecord>& records, const QString& lastChe
                 continue;
             // Concatenated, not arg()-formatted: a name may itself hold "%1".
             QString entry =
-                name + QLatin1String(" (") + locale.toString(day, QStringLiteral("ddd d MMM"));
+                name + QLatin1String(" (") + shownLocale.toString(day, QStringLiteral("ddd d MMM"));
             if (showYears)
                 entry += QLatin1String(" - ") + QString::number(day.year() - date->year()) +
                          QLatin1String(" Years");

@@ -41,8 +41,10 @@ bool clockJumped(const QDateTime& previousCheck, const QDateTime& now);
 
 // The events missed since the stored LastCheck, by day, then in record order. No stamp (the
 // first start) or an unreadable one: nothing missed. Records whose Date does not read are left
-// out, as the check leaves them out.
+// out, as the check leaves them out (and says). Dates are read with locale where they are not
+// ISO; the days are shown in shownLocale.
 QList<Missed> since(const QList<BirthdayRecord>& records, const QString& lastCheck,
-                    const QDateTime& now, LeapDayRule rule, const QLocale& locale = QLocale());
+                    const QDateTime& now, LeapDayRule rule, const QLocale& locale = QLocale(),
+                    const QLocale& shownLocale = QLocale());
 
 } // namespace MissedEvents

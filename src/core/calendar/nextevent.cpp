@@ -5,7 +5,7 @@
 
 QString NextEvent::dateText(const QLocale& locale) const
 {
-    return TextConv::dateToText(next.date, locale);
+    return TextConv::shownDateText(next.date, locale);
 }
 
 QString NextEvent::inText() const

@@ -72,7 +72,8 @@ QString ReminderDecision::todayText() const
 
 ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
                                 bool forceShow, bool firstCheckDone,
-                                const ReminderSettings& settings, const QLocale& locale)
+                                const ReminderSettings& settings, const QLocale& locale,
+                                const QLocale& shownLocale)
 {
     ReminderDecision decision;
     decision.firstCheckDone = firstCheckDone;
@@ -98,7 +99,8 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
         const QString& name = record.value(BirthdayRecord::Name);
         const bool showYears = record.value(BirthdayRecord::ShowYears) != QLatin1String("0");
         if (found.listing == Listing::Soon) {
-            const QString& dateText = record.value(BirthdayRecord::Date);
+            // In the user's form, whatever form the file holds it in.
+            const QString dateText = TextConv::shownDateText(*dates.date, shownLocale);
             // Concatenated, not arg()-formatted: a name may itself hold "%1".
             decision.soonEntries.append(
                 showYears ? name + QLatin1String(" (") + dateText + QLatin1String(" - ") +

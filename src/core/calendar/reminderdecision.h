@@ -55,8 +55,9 @@ struct ReminderDecision
 // today, soon or neither, picks the records due their alert and LastDate stamp, and decides
 // whether the notification window shows. A record whose Date, Notify or (when it matters)
 // LastDate does not convert is skipped; the others are still checked. The dates are those of
-// today under the settings' leap-day rule.
+// today under the settings' leap-day rule. Stored dates and times not in ISO form are read
+// with locale, the language that wrote them; the entries show dates in shownLocale's form.
 ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
                                 bool forceShow, bool firstCheckDone,
-                                const ReminderSettings& settings,
-                                const QLocale& locale = QLocale());
+                                const ReminderSettings& settings, const QLocale& locale = QLocale(),
+                                const QLocale& shownLocale = QLocale());

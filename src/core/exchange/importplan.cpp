@@ -34,7 +34,7 @@ QString oneOf(const QString& given, const QStringList& allowed, const QString& o
     return allowed.contains(given) ? given : otherwise;
 }
 
-BirthdayRecord recordFor(const ImportEntry& entry, QDate today, const QLocale& locale)
+BirthdayRecord recordFor(const ImportEntry& entry, QDate today)
 {
     QDate date = entry.date;
     if (!entry.hasYear) {
@@ -48,7 +48,7 @@ BirthdayRecord recordFor(const ImportEntry& entry, QDate today, const QLocale& l
         entry.notify.size() <= 2 && BirthdayInput::notifyTextValid(entry.notify);
     BirthdayRecord record;
     record.setValue(BirthdayRecord::Name, fitted(entry.name));
-    record.setValue(BirthdayRecord::Date, TextConv::dateToText(date, locale));
+    record.setValue(BirthdayRecord::Date, TextConv::dateToText(date));
     record.setValue(BirthdayRecord::Recurs, entry.recurs ? yes : no);
     record.setValue(BirthdayRecord::Notify, notifyFits ? entry.notify : QStringLiteral("10"));
     record.setValue(BirthdayRecord::Alert, oneOf(entry.alert, {yes, no}, no));
@@ -179,7 +179,7 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
                 --room;
             }
             present.insert(key);
-            item.record = recordFor(entry, today, locale);
+            item.record = recordFor(entry, today);
             break;
         }
         }

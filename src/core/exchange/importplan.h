@@ -49,7 +49,8 @@ struct Item
 // Alert "0" Show a Dialog, ShowYears "1", "0" for a one-off), unless the file gave its own.
 // An entry whose date is not a day of the calendar (a year before 1) is broken; a yearly
 // event whose repeats ended before today is left out. New events beyond the room left in the
-// data file have no room.
+// data file have no room. The stored records' dates not in ISO form are read with locale, the
+// language recorded for the data file.
 QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>& stored,
                  QDate today, const QLocale& locale = QLocale());
 

@@ -32,6 +32,20 @@ QString columnText(const QString& storedDate, const QLocale& locale)
     return ColumnFormat(locale).columnText(TextConv::textToDate(storedDate, locale));
 }
 
+QString unreadableText(const QString& storedDate)
+{
+    return QStringLiteral("\u26A0 ") + storedDate;
+}
+
+QString unreadableSummary(qsizetype count)
+{
+    if (count <= 0)
+        return QString();
+    if (count == 1)
+        return QStringLiteral("1 event has a date that cannot be read (marked \u26A0)");
+    return QStringLiteral("%1 events have dates that cannot be read (marked \u26A0)").arg(count);
+}
+
 ColumnFormat::ColumnFormat(const QLocale& locale) : m_separator(dateSeparator(locale)) {}
 
 QString ColumnFormat::columnText(std::optional<QDate> date) const

@@ -15,6 +15,12 @@ QString dateSeparator(const QLocale& locale = QLocale());
 // The stored date text as the list shows it; "" when the text is no date.
 QString columnText(const QString& storedDate, const QLocale& locale = QLocale());
 
+// A stored date that does not read, as the column shows it: its own text after a mark, so the
+// event stays in sight and can be mended.
+QString unreadableText(const QString& storedDate);
+// The main window's one note on the events whose stored date does not read; "" for none.
+QString unreadableSummary(qsizetype count);
+
 // The same for a whole list: the locale's separator is looked up once, not once a date, and the
 // dates come read already, by TextConv::textToDate ("" for none).
 class ColumnFormat

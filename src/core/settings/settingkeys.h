@@ -50,6 +50,10 @@ inline constexpr Key<Type::Text> leapDayEvents{"LeapDayEvents", ""};
 inline constexpr Key<Type::Text> notifyDate{"NotifyDate", ""};
 inline constexpr Key<Type::Text> notifyTime{"NotifyTime", ""};
 inline constexpr Key<Type::Text> lastCheck{"LastCheck", ""};
+// The language (a BCP 47 name, "C" for the C locale) whose short forms the dates and times
+// stored before they were all ISO are in: recorded once, at the first start that knows it
+// (datelocale.h).
+inline constexpr Key<Type::Text> dateLocale{"DateLocale", ""};
 
 // The main window's layout. IconView is "LargeIcons", "SmallIcons", "List" or "Details";
 // ArrangeIcons "Name" or "Date", none arranging by the next date; WindowState 0 normal,

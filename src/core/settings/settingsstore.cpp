@@ -1,5 +1,7 @@
 #include "core/settings/settingsstore.h"
 
+#include "core/settings/datelocale.h"
+
 #include "core/program/programidentity.h"
 #include "core/text/textconv.h"
 
@@ -75,7 +77,9 @@ std::optional<int> SettingsStore::read(const Setting::Key<Setting::Type::Whole>&
 
 QTime SettingsStore::read(const Setting::Key<Setting::Type::Time>& key) const
 {
-    return TextConv::textToTime(readText(key)).value_or(Setting::defaultTime(key));
+    // An older settings file may hold the time in its writer's long form.
+    return TextConv::textToTime(readText(key), DateLocale::recorded(*this))
+        .value_or(Setting::defaultTime(key));
 }
 
 void SettingsStore::write(const Setting::Key<Setting::Type::Text>& key, const QString& value)

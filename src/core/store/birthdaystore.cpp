@@ -3,6 +3,7 @@
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
 #include "core/store/filelock.h"
+#include "core/text/textconv.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -517,6 +518,20 @@ std::optional<int> BirthdayStore::insertRecord(const BirthdayRecord* expected,
 
 // ---- compaction ----
 
+// The cell with its date written as ISO, when it is a Date or LastDate cell whose value reads;
+// empty otherwise (the cell is kept as it is).
+QByteArray BirthdayStore::isoDateCell(QByteArrayView cell, int slot) const
+{
+    if (slot != BirthdayRecord::Date && slot != BirthdayRecord::LastDate)
+        return {};
+    const QByteArrayView value = cell.sliced(cellHeadSize);
+    const std::optional<QDate> date = TextConv::textToDate(decodeValue(value), m_dateLocale);
+    if (!date)
+        return {};
+    return cell.first(cellHeadSize).toByteArray() +
+           padValue(TextConv::dateToText(*date).toUtf8(), int(value.size()));
+}
+
 bool BirthdayStore::compact()
 {
     std::unique_ptr<FileLock> guard;
@@ -573,7 +588,10 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
     while (walker.next()) {
         if (!walker.isLive())
             continue;
-        const QByteArrayView cell = walker.cell();
+        QByteArrayView cell = walker.cell();
+        const QByteArray iso = isoDateCell(cell, walker.slot());
+        if (!iso.isEmpty())
+            cell = iso;
         if (copy.write(cell.data(), cell.size()) != cell.size())
             return copyFailed(DataFileIo::failureReason(copy, errno));
     }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -77,7 +78,9 @@ public:
     std::optional<int> addRecord(const BirthdayRecord& record);
 
     // Rewrites the file without its deleted cells, atomically, after the day's backup (see
-    // backups.h); a backup that can't be written refuses the compaction.
+    // backups.h); a backup that can't be written refuses the compaction. Every Date and
+    // LastDate that reads (in the date locale) is written as ISO yyyy-MM-dd, so the file no
+    // longer depends on a language; one that does not read keeps its bytes.
     bool compact();
     // The day's backup of the data file, as made before a compaction; before an import.
     bool backup();
@@ -89,6 +92,10 @@ public:
     // Called once the file is read and the change worked out, just before it is written: lets
     // a test put another program's file in place at that very moment.
     void setBeforeWriteHook(std::function<void()> hook) { m_beforeWrite = std::move(hook); }
+    // The language that wrote the file's dates not in ISO form (datelocale.h); the user's
+    // unless set. Every reader of the records' dates reads them with it.
+    void setDateLocale(const QLocale& locale) { m_dateLocale = locale; }
+    const QLocale& dateLocale() const { return m_dateLocale; }
 
     // What the data file was when this store's last operation read or wrote it, taken under
     // the lock: a file that is no longer so has been written by someone else since (or by a
@@ -146,6 +153,7 @@ private:
     // replaced meanwhile (replaced set, nothing changed).
     bool compactOnce(const QString& target, bool& replaced);
     bool fail(const QString& message);
+    QByteArray isoDateCell(QByteArrayView cell, int slot) const;
 
     QString m_dataPath;
     QString m_error;
@@ -153,4 +161,5 @@ private:
     int m_lockTimeout;
     const Clock* m_clock = nullptr; // the system clock
     std::function<void()> m_beforeWrite;
+    QLocale m_dateLocale;
 };

@@ -1,8 +1,5 @@
 #include "core/text/textconv.h"
 
-#include "core/events/birthdayrecord.h"
-#include "core/store/fieldtable.h"
-
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
@@ -45,17 +42,25 @@ private:
     QLocale m_locale;
     QString m_format;
     QString m_twoDigitFormat; // the same with a two-digit year, for older files
+    std::vector<Part> m_isoParts;
     std::vector<Part> m_parts;
     std::vector<Part> m_twoDigitParts;
     QStringList m_monthNames; // when the form has short month names
     mutable QHash<QString, std::optional<QDate>> m_known;
 };
 
-// The texts of the dates written last, for the last locale asked: the list writes the date of
-// every event's next day, which fall on at most 366 days, and Qt's writer and the reading back
-// take tens of microseconds a date.
-static QString dateWritten(QDate date, const QLocale& locale)
+QString dateToText(QDate date)
 {
+    return date.toString(Qt::ISODate);
+}
+
+// The texts of the dates shown last, for the last locale asked: the list shows the date of
+// every event's next day, which fall on at most 366 days, and Qt's writer takes tens of
+// microseconds a date.
+QString shownDateText(QDate date, const QLocale& locale)
+{
+    if (!date.isValid())
+        return QString();
     thread_local QLocale cachedLocale = QLocale::c();
     thread_local QString format = shortDateFormat(cachedLocale);
     thread_local QHash<qint64, QString> texts;
@@ -67,21 +72,11 @@ static QString dateWritten(QDate date, const QLocale& locale)
     const auto known = texts.constFind(date.toJulianDay());
     if (known != texts.cend())
         return *known;
-    // Some locales' own form does not read back (digits or separators Qt's reader does not
-    // take), or takes more bytes than the data file's date fields hold; ISO always does both.
-    QString text = locale.toString(date, format);
-    if (text.toUtf8().size() > FieldTable::fieldSize(BirthdayRecord::Date) ||
-        textToDate(text, locale) != date)
-        text = date.toString(Qt::ISODate);
+    const QString text = locale.toString(date, format);
     if (texts.size() >= 4096)
         texts.clear();
     texts.insert(date.toJulianDay(), text);
     return text;
-}
-
-QString dateToText(QDate date, const QLocale& locale)
-{
-    return date.isValid() ? dateWritten(date, locale) : date.toString(Qt::ISODate);
 }
 
 // The locale's short month names, kept for the last locale asked: looking one up costs more
@@ -112,7 +107,8 @@ std::optional<QDate> textToDate(const QString& text, const QLocale& locale)
 DateReader::DateReader(const QLocale& locale)
     : m_locale(locale), m_format(shortDateFormat(locale)),
       m_twoDigitFormat(QString(m_format).replace(QLatin1String("yyyy"), QLatin1String("yy"))),
-      m_parts(partsOf(m_format)), m_twoDigitParts(partsOf(m_twoDigitFormat))
+      m_isoParts(partsOf(QStringLiteral("yyyy-MM-dd"))), m_parts(partsOf(m_format)),
+      m_twoDigitParts(partsOf(m_twoDigitFormat))
 {
     if (m_format.contains(QLatin1String("MMM")))
         m_monthNames = shortMonthNames(locale);
@@ -201,10 +197,13 @@ QDate DateReader::partsRead(QStringView text, const std::vector<Part>& parts) co
 
 std::optional<QDate> DateReader::read(const QString& text) const
 {
-    // Most stored dates are in the user's own form: read by its parts, they cost less than a
-    // look-up (its year has four digits and can't be 0, so it lies within 1 to 9999). Only the
-    // others, which take Qt's parsers tens of microseconds, are kept once read.
-    const QDate date = partsRead(QStringView(text).trimmed(), m_parts);
+    // Stored dates are ISO, or in older files the writer's own form: read by their parts, they
+    // cost less than a look-up (a four-digit year can't be 0, so it lies within 1 to 9999). Only
+    // the others, which take Qt's parsers tens of microseconds, are kept once read.
+    const QStringView trimmed = QStringView(text).trimmed();
+    QDate date = partsRead(trimmed, m_isoParts);
+    if (!date.isValid())
+        date = partsRead(trimmed, m_parts);
     if (date.isValid())
         return date;
     const auto known = m_known.constFind(text);
@@ -222,11 +221,9 @@ std::optional<QDate> DateReader::readAnew(const QString& text) const
     const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    QDate date = partsRead(trimmed, m_parts);
+    QDate date = QDate::fromString(trimmed.toString(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid())
         date = m_locale.toDate(trimmed.toString(), m_format);
-    if (!date.isValid())
-        date = QDate::fromString(trimmed.toString(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid()) {
         // Files of earlier versions may carry two-digit years: they mean 1930 to 2029.
         date = partsRead(trimmed, m_twoDigitParts);
@@ -254,15 +251,9 @@ static QString longTimeFormat(const QLocale& locale)
     return format.trimmed();
 }
 
-QString timeToText(QTime time, const QLocale& locale)
+QString timeToText(QTime time)
 {
-    // Where the locale's own form does not read back (some locales' afternoon or morning
-    // markers, digits Qt's reader does not take), the plain 24-hour form does.
-    const QString text = locale.toString(time, longTimeFormat(locale));
-    const QTime whole(time.hour(), time.minute(), time.second());
-    if (textToTime(text, locale) == whole)
-        return text;
-    return whole.toString(QStringLiteral("HH:mm:ss"));
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : QString();
 }
 
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale)

@@ -12,18 +12,20 @@
 // locale defaults to the user's; tests pass one of their own.
 namespace TextConv {
 
-// The user's short date form, always with a four-digit year (some locales' short forms carry
-// only two, which would lose the century); ISO yyyy-MM-dd where that form would not read back
-// or would not fit the data file's date fields.
-QString dateToText(QDate date, const QLocale& locale = QLocale());
+// A date as it is stored: ISO yyyy-MM-dd, which every language reads as the same day ("" for
+// an invalid date).
+QString dateToText(QDate date);
+// A date as the user reads it: the short form with a four-digit year (some locales' short forms
+// carry only two, which would lose the century). Never stored.
+QString shownDateText(QDate date, const QLocale& locale = QLocale());
 QString shortDateFormat(const QLocale& locale = QLocale());
-// The user's short form with a four-digit year, then ISO yyyy-MM-dd, then the user's form with
-// a two-digit year, read as 1930 to 2029 (older files). Anything else is std::nullopt, never a
-// wrong date.
+// ISO yyyy-MM-dd, then the locale's short form with a four-digit year, then that form with a
+// two-digit year, read as 1930 to 2029 (older files). The locale is the one that wrote the text,
+// where that is known. Anything else is std::nullopt, never a wrong date.
 std::optional<QDate> textToDate(const QString& text, const QLocale& locale = QLocale());
-// The user's long time form, with seconds; HH:mm:ss where that form would not read back.
-QString timeToText(QTime time, const QLocale& locale = QLocale());
-// The long form, the short form, then HH:mm:ss and HH:mm, so HH:mm always reads.
+// A time as it is stored: 24-hour HH:mm:ss.
+QString timeToText(QTime time);
+// HH:mm:ss and HH:mm, then the locale's long and short forms (older settings).
 std::optional<QTime> textToTime(const QString& text, const QLocale& locale = QLocale());
 
 // A whole number the tolerant way stored numbers are read: surrounding blanks, optional sign,

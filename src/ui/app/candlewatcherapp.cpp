@@ -3,6 +3,7 @@
 #include "core/calendar/clock.h"
 #include "core/program/processsignals.h"
 #include "core/program/programidentity.h"
+#include "core/settings/datelocale.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
@@ -223,6 +224,9 @@ int runTrayProgram(int argc, char** argv)
 
     BirthdayStore store(dataPath);
     SettingsStore settings;
+    // Before anything is read: the first start of this version records the language the
+    // existing file's dates were written in.
+    store.setDateLocale(DateLocale::recordOnce(settings));
     Clock clock;
     CandlewatcherApp candlewatcher(store, settings, clock);
     // A later start asks for the window, as a click on the tray icon does.

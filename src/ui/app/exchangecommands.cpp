@@ -65,8 +65,8 @@ void ExchangeCommands::importFiles(const QStringList& paths)
         m_prompt.reportFailure(QStringLiteral("Nothing was imported."), m_store.errorString());
         return;
     }
-    ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today()), paths,
-                         ImportPlan::roomLeft(*stored), m_dialogParent);
+    ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today(), m_store.dateLocale()),
+                         paths, ImportPlan::roomLeft(*stored), m_dialogParent);
     if (preview.exec() != QDialog::Accepted)
         return;
     const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());
@@ -97,7 +97,7 @@ void ExchangeCommands::exportTo(const QString& path)
         return;
     }
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
-        *records, CalendarExchange::exportOptions(m_settings, m_clock));
+        *records, CalendarExchange::exportOptions(m_settings, m_clock), m_store.dateLocale());
     const QString error = writeCalendarFile(path, calendar.ics);
     if (!error.isEmpty()) {
         m_prompt.reportFailure(QStringLiteral("The events could not be exported."),

@@ -2,6 +2,7 @@
 
 #include "core/calendar/nextevent.h"
 #include "core/presentation/controlsarrangement.h"
+#include "core/presentation/listdate.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
@@ -137,6 +138,10 @@ void MainWindow::createControls()
                                m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
     m_statusBar->addWidget(m_statusPanel, 1);
+    m_unreadableDates = new QLabel(m_statusBar);
+    m_unreadableDates->setObjectName(QStringLiteral("lblUnreadableDates"));
+    m_unreadableDates->hide();
+    m_statusBar->addPermanentWidget(m_unreadableDates);
     setStatusBar(m_statusBar);
 
     // The search field above the client area filters the list by name as the user types.
@@ -470,14 +475,20 @@ void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
     m_listDay = coming.today;
     QList<BirthdayListModel::Row> rows;
     rows.reserve(records.size());
+    qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
         RecordDates& dates = coming.records[i];
+        unreadable += dates.date ? 0 : 1;
         BirthdayListModel::Row& row =
             rows.emplaceBack(record.key, record.value(BirthdayRecord::Name), dates.date);
         row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }
+    // Said once for them all, whichever language wrote them: they are never dropped unseen.
+    const QString summary = ListDate::unreadableSummary(unreadable);
+    m_unreadableDates->setText(summary);
+    m_unreadableDates->setVisible(!summary.isEmpty());
     m_list->replaceRows(std::move(rows));
 }
 
@@ -494,7 +505,7 @@ void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, Lis
         if (std::optional<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
             records = std::move(*again);
             read = m_store.fileState();
-            coming = comingEvents(records, coming.today, coming.rule);
+            coming = comingEvents(records, coming.today, coming.rule, m_store.dateLocale());
         }
     }
     if (fill == ListFill::Anew || read != m_listState)

@@ -158,6 +158,7 @@ private:
     QToolBar* m_toolbar = nullptr;
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QLabel* m_unreadableDates = nullptr; // how many events' dates do not read; hidden for none
     QTimer* m_checkTimer = nullptr;
     ReminderRunner* m_runner = nullptr;
     DataFileWatcher* m_watcher = nullptr;

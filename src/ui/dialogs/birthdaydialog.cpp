@@ -193,7 +193,8 @@ void BirthdayDialog::loadRecord()
     // Values that don't convert keep the new-event defaults, and the user is told which.
     QStringList unreadable;
     m_nameEdit->setText(m_shown.value(BirthdayRecord::Name));
-    const std::optional<QDate> date = TextConv::textToDate(m_shown.value(BirthdayRecord::Date));
+    const std::optional<QDate> date =
+        TextConv::textToDate(m_shown.value(BirthdayRecord::Date), m_store.dateLocale());
     if (date && *date >= m_dateEdit->minimumDate() && *date <= m_dateEdit->maximumDate())
         m_dateEdit->setDate(*date);
     else

@@ -142,7 +142,8 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         case NameColumn:
             return row.name;
         case DateColumn:
-            return m_dateFormat.columnText(row.date);
+            return row.date ? m_dateFormat.columnText(row.date)
+                            : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
         case NextColumn:
             return row.next ? row.next->dateText() : QString();
         case InColumn:

@@ -26,7 +26,7 @@ public:
         int key = -1; // the record key
         QString name; // as stored
         // The stored date, read; none when it is no date. The "Date" column shows it as
-        // "yyyy/mm/dd", or "" for none.
+        // "yyyy/mm/dd", or for none the stored text after a mark.
         std::optional<QDate> date;
         // Every stored field as the list read it (key and name above repeat two of them): what
         // Edit, Duplicate and Delete expect to find in the file.

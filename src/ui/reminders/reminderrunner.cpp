@@ -5,6 +5,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/calendar/nextevent.h"
+#include "core/presentation/listdate.h"
 #include "core/presentation/reminderdisplay.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
@@ -68,7 +69,7 @@ ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool fo
     // The decision works out every record's date once; the tray's tip and the list take them
     // from it.
     const ReminderDecision decision =
-        reminderDecide(records, now, forceShow, m_firstCheckDone, settings);
+        reminderDecide(records, now, forceShow, m_firstCheckDone, settings, m_store.dateLocale());
     updateTrayTip(decision.coming);
 
     const bool notifications =
@@ -94,7 +95,14 @@ ReminderSettings ReminderRunner::readSettings() const
 
 void ReminderRunner::updateTrayTip(const ComingEvents& coming)
 {
-    const QString tip = trayTipText(coming.soonest());
+    QString tip = trayTipText(coming.soonest());
+    // The check leaves out events whose date does not read; the tip says so while the main
+    // window, which says it too, may be hidden.
+    const qsizetype unreadable =
+        std::count_if(coming.records.cbegin(), coming.records.cend(),
+                      [](const RecordDates& dates) { return !dates.date; });
+    if (unreadable > 0)
+        tip += u'\n' + ListDate::unreadableSummary(unreadable);
     if (tip == m_trayTip)
         return;
     m_trayTip = tip;
@@ -170,7 +178,8 @@ QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>&
 
     // One notification, or their own heading in the alert dialog and their lines in the
     // notification window, which shows for them whatever its schedule.
-    const QList<MissedEvents::Missed> missed = MissedEvents::since(records, lastCheck, now, rule);
+    const QList<MissedEvents::Missed> missed =
+        MissedEvents::since(records, lastCheck, now, rule, m_store.dateLocale());
     bool inWindow = false;
     if (!missed.isEmpty()) {
         QStringList entries;

@@ -132,11 +132,11 @@ private slots:
         }
         // Without a year: this year, no years shown; 29 February goes to the last leap year.
         QCOMPARE(planned,
-                 QStringList({"1| anna SCHMIDT |12/8/2001|1|10|0||1",
-                              "0|Anna Schmidt|12/9/1984|1|10|0||1", "0|Ben|4/12/2026|1|10|0||0",
-                              "1|ben|4/12/1990|1|10|0||1", "0|Leap|2/29/2024|1|10|0||0",
-                              "0|127 x \u00e4|1/1/1990|1|10|0||1", "0|Calendar|1/15/2027|0|10|1||0",
-                              "2|||||||", "4|||||||"}));
+                 QStringList({"1| anna SCHMIDT |2001-12-08|1|10|0||1",
+                              "0|Anna Schmidt|1984-12-09|1|10|0||1", "0|Ben|2026-04-12|1|10|0||0",
+                              "1|ben|1990-04-12|1|10|0||1", "0|Leap|2024-02-29|1|10|0||0",
+                              "0|127 x \u00e4|1990-01-01|1|10|0||1",
+                              "0|Calendar|2027-01-15|0|10|1||0", "2|||||||", "4|||||||"}));
         QCOMPARE(ImportPlan::count(items).summary(),
                  "5 added, 2 already there, 1 without a date, 1 could not be read");
     }

@@ -1,3 +1,4 @@
+#include "core/settings/datelocale.h"
 #include "core/settings/settingsstore.h"
 
 #include <QSettings>
@@ -65,6 +66,31 @@ private slots:
         SettingsStore store(m_path);
         store.writeSetting("DeleteConfirm", stored);
         QTEST(store.read(Setting::deleteConfirm), "on");
+    }
+
+    // The language of the existing dates is recorded by the first start only, and a time
+    // stored in its long form reads with it; a recorded name gives the same short date form.
+    void dateLocaleRecordedOnce()
+    {
+        // Stored before the start, the start's language, the one recorded.
+        for (const char* row : {" en_US en_US", "en-US de_DE en_US", "en-GB en_US en_GB", " C C"}) {
+            const QStringList r = QString(row).split(' ');
+            SettingsStore store(m_dir.filePath(QString("locale-%1.ini").arg(m_counter++)));
+            store.writeSetting("DateLocale", r[0]);
+            QCOMPARE(DateLocale::recordOnce(store, QLocale(r[1])).name(), r[2]);
+            QCOMPARE(DateLocale::recordOnce(store, QLocale("ja_JP")).name(), r[2]);
+        }
+        SettingsStore store(m_path);
+        store.writeSetting("DateLocale", "en-US");
+        store.writeSetting("AlertTime", "2:30:00 PM");
+        QLocale::setDefault(QLocale("ja_JP"));
+        QCOMPARE(store.read(Setting::alertTime), QTime(14, 30));
+        QLocale::setDefault(QLocale::c());
+        for (const QLocale& locale : QLocale::matchingLocales(
+                 QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory))
+            QVERIFY2(DateLocale::fromName(DateLocale::nameOf(locale)).dateFormat() ==
+                         locale.dateFormat(),
+                     qPrintable(locale.name()));
     }
 
     // A settings file that can't be written, even by root: its folder is a regular file.

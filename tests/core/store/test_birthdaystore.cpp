@@ -194,6 +194,29 @@ private slots:
         QCOMPARE(f.bytes().size(), before.size() - 32);
     }
 
+    // Compaction writes every Date and LastDate that reads, in the language recorded for the
+    // file, as ISO; one that does not read keeps its bytes, and so do the cells' heads.
+    void compactionWritesDatesAsIso()
+    {
+        // The file's language, the stored date, the date after compaction.
+        for (const char* row :
+             {"en_US|12/6/2026|2026-12-06", "en_US|12/6/26|2026-12-06",
+              "en_GB|12/06/2026|2026-06-12", "de_DE|06.12.2026|2026-12-06",
+              "C|6 Dec 2026|2026-12-06", "de_DE|2026-12-06|2026-12-06", "de_DE|12/6/2026|12/6/2026",
+              "en_US|\xE9t\xE9 26|\xE9t\xE9 26", "en_US||"}) {
+            const QList<QByteArray> r = QByteArray(row).split('|');
+            StoreFixture f;
+            const auto file = [](const QByteArray& date) {
+                return cell(0, 0, 300, "Ann") + cell(1, 0, 300, date) + cell(1, 1, 2, "1/2/2000") +
+                       cell(5, 2, 300, date) + cell(2, 0, 300, "1");
+            };
+            put(f.path(), file(r[1]));
+            f.store.setDateLocale(QLocale(QString(r[0])));
+            QVERIFY2(f.store.compact(), qPrintable(f.store.errorString()));
+            QVERIFY2(f.bytes() == DataFile::compacted(file(r[2])), row);
+        }
+    }
+
     // ---- the operations ----
 
     void missingAndEmptyFile()

@@ -144,6 +144,9 @@ private slots:
         QCOMPARE(f.column(3), (QStringList{"in 9 days", "in 364 days", ""}));
         QWidget* list = window.listView()->iconView();
         QVERIFY(list->hasFocus());
+        QCOMPARE(f.column(1).last(), "\u26A0 the 5th of May");
+        QCOMPARE(window.findChild<QLabel*>("lblUnreadableDates")->text(),
+                 "1 event has a date that cannot be read (marked \u26A0)");
         QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
         QVERIFY(window.searchField()->hasFocus());
         QTest::keyClicks(window.searchField(), "e");

@@ -131,7 +131,7 @@ private slots:
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->todayText(), "Ann (32 Years)\r\nBob (12 Years)\r\nDan (2 Years)");
         QCOMPARE(window->soonText(), "Cid (5/15/1980 - 22 Years)");
-        QCOMPARE(lastDates(), "5/12/2002 - 5/12/2002 5/12/2002");
+        QCOMPARE(lastDates(), "2002-05-12 - 2002-05-12 2002-05-12");
         QCOMPARE(stamps(), shownAt(5, 12, 12));
 
         // Thirty seconds later: nothing new to alert, and the same hour.
@@ -179,7 +179,7 @@ private slots:
         // Nothing is lost, not even the first showing: the first run after shows both.
         runAt(at(5, 12, 14, 10, 30));
         QCOMPARE(alertNames(), QStringList{"Ann"});
-        QCOMPARE(lastDates(), "5/12/2002 -");
+        QCOMPARE(lastDates(), "2002-05-12 -");
         QVERIFY(m_runner->notificationWindow());
         QCOMPARE(stamps(), shownAt(5, 12, 14, 10, 30));
         {
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(m_runner->notificationWindow()->todayText(), "Ann (32 Years)");
         runAt(at(5, 12, 9, 0));
         QCOMPARE(alertNames(), QStringList{"Ann"});
-        QCOMPARE(lastDates(), "5/12/2002");
+        QCOMPARE(lastDates(), "2002-05-12");
 
         f->settings.writeSetting("AlertTime", "10:30");
         f->add("Bob", QDate(1970, 5, 12));
@@ -232,7 +232,7 @@ private slots:
             if (unwritable)
                 QVERIFY(QDir().rmdir(path) && QFile::rename(aside, path));
             QCOMPARE(alertNames(), QStringList{"Ann"});
-            QCOMPARE(lastDates(), unwritable ? "-" : "5/12/2002");
+            QCOMPARE(lastDates(), unwritable ? "-" : "2002-05-12");
         }
     }
 

@@ -105,10 +105,11 @@ private slots:
         QVERIFY(icon && !icon->icon().isNull());
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher");
         QCOMPARE(icon->contextMenu(), app.mainWindow().trayMenu());
-        // The check names the next event in the tip.
-        f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
+        // The check names the next event in the tip, and how many it left out.
+        f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0"), f.add("Bo", "3/1/90 x");
         app.mainWindow().refreshBirthdays();
-        QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today");
+        QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today\n1 "
+                                  "event has a date that cannot be read (marked \u26A0)");
         emit icon->activated(QSystemTrayIcon::Trigger);
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
