@@ -52,7 +52,7 @@ template <typename T = QLabel> T* child(QWidget* window, const char* name)
     return window->findChild<T*>(QLatin1String(name));
 }
 
-QString lines(const char* prefix, int count)
+QString lines(const QString& prefix, int count)
 {
     QStringList list;
     for (int i = 1; i <= count; ++i)
@@ -142,7 +142,7 @@ private slots:
         f->add("Eve", QDate(1980, 5, 13));
         runAt(at(5, 12, 12, 1), true);
         QCOMPARE(m_runner->notificationWindow(), window.data());
-        QCOMPARE(window->soonText(), "Cid (5/15/1980 - 22 Years)\r\nEve (5/13/1980 - 22 Years)");
+        QCOMPARE(window->soonText(), "Eve (5/13/1980 - 22 Years)\r\nCid (5/15/1980 - 22 Years)");
         QCOMPARE(stamps(), shownAt(5, 12, 12, 1));
     }
 
@@ -327,6 +327,41 @@ private slots:
         QCOMPARE(child(&window, "lblToday")->height(), int(today.size()) * line);
         QCOMPARE(today.last(), QStringLiteral("(%1 more events)").arg(201 - today.size()));
         QCOMPARE(plain(&window, "lblSoon"), "Soon 1\nSoon 2\n(3 more events)");
+    }
+
+    // Lines as high as they are drawn: with DejaVu Sans, a Devanagari name takes a taller
+    // fallback font than the window's own, and no line may be cut.
+    void linesFitAsDrawn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        QTest::newRow("Latin") << "Ann" << 3;
+        QTest::newRow("Devanagari") << QString::fromUtf8("अनु") << 3;
+        QTest::newRow("Devanagari, more than the screen holds") << QString::fromUtf8("अनु") << 200;
+    }
+
+    void linesFitAsDrawn()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        NotificationWindow window;
+        window.setTodayText(lines(name + " (4 Years) ", count));
+        window.setSoonText(lines(name + " (5/12/1970 - 4 Years) ", 2));
+        window.fitAndPlace();
+        QLabel* lblToday = child(&window, "lblToday");
+        QLabel* lblSoon = child(&window, "lblSoon");
+        for (QLabel* list : {lblToday, lblSoon})
+            QVERIFY2(list->sizeHint().height() <= list->height(), list->objectName().toLatin1());
+        QVERIFY(child<QFrame>(&window, "shpSoonTitle")->y() > lblToday->geometry().bottom());
+        QCOMPARE(window.height(), lblSoon->geometry().bottom() + 1 + 4);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(window.height() <= available.height());
+        const QStringList today = plain(&window, "lblToday").split('\n');
+        if (count < 10)
+            QCOMPARE(today.size(), count);
+        else
+            QCOMPARE(today.last(),
+                     QStringLiteral("(%1 more events)").arg(count + 1 - today.size()));
     }
 
     void longEntriesWidenTheWindowThenLoseTheirNames()
