@@ -204,32 +204,26 @@ private slots:
     // answer is refused or does not come in time, the windows stand in and are stamped.
     void refusedNotificationsFallBack_data()
     {
-        QTest::addColumn<QString>("capabilitiesAnswer");
-        QTest::addColumn<QString>("notifyAnswer");
+        // How the service answers GetCapabilities and Notify.
+        QTest::addColumn<QStringList>("answers");
         QTest::addColumn<bool>("timesOut");
-        QTest::newRow("never answers") << "silent"
-                                       << "silent" << true;
-        QTest::newRow("never answers a notification") << ""
-                                                      << "silent" << true;
-        QTest::newRow("an id of another type") << ""
-                                               << "text" << false;
-        QTest::newRow("an error") << ""
-                                  << "error" << false;
-        QTest::newRow("capabilities of another type") << "text"
-                                                      << "" << false;
+        QTest::newRow("never answers") << QStringList{"silent", "silent"} << true;
+        QTest::newRow("never answers a notification") << QStringList{"", "silent"} << true;
+        QTest::newRow("an id of another type") << QStringList{"", "text"} << false;
+        QTest::newRow("an error") << QStringList{"", "error"} << false;
+        QTest::newRow("capabilities of another type") << QStringList{"text", ""} << false;
     }
 
     void refusedNotificationsFallBack()
     {
-        QFETCH(QString, capabilitiesAnswer);
-        QFETCH(QString, notifyAnswer);
+        QFETCH(QStringList, answers);
         QFETCH(bool, timesOut);
         StoreFixture f;
         f.clock.setNow(QDateTime(QDate(2024, 12, 10), QTime(12, 0)));
         f.add("Ann", QDate(1980, 12, 10), "1", "3", "0");
         f.settings.writeSetting("LastCheck", "2024-12-10T08:00:00");
-        m_service.capabilitiesAnswer = capabilitiesAnswer;
-        m_service.notifyAnswer = notifyAnswer;
+        m_service.capabilitiesAnswer = answers[0];
+        m_service.notifyAnswer = answers[1];
         DBusNotifier notifier(bus("client"));
         ReminderRunner runner(f.store, f.settings, f.clock);
         runner.setNotifier(&notifier);
