@@ -118,10 +118,18 @@ ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool fo
 void ReminderRunner::setNotifier(Notifier* notifier)
 {
     if (m_notifier)
-        disconnect(m_notifier, &Notifier::answered, this, nullptr);
+        disconnect(m_notifier, nullptr, this, nullptr);
     m_notifier = notifier;
-    if (notifier)
+    if (notifier) {
         connect(notifier, &Notifier::answered, this, &ReminderRunner::onAnswered);
+        connect(notifier, &QObject::destroyed, this, [this] { setNotifier(nullptr); });
+    }
+    // The answers a former notifier owes never come: its messages count as refused.
+    if (m_run && !m_run->unanswered.isEmpty()) {
+        m_run->unanswered.clear();
+        reportUnavailable();
+        finishRun();
+    }
 }
 
 void ReminderRunner::send(Sent kind, const Notifier::Message& message)
