@@ -10,6 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace {
 
 // A second user, made for the test where it runs as root; -1 elsewhere.
@@ -44,9 +48,8 @@ QByteArray ask(const SingleInstance& copy, const QByteArray& request)
     QObject::connect(&client, &QLocalSocket::readyRead, [&] { answer += client.readAll(); });
     client.connectToServer(copy.serverName());
     client.write(request);
-    if (!QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }))
-        return "(still connected)";
-    return answer;
+    const auto closed = [&] { return client.state() == QLocalSocket::UnconnectedState; };
+    return QTest::qWaitFor(closed) ? answer : "(still connected)";
 }
 
 } // namespace
@@ -99,50 +102,58 @@ private slots:
         QCOMPARE(instance.errorString().isEmpty(), !expected.isEmpty());
     }
 
-    // Only a line asking to show is answered; other lines, long ones and silence are dropped.
+    // Only a line asking to show is answered; other lines, long ones, silence and idle ones past
+    // the cap are dropped; a listener that closed for want of descriptors listens again.
     void requests_data()
     {
         QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("before");
         QTest::addColumn<QByteArray>("answer");
-        QTest::newRow("show") << QByteArray("show\n") << QByteArray("ok\n");
-        QTest::newRow("another line") << QByteArray("hello\n") << QByteArray();
-        QTest::newRow("a long line") << QByteArray(300, 'x') + "\nshow\n" << QByteArray();
-        QTest::newRow("long, no line's end") << QByteArray(5000, 'x') << QByteArray();
-        QTest::newRow("nothing") << QByteArray() << QByteArray();
+        QTest::newRow("show among idle ones")
+            << QByteArray("show\n") << "idle" << QByteArray("ok\n");
+        QTest::newRow("show, no descriptor left")
+            << QByteArray("show\n") << "starved" << QByteArray("ok\n");
+        QTest::newRow("another line") << QByteArray("hello\n") << "" << QByteArray();
+        QTest::newRow("a long line") << QByteArray(300, 'x') + "\nshow\n"
+                                     << "" << QByteArray();
+        QTest::newRow("long, no line's end") << QByteArray(5000, 'x') << "" << QByteArray();
+        QTest::newRow("nothing") << QByteArray() << "" << QByteArray();
     }
 
     void requests()
     {
         QFETCH(QByteArray, sent);
+        QFETCH(QString, before);
         QFETCH(QByteArray, answer);
         const QTemporaryDir dir;
         SingleInstance first(dir.filePath("birthday.dat"));
         int shown = 0;
         connect(&first, &SingleInstance::showRequested, [&shown] { ++shown; });
         QCOMPARE(first.start(), SingleInstance::Role::Primary);
+        std::vector<std::unique_ptr<QLocalSocket>> idle(
+            before == "idle" ? 3 * SingleInstance::maxConnections : 0);
+        for (auto& socket : idle)
+            (socket = std::make_unique<QLocalSocket>())->connectToServer(first.serverName());
+        QTRY_COMPARE(std::count_if(idle.begin(), idle.end(),
+                                   [](const auto& socket) {
+                                       return socket->state() == QLocalSocket::ConnectedState;
+                                   }),
+                     std::min<qsizetype>(idle.size(), SingleInstance::maxConnections));
+        if (before == "starved") {
+            QLocalSocket refused;
+            refused.connectToServer(first.serverName());
+            rlimit limit = {};
+            QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+            const int lowestFree = ::dup(0);
+            ::close(lowestFree);
+            const rlimit none = {rlim_t(lowestFree), limit.rlim_max};
+            QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
+            QTRY_VERIFY(!QFile::exists(first.serverName()));
+            QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.serverName()), 10000);
+        }
         QCOMPARE(ask(first, sent), answer);
         QCOMPARE(shown, answer.isEmpty() ? 0 : 1);
-    }
-
-    // With no file descriptor left, the listener closes when a connection comes; it listens
-    // again, and a later start is answered.
-    void listensAgain()
-    {
-        const QTemporaryDir dir;
-        SingleInstance first(dir.filePath("birthday.dat"));
-        QCOMPARE(first.start(), SingleInstance::Role::Primary);
-        QLocalSocket refused;
-        refused.connectToServer(first.serverName());
-        rlimit limit = {};
-        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
-        const int lowestFree = ::dup(0);
-        ::close(lowestFree);
-        const rlimit none = {rlim_t(lowestFree), limit.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &none), 0);
-        QTRY_VERIFY(!QFile::exists(first.serverName()));
-        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &limit), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.serverName()), 10000);
-        QCOMPARE(ask(first, "show\n"), "ok\n");
     }
 };
 
