@@ -23,8 +23,7 @@ const QString servicePath = "/org/freedesktop/Notifications";
 
 // A notification service of our own, as a desktop runs one. Each notification it is asked
 // for is kept as "summary|body|actions|urgency|timeout" (in service mode, a line of a file).
-// Its answers can go wrong as a broken service's do: "silent" (none), "text" (a reply of
-// another type) or "error".
+// Its answers can go wrong: "silent" (none), "text" (a reply of another type) or "error".
 class NotificationService : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -198,8 +197,7 @@ private slots:
         QCOMPARE(m_service.calls.size(), 3);
     }
 
-    // A service that takes no message leaves the program running while it is asked; when its
-    // answer is refused or does not come in time, the windows stand in and are stamped.
+    // A service that takes no message in time: the windows stand in and are stamped.
     void refusedNotificationsFallBack_data()
     {
         // How the service answers GetCapabilities and Notify.

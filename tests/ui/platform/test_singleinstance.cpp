@@ -25,12 +25,9 @@ int otherUser()
     return user ? int(user->pw_uid) : -1;
 }
 
-// Makes at `path` what a row names: an "own" folder (mode 0700), an "open" one (0755),
-// "other" (another user's), a "link" to an own folder, a "file"; anything else, nothing.
+// Makes what a row names: an "own" folder (0700), an "open" one, "other"'s, a "link"; or nothing.
 bool make(const QByteArray& path, const QString& kind)
 {
-    if (kind == "file")
-        return QFile(path).open(QIODevice::WriteOnly);
     if (kind == "link")
         return ::mkdir(path + "-target", 0700) == 0 && ::symlink(path + "-target", path) == 0;
     if (kind != "own" && kind != "open" && kind != "other")
@@ -39,8 +36,7 @@ bool make(const QByteArray& path, const QString& kind)
            (kind != "other" || ::chown(path, uid_t(otherUser()), gid_t(-1)) == 0);
 }
 
-// Sends a request as a later start would and gives back the answer, once the running copy
-// has closed the connection.
+// Sends a request as a later start would; the answer, once the running copy closed the line.
 QByteArray ask(const SingleInstance& copy, const QByteArray& request)
 {
     QLocalSocket client;
@@ -68,7 +64,6 @@ private slots:
         QTest::newRow("none: one made") << QStringList{"unset", "missing", "fallback"};
         QTest::newRow("an open runtime folder") << QStringList{"open", "own", "fallback"};
         QTest::newRow("a runtime link") << QStringList{"link", "missing", "fallback"};
-        QTest::newRow("a runtime file") << QStringList{"file", "missing", "fallback"};
         QTest::newRow("open, made first") << QStringList{"unset", "open", ""};
         QTest::newRow("another user's, made first") << QStringList{"unset", "other", ""};
     }
