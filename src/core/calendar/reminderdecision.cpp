@@ -3,7 +3,9 @@
 #include "core/calendar/occurrence.h"
 #include "core/text/textconv.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -83,6 +85,8 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
     const bool alertTimeReached = now.time() >= alertTime;
 
     decision.coming = comingEvents(records, today, settings.leapDayRule, locale);
+    // Soon entries with their days left, to be listed soonest first.
+    QList<std::pair<qint64, QString>> soon;
     for (qsizetype i = 0; i < records.size(); ++i) {
         const BirthdayRecord& record = records.at(i);
         const RecordDates& dates = decision.coming.records.at(i);
@@ -102,10 +106,10 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
             // In the user's form, whatever form the file holds it in.
             const QString dateText = TextConv::shownDateText(*dates.date, shownLocale);
             // Concatenated, not arg()-formatted: a name may itself hold "%1".
-            decision.soonEntries.append(
-                showYears ? name + QLatin1String(" (") + dateText + QLatin1String(" - ") +
-                                QString::number(found.years) + QLatin1String(" Years)")
-                          : name + QLatin1String(" (") + dateText + u')');
+            soon.append({dates.next->next.days,
+                         showYears ? name + QLatin1String(" (") + dateText + QLatin1String(" - ") +
+                                         QString::number(found.years) + QLatin1String(" Years)")
+                                   : name + QLatin1String(" (") + dateText + u')'});
             continue;
         }
 
@@ -127,6 +131,11 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
             decision.alerts.append(
                 {record.key, name, record.value(BirthdayRecord::Alert) == QLatin1String("0")});
     }
+
+    std::stable_sort(soon.begin(), soon.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [days, entry] : soon)
+        decision.soonEntries.append(entry);
 
     if (decision.soonEntries.isEmpty() && decision.todayEntries.isEmpty())
         return decision;

@@ -36,7 +36,7 @@ struct ReminderAlert
 // What one run of the check decided; the caller carries it out.
 struct ReminderDecision
 {
-    QStringList soonEntries;  // in record order
+    QStringList soonEntries;  // soonest first; of one day, in record order
     QStringList todayEntries; // in record order
     QList<ReminderAlert> alerts;
     bool show = false;           // the notification window is to be shown

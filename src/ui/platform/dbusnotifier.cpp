@@ -3,8 +3,11 @@
 #include "core/program/programidentity.h"
 
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QVariantMap>
+
+#include <utility>
 
 namespace {
 
@@ -36,18 +39,52 @@ void DBusNotifier::connectSignals()
                   SLOT(onNotificationClosed(uint, uint)));
 }
 
-bool DBusNotifier::notify(const Message& message)
+int DBusNotifier::notify(const Message& message)
 {
-    if (!m_bus.isConnected())
-        return false;
-    const QDBusMessage capabilitiesReply = m_bus.call(
-        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetCapabilities")),
-        QDBus::Block, callTimeoutMs);
-    if (capabilitiesReply.type() != QDBusMessage::ReplyMessage ||
-        capabilitiesReply.arguments().isEmpty())
-        return false;
-    const QStringList capabilities = capabilitiesReply.arguments().constFirst().toStringList();
+    const int request = nextRequest();
+    if (!m_bus.isConnected()) {
+        answerLater(request, false);
+        return request;
+    }
+    m_waiting.append({request, message});
+    if (!m_askingCapabilities)
+        askCapabilities();
+    return request;
+}
 
+void DBusNotifier::askCapabilities()
+{
+    m_askingCapabilities = true;
+    const QDBusPendingCall call = m_bus.asyncCall(
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetCapabilities")),
+        callTimeoutMs);
+    auto* watcher = new QDBusPendingCallWatcher(call, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                sendWaiting(finished->reply());
+            });
+}
+
+void DBusNotifier::sendWaiting(const QDBusMessage& capabilitiesReply)
+{
+    // Messages sent from a handler of answered() wait for a question of their own.
+    m_askingCapabilities = false;
+    const QList<Waiting> waiting = std::exchange(m_waiting, {});
+    const bool answered = capabilitiesReply.type() == QDBusMessage::ReplyMessage &&
+                          capabilitiesReply.signature() == QLatin1String("as");
+    const QStringList capabilities =
+        answered ? capabilitiesReply.arguments().constFirst().toStringList() : QStringList();
+    for (const Waiting& message : waiting) {
+        if (answered)
+            send(message.request, message.message, capabilities);
+        else
+            emit this->answered(message.request, false);
+    }
+}
+
+void DBusNotifier::send(int request, const Message& message, const QStringList& capabilities)
+{
     // Where the service reads markup, a name such as "Tom & Jerry" must not be taken for it.
     const QString body = capabilities.contains(QLatin1String("body-markup"))
                              ? message.body.toHtmlEscaped()
@@ -64,12 +101,19 @@ bool DBusNotifier::notify(const Message& message)
         QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Notify"));
     call << programTitle() << uint(0) << QStringLiteral("candlewatcher") << message.title << body
          << actions << hints << int(message.urgent ? 0 : -1); // 0: until dismissed
-    const QDBusMessage reply = m_bus.call(call, QDBus::Block, callTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    if (!actions.isEmpty())
-        m_withAction.insert(reply.arguments().constFirst().toUInt());
-    return true;
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, callTimeoutMs), this);
+    const bool withAction = !actions.isEmpty();
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, request, withAction](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                // The service gives the notification's id; any other answer is no delivery.
+                const QDBusMessage reply = finished->reply();
+                const bool accepted = reply.type() == QDBusMessage::ReplyMessage &&
+                                      reply.signature() == QLatin1String("u");
+                if (accepted && withAction)
+                    m_withAction.insert(reply.arguments().constFirst().toUInt());
+                emit answered(request, accepted);
+            });
 }
 
 void DBusNotifier::onActionInvoked(uint id, const QString& actionKey)

@@ -6,6 +6,15 @@
 #include "ui/platform/traynotifier.h"
 #endif
 
+#include <QMetaObject>
+
+void Notifier::answerLater(int request, bool accepted)
+{
+    QMetaObject::invokeMethod(
+        this, [this, request, accepted] { emit answered(request, accepted); },
+        Qt::QueuedConnection);
+}
+
 std::unique_ptr<Notifier> createNotifier([[maybe_unused]] TrayIcon* tray)
 {
 #ifdef CANDLEWATCHER_DBUS

@@ -25,8 +25,10 @@ public:
 
     using QObject::QObject;
 
-    // True once the desktop has taken the message; false when nothing answered.
-    virtual bool notify(const Message& message) = 0;
+    // Sends the message and gives back the request's number; the answer comes later, never
+    // before this returns, as answered(): accepted once the desktop took the message, refused
+    // when nothing or something else answered, or the answer was too long in coming.
+    virtual int notify(const Message& message) = 0;
 
     // The caption of the action that opens the main window.
     static QString showActionText() { return QStringLiteral("Show Candlewatcher"); }
@@ -34,6 +36,15 @@ public:
 signals:
     // The user chose "Show Candlewatcher" on a notification.
     void showRequested();
+    void answered(int request, bool accepted);
+
+protected:
+    int nextRequest() { return ++m_lastRequest; }
+    // An answer known at once still comes through the event loop, after notify() returned.
+    void answerLater(int request, bool accepted);
+
+private:
+    int m_lastRequest = 0;
 };
 
 // The platform's notifier; the tray message one needs the tray icon.

@@ -3,14 +3,18 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
 #ifndef Q_OS_WIN
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #endif
 
 namespace {
@@ -37,9 +41,9 @@ QString userId()
 #endif
 }
 
-// On Unix a full path in the user's own runtime folder (which only the user may enter); on
-// Windows a pipe name, which the system keeps per session.
-QString serverNameFor(const QString& dataPath)
+// On Unix a full path in a folder only the user may enter; on Windows a pipe name, which the
+// system keeps per session. Empty where there is no such folder.
+QString serverNameFor(const QString& dataPath, QString* error)
 {
     const QByteArray hash =
         QCryptographicHash::hash(canonicalDataPath(dataPath).toUtf8(), QCryptographicHash::Sha256)
@@ -50,10 +54,8 @@ QString serverNameFor(const QString& dataPath)
 #ifdef Q_OS_WIN
     return name;
 #else
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(name);
+    const QString folder = SingleInstance::privateFolder(error);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
 #endif
 }
 
@@ -69,29 +71,97 @@ QString lockPathFor(const QString& serverName)
 } // namespace
 
 SingleInstance::SingleInstance(const QString& dataPath, QObject* parent)
-    : QObject(parent), m_name(serverNameFor(dataPath)), m_lock(lockPathFor(m_name))
+    : QObject(parent), m_listening(this)
 {
+    m_name = serverNameFor(dataPath, &m_error);
+    if (m_name.isEmpty())
+        return;
+    m_lock = std::make_unique<QLockFile>(lockPathFor(m_name));
     // The lock is stale only when its process is gone, however old it is.
-    m_lock.setStaleLockTime(0);
+    m_lock->setStaleLockTime(0);
+    m_listening.setInterval(2000);
+    connect(&m_listening, &QTimer::timeout, this, [this] {
+        if (!m_server->isListening())
+            listen();
+    });
+}
+
+QString SingleInstance::privateFolder(QString* error)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(error);
+    return QDir::tempPath();
+#else
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString problems;
+    if (!runtime.isEmpty()) {
+        const QString problem = folderProblem(runtime);
+        if (problem.isEmpty())
+            return runtime;
+        problems = QStringLiteral("\"%1\" %2").arg(runtime, problem);
+    }
+    // Another user may have made it first: then it is not ours, and is not used.
+    const QString own =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("candlewatcher-") + userId());
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    const QString problem = folderProblem(own);
+    if (problem.isEmpty())
+        return own;
+    if (!problems.isEmpty())
+        problems += QStringLiteral("; ");
+    problems += QStringLiteral("\"%1\" %2").arg(own, problem);
+    *error = QStringLiteral("No private folder for the lock file (%1); another running copy "
+                            "will not be noticed.")
+                 .arg(problems);
+    return {};
+#endif
+}
+
+QString SingleInstance::folderProblem(const QString& folder)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return {};
+#else
+    struct stat info = {};
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("is a symbolic link");
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("is not a folder");
+    if (info.st_uid != ::getuid())
+        return QStringLiteral("belongs to another user");
+    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return QStringLiteral("is open to other users");
+    return {};
+#endif
 }
 
 SingleInstance::~SingleInstance()
 {
-    if (m_server)
-        m_server->close();
+    // With its connections, while the list of them is still there.
+    delete m_server;
 }
 
 SingleInstance::Role SingleInstance::start(int timeoutMs)
 {
+    if (!m_lock)
+        return Role::Alone;
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
         // A lock left by a copy that was killed names a process no longer running: tryLock
         // takes it over.
-        if (m_lock.tryLock(0)) {
+        if (m_lock->tryLock(0)) {
+            m_server = new QLocalServer(this);
+            m_server->setSocketOptions(QLocalServer::UserAccessOption);
+            connect(m_server, &QLocalServer::newConnection, this,
+                    &SingleInstance::answerConnections);
             listen();
+            m_listening.start();
             return Role::Primary;
         }
-        if (m_lock.error() != QLockFile::LockFailedError) {
+        if (m_lock->error() != QLockFile::LockFailedError) {
             m_error = QStringLiteral("Cannot make the lock file \"%1\"; another running copy "
                                      "will not be noticed.")
                           .arg(QDir::toNativeSeparators(lockPathFor(m_name)));
@@ -126,12 +196,10 @@ bool SingleInstance::handOver(int timeoutMs)
 
 void SingleInstance::listen()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::answerConnections);
     // We hold the lock, so a socket file of this name was left by a copy that was killed.
     QLocalServer::removeServer(m_name);
-    if (!m_server->listen(m_name))
+    // Said once: a listener that closes later is simply opened again.
+    if (!m_server->listen(m_name) && m_error.isEmpty())
         m_error = QStringLiteral("Cannot listen for later starts on \"%1\": %2")
                       .arg(QDir::toNativeSeparators(m_name), m_server->errorString());
 }
@@ -139,16 +207,39 @@ void SingleInstance::listen()
 void SingleInstance::answerConnections()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        if (m_connections.size() >= maxConnections)
+            drop(m_connections.constFirst());
+        m_connections.append(socket);
+        connect(socket, &QObject::destroyed, this,
+                [this, socket] { m_connections.removeOne(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const bool show = socket->readLine() == showRequest;
-            if (show)
-                socket->write(showAnswer);
-            socket->disconnectFromServer();
-            if (show)
-                emit showRequested();
-        });
+        // Stops reading past the longest line, which then shows as too long.
+        socket->setReadBufferSize(maxRequestBytes + 1);
+        QTimer::singleShot(requestTimeoutMs, socket, [this, socket] { drop(socket); });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
     }
+    if (!m_server->isListening())
+        listen();
+}
+
+void SingleInstance::answer(QLocalSocket* socket)
+{
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() > maxRequestBytes)
+            drop(socket);
+        return;
+    }
+    const bool show = socket->readLine(maxRequestBytes + 1) == showRequest;
+    if (show)
+        socket->write(showAnswer);
+    socket->disconnectFromServer();
+    if (show)
+        emit showRequested();
+}
+
+void SingleInstance::drop(QLocalSocket* socket)
+{
+    m_connections.removeOne(socket);
+    socket->abort();
+    socket->deleteLater();
 }

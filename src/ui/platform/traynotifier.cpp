@@ -6,11 +6,14 @@
 
 TrayNotifier::TrayNotifier(TrayIcon* tray, QObject* parent) : Notifier(parent), m_tray(tray) {}
 
-bool TrayNotifier::notify(const Message& message)
+int TrayNotifier::notify(const Message& message)
 {
+    const int request = nextRequest();
     QSystemTrayIcon* icon = m_tray ? m_tray->systemTrayIcon() : nullptr;
-    if (!icon || !QSystemTrayIcon::supportsMessages())
-        return false;
+    if (!icon || !QSystemTrayIcon::supportsMessages()) {
+        answerLater(request, false);
+        return request;
+    }
     // The icon is made anew when the tray comes back, so the click is connected each time.
     disconnect(m_clicked);
     m_lastUrgent = message.urgent;
@@ -21,5 +24,6 @@ bool TrayNotifier::notify(const Message& message)
     icon->showMessage(message.title, message.body,
                       message.urgent ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
                       message.urgent ? urgentMessageMs : messageMs);
-    return true;
+    answerLater(request, true);
+    return request;
 }

@@ -14,7 +14,7 @@ class TrayNotifier : public Notifier
 public:
     explicit TrayNotifier(TrayIcon* tray, QObject* parent = nullptr);
 
-    bool notify(const Message& message) override;
+    int notify(const Message& message) override;
 
     // How long a message stays where the platform lets the program say (it may not).
     static constexpr int messageMs = 10000;

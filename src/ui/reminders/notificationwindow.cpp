@@ -34,6 +34,15 @@ constexpr int heightWithoutLines =
 
 const QString lineBreak = QStringLiteral("\r\n");
 
+// The height of a label's lines as it draws them: a name in another script, or the marks
+// that isolate it, can take a fallback font taller than the label's own.
+int drawnHeight(const QLabel* label, const QString& text)
+{
+    return label->fontMetrics()
+        .boundingRect(QRect(0, 0, label->width(), 1 << 20), Qt::AlignLeft | Qt::AlignTop, text)
+        .height();
+}
+
 // The window keeps its own colours, light ones that its red title and blue "close" were made
 // for, so that a dark desktop theme cannot leave dark text on a dark band.
 const QColor background = Qt::white;
@@ -209,32 +218,41 @@ void NotificationWindow::arrangeWidths(int width)
 
 void NotificationWindow::fitAndPlace()
 {
-    const int lineHeight = QFontMetrics(m_todayList->font()).height();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const QRect available = screen ? screen->availableGeometry() : screenRect;
-
-    // Never taller than the screen's free height: as many whole lines as fit there.
-    const int capacity = (available.height() - heightWithoutLines) / lineHeight;
-    const NotificationLines lines =
-        NotificationLines::fit(m_todayText.split(lineBreak), m_soonText.split(lineBreak), capacity);
-
-    // As wide as the longest line needs, up to the screen's free width; only then are names cut.
     const QFontMetrics metrics(m_todayList->font());
-    int widest = 0;
-    for (const auto& [list, label] :
-         {std::pair{&lines.today, m_todayList}, {&lines.soon, m_soonList}}) {
-        const int margins = m_border->width() - label->width();
-        for (const QString& line : *list)
-            widest = std::max(widest, metrics.horizontalAdvance(line) + margins);
-    }
-    const int widthLimit = available.width() - rightDistance;
-    arrangeWidths(std::max(minWidth, std::min(widest, widthLimit)));
-    m_todayList->setText(fitLines(lines.today, false, m_todayList));
-    m_soonList->setText(fitLines(lines.soon, true, m_soonList));
+    const QStringList todayLines = m_todayText.split(lineBreak);
+    const QStringList soonLines = m_soonText.split(lineBreak);
 
-    const int todayHeight = int(lines.today.size()) * lineHeight;
-    const int soonHeight = int(lines.soon.size()) * lineHeight;
+    // Never taller than the screen's free height: as many whole lines as fit there, first
+    // counted in lines of the label's own font, then fewer where some are drawn taller.
+    const int freeHeight = available.height() - heightWithoutLines;
+    const QString isolatedLine = QStringLiteral("\u2068Ag\u2069");
+    int capacity = freeHeight / std::max(drawnHeight(m_todayList, isolatedLine), 1);
+    int todayHeight = 0;
+    int soonHeight = 0;
+    for (;; --capacity) {
+        const NotificationLines lines = NotificationLines::fit(todayLines, soonLines, capacity);
+        // As wide as the longest line needs, up to the screen's free width; only then are
+        // names cut.
+        int widest = 0;
+        for (const auto& [list, label] :
+             {std::pair{&lines.today, m_todayList}, {&lines.soon, m_soonList}}) {
+            const int margins = m_border->width() - label->width();
+            for (const QString& line : *list)
+                widest = std::max(widest, metrics.horizontalAdvance(line) + margins);
+        }
+        const int widthLimit = available.width() - rightDistance;
+        arrangeWidths(std::max(minWidth, std::min(widest, widthLimit)));
+        m_todayList->setText(fitLines(lines.today, false, m_todayList));
+        m_soonList->setText(fitLines(lines.soon, true, m_soonList));
+        todayHeight = drawnHeight(m_todayList, m_todayList->text());
+        soonHeight = drawnHeight(m_soonList, m_soonList->text());
+        // Each list keeps a line, whatever the screen.
+        if (todayHeight + soonHeight <= freeHeight || capacity <= 2)
+            break;
+    }
     m_todayList->resize(m_todayList->width(), todayHeight);
     m_soonList->resize(m_soonList->width(), soonHeight);
     const int soonBandTop = todayTop + todayHeight + bandGap;

@@ -14,6 +14,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -71,15 +72,102 @@ ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool fo
     const ReminderDecision decision =
         reminderDecide(records, now, forceShow, m_firstCheckDone, settings, m_store.dateLocale());
     updateTrayTip(decision.coming);
+    // The run still waiting carries out what this one would; it stamps what it delivers.
+    if (m_run) {
+        m_showAfterRun = m_showAfterRun || forceShow;
+        return decision.coming;
+    }
 
     const bool notifications =
         ReminderDisplays::fromSetting(m_settings.read(Setting::showRemindersAs),
                                       m_windowPlaceable()) == ReminderDisplay::Notifications;
-    alertDue(records, decision.alerts, now.date(), notifications);
-    const QList<MissedEvents::Missed> missedInWindow =
-        catchUp(records, now, settings.leapDayRule, notifications);
-    showDue(decision, missedInWindow, now, notifications);
+    m_run = Run{records, decision, now, notifications, {}, {}, {}, {}};
+    if (m_unstampedDay != now.date()) {
+        m_unstampedDay = now.date();
+        m_unstamped.clear();
+    }
+    m_run->missed = catchUpDue(records, now, settings.leapDayRule, notifications);
+    if (notifications) {
+        // The day's alerts of this run go out as one that stays.
+        for (const ReminderAlert& alert : decision.alerts) {
+            if (alert.showDialog && !alertedUnstamped(alert))
+                m_run->alertNames.append(alert.name);
+        }
+        if (!m_run->alertNames.isEmpty())
+            send(Sent::Alert,
+                 {QStringLiteral("Candlewatcher Alert"), m_run->alertNames.join(u'\n'), true});
+        if (m_run->missed && !m_run->missed->isEmpty()) {
+            QStringList entries;
+            for (const MissedEvents::Missed& event : *m_run->missed)
+                entries.append(event.entry);
+            send(Sent::Missed, {missedTitle, entries.join(u'\n'), true});
+        }
+        if (decision.show) {
+            const bool dueToday = !decision.todayEntries.isEmpty();
+            QStringList lines = dueToday ? decision.todayEntries : decision.soonEntries;
+            if (dueToday && !decision.soonEntries.isEmpty())
+                lines << QString() << dueSoonTitle + u':' << decision.soonEntries;
+            send(Sent::Due, {dueToday ? dueTodayTitle : dueSoonTitle, lines.join(u'\n'), false});
+        }
+    }
+    if (m_run && m_run->unanswered.isEmpty())
+        finishRun();
     return decision.coming;
+}
+
+void ReminderRunner::setNotifier(Notifier* notifier)
+{
+    if (m_notifier)
+        disconnect(m_notifier, nullptr, this, nullptr);
+    m_notifier = notifier;
+    if (notifier) {
+        connect(notifier, &Notifier::answered, this, &ReminderRunner::onAnswered);
+        connect(notifier, &QObject::destroyed, this, [this] { setNotifier(nullptr); });
+    }
+    // The answers a former notifier owes never come: its messages count as refused.
+    if (m_run && !m_run->unanswered.isEmpty()) {
+        m_run->unanswered.clear();
+        reportUnavailable();
+        finishRun();
+    }
+}
+
+void ReminderRunner::send(Sent kind, const Notifier::Message& message)
+{
+    if (m_notifier)
+        m_run->unanswered.insert(m_notifier->notify(message), kind);
+    else
+        reportUnavailable();
+}
+
+void ReminderRunner::onAnswered(int request, bool accepted)
+{
+    if (!m_run || !m_run->unanswered.contains(request))
+        return;
+    const Sent kind = m_run->unanswered.take(request);
+    if (accepted)
+        m_run->accepted.append(kind);
+    else
+        reportUnavailable();
+    if (m_run->unanswered.isEmpty())
+        finishRun();
+}
+
+void ReminderRunner::finishRun()
+{
+    const Run run = std::move(*m_run);
+    m_run.reset();
+    const auto notified = [&run](Sent kind) {
+        return run.notifications && run.accepted.contains(kind);
+    };
+    alertDue(run.records, run.decision.alerts, run.now.date(),
+             run.notifications && (run.alertNames.isEmpty() || notified(Sent::Alert)));
+    const QList<MissedEvents::Missed> missedInWindow =
+        run.missed ? catchUp(*run.missed, run.now, notified(Sent::Missed))
+                   : QList<MissedEvents::Missed>();
+    showDue(run.decision, missedInWindow, run.now, notified(Sent::Due));
+    if (std::exchange(m_showAfterRun, false))
+        check(true);
 }
 
 ReminderSettings ReminderRunner::readSettings() const
@@ -110,24 +198,8 @@ void ReminderRunner::updateTrayTip(const ComingEvents& coming)
 }
 
 void ReminderRunner::alertDue(const QList<BirthdayRecord>& records,
-                              const QList<ReminderAlert>& alerts, const QDate& today,
-                              bool notifications)
+                              const QList<ReminderAlert>& alerts, const QDate& today, bool notified)
 {
-    if (m_unstampedDay != today) {
-        m_unstampedDay = today;
-        m_unstamped.clear();
-    }
-    // With notifications, the day's alerts of this run go out as one that stays.
-    bool notified = false;
-    if (notifications) {
-        QStringList names;
-        for (const ReminderAlert& alert : alerts) {
-            if (alert.showDialog && !alertedUnstamped(alert))
-                names.append(alert.name);
-        }
-        notified = names.isEmpty() ||
-                   notify({QStringLiteral("Candlewatcher Alert"), names.join(u'\n'), true});
-    }
     const QString todayText = TextConv::dateToText(today);
     for (const ReminderAlert& alert : alerts) {
         // A failed alert is not stamped, so a later run shows it.
@@ -158,9 +230,9 @@ void ReminderRunner::stampLastDate(const QList<BirthdayRecord>& records, const R
         m_unstamped.insert(alert.key, alert.name);
 }
 
-QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>& records,
-                                                    const QDateTime& now, LeapDayRule rule,
-                                                    bool notifications)
+std::optional<QList<MissedEvents::Missed>>
+ReminderRunner::catchUpDue(const QList<BirthdayRecord>& records, const QDateTime& now,
+                           LeapDayRule rule, bool notifications)
 {
     // Never a missed day: a sleep shows as a jump of the clock between two checks.
     if (MissedEvents::clockJumped(m_previousCheck, now))
@@ -168,28 +240,23 @@ QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>&
     m_previousCheck = now;
     const QString lastCheck = m_settings.read(Setting::lastCheck);
     // The windows can't show over a modal dialog: the catch-up waits for a later run.
-    const bool due = m_catchUpPending && (notifications || !m_modalOpen());
-    if (!due) {
-        // The day's stamp; a catch-up still waiting needs the old one to find its days.
-        if (!m_catchUpPending && MissedEvents::stampDue(lastCheck, now))
-            m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
-        return {};
-    }
+    if (m_catchUpPending && (notifications || !m_modalOpen()))
+        return MissedEvents::since(records, lastCheck, now, rule, m_store.dateLocale());
+    // The day's stamp; a catch-up still waiting needs the old one to find its days.
+    if (!m_catchUpPending && MissedEvents::stampDue(lastCheck, now))
+        m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
+    return std::nullopt;
+}
 
+QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<MissedEvents::Missed>& missed,
+                                                    const QDateTime& now, bool notified)
+{
     // One notification, or their own heading in the alert dialog and their lines in the
     // notification window, which shows for them whatever its schedule.
-    const QList<MissedEvents::Missed> missed =
-        MissedEvents::since(records, lastCheck, now, rule, m_store.dateLocale());
-    bool inWindow = false;
-    if (!missed.isEmpty()) {
-        QStringList entries;
-        for (const MissedEvents::Missed& event : missed)
-            entries.append(event.entry);
-        inWindow = !(notifications && notify({missedTitle, entries.join(u'\n'), true}));
-        // Not taken and no window to stand in (a modal dialog is open): a later run tries.
-        if (inWindow && !showMissed(missed))
-            return {};
-    }
+    const bool inWindow = !missed.isEmpty() && !notified;
+    // Not taken and no window to stand in (a modal dialog is open): a later run tries.
+    if (inWindow && !showMissed(missed))
+        return {};
     m_catchUpPending = false;
     m_settings.write(Setting::lastCheck, MissedEvents::stampText(now));
     return inWindow ? missed : QList<MissedEvents::Missed>();
@@ -197,18 +264,11 @@ QList<MissedEvents::Missed> ReminderRunner::catchUp(const QList<BirthdayRecord>&
 
 void ReminderRunner::showDue(const ReminderDecision& decision,
                              const QList<MissedEvents::Missed>& missed, const QDateTime& now,
-                             bool notifications)
+                             bool notified)
 {
     // The stamps and the first showing say when the window was last seen, so they count only
     // once it was: a modal dialog in the way loses nothing.
-    bool shown = false;
-    if (decision.show && notifications) {
-        const bool dueToday = !decision.todayEntries.isEmpty();
-        QStringList lines = dueToday ? decision.todayEntries : decision.soonEntries;
-        if (dueToday && !decision.soonEntries.isEmpty())
-            lines << QString() << dueSoonTitle + u':' << decision.soonEntries;
-        shown = notify({dueToday ? dueTodayTitle : dueSoonTitle, lines.join(u'\n'), false});
-    }
+    bool shown = decision.show && notified;
     if (!shown && (decision.show || !missed.isEmpty()))
         shown =
             showNotificationWindow(decision.soonText(), decision.todayText() + missedLines(missed));
@@ -255,15 +315,12 @@ bool ReminderRunner::showMissed(const QList<MissedEvents::Missed>& missed)
     return true;
 }
 
-bool ReminderRunner::notify(const Notifier::Message& message)
+void ReminderRunner::reportUnavailable()
 {
-    if (m_notifier && m_notifier->notify(message))
-        return true;
     if (!m_unavailableReported) {
         m_unavailableReported = true;
         emit notificationsUnavailable();
     }
-    return false;
 }
 
 bool ReminderRunner::showNotificationWindow(const QString& soonText, const QString& todayText)

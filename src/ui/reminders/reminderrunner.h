@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class AlertDialog;
 class BirthdayStore;
@@ -36,13 +37,17 @@ public:
                    QObject* parent = nullptr);
     ~ReminderRunner() override;
 
-    // One run of the check. Silent: a data file that cannot be read skips the run, a stamp
+    // One run of the check. Where it sends desktop notifications, it carries out the rest (the
+    // windows standing in, the stamps) when the desktop has answered; meanwhile a later run
+    // sends nothing again. Silent: a data file that cannot be read skips the run, a stamp
     // that cannot be written is tried again at the next, and nothing reaches the user.
     void check(bool forceShow = false);
     // The same on the records just read for the list, so one read serves both. Gives back each
     // record's date and coming occurrence as the check worked them out, for the list to show.
     ComingEvents check(const QList<BirthdayRecord>& records, bool forceShow = false);
     bool firstCheckDone() const { return m_firstCheckDone; }
+    // Whether a run waits for the desktop's answers to its notifications.
+    bool waitingForAnswers() const { return m_run.has_value(); }
     // Closes the notification window if it is open (when the program ends).
     void closeNotification();
 
@@ -53,7 +58,7 @@ public:
     void setModalCheck(std::function<bool()> check) { m_modalOpen = std::move(check); }
 
     // Where desktop notifications go; none: they fall back to the windows.
-    void setNotifier(Notifier* notifier) { m_notifier = notifier; }
+    void setNotifier(Notifier* notifier);
     // Whether the window can be placed above a tray, for the automatic choice between window
     // and notifications. Defaults to yes.
     void setWindowPlaceable(std::function<bool()> probe) { m_windowPlaceable = std::move(probe); }
@@ -70,20 +75,44 @@ signals:
     void notificationsUnavailable();
 
 private:
-    // The jobs of one run, in this order.
+    enum class Sent { Alert, Missed, Due };
+    // What one run decided and found, kept while its notifications are answered.
+    struct Run
+    {
+        QList<BirthdayRecord> records;
+        ReminderDecision decision;
+        QDateTime now;
+        bool notifications = false;
+        QStringList alertNames; // those the day's alert notification names
+        // The events whose day was missed, when the catch-up is due in this run.
+        std::optional<QList<MissedEvents::Missed>> missed;
+        QHash<int, Sent> unanswered;
+        QList<Sent> accepted;
+    };
+
     ReminderSettings readSettings() const;
     void updateTrayTip(const ComingEvents& coming);
-    // The day's alerts (a dialog or one notification) and their LastDate stamps.
+    // The run's notifications; those not taken count as refused at once.
+    void send(Sent kind, const Notifier::Message& message);
+    void onAnswered(int request, bool accepted);
+    // The jobs of one run, in this order, once every notification was answered.
+    void finishRun();
+    // The day's alerts (a dialog unless `notified`) and their LastDate stamps.
     void alertDue(const QList<BirthdayRecord>& records, const QList<ReminderAlert>& alerts,
-                  const QDate& today, bool notifications);
-    // When due, announces the events whose day was missed and writes LastCheck. Gives back
-    // those the notification window is to list below today's events.
-    QList<MissedEvents::Missed> catchUp(const QList<BirthdayRecord>& records, const QDateTime& now,
-                                        LeapDayRule rule, bool notifications);
-    // The events due today and soon, as a notification or in the window, and the stamps of
-    // its showing.
+                  const QDate& today, bool notified);
+    // Whether the catch-up of missed days is due in this run, and then the missed events;
+    // when it is not, the day's LastCheck stamp.
+    std::optional<QList<MissedEvents::Missed>> catchUpDue(const QList<BirthdayRecord>& records,
+                                                          const QDateTime& now, LeapDayRule rule,
+                                                          bool notifications);
+    // Announces the missed events unless `notified`, and writes LastCheck. Gives back those
+    // the notification window is to list below today's events.
+    QList<MissedEvents::Missed> catchUp(const QList<MissedEvents::Missed>& missed,
+                                        const QDateTime& now, bool notified);
+    // The events due today and soon in the window unless `notified`, and the stamps of
+    // their showing.
     void showDue(const ReminderDecision& decision, const QList<MissedEvents::Missed>& missed,
-                 const QDateTime& now, bool notifications);
+                 const QDateTime& now, bool notified);
 
     // Whether the alert of this record was shown today though its stamp could not be written.
     bool alertedUnstamped(const ReminderAlert& alert) const;
@@ -92,8 +121,7 @@ private:
     bool showAlert(const QString& name);
     bool showMissed(const QList<MissedEvents::Missed>& missed);
     bool showNotificationWindow(const QString& soonText, const QString& todayText);
-    // A desktop notification; false (and the windows stand in) when it was not taken.
-    bool notify(const Notifier::Message& message);
+    void reportUnavailable();
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
@@ -104,6 +132,9 @@ private:
     QPointer<NotificationWindow> m_notification;
     QPointer<AlertDialog> m_alert;
     QPointer<Notifier> m_notifier;
+    std::optional<Run> m_run;
+    // A show the user asked for while a run waited: it runs once that one is done.
+    bool m_showAfterRun = false;
     std::function<bool()> m_windowPlaceable;
     bool m_unavailableReported = false;
     QString m_trayTip;

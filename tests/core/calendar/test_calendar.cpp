@@ -147,6 +147,22 @@ private slots:
         }
     }
 
+    // By the coming day, across the year's end; of one day, in record order.
+    void soonInDateOrder()
+    {
+        const auto soon = [](const QString& date, const QString& name) {
+            return rec(date, "1", "30", "0", {}, "1", name);
+        };
+        const ReminderDecision decision =
+            decide({soon("1/3/1990", "Cy"), soon("12/31/1980", "Bob"), soon("12/28/1960", "Eve"),
+                    soon("12/29/1970", "Ann"), soon("1/3/1985", "Dee")},
+                   "2002-12-28");
+        QCOMPARE(decision.soonEntries,
+                 QStringList({"Ann (12/29/1970 - 32 Years)", "Bob (12/31/1980 - 22 Years)",
+                              "Cy (1/3/1990 - 13 Years)", "Dee (1/3/1985 - 18 Years)"}));
+        QCOMPARE(decision.todayEntries, QStringList{"Eve (42 Years)"});
+    }
+
     void alerts_data()
     {
         QTest::addColumn<Alerted>("a");

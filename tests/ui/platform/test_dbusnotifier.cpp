@@ -5,6 +5,8 @@
 #include "ui/reminders/reminderrunner.h"
 
 #include <QApplication>
+#include <QDBusContext>
+#include <QDBusMessage>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -21,7 +23,8 @@ const QString servicePath = "/org/freedesktop/Notifications";
 
 // A notification service of our own, as a desktop runs one. Each notification it is asked
 // for is kept as "summary|body|actions|urgency|timeout" (in service mode, a line of a file).
-class NotificationService : public QObject
+// Its answers can go wrong: "silent" (none), "text" (a reply of another type) or "error".
+class NotificationService : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
@@ -29,12 +32,19 @@ public:
     QStringList capabilities{"actions", "body"};
     QStringList calls;
     QString logPath;
+    QString capabilitiesAnswer;
+    QString notifyAnswer;
 
 public slots:
-    QStringList GetCapabilities() { return capabilities; }
+    QStringList GetCapabilities()
+    {
+        answerWrongly(capabilitiesAnswer);
+        return capabilities;
+    }
     uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList& actions, const QVariantMap& hints, int timeout)
     {
+        answerWrongly(notifyAnswer);
         calls << QStringList{summary, body, actions.join(','),
                              QString::number(hints.value("urgency").toInt()),
                              QString::number(timeout)}
@@ -47,6 +57,16 @@ public slots:
 
 signals:
     void ActionInvoked(uint id, const QString& actionKey);
+
+private:
+    void answerWrongly(const QString& answer)
+    {
+        if (answer == "error")
+            sendErrorReply(QDBusError::Failed, "refused");
+        else if (answer == "text")
+            connection().send(message().createReply(QVariant("1")));
+        setDelayedReply(!answer.isEmpty());
+    }
 };
 
 class TestDBusNotifier : public QObject
@@ -121,7 +141,10 @@ private slots:
         m_service.calls.clear();
         m_service.capabilities = capabilities;
         DBusNotifier notifier(bus("client"));
-        QVERIFY(notifier.notify({"Today", "Tom & Jerry <3", urgent}));
+        QSignalSpy answered(&notifier, &Notifier::answered);
+        const int request = notifier.notify({"Today", "Tom & Jerry <3", urgent});
+        QVERIFY(answered.wait(5000));
+        QCOMPARE(answered.at(0), QVariantList({request, true}));
         QTEST(m_service.calls.value(0), "sent");
         m_service.capabilities = {"actions", "body"};
     }
@@ -142,6 +165,7 @@ private slots:
         QSignalSpy unavailable(&runner, &ReminderRunner::notificationsUnavailable);
 
         runner.check();
+        QTRY_VERIFY(!runner.waitingForAnswers());
         QCOMPARE(m_service.calls,
                  QStringList({"Candlewatcher Alert|Ann|show,Show Candlewatcher|2|0",
                               "Missed While Away|Cy (Sun 8 Dec - 54 Years)|show,Show "
@@ -166,11 +190,52 @@ private slots:
         f.add("Dot", QDate(1985, 12, 10), "1", "3", "0");
         runner.check(true);
         runner.check(true);
+        QTRY_VERIFY(!runner.waitingForAnswers());
         QVERIFY(serviceUp(true));
         QCOMPARE(unavailable.size(), 1);
-        QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());
         QCOMPARE(runner.alertDialog()->dueNames(), QStringList{"Dot"});
         QCOMPARE(m_service.calls.size(), 3);
+    }
+
+    // A service that takes no message in time: the windows stand in and are stamped.
+    void refusedNotificationsFallBack_data()
+    {
+        // How the service answers GetCapabilities and Notify.
+        QTest::addColumn<QStringList>("answers");
+        QTest::newRow("never answers") << QStringList{"silent", "silent"};
+        QTest::newRow("never answers a notification") << QStringList{"", "silent"};
+        QTest::newRow("an id of another type") << QStringList{"", "text"};
+        QTest::newRow("an error") << QStringList{"", "error"};
+        QTest::newRow("capabilities of another type") << QStringList{"text", ""};
+    }
+
+    void refusedNotificationsFallBack()
+    {
+        QFETCH(QStringList, answers);
+        StoreFixture f;
+        f.clock.setNow(QDateTime(QDate(2024, 12, 10), QTime(12, 0)));
+        f.add("Ann", QDate(1980, 12, 10), "1", "3", "0");
+        f.settings.writeSetting("LastCheck", "2024-12-10T08:00:00");
+        m_service.capabilitiesAnswer = answers[0];
+        m_service.notifyAnswer = answers[1];
+        DBusNotifier notifier(bus("client"));
+        ReminderRunner runner(f.store, f.settings, f.clock);
+        runner.setNotifier(&notifier);
+        runner.setWindowPlaceable([] { return false; });
+
+        // The check returns at once, however long the service takes: the loop runs meanwhile.
+        runner.check();
+        QVERIFY(runner.waitingForAnswers());
+        QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
+        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), "");
+        QTRY_VERIFY_WITH_TIMEOUT(!runner.waitingForAnswers(), 3 * DBusNotifier::callTimeoutMs);
+        m_service.capabilitiesAnswer.clear();
+        m_service.notifyAnswer.clear();
+        QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());
+        QVERIFY(runner.alertDialog() && runner.alertDialog()->dueNames() == QStringList{"Ann"});
+        const QString today = TextConv::dateToText(QDate(2024, 12, 10));
+        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
     }
 };
 
