@@ -277,6 +277,8 @@ private slots:
             {rec("12/8/2024", "0", "0", "1"), friday, "2024-12-10", "Ann (Sun 8 Dec - 0 Years)"});
         row("years hidden",
             {rec("12/8/1980", "1", "0", "00", {}, "0"), friday, "2024-12-10", "Ann (Sun 8 Dec)"});
+        row("years unset: shown", {rec("12/8/1980", "1", "0", "1", {}, ""), friday, "2024-12-10",
+                                   "Ann (Sun 8 Dec - 44 Years)"});
         row("stored next year: no day before it", {rec("12/8/2025"), friday, "2024-12-10", ""});
         row("30 days back at most", {rec("11/9/1980"), october, "2024-12-10", ""});
         row("30 days back",
@@ -299,6 +301,20 @@ private slots:
         QCOMPARE(entries.join(u'|'), m.entry);
     }
 
+    // LastCheck is due once a day, or when it does not read; a clock moved on by more than five
+    // minutes between two checks was asleep or set ahead, one set back was neither.
+    void stampAndClockJump()
+    {
+        const QDateTime now = at("2024-12-10T09:00:00");
+        for (const auto& [stored, due] : {std::pair{"2024-12-10T00:00:00", false},
+                                          {"2024-12-09T23:59:59", true},
+                                          {"2024-12-11T08:00:00", true},
+                                          {"Tuesday", true}})
+            QCOMPARE(MissedEvents::stampDue(stored, now), due);
+        for (const auto& [seconds, jumped] : {std::pair{300, false}, {301, true}, {-3600, false}})
+            QCOMPARE(MissedEvents::clockJumped(now.addSecs(-seconds), now), jumped);
+    }
+
     void nextEventColumns()
     {
         // The list's Next, In and Age columns on 10 December 2024; "" for no next occurrence.
@@ -314,6 +330,12 @@ private slots:
                           : QString(),
                      columns);
         }
+        // Of two events on the soonest day, the first in the file is named; one a day later is not.
+        const ComingEvents coming = comingEvents({rec("12/13/1980", "1", "10", "0", {}, "1", "Zoe"),
+                                                  rec("12/12/1990", "1", "10", "0", {}, "1", "Bo"),
+                                                  rec("12/12/1970", "1", "10", "0", {}, "1", "Al")},
+                                                 QDate(2024, 12, 10), march1, us);
+        QCOMPARE(coming.soonest()->name, "Bo");
     }
 };
 

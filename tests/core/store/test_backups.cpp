@@ -154,6 +154,8 @@ private slots:
         QCOMPARE(f.bytes(), restoring ? old : current);
         QCOMPARE(bytesOf(Backups::filePath(f.path(), today, restoring ? 2 : 1)), current);
         QCOMPARE(bytesOf(oldest), old);
+        // A day's later copy is listed before its first.
+        QCOMPARE(Backups::list(f.path()).first().events, restoring ? 3 : 1);
     }
 };
 

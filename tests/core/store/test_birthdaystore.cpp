@@ -97,11 +97,9 @@ private slots:
         for (const auto& [slot, value] :
              {std::pair{0, "Ann"}, {1, "2000-01-02"}, {2, "1"}, {3, "10"}, {4, "0"}, {6, "1"}})
             expected += cell(slot, 0, 0, value);
-        QCOMPARE(expected.size(), 327);
         QCOMPARE(f.bytes(), expected);
         QVERIFY(f.store.writeField("LastDate", 0, "2024-05-01"));
         QCOMPARE(f.bytes(), expected + cell(5, 0, 0, "2024-05-01"));
-        QCOMPARE(f.bytes().size(), 359);
         QVERIFY(f.store.writeField("lastdate", 0, "2025-05-01"));
         QCOMPARE(f.bytes().size(), 359);
         QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), QString("2025-05-01"));
@@ -325,6 +323,8 @@ private slots:
              "delete edit duplicate stamp"},
             {"a field the list does not show changed", OP(s.writeField("Notify", 1, "9")),
              "delete edit duplicate stamp"},
+            {"its last field changed", OP(s.writeField("ShowYears", 1, "0")),
+             "delete edit duplicate stamp"},
             {"LastDate stamped", OP(s.writeField("LastDate", 1, "2026-12-06")), "stamp"},
             {"another record changed", OP(s.writeField("Name", 0, "Ann Smith")), ""}};
         for (const auto& row : rows)
@@ -348,6 +348,7 @@ private slots:
         const QByteArray before = f.bytes();
         BirthdayRecord robert = bob;
         robert.values[0] = "Robert";
+        robert.values[BirthdayRecord::LastDate] = "1999-01-01"; // not for an edit to write
         int copyKey = -1;
         const Outcome outcome =
             operation == "delete" ? f.store.deleteRecord(bob)

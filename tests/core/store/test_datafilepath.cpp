@@ -1,7 +1,9 @@
 #include "core/store/datafilepath.h"
+#include "core/store/datafilewatcher.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,7 +13,7 @@ void touch(const QString& path)
 {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
 }
 
 } // namespace
@@ -21,24 +23,14 @@ class TestDatabaseDefine : public QObject
     Q_OBJECT
 
 private slots:
-    void joining_data()
-    {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("folder") << "/opt/tools"
-                                << "/opt/tools/birthday.dat";
-        QTest::newRow("trailing separator") << "/opt/tools/"
-                                            << "/opt/tools/birthday.dat";
-        QTest::newRow("root") << "/"
-                              << "/birthday.dat";
-        QTest::newRow("drive root") << "D:/"
-                                    << "D:/birthday.dat";
-    }
     void joining()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, path);
-        QCOMPARE(dataFileIn(folder), path);
+        const QString file = "/birthday.dat";
+        for (const auto& [folder, path] : {std::pair{"/opt/tools", "/opt/tools" + file},
+                                           {"/opt/tools/", "/opt/tools" + file},
+                                           {"/", file},
+                                           {"D:/", "D:" + file}})
+            QCOMPARE(dataFileIn(folder), path);
     }
 
     // Where the data goes, by the program's folder: beside it when it is writable and no
@@ -72,6 +64,46 @@ private slots:
         QCOMPARE(QFileInfo(userData).isDir(), !beside);
         // The writability probe leaves nothing behind.
         QCOMPARE(QDir(base.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // Each step, then how many times the watcher has said so once all is quiet: "write" adds to
+    // the file in place, "replace" renames a new file over it, "wait" lets a quiet period pass.
+    void oneSignalPerQuietPeriod_data()
+    {
+        QTest::addColumn<bool>("existsAtStart");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("first change in place") << true << QStringList{"write"} << 1;
+        QTest::newRow("created, then written")
+            << false << QStringList{"write", "wait", "write"} << 2;
+        QTest::newRow("replaced, then written")
+            << true << QStringList{"replace", "wait", "write"} << 2;
+        QTest::newRow("a run of writes") << true << QStringList(5, "write") << 1;
+    }
+    void oneSignalPerQuietPeriod()
+    {
+        QFETCH(bool, existsAtStart);
+        QFETCH(QStringList, steps);
+        QFETCH(int, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("birthday.dat");
+        if (existsAtStart)
+            touch(path);
+        DataFileWatcher watcher(path);
+        QSignalSpy changed(&watcher, &DataFileWatcher::changed);
+        for (const QString& step : steps) {
+            if (step == "wait") {
+                QTRY_VERIFY(!changed.isEmpty());
+                continue;
+            }
+            const QString written = step == "write" ? path : dir.filePath("sync.tmp");
+            touch(written);
+            QVERIFY(written == path || std::rename(qPrintable(written), qPrintable(path)) == 0);
+            // Within the quiet period, however the writes come.
+            QTest::qWait(DataFileWatcher::quietIntervalMs / 3);
+        }
+        QTest::qWait(DataFileWatcher::quietIntervalMs * 3);
+        QCOMPARE(changed.size(), expected);
     }
 };
 

@@ -4,8 +4,8 @@
 //   cw_storetool [--fsize-limit=BYTES] [--as-nobody] <data file> <command>...
 //
 // Commands: list, write:FIELD:KEY:VALUE, delete:KEY (whatever the key holds now),
-// add:NAME, compact, generate:RECORDS (replaces the file with the benchmarks' records),
-// wait:FILE (until it exists), count:KEY:TIMES (adds 1 to the number that is the record's
+// add:NAME, compact, restore:BACKUP, generate:RECORDS (replaces the file with the benchmarks'
+// records), wait:FILE (until it exists), count:KEY:TIMES (adds 1 to the number that is the record's
 // Name, TIMES times), stress:ID:OPERATIONS:SEED. Each prints one line, "ok [result]" or
 // "fail <error text>", and the tool goes on with the next command.
 
@@ -103,6 +103,8 @@ QString run(BirthdayStore& store, const QString& command)
         ok = store.addRecord(record).has_value();
     } else if (op == "compact") {
         ok = store.compact();
+    } else if (op == "restore") {
+        ok = store.restore(rest);
     } else if (op == "generate") {
         ok = writeBytes(store.dataPath(), DataFile::generate(number, false, false));
     } else if (op == "wait") {

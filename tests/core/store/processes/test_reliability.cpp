@@ -120,13 +120,17 @@ private slots:
         const auto restore =
             qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
 
-        const QStringList lines = runStoreTool({"--as-nobody", path, "list", "write:Notify:1:7",
-                                                "add:Newcomer", "delete:2", "compact"});
+        const QString copy = base.filePath("copy.dat");
+        QVERIFY(writeBytes(copy, DataFile::generate(2, true)));
+        const QStringList lines =
+            runStoreTool({"--as-nobody", path, "list", "write:Notify:1:7", "add:Newcomer",
+                          "delete:2", "compact", "restore:" + copy});
         // Reading never needs to write.
         QCOMPARE(lines.value(0), fileMode ? QString("ok 0,1,2") : QString("ok "));
         verifyRefused(lines, 1, reason);
-        for (int line = 2; line <= 4; ++line)
+        for (int line = 2; line <= 5; ++line)
             verifyRefused(lines, line);
+        QCOMPARE(lines.value(5).contains("is read-only"), folderMode == 0777);
         // A compacted copy put in place of a read-only file would drop that protection.
         QCOMPARE(readBytes(path), fileMode ? image : QByteArray());
         QCOMPARE(QFileInfo::exists(path), fileMode != 0);
