@@ -57,8 +57,9 @@ BirthdayRecord recordFor(const ImportEntry& entry, QDate today)
         date = QDate(year, date.month(), date.day());
     }
     const QString yes = QStringLiteral("1"), no = QStringLiteral("0");
-    const bool notifyFits =
-        entry.notify.size() <= 2 && BirthdayInput::notifyTextValid(entry.notify);
+    // Most files carry no Notify; the check (a pattern made for the locale) is left out then.
+    const bool notifyFits = !entry.notify.isEmpty() && entry.notify.size() <= 2 &&
+                            BirthdayInput::notifyTextValid(entry.notify);
     BirthdayRecord record;
     record.setValue(BirthdayRecord::Name, fitted(entry.name));
     record.setValue(BirthdayRecord::Date, TextConv::dateToText(date));
