@@ -5,7 +5,6 @@
 #include <QStringDecoder>
 
 #include <optional>
-#include <ranges>
 
 namespace {
 
@@ -278,7 +277,7 @@ QList<ImportEntry> cardEntries(const Card& card)
 {
     const QString fallbackName = QStringLiteral("Contact on line %1").arg(card.firstLine);
     bool v21 = false;
-    for (const QByteArray& line : card.lines | std::views::keys)
+    for (const auto& [line, number] : card.lines)
         if (line.trimmed().toUpper().startsWith("VERSION:"))
             v21 = line.trimmed().mid(8).trimmed() == "2.1";
 
