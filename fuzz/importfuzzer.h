@@ -1,8 +1,6 @@
-#pragma once
-
-// What every import reader must hold to, whatever the file: a file refused as a whole gives no
-// entries; an entry with a problem says why; one without has a date, and the record the plan
-// makes of it fits the data file (the name within its cell, the date reading back).
+// The fuzzer of the import reader CW_READ. Whatever the file: one refused as a whole gives no
+// entries, an entry with a problem says why, one without has a date, and the plan's record of
+// it fits the data file (the name within its cell, the date reading back).
 
 #include "core/events/birthdayinput.h"
 #include "core/exchange/importplan.h"
@@ -11,14 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-inline void checkImport(const ImportFile& file, const char* fuzzer)
+#define check(ok, what) (ok) ? void() : (std::fprintf(stderr, "%s\n", what), std::abort())
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const auto check = [fuzzer](bool ok, const char* what) {
-        if (!ok) {
-            std::fprintf(stderr, "%s: %s\n", fuzzer, what);
-            std::abort();
-        }
-    };
+    const ImportFile file =
+        CW_READ(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     check(file.error.isEmpty() || file.entries.isEmpty(), "a refused file gave entries");
     for (const ImportEntry& entry : file.entries)
         check(entry.problem == ImportEntry::Problem::None ? entry.date.isValid()
@@ -34,4 +30,5 @@ inline void checkImport(const ImportFile& file, const char* fuzzer)
         check(date && (!item.entry.hasYear || *date == item.entry.date),
               "a date does not read back from the record");
     }
+    return 0;
 }
