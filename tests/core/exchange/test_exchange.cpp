@@ -146,7 +146,7 @@ private slots:
                    "END:VCARD\r\n";
         };
         const QString ae(QChar(0xe4));
-        const QString born = " 4/12/1984\n";
+        const QString born = " 1984-04-12\n";
         QTest::newRow("800,000 x \u00e4")
             << contact(ae.repeated(800000)) << ae.repeated(127) + born;
         QTest::newRow("50 MB of blank lines")
@@ -158,7 +158,7 @@ private slots:
                          .toUtf8();
         dates += "last.X-ABDATE:2010-06-19\r\nlast.X-ABLabel:_$!<Anniversary>!$_\r\n";
         QTest::newRow("20,000 labelled dates")
-            << contact("Ann", dates) << "Ann" + born + anniversaryName("Ann") + " 6/19/2010\n";
+            << contact("Ann", dates) << "Ann" + born + anniversaryName("Ann") + " 2010-06-19\n";
     }
 
     void largeInputs()
