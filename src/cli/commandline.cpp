@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/exportcommand.h"
+#include "cli/filenames.h"
 #include "cli/importcommand.h"
 #include "cli/output.h"
 #include "cli/upcoming.h"
@@ -89,7 +90,7 @@ int run(int argc, char** argv)
 
     // The parser would read "-3" as an option; a negative number is a DAYS value out of range,
     // so it is set aside and judged with the others.
-    QStringList arguments = app.arguments();
+    QStringList arguments = FileNames::arguments(argc, argv);
     QStringList negatives;
     static const QRegularExpression negative(QStringLiteral("^-[0-9]+$"));
     for (qsizetype i = arguments.size() - 1; i > 0; --i) {

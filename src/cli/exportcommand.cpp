@@ -1,9 +1,9 @@
 #include "cli/exportcommand.h"
 
+#include "cli/filenames.h"
 #include "cli/output.h"
 #include "core/calendar/clock.h"
 #include "core/exchange/calendarexchange.h"
-#include "core/exchange/calendarfile.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 
@@ -22,10 +22,13 @@ int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& c
         if (std::fflush(stdout) != 0)
             return fail(QStringLiteral("the calendar could not be written to standard output."));
     } else {
-        const QString error = writeCalendarFile(target, calendar.ics);
+        const QString error = FileNames::write(target, calendar.ics);
         if (!error.isEmpty())
-            return fail(QStringLiteral("cannot write \"%1\": %2").arg(target, error));
-        print(stdout, QStringLiteral("%1 events written to %2\n").arg(calendar.events).arg(target));
+            return fail(
+                QStringLiteral("cannot write \"%1\": %2").arg(FileNames::shown(target), error));
+        print(stdout, QStringLiteral("%1 events written to %2\n")
+                          .arg(calendar.events)
+                          .arg(FileNames::shown(target)));
     }
     printUnreadable(calendar.unreadable);
     return Done;

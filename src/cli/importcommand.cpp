@@ -1,5 +1,6 @@
 #include "cli/importcommand.h"
 
+#include "cli/filenames.h"
 #include "cli/output.h"
 #include "core/calendar/clock.h"
 #include "core/exchange/importplan.h"
@@ -9,8 +10,16 @@ namespace CommandLine {
 
 int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& paths, bool dryRun)
 {
-    // One unusable file stops the whole import: nothing of the others is added either.
-    const ImportFile files = ImportPlan::readFiles(paths, paths);
+    // One unusable file stops the whole import: nothing of the others is added either. A name
+    // Qt cannot spell is read through its handle, open until every file is read.
+    QList<FileNames::OpenName> open;
+    QStringList openPaths, shownNames;
+    for (const QString& path : paths) {
+        open.append(FileNames::openName(path));
+        openPaths << open.last().path;
+        shownNames << FileNames::shown(path);
+    }
+    const ImportFile files = ImportPlan::readFiles(openPaths, shownNames);
     if (!files.error.isEmpty())
         return fail(files.error);
     const QList<ImportEntry>& entries = files.entries;

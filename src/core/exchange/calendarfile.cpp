@@ -1,9 +1,20 @@
 #include "core/exchange/calendarfile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 QString writeCalendarFile(const QString& path, const QByteArray& calendar)
 {
+    // A device or a pipe is written into as a stream: replacing it with a file would destroy
+    // it (a device node) or leave its reader waiting.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir()) {
+        QFile stream(path);
+        if (stream.open(QIODevice::WriteOnly | QIODevice::ExistingOnly) &&
+            stream.write(calendar) == calendar.size() && stream.flush())
+            return QString();
+        return stream.errorString();
+    }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(calendar) == calendar.size() && file.commit())
         return QString();

@@ -4,6 +4,7 @@
 #include <QString>
 
 // Writes an exported calendar to `path` whole or not at all: a calendar program never reads a
-// half-written file, and a failed export leaves an earlier one as it was. Returns the
-// system's reason when it could not, empty once written.
+// half-written file, and a failed export leaves an earlier one as it was. A path that is a
+// device or a pipe is written into as a stream and stays what it is. Returns the system's
+// reason when it could not, empty once written.
 QString writeCalendarFile(const QString& path, const QByteArray& calendar);

@@ -2,6 +2,7 @@
 
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -275,12 +276,51 @@ icalcomponent* eventWrite(const ICalendar::Event& event, const icaltimetype& sta
     return vevent;
 }
 
-bool startsWithLine(const QByteArray& data, const char* line)
+// Each line of the data in turn, in place, after a BOM; stops when the visitor returns false.
+template <typename Visit> void forEachLine(const QByteArray& data, Visit visit)
 {
-    for (const QByteArray& l : stripBom(data).split('\n'))
-        if (!l.trimmed().isEmpty())
-            return l.trimmed().compare(line, Qt::CaseInsensitive) == 0;
-    return false;
+    for (qsizetype pos = data.startsWith("\xEF\xBB\xBF") ? 3 : 0; pos <= data.size();) {
+        qsizetype end = data.indexOf('\n', pos);
+        if (end < 0)
+            end = data.size();
+        if (!visit(QByteArrayView(data).sliced(pos, end - pos)))
+            return;
+        pos = end + 1;
+    }
+}
+
+bool startsWithLine(const QByteArray& data, const char* wanted)
+{
+    bool found = false;
+    forEachLine(data, [&](QByteArrayView line) {
+        line = line.trimmed();
+        found = line.compare(wanted, Qt::CaseInsensitive) == 0;
+        return line.isEmpty();
+    });
+    return found;
+}
+
+bool startsWith(QByteArrayView line, QByteArrayView head)
+{
+    return line.size() >= head.size() &&
+           line.first(head.size()).compare(head, Qt::CaseInsensitive) == 0;
+}
+
+// How deep BEGIN lines nest. libical frees what it read recursively, so a file nesting
+// deeper than any calendar does (a calendar, its events, their alarms) could exhaust the
+// stack; counted before libical sees the data. A folded line starts with a blank and is no
+// BEGIN or END line.
+int nestingDepth(const QByteArray& data)
+{
+    int depth = 0, deepest = 0;
+    forEachLine(data, [&](QByteArrayView line) {
+        if (startsWith(line, "BEGIN:"))
+            deepest = std::max(deepest, ++depth);
+        else if (startsWith(line, "END:"))
+            depth = std::max(depth - 1, 0);
+        return true;
+    });
+    return deepest;
 }
 
 } // namespace
@@ -298,6 +338,12 @@ Calendar read(const QByteArray& data)
     if (!looksLike(data)) {
         calendar.error =
             QStringLiteral("It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.");
+        return calendar;
+    }
+    if (nestingDepth(data) > maxNesting) {
+        calendar.error = QStringLiteral("Its BEGIN lines nest deeper than %1 levels, deeper than "
+                                        "any calendar: it is not read.")
+                             .arg(maxNesting);
         return calendar;
     }
     LineSource source{stripBom(data)};

@@ -64,6 +64,10 @@ struct Calendar
 // Whether the data starts like an iCalendar file (BEGIN:VCALENDAR after blank lines and a BOM).
 bool looksLike(const QByteArray& data);
 
+// Calendars nest two or three levels (VCALENDAR, VEVENT, VALARM; VTIMEZONE, STANDARD); data
+// nesting deeper is refused unread.
+inline constexpr int maxNesting = 8;
+
 // The VEVENTs of every VCALENDAR in the data.
 Calendar read(const QByteArray& data);
 

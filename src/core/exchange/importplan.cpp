@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -21,12 +22,24 @@ QString duplicateKey(const QString& name, QDate date)
            QStringLiteral("\n%1-%2").arg(date.month()).arg(date.day());
 }
 
-// Names longer than the data file's Name cell lose their end, never half a character.
-QString fitted(QString name)
+// Names longer than the data file's Name cell lose their end, never half a character: the
+// cut goes back from the cell's size to the start of a UTF-8 sequence, encoding the name once.
+QString fitted(const QString& name)
 {
-    while (BirthdayInput::nameBytes(name) > BirthdayInput::nameMaxBytes)
-        name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
-    return name;
+    const QByteArray utf8 = name.toUtf8();
+    if (utf8.size() <= BirthdayInput::nameMaxBytes)
+        return name;
+    qsizetype cut = BirthdayInput::nameMaxBytes;
+    while (cut > 0 && (uchar(utf8[cut]) & 0xC0) == 0x80)
+        --cut;
+    return QString::fromUtf8(utf8.first(cut));
+}
+
+ImportFile unreadable(const QString& reason)
+{
+    ImportFile failed;
+    failed.error = reason;
+    return failed;
 }
 
 QString oneOf(const QString& given, const QStringList& allowed, const QString& otherwise)
@@ -44,8 +57,9 @@ BirthdayRecord recordFor(const ImportEntry& entry, QDate today)
         date = QDate(year, date.month(), date.day());
     }
     const QString yes = QStringLiteral("1"), no = QStringLiteral("0");
-    const bool notifyFits =
-        entry.notify.size() <= 2 && BirthdayInput::notifyTextValid(entry.notify);
+    // Most files carry no Notify; the check (a pattern made for the locale) is left out then.
+    const bool notifyFits = !entry.notify.isEmpty() && entry.notify.size() <= 2 &&
+                            BirthdayInput::notifyTextValid(entry.notify);
     BirthdayRecord record;
     record.setValue(BirthdayRecord::Name, fitted(entry.name));
     record.setValue(BirthdayRecord::Date, TextConv::dateToText(date));
@@ -63,13 +77,35 @@ namespace ImportPlan {
 
 ImportFile read(const QString& path)
 {
+    // Checked before opening: opening a pipe without a writer would wait for ever.
+    const QFileInfo info(path);
+    const QString notAFile = QStringLiteral("It is not a regular file (it is a device, a pipe or "
+                                            "a socket): only files are imported.");
+    if (info.isDir())
+        return unreadable(QStringLiteral("It is a folder, not a file."));
+    if (info.exists() && !info.isFile())
+        return unreadable(notAFile);
+    const QString tooLarge =
+        QStringLiteral("It is larger than %1 MB, more than any contacts or calendar file holds: "
+                       "an import reads files up to that size.")
+            .arg(maxFileBytes / (1024 * 1024));
+    if (info.size() > maxFileBytes)
+        return unreadable(tooLarge);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ImportFile failed;
-        failed.error = QStringLiteral("It could not be read: %1.").arg(file.errorString());
-        return failed;
-    }
-    return readData(file.readAll());
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable(QStringLiteral("It could not be read: %1.").arg(file.errorString()));
+    // Asked again of the open file, which may have been replaced since it was looked at. The
+    // memory read into is the file's size, never more than the limit.
+    if (file.isSequential())
+        return unreadable(notAFile);
+    if (file.size() > maxFileBytes)
+        return unreadable(tooLarge);
+    const QByteArray data = file.read(file.size());
+    if (!file.atEnd())
+        return unreadable(QStringLiteral("It changed while it was read: try again."));
+    if (file.error() != QFileDevice::NoError)
+        return unreadable(QStringLiteral("It could not be read: %1.").arg(file.errorString()));
+    return readData(data);
 }
 
 ImportFile readData(const QByteArray& bytes)

@@ -14,6 +14,11 @@ class BirthdayStore;
 // already, and the adding itself. The window's preview and the command line share it.
 namespace ImportPlan {
 
+// The largest file an import reads. Address books of thousands of contacts with photos stay
+// well below it; a larger file, or anything that is not a regular file (a device, a pipe, a
+// folder), would only hold the program up or exhaust its memory, so it is refused unread.
+inline constexpr qint64 maxFileBytes = 64 * 1024 * 1024;
+
 // A contacts (vCard) or calendar (iCalendar) file, told apart by its content. UTF-16 and
 // UTF-32 with a byte-order mark (as Windows programs export) read as UTF-8 does.
 ImportFile read(const QString& path);

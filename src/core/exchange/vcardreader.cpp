@@ -1,6 +1,7 @@
 #include "core/exchange/vcardreader.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <optional>
@@ -33,16 +34,42 @@ struct Property
 
 struct Card
 {
-    QList<QByteArray> lines;
+    // Its lines between BEGIN and END, each with its number counted from 1. Of a run of blank
+    // lines one is kept: it ends a quoted-printable value as well as many would.
+    QList<std::pair<QByteArray, int>> lines;
     int firstLine = 0; // of BEGIN:VCARD, counted from 1
 };
 
-QByteArray stripBom(const QByteArray& data)
+// The data's lines one after the other, without the line ends and a BOM, read in place.
+class Lines
 {
-    return data.startsWith("\xEF\xBB\xBF") ? data.mid(3) : data;
-}
+public:
+    explicit Lines(const QByteArray& data)
+        : m_data(data), m_pos(data.startsWith("\xEF\xBB\xBF") ? 3 : 0)
+    {}
+    bool next(QByteArrayView& line)
+    {
+        if (m_pos > m_data.size())
+            return false;
+        qsizetype end = m_data.indexOf('\n', m_pos);
+        if (end < 0)
+            end = m_data.size();
+        line = QByteArrayView(m_data).sliced(m_pos, end - m_pos);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        m_pos = end + 1;
+        ++m_number;
+        return true;
+    }
+    int number() const { return m_number; }
 
-bool isLine(const QByteArray& line, const char* text)
+private:
+    const QByteArray& m_data;
+    qsizetype m_pos;
+    int m_number = 0;
+};
+
+bool isLine(QByteArrayView line, const char* text)
 {
     return line.trimmed().compare(text, Qt::CaseInsensitive) == 0;
 }
@@ -250,7 +277,7 @@ QList<ImportEntry> cardEntries(const Card& card)
 {
     const QString fallbackName = QStringLiteral("Contact on line %1").arg(card.firstLine);
     bool v21 = false;
-    for (const QByteArray& line : card.lines)
+    for (const auto& [line, number] : card.lines)
         if (line.trimmed().toUpper().startsWith("VERSION:"))
             v21 = line.trimmed().mid(8).trimmed() == "2.1";
 
@@ -259,7 +286,7 @@ QList<ImportEntry> cardEntries(const Card& card)
     QList<QByteArray> logical;
     QList<int> lineNumbers;
     for (qsizetype i = 0; i < card.lines.size(); ++i) {
-        const QByteArray& line = card.lines[i];
+        const auto& [line, number] = card.lines[i];
         if (line.trimmed().isEmpty())
             continue;
         if ((line[0] == ' ' || line[0] == '\t') && !logical.isEmpty()) {
@@ -267,12 +294,12 @@ QList<ImportEntry> cardEntries(const Card& card)
             continue;
         }
         logical.append(line);
-        lineNumbers.append(card.firstLine + 1 + int(i));
+        lineNumbers.append(number);
         const std::optional<Property> head = parseLine(line);
         while (head && head->quotedPrintable() && logical.last().endsWith('=') &&
                i + 1 < card.lines.size()) {
             logical.last().chop(1);
-            logical.last() += card.lines[++i];
+            logical.last() += card.lines[++i].first;
         }
     }
 
@@ -315,6 +342,14 @@ QList<ImportEntry> cardEntries(const Card& card)
         return {brokenEntry(fallbackName, QStringLiteral("the contact has no name"))};
 
     // The first of each kind counts: a program may write one date in several forms.
+    // Apple and Google label a dated group: item1.X-ABDATE with item1.X-ABLabel.
+    QSet<QByteArray> anniversaryGroups;
+    for (const Property& p : properties)
+        if (p.name == "X-ABLABEL" && !p.group.isEmpty() &&
+            valueText(p).value_or(QString()).contains(QLatin1String("anniversary"),
+                                                      Qt::CaseInsensitive))
+            anniversaryGroups.insert(p.group);
+
     std::optional<ImportEntry> birthday, anniversary;
     const auto birthdayFrom = [&](const Property& p, const QString& dateText) {
         if (!birthday)
@@ -334,13 +369,8 @@ QList<ImportEntry> cardEntries(const Card& card)
         } else if (n == "ANNIVERSARY" || n == "X-ANNIVERSARY" || n == "X-MS-ANNIVERSARY" ||
                    n == "X-EVOLUTION-ANNIVERSARY" || n == "X-KADDRESSBOOK-X-ANNIVERSARY") {
             anniversaryFrom(p, *value);
-        } else if (n == "X-ABDATE" && !p.group.isEmpty()) {
-            // Apple and Google label a dated group: item1.X-ABDATE with item1.X-ABLabel.
-            for (const Property& label : properties)
-                if (label.group == p.group && label.name == "X-ABLABEL" &&
-                    valueText(label).value_or(QString()).contains(QLatin1String("anniversary"),
-                                                                  Qt::CaseInsensitive))
-                    anniversaryFrom(p, *value);
+        } else if (n == "X-ABDATE" && anniversaryGroups.contains(p.group)) {
+            anniversaryFrom(p, *value);
         } else if (n == "X-ANDROID-CUSTOM") {
             // vnd.android.cursor.item/contact_event;<date>;<type: 1 anniversary, 3 birthday>;...
             const QStringList fields = value->split(u';');
@@ -374,7 +404,8 @@ namespace VCardReader {
 
 bool looksLike(const QByteArray& data)
 {
-    for (const QByteArray& line : stripBom(data).split('\n')) {
+    Lines lines(data);
+    for (QByteArrayView line; lines.next(line);) {
         if (!line.trimmed().isEmpty())
             return isLine(line, "BEGIN:VCARD");
     }
@@ -388,15 +419,12 @@ ImportFile read(const QByteArray& data)
         file.error = QStringLiteral("It is not a vCard file: it does not start with BEGIN:VCARD.");
         return file;
     }
-    QList<QByteArray> lines = stripBom(data).split('\n');
+    Lines lines(data);
     std::optional<Card> card;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray& line = lines[i];
-        if (line.endsWith('\r'))
-            line.chop(1);
+    for (QByteArrayView line; lines.next(line);) {
         if (!card) {
             if (isLine(line, "BEGIN:VCARD"))
-                card = Card{{}, int(i) + 1};
+                card = Card{{}, lines.number()};
             continue; // blank lines and strays between contacts carry nothing
         }
         if (isLine(line, "END:VCARD")) {
@@ -407,9 +435,11 @@ ImportFile read(const QByteArray& data)
             QList<ImportEntry> lost = cardEntries(*card);
             file.entries.append(brokenEntry(lost.first().name,
                                             QStringLiteral("the contact has no END:VCARD line")));
-            card = Card{{}, int(i) + 1};
-        } else {
-            card->lines.append(line);
+            card = Card{{}, lines.number()};
+        } else if (!line.trimmed().isEmpty() || card->lines.isEmpty() ||
+                   !card->lines.last().first.isEmpty()) {
+            card->lines.append(
+                {line.trimmed().isEmpty() ? QByteArray() : line.toByteArray(), lines.number()});
         }
     }
     if (card) {

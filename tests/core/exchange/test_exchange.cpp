@@ -10,6 +10,13 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <fstream>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const QDate today(2026, 12, 6);
@@ -54,11 +61,36 @@ QList<BirthdayRecord> sampleRecords()
             lost};
 }
 
+// Whether the plan of the data is the expected lines ("name date"), in a child process whose
+// address space may grow by 4 times the data's size (noexcept: running out ends it).
+bool plannedWithinMemory(const QByteArray& data, const QString& expected) noexcept
+{
+    if (const pid_t child = ::fork(); child != 0) {
+        int status = 0;
+        return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
+    }
+#ifndef __SANITIZE_ADDRESS__ // its shadow memory needs terabytes of addresses
+    rlim_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages; // mapped now
+    const rlim_t cap = pages * ::getpagesize() + 4 * rlim_t(data.size()) + (64 << 20);
+    const rlimit limit{cap, cap};
+    ::setrlimit(RLIMIT_AS, &limit);
+#endif
+    QString planned;
+    for (const ImportPlan::Item& item :
+         ImportPlan::plan(ImportPlan::readData(data).entries, {}, today))
+        planned += item.record.value(BirthdayRecord::Name) + u' ' +
+                   item.record.value(BirthdayRecord::Date) + u'\n';
+    ::_exit(planned == expected ? 0 : 1);
+}
+
 } // namespace
 
 class TestExchange : public QObject
 {
     Q_OBJECT
+    QTemporaryDir dir;
 
 private slots:
     void readFiles_data()
@@ -101,6 +133,53 @@ private slots:
         QCOMPARE(lines, QString::fromUtf8(expected.readAll()));
         const QString missing = ImportPlan::read(data.filePath("no-such-file.vcf")).error;
         QVERIFY2(missing.startsWith("It could not be read: "), qPrintable(missing));
+    }
+
+    // Whatever their size, files read in memory a few times their size; a name too long for
+    // its cell is cut at a character's end.
+    void largeInputs_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("planned");
+        const auto contact = [](const QString& name, const QByteArray& more = {}) {
+            return "BEGIN:VCARD\r\nFN:" + name.toUtf8() + "\r\nBDAY:19840412\r\n" + more +
+                   "END:VCARD\r\n";
+        };
+        const QString ae(QChar(0xe4));
+        const QString born = " 1984-04-12\n";
+        QTest::newRow("800,000 x \u00e4")
+            << contact(ae.repeated(800000)) << ae.repeated(127) + born;
+        QTest::newRow("50 MB of blank lines")
+            << QByteArray(50 << 20, '\n') + contact("Ann") << "Ann" + born;
+        QByteArray dates;
+        for (int i = 0; i < 20000; ++i)
+            dates += QStringLiteral("item%1.X-ABDATE:2010-06-20\r\nitem%1.X-ABLabel:Other\r\n")
+                         .arg(i)
+                         .toUtf8();
+        dates += "last.X-ABDATE:2010-06-19\r\nlast.X-ABLabel:_$!<Anniversary>!$_\r\n";
+        QTest::newRow("20,000 labelled dates")
+            << contact("Ann", dates) << "Ann" + born + anniversaryName("Ann") + " 2010-06-19\n";
+    }
+
+    void largeInputs()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, planned);
+        QVERIFY(plannedWithinMemory(data, planned));
+    }
+
+    // Anything but a regular file of at most 64 MB is refused before it is read.
+    void refusedUnread()
+    {
+        QVERIFY(::mkfifo(qPrintable(dir.filePath("pipe")), 0600) == 0);
+        QFile large(dir.filePath("large.vcf"));
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(ImportPlan::maxFileBytes + 1));
+        const QString notAFile = "It is not a regular file";
+        for (const auto& [path, error] : {std::pair<QString, QString>{dir.path(), "It is a folder"},
+                                          {"/dev/zero", notAFile},
+                                          {dir.filePath("pipe"), notAFile},
+                                          {large.fileName(), "It is larger than 64 MB"}})
+            QVERIFY2(ImportPlan::read(path).error.startsWith(error), qPrintable(path));
     }
 
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
