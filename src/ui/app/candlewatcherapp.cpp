@@ -8,6 +8,7 @@
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
 #include "ui/app/mainwindow.h"
+#include "ui/app/stallprobe.h"
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
@@ -205,6 +206,10 @@ int runTrayProgram(int argc, char** argv)
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
+    // For the benchmarks: how long the event loop is kept waiting, from here to the end.
+    std::unique_ptr<StallProbe> stallProbe;
+    if (const QString log = qEnvironmentVariable("CANDLEWATCHER_STALL_LOG"); !log.isEmpty())
+        stallProbe = std::make_unique<StallProbe>(log);
 
     const QString dataPath = dataFilePath();
     // Before any window, tray icon or check: a second start only shows the first copy.
