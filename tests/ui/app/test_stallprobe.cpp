@@ -25,11 +25,9 @@ private slots:
         QString report;
         {
             StallProbe probe(logPath);
-            QTest::qWait(50); // the loop runs freely first
             const qint64 blockedFrom = QDateTime::currentMSecsSinceEpoch();
             QThread::msleep(blockedMs);
             QTest::qWait(50);
-            QVERIFY(!probe.stalls().isEmpty());
             // A stall can only be longer than the block (a loaded machine adds to it).
             QVERIFY2(probe.longestMs() >= blockedMs - StallProbe::IntervalMs,
                      qPrintable(probe.report()));
