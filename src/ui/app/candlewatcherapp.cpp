@@ -1,6 +1,7 @@
 #include "ui/app/candlewatcherapp.h"
 
 #include "core/calendar/clock.h"
+#include "core/calendar/nextevent.h"
 #include "core/program/processsignals.h"
 #include "core/program/programidentity.h"
 #include "core/settings/datelocale.h"
@@ -8,6 +9,7 @@
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
 #include "ui/app/mainwindow.h"
+#include "ui/app/stallprobe.h"
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
@@ -47,10 +49,18 @@ extern "C" void termSignalHandler(int signal)
 
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
-    : QObject(parent), m_tray(std::make_unique<TrayIcon>()),
-      m_notifier(createNotifier(m_tray.get())),
-      m_window(std::make_unique<MainWindow>(store, settings, clock))
+    : QObject(parent), m_store(store), m_settings(settings), m_clock(clock),
+      m_tray(std::make_unique<TrayIcon>()), m_notifier(createNotifier(m_tray.get()))
 {
+    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::retryTray);
+    m_trayRetry.setInterval(TrayRetryIntervalMs);
+}
+
+MainWindow& CandlewatcherApp::mainWindow()
+{
+    if (m_window)
+        return *m_window;
+    m_window = std::make_unique<MainWindow>(m_store, m_settings, m_clock);
     m_window->setTrayIcon(m_tray.get());
     m_window->setNotifier(m_notifier.get());
     // The check names the next event in the icon's tip.
@@ -58,8 +68,7 @@ CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings
             &TrayIcon::setTip);
     connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
     connect(m_window.get(), &MainWindow::unloaded, this, &CandlewatcherApp::finish);
-    connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::retryTray);
-    m_trayRetry.setInterval(TrayRetryIntervalMs);
+    return *m_window;
 }
 
 CandlewatcherApp::~CandlewatcherApp()
@@ -86,15 +95,27 @@ void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
 
 void CandlewatcherApp::start()
 {
-    // Loading fills the list and runs the first check, so a notification may appear before
-    // the icon does; whether a tray is there decides how it appears.
-    const bool trayAvailable = m_tray->isTrayAvailable();
-    m_window->setTrayAvailable(trayAvailable);
-    m_window->load();
+    // The icon goes to the tray before the window's controls are built: those take most of
+    // the start (the font database among them). Its menu and the check's tip follow before
+    // the event loop runs, so no click can reach it without them.
+    const bool iconAdded = m_tray->isTrayAvailable() &&
+                           m_tray->addToTray(nullptr, QIcon(QString::fromLatin1(iconResource)),
+                                             trayTipText(std::nullopt));
+    if (iconAdded)
+        QGuiApplication::sync(); // the dock request reaches the tray now, not after the build
+    MainWindow& window = mainWindow();
+    // Loading fills the list and runs the first check; whether a tray is there decides how
+    // its notification appears.
+    window.setTrayAvailable(iconAdded);
+    if (iconAdded)
+        m_tray->systemTrayIcon()->setContextMenu(window.trayMenu());
+    window.load();
     if (m_unloaded)
         return; // ended while a message of the load was open
-    if (trayAvailable && addTrayIcon())
+    if (iconAdded) {
+        m_tray->setTip(window.reminderRunner()->trayTip());
         return;
+    }
     // A window that starts hidden with no icon to open it could only be ended by a signal.
     m_window->setTrayAvailable(false);
     m_window->showAsStored();
@@ -138,6 +159,10 @@ void CandlewatcherApp::endSession()
 {
     if (m_unloaded)
         return;
+    if (!m_window) {
+        finish(); // nothing built yet, nothing to save
+        return;
+    }
     // The exit's unload may be waiting on its failure message: the data is committed as far
     // as it could be, and the end does not wait for an answer.
     if (m_window->isUnloaded())
@@ -150,7 +175,7 @@ void CandlewatcherApp::watchSession()
 {
     // Qt asks this for every save of the session, also when no logout follows: not the end.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (!m_unloaded)
+        if (!m_unloaded && m_window)
             m_window->commitData(false);
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::endSession);
@@ -205,6 +230,10 @@ int runTrayProgram(int argc, char** argv)
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
+    // For the benchmarks: how long the event loop is kept waiting, from here to the end.
+    std::unique_ptr<StallProbe> stallProbe;
+    if (const QString log = qEnvironmentVariable("CANDLEWATCHER_STALL_LOG"); !log.isEmpty())
+        stallProbe = std::make_unique<StallProbe>(log);
 
     const QString dataPath = dataFilePath();
     // Before any window, tray icon or check: a second start only shows the first copy.
@@ -230,8 +259,8 @@ int runTrayProgram(int argc, char** argv)
     Clock clock;
     CandlewatcherApp candlewatcher(store, settings, clock);
     // A later start asks for the window, as a click on the tray icon does.
-    QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher.mainWindow(),
-                     &MainWindow::showFromTray);
+    QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher,
+                     [&candlewatcher] { candlewatcher.mainWindow().showFromTray(); });
     // exit, not quit: it ends every running loop at once, a dialog's or a message box's too,
     // and nothing can refuse it.
     QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app,

@@ -32,15 +32,17 @@ public:
                      QObject* parent = nullptr);
     ~CandlewatcherApp() override;
 
-    MainWindow& mainWindow() { return *m_window; }
+    // Built when first asked for: by start, after the icon is in the tray.
+    MainWindow& mainWindow();
     TrayIcon& trayIcon() { return *m_tray; }
 
     // How often and how many times to look for a tray that was missing at start.
     void setTrayRetry(int intervalMs, int attempts);
     bool trayRetryActive() const { return m_trayRetry.isActive(); }
 
-    // Loads the main window hidden and adds the tray icon. Without a tray the window is shown
-    // instead (the program must stay reachable) and the tray is looked for again for a while.
+    // Adds the tray icon, then builds and loads the main window hidden. Without a tray the
+    // window is shown instead (the program must stay reachable) and the tray is looked for
+    // again for a while.
     void start();
 
     // Unloads the main window without a question: end of the desktop session, SIGTERM.
@@ -71,6 +73,9 @@ private:
     void finish();
     void onTermSignal();
 
+    BirthdayStore& m_store;
+    SettingsStore& m_settings;
+    const Clock& m_clock;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<Notifier> m_notifier; // outlives the window, which uses it
     std::unique_ptr<MainWindow> m_window;

@@ -114,6 +114,19 @@ private slots:
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
 
+    // The icon is in the tray by the time the window's load runs the first check.
+    void iconBeforeFirstCheck()
+    {
+        AppFixture f;
+        f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
+        CandlewatcherApp& app = f.make();
+        bool addedAtCheck = false;
+        connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
+                [&] { addedAtCheck = app.trayIcon().isAdded(); });
+        app.start();
+        QVERIFY(addedAtCheck);
+    }
+
     // What the tray menu's own items do (the others open the main window's dialogs): the
     // notifications come back, the web site opens, the window shows, the exit ends it all.
     void trayItems()
