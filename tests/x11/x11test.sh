@@ -2,15 +2,13 @@
 # What only a real desktop shows: the program on a private X server with a window manager
 # (openbox) and an XEmbed tray (trayer), driven with xdotool as a user would; or under Wayland.
 #   x11test.sh SCENARIO CANDLEWATCHER X11SESSION [NOTIFICATION-SERVICE]
-# Scenarios (tray, session and sync end with the layout saved and the data file compacted):
+# Scenarios (tray and session end with the layout saved and the data file compacted):
 #   tray          only the icon at start; its menu: Escape closes it, "&Show" maps the window; a
 #                 left click maps it; SIGTERM ends it within a second with a dialog open, and
 #                 with a message of the start-up (the data file unreadable)
 #   session       a save of the session commits the data and the program goes on, as after a
 #                 cancelled logout; the session's end ends it within a second
 #   second_start  a second start ends with 0 and the first copy shows its window, with one icon
-#   sync          a data file renamed over the old one, as sync tools do, is read at once: its
-#                 event due today brings the notification window, which a click on "close" closes
 #   wayland       under weston (headless), with the tests' notification service on a private
 #                 session bus: the day's reminder and alert come as notifications by default
 # Exits 0 on success, 1 on failure, 77 (skip) when a display server or a tool is missing.
@@ -234,21 +232,6 @@ second_start)
         fail "the second start ended with code $?"
     until_true 10 shown main || fail "the second start did not show the first copy's window"
     [ "$(windows icon | wc -l)" -eq 1 ] || fail "not exactly one tray icon after the second start"
-    ;;
-sync)
-    # Due today as "Do Nothing!" (this program's own export leaves the alarm out so): only the
-    # notification window comes.
-    mkdir "$work/sync" && cp "$work/app/candlewatcher" "$work/sync/" &&
-        seed "$work/sync" 0 $'X-CANDLEWATCHER-NOTIFY:10\r\n'
-    mv "$work/sync/birthday.dat" "$datafile" || fail "could not rename a data file over the old"
-    until_true 5 shown question || fail "the replaced data file brought no notification window"
-    # "close" ends 8 px from the right edge; the click lands on its first letters.
-    box=$(first question) && eval "$(xdotool getwindowgeometry --shell "$box")"
-    xdotool mousemove --window "$box" $((WIDTH - 30)) 10 click 1
-    until_true 3 gone question || fail "a click on \"close\" left the notification window open"
-    seeded=$(stat -c %i "$datafile") # the renamed file is compacted in its turn
-    kill -TERM "$app"
-    check_unloaded SIGTERM
     ;;
 wayland)
     notified() { grep -qxF "$1" "$work/notifications.log"; }

@@ -267,20 +267,6 @@ private slots:
         QCOMPARE(f->onlyRecord(), (QStringList{"Odd", today, "1", "4", "0", "", "1"}));
     }
 
-    // Another running copy changed the record meanwhile: OK writes nothing, tells the caller.
-    void editOfRecordChangedMeanwhile()
-    {
-        QCOMPARE(f->add("Gone", QDate(2000, 1, 1)), 0);
-        open("edit", 0);
-        typeInto(at("txtName"), "Changed");
-        QVERIFY(BirthdayStore(f->path()).writeField("Notify", 0, "3"));
-        const QByteArray before = f->bytes();
-        returnPress(dialog.get());
-        QCOMPARE(f->catcher.texts, QStringList());
-        QCOMPARE(dialog->result(), BirthdayDialog::Changed);
-        QCOMPARE(f->bytes(), before);
-    }
-
     // A full disk (half way through an edit that grows the record): told, nothing lost, retry
     // works.
     void storeFailure_data()

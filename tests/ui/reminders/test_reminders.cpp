@@ -60,12 +60,6 @@ QString lines(const QString& prefix, int count)
     return list.join("\r\n");
 }
 
-// A label's text without the marks that isolate each name.
-QString plain(QWidget* window, const char* name)
-{
-    return child(window, name)->text().remove(QChar(0x2068)).remove(QChar(0x2069));
-}
-
 } // namespace
 
 // The reminder check's windows: the runner that fills and shows them, the notification above
@@ -333,7 +327,9 @@ private slots:
         for (QLabel* list : {lblToday, lblSoon})
             QVERIFY2(list->sizeHint().height() <= list->height(), list->objectName().toLatin1());
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        const QStringList today = plain(&window, "lblToday").split('\n');
+        // Without the marks that isolate each name.
+        const QStringList today =
+            lblToday->text().remove(QChar(0x2068)).remove(QChar(0x2069)).split('\n');
         QVERIFY(window.height() <= available.height() && window.y() >= available.y());
         QCOMPARE(today.size() == count, count < 10);
         if (count < 10)
