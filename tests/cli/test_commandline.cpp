@@ -42,7 +42,6 @@ QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform 
     env.insert("FAKETIME", "@2026-12-06 10:00:00");
     env.insert("LD_PRELOAD", CW_FAKETIME);
     env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
-    env.insert("LC_ALL", "C.UTF-8");
     process.setProcessEnvironment(env);
     return program;
 }
