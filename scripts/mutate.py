@@ -31,6 +31,7 @@ import os
 import pathlib
 import random
 import re
+import signal
 import subprocess
 import sys
 
@@ -246,6 +247,8 @@ def main():
         return 0
 
     equivalent = equivalent_ids()
+    # Stopped from outside, the file being mutated is still put back (the finally below).
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     BUILD.mkdir(exist_ok=True)
     done = {}
     if RESULTS.exists():
