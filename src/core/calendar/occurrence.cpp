@@ -1,5 +1,7 @@
 #include "core/calendar/occurrence.h"
 
+#include <QCoreApplication>
+
 namespace LeapDayRules {
 
 QString name(LeapDayRule rule)
@@ -97,9 +99,9 @@ QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last
 QString daysUntilText(qint64 days)
 {
     if (days == 0)
-        return QStringLiteral("today");
+        return QCoreApplication::translate("Occurrence", "today");
     if (days == 1)
-        return QStringLiteral("tomorrow");
-    // Concatenated: arg() took most of the list's "In" column.
-    return QStringLiteral("in ") + QString::number(days) + QStringLiteral(" days");
+        return QCoreApplication::translate("Occurrence", "tomorrow");
+    // %n, not arg(): arg() took most of the list's "In" column.
+    return QCoreApplication::translate("Occurrence", "in %n days", nullptr, int(days));
 }
