@@ -61,32 +61,41 @@ int run(int argc, char** argv)
     QCoreApplication app(argc, argv);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Candlewatcher reminds you of birthdays and other dated events. Without "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Candlewatcher reminds you of birthdays and other dated events. Without "
                        "options it starts in the system tray; with one of the options below it "
                        "does that one thing and ends, whether or not it runs in the tray."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption upcoming(
         QStringLiteral("upcoming"),
-        QStringLiteral("List the events of the next DAYS days (default 30), soonest first."));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --upcoming: print a JSON array instead."));
+        //: DAYS is the value's name in the usage line: keep it as it is.
+        QCoreApplication::translate(
+            "CommandLine", "List the events of the next DAYS days (default 30), soonest first."));
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        QCoreApplication::translate("CommandLine", "With --upcoming: print a JSON array instead."));
     const QCommandLineOption import(QStringLiteral("import"), ImportFormats::importHelp(),
                                     QStringLiteral("FILE"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("With --import: show what would be imported."));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        QCoreApplication::translate("CommandLine", "With --import: show what would be imported."));
     const QCommandLineOption exportIcs(
         QStringLiteral("export-ics"),
-        QStringLiteral("Write every event to FILE as an iCalendar file (- for standard output)."),
+        //: FILE is the value's name in the usage line: keep it as it is.
+        QCoreApplication::translate(
+            "CommandLine",
+            "Write every event to FILE as an iCalendar file (- for standard output)."),
         QStringLiteral("FILE"));
     parser.addOptions({upcoming, json, import, dryRun, exportIcs});
-    parser.addPositionalArgument(QStringLiteral("DAYS"),
-                                 QStringLiteral("With --upcoming: how many days ahead."),
-                                 QStringLiteral("[DAYS]"));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("With --import: more files to import."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("DAYS"),
+        QCoreApplication::translate("CommandLine", "With --upcoming: how many days ahead."),
+        QStringLiteral("[DAYS]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("CommandLine", "With --import: more files to import."),
+        QStringLiteral("[FILE...]"));
 
     // The parser would read "-3" as an option; a negative number is a DAYS value out of range,
     // so it is set aside and judged with the others.
@@ -107,24 +116,29 @@ int run(int argc, char** argv)
         int(parser.isSet(upcoming)) + int(parser.isSet(import)) + int(parser.isSet(exportIcs));
     const QStringList rest = negatives + parser.positionalArguments();
     if (actions != 1)
-        return usageError(QStringLiteral("give one of --upcoming, --import and --export-ics."));
+        return usageError(QCoreApplication::translate(
+            "CommandLine", "give one of --upcoming, --import and --export-ics."));
     if (parser.isSet(json) && !parser.isSet(upcoming))
-        return usageError(QStringLiteral("--json goes with --upcoming."));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--json goes with --upcoming."));
     if (parser.isSet(dryRun) && !parser.isSet(import))
-        return usageError(QStringLiteral("--dry-run goes with --import."));
+        return usageError(
+            QCoreApplication::translate("CommandLine", "--dry-run goes with --import."));
+    const QString unexpected =
+        QCoreApplication::translate("CommandLine", "unexpected argument \"%1\".");
     qint64 days = 30;
     if (parser.isSet(upcoming) && !rest.isEmpty()) {
         bool number = false;
         days = rest.first().toLongLong(&number);
         if (!number || days < 0 || days > maximumDays)
             return usageError(
-                QStringLiteral("DAYS must be a whole number from 0 to %1, not \"%2\".")
-                    .arg(maximumDays)
-                    .arg(rest.first()));
+                QCoreApplication::translate("CommandLine",
+                                            "DAYS must be a whole number from 0 to %1, not \"%2\".")
+                    .arg(QString::number(maximumDays), rest.first()));
         if (rest.size() > 1)
-            return usageError(QStringLiteral("unexpected argument \"%1\".").arg(rest.at(1)));
+            return usageError(unexpected.arg(rest.at(1)));
     } else if (parser.isSet(exportIcs) && !rest.isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument \"%1\".").arg(rest.first()));
+        return usageError(unexpected.arg(rest.first()));
     }
 
     BirthdayStore store(dataFilePath());

@@ -7,6 +7,8 @@
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 
+#include <QCoreApplication>
+
 namespace CommandLine {
 
 int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
@@ -20,14 +22,16 @@ int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& c
     if (target == QLatin1String("-")) {
         std::fwrite(calendar.ics.constData(), 1, size_t(calendar.ics.size()), stdout);
         if (std::fflush(stdout) != 0)
-            return fail(QStringLiteral("the calendar could not be written to standard output."));
+            return fail(QCoreApplication::translate(
+                "CommandLine", "the calendar could not be written to standard output."));
     } else {
         const QString error = FileNames::write(target, calendar.ics);
         if (!error.isEmpty())
-            return fail(
-                QStringLiteral("cannot write \"%1\": %2").arg(FileNames::shown(target), error));
-        print(stdout, QStringLiteral("%1 events written to %2\n")
-                          .arg(calendar.events)
+            //: %1 is the file, %2 why it could not be written.
+            return fail(QCoreApplication::translate("CommandLine", "cannot write \"%1\": %2")
+                            .arg(FileNames::shown(target), error));
+        print(stdout, QCoreApplication::translate("CommandLine", "%n events written to %1\n",
+                                                  nullptr, calendar.events)
                           .arg(FileNames::shown(target)));
     }
     printUnreadable(calendar.unreadable);

@@ -6,6 +6,8 @@
 #include "core/exchange/importplan.h"
 #include "core/store/birthdaystore.h"
 
+#include <QCoreApplication>
+
 namespace CommandLine {
 
 int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& paths, bool dryRun)
@@ -35,12 +37,15 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
             records.append(item.record);
         else if (dryRun || item.status == ImportPlan::Item::Status::Broken ||
                  item.status == ImportPlan::Item::Status::Ending)
-            print(stderr, QStringLiteral("skipped: %1: %2\n").arg(item.entry.name, item.reason));
+            //: %1 is an event's name, %2 why it was not added.
+            print(stderr, QCoreApplication::translate("CommandLine", "skipped: %1: %2\n")
+                              .arg(item.entry.name, item.reason));
     }
     if (dryRun) {
         for (const BirthdayRecord& record : records)
             print(stdout,
-                  QStringLiteral("to add: %1 (%2)\n")
+                  //: %1 is an event's name, %2 its date.
+                  QCoreApplication::translate("CommandLine", "to add: %1 (%2)\n")
                       .arg(record.value(BirthdayRecord::Name), record.value(BirthdayRecord::Date)));
         print(stdout, counts.summary(true) + u'\n');
     } else {
@@ -50,12 +55,14 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
         if (!result.error.isEmpty())
             return fail(result.error);
         if (counts.noRoom > 0)
-            return fail(QStringLiteral("%L1 events were not added: %2.")
-                            .arg(counts.noRoom)
+            //: %1 says how many events the data file holds.
+            return fail(QCoreApplication::translate("CommandLine", "%Ln events were not added: %1.",
+                                                    nullptr, counts.noRoom)
                             .arg(ImportPlan::limitText()));
     }
     if (!counts.anyDated())
-        return fail(QStringLiteral("the files hold no contact or event with a date."));
+        return fail(QCoreApplication::translate("CommandLine",
+                                                "the files hold no contact or event with a date."));
     return Done;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +26,10 @@ inline int fail(const QString& message)
 
 inline int usageError(const QString& message)
 {
-    print(stderr, QStringLiteral("candlewatcher: %1\nTry 'candlewatcher --help'.\n").arg(message));
+    //: %1 is what was wrong with the command line.
+    print(stderr, QCoreApplication::translate("CommandLine",
+                                              "candlewatcher: %1\nTry 'candlewatcher --help'.\n")
+                      .arg(message));
     return Usage;
 }
 
@@ -33,8 +37,10 @@ inline int usageError(const QString& message)
 inline void printUnreadable(const QStringList& names)
 {
     if (!names.isEmpty())
-        print(stderr, QStringLiteral("candlewatcher: left out, their dates could not be read: %1\n")
-                          .arg(names.join(QStringLiteral(", "))));
+        print(stderr,
+              QCoreApplication::translate(
+                  "CommandLine", "candlewatcher: left out, their dates could not be read: %1\n")
+                  .arg(names.join(QStringLiteral(", "))));
 }
 
 } // namespace CommandLine

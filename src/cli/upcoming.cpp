@@ -6,6 +6,7 @@
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,7 +18,8 @@ namespace CommandLine {
 namespace {
 
 // "Sun 8 Dec   in 2 days  Anna Schmidt (42)": the list's "In" and "Age" columns, the day in
-// English whatever the user's language, as scripts and status bars read it. The date and the
+// English whatever the user's language, as scripts and status bars read it; "in 2 days" is in
+// the user's language, as the list's column is. The date and the
 // days are padded to the longest of the list, so the names start in one column.
 QString upcomingLines(const QList<NextEvent>& events)
 {
@@ -78,7 +80,9 @@ int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clo
 
     if (!json) {
         if (found.isEmpty())
-            print(stdout, QStringLiteral("No events in the next %1 days.\n").arg(days));
+            print(stdout,
+                  QCoreApplication::translate("CommandLine", "No events in the next %n days.\n",
+                                              nullptr, int(days)));
         else
             print(stdout, upcomingLines(found));
         return Done;

@@ -2,6 +2,8 @@
 
 #include "core/text/textconv.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace MissedEvents {
@@ -59,13 +61,15 @@ QList<Missed> since(const QList<BirthdayRecord>& records, const QString& lastChe
         for (const QDate day : occurrencesBetween(*date, recurs, first, last, rule)) {
             if (handled && *handled == day)
                 continue;
-            // Concatenated, not arg()-formatted: a name may itself hold "%1".
-            QString entry =
-                name + QLatin1String(" (") + shownLocale.toString(day, QStringLiteral("ddd d MMM"));
-            if (showYears)
-                entry += QLatin1String(" - ") + QString::number(day.year() - date->year()) +
-                         QLatin1String(" Years");
-            entry += u')';
+            const QString dayText = shownLocale.toString(day, QStringLiteral("ddd d MMM"));
+            // One arg() call fills both at once: a name may itself hold "%1".
+            const QString entry =
+                showYears
+                    //: %1 is the event's name, %2 the missed day.
+                    ? QCoreApplication::translate("MissedEvents", "%1 (%2 - %n Years)", nullptr,
+                                                  day.year() - date->year())
+                          .arg(name, dayText)
+                    : name + QLatin1String(" (") + dayText + u')';
             missed.append({record.key, day, entry,
                            record.value(BirthdayRecord::Alert) == QLatin1String("0")});
         }

@@ -3,6 +3,8 @@
 #include "core/program/programidentity.h"
 #include "core/text/textconv.h"
 
+#include <QCoreApplication>
+
 QString NextEvent::dateText(const QLocale& locale) const
 {
     return TextConv::shownDateText(next.date, locale);
@@ -73,10 +75,10 @@ std::optional<NextEvent> ComingEvents::soonest() const
 
 QString trayTipText(const std::optional<NextEvent>& soonest)
 {
-    // Concatenated, not arg()-formatted: a name may itself hold "%1".
-    QString tip = fullProgramTitle();
-    if (soonest)
-        tip += QStringLiteral(" \u2014 next: ") + soonest->name + QLatin1String(", ") +
-               soonest->inText();
-    return tip;
+    if (!soonest)
+        return fullProgramTitle();
+    // One arg() call fills all three at once: a name may itself hold "%1".
+    //: The tray icon's tip: the program's title, the soonest event's name and when it is.
+    return QCoreApplication::translate("NextEvent", "%1 \u2014 next: %2, %3")
+        .arg(fullProgramTitle(), soonest->name, soonest->inText());
 }

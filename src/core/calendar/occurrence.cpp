@@ -1,5 +1,7 @@
 #include "core/calendar/occurrence.h"
 
+#include <QCoreApplication>
+
 namespace LeapDayRules {
 
 QString name(LeapDayRule rule)
@@ -97,9 +99,12 @@ QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last
 QString daysUntilText(qint64 days)
 {
     if (days == 0)
-        return QStringLiteral("today");
+        //: The list's narrow "In" column and the tray icon's tip: keep it short.
+        return QCoreApplication::translate("Occurrence", "today");
     if (days == 1)
-        return QStringLiteral("tomorrow");
-    // Concatenated: arg() took most of the list's "In" column.
-    return QStringLiteral("in ") + QString::number(days) + QStringLiteral(" days");
+        //: The list's narrow "In" column and the tray icon's tip: keep it short.
+        return QCoreApplication::translate("Occurrence", "tomorrow");
+    // %n, not arg(): arg() took most of the list's "In" column.
+    //: The list's narrow "In" column and the tray icon's tip: keep it short.
+    return QCoreApplication::translate("Occurrence", "in %n days", nullptr, int(days));
 }

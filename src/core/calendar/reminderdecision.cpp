@@ -3,6 +3,8 @@
 #include "core/calendar/occurrence.h"
 #include "core/text/textconv.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -10,6 +12,13 @@
 namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
+
+// translate() fills in %n only for counts of 0 or more; a date stored in the future has
+// negative years.
+QString withYears(QString entry, int years)
+{
+    return entry.replace(QLatin1String("%n"), QString::number(years));
+}
 
 enum class Listing { None, Soon, Today };
 
@@ -64,12 +73,14 @@ bool scheduleDue(const ReminderSettings& settings, const QDateTime& now, const Q
 
 QString ReminderDecision::soonText() const
 {
-    return joined(soonEntries, QStringLiteral("There are no events due"));
+    return joined(soonEntries,
+                  QCoreApplication::translate("ReminderDecision", "There are no events due"));
 }
 
 QString ReminderDecision::todayText() const
 {
-    return joined(todayEntries, QStringLiteral("There are no events today"));
+    return joined(todayEntries,
+                  QCoreApplication::translate("ReminderDecision", "There are no events today"));
 }
 
 ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDateTime& now,
@@ -105,11 +116,17 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
         if (found.listing == Listing::Soon) {
             // In the user's form, whatever form the file holds it in.
             const QString dateText = TextConv::shownDateText(*dates.date, shownLocale);
-            // Concatenated, not arg()-formatted: a name may itself hold "%1".
+            // One arg() call fills both at once: a name may itself hold "%1".
             soon.append({dates.next->next.days,
-                         showYears ? name + QLatin1String(" (") + dateText + QLatin1String(" - ") +
-                                         QString::number(found.years) + QLatin1String(" Years)")
-                                   : name + QLatin1String(" (") + dateText + u')'});
+                         showYears
+                             //: %1 is the event's name, %2 its date. The notification window
+                             //: cuts long names short: keep %1 first, the rest in parentheses.
+                             ? withYears(QCoreApplication::translate("ReminderDecision",
+                                                                     "%1 (%2 - %n Years)", nullptr,
+                                                                     found.years),
+                                         found.years)
+                                   .arg(name, dateText)
+                             : name + QLatin1String(" (") + dateText + u')'});
             continue;
         }
 
@@ -123,10 +140,15 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
             }
             handledToday = *lastDate == today;
         }
-        decision.todayEntries.append(showYears ? name + QLatin1String(" (") +
-                                                     QString::number(found.years) +
-                                                     QLatin1String(" Years)")
-                                               : name);
+        decision.todayEntries.append(
+            showYears
+                //: %1 is the event's name. The notification window cuts long names short:
+                //: keep %1 first, the rest in parentheses.
+                ? withYears(QCoreApplication::translate("ReminderDecision", "%1 (%n Years)",
+                                                        nullptr, found.years),
+                            found.years)
+                      .arg(name)
+                : name);
         if (!handledToday && alertTimeReached)
             decision.alerts.append(
                 {record.key, name, record.value(BirthdayRecord::Alert) == QLatin1String("0")});

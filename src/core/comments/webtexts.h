@@ -2,6 +2,7 @@
 
 #include "core/program/programidentity.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The texts of the web and information windows, shared by the windows and their messages.
@@ -15,56 +16,75 @@ inline QString webTitle()
 
 inline QString unableToConnect()
 {
-    return fullProgramTitle() +
-           QStringLiteral(" was unable to connect to the internet.  Please connect manually and "
-                          "then try again.");
+    //: %1 is the program's full title.
+    return QCoreApplication::translate(
+               "WebTexts", "%1 was unable to connect to the internet.  Please connect manually and "
+                           "then try again.")
+        .arg(fullProgramTitle());
 }
 
 inline QString nothingEntered()
 {
-    return QStringLiteral("You have not entered any information.  Please enter either a comment "
-                          "or suggestion into the space provided.");
+    return QCoreApplication::translate(
+        "WebTexts", "You have not entered any information.  Please enter either a comment "
+                    "or suggestion into the space provided.");
 }
 
 inline QString sendingFailed()
 {
-    return QStringLiteral("There was a problem sending your information to ") + organisationName() +
-           QStringLiteral(
-               ".  Please check you are connected to the internet correctly, and if the problem "
-               "persists, try again later.");
+    //: %1 is the organisation's name.
+    return QCoreApplication::translate(
+               "WebTexts",
+               "There was a problem sending your information to %1.  Please check you are "
+               "connected to the internet correctly, and if the problem persists, try "
+               "again later.")
+        .arg(organisationName());
 }
 
 inline QString sent()
 {
-    return QStringLiteral("Your comments and suggestions have been sent to ") + organisationName() +
-           QStringLiteral(".  Thank you very much for your input.");
+    //: %1 is the organisation's name.
+    return QCoreApplication::translate(
+               "WebTexts",
+               "Your comments and suggestions have been sent to %1.  Thank you very much "
+               "for your input.")
+        .arg(organisationName());
 }
 
 inline QString introduction()
 {
-    return organisationName() +
-           QStringLiteral(" welcomes any comments and suggestions from its users.  "
-                          "Please fill in the boxes below and click on send.  This service is "
-                          "completely anonymous.");
+    //: %1 is the organisation's name.
+    return QCoreApplication::translate(
+               "WebTexts",
+               "%1 welcomes any comments and suggestions from its users.  Please fill in "
+               "the boxes below and click on send.  This service is completely "
+               "anonymous.")
+        .arg(organisationName());
 }
 
 // The introduction once a request has run: its last sentence is not put back.
 inline QString introductionAfterSend()
 {
-    return organisationName() +
-           QStringLiteral(" welcomes any comments and suggestions from its users.  "
-                          "Please fill in the boxes below and click on send.");
+    //: %1 is the organisation's name.
+    return QCoreApplication::translate(
+               "WebTexts",
+               "%1 welcomes any comments and suggestions from its users.  Please fill in "
+               "the boxes below and click on send.")
+        .arg(organisationName());
 }
 
 inline QString waiting()
 {
-    return QStringLiteral("Please wait while your information is being sent to the ") +
-           organisationName() + QStringLiteral(" website...");
+    //: %1 is the organisation's name.
+    return QCoreApplication::translate(
+               "WebTexts", "Please wait while your information is being sent to the %1 website...")
+        .arg(organisationName());
 }
 
 inline QString sysInfoUnavailable()
 {
-    return QStringLiteral("System Information is currently unavailable.  Please try again later.");
+    return QCoreApplication::translate(
+        "WebTexts", "System Information is currently unavailable.  Please try again later.");
 }
 
 } // namespace WebTexts

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +21,8 @@ bool notifyTextValid(const QString& text);
 // What happens on the day, as the editor lists it: the Alert value is the index ("0", "1").
 inline QStringList alertChoices()
 {
-    return {QStringLiteral("Show a Dialog"), QStringLiteral("Do Nothing!")};
+    return {QCoreApplication::translate("BirthdayInput", "Show a Dialog"),
+            QCoreApplication::translate("BirthdayInput", "Do Nothing!")};
 }
 
 } // namespace BirthdayInput

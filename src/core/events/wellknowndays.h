@@ -16,7 +16,8 @@ struct Row
     const char* day;   // "01".."31"
     const char* month; // "01".."12"
 
-    QString nameText() const { return QString::fromUtf8(name); }
+    // The name in the user's language: shown in the picker and stored so when imported.
+    QString nameText() const;
     // The list's "Event Date" column: month, a backslash, day.
     QString shownAs() const;
 };

@@ -6,6 +6,7 @@
 #include "core/settings/settingsstore.h"
 #include "core/text/textconv.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 namespace {
@@ -17,30 +18,41 @@ ImportEntry entryOf(const ICalendar::Event& event)
 {
     using Problem = ImportEntry::Problem;
     ImportEntry entry;
-    entry.name =
-        event.summary.isEmpty() ? QStringLiteral("(an event without a name)") : event.summary;
+    entry.name = event.summary.isEmpty()
+                     ? QCoreApplication::translate("CalendarExchange", "(an event without a name)")
+                     : event.summary;
     const auto problem = [&](Problem kind, const QString& reason) {
         entry.problem = kind;
         entry.reason = reason;
         return entry;
     };
     if (!event.error.isEmpty())
-        return problem(Problem::Broken, QStringLiteral("it could not be read: ") + event.error);
+        return problem(Problem::Broken,
+                       QCoreApplication::translate("CalendarExchange", "it could not be read: %1")
+                           .arg(event.error));
     if (event.summary.isEmpty())
-        return problem(Problem::Broken, QStringLiteral("the event has no name"));
+        return problem(Problem::Broken,
+                       QCoreApplication::translate("CalendarExchange", "the event has no name"));
     if (event.changedOccurrence)
-        return problem(Problem::LeftOut, QStringLiteral("it moves one day of a repeating event"));
+        return problem(Problem::LeftOut,
+                       QCoreApplication::translate("CalendarExchange",
+                                                   "it moves one day of a repeating event"));
     if (!event.start)
-        return problem(Problem::NoDate, QStringLiteral("the event has no start date"));
+        return problem(Problem::NoDate, QCoreApplication::translate("CalendarExchange",
+                                                                    "the event has no start date"));
     if (!event.start->isValid() || event.start->year() < 1)
-        return problem(Problem::Broken, QStringLiteral("its start is not a date"));
+        return problem(Problem::Broken,
+                       QCoreApplication::translate("CalendarExchange", "its start is not a date"));
     if (event.cancelled)
-        return problem(Problem::LeftOut, QStringLiteral("it was cancelled"));
+        return problem(Problem::LeftOut,
+                       QCoreApplication::translate("CalendarExchange", "it was cancelled"));
     if (!event.allDay)
-        return problem(Problem::LeftOut, QStringLiteral("it is not an all-day event"));
+        return problem(Problem::LeftOut, QCoreApplication::translate("CalendarExchange",
+                                                                     "it is not an all-day event"));
     if (event.repeat == ICalendar::Repeat::Other)
         return problem(Problem::LeftOut,
-                       QStringLiteral("it does not repeat on one day every year"));
+                       QCoreApplication::translate("CalendarExchange",
+                                                   "it does not repeat on one day every year"));
     entry.date = event.firstDay;
     entry.recurs = event.repeat == ICalendar::Repeat::Yearly;
     entry.lastDay = event.lastDay;

@@ -1,5 +1,7 @@
 #include "core/exchange/icalendar.h"
 
+#include <QCoreApplication>
+
 #include <libical/ical.h>
 
 #include <algorithm>
@@ -336,13 +338,14 @@ Calendar read(const QByteArray& data)
 {
     Calendar calendar;
     if (!looksLike(data)) {
-        calendar.error =
-            QStringLiteral("It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.");
+        calendar.error = QCoreApplication::translate(
+            "ICalendar", "It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.");
         return calendar;
     }
     if (nestingDepth(data) > maxNesting) {
-        calendar.error = QStringLiteral("Its BEGIN lines nest deeper than %1 levels, deeper than "
-                                        "any calendar: it is not read.")
+        calendar.error = QCoreApplication::translate(
+                             "ICalendar", "Its BEGIN lines nest deeper than %1 levels, deeper than "
+                                          "any calendar: it is not read.")
                              .arg(maxNesting);
         return calendar;
     }
@@ -354,8 +357,9 @@ Calendar read(const QByteArray& data)
     // what this returns and frees it itself.
     const bool unfinished = icalparser_clean(parser.get()) != nullptr;
     if (unfinished || !root) {
-        calendar.error = QStringLiteral("The file ends in the middle of a calendar (a BEGIN line "
-                                        "has no END line): it looks cut off.");
+        calendar.error = QCoreApplication::translate(
+            "ICalendar", "The file ends in the middle of a calendar (a BEGIN line "
+                         "has no END line): it looks cut off.");
         return calendar;
     }
     if (icalcomponent_isa(root.get()) == ICAL_XROOT_COMPONENT) {

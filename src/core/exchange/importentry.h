@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -45,5 +46,7 @@ struct ImportFile
 // The name of the event an anniversary of a contact becomes: the one place of this wording.
 inline QString anniversaryName(const QString& contactName)
 {
-    return contactName + QStringLiteral(" \u2014 Anniversary");
+    // Stored in the user's language, as a name the user typed would be.
+    //: The name of the event that a contact's anniversary becomes; %1 is the contact's name.
+    return QCoreApplication::translate("ImportEntry", "%1 \u2014 Anniversary").arg(contactName);
 }

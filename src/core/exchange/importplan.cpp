@@ -6,6 +6,7 @@
 #include "core/store/cellformat.h"
 #include "core/text/textconv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,21 +80,25 @@ ImportFile read(const QString& path)
 {
     // Checked before opening: opening a pipe without a writer would wait for ever.
     const QFileInfo info(path);
-    const QString notAFile = QStringLiteral("It is not a regular file (it is a device, a pipe or "
-                                            "a socket): only files are imported.");
+    const QString notAFile = QCoreApplication::translate(
+        "ImportPlan",
+        "It is not a regular file (it is a device, a pipe or a socket): only files are imported.");
     if (info.isDir())
-        return unreadable(QStringLiteral("It is a folder, not a file."));
+        return unreadable(QCoreApplication::translate("ImportPlan", "It is a folder, not a file."));
     if (info.exists() && !info.isFile())
         return unreadable(notAFile);
     const QString tooLarge =
-        QStringLiteral("It is larger than %1 MB, more than any contacts or calendar file holds: "
-                       "an import reads files up to that size.")
+        QCoreApplication::translate(
+            "ImportPlan", "It is larger than %1 MB, more than any contacts or calendar file holds: "
+                          "an import reads files up to that size.")
             .arg(maxFileBytes / (1024 * 1024));
     if (info.size() > maxFileBytes)
         return unreadable(tooLarge);
     QFile file(path);
+    const QString unreadableText =
+        QCoreApplication::translate("ImportPlan", "It could not be read: %1.");
     if (!file.open(QIODevice::ReadOnly))
-        return unreadable(QStringLiteral("It could not be read: %1.").arg(file.errorString()));
+        return unreadable(unreadableText.arg(file.errorString()));
     // Asked again of the open file, which may have been replaced since it was looked at. The
     // memory read into is the file's size, never more than the limit.
     if (file.isSequential())
@@ -102,9 +107,10 @@ ImportFile read(const QString& path)
         return unreadable(tooLarge);
     const QByteArray data = file.read(file.size());
     if (!file.atEnd())
-        return unreadable(QStringLiteral("It changed while it was read: try again."));
+        return unreadable(
+            QCoreApplication::translate("ImportPlan", "It changed while it was read: try again."));
     if (file.error() != QFileDevice::NoError)
-        return unreadable(QStringLiteral("It could not be read: %1.").arg(file.errorString()));
+        return unreadable(unreadableText.arg(file.errorString()));
     return readData(data);
 }
 
@@ -120,8 +126,9 @@ ImportFile readData(const QByteArray& bytes)
     if (const ImportFormat* format = ImportFormats::detect(data))
         return format->read(data);
     ImportFile file;
-    file.error = data.trimmed().isEmpty() ? QStringLiteral("The file is empty.")
-                                          : ImportFormats::unknownFileText();
+    file.error = data.trimmed().isEmpty()
+                     ? QCoreApplication::translate("ImportPlan", "The file is empty.")
+                     : ImportFormats::unknownFileText();
     return file;
 }
 
@@ -137,12 +144,14 @@ ImportFile readFiles(const QStringList& paths, const QStringList& names)
     }
     if (!unusable.isEmpty()) {
         all.entries.clear();
-        unusable.prepend(paths.size() == 1
-                             ? QStringLiteral("Nothing was added from the file.")
-                             : QStringLiteral("Nothing was added from any of the %1 files: "
-                                              "%2 of them could not be used.")
-                                   .arg(paths.size())
-                                   .arg(unusable.size()));
+        unusable.prepend(
+            paths.size() == 1
+                ? QCoreApplication::translate("ImportPlan", "Nothing was added from the file.")
+                : QCoreApplication::translate("ImportPlan",
+                                              "Nothing was added from any of the %n files: "
+                                              "%1 of them could not be used.",
+                                              nullptr, int(paths.size()))
+                      .arg(unusable.size()));
         all.error = unusable.join(u'\n');
     }
     return all;
@@ -160,7 +169,8 @@ int roomLeft(const QList<BirthdayRecord>& stored)
 
 QString limitText()
 {
-    return QStringLiteral("the data file holds at most %L1 events").arg(eventLimit());
+    return QCoreApplication::translate("ImportPlan", "the data file holds at most %Ln events",
+                                       nullptr, eventLimit());
 }
 
 QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>& stored,
@@ -190,27 +200,33 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
         case ImportEntry::Problem::None: {
             if (!entry.date.isValid() || entry.date.year() < 1) {
                 item.status = Item::Status::Broken;
-                item.reason = QStringLiteral("its date is not a day of the calendar");
+                item.reason = QCoreApplication::translate("ImportPlan",
+                                                          "its date is not a day of the calendar");
                 break;
             }
             if (entry.lastDay && (!entry.lastDay->isValid() || *entry.lastDay < today)) {
                 item.status = Item::Status::LeftOut;
                 item.reason =
                     entry.lastDay->isValid()
-                        ? QStringLiteral("its repeats ended in %1").arg(entry.lastDay->year())
-                        : QStringLiteral("its repeats end before they begin");
+                        ? QCoreApplication::translate("ImportPlan", "its repeats ended in %1")
+                              .arg(entry.lastDay->year())
+                        : QCoreApplication::translate("ImportPlan",
+                                                      "its repeats end before they begin");
                 break;
             }
             const QString key = duplicateKey(entry.name, entry.date);
             if (present.contains(key)) {
                 item.status = Item::Status::AlreadyThere;
-                item.reason = QStringLiteral("it is in the list already");
+                item.reason =
+                    QCoreApplication::translate("ImportPlan", "it is in the list already");
             } else if (entry.lastDay) {
                 item.status = Item::Status::Ending;
-                item.reason = QStringLiteral("its repeats end in %1").arg(entry.lastDay->year());
+                item.reason = QCoreApplication::translate("ImportPlan", "its repeats end in %1")
+                                  .arg(entry.lastDay->year());
             } else if (room == 0) {
                 item.status = Item::Status::NoRoom;
-                item.reason = QStringLiteral("no room: ") + limitText();
+                item.reason =
+                    QCoreApplication::translate("ImportPlan", "no room: %1").arg(limitText());
             } else {
                 --room;
             }
@@ -257,23 +273,36 @@ Counts count(const QList<Item>& items)
 
 QString Counts::summary(bool dryRun) const
 {
-    QString text = QStringLiteral("%L1 %2, %L3 already there, %L4 without a date")
+    // The parts after the first are appended to it as the items of one list.
+    QString text = (dryRun ? QCoreApplication::translate(
+                                 "ImportPlan", "%L1 to add, %L2 already there, %L3 without a date")
+                           : QCoreApplication::translate(
+                                 "ImportPlan", "%L1 added, %L2 already there, %L3 without a date"))
                        .arg(added)
-                       .arg(dryRun ? QStringLiteral("to add") : QStringLiteral("added"))
                        .arg(alreadyThere)
                        .arg(noDate);
     if (leftOut > 0)
-        text += QStringLiteral(", %L1 left out").arg(leftOut);
+        //: One more item of the import's summary list.
+        text += QCoreApplication::translate("ImportPlan", ", %L1 left out").arg(leftOut);
     if (broken > 0)
-        text += QStringLiteral(", %L1 could not be read").arg(broken);
+        //: One more item of the import's summary list.
+        text += QCoreApplication::translate("ImportPlan", ", %L1 could not be read").arg(broken);
     if (ending > 0)
-        text += QStringLiteral(", %L1 whose repeats end, not chosen").arg(ending);
+        //: One more item of the import's summary list.
+        text += QCoreApplication::translate("ImportPlan", ", %L1 whose repeats end, not chosen")
+                    .arg(ending);
     if (noRoom > 0)
-        text += dryRun ? QStringLiteral("; %L1 fit, %L2 would not be added: %3")
-                             .arg(added)
-                             .arg(noRoom)
-                             .arg(limitText())
-                       : QStringLiteral("; %L1 not added: %2").arg(noRoom).arg(limitText());
+        //: The end of the import's summary; %3 says how many events the data file holds.
+        text +=
+            dryRun
+                ? QCoreApplication::translate("ImportPlan", "; %L1 fit, %L2 would not be added: %3")
+                      .arg(added)
+                      .arg(noRoom)
+                      .arg(limitText())
+                //: The end of the import's summary; %2 says how many events the data file holds.
+                : QCoreApplication::translate("ImportPlan", "; %L1 not added: %2")
+                      .arg(noRoom)
+                      .arg(limitText());
     return text;
 }
 
@@ -288,11 +317,13 @@ Result run(BirthdayStore& store, const QList<BirthdayRecord>& records)
     }
     for (const BirthdayRecord& record : records) {
         if (!store.addRecord(record)) {
-            result.error = QStringLiteral("The import stopped after %1 of the %2 events were "
-                                          "added.\n\n%3")
-                               .arg(result.added)
-                               .arg(records.size())
-                               .arg(store.errorString());
+            //: %1 is how many events were added, %2 why the import stopped.
+            result.error =
+                QCoreApplication::translate("ImportPlan",
+                                            "The import stopped after %1 of the %n events were "
+                                            "added.\n\n%2",
+                                            nullptr, int(records.size()))
+                    .arg(QString::number(result.added), store.errorString());
             return result;
         }
         ++result.added;

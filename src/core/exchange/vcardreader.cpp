@@ -1,5 +1,6 @@
 #include "core/exchange/vcardreader.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -254,8 +255,9 @@ ImportEntry brokenEntry(const QString& name, const QString& reason)
     return entry;
 }
 
-// The entry of one dated property: the date, or why there is none.
-ImportEntry datedEntry(const QString& name, const char* what, const QString& text,
+// The entry of one dated property: the date, or why there is none (`notADate`, the English
+// source of that message, with the text as %1).
+ImportEntry datedEntry(const QString& name, const char* notADate, const QString& text,
                        const Property& property)
 {
     const DateValue value = dateValue(text, property);
@@ -268,14 +270,15 @@ ImportEntry datedEntry(const QString& name, const char* what, const QString& tex
     }
     entry.problem = value.kind == DateValue::NotADate ? ImportEntry::Problem::NoDate
                                                       : ImportEntry::Problem::Broken;
-    entry.reason = QStringLiteral("its %1 \"%2\" is not a date")
-                       .arg(QLatin1String(what), text.trimmed().left(40));
+    entry.reason =
+        QCoreApplication::translate("VCardReader", notADate).arg(text.trimmed().left(40));
     return entry;
 }
 
 QList<ImportEntry> cardEntries(const Card& card)
 {
-    const QString fallbackName = QStringLiteral("Contact on line %1").arg(card.firstLine);
+    const QString fallbackName =
+        QCoreApplication::translate("VCardReader", "Contact on line %1").arg(card.firstLine);
     bool v21 = false;
     for (const auto& [line, number] : card.lines)
         if (line.trimmed().toUpper().startsWith("VERSION:"))
@@ -319,8 +322,9 @@ QList<ImportEntry> cardEntries(const Card& card)
                 continue;
             const std::optional<QString> value = valueText(p);
             if (!value)
-                return {brokenEntry(fallbackName,
-                                    QStringLiteral("its name is damaged quoted-printable text"))};
+                return {brokenEntry(
+                    fallbackName, QCoreApplication::translate(
+                                      "VCardReader", "its name is damaged quoted-printable text"))};
             if (p.name == "N") {
                 const QStringList parts = components(*value);
                 // Family; given; additional; prefix; suffix, shown as a name is spoken.
@@ -336,10 +340,13 @@ QList<ImportEntry> cardEntries(const Card& card)
         }
     }
     if (badLine > 0)
-        return {brokenEntry(name.isEmpty() ? fallbackName : name,
-                            QStringLiteral("line %1 is not a vCard line").arg(badLine))};
+        return {
+            brokenEntry(name.isEmpty() ? fallbackName : name,
+                        QCoreApplication::translate("VCardReader", "line %1 is not a vCard line")
+                            .arg(badLine))};
     if (name.isEmpty())
-        return {brokenEntry(fallbackName, QStringLiteral("the contact has no name"))};
+        return {brokenEntry(fallbackName,
+                            QCoreApplication::translate("VCardReader", "the contact has no name"))};
 
     // The first of each kind counts: a program may write one date in several forms.
     // Apple and Google label a dated group: item1.X-ABDATE with item1.X-ABLabel.
@@ -353,11 +360,16 @@ QList<ImportEntry> cardEntries(const Card& card)
     std::optional<ImportEntry> birthday, anniversary;
     const auto birthdayFrom = [&](const Property& p, const QString& dateText) {
         if (!birthday)
-            birthday = datedEntry(name, "birthday", dateText, p);
+            birthday = datedEntry(
+                name, QT_TRANSLATE_NOOP("VCardReader", "its birthday \"%1\" is not a date"),
+                dateText, p);
     };
     const auto anniversaryFrom = [&](const Property& p, const QString& dateText) {
         if (!anniversary)
-            anniversary = datedEntry(anniversaryName(name), "anniversary", dateText, p);
+            anniversary =
+                datedEntry(anniversaryName(name),
+                           QT_TRANSLATE_NOOP("VCardReader", "its anniversary \"%1\" is not a date"),
+                           dateText, p);
     };
     for (const Property& p : properties) {
         const std::optional<QString> value = valueText(p);
@@ -392,7 +404,7 @@ QList<ImportEntry> cardEntries(const Card& card)
         ImportEntry none;
         none.name = name;
         none.problem = ImportEntry::Problem::NoDate;
-        none.reason = QStringLiteral("no birthday or anniversary");
+        none.reason = QCoreApplication::translate("VCardReader", "no birthday or anniversary");
         entries.append(none);
     }
     return entries;
@@ -416,7 +428,8 @@ ImportFile read(const QByteArray& data)
 {
     ImportFile file;
     if (!looksLike(data)) {
-        file.error = QStringLiteral("It is not a vCard file: it does not start with BEGIN:VCARD.");
+        file.error = QCoreApplication::translate(
+            "VCardReader", "It is not a vCard file: it does not start with BEGIN:VCARD.");
         return file;
     }
     Lines lines(data);
@@ -433,8 +446,9 @@ ImportFile read(const QByteArray& data)
         } else if (isLine(line, "BEGIN:VCARD")) {
             // The contact before never ended: it is skipped, the one starting here is read.
             QList<ImportEntry> lost = cardEntries(*card);
-            file.entries.append(brokenEntry(lost.first().name,
-                                            QStringLiteral("the contact has no END:VCARD line")));
+            file.entries.append(brokenEntry(
+                lost.first().name,
+                QCoreApplication::translate("VCardReader", "the contact has no END:VCARD line")));
             card = Card{{}, lines.number()};
         } else if (!line.trimmed().isEmpty() || card->lines.isEmpty() ||
                    !card->lines.last().first.isEmpty()) {
@@ -444,8 +458,9 @@ ImportFile read(const QByteArray& data)
     }
     if (card) {
         file.entries.clear();
-        file.error = QStringLiteral("The file ends in the middle of a contact (it has no "
-                                    "END:VCARD line after line %1): it looks cut off.")
+        file.error = QCoreApplication::translate(
+                         "VCardReader", "The file ends in the middle of a contact (it has no "
+                                        "END:VCARD line after line %1): it looks cut off.")
                          .arg(card->firstLine);
     }
     return file;

@@ -9,6 +9,10 @@ struct HelpTopic
     const char* key;
     const char* title;
     const char* text;
+
+    // Title and text in the user's language; the fields above are the English sources.
+    QString shownTitle() const;
+    QString shownText() const;
 };
 
 namespace HelpTopics {

@@ -2,6 +2,8 @@
 
 #include "core/text/textconv.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ListDate {
@@ -42,8 +44,11 @@ QString unreadableSummary(qsizetype count)
     if (count <= 0)
         return QString();
     if (count == 1)
-        return QStringLiteral("1 event has a date that cannot be read (marked \u26A0)");
-    return QStringLiteral("%1 events have dates that cannot be read (marked \u26A0)").arg(count);
+        return QCoreApplication::translate(
+            "ListDate", "1 event has a date that cannot be read (marked \u26A0)");
+    return QCoreApplication::translate("ListDate",
+                                       "%n events have dates that cannot be read (marked \u26A0)",
+                                       nullptr, int(count));
 }
 
 ColumnFormat::ColumnFormat(const QLocale& locale) : m_separator(dateSeparator(locale)) {}

@@ -1,5 +1,6 @@
 #include "core/presentation/notificationlines.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -13,6 +14,28 @@ QStringList shortened(const QStringList& entries, qsizetype lines)
     QStringList kept = entries.first(lines - 1);
     kept.append(NotificationLines::moreText(int(entries.size() - kept.size())));
     return kept;
+}
+
+// What follows the name in a today entry that shows the years, in every plural form of the
+// language in use (0, 1, 2, 3, 11 and 100 reach each form of the languages that have the most).
+const QRegularExpression& todayTail()
+{
+    QStringList tails;
+    for (const int years : {0, 1, 2, 3, 11, 100}) {
+        const QString entry =
+            QCoreApplication::translate("ReminderDecision", "%1 (%n Years)", nullptr, years);
+        const QString tail = entry.sliced(std::max<qsizetype>(entry.indexOf(u"%1") + 2, 2));
+        QString pattern = QRegularExpression::escape(tail);
+        pattern.replace(QString::number(years), QStringLiteral("-?[0-9]+"));
+        if (!tails.contains(pattern))
+            tails.append(pattern);
+    }
+    const QString pattern = QStringLiteral("(?:%1)$").arg(tails.join(u'|'));
+    // Built again only when the language changed.
+    thread_local QRegularExpression cached;
+    if (cached.pattern() != pattern)
+        cached.setPattern(pattern);
+    return cached;
 }
 
 } // namespace
@@ -36,7 +59,7 @@ NotificationLines NotificationLines::fit(const QStringList& today, const QString
 
 QString NotificationLines::moreText(int count)
 {
-    return QStringLiteral("(%1 more events)").arg(count);
+    return QCoreApplication::translate("NotificationLines", "(%n more events)", nullptr, count);
 }
 
 qsizetype NotificationLines::nameLength(const QString& entry, bool soon)
@@ -44,7 +67,6 @@ qsizetype NotificationLines::nameLength(const QString& entry, bool soon)
     // The last parenthesis is the check's own: a name may hold parentheses of its own, a date
     // text never does.
     static const QRegularExpression soonTail(QStringLiteral(" \\([^()]*\\)$"));
-    static const QRegularExpression todayTail(QStringLiteral(" \\(-?[0-9]+ Years\\)$"));
-    const QRegularExpressionMatch tail = (soon ? soonTail : todayTail).match(entry);
+    const QRegularExpressionMatch tail = (soon ? soonTail : todayTail()).match(entry);
     return tail.hasMatch() ? tail.capturedStart() : entry.size();
 }

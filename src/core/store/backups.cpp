@@ -3,6 +3,7 @@
 #include "core/store/cellformat.h"
 #include "core/store/datafileio.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,13 +22,15 @@ std::optional<QByteArray> readAll(const QString& path, QString& error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot read \"%1\": %2.").arg(nativeName(path), file.errorString());
+        error = QCoreApplication::translate("Backups", "Cannot read \"%1\": %2.")
+                    .arg(nativeName(path), file.errorString());
         return std::nullopt;
     }
     const qint64 size = file.size();
     QByteArray bytes = file.read(size);
     if (bytes.size() != size) {
-        error = QStringLiteral("Cannot read \"%1\": %2.").arg(nativeName(path), file.errorString());
+        error = QCoreApplication::translate("Backups", "Cannot read \"%1\": %2.")
+                    .arg(nativeName(path), file.errorString());
         return std::nullopt;
     }
     return bytes;
@@ -46,7 +49,8 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString& error)
     QString reason = file.errorString();
     if (savedErrno != 0 && reason == QFile().errorString())
         reason = qt_error_string(savedErrno);
-    error = QStringLiteral("Cannot write \"%1\": %2.").arg(nativeName(path), reason);
+    error = QCoreApplication::translate("Backups", "Cannot write \"%1\": %2.")
+                .arg(nativeName(path), reason);
     return false;
 }
 
@@ -133,7 +137,8 @@ bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& er
           const QString& spared)
 {
     const auto failed = [&](const QString& reason) {
-        error = QStringLiteral("Cannot make the backup of the data file \"%1\", so nothing was "
+        error = QCoreApplication::translate(
+                    "Backups", "Cannot make the backup of the data file \"%1\", so nothing was "
                                "changed. %2")
                     .arg(nativeName(dataPath), reason);
         return false;
@@ -145,8 +150,9 @@ bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& er
     if (!bytes)
         return failed(reason);
     if (!QDir().mkpath(folder(dataPath)))
-        return failed(QStringLiteral("The folder \"%1\" could not be created.")
-                          .arg(nativeName(folder(dataPath))));
+        return failed(
+            QCoreApplication::translate("Backups", "The folder \"%1\" could not be created.")
+                .arg(nativeName(folder(dataPath))));
     int copy = 1;
     for (; QFileInfo::exists(filePath(dataPath, day, copy)); ++copy) {
         if (!keepCurrentState)
@@ -172,18 +178,21 @@ std::optional<QByteArray> check(const QString& backupPath, QString& error)
     CellFormat::CellWalker walker(*bytes);
     while (damage.isEmpty() && walker.next()) {
         if (walker.slot() >= FieldTable::fieldCount)
-            damage = QStringLiteral("it is not a Candlewatcher data file (byte %1 starts no "
+            damage = QCoreApplication::translate(
+                         "Backups", "it is not a Candlewatcher data file (byte %1 starts no "
                                     "field)")
                          .arg(walker.offset());
     }
     if (bytes->isEmpty())
-        damage = QStringLiteral("it is empty");
+        damage = QCoreApplication::translate("Backups", "it is empty");
     else if (damage.isEmpty() && walker.cellsEnd() != bytes->size())
-        damage = QStringLiteral("it is cut short (its last %1 bytes are part of a field)")
-                     .arg(bytes->size() - walker.cellsEnd());
+        damage = QCoreApplication::translate(
+            "Backups", "it is cut short (its last %n bytes are part of a field)", nullptr,
+            int(bytes->size() - walker.cellsEnd()));
     if (damage.isEmpty())
         return bytes;
-    error = QStringLiteral("The backup \"%1\" is damaged: %2.").arg(nativeName(backupPath), damage);
+    error = QCoreApplication::translate("Backups", "The backup \"%1\" is damaged: %2.")
+                .arg(nativeName(backupPath), damage);
     return std::nullopt;
 }
 
@@ -191,7 +200,8 @@ bool restore(const QString& dataPath, const QByteArray& bytes, QString& error)
 {
     const QFileInfo data(dataPath);
     if (data.exists() && !data.isWritable()) {
-        error = QStringLiteral("The data file \"%1\" is read-only.").arg(nativeName(dataPath));
+        error = QCoreApplication::translate("Backups", "The data file \"%1\" is read-only.")
+                    .arg(nativeName(dataPath));
         return false;
     }
     return writeAll(DataFileIo::writeTarget(dataPath), bytes, error);

@@ -86,9 +86,7 @@ bool BirthdayStore::checkKey(int key)
 {
     if (key >= 0 && key <= maxKey)
         return true;
-    return fail(QStringLiteral("The record key %1 is not valid: keys run from 0 to %2.")
-                    .arg(key)
-                    .arg(maxKey));
+    return fail(tr("The record key %1 is not valid: keys run from 0 to %2.").arg(key).arg(maxKey));
 }
 
 bool BirthdayStore::lock(Access access, std::unique_ptr<FileLock>& guard)
@@ -109,19 +107,17 @@ bool BirthdayStore::lock(Access access, std::unique_ptr<FileLock>& guard)
     QString reason;
     const QFileInfo folder(QFileInfo(m_dataPath).absolutePath());
     if (busy)
-        reason = QStringLiteral("it is in use by another running copy of Candlewatcher");
+        reason = tr("it is in use by another running copy of Candlewatcher");
     else if (!folder.isDir())
-        reason = QStringLiteral("the folder \"%1\" does not exist")
-                     .arg(nativeName(folder.absoluteFilePath()));
+        reason = tr("the folder \"%1\" does not exist").arg(nativeName(folder.absoluteFilePath()));
     else if (noPermission)
-        reason = QStringLiteral("no permission to create \"%1\"").arg(nativeName(lockPath));
+        reason = tr("no permission to create \"%1\"").arg(nativeName(lockPath));
     else if (!fileLock->systemReason().isEmpty())
-        reason = QStringLiteral("\"%1\" could not be created or locked (%2)")
+        reason = tr("\"%1\" could not be created or locked (%2)")
                      .arg(nativeName(lockPath), fileLock->systemReason());
     else
-        reason = QStringLiteral("\"%1\" could not be created").arg(nativeName(lockPath));
-    return fail(QStringLiteral("Cannot lock the data file \"%1\": %2.")
-                    .arg(nativeName(m_dataPath), reason));
+        reason = tr("\"%1\" could not be created").arg(nativeName(lockPath));
+    return fail(tr("Cannot lock the data file \"%1\": %2.").arg(nativeName(m_dataPath), reason));
 }
 
 bool BirthdayStore::lockAndRead(Snapshot& snapshot)
@@ -157,8 +153,8 @@ bool BirthdayStore::change(const Planner& plan)
             break;
         }
     }
-    return fail(QStringLiteral("Cannot write the data file \"%1\": another program keeps "
-                               "replacing it.")
+    return fail(tr("Cannot write the data file \"%1\": another program keeps "
+                   "replacing it.")
                     .arg(nativeName(m_dataPath)));
 }
 
@@ -167,9 +163,8 @@ bool BirthdayStore::checkRoom(int records)
     if (records < maxRecords)
         return true;
     return fail(
-        QStringLiteral("The data file \"%1\" already holds %2 events, the most it can hold.")
-            .arg(nativeName(m_dataPath))
-            .arg(records));
+        tr("The data file \"%1\" already holds %n events, the most it can hold.", nullptr, records)
+            .arg(nativeName(m_dataPath)));
 }
 
 std::optional<int> BirthdayStore::freeKey(const std::vector<bool>& used, int records)
@@ -181,10 +176,10 @@ std::optional<int> BirthdayStore::freeKey(const std::vector<bool>& used, int rec
         ++key;
     if (key > maxKey) {
         // Every key the cell's key field can hold is in use: that is the most events it takes.
-        fail(QStringLiteral("The data file \"%1\" already holds %L2 events, the most it can "
-                            "hold: delete one to make room for another.")
-                 .arg(nativeName(m_dataPath))
-                 .arg(maxKey + 1));
+        fail(tr("The data file \"%1\" already holds %Ln events, the most it can "
+                "hold: delete one to make room for another.",
+                nullptr, maxKey + 1)
+                 .arg(nativeName(m_dataPath)));
         return std::nullopt;
     }
     return key;
@@ -287,7 +282,7 @@ bool BirthdayStore::writeField(const QString& fieldName, int key, const QString&
 {
     const std::optional<int> slot = fieldSlot(fieldName);
     if (!slot)
-        return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
+        return fail(tr("There is no field \"%1\" in the data file.").arg(fieldName));
     QByteArray bytes;
     if (!checkKey(key) || !checkValue(*slot, value, bytes))
         return false;
@@ -321,7 +316,7 @@ bool BirthdayStore::deleteField(const QString& fieldName, int key)
 {
     const std::optional<int> slot = fieldSlot(fieldName);
     if (!slot)
-        return fail(QStringLiteral("There is no field \"%1\" in the data file.").arg(fieldName));
+        return fail(tr("There is no field \"%1\" in the data file.").arg(fieldName));
     if (!checkKey(key))
         return false;
     return change([&](const QByteArray& data, bool, Change& change) {
@@ -437,8 +432,9 @@ bool BirthdayStore::checkValue(int slot, const QString& text, QByteArray& bytes)
 {
     bytes = text.toUtf8();
     if (bytes.size() > fieldSize(slot))
-        return fail(QStringLiteral("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
-                                   "file holds at most %4.")
+        //: %1 is the name of a field of the data file (Name, Date, …), kept in English.
+        return fail(tr("The %1 \"%2\" is too long: it takes %3 bytes, and the data "
+                       "file holds at most %4.")
                         .arg(QLatin1String(fieldNames[size_t(slot)]), text)
                         .arg(bytes.size())
                         .arg(fieldSize(slot)));
@@ -545,8 +541,8 @@ bool BirthdayStore::compact()
         if (!replaced)
             return true;
     }
-    return fail(QStringLiteral("Cannot compact the data file \"%1\": another program keeps "
-                               "replacing it.")
+    return fail(tr("Cannot compact the data file \"%1\": another program keeps "
+                   "replacing it.")
                     .arg(nativeName(m_dataPath)));
 }
 
@@ -558,7 +554,7 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
     if (QFileInfo::exists(tmpPath) || QFileInfo(tmpPath).isSymLink()) {
         QFile stray(tmpPath);
         if (!stray.remove())
-            return fail(QStringLiteral("Cannot delete the leftover file \"%1\": %2.")
+            return fail(tr("Cannot delete the leftover file \"%1\": %2.")
                             .arg(nativeName(tmpPath), stray.errorString()));
     }
 
@@ -572,17 +568,16 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
     // Replacing a data file made read-only with a fresh copy would drop that protection and
     // let later writes through.
     if (!QFileInfo(target).isWritable())
-        return fail(QStringLiteral("Cannot compact the data file \"%1\": it is read-only.")
+        return fail(tr("Cannot compact the data file \"%1\": it is read-only.")
                         .arg(nativeName(m_dataPath)));
     QFile copy(tmpPath);
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(QStringLiteral("Cannot create the file \"%1\": %2.")
-                        .arg(nativeName(tmpPath), copy.errorString()));
+        return fail(
+            tr("Cannot create the file \"%1\": %2.").arg(nativeName(tmpPath), copy.errorString()));
     const auto copyFailed = [&](const QString& reason) {
         copy.close();
         QFile::remove(tmpPath);
-        return fail(
-            QStringLiteral("Cannot write the file \"%1\": %2.").arg(nativeName(tmpPath), reason));
+        return fail(tr("Cannot write the file \"%1\": %2.").arg(nativeName(tmpPath), reason));
     };
     CellWalker walker(data);
     while (walker.next()) {
@@ -614,8 +609,8 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
     QString reason;
     if (!DataFileIo::replaceFile(tmpPath, target, reason)) {
         QFile::remove(tmpPath);
-        return fail(QStringLiteral("Cannot put the compacted copy in place of the data file "
-                                   "\"%1\": %2.")
+        return fail(tr("Cannot put the compacted copy in place of the data file "
+                       "\"%1\": %2.")
                         .arg(nativeName(m_dataPath), reason));
     }
     DataFileIo::syncFolder(QFileInfo(target).absolutePath());

@@ -5,6 +5,7 @@
 #include "core/store/datafileio.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -33,6 +34,8 @@ class FileLock;
 // goes on without the lock (nothing can write there) while writing is refused.
 class BirthdayStore
 {
+    Q_DECLARE_TR_FUNCTIONS(BirthdayStore)
+
 public:
     // lockTimeoutMs: how long an operation waits for another copy's lock before it gives up.
     explicit BirthdayStore(QString dataPath, int lockTimeoutMs = 5000);

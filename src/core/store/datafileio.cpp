@@ -1,5 +1,6 @@
 #include "core/store/datafileio.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,9 @@
 namespace DataFileIo {
 
 namespace {
+
+const char* const writeFailure =
+    QT_TRANSLATE_NOOP("DataFileIo", "Cannot write the data file \"%1\": %2.");
 
 #ifdef Q_OS_WIN
 FileState stateOfInfo(const QFileInfo& info)
@@ -118,7 +122,7 @@ bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileState&
         m_file.unsetError();
     }
     if (!m_file.isOpen() && !m_file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open the data file \"%1\": %2.")
+        error = QCoreApplication::translate("DataFileIo", "Cannot open the data file \"%1\": %2.")
                     .arg(nativeName(m_path), m_file.errorString());
         return false;
     }
@@ -127,7 +131,7 @@ bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileState&
     const qint64 size = m_file.size();
     data = m_file.read(size);
     if (data.size() != size) {
-        error = QStringLiteral("Cannot read the data file \"%1\": %2.")
+        error = QCoreApplication::translate("DataFileIo", "Cannot read the data file \"%1\": %2.")
                     .arg(nativeName(m_path), m_file.errorString());
         return false;
     }
@@ -170,11 +174,13 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
         }
     }
     if (!m_writeRefusal.isEmpty() || !file.isWritable()) {
-        error = QStringLiteral("Cannot open the data file \"%1\" for writing: %2.")
+        error = QCoreApplication::translate("DataFileIo",
+                                            "Cannot open the data file \"%1\" for writing: %2.")
                     .arg(nativeName(m_path), m_writeRefusal);
         return Written::Failed;
     }
-    const auto writeFailed = [&](const QString& what) {
+    // `message`: the English source of the sentence, with the file as %1 and the reason as %2.
+    const auto writeFailed = [&](const char* message) {
         const QString reason = failureReason(file, errno);
         file.unsetError();
         // Put back every byte overwritten and take back what was appended, so the file holds
@@ -188,26 +194,27 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
         }
         restored = restored && (file.size() <= cellsEnd || file.resize(cellsEnd)) && file.flush();
         file.close();
-        error = QStringLiteral("Cannot %1 the data file \"%2\": %3.%4")
-                    .arg(what, nativeName(m_path), reason,
-                         restored ? QString()
-                                  : QStringLiteral("  Part of the change may have been written."));
+        error = QCoreApplication::translate("DataFileIo", message).arg(nativeName(m_path), reason);
+        if (!restored)
+            error += QCoreApplication::translate("DataFileIo",
+                                                 "  Part of the change may have been written.");
         return Written::Failed;
     };
     // A final cell cut short would shift every cell appended after it.
     if (data.size() > cellsEnd && !file.resize(cellsEnd))
-        return writeFailed(QStringLiteral("shorten"));
+        return writeFailed(
+            QT_TRANSLATE_NOOP("DataFileIo", "Cannot shorten the data file \"%1\": %2."));
     for (const Patch& patch : patches) {
         if ((file.pos() != patch.offset && !file.seek(patch.offset)) ||
             file.write(patch.bytes) != patch.bytes.size())
-            return writeFailed(QStringLiteral("write"));
+            return writeFailed(writeFailure);
     }
     if (!file.flush())
-        return writeFailed(QStringLiteral("write"));
+        return writeFailed(writeFailure);
     state = stateOfOpen(file);
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot write the data file \"%1\": %2.")
+        error = QCoreApplication::translate("DataFileIo", writeFailure)
                     .arg(nativeName(m_path), file.errorString());
         return Written::Failed;
     }

@@ -2,9 +2,29 @@
 #include "core/presentation/helptopics.h"
 #include "core/presentation/listdate.h"
 #include "core/presentation/listviewmode.h"
+#include "core/presentation/notificationlines.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
+
+namespace {
+
+// Today's entries in a language with a singular and a plural of "years".
+class YearsTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int n) const override
+    {
+        if (qstrcmp(context, "ReminderDecision") != 0 || qstrcmp(source, "%1 (%n Years)") != 0)
+            return QString();
+        return n == 1 ? QStringLiteral("%1 (%n Jahr)") : QStringLiteral("%1 (%n Jahre)");
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 class TestListWindowCore : public QObject
 {
@@ -88,6 +108,31 @@ private slots:
             static const QRegularExpression singleBlank(QStringLiteral("\\. (?! )|\\.   "));
             QVERIFY2(!singleBlank.match(QLatin1String(topic->text)).hasMatch(), key);
         }
+    }
+
+    void todayNameLength_data()
+    {
+        QTest::addColumn<bool>("translated");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("nameLength");
+        QTest::newRow("English") << false << "Anna (42 Years)" << 4;
+        QTest::newRow("English, one") << false << "Anna (1 Years)" << 4;
+        QTest::newRow("years of a name") << false << "Party (2024)" << 12;
+        QTest::newRow("singular") << true << "Anna (1 Jahr)" << 4;
+        QTest::newRow("plural") << true << "Anna (42 Jahre)" << 4;
+        QTest::newRow("brackets in the name") << true << "A (B) (-3 Jahre)" << 5;
+        QTest::newRow("English under another language") << true << "Anna (42 Years)" << 15;
+    }
+
+    void todayNameLength()
+    {
+        QFETCH(bool, translated);
+        QFETCH(QString, entry);
+        QFETCH(int, nameLength);
+        YearsTranslator translator;
+        if (translated)
+            QCoreApplication::installTranslator(&translator);
+        QCOMPARE(NotificationLines::nameLength(entry, false), nameLength);
     }
 
     void arrangement()
