@@ -17,6 +17,7 @@ ImportEntry entryOf(const ICalendar::Event& event)
 {
     using Problem = ImportEntry::Problem;
     ImportEntry entry;
+    entry.uid = event.uid;
     entry.name =
         event.summary.isEmpty() ? QStringLiteral("(an event without a name)") : event.summary;
     const auto problem = [&](Problem kind, const QString& reason) {
