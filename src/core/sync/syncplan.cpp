@@ -1,0 +1,236 @@
+#include "core/sync/syncplan.h"
+
+#include "core/exchange/importplan.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+using Action = SyncPlan::Action;
+using Kind = Action::Kind;
+using Item = ImportPlan::Item;
+
+bool taken(Item::Status status)
+{
+    // Duplicates inside one resource are still dates of their own; a yearly event whose repeats
+    // end is taken while they last.
+    return status == Item::Status::New || status == Item::Status::AlreadyThere ||
+           status == Item::Status::Ending || status == Item::Status::NoRoom;
+}
+
+// What the date makes of the linked record: the source's name, date and repeat, the record's
+// reminders. A date without a year keeps the year it was given, so the new year changes nothing.
+BirthdayRecord followed(const Item& item, const BirthdayRecord& stored)
+{
+    BirthdayRecord values = item.record;
+    values.key = stored.key;
+    for (auto field : {BirthdayRecord::Notify, BirthdayRecord::Alert, BirthdayRecord::LastDate})
+        values.setValue(field, stored.value(field));
+    const QDate was = QDate::fromString(stored.value(BirthdayRecord::Date), Qt::ISODate);
+    if (!item.entry.hasYear && was.month() == item.entry.date.month() &&
+        was.day() == item.entry.date.day())
+        values.setValue(BirthdayRecord::Date, stored.value(BirthdayRecord::Date));
+    return values;
+}
+
+class Planner
+{
+public:
+    Planner(const QList<SyncLink>& links, const QList<BirthdayRecord>& records)
+        : m_room(ImportPlan::roomLeft(records))
+    {
+        for (const BirthdayRecord& record : records)
+            m_records.insert(record.key, record);
+        for (const SyncLink& link : links)
+            m_plan.actions.append(local(link));
+    }
+
+    // A resource that the source lists now; an empty set of its dates when it is gone.
+    void resource(const RemoteResource& resource, const SyncSource& source, QDate today)
+    {
+        m_listed.insert(resource.href);
+        for (const Action& action : std::as_const(m_plan.actions))
+            if (resource.body.isEmpty() && action.before && action.before->href == resource.href &&
+                !resource.etag.isEmpty() && action.before->etag == resource.etag)
+                return;
+        const ImportFile file = ImportPlan::readData(resource.body);
+        if (!file.error.isEmpty()) {
+            m_plan.unreadable.append(resource.href + QStringLiteral(": ") + file.error);
+            return;
+        }
+        QSet<qsizetype> matched;
+        bool partial = false;
+        for (const Item& item : ImportPlan::plan(file.entries, {}, today)) {
+            if (!taken(item.status)) {
+                if (item.status != Item::Status::NoDate)
+                    m_plan.leftOut.append(item.entry.name + QStringLiteral(": ") + item.reason);
+                continue;
+            }
+            SyncLink link;
+            link.sourceId = source.id;
+            link.href = resource.href;
+            link.uid = item.entry.uid;
+            link.anniversary = item.entry.anniversary;
+            link.etag = resource.etag;
+            const qsizetype index = find(link, matched);
+            if (index >= 0) {
+                matched.insert(index);
+                follow(m_plan.actions[index], item, resource.etag);
+            } else if (m_room > 0) {
+                --m_room;
+                link.written = item.record;
+                Action& add = m_plan.actions.emplace_back();
+                add.kind = Kind::Add;
+                add.after = link;
+                add.values = item.record;
+                matched.insert(m_plan.actions.size() - 1);
+            } else {
+                partial = m_incomplete = true;
+                m_plan.leftOut.append(item.entry.name + QStringLiteral(": no room: ") +
+                                      ImportPlan::limitText());
+            }
+        }
+        for (qsizetype i = 0; i < m_plan.actions.size(); ++i) {
+            Action& action = m_plan.actions[i];
+            if (!action.after || action.after->href != resource.href)
+                continue;
+            if (!matched.contains(i))
+                gone(action);
+            else if (partial)
+                action.after->etag.clear(); // read it whole again next time
+        }
+    }
+
+    void removed(const QString& href)
+    {
+        for (Action& action : m_plan.actions)
+            if (action.after && action.after->href == href)
+                gone(action);
+    }
+
+    bool listed(const QString& href) const { return m_listed.contains(href); }
+    // Whether a date was left for lack of room.
+    bool incomplete() const { return m_incomplete; }
+
+    SyncPlan::Plan take() { return std::move(m_plan); }
+
+private:
+    // The link as the records show it now, before the source is looked at.
+    Action local(const SyncLink& link)
+    {
+        Action action;
+        action.before = action.after = link;
+        if (link.state != SyncLink::State::Linked)
+            return action;
+        const auto stored = m_records.constFind(link.key);
+        if (stored == m_records.cend()) {
+            action.after->state = SyncLink::State::Deleted;
+            action.after->key = -1;
+            return action;
+        }
+        action.record = *stored;
+        if (!link.unedited(*stored)) {
+            action.kind = Kind::Detach;
+            action.after->state = SyncLink::State::Detached;
+        }
+        return action;
+    }
+
+    // The link of the same date; of two alike (a resource of contacts without UIDs), the first
+    // not matched yet.
+    qsizetype find(const SyncLink& link, const QSet<qsizetype>& matched) const
+    {
+        for (qsizetype i = 0; i < m_plan.actions.size(); ++i)
+            if (m_plan.actions[i].after && m_plan.actions[i].after->sameDate(link) &&
+                !matched.contains(i))
+                return i;
+        return -1;
+    }
+
+    void follow(Action& action, const Item& item, const QString& etag)
+    {
+        action.after->etag = etag;
+        if (action.kind != Kind::Keep || action.after->state != SyncLink::State::Linked)
+            return;
+        const BirthdayRecord values = followed(item, action.record);
+        if (!action.after->unedited(values)) {
+            action.kind = Kind::Update;
+            action.values = values;
+            action.after->written = values;
+            action.after->written.setValue(BirthdayRecord::LastDate, QString());
+        }
+    }
+
+    // The source no longer has the date: its event goes unless edited or deleted here.
+    static void gone(Action& action)
+    {
+        if (action.kind == Kind::Keep && action.after->state == SyncLink::State::Linked)
+            action.kind = Kind::Remove;
+        action.after.reset();
+    }
+
+    SyncPlan::Plan m_plan;
+    QHash<int, BirthdayRecord> m_records;
+    QSet<QString> m_listed;
+    int m_room;
+    bool m_incomplete = false;
+};
+
+} // namespace
+
+namespace SyncPlan {
+
+QString Action::name() const
+{
+    return (kind == Kind::Add || kind == Kind::Update ? values : record)
+        .value(BirthdayRecord::Name);
+}
+
+int Plan::count(Action::Kind kind) const
+{
+    return int(std::count_if(actions.cbegin(), actions.cend(),
+                             [kind](const Action& action) { return action.kind == kind; }));
+}
+
+bool Plan::writes() const
+{
+    return count(Kind::Add) + count(Kind::Update) + count(Kind::Remove) > 0;
+}
+
+Plan make(const SyncSource& source, const RemoteChanges& changes, const QList<SyncLink>& links,
+          const QList<BirthdayRecord>& records, QDate today)
+{
+    Planner planner(links, records);
+    for (const RemoteResource& resource : changes.changed)
+        planner.resource(resource, source, today);
+    for (const QString& href : changes.removed)
+        planner.removed(href);
+    if (changes.complete)
+        for (const SyncLink& link : links)
+            if (!planner.listed(link.href))
+                planner.removed(link.href);
+    const bool retry = planner.incomplete();
+    Plan plan = planner.take();
+    plan.syncToken = retry || !plan.unreadable.isEmpty() ? source.syncToken : changes.syncToken;
+    return plan;
+}
+
+QHash<QString, QString> knownEtags(const QList<SyncLink>& links)
+{
+    QHash<QString, QString> known;
+    QSet<QString> partial;
+    for (const SyncLink& link : links) {
+        if (link.etag.isEmpty())
+            partial.insert(link.href);
+        else
+            known.insert(link.href, link.etag);
+    }
+    for (const QString& href : partial)
+        known.remove(href);
+    return known;
+}
+
+} // namespace SyncPlan
