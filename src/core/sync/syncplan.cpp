@@ -1,6 +1,7 @@
 #include "core/sync/syncplan.h"
 
 #include "core/exchange/importplan.h"
+#include "core/text/textconv.h"
 
 #include <QHash>
 #include <QSet>
@@ -36,26 +37,44 @@ BirthdayRecord followed(const Item& item, const BirthdayRecord& stored)
     return values;
 }
 
+// The import's rule for an event already in the list: the same name and the same day.
+QString sameEvent(const QString& name, QDate date)
+{
+    return name.trimmed().toCaseFolded() +
+           QStringLiteral("\n%1-%2").arg(date.month()).arg(date.day());
+}
+
 class Planner
 {
 public:
-    Planner(const QList<SyncLink>& links, const QList<BirthdayRecord>& records)
+    Planner(const QString& sourceId, const QList<SyncLink>& links,
+            const QList<BirthdayRecord>& records, const QLocale& locale)
         : m_room(ImportPlan::roomLeft(records))
     {
         for (const BirthdayRecord& record : records)
             m_records.insert(record.key, record);
-        for (const SyncLink& link : links)
-            m_plan.actions.append(local(link));
+        QSet<int> linked;
+        for (const SyncLink& link : links) {
+            linked.insert(link.key);
+            if (link.sourceId == sourceId)
+                append(local(link));
+        }
+        for (const BirthdayRecord& record : records) {
+            const auto date = TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+            if (date && !linked.contains(record.key))
+                m_unlinked.insert(sameEvent(record.value(BirthdayRecord::Name), *date), record);
+        }
     }
 
     // A resource that the source lists now; an empty set of its dates when it is gone.
     void resource(const RemoteResource& resource, const SyncSource& source, QDate today)
     {
         m_listed.insert(resource.href);
-        for (const Action& action : std::as_const(m_plan.actions))
-            if (resource.body.isEmpty() && action.before && action.before->href == resource.href &&
-                !resource.etag.isEmpty() && action.before->etag == resource.etag)
-                return;
+        if (resource.body.isEmpty() && !resource.etag.isEmpty())
+            for (qsizetype i : m_byHref.value(resource.href))
+                if (const auto& before = m_plan.actions[i].before;
+                    before && before->etag == resource.etag)
+                    return;
         const ImportFile file = ImportPlan::readData(resource.body);
         if (!file.error.isEmpty()) {
             m_plan.unreadable.append(resource.href + QStringLiteral(": ") + file.error);
@@ -76,26 +95,37 @@ public:
             link.anniversary = item.entry.anniversary;
             link.etag = resource.etag;
             const qsizetype index = find(link, matched);
+            const QString same = sameEvent(item.entry.name, item.entry.date);
             if (index >= 0) {
                 matched.insert(index);
                 follow(m_plan.actions[index], item, resource.etag);
+            } else if (m_unlinked.contains(same)) {
+                // Taken in before from a file: linked as it is rather than added twice.
+                Action adopt;
+                adopt.record = m_unlinked.take(same);
+                link.key = adopt.record.key;
+                link.written = adopt.record;
+                link.written.setValue(BirthdayRecord::LastDate, QString());
+                adopt.after = link;
+                follow(adopt, item, resource.etag);
+                matched.insert(append(adopt));
             } else if (m_room > 0) {
                 --m_room;
                 link.written = item.record;
-                Action& add = m_plan.actions.emplace_back();
+                Action add;
                 add.kind = Kind::Add;
                 add.after = link;
                 add.values = item.record;
-                matched.insert(m_plan.actions.size() - 1);
+                matched.insert(append(add));
             } else {
                 partial = m_incomplete = true;
                 m_plan.leftOut.append(item.entry.name + QStringLiteral(": no room: ") +
                                       ImportPlan::limitText());
             }
         }
-        for (qsizetype i = 0; i < m_plan.actions.size(); ++i) {
+        for (qsizetype i : m_byHref.value(resource.href)) {
             Action& action = m_plan.actions[i];
-            if (!action.after || action.after->href != resource.href)
+            if (!action.after)
                 continue;
             if (!matched.contains(i))
                 gone(action);
@@ -106,9 +136,9 @@ public:
 
     void removed(const QString& href)
     {
-        for (Action& action : m_plan.actions)
-            if (action.after && action.after->href == href)
-                gone(action);
+        for (qsizetype i : m_byHref.value(href))
+            if (m_plan.actions[i].after)
+                gone(m_plan.actions[i]);
     }
 
     bool listed(const QString& href) const { return m_listed.contains(href); }
@@ -118,6 +148,13 @@ public:
     SyncPlan::Plan take() { return std::move(m_plan); }
 
 private:
+    qsizetype append(const Action& action)
+    {
+        m_plan.actions.append(action);
+        m_byHref[action.after->href].append(m_plan.actions.size() - 1);
+        return m_plan.actions.size() - 1;
+    }
+
     // The link as the records show it now, before the source is looked at.
     Action local(const SyncLink& link)
     {
@@ -143,7 +180,7 @@ private:
     // not matched yet.
     qsizetype find(const SyncLink& link, const QSet<qsizetype>& matched) const
     {
-        for (qsizetype i = 0; i < m_plan.actions.size(); ++i)
+        for (qsizetype i : m_byHref.value(link.href))
             if (m_plan.actions[i].after && m_plan.actions[i].after->sameDate(link) &&
                 !matched.contains(i))
                 return i;
@@ -174,6 +211,8 @@ private:
 
     SyncPlan::Plan m_plan;
     QHash<int, BirthdayRecord> m_records;
+    QHash<QString, BirthdayRecord> m_unlinked; // by sameEvent
+    QHash<QString, QList<qsizetype>> m_byHref; // the actions of each resource
     QSet<QString> m_listed;
     int m_room;
     bool m_incomplete = false;
@@ -201,16 +240,16 @@ bool Plan::writes() const
 }
 
 Plan make(const SyncSource& source, const RemoteChanges& changes, const QList<SyncLink>& links,
-          const QList<BirthdayRecord>& records, QDate today)
+          const QList<BirthdayRecord>& records, QDate today, const QLocale& locale)
 {
-    Planner planner(links, records);
+    Planner planner(source.id, links, records, locale);
     for (const RemoteResource& resource : changes.changed)
         planner.resource(resource, source, today);
     for (const QString& href : changes.removed)
         planner.removed(href);
     if (changes.complete)
         for (const SyncLink& link : links)
-            if (!planner.listed(link.href))
+            if (link.sourceId == source.id && !planner.listed(link.href))
                 planner.removed(link.href);
     const bool retry = planner.incomplete();
     Plan plan = planner.take();

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +17,8 @@
 // and set against the source's links and the records as they are now.
 //
 // - A date new to the source is added; beyond the room left in the data file it is left out and
-//   taken at a later sync.
+//   taken at a later sync. An event no source links to with the same name and day (imported
+//   from a file before) is linked instead, and follows the source from then on.
 // - A linked event still as the sync wrote it follows the source: updated when its name, date
 //   or repeat changed there, removed when the resource is gone or no longer has that date. Its
 //   Notify and Alert stay as they are: the reminders are the user's.
@@ -58,10 +60,11 @@ struct Plan
     bool writes() const;
 };
 
-// links: those of the source. records: all the data file's, as readAllRecords gives them.
-// today: what a date without a year is given, and when a repeat has ended.
+// links: the whole table's. records: all the data file's, as readAllRecords gives them, their
+// dates not in ISO form read with locale (the store's date locale). today: what a date without
+// a year is given, and when a repeat has ended.
 Plan make(const SyncSource& source, const RemoteChanges& changes, const QList<SyncLink>& links,
-          const QList<BirthdayRecord>& records, QDate today);
+          const QList<BirthdayRecord>& records, QDate today, const QLocale& locale = QLocale());
 
 // href -> ETag of the resources every date of which is taken in, for the client's comparison.
 QHash<QString, QString> knownEtags(const QList<SyncLink>& links);

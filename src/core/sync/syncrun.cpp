@@ -30,6 +30,8 @@ QString Result::summary() const
         QStringLiteral("%L1 added, %L2 updated, %L3 removed").arg(added).arg(updated).arg(removed);
     if (detached > 0)
         text += QStringLiteral(", %L1 detached").arg(detached);
+    if (leftOut > 0)
+        text += QStringLiteral(", %L1 left out").arg(leftOut);
     if (!errors.isEmpty())
         text += QStringLiteral("; ") + errors.first();
     return text;
@@ -39,6 +41,8 @@ Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sour
              const SyncPlan::Plan& plan, const QDateTime& now)
 {
     Result result;
+    result.leftOut = int(plan.leftOut.size());
+    result.errors = plan.unreadable;
     bool stopped = plan.writes() && !store.backup();
     if (stopped)
         result.errors.append(store.errorString());
@@ -94,12 +98,25 @@ Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sour
     if (SyncSource* source = table.source(sourceId)) {
         source->lastSync = now;
         source->lastResult = result.summary();
-        if (result.errors.isEmpty())
+        if (!stopped)
             source->syncToken = plan.syncToken;
     }
     keep(store, table, sourceId, links, result);
     if (SyncSource* source = table.source(sourceId))
         source->lastResult = result.summary(); // with the table's own failure, for the window
+    return result;
+}
+
+Result fetchFailed(BirthdayStore& store, SubscriptionTable& table, const QString& sourceId,
+                   const QString& message, const QDateTime& now)
+{
+    Result result;
+    result.errors.append(message);
+    if (SyncSource* source = table.source(sourceId)) {
+        source->lastSync = now;
+        source->lastResult = message;
+    }
+    keep(store, table, sourceId, table.linksOf(sourceId), result);
     return result;
 }
 

@@ -19,9 +19,12 @@ struct Result
     int updated = 0;
     int removed = 0;
     int detached = 0;
-    QStringList errors; // each with its reason; empty when everything was done
+    int leftOut = 0;    // dates the plan did not take (SyncPlan::Plan::leftOut)
+    QStringList errors; // each with its reason, resources that did not read first; empty when
+                        // everything was done
 
-    // "2 added, 1 updated, 0 removed", the detached when there are any, then the first error.
+    // "2 added, 1 updated, 0 removed", the detached and left out when there are any, then the
+    // first error.
     QString summary() const;
 };
 
@@ -33,6 +36,12 @@ struct Result
 // and saves the table in SubscriptionFile::pathFor(store.dataPath()).
 Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sourceId,
              const SyncPlan::Plan& plan, const QDateTime& now);
+
+// A sync that brought nothing (the server down or refusing, a body too large): the source's
+// last sync time and the message as its result, the table saved; the events stay as they were
+// and the next sync tries again with the same token.
+Result fetchFailed(BirthdayStore& store, SubscriptionTable& table, const QString& sourceId,
+                   const QString& message, const QDateTime& now);
 
 // Drops the source and its links. With removeEvents, its events still as the sync wrote them
 // are deleted first, after the day's backup; events edited here are the user's and stay. When

@@ -58,7 +58,7 @@ struct State
 };
 
 // The records and links a first sync of remote gives, then one of them edited ("edit Ann") or
-// deleted ("delete Ann") here.
+// deleted ("delete Ann") here, or all of them as a file's import leaves them ("unlinked").
 State synced(const QList<RemoteResource>& remote, const QString& local)
 {
     State state;
@@ -68,7 +68,8 @@ State synced(const QList<RemoteResource>& remote, const QString& local)
         link.key = int(state.records.size());
         BirthdayRecord record = action.values;
         record.key = link.key;
-        state.links.append(link);
+        if (local != "unlinked")
+            state.links.append(link);
         if (local == "edit " + action.name())
             record.setValue(BirthdayRecord::Notify, QStringLiteral("3"));
         if (local != "delete " + action.name())
@@ -140,6 +141,9 @@ private slots:
         QTest::newRow("birthday dropped on the server, anniversary kept")
             << QList{dee} << "" << complete({card("Dee", "", "2", "1995-06-07")})
             << QStringList{"remove Dee"} << "t2";
+        QTest::newRow("imported before from a file")
+            << QList{ann} << "unlinked" << complete({ann, bob}) << QStringList{"add Bob 1975-03-04"}
+            << "t2";
         QTest::newRow("edited here, then removed on the server")
             << QList{ann} << "edit Ann" << complete({}) << QStringList{"detach Ann"} << "t2";
         const auto feed = [](const QString& etag, const QList<RemoteResource>& events) {
@@ -219,7 +223,7 @@ private slots:
         QCOMPARE(saved->links.first().key, ImportPlan::eventLimit() - 1);
         QCOMPARE(saved->sources.first().syncToken, "t1");
         QVERIFY(SyncPlan::knownEtags(saved->links).isEmpty());
-        QCOMPARE(saved->sources.first().lastResult, "1 added, 0 updated, 0 removed");
+        QCOMPARE(saved->sources.first().lastResult, "1 added, 0 updated, 0 removed, 1 left out");
     }
 
     // An event edited between the plan and its writing is detached, never written over.
