@@ -10,8 +10,8 @@ using Kind = SyncPlan::Action::Kind;
 using Outcome = BirthdayStore::Outcome;
 
 // The source's links replaced by links, then the table saved.
-void keep(BirthdayStore& store, SubscriptionTable& table, const QString& sourceId,
-          const QList<SyncLink>& links, SyncRun::Result& result)
+void saveLinks(BirthdayStore& store, SubscriptionTable& table, const QString& sourceId,
+               const QList<SyncLink>& links, SyncRun::Result& result)
 {
     table.links.removeIf([&](const SyncLink& link) { return link.sourceId == sourceId; });
     table.links += links;
@@ -101,7 +101,7 @@ Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sour
         if (!stopped)
             source->syncToken = plan.syncToken;
     }
-    keep(store, table, sourceId, links, result);
+    saveLinks(store, table, sourceId, links, result);
     if (SyncSource* source = table.source(sourceId))
         source->lastResult = result.summary(); // with the table's own failure, for the window
     return result;
@@ -116,7 +116,7 @@ Result fetchFailed(BirthdayStore& store, SubscriptionTable& table, const QString
         source->lastSync = now;
         source->lastResult = message;
     }
-    keep(store, table, sourceId, table.linksOf(sourceId), result);
+    saveLinks(store, table, sourceId, table.linksOf(sourceId), result);
     return result;
 }
 
@@ -137,7 +137,7 @@ Result unsubscribe(BirthdayStore& store, SubscriptionTable& table, const QString
             const Outcome outcome = store.deleteRecord(expected);
             if (outcome == Outcome::Failed) {
                 result.errors.append(store.errorString());
-                keep(store, table, sourceId, left, result);
+                saveLinks(store, table, sourceId, left, result);
                 return result;
             }
             result.removed += outcome == Outcome::Done;
@@ -145,7 +145,7 @@ Result unsubscribe(BirthdayStore& store, SubscriptionTable& table, const QString
         left.removeFirst();
     }
     table.sources.removeIf([&](const SyncSource& source) { return source.id == sourceId; });
-    keep(store, table, sourceId, {}, result);
+    saveLinks(store, table, sourceId, {}, result);
     return result;
 }
 

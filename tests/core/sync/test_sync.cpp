@@ -154,6 +154,9 @@ private slots:
         };
         const RemoteResource alma = calendarEvent("Alma", "FREQ=YEARLY"),
                              bert = calendarEvent("Bert", "FREQ=YEARLY");
+        QTest::newRow("two contacts in one resource, the first removed")
+            << QList{feed("1", {ann, bob})} << "" << complete({feed("2", {bob})})
+            << QStringList{"remove Ann"} << "t2";
         QTest::newRow("one event gone from a calendar address")
             << QList{feed("1", {alma, bert})} << "" << complete({feed("2", {bert})})
             << QStringList{"remove Alma"} << "t2";
