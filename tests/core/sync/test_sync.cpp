@@ -135,6 +135,9 @@ private slots:
         QTest::newRow("year-less birthday")
             << QList<RemoteResource>() << "" << complete({card("Cy", "--0412")})
             << QStringList{"add Cy 2026-04-12"} << "t2";
+        QTest::newRow("year-less birthday, a year later")
+            << QList{card("Cy", "--0412")} << "a year later"
+            << complete({card("Cy", "--0412", "2")}) << QStringList() << "t2";
         QTest::newRow("birthday and anniversary")
             << QList<RemoteResource>() << "" << complete({dee})
             << QStringList{"add Dee 1970-03-04", "add Dee \u2014 Anniversary 1995-06-07"} << "t2";
@@ -144,6 +147,8 @@ private slots:
         QTest::newRow("imported before from a file")
             << QList{ann} << "unlinked" << complete({ann, bob}) << QStringList{"add Bob 1975-03-04"}
             << "t2";
+        QTest::newRow("deleted here, then removed on the server")
+            << QList{ann} << "delete Ann" << complete({}) << QStringList() << "t2";
         QTest::newRow("edited here, then removed on the server")
             << QList{ann} << "edit Ann" << complete({}) << QStringList{"detach Ann"} << "t2";
         const auto feed = [](const QString& etag, const QList<RemoteResource>& events) {
@@ -189,7 +194,8 @@ private slots:
         QFETCH(RemoteChanges, changes);
         const State state = synced(before, local);
         const SyncPlan::Plan plan =
-            SyncPlan::make(source(), changes, state.links, state.records, today);
+            SyncPlan::make(source(), changes, state.links, state.records,
+                           local == "a year later" ? today.addYears(1) : today);
         QFETCH(QStringList, expected);
         QFETCH(QString, token);
         QCOMPARE(described(plan), expected);
