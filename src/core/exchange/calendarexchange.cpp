@@ -18,6 +18,7 @@ ImportEntry entryOf(const ICalendar::Event& event)
 {
     using Problem = ImportEntry::Problem;
     ImportEntry entry;
+    entry.uid = event.uid;
     entry.name = event.summary.isEmpty()
                      ? QCoreApplication::translate("CalendarExchange", "(an event without a name)")
                      : event.summary;

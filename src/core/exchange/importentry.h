@@ -31,6 +31,10 @@ struct ImportEntry
     QString notify;
     QString alert;
     QString showYears;
+    // Which contact or event of the file it came from (its UID; may be empty), and whether it
+    // is a contact's anniversary rather than its birthday: what a subscription links by.
+    QString uid;
+    bool anniversary = false;
     // A yearly event whose repeats end: its last day (invalid: the rule gives none at all).
     std::optional<QDate> lastDay;
 };

@@ -398,8 +398,10 @@ QList<ImportEntry> cardEntries(const Card& card)
     QList<ImportEntry> entries;
     if (birthday)
         entries.append(*birthday);
-    if (anniversary)
+    if (anniversary) {
+        anniversary->anniversary = true;
         entries.append(*anniversary);
+    }
     if (entries.isEmpty()) {
         ImportEntry none;
         none.name = name;
@@ -407,6 +409,10 @@ QList<ImportEntry> cardEntries(const Card& card)
         none.reason = QCoreApplication::translate("VCardReader", "no birthday or anniversary");
         entries.append(none);
     }
+    for (const Property& p : properties)
+        if (p.name == "UID")
+            for (ImportEntry& entry : entries)
+                entry.uid = unescaped(valueText(p).value_or(QString()));
     return entries;
 }
 

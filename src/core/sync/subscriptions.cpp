@@ -1,0 +1,188 @@
+#include "core/sync/subscriptions.h"
+
+#include "core/store/fieldtable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QUuid>
+
+namespace {
+
+// Raised when a later version changes what an older one would misread.
+constexpr int fileVersion = 1;
+
+const QStringList kindNames = {QStringLiteral("carddav"), QStringLiteral("caldav"),
+                               QStringLiteral("ics")};
+const QStringList stateNames = {QStringLiteral("linked"), QStringLiteral("detached"),
+                                QStringLiteral("deleted")};
+
+QJsonObject sourceObject(const SyncSource& source)
+{
+    return {{"id", source.id},
+            {"kind", kindNames[int(source.kind)]},
+            {"url", source.url},
+            {"user", source.userName},
+            {"name", source.displayName},
+            {"lastSync", source.lastSync.toUTC().toString(Qt::ISODate)},
+            {"lastResult", source.lastResult},
+            {"syncToken", source.syncToken}};
+}
+
+QJsonObject linkObject(const SyncLink& link)
+{
+    QJsonObject written;
+    for (int slot = 0; slot < BirthdayRecord::FieldCount; ++slot)
+        if (slot != BirthdayRecord::LastDate)
+            written.insert(FieldTable::fieldNames[slot], link.written.values[slot]);
+    return {{"source", link.sourceId}, {"href", link.href},
+            {"uid", link.uid},         {"anniversary", link.anniversary},
+            {"etag", link.etag},       {"key", link.key},
+            {"written", written},      {"state", stateNames[int(link.state)]}};
+}
+
+// Unknown members are passed over, missing ones take their defaults; a value of the wrong kind
+// or an unknown name makes the file damaged.
+bool readSource(const QJsonValue& value, SyncSource& source)
+{
+    const QJsonObject o = value.toObject();
+    const int kind = kindNames.indexOf(o.value("kind").toString());
+    source.id = o.value("id").toString();
+    source.kind = SyncSource::Kind(kind);
+    source.url = o.value("url").toString();
+    source.userName = o.value("user").toString();
+    source.displayName = o.value("name").toString();
+    source.lastSync = QDateTime::fromString(o.value("lastSync").toString(), Qt::ISODate);
+    source.lastResult = o.value("lastResult").toString();
+    source.syncToken = o.value("syncToken").toString();
+    return value.isObject() && kind >= 0 && !source.id.isEmpty();
+}
+
+bool readLink(const QJsonValue& value, SyncLink& link)
+{
+    const QJsonObject o = value.toObject();
+    const int state = stateNames.indexOf(o.value("state").toString(stateNames[0]));
+    link.sourceId = o.value("source").toString();
+    link.href = o.value("href").toString();
+    link.uid = o.value("uid").toString();
+    link.anniversary = o.value("anniversary").toBool();
+    link.etag = o.value("etag").toString();
+    link.key = o.value("key").toInt(-1);
+    link.state = SyncLink::State(state);
+    const QJsonObject written = o.value("written").toObject();
+    for (int slot = 0; slot < BirthdayRecord::FieldCount; ++slot)
+        link.written.values[slot] = written.value(FieldTable::fieldNames[slot]).toString();
+    link.written.values[BirthdayRecord::LastDate].clear();
+    return value.isObject() && state >= 0 && !link.sourceId.isEmpty() && !link.href.isEmpty();
+}
+
+} // namespace
+
+bool SyncLink::unedited(const BirthdayRecord& stored) const
+{
+    auto values = stored.values;
+    values[BirthdayRecord::LastDate] = written.value(BirthdayRecord::LastDate);
+    return values == written.values;
+}
+
+SyncSource* SubscriptionTable::source(const QString& id)
+{
+    for (SyncSource& source : sources)
+        if (source.id == id)
+            return &source;
+    return nullptr;
+}
+
+QList<SyncLink> SubscriptionTable::linksOf(const QString& sourceId) const
+{
+    QList<SyncLink> found;
+    for (const SyncLink& link : links)
+        if (link.sourceId == sourceId)
+            found.append(link);
+    return found;
+}
+
+QString SubscriptionTable::add(SyncSource added)
+{
+    added.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    sources.append(added);
+    return added.id;
+}
+
+namespace SubscriptionFile {
+
+QString pathFor(const QString& dataPath)
+{
+    const QFileInfo data(dataPath);
+    return data.dir().filePath(data.completeBaseName() + QStringLiteral("-subscriptions.json"));
+}
+
+std::optional<SubscriptionTable> load(const QString& path, QString& error)
+{
+    SubscriptionTable table;
+    QFile file(path);
+    if (!file.exists())
+        return table;
+    const QString name = QDir::toNativeSeparators(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
+                    .arg(name, file.errorString());
+        return std::nullopt;
+    }
+    QJsonParseError parsed;
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &parsed).object();
+    if (parsed.error != QJsonParseError::NoError || root.isEmpty()) {
+        error = QCoreApplication::translate("Subscriptions",
+                                            "The subscriptions file \"%1\" is damaged: %2.")
+                    .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
+                                                                        : QStringLiteral("empty"));
+        return std::nullopt;
+    }
+    if (root.value("version").toInt() > fileVersion) {
+        error =
+            QCoreApplication::translate(
+                "Subscriptions", "The subscriptions file \"%1\" was written by a newer version of "
+                                 "the program.")
+                .arg(name);
+        return std::nullopt;
+    }
+    bool whole = true;
+    for (const QJsonValue& value : root.value("sources").toArray())
+        whole = readSource(value, table.sources.emplace_back()) && whole;
+    for (const QJsonValue& value : root.value("links").toArray())
+        whole = readLink(value, table.links.emplace_back()) && whole;
+    if (!whole) {
+        error =
+            QCoreApplication::translate(
+                "Subscriptions", "The subscriptions file \"%1\" is damaged: an entry in it does "
+                                 "not read.")
+                .arg(name);
+        return std::nullopt;
+    }
+    return table;
+}
+
+bool save(const QString& path, const SubscriptionTable& table, QString& error)
+{
+    QJsonArray sources, links;
+    for (const SyncSource& source : table.sources)
+        sources.append(sourceObject(source));
+    for (const SyncLink& link : table.links)
+        links.append(linkObject(link));
+    const QByteArray bytes =
+        QJsonDocument(QJsonObject{{"version", fileVersion}, {"sources", sources}, {"links", links}})
+            .toJson();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = QCoreApplication::translate("Subscriptions", "Cannot write \"%1\": %2.")
+                .arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+}
+
+} // namespace SubscriptionFile

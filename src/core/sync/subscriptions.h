@@ -1,0 +1,78 @@
+#pragma once
+
+#include "core/events/birthdayrecord.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The subscribed sources and which events came from which of their contacts or calendar events.
+// Kept in a file of its own beside the data file (birthday-subscriptions.json for birthday.dat),
+// so the data file's layout stays as every older copy of the program reads it. Passwords are
+// never kept here.
+struct SyncSource
+{
+    enum class Kind { AddressBook, Calendar, CalendarAddress }; // CardDAV, CalDAV, iCalendar URL
+
+    QString id; // made once, never shown
+    Kind kind = Kind::AddressBook;
+    QString url; // the collection itself, as discovery found it
+    QString userName;
+    QString displayName;
+    QDateTime lastSync; // invalid: never synced
+    QString lastResult; // what the last sync did or why it failed
+    QString syncToken;  // the collection's, where it offers one
+};
+
+// One date of one contact or event and the record it became.
+struct SyncLink
+{
+    // Linked: kept in step. Detached: edited here, the user's own from then on. Deleted: deleted
+    // here; remembered so the next sync does not bring it back while the source still has it.
+    enum class State { Linked, Detached, Deleted };
+
+    QString sourceId;
+    QString href;             // the resource on the server
+    QString uid;              // the contact's or event's UID inside it; may be empty
+    bool anniversary = false; // a contact's anniversary rather than its birthday
+    QString etag;             // of the resource when it was last taken in; empty: read it again
+    int key = -1;             // the record's; -1 once deleted here
+    BirthdayRecord written;   // what the sync last wrote (all but LastDate), to see a local edit
+    State state = State::Linked;
+
+    // Whether the stored record is still as the sync wrote it; the reminder's stamp aside.
+    bool unedited(const BirthdayRecord& stored) const;
+    // The same date of the same resource.
+    bool sameDate(const SyncLink& other) const
+    {
+        return href == other.href && uid == other.uid && anniversary == other.anniversary;
+    }
+};
+
+struct SubscriptionTable
+{
+    QList<SyncSource> sources;
+    QList<SyncLink> links;
+
+    SyncSource* source(const QString& id);
+    QList<SyncLink> linksOf(const QString& sourceId) const;
+    // A new source under a fresh id; returns the id.
+    QString add(SyncSource source);
+};
+
+namespace SubscriptionFile {
+
+// birthday-subscriptions.json in the data file's folder, named after the data file.
+QString pathFor(const QString& dataPath);
+
+// The table; an empty one where the file does not exist. A file that can't be read, is damaged
+// or was written by a newer version gives nothing and the reason: the caller shows it and must
+// not save over the file, which would lose every link.
+std::optional<SubscriptionTable> load(const QString& path, QString& error);
+
+// Writes the whole table or nothing; false with the reason.
+bool save(const QString& path, const SubscriptionTable& table, QString& error);
+
+} // namespace SubscriptionFile

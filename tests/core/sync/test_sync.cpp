@@ -1,0 +1,359 @@
+#include "core/exchange/importplan.h"
+#include "core/store/backups.h"
+#include "core/store/cellformat.h"
+#include "core/sync/syncplan.h"
+#include "core/sync/syncrun.h"
+#include "storefixture.h"
+
+#include <QFile>
+#include <QTest>
+
+Q_DECLARE_METATYPE(RemoteChanges)
+
+namespace {
+
+using Kind = SyncPlan::Action::Kind;
+const QDate today(2026, 12, 7);
+
+SyncSource source()
+{
+    SyncSource s;
+    s.id = QStringLiteral("s1");
+    s.syncToken = QStringLiteral("t1");
+    return s;
+}
+
+// A contact of its own resource, named after it; its UID is its name.
+RemoteResource card(const QString& name, const QString& birthday, const QString& etag = "1",
+                    const QString& anniversary = {})
+{
+    QByteArray body =
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:" + name.toUtf8() + "\r\nFN:" + name.toUtf8() + "\r\n";
+    if (!birthday.isEmpty())
+        body += "BDAY:" + birthday.toUtf8() + "\r\n";
+    if (!anniversary.isEmpty())
+        body += "ANNIVERSARY:" + anniversary.toUtf8() + "\r\n";
+    return {"/ab/" + name + ".vcf", etag, body + "END:VCARD\r\n"};
+}
+
+RemoteResource calendarEvent(const QString& summary, const QByteArray& rule)
+{
+    return {"/cal/" + summary + ".ics", "1",
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:" +
+                summary.toUtf8() +
+                "\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20000105\r\n"
+                "SUMMARY:" +
+                summary.toUtf8() + "\r\nRRULE:" + rule + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"};
+}
+
+RemoteChanges complete(const QList<RemoteResource>& resources)
+{
+    return {resources, {}, true, QStringLiteral("t2")};
+}
+
+struct State
+{
+    QList<SyncLink> links;
+    QList<BirthdayRecord> records;
+};
+
+// The records and links a first sync of remote gives, then one of them edited ("edit Ann") or
+// deleted ("delete Ann") here, or all of them as a file's import leaves them ("unlinked").
+State synced(const QList<RemoteResource>& remote, const QString& local)
+{
+    State state;
+    for (const SyncPlan::Action& action :
+         SyncPlan::make(source(), complete(remote), {}, {}, today).actions) {
+        SyncLink link = *action.after;
+        link.key = int(state.records.size());
+        BirthdayRecord record = action.values;
+        record.key = link.key;
+        if (local != "unlinked")
+            state.links.append(link);
+        if (local == "edit " + action.name())
+            record.setValue(BirthdayRecord::Notify, QStringLiteral("3"));
+        if (local != "delete " + action.name())
+            state.records.append(record);
+    }
+    return state;
+}
+
+QStringList described(const SyncPlan::Plan& plan)
+{
+    const QStringList kinds = {"add", "update", "remove", "detach"};
+    QStringList lines;
+    for (const SyncPlan::Action& action : plan.actions)
+        if (action.kind != Kind::Keep)
+            lines << (kinds[int(action.kind)] + ' ' + action.name() + ' ' +
+                      action.values.value(BirthdayRecord::Date))
+                         .trimmed();
+    for (const QString& left : plan.leftOut)
+        lines << "left " + left.section(':', 0, 0);
+    for (const QString& href : plan.unreadable)
+        lines << "unreadable " + href.section(':', 0, 0);
+    lines.sort();
+    return lines;
+}
+
+} // namespace
+
+class TestSync : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plan_data()
+    {
+        QTest::addColumn<QList<RemoteResource>>("before");
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<RemoteChanges>("changes");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("token");
+        const RemoteResource ann = card("Ann", "1980-01-02"), bob = card("Bob", "19750304"),
+                             dee = card("Dee", "1970-03-04", "1", "1995-06-07");
+        const RemoteResource annMoved = card("Ann", "1980-02-02", "2");
+        QTest::newRow("first sync")
+            << QList<RemoteResource>() << "" << complete({ann, bob})
+            << QStringList{"add Ann 1980-01-02", "add Bob 1975-03-04"} << "t2";
+        QTest::newRow("birthday changed on the server")
+            << QList{ann} << "" << complete({annMoved}) << QStringList{"update Ann 1980-02-02"}
+            << "t2";
+        QTest::newRow("same birthday, new ETag")
+            << QList{ann} << "" << complete({card("Ann", "1980-01-02", "2")}) << QStringList()
+            << "t2";
+        QTest::newRow("unchanged, not fetched again")
+            << QList{ann} << "" << complete({{ann.href, ann.etag, {}}}) << QStringList() << "t2";
+        QTest::newRow("contact added") << QList{ann} << "" << complete({ann, bob})
+                                       << QStringList{"add Bob 1975-03-04"} << "t2";
+        QTest::newRow("contact removed")
+            << QList{ann, bob} << "" << complete({ann}) << QStringList{"remove Bob"} << "t2";
+        QTest::newRow("edited here, then changed on the server")
+            << QList{ann} << "edit Ann" << complete({annMoved}) << QStringList{"detach Ann"}
+            << "t2";
+        QTest::newRow("deleted here, then changed on the server")
+            << QList{ann} << "delete Ann" << complete({annMoved}) << QStringList() << "t2";
+        QTest::newRow("year-less birthday")
+            << QList<RemoteResource>() << "" << complete({card("Cy", "--0412")})
+            << QStringList{"add Cy 2026-04-12"} << "t2";
+        QTest::newRow("year-less birthday, a year later")
+            << QList{card("Cy", "--0412")} << "a year later"
+            << complete({card("Cy", "--0412", "2")}) << QStringList() << "t2";
+        QTest::newRow("birthday and anniversary")
+            << QList<RemoteResource>() << "" << complete({dee})
+            << QStringList{"add Dee 1970-03-04", "add Dee \u2014 Anniversary 1995-06-07"} << "t2";
+        QTest::newRow("birthday dropped on the server, anniversary kept")
+            << QList{dee} << "" << complete({card("Dee", "", "2", "1995-06-07")})
+            << QStringList{"remove Dee"} << "t2";
+        QTest::newRow("imported before from a file")
+            << QList{ann} << "unlinked" << complete({ann, bob}) << QStringList{"add Bob 1975-03-04"}
+            << "t2";
+        QTest::newRow("deleted here, then removed on the server")
+            << QList{ann} << "delete Ann" << complete({}) << QStringList() << "t2";
+        QTest::newRow("edited here, then removed on the server")
+            << QList{ann} << "edit Ann" << complete({}) << QStringList{"detach Ann"} << "t2";
+        const auto feed = [](const QString& etag, const QList<RemoteResource>& events) {
+            RemoteResource all{"/feed.ics", etag, {}};
+            for (const RemoteResource& one : events)
+                all.body += one.body;
+            return all;
+        };
+        const RemoteResource alma = calendarEvent("Alma", "FREQ=YEARLY"),
+                             bert = calendarEvent("Bert", "FREQ=YEARLY");
+        QTest::newRow("two contacts in one resource, the first removed")
+            << QList{feed("1", {ann, bob})} << "" << complete({feed("2", {bob})})
+            << QStringList{"remove Ann"} << "t2";
+        QTest::newRow("one event gone from a calendar address")
+            << QList{feed("1", {alma, bert})} << "" << complete({feed("2", {bert})})
+            << QStringList{"remove Alma"} << "t2";
+        QTest::newRow("delta with removals")
+            << QList{ann, bob, dee} << ""
+            << RemoteChanges{{annMoved}, {bob.href}, false, QStringLiteral("t2")}
+            << QStringList{"remove Bob", "update Ann 1980-02-02"} << "t2";
+        QTest::newRow("a body that does not read keeps its event")
+            << QList{ann} << "" << complete({{ann.href, "2", "BEGIN:VCARD\r\nFN:Ann\r\n"}})
+            << QStringList{"unreadable /ab/Ann.vcf"} << "t1";
+        QTest::newRow("refused calendar rule")
+            << QList<RemoteResource>() << ""
+            << complete(
+                   {calendarEvent("Weekly", "FREQ=WEEKLY"), calendarEvent("Yearly", "FREQ=YEARLY")})
+            << QStringList{"add Yearly 2000-01-05", "left Weekly"} << "t2";
+        QList<RemoteResource> many;
+        QStringList added;
+        for (int i = 0; i < 1000; ++i) {
+            const QString name = QStringLiteral("P%1").arg(i, 4, 10, QChar('0'));
+            many << card(name, "1980-01-01");
+            added << "add " + name + " 1980-01-01";
+        }
+        QTest::newRow("1,000 contacts")
+            << QList<RemoteResource>() << "" << complete(many) << added << "t2";
+    }
+    void plan()
+    {
+        QFETCH(QList<RemoteResource>, before);
+        QFETCH(QString, local);
+        QFETCH(RemoteChanges, changes);
+        const State state = synced(before, local);
+        const SyncPlan::Plan plan =
+            SyncPlan::make(source(), changes, state.links, state.records,
+                           local == "a year later" ? today.addYears(1) : today);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, token);
+        QCOMPARE(described(plan), expected);
+        QCOMPARE(plan.syncToken, token);
+    }
+
+    // A data file one event short of full: of a contact's two dates one is added, the other waits
+    // for room; the link table holds the one written, the old token and no ETag for the contact,
+    // so the next sync reads it again.
+    void applyWithinTheLimit()
+    {
+        StoreFixture f;
+        QByteArray cells;
+        for (int key = 0; key < ImportPlan::eventLimit() - 1; ++key)
+            cells += CellFormat::makeCell(BirthdayRecord::Name, key, "n");
+        QFile file(f.path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cells) == cells.size());
+        file.close();
+        SubscriptionTable table;
+        table.sources.append(source());
+        const QString id = source().id;
+        const SyncPlan::Plan plan =
+            SyncPlan::make(source(), complete({card("Dee", "1970-03-04", "1", "1995-06-07")}), {},
+                           *f.store.readAllRecords(), today);
+        QVERIFY(plan.leftOut.first().contains("no room"));
+        const SyncRun::Result result = SyncRun::apply(f.store, table, id, plan, f.clock.now());
+        QVERIFY2(result.errors.isEmpty(), qPrintable(result.summary()));
+        QCOMPARE(result.added, 1);
+        QCOMPARE(Backups::list(f.path()).size(), 1);
+        QString error;
+        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
+        QVERIFY2(saved, qPrintable(error));
+        QCOMPARE(saved->links.size(), 1);
+        QCOMPARE(saved->links.first().key, ImportPlan::eventLimit() - 1);
+        QCOMPARE(saved->sources.first().syncToken, "t1");
+        QVERIFY(SyncPlan::knownEtags(saved->links).isEmpty());
+        QCOMPARE(saved->sources.first().lastResult, "1 added, 0 updated, 0 removed, 1 left out");
+    }
+
+    // An event edited between the plan and its writing is detached, never written over.
+    void editedMeanwhileIsDetached()
+    {
+        StoreFixture f;
+        SubscriptionTable table;
+        table.sources.append(source());
+        const QString id = source().id;
+        SyncRun::apply(
+            f.store, table, id,
+            SyncPlan::make(source(), complete({card("Ann", "1980-01-02")}), {}, {}, today),
+            f.clock.now());
+        const QList<BirthdayRecord> records = *f.store.readAllRecords();
+        const SyncPlan::Plan plan = SyncPlan::make(
+            source(), complete({card("Ann", "1981-01-02", "2")}), table.links, records, today);
+        BirthdayRecord edited = records.first();
+        edited.setValue(BirthdayRecord::Name, "Annie");
+        QCOMPARE(f.store.updateRecord(records.first(), edited), BirthdayStore::Outcome::Done);
+        const SyncRun::Result result = SyncRun::apply(f.store, table, id, plan, f.clock.now());
+        QCOMPARE(result.detached, 1);
+        QCOMPARE(f.store.readAllRecords()->first().value(BirthdayRecord::Name), "Annie");
+        QCOMPARE(table.links.first().state, SyncLink::State::Detached);
+    }
+
+    void unsubscribe_data()
+    {
+        QTest::addColumn<bool>("removeEvents");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("remove its events") << true << QStringList{"Annie"};
+        QTest::newRow("keep its events") << false << QStringList{"Annie", "Bob"};
+    }
+    // Of a source's events an edited one always stays.
+    void unsubscribe()
+    {
+        QFETCH(bool, removeEvents);
+        StoreFixture f;
+        SubscriptionTable table;
+        table.sources.append(source());
+        const QString id = source().id;
+        table.add(source()); // another source, whose links stay
+        table.links.append(SyncLink());
+        table.links.last().sourceId = table.sources.last().id;
+        table.links.last().href = "/other.vcf";
+        SyncRun::apply(
+            f.store, table, id,
+            SyncPlan::make(source(),
+                           complete({card("Ann", "1980-01-02"), card("Bob", "1980-01-03")}), {}, {},
+                           today),
+            f.clock.now());
+        BirthdayRecord edited = f.store.readAllRecords()->first();
+        edited.setValue(BirthdayRecord::Name, "Annie");
+        QCOMPARE(f.store.updateRecord(f.store.readAllRecords()->first(), edited),
+                 BirthdayStore::Outcome::Done);
+        QVERIFY(SyncRun::unsubscribe(f.store, table, id, removeEvents).errors.isEmpty());
+        QStringList names;
+        const QList<BirthdayRecord> records = *f.store.readAllRecords();
+        for (const BirthdayRecord& record : records)
+            names << record.value(BirthdayRecord::Name);
+        QFETCH(QStringList, left);
+        QCOMPARE(names, left);
+        QString error;
+        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
+        QCOMPARE(saved->sources.size(), 1);
+        QCOMPARE(saved->links.size(), 1);
+        QCOMPARE(saved->links.first().href, "/other.vcf");
+    }
+
+    void damagedTableIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not JSON") << QByteArray("{\"sources\": [") << "damaged";
+        QTest::newRow("empty") << QByteArray() << "damaged";
+        QTest::newRow("newer version") << QByteArray("{\"version\": 2}") << "newer";
+        QTest::newRow("unknown kind")
+            << QByteArray("{\"sources\": [{\"id\": \"a\", \"kind\": \"ftp\"}]}") << "damaged";
+        QTest::newRow("link without href")
+            << QByteArray("{\"links\": [{\"source\": \"a\", \"key\": 3}]}") << "damaged";
+    }
+    void damagedTableIsReported()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("t.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QString error;
+        QVERIFY(!SubscriptionFile::load(file.fileName(), error));
+        QFETCH(QString, reason);
+        QVERIFY2(error.contains(reason), qPrintable(error));
+    }
+
+    // Everything saved reads back as it was.
+    void tableRoundTrip()
+    {
+        QTemporaryDir dir;
+        SubscriptionTable table;
+        SyncSource s{{},       SyncSource::Kind::CalendarAddress,       "webcal://h/c.ics", "u",
+                     "Family", QDateTime(today, QTime(10, 0), Qt::UTC), "2 added",          "tok"};
+        table.add(s);
+        SyncLink link{table.sources.first().id, "/c.ics", "uid-1", true, "\"e1\"", 7, {}};
+        link.written.values = {"Ann", "2000-01-05", "1", "10", "0", "", "1"};
+        link.state = SyncLink::State::Deleted;
+        table.links = {link};
+        QString error;
+        const QString path = dir.filePath("t.json");
+        QVERIFY2(SubscriptionFile::save(path, table, error), qPrintable(error));
+        const auto read = SubscriptionFile::load(path, error);
+        QVERIFY2(read, qPrintable(error));
+        const SyncSource& back = read->sources.first();
+        QCOMPARE(std::tie(back.id, back.kind, back.url, back.userName, back.displayName,
+                          back.lastSync, back.lastResult, back.syncToken),
+                 std::tie(table.sources.first().id, s.kind, s.url, s.userName, s.displayName,
+                          s.lastSync, s.lastResult, s.syncToken));
+        const SyncLink& l = read->links.first();
+        QVERIFY(l.sameDate(link));
+        QCOMPARE(std::tie(l.sourceId, l.etag, l.key, l.written, l.state),
+                 std::tie(link.sourceId, link.etag, link.key, link.written, link.state));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSync)
+#include "test_sync.moc"
