@@ -188,7 +188,7 @@ private slots:
     {
         using E = ImportEntry;
         const auto e = [](const QString& name, QDate date, bool hasYear = true) {
-            return E{name, date, hasYear, true, {}, {}, {}, {}, {}, {}};
+            return E{name, date, hasYear, true, {}, {}, {}, {}, {}, {}, {}, {}};
         };
         const QList<ImportEntry> entries = {
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
@@ -198,8 +198,8 @@ private slots:
             e("Leap", QDate(2000, 2, 29), false),            // no year: the last leap year
             e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)), // a name too long
             // A one-off whose Notify is too long.
-            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}, {}},
-            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}, {}},
+            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}, {}, {}, {}},
+            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}, {}, {}, {}},
             e("Before year 1", QDate(-1, 3, 3))}; // from no reader, yet never added
         const QList<ImportPlan::Item> items = ImportPlan::plan(
             entries, {record("Anna Schmidt", QDate(1984, 12, 8), "1", "10", "0", "1")}, today);
