@@ -11,6 +11,11 @@
 #   second_start  a second start ends with 0 and the first copy shows its window, with one icon
 #   wayland       under weston (headless), with the tests' notification service on a private
 #                 session bus: the day's reminder and alert come as notifications by default
+#   german, arabic  the desktop in that language (LANGUAGE, LANG): the day's reminder comes in
+#                 it (as a notification, to the tests' service), the tray menu's access key for
+#                 Preferences opens the dialog under its translated title, and the main window
+#                 runs right to left under Arabic. Skip while the language is not among
+#                 $SHIPPED_LANGUAGES; the texts come from $TS_FOLDER.
 # Exits 0 on success, 1 on failure, 77 (skip) when a display server or a tool is missing.
 set -u
 scenario=${1:?scenario} program=${2:?program} session=${3:?session tool} service=${4:-}
@@ -21,6 +26,29 @@ for tool in $tools; do
     command -v "$tool" >/dev/null 2>&1 ||
         skip "$tool is not installed; scripts/setup-debian.sh installs the desktop test tools"
 done
+language=""
+case $scenario in
+german) language=de locale=de_DE.UTF-8 ;;
+arabic) language=ar locale=ar_EG.UTF-8 ;;
+esac
+if [ -n "$language" ]; then
+    case " ${SHIPPED_LANGUAGES:-} " in
+    *" $language "*) ;;
+    *) skip "$language is not a shipped language yet" ;;
+    esac
+    command -v python3 >/dev/null 2>&1 || skip "python3 reads the translations"
+fi
+# translated CONTEXT SOURCE: the shipped translation of a text.
+translated() {
+    python3 - "$TS_FOLDER/candlewatcher_$language.ts" "$1" "$2" <<'PY'
+import sys, xml.etree.ElementTree as tree
+for context in tree.parse(sys.argv[1]).getroot().iter("context"):
+    if context.findtext("name") == sys.argv[2]:
+        for message in context.iter("message"):
+            if message.findtext("source") == sys.argv[3]:
+                print(message.findtext("translation"))
+PY
+}
 work=$(mktemp -d /tmp/candlewatcher-x11.XXXXXX)
 pids=() app=""
 trap 'kill "${pids[@]}" 2>/dev/null; sleep 0.2; kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
@@ -99,8 +127,7 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/ho
     XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/home/run QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR" "$work/app" && chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER DISPLAY
-if [ "$scenario" = wayland ]; then
-    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=candlewatcher-test
+if [ -n "$service" ]; then
     # A session bus of our own that starts no services: only our notification service answers.
     bus=$(dbus-daemon --config-file="$(dirname "$0")/../ui/platform/privatebus.conf" --fork \
         --print-address=1 --print-pid=1) || skip "dbus-daemon could not start a bus"
@@ -109,6 +136,9 @@ if [ "$scenario" = wayland ]; then
     "$service" --service "$work/notifications.log" &
     pids+=($!)
     until_true 10 test -e "$work/notifications.log" || fail "the notification service did not start"
+fi
+if [ "$scenario" = wayland ]; then
+    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=candlewatcher-test
     weston --backend=headless-backend.so --shell=kiosk-shell.so --socket="$WAYLAND_DISPLAY" \
         --idle-time=0 >"$work/weston.log" 2>&1 &
     pids+=($!)
@@ -157,6 +187,11 @@ event="Ada Lovelace"
 if [ "$scenario" = wayland ]; then
     mkdir -p "${config%/*}" && printf '[Settings]\nAlertTime=00:00\n' >"$config"
     seed "$work/app" 0 $'BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0S\r\nEND:VALARM\r\n'
+elif [ -n "$language" ]; then
+    mkdir -p "${config%/*}" && printf '[Settings]\nShowRemindersAs=Notifications\n' >"$config"
+    seed "$work/app" 0
+    export LANGUAGE=$language LANG=$locale
+    unset LC_ALL LC_MESSAGES
 else
     seed "$work/app" 183
 fi
@@ -242,6 +277,35 @@ wayland)
     grep -q '^ShowRemindersAs=' "$config" && fail "the automatic choice was written as a setting"
     # Stamped once the service has answered, which may come a moment after it logged the call.
     until_true 5 grep -q '^NotifyDate=' "$config" || fail "the notification was not stamped"
+    kill -TERM "$app"
+    wait "$app" || fail "the program ended with code $?"
+    ;;
+german | arabic)
+    title=$(translated ReminderRunner "Birthdays Due Today")
+    [ -n "$title" ] || fail "no translation of the reminder's title"
+    until_true 20 grep -q "^$title|$event" "$work/notifications.log" ||
+        fail "the day's reminder did not come in $language: $(cat "$work/notifications.log")"
+    caption=$(translated MainActions "&Preferences")
+    key=${caption#*&} key=${key:0:1}
+    [ -n "$key" ] || fail "the translation of \"&Preferences\" has no access key"
+    click_until 3 shown menu || fail "a right click on the icon opened no menu"
+    xdotool type "$key"
+    preferences=$(translated PreferencesDialog "Candlewatcher Preferences")
+    until_true 10 eval "xdotool search --onlyvisible --pid $app --name '^$preferences\$' | grep -q ." ||
+        fail "the access key $key of the tray menu opened no \"$preferences\""
+    xdotool key Escape
+    click_until 1 shown main || fail "a left click on the tray icon did not map the main window"
+    sleep 1
+    # The menu bar's first menu sits at its left edge, or at its right one right to left.
+    import -window "$(first main)" "$work/main.png" || fail "no picture of the main window"
+    width=$(identify -format %w "$work/main.png")
+    left=$(convert "$work/main.png" -crop "${width}x18+0+2" +repage -fuzz 20% -trim \
+        -format %X info: | tr -d +)
+    if [ "$language" = ar ]; then
+        [ "$left" -gt $((width / 2)) ] || fail "the main window is not laid out right to left"
+    else
+        [ "$left" -lt $((width / 2)) ] || fail "the main window is laid out right to left"
+    fi
     kill -TERM "$app"
     wait "$app" || fail "the program ended with code $?"
     ;;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/dialogbuttons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -8,10 +9,11 @@
 DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth)
 {
     DialogButtons buttons;
-    buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
+    buttons.ok = new QPushButton(QCoreApplication::translate("DialogButtons", "OK"), dialog);
     buttons.ok->setObjectName(QStringLiteral("cmdOK"));
     buttons.ok->setDefault(true);
-    buttons.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    buttons.cancel =
+        new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), dialog);
     buttons.cancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {buttons.ok, buttons.cancel})
         button->setMinimumWidth(minimumWidth);

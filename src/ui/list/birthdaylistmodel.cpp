@@ -1,5 +1,7 @@
 #include "ui/list/birthdaylistmodel.h"
 
+#include <QGuiApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -141,9 +143,14 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         switch (index.column()) {
         case NameColumn:
             return row.name;
-        case DateColumn:
-            return row.date ? m_dateFormat.columnText(row.date)
-                            : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
+        case DateColumn: {
+            const QString text =
+                row.date ? m_dateFormat.columnText(row.date)
+                         : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
+            // The column's dates read left to right in every language: isolated so, a
+            // right-to-left list keeps their digits and separators in order.
+            return QGuiApplication::isRightToLeft() ? u'\u2066' + text + u'\u2069' : text;
+        }
         case NextColumn:
             return row.next ? row.next->dateText() : QString();
         case InColumn:

@@ -26,14 +26,14 @@ AlertDialog::AlertDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAlert"));
-    setWindowTitle(QStringLiteral("Candlewatcher Alert"));
+    setWindowTitle(tr("Candlewatcher Alert"));
     const QIcon icon(QStringLiteral(":/icons/candlewatcher.svg"));
     setWindowIcon(icon);
     // Today's frame alone: the button below it.
     const int closeTop = margin + boxSize.height() + margin + closeGap;
     setFixedSize(dialogWidth, closeTop + closeSize.height() + bottomMargin);
 
-    m_dueBox = new QGroupBox(QStringLiteral("Birthdays Due Today"), this);
+    m_dueBox = new QGroupBox(tr("Birthdays Due Today"), this);
     m_dueBox->setObjectName(QStringLiteral("grpDue"));
     m_dueBox->setGeometry(QRect(QPoint(margin, margin), boxSize));
 
@@ -47,7 +47,7 @@ AlertDialog::AlertDialog(QWidget* parent)
     m_dueIcon->setGeometry(iconPlace);
     m_dueIcon->setPixmap(icon.pixmap(iconPlace.size()));
 
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     m_closeButton->setGeometry(QRect(QPoint(closeLeft, closeTop), closeSize));
     // Enter presses the default button; Escape rejects, which closes the dialog as well.
@@ -69,7 +69,7 @@ void AlertDialog::addDue(const QString& name)
 void AlertDialog::addMissed(const QString& entry)
 {
     if (!m_missedBox) {
-        m_missedBox = new QGroupBox(QStringLiteral("Missed While Away"), this);
+        m_missedBox = new QGroupBox(tr("Missed While Away"), this);
         m_missedBox->setObjectName(QStringLiteral("grpMissed"));
         m_missedList = new QListWidget(m_missedBox);
         m_missedList->setObjectName(QStringLiteral("lstMissed"));

@@ -1,5 +1,6 @@
 #include "accesskeys.h"
 #include "core/store/datafilewatcher.h"
+#include "core/text/translations.h"
 #include "mainwindowfixture.h"
 #include "ui/app/toolbaricons.h"
 #include "ui/app/windowlayout.h"
@@ -22,10 +23,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -69,6 +72,35 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
+    // In every shipped language: no two items of a menu share an access key, and no text of
+    // the main window (in details view, with a row) is wider than it shows.
+    void menusAndFit_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : Translations::shipped())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void menusAndFit()
+    {
+        QFETCH(QString, language);
+        const auto back = qScopeGuard(
+            [] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
+        QCOMPARE(Translations::install(*qApp, {language}), language);
+        MainWindowFixture f;
+        f.add("Ann", QDate(1990, 5, 1));
+        MainWindow& window = f.shown();
+        window.actions().detailsAction->trigger();
+        for (const QWidget* menu : window.findChildren<QWidget*>()) {
+            QStringList captions;
+            for (const QAction* item : menu->actions())
+                captions << item->text();
+            const QString clash = accessKeyClash(captions);
+            QVERIFY2(clash.isEmpty(), qPrintable(menu->objectName() + ": " + clash));
+        }
+        const QStringList cut = cutTexts(&window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    }
+
     void firstLoad()
     {
         MainWindowFixture f;
@@ -98,13 +130,6 @@ private slots:
                  "&Delete Birthday}|"
                  "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
                  "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
-        for (const QWidget* menu : window.findChildren<QWidget*>()) {
-            QStringList captions;
-            for (const QAction* item : menu->actions())
-                captions << item->text();
-            const QString clash = accessKeyClash(captions);
-            QVERIFY2(clash.isEmpty(), qPrintable(menu->objectName() + ": " + clash));
-        }
         QCOMPARE(menuText(window.toolbar()->actions()),
                  "newbirthday: Add New Birthday|editbirthday: Edit Selected Birthday|"
                  "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"

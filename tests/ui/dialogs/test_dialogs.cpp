@@ -3,6 +3,7 @@
 // preferences, the special events, the import preview and the choice of a backup.
 
 #include "accesskeys.h"
+#include "core/text/translations.h"
 #include "dialogfixture.h"
 
 #include <QCheckBox>
@@ -13,8 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTimeEdit>
+#include <QTranslator>
 #include <QTreeWidget>
 
 namespace {
@@ -668,13 +671,27 @@ private slots:
                 metrics.boundingRect("É").height() + 6);
     }
 
-    // No two controls of a window share an access key.
-    void accessKeysUnique()
+    // In every shipped language: no two controls of a window share an access key, and no
+    // text is wider than its control shows.
+    void accessKeysAndFit_data()
     {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : Translations::shipped())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void accessKeysAndFit()
+    {
+        QFETCH(QString, language);
+        const auto back = qScopeGuard(
+            [] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
+        QCOMPARE(Translations::install(*qApp, {language}), language);
         for (const QString name :
              {"add", "edit", "preferences", "special", "import", "restore", "about", "comments"}) {
-            const QString clash = accessKeyClash(controlCaptions(open(name, -1, false)));
+            QWidget* window = open(name, -1, false);
+            const QString clash = accessKeyClash(controlCaptions(window));
             QVERIFY2(clash.isEmpty(), qPrintable(name + ": " + clash));
+            const QStringList cut = cutTexts(window);
+            QVERIFY2(cut.isEmpty(), qPrintable(name + ": " + cut.join(" | ")));
         }
     }
 
