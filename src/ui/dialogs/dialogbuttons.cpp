@@ -3,8 +3,12 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth)
 {
@@ -36,4 +40,11 @@ void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget*
     layout->addWidget(heading);
     layout->addWidget(list, 1);
     layout->addLayout(buttons);
+}
+
+void setColumnWidths(QTreeWidget* list, const QList<int>& widths)
+{
+    for (int column = 0; column < widths.size(); ++column)
+        list->setColumnWidth(column,
+                             std::max(widths[column], list->header()->sectionSizeHint(column)));
 }

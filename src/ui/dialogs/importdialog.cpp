@@ -49,9 +49,7 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setMinimumSize(720, 320);
-    m_list->setColumnWidth(NameColumn, 260);
-    m_list->setColumnWidth(DateColumn, 90);
-    m_list->setColumnWidth(AlertColumn, 110);
+    setColumnWidths(m_list, {260, 90, 110});
     // Tall enough for accented capitals and the check box, whatever the font.
     const QFontMetrics metrics = m_list->fontMetrics();
     const int rowHeight =

@@ -23,7 +23,7 @@ RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* par
     m_list->setHeaderLabels({tr("Backup of"), tr("Events")});
     m_list->setRootIsDecorated(false);
     m_list->setMinimumSize(380, 240);
-    m_list->setColumnWidth(0, 260);
+    setColumnWidths(m_list, {260});
     const QLocale locale;
     for (const Backups::Backup& backup : m_backups) {
         auto* row = new QTreeWidgetItem(m_list);

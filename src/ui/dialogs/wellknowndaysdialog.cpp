@@ -70,8 +70,7 @@ void WellKnownDaysDialog::createControls(const HelpSink& help)
     m_eventList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_eventList->setSelectionBehavior(QAbstractItemView::SelectRows);
     // As wide as the event list's own "Name" and "Date" columns.
-    m_eventList->setColumnWidth(NameColumn, 200);
-    m_eventList->setColumnWidth(DateColumn, 96);
+    setColumnWidths(m_eventList, {200, 96});
     m_eventList->setIconSize(QSize(16, 16));
     // About eight rows at once; wider when the label's font needs it.
     m_eventList->setMinimumSize(425, 161);

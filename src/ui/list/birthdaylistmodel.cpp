@@ -1,7 +1,5 @@
 #include "ui/list/birthdaylistmodel.h"
 
-#include <QGuiApplication>
-
 #include <algorithm>
 #include <iterator>
 
@@ -147,9 +145,10 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
             const QString text =
                 row.date ? m_dateFormat.columnText(row.date)
                          : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
-            // The column's dates read left to right in every language: isolated so, a
-            // right-to-left list keeps their digits and separators in order.
-            return QGuiApplication::isRightToLeft() ? u'\u2066' + text + u'\u2069' : text;
+            // A right-to-left locale's date (Arabic's separators carry right-to-left marks)
+            // is isolated with its own direction, as the notification lines are: a
+            // left-to-right list would otherwise move its year to the middle.
+            return text.isRightToLeft() ? u'\u2068' + text + u'\u2069' : text;
         }
         case NextColumn:
             return row.next ? row.next->dateText() : QString();

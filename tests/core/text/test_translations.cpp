@@ -1,25 +1,7 @@
 #include "core/text/translations.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QRegularExpression>
 #include <QTest>
-#include <QXmlStreamReader>
-
-namespace {
-
-// What a translation must keep of its source: the %1…%9 and %n places and the markup tags.
-QStringList kept(const QString& text)
-{
-    static const QRegularExpression places(QStringLiteral("%[1-9n]|<[^>]*>"));
-    QStringList found;
-    for (const QRegularExpressionMatch& match : places.globalMatch(text))
-        found << match.captured();
-    found.sort();
-    return found;
-}
-
-} // namespace
 
 class TestTranslations : public QObject
 {
@@ -53,45 +35,6 @@ private slots:
                  "1 event was exported to \"%1\".");
     }
 
-    // Every shipped .ts is complete: no unfinished or vanished message, and each translation
-    // (each plural form) keeps its source's places and markup.
-    void complete_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString& language : QString(CANDLEWATCHER_SHIPPED_LANGUAGES).split(u';'))
-            QTest::newRow(qPrintable(language)) << language;
-    }
-    void complete()
-    {
-        QFETCH(QString, language);
-        QFile file(QStringLiteral(CANDLEWATCHER_TS_FOLDER "/candlewatcher_%1.ts").arg(language));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-        QXmlStreamReader xml(&file);
-        QString source;
-        bool numerus = false;
-        int messages = 0;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            const QString element = xml.name().toString();
-            if (element == "message") {
-                numerus = xml.attributes().value(u"numerus") == u"yes";
-                ++messages;
-            } else if (element == "source") {
-                source = xml.readElementText();
-            } else if (element == "translation" || element == "numerusform") {
-                const QString type = xml.attributes().value(u"type").toString();
-                QVERIFY2(type.isEmpty(), qPrintable(type + ": " + source));
-                if (numerus && element == "translation")
-                    continue; // its forms follow
-                const QString text = xml.readElementText();
-                QVERIFY2(!text.isEmpty(), qPrintable("empty: " + source));
-                QCOMPARE(kept(text), kept(source));
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY(messages > 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTranslations)

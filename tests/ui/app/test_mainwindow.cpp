@@ -1,6 +1,5 @@
 #include "accesskeys.h"
 #include "core/store/datafilewatcher.h"
-#include "core/text/translations.h"
 #include "mainwindowfixture.h"
 #include "ui/app/toolbaricons.h"
 #include "ui/app/windowlayout.h"
@@ -23,12 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -72,33 +69,18 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    // In every shipped language: no two items of a menu share an access key, and no text of
-    // the main window (in details view, with a row) is wider than it shows.
-    void menusAndFit_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString& language : Translations::shipped())
-            QTest::newRow(qPrintable(language)) << language;
-    }
-    void menusAndFit()
+    // In every shipped language: no access key twice in a menu, no text cut in the window.
+    void languageFaults_data() { languageRows(); }
+    void languageFaults()
     {
         QFETCH(QString, language);
-        const auto back = qScopeGuard(
-            [] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
-        QCOMPARE(Translations::install(*qApp, {language}), language);
+        const InLanguage in(language);
         MainWindowFixture f;
         f.add("Ann", QDate(1990, 5, 1));
         MainWindow& window = f.shown();
         window.actions().detailsAction->trigger();
-        for (const QWidget* menu : window.findChildren<QWidget*>()) {
-            QStringList captions;
-            for (const QAction* item : menu->actions())
-                captions << item->text();
-            const QString clash = accessKeyClash(captions);
-            QVERIFY2(clash.isEmpty(), qPrintable(menu->objectName() + ": " + clash));
-        }
-        const QStringList cut = cutTexts(&window);
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+        const QStringList faults = ::languageFaults(&window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(" | ")));
     }
 
     void firstLoad()
