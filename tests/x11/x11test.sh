@@ -11,11 +11,8 @@
 #   second_start  a second start ends with 0 and the first copy shows its window, with one icon
 #   wayland       under weston (headless), with the tests' notification service on a private
 #                 session bus: the day's reminder and alert come as notifications by default
-#   german, arabic  the desktop in that language (LANGUAGE, LANG): the day's reminder comes in
-#                 it (as a notification, to the tests' service), the tray menu's access key for
-#                 Preferences opens the dialog under its translated title, and the main window
-#                 runs right to left under Arabic. Skip while the language is not among
-#                 $SHIPPED_LANGUAGES; the texts come from $TS_FOLDER.
+#   german, arabic  in that language (texts from $TS_FOLDER; skip unless in $SHIPPED_LANGUAGES):
+#                 the reminder, the tray menu's key to Preferences, Arabic's right-to-left window
 # Exits 0 on success, 1 on failure, 77 (skip) when a display server or a tool is missing.
 set -u
 scenario=${1:?scenario} program=${2:?program} session=${3:?session tool} service=${4:-}

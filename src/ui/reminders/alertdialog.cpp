@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // The layout in pixels. Each frame holds its icon and list at the same places.
@@ -49,7 +51,10 @@ AlertDialog::AlertDialog(QWidget* parent)
 
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
-    m_closeButton->setGeometry(QRect(QPoint(closeLeft, closeTop), closeSize));
+    // A longer caption than "Close" widens the button to the left; its right edge stays.
+    const int closeWidth = std::max(closeSize.width(), m_closeButton->sizeHint().width());
+    m_closeButton->setGeometry(closeLeft + closeSize.width() - closeWidth, closeTop, closeWidth,
+                               closeSize.height());
     // Enter presses the default button; Escape rejects, which closes the dialog as well.
     m_closeButton->setDefault(true);
     m_closeButton->setAutoDefault(true);

@@ -34,7 +34,6 @@ private slots:
                                              "%n events were exported to \"%1\".", nullptr, 1),
                  "1 event was exported to \"%1\".");
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestTranslations)
