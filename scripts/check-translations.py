@@ -10,7 +10,7 @@ import re
 import sys
 import xml.etree.ElementTree as tree
 
-KEPT = re.compile(r"%[1-9n]|<[^>]*>")
+KEPT = re.compile(r"%L?[1-9n]|<[^>]*>")
 
 
 def kept(text):
