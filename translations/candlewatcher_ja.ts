@@ -1608,6 +1608,51 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Subscriptions</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncPlan</name>
+    <message>
+        <source>: no room: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncRun</name>
+    <message>
+        <source>%L1 added, %L2 updated, %L3 removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %L1 detached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %L1 left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VCardReader</name>
     <message>
         <source>Contact on line %1</source>
