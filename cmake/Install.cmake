@@ -106,6 +106,8 @@ set(CPACK_STRIP_FILES ON)
 # icons and is loaded at run time, so its package is named by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt's own texts (the standard buttons and dialogs) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # Files under /etc are the administrator's: dpkg keeps their changes on upgrade.
 file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "/etc/xdg/autostart/candlewatcher.desktop\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)

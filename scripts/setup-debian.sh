@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+    # the translations: lupdate and lrelease in the build, Qt's own texts at run time
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # iCalendar import and export; the tests check the exported files with a second parser
     libical-dev python3-icalendar
     # the command line's tests fix the day the program sees

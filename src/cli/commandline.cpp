@@ -12,9 +12,11 @@
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
+#include "core/text/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace CommandLine {
@@ -59,6 +61,7 @@ int run(int argc, char** argv)
 {
     setProgramIdentity();
     QCoreApplication app(argc, argv);
+    Translations::install(app, QLocale::system().uiLanguages());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(

@@ -112,7 +112,7 @@ void TestCommandLine::run_data()
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);
     row("none ahead", "FAKETIME=2026-12-09_10:00:00 --upcoming 1", 0,
-        "No events in the next 1 days.\n", "", false);
+        "No events in the next 1 day.\n", "", false);
     row("bad DAYS", "--upcoming soon", 2, "", "from 0 to 36500, not \"soon\"", false);
     row("negative DAYS", "--upcoming -3", 2, "", "from 0 to 36500, not \"-3\"", false);
     row("DAYS too far", "--upcoming 36501", 2, "", "not \"36501\"", false);

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "core/text/translations.h"
+
 #include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTest>
+#include <QTranslator>
 
 // The first two captions that share an access key, as "first / second"; "" when none do.
 inline QString accessKeyClash(const QStringList& captions)
@@ -31,3 +38,44 @@ inline QStringList controlCaptions(const QWidget* window)
     }
     return captions;
 }
+
+// What a shown window gets wrong in the current language, one line a fault: two of its
+// controls, or two items of one of its menus, on one access key; a text wider than its widget
+// shows (labels on one line, buttons, check and option boxes, group boxes, list headers).
+inline QStringList languageFaults(const QWidget* window)
+{
+    QStringList faults{accessKeyClash(controlCaptions(window))};
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        QStringList captions;
+        for (const QAction* item : w->actions())
+            captions << item->text();
+        faults << accessKeyClash(captions);
+        const auto* label = qobject_cast<const QLabel*>(w);
+        if (w->isVisibleTo(window) &&
+            ((label && !label->wordWrap()) || w->inherits("QAbstractButton") ||
+             w->inherits("QGroupBox")) &&
+            w->sizeHint().width() > w->width())
+            faults << w->objectName() + " is cut";
+        const auto* header = qobject_cast<const QHeaderView*>(w);
+        for (int i = 0; header && w->isVisibleTo(window) && i < header->count(); ++i)
+            if (header->fontMetrics().horizontalAdvance(
+                    header->model()->headerData(i, Qt::Horizontal).toString()) >
+                header->sectionSize(i))
+                faults << w->objectName() + " section " + QString::number(i) + " is cut";
+    }
+    faults.removeAll(QString());
+    return faults;
+}
+
+// The shipped languages as a test's rows, and one of them installed for a row's time.
+inline void languageRows()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : Translations::shipped())
+        QTest::newRow(qPrintable(language)) << language;
+}
+struct InLanguage
+{
+    explicit InLanguage(const QString& language) { Translations::install(*qApp, {language}); }
+    ~InLanguage() { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); }
+};

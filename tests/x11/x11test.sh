@@ -11,6 +11,8 @@
 #   second_start  a second start ends with 0 and the first copy shows its window, with one icon
 #   wayland       under weston (headless), with the tests' notification service on a private
 #                 session bus: the day's reminder and alert come as notifications by default
+#   german, arabic  in that language (texts from $TS_FOLDER; skip unless in $SHIPPED_LANGUAGES):
+#                 the reminder, the tray menu's key to Preferences, Arabic's right-to-left window
 # Exits 0 on success, 1 on failure, 77 (skip) when a display server or a tool is missing.
 set -u
 scenario=${1:?scenario} program=${2:?program} session=${3:?session tool} service=${4:-}
@@ -21,6 +23,15 @@ for tool in $tools; do
     command -v "$tool" >/dev/null 2>&1 ||
         skip "$tool is not installed; scripts/setup-debian.sh installs the desktop test tools"
 done
+case $scenario in german) language=de ;; arabic) language=ar ;; *) language="" ;; esac
+[ -z "$language" ] || [[ " ${SHIPPED_LANGUAGES:-} " == *" $language "* ]] ||
+    skip "$language is not a shipped language yet"
+translated() { # CONTEXT SOURCE: the shipped translation of a text
+    python3 -c 'import sys, xml.etree.ElementTree as t
+print(*[m.findtext("translation") for c in t.parse(sys.argv[1]).iter("context")
+        if c.findtext("name") == sys.argv[2] for m in c.iter("message")
+        if m.findtext("source") == sys.argv[3]])' "$TS_FOLDER/candlewatcher_$language.ts" "$@"
+}
 work=$(mktemp -d /tmp/candlewatcher-x11.XXXXXX)
 pids=() app=""
 trap 'kill "${pids[@]}" 2>/dev/null; sleep 0.2; kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
@@ -99,8 +110,7 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/ho
     XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/home/run QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_RUNTIME_DIR" "$work/app" && chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER DISPLAY
-if [ "$scenario" = wayland ]; then
-    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=candlewatcher-test
+if [ -n "$service" ]; then
     # A session bus of our own that starts no services: only our notification service answers.
     bus=$(dbus-daemon --config-file="$(dirname "$0")/../ui/platform/privatebus.conf" --fork \
         --print-address=1 --print-pid=1) || skip "dbus-daemon could not start a bus"
@@ -109,6 +119,9 @@ if [ "$scenario" = wayland ]; then
     "$service" --service "$work/notifications.log" &
     pids+=($!)
     until_true 10 test -e "$work/notifications.log" || fail "the notification service did not start"
+fi
+if [ "$scenario" = wayland ]; then
+    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=candlewatcher-test
     weston --backend=headless-backend.so --shell=kiosk-shell.so --socket="$WAYLAND_DISPLAY" \
         --idle-time=0 >"$work/weston.log" 2>&1 &
     pids+=($!)
@@ -157,6 +170,11 @@ event="Ada Lovelace"
 if [ "$scenario" = wayland ]; then
     mkdir -p "${config%/*}" && printf '[Settings]\nAlertTime=00:00\n' >"$config"
     seed "$work/app" 0 $'BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0S\r\nEND:VALARM\r\n'
+elif [ -n "$language" ]; then
+    mkdir -p "${config%/*}" && printf '[Settings]\nShowRemindersAs=Notifications\n' >"$config"
+    seed "$work/app" 0
+    export LANGUAGE=$language LANG=${language}_$([ "$language" = ar ] && echo EG || echo DE).UTF-8
+    unset LC_ALL LC_MESSAGES
 else
     seed "$work/app" 183
 fi
@@ -242,6 +260,29 @@ wayland)
     grep -q '^ShowRemindersAs=' "$config" && fail "the automatic choice was written as a setting"
     # Stamped once the service has answered, which may come a moment after it logged the call.
     until_true 5 grep -q '^NotifyDate=' "$config" || fail "the notification was not stamped"
+    kill -TERM "$app"
+    wait "$app" || fail "the program ended with code $?"
+    ;;
+german | arabic)
+    title=$(translated ReminderRunner "Birthdays Due Today")
+    until_true 20 grep -q "^$title|$event" "$work/notifications.log" ||
+        fail "the day's reminder did not come in $language: $(cat "$work/notifications.log")"
+    key=$(translated MainActions "&Preferences") key=${key#*&} key=${key:0:1}
+    click_until 3 shown menu || fail "a right click on the icon opened no menu"
+    xdotool type "$key"
+    title=$(translated PreferencesDialog "Candlewatcher Preferences")
+    until_true 10 eval "xdotool search --onlyvisible --pid $app --name '^$title\$' | grep -q ." ||
+        fail "the tray menu's access key $key opened no \"$title\""
+    xdotool key Escape
+    click_until 1 shown main || fail "a left click on the tray icon did not map the main window"
+    sleep 1
+    # The menus sit at the menu bar's left edge, or at its right one right to left.
+    import -window "$(first main)" "$work/main.png" || fail "no picture of the main window"
+    width=$(identify -format %w "$work/main.png")
+    read -r left used < <(convert "$work/main.png" -crop "${width}x18+0+2" +repage -fuzz 20% \
+        -trim -format "%X %w" info:)
+    [ $((${left#+} > width - ${left#+} - used)) = "$([ "$language" = ar ] && echo 1 || echo 0)" ] ||
+        fail "the main window's menus take $used pixels from $left of $width"
     kill -TERM "$app"
     wait "$app" || fail "the program ended with code $?"
     ;;

@@ -8,6 +8,7 @@
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
+#include "core/text/translations.h"
 #include "ui/app/mainwindow.h"
 #include "ui/app/stallprobe.h"
 #include "ui/platform/notifier.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QSessionManager>
 #include <QSocketNotifier>
 
@@ -227,6 +229,8 @@ int runTrayProgram(int argc, char** argv)
     setProgramIdentity();
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
+    // Before the first text: a right-to-left language also turns the windows round.
+    Translations::install(app, QLocale::system().uiLanguages());
     app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);

@@ -36,7 +36,7 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
 void ExchangeCommands::importChosenFiles()
 {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        m_dialogParent, QStringLiteral("Import"), QDir::homePath(), ImportFormats::fileFilter());
+        m_dialogParent, tr("Import"), QDir::homePath(), ImportFormats::fileFilter());
     if (!paths.isEmpty())
         importFiles(paths);
 }
@@ -57,12 +57,12 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     const QList<ImportEntry>& entries = files.entries;
     if (entries.isEmpty()) {
         m_prompt.inform(QMessageBox::Information,
-                        QStringLiteral("There are no contacts or events to import in the file."));
+                        tr("There are no contacts or events to import in the file."));
         return;
     }
     const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
     if (!stored) {
-        m_prompt.reportFailure(QStringLiteral("Nothing was imported."), m_store.errorString());
+        m_prompt.reportFailure(tr("Nothing was imported."), m_store.errorString());
         return;
     }
     ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today(), m_store.dateLocale()),
@@ -73,17 +73,17 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     if (result.added > 0)
         emit refreshNeeded();
     if (!result.error.isEmpty())
-        m_prompt.reportFailure(result.added == 0 ? QStringLiteral("Nothing was imported.")
-                                                 : QStringLiteral("Not everything was imported."),
+        m_prompt.reportFailure(result.added == 0 ? tr("Nothing was imported.")
+                                                 : tr("Not everything was imported."),
                                result.error);
 }
 
 void ExchangeCommands::exportToChosenFile()
 {
     const QString path = QFileDialog::getSaveFileName(
-        m_dialogParent, QStringLiteral("Export"),
+        m_dialogParent, tr("Export"),
         QDir(QDir::homePath()).filePath(QStringLiteral("candlewatcher.ics")),
-        QStringLiteral("iCalendar files (*.ics);;All files (*)"));
+        tr("iCalendar files (*.ics);;All files (*)"));
     if (!path.isEmpty())
         exportTo(path);
 }
@@ -92,23 +92,22 @@ void ExchangeCommands::exportTo(const QString& path)
 {
     const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        m_prompt.reportFailure(QStringLiteral("The events could not be exported."),
-                               m_store.errorString());
+        m_prompt.reportFailure(tr("The events could not be exported."), m_store.errorString());
         return;
     }
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
         *records, CalendarExchange::exportOptions(m_settings, m_clock), m_store.dateLocale());
     const QString error = writeCalendarFile(path, calendar.ics);
     if (!error.isEmpty()) {
-        m_prompt.reportFailure(QStringLiteral("The events could not be exported."),
-                               QStringLiteral("Cannot write \"%1\": %2.").arg(native(path), error));
+        m_prompt.reportFailure(tr("The events could not be exported."),
+                               tr("Cannot write \"%1\": %2.").arg(native(path), error));
         return;
     }
     QString text =
-        QStringLiteral("%1 events were exported to \"%2\".").arg(calendar.events).arg(native(path));
+        tr("%n events were exported to \"%1\".", nullptr, calendar.events).arg(native(path));
     if (!calendar.unreadable.isEmpty())
-        text += QStringLiteral("\n\nLeft out because their dates could not be read: ") +
-                calendar.unreadable.join(QStringLiteral(", "));
+        text += tr("\n\nLeft out because their dates could not be read: %1")
+                    .arg(calendar.unreadable.join(tr(", ", "between the items of a list")));
     m_prompt.inform(calendar.unreadable.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
                     text);
 }
@@ -118,8 +117,8 @@ void ExchangeCommands::restoreChosenBackup()
     const QList<Backups::Backup> backups = Backups::list(m_store.dataPath());
     if (backups.isEmpty()) {
         m_prompt.inform(QMessageBox::Information,
-                        QStringLiteral("There are no backups yet.  Candlewatcher keeps a copy of "
-                                       "your events on each day it exits or imports, in \"%1\".")
+                        tr("There are no backups yet.  Candlewatcher keeps a copy of "
+                           "your events on each day it exits or imports, in \"%1\".")
                             .arg(native(Backups::folder(m_store.dataPath()))));
         return;
     }
@@ -134,16 +133,15 @@ void ExchangeCommands::restoreChosenBackup()
     // default: a slip of the Return key must not replace the events.
     if (chosen->events >= 0 &&
         m_prompt.ask(QMessageBox::Question,
-                     QStringLiteral("Replace your events with the %1 events of the backup of "
-                                    "%2?\n\nYour events as they are now are kept as a backup of "
-                                    "today.")
-                         .arg(chosen->events)
+                     tr("Replace your events with the %n events of the backup of "
+                        "%1?\n\nYour events as they are now are kept as a backup of "
+                        "today.",
+                        nullptr, chosen->events)
                          .arg(QLocale().toString(chosen->date, QLocale::LongFormat)),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!m_store.restore(dialog.chosenPath())) {
-        m_prompt.reportFailure(QStringLiteral("The backup could not be restored."),
-                               m_store.errorString());
+        m_prompt.reportFailure(tr("The backup could not be restored."), m_store.errorString());
         return;
     }
     emit refreshNeeded();

@@ -57,93 +57,82 @@ void MainActions::build(QMainWindow* window)
 {
     QMenuBar* bar = window->menuBar();
 
-    QMenu* birthdays = bar->addMenu(QStringLiteral("&Birthdays"));
+    QMenu* birthdays = bar->addMenu(tr("&Birthdays"));
     birthdays->setObjectName(QStringLiteral("mnuBirthdays"));
-    newAction = item(birthdays, "mnuBirthdaysNew", QStringLiteral("&New Birthday"),
-                     QKeySequence(Qt::CTRL | Qt::Key_N));
-    specialEventsAction =
-        item(birthdays, "mnuBirthdaysSpecialEvents", QStringLiteral("&Special Events"));
+    newAction =
+        item(birthdays, "mnuBirthdaysNew", tr("&New Birthday"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    specialEventsAction = item(birthdays, "mnuBirthdaysSpecialEvents", tr("&Special Events"));
     separator(birthdays, "mnuSeparator1");
-    editAction = item(birthdays, "mnuBirthdaysEdit", QStringLiteral("&Edit Birthday"),
+    editAction = item(birthdays, "mnuBirthdaysEdit", tr("&Edit Birthday"),
                       QKeySequence(Qt::CTRL | Qt::Key_E));
-    duplicateAction =
-        item(birthdays, "mnuBirthdaysDuplicate", QStringLiteral("Du&plicate Birthday"),
-             QKeySequence(Qt::CTRL | Qt::Key_D));
-    deleteAction = item(birthdays, "mnuBirthdaysDelete", QStringLiteral("&Delete Birthday"),
-                        QKeySequence(Qt::Key_Delete));
+    duplicateAction = item(birthdays, "mnuBirthdaysDuplicate", tr("Du&plicate Birthday"),
+                           QKeySequence(Qt::CTRL | Qt::Key_D));
+    deleteAction =
+        item(birthdays, "mnuBirthdaysDelete", tr("&Delete Birthday"), QKeySequence(Qt::Key_Delete));
     separator(birthdays, "mnuSeparator10");
-    importAction = item(birthdays, "mnuBirthdaysImport", QStringLiteral("&Import..."));
-    exportAction = item(birthdays, "mnuBirthdaysExport", QStringLiteral("Exp&ort..."));
-    restoreAction =
-        item(birthdays, "mnuBirthdaysRestore", QStringLiteral("Restore from &Backup..."));
+    importAction = item(birthdays, "mnuBirthdaysImport", tr("&Import..."));
+    exportAction = item(birthdays, "mnuBirthdaysExport", tr("Exp&ort..."));
+    restoreAction = item(birthdays, "mnuBirthdaysRestore", tr("Restore from &Backup..."));
     separator(birthdays, "mnuSeparator2");
-    exitAction = item(birthdays, "mnuBirthdaysExit", QStringLiteral("E&xit Candlewatcher"));
+    exitAction = item(birthdays, "mnuBirthdaysExit", tr("E&xit Candlewatcher"));
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    QMenu* toolbars = view->addMenu(QStringLiteral("&Toolbars"));
+    QMenu* toolbars = view->addMenu(tr("&Toolbars"));
     toolbars->setObjectName(QStringLiteral("mnuViewToolbars"));
-    toolbarAction =
-        checkItem(toolbars, "mnuViewToolbarsStandard", QStringLiteral("Standard &Toolbar"), true,
-                  QKeySequence(Qt::CTRL | Qt::Key_T));
-    statusBarAction = checkItem(toolbars, "mnuViewToolbarsStatus", QStringLiteral("&Status Bar"),
-                                true, QKeySequence(Qt::CTRL | Qt::Key_S));
+    toolbarAction = checkItem(toolbars, "mnuViewToolbarsStandard", tr("Standard &Toolbar"), true,
+                              QKeySequence(Qt::CTRL | Qt::Key_T));
+    statusBarAction = checkItem(toolbars, "mnuViewToolbarsStatus", tr("&Status Bar"), true,
+                                QKeySequence(Qt::CTRL | Qt::Key_S));
     separator(view, "mnuSeparator3");
-    largeIconsAction = checkItem(view, "mnuViewLargeIcons", QStringLiteral("Lar&ge Icons"), true);
-    smallIconsAction = checkItem(view, "mnuViewSmallIcons", QStringLiteral("&Small Icons"), false);
-    listModeAction = checkItem(view, "mnuViewList", QStringLiteral("&List"), false);
-    detailsAction = checkItem(view, "mnuViewDetails", QStringLiteral("&Details"), false);
+    largeIconsAction = checkItem(view, "mnuViewLargeIcons", tr("Lar&ge Icons"), true);
+    smallIconsAction = checkItem(view, "mnuViewSmallIcons", tr("&Small Icons"), false);
+    listModeAction = checkItem(view, "mnuViewList", tr("&List"), false);
+    detailsAction = checkItem(view, "mnuViewDetails", tr("&Details"), false);
     separator(view, "mnuSeparator4");
-    QMenu* arrange = view->addMenu(QStringLiteral("&Arrange Icons"));
+    QMenu* arrange = view->addMenu(tr("&Arrange Icons"));
     arrange->setObjectName(QStringLiteral("mnuViewArrangeIcons"));
-    arrangeByNameAction =
-        checkItem(arrange, "mnuViewArrangeIconsName", QStringLiteral("By &Name"), true);
-    arrangeByDateAction =
-        checkItem(arrange, "mnuViewArrangeIconsDate", QStringLiteral("By &Date"), false);
+    arrangeByNameAction = checkItem(arrange, "mnuViewArrangeIconsName", tr("By &Name"), true);
+    arrangeByDateAction = checkItem(arrange, "mnuViewArrangeIconsDate", tr("By &Date"), false);
     arrangeByNextDateAction =
-        checkItem(arrange, "mnuViewArrangeIconsNextDate", QStringLiteral("By Ne&xt Date"), false);
-    arrangeByAgeAction =
-        checkItem(arrange, "mnuViewArrangeIconsAge", QStringLiteral("By &Age"), false);
+        checkItem(arrange, "mnuViewArrangeIconsNextDate", tr("By Ne&xt Date"), false);
+    arrangeByAgeAction = checkItem(arrange, "mnuViewArrangeIconsAge", tr("By &Age"), false);
     preferencesAction =
-        item(view, "mnuViewPreferences", QStringLiteral("Preferences"), QKeySequence(Qt::Key_F12));
+        item(view, "mnuViewPreferences", tr("Preferences"), QKeySequence(Qt::Key_F12));
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    interactiveHelpAction =
-        checkItem(help, "mnuHelpInteractive", QStringLiteral("Interactive Help"), false,
-                  QKeySequence(Qt::Key_F1));
+    interactiveHelpAction = checkItem(help, "mnuHelpInteractive", tr("Interactive Help"), false,
+                                      QKeySequence(Qt::Key_F1));
     separator(help, "mnuSeparator9");
-    aboutAction = item(help, "mnuHelpAbout", QStringLiteral("About Candlewatcher"),
-                       QKeySequence(Qt::CTRL | Qt::Key_A));
-    commentsAction = item(help, "mnuHelpCommentsAndSuggestions",
-                          QStringLiteral("&Comments and Suggestions"), QKeySequence(Qt::Key_F3));
-    websiteAction =
-        item(help, "mnuHelpMarrowfellWebsite", organisationName() + QStringLiteral(" &Website"),
-             QKeySequence(Qt::Key_F2));
+    aboutAction =
+        item(help, "mnuHelpAbout", tr("About Candlewatcher"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    commentsAction = item(help, "mnuHelpCommentsAndSuggestions", tr("&Comments and Suggestions"),
+                          QKeySequence(Qt::Key_F3));
+    websiteAction = item(help, "mnuHelpMarrowfellWebsite",
+                         tr("%1 &Website").arg(organisationName()), QKeySequence(Qt::Key_F2));
 
     contextMenu = new QMenu(QStringLiteral("Popup"), window);
     contextMenu->setObjectName(QStringLiteral("mnuPopup"));
-    contextNewAction = item(contextMenu, "mnuPopupNew", QStringLiteral("&New Birthday"));
+    contextNewAction = item(contextMenu, "mnuPopupNew", tr("&New Birthday"));
     separator(contextMenu, "mnuSeparator6");
-    contextEditAction = item(contextMenu, "mnuPopupEdit", QStringLiteral("&Edit Birthday"));
-    contextDuplicateAction =
-        item(contextMenu, "mnuPopupDuplicate", QStringLiteral("Du&plicate Birthday"));
-    contextDeleteAction = item(contextMenu, "mnuPopupDelete", QStringLiteral("&Delete Birthday"));
+    contextEditAction = item(contextMenu, "mnuPopupEdit", tr("&Edit Birthday"));
+    contextDuplicateAction = item(contextMenu, "mnuPopupDuplicate", tr("Du&plicate Birthday"));
+    contextDeleteAction = item(contextMenu, "mnuPopupDelete", tr("&Delete Birthday"));
     makeDefault(contextMenu, contextEditAction);
 
     trayMenu = new QMenu(QStringLiteral("SysTray"), window);
     trayMenu->setObjectName(QStringLiteral("mnuSysTray"));
-    trayShowAction = item(trayMenu, "mnuSysTrayShow", QStringLiteral("&Show Candlewatcher"));
-    trayNotificationsAction =
-        item(trayMenu, "mnuSysTrayNotifications", QStringLiteral("Show N&otifications"));
-    trayNewAction = item(trayMenu, "mnuSysTrayNew", QStringLiteral("Add &New Birthday"));
+    trayShowAction = item(trayMenu, "mnuSysTrayShow", tr("&Show Candlewatcher"));
+    trayNotificationsAction = item(trayMenu, "mnuSysTrayNotifications", tr("Show N&otifications"));
+    trayNewAction = item(trayMenu, "mnuSysTrayNew", tr("Add &New Birthday"));
     separator(trayMenu, "mnuSeparator7");
-    trayAboutAction = item(trayMenu, "mnuSysTrayAbout", QStringLiteral("&About Candlewatcher"));
+    trayAboutAction = item(trayMenu, "mnuSysTrayAbout", tr("&About Candlewatcher"));
     trayWebsiteAction =
-        item(trayMenu, "mnuSysTrayWebsite", u'&' + organisationName() + QStringLiteral(" Website"));
-    trayPreferencesAction = item(trayMenu, "mnuSysTrayPreferences", QStringLiteral("&Preferences"));
+        item(trayMenu, "mnuSysTrayWebsite", tr("&%1 Website").arg(organisationName()));
+    trayPreferencesAction = item(trayMenu, "mnuSysTrayPreferences", tr("&Preferences"));
     separator(trayMenu, "mnuSeparator8");
-    trayExitAction = item(trayMenu, "mnuSysTrayExit", QStringLiteral("E&xit Candlewatcher"));
+    trayExitAction = item(trayMenu, "mnuSysTrayExit", tr("E&xit Candlewatcher"));
     makeDefault(trayMenu, trayShowAction);
 }
 
@@ -153,19 +142,22 @@ void MainActions::buildToolbar(QToolBar* toolbar)
     {
         const char* id;
         const char* text;
-        QString tip;
+        const char* tip;
         const char* theme;
     };
     static const Button buttons[] = {
-        {"newbirthday", "New", "Add New Birthday", "document-new"},
-        {"editbirthday", "Edit", "Edit Selected Birthday", "document-properties"},
-        {"duplicatebirthday", "Duplicate", "Duplicate Birthday", "edit-copy"},
-        {"deletebirthday", "Delete", "Delete Selected Birthday", "edit-delete"},
-        {"special", "Special Events", "Insert Special Events", "x-office-calendar"},
-        {"preferences", "Preferences", "Preferences", "preferences-system"},
-        {"website", "Website", organisationName() + QStringLiteral(" Website"),
-         "internet-web-browser"},
-        {"quit", "Exit", "Exit Candlewatcher", "application-exit"},
+        {"newbirthday", QT_TR_NOOP("New"), QT_TR_NOOP("Add New Birthday"), "document-new"},
+        {"editbirthday", QT_TR_NOOP("Edit"), QT_TR_NOOP("Edit Selected Birthday"),
+         "document-properties"},
+        {"duplicatebirthday", QT_TR_NOOP("Duplicate"), QT_TR_NOOP("Duplicate Birthday"),
+         "edit-copy"},
+        {"deletebirthday", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete Selected Birthday"),
+         "edit-delete"},
+        {"special", QT_TR_NOOP("Special Events"), QT_TR_NOOP("Insert Special Events"),
+         "x-office-calendar"},
+        {"preferences", QT_TR_NOOP("Preferences"), QT_TR_NOOP("Preferences"), "preferences-system"},
+        {"website", QT_TR_NOOP("Website"), QT_TR_NOOP("%1 Website"), "internet-web-browser"},
+        {"quit", QT_TR_NOOP("Exit"), QT_TR_NOOP("Exit Candlewatcher"), "application-exit"},
     };
     for (const Button& button : buttons) {
         const QString id = QLatin1String(button.id);
@@ -173,11 +165,11 @@ void MainActions::buildToolbar(QToolBar* toolbar)
         if (id == QLatin1String("special") || id == QLatin1String("preferences") ||
             id == QLatin1String("quit"))
             toolbar->addSeparator();
-        QAction* action =
-            toolbar->addAction(themeIcon(button.theme, id), QLatin1String(button.text));
+        QAction* action = toolbar->addAction(themeIcon(button.theme, id), tr(button.text));
         action->setObjectName(QStringLiteral("objToolbar_") + id);
         action->setData(id);
-        action->setToolTip(button.tip);
+        const QString tip = tr(button.tip);
+        action->setToolTip(id == QLatin1String("website") ? tip.arg(organisationName()) : tip);
     }
 }
 

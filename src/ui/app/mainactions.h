@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 
 class QAction;
@@ -13,6 +14,9 @@ class QToolBar;
 // window connects the actions to its commands.
 struct MainActions
 {
+    Q_DECLARE_TR_FUNCTIONS(MainActions)
+
+public:
     // Birthdays
     QAction* newAction = nullptr;
     QAction* specialEventsAction = nullptr;

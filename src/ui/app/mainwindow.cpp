@@ -87,9 +87,8 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     // The notice takes the panel's place rather than a message over it: a message that comes
     // while the window is hidden would leave the panel showing beneath it.
     connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
-        m_statusPanel->setText(
-            QStringLiteral("No desktop notification service answered: reminders show in the "
-                           "Candlewatcher window."));
+        m_statusPanel->setText(tr("No desktop notification service answered: reminders show in the "
+                                  "Candlewatcher window."));
     });
 
     m_watcher = new DataFileWatcher(m_store.dataPath(), this);
@@ -121,7 +120,7 @@ HelpSink MainWindow::helpSink()
 
 void MainWindow::createControls()
 {
-    m_toolbar = new QToolBar(QStringLiteral("Standard Toolbar"), this);
+    m_toolbar = new QToolBar(tr("Standard Toolbar"), this);
     m_toolbar->setObjectName(QStringLiteral("objToolbar"));
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
@@ -133,9 +132,9 @@ void MainWindow::createControls()
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
-    m_statusPanel = new QLabel(QStringLiteral("%1 %2 - never miss a birthday again")
-                                   .arg(fullProgramTitle(), TextConv::versionText()),
-                               m_statusBar);
+    m_statusPanel = new QLabel(
+        tr("%1 %2 - never miss a birthday again").arg(fullProgramTitle(), TextConv::versionText()),
+        m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
     m_statusBar->addWidget(m_statusPanel, 1);
     m_unreadableDates = new QLabel(m_statusBar);
@@ -160,9 +159,9 @@ void MainWindow::createControls()
     m_list = new BirthdayListView(m_client);
     m_list->model()->setIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
     m_search->setObjectName(QStringLiteral("txtSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Search by name (Ctrl+F)"));
+    m_search->setPlaceholderText(tr("Search by name (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
-    m_search->setAccessibleName(QStringLiteral("Search by name"));
+    m_search->setAccessibleName(tr("Search by name"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
@@ -346,8 +345,8 @@ bool MainWindow::confirmUnload(UnloadReason reason)
     if (!m_settings.read(Setting::quitConfirm))
         return true;
     return m_prompt.ask(QMessageBox::Question,
-                        QStringLiteral("If you exit then you will not be alerted to any future "
-                                       "events.  Are you sure you want to exit?"),
+                        tr("If you exit then you will not be alerted to any future "
+                           "events.  Are you sure you want to exit?"),
                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -379,8 +378,7 @@ void MainWindow::saveData(bool interactive)
     // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
     // SIGTERM nobody may be there to answer a message box, which would hold up the end.
     if (interactive)
-        m_prompt.reportFailure(QStringLiteral("The data file could not be compacted."),
-                               m_store.errorString());
+        m_prompt.reportFailure(tr("The data file could not be compacted."), m_store.errorString());
     else
         qWarning("Candlewatcher: the data file could not be compacted: %s",
                  qPrintable(m_store.errorString()));
@@ -461,8 +459,7 @@ void MainWindow::refreshBirthdays()
     if (!records) {
         showRecords({}, comingEvents({}, m_clock.today(), LeapDayRule::March1),
                     m_store.fileState());
-        m_prompt.reportFailure(QStringLiteral("The birthdays list could not be read."),
-                               m_store.errorString());
+        m_prompt.reportFailure(tr("The birthdays list could not be read."), m_store.errorString());
         return;
     }
     checkRecords(std::move(*records), false, ListFill::Anew);

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,9 +42,11 @@ public:
 
 QString nameTooLongText()
 {
-    return QStringLiteral("The name is too long to be saved.  A name can hold at most %1 "
-                          "characters (letters with accents and other special characters count "
-                          "as two or more).")
+    return QCoreApplication::translate(
+               "BirthdayDialog",
+               "The name is too long to be saved.  A name can hold at most %1 "
+               "characters (letters with accents and other special characters count "
+               "as two or more).")
         .arg(BirthdayInput::nameMaxBytes);
 }
 
@@ -52,8 +55,12 @@ QString joinList(const QStringList& items)
 {
     if (items.size() <= 1)
         return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
+    //: the last two items of a list: "a, b and c"
+    return QCoreApplication::translate("BirthdayDialog", "%1 and %2")
+        .arg(items.mid(0, items.size() - 1)
+                 .join(QCoreApplication::translate("BirthdayDialog", ", ",
+                                                   "between the items of a list")),
+             items.last());
 }
 
 // A stored yes/no value as a check state; nullopt when it is empty or not 0/1.
@@ -73,8 +80,7 @@ BirthdayDialog::BirthdayDialog(Mode mode, const BirthdayRecord& shown, BirthdayS
 {
     setObjectName(mode == Mode::Add ? QStringLiteral("frmAddBirthday")
                                     : QStringLiteral("frmEditBirthday"));
-    setWindowTitle(mode == Mode::Add ? QStringLiteral("Add New Birthday")
-                                     : QStringLiteral("Edit Birthday Details"));
+    setWindowTitle(mode == Mode::Add ? tr("Add New Birthday") : tr("Edit Birthday Details"));
     createControls(help);
 
     // A new event starts today with a dialog on the day; the other controls keep the values
@@ -87,12 +93,12 @@ BirthdayDialog::BirthdayDialog(Mode mode, const BirthdayRecord& shown, BirthdayS
 
 void BirthdayDialog::createControls(const HelpSink& help)
 {
-    auto* nameGroup = new QGroupBox(QStringLiteral("Name"), this);
+    auto* nameGroup = new QGroupBox(tr("Name"), this);
     nameGroup->setObjectName(QStringLiteral("grpName"));
     auto* nameIcon = new QLabel(nameGroup);
     nameIcon->setObjectName(QStringLiteral("imgName"));
     nameIcon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(32, 32));
-    m_nameEdit = new QLineEdit(QStringLiteral("New Birthday"), nameGroup);
+    m_nameEdit = new QLineEdit(tr("New Birthday"), nameGroup);
     m_nameEdit->setObjectName(QStringLiteral("txtName"));
     m_nameEdit->setValidator(new NameLengthValidator(m_nameEdit));
     // Queued: the message must not open inside the line edit's own key handling.
@@ -102,7 +108,7 @@ void BirthdayDialog::createControls(const HelpSink& help)
     nameLayout->addWidget(nameIcon);
     nameLayout->addWidget(m_nameEdit, 1);
 
-    auto* occursOnGroup = new QGroupBox(QStringLiteral("Occurs On"), this);
+    auto* occursOnGroup = new QGroupBox(tr("Occurs On"), this);
     occursOnGroup->setObjectName(QStringLiteral("grpOccursOn"));
     m_dateEdit = new DatePicker(occursOnGroup);
     m_dateEdit->setObjectName(QStringLiteral("objDate"));
@@ -110,10 +116,10 @@ void BirthdayDialog::createControls(const HelpSink& help)
     m_dateEdit->setDisplayFormat(TextConv::shortDateFormat());
     m_dateEdit->setMinimumDate(QDate(1601, 1, 1));
     m_dateEdit->setMaximumDate(QDate(9999, 12, 31));
-    m_repeatsBox = new QCheckBox(QStringLiteral("Repeats every year"), occursOnGroup);
+    m_repeatsBox = new QCheckBox(tr("Repeats every year"), occursOnGroup);
     m_repeatsBox->setObjectName(QStringLiteral("chkRepeats"));
     m_repeatsBox->setChecked(true);
-    m_yearsBox = new QCheckBox(QStringLiteral("Display number of years"), occursOnGroup);
+    m_yearsBox = new QCheckBox(tr("Display number of years"), occursOnGroup);
     m_yearsBox->setObjectName(QStringLiteral("chkYears"));
     m_yearsBox->setChecked(true);
     auto* occursLayout = new QVBoxLayout(occursOnGroup);
@@ -121,21 +127,21 @@ void BirthdayDialog::createControls(const HelpSink& help)
     occursLayout->addWidget(m_repeatsBox);
     occursLayout->addWidget(m_yearsBox);
 
-    auto* notifyGroup = new QGroupBox(QStringLiteral("Notify From"), this);
+    auto* notifyGroup = new QGroupBox(tr("Notify From"), this);
     notifyGroup->setObjectName(QStringLiteral("grpNotify"));
     m_notifyDaysEdit = new QLineEdit(QStringLiteral("10"), notifyGroup);
     m_notifyDaysEdit->setObjectName(QStringLiteral("txtNotifyDays"));
     m_notifyDaysEdit->setMaxLength(2);
     m_notifyDaysEdit->setFixedWidth(
         m_notifyDaysEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    auto* daysInAdvanceLabel = new QLabel(QStringLiteral("day(s) in advance"), notifyGroup);
+    auto* daysInAdvanceLabel = new QLabel(tr("day(s) in advance"), notifyGroup);
     daysInAdvanceLabel->setObjectName(QStringLiteral("lblDaysInAdvance"));
     daysInAdvanceLabel->setBuddy(m_notifyDaysEdit);
     auto* notifyLayout = new QHBoxLayout(notifyGroup);
     notifyLayout->addWidget(m_notifyDaysEdit);
     notifyLayout->addWidget(daysInAdvanceLabel, 1);
 
-    auto* alertGroup = new QGroupBox(QStringLiteral("On the Day"), this);
+    auto* alertGroup = new QGroupBox(tr("On the Day"), this);
     alertGroup->setObjectName(QStringLiteral("grpAlert"));
     m_alertBox = new QComboBox(alertGroup);
     m_alertBox->setObjectName(QStringLiteral("cboAlert"));
@@ -198,28 +204,27 @@ void BirthdayDialog::loadRecord()
     if (date && *date >= m_dateEdit->minimumDate() && *date <= m_dateEdit->maximumDate())
         m_dateEdit->setDate(*date);
     else
-        unreadable << QStringLiteral("the date");
+        unreadable << tr("the date");
     if (const std::optional<bool> recurs = readFlag(m_shown.value(BirthdayRecord::Recurs)))
         m_repeatsBox->setChecked(*recurs);
     else
-        unreadable << QStringLiteral("whether it repeats every year");
+        unreadable << tr("whether it repeats every year");
     m_notifyDaysEdit->setText(m_shown.value(BirthdayRecord::Notify));
     if (const std::optional<int> alert =
             TextConv::textToWhole(m_shown.value(BirthdayRecord::Alert), 0, 1))
         m_alertBox->setCurrentIndex(*alert);
     else
-        unreadable << QStringLiteral("what happens on the day");
+        unreadable << tr("what happens on the day");
     if (const std::optional<bool> years = readFlag(m_shown.value(BirthdayRecord::ShowYears)))
         m_yearsBox->setChecked(*years);
     else
-        unreadable << QStringLiteral("whether the number of years is displayed");
+        unreadable << tr("whether the number of years is displayed");
 
     if (!unreadable.isEmpty()) {
-        m_startupNotice =
-            QStringLiteral("Some details of this event could not be read: %1.  They are shown "
-                           "with the values a new event starts with.  Press OK to save the event "
-                           "with what you see, or Cancel to leave it unchanged.")
-                .arg(joinList(unreadable));
+        m_startupNotice = tr("Some details of this event could not be read: %1.  They are shown "
+                             "with the values a new event starts with.  Press OK to save the event "
+                             "with what you see, or Cancel to leave it unchanged.")
+                              .arg(joinList(unreadable));
     }
 }
 
@@ -268,8 +273,8 @@ void BirthdayDialog::onOkClicked()
 {
     if (m_nameEdit->text().isEmpty()) {
         showDialogMessage(this, QMessageBox::Warning,
-                          QStringLiteral("You have not entered a valid name for this birthday.  "
-                                         "Please check and try again."));
+                          tr("You have not entered a valid name for this birthday.  "
+                             "Please check and try again."));
         m_nameEdit->setFocus();
         return;
     }
@@ -282,8 +287,8 @@ void BirthdayDialog::onOkClicked()
     // picker cannot hold, stays on screen and is refused here.
     if (!m_dateEdit->showsHeldDate()) {
         showDialogMessage(this, QMessageBox::Warning,
-                          QStringLiteral("You have not entered a valid date for this birthday.  "
-                                         "Please check and try again."));
+                          tr("You have not entered a valid date for this birthday.  "
+                             "Please check and try again."));
         m_dateEdit->setFocus();
         return;
     }
@@ -291,8 +296,8 @@ void BirthdayDialog::onOkClicked()
         m_notifyDaysEdit->setText(QStringLiteral("0"));
     if (!BirthdayInput::notifyTextValid(m_notifyDaysEdit->text())) {
         showDialogMessage(this, QMessageBox::Warning,
-                          QStringLiteral("The Notify From value must be a number that is zero or "
-                                         "over.  Please check and try again."));
+                          tr("The Notify From value must be a number that is zero or "
+                             "over.  Please check and try again."));
         m_notifyDaysEdit->setFocus();
         return;
     }
@@ -312,7 +317,7 @@ bool BirthdayDialog::addRecord()
     if (m_store.addRecord(record))
         return true;
     showDialogMessage(this, QMessageBox::Warning,
-                      QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
+                      tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
     return false;
 }
 
@@ -333,6 +338,6 @@ bool BirthdayDialog::updateRecord()
         break;
     }
     showDialogMessage(this, QMessageBox::Warning,
-                      QStringLiteral("The event could not be saved.\n\n") + m_store.errorString());
+                      tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
     return false;
 }

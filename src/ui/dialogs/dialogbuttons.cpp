@@ -1,17 +1,23 @@
 #include "ui/dialogs/dialogbuttons.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth)
 {
     DialogButtons buttons;
-    buttons.ok = new QPushButton(QStringLiteral("OK"), dialog);
+    buttons.ok = new QPushButton(QCoreApplication::translate("DialogButtons", "OK"), dialog);
     buttons.ok->setObjectName(QStringLiteral("cmdOK"));
     buttons.ok->setDefault(true);
-    buttons.cancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    buttons.cancel =
+        new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), dialog);
     buttons.cancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {buttons.ok, buttons.cancel})
         button->setMinimumWidth(minimumWidth);
@@ -34,4 +40,11 @@ void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget*
     layout->addWidget(heading);
     layout->addWidget(list, 1);
     layout->addLayout(buttons);
+}
+
+void setColumnWidths(QTreeWidget* list, const QList<int>& widths)
+{
+    for (int column = 0; column < widths.size(); ++column)
+        list->setColumnWidth(column,
+                             std::max(widths[column], list->header()->sectionSizeHint(column)));
 }

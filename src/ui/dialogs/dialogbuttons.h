@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
+
 class QDialog;
 class QPushButton;
+class QTreeWidget;
 class QWidget;
 
 // The OK and Cancel buttons every dialog of the program has: OK is the default button,
@@ -18,3 +21,7 @@ DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth = 0);
 // The list dialogs' frame (import, restore): the heading, the list taking the height, and a
 // row with `beside` (or space when null) left of OK, which accepts, and Cancel.
 void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget* beside);
+
+// Sets a list's first column widths; a column whose header text needs more gets that, so a
+// longer translation grows the column rather than being cut.
+void setColumnWidths(QTreeWidget* list, const QList<int>& widths);

@@ -32,27 +32,24 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     : QDialog(parent), m_items(items), m_room(room)
 {
     setObjectName(QStringLiteral("frmImport"));
-    setWindowTitle(QStringLiteral("Import"));
+    setWindowTitle(tr("Import"));
 
     QStringList names;
     for (const QString& file : files)
         names << QFileInfo(file).fileName();
     auto* heading = new QLabel(
-        QStringLiteral("Choose the events to add from %1:").arg(names.join(QStringLiteral(", "))),
-        this);
+        tr("Choose the events to add from %1:").arg(names.join(QStringLiteral(", "))), this);
     heading->setWordWrap(true);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvwImport"));
-    m_list->setAccessibleName(QStringLiteral("Events to import"));
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Date"),
-                             QStringLiteral("On the Day"), QStringLiteral("Note")});
+    m_list->setAccessibleName(tr("Events to import"));
+    m_list->setHeaderLabels(
+        {tr("Name"), QStringLiteral("Date"), tr("On the Day"), QStringLiteral("Note")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setMinimumSize(720, 320);
-    m_list->setColumnWidth(NameColumn, 260);
-    m_list->setColumnWidth(DateColumn, 90);
-    m_list->setColumnWidth(AlertColumn, 110);
+    setColumnWidths(m_list, {260, 90, 110});
     // Tall enough for accented capitals and the check box, whatever the font.
     const QFontMetrics metrics = m_list->fontMetrics();
     const int rowHeight =
@@ -68,9 +65,8 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         row->setSizeHint(NameColumn, QSize(0, rowHeight));
         row->setText(DateColumn, ListDate::columnText(item.record.value(BirthdayRecord::Date)));
         // A date without its year gets this year; the note says why the age stays hidden.
-        const QString note = isNew && !item.entry.hasYear
-                                 ? QStringLiteral("no year given: the age is not shown")
-                                 : item.reason;
+        const QString note =
+            isNew && !item.entry.hasYear ? tr("no year given: the age is not shown") : item.reason;
         row->setText(NoteColumn, note);
         row->setToolTip(NoteColumn, note);
         row->setCheckState(NameColumn, isNew ? Qt::Checked : Qt::Unchecked);
@@ -84,10 +80,10 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     auto* belowLayout = new QHBoxLayout(below);
     belowLayout->setContentsMargins(0, 0, 0, 0);
     // Select All and Select None change only what can be imported.
-    const std::pair<const char*, Qt::CheckState> choices[] = {{"Select &All", Qt::Checked},
-                                                              {"Select &None", Qt::Unchecked}};
+    const std::pair<const char*, Qt::CheckState> choices[] = {
+        {QT_TR_NOOP("Select &All"), Qt::Checked}, {QT_TR_NOOP("Select &None"), Qt::Unchecked}};
     for (const auto& [caption, state] : choices) {
-        auto* button = new QPushButton(QString::fromUtf8(caption), below);
+        auto* button = new QPushButton(tr(caption), below);
         button->setObjectName(state == Qt::Checked ? QStringLiteral("cmdSelectAll")
                                                    : QStringLiteral("cmdSelectNone"));
         button->setAutoDefault(false);
@@ -100,11 +96,11 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         });
         belowLayout->addWidget(button);
     }
-    auto* alertLabel = new QLabel(QStringLiteral("On the &Day:"), below);
+    auto* alertLabel = new QLabel(tr("On the &Day:"), below);
     alertLabel->setObjectName(QStringLiteral("lblImportAlert"));
     m_alert = new QComboBox(below);
     m_alert->setObjectName(QStringLiteral("cboImportAlert"));
-    m_alert->addItem(QStringLiteral("Each as listed"));
+    m_alert->addItem(tr("Each as listed"));
     m_alert->addItems(BirthdayInput::alertChoices());
     alertLabel->setBuddy(m_alert);
     connect(m_alert, &QComboBox::currentIndexChanged, this, &ImportDialog::showAlerts);

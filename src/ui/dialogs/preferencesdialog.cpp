@@ -53,7 +53,7 @@ PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& he
       m_settings(settings), m_windowPlaceable(windowPlaceable)
 {
     setObjectName(QStringLiteral("frmPreferences"));
-    setWindowTitle(QStringLiteral("Candlewatcher Preferences"));
+    setWindowTitle(tr("Candlewatcher Preferences"));
     createControls(help);
     loadSettings();
 }
@@ -62,33 +62,32 @@ void PreferencesDialog::createControls(const HelpSink& help)
 {
     QVBoxLayout* inner = nullptr;
     QGroupBox* confirmationGroup =
-        createFrame(QStringLiteral("Confirmation"), QStringLiteral("grpConfirmation"),
+        createFrame(tr("Confirmation"), QStringLiteral("grpConfirmation"),
                     QStringLiteral("imgConfirmation"), QStyle::SP_MessageBoxQuestion, this, inner);
     m_confirmDeleteBox =
-        new QCheckBox(QStringLiteral("Confirm before &deleting a birthday"), confirmationGroup);
+        new QCheckBox(tr("Confirm before &deleting a birthday"), confirmationGroup);
     m_confirmDeleteBox->setObjectName(QStringLiteral("chkConfirmDelete"));
     m_confirmQuitBox =
-        new QCheckBox(QStringLiteral("Confirm before &exiting Candlewatcher"), confirmationGroup);
+        new QCheckBox(tr("Confirm before &exiting Candlewatcher"), confirmationGroup);
     m_confirmQuitBox->setObjectName(QStringLiteral("chkConfirmQuit"));
     inner->addWidget(m_confirmDeleteBox);
     inner->addWidget(m_confirmQuitBox);
     inner->addStretch(1);
 
     QGroupBox* notificationGroup = createFrame(
-        QStringLiteral("Notification"), QStringLiteral("grpNotification"),
-        QStringLiteral("imgNotification"), QStyle::SP_MessageBoxInformation, this, inner);
-    auto* notificationLabel =
-        new QLabel(QStringLiteral("Show the Notification window:"), notificationGroup);
+        tr("Notification"), QStringLiteral("grpNotification"), QStringLiteral("imgNotification"),
+        QStyle::SP_MessageBoxInformation, this, inner);
+    auto* notificationLabel = new QLabel(tr("Show the Notification window:"), notificationGroup);
     notificationLabel->setObjectName(QStringLiteral("lblNotification"));
-    m_everyHourButton = new QRadioButton(QStringLiteral("Every &hour"), notificationGroup);
+    m_everyHourButton = new QRadioButton(tr("Every &hour"), notificationGroup);
     m_everyHourButton->setObjectName(QStringLiteral("optEveryHour"));
-    m_everyDayButton = new QRadioButton(QStringLiteral("E&very day"), notificationGroup);
+    m_everyDayButton = new QRadioButton(tr("E&very day"), notificationGroup);
     m_everyDayButton->setObjectName(QStringLiteral("optEveryDay"));
     // Elsewhere the program need not start with the system: say what the choice means there.
 #ifdef Q_OS_WIN
-    const QString noneCaption = QStringLiteral("Only when &Windows starts up");
+    const QString noneCaption = tr("Only when &Windows starts up");
 #else
-    const QString noneCaption = QStringLiteral("Only when Candlewatcher &starts");
+    const QString noneCaption = tr("Only when Candlewatcher &starts");
 #endif
     m_atStartOnlyButton = new QRadioButton(noneCaption, notificationGroup);
     m_atStartOnlyButton->setObjectName(QStringLiteral("optNone"));
@@ -103,17 +102,16 @@ void PreferencesDialog::createControls(const HelpSink& help)
     inner->addWidget(m_atStartOnlyButton);
 
     QGroupBox* alertsGroup =
-        createFrame(QStringLiteral("Alerts"), QStringLiteral("grpAlerts"),
-                    QStringLiteral("imgAlerts"), QStyle::SP_MessageBoxWarning, this, inner);
-    m_alertsLabel =
-        new QLabel(QStringLiteral("Show &alerts at the following time each day:"), alertsGroup);
+        createFrame(tr("Alerts"), QStringLiteral("grpAlerts"), QStringLiteral("imgAlerts"),
+                    QStyle::SP_MessageBoxWarning, this, inner);
+    m_alertsLabel = new QLabel(tr("Show &alerts at the following time each day:"), alertsGroup);
     m_alertsLabel->setObjectName(QStringLiteral("lblAlerts"));
     m_timeEdit = new WholeTabStop<QTimeEdit>(alertsGroup);
     m_timeEdit->setObjectName(QStringLiteral("objTime"));
     m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
     m_alertsLabel->setBuddy(m_timeEdit);
     m_alertsLabel->installEventFilter(this);
-    auto* clockLabel = new QLabel(QStringLiteral("(24 hour clock)"), alertsGroup);
+    auto* clockLabel = new QLabel(tr("(24 hour clock)"), alertsGroup);
     clockLabel->setObjectName(QStringLiteral("Label1"));
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(m_timeEdit);
@@ -125,25 +123,23 @@ void PreferencesDialog::createControls(const HelpSink& help)
     // How reminders reach the user, and where 29 February falls in other years. The items
     // carry the stored names.
     QGroupBox* remindersGroup =
-        createFrame(QStringLiteral("Reminders"), QStringLiteral("grpReminders"),
-                    QStringLiteral("imgReminders"), QStyle::SP_ComputerIcon, this, inner);
-    auto* showAsLabel = new QLabel(QStringLiteral("Show reminders as:"), remindersGroup);
+        createFrame(tr("Reminders"), QStringLiteral("grpReminders"), QStringLiteral("imgReminders"),
+                    QStyle::SP_ComputerIcon, this, inner);
+    auto* showAsLabel = new QLabel(tr("Show reminders as:"), remindersGroup);
     showAsLabel->setObjectName(QStringLiteral("lblShowAs"));
     m_showAsBox = new QComboBox(remindersGroup);
     m_showAsBox->setObjectName(QStringLiteral("cboShowAs"));
-    m_showAsBox->addItem(QStringLiteral("the Candlewatcher window"),
+    m_showAsBox->addItem(tr("the Candlewatcher window"),
                          ReminderDisplays::name(ReminderDisplay::Window));
-    m_showAsBox->addItem(QStringLiteral("desktop notifications"),
+    m_showAsBox->addItem(tr("desktop notifications"),
                          ReminderDisplays::name(ReminderDisplay::Notifications));
     showAsLabel->setBuddy(m_showAsBox);
-    auto* leapDayLabel =
-        new QLabel(QStringLiteral("Leap-day events in other years:"), remindersGroup);
+    auto* leapDayLabel = new QLabel(tr("Leap-day events in other years:"), remindersGroup);
     leapDayLabel->setObjectName(QStringLiteral("lblLeapDay"));
     m_leapDayBox = new QComboBox(remindersGroup);
     m_leapDayBox->setObjectName(QStringLiteral("cboLeapDay"));
-    m_leapDayBox->addItem(QStringLiteral("28 February"),
-                          LeapDayRules::name(LeapDayRule::February28));
-    m_leapDayBox->addItem(QStringLiteral("1 March"), LeapDayRules::name(LeapDayRule::March1));
+    m_leapDayBox->addItem(tr("28 February"), LeapDayRules::name(LeapDayRule::February28));
+    m_leapDayBox->addItem(tr("1 March"), LeapDayRules::name(LeapDayRule::March1));
     leapDayLabel->setBuddy(m_leapDayBox);
     auto* choices = new QGridLayout;
     choices->setHorizontalSpacing(8);

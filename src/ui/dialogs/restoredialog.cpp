@@ -10,31 +10,30 @@ RestoreDialog::RestoreDialog(const QList<Backups::Backup>& backups, QWidget* par
     : QDialog(parent), m_backups(backups)
 {
     setObjectName(QStringLiteral("frmRestore"));
-    setWindowTitle(QStringLiteral("Restore from Backup"));
+    setWindowTitle(tr("Restore from Backup"));
 
-    auto* heading = new QLabel(QStringLiteral("Choose the backup to restore.  Your events as they "
-                                              "are now are kept as a backup of today first."),
+    auto* heading = new QLabel(tr("Choose the backup to restore.  Your events as they "
+                                  "are now are kept as a backup of today first."),
                                this);
     heading->setWordWrap(true);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvwBackups"));
-    m_list->setAccessibleName(QStringLiteral("Backups"));
-    m_list->setHeaderLabels({QStringLiteral("Backup of"), QStringLiteral("Events")});
+    m_list->setAccessibleName(tr("Backups"));
+    m_list->setHeaderLabels({tr("Backup of"), tr("Events")});
     m_list->setRootIsDecorated(false);
     m_list->setMinimumSize(380, 240);
-    m_list->setColumnWidth(0, 260);
+    setColumnWidths(m_list, {260});
     const QLocale locale;
     for (const Backups::Backup& backup : m_backups) {
         auto* row = new QTreeWidgetItem(m_list);
         // The day it was made, and the time for the further copies of a day.
         QString when = locale.toString(backup.date, QLocale::LongFormat);
         if (backup.copy > 1)
-            when +=
-                QStringLiteral(", ") + locale.toString(backup.written.time(), QLocale::ShortFormat);
+            when = tr("%1, %2", "a backup's day, the time of day it was made")
+                       .arg(when, locale.toString(backup.written.time(), QLocale::ShortFormat));
         row->setText(0, when);
-        row->setText(1, backup.events < 0 ? QStringLiteral("unreadable")
-                                          : QString::number(backup.events));
+        row->setText(1, backup.events < 0 ? tr("unreadable") : QString::number(backup.events));
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     m_list->setCurrentItem(m_list->topLevelItem(0));

@@ -49,7 +49,7 @@ WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const Clock& cloc
       m_store(store), m_clock(clock)
 {
     setObjectName(QStringLiteral("frmSpecialEvents"));
-    setWindowTitle(QStringLiteral("Special Events"));
+    setWindowTitle(tr("Special Events"));
     createControls(help);
 
     // Every day of the table, in the table's order until a click on a header sorts them.
@@ -63,15 +63,14 @@ void WellKnownDaysDialog::createControls(const HelpSink& help)
     m_eventList = new QTreeWidget(this);
     m_eventList->setObjectName(QStringLiteral("lvwSpecialEvents"));
     m_eventList->setColumnCount(2);
-    m_eventList->setHeaderLabels({QStringLiteral("Event Name"), QStringLiteral("Event Date")});
+    m_eventList->setHeaderLabels({tr("Event Name"), tr("Event Date")});
     m_eventList->setRootIsDecorated(false);
     m_eventList->setUniformRowHeights(true);
     m_eventList->setAllColumnsShowFocus(true);
     m_eventList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_eventList->setSelectionBehavior(QAbstractItemView::SelectRows);
     // As wide as the event list's own "Name" and "Date" columns.
-    m_eventList->setColumnWidth(NameColumn, 200);
-    m_eventList->setColumnWidth(DateColumn, 96);
+    setColumnWidths(m_eventList, {200, 96});
     m_eventList->setIconSize(QSize(16, 16));
     // About eight rows at once; wider when the label's font needs it.
     m_eventList->setMinimumSize(425, 161);
@@ -82,8 +81,8 @@ void WellKnownDaysDialog::createControls(const HelpSink& help)
     connect(header, &QHeaderView::sectionClicked, this, &WellKnownDaysDialog::sortByColumn);
 
     auto* promptLabel =
-        new QLabel(QStringLiteral("Please select any dates you want to add.  Use the Control key "
-                                  "to select more than one."),
+        new QLabel(tr("Please select any dates you want to add.  Use the Control key "
+                      "to select more than one."),
                    this);
     promptLabel->setObjectName(QStringLiteral("lblSpecialEvents"));
     m_eventList->setAccessibleName(promptLabel->text());
@@ -191,13 +190,12 @@ void WellKnownDaysDialog::onOkClicked()
     if (stopped) {
         const QString text =
             added == 0
-                ? QStringLiteral("None of the %1 selected events could be added.\n\n%2")
-                      .arg(selected)
+                ? tr("None of the %n selected events could be added.\n\n%1", nullptr, selected)
                       .arg(error)
-                : QStringLiteral("Only %1 of the %2 selected events were added; the rest could "
-                                 "not be added.\n\n%3")
+                : tr("Only %1 of the %n selected events were added; the rest could "
+                     "not be added.\n\n%2",
+                     nullptr, selected)
                       .arg(added)
-                      .arg(selected)
                       .arg(error);
         showDialogMessage(this, QMessageBox::Warning, text);
     }

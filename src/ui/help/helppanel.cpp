@@ -19,8 +19,8 @@ QFont panelFont(const QFont& base, bool bold)
 } // namespace
 
 HelpPanel::HelpPanel(QWidget* parent)
-    : QFrame(parent), m_title(new QLabel(QLatin1String(initialTitle), this)),
-      m_text(new QLabel(QLatin1String(initialText), this))
+    : QFrame(parent), m_title(new QLabel(tr(initialTitle), this)),
+      m_text(new QLabel(tr(initialText), this))
 {
     setObjectName(QStringLiteral("picHelp"));
     m_title->setObjectName(QStringLiteral("lblHelpTitle"));

@@ -10,10 +10,10 @@ class HelpPanel : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr const char* initialTitle = "Interactive Help";
-    static constexpr const char* initialText =
+    static constexpr const char* initialTitle = QT_TR_NOOP("Interactive Help");
+    static constexpr const char* initialText = QT_TR_NOOP(
         "Welcome to Candlewatcher Interactive help.  Simply move your mouse over any area of the "
-        "screen to get help on that item.";
+        "screen to get help on that item.");
 
     explicit HelpPanel(QWidget* parent = nullptr);
 

@@ -19,14 +19,14 @@ bool BirthdayCommands::checkSelection()
 {
     if (m_list.itemCount() == 0) {
         m_prompt.inform(QMessageBox::Warning,
-                        QStringLiteral("You currently have no birthdays in your list.  Please use "
-                                       "the New Birthday option to create a birthday."));
+                        tr("You currently have no birthdays in your list.  Please use "
+                           "the New Birthday option to create a birthday."));
         return false;
     }
     if (m_list.currentRow() == -1) {
         m_prompt.inform(QMessageBox::Warning,
-                        QStringLiteral("You have not selected a birthday to use.  Please select a "
-                                       "birthday from the Birthday's list and then try again."));
+                        tr("You have not selected a birthday to use.  Please select a "
+                           "birthday from the Birthday's list and then try again."));
         return false;
     }
     return true;
@@ -47,16 +47,15 @@ void BirthdayCommands::tellChanged(const QStringList& names, const QString& notD
 {
     QStringList quoted;
     for (const QString& name : names)
-        quoted << QLatin1Char('"') + name + QLatin1Char('"');
-    QString text =
-        names.size() == 1
-            ? QStringLiteral("The event %1 was changed by another program after the list "
-                             "showed it, so %2.  The list now shows the events as they are.")
-                  .arg(quoted.first(), notDone)
-            : QStringLiteral("These events were changed by another program after the list "
-                             "showed them, so %2: %1.  The list now shows the events as they "
-                             "are.")
-                  .arg(quoted.join(QStringLiteral(", ")), notDone);
+        quoted << tr("\"%1\"", "an event's name in quotes").arg(name);
+    QString text = names.size() == 1
+                       ? tr("The event %1 was changed by another program after the list "
+                            "showed it, so %2.  The list now shows the events as they are.")
+                             .arg(quoted.first(), notDone)
+                       : tr("These events were changed by another program after the list "
+                            "showed them, so %2: %1.  The list now shows the events as they "
+                            "are.")
+                             .arg(quoted.join(tr(", ", "between the items of a list")), notDone);
     if (!failure.isEmpty())
         text = failure + QStringLiteral("\n\n") + text;
     m_prompt.inform(failure.isEmpty() ? QMessageBox::Warning : QMessageBox::Critical, text);
@@ -78,15 +77,14 @@ void BirthdayCommands::editBirthday()
     const BirthdayRecord shown = m_list.model()->row(m_list.currentRow()).record;
     if (selectedCount() > 1) {
         m_prompt.inform(QMessageBox::Information,
-                        QStringLiteral("Because you can only edit one birthay at a time, only the "
-                                       "last one you selected will be displayed."));
+                        tr("Because you can only edit one birthay at a time, only the "
+                           "last one you selected will be displayed."));
     }
     BirthdayDialog dialog(BirthdayDialog::Mode::Edit, shown, m_store, m_clock, m_help,
                           m_dialogParent);
     const int result = dialog.exec();
     if (result == BirthdayDialog::Changed)
-        tellChanged({shown.value(BirthdayRecord::Name)},
-                    QStringLiteral("your changes to it were not saved"));
+        tellChanged({shown.value(BirthdayRecord::Name)}, tr("your changes to it were not saved"));
     if (result != QDialog::Rejected)
         emit refreshNeeded();
     // The refresh keeps only what is unchanged selected: the event just edited is still the
@@ -99,9 +97,8 @@ void BirthdayCommands::duplicateBirthdays()
 {
     if (!checkSelection())
         return;
-    changeRecords(selectedRecords(), QStringLiteral("\"%1\" could not be duplicated."),
-                  QStringLiteral("it was not duplicated"),
-                  QStringLiteral("they were not duplicated"),
+    changeRecords(selectedRecords(), tr("\"%1\" could not be duplicated."),
+                  tr("it was not duplicated"), tr("they were not duplicated"),
                   [this](const BirthdayRecord& shown) { return m_store.duplicateRecord(shown); });
 }
 
@@ -115,19 +112,19 @@ void BirthdayCommands::deleteBirthdays()
     const QList<BirthdayRecord> shown = selectedRecords();
     if (m_settings.read(Setting::deleteConfirm)) {
         const QString question =
-            count == 1 ? QStringLiteral("Are you sure you want to delete %1 permanently from your "
-                                        "birthdays list?")
+            count == 1 ? tr("Are you sure you want to delete %1 permanently from your "
+                            "birthdays list?")
                              .arg(itemText(m_list.currentRow()))
-                       : QStringLiteral("Are you sure you want to delete these %1 items "
-                                        "permanently from your birthdays list?")
-                             .arg(count);
+                       : tr("Are you sure you want to delete these %n items "
+                            "permanently from your birthdays list?",
+                            nullptr, count);
         // No is the default: a slip of the Return key must not delete.
         if (m_prompt.ask(QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No,
                          QMessageBox::No) != QMessageBox::Yes)
             return;
     }
-    changeRecords(shown, QStringLiteral("\"%1\" could not be deleted."),
-                  QStringLiteral("it was not deleted"), QStringLiteral("they were not deleted"),
+    changeRecords(shown, tr("\"%1\" could not be deleted."), tr("it was not deleted"),
+                  tr("they were not deleted"),
                   [this](const BirthdayRecord& shown) { return m_store.deleteRecord(shown); });
 }
 

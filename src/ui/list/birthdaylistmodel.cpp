@@ -141,9 +141,15 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         switch (index.column()) {
         case NameColumn:
             return row.name;
-        case DateColumn:
-            return row.date ? m_dateFormat.columnText(row.date)
-                            : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
+        case DateColumn: {
+            const QString text =
+                row.date ? m_dateFormat.columnText(row.date)
+                         : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
+            // A right-to-left locale's date (Arabic's separators carry right-to-left marks)
+            // is isolated with its own direction, as the notification lines are: a
+            // left-to-right list would otherwise move its year to the middle.
+            return text.isRightToLeft() ? u'\u2068' + text + u'\u2069' : text;
+        }
         case NextColumn:
             return row.next ? row.next->dateText() : QString();
         case InColumn:

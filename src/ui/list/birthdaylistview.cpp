@@ -47,7 +47,7 @@ BirthdayListView::BirthdayListView(QWidget* parent)
     m_detailsView->setObjectName(QStringLiteral("lvwBirthdaysDetails"));
     // What assistive tools call it: the title its help entry gives it.
     for (QWidget* view : {static_cast<QWidget*>(m_iconView), static_cast<QWidget*>(m_detailsView)})
-        view->setAccessibleName(QStringLiteral("Birthdays List"));
+        view->setAccessibleName(tr("Birthdays List"));
 
     m_iconView->setModel(m_model);
     m_iconView->setSelectionModel(m_selection);

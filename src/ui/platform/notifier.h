@@ -31,7 +31,7 @@ public:
     virtual int notify(const Message& message) = 0;
 
     // The caption of the action that opens the main window.
-    static QString showActionText() { return QStringLiteral("Show Candlewatcher"); }
+    static QString showActionText() { return tr("Show Candlewatcher"); }
 
 signals:
     // The user chose "Show Candlewatcher" on a notification.

@@ -110,8 +110,8 @@ QString SingleInstance::privateFolder(QString* error)
     if (!problems.isEmpty())
         problems += QStringLiteral("; ");
     problems += QStringLiteral("\"%1\" %2").arg(own, problem);
-    *error = QStringLiteral("No private folder for the lock file (%1); another running copy "
-                            "will not be noticed.")
+    *error = tr("No private folder for the lock file (%1); another running copy "
+                "will not be noticed.")
                  .arg(problems);
     return {};
 #endif
@@ -125,15 +125,15 @@ QString SingleInstance::folderProblem(const QString& folder)
 #else
     struct stat info = {};
     if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
-        return QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(errno));
+        return tr("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("is a symbolic link");
+        return tr("is a symbolic link");
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("is not a folder");
+        return tr("is not a folder");
     if (info.st_uid != ::getuid())
-        return QStringLiteral("belongs to another user");
+        return tr("belongs to another user");
     if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return QStringLiteral("is open to other users");
+        return tr("is open to other users");
     return {};
 #endif
 }
@@ -162,8 +162,8 @@ SingleInstance::Role SingleInstance::start(int timeoutMs)
             return Role::Primary;
         }
         if (m_lock->error() != QLockFile::LockFailedError) {
-            m_error = QStringLiteral("Cannot make the lock file \"%1\"; another running copy "
-                                     "will not be noticed.")
+            m_error = tr("Cannot make the lock file \"%1\"; another running copy "
+                         "will not be noticed.")
                           .arg(QDir::toNativeSeparators(lockPathFor(m_name)));
             return Role::Alone;
         }
@@ -174,7 +174,7 @@ SingleInstance::Role SingleInstance::start(int timeoutMs)
             break;
         QThread::msleep(20);
     }
-    m_error = QStringLiteral("Candlewatcher is already running, but it does not answer.");
+    m_error = tr("Candlewatcher is already running, but it does not answer.");
     return Role::Unanswered;
 }
 
@@ -200,7 +200,7 @@ void SingleInstance::listen()
     QLocalServer::removeServer(m_name);
     // Said once: a listener that closes later is simply opened again.
     if (!m_server->listen(m_name) && m_error.isEmpty())
-        m_error = QStringLiteral("Cannot listen for later starts on \"%1\": %2")
+        m_error = tr("Cannot listen for later starts on \"%1\": %2")
                       .arg(QDir::toNativeSeparators(m_name), m_server->errorString());
 }
 

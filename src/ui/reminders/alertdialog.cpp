@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 // The layout in pixels. Each frame holds its icon and list at the same places.
@@ -26,14 +28,14 @@ AlertDialog::AlertDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAlert"));
-    setWindowTitle(QStringLiteral("Candlewatcher Alert"));
+    setWindowTitle(tr("Candlewatcher Alert"));
     const QIcon icon(QStringLiteral(":/icons/candlewatcher.svg"));
     setWindowIcon(icon);
     // Today's frame alone: the button below it.
     const int closeTop = margin + boxSize.height() + margin + closeGap;
     setFixedSize(dialogWidth, closeTop + closeSize.height() + bottomMargin);
 
-    m_dueBox = new QGroupBox(QStringLiteral("Birthdays Due Today"), this);
+    m_dueBox = new QGroupBox(tr("Birthdays Due Today"), this);
     m_dueBox->setObjectName(QStringLiteral("grpDue"));
     m_dueBox->setGeometry(QRect(QPoint(margin, margin), boxSize));
 
@@ -47,9 +49,12 @@ AlertDialog::AlertDialog(QWidget* parent)
     m_dueIcon->setGeometry(iconPlace);
     m_dueIcon->setPixmap(icon.pixmap(iconPlace.size()));
 
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
-    m_closeButton->setGeometry(QRect(QPoint(closeLeft, closeTop), closeSize));
+    // A longer caption than "Close" widens the button to the left; its right edge stays.
+    const int closeWidth = std::max(closeSize.width(), m_closeButton->sizeHint().width());
+    m_closeButton->setGeometry(closeLeft + closeSize.width() - closeWidth, closeTop, closeWidth,
+                               closeSize.height());
     // Enter presses the default button; Escape rejects, which closes the dialog as well.
     m_closeButton->setDefault(true);
     m_closeButton->setAutoDefault(true);
@@ -69,7 +74,7 @@ void AlertDialog::addDue(const QString& name)
 void AlertDialog::addMissed(const QString& entry)
 {
     if (!m_missedBox) {
-        m_missedBox = new QGroupBox(QStringLiteral("Missed While Away"), this);
+        m_missedBox = new QGroupBox(tr("Missed While Away"), this);
         m_missedBox->setObjectName(QStringLiteral("grpMissed"));
         m_missedList = new QListWidget(m_missedBox);
         m_missedList->setObjectName(QStringLiteral("lstMissed"));

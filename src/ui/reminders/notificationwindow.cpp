@@ -74,9 +74,8 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     m_todayBand = addBand("shpTodayTitle", 0, 0, minWidth, 41);
     m_soonBand = addBand("shpSoonTitle", 0, 60, minWidth, 21);
 
-    m_todayTitle =
-        addLabel("lblTodayTitle", QStringLiteral("Birthdays Due Today"), 48, 20, 173, 13);
-    m_closeLink = addLabel("lblClose", QStringLiteral("close"), 192, 4, 25, 13);
+    m_todayTitle = addLabel("lblTodayTitle", tr("Birthdays Due Today"), 48, 20, 173, 13);
+    m_closeLink = addLabel("lblClose", tr("close"), 192, 4, 25, 13);
     QFont underlined = m_closeLink->font();
     underlined.setUnderline(true);
     m_closeLink->setFont(underlined);
@@ -91,13 +90,13 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
                                  closeWidth, m_closeLink->height());
     m_closeLink->installEventFilter(this);
 
-    m_soonList = addLabel("lblSoon", QStringLiteral("(No birthdays coming up)"), 8, 84, 213, 13);
-    m_todayList = addLabel("lblToday", QStringLiteral("(No birthdays today)"), 8, 44, 209, 13);
+    m_soonList = addLabel("lblSoon", tr("(No birthdays coming up)"), 8, 84, 213, 13);
+    m_todayList = addLabel("lblToday", tr("(No birthdays today)"), 8, 44, 209, 13);
 
     m_icon = addLabel("imgCandlewatcher", QString(), 8, 4, 32, 32);
     m_icon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(m_icon->size()));
 
-    m_soonTitle = addLabel("lblSoonTitle", QStringLiteral("Birthdays Due Soon"), 8, 64, 213, 13);
+    m_soonTitle = addLabel("lblSoonTitle", tr("Birthdays Due Soon"), 8, 64, 213, 13);
     m_programName = addLabel("lblCandlewatcher", QStringLiteral("Candlewatcher"), 48, 4, 165, 13);
     QFont bold = m_programName->font();
     bold.setBold(true);

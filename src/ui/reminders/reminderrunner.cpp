@@ -18,16 +18,27 @@
 
 namespace {
 
-const QString dueTodayTitle = QStringLiteral("Birthdays Due Today");
-const QString dueSoonTitle = QStringLiteral("Birthdays Due Soon");
-const QString missedTitle = QStringLiteral("Missed While Away");
+QString dueTodayTitle()
+{
+    return ReminderRunner::tr("Birthdays Due Today");
+}
+
+QString dueSoonTitle()
+{
+    return ReminderRunner::tr("Birthdays Due Soon");
+}
+
+QString missedTitle()
+{
+    return ReminderRunner::tr("Missed While Away");
+}
 
 // The lines of the notification window's today list that tell of missed days.
 QString missedLines(const QList<MissedEvents::Missed>& missed)
 {
     QString lines;
     for (const MissedEvents::Missed& event : missed)
-        lines += QLatin1String("\r\nMissed: ") + event.entry;
+        lines += QLatin1String("\r\n") + ReminderRunner::tr("Missed: %1").arg(event.entry);
     return lines;
 }
 
@@ -94,20 +105,22 @@ ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool fo
                 m_run->alertNames.append(alert.name);
         }
         if (!m_run->alertNames.isEmpty())
-            send(Sent::Alert,
-                 {QStringLiteral("Candlewatcher Alert"), m_run->alertNames.join(u'\n'), true});
+            send(Sent::Alert, {tr("Candlewatcher Alert"), m_run->alertNames.join(u'\n'), true});
         if (m_run->missed && !m_run->missed->isEmpty()) {
             QStringList entries;
             for (const MissedEvents::Missed& event : *m_run->missed)
                 entries.append(event.entry);
-            send(Sent::Missed, {missedTitle, entries.join(u'\n'), true});
+            send(Sent::Missed, {missedTitle(), entries.join(u'\n'), true});
         }
         if (decision.show) {
             const bool dueToday = !decision.todayEntries.isEmpty();
             QStringList lines = dueToday ? decision.todayEntries : decision.soonEntries;
             if (dueToday && !decision.soonEntries.isEmpty())
-                lines << QString() << dueSoonTitle + u':' << decision.soonEntries;
-            send(Sent::Due, {dueToday ? dueTodayTitle : dueSoonTitle, lines.join(u'\n'), false});
+                lines << QString()
+                      << ReminderRunner::tr("%1:", "a title before its list").arg(dueSoonTitle())
+                      << decision.soonEntries;
+            send(Sent::Due,
+                 {dueToday ? dueTodayTitle() : dueSoonTitle(), lines.join(u'\n'), false});
         }
     }
     if (m_run && m_run->unanswered.isEmpty())

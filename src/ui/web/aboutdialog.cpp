@@ -61,35 +61,34 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(openAdd
 {
     const QString titleAndVersion = programTitle() + QStringLiteral(" v") + TextConv::versionText();
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + titleAndVersion);
+    setWindowTitle(tr("About %1").arg(titleAndVersion));
 
     m_titleLabel = makeLabel(QStringLiteral("lblTitle"), titleAndVersion, this);
     QFont titleFont = m_titleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 14.25 / 8.25);
     m_titleLabel->setFont(titleFont);
 
-    m_descriptionLabel = makeLabel(
-        QStringLiteral("lblDescription"),
-        QStringLiteral("Candlewatcher keeps your birthdays, anniversaries and other important "
-                       "dates, and reminds you of them from the system tray in good time."),
-        this);
-    m_moreInfoLabel =
-        makeLabel(QStringLiteral("lblMoreInfo"),
-                  QStringLiteral("For more information on this or any of our freeware "
-                                 "and shareware products, please visit our website "
-                                 "at:"),
+    m_descriptionLabel =
+        makeLabel(QStringLiteral("lblDescription"),
+                  tr("Candlewatcher keeps your birthdays, anniversaries and other important "
+                     "dates, and reminds you of them from the system tray in good time."),
                   this);
+    m_moreInfoLabel = makeLabel(QStringLiteral("lblMoreInfo"),
+                                tr("For more information on this or any of our freeware "
+                                   "and shareware products, please visit our website "
+                                   "at:"),
+                                this);
     m_websiteLink = makeLink(QStringLiteral("lblWebsiteURL"), websiteUrl(), this);
-    m_mailLabel = makeLabel(QStringLiteral("lblEMail"),
-                            QStringLiteral("Or e-mail %1 on:").arg(organisationName()), this);
+    m_mailLabel =
+        makeLabel(QStringLiteral("lblEMail"), tr("Or e-mail %1 on:").arg(organisationName()), this);
     m_mailLink = makeLink(QStringLiteral("lblEMailURL"), supportMail(), this);
     connect(m_websiteLink, &QLabel::linkActivated, this, &AboutDialog::openWebsiteLink);
     connect(m_mailLink, &QLabel::linkActivated, this, &AboutDialog::openMailLink);
 
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setDefault(true);
-    m_systemInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_systemInfoButton = new QPushButton(tr("&System Info..."), this);
     m_systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
     for (QPushButton* button : {m_okButton, m_systemInfoButton})
         button->setMinimumWidth(84);

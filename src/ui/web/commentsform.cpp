@@ -43,9 +43,9 @@ CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
       m_serverUrl(QStringLiteral(CANDLEWATCHER_SERVER_URL))
 {
     setObjectName(QStringLiteral("frmComments"));
-    setWindowTitle(QStringLiteral("Comments and Suggestions"));
+    setWindowTitle(tr("Comments and Suggestions"));
 
-    m_introductionBox = new QGroupBox(QStringLiteral("Introduction"), this);
+    m_introductionBox = new QGroupBox(tr("Introduction"), this);
     m_introductionBox->setObjectName(QStringLiteral("grpIntroduction"));
     m_introductionIcon = new QLabel(m_introductionBox);
     m_introductionIcon->setObjectName(QStringLiteral("imgIntroduction"));
@@ -62,24 +62,24 @@ CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
     introLayout->addSpacing(6);
     introLayout->addWidget(m_introductionLabel, 1);
 
-    m_commentsBox = new QGroupBox(QStringLiteral("Comments"), this);
+    m_commentsBox = new QGroupBox(tr("Comments"), this);
     m_commentsBox->setObjectName(QStringLiteral("grpComments"));
     m_commentsEdit = makeTextBox(QStringLiteral("txtComments"), m_commentsBox);
     (new QVBoxLayout(m_commentsBox))->addWidget(m_commentsEdit);
     m_commentsEdit->installEventFilter(this);
 
-    m_suggestionsBox = new QGroupBox(QStringLiteral("Suggestions"), this);
+    m_suggestionsBox = new QGroupBox(tr("Suggestions"), this);
     m_suggestionsBox->setObjectName(QStringLiteral("grpSuggestions"));
     m_suggestionsEdit = makeTextBox(QStringLiteral("txtSuggestions"), m_suggestionsBox);
     (new QVBoxLayout(m_suggestionsBox))->addWidget(m_suggestionsEdit);
 
     m_doNotDisplayCheck = new QCheckBox(
-        QStringLiteral("Do not display my input on the %1 website").arg(organisationName()), this);
+        tr("Do not display my input on the %1 website").arg(organisationName()), this);
     m_doNotDisplayCheck->setObjectName(QStringLiteral("chkDoNotDisplay"));
 
-    m_sendButton = new QPushButton(QStringLiteral("&Send Now"), this);
+    m_sendButton = new QPushButton(tr("&Send Now"), this);
     m_sendButton->setObjectName(QStringLiteral("cmdSend"));
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     // No default button: Return belongs to the text boxes, and presses a button only when it
     // has the focus (the event filter); Escape presses Close through reject().

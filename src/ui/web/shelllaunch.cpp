@@ -2,6 +2,7 @@
 
 #include "core/program/programidentity.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
@@ -27,8 +28,8 @@ QString supportMail()
 void showOpenFailed(QWidget* parent, const QString& target)
 {
     QMessageBox box(QMessageBox::Warning, programTitle(),
-                    programTitle() + QStringLiteral(" could not open ") + target +
-                        QStringLiteral("."),
+                    QCoreApplication::translate("ShellLaunch", "%1 could not open %2.")
+                        .arg(programTitle(), target),
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // an address, shown as it is
     box.exec();

@@ -2,7 +2,6 @@
 // windows share, as rows over them: texts, help keys, keyboard order, only OK writes. Then the
 // preferences, the special events, the import preview and the choice of a backup.
 
-#include "accesskeys.h"
 #include "dialogfixture.h"
 
 #include <QCheckBox>
@@ -666,16 +665,6 @@ private slots:
         const QFontMetrics metrics = import.list()->fontMetrics();
         QVERIFY(import.list()->visualItemRect(import.list()->topLevelItem(0)).height() >=
                 metrics.boundingRect("É").height() + 6);
-    }
-
-    // No two controls of a window share an access key.
-    void accessKeysUnique()
-    {
-        for (const QString name :
-             {"add", "edit", "preferences", "special", "import", "restore", "about", "comments"}) {
-            const QString clash = accessKeyClash(controlCaptions(open(name, -1, false)));
-            QVERIFY2(clash.isEmpty(), qPrintable(name + ": " + clash));
-        }
     }
 
     // Each backup's day (time for further copies) and events; the newest first; double-click.

@@ -22,6 +22,22 @@ class TestBirthdayListView : public QObject
 {
     Q_OBJECT
 private slots:
+    // An Arabic date (right-to-left marks in its separators) is isolated with its own
+    // direction, so a list of either direction shows it whole; a left-to-right date is left.
+    void dateDirectionIsolated()
+    {
+        const QLocale before;
+        for (const QLocale::Language language : {QLocale::Arabic, QLocale::English}) {
+            QLocale::setDefault(QLocale(language));
+            BirthdayListModel model;
+            model.setRows({{0, "Ann", QDate(1990, 12, 7)}});
+            const QString date = model.index(0, BirthdayListModel::DateColumn).data().toString();
+            QCOMPARE(date.startsWith(u'\u2068') && date.endsWith(u'\u2069'),
+                     language == QLocale::Arabic);
+        }
+        QLocale::setDefault(before);
+    }
+
     void sortedByColumnText_data()
     {
         QTest::addColumn<int>("arrange");

@@ -1,0 +1,35 @@
+# The program's languages. The .ts sources live in translations/; lupdate over the sources of
+# core, the windows and the command line fills them (`cmake --build --preset dev --target
+# update_translations`), lrelease builds the shipped ones into the core library's resources,
+# so the installed program, a portable copy and the tests all find them at :/i18n.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+
+# Every language a translator works on.
+set(CANDLEWATCHER_LANGUAGES de fr es it pt_BR nl pl ja zh_CN ar)
+# The languages the program ships: a language joins only once its .ts is complete (the tests
+# check that). English is always shipped; its file holds only the plural forms.
+set(CANDLEWATCHER_SHIPPED_LANGUAGES en)
+
+set(_cw_ts_folder ${CMAKE_SOURCE_DIR}/translations)
+file(GLOB_RECURSE _cw_ts_sources CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/src/core/*.cpp ${CMAKE_SOURCE_DIR}/src/core/*.h
+    ${CMAKE_SOURCE_DIR}/src/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/ui/*.h
+    ${CMAKE_SOURCE_DIR}/src/cli/*.cpp ${CMAKE_SOURCE_DIR}/src/cli/*.h)
+set(_cw_ts_files)
+foreach(_lang IN LISTS CANDLEWATCHER_LANGUAGES)
+    list(APPEND _cw_ts_files ${_cw_ts_folder}/candlewatcher_${_lang}.ts)
+endforeach()
+# Both lupdate runs join the global update_translations target.
+qt_add_lupdate(candlewatcher_core TS_FILES ${_cw_ts_files} SOURCES ${_cw_ts_sources}
+    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src OPTIONS -no-obsolete -locations none)
+qt_add_lupdate(candlewatcher_cli TS_FILES ${_cw_ts_folder}/candlewatcher_en.ts
+    SOURCES ${_cw_ts_sources} INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src
+    OPTIONS -pluralonly -no-obsolete -locations none)
+
+set(_cw_shipped_ts)
+foreach(_lang IN LISTS CANDLEWATCHER_SHIPPED_LANGUAGES)
+    list(APPEND _cw_shipped_ts ${_cw_ts_folder}/candlewatcher_${_lang}.ts)
+endforeach()
+qt_add_lrelease(candlewatcher_core TS_FILES ${_cw_shipped_ts} QM_FILES_OUTPUT_VARIABLE _cw_qm_files)
+qt_add_resources(candlewatcher_core "candlewatcher_translations"
+    PREFIX "/i18n" BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${_cw_qm_files})
