@@ -3,7 +3,7 @@
 vanished or obsolete), and each translation, each plural form, keeps its source's %1...%9
 and %n places and its markup tags.
 
-    scripts/check-translations.py translations/candlewatcher_de.ts [...]
+    tests/core/text/check_translations.py translations/candlewatcher_de.ts [...]
 
 Prints one line a problem and exits 1 when there is one."""
 import re
