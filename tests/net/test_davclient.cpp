@@ -1,0 +1,456 @@
+// The client against a Radicale server of the test's own on the loopback address, and against
+// a server of the test's own that answers wrongly.
+
+#include "net/collectionfetch.h"
+#include "net/davdiscovery.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// A Radicale with its own storage and one user, alice:secret.
+class Radicale
+{
+public:
+    explicit Radicale(bool tls = false) : m_port(freePort()), m_tls(tls)
+    {
+        const QString dir = m_dir.path();
+        const auto run = [&](const QString& program, const QStringList& arguments) {
+            QProcess process;
+            process.start(program, arguments);
+            return process.waitForFinished(20000) && process.exitCode() == 0;
+        };
+        QFile users(dir + "/users");
+        users.open(QIODevice::WriteOnly);
+        users.write("alice:secret\n");
+        users.close();
+        QFile(dir + "/config").open(QIODevice::WriteOnly); // nothing from /etc/radicale
+        QStringList arguments{"--config",
+                              dir + "/config",
+                              "--server-hosts",
+                              QStringLiteral("127.0.0.1:%1").arg(m_port),
+                              "--storage-filesystem-folder",
+                              dir + "/storage",
+                              "--auth-type",
+                              "htpasswd",
+                              "--auth-htpasswd-filename",
+                              dir + "/users",
+                              "--auth-htpasswd-encryption",
+                              "plain",
+                              "--auth-delay",
+                              "0"};
+        if (tls) {
+            m_ok = run("openssl",
+                       {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                        "-nodes", "-days", "2", "-subj", "/CN=candlewatcher-test", "-keyout",
+                        dir + "/key.pem", "-out", dir + "/cert.pem"});
+            arguments << "--ssl"
+                      << "True"
+                      << "--certificate" << dir + "/cert.pem"
+                      << "--key" << dir + "/key.pem";
+        }
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start("radicale", arguments);
+        for (int i = 0; i < 100 && m_process.state() != QProcess::NotRunning; ++i) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, m_port);
+            if (socket.waitForConnected(100))
+                return;
+            QTest::qWait(50);
+        }
+        m_ok = false;
+    }
+    ~Radicale()
+    {
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+    bool running() const { return m_ok && m_process.state() == QProcess::Running; }
+    QString log() { return QString::fromUtf8(m_process.readAll()); }
+    QUrl url(const QString& path = "/") const
+    {
+        return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
+                        .arg(m_tls ? "https" : "http")
+                        .arg(m_port)
+                        .arg(path));
+    }
+    QSslCertificate certificate() const
+    {
+        return QSslCertificate::fromPath(m_dir.path() + "/cert.pem").value(0);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    quint16 m_port;
+    bool m_tls;
+    QProcess m_process;
+    bool m_ok = true;
+};
+
+// A server that answers every request the same way: with a fault, or with a calendar file.
+class FaultyServer : public QTcpServer
+{
+public:
+    explicit FaultyServer(QByteArray fault) : m_fault(std::move(fault))
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+        });
+    }
+    qint64 sent = 0;
+
+private:
+    void answer(QTcpSocket* socket)
+    {
+        socket->readAll();
+        if (m_fault == "silent")
+            return;
+        if (m_fault == "cut") {
+            socket->write("HTTP/1.1 207 Multi-Status\r\nContent-Length: 1000\r\n\r\n<multi");
+            socket->disconnectFromHost();
+        } else if (m_fault == "ics") {
+            const QByteArray body = "BEGIN:VCALENDAR\r\nX-WR-CALNAME:Holidays\r\nEND:VCALENDAR\r\n";
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size()) +
+                          "\r\n\r\n" + body);
+        } else if (m_fault == "503") {
+            socket->write("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n");
+        } else if (m_fault == "malformed") {
+            const QByteArray body = "<multistatus xmlns='DAV:'><response><href>/a</multistatus>";
+            socket->write("HTTP/1.1 207 Multi-Status\r\nContent-Length: " +
+                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        } else { // 50 MB, announced ("huge") or not ("endless"), sent as the client reads
+            socket->write("HTTP/1.1 207 Multi-Status\r\nConnection: close\r\n" +
+                          (m_fault == "huge" ? QByteArray("Content-Length: 52428800\r\n") : "") +
+                          "\r\n");
+            const auto more = [this, socket] {
+                if (socket->bytesToWrite() < 65536 && sent < 52428800) {
+                    socket->write(QByteArray(65536, 'x'));
+                    sent += 65536;
+                }
+            };
+            connect(socket, &QTcpSocket::bytesWritten, socket, more);
+            more();
+        }
+    }
+    QByteArray m_fault;
+};
+
+DavAccount alice(const QUrl& url, const QString& password = "secret")
+{
+    DavAccount account;
+    account.url = url;
+    account.user = "alice";
+    account.password = password;
+    account.timeout = std::chrono::milliseconds(2000);
+    return account;
+}
+
+QString vcard(const QString& name, int version)
+{
+    return QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%1\r\nN:;%1;;;\r\n"
+                          "BDAY:19%2-05-01\r\nEND:VCARD\r\n")
+        .arg(name)
+        .arg(70 + version);
+}
+
+QString vevent(const QString& name, int version)
+{
+    return QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT"
+                          "\r\nUID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\n"
+                          "RRULE:FREQ=YEARLY\r\nSUMMARY:%1\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+        .arg(name, QString::number(1970 + version) + "0501");
+}
+
+QByteArray why(const std::optional<NetFailure>& failure)
+{
+    return failure ? failure->message.toUtf8() : QByteArray();
+}
+
+// The resource's name: the file name without extension, or an event's UID in a feed.
+QString nameOf(const QString& href)
+{
+    const QString last = href.contains('#') ? href.section('#', -1) : href.section('/', -1);
+    return last.section('.', 0, 0);
+}
+
+} // namespace
+
+class TestDavClient : public QObject
+{
+    Q_OBJECT
+private:
+    QNetworkAccessManager m_manager;
+    std::unique_ptr<Radicale> m_server;
+    int m_collections = 0;
+
+    // Sets up the server as a client would; the status of the answer.
+    int http(const QByteArray& verb, const QString& path, const QString& body = {})
+    {
+        QNetworkRequest request(m_server->url(path));
+        request.setRawHeader("Authorization", "Basic " + QByteArray("alice:secret").toBase64());
+        request.setHeader(QNetworkRequest::ContentTypeHeader, path.endsWith(".vcf") ? "text/vcard"
+                                                              : path.endsWith(".ics")
+                                                                  ? "text/calendar"
+                                                                  : "application/xml");
+        QNetworkReply* reply = m_manager.sendCustomRequest(request, verb, body.toUtf8());
+        QSignalSpy(reply, &QNetworkReply::finished).wait(10000);
+        reply->deleteLater();
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    }
+    bool mkcol(const QString& path, const QString& type, const QString& extra = {})
+    {
+        return http("MKCOL", path,
+                    "<mkcol xmlns='DAV:' xmlns:C='urn:ietf:params:xml:ns:caldav' xmlns:A='urn:"
+                    "ietf:params:xml:ns:carddav'><set><prop><resourcetype><collection/>" +
+                        type + "</resourcetype><displayname>" + path.section('/', 2, 2) +
+                        "</displayname>" + extra + "</prop></set></mkcol>") == 201;
+    }
+    template <typename Job> std::unique_ptr<Job> run(std::unique_ptr<Job> job)
+    {
+        QSignalSpy finished(job.get(), &NetJob::finished);
+        job->start();
+        if (finished.isEmpty())
+            finished.wait(20000);
+        return finished.size() == 1 ? std::move(job) : nullptr;
+    }
+    std::unique_ptr<CollectionFetch> fetch(const DavAccount& account, DavCollection::Kind kind,
+                                           const QString& token = {},
+                                           const QHash<QString, QString>& known = {})
+    {
+        return run(std::make_unique<CollectionFetch>(
+            m_manager, account, DavCollection{account.url, {}, kind}, token, known));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(!QStandardPaths::findExecutable("radicale").isEmpty(),
+                 "radicale is missing: scripts/setup-debian.sh installs it");
+        m_server = std::make_unique<Radicale>();
+        QVERIFY2(m_server->running(), qPrintable(m_server->log()));
+    }
+
+    void discovers()
+    {
+        QVERIFY(mkcol("/alice/Contacts/", "<A:addressbook/>"));
+        QVERIFY(mkcol("/alice/Family/", "<C:calendar/>",
+                      "<C:supported-calendar-component-set><C:comp name='VEVENT'/>"
+                      "</C:supported-calendar-component-set>"));
+        QVERIFY(mkcol("/alice/Tasks/", "<C:calendar/>",
+                      "<C:supported-calendar-component-set><C:comp name='VTODO'/>"
+                      "</C:supported-calendar-component-set>"));
+        QCOMPARE(http("PUT", "/alice/Family/e.ics", vevent("e", 1)), 201);
+        // From the server's address (the well-known addresses, the principal, the home set),
+        // from a collection's address, and an iCalendar file on a plain web server.
+        FaultyServer web("ics");
+        const QList<std::pair<QUrl, QStringList>> cases{
+            {m_server->url("/"), {"0 Contacts /alice/Contacts/", "1 Family /alice/Family/"}},
+            {m_server->url("/alice/Family/"), {"1 Family /alice/Family/"}},
+            {QUrl(QStringLiteral("http://127.0.0.1:%1/h.ics").arg(web.serverPort())),
+             {"2 Holidays /h.ics"}}};
+        for (const auto& [url, expected] : cases) {
+            auto job = run(std::make_unique<DavDiscovery>(m_manager, alice(url)));
+            QVERIFY(job);
+            QVERIFY2(!job->failure(), why(job->failure()));
+            QStringList found;
+            for (const DavCollection& c : job->collections())
+                found
+                    << QStringLiteral("%1 %2 %3").arg(int(c.kind)).arg(c.displayName, c.url.path());
+            found.sort();
+            QCOMPARE(found, expected);
+        }
+    }
+
+    // Each row: a collection holding a and b (fetched once unless "first"), the changes made on
+    // the server, the next fetch with the stored token, none (ETags compared) or a stale one.
+    void fetches_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QStringList>("edits"); // "+name": put it (again, changed), "-name": remove
+        QTest::addColumn<QStringList>("changed");
+        QTest::addColumn<QStringList>("removed");
+        const int book = int(DavCollection::Kind::AddressBook);
+        const int cal = int(DavCollection::Kind::Calendar);
+        const int feed = int(DavCollection::Kind::CalendarFeed);
+        const QStringList ab{"a", "b"};
+        QTest::newRow("first fetch") << book << "first" << QStringList() << ab << QStringList();
+        QTest::newRow("a contact changed")
+            << book << "stored" << QStringList{"+a"} << QStringList{"a"} << QStringList();
+        QTest::newRow("a contact removed")
+            << book << "stored" << QStringList{"-b"} << QStringList() << QStringList{"b"};
+        QTest::newRow("added and removed, by ETags")
+            << book << "none" << QStringList{"+c", "-b"} << QStringList{"c"} << QStringList{"b"};
+        QTest::newRow("the token refused: the listing")
+            << book << "stale" << QStringList{"+a", "-b"} << QStringList{"a"} << QStringList{"b"};
+        QTest::newRow("calendar: nothing changed")
+            << cal << "stored" << QStringList() << QStringList() << QStringList();
+        QTest::newRow("calendar: an event changed")
+            << cal << "stored" << QStringList{"+b"} << QStringList{"b"} << QStringList();
+        QTest::newRow("feed: first fetch")
+            << feed << "first" << QStringList() << ab << QStringList();
+        QTest::newRow("feed: an event changed, one removed")
+            << feed << "stored" << QStringList{"+a", "-b"} << QStringList{"a"} << QStringList{"b"};
+    }
+    void fetches()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, token);
+        QFETCH(QStringList, edits);
+        QFETCH(QStringList, changed);
+        QFETCH(QStringList, removed);
+        const auto type = DavCollection::Kind(kind);
+        const bool book = type == DavCollection::Kind::AddressBook;
+        const QString path = QStringLiteral("/alice/c%1/").arg(++m_collections);
+        QVERIFY(mkcol(path, book ? "<A:addressbook/>" : "<C:calendar/>"));
+        const auto put = [&](const QString& name, int version) {
+            return book ? http("PUT", path + name + ".vcf", vcard(name, version))
+                        : http("PUT", path + name + ".ics", vevent(name, version));
+        };
+        QVERIFY(put("a", 1) == 201 && put("b", 1) == 201);
+        const DavAccount account = alice(m_server->url(path));
+        QString nextToken;
+        QHash<QString, QString> known;
+        if (token != "first") {
+            const auto first = fetch(account, type);
+            QVERIFY(first && !first->failure());
+            for (const RemoteResource& r : first->changes().changed)
+                known.insert(r.href, r.etag);
+            nextToken = token == "stored"  ? first->changes().syncToken
+                        : token == "stale" ? "http://radicale.org/ns/sync/0000"
+                                           : "";
+        }
+        for (const QString& edit : edits) {
+            const QString name = edit.mid(1);
+            if (edit.startsWith('+'))
+                QVERIFY(put(name, 2) / 100 == 2);
+            else
+                QCOMPARE(http("DELETE", path + name + (book ? ".vcf" : ".ics")), 200);
+        }
+
+        const auto job = fetch(account, type, nextToken, known);
+        QVERIFY(job);
+        QVERIFY2(!job->failure(), why(job->failure()));
+        const RemoteChanges& changes = job->changes();
+        QStringList gotChanged;
+        for (const RemoteResource& r : changes.changed) {
+            gotChanged << nameOf(r.href);
+            QVERIFY(!r.etag.isEmpty());
+            const QRegularExpression uid("^UID:" + nameOf(r.href) + "\r?$",
+                                         QRegularExpression::MultilineOption);
+            QVERIFY2(uid.match(QString::fromUtf8(r.body)).hasMatch(), r.body);
+            // The body is the server's latest: version 2 where edited.
+            QVERIFY(r.body.contains(edits.contains('+' + nameOf(r.href)) ? "1972" : "1971"));
+        }
+        QStringList gotRemoved;
+        for (const QString& href : changes.removed)
+            gotRemoved << nameOf(href);
+        gotChanged.sort();
+        gotRemoved.sort();
+        QCOMPARE(gotChanged, changed);
+        QCOMPARE(gotRemoved, removed);
+        QCOMPARE(changes.complete, token == "first");
+        // A DAV collection's next token is Radicale's; a feed's the file's ETag.
+        QVERIFY(!changes.syncToken.isEmpty());
+        QCOMPARE(changes.syncToken != nextToken, !(token == "stored" && edits.isEmpty()));
+    }
+
+    // Each fault ends the job with a message that names the address and what happened, and
+    // no result.
+    void faults_data()
+    {
+        QTest::addColumn<QByteArray>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("status");
+        QTest::newRow("wrong password")
+            << QByteArray("password") << "password was refused (401)" << 401;
+        QTest::newRow("wrong password, discovery")
+            << QByteArray("discover") << "password was refused (401)" << 401;
+        QTest::newRow("not found") << QByteArray("404") << "not found on the server (404)" << 404;
+        QTest::newRow("server stopped") << QByteArray("stopped") << "refused" << 0;
+        QTest::newRow("slow") << QByteArray("silent") << "no answer for 0.3 seconds" << 0;
+        QTest::newRow("cut") << QByteArray("cut") << "closed" << 0;
+        QTest::newRow("5xx") << QByteArray("503") << "the server failed (503 Service Unavailable)"
+                             << 503;
+        QTest::newRow("malformed")
+            << QByteArray("malformed") << "the answer cannot be read: " << 207;
+        QTest::newRow("50 MB announced")
+            << QByteArray("huge") << "answer of 52428800 bytes is over the limit of 1048576 bytes"
+            << 0;
+        QTest::newRow("50 MB, unannounced")
+            << QByteArray("endless") << "answer is over the limit of 1048576 bytes" << 0;
+    }
+    void faults()
+    {
+        QFETCH(QByteArray, fault);
+        QFETCH(QString, message);
+        QFETCH(int, status);
+        FaultyServer faulty(fault);
+        QUrl url = QUrl(QStringLiteral("http://127.0.0.1:%1/alice/c1/").arg(faulty.serverPort()));
+        if (fault == "password" || fault == "discover" || fault == "404")
+            url = m_server->url(fault == "404" ? "/alice/none/" : "/alice/c1/");
+        if (fault == "stopped")
+            url.setPort(freePort());
+        DavAccount account =
+            alice(url, fault == "password" || fault == "discover" ? "wrong" : "secret");
+        account.timeout = std::chrono::milliseconds(300);
+        account.sizeLimit = 1024 * 1024;
+        std::optional<NetFailure> failure;
+        if (fault == "discover") {
+            const auto job = run(std::make_unique<DavDiscovery>(m_manager, account));
+            QVERIFY(job && job->collections().isEmpty());
+            failure = job->failure();
+        } else {
+            const auto job = fetch(account, DavCollection::Kind::AddressBook);
+            QVERIFY(job && job->changes().changed.isEmpty());
+            failure = job->failure();
+        }
+        QVERIFY(failure);
+        QVERIFY2(failure->message.startsWith(url.toString()), qPrintable(failure->message));
+        QVERIFY2(failure->message.contains(message), qPrintable(failure->message));
+        QVERIFY(!failure->message.contains("secret") && !failure->message.contains("wrong"));
+        QCOMPARE(failure->httpStatus, status);
+        QVERIFY(faulty.sent < 52428800); // refused while it came, not held whole
+    }
+
+    // A certificate that does not verify is refused, and carries what a dialog shows; once
+    // accepted for the server, it is taken.
+    void certificates()
+    {
+        Radicale server(true);
+        QVERIFY2(server.running(), qPrintable(server.log()));
+        DavAccount account = alice(server.url("/alice/"));
+        const auto refused = fetch(account, DavCollection::Kind::AddressBook);
+        QVERIFY(refused && refused->failure());
+        QVERIFY2(refused->failure()->message.contains("certificate does not verify"),
+                 why(refused->failure()));
+        QCOMPARE(refused->failure()->certificate, server.certificate());
+        QVERIFY(!refused->failure()->sslErrors.isEmpty());
+
+        account.acceptedCertificates << refused->failure()->certificate;
+        const auto accepted = fetch(account, DavCollection::Kind::AddressBook);
+        QVERIFY(accepted);
+        QVERIFY2(!accepted->failure(), why(accepted->failure()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDavClient)
+#include "test_davclient.moc"
