@@ -131,20 +131,24 @@ QStringList CollectionFetch::compare(const QHash<QString, QString>& listed)
     return changed;
 }
 
-void CollectionFetch::multiget(const QStringList& hrefs)
+void CollectionFetch::multiget(QStringList hrefs)
 {
     if (hrefs.isEmpty())
         return succeed();
+    // A hundred at a time: vCards with photos make large answers, and each answer must stay
+    // under the size limit.
+    const QStringList batch = hrefs.mid(0, 100);
+    hrefs.remove(0, batch.size());
     const bool addressBook = m_collection.kind == DavCollection::Kind::AddressBook;
-    send({"REPORT", m_collection.url, multigetReport(addressBook, hrefs), "1", {}},
-         [this, hrefs](const HttpAnswer& answer) {
+    send({"REPORT", m_collection.url, multigetReport(addressBook, batch), "1", {}},
+         [this, batch, rest = std::move(hrefs)](const HttpAnswer& answer) {
              if (answer.status != 207)
                  return failOn(answer);
              QString error;
              const std::optional<DavMultistatus> found = parseMultistatus(answer.body, &error);
              if (!found)
                  return failUnreadable(answer, error);
-             QSet<QString> missing(hrefs.cbegin(), hrefs.cend());
+             QSet<QString> missing(batch.cbegin(), batch.cend());
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
                  if (!missing.remove(href))
@@ -158,6 +162,6 @@ void CollectionFetch::multiget(const QStringList& hrefs)
              }
              if (!missing.isEmpty())
                  return failUnreadable(answer, tr("no content for %1").arg(*missing.cbegin()));
-             succeed();
+             multiget(rest);
          });
 }

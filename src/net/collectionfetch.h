@@ -34,7 +34,7 @@ private:
     void getFeed();
     // Keeps the listed resources that are new or changed; names the known ones not listed.
     QStringList compare(const QHash<QString, QString>& listed);
-    void multiget(const QStringList& hrefs);
+    void multiget(QStringList hrefs);
     QString pathOf(const QUrl& base, const QString& href) const;
 
     DavCollection m_collection;

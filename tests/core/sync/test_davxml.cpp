@@ -13,29 +13,26 @@ QString describe(const DavMultistatus& answer)
     if (!answer.syncToken.isEmpty())
         lines << "token " + answer.syncToken + (answer.truncated ? " truncated" : "");
     for (const DavResponse& r : answer.responses) {
-        QStringList kinds;
-        if (r.collection)
-            kinds << "collection";
-        if (r.addressBook)
-            kinds << "addressbook";
-        if (r.calendar)
-            kinds << "calendar";
-        QStringList parts{r.href};
-        const QList<std::pair<QString, QString>> fields{
-            {"status", r.status ? QString::number(r.status) : QString()},
-            {"etag", r.etag},
-            {"kind", kinds.join(',')},
-            {"name", r.displayName},
-            {"token", r.syncToken},
-            {"principal", r.principal},
-            {"cardhome", r.addressBookHomes.join(',')},
-            {"calhome", r.calendarHomes.join(',')},
-            {"comps", r.components.join(',')},
-            {"data", QString::fromUtf8(r.data)}};
-        for (const auto& [key, value] : fields)
+        QString line = r.href;
+        const auto add = [&](const char* key, const QString& value) {
             if (!value.isEmpty())
-                parts << key + '=' + value;
-        lines << parts.join(' ');
+                line += QStringLiteral(" %1=%2").arg(key, value);
+        };
+        add("status", r.status ? QString::number(r.status) : QString());
+        add("etag", r.etag);
+        add("kind", QStringList{r.collection ? "collection" : "",
+                                r.addressBook ? "addressbook" : "", r.calendar ? "calendar" : ""}
+                        .join(',')
+                        .split(',', Qt::SkipEmptyParts)
+                        .join(','));
+        add("name", r.displayName);
+        add("token", r.syncToken);
+        add("principal", r.principal);
+        add("cardhome", r.addressBookHomes.join(','));
+        add("calhome", r.calendarHomes.join(','));
+        add("comps", r.components.join(','));
+        add("data", QString::fromUtf8(r.data));
+        lines << line;
     }
     return lines.join('\n');
 }
@@ -140,16 +137,6 @@ private slots:
             QCOMPARE(describe(*answer), expected);
         else
             QVERIFY(!error.isEmpty());
-    }
-
-    // What the client sends reads back as the same request.
-    void multigetNamesEachHref()
-    {
-        const QByteArray body = multigetReport(true, {"/a/1.vcf", "/a/x&y.vcf"});
-        QVERIFY2(body.contains("<card:addressbook-multiget") && body.contains("<card:address-data"),
-                 body);
-        QVERIFY2(body.contains("<d:href>/a/1.vcf</d:href><d:href>/a/x&amp;y.vcf</d:href>"), body);
-        QVERIFY(syncCollectionReport("a<b").contains("<d:sync-token>a&lt;b</d:sync-token>"));
     }
 };
 
