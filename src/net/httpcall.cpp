@@ -113,6 +113,15 @@ void HttpCall::onFinished()
         fail(m_reply->errorString());
         return;
     }
+    // Qt does not always report a connection closed in the middle of the body.
+    const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && m_reply->rawHeader("Content-Encoding").isEmpty() &&
+        m_body.size() < length.toLongLong()) {
+        fail(tr("the connection closed after %1 of %2 bytes")
+                 .arg(m_body.size())
+                 .arg(length.toLongLong()));
+        return;
+    }
     if (m_body.size() > m_account.sizeLimit) {
         fail(tr("the answer is over the limit of %1 bytes; refused").arg(m_account.sizeLimit));
         return;
