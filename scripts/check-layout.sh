@@ -6,7 +6,7 @@ set -uo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
 status=0
 offend() { echo "layout: $1"; status=1; }
-while IFS= read -r line; do offend "core includes the windows or the command line: $line"; done \
+while IFS= read -r line; do offend "core includes the windows, the command line or the network: $line"; done \
     < <(grep -rnE '#\s*include\s*[<"](ui/|cli/|net/|Qt(Widgets|Gui|Network|DBus|Svg)\b|Q(Widget|Dialog|Application|Icon|Pixmap|Font|Color|Painter)\b)' "$src/core")
 while IFS= read -r line; do offend "the command line includes the windows: $line"; done \
     < <(grep -rnE '#\s*include\s*[<"](ui/|QtWidgets|Q(Widget|Application)\b)' "$src/cli")

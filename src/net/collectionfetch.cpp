@@ -27,9 +27,17 @@ void CollectionFetch::start()
         syncReport();
 }
 
+// Servers spell a path with more or fewer escapes from one answer to the next ("%40" or "@"):
+// paths are compared and kept decoded, and encoded again to be sent.
 QString CollectionFetch::pathOf(const QUrl& base, const QString& href) const
 {
-    return base.resolved(QUrl(href)).path(QUrl::FullyEncoded);
+    return base.resolved(QUrl(href)).path(QUrl::FullyDecoded);
+}
+
+bool CollectionFetch::isCollection(const QString& path) const
+{
+    const QString self = m_collection.url.path(QUrl::FullyDecoded);
+    return path == self || path + u'/' == self || path == self + u'/';
 }
 
 void CollectionFetch::syncReport()
@@ -51,6 +59,8 @@ void CollectionFetch::syncReport()
                  return failUnreadable(answer, error);
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
+                 if (isCollection(href))
+                     continue;
                  if (response.status == 404)
                      m_changes.removed.append(href);
                  else if (response.status != 507)
@@ -78,11 +88,10 @@ void CollectionFetch::listing()
              const std::optional<DavMultistatus> found = parseMultistatus(answer.body, &error);
              if (!found)
                  return failUnreadable(answer, error);
-             const QString self = m_collection.url.path(QUrl::FullyEncoded);
              QHash<QString, QString> listed;
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
-                 if (href == self || href + u'/' == self || href == self + u'/')
+                 if (isCollection(href))
                      m_changes.syncToken = response.syncToken;
                  else if (!response.collection && (response.status == 0 || response.status == 200))
                      listed.insert(href, response.etag);
@@ -101,7 +110,9 @@ void CollectionFetch::getFeed()
         if (answer.status != 200)
             return failOn(answer);
         QString error;
-        const auto pieces = splitCalendarFeed(answer.body, answer.url.path(), &error);
+        // Named after the address subscribed to, which redirects do not change.
+        const auto pieces =
+            splitCalendarFeed(answer.body, m_collection.url.path(QUrl::FullyDecoded), &error);
         if (!pieces)
             return failUnreadable(answer, error);
         QHash<QString, QString> listed;
@@ -140,7 +151,10 @@ void CollectionFetch::multiget(QStringList hrefs)
     const QStringList batch = hrefs.mid(0, 100);
     hrefs.remove(0, batch.size());
     const bool addressBook = m_collection.kind == DavCollection::Kind::AddressBook;
-    send({"REPORT", m_collection.url, multigetReport(addressBook, batch), "1", {}},
+    QStringList encoded;
+    for (const QString& path : batch)
+        encoded << QString::fromLatin1(QUrl::toPercentEncoding(path, "/"));
+    send({"REPORT", m_collection.url, multigetReport(addressBook, encoded), "1", {}},
          [this, batch, rest = std::move(hrefs)](const HttpAnswer& answer) {
              if (answer.status != 207)
                  return failOn(answer);

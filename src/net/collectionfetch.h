@@ -36,6 +36,7 @@ private:
     QStringList compare(const QHash<QString, QString>& listed);
     void multiget(QStringList hrefs);
     QString pathOf(const QUrl& base, const QString& href) const;
+    bool isCollection(const QString& path) const;
 
     DavCollection m_collection;
     QString m_token;

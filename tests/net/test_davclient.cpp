@@ -281,8 +281,9 @@ private slots:
             << book << "stored" << QStringList{"+a"} << QStringList{"a"} << QStringList();
         QTest::newRow("a contact removed")
             << book << "stored" << QStringList{"-b"} << QStringList() << QStringList{"b"};
-        QTest::newRow("added and removed, by ETags")
-            << book << "none" << QStringList{"+c", "-b"} << QStringList{"c"} << QStringList{"b"};
+        QTest::newRow("added (a name to escape) and removed, by ETags")
+            << book << "none" << QStringList{"+c d@x", "-b"} << QStringList{"c d@x"}
+            << QStringList{"b"};
         QTest::newRow("the token refused: the listing")
             << book << "stale" << QStringList{"+a", "-b"} << QStringList{"a"} << QStringList{"b"};
         QTest::newRow("calendar: nothing changed")
