@@ -1,5 +1,6 @@
 #include "core/sync/calendarfeed.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QMap>
 #include <QUrl>
@@ -51,7 +52,8 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
     const QList<ContentLine> lines = contentLines(ics);
     if (lines.isEmpty() || lines.first().name != "BEGIN" ||
         lines.first().value.toUpper() != "VCALENDAR") {
-        *error = QStringLiteral("not an iCalendar file (no BEGIN:VCALENDAR)");
+        *error = QCoreApplication::translate("CalendarFeed",
+                                             "not an iCalendar file (no BEGIN:VCALENDAR)");
         return std::nullopt;
     }
     QByteArray header; // the calendar's own properties
@@ -63,7 +65,7 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
     bool ended = false;
     for (const ContentLine& line : lines) {
         if (ended) {
-            *error = QStringLiteral("text after END:VCALENDAR");
+            *error = QCoreApplication::translate("CalendarFeed", "text after END:VCALENDAR");
             return std::nullopt;
         }
         const QByteArray text = line.text + "\r\n";
@@ -83,7 +85,8 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
         }
         if (line.name == "END") {
             if (open.isEmpty() || open.last() != line.value.toUpper()) {
-                *error = QStringLiteral("END:%1 does not close the open component")
+                *error = QCoreApplication::translate("CalendarFeed",
+                                                     "END:%1 does not close the open component")
                              .arg(QString::fromUtf8(line.value));
                 return std::nullopt;
             }
@@ -96,7 +99,8 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
         }
     }
     if (!ended) {
-        *error = QStringLiteral("the calendar is cut short (no END:VCALENDAR)");
+        *error = QCoreApplication::translate("CalendarFeed",
+                                             "the calendar is cut short (no END:VCALENDAR)");
         return std::nullopt;
     }
     QList<RemoteResource> pieces;

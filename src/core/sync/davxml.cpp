@@ -1,5 +1,6 @@
 #include "core/sync/davxml.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -171,7 +172,7 @@ std::optional<DavMultistatus> parseMultistatus(const QByteArray& body, QString* 
         while (!xml.atEnd() && !xml.hasError())
             xml.readNext();
     } else if (!xml.hasError()) {
-        xml.raiseError(QStringLiteral("not a multistatus answer"));
+        xml.raiseError(QCoreApplication::translate("DavXml", "not a multistatus answer"));
     }
     if (xml.hasError()) {
         *error = QStringLiteral("%1 (line %2)").arg(xml.errorString()).arg(xml.lineNumber());
