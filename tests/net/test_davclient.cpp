@@ -109,16 +109,18 @@ public:
 private:
     void answer(QTcpSocket* socket)
     {
-        socket->readAll();
+        const QByteArray request = socket->readAll();
         if (m_fault == "silent")
             return;
         const auto reply = [socket](const QByteArray& status, const QByteArray& body) {
-            socket->write("HTTP/1.1 " + status + "\r\nContent-Length: " +
+            socket->write("HTTP/1.1 " + status + "\r\nETag: \"v1\"\r\nContent-Length: " +
                           QByteArray::number(body.size()) + "\r\n\r\n" + body);
         };
         if (m_fault == "cut") {
             socket->write("HTTP/1.1 207 Multi-Status\r\nContent-Length: 1000\r\n\r\n<multi");
             socket->disconnectFromHost();
+        } else if (m_fault == "ics" && request.contains("\r\nIf-None-Match: \"v1\"\r\n")) {
+            reply("304 Not Modified", "");
         } else if (m_fault == "ics") {
             reply("200 OK", "BEGIN:VCALENDAR\r\nX-WR-CALNAME:Holidays\r\nEND:VCALENDAR\r\n");
         } else if (m_fault == "503") {
@@ -401,6 +403,22 @@ private slots:
         QVERIFY(!failure->message.contains("secret") && !failure->message.contains("wrong"));
         QCOMPARE(failure->httpStatus, status);
         QVERIFY(faulty.sent < 52428800); // refused while it came, not held whole
+    }
+
+    // A published calendar the server says is unchanged since its ETag is not read again.
+    void feedUnchanged()
+    {
+        FaultyServer web("ics");
+        const DavAccount account =
+            alice(QStringLiteral("http://127.0.0.1:%1/h.ics").arg(web.serverPort()));
+        const auto first = fetch(account, DavCollection::Kind::CalendarFeed);
+        QVERIFY2(first && !first->failure(), why(first));
+        QCOMPARE(first->changes().syncToken, "\"v1\"");
+        const auto again =
+            fetch(account, DavCollection::Kind::CalendarFeed, "\"v1\"", {{"/h.ics#x", "1"}});
+        QVERIFY2(again && !again->failure(), why(again));
+        QVERIFY(again->changes().removed.isEmpty() && !again->changes().complete);
+        QCOMPARE(again->changes().syncToken, "\"v1\"");
     }
 
     // A certificate that does not verify is refused, and carries what a dialog shows; once
