@@ -24,8 +24,7 @@ bool transportError(QNetworkReply::NetworkError error)
 HttpCall::HttpCall(QNetworkAccessManager& manager, const DavAccount& account, HttpRequest request,
                    AnswerHandler onAnswer, FailureHandler onFailure, QObject* parent)
     : QObject(parent), m_manager(manager), m_account(account), m_request(std::move(request)),
-      m_originHost(m_request.url.host()), m_onAnswer(std::move(onAnswer)),
-      m_onFailure(std::move(onFailure))
+      m_origin(m_request.url), m_onAnswer(std::move(onAnswer)), m_onFailure(std::move(onFailure))
 {
     m_silence.setSingleShot(true);
     m_silence.setInterval(m_account.timeout);
@@ -48,8 +47,10 @@ void HttpCall::send()
                          QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
-    // The password goes along only over TLS or to the host the user named.
-    const bool trusted = m_request.url.scheme() == u"https" || m_request.url.host() == m_originHost;
+    // The password goes along over TLS; unencrypted only to the host of the http:// address
+    // the user gave, so a redirect never takes it out of TLS or to another host in the clear.
+    const bool trusted = m_request.url.scheme() == u"https" ||
+                         (m_request.url.host() == m_origin.host() && m_origin.scheme() == u"http");
     if (trusted && !m_account.user.isEmpty()) {
         const QByteArray pair = (m_account.user + u':' + m_account.password).toUtf8();
         request.setRawHeader("Authorization", "Basic " + pair.toBase64());

@@ -56,7 +56,7 @@ private:
     QNetworkAccessManager& m_manager;
     const DavAccount& m_account;
     HttpRequest m_request;
-    QString m_originHost;
+    QUrl m_origin;
     AnswerHandler m_onAnswer;
     FailureHandler m_onFailure;
     QNetworkReply* m_reply = nullptr;
