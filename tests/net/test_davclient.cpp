@@ -92,16 +92,29 @@ private:
     bool m_ok = true;
 };
 
-// A server that answers every request the same way: with a fault, or with a calendar file.
+// A server that answers every request the same way: with a fault, or with a calendar file;
+// for "cut", a proxy to the given port that passes half of the real answer on.
 class FaultyServer : public QTcpServer
 {
 public:
-    explicit FaultyServer(QByteArray fault) : m_fault(std::move(fault))
+    explicit FaultyServer(QByteArray fault, quint16 upstream = 0) : m_fault(std::move(fault))
     {
         listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
+        connect(this, &QTcpServer::newConnection, this, [this, upstream] {
             QTcpSocket* socket = nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+            if (m_fault != "cut") {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+                return;
+            }
+            auto* server = new QTcpSocket(socket);
+            server->connectToHost(QHostAddress::LocalHost, upstream);
+            connect(socket, &QTcpSocket::readyRead, server,
+                    [socket, server] { server->write(socket->readAll()); });
+            connect(server, &QTcpSocket::disconnected, socket, [socket, server] {
+                const QByteArray answer = server->readAll();
+                socket->write(answer.left(answer.size() / 2));
+                socket->disconnectFromHost();
+            });
         });
     }
     qint64 sent = 0;
@@ -116,7 +129,7 @@ private:
             socket->write("HTTP/1.1 " + status + "\r\nETag: \"v1\"\r\nContent-Length: " +
                           QByteArray::number(body.size()) + "\r\n\r\n" + body);
         };
-        if (m_fault == "cut") {
+        if (m_fault == "short") {
             socket->write("HTTP/1.1 207 Multi-Status\r\nContent-Length: 1000\r\n\r\n<multi");
             socket->disconnectFromHost();
         } else if (m_fault == "ics" && request.contains("\r\nIf-None-Match: \"v1\"\r\n")) {
@@ -369,7 +382,8 @@ private slots:
         QTest::newRow("not found") << QByteArray("404") << "not found on the server (404)" << 404;
         QTest::newRow("server stopped") << QByteArray("stopped") << "refused" << 0;
         QTest::newRow("slow") << QByteArray("silent") << "no answer for 0.3 seconds" << 0;
-        QTest::newRow("cut") << QByteArray("cut") << "closed" << 0;
+        QTest::newRow("cut by the proxy") << QByteArray("cut") << "closed" << 0;
+        QTest::newRow("cut short") << QByteArray("short") << "closed" << 0;
         QTest::newRow("5xx") << QByteArray("503") << "the server failed (503 Service Unavailable)"
                              << 503;
         QTest::newRow("malformed")
@@ -385,7 +399,7 @@ private slots:
         QFETCH(QByteArray, fault);
         QFETCH(QString, message);
         QFETCH(int, status);
-        FaultyServer faulty(fault);
+        FaultyServer faulty(fault, m_server->url().port());
         QUrl url = QUrl(QStringLiteral("http://127.0.0.1:%1/alice/c1/").arg(faulty.serverPort()));
         if (fault == "password" || fault == "404")
             url = m_server->url(fault == "404" ? "/alice/none/" : "/alice/c1/");
