@@ -56,7 +56,7 @@ public:
         }
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.start("radicale", arguments);
-        for (int i = 0; i < 100 && m_process.state() != QProcess::NotRunning; ++i) {
+        for (int i = 0; i < 300 && m_process.state() != QProcess::NotRunning; ++i) {
             QTcpSocket socket;
             socket.connectToHost(QHostAddress::LocalHost, m_port);
             if (socket.waitForConnected(100))
@@ -159,7 +159,7 @@ private:
 
 DavAccount alice(const QUrl& url, const QString& password = "secret")
 {
-    return {url, "alice", password, {}, std::chrono::milliseconds(2000)};
+    return {url, "alice", password, {}, std::chrono::seconds(10)};
 }
 
 QString vcard(const QString& name, int version)
@@ -406,7 +406,7 @@ private slots:
         if (fault == "stopped")
             url.setPort(freePort());
         DavAccount account = alice(url, fault == "password" ? "wrong" : "secret");
-        account.timeout = std::chrono::milliseconds(300);
+        account.timeout = std::chrono::milliseconds(fault == "silent" ? 300 : 10000);
         account.sizeLimit = 1024 * 1024;
         const auto job = fetch(account, DavCollection::Kind::AddressBook);
         QVERIFY(job);
