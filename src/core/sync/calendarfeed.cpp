@@ -58,9 +58,11 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
     }
     QByteArray header; // the calendar's own properties
     QByteArray timeZones;
-    QMap<QByteArray, QByteArray> events; // by UID, in UID order: a stable listing
-    QList<QByteArray> open;              // the components around the current line
-    QByteArray component;                // the text of the current top-level component
+    // By UID as text, in UID order (a stable listing): UIDs that are not valid UTF-8 and read
+    // as the same text go together, as they would share a name.
+    QMap<QString, QByteArray> events;
+    QList<QByteArray> open; // the components around the current line
+    QByteArray component;   // the text of the current top-level component
     QByteArray uid;
     bool ended = false;
     for (const ContentLine& line : lines) {
@@ -95,7 +97,7 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
             if (open.size() == 1 && line.value.toUpper() == "VTIMEZONE")
                 timeZones += component;
             else if (open.size() == 1 && line.value.toUpper() == "VEVENT")
-                events[uid.isEmpty() ? hex(component) : uid] += component;
+                events[QString::fromUtf8(uid.isEmpty() ? hex(component) : uid)] += component;
         }
     }
     if (!ended) {
@@ -107,10 +109,8 @@ std::optional<QList<RemoteResource>> splitCalendarFeed(const QByteArray& ics,
     for (auto it = events.cbegin(); it != events.cend(); ++it) {
         const QByteArray body =
             "BEGIN:VCALENDAR\r\n" + header + timeZones + it.value() + "END:VCALENDAR\r\n";
-        pieces.append(
-            {feedPath + u'#' +
-                 QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(it.key()))),
-             QString::fromLatin1(hex(body)), body});
+        pieces.append({feedPath + u'#' + QString::fromLatin1(QUrl::toPercentEncoding(it.key())),
+                       QString::fromLatin1(hex(body)), body});
     }
     return pieces;
 }

@@ -27,6 +27,10 @@ private slots:
                           "END:VEVENT\nBEGIN:VEVENT\nUID:long\nRECURRENCE-ID:20270101\n"
                           "END:VEVENT\nEND:VCALENDAR\n")
             << QStringList{"/f.ics#long VCALENDAR VEVENT VEVENT"};
+        QTest::newRow("UIDs that read as the same text share a piece")
+            << QByteArray("BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:\xff\nEND:VEVENT\nBEGIN:VEVENT\n"
+                          "UID:\xfe\nEND:VEVENT\nEND:VCALENDAR\n")
+            << QStringList{"/f.ics#%EF%BF%BD VCALENDAR VEVENT VEVENT"};
         QTest::newRow("no events") << head + "END:VCALENDAR\r\n" << QStringList();
         QTest::newRow("not iCalendar") << QByteArray("<html>") << QStringList{"error"};
         QTest::newRow("cut short") << head + "BEGIN:VEVENT\r\nUID:a\r\n" << QStringList{"error"};
