@@ -96,7 +96,7 @@ void CollectionFetch::listing()
                  else if (!response.collection && (response.status == 0 || response.status == 200))
                      listed.insert(href, response.etag);
              }
-             multiget(compare(listed));
+             multiget(takeListing(listed));
          });
 }
 
@@ -118,7 +118,7 @@ void CollectionFetch::getFeed()
         QHash<QString, QString> listed;
         for (const RemoteResource& piece : *pieces)
             listed.insert(piece.href, piece.etag);
-        const QStringList changed = compare(listed);
+        const QStringList changed = takeListing(listed);
         for (const RemoteResource& piece : *pieces)
             if (changed.contains(piece.href))
                 m_changes.changed.append(piece);
@@ -127,19 +127,18 @@ void CollectionFetch::getFeed()
     });
 }
 
-QStringList CollectionFetch::compare(const QHash<QString, QString>& listed)
+QStringList CollectionFetch::takeListing(const QHash<QString, QString>& listed)
 {
-    QStringList changed;
-    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
-        if (it.value().isEmpty() || m_known.value(it.key()) != it.value())
-            changed.append(it.key());
-    for (auto it = m_known.cbegin(); it != m_known.cend(); ++it)
-        if (!listed.contains(it.key()))
-            m_changes.removed.append(it.key());
-    m_changes.complete = m_known.isEmpty();
-    changed.sort();
-    m_changes.removed.sort();
-    return changed;
+    m_changes.complete = true;
+    QStringList toFetch;
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it) {
+        if (!it.value().isEmpty() && m_known.value(it.key()) == it.value())
+            m_changes.changed.append({it.key(), it.value(), {}});
+        else
+            toFetch.append(it.key());
+    }
+    toFetch.sort();
+    return toFetch;
 }
 
 void CollectionFetch::multiget(QStringList hrefs)

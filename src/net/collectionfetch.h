@@ -14,13 +14,15 @@
 // - a calendar feed: a GET with the feed's last ETag (unchanged: nothing to fetch), split into
 //   one resource per event (core/sync/calendarfeed.h) and compared like a listing; the feed's
 //   ETag is its "sync token".
-// The result is a delta (complete false: removed names what is gone) unless nothing was known
-// before, where it is the whole collection.
+// A sync report gives a delta (complete false: removed names what is gone); a listing or a feed
+// gives everything the collection holds (complete true), where a resource the caller holds at
+// the same ETag comes without its body: the sync plan knows it unchanged.
 class CollectionFetch : public NetJob
 {
     Q_OBJECT
 public:
-    // knownEtags: href -> ETag of every resource taken at the last sync.
+    // knownEtags: href -> ETag of the resources taken in whole at the last sync
+    // (SyncPlan::knownEtags).
     CollectionFetch(QNetworkAccessManager& manager, DavAccount account, DavCollection collection,
                     QString syncToken, QHash<QString, QString> knownEtags,
                     QObject* parent = nullptr);
@@ -32,8 +34,9 @@ private:
     void syncReport();
     void listing();
     void getFeed();
-    // Keeps the listed resources that are new or changed; names the known ones not listed.
-    QStringList compare(const QHash<QString, QString>& listed);
+    // Takes a full listing, href -> ETag: the known ones unchanged go in without a body; the
+    // others are to be fetched (returned, sorted).
+    QStringList takeListing(const QHash<QString, QString>& listed);
     void multiget(QStringList hrefs);
     QString pathOf(const QUrl& base, const QString& href) const;
     bool isCollection(const QString& path) const;
