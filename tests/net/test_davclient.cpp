@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -72,13 +71,11 @@ public:
         m_process.waitForFinished();
     }
     bool running() const { return m_ok && m_process.state() == QProcess::Running; }
-    QString log() { return QString::fromUtf8(m_process.readAll()); }
+    QString log() { return m_process.errorString() + '\n' + m_process.readAll(); }
     QUrl url(const QString& path = "/") const
     {
-        return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
-                        .arg(m_tls ? "https" : "http")
-                        .arg(m_port)
-                        .arg(path));
+        return QUrl(QString(m_tls ? "https" : "http") + "://127.0.0.1:" + QString::number(m_port) +
+                    path);
     }
     QSslCertificate certificate() const
     {
@@ -112,8 +109,7 @@ public:
             connect(socket, &QTcpSocket::readyRead, server,
                     [socket, server] { server->write(socket->readAll()); });
             connect(server, &QTcpSocket::disconnected, socket, [socket, server] {
-                const QByteArray answer = server->readAll();
-                socket->write(answer.left(answer.size() / 2));
+                socket->write(server->read(server->bytesAvailable() / 2));
                 socket->disconnectFromHost();
             });
         });
@@ -146,10 +142,8 @@ private:
                           (m_fault == "huge" ? QByteArray("Content-Length: 52428800\r\n") : "") +
                           "\r\n");
             const auto more = [this, socket] {
-                if (socket->bytesToWrite() < 65536 && sent < 52428800) {
-                    socket->write(QByteArray(65536, 'x'));
-                    sent += 65536;
-                }
+                if (socket->bytesToWrite() < 65536 && sent < 52428800)
+                    sent += socket->write(QByteArray(65536, 'x'));
             };
             connect(socket, &QTcpSocket::bytesWritten, socket, more);
             more();
@@ -163,19 +157,15 @@ DavAccount alice(const QUrl& url, const QString& password = "secret")
     return {url, "alice", password, {}, std::chrono::seconds(10)};
 }
 
-QString vcard(const QString& name, int version)
+// A contact or a yearly event named name, of the year 1970 + version.
+QString resource(bool contact, const QString& name, int version)
 {
-    return QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%1\r\nN:;%1;;;\r\n"
-                          "BDAY:19%2-05-01\r\nEND:VCARD\r\n")
-        .arg(name)
-        .arg(70 + version);
-}
-
-QString vevent(const QString& name, int version)
-{
-    return QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT"
-                          "\r\nUID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\n"
-                          "RRULE:FREQ=YEARLY\r\nSUMMARY:%1\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+    return QString(contact
+                       ? "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%1\r\nN:;%1;;;\r\nBDAY:%2\r\n"
+                         "END:VCARD\r\n"
+                       : "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
+                         "UID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\n"
+                         "RRULE:FREQ=YEARLY\r\nSUMMARY:%1\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
         .arg(name, QString::number(1970 + version) + "0501");
 }
 
@@ -188,8 +178,7 @@ template <typename Job> QByteArray why(const Job& job)
 // The resource's name: the file name without extension, or an event's UID in a feed.
 QString nameOf(const QString& href)
 {
-    const QString last = href.contains('#') ? href.section('#', -1) : href.section('/', -1);
-    return last.section('.', 0, 0);
+    return href.section(href.contains('#') ? '#' : '/', -1).section('.', 0, 0);
 }
 
 } // namespace
@@ -207,22 +196,22 @@ private:
     {
         QNetworkRequest request(m_server->url(path));
         request.setRawHeader("Authorization", "Basic " + QByteArray("alice:secret").toBase64());
-        request.setHeader(QNetworkRequest::ContentTypeHeader, path.endsWith(".vcf") ? "text/vcard"
-                                                              : path.endsWith(".ics")
-                                                                  ? "text/calendar"
-                                                                  : "application/xml");
         QNetworkReply* reply = m_manager.sendCustomRequest(request, verb, body.toUtf8());
         QSignalSpy(reply, &QNetworkReply::finished).wait(10000);
         reply->deleteLater();
         return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     }
-    bool mkcol(const QString& path, const QString& type, const QString& extra = {})
+    // A collection of the type named, holding the calendar component named if any.
+    bool mkcol(const QString& path, const QString& type, const QString& component = {})
     {
+        const QString set = "<C:supported-calendar-component-set><C:comp name='" + component +
+                            "'/></C:supported-calendar-component-set>";
         return http("MKCOL", path,
                     "<mkcol xmlns='DAV:' xmlns:C='urn:ietf:params:xml:ns:caldav' xmlns:A='urn:"
                     "ietf:params:xml:ns:carddav'><set><prop><resourcetype><collection/>" +
                         type + "</resourcetype><displayname>" + path.section('/', 2, 2) +
-                        "</displayname>" + extra + "</prop></set></mkcol>") == 201;
+                        "</displayname>" + (component.isEmpty() ? "" : set) +
+                        "</prop></set></mkcol>") == 201;
     }
     template <typename Job> std::unique_ptr<Job> run(std::unique_ptr<Job> job)
     {
@@ -243,8 +232,6 @@ private:
 private slots:
     void initTestCase()
     {
-        QVERIFY2(!QStandardPaths::findExecutable("radicale").isEmpty(),
-                 "radicale is missing: scripts/setup-debian.sh installs it");
         m_server = std::make_unique<Radicale>();
         QVERIFY2(m_server->running(), qPrintable(m_server->log()));
     }
@@ -252,13 +239,8 @@ private slots:
     void discovers()
     {
         QVERIFY(mkcol("/alice/Contacts/", "<A:addressbook/>"));
-        QVERIFY(mkcol("/alice/Family/", "<C:calendar/>",
-                      "<C:supported-calendar-component-set><C:comp name='VEVENT'/>"
-                      "</C:supported-calendar-component-set>"));
-        QVERIFY(mkcol("/alice/Tasks/", "<C:calendar/>",
-                      "<C:supported-calendar-component-set><C:comp name='VTODO'/>"
-                      "</C:supported-calendar-component-set>"));
-        QCOMPARE(http("PUT", "/alice/Family/e.ics", vevent("e", 1)), 201);
+        QVERIFY(mkcol("/alice/Family/", "<C:calendar/>", "VEVENT"));
+        QVERIFY(mkcol("/alice/Tasks/", "<C:calendar/>", "VTODO"));
         // From the server's address (the well-known addresses, the principal, the home set),
         // from a collection's address, and an iCalendar file on a plain web server.
         FaultyServer web("ics");
@@ -302,8 +284,6 @@ private slots:
             << QStringList{"b"};
         QTest::newRow("the token refused: the listing")
             << book << "stale" << QStringList{"+a", "-b"} << QStringList{"a"} << QStringList{"b"};
-        QTest::newRow("calendar: nothing changed")
-            << cal << "stored" << QStringList() << QStringList() << QStringList();
         QTest::newRow("calendar: an event changed")
             << cal << "stored" << QStringList{"+b"} << QStringList{"b"} << QStringList();
         QTest::newRow("feed: first fetch")
@@ -322,9 +302,9 @@ private slots:
         const bool book = type == DavCollection::Kind::AddressBook;
         const QString path = QStringLiteral("/alice/c%1/").arg(++m_collections);
         QVERIFY(mkcol(path, book ? "<A:addressbook/>" : "<C:calendar/>"));
+        const QString ext = book ? ".vcf" : ".ics";
         const auto put = [&](const QString& name, int version) {
-            return book ? http("PUT", path + name + ".vcf", vcard(name, version))
-                        : http("PUT", path + name + ".ics", vevent(name, version));
+            return http("PUT", path + name + ext, resource(book, name, version));
         };
         QVERIFY(put("a", 1) == 201 && put("b", 1) == 201);
         const DavAccount account = alice(m_server->url(path));
@@ -339,19 +319,15 @@ private slots:
                         : token == "stale" ? "http://radicale.org/ns/sync/0000"
                                            : "";
         }
-        for (const QString& edit : edits) {
-            const QString name = edit.mid(1);
-            if (edit.startsWith('+'))
-                QVERIFY(put(name, 2) / 100 == 2);
-            else
-                QCOMPARE(http("DELETE", path + name + (book ? ".vcf" : ".ics")), 200);
-        }
-
+        for (const QString& edit : edits) // a success: 200, 201 or 204
+            QCOMPARE((edit.startsWith('+') ? put(edit.mid(1), 2)
+                                           : http("DELETE", path + edit.mid(1) + ext)) /
+                         100,
+                     2);
         const auto job = fetch(account, type, nextToken, known);
         QVERIFY2(job && !job->failure(), why(job));
         const RemoteChanges& changes = job->changes();
-        // As the sync plan reads it: a resource without a body is unchanged at the ETag held;
-        // on a full listing, what is not listed is gone.
+        // As the sync plan reads it: no body: unchanged; missing from a full listing: gone.
         QStringList gotChanged, gotRemoved;
         QSet<QString> listed;
         for (const RemoteResource& r : changes.changed) {
@@ -377,7 +353,7 @@ private slots:
         QCOMPARE(changes.complete, token != "stored" || type == DavCollection::Kind::CalendarFeed);
         // A DAV collection's next token is Radicale's; a feed's the file's ETag.
         QVERIFY(!changes.syncToken.isEmpty());
-        QCOMPARE(changes.syncToken != nextToken, !(token == "stored" && edits.isEmpty()));
+        QVERIFY(changes.syncToken != nextToken);
     }
 
     // Each fault ends the job with a message that names the address and what happened, and
@@ -419,9 +395,8 @@ private slots:
         account.timeout = std::chrono::milliseconds(fault == "silent" ? 300 : 10000);
         account.sizeLimit = 1024 * 1024;
         const auto job = fetch(account, DavCollection::Kind::AddressBook);
-        QVERIFY(job);
+        QVERIFY(job && job->failure());
         const std::optional<NetFailure> failure = job->failure();
-        QVERIFY(failure);
         QVERIFY2(failure->message.startsWith(url.toString()), qPrintable(failure->message));
         QVERIFY2(failure->message.contains(message), qPrintable(failure->message));
         QVERIFY(!failure->message.contains("secret") && !failure->message.contains("wrong"));
@@ -453,8 +428,7 @@ private slots:
         QVERIFY2(server.running(), qPrintable(server.log()));
         DavAccount account = alice(server.url("/alice/"));
         const auto refused = fetch(account, DavCollection::Kind::AddressBook);
-        QVERIFY(refused && refused->failure());
-        QVERIFY2(refused->failure()->message.contains("certificate does not verify"), why(refused));
+        QVERIFY2(refused && why(refused).contains("certificate does not verify"), why(refused));
         QCOMPARE(refused->failure()->certificate, server.certificate());
         QVERIFY(!refused->failure()->sslErrors.isEmpty());
 
