@@ -6,10 +6,12 @@ set -uo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
 status=0
 offend() { echo "layout: $1"; status=1; }
-while IFS= read -r line; do offend "core includes the windows or the command line: $line"; done \
-    < <(grep -rnE '#\s*include\s*[<"](ui/|cli/|Qt(Widgets|Gui|Network|DBus|Svg)\b|Q(Widget|Dialog|Application|Icon|Pixmap|Font|Color|Painter)\b)' "$src/core")
+while IFS= read -r line; do offend "core includes the windows, the command line or the network: $line"; done \
+    < <(grep -rnE '#\s*include\s*[<"](ui/|cli/|net/|Qt(Widgets|Gui|Network|DBus|Svg)\b|Q(Widget|Dialog|Application|Icon|Pixmap|Font|Color|Painter)\b)' "$src/core")
 while IFS= read -r line; do offend "the command line includes the windows: $line"; done \
     < <(grep -rnE '#\s*include\s*[<"](ui/|QtWidgets|Q(Widget|Application)\b)' "$src/cli")
+while IFS= read -r line; do offend "the network library includes the windows or the command line: $line"; done \
+    < <(grep -rnE '#\s*include\s*[<"](ui/|cli/|QtWidgets|Q(Widget|Dialog|Application)\b)' "$src/net")
 for window in app dialogs listwindow list web tray reminders help; do
     [ -d "$src/core/$window" ] && offend "core/$window is named after a window"
 done

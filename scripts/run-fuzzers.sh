@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
         *) targets+=("$1"); shift ;;
     esac
 done
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_store fuzz_text fuzz_vcard fuzz_icalendar)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_store fuzz_text fuzz_vcard fuzz_icalendar fuzz_dav)
 
 if ! command -v clang++ >/dev/null ||
    ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
@@ -43,7 +43,7 @@ elif [ $build_only -eq 1 ] || [ ! -f "$build/CMakeCache.txt" ]; then
     # Optimised: the fuzzers find more per second, the sanitizers still see everything.
     cmake -S "$root" --preset fuzz -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 fi
-[ $no_build -eq 1 ] || cmake --build "$build" -j2 --target fuzz_store fuzz_text fuzz_vcard fuzz_icalendar
+[ $no_build -eq 1 ] || cmake --build "$build" -j2 --target fuzz_store fuzz_text fuzz_vcard fuzz_icalendar fuzz_dav
 [ $build_only -eq 1 ] && exit 0
 
 mkdir -p "$build/artifacts"

@@ -9,6 +9,9 @@ packages=(
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # iCalendar import and export; the tests check the exported files with a second parser
     libical-dev python3-icalendar
+    # the subscriptions' tests run a CardDAV/CalDAV server of their own (openssl makes its
+    # certificate for the TLS case)
+    radicale openssl
     # the command line's tests fix the day the program sees
     libfaketime
     # real X server tests: a virtual display, a window manager, a tray host, a clicker, and

@@ -419,6 +419,32 @@
     </message>
 </context>
 <context>
+    <name>CalendarFeed</name>
+    <message>
+        <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after END:VCALENDAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>END:%1 does not close the open component</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the calendar is cut short (no END:VCALENDAR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CollectionFetch</name>
+    <message>
+        <source>no content for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Candlewatcher reminds you of birthdays and other dated events. Without options it starts in the system tray; with one of the options below it does that one thing and ends, whether or not it runs in the tray.</source>
@@ -587,6 +613,24 @@ Try &apos;candlewatcher --help&apos;.
     </message>
     <message>
         <source>Cannot shorten the data file &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DavDiscovery</name>
+    <message>
+        <source>not an http, https or webcal address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no address books or calendars found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DavXml</name>
+    <message>
+        <source>not a multistatus answer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -836,6 +880,33 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HttpCall</name>
+    <message>
+        <source>no answer for %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer is over the limit of %1 bytes; refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate does not verify (%1); refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection closed after %1 of %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>redirected more than %1 times</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1330,6 +1401,33 @@ Tip: using the down arrow will show you a calendar.</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>NetJob</name>
+    <message>
+        <source>the user name or the password was refused (401)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>access refused (403)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found on the server (404)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server failed (%1 %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected answer (%1 %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the answer cannot be read: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

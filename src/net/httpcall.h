@@ -1,0 +1,67 @@
+#pragma once
+
+#include "net/davtypes.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+struct HttpRequest
+{
+    QByteArray verb = "GET";
+    QUrl url;
+    QByteArray body; // XML when set
+    QByteArray depth;
+    QByteArray ifNoneMatch;
+};
+
+// The server's answer, whatever its status.
+struct HttpAnswer
+{
+    QUrl url; // after redirects
+    int status = 0;
+    QByteArray reason;
+    QByteArray body;
+    QByteArray etag;
+};
+
+// One request on a job's behalf: Basic authentication, redirects followed (with the method
+// kept, as WebDAV needs), a time-out while the server is silent, the size limit enforced while
+// the answer arrives, certificates checked against the account's accepted ones. Exactly one of
+// the callbacks runs, unless the call is deleted first, which aborts it.
+class HttpCall : public QObject
+{
+    Q_OBJECT
+public:
+    using AnswerHandler = std::function<void(const HttpAnswer&)>;
+    using FailureHandler = std::function<void(const NetFailure&)>;
+
+    HttpCall(QNetworkAccessManager& manager, const DavAccount& account, HttpRequest request,
+             AnswerHandler onAnswer, FailureHandler onFailure, QObject* parent);
+    ~HttpCall() override;
+
+private:
+    void send();
+    void onReadyRead();
+    void onFinished();
+    void fail(const QString& what);
+    QNetworkReply* detach();
+
+    QNetworkAccessManager& m_manager;
+    const DavAccount& m_account;
+    HttpRequest m_request;
+    QUrl m_origin;
+    AnswerHandler m_onAnswer;
+    FailureHandler m_onFailure;
+    QNetworkReply* m_reply = nullptr;
+    QTimer m_silence;
+    QByteArray m_body;
+    int m_redirects = 0;
+    NetFailure m_certificateFailure;
+};

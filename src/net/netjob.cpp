@@ -1,0 +1,66 @@
+#include "net/netjob.h"
+
+#include <utility>
+
+NetJob::NetJob(QNetworkAccessManager& manager, DavAccount account, QObject* parent)
+    : QObject(parent), m_manager(manager), m_account(std::move(account))
+{}
+
+void NetJob::send(HttpRequest request, HttpCall::AnswerHandler onAnswer)
+{
+    if (m_done)
+        return;
+    ++m_pending;
+    auto answered = [this, onAnswer = std::move(onAnswer)](const HttpAnswer& answer) {
+        --m_pending;
+        onAnswer(answer);
+    };
+    new HttpCall(
+        m_manager, m_account, std::move(request), std::move(answered),
+        [this](const NetFailure& failure) { fail(failure); }, this);
+}
+
+void NetJob::fail(const NetFailure& failure)
+{
+    if (m_done)
+        return;
+    m_failure = failure;
+    succeed();
+}
+
+void NetJob::failOn(const HttpAnswer& answer)
+{
+    QString what;
+    if (answer.status == 401)
+        what = tr("the user name or the password was refused (401)");
+    else if (answer.status == 403)
+        what = tr("access refused (403)");
+    else if (answer.status == 404)
+        what = tr("not found on the server (404)");
+    else if (answer.status >= 500)
+        what = tr("the server failed (%1 %2)")
+                   .arg(answer.status)
+                   .arg(QString::fromUtf8(answer.reason));
+    else
+        what = tr("unexpected answer (%1 %2)")
+                   .arg(answer.status)
+                   .arg(QString::fromUtf8(answer.reason));
+    fail(NetFailure::at(answer.url, what, answer.status));
+}
+
+void NetJob::failUnreadable(const HttpAnswer& answer, const QString& reason)
+{
+    fail(
+        NetFailure::at(answer.url, tr("the answer cannot be read: %1").arg(reason), answer.status));
+}
+
+void NetJob::succeed()
+{
+    if (m_done)
+        return;
+    m_done = true;
+    // Whatever is still under way belongs to a result no one will see.
+    for (HttpCall* call : findChildren<HttpCall*>(Qt::FindDirectChildrenOnly))
+        delete call;
+    emit finished();
+}

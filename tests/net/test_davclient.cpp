@@ -1,0 +1,442 @@
+// The client against a Radicale server of the test's own on the loopback address, and against
+// a server of the test's own that answers wrongly.
+
+#include "net/collectionfetch.h"
+#include "net/davdiscovery.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+// A Radicale with its own storage and one user, alice:secret.
+class Radicale
+{
+public:
+    explicit Radicale(bool tls = false) : m_port(freePort()), m_tls(tls)
+    {
+        const QString dir = m_dir.path();
+        QFile users(dir + "/users");
+        m_ok = users.open(QIODevice::WriteOnly) && users.write("alice:secret\n") > 0;
+        users.close();
+        // An empty configuration: nothing from /etc/radicale.
+        QFile(dir + "/config").open(QIODevice::WriteOnly);
+        QStringList arguments =
+            QStringLiteral("--config %1/config --server-hosts 127.0.0.1:%2 --storage-filesystem-"
+                           "folder %1/storage --auth-type htpasswd --auth-htpasswd-filename "
+                           "%1/users --auth-htpasswd-encryption plain --auth-delay 0")
+                .arg(dir)
+                .arg(m_port)
+                .split(' ');
+        if (tls) {
+            QProcess openssl;
+            openssl.start("openssl", QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_"
+                                                    "curve:prime256v1 -nodes -days 2 -subj /CN=cw "
+                                                    "-keyout %1/key.pem -out %1/cert.pem")
+                                         .arg(dir)
+                                         .split(' '));
+            m_ok &= openssl.waitForFinished(20000) && openssl.exitCode() == 0;
+            arguments << QStringLiteral("--ssl True --certificate %1/cert.pem --key %1/key.pem")
+                             .arg(dir)
+                             .split(' ');
+        }
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.start("radicale", arguments);
+        for (int i = 0; i < 300 && m_process.state() != QProcess::NotRunning; ++i) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, m_port);
+            if (socket.waitForConnected(100))
+                return;
+            QTest::qWait(50);
+        }
+        m_ok = false;
+    }
+    ~Radicale()
+    {
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+    bool running() const { return m_ok && m_process.state() == QProcess::Running; }
+    QString log() { return m_process.errorString() + '\n' + m_process.readAll(); }
+    QUrl url(const QString& path = "/") const
+    {
+        return QUrl(QString(m_tls ? "https" : "http") + "://127.0.0.1:" + QString::number(m_port) +
+                    path);
+    }
+    QSslCertificate certificate() const
+    {
+        return QSslCertificate::fromPath(m_dir.path() + "/cert.pem").value(0);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    quint16 m_port;
+    bool m_tls;
+    QProcess m_process;
+    bool m_ok = true;
+};
+
+// A server that answers every request the same way: with a fault, or with a calendar file;
+// for "cut", a proxy to the given port that passes half of the real answer on.
+class FaultyServer : public QTcpServer
+{
+public:
+    explicit FaultyServer(QByteArray fault, quint16 upstream = 0) : m_fault(std::move(fault))
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this, upstream] {
+            QTcpSocket* socket = nextPendingConnection();
+            if (m_fault != "cut") {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+                return;
+            }
+            auto* server = new QTcpSocket(socket);
+            server->connectToHost(QHostAddress::LocalHost, upstream);
+            connect(socket, &QTcpSocket::readyRead, server,
+                    [socket, server] { server->write(socket->readAll()); });
+            connect(server, &QTcpSocket::disconnected, socket, [socket, server] {
+                socket->write(server->read(server->bytesAvailable() / 2));
+                socket->disconnectFromHost();
+            });
+        });
+    }
+    qint64 sent = 0;
+
+private:
+    void answer(QTcpSocket* socket)
+    {
+        const QByteArray request = socket->readAll();
+        if (m_fault == "silent")
+            return;
+        const auto reply = [socket](const QByteArray& status, const QByteArray& body) {
+            socket->write("HTTP/1.1 " + status + "\r\nETag: \"v1\"\r\nContent-Length: " +
+                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        };
+        if (m_fault == "short") {
+            socket->write("HTTP/1.1 207 Multi-Status\r\nContent-Length: 1000\r\n\r\n<multi");
+            socket->disconnectFromHost();
+        } else if (m_fault == "ics" && request.contains("\r\nIf-None-Match: \"v1\"\r\n")) {
+            reply("304 Not Modified", "");
+        } else if (m_fault == "ics") {
+            reply("200 OK", "BEGIN:VCALENDAR\r\nX-WR-CALNAME:Holidays\r\nEND:VCALENDAR\r\n");
+        } else if (m_fault == "503") {
+            reply("503 Service Unavailable", "");
+        } else if (m_fault == "malformed") {
+            reply("207 Multi-Status", "<multistatus xmlns='DAV:'><response><href>/a</multistatus>");
+        } else { // 50 MB, announced ("huge") or not ("endless"), sent as the client reads
+            socket->write("HTTP/1.1 207 Multi-Status\r\nConnection: close\r\n" +
+                          (m_fault == "huge" ? QByteArray("Content-Length: 52428800\r\n") : "") +
+                          "\r\n");
+            const auto more = [this, socket] {
+                if (socket->bytesToWrite() < 65536 && sent < 52428800)
+                    sent += socket->write(QByteArray(65536, 'x'));
+            };
+            connect(socket, &QTcpSocket::bytesWritten, socket, more);
+            more();
+        }
+    }
+    QByteArray m_fault;
+};
+
+DavAccount alice(const QUrl& url, const QString& password = "secret")
+{
+    return {url, "alice", password, {}, std::chrono::seconds(10)};
+}
+
+// A contact or a yearly event named name, of the year 1970 + version.
+QString resource(bool contact, const QString& name, int version)
+{
+    return QString(contact
+                       ? "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%1\r\nN:;%1;;;\r\nBDAY:%2\r\n"
+                         "END:VCARD\r\n"
+                       : "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
+                         "UID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\n"
+                         "RRULE:FREQ=YEARLY\r\nSUMMARY:%1\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+        .arg(name, QString::number(1970 + version) + "0501");
+}
+
+// What went wrong with a job, for a failed check's message.
+template <typename Job> QByteArray why(const Job& job)
+{
+    return !job ? "no end" : job->failure() ? job->failure()->message.toUtf8() : "";
+}
+
+// The resource's name: the file name without extension, or an event's UID in a feed.
+QString nameOf(const QString& href)
+{
+    return href.section(href.contains('#') ? '#' : '/', -1).section('.', 0, 0);
+}
+
+} // namespace
+
+class TestDavClient : public QObject
+{
+    Q_OBJECT
+private:
+    QNetworkAccessManager m_manager;
+    std::unique_ptr<Radicale> m_server;
+    int m_collections = 0;
+
+    // Sets up the server as a client would; the status of the answer.
+    int http(const QByteArray& verb, const QString& path, const QString& body = {})
+    {
+        QNetworkRequest request(m_server->url(path));
+        request.setRawHeader("Authorization", "Basic " + QByteArray("alice:secret").toBase64());
+        QNetworkReply* reply = m_manager.sendCustomRequest(request, verb, body.toUtf8());
+        QSignalSpy(reply, &QNetworkReply::finished).wait(10000);
+        reply->deleteLater();
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    }
+    // A collection of the type named, holding the calendar component named if any.
+    bool mkcol(const QString& path, const QString& type, const QString& component = {})
+    {
+        const QString set = "<C:supported-calendar-component-set><C:comp name='" + component +
+                            "'/></C:supported-calendar-component-set>";
+        return http("MKCOL", path,
+                    "<mkcol xmlns='DAV:' xmlns:C='urn:ietf:params:xml:ns:caldav' xmlns:A='urn:"
+                    "ietf:params:xml:ns:carddav'><set><prop><resourcetype><collection/>" +
+                        type + "</resourcetype><displayname>" + path.section('/', 2, 2) +
+                        "</displayname>" + (component.isEmpty() ? "" : set) +
+                        "</prop></set></mkcol>") == 201;
+    }
+    template <typename Job> std::unique_ptr<Job> run(std::unique_ptr<Job> job)
+    {
+        QSignalSpy finished(job.get(), &NetJob::finished);
+        job->start();
+        if (finished.isEmpty())
+            finished.wait(20000);
+        return finished.size() == 1 ? std::move(job) : nullptr;
+    }
+    std::unique_ptr<CollectionFetch> fetch(const DavAccount& account, DavCollection::Kind kind,
+                                           const QString& token = {},
+                                           const QHash<QString, QString>& known = {})
+    {
+        return run(std::make_unique<CollectionFetch>(
+            m_manager, account, DavCollection{account.url, {}, kind}, token, known));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_server = std::make_unique<Radicale>();
+        QVERIFY2(m_server->running(), qPrintable(m_server->log()));
+    }
+
+    void discovers()
+    {
+        QVERIFY(mkcol("/alice/Contacts/", "<A:addressbook/>"));
+        QVERIFY(mkcol("/alice/Family/", "<C:calendar/>", "VEVENT"));
+        QVERIFY(mkcol("/alice/Tasks/", "<C:calendar/>", "VTODO"));
+        // From the server's address (the well-known addresses, the principal, the home set),
+        // from a collection's address, and an iCalendar file on a plain web server.
+        FaultyServer web("ics");
+        const QList<std::pair<QUrl, QStringList>> cases{
+            {m_server->url("/"), {"0 Contacts /alice/Contacts/", "1 Family /alice/Family/"}},
+            {m_server->url("/alice/Family/"), {"1 Family /alice/Family/"}},
+            {QUrl(QStringLiteral("http://127.0.0.1:%1/h.ics").arg(web.serverPort())),
+             {"2 Holidays /h.ics"}}};
+        for (const auto& [url, expected] : cases) {
+            auto job = run(std::make_unique<DavDiscovery>(m_manager, alice(url)));
+            QVERIFY2(job && !job->failure(), why(job));
+            QStringList found;
+            for (const DavCollection& c : job->collections())
+                found
+                    << QStringLiteral("%1 %2 %3").arg(int(c.kind)).arg(c.displayName, c.url.path());
+            found.sort();
+            QCOMPARE(found, expected);
+        }
+    }
+
+    // Each row: a collection holding a and b (fetched once unless "first"), the changes made on
+    // the server, the next fetch with the stored token, none (ETags compared) or a stale one.
+    void fetches_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QStringList>("edits"); // "+name": put it (again, changed), "-name": remove
+        QTest::addColumn<QStringList>("changed");
+        QTest::addColumn<QStringList>("removed");
+        const int book = int(DavCollection::Kind::AddressBook);
+        const int cal = int(DavCollection::Kind::Calendar);
+        const int feed = int(DavCollection::Kind::CalendarFeed);
+        const QStringList ab{"a", "b"};
+        QTest::newRow("first fetch") << book << "first" << QStringList() << ab << QStringList();
+        QTest::newRow("a contact changed")
+            << book << "stored" << QStringList{"+a"} << QStringList{"a"} << QStringList();
+        QTest::newRow("a contact removed")
+            << book << "stored" << QStringList{"-b"} << QStringList() << QStringList{"b"};
+        QTest::newRow("added (a name to escape) and removed, by ETags")
+            << book << "none" << QStringList{"+c d@x", "-b"} << QStringList{"c d@x"}
+            << QStringList{"b"};
+        QTest::newRow("the token refused: the listing")
+            << book << "stale" << QStringList{"+a", "-b"} << QStringList{"a"} << QStringList{"b"};
+        QTest::newRow("calendar: an event changed")
+            << cal << "stored" << QStringList{"+b"} << QStringList{"b"} << QStringList();
+        QTest::newRow("feed: first fetch")
+            << feed << "first" << QStringList() << ab << QStringList();
+        QTest::newRow("feed: one event changed, the other not")
+            << feed << "stored" << QStringList{"+b"} << QStringList{"b"} << QStringList();
+    }
+    void fetches()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, token);
+        QFETCH(QStringList, edits);
+        QFETCH(QStringList, changed);
+        QFETCH(QStringList, removed);
+        const auto type = DavCollection::Kind(kind);
+        const bool book = type == DavCollection::Kind::AddressBook;
+        const QString path = QStringLiteral("/alice/c%1/").arg(++m_collections);
+        QVERIFY(mkcol(path, book ? "<A:addressbook/>" : "<C:calendar/>"));
+        const QString ext = book ? ".vcf" : ".ics";
+        const auto put = [&](const QString& name, int version) {
+            return http("PUT", path + name + ext, resource(book, name, version));
+        };
+        QVERIFY(put("a", 1) == 201 && put("b", 1) == 201);
+        const DavAccount account = alice(m_server->url(path));
+        QString nextToken;
+        QHash<QString, QString> known;
+        if (token != "first") {
+            const auto first = fetch(account, type);
+            QVERIFY(first && !first->failure());
+            for (const RemoteResource& r : first->changes().changed)
+                known.insert(r.href, r.etag);
+            nextToken = token == "stored"  ? first->changes().syncToken
+                        : token == "stale" ? "http://radicale.org/ns/sync/0000"
+                                           : "";
+        }
+        for (const QString& edit : edits) // a success: 200, 201 or 204
+            QCOMPARE((edit.startsWith('+') ? put(edit.mid(1), 2)
+                                           : http("DELETE", path + edit.mid(1) + ext)) /
+                         100,
+                     2);
+        const auto job = fetch(account, type, nextToken, known);
+        QVERIFY2(job && !job->failure(), why(job));
+        const RemoteChanges& changes = job->changes();
+        // As the sync plan reads it: no body: unchanged; missing from a full listing: gone.
+        QStringList gotChanged, gotRemoved;
+        QSet<QString> listed;
+        for (const RemoteResource& r : changes.changed) {
+            listed << r.href;
+            QVERIFY(!r.etag.isEmpty());
+            if (r.body.isEmpty()) {
+                QCOMPARE(r.etag, known.value(r.href));
+                continue;
+            }
+            gotChanged << nameOf(r.href);
+            QVERIFY2(r.body.contains("UID:" + nameOf(r.href).toUtf8()), r.body);
+            // The body is the server's latest: version 2 where edited.
+            QVERIFY(r.body.contains(edits.contains('+' + nameOf(r.href)) ? "1972" : "1971"));
+        }
+        for (const QString& href :
+             changes.removed + (changes.complete ? known.keys() : QList<QString>()))
+            if (!listed.contains(href))
+                gotRemoved << nameOf(href);
+        gotChanged.sort();
+        gotRemoved.sort();
+        QCOMPARE(gotChanged, changed);
+        QCOMPARE(gotRemoved, removed);
+        QCOMPARE(changes.complete, token != "stored" || type == DavCollection::Kind::CalendarFeed);
+        // A DAV collection's next token is Radicale's; a feed's the file's ETag.
+        QVERIFY(!changes.syncToken.isEmpty());
+        QVERIFY(changes.syncToken != nextToken);
+    }
+
+    // Each fault ends the job with a message that names the address and what happened, and
+    // no result.
+    void faults_data()
+    {
+        QTest::addColumn<QByteArray>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("status");
+        QTest::newRow("wrong password")
+            << QByteArray("password") << "password was refused (401)" << 401;
+        QTest::newRow("not found") << QByteArray("404") << "not found on the server (404)" << 404;
+        QTest::newRow("server stopped") << QByteArray("stopped") << "refused" << 0;
+        QTest::newRow("slow") << QByteArray("silent") << "no answer for 0.3 seconds" << 0;
+        QTest::newRow("cut by the proxy") << QByteArray("cut") << "closed" << 0;
+        QTest::newRow("cut short") << QByteArray("short") << "closed" << 0;
+        QTest::newRow("5xx") << QByteArray("503") << "the server failed (503 Service Unavailable)"
+                             << 503;
+        QTest::newRow("malformed")
+            << QByteArray("malformed") << "the answer cannot be read: " << 207;
+        QTest::newRow("50 MB announced")
+            << QByteArray("huge") << "answer of 52428800 bytes is over the limit of 1048576 bytes"
+            << 0;
+        QTest::newRow("50 MB, unannounced")
+            << QByteArray("endless") << "answer is over the limit of 1048576 bytes" << 0;
+    }
+    void faults()
+    {
+        QFETCH(QByteArray, fault);
+        QFETCH(QString, message);
+        QFETCH(int, status);
+        FaultyServer faulty(fault, m_server->url().port());
+        QUrl url = QUrl(QStringLiteral("http://127.0.0.1:%1/alice/c1/").arg(faulty.serverPort()));
+        if (fault == "password" || fault == "404")
+            url = m_server->url(fault == "404" ? "/alice/none/" : "/alice/c1/");
+        if (fault == "stopped")
+            url.setPort(freePort());
+        DavAccount account = alice(url, fault == "password" ? "wrong" : "secret");
+        account.timeout = std::chrono::milliseconds(fault == "silent" ? 300 : 10000);
+        account.sizeLimit = 1024 * 1024;
+        const auto job = fetch(account, DavCollection::Kind::AddressBook);
+        QVERIFY(job && job->failure());
+        const std::optional<NetFailure> failure = job->failure();
+        QVERIFY2(failure->message.startsWith(url.toString()), qPrintable(failure->message));
+        QVERIFY2(failure->message.contains(message), qPrintable(failure->message));
+        QVERIFY(!failure->message.contains("secret") && !failure->message.contains("wrong"));
+        QCOMPARE(failure->httpStatus, status);
+        QVERIFY(faulty.sent < 52428800); // refused while it came, not held whole
+    }
+
+    // A published calendar the server says is unchanged since its ETag is not read again.
+    void feedUnchanged()
+    {
+        FaultyServer web("ics");
+        const DavAccount account =
+            alice(QStringLiteral("http://127.0.0.1:%1/h.ics").arg(web.serverPort()));
+        const auto first = fetch(account, DavCollection::Kind::CalendarFeed);
+        QVERIFY2(first && !first->failure(), why(first));
+        QCOMPARE(first->changes().syncToken, "\"v1\"");
+        const auto again =
+            fetch(account, DavCollection::Kind::CalendarFeed, "\"v1\"", {{"/h.ics#x", "1"}});
+        QVERIFY2(again && !again->failure(), why(again));
+        QVERIFY(again->changes().removed.isEmpty() && !again->changes().complete);
+        QCOMPARE(again->changes().syncToken, "\"v1\"");
+    }
+
+    // A certificate that does not verify is refused, and carries what a dialog shows; once
+    // accepted for the server, it is taken.
+    void certificates()
+    {
+        Radicale server(true);
+        QVERIFY2(server.running(), qPrintable(server.log()));
+        DavAccount account = alice(server.url("/alice/"));
+        const auto refused = fetch(account, DavCollection::Kind::AddressBook);
+        QVERIFY2(refused && why(refused).contains("certificate does not verify"), why(refused));
+        QCOMPARE(refused->failure()->certificate, server.certificate());
+        QVERIFY(!refused->failure()->sslErrors.isEmpty());
+
+        account.acceptedCertificates << refused->failure()->certificate;
+        const auto accepted = fetch(account, DavCollection::Kind::AddressBook);
+        QVERIFY2(accepted && !accepted->failure(), why(accepted));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDavClient)
+#include "test_davclient.moc"
