@@ -5,417 +5,419 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Candlewatcher keeps your birthdays, anniversaries and other important dates, and reminds you of them from the system tray in good time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher verwaltet Ihre Geburtstage, Jahrestage und andere wichtige Daten und erinnert Sie rechtzeitig aus dem Infobereich daran.</translation>
     </message>
     <message>
         <source>For more information on this or any of our freeware and shareware products, please visit our website at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen zu diesem und allen anderen Freeware- und Shareware-Produkten finden Sie auf unserer Website:</translation>
     </message>
     <message>
         <source>Or e-mail %1 on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder schreiben Sie %1 eine E-Mail an:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo …</translation>
     </message>
 </context>
 <context>
     <name>AlertDialog</name>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher-Alarm</translation>
     </message>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige Geburtstage</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ihrer Abwesenheit verpasst</translation>
     </message>
 </context>
 <context>
     <name>Backups</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung der Datendatei „%1“ kann nicht angelegt werden, daher wurde nichts geändert. %2</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ konnte nicht erstellt werden.</translation>
     </message>
     <message>
         <source>it is not a Candlewatcher data file (byte %1 starts no field)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine Candlewatcher-Datendatei (mit Byte %1 beginnt kein Feld)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist leer</translation>
     </message>
     <message numerus="yes">
         <source>it is cut short (its last %n bytes are part of a field)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sie ist abgeschnitten (ihr letztes %n Byte gehört zu einem Feld)</numerusform>
+            <numerusform>Sie ist abgeschnitten (ihre letzten %n Bytes gehören zu einem Feld)</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
         <source>The data file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ ist schreibgeschützt.</translation>
     </message>
 </context>
 <context>
     <name>BirthdayCommands</name>
     <message>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Liste enthält zurzeit keine Geburtstage.  Legen Sie mit „Neuer Geburtstag“ einen Geburtstag an.</translation>
     </message>
     <message>
         <source>You have not selected a birthday to use.  Please select a birthday from the Birthday&apos;s list and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keinen Geburtstag ausgewählt.  Wählen Sie einen Geburtstag in der Geburtstagsliste aus und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>an event&apos;s name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>The event %1 was changed by another program after the list showed it, so %2.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis %1 wurde von einem anderen Programm geändert, nachdem die Liste es angezeigt hatte. %2.  Die Liste zeigt die Ereignisse jetzt in ihrem aktuellen Stand.</translation>
     </message>
     <message>
         <source>These events were changed by another program after the list showed them, so %2: %1.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Ereignisse wurden von einem anderen Programm geändert, nachdem die Liste sie angezeigt hatte. %2: %1.  Die Liste zeigt die Ereignisse jetzt in ihrem aktuellen Stand.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Da Sie immer nur einen Geburtstag bearbeiten können, wird nur der zuletzt ausgewählte angezeigt.</translation>
     </message>
     <message>
         <source>your changes to it were not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen daran wurden nicht gespeichert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be duplicated.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht dupliziert werden.</translation>
     </message>
     <message>
         <source>it was not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nicht dupliziert</translation>
     </message>
     <message>
         <source>they were not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden nicht dupliziert</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich endgültig aus Ihrer Geburtstagsliste löschen?</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to delete these %n items permanently from your birthdays list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Möchten Sie diesen %n Eintrag wirklich endgültig aus Ihrer Geburtstagsliste löschen?</numerusform>
+            <numerusform>Möchten Sie diese %n Einträge wirklich endgültig aus Ihrer Geburtstagsliste löschen?</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>it was not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nicht gelöscht</translation>
     </message>
     <message>
         <source>they were not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wurden nicht gelöscht</translation>
     </message>
 </context>
 <context>
     <name>BirthdayDialog</name>
     <message>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist zu lang zum Speichern.  Ein Name darf höchstens %1 Zeichen lang sein (Buchstaben mit Akzent und andere Sonderzeichen zählen als zwei oder mehr).</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>the last two items of a list: &quot;a, b and c&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Geburtstag hinzufügen</translation>
     </message>
     <message>
         <source>Edit Birthday Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag bearbeiten</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Geburtstag</translation>
     </message>
     <message>
         <source>Occurs On</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt sich jährlich</translation>
     </message>
     <message>
         <source>Display number of years</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Jahre anzeigen</translation>
     </message>
     <message>
         <source>Notify From</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigen ab</translation>
     </message>
     <message>
         <source>day(s) in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag(en) vorher</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tag selbst</translation>
     </message>
     <message>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum</translation>
     </message>
     <message>
         <source>whether it repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>ob es sich jährlich wiederholt</translation>
     </message>
     <message>
         <source>what happens on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>was am Tag selbst geschieht</translation>
     </message>
     <message>
         <source>whether the number of years is displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>ob die Anzahl der Jahre angezeigt wird</translation>
     </message>
     <message>
         <source>Some details of this event could not be read: %1.  They are shown with the values a new event starts with.  Press OK to save the event with what you see, or Cancel to leave it unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Angaben zu diesem Ereignis konnten nicht gelesen werden: %1.  Sie werden mit den Werten angezeigt, mit denen ein neues Ereignis beginnt.  Klicken Sie auf „OK“, um das Ereignis so zu speichern, wie Sie es sehen, oder auf „Abbrechen“, um es unverändert zu lassen.</translation>
     </message>
     <message>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben keinen gültigen Namen für diesen Geburtstag eingegeben.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben kein gültiges Datum für diesen Geburtstag eingegeben.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The Notify From value must be a number that is zero or over.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert bei „Benachrichtigen ab“ muss eine Zahl größer oder gleich null sein.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The event could not be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ereignis konnte nicht gespeichert werden.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog anzeigen</translation>
     </message>
     <message>
         <source>Do Nothing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts tun!</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListView</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstagsliste</translation>
     </message>
 </context>
 <context>
     <name>BirthdayStore</name>
     <message>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatzschlüssel %1 ist ungültig: Schlüssel reichen von 0 bis %2.</translation>
     </message>
     <message>
         <source>it is in use by another running copy of Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wird von einer anderen laufenden Instanz von Candlewatcher verwendet</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>no permission to create &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung, „%1“ zu erstellen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created or locked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht erstellt oder gesperrt werden (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Cannot lock the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht gesperrt werden: %2.</translation>
     </message>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht geschrieben werden: Ein anderes Programm ersetzt sie ständig.</translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %n events, the most it can hold.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datendatei „%1“ enthält bereits %n Ereignis, mehr kann sie nicht aufnehmen.</numerusform>
+            <numerusform>Die Datendatei „%1“ enthält bereits %n Ereignisse, mehr kann sie nicht aufnehmen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold: delete one to make room for another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datendatei „%1“ enthält bereits %Ln Ereignis, mehr kann sie nicht aufnehmen: Löschen Sie eines, um Platz für ein weiteres zu schaffen.</numerusform>
+            <numerusform>Die Datendatei „%1“ enthält bereits %Ln Ereignisse, mehr kann sie nicht aufnehmen: Löschen Sie eines, um Platz für ein weiteres zu schaffen.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no field &quot;%1&quot; in the data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei hat kein Feld „%1“.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is too long: it takes %3 bytes, and the data file holds at most %4.</source>
         <extracomment>%1 is the name of a field of the data file (Name, Date, …), kept in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld %1 „%2“ ist zu lang: Es belegt %3 Bytes, die Datendatei fasst höchstens %4.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht komprimiert werden: Ein anderes Programm ersetzt sie ständig.</translation>
     </message>
     <message>
         <source>Cannot delete the leftover file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die übrig gebliebene Datei „%1“ kann nicht gelöscht werden: %2.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht komprimiert werden: Sie ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>Cannot create the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht erstellt werden: %2.</translation>
     </message>
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die komprimierte Kopie kann nicht an die Stelle der Datendatei „%1“ gesetzt werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>CalendarExchange</name>
     <message>
         <source>(an event without a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ein Ereignis ohne Namen)</translation>
     </message>
     <message>
         <source>it could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>the event has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ereignis hat keinen Namen</translation>
     </message>
     <message>
         <source>it moves one day of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>es verschiebt einen Tag eines wiederkehrenden Ereignisses</translation>
     </message>
     <message>
         <source>the event has no start date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ereignis hat kein Anfangsdatum</translation>
     </message>
     <message>
         <source>its start is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Beginn ist kein Datum</translation>
     </message>
     <message>
         <source>it was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde abgesagt</translation>
     </message>
     <message>
         <source>it is not an all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein ganztägiges Ereignis</translation>
     </message>
     <message>
         <source>it does not repeat on one day every year</source>
-        <translation type="unfinished"></translation>
+        <translation>es wiederholt sich nicht jedes Jahr am selben Tag</translation>
     </message>
 </context>
 <context>
@@ -448,113 +450,122 @@
     <name>CommandLine</name>
     <message>
         <source>Candlewatcher reminds you of birthdays and other dated events. Without options it starts in the system tray; with one of the options below it does that one thing and ends, whether or not it runs in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher erinnert Sie an Geburtstage und andere Ereignisse mit Datum. Ohne Optionen startet es im Infobereich; mit einer der folgenden Optionen erledigt es nur diese eine Aufgabe und beendet sich, ob es im Infobereich läuft oder nicht.</translation>
     </message>
     <message>
         <source>List the events of the next DAYS days (default 30), soonest first.</source>
         <extracomment>DAYS is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Ereignisse der kommenden DAYS Tage auf (Standard: 30), das nächste zuerst.</translation>
     </message>
     <message>
         <source>With --upcoming: print a JSON array instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --upcoming: gibt stattdessen ein JSON-Array aus.</translation>
     </message>
     <message>
         <source>With --import: show what would be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --import: zeigt, was importiert würde.</translation>
     </message>
     <message>
         <source>Write every event to FILE as an iCalendar file (- for standard output).</source>
         <extracomment>FILE is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt alle Ereignisse als iCalendar-Datei in FILE (- für die Standardausgabe).</translation>
     </message>
     <message>
         <source>With --upcoming: how many days ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --upcoming: wie viele Tage im Voraus.</translation>
     </message>
     <message>
         <source>With --import: more files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --import: weitere zu importierende Dateien.</translation>
     </message>
     <message>
         <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie eine der Optionen --upcoming, --import oder --export-ics an.</translation>
     </message>
     <message>
         <source>--json goes with --upcoming.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json gilt nur zusammen mit --upcoming.</translation>
     </message>
     <message>
         <source>--dry-run goes with --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run gilt nur zusammen mit --import.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>DAYS must be a whole number from 0 to %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>DAYS muss eine ganze Zahl von 0 bis %1 sein, nicht „%2“.</translation>
     </message>
     <message>
         <source>the calendar could not be written to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender konnte nicht in die Standardausgabe geschrieben werden.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis in %1 geschrieben
+</numerusform>
+            <numerusform>%n Ereignisse in %1 geschrieben
+</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1: %2
 </source>
         <extracomment>%1 is an event&apos;s name, %2 why it was not added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: %1: %2
+</translation>
     </message>
     <message>
         <source>to add: %1 (%2)
 </source>
         <extracomment>%1 is an event&apos;s name, %2 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hinzuzufügen: %1 (%2)
+</translation>
     </message>
     <message numerus="yes">
         <source>%Ln events were not added: %1.</source>
         <extracomment>%1 says how many events the data file holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Ereignis wurde nicht hinzugefügt: %1.</numerusform>
+            <numerusform>%Ln Ereignisse wurden nicht hinzugefügt: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>the files hold no contact or event with a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dateien enthalten keinen Kontakt und kein Ereignis mit Datum.</translation>
     </message>
     <message>
         <source>candlewatcher: %1
 Try &apos;candlewatcher --help&apos;.
 </source>
         <extracomment>%1 is what was wrong with the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher: %1
+Weitere Informationen mit „candlewatcher --help“.
+</translation>
     </message>
     <message>
         <source>candlewatcher: left out, their dates could not be read: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher: ausgelassen, da ihr Datum nicht gelesen werden konnte: %1
+</translation>
     </message>
     <message numerus="yes">
         <source>No events in the next %n days.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Keine Ereignisse innerhalb von %n Tag.
+</numerusform>
+            <numerusform>Keine Ereignisse in den nächsten %n Tagen.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -562,58 +573,58 @@ Try &apos;candlewatcher --help&apos;.
     <name>CommentsForm</name>
     <message>
         <source>Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare und Vorschläge</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Einleitung</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschläge</translation>
     </message>
     <message>
         <source>Do not display my input on the %1 website</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Eingaben nicht auf der Website von %1 anzeigen</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;senden</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>DataFileIo</name>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Cannot read the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht zum Schreiben geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>  Part of the change may have been written.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ein Teil der Änderung wurde möglicherweise schon geschrieben.</translation>
     </message>
     <message>
         <source>Cannot shorten the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei „%1“ kann nicht gekürzt werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -638,249 +649,255 @@ Try &apos;candlewatcher --help&apos;.
     <name>DialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>There are no contacts or events to import in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Kontakte oder Ereignisse zum Importieren.</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>Not everything was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nicht alles importiert.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>iCalendar-Dateien (*.ics);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The events could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ereignisse konnten nicht exportiert werden.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n events were exported to &quot;%1&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis wurde nach „%1“ exportiert.</numerusform>
+            <numerusform>%n Ereignisse wurden nach „%1“ exportiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>
 
 Left out because their dates could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ausgelassen, weil ihr Datum nicht gelesen werden konnte: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>There are no backups yet.  Candlewatcher keeps a copy of your events on each day it exits or imports, in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keine Sicherungen.  Candlewatcher legt an jedem Tag, an dem es beendet wird oder importiert, eine Kopie Ihrer Ereignisse in „%1“ ab.</translation>
     </message>
     <message numerus="yes">
         <source>Replace your events with the %n events of the backup of %1?
 
 Your events as they are now are kept as a backup of today.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ihre Ereignisse durch das %n Ereignis der Sicherung vom %1 ersetzen?
+
+Ihre Ereignisse in ihrem jetzigen Stand werden als Sicherung von heute aufbewahrt.</numerusform>
+            <numerusform>Ihre Ereignisse durch die %n Ereignisse der Sicherung vom %1 ersetzen?
+
+Ihre Ereignisse in ihrem jetzigen Stand werden als Sicherung von heute aufbewahrt.</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden.</translation>
     </message>
 </context>
 <context>
     <name>HelpPanel</name>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktive Hilfe</translation>
     </message>
     <message>
         <source>Welcome to Candlewatcher Interactive help.  Simply move your mouse over any area of the screen to get help on that item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei der interaktiven Hilfe von Candlewatcher.  Bewegen Sie die Maus einfach über einen beliebigen Bereich des Bildschirms, um Hilfe dazu zu erhalten.</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstagsliste</translation>
     </message>
     <message>
         <source>The Birthdays List contains all of your current birthday items.  Double click on any item to edit it, or right click on any item to view options such as delete or duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geburtstagsliste enthält alle Ihre aktuellen Geburtstage.  Doppelklicken Sie auf einen Eintrag, um ihn zu bearbeiten, oder klicken Sie mit der rechten Maustaste darauf, um Optionen wie Löschen oder Duplizieren anzuzeigen.</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste</translation>
     </message>
     <message>
         <source>The status bar notifies you of any events that occur during operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste informiert Sie über alles, was während des Betriebs geschieht.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>The toolbar provides you with a quick and easy way to access the main functions of the Candlewatcher software.  Hold your mouse over any button to see a description of what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werkzeugleiste bietet Ihnen schnellen und einfachen Zugriff auf die wichtigsten Funktionen von Candlewatcher.  Halten Sie die Maus über eine Schaltfläche, um eine Beschreibung ihrer Funktion zu sehen.</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktive Hilfe</translation>
     </message>
     <message>
         <source>Interactive Help provides information on any part of this product.  Simply move your mouse over any item on the screen to get a description of what it is and how to use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die interaktive Hilfe bietet Informationen zu jedem Teil dieses Produkts.  Bewegen Sie die Maus einfach über ein Element auf dem Bildschirm, um zu erfahren, was es ist und wie es verwendet wird.</translation>
     </message>
     <message>
         <source>OK Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche „OK“</translation>
     </message>
     <message>
         <source>Closes the current window and saves any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das aktuelle Fenster und speichert alle Einstellungen.</translation>
     </message>
     <message>
         <source>Cancel Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche „Abbrechen“</translation>
     </message>
     <message>
         <source>Closes the current window without saving any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das aktuelle Fenster, ohne Einstellungen zu speichern.</translation>
     </message>
     <message>
         <source>Close Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltfläche „Schließen“</translation>
     </message>
     <message>
         <source>Closes the current window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt das aktuelle Fenster.</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen</translation>
     </message>
     <message>
         <source>Shows you information about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt Informationen über Ihren Computer an.</translation>
     </message>
     <message>
         <source>Birthday Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Geburtstags</translation>
     </message>
     <message>
         <source>A documentary name chosen by you which represents the event.  For example, Fred&apos;s Birthday, or Rita&apos;s Anniversary.  Names do not have to be unique, but for easy identification, it is recommended that they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein von Ihnen gewählter beschreibender Name für das Ereignis, zum Beispiel „Freds Geburtstag“ oder „Ritas Jahrestag“.  Namen müssen nicht eindeutig sein, zur leichteren Unterscheidung wird es aber empfohlen.</translation>
     </message>
     <message>
         <source>Birthday Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Geburtstags</translation>
     </message>
     <message>
         <source>This is the date that the event occurs.  If it is a recurring event such as a birthday, that happens every year, it might be convenient to set the year as the date of birth of that person.<byte value="xd"/>
 <byte value="xd"/>
 Tip: using the down arrow will show you a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum, an dem das Ereignis stattfindet.  Bei einem jährlich wiederkehrenden Ereignis wie einem Geburtstag ist es praktisch, als Datum das Geburtsdatum der Person einzutragen.</translation>
     </message>
     <message>
         <source>Recurs Every Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholt sich jährlich</translation>
     </message>
     <message>
         <source>If you select this option then you will be reminded of the event on the date you entered and every year after that.  If you leave it unchecked, you will only be reminded on the exact date that you entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie diese Option wählen, werden Sie am eingegebenen Datum und danach jedes Jahr an das Ereignis erinnert.  Wenn Sie sie nicht aktivieren, werden Sie nur genau an dem eingegebenen Datum erinnert.</translation>
     </message>
     <message>
         <source>Notify From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigen ab …</translation>
     </message>
     <message>
         <source>This sets the number of days before the event from which to show it in the Notifications window.  This is a little window that appears above the Candlewatcher icon in the system tray, and lasts for 10 seconds.  It can be configured in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier legen Sie fest, wie viele Tage vor dem Ereignis es im Benachrichtigungsfenster angezeigt wird.  Das ist ein kleines Fenster, das über dem Candlewatcher-Symbol im Infobereich erscheint und 10 Sekunden lang sichtbar bleibt.  Es lässt sich in den Einstellungen dieses Programms anpassen.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Allows you to configure how you want to be warned on the day of an event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier legen Sie fest, wie Sie am Tag eines Ereignisses gewarnt werden möchten.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen</translation>
     </message>
     <message>
         <source>This window shows you any up-coming events and any events that occur today.  It is displayed at regular intervals, which can be customised in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Fenster zeigt Ihnen alle bevorstehenden und alle heutigen Ereignisse.  Es erscheint in regelmäßigen Abständen, die Sie in den Einstellungen dieses Programms anpassen können.</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen bestätigen</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can delete any birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn diese Option aktiviert ist, werden Sie vor dem Löschen von Geburtstagen um Bestätigung gebeten.</translation>
     </message>
     <message>
         <source>Confirm Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden bestätigen</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can quit Candlewatcher.  Quitting Candlewatcher will mean you are not notified of any events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn diese Option aktiviert ist, werden Sie vor dem Beenden von Candlewatcher um Bestätigung gebeten.  Solange Candlewatcher beendet ist, werden Sie an keine Ereignisse erinnert.</translation>
     </message>
     <message>
         <source>Notification Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungseinstellungen</translation>
     </message>
     <message>
         <source>These allow you to set when the notification window appears.  The notification window is a small box that appears above the icon in the system tray, to tell you of any up-coming or current events.  If there are no events the notification window will not appear, regardless of the settings you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier legen Sie fest, wann das Benachrichtigungsfenster erscheint.  Das Benachrichtigungsfenster ist ein kleines Feld, das über dem Symbol im Infobereich erscheint und Sie über bevorstehende oder heutige Ereignisse informiert.  Gibt es keine Ereignisse, erscheint das Benachrichtigungsfenster nicht, unabhängig von den gewählten Einstellungen.</translation>
     </message>
     <message>
         <source>Alerts Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmzeit</translation>
     </message>
     <message>
         <source>If you have set for an alert to occur on the day of a birthday event, you can configure here what time you want it to appear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie für ein Geburtstagsereignis einen Alarm am Tag selbst eingestellt haben, können Sie hier festlegen, zu welcher Uhrzeit er erscheinen soll.</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Ereignisse</translation>
     </message>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Feld enthält eine Liste häufig verwendeter Ereignisse.  Wählen Sie die Einträge aus, die Sie Ihrer Candlewatcher-Ereignisliste hinzufügen möchten – mit der Umschalt- oder Strg-Taste können Sie mehrere Einträge gleichzeitig auswählen –, und klicken Sie dann auf „OK“.  Sie werden an die Ereignisse erinnert, wenn sie anstehen.</translation>
     </message>
 </context>
 <context>
@@ -914,58 +931,58 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ICalendar</name>
     <message>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>Its BEGIN lines nest deeper than %1 levels, deeper than any calendar: it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre BEGIN-Zeilen sind tiefer als %1 Ebenen verschachtelt, tiefer als in jedem Kalender: Sie wird nicht gelesen.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a calendar (a BEGIN line has no END line): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet mitten in einem Kalender (zu einer BEGIN-Zeile fehlt die END-Zeile): Sie scheint abgeschnitten zu sein.</translation>
     </message>
 </context>
 <context>
     <name>ImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Choose the events to add from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzuzufügende Ereignisse aus %1:</translation>
     </message>
     <message>
         <source>Events to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Ereignisse</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Tag selbst</translation>
     </message>
     <message>
         <source>no year given: the age is not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Jahr angegeben: Das Alter wird nicht angezeigt</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle auswählen</translation>
     </message>
     <message>
         <source>Select &amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine auswählen</translation>
     </message>
     <message>
         <source>On the &amp;Day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Am &amp;Tag selbst:</translation>
     </message>
     <message>
         <source>Each as listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeweils wie aufgeführt</translation>
     </message>
 </context>
 <context>
@@ -973,7 +990,7 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Jahrestag</translation>
     </message>
 </context>
 <context>
@@ -981,166 +998,170 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>, </source>
         <extracomment>Joins the items of a list but its last two.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kontaktdatei</translation>
     </message>
     <message>
         <source>contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte</translation>
     </message>
     <message>
         <source>the birthdays and anniversaries of contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>die Geburtstage und Jahrestage von Kontakten</translation>
     </message>
     <message>
         <source>a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kalenderdatei</translation>
     </message>
     <message>
         <source>calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>the all-day events of calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>die ganztägigen Ereignisse von Kalendern</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 (%2);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters, separated by &quot;;;&quot;: keep the &quot;;;&quot; and the &quot;(*)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>It is neither %1.</source>
         <extracomment>%1 lists the kinds of file, joined by &quot;%1 nor %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist weder %1.</translation>
     </message>
     <message>
         <source>%1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noch %2</translation>
     </message>
     <message>
         <source>Import %1 from FILE and the files after it.</source>
         <extracomment>The --import option&apos;s description; FILE is the option&apos;s value, as in the usage line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importiert %1 aus FILE und den folgenden Dateien.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine reguläre Datei (sondern ein Gerät, eine Pipe oder ein Socket): Nur Dateien werden importiert.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, more than any contacts or calendar file holds: an import reads files up to that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MB, größer als jede Kontakt- oder Kalenderdatei: Beim Import werden Dateien nur bis zu dieser Größe gelesen.</translation>
     </message>
     <message>
         <source>It could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>It changed while it was read: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat sich beim Lesen geändert: Versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>Nothing was added from the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Datei wurde nichts hinzugefügt.</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was added from any of the %n files: %1 of them could not be used.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aus der %n Datei wurde nichts hinzugefügt: %1 davon konnte nicht verwendet werden.</numerusform>
+            <numerusform>Aus keiner der %n Dateien wurde etwas hinzugefügt: %1 davon konnten nicht verwendet werden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the data file holds at most %Ln events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Datendatei fasst höchstens %Ln Ereignis</numerusform>
+            <numerusform>die Datendatei fasst höchstens %Ln Ereignisse</numerusform>
         </translation>
     </message>
     <message>
         <source>its date is not a day of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Datum ist kein Kalendertag</translation>
     </message>
     <message>
         <source>its repeats ended in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Wiederholungen endeten im Jahr %1</translation>
     </message>
     <message>
         <source>its repeats end before they begin</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Wiederholungen enden, bevor sie beginnen</translation>
     </message>
     <message>
         <source>it is in the list already</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist bereits in der Liste</translation>
     </message>
     <message>
         <source>its repeats end in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Wiederholungen enden im Jahr %1</translation>
     </message>
     <message>
         <source>no room: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Platz: %1</translation>
     </message>
     <message>
         <source>%L1 to add, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 hinzuzufügen, %L2 bereits vorhanden, %L3 ohne Datum</translation>
     </message>
     <message>
         <source>%L1 added, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 hinzugefügt, %L2 bereits vorhanden, %L3 ohne Datum</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 ausgelassen</translation>
     </message>
     <message>
         <source>, %L1 could not be read</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 nicht lesbar</translation>
     </message>
     <message>
         <source>, %L1 whose repeats end, not chosen</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 mit endenden Wiederholungen, nicht ausgewählt</translation>
     </message>
     <message>
         <source>; %L1 fit, %L2 would not be added: %3</source>
         <extracomment>The end of the import&apos;s summary; %3 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %L1 passen, %L2 würden nicht hinzugefügt: %3</translation>
     </message>
     <message>
         <source>; %L1 not added: %2</source>
         <extracomment>The end of the import&apos;s summary; %2 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %L1 nicht hinzugefügt: %2</translation>
     </message>
     <message numerus="yes">
         <source>The import stopped after %1 of the %n events were added.
 
 %2</source>
         <extracomment>%1 is how many events were added, %2 why the import stopped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Import wurde abgebrochen, nachdem %1 von %n Ereignis hinzugefügt worden war.
+
+%2</numerusform>
+            <numerusform>Der Import wurde abgebrochen, nachdem %1 der %n Ereignisse hinzugefügt worden waren.
+
+%2</numerusform>
         </translation>
     </message>
 </context>
@@ -1148,13 +1169,13 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ListDate</name>
     <message>
         <source>1 event has a date that cannot be read (marked ⚠)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ereignis hat ein nicht lesbares Datum (mit ⚠ markiert)</translation>
     </message>
     <message numerus="yes">
         <source>%n events have dates that cannot be read (marked ⚠)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ereignis hat ein nicht lesbares Datum (mit ⚠ markiert)</numerusform>
+            <numerusform>%n Ereignisse haben ein nicht lesbares Datum (mit ⚠ markiert)</numerusform>
         </translation>
     </message>
 </context>
@@ -1162,234 +1183,234 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>MainActions</name>
     <message>
         <source>&amp;Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geburtstage</translation>
     </message>
     <message>
         <source>&amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Geburtstag</translation>
     </message>
     <message>
         <source>&amp;Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;sondere Ereignisse</translation>
     </message>
     <message>
         <source>&amp;Edit Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag b&amp;earbeiten</translation>
     </message>
     <message>
         <source>Du&amp;plicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag &amp;duplizieren</translation>
     </message>
     <message>
         <source>&amp;Delete Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren …</translation>
     </message>
     <message>
         <source>Exp&amp;ort...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren …</translation>
     </message>
     <message>
         <source>Restore from &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Sicherung &amp;wiederherstellen …</translation>
     </message>
     <message>
         <source>E&amp;xit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher &amp;beenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Toolbars</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleisten</translation>
     </message>
     <message>
         <source>Standard &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-&amp;Werkzeugleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Große Symbole</translation>
     </message>
     <message>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleine Symbole</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole &amp;anordnen</translation>
     </message>
     <message>
         <source>By &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Name</translation>
     </message>
     <message>
         <source>By &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Datum</translation>
     </message>
     <message>
         <source>By Ne&amp;xt Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach nä&amp;chstem Datum</translation>
     </message>
     <message>
         <source>By &amp;Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Alter</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Interaktive Hilfe</translation>
     </message>
     <message>
         <source>About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kommentare und Vorschläge</translation>
     </message>
     <message>
         <source>%1 &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-&amp;Website</translation>
     </message>
     <message>
         <source>&amp;Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher &amp;anzeigen</translation>
     </message>
     <message>
         <source>Show N&amp;otifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungen an&amp;zeigen</translation>
     </message>
     <message>
         <source>Add &amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuen Geburtstag hinzufügen</translation>
     </message>
     <message>
         <source>&amp;About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1-Website</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Geburtstag hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Geburtstag bearbeiten</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Duplicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag duplizieren</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Geburtstag löschen</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Ereignisse</translation>
     </message>
     <message>
         <source>Insert Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Ereignisse einfügen</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Website</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Exit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher beenden</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Benachrichtigungsdienst des Desktops hat geantwortet: Erinnerungen erscheinen im Candlewatcher-Fenster.</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Werkzeugleiste</translation>
     </message>
     <message>
         <source>%1 %2 - never miss a birthday again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – nie wieder einen Geburtstag vergessen</translation>
     </message>
     <message>
         <source>Search by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Name suchen (Strg+F)</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Name suchen</translation>
     </message>
     <message>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie Candlewatcher beenden, werden Sie nicht mehr an künftige Ereignisse erinnert.  Möchten Sie wirklich beenden?</translation>
     </message>
     <message>
         <source>The data file could not be compacted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei konnte nicht komprimiert werden.</translation>
     </message>
     <message>
         <source>The birthdays list could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geburtstagsliste konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1397,9 +1418,9 @@ Tip: using the down arrow will show you a calendar.</source>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 – %n Jahr)</numerusform>
+            <numerusform>%1 (%2 – %n Jahre)</numerusform>
         </translation>
     </message>
 </context>
@@ -1435,16 +1456,16 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — als Nächstes: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>NotificationLines</name>
     <message numerus="yes">
         <source>(%n more events)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n weiteres Ereignis)</numerusform>
+            <numerusform>(%n weitere Ereignisse)</numerusform>
         </translation>
     </message>
 </context>
@@ -1452,30 +1473,30 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NotificationWindow</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige Geburtstage</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>schließen</translation>
     </message>
     <message>
         <source>(No birthdays coming up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Keine bevorstehenden Geburtstage)</translation>
     </message>
     <message>
         <source>(No birthdays today)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Heute keine Geburtstage)</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevorstehende Geburtstage</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher anzeigen</translation>
     </message>
 </context>
 <context>
@@ -1483,19 +1504,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>heute</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>morgen</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
         </translation>
     </message>
 </context>
@@ -1503,83 +1524,83 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Candlewatcher Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher-Einstellungen</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Confirm before &amp;deleting a birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem &amp;Löschen eines Geburtstags nachfragen</translation>
     </message>
     <message>
         <source>Confirm before &amp;exiting Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem &amp;Beenden von Candlewatcher nachfragen</translation>
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigung</translation>
     </message>
     <message>
         <source>Show the Notification window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigungsfenster anzeigen:</translation>
     </message>
     <message>
         <source>Every &amp;hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede &amp;Stunde</translation>
     </message>
     <message>
         <source>E&amp;very day</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeden Tag</translation>
     </message>
     <message>
         <source>Only when &amp;Windows starts up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur beim Start von &amp;Windows</translation>
     </message>
     <message>
         <source>Only when Candlewatcher &amp;starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur beim Start von &amp;Candlewatcher</translation>
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Show &amp;alerts at the following time each day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alarme täglich zu folgender Uhrzeit anzeigen:</translation>
     </message>
     <message>
         <source>(24 hour clock)</source>
-        <translation type="unfinished"></translation>
+        <translation>(24-Stunden-Format)</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen</translation>
     </message>
     <message>
         <source>Show reminders as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erinnerungen anzeigen als:</translation>
     </message>
     <message>
         <source>the Candlewatcher window</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher-Fenster</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop-Benachrichtigungen</translation>
     </message>
     <message>
         <source>Leap-day events in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalttag-Ereignisse in anderen Jahren:</translation>
     </message>
     <message>
         <source>28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>28. Februar</translation>
     </message>
     <message>
         <source>1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>1. März</translation>
     </message>
 </context>
 <context>
@@ -1587,33 +1608,33 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReminderDecision</name>
     <message>
         <source>There are no events due</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine anstehenden Ereignisse</translation>
     </message>
     <message>
         <source>There are no events today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute keine Ereignisse</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 – %n Jahr)</numerusform>
+            <numerusform>%1 (%2 – %n Jahre)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n Years)</source>
         <extracomment>%1 is the event&apos;s name. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n Jahr)</numerusform>
+            <numerusform>%1 (%n Jahre)</numerusform>
         </translation>
     </message>
 </context>
@@ -1621,194 +1642,194 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ReminderRunner</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige Geburtstage</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevorstehende Geburtstage</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ihrer Abwesenheit verpasst</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verpasst: %1</translation>
     </message>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher-Alarm</translation>
     </message>
     <message>
         <source>%1:</source>
         <comment>a title before its list</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>RestoreDialog</name>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>Choose the backup to restore.  Your events as they are now are kept as a backup of today first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Sicherung aus, die wiederhergestellt werden soll.  Ihre Ereignisse in ihrem jetzigen Stand werden zuvor als Sicherung von heute aufbewahrt.</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen</translation>
     </message>
     <message>
         <source>Backup of</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung vom</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a backup&apos;s day, the time of day it was made</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
 </context>
 <context>
     <name>ShellLaunch</name>
     <message>
         <source>%1 could not open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte %2 nicht öffnen.</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein privater Ordner für die Sperrdatei (%1); eine andere laufende Instanz wird nicht erkannt.</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein symbolischer Link</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Ordner</translation>
     </message>
     <message>
         <source>belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>is open to other users</source>
-        <translation type="unfinished"></translation>
+        <translation>ist für andere Benutzer zugänglich</translation>
     </message>
     <message>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperrdatei „%1“ kann nicht angelegt werden; eine andere laufende Instanz wird nicht erkannt.</translation>
     </message>
     <message>
         <source>Candlewatcher is already running, but it does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher läuft bereits, antwortet aber nicht.</translation>
     </message>
     <message>
         <source>Cannot listen for later starts on &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf „%1“ kann nicht auf spätere Starts gewartet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abonnementdatei „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abonnementdatei „%1“ wurde von einer neueren Version des Programms geschrieben.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abonnementdatei „%1“ ist beschädigt: Ein Eintrag darin ist nicht lesbar.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
-        <translation type="unfinished"></translation>
+        <translation>: kein Platz: </translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>%L1 added, %L2 updated, %L3 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 hinzugefügt, %L2 aktualisiert, %L3 entfernt</translation>
     </message>
     <message>
         <source>, %L1 detached</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 abgekoppelt</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 ausgelassen</translation>
     </message>
 </context>
 <context>
     <name>VCardReader</name>
     <message>
         <source>Contact on line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt in Zeile %1</translation>
     </message>
     <message>
         <source>its name is damaged quoted-printable text</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Name ist beschädigter Quoted-Printable-Text</translation>
     </message>
     <message>
         <source>line %1 is not a vCard line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist keine vCard-Zeile</translation>
     </message>
     <message>
         <source>the contact has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kontakt hat keinen Namen</translation>
     </message>
     <message>
         <source>its birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Geburtstag „%1“ ist kein Datum</translation>
     </message>
     <message>
         <source>its anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Jahrestag „%1“ ist kein Datum</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Geburtstag und kein Jahrestag</translation>
     </message>
     <message>
         <source>It is not a vCard file: it does not start with BEGIN:VCARD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine vCard-Datei: Sie beginnt nicht mit BEGIN:VCARD.</translation>
     </message>
     <message>
         <source>the contact has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Kontakt fehlt die Zeile END:VCARD</translation>
     </message>
     <message>
         <source>The file ends in the middle of a contact (it has no END:VCARD line after line %1): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet mitten in einem Kontakt (nach Zeile %1 folgt keine Zeile END:VCARD): Sie scheint abgeschnitten zu sein.</translation>
     </message>
 </context>
 <context>
@@ -1816,255 +1837,263 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 was unable to connect to the internet.  Please connect manually and then try again.</source>
         <extracomment>%1 is the program&apos;s full title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte keine Verbindung zum Internet herstellen.  Bitte stellen Sie die Verbindung manuell her und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>You have not entered any information.  Please enter either a comment or suggestion into the space provided.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben nichts eingegeben.  Bitte geben Sie einen Kommentar oder einen Vorschlag in das vorgesehene Feld ein.</translation>
     </message>
     <message>
         <source>There was a problem sending your information to %1.  Please check you are connected to the internet correctly, and if the problem persists, try again later.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beim Senden Ihrer Angaben an %1 ist ein Problem aufgetreten.  Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut, falls das Problem weiterhin besteht.</translation>
     </message>
     <message>
         <source>Your comments and suggestions have been sent to %1.  Thank you very much for your input.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Kommentare und Vorschläge wurden an %1 gesendet.  Vielen Dank für Ihre Rückmeldung.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.  This service is completely anonymous.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 freut sich über Kommentare und Vorschläge seiner Benutzer.  Bitte füllen Sie die Felder unten aus und klicken Sie auf „Jetzt senden“.  Dieser Dienst ist vollständig anonym.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 freut sich über Kommentare und Vorschläge seiner Benutzer.  Bitte füllen Sie die Felder unten aus und klicken Sie auf „Jetzt senden“.</translation>
     </message>
     <message>
         <source>Please wait while your information is being sent to the %1 website...</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten Sie, während Ihre Angaben an die Website von %1 gesendet werden …</translation>
     </message>
     <message>
         <source>System Information is currently unavailable.  Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar.  Bitte versuchen Sie es später erneut.</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDays</name>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Neujahr</translation>
     </message>
     <message>
         <source>Sherlock Holmes Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag von Sherlock Holmes</translation>
     </message>
     <message>
         <source>Baptism of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Taufe des Herrn</translation>
     </message>
     <message>
         <source>World Religion Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltreligionstag</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Drei Könige</translation>
     </message>
     <message>
         <source>Martin Luther King Jr. Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Martin-Luther-King-Tag</translation>
     </message>
     <message>
         <source>Burn&apos;s Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Burns Night</translation>
     </message>
     <message>
         <source>Groundhog Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Murmeltiertag</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Valentinstag</translation>
     </message>
     <message>
         <source>Lantern Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Laternenfest</translation>
     </message>
     <message>
         <source>St. David&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag des heiligen David</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaler Frauentag</translation>
     </message>
     <message>
         <source>Mothers Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Muttertag</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>St. Patrick’s Day</translation>
     </message>
     <message>
         <source>April Fool&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster April</translation>
     </message>
     <message>
         <source>Buddha&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Buddhas Geburtstag</translation>
     </message>
     <message>
         <source>Holocaust Rememberance Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Holocaust-Gedenktag</translation>
     </message>
     <message>
         <source>St. Georges Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgstag</translation>
     </message>
     <message>
         <source>May Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Maifeiertag</translation>
     </message>
     <message>
         <source>Mother&apos;s Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Muttertag (USA)</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfingsten</translation>
     </message>
     <message>
         <source>Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreifaltigkeitssonntag</translation>
     </message>
     <message>
         <source>Dragon Boat Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Drachenbootfest</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Vatertag</translation>
     </message>
     <message>
         <source>International Joke Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaler Tag des Witzes</translation>
     </message>
     <message>
         <source>Independence Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unabhängigkeitstag (USA)</translation>
     </message>
     <message>
         <source>Bastille Day (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nationalfeiertag (Frankreich)</translation>
     </message>
     <message>
         <source>Friendship Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Freundschaft</translation>
     </message>
     <message>
         <source>Chinese Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesischer Valentinstag</translation>
     </message>
     <message>
         <source>Ghandi&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gandhis Geburtstag</translation>
     </message>
     <message>
         <source>Oktoberfest</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktoberfest</translation>
     </message>
     <message>
         <source>Black Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzer Donnerstag</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerheiligen</translation>
     </message>
     <message>
         <source>Guy Fawkes Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Guy-Fawkes-Nacht</translation>
     </message>
     <message>
         <source>World Peace Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltfriedenstag</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Kindertag</translation>
     </message>
     <message>
         <source>World AIDS Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Welt-Aids-Tag</translation>
     </message>
     <message>
         <source>Advent Begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der Adventszeit</translation>
     </message>
     <message>
         <source>St. Nicholas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikolaustag</translation>
     </message>
     <message>
         <source>Pearl Harbour Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pearl-Harbor-Gedenktag (USA)</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiligabend</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Weihnachtsfeiertag</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Weihnachtsfeiertag</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Silvester</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Besondere Ereignisse</translation>
     </message>
     <message>
         <source>Event Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Ereignisses</translation>
     </message>
     <message>
         <source>Event Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Ereignisses</translation>
     </message>
     <message>
         <source>Please select any dates you want to add.  Use the Control key to select more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Daten aus, die Sie hinzufügen möchten.  Halten Sie die Strg-Taste gedrückt, um mehrere auszuwählen.</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n selected events could be added.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das %n ausgewählte Ereignis konnte nicht hinzugefügt werden.
+
+%1</numerusform>
+            <numerusform>Keines der %n ausgewählten Ereignisse konnte hinzugefügt werden.
+
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Only %1 of the %n selected events were added; the rest could not be added.
 
 %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nur %1 von %n ausgewähltem Ereignis wurde hinzugefügt; der Rest konnte nicht hinzugefügt werden.
+
+%2</numerusform>
+            <numerusform>Nur %1 der %n ausgewählten Ereignisse wurden hinzugefügt; die übrigen konnten nicht hinzugefügt werden.
+
+%2</numerusform>
         </translation>
     </message>
 </context>

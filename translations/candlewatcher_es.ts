@@ -5,417 +5,419 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Candlewatcher keeps your birthdays, anniversaries and other important dates, and reminds you of them from the system tray in good time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher guarda sus cumpleaños, aniversarios y otras fechas importantes, y se los recuerda con tiempo desde el área de notificación.</translation>
     </message>
     <message>
         <source>For more information on this or any of our freeware and shareware products, please visit our website at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para obtener más información sobre este o cualquiera de nuestros productos gratuitos y shareware, visite nuestro sitio web en:</translation>
     </message>
     <message>
         <source>Or e-mail %1 on:</source>
-        <translation type="unfinished"></translation>
+        <translation>O escriba a %1 a:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información del sistema…</translation>
     </message>
 </context>
 <context>
     <name>AlertDialog</name>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerta de Candlewatcher</translation>
     </message>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de hoy</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdidos durante su ausencia</translation>
     </message>
 </context>
 <context>
     <name>Backups</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede hacer la copia de seguridad del archivo de datos «%1», así que no se ha cambiado nada. %2</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear la carpeta «%1».</translation>
     </message>
     <message>
         <source>it is not a Candlewatcher data file (byte %1 starts no field)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de datos de Candlewatcher (ningún campo empieza en el byte %1)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message numerus="yes">
         <source>it is cut short (its last %n bytes are part of a field)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el archivo está cortado (%n byte final forma parte de un campo)</numerusform>
+            <numerusform>el archivo está cortado (sus últimos %n bytes forman parte de un campo)</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad «%1» está dañada: %2.</translation>
     </message>
     <message>
         <source>The data file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de datos «%1» es de solo lectura.</translation>
     </message>
 </context>
 <context>
     <name>BirthdayCommands</name>
     <message>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualmente no tiene ningún cumpleaños en su lista.  Use la opción Nuevo cumpleaños para crear uno.</translation>
     </message>
     <message>
         <source>You have not selected a birthday to use.  Please select a birthday from the Birthday&apos;s list and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha seleccionado ningún cumpleaños.  Seleccione un cumpleaños de la lista de cumpleaños e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>an event&apos;s name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>The event %1 was changed by another program after the list showed it, so %2.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha cambiado el evento %1 después de que la lista lo mostrara, por lo que %2.  La lista muestra ahora los eventos tal como están.</translation>
     </message>
     <message>
         <source>These events were changed by another program after the list showed them, so %2: %1.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha cambiado estos eventos después de que la lista los mostrara, por lo que %2: %1.  La lista muestra ahora los eventos tal como están.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como solo puede editar un cumpleaños a la vez, solo se mostrará el último que haya seleccionado.</translation>
     </message>
     <message>
         <source>your changes to it were not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han guardado sus cambios</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be duplicated.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido duplicar «%1».</translation>
     </message>
     <message>
         <source>it was not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha duplicado</translation>
     </message>
     <message>
         <source>they were not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han duplicado</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea eliminar %1 de forma permanente de su lista de cumpleaños?</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to delete these %n items permanently from your birthdays list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Está seguro de que desea eliminar este elemento (%n) de forma permanente de su lista de cumpleaños?</numerusform>
+            <numerusform>¿Está seguro de que desea eliminar estos %n elementos de forma permanente de su lista de cumpleaños?</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido eliminar «%1».</translation>
     </message>
     <message>
         <source>it was not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha eliminado</translation>
     </message>
     <message>
         <source>they were not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se han eliminado</translation>
     </message>
 </context>
 <context>
     <name>BirthdayDialog</name>
     <message>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre es demasiado largo para guardarlo.  Un nombre puede tener como máximo %1 caracteres (las letras con tilde y otros caracteres especiales cuentan como dos o más).</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>the last two items of a list: &quot;a, b and c&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir nuevo cumpleaños</translation>
     </message>
     <message>
         <source>Edit Birthday Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar los detalles del cumpleaños</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo cumpleaños</translation>
     </message>
     <message>
         <source>Occurs On</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Se repite cada año</translation>
     </message>
     <message>
         <source>Display number of years</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el número de años</translation>
     </message>
     <message>
         <source>Notify From</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar desde</translation>
     </message>
     <message>
         <source>day(s) in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>día(s) antes</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo día</translation>
     </message>
     <message>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha</translation>
     </message>
     <message>
         <source>whether it repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>si se repite cada año</translation>
     </message>
     <message>
         <source>what happens on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>qué ocurre el mismo día</translation>
     </message>
     <message>
         <source>whether the number of years is displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>si se muestra el número de años</translation>
     </message>
     <message>
         <source>Some details of this event could not be read: %1.  They are shown with the values a new event starts with.  Press OK to save the event with what you see, or Cancel to leave it unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido leer algunos datos de este evento: %1.  Se muestran con los valores con los que empieza un evento nuevo.  Pulse Aceptar para guardar el evento tal como lo ve, o Cancelar para dejarlo sin cambios.</translation>
     </message>
     <message>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha introducido un nombre válido para este cumpleaños.  Revíselo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha introducido una fecha válida para este cumpleaños.  Revísela e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The Notify From value must be a number that is zero or over.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor de Notificar desde debe ser un número igual o mayor que cero.  Revíselo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The event could not be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el evento.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar un diálogo</translation>
     </message>
     <message>
         <source>Do Nothing!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No hacer nada!</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListView</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de cumpleaños</translation>
     </message>
 </context>
 <context>
     <name>BirthdayStore</name>
     <message>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave de registro %1 no es válida: las claves van de 0 a %2.</translation>
     </message>
     <message>
         <source>it is in use by another running copy of Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>lo está usando otra copia de Candlewatcher en ejecución</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta «%1» no existe</translation>
     </message>
     <message>
         <source>no permission to create &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay permiso para crear «%1»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created or locked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear ni bloquear «%1» (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido crear «%1»</translation>
     </message>
     <message>
         <source>Cannot lock the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede bloquear el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de datos «%1»: otro programa lo sustituye una y otra vez.</translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %n events, the most it can hold.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El archivo de datos «%1» ya contiene %n evento, el máximo que admite.</numerusform>
+            <numerusform>El archivo de datos «%1» ya contiene %n eventos, el máximo que admite.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold: delete one to make room for another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El archivo de datos «%1» ya contiene %Ln evento, el máximo que admite: elimine uno para dejar sitio a otro.</numerusform>
+            <numerusform>El archivo de datos «%1» ya contiene %Ln eventos, el máximo que admite: elimine uno para dejar sitio a otro.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no field &quot;%1&quot; in the data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún campo «%1» en el archivo de datos.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is too long: it takes %3 bytes, and the data file holds at most %4.</source>
         <extracomment>%1 is the name of a field of the data file (Name, Date, …), kept in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El campo %1 «%2» es demasiado largo: ocupa %3 bytes y el archivo de datos admite como máximo %4.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede compactar el archivo de datos «%1»: otro programa lo sustituye una y otra vez.</translation>
     </message>
     <message>
         <source>Cannot delete the leftover file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el archivo sobrante «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede compactar el archivo de datos «%1»: es de solo lectura.</translation>
     </message>
     <message>
         <source>Cannot create the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede poner la copia compactada en lugar del archivo de datos «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>CalendarExchange</name>
     <message>
         <source>(an event without a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(un evento sin nombre)</translation>
     </message>
     <message>
         <source>it could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido leer: %1</translation>
     </message>
     <message>
         <source>the event has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>el evento no tiene nombre</translation>
     </message>
     <message>
         <source>it moves one day of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>mueve un día de un evento periódico</translation>
     </message>
     <message>
         <source>the event has no start date</source>
-        <translation type="unfinished"></translation>
+        <translation>el evento no tiene fecha de inicio</translation>
     </message>
     <message>
         <source>its start is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>su inicio no es una fecha</translation>
     </message>
     <message>
         <source>it was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha cancelado</translation>
     </message>
     <message>
         <source>it is not an all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un evento de todo el día</translation>
     </message>
     <message>
         <source>it does not repeat on one day every year</source>
-        <translation type="unfinished"></translation>
+        <translation>no se repite en un mismo día cada año</translation>
     </message>
 </context>
 <context>
@@ -448,113 +450,122 @@
     <name>CommandLine</name>
     <message>
         <source>Candlewatcher reminds you of birthdays and other dated events. Without options it starts in the system tray; with one of the options below it does that one thing and ends, whether or not it runs in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher le recuerda los cumpleaños y otros eventos con fecha. Sin opciones, se inicia en el área de notificación; con una de las opciones siguientes, hace solo esa tarea y termina, tanto si se está ejecutando en el área de notificación como si no.</translation>
     </message>
     <message>
         <source>List the events of the next DAYS days (default 30), soonest first.</source>
         <extracomment>DAYS is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lista los eventos de los próximos DAYS días (30 de forma predeterminada), los más cercanos primero.</translation>
     </message>
     <message>
         <source>With --upcoming: print a JSON array instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --upcoming: imprime una matriz JSON en su lugar.</translation>
     </message>
     <message>
         <source>With --import: show what would be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --import: muestra lo que se importaría.</translation>
     </message>
     <message>
         <source>Write every event to FILE as an iCalendar file (- for standard output).</source>
         <extracomment>FILE is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escribe todos los eventos en FILE como archivo iCalendar (- para la salida estándar).</translation>
     </message>
     <message>
         <source>With --upcoming: how many days ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --upcoming: cuántos días por adelantado.</translation>
     </message>
     <message>
         <source>With --import: more files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --import: más archivos que importar.</translation>
     </message>
     <message>
         <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation type="unfinished"></translation>
+        <translation>indique una de las opciones --upcoming, --import o --export-ics.</translation>
     </message>
     <message>
         <source>--json goes with --upcoming.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json va con --upcoming.</translation>
     </message>
     <message>
         <source>--dry-run goes with --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run va con --import.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1».</translation>
     </message>
     <message>
         <source>DAYS must be a whole number from 0 to %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>DAYS debe ser un número entero de 0 a %1, no «%2».</translation>
     </message>
     <message>
         <source>the calendar could not be written to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el calendario en la salida estándar.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento escrito en %1
+</numerusform>
+            <numerusform>%n eventos escritos en %1
+</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1: %2
 </source>
         <extracomment>%1 is an event&apos;s name, %2 why it was not added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>omitido: %1: %2
+</translation>
     </message>
     <message>
         <source>to add: %1 (%2)
 </source>
         <extracomment>%1 is an event&apos;s name, %2 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>para añadir: %1 (%2)
+</translation>
     </message>
     <message numerus="yes">
         <source>%Ln events were not added: %1.</source>
         <extracomment>%1 says how many events the data file holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha añadido %Ln evento: %1.</numerusform>
+            <numerusform>No se han añadido %Ln eventos: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>the files hold no contact or event with a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>los archivos no contienen ningún contacto ni evento con fecha.</translation>
     </message>
     <message>
         <source>candlewatcher: %1
 Try &apos;candlewatcher --help&apos;.
 </source>
         <extracomment>%1 is what was wrong with the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher: %1
+Pruebe «candlewatcher --help».
+</translation>
     </message>
     <message>
         <source>candlewatcher: left out, their dates could not be read: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher: omitidos porque no se han podido leer sus fechas: %1
+</translation>
     </message>
     <message numerus="yes">
         <source>No events in the next %n days.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No hay eventos en %n día.
+</numerusform>
+            <numerusform>No hay eventos en los próximos %n días.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -562,58 +573,58 @@ Try &apos;candlewatcher --help&apos;.
     <name>CommentsForm</name>
     <message>
         <source>Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios y sugerencias</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerencias</translation>
     </message>
     <message>
         <source>Do not display my input on the %1 website</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar mis aportaciones en el sitio web de %1</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar ahora</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>DataFileIo</name>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot read the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo de datos «%1» para escribir: %2.</translation>
     </message>
     <message>
         <source>  Part of the change may have been written.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Puede que se haya escrito parte del cambio.</translation>
     </message>
     <message>
         <source>Cannot shorten the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acortar el archivo de datos «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -638,249 +649,255 @@ Try &apos;candlewatcher --help&apos;.
     <name>DialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>There are no contacts or events to import in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene contactos ni eventos que importar.</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha importado nada.</translation>
     </message>
     <message>
         <source>Not everything was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha importado todo.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos iCalendar (*.ics);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The events could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido exportar los eventos.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n events were exported to &quot;%1&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha exportado %n evento a «%1».</numerusform>
+            <numerusform>Se han exportado %n eventos a «%1».</numerusform>
         </translation>
     </message>
     <message>
         <source>
 
 Left out because their dates could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Omitidos porque no se han podido leer sus fechas: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>There are no backups yet.  Candlewatcher keeps a copy of your events on each day it exits or imports, in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay copias de seguridad.  Candlewatcher guarda una copia de sus eventos cada día que se cierra o importa, en «%1».</translation>
     </message>
     <message numerus="yes">
         <source>Replace your events with the %n events of the backup of %1?
 
 Your events as they are now are kept as a backup of today.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Sustituir sus eventos por el %n evento de la copia de seguridad del %1?
+
+Sus eventos tal como están ahora se guardan como copia de seguridad de hoy.</numerusform>
+            <numerusform>¿Sustituir sus eventos por los %n eventos de la copia de seguridad del %1?
+
+Sus eventos tal como están ahora se guardan como copia de seguridad de hoy.</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido restaurar la copia de seguridad.</translation>
     </message>
 </context>
 <context>
     <name>HelpPanel</name>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda interactiva</translation>
     </message>
     <message>
         <source>Welcome to Candlewatcher Interactive help.  Simply move your mouse over any area of the screen to get help on that item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido a la ayuda interactiva de Candlewatcher.  Solo tiene que mover el ratón sobre cualquier zona de la pantalla para obtener ayuda sobre ese elemento.</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de cumpleaños</translation>
     </message>
     <message>
         <source>The Birthdays List contains all of your current birthday items.  Double click on any item to edit it, or right click on any item to view options such as delete or duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de cumpleaños contiene todos sus cumpleaños actuales.  Haga doble clic en cualquier elemento para editarlo, o haga clic con el botón derecho en él para ver opciones como eliminar o duplicar.</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de estado</translation>
     </message>
     <message>
         <source>The status bar notifies you of any events that occur during operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra de estado le informa de todo lo que ocurre durante el funcionamiento.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>The toolbar provides you with a quick and easy way to access the main functions of the Candlewatcher software.  Hold your mouse over any button to see a description of what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra de herramientas le ofrece una forma rápida y sencilla de acceder a las funciones principales de Candlewatcher.  Mantenga el ratón sobre cualquier botón para ver una descripción de lo que hace.</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda interactiva</translation>
     </message>
     <message>
         <source>Interactive Help provides information on any part of this product.  Simply move your mouse over any item on the screen to get a description of what it is and how to use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ayuda interactiva ofrece información sobre cualquier parte de este producto.  Solo tiene que mover el ratón sobre cualquier elemento de la pantalla para ver una descripción de lo que es y de cómo se usa.</translation>
     </message>
     <message>
         <source>OK Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón Aceptar</translation>
     </message>
     <message>
         <source>Closes the current window and saves any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana actual y guarda la configuración.</translation>
     </message>
     <message>
         <source>Cancel Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón Cancelar</translation>
     </message>
     <message>
         <source>Closes the current window without saving any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana actual sin guardar la configuración.</translation>
     </message>
     <message>
         <source>Close Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón Cerrar</translation>
     </message>
     <message>
         <source>Closes the current window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ventana actual.</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del sistema</translation>
     </message>
     <message>
         <source>Shows you information about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información sobre su equipo.</translation>
     </message>
     <message>
         <source>Birthday Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del cumpleaños</translation>
     </message>
     <message>
         <source>A documentary name chosen by you which represents the event.  For example, Fred&apos;s Birthday, or Rita&apos;s Anniversary.  Names do not have to be unique, but for easy identification, it is recommended that they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre descriptivo elegido por usted que representa el evento.  Por ejemplo, «Cumpleaños de Fred» o «Aniversario de Rita».  No es necesario que los nombres sean únicos, pero se recomienda para identificarlos fácilmente.</translation>
     </message>
     <message>
         <source>Birthday Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del cumpleaños</translation>
     </message>
     <message>
         <source>This is the date that the event occurs.  If it is a recurring event such as a birthday, that happens every year, it might be convenient to set the year as the date of birth of that person.<byte value="xd"/>
 <byte value="xd"/>
 Tip: using the down arrow will show you a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la fecha en la que ocurre el evento.  Si es un evento que se repite, como un cumpleaños, que ocurre cada año, puede ser práctico poner como fecha la de nacimiento de esa persona.</translation>
     </message>
     <message>
         <source>Recurs Every Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Se repite cada año</translation>
     </message>
     <message>
         <source>If you select this option then you will be reminded of the event on the date you entered and every year after that.  If you leave it unchecked, you will only be reminded on the exact date that you entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si selecciona esta opción, se le recordará el evento en la fecha introducida y cada año a partir de entonces.  Si la deja sin marcar, solo se le recordará en la fecha exacta que haya introducido.</translation>
     </message>
     <message>
         <source>Notify From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificar desde…</translation>
     </message>
     <message>
         <source>This sets the number of days before the event from which to show it in the Notifications window.  This is a little window that appears above the Candlewatcher icon in the system tray, and lasts for 10 seconds.  It can be configured in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece cuántos días antes del evento se muestra en la ventana de notificaciones.  Es una pequeña ventana que aparece encima del icono de Candlewatcher en el área de notificación y dura 10 segundos.  Se puede configurar en la sección Preferencias de este programa.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerta</translation>
     </message>
     <message>
         <source>Allows you to configure how you want to be warned on the day of an event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le permite configurar cómo quiere que se le avise el día de un evento.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificaciones</translation>
     </message>
     <message>
         <source>This window shows you any up-coming events and any events that occur today.  It is displayed at regular intervals, which can be customised in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta ventana le muestra los próximos eventos y los eventos de hoy.  Se muestra a intervalos regulares, que se pueden personalizar en la sección Preferencias de este programa.</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar eliminación</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can delete any birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está marcada, se le pedirá confirmación antes de eliminar cualquier cumpleaños.</translation>
     </message>
     <message>
         <source>Confirm Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar salida</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can quit Candlewatcher.  Quitting Candlewatcher will mean you are not notified of any events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está marcada, se le pedirá confirmación antes de salir de Candlewatcher.  Si sale de Candlewatcher, no se le notificará ningún evento.</translation>
     </message>
     <message>
         <source>Notification Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de notificaciones</translation>
     </message>
     <message>
         <source>These allow you to set when the notification window appears.  The notification window is a small box that appears above the icon in the system tray, to tell you of any up-coming or current events.  If there are no events the notification window will not appear, regardless of the settings you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le permiten establecer cuándo aparece la ventana de notificaciones.  La ventana de notificaciones es un pequeño cuadro que aparece encima del icono en el área de notificación para avisarle de los eventos próximos o de hoy.  Si no hay eventos, la ventana de notificaciones no aparece, sea cual sea la configuración elegida.</translation>
     </message>
     <message>
         <source>Alerts Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de las alertas</translation>
     </message>
     <message>
         <source>If you have set for an alert to occur on the day of a birthday event, you can configure here what time you want it to appear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ha configurado una alerta para el día de un cumpleaños, aquí puede establecer a qué hora quiere que aparezca.</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos especiales</translation>
     </message>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cuadro contiene una lista de eventos habituales.  Seleccione los que quiera añadir a su lista de eventos de Candlewatcher (puede usar Mayús o Ctrl para seleccionar varios a la vez) y haga clic en Aceptar.  Se le avisará de los eventos cuando lleguen.</translation>
     </message>
 </context>
 <context>
@@ -914,58 +931,58 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ICalendar</name>
     <message>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo iCalendar: no empieza por BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>Its BEGIN lines nest deeper than %1 levels, deeper than any calendar: it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus líneas BEGIN se anidan a más de %1 niveles, más que cualquier calendario: no se lee.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a calendar (a BEGIN line has no END line): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina en mitad de un calendario (una línea BEGIN no tiene línea END): parece cortado.</translation>
     </message>
 </context>
 <context>
     <name>ImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Choose the events to add from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los eventos que añadir desde %1:</translation>
     </message>
     <message>
         <source>Events to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos que importar</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo día</translation>
     </message>
     <message>
         <source>no year given: the age is not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>sin año: no se muestra la edad</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>Select &amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleccionar todo</translation>
     </message>
     <message>
         <source>On the &amp;Day:</source>
-        <translation type="unfinished"></translation>
+        <translation>El &amp;mismo día:</translation>
     </message>
     <message>
         <source>Each as listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada uno como se indica</translation>
     </message>
 </context>
 <context>
@@ -973,7 +990,7 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Aniversario</translation>
     </message>
 </context>
 <context>
@@ -981,166 +998,170 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>, </source>
         <extracomment>Joins the items of a list but its last two.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de contactos</translation>
     </message>
     <message>
         <source>contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos</translation>
     </message>
     <message>
         <source>the birthdays and anniversaries of contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>los cumpleaños y aniversarios de los contactos</translation>
     </message>
     <message>
         <source>a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de calendario</translation>
     </message>
     <message>
         <source>calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendarios</translation>
     </message>
     <message>
         <source>the all-day events of calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>los eventos de todo el día de los calendarios</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1 (%2);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters, separated by &quot;;;&quot;: keep the &quot;;;&quot; and the &quot;(*)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>It is neither %1.</source>
         <extracomment>%1 lists the kinds of file, joined by &quot;%1 nor %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No es ni %1.</translation>
     </message>
     <message>
         <source>%1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ni %2</translation>
     </message>
     <message>
         <source>Import %1 from FILE and the files after it.</source>
         <extracomment>The --import option&apos;s description; FILE is the option&apos;s value, as in the usage line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importa %1 desde FILE y los archivos que le siguen.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal (es un dispositivo, una tubería o un socket): solo se importan archivos.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, more than any contacts or calendar file holds: an import reads files up to that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupa más de %1 MB, más que cualquier archivo de contactos o de calendario: la importación lee archivos de hasta ese tamaño.</translation>
     </message>
     <message>
         <source>It could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer: %1.</translation>
     </message>
     <message>
         <source>It changed while it was read: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha cambiado mientras se leía: inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>Nothing was added from the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha añadido nada del archivo.</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was added from any of the %n files: %1 of them could not be used.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha añadido nada del archivo (%n): %1 no se ha podido usar.</numerusform>
+            <numerusform>No se ha añadido nada de ninguno de los %n archivos: %1 de ellos no se han podido usar.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the data file holds at most %Ln events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>el archivo de datos admite como máximo %Ln evento</numerusform>
+            <numerusform>el archivo de datos admite como máximo %Ln eventos</numerusform>
         </translation>
     </message>
     <message>
         <source>its date is not a day of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>su fecha no es un día del calendario</translation>
     </message>
     <message>
         <source>its repeats ended in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sus repeticiones terminaron en %1</translation>
     </message>
     <message>
         <source>its repeats end before they begin</source>
-        <translation type="unfinished"></translation>
+        <translation>sus repeticiones terminan antes de empezar</translation>
     </message>
     <message>
         <source>it is in the list already</source>
-        <translation type="unfinished"></translation>
+        <translation>ya está en la lista</translation>
     </message>
     <message>
         <source>its repeats end in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sus repeticiones terminan en %1</translation>
     </message>
     <message>
         <source>no room: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay sitio: %1</translation>
     </message>
     <message>
         <source>%L1 to add, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 para añadir, %L2 ya presentes, %L3 sin fecha</translation>
     </message>
     <message>
         <source>%L1 added, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 añadidos, %L2 ya presentes, %L3 sin fecha</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 omitidos</translation>
     </message>
     <message>
         <source>, %L1 could not be read</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 ilegibles</translation>
     </message>
     <message>
         <source>, %L1 whose repeats end, not chosen</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 cuyas repeticiones terminan, no elegidos</translation>
     </message>
     <message>
         <source>; %L1 fit, %L2 would not be added: %3</source>
         <extracomment>The end of the import&apos;s summary; %3 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %L1 caben, %L2 no se añadirían: %3</translation>
     </message>
     <message>
         <source>; %L1 not added: %2</source>
         <extracomment>The end of the import&apos;s summary; %2 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %L1 no añadidos: %2</translation>
     </message>
     <message numerus="yes">
         <source>The import stopped after %1 of the %n events were added.
 
 %2</source>
         <extracomment>%1 is how many events were added, %2 why the import stopped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La importación se detuvo después de añadir %1 de %n evento.
+
+%2</numerusform>
+            <numerusform>La importación se detuvo después de añadir %1 de los %n eventos.
+
+%2</numerusform>
         </translation>
     </message>
 </context>
@@ -1148,13 +1169,13 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ListDate</name>
     <message>
         <source>1 event has a date that cannot be read (marked ⚠)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento tiene una fecha que no se puede leer (marcado con ⚠)</translation>
     </message>
     <message numerus="yes">
         <source>%n events have dates that cannot be read (marked ⚠)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento tiene una fecha que no se puede leer (marcado con ⚠)</numerusform>
+            <numerusform>%n eventos tienen fechas que no se pueden leer (marcados con ⚠)</numerusform>
         </translation>
     </message>
 </context>
@@ -1162,234 +1183,234 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>MainActions</name>
     <message>
         <source>&amp;Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cumpleaños</translation>
     </message>
     <message>
         <source>&amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo cumpleaños</translation>
     </message>
     <message>
         <source>&amp;Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos es&amp;peciales</translation>
     </message>
     <message>
         <source>&amp;Edit Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar cumpleaños</translation>
     </message>
     <message>
         <source>Du&amp;plicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar cumpleaños</translation>
     </message>
     <message>
         <source>&amp;Delete Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar cumpleaños</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar…</translation>
     </message>
     <message>
         <source>Exp&amp;ort...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar…</translation>
     </message>
     <message>
         <source>Restore from &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar copia de seguridad…</translation>
     </message>
     <message>
         <source>E&amp;xit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir de Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Toolbars</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barras de herramientas</translation>
     </message>
     <message>
         <source>Standard &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas &amp;estándar</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Iconos &amp;grandes</translation>
     </message>
     <message>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Iconos &amp;pequeños</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lista</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detalles</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Organizar iconos</translation>
     </message>
     <message>
         <source>By &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Por &amp;nombre</translation>
     </message>
     <message>
         <source>By &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Por &amp;fecha</translation>
     </message>
     <message>
         <source>By Ne&amp;xt Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Por &amp;próxima fecha</translation>
     </message>
     <message>
         <source>By &amp;Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Por &amp;edad</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda interactiva</translation>
     </message>
     <message>
         <source>About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comentarios y sugerencias</translation>
     </message>
     <message>
         <source>%1 &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio &amp;web de %1</translation>
     </message>
     <message>
         <source>&amp;Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;Candlewatcher</translation>
     </message>
     <message>
         <source>Show N&amp;otifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar n&amp;otificaciones</translation>
     </message>
     <message>
         <source>Add &amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &amp;nuevo cumpleaños</translation>
     </message>
     <message>
         <source>&amp;About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferencias</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir nuevo cumpleaños</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Edit Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el cumpleaños seleccionado</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Duplicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar cumpleaños</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el cumpleaños seleccionado</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos especiales</translation>
     </message>
     <message>
         <source>Insert Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar eventos especiales</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
     <message>
         <source>%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web de %1</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Exit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Candlewatcher</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún servicio de notificaciones del escritorio ha respondido: los recordatorios se muestran en la ventana de Candlewatcher.</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas estándar</translation>
     </message>
     <message>
         <source>%1 %2 - never miss a birthday again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 - no vuelva a olvidar un cumpleaños</translation>
     </message>
     <message>
         <source>Search by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por nombre (Ctrl+F)</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por nombre</translation>
     </message>
     <message>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si sale, no se le avisará de ningún evento futuro.  ¿Está seguro de que desea salir?</translation>
     </message>
     <message>
         <source>The data file could not be compacted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido compactar el archivo de datos.</translation>
     </message>
     <message>
         <source>The birthdays list could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la lista de cumpleaños.</translation>
     </message>
 </context>
 <context>
@@ -1397,9 +1418,9 @@ Tip: using the down arrow will show you a calendar.</source>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 - %n año)</numerusform>
+            <numerusform>%1 (%2 - %n años)</numerusform>
         </translation>
     </message>
 </context>
@@ -1435,16 +1456,16 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — próximo: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>NotificationLines</name>
     <message numerus="yes">
         <source>(%n more events)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n evento más)</numerusform>
+            <numerusform>(%n eventos más)</numerusform>
         </translation>
     </message>
 </context>
@@ -1452,30 +1473,30 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NotificationWindow</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de hoy</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar</translation>
     </message>
     <message>
         <source>(No birthdays coming up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(No hay cumpleaños próximos)</translation>
     </message>
     <message>
         <source>(No birthdays today)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Hoy no hay cumpleaños)</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos cumpleaños</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Candlewatcher</translation>
     </message>
 </context>
 <context>
@@ -1483,19 +1504,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hoy</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mañana</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>en %n día</numerusform>
+            <numerusform>en %n días</numerusform>
         </translation>
     </message>
 </context>
@@ -1503,83 +1524,83 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Candlewatcher Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Candlewatcher</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Confirm before &amp;deleting a birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar antes de &amp;eliminar un cumpleaños</translation>
     </message>
     <message>
         <source>Confirm before &amp;exiting Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar antes de &amp;salir de Candlewatcher</translation>
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notificación</translation>
     </message>
     <message>
         <source>Show the Notification window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ventana de notificaciones:</translation>
     </message>
     <message>
         <source>Every &amp;hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada &amp;hora</translation>
     </message>
     <message>
         <source>E&amp;very day</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada &amp;día</translation>
     </message>
     <message>
         <source>Only when &amp;Windows starts up</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo al iniciar &amp;Windows</translation>
     </message>
     <message>
         <source>Only when Candlewatcher &amp;starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo al iniciar &amp;Candlewatcher</translation>
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alertas</translation>
     </message>
     <message>
         <source>Show &amp;alerts at the following time each day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las &amp;alertas cada día a esta hora:</translation>
     </message>
     <message>
         <source>(24 hour clock)</source>
-        <translation type="unfinished"></translation>
+        <translation>(formato de 24 horas)</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorios</translation>
     </message>
     <message>
         <source>Show reminders as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los recordatorios como:</translation>
     </message>
     <message>
         <source>the Candlewatcher window</source>
-        <translation type="unfinished"></translation>
+        <translation>la ventana de Candlewatcher</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>notificaciones del escritorio</translation>
     </message>
     <message>
         <source>Leap-day events in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos del 29 de febrero en otros años:</translation>
     </message>
     <message>
         <source>28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>28 de febrero</translation>
     </message>
     <message>
         <source>1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de marzo</translation>
     </message>
 </context>
 <context>
@@ -1587,33 +1608,33 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReminderDecision</name>
     <message>
         <source>There are no events due</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay eventos próximos</translation>
     </message>
     <message>
         <source>There are no events today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy no hay eventos</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 - %n año)</numerusform>
+            <numerusform>%1 (%2 - %n años)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n Years)</source>
         <extracomment>%1 is the event&apos;s name. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n año)</numerusform>
+            <numerusform>%1 (%n años)</numerusform>
         </translation>
     </message>
 </context>
@@ -1621,194 +1642,194 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ReminderRunner</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de hoy</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximos cumpleaños</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdidos durante su ausencia</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdido: %1</translation>
     </message>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerta de Candlewatcher</translation>
     </message>
     <message>
         <source>%1:</source>
         <comment>a title before its list</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>RestoreDialog</name>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>Choose the backup to restore.  Your events as they are now are kept as a backup of today first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la copia de seguridad que desea restaurar.  Antes, sus eventos tal como están ahora se guardan como copia de seguridad de hoy.</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Backup of</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia del</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a backup&apos;s day, the time of day it was made</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
 </context>
 <context>
     <name>ShellLaunch</name>
     <message>
         <source>%1 could not open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no ha podido abrir %2.</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay una carpeta privada para el archivo de bloqueo (%1); no se detectará otra copia en ejecución.</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>pertenece a otro usuario</translation>
     </message>
     <message>
         <source>is open to other users</source>
-        <translation type="unfinished"></translation>
+        <translation>está abierta a otros usuarios</translation>
     </message>
     <message>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de bloqueo «%1»; no se detectará otra copia en ejecución.</translation>
     </message>
     <message>
         <source>Candlewatcher is already running, but it does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher ya se está ejecutando, pero no responde.</translation>
     </message>
     <message>
         <source>Cannot listen for later starts on &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escuchar los inicios posteriores en «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer «%1»: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de suscripciones «%1» está dañado: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de suscripciones «%1» lo escribió una versión más reciente del programa.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de suscripciones «%1» está dañado: una de sus entradas no se puede leer.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
-        <translation type="unfinished"></translation>
+        <translation>: no hay sitio: </translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>%L1 added, %L2 updated, %L3 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 añadidos, %L2 actualizados, %L3 eliminados</translation>
     </message>
     <message>
         <source>, %L1 detached</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 desvinculados</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 omitidos</translation>
     </message>
 </context>
 <context>
     <name>VCardReader</name>
     <message>
         <source>Contact on line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto de la línea %1</translation>
     </message>
     <message>
         <source>its name is damaged quoted-printable text</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre es texto quoted-printable dañado</translation>
     </message>
     <message>
         <source>line %1 is not a vCard line</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 no es una línea vCard</translation>
     </message>
     <message>
         <source>the contact has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>el contacto no tiene nombre</translation>
     </message>
     <message>
         <source>its birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>su cumpleaños «%1» no es una fecha</translation>
     </message>
     <message>
         <source>its anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>su aniversario «%1» no es una fecha</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>sin cumpleaños ni aniversario</translation>
     </message>
     <message>
         <source>It is not a vCard file: it does not start with BEGIN:VCARD.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo vCard: no empieza por BEGIN:VCARD.</translation>
     </message>
     <message>
         <source>the contact has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>el contacto no tiene línea END:VCARD</translation>
     </message>
     <message>
         <source>The file ends in the middle of a contact (it has no END:VCARD line after line %1): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina en mitad de un contacto (no hay línea END:VCARD después de la línea %1): parece cortado.</translation>
     </message>
 </context>
 <context>
@@ -1816,255 +1837,263 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 was unable to connect to the internet.  Please connect manually and then try again.</source>
         <extracomment>%1 is the program&apos;s full title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no ha podido conectarse a Internet.  Conéctese manualmente e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>You have not entered any information.  Please enter either a comment or suggestion into the space provided.</source>
-        <translation type="unfinished"></translation>
+        <translation>No ha introducido ninguna información.  Escriba un comentario o una sugerencia en el espacio correspondiente.</translation>
     </message>
     <message>
         <source>There was a problem sending your information to %1.  Please check you are connected to the internet correctly, and if the problem persists, try again later.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ha habido un problema al enviar su información a %1.  Compruebe que está bien conectado a Internet y, si el problema continúa, inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Your comments and suggestions have been sent to %1.  Thank you very much for your input.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sus comentarios y sugerencias se han enviado a %1.  Muchas gracias por su colaboración.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.  This service is completely anonymous.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 agradece todos los comentarios y sugerencias de sus usuarios.  Rellene los cuadros siguientes y haga clic en Enviar.  Este servicio es totalmente anónimo.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 agradece todos los comentarios y sugerencias de sus usuarios.  Rellene los cuadros siguientes y haga clic en Enviar.</translation>
     </message>
     <message>
         <source>Please wait while your information is being sent to the %1 website...</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Espere mientras se envía su información al sitio web de %1…</translation>
     </message>
     <message>
         <source>System Information is currently unavailable.  Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del sistema no está disponible en este momento.  Inténtelo de nuevo más tarde.</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDays</name>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Año Nuevo</translation>
     </message>
     <message>
         <source>Sherlock Holmes Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de Sherlock Holmes</translation>
     </message>
     <message>
         <source>Baptism of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bautismo del Señor</translation>
     </message>
     <message>
         <source>World Religion Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Mundial de la Religión</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifanía</translation>
     </message>
     <message>
         <source>Martin Luther King Jr. Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de Martin Luther King</translation>
     </message>
     <message>
         <source>Burn&apos;s Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche de Burns</translation>
     </message>
     <message>
         <source>Groundhog Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Marmota</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Valentín</translation>
     </message>
     <message>
         <source>Lantern Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Festival de los Faroles</translation>
     </message>
     <message>
         <source>St. David&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de San David</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Internacional de la Mujer</translation>
     </message>
     <message>
         <source>Mothers Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Madre</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de San Patricio</translation>
     </message>
     <message>
         <source>April Fool&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de las Bromas de Abril</translation>
     </message>
     <message>
         <source>Buddha&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de Buda</translation>
     </message>
     <message>
         <source>Holocaust Rememberance Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de Recuerdo del Holocausto</translation>
     </message>
     <message>
         <source>St. Georges Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de San Jorge</translation>
     </message>
     <message>
         <source>May Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del Trabajo</translation>
     </message>
     <message>
         <source>Mother&apos;s Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Madre (EE. UU.)</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentecostés</translation>
     </message>
     <message>
         <source>Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Santísima Trinidad</translation>
     </message>
     <message>
         <source>Dragon Boat Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Festival del Bote del Dragón</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del Padre</translation>
     </message>
     <message>
         <source>International Joke Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Internacional del Chiste</translation>
     </message>
     <message>
         <source>Independence Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Independencia (EE. UU.)</translation>
     </message>
     <message>
         <source>Bastille Day (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toma de la Bastilla (Francia)</translation>
     </message>
     <message>
         <source>Friendship Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la Amistad</translation>
     </message>
     <message>
         <source>Chinese Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Valentín chino</translation>
     </message>
     <message>
         <source>Ghandi&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumpleaños de Gandhi</translation>
     </message>
     <message>
         <source>Oktoberfest</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktoberfest</translation>
     </message>
     <message>
         <source>Black Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves Negro</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de Todos los Santos</translation>
     </message>
     <message>
         <source>Guy Fawkes Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche de Guy Fawkes</translation>
     </message>
     <message>
         <source>World Peace Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Mundial de la Paz</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del Niño</translation>
     </message>
     <message>
         <source>World AIDS Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día Mundial del Sida</translation>
     </message>
     <message>
         <source>Advent Begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Comienzo del Adviento</translation>
     </message>
     <message>
         <source>St. Nicholas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de San Nicolás</translation>
     </message>
     <message>
         <source>Pearl Harbour Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de Pearl Harbor (EE. UU.)</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nochebuena</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Navidad</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de San Esteban</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Nochevieja</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos especiales</translation>
     </message>
     <message>
         <source>Event Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del evento</translation>
     </message>
     <message>
         <source>Event Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del evento</translation>
     </message>
     <message>
         <source>Please select any dates you want to add.  Use the Control key to select more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione las fechas que quiera añadir.  Mantenga pulsada la tecla Ctrl para seleccionar más de una.</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n selected events could be added.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha podido añadir el evento seleccionado (%n).
+
+%1</numerusform>
+            <numerusform>No se ha podido añadir ninguno de los %n eventos seleccionados.
+
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Only %1 of the %n selected events were added; the rest could not be added.
 
 %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Solo se han añadido %1 de %n evento seleccionado; el resto no se ha podido añadir.
+
+%2</numerusform>
+            <numerusform>Solo se han añadido %1 de los %n eventos seleccionados; el resto no se ha podido añadir.
+
+%2</numerusform>
         </translation>
     </message>
 </context>

@@ -5,417 +5,419 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Candlewatcher keeps your birthdays, anniversaries and other important dates, and reminds you of them from the system tray in good time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher garde en mémoire vos anniversaires, vos fêtes et autres dates importantes, et vous les rappelle à temps depuis la zone de notification.</translation>
     </message>
     <message>
         <source>For more information on this or any of our freeware and shareware products, please visit our website at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour en savoir plus sur ce logiciel ou sur nos autres logiciels gratuits et partagiciels, consultez notre site web à l’adresse suivante&#xa0;:</translation>
     </message>
     <message>
         <source>Or e-mail %1 on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou écrivez à %1 à l’adresse&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos système…</translation>
     </message>
 </context>
 <context>
     <name>AlertDialog</name>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte Candlewatcher</translation>
     </message>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires du jour</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Manqués pendant votre absence</translation>
     </message>
 </context>
 <context>
     <name>Backups</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire la sauvegarde du fichier de données «&#xa0;%1&#xa0;», rien n’a donc été modifié. %2</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
     </message>
     <message>
         <source>it is not a Candlewatcher data file (byte %1 starts no field)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier de données Candlewatcher (aucun champ ne commence à l’octet %1)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message numerus="yes">
         <source>it is cut short (its last %n bytes are part of a field)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le fichier est tronqué (%n octet final fait partie d’un champ)</numerusform>
+            <numerusform>le fichier est tronqué (ses %n derniers octets font partie d’un champ)</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» est endommagée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The data file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données «&#xa0;%1&#xa0;» est en lecture seule.</translation>
     </message>
 </context>
 <context>
     <name>BirthdayCommands</name>
     <message>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre liste ne contient actuellement aucun anniversaire.  Utilisez l’option Nouvel anniversaire pour en créer un.</translation>
     </message>
     <message>
         <source>You have not selected a birthday to use.  Please select a birthday from the Birthday&apos;s list and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez sélectionné aucun anniversaire.  Sélectionnez un anniversaire dans la liste des anniversaires, puis réessayez.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>an event&apos;s name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The event %1 was changed by another program after the list showed it, so %2.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’événement %1 a été modifié par un autre programme après son affichage dans la liste, donc %2.  La liste affiche maintenant les événements tels qu’ils sont.</translation>
     </message>
     <message>
         <source>These events were changed by another program after the list showed them, so %2: %1.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces événements ont été modifiés par un autre programme après leur affichage dans la liste, donc %2&#xa0;: %1.  La liste affiche maintenant les événements tels qu’ils sont.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme vous ne pouvez modifier qu’un anniversaire à la fois, seul le dernier sélectionné sera affiché.</translation>
     </message>
     <message>
         <source>your changes to it were not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>vos modifications n’ont pas été enregistrées</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be duplicated.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être dupliqué.</translation>
     </message>
     <message>
         <source>it was not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas été dupliqué</translation>
     </message>
     <message>
         <source>they were not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>ils n’ont pas été dupliqués</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer définitivement %1 de votre liste d’anniversaires&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to delete these %n items permanently from your birthdays list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer définitivement cet élément (%n) de votre liste d’anniversaires&#xa0;?</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer définitivement ces %n éléments de votre liste d’anniversaires&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être supprimé.</translation>
     </message>
     <message>
         <source>it was not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas été supprimé</translation>
     </message>
     <message>
         <source>they were not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>ils n’ont pas été supprimés</translation>
     </message>
 </context>
 <context>
     <name>BirthdayDialog</name>
     <message>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est trop long pour être enregistré.  Un nom peut contenir au plus %1 caractères (les lettres accentuées et les autres caractères spéciaux comptent pour deux ou plus).</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>the last two items of a list: &quot;a, b and c&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un anniversaire</translation>
     </message>
     <message>
         <source>Edit Birthday Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’anniversaire</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel anniversaire</translation>
     </message>
     <message>
         <source>Occurs On</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Se répète chaque année</translation>
     </message>
     <message>
         <source>Display number of years</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le nombre d’années</translation>
     </message>
     <message>
         <source>Notify From</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifier à partir de</translation>
     </message>
     <message>
         <source>day(s) in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>jour(s) avant</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour même</translation>
     </message>
     <message>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>la date</translation>
     </message>
     <message>
         <source>whether it repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>s’il se répète chaque année</translation>
     </message>
     <message>
         <source>what happens on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>ce qui se passe le jour même</translation>
     </message>
     <message>
         <source>whether the number of years is displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>si le nombre d’années est affiché</translation>
     </message>
     <message>
         <source>Some details of this event could not be read: %1.  They are shown with the values a new event starts with.  Press OK to save the event with what you see, or Cancel to leave it unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains détails de cet événement n’ont pas pu être lus&#xa0;: %1.  Ils sont affichés avec les valeurs d’un nouvel événement.  Cliquez sur OK pour enregistrer l’événement tel que vous le voyez, ou sur Annuler pour le laisser inchangé.</translation>
     </message>
     <message>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas saisi de nom valide pour cet anniversaire.  Vérifiez et réessayez.</translation>
     </message>
     <message>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas saisi de date valide pour cet anniversaire.  Vérifiez et réessayez.</translation>
     </message>
     <message>
         <source>The Notify From value must be a number that is zero or over.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur «&#xa0;Notifier à partir de&#xa0;» doit être un nombre supérieur ou égal à zéro.  Vérifiez et réessayez.</translation>
     </message>
     <message>
         <source>The event could not be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’événement n’a pas pu être enregistré.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une boîte de dialogue</translation>
     </message>
     <message>
         <source>Do Nothing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rien faire&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListView</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des anniversaires</translation>
     </message>
 </context>
 <context>
     <name>BirthdayStore</name>
     <message>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé d’enregistrement %1 n’est pas valide&#xa0;: les clés vont de 0 à %2.</translation>
     </message>
     <message>
         <source>it is in use by another running copy of Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>il est utilisé par une autre instance de Candlewatcher en cours d’exécution</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>no permission to create &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>pas l’autorisation de créer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created or locked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être créé ni verrouillé (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être créé</translation>
     </message>
     <message>
         <source>Cannot lock the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier de données «&#xa0;%1&#xa0;»&#xa0;: un autre programme ne cesse de le remplacer.</translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %n events, the most it can hold.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier de données «&#xa0;%1&#xa0;» contient déjà %n événement, le maximum possible.</numerusform>
+            <numerusform>Le fichier de données «&#xa0;%1&#xa0;» contient déjà %n événements, le maximum possible.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold: delete one to make room for another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier de données «&#xa0;%1&#xa0;» contient déjà %Ln événement, le maximum possible&#xa0;: supprimez-en un pour faire de la place.</numerusform>
+            <numerusform>Le fichier de données «&#xa0;%1&#xa0;» contient déjà %Ln événements, le maximum possible&#xa0;: supprimez-en un pour faire de la place.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no field &quot;%1&quot; in the data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données ne contient pas de champ «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is too long: it takes %3 bytes, and the data file holds at most %4.</source>
         <extracomment>%1 is the name of a field of the data file (Name, Date, …), kept in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le champ %1 «&#xa0;%2&#xa0;» est trop long&#xa0;: il occupe %3 octets et le fichier de données en accepte au plus %4.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de compacter le fichier de données «&#xa0;%1&#xa0;»&#xa0;: un autre programme ne cesse de le remplacer.</translation>
     </message>
     <message>
         <source>Cannot delete the leftover file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier résiduel «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de compacter le fichier de données «&#xa0;%1&#xa0;»&#xa0;: il est en lecture seule.</translation>
     </message>
     <message>
         <source>Cannot create the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre la copie compactée à la place du fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>CalendarExchange</name>
     <message>
         <source>(an event without a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(un événement sans nom)</translation>
     </message>
     <message>
         <source>it could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>the event has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>l’événement n’a pas de nom</translation>
     </message>
     <message>
         <source>it moves one day of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>il déplace un jour d’un événement récurrent</translation>
     </message>
     <message>
         <source>the event has no start date</source>
-        <translation type="unfinished"></translation>
+        <translation>l’événement n’a pas de date de début</translation>
     </message>
     <message>
         <source>its start is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>son début n’est pas une date</translation>
     </message>
     <message>
         <source>it was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été annulé</translation>
     </message>
     <message>
         <source>it is not an all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un événement sur toute la journée</translation>
     </message>
     <message>
         <source>it does not repeat on one day every year</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne se répète pas le même jour chaque année</translation>
     </message>
 </context>
 <context>
@@ -448,113 +450,122 @@
     <name>CommandLine</name>
     <message>
         <source>Candlewatcher reminds you of birthdays and other dated events. Without options it starts in the system tray; with one of the options below it does that one thing and ends, whether or not it runs in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher vous rappelle les anniversaires et autres événements datés. Sans option, il démarre dans la zone de notification&#xa0;; avec l’une des options ci-dessous, il effectue cette seule tâche puis se termine, qu’il soit ou non déjà lancé dans la zone de notification.</translation>
     </message>
     <message>
         <source>List the events of the next DAYS days (default 30), soonest first.</source>
         <extracomment>DAYS is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lister les événements des DAYS prochains jours (30 par défaut), les plus proches d’abord.</translation>
     </message>
     <message>
         <source>With --upcoming: print a JSON array instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --upcoming&#xa0;: afficher plutôt un tableau JSON.</translation>
     </message>
     <message>
         <source>With --import: show what would be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --import&#xa0;: montrer ce qui serait importé.</translation>
     </message>
     <message>
         <source>Write every event to FILE as an iCalendar file (- for standard output).</source>
         <extracomment>FILE is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrire tous les événements dans FILE au format iCalendar (- pour la sortie standard).</translation>
     </message>
     <message>
         <source>With --upcoming: how many days ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --upcoming&#xa0;: combien de jours à l’avance.</translation>
     </message>
     <message>
         <source>With --import: more files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --import&#xa0;: d’autres fichiers à importer.</translation>
     </message>
     <message>
         <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez l’une des options --upcoming, --import ou --export-ics.</translation>
     </message>
     <message>
         <source>--json goes with --upcoming.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json s’utilise avec --upcoming.</translation>
     </message>
     <message>
         <source>--dry-run goes with --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run s’utilise avec --import.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>DAYS must be a whole number from 0 to %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>DAYS doit être un nombre entier de 0 à %1, et non «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>the calendar could not be written to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier n’a pas pu être écrit sur la sortie standard.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement écrit dans %1
+</numerusform>
+            <numerusform>%n événements écrits dans %1
+</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1: %2
 </source>
         <extracomment>%1 is an event&apos;s name, %2 why it was not added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ignoré&#xa0;: %1&#xa0;: %2
+</translation>
     </message>
     <message>
         <source>to add: %1 (%2)
 </source>
         <extracomment>%1 is an event&apos;s name, %2 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>à ajouter&#xa0;: %1 (%2)
+</translation>
     </message>
     <message numerus="yes">
         <source>%Ln events were not added: %1.</source>
         <extracomment>%1 says how many events the data file holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln événement n’a pas été ajouté&#xa0;: %1.</numerusform>
+            <numerusform>%Ln événements n’ont pas été ajoutés&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>the files hold no contact or event with a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>les fichiers ne contiennent aucun contact ni événement daté.</translation>
     </message>
     <message>
         <source>candlewatcher: %1
 Try &apos;candlewatcher --help&apos;.
 </source>
         <extracomment>%1 is what was wrong with the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher&#xa0;: %1
+Essayez «&#xa0;candlewatcher --help&#xa0;».
+</translation>
     </message>
     <message>
         <source>candlewatcher: left out, their dates could not be read: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher&#xa0;: omis car leur date n’a pas pu être lue&#xa0;: %1
+</translation>
     </message>
     <message numerus="yes">
         <source>No events in the next %n days.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aucun événement d’ici %n jour.
+</numerusform>
+            <numerusform>Aucun événement dans les %n prochains jours.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -562,58 +573,58 @@ Try &apos;candlewatcher --help&apos;.
     <name>CommentsForm</name>
     <message>
         <source>Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires et suggestions</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestions</translation>
     </message>
     <message>
         <source>Do not display my input on the %1 website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas publier mes remarques sur le site web de %1</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer maintenant</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>DataFileIo</name>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot read the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir en écriture le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>  Part of the change may have been written.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Une partie de la modification a peut-être été écrite.</translation>
     </message>
     <message>
         <source>Cannot shorten the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de raccourcir le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -638,249 +649,255 @@ Try &apos;candlewatcher --help&apos;.
     <name>DialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>There are no contacts or events to import in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun contact ni événement à importer.</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été importé.</translation>
     </message>
     <message>
         <source>Not everything was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout n’a pas été importé.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers iCalendar (*.ics);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The events could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les événements n’ont pas pu être exportés.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n events were exported to &quot;%1&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement a été exporté vers «&#xa0;%1&#xa0;».</numerusform>
+            <numerusform>%n événements ont été exportés vers «&#xa0;%1&#xa0;».</numerusform>
         </translation>
     </message>
     <message>
         <source>
 
 Left out because their dates could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Omis car leur date n’a pas pu être lue&#xa0;: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>There are no backups yet.  Candlewatcher keeps a copy of your events on each day it exits or imports, in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a encore aucune sauvegarde.  Candlewatcher enregistre une copie de vos événements chaque jour où il se ferme ou importe, dans «&#xa0;%1&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>Replace your events with the %n events of the backup of %1?
 
 Your events as they are now are kept as a backup of today.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Remplacer vos événements par le %n événement de la sauvegarde du %1&#xa0;?
+
+Vos événements actuels sont conservés comme sauvegarde du jour.</numerusform>
+            <numerusform>Remplacer vos événements par les %n événements de la sauvegarde du %1&#xa0;?
+
+Vos événements actuels sont conservés comme sauvegarde du jour.</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n’a pas pu être restaurée.</translation>
     </message>
 </context>
 <context>
     <name>HelpPanel</name>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide interactive</translation>
     </message>
     <message>
         <source>Welcome to Candlewatcher Interactive help.  Simply move your mouse over any area of the screen to get help on that item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans l’aide interactive de Candlewatcher.  Placez simplement la souris sur n’importe quelle zone de l’écran pour obtenir de l’aide sur cet élément.</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des anniversaires</translation>
     </message>
     <message>
         <source>The Birthdays List contains all of your current birthday items.  Double click on any item to edit it, or right click on any item to view options such as delete or duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des anniversaires contient tous vos anniversaires actuels.  Double-cliquez sur un élément pour le modifier, ou cliquez dessus avec le bouton droit pour afficher des options comme Supprimer ou Dupliquer.</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’état</translation>
     </message>
     <message>
         <source>The status bar notifies you of any events that occur during operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre d’état vous informe de tout ce qui se passe pendant le fonctionnement du logiciel.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>The toolbar provides you with a quick and easy way to access the main functions of the Candlewatcher software.  Hold your mouse over any button to see a description of what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre d’outils vous donne un accès rapide et facile aux principales fonctions de Candlewatcher.  Maintenez la souris sur un bouton pour voir la description de ce qu’il fait.</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide interactive</translation>
     </message>
     <message>
         <source>Interactive Help provides information on any part of this product.  Simply move your mouse over any item on the screen to get a description of what it is and how to use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’aide interactive fournit des informations sur chaque partie de ce produit.  Placez simplement la souris sur un élément de l’écran pour savoir ce que c’est et comment l’utiliser.</translation>
     </message>
     <message>
         <source>OK Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton OK</translation>
     </message>
     <message>
         <source>Closes the current window and saves any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre actuelle et enregistre les paramètres.</translation>
     </message>
     <message>
         <source>Cancel Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton Annuler</translation>
     </message>
     <message>
         <source>Closes the current window without saving any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre actuelle sans enregistrer les paramètres.</translation>
     </message>
     <message>
         <source>Close Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton Fermer</translation>
     </message>
     <message>
         <source>Closes the current window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme la fenêtre actuelle.</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations système</translation>
     </message>
     <message>
         <source>Shows you information about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche des informations sur votre ordinateur.</translation>
     </message>
     <message>
         <source>Birthday Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’anniversaire</translation>
     </message>
     <message>
         <source>A documentary name chosen by you which represents the event.  For example, Fred&apos;s Birthday, or Rita&apos;s Anniversary.  Names do not have to be unique, but for easy identification, it is recommended that they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom descriptif de votre choix qui représente l’événement, par exemple «&#xa0;Anniversaire de Fred&#xa0;» ou «&#xa0;Anniversaire de mariage de Rita&#xa0;».  Les noms n’ont pas besoin d’être uniques, mais c’est recommandé pour les identifier facilement.</translation>
     </message>
     <message>
         <source>Birthday Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de l’anniversaire</translation>
     </message>
     <message>
         <source>This is the date that the event occurs.  If it is a recurring event such as a birthday, that happens every year, it might be convenient to set the year as the date of birth of that person.<byte value="xd"/>
 <byte value="xd"/>
 Tip: using the down arrow will show you a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est la date à laquelle l’événement a lieu.  S’il s’agit d’un événement récurrent, comme un anniversaire qui revient chaque année, il peut être pratique d’indiquer comme date la date de naissance de la personne.</translation>
     </message>
     <message>
         <source>Recurs Every Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Se répète chaque année</translation>
     </message>
     <message>
         <source>If you select this option then you will be reminded of the event on the date you entered and every year after that.  If you leave it unchecked, you will only be reminded on the exact date that you entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous cochez cette option, l’événement vous sera rappelé à la date saisie puis chaque année.  Si vous la laissez décochée, il ne vous sera rappelé qu’à la date exacte saisie.</translation>
     </message>
     <message>
         <source>Notify From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifier à partir de…</translation>
     </message>
     <message>
         <source>This sets the number of days before the event from which to show it in the Notifications window.  This is a little window that appears above the Candlewatcher icon in the system tray, and lasts for 10 seconds.  It can be configured in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit combien de jours avant l’événement celui-ci apparaît dans la fenêtre de notification.  C’est une petite fenêtre qui s’affiche au-dessus de l’icône de Candlewatcher dans la zone de notification pendant 10 secondes.  Elle se configure dans les préférences de ce logiciel.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte</translation>
     </message>
     <message>
         <source>Allows you to configure how you want to be warned on the day of an event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permet de choisir comment vous êtes averti le jour d’un événement.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifications</translation>
     </message>
     <message>
         <source>This window shows you any up-coming events and any events that occur today.  It is displayed at regular intervals, which can be customised in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette fenêtre affiche les événements à venir et ceux du jour.  Elle s’affiche à intervalles réguliers, réglables dans les préférences de ce logiciel.</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la suppression</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can delete any birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette option est cochée, une confirmation vous sera demandée avant de supprimer des anniversaires.</translation>
     </message>
     <message>
         <source>Confirm Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la fermeture</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can quit Candlewatcher.  Quitting Candlewatcher will mean you are not notified of any events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette option est cochée, une confirmation vous sera demandée avant de quitter Candlewatcher.  Une fois Candlewatcher quitté, aucun événement ne vous sera plus notifié.</translation>
     </message>
     <message>
         <source>Notification Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de notification</translation>
     </message>
     <message>
         <source>These allow you to set when the notification window appears.  The notification window is a small box that appears above the icon in the system tray, to tell you of any up-coming or current events.  If there are no events the notification window will not appear, regardless of the settings you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ils définissent quand la fenêtre de notification apparaît.  La fenêtre de notification est un petit cadre qui s’affiche au-dessus de l’icône dans la zone de notification pour vous signaler les événements à venir ou du jour.  S’il n’y a aucun événement, la fenêtre de notification n’apparaît pas, quels que soient les paramètres choisis.</translation>
     </message>
     <message>
         <source>Alerts Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure des alertes</translation>
     </message>
     <message>
         <source>If you have set for an alert to occur on the day of a birthday event, you can configure here what time you want it to appear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez demandé une alerte le jour d’un anniversaire, vous pouvez choisir ici à quelle heure elle doit apparaître.</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements spéciaux</translation>
     </message>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce cadre contient une liste d’événements courants.  Sélectionnez ceux que vous voulez ajouter à votre liste d’événements Candlewatcher (Maj ou Ctrl permettent d’en sélectionner plusieurs à la fois), puis cliquez sur OK.  Les événements vous seront notifiés lorsqu’ils arriveront.</translation>
     </message>
 </context>
 <context>
@@ -914,58 +931,58 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ICalendar</name>
     <message>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier iCalendar&#xa0;: il ne commence pas par BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>Its BEGIN lines nest deeper than %1 levels, deeper than any calendar: it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses lignes BEGIN sont imbriquées sur plus de %1 niveaux, plus que dans tout calendrier&#xa0;: il n’est pas lu.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a calendar (a BEGIN line has no END line): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier se termine au milieu d’un calendrier (une ligne BEGIN n’a pas de ligne END)&#xa0;: il semble tronqué.</translation>
     </message>
 </context>
 <context>
     <name>ImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Choose the events to add from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les événements à ajouter depuis %1&#xa0;:</translation>
     </message>
     <message>
         <source>Events to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements à importer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour même</translation>
     </message>
     <message>
         <source>no year given: the age is not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune année indiquée&#xa0;: l’âge n’est pas affiché</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;sélectionner</translation>
     </message>
     <message>
         <source>Select &amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;désélectionner</translation>
     </message>
     <message>
         <source>On the &amp;Day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le &amp;jour même&#xa0;:</translation>
     </message>
     <message>
         <source>Each as listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacun comme indiqué</translation>
     </message>
 </context>
 <context>
@@ -973,7 +990,7 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Anniversaire de mariage</translation>
     </message>
 </context>
 <context>
@@ -981,166 +998,170 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>, </source>
         <extracomment>Joins the items of a list but its last two.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de contacts</translation>
     </message>
     <message>
         <source>contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>the birthdays and anniversaries of contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>les anniversaires de naissance et de mariage des contacts</translation>
     </message>
     <message>
         <source>a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de calendrier</translation>
     </message>
     <message>
         <source>calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendriers</translation>
     </message>
     <message>
         <source>the all-day events of calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>les événements sur toute la journée des calendriers</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1 (%2);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters, separated by &quot;;;&quot;: keep the &quot;;;&quot; and the &quot;(*)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>It is neither %1.</source>
         <extracomment>%1 lists the kinds of file, joined by &quot;%1 nor %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est ni %1.</translation>
     </message>
     <message>
         <source>%1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ni %2</translation>
     </message>
     <message>
         <source>Import %1 from FILE and the files after it.</source>
         <extracomment>The --import option&apos;s description; FILE is the option&apos;s value, as in the usage line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importer %1 depuis FILE et les fichiers qui suivent.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier ordinaire (c’est un périphérique, un tube ou un socket)&#xa0;: seuls les fichiers sont importés.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, more than any contacts or calendar file holds: an import reads files up to that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dépasse %1&#xa0;Mo, plus que n’importe quel fichier de contacts ou de calendrier&#xa0;: l’import lit les fichiers jusqu’à cette taille.</translation>
     </message>
     <message>
         <source>It could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’a pas pu être lu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It changed while it was read: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a changé pendant sa lecture&#xa0;: réessayez.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>Nothing was added from the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été ajouté depuis le fichier.</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was added from any of the %n files: %1 of them could not be used.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rien n’a été ajouté depuis le fichier (%n)&#xa0;: %1 n’a pas pu être utilisé.</numerusform>
+            <numerusform>Rien n’a été ajouté depuis aucun des %n fichiers&#xa0;: %1 d’entre eux n’ont pas pu être utilisés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the data file holds at most %Ln events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>le fichier de données contient au plus %Ln événement</numerusform>
+            <numerusform>le fichier de données contient au plus %Ln événements</numerusform>
         </translation>
     </message>
     <message>
         <source>its date is not a day of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>sa date n’est pas un jour du calendrier</translation>
     </message>
     <message>
         <source>its repeats ended in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ses répétitions ont pris fin en %1</translation>
     </message>
     <message>
         <source>its repeats end before they begin</source>
-        <translation type="unfinished"></translation>
+        <translation>ses répétitions se terminent avant de commencer</translation>
     </message>
     <message>
         <source>it is in the list already</source>
-        <translation type="unfinished"></translation>
+        <translation>il est déjà dans la liste</translation>
     </message>
     <message>
         <source>its repeats end in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ses répétitions prennent fin en %1</translation>
     </message>
     <message>
         <source>no room: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de place&#xa0;: %1</translation>
     </message>
     <message>
         <source>%L1 to add, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 à ajouter, %L2 déjà présents, %L3 sans date</translation>
     </message>
     <message>
         <source>%L1 added, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 ajoutés, %L2 déjà présents, %L3 sans date</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 omis</translation>
     </message>
     <message>
         <source>, %L1 could not be read</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 illisibles</translation>
     </message>
     <message>
         <source>, %L1 whose repeats end, not chosen</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 dont les répétitions prennent fin, non choisis</translation>
     </message>
     <message>
         <source>; %L1 fit, %L2 would not be added: %3</source>
         <extracomment>The end of the import&apos;s summary; %3 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; %L1 tiennent, %L2 ne seraient pas ajoutés&#xa0;: %3</translation>
     </message>
     <message>
         <source>; %L1 not added: %2</source>
         <extracomment>The end of the import&apos;s summary; %2 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; %L1 non ajoutés&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>The import stopped after %1 of the %n events were added.
 
 %2</source>
         <extracomment>%1 is how many events were added, %2 why the import stopped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’import s’est arrêté après l’ajout de %1 sur %n événement.
+
+%2</numerusform>
+            <numerusform>L’import s’est arrêté après l’ajout de %1 des %n événements.
+
+%2</numerusform>
         </translation>
     </message>
 </context>
@@ -1148,13 +1169,13 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ListDate</name>
     <message>
         <source>1 event has a date that cannot be read (marked ⚠)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 événement a une date illisible (marqué ⚠)</translation>
     </message>
     <message numerus="yes">
         <source>%n events have dates that cannot be read (marked ⚠)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n événement a une date illisible (marqué ⚠)</numerusform>
+            <numerusform>%n événements ont une date illisible (marqués ⚠)</numerusform>
         </translation>
     </message>
 </context>
@@ -1162,234 +1183,234 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>MainActions</name>
     <message>
         <source>&amp;Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anniversaires</translation>
     </message>
     <message>
         <source>&amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvel anniversaire</translation>
     </message>
     <message>
         <source>&amp;Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;vénements spéciaux</translation>
     </message>
     <message>
         <source>&amp;Edit Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier l’anniversaire</translation>
     </message>
     <message>
         <source>Du&amp;plicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer l’anniversaire</translation>
     </message>
     <message>
         <source>&amp;Delete Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l’anniversaire</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer…</translation>
     </message>
     <message>
         <source>Exp&amp;ort...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter…</translation>
     </message>
     <message>
         <source>Restore from &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer une sauvegarde…</translation>
     </message>
     <message>
         <source>E&amp;xit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <source>&amp;Toolbars</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barres d’outils</translation>
     </message>
     <message>
         <source>Standard &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils &amp;standard</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’é&amp;tat</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandes &amp;icônes</translation>
     </message>
     <message>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Petites icônes</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détails</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réorganiser les icônes</translation>
     </message>
     <message>
         <source>By &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Par &amp;nom</translation>
     </message>
     <message>
         <source>By &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Par &amp;date</translation>
     </message>
     <message>
         <source>By Ne&amp;xt Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Par &amp;prochaine date</translation>
     </message>
     <message>
         <source>By &amp;Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Par â&amp;ge</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide interactive</translation>
     </message>
     <message>
         <source>About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaires et suggestions</translation>
     </message>
     <message>
         <source>%1 &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;web de %1</translation>
     </message>
     <message>
         <source>&amp;Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher Candlewatcher</translation>
     </message>
     <message>
         <source>Show N&amp;otifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les n&amp;otifications</translation>
     </message>
     <message>
         <source>Add &amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;nouvel anniversaire</translation>
     </message>
     <message>
         <source>&amp;About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de &amp;Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de &amp;%1</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un anniversaire</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Edit Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’anniversaire sélectionné</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Duplicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer l’anniversaire</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’anniversaire sélectionné</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements spéciaux</translation>
     </message>
     <message>
         <source>Insert Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer des événements spéciaux</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de %1</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Exit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Candlewatcher</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun service de notification du bureau n’a répondu&#xa0;: les rappels s’affichent dans la fenêtre de Candlewatcher.</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils standard</translation>
     </message>
     <message>
         <source>%1 %2 - never miss a birthday again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 – ne manquez plus jamais un anniversaire</translation>
     </message>
     <message>
         <source>Search by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par nom (Ctrl+F)</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher par nom</translation>
     </message>
     <message>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous quittez, vous ne serez plus averti des événements à venir.  Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>The data file could not be compacted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données n’a pas pu être compacté.</translation>
     </message>
     <message>
         <source>The birthdays list could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des anniversaires n’a pas pu être lue.</translation>
     </message>
 </context>
 <context>
@@ -1397,9 +1418,9 @@ Tip: using the down arrow will show you a calendar.</source>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 – %n an)</numerusform>
+            <numerusform>%1 (%2 – %n ans)</numerusform>
         </translation>
     </message>
 </context>
@@ -1435,16 +1456,16 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — prochain&#xa0;: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>NotificationLines</name>
     <message numerus="yes">
         <source>(%n more events)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n autre événement)</numerusform>
+            <numerusform>(%n autres événements)</numerusform>
         </translation>
     </message>
 </context>
@@ -1452,30 +1473,30 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NotificationWindow</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires du jour</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer</translation>
     </message>
     <message>
         <source>(No birthdays coming up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucun anniversaire à venir)</translation>
     </message>
     <message>
         <source>(No birthdays today)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucun anniversaire aujourd’hui)</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires à venir</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher Candlewatcher</translation>
     </message>
 </context>
 <context>
@@ -1483,19 +1504,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aujourd’hui</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>demain</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
         </translation>
     </message>
 </context>
@@ -1503,83 +1524,83 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Candlewatcher Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de Candlewatcher</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Confirm before &amp;deleting a birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer avant de &amp;supprimer un anniversaire</translation>
     </message>
     <message>
         <source>Confirm before &amp;exiting Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer avant de &amp;quitter Candlewatcher</translation>
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification</translation>
     </message>
     <message>
         <source>Show the Notification window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre de notification&#xa0;:</translation>
     </message>
     <message>
         <source>Every &amp;hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les &amp;heures</translation>
     </message>
     <message>
         <source>E&amp;very day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les &amp;jours</translation>
     </message>
     <message>
         <source>Only when &amp;Windows starts up</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement au démarrage de &amp;Windows</translation>
     </message>
     <message>
         <source>Only when Candlewatcher &amp;starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement au démarrage de &amp;Candlewatcher</translation>
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alertes</translation>
     </message>
     <message>
         <source>Show &amp;alerts at the following time each day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;alertes chaque jour à l’heure suivante&#xa0;:</translation>
     </message>
     <message>
         <source>(24 hour clock)</source>
-        <translation type="unfinished"></translation>
+        <translation>(format 24&#xa0;heures)</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappels</translation>
     </message>
     <message>
         <source>Show reminders as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les rappels dans&#xa0;:</translation>
     </message>
     <message>
         <source>the Candlewatcher window</source>
-        <translation type="unfinished"></translation>
+        <translation>la fenêtre de Candlewatcher</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>les notifications du bureau</translation>
     </message>
     <message>
         <source>Leap-day events in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements du 29&#xa0;février les autres années&#xa0;:</translation>
     </message>
     <message>
         <source>28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>28 février</translation>
     </message>
     <message>
         <source>1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>1er mars</translation>
     </message>
 </context>
 <context>
@@ -1587,33 +1608,33 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReminderDecision</name>
     <message>
         <source>There are no events due</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun événement à venir</translation>
     </message>
     <message>
         <source>There are no events today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun événement aujourd’hui</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 – %n an)</numerusform>
+            <numerusform>%1 (%2 – %n ans)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n Years)</source>
         <extracomment>%1 is the event&apos;s name. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n an)</numerusform>
+            <numerusform>%1 (%n ans)</numerusform>
         </translation>
     </message>
 </context>
@@ -1621,194 +1642,194 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ReminderRunner</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires du jour</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires à venir</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Manqués pendant votre absence</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manqué&#xa0;: %1</translation>
     </message>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte Candlewatcher</translation>
     </message>
     <message>
         <source>%1:</source>
         <comment>a title before its list</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>RestoreDialog</name>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>Choose the backup to restore.  Your events as they are now are kept as a backup of today first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la sauvegarde à restaurer.  Vos événements actuels sont d’abord conservés comme sauvegarde du jour.</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes</translation>
     </message>
     <message>
         <source>Backup of</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde du</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a backup&apos;s day, the time of day it was made</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
 </context>
 <context>
     <name>ShellLaunch</name>
     <message>
         <source>%1 could not open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu ouvrir %2.</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier privé pour le fichier de verrou (%1)&#xa0;; une autre instance en cours d’exécution ne sera pas détectée.</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>est un lien symbolique</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un dossier</translation>
     </message>
     <message>
         <source>belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>is open to other users</source>
-        <translation type="unfinished"></translation>
+        <translation>est accessible aux autres utilisateurs</translation>
     </message>
     <message>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier de verrou «&#xa0;%1&#xa0;»&#xa0;; une autre instance en cours d’exécution ne sera pas détectée.</translation>
     </message>
     <message>
         <source>Candlewatcher is already running, but it does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher est déjà lancé, mais ne répond pas.</translation>
     </message>
     <message>
         <source>Cannot listen for later starts on &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’attendre les lancements suivants sur «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» a été écrit par une version plus récente du programme.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: une de ses entrées est illisible.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;: pas de place&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>%L1 added, %L2 updated, %L3 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 ajoutés, %L2 mis à jour, %L3 supprimés</translation>
     </message>
     <message>
         <source>, %L1 detached</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 détachés</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 omis</translation>
     </message>
 </context>
 <context>
     <name>VCardReader</name>
     <message>
         <source>Contact on line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact à la ligne %1</translation>
     </message>
     <message>
         <source>its name is damaged quoted-printable text</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom est un texte quoted-printable endommagé</translation>
     </message>
     <message>
         <source>line %1 is not a vCard line</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n’est pas une ligne vCard</translation>
     </message>
     <message>
         <source>the contact has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>le contact n’a pas de nom</translation>
     </message>
     <message>
         <source>its birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>sa date de naissance «&#xa0;%1&#xa0;» n’est pas une date</translation>
     </message>
     <message>
         <source>its anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>sa date d’anniversaire de mariage «&#xa0;%1&#xa0;» n’est pas une date</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>ni date de naissance ni anniversaire de mariage</translation>
     </message>
     <message>
         <source>It is not a vCard file: it does not start with BEGIN:VCARD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier vCard&#xa0;: il ne commence pas par BEGIN:VCARD.</translation>
     </message>
     <message>
         <source>the contact has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>le contact n’a pas de ligne END:VCARD</translation>
     </message>
     <message>
         <source>The file ends in the middle of a contact (it has no END:VCARD line after line %1): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier se termine au milieu d’un contact (pas de ligne END:VCARD après la ligne %1)&#xa0;: il semble tronqué.</translation>
     </message>
 </context>
 <context>
@@ -1816,255 +1837,263 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 was unable to connect to the internet.  Please connect manually and then try again.</source>
         <extracomment>%1 is the program&apos;s full title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu se connecter à Internet.  Connectez-vous manuellement, puis réessayez.</translation>
     </message>
     <message>
         <source>You have not entered any information.  Please enter either a comment or suggestion into the space provided.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez rien saisi.  Saisissez un commentaire ou une suggestion dans l’espace prévu.</translation>
     </message>
     <message>
         <source>There was a problem sending your information to %1.  Please check you are connected to the internet correctly, and if the problem persists, try again later.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu lors de l’envoi de vos informations à %1.  Vérifiez que vous êtes bien connecté à Internet et, si le problème persiste, réessayez plus tard.</translation>
     </message>
     <message>
         <source>Your comments and suggestions have been sent to %1.  Thank you very much for your input.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos commentaires et suggestions ont été envoyés à %1.  Merci beaucoup pour votre contribution.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.  This service is completely anonymous.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 accueille volontiers les commentaires et suggestions de ses utilisateurs.  Remplissez les champs ci-dessous et cliquez sur Envoyer.  Ce service est entièrement anonyme.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 accueille volontiers les commentaires et suggestions de ses utilisateurs.  Remplissez les champs ci-dessous et cliquez sur Envoyer.</translation>
     </message>
     <message>
         <source>Please wait while your information is being sent to the %1 website...</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter pendant l’envoi de vos informations au site web de %1…</translation>
     </message>
     <message>
         <source>System Information is currently unavailable.  Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment.  Réessayez plus tard.</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDays</name>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de l’An</translation>
     </message>
     <message>
         <source>Sherlock Holmes Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire de Sherlock Holmes</translation>
     </message>
     <message>
         <source>Baptism of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Baptême du Christ</translation>
     </message>
     <message>
         <source>World Religion Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée mondiale de la religion</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Épiphanie</translation>
     </message>
     <message>
         <source>Martin Luther King Jr. Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée Martin Luther King</translation>
     </message>
     <message>
         <source>Burn&apos;s Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Burns Night</translation>
     </message>
     <message>
         <source>Groundhog Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la marmotte</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Valentin</translation>
     </message>
     <message>
         <source>Lantern Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des lanternes</translation>
     </message>
     <message>
         <source>St. David&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-David</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée internationale des droits des femmes</translation>
     </message>
     <message>
         <source>Mothers Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des mères</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Patrick</translation>
     </message>
     <message>
         <source>April Fool&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson d’avril</translation>
     </message>
     <message>
         <source>Buddha&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire de Bouddha</translation>
     </message>
     <message>
         <source>Holocaust Rememberance Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée du souvenir de la Shoah</translation>
     </message>
     <message>
         <source>St. Georges Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Georges</translation>
     </message>
     <message>
         <source>May Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête du Travail</translation>
     </message>
     <message>
         <source>Mother&apos;s Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des mères (États-Unis)</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentecôte</translation>
     </message>
     <message>
         <source>Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sainte-Trinité</translation>
     </message>
     <message>
         <source>Dragon Boat Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des bateaux-dragons</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête des pères</translation>
     </message>
     <message>
         <source>International Joke Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée internationale de la blague</translation>
     </message>
     <message>
         <source>Independence Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête de l’Indépendance (États-Unis)</translation>
     </message>
     <message>
         <source>Bastille Day (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête nationale (France)</translation>
     </message>
     <message>
         <source>Friendship Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée de l’amitié</translation>
     </message>
     <message>
         <source>Chinese Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Valentin chinoise</translation>
     </message>
     <message>
         <source>Ghandi&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaire de Gandhi</translation>
     </message>
     <message>
         <source>Oktoberfest</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktoberfest</translation>
     </message>
     <message>
         <source>Black Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi noir</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Toussaint</translation>
     </message>
     <message>
         <source>Guy Fawkes Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit de Guy Fawkes</translation>
     </message>
     <message>
         <source>World Peace Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée mondiale de la paix</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée des enfants</translation>
     </message>
     <message>
         <source>World AIDS Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Journée mondiale du sida</translation>
     </message>
     <message>
         <source>Advent Begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’Avent</translation>
     </message>
     <message>
         <source>St. Nicholas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Nicolas</translation>
     </message>
     <message>
         <source>Pearl Harbour Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de Pearl Harbor (États-Unis)</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Veille de Noël</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Noël</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendemain de Noël</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Sylvestre</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements spéciaux</translation>
     </message>
     <message>
         <source>Event Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’événement</translation>
     </message>
     <message>
         <source>Event Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de l’événement</translation>
     </message>
     <message>
         <source>Please select any dates you want to add.  Use the Control key to select more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez les dates que vous voulez ajouter.  Maintenez la touche Ctrl enfoncée pour en sélectionner plusieurs.</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n selected events could be added.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’événement sélectionné (%n) n’a pas pu être ajouté.
+
+%1</numerusform>
+            <numerusform>Aucun des %n événements sélectionnés n’a pu être ajouté.
+
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Only %1 of the %n selected events were added; the rest could not be added.
 
 %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seuls %1 sur %n événement sélectionné ont été ajoutés&#xa0;; les autres n’ont pas pu l’être.
+
+%2</numerusform>
+            <numerusform>Seuls %1 des %n événements sélectionnés ont été ajoutés&#xa0;; les autres n’ont pas pu l’être.
+
+%2</numerusform>
         </translation>
     </message>
 </context>

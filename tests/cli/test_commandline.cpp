@@ -38,7 +38,8 @@ QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform 
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", platform);
-    env.insert("LC_ALL", "de_DE.UTF-8");
+    env.insert("LC_ALL", "de_DE.UTF-8"); // German dates, English texts (LANGUAGE comes first)
+    env.insert("LANGUAGE", "en");
     env.insert("FAKETIME", "@2026-12-06 10:00:00");
     env.insert("LD_PRELOAD", CW_FAKETIME);
     env.insert("ASAN_OPTIONS", "verify_asan_link_order=0");
