@@ -28,7 +28,12 @@ private slots:
     // The built program has English's plural forms and every shipped language.
     void installsEnglishPlurals()
     {
-        QCOMPARE(Translations::shipped(), QString(CANDLEWATCHER_SHIPPED_LANGUAGES).split(u';'));
+        // The resources list the files in their own order, not the build's.
+        QStringList built = QString(CANDLEWATCHER_SHIPPED_LANGUAGES).split(u',');
+        QStringList found = Translations::shipped();
+        built.sort();
+        found.sort();
+        QCOMPARE(found, built);
         QCOMPARE(Translations::install(*qApp, {"en-US"}), "en");
         QCOMPARE(QCoreApplication::translate("ExchangeCommands",
                                              "%n events were exported to \"%1\".", nullptr, 1),
