@@ -440,26 +440,26 @@
     <name>CalendarFeed</name>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملف iCalendar (لا يوجد BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>text after END:VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>نص بعد END:VCALENDAR</translation>
     </message>
     <message>
         <source>END:%1 does not close the open component</source>
-        <translation type="unfinished"></translation>
+        <translation>‏END:%1 لا يغلق المكوّن المفتوح</translation>
     </message>
     <message>
         <source>the calendar is cut short (no END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>التقويم مقطوع (لا يوجد END:VCALENDAR)</translation>
     </message>
 </context>
 <context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد محتوى لـ %1</translation>
     </message>
 </context>
 <context>
@@ -667,18 +667,18 @@ Try &apos;candlewatcher --help&apos;.
     <name>DavDiscovery</name>
     <message>
         <source>not an http, https or webcal address</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس عنوان http أو https أو webcal</translation>
     </message>
     <message>
         <source>no address books or calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على دفاتر عناوين أو تقاويم</translation>
     </message>
 </context>
 <context>
     <name>DavXml</name>
     <message>
         <source>not a multistatus answer</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست استجابة multistatus</translation>
     </message>
 </context>
 <context>
@@ -956,27 +956,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>HttpCall</name>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد إجابة منذ %1 ثانية</translation>
     </message>
     <message>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة بحجم %1 بايت تتجاوز الحد البالغ %2 بايت؛ رُفضت</translation>
     </message>
     <message>
         <source>the answer is over the limit of %1 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجابة تتجاوز الحد البالغ %1 بايت؛ رُفضت</translation>
     </message>
     <message>
         <source>the server&apos;s certificate does not verify (%1); refused</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التحقق من شهادة الخادم (%1)؛ رُفضت</translation>
     </message>
     <message>
         <source>the connection closed after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>انقطع الاتصال بعد %1 من %2 بايت</translation>
     </message>
     <message>
         <source>redirected more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>أُعيد التوجيه أكثر من %1 مرة</translation>
     </message>
 </context>
 <context>
@@ -1508,27 +1508,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NetJob</name>
     <message>
         <source>the user name or the password was refused (401)</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض اسم المستخدم أو كلمة المرور (401)</translation>
     </message>
     <message>
         <source>access refused (403)</source>
-        <translation type="unfinished"></translation>
+        <translation>رُفض الوصول (403)</translation>
     </message>
     <message>
         <source>not found on the server (404)</source>
-        <translation type="unfinished"></translation>
+        <translation>غير موجود على الخادم (404)</translation>
     </message>
     <message>
         <source>the server failed (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>أخفق الخادم (%1 %2)</translation>
     </message>
     <message>
         <source>unexpected answer (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>إجابة غير متوقعة (%1 %2)</translation>
     </message>
     <message>
         <source>the answer cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الإجابة: %1</translation>
     </message>
 </context>
 <context>

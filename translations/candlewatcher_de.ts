@@ -424,26 +424,26 @@
     <name>CalendarFeed</name>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine iCalendar-Datei (kein BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>text after END:VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach END:VCALENDAR</translation>
     </message>
     <message>
         <source>END:%1 does not close the open component</source>
-        <translation type="unfinished"></translation>
+        <translation>END:%1 schließt die offene Komponente nicht</translation>
     </message>
     <message>
         <source>the calendar is cut short (no END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kalender ist abgeschnitten (kein END:VCALENDAR)</translation>
     </message>
 </context>
 <context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Inhalt für %1</translation>
     </message>
 </context>
 <context>
@@ -631,18 +631,18 @@ Weitere Informationen mit „candlewatcher --help“.
     <name>DavDiscovery</name>
     <message>
         <source>not an http, https or webcal address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine http-, https- oder webcal-Adresse</translation>
     </message>
     <message>
         <source>no address books or calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Adressbücher oder Kalender gefunden</translation>
     </message>
 </context>
 <context>
     <name>DavXml</name>
     <message>
         <source>not a multistatus answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Multistatus-Antwort</translation>
     </message>
 </context>
 <context>
@@ -904,27 +904,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>HttpCall</name>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>seit %1 Sekunden keine Antwort</translation>
     </message>
     <message>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort mit %1 Byte überschreitet die Grenze von %2 Byte; abgelehnt</translation>
     </message>
     <message>
         <source>the answer is over the limit of %1 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort überschreitet die Grenze von %1 Byte; abgelehnt</translation>
     </message>
     <message>
         <source>the server&apos;s certificate does not verify (%1); refused</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zertifikat des Servers ist nicht vertrauenswürdig (%1); abgelehnt</translation>
     </message>
     <message>
         <source>the connection closed after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung brach nach %1 von %2 Byte ab</translation>
     </message>
     <message>
         <source>redirected more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1-mal umgeleitet</translation>
     </message>
 </context>
 <context>
@@ -1428,27 +1428,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NetJob</name>
     <message>
         <source>the user name or the password was refused (401)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Benutzername oder das Passwort wurde abgelehnt (401)</translation>
     </message>
     <message>
         <source>access refused (403)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert (403)</translation>
     </message>
     <message>
         <source>not found on the server (404)</source>
-        <translation type="unfinished"></translation>
+        <translation>auf dem Server nicht gefunden (404)</translation>
     </message>
     <message>
         <source>the server failed (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler auf dem Server (%1 %2)</translation>
     </message>
     <message>
         <source>unexpected answer (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartete Antwort (%1 %2)</translation>
     </message>
     <message>
         <source>the answer cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>

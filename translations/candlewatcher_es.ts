@@ -424,26 +424,26 @@
     <name>CalendarFeed</name>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo iCalendar (falta BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>text after END:VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto después de END:VCALENDAR</translation>
     </message>
     <message>
         <source>END:%1 does not close the open component</source>
-        <translation type="unfinished"></translation>
+        <translation>END:%1 no cierra el componente abierto</translation>
     </message>
     <message>
         <source>the calendar is cut short (no END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>el calendario está incompleto (falta END:VCALENDAR)</translation>
     </message>
 </context>
 <context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay contenido para %1</translation>
     </message>
 </context>
 <context>
@@ -631,18 +631,18 @@ Pruebe «candlewatcher --help».
     <name>DavDiscovery</name>
     <message>
         <source>not an http, https or webcal address</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección http, https o webcal</translation>
     </message>
     <message>
         <source>no address books or calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontraron libretas de direcciones ni calendarios</translation>
     </message>
 </context>
 <context>
     <name>DavXml</name>
     <message>
         <source>not a multistatus answer</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una respuesta multistatus</translation>
     </message>
 </context>
 <context>
@@ -904,27 +904,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>HttpCall</name>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta durante %1 segundos</translation>
     </message>
     <message>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta de %1 bytes supera el límite de %2 bytes; rechazada</translation>
     </message>
     <message>
         <source>the answer is over the limit of %1 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta supera el límite de %1 bytes; rechazada</translation>
     </message>
     <message>
         <source>the server&apos;s certificate does not verify (%1); refused</source>
-        <translation type="unfinished"></translation>
+        <translation>el certificado del servidor no se pudo verificar (%1); rechazado</translation>
     </message>
     <message>
         <source>the connection closed after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la conexión se cerró tras %1 de %2 bytes</translation>
     </message>
     <message>
         <source>redirected more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>redirigido más de %1 veces</translation>
     </message>
 </context>
 <context>
@@ -1428,27 +1428,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NetJob</name>
     <message>
         <source>the user name or the password was refused (401)</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechazó el nombre de usuario o la contraseña (401)</translation>
     </message>
     <message>
         <source>access refused (403)</source>
-        <translation type="unfinished"></translation>
+        <translation>acceso denegado (403)</translation>
     </message>
     <message>
         <source>not found on the server (404)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró en el servidor (404)</translation>
     </message>
     <message>
         <source>the server failed (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor falló (%1 %2)</translation>
     </message>
     <message>
         <source>unexpected answer (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>respuesta inesperada (%1 %2)</translation>
     </message>
     <message>
         <source>the answer cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la respuesta: %1</translation>
     </message>
 </context>
 <context>

@@ -424,26 +424,26 @@
     <name>CalendarFeed</name>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier iCalendar (pas de BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>text after END:VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte après END:VCALENDAR</translation>
     </message>
     <message>
         <source>END:%1 does not close the open component</source>
-        <translation type="unfinished"></translation>
+        <translation>END:%1 ne ferme pas le composant ouvert</translation>
     </message>
     <message>
         <source>the calendar is cut short (no END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>le calendrier est tronqué (pas de END:VCALENDAR)</translation>
     </message>
 </context>
 <context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun contenu pour %1</translation>
     </message>
 </context>
 <context>
@@ -631,18 +631,18 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
     <name>DavDiscovery</name>
     <message>
         <source>not an http, https or webcal address</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas une adresse http, https ou webcal</translation>
     </message>
     <message>
         <source>no address books or calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun carnet d’adresses ni calendrier trouvé</translation>
     </message>
 </context>
 <context>
     <name>DavXml</name>
     <message>
         <source>not a multistatus answer</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas une réponse multistatus</translation>
     </message>
 </context>
 <context>
@@ -904,27 +904,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>HttpCall</name>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse depuis %1 secondes</translation>
     </message>
     <message>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse de %1 octets dépasse la limite de %2 octets&#xa0;; refusée</translation>
     </message>
     <message>
         <source>the answer is over the limit of %1 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse dépasse la limite de %1 octets&#xa0;; refusée</translation>
     </message>
     <message>
         <source>the server&apos;s certificate does not verify (%1); refused</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat du serveur n’est pas vérifié (%1)&#xa0;; refusé</translation>
     </message>
     <message>
         <source>the connection closed after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion s’est fermée après %1 octets sur %2</translation>
     </message>
     <message>
         <source>redirected more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>redirigé plus de %1 fois</translation>
     </message>
 </context>
 <context>
@@ -1428,27 +1428,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NetJob</name>
     <message>
         <source>the user name or the password was refused (401)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom d’utilisateur ou le mot de passe a été refusé (401)</translation>
     </message>
     <message>
         <source>access refused (403)</source>
-        <translation type="unfinished"></translation>
+        <translation>accès refusé (403)</translation>
     </message>
     <message>
         <source>not found on the server (404)</source>
-        <translation type="unfinished"></translation>
+        <translation>introuvable sur le serveur (404)</translation>
     </message>
     <message>
         <source>the server failed (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a échoué (%1 %2)</translation>
     </message>
     <message>
         <source>unexpected answer (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse inattendue (%1 %2)</translation>
     </message>
     <message>
         <source>the answer cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse est illisible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
