@@ -217,6 +217,10 @@ void NotificationWindow::arrangeWidths(int width)
 
 void NotificationWindow::fitAndPlace()
 {
+    // The places below are worked out left to right; a right-to-left language sees them
+    // mirrored at the end, the candle on the right and "close" on the left.
+    if (m_mirrored)
+        mirrorChildren();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     const QRect available = screen ? screen->availableGeometry() : screenRect;
@@ -263,9 +267,18 @@ void NotificationWindow::fitAndPlace()
     m_border->resize(m_border->width(), windowHeight);
 
     setFixedSize(m_border->width(), windowHeight);
+    if (layoutDirection() == Qt::RightToLeft)
+        mirrorChildren();
     const int left = screenRect.x() + screenRect.width() - width() - rightDistance;
     const int top = screenRect.y() + screenRect.height() - height() - bottomDistance;
     move(std::max(left, available.x()), std::max(top, available.y()));
+}
+
+void NotificationWindow::mirrorChildren()
+{
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->move(width() - child->x() - child->width(), child->y());
+    m_mirrored = !m_mirrored;
 }
 
 void NotificationWindow::showEvent(QShowEvent* event)

@@ -45,6 +45,8 @@ private:
     QString fitLines(const QStringList& lines, bool soon, QLabel* label) const;
     // Gives the window this width in pixels: bands, border and texts reach its right edge.
     void arrangeWidths(int width);
+    // Puts every child at its mirror image across the window (and back again).
+    void mirrorChildren();
 
     QString m_soonText;
     QString m_todayText;
@@ -59,4 +61,5 @@ private:
     QFrame* m_border = nullptr;
     QFrame* m_soonBand = nullptr;
     QFrame* m_todayBand = nullptr;
+    bool m_mirrored = false;
 };

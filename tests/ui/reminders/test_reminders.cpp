@@ -301,6 +301,13 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(window.x() + window.width(), screen.right() + 1 - 13);
         QCOMPARE(window.y() + window.height(), screen.bottom() + 1 - 87);
+
+        // Right to left, every place mirrored, however often the window is fitted again.
+        window.setLayoutDirection(Qt::RightToLeft);
+        window.fitAndPlace();
+        window.fitAndPlace();
+        QCOMPARE(lblClose->x(), window.width() - 217);
+        QCOMPARE(child(&window, "imgCandlewatcher")->geometry().right(), window.width() - 9);
     }
 
     // Lines as high as they are drawn (with DejaVu Sans, a Devanagari name takes a taller
