@@ -113,6 +113,9 @@ void BirthdayDialog::createControls(const HelpSink& help)
     m_dateEdit = new DatePicker(occursOnGroup);
     m_dateEdit->setObjectName(QStringLiteral("objDate"));
     m_dateEdit->setCalendarPopup(true);
+    // Set before the format: in a right-to-left window Qt reverses the sections, which Arabic
+    // digits then show year first, unlike the list's dates.
+    m_dateEdit->setLayoutDirection(Qt::LeftToRight);
     m_dateEdit->setDisplayFormat(TextConv::shortDateFormat());
     m_dateEdit->setMinimumDate(QDate(1601, 1, 1));
     m_dateEdit->setMaximumDate(QDate(9999, 12, 31));

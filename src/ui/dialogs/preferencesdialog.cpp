@@ -108,6 +108,9 @@ void PreferencesDialog::createControls(const HelpSink& help)
     m_alertsLabel->setObjectName(QStringLiteral("lblAlerts"));
     m_timeEdit = new WholeTabStop<QTimeEdit>(alertsGroup);
     m_timeEdit->setObjectName(QStringLiteral("objTime"));
+    // Set before the format: in a right-to-left window Qt reverses the sections, and Arabic
+    // digits, which stay left to right, would then show 23:59 as 59:23.
+    m_timeEdit->setLayoutDirection(Qt::LeftToRight);
     m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
     m_alertsLabel->setBuddy(m_timeEdit);
     m_alertsLabel->installEventFilter(this);

@@ -471,6 +471,25 @@ private slots:
             QCOMPARE(stored(names[i]), written[i]);
     }
 
+    // Right to left, the time and the date still read in the language's order (Qt would turn
+    // the sections round, and Arabic digits do not turn back).
+    void timeAndDateInOrderRightToLeft()
+    {
+        qApp->setLayoutDirection(Qt::RightToLeft);
+        QLocale::setDefault(QLocale("ar_EG"));
+        f->settings.writeSetting("AlertTime", "23:59:00");
+        open("preferences", -1, false);
+        const QString time = at<QTimeEdit>("objTime")->findChild<QLineEdit*>()->text();
+        open("add", -1, false);
+        auto* picker = at<QDateEdit>("objDate");
+        picker->setDate(QDate(1931, 12, 16));
+        const QString date = picker->findChild<QLineEdit*>()->text();
+        qApp->setLayoutDirection(Qt::LeftToRight);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(time, QLocale("ar_EG").toString(QTime(23, 59), "HH:mm"));
+        QCOMPARE(date, QLocale("ar_EG").toString(QDate(1931, 12, 16), QLocale::ShortFormat));
+    }
+
     // The alerts label puts the caret into the hours; changes are written and shown next time.
     void preferencesChanged()
     {
