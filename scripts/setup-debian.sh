@@ -7,6 +7,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     # the translations: lupdate and lrelease in the build, Qt's own texts at run time
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    # Chinese and Japanese glyphs, so the cut-text checks measure those languages' real widths
+    fonts-noto-cjk
     # iCalendar import and export; the tests check the exported files with a second parser
     libical-dev python3-icalendar
     # the subscriptions' tests run a CardDAV/CalDAV server of their own (openssl makes its

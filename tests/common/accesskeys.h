@@ -40,8 +40,8 @@ inline QStringList controlCaptions(const QWidget* window)
 }
 
 // What a shown window gets wrong in the current language, one line a fault: two of its
-// controls, or two items of one of its menus, on one access key; a text wider than its widget
-// shows (labels on one line, buttons, check and option boxes, group boxes, list headers).
+// controls, or two items of one of its menus, on one access key; a text wider (a label's, taller)
+// than its widget shows (one-line labels, buttons, check, option and group boxes, list headers).
 inline QStringList languageFaults(const QWidget* window)
 {
     QStringList faults{accessKeyClash(controlCaptions(window))};
@@ -54,7 +54,8 @@ inline QStringList languageFaults(const QWidget* window)
         if (w->isVisibleTo(window) &&
             ((label && !label->wordWrap()) || w->inherits("QAbstractButton") ||
              w->inherits("QGroupBox")) &&
-            w->sizeHint().width() > w->width())
+            (w->sizeHint().width() > w->width() ||
+             (label && !label->wordWrap() && w->sizeHint().height() > w->height())))
             faults << w->objectName() + " is cut";
         const auto* header = qobject_cast<const QHeaderView*>(w);
         for (int i = 0; header && w->isVisibleTo(window) && i < header->count(); ++i)

@@ -135,7 +135,9 @@ QLabel* NotificationWindow::addLabel(const char* name, const QString& text, int 
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text);
-    label->setGeometry(left, top, width, height);
+    // A heading in a script whose fallback font is taller than the window's own (Chinese,
+    // Japanese) grows downwards rather than lose the foot of its characters.
+    label->setGeometry(left, top, width, std::max(height, drawnHeight(label, text)));
     return label;
 }
 
