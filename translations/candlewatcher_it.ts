@@ -262,7 +262,7 @@
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation>Mostra una finestra</translation>
+        <translation>Mostra finestra</translation>
     </message>
     <message>
         <source>Do Nothing!</source>

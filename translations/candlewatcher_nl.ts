@@ -262,7 +262,7 @@
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation>Een venster tonen</translation>
+        <translation>Venster tonen</translation>
     </message>
     <message>
         <source>Do Nothing!</source>
@@ -1592,7 +1592,7 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
     <message>
         <source>Leap-day events in other years:</source>
-        <translation>Gebeurtenissen op 29 februari in andere jaren:</translation>
+        <translation>Gebeurtenissen op 29 februari in niet-schrikkeljaren:</translation>
     </message>
     <message>
         <source>28 February</source>

@@ -262,7 +262,7 @@
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation>Mostrar uma janela</translation>
+        <translation>Mostrar janela</translation>
     </message>
     <message>
         <source>Do Nothing!</source>
