@@ -1082,7 +1082,7 @@ Tip: using the down arrow will show you a calendar.</source>
     <message numerus="yes">
         <source>Nothing was added from any of the %n files: %1 of them could not be used.</source>
         <translation>
-            <numerusform>Nada foi adicionado do %n arquivo: não foi possível usar %1 deles.</numerusform>
+            <numerusform>Nada foi adicionado de %n arquivo: %1 arquivo não pôde ser usado.</numerusform>
             <numerusform>Nada foi adicionado de nenhum dos %n arquivos: não foi possível usar %1 deles.</numerusform>
         </translation>
     </message>
