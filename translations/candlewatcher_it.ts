@@ -424,26 +424,26 @@
     <name>CalendarFeed</name>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file iCalendar (manca BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>text after END:VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>testo dopo END:VCALENDAR</translation>
     </message>
     <message>
         <source>END:%1 does not close the open component</source>
-        <translation type="unfinished"></translation>
+        <translation>END:%1 non chiude il componente aperto</translation>
     </message>
     <message>
         <source>the calendar is cut short (no END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>il calendario è troncato (manca END:VCALENDAR)</translation>
     </message>
 </context>
 <context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun contenuto per %1</translation>
     </message>
 </context>
 <context>
@@ -631,18 +631,18 @@ Prova &apos;candlewatcher --help&apos;.
     <name>DavDiscovery</name>
     <message>
         <source>not an http, https or webcal address</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un indirizzo http, https o webcal</translation>
     </message>
     <message>
         <source>no address books or calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna rubrica o calendario trovato</translation>
     </message>
 </context>
 <context>
     <name>DavXml</name>
     <message>
         <source>not a multistatus answer</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una risposta multistatus</translation>
     </message>
 </context>
 <context>
@@ -904,27 +904,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>HttpCall</name>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta da %1 secondi</translation>
     </message>
     <message>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta di %1 byte supera il limite di %2 byte; rifiutata</translation>
     </message>
     <message>
         <source>the answer is over the limit of %1 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta supera il limite di %1 byte; rifiutata</translation>
     </message>
     <message>
         <source>the server&apos;s certificate does not verify (%1); refused</source>
-        <translation type="unfinished"></translation>
+        <translation>il certificato del server non è verificabile (%1); rifiutato</translation>
     </message>
     <message>
         <source>the connection closed after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la connessione si è chiusa dopo %1 di %2 byte</translation>
     </message>
     <message>
         <source>redirected more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>reindirizzato più di %1 volte</translation>
     </message>
 </context>
 <context>
@@ -1428,27 +1428,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NetJob</name>
     <message>
         <source>the user name or the password was refused (401)</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome utente o la password sono stati rifiutati (401)</translation>
     </message>
     <message>
         <source>access refused (403)</source>
-        <translation type="unfinished"></translation>
+        <translation>accesso negato (403)</translation>
     </message>
     <message>
         <source>not found on the server (404)</source>
-        <translation type="unfinished"></translation>
+        <translation>non trovato sul server (404)</translation>
     </message>
     <message>
         <source>the server failed (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>errore del server (%1 %2)</translation>
     </message>
     <message>
         <source>unexpected answer (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>risposta inattesa (%1 %2)</translation>
     </message>
     <message>
         <source>the answer cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la risposta: %1</translation>
     </message>
 </context>
 <context>
