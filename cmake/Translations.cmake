@@ -9,7 +9,7 @@ find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 set(CANDLEWATCHER_LANGUAGES de fr es it pt_BR nl pl ja zh_CN ar)
 # The languages the program ships: a language joins only once its .ts is complete (the tests
 # check that). English is always shipped; its file holds only the plural forms.
-set(CANDLEWATCHER_SHIPPED_LANGUAGES en de fr es pl ar ja zh_CN)
+set(CANDLEWATCHER_SHIPPED_LANGUAGES en de fr es pl ar ja zh_CN it pt_BR nl)
 
 set(_cw_ts_folder ${CMAKE_SOURCE_DIR}/translations)
 file(GLOB_RECURSE _cw_ts_sources CONFIGURE_DEPENDS

@@ -5,556 +5,567 @@
     <name>AboutDialog</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Candlewatcher keeps your birthdays, anniversaries and other important dates, and reminds you of them from the system tray in good time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher conserva i tuoi compleanni, anniversari e altre date importanti e te li ricorda per tempo dall&apos;area di notifica.</translation>
     </message>
     <message>
         <source>For more information on this or any of our freeware and shareware products, please visit our website at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ulteriori informazioni su questo o su altri nostri prodotti freeware e shareware, visita il nostro sito web:</translation>
     </message>
     <message>
         <source>Or e-mail %1 on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oppure scrivi a %1 all&apos;indirizzo:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni di &amp;sistema...</translation>
     </message>
 </context>
 <context>
     <name>AlertDialog</name>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso di Candlewatcher</translation>
     </message>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanni di oggi</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Persi durante l&apos;assenza</translation>
     </message>
 </context>
 <context>
     <name>Backups</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il backup del file dei dati &quot;%1&quot;, quindi non è stato modificato nulla. %2</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>it is not a Candlewatcher data file (byte %1 starts no field)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file dei dati di Candlewatcher (il byte %1 non inizia alcun campo)</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>è vuoto</translation>
     </message>
     <message numerus="yes">
         <source>it is cut short (its last %n bytes are part of a field)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>è troncato (%n byte finale fa parte di un campo)</numerusform>
+            <numerusform>è troncato (%n byte finali fanno parte di un campo)</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il backup &quot;%1&quot; è danneggiato: %2.</translation>
     </message>
     <message>
         <source>The data file &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei dati &quot;%1&quot; è di sola lettura.</translation>
     </message>
 </context>
 <context>
     <name>BirthdayCommands</name>
     <message>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al momento non hai compleanni nell&apos;elenco.  Usa il comando Nuovo compleanno per crearne uno.</translation>
     </message>
     <message>
         <source>You have not selected a birthday to use.  Please select a birthday from the Birthday&apos;s list and then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai selezionato alcun compleanno.  Seleziona un compleanno dall&apos;elenco dei compleanni e riprova.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <comment>an event&apos;s name in quotes</comment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>The event %1 was changed by another program after the list showed it, so %2.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;evento %1 è stato modificato da un altro programma dopo che l&apos;elenco lo aveva mostrato, quindi %2.  Ora l&apos;elenco mostra gli eventi come sono.</translation>
     </message>
     <message>
         <source>These events were changed by another program after the list showed them, so %2: %1.  The list now shows the events as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questi eventi sono stati modificati da un altro programma dopo che l&apos;elenco li aveva mostrati, quindi %2: %1.  Ora l&apos;elenco mostra gli eventi come sono.</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poiché puoi modificare un solo compleanno alla volta, verrà mostrato solo l&apos;ultimo che hai selezionato.</translation>
     </message>
     <message>
         <source>your changes to it were not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>le tue modifiche non sono state salvate</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be duplicated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile duplicare &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>it was not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato duplicato</translation>
     </message>
     <message>
         <source>they were not duplicated</source>
-        <translation type="unfinished"></translation>
+        <translation>non sono stati duplicati</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero eliminare definitivamente %1 dall&apos;elenco dei compleanni?</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to delete these %n items permanently from your birthdays list?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vuoi davvero eliminare definitivamente %n elemento dall&apos;elenco dei compleanni?</numerusform>
+            <numerusform>Vuoi davvero eliminare definitivamente questi %n elementi dall&apos;elenco dei compleanni?</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>it was not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato eliminato</translation>
     </message>
     <message>
         <source>they were not deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>non sono stati eliminati</translation>
     </message>
 </context>
 <context>
     <name>BirthdayDialog</name>
     <message>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome è troppo lungo per essere salvato.  Un nome può contenere al massimo %1 caratteri (le lettere accentate e altri caratteri speciali contano come due o più).</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>the last two items of a list: &quot;a, b and c&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi nuovo compleanno</translation>
     </message>
     <message>
         <source>Edit Birthday Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica dettagli compleanno</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo compleanno</translation>
     </message>
     <message>
         <source>Occurs On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricorre il</translation>
     </message>
     <message>
         <source>Repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ripete ogni anno</translation>
     </message>
     <message>
         <source>Display number of years</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il numero di anni</translation>
     </message>
     <message>
         <source>Notify From</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica da</translation>
     </message>
     <message>
         <source>day(s) in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>giorni prima</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giorno stesso</translation>
     </message>
     <message>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>la data</translation>
     </message>
     <message>
         <source>whether it repeats every year</source>
-        <translation type="unfinished"></translation>
+        <translation>se si ripete ogni anno</translation>
     </message>
     <message>
         <source>what happens on the day</source>
-        <translation type="unfinished"></translation>
+        <translation>cosa succede il giorno stesso</translation>
     </message>
     <message>
         <source>whether the number of years is displayed</source>
-        <translation type="unfinished"></translation>
+        <translation>se viene mostrato il numero di anni</translation>
     </message>
     <message>
         <source>Some details of this event could not be read: %1.  They are shown with the values a new event starts with.  Press OK to save the event with what you see, or Cancel to leave it unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni dettagli di questo evento non sono leggibili: %1.  Vengono mostrati con i valori iniziali di un nuovo evento.  Premi OK per salvare l&apos;evento così come lo vedi, o Annulla per lasciarlo invariato.</translation>
     </message>
     <message>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai inserito un nome valido per questo compleanno.  Controlla e riprova.</translation>
     </message>
     <message>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai inserito una data valida per questo compleanno.  Controlla e riprova.</translation>
     </message>
     <message>
         <source>The Notify From value must be a number that is zero or over.  Please check and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore di Notifica da deve essere un numero uguale o maggiore di zero.  Controlla e riprova.</translation>
     </message>
     <message>
         <source>The event could not be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l&apos;evento.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>BirthdayInput</name>
     <message>
         <source>Show a Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra finestra</translation>
     </message>
     <message>
         <source>Do Nothing!</source>
-        <translation type="unfinished"></translation>
+        <translation>Non fare nulla!</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListModel</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>Tra</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Età</translation>
     </message>
 </context>
 <context>
     <name>BirthdayListView</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco compleanni</translation>
     </message>
 </context>
 <context>
     <name>BirthdayStore</name>
     <message>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave di record %1 non è valida: le chiavi vanno da 0 a %2.</translation>
     </message>
     <message>
         <source>it is in use by another running copy of Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>è in uso da parte di un&apos;altra copia di Candlewatcher in esecuzione</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella &quot;%1&quot; non esiste</translation>
     </message>
     <message>
         <source>no permission to create &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun permesso per creare &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created or locked (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare o bloccare &quot;%1&quot; (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be created</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Cannot lock the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile bloccare il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file dei dati &quot;%1&quot;: un altro programma continua a sostituirlo.</translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %n events, the most it can hold.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il file dei dati &quot;%1&quot; contiene già %n evento, il massimo possibile.</numerusform>
+            <numerusform>Il file dei dati &quot;%1&quot; contiene già %n eventi, il massimo possibile.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold: delete one to make room for another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il file dei dati &quot;%1&quot; contiene già %Ln evento, il massimo possibile: eliminane uno per fare posto a un altro.</numerusform>
+            <numerusform>Il file dei dati &quot;%1&quot; contiene già %Ln eventi, il massimo possibile: eliminane uno per fare posto a un altro.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is no field &quot;%1&quot; in the data file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel file dei dati non esiste il campo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; is too long: it takes %3 bytes, and the data file holds at most %4.</source>
         <extracomment>%1 is the name of a field of the data file (Name, Date, …), kept in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il campo %1 &quot;%2&quot; è troppo lungo: occupa %3 byte e il file dei dati ne contiene al massimo %4.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile compattare il file dei dati &quot;%1&quot;: un altro programma continua a sostituirlo.</translation>
     </message>
     <message>
         <source>Cannot delete the leftover file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il file residuo &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot compact the data file &quot;%1&quot;: it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile compattare il file dei dati &quot;%1&quot;: è di sola lettura.</translation>
     </message>
     <message>
         <source>Cannot create the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sostituire il file dei dati &quot;%1&quot; con la copia compattata: %2.</translation>
     </message>
 </context>
 <context>
     <name>CalendarExchange</name>
     <message>
         <source>(an event without a name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(un evento senza nome)</translation>
     </message>
     <message>
         <source>it could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggerlo: %1</translation>
     </message>
     <message>
         <source>the event has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;evento non ha un nome</translation>
     </message>
     <message>
         <source>it moves one day of a repeating event</source>
-        <translation type="unfinished"></translation>
+        <translation>sposta un giorno di un evento ricorrente</translation>
     </message>
     <message>
         <source>the event has no start date</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;evento non ha una data di inizio</translation>
     </message>
     <message>
         <source>its start is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo inizio non è una data</translation>
     </message>
     <message>
         <source>it was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>è stato annullato</translation>
     </message>
     <message>
         <source>it is not an all-day event</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un evento di tutto il giorno</translation>
     </message>
     <message>
         <source>it does not repeat on one day every year</source>
-        <translation type="unfinished"></translation>
+        <translation>non si ripete ogni anno nello stesso giorno</translation>
     </message>
 </context>
 <context>
     <name>CalendarFeed</name>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file iCalendar (manca BEGIN:VCALENDAR)</translation>
     </message>
     <message>
         <source>text after END:VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>testo dopo END:VCALENDAR</translation>
     </message>
     <message>
         <source>END:%1 does not close the open component</source>
-        <translation type="unfinished"></translation>
+        <translation>END:%1 non chiude il componente aperto</translation>
     </message>
     <message>
         <source>the calendar is cut short (no END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>il calendario è troncato (manca END:VCALENDAR)</translation>
     </message>
 </context>
 <context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun contenuto per %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Candlewatcher reminds you of birthdays and other dated events. Without options it starts in the system tray; with one of the options below it does that one thing and ends, whether or not it runs in the tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher ti ricorda compleanni e altri eventi con una data. Senza opzioni si avvia nell&apos;area di notifica; con una delle opzioni seguenti esegue solo quell&apos;operazione e termina, che sia già in esecuzione nell&apos;area di notifica o no.</translation>
     </message>
     <message>
         <source>List the events of the next DAYS days (default 30), soonest first.</source>
         <extracomment>DAYS is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elenca gli eventi dei prossimi DAYS giorni (predefinito 30), a partire dal più vicino.</translation>
     </message>
     <message>
         <source>With --upcoming: print a JSON array instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --upcoming: stampa invece un array JSON.</translation>
     </message>
     <message>
         <source>With --import: show what would be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --import: mostra cosa verrebbe importato.</translation>
     </message>
     <message>
         <source>Write every event to FILE as an iCalendar file (- for standard output).</source>
         <extracomment>FILE is the value&apos;s name in the usage line: keep it as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scrive tutti gli eventi in FILE come file iCalendar (- per lo standard output).</translation>
     </message>
     <message>
         <source>With --upcoming: how many days ahead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --upcoming: quanti giorni in avanti.</translation>
     </message>
     <message>
         <source>With --import: more files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --import: altri file da importare.</translation>
     </message>
     <message>
         <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation type="unfinished"></translation>
+        <translation>indica una tra --upcoming, --import e --export-ics.</translation>
     </message>
     <message>
         <source>--json goes with --upcoming.</source>
-        <translation type="unfinished"></translation>
+        <translation>--json si usa con --upcoming.</translation>
     </message>
     <message>
         <source>--dry-run goes with --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>--dry-run si usa con --import.</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>DAYS must be a whole number from 0 to %1, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>DAYS deve essere un numero intero da 0 a %1, non &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>the calendar could not be written to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere il calendario sullo standard output.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n events written to %1
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento scritto in %1
+</numerusform>
+            <numerusform>%n eventi scritti in %1
+</numerusform>
         </translation>
     </message>
     <message>
         <source>skipped: %1: %2
 </source>
         <extracomment>%1 is an event&apos;s name, %2 why it was not added.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>saltato: %1: %2
+</translation>
     </message>
     <message>
         <source>to add: %1 (%2)
 </source>
         <extracomment>%1 is an event&apos;s name, %2 its date.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>da aggiungere: %1 (%2)
+</translation>
     </message>
     <message numerus="yes">
         <source>%Ln events were not added: %1.</source>
         <extracomment>%1 says how many events the data file holds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln evento non è stato aggiunto: %1.</numerusform>
+            <numerusform>%Ln eventi non sono stati aggiunti: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>the files hold no contact or event with a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>i file non contengono alcun contatto o evento con una data.</translation>
     </message>
     <message>
         <source>candlewatcher: %1
 Try &apos;candlewatcher --help&apos;.
 </source>
         <extracomment>%1 is what was wrong with the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher: %1
+Prova &apos;candlewatcher --help&apos;.
+</translation>
     </message>
     <message>
         <source>candlewatcher: left out, their dates could not be read: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>candlewatcher: esclusi perché non è stato possibile leggerne la data: %1
+</translation>
     </message>
     <message numerus="yes">
         <source>No events in the next %n days.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nessun evento nel prossimo %n giorno.
+</numerusform>
+            <numerusform>Nessun evento nei prossimi %n giorni.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -562,410 +573,416 @@ Try &apos;candlewatcher --help&apos;.
     <name>CommentsForm</name>
     <message>
         <source>Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti e suggerimenti</translation>
     </message>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzione</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commenti</translation>
     </message>
     <message>
         <source>Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimenti</translation>
     </message>
     <message>
         <source>Do not display my input on the %1 website</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare i miei contributi sul sito web di %1</translation>
     </message>
     <message>
         <source>&amp;Send Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Invia ora</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>DataFileIo</name>
     <message>
         <source>Cannot write the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot read the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire in scrittura il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>  Part of the change may have been written.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Una parte della modifica potrebbe essere stata scritta.</translation>
     </message>
     <message>
         <source>Cannot shorten the data file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile accorciare il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
     <name>DavDiscovery</name>
     <message>
         <source>not an http, https or webcal address</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un indirizzo http, https o webcal</translation>
     </message>
     <message>
         <source>no address books or calendars found</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna rubrica o calendario trovato</translation>
     </message>
 </context>
 <context>
     <name>DavXml</name>
     <message>
         <source>not a multistatus answer</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una risposta multistatus</translation>
     </message>
 </context>
 <context>
     <name>DialogButtons</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>There are no contacts or events to import in the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non contiene contatti o eventi da importare.</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato importato nulla.</translation>
     </message>
     <message>
         <source>Not everything was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato importato tutto.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>iCalendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File iCalendar (*.ics);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The events could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare gli eventi.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n events were exported to &quot;%1&quot;.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento è stato esportato in &quot;%1&quot;.</numerusform>
+            <numerusform>%n eventi sono stati esportati in &quot;%1&quot;.</numerusform>
         </translation>
     </message>
     <message>
         <source>
 
 Left out because their dates could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Esclusi perché non è stato possibile leggerne la data: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the items of a list</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>There are no backups yet.  Candlewatcher keeps a copy of your events on each day it exits or imports, in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono ancora backup.  Candlewatcher salva una copia dei tuoi eventi in &quot;%1&quot; ogni giorno in cui termina o importa.</translation>
     </message>
     <message numerus="yes">
         <source>Replace your events with the %n events of the backup of %1?
 
 Your events as they are now are kept as a backup of today.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sostituire i tuoi eventi con %n evento del backup del %1?
+
+I tuoi eventi attuali vengono conservati come backup di oggi.</numerusform>
+            <numerusform>Sostituire i tuoi eventi con i %n eventi del backup del %1?
+
+I tuoi eventi attuali vengono conservati come backup di oggi.</numerusform>
         </translation>
     </message>
     <message>
         <source>The backup could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare il backup.</translation>
     </message>
 </context>
 <context>
     <name>HelpPanel</name>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida interattiva</translation>
     </message>
     <message>
         <source>Welcome to Candlewatcher Interactive help.  Simply move your mouse over any area of the screen to get help on that item.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto nella Guida interattiva di Candlewatcher.  Sposta il mouse su una qualsiasi area dello schermo per ottenere informazioni su quell&apos;elemento.</translation>
     </message>
 </context>
 <context>
     <name>HelpTopics</name>
     <message>
         <source>Birthdays List</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco compleanni</translation>
     </message>
     <message>
         <source>The Birthdays List contains all of your current birthday items.  Double click on any item to edit it, or right click on any item to view options such as delete or duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco compleanni contiene tutti i tuoi compleanni attuali.  Fai doppio clic su un elemento per modificarlo, oppure fai clic con il tasto destro su un elemento per vedere opzioni come Elimina o Duplica.</translation>
     </message>
     <message>
         <source>Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di stato</translation>
     </message>
     <message>
         <source>The status bar notifies you of any events that occur during operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra di stato ti informa di ciò che accade durante il funzionamento.</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti</translation>
     </message>
     <message>
         <source>The toolbar provides you with a quick and easy way to access the main functions of the Candlewatcher software.  Hold your mouse over any button to see a description of what it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra degli strumenti offre un modo semplice e veloce per accedere alle funzioni principali di Candlewatcher.  Tieni il mouse su un pulsante per vedere una descrizione di ciò che fa.</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida interattiva</translation>
     </message>
     <message>
         <source>Interactive Help provides information on any part of this product.  Simply move your mouse over any item on the screen to get a description of what it is and how to use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Guida interattiva fornisce informazioni su ogni parte di questo prodotto.  Sposta il mouse su un elemento dello schermo per ottenere una descrizione di cosa è e di come usarlo.</translation>
     </message>
     <message>
         <source>OK Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante OK</translation>
     </message>
     <message>
         <source>Closes the current window and saves any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude la finestra corrente e salva le impostazioni.</translation>
     </message>
     <message>
         <source>Cancel Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante Annulla</translation>
     </message>
     <message>
         <source>Closes the current window without saving any settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude la finestra corrente senza salvare le impostazioni.</translation>
     </message>
     <message>
         <source>Close Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante Chiudi</translation>
     </message>
     <message>
         <source>Closes the current window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude la finestra corrente.</translation>
     </message>
     <message>
         <source>System Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni di sistema</translation>
     </message>
     <message>
         <source>Shows you information about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra informazioni sul tuo computer.</translation>
     </message>
     <message>
         <source>Birthday Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del compleanno</translation>
     </message>
     <message>
         <source>A documentary name chosen by you which represents the event.  For example, Fred&apos;s Birthday, or Rita&apos;s Anniversary.  Names do not have to be unique, but for easy identification, it is recommended that they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome descrittivo scelto da te che rappresenta l&apos;evento.  Ad esempio, Compleanno di Fred o Anniversario di Rita.  I nomi non devono essere per forza univoci, ma è consigliabile che lo siano, per riconoscerli facilmente.</translation>
     </message>
     <message>
         <source>Birthday Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data del compleanno</translation>
     </message>
     <message>
         <source>This is the date that the event occurs.  If it is a recurring event such as a birthday, that happens every year, it might be convenient to set the year as the date of birth of that person.<byte value="xd"/>
 <byte value="xd"/>
 Tip: using the down arrow will show you a calendar.</source>
-        <translation type="unfinished"></translation>
+        <translation>È la data in cui cade l&apos;evento.  Se si tratta di un evento ricorrente che si ripete ogni anno, come un compleanno, può essere comodo indicare come anno quello di nascita della persona.</translation>
     </message>
     <message>
         <source>Recurs Every Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ripete ogni anno</translation>
     </message>
     <message>
         <source>If you select this option then you will be reminded of the event on the date you entered and every year after that.  If you leave it unchecked, you will only be reminded on the exact date that you entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se selezioni questa opzione, l&apos;evento ti verrà ricordato nella data inserita e ogni anno successivo.  Se la lasci deselezionata, ti verrà ricordato solo nella data esatta inserita.</translation>
     </message>
     <message>
         <source>Notify From...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica da...</translation>
     </message>
     <message>
         <source>This sets the number of days before the event from which to show it in the Notifications window.  This is a little window that appears above the Candlewatcher icon in the system tray, and lasts for 10 seconds.  It can be configured in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta quanti giorni prima dell&apos;evento iniziare a mostrarlo nella finestra Notifiche.  È una piccola finestra che compare sopra l&apos;icona di Candlewatcher nell&apos;area di notifica e resta visibile per 10 secondi.  Si può configurare nelle Preferenze del programma.</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Allows you to configure how you want to be warned on the day of an event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permette di configurare come vuoi essere avvisato il giorno di un evento.</translation>
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifiche</translation>
     </message>
     <message>
         <source>This window shows you any up-coming events and any events that occur today.  It is displayed at regular intervals, which can be customised in the Preferences section of this software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa finestra mostra gli eventi in arrivo e quelli di oggi.  Compare a intervalli regolari, che si possono personalizzare nelle Preferenze del programma.</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma eliminazione</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can delete any birthdays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se questa opzione è selezionata, ti verrà chiesta conferma prima di eliminare un compleanno.</translation>
     </message>
     <message>
         <source>Confirm Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma uscita</translation>
     </message>
     <message>
         <source>If this is checked then you will be asked if you are sure before you can quit Candlewatcher.  Quitting Candlewatcher will mean you are not notified of any events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se questa opzione è selezionata, ti verrà chiesta conferma prima di uscire da Candlewatcher.  Se esci da Candlewatcher non riceverai più notifiche degli eventi.</translation>
     </message>
     <message>
         <source>Notification Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni delle notifiche</translation>
     </message>
     <message>
         <source>These allow you to set when the notification window appears.  The notification window is a small box that appears above the icon in the system tray, to tell you of any up-coming or current events.  If there are no events the notification window will not appear, regardless of the settings you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabiliscono quando compare la finestra di notifica.  La finestra di notifica è un piccolo riquadro che compare sopra l&apos;icona nell&apos;area di notifica per informarti degli eventi in arrivo o di oggi.  Se non ci sono eventi, la finestra di notifica non compare, qualunque siano le impostazioni scelte.</translation>
     </message>
     <message>
         <source>Alerts Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora degli avvisi</translation>
     </message>
     <message>
         <source>If you have set for an alert to occur on the day of a birthday event, you can configure here what time you want it to appear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se hai impostato un avviso per il giorno di un compleanno, qui puoi scegliere a che ora deve comparire.</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi speciali</translation>
     </message>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo riquadro contiene un elenco di ricorrenze comuni.  Seleziona quelle che vuoi aggiungere all&apos;elenco degli eventi di Candlewatcher (puoi usare Maiusc o Ctrl per selezionarne più di una alla volta), poi fai clic su OK.  Riceverai una notifica degli eventi quando arrivano.</translation>
     </message>
 </context>
 <context>
     <name>HttpCall</name>
     <message>
         <source>no answer for %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta da %1 secondi</translation>
     </message>
     <message>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta di %1 byte supera il limite di %2 byte; rifiutata</translation>
     </message>
     <message>
         <source>the answer is over the limit of %1 bytes; refused</source>
-        <translation type="unfinished"></translation>
+        <translation>la risposta supera il limite di %1 byte; rifiutata</translation>
     </message>
     <message>
         <source>the server&apos;s certificate does not verify (%1); refused</source>
-        <translation type="unfinished"></translation>
+        <translation>il certificato del server non è verificabile (%1); rifiutato</translation>
     </message>
     <message>
         <source>the connection closed after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la connessione si è chiusa dopo %1 di %2 byte</translation>
     </message>
     <message>
         <source>redirected more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>reindirizzato più di %1 volte</translation>
     </message>
 </context>
 <context>
     <name>ICalendar</name>
     <message>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file iCalendar: non inizia con BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>Its BEGIN lines nest deeper than %1 levels, deeper than any calendar: it is not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sue righe BEGIN sono annidate per più di %1 livelli, più di qualsiasi calendario: non viene letto.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a calendar (a BEGIN line has no END line): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina a metà di un calendario (una riga BEGIN non ha la riga END): sembra troncato.</translation>
     </message>
 </context>
 <context>
     <name>ImportDialog</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Choose the events to add from %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli gli eventi da aggiungere da %1:</translation>
     </message>
     <message>
         <source>Events to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi da importare</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>On the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giorno stesso</translation>
     </message>
     <message>
         <source>no year given: the age is not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>anno non indicato: l&apos;età non viene mostrata</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona &amp;tutto</translation>
     </message>
     <message>
         <source>Select &amp;None</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona tutto</translation>
     </message>
     <message>
         <source>On the &amp;Day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il &amp;giorno stesso:</translation>
     </message>
     <message>
         <source>Each as listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciascuno come in elenco</translation>
     </message>
 </context>
 <context>
@@ -973,7 +990,7 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Anniversario</translation>
     </message>
 </context>
 <context>
@@ -981,166 +998,170 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>, </source>
         <extracomment>Joins the items of a list but its last two.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>a contacts file</source>
-        <translation type="unfinished"></translation>
+        <translation>un file di contatti</translation>
     </message>
     <message>
         <source>contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>contatti</translation>
     </message>
     <message>
         <source>the birthdays and anniversaries of contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>i compleanni e gli anniversari dei contatti</translation>
     </message>
     <message>
         <source>a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>un file di calendario</translation>
     </message>
     <message>
         <source>calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>calendari</translation>
     </message>
     <message>
         <source>the all-day events of calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>gli eventi di tutto il giorno dei calendari</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two items of a list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>%1 (%2);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters, separated by &quot;;;&quot;: keep the &quot;;;&quot; and the &quot;(*)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>It is neither %1.</source>
         <extracomment>%1 lists the kinds of file, joined by &quot;%1 nor %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non è né %1.</translation>
     </message>
     <message>
         <source>%1 nor %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 né %2</translation>
     </message>
     <message>
         <source>Import %1 from FILE and the files after it.</source>
         <extracomment>The --import option&apos;s description; FILE is the option&apos;s value, as in the usage line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importa %1 da FILE e dai file successivi.</translation>
     </message>
 </context>
 <context>
     <name>ImportPlan</name>
     <message>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file normale (è un dispositivo, una pipe o un socket): si importano solo file.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>È una cartella, non un file.</translation>
     </message>
     <message>
         <source>It is larger than %1 MB, more than any contacts or calendar file holds: an import reads files up to that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>È più grande di %1 MB, più di quanto contenga qualsiasi file di contatti o di calendario: l&apos;importazione legge file fino a quella dimensione.</translation>
     </message>
     <message>
         <source>It could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggerlo: %1.</translation>
     </message>
     <message>
         <source>It changed while it was read: try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>È cambiato durante la lettura: riprova.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è vuoto.</translation>
     </message>
     <message>
         <source>Nothing was added from the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato aggiunto nulla dal file.</translation>
     </message>
     <message numerus="yes">
         <source>Nothing was added from any of the %n files: %1 of them could not be used.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non è stato aggiunto nulla da %n file: non è stato possibile usarne %1.</numerusform>
+            <numerusform>Non è stato aggiunto nulla da nessuno dei %n file: non è stato possibile usarne %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the data file holds at most %Ln events</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il file dei dati contiene al massimo %Ln evento</numerusform>
+            <numerusform>il file dei dati contiene al massimo %Ln eventi</numerusform>
         </translation>
     </message>
     <message>
         <source>its date is not a day of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua data non è un giorno del calendario</translation>
     </message>
     <message>
         <source>its repeats ended in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le sue ripetizioni sono terminate nel %1</translation>
     </message>
     <message>
         <source>its repeats end before they begin</source>
-        <translation type="unfinished"></translation>
+        <translation>le sue ripetizioni terminano prima di iniziare</translation>
     </message>
     <message>
         <source>it is in the list already</source>
-        <translation type="unfinished"></translation>
+        <translation>è già nell&apos;elenco</translation>
     </message>
     <message>
         <source>its repeats end in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le sue ripetizioni terminano nel %1</translation>
     </message>
     <message>
         <source>no room: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>spazio esaurito: %1</translation>
     </message>
     <message>
         <source>%L1 to add, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 da aggiungere, %L2 già presenti, %L3 senza data</translation>
     </message>
     <message>
         <source>%L1 added, %L2 already there, %L3 without a date</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 aggiunti, %L2 già presenti, %L3 senza data</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 esclusi</translation>
     </message>
     <message>
         <source>, %L1 could not be read</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 illeggibili</translation>
     </message>
     <message>
         <source>, %L1 whose repeats end, not chosen</source>
         <extracomment>One more item of the import&apos;s summary list.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 con ripetizioni terminate, non scelti</translation>
     </message>
     <message>
         <source>; %L1 fit, %L2 would not be added: %3</source>
         <extracomment>The end of the import&apos;s summary; %3 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %L1 rientrano, %L2 non verrebbero aggiunti: %3</translation>
     </message>
     <message>
         <source>; %L1 not added: %2</source>
         <extracomment>The end of the import&apos;s summary; %2 says how many events the data file holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %L1 non aggiunti: %2</translation>
     </message>
     <message numerus="yes">
         <source>The import stopped after %1 of the %n events were added.
 
 %2</source>
         <extracomment>%1 is how many events were added, %2 why the import stopped.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;importazione si è interrotta dopo l&apos;aggiunta di %1 su %n evento.
+
+%2</numerusform>
+            <numerusform>L&apos;importazione si è interrotta dopo l&apos;aggiunta di %1 eventi su %n.
+
+%2</numerusform>
         </translation>
     </message>
 </context>
@@ -1148,13 +1169,13 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ListDate</name>
     <message>
         <source>1 event has a date that cannot be read (marked ⚠)</source>
-        <translation type="unfinished"></translation>
+        <translation>1 evento ha una data illeggibile (contrassegnato con ⚠)</translation>
     </message>
     <message numerus="yes">
         <source>%n events have dates that cannot be read (marked ⚠)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n evento ha una data illeggibile (contrassegnato con ⚠)</numerusform>
+            <numerusform>%n eventi hanno date illeggibili (contrassegnati con ⚠)</numerusform>
         </translation>
     </message>
 </context>
@@ -1162,234 +1183,234 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>MainActions</name>
     <message>
         <source>&amp;Birthdays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compleanni</translation>
     </message>
     <message>
         <source>&amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo compleanno</translation>
     </message>
     <message>
         <source>&amp;Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi &amp;speciali</translation>
     </message>
     <message>
         <source>&amp;Edit Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica compleanno</translation>
     </message>
     <message>
         <source>Du&amp;plicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplica compleanno</translation>
     </message>
     <message>
         <source>&amp;Delete Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina compleanno</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa...</translation>
     </message>
     <message>
         <source>Exp&amp;ort...</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;porta...</translation>
     </message>
     <message>
         <source>Restore from &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina da backup...</translation>
     </message>
     <message>
         <source>E&amp;xit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Es&amp;ci da Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Toolbars</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre degli strumenti</translation>
     </message>
     <message>
         <source>Standard &amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti &amp;standard</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di s&amp;tato</translation>
     </message>
     <message>
         <source>Lar&amp;ge Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;grandi</translation>
     </message>
     <message>
         <source>&amp;Small Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Icone &amp;piccole</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elenco</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dettagli</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponi &amp;icone</translation>
     </message>
     <message>
         <source>By &amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Per &amp;nome</translation>
     </message>
     <message>
         <source>By &amp;Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Per &amp;data</translation>
     </message>
     <message>
         <source>By Ne&amp;xt Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Per data &amp;successiva</translation>
     </message>
     <message>
         <source>By &amp;Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Per &amp;età</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>Interactive Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida interattiva</translation>
     </message>
     <message>
         <source>About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;Comments and Suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commenti e suggerimenti</translation>
     </message>
     <message>
         <source>%1 &amp;Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito &amp;web di %1</translation>
     </message>
     <message>
         <source>&amp;Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra Candlewatcher</translation>
     </message>
     <message>
         <source>Show N&amp;otifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;notifiche</translation>
     </message>
     <message>
         <source>Add &amp;New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi nuovo compleanno</translation>
     </message>
     <message>
         <source>&amp;About Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Candlewatcher</translation>
     </message>
     <message>
         <source>&amp;%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito &amp;web di %1</translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferenze</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Add New Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi nuovo compleanno</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Edit Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica il compleanno selezionato</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica</translation>
     </message>
     <message>
         <source>Duplicate Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica compleanno</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Delete Selected Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina il compleanno selezionato</translation>
     </message>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi speciali</translation>
     </message>
     <message>
         <source>Insert Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci eventi speciali</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web</translation>
     </message>
     <message>
         <source>%1 Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web di %1</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Exit Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Candlewatcher</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun servizio di notifica del desktop ha risposto: i promemoria vengono mostrati nella finestra di Candlewatcher.</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra degli strumenti standard</translation>
     </message>
     <message>
         <source>%1 %2 - never miss a birthday again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 - non dimenticare mai più un compleanno</translation>
     </message>
     <message>
         <source>Search by name (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per nome (Ctrl+F)</translation>
     </message>
     <message>
         <source>Search by name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per nome</translation>
     </message>
     <message>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se esci non riceverai avvisi per gli eventi futuri.  Vuoi davvero uscire?</translation>
     </message>
     <message>
         <source>The data file could not be compacted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile compattare il file dei dati.</translation>
     </message>
     <message>
         <source>The birthdays list could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;elenco dei compleanni.</translation>
     </message>
 </context>
 <context>
@@ -1397,9 +1418,9 @@ Tip: using the down arrow will show you a calendar.</source>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 - %n anno)</numerusform>
+            <numerusform>%1 (%2 - %n anni)</numerusform>
         </translation>
     </message>
 </context>
@@ -1407,27 +1428,27 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NetJob</name>
     <message>
         <source>the user name or the password was refused (401)</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome utente o la password sono stati rifiutati (401)</translation>
     </message>
     <message>
         <source>access refused (403)</source>
-        <translation type="unfinished"></translation>
+        <translation>accesso negato (403)</translation>
     </message>
     <message>
         <source>not found on the server (404)</source>
-        <translation type="unfinished"></translation>
+        <translation>non trovato sul server (404)</translation>
     </message>
     <message>
         <source>the server failed (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>errore del server (%1 %2)</translation>
     </message>
     <message>
         <source>unexpected answer (%1 %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>risposta inattesa (%1 %2)</translation>
     </message>
     <message>
         <source>the answer cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere la risposta: %1</translation>
     </message>
 </context>
 <context>
@@ -1435,16 +1456,16 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — prossimo: %2, %3</translation>
     </message>
 </context>
 <context>
     <name>NotificationLines</name>
     <message numerus="yes">
         <source>(%n more events)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n altro evento)</numerusform>
+            <numerusform>(altri %n eventi)</numerusform>
         </translation>
     </message>
 </context>
@@ -1452,30 +1473,30 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>NotificationWindow</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanni di oggi</translation>
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>chiudi</translation>
     </message>
     <message>
         <source>(No birthdays coming up)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nessun compleanno in arrivo)</translation>
     </message>
     <message>
         <source>(No birthdays today)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nessun compleanno oggi)</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanni in arrivo</translation>
     </message>
 </context>
 <context>
     <name>Notifier</name>
     <message>
         <source>Show Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra Candlewatcher</translation>
     </message>
 </context>
 <context>
@@ -1483,19 +1504,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oggi</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>domani</translation>
     </message>
     <message numerus="yes">
         <source>in %n days</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
         </translation>
     </message>
 </context>
@@ -1503,83 +1524,83 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>PreferencesDialog</name>
     <message>
         <source>Candlewatcher Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze di Candlewatcher</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Confirm before &amp;deleting a birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiedi conferma prima di &amp;eliminare un compleanno</translation>
     </message>
     <message>
         <source>Confirm before &amp;exiting Candlewatcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiedi conferma prima di &amp;uscire da Candlewatcher</translation>
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica</translation>
     </message>
     <message>
         <source>Show the Notification window:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la finestra di notifica:</translation>
     </message>
     <message>
         <source>Every &amp;hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni &amp;ora</translation>
     </message>
     <message>
         <source>E&amp;very day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni &amp;giorno</translation>
     </message>
     <message>
         <source>Only when &amp;Windows starts up</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo all&apos;avvio di &amp;Windows</translation>
     </message>
     <message>
         <source>Only when Candlewatcher &amp;starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo all&apos;a&amp;vvio di Candlewatcher</translation>
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisi</translation>
     </message>
     <message>
         <source>Show &amp;alerts at the following time each day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra gli &amp;avvisi ogni giorno alla seguente ora:</translation>
     </message>
     <message>
         <source>(24 hour clock)</source>
-        <translation type="unfinished"></translation>
+        <translation>(formato 24 ore)</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>Promemoria</translation>
     </message>
     <message>
         <source>Show reminders as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i promemoria come:</translation>
     </message>
     <message>
         <source>the Candlewatcher window</source>
-        <translation type="unfinished"></translation>
+        <translation>la finestra di Candlewatcher</translation>
     </message>
     <message>
         <source>desktop notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>notifiche del desktop</translation>
     </message>
     <message>
         <source>Leap-day events in other years:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi del 29 febbraio negli anni non bisestili:</translation>
     </message>
     <message>
         <source>28 February</source>
-        <translation type="unfinished"></translation>
+        <translation>28 febbraio</translation>
     </message>
     <message>
         <source>1 March</source>
-        <translation type="unfinished"></translation>
+        <translation>1º marzo</translation>
     </message>
 </context>
 <context>
@@ -1587,33 +1608,33 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>ReminderDecision</name>
     <message>
         <source>There are no events due</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono eventi in arrivo</translation>
     </message>
     <message>
         <source>There are no events today</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono eventi oggi</translation>
     </message>
     <message numerus="yes">
         <source>%1 (%2 - %n Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%2 - %n anno)</numerusform>
+            <numerusform>%1 (%2 - %n anni)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 (%n Years)</source>
         <extracomment>%1 is the event&apos;s name. The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 (%n anno)</numerusform>
+            <numerusform>%1 (%n anni)</numerusform>
         </translation>
     </message>
 </context>
@@ -1621,194 +1642,194 @@ Tip: using the down arrow will show you a calendar.</source>
     <name>ReminderRunner</name>
     <message>
         <source>Birthdays Due Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanni di oggi</translation>
     </message>
     <message>
         <source>Birthdays Due Soon</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanni in arrivo</translation>
     </message>
     <message>
         <source>Missed While Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Persi durante l&apos;assenza</translation>
     </message>
     <message>
         <source>Missed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Perso: %1</translation>
     </message>
     <message>
         <source>Candlewatcher Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso di Candlewatcher</translation>
     </message>
     <message>
         <source>%1:</source>
         <comment>a title before its list</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1:</translation>
     </message>
 </context>
 <context>
     <name>RestoreDialog</name>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina da backup</translation>
     </message>
     <message>
         <source>Choose the backup to restore.  Your events as they are now are kept as a backup of today first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il backup da ripristinare.  Prima i tuoi eventi attuali vengono salvati come backup di oggi.</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Backup of</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup del</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a backup&apos;s day, the time of day it was made</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile</translation>
     </message>
 </context>
 <context>
     <name>ShellLaunch</name>
     <message>
         <source>%1 could not open %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è riuscito ad aprire %2.</translation>
     </message>
 </context>
 <context>
     <name>SingleInstance</name>
     <message>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna cartella privata per il file di blocco (%1): un&apos;altra copia in esecuzione non verrà rilevata.</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non è leggibile: %1</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento simbolico</translation>
     </message>
     <message>
         <source>is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una cartella</translation>
     </message>
     <message>
         <source>belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>appartiene a un altro utente</translation>
     </message>
     <message>
         <source>is open to other users</source>
-        <translation type="unfinished"></translation>
+        <translation>è accessibile ad altri utenti</translation>
     </message>
     <message>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file di blocco &quot;%1&quot;: un&apos;altra copia in esecuzione non verrà rilevata.</translation>
     </message>
     <message>
         <source>Candlewatcher is already running, but it does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Candlewatcher è già in esecuzione, ma non risponde.</translation>
     </message>
     <message>
         <source>Cannot listen for later starts on &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile restare in ascolto di avvii successivi su &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle sottoscrizioni &quot;%1&quot; è danneggiato: %2.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle sottoscrizioni &quot;%1&quot; è stato scritto da una versione più recente del programma.</translation>
     </message>
     <message>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle sottoscrizioni &quot;%1&quot; è danneggiato: una sua voce non è leggibile.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
-        <translation type="unfinished"></translation>
+        <translation>: spazio esaurito: </translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
         <source>%L1 added, %L2 updated, %L3 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 aggiunti, %L2 aggiornati, %L3 rimossi</translation>
     </message>
     <message>
         <source>, %L1 detached</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 scollegati</translation>
     </message>
     <message>
         <source>, %L1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>, %L1 esclusi</translation>
     </message>
 </context>
 <context>
     <name>VCardReader</name>
     <message>
         <source>Contact on line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto alla riga %1</translation>
     </message>
     <message>
         <source>its name is damaged quoted-printable text</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo nome è testo quoted-printable danneggiato</translation>
     </message>
     <message>
         <source>line %1 is not a vCard line</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 non è una riga vCard</translation>
     </message>
     <message>
         <source>the contact has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>il contatto non ha un nome</translation>
     </message>
     <message>
         <source>its birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo compleanno &quot;%1&quot; non è una data</translation>
     </message>
     <message>
         <source>its anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo anniversario &quot;%1&quot; non è una data</translation>
     </message>
     <message>
         <source>no birthday or anniversary</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun compleanno o anniversario</translation>
     </message>
     <message>
         <source>It is not a vCard file: it does not start with BEGIN:VCARD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un file vCard: non inizia con BEGIN:VCARD.</translation>
     </message>
     <message>
         <source>the contact has no END:VCARD line</source>
-        <translation type="unfinished"></translation>
+        <translation>il contatto non ha la riga END:VCARD</translation>
     </message>
     <message>
         <source>The file ends in the middle of a contact (it has no END:VCARD line after line %1): it looks cut off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file termina a metà di un contatto (manca la riga END:VCARD dopo la riga %1): sembra troncato.</translation>
     </message>
 </context>
 <context>
@@ -1816,255 +1837,263 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>%1 was unable to connect to the internet.  Please connect manually and then try again.</source>
         <extracomment>%1 is the program&apos;s full title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è riuscito a connettersi a Internet.  Connettiti manualmente e riprova.</translation>
     </message>
     <message>
         <source>You have not entered any information.  Please enter either a comment or suggestion into the space provided.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai inserito alcuna informazione.  Scrivi un commento o un suggerimento nello spazio apposito.</translation>
     </message>
     <message>
         <source>There was a problem sending your information to %1.  Please check you are connected to the internet correctly, and if the problem persists, try again later.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si è verificato un problema durante l&apos;invio delle informazioni a %1.  Verifica di essere connesso correttamente a Internet e, se il problema persiste, riprova più tardi.</translation>
     </message>
     <message>
         <source>Your comments and suggestions have been sent to %1.  Thank you very much for your input.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>I tuoi commenti e suggerimenti sono stati inviati a %1.  Grazie mille per il tuo contributo.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.  This service is completely anonymous.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 accoglie volentieri commenti e suggerimenti dai suoi utenti.  Compila i riquadri qui sotto e fai clic su Invia.  Questo servizio è completamente anonimo.</translation>
     </message>
     <message>
         <source>%1 welcomes any comments and suggestions from its users.  Please fill in the boxes below and click on send.</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 accoglie volentieri commenti e suggerimenti dai suoi utenti.  Compila i riquadri qui sotto e fai clic su Invia.</translation>
     </message>
     <message>
         <source>Please wait while your information is being sent to the %1 website...</source>
         <extracomment>%1 is the organisation&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attendi mentre le tue informazioni vengono inviate al sito web di %1...</translation>
     </message>
     <message>
         <source>System Information is currently unavailable.  Please try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le informazioni di sistema non sono al momento disponibili.  Riprova più tardi.</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDays</name>
     <message>
         <source>New Year&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Capodanno</translation>
     </message>
     <message>
         <source>Sherlock Holmes Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanno di Sherlock Holmes</translation>
     </message>
     <message>
         <source>Baptism of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Battesimo di Gesù</translation>
     </message>
     <message>
         <source>World Religion Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata mondiale della religione</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifania</translation>
     </message>
     <message>
         <source>Martin Luther King Jr. Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata di Martin Luther King</translation>
     </message>
     <message>
         <source>Burn&apos;s Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Notte di Burns</translation>
     </message>
     <message>
         <source>Groundhog Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno della marmotta</translation>
     </message>
     <message>
         <source>Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Valentino</translation>
     </message>
     <message>
         <source>Lantern Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa delle lanterne</translation>
     </message>
     <message>
         <source>St. David&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Davide</translation>
     </message>
     <message>
         <source>International Women&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata internazionale della donna</translation>
     </message>
     <message>
         <source>Mothers Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della mamma (Regno Unito)</translation>
     </message>
     <message>
         <source>St. Patrick&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Patrizio</translation>
     </message>
     <message>
         <source>April Fool&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesce d&apos;aprile</translation>
     </message>
     <message>
         <source>Buddha&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanno di Buddha</translation>
     </message>
     <message>
         <source>Holocaust Rememberance Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata del ricordo dell&apos;Olocausto</translation>
     </message>
     <message>
         <source>St. Georges Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Giorgio</translation>
     </message>
     <message>
         <source>May Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo maggio</translation>
     </message>
     <message>
         <source>Mother&apos;s Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa della mamma (USA)</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentecoste</translation>
     </message>
     <message>
         <source>Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Santissima Trinità</translation>
     </message>
     <message>
         <source>Dragon Boat Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa delle barche drago</translation>
     </message>
     <message>
         <source>Father&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa del papà</translation>
     </message>
     <message>
         <source>International Joke Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata internazionale della barzelletta</translation>
     </message>
     <message>
         <source>Independence Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno dell&apos;Indipendenza (USA)</translation>
     </message>
     <message>
         <source>Bastille Day (France)</source>
-        <translation type="unfinished"></translation>
+        <translation>Presa della Bastiglia (Francia)</translation>
     </message>
     <message>
         <source>Friendship Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata dell&apos;amicizia</translation>
     </message>
     <message>
         <source>Chinese Valentines Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Valentino cinese</translation>
     </message>
     <message>
         <source>Ghandi&apos;s Birthday</source>
-        <translation type="unfinished"></translation>
+        <translation>Compleanno di Gandhi</translation>
     </message>
     <message>
         <source>Oktoberfest</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktoberfest</translation>
     </message>
     <message>
         <source>Black Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Giovedì nero</translation>
     </message>
     <message>
         <source>All Saints&apos; Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ognissanti</translation>
     </message>
     <message>
         <source>Guy Fawkes Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Notte di Guy Fawkes</translation>
     </message>
     <message>
         <source>World Peace Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata mondiale della pace</translation>
     </message>
     <message>
         <source>Children&apos;s Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata dei bambini</translation>
     </message>
     <message>
         <source>World AIDS Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Giornata mondiale contro l&apos;AIDS</translation>
     </message>
     <message>
         <source>Advent Begins</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio dell&apos;Avvento</translation>
     </message>
     <message>
         <source>St. Nicholas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>San Nicola</translation>
     </message>
     <message>
         <source>Pearl Harbour Day (US)</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorno di Pearl Harbor (USA)</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilia di Natale</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Natale</translation>
     </message>
     <message>
         <source>Boxing Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Santo Stefano</translation>
     </message>
     <message>
         <source>New Year&apos;s Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>San Silvestro</translation>
     </message>
 </context>
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
         <source>Special Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi speciali</translation>
     </message>
     <message>
         <source>Event Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;evento</translation>
     </message>
     <message>
         <source>Event Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data dell&apos;evento</translation>
     </message>
     <message>
         <source>Please select any dates you want to add.  Use the Control key to select more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona le date che vuoi aggiungere.  Usa il tasto Ctrl per selezionarne più di una.</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n selected events could be added.
 
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Non è stato possibile aggiungere %n evento selezionato.
+
+%1</numerusform>
+            <numerusform>Non è stato possibile aggiungere nessuno dei %n eventi selezionati.
+
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Only %1 of the %n selected events were added; the rest could not be added.
 
 %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>È stato aggiunto solo %1 di %n evento selezionato; non è stato possibile aggiungere gli altri.
+
+%2</numerusform>
+            <numerusform>Sono stati aggiunti solo %1 dei %n eventi selezionati; non è stato possibile aggiungere gli altri.
+
+%2</numerusform>
         </translation>
     </message>
 </context>

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeView>
 
 // The first two captions that share an access key, as "first / second"; "" when none do.
 inline QString accessKeyClash(const QStringList& captions)
@@ -41,8 +42,9 @@ inline QStringList controlCaptions(const QWidget* window)
 
 // What a shown window gets wrong in the current language, one line a fault: two of its
 // controls, or two items of one of its menus, on one access key; a text wider (a label's, taller)
-// than its widget shows (one-line labels, buttons, check, option and group boxes, list headers).
-inline QStringList languageFaults(const QWidget* window)
+// than its widget shows (one-line labels, buttons, check, option and group boxes, list headers,
+// and with rows set the rows of lists).
+inline QStringList languageFaults(const QWidget* window, bool rows)
 {
     QStringList faults{accessKeyClash(controlCaptions(window))};
     for (const QWidget* w : window->findChildren<QWidget*>()) {
@@ -63,6 +65,11 @@ inline QStringList languageFaults(const QWidget* window)
                     header->model()->headerData(i, Qt::Horizontal).toString()) >
                 header->sectionSize(i))
                 faults << w->objectName() + " section " + QString::number(i) + " is cut";
+        const auto* tree = rows ? qobject_cast<const QTreeView*>(w) : nullptr;
+        for (int i = 0; tree && w->isVisibleTo(window) && i < tree->header()->count(); ++i)
+            if (static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(i) >
+                tree->columnWidth(i))
+                faults << w->objectName() + " column " + QString::number(i) + " is cut";
     }
     faults.removeAll(QString());
     return faults;

@@ -131,6 +131,11 @@ void ImportDialog::showAlerts()
         if (isAddable(item.status))
             row->setText(AlertColumn, choices.value(alertOf(item).toInt()));
     }
+    // A language's longer choice widens the column rather than being cut; English's fit.
+    m_list->setColumnWidth(
+        AlertColumn,
+        std::max(m_list->columnWidth(AlertColumn),
+                 static_cast<const QAbstractItemView*>(m_list)->sizeHintForColumn(AlertColumn)));
 }
 
 void ImportDialog::showCount()

@@ -54,8 +54,20 @@ WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const Clock& cloc
 
     // Every day of the table, in the table's order until a click on a header sorts them.
     m_eventList->clear();
-    for (const WellKnownDays::Row& row : WellKnownDays::table())
+    bool translated = false;
+    for (const WellKnownDays::Row& row : WellKnownDays::table()) {
         addRow(row.nameText(), QString::fromLatin1(row.day), QString::fromLatin1(row.month));
+        translated = translated || row.nameText() != QLatin1String(row.name);
+    }
+    // The English names keep the designed column, a long one ending in "…"; a language's
+    // longer names widen the column, and the list with it, rather than being cut.
+    const int nameWidth =
+        static_cast<const QAbstractItemView*>(m_eventList)->sizeHintForColumn(NameColumn);
+    if (translated && nameWidth > m_eventList->columnWidth(NameColumn)) {
+        m_eventList->setMinimumWidth(m_eventList->minimumWidth() + nameWidth -
+                                     m_eventList->columnWidth(NameColumn));
+        m_eventList->setColumnWidth(NameColumn, nameWidth);
+    }
 }
 
 void WellKnownDaysDialog::createControls(const HelpSink& help)

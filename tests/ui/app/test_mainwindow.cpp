@@ -620,7 +620,7 @@ private slots:
             std::make_unique<ImportDialog>(QList<ImportPlan::Item>(1), QStringList{"a.vcf"}),
             std::make_unique<RestoreDialog>(QList<Backups::Backup>(1))};
         QStringList named; // window/control
-        const auto namesRead = [&named](QWidget* top) {
+        const auto namesRead = [&named, &language](QWidget* top) {
             for (QWidget* w : top->findChildren<QWidget*>()) {
                 if (!w->isVisibleTo(top) || w->focusProxy() ||
                     (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
@@ -634,7 +634,8 @@ private slots:
                     !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
                     qPrintable(named.last()));
             }
-            const QStringList faults = languageFaults(top);
+            // English keeps the designed column widths, where a long row may end in "…".
+            const QStringList faults = languageFaults(top, language != "en");
             QVERIFY2(faults.isEmpty(), qPrintable(top->objectName() + ": " + faults.join(" | ")));
         };
         for (QAction* view : {window.actions().largeIconsAction, window.actions().detailsAction}) {
