@@ -1036,6 +1036,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>كلٌّ كما هو مدرج</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>ملاحظة</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

@@ -984,6 +984,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>Jeweils wie aufgeführt</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

@@ -984,6 +984,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>Chacun comme indiqué</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

@@ -984,6 +984,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>Ciascuno come in elenco</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

@@ -971,6 +971,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>一覧のとおり</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

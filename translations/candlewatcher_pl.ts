@@ -997,6 +997,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>Każde jak na liście</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwagi</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

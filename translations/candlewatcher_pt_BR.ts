@@ -984,6 +984,14 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Each as listed</source>
         <translation>Cada um como na lista</translation>
     </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
 </context>
 <context>
     <name>ImportEntry</name>

@@ -44,8 +44,7 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("lvwImport"));
     m_list->setAccessibleName(tr("Events to import"));
-    m_list->setHeaderLabels(
-        {tr("Name"), QStringLiteral("Date"), tr("On the Day"), QStringLiteral("Note")});
+    m_list->setHeaderLabels({tr("Name"), tr("Date"), tr("On the Day"), tr("Note")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setMinimumSize(720, 320);
