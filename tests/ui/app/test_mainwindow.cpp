@@ -714,6 +714,25 @@ private slots:
         QTRY_COMPARE(again.frameGeometry(), secondFrame);
     }
 
+    // A start and exit that never show the window build no list, and the stored layout stays
+    // byte for byte: the columns the user set are not written over by a list never built.
+    void layoutOfAWindowNeverShown()
+    {
+        MainWindowFixture f;
+        f.shown().listView()->header()->resizeSection(1, 150);
+        f.window->listView()->header()->moveSection(1, 0);
+        f.quit();
+        QFile ini(f.dir.filePath("settings.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray stored = ini.readAll();
+        QVERIFY(stored.contains("Column2Width=2250"));
+        f.open().exitProgram();
+        QCOMPARE(f.unloadedCount, 2); // the second window has unloaded too
+        QVERIFY(!f.window->findChild<BirthdayListView*>());
+        QVERIFY(ini.seek(0));
+        QCOMPARE(ini.readAll(), stored);
+    }
+
     void storedLayout_data()
     {
         QTest::addColumn<QString>("name");
