@@ -5,6 +5,7 @@
 #include "core/exchange/calendarfile.h"
 #include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
+#include "core/program/programidentity.h"
 #include "core/store/backups.h"
 #include "core/store/birthdaystore.h"
 #include "ui/dialogs/importdialog.h"
@@ -12,13 +13,21 @@
 #include "ui/list/messageprompt.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
+
+// A read that takes longer than this shows its progress.
+constexpr int progressDelayMs = 500;
 
 QString native(const QString& path)
 {
@@ -33,12 +42,56 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
       m_dialogParent(dialogParent)
 {}
 
+ExchangeCommands::~ExchangeCommands()
+{
+    if (m_reader)
+        m_reader->wait();
+}
+
 void ExchangeCommands::importChosenFiles()
 {
+    // One import at a time: the progress shows only after half a second.
+    if (m_reader && m_reader->isRunning())
+        return;
     const QStringList paths = QFileDialog::getOpenFileNames(
         m_dialogParent, tr("Import"), QDir::homePath(), ImportFormats::fileFilter());
     if (!paths.isEmpty())
         importFiles(paths);
+}
+
+std::optional<ExchangeCommands::Planned>
+ExchangeCommands::readAndPlan(const QStringList& paths, const QStringList& names,
+                              const QList<BirthdayRecord>& stored)
+{
+    // The thread owns what it works on; a cancelled read finishes on its own and is dropped.
+    auto planned = std::make_shared<Planned>();
+    QThread* reader = QThread::create(
+        [planned, paths, names, stored, today = m_clock.today(), locale = m_store.dateLocale()] {
+            planned->files = ImportPlan::readFiles(paths, names);
+            if (planned->files.error.isEmpty())
+                planned->items = ImportPlan::plan(planned->files.entries, stored, today, locale);
+        });
+    m_reader = reader;
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+
+    QProgressDialog progress(tr("Reading %n file(s)...", nullptr, int(paths.size())), tr("Cancel"),
+                             0, 0, m_dialogParent);
+    progress.setWindowTitle(programTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(progressDelayMs);
+    QTimer::singleShot(progressDelayMs, &progress, [&progress] {
+        if (!progress.wasCanceled())
+            progress.show();
+    });
+    QEventLoop waiting;
+    connect(reader, &QThread::finished, &waiting, &QEventLoop::quit);
+    connect(&progress, &QProgressDialog::canceled, &waiting, &QEventLoop::quit);
+    reader->start();
+    waiting.exec();
+    // Cancelled, or the program ends (its exit ends every loop).
+    if (!reader->isFinished())
+        return std::nullopt;
+    return std::move(*planned);
 }
 
 void ExchangeCommands::importFiles(const QStringList& paths)
@@ -47,7 +100,14 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     QStringList names;
     for (const QString& path : paths)
         names << native(path);
-    const ImportFile files = ImportPlan::readFiles(paths, names);
+    // The stored events are read here: the store is this thread's.
+    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
+    const QString storeError = stored ? QString() : m_store.errorString();
+    const std::optional<Planned> planned =
+        readAndPlan(paths, names, stored.value_or(QList<BirthdayRecord>()));
+    if (!planned)
+        return;
+    const ImportFile& files = planned->files;
     if (!files.error.isEmpty()) {
         // The first line says what was not done, the others why.
         const qsizetype end = files.error.indexOf(u'\n');
@@ -60,13 +120,11 @@ void ExchangeCommands::importFiles(const QStringList& paths)
                         tr("There are no contacts or events to import in the file."));
         return;
     }
-    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
     if (!stored) {
-        m_prompt.reportFailure(tr("Nothing was imported."), m_store.errorString());
+        m_prompt.reportFailure(tr("Nothing was imported."), storeError);
         return;
     }
-    ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today(), m_store.dateLocale()),
-                         paths, ImportPlan::roomLeft(*stored), m_dialogParent);
+    ImportDialog preview(planned->items, paths, ImportPlan::roomLeft(*stored), m_dialogParent);
     if (preview.exec() != QDialog::Accepted)
         return;
     const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());

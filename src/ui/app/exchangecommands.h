@@ -1,12 +1,18 @@
 #pragma once
 
+#include "core/exchange/importplan.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
+
+#include <optional>
 
 class BirthdayStore;
 class Clock;
 class MessagePrompt;
 class SettingsStore;
+class QThread;
 class QWidget;
 
 // The Birthdays menu's Import, Export and Restore from Backup: file dialogs, the import
@@ -17,6 +23,8 @@ class ExchangeCommands : public QObject
 public:
     ExchangeCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      MessagePrompt& prompt, QWidget* dialogParent);
+    // Waits for a read still going on after its Cancel: it uses what the program's end frees.
+    ~ExchangeCommands() override;
 
     // Each asks the user for the files or the backup first; Cancel there does nothing.
     void importChosenFiles();
@@ -27,8 +35,19 @@ signals:
     void refreshNeeded();
 
 private:
+    // What the files hold and what an import of it would do.
+    struct Planned
+    {
+        ImportFile files;
+        QList<ImportPlan::Item> items;
+    };
+
     // Reads the files, shows what they hold and adds the events the user keeps checked.
     void importFiles(const QStringList& paths);
+    // Reads and plans on a thread of its own while the window goes on; a read that takes more
+    // than half a second shows its progress with Cancel. Nothing when cancelled.
+    std::optional<Planned> readAndPlan(const QStringList& paths, const QStringList& names,
+                                       const QList<BirthdayRecord>& stored);
     void exportTo(const QString& path);
 
     BirthdayStore& m_store;
@@ -36,4 +55,5 @@ private:
     const Clock& m_clock;
     MessagePrompt& m_prompt;
     QWidget* m_dialogParent;
+    QPointer<QThread> m_reader; // the read running, cancelled or not
 };
