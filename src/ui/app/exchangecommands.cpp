@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
@@ -25,9 +26,6 @@
 #include <memory>
 
 namespace {
-
-// A read that takes longer than this shows its progress.
-constexpr int progressDelayMs = 500;
 
 QString native(const QString& path)
 {
@@ -44,14 +42,14 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
 
 ExchangeCommands::~ExchangeCommands()
 {
-    if (m_reader)
-        m_reader->wait();
+    for (QThread* reader : findChildren<QThread*>())
+        reader->wait();
 }
 
 void ExchangeCommands::importChosenFiles()
 {
-    // One import at a time: the progress shows only after half a second.
-    if (m_reader && m_reader->isRunning())
+    // One import at a time: its progress shows only after a while.
+    if (m_waiting)
         return;
     const QStringList paths = QFileDialog::getOpenFileNames(
         m_dialogParent, tr("Import"), QDir::homePath(), ImportFormats::fileFilter());
@@ -71,25 +69,29 @@ ExchangeCommands::readAndPlan(const QStringList& paths, const QStringList& names
             if (planned->files.error.isEmpty())
                 planned->items = ImportPlan::plan(planned->files.entries, stored, today, locale);
         });
-    m_reader = reader;
+    reader->setParent(this);
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    const QPointer<QThread> running = reader;
 
     QProgressDialog progress(tr("Reading %n file(s)...", nullptr, int(paths.size())), tr("Cancel"),
                              0, 0, m_dialogParent);
     progress.setWindowTitle(programTitle());
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(progressDelayMs);
-    QTimer::singleShot(progressDelayMs, &progress, [&progress] {
+    progress.setMinimumDuration(m_progressDelayMs);
+    QTimer::singleShot(m_progressDelayMs, &progress, [&progress] {
         if (!progress.wasCanceled())
             progress.show();
     });
     QEventLoop waiting;
     connect(reader, &QThread::finished, &waiting, &QEventLoop::quit);
     connect(&progress, &QProgressDialog::canceled, &waiting, &QEventLoop::quit);
+    connect(&progress, &QDialog::rejected, &waiting, &QEventLoop::quit);
     reader->start();
+    m_waiting = true;
     waiting.exec();
-    // Cancelled, or the program ends (its exit ends every loop).
-    if (!reader->isFinished())
+    m_waiting = false;
+    // Cancelled, or the program ends (its exit ends every loop). A thread gone has finished.
+    if (running && !running->isFinished())
         return std::nullopt;
     return std::move(*planned);
 }

@@ -3,7 +3,6 @@
 #include "core/exchange/importplan.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
 #include <optional>
@@ -12,7 +11,6 @@ class BirthdayStore;
 class Clock;
 class MessagePrompt;
 class SettingsStore;
-class QThread;
 class QWidget;
 
 // The Birthdays menu's Import, Export and Restore from Backup: file dialogs, the import
@@ -23,13 +21,17 @@ class ExchangeCommands : public QObject
 public:
     ExchangeCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      MessagePrompt& prompt, QWidget* dialogParent);
-    // Waits for a read still going on after its Cancel: it uses what the program's end frees.
+    // Waits for reads still going on after their Cancel: they use what the program's end frees.
     ~ExchangeCommands() override;
 
     // Each asks the user for the files or the backup first; Cancel there does nothing.
     void importChosenFiles();
     void exportToChosenFile();
     void restoreChosenBackup();
+    // Reads the files, shows what they hold and adds the events the user keeps checked.
+    void importFiles(const QStringList& paths);
+    // How long a read goes on before its progress shows.
+    void setProgressDelay(int ms) { m_progressDelayMs = ms; }
 
 signals:
     void refreshNeeded();
@@ -42,8 +44,6 @@ private:
         QList<ImportPlan::Item> items;
     };
 
-    // Reads the files, shows what they hold and adds the events the user keeps checked.
-    void importFiles(const QStringList& paths);
     // Reads and plans on a thread of its own while the window goes on; a read that takes more
     // than half a second shows its progress with Cancel. Nothing when cancelled.
     std::optional<Planned> readAndPlan(const QStringList& paths, const QStringList& names,
@@ -55,5 +55,6 @@ private:
     const Clock& m_clock;
     MessagePrompt& m_prompt;
     QWidget* m_dialogParent;
-    QPointer<QThread> m_reader; // the read running, cancelled or not
+    bool m_waiting = false; // for a read
+    int m_progressDelayMs = 500;
 };
