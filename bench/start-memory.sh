@@ -49,7 +49,7 @@ service="$build/tests/ui/platform/test_dbusnotifier"
 work="$(mktemp -d "$build/start-memory.XXXXXX")"
 pids=()
 cleanup() {
-    for p in "${pids[@]}"; do kill -CONT "$p" 2>/dev/null; kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do kill -CONT "$p" 2>/dev/null || true; kill "$p" 2>/dev/null || true; done
     sleep 0.3
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
     rm -rf "$work"
