@@ -98,30 +98,35 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     resize(designSize);
 }
 
-void MainWindow::build()
+void MainWindow::build(bool withRows)
 {
-    if (m_list)
-        return;
-    createControls();
-    m_actions.buildToolbar(m_toolbar);
-    m_commands =
-        new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
-    connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
-    m_layout->controlsBuilt({m_list, m_toolbar, m_statusBar, m_help},
-                            menuBar()->sizeHint().height());
-    addHelpHooks();
-    if (!m_statusNotice.isEmpty())
-        m_statusPanel->setText(m_statusNotice);
-    if (!m_pendingHelpKey.isEmpty())
-        m_help->showTopic(m_pendingHelpKey);
-    if (m_pendingRows)
+    if (!m_list) {
+        createControls();
+        m_actions.buildToolbar(m_toolbar);
+        m_commands =
+            new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
+        connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+        m_layout->controlsBuilt({m_list, m_toolbar, m_statusBar, m_help},
+                                menuBar()->sizeHint().height());
+        addHelpHooks();
+        if (!m_statusNotice.isEmpty())
+            m_statusPanel->setText(m_statusNotice);
+        if (!m_pendingHelpKey.isEmpty())
+            m_help->showTopic(m_pendingHelpKey);
+    }
+    if (withRows && m_pendingRows)
         showPendingRows();
 }
 
 void MainWindow::setVisible(bool visible)
 {
-    if (visible)
-        build();
+    if (visible && !m_list) {
+        // The rows follow in the next turn of the loop, before the window manager has shown
+        // the window: two short waits for the loop rather than one long one.
+        build(false);
+        QMetaObject::invokeMethod(
+            this, [this] { build(); }, Qt::QueuedConnection);
+    }
     QMainWindow::setVisible(visible);
 }
 

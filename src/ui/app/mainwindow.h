@@ -132,8 +132,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The views, bars, help panel and the commands on the list; once.
-    void build();
+    // The views, bars, help panel and the commands on the list, once; then the rows read
+    // meanwhile.
+    void build(bool withRows = true);
     void createControls();
     void showPendingRows();
     // The status bar's panel, or what it shows once built.
