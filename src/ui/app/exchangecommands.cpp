@@ -73,8 +73,10 @@ ExchangeCommands::readAndPlan(const QStringList& paths, const QStringList& names
     connect(reader, &QThread::finished, reader, &QObject::deleteLater);
     const QPointer<QThread> running = reader;
 
-    QProgressDialog progress(tr("Reading %n file(s)...", nullptr, int(paths.size())), tr("Cancel"),
-                             0, 0, m_dialogParent);
+    // Qt's own Cancel button, in Qt's own translation.
+    QProgressDialog progress(m_dialogParent);
+    progress.setLabelText(tr("Reading the files..."));
+    progress.setRange(0, 0);
     progress.setWindowTitle(programTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(m_progressDelayMs);
