@@ -785,7 +785,7 @@ Your events as they are now are kept as a backup of today.</source>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ قراءة الملفات...</translation>
     </message>
 </context>
 <context>

@@ -733,7 +733,7 @@ Ihre Ereignisse in ihrem jetzigen Stand werden als Sicherung von heute aufbewahr
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien werden gelesen …</translation>
     </message>
 </context>
 <context>

@@ -733,7 +733,7 @@ Sus eventos tal como están ahora se guardan como copia de seguridad de hoy.</nu
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo los archivos…</translation>
     </message>
 </context>
 <context>

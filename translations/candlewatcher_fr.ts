@@ -733,7 +733,7 @@ Vos événements actuels sont conservés comme sauvegarde du jour.</numerusform>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des fichiers…</translation>
     </message>
 </context>
 <context>

@@ -746,7 +746,7 @@ Obecne wydarzenia zostaną zachowane jako dzisiejsza kopia zapasowa.</numerusfor
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytywanie plików...</translation>
     </message>
 </context>
 <context>
