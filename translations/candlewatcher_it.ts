@@ -733,7 +733,7 @@ I tuoi eventi attuali vengono conservati come backup di oggi.</numerusform>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei file...</translation>
     </message>
 </context>
 <context>

@@ -720,7 +720,7 @@ Your events as they are now are kept as a backup of today.</source>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込んでいます...</translation>
     </message>
 </context>
 <context>

@@ -733,7 +733,7 @@ Uw huidige gebeurtenissen worden bewaard als back-up van vandaag.</numerusform>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>De bestanden worden gelezen...</translation>
     </message>
 </context>
 <context>

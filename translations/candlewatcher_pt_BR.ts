@@ -733,7 +733,7 @@ Seus eventos atuais são guardados como um backup de hoje.</numerusform>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo os arquivos...</translation>
     </message>
 </context>
 <context>

@@ -720,7 +720,7 @@ Your events as they are now are kept as a backup of today.</source>
     </message>
     <message>
         <source>Reading the files...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取文件...</translation>
     </message>
 </context>
 <context>
