@@ -33,5 +33,7 @@ foreach(_lang IN LISTS CANDLEWATCHER_SHIPPED_LANGUAGES)
     list(APPEND _cw_shipped_ts ${_cw_ts_folder}/candlewatcher_${_lang}.ts)
 endforeach()
 qt_add_lrelease(candlewatcher_core TS_FILES ${_cw_shipped_ts} QM_FILES_OUTPUT_VARIABLE _cw_qm_files)
+# Stored as they are: unpacking them would bring the decompressor's code and buffers into every
+# start for a few kilobytes.
 qt_add_resources(candlewatcher_core "candlewatcher_translations"
-    PREFIX "/i18n" BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${_cw_qm_files})
+    PREFIX "/i18n" BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${_cw_qm_files} OPTIONS -no-compress)

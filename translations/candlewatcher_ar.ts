@@ -783,6 +783,10 @@ Your events as they are now are kept as a backup of today.</source>
         <source>The backup could not be restored.</source>
         <translation>تعذّرت استعادة النسخة الاحتياطية.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>جارٍ قراءة الملفات...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

@@ -731,6 +731,10 @@ Ihre Ereignisse in ihrem jetzigen Stand werden als Sicherung von heute aufbewahr
         <source>The backup could not be restored.</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Die Dateien werden gelesen …</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

@@ -731,6 +731,10 @@ Sus eventos tal como están ahora se guardan como copia de seguridad de hoy.</nu
         <source>The backup could not be restored.</source>
         <translation>No se ha podido restaurar la copia de seguridad.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Leyendo los archivos…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

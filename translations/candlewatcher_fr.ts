@@ -731,6 +731,10 @@ Vos événements actuels sont conservés comme sauvegarde du jour.</numerusform>
         <source>The backup could not be restored.</source>
         <translation>La sauvegarde n’a pas pu être restaurée.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Lecture des fichiers…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

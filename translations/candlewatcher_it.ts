@@ -731,6 +731,10 @@ I tuoi eventi attuali vengono conservati come backup di oggi.</numerusform>
         <source>The backup could not be restored.</source>
         <translation>Impossibile ripristinare il backup.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Lettura dei file...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

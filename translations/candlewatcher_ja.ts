@@ -718,6 +718,10 @@ Your events as they are now are kept as a backup of today.</source>
         <source>The backup could not be restored.</source>
         <translation>バックアップを復元できませんでした。</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>ファイルを読み込んでいます...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

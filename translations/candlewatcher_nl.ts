@@ -731,6 +731,10 @@ Uw huidige gebeurtenissen worden bewaard als back-up van vandaag.</numerusform>
         <source>The backup could not be restored.</source>
         <translation>De back-up kon niet worden teruggezet.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>De bestanden worden gelezen...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

@@ -744,6 +744,10 @@ Obecne wydarzenia zostaną zachowane jako dzisiejsza kopia zapasowa.</numerusfor
         <source>The backup could not be restored.</source>
         <translation>Nie można przywrócić kopii zapasowej.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Odczytywanie plików...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

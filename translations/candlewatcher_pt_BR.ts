@@ -731,6 +731,10 @@ Seus eventos atuais são guardados como um backup de hoje.</numerusform>
         <source>The backup could not be restored.</source>
         <translation>Não foi possível restaurar o backup.</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Lendo os arquivos...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

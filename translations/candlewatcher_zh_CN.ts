@@ -718,6 +718,10 @@ Your events as they are now are kept as a backup of today.</source>
         <source>The backup could not be restored.</source>
         <translation>无法恢复备份。</translation>
     </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>正在读取文件...</translation>
+    </message>
 </context>
 <context>
     <name>HelpPanel</name>

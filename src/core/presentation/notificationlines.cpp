@@ -1,7 +1,6 @@
 #include "core/presentation/notificationlines.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -17,25 +16,49 @@ QStringList shortened(const QStringList& entries, qsizetype lines)
 }
 
 // What follows the name in a today entry that shows the years, in every plural form of the
-// language in use (0, 1, 2, 3, 11 and 100 reach each form of the languages that have the most).
-const QRegularExpression& todayTail()
+// language in use (0, 1, 2, 3, 11 and 100 reach each form of the languages that have the most):
+// the text before the number and after it, or the whole text for a form without the number.
+struct YearsTail
 {
-    QStringList tails;
+    QString before;
+    QString after;
+    bool number = true;
+    bool operator==(const YearsTail&) const = default;
+};
+
+QList<YearsTail> todayTails()
+{
+    QList<YearsTail> tails;
     for (const int years : {0, 1, 2, 3, 11, 100}) {
         const QString entry =
             QCoreApplication::translate("ReminderDecision", "%1 (%n Years)", nullptr, years);
         const QString tail = entry.sliced(std::max<qsizetype>(entry.indexOf(u"%1") + 2, 2));
-        QString pattern = QRegularExpression::escape(tail);
-        pattern.replace(QString::number(years), QStringLiteral("-?[0-9]+"));
-        if (!tails.contains(pattern))
-            tails.append(pattern);
+        const QString number = QString::number(years);
+        const qsizetype at = tail.indexOf(number);
+        const YearsTail parts = at < 0 ? YearsTail{tail, {}, false}
+                                       : YearsTail{tail.first(at), tail.sliced(at + number.size())};
+        if (!tails.contains(parts))
+            tails.append(parts);
     }
-    const QString pattern = QStringLiteral("(?:%1)$").arg(tails.join(u'|'));
-    // Built again only when the language changed.
-    thread_local QRegularExpression cached;
-    if (cached.pattern() != pattern)
-        cached.setPattern(pattern);
-    return cached;
+    return tails;
+}
+
+// Where the tail starts when the entry ends in it; -1 when it does not.
+qsizetype tailStart(const QString& entry, const YearsTail& tail)
+{
+    if (!tail.number)
+        return entry.endsWith(tail.before) ? entry.size() - tail.before.size() : -1;
+    if (!entry.endsWith(tail.after))
+        return -1;
+    qsizetype at = entry.size() - tail.after.size();
+    const qsizetype end = at;
+    while (at > 0 && entry[at - 1] >= u'0' && entry[at - 1] <= u'9')
+        --at;
+    if (at == end)
+        return -1; // no number
+    if (at > 0 && entry[at - 1] == u'-')
+        --at;
+    return QStringView(entry).first(at).endsWith(tail.before) ? at - tail.before.size() : -1;
 }
 
 } // namespace
@@ -65,8 +88,22 @@ QString NotificationLines::moreText(int count)
 qsizetype NotificationLines::nameLength(const QString& entry, bool soon)
 {
     // The last parenthesis is the check's own: a name may hold parentheses of its own, a date
-    // text never does.
-    static const QRegularExpression soonTail(QStringLiteral(" \\([^()]*\\)$"));
-    const QRegularExpressionMatch tail = (soon ? soonTail : todayTail()).match(entry);
-    return tail.hasMatch() ? tail.capturedStart() : entry.size();
+    // text never does. Read by hand: a regular expression would load its engine for the first
+    // notification of every start.
+    const qsizetype all = entry.size();
+    if (!soon) {
+        qsizetype first = all;
+        for (const YearsTail& tail : todayTails()) {
+            const qsizetype start = tailStart(entry, tail);
+            if (start >= 0)
+                first = std::min(first, start);
+        }
+        return first;
+    }
+    if (!entry.endsWith(u')'))
+        return all;
+    qsizetype open = all - 2;
+    while (open >= 0 && entry[open] != u'(' && entry[open] != u')')
+        --open;
+    return open >= 1 && entry[open] == u'(' && entry[open - 1] == u' ' ? open - 1 : all;
 }

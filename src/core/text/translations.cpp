@@ -35,9 +35,13 @@ namespace Translations {
 QStringList shipped()
 {
     QStringList languages{english};
-    const QStringList files =
-        QDir(resourceFolder).entryList({QStringLiteral("candlewatcher_*.qm")}, QDir::Files);
+    // Picked out by hand: a name filter is a regular expression, whose engine every start would
+    // load for this alone.
+    const QStringList files = QDir(resourceFolder).entryList(QDir::Files);
     for (const QString& file : files) {
+        if (!file.startsWith(QLatin1String("candlewatcher_")) ||
+            !file.endsWith(QLatin1String(".qm")))
+            continue;
         const QString language = file.mid(14, file.size() - 14 - 3); // candlewatcher_XX.qm
         if (language != english)
             languages << language;

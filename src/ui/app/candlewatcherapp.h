@@ -40,7 +40,8 @@ public:
     void setTrayRetry(int intervalMs, int attempts);
     bool trayRetryActive() const { return m_trayRetry.isActive(); }
 
-    // Adds the tray icon, then builds and loads the main window hidden. Without a tray the
+    // Adds the tray icon, then loads the main window hidden (its controls wait for its first
+    // show). Without a tray the
     // window is shown instead (the program must stay reachable) and the tray is looked for
     // again for a while.
     void start();

@@ -5,6 +5,7 @@
 #include "core/exchange/calendarfile.h"
 #include "core/exchange/importformats.h"
 #include "core/exchange/importplan.h"
+#include "core/program/programidentity.h"
 #include "core/store/backups.h"
 #include "core/store/birthdaystore.h"
 #include "ui/dialogs/importdialog.h"
@@ -12,11 +13,17 @@
 #include "ui/list/messageprompt.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -33,12 +40,62 @@ ExchangeCommands::ExchangeCommands(BirthdayStore& store, SettingsStore& settings
       m_dialogParent(dialogParent)
 {}
 
+ExchangeCommands::~ExchangeCommands()
+{
+    for (QThread* reader : findChildren<QThread*>())
+        reader->wait();
+}
+
 void ExchangeCommands::importChosenFiles()
 {
+    // One import at a time: its progress shows only after a while.
+    if (m_waiting)
+        return;
     const QStringList paths = QFileDialog::getOpenFileNames(
         m_dialogParent, tr("Import"), QDir::homePath(), ImportFormats::fileFilter());
     if (!paths.isEmpty())
         importFiles(paths);
+}
+
+std::optional<ExchangeCommands::Planned>
+ExchangeCommands::readAndPlan(const QStringList& paths, const QStringList& names,
+                              const QList<BirthdayRecord>& stored)
+{
+    // The thread owns what it works on; a cancelled read finishes on its own and is dropped.
+    auto planned = std::make_shared<Planned>();
+    QThread* reader = QThread::create(
+        [planned, paths, names, stored, today = m_clock.today(), locale = m_store.dateLocale()] {
+            planned->files = ImportPlan::readFiles(paths, names);
+            if (planned->files.error.isEmpty())
+                planned->items = ImportPlan::plan(planned->files.entries, stored, today, locale);
+        });
+    reader->setParent(this);
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    const QPointer<QThread> running = reader;
+
+    // Qt's own Cancel button, in Qt's own translation.
+    QProgressDialog progress(m_dialogParent);
+    progress.setLabelText(tr("Reading the files..."));
+    progress.setRange(0, 0);
+    progress.setWindowTitle(programTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(m_progressDelayMs);
+    QTimer::singleShot(m_progressDelayMs, &progress, [&progress] {
+        if (!progress.wasCanceled())
+            progress.show();
+    });
+    QEventLoop waiting;
+    connect(reader, &QThread::finished, &waiting, &QEventLoop::quit);
+    connect(&progress, &QProgressDialog::canceled, &waiting, &QEventLoop::quit);
+    connect(&progress, &QDialog::rejected, &waiting, &QEventLoop::quit);
+    reader->start();
+    m_waiting = true;
+    waiting.exec();
+    m_waiting = false;
+    // Cancelled, or the program ends (its exit ends every loop). A thread gone has finished.
+    if (running && !running->isFinished())
+        return std::nullopt;
+    return std::move(*planned);
 }
 
 void ExchangeCommands::importFiles(const QStringList& paths)
@@ -47,7 +104,14 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     QStringList names;
     for (const QString& path : paths)
         names << native(path);
-    const ImportFile files = ImportPlan::readFiles(paths, names);
+    // The stored events are read here: the store is this thread's.
+    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
+    const QString storeError = stored ? QString() : m_store.errorString();
+    const std::optional<Planned> planned =
+        readAndPlan(paths, names, stored.value_or(QList<BirthdayRecord>()));
+    if (!planned)
+        return;
+    const ImportFile& files = planned->files;
     if (!files.error.isEmpty()) {
         // The first line says what was not done, the others why.
         const qsizetype end = files.error.indexOf(u'\n');
@@ -60,13 +124,11 @@ void ExchangeCommands::importFiles(const QStringList& paths)
                         tr("There are no contacts or events to import in the file."));
         return;
     }
-    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
     if (!stored) {
-        m_prompt.reportFailure(tr("Nothing was imported."), m_store.errorString());
+        m_prompt.reportFailure(tr("Nothing was imported."), storeError);
         return;
     }
-    ImportDialog preview(ImportPlan::plan(entries, *stored, m_clock.today(), m_store.dateLocale()),
-                         paths, ImportPlan::roomLeft(*stored), m_dialogParent);
+    ImportDialog preview(planned->items, paths, ImportPlan::roomLeft(*stored), m_dialogParent);
     if (preview.exec() != QDialog::Accepted)
         return;
     const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/exchange/importplan.h"
+
 #include <QObject>
 #include <QStringList>
+
+#include <optional>
 
 class BirthdayStore;
 class Clock;
@@ -17,18 +21,33 @@ class ExchangeCommands : public QObject
 public:
     ExchangeCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      MessagePrompt& prompt, QWidget* dialogParent);
+    // Waits for reads still going on after their Cancel: they use what the program's end frees.
+    ~ExchangeCommands() override;
 
     // Each asks the user for the files or the backup first; Cancel there does nothing.
     void importChosenFiles();
     void exportToChosenFile();
     void restoreChosenBackup();
+    // Reads the files, shows what they hold and adds the events the user keeps checked.
+    void importFiles(const QStringList& paths);
+    // How long a read goes on before its progress shows.
+    void setProgressDelay(int ms) { m_progressDelayMs = ms; }
 
 signals:
     void refreshNeeded();
 
 private:
-    // Reads the files, shows what they hold and adds the events the user keeps checked.
-    void importFiles(const QStringList& paths);
+    // What the files hold and what an import of it would do.
+    struct Planned
+    {
+        ImportFile files;
+        QList<ImportPlan::Item> items;
+    };
+
+    // Reads and plans on a thread of its own while the window goes on; a read that takes more
+    // than half a second shows its progress with Cancel. Nothing when cancelled.
+    std::optional<Planned> readAndPlan(const QStringList& paths, const QStringList& names,
+                                       const QList<BirthdayRecord>& stored);
     void exportTo(const QString& path);
 
     BirthdayStore& m_store;
@@ -36,4 +55,6 @@ private:
     const Clock& m_clock;
     MessagePrompt& m_prompt;
     QWidget* m_dialogParent;
+    bool m_waiting = false; // for a read
+    int m_progressDelayMs = 500;
 };

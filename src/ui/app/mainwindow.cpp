@@ -61,15 +61,11 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     // marks of the View menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    createControls();
+    // The tray's menu is among them; it works from the start.
     m_actions.build(this);
-    m_actions.buildToolbar(m_toolbar);
 
     m_runner = new ReminderRunner(m_store, m_settings, m_clock, this);
     m_runner->setHelpSink(helpSink());
-    m_commands =
-        new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
-    connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
     m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
     connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
 
@@ -87,20 +83,94 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     // The notice takes the panel's place rather than a message over it: a message that comes
     // while the window is hidden would leave the panel showing beneath it.
     connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
-        m_statusPanel->setText(tr("No desktop notification service answered: reminders show in the "
-                                  "Candlewatcher window."));
+        setStatusNotice(tr("No desktop notification service answered: reminders show in the "
+                           "Candlewatcher window."));
     });
 
     m_watcher = new DataFileWatcher(m_store.dataPath(), this);
     connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::followDataFile);
 
-    m_layout = std::make_unique<WindowLayout>(
-        m_settings,
-        WindowLayout::Controls{this, m_list, m_toolbar, m_statusBar, m_help, &m_actions});
+    m_layout = std::make_unique<WindowLayout>(m_settings, this, m_actions);
 
     connectActions();
-    addHelpHooks();
-    resize(designSize + QSize(0, menuBar()->sizeHint().height()));
+    // The first start's size; the menu bar's height joins it when the bar is built (measuring
+    // it loads the fonts).
+    resize(designSize);
+}
+
+void MainWindow::build(bool withRows)
+{
+    if (!m_list) {
+        createControls();
+        m_actions.buildToolbar(m_toolbar);
+        m_commands =
+            new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
+        connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+        m_layout->controlsBuilt({m_list, m_toolbar, m_statusBar, m_help},
+                                menuBar()->sizeHint().height());
+        addHelpHooks();
+        if (!m_statusNotice.isEmpty())
+            m_statusPanel->setText(m_statusNotice);
+        if (!m_pendingHelpKey.isEmpty())
+            m_help->showTopic(m_pendingHelpKey);
+    }
+    if (withRows && m_pendingRows)
+        showPendingRows();
+}
+
+void MainWindow::setVisible(bool visible)
+{
+    if (visible && !m_list) {
+        // The rows follow in the next turn of the loop, before the window manager has shown
+        // the window: two short waits for the loop rather than one long one.
+        build(false);
+        QMetaObject::invokeMethod(
+            this, [this] { build(); }, Qt::QueuedConnection);
+    }
+    QMainWindow::setVisible(visible);
+}
+
+BirthdayListView* MainWindow::listView()
+{
+    build();
+    return m_list;
+}
+
+HelpPanel* MainWindow::helpPanel()
+{
+    build();
+    return m_help;
+}
+
+QToolBar* MainWindow::toolbar()
+{
+    build();
+    return m_toolbar;
+}
+
+QWidget* MainWindow::clientArea()
+{
+    build();
+    return m_client;
+}
+
+QLineEdit* MainWindow::searchField()
+{
+    build();
+    return m_search;
+}
+
+QStatusBar* MainWindow::statusBar()
+{
+    build();
+    return m_statusBar;
+}
+
+void MainWindow::setStatusNotice(const QString& text)
+{
+    m_statusNotice = text;
+    if (m_statusPanel)
+        m_statusPanel->setText(text);
 }
 
 MainWindow::~MainWindow()
@@ -444,6 +514,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::arrangeControls()
 {
+    if (!m_list)
+        return; // built later, and arranged then
     const ArrangeResult out =
         arrangeListAndHelp({m_client->width(), m_client->height(), !m_help->isHidden(),
                             m_help->width(), m_list->width(), m_list->height()});
@@ -483,10 +555,18 @@ void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
         row.record = std::move(record);
     }
     // Said once for them all, whichever language wrote them: they are never dropped unseen.
-    const QString summary = ListDate::unreadableSummary(unreadable);
-    m_unreadableDates->setText(summary);
-    m_unreadableDates->setVisible(!summary.isEmpty());
-    m_list->replaceRows(std::move(rows));
+    m_unreadableSummary = ListDate::unreadableSummary(unreadable);
+    m_pendingRows = std::move(rows);
+    if (m_list)
+        showPendingRows();
+}
+
+void MainWindow::showPendingRows()
+{
+    m_unreadableDates->setText(m_unreadableSummary);
+    m_unreadableDates->setVisible(!m_unreadableSummary.isEmpty());
+    m_list->replaceRows(std::move(*m_pendingRows));
+    m_pendingRows.reset();
 }
 
 void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
@@ -535,13 +615,17 @@ void MainWindow::showContextMenu(const QPoint& globalPos)
 
 void MainWindow::showHelp(const QString& helpKey)
 {
-    m_help->showTopic(helpKey);
+    if (m_help)
+        m_help->showTopic(helpKey);
+    else
+        m_pendingHelpKey = helpKey;
 }
 
 void MainWindow::toggleHelp()
 {
-    // The triggered item has toggled its own check mark already.
-    m_help->setVisible(m_actions.interactiveHelpAction->isChecked());
+    // The triggered item has toggled its own check mark already; controls built later follow it.
+    if (m_help)
+        m_help->setVisible(m_actions.interactiveHelpAction->isChecked());
     arrangeControls();
 }
 
@@ -550,7 +634,8 @@ void MainWindow::chooseViewMode(QAction* chosen)
     const QList<QAction*> items = m_actions.viewModeActions();
     for (QAction* item : items)
         item->setChecked(item == chosen);
-    m_list->setViewMode(ListViewMode(items.indexOf(chosen)));
+    if (m_list)
+        m_list->setViewMode(ListViewMode(items.indexOf(chosen)));
 }
 
 void MainWindow::chooseArrange(ListArrange arrange)
@@ -558,12 +643,14 @@ void MainWindow::chooseArrange(ListArrange arrange)
     const QList<QAction*> items = m_actions.arrangeActions();
     for (int i = 0; i < items.size(); ++i)
         items.at(i)->setChecked(i == int(arrange));
-    m_list->setArrange(arrange);
+    if (m_list)
+        m_list->setArrange(arrange);
 }
 
 void MainWindow::toggleBar(QAction* item, QWidget* bar)
 {
-    bar->setVisible(item->isChecked());
+    if (bar)
+        bar->setVisible(item->isChecked());
     arrangeControls();
 }
 
@@ -581,26 +668,34 @@ bool MainWindow::modalAlreadyOpen() const
 
 void MainWindow::newBirthday()
 {
-    if (!modalAlreadyOpen())
-        m_commands->newBirthday();
+    if (modalAlreadyOpen())
+        return;
+    build();
+    m_commands->newBirthday();
 }
 
 void MainWindow::editBirthday()
 {
-    if (!modalAlreadyOpen())
-        m_commands->editBirthday();
+    if (modalAlreadyOpen())
+        return;
+    build();
+    m_commands->editBirthday();
 }
 
 void MainWindow::duplicateBirthdays()
 {
-    if (!modalAlreadyOpen())
-        m_commands->duplicateBirthdays();
+    if (modalAlreadyOpen())
+        return;
+    build();
+    m_commands->duplicateBirthdays();
 }
 
 void MainWindow::deleteBirthdays()
 {
-    if (!modalAlreadyOpen())
-        m_commands->deleteBirthdays();
+    if (modalAlreadyOpen())
+        return;
+    build();
+    m_commands->deleteBirthdays();
 }
 
 void MainWindow::showSpecialEvents()

@@ -5,6 +5,7 @@
 #include "core/store/birthdaystore.h"
 #include "ui/app/mainactions.h"
 #include "ui/help/helphook.h"
+#include "ui/list/birthdaylistmodel.h"
 #include "ui/list/messageprompt.h"
 
 #include <QDate>
@@ -12,6 +13,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class BirthdayCommands;
 class BirthdayListView;
@@ -33,6 +35,9 @@ class WindowLayout;
 
 // The event list with its menus, toolbar, status bar and help panel; owns the reminder timer.
 // Loaded hidden at start; the close button only hides it, so the program stays in the tray.
+// At start it is a light shell: the menus (the tray's among them), the check, its timer and
+// the file watcher. The views, bars and help panel are built just before the window first
+// shows, or when something asks for them; the list's rows wait for them until then.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -44,8 +49,8 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The stored layout, the list filled (ending in one reminder check), the caption with the
-    // version, and the check timer started.
+    // The stored layout, the list's rows read (ending in one reminder check), the caption with
+    // the version, and the check timer started.
     void load();
     // The menu of the tray icon; its items call the slots below.
     QMenu* trayMenu() const;
@@ -82,11 +87,13 @@ public:
     void setMessageHook(MessagePrompt::Hook hook);
 
     const MainActions& actions() const { return m_actions; }
-    BirthdayListView* listView() const { return m_list; }
-    HelpPanel* helpPanel() const { return m_help; }
-    QToolBar* toolbar() const { return m_toolbar; }
-    QWidget* clientArea() const { return m_client; }
-    QLineEdit* searchField() const { return m_search; }
+    // The controls, built when first asked for.
+    BirthdayListView* listView();
+    HelpPanel* helpPanel();
+    QToolBar* toolbar();
+    QWidget* clientArea();
+    QLineEdit* searchField();
+    QStatusBar* statusBar();
     QTimer* checkTimer() const { return m_checkTimer; }
     ReminderRunner* reminderRunner() const { return m_runner; }
 
@@ -116,12 +123,22 @@ public slots:
 signals:
     void unloaded(); // the unload has run; the program may end
 
+public:
+    // The controls are built before the first show.
+    void setVisible(bool visible) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The views, bars, help panel and the commands on the list, once; then the rows read
+    // meanwhile.
+    void build(bool withRows = true);
     void createControls();
+    void showPendingRows();
+    // The status bar's panel, or what it shows once built.
+    void setStatusNotice(const QString& text);
     void connectActions();
     void addHelpHooks();
     void chooseViewMode(QAction* chosen);
@@ -169,6 +186,12 @@ private:
     std::unique_ptr<WindowLayout> m_layout;
     QPointer<TrayIcon> m_tray;
     bool m_trayAvailable = true;
+    // What the controls show once they are built: the list's rows, the count of dates that do
+    // not read, the status panel's notice and the help topic asked for.
+    std::optional<QList<BirthdayListModel::Row>> m_pendingRows;
+    QString m_unreadableSummary;
+    QString m_statusNotice;
+    QString m_pendingHelpKey;
     // The day the list's "Next" and "In" columns were worked out for.
     QDate m_listDay;
     bool m_unloaded = false;

@@ -30,10 +30,10 @@ int toPixels(int twips)
 
 } // namespace
 
-WindowLayout::WindowLayout(SettingsStore& settings, const Controls& controls)
-    : m_settings(settings), m_c(controls)
+WindowLayout::WindowLayout(SettingsStore& settings, QMainWindow* window, const MainActions& actions)
+    : m_settings(settings), m_window(window), m_actions(actions)
 {
-    m_c.window->installEventFilter(this);
+    m_window->installEventFilter(this);
 }
 
 int WindowLayout::readWhole(const QString& name, int current, int min, int max) const
@@ -85,23 +85,17 @@ void WindowLayout::columnsLoad()
 
 void WindowLayout::layoutLoad()
 {
-    const MainActions& a = *m_c.actions;
-    columnsLoad();
-
+    const MainActions& a = m_actions;
     a.statusBarAction->setChecked(m_settings.read(Setting::statusBar));
     a.toolbarAction->setChecked(m_settings.read(Setting::toolBar));
-    m_c.statusBar->setVisible(a.statusBarAction->isChecked());
-    m_c.toolbar->setVisible(a.toolbarAction->isChecked());
 
     const QList<QAction*> viewItems = a.viewModeActions();
     for (QAction* viewItem : viewItems)
         viewItem->setChecked(false);
     const std::optional<ListViewMode> mode =
         ListViewModes::fromName(m_settings.read(Setting::iconView));
-    if (mode) {
+    if (mode)
         viewItems.at(int(*mode))->setChecked(true);
-        m_c.list->setViewMode(*mode);
-    }
 
     const QList<QAction*> arrangeItems = a.arrangeActions();
     for (QAction* arrangeItem : arrangeItems)
@@ -110,21 +104,50 @@ void WindowLayout::layoutLoad()
     const QString arrangeName = m_settings.read(Setting::arrangeIcons);
     const std::optional<ListArrange> arrange =
         arrangeName.isEmpty() ? ListArrange::NextDate : ListViewModes::arrangeFromName(arrangeName);
-    if (arrange) {
+    if (arrange)
         arrangeItems.at(int(*arrange))->setChecked(true);
-        m_c.list->setArrange(*arrange);
-    }
 
     placementLoad();
 
-    const bool help = m_settings.read(Setting::interactiveHelp);
-    a.interactiveHelpAction->setChecked(help);
-    m_c.helpPanel->setVisible(help);
+    a.interactiveHelpAction->setChecked(m_settings.read(Setting::interactiveHelp));
+    if (m_c.list)
+        controlsLoad();
+}
+
+void WindowLayout::controlsBuilt(const Controls& controls, int menuBarHeight)
+{
+    m_c = controls;
+    if (!m_sizeStored) {
+        const QSize menuBar(0, menuBarHeight);
+        m_window->resize(m_window->size() + menuBar);
+        if (!m_outerSize.isEmpty())
+            m_outerSize += menuBar;
+    }
+    controlsLoad();
+}
+
+void WindowLayout::controlsLoad()
+{
+    const MainActions& a = m_actions;
+    columnsLoad();
+    m_c.statusBar->setVisible(a.statusBarAction->isChecked());
+    m_c.toolbar->setVisible(a.toolbarAction->isChecked());
+    const QList<QAction*> viewItems = a.viewModeActions();
+    for (int i = 0; i < viewItems.size(); ++i) {
+        if (viewItems.at(i)->isChecked())
+            m_c.list->setViewMode(ListViewMode(i));
+    }
+    const QList<QAction*> arrangeItems = a.arrangeActions();
+    for (int i = 0; i < arrangeItems.size(); ++i) {
+        if (arrangeItems.at(i)->isChecked())
+            m_c.list->setArrange(ListArrange(i));
+    }
+    m_c.helpPanel->setVisible(a.interactiveHelpAction->isChecked());
 }
 
 void WindowLayout::placementLoad()
 {
-    QMainWindow* window = m_c.window;
+    QMainWindow* window = m_window;
     // A state that makes no sense shows the window normal.
     const std::optional<int> stored = m_settings.read(Setting::windowState);
     const int state = stored && *stored >= 0 && *stored <= 2 ? *stored : 0;
@@ -143,6 +166,7 @@ void WindowLayout::placementLoad()
     } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         frame.setSize(frame.size().boundedTo(primary->availableGeometry().size()));
     }
+    m_sizeStored = width || height;
     if (left || top || width || height) {
         m_outerSize = frame.size();
         window->resize(m_outerSize);
@@ -181,7 +205,7 @@ QRect WindowLayout::placementFitted(const QRect& frame)
 
 bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
 {
-    QMainWindow* window = m_c.window;
+    QMainWindow* window = m_window;
     const QEvent::Type type = event->type();
     if (watched != window || !window->isVisible() ||
         (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize))
@@ -203,9 +227,9 @@ bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
 
 void WindowLayout::layoutSave()
 {
-    const MainActions& a = *m_c.actions;
-    QHeaderView* header = m_c.list->header();
-    for (int n = 1; n <= header->count(); ++n) {
+    const MainActions& a = m_actions;
+    QHeaderView* header = m_c.list ? m_c.list->header() : nullptr;
+    for (int n = 1; header && n <= header->count(); ++n) {
         writeTwips(Setting::columnWidth.name(n), header->sectionSize(n - 1));
         m_settings.writeSetting(Setting::columnPos.name(n),
                                 QString::number(header->visualIndex(n - 1) + 1));
@@ -236,22 +260,22 @@ void WindowLayout::layoutSave()
         }
     }
 
-    const Qt::WindowStates state = m_c.window->windowState();
+    const Qt::WindowStates state = m_window->windowState();
     const int stateValue = state.testFlag(Qt::WindowMinimized)   ? 1
                            : state.testFlag(Qt::WindowMaximized) ? 2
                                                                  : 0;
     m_settings.write(Setting::windowState, stateValue);
     if (stateValue == 0) {
-        const QRect frame = m_c.window->isVisible() || !m_lastFrame.isValid()
-                                ? m_c.window->frameGeometry()
+        const QRect frame = m_window->isVisible() || !m_lastFrame.isValid()
+                                ? m_window->frameGeometry()
                                 : m_lastFrame;
         // A window never shown nor moved has no place yet: the window manager chooses it.
-        if (m_lastFrame.isValid() || m_c.window->testAttribute(Qt::WA_Moved)) {
+        if (m_lastFrame.isValid() || m_window->testAttribute(Qt::WA_Moved)) {
             writeTwips(QLatin1String(Setting::windowLeft.name), frame.x());
             writeTwips(QLatin1String(Setting::windowTop.name), frame.y());
         }
         // A window never shown has no frame: its inside is no outer size to keep.
-        if (m_c.window->isVisible() || m_lastFrame.isValid()) {
+        if (m_window->isVisible() || m_lastFrame.isValid()) {
             writeTwips(QLatin1String(Setting::windowWidth.name), frame.width());
             writeTwips(QLatin1String(Setting::windowHeight.name), frame.height());
         }

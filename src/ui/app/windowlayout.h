@@ -26,19 +26,24 @@ struct MainActions;
 class WindowLayout : public QObject
 {
 public:
+    // The controls the layout reaches once they are built.
     struct Controls
     {
-        QMainWindow* window = nullptr;
         BirthdayListView* list = nullptr;
         QWidget* toolbar = nullptr;
         QWidget* statusBar = nullptr;
         QWidget* helpPanel = nullptr;
-        const MainActions* actions = nullptr;
     };
 
-    WindowLayout(SettingsStore& settings, const Controls& controls);
+    WindowLayout(SettingsStore& settings, QMainWindow* window, const MainActions& actions);
 
+    // The check marks, the placement and the state; the controls follow, once built.
     void layoutLoad();
+    // The controls built before the window first shows take what the check marks say and
+    // the stored columns; a size that was not stored grows by the menu bar, which is known
+    // only now.
+    void controlsBuilt(const Controls& controls, int menuBarHeight);
+    // Of a list never built, the stored columns stay as they are.
     void layoutSave();
 
     // Where a window of this outer frame goes: wholly inside the available room of the screen
@@ -60,9 +65,13 @@ private:
     void writeTwips(const QString& name, int pixels);
     void columnsLoad();
     void placementLoad();
+    void controlsLoad();
 
     SettingsStore& m_settings;
+    QMainWindow* m_window;
+    const MainActions& m_actions;
     Controls m_c;
+    bool m_sizeStored = false;
     QHash<QString, int> m_loadedTwips;
     QSize m_outerSize; // restored, waiting for the frame to be known
     QRect m_lastFrame; // while last shown in the normal state

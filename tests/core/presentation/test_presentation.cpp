@@ -43,6 +43,24 @@ private slots:
             QCOMPARE(ListDate::columnText(stored, locale), shown);
     }
 
+    void soonNameLength_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("nameLength");
+        // The check's own last parenthesis ends the name; anything else is all name.
+        QTest::newRow("date") << "Cid (5/15/1980 - 22 Years)" << 3;
+        QTest::newRow("brackets in the name") << "Cid (Jr) (Fri 10 May)" << 8;
+        QTest::newRow("a bracket between") << "Cid (a) b)" << 10;
+        QTest::newRow("open at the start") << "(5/15)" << 6;
+        QTest::newRow("not closed") << "Cid (5/15" << 9;
+    }
+
+    void soonNameLength()
+    {
+        QFETCH(QString, entry);
+        QTEST(int(NotificationLines::nameLength(entry, true)), "nameLength");
+    }
+
     void sortOrderIsCaseInsensitiveCompare()
     {
         // The quick order agrees with QString's case-insensitive compare, past the first 16
@@ -118,6 +136,8 @@ private slots:
         QTest::newRow("English") << false << "Anna (42 Years)" << 4;
         QTest::newRow("English, one") << false << "Anna (1 Years)" << 4;
         QTest::newRow("years of a name") << false << "Party (2024)" << 12;
+        QTest::newRow("no number") << false << "Anna ( Years)" << 13;
+        QTest::newRow("no blank") << false << "Anna(2 Years)" << 13;
         QTest::newRow("singular") << true << "Anna (1 Jahr)" << 4;
         QTest::newRow("plural") << true << "Anna (42 Jahre)" << 4;
         QTest::newRow("brackets in the name") << true << "A (B) (-3 Jahre)" << 5;

@@ -1,6 +1,7 @@
 #include "accesskeys.h"
 #include "core/store/datafilewatcher.h"
 #include "mainwindowfixture.h"
+#include "ui/app/exchangecommands.h"
 #include "ui/app/toolbaricons.h"
 #include "ui/app/windowlayout.h"
 #include "ui/dialogs/birthdaydialog.h"
@@ -712,6 +713,66 @@ private slots:
         QCOMPARE(again.listView()->header()->logicalIndex(0), 1);
         again.showFromTray();
         QTRY_COMPARE(again.frameGeometry(), secondFrame);
+    }
+
+    // A start and exit that never show the window build no list, and the stored layout stays
+    // byte for byte: the columns the user set are not written over by a list never built.
+    void layoutOfAWindowNeverShown()
+    {
+        MainWindowFixture f;
+        f.shown().listView()->header()->resizeSection(1, 150);
+        f.window->listView()->header()->moveSection(1, 0);
+        f.quit();
+        QFile ini(f.dir.filePath("settings.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray stored = ini.readAll();
+        QVERIFY(stored.contains("Column2Width=2250"));
+        f.open().exitProgram();
+        QCOMPARE(f.unloadedCount, 2); // the second window has unloaded too
+        QVERIFY(!f.window->findChild<BirthdayListView*>());
+        QVERIFY(ini.seek(0));
+        QCOMPARE(ini.readAll(), stored);
+    }
+
+    // An import reads and plans off the window's thread. Its progress (here at once) cancelled,
+    // nothing is added; left to finish, the preview lists what the file holds.
+    void importInTheBackground()
+    {
+        MainWindowFixture f;
+        const auto write = [&f](const QString& name, int count) {
+            QFile file(f.dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            for (int i = 1; i <= count; ++i)
+                file.write(QString("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:%1 %2\r\nBDAY:1980-01-%3\r\n"
+                                   "END:VCARD\r\n")
+                               .arg(name)
+                               .arg(i)
+                               .arg(i % 28 + 1, 2, 10, QChar('0'))
+                               .toUtf8());
+        };
+        write("many", 10000);
+        write("two", 2);
+        QWidget parent;
+        MessagePrompt prompt(&parent);
+        prompt.setHook([&f](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+            f.messages << text;
+            return QMessageBox::Ok;
+        });
+        ExchangeCommands commands(f.store, f.settings, f.clock, prompt, &parent);
+        commands.setProgressDelay(0);
+        const std::shared_ptr<QString> cancelled = closeNextModal();
+        commands.importFiles({f.dir.filePath("many")});
+        QCOMPARE(*cancelled, "Candlewatcher");
+        commands.setProgressDelay(60000);
+        const std::shared_ptr<QString> preview = closeNextModal(true);
+        commands.importFiles({f.dir.filePath("two")});
+        QCOMPARE(*preview, "Import");
+        QStringList names;
+        const std::optional<QList<BirthdayRecord>> records = f.store.readAllRecords();
+        for (const BirthdayRecord& record : *records)
+            names << record.value(BirthdayRecord::Name);
+        QCOMPARE(names, QStringList({"two 1", "two 2"}));
+        QCOMPARE(f.messages, QStringList());
     }
 
     void storedLayout_data()
