@@ -110,10 +110,13 @@ void TestCommandLine::run_data()
     row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "",
         "Nothing was added from any of the 2 files: 1 of them could not be used.\n\"", false);
     row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
+    row("export, one argument more", "--export-ics - x", 2, "", "unexpected argument \"x\"", false);
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);
     row("none ahead", "FAKETIME=2026-12-09_10:00:00 --upcoming 1", 0,
         "No events in the next 1 day.\n", "", false);
+    row("30 days by default", "FAKETIME=2027-01-30_10:00:00 --upcoming", 0,
+        "Mon 1 Mar  in 30 days  Grandpa Leap (95)\n", "", false);
     row("bad DAYS", "--upcoming soon", 2, "", "from 0 to 36500, not \"soon\"", false);
     row("negative DAYS", "--upcoming -3", 2, "", "from 0 to 36500, not \"-3\"", false);
     row("DAYS too far", "--upcoming 36501", 2, "", "not \"36501\"", false);

@@ -104,10 +104,17 @@ private slots:
                  "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
                  "-|special: Insert Special Events|-|preferences: Preferences|"
                  "website: Marrowfell Website|-|quit: Exit Candlewatcher");
-        // Our own pictures stand in where the desktop's theme has none.
-        for (const QAction* button : window.toolbar()->actions())
-            QVERIFY(button->isSeparator() ||
-                    !toolbarFallbackIcon(button->data().toString()).pixmap(24).isNull());
+        // Our own pictures stand in where the desktop's theme has none: a picture of its own for
+        // each button, none of them blank.
+        QSet<QByteArray> pictures{QByteArray(24 * 24 * 4, 0)};
+        for (const QAction* button : window.toolbar()->actions()) {
+            const QImage image =
+                toolbarFallbackIcon(button->data().toString()).pixmap(24).toImage();
+            if (!button->isSeparator())
+                pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                           image.sizeInBytes()));
+        }
+        QCOMPARE(pictures.size(), 9);
         window.actions().restoreAction->trigger();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
