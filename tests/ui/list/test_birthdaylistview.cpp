@@ -59,6 +59,7 @@ private slots:
         BirthdayListView view;
         view.setArrange(ListArrange(arrange));
         QTEST(view.header()->sortIndicatorSection(), "arrow");
+        QVERIFY(view.header()->isSortIndicatorShown());
         BirthdayListModel& model = *view.model();
         // Equal texts keep the order of the file.
         QList<Row> rows{{0, "Dot", QDate(2001, 1, 1)},
