@@ -123,6 +123,7 @@ void TestCommandLine::run_data()
     row("DAYS twice", "--upcoming 3 4", 2, "", "unexpected argument \"4\"", false);
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
+    row("help", "--help", 0, "~ [options] [DAYS] [FILE...]\n", "", false);
     // Files limited to a little more than the data file: the import's backup fits, its events
     // do not, and nothing of them is left.
     row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",
