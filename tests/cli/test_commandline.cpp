@@ -22,7 +22,7 @@ namespace {
 
 // The program copied into the fixture's folder, so that it keeps its data beside itself, with
 // settings of its own and no display at all (a window or a tray icon would fail a command).
-QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform = "xcb")
+QString prepareProgram(StoreFixture& f, QProcess& process)
 {
     const QString program = f.dir.filePath("candlewatcher");
     if (!QFile::copy(CW_PROGRAM, program) || !QDir(f.dir.path()).mkpath("config/Marrowfell"))
@@ -37,7 +37,7 @@ QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform 
     env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", platform);
+    env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("LC_ALL", "de_DE.UTF-8"); // German dates, English texts (LANGUAGE comes first)
     env.insert("LANGUAGE", "en");
     env.insert("FAKETIME", "@2026-12-06 10:00:00");
@@ -210,9 +210,9 @@ void TestCommandLine::signalDuringStart()
     StoreFixture f;
     f.add("Anna Schmidt", QDate(1984, 12, 8));
     QProcess process;
-    const QString program = prepareProgram(f, process, "offscreen");
+    const QString program = prepareProgram(f, process);
     QVERIFY(!program.isEmpty());
-    process.start(program, {});
+    process.start(program, {"-platform", "offscreen"}); // Qt's options go to the tray program
     QVERIFY(process.waitForStarted());
     bool held = false;
     for (QDeadlineTimer deadline(20000); !held && !deadline.hasExpired(); QThread::usleep(100))
