@@ -87,7 +87,8 @@ void TestCommandLine::run_data()
         "~Tue 8 Dec  in 2 days   Anna Schmidt (42)\n"
         "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
         "", false);
-    row("older US dates in German", "--upcoming 95", 0, "~Wed 10 Mar  in 94 days  Old US (47)\n",
+    row("older US dates in German, the dates padded", "--upcoming 95", 0,
+        "~Mon 1 Mar   in 85 days  Grandpa Leap (95)\nWed 10 Mar  in 94 days  Old US (47)\n",
         "left out, their dates could not be read: Broken", false);
     // A stored date still ahead has no age to tell yet: the Age column stays blank.
     row("stored date ahead", "--upcoming 99", 0, "~Mon 15 Mar  in 99 days  Baby Due\n", "", false);
