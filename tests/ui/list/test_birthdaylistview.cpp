@@ -144,6 +144,7 @@ private slots:
             QCOMPARE(view.selectedRows(), QList<int>{150});
         }
         QCOMPARE(view.header()->sectionSize(BirthdayListModel::InColumn), 30);
+        QVERIFY(view.header()->length() < view.detailsView()->viewport()->width()); // none widened
     }
 
     // What each view mode does with a list longer than the view: where the next item goes,
