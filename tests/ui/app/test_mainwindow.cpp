@@ -104,8 +104,7 @@ private slots:
                  "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
                  "-|special: Insert Special Events|-|preferences: Preferences|"
                  "website: Marrowfell Website|-|quit: Exit Candlewatcher");
-        // Our own pictures stand in where the desktop's theme has none: a picture of its own for
-        // each button, none of them blank.
+        // Our own pictures stand in where the theme has none: one per button, none blank.
         QSet<QByteArray> pictures{QByteArray(24 * 24 * 4, 0)};
         for (const QAction* button : window.toolbar()->actions()) {
             const QImage image =
