@@ -63,11 +63,10 @@ private slots:
 
     void sortOrderIsCaseInsensitiveCompare()
     {
-        // The quick order agrees with QString's case-insensitive compare, past the first 16
-        // characters and for characters beyond ASCII too (the Kelvin sign folds to k); equal texts
-        // keep their order.
+        // The quick order and compare agree with QString's case-insensitive compare, past 16
+        // characters, beyond ASCII too (the Kelvin sign folds to k); equal texts keep their order.
         const QStringList texts =
-            QStringLiteral("Person 0012 of the list b|person 0012 of the list a|Zoe|\u00C9mile|eve|"
+            QStringLiteral("Person 0012 of the list Z|person 0012 of the list a|Zoe|\u00C9mile|eve|"
                            "\u212Aate|kate||Kate|zo")
                 .split(u'|');
         QStringList expected = texts;
@@ -78,6 +77,8 @@ private slots:
         for (const qsizetype index : ListViewModes::sortedOrder({texts.cbegin(), texts.cend()}))
             sorted << texts[index];
         QCOMPARE(sorted, expected);
+        QVERIFY(ListViewModes::compareTexts(texts[0], texts[1]) > 0 &&
+                ListViewModes::compareTexts(texts[1], texts[0]) < 0);
     }
 
     void storedNames()
