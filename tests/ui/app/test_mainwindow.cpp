@@ -230,8 +230,7 @@ private slots:
         row("delete one, yes", "Cy", "deletebirthday", "", {one}, "Ann 0, Bob 1, Di 3");
         row("delete one, no", "Cy", "mnuPopupDelete", "DeleteConfirm=1 no", {one}, all);
         row("delete three, yes", "Ann Di Bob", "mnuBirthdaysDelete", "", {three}, "Cy 2");
-        for (const char* confirm : {"DeleteConfirm=0", "DeleteConfirm=True"})
-            row(confirm, "Ann Di", "deletebirthday", confirm, {}, "Bob 1, Cy 2");
+        row("no question", "Ann Di", "deletebirthday", "DeleteConfirm=True", {}, "Bob 1, Cy 2");
         row("delete fails", "Bob", "mnuBirthdaysDelete", "broken",
             {"Question: Are you sure you want to delete Bob permanently from your birthdays "
              "list?",
@@ -403,7 +402,9 @@ private slots:
         const std::pair<QPoint, QList<int>> clicks[] = {
             {ann, {0}}, {ann, {0, 1}}, {QPoint(10, viewport->height() - 5), {0, 1}}};
         for (const auto& [at, selection] : clicks) {
-            QTest::mouseClick(viewport, Qt::RightButton, {}, at);
+            QTest::mousePress(viewport, Qt::RightButton, {}, at);
+            QVERIFY(!popup->isVisible()); // it opens on the release
+            QTest::mouseRelease(viewport, Qt::RightButton, {}, at);
             QTRY_VERIFY(popup->isVisible());
             QCOMPARE(popup->pos(), viewport->mapToGlobal(at));
             popup->close();

@@ -176,8 +176,7 @@ private slots:
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
         QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
-        // "Show Candlewatcher" on the alert, or a click on the alert itself ("default"), asks for
-        // the main window; other actions and the other notifications offer nothing.
+        // The alert's "show" or "default" action asks for the main window; nothing else does.
         QSignalSpy shown(&notifier, &Notifier::showRequested);
         for (const auto& action :
              {std::pair<uint, QString>{3, "show"}, {1, "show"}, {1, "default"}, {1, "other"}})
