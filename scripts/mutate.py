@@ -29,7 +29,7 @@ debug information, linked with lld when it is there; asserts stay on as in the d
 Results go to build-mutants/mutants.jsonl as they come, so an interrupted run picks up where it
 stopped with the same seed. Mutants judged equivalent (no behaviour can tell them from the
 original) are listed with their reason in scripts/mutants-equivalent.txt, one "id  reason" per
-line; they are left out of the sample's score. --again re-runs the sample's survivors against
+line; later runs neither run them nor count them. --again re-runs the sample's survivors against
 the tests as they are now (after a test was added for them). The run is kept out of CI: each
 mutant costs an incremental build and the tests it reaches, half a minute on two cores.
 """
@@ -352,6 +352,9 @@ def main():
         if mutant.id in done:
             results.append(done[mutant.id])
             continue
+        if mutant.id in equivalent:  # judged already: not run again
+            print(f"[{number}/{len(sample)}] {mutant.id} equivalent, not run", flush=True)
+            continue
         path = ROOT / mutant.file
         original = path.read_text()
         lines = original.split("\n")
@@ -365,9 +368,8 @@ def main():
         results.append(result)
         with RESULTS.open("a") as out:
             out.write(json.dumps(result) + "\n")
-        note = " (equivalent)" if mutant.id in equivalent else ""
         print(f"[{number}/{len(sample)}] {mutant.id} {mutant.file}:{mutant.line} "
-              f"{mutant.kind}: {outcome}{note}", flush=True)
+              f"{mutant.kind}: {outcome}", flush=True)
     run(["cmake", "--build", str(BUILD)])  # leave the build matching the tree
     print(f"\nseed {args.seed}, {len(sample)} mutants of {len(mutants)} sites in "
           f"{', '.join(args.folders)}")
