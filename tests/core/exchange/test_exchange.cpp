@@ -192,7 +192,7 @@ private slots:
         };
         const QList<ImportEntry> entries = {
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
-            E{"Anna Schmidt", QDate(1984, 12, 9), true, true, {}, {}, "14", {}, {}, {}}, // +1 day
+            E{"Anna Schmidt", QDate(1984, 12, 9), true, true, {}, {}, "14", {}, {}, {}, {}, {}},
             e("Ben", QDate(2000, 4, 12), false),
             e("ben", QDate(1990, 4, 12)),                    // the same as the one before
             e("Leap", QDate(2000, 2, 29), false),            // no year: the last leap year
