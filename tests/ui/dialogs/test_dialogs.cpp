@@ -203,6 +203,7 @@ private slots:
     void nameTooLong()
     {
         open("add");
+        QCOMPARE(at<QLabel>("imgName")->pixmap().size(), QSize(32, 32)); // the icon beside it
         auto* name = at("txtName");
         const QString fits = QString(254, u'a') + u'b';
         typeInto(name, fits);
@@ -571,6 +572,7 @@ private slots:
                 QVERIFY2(known.mid(6) != shown.last() || known.left(5) == date, qPrintable(known));
         }
         QCOMPARE(shown.join(u'|'), names);
+        QCOMPARE(list()->visualItemRect(list()->topLevelItem(0)).left(), 0); // a list, no tree
     }
 
     // Yearly, this year, 10 days ahead, no dialog on the day, no years, no LastDate.
