@@ -13,15 +13,25 @@ an assignment on a line of its own), a removed early return, the two arguments o
 swapped, and changed string literals.
 
 For each mutant the file is changed, the build in build-mutants is brought up to date (ninja
-rebuilds what depends on the file), the offscreen suite runs (the real-desktop scenarios as well
-for the files only they reach, see X11_ONLY), and the file is put back whatever happened. A
-mutant is killed when a test fails, survives when all pass, did not build, or timed out.
+rebuilds what depends on the file), the tests run, and the file is put back whatever happened.
+Only the tests the change can reach run: those whose executable, or a program the test starts
+(named on its command line or built into it as a path), differs after the rebuild; a static
+library only brings the objects a program uses into it, and the link is deterministic, so an
+unchanged executable cannot tell the mutant apart. The real-desktop scenarios run as well for
+the files only they reach (X11_ONLY). Each test has its own time limit: four times what it took
+without any mutant, at least a minute. A mutant is killed when a test fails, survives when all
+pass, did not build, timed out, or left every executable as it was ("unchanged": a file not
+built on this platform, or a change the compiler folds away), which counts apart like "no build".
+
+build-mutants is its own configuration, built for speed rather than debugging: -O1 without
+debug information, linked with lld when it is there; asserts stay on as in the dev build.
 
 Results go to build-mutants/mutants.jsonl as they come, so an interrupted run picks up where it
 stopped with the same seed. Mutants judged equivalent (no behaviour can tell them from the
 original) are listed with their reason in scripts/mutants-equivalent.txt, one "id  reason" per
-line; they are left out of the sample's score. The run is kept out of CI: each mutant costs an
-incremental build and a suite run, about a minute on two cores.
+line; later runs neither run them nor count them. --again re-runs the sample's survivors against
+the tests as they are now (after a test was added for them). The run is kept out of CI: each
+mutant costs an incremental build and the tests it reaches, half a minute on two cores.
 """
 import argparse
 import collections
@@ -31,9 +41,11 @@ import os
 import pathlib
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
+import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 BUILD = ROOT / "build-mutants"
@@ -41,8 +53,9 @@ RESULTS = BUILD / "mutants.jsonl"
 EQUIVALENT = ROOT / "scripts" / "mutants-equivalent.txt"
 # Files whose code runs only in a real desktop session: their mutants also run those scenarios.
 X11_ONLY = ("src/ui/tray/", "src/ui/platform/", "src/ui/app/sessionmanager")
-SUITE_LABELS_OUT = "fuzz|x11|wayland|package"
-TIMEOUT = 600
+SUITE_LABELS_OUT = {"fuzz", "x11", "wayland", "package"}
+TIMEOUT = 600  # the incremental build
+TEST_TIMEOUT_MIN = 60
 
 Mutant = collections.namedtuple("Mutant", "id kind file line before after")
 
@@ -169,32 +182,97 @@ def run(command, timeout=None, **kwargs):
 
 def configure():
     args = ["cmake", "-S", ".", "-B", str(BUILD), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
-            "-DCANDLEWATCHER_TESTS=ON"]
-    if run(["which", "ccache"]).returncode == 0:
+            "-DCANDLEWATCHER_TESTS=ON", "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g0"]
+    if shutil.which("ld.lld"):
+        args.append("-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld")
+    if shutil.which("ccache"):
         args.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
     result = run(args, env=dict(os.environ, CCACHE_BASEDIR=str(ROOT.parent)))
     if result.returncode != 0:
         sys.exit("configure failed:\n" + result.stdout)
 
 
-def verdict(mutant):
-    """killed / survived / no build / timed out, and the tests that failed."""
-    try:
-        if run(["cmake", "--build", str(BUILD)], timeout=TIMEOUT).returncode != 0:
-            return "no build", []
-        labels_out = SUITE_LABELS_OUT
-        if mutant is not None and mutant.file.startswith(X11_ONLY):
-            labels_out = "fuzz|package"
-        tests = run(["ctest", "--test-dir", str(BUILD), "-LE", labels_out, "--stop-on-failure",
-                     "--timeout", "300"], timeout=TIMEOUT,
-                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    except subprocess.TimeoutExpired:
-        return "timed out", []
-    if tests.returncode == 0:
+def executables():
+    """Path -> content hash of every program the build made."""
+    hashes = {}
+    for folder, subfolders, files in os.walk(BUILD):
+        subfolders[:] = [d for d in subfolders if d not in ("CMakeFiles", "fuzz-build")]
+        for name in files:
+            path = pathlib.Path(folder, name)
+            if os.access(path, os.X_OK) and path.read_bytes()[:4] == b"\x7fELF":
+                hashes[str(path)] = hashlib.sha1(path.read_bytes()).hexdigest()
+    return hashes
+
+
+class Suite:
+    """The tests CTest knows, each with the programs it runs and the time it took unmutated."""
+
+    def __init__(self):
+        listing = json.loads(run(["ctest", "--test-dir", str(BUILD),
+                                  "--show-only=json-v1"]).stdout)
+        programs = executables()
+        self.tests = []
+        for test in listing["tests"]:
+            properties = {p["name"]: p["value"] for p in test.get("properties", [])}
+            labels = set(properties.get("LABELS", []))
+            if "fuzz" in labels or "package" in labels or not test.get("command"):
+                continue
+            command = test["command"]
+            reaches = {arg for arg in command if arg in programs}
+            if command[0] in programs:  # programs it starts by a path built into it
+                text = pathlib.Path(command[0]).read_bytes()
+                reaches |= {p for p in programs if p.encode() in text}
+            env = dict(os.environ)
+            env.update(v.split("=", 1) for v in properties.get("ENVIRONMENT", []))
+            self.tests.append(dict(name=test["name"], command=command, labels=labels,
+                                   cwd=properties.get("WORKING_DIRECTORY", str(BUILD)),
+                                   env=env, reaches=reaches, seconds=0.0))
+        self.hashes = programs
+
+    def run_test(self, test, limit):
+        started = time.monotonic()
+        try:
+            result = subprocess.run(test["command"], cwd=test["cwd"], env=test["env"],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                    timeout=limit, start_new_session=True)
+            outcome = "passed" if result.returncode == 0 else "failed"
+        except subprocess.TimeoutExpired:
+            outcome = "timed out"
+        return outcome, time.monotonic() - started
+
+    def baseline(self):
+        """Runs every test a mutant may run once, unmutated; the names of those that failed."""
+        failed = []
+        for test in self.tests:
+            outcome, test["seconds"] = self.run_test(test, 600)
+            if outcome != "passed":
+                failed.append(test["name"])
+        return failed
+
+    def verdict(self, mutant):
+        """killed / survived / no build / timed out / unchanged, and the tests that failed."""
+        try:
+            if run(["cmake", "--build", str(BUILD)], timeout=TIMEOUT).returncode != 0:
+                return "no build", []
+        except subprocess.TimeoutExpired:
+            return "timed out", []
+        now = executables()
+        changed = {p for p, h in now.items() if self.hashes.get(p) != h}
+        if not changed:
+            return "unchanged", []
+        labels_out = SUITE_LABELS_OUT - {"x11", "wayland"} \
+            if mutant.file.startswith(X11_ONLY) else SUITE_LABELS_OUT
+        reached = [t for t in self.tests if t["reaches"] & changed
+                   and not t["labels"] & labels_out]
+        # The quickest first: the first failure decides.
+        for test in sorted(reached, key=lambda t: t["seconds"]):
+            limit = max(TEST_TIMEOUT_MIN, 4 * test["seconds"])
+            outcome, _ = self.run_test(test, limit)
+            if outcome == "failed":
+                return "killed", [test["name"]]
+            if outcome == "timed out":
+                return "timed out", [test["name"]]
         return "survived", []
-    failed = [line.split(" - ", 1)[1].split(" (")[0].strip()
-              for line in tests.stdout.splitlines() if "***" in line and " - " in line]
-    return "killed", failed
 
 
 def diff(mutant):
@@ -223,6 +301,9 @@ def report(results, equivalent):
     skipped = [r for r in results if r["id"] in equivalent]
     if skipped:
         print(f"\n{len(skipped)} judged equivalent, left out of the score")
+    unchanged = sum(r["verdict"] == "unchanged" for r in counted)
+    if unchanged:
+        print(f"{unchanged} left every executable as it was, left out of the score")
 
 
 def main():
@@ -231,6 +312,8 @@ def main():
     parser.add_argument("--count", type=int, default=200)
     parser.add_argument("--list", action="store_true", help="print the sample only")
     parser.add_argument("--sites", action="store_true", help="count the sites per kind")
+    parser.add_argument("--again", action="store_true",
+                        help="run the sample's survivors again, against the tests as they are now")
     parser.add_argument("folders", nargs="*", default=["src"])
     args = parser.parse_args()
 
@@ -254,16 +337,23 @@ def main():
     if RESULTS.exists():
         for line in RESULTS.read_text().splitlines():
             result = json.loads(line)
-            done[result["id"]] = result
+            done[result["id"]] = result  # a later line (a rerun) replaces an earlier one
+    if args.again:
+        done = {k: v for k, v in done.items() if v["verdict"] != "survived"}
     configure()
     if run(["cmake", "--build", str(BUILD)]).returncode != 0:  # untimed: may be a first build
         sys.exit("the program does not build without any mutant: mend that first")
-    if verdict(None)[0] != "survived":
-        sys.exit("the suite fails without any mutant: mend that first")
+    suite = Suite()
+    failed = suite.baseline()
+    if failed:
+        sys.exit(f"{', '.join(failed)} fail without any mutant: mend that first")
     results = []
     for number, mutant in enumerate(sample, 1):
         if mutant.id in done:
             results.append(done[mutant.id])
+            continue
+        if mutant.id in equivalent:  # judged already: not run again
+            print(f"[{number}/{len(sample)}] {mutant.id} equivalent, not run", flush=True)
             continue
         path = ROOT / mutant.file
         original = path.read_text()
@@ -271,16 +361,15 @@ def main():
         try:
             lines[mutant.line - 1] = mutant.after
             path.write_text("\n".join(lines))
-            outcome, failed = verdict(mutant)
+            outcome, failed = suite.verdict(mutant)
         finally:
             path.write_text(original)
         result = dict(mutant._asdict(), verdict=outcome, failed=failed, diff=diff(mutant))
         results.append(result)
         with RESULTS.open("a") as out:
             out.write(json.dumps(result) + "\n")
-        note = " (equivalent)" if mutant.id in equivalent else ""
         print(f"[{number}/{len(sample)}] {mutant.id} {mutant.file}:{mutant.line} "
-              f"{mutant.kind}: {outcome}{note}", flush=True)
+              f"{mutant.kind}: {outcome}", flush=True)
     run(["cmake", "--build", str(BUILD)])  # leave the build matching the tree
     print(f"\nseed {args.seed}, {len(sample)} mutants of {len(mutants)} sites in "
           f"{', '.join(args.folders)}")

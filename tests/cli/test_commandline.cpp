@@ -22,7 +22,7 @@ namespace {
 
 // The program copied into the fixture's folder, so that it keeps its data beside itself, with
 // settings of its own and no display at all (a window or a tray icon would fail a command).
-QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform = "xcb")
+QString prepareProgram(StoreFixture& f, QProcess& process)
 {
     const QString program = f.dir.filePath("candlewatcher");
     if (!QFile::copy(CW_PROGRAM, program) || !QDir(f.dir.path()).mkpath("config/Marrowfell"))
@@ -37,7 +37,7 @@ QString prepareProgram(StoreFixture& f, QProcess& process, const char* platform 
     env.insert("XDG_DATA_HOME", f.dir.filePath("share"));
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", platform);
+    env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("LC_ALL", "de_DE.UTF-8"); // German dates, English texts (LANGUAGE comes first)
     env.insert("LANGUAGE", "en");
     env.insert("FAKETIME", "@2026-12-06 10:00:00");
@@ -87,7 +87,8 @@ void TestCommandLine::run_data()
         "~Tue 8 Dec  in 2 days   Anna Schmidt (42)\n"
         "Mon 1 Mar  in 85 days  Grandpa Leap (95)\n",
         "", false);
-    row("older US dates in German", "--upcoming 95", 0, "~Wed 10 Mar  in 94 days  Old US (47)\n",
+    row("older US dates in German, the dates padded", "--upcoming 95", 0,
+        "~Mon 1 Mar   in 85 days  Grandpa Leap (95)\nWed 10 Mar  in 94 days  Old US (47)\n",
         "left out, their dates could not be read: Broken", false);
     // A stored date still ahead has no age to tell yet: the Age column stays blank.
     row("stored date ahead", "--upcoming 99", 0, "~Mon 15 Mar  in 99 days  Baby Due\n", "", false);
@@ -110,16 +111,20 @@ void TestCommandLine::run_data()
     row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "",
         "Nothing was added from any of the 2 files: 1 of them could not be used.\n\"", false);
     row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
+    row("export, one argument more", "--export-ics - x", 2, "", "unexpected argument \"x\"", false);
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);
     row("none ahead", "FAKETIME=2026-12-09_10:00:00 --upcoming 1", 0,
         "No events in the next 1 day.\n", "", false);
+    row("30 days by default, 1 March the 31st", "FAKETIME=2027-01-29_10:00:00 --upcoming", 0,
+        "No events in the next 30 days.\n", "", false);
     row("bad DAYS", "--upcoming soon", 2, "", "from 0 to 36500, not \"soon\"", false);
     row("negative DAYS", "--upcoming -3", 2, "", "from 0 to 36500, not \"-3\"", false);
     row("DAYS too far", "--upcoming 36501", 2, "", "not \"36501\"", false);
     row("DAYS twice", "--upcoming 3 4", 2, "", "unexpected argument \"4\"", false);
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
+    row("help", "--help", 0, "~ [options] [DAYS] [FILE...]\n", "", false);
     // Files limited to a little more than the data file: the import's backup fits, its events
     // do not, and nothing of them is left.
     row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",
@@ -206,9 +211,9 @@ void TestCommandLine::signalDuringStart()
     StoreFixture f;
     f.add("Anna Schmidt", QDate(1984, 12, 8));
     QProcess process;
-    const QString program = prepareProgram(f, process, "offscreen");
+    const QString program = prepareProgram(f, process);
     QVERIFY(!program.isEmpty());
-    process.start(program, {});
+    process.start(program, {"-platform", "offscreen"}); // Qt's options go to the tray program
     QVERIFY(process.waitForStarted());
     bool held = false;
     for (QDeadlineTimer deadline(20000); !held && !deadline.hasExpired(); QThread::usleep(100))

@@ -270,6 +270,8 @@ private slots:
         row("off over its day", {ann, friday, "2024-12-10", "Ann (Sun 8 Dec - 44 Years)"});
         row("handled on its day",
             {rec("12/8/1980", "1", "0", "1", "12/8/2024"), friday, "2024-12-10", ""});
+        row("handled last year", {rec("12/8/1980", "1", "0", "1", "12/8/2023"), friday,
+                                  "2024-12-10", "Ann (Sun 8 Dec - 44 Years)"});
         row("the stamp's own day, not handled",
             {ann, "2024-12-08T07:00:00", "2024-12-10", "Ann (Sun 8 Dec - 44 Years)"});
         row("today belongs to the check", {ann, friday, "2024-12-08", ""});

@@ -192,7 +192,7 @@ private slots:
         };
         const QList<ImportEntry> entries = {
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
-            e("Anna Schmidt", QDate(1984, 12, 9)),   // another day
+            E{"Anna Schmidt", QDate(1984, 12, 9), true, true, {}, {}, "14", {}, {}, {}, {}, {}},
             e("Ben", QDate(2000, 4, 12), false),
             e("ben", QDate(1990, 4, 12)),                    // the same as the one before
             e("Leap", QDate(2000, 2, 29), false),            // no year: the last leap year
@@ -212,7 +212,7 @@ private slots:
         // Without a year: this year, no years shown; 29 February goes to the last leap year.
         QCOMPARE(planned,
                  QStringList({"1| anna SCHMIDT |2001-12-08|1|10|0||1",
-                              "0|Anna Schmidt|1984-12-09|1|10|0||1", "0|Ben|2026-04-12|1|10|0||0",
+                              "0|Anna Schmidt|1984-12-09|1|14|0||1", "0|Ben|2026-04-12|1|10|0||0",
                               "1|ben|1990-04-12|1|10|0||1", "0|Leap|2024-02-29|1|10|0||0",
                               "0|127 x \u00e4|1990-01-01|1|10|0||1",
                               "0|Calendar|2027-01-15|0|10|1||0", "2|||||||", "4|||||||"}));

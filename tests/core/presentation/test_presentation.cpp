@@ -63,11 +63,10 @@ private slots:
 
     void sortOrderIsCaseInsensitiveCompare()
     {
-        // The quick order agrees with QString's case-insensitive compare, past the first 16
-        // characters and for characters beyond ASCII too (the Kelvin sign folds to k); equal texts
-        // keep their order.
+        // The quick order and compare agree with QString's case-insensitive compare, past 16
+        // characters, beyond ASCII too (the Kelvin sign folds to k); equal texts keep their order.
         const QStringList texts =
-            QStringLiteral("Person 0012 of the list b|person 0012 of the list a|Zoe|\u00C9mile|eve|"
+            QStringLiteral("Person 0012 of the list Z|person 0012 of the list a|Zoe|\u00C9mile|eve|"
                            "\u212Aate|kate||Kate|zo")
                 .split(u'|');
         QStringList expected = texts;
@@ -78,6 +77,8 @@ private slots:
         for (const qsizetype index : ListViewModes::sortedOrder({texts.cbegin(), texts.cend()}))
             sorted << texts[index];
         QCOMPARE(sorted, expected);
+        QVERIFY(ListViewModes::compareTexts(texts[0], texts[1]) > 0 &&
+                ListViewModes::compareTexts(texts[1], texts[0]) < 0);
     }
 
     void storedNames()
@@ -114,13 +115,13 @@ private slots:
                  "calendar.");
         for (const char* unknown : {"OK", "Bdaylist", "ok ", "", "sysinformation"})
             QVERIFY2(!HelpTopics::find(unknown), unknown);
-        // Every key a window passes has its topic, and "close" and "sysinfo", which none does.
+        // Every key a window passes, "close" and "sysinfo" too, has a topic ending its sentence.
         for (const char* key :
              {"bdaylist", "statusbar", "toolbar", "help", "ok", "cancel", "close", "sysinfo",
               "name", "date", "repeats", "notifyfrom", "alerts", "notification", "confirmdelete",
               "confirmquit", "notifysettings", "alerttime", "specialevents"}) {
             const HelpTopic* topic = HelpTopics::find(QLatin1String(key));
-            QVERIFY2(topic && *topic->title && *topic->text, key);
+            QVERIFY2(topic && *topic->title && QByteArray(topic->text).endsWith('.'), key);
             // Every full stop inside a text is followed by two blanks (the "..." of a title and
             // the line breaks of "date" aside).
             static const QRegularExpression singleBlank(QStringLiteral("\\. (?! )|\\.   "));

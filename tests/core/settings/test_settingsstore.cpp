@@ -12,14 +12,6 @@ class TestSettingsStore : public QObject
 private slots:
     void init() { m_path = m_dir.filePath(QString("settings-%1.ini").arg(m_counter++)); }
 
-    void missingAndEmptyValuesGiveTheDefault()
-    {
-        SettingsStore store(m_path);
-        QCOMPARE(store.readSetting("QuitConfirm", "1"), QString("1"));
-        store.writeSetting("NotifyEvery", "");
-        QCOMPARE(store.readSetting("NotifyEvery", "Hour"), QString("Hour"));
-    }
-
     void writtenValuesReadBackAsText_data()
     {
         QTest::addColumn<QString>("value");
@@ -50,7 +42,7 @@ private slots:
     }
 
     // One rule for every flag, the dialog's boxes and the questions alike: on exactly when the
-    // text is "1", the default when nothing is stored.
+    // text is "1", the default when nothing (or an empty text) is stored.
     void flagsAreOnOnlyForOne_data()
     {
         QTest::addColumn<QString>("stored");

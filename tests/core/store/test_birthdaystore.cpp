@@ -394,6 +394,11 @@ private slots:
         QTest::newRow("no free key: add") << allKeys << OP(s.addRecord(record("x"))) << "make room";
         QTest::newRow("no free key: duplicate")
             << allKeys << OP(s.duplicateRecord(shown(s, 3)) == Outcome::Done) << "make room";
+        QTest::newRow("compacted copy gone before it is put in place")
+            << allKeys
+            << OP((s.setBeforeWriteHook([&s] { QFile::remove(s.dataPath() + ".tmp"); }),
+                   s.compact()))
+            << "Cannot put the compacted copy in place of the data file";
         QTest::newRow("10001 records: new key") << full << OP(s.newRecordKey()) << "10001";
         QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10001";
         QTest::newRow("10001 records: a new Name")

@@ -135,8 +135,7 @@ private slots:
                      {"no third character", {"Ann", "123", "", "12"}},
                      {"blank name", {"   ", "10", "", "10"}},
                      {"minus one", {"Ann", "-1", notifyMessage, "-1"}},
-                     {"empty name, bad notify", {"", "-1", nameMessage, "-1"}},
-                     {"empty name, empty notify", {"", "", nameMessage, ""}}});
+                     {"empty name, bad notify", {"", "-1", nameMessage, "-1"}}});
     }
     void validation()
     {
@@ -170,7 +169,8 @@ private slots:
                      {"29 Feb of a common year", {"en_GB", "2902", true, {}}},
                      {"same, Return", {"de_DE", "2902", false, {}}},
                      {"year half typed", {"en_GB", "150115", true, {}}},
-                     {"year 0", {"en_GB", "15010000", false, {}}}});
+                     {"the earliest date", {"en_GB", "01011601", true, {1601, 1, 1}}},
+                     {"the day before it", {"en_GB", "31121600", true, {}}}});
     }
     void datesSavedAsShown()
     {
@@ -203,6 +203,7 @@ private slots:
     void nameTooLong()
     {
         open("add");
+        QCOMPARE(at<QLabel>("imgName")->pixmap().size(), QSize(32, 32)); // the icon beside it
         auto* name = at("txtName");
         const QString fits = QString(254, u'a') + u'b';
         typeInto(name, fits);
@@ -324,10 +325,13 @@ private slots:
              {"restore", "=Restore from Backup;*=Choose the backup to restore.  Your events as "
                          "they are now are kept as a backup of today first.;lvwBackups=Backup "
                          "of|Events"},
-             {"about", "=About Candlewatcher v2.00;lblTitle=Candlewatcher v2.00;lblMoreInfo=For "
-                       "more information on this or any of our freeware and shareware products, "
-                       "please visit our website at:;lblEMail=Or e-mail Marrowfell on:;cmdOK=OK;"
-                       "cmdSysInfo=&System Info..."},
+             {"about",
+              "=About Candlewatcher v2.00;lblTitle=Candlewatcher v2.00;lblDescription="
+              "Candlewatcher keeps your birthdays, anniversaries and other important "
+              "dates, and reminds you of them from the system tray in good time.;lblMoreInfo=For "
+              "more information on this or any of our freeware and shareware products, "
+              "please visit our website at:;lblEMail=Or e-mail Marrowfell on:;cmdOK=OK;"
+              "cmdSysInfo=&System Info..."},
              {"comments",
               "=Comments and Suggestions;grpIntroduction=Introduction;lblIntroduction=Marrowfell "
               "welcomes any comments and suggestions from its users.  Please fill in the boxes "
@@ -568,6 +572,7 @@ private slots:
                 QVERIFY2(known.mid(6) != shown.last() || known.left(5) == date, qPrintable(known));
         }
         QCOMPARE(shown.join(u'|'), names);
+        QCOMPARE(list()->visualItemRect(list()->topLevelItem(0)).left(), 0); // a list, no tree
     }
 
     // Yearly, this year, 10 days ahead, no dialog on the day, no years, no LastDate.
@@ -681,9 +686,9 @@ private slots:
         }
         import.show();
         QVERIFY(QTest::qWaitForWindowExposed(&import));
-        const QFontMetrics metrics = import.list()->fontMetrics();
-        QVERIFY(import.list()->visualItemRect(import.list()->topLevelItem(0)).height() >=
-                metrics.boundingRect("É").height() + 6);
+        const QRect first = import.list()->visualItemRect(import.list()->topLevelItem(0));
+        QVERIFY(first.height() >= import.list()->fontMetrics().boundingRect("É").height() + 6);
+        QCOMPARE(first.left(), 0); // a list, not a tree: no room kept for branches
     }
 
     // Each backup's day (time for further copies) and events; the newest first; double-click.

@@ -59,6 +59,7 @@ private slots:
         BirthdayListView view;
         view.setArrange(ListArrange(arrange));
         QTEST(view.header()->sortIndicatorSection(), "arrow");
+        QVERIFY(view.header()->isSortIndicatorShown());
         BirthdayListModel& model = *view.model();
         // Equal texts keep the order of the file.
         QList<Row> rows{{0, "Dot", QDate(2001, 1, 1)},
@@ -143,6 +144,7 @@ private slots:
             QCOMPARE(view.selectedRows(), QList<int>{150});
         }
         QCOMPARE(view.header()->sectionSize(BirthdayListModel::InColumn), 30);
+        QVERIFY(view.header()->length() < view.detailsView()->viewport()->width()); // none widened
     }
 
     // What each view mode does with a list longer than the view: where the next item goes,

@@ -363,6 +363,7 @@ private slots:
         const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(window.width(), available.width() - 13);
         QVERIFY(window.x() >= available.x());
+        QCOMPARE(window.width() - child(&window, "lblClose")->geometry().right(), 225 - 216);
         QLabel* lblToday = child(&window, "lblToday");
         QVERIFY(lblToday->text().endsWith(
             QStringLiteral("W\u2026\u2069 (32 Years)\n\u2068<b>Ann</b>\u2069 (-2 Years)\n\u2068Mum "
