@@ -125,6 +125,17 @@ void TestCommandLine::run_data()
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
     row("help", "--help", 0, "~ [options] [DAYS] [FILE...]\n", "", false);
+    row("sync, nothing subscribed", "--sync", 0, "There are no subscriptions.\n", "", false);
+    row("sync and more", "--sync --upcoming", 2, "", "give one of", false);
+    row("sync with an argument", "--sync 3", 2, "", "unexpected argument \"3\"", false);
+    // A calendar address nothing answers at: the sync fails, nothing is written.
+    row("sync failing",
+        "-c "
+        R"(echo '{"version":1,"sources":[{"id":"c1","kind":"ics","name":"Cal",
+              "url":"http://127.0.0.1:9/c.ics"}]}' >birthday-subscriptions.json && "$0" --sync)",
+        1, "", "candlewatcher: Cal: ", false);
+    row("sync, table damaged", "-c echo '{' >birthday-subscriptions.json && \"$0\" --sync", 1, "",
+        "is damaged", false);
     // Files limited to a little more than the data file: the import's backup fits, its events
     // do not, and nothing of them is left.
     row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",
