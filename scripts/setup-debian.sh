@@ -24,8 +24,8 @@ packages=(
     # the subscriptions' passwords in the secret service (QtKeychain through libsecret), and
     # the tests' own secret service
     qtkeychain-qt6-dev libsecret-1-0 gnome-keyring
-    # the screenshots in docs/screenshots (scripts/screenshots.sh)
-    imagemagick
+    # the screenshots in docs/screenshots (scripts/screenshots.sh; curl fills its address book)
+    imagemagick curl
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev
     # the Debian package (CPack finds its dependencies with dpkg-shlibdeps and file) and its

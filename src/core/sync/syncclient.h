@@ -30,7 +30,8 @@ struct FoundCollection
 // The wire, as the subscriptions see it: finding what is behind an address, and fetching what
 // changed in one source. Each request runs in the background and calls its callback exactly
 // once, never before the request returns; a failure comes as a message for the user that names
-// the address. Deleting the client drops its requests without calling them back.
+// the address. Deleting the client drops its requests without calling them back; it is never
+// deleted from inside one of its callbacks.
 class SyncClient
 {
 public:
