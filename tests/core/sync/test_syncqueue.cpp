@@ -1,7 +1,9 @@
+#include "core/sync/subscriptionguard.h"
 #include "core/sync/syncqueue.h"
 #include "fakesync.h"
 #include "storefixture.h"
 
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -129,6 +131,24 @@ private slots:
         QCOMPARE(f.store.readAllRecords()->size(), ok ? 1 : 0);
         QVERIFY(table(f).source(id)->lastResult.contains(result));
         QCOMPARE(secrets.kept.value(id), ok ? QString(kept + asked) : kept);
+    }
+
+    // Another copy holding the table's lock: no change is made, and the reason says so.
+    void lockedTableRefused()
+    {
+        StoreFixture f;
+        QLockFile other(SubscriptionFile::pathFor(f.path()) + ".lock");
+        QVERIFY(other.tryLock());
+        bool changed = false;
+        QString error;
+        QVERIFY(!SubscriptionGuard::change(
+            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+        QVERIFY(!changed);
+        QVERIFY2(error.contains("in use by another copy"), qPrintable(error));
+        other.unlock();
+        QVERIFY(SubscriptionGuard::change(
+            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+        QVERIFY(changed);
     }
 };
 
