@@ -97,6 +97,7 @@ if [ "$view" = Details ]; then
     xdotool key alt+b u
     sleep 1
     xdotool key alt+a
+    sleep 0.5
     xdotool type --delay 20 "$DAV"
     xdotool key Tab && xdotool type --delay 20 alice
     xdotool key Tab && xdotool type --delay 20 secret
