@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 #include "core/program/processsignals.h"
+#include "net/davsyncclient.h"
 #include "ui/app/candlewatcherapp.h"
 #include "ui/platform/keychainsecrets.h"
 
@@ -9,8 +10,8 @@ int main(int argc, char** argv)
     // handler, and a file grown to its size limit is a failed write, not the program's end.
     ProcessSignals::holdTermination();
     ProcessSignals::ignoreFileSizeLimit();
-    // The subscriptions' network clients: none yet in this build.
-    const SyncClientFactory syncClients;
+    // The subscriptions' network clients, one for each piece of work.
+    const SyncClientFactory syncClients = [] { return std::make_unique<DavSyncClient>(); };
     // A request on the command line never loads a window or the tray.
     if (CommandLine::requested(argc, argv)) {
         ProcessSignals::releaseTermination();

@@ -101,8 +101,8 @@ QWidget* SubscriptionsDialog::buildListPage()
     m_sources->setHeaderLabels({tr("Name"), tr("Last sync"), tr("Result")});
     m_sources->setRootIsDecorated(false);
     m_sources->setMinimumSize(520, 200);
-    m_sources->setColumnWidth(0, 200);
-    m_sources->setColumnWidth(1, 130);
+    m_sources->setColumnWidth(0, 170);
+    m_sources->setColumnWidth(1, 170);
     auto* add = button(page, "cmdAdd", tr("&Add..."));
     m_remove = button(page, "cmdRemove", tr("&Remove"));
     auto* sync = button(page, "cmdSyncNow", tr("&Sync Now"));
@@ -425,10 +425,12 @@ void SubscriptionsDialog::fetchPreview()
                 linked += add ? 0 : 1;
                 auto* item = new QTreeWidgetItem(m_preview);
                 item->setText(0, action.values.value(BirthdayRecord::Name));
-                item->setText(1, action.values.value(BirthdayRecord::Date));
-                item->setText(2, add ? tr("Added")
-                                     : tr("Linked to the event in "
-                                          "your list"));
+                // The day as the list shows dates, where it reads.
+                const QString date = action.values.value(BirthdayRecord::Date);
+                const QDate day = QDate::fromString(date, Qt::ISODate);
+                item->setText(1,
+                              day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : date);
+                item->setText(2, add ? tr("Added") : tr("Linked to the event in your list"));
             }
             for (const QString& left : plan.leftOut) {
                 auto* item = new QTreeWidgetItem(m_preview);
