@@ -438,13 +438,14 @@ void SubscriptionsDialog::fetchPreview()
                 item->setText(2, left.section(QStringLiteral(": "), 1));
                 item->setDisabled(true);
             }
-            m_previewCount->setText(
-                tr("Subscribing adds %n events", nullptr, plan.count(SyncPlan::Action::Kind::Add)) +
-                (linked > 0 ? tr(" and links %n already in your list", nullptr, linked)
-                            : QString()) +
-                (plan.leftOut.isEmpty()
-                     ? tr(".")
-                     : tr("; %n dates are left out.", nullptr, plan.leftOut.size())));
+            // One sentence a number, each with its own plural forms.
+            QStringList counts{tr("Subscribing adds %n events.", nullptr,
+                                  plan.count(SyncPlan::Action::Kind::Add))};
+            if (linked > 0)
+                counts << tr("%n events already in your list are linked to it.", nullptr, linked);
+            if (!plan.leftOut.isEmpty())
+                counts << tr("%n dates are left out.", nullptr, int(plan.leftOut.size()));
+            m_previewCount->setText(counts.join(u' '));
             showPage(PreviewPage);
         });
 }
