@@ -71,8 +71,9 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
     m_sync = new SyncCommands(m_store, m_settings, m_clock, this);
     connect(m_sync, &SyncCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+    // Kept for the status bar until the window is first shown, as a sync at start reports.
     connect(m_sync, &SyncCommands::status, this,
-            [this](const QString& text) { m_statusPanel->setText(text); });
+            [this](const QString& text) { setStatusNotice(text); });
 
     m_checkTimer = new QTimer(this);
     m_checkTimer->setObjectName(QStringLiteral("tmrCheck"));
