@@ -103,11 +103,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CANDLEWATCHER_WEBSITE_URL}")
 # accepts: its md5sums name build paths and it has no copyright file.)
 set(CPACK_STRIP_FILES ON)
 # The Qt libraries the program links, found with dpkg-shlibdeps; the SVG image plugin draws the
-# icons and is loaded at run time, so its package is named by hand.
+# icons and is loaded at run time, so its package is named by hand; so is libsecret, which
+# QtKeychain loads at run time to reach the desktop's secret service.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-# Qt's own texts (the standard buttons and dialogs) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libsecret-1-0")
+# Qt's own texts (the standard buttons and dialogs) in the user's language; a secret service
+# for the subscriptions' passwords.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, gnome-keyring | kwalletmanager")
 # Files under /etc are the administrator's: dpkg keeps their changes on upgrade.
 file(WRITE ${CMAKE_BINARY_DIR}/debian/conffiles "/etc/xdg/autostart/candlewatcher.desktop\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The screenshots in docs/screenshots: the main window in each view, the import preview and the
-# notification window, taken of the built program on a private X desktop with sample events due
+# The screenshots in docs/screenshots: the main window in each view, the import preview, the
+# notification window and the Subscriptions dialog with its add step, taken of the built program on a private X desktop with sample events due
 # soon. Run from the worktree after a build; LANG and extra program arguments (-reverse for a
 # right-to-left desktop) as wanted, e.g. LANG=de_DE.UTF-8 scripts/screenshots.sh /tmp/de
 #   scripts/screenshots.sh [OUTPUT-FOLDER] [PROGRAM-ARGUMENT...]
@@ -29,6 +29,34 @@ card() { # NAME DAYS-FROM-NOW BIRTH-YEAR [FIELD]
     card "Øystein Ångström" 70 1978
     card "Ìgbò Ọlá" 120 2001
 } >"$work/more.vcf"
+
+# The Subscriptions dialog's shots: a Radicale of the script's own with one user and an
+# address book of three birthdays, filled over HTTP.
+port=$((20000 + RANDOM % 20000))
+dav=http://127.0.0.1:$port
+mkdir -p "$work/dav"
+echo 'alice:secret' >"$work/dav/users"
+: >"$work/dav/config"
+radicale --config "$work/dav/config" --server-hosts "127.0.0.1:$port" \
+    --storage-filesystem-folder "$work/dav/storage" --auth-type htpasswd \
+    --auth-htpasswd-filename "$work/dav/users" --auth-htpasswd-encryption plain \
+    --auth-delay 0 >"$work/dav/log" 2>&1 &
+radicale=$!
+trap 'kill "$radicale" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do curl -s -o /dev/null "$dav/" && break; sleep 0.1; done
+curl -sf -u alice:secret -X MKCOL -H 'Content-Type: application/xml' "$dav/alice/family/" \
+    --data '<mkcol xmlns="DAV:" xmlns:C="urn:ietf:params:xml:ns:carddav"><set><prop>
+<resourcetype><collection/><C:addressbook/></resourcetype><displayname>Family</displayname>
+</prop></set></mkcol>' >/dev/null
+n=0
+for entry in "Mia Schneider:5:2016" "Jonas Weber:33:1979" "Grandpa Karl:150:1938"; do
+    n=$((n + 1))
+    IFS=: read -r name days year <<<"$entry"
+    # From a file: Radicale takes no chunked upload.
+    card "$name" "$days" "$year" | sed "s/^FN:/UID:family-$n\r\nFN:/" >"$work/dav/$n.vcf"
+    curl -sf -u alice:secret -T "$work/dav/$n.vcf" -H 'Content-Type: text/vcard' \
+        "$dav/alice/family/$n.vcf" >/dev/null
+done
 
 # One copy of the program a shot, each in its own folder with its own data file.
 for view in LargeIcons SmallIcons List Details; do
@@ -62,12 +90,31 @@ if [ "$view" = Details ]; then
     xdotool key Return
     sleep 1.5
     shot '^Import$' import-preview.png
+    xdotool key Escape
+    # Birthdays > Subscriptions..., Add: the address, user and password, Find, the address
+    # book found, Preview; then Subscribe and the list.
+    xdotool search --onlyvisible --name '^Candlewatcher v' windowactivate --sync
+    xdotool key alt+b u
+    sleep 1
+    xdotool key alt+a
+    sleep 0.5
+    xdotool type --delay 20 "$DAV"
+    xdotool key Tab && xdotool type --delay 20 alice
+    xdotool key Tab && xdotool type --delay 20 secret
+    xdotool key Return
+    sleep 2
+    xdotool key Return
+    sleep 2
+    shot '^Subscriptions$' subscriptions-add.png
+    xdotool key Return
+    sleep 1.5
+    shot '^Subscriptions$' subscriptions.png
 fi
 INSIDE
 for view in LargeIcons SmallIcons List Details; do
     seconds=6
-    [ "$view" = Details ] && seconds=14
-    "$xdesktop" --seconds "$seconds" --shot "$work/desktop.png" -- \
+    [ "$view" = Details ] && seconds=26
+    DAV=$dav/ "$xdesktop" --seconds "$seconds" --shot "$work/desktop.png" -- \
         bash "$work/inside.sh" "$view" "$work" "$out" "$@" >/dev/null
 done
 ls -l "$out"

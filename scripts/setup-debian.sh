@@ -21,8 +21,11 @@ packages=(
     xvfb openbox trayer xdotool x11-utils libsm-dev
     # desktop notifications over D-Bus, and the run under a Wayland compositor
     dbus-daemon weston qt6-wayland
-    # the screenshots in docs/screenshots (scripts/screenshots.sh)
-    imagemagick
+    # the subscriptions' passwords in the secret service (QtKeychain through libsecret), and
+    # the tests' own secret service
+    qtkeychain-qt6-dev libsecret-1-0 gnome-keyring
+    # the screenshots in docs/screenshots (scripts/screenshots.sh; curl fills its address book)
+    imagemagick curl
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev
     # the Debian package (CPack finds its dependencies with dpkg-shlibdeps and file) and its

@@ -1,6 +1,8 @@
 #include "cli/commandline.h"
 #include "core/program/processsignals.h"
+#include "net/davsyncclient.h"
 #include "ui/app/candlewatcherapp.h"
+#include "ui/platform/keychainsecrets.h"
 
 int main(int argc, char** argv)
 {
@@ -8,10 +10,13 @@ int main(int argc, char** argv)
     // handler, and a file grown to its size limit is a failed write, not the program's end.
     ProcessSignals::holdTermination();
     ProcessSignals::ignoreFileSizeLimit();
+    // The subscriptions' network clients, one for each piece of work.
+    const SyncClientFactory syncClients = [] { return std::make_unique<DavSyncClient>(); };
     // A request on the command line never loads a window or the tray.
     if (CommandLine::requested(argc, argv)) {
         ProcessSignals::releaseTermination();
-        return CommandLine::run(argc, argv);
+        return CommandLine::run(argc, argv,
+                                {syncClients, [] { return std::make_unique<KeychainSecrets>(); }});
     }
-    return runTrayProgram(argc, argv);
+    return runTrayProgram(argc, argv, syncClients);
 }

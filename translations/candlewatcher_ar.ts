@@ -495,10 +495,6 @@
         <translation>مع --import: ملفات أخرى لاستيرادها.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>حدد أحد الخيارات --upcoming و--import و--export-ics.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json يُستخدم مع --upcoming.</translation>
     </message>
@@ -603,6 +599,25 @@ Try &apos;candlewatcher --help&apos;.
             <numerusform>لا مناسبات في الأيام الـ %n القادمة.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>يزامن مرة واحدة كل دفتر عناوين وكل تقويم مشترك فيه.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>حدِّد أحد الخيارات --upcoming و--import و--export-ics و--sync.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>لا توجد اشتراكات.
+</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1480,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>إنهاء Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>الا&amp;شتراكات...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1853,6 +1872,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>&quot;%1&quot; قيد الاستخدام من نسخة أخرى من Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>تعذّر قفل &quot;%1&quot; لتغييره.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1876,10 +1906,242 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>دفتر عناوين</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>تقويم</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>عنوان تقويم</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>الاشتراكات</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>آخر مزامنة</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>النتيجة</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>إ&amp;ضافة...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>إ&amp;زالة</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>زامن ال&amp;آن</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>دفاتر العناوين والتقاويم التي تبقى أعياد ميلادها ومناسباتها متوافقة مع قائمتك.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>ال&amp;عنوان:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>اسم الم&amp;ستخدم:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>عنوان خادمك (في Nextcloud https://HOST/remote.php/dav)، أو عنوان دفتر عناوين أو تقويم، أو ملف تقويم (https:// أو webcal://). اترك اسم المستخدم فارغًا للتقويم العام.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>ا&amp;بحث</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;رجوع</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>ا&amp;ختر دفتر العناوين أو التقويم للاشتراك فيه:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>م&amp;عاينة</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>ما يضيفه الاشتراك</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>ما يحدث</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>ا&amp;شترك</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>أبدًا</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>جارٍ المزامنة...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>إزالة الاشتراك في &quot;%1&quot;.
+
+هل تُزال مناسباته من قائمتك أيضًا؟ نعم يزيلها، ولا يبقيها مناسباتٍ خاصة بك. المناسبات التي غيّرتها هنا تبقى في الحالتين.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>تعذّرت إزالة الاشتراك.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>أدخل عنوان خادم أو دفتر عناوين أو تقويم، مثل https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>بُنيت هذه النسخة من Candlewatcher دون الوصول إلى الشبكة.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>جارٍ البحث عن دفاتر العناوين والتقاويم في %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>لم يُعثر هناك على دفتر عناوين أو تقويم.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>أنت مشترك في &quot;%1&quot; بالفعل.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>جارٍ قراءة &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>مُضافة</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>مرتبطة بالمناسبة في قائمتك</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>يضيف الاشتراك %n مناسبة.</numerusform>
+            <numerusform>يضيف الاشتراك مناسبة واحدة (%n).</numerusform>
+            <numerusform>يضيف الاشتراك مناسبتين (%n).</numerusform>
+            <numerusform>يضيف الاشتراك %n مناسبات.</numerusform>
+            <numerusform>يضيف الاشتراك %n مناسبة.</numerusform>
+            <numerusform>يضيف الاشتراك %n مناسبة.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>تُربط به %n مناسبة موجودة في قائمتك.</numerusform>
+            <numerusform>تُربط به مناسبة واحدة (%n) موجودة في قائمتك.</numerusform>
+            <numerusform>تُربط به مناسبتان (%n) موجودتان في قائمتك.</numerusform>
+            <numerusform>تُربط به %n مناسبات موجودة في قائمتك.</numerusform>
+            <numerusform>تُربط به %n مناسبة موجودة في قائمتك.</numerusform>
+            <numerusform>تُربط به %n مناسبة موجودة في قائمتك.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>يُترك %n تاريخ.</numerusform>
+            <numerusform>يُترك تاريخ واحد (%n).</numerusform>
+            <numerusform>يُترك تاريخان (%n).</numerusform>
+            <numerusform>تُترك %n تواريخ.</numerusform>
+            <numerusform>يُترك %n تاريخًا.</numerusform>
+            <numerusform>يُترك %n تاريخ.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>تعذّر حفظ كلمة المرور.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>لم تُضف كل مناسبات الاشتراك.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>لم تستجب أي خدمة أسرار (%1): تُطلب كلمات المرور مرة في كل جلسة ولا تُحفظ.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>جارٍ مزامنة &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>لا تحفظ أي خدمة أسرار كلمة المرور: تُطلب مرة في كل جلسة.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>كلمة مرور %1 على %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: لا مجال: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>لا توجد كلمة مرور لـ %1 (المستخدم %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>بُنيت هذه النسخة من Candlewatcher دون الوصول إلى الشبكة.</translation>
     </message>
 </context>
 <context>

@@ -479,10 +479,6 @@
         <translation>Mit --import: weitere zu importierende Dateien.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>geben Sie eine der Optionen --upcoming, --import oder --export-ics an.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json gilt nur zusammen mit --upcoming.</translation>
     </message>
@@ -567,6 +563,25 @@ Weitere Informationen mit „candlewatcher --help“.
             <numerusform>Keine Ereignisse in den nächsten %n Tagen.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Jedes abonnierte Adressbuch und jeden abonnierten Kalender einmal abgleichen.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>geben Sie eine der Optionen --upcoming, --import, --export-ics oder --sync an.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>Es gibt keine Abonnements.
+</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1404,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Candlewatcher beenden</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>Ab&amp;onnements …</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1757,6 +1776,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>„%1“ wird von einer anderen Kopie von Candlewatcher verwendet.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>„%1“ kann zum Ändern nicht gesperrt werden.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1780,10 +1810,230 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Kalenderadresse</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Letzter Abgleich</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen …</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>&amp;Jetzt abgleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Adressbücher und Kalender, deren Geburtstage und Termine mit Ihrer Liste abgeglichen werden.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>Adr&amp;esse:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>Die Adresse Ihres Servers (bei Nextcloud https://HOST/remote.php/dav), eines Adressbuchs oder Kalenders oder einer Kalenderdatei (https:// oder webcal://). Lassen Sie den Benutzernamen bei einem öffentlichen Kalender leer.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>&amp;Wählen Sie das Adressbuch oder den Kalender, den Sie abonnieren möchten:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>Was das Abonnement hinzufügt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Was geschieht</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>&amp;Abonnieren</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird abgeglichen...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Das Abonnement von „%1“ wird entfernt.
+
+Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein behält sie als Ihre eigenen. Termine, die Sie hier geändert haben, bleiben in jedem Fall erhalten.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>Das Abonnement konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Geben Sie die Adresse eines Servers, eines Adressbuchs oder eines Kalenders an, etwa https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Diese Kopie von Candlewatcher wurde ohne Netzwerkzugang erstellt.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Adressbücher und Kalender auf %1 werden gesucht...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Dort wurde kein Adressbuch und kein Kalender gefunden.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Sie haben „%1“ bereits abonniert.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>„%1“ wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Mit dem Termin in Ihrer Liste verknüpft</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>Das Abonnement fügt %n Termin hinzu.</numerusform>
+            <numerusform>Das Abonnement fügt %n Termine hinzu.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n Termin aus Ihrer Liste wird damit verknüpft.</numerusform>
+            <numerusform>%n Termine aus Ihrer Liste werden damit verknüpft.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n Datum wird ausgelassen.</numerusform>
+            <numerusform>%n Daten werden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>Das Passwort konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>Nicht alle Termine des Abonnements wurden hinzugefügt.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Kein Schlüsseldienst hat geantwortet (%1): Passwörter werden einmal pro Sitzung abgefragt und nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>„%1“ wird abgeglichen...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Kein Schlüsseldienst speichert das Passwort: Es wird einmal pro Sitzung abgefragt.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Passwort von %1 auf %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: kein Platz: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>Kein Passwort für %1 (Benutzer %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Diese Kopie von Candlewatcher wurde ohne Netzwerkzugang erstellt.</translation>
     </message>
 </context>
 <context>

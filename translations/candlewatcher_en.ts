@@ -185,6 +185,30 @@ Your events as they are now are kept as a backup of today.</numerusform>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>Subscribing adds %n event.</numerusform>
+            <numerusform>Subscribing adds %n events.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n event already in your list is linked to it.</numerusform>
+            <numerusform>%n events already in your list are linked to it.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n date is left out.</numerusform>
+            <numerusform>%n dates are left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WellKnownDaysDialog</name>
     <message numerus="yes">
         <source>None of the %n selected events could be added.

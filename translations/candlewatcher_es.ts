@@ -479,10 +479,6 @@
         <translation>Con --import: más archivos que importar.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>indique una de las opciones --upcoming, --import o --export-ics.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json va con --upcoming.</translation>
     </message>
@@ -567,6 +563,25 @@ Pruebe «candlewatcher --help».
             <numerusform>No hay eventos en los próximos %n días.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Sincroniza una vez cada libreta de direcciones y cada calendario suscritos.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>indique una de las opciones --upcoming, --import, --export-ics y --sync.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>No hay suscripciones.
+</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1404,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Salir de Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>S&amp;uscripciones…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1757,6 +1776,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>«%1» está en uso por otra copia de Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>No se puede bloquear «%1» para modificarlo.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1780,10 +1810,230 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Libreta de direcciones</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Dirección de calendario</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Suscripciones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Última sincronización</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>&amp;Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Libretas de direcciones y calendarios cuyos cumpleaños y eventos se mantienen al día con su lista.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>Dir&amp;ección:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>La dirección de su servidor (para Nextcloud https://HOST/remote.php/dav), de una libreta de direcciones o un calendario, o de un archivo de calendario (https:// o webcal://). Deje vacío el nombre de usuario para un calendario público.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>&amp;Elija la libreta de direcciones o el calendario al que suscribirse:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>Lo que añade la suscripción</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Qué ocurre</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>&amp;Suscribirse</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Se quitará la suscripción a «%1».
+
+¿Quitar también sus eventos de su lista? Sí los quita; No los conserva como suyos. Los eventos que haya cambiado aquí se conservan en cualquier caso.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>No se pudo quitar la suscripción.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Indique la dirección de un servidor, una libreta de direcciones o un calendario, como https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Esta copia de Candlewatcher se compiló sin acceso a la red.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Buscando libretas de direcciones y calendarios en %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>No se encontró ninguna libreta de direcciones ni calendario allí.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Ya está suscrito a «%1».</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Leyendo «%1»...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Añadido</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Vinculado al evento de su lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>La suscripción añade %n evento.</numerusform>
+            <numerusform>La suscripción añade %n eventos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n evento que ya está en su lista queda vinculado.</numerusform>
+            <numerusform>%n eventos que ya están en su lista quedan vinculados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>Se omite %n fecha.</numerusform>
+            <numerusform>Se omiten %n fechas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>No se pudo guardar la contraseña.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>No se añadieron todos los eventos de la suscripción.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Ningún servicio de secretos respondió (%1): las contraseñas se piden una vez por sesión y no se guardan.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Sincronizando «%1»...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Ningún servicio de secretos guarda la contraseña: se pide una vez por sesión.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Contraseña de %1 en %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: no hay sitio: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>No hay contraseña para %1 (usuario %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Esta copia de Candlewatcher se compiló sin acceso a la red.</translation>
     </message>
 </context>
 <context>

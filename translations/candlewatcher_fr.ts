@@ -479,10 +479,6 @@
         <translation>Avec --import&#xa0;: d’autres fichiers à importer.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>indiquez l’une des options --upcoming, --import ou --export-ics.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json s’utilise avec --upcoming.</translation>
     </message>
@@ -567,6 +563,25 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
             <numerusform>Aucun événement dans les %n prochains jours.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Synchronise une fois chaque carnet d’adresses et chaque calendrier abonné.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>indiquez une des options --upcoming, --import, --export-ics et --sync.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>Il n’y a aucun abonnement.
+</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1404,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Quitter Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>A&amp;bonnements…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1757,6 +1776,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>« %1 » est utilisé par une autre copie de Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>Impossible de verrouiller « %1 » pour le modifier.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1780,10 +1810,230 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Carnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Adresse de calendrier</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Dernière synchronisation</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>&amp;Synchroniser</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Les carnets d’adresses et calendriers dont les anniversaires et événements restent en phase avec votre liste.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>Adr&amp;esse :</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d’&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>L’adresse de votre serveur (pour Nextcloud https://HOST/remote.php/dav), d’un carnet d’adresses ou d’un calendrier, ou d’un fichier de calendrier (https:// ou webcal://). Laissez le nom d’utilisateur vide pour un calendrier public.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Chercher</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>&amp;Choisissez le carnet d’adresses ou le calendrier auquel vous abonner :</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>Ce que l’abonnement ajoute</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Ce qui se passe</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>&amp;S’abonner</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Retrait de l’abonnement à « %1 ».
+
+Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde comme les vôtres. Les événements que vous avez modifiés ici sont gardés dans tous les cas.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>L’abonnement n’a pas pu être retiré.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Indiquez l’adresse d’un serveur, d’un carnet d’adresses ou d’un calendrier, par exemple https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Cette copie de Candlewatcher a été construite sans accès au réseau.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Recherche des carnets d’adresses et calendriers sur %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Aucun carnet d’adresses ni calendrier n’a été trouvé à cette adresse.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Vous êtes déjà abonné à « %1 ».</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Lecture de « %1 »...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Ajouté</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Lié à l’événement de votre liste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>L’abonnement ajoute %n événement.</numerusform>
+            <numerusform>L’abonnement ajoute %n événements.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n événement déjà dans votre liste y est lié.</numerusform>
+            <numerusform>%n événements déjà dans votre liste y sont liés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n date est laissée de côté.</numerusform>
+            <numerusform>%n dates sont laissées de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>Le mot de passe n’a pas pu être conservé.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>Les événements de l’abonnement n’ont pas tous été ajoutés.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Aucun service de secrets n’a répondu (%1) : les mots de passe sont demandés une fois par session et ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Synchronisation de « %1 »...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Aucun service de secrets ne conserve le mot de passe : il est demandé une fois par session.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Mot de passe de %1 sur %2 :</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>&#xa0;: pas de place&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>Aucun mot de passe pour %1 (utilisateur %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Cette copie de Candlewatcher a été construite sans accès au réseau.</translation>
     </message>
 </context>
 <context>

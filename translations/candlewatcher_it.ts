@@ -479,10 +479,6 @@
         <translation>Con --import: altri file da importare.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>indica una tra --upcoming, --import e --export-ics.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json si usa con --upcoming.</translation>
     </message>
@@ -567,6 +563,25 @@ Prova &apos;candlewatcher --help&apos;.
             <numerusform>Nessun evento nei prossimi %n giorni.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Sincronizza una volta ogni rubrica e calendario a cui si è abbonati.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>indica una delle opzioni --upcoming, --import, --export-ics e --sync.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>Non ci sono abbonamenti.
+</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1404,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Esci da Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>A&amp;bbonamenti...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1757,6 +1776,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>&quot;%1&quot; è in uso da un&apos;altra copia di Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>Impossibile bloccare &quot;%1&quot; per modificarlo.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1780,10 +1810,230 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Rubrica</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Indirizzo di calendario</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abbonamenti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Ultima sincronizzazione</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Aggiungi...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>&amp;Sincronizza ora</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Rubriche e calendari i cui compleanni ed eventi restano allineati con il tuo elenco.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>Indiri&amp;zzo:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome &amp;utente:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>L&apos;indirizzo del tuo server (per Nextcloud https://HOST/remote.php/dav), di una rubrica o di un calendario, o di un file di calendario (https:// o webcal://). Lascia vuoto il nome utente per un calendario pubblico.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Trova</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>S&amp;cegli la rubrica o il calendario a cui abbonarti:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Anteprima</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>Cosa aggiunge l&apos;abbonamento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Cosa succede</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>A&amp;bbonati</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizzazione...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Rimozione dell&apos;abbonamento a &quot;%1&quot;.
+
+Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene come tuoi. Gli eventi che hai modificato qui restano comunque.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>Impossibile rimuovere l&apos;abbonamento.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Indica l&apos;indirizzo di un server, di una rubrica o di un calendario, ad esempio https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Questa copia di Candlewatcher è stata compilata senza accesso alla rete.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Ricerca di rubriche e calendari su %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Lì non è stata trovata nessuna rubrica né calendario.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Sei già abbonato a &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Lettura di &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunto</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Collegato all&apos;evento del tuo elenco</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>L&apos;abbonamento aggiunge %n evento.</numerusform>
+            <numerusform>L&apos;abbonamento aggiunge %n eventi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n evento già nel tuo elenco viene collegato.</numerusform>
+            <numerusform>%n eventi già nel tuo elenco vengono collegati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n data viene tralasciata.</numerusform>
+            <numerusform>%n date vengono tralasciate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>Impossibile conservare la password.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>Non tutti gli eventi dell&apos;abbonamento sono stati aggiunti.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Nessun servizio di segreti ha risposto (%1): le password vengono chieste una volta per sessione e non conservate.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Sincronizzazione di &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Nessun servizio di segreti conserva la password: viene chiesta una volta per sessione.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Password di %1 su %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: spazio esaurito: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>Nessuna password per %1 (utente %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Questa copia di Candlewatcher è stata compilata senza accesso alla rete.</translation>
     </message>
 </context>
 <context>

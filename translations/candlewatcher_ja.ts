@@ -475,10 +475,6 @@
         <translation>--import と併用: インポートするその他のファイル。</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>--upcoming、--import、--export-ics のいずれかを指定してください。</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json は --upcoming と一緒に指定してください。</translation>
     </message>
@@ -558,6 +554,25 @@ Try &apos;candlewatcher --help&apos;.
             <numerusform>今後 %n 日間のイベントはありません。
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>購読しているすべてのアドレス帳とカレンダーを一度同期します。</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>--upcoming、--import、--export-ics、--sync のいずれかを指定してください。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>購読はありません。
+</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1385,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Candlewatcher を終了</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>購読(&amp;U)...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1733,6 +1752,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>「%1」は別の Candlewatcher が使用中です。</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>「%1」を変更するためにロックできません。</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1756,10 +1786,227 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>アドレス帳</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>カレンダーのアドレス</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>購読</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>最終同期</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>今すぐ同期(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>誕生日や行事がリストと同期されるアドレス帳とカレンダーです。</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>アドレス(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>ユーザー名(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>パスワード(&amp;P):</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>サーバーのアドレス（Nextcloud では https://HOST/remote.php/dav）、アドレス帳またはカレンダーのアドレス、あるいはカレンダーファイルのアドレス（https:// または webcal://）。公開カレンダーではユーザー名を空欄にしてください。</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>戻る(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>購読するアドレス帳またはカレンダーを選んでください(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>プレビュー(&amp;V)</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>購読で追加されるもの</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>処理</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>購読(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>「%1」の購読を削除します。
+
+その行事もリストから削除しますか？ はいで削除し、いいえで自分の行事として残します。ここで変更した行事はどちらの場合も残ります。</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>購読を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>サーバー、アドレス帳、またはカレンダーのアドレスを入力してください（例: https://example.com/remote.php/dav）。</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>この Candlewatcher はネットワーク機能なしでビルドされています。</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>%1 でアドレス帳とカレンダーを探しています...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>そこにはアドレス帳もカレンダーも見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>「%1」はすでに購読しています。</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>「%1」を読み込んでいます...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>リストの行事に関連付け</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>購読すると %n 件の行事が追加されます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>リストにある %n 件の行事がこれに関連付けられます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n 件の日付は取り込まれません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>パスワードを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>購読の行事の一部が追加されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>シークレットサービスが応答しません（%1）。パスワードはセッションごとに一度尋ね、保存しません。</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>「%1」を同期しています...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>パスワードを保存するシークレットサービスがないため、セッションごとに一度尋ねます。
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>%2 の %1 のパスワード:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: 空きなし: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>%1 のパスワードがありません（ユーザー %2）。</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>この Candlewatcher はネットワーク機能なしでビルドされています。</translation>
     </message>
 </context>
 <context>

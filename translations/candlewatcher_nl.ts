@@ -479,10 +479,6 @@
         <translation>Met --import: meer bestanden om te importeren.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>geef een van --upcoming, --import en --export-ics op.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json hoort bij --upcoming.</translation>
     </message>
@@ -567,6 +563,25 @@ Probeer &apos;candlewatcher --help&apos;.
             <numerusform>Geen gebeurtenissen in de komende %n dagen.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Synchroniseer elk geabonneerd adresboek en elke agenda één keer.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>geef een van --upcoming, --import, --export-ics en --sync op.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>Er zijn geen abonnementen.
+</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1404,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Candlewatcher afsluiten</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>Abonne&amp;menten...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1757,6 +1776,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>&quot;%1&quot; is in gebruik door een ander exemplaar van Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>Kan &quot;%1&quot; niet vergrendelen om het te wijzigen.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1780,10 +1810,230 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Adresboek</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Agenda-adres</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnementen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Laatste synchronisatie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Toevoegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>Nu &amp;synchroniseren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;luiten</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Adresboeken en agenda&apos;s waarvan de verjaardagen en gebeurtenissen gelijk blijven met je lijst.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Gebruikersnaam:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>Het adres van je server (voor Nextcloud https://HOST/remote.php/dav), van een adresboek of agenda, of van een agendabestand (https:// of webcal://). Laat de gebruikersnaam leeg voor een openbare agenda.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Te&amp;rug</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>&amp;Kies het adresboek of de agenda om op te abonneren:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Voorbeeld</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>Wat het abonnement toevoegt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Wat er gebeurt</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>A&amp;bonneren</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nooit</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Bezig met synchroniseren...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Het abonnement op &quot;%1&quot; wordt verwijderd.
+
+Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houdt ze als je eigen. Gebeurtenissen die je hier hebt gewijzigd blijven in elk geval.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>Het abonnement kon niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Geef het adres van een server, een adresboek of een agenda op, zoals https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Dit exemplaar van Candlewatcher is gebouwd zonder netwerktoegang.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Adresboeken en agenda&apos;s zoeken op %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Daar is geen adresboek of agenda gevonden.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Je bent al geabonneerd op &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot; wordt gelezen...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Toegevoegd</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Gekoppeld aan de gebeurtenis in je lijst</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>Het abonnement voegt %n gebeurtenis toe.</numerusform>
+            <numerusform>Het abonnement voegt %n gebeurtenissen toe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n gebeurtenis die al in je lijst staat, wordt eraan gekoppeld.</numerusform>
+            <numerusform>%n gebeurtenissen die al in je lijst staan, worden eraan gekoppeld.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n datum wordt overgeslagen.</numerusform>
+            <numerusform>%n datums worden overgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>Het wachtwoord kon niet worden bewaard.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>Niet alle gebeurtenissen van het abonnement zijn toegevoegd.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Geen geheimendienst antwoordde (%1): wachtwoorden worden één keer per sessie gevraagd en niet bewaard.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot; wordt gesynchroniseerd...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Geen geheimendienst bewaart het wachtwoord: het wordt één keer per sessie gevraagd.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Wachtwoord van %1 op %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: geen ruimte: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>Geen wachtwoord voor %1 (gebruiker %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Dit exemplaar van Candlewatcher is gebouwd zonder netwerktoegang.</translation>
     </message>
 </context>
 <context>

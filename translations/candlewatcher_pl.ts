@@ -483,10 +483,6 @@
         <translation>Z --import: kolejne pliki do zaimportowania.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>podaj jedną z opcji --upcoming, --import i --export-ics.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json działa tylko z --upcoming.</translation>
     </message>
@@ -576,6 +572,25 @@ Spróbuj „candlewatcher --help”.
             <numerusform>Brak wydarzeń w ciągu najbliższych %n dni.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Synchronizuje raz każdą subskrybowaną książkę adresową i każdy kalendarz.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>podaj jedną z opcji --upcoming, --import, --export-ics i --sync.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>Nie ma żadnych subskrypcji.
+</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1423,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Zakończ Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>Su&amp;bskrypcje...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1781,6 +1800,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>„%1” jest używany przez inną kopię programu Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>Nie można zablokować „%1”, aby go zmienić.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1804,10 +1834,233 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Książka adresowa</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Adres kalendarza</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Subskrypcje</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Ostatnia synchronizacja</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Dodaj...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>&amp;Synchronizuj teraz</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Książki adresowe i kalendarze, których urodziny i wydarzenia są uzgadniane z Twoją listą.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>Adr&amp;es:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nazwa &amp;użytkownika:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>Adres Twojego serwera (dla Nextcloud https://HOST/remote.php/dav), książki adresowej lub kalendarza albo pliku kalendarza (https:// lub webcal://). Dla publicznego kalendarza pozostaw nazwę użytkownika pustą.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Znajdź</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>Wy&amp;bierz książkę adresową lub kalendarz do subskrypcji:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Pod&amp;gląd</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>Co doda subskrypcja</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Co się stanie</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>&amp;Subskrybuj</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nigdy</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronizowanie...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Usuwanie subskrypcji „%1”.
+
+Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuje je jako Twoje własne. Wydarzenia zmienione tutaj zostają w każdym przypadku.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>Nie udało się usunąć subskrypcji.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Podaj adres serwera, książki adresowej lub kalendarza, na przykład https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Ta kopia programu Candlewatcher została zbudowana bez dostępu do sieci.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Szukanie książek adresowych i kalendarzy na %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Nie znaleziono tam żadnej książki adresowej ani kalendarza.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Subskrybujesz już „%1”.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Odczytywanie „%1”...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Dodane</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Powiązane z wydarzeniem na Twojej liście</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>Subskrypcja doda %n wydarzenie.</numerusform>
+            <numerusform>Subskrypcja doda %n wydarzenia.</numerusform>
+            <numerusform>Subskrypcja doda %n wydarzeń.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n wydarzenie z Twojej listy zostanie z nią powiązane.</numerusform>
+            <numerusform>%n wydarzenia z Twojej listy zostaną z nią powiązane.</numerusform>
+            <numerusform>%n wydarzeń z Twojej listy zostanie z nią powiązanych.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n data zostaje pominięta.</numerusform>
+            <numerusform>%n daty zostają pominięte.</numerusform>
+            <numerusform>%n dat zostaje pominiętych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>Nie udało się zachować hasła.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>Nie dodano wszystkich wydarzeń subskrypcji.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Żadna usługa sekretów nie odpowiedziała (%1): hasła są pytane raz na sesję i nie są zachowywane.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Synchronizowanie „%1”...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Żadna usługa sekretów nie przechowuje hasła: jest pytane raz na sesję.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Hasło użytkownika %1 na %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: brak miejsca: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>Brak hasła dla %1 (użytkownik %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Ta kopia programu Candlewatcher została zbudowana bez dostępu do sieci.</translation>
     </message>
 </context>
 <context>

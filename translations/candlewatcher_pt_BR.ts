@@ -479,10 +479,6 @@
         <translation>Com --import: mais arquivos a importar.</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>informe uma das opções --upcoming, --import e --export-ics.</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json só pode ser usado com --upcoming.</translation>
     </message>
@@ -567,6 +563,25 @@ Experimente &apos;candlewatcher --help&apos;.
             <numerusform>Nenhum evento nos próximos %n dias.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>Sincroniza uma vez cada catálogo de endereços e cada agenda assinados.</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>informe uma das opções --upcoming, --import, --export-ics e --sync.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>Não há assinaturas.
+</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1404,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>Sair do Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>Assinat&amp;uras...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1757,6 +1776,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>&quot;%1&quot; está em uso por outra cópia do Candlewatcher.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>Não é possível bloquear &quot;%1&quot; para alterá-lo.</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1780,10 +1810,230 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>Catálogo de endereços</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Agenda</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>Endereço de agenda</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>Última sincronização</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Adicionar...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>&amp;Sincronizar agora</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>Catálogos de endereços e agendas cujos aniversários e eventos são mantidos em sincronia com sua lista.</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>&amp;Endereço:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nome de &amp;usuário:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Senha:</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>O endereço do seu servidor (no Nextcloud https://HOST/remote.php/dav), de um catálogo de endereços ou agenda, ou de um arquivo de agenda (https:// ou webcal://). Deixe o nome de usuário vazio para uma agenda pública.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Procurar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>Es&amp;colha o catálogo de endereços ou a agenda a assinar:</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Pré-visuali&amp;zar</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>O que a assinatura adiciona</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>O que acontece</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>A&amp;ssinar</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>Remover a assinatura de &quot;%1&quot;.
+
+Remover também os eventos dela da sua lista? Sim os remove; Não os mantém como seus. Os eventos que você alterou aqui são mantidos em qualquer caso.</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>Não foi possível remover a assinatura.</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Informe o endereço de um servidor, de um catálogo de endereços ou de uma agenda, como https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Esta cópia do Candlewatcher foi compilada sem acesso à rede.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Procurando catálogos de endereços e agendas em %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Nenhum catálogo de endereços ou agenda foi encontrado ali.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Você já assina &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Lendo &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Adicionado</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>Vinculado ao evento da sua lista</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>A assinatura adiciona %n evento.</numerusform>
+            <numerusform>A assinatura adiciona %n eventos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>%n evento que já está na sua lista é vinculado a ela.</numerusform>
+            <numerusform>%n eventos que já estão na sua lista são vinculados a ela.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>%n data é deixada de fora.</numerusform>
+            <numerusform>%n datas são deixadas de fora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>Não foi possível guardar a senha.</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>Nem todos os eventos da assinatura foram adicionados.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Nenhum serviço de segredos respondeu (%1): as senhas são pedidas uma vez por sessão e não são guardadas.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Sincronizando &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>Nenhum serviço de segredos guarda a senha: ela é pedida uma vez por sessão.
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>Senha de %1 em %2:</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>: sem espaço: </translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>Nenhuma senha para %1 (usuário %2).</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Esta cópia do Candlewatcher foi compilada sem acesso à rede.</translation>
     </message>
 </context>
 <context>

@@ -475,10 +475,6 @@
         <translation>与 --import 一起使用：要导入的其他文件。</translation>
     </message>
     <message>
-        <source>give one of --upcoming, --import and --export-ics.</source>
-        <translation>请指定 --upcoming、--import 和 --export-ics 中的一个。</translation>
-    </message>
-    <message>
         <source>--json goes with --upcoming.</source>
         <translation>--json 需要与 --upcoming 一起使用。</translation>
     </message>
@@ -558,6 +554,25 @@ Try &apos;candlewatcher --help&apos;.
             <numerusform>未来 %n 天内没有事件。
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Sync every subscribed address book and calendar once.</source>
+        <translation>将每个订阅的通讯录和日历同步一次。</translation>
+    </message>
+    <message>
+        <source>give one of --upcoming, --import, --export-ics and --sync.</source>
+        <translation>请给出 --upcoming、--import、--export-ics 和 --sync 之一。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>There are no subscriptions.
+</source>
+        <translation>没有任何订阅。
+</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1385,10 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>Exit Candlewatcher</source>
         <translation>退出 Candlewatcher</translation>
     </message>
+    <message>
+        <source>S&amp;ubscriptions...</source>
+        <translation>订阅(&amp;U)...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1733,6 +1752,17 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionGuard</name>
+    <message>
+        <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
+        <translation>“%1”正被另一个 Candlewatcher 副本使用。</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot; to change it.</source>
+        <translation>无法锁定“%1”以进行更改。</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1756,10 +1786,227 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionsDialog</name>
+    <message>
+        <source>Address book</source>
+        <translation>通讯录</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>日历</translation>
+    </message>
+    <message>
+        <source>Calendar address</source>
+        <translation>日历地址</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>订阅</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation>上次同步</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>添加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Sync Now</source>
+        <translation>立即同步(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Address books and calendars whose birthdays and events are kept in step with your list.</source>
+        <translation>其生日和事件与您的列表保持同步的通讯录和日历。</translation>
+    </message>
+    <message>
+        <source>Addr&amp;ess:</source>
+        <translation>地址(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>用户名(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>密码(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>The address of your server (for Nextcloud https://HOST/remote.php/dav), of an address book or calendar, or of a calendar file (https:// or webcal://). Leave the user name empty for a public calendar.</source>
+        <translation>您的服务器地址（Nextcloud 为 https://HOST/remote.php/dav）、通讯录或日历的地址，或日历文件的地址（https:// 或 webcal://）。公共日历请将用户名留空。</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>查找(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>返回(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the address book or calendar to subscribe to:</source>
+        <translation>选择要订阅的通讯录或日历(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>What the subscription adds</source>
+        <translation>订阅将添加的内容</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>S&amp;ubscribe</source>
+        <translation>订阅(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation>从未</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>正在同步...</translation>
+    </message>
+    <message>
+        <source>Remove the subscription to &quot;%1&quot;.
+
+Remove its events from your list too? Yes removes them; No keeps them as your own. Events you changed here are kept either way.</source>
+        <translation>将移除对“%1”的订阅。
+
+是否也从您的列表中移除其事件？选“是”将其移除；选“否”将其保留为您自己的事件。您在此处更改过的事件无论如何都会保留。</translation>
+    </message>
+    <message>
+        <source>The subscription could not be removed.</source>
+        <translation>无法移除该订阅。</translation>
+    </message>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>请输入服务器、通讯录或日历的地址，例如 https://example.com/remote.php/dav。</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>此 Candlewatcher 副本在构建时未包含网络访问功能。</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>正在 %1 上查找通讯录和日历...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>在那里没有找到通讯录或日历。</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>您已订阅“%1”。</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>正在读取“%1”...</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Linked to the event in your list</source>
+        <translation>关联到您列表中的事件</translation>
+    </message>
+    <message numerus="yes">
+        <source>Subscribing adds %n events.</source>
+        <translation>
+            <numerusform>订阅将添加 %n 个事件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events already in your list are linked to it.</source>
+        <translation>
+            <numerusform>您列表中已有的 %n 个事件将与之关联。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dates are left out.</source>
+        <translation>
+            <numerusform>有 %n 个日期被略去。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The password could not be kept.</source>
+        <translation>无法保存密码。</translation>
+    </message>
+    <message>
+        <source>Not every event of the subscription was added.</source>
+        <translation>订阅中的事件未能全部添加。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>没有密钥服务响应（%1）：每次会话将询问一次密码，且不会保存。</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>正在同步“%1”...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>No secret service keeps the password: it is asked for once a session.
+
+</source>
+        <translation>没有密钥服务保存密码：每次会话将询问一次。
+
+</translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2:</source>
+        <extracomment>%1 is a user name, %2 an address.</extracomment>
+        <translation>%1 在 %2 的密码：</translation>
+    </message>
+</context>
+<context>
     <name>SyncPlan</name>
     <message>
         <source>: no room: </source>
         <translation>：没有空间：</translation>
+    </message>
+</context>
+<context>
+    <name>SyncQueue</name>
+    <message>
+        <source>No password for %1 (user %2).</source>
+        <translation>%1 没有密码（用户 %2）。</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>此 Candlewatcher 副本在构建时未包含网络访问功能。</translation>
     </message>
 </context>
 <context>

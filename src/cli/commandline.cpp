@@ -4,6 +4,7 @@
 #include "cli/filenames.h"
 #include "cli/importcommand.h"
 #include "cli/output.h"
+#include "cli/synccommand.h"
 #include "cli/upcoming.h"
 #include "core/calendar/clock.h"
 #include "core/exchange/importformats.h"
@@ -45,6 +46,9 @@ bool requested(int argc, char** argv)
                                       QStringLiteral("nograb"), QStringLiteral("dograb"),
                                       QStringLiteral("sync")};
     for (int i = 1; i < argc; ++i) {
+        // -sync alone is the X server's option; --sync is ours.
+        if (QByteArray(argv[i]) == "--sync")
+            return true;
         QString option = QString::fromLocal8Bit(argv[i]);
         if (!option.startsWith(u'-'))
             return true;
@@ -57,7 +61,7 @@ bool requested(int argc, char** argv)
     return false;
 }
 
-int run(int argc, char** argv)
+int run(int argc, char** argv, const SyncServices& sync)
 {
     setProgramIdentity();
     QCoreApplication app(argc, argv);
@@ -90,7 +94,11 @@ int run(int argc, char** argv)
             "CommandLine",
             "Write every event to FILE as an iCalendar file (- for standard output)."),
         QStringLiteral("FILE"));
-    parser.addOptions({upcoming, json, import, dryRun, exportIcs});
+    const QCommandLineOption syncOption(
+        QStringLiteral("sync"),
+        QCoreApplication::translate("CommandLine",
+                                    "Sync every subscribed address book and calendar once."));
+    parser.addOptions({upcoming, json, import, dryRun, exportIcs, syncOption});
     parser.addPositionalArgument(
         QStringLiteral("DAYS"),
         QCoreApplication::translate("CommandLine", "With --upcoming: how many days ahead."),
@@ -115,12 +123,12 @@ int run(int argc, char** argv)
         parser.showHelp(Done);
     if (parser.isSet(version))
         parser.showVersion();
-    const int actions =
-        int(parser.isSet(upcoming)) + int(parser.isSet(import)) + int(parser.isSet(exportIcs));
+    const int actions = int(parser.isSet(upcoming)) + int(parser.isSet(import)) +
+                        int(parser.isSet(exportIcs)) + int(parser.isSet(syncOption));
     const QStringList rest = negatives + parser.positionalArguments();
     if (actions != 1)
         return usageError(QCoreApplication::translate(
-            "CommandLine", "give one of --upcoming, --import and --export-ics."));
+            "CommandLine", "give one of --upcoming, --import, --export-ics and --sync."));
     if (parser.isSet(json) && !parser.isSet(upcoming))
         return usageError(
             QCoreApplication::translate("CommandLine", "--json goes with --upcoming."));
@@ -140,7 +148,7 @@ int run(int argc, char** argv)
                     .arg(QString::number(maximumDays), rest.first()));
         if (rest.size() > 1)
             return usageError(unexpected.arg(rest.at(1)));
-    } else if (parser.isSet(exportIcs) && !rest.isEmpty()) {
+    } else if ((parser.isSet(exportIcs) || parser.isSet(syncOption)) && !rest.isEmpty()) {
         return usageError(unexpected.arg(rest.first()));
     }
 
@@ -156,6 +164,8 @@ int run(int argc, char** argv)
     if (parser.isSet(import))
         return importFiles(store, clock, QStringList{parser.value(import)} + rest,
                            parser.isSet(dryRun));
+    if (parser.isSet(syncOption))
+        return syncSubscriptions(store, clock, sync);
     return exportCalendar(store, settings, clock, parser.value(exportIcs));
 }
 

@@ -125,6 +125,34 @@ void TestCommandLine::run_data()
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
     row("help", "--help", 0, "~ [options] [DAYS] [FILE...]\n", "", false);
+    row("sync, nothing subscribed", "--sync", 0, "There are no subscriptions.\n", "", false);
+    row("sync and more", "--sync --upcoming", 2, "", "give one of", false);
+    row("sync with an argument", "--sync 3", 2, "", "unexpected argument \"3\"", false);
+    // A calendar address nothing answers at: the sync fails, nothing is written.
+    row("sync failing",
+        "-c "
+        R"(echo '{"version":1,"sources":[{"id":"c1","kind":"ics","name":"Cal",
+              "url":"http://127.0.0.1:9/c.ics"}]}' >birthday-subscriptions.json && "$0" --sync)",
+        1, "", "candlewatcher: Cal: ", false);
+    // An address book on a Radicale of the row's own: its contact added, then the server gone.
+    row("sync from a server",
+        "-c "
+        R"(p=$((20000 + $$ % 20000)); u=http://127.0.0.1:$p/bob/family/; : >conf
+            radicale --config conf --server-hosts 127.0.0.1:$p --storage-filesystem-folder dav \
+              --auth-type none --rights-type authenticated 2>/dev/null & r=$!
+            for i in $(seq 100); do curl -s -o /dev/null $u && break; sleep 0.1; done
+            curl -sf -u bob:x -X MKCOL $u --data '<mkcol xmlns="DAV:"><set><prop><resourcetype>
+              <collection/><addressbook xmlns="urn:ietf:params:xml:ns:carddav"/></resourcetype>
+              </prop></set></mkcol>' && printf 'BEGIN:VCARD\r\nVERSION:4.0\r\nUID:m\r\nFN:Mia\r
+BDAY:20160105\r\nEND:VCARD\r\n' >m.vcf && curl -sf -u bob:x -T m.vcf ${u}m.vcf &&
+            echo '{"version":1,"sources":[{"id":"b","kind":"carddav","name":"Family","url":"'$u'"}]}' \
+              >birthday-subscriptions.json && "$0" --sync; kill $r; wait $r; "$0" --sync)",
+        1, "Family: 1 added, 0 updated, 0 removed\n",
+        "Family: "
+        "http://127.0.0.1:",
+        true);
+    row("sync, table damaged", "-c echo '{' >birthday-subscriptions.json && \"$0\" --sync", 1, "",
+        "is damaged", false);
     // Files limited to a little more than the data file: the import's backup fits, its events
     // do not, and nothing of them is left.
     row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",

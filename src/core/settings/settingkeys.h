@@ -45,6 +45,10 @@ inline constexpr Key<Type::Time> alertTime{"AlertTime", "09:00"};
 inline constexpr Key<Type::Text> showRemindersAs{"ShowRemindersAs", ""};
 inline constexpr Key<Type::Text> leapDayEvents{"LeapDayEvents", ""};
 
+// How many hours apart the tray program syncs the subscriptions (besides at start and on Sync
+// Now); 0 or less: only then.
+inline constexpr Key<Type::Whole> syncHours{"SyncHours", "6"};
+
 // The reminder check's memory: the date and time of the last notification, and of a check
 // (ISO date and time).
 inline constexpr Key<Type::Text> notifyDate{"NotifyDate", ""};

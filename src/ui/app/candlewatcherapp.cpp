@@ -11,6 +11,7 @@
 #include "core/text/translations.h"
 #include "ui/app/mainwindow.h"
 #include "ui/app/stallprobe.h"
+#include "ui/app/synccommands.h"
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
@@ -65,6 +66,7 @@ MainWindow& CandlewatcherApp::mainWindow()
     m_window = std::make_unique<MainWindow>(m_store, m_settings, m_clock);
     m_window->setTrayIcon(m_tray.get());
     m_window->setNotifier(m_notifier.get());
+    m_window->syncCommands()->setClientFactory(m_syncClients);
     // The check names the next event in the icon's tip.
     connect(m_window->reminderRunner(), &ReminderRunner::trayTipChanged, m_tray.get(),
             &TrayIcon::setTip);
@@ -114,6 +116,8 @@ void CandlewatcherApp::start()
     window.load();
     if (m_unloaded)
         return; // ended while a message of the load was open
+    // In the background: the first sync's answers come while the program already runs.
+    window.syncCommands()->start();
     if (iconAdded) {
         m_tray->setTip(window.reminderRunner()->trayTip());
         return;
@@ -223,7 +227,7 @@ void CandlewatcherApp::onTermSignal()
     endSession();
 }
 
-int runTrayProgram(int argc, char** argv)
+int runTrayProgram(int argc, char** argv, SyncClientFactory clients)
 {
     // Before the application object: the settings and the data folder follow the identity.
     setProgramIdentity();
@@ -262,6 +266,7 @@ int runTrayProgram(int argc, char** argv)
     store.setDateLocale(DateLocale::recordOnce(settings));
     Clock clock;
     CandlewatcherApp candlewatcher(store, settings, clock);
+    candlewatcher.setSyncClients(std::move(clients));
     // A later start asks for the window, as a click on the tray icon does.
     QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher,
                      [&candlewatcher] { candlewatcher.mainWindow().showFromTray(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/sync/syncclient.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -17,7 +19,8 @@ class QSocketNotifier;
 // copy runs for this user and data file already, has it show its main window and returns 0;
 // otherwise loads the main window hidden, puts the icon in the tray and runs until the main
 // window unloads. Returns the program's exit code.
-int runTrayProgram(int argc, char** argv);
+// clients: the subscriptions' network clients; none where this build reaches no server.
+int runTrayProgram(int argc, char** argv, SyncClientFactory clients = {});
 
 // The running program: the main window and its tray icon, the fallback for a desktop without
 // a tray, and the ways the program is told to end (exit command, end of session, SIGTERM).
@@ -30,6 +33,9 @@ public:
 
     CandlewatcherApp(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      QObject* parent = nullptr);
+
+    // Where the subscriptions' syncs get their clients; before start.
+    void setSyncClients(SyncClientFactory clients) { m_syncClients = std::move(clients); }
     ~CandlewatcherApp() override;
 
     // Built when first asked for: by start, after the icon is in the tray.
@@ -77,6 +83,7 @@ private:
     BirthdayStore& m_store;
     SettingsStore& m_settings;
     const Clock& m_clock;
+    SyncClientFactory m_syncClients;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<Notifier> m_notifier; // outlives the window, which uses it
     std::unique_ptr<MainWindow> m_window;

@@ -73,6 +73,7 @@ void MainActions::build(QMainWindow* window)
     importAction = item(birthdays, "mnuBirthdaysImport", tr("&Import..."));
     exportAction = item(birthdays, "mnuBirthdaysExport", tr("Exp&ort..."));
     restoreAction = item(birthdays, "mnuBirthdaysRestore", tr("Restore from &Backup..."));
+    subscriptionsAction = item(birthdays, "mnuBirthdaysSubscriptions", tr("S&ubscriptions..."));
     separator(birthdays, "mnuSeparator2");
     exitAction = item(birthdays, "mnuBirthdaysExit", tr("E&xit Candlewatcher"));
 

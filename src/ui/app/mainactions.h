@@ -26,6 +26,7 @@ public:
     QAction* importAction = nullptr;
     QAction* exportAction = nullptr;
     QAction* restoreAction = nullptr;
+    QAction* subscriptionsAction = nullptr;
     QAction* exitAction = nullptr;
     // View
     QAction* toolbarAction = nullptr;

@@ -9,6 +9,7 @@
 #include "core/store/datafilewatcher.h"
 #include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
+#include "ui/app/synccommands.h"
 #include "ui/app/windowlayout.h"
 #include "ui/dialogs/preferencesdialog.h"
 #include "ui/dialogs/wellknowndaysdialog.h"
@@ -68,6 +69,11 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     m_runner->setHelpSink(helpSink());
     m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
     connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+    m_sync = new SyncCommands(m_store, m_settings, m_clock, this);
+    connect(m_sync, &SyncCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+    // Kept for the status bar until the window is first shown, as a sync at start reports.
+    connect(m_sync, &SyncCommands::status, this,
+            [this](const QString& text) { setStatusNotice(text); });
 
     m_checkTimer = new QTimer(this);
     m_checkTimer->setObjectName(QStringLiteral("tmrCheck"));
@@ -284,6 +290,10 @@ void MainWindow::connectActions()
             if (!modalAlreadyOpen())
                 command(*m_exchange);
         });
+    connect(a.subscriptionsAction, &QAction::triggered, this, [this] {
+        if (!modalAlreadyOpen())
+            m_sync->showSubscriptions();
+    });
     for (QAction* item : {a.exitAction, a.trayExitAction})
         connect(item, &QAction::triggered, this, &MainWindow::exitProgram);
 

@@ -29,6 +29,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class ReminderRunner;
+class SyncCommands;
 class SettingsStore;
 class TrayIcon;
 class WindowLayout;
@@ -96,6 +97,7 @@ public:
     QStatusBar* statusBar();
     QTimer* checkTimer() const { return m_checkTimer; }
     ReminderRunner* reminderRunner() const { return m_runner; }
+    SyncCommands* syncCommands() const { return m_sync; }
 
 public slots:
     void showFromTray(); // show, raise and activate
@@ -183,6 +185,7 @@ private:
     BirthdayStore::FileState m_listState;
     BirthdayCommands* m_commands = nullptr;
     ExchangeCommands* m_exchange = nullptr;
+    SyncCommands* m_sync = nullptr;
     std::unique_ptr<WindowLayout> m_layout;
     QPointer<TrayIcon> m_tray;
     bool m_trayAvailable = true;

@@ -88,7 +88,7 @@ private slots:
                                                       << window.trayMenu()->menuAction()),
                  "&Birthdays{&New Birthday Ctrl+N|&Special Events|-|&Edit Birthday Ctrl+E|"
                  "Du&plicate Birthday Ctrl+D|&Delete Birthday Del|-|&Import...|Exp&ort...|"
-                 "Restore from &Backup...|-|E&xit Candlewatcher}|"
+                 "Restore from &Backup...|S&ubscriptions...|-|E&xit Candlewatcher}|"
                  "&View{&Toolbars{Standard &Toolbar Ctrl+T [x]|&Status Bar Ctrl+S [x]}|-|"
                  "Lar&ge Icons [x]|&Small Icons [ ]|&List [ ]|&Details [ ]|-|"
                  "&Arrange Icons{By &Name [ ]|By &Date [ ]|By Ne&xt Date [x]|By &Age [ "

@@ -1,0 +1,56 @@
+#include "cli/synccommand.h"
+
+#include "cli/output.h"
+#include "core/store/birthdaystore.h"
+#include "core/sync/syncqueue.h"
+
+#include <QEventLoop>
+
+namespace CommandLine {
+
+namespace {
+
+// Where the program has no secret service to offer: no password is known.
+class NoSecrets : public SecretStore
+{
+public:
+    void read(const QString&, Read done) override { done(std::nullopt); }
+    void write(const QString&, const QString&, Written done) override { done(QString()); }
+    void remove(const QString&) override {}
+    bool persistent() const override { return false; }
+};
+
+} // namespace
+
+int syncSubscriptions(BirthdayStore& store, const Clock& clock, const SyncServices& services)
+{
+    std::unique_ptr<SecretStore> secrets =
+        services.secrets ? services.secrets() : std::make_unique<NoSecrets>();
+    SyncQueue queue(store, clock, services.clients, *secrets);
+    int synced = 0;
+    bool failed = false;
+    QEventLoop loop;
+    QObject::connect(
+        &queue, &SyncQueue::sourceFinished, &loop,
+        [&](const QString&, const QString& name, bool ok, const QString& summary) {
+            ++synced;
+            failed = failed || !ok;
+            //: %1 is the subscription's name, %2 what its sync did.
+            const QString line =
+                name.isEmpty()
+                    ? summary
+                    : QCoreApplication::translate("CommandLine", "%1: %2").arg(name, summary);
+            if (ok)
+                print(stdout, line + u'\n');
+            else
+                fail(line);
+        });
+    QObject::connect(&queue, &SyncQueue::idle, &loop, &QEventLoop::quit);
+    queue.syncAll();
+    loop.exec();
+    if (synced == 0)
+        print(stdout, QCoreApplication::translate("CommandLine", "There are no subscriptions.\n"));
+    return failed ? Failed : Done;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Where the subscriptions' passwords are kept, one per source id: the desktop's secret
+// service, never the settings or the data file. Where no secret service answers, a password
+// lives for this session only and the user types it again next time.
+class SecretStore
+{
+public:
+    // password: none where nothing is kept for the source.
+    using Read = std::function<void(const std::optional<QString>& password)>;
+    using Written = std::function<void(const QString& error)>; // empty: done
+
+    virtual ~SecretStore() = default;
+    // The callbacks may run before the call returns.
+    virtual void read(const QString& sourceId, Read done) = 0;
+    virtual void write(const QString& sourceId, const QString& password, Written done) = 0;
+    virtual void remove(const QString& sourceId) = 0;
+    // False once no secret service answered: passwords are then kept in memory only.
+    virtual bool persistent() const = 0;
+};
+
+using SecretStoreFactory = std::function<std::unique_ptr<SecretStore>()>;

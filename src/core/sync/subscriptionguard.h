@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/sync/subscriptions.h"
+
+#include <QString>
+
+#include <functional>
+
+// Every change of the subscriptions table by this program or another running copy (the tray
+// program, --sync) goes through here: under a lock file beside the table, the table read anew,
+// changed and saved by the change, so no writer saves over another's links. The lock is held
+// only for the local work, never while the network is asked.
+namespace SubscriptionGuard {
+
+// False with the reason where the lock is not had within timeoutMs or the table does not read;
+// change is not called then.
+bool change(const QString& dataPath, const std::function<void(SubscriptionTable&)>& change,
+            QString& error, int timeoutMs = 10000);
+
+} // namespace SubscriptionGuard

@@ -1,0 +1,172 @@
+#include "core/sync/syncqueue.h"
+
+#include "core/calendar/clock.h"
+#include "core/store/birthdaystore.h"
+#include "core/sync/subscriptionguard.h"
+#include "core/sync/syncplan.h"
+#include "core/sync/syncrun.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+SyncQueue::SyncQueue(BirthdayStore& store, const Clock& clock, SyncClientFactory clients,
+                     SecretStore& secrets, QObject* parent)
+    : QObject(parent), m_store(store), m_clock(clock), m_clients(std::move(clients)),
+      m_secrets(secrets)
+{}
+
+SyncQueue::~SyncQueue()
+{
+    *m_alive = false;
+}
+
+void SyncQueue::syncAll()
+{
+    QString error;
+    const std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    if (table) {
+        for (const SyncSource& source : table->sources)
+            syncSource(source.id);
+    }
+    if (isRunning() || !m_waiting.isEmpty())
+        return;
+    // Told through the event loop too, as a sync's end is.
+    QTimer::singleShot(0, this, [this, error] {
+        if (!error.isEmpty())
+            emit sourceFinished(QString(), QString(), false, error, false);
+        if (!isRunning() && m_waiting.isEmpty())
+            emit idle();
+    });
+}
+
+void SyncQueue::syncSource(const QString& sourceId)
+{
+    if (sourceId == m_current || m_waiting.contains(sourceId))
+        return;
+    m_waiting.append(sourceId);
+    if (!isRunning())
+        // Through the event loop: the caller never waits on any part of a sync.
+        QTimer::singleShot(0, this, &SyncQueue::startNext);
+}
+
+void SyncQueue::startNext()
+{
+    if (isRunning())
+        return;
+    if (m_waiting.isEmpty()) {
+        emit idle();
+        return;
+    }
+    m_current = m_waiting.takeFirst();
+    QString error;
+    std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const SyncSource* found = table ? table->source(m_current) : nullptr;
+    if (!found) {
+        // Removed meanwhile: nothing to do. A table that does not read is told.
+        const QString gone = m_current;
+        m_current.clear();
+        if (!table)
+            emit sourceFinished(gone, QString(), false, error, false);
+        QTimer::singleShot(0, this, &SyncQueue::startNext);
+        return;
+    }
+    const SyncSource source = *found;
+    emit sourceStarted(source.id, source.displayName);
+    if (source.userName.isEmpty()) {
+        fetch(source, QString());
+        return;
+    }
+    m_secrets.read(source.id, [this, alive = m_alive, source](const std::optional<QString>& kept) {
+        if (!*alive)
+            return;
+        std::optional<QString> password = kept;
+        if (!password && m_ask) {
+            password = m_ask(source);
+            // Kept, for the session at least, so it is asked for once.
+            if (password)
+                m_secrets.write(source.id, *password, [](const QString&) {});
+        }
+        if (!password) {
+            take(source, {},
+                 QCoreApplication::translate("SyncQueue", "No password for %1 (user %2).")
+                     .arg(source.url, source.userName));
+            return;
+        }
+        fetch(source, *password);
+    });
+}
+
+void SyncQueue::fetch(const SyncSource& source, const QString& password)
+{
+    m_client = m_clients ? m_clients() : nullptr;
+    if (!m_client) {
+        take(source, {},
+             QCoreApplication::translate(
+                 "SyncQueue", "This copy of Candlewatcher was built without network access."));
+        return;
+    }
+    QString error;
+    std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const QHash<QString, QString> etags =
+        table ? SyncPlan::knownEtags(table->linksOf(source.id)) : QHash<QString, QString>();
+    m_client->fetch({source.url, source.userName, password}, source, etags,
+                    [this, source](const RemoteChanges& changes, const QString& failure) {
+                        take(source, changes, failure);
+                    });
+}
+
+void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, const QString& error)
+{
+    // The plan is made against the links as they are now, under the lock: another copy may
+    // have synced or removed the source while this one waited on the server.
+    SyncRun::Result result;
+    bool known = false;
+    QString lockError;
+    const QDateTime now = m_clock.now();
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            const SyncSource* current = table.source(source.id);
+            if (!current)
+                return;
+            known = true;
+            if (!error.isEmpty()) {
+                result = SyncRun::fetchFailed(m_store, table, source.id, error, now);
+                return;
+            }
+            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+            if (!records) {
+                result =
+                    SyncRun::fetchFailed(m_store, table, source.id, m_store.errorString(), now);
+                return;
+            }
+            const SyncPlan::Plan plan = SyncPlan::make(*current, changes, table.links, *records,
+                                                       now.date(), m_store.dateLocale());
+            result = SyncRun::apply(m_store, table, source.id, plan, now);
+        },
+        lockError);
+    if (!locked) {
+        finish(source, false, lockError, false);
+        return;
+    }
+    if (!known) { // removed meanwhile
+        finish(source, true, QString(), false);
+        return;
+    }
+    const bool changed = result.added + result.updated + result.removed > 0;
+    finish(source, error.isEmpty() && result.errors.isEmpty(),
+           error.isEmpty() ? result.summary() : error, changed);
+}
+
+void SyncQueue::finish(const SyncSource& source, bool ok, const QString& summary, bool changed)
+{
+    // The client may be the caller: it goes once its callback has returned.
+    if (m_client)
+        QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
+    m_current.clear();
+    emit sourceFinished(source.id, source.displayName, ok, summary, changed);
+    QTimer::singleShot(0, this, &SyncQueue::startNext);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/sync/secretstore.h"
+#include "core/sync/subscriptions.h"
+#include "core/sync/syncclient.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class BirthdayStore;
+class Clock;
+
+// Syncs the subscribed sources one at a time, in the background: a source asked for while
+// another syncs waits its turn, and one already waiting is not queued twice. Each sync takes
+// the password from the secret store (or asks for it), fetches what changed, then plans and
+// writes under the subscriptions' lock (SyncRun::apply makes the day's backup first). A fetch
+// that fails leaves the events as they were and notes why in the source's last result.
+class SyncQueue : public QObject
+{
+    Q_OBJECT
+public:
+    // Asked where the secret store keeps no password for a source that has a user name; none:
+    // the sync of that source fails.
+    using PasswordAsk = std::function<std::optional<QString>(const SyncSource& source)>;
+
+    SyncQueue(BirthdayStore& store, const Clock& clock, SyncClientFactory clients,
+              SecretStore& secrets, QObject* parent = nullptr);
+    ~SyncQueue() override;
+
+    void setPasswordAsk(PasswordAsk ask) { m_ask = std::move(ask); }
+
+    void syncAll();
+    void syncSource(const QString& sourceId);
+    bool isRunning() const { return !m_current.isEmpty(); }
+
+signals:
+    void sourceStarted(const QString& sourceId, const QString& name);
+    // summary: SyncRun::Result::summary, or why the sync failed. changed: the data file was
+    // written.
+    void sourceFinished(const QString& sourceId, const QString& name, bool ok,
+                        const QString& summary, bool changed);
+    // Nothing left to sync.
+    void idle();
+
+private:
+    void startNext();
+    void fetch(const SyncSource& source, const QString& password);
+    void take(const SyncSource& source, const RemoteChanges& changes, const QString& error);
+    void finish(const SyncSource& source, bool ok, const QString& summary, bool changed);
+
+    BirthdayStore& m_store;
+    const Clock& m_clock;
+    SyncClientFactory m_clients;
+    SecretStore& m_secrets;
+    PasswordAsk m_ask;
+    QStringList m_waiting;
+    QString m_current;
+    std::unique_ptr<SyncClient> m_client;
+    // Bumped when this object goes: callbacks of a secret store that outlives it do nothing.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+};

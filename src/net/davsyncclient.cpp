@@ -1,0 +1,82 @@
+#include "net/davsyncclient.h"
+
+#include "net/collectionfetch.h"
+#include "net/davdiscovery.h"
+
+namespace {
+
+DavAccount davAccount(const SyncAccount& account)
+{
+    DavAccount dav;
+    dav.url = QUrl(account.url);
+    dav.user = account.userName;
+    dav.password = account.password;
+    return dav;
+}
+
+// The two kinds' lists name the same three kinds in the same order.
+SyncSource::Kind sourceKind(DavCollection::Kind kind)
+{
+    return kind == DavCollection::Kind::AddressBook ? SyncSource::Kind::AddressBook
+           : kind == DavCollection::Kind::Calendar  ? SyncSource::Kind::Calendar
+                                                    : SyncSource::Kind::CalendarAddress;
+}
+
+DavCollection::Kind collectionKind(SyncSource::Kind kind)
+{
+    return kind == SyncSource::Kind::AddressBook ? DavCollection::Kind::AddressBook
+           : kind == SyncSource::Kind::Calendar  ? DavCollection::Kind::Calendar
+                                                 : DavCollection::Kind::CalendarFeed;
+}
+
+} // namespace
+
+DavSyncClient::DavSyncClient() = default;
+
+DavSyncClient::~DavSyncClient()
+{
+    // The jobs first: their requests still refer to the manager.
+    qDeleteAll(m_jobs.children());
+}
+
+void DavSyncClient::discover(const SyncAccount& account, Found done)
+{
+    auto* job = new DavDiscovery(m_manager, davAccount(account), &m_jobs);
+    // Queued: a job that fails at once must not answer before this returns.
+    QObject::connect(
+        job, &NetJob::finished, job,
+        [job, done] {
+            job->deleteLater();
+            if (job->failure()) {
+                done({}, job->failure()->message);
+                return;
+            }
+            QList<FoundCollection> found;
+            for (const DavCollection& collection : job->collections())
+                found.append({sourceKind(collection.kind), collection.url.toString(),
+                              collection.displayName});
+            done(found, QString());
+        },
+        Qt::QueuedConnection);
+    job->start();
+}
+
+void DavSyncClient::fetch(const SyncAccount& account, const SyncSource& source,
+                          const QHash<QString, QString>& knownEtags, Fetched done)
+{
+    const DavCollection collection{QUrl(source.url), source.displayName,
+                                   collectionKind(source.kind)};
+    auto* job = new CollectionFetch(m_manager, davAccount(account), collection, source.syncToken,
+                                    knownEtags, &m_jobs);
+    QObject::connect(
+        job, &NetJob::finished, job,
+        [job, done] {
+            job->deleteLater();
+            if (job->failure())
+                done({}, job->failure()->message);
+            else
+                done(job->changes(), QString());
+        },
+        Qt::QueuedConnection);
+    job->start();
+}

@@ -1,0 +1,81 @@
+#include "ui/app/synccommands.h"
+
+#include "core/program/programidentity.h"
+#include "core/settings/settingsstore.h"
+#include "core/sync/syncqueue.h"
+#include "ui/dialogs/subscriptionsdialog.h"
+#include "ui/platform/keychainsecrets.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <chrono>
+
+SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
+                           QWidget* dialogParent)
+    : QObject(dialogParent), m_store(store), m_settings(settings), m_clock(clock),
+      m_dialogParent(dialogParent), m_secrets(new KeychainSecrets(this))
+{
+    m_timer.setObjectName(QStringLiteral("tmrSync"));
+    m_queue = new SyncQueue(
+        m_store, m_clock, [this] { return m_clients ? m_clients() : nullptr; }, *m_secrets, this);
+    m_queue->setPasswordAsk(
+        [this](const SyncSource& source) { return askPassword(source.url, source.userName); });
+    connect(m_secrets, &KeychainSecrets::unavailable, this, [this](const QString& reason) {
+        m_noSecretService = true;
+        emit status(tr("No secret service answered (%1): passwords are asked for once a "
+                       "session and not kept.")
+                        .arg(reason));
+    });
+    connect(m_queue, &SyncQueue::sourceStarted, this, [this](const QString&, const QString& name) {
+        emit status(tr("Syncing \"%1\"...").arg(name));
+    });
+    connect(
+        m_queue, &SyncQueue::sourceFinished, this,
+        [this](const QString&, const QString& name, bool, const QString& summary, bool changed) {
+            //: %1 is the subscription's name, %2 what its sync did or why it failed.
+            emit status(name.isEmpty() ? summary : tr("%1: %2").arg(name, summary));
+            if (changed)
+                emit refreshNeeded();
+        });
+    connect(&m_timer, &QTimer::timeout, m_queue, &SyncQueue::syncAll);
+}
+
+SyncCommands::~SyncCommands() = default;
+
+void SyncCommands::start()
+{
+    // A timer's interval ends at 2^31 ms, some 596 hours: longer reads as three weeks.
+    const int hours = std::min(m_settings.read(Setting::syncHours).value_or(0), 21 * 24);
+    if (hours > 0) {
+        m_timer.setInterval(std::chrono::hours(hours));
+        m_timer.start();
+    }
+    m_queue->syncAll();
+}
+
+std::optional<QString> SyncCommands::askPassword(const QString& url, const QString& userName)
+{
+    bool ok = false;
+    const QString label =
+        (m_noSecretService ? tr("No secret service keeps the password: it is asked for once a "
+                                "session.\n\n")
+                           : QString()) +
+        //: %1 is a user name, %2 an address.
+        tr("Password of %1 at %2:").arg(userName, url);
+    const QString password = QInputDialog::getText(m_dialogParent, programTitle(), label,
+                                                   QLineEdit::Password, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return password;
+}
+
+void SyncCommands::showSubscriptions()
+{
+    SubscriptionsDialog dialog(
+        m_store, m_clock, [this] { return m_clients ? m_clients() : nullptr; }, *m_secrets,
+        *m_queue, m_dialogParent);
+    connect(&dialog, &SubscriptionsDialog::eventsChanged, this, &SyncCommands::refreshNeeded);
+    dialog.exec();
+}

@@ -1,0 +1,501 @@
+#include "ui/dialogs/subscriptionsdialog.h"
+
+#include "core/calendar/clock.h"
+#include "core/store/birthdaystore.h"
+#include "core/sync/secretstore.h"
+#include "core/sync/subscriptionguard.h"
+#include "core/sync/syncqueue.h"
+#include "core/sync/syncrun.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString kindText(SyncSource::Kind kind)
+{
+    switch (kind) {
+    case SyncSource::Kind::AddressBook:
+        return SubscriptionsDialog::tr("Address book");
+    case SyncSource::Kind::Calendar:
+        return SubscriptionsDialog::tr("Calendar");
+    case SyncSource::Kind::CalendarAddress:
+        break;
+    }
+    return SubscriptionsDialog::tr("Calendar address");
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+// A row of buttons, right-aligned as dialogs have them.
+QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
+} // namespace
+
+SubscriptionsDialog::SubscriptionsDialog(BirthdayStore& store, const Clock& clock,
+                                         SyncClientFactory clients, SecretStore& secrets,
+                                         SyncQueue& queue, QWidget* parent)
+    : QDialog(parent), m_store(store), m_clock(clock), m_clients(std::move(clients)),
+      m_secrets(secrets), m_queue(queue), m_prompt(this)
+{
+    setObjectName(QStringLiteral("frmSubscriptions"));
+    setWindowTitle(tr("Subscriptions"));
+
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(buildListPage());
+    m_pages->addWidget(buildAccountPage());
+    m_pages->addWidget(buildChoosePage());
+    m_pages->addWidget(buildPreviewPage());
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages, 1);
+    layout->addWidget(m_status);
+
+    connect(&m_queue, &SyncQueue::sourceStarted, this, [this](const QString& id) {
+        m_syncing = id;
+        fillSources();
+    });
+    connect(&m_queue, &SyncQueue::sourceFinished, this, [this] {
+        m_syncing.clear();
+        fillSources();
+    });
+    fillSources();
+    showPage(ListPage);
+}
+
+SubscriptionsDialog::~SubscriptionsDialog() = default;
+
+QWidget* SubscriptionsDialog::buildListPage()
+{
+    auto* page = new QWidget(this);
+    m_sources = new QTreeWidget(page);
+    m_sources->setObjectName(QStringLiteral("lvwSources"));
+    m_sources->setAccessibleName(tr("Subscriptions"));
+    m_sources->setHeaderLabels({tr("Name"), tr("Last sync"), tr("Result")});
+    m_sources->setRootIsDecorated(false);
+    m_sources->setMinimumSize(520, 200);
+    m_sources->setColumnWidth(0, 170);
+    m_sources->setColumnWidth(1, 170);
+    auto* add = button(page, "cmdAdd", tr("&Add..."));
+    m_remove = button(page, "cmdRemove", tr("&Remove"));
+    auto* sync = button(page, "cmdSyncNow", tr("&Sync Now"));
+    auto* close = button(page, "cmdClose", tr("&Close"));
+    connect(add, &QPushButton::clicked, this, &SubscriptionsDialog::addSource);
+    connect(m_remove, &QPushButton::clicked, this, &SubscriptionsDialog::removeSource);
+    connect(sync, &QPushButton::clicked, this, &SubscriptionsDialog::syncNow);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_sources, &QTreeWidget::currentItemChanged, this,
+            [this] { m_remove->setEnabled(!selectedSourceId().isEmpty()); });
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* heading = new QLabel(tr("Address books and calendars whose birthdays and events are "
+                                  "kept in step with your list."),
+                               page);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    layout->addWidget(m_sources, 1);
+    layout->addLayout(buttonRow({add, m_remove, sync, close}));
+    return page;
+}
+
+QWidget* SubscriptionsDialog::buildAccountPage()
+{
+    auto* page = new QWidget(this);
+    m_address = new QLineEdit(page);
+    m_address->setObjectName(QStringLiteral("txtAddress"));
+    m_address->setPlaceholderText(QStringLiteral("https://"));
+    m_user = new QLineEdit(page);
+    m_user->setObjectName(QStringLiteral("txtUserName"));
+    m_password = new QLineEdit(page);
+    m_password->setObjectName(QStringLiteral("txtPassword"));
+    m_password->setEchoMode(QLineEdit::Password);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Addr&ess:"), m_address);
+    form->addRow(tr("&User name:"), m_user);
+    form->addRow(tr("&Password:"), m_password);
+    auto* hint = new QLabel(
+        tr("The address of your server (for Nextcloud https://HOST/remote.php/dav), of an "
+           "address book or calendar, or of a calendar file (https:// or webcal://). Leave the "
+           "user name empty for a public calendar."),
+        page);
+    hint->setWordWrap(true);
+    auto* find = button(page, "cmdFind", tr("&Find"));
+    find->setDefault(true);
+    auto* back = button(page, "cmdAccountBack", tr("&Back"));
+    m_stepButtons << find;
+    connect(find, &QPushButton::clicked, this, &SubscriptionsDialog::findCollections);
+    connect(back, &QPushButton::clicked, this, [this] { showPage(ListPage); });
+    connect(m_address, &QLineEdit::returnPressed, this, &SubscriptionsDialog::findCollections);
+    connect(m_password, &QLineEdit::returnPressed, this, &SubscriptionsDialog::findCollections);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(form);
+    layout->addWidget(hint);
+    layout->addStretch(1);
+    layout->addLayout(buttonRow({back, find}));
+    return page;
+}
+
+QWidget* SubscriptionsDialog::buildChoosePage()
+{
+    auto* page = new QWidget(this);
+    m_found = new QListWidget(page);
+    m_found->setObjectName(QStringLiteral("lstFound"));
+    auto* label = new QLabel(tr("&Choose the address book or calendar to subscribe to:"), page);
+    label->setBuddy(m_found);
+    auto* next = button(page, "cmdPreview", tr("Pre&view"));
+    next->setDefault(true);
+    auto* back = button(page, "cmdChooseBack", tr("&Back"));
+    m_stepButtons << next;
+    connect(next, &QPushButton::clicked, this, &SubscriptionsDialog::fetchPreview);
+    connect(m_found, &QListWidget::itemActivated, this, &SubscriptionsDialog::fetchPreview);
+    connect(back, &QPushButton::clicked, this, [this] { showPage(AccountPage); });
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(m_found, 1);
+    layout->addLayout(buttonRow({back, next}));
+    return page;
+}
+
+QWidget* SubscriptionsDialog::buildPreviewPage()
+{
+    auto* page = new QWidget(this);
+    m_preview = new QTreeWidget(page);
+    m_preview->setObjectName(QStringLiteral("lvwPreview"));
+    m_preview->setAccessibleName(tr("What the subscription adds"));
+    m_preview->setHeaderLabels({tr("Name"), tr("Date"), tr("What happens")});
+    m_preview->setRootIsDecorated(false);
+    m_preview->setColumnWidth(0, 200);
+    m_previewCount = new QLabel(page);
+    m_previewCount->setObjectName(QStringLiteral("lblPreviewCount"));
+    m_previewCount->setWordWrap(true);
+    auto* subscribe = button(page, "cmdSubscribe", tr("S&ubscribe"));
+    subscribe->setDefault(true);
+    auto* back = button(page, "cmdPreviewBack", tr("&Back"));
+    m_stepButtons << subscribe;
+    connect(subscribe, &QPushButton::clicked, this, &SubscriptionsDialog::subscribe);
+    connect(back, &QPushButton::clicked, this, [this] { showPage(ChoosePage); });
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_previewCount);
+    layout->addWidget(m_preview, 1);
+    layout->addLayout(buttonRow({back, subscribe}));
+    return page;
+}
+
+SubscriptionsDialog::Page SubscriptionsDialog::page() const
+{
+    return Page(m_pages->currentIndex());
+}
+
+void SubscriptionsDialog::showPage(Page page)
+{
+    dropClient();
+    tell(QString());
+    m_pages->setCurrentIndex(page);
+    QWidget* first = page == ListPage      ? static_cast<QWidget*>(m_sources)
+                     : page == AccountPage ? static_cast<QWidget*>(m_address)
+                     : page == ChoosePage  ? static_cast<QWidget*>(m_found)
+                                           : static_cast<QWidget*>(m_preview);
+    first->setFocus();
+}
+
+void SubscriptionsDialog::dropClient()
+{
+    // A step left drops its requests, whose answers would land on another step; the client
+    // goes once the callback that may be running has returned.
+    if (m_client)
+        QTimer::singleShot(0, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
+}
+
+void SubscriptionsDialog::tell(const QString& text, bool busy)
+{
+    m_status->setText(text);
+    for (QPushButton* b : std::as_const(m_stepButtons))
+        b->setEnabled(!busy);
+}
+
+void SubscriptionsDialog::fillSources()
+{
+    const QString current = selectedSourceId();
+    m_sources->clear();
+    QString error;
+    const std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    if (!table)
+        m_status->setText(error);
+    const QLocale locale;
+    for (const SyncSource& source : table ? table->sources : QList<SyncSource>()) {
+        auto* row = new QTreeWidgetItem(m_sources);
+        row->setData(0, Qt::UserRole, source.id);
+        row->setText(0, source.displayName.isEmpty() ? source.url : source.displayName);
+        row->setToolTip(0, kindText(source.kind) + QStringLiteral(": ") + source.url);
+        row->setText(1, source.lastSync.isValid()
+                            ? locale.toString(source.lastSync, QLocale::ShortFormat)
+                            : tr("Never"));
+        row->setText(2, source.id == m_syncing ? tr("Syncing...") : source.lastResult);
+        row->setToolTip(2, row->text(2));
+        if (source.id == current)
+            m_sources->setCurrentItem(row);
+    }
+    if (!m_sources->currentItem())
+        m_sources->setCurrentItem(m_sources->topLevelItem(0));
+    m_remove->setEnabled(!selectedSourceId().isEmpty());
+}
+
+QString SubscriptionsDialog::selectedSourceId() const
+{
+    const QTreeWidgetItem* row = m_sources->currentItem();
+    return row ? row->data(0, Qt::UserRole).toString() : QString();
+}
+
+void SubscriptionsDialog::addSource()
+{
+    m_address->clear();
+    m_user->clear();
+    m_password->clear();
+    showPage(AccountPage);
+}
+
+void SubscriptionsDialog::removeSource()
+{
+    const QString id = selectedSourceId();
+    if (id.isEmpty())
+        return;
+    const QString name = m_sources->currentItem()->text(0);
+    const QMessageBox::StandardButton answer = m_prompt.ask(
+        QMessageBox::Question,
+        tr("Remove the subscription to \"%1\".\n\nRemove its events from your list too? Yes "
+           "removes them; No keeps them as your own. Events you changed here are kept either "
+           "way.")
+            .arg(name),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        return;
+    SyncRun::Result result;
+    QString error;
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            result = SyncRun::unsubscribe(m_store, table, id, answer == QMessageBox::Yes);
+        },
+        error);
+    if (locked && result.errors.isEmpty())
+        m_secrets.remove(id);
+    if (result.removed > 0)
+        emit eventsChanged();
+    fillSources();
+    if (!locked || !result.errors.isEmpty())
+        m_prompt.reportFailure(tr("The subscription could not be removed."),
+                               locked ? result.errors.first() : error);
+}
+
+void SubscriptionsDialog::syncNow()
+{
+    const QString id = selectedSourceId();
+    if (id.isEmpty())
+        m_queue.syncAll();
+    else
+        m_queue.syncSource(id);
+}
+
+SyncAccount SubscriptionsDialog::account() const
+{
+    QString url = m_address->text().trimmed();
+    // A bare host name means the server's https address.
+    if (!url.isEmpty() && !url.contains(QStringLiteral("://")))
+        url.prepend(QStringLiteral("https://"));
+    return {url, m_user->text().trimmed(), m_password->text()};
+}
+
+void SubscriptionsDialog::findCollections()
+{
+    const SyncAccount given = account();
+    const QUrl url(given.url, QUrl::StrictMode);
+    static const QStringList schemes = {QStringLiteral("https"), QStringLiteral("http"),
+                                        QStringLiteral("webcal"), QStringLiteral("webcals")};
+    if (!url.isValid() || url.host().isEmpty() || !schemes.contains(url.scheme())) {
+        tell(tr("Give the address of a server, an address book or a calendar, such as "
+                "https://example.com/remote.php/dav."));
+        m_address->setFocus();
+        return;
+    }
+    dropClient();
+    m_client = m_clients ? m_clients() : nullptr;
+    if (!m_client) {
+        tell(tr("This copy of Candlewatcher was built without network access."));
+        return;
+    }
+    tell(tr("Looking for address books and calendars at %1...").arg(url.host()), true);
+    m_client->discover(given, [this](const QList<FoundCollection>& found, const QString& error) {
+        if (!error.isEmpty() || found.isEmpty()) {
+            tell(error.isEmpty() ? tr("No address book or calendar was found there.") : error);
+            return;
+        }
+        m_collections = found;
+        m_found->clear();
+        for (const FoundCollection& collection : found)
+            m_found->addItem(QStringLiteral("%1 (%2)").arg(
+                collection.displayName.isEmpty() ? collection.url : collection.displayName,
+                kindText(collection.kind)));
+        m_found->setCurrentRow(0);
+        showPage(ChoosePage);
+    });
+}
+
+void SubscriptionsDialog::fetchPreview()
+{
+    const int row = m_found->currentRow();
+    if (row < 0 || row >= m_collections.size())
+        return;
+    m_chosen = m_collections.at(row);
+    QString error;
+    const std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    if (table) {
+        for (const SyncSource& source : table->sources) {
+            if (source.url == m_chosen.url)
+                error = tr("You subscribe to \"%1\" already.").arg(source.displayName);
+        }
+    }
+    if (!error.isEmpty()) {
+        tell(error);
+        return;
+    }
+    dropClient();
+    m_client = m_clients ? m_clients() : nullptr;
+    if (!m_client) {
+        tell(tr("This copy of Candlewatcher was built without network access."));
+        return;
+    }
+    tell(tr("Reading \"%1\"...").arg(m_chosen.displayName), true);
+    SyncSource source;
+    source.kind = m_chosen.kind;
+    source.url = m_chosen.url;
+    m_client->fetch(
+        account(), source, {},
+        [this, source](const RemoteChanges& changes, const QString& failure) {
+            if (!failure.isEmpty()) {
+                tell(failure);
+                return;
+            }
+            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+            QString error;
+            const std::optional<SubscriptionTable> table =
+                SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+            if (!records || !table) {
+                tell(records ? error : m_store.errorString());
+                return;
+            }
+            m_changes = changes;
+            const SyncPlan::Plan plan = SyncPlan::make(source, changes, table->links, *records,
+                                                       m_clock.today(), m_store.dateLocale());
+            m_preview->clear();
+            int linked = 0;
+            for (const SyncPlan::Action& action : plan.actions) {
+                const bool add = action.kind == SyncPlan::Action::Kind::Add;
+                linked += add ? 0 : 1;
+                auto* item = new QTreeWidgetItem(m_preview);
+                item->setText(0, action.values.value(BirthdayRecord::Name));
+                // The day as the list shows dates, where it reads.
+                const QString date = action.values.value(BirthdayRecord::Date);
+                const QDate day = QDate::fromString(date, Qt::ISODate);
+                item->setText(1,
+                              day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : date);
+                item->setText(2, add ? tr("Added") : tr("Linked to the event in your list"));
+            }
+            for (const QString& left : plan.leftOut) {
+                auto* item = new QTreeWidgetItem(m_preview);
+                item->setText(0, left.section(QStringLiteral(": "), 0, 0));
+                item->setText(2, left.section(QStringLiteral(": "), 1));
+                item->setDisabled(true);
+            }
+            // One sentence a number, each with its own plural forms.
+            QStringList counts{tr("Subscribing adds %n events.", nullptr,
+                                  plan.count(SyncPlan::Action::Kind::Add))};
+            if (linked > 0)
+                counts << tr("%n events already in your list are linked to it.", nullptr, linked);
+            if (!plan.leftOut.isEmpty())
+                counts << tr("%n dates are left out.", nullptr, int(plan.leftOut.size()));
+            m_previewCount->setText(counts.join(u' '));
+            showPage(PreviewPage);
+        });
+}
+
+void SubscriptionsDialog::subscribe()
+{
+    SyncSource source;
+    source.kind = m_chosen.kind;
+    source.url = m_chosen.url;
+    source.userName = m_user->text().trimmed();
+    source.displayName = m_chosen.displayName.isEmpty() ? m_chosen.url : m_chosen.displayName;
+    SyncRun::Result result;
+    QString id, error;
+    // Planned again under the lock: the list may have changed while the preview was open.
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            id = table.add(source);
+            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+            if (!records) {
+                result =
+                    SyncRun::fetchFailed(m_store, table, id, m_store.errorString(), m_clock.now());
+                return;
+            }
+            const SyncPlan::Plan plan =
+                SyncPlan::make(*table.source(id), m_changes, table.links, *records, m_clock.today(),
+                               m_store.dateLocale());
+            result = SyncRun::apply(m_store, table, id, plan, m_clock.now());
+        },
+        error);
+    if (!locked) {
+        tell(error);
+        return;
+    }
+    if (!source.userName.isEmpty())
+        m_secrets.write(id, m_password->text(),
+                        [self = QPointer<SubscriptionsDialog>(this)](const QString& refused) {
+                            if (self && !refused.isEmpty())
+                                self->m_prompt.reportFailure(tr("The password could not be kept."),
+                                                             refused);
+                        });
+    if (result.added + result.updated + result.removed > 0)
+        emit eventsChanged();
+    showPage(ListPage);
+    fillSources();
+    for (int i = 0; i < m_sources->topLevelItemCount(); ++i) {
+        if (m_sources->topLevelItem(i)->data(0, Qt::UserRole) == id)
+            m_sources->setCurrentItem(m_sources->topLevelItem(i));
+    }
+    if (!result.errors.isEmpty())
+        m_prompt.reportFailure(tr("Not every event of the subscription was added."),
+                               result.errors.first());
+}

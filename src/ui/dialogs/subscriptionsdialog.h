@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/sync/remotechanges.h"
+#include "core/sync/syncclient.h"
+#include "core/sync/syncplan.h"
+#include "ui/list/messageprompt.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class BirthdayStore;
+class Clock;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTreeWidget;
+class SecretStore;
+class SyncQueue;
+
+// "Subscriptions": the subscribed address books and calendars with their last sync's time and
+// result, and Add, Remove, Sync Now. Adding goes through three steps in the same window: the
+// address, user name and password; the address books and calendars found behind it; and what
+// the chosen one will add, before anything is written. Subscribe writes the events and keeps
+// the password in the secret store.
+class SubscriptionsDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Page { ListPage, AccountPage, ChoosePage, PreviewPage };
+
+    SubscriptionsDialog(BirthdayStore& store, const Clock& clock, SyncClientFactory clients,
+                        SecretStore& secrets, SyncQueue& queue, QWidget* parent = nullptr);
+    ~SubscriptionsDialog() override;
+
+    // Remove's question goes through it (tests answer it).
+    MessagePrompt& prompt() { return m_prompt; }
+    Page page() const;
+    QTreeWidget* sources() const { return m_sources; }
+    QTreeWidget* preview() const { return m_preview; }
+    QListWidget* found() const { return m_found; }
+
+signals:
+    // Events were written or removed here: the list must follow.
+    void eventsChanged();
+
+private:
+    QWidget* buildListPage();
+    QWidget* buildAccountPage();
+    QWidget* buildChoosePage();
+    QWidget* buildPreviewPage();
+    void showPage(Page page);
+    void fillSources();
+    void addSource();
+    void removeSource();
+    void syncNow();
+    void findCollections();
+    void fetchPreview();
+    void subscribe();
+    // Shows a step's failure or progress in the add steps; busy greys the step's buttons.
+    void tell(const QString& text, bool busy = false);
+    void dropClient();
+    SyncAccount account() const;
+    QString selectedSourceId() const;
+
+    BirthdayStore& m_store;
+    const Clock& m_clock;
+    SyncClientFactory m_clients;
+    SecretStore& m_secrets;
+    SyncQueue& m_queue;
+    MessagePrompt m_prompt;
+    std::unique_ptr<SyncClient> m_client; // the add steps' requests
+    QList<FoundCollection> m_collections;
+    FoundCollection m_chosen;
+    RemoteChanges m_changes;
+    QString m_syncing; // the source id the queue is on
+
+    QStackedWidget* m_pages = nullptr;
+    QTreeWidget* m_sources = nullptr;
+    QPushButton* m_remove = nullptr;
+    QLineEdit* m_address = nullptr;
+    QLineEdit* m_user = nullptr;
+    QLineEdit* m_password = nullptr;
+    QListWidget* m_found = nullptr;
+    QTreeWidget* m_preview = nullptr;
+    QLabel* m_previewCount = nullptr;
+    QLabel* m_status = nullptr;
+    QList<QPushButton*> m_stepButtons;
+};

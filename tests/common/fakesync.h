@@ -1,0 +1,97 @@
+#pragma once
+
+// A server and a secret store for the subscriptions' tests, without a network or a desktop.
+
+#include "core/sync/secretstore.h"
+#include "core/sync/syncclient.h"
+
+#include <QHash>
+#include <QTimer>
+
+// What the fake clients answer. Each request is noted in calls; its answer comes through the
+// event loop, or waits in held until release() while hold is set.
+struct FakeServer
+{
+    QList<FoundCollection> found;
+    QHash<QString, RemoteChanges> content; // by collection address
+    QString failure;                       // every request fails with it when set
+    QStringList calls;                     // "discover URL USER PASSWORD", "fetch URL PASSWORD"
+    bool hold = false;
+    QList<std::function<void()>> held;
+
+    void release()
+    {
+        const QList<std::function<void()>> answers = std::exchange(held, {});
+        for (const auto& answer : answers)
+            answer();
+    }
+    SyncClientFactory factory();
+};
+
+class FakeSyncClient : public SyncClient
+{
+public:
+    explicit FakeSyncClient(FakeServer& server) : m_server(server) {}
+    ~FakeSyncClient() override { *m_alive = false; }
+
+    void discover(const SyncAccount& account, Found done) override
+    {
+        m_server.calls
+            << QStringList{"discover", account.url, account.userName, account.password}.join(' ');
+        answer([this, done] { done(m_server.found, m_server.failure); });
+    }
+    void fetch(const SyncAccount& account, const SyncSource& source, const QHash<QString, QString>&,
+               Fetched done) override
+    {
+        m_server.calls << QStringList{"fetch", source.url, account.password}.join(' ');
+        answer([this, done, url = source.url] {
+            done(m_server.failure.isEmpty() ? m_server.content.value(url) : RemoteChanges(),
+                 m_server.failure);
+        });
+    }
+
+private:
+    void answer(const std::function<void()>& call)
+    {
+        const auto guarded = [alive = m_alive, call] {
+            if (*alive)
+                call();
+        };
+        if (m_server.hold)
+            m_server.held << guarded;
+        else
+            QTimer::singleShot(0, guarded);
+    }
+
+    FakeServer& m_server;
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+};
+
+inline SyncClientFactory FakeServer::factory()
+{
+    return [this] { return std::make_unique<FakeSyncClient>(*this); };
+}
+
+struct FakeSecrets : SecretStore
+{
+    QHash<QString, QString> kept;
+    void read(const QString& id, Read done) override
+    {
+        done(kept.contains(id) ? std::optional(kept.value(id)) : std::nullopt);
+    }
+    void write(const QString& id, const QString& password, Written done) override
+    {
+        kept.insert(id, password);
+        done(QString());
+    }
+    void remove(const QString& id) override { kept.remove(id); }
+    bool persistent() const override { return true; }
+};
+
+// A contact with a birthday, as an address book holds it.
+inline RemoteResource fakeCard(const QString& name, const QString& birthday)
+{
+    return {"/ab/" + name + ".vcf", "1",
+            "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:" + name.toUtf8() + "\r\nFN:" + name.toUtf8() +
+                "\r\nBDAY:" + birthday.toUtf8() + "\r\nEND:VCARD\r\n"};
+}

@@ -1,0 +1,156 @@
+#include "core/sync/subscriptionguard.h"
+#include "core/sync/syncqueue.h"
+#include "fakesync.h"
+#include "storefixture.h"
+
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+const QString ab1 = "https://dav.test/ab/1/";
+const QString ab2 = "https://dav.test/ab/2/";
+
+// Two sources with a user each, their table saved beside the fixture's data file.
+QStringList subscribe(StoreFixture& f)
+{
+    SubscriptionTable table;
+    QStringList ids;
+    for (const QString& url : {ab1, ab2}) {
+        SyncSource source;
+        source.url = url;
+        source.userName = "ann";
+        source.displayName = url.section('/', -2, -2);
+        ids << table.add(source);
+    }
+    QString error;
+    if (!SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error))
+        qWarning("%s", qPrintable(error));
+    return ids;
+}
+
+SubscriptionTable table(StoreFixture& f)
+{
+    QString error;
+    return SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error).value();
+}
+
+} // namespace
+
+class TestSyncQueue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A second source waits for the first one's answer; both end up written and noted.
+    void oneAtATime()
+    {
+        StoreFixture f;
+        const QStringList ids = subscribe(f);
+        FakeServer server;
+        server.content[ab1] = {{fakeCard("Ann", "1980-05-04")}, {}, true, "t1"};
+        server.content[ab2] = {{fakeCard("Bob", "1990-06-07")}, {}, true, "t2"};
+        server.hold = true;
+        FakeSecrets secrets;
+        secrets.kept = {{ids[0], "pw1"}, {ids[1], "pw2"}};
+        SyncQueue queue(f.store, f.clock, server.factory(), secrets);
+        QSignalSpy idle(&queue, &SyncQueue::idle);
+        queue.syncAll();
+        queue.syncSource(ids[0]); // already waiting: not twice
+        QTRY_COMPARE(server.calls, QStringList{"fetch " + ab1 + " pw1"});
+        QTest::qWait(20);
+        QCOMPARE(server.calls.size(), 1);
+        server.hold = false;
+        server.release();
+        QTRY_COMPARE(idle.size(), 1);
+        QCOMPARE(server.calls.last(), "fetch " + ab2 + " pw2");
+        QCOMPARE(server.calls.size(), 2);
+        QCOMPARE(f.store.readAllRecords()->size(), 2);
+        for (const SyncSource& source : table(f).sources)
+            QVERIFY2(source.lastSync.isValid() && source.lastResult.startsWith("1 added"),
+                     qPrintable(source.lastResult));
+    }
+
+    // A source without a kept password asks for it (and keeps what it was given); a fetch
+    // that fails leaves the events and tells why.
+    void failures_data()
+    {
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("asked"); // "-": the user cancels
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("kept") << "pw"
+                              << ""
+                              << ""
+                              << "fetch " + ab1 + " pw"
+                              << "1 added";
+        QTest::newRow("asked") << ""
+                               << "typed"
+                               << ""
+                               << "fetch " + ab1 + " typed"
+                               << "1 added";
+        QTest::newRow("cancelled") << ""
+                                   << "-"
+                                   << ""
+                                   << ""
+                                   << "No password for " + ab1;
+        QTest::newRow("server down") << "pw"
+                                     << ""
+                                     << "dav.test: connection refused"
+                                     << "fetch " + ab1 + " pw"
+                                     << "dav.test: connection refused";
+    }
+    void failures()
+    {
+        QFETCH(QString, kept);
+        QFETCH(QString, asked);
+        QFETCH(QString, failure);
+        QFETCH(QString, call);
+        QFETCH(QString, result);
+        StoreFixture f;
+        const QString id = subscribe(f).first();
+        FakeServer server;
+        server.content[ab1] = {{fakeCard("Ann", "1980-05-04")}, {}, true, "t1"};
+        server.failure = failure;
+        FakeSecrets secrets;
+        if (!kept.isEmpty())
+            secrets.kept[id] = kept;
+        SyncQueue queue(f.store, f.clock, server.factory(), secrets);
+        queue.setPasswordAsk(
+            [&](const SyncSource&) { return asked == "-" ? std::nullopt : std::optional(asked); });
+        QSignalSpy finished(&queue, &SyncQueue::sourceFinished);
+        queue.syncSource(id);
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(server.calls.value(0), call);
+        const bool ok = result == "1 added";
+        QCOMPARE(finished[0][2].toBool(), ok);
+        QVERIFY2(finished[0][3].toString().startsWith(result),
+                 qPrintable(finished[0][3].toString()));
+        QCOMPARE(f.store.readAllRecords()->size(), ok ? 1 : 0);
+        QVERIFY(table(f).source(id)->lastResult.contains(result));
+        QCOMPARE(secrets.kept.value(id), ok ? QString(kept + asked) : kept);
+    }
+
+    // Another copy holding the table's lock: no change is made, and the reason says so.
+    void lockedTableRefused()
+    {
+        StoreFixture f;
+        QLockFile other(SubscriptionFile::pathFor(f.path()) + ".lock");
+        QVERIFY(other.tryLock());
+        bool changed = false;
+        QString error;
+        QVERIFY(!SubscriptionGuard::change(
+            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+        QVERIFY(!changed);
+        QVERIFY2(error.contains("in use by another copy"), qPrintable(error));
+        other.unlock();
+        QVERIFY(SubscriptionGuard::change(
+            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+        QVERIFY(changed);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSyncQueue)
+#include "test_syncqueue.moc"

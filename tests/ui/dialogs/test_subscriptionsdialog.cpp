@@ -1,0 +1,177 @@
+#include "accesskeys.h"
+#include "core/sync/syncqueue.h"
+#include "fakesync.h"
+#include "storefixture.h"
+#include "ui/dialogs/subscriptionsdialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
+
+namespace {
+
+const QString server = "https://dav.test/";
+const QString book = "https://dav.test/ab/family/";
+
+struct Fixture : StoreFixture
+{
+    FakeServer remote;
+    FakeSecrets secrets;
+    SyncQueue queue{store, clock, remote.factory(), secrets};
+    SubscriptionsDialog dialog{store, clock, remote.factory(), secrets, queue};
+
+    Fixture()
+    {
+        remote.found = {{SyncSource::Kind::Calendar, "https://dav.test/cal/work/", "Work"},
+                        {SyncSource::Kind::AddressBook, book, "Family"}};
+        remote.content[book] = {{fakeCard("Ann", "1980-05-04")}, {}, true, "t1"};
+    }
+    void click(const char* name)
+    {
+        auto* b = dialog.findChild<QPushButton*>(name);
+        QVERIFY2(b && b->isVisibleTo(&dialog) && b->isEnabled(), name);
+        b->click();
+    }
+    QString status() const { return dialog.findChild<QLabel*>("lblStatus")->text(); }
+    QByteArray tableBytes() const
+    {
+        QFile file(SubscriptionFile::pathFor(path()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Subscribed to the family address book with Ann's birthday, through the dialog.
+    void addFamily()
+    {
+        dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
+        dialog.findChild<QLineEdit*>("txtUserName")->setText("ann");
+        dialog.findChild<QLineEdit*>("txtPassword")->setText("secret");
+        click("cmdFind");
+        QTRY_COMPARE(dialog.page(), SubscriptionsDialog::ChoosePage);
+        dialog.found()->setCurrentRow(1);
+        click("cmdPreview");
+        QTRY_COMPARE(dialog.page(), SubscriptionsDialog::PreviewPage);
+    }
+};
+
+} // namespace
+
+class TestSubscriptionsDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Address, choice, preview: nothing is written before Subscribe, which writes the event,
+    // the source with its user name and the password to the secret store only.
+    void addShowsBeforeWriting()
+    {
+        Fixture f;
+        f.dialog.show();
+        QCOMPARE(accessKeyClash(controlCaptions(&f.dialog)), QString());
+        f.click("cmdAdd");
+        f.addFamily();
+        QCOMPARE(f.remote.calls,
+                 QStringList({"discover " + server + " ann secret", "fetch " + book + " secret"}));
+        QCOMPARE(accessKeyClash(controlCaptions(&f.dialog)), QString());
+        QCOMPARE(f.dialog.preview()->topLevelItemCount(), 1);
+        QCOMPARE(f.dialog.preview()->topLevelItem(0)->text(0), "Ann");
+        QCOMPARE(f.store.readAllRecords()->size(), 0);
+        QVERIFY(f.tableBytes().isEmpty());
+
+        QSignalSpy changed(&f.dialog, &SubscriptionsDialog::eventsChanged);
+        f.click("cmdSubscribe");
+        QCOMPARE(f.dialog.page(), SubscriptionsDialog::ListPage);
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(f.store.readAllRecords()->value(0).value(BirthdayRecord::Name), "Ann");
+        QCOMPARE(f.dialog.sources()->topLevelItemCount(), 1);
+        QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Family");
+        const QString id = f.dialog.sources()->topLevelItem(0)->data(0, Qt::UserRole).toString();
+        QCOMPARE(f.secrets.kept.value(id), "secret");
+        QVERIFY(f.tableBytes().contains("\"ann\""));
+        QVERIFY(!f.tableBytes().contains("secret"));
+
+        // The same address book again is refused before it is read.
+        f.click("cmdAdd");
+        f.remote.calls.clear();
+        f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
+        f.click("cmdFind");
+        QTRY_COMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
+        f.dialog.found()->setCurrentRow(1);
+        f.click("cmdPreview");
+        QVERIFY2(f.status().contains("already"), qPrintable(f.status()));
+        QCOMPARE(f.remote.calls.size(), 1);
+    }
+
+    // A failing step stays where it is and says why; a wrong address never reaches the server.
+    void failuresShown_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("refused") << "dav.test"
+                                 << "dav.test: 401 Unauthorized"
+                                 << "dav.test: 401 Unauthorized";
+        QTest::newRow("not an address") << "ftp://dav.test"
+                                        << ""
+                                        << "Give the address";
+        QTest::newRow("nothing found") << "dav.test"
+                                       << ""
+                                       << "No address book";
+    }
+    void failuresShown()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, failure);
+        QFETCH(QString, shown);
+        Fixture f;
+        f.remote.failure = failure;
+        if (failure.isEmpty())
+            f.remote.found.clear();
+        f.dialog.show();
+        f.click("cmdAdd");
+        f.dialog.findChild<QLineEdit*>("txtAddress")->setText(address);
+        f.click("cmdFind");
+        QTRY_VERIFY2(f.status().startsWith(shown), qPrintable(f.status()));
+        QCOMPARE(f.dialog.page(), SubscriptionsDialog::AccountPage);
+        QCOMPARE(f.remote.calls.size(), address.startsWith("ftp") ? 0 : 1);
+    }
+
+    // Remove asks whether the events go too; Cancel keeps the subscription.
+    void removeAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("sources");
+        QTest::addColumn<int>("events");
+        QTest::newRow("remove events") << int(QMessageBox::Yes) << 0 << 0;
+        QTest::newRow("keep events") << int(QMessageBox::No) << 0 << 1;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << 1 << 1;
+    }
+    void removeAsks()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, sources);
+        QFETCH(int, events);
+        Fixture f;
+        f.dialog.show();
+        f.click("cmdAdd");
+        f.addFamily();
+        f.click("cmdSubscribe");
+        QStringList asked;
+        f.dialog.prompt().setHook(
+            [&](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+                asked << text;
+                return QMessageBox::StandardButton(answer);
+            });
+        f.click("cmdRemove");
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains("\"Family\""), qPrintable(asked[0]));
+        QCOMPARE(f.dialog.sources()->topLevelItemCount(), sources);
+        QCOMPARE(f.store.readAllRecords()->size(), events);
+        QCOMPARE(f.secrets.kept.size(), sources);
+    }
+};
+
+QTEST_MAIN(TestSubscriptionsDialog)
+#include "test_subscriptionsdialog.moc"
