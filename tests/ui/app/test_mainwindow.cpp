@@ -449,6 +449,10 @@ private slots:
         }
         // A column's header arranges by it: "Next" and "In" by what is coming up.
         QHeaderView* header = window.listView()->header();
+        QStringList titles;
+        for (int i = 0; i < header->count(); ++i)
+            titles << header->model()->headerData(i, Qt::Horizontal).toString();
+        QCOMPARE(titles, (QStringList{"Name", "Date", "Next", "In", "Age"}));
         const std::pair<int, QAction*> clicks[] = {
             {1, a.arrangeByDateAction},     {0, a.arrangeByNameAction},
             {3, a.arrangeByNextDateAction}, {4, a.arrangeByAgeAction},
