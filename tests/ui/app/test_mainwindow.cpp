@@ -84,6 +84,11 @@ private slots:
         QCOMPARE(window.helpPanel()->title() + ": " + window.helpPanel()->text(),
                  "Interactive Help: Welcome to Candlewatcher Interactive help.  Simply move your "
                  "mouse over any area of the screen to get help on that item.");
+        // The menus by the names assistive tools and scripts find them by.
+        for (const char* name : {"mnuBirthdays", "mnuView", "mnuViewToolbars",
+                                 "mnuViewArrangeIcons", "mnuHelp", "mnuPopup", "mnuSysTray"})
+            QVERIFY2(window.findChild<QMenu*>(name) || window.trayMenu()->objectName() == name,
+                     name);
         QCOMPARE(menuText(window.menuBar()->actions() << window.actions().contextMenu->menuAction()
                                                       << window.trayMenu()->menuAction()),
                  "&Birthdays{&New Birthday Ctrl+N|&Special Events|-|&Edit Birthday Ctrl+E|"
