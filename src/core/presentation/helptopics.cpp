@@ -128,4 +128,9 @@ const HelpTopic* find(const QString& key)
     return nullptr;
 }
 
+std::span<const HelpTopic> all()
+{
+    return topics;
+}
+
 } // namespace HelpTopics

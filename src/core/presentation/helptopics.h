@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <span>
+
 // One entry of the interactive help: what the panel shows while the mouse is over a control
 // that was registered with this key.
 struct HelpTopic
@@ -19,5 +21,7 @@ namespace HelpTopics {
 
 // The entry with exactly this key (letter case counts), or nullptr.
 const HelpTopic* find(const QString& key);
+// Every entry, in the order the help was written.
+std::span<const HelpTopic> all();
 
 } // namespace HelpTopics
