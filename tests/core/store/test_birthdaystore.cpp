@@ -399,6 +399,9 @@ private slots:
             << OP((s.setBeforeWriteHook([&s] { QFile::remove(s.dataPath() + ".tmp"); }),
                    s.compact()))
             << "Cannot put the compacted copy in place of the data file";
+        QTest::newRow("a folder where the lock goes: the system's reason")
+            << one << OP((QDir().mkdir(s.dataPath() + ".lock"), s.writeField("Name", 0, "x")))
+            << "(Is a directory)";
         QTest::newRow("10001 records: new key") << full << OP(s.newRecordKey()) << "10001";
         QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10001";
         QTest::newRow("10001 records: a new Name")
