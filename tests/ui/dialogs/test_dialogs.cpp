@@ -707,6 +707,8 @@ private slots:
         QCOMPARE(restore.chosenPath(), QStringLiteral("new.dat"));
         restore.show();
         QVERIFY(QTest::qWaitForWindowActive(&restore));
+        QVERIFY(list->columnWidth(0) >=
+                static_cast<QAbstractItemView*>(list)->sizeHintForColumn(0));
         const QPoint at = list->visualItemRect(list->topLevelItem(1)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
