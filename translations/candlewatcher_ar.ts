@@ -456,6 +456,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>تعذّر التحقق من شهادة %1: %2
+
+صادرة لـ: %3
+صادرة من: %4
+صالحة من %5 إلى %6
+بصمة SHA-256: %7
+
+لا تقبلها لهذا الخادم إلا إذا كنت تعلم أنها شهادة الخادم نفسه (قارن البصمة بالبصمة التي يعطيها مالكه). إذا تغيّرت الشهادة لاحقًا فسيُطرح السؤال من جديد.
+
+هل تقبلها؟</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -969,6 +995,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>يحتوي هذا المربع على قائمة بالمناسبات الشائعة. حدد العناصر التي تريد إضافتها إلى قائمة مناسبات Candlewatcher (يمكنك استخدام Shift أو Ctrl لتحديد أكثر من عنصر في المرة الواحدة) ثم انقر «موافق». ستتلقى إشعارًا بالمناسبات عند حلولها.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>مزامنة الاشتراكات</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>هذا هو عدد الساعات بين كل مرة يحدّث فيها Candlewatcher دفاتر العناوين والتقاويم المشترك فيها أثناء تشغيله.  ويحدّثها أيضًا عند بدء تشغيله وعند النقر على «زامن الآن» في نافذة الاشتراكات.  مع 0 لا يحدّثها إلا في هذه الحالات.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1754,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1 مارس</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>الاشتراكات</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>&amp;مزامنة الاشتراكات كل (ساعات):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>عند البدء فقط</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>Das Zertifikat von %1 lässt sich nicht überprüfen: %2
+
+Ausgestellt für: %3
+Ausgestellt von: %4
+Gültig vom %5 bis %6
+SHA-256-Fingerabdruck: %7
+
+Akzeptieren Sie es für diesen Server nur, wenn Sie wissen, dass es das eigene Zertifikat des Servers ist (vergleichen Sie den Fingerabdruck mit dem, den sein Betreiber angibt). Ändert sich das Zertifikat später, werden Sie erneut gefragt.
+
+Akzeptieren?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -917,6 +943,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Dieses Feld enthält eine Liste häufig verwendeter Ereignisse.  Wählen Sie die Einträge aus, die Sie Ihrer Candlewatcher-Ereignisliste hinzufügen möchten – mit der Umschalt- oder Strg-Taste können Sie mehrere Einträge gleichzeitig auswählen –, und klicken Sie dann auf „OK“.  Sie werden an die Ereignisse erinnert, wenn sie anstehen.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Abonnements abgleichen</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Hier legen Sie fest, in welchem Abstand in Stunden Candlewatcher Ihre abonnierten Adressbücher und Kalender abgleicht, solange es läuft.  Außerdem geschieht das beim Start und wenn Sie im Fenster „Abonnements“ auf „Jetzt abgleichen“ klicken.  Bei 0 geschieht es nur dann.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1666,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1. März</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>Abonnements ab&amp;gleichen alle (Stunden):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>nur beim Start</translation>
     </message>
 </context>
 <context>

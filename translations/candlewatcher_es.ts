@@ -440,6 +440,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>No se puede verificar el certificado de %1: %2
+
+Emitido para: %3
+Emitido por: %4
+Válido del %5 al %6
+Huella SHA-256: %7
+
+Acéptelo para este servidor solo si sabe que es el del propio servidor (compare la huella con la que da su propietario). Si el certificado cambia más adelante, se le volverá a preguntar.
+
+¿Aceptarlo?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -917,6 +943,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Este cuadro contiene una lista de eventos habituales.  Seleccione los que quiera añadir a su lista de eventos de Candlewatcher (puede usar Mayús o Ctrl para seleccionar varios a la vez) y haga clic en Aceptar.  Se le avisará de los eventos cuando lleguen.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Sincronización de suscripciones</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Indica cada cuántas horas Candlewatcher actualiza las libretas de direcciones y los calendarios a los que está suscrito mientras se ejecuta.  También lo hace al iniciarse y cuando hace clic en Sincronizar ahora en la ventana Suscripciones.  Con 0 solo lo hace en esos casos.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1666,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1 de marzo</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Suscripciones</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>Si&amp;ncronizar las suscripciones cada (horas):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>solo al iniciar</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>Le certificat de %1 ne peut pas être vérifié : %2
+
+Délivré à : %3
+Délivré par : %4
+Valide du %5 au %6
+Empreinte SHA-256 : %7
+
+N’acceptez-le pour ce serveur que si vous savez qu’il s’agit bien du certificat du serveur (comparez l’empreinte avec celle que donne son propriétaire). Un certificat qui change plus tard fera l’objet d’une nouvelle question.
+
+L’accepter ?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -917,6 +943,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Ce cadre contient une liste d’événements courants.  Sélectionnez ceux que vous voulez ajouter à votre liste d’événements Candlewatcher (Maj ou Ctrl permettent d’en sélectionner plusieurs à la fois), puis cliquez sur OK.  Les événements vous seront notifiés lorsqu’ils arriveront.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Synchronisation des abonnements</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Indique toutes les combien d’heures Candlewatcher met à jour vos carnets d’adresses et agendas abonnés pendant qu’il fonctionne.  Il le fait aussi au démarrage et quand vous cliquez sur « Synchroniser » dans la fenêtre Abonnements.  Avec 0, il ne le fait qu’à ces moments-là.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1666,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1er mars</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>Intervalle de s&amp;ynchronisation des abonnements (heures) :</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>seulement au démarrage</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>Il certificato di %1 non è verificabile: %2
+
+Rilasciato a: %3
+Rilasciato da: %4
+Valido dal %5 al %6
+Impronta SHA-256: %7
+
+Accettalo per questo server solo se sai che è quello del server stesso (confronta l&apos;impronta con quella indicata dal suo proprietario). Se in seguito il certificato cambia, ti verrà chiesto di nuovo.
+
+Accettarlo?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -917,6 +943,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Questo riquadro contiene un elenco di ricorrenze comuni.  Seleziona quelle che vuoi aggiungere all&apos;elenco degli eventi di Candlewatcher (puoi usare Maiusc o Ctrl per selezionarne più di una alla volta), poi fai clic su OK.  Riceverai una notifica degli eventi quando arrivano.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Sincronizzazione degli abbonamenti</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Indica ogni quante ore Candlewatcher aggiorna le rubriche e i calendari a cui sei abbonato mentre è in esecuzione.  Lo fa anche all&apos;avvio e quando fai clic su Sincronizza ora nella finestra Abbonamenti.  Con 0 lo fa solo in quei casi.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1666,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1º marzo</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abbonamenti</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>&amp;Sincronizza gli abbonamenti ogni (ore):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>solo all&apos;avvio</translation>
     </message>
 </context>
 <context>

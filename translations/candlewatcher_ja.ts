@@ -436,6 +436,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>%1 の証明書を検証できません: %2
+
+発行先: %3
+発行者: %4
+有効期間: %5 から %6 まで
+SHA-256 フィンガープリント: %7
+
+このサーバー自身の証明書であると分かっている場合にのみ、このサーバー用に受け入れてください (フィンガープリントを管理者が示すものと比べてください)。後で証明書が変わった場合は、もう一度確認します。
+
+受け入れますか?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -904,6 +930,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>この一覧には、よく使われる記念日や祝日が表示されます。Candlewatcher のイベントリストに追加する項目を選択し (Shift キーや Ctrl キーを使うと複数の項目を同時に選択できます)、[OK] をクリックしてください。その日が来るとお知らせします。</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>購読の同期</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Candlewatcher の実行中に、購読しているアドレス帳とカレンダーを何時間ごとに最新の状態にするかを指定します。起動時と、[購読] ウィンドウで [今すぐ同期] をクリックしたときにも同期します。0 にすると、そのときだけ同期します。</translation>
     </message>
 </context>
 <context>
@@ -1610,6 +1644,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>3月1日</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>購読</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>購読を同期する間隔 (時間)(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>起動時のみ</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>Het certificaat van %1 kan niet worden geverifieerd: %2
+
+Uitgegeven aan: %3
+Uitgegeven door: %4
+Geldig van %5 tot %6
+SHA-256-vingerafdruk: %7
+
+Accepteer het alleen voor deze server als u weet dat het van de server zelf is (vergelijk de vingerafdruk met die van de beheerder). Als het certificaat later verandert, wordt het opnieuw gevraagd.
+
+Accepteren?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -917,6 +943,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Dit vak bevat een lijst met veelvoorkomende gebeurtenissen.  Selecteer de items die u aan de gebeurtenissenlijst van Candlewatcher wilt toevoegen (met Shift of Ctrl kunt u er meer tegelijk selecteren) en klik dan op OK.  U krijgt een melding van de gebeurtenissen wanneer ze plaatsvinden.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Abonnementen synchroniseren</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Dit is om de hoeveel uur Candlewatcher uw geabonneerde adresboeken en agenda&apos;s bijwerkt terwijl het draait.  Het doet dat ook bij het starten en wanneer u in het venster Abonnementen op Nu synchroniseren klikt.  Bij 0 doet het dat alleen dan.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1666,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1 maart</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Abonnementen</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>Abonnementen s&amp;ynchroniseren om de (uur):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>alleen bij het starten</translation>
     </message>
 </context>
 <context>

@@ -444,6 +444,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>Nie można zweryfikować certyfikatu %1: %2
+
+Wystawiony dla: %3
+Wystawiony przez: %4
+Ważny od %5 do %6
+Odcisk SHA-256: %7
+
+Zaakceptuj go dla tego serwera tylko wtedy, gdy wiesz, że należy do tego serwera (porównaj odcisk z podanym przez jego właściciela). Jeśli certyfikat później się zmieni, pytanie pojawi się ponownie.
+
+Zaakceptować?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -930,6 +956,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Ta lista zawiera popularne wydarzenia. Zaznacz te, które chcesz dodać do listy wydarzeń Candlewatcher (klawisze Shift i Ctrl pozwalają zaznaczyć kilka naraz), a następnie kliknij OK. Otrzymasz powiadomienie, gdy wydarzenia nadejdą.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Synchronizacja subskrypcji</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Określa, co ile godzin Candlewatcher aktualizuje subskrybowane książki adresowe i kalendarze, gdy jest uruchomiony.  Robi to także przy starcie i po kliknięciu przycisku Synchronizuj teraz w oknie Subskrypcje.  Przy wartości 0 robi to tylko wtedy.</translation>
     </message>
 </context>
 <context>
@@ -1654,6 +1688,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1 marca</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Subskrypcje</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>S&amp;ynchronizuj subskrypcje co (godz.):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>tylko przy starcie</translation>
     </message>
 </context>
 <context>

@@ -440,6 +440,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>Não é possível verificar o certificado de %1: %2
+
+Emitido para: %3
+Emitido por: %4
+Válido de %5 a %6
+Impressão digital SHA-256: %7
+
+Aceite-o para este servidor somente se você souber que é o do próprio servidor (compare a impressão digital com a informada pelo responsável). Se o certificado mudar depois, você será perguntado de novo.
+
+Aceitar?</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -917,6 +943,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>Esta caixa contém uma lista de datas comemorativas comuns.  Selecione as que deseja adicionar à lista de eventos do Candlewatcher (você pode usar Shift ou Ctrl para selecionar mais de uma ao mesmo tempo) e clique em OK.  Você será notificado dos eventos quando eles ocorrerem.</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>Sincronização das assinaturas</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>Indica de quantas em quantas horas o Candlewatcher atualiza os catálogos de endereços e as agendas que você assina enquanto está em execução.  Ele também faz isso ao iniciar e quando você clica em Sincronizar agora na janela Assinaturas.  Com 0, só faz isso nesses casos.</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1666,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>1º de março</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>Si&amp;ncronizar as assinaturas a cada (horas):</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>só ao iniciar</translation>
     </message>
 </context>
 <context>

@@ -436,6 +436,32 @@
     </message>
 </context>
 <context>
+    <name>CertificateQuestion</name>
+    <message>
+        <source>The certificate of %1 does not verify: %2
+
+Issued to: %3
+Issued by: %4
+Valid from %5 to %6
+SHA-256 fingerprint: %7
+
+Accept it for this server only if you know it is the server&apos;s own (compare the fingerprint with the one its owner gives). A certificate that changes later is asked about again.
+
+Accept it?</source>
+        <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
+        <translation>无法验证 %1 的证书：%2
+
+颁发给：%3
+颁发者：%4
+有效期：%5 至 %6
+SHA-256 指纹：%7
+
+只有在您确定这是该服务器自己的证书时，才为此服务器接受它（请将指纹与服务器所有者提供的指纹进行比较）。如果证书以后发生变化，将再次询问您。
+
+接受此证书吗？</translation>
+    </message>
+</context>
+<context>
     <name>CollectionFetch</name>
     <message>
         <source>no content for %1</source>
@@ -904,6 +930,14 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>In this box is a list of regularly used events.  Select the items you want to add to your Candlewatcher events list - you can use Shift or Control to select more than one item at a time - and then click on OK.  You will be notified of the events when they occur.</source>
         <translation>此框中列出了常用的事件。选择要添加到 Candlewatcher 事件列表中的项目（可以按住 Shift 或 Ctrl 键一次选择多个项目），然后单击“确定”。这些事件到来时，您会收到通知。</translation>
+    </message>
+    <message>
+        <source>Subscriptions Sync</source>
+        <translation>订阅同步</translation>
+    </message>
+    <message>
+        <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
+        <translation>这是 Candlewatcher 运行时每隔多少小时更新您订阅的通讯录和日历。它在启动时以及您在“订阅”窗口中单击“立即同步”时也会更新。设为 0 时只在这些时候更新。</translation>
     </message>
 </context>
 <context>
@@ -1610,6 +1644,19 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>1 March</source>
         <translation>3月1日</translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation>订阅</translation>
+    </message>
+    <message>
+        <source>S&amp;ync subscriptions every (hours):</source>
+        <translation>订阅同步间隔（小时）(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>only at start</source>
+        <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
+        <translation>仅在启动时</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include "net/collectionfetch.h"
 #include "net/davdiscovery.h"
 
+#include <QCryptographicHash>
+
 namespace {
 
 DavAccount davAccount(const SyncAccount& account)
@@ -11,7 +13,29 @@ DavAccount davAccount(const SyncAccount& account)
     dav.url = QUrl(account.url);
     dav.user = account.userName;
     dav.password = account.password;
+    if (!account.acceptedCertificate.isEmpty())
+        dav.acceptedCertificates =
+            QSslCertificate::fromData(account.acceptedCertificate, QSsl::Pem);
     return dav;
+}
+
+SyncFailure syncFailure(const NetFailure& failure)
+{
+    SyncFailure out(failure.message);
+    if (failure.certificate.isNull())
+        return out;
+    const QSslCertificate& certificate = failure.certificate;
+    UntrustedCertificate& shown = out.certificate;
+    shown.pem = certificate.toPem();
+    shown.subject = certificate.subjectDisplayName();
+    shown.issuer = certificate.issuerDisplayName();
+    shown.validFrom = certificate.effectiveDate();
+    shown.validUntil = certificate.expiryDate();
+    shown.sha256 =
+        QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex(':')).toUpper();
+    for (const QSslError& error : failure.sslErrors)
+        shown.errors << error.errorString();
+    return out;
 }
 
 // The two kinds' lists name the same three kinds in the same order.
@@ -48,14 +72,14 @@ void DavSyncClient::discover(const SyncAccount& account, Found done)
         [job, done] {
             job->deleteLater();
             if (job->failure()) {
-                done({}, job->failure()->message);
+                done({}, syncFailure(*job->failure()));
                 return;
             }
             QList<FoundCollection> found;
             for (const DavCollection& collection : job->collections())
                 found.append({sourceKind(collection.kind), collection.url.toString(),
                               collection.displayName});
-            done(found, QString());
+            done(found, SyncFailure());
         },
         Qt::QueuedConnection);
     job->start();
@@ -73,9 +97,9 @@ void DavSyncClient::fetch(const SyncAccount& account, const SyncSource& source,
         [job, done] {
             job->deleteLater();
             if (job->failure())
-                done({}, job->failure()->message);
+                done({}, syncFailure(*job->failure()));
             else
-                done(job->changes(), QString());
+                done(job->changes(), SyncFailure());
         },
         Qt::QueuedConnection);
     job->start();

@@ -36,8 +36,7 @@ HttpCall::HttpCall(QNetworkAccessManager& manager, const DavAccount& account, Ht
 
 HttpCall::~HttpCall()
 {
-    if (QNetworkReply* reply = detach())
-        reply->abort();
+    detach();
 }
 
 void HttpCall::send()
@@ -161,8 +160,7 @@ void HttpCall::fail(const QString& what)
     NetFailure failure = NetFailure::at(m_request.url, what);
     failure.certificate = m_certificateFailure.certificate;
     failure.sslErrors = m_certificateFailure.sslErrors;
-    if (QNetworkReply* reply = detach())
-        reply->abort();
+    detach();
     const FailureHandler handler = std::move(m_onFailure);
     QPointer<HttpCall> self(this);
     handler(failure);
@@ -170,13 +168,15 @@ void HttpCall::fail(const QString& what)
         deleteLater();
 }
 
-QNetworkReply* HttpCall::detach()
+void HttpCall::detach()
 {
     m_silence.stop();
-    QNetworkReply* reply = std::exchange(m_reply, nullptr);
-    if (reply) {
+    // Deleted, never aborted: deleting a reply cancels its request as well, whereas abort()
+    // reports an error of its own, and a failure the network thread has already sent on its way
+    // (the certificate refused on a connection the sibling requests share) then arrives as a
+    // second one, which Qt warns about.
+    if (QNetworkReply* reply = std::exchange(m_reply, nullptr)) {
         reply->disconnect(this);
         reply->deleteLater();
     }
-    return reply;
 }

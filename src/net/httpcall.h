@@ -34,7 +34,7 @@ struct HttpAnswer
 // One request on a job's behalf: Basic authentication, redirects followed (with the method
 // kept, as WebDAV needs), a time-out while the server is silent, the size limit enforced while
 // the answer arrives, certificates checked against the account's accepted ones. Exactly one of
-// the callbacks runs, unless the call is deleted first, which aborts it.
+// the callbacks runs, unless the call is deleted first, which cancels it.
 class HttpCall : public QObject
 {
     Q_OBJECT
@@ -51,7 +51,7 @@ private:
     void onReadyRead();
     void onFinished();
     void fail(const QString& what);
-    QNetworkReply* detach();
+    void detach();
 
     QNetworkAccessManager& m_manager;
     const DavAccount& m_account;

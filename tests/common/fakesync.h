@@ -15,7 +15,9 @@ struct FakeServer
     QList<FoundCollection> found;
     QHash<QString, RemoteChanges> content; // by collection address
     QString failure;                       // every request fails with it when set
-    QStringList calls;                     // "discover URL USER PASSWORD", "fetch URL PASSWORD"
+    // Every request whose account does not accept it fails with it, when set.
+    UntrustedCertificate certificate;
+    QStringList calls; // "discover URL USER PASSWORD", "fetch URL PASSWORD"
     bool hold = false;
     QList<std::function<void()>> held;
 
@@ -38,19 +40,31 @@ public:
     {
         m_server.calls
             << QStringList{"discover", account.url, account.userName, account.password}.join(' ');
-        answer([this, done] { done(m_server.found, m_server.failure); });
+        answer([this, done, failure = failureFor(account)] {
+            done(failure.isEmpty() ? m_server.found : QList<FoundCollection>(), failure);
+        });
     }
     void fetch(const SyncAccount& account, const SyncSource& source, const QHash<QString, QString>&,
                Fetched done) override
     {
         m_server.calls << QStringList{"fetch", source.url, account.password}.join(' ');
-        answer([this, done, url = source.url] {
-            done(m_server.failure.isEmpty() ? m_server.content.value(url) : RemoteChanges(),
-                 m_server.failure);
+        answer([this, done, url = source.url, failure = failureFor(account)] {
+            done(failure.isEmpty() ? m_server.content.value(url) : RemoteChanges(), failure);
         });
     }
 
 private:
+    SyncFailure failureFor(const SyncAccount& account) const
+    {
+        const UntrustedCertificate& refused = m_server.certificate;
+        if (refused.pem.isEmpty() || refused.pem == account.acceptedCertificate ||
+            !m_server.failure.isEmpty())
+            return m_server.failure;
+        SyncFailure failure(account.url + ": the server's certificate does not verify");
+        failure.certificate = refused;
+        return failure;
+    }
+
     void answer(const std::function<void()>& call)
     {
         const auto guarded = [alive = m_alive, call] {

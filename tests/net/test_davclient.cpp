@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -431,6 +432,14 @@ private slots:
         QVERIFY2(refused && why(refused).contains("certificate does not verify"), why(refused));
         QCOMPARE(refused->failure()->certificate, server.certificate());
         QVERIFY(!refused->failure()->sslErrors.isEmpty());
+        // Discovery's requests share the refused connection: the ones dropped when the first
+        // fails must go quietly (Qt warns of an error reported twice where they are aborted).
+        QTest::failOnWarning(QRegularExpression("only be called once"));
+        for (int i = 0; i < 3; ++i) {
+            const auto found = run(std::make_unique<DavDiscovery>(m_manager, account));
+            QVERIFY2(found && why(found).contains("certificate does not verify"), why(found));
+            QTest::qWait(100);
+        }
 
         account.acceptedCertificates << refused->failure()->certificate;
         const auto accepted = fetch(account, DavCollection::Kind::AddressBook);

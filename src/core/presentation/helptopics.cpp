@@ -7,7 +7,7 @@
 namespace {
 
 // The texts keep their two blanks after each full stop.
-const std::array<HelpTopic, 19> topics{{
+const std::array<HelpTopic, 20> topics{{
     {"bdaylist", QT_TRANSLATE_NOOP("HelpTopics", "Birthdays List"),
      QT_TRANSLATE_NOOP(
          "HelpTopics",
@@ -96,6 +96,12 @@ const std::array<HelpTopic, 19> topics{{
          "HelpTopics",
          "If you have set for an alert to occur on the day of a birthday event, you can "
          "configure here what time you want it to appear.")},
+    {"synchours", QT_TRANSLATE_NOOP("HelpTopics", "Subscriptions Sync"),
+     QT_TRANSLATE_NOOP(
+         "HelpTopics",
+         "This is how many hours apart Candlewatcher brings your subscribed address books and "
+         "calendars up to date while it runs.  It also does so when it starts and when you "
+         "click on Sync Now in the Subscriptions window.  With 0 it does so only then.")},
     {"specialevents", QT_TRANSLATE_NOOP("HelpTopics", "Special Events"),
      QT_TRANSLATE_NOOP(
          "HelpTopics",

@@ -24,14 +24,17 @@ const QStringList stateNames = {QStringLiteral("linked"), QStringLiteral("detach
 
 QJsonObject sourceObject(const SyncSource& source)
 {
-    return {{"id", source.id},
-            {"kind", kindNames[int(source.kind)]},
-            {"url", source.url},
-            {"user", source.userName},
-            {"name", source.displayName},
-            {"lastSync", source.lastSync.toUTC().toString(Qt::ISODate)},
-            {"lastResult", source.lastResult},
-            {"syncToken", source.syncToken}};
+    QJsonObject object{{"id", source.id},
+                       {"kind", kindNames[int(source.kind)]},
+                       {"url", source.url},
+                       {"user", source.userName},
+                       {"name", source.displayName},
+                       {"lastSync", source.lastSync.toUTC().toString(Qt::ISODate)},
+                       {"lastResult", source.lastResult},
+                       {"syncToken", source.syncToken}};
+    if (!source.acceptedCertificate.isEmpty())
+        object.insert("certificate", QString::fromLatin1(source.acceptedCertificate));
+    return object;
 }
 
 QJsonObject linkObject(const SyncLink& link)
@@ -60,6 +63,7 @@ bool readSource(const QJsonValue& value, SyncSource& source)
     source.lastSync = QDateTime::fromString(o.value("lastSync").toString(), Qt::ISODate);
     source.lastResult = o.value("lastResult").toString();
     source.syncToken = o.value("syncToken").toString();
+    source.acceptedCertificate = o.value("certificate").toString().toLatin1();
     return value.isObject() && kind >= 0 && !source.id.isEmpty();
 }
 

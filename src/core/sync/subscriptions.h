@@ -2,6 +2,7 @@
 
 #include "core/events/birthdayrecord.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -24,6 +25,8 @@ struct SyncSource
     QDateTime lastSync; // invalid: never synced
     QString lastResult; // what the last sync did or why it failed
     QString syncToken;  // the collection's, where it offers one
+    // PEM of the server certificate the user accepted although it does not verify; empty: none.
+    QByteArray acceptedCertificate;
 };
 
 // One date of one contact or event and the record it became.

@@ -3,12 +3,16 @@
 #include "core/sync/remotechanges.h"
 #include "core/sync/subscriptions.h"
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 // Where a subscription's server is and who asks. The password is the caller's (the secret
 // service or the user); the client keeps none of it after a request.
@@ -17,6 +21,33 @@ struct SyncAccount
     QString url; // a server's address, a collection, or an iCalendar address
     QString userName;
     QString password;
+    // PEM of a certificate the user accepted for this server although it does not verify;
+    // any other that does not verify is refused.
+    QByteArray acceptedCertificate;
+};
+
+// A server's certificate that did not verify, as the user is shown it before accepting it.
+struct UntrustedCertificate
+{
+    QByteArray pem; // empty: no certificate was refused
+    QString subject;
+    QString issuer;
+    QDateTime validFrom;
+    QDateTime validUntil;
+    QString sha256; // the fingerprint, hex pairs separated by colons
+    QStringList errors;
+};
+
+// Why a request came to nothing: a message for the user that names the address, and the
+// certificate where the failure was one that does not verify.
+struct SyncFailure
+{
+    SyncFailure() = default;
+    SyncFailure(QString text) : message(std::move(text)) {} // NOLINT: a bare message converts
+    bool isEmpty() const { return message.isEmpty(); }
+
+    QString message;
+    UntrustedCertificate certificate;
 };
 
 // An address book or calendar found behind an address.
@@ -30,13 +61,14 @@ struct FoundCollection
 // The wire, as the subscriptions see it: finding what is behind an address, and fetching what
 // changed in one source. Each request runs in the background and calls its callback exactly
 // once, never before the request returns; a failure comes as a message for the user that names
-// the address. Deleting the client drops its requests without calling them back; it is never
-// deleted from inside one of its callbacks.
+// the address, with the certificate where it did not verify. Deleting the client drops its requests
+// without calling them back; it is never deleted from inside one of its callbacks.
 class SyncClient
 {
 public:
-    using Found = std::function<void(const QList<FoundCollection>& found, const QString& error)>;
-    using Fetched = std::function<void(const RemoteChanges& changes, const QString& error)>;
+    using Found =
+        std::function<void(const QList<FoundCollection>& found, const SyncFailure& error)>;
+    using Fetched = std::function<void(const RemoteChanges& changes, const SyncFailure& error)>;
 
     virtual ~SyncClient() = default;
     virtual void discover(const SyncAccount& account, Found done) = 0;

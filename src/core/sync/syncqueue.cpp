@@ -100,6 +100,10 @@ void SyncQueue::startNext()
 
 void SyncQueue::fetch(const SyncSource& source, const QString& password)
 {
+    // A fetch again after a certificate was accepted comes from inside the last client's
+    // callback: that client goes once it has returned.
+    if (m_client)
+        QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
     m_client = m_clients ? m_clients() : nullptr;
     if (!m_client) {
         take(source, {},
@@ -112,10 +116,49 @@ void SyncQueue::fetch(const SyncSource& source, const QString& password)
         SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
     const QHash<QString, QString> etags =
         table ? SyncPlan::knownEtags(table->linksOf(source.id)) : QHash<QString, QString>();
-    m_client->fetch({source.url, source.userName, password}, source, etags,
-                    [this, source](const RemoteChanges& changes, const QString& failure) {
-                        take(source, changes, failure);
-                    });
+    m_client->fetch(
+        {source.url, source.userName, password, source.acceptedCertificate}, source, etags,
+        [this, source, password](const RemoteChanges& changes, const SyncFailure& failure) {
+            fetched(source, password, changes, failure);
+        });
+}
+
+void SyncQueue::fetched(const SyncSource& source, const QString& password,
+                        const RemoteChanges& changes, const SyncFailure& failure)
+{
+    const QByteArray& pem = failure.certificate.pem;
+    if (pem.isEmpty() || pem == source.acceptedCertificate || !m_askCertificate ||
+        !m_askCertificate(source, failure.certificate)) {
+        take(source, changes, failure.message);
+        return;
+    }
+    // Only the certificate the user saw: one that changes later is asked about again.
+    QString error;
+    bool known = false;
+    bool saved = false;
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            SyncSource* kept = table.source(source.id);
+            if (!kept)
+                return;
+            known = true;
+            kept->acceptedCertificate = pem;
+            saved =
+                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+        },
+        error);
+    if (!locked || (known && !saved)) {
+        take(source, {}, error);
+        return;
+    }
+    if (!known) { // removed meanwhile
+        finish(source, true, QString(), false);
+        return;
+    }
+    SyncSource accepted = source;
+    accepted.acceptedCertificate = pem;
+    fetch(accepted, password);
 }
 
 void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, const QString& error)

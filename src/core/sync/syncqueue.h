@@ -31,7 +31,13 @@ public:
               SecretStore& secrets, QObject* parent = nullptr);
     ~SyncQueue() override;
 
+    // Asked where a source's server shows a certificate that does not verify; true: the user
+    // accepts it for that source, which keeps it and syncs again. None: refused.
+    using CertificateAsk =
+        std::function<bool(const SyncSource& source, const UntrustedCertificate& certificate)>;
+
     void setPasswordAsk(PasswordAsk ask) { m_ask = std::move(ask); }
+    void setCertificateAsk(CertificateAsk ask) { m_askCertificate = std::move(ask); }
 
     void syncAll();
     void syncSource(const QString& sourceId);
@@ -49,6 +55,8 @@ signals:
 private:
     void startNext();
     void fetch(const SyncSource& source, const QString& password);
+    void fetched(const SyncSource& source, const QString& password, const RemoteChanges& changes,
+                 const SyncFailure& failure);
     void take(const SyncSource& source, const RemoteChanges& changes, const QString& error);
     void finish(const SyncSource& source, bool ok, const QString& summary, bool changed);
 
@@ -57,6 +65,7 @@ private:
     SyncClientFactory m_clients;
     SecretStore& m_secrets;
     PasswordAsk m_ask;
+    CertificateAsk m_askCertificate;
     QStringList m_waiting;
     QString m_current;
     std::unique_ptr<SyncClient> m_client;

@@ -3,11 +3,14 @@
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/sync/syncqueue.h"
+#include "ui/dialogs/certificatequestion.h"
 #include "ui/dialogs/subscriptionsdialog.h"
+#include "ui/list/messageprompt.h"
 #include "ui/platform/keychainsecrets.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QUrl>
 
 #include <algorithm>
 #include <chrono>
@@ -22,6 +25,11 @@ SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const 
         m_store, m_clock, [this] { return m_clients ? m_clients() : nullptr; }, *m_secrets, this);
     m_queue->setPasswordAsk(
         [this](const SyncSource& source) { return askPassword(source.url, source.userName); });
+    m_queue->setCertificateAsk(
+        [this](const SyncSource& source, const UntrustedCertificate& certificate) {
+            MessagePrompt prompt(m_dialogParent);
+            return acceptCertificate(prompt, QUrl(source.url).host(), certificate);
+        });
     connect(m_secrets, &KeychainSecrets::unavailable, this, [this](const QString& reason) {
         m_noSecretService = true;
         emit status(tr("No secret service answered (%1): passwords are asked for once a "

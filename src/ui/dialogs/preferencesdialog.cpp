@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -153,6 +154,25 @@ void PreferencesDialog::createControls(const HelpSink& help)
     choices->setColumnStretch(1, 1);
     inner->addLayout(choices);
 
+    QGroupBox* subscriptionsGroup =
+        createFrame(tr("Subscriptions"), QStringLiteral("grpSubscriptions"),
+                    QStringLiteral("imgSubscriptions"), QStyle::SP_BrowserReload, this, inner);
+    auto* syncHoursLabel = new QLabel(tr("S&ync subscriptions every (hours):"), subscriptionsGroup);
+    syncHoursLabel->setObjectName(QStringLiteral("lblSyncHours"));
+    m_syncHoursBox = new QSpinBox(subscriptionsGroup);
+    m_syncHoursBox->setObjectName(QStringLiteral("spnSyncHours"));
+    // Three weeks at most: a longer wait does not fit the timer.
+    m_syncHoursBox->setRange(0, 21 * 24);
+    //: Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.
+    m_syncHoursBox->setSpecialValueText(tr("only at start"));
+    syncHoursLabel->setBuddy(m_syncHoursBox);
+    auto* syncRow = new QHBoxLayout;
+    syncRow->addWidget(syncHoursLabel);
+    syncRow->addSpacing(8);
+    syncRow->addWidget(m_syncHoursBox);
+    syncRow->addStretch(1);
+    inner->addLayout(syncRow);
+
     // OK and Cancel wider than their captions need: easier to hit.
     const DialogButtons buttonPair = createDialogButtons(this, 89);
     m_okButton = buttonPair.ok;
@@ -168,6 +188,7 @@ void PreferencesDialog::createControls(const HelpSink& help)
     layout->addWidget(notificationGroup);
     layout->addWidget(alertsGroup);
     layout->addWidget(remindersGroup);
+    layout->addWidget(subscriptionsGroup);
     layout->addSpacing(4);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -179,7 +200,8 @@ void PreferencesDialog::createControls(const HelpSink& help)
     QWidget::setTabOrder(m_atStartOnlyButton, m_timeEdit);
     QWidget::setTabOrder(m_timeEdit, m_showAsBox);
     QWidget::setTabOrder(m_showAsBox, m_leapDayBox);
-    QWidget::setTabOrder(m_leapDayBox, m_cancelButton);
+    QWidget::setTabOrder(m_leapDayBox, m_syncHoursBox);
+    QWidget::setTabOrder(m_syncHoursBox, m_cancelButton);
     QWidget::setTabOrder(m_cancelButton, m_okButton);
 
     installHelpHook(m_confirmDeleteBox, QStringLiteral("confirmdelete"), help);
@@ -188,6 +210,7 @@ void PreferencesDialog::createControls(const HelpSink& help)
     installHelpHook(m_everyDayButton, QStringLiteral("notifysettings"), help);
     installHelpHook(m_atStartOnlyButton, QStringLiteral("notifysettings"), help);
     installHelpHook(m_timeEdit, QStringLiteral("alerttime"), help);
+    installHelpHook(m_syncHoursBox, QStringLiteral("synchours"), help);
     installHelpHook(m_okButton, QStringLiteral("ok"), help);
     installHelpHook(m_cancelButton, QStringLiteral("cancel"), help);
 }
@@ -214,6 +237,7 @@ void PreferencesDialog::loadSettings()
         ReminderDisplays::name(ReminderDisplays::fromSetting(m_storedShowAs, m_windowPlaceable))));
     m_leapDayBox->setCurrentIndex(m_leapDayBox->findData(
         LeapDayRules::name(LeapDayRules::fromName(m_settings.read(Setting::leapDayEvents)))));
+    m_syncHoursBox->setValue(m_settings.read(Setting::syncHours).value_or(0));
 }
 
 void PreferencesDialog::onOkClicked()
@@ -234,6 +258,7 @@ void PreferencesDialog::onOkClicked()
         showAs != ReminderDisplays::name(ReminderDisplays::automatic(m_windowPlaceable)))
         m_settings.write(Setting::showRemindersAs, showAs);
     m_settings.write(Setting::leapDayEvents, m_leapDayBox->currentData().toString());
+    m_settings.write(Setting::syncHours, m_syncHoursBox->value());
     accept();
 }
 

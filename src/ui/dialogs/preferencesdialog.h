@@ -10,11 +10,12 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTimeEdit;
 
 // "Candlewatcher Preferences": confirmations, how often to notify, the alert time, how
-// reminders show and where 29 February falls in other years. Reads the settings when created
-// and writes them on OK; Cancel writes nothing.
+// reminders show, where 29 February falls in other years and how often subscriptions sync. Reads
+// the settings when created and writes them on OK; Cancel writes nothing.
 class PreferencesDialog : public QDialog
 {
     Q_OBJECT
@@ -47,6 +48,7 @@ private:
     QTimeEdit* m_timeEdit = nullptr;
     QComboBox* m_showAsBox = nullptr;
     QComboBox* m_leapDayBox = nullptr;
+    QSpinBox* m_syncHoursBox = nullptr;
     QPushButton* m_okButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "core/sync/subscriptionguard.h"
 #include "core/sync/syncqueue.h"
 #include "core/sync/syncrun.h"
+#include "ui/dialogs/certificatequestion.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -282,6 +283,7 @@ void SubscriptionsDialog::addSource()
     m_address->clear();
     m_user->clear();
     m_password->clear();
+    m_acceptedCertificate.clear();
     showPage(AccountPage);
 }
 
@@ -333,7 +335,7 @@ SyncAccount SubscriptionsDialog::account() const
     // A bare host name means the server's https address.
     if (!url.isEmpty() && !url.contains(QStringLiteral("://")))
         url.prepend(QStringLiteral("https://"));
-    return {url, m_user->text().trimmed(), m_password->text()};
+    return {url, m_user->text().trimmed(), m_password->text(), m_acceptedCertificate};
 }
 
 void SubscriptionsDialog::findCollections()
@@ -355,20 +357,37 @@ void SubscriptionsDialog::findCollections()
         return;
     }
     tell(tr("Looking for address books and calendars at %1...").arg(url.host()), true);
-    m_client->discover(given, [this](const QList<FoundCollection>& found, const QString& error) {
-        if (!error.isEmpty() || found.isEmpty()) {
-            tell(error.isEmpty() ? tr("No address book or calendar was found there.") : error);
-            return;
-        }
-        m_collections = found;
-        m_found->clear();
-        for (const FoundCollection& collection : found)
-            m_found->addItem(QStringLiteral("%1 (%2)").arg(
-                collection.displayName.isEmpty() ? collection.url : collection.displayName,
-                kindText(collection.kind)));
-        m_found->setCurrentRow(0);
-        showPage(ChoosePage);
-    });
+    m_client->discover(
+        given, [this](const QList<FoundCollection>& found, const SyncFailure& error) {
+            if (acceptedAfter(error)) {
+                QTimer::singleShot(0, this, &SubscriptionsDialog::findCollections);
+                return;
+            }
+            if (!error.isEmpty() || found.isEmpty()) {
+                tell(error.isEmpty() ? tr("No address book or calendar was found there.")
+                                     : error.message);
+                return;
+            }
+            m_collections = found;
+            m_found->clear();
+            for (const FoundCollection& collection : found)
+                m_found->addItem(QStringLiteral("%1 (%2)").arg(
+                    collection.displayName.isEmpty() ? collection.url : collection.displayName,
+                    kindText(collection.kind)));
+            m_found->setCurrentRow(0);
+            showPage(ChoosePage);
+        });
+}
+
+bool SubscriptionsDialog::acceptedAfter(const SyncFailure& failure)
+{
+    if (failure.certificate.pem.isEmpty() || failure.certificate.pem == m_acceptedCertificate)
+        return false;
+    tell(failure.message);
+    if (!acceptCertificate(m_prompt, QUrl(account().url).host(), failure.certificate))
+        return false;
+    m_acceptedCertificate = failure.certificate.pem;
+    return true;
 }
 
 void SubscriptionsDialog::fetchPreview()
@@ -402,9 +421,13 @@ void SubscriptionsDialog::fetchPreview()
     source.url = m_chosen.url;
     m_client->fetch(
         account(), source, {},
-        [this, source](const RemoteChanges& changes, const QString& failure) {
+        [this, source](const RemoteChanges& changes, const SyncFailure& failure) {
+            if (acceptedAfter(failure)) {
+                QTimer::singleShot(0, this, &SubscriptionsDialog::fetchPreview);
+                return;
+            }
             if (!failure.isEmpty()) {
-                tell(failure);
+                tell(failure.message);
                 return;
             }
             const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
@@ -457,6 +480,7 @@ void SubscriptionsDialog::subscribe()
     source.url = m_chosen.url;
     source.userName = m_user->text().trimmed();
     source.displayName = m_chosen.displayName.isEmpty() ? m_chosen.url : m_chosen.displayName;
+    source.acceptedCertificate = m_acceptedCertificate;
     SyncRun::Result result;
     QString id, error;
     // Planned again under the lock: the list may have changed while the preview was open.

@@ -63,6 +63,9 @@ private:
     void tell(const QString& text, bool busy = false);
     void dropClient();
     SyncAccount account() const;
+    // Where a step failed on a certificate that does not verify: asks the user and, where it
+    // is accepted, keeps it for the account; true: the step is to be tried again.
+    bool acceptedAfter(const SyncFailure& failure);
     QString selectedSourceId() const;
 
     BirthdayStore& m_store;
@@ -75,7 +78,8 @@ private:
     QList<FoundCollection> m_collections;
     FoundCollection m_chosen;
     RemoteChanges m_changes;
-    QString m_syncing; // the source id the queue is on
+    QString m_syncing;                // the source id the queue is on
+    QByteArray m_acceptedCertificate; // PEM; kept with the source on Subscribe
 
     QStackedWidget* m_pages = nullptr;
     QTreeWidget* m_sources = nullptr;

@@ -117,9 +117,10 @@ private slots:
             QVERIFY2(!HelpTopics::find(unknown), unknown);
         // Every key a window passes, "close" and "sysinfo" too, has a topic ending its sentence.
         for (const char* key :
-             {"bdaylist", "statusbar", "toolbar", "help", "ok", "cancel", "close", "sysinfo",
-              "name", "date", "repeats", "notifyfrom", "alerts", "notification", "confirmdelete",
-              "confirmquit", "notifysettings", "alerttime", "specialevents"}) {
+             {"bdaylist",    "statusbar",      "toolbar",   "help",         "ok",
+              "cancel",      "close",          "sysinfo",   "name",         "date",
+              "repeats",     "notifyfrom",     "alerts",    "notification", "confirmdelete",
+              "confirmquit", "notifysettings", "alerttime", "synchours",    "specialevents"}) {
             const HelpTopic* topic = HelpTopics::find(QLatin1String(key));
             QVERIFY2(topic && *topic->title && QByteArray(topic->text).endsWith('.'), key);
             // Every full stop inside a text is followed by two blanks (the "..." of a title and

@@ -331,8 +331,15 @@ private slots:
     {
         QTemporaryDir dir;
         SubscriptionTable table;
-        SyncSource s{{},       SyncSource::Kind::CalendarAddress,       "webcal://h/c.ics", "u",
-                     "Family", QDateTime(today, QTime(10, 0), Qt::UTC), "2 added",          "tok"};
+        SyncSource s{{},
+                     SyncSource::Kind::CalendarAddress,
+                     "webcal://h/c.ics",
+                     "u",
+                     "Family",
+                     QDateTime(today, QTime(10, 0), Qt::UTC),
+                     "2 added",
+                     "tok",
+                     "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n"};
         table.add(s);
         SyncLink link{table.sources.first().id, "/c.ics", "uid-1", true, "\"e1\"", 7, {}};
         link.written.values = {"Ann", "2000-01-05", "1", "10", "0", "", "1"};
@@ -345,9 +352,9 @@ private slots:
         QVERIFY2(read, qPrintable(error));
         const SyncSource& back = read->sources.first();
         QCOMPARE(std::tie(back.id, back.kind, back.url, back.userName, back.displayName,
-                          back.lastSync, back.lastResult, back.syncToken),
+                          back.lastSync, back.lastResult, back.syncToken, back.acceptedCertificate),
                  std::tie(table.sources.first().id, s.kind, s.url, s.userName, s.displayName,
-                          s.lastSync, s.lastResult, s.syncToken));
+                          s.lastSync, s.lastResult, s.syncToken, s.acceptedCertificate));
         const SyncLink& l = read->links.first();
         QVERIFY(l.sameDate(link));
         QCOMPARE(std::tie(l.sourceId, l.etag, l.key, l.written, l.state),

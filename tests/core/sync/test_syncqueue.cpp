@@ -133,6 +133,46 @@ private slots:
         QCOMPARE(secrets.kept.value(id), ok ? QString(kept + asked) : kept);
     }
 
+    // A certificate that changed since it was accepted is refused unless the user accepts the
+    // new one, which then replaces it; without anyone to ask (--sync) it is refused.
+    void certificateChanged_data()
+    {
+        QTest::addColumn<int>("answer"); // -1: nobody asks
+        QTest::newRow("accepted") << 1;
+        QTest::newRow("refused") << 0;
+        QTest::newRow("not asked") << -1;
+    }
+    void certificateChanged()
+    {
+        QFETCH(int, answer);
+        StoreFixture f;
+        const QString id = subscribe(f).first();
+        SubscriptionTable kept = table(f);
+        kept.source(id)->acceptedCertificate = "PEM-1";
+        QString error;
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), kept, error));
+        FakeServer server;
+        server.content[ab1] = {{fakeCard("Ann", "1980-05-04")}, {}, true, "t1"};
+        server.certificate.pem = "PEM-2";
+        FakeSecrets secrets;
+        secrets.kept[id] = "pw";
+        SyncQueue queue(f.store, f.clock, server.factory(), secrets);
+        int asked = 0;
+        if (answer >= 0)
+            queue.setCertificateAsk([&](const SyncSource&, const UntrustedCertificate& shown) {
+                ++asked;
+                return shown.pem == "PEM-2" && answer == 1;
+            });
+        QSignalSpy finished(&queue, &SyncQueue::sourceFinished);
+        queue.syncSource(id);
+        QTRY_COMPARE(finished.size(), 1);
+        QCOMPARE(asked, answer >= 0 ? 1 : 0);
+        QCOMPARE(finished[0][2].toBool(), answer == 1);
+        QCOMPARE(server.calls.size(), answer == 1 ? 2 : 1);
+        QCOMPARE(f.store.readAllRecords()->size(), answer == 1 ? 1 : 0);
+        QCOMPARE(table(f).source(id)->acceptedCertificate, answer == 1 ? "PEM-2" : "PEM-1");
+    }
+
     // Another copy holding the table's lock: no change is made, and the reason says so.
     void lockedTableRefused()
     {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTimeEdit>
 #include <QTreeWidget>
 
@@ -314,7 +315,8 @@ private slots:
               "&starts;grpAlerts=Alerts;lblAlerts=Show &alerts at the following time each day:;"
               "Label1=(24 hour clock);grpReminders=Reminders;lblShowAs=Show reminders as:;"
               "cboShowAs=the Candlewatcher window|desktop notifications;lblLeapDay=Leap-day events "
-              "in other years:;cboLeapDay=28 February|1 March"},
+              "in other years:;cboLeapDay=28 February|1 March;grpSubscriptions=Subscriptions;"
+              "lblSyncHours=S&ync subscriptions every (hours):"},
              {"special",
               "=Special Events;lblSpecialEvents=Please select any dates you want to add. "
               " Use the Control key to select more than one.;lvwSpecialEvents=Event "
@@ -357,10 +359,11 @@ private slots:
     {
         pairRows({{"add", "txtName=name objDate=date chkRepeats=repeats txtNotifyDays=notifyfrom "
                           "grpAlert=alerts cmdOK=ok cmdCancel=cancel chkYears= cboAlert= grpName="},
-                  {"preferences", "chkConfirmDelete=confirmdelete chkConfirmQuit=confirmquit "
-                                  "optEveryHour=notifysettings optEveryDay=notifysettings "
-                                  "optNone=notifysettings objTime=alerttime cmdOK=ok "
-                                  "cmdCancel=cancel lblAlerts= grpConfirmation="},
+                  {"preferences",
+                   "chkConfirmDelete=confirmdelete chkConfirmQuit=confirmquit "
+                   "optEveryHour=notifysettings optEveryDay=notifysettings "
+                   "optNone=notifysettings objTime=alerttime spnSyncHours=synchours cmdOK=ok "
+                   "cmdCancel=cancel lblAlerts= grpConfirmation="},
                   {"special", "lvwSpecialEvents=specialevents cmdOK=ok cmdCancel=cancel "
                               "lblSpecialEvents="}},
                  u' ');
@@ -390,7 +393,8 @@ private slots:
                                    "cmdCancel cmdOK chkYears txtName";
         QTest::newRow("preferences") << "preferences"
                                      << "chkConfirmDelete chkConfirmQuit optEveryHour objTime "
-                                        "cboShowAs cboLeapDay cmdCancel cmdOK chkConfirmDelete";
+                                        "cboShowAs cboLeapDay spnSyncHours cmdCancel cmdOK "
+                                        "chkConfirmDelete";
         QTest::newRow("special events") << "special"
                                         << "lvwSpecialEvents cmdCancel cmdOK lvwSpecialEvents";
     }
@@ -530,9 +534,13 @@ private slots:
         if (!row.picked.isEmpty())
             showAs->setCurrentIndex(showAs->findData(row.picked));
         leapDay->setCurrentIndex(0);
+        auto* syncHours = at<QSpinBox>("spnSyncHours");
+        QCOMPARE(syncHours->value(), 6);
+        syncHours->setValue(0);
         QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton);
         QCOMPARE(stored("ShowRemindersAs"), row.written);
         QCOMPARE(stored("LeapDayEvents"), QStringLiteral("February28"));
+        QCOMPARE(stored("SyncHours"), QStringLiteral("0"));
     }
 
     // The names in the table's order; month\day dates in the year's order but for Epiphany, the

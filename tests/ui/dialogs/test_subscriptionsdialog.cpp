@@ -151,6 +151,54 @@ private slots:
         QCOMPARE(f.remote.calls.size(), address.startsWith("ftp") ? 0 : 1);
     }
 
+    // A certificate that does not verify is shown and refused unless accepted; accepted, it
+    // goes with every request and is kept with the source, so the queue's syncs use it.
+    void certificateAsked_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("accepted") << true;
+        QTest::newRow("refused") << false;
+    }
+    void certificateAsked()
+    {
+        QFETCH(bool, accept);
+        Fixture f;
+        f.remote.certificate = {"PEM-1",
+                                "dav.test",
+                                "Home CA",
+                                QDateTime({2026, 1, 1}, {}),
+                                QDateTime({2027, 1, 1}, {}),
+                                "AB:CD",
+                                {"self-signed"}};
+        QStringList asked;
+        f.dialog.prompt().setHook(
+            [&](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+                asked << text;
+                return accept ? QMessageBox::Yes : QMessageBox::No;
+            });
+        f.dialog.show();
+        f.click("cmdAdd");
+        if (!accept) {
+            f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
+            f.click("cmdFind");
+            QTRY_VERIFY2(f.status().contains("certificate does not verify"),
+                         qPrintable(f.status()));
+            QCOMPARE(f.dialog.page(), SubscriptionsDialog::AccountPage);
+        } else {
+            f.addFamily();
+            f.click("cmdSubscribe");
+            QVERIFY(f.tableBytes().contains("PEM-1"));
+            QSignalSpy finished(&f.queue, &SyncQueue::sourceFinished);
+            f.queue.syncAll();
+            QTRY_COMPARE(finished.size(), 1);
+            QVERIFY2(finished[0][2].toBool(), qPrintable(finished[0][3].toString()));
+        }
+        // Asked once: the accepted certificate is not asked about again.
+        QCOMPARE(asked.size(), 1);
+        for (const char* shown : {"dav.test", "Home CA", "AB:CD", "self-signed"})
+            QVERIFY2(asked[0].contains(shown), shown);
+    }
+
     // Remove asks whether the events go too; Cancel keeps the subscription.
     void removeAsks_data()
     {
