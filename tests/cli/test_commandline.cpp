@@ -105,7 +105,7 @@ void TestCommandLine::run_data()
         "A damaged date: its start is not a date", true);
     // Events whose repeats end in a year to come are only added when chosen in the preview.
     row("calendar rules", "--import @rules.ics", 0,
-        "5 added, 0 already there, 0 without a date, 12 left out, 2 could not be read, 2 whose "
+        "5 added, 0 already there, 0 without a date, 12 left out, 3 could not be read, 2 whose "
         "repeats end, not chosen\n",
         "skipped: Ends by COUNT in a year to come: its repeats end in 2031", true);
     row("one file cut off", "--import @cut-off.ics @google-3.0.vcf", 1, "",
