@@ -114,9 +114,17 @@ private slots:
         for (const QAction* button : window.toolbar()->actions()) {
             const QImage image =
                 toolbarFallbackIcon(button->data().toString()).pixmap(24).toImage();
-            if (!button->isSeparator())
-                pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
-                                           image.sizeInBytes()));
+            if (button->isSeparator())
+                continue;
+            pictures.insert(
+                QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+            // Each picture as drawn when it was last looked at (CW_WRITE_REFERENCES=1 takes
+            // them anew after a deliberate change).
+            const QString seen = CW_TOOLBAR_DATA "/" + button->data().toString() + ".png";
+            if (qEnvironmentVariableIsSet("CW_WRITE_REFERENCES"))
+                image.save(seen);
+            QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                     QImage(seen).convertToFormat(QImage::Format_ARGB32));
         }
         QCOMPARE(pictures.size(), 9);
         window.actions().restoreAction->trigger();
