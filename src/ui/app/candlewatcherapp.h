@@ -46,11 +46,14 @@ public:
     void setTrayRetry(int intervalMs, int attempts);
     bool trayRetryActive() const { return m_trayRetry.isActive(); }
 
-    // Adds the tray icon, then loads the main window hidden (its controls wait for its first
-    // show). Without a tray the
-    // window is shown instead (the program must stay reachable) and the tray is looked for
-    // again for a while.
+    // Adds the tray icon and builds the main window's shell; on the event loop's first turn
+    // loads it hidden (its controls wait for its first show), which runs the first check.
+    // Without a tray the window is shown instead (the program must stay reachable) and the
+    // tray is looked for again for a while.
     void start();
+    bool isLoaded() const { return m_loaded; }
+    // The window for the tray icon and a later start: loaded first if its turn has not come.
+    void showWindow();
 
     // Unloads the main window without a question: end of the desktop session, SIGTERM.
     // Does nothing once the window has unloaded.
@@ -75,6 +78,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void load();
     bool addTrayIcon();
     void retryTray();
     void finish();
@@ -90,6 +94,8 @@ private:
     QTimer m_trayRetry;
     int m_trayRetryLeft = 0;
     int m_trayRetryAttempts = TrayRetryAttempts;
+    bool m_iconAtStart = false;
+    bool m_loaded = false;
     bool m_unloaded = false;
     QSocketNotifier* m_signalNotifier = nullptr;
 };

@@ -39,6 +39,8 @@ struct AppFixture : MainWindowFixture
         trayThere = tray;
         make().setTrayRetry(10, retries);
         app->start();
+        if (!QTest::qWaitFor([this] { return app->isLoaded(); }))
+            QTest::qFail("the load never ran", __FILE__, __LINE__);
         return *app;
     }
     NotificationWindow* notification() const
@@ -114,17 +116,28 @@ private slots:
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
 
-    // The icon is in the tray by the time the window's load runs the first check.
-    void iconBeforeFirstCheck()
+    // The icon is in the tray and start has returned when the load runs the first check, on
+    // the loop's first turn. An end before that turn has read nothing and saves nothing.
+    void firstCheckOnTheLoop()
     {
-        AppFixture f;
-        f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
-        CandlewatcherApp& app = f.make();
-        bool addedAtCheck = false;
-        connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
-                [&] { addedAtCheck = app.trayIcon().isAdded(); });
-        app.start();
-        QVERIFY(addedAtCheck);
+        for (const bool endFirst : {false, true}) {
+            AppFixture f;
+            f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
+            CandlewatcherApp& app = f.make();
+            QSignalSpy finished(&app, &CandlewatcherApp::finished);
+            QList<bool> addedAtChecks;
+            connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
+                    [&] { addedAtChecks.append(app.trayIcon().isAdded()); });
+            app.start();
+            QVERIFY(addedAtChecks.isEmpty() && !app.isLoaded());
+            if (!endFirst)
+                QTRY_VERIFY(app.isLoaded());
+            app.endSession();
+            QTRY_COMPARE(finished.count(), 1);
+            QCoreApplication::processEvents(); // the load's turn, had it still been waiting
+            QCOMPARE(addedAtChecks, endFirst ? QList<bool>{} : QList<bool>{true});
+            QCOMPARE(f.setting("IconView").isEmpty(), endFirst);
+        }
     }
 
     // What the tray menu's own items do (the others open the main window's dialogs): the
