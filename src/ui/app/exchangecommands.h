@@ -48,7 +48,12 @@ private:
     // than half a second shows its progress with Cancel. Nothing when cancelled.
     std::optional<Planned> readAndPlan(const QStringList& paths, const QStringList& names,
                                        const QList<BirthdayRecord>& stored);
+    // Adds the chosen events a slice at a time while the window goes on. False when the
+    // program ended meanwhile: all was added still, but nothing may be shown.
+    bool addInSlices(ImportPlan::Run& adding);
     void exportTo(const QString& path);
+
+    static constexpr int SliceMs = 20; // well under a stall the eye sees
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
