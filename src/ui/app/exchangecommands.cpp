@@ -147,7 +147,7 @@ bool ExchangeCommands::addInSlices(ImportPlan::Run& adding)
 {
     // A file of a thousand events takes a while to add one by one: the window is drawn and
     // the desktop answered between slices, and the progress shows when it takes longer.
-    if (!adding.step(QDeadlineTimer(SliceMs)))
+    if (!adding.step(QDeadlineTimer(m_sliceMs)))
         return true;
     QProgressDialog progress(m_dialogParent);
     progress.setCancelButton(nullptr); // what is added stays; stopping halfway helps no one
@@ -159,7 +159,7 @@ bool ExchangeCommands::addInSlices(ImportPlan::Run& adding)
     QEventLoop waiting;
     QTimer slices;
     connect(&slices, &QTimer::timeout, &waiting, [&] {
-        const bool more = adding.step(QDeadlineTimer(SliceMs));
+        const bool more = adding.step(QDeadlineTimer(m_sliceMs));
         progress.setValue(adding.result().added);
         if (!more)
             waiting.quit();

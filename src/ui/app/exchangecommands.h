@@ -32,6 +32,8 @@ public:
     void importFiles(const QStringList& paths);
     // How long a read goes on before its progress shows.
     void setProgressDelay(int ms) { m_progressDelayMs = ms; }
+    // How long the chosen events are added before the window has its turn again.
+    void setSliceTime(int ms) { m_sliceMs = ms; }
 
 signals:
     void refreshNeeded();
@@ -53,8 +55,6 @@ private:
     bool addInSlices(ImportPlan::Run& adding);
     void exportTo(const QString& path);
 
-    static constexpr int SliceMs = 20; // well under a stall the eye sees
-
     BirthdayStore& m_store;
     SettingsStore& m_settings;
     const Clock& m_clock;
@@ -62,4 +62,5 @@ private:
     QWidget* m_dialogParent;
     bool m_waiting = false; // for a read
     int m_progressDelayMs = 500;
+    int m_sliceMs = 20; // well under a stall the eye sees
 };
