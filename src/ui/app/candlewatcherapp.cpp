@@ -112,9 +112,10 @@ void CandlewatcherApp::start()
     window.setTrayAvailable(m_iconAtStart);
     if (m_iconAtStart)
         m_tray->systemTrayIcon()->setContextMenu(window.trayMenu());
-    // The load and its first check wait for the loop's first turn: the icon is up and the
-    // loop answers the desktop before the notification window loads the fonts.
-    QMetaObject::invokeMethod(this, &CandlewatcherApp::load, Qt::QueuedConnection);
+    // The load and its first check wait for the event loop: the icon shows only once the
+    // loop has answered the tray, and a load before that keeps it out of sight for as long.
+    // A window that must show for want of a tray needs no wait.
+    QTimer::singleShot(m_iconAtStart ? m_loadDelayMs : 0, this, &CandlewatcherApp::load);
 }
 
 void CandlewatcherApp::load()

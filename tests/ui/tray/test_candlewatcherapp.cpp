@@ -26,6 +26,7 @@ struct AppFixture : MainWindowFixture
     CandlewatcherApp& make()
     {
         app = std::make_unique<CandlewatcherApp>(store, settings, clock);
+        app->setLoadDelay(0);
         app->trayIcon().setAvailabilityProbe([this] {
             ++trayProbes;
             return trayThere;
@@ -116,8 +117,8 @@ private slots:
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
 
-    // The icon is in the tray and start has returned when the load runs the first check, on
-    // the loop's first turn. An end before that turn has read nothing and saves nothing.
+    // The icon is in the tray and start has returned when the load runs the first check, in
+    // the event loop. An end before that has read nothing and saves nothing.
     void firstCheckOnTheLoop()
     {
         for (const bool endFirst : {false, true}) {
@@ -134,7 +135,7 @@ private slots:
                 QTRY_VERIFY(app.isLoaded());
             app.endSession();
             QTRY_COMPARE(finished.count(), 1);
-            QCoreApplication::processEvents(); // the load's turn, had it still been waiting
+            QTest::qWait(20); // the load's time, had it still been waiting
             QCOMPARE(addedAtChecks, endFirst ? QList<bool>{} : QList<bool>{true});
             QCOMPARE(f.setting("IconView").isEmpty(), endFirst);
         }
