@@ -308,27 +308,43 @@ QString Counts::summary(bool dryRun) const
 
 Result run(BirthdayStore& store, const QList<BirthdayRecord>& records)
 {
-    Result result;
-    if (records.isEmpty())
-        return result;
-    if (!store.backup()) {
-        result.error = store.errorString();
-        return result;
+    Run adding(store, records);
+    while (adding.step(QDeadlineTimer(QDeadlineTimer::Forever))) {
     }
-    for (const BirthdayRecord& record : records) {
-        if (!store.addRecord(record)) {
+    return adding.result();
+}
+
+Run::Run(BirthdayStore& store, QList<BirthdayRecord> records)
+    : m_store(store), m_records(std::move(records))
+{}
+
+bool Run::step(QDeadlineTimer until)
+{
+    if (done())
+        return false;
+    if (!m_backedUp) {
+        if (!m_store.backup()) {
+            m_result.error = m_store.errorString();
+            m_stopped = true;
+            return false;
+        }
+        m_backedUp = true;
+    }
+    do {
+        if (!m_store.addRecord(m_records[m_result.added])) {
             //: %1 is how many events were added, %2 why the import stopped.
-            result.error =
+            m_result.error =
                 QCoreApplication::translate("ImportPlan",
                                             "The import stopped after %1 of the %n events were "
                                             "added.\n\n%2",
-                                            nullptr, int(records.size()))
-                    .arg(QString::number(result.added), store.errorString());
-            return result;
+                                            nullptr, int(m_records.size()))
+                    .arg(QString::number(m_result.added), m_store.errorString());
+            m_stopped = true;
+            return false;
         }
-        ++result.added;
-    }
-    return result;
+        ++m_result.added;
+    } while (!done() && !until.hasExpired());
+    return !done();
 }
 
 } // namespace ImportPlan

@@ -4,6 +4,7 @@
 #include "core/exchange/importentry.h"
 
 #include <QDate>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -86,5 +87,26 @@ struct Result
 // Backs the data file up, then adds the records one by one with the store's one-lock add.
 // Stops at the first refusal (the data file full, no free key) and says how many were added.
 Result run(BirthdayStore& store, const QList<BirthdayRecord>& records);
+
+// The same run a slice at a time, so a window can answer in between: each step adds records
+// until its time is up (at least one), the first step after the backup.
+class Run
+{
+public:
+    Run(BirthdayStore& store, QList<BirthdayRecord> records);
+    // True while records are left to add and none was refused.
+    bool step(QDeadlineTimer until);
+    // Every record added, or one refused.
+    bool done() const { return m_stopped || m_result.added >= m_records.size(); }
+    const Result& result() const { return m_result; }
+    qsizetype total() const { return m_records.size(); }
+
+private:
+    BirthdayStore& m_store;
+    QList<BirthdayRecord> m_records;
+    Result m_result;
+    bool m_backedUp = false;
+    bool m_stopped = false;
+};
 
 } // namespace ImportPlan

@@ -70,7 +70,7 @@ MainWindow& CandlewatcherApp::mainWindow()
     // The check names the next event in the icon's tip.
     connect(m_window->reminderRunner(), &ReminderRunner::trayTipChanged, m_tray.get(),
             &TrayIcon::setTip);
-    connect(m_tray.get(), &TrayIcon::showRequested, m_window.get(), &MainWindow::showFromTray);
+    connect(m_tray.get(), &TrayIcon::showRequested, this, &CandlewatcherApp::showWindow);
     connect(m_window.get(), &MainWindow::unloaded, this, &CandlewatcherApp::finish);
     return *m_window;
 }
@@ -100,34 +100,52 @@ void CandlewatcherApp::setTrayRetry(int intervalMs, int attempts)
 void CandlewatcherApp::start()
 {
     // The icon goes to the tray before the window's controls are built: those take most of
-    // the start (the font database among them). Its menu and the check's tip follow before
-    // the event loop runs, so no click can reach it without them.
-    const bool iconAdded = m_tray->isTrayAvailable() &&
-                           m_tray->addToTray(nullptr, QIcon(QString::fromLatin1(iconResource)),
-                                             trayTipText(std::nullopt));
-    if (iconAdded)
+    // the start (the font database among them). Its menu follows before the event loop runs,
+    // so no click can reach it without one.
+    m_iconAtStart = m_tray->isTrayAvailable() &&
+                    m_tray->addToTray(nullptr, QIcon(QString::fromLatin1(iconResource)),
+                                      trayTipText(std::nullopt));
+    if (m_iconAtStart)
         QGuiApplication::sync(); // the dock request reaches the tray now, not after the build
     MainWindow& window = mainWindow();
-    // Loading fills the list and runs the first check; whether a tray is there decides how
-    // its notification appears.
-    window.setTrayAvailable(iconAdded);
-    if (iconAdded)
+    // Whether a tray is there decides how the first check's notification appears.
+    window.setTrayAvailable(m_iconAtStart);
+    if (m_iconAtStart)
         m_tray->systemTrayIcon()->setContextMenu(window.trayMenu());
-    window.load();
+    // The load and its first check wait for the event loop: the icon shows only once the
+    // loop has answered the tray, and a load before that keeps it out of sight for as long.
+    // A window that must show for want of a tray needs no wait.
+    QTimer::singleShot(m_iconAtStart ? m_loadDelayMs : 0, this, &CandlewatcherApp::load);
+}
+
+void CandlewatcherApp::load()
+{
+    if (m_loaded || m_unloaded)
+        return;
+    m_loaded = true;
+    m_window->load();
     if (m_unloaded)
         return; // ended while a message of the load was open
     // In the background: the first sync's answers come while the program already runs.
-    window.syncCommands()->start();
-    if (iconAdded) {
-        m_tray->setTip(window.reminderRunner()->trayTip());
+    m_window->syncCommands()->start();
+    if (m_iconAtStart) {
+        m_tray->setTip(m_window->reminderRunner()->trayTip());
         return;
     }
     // A window that starts hidden with no icon to open it could only be ended by a signal.
-    m_window->setTrayAvailable(false);
     m_window->showAsStored();
     m_trayRetryLeft = m_trayRetryAttempts;
     if (m_trayRetryLeft > 0)
         m_trayRetry.start();
+}
+
+void CandlewatcherApp::showWindow()
+{
+    // A request that comes before the load's turn shows the loaded window, never the shell.
+    if (m_window)
+        load();
+    if (!m_unloaded)
+        mainWindow().showFromTray();
 }
 
 bool CandlewatcherApp::addTrayIcon()
@@ -165,8 +183,8 @@ void CandlewatcherApp::endSession()
 {
     if (m_unloaded)
         return;
-    if (!m_window) {
-        finish(); // nothing built yet, nothing to save
+    if (!m_loaded) {
+        finish(); // nothing read yet, nothing to save
         return;
     }
     // The exit's unload may be waiting on its failure message: the data is committed as far
@@ -181,7 +199,7 @@ void CandlewatcherApp::watchSession()
 {
     // Qt asks this for every save of the session, also when no logout follows: not the end.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (!m_unloaded && m_window)
+        if (!m_unloaded && m_loaded)
             m_window->commitData(false);
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &CandlewatcherApp::endSession);
@@ -269,7 +287,7 @@ int runTrayProgram(int argc, char** argv, SyncClientFactory clients)
     candlewatcher.setSyncClients(std::move(clients));
     // A later start asks for the window, as a click on the tray icon does.
     QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher,
-                     [&candlewatcher] { candlewatcher.mainWindow().showFromTray(); });
+                     &CandlewatcherApp::showWindow);
     // exit, not quit: it ends every running loop at once, a dialog's or a message box's too,
     // and nothing can refuse it.
     QObject::connect(&candlewatcher, &CandlewatcherApp::finished, &app,
@@ -282,8 +300,5 @@ int runTrayProgram(int argc, char** argv, SyncClientFactory clients)
     ProcessSignals::releaseTermination();
 
     candlewatcher.start();
-    // A signal during a message of the start-up ended the program before its loop ever ran.
-    if (candlewatcher.isUnloaded())
-        return 0;
     return app.exec();
 }

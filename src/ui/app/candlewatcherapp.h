@@ -30,6 +30,8 @@ class CandlewatcherApp : public QObject
 public:
     static constexpr int TrayRetryIntervalMs = 2000;
     static constexpr int TrayRetryAttempts = 30; // a tray that is a minute late no longer counts
+    // Enough for a tray to dock the icon on a busy machine; too short to tell from the start.
+    static constexpr int LoadDelayMs = 100;
 
     CandlewatcherApp(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      QObject* parent = nullptr);
@@ -46,11 +48,17 @@ public:
     void setTrayRetry(int intervalMs, int attempts);
     bool trayRetryActive() const { return m_trayRetry.isActive(); }
 
-    // Adds the tray icon, then loads the main window hidden (its controls wait for its first
-    // show). Without a tray the
-    // window is shown instead (the program must stay reachable) and the tray is looked for
-    // again for a while.
+    // Adds the tray icon and builds the main window's shell; once the event loop has run a
+    // little, loads it hidden (its controls wait for its first show), which runs the first
+    // check.
+    // Without a tray the window is shown instead (the program must stay reachable) and the
+    // tray is looked for again for a while.
     void start();
+    bool isLoaded() const { return m_loaded; }
+    // How long after start the load waits where the icon was added.
+    void setLoadDelay(int ms) { m_loadDelayMs = ms; }
+    // The window for the tray icon and a later start: loaded first if its turn has not come.
+    void showWindow();
 
     // Unloads the main window without a question: end of the desktop session, SIGTERM.
     // Does nothing once the window has unloaded.
@@ -75,6 +83,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void load();
     bool addTrayIcon();
     void retryTray();
     void finish();
@@ -90,6 +99,9 @@ private:
     QTimer m_trayRetry;
     int m_trayRetryLeft = 0;
     int m_trayRetryAttempts = TrayRetryAttempts;
+    int m_loadDelayMs = LoadDelayMs;
+    bool m_iconAtStart = false;
+    bool m_loaded = false;
     bool m_unloaded = false;
     QSocketNotifier* m_signalNotifier = nullptr;
 };

@@ -131,13 +131,53 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     ImportDialog preview(planned->items, paths, ImportPlan::roomLeft(*stored), m_dialogParent);
     if (preview.exec() != QDialog::Accepted)
         return;
-    const ImportPlan::Result result = ImportPlan::run(m_store, preview.chosenRecords());
+    ImportPlan::Run adding(m_store, preview.chosenRecords());
+    if (!addInSlices(adding))
+        return;
+    const ImportPlan::Result& result = adding.result();
     if (result.added > 0)
         emit refreshNeeded();
     if (!result.error.isEmpty())
         m_prompt.reportFailure(result.added == 0 ? tr("Nothing was imported.")
                                                  : tr("Not everything was imported."),
                                result.error);
+}
+
+bool ExchangeCommands::addInSlices(ImportPlan::Run& adding)
+{
+    // A file of a thousand events takes a while to add one by one: the window is drawn and
+    // the desktop answered between slices, and the progress shows when it takes longer.
+    if (!adding.step(QDeadlineTimer(m_sliceMs)))
+        return true;
+    QProgressDialog progress(m_dialogParent);
+    progress.setCancelButton(nullptr); // what is added stays; stopping halfway helps no one
+    progress.setRange(0, int(adding.total()));
+    progress.setWindowTitle(programTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(m_progressDelayMs);
+    progress.setValue(adding.result().added);
+    QEventLoop waiting;
+    QTimer slices;
+    connect(&slices, &QTimer::timeout, &waiting, [&] {
+        const bool more = adding.step(QDeadlineTimer(m_sliceMs));
+        progress.setValue(adding.result().added);
+        if (!more)
+            waiting.quit();
+    });
+    slices.start(0);
+    m_waiting = true;
+    waiting.exec();
+    m_waiting = false;
+    slices.stop();
+    if (adding.done())
+        return true;
+    // The program ends (its exit ends every loop): the rest is added before it does, as the
+    // user asked, and no window can show what became of it any more.
+    while (adding.step(QDeadlineTimer(QDeadlineTimer::Forever))) {
+    }
+    if (!adding.result().error.isEmpty())
+        qWarning("candlewatcher: %s", qPrintable(adding.result().error));
+    return false;
 }
 
 void ExchangeCommands::exportToChosenFile()

@@ -32,6 +32,8 @@ public:
     void importFiles(const QStringList& paths);
     // How long a read goes on before its progress shows.
     void setProgressDelay(int ms) { m_progressDelayMs = ms; }
+    // How long the chosen events are added before the window has its turn again.
+    void setSliceTime(int ms) { m_sliceMs = ms; }
 
 signals:
     void refreshNeeded();
@@ -48,6 +50,9 @@ private:
     // than half a second shows its progress with Cancel. Nothing when cancelled.
     std::optional<Planned> readAndPlan(const QStringList& paths, const QStringList& names,
                                        const QList<BirthdayRecord>& stored);
+    // Adds the chosen events a slice at a time while the window goes on. False when the
+    // program ended meanwhile: all was added still, but nothing may be shown.
+    bool addInSlices(ImportPlan::Run& adding);
     void exportTo(const QString& path);
 
     BirthdayStore& m_store;
@@ -57,4 +62,5 @@ private:
     QWidget* m_dialogParent;
     bool m_waiting = false; // for a read
     int m_progressDelayMs = 500;
+    int m_sliceMs = 20; // well under a stall the eye sees
 };

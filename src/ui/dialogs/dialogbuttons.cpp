@@ -5,7 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,7 +42,7 @@ void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget*
     layout->addLayout(buttons);
 }
 
-void setColumnWidths(QTreeWidget* list, const QList<int>& widths)
+void setColumnWidths(QTreeView* list, const QList<int>& widths)
 {
     for (int column = 0; column < widths.size(); ++column)
         list->setColumnWidth(column,

@@ -4,7 +4,7 @@
 
 class QDialog;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 class QWidget;
 
 // The OK and Cancel buttons every dialog of the program has: OK is the default button,
@@ -24,4 +24,4 @@ void layOutListDialog(QDialog* dialog, QWidget* heading, QWidget* list, QWidget*
 
 // Sets a list's first column widths; a column whose header text needs more gets that, so a
 // longer translation grows the column rather than being cut.
-void setColumnWidths(QTreeWidget* list, const QList<int>& widths);
+void setColumnWidths(QTreeView* list, const QList<int>& widths);

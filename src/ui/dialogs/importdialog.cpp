@@ -4,20 +4,21 @@
 #include "core/presentation/listdate.h"
 #include "ui/dialogs/dialogbuttons.h"
 
+#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-enum Column { NameColumn, DateColumn, AlertColumn, NoteColumn };
-constexpr int itemRole = Qt::UserRole;
+enum Column { NameColumn, DateColumn, AlertColumn, NoteColumn, ColumnCount };
 
 // New events and those whose repeats end: the user may choose them.
 bool isAddable(ImportPlan::Item::Status status)
@@ -27,9 +28,119 @@ bool isAddable(ImportPlan::Item::Status status)
 
 } // namespace
 
+// The plan's items as rows, each with its check box; the texts are made when a row is drawn.
+class ImportRows : public QAbstractTableModel
+{
+public:
+    ImportRows(const QList<ImportPlan::Item>& items, int rowHeight, QObject* parent)
+        : QAbstractTableModel(parent), m_items(items), m_rowHeight(rowHeight),
+          m_alertChoices(BirthdayInput::alertChoices())
+    {
+        m_checked.reserve(m_items.size());
+        for (const ImportPlan::Item& item : m_items)
+            m_checked.push_back(item.status == ImportPlan::Item::Status::New);
+    }
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_items.size());
+    }
+    int columnCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : ColumnCount;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        const QString titles[] = {ImportDialog::tr("Name"), ImportDialog::tr("Date"),
+                                  ImportDialog::tr("On the Day"), ImportDialog::tr("Note")};
+        return section >= 0 && section < ColumnCount ? titles[section] : QVariant();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const ImportPlan::Item& item = m_items[index.row()];
+        if (index.column() == NameColumn && role == Qt::CheckStateRole)
+            return m_checked[index.row()] ? Qt::Checked : Qt::Unchecked;
+        // Tall enough for accented capitals and the check box, whatever the font.
+        if (index.column() == NameColumn && role == Qt::SizeHintRole)
+            return QSize(0, m_rowHeight);
+        if (role != Qt::DisplayRole && !(index.column() == NoteColumn && role == Qt::ToolTipRole))
+            return {};
+        switch (index.column()) {
+        case NameColumn:
+            return item.entry.name;
+        case DateColumn:
+            return ListDate::columnText(item.record.value(BirthdayRecord::Date));
+        case AlertColumn:
+            return isAddable(item.status) ? m_alertChoices.value(alertOf(item).toInt()) : QString();
+        default:
+            // A date without its year gets this year; the note says why the age stays hidden.
+            return item.status == ImportPlan::Item::Status::New && !item.entry.hasYear
+                       ? ImportDialog::tr("no year given: the age is not shown")
+                       : item.reason;
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override
+    {
+        // What cannot be imported stays unchecked, greyed, out of reach of the mouse.
+        if (!index.isValid() || !isAddable(m_items[index.row()].status))
+            return Qt::ItemIsSelectable;
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+               (index.column() == NameColumn ? Qt::ItemIsUserCheckable : Qt::NoItemFlags);
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
+            return false;
+        m_checked[index.row()] = value.toInt() == Qt::Checked;
+        emit dataChanged(index, index, {Qt::CheckStateRole});
+        return true;
+    }
+
+    // Select All and Select None change only what can be imported.
+    void checkAll(bool checked)
+    {
+        for (qsizetype i = 0; i < m_items.size(); ++i)
+            if (isAddable(m_items[i].status))
+                m_checked[i] = checked;
+        emit dataChanged(index(0, NameColumn), index(rowCount({}) - 1, NameColumn),
+                         {Qt::CheckStateRole});
+    }
+
+    // 0: each event's own action; else the action chosen for all, one past its number.
+    void setAlertChoice(int choice)
+    {
+        m_alertChoice = choice;
+        emit dataChanged(index(0, AlertColumn), index(rowCount({}) - 1, AlertColumn));
+    }
+
+    QString alertOf(const ImportPlan::Item& item) const
+    {
+        return m_alertChoice > 0 ? QString::number(m_alertChoice - 1)
+                                 : item.record.value(BirthdayRecord::Alert);
+    }
+
+    const QList<ImportPlan::Item>& items() const { return m_items; }
+    bool isChecked(qsizetype row) const { return m_checked[row]; }
+
+private:
+    QList<ImportPlan::Item> m_items;
+    std::vector<bool> m_checked;
+    int m_rowHeight;
+    QStringList m_alertChoices;
+    int m_alertChoice = 0;
+};
+
 ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringList& files, int room,
                            QWidget* parent)
-    : QDialog(parent), m_items(items), m_room(room)
+    : QDialog(parent), m_room(room)
 {
     setObjectName(QStringLiteral("frmImport"));
     setWindowTitle(tr("Import"));
@@ -41,39 +152,24 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         tr("Choose the events to add from %1:").arg(names.join(QStringLiteral(", "))), this);
     heading->setWordWrap(true);
 
-    m_list = new QTreeWidget(this);
+    m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("lvwImport"));
     m_list->setAccessibleName(tr("Events to import"));
-    m_list->setHeaderLabels({tr("Name"), tr("Date"), tr("On the Day"), tr("Note")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setMinimumSize(720, 320);
-    setColumnWidths(m_list, {260, 90, 110});
-    // Tall enough for accented capitals and the check box, whatever the font.
     const QFontMetrics metrics = m_list->fontMetrics();
     const int rowHeight =
         std::max(metrics.lineSpacing(), metrics.boundingRect(QStringLiteral("ÉÅÇgjy")).height()) +
         6;
-    for (int i = 0; i < m_items.size(); ++i) {
-        const ImportPlan::Item& item = m_items[i];
-        const bool isNew = item.status == ImportPlan::Item::Status::New;
-        const bool addable = isAddable(item.status);
-        auto* row = new QTreeWidgetItem(m_list);
-        row->setData(NameColumn, itemRole, i);
-        row->setText(NameColumn, item.entry.name);
-        row->setSizeHint(NameColumn, QSize(0, rowHeight));
-        row->setText(DateColumn, ListDate::columnText(item.record.value(BirthdayRecord::Date)));
-        // A date without its year gets this year; the note says why the age stays hidden.
-        const QString note =
-            isNew && !item.entry.hasYear ? tr("no year given: the age is not shown") : item.reason;
-        row->setText(NoteColumn, note);
-        row->setToolTip(NoteColumn, note);
-        row->setCheckState(NameColumn, isNew ? Qt::Checked : Qt::Unchecked);
-        // What cannot be imported stays unchecked, greyed, out of reach of the mouse.
-        if (!addable)
-            row->setFlags(row->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
-    }
-    connect(m_list, &QTreeWidget::itemChanged, this, &ImportDialog::showCount);
+    m_rows = new ImportRows(items, rowHeight, this);
+    m_list->setModel(m_rows);
+    setColumnWidths(m_list, {260, 90, 110});
+    connect(m_rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::CheckStateRole))
+                    showCount();
+            });
 
     auto* below = new QWidget(this);
     auto* belowLayout = new QHBoxLayout(below);
@@ -86,13 +182,8 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
         button->setObjectName(state == Qt::Checked ? QStringLiteral("cmdSelectAll")
                                                    : QStringLiteral("cmdSelectNone"));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, state = state] {
-            for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-                QTreeWidgetItem* item = m_list->topLevelItem(i);
-                if (item->flags().testFlag(Qt::ItemIsUserCheckable))
-                    item->setCheckState(NameColumn, state);
-            }
-        });
+        connect(button, &QPushButton::clicked, m_rows,
+                [this, state = state] { m_rows->checkAll(state == Qt::Checked); });
         belowLayout->addWidget(button);
     }
     auto* alertLabel = new QLabel(tr("On the &Day:"), below);
@@ -115,21 +206,9 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     layOutListDialog(this, heading, m_list, below);
 }
 
-QString ImportDialog::alertOf(const ImportPlan::Item& item) const
-{
-    return m_alert->currentIndex() > 0 ? QString::number(m_alert->currentIndex() - 1)
-                                       : item.record.value(BirthdayRecord::Alert);
-}
-
 void ImportDialog::showAlerts()
 {
-    const QStringList choices = BirthdayInput::alertChoices();
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = m_list->topLevelItem(i);
-        const ImportPlan::Item& item = m_items[row->data(NameColumn, itemRole).toInt()];
-        if (isAddable(item.status))
-            row->setText(AlertColumn, choices.value(alertOf(item).toInt()));
-    }
+    m_rows->setAlertChoice(m_alert->currentIndex());
     // A language's longer choice widens the column rather than being cut; English's fit.
     m_list->setColumnWidth(
         AlertColumn,
@@ -139,15 +218,14 @@ void ImportDialog::showAlerts()
 
 void ImportDialog::showCount()
 {
-    ImportPlan::Counts counts = ImportPlan::count(m_items);
+    const QList<ImportPlan::Item>& items = m_rows->items();
+    ImportPlan::Counts counts = ImportPlan::count(items);
     int chosen = 0, endingChosen = 0;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = m_list->topLevelItem(i);
-        if (row->checkState(NameColumn) != Qt::Checked)
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (!m_rows->isChecked(i))
             continue;
         ++chosen;
-        if (m_items[row->data(NameColumn, itemRole).toInt()].status ==
-            ImportPlan::Item::Status::Ending)
+        if (items[i].status == ImportPlan::Item::Status::Ending)
             ++endingChosen;
     }
     // Never more than the data file takes: what is chosen beyond its room is said to stay out.
@@ -159,14 +237,13 @@ void ImportDialog::showCount()
 
 QList<BirthdayRecord> ImportDialog::chosenRecords() const
 {
+    const QList<ImportPlan::Item>& items = m_rows->items();
     QList<BirthdayRecord> records;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = m_list->topLevelItem(i);
-        if (row->checkState(NameColumn) != Qt::Checked)
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (!m_rows->isChecked(i))
             continue;
-        const ImportPlan::Item& item = m_items[row->data(NameColumn, itemRole).toInt()];
-        BirthdayRecord record = item.record;
-        record.setValue(BirthdayRecord::Alert, alertOf(item));
+        BirthdayRecord record = items[i].record;
+        record.setValue(BirthdayRecord::Alert, m_rows->alertOf(items[i]));
         records.append(record);
     }
     return records;

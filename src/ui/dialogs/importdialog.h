@@ -4,9 +4,10 @@
 
 #include <QDialog>
 
+class ImportRows;
 class QComboBox;
 class QLabel;
-class QTreeWidget;
+class QTreeView;
 
 // "Import": what the chosen files hold, before anything is written. Every new event is listed
 // checked; events whose repeats end are listed unchecked with that reason; events already in
@@ -24,16 +25,16 @@ public:
     // The records of the events still checked, in list order, with the day's action chosen.
     QList<BirthdayRecord> chosenRecords() const;
 
-    QTreeWidget* list() const { return m_list; }
+    // A view over the plan: tens of thousands of rows cost no more to open than ten.
+    QTreeView* list() const { return m_list; }
 
 private:
     void showCount();
     void showAlerts();
-    QString alertOf(const ImportPlan::Item& item) const;
 
-    QList<ImportPlan::Item> m_items;
     int m_room;
-    QTreeWidget* m_list = nullptr;
+    ImportRows* m_rows = nullptr;
+    QTreeView* m_list = nullptr;
     QComboBox* m_alert = nullptr;
     QLabel* m_count = nullptr;
 };

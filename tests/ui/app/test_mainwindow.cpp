@@ -23,8 +23,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -759,7 +761,8 @@ private slots:
     }
 
     // An import reads and plans off the window's thread. Its progress (here at once) cancelled,
-    // nothing is added; left to finish, the preview lists what the file holds.
+    // nothing is added; left to finish, the preview lists what the file holds, and what is
+    // chosen is added while the window goes on.
     void importInTheBackground()
     {
         MainWindowFixture f;
@@ -775,7 +778,7 @@ private slots:
                                .toUtf8());
         };
         write("many", 10000);
-        write("two", 2);
+        write("three", 3);
         QWidget parent;
         MessagePrompt prompt(&parent);
         prompt.setHook([&f](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
@@ -787,15 +790,22 @@ private slots:
         const std::shared_ptr<QString> cancelled = closeNextModal();
         commands.importFiles({f.dir.filePath("many")});
         QCOMPARE(*cancelled, "Candlewatcher");
+        // The chosen events go in one a slice: the window has its turns in between.
         commands.setProgressDelay(60000);
+        commands.setSliceTime(0);
+        QSet<qsizetype> seen;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] { seen << f.store.recordKeys()->size(); });
+        watch.start(0);
         const std::shared_ptr<QString> preview = closeNextModal(true);
-        commands.importFiles({f.dir.filePath("two")});
+        commands.importFiles({f.dir.filePath("three")});
         QCOMPARE(*preview, "Import");
+        QVERIFY(seen.contains(1) && seen.contains(2));
         QStringList names;
         const std::optional<QList<BirthdayRecord>> records = f.store.readAllRecords();
         for (const BirthdayRecord& record : *records)
             names << record.value(BirthdayRecord::Name);
-        QCOMPARE(names, QStringList({"two 1", "two 2"}));
+        QCOMPARE(names, QStringList({"three 1", "three 2", "three 3"}));
         QCOMPARE(f.messages, QStringList());
     }
 

@@ -27,9 +27,9 @@ QString shownText(const QWidget* window, const QString& name)
     if (auto* list = qobject_cast<const QComboBox*>(widget))
         for (int i = 0; i < list->count(); ++i)
             items << list->itemText(i);
-    if (auto* tree = qobject_cast<const QTreeWidget*>(widget))
-        for (int i = 0; i < tree->columnCount(); ++i)
-            items << tree->headerItem()->text(i);
+    if (auto* tree = qobject_cast<const QTreeView*>(widget))
+        for (int i = 0; i < tree->model()->columnCount(); ++i)
+            items << tree->model()->headerData(i, Qt::Horizontal).toString();
     const char* property = name.isEmpty()                  ? "windowTitle"
                            : widget->inherits("QGroupBox") ? "title"
                                                            : "text";
@@ -664,23 +664,30 @@ private slots:
         }
         entries[5].lastDay = QDate(2030, 12, 9);
         ImportDialog import(ImportPlan::plan(entries, {}, QDate(2026, 12, 6)), {"contacts.vcf"}, 2);
+        QAbstractItemModel* rows = import.list()->model();
+        const auto check = [rows](int row, Qt::CheckState state) {
+            QVERIFY(rows->setData(rows->index(row, 0), state, Qt::CheckStateRole));
+        };
         for (int row = 0; row < 6; ++row) {
-            const QTreeWidgetItem* item = import.list()->topLevelItem(row);
-            QCOMPARE(item->checkState(0), row < 2 ? Qt::Checked : Qt::Unchecked);
-            QCOMPARE(item->flags().testFlag(Qt::ItemIsEnabled), row < 2 || row == 5);
-            QCOMPARE(item->text(3).isEmpty(), row < 2); // the reason
-            QCOMPARE(item->text(2), row < 2 || row == 5 ? "Show a Dialog" : "");
+            const auto text = [rows, row](int c) { return rows->index(row, c).data().toString(); };
+            QCOMPARE(rows->index(row, 0).data(Qt::CheckStateRole).toInt(),
+                     int(row < 2 ? Qt::Checked : Qt::Unchecked));
+            QCOMPARE(rows->flags(rows->index(row, 0)).testFlag(Qt::ItemIsEnabled),
+                     row < 2 || row == 5);
+            QCOMPARE(text(3).isEmpty(), row < 2); // the reason
+            QCOMPARE(text(2), row < 2 || row == 5 ? "Show a Dialog" : "");
         }
+        QVERIFY(!rows->setData(rows->index(2, 0), Qt::Checked, Qt::CheckStateRole));
         auto* count = control<QLabel>(&import, "lblImportCount");
         QCOMPARE(count->text(), "2 to add, 1 already there, 1 without a date, 1 could not be read, "
                                 "1 whose repeats end, not chosen");
-        import.list()->topLevelItem(5)->setCheckState(0, Qt::Checked);
+        check(5, Qt::Checked);
         QVERIFY2(count->text().endsWith("be read; 2 fit, 1 would not be added: the data file "
                                         "holds at most 1,276 events"),
                  qPrintable(count->text()));
-        import.list()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+        check(0, Qt::Unchecked);
         control<QComboBox>(&import, "cboImportAlert")->setCurrentIndex(2);
-        QCOMPARE(import.list()->topLevelItem(1)->text(2), "Do Nothing!");
+        QCOMPARE(rows->index(1, 2).data().toString(), "Do Nothing!");
         const QList<BirthdayRecord> chosen = import.chosenRecords();
         QCOMPARE(chosen.size(), 2);
         QCOMPARE(chosen[0].value(BirthdayRecord::Name) + chosen[0].value(BirthdayRecord::Alert) +
@@ -690,11 +697,11 @@ private slots:
         for (const char* button : {"cmdSelectNone", "cmdSelectAll", "cmdSelectAll"}) {
             control<QPushButton>(&import, button)->click();
             QCOMPARE(import.chosenRecords().size(), QString(button).endsWith("All") ? 3 : 0);
-            QCOMPARE(import.list()->topLevelItem(2)->checkState(0), Qt::Unchecked);
+            QCOMPARE(rows->index(2, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
         }
         import.show();
         QVERIFY(QTest::qWaitForWindowExposed(&import));
-        const QRect first = import.list()->visualItemRect(import.list()->topLevelItem(0));
+        const QRect first = import.list()->visualRect(rows->index(0, 0));
         QVERIFY(first.height() >= import.list()->fontMetrics().boundingRect("É").height() + 6);
         QCOMPARE(first.left(), 0); // a list, not a tree: no room kept for branches
     }

@@ -26,6 +26,7 @@ struct AppFixture : MainWindowFixture
     CandlewatcherApp& make()
     {
         app = std::make_unique<CandlewatcherApp>(store, settings, clock);
+        app->setLoadDelay(0);
         app->trayIcon().setAvailabilityProbe([this] {
             ++trayProbes;
             return trayThere;
@@ -39,6 +40,8 @@ struct AppFixture : MainWindowFixture
         trayThere = tray;
         make().setTrayRetry(10, retries);
         app->start();
+        if (!QTest::qWaitFor([this] { return app->isLoaded(); }))
+            QTest::qFail("the load never ran", __FILE__, __LINE__);
         return *app;
     }
     NotificationWindow* notification() const
@@ -114,17 +117,28 @@ private slots:
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
 
-    // The icon is in the tray by the time the window's load runs the first check.
-    void iconBeforeFirstCheck()
+    // The icon is in the tray and start has returned when the load runs the first check, in
+    // the event loop. An end before that has read nothing and saves nothing.
+    void firstCheckOnTheLoop()
     {
-        AppFixture f;
-        f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
-        CandlewatcherApp& app = f.make();
-        bool addedAtCheck = false;
-        connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
-                [&] { addedAtCheck = app.trayIcon().isAdded(); });
-        app.start();
-        QVERIFY(addedAtCheck);
+        for (const bool endFirst : {false, true}) {
+            AppFixture f;
+            f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
+            CandlewatcherApp& app = f.make();
+            QSignalSpy finished(&app, &CandlewatcherApp::finished);
+            QList<bool> addedAtChecks;
+            connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
+                    [&] { addedAtChecks.append(app.trayIcon().isAdded()); });
+            app.start();
+            QVERIFY(addedAtChecks.isEmpty() && !app.isLoaded());
+            if (!endFirst)
+                QTRY_VERIFY(app.isLoaded());
+            app.endSession();
+            QTRY_COMPARE(finished.count(), 1);
+            QTest::qWait(20); // the load's time, had it still been waiting
+            QCOMPARE(addedAtChecks, endFirst ? QList<bool>{} : QList<bool>{true});
+            QCOMPARE(f.setting("IconView").isEmpty(), endFirst);
+        }
     }
 
     // What the tray menu's own items do (the others open the main window's dialogs): the
