@@ -51,12 +51,9 @@ void CollectionFetch::syncReport()
                                   answer.status == 501;
              if (refused)
                  return listing();
-             if (answer.status != 207)
-                 return failOn(answer);
-             QString error;
-             const std::optional<DavMultistatus> found = parseMultistatus(answer.body, &error);
+             const std::optional<DavMultistatus> found = multistatusOf(answer);
              if (!found)
-                 return failUnreadable(answer, error);
+                 return;
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
                  if (isCollection(href))
@@ -82,12 +79,9 @@ void CollectionFetch::listing()
     m_toFetch.clear();
     send({"PROPFIND", m_collection.url, listingPropfind(), "1", {}},
          [this](const HttpAnswer& answer) {
-             if (answer.status != 207)
-                 return failOn(answer);
-             QString error;
-             const std::optional<DavMultistatus> found = parseMultistatus(answer.body, &error);
+             const std::optional<DavMultistatus> found = multistatusOf(answer);
              if (!found)
-                 return failUnreadable(answer, error);
+                 return;
              QHash<QString, QString> listed;
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
@@ -155,12 +149,9 @@ void CollectionFetch::multiget(QStringList hrefs)
         encoded << QString::fromLatin1(QUrl::toPercentEncoding(path, "/"));
     send({"REPORT", m_collection.url, multigetReport(addressBook, encoded), "1", {}},
          [this, batch, rest = std::move(hrefs)](const HttpAnswer& answer) {
-             if (answer.status != 207)
-                 return failOn(answer);
-             QString error;
-             const std::optional<DavMultistatus> found = parseMultistatus(answer.body, &error);
+             const std::optional<DavMultistatus> found = multistatusOf(answer);
              if (!found)
-                 return failUnreadable(answer, error);
+                 return;
              QSet<QString> missing(batch.cbegin(), batch.cend());
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);

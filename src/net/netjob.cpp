@@ -54,6 +54,19 @@ void NetJob::failUnreadable(const HttpAnswer& answer, const QString& reason)
         NetFailure::at(answer.url, tr("the answer cannot be read: %1").arg(reason), answer.status));
 }
 
+std::optional<DavMultistatus> NetJob::multistatusOf(const HttpAnswer& answer)
+{
+    if (answer.status != 207) {
+        failOn(answer);
+        return std::nullopt;
+    }
+    QString error;
+    std::optional<DavMultistatus> found = parseMultistatus(answer.body, &error);
+    if (!found)
+        failUnreadable(answer, error);
+    return found;
+}
+
 void NetJob::succeed()
 {
     if (m_done)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/sync/davxml.h"
 #include "net/davtypes.h"
 #include "net/httpcall.h"
 
@@ -34,6 +35,8 @@ protected:
     void failOn(const HttpAnswer& answer);
     // The failure for an answer that cannot be read.
     void failUnreadable(const HttpAnswer& answer, const QString& reason);
+    // The multistatus of a 207 answer; otherwise nothing, and the job has failed on it.
+    std::optional<DavMultistatus> multistatusOf(const HttpAnswer& answer);
     void succeed();
     bool isDone() const { return m_done; }
     // Requests sent and not yet answered.
