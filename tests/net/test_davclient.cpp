@@ -1,8 +1,12 @@
 // The client against a Radicale server of the test's own on the loopback address, and against
 // a server of the test's own that answers wrongly.
 
+#include "core/sync/syncqueue.h"
+#include "fakesync.h"
 #include "net/collectionfetch.h"
 #include "net/davdiscovery.h"
+#include "net/davsyncclient.h"
+#include "storefixture.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -182,6 +186,41 @@ QString nameOf(const QString& href)
     return href.section(href.contains('#') ? '#' : '/', -1).section('.', 0, 0);
 }
 
+// A vCard 4.0 contact of the given BDAY; rev makes a new version of the same contact.
+QString contact(const QString& name, const QString& birthday, int rev = 1)
+{
+    return QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nUID:%1\r\nFN:%1\r\nBDAY:%2\r\n"
+                          "NOTE:%3\r\nEND:VCARD\r\n")
+        .arg(name, birthday)
+        .arg(rev);
+}
+
+// Syncs the store's subscriptions once, as the tray program does; the summary it ends with.
+QString syncOnce(StoreFixture& f, FakeSecrets& secrets)
+{
+    SyncQueue queue(
+        f.store, f.clock, [] { return std::make_unique<DavSyncClient>(); }, secrets);
+    QSignalSpy finished(&queue, &SyncQueue::sourceFinished);
+    QSignalSpy idle(&queue, &SyncQueue::idle);
+    queue.syncAll();
+    if ((idle.isEmpty() && !idle.wait(120000)) || finished.size() != 1)
+        return "no end";
+    return finished[0][3].toString() + (finished[0][2].toBool() ? "" : " (failed)");
+}
+
+// The events of the data file as "name yyyy-MM-dd", sorted.
+QStringList eventsOf(StoreFixture& f)
+{
+    QStringList events;
+    for (const BirthdayRecord& r : f.store.readAllRecords().value_or(QList<BirthdayRecord>()))
+        events << r.value(BirthdayRecord::Name) + ' ' +
+                      TextConv::textToDate(r.value(BirthdayRecord::Date), f.store.dateLocale())
+                          .value_or(QDate())
+                          .toString(Qt::ISODate);
+    events.sort();
+    return events;
+}
+
 } // namespace
 
 class TestDavClient : public QObject
@@ -355,6 +394,93 @@ private slots:
         // A DAV collection's next token is Radicale's; a feed's the file's ETag.
         QVERIFY(!changes.syncToken.isEmpty());
         QVERIFY(changes.syncToken != nextToken);
+    }
+
+    // The whole sync, from the server to the data file. Each row: the address book's contacts
+    // ("name BDAY"), synced once into an empty data file; then an event changed here and the
+    // contacts changed on the server; the second sync's summary and the events after it.
+    void syncs_data()
+    {
+        QTest::addColumn<QStringList>("contacts");
+        QTest::addColumn<QString>("local");     // "edit name", "delete name"
+        QTest::addColumn<QStringList>("edits"); // "name BDAY": put again, "-name": remove
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("events");
+        const QStringList ab{"ann 1980-05-01", "bob 1975-03-04"};
+        QTest::newRow("nothing changed")
+            << ab << "" << QStringList() << "0 added, 0 updated, 0 removed" << ab;
+        QTest::newRow("a birthday changed on the server")
+            << ab << "" << QStringList{"ann 1980-06-01"} << "0 added, 1 updated, 0 removed"
+            << QStringList{"ann 1980-06-01", "bob 1975-03-04"};
+        QTest::newRow("a contact added, another removed")
+            << ab << "" << QStringList{"cy 2001-02-03", "-bob"} << "1 added, 0 updated, 1 removed"
+            << QStringList{"ann 1980-05-01", "cy 2001-02-03"};
+        QTest::newRow("edited here, then changed on the server")
+            << ab << "edit ann" << QStringList{"ann 1980-06-01"}
+            << "0 added, 0 updated, 0 removed, 1 detached"
+            << QStringList{"ann (here) 1980-05-01", "bob 1975-03-04"};
+        QTest::newRow("deleted here, then changed on the server")
+            << ab << "delete ann" << QStringList{"ann 1980-06-01"}
+            << "0 added, 0 updated, 0 removed" << QStringList{"bob 1975-03-04"};
+        QTest::newRow("a year-less birthday, its contact saved again")
+            << QStringList{"cy --0501"} << "" << QStringList{"cy --0501"}
+            << "0 added, 0 updated, 0 removed" << QStringList{"cy 2024-05-01"};
+        QStringList many;
+        for (int i = 0; i < 1000; ++i)
+            many << QStringLiteral("p%1 1980-01-01").arg(i, 4, 10, QChar('0'));
+        QStringList manyAfter = many;
+        manyAfter[500] = "p0500 1990-01-01";
+        QTest::newRow("1,000 contacts, one changed")
+            << many << "" << QStringList{manyAfter[500]} << "0 added, 1 updated, 0 removed"
+            << manyAfter;
+    }
+    void syncs()
+    {
+        QFETCH(QStringList, contacts);
+        QFETCH(QString, local);
+        QFETCH(QStringList, edits);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, events);
+        // The address book put whole, in one request.
+        const QString path = QStringLiteral("/alice/s%1/").arg(++m_collections);
+        QString book;
+        for (const QString& c : contacts)
+            book += contact(c.section(' ', 0, 0), c.section(' ', 1));
+        QCOMPARE(http("PUT", path, book), 201);
+
+        StoreFixture f;
+        SubscriptionTable table;
+        SyncSource source;
+        source.url = m_server->url(path).toString();
+        source.userName = "alice";
+        const QString id = table.add(source);
+        QString error;
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error));
+        FakeSecrets secrets;
+        secrets.kept.insert(id, "secret");
+        QCOMPARE(syncOnce(f, secrets),
+                 QStringLiteral("%L1 added, 0 updated, 0 removed").arg(contacts.size()));
+        // A year-less birthday takes the year of the day it came.
+        QCOMPARE(eventsOf(f), QStringList(contacts).replaceInStrings(
+                                  QRegularExpression("--(\\d\\d)"), "2024-\\1-"));
+
+        const QList<BirthdayRecord> records = f.store.readAllRecords().value();
+        for (const BirthdayRecord& r : records)
+            if (local == "delete " + r.value(BirthdayRecord::Name))
+                QCOMPARE(f.store.deleteRecord(r), BirthdayStore::Outcome::Done);
+            else if (local == "edit " + r.value(BirthdayRecord::Name))
+                QCOMPARE(f.store.updateField(r, BirthdayRecord::Name,
+                                             r.value(BirthdayRecord::Name) + " (here)"),
+                         BirthdayStore::Outcome::Done);
+        for (const QString& edit : edits)
+            QCOMPARE((edit.startsWith('-')
+                          ? http("DELETE", path + edit.mid(1) + ".vcf")
+                          : http("PUT", path + edit.section(' ', 0, 0) + ".vcf",
+                                 contact(edit.section(' ', 0, 0), edit.section(' ', 1), 2))) /
+                         100,
+                     2);
+        QCOMPARE(syncOnce(f, secrets), summary);
+        QCOMPARE(eventsOf(f), events);
     }
 
     // Each fault ends the job with a message that names the address and what happened, and
