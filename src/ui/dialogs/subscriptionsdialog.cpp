@@ -101,9 +101,10 @@ QWidget* SubscriptionsDialog::buildListPage()
     m_sources->setAccessibleName(tr("Subscriptions"));
     m_sources->setHeaderLabels({tr("Name"), tr("Last sync"), tr("Result")});
     m_sources->setRootIsDecorated(false);
-    m_sources->setMinimumSize(520, 200);
-    m_sources->setColumnWidth(0, 170);
-    m_sources->setColumnWidth(1, 170);
+    // The result gets the most room: a failure's message names the address.
+    m_sources->setMinimumSize(640, 200);
+    m_sources->setColumnWidth(0, 150);
+    m_sources->setColumnWidth(1, 150);
     auto* add = button(page, "cmdAdd", tr("&Add..."));
     m_remove = button(page, "cmdRemove", tr("&Remove"));
     auto* sync = button(page, "cmdSyncNow", tr("&Sync Now"));
