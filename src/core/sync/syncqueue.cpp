@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
+
 SyncQueue::SyncQueue(BirthdayStore& store, const Clock& clock, SyncClientFactory clients,
                      SecretStore& secrets, QObject* parent)
     : QObject(parent), m_store(store), m_clock(clock), m_clients(std::move(clients)),
@@ -18,6 +20,20 @@ SyncQueue::SyncQueue(BirthdayStore& store, const Clock& clock, SyncClientFactory
 SyncQueue::~SyncQueue()
 {
     *m_alive = false;
+}
+
+void SyncQueue::setRetry(std::chrono::milliseconds first, std::chrono::milliseconds longest)
+{
+    m_firstRetry = first;
+    m_longestRetry = std::max(first, longest);
+}
+
+std::chrono::milliseconds SyncQueue::retryDelay(int failures) const
+{
+    std::chrono::milliseconds delay = m_firstRetry;
+    for (int i = 1; i < failures && delay < m_longestRetry; ++i)
+        delay *= 2;
+    return std::min(delay, m_longestRetry);
 }
 
 void SyncQueue::syncAll()
@@ -129,7 +145,7 @@ void SyncQueue::fetched(const SyncSource& source, const QString& password,
     const QByteArray& pem = failure.certificate.pem;
     if (pem.isEmpty() || pem == source.acceptedCertificate || !m_askCertificate ||
         !m_askCertificate(source, failure.certificate)) {
-        take(source, changes, failure.message);
+        take(source, changes, failure.message, pem.isEmpty());
         return;
     }
     // Only the certificate the user saw: one that changes later is asked about again.
@@ -161,7 +177,8 @@ void SyncQueue::fetched(const SyncSource& source, const QString& password,
     fetch(accepted, password);
 }
 
-void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, const QString& error)
+void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, const QString& error,
+                     bool retry)
 {
     // The plan is made against the links as they are now, under the lock: another copy may
     // have synced or removed the source while this one waited on the server.
@@ -191,8 +208,8 @@ void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, con
             result = SyncRun::apply(m_store, table, source.id, plan, now);
         },
         lockError);
-    if (!locked) {
-        finish(source, false, lockError, false);
+    if (!locked) { // another copy kept the table: tried again later
+        finish(source, false, lockError, false, true);
         return;
     }
     if (!known) { // removed meanwhile
@@ -201,11 +218,18 @@ void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, con
     }
     const bool changed = result.added + result.updated + result.removed > 0;
     finish(source, error.isEmpty() && result.errors.isEmpty(),
-           error.isEmpty() ? result.summary() : error, changed);
+           error.isEmpty() ? result.summary() : error, changed, retry && !error.isEmpty());
 }
 
-void SyncQueue::finish(const SyncSource& source, bool ok, const QString& summary, bool changed)
+void SyncQueue::finish(const SyncSource& source, bool ok, const QString& summary, bool changed,
+                       bool retry)
 {
+    if (ok) {
+        m_failures.remove(source.id);
+    } else if (retry && m_firstRetry.count() > 0) {
+        const QString id = source.id;
+        QTimer::singleShot(retryDelay(++m_failures[id]), this, [this, id] { syncSource(id); });
+    }
     // The client may be the caller: it goes once its callback has returned.
     if (m_client)
         QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});

@@ -4,8 +4,11 @@
 #include "core/sync/subscriptions.h"
 #include "core/sync/syncclient.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
+
+#include <chrono>
 
 #include <functional>
 #include <memory>
@@ -37,6 +40,12 @@ public:
         std::function<bool(const SyncSource& source, const UntrustedCertificate& certificate)>;
 
     void setPasswordAsk(PasswordAsk ask) { m_ask = std::move(ask); }
+    // After a fetch that failed (the server down, the network not up yet after a start), the
+    // source is synced again by itself: after `first`, then twice as long after each further
+    // failure, up to `longest`. Not where the user refused a password or a certificate, which
+    // would only be asked again. Off while first is zero, as by default.
+    void setRetry(std::chrono::milliseconds first, std::chrono::milliseconds longest);
+    std::chrono::milliseconds retryDelay(int failures) const;
     void setCertificateAsk(CertificateAsk ask) { m_askCertificate = std::move(ask); }
 
     void syncAll();
@@ -57,8 +66,11 @@ private:
     void fetch(const SyncSource& source, const QString& password);
     void fetched(const SyncSource& source, const QString& password, const RemoteChanges& changes,
                  const SyncFailure& failure);
-    void take(const SyncSource& source, const RemoteChanges& changes, const QString& error);
-    void finish(const SyncSource& source, bool ok, const QString& summary, bool changed);
+    // retry: a failure that a later try may not meet (see setRetry).
+    void take(const SyncSource& source, const RemoteChanges& changes, const QString& error,
+              bool retry = false);
+    void finish(const SyncSource& source, bool ok, const QString& summary, bool changed,
+                bool retry = false);
 
     BirthdayStore& m_store;
     const Clock& m_clock;
@@ -69,6 +81,9 @@ private:
     QStringList m_waiting;
     QString m_current;
     std::unique_ptr<SyncClient> m_client;
+    std::chrono::milliseconds m_firstRetry{0};
+    std::chrono::milliseconds m_longestRetry{0};
+    QHash<QString, int> m_failures; // failed syncs in a row, by source id
     // Bumped when this object goes: callbacks of a secret store that outlives it do nothing.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

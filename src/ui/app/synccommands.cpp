@@ -59,6 +59,8 @@ void SyncCommands::start()
     if (hours > 0) {
         m_timer.setInterval(std::chrono::hours(hours));
         m_timer.start();
+        // A source that failed (a laptop's network not up yet at start) is not left for hours.
+        m_queue->setRetry(std::chrono::minutes(10), std::chrono::hours(hours));
     }
     m_queue->syncAll();
 }

@@ -73,7 +73,8 @@ private slots:
     }
 
     // A source without a kept password asks for it (and keeps what it was given); a fetch
-    // that fails leaves the events and tells why.
+    // that fails leaves the events, tells why and is tried again by itself; a password the
+    // user did not give is not asked for again.
     void failures_data()
     {
         QTest::addColumn<QString>("kept");
@@ -81,26 +82,27 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("retried");
         QTest::newRow("kept") << "pw"
                               << ""
                               << ""
                               << "fetch " + ab1 + " pw"
-                              << "1 added";
+                              << "1 added" << false;
         QTest::newRow("asked") << ""
                                << "typed"
                                << ""
                                << "fetch " + ab1 + " typed"
-                               << "1 added";
+                               << "1 added" << false;
         QTest::newRow("cancelled") << ""
                                    << "-"
                                    << ""
                                    << ""
-                                   << "No password for " + ab1;
+                                   << "No password for " + ab1 << false;
         QTest::newRow("server down") << "pw"
                                      << ""
                                      << "dav.test: connection refused"
                                      << "fetch " + ab1 + " pw"
-                                     << "dav.test: connection refused";
+                                     << "dav.test: connection refused" << true;
     }
     void failures()
     {
@@ -109,6 +111,7 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(QString, call);
         QFETCH(QString, result);
+        QFETCH(bool, retried);
         StoreFixture f;
         const QString id = subscribe(f).first();
         FakeServer server;
@@ -120,6 +123,7 @@ private slots:
         SyncQueue queue(f.store, f.clock, server.factory(), secrets);
         queue.setPasswordAsk(
             [&](const SyncSource&) { return asked == "-" ? std::nullopt : std::optional(asked); });
+        queue.setRetry(std::chrono::milliseconds(10), std::chrono::milliseconds(10));
         QSignalSpy finished(&queue, &SyncQueue::sourceFinished);
         queue.syncSource(id);
         QTRY_COMPARE(finished.size(), 1);
@@ -131,6 +135,26 @@ private slots:
         QCOMPARE(f.store.readAllRecords()->size(), ok ? 1 : 0);
         QVERIFY(table(f).source(id)->lastResult.contains(result));
         QCOMPARE(secrets.kept.value(id), ok ? QString(kept + asked) : kept);
+        // The server back: only a failed fetch comes again, and then takes the contact.
+        server.failure.clear();
+        QTest::qWait(100);
+        QCOMPARE(finished.size(), retried ? 2 : 1);
+        QCOMPARE(f.store.readAllRecords()->size(), ok || retried ? 1 : 0);
+    }
+
+    // Each failure in a row waits twice as long, up to the longest wait.
+    void retryDelays()
+    {
+        StoreFixture f;
+        FakeServer server;
+        FakeSecrets secrets;
+        SyncQueue queue(f.store, f.clock, server.factory(), secrets);
+        queue.setRetry(std::chrono::minutes(10), std::chrono::minutes(50));
+        QList<qint64> minutes;
+        for (int failures : {1, 2, 3, 4, 40})
+            minutes << std::chrono::duration_cast<std::chrono::minutes>(queue.retryDelay(failures))
+                           .count();
+        QCOMPARE(minutes, (QList<qint64>{10, 20, 40, 50, 50}));
     }
 
     // A certificate that changed since it was accepted is refused unless the user accepts the
