@@ -15,6 +15,7 @@
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
+#include "ui/tray/programicon.h"
 #include "ui/tray/trayicon.h"
 
 #include <QApplication>
@@ -31,8 +32,6 @@
 #include <unistd.h>
 
 namespace {
-
-const char* const iconResource = ":/icons/candlewatcher.svg";
 
 // The self-pipe: the signal handler only writes one byte to it; the event loop reads it.
 int signalPipe[2] = {-1, -1};
@@ -103,8 +102,7 @@ void CandlewatcherApp::start()
     // the start (the font database among them). Its menu follows before the event loop runs,
     // so no click can reach it without one.
     m_iconAtStart = m_tray->isTrayAvailable() &&
-                    m_tray->addToTray(nullptr, QIcon(QString::fromLatin1(iconResource)),
-                                      trayTipText(std::nullopt));
+                    m_tray->addToTray(nullptr, programIcon(), trayTipText(std::nullopt));
     if (m_iconAtStart)
         QGuiApplication::sync(); // the dock request reaches the tray now, not after the build
     MainWindow& window = mainWindow();
@@ -150,7 +148,7 @@ void CandlewatcherApp::showWindow()
 
 bool CandlewatcherApp::addTrayIcon()
 {
-    if (!m_tray->addToTray(m_window->trayMenu(), QIcon(QString::fromLatin1(iconResource)),
+    if (!m_tray->addToTray(m_window->trayMenu(), programIcon(),
                            m_window->reminderRunner()->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
@@ -253,7 +251,7 @@ int runTrayProgram(int argc, char** argv, SyncClientFactory clients)
     app.setDesktopFileName(QStringLiteral("candlewatcher"));
     // Before the first text: a right-to-left language also turns the windows round.
     Translations::install(app, QLocale::system().uiLanguages());
-    app.setWindowIcon(QIcon(QString::fromLatin1(iconResource)));
+    app.setWindowIcon(programIcon());
     // The program lives in the tray: closing or hiding its last window does not end it.
     app.setQuitOnLastWindowClosed(false);
     // For the benchmarks: how long the event loop is kept waiting, from here to the end.

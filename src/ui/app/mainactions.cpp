@@ -51,13 +51,20 @@ void makeDefault(QMenu* menu, QAction* action)
     action->setFont(bold);
 }
 
+// The menu bar's own menus before the bar: creating the bar loads Qt's image format
+// plug-ins (its extension button's icon), which a start in the tray has no use for.
+QMenu* barMenu(QMainWindow* window, QList<QMenu*>& menus, const QString& title)
+{
+    auto* menu = new QMenu(title, window);
+    menus.append(menu);
+    return menu;
+}
+
 } // namespace
 
 void MainActions::build(QMainWindow* window)
 {
-    QMenuBar* bar = window->menuBar();
-
-    QMenu* birthdays = bar->addMenu(tr("&Birthdays"));
+    QMenu* birthdays = barMenu(window, m_barMenus, tr("&Birthdays"));
     birthdays->setObjectName(QStringLiteral("mnuBirthdays"));
     newAction =
         item(birthdays, "mnuBirthdaysNew", tr("&New Birthday"), QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -77,7 +84,7 @@ void MainActions::build(QMainWindow* window)
     separator(birthdays, "mnuSeparator2");
     exitAction = item(birthdays, "mnuBirthdaysExit", tr("E&xit Candlewatcher"));
 
-    QMenu* view = bar->addMenu(tr("&View"));
+    QMenu* view = barMenu(window, m_barMenus, tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
     QMenu* toolbars = view->addMenu(tr("&Toolbars"));
     toolbars->setObjectName(QStringLiteral("mnuViewToolbars"));
@@ -101,7 +108,7 @@ void MainActions::build(QMainWindow* window)
     preferencesAction =
         item(view, "mnuViewPreferences", tr("Preferences"), QKeySequence(Qt::Key_F12));
 
-    QMenu* help = bar->addMenu(tr("&Help"));
+    QMenu* help = barMenu(window, m_barMenus, tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     interactiveHelpAction = checkItem(help, "mnuHelpInteractive", tr("Interactive Help"), false,
                                       QKeySequence(Qt::Key_F1));
@@ -135,6 +142,12 @@ void MainActions::build(QMainWindow* window)
     separator(trayMenu, "mnuSeparator8");
     trayExitAction = item(trayMenu, "mnuSysTrayExit", tr("E&xit Candlewatcher"));
     makeDefault(trayMenu, trayShowAction);
+}
+
+void MainActions::buildMenuBar(QMenuBar* bar)
+{
+    for (QMenu* menu : std::as_const(m_barMenus))
+        bar->addMenu(menu);
 }
 
 void MainActions::buildToolbar(QToolBar* toolbar)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QObject>
 
 class QAction;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 
 // The main window's menus: the menu bar, the list's context menu, the tray menu, and the
@@ -61,12 +63,17 @@ public:
     QAction* trayPreferencesAction = nullptr;
     QAction* trayExitAction = nullptr;
 
-    // The menus go into the window's menu bar; the pop-up menus are children of the window.
+    // The menus and the pop-up menus, children of the window.
     void build(QMainWindow* window);
+    // The menus go into the window's menu bar, which is built with the window's controls.
+    void buildMenuBar(QMenuBar* bar);
     // The toolbar's eight buttons, in order.
     void buildToolbar(QToolBar* toolbar);
     // The four view mode items, in menu order.
     QList<QAction*> viewModeActions() const;
     // The arrangement items, in the order of ListArrange.
     QList<QAction*> arrangeActions() const;
+
+private:
+    QList<QMenu*> m_barMenus;
 };

@@ -19,6 +19,7 @@
 #include "ui/list/birthdaylistview.h"
 #include "ui/platform/notifier.h"
 #include "ui/reminders/reminderrunner.h"
+#include "ui/tray/programicon.h"
 #include "ui/tray/trayicon.h"
 #include "ui/web/aboutdialog.h"
 #include "ui/web/commentsform.h"
@@ -57,7 +58,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(programTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
+    setWindowIcon(programIcon());
     // Right clicks on the bars would offer Qt's own toolbar menu, which bypasses the check
     // marks of the View menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -112,8 +113,9 @@ void MainWindow::build(bool withRows)
         m_commands =
             new BirthdayCommands(m_store, m_settings, m_clock, *m_list, m_prompt, helpSink(), this);
         connect(m_commands, &BirthdayCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+        m_actions.buildMenuBar(QMainWindow::menuBar());
         m_layout->controlsBuilt({m_list, m_toolbar, m_statusBar, m_help},
-                                menuBar()->sizeHint().height());
+                                QMainWindow::menuBar()->sizeHint().height());
         addHelpHooks();
         if (!m_statusNotice.isEmpty())
             m_statusPanel->setText(m_statusNotice);
@@ -164,6 +166,12 @@ QLineEdit* MainWindow::searchField()
 {
     build();
     return m_search;
+}
+
+QMenuBar* MainWindow::menuBar()
+{
+    build();
+    return QMainWindow::menuBar();
 }
 
 QStatusBar* MainWindow::statusBar()
@@ -233,7 +241,7 @@ void MainWindow::createControls()
     column->addWidget(m_client, 1);
     setCentralWidget(central);
     m_list = new BirthdayListView(m_client);
-    m_list->model()->setIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
+    m_list->model()->setIcon(programIcon());
     m_search->setObjectName(QStringLiteral("txtSearch"));
     m_search->setPlaceholderText(tr("Search by name (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);

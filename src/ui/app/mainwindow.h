@@ -25,6 +25,7 @@ class Notifier;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QStatusBar;
 class QTimer;
 class QToolBar;
@@ -94,6 +95,7 @@ public:
     QToolBar* toolbar();
     QWidget* clientArea();
     QLineEdit* searchField();
+    QMenuBar* menuBar();
     QStatusBar* statusBar();
     QTimer* checkTimer() const { return m_checkTimer; }
     ReminderRunner* reminderRunner() const { return m_runner; }

@@ -7,6 +7,7 @@
 #include "ui/dialogs/datepicker.h"
 #include "ui/dialogs/dialogbuttons.h"
 #include "ui/dialogs/dialogmessage.h"
+#include "ui/tray/programicon.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -97,7 +98,7 @@ void BirthdayDialog::createControls(const HelpSink& help)
     nameGroup->setObjectName(QStringLiteral("grpName"));
     auto* nameIcon = new QLabel(nameGroup);
     nameIcon->setObjectName(QStringLiteral("imgName"));
-    nameIcon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(32, 32));
+    nameIcon->setPixmap(programIcon().pixmap(32, 32));
     m_nameEdit = new QLineEdit(tr("New Birthday"), nameGroup);
     m_nameEdit->setObjectName(QStringLiteral("txtName"));
     m_nameEdit->setValidator(new NameLengthValidator(m_nameEdit));

@@ -5,6 +5,7 @@
 #include "core/text/textconv.h"
 #include "ui/dialogs/dialogbuttons.h"
 #include "ui/dialogs/dialogmessage.h"
+#include "ui/tray/programicon.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -139,7 +140,7 @@ void WellKnownDaysDialog::createControls(const HelpSink& help)
 
 void WellKnownDaysDialog::addRow(const QString& name, const QString& day, const QString& month)
 {
-    static const QIcon dateIcon = QIcon(QStringLiteral(":/icons/candlewatcher.svg"));
+    static const QIcon dateIcon = programIcon();
     auto* item = new EventItem(m_eventList);
     item->setData(NameColumn, keyRole,
                   QStringLiteral("key%1").arg(m_eventList->topLevelItemCount()));

@@ -1,4 +1,5 @@
 #include "ui/reminders/alertdialog.h"
+#include "ui/tray/programicon.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -29,7 +30,7 @@ AlertDialog::AlertDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAlert"));
     setWindowTitle(tr("Candlewatcher Alert"));
-    const QIcon icon(QStringLiteral(":/icons/candlewatcher.svg"));
+    const QIcon icon = programIcon();
     setWindowIcon(icon);
     // Today's frame alone: the button below it.
     const int closeTop = margin + boxSize.height() + margin + closeGap;

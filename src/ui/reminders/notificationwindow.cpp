@@ -1,6 +1,7 @@
 #include "ui/reminders/notificationwindow.h"
 
 #include "core/presentation/notificationlines.h"
+#include "ui/tray/programicon.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -59,7 +60,7 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     // A pop-up must not take the keyboard from whatever the user is typing into.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("Candlewatcher"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/candlewatcher.svg")));
+    setWindowIcon(programIcon());
 
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
@@ -94,7 +95,7 @@ NotificationWindow::NotificationWindow(int closeIntervalMs, QWidget* parent)
     m_todayList = addLabel("lblToday", tr("(No birthdays today)"), 8, 44, 209, 13);
 
     m_icon = addLabel("imgCandlewatcher", QString(), 8, 4, 32, 32);
-    m_icon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(m_icon->size()));
+    m_icon->setPixmap(programIcon().pixmap(m_icon->size()));
 
     m_soonTitle = addLabel("lblSoonTitle", tr("Birthdays Due Soon"), 8, 64, 213, 13);
     m_programName = addLabel("lblCandlewatcher", QStringLiteral("Candlewatcher"), 48, 4, 165, 13);

@@ -5,6 +5,7 @@
 #include "core/comments/webtexts.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
+#include "ui/tray/programicon.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -49,7 +50,7 @@ CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
     m_introductionBox->setObjectName(QStringLiteral("grpIntroduction"));
     m_introductionIcon = new QLabel(m_introductionBox);
     m_introductionIcon->setObjectName(QStringLiteral("imgIntroduction"));
-    m_introductionIcon->setPixmap(QIcon(QStringLiteral(":/icons/candlewatcher.svg")).pixmap(32));
+    m_introductionIcon->setPixmap(programIcon().pixmap(32));
     m_introductionIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     m_introductionLabel = new QLabel(WebTexts::introduction(), m_introductionBox);
     m_introductionLabel->setObjectName(QStringLiteral("lblIntroduction"));
