@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <chrono>
+#include <utility>
 
 namespace {
 
@@ -75,11 +76,11 @@ bool Publisher::stop(bool removeEvents, QString& error)
 void Publisher::start()
 {
     m_delay.stop();
+    m_runRemoves = std::exchange(m_removing, false);
     QString error;
     const std::optional<SubscriptionTable> table =
         SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
     if (!table || !table->publishing) {
-        m_removing = false;
         end(error.isEmpty(), error);
         return;
     }
@@ -91,7 +92,7 @@ void Publisher::start()
         }
     }
     PublishPlan::Plan plan;
-    if (m_removing) {
+    if (m_runRemoves) {
         plan = PublishPlan::removeAll(target.events);
     } else {
         const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
@@ -202,8 +203,7 @@ void Publisher::finish(const PublishTarget& target, const PublishPlan::Plan& pla
         result += QCoreApplication::translate("SyncRun", ", %L1 left out").arg(plan.leftOut.size());
     if (!error.isEmpty())
         result += QStringLiteral("; ") + error;
-    const bool removed = m_removing && error.isEmpty();
-    m_removing = false;
+    const bool removed = m_runRemoves && error.isEmpty();
     QString lockError;
     bool saved = true;
     const bool locked = SubscriptionGuard::change(
@@ -225,14 +225,15 @@ void Publisher::finish(const PublishTarget& target, const PublishPlan::Plan& pla
     if (!locked || !saved)
         result += QStringLiteral("; ") + lockError;
     //: %1 is the calendar's name, %2 what was sent or why it failed.
-    end(error.isEmpty() && locked && saved, tr("Published to %1: %2").arg(nameOf(target), result));
+    end(error.isEmpty() && locked && saved, tr("Published to %1: %2").arg(nameOf(target), result),
+        !plan.steps.isEmpty());
 }
 
-void Publisher::end(bool ok, const QString& summary)
+void Publisher::end(bool ok, const QString& summary, bool sent)
 {
     dropClient();
     m_running = false;
-    emit finished(ok, summary);
+    emit finished(ok, summary, sent);
     if (std::exchange(m_again, false))
         publish();
 }

@@ -51,7 +51,8 @@ public:
 
 signals:
     // summary: "Published to NAME: counts", or why it failed; empty where nothing is published.
-    void finished(bool ok, const QString& summary);
+    // sent: a request was made.
+    void finished(bool ok, const QString& summary, bool sent);
 
 private:
     void start();
@@ -62,7 +63,7 @@ private:
     // Notes what was done and the result in the table, then ends the run.
     void finish(const PublishTarget& target, const PublishPlan::Plan& plan,
                 const QList<PublishPlan::Done>& done, const QString& error);
-    void end(bool ok, const QString& summary);
+    void end(bool ok, const QString& summary, bool sent = false);
     void dropClient();
 
     BirthdayStore& m_store;
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<SyncClient> m_client;
     bool m_running = false;
     bool m_again = false;
-    bool m_removing = false; // the run deletes every published event and then stops
+    bool m_removing = false;   // the next run deletes every published event and then stops
+    bool m_runRemoves = false; // the run under way does
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
 };

@@ -42,10 +42,12 @@ SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const 
             MessagePrompt prompt(m_dialogParent);
             return acceptCertificate(prompt, QUrl(target.url).host(), certificate);
         });
-    connect(m_publisher, &Publisher::finished, this, [this](bool, const QString& summary) {
-        if (!summary.isEmpty())
-            emit status(summary);
-    });
+    // A publish that had nothing to send leaves the sync's line in the status bar.
+    connect(m_publisher, &Publisher::finished, this,
+            [this](bool ok, const QString& summary, bool sent) {
+                if (!ok || sent)
+                    emit status(summary);
+            });
     connect(m_queue, &SyncQueue::idle, m_publisher, &Publisher::publish);
     connect(m_secrets, &KeychainSecrets::unavailable, this, [this](const QString& reason) {
         m_noSecretService = true;
