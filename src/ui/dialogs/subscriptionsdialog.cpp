@@ -243,6 +243,9 @@ void SubscriptionsDialog::showPage(Page page)
     dropClient();
     tell(QString());
     m_pages->setCurrentIndex(page);
+    // Return anywhere on a step takes the step's own button, not one of a hidden page.
+    for (QPushButton* b : std::as_const(m_stepButtons))
+        b->setDefault(m_pages->currentWidget()->isAncestorOf(b));
     QWidget* first = page == ListPage      ? static_cast<QWidget*>(m_sources)
                      : page == AccountPage ? static_cast<QWidget*>(m_address)
                      : page == ChoosePage  ? static_cast<QWidget*>(m_found)
