@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace PublishPlan {
 
 int Plan::count(Step::Kind kind) const
