@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The screenshots in docs/screenshots: the main window in each view, the import preview, the
-# notification window and the Subscriptions dialog with its add step, taken of the built program on a private X desktop with sample events due
+# notification window and the Subscriptions dialog with its add and publish steps, taken of the built program on a private X desktop with sample events due
 # soon. Run from the worktree after a build; LANG and extra program arguments (-reverse for a
 # right-to-left desktop) as wanted, e.g. LANG=de_DE.UTF-8 scripts/screenshots.sh /tmp/de
 #   scripts/screenshots.sh [OUTPUT-FOLDER] [PROGRAM-ARGUMENT...]
@@ -47,6 +47,11 @@ for _ in $(seq 100); do curl -s -o /dev/null "$dav/" && break; sleep 0.1; done
 curl -sf -u alice:secret -X MKCOL -H 'Content-Type: application/xml' "$dav/alice/family/" \
     --data '<mkcol xmlns="DAV:" xmlns:C="urn:ietf:params:xml:ns:carddav"><set><prop>
 <resourcetype><collection/><C:addressbook/></resourcetype><displayname>Family</displayname>
+</prop></set></mkcol>' >/dev/null
+# And a calendar to publish the events to.
+curl -sf -u alice:secret -X MKCOL -H 'Content-Type: application/xml' "$dav/alice/phone/" \
+    --data '<mkcol xmlns="DAV:" xmlns:C="urn:ietf:params:xml:ns:caldav"><set><prop>
+<resourcetype><collection/><C:calendar/></resourcetype><displayname>Phone</displayname>
 </prop></set></mkcol>' >/dev/null
 n=0
 for entry in "Mia Schneider:5:2016" "Jonas Weber:33:1979" "Grandpa Karl:150:1938"; do
@@ -109,11 +114,22 @@ if [ "$view" = Details ]; then
     xdotool key Return
     sleep 1.5
     shot '^Subscriptions$' subscriptions.png
+    # Add again: the calendar, ticked to publish the events to.
+    xdotool key alt+a
+    sleep 0.5
+    xdotool type --delay 20 "$DAV"
+    xdotool key Tab && xdotool type --delay 20 alice
+    xdotool key Tab && xdotool type --delay 20 secret
+    xdotool key Return
+    sleep 2
+    xdotool key End Tab space
+    sleep 0.5
+    shot '^Subscriptions$' subscriptions-publish.png
 fi
 INSIDE
 for view in LargeIcons SmallIcons List Details; do
     seconds=6
-    [ "$view" = Details ] && seconds=26
+    [ "$view" = Details ] && seconds=32
     DAV=$dav/ "$xdesktop" --seconds "$seconds" --shot "$work/desktop.png" -- \
         bash "$work/inside.sh" "$view" "$work" "$out" "$@" >/dev/null
 done

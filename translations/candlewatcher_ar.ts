@@ -1770,6 +1770,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>لا يمكن الاشتراك في &quot;%1&quot; والنشر فيه معًا: ستعود مناسباتك كمناسبات مشترك فيها.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>نُشر في %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2142,6 +2154,34 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>لم تُضف كل مناسبات الاشتراك.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>ا&amp;نشر مناسباتي في هذا التقويم بدلاً من ذلك</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>ن&amp;شر</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>النشر في %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>مناسباتك منشورة في &quot;%1&quot; بالفعل: أزل ذلك أولًا.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>إيقاف نشر مناسباتك في &quot;%1&quot;.
+
+هل تُحذف المناسبات المنشورة من ذلك التقويم أيضًا؟ نعم يحذفها، ولا يتركها هناك.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>تعذّر إيقاف النشر.</translation>
     </message>
 </context>
 <context>

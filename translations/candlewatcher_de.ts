@@ -1682,6 +1682,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>„%1“ kann nicht zugleich abonniert und als Ziel der Veröffentlichung verwendet werden: Ihre Termine kämen als abonnierte zurück.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>In %1 veröffentlicht: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2034,6 +2046,34 @@ Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>Nicht alle Termine des Abonnements wurden hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>&amp;Meine Termine stattdessen in diesem Kalender veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>&amp;Veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Veröffentlichung in %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Ihre Termine werden bereits in „%1“ veröffentlicht: Entfernen Sie das zuerst.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Die Veröffentlichung Ihrer Termine in „%1“ wird beendet.
+
+Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? Ja löscht sie; Nein lässt sie dort.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>Die Veröffentlichung konnte nicht beendet werden.</translation>
     </message>
 </context>
 <context>

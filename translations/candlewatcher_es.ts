@@ -1682,6 +1682,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>No es posible suscribirse a «%1» y publicar en él a la vez: sus eventos volverían como eventos suscritos.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>Publicado en %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2034,6 +2046,34 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>No se añadieron todos los eventos de la suscripción.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>&amp;Publicar mis eventos en este calendario en su lugar</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>Publi&amp;car</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Publicación en %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Sus eventos ya se publican en «%1»: quite eso primero.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Se dejarán de publicar sus eventos en «%1».
+
+¿Eliminar también los eventos publicados de ese calendario? Sí los elimina; No los deja allí.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>No se pudo detener la publicación.</translation>
     </message>
 </context>
 <context>

@@ -453,16 +453,16 @@ Accept it for this server only if you know it is the server&apos;s own (compare 
 
 Accept it?</source>
         <extracomment>%1 is a server&apos;s address, %2 what is wrong with its certificate, %3 and %4 whom it names and who issued it, %5 and %6 dates, %7 the fingerprint.</extracomment>
-        <translation>Le certificat de %1 ne peut pas être vérifié : %2
+        <translation>Le certificat de %1 ne peut pas être vérifié&#xa0;: %2
 
-Délivré à : %3
-Délivré par : %4
+Délivré à&#xa0;: %3
+Délivré par&#xa0;: %4
 Valide du %5 au %6
-Empreinte SHA-256 : %7
+Empreinte SHA-256&#xa0;: %7
 
 N’acceptez-le pour ce serveur que si vous savez qu’il s’agit bien du certificat du serveur (comparez l’empreinte avec celle que donne son propriétaire). Un certificat qui change plus tard fera l’objet d’une nouvelle question.
 
-L’accepter ?</translation>
+L’accepter&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -950,7 +950,7 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
     <message>
         <source>This is how many hours apart Candlewatcher brings your subscribed address books and calendars up to date while it runs.  It also does so when it starts and when you click on Sync Now in the Subscriptions window.  With 0 it does so only then.</source>
-        <translation>Indique toutes les combien d’heures Candlewatcher met à jour vos carnets d’adresses et agendas abonnés pendant qu’il fonctionne.  Il le fait aussi au démarrage et quand vous cliquez sur « Synchroniser » dans la fenêtre Abonnements.  Avec 0, il ne le fait qu’à ces moments-là.</translation>
+        <translation>Indique toutes les combien d’heures Candlewatcher met à jour vos carnets d’adresses et agendas abonnés pendant qu’il fonctionne.  Il le fait aussi au démarrage et quand vous cliquez sur «&#xa0;Synchroniser&#xa0;» dans la fenêtre Abonnements.  Avec 0, il ne le fait qu’à ces moments-là.</translation>
     </message>
 </context>
 <context>
@@ -1673,12 +1673,24 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
     <message>
         <source>S&amp;ync subscriptions every (hours):</source>
-        <translation>Intervalle de s&amp;ynchronisation des abonnements (heures) :</translation>
+        <translation>Intervalle de s&amp;ynchronisation des abonnements (heures)&#xa0;:</translation>
     </message>
     <message>
         <source>only at start</source>
         <extracomment>Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.</extracomment>
         <translation>seulement au démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>« %1 » ne peut pas être à la fois abonné et destinataire de la publication : vos événements reviendraient comme des événements abonnés.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>Publié dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2034,6 +2046,34 @@ Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde c
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>Les événements de l’abonnement n’ont pas tous été ajoutés.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>Pu&amp;blier plutôt mes événements dans ce calendrier</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>&amp;Publier</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Publication dans %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Vos événements sont déjà publiés dans « %1 » : retirez d’abord cette publication.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Arrêt de la publication de vos événements dans « %1 ».
+
+Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; Non les y laisse.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>La publication n’a pas pu être arrêtée.</translation>
     </message>
 </context>
 <context>

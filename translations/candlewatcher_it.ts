@@ -1682,6 +1682,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Non è possibile abbonarsi a &quot;%1&quot; e pubblicarvi allo stesso tempo: i tuoi eventi tornerebbero come eventi in abbonamento.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>Pubblicato in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2034,6 +2046,34 @@ Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene com
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>Non tutti gli eventi dell&apos;abbonamento sono stati aggiunti.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>&amp;Pubblica invece i miei eventi in questo calendario</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>Pu&amp;bblica</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Pubblicazione in %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>I tuoi eventi sono già pubblicati in &quot;%1&quot;: rimuovi prima quella pubblicazione.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Interruzione della pubblicazione dei tuoi eventi in &quot;%1&quot;.
+
+Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li lascia lì.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>Impossibile interrompere la pubblicazione.</translation>
     </message>
 </context>
 <context>

@@ -1660,6 +1660,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>「%1」を購読しながら公開先にすることはできません。自分の行事が購読した行事として戻ってきてしまいます。</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>%1 に公開しました: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2007,6 +2019,34 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>購読の行事の一部が追加されませんでした。</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>代わりに自分の行事をこのカレンダーに公開する(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>公開(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>%1 への公開</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>行事はすでに「%1」に公開しています。先にそれを削除してください。</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>「%1」への行事の公開をやめます。
+
+公開した行事もそのカレンダーから削除しますか？ はいで削除し、いいえでそのまま残します。</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>公開をやめられませんでした。</translation>
     </message>
 </context>
 <context>

@@ -1682,6 +1682,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Je kunt niet tegelijk op &quot;%1&quot; geabonneerd zijn en erin publiceren: je gebeurtenissen zouden als geabonneerde terugkomen.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>Gepubliceerd in %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2034,6 +2046,34 @@ Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houd
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>Niet alle gebeurtenissen van het abonnement zijn toegevoegd.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>Mijn gebeurtenissen in plaats daarvan in deze agenda &amp;publiceren</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>Pu&amp;bliceren</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Publiceren in %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Je gebeurtenissen worden al in &quot;%1&quot; gepubliceerd: verwijder dat eerst.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Het publiceren van je gebeurtenissen in &quot;%1&quot; stopt.
+
+Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze; Nee laat ze daar staan.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>Het publiceren kon niet worden gestopt.</translation>
     </message>
 </context>
 <context>

@@ -1704,6 +1704,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Nie można jednocześnie subskrybować „%1” i publikować w nim: Twoje wydarzenia wróciłyby jako subskrybowane.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>Opublikowano w %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2061,6 +2073,34 @@ Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuj
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>Nie dodano wszystkich wydarzeń subskrypcji.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>&amp;Publikuj zamiast tego moje wydarzenia w tym kalendarzu</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>Op&amp;ublikuj</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Publikowanie w %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Twoje wydarzenia są już publikowane w „%1”: najpierw to usuń.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Zakończenie publikowania Twoich wydarzeń w „%1”.
+
+Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; Nie zostawia je tam.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>Nie udało się zakończyć publikowania.</translation>
     </message>
 </context>
 <context>

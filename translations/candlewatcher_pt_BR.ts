@@ -1682,6 +1682,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Não é possível assinar &quot;%1&quot; e publicar nela ao mesmo tempo: seus eventos voltariam como eventos assinados.</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>Publicado em %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2034,6 +2046,34 @@ Remover também os eventos dela da sua lista? Sim os remove; Não os mantém com
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>Nem todos os eventos da assinatura foram adicionados.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>&amp;Publicar meus eventos nesta agenda em vez disso</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>Pu&amp;blicar</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>Publicação em %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Seus eventos já são publicados em &quot;%1&quot;: remova isso primeiro.</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>Parar de publicar seus eventos em &quot;%1&quot;.
+
+Excluir também os eventos publicados dessa agenda? Sim os exclui; Não os deixa lá.</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>Não foi possível parar a publicação.</translation>
     </message>
 </context>
 <context>

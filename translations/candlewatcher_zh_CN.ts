@@ -1660,6 +1660,18 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>Publisher</name>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>不能同时订阅“%1”并发布到其中：您的事件会作为订阅的事件返回。</translation>
+    </message>
+    <message>
+        <source>Published to %1: %2</source>
+        <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
+        <translation>已发布到 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -2007,6 +2019,34 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Not every event of the subscription was added.</source>
         <translation>订阅中的事件未能全部添加。</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my events to this calendar instead</source>
+        <translation>改为将我的事件发布到此日历(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Publis&amp;h</source>
+        <translation>发布(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Publishing to %1</source>
+        <translation>发布到 %1</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>您的事件已发布到“%1”：请先移除它。</translation>
+    </message>
+    <message>
+        <source>Stop publishing your events to &quot;%1&quot;.
+
+Delete the published events from that calendar too? Yes deletes them; No leaves them there.</source>
+        <translation>将停止把您的事件发布到“%1”。
+
+是否也从该日历中删除已发布的事件？选“是”将其删除；选“否”将其留在那里。</translation>
+    </message>
+    <message>
+        <source>Publishing could not be stopped.</source>
+        <translation>无法停止发布。</translation>
     </message>
 </context>
 <context>

@@ -165,7 +165,7 @@ int run(int argc, char** argv, const SyncServices& sync)
         return importFiles(store, clock, QStringList{parser.value(import)} + rest,
                            parser.isSet(dryRun));
     if (parser.isSet(syncOption))
-        return syncSubscriptions(store, clock, sync);
+        return syncSubscriptions(store, settings, clock, sync);
     return exportCalendar(store, settings, clock, parser.value(exportIcs));
 }
 

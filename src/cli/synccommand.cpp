@@ -2,6 +2,7 @@
 
 #include "cli/output.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/publisher.h"
 #include "core/sync/syncqueue.h"
 
 #include <QEventLoop>
@@ -22,11 +23,14 @@ public:
 
 } // namespace
 
-int syncSubscriptions(BirthdayStore& store, const Clock& clock, const SyncServices& services)
+int syncSubscriptions(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
+                      const SyncServices& services)
 {
     std::unique_ptr<SecretStore> secrets =
         services.secrets ? services.secrets() : std::make_unique<NoSecrets>();
     SyncQueue queue(store, clock, services.clients, *secrets);
+    Publisher publisher(store, clock, services.clients, *secrets,
+                        [&] { return CalendarExchange::exportOptions(settings, clock); });
     int synced = 0;
     bool failed = false;
     QEventLoop loop;
@@ -45,10 +49,20 @@ int syncSubscriptions(BirthdayStore& store, const Clock& clock, const SyncServic
             else
                 fail(line);
         });
-    QObject::connect(&queue, &SyncQueue::idle, &loop, &QEventLoop::quit);
+    bool published = false;
+    QObject::connect(&queue, &SyncQueue::idle, &publisher, &Publisher::publish);
+    QObject::connect(&publisher, &Publisher::finished, &loop, [&](bool ok, const QString& summary) {
+        published = !summary.isEmpty();
+        failed = failed || !ok;
+        if (ok && published)
+            print(stdout, summary + u'\n');
+        else if (!ok)
+            fail(summary);
+        loop.quit();
+    });
     queue.syncAll();
     loop.exec();
-    if (synced == 0)
+    if (synced == 0 && !published)
         print(stdout, QCoreApplication::translate("CommandLine", "There are no subscriptions.\n"));
     return failed ? Failed : Done;
 }

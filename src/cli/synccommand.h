@@ -5,6 +5,7 @@
 
 class BirthdayStore;
 class Clock;
+class SettingsStore;
 
 namespace CommandLine {
 
@@ -17,8 +18,10 @@ struct SyncServices
 };
 
 // --sync: syncs every subscription once, one at a time, as the tray program does, and prints
-// a line for each. Works while the tray program runs: the data file's and the subscriptions'
-// locks keep their writes apart. Failed when any source failed.
-int syncSubscriptions(BirthdayStore& store, const Clock& clock, const SyncServices& services);
+// a line for each, then publishes the events where a calendar is set for it, with a line of
+// its own. Works while the tray program runs: the data file's and the subscriptions' locks
+// keep their writes apart. Failed when any source or the publish failed.
+int syncSubscriptions(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
+                      const SyncServices& services);
 
 } // namespace CommandLine

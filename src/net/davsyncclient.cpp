@@ -1,5 +1,6 @@
 #include "net/davsyncclient.h"
 
+#include "net/calendarpublish.h"
 #include "net/collectionfetch.h"
 #include "net/davdiscovery.h"
 
@@ -100,6 +101,20 @@ void DavSyncClient::fetch(const SyncAccount& account, const SyncSource& source,
                 done({}, syncFailure(*job->failure()));
             else
                 done(job->changes(), SyncFailure());
+        },
+        Qt::QueuedConnection);
+    job->start();
+}
+
+void DavSyncClient::publish(const SyncAccount& account, const QList<PublishPlan::Step>& steps,
+                            Published done)
+{
+    auto* job = new CalendarPublish(m_manager, davAccount(account), steps, &m_jobs);
+    QObject::connect(
+        job, &NetJob::finished, job,
+        [job, done] {
+            job->deleteLater();
+            done(job->done(), job->failure() ? syncFailure(*job->failure()) : SyncFailure());
         },
         Qt::QueuedConnection);
     job->start();

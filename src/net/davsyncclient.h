@@ -17,6 +17,8 @@ public:
     void discover(const SyncAccount& account, Found done) override;
     void fetch(const SyncAccount& account, const SyncSource& source,
                const QHash<QString, QString>& knownEtags, Fetched done) override;
+    void publish(const SyncAccount& account, const QList<PublishPlan::Step>& steps,
+                 Published done) override;
 
 private:
     QObject m_jobs; // declared after the manager: the jobs go before it

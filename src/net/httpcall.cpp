@@ -59,11 +59,15 @@ void HttpCall::send()
     // make address books large do not compress much anyway.
     request.setRawHeader("Accept-Encoding", "identity");
     if (!m_request.body.isEmpty())
-        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/xml; charset=utf-8");
+        request.setHeader(QNetworkRequest::ContentTypeHeader, m_request.contentType.isEmpty()
+                                                                  ? "application/xml; charset=utf-8"
+                                                                  : m_request.contentType);
     if (!m_request.depth.isEmpty())
         request.setRawHeader("Depth", m_request.depth);
     if (!m_request.ifNoneMatch.isEmpty())
         request.setRawHeader("If-None-Match", m_request.ifNoneMatch);
+    if (!m_request.ifMatch.isEmpty())
+        request.setRawHeader("If-Match", m_request.ifMatch);
 
     m_body.clear();
     m_certificateFailure = NetFailure();

@@ -19,6 +19,8 @@ struct HttpRequest
     QByteArray body; // XML when set
     QByteArray depth;
     QByteArray ifNoneMatch;
+    QByteArray ifMatch = {};
+    QByteArray contentType = {}; // of the body; empty: XML
 };
 
 // The server's answer, whatever its status.

@@ -134,6 +134,16 @@ void TestCommandLine::run_data()
         R"(echo '{"version":1,"sources":[{"id":"c1","kind":"ics","name":"Cal",
               "url":"http://127.0.0.1:9/c.ics"}]}' >birthday-subscriptions.json && "$0" --sync)",
         1, "", "candlewatcher: Cal: ", false);
+    // A calendar to publish to that nothing answers at: a line of its own, failed.
+    row("publish failing",
+        "-c "
+        R"("$0" --import @google-3.0.vcf >/dev/null && echo '{"version":1,"publishing":
+              {"url":"http://127.0.0.1:9/cal/","name":"Phone"}}' >birthday-subscriptions.json &&
+              "$0" --sync)",
+        1, "",
+        "candlewatcher: Published to Phone: 0 added, 0 updated, 0 removed, 1 left out; "
+        "http://127.0.0.1:9/cal/",
+        true);
     // An address book on a Radicale of the row's own: two syncs at once add its contact once
     // (the later one waits for the earlier one's links), then the server is gone.
     row("sync from a server",

@@ -17,7 +17,7 @@ struct FakeServer
     QString failure;                       // every request fails with it when set
     // Every request whose account does not accept it fails with it, when set.
     UntrustedCertificate certificate;
-    QStringList calls; // "discover URL USER PASSWORD", "fetch URL PASSWORD"
+    QStringList calls; // "discover URL USER PASSWORD", "fetch URL PASSWORD", "publish URL PASSWORD"
     bool hold = false;
     QList<std::function<void()>> held;
 
@@ -50,6 +50,18 @@ public:
         m_server.calls << QStringList{"fetch", source.url, account.password}.join(' ');
         answer([this, done, url = source.url, failure = failureFor(account)] {
             done(failure.isEmpty() ? m_server.content.value(url) : RemoteChanges(), failure);
+        });
+    }
+
+    void publish(const SyncAccount& account, const QList<PublishPlan::Step>& steps,
+                 Published done) override
+    {
+        m_server.calls << QStringList{"publish", account.url, account.password}.join(' ');
+        answer([done, count = steps.size(), failure = failureFor(account)] {
+            QList<PublishPlan::Done> all;
+            for (int step = 0; step < count && failure.isEmpty(); ++step)
+                all.append({step, "e"});
+            done(all, failure);
         });
     }
 

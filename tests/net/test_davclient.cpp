@@ -1,6 +1,7 @@
 // The client against a Radicale server of the test's own on the loopback address, and against
 // a server of the test's own that answers wrongly.
 
+#include "core/sync/publisher.h"
 #include "core/sync/syncqueue.h"
 #include "fakesync.h"
 #include "net/collectionfetch.h"
@@ -206,6 +207,30 @@ QString syncOnce(StoreFixture& f, FakeSecrets& secrets)
     if ((idle.isEmpty() && !idle.wait(120000)) || finished.size() != 1)
         return "no end";
     return finished[0][3].toString() + (finished[0][2].toBool() ? "" : " (failed)");
+}
+
+// Publishes the store's events once; the summary it ends with. clients counts the clients
+// made: none where no request was sent.
+QString publishOnce(StoreFixture& f, FakeSecrets& secrets, int& clients)
+{
+    Publisher publisher(
+        f.store, f.clock,
+        [&] {
+            ++clients;
+            return std::make_unique<DavSyncClient>();
+        },
+        secrets,
+        [&] {
+            CalendarExchange::ExportOptions options;
+            options.calendarId = "t";
+            options.stamp = f.clock.now();
+            return options;
+        });
+    QSignalSpy finished(&publisher, &Publisher::finished);
+    publisher.publish();
+    if (finished.isEmpty() && !finished.wait(60000))
+        return "no end";
+    return finished[0][1].toString() + (finished[0][0].toBool() ? "" : " (failed)");
 }
 
 // The events of the data file as "name yyyy-MM-dd", sorted.
@@ -481,6 +506,100 @@ private slots:
                      2);
         QCOMPARE(syncOnce(f, secrets), summary);
         QCOMPARE(eventsOf(f), events);
+    }
+
+    // Each row: a calendar holding an event of someone else's and the data file's three events,
+    // published once; then a change here (and on the server) and the second publish's summary.
+    // The calendar then holds exactly the data file's events, as the export writes them, and
+    // the other one.
+    void publishes_data()
+    {
+        QTest::addColumn<QString>("local");  // "edit N", "delete N", "add"
+        QTest::addColumn<QString>("remote"); // "edit N": the event put again on the server
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("nothing changed: no request") << ""
+                                                     << ""
+                                                     << "0 added, 0 updated, 0 removed";
+        QTest::newRow("changed here") << "edit 1"
+                                      << ""
+                                      << "0 added, 1 updated, 0 removed";
+        QTest::newRow("deleted here") << "delete 2"
+                                      << ""
+                                      << "0 added, 0 updated, 1 removed";
+        QTest::newRow("added here") << "add"
+                                    << ""
+                                    << "1 added, 0 updated, 0 removed";
+        QTest::newRow("changed on the server meanwhile: overwritten")
+            << "edit 0"
+            << "edit 0"
+            << "0 added, 1 updated, 0 removed";
+    }
+    void publishes()
+    {
+        QFETCH(QString, local);
+        QFETCH(QString, remote);
+        QFETCH(QString, summary);
+        const QString path = QStringLiteral("/alice/p%1/").arg(++m_collections);
+        QVERIFY(mkcol(path, "<C:calendar/>", "VEVENT"));
+        QCOMPARE(http("PUT", path + "other.ics", resource(false, "other", 1)), 201);
+        StoreFixture f;
+        for (const char* name : {"ann", "bob", "cy"}) {
+            BirthdayRecord record;
+            record.setValue(BirthdayRecord::Name, name);
+            record.setValue(BirthdayRecord::Date, "1980-05-04");
+            QVERIFY(f.store.addRecord(record));
+        }
+        SubscriptionTable table;
+        table.publishing.emplace();
+        table.publishing->url = m_server->url(path).toString();
+        table.publishing->userName = "alice";
+        table.publishing->displayName = "Phone";
+        QString error;
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error));
+        FakeSecrets secrets;
+        secrets.kept.insert(PublishTarget::secretId, "secret");
+        int clients = 0;
+        QCOMPARE(publishOnce(f, secrets, clients),
+                 "Published to Phone: 3 added, 0 updated, 0 removed");
+
+        QList<BirthdayRecord> records = f.store.readAllRecords().value();
+        const int n = local.section(' ', 1).toInt();
+        if (local.startsWith("edit"))
+            QCOMPARE(f.store.updateField(records[n], BirthdayRecord::Name, "changed"),
+                     BirthdayStore::Outcome::Done);
+        else if (local.startsWith("delete"))
+            QCOMPARE(f.store.deleteRecord(records[n]), BirthdayStore::Outcome::Done);
+        else if (local == "add")
+            QVERIFY(f.store.addRecord(records[0]));
+        const QString uid0 = CalendarExchange::eventUid(records[0].key, "t");
+        if (!remote.isEmpty())
+            QCOMPARE(http("PUT", path + QUrl::toPercentEncoding(uid0 + ".ics"),
+                          QString(resource(false, uid0, 5))
+                              .replace("SUMMARY:" + uid0, "SUMMARY:theirs")) /
+                         100,
+                     2);
+        clients = 0;
+        QCOMPARE(publishOnce(f, secrets, clients), "Published to Phone: " + summary);
+        QCOMPARE(clients, local.isEmpty() ? 0 : 1);
+
+        // Each resource's UID and SUMMARY, against the data file's.
+        QStringList expected{"other other"}, held;
+        records = f.store.readAllRecords().value();
+        for (const BirthdayRecord& r : records)
+            expected << CalendarExchange::eventUid(r.key, "t") + ' ' +
+                            r.value(BirthdayRecord::Name);
+        const auto job = fetch(alice(m_server->url(path)), DavCollection::Kind::Calendar);
+        QVERIFY2(job && !job->failure(), why(job));
+        static const QRegularExpression property("\\n(UID|SUMMARY):([^\\r\\n]*)");
+        for (const RemoteResource& r : job->changes().changed) {
+            QString values[2];
+            for (const auto& m : property.globalMatch(QString::fromUtf8(r.body)))
+                values[m.captured(1) == "SUMMARY"] = m.captured(2);
+            held << values[0] + ' ' + values[1];
+        }
+        expected.sort();
+        held.sort();
+        QCOMPARE(held, expected);
     }
 
     // Each fault ends the job with a message that names the address and what happened, and

@@ -85,6 +85,43 @@ bool readLink(const QJsonValue& value, SyncLink& link)
     return value.isObject() && state >= 0 && !link.sourceId.isEmpty() && !link.href.isEmpty();
 }
 
+QJsonObject publishingObject(const PublishTarget& target)
+{
+    QJsonArray events;
+    for (const PublishedEvent& event : target.events)
+        events.append(QJsonObject{
+            {"uid", event.uid}, {"href", event.href}, {"etag", event.etag}, {"hash", event.hash}});
+    QJsonObject object{{"url", target.url},
+                       {"user", target.userName},
+                       {"name", target.displayName},
+                       {"lastPublish", target.lastPublish.toUTC().toString(Qt::ISODate)},
+                       {"lastResult", target.lastResult},
+                       {"events", events}};
+    if (!target.acceptedCertificate.isEmpty())
+        object.insert("certificate", QString::fromLatin1(target.acceptedCertificate));
+    return object;
+}
+
+bool readPublishing(const QJsonValue& value, PublishTarget& target)
+{
+    const QJsonObject o = value.toObject();
+    target.url = o.value("url").toString();
+    target.userName = o.value("user").toString();
+    target.displayName = o.value("name").toString();
+    target.lastPublish = QDateTime::fromString(o.value("lastPublish").toString(), Qt::ISODate);
+    target.lastResult = o.value("lastResult").toString();
+    target.acceptedCertificate = o.value("certificate").toString().toLatin1();
+    bool whole = value.isObject() && !target.url.isEmpty();
+    for (const QJsonValue& item : o.value("events").toArray()) {
+        const QJsonObject e = item.toObject();
+        target.events.append({e.value("uid").toString(), e.value("href").toString(),
+                              e.value("etag").toString(), e.value("hash").toString()});
+        whole =
+            whole && !target.events.last().uid.isEmpty() && !target.events.last().href.isEmpty();
+    }
+    return whole;
+}
+
 } // namespace
 
 bool SyncLink::unedited(const BirthdayRecord& stored) const
@@ -160,6 +197,8 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
         whole = readSource(value, table.sources.emplace_back()) && whole;
     for (const QJsonValue& value : root.value("links").toArray())
         whole = readLink(value, table.links.emplace_back()) && whole;
+    if (root.contains("publishing"))
+        whole = readPublishing(root.value("publishing"), table.publishing.emplace()) && whole;
     if (!whole) {
         error =
             QCoreApplication::translate(
@@ -178,9 +217,10 @@ bool save(const QString& path, const SubscriptionTable& table, QString& error)
         sources.append(sourceObject(source));
     for (const SyncLink& link : table.links)
         links.append(linkObject(link));
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{"version", fileVersion}, {"sources", sources}, {"links", links}})
-            .toJson();
+    QJsonObject root{{"version", fileVersion}, {"sources", sources}, {"links", links}};
+    if (table.publishing)
+        root.insert("publishing", publishingObject(*table.publishing));
+    const QByteArray bytes = QJsonDocument(root).toJson();
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;

@@ -54,10 +54,36 @@ struct SyncLink
     }
 };
 
+// One of this program's events as it was last put on the calendar it publishes to.
+struct PublishedEvent
+{
+    QString uid;  // CalendarExchange::eventUid of the record
+    QString href; // the resource's address
+    QString etag; // the server's after the put; empty: it sent none
+    QString hash; // PublishPlan::bodyHash of what was put, to tell a changed event
+};
+
+// The CalDAV calendar this program's events are published to, one at most. Its password is in
+// the secret store under PublishTarget::secretId.
+struct PublishTarget
+{
+    static inline const QString secretId = QStringLiteral("publishing");
+
+    QString url; // the calendar collection
+    QString userName;
+    QString displayName;
+    QDateTime lastPublish; // invalid: never published
+    QString lastResult;
+    QByteArray acceptedCertificate; // as SyncSource's
+    QList<PublishedEvent> events;
+};
+
 struct SubscriptionTable
 {
     QList<SyncSource> sources;
     QList<SyncLink> links;
+    // A member of its own, which older copies of the program pass over.
+    std::optional<PublishTarget> publishing;
 
     SyncSource* source(const QString& id);
     QList<SyncLink> linksOf(const QString& sourceId) const;

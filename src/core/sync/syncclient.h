@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/sync/publishplan.h"
 #include "core/sync/remotechanges.h"
 #include "core/sync/subscriptions.h"
 
@@ -58,17 +59,20 @@ struct FoundCollection
     QString displayName;
 };
 
-// The wire, as the subscriptions see it: finding what is behind an address, and fetching what
-// changed in one source. Each request runs in the background and calls its callback exactly
-// once, never before the request returns; a failure comes as a message for the user that names
-// the address, with the certificate where it did not verify. Deleting the client drops its requests
-// without calling them back; it is never deleted from inside one of its callbacks.
+// The wire, as the subscriptions see it: finding what is behind an address, fetching what
+// changed in one source, publishing. Each request runs in the background and calls its callback
+// exactly once, never before the request returns; a failure comes as a message for the user that
+// names the address, with the certificate where it did not verify. Deleting the client drops its
+// requests without calling them back; it is never deleted from inside one of its callbacks.
 class SyncClient
 {
 public:
     using Found =
         std::function<void(const QList<FoundCollection>& found, const SyncFailure& error)>;
     using Fetched = std::function<void(const RemoteChanges& changes, const SyncFailure& error)>;
+    // done: the steps the server took, in order; after a failure those before it.
+    using Published =
+        std::function<void(const QList<PublishPlan::Done>& done, const SyncFailure& error)>;
 
     virtual ~SyncClient() = default;
     virtual void discover(const SyncAccount& account, Found done) = 0;
@@ -76,6 +80,12 @@ public:
     // where it has one.
     virtual void fetch(const SyncAccount& account, const SyncSource& source,
                        const QHash<QString, QString>& knownEtags, Fetched done) = 0;
+    // Carries the steps out one by one, each conditional on its ETag (an added one on there
+    // being none); a step refused as changed on the server meanwhile is done once more without
+    // the condition: this program's list is the truth for its own events. The first failure
+    // stops the rest.
+    virtual void publish(const SyncAccount& account, const QList<PublishPlan::Step>& steps,
+                         Published done) = 0;
 };
 
 // Makes a client for one piece of work; empty where this build reaches no server.

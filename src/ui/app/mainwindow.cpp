@@ -7,6 +7,7 @@
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilewatcher.h"
+#include "core/sync/publisher.h"
 #include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
 #include "ui/app/synccommands.h"
@@ -96,6 +97,8 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     m_watcher = new DataFileWatcher(m_store.dataPath(), this);
     connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::followDataFile);
+    // Whoever wrote it, the published calendar follows a few seconds later.
+    connect(m_watcher, &DataFileWatcher::changed, &m_sync->publisher(), &Publisher::publishSoon);
 
     m_layout = std::make_unique<WindowLayout>(m_settings, this, m_actions);
 

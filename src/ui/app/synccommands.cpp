@@ -1,7 +1,9 @@
 #include "ui/app/synccommands.h"
 
+#include "core/exchange/calendarexchange.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
+#include "core/sync/publisher.h"
 #include "core/sync/syncqueue.h"
 #include "ui/dialogs/certificatequestion.h"
 #include "ui/dialogs/subscriptionsdialog.h"
@@ -30,6 +32,23 @@ SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const 
             MessagePrompt prompt(m_dialogParent);
             return acceptCertificate(prompt, QUrl(source.url).host(), certificate);
         });
+    m_publisher = new Publisher(
+        m_store, m_clock, [this] { return m_clients ? m_clients() : nullptr; }, *m_secrets,
+        [this] { return CalendarExchange::exportOptions(m_settings, m_clock); }, this);
+    m_publisher->setPasswordAsk(
+        [this](const PublishTarget& target) { return askPassword(target.url, target.userName); });
+    m_publisher->setCertificateAsk(
+        [this](const PublishTarget& target, const UntrustedCertificate& certificate) {
+            MessagePrompt prompt(m_dialogParent);
+            return acceptCertificate(prompt, QUrl(target.url).host(), certificate);
+        });
+    // A publish that had nothing to send leaves the sync's line in the status bar.
+    connect(m_publisher, &Publisher::finished, this,
+            [this](bool ok, const QString& summary, bool sent) {
+                if (!ok || sent)
+                    emit status(summary);
+            });
+    connect(m_queue, &SyncQueue::idle, m_publisher, &Publisher::publish);
     connect(m_secrets, &KeychainSecrets::unavailable, this, [this](const QString& reason) {
         m_noSecretService = true;
         emit status(tr("No secret service answered (%1): passwords are asked for once a "
@@ -85,7 +104,7 @@ void SyncCommands::showSubscriptions()
 {
     SubscriptionsDialog dialog(
         m_store, m_clock, [this] { return m_clients ? m_clients() : nullptr; }, *m_secrets,
-        *m_queue, m_dialogParent);
+        *m_queue, *m_publisher, m_dialogParent);
     connect(&dialog, &SubscriptionsDialog::eventsChanged, this, &SyncCommands::refreshNeeded);
     dialog.exec();
 }

@@ -8,14 +8,16 @@
 class BirthdayStore;
 class Clock;
 class KeychainSecrets;
+class Publisher;
 class SettingsStore;
 class SyncQueue;
 class QWidget;
 
 // The subscriptions in the tray program: the sync at start, every SyncHours hours and on Sync
-// Now, one source at a time and in the background; the passwords in the secret service, asked
-// for where it keeps none; the Subscriptions dialog. What happens is told as one line for the
-// status bar.
+// Now, one source at a time and in the background, each round followed by a publish of the
+// events where a calendar is set for it, as is a change of the data file; the passwords in the
+// secret service, asked for where it keeps none; the Subscriptions dialog. What happens is told
+// as one line for the status bar.
 class SyncCommands : public QObject
 {
     Q_OBJECT
@@ -30,6 +32,7 @@ public:
     void start();
     void showSubscriptions();
     SyncQueue& queue() { return *m_queue; }
+    Publisher& publisher() { return *m_publisher; }
     QTimer& timer() { return m_timer; }
 
 signals:
@@ -47,6 +50,7 @@ private:
     SyncClientFactory m_clients;
     KeychainSecrets* m_secrets = nullptr;
     SyncQueue* m_queue = nullptr;
+    Publisher* m_publisher = nullptr;
     QTimer m_timer;
     bool m_noSecretService = false;
 };

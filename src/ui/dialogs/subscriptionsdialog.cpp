@@ -2,12 +2,14 @@
 
 #include "core/calendar/clock.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/publisher.h"
 #include "core/sync/secretstore.h"
 #include "core/sync/subscriptionguard.h"
 #include "core/sync/syncqueue.h"
 #include "core/sync/syncrun.h"
 #include "ui/dialogs/certificatequestion.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -59,9 +61,9 @@ QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons)
 
 SubscriptionsDialog::SubscriptionsDialog(BirthdayStore& store, const Clock& clock,
                                          SyncClientFactory clients, SecretStore& secrets,
-                                         SyncQueue& queue, QWidget* parent)
+                                         SyncQueue& queue, Publisher& publisher, QWidget* parent)
     : QDialog(parent), m_store(store), m_clock(clock), m_clients(std::move(clients)),
-      m_secrets(secrets), m_queue(queue), m_prompt(this)
+      m_secrets(secrets), m_queue(queue), m_publisher(publisher), m_prompt(this)
 {
     setObjectName(QStringLiteral("frmSubscriptions"));
     setWindowTitle(tr("Subscriptions"));
@@ -86,6 +88,11 @@ SubscriptionsDialog::SubscriptionsDialog(BirthdayStore& store, const Clock& cloc
     connect(&m_queue, &SyncQueue::sourceFinished, this, [this] {
         m_syncing.clear();
         fillSources();
+    });
+    connect(&m_publisher, &Publisher::finished, this, [this](bool ok, const QString& summary) {
+        fillSources();
+        if (!ok)
+            m_status->setText(summary);
     });
     fillSources();
     showPage(ListPage);
@@ -172,18 +179,31 @@ QWidget* SubscriptionsDialog::buildChoosePage()
     m_found->setObjectName(QStringLiteral("lstFound"));
     auto* label = new QLabel(tr("&Choose the address book or calendar to subscribe to:"), page);
     label->setBuddy(m_found);
-    auto* next = button(page, "cmdPreview", tr("Pre&view"));
-    next->setDefault(true);
+    m_publish = new QCheckBox(tr("&Publish my events to this calendar instead"), page);
+    m_publish->setObjectName(QStringLiteral("chkPublish"));
+    m_next = button(page, "cmdPreview", tr("Pre&view"));
+    m_next->setDefault(true);
     auto* back = button(page, "cmdChooseBack", tr("&Back"));
-    m_stepButtons << next;
-    connect(next, &QPushButton::clicked, this, &SubscriptionsDialog::fetchPreview);
-    connect(m_found, &QListWidget::itemActivated, this, &SubscriptionsDialog::fetchPreview);
+    m_stepButtons << m_next;
+    connect(m_next, &QPushButton::clicked, this, &SubscriptionsDialog::next);
+    connect(m_found, &QListWidget::itemActivated, this, &SubscriptionsDialog::next);
     connect(back, &QPushButton::clicked, this, [this] { showPage(AccountPage); });
+    // Only a CalDAV calendar takes events.
+    connect(m_found, &QListWidget::currentRowChanged, this, [this](int row) {
+        const bool calendar = row >= 0 && row < m_collections.size() &&
+                              m_collections.at(row).kind == SyncSource::Kind::Calendar;
+        m_publish->setEnabled(calendar);
+        if (!calendar)
+            m_publish->setChecked(false);
+    });
+    connect(m_publish, &QCheckBox::toggled, this,
+            [this](bool on) { m_next->setText(on ? tr("Publis&h") : tr("Pre&view")); });
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label);
     layout->addWidget(m_found, 1);
-    layout->addLayout(buttonRow({back, next}));
+    layout->addWidget(m_publish);
+    layout->addLayout(buttonRow({back, m_next}));
     return page;
 }
 
@@ -223,6 +243,9 @@ void SubscriptionsDialog::showPage(Page page)
     dropClient();
     tell(QString());
     m_pages->setCurrentIndex(page);
+    // Return anywhere on a step takes the step's own button, not one of a hidden page.
+    for (QPushButton* b : std::as_const(m_stepButtons))
+        b->setDefault(m_pages->currentWidget()->isAncestorOf(b));
     QWidget* first = page == ListPage      ? static_cast<QWidget*>(m_sources)
                      : page == AccountPage ? static_cast<QWidget*>(m_address)
                      : page == ChoosePage  ? static_cast<QWidget*>(m_found)
@@ -268,6 +291,21 @@ void SubscriptionsDialog::fillSources()
         if (source.id == current)
             m_sources->setCurrentItem(row);
     }
+    if (const PublishTarget* target = table && table->publishing ? &*table->publishing : nullptr) {
+        auto* row = new QTreeWidgetItem(m_sources);
+        row->setData(0, Qt::UserRole, PublishTarget::secretId);
+        row->setText(0,
+                     tr("Publishing to %1")
+                         .arg(target->displayName.isEmpty() ? target->url : target->displayName));
+        row->setToolTip(0, target->url);
+        row->setText(1, target->lastPublish.isValid()
+                            ? locale.toString(target->lastPublish, QLocale::ShortFormat)
+                            : tr("Never"));
+        row->setText(2, target->lastResult);
+        row->setToolTip(2, row->text(2));
+        if (current == PublishTarget::secretId)
+            m_sources->setCurrentItem(row);
+    }
     if (!m_sources->currentItem())
         m_sources->setCurrentItem(m_sources->topLevelItem(0));
     m_remove->setEnabled(!selectedSourceId().isEmpty());
@@ -285,12 +323,15 @@ void SubscriptionsDialog::addSource()
     m_user->clear();
     m_password->clear();
     m_acceptedCertificate.clear();
+    m_publish->setChecked(false);
     showPage(AccountPage);
 }
 
 void SubscriptionsDialog::removeSource()
 {
     const QString id = selectedSourceId();
+    if (id == PublishTarget::secretId)
+        return removePublishing();
     if (id.isEmpty())
         return;
     const QString name = m_sources->currentItem()->text(0);
@@ -326,6 +367,8 @@ void SubscriptionsDialog::syncNow()
     const QString id = selectedSourceId();
     if (id.isEmpty())
         m_queue.syncAll();
+    else if (id == PublishTarget::secretId)
+        m_publisher.publish();
     else
         m_queue.syncSource(id);
 }
@@ -405,6 +448,8 @@ void SubscriptionsDialog::fetchPreview()
             if (source.url == m_chosen.url)
                 error = tr("You subscribe to \"%1\" already.").arg(source.displayName);
         }
+        if (table->publishing && table->publishing->url == m_chosen.url)
+            error = Publisher::bothWaysRefusal(m_chosen.displayName);
     }
     if (!error.isEmpty()) {
         tell(error);
@@ -523,4 +568,74 @@ void SubscriptionsDialog::subscribe()
     if (!result.errors.isEmpty())
         m_prompt.reportFailure(tr("Not every event of the subscription was added."),
                                result.errors.first());
+}
+
+void SubscriptionsDialog::next()
+{
+    if (m_publish->isChecked())
+        publishTo();
+    else
+        fetchPreview();
+}
+
+void SubscriptionsDialog::publishTo()
+{
+    const int row = m_found->currentRow();
+    if (row < 0 || row >= m_collections.size())
+        return;
+    const FoundCollection chosen = m_collections.at(row);
+    PublishTarget target;
+    target.url = chosen.url;
+    target.userName = m_user->text().trimmed();
+    target.displayName = chosen.displayName.isEmpty() ? chosen.url : chosen.displayName;
+    target.acceptedCertificate = m_acceptedCertificate;
+    QString refusal, error;
+    bool saved = false;
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            for (const SyncSource& source : table.sources)
+                if (source.url == target.url)
+                    refusal = Publisher::bothWaysRefusal(target.displayName);
+            if (table.publishing && refusal.isEmpty())
+                refusal = tr("Your events are published to \"%1\" already: remove that first.")
+                              .arg(table.publishing->displayName);
+            if (!refusal.isEmpty())
+                return;
+            table.publishing = target;
+            saved =
+                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+        },
+        error);
+    if (!refusal.isEmpty() || !locked || !saved) {
+        tell(refusal.isEmpty() ? error : refusal);
+        return;
+    }
+    if (!target.userName.isEmpty())
+        m_secrets.write(PublishTarget::secretId, m_password->text(),
+                        [self = QPointer<SubscriptionsDialog>(this)](const QString& refused) {
+                            if (self && !refused.isEmpty())
+                                self->m_prompt.reportFailure(tr("The password could not be kept."),
+                                                             refused);
+                        });
+    showPage(ListPage);
+    fillSources();
+    m_sources->setCurrentItem(m_sources->topLevelItem(m_sources->topLevelItemCount() - 1));
+    m_publisher.publish();
+}
+
+void SubscriptionsDialog::removePublishing()
+{
+    const QMessageBox::StandardButton answer = m_prompt.ask(
+        QMessageBox::Question,
+        tr("Stop publishing your events to \"%1\".\n\nDelete the published events from that "
+           "calendar too? Yes deletes them; No leaves them there.")
+            .arg(m_sources->currentItem()->toolTip(0)),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        return;
+    QString error;
+    if (!m_publisher.stop(answer == QMessageBox::Yes, error))
+        m_prompt.reportFailure(tr("Publishing could not be stopped."), error);
+    fillSources();
 }

@@ -11,6 +11,8 @@
 
 class BirthdayStore;
 class Clock;
+class Publisher;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -24,7 +26,8 @@ class SyncQueue;
 // result, and Add, Remove, Sync Now. Adding goes through three steps in the same window: the
 // address, user name and password; the address books and calendars found behind it; and what
 // the chosen one will add, before anything is written. Subscribe writes the events and keeps
-// the password in the secret store.
+// the password in the secret store. A CalDAV calendar can be chosen to publish the events to
+// instead; it shows as a row of its own.
 class SubscriptionsDialog : public QDialog
 {
     Q_OBJECT
@@ -32,7 +35,8 @@ public:
     enum Page { ListPage, AccountPage, ChoosePage, PreviewPage };
 
     SubscriptionsDialog(BirthdayStore& store, const Clock& clock, SyncClientFactory clients,
-                        SecretStore& secrets, SyncQueue& queue, QWidget* parent = nullptr);
+                        SecretStore& secrets, SyncQueue& queue, Publisher& publisher,
+                        QWidget* parent = nullptr);
     ~SubscriptionsDialog() override;
 
     // Remove's question goes through it (tests answer it).
@@ -59,6 +63,9 @@ private:
     void findCollections();
     void fetchPreview();
     void subscribe();
+    void next();
+    void publishTo();
+    void removePublishing();
     // Shows a step's failure or progress in the add steps; busy greys the step's buttons.
     void tell(const QString& text, bool busy = false);
     void dropClient();
@@ -73,6 +80,7 @@ private:
     SyncClientFactory m_clients;
     SecretStore& m_secrets;
     SyncQueue& m_queue;
+    Publisher& m_publisher;
     MessagePrompt m_prompt;
     std::unique_ptr<SyncClient> m_client; // the add steps' requests
     QList<FoundCollection> m_collections;
@@ -88,6 +96,8 @@ private:
     QLineEdit* m_user = nullptr;
     QLineEdit* m_password = nullptr;
     QListWidget* m_found = nullptr;
+    QCheckBox* m_publish = nullptr;
+    QPushButton* m_next = nullptr;
     QTreeWidget* m_preview = nullptr;
     QLabel* m_previewCount = nullptr;
     QLabel* m_status = nullptr;

@@ -1,10 +1,12 @@
 #include "accesskeys.h"
+#include "core/sync/publisher.h"
 #include "core/sync/syncqueue.h"
 #include "fakesync.h"
 #include "storefixture.h"
 #include "ui/dialogs/subscriptionsdialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,7 +24,9 @@ struct Fixture : StoreFixture
     FakeServer remote;
     FakeSecrets secrets;
     SyncQueue queue{store, clock, remote.factory(), secrets};
-    SubscriptionsDialog dialog{store, clock, remote.factory(), secrets, queue};
+    Publisher publisher{store, clock, remote.factory(), secrets,
+                        [] { return CalendarExchange::ExportOptions{}; }};
+    SubscriptionsDialog dialog{store, clock, remote.factory(), secrets, queue, publisher};
 
     Fixture()
     {
@@ -115,6 +119,11 @@ private slots:
         QCOMPARE(languageFaults(&f.dialog, false), QStringList());
         f.addFamily();
         QCOMPARE(languageFaults(&f.dialog, language != "en"), QStringList());
+        // The choose page with its check box ticked, which names the button otherwise.
+        f.click("cmdPreviewBack");
+        f.dialog.found()->setCurrentRow(0);
+        f.dialog.findChild<QCheckBox*>("chkPublish")->setChecked(true);
+        QTRY_COMPARE(languageFaults(&f.dialog, false), QStringList());
     }
 
     // A failing step stays where it is and says why; a wrong address never reaches the server.
@@ -231,6 +240,68 @@ private slots:
         QCOMPARE(f.dialog.sources()->topLevelItemCount(), sources);
         QCOMPARE(f.store.readAllRecords()->size(), events);
         QCOMPARE(f.secrets.kept.size(), sources);
+    }
+
+    // A calendar chosen to publish to: a row of its own, then never subscribed to as well;
+    // Remove asks whether its events go from the calendar too.
+    void publishRow_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("published"); // the requests after the first publish
+        QTest::addColumn<int>("rows");
+        const QString publish = "publish https://dav.test/cal/work/ secret";
+        QTest::newRow("delete the events") << int(QMessageBox::Yes) << QStringList{publish} << 0;
+        QTest::newRow("leave them") << int(QMessageBox::No) << QStringList() << 0;
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList() << 1;
+    }
+    void publishRow()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, published);
+        QFETCH(int, rows);
+        Fixture f;
+        BirthdayRecord ann;
+        ann.setValue(BirthdayRecord::Name, "Ann");
+        ann.setValue(BirthdayRecord::Date, "1980-05-04");
+        QVERIFY(f.store.addRecord(ann));
+        f.dialog.show();
+        const auto find = [&] {
+            f.click("cmdAdd");
+            f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
+            f.dialog.findChild<QLineEdit*>("txtUserName")->setText("ann");
+            f.dialog.findChild<QLineEdit*>("txtPassword")->setText("secret");
+            f.click("cmdFind");
+            QTRY_COMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
+        };
+        find();
+        auto* publish = f.dialog.findChild<QCheckBox*>("chkPublish");
+        f.dialog.found()->setCurrentRow(1); // an address book takes no events
+        QVERIFY(!publish->isEnabled());
+        f.dialog.found()->setCurrentRow(0);
+        publish->setChecked(true);
+        f.click("cmdPreview");
+        QCOMPARE(f.dialog.page(), SubscriptionsDialog::ListPage);
+        QCOMPARE(f.secrets.kept.value(PublishTarget::secretId), "secret");
+        QTRY_VERIFY(f.dialog.sources()->topLevelItem(0)->text(2).startsWith("1 added"));
+        QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Publishing to Work");
+
+        // The same calendar is not subscribed to as well.
+        find();
+        f.click("cmdPreview");
+        QVERIFY2(f.status().contains("cannot be subscribed to and published to"),
+                 qPrintable(f.status()));
+        f.click("cmdChooseBack");
+        f.click("cmdAccountBack");
+
+        f.remote.calls.clear();
+        f.dialog.prompt().setHook(
+            [&](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) {
+                return QMessageBox::StandardButton(answer);
+            });
+        f.click("cmdRemove");
+        QTRY_COMPARE(f.dialog.sources()->topLevelItemCount(), rows);
+        QCOMPARE(f.remote.calls, published);
+        QCOMPARE(f.secrets.kept.size(), rows);
     }
 };
 

@@ -1,0 +1,246 @@
+#include "core/sync/publisher.h"
+
+#include "core/calendar/clock.h"
+#include "core/store/birthdaystore.h"
+#include "core/sync/subscriptionguard.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <utility>
+
+namespace {
+
+QString nameOf(const PublishTarget& target)
+{
+    return target.displayName.isEmpty() ? target.url : target.displayName;
+}
+
+} // namespace
+
+Publisher::Publisher(BirthdayStore& store, const Clock& clock, SyncClientFactory clients,
+                     SecretStore& secrets, OptionsSource options, QObject* parent)
+    : QObject(parent), m_store(store), m_clock(clock), m_clients(std::move(clients)),
+      m_secrets(secrets), m_options(std::move(options))
+{
+    // A writer's run of changes (an import, a sync) makes one publish.
+    m_delay.setSingleShot(true);
+    m_delay.setInterval(std::chrono::seconds(5));
+    connect(&m_delay, &QTimer::timeout, this, &Publisher::publish);
+}
+
+Publisher::~Publisher()
+{
+    *m_alive = false;
+}
+
+QString Publisher::bothWaysRefusal(const QString& name)
+{
+    return tr("\"%1\" cannot be subscribed to and published to at once: your events would come "
+              "back as subscribed ones.")
+        .arg(name);
+}
+
+void Publisher::publish()
+{
+    if (m_running) {
+        m_again = true;
+        return;
+    }
+    m_running = true;
+    // Through the event loop: the caller never waits on any part of it.
+    QTimer::singleShot(0, this, &Publisher::start);
+}
+
+bool Publisher::stop(bool removeEvents, QString& error)
+{
+    if (removeEvents) {
+        m_removing = true;
+        publish();
+        return true;
+    }
+    bool saved = true;
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            table.publishing.reset();
+            saved =
+                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+        },
+        error);
+    if (locked && saved)
+        m_secrets.remove(PublishTarget::secretId);
+    return locked && saved;
+}
+
+void Publisher::start()
+{
+    m_delay.stop();
+    m_runRemoves = std::exchange(m_removing, false);
+    QString error;
+    const std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    if (!table || !table->publishing) {
+        end(error.isEmpty(), error);
+        return;
+    }
+    const PublishTarget& target = *table->publishing;
+    for (const SyncSource& source : table->sources) {
+        if (source.url == target.url) {
+            finish(target, {}, {}, bothWaysRefusal(nameOf(target)));
+            return;
+        }
+    }
+    PublishPlan::Plan plan;
+    if (m_runRemoves) {
+        plan = PublishPlan::removeAll(target.events);
+    } else {
+        const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+        if (!records) {
+            finish(target, {}, {}, m_store.errorString());
+            return;
+        }
+        plan = PublishPlan::make(target.url, *records, m_options(), target.events,
+                                 m_store.dateLocale());
+    }
+    // Nothing changed: no password asked for, no request made.
+    if (plan.steps.isEmpty())
+        finish(target, plan, {}, QString());
+    else
+        withPassword(target, plan);
+}
+
+void Publisher::withPassword(const PublishTarget& target, const PublishPlan::Plan& plan)
+{
+    if (target.userName.isEmpty()) {
+        send(target, QString(), plan);
+        return;
+    }
+    m_secrets.read(PublishTarget::secretId, [this, alive = m_alive, target,
+                                             plan](const std::optional<QString>& kept) {
+        if (!*alive)
+            return;
+        std::optional<QString> password = kept;
+        if (!password && m_ask) {
+            password = m_ask(target);
+            if (password)
+                m_secrets.write(PublishTarget::secretId, *password, [](const QString&) {});
+        }
+        if (!password) {
+            finish(target, plan, {},
+                   QCoreApplication::translate("SyncQueue", "No password for %1 (user %2).")
+                       .arg(target.url, target.userName));
+            return;
+        }
+        send(target, *password, plan);
+    });
+}
+
+void Publisher::send(const PublishTarget& target, const QString& password,
+                     const PublishPlan::Plan& plan)
+{
+    dropClient();
+    m_client = m_clients ? m_clients() : nullptr;
+    if (!m_client) {
+        finish(target, plan, {},
+               QCoreApplication::translate(
+                   "SyncQueue", "This copy of Candlewatcher was built without network access."));
+        return;
+    }
+    m_client->publish({target.url, target.userName, password, target.acceptedCertificate},
+                      plan.steps,
+                      [this, target, password, plan](const QList<PublishPlan::Done>& done,
+                                                     const SyncFailure& failure) {
+                          sent(target, password, plan, done, failure);
+                      });
+}
+
+void Publisher::sent(const PublishTarget& target, const QString& password,
+                     const PublishPlan::Plan& plan, const QList<PublishPlan::Done>& done,
+                     const SyncFailure& failure)
+{
+    const QByteArray& pem = failure.certificate.pem;
+    if (!done.isEmpty() || pem.isEmpty() || pem == target.acceptedCertificate ||
+        !m_askCertificate || !m_askCertificate(target, failure.certificate)) {
+        finish(target, plan, done, failure.message);
+        return;
+    }
+    // Only the certificate the user saw: one that changes later is asked about again.
+    QString error;
+    bool saved = false;
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            if (!table.publishing || table.publishing->url != target.url)
+                return;
+            table.publishing->acceptedCertificate = pem;
+            saved =
+                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+        },
+        error);
+    if (!locked || !saved) {
+        finish(target, plan, done, error.isEmpty() ? failure.message : error);
+        return;
+    }
+    PublishTarget accepted = target;
+    accepted.acceptedCertificate = pem;
+    send(accepted, password, plan);
+}
+
+void Publisher::finish(const PublishTarget& target, const PublishPlan::Plan& plan,
+                       const QList<PublishPlan::Done>& done, const QString& error)
+{
+    using Kind = PublishPlan::Step::Kind;
+    int counts[3] = {0, 0, 0};
+    for (const PublishPlan::Done& d : done)
+        ++counts[int(plan.steps.at(d.step).kind)];
+    // The sync's words, so the list reads alike for both.
+    QString result = QCoreApplication::translate("SyncRun", "%L1 added, %L2 updated, %L3 removed")
+                         .arg(counts[int(Kind::Add)])
+                         .arg(counts[int(Kind::Change)])
+                         .arg(counts[int(Kind::Remove)]);
+    if (!plan.leftOut.isEmpty())
+        result += QCoreApplication::translate("SyncRun", ", %L1 left out").arg(plan.leftOut.size());
+    if (!error.isEmpty())
+        result += QStringLiteral("; ") + error;
+    const bool removed = m_runRemoves && error.isEmpty();
+    QString lockError;
+    bool saved = true;
+    const bool locked = SubscriptionGuard::change(
+        m_store.dataPath(),
+        [&](SubscriptionTable& table) {
+            if (!table.publishing || table.publishing->url != target.url)
+                return; // stopped meanwhile
+            PublishPlan::take(*table.publishing, plan.steps, done);
+            table.publishing->lastPublish = m_clock.now();
+            table.publishing->lastResult = result;
+            if (removed)
+                table.publishing.reset();
+            saved = SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table,
+                                           lockError);
+        },
+        lockError);
+    if (removed && locked && saved)
+        m_secrets.remove(PublishTarget::secretId);
+    if (!locked || !saved)
+        result += QStringLiteral("; ") + lockError;
+    //: %1 is the calendar's name, %2 what was sent or why it failed.
+    end(error.isEmpty() && locked && saved, tr("Published to %1: %2").arg(nameOf(target), result),
+        !plan.steps.isEmpty());
+}
+
+void Publisher::end(bool ok, const QString& summary, bool sent)
+{
+    dropClient();
+    m_running = false;
+    emit finished(ok, summary, sent);
+    if (std::exchange(m_again, false))
+        publish();
+}
+
+void Publisher::dropClient()
+{
+    // The client may be the caller: it goes once its callback has returned.
+    if (m_client)
+        QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
+}
