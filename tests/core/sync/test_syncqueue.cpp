@@ -1,3 +1,4 @@
+#include "core/sync/publisher.h"
 #include "core/sync/subscriptionguard.h"
 #include "core/sync/syncqueue.h"
 #include "fakesync.h"
@@ -195,6 +196,44 @@ private slots:
         QCOMPARE(server.calls.size(), answer == 1 ? 2 : 1);
         QCOMPARE(f.store.readAllRecords()->size(), answer == 1 ? 1 : 0);
         QCOMPARE(table(f).source(id)->acceptedCertificate, answer == 1 ? "PEM-2" : "PEM-1");
+    }
+
+    // A calendar subscribed to is never published to (its events would come back as subscribed
+    // ones); a run of data file changes makes one publish.
+    void publishing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("publishes");
+        QTest::newRow("subscribed as well") << ab1 << "published to at once" << 0;
+        QTest::newRow("three changes, one publish") << "https://dav.test/cal/"
+                                                    << "1 added" << 1;
+    }
+    void publishing()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, result);
+        QFETCH(int, publishes);
+        StoreFixture f;
+        subscribe(f);
+        SubscriptionTable both = table(f);
+        both.publishing.emplace().url = target;
+        QString error;
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), both, error));
+        f.add("Ann", QDate(1980, 5, 4));
+        FakeServer server;
+        FakeSecrets secrets;
+        Publisher publisher(f.store, f.clock, server.factory(), secrets,
+                            [] { return CalendarExchange::ExportOptions(); });
+        publisher.delay().setInterval(20);
+        QSignalSpy finished(&publisher, &Publisher::finished);
+        for (int i = 0; i < 3; ++i)
+            publisher.publishSoon();
+        QTRY_COMPARE(finished.size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(finished.size(), 1);
+        QVERIFY2(finished[0][1].toString().contains(result), qPrintable(finished[0][1].toString()));
+        QCOMPARE(server.calls.size(), publishes);
     }
 
     // Another copy holding the table's lock: no change is made, and the reason says so.
