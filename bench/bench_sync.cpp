@@ -1,9 +1,12 @@
 // Costs of a sync of an address book filling the data file (1,276 contacts with a birthday
 // each): the plan of the first sync, of a sync where every contact comes again with a new ETag,
 // and of one where none changed (empty bodies); then carrying the first sync out on an empty
-// data file (one locked add an event, after the day's backup) and saving the link table.
+// data file (one locked add an event, after the day's backup) and saving the link table. Last,
+// the plan of publishing those 1,276 events to a calendar, made on the window's thread a few
+// seconds after each change of the data file: the first publish, and one where nothing changed.
 
 #include "core/store/birthdaystore.h"
+#include "core/sync/publishplan.h"
 #include "core/sync/syncplan.h"
 #include "core/sync/syncrun.h"
 
@@ -77,10 +80,37 @@ void apply(benchmark::State& state)
     }
 }
 
+void publish(benchmark::State& state, bool published)
+{
+    QList<SyncLink> links;
+    QList<BirthdayRecord> records;
+    firstSync(links, records);
+    CalendarExchange::ExportOptions options;
+    options.calendarId = QStringLiteral("cal");
+    options.stamp = QDateTime(today, QTime(12, 0));
+    const QString url = QStringLiteral("https://dav.test/cal/");
+    PublishTarget target;
+    if (published) {
+        const PublishPlan::Plan first = PublishPlan::make(url, records, options, {}, QLocale::c());
+        QList<PublishPlan::Done> done;
+        for (int i = 0; i < first.steps.size(); ++i)
+            done.append({i, QStringLiteral("e")});
+        PublishPlan::take(target, first.steps, done);
+    }
+    for (auto _ : state) {
+        const PublishPlan::Plan plan =
+            PublishPlan::make(url, records, options, target.events, QLocale::c());
+        if (plan.steps.size() != (published ? 0 : contacts))
+            state.SkipWithError("unexpected steps");
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(plan, first_sync, "1", true, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(plan, all_new_etags, "2", true, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(plan, none_changed, "1", false, true)->Unit(benchmark::kMillisecond);
 BENCHMARK(apply)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(publish, first_publish, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(publish, none_changed, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -5,6 +5,7 @@
 #include "core/sync/subscriptionguard.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <chrono>
 #include <utility>
@@ -32,6 +33,8 @@ Publisher::Publisher(BirthdayStore& store, const Clock& clock, SyncClientFactory
 Publisher::~Publisher()
 {
     *m_alive = false;
+    for (QThread* planner : findChildren<QThread*>())
+        planner->wait();
 }
 
 QString Publisher::bothWaysRefusal(const QString& name)
@@ -91,17 +94,40 @@ void Publisher::start()
             return;
         }
     }
-    PublishPlan::Plan plan;
     if (m_runRemoves) {
-        plan = PublishPlan::removeAll(target.events);
-    } else {
-        const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-        if (!records) {
-            finish(target, {}, {}, m_store.errorString());
-            return;
-        }
-        plan = PublishPlan::make(target.url, *records, m_options(), target.events,
-                                 m_store.dateLocale());
+        planned(target, PublishPlan::removeAll(target.events));
+        return;
+    }
+    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    if (!records) {
+        finish(target, {}, {}, m_store.errorString());
+        return;
+    }
+    // The plan writes every event as the export does, some 20 ms for a full data file, after
+    // each change of it: off the window's thread.
+    auto plan = std::make_shared<PublishPlan::Plan>();
+    QThread* planner =
+        QThread::create([plan, url = target.url, records = *records, options = m_options(),
+                         published = target.events, locale = m_store.dateLocale()] {
+            *plan = PublishPlan::make(url, records, options, published, locale);
+        });
+    planner->setParent(this);
+    connect(planner, &QThread::finished, this, [this, planner, plan, target] {
+        planner->deleteLater();
+        planned(target, *plan);
+    });
+    planner->start();
+}
+
+void Publisher::planned(const PublishTarget& target, const PublishPlan::Plan& plan)
+{
+    // Publishing may have been stopped while the plan was made: nothing is sent then.
+    QString error;
+    const std::optional<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    if (!table || !table->publishing || table->publishing->url != target.url) {
+        end(error.isEmpty(), error);
+        return;
     }
     // Nothing changed: no password asked for, no request made.
     if (plan.steps.isEmpty())

@@ -56,6 +56,7 @@ signals:
 
 private:
     void start();
+    void planned(const PublishTarget& target, const PublishPlan::Plan& plan);
     void withPassword(const PublishTarget& target, const PublishPlan::Plan& plan);
     void send(const PublishTarget& target, const QString& password, const PublishPlan::Plan& plan);
     void sent(const PublishTarget& target, const QString& password, const PublishPlan::Plan& plan,
