@@ -62,18 +62,16 @@ bool Publisher::stop(bool removeEvents, QString& error)
         publish();
         return true;
     }
-    bool saved = true;
-    const bool locked = SubscriptionGuard::change(
+    const bool stopped = SubscriptionGuard::changeAndSave(
         m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+        [](SubscriptionTable& table) {
             table.publishing.reset();
-            saved =
-                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+            return true;
         },
         error);
-    if (locked && saved)
+    if (stopped)
         m_secrets.remove(PublishTarget::secretId);
-    return locked && saved;
+    return stopped;
 }
 
 void Publisher::start()
@@ -146,12 +144,10 @@ void Publisher::withPassword(const PublishTarget& target, const PublishPlan::Pla
                                              plan](const std::optional<QString>& kept) {
         if (!*alive)
             return;
-        std::optional<QString> password = kept;
-        if (!password && m_ask) {
-            password = m_ask(target);
-            if (password)
-                m_secrets.write(PublishTarget::secretId, *password, [](const QString&) {});
-        }
+        const std::optional<QString> password =
+            m_secrets.keptOrAsked(PublishTarget::secretId, kept, [this, &target] {
+                return m_ask ? m_ask(target) : std::optional<QString>();
+            });
         if (!password) {
             finish(target, plan, {},
                    QCoreApplication::translate("SyncQueue", "No password for %1 (user %2).")
@@ -193,18 +189,17 @@ void Publisher::sent(const PublishTarget& target, const QString& password,
     }
     // Only the certificate the user saw: one that changes later is asked about again.
     QString error;
-    bool saved = false;
-    const bool locked = SubscriptionGuard::change(
+    bool known = false;
+    const bool saved = SubscriptionGuard::changeAndSave(
         m_store.dataPath(),
         [&](SubscriptionTable& table) {
-            if (!table.publishing || table.publishing->url != target.url)
-                return;
-            table.publishing->acceptedCertificate = pem;
-            saved =
-                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+            known = table.publishing && table.publishing->url == target.url;
+            if (known)
+                table.publishing->acceptedCertificate = pem;
+            return known;
         },
         error);
-    if (!locked || !saved) {
+    if (!saved || !known) {
         finish(target, plan, done, error.isEmpty() ? failure.message : error);
         return;
     }
@@ -231,27 +226,25 @@ void Publisher::finish(const PublishTarget& target, const PublishPlan::Plan& pla
         result += QStringLiteral("; ") + error;
     const bool removed = m_runRemoves && error.isEmpty();
     QString lockError;
-    bool saved = true;
-    const bool locked = SubscriptionGuard::change(
+    const bool saved = SubscriptionGuard::changeAndSave(
         m_store.dataPath(),
         [&](SubscriptionTable& table) {
             if (!table.publishing || table.publishing->url != target.url)
-                return; // stopped meanwhile
+                return false; // stopped meanwhile
             PublishPlan::take(*table.publishing, plan.steps, done);
             table.publishing->lastPublish = m_clock.now();
             table.publishing->lastResult = result;
             if (removed)
                 table.publishing.reset();
-            saved = SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table,
-                                           lockError);
+            return true;
         },
         lockError);
-    if (removed && locked && saved)
+    if (removed && saved)
         m_secrets.remove(PublishTarget::secretId);
-    if (!locked || !saved)
+    if (!saved)
         result += QStringLiteral("; ") + lockError;
     //: %1 is the calendar's name, %2 what was sent or why it failed.
-    end(error.isEmpty() && locked && saved, tr("Published to %1: %2").arg(nameOf(target), result),
+    end(error.isEmpty() && saved, tr("Published to %1: %2").arg(nameOf(target), result),
         !plan.steps.isEmpty());
 }
 

@@ -23,6 +23,19 @@ public:
     virtual void remove(const QString& sourceId) = 0;
     // False once no secret service answered: passwords are then kept in memory only.
     virtual bool persistent() const = 0;
+
+    // What read gave for the source, or else what ask gives, kept from then on (for the
+    // session at least) so that it is asked for once; none where neither has one.
+    std::optional<QString> keptOrAsked(const QString& sourceId, const std::optional<QString>& kept,
+                                       const std::function<std::optional<QString>()>& ask)
+    {
+        if (kept)
+            return kept;
+        const std::optional<QString> asked = ask();
+        if (asked)
+            write(sourceId, *asked, [](const QString&) {});
+        return asked;
+    }
 };
 
 using SecretStoreFactory = std::function<std::unique_ptr<SecretStore>()>;

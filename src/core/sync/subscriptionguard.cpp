@@ -29,4 +29,18 @@ bool change(const QString& dataPath, const std::function<void(SubscriptionTable&
     return true;
 }
 
+bool changeAndSave(const QString& dataPath, const std::function<bool(SubscriptionTable&)>& change,
+                   QString& error, int timeoutMs)
+{
+    bool saved = true;
+    const bool locked = SubscriptionGuard::change(
+        dataPath,
+        [&](SubscriptionTable& table) {
+            if (change(table))
+                saved = SubscriptionFile::save(SubscriptionFile::pathFor(dataPath), table, error);
+        },
+        error, timeoutMs);
+    return locked && saved;
+}
+
 } // namespace SubscriptionGuard

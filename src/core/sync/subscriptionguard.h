@@ -17,4 +17,10 @@ namespace SubscriptionGuard {
 bool change(const QString& dataPath, const std::function<void(SubscriptionTable&)>& change,
             QString& error, int timeoutMs = 10000);
 
+// As change, then saves the table where the change returns true. False with the reason where
+// the lock is not had, the table does not read or its save failed; true where the change
+// chose not to save.
+bool changeAndSave(const QString& dataPath, const std::function<bool(SubscriptionTable&)>& change,
+                   QString& error, int timeoutMs = 10000);
+
 } // namespace SubscriptionGuard

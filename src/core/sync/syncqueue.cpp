@@ -97,13 +97,10 @@ void SyncQueue::startNext()
     m_secrets.read(source.id, [this, alive = m_alive, source](const std::optional<QString>& kept) {
         if (!*alive)
             return;
-        std::optional<QString> password = kept;
-        if (!password && m_ask) {
-            password = m_ask(source);
-            // Kept, for the session at least, so it is asked for once.
-            if (password)
-                m_secrets.write(source.id, *password, [](const QString&) {});
-        }
+        const std::optional<QString> password =
+            m_secrets.keptOrAsked(source.id, kept, [this, &source] {
+                return m_ask ? m_ask(source) : std::optional<QString>();
+            });
         if (!password) {
             take(source, {},
                  QCoreApplication::translate("SyncQueue", "No password for %1 (user %2).")
@@ -117,9 +114,8 @@ void SyncQueue::startNext()
 void SyncQueue::fetch(const SyncSource& source, const QString& password)
 {
     // A fetch again after a certificate was accepted comes from inside the last client's
-    // callback: that client goes once it has returned.
-    if (m_client)
-        QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
+    // callback.
+    dropClient();
     m_client = m_clients ? m_clients() : nullptr;
     if (!m_client) {
         take(source, {},
@@ -151,20 +147,17 @@ void SyncQueue::fetched(const SyncSource& source, const QString& password,
     // Only the certificate the user saw: one that changes later is asked about again.
     QString error;
     bool known = false;
-    bool saved = false;
-    const bool locked = SubscriptionGuard::change(
+    const bool saved = SubscriptionGuard::changeAndSave(
         m_store.dataPath(),
         [&](SubscriptionTable& table) {
             SyncSource* kept = table.source(source.id);
-            if (!kept)
-                return;
-            known = true;
-            kept->acceptedCertificate = pem;
-            saved =
-                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+            known = kept != nullptr;
+            if (known)
+                kept->acceptedCertificate = pem;
+            return known;
         },
         error);
-    if (!locked || (known && !saved)) {
+    if (!saved) {
         take(source, {}, error);
         return;
     }
@@ -230,10 +223,15 @@ void SyncQueue::finish(const SyncSource& source, bool ok, const QString& summary
         const QString id = source.id;
         QTimer::singleShot(retryDelay(++m_failures[id]), this, [this, id] { syncSource(id); });
     }
-    // The client may be the caller: it goes once its callback has returned.
-    if (m_client)
-        QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
+    dropClient();
     m_current.clear();
     emit sourceFinished(source.id, source.displayName, ok, summary, changed);
     QTimer::singleShot(0, this, &SyncQueue::startNext);
+}
+
+void SyncQueue::dropClient()
+{
+    // The client may be the caller: it goes once its callback has returned.
+    if (m_client)
+        QTimer::singleShot(0, this, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
 }

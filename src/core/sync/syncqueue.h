@@ -71,6 +71,7 @@ private:
               bool retry = false);
     void finish(const SyncSource& source, bool ok, const QString& summary, bool changed,
                 bool retry = false);
+    void dropClient();
 
     BirthdayStore& m_store;
     const Clock& m_clock;

@@ -29,8 +29,7 @@ SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const 
         [this](const SyncSource& source) { return askPassword(source.url, source.userName); });
     m_queue->setCertificateAsk(
         [this](const SyncSource& source, const UntrustedCertificate& certificate) {
-            MessagePrompt prompt(m_dialogParent);
-            return acceptCertificate(prompt, QUrl(source.url).host(), certificate);
+            return askCertificate(source.url, certificate);
         });
     m_publisher = new Publisher(
         m_store, m_clock, [this] { return m_clients ? m_clients() : nullptr; }, *m_secrets,
@@ -39,8 +38,7 @@ SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const 
         [this](const PublishTarget& target) { return askPassword(target.url, target.userName); });
     m_publisher->setCertificateAsk(
         [this](const PublishTarget& target, const UntrustedCertificate& certificate) {
-            MessagePrompt prompt(m_dialogParent);
-            return acceptCertificate(prompt, QUrl(target.url).host(), certificate);
+            return askCertificate(target.url, certificate);
         });
     // A publish that had nothing to send leaves the sync's line in the status bar.
     connect(m_publisher, &Publisher::finished, this,
@@ -98,6 +96,12 @@ std::optional<QString> SyncCommands::askPassword(const QString& url, const QStri
     if (!ok)
         return std::nullopt;
     return password;
+}
+
+bool SyncCommands::askCertificate(const QString& url, const UntrustedCertificate& certificate)
+{
+    MessagePrompt prompt(m_dialogParent);
+    return acceptCertificate(prompt, QUrl(url).host(), certificate);
 }
 
 void SyncCommands::showSubscriptions()

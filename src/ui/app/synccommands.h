@@ -42,6 +42,7 @@ signals:
 
 private:
     std::optional<QString> askPassword(const QString& url, const QString& userName);
+    bool askCertificate(const QString& url, const UntrustedCertificate& certificate);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;

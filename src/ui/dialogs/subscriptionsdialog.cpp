@@ -57,6 +57,26 @@ QHBoxLayout* buttonRow(const QList<QPushButton*>& buttons)
     return row;
 }
 
+// A page's parts in a column, edge to edge: the dialog's own margins frame them.
+QVBoxLayout* pageLayout(QWidget* page)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+// A list in columns, one row an item.
+QTreeWidget* table(QWidget* page, const char* name, const QString& accessibleName,
+                   const QStringList& headers)
+{
+    auto* list = new QTreeWidget(page);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(accessibleName);
+    list->setHeaderLabels(headers);
+    list->setRootIsDecorated(false);
+    return list;
+}
+
 } // namespace
 
 SubscriptionsDialog::SubscriptionsDialog(BirthdayStore& store, const Clock& clock,
@@ -103,11 +123,8 @@ SubscriptionsDialog::~SubscriptionsDialog() = default;
 QWidget* SubscriptionsDialog::buildListPage()
 {
     auto* page = new QWidget(this);
-    m_sources = new QTreeWidget(page);
-    m_sources->setObjectName(QStringLiteral("lvwSources"));
-    m_sources->setAccessibleName(tr("Subscriptions"));
-    m_sources->setHeaderLabels({tr("Name"), tr("Last sync"), tr("Result")});
-    m_sources->setRootIsDecorated(false);
+    m_sources =
+        table(page, "lvwSources", tr("Subscriptions"), {tr("Name"), tr("Last sync"), tr("Result")});
     // The result gets the most room: a failure's message names the address.
     m_sources->setMinimumSize(640, 200);
     m_sources->setColumnWidth(0, 150);
@@ -122,8 +139,7 @@ QWidget* SubscriptionsDialog::buildListPage()
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_sources, &QTreeWidget::currentItemChanged, this,
             [this] { m_remove->setEnabled(!selectedSourceId().isEmpty()); });
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = pageLayout(page);
     auto* heading = new QLabel(tr("Address books and calendars whose birthdays and events are "
                                   "kept in step with your list."),
                                page);
@@ -163,8 +179,7 @@ QWidget* SubscriptionsDialog::buildAccountPage()
     connect(back, &QPushButton::clicked, this, [this] { showPage(ListPage); });
     connect(m_address, &QLineEdit::returnPressed, this, &SubscriptionsDialog::findCollections);
     connect(m_password, &QLineEdit::returnPressed, this, &SubscriptionsDialog::findCollections);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = pageLayout(page);
     layout->addLayout(form);
     layout->addWidget(hint);
     layout->addStretch(1);
@@ -198,8 +213,7 @@ QWidget* SubscriptionsDialog::buildChoosePage()
     });
     connect(m_publish, &QCheckBox::toggled, this,
             [this](bool on) { m_next->setText(on ? tr("Publis&h") : tr("Pre&view")); });
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = pageLayout(page);
     layout->addWidget(label);
     layout->addWidget(m_found, 1);
     layout->addWidget(m_publish);
@@ -210,11 +224,8 @@ QWidget* SubscriptionsDialog::buildChoosePage()
 QWidget* SubscriptionsDialog::buildPreviewPage()
 {
     auto* page = new QWidget(this);
-    m_preview = new QTreeWidget(page);
-    m_preview->setObjectName(QStringLiteral("lvwPreview"));
-    m_preview->setAccessibleName(tr("What the subscription adds"));
-    m_preview->setHeaderLabels({tr("Name"), tr("Date"), tr("What happens")});
-    m_preview->setRootIsDecorated(false);
+    m_preview = table(page, "lvwPreview", tr("What the subscription adds"),
+                      {tr("Name"), tr("Date"), tr("What happens")});
     m_preview->setColumnWidth(0, 200);
     m_previewCount = new QLabel(page);
     m_previewCount->setObjectName(QStringLiteral("lblPreviewCount"));
@@ -225,8 +236,7 @@ QWidget* SubscriptionsDialog::buildPreviewPage()
     m_stepButtons << subscribe;
     connect(subscribe, &QPushButton::clicked, this, &SubscriptionsDialog::subscribe);
     connect(back, &QPushButton::clicked, this, [this] { showPage(ChoosePage); });
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = pageLayout(page);
     layout->addWidget(m_previewCount);
     layout->addWidget(m_preview, 1);
     layout->addLayout(buttonRow({back, subscribe}));
@@ -590,8 +600,7 @@ void SubscriptionsDialog::publishTo()
     target.displayName = chosen.displayName.isEmpty() ? chosen.url : chosen.displayName;
     target.acceptedCertificate = m_acceptedCertificate;
     QString refusal, error;
-    bool saved = false;
-    const bool locked = SubscriptionGuard::change(
+    const bool saved = SubscriptionGuard::changeAndSave(
         m_store.dataPath(),
         [&](SubscriptionTable& table) {
             for (const SyncSource& source : table.sources)
@@ -601,13 +610,12 @@ void SubscriptionsDialog::publishTo()
                 refusal = tr("Your events are published to \"%1\" already: remove that first.")
                               .arg(table.publishing->displayName);
             if (!refusal.isEmpty())
-                return;
+                return false;
             table.publishing = target;
-            saved =
-                SubscriptionFile::save(SubscriptionFile::pathFor(m_store.dataPath()), table, error);
+            return true;
         },
         error);
-    if (!refusal.isEmpty() || !locked || !saved) {
+    if (!refusal.isEmpty() || !saved) {
         tell(refusal.isEmpty() ? error : refusal);
         return;
     }
