@@ -8,8 +8,8 @@
 
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
-#include "core/presentation/listviewmode.h"
 #include "core/store/birthdaystore.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails when an include crosses a line the layout draws: core knows neither the windows nor the
-# command line and needs no more than QtCore; the command line knows no window; no folder of
-# core is named after a window. Prints each offending line.
+# command line and needs no more than QtCore; the command line knows no window; the windows'
+# presentation library needs core and QtCore alone; no folder of core is named after a window.
+# Prints each offending line.
 set -uo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
 status=0
@@ -12,6 +13,9 @@ while IFS= read -r line; do offend "the command line includes the windows: $line
     < <(grep -rnE '#\s*include\s*[<"](ui/|QtWidgets|Q(Widget|Application)\b)' "$src/cli")
 while IFS= read -r line; do offend "the network library includes the windows or the command line: $line"; done \
     < <(grep -rnE '#\s*include\s*[<"](ui/|cli/|QtWidgets|Q(Widget|Dialog|Application)\b)' "$src/net")
+while IFS= read -r line; do offend "the presentation library includes more than core and QtCore: $line"; done \
+    < <(grep -rnE '#\s*include\s*[<"](ui/[a-z]+/|cli/|net/|app/|Qt(Widgets|Gui|Network|DBus|Svg)\b|Q(Widget|Dialog|Application|Icon|Pixmap|Font|Color|Painter)\b)' "$src/ui/presentation" \
+        | grep -v '"ui/presentation/')
 for window in app dialogs listwindow list web tray reminders help; do
     [ -d "$src/core/$window" ] && offend "core/$window is named after a window"
 done

@@ -1,8 +1,6 @@
 #include "ui/app/mainwindow.h"
 
 #include "core/calendar/nextevent.h"
-#include "core/presentation/controlsarrangement.h"
-#include "core/presentation/listdate.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
@@ -19,6 +17,8 @@
 #include "ui/list/birthdaycommands.h"
 #include "ui/list/birthdaylistview.h"
 #include "ui/platform/notifier.h"
+#include "ui/presentation/controlsarrangement.h"
+#include "ui/presentation/listdate.h"
 #include "ui/reminders/reminderrunner.h"
 #include "ui/tray/programicon.h"
 #include "ui/tray/trayicon.h"

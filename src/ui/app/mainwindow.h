@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/calendar/nextevent.h"
-#include "core/presentation/listviewmode.h"
 #include "core/store/birthdaystore.h"
 #include "ui/app/mainactions.h"
 #include "ui/help/helphook.h"
 #include "ui/list/birthdaylistmodel.h"
 #include "ui/list/messageprompt.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <QDate>
 #include <QMainWindow>

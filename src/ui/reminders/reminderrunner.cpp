@@ -5,11 +5,11 @@
 
 #include "core/calendar/clock.h"
 #include "core/calendar/nextevent.h"
-#include "core/presentation/listdate.h"
-#include "core/presentation/reminderdisplay.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
+#include "ui/presentation/listdate.h"
+#include "ui/presentation/reminderdisplay.h"
 
 #include <QApplication>
 
