@@ -1,11 +1,11 @@
 #include "ui/app/mainwindow.h"
 
+#include "app/syncservice.h"
+
 #include "core/calendar/nextevent.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
-#include "core/store/datafilewatcher.h"
-#include "core/sync/publisher.h"
 #include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
 #include "ui/app/synccommands.h"
@@ -49,13 +49,13 @@ namespace {
 // The inside of the window below the menu bar on a first start.
 constexpr QSize designSize(482, 356);
 constexpr int helpPanelWidth = 180;
-constexpr int checkInterval = 30000;
 
 } // namespace
 
 MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
-                       QWidget* parent)
-    : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock), m_prompt(this)
+                       const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock),
+      m_services(services), m_prompt(this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(programTitle());
@@ -67,38 +67,30 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
     // The tray's menu is among them; it works from the start.
     m_actions.build(this);
 
-    m_runner = new ReminderRunner(m_store, m_settings, m_clock, this);
-    m_runner->setHelpSink(helpSink());
-    m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
-    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
-    m_sync = new SyncCommands(m_store, m_settings, m_clock, this);
-    connect(m_sync, &SyncCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
-    // Kept for the status bar until the window is first shown, as a sync at start reports.
-    connect(m_sync, &SyncCommands::status, this,
-            [this](const QString& text) { setStatusNotice(text); });
-
-    m_checkTimer = new QTimer(this);
-    m_checkTimer->setObjectName(QStringLiteral("tmrCheck"));
-    m_checkTimer->setInterval(checkInterval);
-    // A new day changes the list's "Next" and "In" columns: the refresh ends in the check.
-    connect(m_checkTimer, &QTimer::timeout, this, [this] {
-        if (m_listDay != m_clock.today())
-            refreshBirthdays();
-        else
-            checkReminders(false);
+    m_services.reminders.setListingSink(
+        [this](ReminderScheduler::Listing&& listing) { showRecords(std::move(listing)); });
+    connect(&m_services.reminders, &ReminderScheduler::readFailed, this, [this](const QString& e) {
+        m_prompt.reportFailure(tr("The birthdays list could not be read."), e);
     });
-    m_runner->setWindowPlaceable([this] { return windowPlaceable(); });
+    ReminderRunner& runner = m_services.runner;
+    runner.setHelpSink(helpSink());
+    runner.setOwnerWindow(this);
+    runner.setWindowPlaceable([this] { return windowPlaceable(); });
     // The notice takes the panel's place rather than a message over it: a message that comes
     // while the window is hidden would leave the panel showing beneath it.
-    connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
+    connect(&runner, &ReminderRunner::notificationsUnavailable, this, [this] {
         setStatusNotice(tr("No desktop notification service answered: reminders show in the "
                            "Candlewatcher window."));
     });
 
-    m_watcher = new DataFileWatcher(m_store.dataPath(), this);
-    connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::followDataFile);
-    // Whoever wrote it, the published calendar follows a few seconds later.
-    connect(m_watcher, &DataFileWatcher::changed, &m_sync->publisher(), &Publisher::publishSoon);
+    m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
+    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+    m_sync = new SyncCommands(m_services.sync, m_store, m_clock, this);
+    connect(m_sync, &SyncCommands::eventsChanged, this, &MainWindow::refreshBirthdays);
+    connect(&m_services.sync, &SyncService::eventsChanged, this, &MainWindow::refreshBirthdays);
+    // Kept for the status bar until the window is first shown, as a sync at start reports.
+    connect(&m_services.sync, &SyncService::status, this,
+            [this](const QString& text) { setStatusNotice(text); });
 
     m_layout = std::make_unique<WindowLayout>(m_settings, this, m_actions);
 
@@ -359,7 +351,7 @@ void MainWindow::load()
     if (m_unloaded)
         return; // ended while a message of the refresh was open
     setWindowTitle(programTitle() + QStringLiteral(" v") + TextConv::versionText());
-    m_checkTimer->start();
+    m_services.reminders.start();
 }
 
 QMenu* MainWindow::trayMenu() const
@@ -379,7 +371,7 @@ void MainWindow::setTrayAvailable(bool available)
 
 void MainWindow::setNotifier(Notifier* notifier)
 {
-    m_runner->setNotifier(notifier);
+    m_services.runner.setNotifier(notifier);
     if (notifier)
         connect(notifier, &Notifier::showRequested, this, &MainWindow::showFromTray);
 }
@@ -446,11 +438,11 @@ void MainWindow::unload(UnloadReason reason)
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_checkTimer->stop();
+    m_services.reminders.stop();
     saveData(reason == UnloadReason::Exit);
     if (m_tray)
         m_tray->removeFromTray();
-    m_runner->closeNotification();
+    m_services.runner.closeNotification();
     hide();
     emit unloaded();
 }
@@ -548,27 +540,18 @@ void MainWindow::arrangeControls()
 
 void MainWindow::refreshBirthdays()
 {
-    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-    if (!records) {
-        showRecords({}, comingEvents({}, m_clock.today(), LeapDayRule::March1),
-                    m_store.fileState());
-        m_prompt.reportFailure(tr("The birthdays list could not be read."), m_store.errorString());
-        return;
-    }
-    checkRecords(std::move(*records), false, ListFill::Anew);
+    m_services.reminders.refresh();
 }
 
-void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
-                             const BirthdayStore::FileState& state)
+void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
 {
-    m_listState = state;
-    m_listDay = coming.today;
+    QList<BirthdayRecord>& records = listing.records;
     QList<BirthdayListModel::Row> rows;
     rows.reserve(records.size());
     qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
-        RecordDates& dates = coming.records[i];
+        RecordDates& dates = listing.coming.records[i];
         unreadable += dates.date ? 0 : 1;
         BirthdayListModel::Row& row =
             rows.emplaceBack(record.key, record.value(BirthdayRecord::Name), dates.date);
@@ -590,43 +573,10 @@ void MainWindow::showPendingRows()
     m_pendingRows.reset();
 }
 
-void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
-{
-    // One read serves the check and the list, and the dates the check works out serve the
-    // list's columns. The check goes first, so the rows can take the records over rather than
-    // copy them; nothing runs in between, so the user sees the same.
-    BirthdayStore::FileState read = m_store.fileState();
-    ComingEvents coming = m_runner->check(records, forceShow);
-    // The check stamps LastDate: the rows take the stamps in, so that a command on them does
-    // not take the program's own stamp for another program's change.
-    if (m_store.fileState() != read) {
-        if (std::optional<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
-            records = std::move(*again);
-            read = m_store.fileState();
-            coming = comingEvents(records, coming.today, coming.rule, m_store.dateLocale());
-        }
-    }
-    if (fill == ListFill::Anew || read != m_listState)
-        showRecords(std::move(records), std::move(coming), read);
-}
-
 void MainWindow::checkReminders(bool forceShow)
 {
-    // A file that cannot be read shows no message here: this runs on the timer and on every
-    // change of the file, where a message would come back again and again; a refresh says so.
-    if (m_unloaded)
-        return;
-    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-    if (records)
-        checkRecords(std::move(*records), forceShow, ListFill::Follow);
-}
-
-void MainWindow::followDataFile()
-{
-    // The program's own writes were followed by their refresh already.
-    if (m_unloaded || BirthdayStore::fileStateOf(m_store.dataPath()) == m_listState)
-        return;
-    checkReminders(false);
+    if (!m_unloaded)
+        m_services.reminders.check(forceShow);
 }
 
 void MainWindow::showContextMenu(const QPoint& globalPos)

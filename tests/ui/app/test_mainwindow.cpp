@@ -79,8 +79,8 @@ private slots:
         QCOMPARE(window.windowTitle(), "Candlewatcher");
         window.load();
         QCOMPARE(window.windowTitle(), "Candlewatcher v2.00");
-        QVERIFY(!window.isVisible() && window.checkTimer()->isActive());
-        QCOMPARE(window.checkTimer()->interval(), 30000);
+        QVERIFY(!window.isVisible() && f.services->reminders.timer()->isActive());
+        QCOMPARE(f.services->reminders.timer()->interval(), 30000);
         QCOMPARE(window.statusBar()->findChild<QLabel*>()->text(),
                  "Marrowfell Candlewatcher 2.00 - never miss a birthday again");
         QCOMPARE(window.helpPanel()->title() + ": " + window.helpPanel()->text(),
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
         // A notice that comes while the window is hidden shows alone once it opens.
-        emit window.reminderRunner()->notificationsUnavailable();
+        emit f.services->runner.notificationsUnavailable();
         window.showFromTray();
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         QVERIFY(window.statusBar()->findChild<QLabel*>()->text().startsWith("No desktop"));
@@ -198,7 +198,7 @@ private slots:
         QVERIFY(f.messages.isEmpty());
         window.searchField()->clear();
         f.clock.setNow(f.clock.now().addDays(1));
-        window.checkTimer()->setInterval(1);
+        f.services->reminders.timer()->setInterval(1);
         // Nothing is due, so nothing is written: the new day alone refreshes the list.
         QTRY_COMPARE(f.column(3), (QStringList{"in 8 days", "in 363 days", ""}));
     }
@@ -373,7 +373,7 @@ private slots:
         f.setSetting("ArrangeIcons", "Name");
         MainWindow& window = f.open();
         f.select({"Bob", "Cy"});
-        ReminderRunner* runner = window.reminderRunner();
+        ReminderRunner* runner = &f.services->runner;
         QVERIFY(!runner->notificationWindow());
         const QString copy = f.dir.filePath("sync.tmp");
         QVERIFY(QFile::copy(f.path(), copy));
@@ -568,7 +568,7 @@ private slots:
         QCOMPARE(f.unloadedCount, int(ends));
         QCOMPARE(window.isVisible(), !ends && (how == "exit" || noTray));
         QTRY_COMPARE(window.isMinimized(), noTray);
-        QCOMPARE(window.checkTimer()->isActive(), !ends);
+        QCOMPARE(f.services->reminders.timer()->isActive(), !ends);
         // Layout saved and data file compacted only on the way out.
         QCOMPARE(f.setting("IconView"), ends ? "LargeIcons" : "");
         QCOMPARE(f.bytes().size() < sizeBefore, ends);
@@ -601,7 +601,8 @@ private slots:
         // No its default (a slip of the Return key must not delete).
         StoreFixture f;
         f.add("<b>Mum</b>", QDate(1990, 1, 1));
-        MainWindow window(f.store, f.settings, f.clock);
+        ServicesFixture services(f);
+        MainWindow window(f.store, f.settings, f.clock, services.handed());
         window.load();
         window.listView()->selectionModel()->setCurrentIndex(
             window.listView()->model()->index(0, 0), QItemSelectionModel::Select);

@@ -1,5 +1,5 @@
+#include "app/candlewatcherapp.h"
 #include "mainwindowfixture.h"
-#include "ui/app/candlewatcherapp.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/notificationwindow.h"
 #include "ui/reminders/reminderrunner.h"
@@ -44,10 +44,7 @@ struct AppFixture : MainWindowFixture
             QTest::qFail("the load never ran", __FILE__, __LINE__);
         return *app;
     }
-    NotificationWindow* notification() const
-    {
-        return app->mainWindow().reminderRunner()->notificationWindow();
-    }
+    NotificationWindow* notification() const { return app->reminderRunner().notificationWindow(); }
 };
 
 } // namespace
@@ -127,7 +124,7 @@ private slots:
             CandlewatcherApp& app = f.make();
             QSignalSpy finished(&app, &CandlewatcherApp::finished);
             QList<bool> addedAtChecks;
-            connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
+            connect(&app.reminderRunner(), &ReminderRunner::trayTipChanged, this,
                     [&] { addedAtChecks.append(app.trayIcon().isAdded()); });
             app.start();
             QVERIFY(addedAtChecks.isEmpty() && !app.isLoaded());
