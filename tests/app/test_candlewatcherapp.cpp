@@ -166,7 +166,7 @@ private slots:
         QVERIFY(!app.mainWindow().isVisible());
         items.trayShowAction->trigger();
         QVERIFY(app.mainWindow().isVisible());
-        items.trayExitAction->trigger();
+        items.exitAction->trigger();
         QCOMPARE(finished.count(), 1);
         QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
         QVERIFY(f.messages.isEmpty());

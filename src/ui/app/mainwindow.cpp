@@ -8,6 +8,7 @@
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
+#include "ui/app/listhelplayout.h"
 #include "ui/app/synccommands.h"
 #include "ui/app/windowlayout.h"
 #include "ui/dialogs/preferencesdialog.h"
@@ -17,7 +18,6 @@
 #include "ui/list/birthdaycommands.h"
 #include "ui/list/birthdaylistview.h"
 #include "ui/platform/notifier.h"
-#include "ui/presentation/controlsarrangement.h"
 #include "ui/presentation/listdate.h"
 #include "ui/reminders/reminderrunner.h"
 #include "ui/tray/programicon.h"
@@ -66,6 +66,7 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     // The tray's menu is among them; it works from the start.
     m_actions.build(this);
+    connectChoices();
 
     m_services.reminders.setListingSink(
         [this](ReminderScheduler::Listing&& listing) { showRecords(std::move(listing)); });
@@ -94,7 +95,6 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     m_layout = std::make_unique<WindowLayout>(m_settings, this, m_actions);
 
-    connectActions();
     // The first start's size; the menu bar's height joins it when the bar is built (measuring
     // it loads the fonts).
     resize(designSize);
@@ -163,16 +163,9 @@ QLineEdit* MainWindow::searchField()
     return m_search;
 }
 
-QMenuBar* MainWindow::menuBar()
+void MainWindow::buildControls()
 {
     build();
-    return QMainWindow::menuBar();
-}
-
-QStatusBar* MainWindow::statusBar()
-{
-    build();
-    return m_statusBar;
 }
 
 void MainWindow::setStatusNotice(const QString& text)
@@ -206,8 +199,6 @@ void MainWindow::createControls()
     m_toolbar->setIconSize(QSize(24, 24));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
-    connect(m_toolbar, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { triggerToolbarButton(button->data().toString()); });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
@@ -223,7 +214,7 @@ void MainWindow::createControls()
     setStatusBar(m_statusBar);
 
     // The search field above the client area filters the list by name as the user types.
-    // The client area: list and help panel are placed by arrangeControls, not by a layout.
+    // The client area below it: list and help panel placed by a layout of their own.
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -231,7 +222,6 @@ void MainWindow::createControls()
     m_search = new QLineEdit(central);
     m_client = new QWidget(central);
     m_client->setObjectName(QStringLiteral("frmMainClient"));
-    m_client->installEventFilter(this);
     column->addWidget(m_search);
     column->addWidget(m_client, 1);
     setCentralWidget(central);
@@ -258,6 +248,7 @@ void MainWindow::createControls()
     m_help = new HelpPanel(m_client);
     m_help->resize(helpPanelWidth, m_help->height());
     m_help->hide();
+    m_clientLayout = new ListHelpLayout(m_client, m_list, m_help);
 
     connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::editBirthday);
     connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::showContextMenu);
@@ -272,60 +263,15 @@ void MainWindow::createControls()
     });
 }
 
-void MainWindow::connectActions()
+void MainWindow::connectChoices()
 {
-    const MainActions& a = m_actions;
-    for (QAction* item : {a.newAction, a.contextNewAction, a.trayNewAction})
-        connect(item, &QAction::triggered, this, &MainWindow::newBirthday);
-    for (QAction* item : {a.editAction, a.contextEditAction})
-        connect(item, &QAction::triggered, this, &MainWindow::editBirthday);
-    for (QAction* item : {a.duplicateAction, a.contextDuplicateAction})
-        connect(item, &QAction::triggered, this, &MainWindow::duplicateBirthdays);
-    for (QAction* item : {a.deleteAction, a.contextDeleteAction})
-        connect(item, &QAction::triggered, this, &MainWindow::deleteBirthdays);
-    connect(a.specialEventsAction, &QAction::triggered, this, &MainWindow::showSpecialEvents);
-    const std::pair<QAction*, std::function<void(ExchangeCommands&)>> exchange[] = {
-        {a.importAction, &ExchangeCommands::importChosenFiles},
-        {a.exportAction, &ExchangeCommands::exportToChosenFile},
-        {a.restoreAction, &ExchangeCommands::restoreChosenBackup}};
-    for (const auto& [item, command] : exchange)
-        connect(item, &QAction::triggered, this, [this, command = command] {
-            if (!modalAlreadyOpen())
-                command(*m_exchange);
-        });
-    connect(a.subscriptionsAction, &QAction::triggered, this, [this] {
-        if (!modalAlreadyOpen())
-            m_sync->showSubscriptions();
-    });
-    for (QAction* item : {a.exitAction, a.trayExitAction})
-        connect(item, &QAction::triggered, this, &MainWindow::exitProgram);
-
-    connect(a.toolbarAction, &QAction::triggered, this,
-            [this] { toggleBar(m_actions.toolbarAction, m_toolbar); });
-    connect(a.statusBarAction, &QAction::triggered, this,
-            [this] { toggleBar(m_actions.statusBarAction, m_statusBar); });
-    for (QAction* item : a.viewModeActions())
+    // The view modes and the arrangements are groups: the window keeps one mark in each.
+    for (QAction* item : m_actions.viewModeActions())
         connect(item, &QAction::triggered, this, [this, item] { chooseViewMode(item); });
-    connect(a.arrangeByNameAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::Name); });
-    connect(a.arrangeByDateAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::Date); });
-    connect(a.arrangeByNextDateAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::NextDate); });
-    connect(a.arrangeByAgeAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::Age); });
-    for (QAction* item : {a.preferencesAction, a.trayPreferencesAction})
-        connect(item, &QAction::triggered, this, &MainWindow::showPreferences);
-
-    connect(a.interactiveHelpAction, &QAction::triggered, this, &MainWindow::toggleHelp);
-    for (QAction* item : {a.aboutAction, a.trayAboutAction})
-        connect(item, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(a.commentsAction, &QAction::triggered, this, &MainWindow::showComments);
-    for (QAction* item : {a.websiteAction, a.trayWebsiteAction})
-        connect(item, &QAction::triggered, this, &MainWindow::openWebsite);
-
-    connect(a.trayShowAction, &QAction::triggered, this, &MainWindow::showFromTray);
-    connect(a.trayNotificationsAction, &QAction::triggered, this, [this] { checkReminders(true); });
+    const QList<QAction*> arrangeItems = m_actions.arrangeActions();
+    for (int i = 0; i < arrangeItems.size(); ++i)
+        connect(arrangeItems.at(i), &QAction::triggered, this,
+                [this, i] { chooseArrange(ListArrange(i)); });
 }
 
 void MainWindow::addHelpHooks()
@@ -485,9 +431,6 @@ void MainWindow::endSession()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The client area changes with the window and with the bars: list and help panel follow.
-    if (watched == m_client && event->type() == QEvent::Resize)
-        arrangeControls();
     const bool inList =
         m_list && (watched == m_list->iconView() || watched == m_list->detailsView());
     // Tabbing into the list selects the item it will act on, so the keys act on what shows.
@@ -527,13 +470,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::arrangeControls()
 {
-    if (!m_list)
-        return; // built later, and arranged then
-    const ArrangeResult out =
-        arrangeListAndHelp({m_client->width(), m_client->height(), !m_help->isHidden(),
-                            m_help->width(), m_list->width(), m_list->height()});
-    m_list->setGeometry(m_list->x(), 0, out.listWidth, out.listHeight);
-    m_help->setGeometry(out.helpLeft, 0, m_help->width(), out.helpHeight);
+    // The client area follows the window and the bars by itself; the panel shown or hidden
+    // moves the list at once.
+    if (m_clientLayout)
+        m_clientLayout->setGeometry(m_client->rect());
 }
 
 // ---- the list ----
@@ -579,6 +519,11 @@ void MainWindow::checkReminders(bool forceShow)
         m_services.reminders.check(forceShow);
 }
 
+void MainWindow::showNotifications()
+{
+    checkReminders(true);
+}
+
 void MainWindow::showContextMenu(const QPoint& globalPos)
 {
     m_actions.contextMenu->popup(globalPos);
@@ -616,6 +561,16 @@ void MainWindow::chooseArrange(ListArrange arrange)
         items.at(i)->setChecked(i == int(arrange));
     if (m_list)
         m_list->setArrange(arrange);
+}
+
+void MainWindow::toggleToolbar()
+{
+    toggleBar(m_actions.toolbarAction, m_toolbar);
+}
+
+void MainWindow::toggleStatusBar()
+{
+    toggleBar(m_actions.statusBarAction, m_statusBar);
 }
 
 void MainWindow::toggleBar(QAction* item, QWidget* bar)
@@ -691,6 +646,30 @@ void MainWindow::showPreferences()
         refreshBirthdays();
 }
 
+void MainWindow::importFiles()
+{
+    if (!modalAlreadyOpen())
+        m_exchange->importChosenFiles();
+}
+
+void MainWindow::exportEvents()
+{
+    if (!modalAlreadyOpen())
+        m_exchange->exportToChosenFile();
+}
+
+void MainWindow::restoreBackup()
+{
+    if (!modalAlreadyOpen())
+        m_exchange->restoreChosenBackup();
+}
+
+void MainWindow::showSubscriptions()
+{
+    if (!modalAlreadyOpen())
+        m_sync->showSubscriptions();
+}
+
 void MainWindow::showAbout()
 {
     if (modalAlreadyOpen())
@@ -710,26 +689,6 @@ void MainWindow::showComments()
 void MainWindow::openWebsite()
 {
     ::openWebsite(this);
-}
-
-void MainWindow::triggerToolbarButton(const QString& identifier)
-{
-    if (identifier == QLatin1String("newbirthday"))
-        newBirthday();
-    else if (identifier == QLatin1String("editbirthday"))
-        editBirthday();
-    else if (identifier == QLatin1String("duplicatebirthday"))
-        duplicateBirthdays();
-    else if (identifier == QLatin1String("deletebirthday"))
-        deleteBirthdays();
-    else if (identifier == QLatin1String("preferences"))
-        showPreferences();
-    else if (identifier == QLatin1String("website"))
-        openWebsite();
-    else if (identifier == QLatin1String("quit"))
-        exitProgram();
-    else if (identifier == QLatin1String("special"))
-        showSpecialEvents();
 }
 
 void MainWindow::setMessageHook(MessagePrompt::Hook hook)

@@ -21,6 +21,7 @@ class BirthdayListView;
 class Clock;
 class ExchangeCommands;
 class HelpPanel;
+class ListHelpLayout;
 class Notifier;
 class QLabel;
 class QLineEdit;
@@ -92,21 +93,19 @@ public:
     HelpSink helpSink();
     // Lays out list and help panel for the room the bars leave.
     void arrangeControls();
-    // A toolbar button, by its identifier; unknown identifiers do nothing.
-    void triggerToolbarButton(const QString& identifier);
 
     // Message boxes go through this hook when one is set (tests answer them).
     void setMessageHook(MessagePrompt::Hook hook);
 
     const MainActions& actions() const { return m_actions; }
-    // The controls, built when first asked for.
+    // The views, bars and help panel, built before the window first shows or when asked;
+    // the accessors below build them too.
+    void buildControls();
     BirthdayListView* listView();
     HelpPanel* helpPanel();
     QToolBar* toolbar();
     QWidget* clientArea();
     QLineEdit* searchField();
-    QMenuBar* menuBar();
-    QStatusBar* statusBar();
 
 public slots:
     void showFromTray(); // show, raise and activate
@@ -115,16 +114,24 @@ public slots:
     // The reminder check on the data file as it is now; forceShow shows the notification
     // even when it is not due.
     void checkReminders(bool forceShow = false);
+    void showNotifications(); // the check, shown whether due or not
     void refreshBirthdays();
     void newBirthday();
     void editBirthday();
     void duplicateBirthdays();
     void deleteBirthdays();
     void showSpecialEvents();
+    void importFiles();
+    void exportEvents();
+    void restoreBackup();
+    void showSubscriptions();
     void showPreferences();
     void showAbout();
     void showComments();
     void openWebsite();
+    void toggleToolbar();
+    void toggleStatusBar();
+    void toggleHelp();
     void exitProgram(); // asks when QuitConfirm is "1", then unloads
     void endSession();  // unload without a question (logout, SIGTERM)
 
@@ -147,12 +154,11 @@ private:
     void showPendingRows();
     // The status bar's panel, or what it shows once built.
     void setStatusNotice(const QString& text);
-    void connectActions();
+    void connectChoices();
     void addHelpHooks();
     void chooseViewMode(QAction* chosen);
     void chooseArrange(ListArrange arrange);
     void toggleBar(QAction* item, QWidget* bar);
-    void toggleHelp();
     void showContextMenu(const QPoint& globalPos);
     // reason: a session end unloads without waiting for anyone to answer a message.
     void unload(UnloadReason reason);
@@ -172,6 +178,7 @@ private:
     MainActions m_actions;
     MessagePrompt m_prompt;
     QWidget* m_client = nullptr;
+    ListHelpLayout* m_clientLayout = nullptr;
     BirthdayListView* m_list = nullptr;
     QLineEdit* m_search = nullptr;
     HelpPanel* m_help = nullptr;
