@@ -2,8 +2,8 @@
 # Fails when an include crosses a line the layout draws: core knows neither the windows nor the
 # command line and needs no more than QtCore; the command line knows no window; the windows'
 # presentation library needs core and QtCore alone; the services (src/app but the application
-# object) know no window, and no window makes a service; no folder of core is named after a
-# window.
+# object) know no window, and no window makes a service; every message box is the shared one;
+# no folder of core is named after a window.
 # Prints each offending line.
 set -uo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
@@ -30,6 +30,11 @@ services='ReminderScheduler|ReminderRunner|DataFileWatcher|SyncService|SyncQueue
 while IFS= read -r line; do offend "a window makes a background service: $line"; done \
     < <(grep -rnE "(new\s+($services)\b|make_(unique|shared)<($services)>|^\s*(const\s+)?($services)\s+[A-Za-z_]\w*\s*[({;=]|tmrCheck|tmrSync|checkIntervalMs)" "$src/ui" \
         | grep -vE '^[^:]+:[0-9]+:\s*//')
+# One message box for every window (ui/common/messageprompt): the program's title, plain text,
+# the tests' hook.
+while IFS= read -r line; do offend "a window makes its own message box: $line"; done \
+    < <(grep -rnE 'QMessageBox(\s+[A-Za-z_]\w*\s*[({]|::(information|warning|critical|question|about)\s*\()|new\s+QMessageBox\b' "$src/ui" \
+        | grep -v '^[^:]*/ui/common/messageprompt\.cpp:')
 for window in app dialogs listwindow list web tray reminders help; do
     [ -d "$src/core/$window" ] && offend "core/$window is named after a window"
 done

@@ -4,9 +4,9 @@
 #include "core/calendar/nextevent.h"
 #include "core/store/birthdaystore.h"
 #include "ui/app/mainactions.h"
+#include "ui/common/messageprompt.h"
 #include "ui/help/helphook.h"
 #include "ui/list/birthdaylistmodel.h"
-#include "ui/list/messageprompt.h"
 #include "ui/presentation/listviewmode.h"
 
 #include <QDate>

@@ -2,9 +2,9 @@
 
 #include "app/syncservice.h"
 #include "core/program/programidentity.h"
+#include "ui/common/messageprompt.h"
 #include "ui/dialogs/certificatequestion.h"
 #include "ui/dialogs/subscriptionsdialog.h"
-#include "ui/list/messageprompt.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
