@@ -88,22 +88,10 @@ MainWindow& CandlewatcherApp::mainWindow()
     return *m_window;
 }
 
-ReminderScheduler& CandlewatcherApp::reminderScheduler()
-{
-    mainWindow();
-    return *m_reminders;
-}
-
 ReminderRunner& CandlewatcherApp::reminderRunner()
 {
     mainWindow();
     return *m_runner;
-}
-
-SyncService& CandlewatcherApp::syncService()
-{
-    mainWindow();
-    return *m_sync;
 }
 
 CandlewatcherApp::~CandlewatcherApp()

@@ -52,10 +52,8 @@ public:
     // Built when first asked for: by start, after the icon is in the tray.
     MainWindow& mainWindow();
     TrayIcon& trayIcon() { return *m_tray; }
-    // The services, made with the window.
-    ReminderScheduler& reminderScheduler();
+    // What shows what the check decides; made with the window.
     ReminderRunner& reminderRunner();
-    SyncService& syncService();
 
     // How often and how many times to look for a tray that was missing at start.
     void setTrayRetry(int intervalMs, int attempts);

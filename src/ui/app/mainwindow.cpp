@@ -38,7 +38,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -133,41 +132,6 @@ void MainWindow::setVisible(bool visible)
     QMainWindow::setVisible(visible);
 }
 
-BirthdayListView* MainWindow::listView()
-{
-    build();
-    return m_list;
-}
-
-HelpPanel* MainWindow::helpPanel()
-{
-    build();
-    return m_help;
-}
-
-QToolBar* MainWindow::toolbar()
-{
-    build();
-    return m_toolbar;
-}
-
-QWidget* MainWindow::clientArea()
-{
-    build();
-    return m_client;
-}
-
-QLineEdit* MainWindow::searchField()
-{
-    build();
-    return m_search;
-}
-
-void MainWindow::buildControls()
-{
-    build();
-}
-
 void MainWindow::setStatusNotice(const QString& text)
 {
     m_statusNotice = text;
@@ -177,6 +141,9 @@ void MainWindow::setStatusNotice(const QString& text)
 
 MainWindow::~MainWindow()
 {
+    // The services outlive the window: nothing of theirs calls it any more.
+    m_services.reminders.setListingSink({});
+    m_services.runner.setWindowPlaceable([] { return true; });
     // Hooked controls may still see the pointer while the children go (an Enter sent when a
     // widget under it disappears), and the notification window may outlive this window.
     *m_helpAlive = false;
@@ -592,36 +559,34 @@ bool MainWindow::modalAlreadyOpen() const
     return true;
 }
 
+BirthdayCommands& MainWindow::listCommands()
+{
+    build();
+    return *m_commands;
+}
+
 void MainWindow::newBirthday()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->newBirthday();
+    if (!modalAlreadyOpen())
+        listCommands().newBirthday();
 }
 
 void MainWindow::editBirthday()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->editBirthday();
+    if (!modalAlreadyOpen())
+        listCommands().editBirthday();
 }
 
 void MainWindow::duplicateBirthdays()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->duplicateBirthdays();
+    if (!modalAlreadyOpen())
+        listCommands().duplicateBirthdays();
 }
 
 void MainWindow::deleteBirthdays()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->deleteBirthdays();
+    if (!modalAlreadyOpen())
+        listCommands().deleteBirthdays();
 }
 
 void MainWindow::showSpecialEvents()
@@ -672,18 +637,14 @@ void MainWindow::showSubscriptions()
 
 void MainWindow::showAbout()
 {
-    if (modalAlreadyOpen())
-        return;
-    AboutDialog dialog(this);
-    dialog.exec();
+    if (!modalAlreadyOpen())
+        AboutDialog(this).exec();
 }
 
 void MainWindow::showComments()
 {
-    if (modalAlreadyOpen())
-        return;
-    CommentsForm dialog(m_settings, this);
-    dialog.exec();
+    if (!modalAlreadyOpen())
+        CommentsForm(m_settings, this).exec();
 }
 
 void MainWindow::openWebsite()

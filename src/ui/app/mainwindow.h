@@ -100,12 +100,32 @@ public:
     const MainActions& actions() const { return m_actions; }
     // The views, bars and help panel, built before the window first shows or when asked;
     // the accessors below build them too.
-    void buildControls();
-    BirthdayListView* listView();
-    HelpPanel* helpPanel();
-    QToolBar* toolbar();
-    QWidget* clientArea();
-    QLineEdit* searchField();
+    void buildControls() { build(); }
+    BirthdayListView* listView()
+    {
+        build();
+        return m_list;
+    }
+    HelpPanel* helpPanel()
+    {
+        build();
+        return m_help;
+    }
+    QToolBar* toolbar()
+    {
+        build();
+        return m_toolbar;
+    }
+    QWidget* clientArea()
+    {
+        build();
+        return m_client;
+    }
+    QLineEdit* searchField()
+    {
+        build();
+        return m_search;
+    }
 
 public slots:
     void showFromTray(); // show, raise and activate
@@ -165,6 +185,8 @@ private:
     void saveData(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
+    // The commands on the list's selection, with the controls they act on built.
+    BirthdayCommands& listCommands();
     // The list's rows from the records the scheduler read, with their dates as the check
     // worked them out. The selection and the scrolling stay on the events the list still
     // shows.

@@ -22,6 +22,13 @@ SyncCommands::SyncCommands(SyncService& sync, BirthdayStore& store, const Clock&
     });
 }
 
+SyncCommands::~SyncCommands()
+{
+    // The service outlives the window: it asks no one once the window is gone.
+    m_sync.setPasswordAsk({});
+    m_sync.setCertificateAsk({});
+}
+
 std::optional<QString> SyncCommands::askPassword(const QString& url, const QString& userName)
 {
     bool ok = false;

@@ -19,6 +19,7 @@ class SyncCommands : public QObject
 public:
     SyncCommands(SyncService& sync, BirthdayStore& store, const Clock& clock,
                  QWidget* dialogParent);
+    ~SyncCommands() override;
 
     void showSubscriptions();
 
