@@ -22,6 +22,7 @@ QString withOrganisation(const QString& text)
 
 using Member = QAction* MainActions::*;
 enum class Check { None, Off, On };
+constexpr QKeyCombination noKey = Qt::Key_unknown;
 
 // One command: its action's object name, caption ("%1" stands for the organisation's name),
 // shortcut, check mark and the window's slot it runs (none: the window connects it, as it does
@@ -31,7 +32,7 @@ struct Command
     Member action;
     const char* name;
     const char* caption;
-    QKeyCombination key = {};
+    QKeyCombination key = noKey;
     Check check = Check::None;
     void (MainWindow::*run)() = nullptr;
 };
@@ -39,11 +40,8 @@ struct Command
 const Command commands[] = {
     {&MainActions::newAction, "mnuBirthdaysNew", QT_TRANSLATE_NOOP("MainActions", "&New Birthday"),
      Qt::CTRL | Qt::Key_N, Check::None, &MainWindow::newBirthday},
-    {&MainActions::specialEventsAction,
-     "mnuBirthdaysSpecialEvents",
-     QT_TRANSLATE_NOOP("MainActions", "&Special Events"),
-     {},
-     Check::None,
+    {&MainActions::specialEventsAction, "mnuBirthdaysSpecialEvents",
+     QT_TRANSLATE_NOOP("MainActions", "&Special Events"), noKey, Check::None,
      &MainWindow::showSpecialEvents},
     {&MainActions::editAction, "mnuBirthdaysEdit",
      QT_TRANSLATE_NOOP("MainActions", "&Edit Birthday"), Qt::CTRL | Qt::Key_E, Check::None,
@@ -54,87 +52,44 @@ const Command commands[] = {
     {&MainActions::deleteAction, "mnuBirthdaysDelete",
      QT_TRANSLATE_NOOP("MainActions", "&Delete Birthday"), Qt::Key_Delete, Check::None,
      &MainWindow::deleteBirthdays},
-    {&MainActions::importAction,
-     "mnuBirthdaysImport",
-     QT_TRANSLATE_NOOP("MainActions", "&Import..."),
-     {},
-     Check::None,
-     &MainWindow::importFiles},
-    {&MainActions::exportAction,
-     "mnuBirthdaysExport",
-     QT_TRANSLATE_NOOP("MainActions", "Exp&ort..."),
-     {},
-     Check::None,
-     &MainWindow::exportEvents},
-    {&MainActions::restoreAction,
-     "mnuBirthdaysRestore",
-     QT_TRANSLATE_NOOP("MainActions", "Restore from &Backup..."),
-     {},
-     Check::None,
+    {&MainActions::importAction, "mnuBirthdaysImport",
+     QT_TRANSLATE_NOOP("MainActions", "&Import..."), noKey, Check::None, &MainWindow::importFiles},
+    {&MainActions::exportAction, "mnuBirthdaysExport",
+     QT_TRANSLATE_NOOP("MainActions", "Exp&ort..."), noKey, Check::None, &MainWindow::exportEvents},
+    {&MainActions::restoreAction, "mnuBirthdaysRestore",
+     QT_TRANSLATE_NOOP("MainActions", "Restore from &Backup..."), noKey, Check::None,
      &MainWindow::restoreBackup},
-    {&MainActions::subscriptionsAction,
-     "mnuBirthdaysSubscriptions",
-     QT_TRANSLATE_NOOP("MainActions", "S&ubscriptions..."),
-     {},
-     Check::None,
+    {&MainActions::subscriptionsAction, "mnuBirthdaysSubscriptions",
+     QT_TRANSLATE_NOOP("MainActions", "S&ubscriptions..."), noKey, Check::None,
      &MainWindow::showSubscriptions},
-    {&MainActions::exitAction,
-     "mnuBirthdaysExit",
-     QT_TRANSLATE_NOOP("MainActions", "E&xit Candlewatcher"),
-     {},
-     Check::None,
+    {&MainActions::exitAction, "mnuBirthdaysExit",
+     QT_TRANSLATE_NOOP("MainActions", "E&xit Candlewatcher"), noKey, Check::None,
      &MainWindow::exitProgram},
-
     {&MainActions::toolbarAction, "mnuViewToolbarsStandard",
      QT_TRANSLATE_NOOP("MainActions", "Standard &Toolbar"), Qt::CTRL | Qt::Key_T, Check::On,
      &MainWindow::toggleToolbar},
     {&MainActions::statusBarAction, "mnuViewToolbarsStatus",
      QT_TRANSLATE_NOOP("MainActions", "&Status Bar"), Qt::CTRL | Qt::Key_S, Check::On,
      &MainWindow::toggleStatusBar},
-    {&MainActions::largeIconsAction,
-     "mnuViewLargeIcons",
-     QT_TRANSLATE_NOOP("MainActions", "Lar&ge Icons"),
-     {},
-     Check::On},
-    {&MainActions::smallIconsAction,
-     "mnuViewSmallIcons",
-     QT_TRANSLATE_NOOP("MainActions", "&Small Icons"),
-     {},
+    {&MainActions::largeIconsAction, "mnuViewLargeIcons",
+     QT_TRANSLATE_NOOP("MainActions", "Lar&ge Icons"), noKey, Check::On},
+    {&MainActions::smallIconsAction, "mnuViewSmallIcons",
+     QT_TRANSLATE_NOOP("MainActions", "&Small Icons"), noKey, Check::Off},
+    {&MainActions::listModeAction, "mnuViewList", QT_TRANSLATE_NOOP("MainActions", "&List"), noKey,
      Check::Off},
-    {&MainActions::listModeAction,
-     "mnuViewList",
-     QT_TRANSLATE_NOOP("MainActions", "&List"),
-     {},
-     Check::Off},
-    {&MainActions::detailsAction,
-     "mnuViewDetails",
-     QT_TRANSLATE_NOOP("MainActions", "&Details"),
-     {},
-     Check::Off},
-    {&MainActions::arrangeByNameAction,
-     "mnuViewArrangeIconsName",
-     QT_TRANSLATE_NOOP("MainActions", "By &Name"),
-     {},
-     Check::On},
-    {&MainActions::arrangeByDateAction,
-     "mnuViewArrangeIconsDate",
-     QT_TRANSLATE_NOOP("MainActions", "By &Date"),
-     {},
-     Check::Off},
-    {&MainActions::arrangeByNextDateAction,
-     "mnuViewArrangeIconsNextDate",
-     QT_TRANSLATE_NOOP("MainActions", "By Ne&xt Date"),
-     {},
-     Check::Off},
-    {&MainActions::arrangeByAgeAction,
-     "mnuViewArrangeIconsAge",
-     QT_TRANSLATE_NOOP("MainActions", "By &Age"),
-     {},
-     Check::Off},
+    {&MainActions::detailsAction, "mnuViewDetails", QT_TRANSLATE_NOOP("MainActions", "&Details"),
+     noKey, Check::Off},
+    {&MainActions::arrangeByNameAction, "mnuViewArrangeIconsName",
+     QT_TRANSLATE_NOOP("MainActions", "By &Name"), noKey, Check::On},
+    {&MainActions::arrangeByDateAction, "mnuViewArrangeIconsDate",
+     QT_TRANSLATE_NOOP("MainActions", "By &Date"), noKey, Check::Off},
+    {&MainActions::arrangeByNextDateAction, "mnuViewArrangeIconsNextDate",
+     QT_TRANSLATE_NOOP("MainActions", "By Ne&xt Date"), noKey, Check::Off},
+    {&MainActions::arrangeByAgeAction, "mnuViewArrangeIconsAge",
+     QT_TRANSLATE_NOOP("MainActions", "By &Age"), noKey, Check::Off},
     {&MainActions::preferencesAction, "mnuViewPreferences",
      QT_TRANSLATE_NOOP("MainActions", "Preferences"), Qt::Key_F12, Check::None,
      &MainWindow::showPreferences},
-
     {&MainActions::interactiveHelpAction, "mnuHelpInteractive",
      QT_TRANSLATE_NOOP("MainActions", "Interactive Help"), Qt::Key_F1, Check::Off,
      &MainWindow::toggleHelp},
@@ -147,49 +102,25 @@ const Command commands[] = {
     {&MainActions::websiteAction, "mnuHelpMarrowfellWebsite",
      QT_TRANSLATE_NOOP("MainActions", "%1 &Website"), Qt::Key_F2, Check::None,
      &MainWindow::openWebsite},
-
-    {&MainActions::contextEditAction,
-     "mnuPopupEdit",
-     QT_TRANSLATE_NOOP("MainActions", "&Edit Birthday"),
-     {},
-     Check::None,
+    {&MainActions::contextEditAction, "mnuPopupEdit",
+     QT_TRANSLATE_NOOP("MainActions", "&Edit Birthday"), noKey, Check::None,
      &MainWindow::editBirthday},
-
-    {&MainActions::trayShowAction,
-     "mnuSysTrayShow",
-     QT_TRANSLATE_NOOP("MainActions", "&Show Candlewatcher"),
-     {},
-     Check::None,
+    {&MainActions::trayShowAction, "mnuSysTrayShow",
+     QT_TRANSLATE_NOOP("MainActions", "&Show Candlewatcher"), noKey, Check::None,
      &MainWindow::showFromTray},
-    {&MainActions::trayNotificationsAction,
-     "mnuSysTrayNotifications",
-     QT_TRANSLATE_NOOP("MainActions", "Show N&otifications"),
-     {},
-     Check::None,
+    {&MainActions::trayNotificationsAction, "mnuSysTrayNotifications",
+     QT_TRANSLATE_NOOP("MainActions", "Show N&otifications"), noKey, Check::None,
      &MainWindow::showNotifications},
-    {&MainActions::trayNewAction,
-     "mnuSysTrayNew",
-     QT_TRANSLATE_NOOP("MainActions", "Add &New Birthday"),
-     {},
-     Check::None,
+    {&MainActions::trayNewAction, "mnuSysTrayNew",
+     QT_TRANSLATE_NOOP("MainActions", "Add &New Birthday"), noKey, Check::None,
      &MainWindow::newBirthday},
-    {&MainActions::trayAboutAction,
-     "mnuSysTrayAbout",
-     QT_TRANSLATE_NOOP("MainActions", "&About Candlewatcher"),
-     {},
-     Check::None,
+    {&MainActions::trayAboutAction, "mnuSysTrayAbout",
+     QT_TRANSLATE_NOOP("MainActions", "&About Candlewatcher"), noKey, Check::None,
      &MainWindow::showAbout},
-    {&MainActions::trayWebsiteAction,
-     "mnuSysTrayWebsite",
-     QT_TRANSLATE_NOOP("MainActions", "&%1 Website"),
-     {},
-     Check::None,
-     &MainWindow::openWebsite},
-    {&MainActions::trayPreferencesAction,
-     "mnuSysTrayPreferences",
-     QT_TRANSLATE_NOOP("MainActions", "&Preferences"),
-     {},
-     Check::None,
+    {&MainActions::trayWebsiteAction, "mnuSysTrayWebsite",
+     QT_TRANSLATE_NOOP("MainActions", "&%1 Website"), noKey, Check::None, &MainWindow::openWebsite},
+    {&MainActions::trayPreferencesAction, "mnuSysTrayPreferences",
+     QT_TRANSLATE_NOOP("MainActions", "&Preferences"), noKey, Check::None,
      &MainWindow::showPreferences},
 };
 
@@ -239,7 +170,7 @@ void MainActions::build(MainWindow* window)
     for (const Command& command : commands) {
         auto* action = new QAction(withOrganisation(tr(command.caption)), window);
         action->setObjectName(QLatin1String(command.name));
-        if (command.key.key() != Qt::Key_unknown)
+        if (command.key != noKey)
             action->setShortcut(QKeySequence(command.key));
         // The pop-up and the tray menu show no shortcut keys.
         action->setShortcutVisibleInContextMenu(false);
@@ -258,6 +189,7 @@ void MainActions::build(MainWindow* window)
     // plug-ins (its extension button's icon), which a start in the tray has no use for.
     QMenu* birthdays = menu(window, "mnuBirthdays", tr("&Birthdays"));
     fill(*this, birthdays,
+
          {&MainActions::newAction, &MainActions::specialEventsAction, "mnuSeparator1",
           &MainActions::editAction, &MainActions::duplicateAction, &MainActions::deleteAction,
           "mnuSeparator10", &MainActions::importAction, &MainActions::exportAction,
@@ -268,6 +200,7 @@ void MainActions::build(MainWindow* window)
     fill(*this, toolbars, {&MainActions::toolbarAction, &MainActions::statusBarAction});
     QMenu* arrange = menu(view, "mnuViewArrangeIcons", tr("&Arrange Icons"));
     fill(*this, arrange,
+
          {&MainActions::arrangeByNameAction, &MainActions::arrangeByDateAction,
           &MainActions::arrangeByNextDateAction, &MainActions::arrangeByAgeAction});
     view->addMenu(toolbars);
@@ -278,18 +211,21 @@ void MainActions::build(MainWindow* window)
     fill(*this, view, {&MainActions::preferencesAction});
     QMenu* help = menu(window, "mnuHelp", tr("&Help"));
     fill(*this, help,
+
          {&MainActions::interactiveHelpAction, "mnuSeparator9", &MainActions::aboutAction,
           &MainActions::commentsAction, &MainActions::websiteAction});
     m_barMenus = {birthdays, view, help};
 
     contextMenu = menu(window, "mnuPopup", QStringLiteral("Popup"));
     fill(*this, contextMenu,
+
          {&MainActions::newAction, "mnuSeparator6", &MainActions::contextEditAction,
           &MainActions::duplicateAction, &MainActions::deleteAction});
     makeDefault(contextMenu, contextEditAction);
 
     trayMenu = menu(window, "mnuSysTray", QStringLiteral("SysTray"));
     fill(*this, trayMenu,
+
          {&MainActions::trayShowAction, &MainActions::trayNotificationsAction,
           &MainActions::trayNewAction, "mnuSeparator7", &MainActions::trayAboutAction,
           &MainActions::trayWebsiteAction, &MainActions::trayPreferencesAction, "mnuSeparator8",
@@ -306,20 +242,28 @@ void MainActions::buildMenuBar(QMenuBar* bar)
 void MainActions::buildToolbar(QToolBar* toolbar)
 {
     static const Button buttons[] = {
+
         {&MainActions::newAction, "newbirthday", QT_TR_NOOP("New"), QT_TR_NOOP("Add New Birthday"),
          "document-new"},
+
         {&MainActions::editAction, "editbirthday", QT_TR_NOOP("Edit"),
          QT_TR_NOOP("Edit Selected Birthday"), "document-properties"},
+
         {&MainActions::duplicateAction, "duplicatebirthday", QT_TR_NOOP("Duplicate"),
          QT_TR_NOOP("Duplicate Birthday"), "edit-copy"},
+
         {&MainActions::deleteAction, "deletebirthday", QT_TR_NOOP("Delete"),
          QT_TR_NOOP("Delete Selected Birthday"), "edit-delete"},
+
         {&MainActions::specialEventsAction, "special", QT_TR_NOOP("Special Events"),
          QT_TR_NOOP("Insert Special Events"), "x-office-calendar"},
+
         {&MainActions::preferencesAction, "preferences", QT_TR_NOOP("Preferences"),
          QT_TR_NOOP("Preferences"), "preferences-system"},
+
         {&MainActions::websiteAction, "website", QT_TR_NOOP("Website"), QT_TR_NOOP("%1 Website"),
          "internet-web-browser"},
+
         {&MainActions::exitAction, "quit", QT_TR_NOOP("Exit"), QT_TR_NOOP("Exit Candlewatcher"),
          "application-exit"},
     };
