@@ -26,7 +26,6 @@ class Notifier;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QStatusBar;
 class QToolBar;
 class ReminderRunner;
