@@ -1,6 +1,6 @@
 #include "cli/commandline.h"
-#include "core/program/processsignals.h"
 #include "net/davsyncclient.h"
+#include "platform/processsignals.h"
 #include "ui/app/candlewatcherapp.h"
 #include "ui/platform/keychainsecrets.h"
 

@@ -1,4 +1,4 @@
-#include "core/store/filelock.h"
+#include "platform/filelock.h"
 
 #include <QFile>
 #include <QThread>

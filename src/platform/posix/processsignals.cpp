@@ -1,19 +1,11 @@
-#include "core/program/processsignals.h"
+#include "platform/processsignals.h"
 
-#include <QtGlobal>
-
-#ifndef Q_OS_WIN
 #include <csignal>
+#include <initializer_list>
 #include <pthread.h>
-#endif
 
 namespace ProcessSignals {
 
-#ifdef Q_OS_WIN
-void holdTermination() {}
-void releaseTermination() {}
-void ignoreFileSizeLimit() {}
-#else
 namespace {
 
 void maskTermination(int how)
@@ -41,6 +33,5 @@ void ignoreFileSizeLimit()
 {
     std::signal(SIGXFSZ, SIG_IGN);
 }
-#endif
 
 } // namespace ProcessSignals

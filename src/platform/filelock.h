@@ -8,7 +8,7 @@
 // An exclusive lock the system keeps on the file at a path for this object, and drops when the
 // object goes or its process ends, even by a crash. The file is created when missing and never
 // deleted: a lock on a file that can vanish would lock nothing. One implementation a platform
-// (filelock_unix.cpp, filelock_win.cpp).
+// (posix/filelock.cpp, windows/filelock.cpp).
 class FileLock
 {
 public:
