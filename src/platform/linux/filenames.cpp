@@ -1,6 +1,4 @@
-#include "cli/filenames.h"
-
-#include "core/exchange/calendarfile.h"
+#include "platform/filenames.h"
 
 #include <QFile>
 
@@ -89,11 +87,11 @@ OpenName openName(const QString& argument)
     return {procPath(*handle), handle};
 }
 
-QString write(const QString& argument, const QByteArray& data)
+QString write(const QString& argument, const std::function<QString(const QString& path)>& writeAt)
 {
     const QByteArray name = encoded(argument);
     if (spelledByQt(name))
-        return writeCalendarFile(QFile::decodeName(name), data);
+        return writeAt(QFile::decodeName(name));
     const qsizetype slash = name.lastIndexOf('/');
     const QByteArray folderName = slash < 0 ? "." : slash == 0 ? "/" : name.left(slash);
     const QByteArray fileName = name.mid(slash + 1);
@@ -103,13 +101,12 @@ QString write(const QString& argument, const QByteArray& data)
     struct stat status;
     if (::fstatat(*folder, fileName.constData(), &status, 0) == 0 && !S_ISREG(status.st_mode)) {
         const std::shared_ptr<int> target = openHandle(*folder, fileName, O_PATH);
-        return target ? writeCalendarFile(procPath(*target), data) : systemError();
+        return target ? writeAt(procPath(*target)) : systemError();
     }
     // Written whole under a name Qt can spell in the same folder, then renamed over the
     // target in one step.
     const QByteArray spelled = ".candlewatcher-" + QByteArray::number(::getpid()) + ".part";
-    const QString error =
-        writeCalendarFile(procPath(*folder) + u'/' + QString::fromLatin1(spelled), data);
+    const QString error = writeAt(procPath(*folder) + u'/' + QString::fromLatin1(spelled));
     if (!error.isEmpty())
         return error;
     if (::renameat(*folder, spelled.constData(), *folder, fileName.constData()) == 0)
