@@ -1,8 +1,8 @@
 #include "cli/commandline.h"
 #include "net/davsyncclient.h"
+#include "platform/keychainsecrets.h"
 #include "platform/processsignals.h"
 #include "ui/app/candlewatcherapp.h"
-#include "ui/platform/keychainsecrets.h"
 
 int main(int argc, char** argv)
 {

@@ -8,12 +8,12 @@
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
 #include "core/text/translations.h"
+#include "platform/notifier.h"
 #include "platform/processsignals.h"
+#include "platform/singleinstance.h"
 #include "ui/app/mainwindow.h"
 #include "ui/app/stallprobe.h"
 #include "ui/app/synccommands.h"
-#include "ui/platform/notifier.h"
-#include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
 #include "ui/tray/programicon.h"
 #include "ui/tray/trayicon.h"
@@ -52,7 +52,8 @@ extern "C" void termSignalHandler(int signal)
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_store(store), m_settings(settings), m_clock(clock),
-      m_tray(std::make_unique<TrayIcon>()), m_notifier(createNotifier(m_tray.get()))
+      m_tray(std::make_unique<TrayIcon>()),
+      m_notifier(createNotifier([tray = m_tray.get()] { return tray->systemTrayIcon(); }))
 {
     connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::retryTray);
     m_trayRetry.setInterval(TrayRetryIntervalMs);

@@ -5,10 +5,10 @@
 #include "core/settings/settingsstore.h"
 #include "core/sync/publisher.h"
 #include "core/sync/syncqueue.h"
+#include "platform/keychainsecrets.h"
 #include "ui/dialogs/certificatequestion.h"
 #include "ui/dialogs/subscriptionsdialog.h"
 #include "ui/list/messageprompt.h"
-#include "ui/platform/keychainsecrets.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "ui/platform/notifier.h"
-
-#include <QPointer>
-
-class TrayIcon;
+#include "platform/notifier.h"
 
 // Notifications as the tray icon's own message (the balloon or toast of Windows). A click on
 // the message of an urgent notification opens the main window.
@@ -12,7 +8,7 @@ class TrayNotifier : public Notifier
 {
     Q_OBJECT
 public:
-    explicit TrayNotifier(TrayIcon* tray, QObject* parent = nullptr);
+    explicit TrayNotifier(TrayIconLookup trayIcon, QObject* parent = nullptr);
 
     int notify(const Message& message) override;
 
@@ -21,7 +17,7 @@ public:
     static constexpr int urgentMessageMs = 60 * 60 * 1000;
 
 private:
-    QPointer<TrayIcon> m_tray;
+    TrayIconLookup m_trayIcon;
     QMetaObject::Connection m_clicked;
     bool m_lastUrgent = false;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/notifier.h"
+#include "platform/notifier.h"
 
 #include <QDBusConnection>
 #include <QSet>

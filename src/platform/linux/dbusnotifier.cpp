@@ -1,4 +1,4 @@
-#include "ui/platform/dbusnotifier.h"
+#include "platform/linux/dbusnotifier.h"
 
 #include "core/program/programidentity.h"
 
@@ -128,4 +128,9 @@ void DBusNotifier::onActionInvoked(uint id, const QString& actionKey)
 void DBusNotifier::onNotificationClosed(uint id, uint /*reason*/)
 {
     m_withAction.remove(id);
+}
+
+std::unique_ptr<Notifier> createNotifier(TrayIconLookup)
+{
+    return std::make_unique<DBusNotifier>();
 }

@@ -1,15 +1,17 @@
-#include "ui/platform/traynotifier.h"
-
-#include "ui/tray/trayicon.h"
+#include "platform/windows/traynotifier.h"
 
 #include <QSystemTrayIcon>
 
-TrayNotifier::TrayNotifier(TrayIcon* tray, QObject* parent) : Notifier(parent), m_tray(tray) {}
+#include <utility>
+
+TrayNotifier::TrayNotifier(TrayIconLookup trayIcon, QObject* parent)
+    : Notifier(parent), m_trayIcon(std::move(trayIcon))
+{}
 
 int TrayNotifier::notify(const Message& message)
 {
     const int request = nextRequest();
-    QSystemTrayIcon* icon = m_tray ? m_tray->systemTrayIcon() : nullptr;
+    QSystemTrayIcon* icon = m_trayIcon ? m_trayIcon() : nullptr;
     if (!icon || !QSystemTrayIcon::supportsMessages()) {
         answerLater(request, false);
         return request;
@@ -26,4 +28,9 @@ int TrayNotifier::notify(const Message& message)
                       message.urgent ? urgentMessageMs : messageMs);
     answerLater(request, true);
     return request;
+}
+
+std::unique_ptr<Notifier> createNotifier(TrayIconLookup trayIcon)
+{
+    return std::make_unique<TrayNotifier>(std::move(trayIcon));
 }

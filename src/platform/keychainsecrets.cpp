@@ -1,4 +1,4 @@
-#include "ui/platform/keychainsecrets.h"
+#include "platform/keychainsecrets.h"
 
 #include <qt6keychain/keychain.h>
 

@@ -1,4 +1,4 @@
-#include "ui/platform/singleinstance.h"
+#include "platform/singleinstance.h"
 
 #include <QLocalSocket>
 #include <QProcess>

@@ -3,9 +3,10 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
-class TrayIcon;
+class QSystemTrayIcon;
 
 // The desktop's own notifications, as the reminder code asks for them: "show this". How they
 // get there is the platform's business: the freedesktop notification service over D-Bus on
@@ -47,5 +48,8 @@ private:
     int m_lastRequest = 0;
 };
 
-// The platform's notifier; the tray message one needs the tray icon.
-std::unique_ptr<Notifier> createNotifier(TrayIcon* tray);
+// The tray icon's Qt icon while it is in the tray, nullptr otherwise: the tray message
+// notifier shows its messages there.
+using TrayIconLookup = std::function<QSystemTrayIcon*()>;
+// The platform's notifier, made in its file (linux/dbusnotifier.cpp, windows/traynotifier.cpp).
+std::unique_ptr<Notifier> createNotifier(TrayIconLookup trayIcon);

@@ -1,4 +1,4 @@
-#include "ui/platform/singleinstance.h"
+#include "platform/singleinstance.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -8,14 +8,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
-
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#endif
 
 namespace {
 
@@ -32,48 +24,17 @@ QString canonicalDataPath(const QString& dataPath)
     return folder.isEmpty() ? file.absoluteFilePath() : folder + QLatin1Char('/') + file.fileName();
 }
 
-QString userId()
-{
-#ifdef Q_OS_WIN
-    return qEnvironmentVariable("USERNAME");
-#else
-    return QString::number(::getuid());
-#endif
-}
-
-// On Unix a full path in a folder only the user may enter; on Windows a pipe name, which the
-// system keeps per session. Empty where there is no such folder.
-QString serverNameFor(const QString& dataPath, QString* error)
-{
-    const QByteArray hash =
-        QCryptographicHash::hash(canonicalDataPath(dataPath).toUtf8(), QCryptographicHash::Sha256)
-            .toHex()
-            .left(16);
-    const QString name =
-        QStringLiteral("candlewatcher-%1-%2").arg(userId(), QString::fromLatin1(hash));
-#ifdef Q_OS_WIN
-    return name;
-#else
-    const QString folder = SingleInstance::privateFolder(error);
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
-#endif
-}
-
-QString lockPathFor(const QString& serverName)
-{
-#ifdef Q_OS_WIN
-    return QDir(QDir::tempPath()).filePath(serverName + QStringLiteral(".lock"));
-#else
-    return serverName + QStringLiteral(".lock");
-#endif
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(const QString& dataPath, QObject* parent)
     : QObject(parent), m_listening(this)
 {
-    m_name = serverNameFor(dataPath, &m_error);
+    const QByteArray hash =
+        QCryptographicHash::hash(canonicalDataPath(dataPath).toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16);
+    m_name = listenerName(
+        QStringLiteral("candlewatcher-%1-%2").arg(userId(), QString::fromLatin1(hash)), &m_error);
     if (m_name.isEmpty())
         return;
     m_lock = std::make_unique<QLockFile>(lockPathFor(m_name));
@@ -84,58 +45,6 @@ SingleInstance::SingleInstance(const QString& dataPath, QObject* parent)
         if (!m_server->isListening())
             listen();
     });
-}
-
-QString SingleInstance::privateFolder(QString* error)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(error);
-    return QDir::tempPath();
-#else
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QString problems;
-    if (!runtime.isEmpty()) {
-        const QString problem = folderProblem(runtime);
-        if (problem.isEmpty())
-            return runtime;
-        problems = QStringLiteral("\"%1\" %2").arg(runtime, problem);
-    }
-    // Another user may have made it first: then it is not ours, and is not used.
-    const QString own =
-        QDir(QDir::tempPath()).filePath(QStringLiteral("candlewatcher-") + userId());
-    ::mkdir(QFile::encodeName(own).constData(), 0700);
-    const QString problem = folderProblem(own);
-    if (problem.isEmpty())
-        return own;
-    if (!problems.isEmpty())
-        problems += QStringLiteral("; ");
-    problems += QStringLiteral("\"%1\" %2").arg(own, problem);
-    *error = tr("No private folder for the lock file (%1); another running copy "
-                "will not be noticed.")
-                 .arg(problems);
-    return {};
-#endif
-}
-
-QString SingleInstance::folderProblem(const QString& folder)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(folder);
-    return {};
-#else
-    struct stat info = {};
-    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
-        return tr("cannot be read: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
-    if (S_ISLNK(info.st_mode))
-        return tr("is a symbolic link");
-    if (!S_ISDIR(info.st_mode))
-        return tr("is not a folder");
-    if (info.st_uid != ::getuid())
-        return tr("belongs to another user");
-    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        return tr("is open to other users");
-    return {};
-#endif
 }
 
 SingleInstance::~SingleInstance()

@@ -59,6 +59,15 @@ signals:
     void showRequested();
 
 private:
+    // The platform's part (posix/singleinstance.cpp, windows/singleinstance.cpp): the user's
+    // id in the names; the listener's name for a name of the user's and the data file's (on
+    // Unix a full path in a folder only the user may enter, on Windows a pipe name, which the
+    // system keeps per session), empty with the reason in `error` where there is no such
+    // folder; and the lock file's path for that listener.
+    static QString userId();
+    static QString listenerName(const QString& name, QString* error);
+    static QString lockPathFor(const QString& listenerName);
+
     bool handOver(int timeoutMs);
     void listen();
     void answerConnections();

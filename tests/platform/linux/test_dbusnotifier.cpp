@@ -1,5 +1,5 @@
+#include "platform/linux/dbusnotifier.h"
 #include "storefixture.h"
-#include "ui/platform/dbusnotifier.h"
 #include "ui/reminders/alertdialog.h"
 #include "ui/reminders/notificationwindow.h"
 #include "ui/reminders/reminderrunner.h"
