@@ -36,13 +36,13 @@ if [ "$build_first" = 1 ]; then
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     cmake --preset release "${launcher[@]}" >/dev/null
     targets=(candlewatcher cw_storetool)
-    grep -q 'build tests/ui/platform/test_dbusnotifier:' "$build/build.ninja" && targets+=(test_dbusnotifier)
+    grep -q 'build tests/platform/linux/test_dbusnotifier:' "$build/build.ninja" && targets+=(test_dbusnotifier)
     nice -n 10 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
     cmake -S "$root/bench/baretray" -B "$bare_build" -G Ninja "${launcher[@]}" >/dev/null
     nice -n 10 cmake --build "$bare_build" >/dev/null
 fi
 storetool="$build/tests/core/store/processes/cw_storetool"
-service="$build/tests/ui/platform/test_dbusnotifier"
+service="$build/tests/platform/linux/test_dbusnotifier"
 
 # Inside the build tree, so the program can be hard-linked into each run's folder: its data
 # file is the one beside it.
@@ -257,7 +257,7 @@ echo "  adding 1,276 imported events, from OK in the preview to 4 s later:" \
 # A notification service that takes the calls and never answers (stopped), on a bus of our own.
 if [ -x "$service" ] && command -v dbus-daemon >/dev/null; then
     dir=$(prepare silent "$build/candlewatcher")
-    bus=$(dbus-daemon --config-file="$root/tests/ui/platform/privatebus.conf" --fork \
+    bus=$(dbus-daemon --config-file="$root/tests/platform/linux/privatebus.conf" --fork \
         --print-address=1 --print-pid=1)
     pids+=("$(sed -n 2p <<<"$bus")")
     export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 <<<"$bus")

@@ -1,8 +1,8 @@
 # The program's languages. The .ts sources live in translations/; lupdate over the sources of
-# core, the network library, the windows and the command line fills them (`cmake --build
-# --preset dev --target update_translations`), lrelease builds the shipped ones into the core
-# library's resources, so the installed program, a portable copy and the tests all find them at
-# :/i18n.
+# core, the network library, the platform's services, the windows and the command line fills
+# them (`cmake --build --preset dev --target update_translations`), lrelease builds the shipped
+# ones into the core library's resources, so the installed program, a portable copy and the
+# tests all find them at :/i18n.
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
 # Every language a translator works on.
@@ -17,7 +17,9 @@ file(GLOB_RECURSE _cw_ts_sources CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/src/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/ui/*.h
     ${CMAKE_SOURCE_DIR}/src/app/*.cpp ${CMAKE_SOURCE_DIR}/src/app/*.h
     ${CMAKE_SOURCE_DIR}/src/cli/*.cpp ${CMAKE_SOURCE_DIR}/src/cli/*.h
-    ${CMAKE_SOURCE_DIR}/src/net/*.cpp ${CMAKE_SOURCE_DIR}/src/net/*.h)
+    ${CMAKE_SOURCE_DIR}/src/net/*.cpp ${CMAKE_SOURCE_DIR}/src/net/*.h
+    # Every platform's folder, so a text only one platform shows is translated everywhere.
+    ${CMAKE_SOURCE_DIR}/src/platform/*.cpp ${CMAKE_SOURCE_DIR}/src/platform/*.h)
 set(_cw_ts_files)
 foreach(_lang IN LISTS CANDLEWATCHER_LANGUAGES)
     list(APPEND _cw_ts_files ${_cw_ts_folder}/candlewatcher_${_lang}.ts)

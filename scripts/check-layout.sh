@@ -3,8 +3,10 @@
 # command line and needs no more than QtCore; the command line knows no window; the windows'
 # presentation library needs core and QtCore alone; the services (src/app but the application
 # object) know no window, and no window makes a service; every message box is the shared one;
-# no folder of core is named after a window.
-# Prints each offending line.
+# no folder of core is named after a window. Fails too on a platform chosen outside
+# src/platform: an #if of the system (Q_OS_*, the compilers' own _WIN32, __linux__ and such,
+# CANDLEWATCHER_DBUS) or an include of one platform folder's file; the platform is chosen once,
+# in CMake. Prints each offending line.
 set -uo pipefail
 src="$(cd "${1:-$(dirname "$0")/../src}" && pwd)"
 status=0
@@ -40,4 +42,10 @@ for window in app dialogs listwindow list web tray reminders help; do
 done
 while IFS= read -r line; do offend "relative include: $line"; done \
     < <(grep -rnE '#\s*include\s*"\.\./' "$src")
+platform_macro='Q_OS_[A-Z0-9_]+|Q_WS_[A-Z0-9_]+|_WIN32|_WIN64|WIN32|__linux__|__linux|__gnu_linux__|__unix__|__unix|__APPLE__|__MACH__|__FreeBSD__|__NetBSD__|__OpenBSD__|__CYGWIN__|__MINGW32__|__MINGW64__|Q_CC_MINGW|CANDLEWATCHER_DBUS|QT_CONFIG\(dbus\)'
+while IFS= read -r line; do offend "a platform chosen outside src/platform: $line"; done \
+    < <(grep -rnE "^\s*#\s*(if|ifdef|ifndef|elif|elifdef|elifndef)\b.*(^|[^A-Za-z0-9_])($platform_macro)([^A-Za-z0-9_]|$)" \
+            "$src" | grep -v "^$src/platform/")
+while IFS= read -r line; do offend "shared code includes one platform's file: $line"; done \
+    < <(grep -rnE '#\s*include\s*"platform/[^/"]+/' "$src" | grep -v "^$src/platform/")
 exit $status

@@ -52,7 +52,10 @@ BUILD = ROOT / "build-mutants"
 RESULTS = BUILD / "mutants.jsonl"
 EQUIVALENT = ROOT / "scripts" / "mutants-equivalent.txt"
 # Files whose code runs only in a real desktop session: their mutants also run those scenarios.
-X11_ONLY = ("src/ui/tray/", "src/ui/platform/", "src/ui/app/sessionmanager", "src/main.cpp")
+X11_ONLY = ("src/ui/tray/", "src/platform/notifier", "src/platform/singleinstance",
+            "src/platform/keychainsecrets", "src/platform/linux/dbusnotifier",
+            "src/platform/posix/singleinstance", "src/platform/posix/terminationwatcher",
+            "src/ui/app/sessionmanager", "src/main.cpp")
 SUITE_LABELS_OUT = {"fuzz", "x11", "wayland", "package"}
 TIMEOUT = 600  # the incremental build
 TEST_TIMEOUT_MIN = 60

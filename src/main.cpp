@@ -1,8 +1,8 @@
 #include "app/candlewatcherapp.h"
 #include "cli/commandline.h"
-#include "core/program/processsignals.h"
 #include "net/davsyncclient.h"
-#include "ui/platform/keychainsecrets.h"
+#include "platform/keychainsecrets.h"
+#include "platform/processsignals.h"
 
 int main(int argc, char** argv)
 {

@@ -5,17 +5,18 @@
 #include "app/syncservice.h"
 #include "core/calendar/clock.h"
 #include "core/calendar/nextevent.h"
-#include "core/program/processsignals.h"
 #include "core/program/programidentity.h"
 #include "core/settings/datelocale.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
 #include "core/text/translations.h"
+#include "platform/keychainsecrets.h"
+#include "platform/notifier.h"
+#include "platform/processsignals.h"
+#include "platform/singleinstance.h"
+#include "platform/terminationwatcher.h"
 #include "ui/app/mainwindow.h"
-#include "ui/platform/keychainsecrets.h"
-#include "ui/platform/notifier.h"
-#include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
 #include "ui/tray/programicon.h"
 #include "ui/tray/trayicon.h"
@@ -24,38 +25,18 @@
 #include <QIcon>
 #include <QLocale>
 #include <QSessionManager>
-#include <QSocketNotifier>
 
-#include <array>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
-
-namespace {
-
-// The self-pipe: the signal handler only writes one byte to it; the event loop reads it.
-int signalPipe[2] = {-1, -1};
-constexpr std::array termSignals = {SIGTERM, SIGINT, SIGHUP};
-struct sigaction previousActions[termSignals.size()];
-
-extern "C" void termSignalHandler(int signal)
-{
-    const int savedErrno = errno;
-    const char byte = static_cast<char>(signal);
-    // Non-blocking: a full pipe already holds a request to end.
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-    errno = savedErrno;
-}
-
-} // namespace
 
 CandlewatcherApp::CandlewatcherApp(BirthdayStore& store, SettingsStore& settings,
                                    const Clock& clock, QObject* parent)
     : QObject(parent), m_store(store), m_settings(settings), m_clock(clock),
-      m_tray(std::make_unique<TrayIcon>()), m_notifier(createNotifier(m_tray.get()))
+      m_tray(std::make_unique<TrayIcon>()),
+      m_notifier(createNotifier([tray = m_tray.get()] { return tray->systemTrayIcon(); })),
+      m_termination(std::make_unique<TerminationWatcher>())
 {
+    connect(m_termination.get(), &TerminationWatcher::endRequested, this,
+            &CandlewatcherApp::endSession);
     connect(&m_trayRetry, &QTimer::timeout, this, &CandlewatcherApp::retryTray);
     m_trayRetry.setInterval(TrayRetryIntervalMs);
 }
@@ -96,15 +77,7 @@ ReminderRunner& CandlewatcherApp::reminderRunner()
 
 CandlewatcherApp::~CandlewatcherApp()
 {
-    if (m_signalNotifier) {
-        delete m_signalNotifier;
-        m_signalNotifier = nullptr;
-        for (std::size_t i = 0; i < termSignals.size(); ++i)
-            ::sigaction(termSignals[i], &previousActions[i], nullptr);
-        ::close(signalPipe[0]);
-        ::close(signalPipe[1]);
-        signalPipe[0] = signalPipe[1] = -1;
-    }
+    m_termination.reset(); // the signals' own handlers back first
     // The icon goes first: it refers to the window's menu.
     m_tray->removeFromTray();
     m_window.reset();
@@ -234,32 +207,7 @@ bool CandlewatcherApp::eventFilter(QObject* watched, QEvent* event)
 
 bool CandlewatcherApp::watchTermSignals()
 {
-    if (m_signalNotifier)
-        return true;
-    if (signalPipe[0] != -1)
-        return false; // another instance holds the handlers
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
-        signalPipe[0] = signalPipe[1] = -1;
-        return false;
-    }
-    m_signalNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    connect(m_signalNotifier, &QSocketNotifier::activated, this, &CandlewatcherApp::onTermSignal);
-    for (std::size_t i = 0; i < termSignals.size(); ++i) {
-        struct sigaction action = {};
-        action.sa_handler = termSignalHandler;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        ::sigaction(termSignals[i], &action, &previousActions[i]);
-    }
-    return true;
-}
-
-void CandlewatcherApp::onTermSignal()
-{
-    char bytes[16];
-    while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
-    }
-    endSession();
+    return m_termination->watch();
 }
 
 int runTrayProgram(int argc, char** argv, SyncClientFactory clients, SecretStoreFactory secrets)

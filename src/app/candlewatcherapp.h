@@ -17,7 +17,7 @@ class ReminderRunner;
 class ReminderScheduler;
 class SyncService;
 class TrayIcon;
-class QSocketNotifier;
+class TerminationWatcher;
 
 // The program in the tray. Sets the program's identity and fixes the data file's place; when a
 // copy runs for this user and data file already, has it show its main window and returns 0;
@@ -81,8 +81,9 @@ public:
     // does, unloads without a question.
     void watchSession();
 
-    // Turns SIGTERM, SIGINT and SIGHUP into endSession through a self-pipe, so the unload runs
-    // in the event loop and not in the signal handler. False when the pipe cannot be made.
+    // Has the system's requests to end the program (SIGTERM, SIGINT and SIGHUP) call
+    // endSession from the event loop (platform/terminationwatcher.h). False where they cannot
+    // be watched.
     bool watchTermSignals();
 
 signals:
@@ -98,7 +99,6 @@ private:
     bool addTrayIcon();
     void retryTray();
     void finish();
-    void onTermSignal();
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
@@ -119,5 +119,5 @@ private:
     bool m_iconAtStart = false;
     bool m_loaded = false;
     bool m_unloaded = false;
-    QSocketNotifier* m_signalNotifier = nullptr;
+    std::unique_ptr<TerminationWatcher> m_termination;
 };

@@ -1,7 +1,6 @@
 #include "cli/commandline.h"
 
 #include "cli/exportcommand.h"
-#include "cli/filenames.h"
 #include "cli/importcommand.h"
 #include "cli/output.h"
 #include "cli/synccommand.h"
@@ -14,6 +13,7 @@
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
 #include "core/text/translations.h"
+#include "platform/filenames.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,11 +1,12 @@
 #include "cli/exportcommand.h"
 
-#include "cli/filenames.h"
 #include "cli/output.h"
 #include "core/calendar/clock.h"
 #include "core/exchange/calendarexchange.h"
+#include "core/exchange/calendarfile.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
+#include "platform/filenames.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +26,9 @@ int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& c
             return fail(QCoreApplication::translate(
                 "CommandLine", "the calendar could not be written to standard output."));
     } else {
-        const QString error = FileNames::write(target, calendar.ics);
+        const QString error = FileNames::write(target, [&calendar](const QString& path) {
+            return writeCalendarFile(path, calendar.ics);
+        });
         if (!error.isEmpty())
             //: %1 is the file, %2 why it could not be written.
             return fail(QCoreApplication::translate("CommandLine", "cannot write \"%1\": %2")

@@ -1,10 +1,10 @@
 #include "cli/importcommand.h"
 
-#include "cli/filenames.h"
 #include "cli/output.h"
 #include "core/calendar/clock.h"
 #include "core/exchange/importplan.h"
 #include "core/store/birthdaystore.h"
+#include "platform/filenames.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "app/candlewatcherapp.h"
 #include "mainwindowfixture.h"
-#include "ui/platform/singleinstance.h"
+#include "platform/singleinstance.h"
 #include "ui/reminders/notificationwindow.h"
 #include "ui/reminders/reminderrunner.h"
 #include "ui/tray/trayicon.h"

@@ -5,7 +5,7 @@
 #include "storefixture.h"
 #include "ui/app/mainwindow.h"
 #include "ui/list/birthdaylistview.h"
-#include "ui/platform/keychainsecrets.h"
+#include "platform/keychainsecrets.h"
 #include "ui/reminders/reminderrunner.h"
 
 #include <QAction>

@@ -114,7 +114,7 @@ mkdir -p "$XDG_RUNTIME_DIR" "$work/app" && chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER DISPLAY
 if [ -n "$service" ]; then
     # A session bus of our own that starts no services: only our notification service answers.
-    bus=$(dbus-daemon --config-file="$(dirname "$0")/../ui/platform/privatebus.conf" --fork \
+    bus=$(dbus-daemon --config-file="$(dirname "$0")/../platform/linux/privatebus.conf" --fork \
         --print-address=1 --print-pid=1) || skip "dbus-daemon could not start a bus"
     export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 <<<"$bus")
     pids+=("$(sed -n 2p <<<"$bus")")

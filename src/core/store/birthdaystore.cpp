@@ -2,8 +2,8 @@
 
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
-#include "core/store/filelock.h"
 #include "core/text/textconv.h"
+#include "platform/filelock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -592,7 +592,7 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
     }
     if (!copy.flush())
         return copyFailed(DataFileIo::failureReason(copy, errno));
-    if (!DataFileIo::syncToDisk(copy))
+    if (!FileIo::syncToDisk(copy))
         return copyFailed(qt_error_string());
     copy.close();
     if (copy.error() != QFileDevice::NoError)
@@ -607,13 +607,13 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
         return true;
     }
     QString reason;
-    if (!DataFileIo::replaceFile(tmpPath, target, reason)) {
+    if (!FileIo::replaceFile(tmpPath, target, reason)) {
         QFile::remove(tmpPath);
         return fail(tr("Cannot put the compacted copy in place of the data file "
                        "\"%1\": %2.")
                         .arg(nativeName(m_dataPath), reason));
     }
-    DataFileIo::syncFolder(QFileInfo(target).absolutePath());
+    FileIo::syncFolder(QFileInfo(target).absolutePath());
     m_fileState = fileStateOf(m_dataPath);
     return true;
 }

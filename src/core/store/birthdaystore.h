@@ -103,10 +103,10 @@ public:
     // What the data file was when this store's last operation read or wrote it, taken under
     // the lock: a file that is no longer so has been written by someone else since (or by a
     // later operation).
-    using FileState = DataFileIo::FileState;
+    using FileState = FileIo::FileState;
     FileState fileState() const { return m_fileState; }
     // The data file's state now, read without the lock.
-    static FileState fileStateOf(const QString& path) { return DataFileIo::stateOf(path); }
+    static FileState fileStateOf(const QString& path) { return FileIo::stateOf(path); }
 
 private:
     using FieldBytes = std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>;

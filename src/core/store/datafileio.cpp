@@ -7,19 +7,6 @@
 
 #include <cerrno>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace DataFileIo {
 
 namespace {
@@ -27,57 +14,7 @@ namespace {
 const char* const writeFailure =
     QT_TRANSLATE_NOOP("DataFileIo", "Cannot write the data file \"%1\": %2.");
 
-#ifdef Q_OS_WIN
-FileState stateOfInfo(const QFileInfo& info)
-{
-    FileState state;
-    if (!info.exists())
-        return state;
-    state.exists = true;
-    state.size = info.size();
-    state.modified = info.lastModified().toMSecsSinceEpoch() * 1000000;
-    state.changed = info.metadataChangeTime().toMSecsSinceEpoch() * 1000000;
-    return state;
-}
-#else
-FileState stateOfStat(const struct stat& info)
-{
-    FileState state;
-    state.exists = true;
-    state.size = info.st_size;
-    state.modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    state.changed = qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
-    state.id = quint64(info.st_ino);
-    return state;
-}
-#endif
-
-// The state of an open file, or of the file at its path where the system can't tell.
-FileState stateOfOpen(QFile& file)
-{
-#ifdef Q_OS_WIN
-    return stateOfInfo(QFileInfo(file.fileName()));
-#else
-    struct stat info;
-    if (::fstat(file.handle(), &info) != 0)
-        return stateOf(file.fileName());
-    return stateOfStat(info);
-#endif
-}
-
 } // namespace
-
-FileState stateOf(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return stateOfInfo(QFileInfo(path));
-#else
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return FileState();
-    return stateOfStat(info);
-#endif
-}
 
 QString nativeName(const QString& path)
 {
@@ -103,11 +40,11 @@ QString writeTarget(const QString& path)
 
 OpenFile::OpenFile(QString path) : m_path(std::move(path)) {}
 
-bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileState& state,
+bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileIo::FileState& state,
                     QString& error)
 {
     data.clear();
-    state = FileState();
+    state = FileIo::FileState();
     m_file.close();
     m_writeRefusal.clear();
     const QFileInfo info(m_path);
@@ -135,7 +72,7 @@ bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileState&
                     .arg(nativeName(m_path), m_file.errorString());
         return false;
     }
-    state = stateOfOpen(m_file);
+    state = FileIo::stateOfOpen(m_file);
     return true;
 }
 
@@ -143,20 +80,11 @@ bool OpenFile::isReplaced() const
 {
     if (m_missing)
         return QFileInfo::exists(m_path) || QFileInfo(m_path).isSymLink();
-#ifdef Q_OS_WIN
-    // A file held open here cannot be renamed over or deleted: nothing can replace it.
-    return false;
-#else
-    struct stat open, atPath;
-    if (::fstat(m_file.handle(), &open) != 0)
-        return true;
-    return ::stat(QFile::encodeName(m_path).constData(), &atPath) != 0 ||
-           open.st_ino != atPath.st_ino || open.st_dev != atPath.st_dev;
-#endif
+    return FileIo::isReplaced(m_file, m_path);
 }
 
 OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd,
-                                         const QList<Patch>& patches, FileState& state,
+                                         const QList<Patch>& patches, FileIo::FileState& state,
                                          QString& error)
 {
     if (patches.isEmpty())
@@ -211,7 +139,7 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
     }
     if (!file.flush())
         return writeFailed(writeFailure);
-    state = stateOfOpen(file);
+    state = FileIo::stateOfOpen(file);
     file.close();
     if (file.error() != QFileDevice::NoError) {
         error = QCoreApplication::translate("DataFileIo", writeFailure)
@@ -219,43 +147,6 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
         return Written::Failed;
     }
     return Written::Done;
-}
-
-bool syncToDisk(QFile& file)
-{
-#ifdef Q_OS_WIN
-    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle())));
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
-bool replaceFile(const QString& from, const QString& to, QString& reason)
-{
-#ifdef Q_OS_WIN
-    const QString f = QDir::toNativeSeparators(from), t = QDir::toNativeSeparators(to);
-    if (MoveFileExW(reinterpret_cast<LPCWSTR>(f.utf16()), reinterpret_cast<LPCWSTR>(t.utf16()),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    reason = qt_error_string(int(GetLastError()));
-    return false;
-#else
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return true;
-    reason = qt_error_string(errno);
-    return false;
-#endif
-}
-
-void syncFolder([[maybe_unused]] const QString& folder)
-{
-#ifndef Q_OS_WIN
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#endif
 }
 
 } // namespace DataFileIo

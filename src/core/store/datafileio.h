@@ -1,26 +1,15 @@
 #pragma once
 
+#include "platform/fileio.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
 #include <QString>
 
-// Reading and writing the data file's bytes, and the system calls a safe replacement of it
-// needs. Failures come back as false with a message naming the file in error.
+// Reading and writing the data file's bytes; the system calls below them are the platform's
+// (platform/fileio.h). Failures come back as false with a message naming the file in error.
 namespace DataFileIo {
-
-// What a file is on disk: a file that is no longer so has been written since. Two writes of the
-// same size within one tick of the file system's clock look the same.
-struct FileState
-{
-    bool exists = false;
-    qint64 size = 0;
-    qint64 modified = 0; // nanoseconds since the epoch
-    qint64 changed = 0;  // of the file's status, nanoseconds since the epoch
-    quint64 id = 0;      // the inode: a file renamed over the data file is another file
-    bool operator==(const FileState&) const = default;
-};
-FileState stateOf(const QString& path);
 
 // The path as the user's system writes it, for messages.
 QString nativeName(const QString& path);
@@ -53,7 +42,8 @@ public:
 
     // The whole file; empty, with missing set, when there is none (no error). forWriting
     // keeps it open for applyPatches. state is what was read.
-    bool read(bool forWriting, QByteArray& data, bool& missing, FileState& state, QString& error);
+    bool read(bool forWriting, QByteArray& data, bool& missing, FileIo::FileState& state,
+              QString& error);
     // Whether the path no longer leads to the file read: renamed over, deleted, or created
     // where there was none.
     bool isReplaced() const;
@@ -63,7 +53,7 @@ public:
     // drops what it appended. Nothing is written when the file was replaced. state is what was
     // written.
     Written applyPatches(const QByteArray& data, qint64 cellsEnd, const QList<Patch>& patches,
-                         FileState& state, QString& error);
+                         FileIo::FileState& state, QString& error);
 
 private:
     QString m_path;
@@ -71,13 +61,5 @@ private:
     bool m_missing = false;
     QString m_writeRefusal; // why the file read could not be opened for writing
 };
-
-// Forces the file's written bytes onto the disk.
-bool syncToDisk(QFile& file);
-// Puts from in place of to in one step: to is always either the old or the new file.
-bool replaceFile(const QString& from, const QString& to, QString& reason);
-// Makes a rename in the folder durable; where the system can't, the rename itself is still
-// atomic.
-void syncFolder(const QString& folder);
 
 } // namespace DataFileIo

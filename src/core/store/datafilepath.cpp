@@ -1,5 +1,7 @@
 #include "core/store/datafilepath.h"
 
+#include "platform/programfolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -20,14 +22,6 @@ bool folderWritable(const QString& folder)
     return probe.open();
 }
 
-// Whether the program runs from an installed tree (bin/ beside share/applications): such a
-// folder is shared by every user, and root can write to it, so the data never goes there.
-bool installedProgram(const QString& folder)
-{
-    return QFileInfo::exists(
-        QDir(folder).filePath(QStringLiteral("../share/applications/candlewatcher.desktop")));
-}
-
 } // namespace
 
 QString dataFileIn(const QString& folder)
@@ -42,7 +36,7 @@ QString dataFilePath(const QString& programDir, const QString& userDataDir)
 {
     const QString besideProgram = dataFileIn(programDir);
     if (QFileInfo::exists(besideProgram) ||
-        (!installedProgram(programDir) && folderWritable(programDir)))
+        (!ProgramFolder::isInstalled(programDir) && folderWritable(programDir)))
         return besideProgram;
     // A failure here shows later, with its reason, when the store first writes the file.
     QDir().mkpath(userDataDir);

@@ -4,6 +4,7 @@
 
 #include "core/calendar/occurrence.h"
 #include "core/settings/settingsstore.h"
+#include "platform/startcaption.h"
 #include "ui/dialogs/wholetabstop.h"
 #include "ui/presentation/reminderdisplay.h"
 
@@ -84,13 +85,7 @@ void PreferencesDialog::createControls(const HelpSink& help)
     m_everyHourButton->setObjectName(QStringLiteral("optEveryHour"));
     m_everyDayButton = new QRadioButton(tr("E&very day"), notificationGroup);
     m_everyDayButton->setObjectName(QStringLiteral("optEveryDay"));
-    // Elsewhere the program need not start with the system: say what the choice means there.
-#ifdef Q_OS_WIN
-    const QString noneCaption = tr("Only when &Windows starts up");
-#else
-    const QString noneCaption = tr("Only when Candlewatcher &starts");
-#endif
-    m_atStartOnlyButton = new QRadioButton(noneCaption, notificationGroup);
+    m_atStartOnlyButton = new QRadioButton(atStartOnlyCaption(), notificationGroup);
     m_atStartOnlyButton->setObjectName(QStringLiteral("optNone"));
     auto* group = new QButtonGroup(this);
     group->addButton(m_everyHourButton);

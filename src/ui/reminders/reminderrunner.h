@@ -4,8 +4,8 @@
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
 #include "core/events/birthdayrecord.h"
+#include "platform/notifier.h"
 #include "ui/help/helphook.h"
-#include "ui/platform/notifier.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -2,8 +2,8 @@
 
 #include "core/comments/webtexts.h"
 #include "core/program/programidentity.h"
-#include "core/program/sysinfolauncher.h"
 #include "core/text/textconv.h"
+#include "platform/sysinfolauncher.h"
 #include "ui/common/messageprompt.h"
 #include "ui/web/shelllaunch.h"
 

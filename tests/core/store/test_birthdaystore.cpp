@@ -2,7 +2,7 @@
 #include "storefixture.h"
 
 #include "core/store/cellformat.h"
-#include "core/store/filelock.h"
+#include "platform/filelock.h"
 
 #include <QtTest>
 
@@ -512,7 +512,7 @@ private slots:
             f.store.setBeforeWriteHook([&] {
                 QString reason;
                 QVERIFY(!QFileInfo::exists(elsewhere) ||
-                        DataFileIo::replaceFile(elsewhere, f.path(), reason));
+                        FileIo::replaceFile(elsewhere, f.path(), reason));
             });
         QVERIFY2(operation(f.store), qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), reference.bytes());

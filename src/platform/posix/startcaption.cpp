@@ -1,0 +1,8 @@
+#include "platform/startcaption.h"
+
+#include <QCoreApplication>
+
+QString atStartOnlyCaption()
+{
+    return QCoreApplication::translate("PreferencesDialog", "Only when Candlewatcher &starts");
+}

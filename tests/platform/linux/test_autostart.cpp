@@ -1,0 +1,119 @@
+#include "platform/autostart.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The package's entry (packaging/), as the system has it, or turned off as a row says.
+QByteArray systemEntry(const QString& kind)
+{
+    QFile package(QStringLiteral(PACKAGE_AUTOSTART_ENTRY));
+    if (!package.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray entry = package.readAll();
+    if (kind == "hidden")
+        entry += "Hidden=true\n";
+    if (kind == "gnome-off")
+        entry.replace("X-GNOME-Autostart-enabled=true", "X-GNOME-Autostart-enabled=false");
+    return entry;
+}
+
+bool write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
+class TestAutostart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The session's answer, what the user's entry and the system's say together: the user's
+    // of the same name stands in for the system's. Then the choice both ways, from there; the
+    // system's entry is never changed, and stays in charge where it says the same.
+    void choice_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("no entry") << "none"
+                                  << "none" << false;
+        QTest::newRow("the package's") << "on"
+                                       << "none" << true;
+        QTest::newRow("the package's, off in GNOME") << "gnome-off"
+                                                     << "none" << false;
+        QTest::newRow("the package's, hidden") << "hidden"
+                                               << "none" << false;
+        QTest::newRow("the user's own") << "none"
+                                        << "on" << true;
+        QTest::newRow("the package's, hidden by the user") << "on"
+                                                           << "hidden" << false;
+        QTest::newRow("the user's over a hidden one") << "hidden"
+                                                      << "on" << true;
+    }
+
+    void choice()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, user);
+        QFETCH(bool, starts);
+        const QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.filePath("home").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (dir.filePath("empty") + ':' + dir.filePath("etc")).toUtf8());
+        const QString systemPath = dir.filePath("etc/autostart/candlewatcher.desktop");
+        const QString userPath = dir.filePath("home/autostart/candlewatcher.desktop");
+        QVERIFY(system == "none" || write(systemPath, systemEntry(system)));
+        QVERIFY(user == "none" || write(userPath, systemEntry(user)));
+        const QByteArray systemBytes = read(systemPath);
+
+        QCOMPARE(Autostart::isEnabled(), starts);
+        for (const bool enabled : {true, false, true, false}) {
+            QString reason = "unset";
+            QVERIFY2(Autostart::setEnabled(enabled, &reason), qPrintable(reason));
+            QCOMPARE(Autostart::isEnabled(), enabled);
+            QCOMPARE(read(systemPath), systemBytes);
+            QCOMPARE(QFile::exists(userPath), enabled != (system == "on"));
+        }
+    }
+
+    // The user's own entry starts this program, and is one the desktop's tools accept.
+    void ownEntry()
+    {
+        const QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        qputenv("XDG_CONFIG_DIRS", dir.filePath("etc").toUtf8());
+        QString reason;
+        QVERIFY(Autostart::setEnabled(true, &reason));
+        const QString path = dir.filePath("autostart/candlewatcher.desktop");
+        const QByteArray entry = read(path);
+        QVERIFY2(entry.contains("\nExec=\"" +
+                                QFile::encodeName(QCoreApplication::applicationFilePath()) +
+                                "\"\n"),
+                 entry.constData());
+        if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
+            QSKIP("desktop-file-validate is missing (apt-get install desktop-file-utils)");
+        QProcess validate;
+        validate.setProcessChannelMode(QProcess::MergedChannels);
+        validate.start("desktop-file-validate", {path});
+        QVERIFY(validate.waitForFinished());
+        QVERIFY2(validate.exitCode() == 0 && validate.readAll().isEmpty(), entry.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutostart)
+#include "test_autostart.moc"
