@@ -152,7 +152,7 @@ protected:
         dialog.reset(); // the old one goes first: the comments form keeps its texts as it goes
         const auto mode = name == "add" ? BirthdayDialog::Mode::Add : BirthdayDialog::Mode::Edit;
         key = key >= 0 || name != "edit" ? key : f->add("Ann", QDate(1990, 5, 1));
-        const BirthdayRecord shown = f->store.readRecord(key).value_or(BirthdayRecord());
+        const BirthdayRecord shown = f->fields.readRecord(key).value_or(BirthdayRecord());
         ImportEntry ben;
         ben.name = "Ben", ben.date = QDate(1984, 12, 9);
         if (name == "add" || name == "edit")

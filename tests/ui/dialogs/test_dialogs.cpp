@@ -280,7 +280,7 @@ private slots:
     {
         QFETCH(bool, edit);
         for (const char* field : {"Name", "Date", "Recurs", "Notify"}) // no Alert, no ShowYears
-            QVERIFY(!edit || f->store.writeField(field, 0, "1"));
+            QVERIFY(!edit || f->fields.writeField(field, 0, "1"));
         open(edit ? "edit" : "add", 0, !edit);
         QTRY_COMPARE(f->catcher.texts.size(), edit ? 1 : 0);
         typeInto(at("txtName"), "Kept input");

@@ -174,7 +174,7 @@ private slots:
                               "(12/12/1990 - 34 Years)||1|-1"}));
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
         // The alert's "show" or "default" action asks for the main window; nothing else does.
         QSignalSpy shown(&notifier, &Notifier::showRequested);
@@ -229,14 +229,14 @@ private slots:
         runner.check();
         QVERIFY(runner.waitingForAnswers());
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), "");
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), "");
         QTRY_VERIFY_WITH_TIMEOUT(!runner.waitingForAnswers(), 3 * DBusNotifier::callTimeoutMs);
         m_service.capabilitiesAnswer.clear();
         m_service.notifyAnswer.clear();
         QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());
         QVERIFY(runner.alertDialog() && runner.alertDialog()->dueNames() == QStringList{"Ann"});
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
     }
 };

@@ -211,7 +211,7 @@ private slots:
             AppFixture f;
             f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
             f.add("Gone", QDate(1990, 3, 1));
-            QCOMPARE(f.store.deleteRecord(*f.store.readRecord(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(f.store.deleteRecord(*f.fields.readRecord(1)), BirthdayStore::Outcome::Done);
             const qint64 sizeBefore = f.bytes().size();
             CandlewatcherApp& app = f.make();
             QSignalSpy finished(&app, &CandlewatcherApp::finished);
@@ -233,7 +233,7 @@ private slots:
             QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
             QTRY_VERIFY(!f.notification() || !f.notification()->isVisible());
             QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
-            QCOMPARE(*f.store.recordKeys(), QList<int>{0});
+            QCOMPARE(*f.fields.recordKeys(), QList<int>{0});
             // A second end (aboutToQuit after a logout, another signal) has nothing left to do.
             app.endSession();
             QCOMPARE(::raise(SIGTERM), 0);
