@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/certificatetrust.h"
 #include "core/sync/subscriptionguard.h"
 #include "core/sync/syncplan.h"
 #include "core/sync/syncrun.h"
@@ -139,29 +140,27 @@ void SyncQueue::fetched(const SyncSource& source, const QString& password,
                         const RemoteChanges& changes, const SyncFailure& failure)
 {
     const QByteArray& pem = failure.certificate.pem;
-    if (pem.isEmpty() || pem == source.acceptedCertificate || !m_askCertificate ||
-        !m_askCertificate(source, failure.certificate)) {
+    const auto ask = [this, &source](const UntrustedCertificate& certificate) {
+        return m_askCertificate && m_askCertificate(source, certificate);
+    };
+    if (!CertificateTrust::accepted(failure, source.acceptedCertificate, ask)) {
         take(source, changes, failure.message, pem.isEmpty());
         return;
     }
-    // Only the certificate the user saw: one that changes later is asked about again.
+    bool gone = false;
     QString error;
-    bool known = false;
-    const bool saved = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const bool kept = CertificateTrust::keep(
+        m_store.dataPath(), pem,
+        [&source](SubscriptionTable& table) {
             SyncSource* kept = table.source(source.id);
-            known = kept != nullptr;
-            if (known)
-                kept->acceptedCertificate = pem;
-            return known;
+            return kept ? &kept->acceptedCertificate : nullptr;
         },
-        error);
-    if (!saved) {
+        gone, error);
+    if (!kept) {
         take(source, {}, error);
         return;
     }
-    if (!known) { // removed meanwhile
+    if (gone) { // removed meanwhile
         finish(source, true, QString(), false);
         return;
     }
