@@ -101,14 +101,16 @@ inline SyncClientFactory FakeServer::factory()
 struct FakeSecrets : SecretStore
 {
     QHash<QString, QString> kept;
+    QString refusal; // every write is refused with it when set
     void read(const QString& id, Read done) override
     {
         done(kept.contains(id) ? std::optional(kept.value(id)) : std::nullopt);
     }
     void write(const QString& id, const QString& password, Written done) override
     {
-        kept.insert(id, password);
-        done(QString());
+        if (refusal.isEmpty())
+            kept.insert(id, password);
+        done(refusal);
     }
     void remove(const QString& id) override { kept.remove(id); }
     bool persistent() const override { return true; }

@@ -38,13 +38,6 @@ Publisher::~Publisher()
         planner->wait();
 }
 
-QString Publisher::bothWaysRefusal(const QString& name)
-{
-    return tr("\"%1\" cannot be subscribed to and published to at once: your events would come "
-              "back as subscribed ones.")
-        .arg(name);
-}
-
 void Publisher::publish()
 {
     if (m_running) {
@@ -87,11 +80,9 @@ void Publisher::start()
         return;
     }
     const PublishTarget& target = *table->publishing;
-    for (const SyncSource& source : table->sources) {
-        if (source.url == target.url) {
-            finish(target, {}, {}, bothWaysRefusal(nameOf(target)));
-            return;
-        }
+    if (table->sourceAt(target.url)) {
+        finish(target, {}, {}, SubscriptionTable::bothWaysRefusal(nameOf(target)));
+        return;
     }
     if (m_runRemoves) {
         planned(target, PublishPlan::removeAll(target.events));

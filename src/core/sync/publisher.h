@@ -46,9 +46,6 @@ public:
     bool stop(bool removeEvents, QString& error);
     bool isRunning() const { return m_running; }
 
-    // The refusal of a calendar that is subscribed to as well.
-    static QString bothWaysRefusal(const QString& name);
-
 signals:
     // summary: "Published to NAME: counts", or why it failed; empty where nothing is published.
     // sent: a request was made.

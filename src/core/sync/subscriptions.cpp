@@ -139,6 +139,45 @@ SyncSource* SubscriptionTable::source(const QString& id)
     return nullptr;
 }
 
+const SyncSource* SubscriptionTable::sourceAt(const QString& url) const
+{
+    for (const SyncSource& source : sources)
+        if (source.url == url)
+            return &source;
+    return nullptr;
+}
+
+QString SubscriptionTable::subscribeRefusal(const QString& url, const QString& name) const
+{
+    if (publishing && publishing->url == url)
+        return bothWaysRefusal(name);
+    if (const SyncSource* subscribed = sourceAt(url))
+        return QCoreApplication::translate("Subscriptions", "You subscribe to \"%1\" already.")
+            .arg(subscribed->displayName);
+    return QString();
+}
+
+QString SubscriptionTable::publishRefusal(const QString& url, const QString& name) const
+{
+    if (sourceAt(url))
+        return bothWaysRefusal(name);
+    if (publishing)
+        return QCoreApplication::translate(
+                   "Subscriptions",
+                   "Your events are published to \"%1\" already: remove that first.")
+            .arg(publishing->displayName);
+    return QString();
+}
+
+QString SubscriptionTable::bothWaysRefusal(const QString& name)
+{
+    return QCoreApplication::translate(
+               "Subscriptions",
+               "\"%1\" cannot be subscribed to and published to at once: your events would "
+               "come back as subscribed ones.")
+        .arg(name);
+}
+
 QList<SyncLink> SubscriptionTable::linksOf(const QString& sourceId) const
 {
     QList<SyncLink> found;
