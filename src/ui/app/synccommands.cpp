@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QUrl>
 
-#include <algorithm>
 #include <chrono>
 
 SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
@@ -71,8 +70,7 @@ SyncCommands::~SyncCommands() = default;
 
 void SyncCommands::start()
 {
-    // A timer's interval ends at 2^31 ms, some 596 hours: longer reads as three weeks.
-    const int hours = std::min(m_settings.read(Setting::syncHours).value_or(0), 21 * 24);
+    const int hours = m_settings.read(Setting::syncHours).value_or(0);
     if (hours > 0) {
         m_timer.setInterval(std::chrono::hours(hours));
         m_timer.start();
