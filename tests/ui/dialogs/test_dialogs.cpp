@@ -463,7 +463,8 @@ private slots:
     void preferencesReadAndWrittenBack()
     {
         QFETCH(Stored, row);
-        const QStringList names = {"QuitConfirm", "DeleteConfirm", "NotifyEvery", "AlertTime"};
+        const QStringList names = {Setting::quitConfirm.name, Setting::deleteConfirm.name,
+                                   Setting::notifyEvery.name, Setting::alertTime.name};
         for (int i = 0; i < 4; ++i) {
             if (!row.settings[i].isNull())
                 f->settings.writeSetting(names[i], row.settings[i]);
