@@ -180,7 +180,7 @@ protected:
     }
     template <typename T = QLineEdit> T* at(const char* id) { return control<T>(dialog.get(), id); }
 
-protected slots:
+protected Q_SLOTS:
     void init() { f = std::make_unique<DialogFixture>(); }
     void cleanup() { dialog.reset(), f.reset(); }
 };

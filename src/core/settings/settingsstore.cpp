@@ -54,7 +54,7 @@ void SettingsStore::writeSetting(const QString& name, const QString& value)
     settings->sync();
     if (settings->status() == QSettings::NoError &&
         (!before.isValid() || before.toString() != value))
-        emit changed(name);
+        Q_EMIT changed(name);
 }
 
 QString SettingsStore::read(const Setting::Key<Setting::Type::Text>& key) const

@@ -47,7 +47,7 @@ public:
     // Failures are silent (the next read gives the default again); other values stay intact.
     void writeSetting(const QString& name, const QString& value);
 
-signals:
+Q_SIGNALS:
     // The stored text of the value name is another one now.
     void changed(const QString& name);
 

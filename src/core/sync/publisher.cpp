@@ -244,7 +244,7 @@ void Publisher::end(bool ok, const QString& summary, bool sent)
 {
     dropClient();
     m_running = false;
-    emit finished(ok, summary, sent);
+    Q_EMIT finished(ok, summary, sent);
     if (std::exchange(m_again, false))
         publish();
 }

@@ -46,7 +46,7 @@ public:
     bool stop(bool removeEvents, QString& error);
     bool isRunning() const { return m_running; }
 
-signals:
+Q_SIGNALS:
     // summary: "Published to NAME: counts", or why it failed; empty where nothing is published.
     // sent: a request was made.
     void finished(bool ok, const QString& summary, bool sent);

@@ -41,8 +41,8 @@ bool SubscriptionSetup::find(const QString& address, const QString& userName,
     static const QStringList schemes = {QStringLiteral("https"), QStringLiteral("http"),
                                         QStringLiteral("webcal"), QStringLiteral("webcals")};
     if (!parsed.isValid() || parsed.host().isEmpty() || !schemes.contains(parsed.scheme())) {
-        emit failed(tr("Give the address of a server, an address book or a calendar, such as "
-                       "https://example.com/remote.php/dav."));
+        Q_EMIT failed(tr("Give the address of a server, an address book or a calendar, such as "
+                         "https://example.com/remote.php/dav."));
         return false;
     }
     return discover();
@@ -52,17 +52,17 @@ bool SubscriptionSetup::discover()
 {
     if (!makeClient())
         return false;
-    emit progress(
+    Q_EMIT progress(
         tr("Looking for address books and calendars at %1...").arg(QUrl(m_account.url).host()));
     m_client->discover(
         m_account, [this](const QList<FoundCollection>& collections, const SyncFailure& error) {
             if (retryAccepted(error, &SubscriptionSetup::discover))
                 return;
             if (!error.isEmpty() || collections.isEmpty())
-                emit failed(error.isEmpty() ? tr("No address book or calendar was found there.")
-                                            : error.message);
+                Q_EMIT failed(error.isEmpty() ? tr("No address book or calendar was found there.")
+                                              : error.message);
             else
-                emit found(collections);
+                Q_EMIT found(collections);
         });
     return true;
 }
@@ -76,7 +76,7 @@ bool SubscriptionSetup::preview(const FoundCollection& chosen)
     if (table)
         refusal = table->subscribeRefusal(chosen.url, chosen.displayName);
     if (!refusal.isEmpty()) {
-        emit failed(refusal);
+        Q_EMIT failed(refusal);
         return false;
     }
     return fetch();
@@ -86,7 +86,7 @@ bool SubscriptionSetup::fetch()
 {
     if (!makeClient())
         return false;
-    emit progress(tr("Reading \"%1\"...").arg(m_chosen.displayName));
+    Q_EMIT progress(tr("Reading \"%1\"...").arg(m_chosen.displayName));
     SyncSource source;
     source.kind = m_chosen.kind;
     source.url = m_chosen.url;
@@ -97,7 +97,7 @@ bool SubscriptionSetup::fetch()
                         if (failure.isEmpty())
                             planPreview(changes);
                         else
-                            emit failed(failure.message);
+                            Q_EMIT failed(failure.message);
                     });
     return true;
 }
@@ -109,15 +109,15 @@ void SubscriptionSetup::planPreview(const RemoteChanges& changes)
     const std::optional<SubscriptionTable> table =
         SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
     if (!records || !table) {
-        emit failed(records ? error : m_store.errorString());
+        Q_EMIT failed(records ? error : m_store.errorString());
         return;
     }
     m_changes = changes;
     SyncSource source;
     source.kind = m_chosen.kind;
     source.url = m_chosen.url;
-    emit previewed(SyncPlan::make(source, changes, table->links, *records, m_clock.today(),
-                                  m_store.dateLocale()));
+    Q_EMIT previewed(SyncPlan::make(source, changes, table->links, *records, m_clock.today(),
+                                    m_store.dateLocale()));
 }
 
 void SubscriptionSetup::cancel()
@@ -133,7 +133,7 @@ bool SubscriptionSetup::makeClient()
     m_client = m_clients ? m_clients() : nullptr;
     if (m_client)
         return true;
-    emit failed(tr("This copy of Candlewatcher was built without network access."));
+    Q_EMIT failed(tr("This copy of Candlewatcher was built without network access."));
     return false;
 }
 
@@ -230,6 +230,6 @@ void SubscriptionSetup::keepPassword(const QString& id)
         return;
     m_secrets.write(id, m_account.password, [this, alive = m_alive](const QString& refused) {
         if (*alive && !refused.isEmpty())
-            emit passwordNotKept(refused);
+            Q_EMIT passwordNotKept(refused);
     });
 }

@@ -68,7 +68,7 @@ public:
     bool unsubscribe(const QString& sourceId, bool removeEvents, SyncRun::Result& result,
                      QString& error);
 
-signals:
+Q_SIGNALS:
     // A request is under way, in words for the user.
     void progress(const QString& text);
     void found(const QList<FoundCollection>& collections);

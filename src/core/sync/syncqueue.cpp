@@ -51,9 +51,9 @@ void SyncQueue::syncAll()
     // Told through the event loop too, as a sync's end is.
     QTimer::singleShot(0, this, [this, error] {
         if (!error.isEmpty())
-            emit sourceFinished(QString(), QString(), false, error, false);
+            Q_EMIT sourceFinished(QString(), QString(), false, error, false);
         if (!isRunning() && m_waiting.isEmpty())
-            emit idle();
+            Q_EMIT idle();
     });
 }
 
@@ -72,7 +72,7 @@ void SyncQueue::startNext()
     if (isRunning())
         return;
     if (m_waiting.isEmpty()) {
-        emit idle();
+        Q_EMIT idle();
         return;
     }
     m_current = m_waiting.takeFirst();
@@ -85,12 +85,12 @@ void SyncQueue::startNext()
         const QString gone = m_current;
         m_current.clear();
         if (!table)
-            emit sourceFinished(gone, QString(), false, error, false);
+            Q_EMIT sourceFinished(gone, QString(), false, error, false);
         QTimer::singleShot(0, this, &SyncQueue::startNext);
         return;
     }
     const SyncSource source = *found;
-    emit sourceStarted(source.id, source.displayName);
+    Q_EMIT sourceStarted(source.id, source.displayName);
     if (source.userName.isEmpty()) {
         fetch(source, QString());
         return;
@@ -224,7 +224,7 @@ void SyncQueue::finish(const SyncSource& source, bool ok, const QString& summary
     }
     dropClient();
     m_current.clear();
-    emit sourceFinished(source.id, source.displayName, ok, summary, changed);
+    Q_EMIT sourceFinished(source.id, source.displayName, ok, summary, changed);
     QTimer::singleShot(0, this, &SyncQueue::startNext);
 }
 

@@ -74,7 +74,7 @@ public:
     // in the event loop and not in the signal handler. False when the pipe cannot be made.
     bool watchTermSignals();
 
-signals:
+Q_SIGNALS:
     // The main window has unloaded, or is unloading but waits on a message that a session's
     // end cannot wait for: the program may end.
     void finished();

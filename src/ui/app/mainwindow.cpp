@@ -452,7 +452,7 @@ void MainWindow::unload(UnloadReason reason)
         m_tray->removeFromTray();
     m_runner->closeNotification();
     hide();
-    emit unloaded();
+    Q_EMIT unloaded();
 }
 
 void MainWindow::commitData(bool interactive)

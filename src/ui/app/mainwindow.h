@@ -101,7 +101,7 @@ public:
     ReminderRunner* reminderRunner() const { return m_runner; }
     SyncCommands* syncCommands() const { return m_sync; }
 
-public slots:
+public Q_SLOTS:
     void showFromTray(); // show, raise and activate
     // The start's own showing (no tray to wait in): a window left minimised opens minimised.
     void showAsStored();
@@ -124,7 +124,7 @@ public slots:
     void exitProgram(); // asks when QuitConfirm is "1", then unloads
     void endSession();  // unload without a question (logout, SIGTERM)
 
-signals:
+Q_SIGNALS:
     void unloaded(); // the unload has run; the program may end
 
 public:

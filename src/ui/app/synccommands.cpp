@@ -43,25 +43,25 @@ SyncCommands::SyncCommands(BirthdayStore& store, SettingsStore& settings, const 
     connect(m_publisher, &Publisher::finished, this,
             [this](bool ok, const QString& summary, bool sent) {
                 if (!ok || sent)
-                    emit status(summary);
+                    Q_EMIT status(summary);
             });
     connect(m_queue, &SyncQueue::idle, m_publisher, &Publisher::publish);
     connect(m_secrets, &KeychainSecrets::unavailable, this, [this](const QString& reason) {
         m_noSecretService = true;
-        emit status(tr("No secret service answered (%1): passwords are asked for once a "
-                       "session and not kept.")
-                        .arg(reason));
+        Q_EMIT status(tr("No secret service answered (%1): passwords are asked for once a "
+                         "session and not kept.")
+                          .arg(reason));
     });
     connect(m_queue, &SyncQueue::sourceStarted, this, [this](const QString&, const QString& name) {
-        emit status(tr("Syncing \"%1\"...").arg(name));
+        Q_EMIT status(tr("Syncing \"%1\"...").arg(name));
     });
     connect(
         m_queue, &SyncQueue::sourceFinished, this,
         [this](const QString&, const QString& name, bool, const QString& summary, bool changed) {
             //: %1 is the subscription's name, %2 what its sync did or why it failed.
-            emit status(name.isEmpty() ? summary : tr("%1: %2").arg(name, summary));
+            Q_EMIT status(name.isEmpty() ? summary : tr("%1: %2").arg(name, summary));
             if (changed)
-                emit refreshNeeded();
+                Q_EMIT refreshNeeded();
         });
     connect(&m_timer, &QTimer::timeout, m_queue, &SyncQueue::syncAll);
 }

@@ -35,7 +35,7 @@ public:
     Publisher& publisher() { return *m_publisher; }
     QTimer& timer() { return m_timer; }
 
-signals:
+Q_SIGNALS:
     void status(const QString& text);
     // A sync or the dialog wrote to the data file.
     void refreshNeeded();

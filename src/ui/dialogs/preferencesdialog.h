@@ -27,7 +27,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
+private Q_SLOTS:
     void onOkClicked();
 
 private:

@@ -358,7 +358,7 @@ void SubscriptionsDialog::removeSource()
     QString error;
     const bool removed = m_setup.unsubscribe(id, answer == QMessageBox::Yes, result, error);
     if (result.removed > 0)
-        emit eventsChanged();
+        Q_EMIT eventsChanged();
     fillSources();
     if (!removed)
         m_prompt.reportFailure(tr("The subscription could not be removed."), error);
@@ -434,7 +434,7 @@ void SubscriptionsDialog::subscribe()
         return;
     }
     if (result.added + result.updated + result.removed > 0)
-        emit eventsChanged();
+        Q_EMIT eventsChanged();
     showPage(ListPage);
     fillSources();
     for (int i = 0; i < m_sources->topLevelItemCount(); ++i) {

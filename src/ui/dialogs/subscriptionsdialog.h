@@ -44,7 +44,7 @@ public:
     QTreeWidget* preview() const { return m_preview; }
     QListWidget* found() const { return m_found; }
 
-signals:
+Q_SIGNALS:
     // Events were written or removed here: the list must follow.
     void eventsChanged();
 

@@ -19,7 +19,7 @@ public:
     void remove(const QString& sourceId) override;
     bool persistent() const override { return m_persistent; }
 
-signals:
+Q_SIGNALS:
     // Once: the reason, as the secret service's client gave it.
     void unavailable(const QString& reason);
 

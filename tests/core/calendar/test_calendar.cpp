@@ -70,7 +70,7 @@ class TestReminderDecision : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void classification_data()
     {
         QTest::addColumn<Classified>("c");

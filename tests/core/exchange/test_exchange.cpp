@@ -92,7 +92,7 @@ class TestExchange : public QObject
     Q_OBJECT
     QTemporaryDir dir;
 
-private slots:
+private Q_SLOTS:
     void readFiles_data()
     {
         QTest::addColumn<QString>("sample");

@@ -30,7 +30,7 @@ class TestListWindowCore : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void dateColumn()
     {
         // Year first, fixed widths: text order is date order.

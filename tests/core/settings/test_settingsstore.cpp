@@ -9,7 +9,7 @@ class TestSettingsStore : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init() { m_path = m_dir.filePath(QString("settings-%1.ini").arg(m_counter++)); }
 
     void writtenValuesReadBackAsText_data()

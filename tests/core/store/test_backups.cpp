@@ -32,7 +32,7 @@ struct Fixture : StoreFixture
 class TestBackups : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void compactionKeepsTheDaysFirstState()
     {
         Fixture f;

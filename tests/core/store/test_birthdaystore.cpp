@@ -53,7 +53,7 @@ class TestBirthdayStore : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // ---- the layout ----
 
     void keyEncoding_data()

@@ -58,7 +58,7 @@ class TestSubscriptionSetup : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // A bare host is its https address; a wrong address never reaches the server; a failure
     // or nothing found is told.
     void find_data()

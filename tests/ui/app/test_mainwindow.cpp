@@ -65,7 +65,7 @@ QString menuText(const QList<QAction*>& actions)
 class TestMainWindow : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         // "M/d/yy": the list shows dates with "/".
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
         // A notice that comes while the window is hidden shows alone once it opens.
-        emit window.reminderRunner()->notificationsUnavailable();
+        Q_EMIT window.reminderRunner()->notificationsUnavailable();
         window.showFromTray();
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         QVERIFY(window.statusBar()->findChild<QLabel*>()->text().startsWith("No desktop"));

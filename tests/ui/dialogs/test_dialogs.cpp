@@ -126,7 +126,7 @@ class TestDialogs : public DialogTest
     }
     void okClick() { QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton); }
 
-private slots:
+private Q_SLOTS:
     // The name typed over the selected "New Birthday" is tested first, then the notify box ("" is
     // "0"); values are stored as typed, the rest as the dialog opened.
     void validation_data()

@@ -61,7 +61,7 @@ class TestSubscriptionsDialog : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Address, choice, preview (what the steps write is SubscriptionSetup's, tested there): the
     // preview lists what comes, Subscribe lists the source and tells the events changed; a step
     // refused stays where it is and says why.

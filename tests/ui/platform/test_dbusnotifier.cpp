@@ -35,7 +35,7 @@ public:
     QString capabilitiesAnswer;
     QString notifyAnswer;
 
-public slots:
+public Q_SLOTS:
     QStringList GetCapabilities()
     {
         answerWrongly(capabilitiesAnswer);
@@ -55,7 +55,7 @@ public slots:
         return uint(calls.size());
     }
 
-signals:
+Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);
 
 private:
@@ -90,7 +90,7 @@ private:
                   : bus("service").unregisterService(serviceName);
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -181,7 +181,7 @@ private slots:
         for (const auto& action :
              {std::pair<uint, QString>{3, "show"}, {1, "show"}, {1, "default"}, {1, "other"}})
             QMetaObject::invokeMethod(&m_service, [this, action] {
-                emit m_service.ActionInvoked(action.first, action.second);
+                Q_EMIT m_service.ActionInvoked(action.first, action.second);
             });
         QTRY_COMPARE(shown.size(), 2);
         QTest::qWait(200);

@@ -46,7 +46,7 @@ class TestKeychainSecrets : public QObject
 public:
     QProcess keyring;
 
-private slots:
+private Q_SLOTS:
     // Before the secret service runs: told once, and passwords live in memory only.
     void withoutService()
     {

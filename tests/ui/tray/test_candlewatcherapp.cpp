@@ -56,9 +56,9 @@ class TestCandlewatcherApp : public QObject
 {
     Q_OBJECT
     QList<QUrl> m_opened;
-public slots:
+public Q_SLOTS:
     void openUrl(const QUrl& url) { m_opened.append(url); } // stands in for the browser
-private slots:
+private Q_SLOTS:
     // The icon alone: added only where there is a tray, once, with the menu, picture and tip it
     // is given; a left click asks for the window, other clicks do nothing here.
     void trayIcon()
@@ -86,7 +86,7 @@ private slots:
             // One icon, hooked once: one request per left click.
             for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context,
                                 QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
-                emit icon->activated(reason);
+                Q_EMIT icon->activated(reason);
             QCOMPARE(shown.count(), added + 1);
             tray.removeFromTray();
             tray.removeFromTray();
@@ -113,7 +113,7 @@ private slots:
         app.mainWindow().refreshBirthdays();
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today\n1 "
                                   "event has a date that cannot be read (marked \u26A0)");
-        emit icon->activated(QSystemTrayIcon::Trigger);
+        Q_EMIT icon->activated(QSystemTrayIcon::Trigger);
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
 

@@ -30,7 +30,7 @@ class TestReliability : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Compaction killed at every file-changing call it makes: each time, the data file must be
     // whole and either the old file or the compacted one, and the next start must read the same
     // records and compact cleanly, though the dead copy held the lock.
