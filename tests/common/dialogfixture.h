@@ -30,7 +30,7 @@ struct MessageCatcher
 
     MessageCatcher()
     {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             // Marked on the box itself: a later box may be built at the same address.
             if (!box || !box->isVisible() || box->property("answered").toBool())

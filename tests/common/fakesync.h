@@ -5,6 +5,7 @@
 #include "core/sync/secretstore.h"
 #include "core/sync/syncclient.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QTimer>
 
@@ -86,7 +87,7 @@ private:
         if (m_server.hold)
             m_server.held << guarded;
         else
-            QTimer::singleShot(0, guarded);
+            QTimer::singleShot(0, QCoreApplication::instance(), guarded);
     }
 
     FakeServer& m_server;

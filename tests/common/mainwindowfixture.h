@@ -33,7 +33,7 @@ struct MainWindowFixture : StoreFixture
                 return QMessageBox::Ok;
             return answers.isEmpty() ? QMessageBox::Yes : answers.takeFirst();
         });
-        QObject::connect(&w, &MainWindow::unloaded, [this] { ++unloadedCount; });
+        QObject::connect(&w, &MainWindow::unloaded, &w, [this] { ++unloadedCount; });
     }
     // A fresh window on the same files, as a restart of the program makes one.
     MainWindow& open(bool load = true)
@@ -104,7 +104,7 @@ struct MainWindowFixture : StoreFixture
 // rejected, anything else closed.
 inline void modalClose(const std::shared_ptr<QString>& title, bool byDefault, int triesLeft = 100)
 {
-    QTimer::singleShot(10, [=] {
+    QTimer::singleShot(10, qApp, [=] {
         QWidget* modal = QApplication::activeModalWidget();
         if (title.use_count() == 1 || (!modal && triesLeft == 0))
             return;

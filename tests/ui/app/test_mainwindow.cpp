@@ -351,7 +351,7 @@ private Q_SLOTS:
         f.add("Bob", QDate(1990, 1, 1));
         MainWindow& window = f.open();
         f.select({"Bob"});
-        QTimer::singleShot(50, [] {
+        QTimer::singleShot(50, qApp, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>("txtName")->setText("Bobby");
@@ -608,7 +608,7 @@ private Q_SLOTS:
         window.listView()->selectionModel()->setCurrentIndex(
             window.listView()->model()->index(0, 0), QItemSelectionModel::Select);
         QString seen;
-        QTimer::singleShot(0, [&seen] {
+        QTimer::singleShot(0, qApp, [&seen] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen = QString("%1|%2|%3|%4|%5|%6")
                            .arg(box->windowTitle(), box->text())

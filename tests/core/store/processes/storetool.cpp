@@ -83,7 +83,8 @@ QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
 QString run(BirthdayStore& store, const QString& command)
 {
     const QStringList parts = command.split(':');
-    const QString op = parts[0], rest = parts.mid(1).join(':');
+    const QString& op = parts[0];
+    const QString rest = parts.mid(1).join(':');
     const int number = parts.value(1).toInt();
     if (op == "list") {
         const auto keys = StoreFields(store).recordKeys();
