@@ -563,15 +563,18 @@ void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
 {
     m_listState = state;
     m_listDay = coming.today;
-    QList<BirthdayListModel::Row> rows;
-    rows.reserve(records.size());
+    // Filled in place: a row built aside and moved in has GCC's optimiser warn of a value read
+    // unset, wrongly.
+    QList<BirthdayListModel::Row> rows(records.size());
     qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
         RecordDates& dates = coming.records[i];
         unreadable += dates.date ? 0 : 1;
-        BirthdayListModel::Row& row =
-            rows.emplaceBack(record.key, record.value(BirthdayRecord::Name), dates.date);
+        BirthdayListModel::Row& row = rows[i];
+        row.key = record.key;
+        row.name = record.value(BirthdayRecord::Name);
+        row.date = dates.date;
         row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }
