@@ -8,9 +8,9 @@
 
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
-#include "core/presentation/listviewmode.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/storefields.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
+#include "app/candlewatcherapp.h"
 #include "cli/commandline.h"
 #include "core/program/processsignals.h"
 #include "net/davsyncclient.h"
-#include "ui/app/candlewatcherapp.h"
 #include "ui/platform/keychainsecrets.h"
 
 int main(int argc, char** argv)
@@ -10,13 +10,14 @@ int main(int argc, char** argv)
     // handler, and a file grown to its size limit is a failed write, not the program's end.
     ProcessSignals::holdTermination();
     ProcessSignals::ignoreFileSizeLimit();
-    // The subscriptions' network clients, one for each piece of work.
+    // The subscriptions' network clients, one for each piece of work, and where their
+    // passwords are kept.
     const SyncClientFactory syncClients = [] { return std::make_unique<DavSyncClient>(); };
+    const SecretStoreFactory secrets = [] { return std::make_unique<KeychainSecrets>(); };
     // A request on the command line never loads a window or the tray.
     if (CommandLine::requested(argc, argv)) {
         ProcessSignals::releaseTermination();
-        return CommandLine::run(argc, argv,
-                                {syncClients, [] { return std::make_unique<KeychainSecrets>(); }});
+        return CommandLine::run(argc, argv, {syncClients, secrets});
     }
-    return runTrayProgram(argc, argv, syncClients);
+    return runTrayProgram(argc, argv, syncClients, secrets);
 }

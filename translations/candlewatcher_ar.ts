@@ -2190,19 +2190,6 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>لم تستجب أي خدمة أسرار (%1): تُطلب كلمات المرور مرة في كل جلسة ولا تُحفظ.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>جارٍ مزامنة &quot;%1&quot;...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2247,6 +2234,22 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <message>
         <source>, %L1 left out</source>
         <translation>، حُذفت: %L1</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>لم تستجب أي خدمة أسرار (%1): تُطلب كلمات المرور مرة في كل جلسة ولا تُحفظ.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>جارٍ مزامنة &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

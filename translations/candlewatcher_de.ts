@@ -2082,19 +2082,6 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Kein Schlüsseldienst hat geantwortet (%1): Passwörter werden einmal pro Sitzung abgefragt und nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>„%1“ wird abgeglichen...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2139,6 +2126,22 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
     <message>
         <source>, %L1 left out</source>
         <translation>, %L1 ausgelassen</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Kein Schlüsseldienst hat geantwortet (%1): Passwörter werden einmal pro Sitzung abgefragt und nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>„%1“ wird abgeglichen...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -2082,19 +2082,6 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Ningún servicio de secretos respondió (%1): las contraseñas se piden una vez por sesión y no se guardan.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>Sincronizando «%1»...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2139,6 +2126,22 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <message>
         <source>, %L1 left out</source>
         <translation>, %L1 omitidos</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Ningún servicio de secretos respondió (%1): las contraseñas se piden una vez por sesión y no se guardan.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Sincronizando «%1»...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

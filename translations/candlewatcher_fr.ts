@@ -2082,19 +2082,6 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Aucun service de secrets n’a répondu (%1) : les mots de passe sont demandés une fois par session et ne sont pas conservés.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>Synchronisation de « %1 »...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2139,6 +2126,22 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
     <message>
         <source>, %L1 left out</source>
         <translation>, %L1 omis</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Aucun service de secrets n’a répondu (%1) : les mots de passe sont demandés une fois par session et ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Synchronisation de « %1 »...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -2082,19 +2082,6 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Nessun servizio di segreti ha risposto (%1): le password vengono chieste una volta per sessione e non conservate.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>Sincronizzazione di &quot;%1&quot;...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2139,6 +2126,22 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
     <message>
         <source>, %L1 left out</source>
         <translation>, %L1 esclusi</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Nessun servizio di segreti ha risposto (%1): le password vengono chieste una volta per sessione e non conservate.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Sincronizzazione di &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

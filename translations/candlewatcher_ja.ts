@@ -2055,19 +2055,6 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>シークレットサービスが応答しません（%1）。パスワードはセッションごとに一度尋ね、保存しません。</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>「%1」を同期しています...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2112,6 +2099,22 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <message>
         <source>, %L1 left out</source>
         <translation>、除外 %L1 件</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>シークレットサービスが応答しません（%1）。パスワードはセッションごとに一度尋ね、保存しません。</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>「%1」を同期しています...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

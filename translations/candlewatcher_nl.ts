@@ -2082,19 +2082,6 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Geen geheimendienst antwoordde (%1): wachtwoorden worden één keer per sessie gevraagd en niet bewaard.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>&quot;%1&quot; wordt gesynchroniseerd...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2139,6 +2126,22 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
     <message>
         <source>, %L1 left out</source>
         <translation>, %L1 weggelaten</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Geen geheimendienst antwoordde (%1): wachtwoorden worden één keer per sessie gevraagd en niet bewaard.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot; wordt gesynchroniseerd...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

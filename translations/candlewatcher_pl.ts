@@ -2109,19 +2109,6 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Żadna usługa sekretów nie odpowiedziała (%1): hasła są pytane raz na sesję i nie są zachowywane.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>Synchronizowanie „%1”...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2166,6 +2153,22 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
     <message>
         <source>, %L1 left out</source>
         <translation>, pominięte: %L1</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Żadna usługa sekretów nie odpowiedziała (%1): hasła są pytane raz na sesję i nie są zachowywane.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Synchronizowanie „%1”...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

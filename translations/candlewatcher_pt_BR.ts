@@ -2082,19 +2082,6 @@ Excluir também os eventos publicados dessa agenda? Sim os exclui; Não os deixa
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Nenhum serviço de segredos respondeu (%1): as senhas são pedidas uma vez por sessão e não são guardadas.</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>Sincronizando &quot;%1&quot;...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2139,6 +2126,22 @@ Excluir também os eventos publicados dessa agenda? Sim os exclui; Não os deixa
     <message>
         <source>, %L1 left out</source>
         <translation>, %L1 deixados de fora</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>Nenhum serviço de segredos respondeu (%1): as senhas são pedidas uma vez por sessão e não são guardadas.</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>Sincronizando &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

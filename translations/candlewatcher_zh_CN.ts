@@ -2055,19 +2055,6 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>没有密钥服务响应（%1）：每次会话将询问一次密码，且不会保存。</translation>
-    </message>
-    <message>
-        <source>Syncing &quot;%1&quot;...</source>
-        <translation>正在同步“%1”...</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
         <source>No secret service keeps the password: it is asked for once a session.
 
 </source>
@@ -2112,6 +2099,22 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <message>
         <source>, %L1 left out</source>
         <translation>，略过 %L1 个</translation>
+    </message>
+</context>
+<context>
+    <name>SyncService</name>
+    <message>
+        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
+        <translation>没有密钥服务响应（%1）：每次会话将询问一次密码，且不会保存。</translation>
+    </message>
+    <message>
+        <source>Syncing &quot;%1&quot;...</source>
+        <translation>正在同步“%1”...</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

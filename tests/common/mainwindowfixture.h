@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/reminderscheduler.h"
+#include "app/syncservice.h"
 #include "storefixture.h"
 #include "ui/app/mainwindow.h"
 #include "ui/list/birthdaylistview.h"
+#include "ui/platform/keychainsecrets.h"
+#include "ui/reminders/reminderrunner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,10 +17,30 @@
 
 #include <memory>
 
-// A main window on the store fixture's files. Its message boxes are answered by the test:
-// each is recorded as "Icon: text", a question gets the next queued answer (Yes when none).
+// The program's services as the application makes them, on the store fixture's files.
+struct ServicesFixture
+{
+    ReminderRunner runner;
+    ReminderScheduler reminders;
+    SyncService sync;
+
+    explicit ServicesFixture(StoreFixture& f)
+        : runner(f.store, f.settings, f.clock),
+          reminders(f.store, f.clock,
+                    [this](const QList<BirthdayRecord>& records, bool forceShow) {
+                        return runner.check(records, forceShow);
+                    }),
+          sync(f.store, f.settings, f.clock, {}, [] { return std::make_unique<KeychainSecrets>(); })
+    {}
+    MainWindow::Services handed() { return {reminders, runner, sync}; }
+};
+
+// A main window on the store fixture's files, with services of its own. Its message boxes are
+// answered by the test: each is recorded as "Icon: text", a question gets the next queued
+// answer (Yes when none).
 struct MainWindowFixture : StoreFixture
 {
+    std::unique_ptr<ServicesFixture> services;
     std::unique_ptr<MainWindow> window;
     QStringList messages;
     QList<QMessageBox::StandardButton> answers;
@@ -38,7 +62,9 @@ struct MainWindowFixture : StoreFixture
     // A fresh window on the same files, as a restart of the program makes one.
     MainWindow& open(bool load = true)
     {
-        window = std::make_unique<MainWindow>(store, settings, clock);
+        window.reset();
+        services = std::make_unique<ServicesFixture>(*this);
+        window = std::make_unique<MainWindow>(store, settings, clock, services->handed());
         watch(*window);
         if (load)
             window->load();

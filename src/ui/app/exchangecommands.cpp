@@ -8,9 +8,9 @@
 #include "core/program/programidentity.h"
 #include "core/store/backups.h"
 #include "core/store/birthdaystore.h"
+#include "ui/common/messageprompt.h"
 #include "ui/dialogs/importdialog.h"
 #include "ui/dialogs/restoredialog.h"
-#include "ui/list/messageprompt.h"
 
 #include <QDir>
 #include <QEventLoop>

@@ -4,22 +4,29 @@
 #include <QList>
 #include <QObject>
 
+class MainWindow;
 class QAction;
-class QMainWindow;
 class QMenu;
 class QMenuBar;
 class QToolBar;
 
-// The main window's menus: the menu bar, the list's context menu, the tray menu, and the
-// toolbar's buttons. Each action carries a fixed object name, by which tests and assistive
-// tools find it; the toolbar's actions carry their button identifier as data. Built once; the
-// window connects the actions to its commands.
+// The main window's commands, one QAction each, which the menu bar, the list's pop-up menu, the
+// tray menu and the toolbar show. A command is one row of the table in mainactions.cpp (its
+// object name, caption, shortcut, check mark and the window's slot it runs), then named in the
+// menus and toolbar that show it. The pop-up and the tray menu show no shortcut keys.
+//
+// A command has a second action only where one menu shows it otherwise: the pop-up's Edit,
+// which is the pop-up's default item and bold there (an action's font is the same in every
+// menu), and the tray's New, About, Website and Preferences, whose captions differ from the
+// menu bar's. Each action carries a fixed object name, by which tests and assistive tools find
+// it; the toolbar's buttons carry their own ("objToolbar_" and the button's identifier).
 struct MainActions
 {
     Q_DECLARE_TR_FUNCTIONS(MainActions)
 
 public:
-    // Birthdays
+    // Birthdays (newAction, duplicateAction and deleteAction also in the pop-up menu, exitAction
+    // in the tray menu; the toolbar's in buildToolbar)
     QAction* newAction = nullptr;
     QAction* specialEventsAction = nullptr;
     QAction* editAction = nullptr;
@@ -47,13 +54,10 @@ public:
     QAction* aboutAction = nullptr;
     QAction* commentsAction = nullptr;
     QAction* websiteAction = nullptr;
-    // The list's context menu
+    // The list's pop-up menu: its default item
     QMenu* contextMenu = nullptr;
-    QAction* contextNewAction = nullptr;
     QAction* contextEditAction = nullptr;
-    QAction* contextDuplicateAction = nullptr;
-    QAction* contextDeleteAction = nullptr;
-    // Tray menu
+    // The tray menu's own items
     QMenu* trayMenu = nullptr;
     QAction* trayShowAction = nullptr;
     QAction* trayNotificationsAction = nullptr;
@@ -61,13 +65,12 @@ public:
     QAction* trayAboutAction = nullptr;
     QAction* trayWebsiteAction = nullptr;
     QAction* trayPreferencesAction = nullptr;
-    QAction* trayExitAction = nullptr;
 
-    // The menus and the pop-up menus, children of the window.
-    void build(QMainWindow* window);
+    // The actions, connected to the window's slots, and the menus, children of the window.
+    void build(MainWindow* window);
     // The menus go into the window's menu bar, which is built with the window's controls.
     void buildMenuBar(QMenuBar* bar);
-    // The toolbar's eight buttons, in order.
+    // The toolbar's eight buttons, in order, with their pictures and tips.
     void buildToolbar(QToolBar* toolbar);
     // The four view mode items, in menu order.
     QList<QAction*> viewModeActions() const;

@@ -1,15 +1,14 @@
 #include "ui/app/mainwindow.h"
 
+#include "app/syncservice.h"
+
 #include "core/calendar/nextevent.h"
-#include "core/presentation/controlsarrangement.h"
-#include "core/presentation/listdate.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
-#include "core/store/datafilewatcher.h"
-#include "core/sync/publisher.h"
 #include "core/text/textconv.h"
 #include "ui/app/exchangecommands.h"
+#include "ui/app/listhelplayout.h"
 #include "ui/app/synccommands.h"
 #include "ui/app/windowlayout.h"
 #include "ui/dialogs/preferencesdialog.h"
@@ -19,6 +18,7 @@
 #include "ui/list/birthdaycommands.h"
 #include "ui/list/birthdaylistview.h"
 #include "ui/platform/notifier.h"
+#include "ui/presentation/listdate.h"
 #include "ui/reminders/reminderrunner.h"
 #include "ui/tray/programicon.h"
 #include "ui/tray/trayicon.h"
@@ -38,7 +38,6 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -49,13 +48,13 @@ namespace {
 // The inside of the window below the menu bar on a first start.
 constexpr QSize designSize(482, 356);
 constexpr int helpPanelWidth = 180;
-constexpr int checkInterval = 30000;
 
 } // namespace
 
 MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
-                       QWidget* parent)
-    : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock), m_prompt(this)
+                       const Services& services, QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock),
+      m_services(services), m_prompt(this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(programTitle());
@@ -66,43 +65,35 @@ MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Cloc
 
     // The tray's menu is among them; it works from the start.
     m_actions.build(this);
+    connectChoices();
 
-    m_runner = new ReminderRunner(m_store, m_settings, m_clock, this);
-    m_runner->setHelpSink(helpSink());
-    m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
-    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
-    m_sync = new SyncCommands(m_store, m_settings, m_clock, this);
-    connect(m_sync, &SyncCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
-    // Kept for the status bar until the window is first shown, as a sync at start reports.
-    connect(m_sync, &SyncCommands::status, this,
-            [this](const QString& text) { setStatusNotice(text); });
-
-    m_checkTimer = new QTimer(this);
-    m_checkTimer->setObjectName(QStringLiteral("tmrCheck"));
-    m_checkTimer->setInterval(checkInterval);
-    // A new day changes the list's "Next" and "In" columns: the refresh ends in the check.
-    connect(m_checkTimer, &QTimer::timeout, this, [this] {
-        if (m_listDay != m_clock.today())
-            refreshBirthdays();
-        else
-            checkReminders(false);
+    m_services.reminders.setListingSink(
+        [this](ReminderScheduler::Listing&& listing) { showRecords(std::move(listing)); });
+    connect(&m_services.reminders, &ReminderScheduler::readFailed, this, [this](const QString& e) {
+        m_prompt.reportFailure(tr("The birthdays list could not be read."), e);
     });
-    m_runner->setWindowPlaceable([this] { return windowPlaceable(); });
+    ReminderRunner& runner = m_services.runner;
+    runner.setHelpSink(helpSink());
+    runner.setOwnerWindow(this);
+    runner.setWindowPlaceable([this] { return windowPlaceable(); });
     // The notice takes the panel's place rather than a message over it: a message that comes
     // while the window is hidden would leave the panel showing beneath it.
-    connect(m_runner, &ReminderRunner::notificationsUnavailable, this, [this] {
+    connect(&runner, &ReminderRunner::notificationsUnavailable, this, [this] {
         setStatusNotice(tr("No desktop notification service answered: reminders show in the "
                            "Candlewatcher window."));
     });
 
-    m_watcher = new DataFileWatcher(m_store.dataPath(), this);
-    connect(m_watcher, &DataFileWatcher::changed, this, &MainWindow::followDataFile);
-    // Whoever wrote it, the published calendar follows a few seconds later.
-    connect(m_watcher, &DataFileWatcher::changed, &m_sync->publisher(), &Publisher::publishSoon);
+    m_exchange = new ExchangeCommands(m_store, m_settings, m_clock, m_prompt, this);
+    connect(m_exchange, &ExchangeCommands::refreshNeeded, this, &MainWindow::refreshBirthdays);
+    m_sync = new SyncCommands(m_services.sync, m_store, m_clock, this);
+    connect(m_sync, &SyncCommands::eventsChanged, this, &MainWindow::refreshBirthdays);
+    connect(&m_services.sync, &SyncService::eventsChanged, this, &MainWindow::refreshBirthdays);
+    // Kept for the status bar until the window is first shown, as a sync at start reports.
+    connect(&m_services.sync, &SyncService::status, this,
+            [this](const QString& text) { setStatusNotice(text); });
 
     m_layout = std::make_unique<WindowLayout>(m_settings, this, m_actions);
 
-    connectActions();
     // The first start's size; the menu bar's height joins it when the bar is built (measuring
     // it loads the fonts).
     resize(designSize);
@@ -141,48 +132,6 @@ void MainWindow::setVisible(bool visible)
     QMainWindow::setVisible(visible);
 }
 
-BirthdayListView* MainWindow::listView()
-{
-    build();
-    return m_list;
-}
-
-HelpPanel* MainWindow::helpPanel()
-{
-    build();
-    return m_help;
-}
-
-QToolBar* MainWindow::toolbar()
-{
-    build();
-    return m_toolbar;
-}
-
-QWidget* MainWindow::clientArea()
-{
-    build();
-    return m_client;
-}
-
-QLineEdit* MainWindow::searchField()
-{
-    build();
-    return m_search;
-}
-
-QMenuBar* MainWindow::menuBar()
-{
-    build();
-    return QMainWindow::menuBar();
-}
-
-QStatusBar* MainWindow::statusBar()
-{
-    build();
-    return m_statusBar;
-}
-
 void MainWindow::setStatusNotice(const QString& text)
 {
     m_statusNotice = text;
@@ -192,6 +141,9 @@ void MainWindow::setStatusNotice(const QString& text)
 
 MainWindow::~MainWindow()
 {
+    // The services outlive the window: nothing of theirs calls it any more.
+    m_services.reminders.setListingSink({});
+    m_services.runner.setWindowPlaceable([] { return true; });
     // Hooked controls may still see the pointer while the children go (an Enter sent when a
     // widget under it disappears), and the notification window may outlive this window.
     *m_helpAlive = false;
@@ -214,8 +166,6 @@ void MainWindow::createControls()
     m_toolbar->setIconSize(QSize(24, 24));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
-    connect(m_toolbar, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { triggerToolbarButton(button->data().toString()); });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
@@ -231,7 +181,7 @@ void MainWindow::createControls()
     setStatusBar(m_statusBar);
 
     // The search field above the client area filters the list by name as the user types.
-    // The client area: list and help panel are placed by arrangeControls, not by a layout.
+    // The client area below it: list and help panel placed by a layout of their own.
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -239,7 +189,6 @@ void MainWindow::createControls()
     m_search = new QLineEdit(central);
     m_client = new QWidget(central);
     m_client->setObjectName(QStringLiteral("frmMainClient"));
-    m_client->installEventFilter(this);
     column->addWidget(m_search);
     column->addWidget(m_client, 1);
     setCentralWidget(central);
@@ -266,6 +215,7 @@ void MainWindow::createControls()
     m_help = new HelpPanel(m_client);
     m_help->resize(helpPanelWidth, m_help->height());
     m_help->hide();
+    m_clientLayout = new ListHelpLayout(m_client, m_list, m_help);
 
     connect(m_list, &BirthdayListView::itemDoubleClicked, this, &MainWindow::editBirthday);
     connect(m_list, &BirthdayListView::contextMenuRequested, this, &MainWindow::showContextMenu);
@@ -280,60 +230,15 @@ void MainWindow::createControls()
     });
 }
 
-void MainWindow::connectActions()
+void MainWindow::connectChoices()
 {
-    const MainActions& a = m_actions;
-    for (QAction* item : {a.newAction, a.contextNewAction, a.trayNewAction})
-        connect(item, &QAction::triggered, this, &MainWindow::newBirthday);
-    for (QAction* item : {a.editAction, a.contextEditAction})
-        connect(item, &QAction::triggered, this, &MainWindow::editBirthday);
-    for (QAction* item : {a.duplicateAction, a.contextDuplicateAction})
-        connect(item, &QAction::triggered, this, &MainWindow::duplicateBirthdays);
-    for (QAction* item : {a.deleteAction, a.contextDeleteAction})
-        connect(item, &QAction::triggered, this, &MainWindow::deleteBirthdays);
-    connect(a.specialEventsAction, &QAction::triggered, this, &MainWindow::showSpecialEvents);
-    const std::pair<QAction*, std::function<void(ExchangeCommands&)>> exchange[] = {
-        {a.importAction, &ExchangeCommands::importChosenFiles},
-        {a.exportAction, &ExchangeCommands::exportToChosenFile},
-        {a.restoreAction, &ExchangeCommands::restoreChosenBackup}};
-    for (const auto& [item, command] : exchange)
-        connect(item, &QAction::triggered, this, [this, command = command] {
-            if (!modalAlreadyOpen())
-                command(*m_exchange);
-        });
-    connect(a.subscriptionsAction, &QAction::triggered, this, [this] {
-        if (!modalAlreadyOpen())
-            m_sync->showSubscriptions();
-    });
-    for (QAction* item : {a.exitAction, a.trayExitAction})
-        connect(item, &QAction::triggered, this, &MainWindow::exitProgram);
-
-    connect(a.toolbarAction, &QAction::triggered, this,
-            [this] { toggleBar(m_actions.toolbarAction, m_toolbar); });
-    connect(a.statusBarAction, &QAction::triggered, this,
-            [this] { toggleBar(m_actions.statusBarAction, m_statusBar); });
-    for (QAction* item : a.viewModeActions())
+    // The view modes and the arrangements are groups: the window keeps one mark in each.
+    for (QAction* item : m_actions.viewModeActions())
         connect(item, &QAction::triggered, this, [this, item] { chooseViewMode(item); });
-    connect(a.arrangeByNameAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::Name); });
-    connect(a.arrangeByDateAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::Date); });
-    connect(a.arrangeByNextDateAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::NextDate); });
-    connect(a.arrangeByAgeAction, &QAction::triggered, this,
-            [this] { chooseArrange(ListArrange::Age); });
-    for (QAction* item : {a.preferencesAction, a.trayPreferencesAction})
-        connect(item, &QAction::triggered, this, &MainWindow::showPreferences);
-
-    connect(a.interactiveHelpAction, &QAction::triggered, this, &MainWindow::toggleHelp);
-    for (QAction* item : {a.aboutAction, a.trayAboutAction})
-        connect(item, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(a.commentsAction, &QAction::triggered, this, &MainWindow::showComments);
-    for (QAction* item : {a.websiteAction, a.trayWebsiteAction})
-        connect(item, &QAction::triggered, this, &MainWindow::openWebsite);
-
-    connect(a.trayShowAction, &QAction::triggered, this, &MainWindow::showFromTray);
-    connect(a.trayNotificationsAction, &QAction::triggered, this, [this] { checkReminders(true); });
+    const QList<QAction*> arrangeItems = m_actions.arrangeActions();
+    for (int i = 0; i < arrangeItems.size(); ++i)
+        connect(arrangeItems.at(i), &QAction::triggered, this,
+                [this, i] { chooseArrange(ListArrange(i)); });
 }
 
 void MainWindow::addHelpHooks()
@@ -359,7 +264,7 @@ void MainWindow::load()
     if (m_unloaded)
         return; // ended while a message of the refresh was open
     setWindowTitle(programTitle() + QStringLiteral(" v") + TextConv::versionText());
-    m_checkTimer->start();
+    m_services.reminders.start();
 }
 
 QMenu* MainWindow::trayMenu() const
@@ -379,7 +284,7 @@ void MainWindow::setTrayAvailable(bool available)
 
 void MainWindow::setNotifier(Notifier* notifier)
 {
-    m_runner->setNotifier(notifier);
+    m_services.runner.setNotifier(notifier);
     if (notifier)
         connect(notifier, &Notifier::showRequested, this, &MainWindow::showFromTray);
 }
@@ -446,11 +351,11 @@ void MainWindow::unload(UnloadReason reason)
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_checkTimer->stop();
+    m_services.reminders.stop();
     saveData(reason == UnloadReason::Exit);
     if (m_tray)
         m_tray->removeFromTray();
-    m_runner->closeNotification();
+    m_services.runner.closeNotification();
     hide();
     Q_EMIT unloaded();
 }
@@ -493,9 +398,6 @@ void MainWindow::endSession()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // The client area changes with the window and with the bars: list and help panel follow.
-    if (watched == m_client && event->type() == QEvent::Resize)
-        arrangeControls();
     const bool inList =
         m_list && (watched == m_list->iconView() || watched == m_list->detailsView());
     // Tabbing into the list selects the item it will act on, so the keys act on what shows.
@@ -535,41 +437,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::arrangeControls()
 {
-    if (!m_list)
-        return; // built later, and arranged then
-    const ArrangeResult out =
-        arrangeListAndHelp({m_client->width(), m_client->height(), !m_help->isHidden(),
-                            m_help->width(), m_list->width(), m_list->height()});
-    m_list->setGeometry(m_list->x(), 0, out.listWidth, out.listHeight);
-    m_help->setGeometry(out.helpLeft, 0, m_help->width(), out.helpHeight);
+    // The client area follows the window and the bars by itself; the panel shown or hidden
+    // moves the list at once.
+    if (m_clientLayout)
+        m_clientLayout->setGeometry(m_client->rect());
 }
 
 // ---- the list ----
 
 void MainWindow::refreshBirthdays()
 {
-    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-    if (!records) {
-        showRecords({}, comingEvents({}, m_clock.today(), LeapDayRule::March1),
-                    m_store.fileState());
-        m_prompt.reportFailure(tr("The birthdays list could not be read."), m_store.errorString());
-        return;
-    }
-    checkRecords(std::move(*records), false, ListFill::Anew);
+    m_services.reminders.refresh();
 }
 
-void MainWindow::showRecords(QList<BirthdayRecord> records, ComingEvents coming,
-                             const BirthdayStore::FileState& state)
+void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
 {
-    m_listState = state;
-    m_listDay = coming.today;
+    QList<BirthdayRecord>& records = listing.records;
     // Filled in place: a row built aside and moved in has GCC's optimiser warn of a value read
     // unset, wrongly.
     QList<BirthdayListModel::Row> rows(records.size());
     qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
-        RecordDates& dates = coming.records[i];
+        RecordDates& dates = listing.coming.records[i];
         unreadable += dates.date ? 0 : 1;
         BirthdayListModel::Row& row = rows[i];
         row.key = record.key;
@@ -593,43 +483,15 @@ void MainWindow::showPendingRows()
     m_pendingRows.reset();
 }
 
-void MainWindow::checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill)
-{
-    // One read serves the check and the list, and the dates the check works out serve the
-    // list's columns. The check goes first, so the rows can take the records over rather than
-    // copy them; nothing runs in between, so the user sees the same.
-    BirthdayStore::FileState read = m_store.fileState();
-    ComingEvents coming = m_runner->check(records, forceShow);
-    // The check stamps LastDate: the rows take the stamps in, so that a command on them does
-    // not take the program's own stamp for another program's change.
-    if (m_store.fileState() != read) {
-        if (std::optional<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
-            records = std::move(*again);
-            read = m_store.fileState();
-            coming = comingEvents(records, coming.today, coming.rule, m_store.dateLocale());
-        }
-    }
-    if (fill == ListFill::Anew || read != m_listState)
-        showRecords(std::move(records), std::move(coming), read);
-}
-
 void MainWindow::checkReminders(bool forceShow)
 {
-    // A file that cannot be read shows no message here: this runs on the timer and on every
-    // change of the file, where a message would come back again and again; a refresh says so.
-    if (m_unloaded)
-        return;
-    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-    if (records)
-        checkRecords(std::move(*records), forceShow, ListFill::Follow);
+    if (!m_unloaded)
+        m_services.reminders.check(forceShow);
 }
 
-void MainWindow::followDataFile()
+void MainWindow::showNotifications()
 {
-    // The program's own writes were followed by their refresh already.
-    if (m_unloaded || BirthdayStore::fileStateOf(m_store.dataPath()) == m_listState)
-        return;
-    checkReminders(false);
+    checkReminders(true);
 }
 
 void MainWindow::showContextMenu(const QPoint& globalPos)
@@ -671,6 +533,16 @@ void MainWindow::chooseArrange(ListArrange arrange)
         m_list->setArrange(arrange);
 }
 
+void MainWindow::toggleToolbar()
+{
+    toggleBar(m_actions.toolbarAction, m_toolbar);
+}
+
+void MainWindow::toggleStatusBar()
+{
+    toggleBar(m_actions.statusBarAction, m_statusBar);
+}
+
 void MainWindow::toggleBar(QAction* item, QWidget* bar)
 {
     if (bar)
@@ -690,36 +562,34 @@ bool MainWindow::modalAlreadyOpen() const
     return true;
 }
 
+BirthdayCommands& MainWindow::listCommands()
+{
+    build();
+    return *m_commands;
+}
+
 void MainWindow::newBirthday()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->newBirthday();
+    if (!modalAlreadyOpen())
+        listCommands().newBirthday();
 }
 
 void MainWindow::editBirthday()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->editBirthday();
+    if (!modalAlreadyOpen())
+        listCommands().editBirthday();
 }
 
 void MainWindow::duplicateBirthdays()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->duplicateBirthdays();
+    if (!modalAlreadyOpen())
+        listCommands().duplicateBirthdays();
 }
 
 void MainWindow::deleteBirthdays()
 {
-    if (modalAlreadyOpen())
-        return;
-    build();
-    m_commands->deleteBirthdays();
+    if (!modalAlreadyOpen())
+        listCommands().deleteBirthdays();
 }
 
 void MainWindow::showSpecialEvents()
@@ -744,45 +614,45 @@ void MainWindow::showPreferences()
         refreshBirthdays();
 }
 
+void MainWindow::importFiles()
+{
+    if (!modalAlreadyOpen())
+        m_exchange->importChosenFiles();
+}
+
+void MainWindow::exportEvents()
+{
+    if (!modalAlreadyOpen())
+        m_exchange->exportToChosenFile();
+}
+
+void MainWindow::restoreBackup()
+{
+    if (!modalAlreadyOpen())
+        m_exchange->restoreChosenBackup();
+}
+
+void MainWindow::showSubscriptions()
+{
+    if (!modalAlreadyOpen())
+        m_sync->showSubscriptions();
+}
+
 void MainWindow::showAbout()
 {
-    if (modalAlreadyOpen())
-        return;
-    AboutDialog dialog(this);
-    dialog.exec();
+    if (!modalAlreadyOpen())
+        AboutDialog(this).exec();
 }
 
 void MainWindow::showComments()
 {
-    if (modalAlreadyOpen())
-        return;
-    CommentsForm dialog(m_settings, this);
-    dialog.exec();
+    if (!modalAlreadyOpen())
+        CommentsForm(m_settings, this).exec();
 }
 
 void MainWindow::openWebsite()
 {
     ::openWebsite(this);
-}
-
-void MainWindow::triggerToolbarButton(const QString& identifier)
-{
-    if (identifier == QLatin1String("newbirthday"))
-        newBirthday();
-    else if (identifier == QLatin1String("editbirthday"))
-        editBirthday();
-    else if (identifier == QLatin1String("duplicatebirthday"))
-        duplicateBirthdays();
-    else if (identifier == QLatin1String("deletebirthday"))
-        deleteBirthdays();
-    else if (identifier == QLatin1String("preferences"))
-        showPreferences();
-    else if (identifier == QLatin1String("website"))
-        openWebsite();
-    else if (identifier == QLatin1String("quit"))
-        exitProgram();
-    else if (identifier == QLatin1String("special"))
-        showSpecialEvents();
 }
 
 void MainWindow::setMessageHook(MessagePrompt::Hook hook)

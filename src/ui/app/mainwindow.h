@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/reminderscheduler.h"
 #include "core/calendar/nextevent.h"
-#include "core/presentation/listviewmode.h"
 #include "core/store/birthdaystore.h"
 #include "ui/app/mainactions.h"
+#include "ui/common/messageprompt.h"
 #include "ui/help/helphook.h"
 #include "ui/list/birthdaylistmodel.h"
-#include "ui/list/messageprompt.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -18,28 +19,29 @@
 class BirthdayCommands;
 class BirthdayListView;
 class Clock;
-class DataFileWatcher;
 class ExchangeCommands;
 class HelpPanel;
+class ListHelpLayout;
 class Notifier;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QStatusBar;
-class QTimer;
 class QToolBar;
 class ReminderRunner;
 class SyncCommands;
+class SyncService;
 class SettingsStore;
 class TrayIcon;
 class WindowLayout;
 
-// The event list with its menus, toolbar, status bar and help panel; owns the reminder timer.
-// Loaded hidden at start; the close button only hides it, so the program stays in the tray.
-// At start it is a light shell: the menus (the tray's among them), the check, its timer and
-// the file watcher. The views, bars and help panel are built just before the window first
-// shows, or when something asks for them; the list's rows wait for them until then.
+// The event list with its menus, toolbar, status bar and help panel. Loaded hidden at start;
+// the close button only hides it, so the program stays in the tray. It shows what the
+// program's services give (the list as the reminder scheduler read it, the syncs' news) and
+// asks them (a refresh, a check, a sync); it owns none of them.
+// At start it is a light shell: the menus (the tray's among them). The views, bars and help
+// panel are built just before the window first shows, or when something asks for them; the
+// list's rows wait for them until then.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -47,12 +49,20 @@ public:
     // Why the window is asked to unload.
     enum class UnloadReason { CloseButton, Exit, SessionEnd };
 
+    // What the window is handed: the services live as long as the program, not as it.
+    struct Services
+    {
+        ReminderScheduler& reminders;
+        ReminderRunner& runner;
+        SyncService& sync;
+    };
+
     MainWindow(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
-               QWidget* parent = nullptr);
+               const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The stored layout, the list's rows read (ending in one reminder check), the caption with
-    // the version, and the check timer started.
+    // the version, and the scheduler's timer started.
     void load();
     // The menu of the tray icon; its items call the slots below.
     QMenu* trayMenu() const;
@@ -82,24 +92,39 @@ public:
     HelpSink helpSink();
     // Lays out list and help panel for the room the bars leave.
     void arrangeControls();
-    // A toolbar button, by its identifier; unknown identifiers do nothing.
-    void triggerToolbarButton(const QString& identifier);
 
     // Message boxes go through this hook when one is set (tests answer them).
     void setMessageHook(MessagePrompt::Hook hook);
 
     const MainActions& actions() const { return m_actions; }
-    // The controls, built when first asked for.
-    BirthdayListView* listView();
-    HelpPanel* helpPanel();
-    QToolBar* toolbar();
-    QWidget* clientArea();
-    QLineEdit* searchField();
-    QMenuBar* menuBar();
-    QStatusBar* statusBar();
-    QTimer* checkTimer() const { return m_checkTimer; }
-    ReminderRunner* reminderRunner() const { return m_runner; }
-    SyncCommands* syncCommands() const { return m_sync; }
+    // The views, bars and help panel, built before the window first shows or when asked;
+    // the accessors below build them too.
+    void buildControls() { build(); }
+    BirthdayListView* listView()
+    {
+        build();
+        return m_list;
+    }
+    HelpPanel* helpPanel()
+    {
+        build();
+        return m_help;
+    }
+    QToolBar* toolbar()
+    {
+        build();
+        return m_toolbar;
+    }
+    QWidget* clientArea()
+    {
+        build();
+        return m_client;
+    }
+    QLineEdit* searchField()
+    {
+        build();
+        return m_search;
+    }
 
 public Q_SLOTS:
     void showFromTray(); // show, raise and activate
@@ -108,19 +133,24 @@ public Q_SLOTS:
     // The reminder check on the data file as it is now; forceShow shows the notification
     // even when it is not due.
     void checkReminders(bool forceShow = false);
+    void showNotifications(); // the check, shown whether due or not
     void refreshBirthdays();
-    // The data file changed on disk: when someone else wrote it, the list follows (keeping
-    // the selection on the events it still shows) and the check runs on the new data.
-    void followDataFile();
     void newBirthday();
     void editBirthday();
     void duplicateBirthdays();
     void deleteBirthdays();
     void showSpecialEvents();
+    void importFiles();
+    void exportEvents();
+    void restoreBackup();
+    void showSubscriptions();
     void showPreferences();
     void showAbout();
     void showComments();
     void openWebsite();
+    void toggleToolbar();
+    void toggleStatusBar();
+    void toggleHelp();
     void exitProgram(); // asks when QuitConfirm is "1", then unloads
     void endSession();  // unload without a question (logout, SIGTERM)
 
@@ -143,36 +173,33 @@ private:
     void showPendingRows();
     // The status bar's panel, or what it shows once built.
     void setStatusNotice(const QString& text);
-    void connectActions();
+    void connectChoices();
     void addHelpHooks();
     void chooseViewMode(QAction* chosen);
     void chooseArrange(ListArrange arrange);
     void toggleBar(QAction* item, QWidget* bar);
-    void toggleHelp();
     void showContextMenu(const QPoint& globalPos);
     // reason: a session end unloads without waiting for anyone to answer a message.
     void unload(UnloadReason reason);
     void saveData(bool interactive);
     // Another modal window is open: bring it forward instead of opening a second one.
     bool modalAlreadyOpen() const;
-    // The list's rows from records read when the file was in state, with their dates as the
-    // check worked them out (one per record). The selection and the scrolling stay on the
-    // events the list still shows.
-    void showRecords(QList<BirthdayRecord> records, ComingEvents coming,
-                     const BirthdayStore::FileState& state);
-    // What the list does with records just read: fill anew (a refresh), or only when the file
-    // changed since the list read it (the check, and someone else's change).
-    enum class ListFill { Anew, Follow };
-    // The reminder check on records just read, and the list from them.
-    void checkRecords(QList<BirthdayRecord> records, bool forceShow, ListFill fill);
+    // The commands on the list's selection, with the controls they act on built.
+    BirthdayCommands& listCommands();
+    // The list's rows from the records the scheduler read, with their dates as the check
+    // worked them out. The selection and the scrolling stay on the events the list still
+    // shows.
+    void showRecords(ReminderScheduler::Listing&& listing);
 
     BirthdayStore& m_store;
     SettingsStore& m_settings;
     const Clock& m_clock;
+    Services m_services;
 
     MainActions m_actions;
     MessagePrompt m_prompt;
     QWidget* m_client = nullptr;
+    ListHelpLayout* m_clientLayout = nullptr;
     BirthdayListView* m_list = nullptr;
     QLineEdit* m_search = nullptr;
     HelpPanel* m_help = nullptr;
@@ -180,11 +207,6 @@ private:
     QStatusBar* m_statusBar = nullptr;
     QLabel* m_statusPanel = nullptr;
     QLabel* m_unreadableDates = nullptr; // how many events' dates do not read; hidden for none
-    QTimer* m_checkTimer = nullptr;
-    ReminderRunner* m_runner = nullptr;
-    DataFileWatcher* m_watcher = nullptr;
-    // The data file as the list last read it.
-    BirthdayStore::FileState m_listState;
     BirthdayCommands* m_commands = nullptr;
     ExchangeCommands* m_exchange = nullptr;
     SyncCommands* m_sync = nullptr;
@@ -197,8 +219,6 @@ private:
     QString m_unreadableSummary;
     QString m_statusNotice;
     QString m_pendingHelpKey;
-    // The day the list's "Next" and "In" columns were worked out for.
-    QDate m_listDay;
     bool m_unloaded = false;
     std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);
 };

@@ -1,10 +1,10 @@
 #include "ui/app/windowlayout.h"
 
-#include "core/presentation/listviewmode.h"
 #include "core/settings/settingsstore.h"
 #include "core/text/textconv.h"
 #include "ui/app/mainactions.h"
 #include "ui/list/birthdaylistview.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <QAction>
 #include <QGuiApplication>

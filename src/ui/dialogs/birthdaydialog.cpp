@@ -4,9 +4,9 @@
 #include "core/events/birthdayinput.h"
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
+#include "ui/common/messageprompt.h"
 #include "ui/dialogs/datepicker.h"
 #include "ui/dialogs/dialogbuttons.h"
-#include "ui/dialogs/dialogmessage.h"
 #include "ui/tray/programicon.h"
 
 #include <QCheckBox>
@@ -245,8 +245,8 @@ void BirthdayDialog::showEvent(QShowEvent* event)
 
 void BirthdayDialog::showStartupNotice()
 {
-    showDialogMessage(this, m_closeAfterNotice ? QMessageBox::Warning : QMessageBox::Information,
-                      m_startupNotice);
+    MessagePrompt(this).inform(m_closeAfterNotice ? QMessageBox::Warning : QMessageBox::Information,
+                               m_startupNotice);
     m_startupNotice.clear();
     if (m_closeAfterNotice)
         reject();
@@ -258,7 +258,7 @@ void BirthdayDialog::onNameRejected()
     if (m_nameNoticeOpen || !BirthdayInput::nameFits(m_nameEdit->text()))
         return;
     m_nameNoticeOpen = true;
-    showDialogMessage(this, QMessageBox::Warning, nameTooLongText());
+    MessagePrompt(this).inform(QMessageBox::Warning, nameTooLongText());
     m_nameNoticeOpen = false;
     m_nameEdit->setFocus();
 }
@@ -276,32 +276,32 @@ QStringList BirthdayDialog::fieldValues() const
 void BirthdayDialog::onOkClicked()
 {
     if (m_nameEdit->text().isEmpty()) {
-        showDialogMessage(this, QMessageBox::Warning,
-                          tr("You have not entered a valid name for this birthday.  "
-                             "Please check and try again."));
+        MessagePrompt(this).inform(QMessageBox::Warning,
+                                   tr("You have not entered a valid name for this birthday.  "
+                                      "Please check and try again."));
         m_nameEdit->setFocus();
         return;
     }
     if (!BirthdayInput::nameFits(m_nameEdit->text())) {
-        showDialogMessage(this, QMessageBox::Warning, nameTooLongText());
+        MessagePrompt(this).inform(QMessageBox::Warning, nameTooLongText());
         m_nameEdit->setFocus();
         return;
     }
     // Never a date other than the one shown: 29 February of a common year, or a year the
     // picker cannot hold, stays on screen and is refused here.
     if (!m_dateEdit->showsHeldDate()) {
-        showDialogMessage(this, QMessageBox::Warning,
-                          tr("You have not entered a valid date for this birthday.  "
-                             "Please check and try again."));
+        MessagePrompt(this).inform(QMessageBox::Warning,
+                                   tr("You have not entered a valid date for this birthday.  "
+                                      "Please check and try again."));
         m_dateEdit->setFocus();
         return;
     }
     if (m_notifyDaysEdit->text().isEmpty())
         m_notifyDaysEdit->setText(QStringLiteral("0"));
     if (!BirthdayInput::notifyTextValid(m_notifyDaysEdit->text())) {
-        showDialogMessage(this, QMessageBox::Warning,
-                          tr("The Notify From value must be a number that is zero or "
-                             "over.  Please check and try again."));
+        MessagePrompt(this).inform(QMessageBox::Warning,
+                                   tr("The Notify From value must be a number that is zero or "
+                                      "over.  Please check and try again."));
         m_notifyDaysEdit->setFocus();
         return;
     }
@@ -320,8 +320,8 @@ bool BirthdayDialog::addRecord()
         record.setValue(writtenSlots[i], values[qsizetype(i)]);
     if (m_store.addRecord(record))
         return true;
-    showDialogMessage(this, QMessageBox::Warning,
-                      tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
+    MessagePrompt(this).inform(
+        QMessageBox::Warning, tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
     return false;
 }
 
@@ -341,7 +341,7 @@ bool BirthdayDialog::updateRecord()
     case BirthdayStore::Outcome::Failed:
         break;
     }
-    showDialogMessage(this, QMessageBox::Warning,
-                      tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
+    MessagePrompt(this).inform(
+        QMessageBox::Warning, tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
     return false;
 }

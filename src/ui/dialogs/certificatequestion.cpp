@@ -1,6 +1,6 @@
 #include "ui/dialogs/certificatequestion.h"
 
-#include "ui/list/messageprompt.h"
+#include "ui/common/messageprompt.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,8 +1,8 @@
 #include "ui/dialogs/importdialog.h"
 
 #include "core/events/birthdayinput.h"
-#include "core/presentation/listdate.h"
 #include "ui/dialogs/dialogbuttons.h"
+#include "ui/presentation/listdate.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>

@@ -3,8 +3,8 @@
 #include "ui/dialogs/dialogbuttons.h"
 
 #include "core/calendar/occurrence.h"
-#include "core/presentation/reminderdisplay.h"
 #include "core/settings/settingsstore.h"
+#include "ui/presentation/reminderdisplay.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -3,7 +3,7 @@
 #include "core/sync/subscriptionsetup.h"
 #include "core/sync/syncclient.h"
 #include "core/sync/syncplan.h"
-#include "ui/list/messageprompt.h"
+#include "ui/common/messageprompt.h"
 
 #include <QDialog>
 

@@ -3,8 +3,8 @@
 #include "core/events/wellknowndays.h"
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
+#include "ui/common/messageprompt.h"
 #include "ui/dialogs/dialogbuttons.h"
-#include "ui/dialogs/dialogmessage.h"
 #include "ui/tray/programicon.h"
 
 #include <QHBoxLayout>
@@ -210,7 +210,7 @@ void WellKnownDaysDialog::onOkClicked()
                      nullptr, selected)
                       .arg(added)
                       .arg(error);
-        showDialogMessage(this, QMessageBox::Warning, text);
+        MessagePrompt(this).inform(QMessageBox::Warning, text);
     }
     accept();
 }

@@ -1,6 +1,6 @@
 #include "ui/help/helphook.h"
 
-#include "core/presentation/helptopics.h"
+#include "ui/presentation/helptopics.h"
 
 #include <QAbstractScrollArea>
 #include <QEnterEvent>

@@ -1,6 +1,6 @@
 #include "ui/help/helppanel.h"
 
-#include "core/presentation/helptopics.h"
+#include "ui/presentation/helptopics.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -2,9 +2,9 @@
 
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
+#include "ui/common/messageprompt.h"
 #include "ui/dialogs/birthdaydialog.h"
 #include "ui/list/birthdaylistview.h"
-#include "ui/list/messageprompt.h"
 
 #include <QStringList>
 

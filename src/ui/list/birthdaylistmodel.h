@@ -2,8 +2,8 @@
 
 #include "core/calendar/nextevent.h"
 #include "core/events/birthdayrecord.h"
-#include "core/presentation/listdate.h"
-#include "core/presentation/listviewmode.h"
+#include "ui/presentation/listdate.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

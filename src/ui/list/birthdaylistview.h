@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/presentation/listviewmode.h"
 #include "ui/list/birthdaylistmodel.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <QListView>
 #include <QStackedWidget>

@@ -1,6 +1,6 @@
 #include "ui/reminders/notificationwindow.h"
 
-#include "core/presentation/notificationlines.h"
+#include "ui/presentation/notificationlines.h"
 #include "ui/tray/programicon.h"
 
 #include <QEvent>

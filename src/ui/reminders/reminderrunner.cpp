@@ -5,11 +5,11 @@
 
 #include "core/calendar/clock.h"
 #include "core/calendar/nextevent.h"
-#include "core/presentation/listdate.h"
-#include "core/presentation/reminderdisplay.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/text/textconv.h"
+#include "ui/presentation/listdate.h"
+#include "ui/presentation/reminderdisplay.h"
 
 #include <QApplication>
 
@@ -345,7 +345,7 @@ bool ReminderRunner::showNotificationWindow(const QString& soonText, const QStri
     if (!m_notification) {
         // Where the window cannot place itself (Wayland), the compositor places it by the
         // window it belongs to: whole, and above the main window rather than beneath it.
-        QWidget* owner = m_windowPlaceable() ? nullptr : qobject_cast<QWidget*>(parent());
+        QWidget* owner = m_windowPlaceable() ? nullptr : m_ownerWindow.data();
         m_notification = new NotificationWindow(NotificationWindow::closeIntervalDefault, owner);
         m_notification->setHelpSink(m_helpSink);
     }

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -22,7 +23,6 @@ class BirthdayStore;
 class Clock;
 class NotificationWindow;
 class SettingsStore;
-class QWidget;
 
 // Carries out what the reminder check decides: fills and shows the alert dialog and the
 // notification window (or, as the user chooses, sends desktop notifications instead), and
@@ -62,6 +62,8 @@ public:
     // Whether the window can be placed above a tray, for the automatic choice between window
     // and notifications. Defaults to yes.
     void setWindowPlaceable(std::function<bool()> probe) { m_windowPlaceable = std::move(probe); }
+    // The window the notification window belongs to where it cannot place itself.
+    void setOwnerWindow(QWidget* window) { m_ownerWindow = window; }
 
     // The windows while they are open; nullptr otherwise.
     NotificationWindow* notificationWindow() const;
@@ -136,6 +138,7 @@ private:
     // A show the user asked for while a run waited: it runs once that one is done.
     bool m_showAfterRun = false;
     std::function<bool()> m_windowPlaceable;
+    QPointer<QWidget> m_ownerWindow;
     bool m_unavailableReported = false;
     QString m_trayTip;
     // The catch-up is due at start and after the clock jumped; it stays due until announced.

@@ -4,12 +4,12 @@
 #include "core/program/programidentity.h"
 #include "core/program/sysinfolauncher.h"
 #include "core/text/textconv.h"
+#include "ui/common/messageprompt.h"
 #include "ui/web/shelllaunch.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -149,7 +149,5 @@ void AboutDialog::startSystemInformation()
 {
     if (SysInfoLauncher::programStart())
         return;
-    QMessageBox box(QMessageBox::Warning, programTitle(), WebTexts::sysInfoUnavailable(),
-                    QMessageBox::Ok, this);
-    box.exec();
+    MessagePrompt(this).inform(QMessageBox::Warning, WebTexts::sysInfoUnavailable());
 }

@@ -5,6 +5,7 @@
 #include "core/comments/webtexts.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
+#include "ui/common/messageprompt.h"
 #include "ui/tray/programicon.h"
 
 #include <QCheckBox>
@@ -241,6 +242,5 @@ void CommentsForm::setControlsEnabled(bool enabled)
 
 void CommentsForm::showMessage(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, WebTexts::webTitle(), text, QMessageBox::Ok, this);
-    box.exec();
+    MessagePrompt(this, WebTexts::webTitle()).inform(icon, text);
 }

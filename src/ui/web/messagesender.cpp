@@ -3,8 +3,8 @@
 #include "core/comments/commentsrequest.h"
 #include "core/comments/webtexts.h"
 #include "core/program/programidentity.h"
+#include "ui/common/messageprompt.h"
 
-#include <QMessageBox>
 #include <QNetworkInformation>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -84,9 +84,8 @@ bool MessageSender::send(const QUrl& url)
         return false;
     const bool connected = m_connectedCheck ? m_connectedCheck() : systemOnline();
     if (!connected) {
-        QMessageBox box(QMessageBox::Warning, WebTexts::webTitle(), WebTexts::unableToConnect(),
-                        QMessageBox::Ok, m_messageParent);
-        box.exec();
+        MessagePrompt(m_messageParent, WebTexts::webTitle())
+            .inform(QMessageBox::Warning, WebTexts::unableToConnect());
         return false;
     }
 

@@ -1,10 +1,10 @@
 #include "ui/web/shelllaunch.h"
 
 #include "core/program/programidentity.h"
+#include "ui/common/messageprompt.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QUrl>
 
 bool openAddress(const QString& target)
@@ -27,12 +27,9 @@ QString supportMail()
 
 void showOpenFailed(QWidget* parent, const QString& target)
 {
-    QMessageBox box(QMessageBox::Warning, programTitle(),
-                    QCoreApplication::translate("ShellLaunch", "%1 could not open %2.")
-                        .arg(programTitle(), target),
-                    QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText); // an address, shown as it is
-    box.exec();
+    MessagePrompt(parent).inform(QMessageBox::Warning,
+                                 QCoreApplication::translate("ShellLaunch", "%1 could not open %2.")
+                                     .arg(programTitle(), target));
 }
 
 void openWebsite(QWidget* parent)

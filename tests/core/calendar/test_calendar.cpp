@@ -1,7 +1,6 @@
 #include "core/calendar/missedevents.h"
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
-#include "core/presentation/notificationlines.h"
 #include "core/text/textconv.h"
 
 #include <QTest>
@@ -230,33 +229,6 @@ private Q_SLOTS:
         // Nothing due: nothing to show, even on request, and the first showing is still to come.
         const ReminderDecision none = decide({rec("8/1/1970")}, s.now, settings, true, false);
         QVERIFY(!none.show && !none.firstCheckDone);
-    }
-
-    void notificationLines()
-    {
-        // Entries due today and soon, the lines there is room for, the lines each list gets.
-        const int cases[][5] = {{3, 1, 4, 3, 1},   // room for all
-                                {20, 5, 10, 7, 3}, // today fills, soon keeps three
-                                {3, 20, 10, 3, 7}, // few today, soon cut
-                                {20, 2, 10, 8, 2}, // many today, two soon shown whole
-                                {20, 20, 4, 2, 2}, // tiny screen: soon at most half
-                                {20, 20, 3, 2, 1}, // one line left for soon
-                                {5, 5, 0, 1, 1}};  // no room at all, still one each
-        // A list that lost lines shows its first entries and then how many it left out.
-        const auto lists = [](const char* prefix, int count, int lines) {
-            QStringList all;
-            for (int i = 1; i <= count; ++i)
-                all.append(prefix + QString::number(i));
-            const QString more = QStringLiteral("(%1 more events)").arg(count - lines + 1);
-            return std::pair{all, lines == count ? all : all.first(lines - 1) << more};
-        };
-        for (const auto& [todayCount, soonCount, capacity, todayLines, soonLines] : cases) {
-            const auto [today, todayShown] = lists("t", todayCount, todayLines);
-            const auto [soon, soonShown] = lists("s", soonCount, soonLines);
-            const NotificationLines fitted = NotificationLines::fit(today, soon, capacity);
-            QCOMPARE(fitted.today, todayShown);
-            QCOMPARE(fitted.soon, soonShown);
-        }
     }
 
     void missedWhileAway_data()

@@ -1,4 +1,3 @@
-#include "core/presentation/helptopics.h"
 #include "core/text/translations.h"
 
 #include <QCoreApplication>
@@ -25,18 +24,6 @@ private Q_SLOTS:
         QFETCH(QStringList, wanted);
         QFETCH(QString, chosen);
         QCOMPARE(Translations::choose(wanted, {"en", "de", "pt_BR", "zh_CN", "ar"}), chosen);
-    }
-
-    // A help text changed in the code but not in the translations would show in English.
-    void helpTopicsTranslated()
-    {
-        for (const QString& language : Translations::shipped().mid(1)) {
-            Translations::install(*qApp, {language});
-            for (const HelpTopic& topic : HelpTopics::all())
-                QVERIFY2(topic.shownText() != QLatin1String(topic.text),
-                         qPrintable(language + ": " + topic.key));
-            qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
-        }
     }
 
     // The built program has English's plural forms and every shipped language.

@@ -30,33 +30,55 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
+QString toolbarId(QToolBar* toolbar, const QAction* button)
+{
+    return toolbar->widgetForAction(const_cast<QAction*>(button))
+        ->objectName()
+        .mid(QString("objToolbar_").size());
+}
+
 const QString exitText = "Question: If you exit then you will not be alerted to any future "
                          "events.  Are you sure you want to exit?";
 
-// Each item's caption (a button's identifier and tip), shortcut, check mark and whether it is
-// its menu's default, in bold; "-" for a separator; a submenu's items in braces after it.
-QString menuText(const QList<QAction*>& actions)
+// Each item's caption, shortcut (where the menu shows it: a menu not opened from the menu bar
+// shows none of an action that says so), check mark and whether it is its menu's default, in
+// bold; "-" for a separator; a submenu's items in braces after it.
+QString menuText(const QList<QAction*>& actions, const QMenu* in = nullptr, bool popup = false)
 {
     QStringList items;
     for (const QAction* action : actions) {
         QString item = action->isSeparator() ? QStringLiteral("-") : action->text();
-        if (action->data().isValid())
-            item = action->data().toString() + ": " + action->toolTip();
-        if (!action->shortcut().isEmpty())
+        if (!action->shortcut().isEmpty() && (!popup || action->isShortcutVisibleInContextMenu()))
             item += ' ' + action->shortcut().toString();
         if (action->isCheckable())
             item += action->isChecked() ? " [x]" : " [ ]";
-        if (auto* menu = qobject_cast<QMenu*>(action->parent());
-            menu && menu->defaultAction() == action)
+        if (in && in->defaultAction() == action)
             item += action->font().bold() ? " (default)" : " (default, not bold)";
-        if (action->menu())
-            item += '{' + menuText(action->menu()->actions()) + '}';
+        if (QMenu* menu = action->menu()) {
+            const QList<QObject*> shownIn = action->associatedObjects();
+            const bool fromBar = std::any_of(shownIn.begin(), shownIn.end(),
+                                             [](QObject* o) { return qobject_cast<QMenuBar*>(o); });
+            item += '{' + menuText(menu->actions(), menu, in ? popup : !fromBar) + '}';
+        }
         items << item + (action->isEnabled() ? "" : " (disabled)");
     }
+    return items.join('|');
+}
+
+// The toolbar's buttons: each one's identifier (its object name's end) and tip; "-" for a
+// separator.
+QString toolbarText(QToolBar* toolbar)
+{
+    QStringList items;
+    for (QAction* action : toolbar->actions())
+        items << (action->isSeparator() ? QStringLiteral("-")
+                                        : toolbarId(toolbar, action) + ": " + action->toolTip() +
+                                              (action->isEnabled() ? "" : " (disabled)"));
     return items.join('|');
 }
 
@@ -78,9 +100,10 @@ private Q_SLOTS:
         MainWindow& window = f.open(false);
         QCOMPARE(window.windowTitle(), "Candlewatcher");
         window.load();
+        window.buildControls();
         QCOMPARE(window.windowTitle(), "Candlewatcher v2.00");
-        QVERIFY(!window.isVisible() && window.checkTimer()->isActive());
-        QCOMPARE(window.checkTimer()->interval(), 30000);
+        QVERIFY(!window.isVisible() && f.services->reminders.timer()->isActive());
+        QCOMPARE(f.services->reminders.timer()->interval(), 30000);
         QCOMPARE(window.statusBar()->findChild<QLabel*>()->text(),
                  "Marrowfell Candlewatcher 2.00 - never miss a birthday again");
         QCOMPARE(window.helpPanel()->title() + ": " + window.helpPanel()->text(),
@@ -106,7 +129,7 @@ private Q_SLOTS:
                  "&Delete Birthday}|"
                  "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
                  "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
-        QCOMPARE(menuText(window.toolbar()->actions()),
+        QCOMPARE(toolbarText(window.toolbar()),
                  "newbirthday: Add New Birthday|editbirthday: Edit Selected Birthday|"
                  "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
                  "-|special: Insert Special Events|-|preferences: Preferences|"
@@ -114,10 +137,10 @@ private Q_SLOTS:
         // Our own pictures stand in where the theme has none: one per button, none blank.
         QSet<QByteArray> pictures{QByteArray(24 * 24 * 4, 0)};
         for (const QAction* button : window.toolbar()->actions()) {
-            const QImage image =
-                toolbarFallbackIcon(button->data().toString()).pixmap(24).toImage();
             if (button->isSeparator())
                 continue;
+            const QImage image =
+                toolbarFallbackIcon(toolbarId(window.toolbar(), button)).pixmap(24).toImage();
             pictures.insert(
                 QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
             // Each picture as drawn when it was last looked at (CW_WRITE_REFERENCES=1 takes
@@ -135,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
         // A notice that comes while the window is hidden shows alone once it opens.
-        Q_EMIT window.reminderRunner()->notificationsUnavailable();
+        Q_EMIT f.services->runner.notificationsUnavailable();
         window.showFromTray();
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         QVERIFY(window.statusBar()->findChild<QLabel*>()->text().startsWith("No desktop"));
@@ -198,7 +221,7 @@ private Q_SLOTS:
         QVERIFY(f.messages.isEmpty());
         window.searchField()->clear();
         f.clock.setNow(f.clock.now().addDays(1));
-        window.checkTimer()->setInterval(1);
+        f.services->reminders.timer()->setInterval(1);
         // Nothing is due, so nothing is written: the new day alone refreshes the list.
         QTRY_COMPARE(f.column(3), (QStringList{"in 8 days", "in 363 days", ""}));
     }
@@ -224,7 +247,8 @@ private Q_SLOTS:
         const QString stale = "Warning: The event \"Bob\" was changed by another program after "
                               "the list showed it, so %1.  The list now shows the events as they "
                               "are.";
-        for (const char* command : {"mnuPopupEdit", "mnuBirthdaysDuplicate", "mnuPopupDelete"}) {
+        for (const char* command :
+             {"mnuPopupEdit", "mnuBirthdaysDuplicate", "mnuBirthdaysDelete"}) {
             row(QString("empty list, ") + command, "", command, "empty",
                 {"Warning: You currently have no birthdays in your list.  Please use the New "
                  "Birthday option to create a birthday."},
@@ -245,7 +269,7 @@ private Q_SLOTS:
         row("duplicate two", "Cy Ann", "duplicatebirthday", "", {},
             "Ann 0, Ann 4, Bob 1, Cy 2, Cy 5, Di 3");
         row("delete one, yes", "Cy", "deletebirthday", "", {one}, "Ann 0, Bob 1, Di 3");
-        row("delete one, no", "Cy", "mnuPopupDelete", "DeleteConfirm=1 no", {one}, all);
+        row("delete one, no", "Cy", "mnuBirthdaysDelete", "DeleteConfirm=1 no", {one}, all);
         row("delete three, yes", "Ann Di Bob", "mnuBirthdaysDelete", "", {three}, "Cy 2");
         row("no question", "Ann Di", "deletebirthday", "DeleteConfirm=True", {}, "Bob 1, Cy 2");
         row("delete fails", "Bob", "mnuBirthdaysDelete", "broken",
@@ -253,7 +277,7 @@ private Q_SLOTS:
              "list?",
              "Critical: \"Bob\" could not be deleted."},
             all);
-        row("duplicate fails", "Bob", "mnuPopupDuplicate", "broken",
+        row("duplicate fails", "Bob", "mnuBirthdaysDuplicate", "broken",
             {"Critical: \"Bob\" could not be duplicated."}, all);
         // Another copy deleted Bob and Nora took his key: a command acts on the events as the
         // list showed them, and tells why not on Bob. The check stamped Ann, who is due today,
@@ -323,8 +347,8 @@ private Q_SLOTS:
         const auto dialog = closeNextModal(steps.contains("ok"));
         if (QAction* item = window.findChild<QAction*>(command))
             item->trigger();
-        else
-            window.triggerToolbarButton(command);
+        else if (auto* button = window.toolbar()->findChild<QToolButton*>("objToolbar_" + command))
+            button->click();
         QStringList seen;
         for (const QString& message : f.messages)
             seen << message.section("\n\n", 0, 0); // what failed, not the store's reason
@@ -374,7 +398,7 @@ private Q_SLOTS:
         f.setSetting("ArrangeIcons", "Name");
         MainWindow& window = f.open();
         f.select({"Bob", "Cy"});
-        ReminderRunner* runner = window.reminderRunner();
+        ReminderRunner* runner = &f.services->runner;
         QVERIFY(!runner->notificationWindow());
         const QString copy = f.dir.filePath("sync.tmp");
         QVERIFY(QFile::copy(f.path(), copy));
@@ -570,7 +594,7 @@ private Q_SLOTS:
         QCOMPARE(f.unloadedCount, int(ends));
         QCOMPARE(window.isVisible(), !ends && (how == "exit" || noTray));
         QTRY_COMPARE(window.isMinimized(), noTray);
-        QCOMPARE(window.checkTimer()->isActive(), !ends);
+        QCOMPARE(f.services->reminders.timer()->isActive(), !ends);
         // Layout saved and data file compacted only on the way out.
         QCOMPARE(f.setting("IconView"), ends ? "LargeIcons" : "");
         QCOMPARE(f.bytes().size() < sizeBefore, ends);
@@ -603,7 +627,8 @@ private Q_SLOTS:
         // No its default (a slip of the Return key must not delete).
         StoreFixture f;
         f.add("<b>Mum</b>", QDate(1990, 1, 1));
-        MainWindow window(f.store, f.settings, f.clock);
+        ServicesFixture services(f);
+        MainWindow window(f.store, f.settings, f.clock, services.handed());
         window.load();
         window.listView()->selectionModel()->setCurrentIndex(
             window.listView()->model()->index(0, 0), QItemSelectionModel::Select);
@@ -659,8 +684,9 @@ private Q_SLOTS:
                     continue;
                 auto* tool = qobject_cast<QToolButton*>(w);
                 named << top->objectName() + '/' +
-                             (tool && tool->defaultAction() ? tool->defaultAction()->objectName()
-                                                            : w->objectName());
+                             (w->objectName().isEmpty() && tool && tool->defaultAction()
+                                  ? tool->defaultAction()->objectName()
+                                  : w->objectName());
                 QVERIFY2(
                     !QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
                     qPrintable(named.last()));
@@ -729,6 +755,7 @@ private Q_SLOTS:
         f.quit();
         QCOMPARE(f.settingsOf("Column1Pos Column2Pos"), "Column1Pos=2 Column2Pos=1");
         MainWindow& again = f.open();
+        again.buildControls();
         QVERIFY(
             menuText(again.menuBar()->actions())
                 .contains(
@@ -839,6 +866,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         f.setSetting(name, stored);
         MainWindow& window = f.open();
+        window.buildControls();
         const MainActions& a = window.actions();
         // The check marks are the record; the controls follow them.
         QCOMPARE(window.statusBar()->isHidden(), !a.statusBarAction->isChecked());

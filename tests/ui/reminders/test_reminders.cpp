@@ -148,7 +148,8 @@ private Q_SLOTS:
         f->clock.setNow(at(5, 12, 12));
         QWidget owner;
         for (const bool placeable : {true, false}) {
-            ReminderRunner runner(f->store, f->settings, f->clock, &owner);
+            ReminderRunner runner(f->store, f->settings, f->clock);
+            runner.setOwnerWindow(&owner);
             runner.setWindowPlaceable([placeable] { return placeable; });
             runner.check(true);
             QCOMPARE(runner.notificationWindow()->parentWidget() == &owner, !placeable);

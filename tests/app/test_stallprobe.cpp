@@ -1,4 +1,4 @@
-#include "ui/app/stallprobe.h"
+#include "app/stallprobe.h"
 
 #include <QDateTime>
 #include <QFile>

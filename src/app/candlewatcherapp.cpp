@@ -1,5 +1,8 @@
-#include "ui/app/candlewatcherapp.h"
+#include "app/candlewatcherapp.h"
 
+#include "app/reminderscheduler.h"
+#include "app/stallprobe.h"
+#include "app/syncservice.h"
 #include "core/calendar/clock.h"
 #include "core/calendar/nextevent.h"
 #include "core/program/processsignals.h"
@@ -10,8 +13,7 @@
 #include "core/store/datafilepath.h"
 #include "core/text/translations.h"
 #include "ui/app/mainwindow.h"
-#include "ui/app/stallprobe.h"
-#include "ui/app/synccommands.h"
+#include "ui/platform/keychainsecrets.h"
 #include "ui/platform/notifier.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/reminderrunner.h"
@@ -62,16 +64,34 @@ MainWindow& CandlewatcherApp::mainWindow()
 {
     if (m_window)
         return *m_window;
-    m_window = std::make_unique<MainWindow>(m_store, m_settings, m_clock);
+    // Made with the window, after the icon is in the tray: none of them is needed before.
+    m_runner = std::make_unique<ReminderRunner>(m_store, m_settings, m_clock);
+    m_reminders = std::make_unique<ReminderScheduler>(
+        m_store, m_clock,
+        [runner = m_runner.get()](const QList<BirthdayRecord>& records, bool forceShow) {
+            return runner->check(records, forceShow);
+        });
+    const SecretStoreFactory secrets =
+        m_secretStores ? m_secretStores : [] { return std::make_unique<KeychainSecrets>(); };
+    m_sync = std::make_unique<SyncService>(m_store, m_settings, m_clock, m_syncClients, secrets);
+    // Whoever wrote it, the published calendar follows a few seconds later.
+    connect(m_reminders.get(), &ReminderScheduler::dataFileChanged, m_sync.get(),
+            &SyncService::publishSoon);
+    m_window = std::make_unique<MainWindow>(m_store, m_settings, m_clock,
+                                            MainWindow::Services{*m_reminders, *m_runner, *m_sync});
     m_window->setTrayIcon(m_tray.get());
     m_window->setNotifier(m_notifier.get());
-    m_window->syncCommands()->setClientFactory(m_syncClients);
     // The check names the next event in the icon's tip.
-    connect(m_window->reminderRunner(), &ReminderRunner::trayTipChanged, m_tray.get(),
-            &TrayIcon::setTip);
+    connect(m_runner.get(), &ReminderRunner::trayTipChanged, m_tray.get(), &TrayIcon::setTip);
     connect(m_tray.get(), &TrayIcon::showRequested, this, &CandlewatcherApp::showWindow);
     connect(m_window.get(), &MainWindow::unloaded, this, &CandlewatcherApp::finish);
     return *m_window;
+}
+
+ReminderRunner& CandlewatcherApp::reminderRunner()
+{
+    mainWindow();
+    return *m_runner;
 }
 
 CandlewatcherApp::~CandlewatcherApp()
@@ -125,9 +145,9 @@ void CandlewatcherApp::load()
     if (m_unloaded)
         return; // ended while a message of the load was open
     // In the background: the first sync's answers come while the program already runs.
-    m_window->syncCommands()->start();
+    m_sync->start();
     if (m_iconAtStart) {
-        m_tray->setTip(m_window->reminderRunner()->trayTip());
+        m_tray->setTip(m_runner->trayTip());
         return;
     }
     // A window that starts hidden with no icon to open it could only be ended by a signal.
@@ -148,8 +168,7 @@ void CandlewatcherApp::showWindow()
 
 bool CandlewatcherApp::addTrayIcon()
 {
-    if (!m_tray->addToTray(m_window->trayMenu(), programIcon(),
-                           m_window->reminderRunner()->trayTip()))
+    if (!m_tray->addToTray(m_window->trayMenu(), programIcon(), m_runner->trayTip()))
         return false;
     m_window->setTrayAvailable(true);
     return true;
@@ -243,7 +262,7 @@ void CandlewatcherApp::onTermSignal()
     endSession();
 }
 
-int runTrayProgram(int argc, char** argv, SyncClientFactory clients)
+int runTrayProgram(int argc, char** argv, SyncClientFactory clients, SecretStoreFactory secrets)
 {
     // Before the application object: the settings and the data folder follow the identity.
     setProgramIdentity();
@@ -283,6 +302,7 @@ int runTrayProgram(int argc, char** argv, SyncClientFactory clients)
     Clock clock;
     CandlewatcherApp candlewatcher(store, settings, clock);
     candlewatcher.setSyncClients(std::move(clients));
+    candlewatcher.setSecretStores(std::move(secrets));
     // A later start asks for the window, as a click on the tray icon does.
     QObject::connect(&instance, &SingleInstance::showRequested, &candlewatcher,
                      &CandlewatcherApp::showWindow);

@@ -1,4 +1,4 @@
-#include "core/presentation/listviewmode.h"
+#include "ui/presentation/listviewmode.h"
 
 #include <algorithm>
 #include <array>

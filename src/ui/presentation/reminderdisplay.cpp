@@ -1,4 +1,4 @@
-#include "core/presentation/reminderdisplay.h"
+#include "ui/presentation/reminderdisplay.h"
 
 namespace ReminderDisplays {
 

@@ -1,4 +1,4 @@
-#include "core/presentation/listdate.h"
+#include "ui/presentation/listdate.h"
 
 #include "core/text/textconv.h"
 

@@ -1,5 +1,5 @@
+#include "app/candlewatcherapp.h"
 #include "mainwindowfixture.h"
-#include "ui/app/candlewatcherapp.h"
 #include "ui/platform/singleinstance.h"
 #include "ui/reminders/notificationwindow.h"
 #include "ui/reminders/reminderrunner.h"
@@ -45,10 +45,7 @@ struct AppFixture : MainWindowFixture
             QTest::qFail("the load never ran", __FILE__, __LINE__);
         return *app;
     }
-    NotificationWindow* notification() const
-    {
-        return app->mainWindow().reminderRunner()->notificationWindow();
-    }
+    NotificationWindow* notification() const { return app->reminderRunner().notificationWindow(); }
 };
 
 } // namespace
@@ -128,7 +125,7 @@ private Q_SLOTS:
             CandlewatcherApp& app = f.make();
             QSignalSpy finished(&app, &CandlewatcherApp::finished);
             QList<bool> addedAtChecks;
-            connect(app.mainWindow().reminderRunner(), &ReminderRunner::trayTipChanged, this,
+            connect(&app.reminderRunner(), &ReminderRunner::trayTipChanged, this,
                     [&] { addedAtChecks.append(app.trayIcon().isAdded()); });
             app.start();
             QVERIFY(addedAtChecks.isEmpty() && !app.isLoaded());
@@ -170,7 +167,7 @@ private Q_SLOTS:
         QVERIFY(!app.mainWindow().isVisible());
         items.trayShowAction->trigger();
         QVERIFY(app.mainWindow().isVisible());
-        items.trayExitAction->trigger();
+        items.exitAction->trigger();
         QCOMPARE(finished.count(), 1);
         QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
         QVERIFY(f.messages.isEmpty());

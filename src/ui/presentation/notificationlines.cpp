@@ -1,4 +1,4 @@
-#include "core/presentation/notificationlines.h"
+#include "ui/presentation/notificationlines.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "core/presentation/helptopics.h"
+#include "ui/presentation/helptopics.h"
 
 #include <QCoreApplication>
 

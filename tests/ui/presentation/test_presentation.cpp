@@ -1,8 +1,9 @@
-#include "core/presentation/controlsarrangement.h"
-#include "core/presentation/helptopics.h"
-#include "core/presentation/listdate.h"
-#include "core/presentation/listviewmode.h"
-#include "core/presentation/notificationlines.h"
+#include "core/text/translations.h"
+#include "ui/presentation/controlsarrangement.h"
+#include "ui/presentation/helptopics.h"
+#include "ui/presentation/listdate.h"
+#include "ui/presentation/listviewmode.h"
+#include "ui/presentation/notificationlines.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -171,6 +172,45 @@ private Q_SLOTS:
             QCOMPARE(QList<int>({out.listWidth, out.listHeight, out.helpLeft}),
                      QList<int>(c + 3, c + 6));
             QCOMPARE(out.helpHeight, out.listHeight);
+        }
+    }
+
+    void notificationLines()
+    {
+        // Entries due today and soon, the lines there is room for, the lines each list gets.
+        const int cases[][5] = {{3, 1, 4, 3, 1},   // room for all
+                                {20, 5, 10, 7, 3}, // today fills, soon keeps three
+                                {3, 20, 10, 3, 7}, // few today, soon cut
+                                {20, 2, 10, 8, 2}, // many today, two soon shown whole
+                                {20, 20, 4, 2, 2}, // tiny screen: soon at most half
+                                {20, 20, 3, 2, 1}, // one line left for soon
+                                {5, 5, 0, 1, 1}};  // no room at all, still one each
+        // A list that lost lines shows its first entries and then how many it left out.
+        const auto lists = [](const char* prefix, int count, int lines) {
+            QStringList all;
+            for (int i = 1; i <= count; ++i)
+                all.append(prefix + QString::number(i));
+            const QString more = QStringLiteral("(%1 more events)").arg(count - lines + 1);
+            return std::pair{all, lines == count ? all : all.first(lines - 1) << more};
+        };
+        for (const auto& [todayCount, soonCount, capacity, todayLines, soonLines] : cases) {
+            const auto [today, todayShown] = lists("t", todayCount, todayLines);
+            const auto [soon, soonShown] = lists("s", soonCount, soonLines);
+            const NotificationLines fitted = NotificationLines::fit(today, soon, capacity);
+            QCOMPARE(fitted.today, todayShown);
+            QCOMPARE(fitted.soon, soonShown);
+        }
+    }
+
+    // A help text changed in the code but not in the translations would show in English.
+    void helpTopicsTranslated()
+    {
+        for (const QString& language : Translations::shipped().mid(1)) {
+            Translations::install(*qApp, {language});
+            for (const HelpTopic& topic : HelpTopics::all())
+                QVERIFY2(topic.shownText() != QLatin1String(topic.text),
+                         qPrintable(language + ": " + topic.key));
+            qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
         }
     }
 };

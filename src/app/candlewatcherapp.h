@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/sync/secretstore.h"
 #include "core/sync/syncclient.h"
 
 #include <QObject>
@@ -12,6 +13,9 @@ class SettingsStore;
 class Clock;
 class MainWindow;
 class Notifier;
+class ReminderRunner;
+class ReminderScheduler;
+class SyncService;
 class TrayIcon;
 class QSocketNotifier;
 
@@ -20,10 +24,14 @@ class QSocketNotifier;
 // otherwise loads the main window hidden, puts the icon in the tray and runs until the main
 // window unloads. Returns the program's exit code.
 // clients: the subscriptions' network clients; none where this build reaches no server.
-int runTrayProgram(int argc, char** argv, SyncClientFactory clients = {});
+// secrets: where their passwords are kept; none: the desktop's secret service.
+int runTrayProgram(int argc, char** argv, SyncClientFactory clients = {},
+                   SecretStoreFactory secrets = {});
 
-// The running program: the main window and its tray icon, the fallback for a desktop without
-// a tray, and the ways the program is told to end (exit command, end of session, SIGTERM).
+// The running program: its services (the reminder scheduler with the runner that shows what
+// the check decides, the sync service), the main window they are handed to and its tray icon,
+// the fallback for a desktop without a tray, and the ways the program is told to end (exit
+// command, end of session, SIGTERM).
 class CandlewatcherApp : public QObject
 {
     Q_OBJECT
@@ -36,13 +44,16 @@ public:
     CandlewatcherApp(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                      QObject* parent = nullptr);
 
-    // Where the subscriptions' syncs get their clients; before start.
+    // Where the subscriptions' syncs get their clients and keep their passwords; before start.
     void setSyncClients(SyncClientFactory clients) { m_syncClients = std::move(clients); }
+    void setSecretStores(SecretStoreFactory secrets) { m_secretStores = std::move(secrets); }
     ~CandlewatcherApp() override;
 
     // Built when first asked for: by start, after the icon is in the tray.
     MainWindow& mainWindow();
     TrayIcon& trayIcon() { return *m_tray; }
+    // What shows what the check decides; made with the window.
+    ReminderRunner& reminderRunner();
 
     // How often and how many times to look for a tray that was missing at start.
     void setTrayRetry(int intervalMs, int attempts);
@@ -93,8 +104,13 @@ private:
     SettingsStore& m_settings;
     const Clock& m_clock;
     SyncClientFactory m_syncClients;
+    SecretStoreFactory m_secretStores;
     std::unique_ptr<TrayIcon> m_tray;
     std::unique_ptr<Notifier> m_notifier; // outlives the window, which uses it
+    // The services outlive the window they are handed to.
+    std::unique_ptr<ReminderRunner> m_runner;
+    std::unique_ptr<ReminderScheduler> m_reminders;
+    std::unique_ptr<SyncService> m_sync;
     std::unique_ptr<MainWindow> m_window;
     QTimer m_trayRetry;
     int m_trayRetryLeft = 0;

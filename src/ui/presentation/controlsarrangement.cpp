@@ -1,4 +1,4 @@
-#include "core/presentation/controlsarrangement.h"
+#include "ui/presentation/controlsarrangement.h"
 
 namespace {
 

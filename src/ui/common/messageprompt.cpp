@@ -1,4 +1,4 @@
-#include "ui/list/messageprompt.h"
+#include "ui/common/messageprompt.h"
 
 #include "core/program/programidentity.h"
 
@@ -8,7 +8,7 @@ QMessageBox::StandardButton MessagePrompt::ask(QMessageBox::Icon icon, const QSt
 {
     if (m_hook)
         return m_hook(icon, text, buttons);
-    QMessageBox box(icon, programTitle(), text, buttons, m_parent);
+    QMessageBox box(icon, m_title.isEmpty() ? programTitle() : m_title, text, buttons, m_parent);
     // Names and file errors are the user's text: "<b>Mum</b>" is shown as typed.
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(defaultButton))
