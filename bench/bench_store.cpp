@@ -9,6 +9,7 @@
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
 #include "core/store/birthdaystore.h"
+#include "core/store/storefields.h"
 #include "ui/presentation/listviewmode.h"
 
 #include <benchmark/benchmark.h>
@@ -70,13 +71,13 @@ std::optional<QList<BirthdayRecord>> readOneWalk(BirthdayStore& store)
 // The literal way: the key list, then one walk per record.
 std::optional<QList<BirthdayRecord>> readLiteral(BirthdayStore& store)
 {
-    const auto keys = store.recordKeys();
+    const auto keys = StoreFields(store).recordKeys();
     if (!keys)
         return std::nullopt;
     QList<BirthdayRecord> records;
     records.reserve(keys->size());
     for (int key : *keys) {
-        auto record = store.readRecord(key);
+        auto record = StoreFields(store).readRecord(key);
         if (!record)
             return std::nullopt;
         records.append(std::move(*record));
@@ -185,7 +186,7 @@ void keyNew(benchmark::State& state, const Dataset& data)
     BirthdayStore store(data.path);
     for (auto _ : state) {
         // With every key taken (1276 records) the answer is a refusal, after the same walk.
-        auto key = store.newRecordKey();
+        auto key = StoreFields(store).newRecordKey();
         if (key.has_value() != (data.records <= FieldTable::maxKey)) {
             state.SkipWithError("newRecordKey gave an unexpected answer");
             break;
@@ -202,7 +203,8 @@ void writeOverwrite(benchmark::State& state, const Dataset& data)
     const int key = data.records - 1;
     int round = 0;
     for (auto _ : state) {
-        if (!store.writeField(QStringLiteral("Notify"), key, QString::number(round++ % 2 + 3))) {
+        if (!StoreFields(store).writeField(QStringLiteral("Notify"), key,
+                                           QString::number(round++ % 2 + 3))) {
             state.SkipWithError("writeField failed");
             break;
         }
@@ -220,7 +222,7 @@ void writeAppend(benchmark::State& state, const Dataset& data)
     for (auto _ : state) {
         if (!restore(state, data))
             break;
-        if (!store.writeField(QStringLiteral("LastDate"), key, today)) {
+        if (!StoreFields(store).writeField(QStringLiteral("LastDate"), key, today)) {
             state.SkipWithError("writeField failed");
             break;
         }
@@ -233,7 +235,8 @@ void deleteRecord(benchmark::State& state, const Dataset& data)
 {
     BirthdayStore store(data.path);
     // The record as the list read it: the delete checks it is still so.
-    const BirthdayRecord record = store.readRecord(data.records - 1).value_or(BirthdayRecord());
+    const BirthdayRecord record =
+        StoreFields(store).readRecord(data.records - 1).value_or(BirthdayRecord());
     for (auto _ : state) {
         if (!restore(state, data))
             break;

@@ -6,6 +6,7 @@
 #include "datafile.h"
 
 #include "core/store/birthdaystore.h"
+#include "core/store/storefields.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +40,7 @@ QByteArray bytesOf(const QString& path)
 QList<BirthdayRecord> records(BirthdayStore& store)
 {
     const auto all = store.readAllRecords();
-    const auto keys = store.recordKeys();
+    const auto keys = StoreFields(store).recordKeys();
     check(all && keys && all->size() == keys->size(), "a reader refused or missed a record");
     QList<int> listed;
     for (const DataFile::Cell& c : DataFile::walk(bytesOf(store.dataPath())).cells)
@@ -47,7 +48,7 @@ QList<BirthdayRecord> records(BirthdayStore& store)
             listed.append(c.key);
     check(*keys == listed, "recordKeys is not the Name cells in file order");
     for (qsizetype i = 0; i < keys->size(); ++i)
-        check(all->at(i) == store.readRecord(keys->at(i)),
+        check(all->at(i) == StoreFields(store).readRecord(keys->at(i)),
               "readAllRecords differs from readRecord");
     return *all;
 }
@@ -109,11 +110,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString value = valueFor(input, slot, seed);
     const int cells = DataFile::liveCellCount(DataFile::walk(input), slot, first);
     if (operation(store, first,
-                  [&] { return store.writeField(FieldTable::fieldNames[slot], first, value); }) &&
+                  [&] {
+                      return StoreFields(store).writeField(FieldTable::fieldNames[slot], first,
+                                                           value);
+                  }) &&
         cells <= 1) // a write goes to the first live cell, a read takes the last
-        check(store.readRecord(first)->values[slot] == value, "a written value does not read back");
+        check(StoreFields(store).readRecord(first)->values[slot] == value,
+              "a written value does not read back");
     for (int round = 0; round < 2; ++round) {
-        const auto key = store.newRecordKey();
+        const auto key = StoreFields(store).newRecordKey();
         BirthdayRecord record;
         for (int s = 0; s < FieldTable::fieldCount; ++s)
             record.values[s] = valueFor(input, s, seed + round + 31 * s);
@@ -121,22 +126,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const auto added = store.addRecord(record);
             return added && added == key;
         });
-        const int copied = store.newRecordKey().value_or(-1);
+        const int copied = StoreFields(store).newRecordKey().value_or(-1);
         const BirthdayRecord source =
-            store.readRecord(round ? first : last).value_or(BirthdayRecord());
+            StoreFields(store).readRecord(round ? first : last).value_or(BirthdayRecord());
         operation(store, copied, [&] {
             const Outcome outcome = store.duplicateRecord(source);
-            check(outcome != Outcome::Changed || !store.recordKeys()->contains(source.key),
+            check(outcome != Outcome::Changed ||
+                      !StoreFields(store).recordKeys()->contains(source.key),
                   "a duplicate refused the record as read");
             return outcome == Outcome::Done;
         });
         operation(store, last, [&] {
-            return store.deleteField(FieldTable::fieldNames[(seed / 7) % FieldTable::fieldCount],
-                                     last);
+            return StoreFields(store).deleteField(
+                FieldTable::fieldNames[(seed / 7) % FieldTable::fieldCount], last);
         });
         operation(store, first, [&] {
-            return store.deleteRecord(store.readRecord(first).value_or(BirthdayRecord())) ==
-                   Outcome::Done;
+            return store.deleteRecord(StoreFields(store).readRecord(first).value_or(
+                       BirthdayRecord())) == Outcome::Done;
         });
         const QByteArray before = bytesOf(path);
         if (operation(store, -1, [&] { return store.compact(); }) && DataFile::walk(before).aligned)

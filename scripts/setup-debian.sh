@@ -28,6 +28,8 @@ packages=(
     imagemagick curl
     # benchmarks and fuzzers
     libbenchmark-dev clang libclang-rt-14-dev
+    # the layout check and the static checks (scripts/check-format.sh, scripts/check-tidy.sh)
+    clang-format-14 clang-tidy-14 clazy
     # the Debian package (CPack finds its dependencies with dpkg-shlibdeps and file) and its
     # checks: lintian (which reads the manual page with man), desktop entries, AppStream data
     dpkg-dev file lintian man-db desktop-file-utils appstream

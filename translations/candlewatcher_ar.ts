@@ -1772,10 +1772,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>لا يمكن الاشتراك في &quot;%1&quot; والنشر فيه معًا: ستعود مناسباتك كمناسبات مشترك فيها.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>نُشر في %1: %2</translation>
@@ -1942,6 +1938,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>أدخل عنوان خادم أو دفتر عناوين أو تقويم، مثل https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>بُنيت هذه النسخة من Candlewatcher دون الوصول إلى الشبكة.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>جارٍ البحث عن دفاتر العناوين والتقاويم في %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>لم يُعثر هناك على دفتر عناوين أو تقويم.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>جارٍ قراءة &quot;%1&quot;...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1962,6 +1981,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>تعذّرت كتابة «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>أنت مشترك في &quot;%1&quot; بالفعل.</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>مناسباتك منشورة في &quot;%1&quot; بالفعل: أزل ذلك أولًا.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>لا يمكن الاشتراك في &quot;%1&quot; والنشر فيه معًا: ستعود مناسباتك كمناسبات مشترك فيها.</translation>
     </message>
 </context>
 <context>
@@ -2083,30 +2114,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>تعذّرت إزالة الاشتراك.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>أدخل عنوان خادم أو دفتر عناوين أو تقويم، مثل https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>بُنيت هذه النسخة من Candlewatcher دون الوصول إلى الشبكة.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>جارٍ البحث عن دفاتر العناوين والتقاويم في %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>لم يُعثر هناك على دفتر عناوين أو تقويم.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>أنت مشترك في &quot;%1&quot; بالفعل.</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>جارٍ قراءة &quot;%1&quot;...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>مُضافة</translation>
     </message>
@@ -2166,10 +2173,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Publishing to %1</source>
         <translation>النشر في %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>مناسباتك منشورة في &quot;%1&quot; بالفعل: أزل ذلك أولًا.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

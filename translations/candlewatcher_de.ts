@@ -1684,10 +1684,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>„%1“ kann nicht zugleich abonniert und als Ziel der Veröffentlichung verwendet werden: Ihre Termine kämen als abonnierte zurück.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>In %1 veröffentlicht: %2</translation>
@@ -1846,6 +1842,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Geben Sie die Adresse eines Servers, eines Adressbuchs oder eines Kalenders an, etwa https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Diese Kopie von Candlewatcher wurde ohne Netzwerkzugang erstellt.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Adressbücher und Kalender auf %1 werden gesucht...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Dort wurde kein Adressbuch und kein Kalender gefunden.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>„%1“ wird gelesen...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1866,6 +1885,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Sie haben „%1“ bereits abonniert.</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Ihre Termine werden bereits in „%1“ veröffentlicht: Entfernen Sie das zuerst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>„%1“ kann nicht zugleich abonniert und als Ziel der Veröffentlichung verwendet werden: Ihre Termine kämen als abonnierte zurück.</translation>
     </message>
 </context>
 <context>
@@ -1987,30 +2018,6 @@ Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein
         <translation>Das Abonnement konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Geben Sie die Adresse eines Servers, eines Adressbuchs oder eines Kalenders an, etwa https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Diese Kopie von Candlewatcher wurde ohne Netzwerkzugang erstellt.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Adressbücher und Kalender auf %1 werden gesucht...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>Dort wurde kein Adressbuch und kein Kalender gefunden.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Sie haben „%1“ bereits abonniert.</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>„%1“ wird gelesen...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Hinzugefügt</translation>
     </message>
@@ -2058,10 +2065,6 @@ Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein
     <message>
         <source>Publishing to %1</source>
         <translation>Veröffentlichung in %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>Ihre Termine werden bereits in „%1“ veröffentlicht: Entfernen Sie das zuerst.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

@@ -1684,10 +1684,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>No es posible suscribirse a «%1» y publicar en él a la vez: sus eventos volverían como eventos suscritos.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Publicado en %1: %2</translation>
@@ -1846,6 +1842,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Indique la dirección de un servidor, una libreta de direcciones o un calendario, como https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Esta copia de Candlewatcher se compiló sin acceso a la red.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Buscando libretas de direcciones y calendarios en %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>No se encontró ninguna libreta de direcciones ni calendario allí.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Leyendo «%1»...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1866,6 +1885,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>No se puede escribir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Ya está suscrito a «%1».</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Sus eventos ya se publican en «%1»: quite eso primero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>No es posible suscribirse a «%1» y publicar en él a la vez: sus eventos volverían como eventos suscritos.</translation>
     </message>
 </context>
 <context>
@@ -1987,30 +2018,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>No se pudo quitar la suscripción.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Indique la dirección de un servidor, una libreta de direcciones o un calendario, como https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Esta copia de Candlewatcher se compiló sin acceso a la red.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Buscando libretas de direcciones y calendarios en %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>No se encontró ninguna libreta de direcciones ni calendario allí.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Ya está suscrito a «%1».</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>Leyendo «%1»...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Añadido</translation>
     </message>
@@ -2058,10 +2065,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Publishing to %1</source>
         <translation>Publicación en %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>Sus eventos ya se publican en «%1»: quite eso primero.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

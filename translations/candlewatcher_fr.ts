@@ -1684,10 +1684,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>« %1 » ne peut pas être à la fois abonné et destinataire de la publication : vos événements reviendraient comme des événements abonnés.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Publié dans %1 : %2</translation>
@@ -1846,6 +1842,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Indiquez l’adresse d’un serveur, d’un carnet d’adresses ou d’un calendrier, par exemple https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Cette copie de Candlewatcher a été construite sans accès au réseau.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Recherche des carnets d’adresses et calendriers sur %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Aucun carnet d’adresses ni calendrier n’a été trouvé à cette adresse.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Lecture de « %1 »...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1866,6 +1885,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Vous êtes déjà abonné à « %1 ».</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Vos événements sont déjà publiés dans « %1 » : retirez d’abord cette publication.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>« %1 » ne peut pas être à la fois abonné et destinataire de la publication : vos événements reviendraient comme des événements abonnés.</translation>
     </message>
 </context>
 <context>
@@ -1987,30 +2018,6 @@ Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde c
         <translation>L’abonnement n’a pas pu être retiré.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Indiquez l’adresse d’un serveur, d’un carnet d’adresses ou d’un calendrier, par exemple https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Cette copie de Candlewatcher a été construite sans accès au réseau.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Recherche des carnets d’adresses et calendriers sur %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>Aucun carnet d’adresses ni calendrier n’a été trouvé à cette adresse.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Vous êtes déjà abonné à « %1 ».</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>Lecture de « %1 »...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Ajouté</translation>
     </message>
@@ -2058,10 +2065,6 @@ Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde c
     <message>
         <source>Publishing to %1</source>
         <translation>Publication dans %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>Vos événements sont déjà publiés dans « %1 » : retirez d’abord cette publication.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

@@ -1684,10 +1684,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>Non è possibile abbonarsi a &quot;%1&quot; e pubblicarvi allo stesso tempo: i tuoi eventi tornerebbero come eventi in abbonamento.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Pubblicato in %1: %2</translation>
@@ -1846,6 +1842,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Indica l&apos;indirizzo di un server, di una rubrica o di un calendario, ad esempio https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Questa copia di Candlewatcher è stata compilata senza accesso alla rete.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Ricerca di rubriche e calendari su %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Lì non è stata trovata nessuna rubrica né calendario.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Lettura di &quot;%1&quot;...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1866,6 +1885,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Sei già abbonato a &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>I tuoi eventi sono già pubblicati in &quot;%1&quot;: rimuovi prima quella pubblicazione.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Non è possibile abbonarsi a &quot;%1&quot; e pubblicarvi allo stesso tempo: i tuoi eventi tornerebbero come eventi in abbonamento.</translation>
     </message>
 </context>
 <context>
@@ -1987,30 +2018,6 @@ Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene com
         <translation>Impossibile rimuovere l&apos;abbonamento.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Indica l&apos;indirizzo di un server, di una rubrica o di un calendario, ad esempio https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Questa copia di Candlewatcher è stata compilata senza accesso alla rete.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Ricerca di rubriche e calendari su %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>Lì non è stata trovata nessuna rubrica né calendario.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Sei già abbonato a &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>Lettura di &quot;%1&quot;...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Aggiunto</translation>
     </message>
@@ -2058,10 +2065,6 @@ Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene com
     <message>
         <source>Publishing to %1</source>
         <translation>Pubblicazione in %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>I tuoi eventi sono già pubblicati in &quot;%1&quot;: rimuovi prima quella pubblicazione.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

@@ -1662,10 +1662,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>「%1」を購読しながら公開先にすることはできません。自分の行事が購読した行事として戻ってきてしまいます。</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>%1 に公開しました: %2</translation>
@@ -1822,6 +1818,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>サーバー、アドレス帳、またはカレンダーのアドレスを入力してください（例: https://example.com/remote.php/dav）。</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>この Candlewatcher はネットワーク機能なしでビルドされています。</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>%1 でアドレス帳とカレンダーを探しています...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>そこにはアドレス帳もカレンダーも見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>「%1」を読み込んでいます...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1842,6 +1861,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>「%1」に書き込めません: %2。</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>「%1」はすでに購読しています。</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>行事はすでに「%1」に公開しています。先にそれを削除してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>「%1」を購読しながら公開先にすることはできません。自分の行事が購読した行事として戻ってきてしまいます。</translation>
     </message>
 </context>
 <context>
@@ -1963,30 +1994,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>購読を削除できませんでした。</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>サーバー、アドレス帳、またはカレンダーのアドレスを入力してください（例: https://example.com/remote.php/dav）。</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>この Candlewatcher はネットワーク機能なしでビルドされています。</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>%1 でアドレス帳とカレンダーを探しています...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>そこにはアドレス帳もカレンダーも見つかりませんでした。</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>「%1」はすでに購読しています。</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>「%1」を読み込んでいます...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>追加</translation>
     </message>
@@ -2031,10 +2038,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Publishing to %1</source>
         <translation>%1 への公開</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>行事はすでに「%1」に公開しています。先にそれを削除してください。</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

@@ -1684,10 +1684,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>Je kunt niet tegelijk op &quot;%1&quot; geabonneerd zijn en erin publiceren: je gebeurtenissen zouden als geabonneerde terugkomen.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Gepubliceerd in %1: %2</translation>
@@ -1846,6 +1842,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Geef het adres van een server, een adresboek of een agenda op, zoals https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Dit exemplaar van Candlewatcher is gebouwd zonder netwerktoegang.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Adresboeken en agenda&apos;s zoeken op %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Daar is geen adresboek of agenda gevonden.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>&quot;%1&quot; wordt gelezen...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1866,6 +1885,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Kan &quot;%1&quot; niet schrijven: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Je bent al geabonneerd op &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Je gebeurtenissen worden al in &quot;%1&quot; gepubliceerd: verwijder dat eerst.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Je kunt niet tegelijk op &quot;%1&quot; geabonneerd zijn en erin publiceren: je gebeurtenissen zouden als geabonneerde terugkomen.</translation>
     </message>
 </context>
 <context>
@@ -1987,30 +2018,6 @@ Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houd
         <translation>Het abonnement kon niet worden verwijderd.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Geef het adres van een server, een adresboek of een agenda op, zoals https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Dit exemplaar van Candlewatcher is gebouwd zonder netwerktoegang.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Adresboeken en agenda&apos;s zoeken op %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>Daar is geen adresboek of agenda gevonden.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Je bent al geabonneerd op &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>&quot;%1&quot; wordt gelezen...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Toegevoegd</translation>
     </message>
@@ -2058,10 +2065,6 @@ Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houd
     <message>
         <source>Publishing to %1</source>
         <translation>Publiceren in %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>Je gebeurtenissen worden al in &quot;%1&quot; gepubliceerd: verwijder dat eerst.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

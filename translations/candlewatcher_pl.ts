@@ -1706,10 +1706,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>Nie można jednocześnie subskrybować „%1” i publikować w nim: Twoje wydarzenia wróciłyby jako subskrybowane.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Opublikowano w %1: %2</translation>
@@ -1870,6 +1866,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Podaj adres serwera, książki adresowej lub kalendarza, na przykład https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Ta kopia programu Candlewatcher została zbudowana bez dostępu do sieci.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Szukanie książek adresowych i kalendarzy na %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Nie znaleziono tam żadnej książki adresowej ani kalendarza.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Odczytywanie „%1”...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1890,6 +1909,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Nie można zapisać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Subskrybujesz już „%1”.</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Twoje wydarzenia są już publikowane w „%1”: najpierw to usuń.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Nie można jednocześnie subskrybować „%1” i publikować w nim: Twoje wydarzenia wróciłyby jako subskrybowane.</translation>
     </message>
 </context>
 <context>
@@ -2011,30 +2042,6 @@ Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuj
         <translation>Nie udało się usunąć subskrypcji.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Podaj adres serwera, książki adresowej lub kalendarza, na przykład https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Ta kopia programu Candlewatcher została zbudowana bez dostępu do sieci.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Szukanie książek adresowych i kalendarzy na %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>Nie znaleziono tam żadnej książki adresowej ani kalendarza.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Subskrybujesz już „%1”.</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>Odczytywanie „%1”...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Dodane</translation>
     </message>
@@ -2085,10 +2092,6 @@ Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuj
     <message>
         <source>Publishing to %1</source>
         <translation>Publikowanie w %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>Twoje wydarzenia są już publikowane w „%1”: najpierw to usuń.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

@@ -1684,10 +1684,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>Não é possível assinar &quot;%1&quot; e publicar nela ao mesmo tempo: seus eventos voltariam como eventos assinados.</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Publicado em %1: %2</translation>
@@ -1846,6 +1842,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>Informe o endereço de um servidor, de um catálogo de endereços ou de uma agenda, como https://example.com/remote.php/dav.</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>Esta cópia do Candlewatcher foi compilada sem acesso à rede.</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>Procurando catálogos de endereços e agendas em %1...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>Nenhum catálogo de endereços ou agenda foi encontrado ali.</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>Lendo &quot;%1&quot;...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1866,6 +1885,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>Não foi possível gravar &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>Você já assina &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>Seus eventos já são publicados em &quot;%1&quot;: remova isso primeiro.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>Não é possível assinar &quot;%1&quot; e publicar nela ao mesmo tempo: seus eventos voltariam como eventos assinados.</translation>
     </message>
 </context>
 <context>
@@ -1987,30 +2018,6 @@ Remover também os eventos dela da sua lista? Sim os remove; Não os mantém com
         <translation>Não foi possível remover a assinatura.</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>Informe o endereço de um servidor, de um catálogo de endereços ou de uma agenda, como https://example.com/remote.php/dav.</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>Esta cópia do Candlewatcher foi compilada sem acesso à rede.</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>Procurando catálogos de endereços e agendas em %1...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>Nenhum catálogo de endereços ou agenda foi encontrado ali.</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>Você já assina &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>Lendo &quot;%1&quot;...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>Adicionado</translation>
     </message>
@@ -2058,10 +2065,6 @@ Remover também os eventos dela da sua lista? Sim os remove; Não os mantém com
     <message>
         <source>Publishing to %1</source>
         <translation>Publicação em %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>Seus eventos já são publicados em &quot;%1&quot;: remova isso primeiro.</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

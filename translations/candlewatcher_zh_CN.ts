@@ -1662,10 +1662,6 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
-        <translation>不能同时订阅“%1”并发布到其中：您的事件会作为订阅的事件返回。</translation>
-    </message>
-    <message>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>已发布到 %1：%2</translation>
@@ -1822,6 +1818,29 @@ Tip: using the down arrow will show you a calendar.</source>
     </message>
 </context>
 <context>
+    <name>SubscriptionSetup</name>
+    <message>
+        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
+        <translation>请输入服务器、通讯录或日历的地址，例如 https://example.com/remote.php/dav。</translation>
+    </message>
+    <message>
+        <source>This copy of Candlewatcher was built without network access.</source>
+        <translation>此 Candlewatcher 副本在构建时未包含网络访问功能。</translation>
+    </message>
+    <message>
+        <source>Looking for address books and calendars at %1...</source>
+        <translation>正在 %1 上查找通讯录和日历...</translation>
+    </message>
+    <message>
+        <source>No address book or calendar was found there.</source>
+        <translation>在那里没有找到通讯录或日历。</translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot;...</source>
+        <translation>正在读取“%1”...</translation>
+    </message>
+</context>
+<context>
     <name>Subscriptions</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
@@ -1842,6 +1861,18 @@ Tip: using the down arrow will show you a calendar.</source>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <translation>无法写入“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>You subscribe to &quot;%1&quot; already.</source>
+        <translation>您已订阅“%1”。</translation>
+    </message>
+    <message>
+        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
+        <translation>您的事件已发布到“%1”：请先移除它。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be subscribed to and published to at once: your events would come back as subscribed ones.</source>
+        <translation>不能同时订阅“%1”并发布到其中：您的事件会作为订阅的事件返回。</translation>
     </message>
 </context>
 <context>
@@ -1963,30 +1994,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>无法移除该订阅。</translation>
     </message>
     <message>
-        <source>Give the address of a server, an address book or a calendar, such as https://example.com/remote.php/dav.</source>
-        <translation>请输入服务器、通讯录或日历的地址，例如 https://example.com/remote.php/dav。</translation>
-    </message>
-    <message>
-        <source>This copy of Candlewatcher was built without network access.</source>
-        <translation>此 Candlewatcher 副本在构建时未包含网络访问功能。</translation>
-    </message>
-    <message>
-        <source>Looking for address books and calendars at %1...</source>
-        <translation>正在 %1 上查找通讯录和日历...</translation>
-    </message>
-    <message>
-        <source>No address book or calendar was found there.</source>
-        <translation>在那里没有找到通讯录或日历。</translation>
-    </message>
-    <message>
-        <source>You subscribe to &quot;%1&quot; already.</source>
-        <translation>您已订阅“%1”。</translation>
-    </message>
-    <message>
-        <source>Reading &quot;%1&quot;...</source>
-        <translation>正在读取“%1”...</translation>
-    </message>
-    <message>
         <source>Added</source>
         <translation>添加</translation>
     </message>
@@ -2031,10 +2038,6 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
     <message>
         <source>Publishing to %1</source>
         <translation>发布到 %1</translation>
-    </message>
-    <message>
-        <source>Your events are published to &quot;%1&quot; already: remove that first.</source>
-        <translation>您的事件已发布到“%1”：请先移除它。</translation>
     </message>
     <message>
         <source>Stop publishing your events to &quot;%1&quot;.

@@ -166,7 +166,7 @@ void CandlewatcherApp::finish()
     m_trayRetry.stop();
     // The window takes the icon back itself; make sure none outlives the program's end.
     m_tray->removeFromTray();
-    emit finished();
+    Q_EMIT finished();
 }
 
 void CandlewatcherApp::endSession()

@@ -86,7 +86,7 @@ public:
     // be watched.
     bool watchTermSignals();
 
-signals:
+Q_SIGNALS:
     // The main window has unloaded, or is unloading but waits on a message that a session's
     // end cannot wait for: the program may end.
     void finished();

@@ -43,7 +43,7 @@ void ReminderScheduler::refresh()
     std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
         hand({{}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState()});
-        emit readFailed(m_store.errorString());
+        Q_EMIT readFailed(m_store.errorString());
         return;
     }
     checkRecords(std::move(*records), false, Fill::Anew);

@@ -61,7 +61,7 @@ public:
 
     QTimer* timer() { return &m_timer; }
 
-signals:
+Q_SIGNALS:
     void readFailed(const QString& error);
     // Someone changed the data file: this program, or another writer.
     void dataFileChanged();

@@ -5,7 +5,6 @@
 #include "core/sync/publisher.h"
 #include "core/sync/syncqueue.h"
 
-#include <algorithm>
 #include <chrono>
 
 SyncService::SyncService(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
@@ -46,23 +45,22 @@ SyncService::SyncService(BirthdayStore& store, SettingsStore& settings, const Cl
     connect(m_publisher, &Publisher::finished, this,
             [this](bool ok, const QString& summary, bool sent) {
                 if (!ok || sent)
-                    emit status(summary);
+                    Q_EMIT status(summary);
             });
     connect(m_queue, &SyncQueue::idle, m_publisher, &Publisher::publish);
-    if (auto* notifying = dynamic_cast<QObject*>(m_secrets.get());
-        notifying && notifying->metaObject()->indexOfSignal("unavailable(QString)") >= 0)
-        connect(notifying, SIGNAL(unavailable(QString)), this,
-                SLOT(noteSecretsUnavailable(QString)));
+    // The store goes with this object: its word comes while this is there.
+    m_secrets->setUnavailableHandler(
+        [this](const QString& reason) { noteSecretsUnavailable(reason); });
     connect(m_queue, &SyncQueue::sourceStarted, this, [this](const QString&, const QString& name) {
-        emit status(tr("Syncing \"%1\"...").arg(name));
+        Q_EMIT status(tr("Syncing \"%1\"...").arg(name));
     });
     connect(
         m_queue, &SyncQueue::sourceFinished, this,
         [this](const QString&, const QString& name, bool, const QString& summary, bool changed) {
             //: %1 is the subscription's name, %2 what its sync did or why it failed.
-            emit status(name.isEmpty() ? summary : tr("%1: %2").arg(name, summary));
+            Q_EMIT status(name.isEmpty() ? summary : tr("%1: %2").arg(name, summary));
             if (changed)
-                emit eventsChanged();
+                Q_EMIT eventsChanged();
         });
     connect(&m_timer, &QTimer::timeout, m_queue, &SyncQueue::syncAll);
 }
@@ -76,8 +74,7 @@ SyncService::~SyncService()
 
 void SyncService::start()
 {
-    // A timer's interval ends at 2^31 ms, some 596 hours: longer reads as three weeks.
-    const int hours = std::min(m_settings.read(Setting::syncHours).value_or(0), 21 * 24);
+    const int hours = m_settings.read(Setting::syncHours).value_or(0);
     if (hours > 0) {
         m_timer.setInterval(std::chrono::hours(hours));
         m_timer.start();
@@ -95,7 +92,7 @@ void SyncService::publishSoon()
 void SyncService::noteSecretsUnavailable(const QString& reason)
 {
     m_passwordsKept = false;
-    emit status(tr("No secret service answered (%1): passwords are asked for once a "
-                   "session and not kept.")
-                    .arg(reason));
+    Q_EMIT status(tr("No secret service answered (%1): passwords are asked for once a "
+                     "session and not kept.")
+                      .arg(reason));
 }

@@ -31,8 +31,8 @@ public:
     using CertificateAsk =
         std::function<bool(const QString& url, const UntrustedCertificate& certificate)>;
 
-    // clients: none where this build reaches no server. A password store that can tell when no
-    // secret service answers does so by a signal unavailable(QString), as the desktop's does.
+    // clients: none where this build reaches no server. The password store tells when no secret
+    // service answers through SecretStore::setUnavailableHandler.
     SyncService(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                 SyncClientFactory clients, const SecretStoreFactory& secrets,
                 QObject* parent = nullptr);
@@ -56,13 +56,13 @@ public:
     Publisher& publisher() { return *m_publisher; }
     QTimer& timer() { return m_timer; }
 
-signals:
+Q_SIGNALS:
     void status(const QString& text);
     // A sync wrote to the data file.
     void eventsChanged();
 
 private:
-    Q_SLOT void noteSecretsUnavailable(const QString& reason);
+    void noteSecretsUnavailable(const QString& reason);
 
     SettingsStore& m_settings;
     SyncClientFactory m_clients;

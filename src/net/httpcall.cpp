@@ -29,7 +29,8 @@ HttpCall::HttpCall(QNetworkAccessManager& manager, const DavAccount& account, Ht
     m_silence.setSingleShot(true);
     m_silence.setInterval(m_account.timeout);
     connect(&m_silence, &QTimer::timeout, this, [this] {
-        fail(tr("no answer for %1 seconds").arg(m_account.timeout.count() / 1000.0));
+        fail(tr("no answer for %1 seconds")
+                 .arg(std::chrono::duration<double>(m_account.timeout).count()));
     });
     send();
 }

@@ -75,5 +75,5 @@ void NetJob::succeed()
     // Whatever is still under way belongs to a result no one will see.
     for (HttpCall* call : findChildren<HttpCall*>(Qt::FindDirectChildrenOnly))
         delete call;
-    emit finished();
+    Q_EMIT finished();
 }

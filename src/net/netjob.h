@@ -19,7 +19,7 @@ class NetJob : public QObject
 public:
     const std::optional<NetFailure>& failure() const { return m_failure; }
 
-signals:
+Q_SIGNALS:
     void finished();
 
 protected:

@@ -24,7 +24,7 @@ void KeychainSecrets::giveUp(const QString& reason)
     if (!m_persistent)
         return;
     m_persistent = false;
-    emit unavailable(reason);
+    tellUnavailable(reason);
 }
 
 void KeychainSecrets::read(const QString& sourceId, Read done)

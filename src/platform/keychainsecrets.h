@@ -6,8 +6,8 @@
 #include <QObject>
 
 // The passwords in the desktop's secret service through QtKeychain, under the program's name
-// and the source's id. The first time the service does not answer, unavailable() is emitted
-// and from then on passwords are kept in memory for this session only.
+// and the source's id. The first time the service does not answer, the unavailable handler is
+// told, and from then on passwords are kept in memory for this session only.
 class KeychainSecrets : public QObject, public SecretStore
 {
     Q_OBJECT
@@ -18,10 +18,6 @@ public:
     void write(const QString& sourceId, const QString& password, Written done) override;
     void remove(const QString& sourceId) override;
     bool persistent() const override { return m_persistent; }
-
-signals:
-    // Once: the reason, as the secret service's client gave it.
-    void unavailable(const QString& reason);
 
 private:
     void giveUp(const QString& reason);

@@ -5,6 +5,6 @@
 void Notifier::answerLater(int request, bool accepted)
 {
     QMetaObject::invokeMethod(
-        this, [this, request, accepted] { emit answered(request, accepted); },
+        this, [this, request, accepted] { Q_EMIT answered(request, accepted); },
         Qt::QueuedConnection);
 }

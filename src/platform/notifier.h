@@ -34,7 +34,7 @@ public:
     // The caption of the action that opens the main window.
     static QString showActionText() { return tr("Show Candlewatcher"); }
 
-signals:
+Q_SIGNALS:
     // The user chose "Show Candlewatcher" on a notification.
     void showRequested();
     void answered(int request, bool accepted);

@@ -143,7 +143,7 @@ void SingleInstance::answer(QLocalSocket* socket)
         socket->write(showAnswer);
     socket->disconnectFromServer();
     if (show)
-        emit showRequested();
+        Q_EMIT showRequested();
 }
 
 void SingleInstance::drop(QLocalSocket* socket)

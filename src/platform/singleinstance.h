@@ -54,7 +54,7 @@ public:
     static constexpr int maxRequestBytes = 256;
     static constexpr int maxConnections = 16;
 
-signals:
+Q_SIGNALS:
     // A later start asked to see this copy.
     void showRequested();
 

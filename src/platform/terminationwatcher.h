@@ -20,7 +20,7 @@ public:
     // false for another, and where the pipe cannot be made.
     bool watch();
 
-signals:
+Q_SIGNALS:
     void endRequested();
 
 private:

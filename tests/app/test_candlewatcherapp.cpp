@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -53,9 +54,9 @@ class TestCandlewatcherApp : public QObject
 {
     Q_OBJECT
     QList<QUrl> m_opened;
-public slots:
+public Q_SLOTS:
     void openUrl(const QUrl& url) { m_opened.append(url); } // stands in for the browser
-private slots:
+private Q_SLOTS:
     // The icon alone: added only where there is a tray, once, with the menu, picture and tip it
     // is given; a left click asks for the window, other clicks do nothing here.
     void trayIcon()
@@ -83,7 +84,7 @@ private slots:
             // One icon, hooked once: one request per left click.
             for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context,
                                 QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick})
-                emit icon->activated(reason);
+                Q_EMIT icon->activated(reason);
             QCOMPARE(shown.count(), added + 1);
             tray.removeFromTray();
             tray.removeFromTray();
@@ -110,7 +111,7 @@ private slots:
         app.mainWindow().refreshBirthdays();
         QCOMPARE(icon->toolTip(), "Marrowfell Candlewatcher \u2014 next: Ada Lovelace, today\n1 "
                                   "event has a date that cannot be read (marked \u26A0)");
-        emit icon->activated(QSystemTrayIcon::Trigger);
+        Q_EMIT icon->activated(QSystemTrayIcon::Trigger);
         QTRY_VERIFY(app.mainWindow().isVisible());
     }
 
@@ -208,7 +209,7 @@ private slots:
             AppFixture f;
             f.add("Ada Lovelace", QDate(1990, 3, 1), "1", "3", "1", "0");
             f.add("Gone", QDate(1990, 3, 1));
-            QCOMPARE(f.store.deleteRecord(*f.store.readRecord(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(f.store.deleteRecord(*f.fields.readRecord(1)), BirthdayStore::Outcome::Done);
             const qint64 sizeBefore = f.bytes().size();
             CandlewatcherApp& app = f.make();
             QSignalSpy finished(&app, &CandlewatcherApp::finished);
@@ -230,7 +231,7 @@ private slots:
             QVERIFY(app.isUnloaded() && !app.trayIcon().isAdded());
             QTRY_VERIFY(!f.notification() || !f.notification()->isVisible());
             QVERIFY(f.messages.isEmpty()); // no question, though QuitConfirm is "1"
-            QCOMPARE(*f.store.recordKeys(), QList<int>{0});
+            QCOMPARE(*f.fields.recordKeys(), QList<int>{0});
             // A second end (aboutToQuit after a logout, another signal) has nothing left to do.
             app.endSession();
             QCOMPARE(::raise(SIGTERM), 0);
@@ -255,8 +256,9 @@ private slots:
         first->moveToThread(&thread);
         QFile leftover(first->serverName());
         QVERIFY(leftover.open(QIODevice::WriteOnly));
-        int shown = 0;
-        connect(first, &SingleInstance::showRequested, this, [&shown] { ++shown; });
+        // Shared: a request that comes after a failed check finds the count still there.
+        const auto shown = std::make_shared<int>(0);
+        connect(first, &SingleInstance::showRequested, this, [shown] { ++*shown; });
         SingleInstance::Role role = SingleInstance::Role::Alone;
         QMetaObject::invokeMethod(
             first, [&] { role = first->start(); }, Qt::BlockingQueuedConnection);
@@ -264,7 +266,7 @@ private slots:
         QCOMPARE(first->errorString(), "");
         QCOMPARE(SingleInstance(dir.path() + "/./birthday.dat").start(),
                  SingleInstance::Role::HandedOver);
-        QTRY_COMPARE(shown, 1);
+        QTRY_COMPARE(*shown, 1);
         QCOMPARE(SingleInstance(dir.filePath("other.dat")).start(), SingleInstance::Role::Primary);
         QMetaObject::invokeMethod(
             first, [first] { delete first; }, Qt::BlockingQueuedConnection);

@@ -10,7 +10,7 @@
 class TestStallProbe : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void recordsHeldUpLoop_data()
     {
         QTest::addColumn<int>("blockedMs");

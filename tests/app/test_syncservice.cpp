@@ -8,11 +8,9 @@
 namespace {
 
 // A password store that, as the desktop's does, tells when no secret service answers.
-class LosingSecrets : public QObject, public FakeSecrets
+struct LosingSecrets : FakeSecrets
 {
-    Q_OBJECT
-signals:
-    void unavailable(const QString& reason);
+    void lose(const QString& reason) { tellUnavailable(reason); }
 };
 
 } // namespace
@@ -20,7 +18,7 @@ signals:
 class TestSyncService : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     // The store's word that no secret service answered reaches the status bar, and from then on
     // a password is asked for as one that is not kept.
     void secretServiceLost()
@@ -34,7 +32,7 @@ private slots:
         });
         QSignalSpy status(&sync, &SyncService::status);
         QVERIFY(sync.passwordsKept());
-        emit secrets->unavailable("no bus");
+        secrets->lose("no bus");
         QCOMPARE(status.size(), 1);
         QCOMPARE(status[0][0].toString(), "No secret service answered (no bus): passwords are "
                                           "asked for once a session and not kept.");

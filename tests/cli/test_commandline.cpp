@@ -11,7 +11,7 @@ const QString data = CW_EXCHANGE_DATA "/";
 class TestCommandLine : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void run_data();
     void run();
     void signalDuringStart_data();

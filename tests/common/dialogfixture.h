@@ -30,7 +30,7 @@ struct MessageCatcher
 
     MessageCatcher()
     {
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             // Marked on the box itself: a later box may be built at the same address.
             if (!box || !box->isVisible() || box->property("answered").toBool())
@@ -152,7 +152,7 @@ protected:
         dialog.reset(); // the old one goes first: the comments form keeps its texts as it goes
         const auto mode = name == "add" ? BirthdayDialog::Mode::Add : BirthdayDialog::Mode::Edit;
         key = key >= 0 || name != "edit" ? key : f->add("Ann", QDate(1990, 5, 1));
-        const BirthdayRecord shown = f->store.readRecord(key).value_or(BirthdayRecord());
+        const BirthdayRecord shown = f->fields.readRecord(key).value_or(BirthdayRecord());
         ImportEntry ben;
         ben.name = "Ben", ben.date = QDate(1984, 12, 9);
         if (name == "add" || name == "edit")
@@ -180,7 +180,7 @@ protected:
     }
     template <typename T = QLineEdit> T* at(const char* id) { return control<T>(dialog.get(), id); }
 
-protected slots:
+protected Q_SLOTS:
     void init() { f = std::make_unique<DialogFixture>(); }
     void cleanup() { dialog.reset(), f.reset(); }
 };

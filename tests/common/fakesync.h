@@ -5,6 +5,7 @@
 #include "core/sync/secretstore.h"
 #include "core/sync/syncclient.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QTimer>
 
@@ -86,7 +87,7 @@ private:
         if (m_server.hold)
             m_server.held << guarded;
         else
-            QTimer::singleShot(0, guarded);
+            QTimer::singleShot(0, QCoreApplication::instance(), guarded);
     }
 
     FakeServer& m_server;
@@ -101,14 +102,16 @@ inline SyncClientFactory FakeServer::factory()
 struct FakeSecrets : SecretStore
 {
     QHash<QString, QString> kept;
+    QString refusal; // every write is refused with it when set
     void read(const QString& id, Read done) override
     {
         done(kept.contains(id) ? std::optional(kept.value(id)) : std::nullopt);
     }
     void write(const QString& id, const QString& password, Written done) override
     {
-        kept.insert(id, password);
-        done(QString());
+        if (refusal.isEmpty())
+            kept.insert(id, password);
+        done(refusal);
     }
     void remove(const QString& id) override { kept.remove(id); }
     bool persistent() const override { return true; }

@@ -2,10 +2,10 @@
 
 #include "app/reminderscheduler.h"
 #include "app/syncservice.h"
+#include "platform/keychainsecrets.h"
 #include "storefixture.h"
 #include "ui/app/mainwindow.h"
 #include "ui/list/birthdaylistview.h"
-#include "platform/keychainsecrets.h"
 #include "ui/reminders/reminderrunner.h"
 
 #include <QAction>
@@ -57,7 +57,7 @@ struct MainWindowFixture : StoreFixture
                 return QMessageBox::Ok;
             return answers.isEmpty() ? QMessageBox::Yes : answers.takeFirst();
         });
-        QObject::connect(&w, &MainWindow::unloaded, [this] { ++unloadedCount; });
+        QObject::connect(&w, &MainWindow::unloaded, &w, [this] { ++unloadedCount; });
     }
     // A fresh window on the same files, as a restart of the program makes one.
     MainWindow& open(bool load = true)
@@ -130,7 +130,7 @@ struct MainWindowFixture : StoreFixture
 // rejected, anything else closed.
 inline void modalClose(const std::shared_ptr<QString>& title, bool byDefault, int triesLeft = 100)
 {
-    QTimer::singleShot(10, [=] {
+    QTimer::singleShot(10, qApp, [=] {
         QWidget* modal = QApplication::activeModalWidget();
         if (title.use_count() == 1 || (!modal && triesLeft == 0))
             return;

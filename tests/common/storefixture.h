@@ -3,6 +3,7 @@
 #include "core/calendar/clock.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
+#include "core/store/storefields.h"
 #include "core/text/textconv.h"
 
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@ struct StoreFixture
 {
     QTemporaryDir dir;
     BirthdayStore store{dir.filePath(QStringLiteral("birthday.dat"))};
+    StoreFields fields{store};
     SettingsStore settings{dir.filePath(QStringLiteral("settings.ini"))};
     FixedClock clock{QDateTime(QDate(2024, 3, 1), QTime(12, 0))};
 

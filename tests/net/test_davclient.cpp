@@ -295,7 +295,7 @@ private:
             m_manager, account, DavCollection{account.url, {}, kind}, token, known));
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         m_server = std::make_unique<Radicale>();

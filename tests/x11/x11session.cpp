@@ -126,7 +126,7 @@ int main()
             if (accepted && status == IceAcceptSuccess && !clientIce)
                 clientIce = accepted;
         }
-        if (fds.size() > std::size_t(count + 1) && fds.back().revents && clientIce &&
+        if (fds.size() > std::size_t(count) + 1 && fds.back().revents && clientIce &&
             IceProcessMessages(clientIce, nullptr, nullptr) == IceProcessMessagesIOError)
             clientDrop();
     }

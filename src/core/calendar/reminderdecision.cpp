@@ -165,9 +165,8 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
     if (!firstCheckDone) {
         decision.firstCheckDone = true;
         show = true;
-    } else if (settings.notifyTime.isEmpty() || settings.notifyDate.isEmpty()) {
-        show = true;
-    } else if (scheduleDue(settings, now, locale)) {
+    } else if (settings.notifyTime.isEmpty() || settings.notifyDate.isEmpty() ||
+               scheduleDue(settings, now, locale)) {
         show = true;
     }
     decision.show = show;

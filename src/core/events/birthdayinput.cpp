@@ -29,7 +29,8 @@ bool notifyTextValid(const QString& text)
     if (match.captured(1) != QLatin1String("-"))
         return true;
     // A negative sign is fine only in front of a zero value ("-0").
-    for (const QChar c : match.captured(2)) {
+    const QString digits = match.captured(2);
+    for (const QChar c : digits) {
         if (c.isDigit() && c != QLatin1Char('0'))
             return false;
     }

@@ -379,9 +379,8 @@ QList<ImportEntry> cardEntries(const Card& card)
         if (n == "BDAY") {
             birthdayFrom(p, *value);
         } else if (n == "ANNIVERSARY" || n == "X-ANNIVERSARY" || n == "X-MS-ANNIVERSARY" ||
-                   n == "X-EVOLUTION-ANNIVERSARY" || n == "X-KADDRESSBOOK-X-ANNIVERSARY") {
-            anniversaryFrom(p, *value);
-        } else if (n == "X-ABDATE" && anniversaryGroups.contains(p.group)) {
+                   n == "X-EVOLUTION-ANNIVERSARY" || n == "X-KADDRESSBOOK-X-ANNIVERSARY" ||
+                   (n == "X-ABDATE" && anniversaryGroups.contains(p.group))) {
             anniversaryFrom(p, *value);
         } else if (n == "X-ANDROID-CUSTOM") {
             // vnd.android.cursor.item/contact_event;<date>;<type: 1 anniversary, 3 birthday>;...

@@ -3,23 +3,32 @@
 #include <QString>
 #include <QTime>
 
-// Every named value the program keeps in its settings: its name, how its text reads and what a
-// missing or empty value reads as. A new preference is one line here; the settings store reads
-// and writes each type by one rule, so no reader spells a name or a default of its own.
+// Every named value the program keeps in its settings: its name, how its text reads, what a
+// missing or empty value reads as and, for a number, the range it is held to. A new preference
+// is one line here (and one line binding it to its control in the preferences dialog); the
+// settings store reads and writes each type by one rule, so no reader spells a name, a default
+// or a limit of its own.
 namespace Setting {
 
 enum class Type {
     Text,  // as stored
     Flag,  // on exactly when the text is "1"; written as "1" or "0"
     Bool,  // True or False in any letter case; any other text reads as the default
-    Whole, // a decimal whole number; any other text reads as none
+    Whole, // a decimal whole number, held to the key's range; any other text reads as none
     Time,  // a time of day (the locale's form or HH:mm); any other text reads as the default
 };
+
+// A stored whole number is a 16-bit one: a text beyond reads as no number at all.
+inline constexpr int wholeLeast = -32768;
+inline constexpr int wholeMost = 32767;
 
 template <Type T> struct Key
 {
     const char* name;
     const char* defaultText; // what a missing or empty value reads as
+    // Whole: a number below or above the range reads as its nearest end.
+    int minimum = wholeLeast;
+    int maximum = wholeMost;
 };
 
 // Whole-number keys named after a list column n = 1, 2, …: prefix, n in decimal, suffix. A
@@ -37,17 +46,17 @@ QTime defaultTime(const Key<Type::Time>& key);
 
 // The preferences. NotifyEvery is "Hour", "Day" or "None"; ShowRemindersAs "Window" or
 // "Notifications", none following what the desktop suits; LeapDayEvents "February28", anything
-// else meaning 1 March.
+// else meaning 1 March ("March1").
 inline constexpr Key<Type::Flag> quitConfirm{"QuitConfirm", "1"};
 inline constexpr Key<Type::Flag> deleteConfirm{"DeleteConfirm", "1"};
 inline constexpr Key<Type::Text> notifyEvery{"NotifyEvery", "Hour"};
 inline constexpr Key<Type::Time> alertTime{"AlertTime", "09:00"};
 inline constexpr Key<Type::Text> showRemindersAs{"ShowRemindersAs", ""};
-inline constexpr Key<Type::Text> leapDayEvents{"LeapDayEvents", ""};
+inline constexpr Key<Type::Text> leapDayEvents{"LeapDayEvents", "March1"};
 
 // How many hours apart the tray program syncs the subscriptions (besides at start and on Sync
-// Now); 0 or less: only then.
-inline constexpr Key<Type::Whole> syncHours{"SyncHours", "6"};
+// Now); 0: only then. Three weeks at most: a timer's interval ends at 2^31 ms, some 596 hours.
+inline constexpr Key<Type::Whole> syncHours{"SyncHours", "6", 0, 21 * 24};
 
 // The reminder check's memory: the date and time of the last notification, and of a check
 // (ISO date and time).

@@ -7,6 +7,7 @@
 
 #include <QSettings>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -46,10 +47,14 @@ QString SettingsStore::readSetting(const QString& name, const QString& defaultVa
 void SettingsStore::writeSetting(const QString& name, const QString& value)
 {
     const auto settings = openSettings(m_iniFilePath);
+    const QVariant before = settings->value(name);
     settings->setValue(name, value);
     // QSettings writes the whole file through a temporary copy, so a failed write leaves the
     // other values as they were; the failure itself is silent by design.
     settings->sync();
+    if (settings->status() == QSettings::NoError &&
+        (!before.isValid() || before.toString() != value))
+        Q_EMIT changed(name);
 }
 
 QString SettingsStore::read(const Setting::Key<Setting::Type::Text>& key) const
@@ -72,7 +77,11 @@ bool SettingsStore::read(const Setting::Key<Setting::Type::Bool>& key) const
 
 std::optional<int> SettingsStore::read(const Setting::Key<Setting::Type::Whole>& key) const
 {
-    return TextConv::textToWhole(readText(key), -32768, 32767);
+    const std::optional<int> stored =
+        TextConv::textToWhole(readText(key), Setting::wholeLeast, Setting::wholeMost);
+    if (!stored)
+        return std::nullopt;
+    return std::clamp(*stored, key.minimum, key.maximum);
 }
 
 QTime SettingsStore::read(const Setting::Key<Setting::Type::Time>& key) const

@@ -44,21 +44,11 @@ public:
     const QString& dataPath() const { return m_dataPath; }
     QString errorString() const { return m_error; }
 
-    // Keys of all live records, in the order of their Name cells.
-    std::optional<QList<int>> recordKeys();
-    // One record; all fields "" when no record has the key.
-    std::optional<BirthdayRecord> readRecord(int key);
-    // All live records in one walk, in Name-cell order; the same as recordKeys followed by
-    // readRecord of each key.
+    // All live records in one walk, in Name-cell order.
     std::optional<QList<BirthdayRecord>> readAllRecords();
-    // The smallest key no live record uses. Refused when that key does not fit the cell or
-    // the record limit is reached.
-    std::optional<int> newRecordKey();
-    bool writeField(const QString& fieldName, int key, const QString& value);
-    bool deleteField(const QString& fieldName, int key);
 
     // Delete, edit, duplicate and a field's update state what they expect to find: the record
-    // as the caller read it, its key and values as readAllRecords or readRecord gave them.
+    // as the caller read it, its key and values as readAllRecords gave them.
     // Under the same lock as the write, the record under that key must still be listed with
     // exactly those values; another program may have changed it, or deleted it and given its
     // key to another event. Otherwise nothing is written and the answer is Changed. LastDate,
@@ -109,6 +99,19 @@ public:
     static FileState fileStateOf(const QString& path) { return FileIo::stateOf(path); }
 
 private:
+    // Cell by cell, for the tests, benchmarks and fuzzers that check the file that way
+    // (storefields.h); the program reads and writes whole records.
+    friend class StoreFields;
+    // Keys of all live records, in the order of their Name cells.
+    std::optional<QList<int>> recordKeys();
+    // One record; all fields "" when no record has the key.
+    std::optional<BirthdayRecord> readRecord(int key);
+    // The smallest key no live record uses. Refused when that key does not fit the cell or
+    // the record limit is reached.
+    std::optional<int> newRecordKey();
+    bool writeField(const QString& fieldName, int key, const QString& value);
+    bool deleteField(const QString& fieldName, int key);
+
     using FieldBytes = std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>;
     enum class Access { Read, Write };
 

@@ -83,13 +83,13 @@ QString decodeValue(QByteArrayView bytes)
             for (int c = 0; c < 128; ++c)
                 texts[size_t(c)] = QString(QChar(c));
             for (int n = 0; n < 100; ++n)
-                texts[size_t(128 + n)] = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+                texts[128 + size_t(n)] = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
             return texts;
         }();
         if (text.size() == 1)
             return shortTexts[size_t(quint8(text[0]))];
         if (text.size() == 2 && std::isdigit(quint8(text[0])) && std::isdigit(quint8(text[1])))
-            return shortTexts[size_t(128 + (text[0] - '0') * 10 + (text[1] - '0'))];
+            return shortTexts[128 + size_t((text[0] - '0') * 10 + (text[1] - '0'))];
         return QString::fromLatin1(text);
     }
     const QByteArray clean = removeNuls(text);

@@ -19,7 +19,7 @@ public:
 
     explicit DataFileWatcher(const QString& dataPath, QObject* parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void changed();
 
 private:

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/certificatetrust.h"
 #include "core/sync/subscriptionguard.h"
 
 #include <QCoreApplication>
@@ -35,13 +36,6 @@ Publisher::~Publisher()
     *m_alive = false;
     for (QThread* planner : findChildren<QThread*>())
         planner->wait();
-}
-
-QString Publisher::bothWaysRefusal(const QString& name)
-{
-    return tr("\"%1\" cannot be subscribed to and published to at once: your events would come "
-              "back as subscribed ones.")
-        .arg(name);
 }
 
 void Publisher::publish()
@@ -86,11 +80,9 @@ void Publisher::start()
         return;
     }
     const PublishTarget& target = *table->publishing;
-    for (const SyncSource& source : table->sources) {
-        if (source.url == target.url) {
-            finish(target, {}, {}, bothWaysRefusal(nameOf(target)));
-            return;
-        }
+    if (table->sourceAt(target.url)) {
+        finish(target, {}, {}, SubscriptionTable::bothWaysRefusal(nameOf(target)));
+        return;
     }
     if (m_runRemoves) {
         planned(target, PublishPlan::removeAll(target.events));
@@ -181,25 +173,25 @@ void Publisher::sent(const PublishTarget& target, const QString& password,
                      const PublishPlan::Plan& plan, const QList<PublishPlan::Done>& done,
                      const SyncFailure& failure)
 {
-    const QByteArray& pem = failure.certificate.pem;
-    if (!done.isEmpty() || pem.isEmpty() || pem == target.acceptedCertificate ||
-        !m_askCertificate || !m_askCertificate(target, failure.certificate)) {
+    // A publish that got part of the way is noted as it is; the next one plans the rest.
+    const auto ask = [this, &target](const UntrustedCertificate& certificate) {
+        return m_askCertificate && m_askCertificate(target, certificate);
+    };
+    if (!done.isEmpty() || !CertificateTrust::accepted(failure, target.acceptedCertificate, ask)) {
         finish(target, plan, done, failure.message);
         return;
     }
-    // Only the certificate the user saw: one that changes later is asked about again.
+    const QByteArray& pem = failure.certificate.pem;
+    bool gone = false;
     QString error;
-    bool known = false;
-    const bool saved = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
-            known = table.publishing && table.publishing->url == target.url;
-            if (known)
-                table.publishing->acceptedCertificate = pem;
-            return known;
+    const bool kept = CertificateTrust::keep(
+        m_store.dataPath(), pem,
+        [&target](SubscriptionTable& table) {
+            const bool same = table.publishing && table.publishing->url == target.url;
+            return same ? &table.publishing->acceptedCertificate : nullptr;
         },
-        error);
-    if (!saved || !known) {
+        gone, error);
+    if (!kept || gone) {
         finish(target, plan, done, error.isEmpty() ? failure.message : error);
         return;
     }
@@ -252,7 +244,7 @@ void Publisher::end(bool ok, const QString& summary, bool sent)
 {
     dropClient();
     m_running = false;
-    emit finished(ok, summary, sent);
+    Q_EMIT finished(ok, summary, sent);
     if (std::exchange(m_again, false))
         publish();
 }

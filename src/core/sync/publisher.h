@@ -46,10 +46,7 @@ public:
     bool stop(bool removeEvents, QString& error);
     bool isRunning() const { return m_running; }
 
-    // The refusal of a calendar that is subscribed to as well.
-    static QString bothWaysRefusal(const QString& name);
-
-signals:
+Q_SIGNALS:
     // summary: "Published to NAME: counts", or why it failed; empty where nothing is published.
     // sent: a request was made.
     void finished(bool ok, const QString& summary, bool sent);

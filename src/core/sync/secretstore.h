@@ -23,6 +23,9 @@ public:
     virtual void remove(const QString& sourceId) = 0;
     // False once no secret service answered: passwords are then kept in memory only.
     virtual bool persistent() const = 0;
+    // Called once, with the reason, when a store finds that no secret service answers.
+    using Unavailable = std::function<void(const QString& reason)>;
+    void setUnavailableHandler(Unavailable handler) { m_unavailable = std::move(handler); }
 
     // What read gave for the source, or else what ask gives, kept from then on (for the
     // session at least) so that it is asked for once; none where neither has one.
@@ -36,6 +39,16 @@ public:
             write(sourceId, *asked, [](const QString&) {});
         return asked;
     }
+
+protected:
+    void tellUnavailable(const QString& reason)
+    {
+        if (m_unavailable)
+            m_unavailable(reason);
+    }
+
+private:
+    Unavailable m_unavailable;
 };
 
 using SecretStoreFactory = std::function<std::unique_ptr<SecretStore>()>;

@@ -54,7 +54,7 @@ QJsonObject linkObject(const SyncLink& link)
 bool readSource(const QJsonValue& value, SyncSource& source)
 {
     const QJsonObject o = value.toObject();
-    const int kind = kindNames.indexOf(o.value("kind").toString());
+    const qsizetype kind = kindNames.indexOf(o.value("kind").toString());
     source.id = o.value("id").toString();
     source.kind = SyncSource::Kind(kind);
     source.url = o.value("url").toString();
@@ -70,7 +70,7 @@ bool readSource(const QJsonValue& value, SyncSource& source)
 bool readLink(const QJsonValue& value, SyncLink& link)
 {
     const QJsonObject o = value.toObject();
-    const int state = stateNames.indexOf(o.value("state").toString(stateNames[0]));
+    const qsizetype state = stateNames.indexOf(o.value("state").toString(stateNames[0]));
     link.sourceId = o.value("source").toString();
     link.href = o.value("href").toString();
     link.uid = o.value("uid").toString();
@@ -112,7 +112,8 @@ bool readPublishing(const QJsonValue& value, PublishTarget& target)
     target.lastResult = o.value("lastResult").toString();
     target.acceptedCertificate = o.value("certificate").toString().toLatin1();
     bool whole = value.isObject() && !target.url.isEmpty();
-    for (const QJsonValue& item : o.value("events").toArray()) {
+    const QJsonArray events = o.value("events").toArray();
+    for (const auto& item : events) {
         const QJsonObject e = item.toObject();
         target.events.append({e.value("uid").toString(), e.value("href").toString(),
                               e.value("etag").toString(), e.value("hash").toString()});
@@ -137,6 +138,45 @@ SyncSource* SubscriptionTable::source(const QString& id)
         if (source.id == id)
             return &source;
     return nullptr;
+}
+
+const SyncSource* SubscriptionTable::sourceAt(const QString& url) const
+{
+    for (const SyncSource& source : sources)
+        if (source.url == url)
+            return &source;
+    return nullptr;
+}
+
+QString SubscriptionTable::subscribeRefusal(const QString& url, const QString& name) const
+{
+    if (publishing && publishing->url == url)
+        return bothWaysRefusal(name);
+    if (const SyncSource* subscribed = sourceAt(url))
+        return QCoreApplication::translate("Subscriptions", "You subscribe to \"%1\" already.")
+            .arg(subscribed->displayName);
+    return QString();
+}
+
+QString SubscriptionTable::publishRefusal(const QString& url, const QString& name) const
+{
+    if (sourceAt(url))
+        return bothWaysRefusal(name);
+    if (publishing)
+        return QCoreApplication::translate(
+                   "Subscriptions",
+                   "Your events are published to \"%1\" already: remove that first.")
+            .arg(publishing->displayName);
+    return QString();
+}
+
+QString SubscriptionTable::bothWaysRefusal(const QString& name)
+{
+    return QCoreApplication::translate(
+               "Subscriptions",
+               "\"%1\" cannot be subscribed to and published to at once: your events would "
+               "come back as subscribed ones.")
+        .arg(name);
 }
 
 QList<SyncLink> SubscriptionTable::linksOf(const QString& sourceId) const
@@ -193,9 +233,11 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
         return std::nullopt;
     }
     bool whole = true;
-    for (const QJsonValue& value : root.value("sources").toArray())
+    const QJsonArray sources = root.value("sources").toArray();
+    for (const auto& value : sources)
         whole = readSource(value, table.sources.emplace_back()) && whole;
-    for (const QJsonValue& value : root.value("links").toArray())
+    const QJsonArray links = root.value("links").toArray();
+    for (const auto& value : links)
         whole = readLink(value, table.links.emplace_back()) && whole;
     if (root.contains("publishing"))
         whole = readPublishing(root.value("publishing"), table.publishing.emplace()) && whole;

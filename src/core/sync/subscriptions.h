@@ -86,9 +86,21 @@ struct SubscriptionTable
     std::optional<PublishTarget> publishing;
 
     SyncSource* source(const QString& id);
+    // The source subscribed to at url, or nullptr.
+    const SyncSource* sourceAt(const QString& url) const;
     QList<SyncLink> linksOf(const QString& sourceId) const;
     // A new source under a fresh id; returns the id.
     QString add(SyncSource source);
+
+    // Why the address book or calendar at url (name: as the user knows it) is not subscribed
+    // to: it is already, or the events are published to it. Empty: nothing stands against it.
+    QString subscribeRefusal(const QString& url, const QString& name) const;
+    // Why the events are not published to the calendar at url: it is subscribed to, or they
+    // are published to a calendar already (one at most). Empty: nothing stands against it.
+    QString publishRefusal(const QString& url, const QString& name) const;
+    // The refusal of a calendar that is subscribed to and published to at once: the events
+    // published would come back as subscribed ones.
+    static QString bothWaysRefusal(const QString& name);
 };
 
 namespace SubscriptionFile {

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/certificatetrust.h"
 #include "core/sync/subscriptionguard.h"
 #include "core/sync/syncplan.h"
 #include "core/sync/syncrun.h"
@@ -50,9 +51,9 @@ void SyncQueue::syncAll()
     // Told through the event loop too, as a sync's end is.
     QTimer::singleShot(0, this, [this, error] {
         if (!error.isEmpty())
-            emit sourceFinished(QString(), QString(), false, error, false);
+            Q_EMIT sourceFinished(QString(), QString(), false, error, false);
         if (!isRunning() && m_waiting.isEmpty())
-            emit idle();
+            Q_EMIT idle();
     });
 }
 
@@ -71,7 +72,7 @@ void SyncQueue::startNext()
     if (isRunning())
         return;
     if (m_waiting.isEmpty()) {
-        emit idle();
+        Q_EMIT idle();
         return;
     }
     m_current = m_waiting.takeFirst();
@@ -84,12 +85,12 @@ void SyncQueue::startNext()
         const QString gone = m_current;
         m_current.clear();
         if (!table)
-            emit sourceFinished(gone, QString(), false, error, false);
+            Q_EMIT sourceFinished(gone, QString(), false, error, false);
         QTimer::singleShot(0, this, &SyncQueue::startNext);
         return;
     }
     const SyncSource source = *found;
-    emit sourceStarted(source.id, source.displayName);
+    Q_EMIT sourceStarted(source.id, source.displayName);
     if (source.userName.isEmpty()) {
         fetch(source, QString());
         return;
@@ -139,29 +140,27 @@ void SyncQueue::fetched(const SyncSource& source, const QString& password,
                         const RemoteChanges& changes, const SyncFailure& failure)
 {
     const QByteArray& pem = failure.certificate.pem;
-    if (pem.isEmpty() || pem == source.acceptedCertificate || !m_askCertificate ||
-        !m_askCertificate(source, failure.certificate)) {
+    const auto ask = [this, &source](const UntrustedCertificate& certificate) {
+        return m_askCertificate && m_askCertificate(source, certificate);
+    };
+    if (!CertificateTrust::accepted(failure, source.acceptedCertificate, ask)) {
         take(source, changes, failure.message, pem.isEmpty());
         return;
     }
-    // Only the certificate the user saw: one that changes later is asked about again.
+    bool gone = false;
     QString error;
-    bool known = false;
-    const bool saved = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const bool kept = CertificateTrust::keep(
+        m_store.dataPath(), pem,
+        [&source](SubscriptionTable& table) {
             SyncSource* kept = table.source(source.id);
-            known = kept != nullptr;
-            if (known)
-                kept->acceptedCertificate = pem;
-            return known;
+            return kept ? &kept->acceptedCertificate : nullptr;
         },
-        error);
-    if (!saved) {
+        gone, error);
+    if (!kept) {
         take(source, {}, error);
         return;
     }
-    if (!known) { // removed meanwhile
+    if (gone) { // removed meanwhile
         finish(source, true, QString(), false);
         return;
     }
@@ -225,7 +224,7 @@ void SyncQueue::finish(const SyncSource& source, bool ok, const QString& summary
     }
     dropClient();
     m_current.clear();
-    emit sourceFinished(source.id, source.displayName, ok, summary, changed);
+    Q_EMIT sourceFinished(source.id, source.displayName, ok, summary, changed);
     QTimer::singleShot(0, this, &SyncQueue::startNext);
 }
 

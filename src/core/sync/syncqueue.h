@@ -52,7 +52,7 @@ public:
     void syncSource(const QString& sourceId);
     bool isRunning() const { return !m_current.isEmpty(); }
 
-signals:
+Q_SIGNALS:
     void sourceStarted(const QString& sourceId, const QString& name);
     // summary: SyncRun::Result::summary, or why the sync failed. changed: the data file was
     // written.

@@ -79,7 +79,7 @@ void DBusNotifier::sendWaiting(const QDBusMessage& capabilitiesReply)
         if (answered)
             send(message.request, message.message, capabilities);
         else
-            emit this->answered(message.request, false);
+            Q_EMIT this->answered(message.request, false);
     }
 }
 
@@ -112,7 +112,7 @@ void DBusNotifier::send(int request, const Message& message, const QStringList& 
                                       reply.signature() == QLatin1String("u");
                 if (accepted && withAction)
                     m_withAction.insert(reply.arguments().constFirst().toUInt());
-                emit answered(request, accepted);
+                Q_EMIT answered(request, accepted);
             });
 }
 
@@ -122,7 +122,7 @@ void DBusNotifier::onActionInvoked(uint id, const QString& actionKey)
     if (!m_withAction.contains(id))
         return;
     if (actionKey == showAction || actionKey == QLatin1String("default"))
-        emit showRequested();
+        Q_EMIT showRequested();
 }
 
 void DBusNotifier::onNotificationClosed(uint id, uint /*reason*/)

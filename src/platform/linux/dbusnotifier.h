@@ -25,7 +25,7 @@ public:
     // How long to wait for each of the service's answers before the message counts as refused.
     static constexpr int callTimeoutMs = 3000;
 
-private slots:
+private Q_SLOTS:
     void onActionInvoked(uint id, const QString& actionKey);
     void onNotificationClosed(uint id, uint reason);
 

@@ -61,7 +61,7 @@ bool TerminationWatcher::watch()
         char bytes[16];
         while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
         }
-        emit endRequested();
+        Q_EMIT endRequested();
     });
     for (std::size_t i = 0; i < termSignals.size(); ++i) {
         struct sigaction action = {};

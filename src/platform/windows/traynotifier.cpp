@@ -21,7 +21,7 @@ int TrayNotifier::notify(const Message& message)
     m_lastUrgent = message.urgent;
     m_clicked = connect(icon, &QSystemTrayIcon::messageClicked, this, [this] {
         if (m_lastUrgent)
-            emit showRequested();
+            Q_EMIT showRequested();
     });
     icon->showMessage(message.title, message.body,
                       message.urgent ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,

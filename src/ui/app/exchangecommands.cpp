@@ -136,7 +136,7 @@ void ExchangeCommands::importFiles(const QStringList& paths)
         return;
     const ImportPlan::Result& result = adding.result();
     if (result.added > 0)
-        emit refreshNeeded();
+        Q_EMIT refreshNeeded();
     if (!result.error.isEmpty())
         m_prompt.reportFailure(result.added == 0 ? tr("Nothing was imported.")
                                                  : tr("Not everything was imported."),
@@ -246,5 +246,5 @@ void ExchangeCommands::restoreChosenBackup()
         m_prompt.reportFailure(tr("The backup could not be restored."), m_store.errorString());
         return;
     }
-    emit refreshNeeded();
+    Q_EMIT refreshNeeded();
 }

@@ -35,7 +35,7 @@ public:
     // How long the chosen events are added before the window has its turn again.
     void setSliceTime(int ms) { m_sliceMs = ms; }
 
-signals:
+Q_SIGNALS:
     void refreshNeeded();
 
 private:

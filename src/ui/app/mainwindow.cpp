@@ -357,7 +357,7 @@ void MainWindow::unload(UnloadReason reason)
         m_tray->removeFromTray();
     m_services.runner.closeNotification();
     hide();
-    emit unloaded();
+    Q_EMIT unloaded();
 }
 
 void MainWindow::commitData(bool interactive)
@@ -453,15 +453,18 @@ void MainWindow::refreshBirthdays()
 void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
 {
     QList<BirthdayRecord>& records = listing.records;
-    QList<BirthdayListModel::Row> rows;
-    rows.reserve(records.size());
+    // Filled in place: a row built aside and moved in has GCC's optimiser warn of a value read
+    // unset, wrongly.
+    QList<BirthdayListModel::Row> rows(records.size());
     qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
         RecordDates& dates = listing.coming.records[i];
         unreadable += dates.date ? 0 : 1;
-        BirthdayListModel::Row& row =
-            rows.emplaceBack(record.key, record.value(BirthdayRecord::Name), dates.date);
+        BirthdayListModel::Row& row = rows[i];
+        row.key = record.key;
+        row.name = record.value(BirthdayRecord::Name);
+        row.date = dates.date;
         row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }

@@ -126,7 +126,7 @@ public:
         return m_search;
     }
 
-public slots:
+public Q_SLOTS:
     void showFromTray(); // show, raise and activate
     // The start's own showing (no tray to wait in): a window left minimised opens minimised.
     void showAsStored();
@@ -154,7 +154,7 @@ public slots:
     void exitProgram(); // asks when QuitConfirm is "1", then unloads
     void endSession();  // unload without a question (logout, SIGTERM)
 
-signals:
+Q_SIGNALS:
     void unloaded(); // the unload has run; the program may end
 
 public:

@@ -23,7 +23,7 @@ public:
 
     void showSubscriptions();
 
-signals:
+Q_SIGNALS:
     // The dialog wrote to the data file.
     void eventsChanged();
 

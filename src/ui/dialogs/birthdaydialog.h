@@ -32,7 +32,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 
-private slots:
+private Q_SLOTS:
     void onOkClicked();
     void onNameRejected();
 

@@ -100,7 +100,7 @@ public:
         if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
             return false;
         m_checked[index.row()] = value.toInt() == Qt::Checked;
-        emit dataChanged(index, index, {Qt::CheckStateRole});
+        Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
         return true;
     }
 
@@ -110,15 +110,15 @@ public:
         for (qsizetype i = 0; i < m_items.size(); ++i)
             if (isAddable(m_items[i].status))
                 m_checked[i] = checked;
-        emit dataChanged(index(0, NameColumn), index(rowCount({}) - 1, NameColumn),
-                         {Qt::CheckStateRole});
+        Q_EMIT dataChanged(index(0, NameColumn), index(rowCount({}) - 1, NameColumn),
+                           {Qt::CheckStateRole});
     }
 
     // 0: each event's own action; else the action chosen for all, one past its number.
     void setAlertChoice(int choice)
     {
         m_alertChoice = choice;
-        emit dataChanged(index(0, AlertColumn), index(rowCount({}) - 1, AlertColumn));
+        Q_EMIT dataChanged(index(0, AlertColumn), index(rowCount({}) - 1, AlertColumn));
     }
 
     QString alertOf(const ImportPlan::Item& item) const

@@ -5,7 +5,6 @@
 #include "core/calendar/occurrence.h"
 #include "core/settings/settingsstore.h"
 #include "platform/startcaption.h"
-#include "ui/dialogs/wholetabstop.h"
 #include "ui/presentation/reminderdisplay.h"
 
 #include <QApplication>
@@ -52,28 +51,30 @@ PreferencesDialog::PreferencesDialog(SettingsStore& settings, const HelpSink& he
     // A fixed border with a title bar: no maximise or minimise button.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings), m_windowPlaceable(windowPlaceable)
+      m_settings(settings), m_windowPlaceable(windowPlaceable), m_bindings(settings, help)
 {
     setObjectName(QStringLiteral("frmPreferences"));
     setWindowTitle(tr("Candlewatcher Preferences"));
     createControls(help);
-    loadSettings();
+    // The controls show what the settings do: a box ticked only for "1", an unreadable time as
+    // the default.
+    m_bindings.load();
 }
 
 void PreferencesDialog::createControls(const HelpSink& help)
 {
+    // Each preference is bound to its control in one line below; the bindings read and write
+    // them all, and the keyboard goes through them in that order.
     QVBoxLayout* inner = nullptr;
     QGroupBox* confirmationGroup =
         createFrame(tr("Confirmation"), QStringLiteral("grpConfirmation"),
                     QStringLiteral("imgConfirmation"), QStyle::SP_MessageBoxQuestion, this, inner);
-    m_confirmDeleteBox =
-        new QCheckBox(tr("Confirm before &deleting a birthday"), confirmationGroup);
-    m_confirmDeleteBox->setObjectName(QStringLiteral("chkConfirmDelete"));
-    m_confirmQuitBox =
-        new QCheckBox(tr("Confirm before &exiting Candlewatcher"), confirmationGroup);
-    m_confirmQuitBox->setObjectName(QStringLiteral("chkConfirmQuit"));
-    inner->addWidget(m_confirmDeleteBox);
-    inner->addWidget(m_confirmQuitBox);
+    inner->addWidget(m_bindings.flag(Setting::deleteConfirm, "chkConfirmDelete",
+                                     tr("Confirm before &deleting a birthday"), "confirmdelete",
+                                     confirmationGroup));
+    inner->addWidget(m_bindings.flag(Setting::quitConfirm, "chkConfirmQuit",
+                                     tr("Confirm before &exiting Candlewatcher"), "confirmquit",
+                                     confirmationGroup));
     inner->addStretch(1);
 
     QGroupBox* notificationGroup = createFrame(
@@ -92,6 +93,11 @@ void PreferencesDialog::createControls(const HelpSink& help)
     group->addButton(m_everyDayButton);
     group->addButton(m_atStartOnlyButton);
     m_everyHourButton->setChecked(true); // one of the three is always on
+    m_bindings.options(Setting::notifyEvery,
+                       {{m_everyHourButton, QStringLiteral("Hour")},
+                        {m_everyDayButton, QStringLiteral("Day")},
+                        {m_atStartOnlyButton, QStringLiteral("None")}},
+                       "notifysettings");
     inner->addWidget(notificationLabel);
     inner->addWidget(m_everyHourButton);
     inner->addWidget(m_everyDayButton);
@@ -102,12 +108,7 @@ void PreferencesDialog::createControls(const HelpSink& help)
                     QStyle::SP_MessageBoxWarning, this, inner);
     m_alertsLabel = new QLabel(tr("Show &alerts at the following time each day:"), alertsGroup);
     m_alertsLabel->setObjectName(QStringLiteral("lblAlerts"));
-    m_timeEdit = new WholeTabStop<QTimeEdit>(alertsGroup);
-    m_timeEdit->setObjectName(QStringLiteral("objTime"));
-    // Set before the format: in a right-to-left window Qt reverses the sections, and Arabic
-    // digits, which stay left to right, would then show 23:59 as 59:23.
-    m_timeEdit->setLayoutDirection(Qt::LeftToRight);
-    m_timeEdit->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_timeEdit = m_bindings.time(Setting::alertTime, "objTime", "alerttime", alertsGroup);
     m_alertsLabel->setBuddy(m_timeEdit);
     m_alertsLabel->installEventFilter(this);
     auto* clockLabel = new QLabel(tr("(24 hour clock)"), alertsGroup);
@@ -126,26 +127,42 @@ void PreferencesDialog::createControls(const HelpSink& help)
                     QStyle::SP_ComputerIcon, this, inner);
     auto* showAsLabel = new QLabel(tr("Show reminders as:"), remindersGroup);
     showAsLabel->setObjectName(QStringLiteral("lblShowAs"));
-    m_showAsBox = new QComboBox(remindersGroup);
-    m_showAsBox->setObjectName(QStringLiteral("cboShowAs"));
-    m_showAsBox->addItem(tr("the Candlewatcher window"),
-                         ReminderDisplays::name(ReminderDisplay::Window));
-    m_showAsBox->addItem(tr("desktop notifications"),
-                         ReminderDisplays::name(ReminderDisplay::Notifications));
-    showAsLabel->setBuddy(m_showAsBox);
+    auto* showAsBox = new QComboBox(remindersGroup);
+    showAsBox->setObjectName(QStringLiteral("cboShowAs"));
+    showAsBox->addItem(tr("the Candlewatcher window"),
+                       ReminderDisplays::name(ReminderDisplay::Window));
+    showAsBox->addItem(tr("desktop notifications"),
+                       ReminderDisplays::name(ReminderDisplay::Notifications));
+    // The automatic choice stays automatic (it follows the desktop) until the user picks the
+    // other one.
+    m_bindings.custom(
+        showAsBox, nullptr,
+        [this, showAsBox] {
+            m_storedShowAs = m_settings.read(Setting::showRemindersAs);
+            showAsBox->setCurrentIndex(showAsBox->findData(ReminderDisplays::name(
+                ReminderDisplays::fromSetting(m_storedShowAs, m_windowPlaceable))));
+        },
+        [this, showAsBox] {
+            const QString showAs = showAsBox->currentData().toString();
+            if (!m_storedShowAs.isEmpty() ||
+                showAs != ReminderDisplays::name(ReminderDisplays::automatic(m_windowPlaceable)))
+                m_settings.write(Setting::showRemindersAs, showAs);
+        });
+    showAsLabel->setBuddy(showAsBox);
     auto* leapDayLabel = new QLabel(tr("Leap-day events in other years:"), remindersGroup);
     leapDayLabel->setObjectName(QStringLiteral("lblLeapDay"));
-    m_leapDayBox = new QComboBox(remindersGroup);
-    m_leapDayBox->setObjectName(QStringLiteral("cboLeapDay"));
-    m_leapDayBox->addItem(tr("28 February"), LeapDayRules::name(LeapDayRule::February28));
-    m_leapDayBox->addItem(tr("1 March"), LeapDayRules::name(LeapDayRule::March1));
-    leapDayLabel->setBuddy(m_leapDayBox);
+    QComboBox* leapDayBox =
+        m_bindings.choice(Setting::leapDayEvents, "cboLeapDay",
+                          {{tr("28 February"), LeapDayRules::name(LeapDayRule::February28)},
+                           {tr("1 March"), LeapDayRules::name(LeapDayRule::March1)}},
+                          nullptr, remindersGroup);
+    leapDayLabel->setBuddy(leapDayBox);
     auto* choices = new QGridLayout;
     choices->setHorizontalSpacing(8);
     choices->addWidget(showAsLabel, 0, 0);
-    choices->addWidget(m_showAsBox, 0, 1);
+    choices->addWidget(showAsBox, 0, 1);
     choices->addWidget(leapDayLabel, 1, 0);
-    choices->addWidget(m_leapDayBox, 1, 1);
+    choices->addWidget(leapDayBox, 1, 1);
     choices->setColumnStretch(1, 1);
     inner->addLayout(choices);
 
@@ -154,17 +171,15 @@ void PreferencesDialog::createControls(const HelpSink& help)
                     QStringLiteral("imgSubscriptions"), QStyle::SP_BrowserReload, this, inner);
     auto* syncHoursLabel = new QLabel(tr("S&ync subscriptions every (hours):"), subscriptionsGroup);
     syncHoursLabel->setObjectName(QStringLiteral("lblSyncHours"));
-    m_syncHoursBox = new QSpinBox(subscriptionsGroup);
-    m_syncHoursBox->setObjectName(QStringLiteral("spnSyncHours"));
-    // Three weeks at most: a longer wait does not fit the timer.
-    m_syncHoursBox->setRange(0, 21 * 24);
+    QSpinBox* syncHoursBox =
+        m_bindings.whole(Setting::syncHours, "spnSyncHours", "synchours", subscriptionsGroup);
     //: Shown for 0 hours: subscriptions sync when the program starts and on Sync Now only.
-    m_syncHoursBox->setSpecialValueText(tr("only at start"));
-    syncHoursLabel->setBuddy(m_syncHoursBox);
+    syncHoursBox->setSpecialValueText(tr("only at start"));
+    syncHoursLabel->setBuddy(syncHoursBox);
     auto* syncRow = new QHBoxLayout;
     syncRow->addWidget(syncHoursLabel);
     syncRow->addSpacing(8);
-    syncRow->addWidget(m_syncHoursBox);
+    syncRow->addWidget(syncHoursBox);
     syncRow->addStretch(1);
     inner->addLayout(syncRow);
 
@@ -188,72 +203,18 @@ void PreferencesDialog::createControls(const HelpSink& help)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(m_confirmDeleteBox, m_confirmQuitBox);
-    QWidget::setTabOrder(m_confirmQuitBox, m_everyHourButton);
-    QWidget::setTabOrder(m_everyHourButton, m_everyDayButton);
-    QWidget::setTabOrder(m_everyDayButton, m_atStartOnlyButton);
-    QWidget::setTabOrder(m_atStartOnlyButton, m_timeEdit);
-    QWidget::setTabOrder(m_timeEdit, m_showAsBox);
-    QWidget::setTabOrder(m_showAsBox, m_leapDayBox);
-    QWidget::setTabOrder(m_leapDayBox, m_syncHoursBox);
-    QWidget::setTabOrder(m_syncHoursBox, m_cancelButton);
-    QWidget::setTabOrder(m_cancelButton, m_okButton);
-
-    installHelpHook(m_confirmDeleteBox, QStringLiteral("confirmdelete"), help);
-    installHelpHook(m_confirmQuitBox, QStringLiteral("confirmquit"), help);
-    installHelpHook(m_everyHourButton, QStringLiteral("notifysettings"), help);
-    installHelpHook(m_everyDayButton, QStringLiteral("notifysettings"), help);
-    installHelpHook(m_atStartOnlyButton, QStringLiteral("notifysettings"), help);
-    installHelpHook(m_timeEdit, QStringLiteral("alerttime"), help);
-    installHelpHook(m_syncHoursBox, QStringLiteral("synchours"), help);
+    QList<QWidget*> order = m_bindings.controls();
+    order << m_cancelButton << m_okButton;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
     installHelpHook(m_okButton, QStringLiteral("ok"), help);
     installHelpHook(m_cancelButton, QStringLiteral("cancel"), help);
 }
 
-void PreferencesDialog::loadSettings()
-{
-    // The boxes show what the questions will do; a time changed outside the program that
-    // doesn't convert shows the default.
-    m_confirmQuitBox->setChecked(m_settings.read(Setting::quitConfirm));
-    m_confirmDeleteBox->setChecked(m_settings.read(Setting::deleteConfirm));
-
-    const QString every = m_settings.read(Setting::notifyEvery);
-    if (every == QLatin1String("Hour"))
-        m_everyHourButton->setChecked(true);
-    else if (every == QLatin1String("Day"))
-        m_everyDayButton->setChecked(true);
-    else if (every == QLatin1String("None"))
-        m_atStartOnlyButton->setChecked(true);
-
-    m_timeEdit->setTime(m_settings.read(Setting::alertTime));
-
-    m_storedShowAs = m_settings.read(Setting::showRemindersAs);
-    m_showAsBox->setCurrentIndex(m_showAsBox->findData(
-        ReminderDisplays::name(ReminderDisplays::fromSetting(m_storedShowAs, m_windowPlaceable))));
-    m_leapDayBox->setCurrentIndex(m_leapDayBox->findData(
-        LeapDayRules::name(LeapDayRules::fromName(m_settings.read(Setting::leapDayEvents)))));
-    m_syncHoursBox->setValue(m_settings.read(Setting::syncHours).value_or(0));
-}
-
 void PreferencesDialog::onOkClicked()
 {
-    m_settings.write(Setting::quitConfirm, m_confirmQuitBox->isChecked());
-    m_settings.write(Setting::deleteConfirm, m_confirmDeleteBox->isChecked());
-    QString every = QStringLiteral("None");
-    if (m_everyHourButton->isChecked())
-        every = QStringLiteral("Hour");
-    else if (m_everyDayButton->isChecked())
-        every = QStringLiteral("Day");
-    m_settings.write(Setting::notifyEvery, every);
-    m_settings.write(Setting::alertTime, m_timeEdit->time());
-    // The automatic choice stays automatic (it follows the desktop) until the user picks
-    // the other one.
-    const QString showAs = m_showAsBox->currentData().toString();
-    if (!m_storedShowAs.isEmpty() ||
-        showAs != ReminderDisplays::name(ReminderDisplays::automatic(m_windowPlaceable)))
-        m_settings.write(Setting::showRemindersAs, showAs);
-    m_settings.write(Setting::leapDayEvents, m_leapDayBox->currentData().toString());
-    m_settings.write(Setting::syncHours, m_syncHoursBox->value());
+    // Every value, changed or not.
+    m_bindings.save();
     accept();
 }
 

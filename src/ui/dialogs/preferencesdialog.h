@@ -1,21 +1,20 @@
 #pragma once
 
+#include "ui/dialogs/settingbindings.h"
 #include "ui/help/helphook.h"
 
 #include <QDialog>
 
 class SettingsStore;
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 class QTimeEdit;
 
 // "Candlewatcher Preferences": confirmations, how often to notify, the alert time, how
 // reminders show, where 29 February falls in other years and how often subscriptions sync. Reads
-// the settings when created and writes them on OK; Cancel writes nothing.
+// the settings when created and writes them on OK; Cancel writes nothing. Each control is bound
+// to its key (SettingBindings).
 class PreferencesDialog : public QDialog
 {
     Q_OBJECT
@@ -28,27 +27,22 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
+private Q_SLOTS:
     void onOkClicked();
 
 private:
     void createControls(const HelpSink& help);
-    void loadSettings();
 
     SettingsStore& m_settings;
     bool m_windowPlaceable;
     QString m_storedShowAs; // "" while the automatic choice applies
+    SettingBindings m_bindings;
 
-    QCheckBox* m_confirmDeleteBox = nullptr;
-    QCheckBox* m_confirmQuitBox = nullptr;
     QRadioButton* m_everyHourButton = nullptr;
     QRadioButton* m_everyDayButton = nullptr;
     QRadioButton* m_atStartOnlyButton = nullptr;
     QLabel* m_alertsLabel = nullptr;
     QTimeEdit* m_timeEdit = nullptr;
-    QComboBox* m_showAsBox = nullptr;
-    QComboBox* m_leapDayBox = nullptr;
-    QSpinBox* m_syncHoursBox = nullptr;
     QPushButton* m_okButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

@@ -1,12 +1,8 @@
 #include "ui/dialogs/subscriptionsdialog.h"
 
-#include "core/calendar/clock.h"
 #include "core/store/birthdaystore.h"
 #include "core/sync/publisher.h"
-#include "core/sync/secretstore.h"
-#include "core/sync/subscriptionguard.h"
 #include "core/sync/syncqueue.h"
-#include "core/sync/syncrun.h"
 #include "ui/dialogs/certificatequestion.h"
 
 #include <QCheckBox>
@@ -16,10 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -82,8 +76,8 @@ QTreeWidget* table(QWidget* page, const char* name, const QString& accessibleNam
 SubscriptionsDialog::SubscriptionsDialog(BirthdayStore& store, const Clock& clock,
                                          SyncClientFactory clients, SecretStore& secrets,
                                          SyncQueue& queue, Publisher& publisher, QWidget* parent)
-    : QDialog(parent), m_store(store), m_clock(clock), m_clients(std::move(clients)),
-      m_secrets(secrets), m_queue(queue), m_publisher(publisher), m_prompt(this)
+    : QDialog(parent), m_store(store), m_queue(queue), m_publisher(publisher), m_prompt(this),
+      m_setup(store, clock, std::move(clients), secrets)
 {
     setObjectName(QStringLiteral("frmSubscriptions"));
     setWindowTitle(tr("Subscriptions"));
@@ -113,6 +107,19 @@ SubscriptionsDialog::SubscriptionsDialog(BirthdayStore& store, const Clock& cloc
         fillSources();
         if (!ok)
             m_status->setText(summary);
+    });
+    connect(&m_setup, &SubscriptionSetup::progress, this,
+            [this](const QString& text) { tell(text, true); });
+    connect(&m_setup, &SubscriptionSetup::failed, this,
+            [this](const QString& text) { tell(text); });
+    connect(&m_setup, &SubscriptionSetup::found, this, &SubscriptionsDialog::showFound);
+    connect(&m_setup, &SubscriptionSetup::previewed, this, &SubscriptionsDialog::showPreview);
+    connect(&m_setup, &SubscriptionSetup::passwordNotKept, this, [this](const QString& reason) {
+        m_prompt.reportFailure(tr("The password could not be kept."), reason);
+    });
+    m_setup.setCertificateAsk([this](const QString& address, const SyncFailure& failure) {
+        tell(failure.message);
+        return acceptCertificate(m_prompt, QUrl(address).host(), failure.certificate);
     });
     fillSources();
     showPage(ListPage);
@@ -250,7 +257,8 @@ SubscriptionsDialog::Page SubscriptionsDialog::page() const
 
 void SubscriptionsDialog::showPage(Page page)
 {
-    dropClient();
+    // A step left drops its requests, whose answers would land on another step.
+    m_setup.cancel();
     tell(QString());
     m_pages->setCurrentIndex(page);
     // Return anywhere on a step takes the step's own button, not one of a hidden page.
@@ -261,14 +269,6 @@ void SubscriptionsDialog::showPage(Page page)
                      : page == ChoosePage  ? static_cast<QWidget*>(m_found)
                                            : static_cast<QWidget*>(m_preview);
     first->setFocus();
-}
-
-void SubscriptionsDialog::dropClient()
-{
-    // A step left drops its requests, whose answers would land on another step; the client
-    // goes once the callback that may be running has returned.
-    if (m_client)
-        QTimer::singleShot(0, [client = std::shared_ptr<SyncClient>(std::move(m_client))] {});
 }
 
 void SubscriptionsDialog::tell(const QString& text, bool busy)
@@ -332,7 +332,7 @@ void SubscriptionsDialog::addSource()
     m_address->clear();
     m_user->clear();
     m_password->clear();
-    m_acceptedCertificate.clear();
+    m_setup.reset();
     m_publish->setChecked(false);
     showPage(AccountPage);
 }
@@ -356,20 +356,12 @@ void SubscriptionsDialog::removeSource()
         return;
     SyncRun::Result result;
     QString error;
-    const bool locked = SubscriptionGuard::change(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
-            result = SyncRun::unsubscribe(m_store, table, id, answer == QMessageBox::Yes);
-        },
-        error);
-    if (locked && result.errors.isEmpty())
-        m_secrets.remove(id);
+    const bool removed = m_setup.unsubscribe(id, answer == QMessageBox::Yes, result, error);
     if (result.removed > 0)
-        emit eventsChanged();
+        Q_EMIT eventsChanged();
     fillSources();
-    if (!locked || !result.errors.isEmpty())
-        m_prompt.reportFailure(tr("The subscription could not be removed."),
-                               locked ? result.errors.first() : error);
+    if (!removed)
+        m_prompt.reportFailure(tr("The subscription could not be removed."), error);
 }
 
 void SubscriptionsDialog::syncNow()
@@ -383,192 +375,66 @@ void SubscriptionsDialog::syncNow()
         m_queue.syncSource(id);
 }
 
-SyncAccount SubscriptionsDialog::account() const
-{
-    QString url = m_address->text().trimmed();
-    // A bare host name means the server's https address.
-    if (!url.isEmpty() && !url.contains(QStringLiteral("://")))
-        url.prepend(QStringLiteral("https://"));
-    return {url, m_user->text().trimmed(), m_password->text(), m_acceptedCertificate};
-}
-
 void SubscriptionsDialog::findCollections()
 {
-    const SyncAccount given = account();
-    const QUrl url(given.url, QUrl::StrictMode);
-    static const QStringList schemes = {QStringLiteral("https"), QStringLiteral("http"),
-                                        QStringLiteral("webcal"), QStringLiteral("webcals")};
-    if (!url.isValid() || url.host().isEmpty() || !schemes.contains(url.scheme())) {
-        tell(tr("Give the address of a server, an address book or a calendar, such as "
-                "https://example.com/remote.php/dav."));
+    if (!m_setup.find(m_address->text(), m_user->text(), m_password->text()))
         m_address->setFocus();
-        return;
-    }
-    dropClient();
-    m_client = m_clients ? m_clients() : nullptr;
-    if (!m_client) {
-        tell(tr("This copy of Candlewatcher was built without network access."));
-        return;
-    }
-    tell(tr("Looking for address books and calendars at %1...").arg(url.host()), true);
-    m_client->discover(
-        given, [this](const QList<FoundCollection>& found, const SyncFailure& error) {
-            if (acceptedAfter(error)) {
-                QTimer::singleShot(0, this, &SubscriptionsDialog::findCollections);
-                return;
-            }
-            if (!error.isEmpty() || found.isEmpty()) {
-                tell(error.isEmpty() ? tr("No address book or calendar was found there.")
-                                     : error.message);
-                return;
-            }
-            m_collections = found;
-            m_found->clear();
-            for (const FoundCollection& collection : found)
-                m_found->addItem(QStringLiteral("%1 (%2)").arg(
-                    collection.displayName.isEmpty() ? collection.url : collection.displayName,
-                    kindText(collection.kind)));
-            m_found->setCurrentRow(0);
-            showPage(ChoosePage);
-        });
 }
 
-bool SubscriptionsDialog::acceptedAfter(const SyncFailure& failure)
+void SubscriptionsDialog::showFound(const QList<FoundCollection>& found)
 {
-    if (failure.certificate.pem.isEmpty() || failure.certificate.pem == m_acceptedCertificate)
-        return false;
-    tell(failure.message);
-    if (!acceptCertificate(m_prompt, QUrl(account().url).host(), failure.certificate))
-        return false;
-    m_acceptedCertificate = failure.certificate.pem;
-    return true;
+    m_collections = found;
+    m_found->clear();
+    for (const FoundCollection& collection : found)
+        m_found->addItem(QStringLiteral("%1 (%2)").arg(
+            collection.displayName.isEmpty() ? collection.url : collection.displayName,
+            kindText(collection.kind)));
+    m_found->setCurrentRow(0);
+    showPage(ChoosePage);
 }
 
-void SubscriptionsDialog::fetchPreview()
+void SubscriptionsDialog::showPreview(const SyncPlan::Plan& plan)
 {
-    const int row = m_found->currentRow();
-    if (row < 0 || row >= m_collections.size())
-        return;
-    m_chosen = m_collections.at(row);
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
-    if (table) {
-        for (const SyncSource& source : table->sources) {
-            if (source.url == m_chosen.url)
-                error = tr("You subscribe to \"%1\" already.").arg(source.displayName);
-        }
-        if (table->publishing && table->publishing->url == m_chosen.url)
-            error = Publisher::bothWaysRefusal(m_chosen.displayName);
+    m_preview->clear();
+    int linked = 0;
+    for (const SyncPlan::Action& action : plan.actions) {
+        const bool add = action.kind == SyncPlan::Action::Kind::Add;
+        linked += add ? 0 : 1;
+        auto* item = new QTreeWidgetItem(m_preview);
+        item->setText(0, action.values.value(BirthdayRecord::Name));
+        // The day as the list shows dates, where it reads.
+        const QString date = action.values.value(BirthdayRecord::Date);
+        const QDate day = QDate::fromString(date, Qt::ISODate);
+        item->setText(1, day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : date);
+        item->setText(2, add ? tr("Added") : tr("Linked to the event in your list"));
     }
-    if (!error.isEmpty()) {
-        tell(error);
-        return;
+    for (const QString& left : plan.leftOut) {
+        auto* item = new QTreeWidgetItem(m_preview);
+        item->setText(0, left.section(QStringLiteral(": "), 0, 0));
+        item->setText(2, left.section(QStringLiteral(": "), 1));
+        item->setDisabled(true);
     }
-    dropClient();
-    m_client = m_clients ? m_clients() : nullptr;
-    if (!m_client) {
-        tell(tr("This copy of Candlewatcher was built without network access."));
-        return;
-    }
-    tell(tr("Reading \"%1\"...").arg(m_chosen.displayName), true);
-    SyncSource source;
-    source.kind = m_chosen.kind;
-    source.url = m_chosen.url;
-    m_client->fetch(
-        account(), source, {},
-        [this, source](const RemoteChanges& changes, const SyncFailure& failure) {
-            if (acceptedAfter(failure)) {
-                QTimer::singleShot(0, this, &SubscriptionsDialog::fetchPreview);
-                return;
-            }
-            if (!failure.isEmpty()) {
-                tell(failure.message);
-                return;
-            }
-            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-            QString error;
-            const std::optional<SubscriptionTable> table =
-                SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
-            if (!records || !table) {
-                tell(records ? error : m_store.errorString());
-                return;
-            }
-            m_changes = changes;
-            const SyncPlan::Plan plan = SyncPlan::make(source, changes, table->links, *records,
-                                                       m_clock.today(), m_store.dateLocale());
-            m_preview->clear();
-            int linked = 0;
-            for (const SyncPlan::Action& action : plan.actions) {
-                const bool add = action.kind == SyncPlan::Action::Kind::Add;
-                linked += add ? 0 : 1;
-                auto* item = new QTreeWidgetItem(m_preview);
-                item->setText(0, action.values.value(BirthdayRecord::Name));
-                // The day as the list shows dates, where it reads.
-                const QString date = action.values.value(BirthdayRecord::Date);
-                const QDate day = QDate::fromString(date, Qt::ISODate);
-                item->setText(1,
-                              day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : date);
-                item->setText(2, add ? tr("Added") : tr("Linked to the event in your list"));
-            }
-            for (const QString& left : plan.leftOut) {
-                auto* item = new QTreeWidgetItem(m_preview);
-                item->setText(0, left.section(QStringLiteral(": "), 0, 0));
-                item->setText(2, left.section(QStringLiteral(": "), 1));
-                item->setDisabled(true);
-            }
-            // One sentence a number, each with its own plural forms.
-            QStringList counts{tr("Subscribing adds %n events.", nullptr,
-                                  plan.count(SyncPlan::Action::Kind::Add))};
-            if (linked > 0)
-                counts << tr("%n events already in your list are linked to it.", nullptr, linked);
-            if (!plan.leftOut.isEmpty())
-                counts << tr("%n dates are left out.", nullptr, int(plan.leftOut.size()));
-            m_previewCount->setText(counts.join(u' '));
-            showPage(PreviewPage);
-        });
+    // One sentence a number, each with its own plural forms.
+    QStringList counts{
+        tr("Subscribing adds %n events.", nullptr, plan.count(SyncPlan::Action::Kind::Add))};
+    if (linked > 0)
+        counts << tr("%n events already in your list are linked to it.", nullptr, linked);
+    if (!plan.leftOut.isEmpty())
+        counts << tr("%n dates are left out.", nullptr, int(plan.leftOut.size()));
+    m_previewCount->setText(counts.join(u' '));
+    showPage(PreviewPage);
 }
 
 void SubscriptionsDialog::subscribe()
 {
-    SyncSource source;
-    source.kind = m_chosen.kind;
-    source.url = m_chosen.url;
-    source.userName = m_user->text().trimmed();
-    source.displayName = m_chosen.displayName.isEmpty() ? m_chosen.url : m_chosen.displayName;
-    source.acceptedCertificate = m_acceptedCertificate;
-    SyncRun::Result result;
     QString id, error;
-    // Planned again under the lock: the list may have changed while the preview was open.
-    const bool locked = SubscriptionGuard::change(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
-            id = table.add(source);
-            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-            if (!records) {
-                result =
-                    SyncRun::fetchFailed(m_store, table, id, m_store.errorString(), m_clock.now());
-                return;
-            }
-            const SyncPlan::Plan plan =
-                SyncPlan::make(*table.source(id), m_changes, table.links, *records, m_clock.today(),
-                               m_store.dateLocale());
-            result = SyncRun::apply(m_store, table, id, plan, m_clock.now());
-        },
-        error);
-    if (!locked) {
+    SyncRun::Result result;
+    if (!m_setup.subscribe(id, result, error)) {
         tell(error);
         return;
     }
-    if (!source.userName.isEmpty())
-        m_secrets.write(id, m_password->text(),
-                        [self = QPointer<SubscriptionsDialog>(this)](const QString& refused) {
-                            if (self && !refused.isEmpty())
-                                self->m_prompt.reportFailure(tr("The password could not be kept."),
-                                                             refused);
-                        });
     if (result.added + result.updated + result.removed > 0)
-        emit eventsChanged();
+        Q_EMIT eventsChanged();
     showPage(ListPage);
     fillSources();
     for (int i = 0; i < m_sources->topLevelItemCount(); ++i) {
@@ -582,50 +448,22 @@ void SubscriptionsDialog::subscribe()
 
 void SubscriptionsDialog::next()
 {
-    if (m_publish->isChecked())
-        publishTo();
-    else
-        fetchPreview();
-}
-
-void SubscriptionsDialog::publishTo()
-{
     const int row = m_found->currentRow();
     if (row < 0 || row >= m_collections.size())
         return;
-    const FoundCollection chosen = m_collections.at(row);
-    PublishTarget target;
-    target.url = chosen.url;
-    target.userName = m_user->text().trimmed();
-    target.displayName = chosen.displayName.isEmpty() ? chosen.url : chosen.displayName;
-    target.acceptedCertificate = m_acceptedCertificate;
-    QString refusal, error;
-    const bool saved = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
-            for (const SyncSource& source : table.sources)
-                if (source.url == target.url)
-                    refusal = Publisher::bothWaysRefusal(target.displayName);
-            if (table.publishing && refusal.isEmpty())
-                refusal = tr("Your events are published to \"%1\" already: remove that first.")
-                              .arg(table.publishing->displayName);
-            if (!refusal.isEmpty())
-                return false;
-            table.publishing = target;
-            return true;
-        },
-        error);
-    if (!refusal.isEmpty() || !saved) {
-        tell(refusal.isEmpty() ? error : refusal);
+    if (m_publish->isChecked())
+        publishTo(m_collections.at(row));
+    else
+        m_setup.preview(m_collections.at(row));
+}
+
+void SubscriptionsDialog::publishTo(const FoundCollection& chosen)
+{
+    QString error;
+    if (!m_setup.publishTo(chosen, error)) {
+        tell(error);
         return;
     }
-    if (!target.userName.isEmpty())
-        m_secrets.write(PublishTarget::secretId, m_password->text(),
-                        [self = QPointer<SubscriptionsDialog>(this)](const QString& refused) {
-                            if (self && !refused.isEmpty())
-                                self->m_prompt.reportFailure(tr("The password could not be kept."),
-                                                             refused);
-                        });
     showPage(ListPage);
     fillSources();
     m_sources->setCurrentItem(m_sources->topLevelItem(m_sources->topLevelItemCount() - 1));

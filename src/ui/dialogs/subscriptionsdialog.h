@@ -1,13 +1,11 @@
 #pragma once
 
-#include "core/sync/remotechanges.h"
+#include "core/sync/subscriptionsetup.h"
 #include "core/sync/syncclient.h"
 #include "core/sync/syncplan.h"
 #include "ui/common/messageprompt.h"
 
 #include <QDialog>
-
-#include <memory>
 
 class BirthdayStore;
 class Clock;
@@ -27,7 +25,7 @@ class SyncQueue;
 // address, user name and password; the address books and calendars found behind it; and what
 // the chosen one will add, before anything is written. Subscribe writes the events and keeps
 // the password in the secret store. A CalDAV calendar can be chosen to publish the events to
-// instead; it shows as a row of its own.
+// instead; it shows as a row of its own. The steps themselves are SubscriptionSetup's.
 class SubscriptionsDialog : public QDialog
 {
     Q_OBJECT
@@ -46,7 +44,7 @@ public:
     QTreeWidget* preview() const { return m_preview; }
     QListWidget* found() const { return m_found; }
 
-signals:
+Q_SIGNALS:
     // Events were written or removed here: the list must follow.
     void eventsChanged();
 
@@ -61,33 +59,23 @@ private:
     void removeSource();
     void syncNow();
     void findCollections();
-    void fetchPreview();
+    void showFound(const QList<FoundCollection>& found);
+    void showPreview(const SyncPlan::Plan& plan);
     void subscribe();
     void next();
-    void publishTo();
+    void publishTo(const FoundCollection& chosen);
     void removePublishing();
     // Shows a step's failure or progress in the add steps; busy greys the step's buttons.
     void tell(const QString& text, bool busy = false);
-    void dropClient();
-    SyncAccount account() const;
-    // Where a step failed on a certificate that does not verify: asks the user and, where it
-    // is accepted, keeps it for the account; true: the step is to be tried again.
-    bool acceptedAfter(const SyncFailure& failure);
     QString selectedSourceId() const;
 
     BirthdayStore& m_store;
-    const Clock& m_clock;
-    SyncClientFactory m_clients;
-    SecretStore& m_secrets;
     SyncQueue& m_queue;
     Publisher& m_publisher;
     MessagePrompt m_prompt;
-    std::unique_ptr<SyncClient> m_client; // the add steps' requests
+    SubscriptionSetup m_setup;
     QList<FoundCollection> m_collections;
-    FoundCollection m_chosen;
-    RemoteChanges m_changes;
-    QString m_syncing;                // the source id the queue is on
-    QByteArray m_acceptedCertificate; // PEM; kept with the source on Subscribe
+    QString m_syncing; // the source id the queue is on
 
     QStackedWidget* m_pages = nullptr;
     QTreeWidget* m_sources = nullptr;

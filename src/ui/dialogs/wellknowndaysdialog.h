@@ -23,7 +23,7 @@ public:
     WellKnownDaysDialog(BirthdayStore& store, const Clock& clock, const HelpSink& help,
                         QWidget* parent = nullptr);
 
-private slots:
+private Q_SLOTS:
     void onOkClicked();
     void sortByColumn(int column);
 

@@ -1,5 +1,7 @@
 #include "ui/help/helphook.h"
 
+#include "ui/presentation/helptopics.h"
+
 #include <QAbstractScrollArea>
 #include <QEnterEvent>
 #include <QGroupBox>
@@ -53,6 +55,8 @@ private:
 
 void installHelpHook(QWidget* control, const QString& helpKey, const HelpSink& sink)
 {
+    // A key without a topic would leave the panel as it is: a slip of the window's.
+    Q_ASSERT_X(HelpTopics::find(helpKey), "installHelpHook", qPrintable(helpKey));
     if (!control || !sink)
         return;
     new HelpHookFilter(control, helpKey, sink);

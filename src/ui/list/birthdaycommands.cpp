@@ -66,7 +66,7 @@ void BirthdayCommands::newBirthday()
     BirthdayDialog dialog(BirthdayDialog::Mode::Add, BirthdayRecord(), m_store, m_clock, m_help,
                           m_dialogParent);
     if (dialog.exec() == QDialog::Accepted)
-        emit refreshNeeded();
+        Q_EMIT refreshNeeded();
 }
 
 void BirthdayCommands::editBirthday()
@@ -86,7 +86,7 @@ void BirthdayCommands::editBirthday()
     if (result == BirthdayDialog::Changed)
         tellChanged({shown.value(BirthdayRecord::Name)}, tr("your changes to it were not saved"));
     if (result != QDialog::Rejected)
-        emit refreshNeeded();
+        Q_EMIT refreshNeeded();
     // The refresh keeps only what is unchanged selected: the event just edited is still the
     // one the user is working on.
     if (result == QDialog::Accepted)
@@ -163,5 +163,5 @@ void BirthdayCommands::changeRecords(
     else if (!failure.isEmpty())
         m_prompt.inform(QMessageBox::Critical, failure);
     if (written || !changedNames.isEmpty())
-        emit refreshNeeded();
+        Q_EMIT refreshNeeded();
 }

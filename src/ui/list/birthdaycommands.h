@@ -28,7 +28,7 @@ public:
     void duplicateBirthdays();
     void deleteBirthdays();
 
-signals:
+Q_SIGNALS:
     // The data may have changed: rebuild the list.
     void refreshNeeded();
 

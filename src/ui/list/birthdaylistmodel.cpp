@@ -100,7 +100,7 @@ void BirthdayListModel::relayout()
 {
     // Rows move, so the selection and the current item follow them through the persistent
     // indexes; a row the filter hides leaves the selection, so no command acts on it unseen.
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     QList<int> beforeKeys;
     for (const QModelIndex& index : before)
@@ -117,7 +117,7 @@ void BirthdayListModel::relayout()
                                          : index(int(it - m_rows.cbegin()), before.at(i).column()));
     }
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int BirthdayListModel::rowCount(const QModelIndex& parent) const

@@ -164,7 +164,7 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton)
             break;
-        emit contextMenuRequested(mouse->globalPosition().toPoint());
+        Q_EMIT contextMenuRequested(mouse->globalPosition().toPoint());
         return true;
     }
     case QEvent::Resize:
@@ -174,7 +174,7 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ContextMenu:
         // The keyboard's menu key: open the menu at the pointer's place in the list.
         if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
-            emit contextMenuRequested(static_cast<QContextMenuEvent*>(event)->globalPos());
+            Q_EMIT contextMenuRequested(static_cast<QContextMenuEvent*>(event)->globalPos());
         }
         return true;
     default:

@@ -46,7 +46,7 @@ public:
     // their scrolling, so the same events stay in sight.
     void replaceRows(QList<BirthdayListModel::Row> rows);
 
-signals:
+Q_SIGNALS:
     void itemDoubleClicked();
     // A right click anywhere in the list, after an item clicked that was not selected has
     // become the selection.

@@ -207,7 +207,7 @@ void ReminderRunner::updateTrayTip(const ComingEvents& coming)
     if (tip == m_trayTip)
         return;
     m_trayTip = tip;
-    emit trayTipChanged(tip);
+    Q_EMIT trayTipChanged(tip);
 }
 
 void ReminderRunner::alertDue(const QList<BirthdayRecord>& records,
@@ -332,7 +332,7 @@ void ReminderRunner::reportUnavailable()
 {
     if (!m_unavailableReported) {
         m_unavailableReported = true;
-        emit notificationsUnavailable();
+        Q_EMIT notificationsUnavailable();
     }
 }
 

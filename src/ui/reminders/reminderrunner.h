@@ -71,7 +71,7 @@ public:
     // "Marrowfell Candlewatcher — next: Anna Schmidt, in 2 days", as of the last check.
     QString trayTip() const { return m_trayTip; }
 
-signals:
+Q_SIGNALS:
     void trayTipChanged(const QString& tip);
     // Notifications were chosen but nothing took them; the windows stand in. Once per run.
     void notificationsUnavailable();

@@ -50,7 +50,7 @@ void TrayIcon::removeFromTray()
     // The menu belongs to the main window; the icon must not keep a platform menu of it around.
     m_icon->setContextMenu(nullptr);
     m_icon.reset();
-    emit removed();
+    Q_EMIT removed();
 }
 
 bool TrayIcon::isAdded() const
@@ -81,7 +81,7 @@ void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        emit showRequested();
+        Q_EMIT showRequested();
         break;
     case QSystemTrayIcon::Context:     // Qt has opened the context menu already
     case QSystemTrayIcon::DoubleClick: // the Trigger of its first click has shown the window

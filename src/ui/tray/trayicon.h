@@ -38,7 +38,7 @@ public:
     // The Qt icon while added, for inspection; nullptr otherwise.
     QSystemTrayIcon* systemTrayIcon() const { return m_icon.get(); }
 
-signals:
+Q_SIGNALS:
     void showRequested();
     // The icon has just been taken out of the tray.
     void removed();

@@ -136,5 +136,5 @@ void MessageSender::conclude(bool accepted)
     reply->disconnect(this);
     reply->abort();
     reply->deleteLater();
-    emit finished(accepted);
+    Q_EMIT finished(accepted);
 }

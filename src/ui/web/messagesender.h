@@ -38,7 +38,7 @@ public:
     // already under way; no finished() follows then.
     bool send(const QUrl& url);
 
-signals:
+Q_SIGNALS:
     void finished(bool accepted);
 
 private:

@@ -69,7 +69,7 @@ class TestReminderDecision : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void classification_data()
     {
         QTest::addColumn<Classified>("c");

@@ -8,7 +8,7 @@
 class TestWeb : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     // The four delimiters give way, all else passes, and a second pass changes nothing.
     void substitutes_data()
     {

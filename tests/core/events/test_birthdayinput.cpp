@@ -5,7 +5,7 @@
 class TestBirthdayInput : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     // A decimal number as a whole, with optional sign, point and blanks around, of zero or more.
     void notifyText_data()
     {

@@ -92,7 +92,7 @@ class TestExchange : public QObject
     Q_OBJECT
     QTemporaryDir dir;
 
-private slots:
+private Q_SLOTS:
     void readFiles_data()
     {
         QTest::addColumn<QString>("sample");
@@ -351,7 +351,7 @@ for e in cal.walk('VEVENT'):
         ImportPlan::Result result = ImportPlan::run(f.store, three);
         QCOMPARE(result.added, 0);
         QVERIFY2(result.error.contains("backup"), qPrintable(result.error));
-        QCOMPARE(f.store.recordKeys()->size(), 1275);
+        QCOMPARE(f.fields.recordKeys()->size(), 1275);
 
         // In steps whose time is up at once: still one record a step, and the same stop.
         QVERIFY(QFile::remove(Backups::folder(f.path())));

@@ -9,7 +9,7 @@ class TestSettingsStore : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void init() { m_path = m_dir.filePath(QString("settings-%1.ini").arg(m_counter++)); }
 
     void writtenValuesReadBackAsText_data()
@@ -58,6 +58,64 @@ private slots:
         SettingsStore store(m_path);
         store.writeSetting("DeleteConfirm", stored);
         QTEST(store.read(Setting::deleteConfirm), "on");
+    }
+
+    // A whole number is held to its key's range: a number beyond it reads as its nearest end,
+    // anything else that is no 16-bit number as none.
+    void wholeNumbersInRange_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("syncHours"); // -1: none
+        QTest::addColumn<int>("windowState");
+        const std::tuple<const char*, int, int> rows[] = {
+            {"", 6, 0},        {"0", 0, 0},          {"-5", 0, -5},     {"504", 504, 504},
+            {"505", 504, 505}, {"9999", 504, 9999},  {"70000", -1, -1}, {"six", -1, -1},
+            {"7.5", 8, 8},     {"-32768", 0, -32768}};
+        for (const auto& [stored, hours, state] : rows)
+            QTest::newRow(*stored ? stored : "not stored") << QString(stored) << hours << state;
+    }
+    void wholeNumbersInRange()
+    {
+        QFETCH(QString, stored);
+        SettingsStore store(m_path);
+        store.writeSetting("SyncHours", stored);
+        store.writeSetting("WindowState", stored);
+        QTEST(store.read(Setting::syncHours).value_or(-1), "syncHours");
+        QTEST(store.read(Setting::windowState).value_or(-1), "windowState");
+    }
+
+    // A write that changes the stored text says which key; one that stores what was there, or
+    // fails, says nothing.
+    void changesTold_data()
+    {
+        QTest::addColumn<QString>("before"); // null: not stored
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("first write") << QString() << "0" << true << QStringList{"QuitConfirm"};
+        QTest::newRow("empty at first") << QString() << "" << true << QStringList{"QuitConfirm"};
+        QTest::newRow("another text") << "1"
+                                      << "0" << true << QStringList{"QuitConfirm"};
+        QTest::newRow("the same text") << "1"
+                                       << "1" << true << QStringList();
+        QTest::newRow("not written") << QString() << "0" << false << QStringList();
+    }
+    void changesTold()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, written);
+        QFETCH(bool, writable);
+        if (!writable) { // its folder is a regular file
+            QFile file(m_path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        SettingsStore store(writable ? m_path : m_path + "/settings.ini");
+        if (!before.isNull())
+            store.writeSetting("QuitConfirm", before);
+        QStringList told;
+        connect(&store, &SettingsStore::changed, this, [&](const QString& name) { told << name; });
+        store.writeSetting("QuitConfirm", written);
+        QTEST(told, "told");
     }
 
     // The language of the existing dates is recorded by the first start only, and a time

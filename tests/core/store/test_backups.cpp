@@ -32,7 +32,7 @@ struct Fixture : StoreFixture
 class TestBackups : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void compactionKeepsTheDaysFirstState()
     {
         Fixture f;
@@ -78,7 +78,7 @@ private slots:
     {
         Fixture f;
         f.add("Anna", "2000-01-02");
-        QCOMPARE(f.store.deleteRecord(*f.store.readRecord(0)), BirthdayStore::Outcome::Done);
+        QCOMPARE(f.store.deleteRecord(*f.fields.readRecord(0)), BirthdayStore::Outcome::Done);
         const QByteArray before = f.bytes();
         touch(Backups::folder(f.path())); // a file where the folder belongs
         QVERIFY(!f.store.compact());

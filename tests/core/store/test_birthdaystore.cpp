@@ -27,7 +27,7 @@ BirthdayRecord shown(BirthdayStore& store, int key)
 {
     BirthdayRecord none;
     none.key = key;
-    return store.readRecord(key).value_or(none);
+    return StoreFields(store).readRecord(key).value_or(none);
 }
 
 BirthdayRecord record(const QString& name, const QString& recurs = "1")
@@ -53,7 +53,7 @@ class TestBirthdayStore : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // ---- the layout ----
 
     void keyEncoding_data()
@@ -72,16 +72,16 @@ private slots:
         QFETCH(int, key);
         QFETCH(QByteArray, bytes);
         StoreFixture f;
-        QVERIFY2(f.store.writeField("Recurs", key, "1"), qPrintable(f.store.errorString()));
+        QVERIFY2(f.fields.writeField("Recurs", key, "1"), qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), QByteArray("\x02\x00", 2) + bytes + "1");
-        QCOMPARE(f.store.readRecord(key)->value(BirthdayRecord::Recurs), QString("1"));
+        QCOMPARE(f.fields.readRecord(key)->value(BirthdayRecord::Recurs), QString("1"));
     }
 
     void exampleCells()
     {
         StoreFixture f;
-        QVERIFY(f.store.writeField("Name", 3, "Ann"));
-        QVERIFY(f.store.writeField("Recurs", 3, "1"));
+        QVERIFY(f.fields.writeField("Name", 3, "Ann"));
+        QVERIFY(f.fields.writeField("Recurs", 3, "1"));
         const QByteArray name = QByteArray::fromHex("00000300000000416E6E") + QByteArray(252, '\0');
         const QByteArray recurs = QByteArray::fromHex("0200030000000031");
         QCOMPARE(f.bytes(), name + recurs);
@@ -98,11 +98,11 @@ private slots:
              {std::pair{0, "Ann"}, {1, "2000-01-02"}, {2, "1"}, {3, "10"}, {4, "0"}, {6, "1"}})
             expected += cell(slot, 0, 0, value);
         QCOMPARE(f.bytes(), expected);
-        QVERIFY(f.store.writeField("LastDate", 0, "2024-05-01"));
+        QVERIFY(f.fields.writeField("LastDate", 0, "2024-05-01"));
         QCOMPARE(f.bytes(), expected + cell(5, 0, 0, "2024-05-01"));
-        QVERIFY(f.store.writeField("lastdate", 0, "2025-05-01"));
+        QVERIFY(f.fields.writeField("lastdate", 0, "2025-05-01"));
         QCOMPARE(f.bytes().size(), 359);
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), QString("2025-05-01"));
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), QString("2025-05-01"));
     }
 
     void values_data()
@@ -129,9 +129,9 @@ private slots:
         QFETCH(QByteArray, stored);
         QFETCH(QString, readBack);
         StoreFixture f;
-        QVERIFY2(f.store.writeField(field, 9, value), qPrintable(f.store.errorString()));
+        QVERIFY2(f.fields.writeField(field, 9, value), qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes().mid(7), stored);
-        QCOMPARE(f.store.readRecord(9)->values[*CellFormat::fieldSlot(field)], readBack);
+        QCOMPARE(f.fields.readRecord(9)->values[*CellFormat::fieldSlot(field)], readBack);
     }
 
     void valueDecoding_data()
@@ -168,7 +168,7 @@ private slots:
                                 cell(0, 0, 2, "First") + cell(1, 1, 2, "gone") +
                                 cell(0, 0, 2, "Second");
         put(f.path(), file);
-        QCOMPARE(*f.store.recordKeys(), (QList<int>{256, 2, 2}));
+        QCOMPARE(*f.fields.recordKeys(), (QList<int>{256, 2, 2}));
         QCOMPARE(shown(f.store, 256).values[1], QString("1999"));
         QCOMPARE(shown(f.store, 0).values[0], QString("Flagged"));
         QCOMPARE(shown(f.store, 0).values[1], QString("d0"));
@@ -178,10 +178,10 @@ private slots:
         for (int key : {256, 2, 2})
             oneByOne.append(shown(f.store, key));
         QCOMPARE(*f.store.readAllRecords(), oneByOne);
-        QCOMPARE(*f.store.newRecordKey(), 0);
+        QCOMPARE(*f.fields.newRecordKey(), 0);
 
-        QVERIFY(f.store.writeField("Name", 0, "Vier"));
-        QVERIFY(f.store.writeField("Name", 2, "New"));
+        QVERIFY(f.fields.writeField("Name", 0, "Vier"));
+        QVERIFY(f.fields.writeField("Name", 2, "New"));
         QCOMPARE(f.bytes().mid(294, 11), QByteArray("\x00\x02\x00\x00\x00\x00\x00Vier", 11));
         QCOMPARE(f.bytes().mid(595, 3), QByteArray("New"));
         QCOMPARE(shown(f.store, 2).values[0], QString("Second"));
@@ -224,11 +224,11 @@ private slots:
             if (empty)
                 put(f.path(), {});
             put(f.path() + ".tmp", "left by a crash");
-            QCOMPARE(*f.store.recordKeys(), QList<int>());
+            QCOMPARE(*f.fields.recordKeys(), QList<int>());
             QCOMPARE(*f.store.readAllRecords(), QList<BirthdayRecord>());
-            QCOMPARE(*f.store.newRecordKey(), 0);
+            QCOMPARE(*f.fields.newRecordKey(), 0);
             QCOMPARE(shown(f.store, 5).values, BirthdayRecord().values);
-            QVERIFY(f.store.deleteField("Name", 0));
+            QVERIFY(f.fields.deleteField("Name", 0));
             QCOMPARE(f.store.deleteRecord(shown(f.store, 0)), Outcome::Changed);
             QVERIFY(f.store.compact());
             QCOMPARE(QFileInfo::exists(f.path()), empty);
@@ -244,9 +244,9 @@ private slots:
         const qint64 size = f.bytes().size();
         QCOMPARE(f.store.deleteRecord(shown(f.store, 1)), Outcome::Done);
         QCOMPARE(f.bytes().size(), size);
-        QCOMPARE(*f.store.newRecordKey(), 1);
+        QCOMPARE(*f.fields.newRecordKey(), 1);
         QCOMPARE(f.add("D", "2000-01-02"), 1);
-        QCOMPARE(*f.store.recordKeys(), (QList<int>{0, 2, 1})); // in Name-cell order
+        QCOMPARE(*f.fields.recordKeys(), (QList<int>{0, 2, 1})); // in Name-cell order
         QCOMPARE(shown(f.store, 1).values[0], QString("D"));
     }
 
@@ -280,25 +280,25 @@ private slots:
             put(f->path(), file);
         QVERIFY(fast.store.deleteRecord(shown(fast.store, key)) != Outcome::Failed);
         for (const char* name : FieldTable::fieldNames)
-            QVERIFY(slow.store.deleteField(name, key));
+            QVERIFY(slow.fields.deleteField(name, key));
         QCOMPARE(fast.bytes(), slow.bytes());
 
         int newKey = -1;
         const Outcome duplicated = copy.store.duplicateRecord(shown(copy.store, key), &newKey);
-        if (!steps.store.recordKeys()->contains(key)) { // nothing listed: nothing to copy
+        if (!steps.fields.recordKeys()->contains(key)) { // nothing listed: nothing to copy
             QCOMPARE(duplicated, Outcome::Changed);
             QCOMPARE(copy.bytes(), file);
             return;
         }
         QCOMPARE(duplicated, Outcome::Done);
         const BirthdayRecord source = shown(steps.store, key);
-        QCOMPARE(*steps.store.newRecordKey(), newKey);
+        QCOMPARE(*steps.fields.newRecordKey(), newKey);
         QCOMPARE(shown(copy.store, newKey).values, source.values);
         if (source.values[0].toUtf8().size() > 255)
             return; // the copy keeps the stored 1252 bytes, which no text write gives
         for (int slot = 0; slot < FieldTable::fieldCount; ++slot)
-            QVERIFY(steps.store.writeField(FieldTable::fieldNames[slot], newKey,
-                                           source.values[size_t(slot)]));
+            QVERIFY(steps.fields.writeField(FieldTable::fieldNames[slot], newKey,
+                                            source.values[size_t(slot)]));
         QCOMPARE(copy.bytes(), steps.bytes());
     }
 
@@ -321,12 +321,13 @@ private slots:
              "delete edit duplicate stamp"},
             {"Bob deleted", OP(s.deleteRecord(shown(s, 1)) == Outcome::Done),
              "delete edit duplicate stamp"},
-            {"a field the list does not show changed", OP(s.writeField("Notify", 1, "9")),
+            {"a field the list does not show changed",
+             OP(StoreFields(s).writeField("Notify", 1, "9")), "delete edit duplicate stamp"},
+            {"its last field changed", OP(StoreFields(s).writeField("ShowYears", 1, "0")),
              "delete edit duplicate stamp"},
-            {"its last field changed", OP(s.writeField("ShowYears", 1, "0")),
-             "delete edit duplicate stamp"},
-            {"LastDate stamped", OP(s.writeField("LastDate", 1, "2026-12-06")), "stamp"},
-            {"another record changed", OP(s.writeField("Name", 0, "Ann Smith")), ""}};
+            {"LastDate stamped", OP(StoreFields(s).writeField("LastDate", 1, "2026-12-06")),
+             "stamp"},
+            {"another record changed", OP(StoreFields(s).writeField("Name", 0, "Ann Smith")), ""}};
         for (const auto& row : rows)
             for (const char* operation : {"delete", "edit", "duplicate", "stamp"})
                 QTest::addRow("%s, %s", row.what, operation)
@@ -376,21 +377,25 @@ private slots:
         QTest::addColumn<StoreOperation>("operation");
         QTest::addColumn<QString>("errorPart");
         const QByteArray one = cell(0, 0, 0, "Ann") + cell(1, 0, 0, "1999");
-        QTest::newRow("key 1276") << one << OP(s.writeField("Name", 1276, "x")) << "1276";
-        QTest::newRow("key -1") << one << OP(s.writeField("Date", -1, "x")) << "-1";
+        QTest::newRow("key 1276") << one << OP(StoreFields(s).writeField("Name", 1276, "x"))
+                                  << "1276";
+        QTest::newRow("key -1") << one << OP(StoreFields(s).writeField("Date", -1, "x")) << "-1";
         QTest::newRow("name of 256 bytes")
-            << one << OP(s.writeField("Name", 0, QString(256, 'a'))) << "256 bytes";
+            << one << OP(StoreFields(s).writeField("Name", 0, QString(256, 'a'))) << "256 bytes";
         QTest::newRow("name of 128 two-byte characters")
-            << one << OP(s.writeField("Name", 0, QString(128, QChar(0xE9)))) << "at most 255";
+            << one << OP(StoreFields(s).writeField("Name", 0, QString(128, QChar(0xE9))))
+            << "at most 255";
         QTest::newRow("date of 26")
-            << one << OP(s.writeField("Date", 0, QString(26, '1'))) << "Date";
+            << one << OP(StoreFields(s).writeField("Date", 0, QString(26, '1'))) << "Date";
         QTest::newRow("recurs of 2, new record")
             << one << OP(s.addRecord(record("x", "10"))) << "Recurs";
-        QTest::newRow("unknown field") << one << OP(s.writeField("Birthday", 0, "x")) << "Birthday";
+        QTest::newRow("unknown field")
+            << one << OP(StoreFields(s).writeField("Birthday", 0, "x")) << "Birthday";
         QTest::newRow("unknown field, delete")
-            << one << OP(s.deleteField("Birthday", 0)) << "Birthday";
+            << one << OP(StoreFields(s).deleteField("Birthday", 0)) << "Birthday";
         const QByteArray allKeys = names(1276, 1276), full = names(10001, 7);
-        QTest::newRow("no free key: new key") << allKeys << OP(s.newRecordKey()) << "make room";
+        QTest::newRow("no free key: new key")
+            << allKeys << OP(StoreFields(s).newRecordKey()) << "make room";
         QTest::newRow("no free key: add") << allKeys << OP(s.addRecord(record("x"))) << "make room";
         QTest::newRow("no free key: duplicate")
             << allKeys << OP(s.duplicateRecord(shown(s, 3)) == Outcome::Done) << "make room";
@@ -400,12 +405,14 @@ private slots:
                    s.compact()))
             << "Cannot put the compacted copy in place of the data file";
         QTest::newRow("a folder where the lock goes: the system's reason")
-            << one << OP((QDir().mkdir(s.dataPath() + ".lock"), s.writeField("Name", 0, "x")))
+            << one
+            << OP((QDir().mkdir(s.dataPath() + ".lock"), StoreFields(s).writeField("Name", 0, "x")))
             << "(Is a directory)";
-        QTest::newRow("10001 records: new key") << full << OP(s.newRecordKey()) << "10001";
+        QTest::newRow("10001 records: new key")
+            << full << OP(StoreFields(s).newRecordKey()) << "10001";
         QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10001";
         QTest::newRow("10001 records: a new Name")
-            << full << OP(s.writeField("Name", 9, "x")) << "10001";
+            << full << OP(StoreFields(s).writeField("Name", 9, "x")) << "10001";
     }
     void refusalsWriteNothing()
     {
@@ -427,10 +434,10 @@ private slots:
     {
         StoreFixture f;
         put(f.path(), names(10001, 7));
-        QVERIFY(f.store.writeField("Name", 3, "renamed"));
-        QVERIFY(f.store.writeField("Date", 3, "2000"));
+        QVERIFY(f.fields.writeField("Name", 3, "renamed"));
+        QVERIFY(f.fields.writeField("Date", 3, "2000"));
         QCOMPARE(f.bytes().size(), 10001 * 262 + 32);
-        QVERIFY(f.store.writeField("Date", 1275, "x"));
+        QVERIFY(f.fields.writeField("Date", 1275, "x"));
         QCOMPARE(shown(f.store, 1275).values[1], QString("x"));
     }
 
@@ -452,16 +459,16 @@ private slots:
         const QByteArray damaged = whole.bytes().left(327 + cut), sound = damaged.left(327);
         for (StoreFixture* s : {&f, &other, &compact})
             put(s->path(), damaged);
-        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
+        QCOMPARE(*f.fields.recordKeys(), QList<int>{0});
         QCOMPARE(f.store.readAllRecords()->size(), 1);
-        QCOMPARE(*f.store.newRecordKey(), 1);
+        QCOMPARE(*f.fields.newRecordKey(), 1);
         // Reading and a refused write change nothing; the next write drops the cut cell first.
         QCOMPARE(f.store.deleteRecord(shown(f.store, 7)), Outcome::Changed);
         QCOMPARE(f.bytes(), damaged);
-        QVERIFY(f.store.writeField("LastDate", 0, "x"));
+        QVERIFY(f.fields.writeField("LastDate", 0, "x"));
         QCOMPARE(f.bytes(), sound + cell(5, 0, 0, "x"));
         // An in-place write drops it as well, so later appends stay aligned.
-        QVERIFY(other.store.deleteField("Date", 0));
+        QVERIFY(other.fields.deleteField("Date", 0));
         QCOMPARE(other.bytes().size(), 327);
         QCOMPARE(other.add("C", "2000-01-02"), 1);
         QVERIFY(compact.store.compact());
@@ -477,8 +484,8 @@ private slots:
         QTest::addColumn<QString>("situation");
         const QList<std::pair<const char*, StoreOperation>> operations = {
             {"add", OP(s.addRecord(record("Nora")))},
-            {"write a field", OP(s.writeField("Name", 2, "Cleo Smith"))},
-            {"delete a field", OP(s.deleteField("Notify", 2))},
+            {"write a field", OP(StoreFields(s).writeField("Name", 2, "Cleo Smith"))},
+            {"delete a field", OP(StoreFields(s).deleteField("Notify", 2))},
             {"delete", OP(s.deleteRecord(shown(s, 1)) == Outcome::Done)},
             {"edit", OP(s.updateRecord(shown(s, 1), record("Robert")) == Outcome::Done)},
             {"duplicate", OP(s.duplicateRecord(shown(s, 1)) == Outcome::Done)},
@@ -527,8 +534,10 @@ private slots:
         StoreFixture f;
         QVERIFY(QDir().mkpath(f.path()));
         for (const StoreOperation& operation :
-             {OP(s.recordKeys()), OP(s.readRecord(0)), OP(s.readAllRecords()), OP(s.newRecordKey()),
-              OP(s.writeField("Name", 0, "x")), OP(s.deleteField("Name", 0)),
+             {OP(StoreFields(s).recordKeys()), OP(StoreFields(s).readRecord(0)),
+              OP(s.readAllRecords()), OP(StoreFields(s).newRecordKey()),
+              OP(StoreFields(s).writeField("Name", 0, "x")),
+              OP(StoreFields(s).deleteField("Name", 0)),
               OP(s.deleteRecord(shown(s, 0)) != Outcome::Failed),
               OP(s.duplicateRecord(shown(s, 0)) != Outcome::Failed), OP(s.addRecord(record("x"))),
               OP(s.compact())}) {
@@ -543,8 +552,8 @@ private slots:
     {
         StoreFixture f;
         BirthdayStore store(f.dir.filePath("no/such/folder/birthday.dat"));
-        QCOMPARE(*store.recordKeys(), QList<int>());
-        QVERIFY(!store.writeField("Name", 0, "x"));
+        QCOMPARE(*StoreFields(store).recordKeys(), QList<int>());
+        QVERIFY(!StoreFields(store).writeField("Name", 0, "x"));
         QVERIFY2(store.errorString().contains("does not exist"), qPrintable(store.errorString()));
     }
 
@@ -558,14 +567,14 @@ private slots:
         BirthdayStore store(f.path(), 50);
         auto held = std::make_unique<FileLock>(f.path() + ".lock");
         QCOMPARE(held->lock(QDeadlineTimer(0)), FileLock::Status::Locked);
-        QVERIFY(!store.writeField("Name", 0, "C"));
+        QVERIFY(!StoreFields(store).writeField("Name", 0, "C"));
         QVERIFY2(store.errorString().contains("in use by another running copy"),
                  qPrintable(store.errorString()));
-        QVERIFY(!store.recordKeys());
+        QVERIFY(!StoreFields(store).recordKeys());
         QVERIFY(!store.compact());
         QCOMPARE(f.bytes(), before);
         held.reset();
-        QVERIFY(store.writeField("Name", 0, "C"));
+        QVERIFY(StoreFields(store).writeField("Name", 0, "C"));
         QVERIFY(store.compact());
     }
 

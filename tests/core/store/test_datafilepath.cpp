@@ -22,7 +22,7 @@ class TestDatabaseDefine : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void joining()
     {
         const QString file = "/birthday.dat";

@@ -7,7 +7,7 @@
 class TestCalendarFeed : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void splits_data()
     {
         QTest::addColumn<QByteArray>("ics");

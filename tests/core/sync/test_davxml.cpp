@@ -41,7 +41,7 @@ QString describe(const DavMultistatus& answer)
 class TestDavXml : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void reads_data()
     {
         QTest::addColumn<QByteArray>("xml");

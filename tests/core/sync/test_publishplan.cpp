@@ -33,7 +33,7 @@ CalendarExchange::ExportOptions options(const QDateTime& stamp)
 class TestPublishPlan : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     // Each row: the records published once (the first `taken` steps taken, -1: all, with the
     // ETag "e" + the step's number), then the records an hour later (another DTSTAMP) and the
     // second plan's steps.

@@ -101,7 +101,7 @@ class TestSync : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void plan_data()
     {
         QTest::addColumn<QList<RemoteResource>>("before");

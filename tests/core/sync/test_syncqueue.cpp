@@ -43,7 +43,7 @@ class TestSyncQueue : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // A second source waits for the first one's answer; both end up written and noted.
     void oneAtATime()
     {

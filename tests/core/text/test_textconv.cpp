@@ -11,7 +11,7 @@ class TestTextConv : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void dates_data()
     {
         QTest::addColumn<QString>("locale");

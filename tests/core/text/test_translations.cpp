@@ -7,7 +7,7 @@
 class TestTranslations : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void choose_data()
     {
         QTest::addColumn<QStringList>("wanted");

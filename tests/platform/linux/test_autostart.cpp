@@ -42,7 +42,7 @@ class TestAutostart : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // The session's answer, what the user's entry and the system's say together: the user's
     // of the same name stands in for the system's. Then the choice both ways, from there; the
     // system's entry is never changed, and stays in charge where it says the same.

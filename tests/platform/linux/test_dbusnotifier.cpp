@@ -35,7 +35,7 @@ public:
     QString capabilitiesAnswer;
     QString notifyAnswer;
 
-public slots:
+public Q_SLOTS:
     QStringList GetCapabilities()
     {
         answerWrongly(capabilitiesAnswer);
@@ -55,7 +55,7 @@ public slots:
         return uint(calls.size());
     }
 
-signals:
+Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);
 
 private:
@@ -90,7 +90,7 @@ private:
                   : bus("service").unregisterService(serviceName);
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -174,14 +174,14 @@ private slots:
                               "(12/12/1990 - 34 Years)||1|-1"}));
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
         // The alert's "show" or "default" action asks for the main window; nothing else does.
         QSignalSpy shown(&notifier, &Notifier::showRequested);
         for (const auto& action :
              {std::pair<uint, QString>{3, "show"}, {1, "show"}, {1, "default"}, {1, "other"}})
             QMetaObject::invokeMethod(&m_service, [this, action] {
-                emit m_service.ActionInvoked(action.first, action.second);
+                Q_EMIT m_service.ActionInvoked(action.first, action.second);
             });
         QTRY_COMPARE(shown.size(), 2);
         QTest::qWait(200);
@@ -229,14 +229,14 @@ private slots:
         runner.check();
         QVERIFY(runner.waitingForAnswers());
         QVERIFY(!runner.alertDialog() && !runner.notificationWindow());
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), "");
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), "");
         QTRY_VERIFY_WITH_TIMEOUT(!runner.waitingForAnswers(), 3 * DBusNotifier::callTimeoutMs);
         m_service.capabilitiesAnswer.clear();
         m_service.notifyAnswer.clear();
         QVERIFY(runner.notificationWindow() && runner.notificationWindow()->isVisible());
         QVERIFY(runner.alertDialog() && runner.alertDialog()->dueNames() == QStringList{"Ann"});
         const QString today = TextConv::dateToText(QDate(2024, 12, 10));
-        QCOMPARE(f.store.readRecord(0)->value(BirthdayRecord::LastDate), today);
+        QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), today);
         QCOMPARE(f.settings.readSetting("NotifyDate", ""), today);
     }
 };

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,12 +45,13 @@ class TestKeychainSecrets : public QObject
 public:
     QProcess keyring;
 
-private slots:
+private Q_SLOTS:
     // Before the secret service runs: told once, and passwords live in memory only.
     void withoutService()
     {
         KeychainSecrets store;
-        QSignalSpy unavailable(&store, &KeychainSecrets::unavailable);
+        QStringList unavailable;
+        store.setUnavailableHandler([&](const QString& reason) { unavailable << reason; });
         QCOMPARE(write(store, "s1", "pw"), QString());
         QCOMPARE(write(store, "s2", "pw2"), QString());
         QCOMPARE(unavailable.size(), 1);
@@ -78,7 +78,8 @@ private slots:
                                  }()),
                                  30000);
         KeychainSecrets store;
-        QSignalSpy unavailable(&store, &KeychainSecrets::unavailable);
+        QStringList unavailable;
+        store.setUnavailableHandler([&](const QString& reason) { unavailable << reason; });
         QCOMPARE(write(store, "s1", "pa ss"), QString());
         QCOMPARE(write(store, "s2", "other"), QString());
         QCOMPARE(readBack("s1"), "pa ss");

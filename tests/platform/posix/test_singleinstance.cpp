@@ -54,7 +54,7 @@ class TestSingleInstance : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Where the lock and the socket go: never a folder someone else could have made first.
     void folderChoice_data()
     {

@@ -87,7 +87,7 @@ QString toolbarText(QToolBar* toolbar)
 class TestMainWindow : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         // "M/d/yy": the list shows dates with "/".
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].startsWith("Information: There are no backups yet."));
         // A notice that comes while the window is hidden shows alone once it opens.
-        emit f.services->runner.notificationsUnavailable();
+        Q_EMIT f.services->runner.notificationsUnavailable();
         window.showFromTray();
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         QVERIFY(window.statusBar()->findChild<QLabel*>()->text().startsWith("No desktop"));
@@ -323,16 +323,17 @@ private slots:
         f.setSettings((QStringList("ArrangeIcons=Name") + before.split(' ').filter("=")).join(' '));
         f.store.setClock(f.clock);
         if (before.startsWith("backup"))
-            QVERIFY(f.store.backup() && f.store.deleteField("Name", 3));
+            QVERIFY(f.store.backup() && f.fields.deleteField("Name", 3));
         MainWindow& window = f.open();
         const QStringList chosen = selected.split(' ', Qt::SkipEmptyParts);
         f.select(chosen);
         if (before == "broken")
             QVERIFY(QFile::remove(f.path()) && QDir(f.dir.path()).mkdir("birthday.dat"));
         if (before.startsWith("stale")) {
-            QVERIFY(!f.store.readRecord(0)->value(BirthdayRecord::LastDate).isEmpty());
+            QVERIFY(!f.fields.readRecord(0)->value(BirthdayRecord::LastDate).isEmpty());
             BirthdayStore other(f.path());
-            QCOMPARE(other.deleteRecord(*other.readRecord(1)), BirthdayStore::Outcome::Done);
+            QCOMPARE(other.deleteRecord(*StoreFields(other).readRecord(1)),
+                     BirthdayStore::Outcome::Done);
             QCOMPARE(f.add("Nora", QDate(1993, 9, 4)), 1);
         }
         const auto listed = [&f] {
@@ -374,7 +375,7 @@ private slots:
         f.add("Bob", QDate(1990, 1, 1));
         MainWindow& window = f.open();
         f.select({"Bob"});
-        QTimer::singleShot(50, [] {
+        QTimer::singleShot(50, qApp, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
             dialog->findChild<QLineEdit*>("txtName")->setText("Bobby");
@@ -402,8 +403,8 @@ private slots:
         const QString copy = f.dir.filePath("sync.tmp");
         QVERIFY(QFile::copy(f.path(), copy));
         BirthdayStore store(copy);
-        QVERIFY(store.writeField("Name", 0, "Anna") &&
-                store.writeField("Date", 0, TextConv::dateToText(f.clock.today())));
+        QVERIFY(StoreFields(store).writeField("Name", 0, "Anna") &&
+                StoreFields(store).writeField("Date", 0, TextConv::dateToText(f.clock.today())));
         QVERIFY(std::rename(qPrintable(copy), qPrintable(f.path())) == 0);
         QTRY_COMPARE_WITH_TIMEOUT(f.column(), (QStringList{"Anna", "Bob", "Cy"}), 2000);
         QCOMPARE(window.listView()->selectedRows(), (QList<int>{1, 2}));
@@ -413,7 +414,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(runner->notificationWindow()));
         QTest::mouseMove(runner->notificationWindow(), QPoint(10, 10));
         QCOMPARE(window.helpPanel()->title(), "Notifications");
-        QVERIFY(BirthdayStore(f.path()).writeField("Notify", 2, "9"));
+        BirthdayStore again(f.path());
+        QVERIFY(StoreFields(again).writeField("Notify", 2, "9"));
         QTRY_COMPARE_WITH_TIMEOUT(window.listView()->selectedRows(), QList<int>{1}, 2000);
         QCOMPARE(window.listView()->currentRow(), 1);
         QSignalSpy refreshes(window.listView()->model(), &QAbstractItemModel::modelReset);
@@ -577,7 +579,7 @@ private slots:
             f.setSetting("QuitConfirm", quitConfirm);
         f.add("Ann", QDate(1990, 1, 1));
         f.add("Bob", QDate(1990, 1, 1));
-        QCOMPARE(f.store.deleteRecord(*f.store.readRecord(0)), BirthdayStore::Outcome::Done);
+        QCOMPARE(f.store.deleteRecord(*f.fields.readRecord(0)), BirthdayStore::Outcome::Done);
         const qint64 sizeBefore = f.bytes().size();
         MainWindow& window = f.shown();
         window.setTrayAvailable(!noTray);
@@ -631,7 +633,7 @@ private slots:
         window.listView()->selectionModel()->setCurrentIndex(
             window.listView()->model()->index(0, 0), QItemSelectionModel::Select);
         QString seen;
-        QTimer::singleShot(0, [&seen] {
+        QTimer::singleShot(0, qApp, [&seen] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen = QString("%1|%2|%3|%4|%5|%6")
                            .arg(box->windowTitle(), box->text())
@@ -649,7 +651,7 @@ private slots:
                            .arg(QMessageBox::Yes | QMessageBox::No)
                            .arg(QMessageBox::No)
                            .arg(Qt::PlainText));
-        QCOMPARE(*f.store.recordKeys(), QList<int>{0});
+        QCOMPARE(*f.fields.recordKeys(), QList<int>{0});
     }
 
     // In every shipped language, every window: each control a user can reach, by keyboard or
@@ -824,7 +826,7 @@ private slots:
         commands.setSliceTime(0);
         QSet<qsizetype> seen;
         QTimer watch;
-        connect(&watch, &QTimer::timeout, this, [&] { seen << f.store.recordKeys()->size(); });
+        connect(&watch, &QTimer::timeout, this, [&] { seen << f.fields.recordKeys()->size(); });
         watch.start(0);
         const std::shared_ptr<QString> preview = closeNextModal(true);
         commands.importFiles({f.dir.filePath("three")});

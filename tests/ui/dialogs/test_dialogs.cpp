@@ -126,7 +126,7 @@ class TestDialogs : public DialogTest
     }
     void okClick() { QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton); }
 
-private slots:
+private Q_SLOTS:
     // The name typed over the selected "New Birthday" is tested first, then the notify box ("" is
     // "0"); values are stored as typed, the rest as the dialog opened.
     void validation_data()
@@ -280,7 +280,7 @@ private slots:
     {
         QFETCH(bool, edit);
         for (const char* field : {"Name", "Date", "Recurs", "Notify"}) // no Alert, no ShowYears
-            QVERIFY(!edit || f->store.writeField(field, 0, "1"));
+            QVERIFY(!edit || f->fields.writeField(field, 0, "1"));
         open(edit ? "edit" : "add", 0, !edit);
         QTRY_COMPARE(f->catcher.texts.size(), edit ? 1 : 0);
         typeInto(at("txtName"), "Kept input");
@@ -463,7 +463,8 @@ private slots:
     void preferencesReadAndWrittenBack()
     {
         QFETCH(Stored, row);
-        const QStringList names = {"QuitConfirm", "DeleteConfirm", "NotifyEvery", "AlertTime"};
+        const QStringList names = {Setting::quitConfirm.name, Setting::deleteConfirm.name,
+                                   Setting::notifyEvery.name, Setting::alertTime.name};
         for (int i = 0; i < 4; ++i) {
             if (!row.settings[i].isNull())
                 f->settings.writeSetting(names[i], row.settings[i]);

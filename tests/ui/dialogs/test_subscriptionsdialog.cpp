@@ -41,11 +41,6 @@ struct Fixture : StoreFixture
         b->click();
     }
     QString status() const { return dialog.findChild<QLabel*>("lblStatus")->text(); }
-    QByteArray tableBytes() const
-    {
-        QFile file(SubscriptionFile::pathFor(path()));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     // Subscribed to the family address book with Ann's birthday, through the dialog.
     void addFamily()
     {
@@ -66,9 +61,10 @@ class TestSubscriptionsDialog : public QObject
 {
     Q_OBJECT
 
-private slots:
-    // Address, choice, preview: nothing is written before Subscribe, which writes the event,
-    // the source with its user name and the password to the secret store only.
+private Q_SLOTS:
+    // Address, choice, preview (what the steps write is SubscriptionSetup's, tested there): the
+    // preview lists what comes, Subscribe lists the source and tells the events changed; a step
+    // refused stays where it is and says why.
     void addShowsBeforeWriting()
     {
         Fixture f;
@@ -79,20 +75,15 @@ private slots:
                  QStringList({"discover " + server + " ann secret", "fetch " + book + " secret"}));
         QCOMPARE(f.dialog.preview()->topLevelItemCount(), 1);
         QCOMPARE(f.dialog.preview()->topLevelItem(0)->text(0), "Ann");
-        QCOMPARE(f.store.readAllRecords()->size(), 0);
-        QVERIFY(f.tableBytes().isEmpty());
 
         QSignalSpy changed(&f.dialog, &SubscriptionsDialog::eventsChanged);
         f.click("cmdSubscribe");
         QCOMPARE(f.dialog.page(), SubscriptionsDialog::ListPage);
         QCOMPARE(changed.size(), 1);
-        QCOMPARE(f.store.readAllRecords()->value(0).value(BirthdayRecord::Name), "Ann");
         QCOMPARE(f.dialog.sources()->topLevelItemCount(), 1);
         QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Family");
         const QString id = f.dialog.sources()->topLevelItem(0)->data(0, Qt::UserRole).toString();
         QCOMPARE(f.secrets.kept.value(id), "secret");
-        QVERIFY(f.tableBytes().contains("\"ann\""));
-        QVERIFY(!f.tableBytes().contains("secret"));
 
         // The same address book again is refused before it is read.
         f.click("cmdAdd");
@@ -103,7 +94,7 @@ private slots:
         f.dialog.found()->setCurrentRow(1);
         f.click("cmdPreview");
         QVERIFY2(f.status().contains("already"), qPrintable(f.status()));
-        QCOMPARE(f.remote.calls.size(), 1);
+        QCOMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
     }
 
     // Each page in every shipped language: no access key twice, no text cut.
@@ -126,42 +117,32 @@ private slots:
         QTRY_COMPARE(languageFaults(&f.dialog, false), QStringList());
     }
 
-    // A failing step stays where it is and says why; a wrong address never reaches the server.
+    // A failing step stays where it is and says why.
     void failuresShown_data()
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("failure");
-        QTest::addColumn<QString>("shown");
         QTest::newRow("refused") << "dav.test"
-                                 << "dav.test: 401 Unauthorized"
                                  << "dav.test: 401 Unauthorized";
         QTest::newRow("not an address") << "ftp://dav.test"
-                                        << ""
                                         << "Give the address";
-        QTest::newRow("nothing found") << "dav.test"
-                                       << ""
-                                       << "No address book";
     }
     void failuresShown()
     {
         QFETCH(QString, address);
         QFETCH(QString, failure);
-        QFETCH(QString, shown);
         Fixture f;
         f.remote.failure = failure;
-        if (failure.isEmpty())
-            f.remote.found.clear();
         f.dialog.show();
         f.click("cmdAdd");
         f.dialog.findChild<QLineEdit*>("txtAddress")->setText(address);
         f.click("cmdFind");
-        QTRY_VERIFY2(f.status().startsWith(shown), qPrintable(f.status()));
+        QTRY_VERIFY2(f.status().startsWith(failure), qPrintable(f.status()));
         QCOMPARE(f.dialog.page(), SubscriptionsDialog::AccountPage);
-        QCOMPARE(f.remote.calls.size(), address.startsWith("ftp") ? 0 : 1);
     }
 
-    // A certificate that does not verify is shown and refused unless accepted; accepted, it
-    // goes with every request and is kept with the source, so the queue's syncs use it.
+    // A certificate that does not verify is shown, with its failure told, and refused unless
+    // accepted; accepted, the steps go on (what it goes with is SubscriptionSetup's).
     void certificateAsked_data()
     {
         QTest::addColumn<bool>("accept");
@@ -195,12 +176,6 @@ private slots:
             QCOMPARE(f.dialog.page(), SubscriptionsDialog::AccountPage);
         } else {
             f.addFamily();
-            f.click("cmdSubscribe");
-            QVERIFY(f.tableBytes().contains("PEM-1"));
-            QSignalSpy finished(&f.queue, &SyncQueue::sourceFinished);
-            f.queue.syncAll();
-            QTRY_COMPARE(finished.size(), 1);
-            QVERIFY2(finished[0][2].toBool(), qPrintable(finished[0][3].toString()));
         }
         // Asked once: the accepted certificate is not asked about again.
         QCOMPARE(asked.size(), 1);
@@ -242,8 +217,8 @@ private slots:
         QCOMPARE(f.secrets.kept.size(), sources);
     }
 
-    // A calendar chosen to publish to: a row of its own, then never subscribed to as well;
-    // Remove asks whether its events go from the calendar too.
+    // A calendar chosen to publish to: a row of its own, published to at once; Remove asks
+    // whether its events go from the calendar too.
     void publishRow_data()
     {
         QTest::addColumn<int>("answer");
@@ -265,15 +240,12 @@ private slots:
         ann.setValue(BirthdayRecord::Date, "1980-05-04");
         QVERIFY(f.store.addRecord(ann));
         f.dialog.show();
-        const auto find = [&] {
-            f.click("cmdAdd");
-            f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
-            f.dialog.findChild<QLineEdit*>("txtUserName")->setText("ann");
-            f.dialog.findChild<QLineEdit*>("txtPassword")->setText("secret");
-            f.click("cmdFind");
-            QTRY_COMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
-        };
-        find();
+        f.click("cmdAdd");
+        f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
+        f.dialog.findChild<QLineEdit*>("txtUserName")->setText("ann");
+        f.dialog.findChild<QLineEdit*>("txtPassword")->setText("secret");
+        f.click("cmdFind");
+        QTRY_COMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
         auto* publish = f.dialog.findChild<QCheckBox*>("chkPublish");
         f.dialog.found()->setCurrentRow(1); // an address book takes no events
         QVERIFY(!publish->isEnabled());
@@ -281,17 +253,8 @@ private slots:
         publish->setChecked(true);
         f.click("cmdPreview");
         QCOMPARE(f.dialog.page(), SubscriptionsDialog::ListPage);
-        QCOMPARE(f.secrets.kept.value(PublishTarget::secretId), "secret");
         QTRY_VERIFY(f.dialog.sources()->topLevelItem(0)->text(2).startsWith("1 added"));
         QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Publishing to Work");
-
-        // The same calendar is not subscribed to as well.
-        find();
-        f.click("cmdPreview");
-        QVERIFY2(f.status().contains("cannot be subscribed to and published to"),
-                 qPrintable(f.status()));
-        f.click("cmdChooseBack");
-        f.click("cmdAccountBack");
 
         f.remote.calls.clear();
         f.dialog.prompt().setHook(

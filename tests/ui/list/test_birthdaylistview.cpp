@@ -21,7 +21,7 @@ QStringList names(const BirthdayListModel& model)
 class TestBirthdayListView : public QObject
 {
     Q_OBJECT
-private slots:
+private Q_SLOTS:
     // An Arabic date (right-to-left marks in its separators) is isolated with its own
     // direction, so a list of either direction shows it whole; a left-to-right date is left.
     void dateDirectionIsolated()

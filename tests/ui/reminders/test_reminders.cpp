@@ -96,7 +96,7 @@ private:
         return m_runner->alertDialog() ? m_runner->alertDialog()->dueNames() : QStringList();
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void init()

@@ -8,7 +8,7 @@ class TestProgramIcon : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // First, while nothing has asked for another size: the tray's, the window icon's and the
     // notification's sizes come without Qt Svg.
     void startSizesWithoutSvg()

@@ -98,7 +98,7 @@ class TestWebWindows : public DialogTest
         return result;
     }
 
-private slots:
+private Q_SLOTS:
     void init()
     {
         DialogTest::init();

@@ -28,11 +28,13 @@ void event(int fd = -1)
 
 } // namespace
 
-// Counts the call (for fd calls, on a regular file only), then makes it.
+// Counts the call (for fd calls, on a regular file only), then makes it. ret and params make a
+// type, which parentheses would break.
 #define SHIM(ret, name, params, args, fd)                                                          \
     extern "C" ret name params                                                                     \
     {                                                                                              \
         event(fd);                                                                                 \
+        /* NOLINTNEXTLINE(bugprone-macro-parentheses) */                                           \
         return reinterpret_cast<ret(*) params>(dlsym(RTLD_NEXT, #name)) args;                      \
     }
 

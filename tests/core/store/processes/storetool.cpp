@@ -13,6 +13,7 @@
 #include "toolrun.h"
 
 #include "core/store/birthdaystore.h"
+#include "core/store/storefields.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -36,7 +37,7 @@ bool count(BirthdayStore& store, int key)
 {
     Outcome outcome = Outcome::Changed;
     while (outcome == Outcome::Changed) {
-        const auto record = store.readRecord(key);
+        const auto record = StoreFields(store).readRecord(key);
         if (!record)
             return false;
         BirthdayRecord next = *record;
@@ -69,7 +70,7 @@ QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
                 return "fail delete: " + store.errorString();
             alive.erase(it);
         } else if (dice < 90) {
-            const auto record = store.readRecord(it->key);
+            const auto record = StoreFields(store).readRecord(it->key);
             if (!record || record->values[0] != it.key())
                 return "fail read of " + it.key() + ": " + store.errorString();
         } else if (!store.compact()) {
@@ -82,10 +83,11 @@ QString stress(BirthdayStore& store, int id, int operations, quint32 seed)
 QString run(BirthdayStore& store, const QString& command)
 {
     const QStringList parts = command.split(':');
-    const QString op = parts[0], rest = parts.mid(1).join(':');
+    const QString& op = parts[0];
+    const QString rest = parts.mid(1).join(':');
     const int number = parts.value(1).toInt();
     if (op == "list") {
-        const auto keys = store.recordKeys();
+        const auto keys = StoreFields(store).recordKeys();
         QStringList texts;
         for (int key : keys.value_or(QList<int>()))
             texts.append(QString::number(key));
@@ -93,9 +95,9 @@ QString run(BirthdayStore& store, const QString& command)
     }
     bool ok = false;
     if (op == "write" && parts.size() >= 4) {
-        ok = store.writeField(parts[1], parts[2].toInt(), parts.mid(3).join(':'));
+        ok = StoreFields(store).writeField(parts[1], parts[2].toInt(), parts.mid(3).join(':'));
     } else if (op == "delete") {
-        const auto record = store.readRecord(number);
+        const auto record = StoreFields(store).readRecord(number);
         ok = record && store.deleteRecord(*record) != Outcome::Failed;
     } else if (op == "add") {
         BirthdayRecord record = stressRecord(0, 0);

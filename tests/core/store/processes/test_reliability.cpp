@@ -6,6 +6,7 @@
 #include "toolrun.h"
 
 #include "core/store/birthdaystore.h"
+#include "core/store/storefields.h"
 
 #include <QtTest>
 
@@ -29,7 +30,7 @@ class TestReliability : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Compaction killed at every file-changing call it makes: each time, the data file must be
     // whole and either the old file or the compacted one, and the next start must read the same
     // records and compact cleanly, though the dead copy held the lock.
@@ -251,7 +252,8 @@ private slots:
         QCOMPARE(found.size(), alive.size());
         QCOMPARE(records->size() - found.size(), initial->size());
         // No count was lost: each update stated what it had read, under the lock of the write.
-        QCOMPARE(store.readRecord(*counterKey)->values[0], QString::number(2 * counts));
+        QCOMPARE(StoreFields(store).readRecord(*counterKey)->values[0],
+                 QString::number(2 * counts));
         for (const BirthdayRecord& before : *initial)
             QVERIFY(before.key == *counterKey || records->contains(before));
     }
