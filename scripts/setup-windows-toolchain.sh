@@ -371,6 +371,8 @@ for entry in "${components[@]}"; do
         # a failed run left its tree: go on from there rather than build everything again
         say "$name: going on with the sources and build tree the last run left in $work/$name"
         fetched=$(cat "$work/$name/fetched")
+        # options this run no longer passes must not linger in CMake's cache
+        rm -f "$work/$name/build/CMakeCache.txt"
     else
         rm -rf "$work/$name"
         mkdir -p "$work/$name"
