@@ -6,7 +6,7 @@
 // seconds after each change of the data file: the first publish, and one where nothing changed.
 // And reading the link table of 10,000 and of 40,000 links, in time and in memory ("peak_x": the
 // growth of the resident memory at its highest over the file's size); and the refusal of one
-// past the size the program reads (150,000 links, about 70 MB).
+// past the size the program reads (150,000 links, about 77 MB).
 
 #include "core/store/birthdaystore.h"
 #include "core/sync/publishplan.h"
