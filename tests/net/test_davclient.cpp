@@ -507,6 +507,7 @@ private Q_SLOTS:
                      2);
         QCOMPARE(syncOnce(f, secrets), summary);
         QCOMPARE(eventsOf(f), events);
+        QCOMPARE(syncOnce(f, secrets), "0 added, 0 updated, 0 removed"); // nothing new to tell
     }
 
     // Each row: a calendar holding an event of someone else's and the data file's three events,
