@@ -6,6 +6,10 @@
 # What it answers is chosen by the path:
 #   /to/CODE?ADDRESS   CODE with Location: ADDRESS (relative or absolute)
 #   /chunked/ /flood/  207, an endless body: chunked, or with neither length nor chunks
+#   /huge/             207, a body of 50 MB, announced
+#   /silent/ /short/   no answer; an answer cut short of its length
+#   /503/ /malformed/  a server failing; a multistatus that does not read
+#   /h.ics             a calendar file of ETag "v1", unchanged (304) for If-None-Match "v1"
 #   /slow/             207, one byte every 0.2 s, forever
 #   /token/            a sync report marked truncated (507), with a new token every time
 #   /parts/            a sync report in three parts from the token t0, one member in each
@@ -63,8 +67,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
-    def endless(self, chunked, pause=0.0):
+    def endless(self, chunked, pause=0.0, length=None):
         self.send_response(207)
+        if length:
+            self.send_header("Content-Length", str(length))
         if chunked:
             self.send_header("Transfer-Encoding", "chunked")
         else:
@@ -100,6 +106,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.answer(int(code), b"", [("Location", target)])
         elif path.startswith("/chunked/") or path.startswith("/flood/"):
             self.endless(path.startswith("/chunked/"))
+        elif path.startswith("/huge/"):
+            self.endless(False, length=50 * 1024 * 1024)
+        elif path.startswith("/h.ics"):
+            status = 304 if self.headers.get("If-None-Match") == '"v1"' else 200
+            ics = b"BEGIN:VCALENDAR\r\nX-WR-CALNAME:Holidays\r\nEND:VCALENDAR\r\n"
+            self.answer(status, ics if status == 200 else b"", [("ETag", '"v1"')])
+        elif path.startswith("/silent/"):
+            time.sleep(60)
+        elif path.startswith("/short/"):
+            self.wfile.write(b"HTTP/1.1 207 Multi-Status\r\nContent-Length: 1000\r\n\r\n<multi")
+            self.close_connection = True
+        elif path.startswith("/503/"):
+            self.answer(503)
+        elif path.startswith("/malformed/"):
+            self.answer(207, b"<multistatus xmlns='DAV:'><response><href>/a</multistatus>")
         elif path.startswith("/slow/"):
             self.endless(True, 0.2)
         elif path.startswith("/token/"):
