@@ -145,7 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                        BirthdayRecord())) == Outcome::Done;
         });
         const QByteArray before = bytesOf(path);
-        if (operation(store, -1, [&] { return store.compact(); }) && DataFile::walk(before).aligned)
+        if (operation(store, -1, [&] { return bool(store.compact()); }) &&
+            DataFile::walk(before).aligned)
             check(bytesOf(path) == DataFile::compacted(before),
                   "compaction kept other than the live cells");
         check(!QFile::exists(path + ".tmp"), "compaction left its copy");

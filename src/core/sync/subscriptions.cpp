@@ -203,7 +203,7 @@ QString pathFor(const QString& dataPath)
     return data.dir().filePath(data.completeBaseName() + QStringLiteral("-subscriptions.json"));
 }
 
-std::optional<SubscriptionTable> load(const QString& path, QString& error)
+Expected<SubscriptionTable> load(const QString& path)
 {
     SubscriptionTable table;
     QFile file(path);
@@ -211,26 +211,24 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
         return table;
     const QString name = QDir::toNativeSeparators(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
-                    .arg(name, file.errorString());
-        return std::nullopt;
+        return UserError{QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
+                             .arg(name, file.errorString())};
     }
     QJsonParseError parsed;
     const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &parsed).object();
     if (parsed.error != QJsonParseError::NoError || root.isEmpty()) {
-        error = QCoreApplication::translate("Subscriptions",
-                                            "The subscriptions file \"%1\" is damaged: %2.")
-                    .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
-                                                                        : QStringLiteral("empty"));
-        return std::nullopt;
+        return UserError{
+            QCoreApplication::translate("Subscriptions",
+                                        "The subscriptions file \"%1\" is damaged: %2.")
+                .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
+                                                                    : QStringLiteral("empty"))};
     }
     if (root.value("version").toInt() > fileVersion) {
-        error =
-            QCoreApplication::translate(
-                "Subscriptions", "The subscriptions file \"%1\" was written by a newer version of "
-                                 "the program.")
-                .arg(name);
-        return std::nullopt;
+        return UserError{QCoreApplication::translate(
+                             "Subscriptions",
+                             "The subscriptions file \"%1\" was written by a newer version of "
+                             "the program.")
+                             .arg(name)};
     }
     bool whole = true;
     const QJsonArray sources = root.value("sources").toArray();
@@ -242,17 +240,16 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
     if (root.contains("publishing"))
         whole = readPublishing(root.value("publishing"), table.publishing.emplace()) && whole;
     if (!whole) {
-        error =
-            QCoreApplication::translate(
-                "Subscriptions", "The subscriptions file \"%1\" is damaged: an entry in it does "
-                                 "not read.")
-                .arg(name);
-        return std::nullopt;
+        return UserError{QCoreApplication::translate(
+                             "Subscriptions",
+                             "The subscriptions file \"%1\" is damaged: an entry in it does "
+                             "not read.")
+                             .arg(name)};
     }
     return table;
 }
 
-bool save(const QString& path, const SubscriptionTable& table, QString& error)
+Expected<> save(const QString& path, const SubscriptionTable& table)
 {
     QJsonArray sources, links;
     for (const SyncSource& source : table.sources)
@@ -265,10 +262,9 @@ bool save(const QString& path, const SubscriptionTable& table, QString& error)
     const QByteArray bytes = QJsonDocument(root).toJson();
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = QCoreApplication::translate("Subscriptions", "Cannot write \"%1\": %2.")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
-    return false;
+        return {};
+    return UserError{QCoreApplication::translate("Subscriptions", "Cannot write \"%1\": %2.")
+                         .arg(QDir::toNativeSeparators(path), file.errorString())};
 }
 
 } // namespace SubscriptionFile

@@ -833,7 +833,7 @@ private Q_SLOTS:
         QCOMPARE(*preview, "Import");
         QVERIFY(seen.contains(1) && seen.contains(2));
         QStringList names;
-        const std::optional<QList<BirthdayRecord>> records = f.store.readAllRecords();
+        const Expected<QList<BirthdayRecord>> records = f.store.readAllRecords();
         for (const BirthdayRecord& record : *records)
             names << record.value(BirthdayRecord::Name);
         QCOMPARE(names, QStringList({"three 1", "three 2", "three 3"}));
