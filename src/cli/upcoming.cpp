@@ -59,9 +59,9 @@ QJsonObject upcomingObject(const NextEvent& event)
 int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clock, qint64 days,
                  bool json)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
-        return fail(store.errorString());
+        return fail(records.error());
     const LeapDayRule rule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
     const ComingEvents coming = comingEvents(*records, clock.today(), rule, store.dateLocale());
     QList<NextEvent> found;

@@ -418,8 +418,7 @@ private Q_SLOTS:
         source.url = m_server->url(path).toString();
         source.userName = "alice";
         const QString id = table.add(source);
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table));
         FakeSecrets secrets;
         secrets.kept.insert(id, "secret");
         QCOMPARE(syncOnce(f, secrets),
@@ -494,8 +493,7 @@ private Q_SLOTS:
         table.publishing->url = m_server->url(path).toString();
         table.publishing->userName = "alice";
         table.publishing->displayName = "Phone";
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table));
         FakeSecrets secrets;
         secrets.kept.insert(PublishTarget::secretId, "secret");
         int clients = 0;

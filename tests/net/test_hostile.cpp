@@ -238,8 +238,7 @@ private Q_SLOTS:
             source.syncToken = "t0";
             table.add(source);
         }
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table));
         FakeSecrets secrets;
         DavAccount limits;
         limits.deadline = std::chrono::seconds(1);
@@ -258,8 +257,8 @@ private Q_SLOTS:
                  (QStringList{"slow/ failed the answer did not come in full within 1 seconds",
                               "token/ failed the server sent its changes in more than 5 parts",
                               "pub/ ok 0 added, 0 updated, 0 removed"}));
-        const auto kept = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
-        QVERIFY2(kept, qPrintable(error));
+        const auto kept = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
+        QVERIFY2(kept, qPrintable(kept.error()));
         QCOMPARE(kept->sources[1].syncToken, "t0");
     }
 };

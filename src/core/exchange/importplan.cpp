@@ -323,22 +323,24 @@ bool Run::step(QDeadlineTimer until)
     if (done())
         return false;
     if (!m_backedUp) {
-        if (!m_store.backup()) {
-            m_result.error = m_store.errorString();
+        const Expected<> backedUp = m_store.backup();
+        if (!backedUp) {
+            m_result.error = backedUp.error();
             m_stopped = true;
             return false;
         }
         m_backedUp = true;
     }
     do {
-        if (!m_store.addRecord(m_records[m_result.added])) {
+        const Expected<int> added = m_store.addRecord(m_records[m_result.added]);
+        if (!added) {
             //: %1 is how many events were added, %2 why the import stopped.
             m_result.error =
                 QCoreApplication::translate("ImportPlan",
                                             "The import stopped after %1 of the %n events were "
                                             "added.\n\n%2",
                                             nullptr, int(m_records.size()))
-                    .arg(QString::number(m_result.added), m_store.errorString());
+                    .arg(QString::number(m_result.added), added.error());
             m_stopped = true;
             return false;
         }

@@ -232,7 +232,12 @@ std::optional<BirthdayRecord> BirthdayStore::readRecord(int key)
     return record;
 }
 
-std::optional<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
+Expected<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
+{
+    return result(readRecords());
+}
+
+std::optional<QList<BirthdayRecord>> BirthdayStore::readRecords()
 {
     Snapshot file;
     if (!lockAndRead(file))
@@ -450,7 +455,12 @@ bool BirthdayStore::checkValue(int slot, const QString& text, QByteArray& bytes)
     return true;
 }
 
-std::optional<int> BirthdayStore::addRecord(const BirthdayRecord& record)
+Expected<int> BirthdayStore::addRecord(const BirthdayRecord& record)
+{
+    return result(addNewRecord(record));
+}
+
+std::optional<int> BirthdayStore::addNewRecord(const BirthdayRecord& record)
 {
     FieldBytes values;
     if (!checkValues(record, !record.value(BirthdayRecord::LastDate).isEmpty(), values))
@@ -537,7 +547,12 @@ QByteArray BirthdayStore::isoDateCell(QByteArrayView cell, int slot) const
            padValue(TextConv::dateToText(*date).toUtf8(), int(value.size()));
 }
 
-bool BirthdayStore::compact()
+Expected<> BirthdayStore::compact()
+{
+    return result(compactFile());
+}
+
+bool BirthdayStore::compactFile()
 {
     m_setAside = 0;
     std::unique_ptr<FileLock> guard;
@@ -677,13 +692,18 @@ bool BirthdayStore::makeBackup(bool keepCurrentState, const QString& spared)
     return Backups::make(m_dataPath, today, keepCurrentState, m_error, spared);
 }
 
-bool BirthdayStore::backup()
+Expected<> BirthdayStore::backup()
 {
     std::unique_ptr<FileLock> guard;
-    return lock(Access::Write, guard) && makeBackup(false);
+    return result(lock(Access::Write, guard) && makeBackup(false));
 }
 
-bool BirthdayStore::restore(const QString& backupPath)
+Expected<> BirthdayStore::restore(const QString& backupPath)
+{
+    return result(restoreFile(backupPath));
+}
+
+bool BirthdayStore::restoreFile(const QString& backupPath)
 {
     std::unique_ptr<FileLock> guard;
     if (!lock(Access::Write, guard))

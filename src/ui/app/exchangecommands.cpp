@@ -105,8 +105,8 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     for (const QString& path : paths)
         names << native(path);
     // The stored events are read here: the store is this thread's.
-    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
-    const QString storeError = stored ? QString() : m_store.errorString();
+    const Expected<QList<BirthdayRecord>> stored = m_store.readAllRecords();
+    const QString storeError = stored.error();
     const std::optional<Planned> planned =
         readAndPlan(paths, names, stored.value_or(QList<BirthdayRecord>()));
     if (!planned)
@@ -192,17 +192,17 @@ void ExchangeCommands::exportToChosenFile()
 
 void ExchangeCommands::exportTo(const QString& path)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        m_prompt.reportFailure(tr("The events could not be exported."), m_store.errorString());
+        m_prompt.reportFailure(tr("The events could not be exported."), records.error());
         return;
     }
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
         *records, CalendarExchange::exportOptions(m_settings, m_clock), m_store.dateLocale());
-    const QString error = writeCalendarFile(path, calendar.ics);
-    if (!error.isEmpty()) {
+    const Expected<> written = writeCalendarFile(path, calendar.ics);
+    if (!written) {
         m_prompt.reportFailure(tr("The events could not be exported."),
-                               tr("Cannot write \"%1\": %2.").arg(native(path), error));
+                               tr("Cannot write \"%1\": %2.").arg(native(path), written.error()));
         return;
     }
     QString text =
@@ -242,8 +242,9 @@ void ExchangeCommands::restoreChosenBackup()
                          .arg(QLocale().toString(chosen->date, QLocale::LongFormat)),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    if (!m_store.restore(dialog.chosenPath())) {
-        m_prompt.reportFailure(tr("The backup could not be restored."), m_store.errorString());
+    const Expected<> restored = m_store.restore(dialog.chosenPath());
+    if (!restored) {
+        m_prompt.reportFailure(tr("The backup could not be restored."), restored.error());
         return;
     }
     Q_EMIT refreshNeeded();

@@ -370,7 +370,8 @@ void MainWindow::commitData(bool interactive)
 void MainWindow::saveData(bool interactive)
 {
     m_layout->layoutSave();
-    if (m_store.compact()) {
+    const Expected<> compacted = m_store.compact();
+    if (compacted) {
         if (m_store.setAsideRecords() == 0)
             return;
         const QString note =
@@ -387,10 +388,10 @@ void MainWindow::saveData(bool interactive)
     // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
     // SIGTERM nobody may be there to answer a message box, which would hold up the end.
     if (interactive)
-        m_prompt.reportFailure(tr("The data file could not be compacted."), m_store.errorString());
+        m_prompt.reportFailure(tr("The data file could not be compacted."), compacted.error());
     else
         qWarning("Candlewatcher: the data file could not be compacted: %s",
-                 qPrintable(m_store.errorString()));
+                 qPrintable(compacted.error()));
 }
 
 void MainWindow::exitProgram()

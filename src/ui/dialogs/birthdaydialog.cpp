@@ -318,10 +318,11 @@ bool BirthdayDialog::addRecord()
     const QStringList values = fieldValues();
     for (size_t i = 0; i < writtenSlots.size(); ++i)
         record.setValue(writtenSlots[i], values[qsizetype(i)]);
-    if (m_store.addRecord(record))
+    const Expected<int> added = m_store.addRecord(record);
+    if (added)
         return true;
-    MessagePrompt(this).inform(
-        QMessageBox::Warning, tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
+    MessagePrompt(this).inform(QMessageBox::Warning,
+                               tr("The event could not be saved.\n\n%1").arg(added.error()));
     return false;
 }
 

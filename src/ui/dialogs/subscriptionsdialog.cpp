@@ -282,11 +282,10 @@ void SubscriptionsDialog::fillSources()
 {
     const QString current = selectedSourceId();
     m_sources->clear();
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     if (!table)
-        m_status->setText(error);
+        m_status->setText(table.error());
     const QLocale locale;
     for (const SyncSource& source : table ? table->sources : QList<SyncSource>()) {
         auto* row = new QTreeWidgetItem(m_sources);
@@ -355,13 +354,12 @@ void SubscriptionsDialog::removeSource()
     if (answer == QMessageBox::Cancel)
         return;
     SyncRun::Result result;
-    QString error;
-    const bool removed = m_setup.unsubscribe(id, answer == QMessageBox::Yes, result, error);
+    const Expected<> removed = m_setup.unsubscribe(id, answer == QMessageBox::Yes, result);
     if (result.removed > 0)
         Q_EMIT eventsChanged();
     fillSources();
     if (!removed)
-        m_prompt.reportFailure(tr("The subscription could not be removed."), error);
+        m_prompt.reportFailure(tr("The subscription could not be removed."), removed.error());
 }
 
 void SubscriptionsDialog::syncNow()
@@ -427,12 +425,12 @@ void SubscriptionsDialog::showPreview(const SyncPlan::Plan& plan)
 
 void SubscriptionsDialog::subscribe()
 {
-    QString id, error;
-    SyncRun::Result result;
-    if (!m_setup.subscribe(id, result, error)) {
-        tell(error);
+    const Expected<SubscriptionSetup::Subscribed> subscribed = m_setup.subscribe();
+    if (!subscribed) {
+        tell(subscribed.error());
         return;
     }
+    const auto& [id, result] = *subscribed;
     if (result.added + result.updated + result.removed > 0)
         Q_EMIT eventsChanged();
     showPage(ListPage);
@@ -459,9 +457,9 @@ void SubscriptionsDialog::next()
 
 void SubscriptionsDialog::publishTo(const FoundCollection& chosen)
 {
-    QString error;
-    if (!m_setup.publishTo(chosen, error)) {
-        tell(error);
+    const Expected<> published = m_setup.publishTo(chosen);
+    if (!published) {
+        tell(published.error());
         return;
     }
     showPage(ListPage);
@@ -480,8 +478,8 @@ void SubscriptionsDialog::removePublishing()
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
         return;
-    QString error;
-    if (!m_publisher.stop(answer == QMessageBox::Yes, error))
-        m_prompt.reportFailure(tr("Publishing could not be stopped."), error);
+    const Expected<> stopped = m_publisher.stop(answer == QMessageBox::Yes);
+    if (!stopped)
+        m_prompt.reportFailure(tr("Publishing could not be stopped."), stopped.error());
     fillSources();
 }

@@ -166,10 +166,9 @@ bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs
     record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
     record.setValue(BirthdayRecord::Alert, QStringLiteral("1"));
     record.setValue(BirthdayRecord::ShowYears, QStringLiteral("0"));
-    if (m_store.addRecord(record))
-        return true;
-    error = m_store.errorString();
-    return false;
+    const Expected<int> added = m_store.addRecord(record);
+    error = added.error();
+    return bool(added);
 }
 
 void WellKnownDaysDialog::onOkClicked()

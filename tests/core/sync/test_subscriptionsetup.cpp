@@ -36,8 +36,7 @@ struct Fixture : StoreFixture
     }
     SubscriptionTable table() const
     {
-        QString error;
-        return SubscriptionFile::load(SubscriptionFile::pathFor(path()), error).value();
+        return SubscriptionFile::load(SubscriptionFile::pathFor(path())).value();
     }
     QByteArray tableBytes() const
     {
@@ -46,9 +45,8 @@ struct Fixture : StoreFixture
     }
     void save(const SubscriptionTable& table)
     {
-        QString error;
-        QVERIFY2(SubscriptionFile::save(SubscriptionFile::pathFor(path()), table, error),
-                 qPrintable(error));
+        const Expected<> saved = SubscriptionFile::save(SubscriptionFile::pathFor(path()), table);
+        QVERIFY2(saved, qPrintable(saved.error()));
     }
 };
 
@@ -162,11 +160,10 @@ private Q_SLOTS:
         QVERIFY(f.setup.find("dav.test/", "ann", "secret"));
         QTRY_COMPARE(f.found.size(), 1);
         f.remote.calls.clear();
-        QString error;
-        const bool done = publish ? f.setup.publishTo(f.collection(chosen), error)
-                                  : f.setup.preview(f.collection(chosen));
-        if (!publish)
-            error = f.lastFailure();
+        const Expected<> published =
+            publish ? f.setup.publishTo(f.collection(chosen)) : Expected<>();
+        const bool done = publish ? bool(published) : f.setup.preview(f.collection(chosen));
+        const QString error = publish ? published.error() : f.lastFailure();
         QCOMPARE(error, refusal);
         QCOMPARE(done, refusal.isEmpty());
         if (!refusal.isEmpty()) {
@@ -206,9 +203,9 @@ private Q_SLOTS:
         QCOMPARE(f.store.readAllRecords()->size(), 0);
         QVERIFY(f.tableBytes().isEmpty());
 
-        QString id, error;
-        SyncRun::Result result;
-        QVERIFY2(f.setup.subscribe(id, result, error), qPrintable(error));
+        const auto subscribed = f.setup.subscribe();
+        QVERIFY2(subscribed, qPrintable(subscribed.error()));
+        const auto& [id, result] = *subscribed;
         QCOMPARE(result.added, 1);
         QCOMPARE(f.store.readAllRecords()->value(0).value(BirthdayRecord::Name), "Ann");
         const SyncSource source = *f.table().source(id);
@@ -251,9 +248,9 @@ private Q_SLOTS:
         QCOMPARE(f.remote.calls.size(), 2);
         QVERIFY(f.setup.preview(f.collection(book)));
         QTRY_COMPARE(f.previewed.size(), 1);
-        QString id, error;
-        SyncRun::Result result;
-        QVERIFY(f.setup.subscribe(id, result, error));
+        const auto subscribed = f.setup.subscribe();
+        QVERIFY(subscribed);
+        const QString& id = subscribed->id;
         QCOMPARE(f.table().source(id)->acceptedCertificate, "PEM-1");
         SyncQueue queue(f.store, f.clock, f.remote.factory(), f.secrets);
         QSignalSpy synced(&queue, &SyncQueue::sourceFinished);

@@ -269,9 +269,8 @@ private Q_SLOTS:
         QVERIFY2(result.errors.isEmpty(), qPrintable(result.summary()));
         QCOMPARE(result.added, 1);
         QCOMPARE(Backups::list(f.path()).size(), 1);
-        QString error;
-        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
-        QVERIFY2(saved, qPrintable(error));
+        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
+        QVERIFY2(saved, qPrintable(saved.error()));
         QCOMPARE(saved->links.size(), 1);
         QCOMPARE(saved->links.first().key, ImportPlan::eventLimit() - 1);
         QCOMPARE(saved->sources.first().syncToken, "t1");
@@ -320,15 +319,14 @@ private Q_SLOTS:
         SubscriptionTable table;
         table.sources.append(source());
         const QString id = source().id, tablePath = SubscriptionFile::pathFor(store.dataPath());
-        QString error;
         const auto sync = [&](const QList<RemoteResource>& remote) {
-            table = *SubscriptionFile::load(tablePath, error);
+            table = *SubscriptionFile::load(tablePath);
             return SyncRun::apply(store, table, id,
                                   SyncPlan::make(source(), complete(remote), table.links,
                                                  *store.readAllRecords(), today),
                                   QDateTime(today, QTime(9, 0)));
         };
-        QVERIFY(SubscriptionFile::save(tablePath, table, error));
+        QVERIFY(SubscriptionFile::save(tablePath, table));
         // The day's backup made before, as by an earlier change of the day.
         QVERIFY(sync(contacts(0, 400)).errors.isEmpty() && store.backup());
         const QByteArray before = readAll(tablePath);
@@ -383,8 +381,7 @@ private Q_SLOTS:
             names << record.value(BirthdayRecord::Name);
         QFETCH(QStringList, left);
         QCOMPARE(names, left);
-        QString error;
-        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
+        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
         QCOMPARE(saved->sources.size(), 1);
         QCOMPARE(saved->links.size(), 1);
         QCOMPARE(saved->links.first().href, "/other.vcf");
@@ -411,10 +408,10 @@ private Q_SLOTS:
         QFile file(dir.filePath("t.json"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        QString error;
-        QVERIFY(!SubscriptionFile::load(file.fileName(), error));
+        const Expected<SubscriptionTable> loaded = SubscriptionFile::load(file.fileName());
+        QVERIFY(!loaded);
         QFETCH(QString, reason);
-        QVERIFY2(error.contains(reason), qPrintable(error));
+        QVERIFY2(loaded.error().contains(reason), qPrintable(loaded.error()));
     }
 
     // Everything saved reads back as it was.
@@ -436,11 +433,11 @@ private Q_SLOTS:
         link.written.values = {"Ann", "2000-01-05", "1", "10", "0", "", "1"};
         link.state = SyncLink::State::Deleted;
         table.links = {link};
-        QString error;
         const QString path = dir.filePath("t.json");
-        QVERIFY2(SubscriptionFile::save(path, table, error), qPrintable(error));
-        const auto read = SubscriptionFile::load(path, error);
-        QVERIFY2(read, qPrintable(error));
+        const Expected<> saved = SubscriptionFile::save(path, table);
+        QVERIFY2(saved, qPrintable(saved.error()));
+        const auto read = SubscriptionFile::load(path);
+        QVERIFY2(read, qPrintable(read.error()));
         const SyncSource& back = read->sources.first();
         QCOMPARE(std::tie(back.id, back.kind, back.url, back.userName, back.displayName,
                           back.lastSync, back.lastResult, back.syncToken, back.acceptedCertificate),

@@ -25,16 +25,15 @@ QStringList subscribe(StoreFixture& f)
         source.displayName = url.section('/', -2, -2);
         ids << table.add(source);
     }
-    QString error;
-    if (!SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error))
-        qWarning("%s", qPrintable(error));
+    const Expected<> saved = SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table);
+    if (!saved)
+        qWarning("%s", qPrintable(saved.error()));
     return ids;
 }
 
 SubscriptionTable table(StoreFixture& f)
 {
-    QString error;
-    return SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error).value();
+    return SubscriptionFile::load(SubscriptionFile::pathFor(f.path())).value();
 }
 
 } // namespace
@@ -174,8 +173,7 @@ private Q_SLOTS:
         const QString id = subscribe(f).first();
         SubscriptionTable kept = table(f);
         kept.source(id)->acceptedCertificate = "PEM-1";
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), kept, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), kept));
         FakeServer server;
         server.content[ab1] = {{fakeCard("Ann", "1980-05-04")}, {}, true, "t1"};
         server.certificate.pem = "PEM-2";
@@ -218,8 +216,7 @@ private Q_SLOTS:
         subscribe(f);
         SubscriptionTable both = table(f);
         both.publishing.emplace().url = target;
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), both, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), both));
         f.add("Ann", QDate(1980, 5, 4));
         FakeServer server;
         FakeSecrets secrets;
@@ -243,14 +240,14 @@ private Q_SLOTS:
         QLockFile other(SubscriptionFile::pathFor(f.path()) + ".lock");
         QVERIFY(other.tryLock());
         bool changed = false;
-        QString error;
-        QVERIFY(!SubscriptionGuard::change(
-            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+        const Expected<> busy = SubscriptionGuard::change(
+            f.path(), [&](SubscriptionTable&) { changed = true; }, 50);
+        QVERIFY(!busy);
         QVERIFY(!changed);
-        QVERIFY2(error.contains("in use by another copy"), qPrintable(error));
+        QVERIFY2(busy.error().contains("in use by another copy"), qPrintable(busy.error()));
         other.unlock();
         QVERIFY(SubscriptionGuard::change(
-            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+            f.path(), [&](SubscriptionTable&) { changed = true; }, 50));
         QVERIFY(changed);
     }
 };
