@@ -519,7 +519,7 @@ private Q_SLOTS:
     }
 
     // Each fault ends the job with a message that names the address and what happened, and
-    // no result.
+    // no result. An answer without a length that runs on is the hostile server's test.
     void faults_data()
     {
         QTest::addColumn<QByteArray>("fault");
@@ -538,8 +538,6 @@ private Q_SLOTS:
         QTest::newRow("50 MB announced")
             << QByteArray("huge") << "answer of 52428800 bytes is over the limit of 1048576 bytes"
             << 0;
-        QTest::newRow("50 MB, unannounced")
-            << QByteArray("flood") << "answer is over the limit of 1048576 bytes" << 0;
     }
     void faults()
     {
