@@ -39,6 +39,8 @@ public:
     {
         return QSslCertificate::fromPath(m_dir.filePath("cert.pem")).value(0);
     }
+    // Where its cert.pem and key.pem are, for a server of the test's own that takes them too.
+    QString certificateFolder() const { return m_dir.path(); }
     // text with P, Q and S in an address's port replaced by the server's ports.
     QString address(QString text) const
     {

@@ -30,11 +30,12 @@ quint16 freePort()
     return probe.serverPort();
 }
 
-// A Radicale with its own storage and one user, alice:secret.
+// A Radicale with its own storage and one user, alice:secret; over TLS with the certificate and
+// key in tls, if given.
 class Radicale
 {
 public:
-    explicit Radicale(bool tls = false) : m_port(freePort()), m_tls(tls)
+    explicit Radicale(const QString& tls = {}) : m_port(freePort()), m_tls(!tls.isEmpty())
     {
         const QString dir = m_dir.path();
         QFile users(dir + "/users");
@@ -49,18 +50,10 @@ public:
                 .arg(dir)
                 .arg(m_port)
                 .split(' ');
-        if (tls) {
-            QProcess openssl;
-            openssl.start("openssl", QStringLiteral("req -x509 -newkey ec -pkeyopt ec_paramgen_"
-                                                    "curve:prime256v1 -nodes -days 2 -subj /CN=cw "
-                                                    "-keyout %1/key.pem -out %1/cert.pem")
-                                         .arg(dir)
-                                         .split(' '));
-            m_ok &= openssl.waitForFinished(20000) && openssl.exitCode() == 0;
+        if (m_tls)
             arguments << QStringLiteral("--ssl True --certificate %1/cert.pem --key %1/key.pem")
-                             .arg(dir)
+                             .arg(tls)
                              .split(' ');
-        }
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.start("radicale", arguments);
         for (int i = 0; i < 300 && m_process.state() != QProcess::NotRunning; ++i) {
@@ -83,10 +76,6 @@ public:
     {
         return QUrl(QString(m_tls ? "https" : "http") + "://127.0.0.1:" + QString::number(m_port) +
                     path);
-    }
-    QSslCertificate certificate() const
-    {
-        return QSslCertificate::fromPath(m_dir.path() + "/cert.pem").value(0);
     }
 
 private:
@@ -579,12 +568,12 @@ private Q_SLOTS:
     // accepted for the server, it is taken.
     void certificates()
     {
-        Radicale server(true);
+        Radicale server(m_faulty.certificateFolder()); // the hostile server's certificate
         QVERIFY2(server.running(), qPrintable(server.log()));
         DavAccount account = alice(server.url("/alice/"));
         const auto refused = fetch(account, DavCollection::Kind::AddressBook);
         QVERIFY2(refused && why(refused).contains("certificate does not verify"), why(refused));
-        QCOMPARE(refused->failure()->certificate, server.certificate());
+        QCOMPARE(refused->failure()->certificate, m_faulty.certificate());
         QVERIFY(!refused->failure()->sslErrors.isEmpty());
         // Discovery's requests share the refused connection: the ones dropped when the first
         // fails must go quietly (Qt warns of an error reported twice where they are aborted).
