@@ -86,11 +86,6 @@ private:
     bool m_ok = true;
 };
 
-DavAccount alice(const QUrl& url, const QString& password = "secret")
-{
-    return {url, "alice", password, {}, std::chrono::seconds(10)};
-}
-
 // A contact or a yearly event named name, of the year 1970 + version.
 QString resource(bool contact, const QString& name, int version)
 {
@@ -207,14 +202,6 @@ private:
                         type + "</resourcetype><displayname>" + path.section('/', 2, 2) +
                         "</displayname>" + (component.isEmpty() ? "" : set) +
                         "</prop></set></mkcol>") == 201;
-    }
-    template <typename Job> std::unique_ptr<Job> run(std::unique_ptr<Job> job)
-    {
-        QSignalSpy finished(job.get(), &NetJob::finished);
-        job->start();
-        if (finished.isEmpty())
-            finished.wait(20000);
-        return finished.size() == 1 ? std::move(job) : nullptr;
     }
     std::unique_ptr<CollectionFetch> fetch(const DavAccount& account, DavCollection::Kind kind,
                                            const QString& token = {},
