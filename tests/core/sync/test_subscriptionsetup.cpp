@@ -65,27 +65,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failure"); // the server's; "offline": no client at all
         QTest::addColumn<QString>("told");    // "": found
         QTest::addColumn<QStringList>("calls");
-        const QStringList discover{"discover " + server + " ann secret"};
-        QTest::newRow("bare host") << " dav.test/ "
-                                   << ""
-                                   << "" << discover;
-        QTest::newRow("refused") << "dav.test/"
-                                 << "dav.test: 401 Unauthorized"
-                                 << "dav.test: 401 Unauthorized" << discover;
-        QTest::newRow("nothing found")
-            << "dav.test/"
-            << "none"
-            << "No address book or calendar was found there." << discover;
-        QTest::newRow("not an address") << "ftp://dav.test"
-                                        << ""
-                                        << "Give the address" << QStringList();
-        QTest::newRow("no host") << "https://"
-                                 << ""
-                                 << "Give the address" << QStringList();
-        QTest::newRow("built without network")
-            << "dav.test/"
-            << "offline"
-            << "This copy of Candlewatcher was built without network access." << QStringList();
+        const auto row = [](const char* name, const char* address, const char* failure,
+                            const char* told, bool asks) {
+            QTest::newRow(name) << address << failure << told
+                                << (asks ? QStringList{"discover " + server + " ann secret"}
+                                         : QStringList());
+        };
+        row("bare host", " dav.test/ ", "", "", true);
+        row("refused", "dav.test/", "dav.test: 401 Unauthorized", "dav.test: 401 Unauthorized",
+            true);
+        row("nothing found", "dav.test/", "none", "No address book or calendar was found there.",
+            true);
+        row("not an address", "ftp://dav.test", "", "Give the address", false);
+        row("no host", "https://", "", "Give the address", false);
+        row("built without network", "dav.test/", "offline",
+            "This copy of Candlewatcher was built without network access.", false);
     }
     void find()
     {

@@ -83,26 +83,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("result");
         QTest::addColumn<bool>("retried");
-        QTest::newRow("kept") << "pw"
-                              << ""
-                              << ""
-                              << "fetch " + ab1 + " pw"
-                              << "1 added" << false;
-        QTest::newRow("asked") << ""
-                               << "typed"
-                               << ""
-                               << "fetch " + ab1 + " typed"
-                               << "1 added" << false;
-        QTest::newRow("cancelled") << ""
-                                   << "-"
-                                   << ""
-                                   << ""
-                                   << "No password for " + ab1 << false;
-        QTest::newRow("server down") << "pw"
-                                     << ""
-                                     << "dav.test: connection refused"
-                                     << "fetch " + ab1 + " pw"
-                                     << "dav.test: connection refused" << true;
+        const auto row = [](const char* name, const char* kept, const char* asked,
+                            const QString& failure, const QString& call, const QString& result) {
+            QTest::newRow(name) << kept << asked << failure << call << result << !failure.isEmpty();
+        };
+        row("kept", "pw", "", "", "fetch " + ab1 + " pw", "1 added");
+        row("asked", "", "typed", "", "fetch " + ab1 + " typed", "1 added");
+        row("cancelled", "", "-", "", "", "No password for " + ab1);
+        const QString refused = "dav.test: connection refused";
+        row("server down", "pw", "", refused, "fetch " + ab1 + " pw", refused);
     }
     void failures()
     {
