@@ -10,6 +10,7 @@
 #include "ui/dialogs/restoredialog.h"
 #include "ui/dialogs/wellknowndaysdialog.h"
 #include "ui/help/helppanel.h"
+#include "ui/presentation/helptopics.h"
 #include "ui/reminders/alertdialog.h"
 #include "ui/reminders/notificationwindow.h"
 #include "ui/reminders/reminderrunner.h"
@@ -664,6 +665,11 @@ private Q_SLOTS:
         const InLanguage in(language);
         MainWindowFixture f;
         MainWindow& window = f.shown();
+        // The help follows the pointer in the window's language, not in its English source.
+        QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
+        const HelpTopic* topic = HelpTopics::find("bdaylist");
+        QCOMPARE(window.helpPanel()->title() == QLatin1String(topic->title), language == "en");
+        QCOMPARE(window.helpPanel()->text() == QLatin1String(topic->text), language == "en");
         std::unique_ptr<QWidget> others[] = {
             std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(), f.store,
                                              f.clock, HelpSink()),
