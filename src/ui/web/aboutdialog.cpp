@@ -5,6 +5,7 @@
 #include "core/text/textconv.h"
 #include "platform/sysinfolauncher.h"
 #include "ui/common/messageprompt.h"
+#include "ui/common/standardbutton.h"
 #include "ui/web/shelllaunch.h"
 
 #include <QFrame>
@@ -85,7 +86,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(openAdd
     connect(m_websiteLink, &QLabel::linkActivated, this, &AboutDialog::openWebsiteLink);
     connect(m_mailLink, &QLabel::linkActivated, this, &AboutDialog::openMailLink);
 
-    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton = new QPushButton(standardButtonText(QDialogButtonBox::Ok), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setDefault(true);
     m_systemInfoButton = new QPushButton(tr("&System Info..."), this);
