@@ -217,7 +217,7 @@ void NotificationWindow::arrangeWidths(int width)
     m_closeLink->move(closeRight + extra - m_closeLink->width(), m_closeLink->y());
     // The name as wide as it is, at most up to "close": mirrored, it stays beside the candle
     // rather than run into "close".
-    const int nameWidth = m_programName->fontMetrics().horizontalAdvance(m_programName->text()) + 1;
+    const int nameWidth = m_programName->sizeHint().width();
     m_programName->resize(std::min(nameWidth, m_closeLink->x() - m_programName->x()),
                           m_programName->height());
 }

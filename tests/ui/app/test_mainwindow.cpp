@@ -695,8 +695,9 @@ private Q_SLOTS:
         }
         const InLanguage in(language);
         MainWindowFixture f;
-        // A width stored in English (80 px) and an event far ahead: "in 353 Tagen" still shows.
-        f.setSetting("Column4Width", "1200");
+        // A narrow width stored in another language (40 px) and an event far ahead: "in 353
+        // Tagen" still shows whole.
+        f.setSetting("Column4Width", "600");
         f.add("Far Ahead", f.clock.today().addDays(353));
         MainWindow& window = f.shown();
         // The help follows the pointer in the window's language, not in its English source.
