@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+49"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
         <source>Candlewatcher Alert</source>
         <translation>تنبيه Candlewatcher</translation>
     </message>
@@ -1258,7 +1258,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+146"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
         <source>Import</source>
         <translation>استيراد</translation>
     </message>
@@ -1288,7 +1288,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>لم تُحدَّد السنة: لن يُعرض العمر</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+99"/>
         <source>Select &amp;All</source>
         <translation>تحديد ال&amp;كل</translation>
     </message>
@@ -1308,7 +1308,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>كلٌّ كما هو مدرج</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-140"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
@@ -1851,13 +1851,13 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>‏%1 %2 - لن يفوتك عيد ميلاد بعد اليوم</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>البحث بالاسم (%1)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Search by name</source>
         <translation>البحث بالاسم</translation>
     </message>

@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+49"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
         <source>Candlewatcher Alert</source>
         <translation>Alerte Candlewatcher</translation>
     </message>
@@ -1202,7 +1202,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+146"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
@@ -1232,7 +1232,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>aucune année indiquée&#xa0;: l’âge n’est pas affiché</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+99"/>
         <source>Select &amp;All</source>
         <translation>Tout &amp;sélectionner</translation>
     </message>
@@ -1252,7 +1252,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Chacun comme indiqué</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-140"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -1771,13 +1771,13 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>%1 %2 – ne manquez plus jamais un anniversaire</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Rechercher par nom (%1)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Search by name</source>
         <translation>Rechercher par nom</translation>
     </message>

@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+49"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
         <source>Candlewatcher Alert</source>
         <translation>Candlewatcher アラート</translation>
     </message>
@@ -1188,7 +1188,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+146"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
         <source>Import</source>
         <translation>インポート</translation>
     </message>
@@ -1218,7 +1218,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>年の指定なし: 年齢は表示されません</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+99"/>
         <source>Select &amp;All</source>
         <translation>すべて選択(&amp;A)</translation>
     </message>
@@ -1238,7 +1238,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>一覧のとおり</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-140"/>
         <source>Date</source>
         <translation>日付</translation>
     </message>
@@ -1751,13 +1751,13 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>%1 %2 - もう誕生日を忘れない</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>名前で検索 (%1)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Search by name</source>
         <translation>名前で検索</translation>
     </message>

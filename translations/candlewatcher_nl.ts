@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+49"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
         <source>Candlewatcher Alert</source>
         <translation>Candlewatcher-waarschuwing</translation>
     </message>
@@ -1202,7 +1202,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+146"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
         <source>Import</source>
         <translation>Importeren</translation>
     </message>
@@ -1232,7 +1232,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>geen jaar opgegeven: de leeftijd wordt niet getoond</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+99"/>
         <source>Select &amp;All</source>
         <translation>&amp;Alles selecteren</translation>
     </message>
@@ -1252,7 +1252,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Elk zoals vermeld</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-140"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1771,13 +1771,13 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>%1 %2 - vergeet nooit meer een verjaardag</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Zoeken op naam (%1)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Search by name</source>
         <translation>Zoeken op naam</translation>
     </message>

@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+49"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
         <source>Candlewatcher Alert</source>
         <translation>Alarm Candlewatcher</translation>
     </message>
@@ -1216,7 +1216,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+146"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
@@ -1246,7 +1246,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>nie podano roku: wiek nie będzie pokazywany</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+99"/>
         <source>Select &amp;All</source>
         <translation>Zaznacz &amp;wszystkie</translation>
     </message>
@@ -1266,7 +1266,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Każde jak na liście</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-140"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
@@ -1791,13 +1791,13 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>%1 %2 – już nigdy nie zapomnisz o urodzinach</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Szukaj według nazwy (%1)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Search by name</source>
         <translation>Szukaj według nazwy</translation>
     </message>
