@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
@@ -91,8 +93,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(openAdd
     m_okButton->setDefault(true);
     m_systemInfoButton = new QPushButton(tr("&System Info..."), this);
     m_systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
+    // Room beyond the caption's measured width: a script that joins its letters (Arabic) draws
+    // a caption split by its access key's underline wider than it measures.
     for (QPushButton* button : {m_okButton, m_systemInfoButton})
-        button->setMinimumWidth(84);
+        button->setMinimumWidth(std::max(84, button->sizeHint().width() +
+                                                 2 * button->fontMetrics().averageCharWidth()));
     // OK is both the default and the cancel button: Enter presses it, Escape closes as well.
     connect(m_okButton, &QPushButton::clicked, this, &AboutDialog::accept);
     connect(m_systemInfoButton, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
