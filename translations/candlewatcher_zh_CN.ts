@@ -4,7 +4,7 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <location filename="../src/ui/web/aboutdialog.cpp" line="+65"/>
+        <location filename="../src/ui/web/aboutdialog.cpp" line="+67"/>
         <source>About %1</source>
         <translation>关于 %1</translation>
     </message>
