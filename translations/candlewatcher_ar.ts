@@ -593,7 +593,12 @@ Accept it?</source>
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>أرسل الخادم تغييراته في أكثر من %L1 جزء؛ توقف، وستُعاد المحاولة في المزامنة التالية</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>لا يوجد محتوى لـ %1</translation>
     </message>
@@ -1206,17 +1211,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>لا توجد إجابة منذ %1 ثانية</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>لم يصل الرد كاملًا خلال %1 ثانية</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>الإجابة بحجم %1 بايت تتجاوز الحد البالغ %2 بايت؛ رُفضت</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>الإجابة تتجاوز الحد البالغ %1 بايت؛ رُفضت</translation>
@@ -1232,9 +1242,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>انقطع الاتصال بعد %1 من %2 بايت</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>أُعيد التوجيه أكثر من %1 مرة</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>أُعيد التوجيه إلى %1، وهو ليس عنوان http أو https؛ رُفض</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>لا تُرسل كلمة المرور عبر http غير المشفر إلا إلى هذا الحاسوب؛ استخدم عنوان https ‏(401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>لا تُرسل كلمة المرور إلى %1، حيث أعاد الخادم التوجيه؛ إن كان هذا هو الخادم الصحيح فاشترك في ذلك العنوان ‏(401)</translation>
     </message>
 </context>
 <context>
@@ -1896,7 +1921,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>طلب الخادم أكثر من %L1 طلب دفعة واحدة؛ توقف، وستُعاد المحاولة في المزامنة التالية</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>رُفض اسم المستخدم أو كلمة المرور (401)</translation>
     </message>

@@ -573,7 +573,12 @@ Akzeptieren?</translation>
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>der Server schickte seine Änderungen in mehr als %L1 Teilen; abgebrochen, beim nächsten Abgleich wird es erneut versucht</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>kein Inhalt für %1</translation>
     </message>
@@ -1150,17 +1155,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>seit %1 Sekunden keine Antwort</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>die Antwort kam nicht innerhalb von %1 Sekunden vollständig an</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>die Antwort mit %1 Byte überschreitet die Grenze von %2 Byte; abgelehnt</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>die Antwort überschreitet die Grenze von %1 Byte; abgelehnt</translation>
@@ -1176,9 +1186,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>die Verbindung brach nach %1 von %2 Byte ab</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>mehr als %1-mal umgeleitet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>weitergeleitet an %1, keine http- oder https-Adresse; abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>das Passwort wird über einfaches http nur an diesen Computer gesendet; verwenden Sie die https-Adresse (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>das Passwort wird nicht an %1 gesendet, wohin der Server weiterleitete; ist das der richtige Server, abonnieren Sie diese Adresse (401)</translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1837,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>der Server verlangte mehr als %L1 Anfragen auf einmal; abgebrochen, beim nächsten Abgleich wird es erneut versucht</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>der Benutzername oder das Passwort wurde abgelehnt (401)</translation>
     </message>

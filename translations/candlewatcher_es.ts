@@ -573,7 +573,12 @@ Acéptelo para este servidor solo si sabe que es el del propio servidor (compare
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>el servidor envió sus cambios en más de %L1 partes; detenido, se volverá a intentar en la próxima sincronización</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>no hay contenido para %1</translation>
     </message>
@@ -1150,17 +1155,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>sin respuesta durante %1 segundos</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>la respuesta no llegó completa en %1 segundos</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>la respuesta de %1 bytes supera el límite de %2 bytes; rechazada</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>la respuesta supera el límite de %1 bytes; rechazada</translation>
@@ -1176,9 +1186,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>la conexión se cerró tras %1 de %2 bytes</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>redirigido más de %1 veces</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>redirigido a %1, que no es una dirección http ni https; rechazado</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>la contraseña no se envía por http sin cifrar salvo a este equipo; use la dirección https (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>la contraseña no se envía a %1, adonde redirigió el servidor; si ese es el servidor correcto, suscríbase a esa dirección (401)</translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1837,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>el servidor pidió más de %L1 solicitudes de una vez; detenido, se volverá a intentar en la próxima sincronización</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>se rechazó el nombre de usuario o la contraseña (401)</translation>
     </message>

@@ -573,7 +573,12 @@ L’accepter&#xa0;?</translation>
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>le serveur a envoyé ses modifications en plus de %L1 parties ; arrêté, nouvel essai à la prochaine synchronisation</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>aucun contenu pour %1</translation>
     </message>
@@ -1150,17 +1155,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>aucune réponse depuis %1 secondes</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>la réponse n’est pas arrivée en entier en %1 secondes</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>la réponse de %1 octets dépasse la limite de %2 octets&#xa0;; refusée</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>la réponse dépasse la limite de %1 octets&#xa0;; refusée</translation>
@@ -1176,9 +1186,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>la connexion s’est fermée après %1 octets sur %2</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>redirigé plus de %1 fois</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>redirigé vers %1, qui n’est pas une adresse http ou https ; refusé</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>le mot de passe n’est envoyé en http simple qu’à cet ordinateur ; utilisez l’adresse https (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>le mot de passe n’est pas envoyé à %1, où le serveur a redirigé ; si c’est le bon serveur, abonnez-vous à cette adresse (401)</translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1837,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>le serveur a demandé plus de %L1 requêtes d’un coup ; arrêté, nouvel essai à la prochaine synchronisation</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>le nom d’utilisateur ou le mot de passe a été refusé (401)</translation>
     </message>

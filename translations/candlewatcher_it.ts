@@ -573,7 +573,12 @@ Accettarlo?</translation>
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>il server ha inviato le modifiche in più di %L1 parti; interrotto, si riproverà alla prossima sincronizzazione</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>nessun contenuto per %1</translation>
     </message>
@@ -1150,17 +1155,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>nessuna risposta da %1 secondi</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>la risposta non è arrivata completa entro %1 secondi</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>la risposta di %1 byte supera il limite di %2 byte; rifiutata</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>la risposta supera il limite di %1 byte; rifiutata</translation>
@@ -1176,9 +1186,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>la connessione si è chiusa dopo %1 di %2 byte</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>reindirizzato più di %1 volte</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>reindirizzato a %1, che non è un indirizzo http o https; rifiutato</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>la password non viene inviata su http semplice se non a questo computer; usa l&apos;indirizzo https (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>la password non viene inviata a %1, dove il server ha reindirizzato; se è il server giusto, abbonati a quell&apos;indirizzo (401)</translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1837,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>il server ha chiesto più di %L1 richieste in una volta; interrotto, si riproverà alla prossima sincronizzazione</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>il nome utente o la password sono stati rifiutati (401)</translation>
     </message>

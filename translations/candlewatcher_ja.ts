@@ -568,7 +568,12 @@ SHA-256 フィンガープリント: %7
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>サーバーが変更を %L1 個を超える部分に分けて送りました。中止しました。次回の同期で再試行します</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>%1 の内容がありません</translation>
     </message>
@@ -1136,17 +1141,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>%1 秒間応答がありません</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>応答が %1 秒以内にすべて届きませんでした</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>応答が %1 バイトあり、上限の %2 バイトを超えているため拒否しました</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>応答が上限の %1 バイトを超えているため拒否しました</translation>
@@ -1162,9 +1172,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>%2 バイトのうち %1 バイトを受信したところで接続が切れました</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>リダイレクトが %1 回を超えました</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>%1 にリダイレクトされましたが、http または https のアドレスではありません。拒否しました</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>このコンピューター以外へは、パスワードを暗号化されていない http で送りません。https のアドレスを使ってください (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>サーバーのリダイレクト先 %1 にはパスワードを送りません。正しいサーバーであれば、そのアドレスを購読してください (401)</translation>
     </message>
 </context>
 <context>
@@ -1791,7 +1816,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>サーバーが一度に %L1 件を超える要求を求めました。中止しました。次回の同期で再試行します</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>ユーザー名またはパスワードが拒否されました (401)</translation>
     </message>

@@ -573,7 +573,12 @@ Accepteren?</translation>
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>de server stuurde zijn wijzigingen in meer dan %L1 delen; gestopt, bij de volgende synchronisatie opnieuw geprobeerd</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>geen inhoud voor %1</translation>
     </message>
@@ -1150,17 +1155,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>al %1 seconden geen antwoord</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>het antwoord kwam niet volledig binnen %1 seconden</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>het antwoord van %1 bytes overschrijdt de limiet van %2 bytes; geweigerd</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>het antwoord overschrijdt de limiet van %1 bytes; geweigerd</translation>
@@ -1176,9 +1186,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>de verbinding werd verbroken na %1 van %2 bytes</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>meer dan %1 keer omgeleid</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>doorgestuurd naar %1, geen http- of https-adres; geweigerd</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>het wachtwoord wordt via gewoon http alleen naar deze computer gestuurd; gebruik het https-adres (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>het wachtwoord wordt niet naar %1 gestuurd, waarheen de server doorstuurde; is dat de juiste server, abonneer u dan op dat adres (401)</translation>
     </message>
 </context>
 <context>
@@ -1812,7 +1837,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>de server vroeg meer dan %L1 verzoeken in één keer; gestopt, bij de volgende synchronisatie opnieuw geprobeerd</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>de gebruikersnaam of het wachtwoord is geweigerd (401)</translation>
     </message>

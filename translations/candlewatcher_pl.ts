@@ -578,7 +578,12 @@ Zaakceptować?</translation>
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>serwer wysłał zmiany w więcej niż %L1 częściach; przerwano, ponowna próba przy następnej synchronizacji</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>brak treści dla %1</translation>
     </message>
@@ -1164,17 +1169,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>brak odpowiedzi przez %1 s</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>odpowiedź nie nadeszła w całości w ciągu %1 sekund</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>odpowiedź o rozmiarze %1 B przekracza limit %2 B; odrzucono</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>odpowiedź przekracza limit %1 B; odrzucono</translation>
@@ -1190,9 +1200,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>połączenie zostało zamknięte po %1 z %2 B</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>przekierowano więcej niż %1 razy</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>przekierowano do %1, który nie jest adresem http ani https; odrzucono</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>hasło nie jest wysyłane przez zwykłe http, chyba że do tego komputera; użyj adresu https (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>hasło nie jest wysyłane do %1, dokąd przekierował serwer; jeśli to właściwy serwer, zasubskrybuj ten adres (401)</translation>
     </message>
 </context>
 <context>
@@ -1833,7 +1858,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>serwer zażądał ponad %L1 żądań naraz; przerwano, ponowna próba przy następnej synchronizacji</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>nazwa użytkownika lub hasło zostały odrzucone (401)</translation>
     </message>

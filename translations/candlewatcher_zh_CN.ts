@@ -568,7 +568,12 @@ SHA-256 指纹：%7
 <context>
     <name>CollectionFetch</name>
     <message>
-        <location filename="../src/net/collectionfetch.cpp" line="+168"/>
+        <location filename="../src/net/collectionfetch.cpp" line="+86"/>
+        <source>the server sent its changes in more than %L1 parts; stopped, to be tried again at the next sync</source>
+        <translation>服务器分成超过 %L1 个部分发送更改；已停止，将在下次同步时重试</translation>
+    </message>
+    <message>
+        <location line="+104"/>
         <source>no content for %1</source>
         <translation>%1 没有内容</translation>
     </message>
@@ -1136,17 +1141,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>HttpCall</name>
     <message>
-        <location filename="../src/net/httpcall.cpp" line="+32"/>
+        <location filename="../src/net/httpcall.cpp" line="+51"/>
         <source>no answer for %1 seconds</source>
         <translation>%1 秒内没有应答</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+10"/>
+        <source>the answer did not come in full within %1 seconds</source>
+        <translation>应答未能在 %1 秒内完整到达</translation>
+    </message>
+    <message>
+        <location line="+57"/>
         <source>the answer of %1 bytes is over the limit of %2 bytes; refused</source>
         <translation>应答大小为 %1 字节，超过了 %2 字节的上限；已拒绝</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+28"/>
         <location line="+31"/>
         <source>the answer is over the limit of %1 bytes; refused</source>
         <translation>应答超过了 %1 字节的上限；已拒绝</translation>
@@ -1162,9 +1172,24 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>连接在收到 %2 字节中的 %1 字节后关闭</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+23"/>
         <source>redirected more than %1 times</source>
         <translation>重定向超过 %1 次</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>redirected to %1, which is not an http or https address; refused</source>
+        <translation>被重定向到 %1，这不是 http 或 https 地址；已拒绝</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>the password is not sent over plain http except to this computer; use the https address (401)</source>
+        <translation>除本机外，密码不会通过未加密的 http 发送；请使用 https 地址 (401)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the password is not sent to %1, where the server redirected; if that is the right server, subscribe to that address (401)</source>
+        <translation>密码不会发送到服务器重定向到的 %1；如果那是正确的服务器，请订阅该地址 (401)</translation>
     </message>
 </context>
 <context>
@@ -1791,7 +1816,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NetJob</name>
     <message>
-        <location filename="../src/net/netjob.cpp" line="+35"/>
+        <location filename="../src/net/netjob.cpp" line="+14"/>
+        <source>the server asked for more than %L1 requests in one go; stopped, to be tried again at the next sync</source>
+        <translation>服务器要求一次发送超过 %L1 个请求；已停止，将在下次同步时重试</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>the user name or the password was refused (401)</source>
         <translation>用户名或密码被拒绝（401）</translation>
     </message>
