@@ -384,7 +384,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>مفتاح السجل %1 غير صالح: تتراوح المفاتيح من 0 إلى %2.</translation>
     </message>
@@ -419,7 +419,7 @@
         <translation>تعذّر قفل ملف البيانات «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>تعذّرت كتابة ملف البيانات «%1»: برنامج آخر يستبدله باستمرار.</translation>
     </message>
@@ -462,7 +462,7 @@
         <translation>قيمة الحقل %1 «%2» طويلة جدًا: تشغل %3 بايت، وملف البيانات يتسع لـ %4 على الأكثر.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>تعذّر ضغط ملف البيانات «%1»: برنامج آخر يستبدله باستمرار.</translation>
     </message>
@@ -483,11 +483,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>تعذّرت كتابة الملف «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>تعذّر وضع النسخة المضغوطة مكان ملف البيانات «%1»: %2.</translation>
     </message>
@@ -775,13 +776,13 @@ Try &apos;candlewatcher --help&apos;.
         <translation>حدِّد أحد الخيارات --upcoming و--import و--export-ics و--sync.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>لا توجد اشتراكات.
@@ -839,12 +840,12 @@ Try &apos;candlewatcher --help&apos;.
         <translation>تعذّرت قراءة ملف البيانات «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>تعذّر فتح ملف البيانات «%1» للكتابة: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  ربما كُتب جزء من التغيير.</translation>
     </message>
@@ -1861,7 +1862,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>لم تستجب أي خدمة إشعارات لسطح المكتب: ستظهر التذكيرات في نافذة Candlewatcher.</translation>
     </message>
@@ -1891,13 +1892,25 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>إذا أنهيت البرنامج فلن تُنبَّه إلى أي مناسبات قادمة. هل أنت متأكد من أنك تريد الإنهاء؟</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
+            <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
+            <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
+            <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
+            <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
+            <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>تعذّر ضغط ملف البيانات.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>تعذّرت قراءة قائمة أعياد الميلاد.</translation>
     </message>
@@ -2321,7 +2334,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>لا يوجد مجلد لمقبس النسخة الواحدة في «%1» ‏(%2)؛ لن تُلاحَظ نسخة أخرى قيد التشغيل.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>مسار المجلد المؤقت «%1» أطول من أن يتسع لمقبس النسخة الواحدة؛ لن تُلاحَظ نسخة أخرى قيد التشغيل.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>لا يوجد مجلد خاص لملف القفل (%1)؛ لن تُلاحظ أي نسخة أخرى قيد التشغيل.</translation>
     </message>
@@ -2410,7 +2433,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>ملف الاشتراكات «%1» أكبر من %2 ميغابايت، أكثر مما يكتبه هذا البرنامج: لا تتم قراءته.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>تعذّرت قراءة «%1»: %2.</translation>
     </message>
@@ -2430,12 +2458,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>ملف الاشتراكات «%1» تالف: أحد إدخالاته لا يُقرأ.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>تعذّرت كتابة «%1»: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>تعذّرت كتابة «%1»: %2؛ يبقى الملف كما كان.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>أنت مشترك في &quot;%1&quot; بالفعل.</translation>
     </message>

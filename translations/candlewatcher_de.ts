@@ -372,7 +372,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>Der Datensatzschlüssel %1 ist ungültig: Schlüssel reichen von 0 bis %2.</translation>
     </message>
@@ -407,7 +407,7 @@
         <translation>Die Datendatei „%1“ kann nicht gesperrt werden: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Die Datendatei „%1“ kann nicht geschrieben werden: Ein anderes Programm ersetzt sie ständig.</translation>
     </message>
@@ -442,7 +442,7 @@
         <translation>Das Feld %1 „%2“ ist zu lang: Es belegt %3 Bytes, die Datendatei fasst höchstens %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Die Datendatei „%1“ kann nicht komprimiert werden: Ein anderes Programm ersetzt sie ständig.</translation>
     </message>
@@ -463,11 +463,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>Die komprimierte Kopie kann nicht an die Stelle der Datendatei „%1“ gesetzt werden: %2.</translation>
     </message>
@@ -735,13 +736,13 @@ Weitere Informationen mit „candlewatcher --help“.
         <translation>geben Sie eine der Optionen --upcoming, --import, --export-ics oder --sync an.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>Es gibt keine Abonnements.
@@ -799,12 +800,12 @@ Weitere Informationen mit „candlewatcher --help“.
         <translation>Die Datendatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Die Datendatei „%1“ kann nicht zum Schreiben geöffnet werden: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Ein Teil der Änderung wurde möglicherweise schon geschrieben.</translation>
     </message>
@@ -1781,7 +1782,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Kein Benachrichtigungsdienst des Desktops hat geantwortet: Erinnerungen erscheinen im Candlewatcher-Fenster.</translation>
     </message>
@@ -1811,13 +1812,21 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Wenn Sie Candlewatcher beenden, werden Sie nicht mehr an künftige Ereignisse erinnert.  Möchten Sie wirklich beenden?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n Ereignis, dessen Schreiben abgebrochen wurde (ein Name ohne Datum), wurde aus der Datendatei genommen; seine Zellen liegen in „%1“.</numerusform>
+            <numerusform>%n Ereignisse, deren Schreiben abgebrochen wurde (ein Name ohne Datum), wurden aus der Datendatei genommen; ihre Zellen liegen in „%1“.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>Die Datendatei konnte nicht komprimiert werden.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>Die Geburtstagsliste konnte nicht gelesen werden.</translation>
     </message>
@@ -2217,7 +2226,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>Kein Ordner für den Socket der Einzelkopie in „%1“ (%2); eine weitere laufende Kopie wird nicht bemerkt.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>Der Pfad des temporären Ordners „%1“ ist zu lang für den Socket der Einzelkopie; eine weitere laufende Kopie wird nicht bemerkt.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>Kein privater Ordner für die Sperrdatei (%1); eine andere laufende Instanz wird nicht erkannt.</translation>
     </message>
@@ -2306,7 +2325,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Die Abonnementdatei „%1“ ist größer als %2 MB, mehr als dieses Programm schreibt: Sie wird nicht gelesen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>„%1“ kann nicht gelesen werden: %2.</translation>
     </message>
@@ -2326,12 +2350,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Die Abonnementdatei „%1“ ist beschädigt: Ein Eintrag darin ist nicht lesbar.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2; die Datei bleibt, wie sie war.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Sie haben „%1“ bereits abonniert.</translation>
     </message>

@@ -40,7 +40,7 @@
 <context>
     <name>BirthdayStore</name>
     <message numerus="yes">
-        <location filename="../src/core/store/birthdaystore.cpp" line="+167"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+176"/>
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold.</source>
         <extracomment>%1 is the data file, %Ln the number of events it holds: the most it can.</extracomment>
         <translation>
@@ -165,6 +165,17 @@ Your events as they are now are kept as a backup of today.</numerusform>
         <translation>
             <numerusform>%Ln event has a date that cannot be read (marked ⚠)</numerusform>
             <numerusform>%Ln events have dates that cannot be read (marked ⚠)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message numerus="yes">
+        <location filename="../src/ui/app/mainwindow.cpp" line="+381"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n event whose writing was cut off (a name without a date) was taken out of the data file; its cells are kept in &quot;%1&quot;.</numerusform>
+            <numerusform>%n events whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</numerusform>
         </translation>
     </message>
 </context>

@@ -372,7 +372,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La clave de registro %1 no es válida: las claves van de 0 a %2.</translation>
     </message>
@@ -407,7 +407,7 @@
         <translation>No se puede bloquear el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>No se puede escribir el archivo de datos «%1»: otro programa lo sustituye una y otra vez.</translation>
     </message>
@@ -442,7 +442,7 @@
         <translation>El campo %1 «%2» es demasiado largo: ocupa %3 bytes y el archivo de datos admite como máximo %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>No se puede compactar el archivo de datos «%1»: otro programa lo sustituye una y otra vez.</translation>
     </message>
@@ -463,11 +463,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>No se puede escribir el archivo «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>No se puede poner la copia compactada en lugar del archivo de datos «%1»: %2.</translation>
     </message>
@@ -735,13 +736,13 @@ Pruebe «candlewatcher --help».
         <translation>indique una de las opciones --upcoming, --import, --export-ics y --sync.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>No hay suscripciones.
@@ -799,12 +800,12 @@ Pruebe «candlewatcher --help».
         <translation>No se puede leer el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>No se puede abrir el archivo de datos «%1» para escribir: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Puede que se haya escrito parte del cambio.</translation>
     </message>
@@ -1781,7 +1782,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Ningún servicio de notificaciones del escritorio ha respondido: los recordatorios se muestran en la ventana de Candlewatcher.</translation>
     </message>
@@ -1811,13 +1812,21 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Si sale, no se le avisará de ningún evento futuro.  ¿Está seguro de que desea salir?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n evento cuya escritura se cortó (un nombre sin fecha) se sacó del archivo de datos; sus celdas se guardan en «%1».</numerusform>
+            <numerusform>%n eventos cuya escritura se cortó (un nombre sin fecha) se sacaron del archivo de datos; sus celdas se guardan en «%1».</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>No se ha podido compactar el archivo de datos.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>No se ha podido leer la lista de cumpleaños.</translation>
     </message>
@@ -2217,7 +2226,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>No hay carpeta para el socket de copia única en «%1» (%2); no se notará otra copia en ejecución.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>La ruta de la carpeta temporal «%1» es demasiado larga para el socket de copia única; no se notará otra copia en ejecución.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>No hay una carpeta privada para el archivo de bloqueo (%1); no se detectará otra copia en ejecución.</translation>
     </message>
@@ -2306,7 +2325,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>El archivo de suscripciones «%1» ocupa más de %2 MB, más de lo que escribe este programa: no se lee.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>No se puede leer «%1»: %2.</translation>
     </message>
@@ -2326,12 +2350,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>El archivo de suscripciones «%1» está dañado: una de sus entradas no se puede leer.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>No se puede escribir «%1»: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>No se puede escribir «%1»: %2; el archivo se queda como estaba.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Ya está suscrito a «%1».</translation>
     </message>

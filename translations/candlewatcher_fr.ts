@@ -372,7 +372,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La clé d’enregistrement %1 n’est pas valide&#xa0;: les clés vont de 0 à %2.</translation>
     </message>
@@ -407,7 +407,7 @@
         <translation>Impossible de verrouiller le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossible d’écrire le fichier de données «&#xa0;%1&#xa0;»&#xa0;: un autre programme ne cesse de le remplacer.</translation>
     </message>
@@ -442,7 +442,7 @@
         <translation>Le champ %1 «&#xa0;%2&#xa0;» est trop long&#xa0;: il occupe %3 octets et le fichier de données en accepte au plus %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossible de compacter le fichier de données «&#xa0;%1&#xa0;»&#xa0;: un autre programme ne cesse de le remplacer.</translation>
     </message>
@@ -463,11 +463,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Impossible d’écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>Impossible de mettre la copie compactée à la place du fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -735,13 +736,13 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
         <translation>indiquez une des options --upcoming, --import, --export-ics et --sync.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>Il n’y a aucun abonnement.
@@ -799,12 +800,12 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
         <translation>Impossible de lire le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Impossible d’ouvrir en écriture le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Une partie de la modification a peut-être été écrite.</translation>
     </message>
@@ -1781,7 +1782,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Aucun service de notification du bureau n’a répondu&#xa0;: les rappels s’affichent dans la fenêtre de Candlewatcher.</translation>
     </message>
@@ -1811,13 +1812,21 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Si vous quittez, vous ne serez plus averti des événements à venir.  Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n événement dont l’écriture a été interrompue (un nom sans date) a été retiré du fichier de données ; ses cellules sont gardées dans « %1 ».</numerusform>
+            <numerusform>%n événements dont l’écriture a été interrompue (un nom sans date) ont été retirés du fichier de données ; leurs cellules sont gardées dans « %1 ».</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>Le fichier de données n’a pas pu être compacté.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>La liste des anniversaires n’a pas pu être lue.</translation>
     </message>
@@ -2217,7 +2226,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>Aucun dossier pour le socket de copie unique dans « %1 » (%2) ; une autre copie en cours ne sera pas remarquée.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>Le chemin du dossier temporaire « %1 » est trop long pour le socket de copie unique ; une autre copie en cours ne sera pas remarquée.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>Aucun dossier privé pour le fichier de verrou (%1)&#xa0;; une autre instance en cours d’exécution ne sera pas détectée.</translation>
     </message>
@@ -2306,7 +2325,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Le fichier des abonnements « %1 » dépasse %2 Mo, plus que ce programme n’écrit : il n’est pas lu.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -2326,12 +2350,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: une de ses entrées est illisible.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Impossible d’écrire « %1 » : %2 ; le fichier reste tel qu’il était.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Vous êtes déjà abonné à « %1 ».</translation>
     </message>

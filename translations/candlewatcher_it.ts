@@ -372,7 +372,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La chiave di record %1 non è valida: le chiavi vanno da 0 a %2.</translation>
     </message>
@@ -407,7 +407,7 @@
         <translation>Impossibile bloccare il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossibile scrivere il file dei dati &quot;%1&quot;: un altro programma continua a sostituirlo.</translation>
     </message>
@@ -442,7 +442,7 @@
         <translation>Il campo %1 &quot;%2&quot; è troppo lungo: occupa %3 byte e il file dei dati ne contiene al massimo %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossibile compattare il file dei dati &quot;%1&quot;: un altro programma continua a sostituirlo.</translation>
     </message>
@@ -463,11 +463,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Impossibile scrivere il file &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>Impossibile sostituire il file dei dati &quot;%1&quot; con la copia compattata: %2.</translation>
     </message>
@@ -735,13 +736,13 @@ Prova &apos;candlewatcher --help&apos;.
         <translation>indica una delle opzioni --upcoming, --import, --export-ics e --sync.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>Non ci sono abbonamenti.
@@ -799,12 +800,12 @@ Prova &apos;candlewatcher --help&apos;.
         <translation>Impossibile leggere il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Impossibile aprire in scrittura il file dei dati &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Una parte della modifica potrebbe essere stata scritta.</translation>
     </message>
@@ -1781,7 +1782,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Nessun servizio di notifica del desktop ha risposto: i promemoria vengono mostrati nella finestra di Candlewatcher.</translation>
     </message>
@@ -1811,13 +1812,21 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Se esci non riceverai avvisi per gli eventi futuri.  Vuoi davvero uscire?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n evento la cui scrittura si è interrotta (un nome senza data) è stato tolto dal file dei dati; le sue celle sono conservate in «%1».</numerusform>
+            <numerusform>%n eventi la cui scrittura si è interrotta (un nome senza data) sono stati tolti dal file dei dati; le loro celle sono conservate in «%1».</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>Impossibile compattare il file dei dati.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>Impossibile leggere l&apos;elenco dei compleanni.</translation>
     </message>
@@ -2217,7 +2226,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>Nessuna cartella per il socket della copia unica in «%1» (%2); un&apos;altra copia in esecuzione non verrà notata.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>Il percorso della cartella temporanea «%1» è troppo lungo per il socket della copia unica; un&apos;altra copia in esecuzione non verrà notata.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>Nessuna cartella privata per il file di blocco (%1): un&apos;altra copia in esecuzione non verrà rilevata.</translation>
     </message>
@@ -2306,7 +2325,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Il file delle sottoscrizioni «%1» supera %2 MB, più di quanto scrive questo programma: non viene letto.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Impossibile leggere &quot;%1&quot;: %2.</translation>
     </message>
@@ -2326,12 +2350,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Il file delle sottoscrizioni &quot;%1&quot; è danneggiato: una sua voce non è leggibile.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Impossibile scrivere «%1»: %2; il file resta com&apos;era.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Sei già abbonato a &quot;%1&quot;.</translation>
     </message>

@@ -369,7 +369,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>レコードキー %1 は無効です: キーの範囲は 0 から %2 までです。</translation>
     </message>
@@ -404,7 +404,7 @@
         <translation>データファイル「%1」をロックできません: %2。</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>データファイル「%1」に書き込めません: 別のプログラムがファイルを置き換え続けています。</translation>
     </message>
@@ -437,7 +437,7 @@
         <translation>%1「%2」が長すぎます: %3 バイトありますが、データファイルに保存できるのは最大 %4 バイトです。</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>データファイル「%1」を最適化できません: 別のプログラムがファイルを置き換え続けています。</translation>
     </message>
@@ -458,11 +458,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>ファイル「%1」に書き込めません: %2。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>最適化したコピーでデータファイル「%1」を置き換えられません: %2。</translation>
     </message>
@@ -725,13 +726,13 @@ Try &apos;candlewatcher --help&apos;.
         <translation>--upcoming、--import、--export-ics、--sync のいずれかを指定してください。</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>購読はありません。
@@ -789,12 +790,12 @@ Try &apos;candlewatcher --help&apos;.
         <translation>データファイル「%1」を読み込めません: %2。</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>データファイル「%1」を書き込み用に開けません: %2。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>変更の一部が書き込まれた可能性があります。</translation>
     </message>
@@ -1761,7 +1762,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>デスクトップ通知サービスが応答しません: リマインダーは Candlewatcher の専用ウィンドウに表示します。</translation>
     </message>
@@ -1791,13 +1792,20 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>終了すると、今後のイベントはお知らせされなくなります。終了してもよろしいですか?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>書き込みが途中で切れたイベント %n 件 (日付のない名前) をデータファイルから取り除きました。そのセルは「%1」に保存されています。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>データファイルを最適化できませんでした。</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>誕生日リストを読み込めませんでした。</translation>
     </message>
@@ -2191,7 +2199,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>「%1」に単一コピー用ソケットのフォルダーがありません (%2)。別に実行中のコピーに気付きません。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>一時フォルダーのパス「%1」は単一コピー用ソケットには長すぎます。別に実行中のコピーに気付きません。</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>ロックファイル用のプライベートフォルダーがありません (%1)。実行中の別のコピーを検出できません。</translation>
     </message>
@@ -2280,7 +2298,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>購読ファイル「%1」は %2 MB を超えており、このプログラムが書き込む量より大きいため読み込みません。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>「%1」を読み込めません: %2。</translation>
     </message>
@@ -2300,12 +2323,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>購読ファイル「%1」は破損しています: 読み取れないエントリがあります。</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>「%1」に書き込めません: %2。</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>「%1」を書き込めません: %2。ファイルは元のままです。</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>「%1」はすでに購読しています。</translation>
     </message>

@@ -372,7 +372,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>De recordsleutel %1 is ongeldig: sleutels lopen van 0 tot en met %2.</translation>
     </message>
@@ -407,7 +407,7 @@
         <translation>Kan het gegevensbestand &quot;%1&quot; niet vergrendelen: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Kan het gegevensbestand &quot;%1&quot; niet schrijven: een ander programma blijft het vervangen.</translation>
     </message>
@@ -442,7 +442,7 @@
         <translation>Het veld %1 &quot;%2&quot; is te lang: het neemt %3 bytes in beslag, en het gegevensbestand bevat er maximaal %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Kan het gegevensbestand &quot;%1&quot; niet comprimeren: een ander programma blijft het vervangen.</translation>
     </message>
@@ -463,11 +463,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Kan het bestand &quot;%1&quot; niet schrijven: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>Kan de gecomprimeerde kopie niet in de plaats van het gegevensbestand &quot;%1&quot; zetten: %2.</translation>
     </message>
@@ -735,13 +736,13 @@ Probeer &apos;candlewatcher --help&apos;.
         <translation>geef een van --upcoming, --import, --export-ics en --sync op.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>Er zijn geen abonnementen.
@@ -799,12 +800,12 @@ Probeer &apos;candlewatcher --help&apos;.
         <translation>Kan het gegevensbestand &quot;%1&quot; niet lezen: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Kan het gegevensbestand &quot;%1&quot; niet openen om te schrijven: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Een deel van de wijziging is mogelijk geschreven.</translation>
     </message>
@@ -1781,7 +1782,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Geen meldingsdienst van het bureaublad reageerde: herinneringen verschijnen in het Candlewatcher-venster.</translation>
     </message>
@@ -1811,13 +1812,21 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Als u afsluit, wordt u niet meer gewaarschuwd voor toekomstige gebeurtenissen.  Weet u zeker dat u wilt afsluiten?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n gebeurtenis waarvan het schrijven werd afgebroken (een naam zonder datum) is uit het gegevensbestand gehaald; de cellen staan in &quot;%1&quot;.</numerusform>
+            <numerusform>%n gebeurtenissen waarvan het schrijven werd afgebroken (een naam zonder datum) zijn uit het gegevensbestand gehaald; de cellen staan in &quot;%1&quot;.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>Het gegevensbestand kon niet worden gecomprimeerd.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>De verjaardagenlijst kon niet worden gelezen.</translation>
     </message>
@@ -2217,7 +2226,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>Geen map voor de socket van de enkele kopie in &quot;%1&quot; (%2); een andere draaiende kopie wordt niet opgemerkt.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>Het pad van de tijdelijke map &quot;%1&quot; is te lang voor de socket van de enkele kopie; een andere draaiende kopie wordt niet opgemerkt.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>Geen privémap voor het vergrendelingsbestand (%1); een ander actief exemplaar wordt niet opgemerkt.</translation>
     </message>
@@ -2306,7 +2325,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Het abonnementenbestand &quot;%1&quot; is groter dan %2 MB, meer dan dit programma schrijft: het wordt niet gelezen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Kan &quot;%1&quot; niet lezen: %2.</translation>
     </message>
@@ -2326,12 +2350,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Het abonnementenbestand &quot;%1&quot; is beschadigd: een item erin is onleesbaar.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Kan &quot;%1&quot; niet schrijven: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Kan &quot;%1&quot; niet schrijven: %2; het bestand blijft zoals het was.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Je bent al geabonneerd op &quot;%1&quot;.</translation>
     </message>

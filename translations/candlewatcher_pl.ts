@@ -375,7 +375,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>Klucz rekordu %1 jest nieprawidłowy: klucze mają wartości od 0 do %2.</translation>
     </message>
@@ -410,7 +410,7 @@
         <translation>Nie można zablokować pliku danych „%1”: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Nie można zapisać pliku danych „%1”: inny program ciągle go zastępuje.</translation>
     </message>
@@ -447,7 +447,7 @@
         <translation>Pole %1 „%2” jest za długie: zajmuje %3 bajtów, a plik danych mieści najwyżej %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Nie można skompaktować pliku danych „%1”: inny program ciągle go zastępuje.</translation>
     </message>
@@ -468,11 +468,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Nie można zapisać pliku „%1”: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>Nie można zastąpić pliku danych „%1” jego skompaktowaną kopią: %2.</translation>
     </message>
@@ -745,13 +746,13 @@ Spróbuj „candlewatcher --help”.
         <translation>podaj jedną z opcji --upcoming, --import, --export-ics i --sync.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>Nie ma żadnych subskrypcji.
@@ -809,12 +810,12 @@ Spróbuj „candlewatcher --help”.
         <translation>Nie można odczytać pliku danych „%1”: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Nie można otworzyć pliku danych „%1” do zapisu: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Część zmiany mogła zostać zapisana.</translation>
     </message>
@@ -1801,7 +1802,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Żadna usługa powiadomień pulpitu nie odpowiedziała: przypomnienia będą pokazywane w oknie Candlewatcher.</translation>
     </message>
@@ -1831,13 +1832,22 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Po zakończeniu programu nie dostaniesz żadnych alarmów o przyszłych wydarzeniach. Czy na pewno chcesz zakończyć?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n wydarzenie, którego zapis został przerwany (nazwa bez daty), usunięto z pliku danych; jego komórki zachowano w „%1”.</numerusform>
+            <numerusform>%n wydarzenia, których zapis został przerwany (nazwa bez daty), usunięto z pliku danych; ich komórki zachowano w „%1”.</numerusform>
+            <numerusform>%n wydarzeń, których zapis został przerwany (nazwa bez daty), usunięto z pliku danych; ich komórki zachowano w „%1”.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>Nie można skompaktować pliku danych.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>Nie można odczytać listy urodzin.</translation>
     </message>
@@ -2243,7 +2253,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>Brak folderu na gniazdo pojedynczej kopii w „%1” (%2); inna działająca kopia nie zostanie zauważona.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>Ścieżka folderu tymczasowego „%1” jest za długa dla gniazda pojedynczej kopii; inna działająca kopia nie zostanie zauważona.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>Brak prywatnego folderu na plik blokady (%1); inna uruchomiona kopia programu nie zostanie wykryta.</translation>
     </message>
@@ -2332,7 +2352,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Plik subskrypcji „%1” ma ponad %2 MB, więcej niż zapisuje ten program: nie jest czytany.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Nie można odczytać „%1”: %2.</translation>
     </message>
@@ -2352,12 +2377,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Plik subskrypcji „%1” jest uszkodzony: nie można odczytać jednego z jego wpisów.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Nie można zapisać „%1”: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Nie można zapisać „%1”: %2; plik pozostaje bez zmian.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Subskrybujesz już „%1”.</translation>
     </message>

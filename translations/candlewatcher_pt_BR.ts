@@ -372,7 +372,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>A chave de registro %1 não é válida: as chaves vão de 0 a %2.</translation>
     </message>
@@ -407,7 +407,7 @@
         <translation>Não foi possível bloquear o arquivo de dados &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Não foi possível gravar o arquivo de dados &quot;%1&quot;: outro programa continua substituindo-o.</translation>
     </message>
@@ -442,7 +442,7 @@
         <translation>O %1 &quot;%2&quot; é longo demais: ocupa %3 bytes, e o arquivo de dados comporta no máximo %4.</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Não foi possível compactar o arquivo de dados &quot;%1&quot;: outro programa continua substituindo-o.</translation>
     </message>
@@ -463,11 +463,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Não foi possível gravar o arquivo &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>Não foi possível colocar a cópia compactada no lugar do arquivo de dados &quot;%1&quot;: %2.</translation>
     </message>
@@ -735,13 +736,13 @@ Experimente &apos;candlewatcher --help&apos;.
         <translation>informe uma das opções --upcoming, --import, --export-ics e --sync.</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>Não há assinaturas.
@@ -799,12 +800,12 @@ Experimente &apos;candlewatcher --help&apos;.
         <translation>Não foi possível ler o arquivo de dados &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Não foi possível abrir o arquivo de dados &quot;%1&quot; para gravação: %2.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>  Parte da alteração pode ter sido gravada.</translation>
     </message>
@@ -1781,7 +1782,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Nenhum serviço de notificações da área de trabalho respondeu: os lembretes são mostrados na janela do Candlewatcher.</translation>
     </message>
@@ -1811,13 +1812,21 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Se você sair, não será alertado de nenhum evento futuro.  Tem certeza de que deseja sair?</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n evento cuja gravação foi cortada (um nome sem data) foi retirado do arquivo de dados; suas células ficam em &quot;%1&quot;.</numerusform>
+            <numerusform>%n eventos cuja gravação foi cortada (um nome sem data) foram retirados do arquivo de dados; suas células ficam em &quot;%1&quot;.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>Não foi possível compactar o arquivo de dados.</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>Não foi possível ler a lista de aniversários.</translation>
     </message>
@@ -2217,7 +2226,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>Nenhuma pasta para o soquete de cópia única em &quot;%1&quot; (%2); outra cópia em execução não será notada.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>O caminho da pasta temporária &quot;%1&quot; é longo demais para o soquete de cópia única; outra cópia em execução não será notada.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>Nenhuma pasta privada para o arquivo de bloqueio (%1); outra cópia em execução não será detectada.</translation>
     </message>
@@ -2306,7 +2325,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>O arquivo de assinaturas &quot;%1&quot; tem mais de %2 MB, mais do que este programa grava: ele não é lido.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Não foi possível ler &quot;%1&quot;: %2.</translation>
     </message>
@@ -2326,12 +2350,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>O arquivo de assinaturas &quot;%1&quot; está danificado: uma entrada dele não pode ser lida.</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Não foi possível gravar &quot;%1&quot;: %2.</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Não é possível gravar &quot;%1&quot;: %2; o arquivo fica como estava.</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Você já assina &quot;%1&quot;.</translation>
     </message>

@@ -369,7 +369,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+89"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>记录键 %1 无效：键的范围是 0 到 %2。</translation>
     </message>
@@ -404,7 +404,7 @@
         <translation>无法锁定数据文件“%1”：%2。</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+43"/>
         <source>Cannot write the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>无法写入数据文件“%1”：另一个程序不断替换该文件。</translation>
     </message>
@@ -437,7 +437,7 @@
         <translation>%1“%2”太长：它占用 %3 字节，而数据文件最多只能容纳 %4 字节。</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+109"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>无法压缩数据文件“%1”：另一个程序不断替换该文件。</translation>
     </message>
@@ -458,11 +458,12 @@
     </message>
     <message>
         <location line="+4"/>
+        <location line="+78"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>无法写入文件“%1”：%2。</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-24"/>
         <source>Cannot put the compacted copy in place of the data file &quot;%1&quot;: %2.</source>
         <translation>无法用压缩后的副本替换数据文件“%1”：%2。</translation>
     </message>
@@ -725,13 +726,13 @@ Try &apos;candlewatcher --help&apos;.
         <translation>请给出 --upcoming、--import、--export-ics 和 --sync 之一。</translation>
     </message>
     <message>
-        <location filename="../src/cli/synccommand.cpp" line="+46"/>
+        <location filename="../src/cli/synccommand.cpp" line="+47"/>
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did.</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>There are no subscriptions.
 </source>
         <translation>没有任何订阅。
@@ -789,12 +790,12 @@ Try &apos;candlewatcher --help&apos;.
         <translation>无法读取数据文件“%1”：%2。</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+58"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>无法以写入方式打开数据文件“%1”：%2。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>  Part of the change may have been written.</source>
         <translation>部分更改可能已被写入。</translation>
     </message>
@@ -1761,7 +1762,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>没有桌面通知服务响应：提醒将显示在 Candlewatcher 窗口中。</translation>
     </message>
@@ -1791,13 +1792,20 @@ Tip: using the down arrow will show you a calendar.</source>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>如果退出，您将不会收到任何未来事件的提醒。确定要退出吗？</translation>
     </message>
+    <message numerus="yes">
+        <location line="+32"/>
+        <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>已从数据文件中移除 %n 个写入被中断的事件（只有名称没有日期）；其单元保存在“%1”中。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+33"/>
+        <location line="+13"/>
         <source>The data file could not be compacted.</source>
         <translation>无法压缩数据文件。</translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-320"/>
         <source>The birthdays list could not be read.</source>
         <translation>无法读取生日列表。</translation>
     </message>
@@ -2191,7 +2199,17 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SingleInstance</name>
     <message>
-        <location filename="../src/platform/posix/singleinstance.cpp" line="+48"/>
+        <location filename="../src/platform/posix/singleinstance.cpp" line="+53"/>
+        <source>No folder for the single-copy socket in &quot;%1&quot; (%2); another running copy will not be noticed.</source>
+        <translation>“%1”中没有单副本套接字的文件夹 (%2)；将无法察觉另一个正在运行的副本。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The temporary folder&apos;s path &quot;%1&quot; is too long for the single-copy socket; another running copy will not be noticed.</source>
+        <translation>临时文件夹路径“%1”对单副本套接字来说太长；将无法察觉另一个正在运行的副本。</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>No private folder for the lock file (%1); another running copy will not be noticed.</source>
         <translation>没有用于锁文件的私有文件夹（%1）；将无法察觉另一个正在运行的副本。</translation>
     </message>
@@ -2280,7 +2298,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+214"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>订阅文件“%1”大于 %2 MB，超过本程序写入的大小：不予读取。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>无法读取“%1”：%2。</translation>
     </message>
@@ -2300,12 +2323,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>订阅文件“%1”已损坏：其中有一个条目无法读取。</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>无法写入“%1”：%2。</translation>
+        <location line="+29"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>无法写入“%1”：%2；文件保持原样。</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-128"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>您已订阅“%1”。</translation>
     </message>
