@@ -33,7 +33,8 @@ int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& c
             //: %1 is the file, %2 why it could not be written.
             return fail(QCoreApplication::translate("CommandLine", "cannot write \"%1\": %2")
                             .arg(FileNames::shown(target), error));
-        print(stdout, QCoreApplication::translate("CommandLine", "%n events written to %1\n",
+        //: %Ln is the number of events written, %1 the file.
+        print(stdout, QCoreApplication::translate("CommandLine", "%Ln events written to %1\n",
                                                   nullptr, calendar.events)
                           .arg(FileNames::shown(target)));
     }

@@ -147,8 +147,9 @@ ImportFile readFiles(const QStringList& paths, const QStringList& names)
         unusable.prepend(
             paths.size() == 1
                 ? QCoreApplication::translate("ImportPlan", "Nothing was added from the file.")
+                //: %Ln is the number of files (2 or more), %1 how many of them could not be used.
                 : QCoreApplication::translate("ImportPlan",
-                                              "Nothing was added from any of the %n files: "
+                                              "Nothing was added from any of the %Ln files: "
                                               "%1 of them could not be used.",
                                               nullptr, int(paths.size()))
                       .arg(unusable.size()));
@@ -169,6 +170,7 @@ int roomLeft(const QList<BirthdayRecord>& stored)
 
 QString limitText()
 {
+    //: %Ln is the most events the data file holds.
     return QCoreApplication::translate("ImportPlan", "the data file holds at most %Ln events",
                                        nullptr, eventLimit());
 }
@@ -337,7 +339,7 @@ bool Run::step(QDeadlineTimer until)
             //: %1 is how many events were added, %2 why the import stopped.
             m_result.error =
                 QCoreApplication::translate("ImportPlan",
-                                            "The import stopped after %1 of the %n events were "
+                                            "The import stopped after %1 of the %Ln events were "
                                             "added.\n\n%2",
                                             nullptr, int(m_records.size()))
                     .arg(QString::number(m_result.added), added.error());

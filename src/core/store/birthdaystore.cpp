@@ -172,7 +172,8 @@ bool BirthdayStore::checkRoom(int records)
     if (records < maxRecords)
         return true;
     return fail(
-        tr("The data file \"%1\" already holds %n events, the most it can hold.", nullptr, records)
+        //: %1 is the data file, %Ln the number of events it holds: the most it can.
+        tr("The data file \"%1\" already holds %Ln events, the most it can hold.", nullptr, records)
             .arg(nativeName(m_dataPath)));
 }
 
@@ -185,6 +186,7 @@ std::optional<int> BirthdayStore::freeKey(const std::vector<bool>& used, int rec
         ++key;
     if (key > maxKey) {
         // Every key the cell's key field can hold is in use: that is the most events it takes.
+        //: %1 is the data file, %Ln the number of events it holds: the most it can.
         fail(tr("The data file \"%1\" already holds %Ln events, the most it can "
                 "hold: delete one to make room for another.",
                 nullptr, maxKey + 1)

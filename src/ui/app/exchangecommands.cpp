@@ -206,7 +206,8 @@ void ExchangeCommands::exportTo(const QString& path)
         return;
     }
     QString text =
-        tr("%n events were exported to \"%1\".", nullptr, calendar.events).arg(native(path));
+        //: %Ln is the number of events exported, %1 the file.
+        tr("%Ln events were exported to \"%1\".", nullptr, calendar.events).arg(native(path));
     if (!calendar.unreadable.isEmpty())
         text += tr("\n\nLeft out because their dates could not be read: %1")
                     .arg(calendar.unreadable.join(tr(", ", "between the items of a list")));
@@ -235,7 +236,8 @@ void ExchangeCommands::restoreChosenBackup()
     // default: a slip of the Return key must not replace the events.
     if (chosen->events >= 0 &&
         m_prompt.ask(QMessageBox::Question,
-                     tr("Replace your events with the %n events of the backup of "
+                     //: %Ln is the number of events in the backup, %1 the backup's day.
+                     tr("Replace your events with the %Ln events of the backup of "
                         "%1?\n\nYour events as they are now are kept as a backup of "
                         "today.",
                         nullptr, chosen->events)

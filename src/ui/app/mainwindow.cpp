@@ -196,7 +196,11 @@ void MainWindow::createControls()
     m_list = new BirthdayListView(m_client);
     m_list->model()->setIcon(programIcon());
     m_search->setObjectName(QStringLiteral("txtSearch"));
-    m_search->setPlaceholderText(tr("Search by name (Ctrl+F)"));
+    // The key as Qt names it in the language ("Strg+F"), the one the shortcut below is bound to.
+    //: %1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).
+    m_search->setPlaceholderText(
+        tr("Search by name (%1)")
+            .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(tr("Search by name"));
     m_search->installEventFilter(this);

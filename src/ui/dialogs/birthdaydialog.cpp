@@ -138,9 +138,16 @@ void BirthdayDialog::createControls(const HelpSink& help)
     m_notifyDaysEdit->setMaxLength(2);
     m_notifyDaysEdit->setFixedWidth(
         m_notifyDaysEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    auto* daysInAdvanceLabel = new QLabel(tr("day(s) in advance"), notifyGroup);
+    auto* daysInAdvanceLabel = new QLabel(notifyGroup);
     daysInAdvanceLabel->setObjectName(QStringLiteral("lblDaysInAdvance"));
     daysInAdvanceLabel->setBuddy(m_notifyDaysEdit);
+    // The word follows the number typed before it ("1 Tag", "10 Tage").
+    const auto sayDays = [daysInAdvanceLabel](const QString& typed) {
+        //: After the box with the number of days ahead to be notified; the number is the box's.
+        daysInAdvanceLabel->setText(tr("day(s) in advance", nullptr, typed.toInt()));
+    };
+    sayDays(m_notifyDaysEdit->text());
+    connect(m_notifyDaysEdit, &QLineEdit::textChanged, daysInAdvanceLabel, sayDays);
     auto* notifyLayout = new QHBoxLayout(notifyGroup);
     notifyLayout->addWidget(m_notifyDaysEdit);
     notifyLayout->addWidget(daysInAdvanceLabel, 1);

@@ -414,11 +414,14 @@ void SubscriptionsDialog::showPreview(const SyncPlan::Plan& plan)
     }
     // One sentence a number, each with its own plural forms.
     QStringList counts{
-        tr("Subscribing adds %n events.", nullptr, plan.count(SyncPlan::Action::Kind::Add))};
+        //: %Ln is the number of events the subscription adds to the list.
+        tr("Subscribing adds %Ln events.", nullptr, plan.count(SyncPlan::Action::Kind::Add))};
     if (linked > 0)
-        counts << tr("%n events already in your list are linked to it.", nullptr, linked);
+        //: %Ln is the number of events of the list the subscription takes over.
+        counts << tr("%Ln events already in your list are linked to it.", nullptr, linked);
     if (!plan.leftOut.isEmpty())
-        counts << tr("%n dates are left out.", nullptr, int(plan.leftOut.size()));
+        //: %Ln is the number of the calendar's dates the list cannot hold.
+        counts << tr("%Ln dates are left out.", nullptr, int(plan.leftOut.size()));
     m_previewCount->setText(counts.join(u' '));
     showPage(PreviewPage);
 }

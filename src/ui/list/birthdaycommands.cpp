@@ -118,7 +118,8 @@ void BirthdayCommands::deleteBirthdays()
             count == 1 ? tr("Are you sure you want to delete %1 permanently from your "
                             "birthdays list?")
                              .arg(itemText(m_list.currentRow()))
-                       : tr("Are you sure you want to delete these %n items "
+                       //: %Ln is the number of selected events (2 or more).
+                       : tr("Are you sure you want to delete these %Ln items "
                             "permanently from your birthdays list?",
                             nullptr, count);
         // No is the default: a slip of the Return key must not delete.

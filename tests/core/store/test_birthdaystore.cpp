@@ -433,10 +433,10 @@ private Q_SLOTS:
             << OP((QDir().mkdir(s.dataPath() + ".lock"), StoreFields(s).writeField("Name", 0, "x")))
             << "(Is a directory)";
         QTest::newRow("10001 records: new key")
-            << full << OP(StoreFields(s).newRecordKey()) << "10001";
-        QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10001";
+            << full << OP(StoreFields(s).newRecordKey()) << "10,001";
+        QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10,001";
         QTest::newRow("10001 records: a new Name")
-            << full << OP(StoreFields(s).writeField("Name", 9, "x")) << "10001";
+            << full << OP(StoreFields(s).writeField("Name", 9, "x")) << "10,001";
     }
     void refusalsWriteNothing()
     {

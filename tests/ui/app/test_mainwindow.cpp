@@ -1,4 +1,30 @@
 #include "mainwindowtest.h"
+#include "ui/presentation/helptopics.h"
+
+namespace {
+
+// Every window but the main one as the program makes them; the alert with both its lists.
+std::vector<std::unique_ptr<QWidget>> otherWindows(MainWindowFixture& f)
+{
+    auto alert = std::make_unique<AlertDialog>();
+    alert->addDue("Anna Schmidt");
+    alert->addMissed("Ben (1.12.)");
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(),
+                                                       f.store, f.clock, HelpSink()));
+    windows.push_back(std::make_unique<PreferencesDialog>(f.settings, HelpSink()));
+    windows.push_back(std::make_unique<WellKnownDaysDialog>(f.store, HelpSink()));
+    windows.push_back(std::make_unique<AboutDialog>());
+    windows.push_back(std::make_unique<CommentsForm>(f.settings));
+    windows.push_back(std::move(alert));
+    windows.push_back(std::make_unique<NotificationWindow>());
+    windows.push_back(
+        std::make_unique<ImportDialog>(QList<ImportPlan::Item>(1), QStringList{"a.vcf"}));
+    windows.push_back(std::make_unique<RestoreDialog>(QList<Backups::Backup>(1)));
+    return windows;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -328,27 +354,51 @@ private Q_SLOTS:
 
     // In every shipped language, every window: each control a user can reach, by keyboard or
     // mouse, tells assistive tools its name (those without a caption take the one their label
-    // or frame gives them); no access key twice in a window or menu; no text cut.
+    // or frame gives them); no access key twice in a window or menu; no text cut; every control
+    // that shows something in sight, at the size the window opens with, which is its design's.
     void namedAndFitInEveryLanguage_data() { languageRows(); }
     void namedAndFitInEveryLanguage()
     {
         QFETCH(QString, language);
+        QHash<QString, QSize> designed; // each window's size in English
+        {
+            MainWindowFixture english;
+            designed.insert("frmMain", english.shown().size());
+            for (const auto& other : otherWindows(english)) {
+                other->show();
+                designed.insert(other->objectName(), other->size());
+            }
+        }
         const InLanguage in(language);
         MainWindowFixture f;
+        // A narrow width stored in another language (40 px) and an event far ahead: "in 353
+        // Tagen" still shows whole.
+        f.setSetting("Column4Width", "600");
+        f.add("Far Ahead", f.clock.today().addDays(353));
         MainWindow& window = f.shown();
-        std::unique_ptr<QWidget> others[] = {
-            std::make_unique<BirthdayDialog>(BirthdayDialog::Mode::Add, BirthdayRecord(), f.store,
-                                             f.clock, HelpSink()),
-            std::make_unique<PreferencesDialog>(f.settings, HelpSink()),
-            std::make_unique<WellKnownDaysDialog>(f.store, HelpSink()),
-            std::make_unique<AboutDialog>(),
-            std::make_unique<CommentsForm>(f.settings),
-            std::make_unique<AlertDialog>(),
-            std::make_unique<NotificationWindow>(),
-            std::make_unique<ImportDialog>(QList<ImportPlan::Item>(1), QStringList{"a.vcf"}),
-            std::make_unique<RestoreDialog>(QList<Backups::Backup>(1))};
+        // The help follows the pointer in the window's language, not in its English source.
+        QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
+        const HelpTopic* topic = HelpTopics::find("bdaylist");
+        QCOMPARE(window.helpPanel()->title() == QLatin1String(topic->title), language == "en");
+        QCOMPARE(window.helpPanel()->text() == QLatin1String(topic->text), language == "en");
+        // The search key as Qt's own translation names it.
+        const QHash<QString, QString> findKeys{
+            {"en", "(Ctrl+F)"}, {"de", "(Strg+F)"}, {"es", "(Control+F)"}};
+        QVERIFY(window.searchField()->placeholderText().endsWith(findKeys.value(language, ")")));
+        const std::vector<std::unique_ptr<QWidget>> others = otherWindows(f);
         QStringList named; // window/control
-        const auto namesRead = [&named, &language](QWidget* top) {
+        const auto namesRead = [&named, &language, &designed](QWidget* top) {
+            // The fixed designs open at their English size (the notification may widen for a
+            // longer translation, the main window's bars follow the font's line height);
+            // windows laid out to their texts stay on the smallest screen supported, 800 x 600.
+            const QSize size = designed.value(top->objectName());
+            const bool fixed = top->objectName() == "frmAlert" || top->objectName() == "frmMain";
+            QVERIFY2(top->objectName() == "frmNotification"
+                         ? top->width() >= size.width() && top->height() == size.height()
+                     : fixed
+                         ? top->width() == size.width() && qAbs(top->height() - size.height()) < 8
+                         : top->width() <= 800 && top->height() <= 600,
+                     qPrintable(top->objectName()));
             for (QWidget* w : top->findChildren<QWidget*>()) {
                 if (!w->isVisibleTo(top) || w->focusProxy() ||
                     (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w) &&
