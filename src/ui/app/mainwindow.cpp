@@ -407,6 +407,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             m_list->selectRow(std::max(0, m_list->selectionModel()->currentIndex().row()));
     }
+    // The list's commands reach it from the search field too. Edit always: the field's own
+    // use of its key (to the end of the line) is End's as well. Delete and About only while the
+    // field is empty: with text in it, Del and Ctrl+A edit the text, as in every text field.
+    if (watched == m_search && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const bool forList =
+            pressed == m_actions.editAction->shortcut() ||
+            (m_search->text().isEmpty() && (pressed == m_actions.deleteAction->shortcut() ||
+                                            pressed == m_actions.aboutAction->shortcut()));
+        if (forList) {
+            event->ignore(); // not the field's: the shortcut runs
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -576,8 +590,13 @@ void MainWindow::newBirthday()
 
 void MainWindow::editBirthday()
 {
-    if (!modalAlreadyOpen())
-        listCommands().editBirthday();
+    if (modalAlreadyOpen())
+        return;
+    BirthdayCommands& commands = listCommands();
+    // From the search field, as Return there: the first match unless one is selected.
+    if (m_search->hasFocus() && m_list->currentRow() == -1 && m_list->itemCount() > 0)
+        m_list->selectRow(0);
+    commands.editBirthday();
 }
 
 void MainWindow::duplicateBirthdays()

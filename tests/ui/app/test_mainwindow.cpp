@@ -226,6 +226,71 @@ private Q_SLOTS:
         QTRY_COMPARE(f.column(3), (QStringList{"in 8 days", "in 363 days", ""}));
     }
 
+    // The list's keys from the search field and after a click beside the items: where the
+    // keyboard is ("search" with its text, or "beside": the list, clicked below its items),
+    // the key, and what the user then sees.
+    void keysReachTheList_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("seen"); // a window's title, a question, or the field's text
+        const QString deleteBob =
+            "Question: Are you sure you want to delete Bob permanently from your birthdays list?";
+        QTest::newRow("Ctrl+E, search empty")
+            << "search" << QKeySequence("Ctrl+E") << "window: Edit Birthday Details";
+        QTest::newRow("Ctrl+E, search typed")
+            << "search b" << QKeySequence("Ctrl+E") << "window: Edit Birthday Details";
+        QTest::newRow("Del, search empty") << "search" << QKeySequence("Del") << deleteBob;
+        QTest::newRow("Del, search typed") << "search b" << QKeySequence("Del") << "text: ";
+        QTest::newRow("Ctrl+A, search empty")
+            << "search" << QKeySequence("Ctrl+A") << "window: About Candlewatcher v2.00";
+        QTest::newRow("Ctrl+A, search typed")
+            << "search b" << QKeySequence("Ctrl+A") << "text: b, selected";
+        QTest::newRow("Home beside the items") << "beside" << QKeySequence("Home") << "Ann";
+        QTest::newRow("End beside the items") << "beside" << QKeySequence("End") << "Cy";
+        QTest::newRow("Ctrl+End beside the items") << "beside" << QKeySequence("Ctrl+End") << "";
+    }
+    void keysReachTheList()
+    {
+        QFETCH(QString, where);
+        QFETCH(QKeySequence, key);
+        MainWindowFixture f;
+        for (const char* name : {"Ann", "Bob", "Cy"})
+            f.add(name, QDate(1990, 5, 5));
+        f.setSettings("ArrangeIcons=Name DeleteConfirm=1");
+        MainWindow& window = f.shown();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QListView* list = window.listView()->iconView();
+        QWidget* focus = list;
+        if (where.startsWith("search")) {
+            f.select({"Bob"});
+            focus = window.searchField();
+            focus->setFocus();
+            QTest::keyClicks(focus, where.section(' ', 1));
+            window.searchField()->setCursorPosition(0);
+        } else {
+            f.select({"Ann"});
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              QPoint(list->width() - 5, list->height() - 5));
+            QVERIFY(window.listView()->selectedRows().isEmpty());
+        }
+        f.answers = {QMessageBox::No};
+        const auto dialog = closeNextModal();
+        QTest::keySequence(focus, key);
+        QTest::qWait(50);
+        QString seen = f.messages.join(' ');
+        if (!dialog->isEmpty())
+            seen = "window: " + *dialog;
+        else if (where.startsWith("search") && seen.isEmpty())
+            seen = "text: " + window.searchField()->text() +
+                   (window.searchField()->hasSelectedText() ? ", selected" : "");
+        else if (where == "beside")
+            for (int row : window.listView()->selectedRows())
+                seen += f.column().value(row);
+        QTEST(seen, "seen");
+    }
+
     void commands_data()
     {
         QTest::addColumn<QString>("selected");
