@@ -39,6 +39,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -198,6 +199,11 @@ void MainWindow::createControls()
     m_search->setPlaceholderText(tr("Search by name (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(tr("Search by name"));
+    // Qt's own buttons show a picture only: a screen reader has nothing else to read out.
+    if (auto* clear = m_search->findChild<QToolButton*>())
+        clear->setAccessibleName(tr("Clear the search"));
+    if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);

@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -764,6 +765,29 @@ private Q_SLOTS:
             view->trigger();
             namesRead(&window);
         }
+        // As a screen reader reads the window, with the controls that show only at times: the
+        // search field's clear button and the toolbar's button for what does not fit.
+        window.searchField()->setText("x");
+        window.resize(160, window.height());
+        QStringList unnamed, acting;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            using A = QAccessible;
+            static const QSet<A::Role> actingRoles = {
+                A::PushButton, A::CheckBox, A::RadioButton, A::ComboBox,  A::EditableText,
+                A::SpinBox,    A::List,     A::Tree,        A::ButtonMenu};
+            if (node->state().invisible)
+                return;
+            const QString id = node->object() ? node->object()->objectName() : QString();
+            if (actingRoles.contains(node->role()))
+                (node->text(A::Name).isEmpty() ? unnamed : acting) << id;
+            for (int i = 0; i < node->childCount(); ++i)
+                if (QAccessibleInterface* child = node->child(i))
+                    walk(child);
+        };
+        QTRY_VERIFY(window.toolbar()->findChild<QWidget*>("qt_toolbar_ext_button")->isVisible());
+        walk(QAccessible::queryAccessibleInterface(&window));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        QVERIFY2(acting.contains("qt_toolbar_ext_button"), qPrintable(acting.join(", ")));
         for (const auto& other : others) {
             other->show();
             namesRead(other.get());
