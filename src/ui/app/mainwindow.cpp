@@ -113,7 +113,7 @@ void MainWindow::build(bool withRows)
                                 QMainWindow::menuBar()->sizeHint().height());
         addHelpHooks();
         if (!m_statusNotice.isEmpty())
-            m_statusPanel->setText(m_statusNotice);
+            showStatusText(m_statusNotice);
         if (!m_pendingHelpKey.isEmpty())
             m_help->showTopic(m_pendingHelpKey);
     }
@@ -137,7 +137,25 @@ void MainWindow::setStatusNotice(const QString& text)
 {
     m_statusNotice = text;
     if (m_statusPanel)
-        m_statusPanel->setText(text);
+        showStatusText(text);
+}
+
+void MainWindow::showStatusText(const QString& text)
+{
+    m_statusText = text;
+    m_statusPanel->setToolTip(text);
+    elideStatusText();
+}
+
+void MainWindow::elideStatusText()
+{
+    // A hidden panel has no width of its own yet: it is cut when it is laid out.
+    if (!m_statusPanel->isVisible()) {
+        m_statusPanel->setText(m_statusText);
+        return;
+    }
+    m_statusPanel->setText(m_statusPanel->fontMetrics().elidedText(m_statusText, Qt::ElideRight,
+                                                                   m_statusPanel->width()));
 }
 
 MainWindow::~MainWindow()
@@ -170,10 +188,12 @@ void MainWindow::createControls()
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
-    m_statusPanel = new QLabel(
-        tr("%1 %2 - never miss a birthday again").arg(fullProgramTitle(), TextConv::versionText()),
-        m_statusBar);
+    m_statusPanel = new QLabel(m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
+    m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_statusPanel->installEventFilter(this);
+    showStatusText(
+        tr("%1 %2 - never miss a birthday again").arg(fullProgramTitle(), TextConv::versionText()));
     m_statusBar->addWidget(m_statusPanel, 1);
     m_unreadableDates = new QLabel(m_statusBar);
     m_unreadableDates->setObjectName(QStringLiteral("lblUnreadableDates"));
@@ -404,6 +424,8 @@ void MainWindow::endSession()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_statusPanel && event->type() == QEvent::Resize)
+        elideStatusText();
     const bool inList =
         m_list && (watched == m_list->iconView() || watched == m_list->detailsView());
     // Tabbing into the list selects the item it will act on, so the keys act on what shows.

@@ -173,6 +173,10 @@ private:
     void showPendingRows();
     // The status bar's panel, or what it shows once built.
     void setStatusNotice(const QString& text);
+    // The panel's text, cut with "…" to the panel's width (its tip has it whole): a long notice
+    // never widens the window.
+    void showStatusText(const QString& text);
+    void elideStatusText();
     void connectChoices();
     void addHelpHooks();
     void chooseViewMode(QAction* chosen);
@@ -218,6 +222,7 @@ private:
     std::optional<QList<BirthdayListModel::Row>> m_pendingRows;
     QString m_unreadableSummary;
     QString m_statusNotice;
+    QString m_statusText;
     QString m_pendingHelpKey;
     bool m_unloaded = false;
     std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);

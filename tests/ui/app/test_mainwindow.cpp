@@ -162,7 +162,17 @@ private Q_SLOTS:
         Q_EMIT f.services->runner.notificationsUnavailable();
         window.showFromTray();
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
-        QVERIFY(window.statusBar()->findChild<QLabel*>()->text().startsWith("No desktop"));
+        auto* panel = window.statusBar()->findChild<QLabel*>();
+        QVERIFY(panel->text().startsWith("No desktop"));
+        // A notice longer than the panel is cut there, whole in its tip: the window keeps its
+        // width.
+        const int width = window.width();
+        const QString longNotice = QString("No secret service answered. ").repeated(8);
+        Q_EMIT f.services->sync.status(longNotice);
+        QTest::qWait(50);
+        QCOMPARE(window.width(), width);
+        QCOMPARE(panel->toolTip(), longNotice);
+        QVERIFY2(panel->text().endsWith(QChar(0x2026)), qPrintable(panel->text()));
     }
 
     // Arranged by what is coming up (the leap-day rule applied, unreadable dates last). The
