@@ -331,6 +331,13 @@ void MainWindow::showFromTray()
     activateWindow();
 }
 
+void MainWindow::introduceTray()
+{
+    showFromTray();
+    setStatusNotice(tr("Candlewatcher runs in the system tray: closing this window keeps it "
+                       "there, and a click on its icon brings the window back."));
+}
+
 void MainWindow::showAsStored()
 {
     if (windowState().testFlag(Qt::WindowMinimized) && !m_unloaded)

@@ -130,6 +130,9 @@ public Q_SLOTS:
     void showFromTray(); // show, raise and activate
     // The start's own showing (no tray to wait in): a window left minimised opens minimised.
     void showAsStored();
+    // A new user's first start: the window, saying that closing it leaves the program in
+    // the tray.
+    void introduceTray();
     // The reminder check on the data file as it is now; forceShow shows the notification
     // even when it is not due.
     void checkReminders(bool forceShow = false);
