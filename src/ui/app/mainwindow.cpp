@@ -6,6 +6,7 @@
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/subscriptions.h"
 #include "core/text/textconv.h"
 #include "platform/notifier.h"
 #include "ui/app/exchangecommands.h"
@@ -505,6 +506,13 @@ void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
     // Filled in place: a row built aside and moved in has GCC's optimiser warn of a value read
     // unset, wrongly.
     QList<BirthdayListModel::Row> rows(records.size());
+    // Which events a subscription keeps in step; a table that does not read marks none (the
+    // Subscriptions window says why).
+    QString tableError;
+    const QHash<int, QString> followed =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), tableError)
+            .value_or(SubscriptionTable())
+            .followedEvents();
     qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
@@ -514,6 +522,7 @@ void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
         row.key = record.key;
         row.name = record.value(BirthdayRecord::Name);
         row.date = dates.date;
+        row.source = followed.value(record.key);
         row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }

@@ -1,5 +1,6 @@
 #include "accesskeys.h"
 #include "core/store/datafilewatcher.h"
+#include "core/sync/subscriptions.h"
 #include "mainwindowfixture.h"
 #include "ui/app/exchangecommands.h"
 #include "ui/app/toolbaricons.h"
@@ -441,6 +442,63 @@ private Q_SLOTS:
         QCOMPARE(window.listView()->selectedRows().size(), still);
         QCOMPARE(f.unloadedCount, 0);
         QVERIFY(!window.isVisible());
+    }
+
+    // The events a subscription keeps in step carry a mark and say which in their tip; an edit
+    // of one, which would detach it, asks first. Rows: the link's state, the answer, what shows.
+    void followedEventsAskBeforeAnEdit_data()
+    {
+        QTest::addColumn<int>("state"); // SyncLink::State
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("seen");
+        const QString asked = "Question: \"Ann\" follows the subscription \"Family\".  Once you "
+                              "change it here it is your own: later changes in the subscription "
+                              "no longer reach it.  Edit it?";
+        QTest::newRow("linked, no")
+            << int(SyncLink::State::Linked) << int(QMessageBox::No) << "Ann \u21BB" << asked;
+        QTest::newRow("linked, yes") << int(SyncLink::State::Linked) << int(QMessageBox::Yes)
+                                     << "Ann \u21BB" << asked + " window: Edit Birthday Details";
+        QTest::newRow("detached") << int(SyncLink::State::Detached) << int(QMessageBox::No) << "Ann"
+                                  << "window: Edit Birthday Details";
+    }
+    void followedEventsAskBeforeAnEdit()
+    {
+        QFETCH(int, state);
+        QFETCH(int, answer);
+        MainWindowFixture f;
+        SubscriptionTable table;
+        table.sources = {SyncSource{"s1",
+                                    SyncSource::Kind::AddressBook,
+                                    "https://dav.test/ab/",
+                                    "ann",
+                                    "Family",
+                                    {},
+                                    {},
+                                    {},
+                                    {}}};
+        SyncLink link;
+        link.sourceId = "s1", link.href = "/ab/Ann.vcf", link.key = f.add("Ann", QDate(1990, 5, 5));
+        link.state = SyncLink::State(state);
+        table.links = {link};
+        QString error;
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error));
+        MainWindow& window = f.open();
+        QTEST(f.column().value(0), "name");
+        const QString tip = f.index(0).data(Qt::ToolTipRole).toString();
+        QCOMPARE(tip, state == int(SyncLink::State::Linked)
+                          ? "Ann\nFollows the subscription \"Family\": a change there changes it "
+                            "here."
+                          : "Ann");
+        window.listView()->selectRow(0);
+        f.answers = {QMessageBox::StandardButton(answer)};
+        const auto dialog = closeNextModal();
+        window.editBirthday();
+        QTest::qWait(50);
+        QStringList seen = f.messages;
+        if (!dialog->isEmpty())
+            seen << "window: " + *dialog;
+        QTEST(seen.join(' '), "seen");
     }
 
     // An edit changes the event it was made on: the list keeps that event selected.
