@@ -7,6 +7,7 @@
 #include "core/calendar/nextevent.h"
 #include "core/program/programidentity.h"
 #include "core/settings/datelocale.h"
+#include "core/settings/settingkeys.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/datafilepath.h"
@@ -22,6 +23,7 @@
 #include "ui/tray/trayicon.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QSessionManager>
@@ -102,6 +104,9 @@ void CandlewatcherApp::start()
     // the icon back, and nothing is left to build.
     if (m_unloaded)
         return;
+    // Looked at before the load, which may write the data file.
+    m_firstStart =
+        !m_settings.read(Setting::trayIntroShown) && !QFileInfo::exists(m_store.dataPath());
     MainWindow& window = mainWindow();
     // Whether a tray is there decides how the first check's notification appears.
     window.setTrayAvailable(m_iconAtStart);
@@ -125,6 +130,11 @@ void CandlewatcherApp::load()
     m_sync->start();
     if (m_iconAtStart) {
         m_tray->setTip(m_runner->trayTip());
+        // A new user's first start: an icon alone in the tray may never be found, so the
+        // window shows once and says where the program goes when it is closed.
+        m_settings.write(Setting::trayIntroShown, true);
+        if (m_firstStart)
+            m_window->introduceTray();
         return;
     }
     // A window that starts hidden with no icon to open it could only be ended by a signal.

@@ -117,6 +117,8 @@ private:
     int m_trayRetryAttempts = TrayRetryAttempts;
     int m_loadDelayMs = LoadDelayMs;
     bool m_iconAtStart = false;
+    // No data file and the window never shown to say where the program lives.
+    bool m_firstStart = false;
     bool m_loaded = false;
     bool m_unloaded = false;
     std::unique_ptr<TerminationWatcher> m_termination;

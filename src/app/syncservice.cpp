@@ -92,7 +92,8 @@ void SyncService::publishSoon()
 void SyncService::noteSecretsUnavailable(const QString& reason)
 {
     m_passwordsKept = false;
-    Q_EMIT status(tr("No secret service answered (%1): passwords are asked for once a "
-                     "session and not kept.")
-                      .arg(reason));
+    // The bus's own words help no user: they go to the log, the status bar says what to do.
+    qWarning("candlewatcher: no secret service: %s", qPrintable(reason));
+    Q_EMIT status(tr("No secret service (GNOME Keyring, KWallet) answered: passwords are asked "
+                     "for once a session and not kept. Start or install one to keep them."));
 }

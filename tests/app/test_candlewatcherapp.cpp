@@ -6,9 +6,11 @@
 #include "ui/tray/trayicon.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QThread>
 
 #include <csignal>
@@ -21,11 +23,14 @@ namespace {
 struct AppFixture : MainWindowFixture
 {
     bool trayThere = true;
+    bool introduced = true; // a later start: the first one showed the window already
     int trayProbes = 0;
     std::unique_ptr<CandlewatcherApp> app;
 
     CandlewatcherApp& make()
     {
+        if (introduced)
+            setSetting("TrayIntroShown", "1");
         app = std::make_unique<CandlewatcherApp>(store, settings, clock);
         app->setLoadDelay(0);
         app->trayIcon().setAvailabilityProbe([this] {
@@ -113,6 +118,35 @@ private Q_SLOTS:
                                   "event has a date that cannot be read (marked \u26A0)");
         Q_EMIT icon->activated(QSystemTrayIcon::Trigger);
         QTRY_VERIFY(app.mainWindow().isVisible());
+    }
+
+    // Only a new user's first start shows the window, saying where the program lives; every
+    // start with a tray remembers that it was said.
+    void firstStartShowsTheWindow_data()
+    {
+        QTest::addColumn<QString>("stored"); // TrayIntroShown
+        QTest::addColumn<bool>("dataFile");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("new user") << "" << false << true;
+        QTest::newRow("events of an earlier copy") << "" << true << false;
+        QTest::newRow("later start") << "1" << false << false;
+        QTest::newRow("written by hand") << "0" << false << true;
+    }
+    void firstStartShowsTheWindow()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, dataFile);
+        AppFixture f;
+        f.introduced = false;
+        f.setSetting("TrayIntroShown", stored);
+        if (dataFile)
+            f.add("Ann", QDate(1990, 1, 1));
+        CandlewatcherApp& app = f.start();
+        QTEST(app.mainWindow().isVisible(), "shown");
+        QCOMPARE(f.setting("TrayIntroShown"), "1");
+        if (app.mainWindow().isVisible())
+            QVERIFY(app.mainWindow().statusBar()->findChild<QLabel*>()->toolTip().startsWith(
+                "Candlewatcher runs in the system tray"));
     }
 
     // The icon is in the tray and start has returned when the load runs the first check, in

@@ -37,6 +37,8 @@ struct ImportEntry
     bool anniversary = false;
     // A yearly event whose repeats end: its last day (invalid: the rule gives none at all).
     std::optional<QDate> lastDay;
+    // An anniversary's contact, whose name the event's name is made of.
+    QString contact{};
 };
 
 // What a reader made of a whole file. When error is set the file as a whole is unusable (not
@@ -48,9 +50,11 @@ struct ImportFile
 };
 
 // The name of the event an anniversary of a contact becomes: the one place of this wording.
+inline constexpr const char* anniversaryNameSource =
+    //: The name of the event that a contact's anniversary becomes; %1 is the contact's name.
+    QT_TRANSLATE_NOOP("ImportEntry", "%1 \u2014 Anniversary");
 inline QString anniversaryName(const QString& contactName)
 {
     // Stored in the user's language, as a name the user typed would be.
-    //: The name of the event that a contact's anniversary becomes; %1 is the contact's name.
-    return QCoreApplication::translate("ImportEntry", "%1 \u2014 Anniversary").arg(contactName);
+    return QCoreApplication::translate("ImportEntry", anniversaryNameSource).arg(contactName);
 }

@@ -5,6 +5,7 @@
 #include "core/store/birthdaystore.h"
 #include "core/store/cellformat.h"
 #include "core/text/textconv.h"
+#include "core/text/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -184,6 +185,20 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
         if (const auto date = TextConv::textToDate(record.value(BirthdayRecord::Date), locale))
             present.insert(duplicateKey(record.value(BirthdayRecord::Name), *date));
 
+    // An anniversary is named in the language the import ran in: one imported under English
+    // is there when the import runs under German.
+    const QStringList anniversaryForms =
+        Translations::inEveryLanguage("ImportEntry", anniversaryNameSource);
+    const auto isPresent = [&](const ImportEntry& entry) {
+        if (present.contains(duplicateKey(entry.name, entry.date)))
+            return true;
+        return entry.anniversary && !entry.contact.isEmpty() &&
+               std::any_of(
+                   anniversaryForms.cbegin(), anniversaryForms.cend(), [&](const QString& form) {
+                       return present.contains(duplicateKey(form.arg(entry.contact), entry.date));
+                   });
+    };
+
     QList<Item> items;
     for (const ImportEntry& entry : entries) {
         Item item;
@@ -216,8 +231,7 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
                                                       "its repeats end before they begin");
                 break;
             }
-            const QString key = duplicateKey(entry.name, entry.date);
-            if (present.contains(key)) {
+            if (isPresent(entry)) {
                 item.status = Item::Status::AlreadyThere;
                 item.reason =
                     QCoreApplication::translate("ImportPlan", "it is in the list already");
@@ -232,7 +246,7 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
             } else {
                 --room;
             }
-            present.insert(key);
+            present.insert(duplicateKey(entry.name, entry.date));
             item.record = recordFor(entry, today);
             break;
         }

@@ -399,6 +399,7 @@ QList<ImportEntry> cardEntries(const Card& card)
         entries.append(*birthday);
     if (anniversary) {
         anniversary->anniversary = true;
+        anniversary->contact = name;
         entries.append(*anniversary);
     }
     if (entries.isEmpty()) {

@@ -85,6 +85,10 @@ inline constexpr Key<Type::Whole> windowHeight{"WindowHeight", ""};
 inline constexpr Family columnWidth{"Column", "Width"}; // Column1Width, Column2Width, …
 inline constexpr Family columnPos{"Column", "Pos"};     // the column's place, from 1
 
+// Whether a start has shown the window to say where the program lives: only the first start
+// with no data file does, every later one stays in the tray.
+inline constexpr Key<Type::Flag> trayIntroShown{"TrayIntroShown", "0"};
+
 // The export: keeps the UIDs of this program's events apart from others' in one calendar.
 inline constexpr Key<Type::Text> calendarId{"CalendarId", ""};
 

@@ -128,22 +128,20 @@ void Publisher::withPassword(const PublishTarget& target, const PublishPlan::Pla
         send(target, QString(), plan);
         return;
     }
-    m_secrets.read(PublishTarget::secretId, [this, alive = m_alive, target,
-                                             plan](const std::optional<QString>& kept) {
-        if (!*alive)
-            return;
-        const std::optional<QString> password =
-            m_secrets.keptOrAsked(PublishTarget::secretId, kept, [this, &target] {
-                return m_ask ? m_ask(target) : std::optional<QString>();
-            });
-        if (!password) {
-            finish(target, plan, {},
-                   QCoreApplication::translate("SyncQueue", "No password for %1 (user %2).")
-                       .arg(target.url, target.userName));
-            return;
-        }
-        send(target, *password, plan);
-    });
+    m_secrets.read(PublishTarget::secretId,
+                   [this, alive = m_alive, target, plan](const std::optional<QString>& kept) {
+                       if (!*alive)
+                           return;
+                       const std::optional<QString> password =
+                           m_secrets.keptOrAsked(PublishTarget::secretId, kept, [this, &target] {
+                               return m_ask ? m_ask(target) : std::optional<QString>();
+                           });
+                       if (!password) {
+                           finish(target, plan, {}, noPasswordText(target.url, target.userName));
+                           return;
+                       }
+                       send(target, *password, plan);
+                   });
 }
 
 void Publisher::send(const PublishTarget& target, const QString& password,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -50,5 +51,18 @@ protected:
 private:
     Unavailable m_unavailable;
 };
+
+// Why a sync ran without a password, and how the user gives it one: the window asks for it and
+// keeps it where the command line finds it too.
+inline QString noPasswordText(const QString& url, const QString& userName)
+{
+    //: %1 is the server's address, %2 the user name. Birthdays > Subscriptions... and Sync
+    //: Now are the program's own menu item and button.
+    return QCoreApplication::translate(
+               "SyncQueue", "No password for %1 (user %2). Choose Sync Now in Birthdays > "
+                            "Subscriptions... to type it in: it is kept in the desktop's secret "
+                            "service, where the command line finds it too.")
+        .arg(url, userName);
+}
 
 using SecretStoreFactory = std::function<std::unique_ptr<SecretStore>()>;

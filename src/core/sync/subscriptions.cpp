@@ -182,6 +182,20 @@ QString SubscriptionTable::bothWaysRefusal(const QString& name)
         .arg(name);
 }
 
+QHash<int, QString> SubscriptionTable::followedEvents() const
+{
+    QHash<int, QString> followed;
+    for (const SyncLink& link : links) {
+        if (link.state != SyncLink::State::Linked || link.key < 0)
+            continue;
+        for (const SyncSource& source : sources)
+            if (source.id == link.sourceId)
+                followed.insert(link.key,
+                                source.displayName.isEmpty() ? source.url : source.displayName);
+    }
+    return followed;
+}
+
 QList<SyncLink> SubscriptionTable::linksOf(const QString& sourceId) const
 {
     QList<SyncLink> found;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -90,6 +91,9 @@ struct SubscriptionTable
     // The source subscribed to at url, or nullptr.
     const SyncSource* sourceAt(const QString& url) const;
     QList<SyncLink> linksOf(const QString& sourceId) const;
+    // Record key -> the name of the source each event a sync keeps in step follows (not those
+    // detached or deleted here).
+    QHash<int, QString> followedEvents() const;
     // A new source under a fresh id; returns the id.
     QString add(SyncSource source);
 

@@ -235,10 +235,14 @@ private:
 
 namespace SyncPlan {
 
+const BirthdayRecord& Action::shown() const
+{
+    return kind == Kind::Add || kind == Kind::Update ? values : record;
+}
+
 QString Action::name() const
 {
-    return (kind == Kind::Add || kind == Kind::Update ? values : record)
-        .value(BirthdayRecord::Name);
+    return shown().value(BirthdayRecord::Name);
 }
 
 int Plan::count(Action::Kind kind) const

@@ -39,6 +39,9 @@ struct Action
     BirthdayRecord record;          // Update, Remove: the record as read, which the write expects
     BirthdayRecord values;          // Add, Update: what is written
 
+    // The event as it will be: what is written, or else the record as it is (an event linked
+    // as it stands, one kept or removed).
+    const BirthdayRecord& shown() const;
     QString name() const;
 };
 

@@ -101,9 +101,7 @@ void SyncQueue::startNext()
                 return m_ask ? m_ask(source) : std::optional<QString>();
             });
         if (!password) {
-            take(source, {},
-                 QCoreApplication::translate("SyncQueue", "No password for %1 (user %2).")
-                     .arg(source.url, source.userName));
+            take(source, {}, noPasswordText(source.url, source.userName));
             return;
         }
         fetch(source, *password);

@@ -79,4 +79,18 @@ QString install(QCoreApplication& app, const QStringList& uiLanguages)
     return language;
 }
 
+QStringList inEveryLanguage(const char* context, const char* sourceText)
+{
+    QStringList forms{QString::fromUtf8(sourceText)};
+    for (const QString& language : shipped()) {
+        QTranslator translator;
+        if (!translator.load(QStringLiteral("candlewatcher_") + language, resourceFolder))
+            continue;
+        const QString form = translator.translate(context, sourceText);
+        if (!form.isEmpty() && !forms.contains(form))
+            forms << form;
+    }
+    return forms;
+}
+
 } // namespace Translations

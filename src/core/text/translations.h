@@ -21,4 +21,8 @@ QString choose(const QStringList& uiLanguages, const QStringList& shipped);
 // Returns the language chosen. The translators live as long as the application.
 QString install(QCoreApplication& app, const QStringList& uiLanguages);
 
+// A text of the program as every shipped language has it, the source text first and each
+// form once: what the program may have stored while it ran in another language.
+QStringList inEveryLanguage(const char* context, const char* sourceText);
+
 } // namespace Translations

@@ -6,6 +6,7 @@
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
+#include "core/sync/subscriptions.h"
 #include "core/text/textconv.h"
 #include "platform/notifier.h"
 #include "ui/app/exchangecommands.h"
@@ -40,6 +41,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -113,7 +115,7 @@ void MainWindow::build(bool withRows)
                                 QMainWindow::menuBar()->sizeHint().height());
         addHelpHooks();
         if (!m_statusNotice.isEmpty())
-            m_statusPanel->setText(m_statusNotice);
+            showStatusText(m_statusNotice);
         if (!m_pendingHelpKey.isEmpty())
             m_help->showTopic(m_pendingHelpKey);
     }
@@ -137,7 +139,25 @@ void MainWindow::setStatusNotice(const QString& text)
 {
     m_statusNotice = text;
     if (m_statusPanel)
-        m_statusPanel->setText(text);
+        showStatusText(text);
+}
+
+void MainWindow::showStatusText(const QString& text)
+{
+    m_statusText = text;
+    m_statusPanel->setToolTip(text);
+    elideStatusText();
+}
+
+void MainWindow::elideStatusText()
+{
+    // A hidden panel has no width of its own yet: it is cut when it is laid out.
+    if (!m_statusPanel->isVisible()) {
+        m_statusPanel->setText(m_statusText);
+        return;
+    }
+    m_statusPanel->setText(m_statusPanel->fontMetrics().elidedText(m_statusText, Qt::ElideRight,
+                                                                   m_statusPanel->width()));
 }
 
 MainWindow::~MainWindow()
@@ -170,10 +190,12 @@ void MainWindow::createControls()
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("objStatusBar"));
-    m_statusPanel = new QLabel(
-        tr("%1 %2 - never miss a birthday again").arg(fullProgramTitle(), TextConv::versionText()),
-        m_statusBar);
+    m_statusPanel = new QLabel(m_statusBar);
     m_statusPanel->setObjectName(QStringLiteral("objStatusBarPanel1"));
+    m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_statusPanel->installEventFilter(this);
+    showStatusText(
+        tr("%1 %2 - never miss a birthday again").arg(fullProgramTitle(), TextConv::versionText()));
     m_statusBar->addWidget(m_statusPanel, 1);
     m_unreadableDates = new QLabel(m_statusBar);
     m_unreadableDates->setObjectName(QStringLiteral("lblUnreadableDates"));
@@ -203,6 +225,11 @@ void MainWindow::createControls()
             .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(tr("Search by name"));
+    // Qt's own buttons show a picture only: a screen reader has nothing else to read out.
+    if (auto* clear = m_search->findChild<QToolButton*>())
+        clear->setAccessibleName(tr("Clear the search"));
+    if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More toolbar buttons"));
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
@@ -308,6 +335,13 @@ void MainWindow::showFromTray()
     show();
     raise();
     activateWindow();
+}
+
+void MainWindow::introduceTray()
+{
+    showFromTray();
+    setStatusNotice(tr("Candlewatcher runs in the system tray: closing this window keeps it "
+                       "there, and a click on its icon brings the window back."));
 }
 
 void MainWindow::showAsStored()
@@ -416,6 +450,8 @@ void MainWindow::endSession()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_statusPanel && event->type() == QEvent::Resize)
+        elideStatusText();
     const bool inList =
         m_list && (watched == m_list->iconView() || watched == m_list->detailsView());
     // Tabbing into the list selects the item it will act on, so the keys act on what shows.
@@ -424,6 +460,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             m_list->selectRow(std::max(0, m_list->selectionModel()->currentIndex().row()));
+    }
+    // The list's commands reach it from the search field too. Edit always: the field's own
+    // use of its key (to the end of the line) is End's as well. Delete and About only while the
+    // field is empty: with text in it, Del and Ctrl+A edit the text, as in every text field.
+    if (watched == m_search && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const bool forList =
+            pressed == m_actions.editAction->shortcut() ||
+            (m_search->text().isEmpty() && (pressed == m_actions.deleteAction->shortcut() ||
+                                            pressed == m_actions.aboutAction->shortcut()));
+        if (forList) {
+            event->ignore(); // not the field's: the shortcut runs
+            return true;
+        }
     }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -474,6 +524,12 @@ void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
     // Filled in place: a row built aside and moved in has GCC's optimiser warn of a value read
     // unset, wrongly.
     QList<BirthdayListModel::Row> rows(records.size());
+    // Which events a subscription keeps in step; a table that does not read marks none (the
+    // Subscriptions window says why).
+    const QHash<int, QString> followed =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()))
+            .value_or(SubscriptionTable())
+            .followedEvents();
     qsizetype unreadable = 0;
     for (qsizetype i = 0; i < records.size(); ++i) {
         BirthdayRecord& record = records[i];
@@ -483,6 +539,7 @@ void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
         row.key = record.key;
         row.name = record.value(BirthdayRecord::Name);
         row.date = dates.date;
+        row.source = followed.value(record.key);
         row.setNext(std::move(dates.next));
         row.record = std::move(record);
     }
@@ -594,8 +651,13 @@ void MainWindow::newBirthday()
 
 void MainWindow::editBirthday()
 {
-    if (!modalAlreadyOpen())
-        listCommands().editBirthday();
+    if (modalAlreadyOpen())
+        return;
+    BirthdayCommands& commands = listCommands();
+    // From the search field, as Return there: the first match unless one is selected.
+    if (m_search->hasFocus() && m_list->currentRow() == -1 && m_list->itemCount() > 0)
+        m_list->selectRow(0);
+    commands.editBirthday();
 }
 
 void MainWindow::duplicateBirthdays()

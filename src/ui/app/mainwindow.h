@@ -130,6 +130,9 @@ public Q_SLOTS:
     void showFromTray(); // show, raise and activate
     // The start's own showing (no tray to wait in): a window left minimised opens minimised.
     void showAsStored();
+    // A new user's first start: the window, saying that closing it leaves the program in
+    // the tray.
+    void introduceTray();
     // The reminder check on the data file as it is now; forceShow shows the notification
     // even when it is not due.
     void checkReminders(bool forceShow = false);
@@ -173,6 +176,10 @@ private:
     void showPendingRows();
     // The status bar's panel, or what it shows once built.
     void setStatusNotice(const QString& text);
+    // The panel's text, cut with "…" to the panel's width (its tip has it whole): a long notice
+    // never widens the window.
+    void showStatusText(const QString& text);
+    void elideStatusText();
     void connectChoices();
     void addHelpHooks();
     void chooseViewMode(QAction* chosen);
@@ -218,6 +225,7 @@ private:
     std::optional<QList<BirthdayListModel::Row>> m_pendingRows;
     QString m_unreadableSummary;
     QString m_statusNotice;
+    QString m_statusText;
     QString m_pendingHelpKey;
     bool m_unloaded = false;
     std::shared_ptr<bool> m_helpAlive = std::make_shared<bool>(true);

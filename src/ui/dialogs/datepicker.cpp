@@ -2,6 +2,12 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+
+DatePicker::DatePicker(QWidget* parent) : WholeTabStop<QDateEdit>(parent)
+{
+    lineEdit()->installEventFilter(this);
+}
 
 bool DatePicker::showsHeldDate() const
 {
@@ -38,24 +44,56 @@ QValidator::State DatePicker::validate(QString& input, int& pos) const
     return state;
 }
 
-// Whether `cut` is Qt's 28 February of a common year made of `typed`, its 29 February.
+// Whether `cut` is Qt's 28 February of a common year made of `typed`, its 29 February: the
+// texts are the same numbers between the same separators but for a 29 typed where the cut has
+// 28, however many leading zeros the user typed.
 bool DatePicker::isLeapDayCut(const QString& typed, const QString& cut) const
 {
     const QDate cutDate = dateTimeFromText(cut).date();
     if (cutDate.month() != 2 || cutDate.day() != 28 || QDate::isLeapYear(cutDate.year()))
         return false;
-    // The texts of 28 and 29 February of a leap year differ in the day alone: put that 29
-    // into the cut text.
-    const QString day28 = textFromDateTime(QDate(2000, 2, 28).startOfDay());
-    const QString day29 = textFromDateTime(QDate(2000, 2, 29).startOfDay());
-    if (day28.size() != day29.size() || day28.size() != cut.size())
+    // A number as its value ("02" and "2" alike), a separator as itself.
+    const auto parts = [](const QString& text) {
+        QStringList parts;
+        for (qsizetype i = 0; i < text.size();) {
+            if (!text[i].isDigit()) {
+                parts << QString(text[i++]);
+                continue;
+            }
+            int value = 0;
+            for (; i < text.size() && text[i].isDigit() && value < 100000; ++i)
+                value = value * 10 + text[i].digitValue();
+            parts << QString::number(value).prepend(u'#');
+        }
+        return parts;
+    };
+    const QStringList typedParts = parts(typed), cutParts = parts(cut);
+    if (typedParts.size() != cutParts.size())
         return false;
-    qsizetype first = 0, last = day28.size();
-    while (first < last && day28[first] == day29[first])
-        ++first;
-    while (last > first && day28[last - 1] == day29[last - 1])
-        --last;
-    return typed == cut.first(first) + day29.sliced(first, last - first) + cut.sliced(last);
+    int days = 0;
+    for (qsizetype i = 0; i < cutParts.size(); ++i) {
+        if (typedParts[i] == cutParts[i])
+            continue;
+        if (typedParts[i] != QLatin1String("#29") || cutParts[i] != QLatin1String("#28"))
+            return false;
+        ++days;
+    }
+    return days == 1;
+}
+
+bool DatePicker::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click puts the cursor into a section whose digits are all there, where a typed digit
+    // has no room and is dropped: the section clicked is selected instead, to be typed over,
+    // as a native date picker does.
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        !lineEdit()->hasSelectedText()) {
+        const bool handled = WholeTabStop<QDateEdit>::eventFilter(watched, event);
+        setSelectedSection(currentSection());
+        return handled;
+    }
+    return WholeTabStop<QDateEdit>::eventFilter(watched, event);
 }
 
 bool DatePicker::event(QEvent* event)

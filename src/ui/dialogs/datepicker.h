@@ -13,10 +13,11 @@
 //   typed or below its minimum) stays on screen when the picker loses the focus, when its
 //   window loses the activation and on Return, where Qt would put a date the user did not
 //   type; the dialog asks showsHeldDate() and says so instead of saving it.
+// - A click selects the section clicked, so that what is typed next replaces it.
 class DatePicker : public WholeTabStop<QDateEdit>
 {
 public:
-    using WholeTabStop<QDateEdit>::WholeTabStop;
+    explicit DatePicker(QWidget* parent = nullptr);
 
     // Whether the text shown stands for the date the picker holds (date()).
     bool showsHeldDate() const;
@@ -24,6 +25,7 @@ public:
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::optional<QDate> dateOf(const QString& text) const;

@@ -399,9 +399,10 @@ void SubscriptionsDialog::showPreview(const SyncPlan::Plan& plan)
         const bool add = action.kind == SyncPlan::Action::Kind::Add;
         linked += add ? 0 : 1;
         auto* item = new QTreeWidgetItem(m_preview);
-        item->setText(0, action.values.value(BirthdayRecord::Name));
+        // A linked event is written only where the source differs: shown as it is then.
+        item->setText(0, action.name());
         // The day as the list shows dates, where it reads.
-        const QString date = action.values.value(BirthdayRecord::Date);
+        const QString date = action.shown().value(BirthdayRecord::Date);
         const QDate day = QDate::fromString(date, Qt::ISODate);
         item->setText(1, day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : date);
         item->setText(2, add ? tr("Added") : tr("Linked to the event in your list"));

@@ -75,6 +75,16 @@ void BirthdayCommands::editBirthday()
         return;
     // A copy: the list may follow the file while a message or the dialog is open.
     const BirthdayRecord shown = m_list.model()->row(m_list.currentRow()).record;
+    // An edit saved here detaches the event from its subscription for good: asked first.
+    if (const QString source = m_list.model()->row(m_list.currentRow()).source;
+        !source.isEmpty() &&
+        m_prompt.ask(QMessageBox::Question,
+                     tr("\"%1\" follows the subscription \"%2\".  Once you change it here it "
+                        "is your own: later changes in the subscription no longer reach it.  "
+                        "Edit it?")
+                         .arg(shown.value(BirthdayRecord::Name), source),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     if (selectedCount() > 1) {
         m_prompt.inform(QMessageBox::Information,
                         tr("Because you can only edit one birthay at a time, only the "

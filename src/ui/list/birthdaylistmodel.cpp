@@ -120,6 +120,14 @@ void BirthdayListModel::relayout()
     Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+QString BirthdayListModel::sourceText(const Row& row)
+{
+    //: The tip of an event that a subscription keeps in step; %1 is the event's name, %2 the
+    //: subscription's.
+    return tr("%1\nFollows the subscription \"%2\": a change there changes it here.")
+        .arg(row.name, row.source);
+}
+
 int BirthdayListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -135,6 +143,13 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const Row& row = m_rows.at(index.row());
+    if (index.column() == NameColumn && !row.source.isEmpty()) {
+        // What a sync keeps in step is told apart from the user's own events.
+        if (role == Qt::DisplayRole)
+            return row.name + QStringLiteral(" \u21BB");
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
+            return sourceText(row);
+    }
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:

@@ -36,6 +36,9 @@ public:
         // list would spend most of its time on texts nobody scrolls to.)
         std::optional<NextEvent> next;
         qint64 nextDays = -1;
+        // The subscription the event follows (its name), empty for none: the name shows a mark
+        // and its tip says which.
+        QString source;
 
         void setNext(std::optional<NextEvent> next);
     };
@@ -59,6 +62,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // The tip of an event that follows a subscription: its name, then which one it follows.
+    static QString sourceText(const Row& row);
 
 private:
     void sortRows(QList<Row>& rows) const;

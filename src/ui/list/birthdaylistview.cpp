@@ -3,9 +3,11 @@
 #include "core/calendar/occurrence.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -33,6 +35,23 @@ public:
 private:
     QListView* m_view;
 };
+
+bool isMoveKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
 
 // Room for a long name and the dates; the name's tooltip shows what does not fit.
 constexpr int firstWidths[BirthdayListModel::ColumnCount] = {200, 96, 80, 80, 40};
@@ -185,6 +204,22 @@ bool BirthdayListView::eventFilter(QObject* watched, QEvent* event)
         Q_EMIT contextMenuRequested(mouse->globalPosition().toPoint());
         return true;
     }
+    case QEvent::KeyPress:
+        if (const auto* key = static_cast<QKeyEvent*>(event);
+            !m_keyMoving && (watched == m_iconView || watched == m_detailsView) &&
+            isMoveKey(key->key()) && !(key->modifiers() & Qt::ControlModifier)) {
+            // A keyboard move selects the item it lands on, even where the view keeps its
+            // current item unselected (Home on it after a click beside the items cleared the
+            // selection). Control moves without selecting, as in every list.
+            m_keyMoving = true;
+            const bool handled = QCoreApplication::sendEvent(watched, event);
+            m_keyMoving = false;
+            const QModelIndex current = m_selection->currentIndex();
+            if (current.isValid() && !isRowChosen(current.row()))
+                selectRow(current.row());
+            return handled;
+        }
+        break;
     case QEvent::Resize:
         if (watched == m_detailsView->viewport())
             fitColumns();

@@ -75,4 +75,5 @@ private:
     // layout or the user's hand.
     bool m_fitColumns = true;
     bool m_fitting = false;
+    bool m_keyMoving = false;
 };

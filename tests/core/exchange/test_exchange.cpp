@@ -5,11 +5,13 @@
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
+#include "core/text/translations.h"
 #include "platform/filelock.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <fstream>
 
@@ -219,6 +221,54 @@ private Q_SLOTS:
                               "0|Calendar|2027-01-15|0|10|1||0", "2|||||||", "4|||||||"}));
         QCOMPARE(ImportPlan::count(items).summary(),
                  "5 added, 2 already there, 1 without a date, 1 could not be read");
+    }
+
+    // Whether a contact's event is there already does not depend on the language the program
+    // ran in when it was imported: an anniversary is named in that language.
+    void importInTwoLanguages_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("secondAnniversary");
+        QTest::addColumn<int>("added"); // by the second import
+        QTest::newRow("English, then German") << "en"
+                                              << "de"
+                                              << "20100619" << 0;
+        QTest::newRow("German, then English") << "de"
+                                              << "en"
+                                              << "20100619" << 0;
+        QTest::newRow("Japanese, then Arabic") << "ja"
+                                               << "ar"
+                                               << "20100619" << 0;
+        QTest::newRow("another day") << "de"
+                                     << "en"
+                                     << "20100620" << 1;
+    }
+    void importInTwoLanguages()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, secondAnniversary);
+        QFETCH(int, added);
+        const auto planned = [](const QString& language, const QString& anniversary,
+                                const QList<BirthdayRecord>& stored) {
+            Translations::install(*qApp, {language});
+            const QList<ImportPlan::Item> items = ImportPlan::plan(
+                ImportPlan::readData("BEGIN:VCARD\r\nFN:Ann\r\nBDAY:19840412\r\nANNIVERSARY:" +
+                                     anniversary.toLatin1() + "\r\nEND:VCARD\r\n")
+                    .entries,
+                stored, today);
+            qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+            return items;
+        };
+        QList<BirthdayRecord> stored;
+        for (const ImportPlan::Item& item : planned(first, "20100619", {}))
+            stored << item.record;
+        const QList<ImportPlan::Item> again = planned(second, secondAnniversary, stored);
+        QCOMPARE(stored.size(), 2);
+        QVERIFY(stored[1].value(BirthdayRecord::Name) != again[1].entry.name); // two languages
+        QCOMPARE(ImportPlan::count(again).added, added);
+        QCOMPARE(ImportPlan::count(again).alreadyThere, 2 - added);
     }
 
     // New events beyond the data file's room are not promised; one whose repeats end takes no

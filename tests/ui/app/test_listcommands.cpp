@@ -1,3 +1,4 @@
+#include "core/sync/subscriptions.h"
 #include "mainwindowtest.h"
 
 class TestListCommands : public QObject
@@ -8,6 +9,71 @@ private Q_SLOTS:
     {
         // "M/d/yy": the list shows dates with "/".
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    // The list's keys from the search field and after a click beside the items: where the
+    // keyboard is ("search" with its text, or "beside": the list, clicked below its items),
+    // the key, and what the user then sees.
+    void keysReachTheList_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("seen"); // a window's title, a question, or the field's text
+        const QString deleteBob =
+            "Question: Are you sure you want to delete Bob permanently from your birthdays list?";
+        QTest::newRow("Ctrl+E, search empty")
+            << "search" << QKeySequence("Ctrl+E") << "window: Edit Birthday Details";
+        QTest::newRow("Ctrl+E, search typed")
+            << "search b" << QKeySequence("Ctrl+E") << "window: Edit Birthday Details";
+        QTest::newRow("Del, search empty") << "search" << QKeySequence("Del") << deleteBob;
+        QTest::newRow("Del, search typed") << "search b" << QKeySequence("Del") << "text: ";
+        QTest::newRow("Ctrl+A, search empty")
+            << "search" << QKeySequence("Ctrl+A") << "window: About Candlewatcher v2.00";
+        QTest::newRow("Ctrl+A, search typed")
+            << "search b" << QKeySequence("Ctrl+A") << "text: b, selected";
+        QTest::newRow("Home beside the items") << "beside" << QKeySequence("Home") << "Ann";
+        QTest::newRow("End beside the items") << "beside" << QKeySequence("End") << "Cy";
+        QTest::newRow("Ctrl+End beside the items") << "beside" << QKeySequence("Ctrl+End") << "";
+    }
+    void keysReachTheList()
+    {
+        QFETCH(QString, where);
+        QFETCH(QKeySequence, key);
+        MainWindowFixture f;
+        for (const char* name : {"Ann", "Bob", "Cy"})
+            f.add(name, QDate(1990, 5, 5));
+        f.setSettings("ArrangeIcons=Name DeleteConfirm=1");
+        MainWindow& window = f.shown();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QListView* list = window.listView()->iconView();
+        QWidget* focus = list;
+        if (where.startsWith("search")) {
+            f.select({"Bob"});
+            focus = window.searchField();
+            focus->setFocus();
+            QTest::keyClicks(focus, where.section(' ', 1));
+            window.searchField()->setCursorPosition(0);
+        } else {
+            f.select({"Ann"});
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              QPoint(list->width() - 5, list->height() - 5));
+            QVERIFY(window.listView()->selectedRows().isEmpty());
+        }
+        f.answers = {QMessageBox::No};
+        const auto dialog = closeNextModal();
+        QTest::keySequence(focus, key);
+        QTest::qWait(50);
+        QString seen = f.messages.join(' ');
+        if (!dialog->isEmpty())
+            seen = "window: " + *dialog;
+        else if (where.startsWith("search") && seen.isEmpty())
+            seen = "text: " + window.searchField()->text() +
+                   (window.searchField()->hasSelectedText() ? ", selected" : "");
+        else if (where == "beside")
+            for (int row : window.listView()->selectedRows())
+                seen += f.column().value(row);
+        QTEST(seen, "seen");
     }
 
     void commands_data()
@@ -149,6 +215,62 @@ private Q_SLOTS:
         QCOMPARE(window.listView()->selectedRows().size(), still);
         QCOMPARE(f.unloadedCount, 0);
         QVERIFY(!window.isVisible());
+    }
+
+    // The events a subscription keeps in step carry a mark and say which in their tip; an edit
+    // of one, which would detach it, asks first. Rows: the link's state, the answer, what shows.
+    void followedEventsAskBeforeAnEdit_data()
+    {
+        QTest::addColumn<int>("state"); // SyncLink::State
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("seen");
+        const QString asked = "Question: \"Ann\" follows the subscription \"Family\".  Once you "
+                              "change it here it is your own: later changes in the subscription "
+                              "no longer reach it.  Edit it?";
+        QTest::newRow("linked, no")
+            << int(SyncLink::State::Linked) << int(QMessageBox::No) << "Ann \u21BB" << asked;
+        QTest::newRow("linked, yes") << int(SyncLink::State::Linked) << int(QMessageBox::Yes)
+                                     << "Ann \u21BB" << asked + " window: Edit Birthday Details";
+        QTest::newRow("detached") << int(SyncLink::State::Detached) << int(QMessageBox::No) << "Ann"
+                                  << "window: Edit Birthday Details";
+    }
+    void followedEventsAskBeforeAnEdit()
+    {
+        QFETCH(int, state);
+        QFETCH(int, answer);
+        MainWindowFixture f;
+        SubscriptionTable table;
+        table.sources = {SyncSource{"s1",
+                                    SyncSource::Kind::AddressBook,
+                                    "https://dav.test/ab/",
+                                    "ann",
+                                    "Family",
+                                    {},
+                                    {},
+                                    {},
+                                    {}}};
+        SyncLink link;
+        link.sourceId = "s1", link.href = "/ab/Ann.vcf", link.key = f.add("Ann", QDate(1990, 5, 5));
+        link.state = SyncLink::State(state);
+        table.links = {link};
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table));
+        MainWindow& window = f.open();
+        QTEST(f.column().value(0), "name");
+        const QString tip = f.index(0).data(Qt::ToolTipRole).toString();
+        QCOMPARE(tip, state == int(SyncLink::State::Linked)
+                          ? "Ann\nFollows the subscription \"Family\": a change there changes it "
+                            "here."
+                          : "Ann");
+        window.listView()->selectRow(0);
+        f.answers = {QMessageBox::StandardButton(answer)};
+        const auto dialog = closeNextModal();
+        window.editBirthday();
+        QTest::qWait(50);
+        QStringList seen = f.messages;
+        if (!dialog->isEmpty())
+            seen << "window: " + *dialog;
+        QTEST(seen.join(' '), "seen");
     }
 
     // An edit changes the event it was made on: the list keeps that event selected.

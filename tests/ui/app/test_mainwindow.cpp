@@ -1,6 +1,8 @@
 #include "mainwindowtest.h"
 #include "ui/presentation/helptopics.h"
 
+#include <functional>
+
 namespace {
 
 // Every window but the main one as the program makes them; the alert with both its lists.
@@ -103,7 +105,17 @@ private Q_SLOTS:
         Q_EMIT f.services->runner.notificationsUnavailable();
         window.showFromTray();
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
-        QVERIFY(window.statusBar()->findChild<QLabel*>()->text().startsWith("No desktop"));
+        auto* panel = window.statusBar()->findChild<QLabel*>();
+        QVERIFY(panel->text().startsWith("No desktop"));
+        // A notice longer than the panel is cut there, whole in its tip: the window keeps its
+        // width.
+        const int width = window.width();
+        const QString longNotice = QString("No secret service answered. ").repeated(8);
+        Q_EMIT f.services->sync.status(longNotice);
+        QTest::qWait(50);
+        QCOMPARE(window.width(), width);
+        QCOMPARE(panel->toolTip(), longNotice);
+        QVERIFY2(panel->text().endsWith(QChar(0x2026)), qPrintable(panel->text()));
     }
 
     // Arranged by what is coming up (the leap-day rule applied, unreadable dates last). The
@@ -421,6 +433,29 @@ private Q_SLOTS:
             view->trigger();
             namesRead(&window);
         }
+        // As a screen reader reads the window, with the controls that show only at times: the
+        // search field's clear button and the toolbar's button for what does not fit.
+        window.searchField()->setText("x");
+        window.resize(160, window.height());
+        QStringList unnamed, acting;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            using A = QAccessible;
+            static const QSet<A::Role> actingRoles = {
+                A::PushButton, A::CheckBox, A::RadioButton, A::ComboBox,  A::EditableText,
+                A::SpinBox,    A::List,     A::Tree,        A::ButtonMenu};
+            if (node->state().invisible)
+                return;
+            const QString id = node->object() ? node->object()->objectName() : QString();
+            if (actingRoles.contains(node->role()))
+                (node->text(A::Name).isEmpty() ? unnamed : acting) << id;
+            for (int i = 0; i < node->childCount(); ++i)
+                if (QAccessibleInterface* child = node->child(i))
+                    walk(child);
+        };
+        QTRY_VERIFY(window.toolbar()->findChild<QWidget*>("qt_toolbar_ext_button")->isVisible());
+        walk(QAccessible::queryAccessibleInterface(&window));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        QVERIFY2(acting.contains("qt_toolbar_ext_button"), qPrintable(acting.join(", ")));
         for (const auto& other : others) {
             other->show();
             namesRead(other.get());

@@ -62,9 +62,12 @@ struct Typed
 };
 struct Dated
 {
-    QString locale, typed; // typed from the first section, the year holding 2026
-    bool byMouse;          // OK clicked, or Return in the picker
-    QDate saved;           // invalid: refused
+    QString locale;
+    QString reach; // how the picker gets the keyboard: "tab" from the name, "click" on its
+                   // first section, "up" (Tab, then Up and Down)
+    QString typed; // from the first section on, the year holding 2026
+    bool byMouse;  // OK clicked, or Return in the picker
+    QDate saved;   // invalid: refused
 };
 
 } // namespace
@@ -107,18 +110,24 @@ private Q_SLOTS:
         QCOMPARE(at("txtNotifyDays")->text(), row.notifyAfter);
     }
 
-    // The date shown or none: 29 February waits for its year, a date the picker can't hold is
-    // refused.
+    // The editor's date as typed, key by key: the date shown is the date saved, or none. 29
+    // February waits for its year, with or without leading zeros; a date the picker can't hold
+    // is refused; typing works however the picker got the keyboard.
     void datesSavedAsShown_data()
     {
-        rows<Dated>({{"29 Feb, day first", {"en_GB", "29022024", true, {2024, 2, 29}}},
-                     {"29 Feb, month first", {"en_US", "2292024", false, {2024, 2, 29}}},
-                     {"29 Feb, year first", {"sv_SE", "20240229", true, {2024, 2, 29}}},
-                     {"29 Feb of a common year", {"en_GB", "2902", true, {}}},
-                     {"same, Return", {"de_DE", "2902", false, {}}},
-                     {"year half typed", {"en_GB", "150115", true, {}}},
-                     {"the earliest date", {"en_GB", "01011601", true, {1601, 1, 1}}},
-                     {"the day before it", {"en_GB", "31121600", true, {}}}});
+        rows<Dated>(
+            {{"29 Feb, day first", {"en_GB", "tab", "29022024", true, {2024, 2, 29}}},
+             {"29 Feb, month first", {"en_US", "tab", "2292024", false, {2024, 2, 29}}},
+             {"leading zero", {"en_US", "tab", "02292028", true, {2028, 2, 29}}},
+             {"clicked, leading zero", {"en_US", "click", "02292028", false, {2028, 2, 29}}},
+             {"29 Feb, year first", {"sv_SE", "tab", "20240229", true, {2024, 2, 29}}},
+             {"29 Feb of a common year", {"en_GB", "tab", "2902", true, {}}},
+             {"same, Return", {"de_DE", "tab", "2902", false, {}}},
+             {"year half typed", {"en_GB", "tab", "150115", true, {}}},
+             {"the earliest date", {"en_GB", "tab", "01011601", true, {1601, 1, 1}}},
+             {"the day before it", {"en_GB", "tab", "31121600", true, {}}},
+             {"clicked, then typed", {"de_DE", "click", "24121990", true, {1990, 12, 24}}},
+             {"after Up and Down", {"en_GB", "up", "0703", false, {2026, 3, 7}}}});
     }
     void datesSavedAsShown()
     {
@@ -127,11 +136,18 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(row.locale));
         open("add");
         auto* picker = at<QDateEdit>("objDate");
+        auto* text = picker->findChild<QLineEdit*>();
         picker->setDate(QDate(2026, 1, 15));
-        picker->setFocus();
-        picker->setSelectedSection(picker->sectionAt(0));
-        QTest::keyClicks(picker, row.typed);
-        const QString shown = picker->findChild<QLineEdit*>()->text();
+        if (row.reach == "click") {
+            QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(3, text->height() / 2));
+        } else {
+            QTest::keyClick(at("txtName"), Qt::Key_Tab);
+            if (row.reach == "up")
+                QTest::keyClick(picker, Qt::Key_Up), QTest::keyClick(picker, Qt::Key_Down);
+        }
+        QCOMPARE(focusControl(dialog.get()), QStringLiteral("objDate"));
+        QTest::keyClicks(QApplication::focusWidget(), row.typed);
+        const QString shown = text->text();
         if (row.byMouse)
             QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton);
         else
@@ -144,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(f->catcher.texts, QStringList{"You have not entered a valid date for this "
                                                "birthday.  Please check and try again."});
         QTRY_COMPARE(focusControl(dialog.get()), QStringLiteral("objDate"));
-        QCOMPARE(picker->findChild<QLineEdit*>()->text(), shown); // still there to put right
+        QCOMPARE(text->text(), shown); // still there to put right
     }
 
     // A name longer than its cell is refused as typed or pasted, or else by OK.

@@ -68,13 +68,25 @@ private Q_SLOTS:
     void addShowsBeforeWriting()
     {
         Fixture f;
+        // Ben is in the list already: linked, and shown as the list has him.
+        f.add("Ben", QDate(1975, 3, 2));
+        f.remote.content[book].changed << fakeCard("Ben", "1975-03-02");
         f.dialog.show();
         f.click("cmdAdd");
         f.addFamily();
         QCOMPARE(f.remote.calls,
                  QStringList({"discover " + server + " ann secret", "fetch " + book + " secret"}));
-        QCOMPARE(f.dialog.preview()->topLevelItemCount(), 1);
-        QCOMPARE(f.dialog.preview()->topLevelItem(0)->text(0), "Ann");
+        QStringList rows;
+        for (int i = 0; i < f.dialog.preview()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = f.dialog.preview()->topLevelItem(i);
+            rows << row->text(0) + " | " + row->text(1) + " | " + row->text(2);
+        }
+        const auto shown = [](int y, int m, int d) {
+            return QLocale().toString(QDate(y, m, d), QLocale::ShortFormat);
+        };
+        QCOMPARE(rows, QStringList(
+                           {"Ann | " + shown(1980, 5, 4) + " | Added",
+                            "Ben | " + shown(1975, 3, 2) + " | Linked to the event in your list"}));
 
         QSignalSpy changed(&f.dialog, &SubscriptionsDialog::eventsChanged);
         f.click("cmdSubscribe");
