@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rules/leapday.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -8,16 +10,6 @@
 
 // When an event falls: the one rule that the reminder check, the list's "Next" column, the
 // command line's upcoming list and the calendar export share, so they can never disagree.
-
-// Where a 29 February event falls in a common year.
-enum class LeapDayRule { March1, February28 };
-
-namespace LeapDayRules {
-// The rule's stored texts (the setting LeapDayEvents); the default is 1 March.
-QString name(LeapDayRule rule);
-// "February28" gives 28 February; anything else, the default.
-LeapDayRule fromName(const QString& name);
-} // namespace LeapDayRules
 
 // The event's day in `year`. Only 29 February can miss a year; the rule says where it goes.
 QDate anniversary(QDate date, int year, LeapDayRule rule = LeapDayRule::March1);
