@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/rules/leapday.h"
+#include "core/rules/yearlyrule.h"
 
 #include <QDate>
 #include <QList>
@@ -24,14 +25,19 @@ struct Occurrence
 
 // The event's occurrence on or after today. A one-off event falls on its date only, and has
 // none once that has passed. A recurring event falls on its stored date while that lies
-// ahead, otherwise on this year's anniversary, or next year's once this year's has passed.
+// ahead, otherwise on this year's anniversary, or next year's once this year's has passed. A
+// recurring event with a moving day (`moving`) falls on that rule's days alone: its stored date
+// is only the rule's next day as an older copy reads it.
 std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today,
-                                         LeapDayRule rule = LeapDayRule::March1);
+                                         LeapDayRule rule = LeapDayRule::March1,
+                                         const std::optional<YearlyRule>& moving = {});
 
 // Every day from `first` to `last` (both included) on which the event falls, oldest first. A
-// recurring event falls on its stored date and on each anniversary after it, none before it.
+// recurring event falls on its stored date and on each anniversary after it, none before it;
+// one with a moving day on each of the rule's days.
 QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last,
-                                LeapDayRule rule = LeapDayRule::March1);
+                                LeapDayRule rule = LeapDayRule::March1,
+                                const std::optional<YearlyRule>& moving = {});
 
 // How far off an occurrence is, in words: "today", "tomorrow", "in 12 days".
 QString daysUntilText(qint64 days);

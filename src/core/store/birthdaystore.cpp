@@ -2,6 +2,7 @@
 
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
+#include "core/store/eventrulefile.h"
 #include "core/text/textconv.h"
 #include "platform/filelock.h"
 
@@ -254,7 +255,16 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
             record.values[size_t(slot)] =
                 decodeValue(valueAt(file.data, cells[size_t(record.key)][size_t(slot)], slot));
     }
+    attachRules(records);
     return records;
+}
+
+void BirthdayStore::attachRules(QList<BirthdayRecord>& records)
+{
+    m_rulesError.clear();
+    if (const std::optional<EventRuleTable> rules =
+            EventRuleFile::load(EventRuleFile::pathFor(m_dataPath), m_rulesError))
+        rules->attachTo(records);
 }
 
 std::optional<int> BirthdayStore::newRecordKey()
