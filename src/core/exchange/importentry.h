@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rules/yearlyrule.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
@@ -37,6 +39,8 @@ struct ImportEntry
     bool anniversary = false;
     // A yearly event whose repeats end: its last day (invalid: the rule gives none at all).
     std::optional<QDate> lastDay;
+    // A yearly day that moves (the second Sunday of May): date is then one of its days.
+    std::optional<YearlyRule> rule;
 };
 
 // What a reader made of a whole file. When error is set the file as a whole is unusable (not
