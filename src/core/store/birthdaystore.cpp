@@ -649,5 +649,6 @@ bool BirthdayStore::restore(const QString& backupPath)
         return false;
     // A damaged copy is refused before anything changes.
     const std::optional<QByteArray> bytes = Backups::check(backupPath, m_error);
-    return bytes && makeBackup(true, backupPath) && Backups::restore(m_dataPath, *bytes, m_error);
+    return bytes && makeBackup(true, backupPath) && Backups::restore(m_dataPath, *bytes, m_error) &&
+           Backups::restoreRules(m_dataPath, backupPath, m_error);
 }

@@ -1,4 +1,5 @@
 #include "core/calendar/nextevent.h"
+#include "core/store/backups.h"
 #include "core/store/eventrulefile.h"
 
 #include <QFile>
@@ -65,7 +66,8 @@ private Q_SLOTS:
     }
 
     // Mother's Day (US) kept as the picker keeps it: the store gives the rule to the records,
-    // the day moves on once passed, and the data file alone (an older copy) gives the next day.
+    // the day moves on once passed, the data file alone (an older copy) gives the next day, and
+    // backups carry the rules.
     void movingDay_fallsOnItsDayWithAndWithoutTheRulesFile()
     {
         QTemporaryDir dir;
@@ -87,9 +89,14 @@ private Q_SLOTS:
         QCOMPARE(nextDay(QDate(2026, 5, 11)), QDate(2027, 5, 9));
         QCOMPARE(store.readAllRecords()->first().value(BirthdayRecord::Date), "2027-05-09");
         QCOMPARE(store.readAllRecords()->first().rule, secondSunday);
+        // A backup carries the rules, and its restore puts them back.
+        QVERIFY(store.backup());
+        const QString saved = Backups::list(store.dataPath()).first().path;
         QVERIFY(QFile::remove(rules));
         QCOMPARE(nextDay(QDate(2026, 12, 1)), QDate(2027, 5, 9));
         QCOMPARE(store.readAllRecords()->first().rule, std::nullopt);
+        QVERIFY2(store.restore(saved), qPrintable(store.errorString()));
+        QCOMPARE(store.readAllRecords()->first().rule, secondSunday);
     }
 
     // A file that does not read is reported and nothing is given to save over it.
