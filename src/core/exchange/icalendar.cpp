@@ -267,6 +267,29 @@ icalrecurrencetype yearlyRule(QDate date, LeapDayRule rule)
     return recur;
 }
 
+// A day of another calendar as RFC 7529 writes it, for the calendars that read RSCALE; the
+// RDATEs beside it are the same days for those that do not. Months as CLDR numbers them: the
+// Hebrew ones from Tishri with Adar I as "5L", a Chinese leap month with an "L". A day a year
+// lacks falls on the one before it (the month's last day, a leap month's plain month) but
+// Adar I's, which falls in Adar, the month after.
+icalproperty* otherCalendarRule(const YearlyRule& rule)
+{
+    static constexpr const char* scales[] = {"CHINESE", "HEBREW", "ISLAMIC-CIVIL"};
+    QString month = QString::number(rule.month);
+    bool forward = false;
+    if (rule.calendar == YearlyRule::Calendar::Hebrew && rule.month >= 6) {
+        forward = rule.month == 6;
+        month = forward ? QStringLiteral("5L") : QString::number(rule.month - 1);
+    } else if (rule.leapMonth) {
+        month += u'L';
+    }
+    const QString text =
+        QStringLiteral("RSCALE=%1;FREQ=YEARLY;BYMONTH=%2;BYMONTHDAY=%3;SKIP=%4")
+            .arg(QLatin1String(scales[int(rule.calendar)]), month, QString::number(rule.day),
+                 forward ? QLatin1String("FORWARD") : QLatin1String("BACKWARD"));
+    return icalproperty_new_rrule(icalrecurrencetype_from_string(text.toLatin1().constData()));
+}
+
 // A moving day as an RRULE where one says it; otherwise (Easter, another calendar, a week that
 // crosses a month's end) as the next years' days, which every calendar reads.
 void movingDayWrite(icalcomponent* vevent, const YearlyRule& rule, QDate start, LeapDayRule leapDay)
@@ -291,6 +314,9 @@ void movingDayWrite(icalcomponent* vevent, const YearlyRule& rule, QDate start, 
                                                recur.toLatin1().constData())));
         return;
     }
+    // libical reads and writes RSCALE only when built with ICU; the RDATEs say the days anyway.
+    if (rule.kind == YearlyRule::Kind::OtherCalendar && icalrecurrencetype_rscale_is_supported())
+        icalcomponent_add_property(vevent, otherCalendarRule(rule));
     QDate day = start;
     for (int n = 0; n < movingDaysListed && day.isValid(); ++n) {
         day = nextOccurrence(rule, day.addDays(1), leapDay);

@@ -352,6 +352,9 @@ for e in cal.walk('VEVENT'):
         QVERIFY(
             ics.contains("RRULE:FREQ=YEARLY;BYDAY=SA;BYMONTHDAY=16,17,18,19,20,21,22;BYMONTH=9"));
         QVERIFY(ics.contains("RDATE;VALUE=DATE:20280604\r\n")); // Pentecost 2028
+        QVERIFY(
+            ics.contains("RRULE:RSCALE=HEBREW;FREQ=YEARLY;BYMONTHDAY=1;BYMONTH=1;SKIP=BACKWARD"));
+        QVERIFY(ics.contains("RDATE;VALUE=DATE:20280921\r\n")); // Rosh Hashanah 2028
         QList<BirthdayRecord> records;
         for (const ImportPlan::Item& item :
              ImportPlan::plan(ImportPlan::readData(ics).entries, {}, today))
