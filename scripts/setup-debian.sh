@@ -11,6 +11,8 @@ packages=(
     fonts-noto-cjk
     # iCalendar import and export; the tests check the exported files with a second parser
     libical-dev python3-icalendar
+    # the calendar rules' tests check their days with a second calculation (rrule, easter)
+    python3-dateutil
     # the subscriptions' tests run a CardDAV/CalDAV server of their own (openssl makes its
     # certificate for the TLS case)
     radicale openssl

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/store/datafilewatcher.h"
+#include "core/store/eventrulefile.h"
 
 ReminderScheduler::ReminderScheduler(BirthdayStore& store, const Clock& clock, Check check,
                                      QObject* parent)
@@ -46,6 +47,9 @@ void ReminderScheduler::refresh()
         Q_EMIT readFailed(records.error());
         return;
     }
+    // A rules file that does not read is told once a day; the days fall as stored meanwhile.
+    if (!m_store.rulesError().isEmpty())
+        Q_EMIT readFailed(m_store.rulesError());
     checkRecords(std::move(*records), false, Fill::Anew);
 }
 
@@ -71,6 +75,10 @@ void ReminderScheduler::checkRecords(QList<BirthdayRecord> records, bool forceSh
     // nothing runs in between, so the user sees the same.
     BirthdayStore::FileState read = m_store.fileState();
     ComingEvents coming = m_check(records, forceShow);
+    // A moving day that has passed moves its Date cell on, for an older copy reading the file.
+    QString error;
+    if (!EventRuleFile::rollForward(m_store, records, coming.today, coming.rule, error))
+        Q_EMIT readFailed(error);
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {

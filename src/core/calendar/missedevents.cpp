@@ -57,8 +57,10 @@ QList<Missed> since(const QList<BirthdayRecord>& records, const QString& lastChe
         const std::optional<QDate> handled =
             TextConv::textToDate(record.value(BirthdayRecord::LastDate), locale);
         const QString& name = record.value(BirthdayRecord::Name);
-        const bool showYears = record.value(BirthdayRecord::ShowYears) != QLatin1String("0");
-        for (const QDate day : occurrencesBetween(*date, recurs, first, last, rule)) {
+        // A moving day's stored date is its next day, not the first: there is no age to tell.
+        const bool showYears =
+            record.value(BirthdayRecord::ShowYears) != QLatin1String("0") && !record.rule;
+        for (const QDate day : occurrencesBetween(*date, recurs, first, last, rule, record.rule)) {
             if (handled && *handled == day)
                 continue;
             const QString dayText = shownLocale.toString(day, QStringLiteral("ddd d MMM"));

@@ -33,7 +33,7 @@ std::optional<NextEvent> nextEventOn(const BirthdayRecord& record, std::optional
     if (!date)
         return std::nullopt;
     const bool recurs = record.value(BirthdayRecord::Recurs) == QLatin1String("1");
-    const std::optional<Occurrence> next = nextOccurrence(*date, recurs, today, rule);
+    const std::optional<Occurrence> next = nextOccurrence(*date, recurs, today, rule, record.rule);
     if (!next)
         return std::nullopt;
     NextEvent event;

@@ -2,21 +2,6 @@
 
 #include <QCoreApplication>
 
-namespace LeapDayRules {
-
-QString name(LeapDayRule rule)
-{
-    return rule == LeapDayRule::February28 ? QStringLiteral("February28")
-                                           : QStringLiteral("March1");
-}
-
-LeapDayRule fromName(const QString& name)
-{
-    return name == QLatin1String("February28") ? LeapDayRule::February28 : LeapDayRule::March1;
-}
-
-} // namespace LeapDayRules
-
 namespace {
 
 struct MonthDay
@@ -44,12 +29,19 @@ QDate anniversary(QDate date, int year, LeapDayRule rule)
     return QDate(year, when.month, when.day);
 }
 
-std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, LeapDayRule rule)
+std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, LeapDayRule rule,
+                                         const std::optional<YearlyRule>& moving)
 {
     if (!date.isValid() || !today.isValid())
         return std::nullopt;
     Occurrence next;
-    if (date >= today) {
+    if (recurs && moving) {
+        // No age: the stored date is the rule's next day, not the first.
+        next.date = nextOccurrence(*moving, today, rule);
+        if (!next.date.isValid())
+            return std::nullopt;
+        next.stored = true;
+    } else if (date >= today) {
         next.date = date;
         next.stored = true;
     } else if (!recurs) {
@@ -78,11 +70,18 @@ std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today, L
     return next;
 }
 
-QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last, LeapDayRule rule)
+QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last, LeapDayRule rule,
+                                const std::optional<YearlyRule>& moving)
 {
     QList<QDate> days;
     if (!date.isValid() || !first.isValid() || !last.isValid())
         return days;
+    if (recurs && moving) {
+        for (QDate day = nextOccurrence(*moving, first, rule); day.isValid() && day <= last;
+             day = nextOccurrence(*moving, day.addDays(1), rule))
+            days.append(day);
+        return days;
+    }
     if (!recurs) {
         if (date >= first && date <= last)
             days.append(date);

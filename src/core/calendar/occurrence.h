@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/rules/leapday.h"
+#include "core/rules/yearlyrule.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -8,16 +11,6 @@
 
 // When an event falls: the one rule that the reminder check, the list's "Next" column, the
 // command line's upcoming list and the calendar export share, so they can never disagree.
-
-// Where a 29 February event falls in a common year.
-enum class LeapDayRule { March1, February28 };
-
-namespace LeapDayRules {
-// The rule's stored texts (the setting LeapDayEvents); the default is 1 March.
-QString name(LeapDayRule rule);
-// "February28" gives 28 February; anything else, the default.
-LeapDayRule fromName(const QString& name);
-} // namespace LeapDayRules
 
 // The event's day in `year`. Only 29 February can miss a year; the rule says where it goes.
 QDate anniversary(QDate date, int year, LeapDayRule rule = LeapDayRule::March1);
@@ -32,14 +25,19 @@ struct Occurrence
 
 // The event's occurrence on or after today. A one-off event falls on its date only, and has
 // none once that has passed. A recurring event falls on its stored date while that lies
-// ahead, otherwise on this year's anniversary, or next year's once this year's has passed.
+// ahead, otherwise on this year's anniversary, or next year's once this year's has passed. A
+// recurring event with a moving day (`moving`) falls on that rule's days alone: its stored date
+// is only the rule's next day as an older copy reads it.
 std::optional<Occurrence> nextOccurrence(QDate date, bool recurs, QDate today,
-                                         LeapDayRule rule = LeapDayRule::March1);
+                                         LeapDayRule rule = LeapDayRule::March1,
+                                         const std::optional<YearlyRule>& moving = {});
 
 // Every day from `first` to `last` (both included) on which the event falls, oldest first. A
-// recurring event falls on its stored date and on each anniversary after it, none before it.
+// recurring event falls on its stored date and on each anniversary after it, none before it;
+// one with a moving day on each of the rule's days.
 QList<QDate> occurrencesBetween(QDate date, bool recurs, QDate first, QDate last,
-                                LeapDayRule rule = LeapDayRule::March1);
+                                LeapDayRule rule = LeapDayRule::March1,
+                                const std::optional<YearlyRule>& moving = {});
 
 // How far off an occurrence is, in words: "today", "tomorrow", "in 12 days".
 QString daysUntilText(qint64 days);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/rules/yearlyrule.h"
+
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // One event: up to seven field cells in the data file that share one record key. All values
 // are text; a field the record has no live cell for reads as "".
@@ -13,6 +16,8 @@ struct BirthdayRecord
 
     int key = -1;
     std::array<QString, FieldCount> values;
+    // How a moving event's day moves, from the file beside the data file; none for a fixed day.
+    std::optional<YearlyRule> rule;
 
     const QString& value(Field field) const { return values[field]; }
     void setValue(Field field, const QString& text) { values[field] = text; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rules/yearlyrule.h"
+
 #include <QDate>
 #include <QString>
 
@@ -15,11 +17,14 @@ struct Row
     const char* name;
     const char* day;   // "01".."31"
     const char* month; // "01".."12"
+    const char* rule;  // a moving day's rule, as YearlyRule::fromText reads it; null when fixed
 
     // The name in the user's language: shown in the picker and stored so when imported.
     QString nameText() const;
-    // The list's "Event Date" column: month, a backslash, day.
-    QString shownAs() const;
+    // When it falls: the fixed day and month, or the moving day's rule.
+    YearlyRule yearlyRule() const;
+    // The list's "Event Date" column: month, a backslash, day, of its day in `year`.
+    QString shownAs(int year) const;
 };
 
 inline constexpr int rowCount = 44;

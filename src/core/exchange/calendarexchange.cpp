@@ -13,6 +13,8 @@ namespace {
 
 const QByteArray notifyProperty = "X-CANDLEWATCHER-NOTIFY";
 const QByteArray showYearsProperty = "X-CANDLEWATCHER-SHOWYEARS";
+// A moving day's rule as this program keeps it, so its own export reads back the same.
+const QByteArray ruleProperty = "X-CANDLEWATCHER-RULE";
 
 ImportEntry entryOf(const ICalendar::Event& event)
 {
@@ -50,12 +52,13 @@ ImportEntry entryOf(const ICalendar::Event& event)
     if (!event.allDay)
         return problem(Problem::LeftOut, QCoreApplication::translate("CalendarExchange",
                                                                      "it is not an all-day event"));
-    if (event.repeat == ICalendar::Repeat::Other)
+    entry.rule = event.rule ? event.rule : YearlyRule::fromText(event.extra(ruleProperty));
+    if (event.repeat == ICalendar::Repeat::Other && !entry.rule)
         return problem(Problem::LeftOut,
                        QCoreApplication::translate("CalendarExchange",
                                                    "it does not repeat on one day every year"));
     entry.date = event.firstDay;
-    entry.recurs = event.repeat == ICalendar::Repeat::Yearly;
+    entry.recurs = event.repeat == ICalendar::Repeat::Yearly || entry.rule;
     entry.lastDay = event.lastDay;
     // Birthday calendars of address books that keep no year use Apple's placeholder.
     entry.hasYear = !(entry.recurs && entry.date.year() == 1604);
@@ -129,10 +132,14 @@ Export exportRecords(const QList<BirthdayRecord>& records, const ExportOptions& 
                            ? ICalendar::Repeat::Yearly
                            : ICalendar::Repeat::None;
         event.leapDayRule = options.leapDayRule;
+        if (event.repeat == ICalendar::Repeat::Yearly)
+            event.rule = record.rule;
         if (record.value(BirthdayRecord::Alert) == QLatin1String("0"))
             event.alarmAt = options.alertTime;
         event.extras = {{notifyProperty, record.value(BirthdayRecord::Notify)},
                         {showYearsProperty, record.value(BirthdayRecord::ShowYears)}};
+        if (event.rule)
+            event.extras.append({ruleProperty, event.rule->toText()});
         events.append(event);
     }
     result.events = int(events.size());

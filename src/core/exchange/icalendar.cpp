@@ -68,6 +68,8 @@ constexpr int yearsFollowed = 30;
 // How many days of an ending rule are walked to find its last one; a rule that goes on longer
 // is as good as endless for a birthday.
 constexpr int daysToEnd = 200;
+// How many years of a moving day a calendar without its rule is given.
+constexpr int movingDaysListed = 10;
 
 QDate dayOf(const icaltimetype& time)
 {
@@ -146,6 +148,25 @@ void recurrenceRead(const icalrecurrencetype& rule, const icaltimetype& start,
     event.lastDay = last;
 }
 
+// FREQ=YEARLY;BYMONTH=5;BYDAY=2SU and nothing else: the Nth (or last) weekday of one month.
+std::optional<YearlyRule> nthWeekdayRead(const icalrecurrencetype& rule)
+{
+    const auto only = [](const auto& parts) { return parts[1] == ICAL_RECURRENCE_ARRAY_MAX; };
+    const auto none = [](const auto& parts) { return parts[0] == ICAL_RECURRENCE_ARRAY_MAX; };
+    if (rule.freq != ICAL_YEARLY_RECURRENCE || rule.interval > 1 || none(rule.by_month) ||
+        !only(rule.by_month) || none(rule.by_day) || !only(rule.by_day) ||
+        !none(rule.by_month_day) || !none(rule.by_year_day) || !none(rule.by_week_no) ||
+        !none(rule.by_set_pos))
+        return std::nullopt;
+    const int nth = icalrecurrencetype_day_position(rule.by_day[0]);
+    // libical counts the weekdays from Sunday (1), Qt from Monday.
+    const int icalDay = int(icalrecurrencetype_day_day_of_week(rule.by_day[0]));
+    if (nth == 0 || nth < -5 || nth > 5 || icalDay < 1 || rule.by_month[0] < 1 ||
+        rule.by_month[0] > 12)
+        return std::nullopt;
+    return YearlyRule::nthWeekday(nth, icalDay == 1 ? 7 : icalDay - 1, rule.by_month[0]);
+}
+
 ICalendar::Event eventRead(icalcomponent* vevent)
 {
     ICalendar::Event event;
@@ -193,8 +214,15 @@ ICalendar::Event eventRead(icalcomponent* vevent)
         // Two rules together give days no single yearly day can stand for.
         if (rules > 1)
             event.repeat = ICalendar::Repeat::Other;
-        else if (icalproperty* rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY))
-            recurrenceRead(icalproperty_get_rrule(rule), start, event);
+        else if (icalproperty* rule =
+                     icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY)) {
+            const icalrecurrencetype recur = icalproperty_get_rrule(rule);
+            recurrenceRead(recur, start, event);
+            if (event.repeat == ICalendar::Repeat::Other && (event.rule = nthWeekdayRead(recur))) {
+                event.repeat = ICalendar::Repeat::Yearly;
+                event.firstDay = nextOccurrence(*event.rule, *event.start);
+            }
+        }
     }
     event.cancelled = icalcomponent_get_status(vevent) == ICAL_STATUS_CANCELLED;
     if (icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT))
@@ -239,6 +267,68 @@ icalrecurrencetype yearlyRule(QDate date, LeapDayRule rule)
     return recur;
 }
 
+// A day of another calendar as RFC 7529 writes it, for the calendars that read RSCALE; the
+// RDATEs beside it are the same days for those that do not. Months as CLDR numbers them: the
+// Hebrew ones from Tishri with Adar I as "5L", a Chinese leap month with an "L". A day a year
+// lacks falls on the one before it (the month's last day, a leap month's plain month) but
+// Adar I's, which falls in Adar, the month after.
+icalproperty* otherCalendarRule(const YearlyRule& rule)
+{
+    static constexpr const char* scales[] = {"CHINESE", "HEBREW", "ISLAMIC-CIVIL"};
+    QString month = QString::number(rule.month);
+    bool forward = false;
+    if (rule.calendar == YearlyRule::Calendar::Hebrew && rule.month >= 6) {
+        forward = rule.month == 6;
+        month = forward ? QStringLiteral("5L") : QString::number(rule.month - 1);
+    } else if (rule.leapMonth) {
+        month += u'L';
+    }
+    const QString text =
+        QStringLiteral("RSCALE=%1;FREQ=YEARLY;BYMONTH=%2;BYMONTHDAY=%3;SKIP=%4")
+            .arg(QLatin1String(scales[int(rule.calendar)]), month, QString::number(rule.day),
+                 forward ? QLatin1String("FORWARD") : QLatin1String("BACKWARD"));
+    return icalproperty_new_rrule(icalrecurrencetype_from_string(text.toLatin1().constData()));
+}
+
+// A moving day as an RRULE where one says it; otherwise (Easter, another calendar, a week that
+// crosses a month's end) as the next years' days, which every calendar reads.
+void movingDayWrite(icalcomponent* vevent, const YearlyRule& rule, QDate start, LeapDayRule leapDay)
+{
+    static constexpr const char* weekdays[] = {"MO", "TU", "WE", "TH", "FR", "SA", "SU"};
+    QString recur;
+    if (rule.kind == YearlyRule::Kind::NthWeekday) {
+        recur = QStringLiteral("FREQ=YEARLY;BYMONTH=%1;BYDAY=%2%3")
+                    .arg(rule.month)
+                    .arg(rule.nth)
+                    .arg(QLatin1String(weekdays[rule.weekday - 1]));
+    } else if (rule.kind == YearlyRule::Kind::WeekdayOnOrAfter && rule.day + 6 <= 28) {
+        QStringList days;
+        for (int day = rule.day; day < rule.day + 7; ++day)
+            days.append(QString::number(day));
+        recur = QStringLiteral("FREQ=YEARLY;BYMONTH=%1;BYMONTHDAY=%2;BYDAY=%3")
+                    .arg(QString::number(rule.month), days.join(u','),
+                         QLatin1String(weekdays[rule.weekday - 1]));
+    }
+    if (!recur.isEmpty()) {
+        icalcomponent_add_property(vevent, icalproperty_new_rrule(icalrecurrencetype_from_string(
+                                               recur.toLatin1().constData())));
+        return;
+    }
+    // libical reads and writes RSCALE only when built with ICU; the RDATEs say the days anyway.
+    if (rule.kind == YearlyRule::Kind::OtherCalendar && icalrecurrencetype_rscale_is_supported())
+        icalcomponent_add_property(vevent, otherCalendarRule(rule));
+    QDate day = start;
+    for (int n = 0; n < movingDaysListed && day.isValid(); ++n) {
+        day = nextOccurrence(rule, day.addDays(1), leapDay);
+        if (!day.isValid())
+            break;
+        icaldatetimeperiodtype when;
+        when.time = dateOf(day);
+        when.period = icalperiodtype_null_period();
+        icalcomponent_add_property(vevent, icalproperty_new_rdate(when));
+    }
+}
+
 icalproperty* extraProperty(const QByteArray& name, const QString& value)
 {
     icalproperty* p = icalproperty_new_x(value.toUtf8().constData());
@@ -255,7 +345,9 @@ icalcomponent* eventWrite(const ICalendar::Event& event, const icaltimetype& sta
     icalcomponent_add_property(vevent, icalproperty_new_dtstart(dateOf(start)));
     // An all-day event ends where the next day begins.
     icalcomponent_add_property(vevent, icalproperty_new_dtend(dateOf(start.addDays(1))));
-    if (event.repeat == ICalendar::Repeat::Yearly)
+    if (event.repeat == ICalendar::Repeat::Yearly && event.rule)
+        movingDayWrite(vevent, *event.rule, start, event.leapDayRule);
+    else if (event.repeat == ICalendar::Repeat::Yearly)
         icalcomponent_add_property(vevent,
                                    icalproperty_new_rrule(yearlyRule(start, event.leapDayRule)));
     icalcomponent_add_property(vevent,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calendar/occurrence.h"
+#include "core/rules/yearlyrule.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -39,6 +40,10 @@ struct Event
     std::optional<QDate> lastDay;
     bool cancelled = false;                        // read: STATUS:CANCELLED
     LeapDayRule leapDayRule = LeapDayRule::March1; // written only
+    // A yearly day that moves (Repeat::Yearly). Written: an RRULE where one says it (BYDAY), a
+    // list of the next years' days (RDATE) where none does. Read: an RRULE's Nth or last
+    // weekday of one month.
+    std::optional<YearlyRule> rule;
     bool changedOccurrence = false; // one occurrence of a repeating event moved (RECURRENCE-ID)
     // Written: a reminder at this time of the event's day. Read: midnight for any alarm.
     std::optional<QTime> alarmAt;

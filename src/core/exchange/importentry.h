@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rules/yearlyrule.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
@@ -39,6 +41,8 @@ struct ImportEntry
     std::optional<QDate> lastDay;
     // An anniversary's contact, whose name the event's name is made of.
     QString contact{};
+    // A yearly day that moves (the second Sunday of May): date is then one of its days.
+    std::optional<YearlyRule> rule{};
 };
 
 // What a reader made of a whole file. When error is set the file as a whole is unusable (not

@@ -4,6 +4,7 @@
 #include "core/exchange/importformats.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/cellformat.h"
+#include "core/store/eventrulefile.h"
 #include "core/text/textconv.h"
 #include "core/text/translations.h"
 
@@ -62,7 +63,11 @@ BirthdayRecord recordFor(const ImportEntry& entry, QDate today)
     // Most files carry no Notify; the check (a pattern made for the locale) is left out then.
     const bool notifyFits = !entry.notify.isEmpty() && entry.notify.size() <= 2 &&
                             BirthdayInput::notifyTextValid(entry.notify);
+    // A moving day is stored on its next day; its rule goes beside the data file.
+    if (entry.rule && entry.recurs)
+        date = nextOccurrence(*entry.rule, today);
     BirthdayRecord record;
+    record.rule = entry.recurs ? entry.rule : std::nullopt;
     record.setValue(BirthdayRecord::Name, fitted(entry.name));
     record.setValue(BirthdayRecord::Date, TextConv::dateToText(date));
     record.setValue(BirthdayRecord::Recurs, entry.recurs ? yes : no);
@@ -348,15 +353,24 @@ bool Run::step(QDeadlineTimer until)
         m_backedUp = true;
     }
     do {
-        const Expected<int> added = m_store.addRecord(m_records[m_result.added]);
-        if (!added) {
+        QString ruleError;
+        const BirthdayRecord& record = m_records[m_result.added];
+        const Expected<int> key = m_store.addRecord(record);
+        if (key && record.rule) {
+            BirthdayRecord added = record;
+            added.key = *key;
+            if (!EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), added,
+                                        record.rule, ruleError))
+                ++m_result.added;
+        }
+        if (!key || !ruleError.isEmpty()) {
             //: %1 is how many events were added, %2 why the import stopped.
             m_result.error =
                 QCoreApplication::translate("ImportPlan",
                                             "The import stopped after %1 of the %Ln events were "
                                             "added.\n\n%2",
                                             nullptr, int(m_records.size()))
-                    .arg(QString::number(m_result.added), added.error());
+                    .arg(QString::number(m_result.added), key ? ruleError : key.error());
             m_stopped = true;
             return false;
         }

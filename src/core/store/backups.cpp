@@ -2,6 +2,7 @@
 
 #include "core/store/cellformat.h"
 #include "core/store/datafileio.h"
+#include "core/store/eventrulefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -93,14 +94,27 @@ QList<Backups::Backup> findBackups(const QString& dataPath)
 
 // Keeps the copies of the newest keptDays days. A copy that cannot be deleted only takes room:
 // it is no reason to refuse the work the backup was made for.
+// The moving days' rules go with the data file they belong to, beside it under its name; a
+// data file without them leaves those of the target alone.
+bool copyRules(const QString& fromData, const QString& toData, QString& reason)
+{
+    const QString from = EventRuleFile::pathFor(fromData);
+    if (!QFileInfo::exists(from))
+        return true;
+    const std::optional<QByteArray> bytes = readAll(from, reason);
+    return bytes && writeAll(EventRuleFile::pathFor(toData), *bytes, reason);
+}
+
 void prune(const QString& dataPath, const QStringList& spared)
 {
     QList<QDate> days;
     for (const Backups::Backup& backup : findBackups(dataPath)) {
         if (!days.contains(backup.date))
             days.append(backup.date);
-        if (days.size() > Backups::keptDays && !spared.contains(backup.path))
+        if (days.size() > Backups::keptDays && !spared.contains(backup.path)) {
             QFile::remove(backup.path);
+            QFile::remove(EventRuleFile::pathFor(backup.path));
+        }
     }
 }
 
@@ -162,7 +176,7 @@ bool make(const QString& dataPath, QDate day, bool keepCurrentState, QString& er
             return true; // this state is kept already
     }
     const QString made = filePath(dataPath, day, copy);
-    if (!writeAll(made, *bytes, reason))
+    if (!writeAll(made, *bytes, reason) || !copyRules(dataPath, made, reason))
         return failed(reason);
     // A clock set back makes today's copy the oldest: it stays all the same.
     prune(dataPath, {made, QFileInfo(spared).absoluteFilePath()});
@@ -206,6 +220,11 @@ bool restore(const QString& dataPath, const QByteArray& bytes, QString& error)
         return false;
     }
     return writeAll(DataFileIo::writeTarget(dataPath), bytes, error);
+}
+
+bool restoreRules(const QString& dataPath, const QString& backupPath, QString& error)
+{
+    return copyRules(backupPath, dataPath, error);
 }
 
 } // namespace Backups

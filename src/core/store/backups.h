@@ -51,5 +51,7 @@ std::optional<QByteArray> check(const QString& backupPath, QString& error);
 // Puts bytes (a checked backup's) in place of the data file, or of its target when it is a
 // link, in one step.
 bool restore(const QString& dataPath, const QByteArray& bytes, QString& error);
+// Puts the backup's moving days' rules in place of the data file's, when it has them.
+bool restoreRules(const QString& dataPath, const QString& backupPath, QString& error);
 
 } // namespace Backups

@@ -2,6 +2,7 @@
 
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
+#include "core/store/eventrulefile.h"
 #include "core/text/textconv.h"
 #include "platform/filelock.h"
 
@@ -270,7 +271,16 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::readRecords()
             record.values[size_t(slot)] =
                 decodeValue(valueAt(file.data, cells[size_t(record.key)][size_t(slot)], slot));
     }
+    attachRules(records);
     return records;
+}
+
+void BirthdayStore::attachRules(QList<BirthdayRecord>& records)
+{
+    m_rulesError.clear();
+    if (const std::optional<EventRuleTable> rules =
+            EventRuleFile::load(EventRuleFile::pathFor(m_dataPath), m_rulesError))
+        rules->attachTo(records);
 }
 
 std::optional<int> BirthdayStore::newRecordKey()
@@ -712,5 +722,6 @@ bool BirthdayStore::restoreFile(const QString& backupPath)
         return false;
     // A damaged copy is refused before anything changes.
     const std::optional<QByteArray> bytes = Backups::check(backupPath, m_error);
-    return bytes && makeBackup(true, backupPath) && Backups::restore(m_dataPath, *bytes, m_error);
+    return bytes && makeBackup(true, backupPath) && Backups::restore(m_dataPath, *bytes, m_error) &&
+           Backups::restoreRules(m_dataPath, backupPath, m_error);
 }

@@ -45,6 +45,9 @@ public:
 
     const QString& dataPath() const { return m_dataPath; }
     QString errorString() const { return m_error; }
+    // Why the moving days' rules beside the data file did not read, or "": the records then
+    // fall on their stored dates, as an older copy reads them.
+    QString rulesError() const { return m_rulesError; }
 
     // All live records in one walk, in Name-cell order.
     Expected<QList<BirthdayRecord>> readAllRecords();
@@ -146,6 +149,7 @@ private:
         bool missing = false;
     };
     bool lockAndRead(Snapshot& snapshot);
+    void attachRules(QList<BirthdayRecord>& records);
     // What a write makes of the file's bytes: the patches (none: nothing to write), or false
     // when it refuses, with the reason given.
     struct Change
@@ -187,6 +191,7 @@ private:
 
     QString m_dataPath;
     QString m_error;
+    QString m_rulesError;
     FileState m_fileState;
     int m_lockTimeout;
     const Clock* m_clock = nullptr; // the system clock

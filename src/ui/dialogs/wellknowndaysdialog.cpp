@@ -2,6 +2,7 @@
 
 #include "core/events/wellknowndays.h"
 #include "core/store/birthdaystore.h"
+#include "core/store/eventrulefile.h"
 #include "core/text/textconv.h"
 #include "ui/common/messageprompt.h"
 #include "ui/dialogs/dialogbuttons.h"
@@ -22,6 +23,8 @@ namespace {
 
 enum Column { NameColumn = 0, DateColumn = 1 };
 constexpr int keyRole = Qt::UserRole;
+// A moving day's rule, as YearlyRule::toText writes it; none for a fixed day.
+constexpr int ruleRole = Qt::UserRole + 1;
 
 // Rows sort by the clicked column's text regardless of letter case, as a native list does.
 class EventItem : public QTreeWidgetItem
@@ -56,8 +59,10 @@ WellKnownDaysDialog::WellKnownDaysDialog(BirthdayStore& store, const Clock& cloc
     // Every day of the table, in the table's order until a click on a header sorts them.
     m_eventList->clear();
     bool translated = false;
+    // A day that moves shows where it falls this year.
+    const int year = m_clock.today().year();
     for (const WellKnownDays::Row& row : WellKnownDays::table()) {
-        addRow(row.nameText(), QString::fromLatin1(row.day), QString::fromLatin1(row.month));
+        addRow(row.nameText(), row.shownAs(year), QString::fromLatin1(row.rule));
         translated = translated || row.nameText() != QLatin1String(row.name);
     }
     // The English names keep the designed column, a long one ending in "…"; a language's
@@ -138,7 +143,7 @@ void WellKnownDaysDialog::createControls(const HelpSink& help)
     installHelpHook(m_cancelButton, QStringLiteral("cancel"), help);
 }
 
-void WellKnownDaysDialog::addRow(const QString& name, const QString& day, const QString& month)
+void WellKnownDaysDialog::addRow(const QString& name, const QString& shownAs, const QString& rule)
 {
     static const QIcon dateIcon = programIcon();
     auto* item = new EventItem(m_eventList);
@@ -146,7 +151,8 @@ void WellKnownDaysDialog::addRow(const QString& name, const QString& day, const 
                   QStringLiteral("key%1").arg(m_eventList->topLevelItemCount()));
     item->setText(NameColumn, name);
     item->setIcon(NameColumn, dateIcon);
-    item->setText(DateColumn, month + QLatin1Char('\\') + day);
+    item->setText(DateColumn, shownAs);
+    item->setData(DateColumn, ruleRole, rule);
 }
 
 void WellKnownDaysDialog::sortByColumn(int column)
@@ -154,7 +160,8 @@ void WellKnownDaysDialog::sortByColumn(int column)
     m_eventList->sortItems(column, Qt::AscendingOrder);
 }
 
-bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs, QString& error)
+bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs,
+                                     const QString& ruleText, QString& error)
 {
     // A yearly record, shown from 10 days ahead, no dialog on the day, no number of years.
     // One store operation takes the smallest free key and writes all six fields, or nothing.
@@ -166,9 +173,19 @@ bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs
     record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
     record.setValue(BirthdayRecord::Alert, QStringLiteral("1"));
     record.setValue(BirthdayRecord::ShowYears, QStringLiteral("0"));
-    const Expected<int> added = m_store.addRecord(record);
-    error = added.error();
-    return bool(added);
+    // A moving day is stored on its next day, and its rule beside the data file.
+    const std::optional<YearlyRule> rule = YearlyRule::fromText(ruleText);
+    if (rule)
+        record.setValue(BirthdayRecord::Date,
+                        TextConv::dateToText(nextOccurrence(*rule, m_clock.today())));
+    const Expected<int> key = m_store.addRecord(record);
+    if (!key) {
+        error = key.error();
+        return false;
+    }
+    record.key = *key;
+    return !rule ||
+           EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), record, rule, error);
 }
 
 void WellKnownDaysDialog::onOkClicked()
@@ -190,7 +207,8 @@ void WellKnownDaysDialog::onOkClicked()
         const QTreeWidgetItem* item = m_eventList->topLevelItem(i);
         if (!item->isSelected())
             continue;
-        if (!writeEvent(item->text(NameColumn), item->text(DateColumn), error)) {
+        if (!writeEvent(item->text(NameColumn), item->text(DateColumn),
+                        item->data(DateColumn, ruleRole).toString(), error)) {
             stopped = true;
             break;
         }

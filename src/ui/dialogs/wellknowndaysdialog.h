@@ -30,9 +30,10 @@ private Q_SLOTS:
 private:
     void createControls(const HelpSink& help);
     // Appends one row: key "key<n>", the name, and month\day in the second column.
-    void addRow(const QString& name, const QString& day, const QString& month);
+    void addRow(const QString& name, const QString& shownAs, const QString& rule);
     // Adds one selected row as a new record; false, with nothing of it written, on failure.
-    bool writeEvent(const QString& name, const QString& shownAs, QString& error);
+    bool writeEvent(const QString& name, const QString& shownAs, const QString& ruleText,
+                    QString& error);
 
     BirthdayStore& m_store;
     Clock m_systemClock;

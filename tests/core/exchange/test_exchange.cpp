@@ -5,6 +5,7 @@
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
+#include "core/text/textconv.h"
 #include "core/text/translations.h"
 #include "platform/filelock.h"
 
@@ -37,6 +38,7 @@ QString described(const ImportPlan::Item& item)
     return e.name + u' ' +
            (e.hasYear ? e.date.toString(Qt::ISODate) : e.date.toString(u"--MM-dd")) +
            (e.recurs ? "" : " once") + " alert=" + item.record.value(BirthdayRecord::Alert) +
+           (e.rule ? " rule=" + e.rule->toText() : QString()) +
            (item.status == S::Ending ? " : " + status + ": " + item.reason : QString());
 }
 
@@ -191,18 +193,18 @@ private Q_SLOTS:
     {
         using E = ImportEntry;
         const auto e = [](const QString& name, QDate date, bool hasYear = true) {
-            return E{name, date, hasYear, true, {}, {}, {}, {}, {}, {}, {}, {}};
+            return E{name, date, hasYear, true, {}, {}, {}, {}, {}, {}, {}, {}, {}};
         };
         const QList<ImportEntry> entries = {
             e(" anna SCHMIDT ", QDate(2001, 12, 8)), // the stored one
-            E{"Anna Schmidt", QDate(1984, 12, 9), true, true, {}, {}, "14", {}, {}, {}, {}, {}},
+            E{"Anna Schmidt", QDate(1984, 12, 9), true, true, {}, {}, "14", {}, {}, {}, {}, {}, {}},
             e("Ben", QDate(2000, 4, 12), false),
             e("ben", QDate(1990, 4, 12)),                    // the same as the one before
             e("Leap", QDate(2000, 2, 29), false),            // no year: the last leap year
             e(QString(200, QChar(0xe4)), QDate(1990, 1, 1)), // a name too long
             // A one-off whose Notify is too long.
-            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}, {}, {}, {}},
-            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}, {}, {}, {}},
+            E{"Calendar", QDate(2027, 1, 15), true, false, {}, {}, "999", "1", {}, {}, {}, {}, {}},
+            E{"Lena", {}, true, true, E::Problem::NoDate, {}, {}, {}, {}, {}, {}, {}, {}},
             e("Before year 1", QDate(-1, 3, 3))}; // from no reader, yet never added
         const QList<ImportPlan::Item> items = ImportPlan::plan(
             entries, {record("Anna Schmidt", QDate(1984, 12, 8), "1", "10", "0", "1")}, today);
@@ -380,6 +382,36 @@ for e in cal.walk('VEVENT'):
         const ImportPlan::Counts again =
             ImportPlan::count(ImportPlan::plan(file.entries, *f.store.readAllRecords(), today));
         QCOMPARE(again.summary(), "0 added, 4 already there, 0 without a date");
+    }
+
+    // Moving days go out as RRULE (BYDAY) or as the next years' RDATEs, and come back with
+    // their rules, stored on their next days with the rules beside the data file.
+    void roundTrip_keepsMovingDays()
+    {
+        StoreFixture f;
+        QList<BirthdayRecord> moving;
+        for (const char* rule :
+             {"weekday 2 SU 05", "after SA 09-16", "easter +49", "hebrew 01-01"}) {
+            BirthdayRecord r = record(rule, QDate(), "1", "10", "1", "0", int(moving.size()));
+            r.rule = YearlyRule::fromText(QString::fromLatin1(rule));
+            r.values[BirthdayRecord::Date] = TextConv::dateToText(nextOccurrence(*r.rule, today));
+            moving << r;
+        }
+        const QByteArray ics =
+            CalendarExchange::exportRecords(moving, CalendarExchange::ExportOptions()).ics;
+        QVERIFY(ics.contains("RRULE:FREQ=YEARLY;BYDAY=2SU;BYMONTH=5\r\n"));
+        QVERIFY(
+            ics.contains("RRULE:FREQ=YEARLY;BYDAY=SA;BYMONTHDAY=16,17,18,19,20,21,22;BYMONTH=9"));
+        QVERIFY(ics.contains("RDATE;VALUE=DATE:20280604\r\n")); // Pentecost 2028
+        QVERIFY(
+            ics.contains("RRULE:RSCALE=HEBREW;FREQ=YEARLY;BYMONTHDAY=1;BYMONTH=1;SKIP=BACKWARD"));
+        QVERIFY(ics.contains("RDATE;VALUE=DATE:20280921\r\n")); // Rosh Hashanah 2028
+        QList<BirthdayRecord> records;
+        for (const ImportPlan::Item& item :
+             ImportPlan::plan(ImportPlan::readData(ics).entries, {}, today))
+            records << item.record;
+        QCOMPARE(ImportPlan::run(f.store, records).error, QString());
+        QCOMPARE(*f.store.readAllRecords(), moving);
     }
 
     void importStopsAtTheLimitAndBacksUpFirst()

@@ -29,9 +29,11 @@ private Q_SLOTS:
         const QString names =
             "New Year's Day|Sherlock Holmes Birthday|Baptism of Jesus|World Religion Day|Epiphany|"
             "Martin Luther King Jr. Day|Burn's Night|Groundhog Day|Valentines Day|Lantern Festival|"
-            "St. David's Day|International Women's Day|Mothers Day|St. Patrick's Day|April Fool's "
-            "Day|Buddha's Birthday|Holocaust Rememberance Day|St. Georges Day|May Day|Mother's Day "
-            "(US)|Pentecost|Trinity|Dragon Boat Festival|Father's Day|International Joke Day|"
+            "St. David's Day|International Women's Day|Mothers Day (UK)|St. Patrick's Day|April "
+            "Fool's "
+            "Day|Buddha's Birthday (Korea)|Holocaust Rememberance Day (Israel)|St. Georges Day|May "
+            "Day|Mother's Day (US)|Pentecost|Trinity|Dragon Boat Festival|Father's Day (US, UK)|"
+            "International Joke Day|"
             "Independence Day (US)|Bastille Day (France)|Friendship Day|Chinese Valentines Day|"
             "Ghandi's Birthday|Oktoberfest|Black Thursday|All Saints' Day|Guy Fawkes Day|World "
             "Peace Day|Children's Day|World AIDS Day|Advent Begins|St. Nicholas Day|Pearl Harbour "
@@ -44,8 +46,8 @@ private Q_SLOTS:
             "Harbour Day (US)|12\\24 Christmas Eve|12\\25 Christmas Day|12\\26 Boxing Day|12\\31 "
             "New Year's Eve";
         open("special");
+        // Moving days show this year's day (core/events' test checks them): no order by date.
         QStringList shown;
-        QString previous;
         for (int row = 0; row < list()->topLevelItemCount(); ++row) {
             const QTreeWidgetItem* item = list()->topLevelItem(row);
             const QString date = item->text(1);
@@ -53,8 +55,6 @@ private Q_SLOTS:
             QVERIFY2(date.size() == 5 && date[2] == u'\\' &&
                          QDate(2001, date.left(2).toInt(), date.mid(3).toInt()).isValid(),
                      qPrintable(date));
-            QVERIFY2(shown.last() == "Epiphany" || date >= previous, qPrintable(shown.last()));
-            previous = shown.last() == "Epiphany" ? previous : date;
             for (const QString& known : fixedDays.split(u'|'))
                 QVERIFY2(known.mid(6) != shown.last() || known.left(5) == date, qPrintable(known));
         }
