@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>تعذّرت قراءة «%1»: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>تعذّرت كتابة «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>تعذّر إنشاء نسخة احتياطية من ملف البيانات «%1»، لذا لم يُغيَّر شيء. %2</translation>
     </message>
@@ -139,7 +139,12 @@
         <translation>، </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>&quot;%1&quot; يتبع الاشتراك &quot;%2&quot;.  إذا غيّرته هنا صار لك: لن تصله التغييرات اللاحقة في الاشتراك.  أتحرّره؟</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>يمكنك تحرير عيد ميلاد واحد فقط في كل مرة، لذا سيُعرض آخر عيد ميلاد حددته.</translation>
     </message>
@@ -163,8 +168,21 @@
         <source>they were not duplicated</source>
         <translation>لم تُكرَّر</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>من الأحداث المحددة (%n): نُسخ %1، ولم يُنسخ %2.</numerusform>
+            <numerusform>من الحدث المحدد: نُسخ %1، ولم يُنسخ %2.</numerusform>
+            <numerusform>من الحدثين المحددين: نُسخ %1، ولم يُنسخ %2.</numerusform>
+            <numerusform>من الأحداث الـ%n المحددة: نُسخ %1، ولم يُنسخ %2.</numerusform>
+            <numerusform>من الأحداث الـ%n المحددة: نُسخ %1، ولم يُنسخ %2.</numerusform>
+            <numerusform>من الأحداث الـ%n المحددة: نُسخ %1، ولم يُنسخ %2.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>هل أنت متأكد من أنك تريد حذف %1 نهائيًا من قائمة أعياد الميلاد؟</translation>
     </message>
@@ -195,6 +213,19 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>لم تُحذف</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>من الأحداث المحددة (%n): حُذف %1، ولم يُحذف %2.</numerusform>
+            <numerusform>من الحدث المحدد: حُذف %1، ولم يُحذف %2.</numerusform>
+            <numerusform>من الحدثين المحددين: حُذف %1، ولم يُحذف %2.</numerusform>
+            <numerusform>من الأحداث الـ%n المحددة: حُذف %1، ولم يُحذف %2.</numerusform>
+            <numerusform>من الأحداث الـ%n المحددة: حُذف %1، ولم يُحذف %2.</numerusform>
+            <numerusform>من الأحداث الـ%n المحددة: حُذف %1، ولم يُحذف %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -315,7 +346,7 @@
         <translation>يجب أن تكون قيمة «أشعرني قبل» عددًا يساوي صفرًا أو أكبر. يُرجى التحقق والمحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -343,7 +374,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+يتبع الاشتراك &quot;%2&quot;: أي تغيير هناك يغيّره هنا.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>الاسم</translation>
@@ -376,7 +415,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>قائمة أعياد الميلاد</translation>
     </message>
@@ -384,7 +423,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>مفتاح السجل %1 غير صالح: تتراوح المفاتيح من 0 إلى %2.</translation>
     </message>
@@ -450,7 +489,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>لا يوجد حقل «%1» في ملف البيانات.</translation>
@@ -462,7 +501,7 @@
         <translation>قيمة الحقل %1 «%2» طويلة جدًا: تشغل %3 بايت، وملف البيانات يتسع لـ %4 على الأكثر.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>تعذّر ضغط ملف البيانات «%1»: برنامج آخر يستبدله باستمرار.</translation>
     </message>
@@ -496,7 +535,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(مناسبة بلا اسم)</translation>
     </message>
@@ -536,7 +575,7 @@
         <translation>ليست مناسبة تستغرق اليوم كله</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>لا تتكرر في يوم واحد كل سنة</translation>
     </message>
@@ -877,6 +916,34 @@ Try &apos;candlewatcher --help&apos;.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>تعذرت قراءة &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>ملف القواعد &quot;%1&quot; تالف: %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>ملف القواعد &quot;%1&quot; كتبه إصدار أحدث من البرنامج.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>ملف القواعد &quot;%1&quot; تالف: أحد مدخلاته لا يُقرأ.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>تعذرت الكتابة إلى &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -981,12 +1048,12 @@ Your events as they are now are kept as a backup of today.</source>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>تعذّرت استعادة النسخة الاحتياطية.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>جارٍ قراءة الملفات...</translation>
     </message>
@@ -1266,7 +1333,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>ليس ملف iCalendar: لا يبدأ بـ BEGIN:VCALENDAR.</translation>
     </message>
@@ -1347,7 +1414,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — ذكرى سنوية</translation>
@@ -1425,7 +1492,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>ليس ملفًا عاديًا (إنه جهاز أو أنبوب أو مقبس): لا تُستورد إلا الملفات.</translation>
     </message>
@@ -1485,7 +1552,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>تاريخها ليس يومًا من أيام التقويم</translation>
     </message>
@@ -1500,7 +1567,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>ينتهي تكرارها قبل أن يبدأ</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>موجودة في القائمة بالفعل</translation>
     </message>
@@ -1555,7 +1622,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>؛ لم تُضف: %L1: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1862,22 +1929,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>لم تستجب أي خدمة إشعارات لسطح المكتب: ستظهر التذكيرات في نافذة Candlewatcher.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>شريط الأدوات القياسي</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>‏%1 %2 - لن يفوتك عيد ميلاد بعد اليوم</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>البحث بالاسم (%1)</translation>
@@ -1888,12 +1955,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>البحث بالاسم</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>امسح البحث</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>مزيد من أزرار شريط الأدوات</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>يعمل Candlewatcher في علبة النظام: إغلاق هذه النافذة يُبقيه هناك، والنقر على أيقونته يعيد النافذة.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>إذا أنهيت البرنامج فلن تُنبَّه إلى أي مناسبات قادمة. هل أنت متأكد من أنك تريد الإنهاء؟</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>أُزيلت %n مناسبة انقطعت كتابتها (اسم بلا تاريخ) من ملف البيانات؛ وحُفظت خلاياها في «%1».</numerusform>
@@ -1910,7 +1992,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>تعذّر ضغط ملف البيانات.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>تعذّرت قراءة قائمة أعياد الميلاد.</translation>
     </message>
@@ -1918,7 +2000,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -2047,7 +2129,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>اليوم</translation>
@@ -2195,7 +2277,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>نُشر في %1: %2</translation>
@@ -2392,7 +2474,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>&quot;%1&quot; قيد الاستخدام من نسخة أخرى من Candlewatcher.</translation>
     </message>
@@ -2410,12 +2492,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>أدخل عنوان خادم أو دفتر عناوين أو تقويم، مثل https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>بُنيت هذه النسخة من Candlewatcher دون الوصول إلى الشبكة.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>جارٍ البحث عن دفاتر العناوين والتقاويم في %1...</translation>
     </message>
@@ -2425,7 +2507,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>لم يُعثر هناك على دفتر عناوين أو تقويم.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>جارٍ قراءة &quot;%1&quot;...</translation>
     </message>
@@ -2433,12 +2515,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>ملف الاشتراكات «%1» أكبر من %2 ميغابايت، أكثر مما يكتبه هذا البرنامج: لا تتم قراءته.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>تعذّرت قراءة «%1»: %2.</translation>
     </message>
@@ -2448,12 +2530,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>ملف الاشتراكات «%1» تالف: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>ملف الاشتراكات «%1» كتبه إصدار أحدث من البرنامج.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>ملف الاشتراكات «%1» تالف: أحد إدخالاته لا يُقرأ.</translation>
     </message>
@@ -2463,7 +2545,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>تعذّرت كتابة «%1»: %2؛ يبقى الملف كما كان.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>أنت مشترك في &quot;%1&quot; بالفعل.</translation>
     </message>
@@ -2606,7 +2688,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>ا&amp;شترك</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>أبدًا</translation>
@@ -2626,12 +2708,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 هل تُزال مناسباته من قائمتك أيضًا؟ نعم يزيلها، ولا يبقيها مناسباتٍ خاصة بك. المناسبات التي غيّرتها هنا تبقى في الحالتين.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>تعذّرت إزالة الاشتراك.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>مُضافة</translation>
     </message>
@@ -2680,17 +2762,17 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>تعذّر حفظ كلمة المرور.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>لم تُضف كل مناسبات الاشتراك.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>ا&amp;نشر مناسباتي في هذا التقويم بدلاً من ذلك</translation>
     </message>
@@ -2700,7 +2782,7 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>ن&amp;شر</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>النشر في %1</translation>
     </message>
@@ -2748,23 +2830,23 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>لا توجد كلمة مرور لـ %1 (المستخدم %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>بُنيت هذه النسخة من Candlewatcher دون الوصول إلى الشبكة.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>لا توجد كلمة مرور لـ %1 (المستخدم %2). اختر &quot;زامن الآن&quot; من أعياد الميلاد &gt; الاشتراكات... لكتابتها: تُحفظ في خدمة الأسرار لسطح المكتب، حيث يجدها سطر الأوامر أيضًا.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>أُضيفت: %L1، حُدّثت: %L2، أُزيلت: %L3</translation>
     </message>
@@ -2783,12 +2865,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>لم تستجب أي خدمة أسرار (%1): تُطلب كلمات المرور مرة في كل جلسة ولا تُحفظ.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>جارٍ مزامنة &quot;%1&quot;...</translation>
     </message>
@@ -2797,6 +2874,11 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>لم تُجب أي خدمة أسرار (GNOME Keyring، KWallet): تُطلب كلمات المرور مرة في كل جلسة ولا تُحفظ. شغّل خدمة أو ثبّتها لحفظها.</translation>
     </message>
 </context>
 <context>
@@ -2832,7 +2914,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>ذكراها السنوية «%1» ليست تاريخًا</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>لا عيد ميلاد ولا ذكرى سنوية</translation>
     </message>
@@ -2904,7 +2986,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>رأس السنة الميلادية</translation>
     </message>
@@ -2934,7 +3016,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>يوم مارتن لوثر كينغ الابن</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>ليلة بيرنز</translation>
     </message>
@@ -2964,12 +3046,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>اليوم العالمي للمرأة</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>عيد الأم</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>يوم القديس باتريك</translation>
     </message>
@@ -2979,17 +3056,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>كذبة أبريل</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>عيد ميلاد بوذا</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>يوم ذكرى المحرقة</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>يوم القديس جورج</translation>
     </message>
@@ -3019,9 +3086,24 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>مهرجان قوارب التنين</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>عيد الأم (المملكة المتحدة)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>عيد ميلاد بوذا (كوريا)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>عيد الأب</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>يوم ذكرى المحرقة (إسرائيل)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>عيد الأب (الولايات المتحدة، المملكة المتحدة)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3127,12 +3209,12 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>مناسبات خاصة</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>اسم المناسبة</translation>
     </message>
@@ -3147,7 +3229,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>يُرجى تحديد التواريخ التي تريد إضافتها. استخدم مفتاح Ctrl لتحديد أكثر من تاريخ.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>„%1“ kann nicht gelesen werden: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>Die Sicherung der Datendatei „%1“ kann nicht angelegt werden, daher wurde nichts geändert. %2</translation>
     </message>
@@ -135,7 +135,12 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>„%1“ folgt dem Abonnement „%2“.  Sobald Sie es hier ändern, gehört es Ihnen: spätere Änderungen im Abonnement erreichen es nicht mehr.  Bearbeiten?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>Da Sie immer nur einen Geburtstag bearbeiten können, wird nur der zuletzt ausgewählte angezeigt.</translation>
     </message>
@@ -159,8 +164,17 @@
         <source>they were not duplicated</source>
         <translation>Sie wurden nicht dupliziert</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>Von dem %n ausgewählten Ereignis: %1 dupliziert, %2 nicht dupliziert.</numerusform>
+            <numerusform>Von den %n ausgewählten Ereignissen: %1 dupliziert, %2 nicht dupliziert.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Möchten Sie %1 wirklich endgültig aus Ihrer Geburtstagsliste löschen?</translation>
     </message>
@@ -187,6 +201,15 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>Sie wurden nicht gelöscht</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>Von dem %n ausgewählten Ereignis: %1 gelöscht, %2 nicht gelöscht.</numerusform>
+            <numerusform>Von den %n ausgewählten Ereignissen: %1 gelöscht, %2 nicht gelöscht.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -303,7 +326,7 @@
         <translation>Der Wert bei „Benachrichtigen ab“ muss eine Zahl größer oder gleich null sein.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -331,7 +354,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Name</translation>
@@ -364,7 +395,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>Geburtstagsliste</translation>
     </message>
@@ -372,7 +403,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>Der Datensatzschlüssel %1 ist ungültig: Schlüssel reichen von 0 bis %2.</translation>
     </message>
@@ -430,7 +461,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>Die Datendatei hat kein Feld „%1“.</translation>
@@ -442,7 +473,7 @@
         <translation>Das Feld %1 „%2“ ist zu lang: Es belegt %3 Bytes, die Datendatei fasst höchstens %4.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Die Datendatei „%1“ kann nicht komprimiert werden: Ein anderes Programm ersetzt sie ständig.</translation>
     </message>
@@ -476,7 +507,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(ein Ereignis ohne Namen)</translation>
     </message>
@@ -516,7 +547,7 @@
         <translation>es ist kein ganztägiges Ereignis</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>es wiederholt sich nicht jedes Jahr am selben Tag</translation>
     </message>
@@ -837,6 +868,34 @@ Weitere Informationen mit „candlewatcher --help“.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Die Regeldatei „%1“ ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>Die Regeldatei „%1“ wurde von einer neueren Version des Programms geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Die Regeldatei „%1“ ist beschädigt: ein Eintrag darin ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -925,12 +984,12 @@ Ihre Ereignisse in ihrem jetzigen Stand werden als Sicherung von heute aufbewahr
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>Die Dateien werden gelesen …</translation>
     </message>
@@ -1210,7 +1269,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
     </message>
@@ -1291,7 +1350,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — Jahrestag</translation>
@@ -1369,7 +1428,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>Die Datei ist keine reguläre Datei (sondern ein Gerät, eine Pipe oder ein Socket): Nur Dateien werden importiert.</translation>
     </message>
@@ -1421,7 +1480,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>sein Datum ist kein Kalendertag</translation>
     </message>
@@ -1436,7 +1495,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>seine Wiederholungen enden, bevor sie beginnen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>es ist bereits in der Liste</translation>
     </message>
@@ -1491,7 +1550,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; %L1 nicht hinzugefügt: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1782,22 +1841,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Kein Benachrichtigungsdienst des Desktops hat geantwortet: Erinnerungen erscheinen im Candlewatcher-Fenster.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>Standard-Werkzeugleiste</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 – nie wieder einen Geburtstag vergessen</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Nach Name suchen (%1)</translation>
@@ -1808,12 +1867,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Nach Name suchen</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>Suche leeren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>Weitere Symbolleistenknöpfe</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher läuft im Infobereich: Wenn Sie dieses Fenster schließen, bleibt es dort, und ein Klick auf sein Symbol holt das Fenster zurück.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Wenn Sie Candlewatcher beenden, werden Sie nicht mehr an künftige Ereignisse erinnert.  Möchten Sie wirklich beenden?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n Ereignis, dessen Schreiben abgebrochen wurde (ein Name ohne Datum), wurde aus der Datendatei genommen; seine Zellen liegen in „%1“.</numerusform>
@@ -1826,7 +1900,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Die Datendatei konnte nicht komprimiert werden.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>Die Geburtstagsliste konnte nicht gelesen werden.</translation>
     </message>
@@ -1834,7 +1908,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1951,7 +2025,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>heute</translation>
@@ -2095,7 +2169,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>In %1 veröffentlicht: %2</translation>
@@ -2284,7 +2358,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>„%1“ wird von einer anderen Kopie von Candlewatcher verwendet.</translation>
     </message>
@@ -2302,12 +2376,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Geben Sie die Adresse eines Servers, eines Adressbuchs oder eines Kalenders an, etwa https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Diese Kopie von Candlewatcher wurde ohne Netzwerkzugang erstellt.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>Adressbücher und Kalender auf %1 werden gesucht...</translation>
     </message>
@@ -2317,7 +2391,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Dort wurde kein Adressbuch und kein Kalender gefunden.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>„%1“ wird gelesen...</translation>
     </message>
@@ -2325,12 +2399,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Die Abonnementdatei „%1“ ist größer als %2 MB, mehr als dieses Programm schreibt: Sie wird nicht gelesen.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>„%1“ kann nicht gelesen werden: %2.</translation>
     </message>
@@ -2340,12 +2414,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Die Abonnementdatei „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Die Abonnementdatei „%1“ wurde von einer neueren Version des Programms geschrieben.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Die Abonnementdatei „%1“ ist beschädigt: Ein Eintrag darin ist nicht lesbar.</translation>
     </message>
@@ -2355,7 +2429,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>„%1“ kann nicht geschrieben werden: %2; die Datei bleibt, wie sie war.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Sie haben „%1“ bereits abonniert.</translation>
     </message>
@@ -2498,7 +2572,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>&amp;Abonnieren</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>Nie</translation>
@@ -2518,12 +2592,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein behält sie als Ihre eigenen. Termine, die Sie hier geändert haben, bleiben in jedem Fall erhalten.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>Das Abonnement konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>Hinzugefügt</translation>
     </message>
@@ -2560,17 +2634,17 @@ Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>Das Passwort konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>Nicht alle Termine des Abonnements wurden hinzugefügt.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>&amp;Meine Termine stattdessen in diesem Kalender veröffentlichen</translation>
     </message>
@@ -2580,7 +2654,7 @@ Sollen seine Termine auch aus Ihrer Liste entfernt werden? Ja entfernt sie; Nein
         <translation>&amp;Veröffentlichen</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>Veröffentlichung in %1</translation>
     </message>
@@ -2628,23 +2702,23 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>Kein Passwort für %1 (Benutzer %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Diese Kopie von Candlewatcher wurde ohne Netzwerkzugang erstellt.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>Kein Passwort für %1 (Benutzer %2). Wählen Sie „Jetzt abgleichen“ unter Geburtstage &gt; Abonnements..., um es einzugeben: es wird im Schlüsselbund der Arbeitsumgebung aufbewahrt, wo es auch die Befehlszeile findet.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 hinzugefügt, %L2 aktualisiert, %L3 entfernt</translation>
     </message>
@@ -2663,12 +2737,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Kein Schlüsseldienst hat geantwortet (%1): Passwörter werden einmal pro Sitzung abgefragt und nicht gespeichert.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>„%1“ wird abgeglichen...</translation>
     </message>
@@ -2677,6 +2746,11 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>Kein Schlüsselbund-Dienst (GNOME Keyring, KWallet) hat geantwortet: Passwörter werden einmal je Sitzung erfragt und nicht aufbewahrt. Starten oder installieren Sie einen, um sie aufzubewahren.</translation>
     </message>
 </context>
 <context>
@@ -2712,7 +2786,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>sein Jahrestag „%1“ ist kein Datum</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>kein Geburtstag und kein Jahrestag</translation>
     </message>
@@ -2784,7 +2858,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>Neujahr</translation>
     </message>
@@ -2814,7 +2888,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>Martin-Luther-King-Tag</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>Burns Night</translation>
     </message>
@@ -2844,12 +2918,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>Internationaler Frauentag</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>Muttertag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>St. Patrick’s Day</translation>
     </message>
@@ -2859,17 +2928,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>Erster April</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>Buddhas Geburtstag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>Holocaust-Gedenktag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>Georgstag</translation>
     </message>
@@ -2899,9 +2958,24 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>Drachenbootfest</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>Muttertag (UK)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>Buddhas Geburtstag (Korea)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>Vatertag</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>Holocaust-Gedenktag (Israel)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>Vatertag (USA, UK)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3007,12 +3081,12 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>Besondere Ereignisse</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>Name des Ereignisses</translation>
     </message>
@@ -3027,7 +3101,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>Bitte wählen Sie die Daten aus, die Sie hinzufügen möchten.  Halten Sie die Strg-Taste gedrückt, um mehrere auszuwählen.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -4,7 +4,7 @@
 <context>
     <name>Backups</name>
     <message numerus="yes">
-        <location filename="../src/core/store/backups.cpp" line="+190"/>
+        <location filename="../src/core/store/backups.cpp" line="+204"/>
         <source>it is cut short (its last %Ln bytes are part of a field)</source>
         <extracomment>%Ln is the number of bytes at the file&apos;s end that make no whole field.</extracomment>
         <translation>
@@ -16,12 +16,30 @@
 <context>
     <name>BirthdayCommands</name>
     <message numerus="yes">
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+119"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+113"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>Of the %n selected event: %1 duplicated, %2 not duplicated.</numerusform>
+            <numerusform>Of the %n selected events: %1 duplicated, %2 not duplicated.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+19"/>
         <source>Are you sure you want to delete these %Ln items permanently from your birthdays list?</source>
         <extracomment>%Ln is the number of selected events (2 or more).</extracomment>
         <translation>
             <numerusform>Are you sure you want to delete these %Ln items permanently from your birthdays list?</numerusform>
             <numerusform>Are you sure you want to delete these %Ln items permanently from your birthdays list?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>Of the %n selected event: %1 deleted, %2 not deleted.</numerusform>
+            <numerusform>Of the %n selected events: %1 deleted, %2 not deleted.</numerusform>
         </translation>
     </message>
 </context>
@@ -40,7 +58,7 @@
 <context>
     <name>BirthdayStore</name>
     <message numerus="yes">
-        <location filename="../src/core/store/birthdaystore.cpp" line="+176"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+177"/>
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold.</source>
         <extracomment>%1 is the data file, %Ln the number of events it holds: the most it can.</extracomment>
         <translation>
@@ -124,7 +142,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>ImportPlan</name>
     <message numerus="yes">
-        <location filename="../src/core/exchange/importplan.cpp" line="+151"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+157"/>
         <source>Nothing was added from any of the %Ln files: %1 of them could not be used.</source>
         <translation>
             <numerusform>Nothing was added from any of the %Ln files: %1 of them could not be used.</numerusform>
@@ -141,7 +159,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+165"/>
+        <location line="+189"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -171,7 +189,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>MainWindow</name>
     <message numerus="yes">
-        <location filename="../src/ui/app/mainwindow.cpp" line="+381"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+416"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n event whose writing was cut off (a name without a date) was taken out of the data file; its cells are kept in &quot;%1&quot;.</numerusform>
@@ -182,7 +200,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -219,7 +237,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>Occurrence</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/occurrence.cpp" line="+109"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+108"/>
         <source>in %Ln days</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>
@@ -253,7 +271,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>SubscriptionsDialog</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/subscriptionsdialog.cpp" line="+420"/>
+        <location filename="../src/ui/dialogs/subscriptionsdialog.cpp" line="+419"/>
         <source>Subscribing adds %Ln events.</source>
         <extracomment>%Ln is the number of events the subscription adds to the list.</extracomment>
         <translation>
@@ -283,7 +301,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>WellKnownDaysDialog</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+207"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+224"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

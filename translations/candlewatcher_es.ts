@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>No se puede leer «%1»: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>No se puede escribir «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>No se puede hacer la copia de seguridad del archivo de datos «%1», así que no se ha cambiado nada. %2</translation>
     </message>
@@ -135,7 +135,12 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>«%1» sigue la suscripción «%2».  Cuando lo cambie aquí será suyo: los cambios posteriores de la suscripción ya no le llegan.  ¿Editarlo?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>Como solo puede editar un cumpleaños a la vez, solo se mostrará el último que haya seleccionado.</translation>
     </message>
@@ -159,8 +164,17 @@
         <source>they were not duplicated</source>
         <translation>no se han duplicado</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>De los %n eventos seleccionados: %1 duplicado(s), %2 no duplicado(s).</numerusform>
+            <numerusform>De los %n eventos seleccionados: %1 duplicados, %2 no duplicados.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>¿Está seguro de que desea eliminar %1 de forma permanente de su lista de cumpleaños?</translation>
     </message>
@@ -187,6 +201,15 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>no se han eliminado</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>De los %n eventos seleccionados: %1 eliminado(s), %2 no eliminado(s).</numerusform>
+            <numerusform>De los %n eventos seleccionados: %1 eliminados, %2 no eliminados.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -303,7 +326,7 @@
         <translation>El valor de Notificar desde debe ser un número igual o mayor que cero.  Revíselo e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -331,7 +354,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+Sigue la suscripción «%2»: un cambio allí lo cambia aquí.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nombre</translation>
@@ -364,7 +395,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>Lista de cumpleaños</translation>
     </message>
@@ -372,7 +403,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La clave de registro %1 no es válida: las claves van de 0 a %2.</translation>
     </message>
@@ -430,7 +461,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>No hay ningún campo «%1» en el archivo de datos.</translation>
@@ -442,7 +473,7 @@
         <translation>El campo %1 «%2» es demasiado largo: ocupa %3 bytes y el archivo de datos admite como máximo %4.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>No se puede compactar el archivo de datos «%1»: otro programa lo sustituye una y otra vez.</translation>
     </message>
@@ -476,7 +507,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(un evento sin nombre)</translation>
     </message>
@@ -516,7 +547,7 @@
         <translation>no es un evento de todo el día</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>no se repite en un mismo día cada año</translation>
     </message>
@@ -837,6 +868,34 @@ Pruebe «candlewatcher --help».
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>No se puede leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>El archivo de reglas «%1» está dañado: %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>El archivo de reglas «%1» lo escribió una versión más reciente del programa.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>El archivo de reglas «%1» está dañado: una de sus entradas no se puede leer.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>No se puede escribir «%1»: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -925,12 +984,12 @@ Sus eventos tal como están ahora se guardan como copia de seguridad de hoy.</nu
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>No se ha podido restaurar la copia de seguridad.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>Leyendo los archivos…</translation>
     </message>
@@ -1210,7 +1269,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>No es un archivo iCalendar: no empieza por BEGIN:VCALENDAR.</translation>
     </message>
@@ -1291,7 +1350,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — Aniversario</translation>
@@ -1369,7 +1428,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>No es un archivo normal (es un dispositivo, una tubería o un socket): solo se importan archivos.</translation>
     </message>
@@ -1421,7 +1480,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>su fecha no es un día del calendario</translation>
     </message>
@@ -1436,7 +1495,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>sus repeticiones terminan antes de empezar</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>ya está en la lista</translation>
     </message>
@@ -1491,7 +1550,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; %L1 no añadidos: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1782,22 +1841,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Ningún servicio de notificaciones del escritorio ha respondido: los recordatorios se muestran en la ventana de Candlewatcher.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>Barra de herramientas estándar</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 - no vuelva a olvidar un cumpleaños</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Buscar por nombre (%1)</translation>
@@ -1808,12 +1867,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Buscar por nombre</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>Borrar la búsqueda</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>Más botones de la barra de herramientas</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher sigue en la bandeja del sistema: al cerrar esta ventana queda allí, y un clic en su icono trae de vuelta la ventana.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Si sale, no se le avisará de ningún evento futuro.  ¿Está seguro de que desea salir?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n evento cuya escritura se cortó (un nombre sin fecha) se sacó del archivo de datos; sus celdas se guardan en «%1».</numerusform>
@@ -1826,7 +1900,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>No se ha podido compactar el archivo de datos.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>No se ha podido leer la lista de cumpleaños.</translation>
     </message>
@@ -1834,7 +1908,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1951,7 +2025,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>hoy</translation>
@@ -2095,7 +2169,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Publicado en %1: %2</translation>
@@ -2284,7 +2358,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>«%1» está en uso por otra copia de Candlewatcher.</translation>
     </message>
@@ -2302,12 +2376,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Indique la dirección de un servidor, una libreta de direcciones o un calendario, como https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Esta copia de Candlewatcher se compiló sin acceso a la red.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>Buscando libretas de direcciones y calendarios en %1...</translation>
     </message>
@@ -2317,7 +2391,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>No se encontró ninguna libreta de direcciones ni calendario allí.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>Leyendo «%1»...</translation>
     </message>
@@ -2325,12 +2399,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>El archivo de suscripciones «%1» ocupa más de %2 MB, más de lo que escribe este programa: no se lee.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>No se puede leer «%1»: %2.</translation>
     </message>
@@ -2340,12 +2414,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>El archivo de suscripciones «%1» está dañado: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>El archivo de suscripciones «%1» lo escribió una versión más reciente del programa.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>El archivo de suscripciones «%1» está dañado: una de sus entradas no se puede leer.</translation>
     </message>
@@ -2355,7 +2429,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>No se puede escribir «%1»: %2; el archivo se queda como estaba.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Ya está suscrito a «%1».</translation>
     </message>
@@ -2498,7 +2572,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>&amp;Suscribirse</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>Nunca</translation>
@@ -2518,12 +2592,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 ¿Quitar también sus eventos de su lista? Sí los quita; No los conserva como suyos. Los eventos que haya cambiado aquí se conservan en cualquier caso.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>No se pudo quitar la suscripción.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>Añadido</translation>
     </message>
@@ -2560,17 +2634,17 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>No se pudo guardar la contraseña.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>No se añadieron todos los eventos de la suscripción.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>&amp;Publicar mis eventos en este calendario en su lugar</translation>
     </message>
@@ -2580,7 +2654,7 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>Publi&amp;car</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>Publicación en %1</translation>
     </message>
@@ -2628,23 +2702,23 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>No hay contraseña para %1 (usuario %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Esta copia de Candlewatcher se compiló sin acceso a la red.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>No hay contraseña para %1 (usuario %2). Elija Sincronizar ahora en Cumpleaños &gt; Suscripciones... para escribirla: se guarda en el servicio de secretos del escritorio, donde también la encuentra la línea de órdenes.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 añadidos, %L2 actualizados, %L3 eliminados</translation>
     </message>
@@ -2663,12 +2737,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Ningún servicio de secretos respondió (%1): las contraseñas se piden una vez por sesión y no se guardan.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>Sincronizando «%1»...</translation>
     </message>
@@ -2677,6 +2746,11 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>Ningún servicio de secretos (GNOME Keyring, KWallet) respondió: las contraseñas se piden una vez por sesión y no se guardan. Inicie o instale uno para guardarlas.</translation>
     </message>
 </context>
 <context>
@@ -2712,7 +2786,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>su aniversario «%1» no es una fecha</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>sin cumpleaños ni aniversario</translation>
     </message>
@@ -2784,7 +2858,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>Año Nuevo</translation>
     </message>
@@ -2814,7 +2888,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>Día de Martin Luther King</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>Noche de Burns</translation>
     </message>
@@ -2844,12 +2918,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>Día Internacional de la Mujer</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>Día de la Madre</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>Día de San Patricio</translation>
     </message>
@@ -2859,17 +2928,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>Día de las Bromas de Abril</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>Cumpleaños de Buda</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>Día de Recuerdo del Holocausto</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>Día de San Jorge</translation>
     </message>
@@ -2899,9 +2958,24 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>Festival del Bote del Dragón</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>Día de la Madre (Reino Unido)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>Cumpleaños de Buda (Corea)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>Día del Padre</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>Día de Recuerdo del Holocausto (Israel)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>Día del Padre (EE. UU., Reino Unido)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3007,12 +3081,12 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>Eventos especiales</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>Nombre del evento</translation>
     </message>
@@ -3027,7 +3101,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>Seleccione las fechas que quiera añadir.  Mantenga pulsada la tecla Ctrl para seleccionar más de una.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

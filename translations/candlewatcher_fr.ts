@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>Impossible de faire la sauvegarde du fichier de données «&#xa0;%1&#xa0;», rien n’a donc été modifié. %2</translation>
     </message>
@@ -135,7 +135,12 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>« %1 » suit l’abonnement « %2 ».  Une fois modifié ici, il vous appartient : les changements ultérieurs de l’abonnement ne l’atteignent plus.  Le modifier ?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>Comme vous ne pouvez modifier qu’un anniversaire à la fois, seul le dernier sélectionné sera affiché.</translation>
     </message>
@@ -159,8 +164,17 @@
         <source>they were not duplicated</source>
         <translation>ils n’ont pas été dupliqués</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>Sur les %n événements sélectionnés : %1 dupliqué(s), %2 non dupliqué(s).</numerusform>
+            <numerusform>Sur les %n événements sélectionnés : %1 dupliqués, %2 non dupliqués.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Voulez-vous vraiment supprimer définitivement %1 de votre liste d’anniversaires&#xa0;?</translation>
     </message>
@@ -187,6 +201,15 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>ils n’ont pas été supprimés</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>Sur les %n événements sélectionnés : %1 supprimé(s), %2 non supprimé(s).</numerusform>
+            <numerusform>Sur les %n événements sélectionnés : %1 supprimés, %2 non supprimés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -303,7 +326,7 @@
         <translation>La valeur «&#xa0;Notifier à partir de&#xa0;» doit être un nombre supérieur ou égal à zéro.  Vérifiez et réessayez.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -331,7 +354,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+Suit l’abonnement « %2 » : un changement là-bas le change ici.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nom</translation>
@@ -364,7 +395,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>Liste des anniversaires</translation>
     </message>
@@ -372,7 +403,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La clé d’enregistrement %1 n’est pas valide&#xa0;: les clés vont de 0 à %2.</translation>
     </message>
@@ -430,7 +461,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>Le fichier de données ne contient pas de champ «&#xa0;%1&#xa0;».</translation>
@@ -442,7 +473,7 @@
         <translation>Le champ %1 «&#xa0;%2&#xa0;» est trop long&#xa0;: il occupe %3 octets et le fichier de données en accepte au plus %4.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossible de compacter le fichier de données «&#xa0;%1&#xa0;»&#xa0;: un autre programme ne cesse de le remplacer.</translation>
     </message>
@@ -476,7 +507,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(un événement sans nom)</translation>
     </message>
@@ -516,7 +547,7 @@
         <translation>ce n’est pas un événement sur toute la journée</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>il ne se répète pas le même jour chaque année</translation>
     </message>
@@ -837,6 +868,34 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Le fichier de règles « %1 » est endommagé : %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>Le fichier de règles « %1 » a été écrit par une version plus récente du programme.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Le fichier de règles « %1 » est endommagé : une de ses entrées est illisible.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’écrire « %1 » : %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -925,12 +984,12 @@ Vos événements actuels sont conservés comme sauvegarde du jour.</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>La sauvegarde n’a pas pu être restaurée.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>Lecture des fichiers…</translation>
     </message>
@@ -1210,7 +1269,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Ce n’est pas un fichier iCalendar&#xa0;: il ne commence pas par BEGIN:VCALENDAR.</translation>
     </message>
@@ -1291,7 +1350,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — Anniversaire de mariage</translation>
@@ -1369,7 +1428,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>Ce n’est pas un fichier ordinaire (c’est un périphérique, un tube ou un socket)&#xa0;: seuls les fichiers sont importés.</translation>
     </message>
@@ -1421,7 +1480,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>sa date n’est pas un jour du calendrier</translation>
     </message>
@@ -1436,7 +1495,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>ses répétitions se terminent avant de commencer</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>il est déjà dans la liste</translation>
     </message>
@@ -1491,7 +1550,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>&#xa0;; %L1 non ajoutés&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1782,22 +1841,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Aucun service de notification du bureau n’a répondu&#xa0;: les rappels s’affichent dans la fenêtre de Candlewatcher.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>Barre d’outils standard</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 – ne manquez plus jamais un anniversaire</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Rechercher par nom (%1)</translation>
@@ -1808,12 +1867,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Rechercher par nom</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>Autres boutons de la barre d’outils</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher reste dans la zone de notification : fermer cette fenêtre l’y laisse, et un clic sur son icône ramène la fenêtre.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Si vous quittez, vous ne serez plus averti des événements à venir.  Voulez-vous vraiment quitter&#xa0;?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n événement dont l’écriture a été interrompue (un nom sans date) a été retiré du fichier de données ; ses cellules sont gardées dans « %1 ».</numerusform>
@@ -1826,7 +1900,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Le fichier de données n’a pas pu être compacté.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>La liste des anniversaires n’a pas pu être lue.</translation>
     </message>
@@ -1834,7 +1908,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1951,7 +2025,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>aujourd’hui</translation>
@@ -2095,7 +2169,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Publié dans %1 : %2</translation>
@@ -2284,7 +2358,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>« %1 » est utilisé par une autre copie de Candlewatcher.</translation>
     </message>
@@ -2302,12 +2376,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Indiquez l’adresse d’un serveur, d’un carnet d’adresses ou d’un calendrier, par exemple https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Cette copie de Candlewatcher a été construite sans accès au réseau.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>Recherche des carnets d’adresses et calendriers sur %1...</translation>
     </message>
@@ -2317,7 +2391,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Aucun carnet d’adresses ni calendrier n’a été trouvé à cette adresse.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>Lecture de « %1 »...</translation>
     </message>
@@ -2325,12 +2399,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Le fichier des abonnements « %1 » dépasse %2 Mo, plus que ce programme n’écrit : il n’est pas lu.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -2340,12 +2414,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» a été écrit par une version plus récente du programme.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: une de ses entrées est illisible.</translation>
     </message>
@@ -2355,7 +2429,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Impossible d’écrire « %1 » : %2 ; le fichier reste tel qu’il était.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Vous êtes déjà abonné à « %1 ».</translation>
     </message>
@@ -2498,7 +2572,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>&amp;S’abonner</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>Jamais</translation>
@@ -2518,12 +2592,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde comme les vôtres. Les événements que vous avez modifiés ici sont gardés dans tous les cas.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>L’abonnement n’a pas pu être retiré.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>Ajouté</translation>
     </message>
@@ -2560,17 +2634,17 @@ Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde c
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>Le mot de passe n’a pas pu être conservé.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>Les événements de l’abonnement n’ont pas tous été ajoutés.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>Pu&amp;blier plutôt mes événements dans ce calendrier</translation>
     </message>
@@ -2580,7 +2654,7 @@ Retirer aussi ses événements de votre liste ? Oui les retire ; Non les garde c
         <translation>&amp;Publier</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>Publication dans %1</translation>
     </message>
@@ -2628,23 +2702,23 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>Aucun mot de passe pour %1 (utilisateur %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Cette copie de Candlewatcher a été construite sans accès au réseau.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>Aucun mot de passe pour %1 (utilisateur %2). Choisissez Synchroniser dans Anniversaires &gt; Abonnements... pour le saisir : il est conservé dans le trousseau du bureau, où la ligne de commande le trouve aussi.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 ajoutés, %L2 mis à jour, %L3 supprimés</translation>
     </message>
@@ -2663,12 +2737,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Aucun service de secrets n’a répondu (%1) : les mots de passe sont demandés une fois par session et ne sont pas conservés.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>Synchronisation de « %1 »...</translation>
     </message>
@@ -2677,6 +2746,11 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>Aucun service de secrets (GNOME Keyring, KWallet) n’a répondu : les mots de passe sont demandés une fois par session et non conservés. Démarrez-en ou installez-en un pour les conserver.</translation>
     </message>
 </context>
 <context>
@@ -2712,7 +2786,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>sa date d’anniversaire de mariage «&#xa0;%1&#xa0;» n’est pas une date</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>ni date de naissance ni anniversaire de mariage</translation>
     </message>
@@ -2784,7 +2858,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>Jour de l’An</translation>
     </message>
@@ -2814,7 +2888,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>Journée Martin Luther King</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>Burns Night</translation>
     </message>
@@ -2844,12 +2918,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>Journée internationale des droits des femmes</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>Fête des mères</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>Saint-Patrick</translation>
     </message>
@@ -2859,17 +2928,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>Poisson d’avril</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>Anniversaire de Bouddha</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>Journée du souvenir de la Shoah</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>Saint-Georges</translation>
     </message>
@@ -2899,9 +2958,24 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>Fête des bateaux-dragons</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>Fête des mères (Royaume-Uni)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>Anniversaire de Bouddha (Corée)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>Fête des pères</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>Journée du souvenir de la Shoah (Israël)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>Fête des pères (États-Unis, Royaume-Uni)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3007,12 +3081,12 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>Événements spéciaux</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>Nom de l’événement</translation>
     </message>
@@ -3027,7 +3101,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>Sélectionnez les dates que vous voulez ajouter.  Maintenez la touche Ctrl enfoncée pour en sélectionner plusieurs.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Impossibile leggere &quot;%1&quot;: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>Impossibile scrivere &quot;%1&quot;: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>Impossibile creare il backup del file dei dati &quot;%1&quot;, quindi non è stato modificato nulla. %2</translation>
     </message>
@@ -135,7 +135,12 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>«%1» segue l’abbonamento «%2».  Una volta modificato qui diventa tuo: le modifiche successive nell’abbonamento non lo raggiungono più.  Modificarlo?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>Poiché puoi modificare un solo compleanno alla volta, verrà mostrato solo l&apos;ultimo che hai selezionato.</translation>
     </message>
@@ -159,8 +164,17 @@
         <source>they were not duplicated</source>
         <translation>non sono stati duplicati</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>Dell’evento selezionato (%n): %1 duplicato, %2 non duplicato.</numerusform>
+            <numerusform>Dei %n eventi selezionati: %1 duplicati, %2 non duplicati.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Vuoi davvero eliminare definitivamente %1 dall&apos;elenco dei compleanni?</translation>
     </message>
@@ -187,6 +201,15 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>non sono stati eliminati</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>Dell’evento selezionato (%n): %1 eliminato, %2 non eliminato.</numerusform>
+            <numerusform>Dei %n eventi selezionati: %1 eliminati, %2 non eliminati.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -303,7 +326,7 @@
         <translation>Il valore di Notifica da deve essere un numero uguale o maggiore di zero.  Controlla e riprova.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -331,7 +354,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+Segue l’abbonamento «%2»: una modifica lì lo modifica qui.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nome</translation>
@@ -364,7 +395,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>Elenco compleanni</translation>
     </message>
@@ -372,7 +403,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La chiave di record %1 non è valida: le chiavi vanno da 0 a %2.</translation>
     </message>
@@ -430,7 +461,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>Nel file dei dati non esiste il campo &quot;%1&quot;.</translation>
@@ -442,7 +473,7 @@
         <translation>Il campo %1 &quot;%2&quot; è troppo lungo: occupa %3 byte e il file dei dati ne contiene al massimo %4.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossibile compattare il file dei dati &quot;%1&quot;: un altro programma continua a sostituirlo.</translation>
     </message>
@@ -476,7 +507,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(un evento senza nome)</translation>
     </message>
@@ -516,7 +547,7 @@
         <translation>non è un evento di tutto il giorno</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>non si ripete ogni anno nello stesso giorno</translation>
     </message>
@@ -837,6 +868,34 @@ Prova &apos;candlewatcher --help&apos;.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>Impossibile leggere «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Il file delle regole «%1» è danneggiato: %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>Il file delle regole «%1» è stato scritto da una versione più recente del programma.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Il file delle regole «%1» è danneggiato: una sua voce non è leggibile.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Impossibile scrivere «%1»: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -925,12 +984,12 @@ I tuoi eventi attuali vengono conservati come backup di oggi.</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>Impossibile ripristinare il backup.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>Lettura dei file...</translation>
     </message>
@@ -1210,7 +1269,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Non è un file iCalendar: non inizia con BEGIN:VCALENDAR.</translation>
     </message>
@@ -1291,7 +1350,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — Anniversario</translation>
@@ -1369,7 +1428,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>Non è un file normale (è un dispositivo, una pipe o un socket): si importano solo file.</translation>
     </message>
@@ -1421,7 +1480,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>la sua data non è un giorno del calendario</translation>
     </message>
@@ -1436,7 +1495,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>le sue ripetizioni terminano prima di iniziare</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>è già nell&apos;elenco</translation>
     </message>
@@ -1491,7 +1550,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; %L1 non aggiunti: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1782,22 +1841,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Nessun servizio di notifica del desktop ha risposto: i promemoria vengono mostrati nella finestra di Candlewatcher.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>Barra degli strumenti standard</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 - non dimenticare mai più un compleanno</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Cerca per nome (%1)</translation>
@@ -1808,12 +1867,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Cerca per nome</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>Cancella la ricerca</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>Altri pulsanti della barra degli strumenti</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher resta nell’area di notifica: chiudere questa finestra lo lascia lì, e un clic sulla sua icona riporta la finestra.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Se esci non riceverai avvisi per gli eventi futuri.  Vuoi davvero uscire?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n evento la cui scrittura si è interrotta (un nome senza data) è stato tolto dal file dei dati; le sue celle sono conservate in «%1».</numerusform>
@@ -1826,7 +1900,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Impossibile compattare il file dei dati.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>Impossibile leggere l&apos;elenco dei compleanni.</translation>
     </message>
@@ -1834,7 +1908,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1951,7 +2025,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>oggi</translation>
@@ -2095,7 +2169,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Pubblicato in %1: %2</translation>
@@ -2284,7 +2358,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>&quot;%1&quot; è in uso da un&apos;altra copia di Candlewatcher.</translation>
     </message>
@@ -2302,12 +2376,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Indica l&apos;indirizzo di un server, di una rubrica o di un calendario, ad esempio https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Questa copia di Candlewatcher è stata compilata senza accesso alla rete.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>Ricerca di rubriche e calendari su %1...</translation>
     </message>
@@ -2317,7 +2391,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Lì non è stata trovata nessuna rubrica né calendario.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>Lettura di &quot;%1&quot;...</translation>
     </message>
@@ -2325,12 +2399,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Il file delle sottoscrizioni «%1» supera %2 MB, più di quanto scrive questo programma: non viene letto.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Impossibile leggere &quot;%1&quot;: %2.</translation>
     </message>
@@ -2340,12 +2414,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Il file delle sottoscrizioni &quot;%1&quot; è danneggiato: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Il file delle sottoscrizioni &quot;%1&quot; è stato scritto da una versione più recente del programma.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Il file delle sottoscrizioni &quot;%1&quot; è danneggiato: una sua voce non è leggibile.</translation>
     </message>
@@ -2355,7 +2429,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Impossibile scrivere «%1»: %2; il file resta com&apos;era.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Sei già abbonato a &quot;%1&quot;.</translation>
     </message>
@@ -2498,7 +2572,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>A&amp;bbonati</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>Mai</translation>
@@ -2518,12 +2592,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene come tuoi. Gli eventi che hai modificato qui restano comunque.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>Impossibile rimuovere l&apos;abbonamento.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>Aggiunto</translation>
     </message>
@@ -2560,17 +2634,17 @@ Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene com
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>Impossibile conservare la password.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>Non tutti gli eventi dell&apos;abbonamento sono stati aggiunti.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>&amp;Pubblica invece i miei eventi in questo calendario</translation>
     </message>
@@ -2580,7 +2654,7 @@ Rimuovere anche i suoi eventi dal tuo elenco? Sì li rimuove; No li mantiene com
         <translation>Pu&amp;bblica</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>Pubblicazione in %1</translation>
     </message>
@@ -2628,23 +2702,23 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>Nessuna password per %1 (utente %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Questa copia di Candlewatcher è stata compilata senza accesso alla rete.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>Nessuna password per %1 (utente %2). Scegli Sincronizza ora in Compleanni &gt; Abbonamenti... per digitarla: viene conservata nel servizio dei segreti del desktop, dove la trova anche la riga di comando.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 aggiunti, %L2 aggiornati, %L3 rimossi</translation>
     </message>
@@ -2663,12 +2737,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Nessun servizio di segreti ha risposto (%1): le password vengono chieste una volta per sessione e non conservate.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>Sincronizzazione di &quot;%1&quot;...</translation>
     </message>
@@ -2677,6 +2746,11 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>Nessun servizio dei segreti (GNOME Keyring, KWallet) ha risposto: le password vengono chieste una volta per sessione e non conservate. Avviane o installane uno per conservarle.</translation>
     </message>
 </context>
 <context>
@@ -2712,7 +2786,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>il suo anniversario &quot;%1&quot; non è una data</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>nessun compleanno o anniversario</translation>
     </message>
@@ -2784,7 +2858,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>Capodanno</translation>
     </message>
@@ -2814,7 +2888,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>Giornata di Martin Luther King</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>Notte di Burns</translation>
     </message>
@@ -2844,12 +2918,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>Giornata internazionale della donna</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>Festa della mamma (Regno Unito)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>San Patrizio</translation>
     </message>
@@ -2859,17 +2928,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>Pesce d&apos;aprile</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>Compleanno di Buddha</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>Giornata del ricordo dell&apos;Olocausto</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>San Giorgio</translation>
     </message>
@@ -2899,9 +2958,24 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>Festa delle barche drago</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>Festa della mamma (Regno Unito)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>Compleanno di Buddha (Corea)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>Festa del papà</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>Giornata del ricordo dell’Olocausto (Israele)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>Festa del papà (USA, Regno Unito)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3007,12 +3081,12 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>Eventi speciali</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>Nome dell&apos;evento</translation>
     </message>
@@ -3027,7 +3101,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>Seleziona le date che vuoi aggiungere.  Usa il tasto Ctrl per selezionarne più di una.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>「%1」を読み込めません: %2。</translation>
@@ -61,7 +61,7 @@
         <translation>「%1」に書き込めません: %2。</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>データファイル「%1」のバックアップを作成できないため、何も変更しませんでした。%2</translation>
     </message>
@@ -134,7 +134,12 @@
         <translation>、</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>「%1」は購読「%2」に従っています。  ここで変更すると自分のものになり、購読の以後の変更は反映されなくなります。  編集しますか?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>誕生日は一度に 1 件しか編集できないため、最後に選択した誕生日だけを表示します。</translation>
     </message>
@@ -158,8 +163,16 @@
         <source>they were not duplicated</source>
         <translation>複製されませんでした</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>選択した %n 件のイベントのうち、%1 件を複製し、%2 件は複製しませんでした。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>%1を誕生日リストから完全に削除してもよろしいですか?</translation>
     </message>
@@ -185,6 +198,14 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>削除されませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>選択した %n 件のイベントのうち、%1 件を削除し、%2 件は削除しませんでした。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -300,7 +321,7 @@
         <translation>「事前通知」の値には 0 以上の数値を指定してください。確認してもう一度お試しください。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -328,7 +349,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+購読「%2」に従っています。そちらの変更がここに反映されます。</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>名前</translation>
@@ -361,7 +390,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>誕生日リスト</translation>
     </message>
@@ -369,7 +398,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>レコードキー %1 は無効です: キーの範囲は 0 から %2 までです。</translation>
     </message>
@@ -425,7 +454,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>データファイルにフィールド「%1」がありません。</translation>
@@ -437,7 +466,7 @@
         <translation>%1「%2」が長すぎます: %3 バイトありますが、データファイルに保存できるのは最大 %4 バイトです。</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>データファイル「%1」を最適化できません: 別のプログラムがファイルを置き換え続けています。</translation>
     </message>
@@ -471,7 +500,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(名前のないイベント)</translation>
     </message>
@@ -511,7 +540,7 @@
         <translation>終日イベントではありません</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>毎年同じ日に繰り返すイベントではありません</translation>
     </message>
@@ -827,6 +856,34 @@ Try &apos;candlewatcher --help&apos;.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>「%1」を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>ルールファイル「%1」が壊れています: %2。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>ルールファイル「%1」は新しいバージョンのプログラムで書かれています。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>ルールファイル「%1」が壊れています: 読めない項目があります。</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>「%1」に書き込めません: %2。</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -911,12 +968,12 @@ Your events as they are now are kept as a backup of today.</source>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>バックアップを復元できませんでした。</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>ファイルを読み込んでいます...</translation>
     </message>
@@ -1196,7 +1253,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>iCalendar ファイルではありません: BEGIN:VCALENDAR で始まっていません。</translation>
     </message>
@@ -1277,7 +1334,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — 記念日</translation>
@@ -1355,7 +1412,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>通常のファイルではありません (デバイス、パイプ、またはソケットです)。インポートできるのはファイルだけです。</translation>
     </message>
@@ -1405,7 +1462,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>日付が暦に存在しません</translation>
     </message>
@@ -1420,7 +1477,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>繰り返しの終了が開始より前です</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>既にリストにあります</translation>
     </message>
@@ -1475,7 +1532,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>。追加不可 %L1 件: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1762,22 +1819,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>デスクトップ通知サービスが応答しません: リマインダーは Candlewatcher の専用ウィンドウに表示します。</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>標準ツールバー</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 - もう誕生日を忘れない</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>名前で検索 (%1)</translation>
@@ -1788,12 +1845,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>名前で検索</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>検索をクリア</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>その他のツールバーボタン</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher はシステムトレイで動作します。このウィンドウを閉じてもトレイに残り、アイコンをクリックするとウィンドウが戻ります。</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>終了すると、今後のイベントはお知らせされなくなります。終了してもよろしいですか?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>書き込みが途中で切れたイベント %n 件 (日付のない名前) をデータファイルから取り除きました。そのセルは「%1」に保存されています。</numerusform>
@@ -1805,7 +1877,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>データファイルを最適化できませんでした。</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>誕生日リストを読み込めませんでした。</translation>
     </message>
@@ -1813,7 +1885,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1927,7 +1999,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>今日</translation>
@@ -2070,7 +2142,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>%1 に公開しました: %2</translation>
@@ -2257,7 +2329,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>「%1」は別の Candlewatcher が使用中です。</translation>
     </message>
@@ -2275,12 +2347,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>サーバー、アドレス帳、またはカレンダーのアドレスを入力してください（例: https://example.com/remote.php/dav）。</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>この Candlewatcher はネットワーク機能なしでビルドされています。</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>%1 でアドレス帳とカレンダーを探しています...</translation>
     </message>
@@ -2290,7 +2362,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>そこにはアドレス帳もカレンダーも見つかりませんでした。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>「%1」を読み込んでいます...</translation>
     </message>
@@ -2298,12 +2370,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>購読ファイル「%1」は %2 MB を超えており、このプログラムが書き込む量より大きいため読み込みません。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>「%1」を読み込めません: %2。</translation>
     </message>
@@ -2313,12 +2385,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>購読ファイル「%1」は破損しています: %2。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>購読ファイル「%1」は新しいバージョンのプログラムで書き込まれています。</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>購読ファイル「%1」は破損しています: 読み取れないエントリがあります。</translation>
     </message>
@@ -2328,7 +2400,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>「%1」を書き込めません: %2。ファイルは元のままです。</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>「%1」はすでに購読しています。</translation>
     </message>
@@ -2471,7 +2543,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>購読(&amp;U)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>なし</translation>
@@ -2491,12 +2563,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 その行事もリストから削除しますか？ はいで削除し、いいえで自分の行事として残します。ここで変更した行事はどちらの場合も残ります。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>購読を削除できませんでした。</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>追加</translation>
     </message>
@@ -2530,17 +2602,17 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>パスワードを保存できませんでした。</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>購読の行事の一部が追加されませんでした。</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>代わりに自分の行事をこのカレンダーに公開する(&amp;P)</translation>
     </message>
@@ -2550,7 +2622,7 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>公開(&amp;H)</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>%1 への公開</translation>
     </message>
@@ -2598,23 +2670,23 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>%1 のパスワードがありません（ユーザー %2）。</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>この Candlewatcher はネットワーク機能なしでビルドされています。</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>%1 (ユーザー %2) のパスワードがありません。誕生日 &gt; 購読... の「今すぐ同期」で入力してください。パスワードはデスクトップのシークレットサービスに保存され、コマンドラインからも使えます。</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>追加 %L1 件、更新 %L2 件、削除 %L3 件</translation>
     </message>
@@ -2633,12 +2705,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>シークレットサービスが応答しません（%1）。パスワードはセッションごとに一度尋ね、保存しません。</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>「%1」を同期しています...</translation>
     </message>
@@ -2647,6 +2714,11 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>シークレットサービス (GNOME Keyring、KWallet) が応答しません。パスワードはセッションごとに一度たずね、保存しません。保存するには起動またはインストールしてください。</translation>
     </message>
 </context>
 <context>
@@ -2682,7 +2754,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>記念日「%1」が日付ではありません</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>誕生日も記念日もありません</translation>
     </message>
@@ -2754,7 +2826,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>元日</translation>
     </message>
@@ -2784,7 +2856,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>キング牧師記念日</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>バーンズ・ナイト</translation>
     </message>
@@ -2814,12 +2886,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>国際女性デー</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>母の日（英国）</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>聖パトリックの日</translation>
     </message>
@@ -2829,17 +2896,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>エイプリルフール</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>花まつり（灌仏会）</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>ホロコースト記念日</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>聖ジョージの日</translation>
     </message>
@@ -2869,9 +2926,24 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>端午節</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>母の日（英国）</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>釈迦の誕生日（韓国）</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>父の日</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>ホロコースト記念日（イスラエル）</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>父の日（米国、英国）</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2977,12 +3049,12 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>特別な日</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>イベント名</translation>
     </message>
@@ -2997,7 +3069,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>追加する日付を選択してください。Ctrl キーを押しながらクリックすると、複数選択できます。</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

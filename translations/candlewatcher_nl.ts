@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Kan &quot;%1&quot; niet lezen: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>Kan &quot;%1&quot; niet schrijven: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>Kan geen back-up maken van het gegevensbestand &quot;%1&quot;, dus er is niets gewijzigd. %2</translation>
     </message>
@@ -135,7 +135,12 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>&quot;%1&quot; volgt het abonnement &quot;%2&quot;.  Zodra u het hier wijzigt is het van u: latere wijzigingen in het abonnement bereiken het niet meer.  Bewerken?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>Omdat u maar één verjaardag tegelijk kunt bewerken, wordt alleen de laatste die u hebt geselecteerd weergegeven.</translation>
     </message>
@@ -159,8 +164,17 @@
         <source>they were not duplicated</source>
         <translation>zijn ze niet gedupliceerd</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>Van de %n geselecteerde gebeurtenis: %1 gedupliceerd, %2 niet gedupliceerd.</numerusform>
+            <numerusform>Van de %n geselecteerde gebeurtenissen: %1 gedupliceerd, %2 niet gedupliceerd.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Weet u zeker dat u %1 definitief uit uw verjaardagenlijst wilt verwijderen?</translation>
     </message>
@@ -187,6 +201,15 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>zijn ze niet verwijderd</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>Van de %n geselecteerde gebeurtenis: %1 verwijderd, %2 niet verwijderd.</numerusform>
+            <numerusform>Van de %n geselecteerde gebeurtenissen: %1 verwijderd, %2 niet verwijderd.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -303,7 +326,7 @@
         <translation>De waarde van Melden vanaf moet een getal zijn dat nul of groter is.  Controleer dit en probeer het opnieuw.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -331,7 +354,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+Volgt het abonnement &quot;%2&quot;: een wijziging daar wijzigt het hier.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Naam</translation>
@@ -364,7 +395,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>Verjaardagenlijst</translation>
     </message>
@@ -372,7 +403,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>De recordsleutel %1 is ongeldig: sleutels lopen van 0 tot en met %2.</translation>
     </message>
@@ -430,7 +461,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>Er is geen veld &quot;%1&quot; in het gegevensbestand.</translation>
@@ -442,7 +473,7 @@
         <translation>Het veld %1 &quot;%2&quot; is te lang: het neemt %3 bytes in beslag, en het gegevensbestand bevat er maximaal %4.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Kan het gegevensbestand &quot;%1&quot; niet comprimeren: een ander programma blijft het vervangen.</translation>
     </message>
@@ -476,7 +507,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(een gebeurtenis zonder naam)</translation>
     </message>
@@ -516,7 +547,7 @@
         <translation>het is geen gebeurtenis die de hele dag duurt</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>het keert niet elk jaar op dezelfde dag terug</translation>
     </message>
@@ -837,6 +868,34 @@ Probeer &apos;candlewatcher --help&apos;.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>Kan &quot;%1&quot; niet lezen: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Het regelbestand &quot;%1&quot; is beschadigd: %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>Het regelbestand &quot;%1&quot; is geschreven door een nieuwere versie van het programma.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Het regelbestand &quot;%1&quot; is beschadigd: een regel erin is onleesbaar.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Kan &quot;%1&quot; niet schrijven: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -925,12 +984,12 @@ Uw huidige gebeurtenissen worden bewaard als back-up van vandaag.</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>De back-up kon niet worden teruggezet.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>De bestanden worden gelezen...</translation>
     </message>
@@ -1210,7 +1269,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Het is geen iCalendar-bestand: het begint niet met BEGIN:VCALENDAR.</translation>
     </message>
@@ -1291,7 +1350,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — Jubileum</translation>
@@ -1369,7 +1428,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>Het is geen gewoon bestand (het is een apparaat, een pipe of een socket): alleen bestanden worden geïmporteerd.</translation>
     </message>
@@ -1421,7 +1480,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>de datum is geen dag van de kalender</translation>
     </message>
@@ -1436,7 +1495,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>de herhalingen eindigen voordat ze beginnen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>het staat al in de lijst</translation>
     </message>
@@ -1491,7 +1550,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; %L1 niet toegevoegd: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1782,22 +1841,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Geen meldingsdienst van het bureaublad reageerde: herinneringen verschijnen in het Candlewatcher-venster.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>Standaardwerkbalk</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 - vergeet nooit meer een verjaardag</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Zoeken op naam (%1)</translation>
@@ -1808,12 +1867,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Zoeken op naam</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>Zoekopdracht wissen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>Meer werkbalkknoppen</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher blijft in het systeemvak: als u dit venster sluit blijft het daar, en een klik op het pictogram brengt het venster terug.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Als u afsluit, wordt u niet meer gewaarschuwd voor toekomstige gebeurtenissen.  Weet u zeker dat u wilt afsluiten?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n gebeurtenis waarvan het schrijven werd afgebroken (een naam zonder datum) is uit het gegevensbestand gehaald; de cellen staan in &quot;%1&quot;.</numerusform>
@@ -1826,7 +1900,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Het gegevensbestand kon niet worden gecomprimeerd.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>De verjaardagenlijst kon niet worden gelezen.</translation>
     </message>
@@ -1834,7 +1908,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1951,7 +2025,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>vandaag</translation>
@@ -2095,7 +2169,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Gepubliceerd in %1: %2</translation>
@@ -2284,7 +2358,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>&quot;%1&quot; is in gebruik door een ander exemplaar van Candlewatcher.</translation>
     </message>
@@ -2302,12 +2376,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Geef het adres van een server, een adresboek of een agenda op, zoals https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Dit exemplaar van Candlewatcher is gebouwd zonder netwerktoegang.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>Adresboeken en agenda&apos;s zoeken op %1...</translation>
     </message>
@@ -2317,7 +2391,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Daar is geen adresboek of agenda gevonden.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>&quot;%1&quot; wordt gelezen...</translation>
     </message>
@@ -2325,12 +2399,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Het abonnementenbestand &quot;%1&quot; is groter dan %2 MB, meer dan dit programma schrijft: het wordt niet gelezen.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Kan &quot;%1&quot; niet lezen: %2.</translation>
     </message>
@@ -2340,12 +2414,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Het abonnementenbestand &quot;%1&quot; is beschadigd: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Het abonnementenbestand &quot;%1&quot; is geschreven door een nieuwere versie van het programma.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Het abonnementenbestand &quot;%1&quot; is beschadigd: een item erin is onleesbaar.</translation>
     </message>
@@ -2355,7 +2429,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Kan &quot;%1&quot; niet schrijven: %2; het bestand blijft zoals het was.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Je bent al geabonneerd op &quot;%1&quot;.</translation>
     </message>
@@ -2498,7 +2572,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>A&amp;bonneren</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>Nooit</translation>
@@ -2518,12 +2592,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houdt ze als je eigen. Gebeurtenissen die je hier hebt gewijzigd blijven in elk geval.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>Het abonnement kon niet worden verwijderd.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>Toegevoegd</translation>
     </message>
@@ -2560,17 +2634,17 @@ Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houd
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>Het wachtwoord kon niet worden bewaard.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>Niet alle gebeurtenissen van het abonnement zijn toegevoegd.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>Mijn gebeurtenissen in plaats daarvan in deze agenda &amp;publiceren</translation>
     </message>
@@ -2580,7 +2654,7 @@ Ook de gebeurtenissen ervan uit je lijst verwijderen? Ja verwijdert ze; Nee houd
         <translation>Pu&amp;bliceren</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>Publiceren in %1</translation>
     </message>
@@ -2628,23 +2702,23 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>Geen wachtwoord voor %1 (gebruiker %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Dit exemplaar van Candlewatcher is gebouwd zonder netwerktoegang.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>Geen wachtwoord voor %1 (gebruiker %2). Kies Nu synchroniseren in Verjaardagen &gt; Abonnementen... om het in te typen: het wordt bewaard in de geheimendienst van het bureaublad, waar ook de opdrachtregel het vindt.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 toegevoegd, %L2 bijgewerkt, %L3 verwijderd</translation>
     </message>
@@ -2663,12 +2737,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Geen geheimendienst antwoordde (%1): wachtwoorden worden één keer per sessie gevraagd en niet bewaard.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>&quot;%1&quot; wordt gesynchroniseerd...</translation>
     </message>
@@ -2677,6 +2746,11 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>Geen geheimendienst (GNOME Keyring, KWallet) gaf antwoord: wachtwoorden worden één keer per sessie gevraagd en niet bewaard. Start of installeer er een om ze te bewaren.</translation>
     </message>
 </context>
 <context>
@@ -2712,7 +2786,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>het jubileum &quot;%1&quot; is geen datum</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>geen verjaardag of jubileum</translation>
     </message>
@@ -2784,7 +2858,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>Nieuwjaarsdag</translation>
     </message>
@@ -2814,7 +2888,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>Martin Luther Kingdag</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>Burnsavond</translation>
     </message>
@@ -2844,12 +2918,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>Internationale Vrouwendag</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>Moederdag (Verenigd Koninkrijk)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>Sint-Patricksdag</translation>
     </message>
@@ -2859,17 +2928,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>1 april</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>Verjaardag van Boeddha</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>Holocaust-herdenkingsdag</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>Sint-Joris</translation>
     </message>
@@ -2899,9 +2958,24 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>Drakenbootfestival</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>Moederdag (Verenigd Koninkrijk)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>Verjaardag van Boeddha (Korea)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>Vaderdag</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>Holocaust-herdenkingsdag (Israël)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>Vaderdag (VS, Verenigd Koninkrijk)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3007,12 +3081,12 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>Speciale gebeurtenissen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>Naam van de gebeurtenis</translation>
     </message>
@@ -3027,7 +3101,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>Selecteer de datums die u wilt toevoegen.  Houd de Ctrl-toets ingedrukt om er meer dan één te selecteren.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Nie można odczytać „%1”: %2.</translation>
@@ -61,7 +61,7 @@
         <translation>Nie można zapisać „%1”: %2.</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>Nie można utworzyć kopii zapasowej pliku danych „%1”, więc niczego nie zmieniono. %2</translation>
     </message>
@@ -136,7 +136,12 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>„%1” podąża za subskrypcją „%2”.  Po zmianie tutaj staje się Twoje: późniejsze zmiany w subskrypcji już do niego nie dotrą.  Edytować?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>Naraz można edytować tylko jedne urodziny, więc zostaną wyświetlone ostatnie zaznaczone.</translation>
     </message>
@@ -160,8 +165,18 @@
         <source>they were not duplicated</source>
         <translation>nie zostały zduplikowane</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>Z %n zaznaczonego wydarzenia: zduplikowano %1, nie zduplikowano %2.</numerusform>
+            <numerusform>Z %n zaznaczonych wydarzeń: zduplikowano %1, nie zduplikowano %2.</numerusform>
+            <numerusform>Z %n zaznaczonych wydarzeń: zduplikowano %1, nie zduplikowano %2.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Czy na pewno chcesz trwale usunąć %1 z listy urodzin?</translation>
     </message>
@@ -189,6 +204,16 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>nie zostały usunięte</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>Z %n zaznaczonego wydarzenia: usunięto %1, nie usunięto %2.</numerusform>
+            <numerusform>Z %n zaznaczonych wydarzeń: usunięto %1, nie usunięto %2.</numerusform>
+            <numerusform>Z %n zaznaczonych wydarzeń: usunięto %1, nie usunięto %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -306,7 +331,7 @@
         <translation>Wartość pola Powiadamiaj musi być liczbą równą zero lub większą. Sprawdź ją i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -334,7 +359,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+Podąża za subskrypcją „%2”: zmiana tam zmienia je tutaj.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nazwa</translation>
@@ -367,7 +400,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>Lista urodzin</translation>
     </message>
@@ -375,7 +408,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>Klucz rekordu %1 jest nieprawidłowy: klucze mają wartości od 0 do %2.</translation>
     </message>
@@ -435,7 +468,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>W pliku danych nie ma pola „%1”.</translation>
@@ -447,7 +480,7 @@
         <translation>Pole %1 „%2” jest za długie: zajmuje %3 bajtów, a plik danych mieści najwyżej %4.</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Nie można skompaktować pliku danych „%1”: inny program ciągle go zastępuje.</translation>
     </message>
@@ -481,7 +514,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>(wydarzenie bez nazwy)</translation>
     </message>
@@ -521,7 +554,7 @@
         <translation>nie jest wydarzeniem całodniowym</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>nie powtarza się co roku tego samego dnia</translation>
     </message>
@@ -847,6 +880,34 @@ Spróbuj „candlewatcher --help”.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>Nie można odczytać „%1”: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>Plik reguł „%1” jest uszkodzony: %2.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>Plik reguł „%1” został zapisany przez nowszą wersję programu.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Plik reguł „%1” jest uszkodzony: jednego z wpisów nie da się odczytać.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>Nie można zapisać „%1”: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -939,12 +1000,12 @@ Obecne wydarzenia zostaną zachowane jako dzisiejsza kopia zapasowa.</numerusfor
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>Nie można przywrócić kopii zapasowej.</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>Odczytywanie plików...</translation>
     </message>
@@ -1224,7 +1285,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>To nie jest plik iCalendar: nie zaczyna się od BEGIN:VCALENDAR.</translation>
     </message>
@@ -1305,7 +1366,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — rocznica</translation>
@@ -1383,7 +1444,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>To nie jest zwykły plik (to urządzenie, potok lub gniazdo): importować można tylko pliki.</translation>
     </message>
@@ -1437,7 +1498,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>jego data nie jest dniem kalendarza</translation>
     </message>
@@ -1452,7 +1513,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>jego powtórzenia kończą się, zanim się zaczną</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>jest już na liście</translation>
     </message>
@@ -1507,7 +1568,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; niedodane: %L1: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1802,22 +1863,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Żadna usługa powiadomień pulpitu nie odpowiedziała: przypomnienia będą pokazywane w oknie Candlewatcher.</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>Standardowy pasek narzędzi</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 – już nigdy nie zapomnisz o urodzinach</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>Szukaj według nazwy (%1)</translation>
@@ -1828,12 +1889,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Szukaj według nazwy</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>Wyczyść wyszukiwanie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>Więcej przycisków paska narzędzi</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher działa w zasobniku systemowym: zamknięcie tego okna zostawia go tam, a kliknięcie jego ikony przywraca okno.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>Po zakończeniu programu nie dostaniesz żadnych alarmów o przyszłych wydarzeniach. Czy na pewno chcesz zakończyć?</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n wydarzenie, którego zapis został przerwany (nazwa bez daty), usunięto z pliku danych; jego komórki zachowano w „%1”.</numerusform>
@@ -1847,7 +1923,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Nie można skompaktować pliku danych.</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>Nie można odczytać listy urodzin.</translation>
     </message>
@@ -1855,7 +1931,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1975,7 +2051,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>dziś</translation>
@@ -2120,7 +2196,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>Opublikowano w %1: %2</translation>
@@ -2311,7 +2387,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>„%1” jest używany przez inną kopię programu Candlewatcher.</translation>
     </message>
@@ -2329,12 +2405,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Podaj adres serwera, książki adresowej lub kalendarza, na przykład https://example.com/remote.php/dav.</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Ta kopia programu Candlewatcher została zbudowana bez dostępu do sieci.</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>Szukanie książek adresowych i kalendarzy na %1...</translation>
     </message>
@@ -2344,7 +2420,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Nie znaleziono tam żadnej książki adresowej ani kalendarza.</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>Odczytywanie „%1”...</translation>
     </message>
@@ -2352,12 +2428,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Plik subskrypcji „%1” ma ponad %2 MB, więcej niż zapisuje ten program: nie jest czytany.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>Nie można odczytać „%1”: %2.</translation>
     </message>
@@ -2367,12 +2443,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Plik subskrypcji „%1” jest uszkodzony: %2.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Plik subskrypcji „%1” został zapisany przez nowszą wersję programu.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Plik subskrypcji „%1” jest uszkodzony: nie można odczytać jednego z jego wpisów.</translation>
     </message>
@@ -2382,7 +2458,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Nie można zapisać „%1”: %2; plik pozostaje bez zmian.</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Subskrybujesz już „%1”.</translation>
     </message>
@@ -2525,7 +2601,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>&amp;Subskrybuj</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>Nigdy</translation>
@@ -2545,12 +2621,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuje je jako Twoje własne. Wydarzenia zmienione tutaj zostają w każdym przypadku.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>Nie udało się usunąć subskrypcji.</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>Dodane</translation>
     </message>
@@ -2590,17 +2666,17 @@ Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuj
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>Nie udało się zachować hasła.</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>Nie dodano wszystkich wydarzeń subskrypcji.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>&amp;Publikuj zamiast tego moje wydarzenia w tym kalendarzu</translation>
     </message>
@@ -2610,7 +2686,7 @@ Czy usunąć również jej wydarzenia z Twojej listy? Tak je usuwa; Nie zachowuj
         <translation>Op&amp;ublikuj</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>Publikowanie w %1</translation>
     </message>
@@ -2658,23 +2734,23 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>Brak hasła dla %1 (użytkownik %2).</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>Ta kopia programu Candlewatcher została zbudowana bez dostępu do sieci.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>Brak hasła dla %1 (użytkownik %2). Wybierz Synchronizuj teraz w Urodziny &gt; Subskrypcje..., aby je wpisać: jest przechowywane w usłudze sekretów pulpitu, gdzie znajdzie je też wiersz poleceń.</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>dodane: %L1, zaktualizowane: %L2, usunięte: %L3</translation>
     </message>
@@ -2693,12 +2769,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>Żadna usługa sekretów nie odpowiedziała (%1): hasła są pytane raz na sesję i nie są zachowywane.</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>Synchronizowanie „%1”...</translation>
     </message>
@@ -2707,6 +2778,11 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>Żadna usługa sekretów (GNOME Keyring, KWallet) nie odpowiedziała: hasła są pytane raz na sesję i nie są przechowywane. Uruchom lub zainstaluj jedną, aby je przechowywać.</translation>
     </message>
 </context>
 <context>
@@ -2742,7 +2818,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>jego rocznica „%1” nie jest datą</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>brak urodzin i rocznicy</translation>
     </message>
@@ -2814,7 +2890,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>Nowy Rok</translation>
     </message>
@@ -2844,7 +2920,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>Dzień Martina Luthera Kinga</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>Noc Burnsa</translation>
     </message>
@@ -2874,12 +2950,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>Międzynarodowy Dzień Kobiet</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>Dzień Matki</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>Dzień św. Patryka</translation>
     </message>
@@ -2889,17 +2960,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>Prima aprilis</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>Urodziny Buddy</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>Dzień Pamięci o Holokauście</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>Dzień św. Jerzego</translation>
     </message>
@@ -2929,9 +2990,24 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>Święto Smoczych Łodzi</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>Dzień Matki (Wielka Brytania)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>Urodziny Buddy (Korea)</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>Dzień Ojca</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>Dzień Pamięci o Holokauście (Izrael)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>Dzień Ojca (USA, Wielka Brytania)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3037,12 +3113,12 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>Wydarzenia specjalne</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>Nazwa wydarzenia</translation>
     </message>
@@ -3057,7 +3133,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>Zaznacz daty, które chcesz dodać. Aby zaznaczyć kilka, przytrzymaj klawisz Ctrl.</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

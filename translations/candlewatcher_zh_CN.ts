@@ -50,7 +50,7 @@
 <context>
     <name>Backups</name>
     <message>
-        <location filename="../src/core/store/backups.cpp" line="+25"/>
+        <location filename="../src/core/store/backups.cpp" line="+26"/>
         <location line="+7"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>无法读取“%1”：%2。</translation>
@@ -61,7 +61,7 @@
         <translation>无法写入“%1”：%2。</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+101"/>
         <source>Cannot make the backup of the data file &quot;%1&quot;, so nothing was changed. %2</source>
         <translation>无法备份数据文件“%1”，因此未做任何更改。%2</translation>
     </message>
@@ -134,7 +134,12 @@
         <translation>、</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
+        <source>&quot;%1&quot; follows the subscription &quot;%2&quot;.  Once you change it here it is your own: later changes in the subscription no longer reach it.  Edit it?</source>
+        <translation>“%1”跟随订阅“%2”。  在此修改后它就归您所有：订阅中以后的更改不再影响它。  要编辑吗？</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Because you can only edit one birthay at a time, only the last one you selected will be displayed.</source>
         <translation>一次只能编辑一个生日，因此只显示您最后选择的那个。</translation>
     </message>
@@ -158,8 +163,16 @@
         <source>they were not duplicated</source>
         <translation>未能复制这些事件</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
+        <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
+        <translation>
+            <numerusform>在选中的 %n 个事件中：已复制 %1 个，未复制 %2 个。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>确定要从生日列表中永久删除%1吗？</translation>
     </message>
@@ -185,6 +198,14 @@
         <location line="+1"/>
         <source>they were not deleted</source>
         <translation>未能删除这些事件</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>Of the %n selected events: %1 deleted, %2 not deleted.</source>
+        <extracomment>%n is how many events were selected, %1 how many were deleted.</extracomment>
+        <translation>
+            <numerusform>在选中的 %n 个事件中：已删除 %1 个，未删除 %2 个。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -300,7 +321,7 @@
         <translation>“提前通知”的值必须是大于或等于零的数字。请检查后重试。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <location line="+21"/>
         <source>The event could not be saved.
 
@@ -328,7 +349,15 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+180"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <source>%1
+Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
+        <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
+        <translation>%1
+跟随订阅“%2”：那里的更改会更改这里。</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>名称</translation>
@@ -361,7 +390,7 @@
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+53"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
         <source>Birthdays List</source>
         <translation>生日列表</translation>
     </message>
@@ -369,7 +398,7 @@
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+91"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>记录键 %1 无效：键的范围是 0 到 %2。</translation>
     </message>
@@ -425,7 +454,7 @@
         </translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+120"/>
         <location line="+34"/>
         <source>There is no field &quot;%1&quot; in the data file.</source>
         <translation>数据文件中没有字段“%1”。</translation>
@@ -437,7 +466,7 @@
         <translation>%1“%2”太长：它占用 %3 字节，而数据文件最多只能容纳 %4 字节。</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+119"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>无法压缩数据文件“%1”：另一个程序不断替换该文件。</translation>
     </message>
@@ -471,7 +500,7 @@
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+23"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
         <source>(an event without a name)</source>
         <translation>（无名称的事件）</translation>
     </message>
@@ -511,7 +540,7 @@
         <translation>不是全天事件</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>it does not repeat on one day every year</source>
         <translation>不是每年在同一天重复</translation>
     </message>
@@ -827,6 +856,34 @@ Try &apos;candlewatcher --help&apos;.
     </message>
 </context>
 <context>
+    <name>EventRuleFile</name>
+    <message>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>无法读取“%1”：%2。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The rules file &quot;%1&quot; is damaged: %2.</source>
+        <translation>规则文件“%1”已损坏：%2。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
+        <translation>规则文件“%1”是由较新版本的程序写入的。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>规则文件“%1”已损坏：其中有一项无法读取。</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Cannot write &quot;%1&quot;: %2.</source>
+        <translation>无法写入“%1”：%2。</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <location filename="../src/ui/app/exchangecommands.cpp" line="+55"/>
@@ -911,12 +968,12 @@ Your events as they are now are kept as a backup of today.</source>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The backup could not be restored.</source>
         <translation>无法恢复备份。</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-171"/>
         <source>Reading the files...</source>
         <translation>正在读取文件...</translation>
     </message>
@@ -1196,7 +1253,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+341"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>这不是 iCalendar 文件：它不是以 BEGIN:VCALENDAR 开头。</translation>
     </message>
@@ -1277,7 +1334,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportEntry</name>
     <message>
-        <location filename="../src/core/exchange/importentry.h" line="+55"/>
+        <location filename="../src/core/exchange/importentry.h" line="+59"/>
         <source>%1 — Anniversary</source>
         <extracomment>The name of the event that a contact&apos;s anniversary becomes; %1 is the contact&apos;s name.</extracomment>
         <translation>%1 — 纪念日</translation>
@@ -1355,7 +1412,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+83"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>它不是普通文件（而是设备、管道或套接字）：只能导入文件。</translation>
     </message>
@@ -1405,7 +1462,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+45"/>
         <source>its date is not a day of the calendar</source>
         <translation>其日期在日历中不存在</translation>
     </message>
@@ -1420,7 +1477,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>其重复在开始之前就已结束</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>it is in the list already</source>
         <translation>已在列表中</translation>
     </message>
@@ -1475,7 +1532,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>；%L1 个未添加：%2</translation>
     </message>
     <message numerus="yes">
-        <location line="+34"/>
+        <location line="+45"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1762,22 +1819,22 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+83"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>没有桌面通知服务响应：提醒将显示在 Candlewatcher 窗口中。</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+98"/>
         <source>Standard Toolbar</source>
         <translation>标准工具栏</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>%1 %2 - never miss a birthday again</source>
         <translation>%1 %2 - 再也不会错过生日</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <source>Search by name (%1)</source>
         <extracomment>%1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).</extracomment>
         <translation>按名称搜索 (%1)</translation>
@@ -1788,12 +1845,27 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>按名称搜索</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+3"/>
+        <source>Clear the search</source>
+        <translation>清除搜索</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>More toolbar buttons</source>
+        <translation>更多工具栏按钮</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
+        <translation>Candlewatcher 在系统托盘中运行：关闭此窗口后它仍留在那里，单击其图标即可恢复窗口。</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>If you exit then you will not be alerted to any future events.  Are you sure you want to exit?</source>
         <translation>如果退出，您将不会收到任何未来事件的提醒。确定要退出吗？</translation>
     </message>
     <message numerus="yes">
-        <location line="+32"/>
+        <location line="+33"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>已从数据文件中移除 %n 个写入被中断的事件（只有名称没有日期）；其单元保存在“%1”中。</numerusform>
@@ -1805,7 +1877,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>无法压缩数据文件。</translation>
     </message>
     <message>
-        <location line="-320"/>
+        <location line="-353"/>
         <source>The birthdays list could not be read.</source>
         <translation>无法读取生日列表。</translation>
     </message>
@@ -1813,7 +1885,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MissedEvents</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/missedevents.cpp" line="+69"/>
+        <location filename="../src/core/calendar/missedevents.cpp" line="+71"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 the missed day.</extracomment>
         <translation>
@@ -1927,7 +1999,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Occurrence</name>
     <message>
-        <location filename="../src/core/calendar/occurrence.cpp" line="+103"/>
+        <location filename="../src/core/calendar/occurrence.cpp" line="+102"/>
         <source>today</source>
         <extracomment>The list&apos;s narrow &quot;In&quot; column and the tray icon&apos;s tip: keep it short.</extracomment>
         <translation>今天</translation>
@@ -2070,7 +2142,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Publisher</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="+239"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+229"/>
         <source>Published to %1: %2</source>
         <extracomment>%1 is the calendar&apos;s name, %2 what was sent or why it failed.</extracomment>
         <translation>已发布到 %1：%2</translation>
@@ -2257,7 +2329,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>SubscriptionGuard</name>
     <message>
-        <location filename="../src/core/sync/subscriptionguard.cpp" line="+17"/>
+        <location filename="../src/core/sync/subscriptionguard.cpp" line="+18"/>
         <source>&quot;%1&quot; is in use by another copy of Candlewatcher.</source>
         <translation>“%1”正被另一个 Candlewatcher 副本使用。</translation>
     </message>
@@ -2275,12 +2347,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>请输入服务器、通讯录或日历的地址，例如 https://example.com/remote.php/dav。</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+90"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>此 Candlewatcher 副本在构建时未包含网络访问功能。</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-78"/>
         <source>Looking for address books and calendars at %1...</source>
         <translation>正在 %1 上查找通讯录和日历...</translation>
     </message>
@@ -2290,7 +2362,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>在那里没有找到通讯录或日历。</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>Reading &quot;%1&quot;...</source>
         <translation>正在读取“%1”...</translation>
     </message>
@@ -2298,12 +2370,12 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+217"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>订阅文件“%1”大于 %2 MB，超过本程序写入的大小：不予读取。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Cannot read &quot;%1&quot;: %2.</source>
         <translation>无法读取“%1”：%2。</translation>
     </message>
@@ -2313,12 +2385,12 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>订阅文件“%1”已损坏：%2。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>订阅文件“%1”是由更新版本的程序写入的。</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>订阅文件“%1”已损坏：其中有一个条目无法读取。</translation>
     </message>
@@ -2328,7 +2400,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>无法写入“%1”：%2；文件保持原样。</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-138"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>您已订阅“%1”。</translation>
     </message>
@@ -2471,7 +2543,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>订阅(&amp;U)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <location line="+15"/>
         <source>Never</source>
         <translation>从未</translation>
@@ -2491,12 +2563,12 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
 是否也从您的列表中移除其事件？选“是”将其移除；选“否”将其保留为您自己的事件。您在此处更改过的事件无论如何都会保留。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>The subscription could not be removed.</source>
         <translation>无法移除该订阅。</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Added</source>
         <translation>添加</translation>
     </message>
@@ -2530,17 +2602,17 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         </translation>
     </message>
     <message>
-        <location line="-308"/>
+        <location line="-307"/>
         <source>The password could not be kept.</source>
         <translation>无法保存密码。</translation>
     </message>
     <message>
-        <location line="+330"/>
+        <location line="+329"/>
         <source>Not every event of the subscription was added.</source>
         <translation>订阅中的事件未能全部添加。</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-243"/>
         <source>&amp;Publish my events to this calendar instead</source>
         <translation>改为将我的事件发布到此日历(&amp;P)</translation>
     </message>
@@ -2550,7 +2622,7 @@ Remove its events from your list too? Yes removes them; No keeps them as your ow
         <translation>发布(&amp;H)</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+85"/>
         <source>Publishing to %1</source>
         <translation>发布到 %1</translation>
     </message>
@@ -2598,23 +2670,23 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncQueue</name>
     <message>
-        <location filename="../src/core/sync/publisher.cpp" line="-94"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+107"/>
-        <source>No password for %1 (user %2).</source>
-        <translation>%1 没有密码（用户 %2）。</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <location filename="../src/core/sync/syncqueue.cpp" line="+16"/>
+        <location filename="../src/core/sync/publisher.cpp" line="-75"/>
+        <location filename="../src/core/sync/syncqueue.cpp" line="+119"/>
         <source>This copy of Candlewatcher was built without network access.</source>
         <translation>此 Candlewatcher 副本在构建时未包含网络访问功能。</translation>
+    </message>
+    <message>
+        <location filename="../src/core/sync/secretstore.h" line="+61"/>
+        <source>No password for %1 (user %2). Choose Sync Now in Birthdays &gt; Subscriptions... to type it in: it is kept in the desktop&apos;s secret service, where the command line finds it too.</source>
+        <extracomment>%1 is the server&apos;s address, %2 the user name. Birthdays &gt; Subscriptions... and Sync Now are the program&apos;s own menu item and button.</extracomment>
+        <translation>没有 %1（用户 %2）的密码。请在 生日 &gt; 订阅... 中选择“立即同步”输入密码：它保存在桌面的密钥服务中，命令行也能找到它。</translation>
     </message>
 </context>
 <context>
     <name>SyncRun</name>
     <message>
-        <location line="+51"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+30"/>
+        <location filename="../src/core/sync/publisher.cpp" line="+50"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>已添加 %L1 个，已更新 %L2 个，已移除 %L3 个</translation>
     </message>
@@ -2633,12 +2705,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>SyncService</name>
     <message>
-        <location filename="../src/app/syncservice.cpp" line="+95"/>
-        <source>No secret service answered (%1): passwords are asked for once a session and not kept.</source>
-        <translation>没有密钥服务响应（%1）：每次会话将询问一次密码，且不会保存。</translation>
-    </message>
-    <message>
-        <location line="-40"/>
+        <location filename="../src/app/syncservice.cpp" line="+55"/>
         <source>Syncing &quot;%1&quot;...</source>
         <translation>正在同步“%1”...</translation>
     </message>
@@ -2647,6 +2714,11 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <source>%1: %2</source>
         <extracomment>%1 is the subscription&apos;s name, %2 what its sync did or why it failed.</extracomment>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No secret service (GNOME Keyring, KWallet) answered: passwords are asked for once a session and not kept. Start or install one to keep them.</source>
+        <translation>没有密钥服务（GNOME Keyring、KWallet）响应：每个会话询问一次密码，且不保存。要保存密码，请启动或安装一个密钥服务。</translation>
     </message>
 </context>
 <context>
@@ -2682,7 +2754,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>其纪念日“%1”不是日期</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+38"/>
         <source>no birthday or anniversary</source>
         <translation>没有生日或纪念日</translation>
     </message>
@@ -2754,7 +2826,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+11"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
         <source>New Year&apos;s Day</source>
         <translation>元旦</translation>
     </message>
@@ -2784,7 +2856,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>马丁·路德·金纪念日</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Burn&apos;s Night</source>
         <translation>彭斯之夜</translation>
     </message>
@@ -2814,12 +2886,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>国际妇女节</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Mothers Day</source>
-        <translation>母亲节（英国）</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>St. Patrick&apos;s Day</source>
         <translation>圣帕特里克节</translation>
     </message>
@@ -2829,17 +2896,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>愚人节</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Buddha&apos;s Birthday</source>
-        <translation>佛诞</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Holocaust Rememberance Day</source>
-        <translation>大屠杀纪念日</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>St. Georges Day</source>
         <translation>圣乔治日</translation>
     </message>
@@ -2869,9 +2926,24 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>端午节</translation>
     </message>
     <message>
+        <location line="-11"/>
+        <source>Mothers Day (UK)</source>
+        <translation>母亲节（英国）</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Buddha&apos;s Birthday (Korea)</source>
+        <translation>佛诞（韩国）</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <source>Father&apos;s Day</source>
-        <translation>父亲节</translation>
+        <source>Holocaust Rememberance Day (Israel)</source>
+        <translation>大屠杀纪念日（以色列）</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Father&apos;s Day (US, UK)</source>
+        <translation>父亲节（美国、英国）</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2977,12 +3049,12 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDaysDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+53"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+56"/>
         <source>Special Events</source>
         <translation>特殊日子</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>Event Name</source>
         <translation>事件名称</translation>
     </message>
@@ -2997,7 +3069,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>请选择要添加的日期。按住 Ctrl 键可选择多个。</translation>
     </message>
     <message numerus="yes">
-        <location line="+110"/>
+        <location line="+122"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>
