@@ -606,6 +606,7 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
         QFile::remove(tmpPath);
         return true;
     }
+    file.close();
     QString reason;
     if (!FileIo::replaceFile(tmpPath, target, reason)) {
         QFile::remove(tmpPath);
