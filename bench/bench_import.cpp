@@ -5,10 +5,9 @@
 // its highest over the file's size.
 
 #include "core/exchange/importplan.h"
+#include "peakmemory.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QFile>
 
 #include <functional>
 
@@ -60,25 +59,6 @@ const std::pair<const char*, std::function<QByteArray()>> inputs[] = {
     {"nested 300000 deep",
      [] { return calendar(QByteArray("BEGIN:VEVENT\r\n").repeated(300000)); }},
 };
-
-// A line of /proc/self/status in kB ("VmHWM:", "VmRSS:").
-qint64 statusKb(const char* field)
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong();
-    return 0;
-}
-
-void resetPeak()
-{
-    QFile clear("/proc/self/clear_refs"); // "5" sets the peak back to the resident size now
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
 
 void importOf(benchmark::State& state, int index)
 {

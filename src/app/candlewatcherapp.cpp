@@ -98,6 +98,10 @@ void CandlewatcherApp::start()
                     m_tray->addToTray(nullptr, programIcon(), trayTipText(std::nullopt));
     if (m_iconAtStart)
         QGuiApplication::sync(); // the dock request reaches the tray now, not after the build
+    // The sync runs the event loop for a moment: an end the session asked for meanwhile took
+    // the icon back, and nothing is left to build.
+    if (m_unloaded)
+        return;
     MainWindow& window = mainWindow();
     // Whether a tray is there decides how the first check's notification appears.
     window.setTrayAvailable(m_iconAtStart);
@@ -261,10 +265,10 @@ int runTrayProgram(int argc, char** argv, SyncClientFactory clients, SecretStore
     // Logging off or shutting down unloads without a question, as a terminating signal does.
     candlewatcher.watchSession();
     candlewatcher.watchTermSignals();
-    // Held since main's first line: one sent meanwhile now reaches the handler and ends the
-    // program as any later one does.
-    ProcessSignals::releaseTermination();
-
     candlewatcher.start();
+    // Held since main's first line and through the start, which runs the event loop for a
+    // moment but is not to be ended halfway: one sent meanwhile now reaches the handler and
+    // ends the program from the loop, as any later one does.
+    ProcessSignals::releaseTermination();
     return app.exec();
 }

@@ -32,13 +32,14 @@ int syncSubscriptions(BirthdayStore& store, SettingsStore& settings, const Clock
     Publisher publisher(store, clock, services.clients, *secrets,
                         [&] { return CalendarExchange::exportOptions(settings, clock); });
     int synced = 0;
-    bool failed = false;
+    bool failed = false, unreadable = false;
     QEventLoop loop;
     QObject::connect(
         &queue, &SyncQueue::sourceFinished, &loop,
         [&](const QString&, const QString& name, bool ok, const QString& summary) {
             ++synced;
             failed = failed || !ok;
+            unreadable = unreadable || (!ok && name.isEmpty()); // the table itself
             //: %1 is the subscription's name, %2 what its sync did.
             const QString line =
                 name.isEmpty()
@@ -50,7 +51,13 @@ int syncSubscriptions(BirthdayStore& store, SettingsStore& settings, const Clock
                 fail(line);
         });
     bool published = false;
-    QObject::connect(&queue, &SyncQueue::idle, &publisher, &Publisher::publish);
+    // Publishing reads the same table: one that did not read is told once, by the queue.
+    QObject::connect(&queue, &SyncQueue::idle, &loop, [&] {
+        if (unreadable)
+            loop.quit();
+        else
+            publisher.publish();
+    });
     QObject::connect(&publisher, &Publisher::finished, &loop, [&](bool ok, const QString& summary) {
         published = !summary.isEmpty();
         failed = failed || !ok;

@@ -31,7 +31,20 @@ void CollectionFetch::start()
 // paths are compared and kept decoded, and encoded again to be sent.
 QString CollectionFetch::pathOf(const QUrl& base, const QString& href) const
 {
-    return base.resolved(QUrl(href)).path(QUrl::FullyDecoded);
+    const QUrl url = base.resolved(QUrl(href)).adjusted(QUrl::NormalizePathSegments);
+    if (url.scheme() != base.scheme() || url.host() != base.host() || url.port() != base.port())
+        return {};
+    const QString path = url.path(QUrl::FullyDecoded);
+    // Dots escaped as %2e survive resolving, and climb out once decoded.
+    const QStringList segments = path.split(u'/');
+    if (segments.contains(QStringLiteral("..")) || segments.contains(QStringLiteral(".")))
+        return {};
+    // Under the address asked (after its redirects) or the one subscribed to.
+    for (QString folder :
+         {base.path(QUrl::FullyDecoded), m_collection.url.path(QUrl::FullyDecoded)})
+        if (path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/') || isCollection(path))
+            return path;
+    return {};
 }
 
 bool CollectionFetch::isCollection(const QString& path) const
@@ -56,7 +69,7 @@ void CollectionFetch::syncReport()
                  return;
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
-                 if (isCollection(href))
+                 if (href.isEmpty() || isCollection(href))
                      continue;
                  if (response.status == 404)
                      m_changes.removed.append(href);
@@ -66,7 +79,14 @@ void CollectionFetch::syncReport()
              m_changes.complete = false;
              m_changes.syncToken = found->syncToken;
              if (found->truncated && !found->syncToken.isEmpty() && found->syncToken != m_token) {
-                 m_token = found->syncToken; // the server sends the rest in parts
+                 // The server sends the rest in parts; one that never ends is stopped, and the
+                 // old token kept, since nothing of this is taken.
+                 if (++m_rounds >= account().maxRounds)
+                     return fail(NetFailure::at(
+                         answer.url, tr("the server sent its changes in more than %L1 parts; "
+                                        "stopped, to be tried again at the next sync")
+                                         .arg(account().maxRounds)));
+                 m_token = found->syncToken;
                  return syncReport();
              }
              multiget(std::exchange(m_toFetch, {}));
@@ -85,6 +105,8 @@ void CollectionFetch::listing()
              QHash<QString, QString> listed;
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
+                 if (href.isEmpty())
+                     continue;
                  if (isCollection(href))
                      m_changes.syncToken = response.syncToken;
                  else if (!response.collection && (response.status == 0 || response.status == 200))
@@ -155,7 +177,7 @@ void CollectionFetch::multiget(QStringList hrefs)
              QSet<QString> missing(batch.cbegin(), batch.cend());
              for (const DavResponse& response : found->responses) {
                  const QString href = pathOf(answer.url, response.href);
-                 if (!missing.remove(href))
+                 if (href.isEmpty() || !missing.remove(href))
                      continue;
                  if (response.status == 404) // gone since it was listed
                      m_changes.removed.append(href);

@@ -38,6 +38,8 @@ private:
     // others are to be fetched (returned, sorted).
     QStringList takeListing(const QHash<QString, QString>& listed);
     void multiget(QStringList hrefs);
+    // The member's path, decoded; empty for an href outside the collection (another server,
+    // another scheme, a path above it), which is no member of it.
     QString pathOf(const QUrl& base, const QString& href) const;
     bool isCollection(const QString& path) const;
 
@@ -46,4 +48,5 @@ private:
     QHash<QString, QString> m_known;
     RemoteChanges m_changes;
     QStringList m_toFetch;
+    int m_rounds = 0;
 };

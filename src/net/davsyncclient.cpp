@@ -6,11 +6,11 @@
 
 #include <QCryptographicHash>
 
-namespace {
+#include <utility>
 
-DavAccount davAccount(const SyncAccount& account)
+DavAccount DavSyncClient::davAccount(const SyncAccount& account) const
 {
-    DavAccount dav;
+    DavAccount dav = m_limits;
     dav.url = QUrl(account.url);
     dav.user = account.userName;
     dav.password = account.password;
@@ -19,6 +19,8 @@ DavAccount davAccount(const SyncAccount& account)
             QSslCertificate::fromData(account.acceptedCertificate, QSsl::Pem);
     return dav;
 }
+
+namespace {
 
 SyncFailure syncFailure(const NetFailure& failure)
 {
@@ -56,7 +58,7 @@ DavCollection::Kind collectionKind(SyncSource::Kind kind)
 
 } // namespace
 
-DavSyncClient::DavSyncClient() = default;
+DavSyncClient::DavSyncClient(DavAccount limits) : m_limits(std::move(limits)) {}
 
 DavSyncClient::~DavSyncClient()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/sync/syncclient.h"
+#include "net/davtypes.h"
 
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -11,7 +12,9 @@
 class DavSyncClient : public SyncClient
 {
 public:
-    DavSyncClient();
+    // limits: the time-outs and bounds of every request (DavAccount's own by default); its
+    // address and user are not used.
+    explicit DavSyncClient(DavAccount limits = {});
     ~DavSyncClient() override;
 
     void discover(const SyncAccount& account, Found done) override;
@@ -21,6 +24,9 @@ public:
                  Published done) override;
 
 private:
+    DavAccount davAccount(const SyncAccount& account) const;
+
+    DavAccount m_limits;
     QObject m_jobs; // declared after the manager: the jobs go before it
     QNetworkAccessManager m_manager;
 };

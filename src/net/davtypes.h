@@ -21,8 +21,18 @@ struct DavAccount
     QList<QSslCertificate> acceptedCertificates;
     // Without a byte from the server for this long a request gives up.
     std::chrono::milliseconds timeout = std::chrono::seconds(30);
+    // A request's whole answer, however steadily it trickles in, takes at most this long: 20 MB
+    // at 2 Mbit/s, so one slow server holds the sync of the others up by this at most.
+    std::chrono::milliseconds deadline = std::chrono::seconds(90);
     // A larger answer is refused while it arrives, never held whole.
     qint64 sizeLimit = 20 * 1024 * 1024;
+    // One job's requests (a discovery, a fetch of one collection): a fetch of the largest data
+    // file the program keeps takes a few hundred; a server that never stops sending more to ask
+    // for is stopped here.
+    int maxRequests = 1000;
+    // Rounds of one sync report that the server marks as continued: each round brings a part of
+    // the changes, typically some hundreds.
+    int maxRounds = 50;
 };
 
 // One source of events on a server.

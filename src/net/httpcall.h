@@ -33,10 +33,16 @@ struct HttpAnswer
     QByteArray etag;
 };
 
-// One request on a job's behalf: Basic authentication, redirects followed (with the method
-// kept, as WebDAV needs), a time-out while the server is silent, the size limit enforced while
-// the answer arrives, certificates checked against the account's accepted ones. Exactly one of
-// the callbacks runs, unless the call is deleted first, which cancels it.
+// Whether the password of an account at accountUrl goes with a request to url: only to the
+// scheme, host and port subscribed to, and over plain http only where that is the loopback
+// address (a server on this machine), never to where a redirect leads.
+bool mayCarryPassword(const QUrl& accountUrl, const QUrl& url);
+
+// One request on a job's behalf: Basic authentication (see mayCarryPassword), redirects
+// followed (relative ones too, with the method kept, as WebDAV needs), a time-out while the
+// server is silent and a deadline for the whole answer, the size limit enforced on the bytes as
+// they arrive, certificates checked against the account's accepted ones. Exactly one of the
+// callbacks runs, unless the call is deleted first, which cancels it.
 class HttpCall : public QObject
 {
     Q_OBJECT
@@ -52,7 +58,9 @@ private:
     void send();
     void onReadyRead();
     void onFinished();
-    void fail(const QString& what);
+    void count(qint64 received);
+    void fail(const QString& what, int httpStatus = 0);
+    void abort();
     void detach();
 
     QNetworkAccessManager& m_manager;
@@ -63,7 +71,9 @@ private:
     FailureHandler m_onFailure;
     QNetworkReply* m_reply = nullptr;
     QTimer m_silence;
+    QTimer m_deadline;
     QByteArray m_body;
+    bool m_withheld = false; // the password was not sent with the request under way
     int m_redirects = 0;
     NetFailure m_certificateFailure;
 };

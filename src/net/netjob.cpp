@@ -10,6 +10,12 @@ void NetJob::send(HttpRequest request, HttpCall::AnswerHandler onAnswer)
 {
     if (m_done)
         return;
+    if (++m_sent > m_account.maxRequests) {
+        fail(NetFailure::at(request.url, tr("the server asked for more than %L1 requests in one "
+                                            "go; stopped, to be tried again at the next sync")
+                                             .arg(m_account.maxRequests)));
+        return;
+    }
     ++m_pending;
     auto answered = [this, onAnswer = std::move(onAnswer)](const HttpAnswer& answer) {
         --m_pending;

@@ -27,7 +27,7 @@ protected:
 
     const DavAccount& account() const { return m_account; }
     // Sends a request; onAnswer sees the server's answer whatever its status; a failure of the
-    // connection ends the job.
+    // connection ends the job, as does a request past the account's maxRequests.
     void send(HttpRequest request, HttpCall::AnswerHandler onAnswer);
     // Ends the job with a failure; its other requests are dropped.
     void fail(const NetFailure& failure);
@@ -48,4 +48,5 @@ private:
     std::optional<NetFailure> m_failure;
     bool m_done = false;
     int m_pending = 0;
+    int m_sent = 0;
 };

@@ -16,8 +16,10 @@ class QLocalSocket;
 // path, so a copy on another data file runs on its own. A copy killed without clean-up leaves
 // a lock file that names a process no longer running, which QLockFile takes over, and perhaps
 // its socket file, which the next copy removes before it listens: neither blocks a start.
-// On Unix both live in a folder only this user may enter (the runtime folder, else one of
-// the program's own in the temporary folder); where there is none, the copy runs alone.
+// On Unix both live in a folder only this user may enter and no other user can make first
+// (the runtime folder, else one of the program's own in the user's cache folder; a socket
+// path too long for the system goes to a folder made with an unforeseeable name in the
+// temporary folder); where there is none, the copy runs alone.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -39,8 +41,8 @@ public:
     // Why the role is Unanswered or Alone, or why a primary copy does not listen.
     QString errorString() const { return m_error; }
 
-    // The folder for the lock and the socket: XDG_RUNTIME_DIR, else "candlewatcher-UID" in the
-    // temporary folder, made if missing; the first that is private. Empty when neither is,
+    // The folder for the lock and the socket: XDG_RUNTIME_DIR, else "candlewatcher-runtime" in the
+    // user's cache folder, made if missing; the first that is private. Empty when neither is,
     // with the reason in `error`.
     static QString privateFolder(QString* error);
     // Why `folder` is not private to this user (a real folder, the user's own, closed to

@@ -5,8 +5,10 @@
 #include "core/text/textconv.h"
 #include "platform/filelock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -144,7 +146,14 @@ bool BirthdayStore::change(const Planner& plan)
             return true;
         if (m_beforeWrite)
             m_beforeWrite();
-        switch (file.applyPatches(data, planned.cellsEnd, planned.patches, m_fileState, m_error)) {
+        auto written =
+            file.applyPatches(data, planned.cellsEnd, planned.patches, m_fileState, m_error);
+        if (written == DataFileIo::OpenFile::Written::Done) {
+            if (m_afterWrite)
+                m_afterWrite();
+            written = file.confirm(m_fileState, m_error);
+        }
+        switch (written) {
         case DataFileIo::OpenFile::Written::Done:
             return true;
         case DataFileIo::OpenFile::Written::Failed:
@@ -530,6 +539,7 @@ QByteArray BirthdayStore::isoDateCell(QByteArrayView cell, int slot) const
 
 bool BirthdayStore::compact()
 {
+    m_setAside = 0;
     std::unique_ptr<FileLock> guard;
     if (!lock(Access::Write, guard) || !makeBackup(false))
         return false;
@@ -579,10 +589,27 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
         QFile::remove(tmpPath);
         return fail(tr("Cannot write the file \"%1\": %2.").arg(nativeName(tmpPath), reason));
     };
+    // A record listed without a Date cell was cut off in its write (every writer writes the
+    // two in one step, an older copy of the program one cell at a time): it can never remind
+    // of anything, and compacted it would stay for good. Its cells are set aside, byte for
+    // byte, in a file of their own beside the data file, and the caller is told.
+    QSet<int> named, dated;
+    for (CellWalker walker(data); walker.next();) {
+        if (walker.listsRecord())
+            named.insert(walker.key());
+        if (walker.isLive() && walker.slot() == BirthdayRecord::Date)
+            dated.insert(walker.key());
+    }
+    const QSet<int> torn = named - dated;
+    QByteArray aside;
     CellWalker walker(data);
     while (walker.next()) {
         if (!walker.isLive())
             continue;
+        if (torn.contains(walker.key())) {
+            aside += walker.cell();
+            continue;
+        }
         QByteArrayView cell = walker.cell();
         const QByteArray iso = isoDateCell(cell, walker.slot());
         if (!iso.isEmpty())
@@ -606,6 +633,11 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
         QFile::remove(tmpPath);
         return true;
     }
+    m_setAside = int(torn.size());
+    if (!aside.isEmpty() && !setAside(aside)) {
+        QFile::remove(tmpPath);
+        return false;
+    }
     file.close();
     QString reason;
     if (!FileIo::replaceFile(tmpPath, target, reason)) {
@@ -617,6 +649,25 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
     FileIo::syncFolder(QFileInfo(target).absolutePath());
     m_fileState = fileStateOf(m_dataPath);
     return true;
+}
+
+QString BirthdayStore::setAsidePath() const
+{
+    const QFileInfo data(m_dataPath);
+    const QString suffix = data.suffix().isEmpty() ? QString() : u'.' + data.suffix();
+    return data.dir().filePath(data.completeBaseName() + QStringLiteral("-torn") + suffix);
+}
+
+bool BirthdayStore::setAside(const QByteArray& cells)
+{
+    // Appended and on the disk before the data file loses them.
+    QFile file(setAsidePath());
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(cells) == cells.size() &&
+        file.flush() && FileIo::syncToDisk(file))
+        return true;
+    return fail(tr("Cannot write the file \"%1\": %2.")
+                    .arg(nativeName(setAsidePath()), DataFileIo::failureReason(file, errno)));
 }
 
 // ---- backups ----

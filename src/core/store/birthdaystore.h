@@ -75,6 +75,10 @@ public:
     // LastDate that reads (in the date locale) is written as ISO yyyy-MM-dd, so the file no
     // longer depends on a language; one that does not read keeps its bytes.
     bool compact();
+    // How many records the last compaction set aside, cut off in their write (a Name cell with
+    // no Date cell), and the file beside the data file that holds their cells as they were.
+    int setAsideRecords() const { return m_setAside; }
+    QString setAsidePath() const;
     // The day's backup of the data file, as made before a compaction; before an import.
     bool backup();
     // Puts a backup in place of the data file, after keeping the file as it is as a backup;
@@ -85,6 +89,9 @@ public:
     // Called once the file is read and the change worked out, just before it is written: lets
     // a test put another program's file in place at that very moment.
     void setBeforeWriteHook(std::function<void()> hook) { m_beforeWrite = std::move(hook); }
+    // Called right after a change is written, before the store checks that the path still leads
+    // to the file written: another program's rename between two changes.
+    void setAfterWriteHook(std::function<void()> hook) { m_afterWrite = std::move(hook); }
     // The language that wrote the file's dates not in ISO form (datelocale.h); the user's
     // unless set. Every reader of the records' dates reads them with it.
     void setDateLocale(const QLocale& locale) { m_dateLocale = locale; }
@@ -159,6 +166,8 @@ private:
     // replaced meanwhile (replaced set, nothing changed).
     bool compactOnce(const QString& target, bool& replaced);
     bool fail(const QString& message);
+    // Appends cells to setAsidePath(), synced.
+    bool setAside(const QByteArray& cells);
     QByteArray isoDateCell(QByteArrayView cell, int slot) const;
 
     QString m_dataPath;
@@ -167,5 +176,7 @@ private:
     int m_lockTimeout;
     const Clock* m_clock = nullptr; // the system clock
     std::function<void()> m_beforeWrite;
+    std::function<void()> m_afterWrite;
+    int m_setAside = 0;
     QLocale m_dateLocale;
 };

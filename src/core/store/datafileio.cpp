@@ -83,10 +83,33 @@ bool OpenFile::isReplaced() const
     return FileIo::isReplaced(m_file, m_path);
 }
 
+namespace {
+
+// The patches as one run of bytes from the first changed byte to the last, the file's own bytes
+// between them, so a record reaches the file in one write: a reader or a copy never sees part
+// of it. Appends follow one another from cellsEnd.
+Patch gathered(const QByteArray& data, qint64 cellsEnd, const QList<Patch>& patches)
+{
+    qint64 first = patches.first().offset, end = first;
+    for (const Patch& patch : patches) {
+        first = qMin(first, patch.offset);
+        end = qMax(end, patch.offset + patch.bytes.size());
+    }
+    QByteArray bytes =
+        first < cellsEnd ? data.mid(first, qMin(end, cellsEnd) - first) : QByteArray();
+    bytes.append(QByteArray(end - first - bytes.size(), '\0'));
+    for (const Patch& patch : patches)
+        bytes.replace(patch.offset - first, patch.bytes.size(), patch.bytes);
+    return {first, bytes};
+}
+
+} // namespace
+
 OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd,
                                          const QList<Patch>& patches, FileIo::FileState& state,
                                          QString& error)
 {
+    m_written = {};
     if (patches.isEmpty())
         return Written::Done;
     if (isReplaced())
@@ -100,6 +123,7 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
                 return Written::Replaced;
             m_writeRefusal = file.errorString();
         }
+        m_missing = !file.isOpen();
     }
     if (!m_writeRefusal.isEmpty() || !file.isWritable()) {
         error = QCoreApplication::translate("DataFileIo",
@@ -107,20 +131,19 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
                     .arg(nativeName(m_path), m_writeRefusal);
         return Written::Failed;
     }
+    const Patch run = gathered(data, cellsEnd, patches);
     // `message`: the English source of the sentence, with the file as %1 and the reason as %2.
     const auto writeFailed = [&](const char* message) {
         const QString reason = failureReason(file, errno);
         file.unsetError();
         // Put back every byte overwritten and take back what was appended, so the file holds
         // what it held before and stays aligned. Overwriting in place needs no new room.
-        bool restored = true;
-        for (const Patch& patch : patches) {
-            if (!restored || patch.offset >= cellsEnd)
-                continue;
-            const QByteArray old = data.mid(patch.offset, patch.bytes.size());
-            restored = file.seek(patch.offset) && file.write(old) == old.size() && file.flush();
-        }
-        restored = restored && (file.size() <= cellsEnd || file.resize(cellsEnd)) && file.flush();
+        const QByteArray old =
+            run.offset < cellsEnd
+                ? data.mid(run.offset, qMin(run.bytes.size(), cellsEnd - run.offset))
+                : QByteArray();
+        bool restored = old.isEmpty() || (file.seek(run.offset) && file.write(old) == old.size());
+        restored = restored && (file.size() <= cellsEnd || file.resize(cellsEnd));
         file.close();
         error = QCoreApplication::translate("DataFileIo", message).arg(nativeName(m_path), reason);
         if (!restored)
@@ -132,20 +155,32 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
     if (data.size() > cellsEnd && !file.resize(cellsEnd))
         return writeFailed(
             QT_TRANSLATE_NOOP("DataFileIo", "Cannot shorten the data file \"%1\": %2."));
-    for (const Patch& patch : patches) {
-        if ((file.pos() != patch.offset && !file.seek(patch.offset)) ||
-            file.write(patch.bytes) != patch.bytes.size())
-            return writeFailed(writeFailure);
-    }
-    if (!file.flush())
+    // Unbuffered: one write call for the whole run.
+    if (!file.seek(run.offset) || file.write(run.bytes) != run.bytes.size())
         return writeFailed(writeFailure);
     state = FileIo::stateOfOpen(file);
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
+    m_written = run;
+    return Written::Done;
+}
+
+OpenFile::Written OpenFile::confirm(FileIo::FileState& state, QString& error)
+{
+    const bool replaced = isReplaced();
+    m_file.close();
+    if (m_file.error() != QFileDevice::NoError) {
         error = QCoreApplication::translate("DataFileIo", writeFailure)
-                    .arg(nativeName(m_path), file.errorString());
+                    .arg(nativeName(m_path), m_file.errorString());
         return Written::Failed;
     }
+    if (!replaced)
+        return Written::Done;
+    // A copy taken after the write holds it; one taken before does not, and the change is
+    // planned again on it.
+    QFile now(m_path);
+    if (!now.open(QIODevice::ReadOnly) || !now.seek(m_written.offset) ||
+        now.read(m_written.bytes.size()) != m_written.bytes)
+        return Written::Replaced;
+    state = FileIo::stateOfOpen(now);
     return Written::Done;
 }
 

@@ -24,7 +24,7 @@ QString writeTarget(const QString& path);
 // Bytes to write at an offset: over cells, or past the last whole cell to append.
 struct Patch
 {
-    qint64 offset;
+    qint64 offset = 0;
     QByteArray bytes;
 };
 
@@ -50,17 +50,22 @@ public:
     // Lets go of the file read, so it can be renamed over: Windows refuses that while any
     // handle to it is open.
     void close() { m_file.close(); }
-    // Writes the patches in order into the file read, whose bytes were data, after dropping a
-    // partial final cell (everything from cellsEnd on); appends go at cellsEnd. Creates the
-    // file when it was missing. On a failure puts back the bytes of data that it overwrote and
-    // drops what it appended. Nothing is written when the file was replaced. state is what was
-    // written.
+    // Writes the patches into the file read, whose bytes were data, in one write, after
+    // dropping a partial final cell (everything from cellsEnd on); appends go at cellsEnd.
+    // Creates the file when it was missing. On a failure puts back the bytes of data that it
+    // overwrote and drops what it appended. Nothing is written when the file was replaced.
+    // state is what was written. Done is followed by confirm.
     Written applyPatches(const QByteArray& data, qint64 cellsEnd, const QList<Patch>& patches,
                          FileIo::FileState& state, QString& error);
+    // Closes the file written and tells whether the write is in the file the path leads to:
+    // Done when it is the file written or a copy of it taken after the write, Replaced when
+    // another file took its place without the write (it went into the file replaced).
+    Written confirm(FileIo::FileState& state, QString& error);
 
 private:
     QString m_path;
-    QFile m_file; // open from the read to the write
+    QFile m_file;    // open from the read to the write
+    Patch m_written; // the last write, as one run of bytes
     bool m_missing = false;
     QString m_writeRefusal; // why the file read could not be opened for writing
 };

@@ -1,5 +1,6 @@
 #include "core/sync/subscriptions.h"
 
+#include "core/store/datafileio.h"
 #include "core/store/fieldtable.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <QUuid>
+
+#include <cerrno>
 
 namespace {
 
@@ -210,6 +213,15 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
     if (!file.exists())
         return table;
     const QString name = QDir::toNativeSeparators(path);
+    if (file.size() > maxFileBytes) {
+        error = QCoreApplication::translate(
+                    "Subscriptions",
+                    "The subscriptions file \"%1\" is larger than %2 MB, more than this "
+                    "program writes: it is not read.")
+                    .arg(name)
+                    .arg(maxFileBytes / (1024 * 1024));
+        return std::nullopt;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         error = QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
                     .arg(name, file.errorString());
@@ -263,11 +275,18 @@ bool save(const QString& path, const SubscriptionTable& table, QString& error)
     if (table.publishing)
         root.insert("publishing", publishingObject(*table.publishing));
     const QByteArray bytes = QJsonDocument(root).toJson();
+    // QSaveFile puts its copy in place even when bytes it still held back failed to reach the
+    // disk at commit: a full disk then left an empty table. Unbuffered, every failed write is
+    // one commit sees, and the copy is synced before it is renamed over the old file.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
         return true;
-    error = QCoreApplication::translate("Subscriptions", "Cannot write \"%1\": %2.")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
+    const QString reason = DataFileIo::failureReason(file, errno);
+    error = QCoreApplication::translate("Subscriptions",
+                                        "Cannot write \"%1\": %2; the file is kept as it was.")
+                .arg(QDir::toNativeSeparators(path), reason);
     return false;
 }
 

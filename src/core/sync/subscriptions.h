@@ -108,6 +108,12 @@ namespace SubscriptionFile {
 // birthday-subscriptions.json in the data file's folder, named after the data file.
 QString pathFor(const QString& dataPath);
 
+// The most a table file may hold. A link takes some 530 bytes, so this is room for 60,000
+// links, six times the events a data file holds, with the sources' deleted dates remembered.
+// Reading grows with the size alone (bench_sync: 20 MB in about half a second, its size again
+// in memory); a larger file is refused before it is read, as the imports refuse theirs.
+inline constexpr qint64 maxFileBytes = 32 * 1024 * 1024;
+
 // The table; an empty one where the file does not exist. A file that can't be read, is damaged
 // or was written by a newer version gives nothing and the reason: the caller shows it and must
 // not save over the file, which would lose every link.

@@ -191,10 +191,21 @@ private:
 
     void follow(Action& action, const Item& item, const QString& etag)
     {
+        const BirthdayRecord values = followed(item, action.record);
+        // Already what the source's new version gives, the links still of the old: a sync
+        // that wrote it could not save its links (a full disk). In step, not edited here.
+        if (action.kind == Kind::Detach && action.before->etag != etag) {
+            SyncLink taken = *action.before;
+            taken.written = values;
+            taken.written.setValue(BirthdayRecord::LastDate, QString());
+            if (taken.unedited(action.record)) {
+                action.kind = Kind::Keep;
+                action.after = taken;
+            }
+        }
         action.after->etag = etag;
         if (action.kind != Kind::Keep || action.after->state != SyncLink::State::Linked)
             return;
-        const BirthdayRecord values = followed(item, action.record);
         if (!action.after->unedited(values)) {
             action.kind = Kind::Update;
             action.values = values;

@@ -2,9 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include <cerrno>
 #include <cstring>
@@ -14,15 +20,59 @@ QString SingleInstance::userId()
     return QString::number(::getuid());
 }
 
+namespace {
+
+// The longest socket path the system takes: sockaddr_un's sun_path, less its closing NUL.
+constexpr qsizetype socketPathLimit = sizeof(sockaddr_un::sun_path) - 1;
+
+} // namespace
+
 QString SingleInstance::listenerName(const QString& name, QString* error)
 {
     const QString folder = privateFolder(error);
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(name);
+    if (folder.isEmpty())
+        return {};
+    const QString path = QDir(folder).filePath(name);
+    if (QFile::encodeName(path).size() <= socketPathLimit)
+        return path;
+    // A folder path too long for a socket: the socket goes to a short folder of the user's own
+    // in the temporary folder, made under a name nobody can take first (mkdtemp picks it and
+    // makes it 0700) and remembered in the private folder, where only the user may write.
+    const QString record = QDir(folder).filePath(QStringLiteral("socket-folder"));
+    QFile kept(record);
+    QString shortFolder;
+    if (kept.open(QIODevice::ReadOnly))
+        shortFolder = QFile::decodeName(kept.readAll().trimmed());
+    if (shortFolder.isEmpty() || !folderProblem(shortFolder).isEmpty()) {
+        QByteArray pattern = QFile::encodeName(
+            QDir(QDir::tempPath())
+                .filePath(QStringLiteral("candlewatcher-%1-XXXXXX").arg(userId())));
+        QSaveFile save(record);
+        if (!::mkdtemp(pattern.data()) || !save.open(QIODevice::WriteOnly) ||
+            save.write(pattern) != pattern.size() || !save.commit()) {
+            *error = tr("No folder for the single-copy socket in \"%1\" (%2); another running "
+                        "copy will not be noticed.")
+                         .arg(QDir::tempPath(), QString::fromLocal8Bit(std::strerror(errno)));
+            return {};
+        }
+        shortFolder = QFile::decodeName(pattern);
+    }
+    const QString shortPath = QDir(shortFolder).filePath(name);
+    if (QFile::encodeName(shortPath).size() <= socketPathLimit)
+        return shortPath;
+    *error = tr("The temporary folder's path \"%1\" is too long for the single-copy socket; "
+                "another running copy will not be noticed.")
+                 .arg(QDir::tempPath());
+    return {};
 }
 
 QString SingleInstance::lockPathFor(const QString& listenerName)
 {
-    return listenerName + QStringLiteral(".lock");
+    // Always in the private folder, so two starts that each made a short folder for their
+    // socket still meet at one lock.
+    QString error;
+    return QDir(privateFolder(&error))
+        .filePath(QFileInfo(listenerName).fileName() + QStringLiteral(".lock"));
 }
 
 QString SingleInstance::privateFolder(QString* error)
@@ -35,9 +85,11 @@ QString SingleInstance::privateFolder(QString* error)
             return runtime;
         problems = QStringLiteral("\"%1\" %2").arg(runtime, problem);
     }
-    // Another user may have made it first: then it is not ours, and is not used.
-    const QString own =
-        QDir(QDir::tempPath()).filePath(QStringLiteral("candlewatcher-") + userId());
+    // Inside the user's own cache folder, where no other user can make it first (a folder in
+    // the shared temporary folder could be).
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString own = QDir(cache).filePath(QStringLiteral("candlewatcher-runtime"));
+    QDir().mkpath(cache);
     ::mkdir(QFile::encodeName(own).constData(), 0700);
     const QString problem = folderProblem(own);
     if (problem.isEmpty())

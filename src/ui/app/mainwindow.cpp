@@ -29,6 +29,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -369,8 +370,20 @@ void MainWindow::commitData(bool interactive)
 void MainWindow::saveData(bool interactive)
 {
     m_layout->layoutSave();
-    if (m_store.compact())
+    if (m_store.compact()) {
+        if (m_store.setAsideRecords() == 0)
+            return;
+        const QString note =
+            tr("%n event(s) whose writing was cut off (a name without a date) were taken out of "
+               "the data file; their cells are kept in \"%1\".",
+               nullptr, m_store.setAsideRecords())
+                .arg(QDir::toNativeSeparators(m_store.setAsidePath()));
+        if (interactive)
+            m_prompt.inform(QMessageBox::Warning, note);
+        else
+            qWarning("Candlewatcher: %s", qPrintable(note));
         return;
+    }
     // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
     // SIGTERM nobody may be there to answer a message box, which would hold up the end.
     if (interactive)

@@ -6,6 +6,8 @@
 #include "storefixture.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStorageInfo>
 #include <QTest>
 
 Q_DECLARE_METATYPE(RemoteChanges)
@@ -72,10 +74,18 @@ State synced(const QList<RemoteResource>& remote, const QString& local)
             state.links.append(link);
         if (local == "edit " + action.name())
             record.setValue(BirthdayRecord::Notify, QStringLiteral("3"));
+        if (local == "moved, links not saved")
+            record.setValue(BirthdayRecord::Date, QStringLiteral("1980-02-02"));
         if (local != "delete " + action.name())
             state.records.append(record);
     }
     return state;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList described(const SyncPlan::Plan& plan)
@@ -94,6 +104,37 @@ QStringList described(const SyncPlan::Plan& plan)
     lines.sort();
     return lines;
 }
+
+QList<RemoteResource> contacts(int first, int count)
+{
+    QList<RemoteResource> cards;
+    for (int i = first; i < first + count; ++i)
+        cards << card(QStringLiteral("P%1").arg(i, 4, 10, QChar('0')), "1980-01-01");
+    return cards;
+}
+
+// A 1 MB tmpfs of the test's own, so a full disk is real and nothing else's room is taken.
+// Mounting needs root (as CI runs); elsewhere the test skips.
+struct SmallDisk
+{
+    QTemporaryDir dir;
+    bool mounted =
+        QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", dir.path()}) == 0;
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute("umount", {dir.path()});
+    }
+    QString filler() const { return dir.filePath("filler"); }
+    // Takes up all but kb of the room.
+    bool leave(qint64 kb)
+    {
+        QFile file(filler());
+        const qint64 take = QStorageInfo(dir.path()).bytesAvailable() - kb * 1024;
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(take, 'x')) == take &&
+               file.flush();
+    }
+};
 
 } // namespace
 
@@ -129,6 +170,9 @@ private Q_SLOTS:
             << QList{ann, bob} << "" << complete({ann}) << QStringList{"remove Bob"} << "t2";
         QTest::newRow("edited here, then changed on the server")
             << QList{ann} << "edit Ann" << complete({annMoved}) << QStringList{"detach Ann"}
+            << "t2";
+        QTest::newRow("updated before, its links not saved")
+            << QList{ann} << "moved, links not saved" << complete({annMoved}) << QStringList()
             << "t2";
         QTest::newRow("deleted here, then changed on the server")
             << QList{ann} << "delete Ann" << complete({annMoved}) << QStringList() << "t2";
@@ -258,6 +302,51 @@ private Q_SLOTS:
         QCOMPARE(table.links.first().state, SyncLink::State::Detached);
     }
 
+    void fullDiskKeepsTheTable_data()
+    {
+        QTest::addColumn<int>("freeKb");
+        QTest::newRow("100 KB free") << 100;
+        QTest::newRow("110 KB free") << 110;
+    }
+    // The events of a sync fit, the table's new copy does not: the old table stays byte for
+    // byte, the sync says why, and the next sync with room again links the events it finds
+    // written rather than adding them twice.
+    void fullDiskKeepsTheTable()
+    {
+        SmallDisk disk;
+        if (!disk.mounted)
+            QSKIP("needs root to mount a small tmpfs for the full disk");
+        BirthdayStore store(disk.dir.filePath("birthday.dat"));
+        SubscriptionTable table;
+        table.sources.append(source());
+        const QString id = source().id, tablePath = SubscriptionFile::pathFor(store.dataPath());
+        QString error;
+        const auto sync = [&](const QList<RemoteResource>& remote) {
+            table = *SubscriptionFile::load(tablePath, error);
+            return SyncRun::apply(store, table, id,
+                                  SyncPlan::make(source(), complete(remote), table.links,
+                                                 *store.readAllRecords(), today),
+                                  QDateTime(today, QTime(9, 0)));
+        };
+        QVERIFY(SubscriptionFile::save(tablePath, table, error));
+        // The day's backup made before, as by an earlier change of the day.
+        QVERIFY(sync(contacts(0, 400)).errors.isEmpty() && store.backup());
+        const QByteArray before = readAll(tablePath);
+        QFETCH(int, freeKb);
+        QVERIFY(before.size() > freeKb * 1024 && disk.leave(freeKb));
+        const SyncRun::Result full = sync(contacts(0, 425));
+        QVERIFY2(full.added == 25, qPrintable(full.summary()));
+        QVERIFY2(full.summary().contains("No space left") && full.summary().contains("kept"),
+                 qPrintable(full.summary()));
+        QCOMPARE(readAll(tablePath), before);
+        QVERIFY(QFile::remove(disk.filler()));
+        const SyncRun::Result again = sync(contacts(0, 425));
+        QVERIFY2(again.errors.isEmpty(), qPrintable(again.summary()));
+        QCOMPARE(again.added, 0);
+        QCOMPARE(store.readAllRecords()->size(), 425);
+        QCOMPARE(table.links.size(), 425);
+    }
+
     void unsubscribe_data()
     {
         QTest::addColumn<bool>("removeEvents");
@@ -312,6 +401,8 @@ private Q_SLOTS:
             << QByteArray("{\"sources\": [{\"id\": \"a\", \"kind\": \"ftp\"}]}") << "damaged";
         QTest::newRow("link without href")
             << QByteArray("{\"links\": [{\"source\": \"a\", \"key\": 3}]}") << "damaged";
+        QTest::newRow("past the size read")
+            << QByteArray(SubscriptionFile::maxFileBytes + 1, ' ') << "larger than 32 MB";
     }
     void damagedTableIsReported()
     {

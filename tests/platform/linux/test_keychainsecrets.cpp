@@ -44,17 +44,19 @@ class TestKeychainSecrets : public QObject
     Q_OBJECT
 public:
     QProcess keyring;
+    // The store of the session without a service, kept for the session's rest.
+    KeychainSecrets gaveUp;
+    QStringList toldUnavailable;
 
 private Q_SLOTS:
     // Before the secret service runs: told once, and passwords live in memory only.
     void withoutService()
     {
-        KeychainSecrets store;
-        QStringList unavailable;
-        store.setUnavailableHandler([&](const QString& reason) { unavailable << reason; });
+        KeychainSecrets& store = gaveUp;
+        store.setUnavailableHandler([&](const QString& reason) { toldUnavailable << reason; });
         QCOMPARE(write(store, "s1", "pw"), QString());
         QCOMPARE(write(store, "s2", "pw2"), QString());
-        QCOMPARE(unavailable.size(), 1);
+        QCOMPARE(toldUnavailable.size(), 1);
         QVERIFY(!store.persistent());
         bool read = false;
         store.read("s1", [&](const std::optional<QString>& password) {
@@ -89,6 +91,21 @@ private Q_SLOTS:
         QCOMPARE(readBack("s2"), "other");
         QCOMPARE(unavailable.size(), 0);
         QVERIFY(store.persistent());
+    }
+
+    // The store that gave up stays in memory for the session, though a service answers now:
+    // what it is given does not go there, what it forgets is gone, and it tells no more.
+    void afterGivingUp()
+    {
+        QCOMPARE(write(gaveUp, "s3", "pw3"), QString());
+        QCOMPARE(readBack("s3"), "none");
+        gaveUp.remove("s2");
+        QStringList read;
+        for (const char* id : {"s1", "s2", "s3"})
+            gaveUp.read(id, [&](const std::optional<QString>& p) { read << p.value_or("none"); });
+        QCOMPARE(read, (QStringList{"pw", "none", "pw3"})); // at once, from memory
+        QCOMPARE(toldUnavailable.size(), 1);
+        QVERIFY(!gaveUp.persistent());
     }
 
     void cleanupTestCase()

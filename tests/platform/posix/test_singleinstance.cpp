@@ -55,46 +55,69 @@ class TestSingleInstance : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Where the lock and the socket go: never a folder someone else could have made first.
+    // Where the lock and the socket go: never a folder someone else could have made first,
+    // never a socket path longer than the system takes.
     void folderChoice_data()
     {
-        // What XDG_RUNTIME_DIR names, what the temporary folder holds, the folder chosen.
+        // What XDG_RUNTIME_DIR names, what the cache folder and the temporary folder hold,
+        // the folder chosen for the socket.
         QTest::addColumn<QStringList>("row");
-        QTest::newRow("the runtime folder") << QStringList{"own", "missing", "runtime"};
-        QTest::newRow("none: one made") << QStringList{"unset", "missing", "fallback"};
-        QTest::newRow("an open runtime folder") << QStringList{"open", "own", "fallback"};
-        QTest::newRow("a runtime link") << QStringList{"link", "missing", "fallback"};
-        QTest::newRow("open, made first") << QStringList{"unset", "open", ""};
-        QTest::newRow("another user's, made first") << QStringList{"unset", "other", ""};
+        QTest::newRow("the runtime folder") << QStringList{"own", "missing", "missing", "runtime"};
+        QTest::newRow("none: one made") << QStringList{"unset", "missing", "missing", "cache"};
+        QTest::newRow("an open runtime folder") << QStringList{"open", "own", "missing", "cache"};
+        QTest::newRow("a runtime link") << QStringList{"link", "missing", "missing", "cache"};
+        QTest::newRow("open, made first") << QStringList{"unset", "open", "missing", ""};
+        QTest::newRow("another user's in the temporary folder")
+            << QStringList{"unset", "missing", "other", "cache"};
+        QTest::newRow("a runtime folder too long for a socket")
+            << QStringList{"long", "missing", "missing", "short"};
     }
 
     void folderChoice()
     {
         QFETCH(QStringList, row);
-        const QString &runtime = row[0], &fallback = row[1], &chosen = row[2];
-        if (fallback == "other" && otherUser() < 0)
+        const QString &runtime = row[0], &cached = row[1], &temporary = row[2], &chosen = row[3];
+        if (temporary == "other" && otherUser() < 0)
             QSKIP("a folder of another user needs a run as root, which makes that user");
         const QTemporaryDir dir;
-        const QString runtimePath = dir.filePath("runtime");
-        const QString tmp = dir.filePath("tmp");
-        const QString fallbackPath = tmp + "/candlewatcher-" + QString::number(::getuid());
-        QVERIFY(QDir().mkdir(tmp) && make(QFile::encodeName(runtimePath), runtime) &&
-                make(QFile::encodeName(fallbackPath), fallback));
-        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR");
+        const QString runtimePath =
+            dir.filePath(runtime == "long" ? QString(100, 'r') : QString("runtime"));
+        const QString tmp = dir.filePath("tmp"), cache = dir.filePath("cache");
+        const QString cachePath = cache + "/candlewatcher-runtime";
+        QVERIFY(QDir().mkdir(tmp) && QDir().mkdir(cache) &&
+                make(QFile::encodeName(runtimePath), runtime == "long" ? "own" : runtime) &&
+                make(QFile::encodeName(cachePath), cached) &&
+                make(QFile::encodeName(tmp + "/candlewatcher-" + QString::number(::getuid())),
+                     temporary));
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldTmp = qgetenv("TMPDIR"),
+                         oldCache = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_RUNTIME_DIR", runtime == "unset" ? QByteArray() : runtimePath.toUtf8());
         qputenv("TMPDIR", tmp.toUtf8());
-        SingleInstance instance(dir.filePath("birthday.dat"));
+        qputenv("XDG_CACHE_HOME", cache.toUtf8());
+        SingleInstance instance(dir.filePath("birthday.dat")), later(dir.filePath("birthday.dat"));
         const SingleInstance::Role role = instance.start();
+        // In this thread the first copy cannot answer: the lock alone stops the later one.
+        const SingleInstance::Role laterRole = later.start(100);
         qputenv("XDG_RUNTIME_DIR", oldRuntime);
         qputenv("TMPDIR", oldTmp);
+        qputenv("XDG_CACHE_HOME", oldCache);
 
-        const QString expected = chosen == "runtime"    ? runtimePath
-                                 : chosen == "fallback" ? fallbackPath
-                                                        : QString();
-        QCOMPARE(QFileInfo(instance.serverName()).path(), expected);
+        const QString folder = QFileInfo(instance.serverName()).path();
+        if (chosen == "short") {
+            QVERIFY2(folder.startsWith(tmp + "/candlewatcher-") &&
+                         SingleInstance::folderProblem(folder).isEmpty(),
+                     qPrintable(folder));
+            QVERIFY(QFile::encodeName(instance.serverName()).size() < 108);
+        } else {
+            QCOMPARE(folder, chosen == "runtime" ? runtimePath
+                             : chosen == "cache" ? cachePath
+                                                 : QString());
+        }
         QCOMPARE(role,
-                 expected.isEmpty() ? SingleInstance::Role::Alone : SingleInstance::Role::Primary);
-        QCOMPARE(instance.errorString().isEmpty(), !expected.isEmpty());
+                 chosen.isEmpty() ? SingleInstance::Role::Alone : SingleInstance::Role::Primary);
+        QCOMPARE(laterRole,
+                 chosen.isEmpty() ? SingleInstance::Role::Alone : SingleInstance::Role::Unanswered);
+        QCOMPARE(instance.errorString().isEmpty(), !chosen.isEmpty());
     }
 
     // Only a line asking to show is answered; other lines, long ones, silence and idle ones past

@@ -7,6 +7,7 @@
 
 #include "core/store/birthdaystore.h"
 #include "core/store/storefields.h"
+#include "platform/fileio.h"
 
 #include <QtTest>
 
@@ -22,6 +23,29 @@ void verifyRefused(const QStringList& lines, int line, const QString& reason = "
     QVERIFY2(answer.startsWith("fail ") && answer.contains("birthday.dat") &&
                  answer.contains(reason),
              qPrintable(QString("answer %1: %2").arg(line).arg(answer)));
+}
+
+// Records of which some cells are live and others not: Name without the five written with it,
+// or those without Name. LastDate comes later, on its own.
+int tornRecords(const QByteArray& bytes)
+{
+    QMap<int, QSet<int>> live; // key -> slots
+    for (const DataFile::Cell& cell : DataFile::walk(bytes).cells)
+        if (cell.flag != 1 && cell.slot != BirthdayRecord::LastDate)
+            live[cell.key].insert(cell.slot);
+    int torn = 0;
+    for (const QSet<int>& slots : std::as_const(live))
+        torn += slots.size() != BirthdayRecord::FieldCount - 1;
+    return torn;
+}
+
+QProcessEnvironment killingEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_PRELOAD", CW_KILLSHIM_PATH);
+    // A sanitizer build links its runtime dynamically; the preloaded library then comes first.
+    env.insert("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0");
+    return env;
 }
 
 } // namespace
@@ -57,10 +81,7 @@ private Q_SLOTS:
         const auto expected = BirthdayStore(path).readAllRecords();
         QCOMPARE(expected->size(), records);
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LD_PRELOAD", CW_KILLSHIM_PATH);
-        // A sanitizer build links its runtime dynamically; the preloaded library then comes first.
-        env.insert("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0");
+        QProcessEnvironment env = killingEnvironment();
         int kills = 0;
         bool sawOld = false, sawNew = false;
         for (int step = 1; step <= 3000; ++step) {
@@ -89,6 +110,71 @@ private Q_SLOTS:
         // At least a kill before the copy, one during it and one at the replacement.
         QVERIFY2(kills >= 3 && sawOld, qPrintable(QString("%1 kill points").arg(kills)));
         QVERIFY2(sawNew || !churned, "no kill fell after the compacted file took the data's place");
+    }
+
+    // A record's write killed before each file call it makes: the record is there whole or
+    // not at all, never some of its cells.
+    void writeKilledAtEveryStep_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("add") << "add:Newcomer";
+        QTest::newRow("delete") << "delete:1";
+    }
+    void writeKilledAtEveryStep()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("birthday.dat");
+        const QByteArray image = DataFile::generate(5, false);
+        QVERIFY(writeBytes(path, image));
+        const auto before = BirthdayStore(path).readAllRecords();
+        QCOMPARE(runStoreTool({path, command}), QStringList{"ok"});
+        const auto after = BirthdayStore(path).readAllRecords();
+        QProcessEnvironment env = killingEnvironment();
+        int step = 1;
+        for (;; ++step) {
+            QVERIFY(writeBytes(path, image));
+            env.insert("CW_KILL_AT", QString::number(step));
+            if (runStoreTool({path, command}, env) == QStringList{"ok"})
+                break;
+            const QString where = QString("killed before file call %1").arg(step);
+            const auto left = BirthdayStore(path).readAllRecords();
+            QVERIFY2(left == before || left == after, qPrintable(where));
+            QVERIFY2(tornRecords(readBytes(path)) == 0, qPrintable(where));
+        }
+        QVERIFY2(step > 1, "no kill fell before the write");
+    }
+
+    // A sync tool copies the data file and renames its copy over it every few milliseconds
+    // while records are added one after another: no record is ever left with some of its
+    // cells. A soak of a few seconds, short enough for the quick suite.
+    void syncToolRenamesWhileWriting()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("birthday.dat"), copy = dir.filePath("copy.dat");
+        QStringList commands{path};
+        for (int i = 0; i < 4000; ++i)
+            commands << QString("add:n%1").arg(i);
+        QProcess writer;
+        writer.start(CW_STORETOOL_PATH, commands);
+        QVERIFY(writer.waitForStarted());
+        QElapsedTimer soak;
+        soak.start();
+        int renames = 0;
+        while (writer.state() != QProcess::NotRunning && soak.elapsed() < 8000) {
+            QThread::msleep(QRandomGenerator::global()->bounded(2, 20));
+            if (!QFileInfo::exists(path) || !writeBytes(copy, readBytes(path)))
+                continue;
+            QString reason;
+            renames += FileIo::replaceFile(copy, path, reason);
+        }
+        writer.kill();
+        writer.waitForFinished();
+        QVERIFY2(renames > 100, qPrintable(QString("%1 renames").arg(renames)));
+        QCOMPARE(tornRecords(readBytes(path)), 0);
+        BirthdayStore store(path);
+        QVERIFY2(store.compact(), qPrintable(store.errorString()));
+        QCOMPARE(tornRecords(readBytes(path)), 0);
     }
 
     // File faults, refused with a message naming the file, nothing half written. As root the
