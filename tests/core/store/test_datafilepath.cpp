@@ -1,5 +1,6 @@
 #include "core/store/datafilepath.h"
 #include "core/store/datafilewatcher.h"
+#include "platform/fileio.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,7 +96,9 @@ private Q_SLOTS:
             }
             const QString written = step == "write" ? path : dir.filePath("sync.tmp");
             touch(written);
-            QVERIFY(written == path || std::rename(qPrintable(written), qPrintable(path)) == 0);
+            QString reason;
+            QVERIFY2(written == path || FileIo::replaceFile(written, path, reason),
+                     qPrintable(reason));
             // Within the quiet period, however the writes come.
             QTest::qWait(DataFileWatcher::quietIntervalMs / 3);
         }
