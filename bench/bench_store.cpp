@@ -65,7 +65,10 @@ void setCounters(benchmark::State& state, const Dataset& data)
 
 std::optional<QList<BirthdayRecord>> readOneWalk(BirthdayStore& store)
 {
-    return store.readAllRecords();
+    Expected<QList<BirthdayRecord>> records = store.readAllRecords();
+    if (!records)
+        return std::nullopt;
+    return std::move(*records);
 }
 
 // The literal way: the key list, then one walk per record.

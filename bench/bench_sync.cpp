@@ -126,16 +126,15 @@ void loadTable(benchmark::State& state)
         link.key = i;
         table.links.append(link);
     }
-    QString error;
-    if (!SubscriptionFile::save(path, table, error))
-        state.SkipWithError(qPrintable(error));
+    if (const Expected<> saved = SubscriptionFile::save(path, table); !saved)
+        state.SkipWithError(qPrintable(saved.error()));
     table = {};
     const qint64 size = QFileInfo(path).size();
     qint64 growthKb = 0;
     for (auto _ : state) {
         resetPeak();
         const qint64 before = statusKb("VmRSS:");
-        const auto read = SubscriptionFile::load(path, error);
+        const auto read = SubscriptionFile::load(path);
         benchmark::DoNotOptimize(read ? read->links.size() : 0);
         growthKb = std::max(growthKb, statusKb("VmHWM:") - before);
     }

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 namespace DataFile {
@@ -132,13 +133,29 @@ inline Walk walk(const QByteArray& bytes)
     return result;
 }
 
-// What compaction must leave: the cells whose flag is not 0x01, byte for byte, in file order.
-// Only meaningful for an aligned image.
-inline QByteArray compacted(const QByteArray& bytes)
+// The records listed by a Name cell flagged 0x00 that have no live Date cell: cut off in
+// their write, so compaction sets them aside instead of keeping them.
+inline QSet<int> tornKeys(const Walk& w)
 {
+    QSet<int> named, dated;
+    for (const Cell& c : w.cells) {
+        if (c.slot == 0 && c.flag == 0)
+            named.insert(c.key);
+        if (c.slot == 1 && c.flag != 1)
+            dated.insert(c.key);
+    }
+    return named - dated;
+}
+
+// What compaction must leave: the cells whose flag is not 0x01, byte for byte, in file order,
+// save those of torn records (or, with aside, only those). Only meaningful for an aligned image.
+inline QByteArray compacted(const QByteArray& bytes, bool aside = false)
+{
+    const Walk w = walk(bytes);
+    const QSet<int> torn = tornKeys(w);
     QByteArray out;
-    for (const Cell& c : walk(bytes).cells) {
-        if (c.flag != 1)
+    for (const Cell& c : w.cells) {
+        if (c.flag != 1 && torn.contains(c.key) == aside)
             out.append(bytes.mid(c.offset, FieldTable::cellSize(c.slot)));
     }
     return out;

@@ -1,6 +1,7 @@
 # The program's languages. The .ts sources live in translations/; lupdate over the sources of
 # core, the network library, the platform's services, the windows and the command line fills
-# them (`cmake --build --preset dev --target update_translations`), lrelease builds the shipped
+# them (`cmake --build --preset dev --target update_translations`), with each text's source
+# locations for the translators to look up; lrelease builds the shipped
 # ones into the core library's resources, so the installed program, a portable copy and the
 # tests all find them at :/i18n.
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
@@ -26,10 +27,10 @@ foreach(_lang IN LISTS CANDLEWATCHER_LANGUAGES)
 endforeach()
 # Both lupdate runs join the global update_translations target.
 qt_add_lupdate(candlewatcher_core TS_FILES ${_cw_ts_files} SOURCES ${_cw_ts_sources}
-    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src OPTIONS -no-obsolete -locations none)
+    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src OPTIONS -no-obsolete -locations relative)
 qt_add_lupdate(candlewatcher_cli TS_FILES ${_cw_ts_folder}/candlewatcher_en.ts
     SOURCES ${_cw_ts_sources} INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}/src
-    OPTIONS -pluralonly -no-obsolete -locations none)
+    OPTIONS -pluralonly -no-obsolete -locations relative)
 
 set(_cw_shipped_ts)
 foreach(_lang IN LISTS CANDLEWATCHER_SHIPPED_LANGUAGES)

@@ -1,7 +1,8 @@
 // Treats its input as a data file and runs the store's operations over it. Whatever the file
 // holds, none may crash; a write must leave the file walking cell by cell to its end and every
 // other record as it was (and a written value reading back); a refusal must leave the file as
-// it was; a compaction must keep exactly the cells not flagged deleted.
+// it was; a compaction must keep exactly the cells not flagged deleted, setting aside those of
+// records cut off in their write.
 
 #include "datafile.h"
 
@@ -144,10 +145,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return store.deleteRecord(StoreFields(store).readRecord(first).value_or(
                        BirthdayRecord())) == Outcome::Done;
         });
-        const QByteArray before = bytesOf(path);
-        if (operation(store, -1, [&] { return store.compact(); }) && DataFile::walk(before).aligned)
-            check(bytesOf(path) == DataFile::compacted(before),
-                  "compaction kept other than the live cells");
+        // Compaction keeps every record but those cut off in their write, which it sets aside
+        // byte for byte.
+        const QByteArray before = bytesOf(path), asideBefore = bytesOf(store.setAsidePath());
+        const QSet<int> torn = DataFile::tornKeys(DataFile::walk(before));
+        QList<BirthdayRecord> kept = records(store);
+        kept.removeIf([&](const BirthdayRecord& r) { return torn.contains(r.key); });
+        if (store.compact()) {
+            check(records(store) == kept, "compaction changed a record it kept");
+            if (DataFile::walk(before).aligned)
+                check(bytesOf(path) == DataFile::compacted(before) &&
+                          bytesOf(store.setAsidePath()) ==
+                              asideBefore + DataFile::compacted(before, true),
+                      "compaction kept other than the live cells");
+        } else {
+            check(bytesOf(path) == before, "a refused compaction changed the file");
+        }
         check(!QFile::exists(path + ".tmp"), "compaction left its copy");
     }
     return 0;

@@ -29,7 +29,8 @@ debug information, linked with lld when it is there; asserts stay on as in the d
 Results go to build-mutants/mutants.jsonl as they come, so an interrupted run picks up where it
 stopped with the same seed. Mutants judged equivalent (no behaviour can tell them from the
 original) are listed with their reason in scripts/mutants-equivalent.txt, one "id  reason" per
-line; later runs neither run them nor count them. --again re-runs the sample's survivors against
+line (an id is file:line:hash, "core/store/cellformat.cpp:107:d1a37b": an edit above the line
+moves it, and the list is then brought up to date by hand); later runs neither run them nor count them. --again re-runs the sample's survivors against
 the tests as they are now (after a test was added for them). The run is kept out of CI: each
 mutant costs an incremental build and the tests it reaches, half a minute on two cores.
 """
@@ -154,6 +155,11 @@ def line_mutants(text, starts):
             yield "arguments", text[:match.start()] + swapped + text[match.end():]
 
 
+def mutant_id(relative, number, change):
+    digest = hashlib.sha1(change.encode()).hexdigest()[:6]
+    return f"{relative.removeprefix('src/')}:{number}:{digest}"
+
+
 def all_mutants(folders):
     mutants = []
     for folder in folders:
@@ -161,8 +167,10 @@ def all_mutants(folders):
             relative = str(path.relative_to(ROOT))
             for number, text, starts in code_lines(path):
                 for kind, after in line_mutants(text, starts):
-                    key = f"{relative}\n{text.strip()}\n{after.strip()}\n{kind}"
-                    identity = hashlib.sha1(key.encode()).hexdigest()[:10]
+                    # The file and line name the mutant; the hash tells apart the changes made
+                    # to one line. Two identical changes on two lines are two mutants.
+                    change = f"{text.strip()}\n{after.strip()}\n{kind}"
+                    identity = mutant_id(relative, number, change)
                     mutants.append(Mutant(identity, kind, relative, number, text, after))
     return mutants
 

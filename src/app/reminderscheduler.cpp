@@ -40,10 +40,10 @@ void ReminderScheduler::tick()
 
 void ReminderScheduler::refresh()
 {
-    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
         hand({{}, comingEvents({}, m_clock.today(), LeapDayRule::March1), m_store.fileState()});
-        Q_EMIT readFailed(m_store.errorString());
+        Q_EMIT readFailed(records.error());
         return;
     }
     checkRecords(std::move(*records), false, Fill::Anew);
@@ -53,7 +53,7 @@ void ReminderScheduler::check(bool forceShow)
 {
     if (m_stopped)
         return;
-    std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (records)
         checkRecords(std::move(*records), forceShow, Fill::Follow);
 }
@@ -74,7 +74,7 @@ void ReminderScheduler::checkRecords(QList<BirthdayRecord> records, bool forceSh
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {
-        if (std::optional<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
+        if (Expected<QList<BirthdayRecord>> again = m_store.readAllRecords()) {
             records = std::move(*again);
             read = m_store.fileState();
             coming = comingEvents(records, coming.today, coming.rule, m_store.dateLocale());

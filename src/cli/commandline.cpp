@@ -65,7 +65,7 @@ int run(int argc, char** argv, const SyncServices& sync)
 {
     setProgramIdentity();
     QCoreApplication app(argc, argv);
-    Translations::install(app, QLocale::system().uiLanguages());
+    const QString language = Translations::install(app, QLocale::system().uiLanguages());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
@@ -160,7 +160,7 @@ int run(int argc, char** argv, const SyncServices& sync)
     // language the tray program wrote the file in, which its own first start records.
     store.setDateLocale(DateLocale::recorded(settings));
     if (parser.isSet(upcoming))
-        return listUpcoming(store, settings, clock, days, parser.isSet(json));
+        return listUpcoming(store, settings, clock, days, parser.isSet(json), QLocale(language));
     if (parser.isSet(import))
         return importFiles(store, clock, QStringList{parser.value(import)} + rest,
                            parser.isSet(dryRun));

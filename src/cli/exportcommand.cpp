@@ -15,9 +15,9 @@ namespace CommandLine {
 int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                    const QString& target)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
-        return fail(store.errorString());
+        return fail(records.error());
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
         *records, CalendarExchange::exportOptions(settings, clock), store.dateLocale());
     if (target == QLatin1String("-")) {
@@ -27,13 +27,14 @@ int exportCalendar(BirthdayStore& store, SettingsStore& settings, const Clock& c
                 "CommandLine", "the calendar could not be written to standard output."));
     } else {
         const QString error = FileNames::write(target, [&calendar](const QString& path) {
-            return writeCalendarFile(path, calendar.ics);
+            return writeCalendarFile(path, calendar.ics).error();
         });
         if (!error.isEmpty())
             //: %1 is the file, %2 why it could not be written.
             return fail(QCoreApplication::translate("CommandLine", "cannot write \"%1\": %2")
                             .arg(FileNames::shown(target), error));
-        print(stdout, QCoreApplication::translate("CommandLine", "%n events written to %1\n",
+        //: %Ln is the number of events written, %1 the file.
+        print(stdout, QCoreApplication::translate("CommandLine", "%Ln events written to %1\n",
                                                   nullptr, calendar.events)
                           .arg(FileNames::shown(target)));
     }

@@ -25,9 +25,9 @@ int importFiles(BirthdayStore& store, const Clock& clock, const QStringList& pat
     if (!files.error.isEmpty())
         return fail(files.error);
     const QList<ImportEntry>& entries = files.entries;
-    const std::optional<QList<BirthdayRecord>> stored = store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> stored = store.readAllRecords();
     if (!stored)
-        return fail(store.errorString());
+        return fail(stored.error());
     const QList<ImportPlan::Item> items =
         ImportPlan::plan(entries, *stored, clock.today(), store.dateLocale());
     ImportPlan::Counts counts = ImportPlan::count(items);

@@ -17,11 +17,11 @@ namespace CommandLine {
 
 namespace {
 
-// "Sun 8 Dec   in 2 days  Anna Schmidt (42)": the list's "In" and "Age" columns, the day in
-// English whatever the user's language, as scripts and status bars read it; "in 2 days" is in
-// the user's language, as the list's column is. The date and the
-// days are padded to the longest of the list, so the names start in one column.
-QString upcomingLines(const QList<NextEvent>& events)
+// "Sun 8 Dec   in 2 days  Anna Schmidt (42)": the list's "In" and "Age" columns, all in the
+// program's language, as the list is ("So. 8 Dez.  in 2 Tagen" in German); scripts read the
+// JSON, whose dates and keys never change with the language. The date and the days are padded
+// to the longest of the list, so the names start in one column.
+QString upcomingLines(const QList<NextEvent>& events, const QLocale& shown)
 {
     QList<QStringList> rows;
     qsizetype dateWidth = 0;
@@ -31,8 +31,8 @@ QString upcomingLines(const QList<NextEvent>& events)
         const QString age = event.ageText();
         if (!age.isEmpty())
             name += QStringLiteral(" (") + age + u')';
-        rows.append({QLocale::c().toString(event.next.date, QStringLiteral("ddd d MMM")),
-                     event.inText(), name});
+        rows.append(
+            {shown.toString(event.next.date, QStringLiteral("ddd d MMM")), event.inText(), name});
         dateWidth = std::max(dateWidth, rows.last().at(0).size());
         inWidth = std::max(inWidth, rows.last().at(1).size());
     }
@@ -57,11 +57,11 @@ QJsonObject upcomingObject(const NextEvent& event)
 } // namespace
 
 int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clock, qint64 days,
-                 bool json)
+                 bool json, const QLocale& shown)
 {
-    const std::optional<QList<BirthdayRecord>> records = store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = store.readAllRecords();
     if (!records)
-        return fail(store.errorString());
+        return fail(records.error());
     const LeapDayRule rule = LeapDayRules::fromName(settings.read(Setting::leapDayEvents));
     const ComingEvents coming = comingEvents(*records, clock.today(), rule, store.dateLocale());
     QList<NextEvent> found;
@@ -81,10 +81,11 @@ int listUpcoming(BirthdayStore& store, SettingsStore& settings, const Clock& clo
     if (!json) {
         if (found.isEmpty())
             print(stdout,
-                  QCoreApplication::translate("CommandLine", "No events in the next %n days.\n",
+                  //: %Ln is the number of days looked ahead.
+                  QCoreApplication::translate("CommandLine", "No events in the next %Ln days.\n",
                                               nullptr, int(days)));
         else
-            print(stdout, upcomingLines(found));
+            print(stdout, upcomingLines(found, shown));
         return Done;
     }
     QJsonArray list;

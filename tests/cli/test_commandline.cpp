@@ -95,6 +95,12 @@ void TestCommandLine::run_data()
         "left out, their dates could not be read: Broken", false);
     // A stored date still ahead has no age to tell yet: the Age column stays blank.
     row("stored date ahead", "--upcoming 99", 0, "~Mon 15 Mar  in 99 days  Baby Due\n", "", false);
+    // Days, months and "in 2 days" all in the user's language; the JSON stays as it is.
+    row("upcoming in German", "LANGUAGE=de --upcoming 2", 0,
+        "So. 6 Dez.  heute       Today One-off\n"
+        "Mo. 7 Dez.  morgen      Tom\n"
+        "Di. 8 Dez.  in 2 Tagen  Anna Schmidt (42)\n",
+        "", false);
     row("json", "--json --upcoming 2", 0,
         R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null, "key": 2},
             {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
@@ -217,10 +223,13 @@ void TestCommandLine::run()
             ::setrlimit(RLIMIT_FSIZE, &files);
         });
     }
-    // Another day to run on, "_" for the blank.
-    if (arguments.first().startsWith("FAKETIME=")) {
+    // Another day to run on or another language, "_" for the blank.
+    for (const char* name : {"FAKETIME=", "LANGUAGE="}) {
+        if (!arguments.first().startsWith(name))
+            continue;
         QProcessEnvironment env = process.processEnvironment();
-        env.insert("FAKETIME", arguments.takeFirst().mid(9).replace(u'_', u' '));
+        env.insert(QString(name).chopped(1),
+                   arguments.takeFirst().mid(qstrlen(name)).replace(u'_', u' '));
         process.setProcessEnvironment(env);
     }
     process.setWorkingDirectory(f.dir.path());

@@ -3,6 +3,7 @@
 #include "core/text/translations.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -42,10 +43,55 @@ inline QStringList controlCaptions(const QWidget* window)
     return captions;
 }
 
+// Whether a control shows something a user reads or uses: a caption, a picture, a list, a field.
+inline bool showsContent(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return !label->text().isEmpty() || !label->pixmap().isNull();
+    return !w->objectName().startsWith("qt_") && // Qt's own parts of a control
+           (w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+            w->inherits("QAbstractItemView") || w->inherits("QComboBox") ||
+            w->inherits("QAbstractSpinBox") || w->inherits("QGroupBox"));
+}
+
+// Where a shown window hides a control that shows content, one line a fault: outside its
+// window or its parent, under a sibling drawn above it, with no room, or at the 100 x 30 Qt
+// gives a control nobody placed.
+inline QStringList geometryFaults(const QWidget* window)
+{
+    QStringList faults;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isWindow() || !w->isVisibleTo(window) || !showsContent(w) ||
+            qobject_cast<const QAbstractScrollArea*>(w->parentWidget()))
+            continue;
+        const QString name =
+            w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+        if (w->width() <= 0 || w->height() <= 0)
+            faults << name + " has no room";
+        else if (w->size() == QSize(100, 30))
+            faults << name + " is at Qt's default size";
+        if (!QRect(QPoint(), window->size())
+                 .contains(QRect(w->mapTo(window, QPoint()), w->size())) ||
+            !w->parentWidget()->rect().contains(w->geometry()))
+            faults << name + " is outside its window";
+        // Siblings later in the list are drawn above; a frame that lets the mouse through only
+        // draws its lines over the others.
+        const QObjectList& siblings = w->parent()->children();
+        for (qsizetype i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
+            const auto* above = qobject_cast<const QWidget*>(siblings.at(i));
+            if (above && !above->isWindow() && above->isVisibleTo(window) &&
+                !above->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+                above->geometry().intersects(w->geometry()))
+                faults << name + " is under " + above->objectName();
+        }
+    }
+    return faults;
+}
+
 // What a shown window gets wrong in the current language, one line a fault: two of its
 // controls, or two items of one of its menus, on one access key; a text wider (a label's, taller)
 // than its widget shows (one-line labels, buttons, check, option and group boxes, list headers,
-// and with rows set the rows of lists).
+// and with rows set the rows of lists); a control hidden or misplaced (geometryFaults).
 inline QStringList languageFaults(const QWidget* window, bool rows)
 {
     QStringList faults{accessKeyClash(controlCaptions(window))};
@@ -75,6 +121,7 @@ inline QStringList languageFaults(const QWidget* window, bool rows)
                 tree->columnWidth(i))
                 faults << w->objectName() + " column " + QString::number(i) + " is cut";
     }
+    faults << geometryFaults(window);
     faults.removeAll(QString());
     return faults;
 }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <csignal>
@@ -139,6 +140,21 @@ struct FileSizeLimit
 };
 
 // What the test classes share: a fresh fixture for every test, and the window under test.
+// A choice of a window, read from rows: where the window can be placed, what is stored, shown,
+// picked and written.
+struct Choice
+{
+    bool placeable;
+    QString stored, shown, picked, written; // picked "": left as shown; written "-": none
+};
+// A write that fails: the room the data file has, the message and what was added anyway.
+struct Failure
+{
+    qint64 room; // bytes the data file may grow to
+    QString message;
+    QStringList added;
+};
+
 class DialogTest : public QObject
 {
     Q_OBJECT
@@ -179,6 +195,8 @@ protected:
         return dialog.get();
     }
     template <typename T = QLineEdit> T* at(const char* id) { return control<T>(dialog.get(), id); }
+
+    void okClick() { QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton); }
 
 protected Q_SLOTS:
     void init() { f = std::make_unique<DialogFixture>(); }

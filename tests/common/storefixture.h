@@ -29,7 +29,7 @@ struct StoreFixture
     {
         BirthdayRecord record;
         record.values = {name, dateText, recurs, notify, alert, lastDate, showYears};
-        const std::optional<int> key = store.addRecord(record);
+        const Expected<int> key = store.addRecord(record);
         if (!key)
             qWarning("StoreFixture::add: %s", qPrintable(store.errorString()));
         return key.value_or(-1);

@@ -1,12 +1,32 @@
 #pragma once
 
+#include "net/netjob.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSslCertificate>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <memory>
+
+// The user the tests' servers know, alice:secret, at url.
+inline DavAccount alice(const QUrl& url, const QString& password = "secret")
+{
+    return {url, "alice", password, {}, std::chrono::seconds(10)};
+}
+
+// The job run to its end; none where it did not end in time.
+template <typename Job> std::unique_ptr<Job> run(std::unique_ptr<Job> job)
+{
+    QSignalSpy finished(job.get(), &NetJob::finished);
+    job->start();
+    if (finished.isEmpty())
+        finished.wait(30000);
+    return finished.size() == 1 ? std::move(job) : nullptr;
+}
 
 // hostile_server.py, a DAV server that misbehaves on purpose, on the loopback address.
 // In a process of its own, so that it answers whatever this process does; its ports are P and
@@ -39,6 +59,8 @@ public:
     {
         return QSslCertificate::fromPath(m_dir.filePath("cert.pem")).value(0);
     }
+    // Where its cert.pem and key.pem are, for a server of the test's own that takes them too.
+    QString certificateFolder() const { return m_dir.path(); }
     // text with P, Q and S in an address's port replaced by the server's ports.
     QString address(QString text) const
     {

@@ -66,7 +66,7 @@ QList<Missed> since(const QList<BirthdayRecord>& records, const QString& lastChe
             const QString entry =
                 showYears
                     //: %1 is the event's name, %2 the missed day.
-                    ? QCoreApplication::translate("MissedEvents", "%1 (%2 - %n Years)", nullptr,
+                    ? QCoreApplication::translate("MissedEvents", "%1 (%2 - %Ln Years)", nullptr,
                                                   day.year() - date->year())
                           .arg(name, dayText)
                     : name + QLatin1String(" (") + dayText + u')';

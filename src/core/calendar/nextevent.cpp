@@ -17,7 +17,12 @@ QString NextEvent::inText() const
 
 QString NextEvent::ageText() const
 {
-    return showAge ? QString::number(next.years) : QString();
+    // An age, which some languages count with a word of their own ("42 歳", not the "42 年"
+    // of the notification's years since the date).
+    //: A person's age in the list's narrow "Age" column and the command line's lines: the
+    //: number alone where the language needs no word (English "42"), else its age word.
+    return showAge ? QCoreApplication::translate("NextEvent", "%Ln", "an age", next.years)
+                   : QString();
 }
 
 namespace {

@@ -104,7 +104,7 @@ QString daysUntilText(qint64 days)
     if (days == 1)
         //: The list's narrow "In" column and the tray icon's tip: keep it short.
         return QCoreApplication::translate("Occurrence", "tomorrow");
-    // %n, not arg(): arg() took most of the list's "In" column.
+    // %Ln, not arg(): arg() took most of the list's "In" column.
     //: The list's narrow "In" column and the tray icon's tip: keep it short.
-    return QCoreApplication::translate("Occurrence", "in %n days", nullptr, int(days));
+    return QCoreApplication::translate("Occurrence", "in %Ln days", nullptr, int(days));
 }

@@ -4,6 +4,7 @@
 #include "core/text/textconv.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <optional>
@@ -13,11 +14,11 @@ namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
 
-// translate() fills in %n only for counts of 0 or more; a date stored in the future has
+// translate() fills in %Ln only for counts of 0 or more; a date stored in the future has
 // negative years.
 QString withYears(QString entry, int years)
 {
-    return entry.replace(QLatin1String("%n"), QString::number(years));
+    return entry.replace(QLatin1String("%Ln"), QLocale().toString(years));
 }
 
 enum class Listing { None, Soon, Today };
@@ -119,10 +120,12 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
             // One arg() call fills both at once: a name may itself hold "%1".
             soon.append({dates.next->next.days,
                          showYears
-                             //: %1 is the event's name, %2 its date. The notification window
-                             //: cuts long names short: keep %1 first, the rest in parentheses.
+                             //: %1 is the event's name, %2 its date, %Ln the years since the
+                             //: date (an age, or an anniversary's count: a wording for both).
+                             //: The notification window cuts long names short: keep %1 first,
+                             //: the rest in parentheses.
                              ? withYears(QCoreApplication::translate("ReminderDecision",
-                                                                     "%1 (%2 - %n Years)", nullptr,
+                                                                     "%1 (%2 - %Ln Years)", nullptr,
                                                                      found.years),
                                          found.years)
                                    .arg(name, dateText)
@@ -142,9 +145,12 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
         }
         decision.todayEntries.append(
             showYears
-                //: %1 is the event's name. The notification window cuts long names short:
-                //: keep %1 first, the rest in parentheses.
-                ? withYears(QCoreApplication::translate("ReminderDecision", "%1 (%n Years)",
+                //: %1 is the event's name, %Ln the years since its date: an age for a birthday,
+                //: a count of years for an anniversary or any other event, so a wording that
+                //: fits both (the list's "Age" column has a message of its own). The
+                //: notification window cuts long names short: keep %1 first, the rest in
+                //: parentheses.
+                ? withYears(QCoreApplication::translate("ReminderDecision", "%1 (%Ln Years)",
                                                         nullptr, found.years),
                             found.years)
                       .arg(name)

@@ -21,7 +21,10 @@ bool notifyTextValid(const QString& text);
 // What happens on the day, as the editor lists it: the Alert value is the index ("0", "1").
 inline QStringList alertChoices()
 {
+    //: What happens on the event's day: an alert window opens.
     return {QCoreApplication::translate("BirthdayInput", "Show a Dialog"),
+            //: What happens on the event's day: no alert window, the event is only listed in
+            //: the notification. The exclamation mark is part of the program's wording.
             QCoreApplication::translate("BirthdayInput", "Do Nothing!")};
 }
 

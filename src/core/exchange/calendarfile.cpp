@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-QString writeCalendarFile(const QString& path, const QByteArray& calendar)
+Expected<> writeCalendarFile(const QString& path, const QByteArray& calendar)
 {
     // A device or a pipe is written into as a stream: replacing it with a file would destroy
     // it (a device node) or leave its reader waiting.
@@ -12,11 +12,11 @@ QString writeCalendarFile(const QString& path, const QByteArray& calendar)
         QFile stream(path);
         if (stream.open(QIODevice::WriteOnly | QIODevice::ExistingOnly) &&
             stream.write(calendar) == calendar.size() && stream.flush())
-            return QString();
-        return stream.errorString();
+            return {};
+        return UserError{stream.errorString()};
     }
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(calendar) == calendar.size() && file.commit())
-        return QString();
-    return file.errorString();
+        return {};
+    return UserError{file.errorString()};
 }

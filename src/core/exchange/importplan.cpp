@@ -147,8 +147,9 @@ ImportFile readFiles(const QStringList& paths, const QStringList& names)
         unusable.prepend(
             paths.size() == 1
                 ? QCoreApplication::translate("ImportPlan", "Nothing was added from the file.")
+                //: %Ln is the number of files (2 or more), %1 how many of them could not be used.
                 : QCoreApplication::translate("ImportPlan",
-                                              "Nothing was added from any of the %n files: "
+                                              "Nothing was added from any of the %Ln files: "
                                               "%1 of them could not be used.",
                                               nullptr, int(paths.size()))
                       .arg(unusable.size()));
@@ -169,6 +170,7 @@ int roomLeft(const QList<BirthdayRecord>& stored)
 
 QString limitText()
 {
+    //: %Ln is the most events the data file holds.
     return QCoreApplication::translate("ImportPlan", "the data file holds at most %Ln events",
                                        nullptr, eventLimit());
 }
@@ -323,22 +325,24 @@ bool Run::step(QDeadlineTimer until)
     if (done())
         return false;
     if (!m_backedUp) {
-        if (!m_store.backup()) {
-            m_result.error = m_store.errorString();
+        const Expected<> backedUp = m_store.backup();
+        if (!backedUp) {
+            m_result.error = backedUp.error();
             m_stopped = true;
             return false;
         }
         m_backedUp = true;
     }
     do {
-        if (!m_store.addRecord(m_records[m_result.added])) {
+        const Expected<int> added = m_store.addRecord(m_records[m_result.added]);
+        if (!added) {
             //: %1 is how many events were added, %2 why the import stopped.
             m_result.error =
                 QCoreApplication::translate("ImportPlan",
-                                            "The import stopped after %1 of the %n events were "
+                                            "The import stopped after %1 of the %Ln events were "
                                             "added.\n\n%2",
                                             nullptr, int(m_records.size()))
-                    .arg(QString::number(m_result.added), m_store.errorString());
+                    .arg(QString::number(m_result.added), added.error());
             m_stopped = true;
             return false;
         }

@@ -186,8 +186,9 @@ std::optional<QByteArray> check(const QString& backupPath, QString& error)
     if (bytes->isEmpty())
         damage = QCoreApplication::translate("Backups", "it is empty");
     else if (damage.isEmpty() && walker.cellsEnd() != bytes->size())
+        //: %Ln is the number of bytes at the file's end that make no whole field.
         damage = QCoreApplication::translate(
-            "Backups", "it is cut short (its last %n bytes are part of a field)", nullptr,
+            "Backups", "it is cut short (its last %Ln bytes are part of a field)", nullptr,
             int(bytes->size() - walker.cellsEnd()));
     if (damage.isEmpty())
         return bytes;

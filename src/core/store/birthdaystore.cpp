@@ -172,7 +172,8 @@ bool BirthdayStore::checkRoom(int records)
     if (records < maxRecords)
         return true;
     return fail(
-        tr("The data file \"%1\" already holds %n events, the most it can hold.", nullptr, records)
+        //: %1 is the data file, %Ln the number of events it holds: the most it can.
+        tr("The data file \"%1\" already holds %Ln events, the most it can hold.", nullptr, records)
             .arg(nativeName(m_dataPath)));
 }
 
@@ -185,6 +186,7 @@ std::optional<int> BirthdayStore::freeKey(const std::vector<bool>& used, int rec
         ++key;
     if (key > maxKey) {
         // Every key the cell's key field can hold is in use: that is the most events it takes.
+        //: %1 is the data file, %Ln the number of events it holds: the most it can.
         fail(tr("The data file \"%1\" already holds %Ln events, the most it can "
                 "hold: delete one to make room for another.",
                 nullptr, maxKey + 1)
@@ -232,7 +234,12 @@ std::optional<BirthdayRecord> BirthdayStore::readRecord(int key)
     return record;
 }
 
-std::optional<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
+Expected<QList<BirthdayRecord>> BirthdayStore::readAllRecords()
+{
+    return result(readRecords());
+}
+
+std::optional<QList<BirthdayRecord>> BirthdayStore::readRecords()
 {
     Snapshot file;
     if (!lockAndRead(file))
@@ -450,7 +457,12 @@ bool BirthdayStore::checkValue(int slot, const QString& text, QByteArray& bytes)
     return true;
 }
 
-std::optional<int> BirthdayStore::addRecord(const BirthdayRecord& record)
+Expected<int> BirthdayStore::addRecord(const BirthdayRecord& record)
+{
+    return result(addNewRecord(record));
+}
+
+std::optional<int> BirthdayStore::addNewRecord(const BirthdayRecord& record)
 {
     FieldBytes values;
     if (!checkValues(record, !record.value(BirthdayRecord::LastDate).isEmpty(), values))
@@ -537,7 +549,12 @@ QByteArray BirthdayStore::isoDateCell(QByteArrayView cell, int slot) const
            padValue(TextConv::dateToText(*date).toUtf8(), int(value.size()));
 }
 
-bool BirthdayStore::compact()
+Expected<> BirthdayStore::compact()
+{
+    return result(compactFile());
+}
+
+bool BirthdayStore::compactFile()
 {
     m_setAside = 0;
     std::unique_ptr<FileLock> guard;
@@ -678,13 +695,18 @@ bool BirthdayStore::makeBackup(bool keepCurrentState, const QString& spared)
     return Backups::make(m_dataPath, today, keepCurrentState, m_error, spared);
 }
 
-bool BirthdayStore::backup()
+Expected<> BirthdayStore::backup()
 {
     std::unique_ptr<FileLock> guard;
-    return lock(Access::Write, guard) && makeBackup(false);
+    return result(lock(Access::Write, guard) && makeBackup(false));
 }
 
-bool BirthdayStore::restore(const QString& backupPath)
+Expected<> BirthdayStore::restore(const QString& backupPath)
+{
+    return result(restoreFile(backupPath));
+}
+
+bool BirthdayStore::restoreFile(const QString& backupPath)
 {
     std::unique_ptr<FileLock> guard;
     if (!lock(Access::Write, guard))

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/events/birthdayrecord.h"
+#include "core/program/expected.h"
 #include "core/store/datafileio.h"
 
 #include <QByteArray>
@@ -26,12 +27,13 @@ class FileLock;
 // read again before anything is written. Writes to a symbolic link go to its target; the link
 // stays. The lock is a system lock on the file beside it, birthday.dat.lock (filelock.h).
 //
-// Operations that fail return false / std::nullopt and leave the reason, with the file's name,
-// in errorString(). A refused operation writes nothing. Refused are: keys outside 0..1275 (the
-// most the 5-byte key holds), field names not in the table, values longer in UTF-8 than their
-// field, and a new record beyond 10001 or without a free key. A missing data file is no error:
-// it holds no records. Where the lock file can't be created for lack of permission, reading
-// goes on without the lock (nothing can write there) while writing is refused.
+// Operations that fail say why, with the file's name: a failed Expected holds the reason, and
+// errorString() gives it too (the only way for the Outcome of a record's change). A refused
+// operation writes nothing. Refused are: keys outside 0..1275 (the most the 5-byte key holds),
+// field names not in the table, values longer in UTF-8 than their field, and a new record beyond
+// 10001 or without a free key. A missing data file is no error: it holds no records. Where the lock
+// file can't be created for lack of permission, reading goes on without the lock (nothing can write
+// there) while writing is refused.
 class BirthdayStore
 {
     Q_DECLARE_TR_FUNCTIONS(BirthdayStore)
@@ -45,7 +47,7 @@ public:
     QString errorString() const { return m_error; }
 
     // All live records in one walk, in Name-cell order.
-    std::optional<QList<BirthdayRecord>> readAllRecords();
+    Expected<QList<BirthdayRecord>> readAllRecords();
 
     // Delete, edit, duplicate and a field's update state what they expect to find: the record
     // as the caller read it, its key and values as readAllRecords gave them.
@@ -68,22 +70,22 @@ public:
     // Adds a new record under the smallest free key in one locked operation, so two running
     // copies can never pick the same key. Writes Name, Date, Recurs, Notify, Alert and
     // ShowYears, and LastDate only when it is not empty. Returns the key.
-    std::optional<int> addRecord(const BirthdayRecord& record);
+    Expected<int> addRecord(const BirthdayRecord& record);
 
     // Rewrites the file without its deleted cells, atomically, after the day's backup (see
     // backups.h); a backup that can't be written refuses the compaction. Every Date and
     // LastDate that reads (in the date locale) is written as ISO yyyy-MM-dd, so the file no
     // longer depends on a language; one that does not read keeps its bytes.
-    bool compact();
+    Expected<> compact();
     // How many records the last compaction set aside, cut off in their write (a Name cell with
     // no Date cell), and the file beside the data file that holds their cells as they were.
     int setAsideRecords() const { return m_setAside; }
     QString setAsidePath() const;
     // The day's backup of the data file, as made before a compaction; before an import.
-    bool backup();
+    Expected<> backup();
     // Puts a backup in place of the data file, after keeping the file as it is as a backup;
     // a damaged backup is refused before anything changes (Backups::check).
-    bool restore(const QString& backupPath);
+    Expected<> restore(const QString& backupPath);
     // Where backups take their day from; the system clock unless set.
     void setClock(const Clock& clock) { m_clock = &clock; }
     // Called once the file is read and the change worked out, just before it is written: lets
@@ -118,6 +120,19 @@ private:
     std::optional<int> newRecordKey();
     bool writeField(const QString& fieldName, int key, const QString& value);
     bool deleteField(const QString& fieldName, int key);
+
+    // The work of the public operations of the same name; these add the failure's reason.
+    std::optional<QList<BirthdayRecord>> readRecords();
+    std::optional<int> addNewRecord(const BirthdayRecord& record);
+    bool compactFile();
+    bool restoreFile(const QString& backupPath);
+    template <typename T> Expected<T> result(std::optional<T> value) const
+    {
+        if (value)
+            return std::move(*value);
+        return UserError{m_error};
+    }
+    Expected<> result(bool ok) const { return ok ? Expected<>() : UserError{m_error}; }
 
     using FieldBytes = std::array<std::optional<QByteArray>, BirthdayRecord::FieldCount>;
     enum class Access { Read, Write };

@@ -10,21 +10,17 @@ bool accepted(const SyncFailure& failure, const QByteArray& accepted, const Ask&
     return !pem.isEmpty() && pem != accepted && ask && ask(failure.certificate);
 }
 
-bool keep(const QString& dataPath, const QByteArray& pem,
-          const std::function<QByteArray*(SubscriptionTable& table)>& entry, bool& gone,
-          QString& error)
+Expected<> keep(const QString& dataPath, const QByteArray& pem,
+                const std::function<QByteArray*(SubscriptionTable& table)>& entry, bool& gone)
 {
     gone = false;
-    return SubscriptionGuard::changeAndSave(
-        dataPath,
-        [&](SubscriptionTable& table) {
-            QByteArray* kept = entry(table);
-            gone = kept == nullptr;
-            if (kept)
-                *kept = pem;
-            return kept != nullptr;
-        },
-        error);
+    return SubscriptionGuard::changeAndSave(dataPath, [&](SubscriptionTable& table) {
+        QByteArray* kept = entry(table);
+        gone = kept == nullptr;
+        if (kept)
+            *kept = pem;
+        return kept != nullptr;
+    });
 }
 
 } // namespace CertificateTrust

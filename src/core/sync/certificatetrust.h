@@ -23,10 +23,9 @@ bool accepted(const SyncFailure& failure, const QByteArray& accepted, const Ask&
 
 // Keeps an accepted certificate with its entry of the subscriptions table (a source, the
 // publishing target), under the subscriptions' lock. entry gives the entry's certificate, or
-// nullptr where the entry went meanwhile (gone is set then and nothing is saved). False with
-// the reason where the table could not be changed.
-bool keep(const QString& dataPath, const QByteArray& pem,
-          const std::function<QByteArray*(SubscriptionTable& table)>& entry, bool& gone,
-          QString& error);
+// nullptr where the entry went meanwhile (gone is set then and nothing is saved). Fails where
+// the table could not be changed.
+Expected<> keep(const QString& dataPath, const QByteArray& pem,
+                const std::function<QByteArray*(SubscriptionTable& table)>& entry, bool& gone);
 
 } // namespace CertificateTrust

@@ -49,20 +49,18 @@ void Publisher::publish()
     QTimer::singleShot(0, this, &Publisher::start);
 }
 
-bool Publisher::stop(bool removeEvents, QString& error)
+Expected<> Publisher::stop(bool removeEvents)
 {
     if (removeEvents) {
         m_removing = true;
         publish();
-        return true;
+        return {};
     }
-    const bool stopped = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [](SubscriptionTable& table) {
+    const Expected<> stopped =
+        SubscriptionGuard::changeAndSave(m_store.dataPath(), [](SubscriptionTable& table) {
             table.publishing.reset();
             return true;
-        },
-        error);
+        });
     if (stopped)
         m_secrets.remove(PublishTarget::secretId);
     return stopped;
@@ -72,11 +70,10 @@ void Publisher::start()
 {
     m_delay.stop();
     m_runRemoves = std::exchange(m_removing, false);
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     if (!table || !table->publishing) {
-        end(error.isEmpty(), error);
+        end(table.error().isEmpty(), table.error());
         return;
     }
     const PublishTarget& target = *table->publishing;
@@ -88,9 +85,9 @@ void Publisher::start()
         planned(target, PublishPlan::removeAll(target.events));
         return;
     }
-    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        finish(target, {}, {}, m_store.errorString());
+        finish(target, {}, {}, records.error());
         return;
     }
     // The plan writes every event as the export does, some 20 ms for a full data file, after
@@ -112,11 +109,10 @@ void Publisher::start()
 void Publisher::planned(const PublishTarget& target, const PublishPlan::Plan& plan)
 {
     // Publishing may have been stopped while the plan was made: nothing is sent then.
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     if (!table || !table->publishing || table->publishing->url != target.url) {
-        end(error.isEmpty(), error);
+        end(table.error().isEmpty(), table.error());
         return;
     }
     // Nothing changed: no password asked for, no request made.
@@ -183,16 +179,15 @@ void Publisher::sent(const PublishTarget& target, const QString& password,
     }
     const QByteArray& pem = failure.certificate.pem;
     bool gone = false;
-    QString error;
-    const bool kept = CertificateTrust::keep(
+    const Expected<> kept = CertificateTrust::keep(
         m_store.dataPath(), pem,
         [&target](SubscriptionTable& table) {
             const bool same = table.publishing && table.publishing->url == target.url;
             return same ? &table.publishing->acceptedCertificate : nullptr;
         },
-        gone, error);
+        gone);
     if (!kept || gone) {
-        finish(target, plan, done, error.isEmpty() ? failure.message : error);
+        finish(target, plan, done, kept ? failure.message : kept.error());
         return;
     }
     PublishTarget accepted = target;
@@ -217,10 +212,8 @@ void Publisher::finish(const PublishTarget& target, const PublishPlan::Plan& pla
     if (!error.isEmpty())
         result += QStringLiteral("; ") + error;
     const bool removed = m_runRemoves && error.isEmpty();
-    QString lockError;
-    const bool saved = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const Expected<> saved =
+        SubscriptionGuard::changeAndSave(m_store.dataPath(), [&](SubscriptionTable& table) {
             if (!table.publishing || table.publishing->url != target.url)
                 return false; // stopped meanwhile
             PublishPlan::take(*table.publishing, plan.steps, done);
@@ -229,14 +222,13 @@ void Publisher::finish(const PublishTarget& target, const PublishPlan::Plan& pla
             if (removed)
                 table.publishing.reset();
             return true;
-        },
-        lockError);
+        });
     if (removed && saved)
         m_secrets.remove(PublishTarget::secretId);
     if (!saved)
-        result += QStringLiteral("; ") + lockError;
+        result += QStringLiteral("; ") + saved.error();
     //: %1 is the calendar's name, %2 what was sent or why it failed.
-    end(error.isEmpty() && saved, tr("Published to %1: %2").arg(nameOf(target), result),
+    end(error.isEmpty() && bool(saved), tr("Published to %1: %2").arg(nameOf(target), result),
         !plan.steps.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/exchange/calendarexchange.h"
+#include "core/program/expected.h"
 #include "core/sync/secretstore.h"
 #include "core/sync/syncclient.h"
 
@@ -42,8 +43,8 @@ public:
     QTimer& delay() { return m_delay; }
     // Stops publishing. With removeEvents the published events are deleted from the calendar
     // first, in the background (finished() tells); a failure keeps the target with the events
-    // not deleted. Without, the target goes at once; false with the reason where it could not.
-    bool stop(bool removeEvents, QString& error);
+    // not deleted. Without, the target goes at once, or the failure says why it could not.
+    Expected<> stop(bool removeEvents);
     bool isRunning() const { return m_running; }
 
 Q_SIGNALS:

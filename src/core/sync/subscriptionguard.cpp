@@ -6,41 +6,41 @@
 
 namespace SubscriptionGuard {
 
-bool change(const QString& dataPath, const std::function<void(SubscriptionTable&)>& change,
-            QString& error, int timeoutMs)
+Expected<> change(const QString& dataPath, const std::function<void(SubscriptionTable&)>& change,
+                  int timeoutMs)
 {
     const QString path = SubscriptionFile::pathFor(dataPath);
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(timeoutMs)) {
-        error = lock.error() == QLockFile::LockFailedError
-                    //: %1 is the subscriptions file's name.
-                    ? QCoreApplication::translate(
-                          "SubscriptionGuard", "\"%1\" is in use by another copy of Candlewatcher.")
-                          .arg(QDir::toNativeSeparators(path))
-                    : QCoreApplication::translate("SubscriptionGuard",
-                                                  "Cannot lock \"%1\" to change it.")
-                          .arg(QDir::toNativeSeparators(path));
-        return false;
+        return UserError{
+            lock.error() == QLockFile::LockFailedError
+                //: %1 is the subscriptions file's name.
+                ? QCoreApplication::translate("SubscriptionGuard",
+                                              "\"%1\" is in use by another copy of Candlewatcher.")
+                      .arg(QDir::toNativeSeparators(path))
+                : QCoreApplication::translate("SubscriptionGuard",
+                                              "Cannot lock \"%1\" to change it.")
+                      .arg(QDir::toNativeSeparators(path))};
     }
-    std::optional<SubscriptionTable> table = SubscriptionFile::load(path, error);
+    Expected<SubscriptionTable> table = SubscriptionFile::load(path);
     if (!table)
-        return false;
+        return UserError{table.error()};
     change(*table);
-    return true;
+    return {};
 }
 
-bool changeAndSave(const QString& dataPath, const std::function<bool(SubscriptionTable&)>& change,
-                   QString& error, int timeoutMs)
+Expected<> changeAndSave(const QString& dataPath,
+                         const std::function<bool(SubscriptionTable&)>& change, int timeoutMs)
 {
-    bool saved = true;
-    const bool locked = SubscriptionGuard::change(
+    Expected<> saved;
+    const Expected<> locked = SubscriptionGuard::change(
         dataPath,
         [&](SubscriptionTable& table) {
             if (change(table))
-                saved = SubscriptionFile::save(SubscriptionFile::pathFor(dataPath), table, error);
+                saved = SubscriptionFile::save(SubscriptionFile::pathFor(dataPath), table);
         },
-        error, timeoutMs);
-    return locked && saved;
+        timeoutMs);
+    return locked ? saved : locked;
 }
 
 } // namespace SubscriptionGuard

@@ -12,15 +12,15 @@
 // only for the local work, never while the network is asked.
 namespace SubscriptionGuard {
 
-// False with the reason where the lock is not had within timeoutMs or the table does not read;
-// change is not called then.
-bool change(const QString& dataPath, const std::function<void(SubscriptionTable&)>& change,
-            QString& error, int timeoutMs = 10000);
+// Fails where the lock is not had within timeoutMs or the table does not read; change is not
+// called then.
+Expected<> change(const QString& dataPath, const std::function<void(SubscriptionTable&)>& change,
+                  int timeoutMs = 10000);
 
-// As change, then saves the table where the change returns true. False with the reason where
-// the lock is not had, the table does not read or its save failed; true where the change
-// chose not to save.
-bool changeAndSave(const QString& dataPath, const std::function<bool(SubscriptionTable&)>& change,
-                   QString& error, int timeoutMs = 10000);
+// As change, then saves the table where the change returns true. Fails where the lock is not
+// had, the table does not read or its save failed; done where the change chose not to save.
+Expected<> changeAndSave(const QString& dataPath,
+                         const std::function<bool(SubscriptionTable&)>& change,
+                         int timeoutMs = 10000);
 
 } // namespace SubscriptionGuard

@@ -206,7 +206,7 @@ QString pathFor(const QString& dataPath)
     return data.dir().filePath(data.completeBaseName() + QStringLiteral("-subscriptions.json"));
 }
 
-std::optional<SubscriptionTable> load(const QString& path, QString& error)
+Expected<SubscriptionTable> load(const QString& path)
 {
     SubscriptionTable table;
     QFile file(path);
@@ -214,35 +214,32 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
         return table;
     const QString name = QDir::toNativeSeparators(path);
     if (file.size() > maxFileBytes) {
-        error = QCoreApplication::translate(
-                    "Subscriptions",
-                    "The subscriptions file \"%1\" is larger than %2 MB, more than this "
-                    "program writes: it is not read.")
-                    .arg(name)
-                    .arg(maxFileBytes / (1024 * 1024));
-        return std::nullopt;
+        return UserError{QCoreApplication::translate(
+                             "Subscriptions",
+                             "The subscriptions file \"%1\" is larger than %2 MB, more than this "
+                             "program writes: it is not read.")
+                             .arg(name)
+                             .arg(maxFileBytes / (1024 * 1024))};
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
-                    .arg(name, file.errorString());
-        return std::nullopt;
+        return UserError{QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
+                             .arg(name, file.errorString())};
     }
     QJsonParseError parsed;
     const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &parsed).object();
     if (parsed.error != QJsonParseError::NoError || root.isEmpty()) {
-        error = QCoreApplication::translate("Subscriptions",
-                                            "The subscriptions file \"%1\" is damaged: %2.")
-                    .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
-                                                                        : QStringLiteral("empty"));
-        return std::nullopt;
+        return UserError{
+            QCoreApplication::translate("Subscriptions",
+                                        "The subscriptions file \"%1\" is damaged: %2.")
+                .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
+                                                                    : QStringLiteral("empty"))};
     }
     if (root.value("version").toInt() > fileVersion) {
-        error =
-            QCoreApplication::translate(
-                "Subscriptions", "The subscriptions file \"%1\" was written by a newer version of "
-                                 "the program.")
-                .arg(name);
-        return std::nullopt;
+        return UserError{QCoreApplication::translate(
+                             "Subscriptions",
+                             "The subscriptions file \"%1\" was written by a newer version of "
+                             "the program.")
+                             .arg(name)};
     }
     bool whole = true;
     const QJsonArray sources = root.value("sources").toArray();
@@ -254,17 +251,16 @@ std::optional<SubscriptionTable> load(const QString& path, QString& error)
     if (root.contains("publishing"))
         whole = readPublishing(root.value("publishing"), table.publishing.emplace()) && whole;
     if (!whole) {
-        error =
-            QCoreApplication::translate(
-                "Subscriptions", "The subscriptions file \"%1\" is damaged: an entry in it does "
-                                 "not read.")
-                .arg(name);
-        return std::nullopt;
+        return UserError{QCoreApplication::translate(
+                             "Subscriptions",
+                             "The subscriptions file \"%1\" is damaged: an entry in it does "
+                             "not read.")
+                             .arg(name)};
     }
     return table;
 }
 
-bool save(const QString& path, const SubscriptionTable& table, QString& error)
+Expected<> save(const QString& path, const SubscriptionTable& table)
 {
     QJsonArray sources, links;
     for (const SyncSource& source : table.sources)
@@ -282,12 +278,11 @@ bool save(const QString& path, const SubscriptionTable& table, QString& error)
     errno = 0;
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
         file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
-        return true;
+        return {};
     const QString reason = DataFileIo::failureReason(file, errno);
-    error = QCoreApplication::translate("Subscriptions",
-                                        "Cannot write \"%1\": %2; the file is kept as it was.")
-                .arg(QDir::toNativeSeparators(path), reason);
-    return false;
+    return UserError{QCoreApplication::translate(
+                         "Subscriptions", "Cannot write \"%1\": %2; the file is kept as it was.")
+                         .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 } // namespace SubscriptionFile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/events/birthdayrecord.h"
+#include "core/program/expected.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -117,9 +118,9 @@ inline constexpr qint64 maxFileBytes = 32 * 1024 * 1024;
 // The table; an empty one where the file does not exist. A file that can't be read, is damaged
 // or was written by a newer version gives nothing and the reason: the caller shows it and must
 // not save over the file, which would lose every link.
-std::optional<SubscriptionTable> load(const QString& path, QString& error);
+Expected<SubscriptionTable> load(const QString& path);
 
-// Writes the whole table or nothing; false with the reason.
-bool save(const QString& path, const SubscriptionTable& table, QString& error);
+// Writes the whole table or nothing.
+Expected<> save(const QString& path, const SubscriptionTable& table);
 
 } // namespace SubscriptionFile

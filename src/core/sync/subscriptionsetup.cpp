@@ -70,11 +70,10 @@ bool SubscriptionSetup::discover()
 bool SubscriptionSetup::preview(const FoundCollection& chosen)
 {
     m_chosen = chosen;
-    QString refusal;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), refusal);
-    if (table)
-        refusal = table->subscribeRefusal(chosen.url, chosen.displayName);
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
+    const QString refusal =
+        table ? table->subscribeRefusal(chosen.url, chosen.displayName) : table.error();
     if (!refusal.isEmpty()) {
         Q_EMIT failed(refusal);
         return false;
@@ -104,12 +103,11 @@ bool SubscriptionSetup::fetch()
 
 void SubscriptionSetup::planPreview(const RemoteChanges& changes)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     if (!records || !table) {
-        Q_EMIT failed(records ? error : m_store.errorString());
+        Q_EMIT failed(records ? table.error() : records.error());
         return;
     }
     m_changes = changes;
@@ -149,8 +147,10 @@ bool SubscriptionSetup::retryAccepted(const SyncFailure& failure, bool (Subscrip
     return true;
 }
 
-bool SubscriptionSetup::subscribe(QString& id, SyncRun::Result& result, QString& error)
+Expected<SubscriptionSetup::Subscribed> SubscriptionSetup::subscribe()
 {
+    QString id;
+    SyncRun::Result result;
     SyncSource source;
     source.kind = m_chosen.kind;
     source.url = m_chosen.url;
@@ -158,29 +158,26 @@ bool SubscriptionSetup::subscribe(QString& id, SyncRun::Result& result, QString&
     source.displayName = m_chosen.displayName.isEmpty() ? m_chosen.url : m_chosen.displayName;
     source.acceptedCertificate = m_account.acceptedCertificate;
     // Planned again under the lock: the list may have changed while the preview was open.
-    const bool locked = SubscriptionGuard::change(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const Expected<> locked =
+        SubscriptionGuard::change(m_store.dataPath(), [&](SubscriptionTable& table) {
             id = table.add(source);
-            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+            const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
             if (!records) {
-                result =
-                    SyncRun::fetchFailed(m_store, table, id, m_store.errorString(), m_clock.now());
+                result = SyncRun::fetchFailed(m_store, table, id, records.error(), m_clock.now());
                 return;
             }
             const SyncPlan::Plan plan =
                 SyncPlan::make(*table.source(id), m_changes, table.links, *records, m_clock.today(),
                                m_store.dateLocale());
             result = SyncRun::apply(m_store, table, id, plan, m_clock.now());
-        },
-        error);
+        });
     if (!locked)
-        return false;
+        return UserError{locked.error()};
     keepPassword(id);
-    return true;
+    return Subscribed{id, result};
 }
 
-bool SubscriptionSetup::publishTo(const FoundCollection& chosen, QString& error)
+Expected<> SubscriptionSetup::publishTo(const FoundCollection& chosen)
 {
     PublishTarget target;
     target.url = chosen.url;
@@ -188,40 +185,35 @@ bool SubscriptionSetup::publishTo(const FoundCollection& chosen, QString& error)
     target.displayName = chosen.displayName.isEmpty() ? chosen.url : chosen.displayName;
     target.acceptedCertificate = m_account.acceptedCertificate;
     QString refusal;
-    const bool saved = SubscriptionGuard::changeAndSave(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const Expected<> saved =
+        SubscriptionGuard::changeAndSave(m_store.dataPath(), [&](SubscriptionTable& table) {
             refusal = table.publishRefusal(target.url, target.displayName);
             if (!refusal.isEmpty())
                 return false;
             table.publishing = target;
             return true;
-        },
-        error);
+        });
     if (!refusal.isEmpty())
-        error = refusal;
-    if (!refusal.isEmpty() || !saved)
-        return false;
+        return UserError{refusal};
+    if (!saved)
+        return saved;
     keepPassword(PublishTarget::secretId);
-    return true;
+    return {};
 }
 
-bool SubscriptionSetup::unsubscribe(const QString& sourceId, bool removeEvents,
-                                    SyncRun::Result& result, QString& error)
+Expected<> SubscriptionSetup::unsubscribe(const QString& sourceId, bool removeEvents,
+                                          SyncRun::Result& result)
 {
-    const bool locked = SubscriptionGuard::change(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const Expected<> locked =
+        SubscriptionGuard::change(m_store.dataPath(), [&](SubscriptionTable& table) {
             result = SyncRun::unsubscribe(m_store, table, sourceId, removeEvents);
-        },
-        error);
-    if (locked && result.errors.isEmpty()) {
-        m_secrets.remove(sourceId);
-        return true;
-    }
-    if (locked)
-        error = result.errors.first();
-    return false;
+        });
+    if (!locked)
+        return locked;
+    if (!result.errors.isEmpty())
+        return UserError{result.errors.first()};
+    m_secrets.remove(sourceId);
+    return {};
 }
 
 void SubscriptionSetup::keepPassword(const QString& id)

@@ -54,19 +54,24 @@ public:
 
     // Subscribes to the collection last previewed with what its preview fetched, planned again
     // under the subscriptions' lock against the events as they are then, and keeps the password.
-    // False with the reason where the table could not be changed; otherwise the new source's id
-    // and what the sync did (its errors: events not written).
-    bool subscribe(QString& id, SyncRun::Result& result, QString& error);
+    // Fails where the table could not be changed; otherwise the new source's id and what the
+    // sync did (its errors: events not written).
+    struct Subscribed
+    {
+        QString id;
+        SyncRun::Result result;
+    };
+    Expected<Subscribed> subscribe();
     // Publishes the events to chosen, a CalDAV calendar, from now on, and keeps the password;
-    // the publish itself is the publisher's. False with the reason where it is refused
+    // the publish itself is the publisher's. Fails where it is refused
     // (SubscriptionTable::publishRefusal) or the table could not be changed.
-    bool publishTo(const FoundCollection& chosen, QString& error);
+    Expected<> publishTo(const FoundCollection& chosen);
 
     // Drops the source and its links, with removeEvents its events still as the sync wrote them
-    // too (SyncRun::unsubscribe), and its password. False with the reason where the table could
-    // not be changed or an event not deleted (the source then stays, with the links of those).
-    bool unsubscribe(const QString& sourceId, bool removeEvents, SyncRun::Result& result,
-                     QString& error);
+    // too (SyncRun::unsubscribe), and its password. Fails where the table could not be changed
+    // or an event not deleted (the source then stays, with the links of those); result says
+    // what was done either way.
+    Expected<> unsubscribe(const QString& sourceId, bool removeEvents, SyncRun::Result& result);
 
 Q_SIGNALS:
     // A request is under way, in words for the user.

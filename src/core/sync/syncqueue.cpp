@@ -39,9 +39,8 @@ std::chrono::milliseconds SyncQueue::retryDelay(int failures) const
 
 void SyncQueue::syncAll()
 {
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     if (table) {
         for (const SyncSource& source : table->sources)
             syncSource(source.id);
@@ -49,7 +48,7 @@ void SyncQueue::syncAll()
     if (isRunning() || !m_waiting.isEmpty())
         return;
     // Told through the event loop too, as a sync's end is.
-    QTimer::singleShot(0, this, [this, error] {
+    QTimer::singleShot(0, this, [this, error = table.error()] {
         if (!error.isEmpty())
             Q_EMIT sourceFinished(QString(), QString(), false, error, false);
         if (!isRunning() && m_waiting.isEmpty())
@@ -76,16 +75,15 @@ void SyncQueue::startNext()
         return;
     }
     m_current = m_waiting.takeFirst();
-    QString error;
-    std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     const SyncSource* found = table ? table->source(m_current) : nullptr;
     if (!found) {
         // Removed meanwhile: nothing to do. A table that does not read is told.
         const QString gone = m_current;
         m_current.clear();
         if (!table)
-            Q_EMIT sourceFinished(gone, QString(), false, error, false);
+            Q_EMIT sourceFinished(gone, QString(), false, table.error(), false);
         QTimer::singleShot(0, this, &SyncQueue::startNext);
         return;
     }
@@ -124,9 +122,8 @@ void SyncQueue::fetch(const SyncSource& source, const QString& password)
                  "SyncQueue", "This copy of Candlewatcher was built without network access."));
         return;
     }
-    QString error;
-    std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     const QHash<QString, QString> etags =
         table ? SyncPlan::knownEtags(table->linksOf(source.id)) : QHash<QString, QString>();
     m_client->fetch(
@@ -148,16 +145,15 @@ void SyncQueue::fetched(const SyncSource& source, const QString& password,
         return;
     }
     bool gone = false;
-    QString error;
-    const bool kept = CertificateTrust::keep(
+    const Expected<> kept = CertificateTrust::keep(
         m_store.dataPath(), pem,
         [&source](SubscriptionTable& table) {
             SyncSource* kept = table.source(source.id);
             return kept ? &kept->acceptedCertificate : nullptr;
         },
-        gone, error);
+        gone);
     if (!kept) {
-        take(source, {}, error);
+        take(source, {}, kept.error());
         return;
     }
     if (gone) { // removed meanwhile
@@ -176,11 +172,9 @@ void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, con
     // have synced or removed the source while this one waited on the server.
     SyncRun::Result result;
     bool known = false;
-    QString lockError;
     const QDateTime now = m_clock.now();
-    const bool locked = SubscriptionGuard::change(
-        m_store.dataPath(),
-        [&](SubscriptionTable& table) {
+    const Expected<> locked =
+        SubscriptionGuard::change(m_store.dataPath(), [&](SubscriptionTable& table) {
             const SyncSource* current = table.source(source.id);
             if (!current)
                 return;
@@ -189,19 +183,17 @@ void SyncQueue::take(const SyncSource& source, const RemoteChanges& changes, con
                 result = SyncRun::fetchFailed(m_store, table, source.id, error, now);
                 return;
             }
-            const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+            const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
             if (!records) {
-                result =
-                    SyncRun::fetchFailed(m_store, table, source.id, m_store.errorString(), now);
+                result = SyncRun::fetchFailed(m_store, table, source.id, records.error(), now);
                 return;
             }
             const SyncPlan::Plan plan = SyncPlan::make(*current, changes, table.links, *records,
                                                        now.date(), m_store.dateLocale());
             result = SyncRun::apply(m_store, table, source.id, plan, now);
-        },
-        lockError);
+        });
     if (!locked) { // another copy kept the table: tried again later
-        finish(source, false, lockError, false, true);
+        finish(source, false, locked.error(), false, true);
         return;
     }
     if (!known) { // removed meanwhile

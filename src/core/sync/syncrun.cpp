@@ -16,9 +16,10 @@ void saveLinks(BirthdayStore& store, SubscriptionTable& table, const QString& so
 {
     table.links.removeIf([&](const SyncLink& link) { return link.sourceId == sourceId; });
     table.links += links;
-    QString error;
-    if (!SubscriptionFile::save(SubscriptionFile::pathFor(store.dataPath()), table, error))
-        result.errors.append(error);
+    const Expected<> saved =
+        SubscriptionFile::save(SubscriptionFile::pathFor(store.dataPath()), table);
+    if (!saved)
+        result.errors.append(saved.error());
 }
 
 } // namespace
@@ -46,9 +47,10 @@ Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sour
     Result result;
     result.leftOut = int(plan.leftOut.size());
     result.errors = plan.unreadable;
-    bool stopped = plan.writes() && !store.backup();
+    const Expected<> backedUp = plan.writes() ? store.backup() : Expected<>();
+    bool stopped = !backedUp;
     if (stopped)
-        result.errors.append(store.errorString());
+        result.errors.append(backedUp.error());
     QList<SyncLink> links;
     QSet<QString> retry; // resources of which a date was not written
     for (const SyncPlan::Action& action : plan.actions) {
@@ -65,7 +67,7 @@ Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sour
         Outcome outcome = Outcome::Failed;
         std::optional<SyncLink> link = action.after;
         if (action.kind == Kind::Add) {
-            const std::optional<int> key = store.addRecord(action.values);
+            const Expected<int> key = store.addRecord(action.values);
             outcome = key ? Outcome::Done : Outcome::Failed;
             if (key)
                 link->key = *key;
@@ -128,9 +130,12 @@ Result unsubscribe(BirthdayStore& store, SubscriptionTable& table, const QString
 {
     Result result;
     QList<SyncLink> left = table.linksOf(sourceId);
-    if (removeEvents && !left.isEmpty() && !store.backup()) {
-        result.errors.append(store.errorString());
-        return result;
+    if (removeEvents && !left.isEmpty()) {
+        const Expected<> backedUp = store.backup();
+        if (!backedUp) {
+            result.errors.append(backedUp.error());
+            return result;
+        }
     }
     while (removeEvents && !left.isEmpty()) {
         const SyncLink& link = left.first();

@@ -35,7 +35,7 @@ QString systemEntry()
     return {};
 }
 
-// Whether the session starts what the entry names: not where it is hidden (the spec's way of
+// Whether the session starts what the entry names: not where it is hidden (the XDG way of
 // deleting an entry of the system's) or turned off as GNOME's settings do.
 bool starts(const QString& path)
 {

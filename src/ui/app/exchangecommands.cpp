@@ -105,8 +105,8 @@ void ExchangeCommands::importFiles(const QStringList& paths)
     for (const QString& path : paths)
         names << native(path);
     // The stored events are read here: the store is this thread's.
-    const std::optional<QList<BirthdayRecord>> stored = m_store.readAllRecords();
-    const QString storeError = stored ? QString() : m_store.errorString();
+    const Expected<QList<BirthdayRecord>> stored = m_store.readAllRecords();
+    const QString storeError = stored.error();
     const std::optional<Planned> planned =
         readAndPlan(paths, names, stored.value_or(QList<BirthdayRecord>()));
     if (!planned)
@@ -192,21 +192,22 @@ void ExchangeCommands::exportToChosenFile()
 
 void ExchangeCommands::exportTo(const QString& path)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (!records) {
-        m_prompt.reportFailure(tr("The events could not be exported."), m_store.errorString());
+        m_prompt.reportFailure(tr("The events could not be exported."), records.error());
         return;
     }
     const CalendarExchange::Export calendar = CalendarExchange::exportRecords(
         *records, CalendarExchange::exportOptions(m_settings, m_clock), m_store.dateLocale());
-    const QString error = writeCalendarFile(path, calendar.ics);
-    if (!error.isEmpty()) {
+    const Expected<> written = writeCalendarFile(path, calendar.ics);
+    if (!written) {
         m_prompt.reportFailure(tr("The events could not be exported."),
-                               tr("Cannot write \"%1\": %2.").arg(native(path), error));
+                               tr("Cannot write \"%1\": %2.").arg(native(path), written.error()));
         return;
     }
     QString text =
-        tr("%n events were exported to \"%1\".", nullptr, calendar.events).arg(native(path));
+        //: %Ln is the number of events exported, %1 the file.
+        tr("%Ln events were exported to \"%1\".", nullptr, calendar.events).arg(native(path));
     if (!calendar.unreadable.isEmpty())
         text += tr("\n\nLeft out because their dates could not be read: %1")
                     .arg(calendar.unreadable.join(tr(", ", "between the items of a list")));
@@ -235,15 +236,17 @@ void ExchangeCommands::restoreChosenBackup()
     // default: a slip of the Return key must not replace the events.
     if (chosen->events >= 0 &&
         m_prompt.ask(QMessageBox::Question,
-                     tr("Replace your events with the %n events of the backup of "
+                     //: %Ln is the number of events in the backup, %1 the backup's day.
+                     tr("Replace your events with the %Ln events of the backup of "
                         "%1?\n\nYour events as they are now are kept as a backup of "
                         "today.",
                         nullptr, chosen->events)
                          .arg(QLocale().toString(chosen->date, QLocale::LongFormat)),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    if (!m_store.restore(dialog.chosenPath())) {
-        m_prompt.reportFailure(tr("The backup could not be restored."), m_store.errorString());
+    const Expected<> restored = m_store.restore(dialog.chosenPath());
+    if (!restored) {
+        m_prompt.reportFailure(tr("The backup could not be restored."), restored.error());
         return;
     }
     Q_EMIT refreshNeeded();

@@ -196,7 +196,11 @@ void MainWindow::createControls()
     m_list = new BirthdayListView(m_client);
     m_list->model()->setIcon(programIcon());
     m_search->setObjectName(QStringLiteral("txtSearch"));
-    m_search->setPlaceholderText(tr("Search by name (Ctrl+F)"));
+    // The key as Qt names it in the language ("Strg+F"), the one the shortcut below is bound to.
+    //: %1 is the key that moves to this field, as the desktop names it (Ctrl+F, Strg+F).
+    m_search->setPlaceholderText(
+        tr("Search by name (%1)")
+            .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
     m_search->setClearButtonEnabled(true);
     m_search->setAccessibleName(tr("Search by name"));
     m_search->installEventFilter(this);
@@ -370,7 +374,8 @@ void MainWindow::commitData(bool interactive)
 void MainWindow::saveData(bool interactive)
 {
     m_layout->layoutSave();
-    if (m_store.compact()) {
+    const Expected<> compacted = m_store.compact();
+    if (compacted) {
         if (m_store.setAsideRecords() == 0)
             return;
         const QString note =
@@ -387,10 +392,10 @@ void MainWindow::saveData(bool interactive)
     // Nothing is lost: the deleted cells stay until the next compaction. At logout or on
     // SIGTERM nobody may be there to answer a message box, which would hold up the end.
     if (interactive)
-        m_prompt.reportFailure(tr("The data file could not be compacted."), m_store.errorString());
+        m_prompt.reportFailure(tr("The data file could not be compacted."), compacted.error());
     else
         qWarning("Candlewatcher: the data file could not be compacted: %s",
-                 qPrintable(m_store.errorString()));
+                 qPrintable(compacted.error()));
 }
 
 void MainWindow::exitProgram()

@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 // The program's only twips: the stored layout keeps them so that settings written long ago
@@ -75,8 +77,10 @@ void WindowLayout::columnsLoad()
     const int count = header->count();
     for (int n = 1; n <= count; ++n) {
         const int logical = n - 1;
-        header->resizeSection(
-            logical, readTwips(Setting::columnWidth.name(n), header->sectionSize(logical), 0));
+        // A width stored in another language may be too narrow for this one's texts.
+        header->resizeSection(logical, std::max(readTwips(Setting::columnWidth.name(n),
+                                                          header->sectionSize(logical), 0),
+                                                m_c.list->readableWidth(logical)));
         const int position =
             readWhole(Setting::columnPos.name(n), header->visualIndex(logical) + 1, 1, count);
         header->moveSection(header->visualIndex(logical), position - 1);

@@ -138,9 +138,16 @@ void BirthdayDialog::createControls(const HelpSink& help)
     m_notifyDaysEdit->setMaxLength(2);
     m_notifyDaysEdit->setFixedWidth(
         m_notifyDaysEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    auto* daysInAdvanceLabel = new QLabel(tr("day(s) in advance"), notifyGroup);
+    auto* daysInAdvanceLabel = new QLabel(notifyGroup);
     daysInAdvanceLabel->setObjectName(QStringLiteral("lblDaysInAdvance"));
     daysInAdvanceLabel->setBuddy(m_notifyDaysEdit);
+    // The word follows the number typed before it ("1 Tag", "10 Tage").
+    const auto sayDays = [daysInAdvanceLabel](const QString& typed) {
+        //: After the box with the number of days ahead to be notified; the number is the box's.
+        daysInAdvanceLabel->setText(tr("day(s) in advance", nullptr, typed.toInt()));
+    };
+    sayDays(m_notifyDaysEdit->text());
+    connect(m_notifyDaysEdit, &QLineEdit::textChanged, daysInAdvanceLabel, sayDays);
     auto* notifyLayout = new QHBoxLayout(notifyGroup);
     notifyLayout->addWidget(m_notifyDaysEdit);
     notifyLayout->addWidget(daysInAdvanceLabel, 1);
@@ -318,10 +325,11 @@ bool BirthdayDialog::addRecord()
     const QStringList values = fieldValues();
     for (size_t i = 0; i < writtenSlots.size(); ++i)
         record.setValue(writtenSlots[i], values[qsizetype(i)]);
-    if (m_store.addRecord(record))
+    const Expected<int> added = m_store.addRecord(record);
+    if (added)
         return true;
-    MessagePrompt(this).inform(
-        QMessageBox::Warning, tr("The event could not be saved.\n\n%1").arg(m_store.errorString()));
+    MessagePrompt(this).inform(QMessageBox::Warning,
+                               tr("The event could not be saved.\n\n%1").arg(added.error()));
     return false;
 }
 

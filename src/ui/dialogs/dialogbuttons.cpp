@@ -1,6 +1,7 @@
 #include "ui/dialogs/dialogbuttons.h"
 
-#include <QCoreApplication>
+#include "ui/common/standardbutton.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,11 +14,10 @@
 DialogButtons createDialogButtons(QDialog* dialog, int minimumWidth)
 {
     DialogButtons buttons;
-    buttons.ok = new QPushButton(QCoreApplication::translate("DialogButtons", "OK"), dialog);
+    buttons.ok = new QPushButton(standardButtonText(QDialogButtonBox::Ok), dialog);
     buttons.ok->setObjectName(QStringLiteral("cmdOK"));
     buttons.ok->setDefault(true);
-    buttons.cancel =
-        new QPushButton(QCoreApplication::translate("DialogButtons", "Cancel"), dialog);
+    buttons.cancel = new QPushButton(standardButtonText(QDialogButtonBox::Cancel), dialog);
     buttons.cancel->setObjectName(QStringLiteral("cmdCancel"));
     for (QPushButton* button : {buttons.ok, buttons.cancel})
         button->setMinimumWidth(minimumWidth);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <vector>
@@ -171,9 +172,13 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
                     showCount();
             });
 
+    // The choices in a row, the count on a line of its own below them: beside them a longer
+    // translation wrapped it to more lines than the window had room for.
     auto* below = new QWidget(this);
-    auto* belowLayout = new QHBoxLayout(below);
-    belowLayout->setContentsMargins(0, 0, 0, 0);
+    auto* belowColumn = new QVBoxLayout(below);
+    belowColumn->setContentsMargins(0, 0, 0, 0);
+    auto* belowLayout = new QHBoxLayout;
+    belowColumn->addLayout(belowLayout);
     // Select All and Select None change only what can be imported.
     const std::pair<const char*, Qt::CheckState> choices[] = {
         {QT_TR_NOOP("Select &All"), Qt::Checked}, {QT_TR_NOOP("Select &None"), Qt::Unchecked}};
@@ -196,10 +201,10 @@ ImportDialog::ImportDialog(const QList<ImportPlan::Item>& items, const QStringLi
     connect(m_alert, &QComboBox::currentIndexChanged, this, &ImportDialog::showAlerts);
     m_count = new QLabel(below);
     m_count->setObjectName(QStringLiteral("lblImportCount"));
-    m_count->setWordWrap(true);
     belowLayout->addWidget(alertLabel);
     belowLayout->addWidget(m_alert);
-    belowLayout->addWidget(m_count, 1);
+    belowLayout->addStretch(1);
+    belowColumn->addWidget(m_count);
     showAlerts();
     showCount();
 

@@ -104,6 +104,7 @@ void PreferencesDialog::createControls(const HelpSink& help)
     inner->addWidget(m_atStartOnlyButton);
 
     QGroupBox* alertsGroup =
+        //: Frame title: the alert windows that open on an event's day (a noun, not a verb).
         createFrame(tr("Alerts"), QStringLiteral("grpAlerts"), QStringLiteral("imgAlerts"),
                     QStyle::SP_MessageBoxWarning, this, inner);
     m_alertsLabel = new QLabel(tr("Show &alerts at the following time each day:"), alertsGroup);

@@ -282,11 +282,10 @@ void SubscriptionsDialog::fillSources()
 {
     const QString current = selectedSourceId();
     m_sources->clear();
-    QString error;
-    const std::optional<SubscriptionTable> table =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()), error);
+    const Expected<SubscriptionTable> table =
+        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()));
     if (!table)
-        m_status->setText(error);
+        m_status->setText(table.error());
     const QLocale locale;
     for (const SyncSource& source : table ? table->sources : QList<SyncSource>()) {
         auto* row = new QTreeWidgetItem(m_sources);
@@ -355,13 +354,12 @@ void SubscriptionsDialog::removeSource()
     if (answer == QMessageBox::Cancel)
         return;
     SyncRun::Result result;
-    QString error;
-    const bool removed = m_setup.unsubscribe(id, answer == QMessageBox::Yes, result, error);
+    const Expected<> removed = m_setup.unsubscribe(id, answer == QMessageBox::Yes, result);
     if (result.removed > 0)
         Q_EMIT eventsChanged();
     fillSources();
     if (!removed)
-        m_prompt.reportFailure(tr("The subscription could not be removed."), error);
+        m_prompt.reportFailure(tr("The subscription could not be removed."), removed.error());
 }
 
 void SubscriptionsDialog::syncNow()
@@ -416,23 +414,26 @@ void SubscriptionsDialog::showPreview(const SyncPlan::Plan& plan)
     }
     // One sentence a number, each with its own plural forms.
     QStringList counts{
-        tr("Subscribing adds %n events.", nullptr, plan.count(SyncPlan::Action::Kind::Add))};
+        //: %Ln is the number of events the subscription adds to the list.
+        tr("Subscribing adds %Ln events.", nullptr, plan.count(SyncPlan::Action::Kind::Add))};
     if (linked > 0)
-        counts << tr("%n events already in your list are linked to it.", nullptr, linked);
+        //: %Ln is the number of events of the list the subscription takes over.
+        counts << tr("%Ln events already in your list are linked to it.", nullptr, linked);
     if (!plan.leftOut.isEmpty())
-        counts << tr("%n dates are left out.", nullptr, int(plan.leftOut.size()));
+        //: %Ln is the number of the calendar's dates the list cannot hold.
+        counts << tr("%Ln dates are left out.", nullptr, int(plan.leftOut.size()));
     m_previewCount->setText(counts.join(u' '));
     showPage(PreviewPage);
 }
 
 void SubscriptionsDialog::subscribe()
 {
-    QString id, error;
-    SyncRun::Result result;
-    if (!m_setup.subscribe(id, result, error)) {
-        tell(error);
+    const Expected<SubscriptionSetup::Subscribed> subscribed = m_setup.subscribe();
+    if (!subscribed) {
+        tell(subscribed.error());
         return;
     }
+    const auto& [id, result] = *subscribed;
     if (result.added + result.updated + result.removed > 0)
         Q_EMIT eventsChanged();
     showPage(ListPage);
@@ -459,9 +460,9 @@ void SubscriptionsDialog::next()
 
 void SubscriptionsDialog::publishTo(const FoundCollection& chosen)
 {
-    QString error;
-    if (!m_setup.publishTo(chosen, error)) {
-        tell(error);
+    const Expected<> published = m_setup.publishTo(chosen);
+    if (!published) {
+        tell(published.error());
         return;
     }
     showPage(ListPage);
@@ -480,8 +481,8 @@ void SubscriptionsDialog::removePublishing()
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
         return;
-    QString error;
-    if (!m_publisher.stop(answer == QMessageBox::Yes, error))
-        m_prompt.reportFailure(tr("Publishing could not be stopped."), error);
+    const Expected<> stopped = m_publisher.stop(answer == QMessageBox::Yes);
+    if (!stopped)
+        m_prompt.reportFailure(tr("Publishing could not be stopped."), stopped.error());
     fillSources();
 }

@@ -166,10 +166,9 @@ bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs
     record.setValue(BirthdayRecord::Notify, QStringLiteral("10"));
     record.setValue(BirthdayRecord::Alert, QStringLiteral("1"));
     record.setValue(BirthdayRecord::ShowYears, QStringLiteral("0"));
-    if (m_store.addRecord(record))
-        return true;
-    error = m_store.errorString();
-    return false;
+    const Expected<int> added = m_store.addRecord(record);
+    error = added.error();
+    return bool(added);
 }
 
 void WellKnownDaysDialog::onOkClicked()
@@ -203,9 +202,11 @@ void WellKnownDaysDialog::onOkClicked()
     if (stopped) {
         const QString text =
             added == 0
-                ? tr("None of the %n selected events could be added.\n\n%1", nullptr, selected)
+                //: %Ln is the number of days chosen, %1 why they could not be added.
+                ? tr("None of the %Ln selected events could be added.\n\n%1", nullptr, selected)
                       .arg(error)
-                : tr("Only %1 of the %n selected events were added; the rest could "
+                //: %1 is how many were added, %Ln how many were chosen, %2 why the rest were not.
+                : tr("Only %1 of the %Ln selected events were added; the rest could "
                      "not be added.\n\n%2",
                      nullptr, selected)
                       .arg(added)

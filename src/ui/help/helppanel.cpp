@@ -60,8 +60,8 @@ void HelpPanel::showTopic(const QString& helpKey)
     const HelpTopic* topic = HelpTopics::find(helpKey);
     if (!topic)
         return;
-    const QString title = QString::fromLatin1(topic->title);
-    const QString text = QString::fromLatin1(topic->text);
+    const QString title = topic->shownTitle();
+    const QString text = topic->shownText();
     if (m_title->text() == title && m_text->text() == text)
         return;
     m_title->setText(title);

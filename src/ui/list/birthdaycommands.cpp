@@ -99,6 +99,9 @@ void BirthdayCommands::duplicateBirthdays()
         return;
     changeRecords(selectedRecords(), tr("\"%1\" could not be duplicated."),
                   tr("it was not duplicated"), tr("they were not duplicated"),
+                  //: %n is how many events were selected, %1 how many were copied.
+                  tr("Of the %n selected events: %1 duplicated, %2 not duplicated.", nullptr,
+                     selectedCount()),
                   [this](const BirthdayRecord& shown) { return m_store.duplicateRecord(shown); });
 }
 
@@ -115,7 +118,8 @@ void BirthdayCommands::deleteBirthdays()
             count == 1 ? tr("Are you sure you want to delete %1 permanently from your "
                             "birthdays list?")
                              .arg(itemText(m_list.currentRow()))
-                       : tr("Are you sure you want to delete these %n items "
+                       //: %Ln is the number of selected events (2 or more).
+                       : tr("Are you sure you want to delete these %Ln items "
                             "permanently from your birthdays list?",
                             nullptr, count);
         // No is the default: a slip of the Return key must not delete.
@@ -125,6 +129,8 @@ void BirthdayCommands::deleteBirthdays()
     }
     changeRecords(shown, tr("\"%1\" could not be deleted."), tr("it was not deleted"),
                   tr("they were not deleted"),
+                  //: %n is how many events were selected, %1 how many were deleted.
+                  tr("Of the %n selected events: %1 deleted, %2 not deleted.", nullptr, count),
                   [this](const BirthdayRecord& shown) { return m_store.deleteRecord(shown); });
 }
 
@@ -136,32 +142,25 @@ QList<BirthdayRecord> BirthdayCommands::selectedRecords() const
     return records;
 }
 
-void BirthdayCommands::changeRecords(
-    const QList<BirthdayRecord>& shown, const QString& failedText, const QString& oneNotDone,
-    const QString& manyNotDone,
-    const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change)
+void BirthdayCommands::changeRecords(const QList<BirthdayRecord>& shown, const QString& failedText,
+                                     const QString& oneNotDone, const QString& manyNotDone,
+                                     const QString& partlyDone, const RecordChanges::Change& change)
 {
     // The list is rebuilt only afterwards. Each change acts on the record as the list showed
     // it, and only while the file still holds it.
-    QStringList changedNames;
+    const RecordChanges::Result result = RecordChanges::apply(m_store, shown, change);
     QString failure;
-    bool written = false;
-    for (const BirthdayRecord& record : shown) {
-        const QString& name = record.value(BirthdayRecord::Name);
-        const BirthdayStore::Outcome outcome = change(record);
-        if (outcome == BirthdayStore::Outcome::Changed) {
-            changedNames << name;
-        } else if (outcome == BirthdayStore::Outcome::Failed) {
-            failure = failedText.arg(name) + QStringLiteral("\n\n") + m_store.errorString();
-            break;
-        } else {
-            written = true;
-        }
+    if (result.failed()) {
+        failure = failedText.arg(result.failedName) + QStringLiteral("\n\n") + result.error;
+        // A run stopped part-way says how far it came: some of the selection is changed.
+        if (result.done > 0 || result.notTried > 0)
+            failure += QStringLiteral("\n\n") +
+                       partlyDone.arg(result.done).arg(shown.size() - result.done);
     }
-    if (!changedNames.isEmpty())
-        tellChanged(changedNames, changedNames.size() == 1 ? oneNotDone : manyNotDone, failure);
+    if (!result.changed.isEmpty())
+        tellChanged(result.changed, result.changed.size() == 1 ? oneNotDone : manyNotDone, failure);
     else if (!failure.isEmpty())
         m_prompt.inform(QMessageBox::Critical, failure);
-    if (written || !changedNames.isEmpty())
+    if (result.done > 0 || !result.changed.isEmpty())
         Q_EMIT refreshNeeded();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/birthdaystore.h"
+#include "core/store/recordchanges.h"
 #include "ui/help/helphook.h"
 
 #include <functional>
@@ -42,9 +42,10 @@ private:
     // Runs change on each record as shown, then tells the user in one message of the records
     // another program changed meanwhile (which change left alone) and of a failure, which ends
     // the run, and refreshes the list.
+    // partlyDone: what a run that stopped part-way did, %1 records changed and %2 not.
     void changeRecords(const QList<BirthdayRecord>& shown, const QString& failedText,
                        const QString& oneNotDone, const QString& manyNotDone,
-                       const std::function<BirthdayStore::Outcome(const BirthdayRecord&)>& change);
+                       const QString& partlyDone, const RecordChanges::Change& change);
     // One message: these events were changed by another program, so notDone.
     void tellChanged(const QStringList& names, const QString& notDone,
                      const QString& failure = QString());

@@ -176,14 +176,20 @@ QVariant BirthdayListModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     if (section == NameColumn)
+        //: Column header of the event list: the event's name.
         return tr("Name");
     if (section == DateColumn)
+        //: Column header of the event list: the date stored with the event (year, month, day).
         return tr("Date");
     if (section == NextColumn)
+        //: Column header of the event list: the date the event falls on next (not "the next one").
         return tr("Next");
     if (section == InColumn)
+        //: Column header of the event list: how long until the event ("today", "in 3 days").
+        //: A narrow column: one short word.
         return tr("In");
     if (section == AgeColumn)
+        //: Column header of the event list: the years since the date (a person's age).
         return tr("Age");
     return {};
 }

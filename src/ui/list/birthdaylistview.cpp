@@ -1,5 +1,7 @@
 #include "ui/list/birthdaylistview.h"
 
+#include "core/calendar/occurrence.h"
+
 #include <QContextMenuEvent>
 #include <QHash>
 #include <QHeaderView>
@@ -7,6 +9,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeView>
 
@@ -117,7 +120,8 @@ void BirthdayListView::fitColumns()
     int others = 0;
     for (int column = BirthdayListModel::NameColumn + 1; column < BirthdayListModel::ColumnCount;
          ++column) {
-        columns->resizeSection(column, std::max(firstWidths[column], fitted(column)));
+        columns->resizeSection(
+            column, std::max({firstWidths[column], fitted(column), readableWidth(column)}));
         others += columns->sectionSize(column);
     }
     // The name takes the room the others leave, so that every column shows in the window; a
@@ -130,6 +134,20 @@ void BirthdayListView::fitColumns()
             std::clamp(m_detailsView->viewport()->width() - others, narrowestName, nameWidest));
     }
     m_fitting = false;
+}
+
+int BirthdayListView::readableWidth(int column) const
+{
+    if (column != BirthdayListModel::InColumn)
+        return 0;
+    // Each plural form of the language, at its widest number of days ahead; the cell's margins
+    // as the item delegate lays them.
+    const QFontMetrics metrics = m_detailsView->fontMetrics();
+    int widest = 0;
+    for (const qint64 days : {0, 1, 2, 8, 18, 108, 308, 366})
+        widest = std::max(widest, metrics.horizontalAdvance(daysUntilText(days)));
+    const int margin = m_detailsView->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    return widest + 2 * margin + 1;
 }
 
 void BirthdayListView::watchRightClicks(QWidget* widget)

@@ -45,6 +45,9 @@ public:
     // event: the same key and the same fields but for the LastDate stamp. The views keep
     // their scrolling, so the same events stay in sight.
     void replaceRows(QList<BirthdayListModel::Row> rows);
+    // The narrowest width of a details column that shows whole every text it can hold in the
+    // program's language ("in 353 Tagen" in "In"); 0 for a column of no such limit.
+    int readableWidth(int column) const;
 
 Q_SIGNALS:
     void itemDoubleClicked();

@@ -46,21 +46,32 @@ QString unreadableSummary(qsizetype count)
     if (count == 1)
         return QCoreApplication::translate(
             "ListDate", "1 event has a date that cannot be read (marked \u26A0)");
+    //: %Ln is the number of events whose stored date does not read (2 or more).
     return QCoreApplication::translate("ListDate",
-                                       "%n events have dates that cannot be read (marked \u26A0)",
+                                       "%Ln events have dates that cannot be read (marked \u26A0)",
                                        nullptr, int(count));
 }
 
-ColumnFormat::ColumnFormat(const QLocale& locale) : m_separator(dateSeparator(locale)) {}
+ColumnFormat::ColumnFormat(const QLocale& locale)
+    : m_separator(dateSeparator(locale)), m_zero(locale.zeroDigit())
+{
+    // A zero outside the basic plane has no one-character digits: those are written by the
+    // locale, digit by digit as well.
+    if (m_zero.size() != 1)
+        m_zero.clear();
+}
 
 QString ColumnFormat::columnText(std::optional<QDate> date) const
 {
     if (!date)
         return QString();
     // Written digit by digit: QString::arg took more time than reading the date.
-    const auto digits = [](QChar* out, int value, int count) {
+    // In the locale's digits, as every other number of the window: their ten characters follow
+    // each other, so the texts still sort by date.
+    const char16_t zero = m_zero.isEmpty() ? u'0' : m_zero.front().unicode();
+    const auto digits = [zero](QChar* out, int value, int count) {
         for (int i = count - 1; i >= 0; --i, value /= 10)
-            out[i] = QChar(u'0' + value % 10);
+            out[i] = QChar(char16_t(zero + value % 10));
     };
     int year = 0, month = 0, day = 0;
     date->getDate(&year, &month, &day); // textToDate gives years 1 to 9999 only

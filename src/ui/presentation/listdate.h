@@ -31,6 +31,7 @@ public:
 
 private:
     QString m_separator;
+    QString m_zero; // the locale's zero digit
 };
 
 } // namespace ListDate

@@ -1,6 +1,7 @@
 #include "ui/presentation/notificationlines.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -31,9 +32,9 @@ QList<YearsTail> todayTails()
     QList<YearsTail> tails;
     for (const int years : {0, 1, 2, 3, 11, 100}) {
         const QString entry =
-            QCoreApplication::translate("ReminderDecision", "%1 (%n Years)", nullptr, years);
+            QCoreApplication::translate("ReminderDecision", "%1 (%Ln Years)", nullptr, years);
         const QString tail = entry.sliced(std::max<qsizetype>(entry.indexOf(u"%1") + 2, 2));
-        const QString number = QString::number(years);
+        const QString number = QLocale().toString(years);
         const qsizetype at = tail.indexOf(number);
         const YearsTail parts = at < 0 ? YearsTail{tail, {}, false}
                                        : YearsTail{tail.first(at), tail.sliced(at + number.size())};
@@ -52,7 +53,7 @@ qsizetype tailStart(const QString& entry, const YearsTail& tail)
         return -1;
     qsizetype at = entry.size() - tail.after.size();
     const qsizetype end = at;
-    while (at > 0 && entry[at - 1] >= u'0' && entry[at - 1] <= u'9')
+    while (at > 0 && entry[at - 1].isDigit()) // in the locale's digits
         --at;
     if (at == end)
         return -1; // no number
@@ -82,7 +83,8 @@ NotificationLines NotificationLines::fit(const QStringList& today, const QString
 
 QString NotificationLines::moreText(int count)
 {
-    return QCoreApplication::translate("NotificationLines", "(%n more events)", nullptr, count);
+    //: The notification's last line when not every event fits: %Ln is how many more there are.
+    return QCoreApplication::translate("NotificationLines", "(%Ln more events)", nullptr, count);
 }
 
 qsizetype NotificationLines::nameLength(const QString& entry, bool soon)

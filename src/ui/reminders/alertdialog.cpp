@@ -1,4 +1,6 @@
 #include "ui/reminders/alertdialog.h"
+
+#include "ui/common/standardbutton.h"
 #include "ui/tray/programicon.h"
 
 #include <QGroupBox>
@@ -6,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -21,6 +24,21 @@ constexpr int closeLeft = 348;
 constexpr QSize closeSize(89, 25);
 constexpr int closeGap = 3;     // from the last frame to the button
 constexpr int bottomMargin = 7; // below the button
+
+// Puts a control at its designed place in a parent of the given size, mirrored when the
+// language runs right to left: the places are absolute, which no layout mirrors.
+void place(QWidget* control, QSize parentSize, const QRect& designed)
+{
+    control->setGeometry(
+        QStyle::visualRect(control->layoutDirection(), QRect(QPoint(), parentSize), designed));
+}
+
+// The button's place: a longer caption than "Close" widens it to the left; its right edge stays.
+QRect closePlace(const QPushButton* button, int top)
+{
+    const int width = std::max(closeSize.width(), button->sizeHint().width());
+    return {closeLeft + closeSize.width() - width, top, width, closeSize.height()};
+}
 
 } // namespace
 
@@ -38,24 +56,21 @@ AlertDialog::AlertDialog(QWidget* parent)
 
     m_dueBox = new QGroupBox(tr("Birthdays Due Today"), this);
     m_dueBox->setObjectName(QStringLiteral("grpDue"));
-    m_dueBox->setGeometry(QRect(QPoint(margin, margin), boxSize));
+    place(m_dueBox, size(), QRect(QPoint(margin, margin), boxSize));
 
     m_dueList = new QListWidget(m_dueBox);
     m_dueList->setObjectName(QStringLiteral("lstDue"));
     m_dueList->setAccessibleName(m_dueBox->title()); // a list takes no name from its frame
-    m_dueList->setGeometry(listPlace);
+    place(m_dueList, boxSize, listPlace);
 
     m_dueIcon = new QLabel(m_dueBox);
     m_dueIcon->setObjectName(QStringLiteral("imgDue"));
-    m_dueIcon->setGeometry(iconPlace);
+    place(m_dueIcon, boxSize, iconPlace);
     m_dueIcon->setPixmap(icon.pixmap(iconPlace.size()));
 
-    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton = new QPushButton(standardButtonText(QDialogButtonBox::Close), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
-    // A longer caption than "Close" widens the button to the left; its right edge stays.
-    const int closeWidth = std::max(closeSize.width(), m_closeButton->sizeHint().width());
-    m_closeButton->setGeometry(closeLeft + closeSize.width() - closeWidth, closeTop, closeWidth,
-                               closeSize.height());
+    place(m_closeButton, size(), closePlace(m_closeButton, closeTop));
     // Enter presses the default button; Escape rejects, which closes the dialog as well.
     m_closeButton->setDefault(true);
     m_closeButton->setAutoDefault(true);
@@ -79,9 +94,10 @@ void AlertDialog::addMissed(const QString& entry)
         m_missedBox->setObjectName(QStringLiteral("grpMissed"));
         m_missedList = new QListWidget(m_missedBox);
         m_missedList->setObjectName(QStringLiteral("lstMissed"));
-        m_missedList->setGeometry(listPlace);
+        m_missedList->setAccessibleName(m_missedBox->title());
+        place(m_missedList, boxSize, listPlace);
         auto* image = new QLabel(m_missedBox);
-        image->setGeometry(iconPlace);
+        place(image, boxSize, iconPlace);
         image->setPixmap(m_dueIcon->pixmap());
         setTabOrder(m_dueList, m_missedList);
         m_missedBox->show();
@@ -108,11 +124,11 @@ void AlertDialog::arrangeControls()
     if (due)
         top += boxSize.height() + margin;
     if (m_missedBox) {
-        m_missedBox->setGeometry(QRect(QPoint(margin, top), boxSize));
+        place(m_missedBox, size(), QRect(QPoint(margin, top), boxSize));
         top += boxSize.height() + margin;
     }
-    m_closeButton->setGeometry(QRect(QPoint(closeLeft, top + closeGap), closeSize));
     setFixedSize(dialogWidth, top + closeGap + closeSize.height() + bottomMargin);
+    place(m_closeButton, size(), closePlace(m_closeButton, top + closeGap));
 }
 
 QStringList AlertDialog::dueNames() const

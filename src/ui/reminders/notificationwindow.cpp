@@ -215,7 +215,11 @@ void NotificationWindow::arrangeWidths(int width)
                                                          {m_todayList, 209}})
         widget->resize(narrowest + extra, widget->height());
     m_closeLink->move(closeRight + extra - m_closeLink->width(), m_closeLink->y());
-    m_programName->resize(m_closeLink->x() - m_programName->x(), m_programName->height());
+    // The name as wide as it is, at most up to "close": mirrored, it stays beside the candle
+    // rather than run into "close".
+    const int nameWidth = m_programName->sizeHint().width();
+    m_programName->resize(std::min(nameWidth, m_closeLink->x() - m_programName->x()),
+                          m_programName->height());
 }
 
 void NotificationWindow::fitAndPlace()

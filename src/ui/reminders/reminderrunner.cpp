@@ -69,7 +69,7 @@ AlertDialog* ReminderRunner::alertDialog() const
 
 void ReminderRunner::check(bool forceShow)
 {
-    const std::optional<QList<BirthdayRecord>> records = m_store.readAllRecords();
+    const Expected<QList<BirthdayRecord>> records = m_store.readAllRecords();
     if (records)
         check(*records, forceShow);
 }

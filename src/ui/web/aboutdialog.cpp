@@ -5,6 +5,7 @@
 #include "core/text/textconv.h"
 #include "platform/sysinfolauncher.h"
 #include "ui/common/messageprompt.h"
+#include "ui/common/standardbutton.h"
 #include "ui/web/shelllaunch.h"
 
 #include <QFrame>
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -85,13 +88,16 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), m_urlOpener(openAdd
     connect(m_websiteLink, &QLabel::linkActivated, this, &AboutDialog::openWebsiteLink);
     connect(m_mailLink, &QLabel::linkActivated, this, &AboutDialog::openMailLink);
 
-    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton = new QPushButton(standardButtonText(QDialogButtonBox::Ok), this);
     m_okButton->setObjectName(QStringLiteral("cmdOK"));
     m_okButton->setDefault(true);
     m_systemInfoButton = new QPushButton(tr("&System Info..."), this);
     m_systemInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
+    // Room beyond the caption's measured width: a script that joins its letters (Arabic) draws
+    // a caption split by its access key's underline wider than it measures.
     for (QPushButton* button : {m_okButton, m_systemInfoButton})
-        button->setMinimumWidth(84);
+        button->setMinimumWidth(std::max(84, button->sizeHint().width() +
+                                                 2 * button->fontMetrics().averageCharWidth()));
     // OK is both the default and the cancel button: Enter presses it, Escape closes as well.
     connect(m_okButton, &QPushButton::clicked, this, &AboutDialog::accept);
     connect(m_systemInfoButton, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);

@@ -6,6 +6,7 @@
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
 #include "ui/common/messageprompt.h"
+#include "ui/common/standardbutton.h"
 #include "ui/tray/programicon.h"
 
 #include <QCheckBox>
@@ -81,7 +82,7 @@ CommentsForm::CommentsForm(SettingsStore& settings, QWidget* parent)
 
     m_sendButton = new QPushButton(tr("&Send Now"), this);
     m_sendButton->setObjectName(QStringLiteral("cmdSend"));
-    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton = new QPushButton(standardButtonText(QDialogButtonBox::Close), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     // No default button: Return belongs to the text boxes, and presses a button only when it
     // has the focus (the event filter); Escape presses Close through reject().

@@ -5,6 +5,7 @@
 #include "core/exchange/importplan.h"
 #include "core/store/backups.h"
 #include "core/store/cellformat.h"
+#include "platform/filelock.h"
 
 #include <QDir>
 #include <QProcess>
@@ -365,6 +366,42 @@ for e in cal.walk('VEVENT'):
         QCOMPARE(backups.size(), 1);
         QCOMPARE(backups[0].date, f.clock.today());
         QCOMPARE(backups[0].events, 1275);
+    }
+
+    // Another copy takes the lock before the import's step number busyAt: the import stops
+    // there and says how many it added, never that it is done.
+    void importStopsOnABusyLock_data()
+    {
+        QTest::addColumn<int>("busyAt");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<QString>("told"); // besides the lock's own message
+        QTest::newRow("before the backup") << 0 << 0 << "";
+        QTest::newRow("after one") << 1 << 1 << "The import stopped after 1 of the 3 events";
+        QTest::newRow("after two") << 2 << 2 << "The import stopped after 2 of the 3 events";
+    }
+    void importStopsOnABusyLock()
+    {
+        QFETCH(int, busyAt);
+        StoreFixture f;
+        BirthdayStore store(f.path(), 50);
+        store.setClock(f.clock);
+        ImportPlan::Run adding(store, sampleRecords().mid(0, 3));
+        std::unique_ptr<FileLock> held;
+        for (int step = 0; step <= 3; ++step) {
+            if (step == busyAt) {
+                held = std::make_unique<FileLock>(f.path() + ".lock");
+                QCOMPARE(held->lock(QDeadlineTimer(0)), FileLock::Status::Locked);
+            }
+            if (!adding.step(QDeadlineTimer(0)))
+                break;
+        }
+        held.reset();
+        const ImportPlan::Result result = adding.result();
+        QTEST(result.added, "added");
+        QFETCH(QString, told);
+        QVERIFY2(result.error.startsWith(told), qPrintable(result.error));
+        QVERIFY2(result.error.contains("in use by another running copy"), qPrintable(result.error));
+        QCOMPARE(f.store.readAllRecords()->size(), result.added);
     }
 };
 

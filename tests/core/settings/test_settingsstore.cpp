@@ -85,7 +85,7 @@ private Q_SLOTS:
     }
 
     // A write that changes the stored text says which key; one that stores what was there, or
-    // fails, says nothing.
+    // fails, says nothing. A failed write is silent and leaves nothing to read back.
     void changesTold_data()
     {
         QTest::addColumn<QString>("before"); // null: not stored
@@ -116,6 +116,8 @@ private Q_SLOTS:
         connect(&store, &SettingsStore::changed, this, [&](const QString& name) { told << name; });
         store.writeSetting("QuitConfirm", written);
         QTEST(told, "told");
+        if (!writable)
+            QCOMPARE(store.readSetting("QuitConfirm", "1"), QString("1"));
     }
 
     // The language of the existing dates is recorded by the first start only, and a time
@@ -141,16 +143,6 @@ private Q_SLOTS:
             QVERIFY2(DateLocale::fromName(DateLocale::nameOf(locale)).dateFormat() ==
                          locale.dateFormat(),
                      qPrintable(locale.name()));
-    }
-
-    // A settings file that can't be written, even by root: its folder is a regular file.
-    void failedWriteIsSilent()
-    {
-        QFile file(m_path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        SettingsStore store(m_path + "/settings.ini");
-        store.writeSetting("QuitConfirm", "0");
-        QCOMPARE(store.readSetting("QuitConfirm", "1"), QString("1"));
     }
 
 private:

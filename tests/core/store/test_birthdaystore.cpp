@@ -2,6 +2,7 @@
 #include "storefixture.h"
 
 #include "core/store/cellformat.h"
+#include "core/store/recordchanges.h"
 #include "platform/filelock.h"
 
 #include <QtTest>
@@ -450,10 +451,10 @@ private Q_SLOTS:
             << OP((QDir().mkdir(s.dataPath() + ".lock"), StoreFields(s).writeField("Name", 0, "x")))
             << "(" + systemReasonForFolder() + ")";
         QTest::newRow("10001 records: new key")
-            << full << OP(StoreFields(s).newRecordKey()) << "10001";
-        QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10001";
+            << full << OP(StoreFields(s).newRecordKey()) << "10,001";
+        QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10,001";
         QTest::newRow("10001 records: a new Name")
-            << full << OP(StoreFields(s).writeField("Name", 9, "x")) << "10001";
+            << full << OP(StoreFields(s).writeField("Name", 9, "x")) << "10,001";
     }
     void refusalsWriteNothing()
     {
@@ -656,6 +657,67 @@ private Q_SLOTS:
         BirthdayStore store(f.path(), 0);
         QCOMPARE(store.addRecord(record("A")), 0);
         QVERIFY2(store.compact(), qPrintable(store.errorString()));
+    }
+
+    // A change over several records stops at the first failure and says how far it came: the
+    // lock taken by another copy before the change of busyAt, a record edited meanwhile.
+    void changeSeveral_data()
+    {
+        QTest::addColumn<QString>("busyAt");
+        QTest::addColumn<QString>("edited");
+        QTest::addColumn<int>("done");
+        QTest::addColumn<QStringList>("changed");
+        QTest::addColumn<int>("notTried");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("all") << ""
+                             << "" << 3 << QStringList() << 0 << QStringList();
+        QTest::newRow("one edited") << ""
+                                    << "B" << 2 << QStringList{"B"} << 0 << QStringList{"B2"};
+        QTest::newRow("busy at the first")
+            << "A"
+            << "" << 0 << QStringList() << 2 << QStringList{"A", "B", "C"};
+        QTest::newRow("busy in the middle")
+            << "B"
+            << "" << 1 << QStringList() << 1 << QStringList{"B", "C"};
+        QTest::newRow("busy at the last")
+            << "C"
+            << "B" << 1 << QStringList{"B"} << 0 << QStringList{"B2", "C"};
+    }
+    void changeSeveral()
+    {
+        QFETCH(QString, busyAt);
+        QFETCH(QString, edited);
+        StoreFixture f;
+        for (const char* name : {"A", "B", "C"})
+            f.add(name, "2000-01-02");
+        const QList<BirthdayRecord> shown = *f.store.readAllRecords();
+        for (const BirthdayRecord& r : shown) {
+            if (r.value(BirthdayRecord::Name) == edited) {
+                BirthdayRecord values = r;
+                values.values[BirthdayRecord::Name] = edited + "2";
+                QCOMPARE(f.store.updateRecord(r, values), BirthdayStore::Outcome::Done);
+            }
+        }
+        BirthdayStore store(f.path(), 50);
+        std::unique_ptr<FileLock> held;
+        const RecordChanges::Result result =
+            RecordChanges::apply(store, shown, [&](const BirthdayRecord& r) {
+                if (r.value(BirthdayRecord::Name) == busyAt) {
+                    held = std::make_unique<FileLock>(f.path() + ".lock");
+                    held->lock(QDeadlineTimer(0));
+                }
+                return store.deleteRecord(r);
+            });
+        held.reset();
+        QTEST(result.done, "done");
+        QTEST(result.changed, "changed");
+        QTEST(result.notTried, "notTried");
+        QCOMPARE(result.failedName, busyAt);
+        QCOMPARE(result.error.contains("in use by another running copy"), !busyAt.isEmpty());
+        QStringList left;
+        for (const BirthdayRecord& r : *f.store.readAllRecords())
+            left << r.value(BirthdayRecord::Name);
+        QTEST(left, "left");
     }
 };
 

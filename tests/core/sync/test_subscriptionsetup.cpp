@@ -36,8 +36,7 @@ struct Fixture : StoreFixture
     }
     SubscriptionTable table() const
     {
-        QString error;
-        return SubscriptionFile::load(SubscriptionFile::pathFor(path()), error).value();
+        return SubscriptionFile::load(SubscriptionFile::pathFor(path())).value();
     }
     QByteArray tableBytes() const
     {
@@ -46,9 +45,8 @@ struct Fixture : StoreFixture
     }
     void save(const SubscriptionTable& table)
     {
-        QString error;
-        QVERIFY2(SubscriptionFile::save(SubscriptionFile::pathFor(path()), table, error),
-                 qPrintable(error));
+        const Expected<> saved = SubscriptionFile::save(SubscriptionFile::pathFor(path()), table);
+        QVERIFY2(saved, qPrintable(saved.error()));
     }
 };
 
@@ -67,27 +65,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("failure"); // the server's; "offline": no client at all
         QTest::addColumn<QString>("told");    // "": found
         QTest::addColumn<QStringList>("calls");
-        const QStringList discover{"discover " + server + " ann secret"};
-        QTest::newRow("bare host") << " dav.test/ "
-                                   << ""
-                                   << "" << discover;
-        QTest::newRow("refused") << "dav.test/"
-                                 << "dav.test: 401 Unauthorized"
-                                 << "dav.test: 401 Unauthorized" << discover;
-        QTest::newRow("nothing found")
-            << "dav.test/"
-            << "none"
-            << "No address book or calendar was found there." << discover;
-        QTest::newRow("not an address") << "ftp://dav.test"
-                                        << ""
-                                        << "Give the address" << QStringList();
-        QTest::newRow("no host") << "https://"
-                                 << ""
-                                 << "Give the address" << QStringList();
-        QTest::newRow("built without network")
-            << "dav.test/"
-            << "offline"
-            << "This copy of Candlewatcher was built without network access." << QStringList();
+        const auto row = [](const char* name, const char* address, const char* failure,
+                            const char* told, bool asks) {
+            QTest::newRow(name) << address << failure << told
+                                << (asks ? QStringList{"discover " + server + " ann secret"}
+                                         : QStringList());
+        };
+        row("bare host", " dav.test/ ", "", "", true);
+        row("refused", "dav.test/", "dav.test: 401 Unauthorized", "dav.test: 401 Unauthorized",
+            true);
+        row("nothing found", "dav.test/", "none", "No address book or calendar was found there.",
+            true);
+        row("not an address", "ftp://dav.test", "", "Give the address", false);
+        row("no host", "https://", "", "Give the address", false);
+        row("built without network", "dav.test/", "offline",
+            "This copy of Candlewatcher was built without network access.", false);
     }
     void find()
     {
@@ -162,11 +154,10 @@ private Q_SLOTS:
         QVERIFY(f.setup.find("dav.test/", "ann", "secret"));
         QTRY_COMPARE(f.found.size(), 1);
         f.remote.calls.clear();
-        QString error;
-        const bool done = publish ? f.setup.publishTo(f.collection(chosen), error)
-                                  : f.setup.preview(f.collection(chosen));
-        if (!publish)
-            error = f.lastFailure();
+        const Expected<> published =
+            publish ? f.setup.publishTo(f.collection(chosen)) : Expected<>();
+        const bool done = publish ? bool(published) : f.setup.preview(f.collection(chosen));
+        const QString error = publish ? published.error() : f.lastFailure();
         QCOMPARE(error, refusal);
         QCOMPARE(done, refusal.isEmpty());
         if (!refusal.isEmpty()) {
@@ -206,9 +197,9 @@ private Q_SLOTS:
         QCOMPARE(f.store.readAllRecords()->size(), 0);
         QVERIFY(f.tableBytes().isEmpty());
 
-        QString id, error;
-        SyncRun::Result result;
-        QVERIFY2(f.setup.subscribe(id, result, error), qPrintable(error));
+        const auto subscribed = f.setup.subscribe();
+        QVERIFY2(subscribed, qPrintable(subscribed.error()));
+        const auto& [id, result] = *subscribed;
         QCOMPARE(result.added, 1);
         QCOMPARE(f.store.readAllRecords()->value(0).value(BirthdayRecord::Name), "Ann");
         const SyncSource source = *f.table().source(id);
@@ -251,9 +242,9 @@ private Q_SLOTS:
         QCOMPARE(f.remote.calls.size(), 2);
         QVERIFY(f.setup.preview(f.collection(book)));
         QTRY_COMPARE(f.previewed.size(), 1);
-        QString id, error;
-        SyncRun::Result result;
-        QVERIFY(f.setup.subscribe(id, result, error));
+        const auto subscribed = f.setup.subscribe();
+        QVERIFY(subscribed);
+        const QString& id = subscribed->id;
         QCOMPARE(f.table().source(id)->acceptedCertificate, "PEM-1");
         SyncQueue queue(f.store, f.clock, f.remote.factory(), f.secrets);
         QSignalSpy synced(&queue, &SyncQueue::sourceFinished);

@@ -153,48 +153,38 @@ private Q_SLOTS:
         const RemoteResource ann = card("Ann", "1980-01-02"), bob = card("Bob", "19750304"),
                              dee = card("Dee", "1970-03-04", "1", "1995-06-07");
         const RemoteResource annMoved = card("Ann", "1980-02-02", "2");
-        QTest::newRow("first sync")
-            << QList<RemoteResource>() << "" << complete({ann, bob})
-            << QStringList{"add Ann 1980-01-02", "add Bob 1975-03-04"} << "t2";
-        QTest::newRow("birthday changed on the server")
-            << QList{ann} << "" << complete({annMoved}) << QStringList{"update Ann 1980-02-02"}
-            << "t2";
-        QTest::newRow("same birthday, new ETag")
-            << QList{ann} << "" << complete({card("Ann", "1980-01-02", "2")}) << QStringList()
-            << "t2";
-        QTest::newRow("unchanged, not fetched again")
-            << QList{ann} << "" << complete({{ann.href, ann.etag, {}}}) << QStringList() << "t2";
-        QTest::newRow("contact added") << QList{ann} << "" << complete({ann, bob})
-                                       << QStringList{"add Bob 1975-03-04"} << "t2";
-        QTest::newRow("contact removed")
-            << QList{ann, bob} << "" << complete({ann}) << QStringList{"remove Bob"} << "t2";
-        QTest::newRow("edited here, then changed on the server")
-            << QList{ann} << "edit Ann" << complete({annMoved}) << QStringList{"detach Ann"}
-            << "t2";
-        QTest::newRow("updated before, its links not saved")
-            << QList{ann} << "moved, links not saved" << complete({annMoved}) << QStringList()
-            << "t2";
-        QTest::newRow("deleted here, then changed on the server")
-            << QList{ann} << "delete Ann" << complete({annMoved}) << QStringList() << "t2";
-        QTest::newRow("year-less birthday")
-            << QList<RemoteResource>() << "" << complete({card("Cy", "--0412")})
-            << QStringList{"add Cy 2026-04-12"} << "t2";
-        QTest::newRow("year-less birthday, a year later")
-            << QList{card("Cy", "--0412")} << "a year later"
-            << complete({card("Cy", "--0412", "2")}) << QStringList() << "t2";
-        QTest::newRow("birthday and anniversary")
-            << QList<RemoteResource>() << "" << complete({dee})
-            << QStringList{"add Dee 1970-03-04", "add Dee \u2014 Anniversary 1995-06-07"} << "t2";
-        QTest::newRow("birthday dropped on the server, anniversary kept")
-            << QList{dee} << "" << complete({card("Dee", "", "2", "1995-06-07")})
-            << QStringList{"remove Dee"} << "t2";
-        QTest::newRow("imported before from a file")
-            << QList{ann} << "unlinked" << complete({ann, bob}) << QStringList{"add Bob 1975-03-04"}
-            << "t2";
-        QTest::newRow("deleted here, then removed on the server")
-            << QList{ann} << "delete Ann" << complete({}) << QStringList() << "t2";
-        QTest::newRow("edited here, then removed on the server")
-            << QList{ann} << "edit Ann" << complete({}) << QStringList{"detach Ann"} << "t2";
+        using Remote = QList<RemoteResource>;
+        const auto row = [](const char* name, const Remote& before, const char* local,
+                            const RemoteChanges& changes, const QStringList& expected,
+                            const char* token = "t2") {
+            QTest::newRow(name) << before << local << changes << expected << token;
+        };
+        row("first sync", {}, "", complete({ann, bob}),
+            {"add Ann 1980-01-02", "add Bob 1975-03-04"});
+        row("birthday changed on the server", {ann}, "", complete({annMoved}),
+            {"update Ann 1980-02-02"});
+        row("same birthday, new ETag", {ann}, "", complete({card("Ann", "1980-01-02", "2")}), {});
+        row("unchanged, not fetched again", {ann}, "", complete({{ann.href, ann.etag, {}}}), {});
+        row("contact added", {ann}, "", complete({ann, bob}), {"add Bob 1975-03-04"});
+        row("contact removed", {ann, bob}, "", complete({ann}), {"remove Bob"});
+        row("edited here, then changed on the server", {ann}, "edit Ann", complete({annMoved}),
+            {"detach Ann"});
+        row("updated before, its links not saved", {ann}, "moved, links not saved",
+            complete({annMoved}), {});
+        row("deleted here, then changed on the server", {ann}, "delete Ann", complete({annMoved}),
+            {});
+        row("year-less birthday", {}, "", complete({card("Cy", "--0412")}), {"add Cy 2026-04-12"});
+        row("year-less birthday, a year later", {card("Cy", "--0412")}, "a year later",
+            complete({card("Cy", "--0412", "2")}), {});
+        row("birthday and anniversary", {}, "", complete({dee}),
+            {"add Dee 1970-03-04", "add Dee \u2014 Anniversary 1995-06-07"});
+        row("birthday dropped on the server, anniversary kept", {dee}, "",
+            complete({card("Dee", "", "2", "1995-06-07")}), {"remove Dee"});
+        row("imported before from a file", {ann}, "unlinked", complete({ann, bob}),
+            {"add Bob 1975-03-04"});
+        row("deleted here, then removed on the server", {ann}, "delete Ann", complete({}), {});
+        row("edited here, then removed on the server", {ann}, "edit Ann", complete({}),
+            {"detach Ann"});
         const auto feed = [](const QString& etag, const QList<RemoteResource>& events) {
             RemoteResource all{"/feed.ics", etag, {}};
             for (const RemoteResource& one : events)
@@ -203,33 +193,28 @@ private Q_SLOTS:
         };
         const RemoteResource alma = calendarEvent("Alma", "FREQ=YEARLY"),
                              bert = calendarEvent("Bert", "FREQ=YEARLY");
-        QTest::newRow("two contacts in one resource, the first removed")
-            << QList{feed("1", {ann, bob})} << "" << complete({feed("2", {bob})})
-            << QStringList{"remove Ann"} << "t2";
-        QTest::newRow("one event gone from a calendar address")
-            << QList{feed("1", {alma, bert})} << "" << complete({feed("2", {bert})})
-            << QStringList{"remove Alma"} << "t2";
-        QTest::newRow("delta with removals")
-            << QList{ann, bob, dee} << ""
-            << RemoteChanges{{annMoved}, {bob.href}, false, QStringLiteral("t2")}
-            << QStringList{"remove Bob", "update Ann 1980-02-02"} << "t2";
-        QTest::newRow("a body that does not read keeps its event")
-            << QList{ann} << "" << complete({{ann.href, "2", "BEGIN:VCARD\r\nFN:Ann\r\n"}})
-            << QStringList{"unreadable /ab/Ann.vcf"} << "t1";
-        QTest::newRow("refused calendar rule")
-            << QList<RemoteResource>() << ""
-            << complete(
-                   {calendarEvent("Weekly", "FREQ=WEEKLY"), calendarEvent("Yearly", "FREQ=YEARLY")})
-            << QStringList{"add Yearly 2000-01-05", "left Weekly"} << "t2";
-        QList<RemoteResource> many;
+        row("two contacts in one resource, the first removed", {feed("1", {ann, bob})}, "",
+            complete({feed("2", {bob})}), {"remove Ann"});
+        row("one event gone from a calendar address", {feed("1", {alma, bert})}, "",
+            complete({feed("2", {bert})}), {"remove Alma"});
+        row("delta with removals", {ann, bob, dee}, "",
+            RemoteChanges{{annMoved}, {bob.href}, false, QStringLiteral("t2")},
+            {"remove Bob", "update Ann 1980-02-02"});
+        row("a body that does not read keeps its event", {ann}, "",
+            complete({{ann.href, "2", "BEGIN:VCARD\r\nFN:Ann\r\n"}}), {"unreadable /ab/Ann.vcf"},
+            "t1");
+        row("refused calendar rule", {}, "",
+            complete(
+                {calendarEvent("Weekly", "FREQ=WEEKLY"), calendarEvent("Yearly", "FREQ=YEARLY")}),
+            {"add Yearly 2000-01-05", "left Weekly"});
+        Remote many;
         QStringList added;
         for (int i = 0; i < 1000; ++i) {
             const QString name = QStringLiteral("P%1").arg(i, 4, 10, QChar('0'));
             many << card(name, "1980-01-01");
             added << "add " + name + " 1980-01-01";
         }
-        QTest::newRow("1,000 contacts")
-            << QList<RemoteResource>() << "" << complete(many) << added << "t2";
+        row("1,000 contacts", {}, "", complete(many), added);
     }
     void plan()
     {
@@ -269,9 +254,8 @@ private Q_SLOTS:
         QVERIFY2(result.errors.isEmpty(), qPrintable(result.summary()));
         QCOMPARE(result.added, 1);
         QCOMPARE(Backups::list(f.path()).size(), 1);
-        QString error;
-        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
-        QVERIFY2(saved, qPrintable(error));
+        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
+        QVERIFY2(saved, qPrintable(saved.error()));
         QCOMPARE(saved->links.size(), 1);
         QCOMPARE(saved->links.first().key, ImportPlan::eventLimit() - 1);
         QCOMPARE(saved->sources.first().syncToken, "t1");
@@ -320,15 +304,14 @@ private Q_SLOTS:
         SubscriptionTable table;
         table.sources.append(source());
         const QString id = source().id, tablePath = SubscriptionFile::pathFor(store.dataPath());
-        QString error;
         const auto sync = [&](const QList<RemoteResource>& remote) {
-            table = *SubscriptionFile::load(tablePath, error);
+            table = *SubscriptionFile::load(tablePath);
             return SyncRun::apply(store, table, id,
                                   SyncPlan::make(source(), complete(remote), table.links,
                                                  *store.readAllRecords(), today),
                                   QDateTime(today, QTime(9, 0)));
         };
-        QVERIFY(SubscriptionFile::save(tablePath, table, error));
+        QVERIFY(SubscriptionFile::save(tablePath, table));
         // The day's backup made before, as by an earlier change of the day.
         QVERIFY(sync(contacts(0, 400)).errors.isEmpty() && store.backup());
         const QByteArray before = readAll(tablePath);
@@ -383,8 +366,7 @@ private Q_SLOTS:
             names << record.value(BirthdayRecord::Name);
         QFETCH(QStringList, left);
         QCOMPARE(names, left);
-        QString error;
-        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error);
+        const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
         QCOMPARE(saved->sources.size(), 1);
         QCOMPARE(saved->links.size(), 1);
         QCOMPARE(saved->links.first().href, "/other.vcf");
@@ -411,10 +393,10 @@ private Q_SLOTS:
         QFile file(dir.filePath("t.json"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        QString error;
-        QVERIFY(!SubscriptionFile::load(file.fileName(), error));
+        const Expected<SubscriptionTable> loaded = SubscriptionFile::load(file.fileName());
+        QVERIFY(!loaded);
         QFETCH(QString, reason);
-        QVERIFY2(error.contains(reason), qPrintable(error));
+        QVERIFY2(loaded.error().contains(reason), qPrintable(loaded.error()));
     }
 
     // Everything saved reads back as it was.
@@ -436,11 +418,11 @@ private Q_SLOTS:
         link.written.values = {"Ann", "2000-01-05", "1", "10", "0", "", "1"};
         link.state = SyncLink::State::Deleted;
         table.links = {link};
-        QString error;
         const QString path = dir.filePath("t.json");
-        QVERIFY2(SubscriptionFile::save(path, table, error), qPrintable(error));
-        const auto read = SubscriptionFile::load(path, error);
-        QVERIFY2(read, qPrintable(error));
+        const Expected<> saved = SubscriptionFile::save(path, table);
+        QVERIFY2(saved, qPrintable(saved.error()));
+        const auto read = SubscriptionFile::load(path);
+        QVERIFY2(read, qPrintable(read.error()));
         const SyncSource& back = read->sources.first();
         QCOMPARE(std::tie(back.id, back.kind, back.url, back.userName, back.displayName,
                           back.lastSync, back.lastResult, back.syncToken, back.acceptedCertificate),

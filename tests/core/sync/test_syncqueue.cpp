@@ -25,16 +25,15 @@ QStringList subscribe(StoreFixture& f)
         source.displayName = url.section('/', -2, -2);
         ids << table.add(source);
     }
-    QString error;
-    if (!SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table, error))
-        qWarning("%s", qPrintable(error));
+    const Expected<> saved = SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table);
+    if (!saved)
+        qWarning("%s", qPrintable(saved.error()));
     return ids;
 }
 
 SubscriptionTable table(StoreFixture& f)
 {
-    QString error;
-    return SubscriptionFile::load(SubscriptionFile::pathFor(f.path()), error).value();
+    return SubscriptionFile::load(SubscriptionFile::pathFor(f.path())).value();
 }
 
 } // namespace
@@ -84,26 +83,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("call");
         QTest::addColumn<QString>("result");
         QTest::addColumn<bool>("retried");
-        QTest::newRow("kept") << "pw"
-                              << ""
-                              << ""
-                              << "fetch " + ab1 + " pw"
-                              << "1 added" << false;
-        QTest::newRow("asked") << ""
-                               << "typed"
-                               << ""
-                               << "fetch " + ab1 + " typed"
-                               << "1 added" << false;
-        QTest::newRow("cancelled") << ""
-                                   << "-"
-                                   << ""
-                                   << ""
-                                   << "No password for " + ab1 << false;
-        QTest::newRow("server down") << "pw"
-                                     << ""
-                                     << "dav.test: connection refused"
-                                     << "fetch " + ab1 + " pw"
-                                     << "dav.test: connection refused" << true;
+        const auto row = [](const char* name, const char* kept, const char* asked,
+                            const QString& failure, const QString& call, const QString& result) {
+            QTest::newRow(name) << kept << asked << failure << call << result << !failure.isEmpty();
+        };
+        row("kept", "pw", "", "", "fetch " + ab1 + " pw", "1 added");
+        row("asked", "", "typed", "", "fetch " + ab1 + " typed", "1 added");
+        row("cancelled", "", "-", "", "", "No password for " + ab1);
+        const QString refused = "dav.test: connection refused";
+        row("server down", "pw", "", refused, "fetch " + ab1 + " pw", refused);
     }
     void failures()
     {
@@ -174,8 +162,7 @@ private Q_SLOTS:
         const QString id = subscribe(f).first();
         SubscriptionTable kept = table(f);
         kept.source(id)->acceptedCertificate = "PEM-1";
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), kept, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), kept));
         FakeServer server;
         server.content[ab1] = {{fakeCard("Ann", "1980-05-04")}, {}, true, "t1"};
         server.certificate.pem = "PEM-2";
@@ -218,8 +205,7 @@ private Q_SLOTS:
         subscribe(f);
         SubscriptionTable both = table(f);
         both.publishing.emplace().url = target;
-        QString error;
-        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), both, error));
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), both));
         f.add("Ann", QDate(1980, 5, 4));
         FakeServer server;
         FakeSecrets secrets;
@@ -243,14 +229,14 @@ private Q_SLOTS:
         QLockFile other(SubscriptionFile::pathFor(f.path()) + ".lock");
         QVERIFY(other.tryLock());
         bool changed = false;
-        QString error;
-        QVERIFY(!SubscriptionGuard::change(
-            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+        const Expected<> busy = SubscriptionGuard::change(
+            f.path(), [&](SubscriptionTable&) { changed = true; }, 50);
+        QVERIFY(!busy);
         QVERIFY(!changed);
-        QVERIFY2(error.contains("in use by another copy"), qPrintable(error));
+        QVERIFY2(busy.error().contains("in use by another copy"), qPrintable(busy.error()));
         other.unlock();
         QVERIFY(SubscriptionGuard::change(
-            f.path(), [&](SubscriptionTable&) { changed = true; }, error, 50));
+            f.path(), [&](SubscriptionTable&) { changed = true; }, 50));
         QVERIFY(changed);
     }
 };

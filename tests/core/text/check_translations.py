@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Checks translation files before they ship: every message finished (none unfinished,
 vanished or obsolete), and each translation, each plural form, keeps its source's %1...%9
-and %n places and its markup tags.
+and %n places and its markup tags (a form for one number alone, as Arabic's dual, may say the
+number in words); each plural message has as many forms as Qt's rules give the language; the
+standard terms in captions (OK, Cancel, Help, Preferences, About) are the ones Qt's own
+translation of the language uses.
 
     tests/core/text/check_translations.py translations/candlewatcher_de.ts [...]
 
@@ -11,6 +14,55 @@ import sys
 import xml.etree.ElementTree as tree
 
 KEPT = re.compile(r"%L?[1-9n]|<[^>]*>")
+COUNT = re.compile(r"%L?n")
+
+# Qt's plural rules (numerus): for each form, whether it is for one number alone.
+FORMS = {
+    "en": [True, False], "de": [True, False], "es": [True, False], "it": [True, False],
+    "nl": [True, False], "fr": [False, False], "pt_BR": [False, False],
+    "pl": [True, False, False], "ja": [False], "zh_CN": [False],
+    "ar": [True, True, True, False, False, False],
+}
+
+# The terms of Qt 6's own translations (qtbase_*.qm: QPlatformTheme's buttons, the application
+# menu's "Preferences..." and "About %1"), so the program's captions and Qt's agree.
+GLOSSARY = {
+    "de": {"OK": "OK", "Cancel": "Abbrechen", "Help": "Hilfe", "Preferences": "Einstellungen",
+           "About": "Über"},
+    "fr": {"OK": "OK", "Cancel": "Annuler", "Help": "Aide", "Preferences": "Préférences",
+           "About": "À propos de"},
+    "es": {"OK": "Aceptar", "Cancel": "Cancelar", "Help": "Ayuda", "Preferences": "Preferencias",
+           "About": "Acerca de"},
+    "it": {"OK": "OK", "Cancel": "Annulla", "Help": "Aiuto", "Preferences": "Preferenze",
+           "About": "Informazioni su"},
+    "pl": {"OK": "OK", "Cancel": "Anuluj", "Help": "Pomoc", "Preferences": "Preferencje",
+           "About": "O "},
+    "ar": {"OK": "حسنًا", "Cancel": "ألغِ", "Help": "مساعدة", "Preferences": "تفضيلات",
+           "About": "عن"},
+    "ja": {"OK": "OK", "Cancel": "キャンセル", "Help": "ヘルプ", "Preferences": "設定",
+           "About": "について"},
+    "zh_CN": {"OK": "确定", "Cancel": "取消", "Help": "帮助", "Preferences": "首选项",
+              "About": "关于"},
+    "pt_BR": {"OK": "OK", "Cancel": "Cancelar", "Help": "Ajuda", "Preferences": "Preferências",
+              "About": "Sobre"},
+    "nl": {"OK": "OK", "Cancel": "Annuleren", "Help": "Help", "Preferences": "Voorkeuren",
+           "About": "Over"},
+}
+
+
+def caption(text):
+    return re.sub(r"\(&.\)|&|\.\.\.|…|:$", "", text or "").strip()
+
+
+def glossary_problems(language, source, translation):
+    """The standard terms a caption (at most three words) uses but its translation does not."""
+    words = caption(source).split()
+    if not words or len(words) > 3:
+        return
+    shown = caption(translation).casefold()
+    for term, wanted in GLOSSARY.get(language, {}).items():
+        if term in words and wanted.casefold() not in shown:
+            yield f"says {term!r} without Qt's {wanted!r}"
 
 
 def kept(text):
@@ -19,6 +71,8 @@ def kept(text):
 
 def problems(path):
     root = tree.parse(path).getroot()
+    language = root.get("language", "").replace("-", "_")
+    language = language if language in FORMS else language.split("_")[0]
     messages = 0
     for context in root.iter("context"):
         name = context.findtext("name")
@@ -31,13 +85,23 @@ def problems(path):
             if kind:
                 yield f"{where}: {kind}"
                 continue
-            forms = translation.findall("numerusform") if message.get("numerus") == "yes" \
-                else [translation]
-            for form in forms:
+            numerus = message.get("numerus") == "yes"
+            forms = translation.findall("numerusform") if numerus else [translation]
+            alone = FORMS.get(language, [])
+            if numerus and len(forms) != len(alone):
+                yield f"{where}: {len(forms)} plural forms, not {len(alone)}"
+            for i, form in enumerate(forms):
+                # A form for one number alone may say it in words ("يومين").
+                wanted = kept(source)
+                if numerus and i < len(alone) and alone[i] and not COUNT.search(form.text or ""):
+                    wanted = [place for place in wanted if not COUNT.fullmatch(place)]
                 if not form.text:
                     yield f"{where}: empty"
-                elif kept(form.text) != kept(source):
-                    yield f"{where}: keeps {kept(form.text)}, not {kept(source)}"
+                elif kept(form.text) != wanted:
+                    yield f"{where}: keeps {kept(form.text)}, not {wanted}"
+            if not numerus:
+                for problem in glossary_problems(language, source, translation.text):
+                    yield f"{where}: {problem}"
     if messages == 0:
         yield f"{path}: no messages"
 

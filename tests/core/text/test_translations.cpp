@@ -32,7 +32,7 @@ private Q_SLOTS:
         QCOMPARE(Translations::shipped(), QString(CANDLEWATCHER_SHIPPED_LANGUAGES).split(u','));
         QCOMPARE(Translations::install(*qApp, {"en-US"}), "en");
         QCOMPARE(QCoreApplication::translate("ExchangeCommands",
-                                             "%n events were exported to \"%1\".", nullptr, 1),
+                                             "%Ln events were exported to \"%1\".", nullptr, 1),
                  "1 event was exported to \"%1\".");
     }
 };

@@ -1,6 +1,7 @@
 // The editor: what it writes, what it refuses and how, what it shows of a record. What all
 // windows share, as rows over them: texts, help keys, keyboard order, only OK writes. Then the
-// preferences, the special events, the import preview and the choice of a backup.
+// import preview and the choice of a backup. The preferences and the special events have files
+// of their own.
 
 #include "dialogfixture.h"
 
@@ -8,13 +9,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTimeEdit>
 #include <QTreeWidget>
 
 namespace {
@@ -51,23 +47,6 @@ void pairRows(std::initializer_list<std::pair<const char*, const char*>> windows
     }
 }
 
-struct Stored
-{
-    QStringList settings; // QuitConfirm, DeleteConfirm, NotifyEvery, AlertTime; null: none
-    QString shown;        // as preferencesShown() gives it
-};
-struct Choice
-{
-    bool placeable;
-    QString stored, shown, picked, written; // picked "": left as shown; written "-": none
-};
-struct Failure
-{
-    qint64 room; // bytes the data file may grow to
-    QString message;
-    QStringList added;
-};
-
 const QString nameMessage = QStringLiteral(
     "You have not entered a valid name for this birthday.  Please check and try again.");
 const QString notifyMessage = QStringLiteral(
@@ -93,38 +72,6 @@ struct Dated
 class TestDialogs : public DialogTest
 {
     Q_OBJECT
-    // The Settings group as stored, read without the store; "-" for a value not written.
-    QString stored(const QString& name) const
-    {
-        return QSettings(f->dir.filePath("settings.ini"), QSettings::IniFormat)
-            .value("Settings/" + name, "-")
-            .toString();
-    }
-    // The two boxes, the option and the time, in the words they are stored with.
-    QString preferencesShown()
-    {
-        QStringList shown;
-        for (const char* box : {"chkConfirmQuit", "chkConfirmDelete"})
-            shown << (at<QCheckBox>(box)->isChecked() ? "1" : "0");
-        for (const char* option : {"optEveryHour", "optEveryDay", "optNone"})
-            if (at<QRadioButton>(option)->isChecked())
-                shown << QString(option).remove("opt").remove("Every");
-        return (shown << at<QTimeEdit>("objTime")->time().toString("HH:mm")).join(u' ');
-    }
-
-    QTreeWidget* list() { return at<QTreeWidget>("lvwSpecialEvents"); }
-    // Clicks the named rows in turn, Control held for all but the first.
-    void rowsClick(const QStringList& names)
-    {
-        for (const QString& name : names) {
-            QTreeWidgetItem* item = list()->findItems(name, Qt::MatchExactly).value(0);
-            list()->scrollToItem(item);
-            QTest::mouseClick(list()->viewport(), Qt::LeftButton,
-                              name == names[0] ? Qt::NoModifier : Qt::ControlModifier,
-                              list()->visualItemRect(item).center());
-        }
-    }
-    void okClick() { QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton); }
 
 private Q_SLOTS:
     // The name typed over the selected "New Birthday" is tested first, then the notify box ("" is
@@ -447,208 +394,6 @@ private Q_SLOTS:
         QCOMPARE(f->bytes() != data || f->settingsBytes() != settings, ok);
     }
 
-    // Shown as stored (a box ticked only for "1", a bad time as the default, only exact words);
-    // OK writes all four as shown.
-    void preferencesReadAndWrittenBack_data()
-    {
-        rows<Stored>({{"first start", {{{}, {}, {}, {}}, "1 1 Hour 09:00"}},
-                      {"Day", {{"0", "0", "Day", "13:45"}, "0 0 Day 13:45"}},
-                      {"None, as written",
-                       {{"1", "0", "None", TextConv::timeToText({22, 30})}, "1 0 None 22:30"}},
-                      {"Hour", {{"0", "1", "Hour", "00:05"}, "0 1 Hour 00:05"}},
-                      {"lower-case day", {{"1", "1", "day", "25:00"}, "1 1 Hour 09:00"}},
-                      {"not 1, NONE, not a time",
-                       {{"True", "2", "NONE", "half past nine"}, "0 0 Hour 09:00"}}});
-    }
-    void preferencesReadAndWrittenBack()
-    {
-        QFETCH(Stored, row);
-        const QStringList names = {Setting::quitConfirm.name, Setting::deleteConfirm.name,
-                                   Setting::notifyEvery.name, Setting::alertTime.name};
-        for (int i = 0; i < 4; ++i) {
-            if (!row.settings[i].isNull())
-                f->settings.writeSetting(names[i], row.settings[i]);
-        }
-        const QByteArray before = f->settingsBytes();
-        open("preferences");
-        QCOMPARE(preferencesShown(), row.shown);
-        QCOMPARE(f->settingsBytes(), before);
-        returnPress(dialog.get());
-        QStringList written = row.shown.split(u' ');
-        written[3] = TextConv::timeToText(QTime::fromString(written[3], "HH:mm"));
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(stored(names[i]), written[i]);
-    }
-
-    // Right to left, the time and the date still read in the language's order (Qt would turn
-    // the sections round, and Arabic digits do not turn back).
-    void timeAndDateInOrderRightToLeft()
-    {
-        qApp->setLayoutDirection(Qt::RightToLeft);
-        QLocale::setDefault(QLocale("ar_EG"));
-        f->settings.writeSetting("AlertTime", "23:59:00");
-        open("preferences", -1, false);
-        const QString time = at<QTimeEdit>("objTime")->findChild<QLineEdit*>()->text();
-        open("add", -1, false);
-        auto* picker = at<QDateEdit>("objDate");
-        picker->setDate(QDate(1931, 12, 16));
-        const QString date = picker->findChild<QLineEdit*>()->text();
-        qApp->setLayoutDirection(Qt::LeftToRight);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(time, QLocale("ar_EG").toString(QTime(23, 59), "HH:mm"));
-        QCOMPARE(date, QLocale("ar_EG").toString(QDate(1931, 12, 16), QLocale::ShortFormat));
-    }
-
-    // The alerts label puts the caret into the hours; changes are written and shown next time.
-    void preferencesChanged()
-    {
-        open("preferences");
-        boxClick(at<QCheckBox>("chkConfirmQuit"));
-        boxClick(at<QRadioButton>("optNone"));
-        QTest::mouseClick(at<QLabel>("lblAlerts"), Qt::LeftButton);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1730"));
-        QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(stored("AlertTime"), TextConv::timeToText({17, 30}));
-        open("preferences");
-        QCOMPARE(preferencesShown(), QStringLiteral("0 1 None 17:30"));
-    }
-
-    // How reminders show follows the desktop till the user picks; the leap-day rule is written.
-    void preferencesReminders_data()
-    {
-        rows<Choice>(
-            {{"the window, automatically", {true, "", "Window", "", "-"}},
-             {"notifications, automatically", {false, "", "Notifications", "", "-"}},
-             {"the other one picked", {true, "", "Window", "Notifications", "Notifications"}},
-             {"a stored choice", {false, "Window", "Window", "", "Window"}}});
-    }
-    void preferencesReminders()
-    {
-        QFETCH(Choice, row);
-        if (!row.stored.isEmpty())
-            f->settings.writeSetting("ShowRemindersAs", row.stored);
-        open("preferences", -1, true, row.placeable);
-        auto* showAs = at<QComboBox>("cboShowAs");
-        auto* leapDay = at<QComboBox>("cboLeapDay");
-        QCOMPARE(showAs->currentData().toString(), row.shown);
-        QCOMPARE(leapDay->currentText(), QStringLiteral("1 March"));
-        if (!row.picked.isEmpty())
-            showAs->setCurrentIndex(showAs->findData(row.picked));
-        leapDay->setCurrentIndex(0);
-        auto* syncHours = at<QSpinBox>("spnSyncHours");
-        QCOMPARE(syncHours->value(), 6);
-        syncHours->setValue(0);
-        QTest::mouseClick(at<QPushButton>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(stored("ShowRemindersAs"), row.written);
-        QCOMPARE(stored("LeapDayEvents"), QStringLiteral("February28"));
-        QCOMPARE(stored("SyncHours"), QStringLiteral("0"));
-    }
-
-    // The names in the table's order; month\day dates in the year's order but for Epiphany, the
-    // fixed days everyone knows on their days.
-    void specialRowsAsShown()
-    {
-        const QString names =
-            "New Year's Day|Sherlock Holmes Birthday|Baptism of Jesus|World Religion Day|Epiphany|"
-            "Martin Luther King Jr. Day|Burn's Night|Groundhog Day|Valentines Day|Lantern Festival|"
-            "St. David's Day|International Women's Day|Mothers Day|St. Patrick's Day|April Fool's "
-            "Day|Buddha's Birthday|Holocaust Rememberance Day|St. Georges Day|May Day|Mother's Day "
-            "(US)|Pentecost|Trinity|Dragon Boat Festival|Father's Day|International Joke Day|"
-            "Independence Day (US)|Bastille Day (France)|Friendship Day|Chinese Valentines Day|"
-            "Ghandi's Birthday|Oktoberfest|Black Thursday|All Saints' Day|Guy Fawkes Day|World "
-            "Peace Day|Children's Day|World AIDS Day|Advent Begins|St. Nicholas Day|Pearl Harbour "
-            "Day (US)|Christmas Eve|Christmas Day|Boxing Day|New Year's Eve";
-        const QString fixedDays =
-            "01\\01 New Year's Day|02\\02 Groundhog Day|02\\14 Valentines Day|03\\01 St. David's "
-            "Day|03\\17 St. Patrick's Day|04\\01 April Fool's Day|04\\23 St. Georges Day|05\\01 "
-            "May Day|07\\04 Independence Day (US)|07\\14 Bastille Day (France)|11\\01 All Saints' "
-            "Day|11\\05 Guy Fawkes Day|12\\01 World AIDS Day|12\\06 St. Nicholas Day|12\\07 Pearl "
-            "Harbour Day (US)|12\\24 Christmas Eve|12\\25 Christmas Day|12\\26 Boxing Day|12\\31 "
-            "New Year's Eve";
-        open("special");
-        QStringList shown;
-        QString previous;
-        for (int row = 0; row < list()->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = list()->topLevelItem(row);
-            const QString date = item->text(1);
-            shown << item->text(0);
-            QVERIFY2(date.size() == 5 && date[2] == u'\\' &&
-                         QDate(2001, date.left(2).toInt(), date.mid(3).toInt()).isValid(),
-                     qPrintable(date));
-            QVERIFY2(shown.last() == "Epiphany" || date >= previous, qPrintable(shown.last()));
-            previous = shown.last() == "Epiphany" ? previous : date;
-            for (const QString& known : fixedDays.split(u'|'))
-                QVERIFY2(known.mid(6) != shown.last() || known.left(5) == date, qPrintable(known));
-        }
-        QCOMPARE(shown.join(u'|'), names);
-        QCOMPARE(list()->visualItemRect(list()->topLevelItem(0)).left(), 0); // a list, no tree
-    }
-
-    // Yearly, this year, 10 days ahead, no dialog on the day, no years, no LastDate.
-    void specialChristmasDay()
-    {
-        f->clock.setNow(QDateTime(QDate(2002, 6, 15), QTime(12, 0)));
-        open("special");
-        rowsClick({"Christmas Day"});
-        okClick();
-        QCOMPARE(f->catcher.texts, QStringList());
-        QCOMPARE(f->onlyRecord(),
-                 (QStringList{"Christmas Day", TextConv::dateToText(QDate(2002, 12, 25)), "1", "10",
-                              "1", "", "0"}));
-    }
-
-    // Added in the order shown, sorted by a heading's click (a second keeps it), not as clicked.
-    void specialInListOrder_data()
-    {
-        QTest::addColumn<int>("sortColumn"); // -1: the table's order
-        QTest::addColumn<QString>("added");
-        QTest::newRow("nothing selected") << -1 << "";
-        QTest::newRow("table order")
-            << -1 << "Baptism of Jesus|World Religion Day|Epiphany|Oktoberfest";
-        QTest::newRow("by name") << 0 << "Baptism of Jesus|Epiphany|Oktoberfest|World Religion Day";
-        QTest::newRow("by date") << 1 << "Epiphany|Baptism of Jesus|World Religion Day|Oktoberfest";
-    }
-    void specialInListOrder()
-    {
-        QFETCH(int, sortColumn);
-        QFETCH(QString, added);
-        open("special");
-        QHeaderView* header = list()->header();
-        for (int click = 0; sortColumn >= 0 && click < 2; ++click)
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              {header->sectionViewportPosition(sortColumn) + 10, 5});
-        if (!added.isEmpty())
-            rowsClick({"Oktoberfest", "Epiphany", "World Religion Day", "Baptism of Jesus"});
-        okClick();
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(f->names().join(u'|'), added);
-    }
-
-    // A full disk: the rows before stay added, the rest aren't tried, the user learns how many.
-    void specialStoreFailure_data()
-    {
-        rows<Failure>({{"none", {100, "None of the 2 selected events could be added.\n\n", {}}},
-                       {"one",
-                        {400,
-                         "Only 1 of the 2 selected events were added; the rest could "
-                         "not be added.\n\n",
-                         {"Pentecost"}}}});
-    }
-    void specialStoreFailure()
-    {
-        QFETCH(Failure, row);
-        open("special");
-        rowsClick({"Pentecost", "Trinity"});
-        {
-            FileSizeLimit limit(row.room);
-            okClick();
-        }
-        QCOMPARE(f->catcher.texts.size(), 1);
-        QVERIFY2(f->catcher.texts[0].startsWith(row.message), qPrintable(f->catcher.texts[0]));
-        QVERIFY(f->catcher.texts[0].size() > row.message.size()); // the store's reason
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(f->names(), row.added);
-    }
     // Only new events come checked; one whose repeats end unchecked, the others greyed, with
     // their reason. The count follows, within the room left; the day's action applies to all.
     // Select None and Select All change only what can be imported. Rows leave room around an

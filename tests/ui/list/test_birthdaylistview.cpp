@@ -22,18 +22,36 @@ class TestBirthdayListView : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // An Arabic date (right-to-left marks in its separators) is isolated with its own
-    // direction, so a list of either direction shows it whole; a left-to-right date is left.
-    void dateDirectionIsolated()
+    // One digit system a row, the locale's: Arabic-Indic digits in every column of an Arabic
+    // row, Latin ones in an English row. An Arabic date (right-to-left marks in its separators)
+    // is isolated with its own direction, so a list of either direction shows it whole; a
+    // left-to-right date is left.
+    void oneDigitSystemARow()
     {
         const QLocale before;
         for (const QLocale::Language language : {QLocale::Arabic, QLocale::English}) {
             QLocale::setDefault(QLocale(language));
             BirthdayListModel model;
-            model.setRows({{0, "Ann", QDate(1990, 12, 7)}});
+            Row row{0, "Ann", QDate(1990, 12, 7)};
+            row.setNext(NextEvent{0, "Ann", {QDate(2026, 12, 10), 3, 36}, true});
+            model.setRows({row});
             const QString date = model.index(0, BirthdayListModel::DateColumn).data().toString();
             QCOMPARE(date.startsWith(u'\u2068') && date.endsWith(u'\u2069'),
                      language == QLocale::Arabic);
+            const char16_t zero = language == QLocale::Arabic ? u'\u0660' : u'0';
+            for (int column = BirthdayListModel::DateColumn; column <= BirthdayListModel::AgeColumn;
+                 ++column) {
+                const QString text = model.index(0, column).data().toString();
+                int digits = 0;
+                for (const QChar c : text) {
+                    if (c.isDigit()) {
+                        QVERIFY2(c.unicode() - zero >= 0 && c.unicode() - zero <= 9,
+                                 qPrintable(QString::number(column) + ": " + text));
+                        ++digits;
+                    }
+                }
+                QVERIFY2(digits > 0, qPrintable(text));
+            }
         }
         QLocale::setDefault(before);
     }

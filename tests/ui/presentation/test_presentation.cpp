@@ -18,9 +18,9 @@ class YearsTranslator : public QTranslator
 public:
     QString translate(const char* context, const char* source, const char*, int n) const override
     {
-        if (qstrcmp(context, "ReminderDecision") != 0 || qstrcmp(source, "%1 (%n Years)") != 0)
+        if (qstrcmp(context, "ReminderDecision") != 0 || qstrcmp(source, "%1 (%Ln Years)") != 0)
             return QString();
-        return n == 1 ? QStringLiteral("%1 (%n Jahr)") : QStringLiteral("%1 (%n Jahre)");
+        return n == 1 ? QStringLiteral("%1 (%Ln Jahr)") : QStringLiteral("%1 (%Ln Jahre)");
     }
     bool isEmpty() const override { return false; }
 };

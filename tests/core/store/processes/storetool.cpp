@@ -104,9 +104,9 @@ QString run(BirthdayStore& store, const QString& command)
         record.values[0] = rest;
         ok = store.addRecord(record).has_value();
     } else if (op == "compact") {
-        ok = store.compact();
+        ok = bool(store.compact());
     } else if (op == "restore") {
-        ok = store.restore(rest);
+        ok = bool(store.restore(rest));
     } else if (op == "generate") {
         ok = writeBytes(store.dataPath(), DataFile::generate(number, false, false));
     } else if (op == "wait") {

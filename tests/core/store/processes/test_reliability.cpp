@@ -288,7 +288,7 @@ private Q_SLOTS:
         QVERIFY(writeBytes(path, DataFile::generate(initialRecords, true)));
         BirthdayRecord counter;
         counter.values[0] = "0";
-        const std::optional<int> counterKey = BirthdayStore(path).addRecord(counter);
+        const Expected<int> counterKey = BirthdayStore(path).addRecord(counter);
         const auto initial = BirthdayStore(path).readAllRecords();
         QVERIFY(counterKey && initial);
 

@@ -1,0 +1,133 @@
+// The special events: the list as shown, its order and what OK stores, also when a write fails.
+
+#include "dialogfixture.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+class TestSpecialEventsDialog : public DialogTest
+{
+    Q_OBJECT
+    QTreeWidget* list() { return at<QTreeWidget>("lvwSpecialEvents"); }
+    // Clicks the named rows in turn, Control held for all but the first.
+    void rowsClick(const QStringList& names)
+    {
+        for (const QString& name : names) {
+            QTreeWidgetItem* item = list()->findItems(name, Qt::MatchExactly).value(0);
+            list()->scrollToItem(item);
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton,
+                              name == names[0] ? Qt::NoModifier : Qt::ControlModifier,
+                              list()->visualItemRect(item).center());
+        }
+    }
+
+private Q_SLOTS:
+    // The names in the table's order; month\day dates in the year's order but for Epiphany, the
+    // fixed days everyone knows on their days.
+    void specialRowsAsShown()
+    {
+        const QString names =
+            "New Year's Day|Sherlock Holmes Birthday|Baptism of Jesus|World Religion Day|Epiphany|"
+            "Martin Luther King Jr. Day|Burn's Night|Groundhog Day|Valentines Day|Lantern Festival|"
+            "St. David's Day|International Women's Day|Mothers Day|St. Patrick's Day|April Fool's "
+            "Day|Buddha's Birthday|Holocaust Rememberance Day|St. Georges Day|May Day|Mother's Day "
+            "(US)|Pentecost|Trinity|Dragon Boat Festival|Father's Day|International Joke Day|"
+            "Independence Day (US)|Bastille Day (France)|Friendship Day|Chinese Valentines Day|"
+            "Ghandi's Birthday|Oktoberfest|Black Thursday|All Saints' Day|Guy Fawkes Day|World "
+            "Peace Day|Children's Day|World AIDS Day|Advent Begins|St. Nicholas Day|Pearl Harbour "
+            "Day (US)|Christmas Eve|Christmas Day|Boxing Day|New Year's Eve";
+        const QString fixedDays =
+            "01\\01 New Year's Day|02\\02 Groundhog Day|02\\14 Valentines Day|03\\01 St. David's "
+            "Day|03\\17 St. Patrick's Day|04\\01 April Fool's Day|04\\23 St. Georges Day|05\\01 "
+            "May Day|07\\04 Independence Day (US)|07\\14 Bastille Day (France)|11\\01 All Saints' "
+            "Day|11\\05 Guy Fawkes Day|12\\01 World AIDS Day|12\\06 St. Nicholas Day|12\\07 Pearl "
+            "Harbour Day (US)|12\\24 Christmas Eve|12\\25 Christmas Day|12\\26 Boxing Day|12\\31 "
+            "New Year's Eve";
+        open("special");
+        QStringList shown;
+        QString previous;
+        for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = list()->topLevelItem(row);
+            const QString date = item->text(1);
+            shown << item->text(0);
+            QVERIFY2(date.size() == 5 && date[2] == u'\\' &&
+                         QDate(2001, date.left(2).toInt(), date.mid(3).toInt()).isValid(),
+                     qPrintable(date));
+            QVERIFY2(shown.last() == "Epiphany" || date >= previous, qPrintable(shown.last()));
+            previous = shown.last() == "Epiphany" ? previous : date;
+            for (const QString& known : fixedDays.split(u'|'))
+                QVERIFY2(known.mid(6) != shown.last() || known.left(5) == date, qPrintable(known));
+        }
+        QCOMPARE(shown.join(u'|'), names);
+        QCOMPARE(list()->visualItemRect(list()->topLevelItem(0)).left(), 0); // a list, no tree
+    }
+
+    // Yearly, this year, 10 days ahead, no dialog on the day, no years, no LastDate.
+    void specialChristmasDay()
+    {
+        f->clock.setNow(QDateTime(QDate(2002, 6, 15), QTime(12, 0)));
+        open("special");
+        rowsClick({"Christmas Day"});
+        okClick();
+        QCOMPARE(f->catcher.texts, QStringList());
+        QCOMPARE(f->onlyRecord(),
+                 (QStringList{"Christmas Day", TextConv::dateToText(QDate(2002, 12, 25)), "1", "10",
+                              "1", "", "0"}));
+    }
+
+    // Added in the order shown, sorted by a heading's click (a second keeps it), not as clicked.
+    void specialInListOrder_data()
+    {
+        QTest::addColumn<int>("sortColumn"); // -1: the table's order
+        QTest::addColumn<QString>("added");
+        QTest::newRow("nothing selected") << -1 << "";
+        QTest::newRow("table order")
+            << -1 << "Baptism of Jesus|World Religion Day|Epiphany|Oktoberfest";
+        QTest::newRow("by name") << 0 << "Baptism of Jesus|Epiphany|Oktoberfest|World Religion Day";
+        QTest::newRow("by date") << 1 << "Epiphany|Baptism of Jesus|World Religion Day|Oktoberfest";
+    }
+    void specialInListOrder()
+    {
+        QFETCH(int, sortColumn);
+        QFETCH(QString, added);
+        open("special");
+        QHeaderView* header = list()->header();
+        for (int click = 0; sortColumn >= 0 && click < 2; ++click)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              {header->sectionViewportPosition(sortColumn) + 10, 5});
+        if (!added.isEmpty())
+            rowsClick({"Oktoberfest", "Epiphany", "World Religion Day", "Baptism of Jesus"});
+        okClick();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(f->names().join(u'|'), added);
+    }
+
+    // A full disk: the rows before stay added, the rest aren't tried, the user learns how many.
+    void specialStoreFailure_data()
+    {
+        rows<Failure>({{"none", {100, "None of the 2 selected events could be added.\n\n", {}}},
+                       {"one",
+                        {400,
+                         "Only 1 of the 2 selected events were added; the rest could "
+                         "not be added.\n\n",
+                         {"Pentecost"}}}});
+    }
+    void specialStoreFailure()
+    {
+        QFETCH(Failure, row);
+        open("special");
+        rowsClick({"Pentecost", "Trinity"});
+        {
+            FileSizeLimit limit(row.room);
+            okClick();
+        }
+        QCOMPARE(f->catcher.texts.size(), 1);
+        QVERIFY2(f->catcher.texts[0].startsWith(row.message), qPrintable(f->catcher.texts[0]));
+        QVERIFY(f->catcher.texts[0].size() > row.message.size()); // the store's reason
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(f->names(), row.added);
+    }
+};
+
+QTEST_MAIN(TestSpecialEventsDialog)
+#include "test_specialeventsdialog.moc"
