@@ -715,7 +715,9 @@ private Q_SLOTS:
         QCOMPARE(result.failedName, busyAt);
         QCOMPARE(result.error.contains("in use by another running copy"), !busyAt.isEmpty());
         QStringList left;
-        for (const BirthdayRecord& r : *f.store.readAllRecords())
+        const auto records = f.store.readAllRecords(); // a loop over *temporary would dangle
+        QVERIFY2(records, qPrintable(f.store.errorString()));
+        for (const BirthdayRecord& r : *records)
             left << r.value(BirthdayRecord::Name);
         QTEST(left, "left");
     }
