@@ -14,6 +14,10 @@ function(cw_add_test name)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+    # A Windows build's test runs under Wine, in the prefix tests/wine makes first.
+    if(CMAKE_CROSSCOMPILING)
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wineprefix)
+    endif()
     # Labelled by the part of the program it tests ("core/store", "ui/dialogs", "cli"), so a
     # failing run's label summary says which part failed and a part can be run alone (ctest -L).
     file(RELATIVE_PATH part ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})

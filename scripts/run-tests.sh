@@ -3,7 +3,9 @@
 # checks it. Used by the README and by CI.
 #
 #   scripts/run-tests.sh           everything: every test, the fuzzers, the X and Wayland
-#                                  scenarios, clang-tidy and clazy, the package and its checks
+#                                  scenarios, clang-tidy and clazy, the package and its checks,
+#                                  then the Windows build and its tests under Wine (the Windows
+#                                  toolchain is built first where its cache is missing)
 #   scripts/run-tests.sh --quick   the tests that need no fuzzer, display server or package
 #                                  (about a minute after the build): for the edit-build-test loop
 set -euo pipefail
@@ -28,4 +30,5 @@ else
     # The package's workflow configures with its preset only; the switch set here stays.
     cmake --preset package -DCANDLEWATCHER_WERROR=ON >/dev/null
     scripts/check-package.sh
+    scripts/run-windows-tests.sh
 fi

@@ -35,6 +35,8 @@ packages=(
     # the Debian package (CPack finds its dependencies with dpkg-shlibdeps and file) and its
     # checks: lintian (which reads the manual page with man), desktop entries, AppStream data
     dpkg-dev file lintian man-db desktop-file-utils appstream
+    # the Windows packages: the portable zip and the installer (scripts/package-windows.sh)
+    zip nsis
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Makes the toolchain that builds Candlewatcher for 64-bit Windows on Debian 12: Debian's MinGW-w64
-# cross compiler, Wine, NSIS and Xvfb from its packages, then ICU, Qt (qtbase, qtsvg), libical and
-# QtKeychain built for x86_64-w64-mingw32 from Debian's own source packages into one prefix in a
-# cache folder outside the clone. docs/windows.md says what each part is built with and why.
+# cross compiler, Wine, NSIS and Xvfb from its packages, then ICU, Qt (qtbase) and libical built
+# for x86_64-w64-mingw32 from Debian's own source packages into one prefix in a cache folder
+# outside the clone. docs/windows.md says what each part is built with and why. No Qt Svg and no
+# QtKeychain: the program draws its icons at build time and calls the Windows credential store
+# itself (src/platform/windows), and the mirror serves neither's sources.
 #
 #   scripts/setup-windows-toolchain.sh [--allow-missing]
 #
@@ -259,14 +261,6 @@ build_qtbase() {
     cmake_build_install "$bin" "$stage"
 }
 
-# qtsvg: Qt Svg with its icon engine and image format plug-ins.
-build_qtsvg() {
-    local src=$1 bin=$2 stage=$3
-    cmake_configure "$src" "$bin" "${qt_host[@]}" -DBUILD_WITH_PCH=ON \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    cmake_build_install "$bin" "$stage"
-}
-
 # libical: the C library only (the program uses libical's C API), with ICU for RSCALE
 # recurrences as Debian's own build has it. On Windows libical always uses its built-in time
 # zone files (share/libical/zoneinfo).
@@ -276,14 +270,6 @@ build_libical() {
         -DICAL_GLIB=OFF -DICAL_GLIB_VAPI=OFF -DGOBJECT_INTROSPECTION=OFF \
         -DICAL_BUILD_DOCS=OFF -DLIBICAL_BUILD_TESTING=OFF \
         -DUSE_BUILTIN_TZDATA=ON -DICU_ROOT="$prefix"
-    cmake_build_install "$bin" "$stage"
-}
-
-# QtKeychain on Qt 6 with the Windows credential store, without its translations.
-build_qtkeychain() {
-    local src=$1 bin=$2 stage=$3
-    cmake_configure "$src" "$bin" "${qt_host[@]}" -DBUILD_WITH_QT6=ON -DBUILD_TRANSLATIONS=OFF \
-        -DBUILD_TEST_APPLICATION=OFF -DUSE_CREDENTIAL_STORE=ON
     cmake_build_install "$bin" "$stage"
 }
 
@@ -307,9 +293,7 @@ components=(
     "runtime||"
     "qtbase|qt6-base|"
     "icu|icu|"
-    "qtsvg|qt6-svg|qtbase"
     "libical|libical3|icu"
-    "qtkeychain|qtkeychain|qtbase"
 )
 
 # What a part's stamp must say to be reused.

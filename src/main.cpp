@@ -1,6 +1,7 @@
 #include "app/candlewatcherapp.h"
 #include "cli/commandline.h"
 #include "net/davsyncclient.h"
+#include "platform/console.h"
 #include "platform/keychainsecrets.h"
 #include "platform/processsignals.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     // A request on the command line never loads a window or the tray.
     if (CommandLine::requested(argc, argv)) {
         ProcessSignals::releaseTermination();
+        Console::attachToParent();
         return CommandLine::run(argc, argv, {syncClients, secrets});
     }
     return runTrayProgram(argc, argv, syncClients, secrets);

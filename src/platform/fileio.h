@@ -24,6 +24,9 @@ FileState stateOf(const QString& path);
 // The state of an open file, or of the file at its path where the system can't tell.
 FileState stateOfOpen(QFile& file);
 
+// Opens the file as QFile::open would, leaving others free to rename over it or delete it while
+// it is held (a sync tool's copy put in its place), as they can on every Unix.
+bool open(QFile& file, QIODevice::OpenMode mode);
 // Whether the path no longer leads to the open file: renamed over or deleted.
 bool isReplaced(const QFile& file, const QString& path);
 

@@ -5,9 +5,11 @@
 #include <QHash>
 #include <QObject>
 
-// The passwords in the desktop's secret service through QtKeychain, under the program's name
-// and the source's id. The first time the service does not answer, the unavailable handler is
-// told, and from then on passwords are kept in memory for this session only.
+// The passwords in the system's secret store, under the program's name and the source's id: the
+// desktop's secret service through QtKeychain (linux/keychainsecrets.cpp), the Windows credential
+// store (windows/keychainsecrets.cpp). The first time the store does not answer, the
+// unavailable handler is told, and from then on passwords are kept in memory for this session
+// only.
 class KeychainSecrets : public QObject, public SecretStore
 {
     Q_OBJECT

@@ -37,9 +37,8 @@ SingleInstance::SingleInstance(const QString& dataPath, QObject* parent)
         QStringLiteral("candlewatcher-%1-%2").arg(userId(), QString::fromLatin1(hash)), &m_error);
     if (m_name.isEmpty())
         return;
-    m_lock = std::make_unique<QLockFile>(lockPathFor(m_name));
-    // The lock is stale only when its process is gone, however old it is.
-    m_lock->setStaleLockTime(0);
+    // The system drops the lock when its holder ends, even killed: nothing is left stale.
+    m_lock = std::make_unique<FileLock>(lockPathFor(m_name));
     m_listening.setInterval(2000);
     connect(&m_listening, &QTimer::timeout, this, [this] {
         if (!m_server->isListening())
@@ -59,9 +58,8 @@ SingleInstance::Role SingleInstance::start(int timeoutMs)
         return Role::Alone;
     const QDeadlineTimer deadline(timeoutMs);
     for (;;) {
-        // A lock left by a copy that was killed names a process no longer running: tryLock
-        // takes it over.
-        if (m_lock->tryLock(0)) {
+        const FileLock::Status status = m_lock->lock(QDeadlineTimer(0));
+        if (status == FileLock::Status::Locked) {
             m_server = new QLocalServer(this);
             m_server->setSocketOptions(QLocalServer::UserAccessOption);
             connect(m_server, &QLocalServer::newConnection, this,
@@ -70,7 +68,7 @@ SingleInstance::Role SingleInstance::start(int timeoutMs)
             m_listening.start();
             return Role::Primary;
         }
-        if (m_lock->error() != QLockFile::LockFailedError) {
+        if (status != FileLock::Status::Busy) {
             m_error = tr("Cannot make the lock file \"%1\"; another running copy "
                          "will not be noticed.")
                           .arg(QDir::toNativeSeparators(lockPathFor(m_name)));

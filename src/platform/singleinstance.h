@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "platform/filelock.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -14,7 +15,7 @@ class QLocalSocket;
 // local socket; a later start finds the lock taken, asks the running copy over the socket to
 // show its main window, and ends. Both are named after the user and the data file's canonical
 // path, so a copy on another data file runs on its own. A copy killed without clean-up leaves
-// a lock file that names a process no longer running, which QLockFile takes over, and perhaps
+// a lock file the system no longer holds locked, which the next start takes, and perhaps
 // its socket file, which the next copy removes before it listens: neither blocks a start.
 // On Unix both live in a folder only this user may enter and no other user can make first
 // (the runtime folder, else one of the program's own in the user's cache folder; a socket
@@ -77,7 +78,7 @@ private:
     void drop(QLocalSocket* socket);
 
     QString m_name;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<FileLock> m_lock;
     QLocalServer* m_server = nullptr;
     QList<QLocalSocket*> m_connections; // oldest first
     // The server closes when it cannot take a connection (no file descriptor left); it

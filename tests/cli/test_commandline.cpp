@@ -20,12 +20,15 @@ private Q_SLOTS:
 
 namespace {
 
-// The program copied into the fixture's folder, so that it keeps its data beside itself, with
-// settings of its own and no display at all (a window or a tray icon would fail a command).
+// The program copied into the fixture's folder and marked portable, so that it keeps its data
+// beside itself, with settings of its own and no display at all (a window or a tray icon would
+// fail a command).
 QString prepareProgram(StoreFixture& f, QProcess& process)
 {
     const QString program = f.dir.filePath("candlewatcher");
-    if (!QFile::copy(CW_PROGRAM, program) || !QDir(f.dir.path()).mkpath("config/Marrowfell"))
+    QFile marker(f.dir.filePath("portable"));
+    if (!QFile::copy(CW_PROGRAM, program) || !marker.open(QIODevice::WriteOnly) ||
+        !QDir(f.dir.path()).mkpath("config/Marrowfell"))
         return QString();
     QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
     if (!settings.open(QIODevice::WriteOnly) ||

@@ -157,6 +157,8 @@ fi
 
 # --- the program, in its own folder so the data file lands there ----------------------------
 cp "$program" "$work/app/candlewatcher" || fail "cannot copy $program"
+# Marked portable, so the data file lives beside the copy, where the scenarios look.
+touch "$work/app/portable"
 datafile=$work/app/birthday.dat config=$XDG_CONFIG_HOME/Marrowfell/Candlewatcher.conf
 # seed FOLDER DAYS [ALARM]: one yearly event of 2000, DAYS from today, imported by the program in
 # FOLDER into the data file beside it.

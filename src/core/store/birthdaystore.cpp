@@ -665,6 +665,7 @@ bool BirthdayStore::compactOnce(const QString& target, bool& replaced)
         QFile::remove(tmpPath);
         return false;
     }
+    file.close();
     QString reason;
     if (!FileIo::replaceFile(tmpPath, target, reason)) {
         QFile::remove(tmpPath);

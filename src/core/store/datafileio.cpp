@@ -54,11 +54,11 @@ bool OpenFile::read(bool forWriting, QByteArray& data, bool& missing, FileIo::Fi
         return true;
     m_file.setFileName(m_path);
     // A file we may only read is read all the same: only a write to it fails, and says why.
-    if (forWriting && !m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+    if (forWriting && !FileIo::open(m_file, QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         m_writeRefusal = m_file.errorString();
         m_file.unsetError();
     }
-    if (!m_file.isOpen() && !m_file.open(QIODevice::ReadOnly)) {
+    if (!m_file.isOpen() && !FileIo::open(m_file, QIODevice::ReadOnly)) {
         error = QCoreApplication::translate("DataFileIo", "Cannot open the data file \"%1\": %2.")
                     .arg(nativeName(m_path), m_file.errorString());
         return false;
@@ -118,7 +118,8 @@ OpenFile::Written OpenFile::applyPatches(const QByteArray& data, qint64 cellsEnd
     if (m_missing) {
         // Only a file nobody else created since the read.
         file.setFileName(m_path);
-        if (!file.open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        if (!FileIo::open(file,
+                          QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             if (isReplaced())
                 return Written::Replaced;
             m_writeRefusal = file.errorString();

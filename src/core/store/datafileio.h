@@ -47,6 +47,9 @@ public:
     // Whether the path no longer leads to the file read: renamed over, deleted, or created
     // where there was none.
     bool isReplaced() const;
+    // Lets go of the file read, so it can be renamed over: Windows refuses that while any
+    // handle to it is open.
+    void close() { m_file.close(); }
     // Writes the patches into the file read, whose bytes were data, in one write, after
     // dropping a partial final cell (everything from cellsEnd on); appends go at cellsEnd.
     // Creates the file when it was missing. On a failure puts back the bytes of data that it

@@ -1,26 +1,17 @@
 #include "core/store/datafilepath.h"
 
-#include "platform/programfolder.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace {
 
 const QString dataFileName = QStringLiteral("birthday.dat");
 
-// Whether a file can be created in the folder. Asking for the permission bits isn't enough:
-// Windows reports folders such as Program Files as writable to Qt while refusing the write.
-bool folderWritable(const QString& folder)
-{
-    if (!QFileInfo(folder).isDir())
-        return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("birthday.dat.probe-XXXXXX")));
-    return probe.open();
-}
+// A program folder that holds this file keeps its data beside the program, as the portable zip
+// does; it is the user's choice, so it is not second-guessed.
+const QString portableMarker = QStringLiteral("portable");
 
 } // namespace
 
@@ -34,9 +25,11 @@ QString dataFileIn(const QString& folder)
 
 QString dataFilePath(const QString& programDir, const QString& userDataDir)
 {
+    // Never merely because the folder is writable: a build folder or an unpacked download is
+    // deleted or replaced as a whole, and the events with it.
     const QString besideProgram = dataFileIn(programDir);
     if (QFileInfo::exists(besideProgram) ||
-        (!ProgramFolder::isInstalled(programDir) && folderWritable(programDir)))
+        QFileInfo::exists(QDir(programDir).filePath(portableMarker)))
         return besideProgram;
     // A failure here shows later, with its reason, when the store first writes the file.
     QDir().mkpath(userDataDir);

@@ -3,8 +3,8 @@
 #include <QString>
 
 // Decides where birthday.dat lives: beside the program when that folder already holds a
-// birthday.dat, or is writable and not an installed program's folder (ProgramFolder::isInstalled);
-// otherwise in the per-user data folder (created when needed).
+// birthday.dat (an older copy's, used where it is) or is marked portable by a file named
+// "portable"; otherwise in the per-user data folder (created when needed).
 // Returns the data file's full path.
 QString dataFilePath(const QString& programDir, const QString& userDataDir);
 

@@ -39,6 +39,11 @@ FileState stateOfOpen(QFile& file)
     return stateOfStat(info);
 }
 
+bool open(QFile& file, QIODevice::OpenMode mode)
+{
+    return file.open(mode);
+}
+
 bool isReplaced(const QFile& file, const QString& path)
 {
     struct stat open, atPath;

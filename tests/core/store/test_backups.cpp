@@ -97,7 +97,9 @@ private Q_SLOTS:
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(random.data()), 1024);
         Fixture whole;
         whole.add("Anna", "2000-01-02");
-        QTest::newRow("missing") << QByteArray() << "No such file";
+        QFile missing(QDir::temp().filePath("candlewatcher-no-such-backup.dat"));
+        QVERIFY(!missing.open(QIODevice::ReadOnly));
+        QTest::newRow("missing") << QByteArray() << missing.errorString();
         QTest::newRow("empty") << QByteArray("") << "it is empty";
         QTest::newRow("cut short") << whole.bytes().chopped(5) << "it is cut short";
         QTest::newRow("random bytes") << random << "it is not a Candlewatcher data file";

@@ -48,6 +48,24 @@ QByteArray names(int count, int keys)
     return bytes;
 }
 
+// What the system says when a folder is opened as a file: each spells it its own way.
+QString systemReasonForFolder()
+{
+    QFile folder(QDir::tempPath());
+    return folder.open(QIODevice::ReadWrite) ? QString() : folder.errorString();
+}
+
+// Whether another program can rename a file over the data file while the store holds it open.
+bool canRenameOverHeldFile(const QTemporaryDir& dir)
+{
+    const QString held = dir.filePath("held"), other = dir.filePath("other");
+    put(held, "a");
+    put(other, "b");
+    QFile file(held);
+    QString reason;
+    return FileIo::open(file, QIODevice::ReadWrite) && FileIo::replaceFile(other, held, reason);
+}
+
 } // namespace
 
 class TestBirthdayStore : public QObject
@@ -431,7 +449,7 @@ private Q_SLOTS:
         QTest::newRow("a folder where the lock goes: the system's reason")
             << one
             << OP((QDir().mkdir(s.dataPath() + ".lock"), StoreFields(s).writeField("Name", 0, "x")))
-            << "(Is a directory)";
+            << "(" + systemReasonForFolder() + ")";
         QTest::newRow("10001 records: new key")
             << full << OP(StoreFields(s).newRecordKey()) << "10,001";
         QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10,001";
@@ -551,21 +569,28 @@ private Q_SLOTS:
             QVERIFY(operation(reference.store));
             expected = reference.bytes();
         }
-        if (situation == "linked")
+        if (situation != "linked" && situation != "created" && !canRenameOverHeldFile(f.dir))
+            QSKIP("Wine 8 refuses a rename over a file held open; Windows 10 (1809) renames it");
+        if (situation == "linked") {
             QVERIFY(QFile::link(elsewhere, f.path()));
-        else if (situation.contains("after"))
+            if (!QFileInfo(f.path()).isSymbolicLink())
+                QSKIP(
+                    "QFile::link makes a .lnk shortcut on Windows, which file calls don't follow");
+        } else if (situation.contains("after"))
             f.store.setAfterWriteHook([&] {
                 QString reason;
                 if (situation == "copied after" && QFileInfo::exists(elsewhere))
                     put(elsewhere, f.bytes());
-                QVERIFY(!QFileInfo::exists(elsewhere) ||
-                        FileIo::replaceFile(elsewhere, f.path(), reason));
+                QVERIFY2(!QFileInfo::exists(elsewhere) ||
+                             FileIo::replaceFile(elsewhere, f.path(), reason),
+                         qPrintable(reason));
             });
         else
             f.store.setBeforeWriteHook([&] {
                 QString reason;
-                QVERIFY(!QFileInfo::exists(elsewhere) ||
-                        FileIo::replaceFile(elsewhere, f.path(), reason));
+                QVERIFY2(!QFileInfo::exists(elsewhere) ||
+                             FileIo::replaceFile(elsewhere, f.path(), reason),
+                         qPrintable(reason));
             });
         QVERIFY2(operation(f.store), qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), expected);
@@ -690,7 +715,9 @@ private Q_SLOTS:
         QCOMPARE(result.failedName, busyAt);
         QCOMPARE(result.error.contains("in use by another running copy"), !busyAt.isEmpty());
         QStringList left;
-        for (const BirthdayRecord& r : *f.store.readAllRecords())
+        const auto records = f.store.readAllRecords(); // a loop over *temporary would dangle
+        QVERIFY2(records, qPrintable(f.store.errorString()));
+        for (const BirthdayRecord& r : *records)
             left << r.value(BirthdayRecord::Name);
         QTEST(left, "left");
     }
