@@ -207,14 +207,10 @@ private Q_SLOTS:
             complete(
                 {calendarEvent("Weekly", "FREQ=WEEKLY"), calendarEvent("Yearly", "FREQ=YEARLY")}),
             {"add Yearly 2000-01-05", "left Weekly"});
-        Remote many;
         QStringList added;
-        for (int i = 0; i < 1000; ++i) {
-            const QString name = QStringLiteral("P%1").arg(i, 4, 10, QChar('0'));
-            many << card(name, "1980-01-01");
-            added << "add " + name + " 1980-01-01";
-        }
-        row("1,000 contacts", {}, "", complete(many), added);
+        for (int i = 0; i < 1000; ++i)
+            added << QStringLiteral("add P%1 1980-01-01").arg(i, 4, 10, QChar('0'));
+        row("1,000 contacts", {}, "", complete(contacts(0, 1000)), added);
     }
     void plan()
     {
