@@ -19,8 +19,7 @@ namespace {
 
 void put(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    QVERIFY(writeFile(path, bytes));
 }
 
 // The record under key as a list would show it: all fields "" when there is none.
