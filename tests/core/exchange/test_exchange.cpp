@@ -233,18 +233,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("secondAnniversary");
         QTest::addColumn<int>("added"); // by the second import
-        QTest::newRow("English, then German") << "en"
-                                              << "de"
-                                              << "20100619" << 0;
-        QTest::newRow("German, then English") << "de"
-                                              << "en"
-                                              << "20100619" << 0;
-        QTest::newRow("Japanese, then Arabic") << "ja"
-                                               << "ar"
-                                               << "20100619" << 0;
-        QTest::newRow("another day") << "de"
-                                     << "en"
-                                     << "20100620" << 1;
+        for (const auto& [tag, first, second, anniversary, added] :
+             {std::tuple{"English, then German", "en", "de", "20100619", 0},
+              {"German, then English", "de", "en", "20100619", 0},
+              {"Japanese, then Arabic", "ja", "ar", "20100619", 0},
+              {"another day", "de", "en", "20100620", 1}})
+            QTest::newRow(tag) << QString(first) << QString(second) << QString(anniversary)
+                               << added;
     }
     void importInTwoLanguages()
     {
