@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             record.values[s] = valueFor(input, s, seed + round + 31 * s);
         operation(store, key.value_or(-1), [&] {
             const auto added = store.addRecord(record);
-            return added && added == key;
+            return added && key && *added == *key;
         });
         const int copied = StoreFields(store).newRecordKey().value_or(-1);
         const BirthdayRecord source =

@@ -54,8 +54,7 @@ struct DialogFixture : StoreFixture
     }
     QByteArray settingsBytes() const
     {
-        QFile file(dir.filePath(QStringLiteral("settings.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return readFile(dir.filePath(QStringLiteral("settings.ini")));
     }
     // One field of every record, or all of them, in the file's order.
     QStringList values(int field = -1)

@@ -9,6 +9,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// A file's bytes; none when it does not read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the file anew; whether all of bytes went in.
+inline bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
 // A data file and a settings file of their own in a folder that goes with the fixture, and a
 // clock that stands still. The set-up most tests share.
 struct StoreFixture
@@ -42,9 +56,5 @@ struct StoreFixture
     }
 
     // The whole data file, as bytes.
-    QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray bytes() const { return readFile(path()); }
 };

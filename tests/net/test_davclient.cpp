@@ -494,19 +494,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("fault");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("status");
-        QTest::newRow("wrong password")
-            << QByteArray("password") << "password was refused (401)" << 401;
-        QTest::newRow("not found") << QByteArray("404") << "not found on the server (404)" << 404;
-        QTest::newRow("server stopped") << QByteArray("stopped") << "refused" << 0;
-        QTest::newRow("slow") << QByteArray("silent") << "no answer for 0.3 seconds" << 0;
-        QTest::newRow("cut short") << QByteArray("short") << "closed" << 0;
-        QTest::newRow("5xx") << QByteArray("503") << "the server failed (503 Service Unavailable)"
-                             << 503;
-        QTest::newRow("malformed")
-            << QByteArray("malformed") << "the answer cannot be read: " << 207;
-        QTest::newRow("50 MB announced")
-            << QByteArray("huge") << "answer of 52428800 bytes is over the limit of 1048576 bytes"
-            << 0;
+        for (const auto& [tag, fault, message, status] :
+             {std::tuple{"wrong password", "password", "password was refused (401)", 401},
+              {"not found", "404", "not found on the server (404)", 404},
+              {"server stopped", "stopped", "refused", 0},
+              {"slow", "silent", "no answer for 0.3 seconds", 0},
+              {"cut short", "short", "closed", 0},
+              {"5xx", "503", "the server failed (503 Service Unavailable)", 503},
+              {"malformed", "malformed", "the answer cannot be read: ", 207},
+              {"50 MB announced", "huge",
+               "answer of 52428800 bytes is over the limit of 1048576 bytes", 0}})
+            QTest::newRow(tag) << QByteArray(fault) << QString(message) << status;
     }
     void faults()
     {

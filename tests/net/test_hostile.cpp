@@ -42,16 +42,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("account");
         QTest::addColumn<QString>("request");
         QTest::addColumn<bool>("carried");
-        const QString home = "https://dav.example/a/";
-        QTest::newRow("https, the same server") << home << "https://dav.example:443/b/" << true;
-        QTest::newRow("webcal as https") << "webcal://dav.example/f.ics"
-                                         << "https://dav.example/f.ics" << true;
-        QTest::newRow("http, another computer") << "http://dav.example/a/"
-                                                << "http://dav.example/a/" << false;
-        QTest::newRow("http, this computer by name") << "http://localhost:5232/"
-                                                     << "http://localhost:5232/a/" << true;
-        QTest::newRow("http, IPv6 loopback") << "http://[::1]:5232/"
-                                             << "http://[::1]:5232/a/" << true;
+        for (const auto& [tag, account, request, carried] :
+             {std::tuple{"https, the same server", "https://dav.example/a/",
+                         "https://dav.example:443/b/", true},
+              {"webcal as https", "webcal://dav.example/f.ics", "https://dav.example/f.ics", true},
+              {"http, another computer", "http://dav.example/a/", "http://dav.example/a/", false},
+              {"http, this computer by name", "http://localhost:5232/", "http://localhost:5232/a/",
+               true},
+              {"http, IPv6 loopback", "http://[::1]:5232/", "http://[::1]:5232/a/", true}})
+            QTest::newRow(tag) << QString(account) << QString(request) << carried;
     }
     void passwordRule()
     {

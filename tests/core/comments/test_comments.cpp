@@ -15,12 +15,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
         QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("the four") << "It's \"great\" & why? Yes"
-                                  << "It`s ``great`` and why¬ Yes";
-        QTest::newRow("only the four") << "'\"&?"
-                                       << "```and¬";
-        QTest::newRow("the rest") << "a\r\n\t 100% = +#`¬ Zoë 日本"
-                                  << "a\r\n\t 100% = +#`¬ Zoë 日本";
+        for (const auto& [tag, text, expected] :
+             {std::tuple{"the four", "It's \"great\" & why? Yes", "It`s ``great`` and why¬ Yes"},
+              {"only the four", "'\"&?", "```and¬"},
+              {"the rest", "a\r\n\t 100% = +#`¬ Zoë 日本", "a\r\n\t 100% = +#`¬ Zoë 日本"}})
+            QTest::newRow(tag) << QString(text) << QString(expected);
         QTest::newRow("long") << QString(70000, u'x') + u'&' << QString(70000, u'x') + "and";
     }
     void substitutes()
@@ -40,26 +39,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("suggestions");
         QTest::addColumn<QString>("query");   // from DisplayOnSite's value on
         QTest::addColumn<QByteArray>("wire"); // the comments on the wire
-        QTest::newRow("both") << true << "Nice-a.b_c~"
-                              << "More"
-                              << "true&Comments='Nice-a.b_c~'&Suggestions='More'"
-                              << QByteArray("Nice-a.b_c~");
-        QTest::newRow("not on site, only suggestions")
-            << false << ""
-            << "Colours"
-            << "false&Comments=''&Suggestions='Colours'" << QByteArray();
-        QTest::newRow("delimiters") << true << "Fred's & \"Rita\""
-                                    << "why?"
-                                    << "true&Comments='Fred`s and ``Rita``'&Suggestions='why¬'"
-                                    << QByteArray("Fred%60s%20and%20%60%60Rita%60%60");
-        QTest::newRow("blanks, signs") << true << "a b\r\nc\t5% +1 #2 =3"
-                                       << ""
-                                       << "true&Comments='a b\r\nc\t5% +1 #2 =3'&Suggestions=''"
-                                       << QByteArray("a%20b%0D%0Ac%095%25%20%2B1%20%232%20%3D3");
-        QTest::newRow("non-ASCII")
-            << true << "Zoë 日"
-            << ""
-            << "true&Comments='Zoë 日'&Suggestions=''" << QByteArray("Zo%C3%AB%20%E6%97%A5");
+        const auto row = [](const char* tag, bool displayOnSite, const char* comments,
+                            const char* suggestions, const char* query, const char* wire) {
+            QTest::newRow(tag) << displayOnSite << QString(comments) << QString(suggestions)
+                               << QString(query) << QByteArray(wire);
+        };
+        row("both", true, "Nice-a.b_c~", "More", "true&Comments='Nice-a.b_c~'&Suggestions='More'",
+            "Nice-a.b_c~");
+        row("not on site, only suggestions", false, "", "Colours",
+            "false&Comments=''&Suggestions='Colours'", "");
+        row("delimiters", true, "Fred's & \"Rita\"", "why?",
+            "true&Comments='Fred`s and ``Rita``'&Suggestions='why¬'",
+            "Fred%60s%20and%20%60%60Rita%60%60");
+        row("blanks, signs", true, "a b\r\nc\t5% +1 #2 =3", "",
+            "true&Comments='a b\r\nc\t5% +1 #2 =3'&Suggestions=''",
+            "a%20b%0D%0Ac%095%25%20%2B1%20%232%20%3D3");
+        row("non-ASCII", true, "Zoë 日", "", "true&Comments='Zoë 日'&Suggestions=''",
+            "Zo%C3%AB%20%E6%97%A5");
     }
     void request()
     {

@@ -233,18 +233,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("secondAnniversary");
         QTest::addColumn<int>("added"); // by the second import
-        QTest::newRow("English, then German") << "en"
-                                              << "de"
-                                              << "20100619" << 0;
-        QTest::newRow("German, then English") << "de"
-                                              << "en"
-                                              << "20100619" << 0;
-        QTest::newRow("Japanese, then Arabic") << "ja"
-                                               << "ar"
-                                               << "20100619" << 0;
-        QTest::newRow("another day") << "de"
-                                     << "en"
-                                     << "20100620" << 1;
+        for (const auto& [tag, first, second, anniversary, added] :
+             {std::tuple{"English, then German", "en", "de", "20100619", 0},
+              {"German, then English", "de", "en", "20100619", 0},
+              {"Japanese, then Arabic", "ja", "ar", "20100619", 0},
+              {"another day", "de", "en", "20100620", 1}})
+            QTest::newRow(tag) << QString(first) << QString(second) << QString(anniversary)
+                               << added;
     }
     void importInTwoLanguages()
     {
@@ -330,9 +325,8 @@ private Q_SLOTS:
         QCOMPARE(exported.events, 4);
         QCOMPARE(exported.unreadable, QStringList{"Lost"});
 
-        QFile file(f.dir.filePath("out.ics"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(exported.ics) == exported.ics.size());
-        file.close();
+        const QString ics = f.dir.filePath("out.ics");
+        QVERIFY(writeFile(ics, exported.ics));
         // One line per event: what a calendar program reads, and its days in 2027 and 2028.
         const char* script = R"(
 import sys, datetime, icalendar, dateutil.rrule
@@ -351,7 +345,7 @@ for e in cal.walk('VEVENT'):
                     str(e['X-CANDLEWATCHER-NOTIFY']), str(e['X-CANDLEWATCHER-SHOWYEARS'])]))
 )";
         QProcess python;
-        python.start(CW_PYTHON3, {"-c", script, file.fileName()});
+        python.start(CW_PYTHON3, {"-c", script, ics});
         QVERIFY(python.waitForFinished(60000));
         QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
         const QString uid = "-id@candlewatcher|", alarm = c[3];
@@ -422,9 +416,7 @@ for e in cal.walk('VEVENT'):
         QByteArray cells;
         for (int key = 0; key < 1275; ++key)
             cells += QByteArray(2, 0) + CellFormat::encodeKey(key) + QByteArray(255, 'x');
-        QFile file(f.path());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cells) == cells.size());
-        file.close();
+        QVERIFY(writeFile(f.path(), cells));
         const QList<BirthdayRecord> three = sampleRecords().mid(0, 3);
 
         // Without its backup, the import writes nothing.

@@ -112,9 +112,7 @@ private Q_SLOTS:
         f.setDay(7);
         f.add("Cleo", "2000-01-02");
         QVERIFY(QDir().mkpath(Backups::folder(f.path())));
-        QFile file(f.backup(1));
-        QVERIFY(copy.isNull() || (file.open(QIODevice::WriteOnly) &&
-                                  file.write(copy) == copy.size() && file.flush()));
+        QVERIFY(copy.isNull() || writeFile(f.backup(1), copy));
         const QByteArray before = f.bytes();
         QVERIFY(!f.store.restore(f.backup(1)));
         QVERIFY2(f.store.errorString().contains(reason), qPrintable(f.store.errorString()));

@@ -19,8 +19,7 @@ namespace {
 
 void put(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    QVERIFY(writeFile(path, bytes));
 }
 
 // The record under key as a list would show it: all fields "" when there is none.
@@ -419,42 +418,36 @@ private Q_SLOTS:
         QTest::addColumn<StoreOperation>("operation");
         QTest::addColumn<QString>("errorPart");
         const QByteArray one = cell(0, 0, 0, "Ann") + cell(1, 0, 0, "1999");
-        QTest::newRow("key 1276") << one << OP(StoreFields(s).writeField("Name", 1276, "x"))
-                                  << "1276";
-        QTest::newRow("key -1") << one << OP(StoreFields(s).writeField("Date", -1, "x")) << "-1";
-        QTest::newRow("name of 256 bytes")
-            << one << OP(StoreFields(s).writeField("Name", 0, QString(256, 'a'))) << "256 bytes";
-        QTest::newRow("name of 128 two-byte characters")
-            << one << OP(StoreFields(s).writeField("Name", 0, QString(128, QChar(0xE9))))
-            << "at most 255";
-        QTest::newRow("date of 26")
-            << one << OP(StoreFields(s).writeField("Date", 0, QString(26, '1'))) << "Date";
-        QTest::newRow("recurs of 2, new record")
-            << one << OP(s.addRecord(record("x", "10"))) << "Recurs";
-        QTest::newRow("unknown field")
-            << one << OP(StoreFields(s).writeField("Birthday", 0, "x")) << "Birthday";
-        QTest::newRow("unknown field, delete")
-            << one << OP(StoreFields(s).deleteField("Birthday", 0)) << "Birthday";
         const QByteArray allKeys = names(1276, 1276), full = names(10001, 7);
-        QTest::newRow("no free key: new key")
-            << allKeys << OP(StoreFields(s).newRecordKey()) << "make room";
-        QTest::newRow("no free key: add") << allKeys << OP(s.addRecord(record("x"))) << "make room";
-        QTest::newRow("no free key: duplicate")
-            << allKeys << OP(s.duplicateRecord(shown(s, 3)) == Outcome::Done) << "make room";
-        QTest::newRow("compacted copy gone before it is put in place")
-            << allKeys
-            << OP((s.setBeforeWriteHook([&s] { QFile::remove(s.dataPath() + ".tmp"); }),
-                   s.compact()))
-            << "Cannot put the compacted copy in place of the data file";
-        QTest::newRow("a folder where the lock goes: the system's reason")
-            << one
-            << OP((QDir().mkdir(s.dataPath() + ".lock"), StoreFields(s).writeField("Name", 0, "x")))
-            << "(" + systemReasonForFolder() + ")";
-        QTest::newRow("10001 records: new key")
-            << full << OP(StoreFields(s).newRecordKey()) << "10,001";
-        QTest::newRow("10001 records: add") << full << OP(s.addRecord(record("x"))) << "10,001";
-        QTest::newRow("10001 records: a new Name")
-            << full << OP(StoreFields(s).writeField("Name", 9, "x")) << "10,001";
+        const auto row = [](const char* tag, const QByteArray& file, StoreOperation operation,
+                            const QString& errorPart) {
+            QTest::newRow(tag) << file << operation << errorPart;
+        };
+        row("key 1276", one, OP(StoreFields(s).writeField("Name", 1276, "x")), "1276");
+        row("key -1", one, OP(StoreFields(s).writeField("Date", -1, "x")), "-1");
+        row("name of 256 bytes", one, OP(StoreFields(s).writeField("Name", 0, QString(256, 'a'))),
+            "256 bytes");
+        row("name of 128 two-byte characters", one,
+            OP(StoreFields(s).writeField("Name", 0, QString(128, QChar(0xE9)))), "at most 255");
+        row("date of 26", one, OP(StoreFields(s).writeField("Date", 0, QString(26, '1'))), "Date");
+        row("recurs of 2, new record", one, OP(s.addRecord(record("x", "10"))), "Recurs");
+        row("unknown field", one, OP(StoreFields(s).writeField("Birthday", 0, "x")), "Birthday");
+        row("unknown field, delete", one, OP(StoreFields(s).deleteField("Birthday", 0)),
+            "Birthday");
+        row("no free key: new key", allKeys, OP(StoreFields(s).newRecordKey()), "make room");
+        row("no free key: add", allKeys, OP(s.addRecord(record("x"))), "make room");
+        row("no free key: duplicate", allKeys, OP(s.duplicateRecord(shown(s, 3)) == Outcome::Done),
+            "make room");
+        row("compacted copy gone before it is put in place", allKeys,
+            OP((s.setBeforeWriteHook([&s] { QFile::remove(s.dataPath() + ".tmp"); }), s.compact())),
+            "Cannot put the compacted copy in place of the data file");
+        row("a folder where the lock goes: the system's reason", one,
+            OP((QDir().mkdir(s.dataPath() + ".lock"), StoreFields(s).writeField("Name", 0, "x"))),
+            "(" + systemReasonForFolder() + ")");
+        row("10001 records: new key", full, OP(StoreFields(s).newRecordKey()), "10,001");
+        row("10001 records: add", full, OP(s.addRecord(record("x"))), "10,001");
+        row("10001 records: a new Name", full, OP(StoreFields(s).writeField("Name", 9, "x")),
+            "10,001");
     }
     void refusalsWriteNothing()
     {

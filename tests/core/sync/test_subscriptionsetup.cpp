@@ -38,11 +38,7 @@ struct Fixture : StoreFixture
     {
         return SubscriptionFile::load(SubscriptionFile::pathFor(path())).value();
     }
-    QByteArray tableBytes() const
-    {
-        QFile file(SubscriptionFile::pathFor(path()));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray tableBytes() const { return readFile(SubscriptionFile::pathFor(path())); }
     void save(const SubscriptionTable& table)
     {
         const Expected<> saved = SubscriptionFile::save(SubscriptionFile::pathFor(path()), table);

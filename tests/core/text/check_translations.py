@@ -26,28 +26,19 @@ FORMS = {
 
 # The terms of Qt 6's own translations (qtbase_*.qm: QPlatformTheme's buttons, the application
 # menu's "Preferences..." and "About %1"), so the program's captions and Qt's agree.
-GLOSSARY = {
-    "de": {"OK": "OK", "Cancel": "Abbrechen", "Help": "Hilfe", "Preferences": "Einstellungen",
-           "About": "Über"},
-    "fr": {"OK": "OK", "Cancel": "Annuler", "Help": "Aide", "Preferences": "Préférences",
-           "About": "À propos de"},
-    "es": {"OK": "Aceptar", "Cancel": "Cancelar", "Help": "Ayuda", "Preferences": "Preferencias",
-           "About": "Acerca de"},
-    "it": {"OK": "OK", "Cancel": "Annulla", "Help": "Aiuto", "Preferences": "Preferenze",
-           "About": "Informazioni su"},
-    "pl": {"OK": "OK", "Cancel": "Anuluj", "Help": "Pomoc", "Preferences": "Preferencje",
-           "About": "O "},
-    "ar": {"OK": "حسنًا", "Cancel": "ألغِ", "Help": "مساعدة", "Preferences": "تفضيلات",
-           "About": "عن"},
-    "ja": {"OK": "OK", "Cancel": "キャンセル", "Help": "ヘルプ", "Preferences": "設定",
-           "About": "について"},
-    "zh_CN": {"OK": "确定", "Cancel": "取消", "Help": "帮助", "Preferences": "首选项",
-              "About": "关于"},
-    "pt_BR": {"OK": "OK", "Cancel": "Cancelar", "Help": "Ajuda", "Preferences": "Preferências",
-              "About": "Sobre"},
-    "nl": {"OK": "OK", "Cancel": "Annuleren", "Help": "Help", "Preferences": "Voorkeuren",
-           "About": "Over"},
-}
+TERMS = ["OK", "Cancel", "Help", "Preferences", "About"]
+GLOSSARY = {language: dict(zip(TERMS, words.split("|"))) for language, words in {
+    "de": "OK|Abbrechen|Hilfe|Einstellungen|Über",
+    "fr": "OK|Annuler|Aide|Préférences|À propos de",
+    "es": "Aceptar|Cancelar|Ayuda|Preferencias|Acerca de",
+    "it": "OK|Annulla|Aiuto|Preferenze|Informazioni su",
+    "pl": "OK|Anuluj|Pomoc|Preferencje|O ",
+    "ar": "حسنًا|ألغِ|مساعدة|تفضيلات|عن",
+    "ja": "OK|キャンセル|ヘルプ|設定|について",
+    "zh_CN": "确定|取消|帮助|首选项|关于",
+    "pt_BR": "OK|Cancelar|Ajuda|Preferências|Sobre",
+    "nl": "OK|Annuleren|Help|Voorkeuren|Over",
+}.items()}
 
 
 def caption(text):

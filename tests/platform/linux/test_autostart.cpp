@@ -51,20 +51,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("system");
         QTest::addColumn<QString>("user");
         QTest::addColumn<bool>("starts");
-        QTest::newRow("no entry") << "none"
-                                  << "none" << false;
-        QTest::newRow("the package's") << "on"
-                                       << "none" << true;
-        QTest::newRow("the package's, off in GNOME") << "gnome-off"
-                                                     << "none" << false;
-        QTest::newRow("the package's, hidden") << "hidden"
-                                               << "none" << false;
-        QTest::newRow("the user's own") << "none"
-                                        << "on" << true;
-        QTest::newRow("the package's, hidden by the user") << "on"
-                                                           << "hidden" << false;
-        QTest::newRow("the user's over a hidden one") << "hidden"
-                                                      << "on" << true;
+        // Each row: its name, the package's entry, the user's, and whether it starts (1).
+        for (const char* row :
+             {"no entry|none|none|0", "the package's|on|none|1",
+              "the package's, off in GNOME|gnome-off|none|0", "the package's, hidden|hidden|none|0",
+              "the user's own|none|on|1", "the package's, hidden by the user|on|hidden|0",
+              "the user's over a hidden one|hidden|on|1"}) {
+            const QStringList cells = QString(row).split('|');
+            QTest::newRow(qPrintable(cells[0])) << cells[1] << cells[2] << (cells[3] == "1");
+        }
     }
 
     void choice()

@@ -89,17 +89,16 @@ inline QString toolbarText(QToolBar* toolbar)
 // Two screens side by side, the right one smaller, for the offscreen platform.
 inline bool twoScreens(const QTemporaryDir& dir)
 {
-    QFile config(dir.filePath("screens.json"));
-    if (!config.open(QIODevice::WriteOnly) ||
-        config.write(R"({"screens": [{"name": "left", "width": 800, "height": 600},
-            {"name": "right", "x": 800, "width": 640, "height": 480}]})") < 0)
+    const QString config = dir.filePath("screens.json");
+    if (!writeFile(config, R"({"screens": [{"name": "left", "width": 800, "height": 600},
+            {"name": "right", "x": 800, "width": 640, "height": 480}]})"))
         return false;
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     return true;
 }
 
-// The test's main: the application on the two screens.
+// The test's main: the application on the two screens, in "M/d/yy" (the list shows dates
+// with "/").
 #define CW_MAINWINDOW_TEST_MAIN(TestClass)                                                         \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
@@ -107,6 +106,7 @@ inline bool twoScreens(const QTemporaryDir& dir)
         if (!twoScreens(dir))                                                                      \
             return 1;                                                                              \
         QApplication app(argc, argv);                                                              \
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -5,12 +5,6 @@ class TestListCommands : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // "M/d/yy": the list shows dates with "/".
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-
     // The list's keys from the search field and after a click beside the items: where the
     // keyboard is ("search" with its text, or "beside": the list, clicked below its items),
     // the key, and what the user then sees.

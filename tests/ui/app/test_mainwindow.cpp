@@ -32,12 +32,6 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // "M/d/yy": the list shows dates with "/".
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-
     void firstLoad()
     {
         MainWindowFixture f;

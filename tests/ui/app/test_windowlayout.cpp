@@ -4,12 +4,6 @@ class TestWindowLayout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // "M/d/yy": the list shows dates with "/".
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-
     // The layout: a first start has every default; the exit writes them all, the place and
     // size of the window's outer frame in twips; the next start brings back what was changed.
     void layoutSavedAndRestored()

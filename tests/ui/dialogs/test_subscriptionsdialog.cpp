@@ -41,13 +41,29 @@ struct Fixture : StoreFixture
         b->click();
     }
     QString status() const { return dialog.findChild<QLabel*>("lblStatus")->text(); }
-    // Subscribed to the family address book with Ann's birthday, through the dialog.
-    void addFamily()
+    // The account page filled in as Ann, and Find clicked.
+    void find(const QString& address = "dav.test/")
     {
-        dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
+        dialog.findChild<QLineEdit*>("txtAddress")->setText(address);
         dialog.findChild<QLineEdit*>("txtUserName")->setText("ann");
         dialog.findChild<QLineEdit*>("txtPassword")->setText("secret");
         click("cmdFind");
+    }
+    // Every question answered with answer; what each asked.
+    std::shared_ptr<QStringList> answer(QMessageBox::StandardButton answer)
+    {
+        auto asked = std::make_shared<QStringList>();
+        dialog.prompt().setHook(
+            [asked, answer](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
+                *asked << text;
+                return answer;
+            });
+        return asked;
+    }
+    // Subscribed to the family address book with Ann's birthday, through the dialog.
+    void addFamily()
+    {
+        find();
         QTRY_COMPARE(dialog.page(), SubscriptionsDialog::ChoosePage);
         dialog.found()->setCurrentRow(1);
         click("cmdPreview");
@@ -100,8 +116,7 @@ private Q_SLOTS:
         // The same address book again is refused before it is read.
         f.click("cmdAdd");
         f.remote.calls.clear();
-        f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
-        f.click("cmdFind");
+        f.find();
         QTRY_COMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
         f.dialog.found()->setCurrentRow(1);
         f.click("cmdPreview");
@@ -147,8 +162,7 @@ private Q_SLOTS:
         f.remote.failure = failure;
         f.dialog.show();
         f.click("cmdAdd");
-        f.dialog.findChild<QLineEdit*>("txtAddress")->setText(address);
-        f.click("cmdFind");
+        f.find(address);
         QTRY_VERIFY2(f.status().startsWith(failure), qPrintable(f.status()));
         QCOMPARE(f.dialog.page(), SubscriptionsDialog::AccountPage);
     }
@@ -172,17 +186,11 @@ private Q_SLOTS:
                                 QDateTime({2027, 1, 1}, {}),
                                 "AB:CD",
                                 {"self-signed"}};
-        QStringList asked;
-        f.dialog.prompt().setHook(
-            [&](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-                asked << text;
-                return accept ? QMessageBox::Yes : QMessageBox::No;
-            });
+        const auto asked = f.answer(accept ? QMessageBox::Yes : QMessageBox::No);
         f.dialog.show();
         f.click("cmdAdd");
         if (!accept) {
-            f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
-            f.click("cmdFind");
+            f.find();
             QTRY_VERIFY2(f.status().contains("certificate does not verify"),
                          qPrintable(f.status()));
             QCOMPARE(f.dialog.page(), SubscriptionsDialog::AccountPage);
@@ -190,9 +198,9 @@ private Q_SLOTS:
             f.addFamily();
         }
         // Asked once: the accepted certificate is not asked about again.
-        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked->size(), 1);
         for (const char* shown : {"dav.test", "Home CA", "AB:CD", "self-signed"})
-            QVERIFY2(asked[0].contains(shown), shown);
+            QVERIFY2(asked->at(0).contains(shown), shown);
     }
 
     // Remove asks whether the events go too; Cancel keeps the subscription.
@@ -215,15 +223,10 @@ private Q_SLOTS:
         f.click("cmdAdd");
         f.addFamily();
         f.click("cmdSubscribe");
-        QStringList asked;
-        f.dialog.prompt().setHook(
-            [&](QMessageBox::Icon, const QString& text, QMessageBox::StandardButtons) {
-                asked << text;
-                return QMessageBox::StandardButton(answer);
-            });
+        const auto asked = f.answer(QMessageBox::StandardButton(answer));
         f.click("cmdRemove");
-        QCOMPARE(asked.size(), 1);
-        QVERIFY2(asked[0].contains("\"Family\""), qPrintable(asked[0]));
+        QCOMPARE(asked->size(), 1);
+        QVERIFY2(asked->at(0).contains("\"Family\""), qPrintable(asked->at(0)));
         QCOMPARE(f.dialog.sources()->topLevelItemCount(), sources);
         QCOMPARE(f.store.readAllRecords()->size(), events);
         QCOMPARE(f.secrets.kept.size(), sources);
@@ -253,10 +256,7 @@ private Q_SLOTS:
         QVERIFY(f.store.addRecord(ann));
         f.dialog.show();
         f.click("cmdAdd");
-        f.dialog.findChild<QLineEdit*>("txtAddress")->setText("dav.test/");
-        f.dialog.findChild<QLineEdit*>("txtUserName")->setText("ann");
-        f.dialog.findChild<QLineEdit*>("txtPassword")->setText("secret");
-        f.click("cmdFind");
+        f.find();
         QTRY_COMPARE(f.dialog.page(), SubscriptionsDialog::ChoosePage);
         auto* publish = f.dialog.findChild<QCheckBox*>("chkPublish");
         f.dialog.found()->setCurrentRow(1); // an address book takes no events
@@ -269,10 +269,7 @@ private Q_SLOTS:
         QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Publishing to Work");
 
         f.remote.calls.clear();
-        f.dialog.prompt().setHook(
-            [&](QMessageBox::Icon, const QString&, QMessageBox::StandardButtons) {
-                return QMessageBox::StandardButton(answer);
-            });
+        f.answer(QMessageBox::StandardButton(answer));
         f.click("cmdRemove");
         QTRY_COMPARE(f.dialog.sources()->topLevelItemCount(), rows);
         QCOMPARE(f.remote.calls, published);
