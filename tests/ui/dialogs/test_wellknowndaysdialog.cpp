@@ -5,7 +5,7 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
-class TestSpecialEventsDialog : public DialogTest
+class TestWellKnownDaysDialog : public DialogTest
 {
     Q_OBJECT
     QTreeWidget* list() { return at<QTreeWidget>("lvwSpecialEvents"); }
@@ -129,5 +129,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestSpecialEventsDialog)
-#include "test_specialeventsdialog.moc"
+QTEST_MAIN(TestWellKnownDaysDialog)
+#include "test_wellknowndaysdialog.moc"
