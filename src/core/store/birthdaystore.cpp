@@ -277,9 +277,9 @@ std::optional<QList<BirthdayRecord>> BirthdayStore::readRecords()
 
 void BirthdayStore::attachRules(QList<BirthdayRecord>& records)
 {
-    m_rulesError.clear();
-    if (const std::optional<EventRuleTable> rules =
-            EventRuleFile::load(EventRuleFile::pathFor(m_dataPath), m_rulesError))
+    const Expected<EventRuleTable> rules = EventRuleFile::load(EventRuleFile::pathFor(m_dataPath));
+    m_rulesError = rules.error();
+    if (rules)
         rules->attachTo(records);
 }
 
