@@ -1,20 +1,20 @@
 #include "core/store/eventrulefile.h"
 
+#include "core/store/jsonfile.h"
 #include "core/text/textconv.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
 // Raised when a later version changes what an older one would misread.
 constexpr int fileVersion = 1;
+// Far above what a list of events' rules comes to; a larger file is not this program's.
+constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
 
 } // namespace
 
@@ -44,29 +44,23 @@ QString pathFor(const QString& dataPath)
 
 Expected<EventRuleTable> load(const QString& path)
 {
+    const JsonFile::Texts texts{
+        QCoreApplication::translate("EventRuleFile", "The rules file \"%1\" is damaged: %2."),
+        QCoreApplication::translate(
+            "EventRuleFile",
+            "The rules file \"%1\" was written by a newer version of the program."),
+        QCoreApplication::translate("EventRuleFile",
+                                    "The rules file \"%1\" is larger than %2 MB, more than this "
+                                    "program writes: it is not read.")};
+    const Expected<std::optional<QJsonObject>> read =
+        JsonFile::read(path, fileVersion, maxFileBytes, texts);
+    if (!read)
+        return UserError{read.error()};
     EventRuleTable table;
-    QFile file(path);
-    if (!file.exists())
+    if (!*read)
         return table;
+    const QJsonObject& root = **read;
     const QString name = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return UserError{QCoreApplication::translate("EventRuleFile", "Cannot read \"%1\": %2.")
-                             .arg(name, file.errorString())};
-    }
-    QJsonParseError parsed;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &parsed).object();
-    if (parsed.error != QJsonParseError::NoError || root.isEmpty()) {
-        return UserError{
-            QCoreApplication::translate("EventRuleFile", "The rules file \"%1\" is damaged: %2.")
-                .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
-                                                                    : QStringLiteral("empty"))};
-    }
-    if (root.value("version").toInt() > fileVersion) {
-        return UserError{QCoreApplication::translate(
-                             "EventRuleFile",
-                             "The rules file \"%1\" was written by a newer version of the program.")
-                             .arg(name)};
-    }
     const QJsonArray entries = root.value("events").toArray();
     for (const auto& value : entries) {
         const QJsonObject object = value.toObject();
@@ -94,13 +88,7 @@ Expected<> save(const QString& path, const EventRuleTable& table)
                                    {"date", entry.storedDate},
                                    {"rule", entry.rule.toText()}});
     }
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{"version", fileVersion}, {"events", entries}}).toJson();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return {};
-    return UserError{QCoreApplication::translate("EventRuleFile", "Cannot write \"%1\": %2.")
-                         .arg(QDir::toNativeSeparators(path), file.errorString())};
+    return JsonFile::write(path, fileVersion, QJsonObject{{"events", entries}});
 }
 
 Expected<> setRule(const QString& path, const BirthdayRecord& record,
