@@ -231,7 +231,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>الاسم أطول من أن يُحفظ. يمكن أن يحتوي الاسم على %1 حرفًا كحد أقصى (الحروف المشكولة أو ذات العلامات والرموز الخاصة الأخرى تُحسب بحرفين أو أكثر).</translation>
     </message>
@@ -306,7 +306,7 @@
         <translation>في اليوم نفسه</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>التاريخ</translation>
     </message>
@@ -331,14 +331,19 @@
         <translation>تعذّرت قراءة بعض تفاصيل هذه المناسبة: %1. وهي معروضة بالقيم التي تبدأ بها المناسبة الجديدة. اضغط «حسنًا» لحفظ المناسبة كما تراها، أو «ألغِ» لتركها دون تغيير.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>لم تُدخل اسمًا صالحًا لعيد الميلاد هذا. يُرجى التحقق والمحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>لم تُدخل تاريخًا صالحًا لعيد الميلاد هذا. يُرجى التحقق والمحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>التاريخ الذي بلا سنة يتكرر كل سنة: حدد «يتكرر كل سنة» أو أدخل السنة.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -346,8 +351,9 @@
         <translation>يجب أن تكون قيمة «أشعرني قبل» عددًا يساوي صفرًا أو أكبر. يُرجى التحقق والمحاولة مرة أخرى.</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -374,7 +380,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -382,7 +388,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 يتبع الاشتراك &quot;%2&quot;: أي تغيير هناك يغيّره هنا.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>الاسم</translation>
@@ -423,7 +429,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>مفتاح السجل %1 غير صالح: تتراوح المفاتيح من 0 إلى %2.</translation>
     </message>
@@ -501,7 +507,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
         <translation>قيمة الحقل %1 «%2» طويلة جدًا: تشغل %3 بايت، وملف البيانات يتسع لـ %4 على الأكثر.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>تعذّر ضغط ملف البيانات «%1»: برنامج آخر يستبدله باستمرار.</translation>
     </message>
@@ -522,7 +528,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>تعذّرت كتابة الملف «%1»: %2.</translation>
     </message>
@@ -535,7 +541,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>(مناسبة بلا اسم)</translation>
     </message>
@@ -785,7 +791,7 @@ Try &apos;candlewatcher --help&apos;.
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -879,7 +885,7 @@ Try &apos;candlewatcher --help&apos;.
         <translation>تعذّرت قراءة ملف البيانات «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>تعذّر فتح ملف البيانات «%1» للكتابة: %2.</translation>
     </message>
@@ -918,29 +924,24 @@ Try &apos;candlewatcher --help&apos;.
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>تعذرت قراءة &quot;%1&quot;: %2.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>ملف القواعد &quot;%1&quot; تالف: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>ملف القواعد &quot;%1&quot; كتبه إصدار أحدث من البرنامج.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>ملف القواعد &quot;%1&quot; تالف: أحد مدخلاته لا يُقرأ.</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>ملف القواعد «%1» أكبر من %2 ميغابايت، أكثر مما يكتبه هذا البرنامج: لا تتم قراءته.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>تعذرت الكتابة إلى &quot;%1&quot;: %2.</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>ملف القواعد &quot;%1&quot; تالف: أحد مدخلاته لا يُقرأ.</translation>
     </message>
 </context>
 <context>
@@ -1351,7 +1352,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>استيراد</translation>
     </message>
@@ -1366,7 +1367,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>المناسبات المراد استيرادها</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
@@ -1376,7 +1377,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>في اليوم نفسه</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>لم تُحدَّد السنة: لن يُعرض العمر</translation>
     </message>
@@ -1401,7 +1402,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>كلٌّ كما هو مدرج</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>التاريخ</translation>
     </message>
@@ -1492,7 +1493,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>ليس ملفًا عاديًا (إنه جهاز أو أنبوب أو مقبس): لا تُستورد إلا الملفات.</translation>
     </message>
@@ -1552,7 +1553,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>تاريخها ليس يومًا من أيام التقويم</translation>
     </message>
@@ -1622,7 +1623,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>؛ لم تُضف: %L1: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1647,6 +1648,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>تعذّرت قراءة «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>تعذّرت كتابة «%1»: %2؛ يبقى الملف كما كان.</translation>
     </message>
 </context>
 <context>
@@ -1929,7 +1943,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>لم تستجب أي خدمة إشعارات لسطح المكتب: ستظهر التذكيرات في نافذة Candlewatcher.</translation>
     </message>
@@ -1965,7 +1979,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>مزيد من أزرار شريط الأدوات</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>يعمل Candlewatcher في علبة النظام: إغلاق هذه النافذة يُبقيه هناك، والنقر على أيقونته يعيد النافذة.</translation>
     </message>
@@ -1992,7 +2006,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>تعذّر ضغط ملف البيانات.</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>تعذّرت قراءة قائمة أعياد الميلاد.</translation>
     </message>
@@ -2054,7 +2068,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -2068,7 +2082,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>‏%1 — القادم: %2، %3</translation>
@@ -2305,7 +2319,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>لا توجد مناسبات اليوم</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2456,7 +2470,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>مفتوح لمستخدمين آخرين</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>تعذّر إنشاء ملف القفل «%1»؛ لن تُلاحظ أي نسخة أخرى قيد التشغيل.</translation>
     </message>
@@ -2515,37 +2529,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>ملف الاشتراكات «%1» أكبر من %2 ميغابايت، أكثر مما يكتبه هذا البرنامج: لا تتم قراءته.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>تعذّرت قراءة «%1»: %2.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>ملف الاشتراكات «%1» تالف: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>ملف الاشتراكات «%1» كتبه إصدار أحدث من البرنامج.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>ملف الاشتراكات «%1» تالف: أحد إدخالاته لا يُقرأ.</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>تعذّرت كتابة «%1»: %2؛ يبقى الملف كما كان.</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>أنت مشترك في &quot;%1&quot; بالفعل.</translation>
     </message>
@@ -2846,7 +2850,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>أُضيفت: %L1، حُدّثت: %L2، أُزيلت: %L3</translation>
     </message>
@@ -3229,7 +3233,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>يُرجى تحديد التواريخ التي تريد إضافتها. استخدم مفتاح Ctrl لتحديد أكثر من تاريخ.</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -215,7 +215,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>Der Name ist zu lang zum Speichern.  Ein Name darf höchstens %1 Zeichen lang sein (Buchstaben mit Akzent und andere Sonderzeichen zählen als zwei oder mehr).</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>Am Tag selbst</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>das Datum</translation>
     </message>
@@ -311,14 +311,19 @@
         <translation>Einige Angaben zu diesem Ereignis konnten nicht gelesen werden: %1.  Sie werden mit den Werten angezeigt, mit denen ein neues Ereignis beginnt.  Klicken Sie auf „OK“, um das Ereignis so zu speichern, wie Sie es sehen, oder auf „Abbrechen“, um es unverändert zu lassen.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>Sie haben keinen gültigen Namen für diesen Geburtstag eingegeben.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>Sie haben kein gültiges Datum für diesen Geburtstag eingegeben.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>Ein Datum ohne Jahr wiederholt sich jährlich: Kreuzen Sie „Wiederholt sich jährlich“ an oder geben Sie das Jahr an.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -326,8 +331,9 @@
         <translation>Der Wert bei „Benachrichtigen ab“ muss eine Zahl größer oder gleich null sein.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -354,7 +360,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -362,7 +368,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Name</translation>
@@ -403,7 +409,7 @@ Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>Der Datensatzschlüssel %1 ist ungültig: Schlüssel reichen von 0 bis %2.</translation>
     </message>
@@ -473,7 +479,7 @@ Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation
         <translation>Das Feld %1 „%2“ ist zu lang: Es belegt %3 Bytes, die Datendatei fasst höchstens %4.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Die Datendatei „%1“ kann nicht komprimiert werden: Ein anderes Programm ersetzt sie ständig.</translation>
     </message>
@@ -494,7 +500,7 @@ Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
@@ -507,7 +513,7 @@ Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>(ein Ereignis ohne Namen)</translation>
     </message>
@@ -745,7 +751,7 @@ Weitere Informationen mit „candlewatcher --help“.
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -831,7 +837,7 @@ Weitere Informationen mit „candlewatcher --help“.
         <translation>Die Datendatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Die Datendatei „%1“ kann nicht zum Schreiben geöffnet werden: %2.</translation>
     </message>
@@ -870,29 +876,24 @@ Weitere Informationen mit „candlewatcher --help“.
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>Die Regeldatei „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Die Regeldatei „%1“ wurde von einer neueren Version des Programms geschrieben.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>Die Regeldatei „%1“ ist beschädigt: ein Eintrag darin ist nicht lesbar.</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Die Regeldatei „%1“ ist größer als %2 MB, mehr als dieses Programm schreibt: Sie wird nicht gelesen.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Die Regeldatei „%1“ ist beschädigt: ein Eintrag darin ist nicht lesbar.</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1288,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
@@ -1302,7 +1303,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Zu importierende Ereignisse</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1312,7 +1313,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Am Tag selbst</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>kein Jahr angegeben: Das Alter wird nicht angezeigt</translation>
     </message>
@@ -1337,7 +1338,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Jeweils wie aufgeführt</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1428,7 +1429,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>Die Datei ist keine reguläre Datei (sondern ein Gerät, eine Pipe oder ein Socket): Nur Dateien werden importiert.</translation>
     </message>
@@ -1480,7 +1481,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>sein Datum ist kein Kalendertag</translation>
     </message>
@@ -1550,7 +1551,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; %L1 nicht hinzugefügt: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1563,6 +1564,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2; die Datei bleibt, wie sie war.</translation>
     </message>
 </context>
 <context>
@@ -1841,7 +1855,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Kein Benachrichtigungsdienst des Desktops hat geantwortet: Erinnerungen erscheinen im Candlewatcher-Fenster.</translation>
     </message>
@@ -1877,7 +1891,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Weitere Symbolleistenknöpfe</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>Candlewatcher läuft im Infobereich: Wenn Sie dieses Fenster schließen, bleibt es dort, und ein Klick auf sein Symbol holt das Fenster zurück.</translation>
     </message>
@@ -1900,7 +1914,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Die Datendatei konnte nicht komprimiert werden.</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>Die Geburtstagsliste konnte nicht gelesen werden.</translation>
     </message>
@@ -1958,7 +1972,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -1968,7 +1982,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>%1 — als Nächstes: %2, %3</translation>
@@ -2197,7 +2211,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Heute keine Ereignisse</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2340,7 +2354,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>ist für andere Benutzer zugänglich</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>Die Sperrdatei „%1“ kann nicht angelegt werden; eine andere laufende Instanz wird nicht erkannt.</translation>
     </message>
@@ -2399,37 +2413,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Die Abonnementdatei „%1“ ist größer als %2 MB, mehr als dieses Programm schreibt: Sie wird nicht gelesen.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>Die Abonnementdatei „%1“ ist beschädigt: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Die Abonnementdatei „%1“ wurde von einer neueren Version des Programms geschrieben.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Die Abonnementdatei „%1“ ist beschädigt: Ein Eintrag darin ist nicht lesbar.</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>„%1“ kann nicht geschrieben werden: %2; die Datei bleibt, wie sie war.</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Sie haben „%1“ bereits abonniert.</translation>
     </message>
@@ -2718,7 +2722,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 hinzugefügt, %L2 aktualisiert, %L3 entfernt</translation>
     </message>
@@ -3101,7 +3105,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>Bitte wählen Sie die Daten aus, die Sie hinzufügen möchten.  Halten Sie die Strg-Taste gedrückt, um mehrere auszuwählen.</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -46,7 +46,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+148"/>
         <source>day(s) in advance</source>
         <extracomment>After the box with the number of days ahead to be notified; the number is the box&apos;s.</extracomment>
         <translation>
@@ -58,7 +58,7 @@
 <context>
     <name>BirthdayStore</name>
     <message numerus="yes">
-        <location filename="../src/core/store/birthdaystore.cpp" line="+177"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+175"/>
         <source>The data file &quot;%1&quot; already holds %Ln events, the most it can hold.</source>
         <extracomment>%1 is the data file, %Ln the number of events it holds: the most it can.</extracomment>
         <translation>
@@ -100,7 +100,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -142,7 +142,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>ImportPlan</name>
     <message numerus="yes">
-        <location filename="../src/core/exchange/importplan.cpp" line="+157"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+155"/>
         <source>Nothing was added from any of the %Ln files: %1 of them could not be used.</source>
         <translation>
             <numerusform>Nothing was added from any of the %Ln files: %1 of them could not be used.</numerusform>
@@ -159,7 +159,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+189"/>
+        <location line="+196"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -189,7 +189,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>MainWindow</name>
     <message numerus="yes">
-        <location filename="../src/ui/app/mainwindow.cpp" line="+416"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+414"/>
         <source>%n event(s) whose writing was cut off (a name without a date) were taken out of the data file; their cells are kept in &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n event whose writing was cut off (a name without a date) was taken out of the data file; its cells are kept in &quot;%1&quot;.</numerusform>
@@ -212,7 +212,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -249,7 +249,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>ReminderDecision</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/reminderdecision.cpp" line="+127"/>
+        <location filename="../src/core/calendar/reminderdecision.cpp" line="+133"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -301,7 +301,7 @@ Your events as they are now are kept as a backup of today.</numerusform>
 <context>
     <name>WellKnownDaysDialog</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+224"/>
+        <location filename="../src/ui/dialogs/wellknowndaysdialog.cpp" line="+225"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

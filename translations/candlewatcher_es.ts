@@ -215,7 +215,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>El nombre es demasiado largo para guardarlo.  Un nombre puede tener como máximo %1 caracteres (las letras con tilde y otros caracteres especiales cuentan como dos o más).</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>El mismo día</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>la fecha</translation>
     </message>
@@ -311,14 +311,19 @@
         <translation>No se han podido leer algunos datos de este evento: %1.  Se muestran con los valores con los que empieza un evento nuevo.  Pulse Aceptar para guardar el evento tal como lo ve, o Cancelar para dejarlo sin cambios.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>No ha introducido un nombre válido para este cumpleaños.  Revíselo e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>No ha introducido una fecha válida para este cumpleaños.  Revísela e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>Una fecha sin año se repite cada año: marque «Se repite cada año» o indique el año.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -326,8 +331,9 @@
         <translation>El valor de Notificar desde debe ser un número igual o mayor que cero.  Revíselo e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -354,7 +360,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -362,7 +368,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 Sigue la suscripción «%2»: un cambio allí lo cambia aquí.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nombre</translation>
@@ -403,7 +409,7 @@ Sigue la suscripción «%2»: un cambio allí lo cambia aquí.</translation>
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La clave de registro %1 no es válida: las claves van de 0 a %2.</translation>
     </message>
@@ -473,7 +479,7 @@ Sigue la suscripción «%2»: un cambio allí lo cambia aquí.</translation>
         <translation>El campo %1 «%2» es demasiado largo: ocupa %3 bytes y el archivo de datos admite como máximo %4.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>No se puede compactar el archivo de datos «%1»: otro programa lo sustituye una y otra vez.</translation>
     </message>
@@ -494,7 +500,7 @@ Sigue la suscripción «%2»: un cambio allí lo cambia aquí.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>No se puede escribir el archivo «%1»: %2.</translation>
     </message>
@@ -507,7 +513,7 @@ Sigue la suscripción «%2»: un cambio allí lo cambia aquí.</translation>
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>(un evento sin nombre)</translation>
     </message>
@@ -745,7 +751,7 @@ Pruebe «candlewatcher --help».
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -831,7 +837,7 @@ Pruebe «candlewatcher --help».
         <translation>No se puede leer el archivo de datos «%1»: %2.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>No se puede abrir el archivo de datos «%1» para escribir: %2.</translation>
     </message>
@@ -870,29 +876,24 @@ Pruebe «candlewatcher --help».
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>No se puede leer «%1»: %2.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>El archivo de reglas «%1» está dañado: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>El archivo de reglas «%1» lo escribió una versión más reciente del programa.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>El archivo de reglas «%1» está dañado: una de sus entradas no se puede leer.</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>El archivo de reglas «%1» ocupa más de %2 MB, más de lo que escribe este programa: no se lee.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>No se puede escribir «%1»: %2.</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>El archivo de reglas «%1» está dañado: una de sus entradas no se puede leer.</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1288,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>Importar</translation>
     </message>
@@ -1302,7 +1303,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Eventos que importar</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
@@ -1312,7 +1313,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>El mismo día</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>sin año: no se muestra la edad</translation>
     </message>
@@ -1337,7 +1338,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Cada uno como se indica</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>Fecha</translation>
     </message>
@@ -1428,7 +1429,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>No es un archivo normal (es un dispositivo, una tubería o un socket): solo se importan archivos.</translation>
     </message>
@@ -1480,7 +1481,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>su fecha no es un día del calendario</translation>
     </message>
@@ -1550,7 +1551,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; %L1 no añadidos: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1563,6 +1564,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>No se puede leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>No se puede escribir «%1»: %2; el archivo se queda como estaba.</translation>
     </message>
 </context>
 <context>
@@ -1841,7 +1855,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Ningún servicio de notificaciones del escritorio ha respondido: los recordatorios se muestran en la ventana de Candlewatcher.</translation>
     </message>
@@ -1877,7 +1891,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Más botones de la barra de herramientas</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>Candlewatcher sigue en la bandeja del sistema: al cerrar esta ventana queda allí, y un clic en su icono trae de vuelta la ventana.</translation>
     </message>
@@ -1900,7 +1914,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>No se ha podido compactar el archivo de datos.</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>No se ha podido leer la lista de cumpleaños.</translation>
     </message>
@@ -1958,7 +1972,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -1968,7 +1982,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>%1 — próximo: %2, %3</translation>
@@ -2197,7 +2211,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Hoy no hay eventos</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2340,7 +2354,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>está abierta a otros usuarios</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>No se puede crear el archivo de bloqueo «%1»; no se detectará otra copia en ejecución.</translation>
     </message>
@@ -2399,37 +2413,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>El archivo de suscripciones «%1» ocupa más de %2 MB, más de lo que escribe este programa: no se lee.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>No se puede leer «%1»: %2.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>El archivo de suscripciones «%1» está dañado: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>El archivo de suscripciones «%1» lo escribió una versión más reciente del programa.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>El archivo de suscripciones «%1» está dañado: una de sus entradas no se puede leer.</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>No se puede escribir «%1»: %2; el archivo se queda como estaba.</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Ya está suscrito a «%1».</translation>
     </message>
@@ -2718,7 +2722,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 añadidos, %L2 actualizados, %L3 eliminados</translation>
     </message>
@@ -3101,7 +3105,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>Seleccione las fechas que quiera añadir.  Mantenga pulsada la tecla Ctrl para seleccionar más de una.</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

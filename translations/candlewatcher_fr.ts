@@ -215,7 +215,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>Le nom est trop long pour être enregistré.  Un nom peut contenir au plus %1 caractères (les lettres accentuées et les autres caractères spéciaux comptent pour deux ou plus).</translation>
     </message>
@@ -286,7 +286,7 @@
         <translation>Le jour même</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>la date</translation>
     </message>
@@ -311,14 +311,19 @@
         <translation>Certains détails de cet événement n’ont pas pu être lus&#xa0;: %1.  Ils sont affichés avec les valeurs d’un nouvel événement.  Cliquez sur OK pour enregistrer l’événement tel que vous le voyez, ou sur Annuler pour le laisser inchangé.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>Vous n’avez pas saisi de nom valide pour cet anniversaire.  Vérifiez et réessayez.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>Vous n’avez pas saisi de date valide pour cet anniversaire.  Vérifiez et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>Une date sans année se répète chaque année : cochez « Se répète chaque année » ou indiquez l’année.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -326,8 +331,9 @@
         <translation>La valeur «&#xa0;Notifier à partir de&#xa0;» doit être un nombre supérieur ou égal à zéro.  Vérifiez et réessayez.</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -354,7 +360,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -362,7 +368,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 Suit l’abonnement « %2 » : un changement là-bas le change ici.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nom</translation>
@@ -403,7 +409,7 @@ Suit l’abonnement « %2 » : un changement là-bas le change ici.</translation
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>La clé d’enregistrement %1 n’est pas valide&#xa0;: les clés vont de 0 à %2.</translation>
     </message>
@@ -473,7 +479,7 @@ Suit l’abonnement « %2 » : un changement là-bas le change ici.</translation
         <translation>Le champ %1 «&#xa0;%2&#xa0;» est trop long&#xa0;: il occupe %3 octets et le fichier de données en accepte au plus %4.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Impossible de compacter le fichier de données «&#xa0;%1&#xa0;»&#xa0;: un autre programme ne cesse de le remplacer.</translation>
     </message>
@@ -494,7 +500,7 @@ Suit l’abonnement « %2 » : un changement là-bas le change ici.</translation
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Impossible d’écrire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -507,7 +513,7 @@ Suit l’abonnement « %2 » : un changement là-bas le change ici.</translation
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>(un événement sans nom)</translation>
     </message>
@@ -745,7 +751,7 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -831,7 +837,7 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
         <translation>Impossible de lire le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Impossible d’ouvrir en écriture le fichier de données «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
@@ -870,29 +876,24 @@ Essayez «&#xa0;candlewatcher --help&#xa0;».
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>Impossible de lire « %1 » : %2.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>Le fichier de règles « %1 » est endommagé : %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Le fichier de règles « %1 » a été écrit par une version plus récente du programme.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>Le fichier de règles « %1 » est endommagé : une de ses entrées est illisible.</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Le fichier de règles « %1 » dépasse %2 Mo, plus que ce programme n’écrit : il n’est pas lu.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Impossible d’écrire « %1 » : %2.</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Le fichier de règles « %1 » est endommagé : une de ses entrées est illisible.</translation>
     </message>
 </context>
 <context>
@@ -1287,7 +1288,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
@@ -1302,7 +1303,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Événements à importer</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -1312,7 +1313,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Le jour même</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>aucune année indiquée&#xa0;: l’âge n’est pas affiché</translation>
     </message>
@@ -1337,7 +1338,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Chacun comme indiqué</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
@@ -1428,7 +1429,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>Ce n’est pas un fichier ordinaire (c’est un périphérique, un tube ou un socket)&#xa0;: seuls les fichiers sont importés.</translation>
     </message>
@@ -1480,7 +1481,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>sa date n’est pas un jour du calendrier</translation>
     </message>
@@ -1550,7 +1551,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>&#xa0;; %L1 non ajoutés&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1563,6 +1564,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Impossible d’écrire « %1 » : %2 ; le fichier reste tel qu’il était.</translation>
     </message>
 </context>
 <context>
@@ -1841,7 +1855,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Aucun service de notification du bureau n’a répondu&#xa0;: les rappels s’affichent dans la fenêtre de Candlewatcher.</translation>
     </message>
@@ -1877,7 +1891,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Autres boutons de la barre d’outils</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>Candlewatcher reste dans la zone de notification : fermer cette fenêtre l’y laisse, et un clic sur son icône ramène la fenêtre.</translation>
     </message>
@@ -1900,7 +1914,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Le fichier de données n’a pas pu être compacté.</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>La liste des anniversaires n’a pas pu être lue.</translation>
     </message>
@@ -1958,7 +1972,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -1968,7 +1982,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>%1 — prochain&#xa0;: %2, %3</translation>
@@ -2197,7 +2211,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Aucun événement aujourd’hui</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2340,7 +2354,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>est accessible aux autres utilisateurs</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>Impossible de créer le fichier de verrou «&#xa0;%1&#xa0;»&#xa0;; une autre instance en cours d’exécution ne sera pas détectée.</translation>
     </message>
@@ -2399,37 +2413,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Le fichier des abonnements « %1 » dépasse %2 Mo, plus que ce programme n’écrit : il n’est pas lu.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» a été écrit par une version plus récente du programme.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Le fichier d’abonnements «&#xa0;%1&#xa0;» est endommagé&#xa0;: une de ses entrées est illisible.</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>Impossible d’écrire « %1 » : %2 ; le fichier reste tel qu’il était.</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Vous êtes déjà abonné à « %1 ».</translation>
     </message>
@@ -2718,7 +2722,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>%L1 ajoutés, %L2 mis à jour, %L3 supprimés</translation>
     </message>
@@ -3101,7 +3105,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>Sélectionnez les dates que vous voulez ajouter.  Maintenez la touche Ctrl enfoncée pour en sélectionner plusieurs.</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -211,7 +211,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>名前が長すぎるため保存できません。名前に使用できるのは最大 %1 文字です (漢字・かなやアクセント付きの文字などの特殊文字は、1 文字を 2 文字以上として数えます)。</translation>
     </message>
@@ -281,7 +281,7 @@
         <translation>当日</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>日付</translation>
     </message>
@@ -306,14 +306,19 @@
         <translation>このイベントの一部の情報を読み込めませんでした: %1。該当する項目は新しいイベントの初期値で表示しています。表示されている内容でイベントを保存するには [OK] を、変更せずに閉じるには [キャンセル] を押してください。</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>この誕生日の名前が正しくありません。確認してもう一度お試しください。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>この誕生日の日付が正しくありません。確認してもう一度お試しください。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>年のない日付は毎年繰り返します。「毎年繰り返す」にチェックを入れるか、年を入力してください。</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -321,8 +326,9 @@
         <translation>「事前通知」の値には 0 以上の数値を指定してください。確認してもう一度お試しください。</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -349,7 +355,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -357,7 +363,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 購読「%2」に従っています。そちらの変更がここに反映されます。</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>名前</translation>
@@ -398,7 +404,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>レコードキー %1 は無効です: キーの範囲は 0 から %2 までです。</translation>
     </message>
@@ -466,7 +472,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
         <translation>%1「%2」が長すぎます: %3 バイトありますが、データファイルに保存できるのは最大 %4 バイトです。</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>データファイル「%1」を最適化できません: 別のプログラムがファイルを置き換え続けています。</translation>
     </message>
@@ -487,7 +493,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>ファイル「%1」に書き込めません: %2。</translation>
     </message>
@@ -500,7 +506,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>(名前のないイベント)</translation>
     </message>
@@ -735,7 +741,7 @@ Try &apos;candlewatcher --help&apos;.
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -819,7 +825,7 @@ Try &apos;candlewatcher --help&apos;.
         <translation>データファイル「%1」を読み込めません: %2。</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>データファイル「%1」を書き込み用に開けません: %2。</translation>
     </message>
@@ -858,29 +864,24 @@ Try &apos;candlewatcher --help&apos;.
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>「%1」を読み込めません: %2。</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>ルールファイル「%1」が壊れています: %2。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>ルールファイル「%1」は新しいバージョンのプログラムで書かれています。</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>ルールファイル「%1」が壊れています: 読めない項目があります。</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>ルールファイル「%1」は %2 MB を超えており、このプログラムが書き込む量より大きいため読み込みません。</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>「%1」に書き込めません: %2。</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>ルールファイル「%1」が壊れています: 読めない項目があります。</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1272,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>インポート</translation>
     </message>
@@ -1286,7 +1287,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>インポートするイベント</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>名前</translation>
     </message>
@@ -1296,7 +1297,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>当日</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>年の指定なし: 年齢は表示されません</translation>
     </message>
@@ -1321,7 +1322,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>一覧のとおり</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>日付</translation>
     </message>
@@ -1412,7 +1413,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>通常のファイルではありません (デバイス、パイプ、またはソケットです)。インポートできるのはファイルだけです。</translation>
     </message>
@@ -1462,7 +1463,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>日付が暦に存在しません</translation>
     </message>
@@ -1532,7 +1533,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>。追加不可 %L1 件: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1542,6 +1543,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>「%1」を読み込めません: %2。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>「%1」を書き込めません: %2。ファイルは元のままです。</translation>
     </message>
 </context>
 <context>
@@ -1819,7 +1833,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>デスクトップ通知サービスが応答しません: リマインダーは Candlewatcher の専用ウィンドウに表示します。</translation>
     </message>
@@ -1855,7 +1869,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>その他のツールバーボタン</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>Candlewatcher はシステムトレイで動作します。このウィンドウを閉じてもトレイに残り、アイコンをクリックするとウィンドウが戻ります。</translation>
     </message>
@@ -1877,7 +1891,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>データファイルを最適化できませんでした。</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>誕生日リストを読み込めませんでした。</translation>
     </message>
@@ -1934,7 +1948,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -1943,7 +1957,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>%1 — 次回: %2、%3</translation>
@@ -2170,7 +2184,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>今日のイベントはありません</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2311,7 +2325,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>他のユーザーもアクセスできます</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>ロックファイル「%1」を作成できません。実行中の別のコピーを検出できません。</translation>
     </message>
@@ -2370,37 +2384,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>購読ファイル「%1」は %2 MB を超えており、このプログラムが書き込む量より大きいため読み込みません。</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>「%1」を読み込めません: %2。</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>購読ファイル「%1」は破損しています: %2。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>購読ファイル「%1」は新しいバージョンのプログラムで書き込まれています。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>購読ファイル「%1」は破損しています: 読み取れないエントリがあります。</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>「%1」を書き込めません: %2。ファイルは元のままです。</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>「%1」はすでに購読しています。</translation>
     </message>
@@ -2686,7 +2690,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>追加 %L1 件、更新 %L2 件、削除 %L3 件</translation>
     </message>
@@ -3069,7 +3073,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>追加する日付を選択してください。Ctrl キーを押しながらクリックすると、複数選択できます。</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -219,7 +219,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>Nazwa jest za długa, aby ją zapisać. Nazwa może mieć najwyżej %1 znaków (litery ze znakami diakrytycznymi i inne znaki specjalne liczą się jako dwa lub więcej).</translation>
     </message>
@@ -291,7 +291,7 @@
         <translation>W dniu wydarzenia</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>data</translation>
     </message>
@@ -316,14 +316,19 @@
         <translation>Nie udało się odczytać niektórych szczegółów tego wydarzenia: %1. Pokazano je z wartościami domyślnymi nowego wydarzenia. Kliknij OK, aby zapisać wydarzenie tak, jak je widać, lub Anuluj, aby pozostawić je bez zmian.</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>Nie wpisano prawidłowej nazwy tych urodzin. Sprawdź ją i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>Nie wpisano prawidłowej daty tych urodzin. Sprawdź ją i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>Data bez roku powtarza się co roku: zaznacz „Powtarzaj co roku” albo podaj rok.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -331,8 +336,9 @@
         <translation>Wartość pola Powiadamiaj musi być liczbą równą zero lub większą. Sprawdź ją i spróbuj ponownie.</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -359,7 +365,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -367,7 +373,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 Podąża za subskrypcją „%2”: zmiana tam zmienia je tutaj.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Nazwa</translation>
@@ -408,7 +414,7 @@ Podąża za subskrypcją „%2”: zmiana tam zmienia je tutaj.</translation>
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>Klucz rekordu %1 jest nieprawidłowy: klucze mają wartości od 0 do %2.</translation>
     </message>
@@ -480,7 +486,7 @@ Podąża za subskrypcją „%2”: zmiana tam zmienia je tutaj.</translation>
         <translation>Pole %1 „%2” jest za długie: zajmuje %3 bajtów, a plik danych mieści najwyżej %4.</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>Nie można skompaktować pliku danych „%1”: inny program ciągle go zastępuje.</translation>
     </message>
@@ -501,7 +507,7 @@ Podąża za subskrypcją „%2”: zmiana tam zmienia je tutaj.</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>Nie można zapisać pliku „%1”: %2.</translation>
     </message>
@@ -514,7 +520,7 @@ Podąża za subskrypcją „%2”: zmiana tam zmienia je tutaj.</translation>
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>(wydarzenie bez nazwy)</translation>
     </message>
@@ -755,7 +761,7 @@ Spróbuj „candlewatcher --help”.
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -843,7 +849,7 @@ Spróbuj „candlewatcher --help”.
         <translation>Nie można odczytać pliku danych „%1”: %2.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>Nie można otworzyć pliku danych „%1” do zapisu: %2.</translation>
     </message>
@@ -882,29 +888,24 @@ Spróbuj „candlewatcher --help”.
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>Nie można odczytać „%1”: %2.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>Plik reguł „%1” jest uszkodzony: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Plik reguł „%1” został zapisany przez nowszą wersję programu.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>Plik reguł „%1” jest uszkodzony: jednego z wpisów nie da się odczytać.</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>Plik reguł „%1” ma ponad %2 MB, więcej niż zapisuje ten program: nie jest czytany.</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>Nie można zapisać „%1”: %2.</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>Plik reguł „%1” jest uszkodzony: jednego z wpisów nie da się odczytać.</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1304,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
@@ -1318,7 +1319,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Wydarzenia do zaimportowania</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>Nazwa</translation>
     </message>
@@ -1328,7 +1329,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>W dniu wydarzenia</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>nie podano roku: wiek nie będzie pokazywany</translation>
     </message>
@@ -1353,7 +1354,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Każde jak na liście</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>Data</translation>
     </message>
@@ -1444,7 +1445,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>To nie jest zwykły plik (to urządzenie, potok lub gniazdo): importować można tylko pliki.</translation>
     </message>
@@ -1498,7 +1499,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>jego data nie jest dniem kalendarza</translation>
     </message>
@@ -1568,7 +1569,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>; niedodane: %L1: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1584,6 +1585,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>Nie można odczytać „%1”: %2.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>Nie można zapisać „%1”: %2; plik pozostaje bez zmian.</translation>
     </message>
 </context>
 <context>
@@ -1863,7 +1877,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>Żadna usługa powiadomień pulpitu nie odpowiedziała: przypomnienia będą pokazywane w oknie Candlewatcher.</translation>
     </message>
@@ -1899,7 +1913,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Więcej przycisków paska narzędzi</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>Candlewatcher działa w zasobniku systemowym: zamknięcie tego okna zostawia go tam, a kliknięcie jego ikony przywraca okno.</translation>
     </message>
@@ -1923,7 +1937,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Nie można skompaktować pliku danych.</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>Nie można odczytać listy urodzin.</translation>
     </message>
@@ -1982,7 +1996,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -1993,7 +2007,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>%1 — najbliższe: %2, %3</translation>
@@ -2224,7 +2238,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Brak wydarzeń na dziś</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2369,7 +2383,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>jest dostępny dla innych użytkowników</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>Nie można utworzyć pliku blokady „%1”; inna uruchomiona kopia programu nie zostanie wykryta.</translation>
     </message>
@@ -2428,37 +2442,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>Plik subskrypcji „%1” ma ponad %2 MB, więcej niż zapisuje ten program: nie jest czytany.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>Nie można odczytać „%1”: %2.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>Plik subskrypcji „%1” jest uszkodzony: %2.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>Plik subskrypcji „%1” został zapisany przez nowszą wersję programu.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>Plik subskrypcji „%1” jest uszkodzony: nie można odczytać jednego z jego wpisów.</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>Nie można zapisać „%1”: %2; plik pozostaje bez zmian.</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>Subskrybujesz już „%1”.</translation>
     </message>
@@ -2750,7 +2754,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>dodane: %L1, zaktualizowane: %L2, usunięte: %L3</translation>
     </message>
@@ -3133,7 +3137,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>Zaznacz daty, które chcesz dodać. Aby zaznaczyć kilka, przytrzymaj klawisz Ctrl.</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

@@ -211,7 +211,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>名称太长，无法保存。名称最多可包含 %1 个字符（汉字、带重音符号的字母和其他特殊字符按两个或更多字符计算）。</translation>
     </message>
@@ -281,7 +281,7 @@
         <translation>当天</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+65"/>
         <source>the date</source>
         <translation>日期</translation>
     </message>
@@ -306,14 +306,19 @@
         <translation>无法读取此事件的部分详细信息：%1。这些项目以新事件的初始值显示。按“确定”将按当前显示的内容保存事件，按“取消”则保持事件不变。</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+71"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>您没有为此生日输入有效的名称。请检查后重试。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>You have not entered a valid date for this birthday.  Please check and try again.</source>
         <translation>您没有为此生日输入有效的日期。请检查后重试。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A date without a year repeats every year: tick &quot;Repeats every year&quot; or give the year.</source>
+        <translation>没有年份的日期每年重复：请勾选“每年重复”或填写年份。</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -321,8 +326,9 @@
         <translation>“提前通知”的值必须是大于或等于零的数字。请检查后重试。</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+65"/>
+        <location line="+24"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -349,7 +355,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+127"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -357,7 +363,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 跟随订阅“%2”：那里的更改会更改这里。</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>名称</translation>
@@ -398,7 +404,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>BirthdayStore</name>
     <message>
-        <location filename="../src/core/store/birthdaystore.cpp" line="+92"/>
+        <location filename="../src/core/store/birthdaystore.cpp" line="+90"/>
         <source>The record key %1 is not valid: keys run from 0 to %2.</source>
         <translation>记录键 %1 无效：键的范围是 0 到 %2。</translation>
     </message>
@@ -466,7 +472,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
         <translation>%1“%2”太长：它占用 %3 字节，而数据文件最多只能容纳 %4 字节。</translation>
     </message>
     <message>
-        <location line="+119"/>
+        <location filename="../src/core/store/storecompaction.cpp" line="+54"/>
         <source>Cannot compact the data file &quot;%1&quot;: another program keeps replacing it.</source>
         <translation>无法压缩数据文件“%1”：另一个程序不断替换该文件。</translation>
     </message>
@@ -487,7 +493,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
     </message>
     <message>
         <location line="+4"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
         <translation>无法写入文件“%1”：%2。</translation>
     </message>
@@ -500,7 +506,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>CalendarExchange</name>
     <message>
-        <location filename="../src/core/exchange/calendarexchange.cpp" line="+25"/>
+        <location filename="../src/core/exchange/calendarexchange.cpp" line="+30"/>
         <source>(an event without a name)</source>
         <translation>（无名称的事件）</translation>
     </message>
@@ -735,7 +741,7 @@ Try &apos;candlewatcher --help&apos;.
 </translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/cli/upcoming.cpp" line="+85"/>
+        <location filename="../src/cli/upcoming.cpp" line="+87"/>
         <source>No events in the next %Ln days.
 </source>
         <extracomment>%Ln is the number of days looked ahead.</extracomment>
@@ -819,7 +825,7 @@ Try &apos;candlewatcher --help&apos;.
         <translation>无法读取数据文件“%1”：%2。</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Cannot open the data file &quot;%1&quot; for writing: %2.</source>
         <translation>无法以写入方式打开数据文件“%1”：%2。</translation>
     </message>
@@ -858,29 +864,24 @@ Try &apos;candlewatcher --help&apos;.
 <context>
     <name>EventRuleFile</name>
     <message>
-        <location filename="../src/core/store/eventrulefile.cpp" line="+53"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>无法读取“%1”：%2。</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/core/store/eventrulefile.cpp" line="+48"/>
         <source>The rules file &quot;%1&quot; is damaged: %2.</source>
         <translation>规则文件“%1”已损坏：%2。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+1"/>
         <source>The rules file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>规则文件“%1”是由较新版本的程序写入的。</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
-        <translation>规则文件“%1”已损坏：其中有一项无法读取。</translation>
+        <location line="+3"/>
+        <source>The rules file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
+        <translation>规则文件“%1”大于 %2 MB，超过本程序写入的大小：不予读取。</translation>
     </message>
     <message>
-        <location line="+26"/>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>无法写入“%1”：%2。</translation>
+        <location line="+19"/>
+        <source>The rules file &quot;%1&quot; is damaged: an entry in it does not read.</source>
+        <translation>规则文件“%1”已损坏：其中有一项无法读取。</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1272,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/importdialog.cpp" line="+147"/>
+        <location filename="../src/ui/dialogs/importdialog.cpp" line="+150"/>
         <source>Import</source>
         <translation>导入</translation>
     </message>
@@ -1286,7 +1287,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>要导入的事件</translation>
     </message>
     <message>
-        <location line="-100"/>
+        <location line="-102"/>
         <source>Name</source>
         <translation>名称</translation>
     </message>
@@ -1296,7 +1297,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>当天</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>no year given: the age is not shown</source>
         <translation>未提供年份：不显示年龄</translation>
     </message>
@@ -1321,7 +1322,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>按列表所示</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-142"/>
         <source>Date</source>
         <translation>日期</translation>
     </message>
@@ -1412,7 +1413,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ImportPlan</name>
     <message>
-        <location filename="../src/core/exchange/importplan.cpp" line="+89"/>
+        <location filename="../src/core/exchange/importplan.cpp" line="+87"/>
         <source>It is not a regular file (it is a device, a pipe or a socket): only files are imported.</source>
         <translation>它不是普通文件（而是设备、管道或套接字）：只能导入文件。</translation>
     </message>
@@ -1462,7 +1463,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+50"/>
         <source>its date is not a day of the calendar</source>
         <translation>其日期在日历中不存在</translation>
     </message>
@@ -1532,7 +1533,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>；%L1 个未添加：%2</translation>
     </message>
     <message numerus="yes">
-        <location line="+45"/>
+        <location line="+47"/>
         <source>The import stopped after %1 of the %Ln events were added.
 
 %2</source>
@@ -1542,6 +1543,19 @@ Tip: using the down arrow will show you a calendar.</source>
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JsonFile</name>
+    <message>
+        <location filename="../src/core/store/jsonfile.cpp" line="+25"/>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>无法读取“%1”：%2。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
+        <translation>无法写入“%1”：%2；文件保持原样。</translation>
     </message>
 </context>
 <context>
@@ -1819,7 +1833,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/ui/app/mainwindow.cpp" line="+85"/>
+        <location filename="../src/ui/app/mainwindow.cpp" line="+82"/>
         <source>No desktop notification service answered: reminders show in the Candlewatcher window.</source>
         <translation>没有桌面通知服务响应：提醒将显示在 Candlewatcher 窗口中。</translation>
     </message>
@@ -1855,7 +1869,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>更多工具栏按钮</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Candlewatcher runs in the system tray: closing this window keeps it there, and a click on its icon brings the window back.</source>
         <translation>Candlewatcher 在系统托盘中运行：关闭此窗口后它仍留在那里，单击其图标即可恢复窗口。</translation>
     </message>
@@ -1877,7 +1891,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>无法压缩数据文件。</translation>
     </message>
     <message>
-        <location line="-353"/>
+        <location line="-354"/>
         <source>The birthdays list could not be read.</source>
         <translation>无法读取生日列表。</translation>
     </message>
@@ -1934,7 +1948,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>NextEvent</name>
     <message numerus="yes">
-        <location filename="../src/core/calendar/nextevent.cpp" line="+24"/>
+        <location filename="../src/core/calendar/nextevent.cpp" line="+25"/>
         <source>%Ln</source>
         <comment>an age</comment>
         <extracomment>A person&apos;s age in the list&apos;s narrow &quot;Age&quot; column and the command line&apos;s lines: the number alone where the language needs no word (English &quot;42&quot;), else its age word.</extracomment>
@@ -1943,7 +1957,7 @@ Tip: using the down arrow will show you a calendar.</source>
         </translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+64"/>
         <source>%1 — next: %2, %3</source>
         <extracomment>The tray icon&apos;s tip: the program&apos;s title, the soonest event&apos;s name and when it is.</extracomment>
         <translation>%1 — 下一个：%2，%3</translation>
@@ -2170,7 +2184,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>今天没有事件</translation>
     </message>
     <message numerus="yes">
-        <location line="+43"/>
+        <location line="+49"/>
         <source>%1 (%2 - %Ln Years)</source>
         <extracomment>%1 is the event&apos;s name, %2 its date, %Ln the years since the date (an age, or an anniversary&apos;s count: a wording for both). The notification window cuts long names short: keep %1 first, the rest in parentheses.</extracomment>
         <translation>
@@ -2311,7 +2325,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>对其他用户开放</translation>
     </message>
     <message>
-        <location filename="../src/platform/singleinstance.cpp" line="+74"/>
+        <location filename="../src/platform/singleinstance.cpp" line="+72"/>
         <source>Cannot make the lock file &quot;%1&quot;; another running copy will not be noticed.</source>
         <translation>无法创建锁文件“%1”；将无法察觉另一个正在运行的副本。</translation>
     </message>
@@ -2370,37 +2384,27 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>Subscriptions</name>
     <message>
-        <location filename="../src/core/sync/subscriptions.cpp" line="+231"/>
+        <location filename="../src/core/sync/subscriptions.cpp" line="+226"/>
         <source>The subscriptions file &quot;%1&quot; is larger than %2 MB, more than this program writes: it is not read.</source>
         <translation>订阅文件“%1”大于 %2 MB，超过本程序写入的大小：不予读取。</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>无法读取“%1”：%2。</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-5"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: %2.</source>
         <translation>订阅文件“%1”已损坏：%2。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
         <source>The subscriptions file &quot;%1&quot; was written by a newer version of the program.</source>
         <translation>订阅文件“%1”是由更新版本的程序写入的。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>The subscriptions file &quot;%1&quot; is damaged: an entry in it does not read.</source>
         <translation>订阅文件“%1”已损坏：其中有一个条目无法读取。</translation>
     </message>
     <message>
-        <location line="+29"/>
-        <source>Cannot write &quot;%1&quot;: %2; the file is kept as it was.</source>
-        <translation>无法写入“%1”：%2；文件保持原样。</translation>
-    </message>
-    <message>
-        <location line="-138"/>
+        <location line="-94"/>
         <source>You subscribe to &quot;%1&quot; already.</source>
         <translation>您已订阅“%1”。</translation>
     </message>
@@ -2686,7 +2690,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
     <name>SyncRun</name>
     <message>
         <location filename="../src/core/sync/publisher.cpp" line="+50"/>
-        <location filename="../src/core/sync/syncrun.cpp" line="+31"/>
+        <location filename="../src/core/sync/syncrun.cpp" line="+32"/>
         <source>%L1 added, %L2 updated, %L3 removed</source>
         <translation>已添加 %L1 个，已更新 %L2 个，已移除 %L3 个</translation>
     </message>
@@ -3069,7 +3073,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>请选择要添加的日期。按住 Ctrl 键可选择多个。</translation>
     </message>
     <message numerus="yes">
-        <location line="+122"/>
+        <location line="+123"/>
         <source>None of the %Ln selected events could be added.
 
 %1</source>

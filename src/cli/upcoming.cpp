@@ -47,7 +47,9 @@ QJsonObject upcomingObject(const NextEvent& event)
 {
     return QJsonObject{
         {QStringLiteral("name"), event.name},
-        {QStringLiteral("date"), event.next.date.toString(Qt::ISODate)},
+        // A day without a year as vCard and ISO 8601 write one: "--04-15".
+        {QStringLiteral("date"), event.yearless ? event.next.date.toString(u"--MM-dd")
+                                                : event.next.date.toString(Qt::ISODate)},
         {QStringLiteral("days"), event.next.days},
         {QStringLiteral("years"), event.showAge ? QJsonValue(event.next.years) : QJsonValue()},
         {QStringLiteral("key"), event.key},

@@ -4,6 +4,8 @@
 
 #include "storefixture.h"
 
+#include "core/store/eventrulefile.h"
+
 #include "ui/dialogs/birthdaydialog.h"
 #include "ui/dialogs/importdialog.h"
 #include "ui/dialogs/preferencesdialog.h"
@@ -167,7 +169,10 @@ protected:
         dialog.reset(); // the old one goes first: the comments form keeps its texts as it goes
         const auto mode = name == "add" ? BirthdayDialog::Mode::Add : BirthdayDialog::Mode::Edit;
         key = key >= 0 || name != "edit" ? key : f->add("Ann", QDate(1990, 5, 1));
-        const BirthdayRecord shown = f->fields.readRecord(key).value_or(BirthdayRecord());
+        BirthdayRecord shown = f->fields.readRecord(key).value_or(BirthdayRecord());
+        // As the list gives it: with its rule from beside the data file.
+        if (const auto rules = EventRuleFile::load(EventRuleFile::pathFor(f->store.dataPath())))
+            shown.rule = rules->ruleFor(shown);
         ImportEntry ben;
         ben.name = "Ben", ben.date = QDate(1984, 12, 9);
         if (name == "add" || name == "edit")

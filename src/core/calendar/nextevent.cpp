@@ -7,7 +7,8 @@
 
 QString NextEvent::dateText(const QLocale& locale) const
 {
-    return TextConv::shownDateText(next.date, locale);
+    return yearless ? TextConv::shownDayMonthText(next.date.month(), next.date.day(), locale)
+                    : TextConv::shownDateText(next.date, locale);
 }
 
 QString NextEvent::inText() const
@@ -40,6 +41,7 @@ std::optional<NextEvent> nextEventOn(const BirthdayRecord& record, std::optional
     event.key = record.key;
     event.name = record.value(BirthdayRecord::Name);
     event.next = *next;
+    event.yearless = record.isYearless();
     // The stored date itself is no anniversary: there is no age to tell yet.
     event.showAge = record.value(BirthdayRecord::ShowYears) == QLatin1String("1") && !next->stored;
     return event;

@@ -16,7 +16,8 @@ struct NextEvent
     int key = -1;
     QString name;
     Occurrence next;
-    bool showAge = false; // ShowYears is "1" and the occurrence is an anniversary
+    bool showAge = false;  // ShowYears is "1" and the occurrence is an anniversary
+    bool yearless = false; // a day and month without a year: no year is shown
 
     QString dateText(const QLocale& locale = QLocale()) const; // the user's short form
     QString inText() const;                                    // "today", "in 12 days"

@@ -113,10 +113,16 @@ ReminderDecision reminderDecide(const QList<BirthdayRecord>& records, const QDat
             continue;
 
         const QString& name = record.value(BirthdayRecord::Name);
-        const bool showYears = record.value(BirthdayRecord::ShowYears) != QLatin1String("0");
+        // A moving day's stored date is only its next day: it has no years to count.
+        const bool showYears =
+            record.value(BirthdayRecord::ShowYears) != QLatin1String("0") && !record.rule;
         if (found.listing == Listing::Soon) {
-            // In the user's form, whatever form the file holds it in.
-            const QString dateText = TextConv::shownDateText(*dates.date, shownLocale);
+            // In the user's form, whatever form the file holds it in; a day without a year as
+            // the list's Date column shows it.
+            const QString dateText =
+                record.isYearless()
+                    ? TextConv::shownDayMonthText(record.rule->month, record.rule->day, shownLocale)
+                    : TextConv::shownDateText(*dates.date, shownLocale);
             // One arg() call fills both at once: a name may itself hold "%1".
             soon.append({dates.next->next.days,
                          showYears

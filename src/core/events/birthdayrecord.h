@@ -19,6 +19,10 @@ struct BirthdayRecord
     // How a moving event's day moves, from the file beside the data file; none for a fixed day.
     std::optional<YearlyRule> rule;
 
+    // A day and month without a year (a birthday whose year is not known): kept as a fixed-day
+    // rule, so the Date cell holds only the day's next occurrence and no age follows from it.
+    bool isYearless() const { return rule && rule->kind == YearlyRule::Kind::Fixed; }
+
     const QString& value(Field field) const { return values[field]; }
     void setValue(Field field, const QString& text) { values[field] = text; }
 

@@ -15,6 +15,11 @@ const QByteArray notifyProperty = "X-CANDLEWATCHER-NOTIFY";
 const QByteArray showYearsProperty = "X-CANDLEWATCHER-SHOWYEARS";
 // A moving day's rule as this program keeps it, so its own export reads back the same.
 const QByteArray ruleProperty = "X-CANDLEWATCHER-RULE";
+// Apple's birthday calendars start a day without a year in 1604 and say so here; Nextcloud's
+// start it in 1970 and mark it with the second.
+constexpr int omittedYear = 1604;
+const QByteArray omitYearProperty = "X-APPLE-OMIT-YEAR";
+const QByteArray unknownYearProperty = "X-NEXTCLOUD-BC-UNKNOWN-YEAR";
 
 ImportEntry entryOf(const ICalendar::Event& event)
 {
@@ -60,8 +65,11 @@ ImportEntry entryOf(const ICalendar::Event& event)
     entry.date = event.firstDay;
     entry.recurs = event.repeat == ICalendar::Repeat::Yearly || entry.rule;
     entry.lastDay = event.lastDay;
-    // Birthday calendars of address books that keep no year use Apple's placeholder.
-    entry.hasYear = !(entry.recurs && entry.date.year() == 1604);
+    // Birthday calendars of address books that keep no year use a placeholder year.
+    entry.hasYear =
+        !entry.recurs || !(entry.date.year() == omittedYear ||
+                           event.extra(omitYearProperty) == QString::number(entry.date.year()) ||
+                           event.extra(unknownYearProperty) == QLatin1String("1"));
     entry.notify = event.extra(notifyProperty);
     entry.showYears = event.extra(showYearsProperty);
     // A day needs no alarm in the calendar to be announced: only this program's own export,
@@ -132,14 +140,19 @@ Export exportRecords(const QList<BirthdayRecord>& records, const ExportOptions& 
                            ? ICalendar::Repeat::Yearly
                            : ICalendar::Repeat::None;
         event.leapDayRule = options.leapDayRule;
-        if (event.repeat == ICalendar::Repeat::Yearly)
+        const bool yearless = event.repeat == ICalendar::Repeat::Yearly && record.isYearless();
+        if (yearless)
+            event.start = QDate(omittedYear, record.rule->month, record.rule->day);
+        else if (event.repeat == ICalendar::Repeat::Yearly)
             event.rule = record.rule;
         if (record.value(BirthdayRecord::Alert) == QLatin1String("0"))
             event.alarmAt = options.alertTime;
         event.extras = {{notifyProperty, record.value(BirthdayRecord::Notify)},
                         {showYearsProperty, record.value(BirthdayRecord::ShowYears)}};
-        if (event.rule)
-            event.extras.append({ruleProperty, event.rule->toText()});
+        if (yearless)
+            event.extras.append({omitYearProperty, QString::number(omittedYear)});
+        if (event.rule || yearless)
+            event.extras.append({ruleProperty, record.rule->toText()});
         events.append(event);
     }
     result.events = int(events.size());

@@ -53,21 +53,19 @@ QString oneOf(const QString& given, const QStringList& allowed, const QString& o
 BirthdayRecord recordFor(const ImportEntry& entry, QDate today)
 {
     QDate date = entry.date;
-    if (!entry.hasYear) {
-        int year = today.year();
-        while (date.month() == 2 && date.day() == 29 && !QDate::isLeapYear(year))
-            --year;
-        date = QDate(year, date.month(), date.day());
-    }
+    // A day without a year stays one: a fixed-day rule, stored on its next day.
+    std::optional<YearlyRule> rule = entry.rule;
+    if (!entry.hasYear && !rule)
+        rule = YearlyRule::fixed(date.month(), date.day());
     const QString yes = QStringLiteral("1"), no = QStringLiteral("0");
     // Most files carry no Notify; the check (a pattern made for the locale) is left out then.
     const bool notifyFits = !entry.notify.isEmpty() && entry.notify.size() <= 2 &&
                             BirthdayInput::notifyTextValid(entry.notify);
     // A moving day is stored on its next day; its rule goes beside the data file.
-    if (entry.rule && entry.recurs)
-        date = nextOccurrence(*entry.rule, today);
+    if (rule && entry.recurs)
+        date = nextOccurrence(*rule, today);
     BirthdayRecord record;
-    record.rule = entry.recurs ? entry.rule : std::nullopt;
+    record.rule = entry.recurs ? rule : std::nullopt;
     record.setValue(BirthdayRecord::Name, fitted(entry.name));
     record.setValue(BirthdayRecord::Date, TextConv::dateToText(date));
     record.setValue(BirthdayRecord::Recurs, entry.recurs ? yes : no);
@@ -186,9 +184,14 @@ QList<Item> plan(const QList<ImportEntry>& entries, const QList<BirthdayRecord>&
 {
     int room = roomLeft(stored);
     QSet<QString> present;
-    for (const BirthdayRecord& record : stored)
-        if (const auto date = TextConv::textToDate(record.value(BirthdayRecord::Date), locale))
+    for (const BirthdayRecord& record : stored) {
+        // A day without a year is stored on its next day: 1 March for 29 February.
+        const auto date = record.isYearless()
+                              ? std::optional(QDate(2000, record.rule->month, record.rule->day))
+                              : TextConv::textToDate(record.value(BirthdayRecord::Date), locale);
+        if (date)
             present.insert(duplicateKey(record.value(BirthdayRecord::Name), *date));
+    }
 
     // An anniversary is named in the language the import ran in: one imported under English
     // is there when the import runs under German.

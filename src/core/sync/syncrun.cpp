@@ -1,6 +1,7 @@
 #include "core/sync/syncrun.h"
 
 #include "core/store/birthdaystore.h"
+#include "core/store/eventrulefile.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -75,6 +76,18 @@ Result apply(BirthdayStore& store, SubscriptionTable& table, const QString& sour
             outcome = store.updateRecord(action.record, action.values);
         } else {
             outcome = store.deleteRecord(action.record);
+        }
+        // What the data file cannot hold goes beside it: a day that moves or has no year.
+        if (outcome == Outcome::Done && action.kind != Kind::Remove && action.values.rule) {
+            BirthdayRecord kept = action.values;
+            if (action.kind == Kind::Add)
+                kept.key = link->key;
+            const Expected<> saved =
+                EventRuleFile::setRule(EventRuleFile::pathFor(store.dataPath()), kept, kept.rule);
+            if (!saved) {
+                result.errors.append(saved.error());
+                stopped = true;
+            }
         }
         if (outcome == Outcome::Failed) {
             result.errors.append(store.errorString());

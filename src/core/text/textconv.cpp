@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -15,6 +16,50 @@ QString shortDateFormat(const QLocale& locale)
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return format;
+}
+
+QString dayMonthFormat(const QLocale& locale)
+{
+    // The form in pieces: a field is a run of one ASCII letter; quoted text and everything else
+    // between two fields is one separator.
+    QStringList pieces;
+    QList<bool> fields;
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        const bool field = c.isLetter() && c.unicode() < 128;
+        qsizetype end = i + 1;
+        if (field) {
+            while (end < format.size() && format[end] == c)
+                ++end;
+        } else if (c == u'\'') {
+            end = format.indexOf(u'\'', end);
+            end = end < 0 ? format.size() : end + 1;
+        }
+        if (!field && !fields.isEmpty() && !fields.last())
+            pieces.last() += format.sliced(i, end - i);
+        else {
+            pieces.append(format.sliced(i, end - i));
+            fields.append(field);
+        }
+        i = end;
+    }
+    const qsizetype year = pieces.indexOf(QRegularExpression(QStringLiteral("^y+$")));
+    if (year < 0)
+        return format;
+    // The year's separator goes with it: the one after a leading year, else the one before.
+    const qsizetype separator = year == 0 ? 1 : year - 1;
+    if (separator < pieces.size() && !fields.at(separator))
+        pieces.remove(std::min(year, separator), 2);
+    else
+        pieces.remove(year);
+    return pieces.join(QString());
+}
+
+QString shownDayMonthText(int month, int day, const QLocale& locale)
+{
+    // A leap year, so 29 February has a date; the form shows no year.
+    return locale.toString(QDate(2000, month, day), dayMonthFormat(locale));
 }
 
 // Reads dates in one locale: the locale's short form is taken apart once, not once a date, and

@@ -19,6 +19,11 @@ QString dateToText(QDate date);
 // carry only two, which would lose the century). Never stored.
 QString shownDateText(QDate date, const QLocale& locale = QLocale());
 QString shortDateFormat(const QLocale& locale = QLocale());
+// A day and month without a year as the user reads it: the short form with its year and the
+// separator beside the year taken out ("4/15", "15.04", "04/15"), as the locale has no form of
+// its own for it.
+QString dayMonthFormat(const QLocale& locale = QLocale());
+QString shownDayMonthText(int month, int day, const QLocale& locale = QLocale());
 // ISO yyyy-MM-dd, then the locale's short form with a four-digit year, then that form with a
 // two-digit year, read as 1930 to 2029 (older files). The locale is the one that wrote the text,
 // where that is known. Anything else is std::nullopt, never a wrong date.

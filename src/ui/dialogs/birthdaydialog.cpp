@@ -3,6 +3,7 @@
 #include "core/calendar/clock.h"
 #include "core/events/birthdayinput.h"
 #include "core/store/birthdaystore.h"
+#include "core/store/eventrulefile.h"
 #include "core/text/textconv.h"
 #include "ui/common/messageprompt.h"
 #include "ui/dialogs/datepicker.h"
@@ -212,7 +213,9 @@ void BirthdayDialog::loadRecord()
     m_nameEdit->setText(m_shown.value(BirthdayRecord::Name));
     const std::optional<QDate> date =
         TextConv::textToDate(m_shown.value(BirthdayRecord::Date), m_store.dateLocale());
-    if (date && *date >= m_dateEdit->minimumDate() && *date <= m_dateEdit->maximumDate())
+    if (m_shown.isYearless())
+        m_dateEdit->showDayWithoutYear(m_shown.rule->month, m_shown.rule->day);
+    else if (date && *date >= m_dateEdit->minimumDate() && *date <= m_dateEdit->maximumDate())
         m_dateEdit->setDate(*date);
     else
         unreadable << tr("the date");
@@ -270,14 +273,33 @@ void BirthdayDialog::onNameRejected()
     m_nameEdit->setFocus();
 }
 
+std::optional<YearlyRule> BirthdayDialog::typedRule() const
+{
+    const std::optional<QDate> day = m_dateEdit->dayWithoutYear();
+    return day ? std::optional(YearlyRule::fixed(day->month(), day->day())) : std::nullopt;
+}
+
 QStringList BirthdayDialog::fieldValues() const
 {
-    return {m_nameEdit->text(),
-            TextConv::dateToText(m_dateEdit->date()),
-            m_repeatsBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-            m_notifyDaysEdit->text(),
-            QString::number(m_alertBox->currentIndex()),
-            m_yearsBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0")};
+    // A day without a year is stored on its next day, with no years to show.
+    const std::optional<YearlyRule> rule = typedRule();
+    return {
+        m_nameEdit->text(),
+        TextConv::dateToText(rule ? nextOccurrence(*rule, m_clock.today()) : m_dateEdit->date()),
+        m_repeatsBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
+        m_notifyDaysEdit->text(),
+        QString::number(m_alertBox->currentIndex()),
+        m_yearsBox->isChecked() && !rule ? QStringLiteral("1") : QStringLiteral("0")};
+}
+
+bool BirthdayDialog::saveRule(const BirthdayRecord& saved, const std::optional<YearlyRule>& rule)
+{
+    const Expected<> kept =
+        EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), saved, rule);
+    if (!kept)
+        MessagePrompt(this).inform(QMessageBox::Warning,
+                                   tr("The event could not be saved.\n\n%1").arg(kept.error()));
+    return bool(kept);
 }
 
 void BirthdayDialog::onOkClicked()
@@ -296,11 +318,20 @@ void BirthdayDialog::onOkClicked()
     }
     // Never a date other than the one shown: 29 February of a common year, or a year the
     // picker cannot hold, stays on screen and is refused here.
-    if (!m_dateEdit->showsHeldDate()) {
+    // A day and month with the year left out is a day without a year, which repeats.
+    const bool withoutYear = typedRule().has_value();
+    if (!m_dateEdit->showsHeldDate() && !withoutYear) {
         MessagePrompt(this).inform(QMessageBox::Warning,
                                    tr("You have not entered a valid date for this birthday.  "
                                       "Please check and try again."));
         m_dateEdit->setFocus();
+        return;
+    }
+    if (withoutYear && !m_repeatsBox->isChecked()) {
+        MessagePrompt(this).inform(QMessageBox::Warning,
+                                   tr("A date without a year repeats every year: tick \"Repeats "
+                                      "every year\" or give the year."));
+        m_repeatsBox->setFocus();
         return;
     }
     if (m_notifyDaysEdit->text().isEmpty())
@@ -326,8 +357,11 @@ bool BirthdayDialog::addRecord()
     for (size_t i = 0; i < writtenSlots.size(); ++i)
         record.setValue(writtenSlots[i], values[qsizetype(i)]);
     const Expected<int> added = m_store.addRecord(record);
-    if (added)
-        return true;
+    if (added) {
+        record.key = *added;
+        const std::optional<YearlyRule> rule = typedRule();
+        return !rule || saveRule(record, rule);
+    }
     MessagePrompt(this).inform(QMessageBox::Warning,
                                tr("The event could not be saved.\n\n%1").arg(added.error()));
     return false;
@@ -340,8 +374,11 @@ bool BirthdayDialog::updateRecord()
     for (size_t i = 0; i < writtenSlots.size(); ++i)
         edited.setValue(writtenSlots[i], values[qsizetype(i)]);
     switch (m_store.updateRecord(m_shown, edited)) {
-    case BirthdayStore::Outcome::Done:
-        return true;
+    case BirthdayStore::Outcome::Done: {
+        // A day that had no year, or has none now: its entry beside the data file follows.
+        const std::optional<YearlyRule> rule = typedRule();
+        return (!rule && !m_shown.isYearless()) || saveRule(edited, rule);
+    }
     case BirthdayStore::Outcome::Changed:
         // Saving over another program's change would lose it: the caller says so.
         done(Changed);

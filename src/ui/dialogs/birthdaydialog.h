@@ -43,6 +43,11 @@ private:
     bool addRecord();
     bool updateRecord();
     QStringList fieldValues() const;
+    // The rule of a day typed without a year; none for a date with one.
+    std::optional<YearlyRule> typedRule() const;
+    // Gives the saved record its rule, or takes it away; false, having told the user, when the
+    // rules file could not be written.
+    bool saveRule(const BirthdayRecord& saved, const std::optional<YearlyRule>& rule);
     void showStartupNotice();
 
     Mode m_mode;

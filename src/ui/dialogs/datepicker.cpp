@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include <utility>
+
 DatePicker::DatePicker(QWidget* parent) : WholeTabStop<QDateEdit>(parent)
 {
     lineEdit()->installEventFilter(this);
@@ -12,6 +14,51 @@ DatePicker::DatePicker(QWidget* parent) : WholeTabStop<QDateEdit>(parent)
 bool DatePicker::showsHeldDate() const
 {
     return dateOf(lineEdit()->text()) == date();
+}
+
+qsizetype DatePicker::yearAt() const
+{
+    const QString format = displayFormat();
+    if (format.startsWith(u'y'))
+        return 0;
+    return format.endsWith(u'y') ? format.size() - 1 : -1;
+}
+
+std::optional<QDate> DatePicker::dayWithoutYear() const
+{
+    const qsizetype at = yearAt();
+    if (at < 0)
+        return std::nullopt;
+    // The text with a leap year put back where the year was left out, with or without the
+    // separator the user may have left out too.
+    const QString format = displayFormat();
+    const QString year = locale().toString(QDate(2000, 1, 1), QStringLiteral("yyyy"));
+    qsizetype from = at == 0 ? format.lastIndexOf(u'y') + 1 : format.indexOf(u'y');
+    qsizetype to = from;
+    while (at == 0 && to < format.size() && !format[to].isLetter())
+        ++to;
+    while (at != 0 && from > 0 && !format[from - 1].isLetter())
+        --from;
+    const QString separator = format.sliced(from, to - from);
+    const QString text = lineEdit()->text();
+    for (const QString& put : {year, at == 0 ? year + separator : separator + year}) {
+        const std::optional<QDate> date = dateOf(at == 0 ? put + text : text + put);
+        if (date && date->year() == 2000)
+            return date;
+    }
+    return std::nullopt;
+}
+
+void DatePicker::showDayWithoutYear(int month, int day)
+{
+    setDate(QDate(2000, month, day));
+    const QString text = lineEdit()->text();
+    const qsizetype yearLength =
+        locale().toString(QDate(2000, 1, 1), QStringLiteral("yyyy")).size();
+    if (const qsizetype at = yearAt(); at >= 0) {
+        m_textOnShow = at == 0 ? text.sliced(yearLength) : text.chopped(yearLength);
+        lineEdit()->setText(m_textOnShow);
+    }
 }
 
 // The date a text stands for, completed as Qt completes it when the picker is left ("5" for
@@ -98,13 +145,26 @@ bool DatePicker::eventFilter(QObject* watched, QEvent* event)
 
 bool DatePicker::event(QEvent* event)
 {
+    // Being shown writes the held date anew, year and all.
+    if (event->type() == QEvent::Show && !m_textOnShow.isEmpty()) {
+        const bool handled = WholeTabStop<QDateEdit>::event(event);
+        lineEdit()->setText(std::exchange(m_textOnShow, QString()));
+        return handled;
+    }
     const bool leaving = event->type() == QEvent::FocusOut ||
                          event->type() == QEvent::ActivationChange ||
                          (event->type() == QEvent::KeyPress &&
                           (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter));
     const QString typed = lineEdit()->text();
-    if (!leaving || dateOf(typed))
+    // Qt would complete a day without a year with the held year; Return on one goes to the
+    // dialog as it stands.
+    const bool withoutYear = leaving && dayWithoutYear();
+    if (withoutYear && event->type() == QEvent::KeyPress) {
+        event->ignore();
+        return false;
+    }
+    if (!leaving || (dateOf(typed) && !withoutYear))
         return WholeTabStop<QDateEdit>::event(event);
     const bool handled = WholeTabStop<QDateEdit>::event(event);
     if (lineEdit()->text() != typed)

@@ -14,6 +14,9 @@
 //   window loses the activation and on Return, where Qt would put a date the user did not
 //   type; the dialog asks showsHeldDate() and says so instead of saving it.
 // - A click selects the section clicked, so that what is typed next replaces it.
+// - A day and month with the year left out ("15/04/", "/04/15") stands for a day without a
+//   year, where the year comes first or last in the form; between the day and the month it
+//   would leave no text that reads as one.
 class DatePicker : public WholeTabStop<QDateEdit>
 {
 public:
@@ -21,6 +24,9 @@ public:
 
     // Whether the text shown stands for the date the picker holds (date()).
     bool showsHeldDate() const;
+    // The day and month shown without a year, in the year 2000; none when a year is shown.
+    std::optional<QDate> dayWithoutYear() const;
+    void showDayWithoutYear(int month, int day);
 
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
@@ -30,4 +36,8 @@ protected:
 private:
     std::optional<QDate> dateOf(const QString& text) const;
     bool isLeapDayCut(const QString& typed, const QString& cut) const;
+    // The year's place in the form: its first or last character, or -1 when it has none there.
+    qsizetype yearAt() const;
+
+    QString m_textOnShow; // a day without a year, put back after Qt writes the held date
 };

@@ -1,6 +1,7 @@
 #include "ui/dialogs/importdialog.h"
 
 #include "core/events/birthdayinput.h"
+#include "core/text/textconv.h"
 #include "ui/dialogs/dialogbuttons.h"
 #include "ui/presentation/listdate.h"
 
@@ -76,11 +77,13 @@ public:
         case NameColumn:
             return item.entry.name;
         case DateColumn:
-            return ListDate::columnText(item.record.value(BirthdayRecord::Date));
+            return item.record.isYearless()
+                       ? TextConv::shownDayMonthText(item.record.rule->month, item.record.rule->day)
+                       : ListDate::columnText(item.record.value(BirthdayRecord::Date));
         case AlertColumn:
             return isAddable(item.status) ? m_alertChoices.value(alertOf(item).toInt()) : QString();
         default:
-            // A date without its year gets this year; the note says why the age stays hidden.
+            // The note says why a date without its year shows no age.
             return item.status == ImportPlan::Item::Status::New && !item.entry.hasYear
                        ? ImportDialog::tr("no year given: the age is not shown")
                        : item.reason;

@@ -1,5 +1,7 @@
 #include "ui/list/birthdaylistmodel.h"
 
+#include "core/text/textconv.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -158,8 +160,10 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
             return row.name;
         case DateColumn: {
             const QString text =
-                row.date ? m_dateFormat.columnText(row.date)
-                         : ListDate::unreadableText(row.record.value(BirthdayRecord::Date));
+                !row.date ? ListDate::unreadableText(row.record.value(BirthdayRecord::Date))
+                : row.record.isYearless()
+                    ? TextConv::shownDayMonthText(row.record.rule->month, row.record.rule->day)
+                    : m_dateFormat.columnText(row.date);
             // A right-to-left locale's date (Arabic's separators carry right-to-left marks)
             // is isolated with its own direction, as the notification lines are: a
             // left-to-right list would otherwise move its year to the middle.

@@ -22,6 +22,13 @@ BirthdayRecord rec(const QString& date, const QString& recurs = "1", const QStri
     return record;
 }
 
+// A day without a year, whose Date cell holds its next day.
+BirthdayRecord noYear(BirthdayRecord record, int month, int day)
+{
+    record.rule = YearlyRule::fixed(month, day);
+    return record;
+}
+
 // "2002-05-12" at noon, or "2002-05-12T08:59:59".
 QDateTime at(const QString& when)
 {
@@ -102,6 +109,16 @@ private Q_SLOTS:
             {rec("1/2/2000"), "2002-12-30", "Ann (1/2/2000 - 3 Years)", ""});
         row("passed yesterday: next year's age",
             {rec("5/11/1970", "1", "400"), "2002-05-12", "Ann (5/11/1970 - 33 Years)", ""});
+        // No year: no years, the day without one, 29 February where the setting puts it
+        // whatever day the Date cell holds.
+        row("no year, soon", {noYear(rec("4/15/2002"), 4, 15), "2002-04-10", "Ann (4/15)", ""});
+        row("no year, today", {noYear(rec("4/15/2002"), 4, 15), "2002-04-15", "", "Ann"});
+        row("no year, 29 Feb on 1 March",
+            {noYear(rec("3/1/2003", "1", "0"), 2, 29), "2003-03-01", "", "Ann"});
+        row("no year, 29 Feb on 28 Feb",
+            {noYear(rec("3/1/2003", "1", "0"), 2, 29), "2003-02-28", "", "Ann", feb28});
+        row("no year, 29 Feb in a leap year",
+            {noYear(rec("3/1/2003", "1", "5"), 2, 29), "2004-02-25", "Ann (2/29)", ""});
         // In the user's form, whatever form is stored.
         row("ISO date shown in the user's form",
             {rec("1970-05-14"), "2002-05-12", "Ann (5/14/1970 - 32 Years)", ""});
@@ -317,7 +334,8 @@ private Q_SLOTS:
               {rec("12/10/1980"), "12/10/2024|today|44"},
               {rec("12/22/1980", "1", "0", "1", {}, ""), "12/22/2024|in 12 days|"}, // ShowYears ""
               {rec("1/5/2025"), "1/5/2025|in 26 days|"}, // stored ahead: no age yet
-              {rec("12/1/2024", "0"), ""}}) {            // a one-off passed
+              {noYear(rec("4/15/2025"), 4, 15), "4/15|in 126 days|"},
+              {rec("12/1/2024", "0"), ""}}) { // a one-off passed
             const std::optional<NextEvent> next =
                 nextEvent(record, QDate(2024, 12, 10), march1, us);
             QCOMPARE(next ? next->dateText(us) + u'|' + next->inText() + u'|' + next->ageText()

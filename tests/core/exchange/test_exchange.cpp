@@ -214,11 +214,11 @@ private Q_SLOTS:
             fields.prepend(QString::number(int(item.status)));
             planned << fields.join(u'|').replace(QString(127, QChar(0xe4)), "127 x \u00e4");
         }
-        // Without a year: this year, no years shown; 29 February goes to the last leap year.
+        // Without a year: stored on the next day, no years shown.
         QCOMPARE(planned,
                  QStringList({"1| anna SCHMIDT |2001-12-08|1|10|0||1",
-                              "0|Anna Schmidt|1984-12-09|1|14|0||1", "0|Ben|2026-04-12|1|10|0||0",
-                              "1|ben|1990-04-12|1|10|0||1", "0|Leap|2024-02-29|1|10|0||0",
+                              "0|Anna Schmidt|1984-12-09|1|14|0||1", "0|Ben|2027-04-12|1|10|0||0",
+                              "1|ben|1990-04-12|1|10|0||1", "0|Leap|2027-03-01|1|10|0||0",
                               "0|127 x \u00e4|1990-01-01|1|10|0||1",
                               "0|Calendar|2027-01-15|0|10|1||0", "2|||||||", "4|||||||"}));
         QCOMPARE(ImportPlan::count(items).summary(),
@@ -378,14 +378,15 @@ for e in cal.walk('VEVENT'):
         QCOMPARE(again.summary(), "0 added, 4 already there, 0 without a date");
     }
 
-    // Moving days go out as RRULE (BYDAY) or as the next years' RDATEs, and come back with
-    // their rules, stored on their next days with the rules beside the data file.
+    // Moving days go out as RRULE (BYDAY) or as the next years' RDATEs, a day without a year as
+    // Apple writes it, and come back with their rules, stored on their next days with the rules
+    // beside the data file.
     void roundTrip_keepsMovingDays()
     {
         StoreFixture f;
         QList<BirthdayRecord> moving;
         for (const char* rule :
-             {"weekday 2 SU 05", "after SA 09-16", "easter +49", "hebrew 01-01"}) {
+             {"weekday 2 SU 05", "after SA 09-16", "easter +49", "hebrew 01-01", "date 02-29"}) {
             BirthdayRecord r = record(rule, QDate(), "1", "10", "1", "0", int(moving.size()));
             r.rule = YearlyRule::fromText(QString::fromLatin1(rule));
             r.values[BirthdayRecord::Date] = TextConv::dateToText(nextOccurrence(*r.rule, today));
@@ -400,6 +401,10 @@ for e in cal.walk('VEVENT'):
         QVERIFY(
             ics.contains("RRULE:RSCALE=HEBREW;FREQ=YEARLY;BYMONTHDAY=1;BYMONTH=1;SKIP=BACKWARD"));
         QVERIFY(ics.contains("RDATE;VALUE=DATE:20280921\r\n")); // Rosh Hashanah 2028
+        // A day without a year as Apple's birthday calendars write it.
+        QVERIFY(ics.contains("DTSTART;VALUE=DATE:16040229\r\nDTEND;VALUE=DATE:16040301\r\n"
+                             "RRULE:FREQ=YEARLY;BYYEARDAY=60\r\n"));
+        QVERIFY(ics.contains("X-APPLE-OMIT-YEAR:1604\r\n"));
         QList<BirthdayRecord> records;
         for (const ImportPlan::Item& item :
              ImportPlan::plan(ImportPlan::readData(ics).entries, {}, today))

@@ -28,14 +28,17 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = EventRuleFile::pathFor(dir.filePath("birthday.dat"));
         QCOMPARE(path, dir.filePath("birthday-rules.json"));
-        const EventRuleTable table{
-            {{3, "Mum", "2027-05-09", YearlyRule::nthWeekday(2, 7, 5)},
-             {7, "Oma", "2026-11-10", *YearlyRule::fromText("hebrew 02-30")}}};
+        const EventRuleTable table{{{3, "Mum", "2027-05-09", YearlyRule::nthWeekday(2, 7, 5)},
+                                    {7, "Oma", "2026-11-10", *YearlyRule::fromText("hebrew 02-30")},
+                                    {9, "Ann", "2027-03-01", YearlyRule::fixed(2, 29)}}};
         const Expected<> saved = EventRuleFile::save(path, table);
         QVERIFY2(saved, qPrintable(saved.error()));
         const Expected<EventRuleTable> loaded = EventRuleFile::load(path);
         QVERIFY(loaded);
         QCOMPARE(loaded->rules, table.rules);
+        // A day without a year is a fixed day's rule, which older copies read as one.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("\"date 02-29\""));
     }
 
     // A record matches only as it was stored: a key an older copy reused, a renamed event or a

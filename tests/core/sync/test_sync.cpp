@@ -167,7 +167,7 @@ private Q_SLOTS:
             complete({annMoved}), {});
         row("deleted here, then changed on the server", {ann}, "delete Ann", complete({annMoved}),
             {});
-        row("year-less birthday", {}, "", complete({card("Cy", "--0412")}), {"add Cy 2026-04-12"});
+        row("year-less birthday", {}, "", complete({card("Cy", "--0412")}), {"add Cy 2027-04-12"});
         row("year-less birthday, a year later", {card("Cy", "--0412")}, "a year later",
             complete({card("Cy", "--0412", "2")}), {});
         row("birthday and anniversary", {}, "", complete({dee}),
@@ -221,9 +221,10 @@ private Q_SLOTS:
         QCOMPARE(plan.syncToken, token);
     }
 
-    // A data file one event short of full: of a contact's two dates one is added, the other waits
-    // for room; the link table holds the one written, the old token and no ETag for the contact,
-    // so the next sync reads it again.
+    // A data file one event short of full: of a contact's two dates one (a birthday without a
+    // year, its rule beside the data file) is added, the other waits for room; the link table
+    // holds the one written, the old token and no ETag for the contact, so the next sync reads
+    // it again.
     void applyWithinTheLimit()
     {
         StoreFixture f;
@@ -235,12 +236,13 @@ private Q_SLOTS:
         table.sources.append(source());
         const QString id = source().id;
         const SyncPlan::Plan plan =
-            SyncPlan::make(source(), complete({card("Dee", "1970-03-04", "1", "1995-06-07")}), {},
+            SyncPlan::make(source(), complete({card("Dee", "--0304", "1", "1995-06-07")}), {},
                            *f.store.readAllRecords(), today);
         QVERIFY(plan.leftOut.first().contains("no room"));
         const SyncRun::Result result = SyncRun::apply(f.store, table, id, plan, f.clock.now());
         QVERIFY2(result.errors.isEmpty(), qPrintable(result.summary()));
         QCOMPARE(result.added, 1);
+        QVERIFY(f.store.readAllRecords()->last().isYearless());
         QCOMPARE(Backups::list(f.path()).size(), 1);
         const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
         QVERIFY2(saved, qPrintable(saved.error()));

@@ -63,6 +63,28 @@ private Q_SLOTS:
             QCOMPARE(shownDateText(date, QLocale(locale)), text);
     }
 
+    // A day without its year, in each locale's order, separators and digits.
+    void dayAndMonth_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("en_US") << "en_US" << 4 << "4/15";
+        QTest::newRow("en_GB") << "en_GB" << 4 << "15/04";
+        QTest::newRow("de_DE") << "de_DE" << 4 << "15.04";
+        QTest::newRow("ja_JP, year first") << "ja_JP" << 4 << "04/15";
+        QTest::newRow("ko_KR, year first with blanks") << "ko_KR" << 4 << "4. 15.";
+        QTest::newRow("ar_EG") << "ar_EG" << 4 << "\u0661\u0665\u200F/\u0664";
+        QTest::newRow("29 February") << "de_DE" << 2 << "29.02";
+    }
+    void dayAndMonth()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, month);
+        QFETCH(QString, text);
+        QCOMPARE(shownDayMonthText(month, month == 2 ? 29 : 15, QLocale(locale)), text);
+    }
+
     // Written in the row's language, dates and times read back the same in every language Qt
     // knows; so do the texts older versions wrote in the row's language, read with it.
     void writtenInOneLanguageReadInEvery_data()

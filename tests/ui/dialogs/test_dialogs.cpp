@@ -127,7 +127,12 @@ private Q_SLOTS:
              {"the earliest date", {"en_GB", "tab", "01011601", true, {1601, 1, 1}}},
              {"the day before it", {"en_GB", "tab", "31121600", true, {}}},
              {"clicked, then typed", {"de_DE", "click", "24121990", true, {1990, 12, 24}}},
-             {"after Up and Down", {"en_GB", "up", "0703", false, {2026, 3, 7}}}});
+             {"after Up and Down", {"en_GB", "up", "0703", false, {2026, 3, 7}}},
+             // The year left out: a day without one, stored on its next day.
+             {"no year", {"en_GB", "tab", "1504\b", true, {2024, 4, 15}}},
+             {"no year, 29 Feb", {"de_DE", "tab", "2902\b", false, {2025, 3, 1}}},
+             {"no year, month first", {"en_US", "tab", "415\b", false, {2024, 4, 15}}},
+             {"no year, year first", {"ja_JP", "tab", "\b", false, {2025, 1, 15}}}});
     }
     void datesSavedAsShown()
     {
@@ -211,6 +216,26 @@ private Q_SLOTS:
         typeInto(at("txtNotifyDays"), "5");
         returnPress(dialog.get());
         QCOMPARE(f->onlyRecord(), (QStringList{"Typed", date, "0", "5", "1", lastDate, "1"}));
+    }
+
+    // A day without a year opens without one and is saved so; given a year it loses its rule.
+    void editDayWithoutYear()
+    {
+        QCOMPARE(f->add("Cy", "2024-04-15", "1", "10", "0", "0"), 0);
+        const QString rules = EventRuleFile::pathFor(f->store.dataPath());
+        QVERIFY(EventRuleFile::setRule(rules, f->store.readAllRecords()->first(),
+                                       YearlyRule::fixed(4, 15)));
+        for (const auto& [year, date] : {std::pair{"", "2024-04-15"}, {"1990", "1990-04-15"}}) {
+            open("edit", 0);
+            auto* text = at<QDateEdit>("objDate")->findChild<QLineEdit*>();
+            QCOMPARE(text->text(), "15 Apr ");
+            text->end(false);
+            QTest::keyClicks(text, year);
+            returnPress(dialog.get());
+            const BirthdayRecord saved = f->store.readAllRecords()->first();
+            QCOMPARE(saved.value(BirthdayRecord::Date), date);
+            QCOMPARE(saved.isYearless(), *year == 0);
+        }
     }
 
     // Values that don't convert (Alert 2 too) open as a new event's, and the user is told which.
