@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+52"/>
         <source>Candlewatcher Alert</source>
         <translation>تنبيه Candlewatcher</translation>
     </message>
@@ -42,7 +42,27 @@
         <translation>أعياد ميلاد اليوم</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+23"/>
+        <source>&amp;Remind Me Again</source>
+        <translation>&amp;ذكّرني لاحقًا</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>In &amp;10 Minutes</source>
+        <translation>بعد &amp;عشر دقائق</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In 1 &amp;Hour</source>
+        <translation>بعد &amp;ساعة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tomorrow</source>
+        <translation>&amp;غدًا</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Missed While Away</source>
         <translation>فاتتك أثناء غيابك</translation>
     </message>
@@ -1334,7 +1354,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+435"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>ليس ملف iCalendar: لا يبدأ بـ BEGIN:VCALENDAR.</translation>
     </message>
@@ -2369,7 +2389,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>فاتتك: %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Candlewatcher Alert</source>
         <translation>تنبيه Candlewatcher</translation>
     </message>
@@ -2990,7 +3010,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+17"/>
         <source>New Year&apos;s Day</source>
         <translation>رأس السنة الميلادية</translation>
     </message>

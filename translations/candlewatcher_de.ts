@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+52"/>
         <source>Candlewatcher Alert</source>
         <translation>Candlewatcher-Alarm</translation>
     </message>
@@ -42,7 +42,27 @@
         <translation>Heutige Geburtstage</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+23"/>
+        <source>&amp;Remind Me Again</source>
+        <translation>&amp;Erneut erinnern</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>In &amp;10 Minutes</source>
+        <translation>In &amp;10 Minuten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In 1 &amp;Hour</source>
+        <translation>In 1 &amp;Stunde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tomorrow</source>
+        <translation>&amp;Morgen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Missed While Away</source>
         <translation>In Ihrer Abwesenheit verpasst</translation>
     </message>
@@ -1270,7 +1290,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+435"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Die Datei ist keine iCalendar-Datei: Sie beginnt nicht mit BEGIN:VCALENDAR.</translation>
     </message>
@@ -2253,7 +2273,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Verpasst: %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Candlewatcher Alert</source>
         <translation>Candlewatcher-Alarm</translation>
     </message>
@@ -2862,7 +2882,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+17"/>
         <source>New Year&apos;s Day</source>
         <translation>Neujahr</translation>
     </message>

@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+52"/>
         <source>Candlewatcher Alert</source>
         <translation>Alerte Candlewatcher</translation>
     </message>
@@ -42,7 +42,27 @@
         <translation>Anniversaires du jour</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+23"/>
+        <source>&amp;Remind Me Again</source>
+        <translation>&amp;Rappeler plus tard</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>In &amp;10 Minutes</source>
+        <translation>Dans &amp;10 minutes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In 1 &amp;Hour</source>
+        <translation>Dans 1 &amp;heure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tomorrow</source>
+        <translation>&amp;Demain</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Missed While Away</source>
         <translation>Manqués pendant votre absence</translation>
     </message>
@@ -1270,7 +1290,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+435"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Ce n’est pas un fichier iCalendar&#xa0;: il ne commence pas par BEGIN:VCALENDAR.</translation>
     </message>
@@ -2253,7 +2273,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Manqué&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Candlewatcher Alert</source>
         <translation>Alerte Candlewatcher</translation>
     </message>
@@ -2862,7 +2882,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+17"/>
         <source>New Year&apos;s Day</source>
         <translation>Jour de l’An</translation>
     </message>

@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+52"/>
         <source>Candlewatcher Alert</source>
         <translation>Avviso di Candlewatcher</translation>
     </message>
@@ -42,7 +42,27 @@
         <translation>Compleanni di oggi</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+23"/>
+        <source>&amp;Remind Me Again</source>
+        <translation>&amp;Ricordamelo più tardi</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>In &amp;10 Minutes</source>
+        <translation>Tra &amp;10 minuti</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In 1 &amp;Hour</source>
+        <translation>Tra 1 &amp;ora</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tomorrow</source>
+        <translation>&amp;Domani</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Missed While Away</source>
         <translation>Persi durante l&apos;assenza</translation>
     </message>
@@ -1270,7 +1290,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+435"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>Non è un file iCalendar: non inizia con BEGIN:VCALENDAR.</translation>
     </message>
@@ -2253,7 +2273,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Perso: %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Candlewatcher Alert</source>
         <translation>Avviso di Candlewatcher</translation>
     </message>
@@ -2862,7 +2882,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+17"/>
         <source>New Year&apos;s Day</source>
         <translation>Capodanno</translation>
     </message>

@@ -32,7 +32,7 @@
 <context>
     <name>AlertDialog</name>
     <message>
-        <location filename="../src/ui/reminders/alertdialog.cpp" line="+50"/>
+        <location filename="../src/ui/reminders/alertdialog.cpp" line="+52"/>
         <source>Candlewatcher Alert</source>
         <translation>Alarm Candlewatcher</translation>
     </message>
@@ -42,7 +42,27 @@
         <translation>Dzisiejsze urodziny</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+23"/>
+        <source>&amp;Remind Me Again</source>
+        <translation>&amp;Przypomnij ponownie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>In &amp;10 Minutes</source>
+        <translation>Za &amp;10 minut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In 1 &amp;Hour</source>
+        <translation>Za 1 &amp;godzinę</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tomorrow</source>
+        <translation>&amp;Jutro</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Missed While Away</source>
         <translation>Przegapione podczas nieobecności</translation>
     </message>
@@ -1286,7 +1306,7 @@ Tip: using the down arrow will show you a calendar.</source>
 <context>
     <name>ICalendar</name>
     <message>
-        <location filename="../src/core/exchange/icalendar.cpp" line="+433"/>
+        <location filename="../src/core/exchange/icalendar.cpp" line="+435"/>
         <source>It is not an iCalendar file: it does not start with BEGIN:VCALENDAR.</source>
         <translation>To nie jest plik iCalendar: nie zaczyna się od BEGIN:VCALENDAR.</translation>
     </message>
@@ -2282,7 +2302,7 @@ Tip: using the down arrow will show you a calendar.</source>
         <translation>Przegapione: %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Candlewatcher Alert</source>
         <translation>Alarm Candlewatcher</translation>
     </message>
@@ -2894,7 +2914,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>WellKnownDays</name>
     <message>
-        <location filename="../src/core/events/wellknowndays.cpp" line="+16"/>
+        <location filename="../src/core/events/wellknowndays.cpp" line="+17"/>
         <source>New Year&apos;s Day</source>
         <translation>Nowy Rok</translation>
     </message>
