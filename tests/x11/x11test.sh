@@ -9,8 +9,6 @@
 #   session       a save of the session commits the data and the program goes on, as after a
 #                 cancelled logout; the session's end ends it within a second
 #   second_start  a second start ends with 0 and the first copy shows its window, with one icon
-#   start_signal  SIGTERM at a sweep of moments of the start: each run ends with 0, the data
-#                 file as it was
 #   sync          subscribed to an address book on a Radicale of its own: the start's sync adds
 #                 its contact; --sync while the program runs takes a change made on the server
 #   wayland       under weston (headless), with the tests' notification service on a private
@@ -222,31 +220,6 @@ start() {
     app=$!
     pids+=("$app")
 }
-# Whether the program holds SIGTERM back: its first line has run (before it, the system is
-# still loading it).
-holds_term() {
-    local line
-    while read -r line; do
-        [[ $line == SigBlk:* ]] && return $((!(0x${line##*[[:space:]]} >> 14 & 1)))
-    done <"/proc/$app/status"
-    return 1
-}
-if [ "$scenario" = start_signal ]; then
-    before=$(md5sum <"$datafile")
-    for ms in 0 5 10 15 20 25 30 35 40 50 70 100 150 250 400 700; do
-        start
-        for _ in $(seq 20000); do holds_term 2>/dev/null && break; done
-        holds_term || fail "the program never held SIGTERM back"
-        sleep "$(printf '0.%03d' "$ms")"
-        kill -TERM "$app"
-        until_true 15 ended || fail "the program still runs 15 s after SIGTERM at $ms ms"
-        wait "$app" || fail "SIGTERM $ms ms after the start ended it with code $?"
-        [ "$(md5sum <"$datafile")" = "$before" ] ||
-            fail "SIGTERM $ms ms after the start changed the data file"
-    done
-    echo "PASS ($scenario)"
-    exit 0
-fi
 start
 if [ "$scenario" != wayland ]; then
     until_true 15 shown icon || fail "no tray icon appeared"
