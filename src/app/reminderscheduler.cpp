@@ -76,9 +76,10 @@ void ReminderScheduler::checkRecords(QList<BirthdayRecord> records, bool forceSh
     BirthdayStore::FileState read = m_store.fileState();
     ComingEvents coming = m_check(records, forceShow);
     // A moving day that has passed moves its Date cell on, for an older copy reading the file.
-    QString error;
-    if (!EventRuleFile::rollForward(m_store, records, coming.today, coming.rule, error))
-        Q_EMIT readFailed(error);
+    if (const Expected<> rolled =
+            EventRuleFile::rollForward(m_store, records, coming.today, coming.rule);
+        !rolled)
+        Q_EMIT readFailed(rolled.error());
     // The check stamps LastDate: the rows take the stamps in, so that a command on them does
     // not take the program's own stamp for another program's change.
     if (m_store.fileState() != read) {

@@ -22,6 +22,10 @@ public:
     bool persistent() const override { return m_persistent; }
 
 private:
+    // The platform's store itself, asked only while it is used (persistent()).
+    void readStored(const QString& sourceId, Read done);
+    void writeStored(const QString& sourceId, const QString& password, Written done);
+    void removeStored(const QString& sourceId);
     void giveUp(const QString& reason);
 
     QString m_service;

@@ -359,8 +359,10 @@ bool Run::step(QDeadlineTimer until)
         if (key && record.rule) {
             BirthdayRecord added = record;
             added.key = *key;
-            if (!EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), added,
-                                        record.rule, ruleError))
+            const Expected<> kept = EventRuleFile::setRule(
+                EventRuleFile::pathFor(m_store.dataPath()), added, record.rule);
+            ruleError = kept.error();
+            if (!kept)
                 ++m_result.added;
         }
         if (!key || !ruleError.isEmpty()) {

@@ -1,20 +1,20 @@
 #include "core/store/eventrulefile.h"
 
+#include "core/store/jsonfile.h"
 #include "core/text/textconv.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
 // Raised when a later version changes what an older one would misread.
 constexpr int fileVersion = 1;
+// Far above what a list of events' rules comes to; a larger file is not this program's.
+constexpr qint64 maxFileBytes = 8 * 1024 * 1024;
 
 } // namespace
 
@@ -42,34 +42,25 @@ QString pathFor(const QString& dataPath)
     return data.dir().filePath(data.completeBaseName() + QStringLiteral("-rules.json"));
 }
 
-std::optional<EventRuleTable> load(const QString& path, QString& error)
+Expected<EventRuleTable> load(const QString& path)
 {
+    const JsonFile::Texts texts{
+        QCoreApplication::translate("EventRuleFile", "The rules file \"%1\" is damaged: %2."),
+        QCoreApplication::translate(
+            "EventRuleFile",
+            "The rules file \"%1\" was written by a newer version of the program."),
+        QCoreApplication::translate("EventRuleFile",
+                                    "The rules file \"%1\" is larger than %2 MB, more than this "
+                                    "program writes: it is not read.")};
+    const Expected<std::optional<QJsonObject>> read =
+        JsonFile::read(path, fileVersion, maxFileBytes, texts);
+    if (!read)
+        return UserError{read.error()};
     EventRuleTable table;
-    QFile file(path);
-    if (!file.exists())
+    if (!*read)
         return table;
+    const QJsonObject& root = **read;
     const QString name = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QCoreApplication::translate("EventRuleFile", "Cannot read \"%1\": %2.")
-                    .arg(name, file.errorString());
-        return std::nullopt;
-    }
-    QJsonParseError parsed;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &parsed).object();
-    if (parsed.error != QJsonParseError::NoError || root.isEmpty()) {
-        error =
-            QCoreApplication::translate("EventRuleFile", "The rules file \"%1\" is damaged: %2.")
-                .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
-                                                                    : QStringLiteral("empty"));
-        return std::nullopt;
-    }
-    if (root.value("version").toInt() > fileVersion) {
-        error = QCoreApplication::translate(
-                    "EventRuleFile",
-                    "The rules file \"%1\" was written by a newer version of the program.")
-                    .arg(name);
-        return std::nullopt;
-    }
     const QJsonArray entries = root.value("events").toArray();
     for (const auto& value : entries) {
         const QJsonObject object = value.toObject();
@@ -77,11 +68,10 @@ std::optional<EventRuleTable> load(const QString& path, QString& error)
             YearlyRule::fromText(object.value("rule").toString());
         if (!rule || !object.value("key").isDouble() || !object.value("name").isString() ||
             !object.value("date").isString()) {
-            error = QCoreApplication::translate(
-                        "EventRuleFile",
-                        "The rules file \"%1\" is damaged: an entry in it does not read.")
-                        .arg(name);
-            return std::nullopt;
+            return UserError{QCoreApplication::translate(
+                                 "EventRuleFile",
+                                 "The rules file \"%1\" is damaged: an entry in it does not read.")
+                                 .arg(name)};
         }
         table.rules.append({object.value("key").toInt(), object.value("name").toString(),
                             object.value("date").toString(), *rule});
@@ -89,7 +79,7 @@ std::optional<EventRuleTable> load(const QString& path, QString& error)
     return table;
 }
 
-bool save(const QString& path, const EventRuleTable& table, QString& error)
+Expected<> save(const QString& path, const EventRuleTable& table)
 {
     QJsonArray entries;
     for (const EventRule& entry : table.rules) {
@@ -98,22 +88,15 @@ bool save(const QString& path, const EventRuleTable& table, QString& error)
                                    {"date", entry.storedDate},
                                    {"rule", entry.rule.toText()}});
     }
-    const QByteArray bytes =
-        QJsonDocument(QJsonObject{{"version", fileVersion}, {"events", entries}}).toJson();
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = QCoreApplication::translate("EventRuleFile", "Cannot write \"%1\": %2.")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
-    return false;
+    return JsonFile::write(path, fileVersion, QJsonObject{{"events", entries}});
 }
 
-bool setRule(const QString& path, const BirthdayRecord& record,
-             const std::optional<YearlyRule>& rule, QString& error, bool keepOthers)
+Expected<> setRule(const QString& path, const BirthdayRecord& record,
+                   const std::optional<YearlyRule>& rule, bool keepOthers)
 {
-    std::optional<EventRuleTable> table = load(path, error);
+    Expected<EventRuleTable> table = load(path);
     if (!table)
-        return false;
+        return UserError{table.error()};
     table->rules.removeIf([&](const EventRule& entry) {
         return entry.key == record.key &&
                (!keepOthers || entry.storedDate == record.value(BirthdayRecord::Date));
@@ -121,11 +104,11 @@ bool setRule(const QString& path, const BirthdayRecord& record,
     if (rule)
         table->rules.append({record.key, record.value(BirthdayRecord::Name),
                              record.value(BirthdayRecord::Date), *rule});
-    return save(path, *table, error);
+    return save(path, *table);
 }
 
-bool rollForward(BirthdayStore& store, QList<BirthdayRecord>& records, QDate today,
-                 LeapDayRule leapDay, QString& error)
+Expected<> rollForward(BirthdayStore& store, QList<BirthdayRecord>& records, QDate today,
+                       LeapDayRule leapDay)
 {
     const QString path = pathFor(store.dataPath());
     for (BirthdayRecord& record : records) {
@@ -140,22 +123,20 @@ bool rollForward(BirthdayStore& store, QList<BirthdayRecord>& records, QDate tod
             continue;
         BirthdayRecord moved = record;
         moved.setValue(BirthdayRecord::Date, TextConv::dateToText(next));
-        if (!setRule(path, moved, record.rule, error, true))
-            return false;
+        if (Expected<> kept = setRule(path, moved, record.rule, true); !kept)
+            return kept;
         const BirthdayStore::Outcome outcome =
             store.updateField(record, BirthdayRecord::Date, moved.value(BirthdayRecord::Date));
-        if (outcome == BirthdayStore::Outcome::Failed) {
-            error = store.errorString();
-            return false;
-        }
+        if (outcome == BirthdayStore::Outcome::Failed)
+            return UserError{store.errorString()};
         // Another copy changed the record meanwhile: the next read sees what it wrote.
         if (outcome == BirthdayStore::Outcome::Changed)
             continue;
         record = moved;
-        if (!setRule(path, record, record.rule, error))
-            return false;
+        if (Expected<> dropped = setRule(path, record, record.rule); !dropped)
+            return dropped;
     }
-    return true;
+    return {};
 }
 
 } // namespace EventRuleFile

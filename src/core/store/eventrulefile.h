@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/events/birthdayrecord.h"
+#include "core/program/expected.h"
 #include "core/rules/yearlyrule.h"
 #include "core/store/birthdaystore.h"
 
@@ -40,22 +41,22 @@ QString pathFor(const QString& dataPath);
 // The table; an empty one where the file does not exist. A file that can't be read, is damaged
 // or was written by a newer version gives nothing and the reason: the caller shows it and must
 // not save over the file, which would lose every rule.
-std::optional<EventRuleTable> load(const QString& path, QString& error);
+Expected<EventRuleTable> load(const QString& path);
 
-// Writes the whole table or nothing; false with the reason.
-bool save(const QString& path, const EventRuleTable& table, QString& error);
+// Writes the whole table or nothing.
+Expected<> save(const QString& path, const EventRuleTable& table);
 
 // Gives the record, as it is stored now, its rule, or with none takes the record's rules away;
 // keeps the entry for another stored date of the same record when `keepOthers` is set.
 // Refused, with the reason, when the file does not read.
-bool setRule(const QString& path, const BirthdayRecord& record,
-             const std::optional<YearlyRule>& rule, QString& error, bool keepOthers = false);
+Expected<> setRule(const QString& path, const BirthdayRecord& record,
+                   const std::optional<YearlyRule>& rule, bool keepOthers = false);
 
 // Moves each moving event's Date cell on once its day has passed, to the rule's next day, so an
 // older copy that reads the data file alone reminds on it. The new date's entry is written
 // before the cell and the old one dropped after, so a crash in between loses no rule. The
-// records take the new dates; false with the reason when a write fails.
-bool rollForward(BirthdayStore& store, QList<BirthdayRecord>& records, QDate today,
-                 LeapDayRule leapDay, QString& error);
+// records take the new dates; a failed write stops it.
+Expected<> rollForward(BirthdayStore& store, QList<BirthdayRecord>& records, QDate today,
+                       LeapDayRule leapDay);
 
 } // namespace EventRuleFile

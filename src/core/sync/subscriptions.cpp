@@ -1,19 +1,14 @@
 #include "core/sync/subscriptions.h"
 
-#include "core/store/datafileio.h"
 #include "core/store/fieldtable.h"
+#include "core/store/jsonfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QUuid>
-
-#include <cerrno>
 
 namespace {
 
@@ -222,39 +217,24 @@ QString pathFor(const QString& dataPath)
 
 Expected<SubscriptionTable> load(const QString& path)
 {
+    const JsonFile::Texts texts{
+        QCoreApplication::translate("Subscriptions",
+                                    "The subscriptions file \"%1\" is damaged: %2."),
+        QCoreApplication::translate("Subscriptions",
+                                    "The subscriptions file \"%1\" was written by a newer "
+                                    "version of the program."),
+        QCoreApplication::translate("Subscriptions",
+                                    "The subscriptions file \"%1\" is larger than %2 MB, more "
+                                    "than this program writes: it is not read.")};
+    const Expected<std::optional<QJsonObject>> read =
+        JsonFile::read(path, fileVersion, maxFileBytes, texts);
+    if (!read)
+        return UserError{read.error()};
     SubscriptionTable table;
-    QFile file(path);
-    if (!file.exists())
+    if (!*read)
         return table;
+    const QJsonObject& root = **read;
     const QString name = QDir::toNativeSeparators(path);
-    if (file.size() > maxFileBytes) {
-        return UserError{QCoreApplication::translate(
-                             "Subscriptions",
-                             "The subscriptions file \"%1\" is larger than %2 MB, more than this "
-                             "program writes: it is not read.")
-                             .arg(name)
-                             .arg(maxFileBytes / (1024 * 1024))};
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        return UserError{QCoreApplication::translate("Subscriptions", "Cannot read \"%1\": %2.")
-                             .arg(name, file.errorString())};
-    }
-    QJsonParseError parsed;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll(), &parsed).object();
-    if (parsed.error != QJsonParseError::NoError || root.isEmpty()) {
-        return UserError{
-            QCoreApplication::translate("Subscriptions",
-                                        "The subscriptions file \"%1\" is damaged: %2.")
-                .arg(name, parsed.error != QJsonParseError::NoError ? parsed.errorString()
-                                                                    : QStringLiteral("empty"))};
-    }
-    if (root.value("version").toInt() > fileVersion) {
-        return UserError{QCoreApplication::translate(
-                             "Subscriptions",
-                             "The subscriptions file \"%1\" was written by a newer version of "
-                             "the program.")
-                             .arg(name)};
-    }
     bool whole = true;
     const QJsonArray sources = root.value("sources").toArray();
     for (const auto& value : sources)
@@ -281,22 +261,10 @@ Expected<> save(const QString& path, const SubscriptionTable& table)
         sources.append(sourceObject(source));
     for (const SyncLink& link : table.links)
         links.append(linkObject(link));
-    QJsonObject root{{"version", fileVersion}, {"sources", sources}, {"links", links}};
+    QJsonObject root{{"sources", sources}, {"links", links}};
     if (table.publishing)
         root.insert("publishing", publishingObject(*table.publishing));
-    const QByteArray bytes = QJsonDocument(root).toJson();
-    // QSaveFile puts its copy in place even when bytes it still held back failed to reach the
-    // disk at commit: a full disk then left an empty table. Unbuffered, every failed write is
-    // one commit sees, and the copy is synced before it is renamed over the old file.
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
-        return {};
-    const QString reason = DataFileIo::failureReason(file, errno);
-    return UserError{QCoreApplication::translate(
-                         "Subscriptions", "Cannot write \"%1\": %2; the file is kept as it was.")
-                         .arg(QDir::toNativeSeparators(path), reason)};
+    return JsonFile::write(path, fileVersion, root);
 }
 
 } // namespace SubscriptionFile

@@ -2,8 +2,6 @@
 
 #include <qt6keychain/keychain.h>
 
-#include <QCoreApplication>
-
 namespace {
 
 // The errors that say no secret service is there to ask, rather than that it refused.
@@ -15,30 +13,12 @@ bool serviceMissing(QKeychain::Error error)
 
 } // namespace
 
-KeychainSecrets::KeychainSecrets(QObject* parent)
-    : QObject(parent), m_service(QCoreApplication::applicationName())
-{}
-
-void KeychainSecrets::giveUp(const QString& reason)
+void KeychainSecrets::readStored(const QString& sourceId, Read done)
 {
-    if (!m_persistent)
-        return;
-    m_persistent = false;
-    tellUnavailable(reason);
-}
-
-void KeychainSecrets::read(const QString& sourceId, Read done)
-{
-    if (m_session.contains(sourceId) || !m_persistent) {
-        done(m_session.contains(sourceId) ? std::optional(m_session.value(sourceId))
-                                          : std::nullopt);
-        return;
-    }
     auto* job = new QKeychain::ReadPasswordJob(m_service, this);
     job->setKey(sourceId);
-    connect(job, &QKeychain::Job::finished, this, [this, job, sourceId, done] {
+    connect(job, &QKeychain::Job::finished, this, [this, job, done] {
         if (job->error() == QKeychain::NoError) {
-            m_session.insert(sourceId, job->textData());
             done(job->textData());
             return;
         }
@@ -49,13 +29,8 @@ void KeychainSecrets::read(const QString& sourceId, Read done)
     job->start();
 }
 
-void KeychainSecrets::write(const QString& sourceId, const QString& password, Written done)
+void KeychainSecrets::writeStored(const QString& sourceId, const QString& password, Written done)
 {
-    m_session.insert(sourceId, password);
-    if (!m_persistent) {
-        done(QString());
-        return;
-    }
     auto* job = new QKeychain::WritePasswordJob(m_service, this);
     job->setKey(sourceId);
     job->setTextData(password);
@@ -64,7 +39,6 @@ void KeychainSecrets::write(const QString& sourceId, const QString& password, Wr
             done(QString());
             return;
         }
-        // Kept for the session either way; a refusal is told, a missing service once.
         if (serviceMissing(job->error())) {
             giveUp(job->errorString());
             done(QString());
@@ -75,11 +49,8 @@ void KeychainSecrets::write(const QString& sourceId, const QString& password, Wr
     job->start();
 }
 
-void KeychainSecrets::remove(const QString& sourceId)
+void KeychainSecrets::removeStored(const QString& sourceId)
 {
-    m_session.remove(sourceId);
-    if (!m_persistent)
-        return;
     auto* job = new QKeychain::DeletePasswordJob(m_service, this);
     job->setKey(sourceId);
     job->start();

@@ -1,7 +1,5 @@
 #include "platform/keychainsecrets.h"
 
-#include <QCoreApplication>
-
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -32,25 +30,8 @@ QString lastError()
 
 } // namespace
 
-KeychainSecrets::KeychainSecrets(QObject* parent)
-    : QObject(parent), m_service(QCoreApplication::applicationName())
-{}
-
-void KeychainSecrets::giveUp(const QString& reason)
+void KeychainSecrets::readStored(const QString& sourceId, Read done)
 {
-    if (!m_persistent)
-        return;
-    m_persistent = false;
-    tellUnavailable(reason);
-}
-
-void KeychainSecrets::read(const QString& sourceId, Read done)
-{
-    if (m_session.contains(sourceId) || !m_persistent) {
-        done(m_session.contains(sourceId) ? std::optional(m_session.value(sourceId))
-                                          : std::nullopt);
-        return;
-    }
     const QString target = targetName(m_service, sourceId);
     PCREDENTIALW credential = nullptr;
     if (!CredReadW(wide(target), CRED_TYPE_GENERIC, 0, &credential)) {
@@ -64,17 +45,11 @@ void KeychainSecrets::read(const QString& sourceId, Read done)
         QString::fromUtf16(reinterpret_cast<const char16_t*>(credential->CredentialBlob),
                            qsizetype(credential->CredentialBlobSize / sizeof(char16_t)));
     CredFree(credential);
-    m_session.insert(sourceId, password);
     done(password);
 }
 
-void KeychainSecrets::write(const QString& sourceId, const QString& password, Written done)
+void KeychainSecrets::writeStored(const QString& sourceId, const QString& password, Written done)
 {
-    m_session.insert(sourceId, password);
-    if (!m_persistent) {
-        done(QString());
-        return;
-    }
     QString target = targetName(m_service, sourceId);
     QString user = sourceId;
     QString blob = password;
@@ -89,7 +64,7 @@ void KeychainSecrets::write(const QString& sourceId, const QString& password, Wr
         done(QString());
         return;
     }
-    // Kept for the session either way; a store that is not there is told once.
+    // A store that is not there is given up on; a refusal is told.
     const DWORD error = GetLastError();
     const QString reason = lastError();
     if (error == ERROR_NO_SUCH_LOGON_SESSION || error == ERROR_NOT_SUPPORTED) {
@@ -100,9 +75,7 @@ void KeychainSecrets::write(const QString& sourceId, const QString& password, Wr
     done(reason);
 }
 
-void KeychainSecrets::remove(const QString& sourceId)
+void KeychainSecrets::removeStored(const QString& sourceId)
 {
-    m_session.remove(sourceId);
-    if (m_persistent)
-        CredDeleteW(wide(targetName(m_service, sourceId)), CRED_TYPE_GENERIC, 0);
+    CredDeleteW(wide(targetName(m_service, sourceId)), CRED_TYPE_GENERIC, 0);
 }

@@ -2,20 +2,18 @@
 
 #include "app/syncservice.h"
 
-#include "core/calendar/nextevent.h"
 #include "core/program/programidentity.h"
 #include "core/settings/settingsstore.h"
-#include "core/store/birthdaystore.h"
 #include "core/sync/subscriptions.h"
 #include "core/text/textconv.h"
 #include "platform/notifier.h"
 #include "ui/app/exchangecommands.h"
 #include "ui/app/listhelplayout.h"
+#include "ui/app/searchkeys.h"
 #include "ui/app/synccommands.h"
 #include "ui/app/windowlayout.h"
 #include "ui/dialogs/preferencesdialog.h"
 #include "ui/dialogs/wellknowndaysdialog.h"
-#include "ui/help/helphook.h"
 #include "ui/help/helppanel.h"
 #include "ui/list/birthdaycommands.h"
 #include "ui/list/birthdaylistview.h"
@@ -31,7 +29,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,7 +54,7 @@ constexpr int helpPanelWidth = 180;
 MainWindow::MainWindow(BirthdayStore& store, SettingsStore& settings, const Clock& clock,
                        const Services& services, QWidget* parent)
     : QMainWindow(parent), m_store(store), m_settings(settings), m_clock(clock),
-      m_services(services), m_prompt(this)
+      m_services(services), m_prompt(this), m_rows(SubscriptionFile::pathFor(store.dataPath()))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(programTitle());
@@ -230,7 +227,8 @@ void MainWindow::createControls()
         clear->setAccessibleName(tr("Clear the search"));
     if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
         more->setAccessibleName(tr("More toolbar buttons"));
-    m_search->installEventFilter(this);
+    new SearchKeys(m_search, m_list, {m_actions.editAction},
+                   {m_actions.deleteAction, m_actions.aboutAction}, [this] { editBirthday(); });
     connect(m_search, &QLineEdit::textChanged, m_list->model(), &BirthdayListModel::setFilter);
     auto* find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, [this] {
@@ -461,41 +459,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
             m_list->selectRow(std::max(0, m_list->selectionModel()->currentIndex().row()));
     }
-    // The list's commands reach it from the search field too. Edit always: the field's own
-    // use of its key (to the end of the line) is End's as well. Delete and About only while the
-    // field is empty: with text in it, Del and Ctrl+A edit the text, as in every text field.
-    if (watched == m_search && event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        const bool forList =
-            pressed == m_actions.editAction->shortcut() ||
-            (m_search->text().isEmpty() && (pressed == m_actions.deleteAction->shortcut() ||
-                                            pressed == m_actions.aboutAction->shortcut()));
-        if (forList) {
-            event->ignore(); // not the field's: the shortcut runs
-            return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress) {
+    // Return on a selected event edits it, as a double click does.
+    if (inList && event->type() == QEvent::KeyPress && m_list->currentRow() != -1) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (watched == m_search) {
-            // Escape clears the search, the whole list comes back and has the keyboard again.
-            if (key == Qt::Key_Escape) {
-                m_search->clear();
-                m_list->activeView()->setFocus(Qt::ShortcutFocusReason);
-                return true;
-            }
-            // Down and Return go to the first match; Return then edits it, as in the list.
-            if ((key == Qt::Key_Down || enter) && m_list->itemCount() > 0) {
-                m_list->selectRow(0);
-                m_list->activeView()->setFocus(Qt::ShortcutFocusReason);
-                if (enter)
-                    editBirthday();
-                return true;
-            }
-        }
-        // Return on a selected event edits it, as a double click does.
-        if (enter && inList && m_list->currentRow() != -1) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             editBirthday();
             return true;
         }
@@ -520,32 +487,11 @@ void MainWindow::refreshBirthdays()
 
 void MainWindow::showRecords(ReminderScheduler::Listing&& listing)
 {
-    QList<BirthdayRecord>& records = listing.records;
-    // Filled in place: a row built aside and moved in has GCC's optimiser warn of a value read
-    // unset, wrongly.
-    QList<BirthdayListModel::Row> rows(records.size());
-    // Which events a subscription keeps in step; a table that does not read marks none (the
-    // Subscriptions window says why).
-    const QHash<int, QString> followed =
-        SubscriptionFile::load(SubscriptionFile::pathFor(m_store.dataPath()))
-            .value_or(SubscriptionTable())
-            .followedEvents();
-    qsizetype unreadable = 0;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        BirthdayRecord& record = records[i];
-        RecordDates& dates = listing.coming.records[i];
-        unreadable += dates.date ? 0 : 1;
-        BirthdayListModel::Row& row = rows[i];
-        row.key = record.key;
-        row.name = record.value(BirthdayRecord::Name);
-        row.date = dates.date;
-        row.source = followed.value(record.key);
-        row.setNext(std::move(dates.next));
-        row.record = std::move(record);
-    }
+    ListRows::Built built =
+        m_rows.build(std::move(listing.records), std::move(listing.coming.records));
     // Said once for them all, whichever language wrote them: they are never dropped unseen.
-    m_unreadableSummary = ListDate::unreadableSummary(unreadable);
-    m_pendingRows = std::move(rows);
+    m_unreadableSummary = ListDate::unreadableSummary(built.unreadableDates);
+    m_pendingRows = std::move(built.rows);
     if (m_list)
         showPendingRows();
 }

@@ -7,6 +7,7 @@
 #include "ui/common/messageprompt.h"
 #include "ui/help/helphook.h"
 #include "ui/list/birthdaylistmodel.h"
+#include "ui/list/listrows.h"
 #include "ui/presentation/listviewmode.h"
 
 #include <QDate>
@@ -205,6 +206,7 @@ private:
 
     MainActions m_actions;
     MessagePrompt m_prompt;
+    ListRows m_rows;
     QWidget* m_client = nullptr;
     ListHelpLayout* m_clientLayout = nullptr;
     BirthdayListView* m_list = nullptr;

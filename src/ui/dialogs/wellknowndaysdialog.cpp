@@ -160,8 +160,8 @@ void WellKnownDaysDialog::sortByColumn(int column)
     m_eventList->sortItems(column, Qt::AscendingOrder);
 }
 
-bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs,
-                                     const QString& ruleText, QString& error)
+Expected<> WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs,
+                                           const QString& ruleText)
 {
     // A yearly record, shown from 10 days ahead, no dialog on the day, no number of years.
     // One store operation takes the smallest free key and writes all six fields, or nothing.
@@ -179,13 +179,12 @@ bool WellKnownDaysDialog::writeEvent(const QString& name, const QString& shownAs
         record.setValue(BirthdayRecord::Date,
                         TextConv::dateToText(nextOccurrence(*rule, m_clock.today())));
     const Expected<int> key = m_store.addRecord(record);
-    if (!key) {
-        error = key.error();
-        return false;
-    }
+    if (!key)
+        return UserError{key.error()};
     record.key = *key;
-    return !rule ||
-           EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), record, rule, error);
+    if (!rule)
+        return {};
+    return EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), record, rule);
 }
 
 void WellKnownDaysDialog::onOkClicked()
@@ -207,8 +206,10 @@ void WellKnownDaysDialog::onOkClicked()
         const QTreeWidgetItem* item = m_eventList->topLevelItem(i);
         if (!item->isSelected())
             continue;
-        if (!writeEvent(item->text(NameColumn), item->text(DateColumn),
-                        item->data(DateColumn, ruleRole).toString(), error)) {
+        if (const Expected<> written = writeEvent(item->text(NameColumn), item->text(DateColumn),
+                                                  item->data(DateColumn, ruleRole).toString());
+            !written) {
+            error = written.error();
             stopped = true;
             break;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calendar/clock.h"
+#include "core/program/expected.h"
 #include "ui/help/helphook.h"
 
 #include <QDialog>
@@ -31,9 +32,8 @@ private:
     void createControls(const HelpSink& help);
     // Appends one row: key "key<n>", the name, and month\day in the second column.
     void addRow(const QString& name, const QString& shownAs, const QString& rule);
-    // Adds one selected row as a new record; false, with nothing of it written, on failure.
-    bool writeEvent(const QString& name, const QString& shownAs, const QString& ruleText,
-                    QString& error);
+    // Adds one selected row as a new record, and a moving day's rule beside it.
+    Expected<> writeEvent(const QString& name, const QString& shownAs, const QString& ruleText);
 
     BirthdayStore& m_store;
     Clock m_systemClock;

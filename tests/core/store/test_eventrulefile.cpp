@@ -31,9 +31,9 @@ private Q_SLOTS:
         const EventRuleTable table{
             {{3, "Mum", "2027-05-09", YearlyRule::nthWeekday(2, 7, 5)},
              {7, "Oma", "2026-11-10", *YearlyRule::fromText("hebrew 02-30")}}};
-        QString error;
-        QVERIFY2(EventRuleFile::save(path, table, error), qPrintable(error));
-        const std::optional<EventRuleTable> loaded = EventRuleFile::load(path, error);
+        const Expected<> saved = EventRuleFile::save(path, table);
+        QVERIFY2(saved, qPrintable(saved.error()));
+        const Expected<EventRuleTable> loaded = EventRuleFile::load(path);
         QVERIFY(loaded);
         QCOMPARE(loaded->rules, table.rules);
     }
@@ -75,13 +75,12 @@ private Q_SLOTS:
         const YearlyRule secondSunday = YearlyRule::nthWeekday(2, 7, 5);
         BirthdayRecord mum = record(-1, "Mum", "2026-05-10");
         mum.key = *store.addRecord(mum);
-        QString error;
         const QString rules = EventRuleFile::pathFor(store.dataPath());
-        QVERIFY(EventRuleFile::setRule(rules, mum, secondSunday, error));
+        QVERIFY(EventRuleFile::setRule(rules, mum, secondSunday));
         const auto nextDay = [&](QDate today) {
             QList<BirthdayRecord> records = *store.readAllRecords();
             // A failed write gives no day, and the comparison fails.
-            if (!EventRuleFile::rollForward(store, records, today, LeapDayRule::March1, error))
+            if (!EventRuleFile::rollForward(store, records, today, LeapDayRule::March1))
                 return QDate();
             return comingEvents(records, today, LeapDayRule::March1).soonest()->next.date;
         };
@@ -120,9 +119,9 @@ private Q_SLOTS:
         QFile file(dir.filePath("birthday-rules.json"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        QString error;
-        QVERIFY(!EventRuleFile::load(file.fileName(), error));
-        QVERIFY2(error.contains(reason), qPrintable(error));
+        const Expected<EventRuleTable> loaded = EventRuleFile::load(file.fileName());
+        QVERIFY(!loaded);
+        QVERIFY2(loaded.error().contains(reason), qPrintable(loaded.error()));
     }
 };
 

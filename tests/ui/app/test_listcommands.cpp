@@ -259,6 +259,12 @@ private Q_SLOTS:
         if (!dialog->isEmpty())
             seen << "window: " + *dialog;
         QTEST(seen.join(' '), "seen");
+        // A sync that rewrites the table shows at the next refresh.
+        table.links.first().state =
+            SyncLink::State(int(SyncLink::State::Linked) + int(SyncLink::State::Detached) - state);
+        QVERIFY(SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), table));
+        f.services->reminders.refresh();
+        QCOMPARE(f.column().value(0).endsWith(u'\u21BB'), state != int(SyncLink::State::Linked));
     }
 
     // An edit changes the event it was made on: the list keeps that event selected.
