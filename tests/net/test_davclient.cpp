@@ -411,12 +411,8 @@ private Q_SLOTS:
         QVERIFY(mkcol(path, "<C:calendar/>", "VEVENT"));
         QCOMPARE(http("PUT", path + "other.ics", resource(false, "other", "19710501")), 201);
         StoreFixture f;
-        for (const char* name : {"ann", "bob", "cy"}) {
-            BirthdayRecord record;
-            record.setValue(BirthdayRecord::Name, name);
-            record.setValue(BirthdayRecord::Date, "1980-05-04");
-            QVERIFY(f.store.addRecord(record));
-        }
+        for (const char* name : {"ann", "bob", "cy"})
+            QVERIFY(f.add(name, "1980-05-04") >= 0);
         SubscriptionTable table;
         table.publishing.emplace();
         table.publishing->url = m_server->url(path).toString();
