@@ -89,6 +89,10 @@ inline constexpr Family columnPos{"Column", "Pos"};     // the column's place, f
 // with no data file does, every later one stays in the tray.
 inline constexpr Key<Type::Flag> trayIntroShown{"TrayIntroShown", "0"};
 
+// An alert put away with "Remind Me Again": when it comes back and what it lists (Snooze's
+// text); empty when none is.
+inline constexpr Key<Type::Text> alertSnoozed{"AlertSnoozed", ""};
+
 // The export: keeps the UIDs of this program's events apart from others' in one calendar.
 inline constexpr Key<Type::Text> calendarId{"CalendarId", ""};
 

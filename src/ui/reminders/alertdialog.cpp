@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 
@@ -23,6 +24,7 @@ constexpr QRect listPlace(52, 20, 369, 108);
 constexpr int closeLeft = 348;
 constexpr QSize closeSize(89, 25);
 constexpr int closeGap = 3;     // from the last frame to the button
+constexpr int buttonGap = 6;    // between the two buttons
 constexpr int bottomMargin = 7; // below the button
 
 // Puts a control at its designed place in a parent of the given size, mirrored when the
@@ -70,12 +72,30 @@ AlertDialog::AlertDialog(QWidget* parent)
 
     m_closeButton = new QPushButton(standardButtonText(QDialogButtonBox::Close), this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
-    place(m_closeButton, size(), closePlace(m_closeButton, closeTop));
     // Enter presses the default button; Escape rejects, which closes the dialog as well.
     m_closeButton->setDefault(true);
     m_closeButton->setAutoDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
     m_closeButton->setFocus();
+
+    // Left of Close, its menu the lengths; a choice closes the dialog as Close does.
+    m_snoozeButton = new QPushButton(tr("&Remind Me Again"), this);
+    m_snoozeButton->setObjectName(QStringLiteral("cmdSnooze"));
+    m_snoozeButton->setAutoDefault(false);
+    auto* lengths = new QMenu(m_snoozeButton);
+    lengths->setObjectName(QStringLiteral("mnuSnooze"));
+    const std::pair<QString, Snooze::Length> choices[] = {
+        {tr("In &10 Minutes"), Snooze::Length::TenMinutes},
+        {tr("In 1 &Hour"), Snooze::Length::OneHour},
+        {tr("&Tomorrow"), Snooze::Length::Tomorrow}};
+    for (const auto& [caption, length] : choices) {
+        connect(lengths->addAction(caption), &QAction::triggered, this, [this, length] {
+            Q_EMIT snoozeChosen(length);
+            accept();
+        });
+    }
+    m_snoozeButton->setMenu(lengths);
+    placeButtons(closeTop);
 
     // However it closes (button, Enter, Escape, the title bar), the dialog and its list go.
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
@@ -128,7 +148,16 @@ void AlertDialog::arrangeControls()
         top += boxSize.height() + margin;
     }
     setFixedSize(dialogWidth, top + closeGap + closeSize.height() + bottomMargin);
-    place(m_closeButton, size(), closePlace(m_closeButton, top + closeGap));
+    placeButtons(top + closeGap);
+}
+
+void AlertDialog::placeButtons(int top)
+{
+    const QRect close = closePlace(m_closeButton, top);
+    place(m_closeButton, size(), close);
+    const int width = m_snoozeButton->sizeHint().width();
+    place(m_snoozeButton, size(),
+          {close.left() - buttonGap - width, top, width, closeSize.height()});
 }
 
 QStringList AlertDialog::dueNames() const

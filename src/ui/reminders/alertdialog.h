@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/calendar/snooze.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -25,13 +27,20 @@ public:
     void addMissed(const QString& entry);
     QStringList missedEntries() const;
 
+Q_SIGNALS:
+    // "Remind Me Again" chosen: the dialog closes; the runner brings its events back then.
+    void snoozeChosen(Snooze::Length length);
+
 private:
     void arrangeControls();
+    // Close at its designed place, Remind Me Again to its left.
+    void placeButtons(int top);
 
     QGroupBox* m_dueBox = nullptr;
     QListWidget* m_dueList = nullptr;
     QLabel* m_dueIcon = nullptr;
     QPushButton* m_closeButton = nullptr;
+    QPushButton* m_snoozeButton = nullptr;
     QGroupBox* m_missedBox = nullptr;
     QListWidget* m_missedList = nullptr;
 };

@@ -77,6 +77,7 @@ void ReminderRunner::check(bool forceShow)
 ComingEvents ReminderRunner::check(const QList<BirthdayRecord>& records, bool forceShow)
 {
     const QDateTime now = m_clock.now();
+    resumeSnoozed(now);
     const ReminderSettings settings = readSettings();
     // The decision works out every record's date once; the tray's tip and the list take them
     // from it.
@@ -297,13 +298,50 @@ bool ReminderRunner::showAlert(const QString& name)
     // A dialog already open keeps its list; it simply gets the name at a later run.
     if (m_modalOpen())
         return false;
-    if (!m_alert)
+    openAlert()->addDue(name);
+    return true;
+}
+
+AlertDialog* ReminderRunner::openAlert()
+{
+    if (!m_alert) {
         m_alert = new AlertDialog;
-    m_alert->addDue(name);
+        connect(m_alert, &AlertDialog::snoozeChosen, this, &ReminderRunner::snooze);
+    }
     m_alert->show();
     m_alert->raise();
     m_alert->activateWindow();
-    return true;
+    return m_alert;
+}
+
+void ReminderRunner::snooze(Snooze::Length length)
+{
+    // Added to one put away before, which would otherwise be lost; they come back together at
+    // the sooner of the two times.
+    const QDateTime until = Snooze::end(length, m_clock.now(), m_settings.read(Setting::alertTime));
+    Snooze snooze = Snooze::fromText(m_settings.read(Setting::alertSnoozed)).value_or(Snooze());
+    snooze.until = snooze.until.isValid() ? std::min(snooze.until, until) : until;
+    snooze.due += m_alert->dueNames();
+    snooze.missed += m_alert->missedEntries();
+    m_settings.write(Setting::alertSnoozed, snooze.toText());
+}
+
+void ReminderRunner::resumeSnoozed(const QDateTime& now)
+{
+    const QString text = m_settings.read(Setting::alertSnoozed);
+    if (text.isEmpty())
+        return;
+    const std::optional<Snooze> snooze = Snooze::fromText(text);
+    if (snooze && (now < snooze->until || m_modalOpen()))
+        return;
+    m_settings.write(Setting::alertSnoozed, QString());
+    if (!snooze)
+        return;
+    AlertDialog* alert = openAlert();
+    for (const QString& name : snooze->due)
+        alert->addDue(name);
+    for (const QString& entry : snooze->missed)
+        alert->addMissed(entry);
 }
 
 bool ReminderRunner::showMissed(const QList<MissedEvents::Missed>& missed)
@@ -318,13 +356,9 @@ bool ReminderRunner::showMissed(const QList<MissedEvents::Missed>& missed)
         return true;
     if (m_modalOpen())
         return false;
-    if (!m_alert)
-        m_alert = new AlertDialog;
+    AlertDialog* alert = openAlert();
     for (const QString& entry : entries)
-        m_alert->addMissed(entry);
-    m_alert->show();
-    m_alert->raise();
-    m_alert->activateWindow();
+        alert->addMissed(entry);
     return true;
 }
 

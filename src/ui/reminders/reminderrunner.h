@@ -3,6 +3,7 @@
 #include "core/calendar/missedevents.h"
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
+#include "core/calendar/snooze.h"
 #include "core/events/birthdayrecord.h"
 #include "platform/notifier.h"
 #include "ui/help/helphook.h"
@@ -121,6 +122,13 @@ private:
     void stampLastDate(const QList<BirthdayRecord>& records, const ReminderAlert& alert,
                        const QString& today);
     bool showAlert(const QString& name);
+    // The alert dialog, made when none is open, shown and raised.
+    AlertDialog* openAlert();
+    // Puts the open alert's events away until the end of `length`, beside any put away before.
+    void snooze(Snooze::Length length);
+    // Brings back the events put away once their time has come (and no modal dialog is in the
+    // way), into the alert dialog.
+    void resumeSnoozed(const QDateTime& now);
     bool showMissed(const QList<MissedEvents::Missed>& missed);
     bool showNotificationWindow(const QString& soonText, const QString& todayText);
     void reportUnavailable();

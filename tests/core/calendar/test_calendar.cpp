@@ -1,6 +1,7 @@
 #include "core/calendar/missedevents.h"
 #include "core/calendar/nextevent.h"
 #include "core/calendar/reminderdecision.h"
+#include "core/calendar/snooze.h"
 #include "core/text/textconv.h"
 
 #include <QTest>
@@ -287,6 +288,25 @@ private Q_SLOTS:
             QCOMPARE(MissedEvents::stampDue(stored, now), due);
         for (const auto& [seconds, jumped] : {std::pair{300, false}, {301, true}, {-3600, false}})
             QCOMPARE(MissedEvents::clockJumped(now.addSecs(-seconds), now), jumped);
+    }
+
+    // "Remind Me Again" from 23:55: ten minutes and an hour cross midnight, tomorrow is the
+    // next day's alert time; kept as text, it comes back the same, and nothing else reads.
+    void snoozeEndsAndKeeps()
+    {
+        using L = Snooze::Length;
+        const QDateTime now = at("2024-12-31T23:55:00");
+        for (const auto& [length, alertTime, until] :
+             {std::tuple{L::TenMinutes, QTime(9, 0), "2025-01-01T00:05:00"},
+              {L::OneHour, QTime(9, 0), "2025-01-01T00:55:00"},
+              {L::Tomorrow, QTime(7, 30), "2025-01-01T07:30:00"},
+              {L::Tomorrow, QTime(), "2025-01-01T09:00:00"}})
+            QCOMPARE(Snooze::end(length, now, alertTime), at(until));
+        const Snooze kept{now, {"Ann", "Bob \"B\""}, {"Cid (Sun 8 Dec - 42 Years)"}};
+        QCOMPARE(Snooze::fromText(kept.toText()), kept);
+        for (const char* text :
+             {"", "{", R"({"due": ["Ann"]})", R"({"until": "2025-01-01T00:00:00Z"})"})
+            QCOMPARE(Snooze::fromText(text), std::nullopt);
     }
 
     void nextEventColumns()

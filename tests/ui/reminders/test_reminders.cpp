@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -420,6 +421,23 @@ private Q_SLOTS:
         QCOMPARE(keys, QStringList(6, "notification"));
     }
 
+    // "Remind Me Again": the alert goes, and comes back when its time has come, after a restart
+    // too, beside the day's own; then it is gone for good.
+    void snoozedAlertComesBackAfterARestart()
+    {
+        f->add("Ann", QDate(1970, 5, 12));
+        runAt(at(5, 12, 12));
+        QPointer<AlertDialog> dialog = m_runner->alertDialog();
+        child<QMenu>(dialog, "mnuSnooze")->actions().first()->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), 5000);
+        runAt(at(5, 12, 12, 9, 59));
+        QVERIFY(!m_runner->alertDialog());
+        m_runner = std::make_unique<ReminderRunner>(f->store, f->settings, f->clock);
+        runAt(at(5, 12, 12, 10));
+        QCOMPARE(alertNames(), QStringList({"Ann"}));
+        QCOMPARE(setting("AlertSnoozed"), "-");
+    }
+
     void alertDialogLayoutAndClose()
     {
         QPointer<AlertDialog> dialog = new AlertDialog;
@@ -437,6 +455,8 @@ private Q_SLOTS:
         QCOMPARE(close->text(), "Close");
         QVERIFY(close->isDefault());
         QCOMPARE(close->geometry(), QRect(348, 152, 89, 25));
+        const QRect snooze = child<QPushButton>(dialog, "cmdSnooze")->geometry();
+        QVERIFY(snooze.right() < close->x() && snooze.x() > 0 && snooze.y() == close->y());
 
         // The list only grows, the same event the next day too; missed events go below.
         for (const char* name : {"Ann", "Bob", "Ann"})
