@@ -10,8 +10,9 @@ namespace {
 // are then the day it was first given on. Where the day differs by country the name says which.
 // Baptism of Jesus: the Sunday after Epiphany; Mothers Day: Mothering Sunday; Buddha's
 // Birthday: the 8th day of the 4th lunar month; Holocaust Rememberance Day: Yom HaShoah, 27
-// Nisan; Friendship Day: the first Sunday of August; Oktoberfest: its first day in Munich,
-// the Saturday after 15 September.
+// Nisan, kept on the Thursday before when that is a Friday and on the Monday after when it is a
+// Sunday, as Israel keeps it; Friendship Day: the first Sunday of August; Oktoberfest: its first
+// day in Munich, the Saturday after 15 September.
 constexpr std::array<Row, rowCount> rows = {{
     {QT_TRANSLATE_NOOP("WellKnownDays", "New Year's Day"), "01", "01", nullptr},
     {QT_TRANSLATE_NOOP("WellKnownDays", "Sherlock Holmes Birthday"), "06", "01", nullptr},
@@ -31,7 +32,7 @@ constexpr std::array<Row, rowCount> rows = {{
     {QT_TRANSLATE_NOOP("WellKnownDays", "April Fool's Day"), "01", "04", nullptr},
     {QT_TRANSLATE_NOOP("WellKnownDays", "Buddha's Birthday (Korea)"), "08", "04", "chinese 04-08"},
     {QT_TRANSLATE_NOOP("WellKnownDays", "Holocaust Rememberance Day (Israel)"), "20", "04",
-     "hebrew 08-27"},
+     "hebrew 08-27 FR-1 SU+1"},
     {QT_TRANSLATE_NOOP("WellKnownDays", "St. Georges Day"), "23", "04", nullptr},
     {QT_TRANSLATE_NOOP("WellKnownDays", "May Day"), "01", "05", nullptr},
     {QT_TRANSLATE_NOOP("WellKnownDays", "Mother's Day (US)"), "12", "05", "weekday 2 SU 05"},

@@ -291,7 +291,8 @@ icalproperty* otherCalendarRule(const YearlyRule& rule)
 }
 
 // A moving day as an RRULE where one says it; otherwise (Easter, another calendar, a week that
-// crosses a month's end) as the next years' days, which every calendar reads.
+// crosses a month's end, a day moved off some weekdays) as the next years' days, which every
+// calendar reads.
 void movingDayWrite(icalcomponent* vevent, const YearlyRule& rule, QDate start, LeapDayRule leapDay)
 {
     static constexpr const char* weekdays[] = {"MO", "TU", "WE", "TH", "FR", "SA", "SU"};
@@ -309,13 +310,14 @@ void movingDayWrite(icalcomponent* vevent, const YearlyRule& rule, QDate start, 
                     .arg(QString::number(rule.month), days.join(u','),
                          QLatin1String(weekdays[rule.weekday - 1]));
     }
-    if (!recur.isEmpty()) {
+    if (!recur.isEmpty() && rule.moves.isEmpty()) {
         icalcomponent_add_property(vevent, icalproperty_new_rrule(icalrecurrencetype_from_string(
                                                recur.toLatin1().constData())));
         return;
     }
     // libical reads and writes RSCALE only when built with ICU; the RDATEs say the days anyway.
-    if (rule.kind == YearlyRule::Kind::OtherCalendar && icalrecurrencetype_rscale_is_supported())
+    if (rule.kind == YearlyRule::Kind::OtherCalendar && rule.moves.isEmpty() &&
+        icalrecurrencetype_rscale_is_supported())
         icalcomponent_add_property(vevent, otherCalendarRule(rule));
     QDate day = start;
     for (int n = 0; n < movingDaysListed && day.isValid(); ++n) {

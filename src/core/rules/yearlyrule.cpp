@@ -47,6 +47,19 @@ QDate nthWeekday(int nth, int weekday, int month, int year)
     return day.month() == month ? day : QDate();
 }
 
+// The day as the rule keeps it, moved off the weekdays it avoids.
+QDate moved(const YearlyRule& rule, QDate day)
+{
+    for (const YearlyRule::Move& move : rule.moves) {
+        if (day.isValid() && day.dayOfWeek() == move.weekday)
+            return day.addDays(move.days);
+    }
+    return day;
+}
+
+// How far a move can take a day back.
+constexpr int mostMoved = 3;
+
 } // namespace
 
 YearlyRule YearlyRule::fixed(int month, int day)
@@ -95,6 +108,16 @@ YearlyRule YearlyRule::inCalendar(Calendar calendar, int month, int day, bool le
 
 QString YearlyRule::toText() const
 {
+    QString text = dayText();
+    for (const Move& move : moves)
+        text += QStringLiteral(" %1%2%3").arg(QLatin1String(weekdayNames[move.weekday - 1]),
+                                              QLatin1String(move.days < 0 ? "-" : "+"),
+                                              QString::number(qAbs(move.days)));
+    return text;
+}
+
+QString YearlyRule::dayText() const
+{
     const QString monthDay = twoDigits(month) + QLatin1Char('-') + twoDigits(day);
     switch (kind) {
     case Kind::Fixed:
@@ -120,7 +143,7 @@ std::optional<YearlyRule> YearlyRule::fromText(const QString& text)
     static const QRegularExpression pattern(QStringLiteral(
         "^(?:date (\\d\\d)-(\\d\\d)|weekday (-?[1-5]) ([A-Z]{2}) (\\d\\d)|after ([A-Z]{2}) "
         "(\\d\\d)-(\\d\\d)|(easter|orthodox) ([+-]\\d{1,3})|(chinese|hebrew|islamic) "
-        "(L?)(\\d\\d)-(\\d\\d))$"));
+        "(L?)(\\d\\d)-(\\d\\d))((?: [A-Z]{2}[+-][1-3])*)$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch())
         return std::nullopt;
@@ -140,6 +163,12 @@ std::optional<YearlyRule> YearlyRule::fromText(const QString& text)
             int(std::find(calendarNames.begin(), calendarNames.end(), m.captured(11).toLatin1()) -
                 calendarNames.begin());
         rule = inCalendar(Calendar(calendar), number(13), number(14), !m.captured(12).isEmpty());
+    }
+    for (const QString& token : m.captured(15).split(u' ', Qt::SkipEmptyParts)) {
+        const int days = token.mid(3).toInt();
+        rule.moves.append({weekdayFromName(token.left(2)), token.at(2) == u'-' ? -days : days});
+        if (rule.moves.last().weekday == 0)
+            return std::nullopt;
     }
     // A rule that names no real day is no rule: the record keeps its plain date.
     const int lastMonth =
@@ -178,15 +207,15 @@ QDate occurrence(const YearlyRule& rule, int year, LeapDayRule leapDay)
 {
     switch (rule.kind) {
     case YearlyRule::Kind::Fixed:
-        return fixedDay(rule.month, rule.day, year, leapDay);
+        return moved(rule, fixedDay(rule.month, rule.day, year, leapDay));
     case YearlyRule::Kind::NthWeekday:
-        return nthWeekday(rule.nth, rule.weekday, rule.month, year);
+        return moved(rule, nthWeekday(rule.nth, rule.weekday, rule.month, year));
     case YearlyRule::Kind::WeekdayOnOrAfter: {
         const QDate from = fixedDay(rule.month, rule.day, year, leapDay);
-        return from.addDays((rule.weekday - from.dayOfWeek() + 7) % 7);
+        return moved(rule, from.addDays((rule.weekday - from.dayOfWeek() + 7) % 7));
     }
     case YearlyRule::Kind::Easter:
-        return easterSunday(year, rule.easter).addDays(rule.offset);
+        return moved(rule, easterSunday(year, rule.easter).addDays(rule.offset));
     case YearlyRule::Kind::OtherCalendar: {
         const QDate day = nextOccurrence(rule, QDate(year, 1, 1), leapDay);
         return day.year() == year ? day : QDate();
@@ -199,8 +228,14 @@ QDate nextOccurrence(const YearlyRule& rule, QDate from, LeapDayRule leapDay)
 {
     if (!from.isValid())
         return {};
-    if (rule.kind == YearlyRule::Kind::OtherCalendar)
-        return OtherCalendar::nextOccurrence(rule, from);
+    if (rule.kind == YearlyRule::Kind::OtherCalendar) {
+        // A day moved back lies before its calendar day: the search starts that much earlier.
+        QDate day = OtherCalendar::nextOccurrence(
+            rule, from.addDays(rule.moves.isEmpty() ? 0 : -mostMoved));
+        while (day.isValid() && moved(rule, day) < from)
+            day = OtherCalendar::nextOccurrence(rule, day.addDays(1));
+        return moved(rule, day);
+    }
     // A rule's day can fall in the year before (Easter - 100, an "after" rule in late
     // December); a fifth weekday of a month can be years away (a fifth Sunday of February, 28).
     for (int year = from.year() - 1; year <= from.year() + 28; ++year) {

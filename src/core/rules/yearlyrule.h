@@ -3,6 +3,7 @@
 #include "core/rules/leapday.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -25,6 +26,15 @@ struct YearlyRule
     Easter easter = Easter::Western;
     Calendar calendar = Calendar::Chinese;
     bool leapMonth = false; // Chinese: the leap month after `month`
+    // A day that lands on one of these weekdays is kept that many days later (earlier when
+    // negative), as a memorial day that never falls on a Sabbath's eve: the first that applies.
+    struct Move
+    {
+        int weekday = 5; // Qt::DayOfWeek
+        int days = 0;    // -3..3
+        bool operator==(const Move&) const = default;
+    };
+    QList<Move> moves;
 
     bool operator==(const YearlyRule&) const = default;
 
@@ -36,9 +46,13 @@ struct YearlyRule
 
     // One line a rule, as the side file and the export's own property keep it:
     // "date 05-12", "weekday 2 SU 05", "after SA 09-16", "easter +49", "orthodox -7",
-    // "chinese 01-15", "chinese L04-08", "hebrew 08-27", "islamic 09-01".
+    // "chinese 01-15", "chinese L04-08", "hebrew 08-27", "islamic 09-01"; the moves after it,
+    // "hebrew 08-27 FR-1 SU+1".
     QString toText() const;
     static std::optional<YearlyRule> fromText(const QString& text);
+
+private:
+    QString dayText() const; // toText() without the moves
 };
 
 // Easter Sunday of a year in the Gregorian calendar.

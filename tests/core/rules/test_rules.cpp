@@ -56,7 +56,8 @@ private Q_SLOTS:
         for (const char* text :
              {"", "date 02-30", "date 13-01", "weekday 0 SU 05", "weekday 6 SU 05",
               "weekday 2 XX 05", "after SU 00-10", "easter 49", "hebrew 14-01", "chinese 13-01",
-              "islamic 09-32", "date 05-12 ", "lunar 01-01"})
+              "islamic 09-32", "date 05-12 ", "lunar 01-01", "hebrew 08-27 XX-1",
+              "hebrew 08-27 FR-4", "hebrew 08-27 FR1"})
             QTest::newRow(text) << QString::fromLatin1(text);
     }
     void fromText_refusesWhatNamesNoDay()
@@ -86,7 +87,9 @@ private Q_SLOTS:
               "Purim, Adar|hebrew 07-14|2026-03-03 2027-03-23 2028-03-12 2029-03-01 2030-03-19",
               "Purim Katan, Adar I in a common year is Adar|hebrew 06-14|2026-03-03 2027-02-21 "
               "2028-03-12 2029-03-01 2030-02-17",
-              "1 Ramadan|islamic 09-01|2026-02-18 2027-02-08 2028-01-28 2029-01-16 2030-01-06"}) {
+              "1 Ramadan|islamic 09-01|2026-02-18 2027-02-08 2028-01-28 2029-01-16 2030-01-06",
+              "Yom HaShoah, off a Friday and a Sunday|hebrew 08-27 FR-1 SU+1|2021-04-08 "
+              "2022-04-28 2023-04-18 2024-05-06 2025-04-24 2026-04-14 2027-05-04 2028-04-24"}) {
             const QStringList cells = QString::fromLatin1(row).split('|');
             QTest::newRow(qPrintable(cells[0]))
                 << cells[1] << cells[2].split(' ')
@@ -100,6 +103,7 @@ private Q_SLOTS:
         QFETCH(QStringList, icuOff);
         const std::optional<YearlyRule> parsed = YearlyRule::fromText(rule);
         QVERIFY(parsed);
+        QCOMPARE(parsed->toText(), rule);
         for (const QString& expected : days) {
             const QDate day = QDate::fromString(expected, Qt::ISODate);
             if (icuOff.contains(expected)) {
