@@ -261,7 +261,8 @@ void TestCommandLine::run()
 }
 
 // The tray program sent SIGTERM at moments of its start-up, counted from its first line (before
-// that the system is still loading it): it ends as it does when told to exit, with status 0.
+// that the system is still loading it): it ends as it does when told to exit, with status 0,
+// the data file as it was.
 void TestCommandLine::signalDuringStart_data()
 {
     QTest::addColumn<int>("afterMs");
@@ -274,6 +275,7 @@ void TestCommandLine::signalDuringStart()
     QFETCH(int, afterMs);
     StoreFixture f;
     f.add("Anna Schmidt", QDate(1984, 12, 8));
+    const QByteArray before = f.bytes();
     QProcess process;
     const QString program = prepareProgram(f, process);
     QVERIFY(!program.isEmpty());
@@ -288,6 +290,7 @@ void TestCommandLine::signalDuringStart()
     QVERIFY(process.waitForFinished(30000));
     QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
              qPrintable(process.readAllStandardError()));
+    QCOMPARE(f.bytes(), before);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

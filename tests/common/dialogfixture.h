@@ -54,10 +54,6 @@ struct DialogFixture : StoreFixture
     {
         return [this](const QString& key) { help << key; };
     }
-    QByteArray settingsBytes() const
-    {
-        return readFile(dir.filePath(QStringLiteral("settings.ini")));
-    }
     // One field of every record, or all of them, in the file's order.
     QStringList values(int field = -1)
     {

@@ -55,6 +55,7 @@ struct StoreFixture
         return add(name, TextConv::dateToText(date), recurs, notify, alert, showYears);
     }
 
-    // The whole data file, as bytes.
+    // The whole data file and the settings file, as bytes.
     QByteArray bytes() const { return readFile(path()); }
+    QByteArray settingsBytes() const { return readFile(dir.filePath("settings.ini")); }
 };

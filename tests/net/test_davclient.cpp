@@ -38,11 +38,8 @@ public:
     explicit Radicale(const QString& tls = {}) : m_port(freePort()), m_tls(!tls.isEmpty())
     {
         const QString dir = m_dir.path();
-        QFile users(dir + "/users");
-        m_ok = users.open(QIODevice::WriteOnly) && users.write("alice:secret\n") > 0;
-        users.close();
         // An empty configuration: nothing from /etc/radicale.
-        QFile(dir + "/config").open(QIODevice::WriteOnly);
+        m_ok = writeFile(dir + "/users", "alice:secret\n") && writeFile(dir + "/config", {});
         QStringList arguments =
             QStringLiteral("--config %1/config --server-hosts 127.0.0.1:%2 --storage-filesystem-"
                            "folder %1/storage --auth-type htpasswd --auth-htpasswd-filename "
@@ -86,8 +83,8 @@ private:
     bool m_ok = true;
 };
 
-// A contact or a yearly event named name, of the year 1970 + version.
-QString resource(bool contact, const QString& name, int version)
+// A contact or a yearly event named name, on date (yyyyMMdd).
+QString resource(bool contact, const QString& name, const QString& date)
 {
     return QString(contact
                        ? "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%1\r\nN:;%1;;;\r\nBDAY:%2\r\n"
@@ -95,7 +92,7 @@ QString resource(bool contact, const QString& name, int version)
                        : "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\n"
                          "UID:%1\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:%2\r\n"
                          "RRULE:FREQ=YEARLY\r\nSUMMARY:%1\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
-        .arg(name, QString::number(1970 + version) + "0501");
+        .arg(name, date);
 }
 
 // What went wrong with a job, for a failed check's message.
@@ -108,15 +105,6 @@ template <typename Job> QByteArray why(const Job& job)
 QString nameOf(const QString& href)
 {
     return href.section(href.contains('#') ? '#' : '/', -1).section('.', 0, 0);
-}
-
-// A vCard 4.0 contact of the given BDAY; rev makes a new version of the same contact.
-QString contact(const QString& name, const QString& birthday, int rev = 1)
-{
-    return QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nUID:%1\r\nFN:%1\r\nBDAY:%2\r\n"
-                          "NOTE:%3\r\nEND:VCARD\r\n")
-        .arg(name, birthday)
-        .arg(rev);
 }
 
 // Syncs the store's subscriptions once, as the tray program does; the summary it ends with.
@@ -250,26 +238,21 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("edits"); // "+name": put it (again, changed), "-name": remove
         QTest::addColumn<QStringList>("changed");
         QTest::addColumn<QStringList>("removed");
-        const int book = int(DavCollection::Kind::AddressBook);
-        const int cal = int(DavCollection::Kind::Calendar);
-        const int feed = int(DavCollection::Kind::CalendarFeed);
-        const QStringList ab{"a", "b"};
-        QTest::newRow("first fetch") << book << "first" << QStringList() << ab << QStringList();
-        QTest::newRow("a contact changed")
-            << book << "stored" << QStringList{"+a"} << QStringList{"a"} << QStringList();
-        QTest::newRow("a contact removed")
-            << book << "stored" << QStringList{"-b"} << QStringList() << QStringList{"b"};
-        QTest::newRow("added (a name to escape) and removed, by ETags")
-            << book << "none" << QStringList{"+c d@x", "-b"} << QStringList{"c d@x"}
-            << QStringList{"b"};
-        QTest::newRow("the token refused: the listing")
-            << book << "stale" << QStringList{"+a", "-b"} << QStringList{"a"} << QStringList{"b"};
-        QTest::newRow("calendar: an event changed")
-            << cal << "stored" << QStringList{"+b"} << QStringList{"b"} << QStringList();
-        QTest::newRow("feed: first fetch")
-            << feed << "first" << QStringList() << ab << QStringList();
-        QTest::newRow("feed: one event changed, the other not")
-            << feed << "stored" << QStringList{"+b"} << QStringList{"b"} << QStringList();
+        // The kind (book, cal, feed), the token, then the edits, the changed and the removed,
+        // a comma between two.
+        for (const char* row :
+             {"first fetch|book|first||a,b|", "a contact changed|book|stored|+a|a|",
+              "a contact removed|book|stored|-b||b",
+              "added (a name to escape) and removed, by ETags|book|none|+c d@x,-b|c d@x|b",
+              "the token refused: the listing|book|stale|+a,-b|a|b",
+              "calendar: an event changed|cal|stored|+b|b|", "feed: first fetch|feed|first||a,b|",
+              "feed: one event changed, the other not|feed|stored|+b|b|"}) {
+            const QStringList c = QString(row).split('|');
+            const auto names = [&c](int i) { return c[i].split(',', Qt::SkipEmptyParts); };
+            QTest::addRow("%s", qPrintable(c[0]))
+                << int(QStringList{"book", "cal", "feed"}.indexOf(c[1])) << c[2] << names(3)
+                << names(4) << names(5);
+        }
     }
     void fetches()
     {
@@ -284,7 +267,8 @@ private Q_SLOTS:
         QVERIFY(mkcol(path, book ? "<A:addressbook/>" : "<C:calendar/>"));
         const QString ext = book ? ".vcf" : ".ics";
         const auto put = [&](const QString& name, int version) {
-            return http("PUT", path + name + ext, resource(book, name, version));
+            return http("PUT", path + name + ext,
+                        resource(book, name, QString::number(1970 + version) + "0501"));
         };
         QVERIFY(put("a", 1) == 201 && put("b", 1) == 201);
         const DavAccount account = alice(m_server->url(path));
@@ -370,7 +354,7 @@ private Q_SLOTS:
         const QString path = QStringLiteral("/alice/s%1/").arg(++m_collections);
         QString book;
         for (const QString& c : contacts)
-            book += contact(c.section(' ', 0, 0), c.section(' ', 1));
+            book += resource(true, c.section(' ', 0, 0), c.section(' ', 1));
         QCOMPARE(http("PUT", path, book), 201);
 
         StoreFixture f;
@@ -390,7 +374,7 @@ private Q_SLOTS:
             QCOMPARE((edit.startsWith('-')
                           ? http("DELETE", path + edit.mid(1) + ".vcf")
                           : http("PUT", path + edit.section(' ', 0, 0) + ".vcf",
-                                 contact(edit.section(' ', 0, 0), edit.section(' ', 1), 2))) /
+                                 resource(true, edit.section(' ', 0, 0), edit.section(' ', 1)))) /
                          100,
                      2);
         QCOMPARE(syncOnce(f, secrets), summary);
@@ -425,14 +409,10 @@ private Q_SLOTS:
         QFETCH(QString, summary);
         const QString path = QStringLiteral("/alice/p%1/").arg(++m_collections);
         QVERIFY(mkcol(path, "<C:calendar/>", "VEVENT"));
-        QCOMPARE(http("PUT", path + "other.ics", resource(false, "other", 1)), 201);
+        QCOMPARE(http("PUT", path + "other.ics", resource(false, "other", "19710501")), 201);
         StoreFixture f;
-        for (const char* name : {"ann", "bob", "cy"}) {
-            BirthdayRecord record;
-            record.setValue(BirthdayRecord::Name, name);
-            record.setValue(BirthdayRecord::Date, "1980-05-04");
-            QVERIFY(f.store.addRecord(record));
-        }
+        for (const char* name : {"ann", "bob", "cy"})
+            QVERIFY(f.add(name, "1980-05-04") >= 0);
         SubscriptionTable table;
         table.publishing.emplace();
         table.publishing->url = m_server->url(path).toString();
@@ -459,7 +439,7 @@ private Q_SLOTS:
         const QString uid0 = CalendarExchange::eventUid(records[0].key, "t");
         if (!remote.isEmpty())
             QCOMPARE(http("PUT", path + QUrl::toPercentEncoding(uid0 + ".ics"),
-                          QString(resource(false, uid0, 5))
+                          QString(resource(false, uid0, "19750501"))
                               .replace("SUMMARY:" + uid0, "SUMMARY:theirs")) /
                          100,
                      2);

@@ -2,7 +2,6 @@
 #include "storefixture.h"
 
 #include "core/store/cellformat.h"
-#include "core/store/recordchanges.h"
 #include "platform/filelock.h"
 
 #include <QtTest>
@@ -95,19 +94,7 @@ private Q_SLOTS:
         QCOMPARE(f.fields.readRecord(key)->value(BirthdayRecord::Recurs), QString("1"));
     }
 
-    void exampleCells()
-    {
-        StoreFixture f;
-        QVERIFY(f.fields.writeField("Name", 3, "Ann"));
-        QVERIFY(f.fields.writeField("Recurs", 3, "1"));
-        const QByteArray name = QByteArray::fromHex("00000300000000416E6E") + QByteArray(252, '\0');
-        const QByteArray recurs = QByteArray::fromHex("0200030000000031");
-        QCOMPARE(f.bytes(), name + recurs);
-        QCOMPARE(f.store.deleteRecord(shown(f.store, 3)), Outcome::Done);
-        QCOMPARE(f.bytes(), name.left(1) + '\x01' + name.mid(2) + "\x02\x01" + recurs.mid(2));
-    }
-
-    void newRecordLengths()
+    void newRecordsAndTheirKeys()
     {
         StoreFixture f;
         QCOMPARE(f.add("Ann", "2000-01-02"), 0);
@@ -121,6 +108,16 @@ private Q_SLOTS:
         QVERIFY(f.fields.writeField("lastdate", 0, "2025-05-01"));
         QCOMPARE(f.bytes().size(), 359);
         QCOMPARE(f.fields.readRecord(0)->value(BirthdayRecord::LastDate), QString("2025-05-01"));
+        // A deleted record's cells stay where they are; its key is the next new record's.
+        for (const char* name : {"B", "C"})
+            f.add(name, "2000-01-02");
+        const qint64 size = f.bytes().size();
+        QCOMPARE(f.store.deleteRecord(shown(f.store, 1)), Outcome::Done);
+        QCOMPARE(f.bytes().size(), size);
+        QCOMPARE(*f.fields.newRecordKey(), 1);
+        QCOMPARE(f.add("D", "2000-01-02"), 1);
+        QCOMPARE(*f.fields.recordKeys(), (QList<int>{0, 2, 1})); // in Name-cell order
+        QCOMPARE(shown(f.store, 1).values[0], QString("D"));
     }
 
     void values_data()
@@ -152,25 +149,20 @@ private Q_SLOTS:
         QCOMPARE(f.fields.readRecord(9)->values[*CellFormat::fieldSlot(field)], readBack);
     }
 
-    void valueDecoding_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ascii") << QByteArray("Ann") << "Ann";
-        QTest::newRow("utf-8") << QByteArray("Jos\xC3\xA9") << "Jos\u00E9";
-        QTest::newRow("1252") << QByteArray("Ren\xE9 \x80") << "Ren\u00E9 \u20AC";
-        QTest::newRow("cut utf-8 sequence") << QByteArray("ab\xC3") << "ab\u00C3";
-        QTest::newRow("overlong utf-8") << QByteArray("\xC0\x80x") << "\u00C0\u20ACx";
-        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << "\u00ED\u00A0\u20AC";
-        QTest::newRow("NULs removed") << QByteArray("a\0b\0\0", 5) << "ab";
-        QTest::newRow("only NULs") << QByteArray(25, '\0') << QString();
-        QTest::newRow("BOM kept") << QByteArray("\xEF\xBB\xBFx") << QStringLiteral("\uFEFFx");
-    }
+    // UTF-8 where it is valid, else Windows-1252; NULs dropped.
     void valueDecoding()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
-        QCOMPARE(CellFormat::decodeValue(bytes), text);
+        for (const auto& [bytes, text] :
+             {std::pair{QByteArray("Ann"), QString("Ann")},
+              {"Jos\xC3\xA9", "Jos\u00E9"},
+              {"Ren\xE9 \x80", "Ren\u00E9 \u20AC"},
+              {"ab\xC3", "ab\u00C3"},                 // a cut UTF-8 sequence
+              {"\xC0\x80x", "\u00C0\u20ACx"},         // overlong
+              {"\xED\xA0\x80", "\u00ED\u00A0\u20AC"}, // an encoded surrogate
+              {QByteArray("a\0b\0\0", 5), "ab"},
+              {QByteArray(25, '\0'), ""},
+              {"\xEF\xBB\xBFx", QStringLiteral("\uFEFFx")}}) // a BOM kept
+            QVERIFY2(CellFormat::decodeValue(bytes) == text, bytes.toHex().constData());
     }
 
     // What other programs or damage leave: a key is the sum of its 5 bytes, a flag other than
@@ -187,12 +179,11 @@ private Q_SLOTS:
                                 cell(0, 0, 2, "Second") + cell(1, 0, 2, "d2");
         put(f.path(), file);
         QCOMPARE(*f.fields.recordKeys(), (QList<int>{256, 2, 2}));
-        QCOMPARE(shown(f.store, 256).values[1], QString("1999"));
-        QCOMPARE(shown(f.store, 0).values[0], QString("Flagged"));
-        QCOMPARE(shown(f.store, 0).values[1], QString("d0"));
-        QCOMPARE(shown(f.store, 2).values[0], QString("Second"));
-        QCOMPARE(shown(f.store, 2).values[1], QString("d2"));
+        QStringList read;
         QList<BirthdayRecord> oneByOne;
+        for (int key : {256, 0, 2})
+            read << shown(f.store, key).values[0] + ' ' + shown(f.store, key).values[1];
+        QCOMPARE(read, (QStringList{"Odd 1999", "Flagged d0", "Second d2"}));
         for (int key : {256, 2, 2})
             oneByOne.append(shown(f.store, key));
         QCOMPARE(*f.store.readAllRecords(), oneByOne);
@@ -275,20 +266,6 @@ private Q_SLOTS:
             QCOMPARE(QFileInfo::exists(f.path()), empty);
             QVERIFY(!QFileInfo::exists(f.path() + ".tmp"));
         }
-    }
-
-    void keysAreReused()
-    {
-        StoreFixture f;
-        for (const char* name : {"A", "B", "C"})
-            f.add(name, "2000-01-02");
-        const qint64 size = f.bytes().size();
-        QCOMPARE(f.store.deleteRecord(shown(f.store, 1)), Outcome::Done);
-        QCOMPARE(f.bytes().size(), size);
-        QCOMPARE(*f.fields.newRecordKey(), 1);
-        QCOMPARE(f.add("D", "2000-01-02"), 1);
-        QCOMPARE(*f.fields.recordKeys(), (QList<int>{0, 2, 1})); // in Name-cell order
-        QCOMPARE(shown(f.store, 1).values[0], QString("D"));
     }
 
     // deleteRecord and duplicateRecord walk once; they must do what the field-by-field way
@@ -569,22 +546,20 @@ private Q_SLOTS:
             if (!QFileInfo(f.path()).isSymbolicLink())
                 QSKIP(
                     "QFile::link makes a .lnk shortcut on Windows, which file calls don't follow");
-        } else if (situation.contains("after"))
-            f.store.setAfterWriteHook([&] {
+        } else {
+            const auto renameOver = [&] {
                 QString reason;
                 if (situation == "copied after" && QFileInfo::exists(elsewhere))
                     put(elsewhere, f.bytes());
                 QVERIFY2(!QFileInfo::exists(elsewhere) ||
                              FileIo::replaceFile(elsewhere, f.path(), reason),
                          qPrintable(reason));
-            });
-        else
-            f.store.setBeforeWriteHook([&] {
-                QString reason;
-                QVERIFY2(!QFileInfo::exists(elsewhere) ||
-                             FileIo::replaceFile(elsewhere, f.path(), reason),
-                         qPrintable(reason));
-            });
+            };
+            if (situation.contains("after"))
+                f.store.setAfterWriteHook(renameOver);
+            else
+                f.store.setBeforeWriteHook(renameOver);
+        }
         QVERIFY2(operation(f.store), qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), expected);
         QCOMPARE(QFileInfo(f.path()).isSymLink(), situation == "linked");
@@ -610,23 +585,21 @@ private Q_SLOTS:
                      qPrintable(f.store.errorString()));
         }
         QVERIFY(QFileInfo(f.path()).isDir());
+        // A folder that is not there: nothing to read, and a write says so.
+        BirthdayStore lost(f.dir.filePath("no/such/folder/birthday.dat"));
+        QCOMPARE(*StoreFields(lost).recordKeys(), QList<int>());
+        QVERIFY(!StoreFields(lost).writeField("Name", 0, "x"));
+        QVERIFY2(lost.errorString().contains("does not exist"), qPrintable(lost.errorString()));
     }
 
-    void missingFolder()
-    {
-        StoreFixture f;
-        BirthdayStore store(f.dir.filePath("no/such/folder/birthday.dat"));
-        QCOMPARE(*StoreFields(store).recordKeys(), QList<int>());
-        QVERIFY(!StoreFields(store).writeField("Name", 0, "x"));
-        QVERIFY2(store.errorString().contains("does not exist"), qPrintable(store.errorString()));
-    }
-
-    // While another copy holds the lock, reading and every change wait and then give up; once
-    // it lets go, they work again.
+    // A lock file by itself holds nothing, whatever an earlier copy left in it. While another
+    // copy holds the lock, reading and every change wait and then give up; once it lets go,
+    // they work again.
     void lockHeldByAnotherCopy()
     {
         StoreFixture f;
-        f.add("A", "2000-01-02");
+        put(f.path() + ".lock", "1\ncandlewatcher\nhost\n");
+        QCOMPARE(BirthdayStore(f.path(), 0).addRecord(record("A")), 0);
         const QByteArray before = f.bytes();
         BirthdayStore store(f.path(), 50);
         auto held = std::make_unique<FileLock>(f.path() + ".lock");
@@ -640,79 +613,6 @@ private Q_SLOTS:
         held.reset();
         QVERIFY(StoreFields(store).writeField("Name", 0, "C"));
         QVERIFY(store.compact());
-    }
-
-    // A lock file by itself holds nothing, whatever an earlier copy left in it.
-    void lockFileLeftBehind()
-    {
-        StoreFixture f;
-        put(f.path() + ".lock", "1\ncandlewatcher\nhost\n");
-        BirthdayStore store(f.path(), 0);
-        QCOMPARE(store.addRecord(record("A")), 0);
-        QVERIFY2(store.compact(), qPrintable(store.errorString()));
-    }
-
-    // A change over several records stops at the first failure and says how far it came: the
-    // lock taken by another copy before the change of busyAt, a record edited meanwhile.
-    void changeSeveral_data()
-    {
-        QTest::addColumn<QString>("busyAt");
-        QTest::addColumn<QString>("edited");
-        QTest::addColumn<int>("done");
-        QTest::addColumn<QStringList>("changed");
-        QTest::addColumn<int>("notTried");
-        QTest::addColumn<QStringList>("left");
-        QTest::newRow("all") << ""
-                             << "" << 3 << QStringList() << 0 << QStringList();
-        QTest::newRow("one edited") << ""
-                                    << "B" << 2 << QStringList{"B"} << 0 << QStringList{"B2"};
-        QTest::newRow("busy at the first")
-            << "A"
-            << "" << 0 << QStringList() << 2 << QStringList{"A", "B", "C"};
-        QTest::newRow("busy in the middle")
-            << "B"
-            << "" << 1 << QStringList() << 1 << QStringList{"B", "C"};
-        QTest::newRow("busy at the last")
-            << "C"
-            << "B" << 1 << QStringList{"B"} << 0 << QStringList{"B2", "C"};
-    }
-    void changeSeveral()
-    {
-        QFETCH(QString, busyAt);
-        QFETCH(QString, edited);
-        StoreFixture f;
-        for (const char* name : {"A", "B", "C"})
-            f.add(name, "2000-01-02");
-        const QList<BirthdayRecord> shown = *f.store.readAllRecords();
-        for (const BirthdayRecord& r : shown) {
-            if (r.value(BirthdayRecord::Name) == edited) {
-                BirthdayRecord values = r;
-                values.values[BirthdayRecord::Name] = edited + "2";
-                QCOMPARE(f.store.updateRecord(r, values), BirthdayStore::Outcome::Done);
-            }
-        }
-        BirthdayStore store(f.path(), 50);
-        std::unique_ptr<FileLock> held;
-        const RecordChanges::Result result =
-            RecordChanges::apply(store, shown, [&](const BirthdayRecord& r) {
-                if (r.value(BirthdayRecord::Name) == busyAt) {
-                    held = std::make_unique<FileLock>(f.path() + ".lock");
-                    held->lock(QDeadlineTimer(0));
-                }
-                return store.deleteRecord(r);
-            });
-        held.reset();
-        QTEST(result.done, "done");
-        QTEST(result.changed, "changed");
-        QTEST(result.notTried, "notTried");
-        QCOMPARE(result.failedName, busyAt);
-        QCOMPARE(result.error.contains("in use by another running copy"), !busyAt.isEmpty());
-        QStringList left;
-        const auto records = f.store.readAllRecords(); // a loop over *temporary would dangle
-        QVERIFY2(records, qPrintable(f.store.errorString()));
-        for (const BirthdayRecord& r : *records)
-            left << r.value(BirthdayRecord::Name);
-        QTEST(left, "left");
     }
 };
 

@@ -235,15 +235,9 @@ private Q_SLOTS:
         QFETCH(int, answer);
         MainWindowFixture f;
         SubscriptionTable table;
-        table.sources = {SyncSource{"s1",
-                                    SyncSource::Kind::AddressBook,
-                                    "https://dav.test/ab/",
-                                    "ann",
-                                    "Family",
-                                    {},
-                                    {},
-                                    {},
-                                    {}}};
+        SyncSource source;
+        source.id = "s1", source.url = "https://dav.test/ab/", source.displayName = "Family";
+        table.sources = {source};
         SyncLink link;
         link.sourceId = "s1", link.href = "/ab/Ann.vcf", link.key = f.add("Ann", QDate(1990, 5, 5));
         link.state = SyncLink::State(state);

@@ -19,9 +19,8 @@ private Q_SLOTS:
         const int ageWidth = first.listView()->header()->sectionSize(4);
         QVERIFY(ageWidth >= 40);
         f.quit();
-        QFile ini(f.dir.filePath("settings.ini"));
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromLatin1(ini.readAll()).split('\n', Qt::SkipEmptyParts),
+        QCOMPARE(QString::fromLatin1(readFile(f.dir.filePath("settings.ini")))
+                     .split('\n', Qt::SkipEmptyParts),
                  QString("[Settings] ArrangeIcons=NextDate Column1Pos=1 Column1Width=3000 "
                          "Column2Pos=2 Column2Width=1440 Column3Pos=3 Column3Width=1200 "
                          "Column4Pos=4 Column4Width=1200 Column5Pos=5 Column5Width=%5 "
@@ -74,15 +73,12 @@ private Q_SLOTS:
         f.shown().listView()->header()->resizeSection(1, 150);
         f.window->listView()->header()->moveSection(1, 0);
         f.quit();
-        QFile ini(f.dir.filePath("settings.ini"));
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QByteArray stored = ini.readAll();
+        const QByteArray stored = f.settingsBytes();
         QVERIFY(stored.contains("Column2Width=2250"));
         f.open().exitProgram();
         QCOMPARE(f.unloadedCount, 2); // the second window has unloaded too
         QVERIFY(!f.window->findChild<BirthdayListView*>());
-        QVERIFY(ini.seek(0));
-        QCOMPARE(ini.readAll(), stored);
+        QCOMPARE(f.settingsBytes(), stored);
     }
 
     void storedLayout_data()

@@ -351,22 +351,18 @@ private Q_SLOTS:
     void aboutSystemInformation()
     {
         QFETCH(QStringList, present);
-        for (const QString& name : present) {
-            QFile tool(f->dir.filePath(name));
-            QVERIFY(tool.open(QIODevice::WriteOnly));
-            // Only shell built-ins: the PATH holds nothing but this folder.
-            tool.write("#!/bin/sh\necho \"${0##*/}\" > \"${0%/*}/started\"\n");
-            tool.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-        }
+        // Only shell built-ins: the PATH holds nothing but this folder.
+        for (const QString& name : present)
+            QVERIFY(
+                writeFile(f->dir.filePath(name),
+                          "#!/bin/sh\necho \"${0##*/}\" > \"${0%/*}/started\"\n") &&
+                QFile::setPermissions(f->dir.filePath(name), QFile::ReadOwner | QFile::ExeOwner));
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(f->dir.path()));
         QTest::mouseClick(control<QPushButton>(open("about"), "cmdSysInfo"), Qt::LeftButton);
         qputenv("PATH", path);
-        const auto started = [this] {
-            QFile file(f->dir.filePath("started"));
-            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
-        };
-        QTRY_COMPARE(started(), present.value(present.size() - 1).toUtf8());
+        QTRY_COMPARE(readFile(f->dir.filePath("started")).trimmed(),
+                     present.value(present.size() - 1).toUtf8());
         if (present.isEmpty())
             told(1, QMessageBox::Warning,
                  "System Information is currently unavailable.  Please try again later.",

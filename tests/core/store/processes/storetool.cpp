@@ -108,7 +108,9 @@ QString run(BirthdayStore& store, const QString& command)
     } else if (op == "restore") {
         ok = bool(store.restore(rest));
     } else if (op == "generate") {
-        ok = writeBytes(store.dataPath(), DataFile::generate(number, false, false));
+        QFile file(store.dataPath());
+        const QByteArray bytes = DataFile::generate(number, false, false);
+        ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     } else if (op == "wait") {
         for (int i = 0; i < 10000 && !QFile::exists(rest); ++i)
             QThread::msleep(1);

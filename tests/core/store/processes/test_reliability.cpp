@@ -3,11 +3,8 @@
 // data file or folder, a full disk, and a second running copy working on the same file.
 
 #include "datafile.h"
+#include "storefixture.h"
 #include "toolrun.h"
-
-#include "core/store/birthdaystore.h"
-#include "core/store/storefields.h"
-#include "platform/fileio.h"
 
 #include <QtTest>
 
@@ -77,7 +74,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("birthday.dat"), tmpPath = path + ".tmp";
         const QByteArray image = DataFile::generate(records, churned, true);
         const QByteArray compacted = DataFile::compacted(image);
-        QVERIFY(writeBytes(path, image));
+        QVERIFY(writeFile(path, image));
         const auto expected = BirthdayStore(path).readAllRecords();
         QCOMPARE(expected->size(), records);
 
@@ -87,14 +84,14 @@ private Q_SLOTS:
         for (int step = 1; step <= 3000; ++step) {
             // Every round starts from the same files.
             QDir(dir.path()).removeRecursively();
-            QVERIFY(QDir().mkpath(dir.path()) && writeBytes(path, image));
-            QVERIFY(!strayCopy || writeBytes(tmpPath, "left over from a crash"));
+            QVERIFY(QDir().mkpath(dir.path()) && writeFile(path, image));
+            QVERIFY(!strayCopy || writeFile(tmpPath, "left over from a crash"));
             env.insert("CW_KILL_AT", QString::number(step));
             if (runStoreTool({path, "compact"}, env) == QStringList{"ok"})
                 break; // the kill point lay past the last call
             ++kills;
             const QString where = QString("killed before file call %1").arg(step);
-            const QByteArray left = readBytes(path);
+            const QByteArray left = readFile(path);
             QVERIFY2(left == image || left == compacted,
                      qPrintable(where + QString(": the data file has %1 bytes").arg(left.size())));
             sawOld = sawOld || left == image;
@@ -102,11 +99,11 @@ private Q_SLOTS:
             BirthdayStore next(path);
             QVERIFY2(next.readAllRecords() == expected, qPrintable(where + ": the records differ"));
             QVERIFY2(next.compact(), qPrintable(where + ": " + next.errorString()));
-            QCOMPARE(readBytes(path), compacted);
+            QCOMPARE(readFile(path), compacted);
             QVERIFY2(!QFileInfo::exists(tmpPath), qPrintable(where + ": the copy was left behind"));
         }
         QVERIFY2(kills < 3000, "the compaction never ran to its end");
-        QCOMPARE(readBytes(path), compacted);
+        QCOMPARE(readFile(path), compacted);
         // At least a kill before the copy, one during it and one at the replacement.
         QVERIFY2(kills >= 3 && sawOld, qPrintable(QString("%1 kill points").arg(kills)));
         QVERIFY2(sawNew || !churned, "no kill fell after the compacted file took the data's place");
@@ -126,55 +123,23 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath("birthday.dat");
         const QByteArray image = DataFile::generate(5, false);
-        QVERIFY(writeBytes(path, image));
+        QVERIFY(writeFile(path, image));
         const auto before = BirthdayStore(path).readAllRecords();
         QCOMPARE(runStoreTool({path, command}), QStringList{"ok"});
         const auto after = BirthdayStore(path).readAllRecords();
         QProcessEnvironment env = killingEnvironment();
         int step = 1;
         for (;; ++step) {
-            QVERIFY(writeBytes(path, image));
+            QVERIFY(writeFile(path, image));
             env.insert("CW_KILL_AT", QString::number(step));
             if (runStoreTool({path, command}, env) == QStringList{"ok"})
                 break;
             const QString where = QString("killed before file call %1").arg(step);
             const auto left = BirthdayStore(path).readAllRecords();
             QVERIFY2(left == before || left == after, qPrintable(where));
-            QVERIFY2(tornRecords(readBytes(path)) == 0, qPrintable(where));
+            QVERIFY2(tornRecords(readFile(path)) == 0, qPrintable(where));
         }
         QVERIFY2(step > 1, "no kill fell before the write");
-    }
-
-    // A sync tool copies the data file and renames its copy over it every few milliseconds
-    // while records are added one after another: no record is ever left with some of its
-    // cells. A soak of a few seconds, short enough for the quick suite.
-    void syncToolRenamesWhileWriting()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("birthday.dat"), copy = dir.filePath("copy.dat");
-        QStringList commands{path};
-        for (int i = 0; i < 4000; ++i)
-            commands << QString("add:n%1").arg(i);
-        QProcess writer;
-        writer.start(CW_STORETOOL_PATH, commands);
-        QVERIFY(writer.waitForStarted());
-        QElapsedTimer soak;
-        soak.start();
-        int renames = 0;
-        while (writer.state() != QProcess::NotRunning && soak.elapsed() < 8000) {
-            QThread::msleep(QRandomGenerator::global()->bounded(2, 20));
-            if (!QFileInfo::exists(path) || !writeBytes(copy, readBytes(path)))
-                continue;
-            QString reason;
-            renames += FileIo::replaceFile(copy, path, reason);
-        }
-        writer.kill();
-        writer.waitForFinished();
-        QVERIFY2(renames > 100, qPrintable(QString("%1 renames").arg(renames)));
-        QCOMPARE(tornRecords(readBytes(path)), 0);
-        BirthdayStore store(path);
-        QVERIFY2(store.compact(), qPrintable(store.errorString()));
-        QCOMPARE(tornRecords(readBytes(path)), 0);
     }
 
     // File faults, refused with a message naming the file, nothing half written. As root the
@@ -201,14 +166,14 @@ private Q_SLOTS:
         const QString folder = base.filePath("data"), path = folder + "/birthday.dat";
         const QByteArray image = DataFile::generate(3, true);
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(!fileMode || (writeBytes(path, image) &&
+        QVERIFY(!fileMode || (writeFile(path, image) &&
                               ::chmod(QFile::encodeName(path).constData(), mode_t(fileMode)) == 0));
         QVERIFY(::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)) == 0);
         const auto restore =
             qScopeGuard([&] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
 
         const QString copy = base.filePath("copy.dat");
-        QVERIFY(writeBytes(copy, DataFile::generate(2, true)));
+        QVERIFY(writeFile(copy, DataFile::generate(2, true)));
         const QStringList lines =
             runStoreTool({"--as-nobody", path, "list", "write:Notify:1:7", "add:Newcomer",
                           "delete:2", "compact", "restore:" + copy});
@@ -219,7 +184,7 @@ private Q_SLOTS:
             verifyRefused(lines, line);
         QCOMPARE(lines.value(5).contains("is read-only"), folderMode == 0777);
         // A compacted copy put in place of a read-only file would drop that protection.
-        QCOMPARE(readBytes(path), fileMode ? image : QByteArray());
+        QCOMPARE(readFile(path), fileMode ? image : QByteArray());
         QCOMPARE(QFileInfo::exists(path), fileMode != 0);
         QCOMPARE(bool(QFileInfo(path).permissions() & QFile::WriteOwner), (fileMode & 0200) != 0);
         QVERIFY(!QFileInfo::exists(path + ".tmp"));
@@ -257,7 +222,7 @@ private Q_SLOTS:
         QFETCH(bool, backedUp);
         QTemporaryDir dir;
         const QString path = dir.filePath("birthday.dat");
-        QVERIFY(image.isEmpty() || writeBytes(path, image));
+        QVERIFY(image.isEmpty() || writeFile(path, image));
         QVERIFY(!backedUp || BirthdayStore(path).backup());
         const QStringList lines =
             runStoreTool(QStringList{QString("--fsize-limit=%1").arg(limit), path} + commands);
@@ -266,7 +231,7 @@ private Q_SLOTS:
             QVERIFY2(lines[i] == "ok", qPrintable(commands[i] + ": " + lines[i]));
         // With the system's reason, which QFile may lose; no part of a cell left behind.
         verifyRefused(lines, int(commands.size()) - 1, qt_error_string(EFBIG));
-        QCOMPARE(readBytes(path), expectedFile);
+        QCOMPARE(readFile(path), expectedFile);
         QVERIFY(!QFileInfo::exists(path + ".tmp"));
     }
 
@@ -285,7 +250,7 @@ private Q_SLOTS:
         const int counts = 1000;
         QTemporaryDir dir;
         const QString path = dir.filePath("birthday.dat"), go = dir.filePath("go");
-        QVERIFY(writeBytes(path, DataFile::generate(initialRecords, true)));
+        QVERIFY(writeFile(path, DataFile::generate(initialRecords, true)));
         BirthdayRecord counter;
         counter.values[0] = "0";
         const Expected<int> counterKey = BirthdayStore(path).addRecord(counter);
@@ -301,7 +266,7 @@ private Q_SLOTS:
                  QString("stress:%1:300:%2").arg(id + 1).arg(1000 + id + initialRecords)});
         QVERIFY(copies[0].waitForStarted() && copies[1].waitForStarted());
         QThread::msleep(100);
-        QVERIFY(writeBytes(go, {}));
+        QVERIFY(writeFile(go, {}));
         QSet<QString> alive;
         for (QProcess& copy : copies) {
             QVERIFY(copy.waitForFinished(240000));
@@ -312,7 +277,7 @@ private Q_SLOTS:
                 alive.insert(name);
         }
 
-        const DataFile::Walk walk = DataFile::walk(readBytes(path));
+        const DataFile::Walk walk = DataFile::walk(readFile(path));
         QVERIFY2(walk.aligned,
                  qPrintable(QString("a cell cut short at %1").arg(walk.problemOffset)));
         QVERIFY(walk.flagsSound);

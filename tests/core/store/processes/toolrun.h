@@ -26,19 +26,6 @@ inline QStringList runStoreTool(const QStringList& arguments,
     return QString::fromUtf8(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
 // The record a stress run adds as its number-th: its fields follow from its name, so a reader
 // can tell a whole record from a mixed-up one.
 inline BirthdayRecord stressRecord(int id, int number)
