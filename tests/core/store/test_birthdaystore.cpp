@@ -551,6 +551,9 @@ private Q_SLOTS:
                 QString reason;
                 if (situation == "copied after" && QFileInfo::exists(elsewhere))
                     put(elsewhere, f.bytes());
+                // The file read is kept under another name: the write must not reach it.
+                if (situation == "replaced" && QFileInfo::exists(elsewhere))
+                    QVERIFY(QFile::rename(f.path(), f.dir.filePath("kept.dat")));
                 QVERIFY2(!QFileInfo::exists(elsewhere) ||
                              FileIo::replaceFile(elsewhere, f.path(), reason),
                          qPrintable(reason));
@@ -564,6 +567,8 @@ private Q_SLOTS:
         QCOMPARE(f.bytes(), expected);
         QCOMPARE(QFileInfo(f.path()).isSymLink(), situation == "linked");
         QCOMPARE(QFileInfo::exists(elsewhere), situation == "linked");
+        if (situation == "replaced")
+            QCOMPARE(readFile(f.dir.filePath("kept.dat")), three);
     }
 
     // ---- file errors and the lock ----
