@@ -1,3 +1,4 @@
+#include "core/store/eventrulefile.h"
 #include "core/sync/subscriptions.h"
 #include "mainwindowtest.h"
 
@@ -290,6 +291,23 @@ private Q_SLOTS:
     // Another writer replaces the file as a sync tool does, then writes it in place: each time
     // the list follows within two seconds, keeping selected what still shows the same event,
     // and the check runs on what it reads. The program's own writes bring no second refresh.
+    // A copy of a moving day moves as the event does.
+    void duplicateKeepsTheRule()
+    {
+        MainWindowFixture f;
+        f.add("Mum", QDate(2024, 5, 12));
+        const YearlyRule rule = YearlyRule::nthWeekday(2, Qt::Sunday, 5);
+        QVERIFY(EventRuleFile::setRule(EventRuleFile::pathFor(f.path()),
+                                       f.store.readAllRecords()->first(), rule));
+        MainWindow& window = f.open();
+        f.select({"Mum"});
+        window.findChild<QAction*>("mnuBirthdaysDuplicate")->trigger();
+        const QList<BirthdayRecord> records = *f.store.readAllRecords();
+        QCOMPARE(records.size(), 2);
+        for (const BirthdayRecord& record : records)
+            QCOMPARE(record.rule, rule);
+    }
+
     void listFollowsTheFile()
     {
         MainWindowFixture f;
