@@ -201,10 +201,6 @@ private Q_SLOTS:
             complete(
                 {calendarEvent("Weekly", "FREQ=WEEKLY"), calendarEvent("Yearly", "FREQ=YEARLY")}),
             {"add Yearly 2000-01-05", "left Weekly"});
-        QStringList added;
-        for (int i = 0; i < 1000; ++i)
-            added << QStringLiteral("add P%1 1980-01-01").arg(i, 4, 10, QChar('0'));
-        row("1,000 contacts", {}, "", complete(contacts(0, 1000)), added);
     }
     void plan()
     {
