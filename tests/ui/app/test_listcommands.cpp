@@ -16,8 +16,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seen"); // a window's title, a question, or the field's text
         const QString deleteBob =
             "Question: Are you sure you want to delete Bob permanently from your birthdays list?";
-        QTest::newRow("Ctrl+E, search empty")
-            << "search" << QKeySequence("Ctrl+E") << "window: Edit Birthday Details";
         QTest::newRow("Ctrl+E, search typed")
             << "search b" << QKeySequence("Ctrl+E") << "window: Edit Birthday Details";
         QTest::newRow("Del, search empty") << "search" << QKeySequence("Del") << deleteBob;
@@ -104,7 +102,6 @@ private Q_SLOTS:
                 all);
         }
         row("new", "", "newbirthday", "", {"window: Add New Birthday"}, all);
-        row("edit", "Cy", "editbirthday", "", {"window: Edit Birthday Details"}, all);
         row("edit three", "Ann Cy Bob", "mnuPopupEdit", "",
             {"Information: Because you can only edit one birthay at a time, only the last one "
              "you selected will be displayed.",
