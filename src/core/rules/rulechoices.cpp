@@ -76,18 +76,20 @@ QString otherCalendarDay(const YearlyRule& rule, const QLocale& locale)
     QString shown = day.isValid() ? icuDayAndMonth(rule.calendar, day, locale) : QString();
     if (shown.isEmpty())
         //: %1 is a day of a month of another calendar, %2 the month's number in that calendar.
-        shown =
-            tr("day %1 of month %2").arg(locale.toString(rule.day), locale.toString(rule.month));
+        shown = QCoreApplication::translate("YearlyRule", "day %1 of month %2")
+                    .arg(locale.toString(rule.day), locale.toString(rule.month));
     switch (rule.calendar) {
     case YearlyRule::Calendar::Chinese:
         //: %1 is a day and month of the Chinese calendar, as ICU writes it ("Second Month 26").
-        return tr("on %1 in the Chinese calendar").arg(shown);
+        return QCoreApplication::translate("YearlyRule", "on %1 in the Chinese calendar")
+            .arg(shown);
     case YearlyRule::Calendar::Hebrew:
         //: %1 is a day and month of the Hebrew calendar ("27 Nisan").
-        return tr("on %1 in the Hebrew calendar").arg(shown);
+        return QCoreApplication::translate("YearlyRule", "on %1 in the Hebrew calendar").arg(shown);
     case YearlyRule::Calendar::IslamicCivil:
         //: %1 is a day and month of the Islamic calendar ("1 Ramadan").
-        return tr("on %1 in the Islamic calendar").arg(shown);
+        return QCoreApplication::translate("YearlyRule", "on %1 in the Islamic calendar")
+            .arg(shown);
     }
     return shown;
 }
@@ -116,14 +118,18 @@ QString fromEaster(const YearlyRule& rule, const QLocale& locale)
 {
     const bool western = rule.easter == YearlyRule::Easter::Western;
     if (rule.offset == 0)
-        return western ? tr("on Easter Sunday") : tr("on Orthodox Easter Sunday");
+        return western ? QCoreApplication::translate("YearlyRule", "on Easter Sunday")
+                       : QCoreApplication::translate("YearlyRule", "on Orthodox Easter Sunday");
     const QString days = locale.toString(qAbs(rule.offset));
     if (rule.offset > 0)
         //: %1 is a number of days, 1 or more.
-        return (western ? tr("%1 day(s) after Easter") : tr("%1 day(s) after Orthodox Easter"))
+        return (western
+                    ? QCoreApplication::translate("YearlyRule", "%1 day(s) after Easter")
+                    : QCoreApplication::translate("YearlyRule", "%1 day(s) after Orthodox Easter"))
             .arg(days);
     //: %1 is a number of days, 1 or more.
-    return (western ? tr("%1 day(s) before Easter") : tr("%1 day(s) before Orthodox Easter"))
+    return (western ? QCoreApplication::translate("YearlyRule", "%1 day(s) before Easter")
+                    : QCoreApplication::translate("YearlyRule", "%1 day(s) before Orthodox Easter"))
         .arg(days);
 }
 
@@ -162,14 +168,14 @@ QString describeRule(const YearlyRule& rule, const QLocale& locale)
     QString text;
     switch (rule.kind) {
     case YearlyRule::Kind::Fixed:
-        text = tr("on this date");
+        text = QCoreApplication::translate("YearlyRule", "on this date");
         break;
     case YearlyRule::Kind::NthWeekday:
         text = weekdayOfMonth(rule, locale);
         break;
     case YearlyRule::Kind::WeekdayOnOrAfter:
         //: %1 is a weekday ("Saturday"), %2 a day and month ("16/09").
-        text = tr("on the first %1 on or after %2")
+        text = QCoreApplication::translate("YearlyRule", "on the first %1 on or after %2")
                    .arg(locale.dayName(rule.weekday),
                         locale.toString(QDate(2000, rule.month, rule.day), u"d MMMM"));
         break;
@@ -187,5 +193,6 @@ QString describeRule(const YearlyRule& rule, const QLocale& locale)
         weekdays << locale.dayName(move.weekday);
     //: %1 is when the day falls ("on 27 Nisan in the Hebrew calendar"), %2 the weekdays it is
     //: moved off ("Friday and Sunday").
-    return tr("%1, moved when it falls on %2").arg(text, locale.createSeparatedList(weekdays));
+    return QCoreApplication::translate("YearlyRule", "%1, moved when it falls on %2")
+        .arg(text, locale.createSeparatedList(weekdays));
 }
