@@ -211,6 +211,22 @@ private Q_SLOTS:
         QCOMPARE(f.secrets.kept.size(), sources);
     }
 
+    // Sync Now fetches the selected source again and takes what changed there.
+    void syncNowTakesTheChange()
+    {
+        Fixture f;
+        f.dialog.show();
+        f.click("cmdAdd");
+        f.addFamily();
+        f.click("cmdSubscribe");
+        QCOMPARE(f.store.readAllRecords()->size(), 1);
+        f.remote.content[book] = {
+            {fakeCard("Ann", "1980-05-04"), fakeCard("Bob", "1975-02-03")}, {}, true, "t2"};
+        f.dialog.sources()->setCurrentItem(f.dialog.sources()->topLevelItem(0));
+        f.click("cmdSyncNow");
+        QTRY_COMPARE(f.store.readAllRecords()->size(), 2);
+    }
+
     // A calendar chosen to publish to: a row of its own, published to at once; Remove asks
     // whether its events go from the calendar too.
     void publishRow_data()
