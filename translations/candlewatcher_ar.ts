@@ -127,7 +127,7 @@
 <context>
     <name>BirthdayCommands</name>
     <message>
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+22"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+23"/>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
         <translation>لا توجد أعياد ميلاد في قائمتك حاليًا. يُرجى استخدام أمر «عيد ميلاد جديد» لإنشاء عيد ميلاد.</translation>
     </message>
@@ -202,7 +202,16 @@
         </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>&quot;%1&quot; was duplicated, but the copy keeps its date of this year only.
+
+%2</source>
+        <translation>تم تكرار «%1»، لكن النسخة تحتفظ بتاريخ هذا العام فقط.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>هل أنت متأكد من أنك تريد حذف %1 نهائيًا من قائمة أعياد الميلاد؟</translation>
     </message>
@@ -251,7 +260,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+51"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>الاسم أطول من أن يُحفظ. يمكن أن يحتوي الاسم على %1 حرفًا كحد أقصى (الحروف المشكولة أو ذات العلامات والرموز الخاصة الأخرى تُحسب بحرفين أو أكثر).</translation>
     </message>
@@ -268,7 +277,7 @@
         <translation>، </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+44"/>
         <source>Add New Birthday</source>
         <translation>إضافة عيد ميلاد جديد</translation>
     </message>
@@ -278,7 +287,7 @@
         <translation>تحرير تفاصيل عيد الميلاد</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+54"/>
         <source>Name</source>
         <translation>الاسم</translation>
     </message>
@@ -303,7 +312,12 @@
         <translation>عرض عدد السنوات</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Repeats</source>
+        <translation>التكرار</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Notify From</source>
         <translation>أشعرني قبل</translation>
     </message>
@@ -326,7 +340,7 @@
         <translation>في اليوم نفسه</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the date</source>
         <translation>التاريخ</translation>
     </message>
@@ -351,7 +365,7 @@
         <translation>تعذّرت قراءة بعض تفاصيل هذه المناسبة: %1. وهي معروضة بالقيم التي تبدأ بها المناسبة الجديدة. اضغط «حسنًا» لحفظ المناسبة كما تراها، أو «ألغِ» لتركها دون تغيير.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>لم تُدخل اسمًا صالحًا لعيد الميلاد هذا. يُرجى التحقق والمحاولة مرة أخرى.</translation>
     </message>
@@ -373,7 +387,7 @@
     <message>
         <location line="-40"/>
         <location line="+65"/>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -3305,6 +3319,133 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YearlyRule</name>
+    <message>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <source>day %1 of month %2</source>
+        <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
+        <translation>اليوم %1 من الشهر %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>on %1 in the Chinese calendar</source>
+        <extracomment>%1 is a day and month of the Chinese calendar, as ICU writes it (&quot;Second Month 26&quot;).</extracomment>
+        <translation>في %1 من التقويم الصيني</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>on %1 in the Hebrew calendar</source>
+        <extracomment>%1 is a day and month of the Hebrew calendar (&quot;27 Nisan&quot;).</extracomment>
+        <translation>في %1 من التقويم العبري</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>on %1 in the Islamic calendar</source>
+        <extracomment>%1 is a day and month of the Islamic calendar (&quot;1 Ramadan&quot;).</extracomment>
+        <translation>في %1 من التقويم الهجري</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on the first %1 of %2</source>
+        <extracomment>In each, %1 is a weekday (&quot;Sunday&quot;) and %2 a month (&quot;May&quot;).</extracomment>
+        <translation>في %1 الأول من %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second %1 of %2</source>
+        <translation>في %1 الثاني من %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third %1 of %2</source>
+        <translation>في %1 الثالث من %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth %1 of %2</source>
+        <translation>في %1 الرابع من %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth %1 of %2</source>
+        <translation>في %1 الخامس من %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on the last %1 of %2</source>
+        <translation>في آخر %1 من %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second-last %1 of %2</source>
+        <translation>في %1 قبل الأخير من %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third-last %1 of %2</source>
+        <translation>في %1 الثالث من نهاية %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth-last %1 of %2</source>
+        <translation>في %1 الرابع من نهاية %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth-last %1 of %2</source>
+        <translation>في %1 الخامس من نهاية %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on Easter Sunday</source>
+        <translation>في أحد الفصح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on Orthodox Easter Sunday</source>
+        <translation>في أحد الفصح الأرثوذكسي</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 day(s) after Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>بعد عيد الفصح بـ %1 يوم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) after Orthodox Easter</source>
+        <translation>بعد عيد الفصح الأرثوذكسي بـ %1 يوم</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day(s) before Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>قبل عيد الفصح بـ %1 يوم</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) before Orthodox Easter</source>
+        <translation>قبل عيد الفصح الأرثوذكسي بـ %1 يوم</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>on this date</source>
+        <translation>في هذا التاريخ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>on the first %1 on or after %2</source>
+        <extracomment>%1 is a weekday (&quot;Saturday&quot;), %2 a day and month (&quot;16/09&quot;).</extracomment>
+        <translation>في أول %1 في %2 أو بعده</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1, moved when it falls on %2</source>
+        <extracomment>%1 is when the day falls (&quot;on 27 Nisan in the Hebrew calendar&quot;), %2 the weekdays it is moved off (&quot;Friday and Sunday&quot;).</extracomment>
+        <translation>%1، ويُنقل إذا وقع يوم %2</translation>
     </message>
 </context>
 </TS>

@@ -123,7 +123,7 @@
 <context>
     <name>BirthdayCommands</name>
     <message>
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+22"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+23"/>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
         <translation>Ihre Liste enthält zurzeit keine Geburtstage.  Legen Sie mit „Neuer Geburtstag“ einen Geburtstag an.</translation>
     </message>
@@ -194,7 +194,16 @@
         </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>&quot;%1&quot; was duplicated, but the copy keeps its date of this year only.
+
+%2</source>
+        <translation>„%1“ wurde dupliziert, aber die Kopie behält nur ihr Datum in diesem Jahr.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Möchten Sie %1 wirklich endgültig aus Ihrer Geburtstagsliste löschen?</translation>
     </message>
@@ -235,7 +244,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+51"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>Der Name ist zu lang zum Speichern.  Ein Name darf höchstens %1 Zeichen lang sein (Buchstaben mit Akzent und andere Sonderzeichen zählen als zwei oder mehr).</translation>
     </message>
@@ -252,7 +261,7 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+44"/>
         <source>Add New Birthday</source>
         <translation>Neuen Geburtstag hinzufügen</translation>
     </message>
@@ -262,7 +271,7 @@
         <translation>Geburtstag bearbeiten</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+54"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -287,7 +296,12 @@
         <translation>Anzahl der Jahre anzeigen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Repeats</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Notify From</source>
         <translation>Benachrichtigen ab</translation>
     </message>
@@ -306,7 +320,7 @@
         <translation>Am Tag selbst</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the date</source>
         <translation>das Datum</translation>
     </message>
@@ -331,7 +345,7 @@
         <translation>Einige Angaben zu diesem Ereignis konnten nicht gelesen werden: %1.  Sie werden mit den Werten angezeigt, mit denen ein neues Ereignis beginnt.  Klicken Sie auf „OK“, um das Ereignis so zu speichern, wie Sie es sehen, oder auf „Abbrechen“, um es unverändert zu lassen.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>Sie haben keinen gültigen Namen für diesen Geburtstag eingegeben.  Bitte prüfen Sie die Eingabe und versuchen Sie es erneut.</translation>
     </message>
@@ -353,7 +367,7 @@
     <message>
         <location line="-40"/>
         <location line="+65"/>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -3153,6 +3167,133 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YearlyRule</name>
+    <message>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <source>day %1 of month %2</source>
+        <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
+        <translation>Tag %1 des Monats %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>on %1 in the Chinese calendar</source>
+        <extracomment>%1 is a day and month of the Chinese calendar, as ICU writes it (&quot;Second Month 26&quot;).</extracomment>
+        <translation>am %1 im chinesischen Kalender</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>on %1 in the Hebrew calendar</source>
+        <extracomment>%1 is a day and month of the Hebrew calendar (&quot;27 Nisan&quot;).</extracomment>
+        <translation>am %1 im hebräischen Kalender</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>on %1 in the Islamic calendar</source>
+        <extracomment>%1 is a day and month of the Islamic calendar (&quot;1 Ramadan&quot;).</extracomment>
+        <translation>am %1 im islamischen Kalender</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on the first %1 of %2</source>
+        <extracomment>In each, %1 is a weekday (&quot;Sunday&quot;) and %2 a month (&quot;May&quot;).</extracomment>
+        <translation>am ersten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second %1 of %2</source>
+        <translation>am zweiten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third %1 of %2</source>
+        <translation>am dritten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth %1 of %2</source>
+        <translation>am vierten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth %1 of %2</source>
+        <translation>am fünften %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on the last %1 of %2</source>
+        <translation>am letzten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second-last %1 of %2</source>
+        <translation>am vorletzten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third-last %1 of %2</source>
+        <translation>am drittletzten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth-last %1 of %2</source>
+        <translation>am viertletzten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth-last %1 of %2</source>
+        <translation>am fünftletzten %1 im %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on Easter Sunday</source>
+        <translation>am Ostersonntag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on Orthodox Easter Sunday</source>
+        <translation>am orthodoxen Ostersonntag</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 day(s) after Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 Tag(e) nach Ostern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) after Orthodox Easter</source>
+        <translation>%1 Tag(e) nach dem orthodoxen Osterfest</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day(s) before Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 Tag(e) vor Ostern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) before Orthodox Easter</source>
+        <translation>%1 Tag(e) vor dem orthodoxen Osterfest</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>on this date</source>
+        <translation>an diesem Datum</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>on the first %1 on or after %2</source>
+        <extracomment>%1 is a weekday (&quot;Saturday&quot;), %2 a day and month (&quot;16/09&quot;).</extracomment>
+        <translation>am ersten %1 am oder nach dem %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1, moved when it falls on %2</source>
+        <extracomment>%1 is when the day falls (&quot;on 27 Nisan in the Hebrew calendar&quot;), %2 the weekdays it is moved off (&quot;Friday and Sunday&quot;).</extracomment>
+        <translation>%1, verschoben, wenn er auf %2 fällt</translation>
     </message>
 </context>
 </TS>

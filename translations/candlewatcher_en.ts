@@ -16,7 +16,7 @@
 <context>
     <name>BirthdayCommands</name>
     <message numerus="yes">
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+113"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+114"/>
         <source>Of the %n selected events: %1 duplicated, %2 not duplicated.</source>
         <extracomment>%n is how many events were selected, %1 how many were copied.</extracomment>
         <translation>
@@ -25,7 +25,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+19"/>
+        <location line="+36"/>
         <source>Are you sure you want to delete these %Ln items permanently from your birthdays list?</source>
         <extracomment>%Ln is the number of selected events (2 or more).</extracomment>
         <translation>
@@ -46,7 +46,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+148"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+225"/>
         <source>day(s) in advance</source>
         <extracomment>After the box with the number of days ahead to be notified; the number is the box&apos;s.</extracomment>
         <translation>

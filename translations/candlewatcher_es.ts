@@ -123,7 +123,7 @@
 <context>
     <name>BirthdayCommands</name>
     <message>
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+22"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+23"/>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
         <translation>Actualmente no tiene ningún cumpleaños en su lista.  Use la opción Nuevo cumpleaños para crear uno.</translation>
     </message>
@@ -194,7 +194,16 @@
         </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>&quot;%1&quot; was duplicated, but the copy keeps its date of this year only.
+
+%2</source>
+        <translation>«%1» se ha duplicado, pero la copia solo conserva su fecha de este año.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>¿Está seguro de que desea eliminar %1 de forma permanente de su lista de cumpleaños?</translation>
     </message>
@@ -235,7 +244,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+51"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>El nombre es demasiado largo para guardarlo.  Un nombre puede tener como máximo %1 caracteres (las letras con tilde y otros caracteres especiales cuentan como dos o más).</translation>
     </message>
@@ -252,7 +261,7 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+44"/>
         <source>Add New Birthday</source>
         <translation>Añadir nuevo cumpleaños</translation>
     </message>
@@ -262,7 +271,7 @@
         <translation>Editar los detalles del cumpleaños</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+54"/>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
@@ -287,7 +296,12 @@
         <translation>Mostrar el número de años</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Repeats</source>
+        <translation>Repetición</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Notify From</source>
         <translation>Notificar desde</translation>
     </message>
@@ -306,7 +320,7 @@
         <translation>El mismo día</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the date</source>
         <translation>la fecha</translation>
     </message>
@@ -331,7 +345,7 @@
         <translation>No se han podido leer algunos datos de este evento: %1.  Se muestran con los valores con los que empieza un evento nuevo.  Pulse Aceptar para guardar el evento tal como lo ve, o Cancelar para dejarlo sin cambios.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>No ha introducido un nombre válido para este cumpleaños.  Revíselo e inténtelo de nuevo.</translation>
     </message>
@@ -353,7 +367,7 @@
     <message>
         <location line="-40"/>
         <location line="+65"/>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -3153,6 +3167,133 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YearlyRule</name>
+    <message>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <source>day %1 of month %2</source>
+        <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
+        <translation>día %1 del mes %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>on %1 in the Chinese calendar</source>
+        <extracomment>%1 is a day and month of the Chinese calendar, as ICU writes it (&quot;Second Month 26&quot;).</extracomment>
+        <translation>el %1 del calendario chino</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>on %1 in the Hebrew calendar</source>
+        <extracomment>%1 is a day and month of the Hebrew calendar (&quot;27 Nisan&quot;).</extracomment>
+        <translation>el %1 del calendario hebreo</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>on %1 in the Islamic calendar</source>
+        <extracomment>%1 is a day and month of the Islamic calendar (&quot;1 Ramadan&quot;).</extracomment>
+        <translation>el %1 del calendario islámico</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on the first %1 of %2</source>
+        <extracomment>In each, %1 is a weekday (&quot;Sunday&quot;) and %2 a month (&quot;May&quot;).</extracomment>
+        <translation>el primer %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second %1 of %2</source>
+        <translation>el segundo %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third %1 of %2</source>
+        <translation>el tercer %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth %1 of %2</source>
+        <translation>el cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth %1 of %2</source>
+        <translation>el quinto %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on the last %1 of %2</source>
+        <translation>el último %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second-last %1 of %2</source>
+        <translation>el penúltimo %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third-last %1 of %2</source>
+        <translation>el antepenúltimo %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth-last %1 of %2</source>
+        <translation>el cuarto %1 contando desde el final de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth-last %1 of %2</source>
+        <translation>el quinto %1 contando desde el final de %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on Easter Sunday</source>
+        <translation>el Domingo de Pascua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on Orthodox Easter Sunday</source>
+        <translation>el Domingo de Pascua ortodoxa</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 day(s) after Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 día(s) después de Pascua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) after Orthodox Easter</source>
+        <translation>%1 día(s) después de la Pascua ortodoxa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day(s) before Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 día(s) antes de Pascua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) before Orthodox Easter</source>
+        <translation>%1 día(s) antes de la Pascua ortodoxa</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>on this date</source>
+        <translation>en esta fecha</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>on the first %1 on or after %2</source>
+        <extracomment>%1 is a weekday (&quot;Saturday&quot;), %2 a day and month (&quot;16/09&quot;).</extracomment>
+        <translation>el primer %1 a partir del %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1, moved when it falls on %2</source>
+        <extracomment>%1 is when the day falls (&quot;on 27 Nisan in the Hebrew calendar&quot;), %2 the weekdays it is moved off (&quot;Friday and Sunday&quot;).</extracomment>
+        <translation>%1, se mueve si cae en %2</translation>
     </message>
 </context>
 </TS>

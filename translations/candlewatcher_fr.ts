@@ -123,7 +123,7 @@
 <context>
     <name>BirthdayCommands</name>
     <message>
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+22"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+23"/>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
         <translation>Votre liste ne contient actuellement aucun anniversaire.  Utilisez l’option Nouvel anniversaire pour en créer un.</translation>
     </message>
@@ -194,7 +194,16 @@
         </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>&quot;%1&quot; was duplicated, but the copy keeps its date of this year only.
+
+%2</source>
+        <translation>« %1 » a été dupliqué, mais la copie ne garde que sa date de cette année.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Voulez-vous vraiment supprimer définitivement %1 de votre liste d’anniversaires&#xa0;?</translation>
     </message>
@@ -235,7 +244,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+51"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>Le nom est trop long pour être enregistré.  Un nom peut contenir au plus %1 caractères (les lettres accentuées et les autres caractères spéciaux comptent pour deux ou plus).</translation>
     </message>
@@ -252,7 +261,7 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+44"/>
         <source>Add New Birthday</source>
         <translation>Ajouter un anniversaire</translation>
     </message>
@@ -262,7 +271,7 @@
         <translation>Modifier l’anniversaire</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+54"/>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -287,7 +296,12 @@
         <translation>Afficher le nombre d’années</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Repeats</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Notify From</source>
         <translation>Notifier à partir de</translation>
     </message>
@@ -306,7 +320,7 @@
         <translation>Le jour même</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the date</source>
         <translation>la date</translation>
     </message>
@@ -331,7 +345,7 @@
         <translation>Certains détails de cet événement n’ont pas pu être lus&#xa0;: %1.  Ils sont affichés avec les valeurs d’un nouvel événement.  Cliquez sur OK pour enregistrer l’événement tel que vous le voyez, ou sur Annuler pour le laisser inchangé.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>Vous n’avez pas saisi de nom valide pour cet anniversaire.  Vérifiez et réessayez.</translation>
     </message>
@@ -353,7 +367,7 @@
     <message>
         <location line="-40"/>
         <location line="+65"/>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -3153,6 +3167,133 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YearlyRule</name>
+    <message>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <source>day %1 of month %2</source>
+        <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
+        <translation>jour %1 du mois %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>on %1 in the Chinese calendar</source>
+        <extracomment>%1 is a day and month of the Chinese calendar, as ICU writes it (&quot;Second Month 26&quot;).</extracomment>
+        <translation>le %1 du calendrier chinois</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>on %1 in the Hebrew calendar</source>
+        <extracomment>%1 is a day and month of the Hebrew calendar (&quot;27 Nisan&quot;).</extracomment>
+        <translation>le %1 du calendrier hébraïque</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>on %1 in the Islamic calendar</source>
+        <extracomment>%1 is a day and month of the Islamic calendar (&quot;1 Ramadan&quot;).</extracomment>
+        <translation>le %1 du calendrier musulman</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on the first %1 of %2</source>
+        <extracomment>In each, %1 is a weekday (&quot;Sunday&quot;) and %2 a month (&quot;May&quot;).</extracomment>
+        <translation>le premier %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second %1 of %2</source>
+        <translation>le deuxième %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third %1 of %2</source>
+        <translation>le troisième %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth %1 of %2</source>
+        <translation>le quatrième %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth %1 of %2</source>
+        <translation>le cinquième %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on the last %1 of %2</source>
+        <translation>le dernier %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second-last %1 of %2</source>
+        <translation>l’avant-dernier %1 de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third-last %1 of %2</source>
+        <translation>le troisième %1 en partant de la fin de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth-last %1 of %2</source>
+        <translation>le quatrième %1 en partant de la fin de %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth-last %1 of %2</source>
+        <translation>le cinquième %1 en partant de la fin de %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on Easter Sunday</source>
+        <translation>le dimanche de Pâques</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on Orthodox Easter Sunday</source>
+        <translation>le dimanche de Pâques orthodoxe</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 day(s) after Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 jour(s) après Pâques</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) after Orthodox Easter</source>
+        <translation>%1 jour(s) après la Pâque orthodoxe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day(s) before Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 jour(s) avant Pâques</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) before Orthodox Easter</source>
+        <translation>%1 jour(s) avant la Pâque orthodoxe</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>on this date</source>
+        <translation>à cette date</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>on the first %1 on or after %2</source>
+        <extracomment>%1 is a weekday (&quot;Saturday&quot;), %2 a day and month (&quot;16/09&quot;).</extracomment>
+        <translation>le premier %1 à partir du %2</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1, moved when it falls on %2</source>
+        <extracomment>%1 is when the day falls (&quot;on 27 Nisan in the Hebrew calendar&quot;), %2 the weekdays it is moved off (&quot;Friday and Sunday&quot;).</extracomment>
+        <translation>%1, déplacé s’il tombe un %2</translation>
     </message>
 </context>
 </TS>

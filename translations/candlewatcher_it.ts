@@ -123,7 +123,7 @@
 <context>
     <name>BirthdayCommands</name>
     <message>
-        <location filename="../src/ui/list/birthdaycommands.cpp" line="+22"/>
+        <location filename="../src/ui/list/birthdaycommands.cpp" line="+23"/>
         <source>You currently have no birthdays in your list.  Please use the New Birthday option to create a birthday.</source>
         <translation>Al momento non hai compleanni nell&apos;elenco.  Usa il comando Nuovo compleanno per crearne uno.</translation>
     </message>
@@ -194,7 +194,16 @@
         </translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
+        <source>&quot;%1&quot; was duplicated, but the copy keeps its date of this year only.
+
+%2</source>
+        <translation>«%1» è stato duplicato, ma la copia mantiene solo la data di quest'anno.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Are you sure you want to delete %1 permanently from your birthdays list?</source>
         <translation>Vuoi davvero eliminare definitivamente %1 dall&apos;elenco dei compleanni?</translation>
     </message>
@@ -235,7 +244,7 @@
 <context>
     <name>BirthdayDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+47"/>
+        <location filename="../src/ui/dialogs/birthdaydialog.cpp" line="+51"/>
         <source>The name is too long to be saved.  A name can hold at most %1 characters (letters with accents and other special characters count as two or more).</source>
         <translation>Il nome è troppo lungo per essere salvato.  Un nome può contenere al massimo %1 caratteri (le lettere accentate e altri caratteri speciali contano come due o più).</translation>
     </message>
@@ -252,7 +261,7 @@
         <translation>, </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+44"/>
         <source>Add New Birthday</source>
         <translation>Aggiungi nuovo compleanno</translation>
     </message>
@@ -262,7 +271,7 @@
         <translation>Modifica dettagli compleanno</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+54"/>
         <source>Name</source>
         <translation>Nome</translation>
     </message>
@@ -287,7 +296,12 @@
         <translation>Mostra il numero di anni</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
+        <source>Repeats</source>
+        <translation>Ripetizione</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Notify From</source>
         <translation>Notifica da</translation>
     </message>
@@ -306,7 +320,7 @@
         <translation>Il giorno stesso</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+67"/>
         <source>the date</source>
         <translation>la data</translation>
     </message>
@@ -331,7 +345,7 @@
         <translation>Alcuni dettagli di questo evento non sono leggibili: %1.  Vengono mostrati con i valori iniziali di un nuovo evento.  Premi OK per salvare l&apos;evento così come lo vedi, o Annulla per lasciarlo invariato.</translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>You have not entered a valid name for this birthday.  Please check and try again.</source>
         <translation>Non hai inserito un nome valido per questo compleanno.  Controlla e riprova.</translation>
     </message>
@@ -353,7 +367,7 @@
     <message>
         <location line="-40"/>
         <location line="+65"/>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>The event could not be saved.
 
 %1</source>
@@ -3153,6 +3167,133 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 
 %2</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>YearlyRule</name>
+    <message>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <source>day %1 of month %2</source>
+        <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
+        <translation>giorno %1 del mese %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>on %1 in the Chinese calendar</source>
+        <extracomment>%1 is a day and month of the Chinese calendar, as ICU writes it (&quot;Second Month 26&quot;).</extracomment>
+        <translation>il %1 del calendario cinese</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>on %1 in the Hebrew calendar</source>
+        <extracomment>%1 is a day and month of the Hebrew calendar (&quot;27 Nisan&quot;).</extracomment>
+        <translation>il %1 del calendario ebraico</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>on %1 in the Islamic calendar</source>
+        <extracomment>%1 is a day and month of the Islamic calendar (&quot;1 Ramadan&quot;).</extracomment>
+        <translation>il %1 del calendario islamico</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on the first %1 of %2</source>
+        <extracomment>In each, %1 is a weekday (&quot;Sunday&quot;) and %2 a month (&quot;May&quot;).</extracomment>
+        <translation>il primo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second %1 of %2</source>
+        <translation>il secondo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third %1 of %2</source>
+        <translation>il terzo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth %1 of %2</source>
+        <translation>il quarto %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth %1 of %2</source>
+        <translation>il quinto %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on the last %1 of %2</source>
+        <translation>l'ultimo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the second-last %1 of %2</source>
+        <translation>il penultimo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the third-last %1 of %2</source>
+        <translation>il terzultimo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fourth-last %1 of %2</source>
+        <translation>il quartultimo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on the fifth-last %1 of %2</source>
+        <translation>il quintultimo %1 di %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>on Easter Sunday</source>
+        <translation>la domenica di Pasqua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>on Orthodox Easter Sunday</source>
+        <translation>la domenica di Pasqua ortodossa</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 day(s) after Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 giorno/i dopo Pasqua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) after Orthodox Easter</source>
+        <translation>%1 giorno/i dopola Pasqua ortodossa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 day(s) before Easter</source>
+        <extracomment>%1 is a number of days, 1 or more.</extracomment>
+        <translation>%1 giorno/i prima di Pasqua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 day(s) before Orthodox Easter</source>
+        <translation>%1 giorno/i prima della Pasqua ortodossa</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>on this date</source>
+        <translation>in questa data</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>on the first %1 on or after %2</source>
+        <extracomment>%1 is a weekday (&quot;Saturday&quot;), %2 a day and month (&quot;16/09&quot;).</extracomment>
+        <translation>il primo %1 dal %2 in poi</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1, moved when it falls on %2</source>
+        <extracomment>%1 is when the day falls (&quot;on 27 Nisan in the Hebrew calendar&quot;), %2 the weekdays it is moved off (&quot;Friday and Sunday&quot;).</extracomment>
+        <translation>%1, spostato se cade di %2</translation>
     </message>
 </context>
 </TS>

@@ -117,10 +117,16 @@ struct FakeSecrets : SecretStore
     bool persistent() const override { return true; }
 };
 
-// A contact with a birthday, as an address book holds it.
-inline RemoteResource fakeCard(const QString& name, const QString& birthday)
+// A contact of its own resource, named after it (its UID too), with a birthday and an
+// anniversary where given, as an address book holds it.
+inline RemoteResource fakeCard(const QString& name, const QString& birthday,
+                               const QString& etag = "1", const QString& anniversary = {})
 {
-    return {"/ab/" + name + ".vcf", "1",
-            "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:" + name.toUtf8() + "\r\nFN:" + name.toUtf8() +
-                "\r\nBDAY:" + birthday.toUtf8() + "\r\nEND:VCARD\r\n"};
+    QByteArray body =
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:" + name.toUtf8() + "\r\nFN:" + name.toUtf8() + "\r\n";
+    if (!birthday.isEmpty())
+        body += "BDAY:" + birthday.toUtf8() + "\r\n";
+    if (!anniversary.isEmpty())
+        body += "ANNIVERSARY:" + anniversary.toUtf8() + "\r\n";
+    return {"/ab/" + name + ".vcf", etag, body + "END:VCARD\r\n"};
 }

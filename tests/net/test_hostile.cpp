@@ -85,8 +85,6 @@ private Q_SLOTS:
              "Q no /auth/", "the password is not sent to http://127.0.0.1:Q/auth/");
         rows("another host name", p + "302?http://localhost:P/auth/", "P no /auth/",
              "the password is not sent to http://localhost:P/auth/");
-        rows("https to another host name", s + "302?https://localhost:S/auth/", "S no /auth/",
-             "the password is not sent to https://localhost:S/auth/");
         rows("https to plain http", s + "302?http://127.0.0.1:P/auth/", "P no /auth/",
              "the password is not sent to http://127.0.0.1:P/auth/");
         QTest::newRow("to a file") << p + "302?file:///etc/passwd" << QStringList{"P"}

@@ -2,6 +2,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/events/birthdayinput.h"
+#include "core/rules/rulechoices.h"
 #include "core/store/birthdaystore.h"
 #include "core/store/eventrulefile.h"
 #include "core/text/textconv.h"
@@ -10,6 +11,7 @@
 #include "ui/dialogs/dialogbuttons.h"
 #include "ui/tray/programicon.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,6 +22,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -74,6 +78,28 @@ std::optional<bool> readFlag(const QString& text)
     return *value == 1;
 }
 
+// Whether two rules are of one kind: the weekday of a month counted from the same end, the same
+// Easter, the same calendar.
+bool sameKind(const YearlyRule& a, const YearlyRule& b)
+{
+    using Kind = YearlyRule::Kind;
+    if (a.kind != b.kind)
+        return false;
+    switch (a.kind) {
+    case Kind::NthWeekday:
+        return (a.nth > 0) == (b.nth > 0);
+    case Kind::Easter:
+        return a.easter == b.easter;
+    case Kind::OtherCalendar:
+        return a.calendar == b.calendar;
+    case Kind::WeekdayOnOrAfter:
+        return a == b;
+    case Kind::Fixed:
+        break;
+    }
+    return true;
+}
+
 } // namespace
 
 BirthdayDialog::BirthdayDialog(Mode mode, const BirthdayRecord& shown, BirthdayStore& store,
@@ -91,6 +117,47 @@ BirthdayDialog::BirthdayDialog(Mode mode, const BirthdayRecord& shown, BirthdayS
     m_alertBox->setCurrentIndex(0);
     if (m_mode == Mode::Edit)
         loadRecord();
+    // First the event's own rule, then what the user picks.
+    offerRules();
+    connect(m_dateEdit, &QDateEdit::dateChanged, this, &BirthdayDialog::offerRules);
+    connect(m_repeatsBox, &QCheckBox::toggled, this, &BirthdayDialog::followRule);
+    connect(m_ruleBox, &QComboBox::currentIndexChanged, this, &BirthdayDialog::followRule);
+}
+
+void BirthdayDialog::offerRules()
+{
+    // The choice made stays where the new date has one of its kind ("the second Sunday" moves
+    // to the weekday of the new date).
+    const std::optional<YearlyRule> before =
+        YearlyRule::fromText(m_ruleBox->currentData().toString());
+    const QDate date = m_dateEdit->date();
+    QList<YearlyRule> offered = rulesThrough(date);
+    // The event's own rule, where the editor would not offer it ("the first Saturday on or after
+    // 16 September"), while the date is one of its days.
+    if (m_shown.rule && !offered.contains(*m_shown.rule) &&
+        nextOccurrence(*m_shown.rule, date) == date)
+        offered.insert(1, *m_shown.rule);
+    const QSignalBlocker quiet(m_ruleBox);
+    m_ruleBox->clear();
+    int chosen = -1;
+    for (const YearlyRule& rule : offered) {
+        if (chosen < 0 && (before ? sameKind(rule, *before) : m_shown.rule == rule))
+            chosen = m_ruleBox->count();
+        m_ruleBox->addItem(describeRule(rule), rule.toText());
+    }
+    m_ruleBox->setCurrentIndex(qMax(chosen, 0));
+    m_ruleBox->view()->setMinimumWidth(m_ruleBox->view()->sizeHintForColumn(0) +
+                                       m_ruleBox->view()->verticalScrollBar()->sizeHint().width());
+    followRule();
+}
+
+void BirthdayDialog::followRule()
+{
+    m_ruleBox->setEnabled(m_repeatsBox->isChecked());
+    m_ruleBox->setToolTip(m_ruleBox->currentText());
+    // A moving day has no years to count: its stored date is the next one.
+    const std::optional<YearlyRule> rule = chosenRule();
+    m_yearsBox->setEnabled(!rule || rule->kind == YearlyRule::Kind::Fixed);
 }
 
 void BirthdayDialog::createControls(const HelpSink& help)
@@ -127,8 +194,18 @@ void BirthdayDialog::createControls(const HelpSink& help)
     m_yearsBox = new QCheckBox(tr("Display number of years"), occursOnGroup);
     m_yearsBox->setObjectName(QStringLiteral("chkYears"));
     m_yearsBox->setChecked(true);
+    // How the day repeats: each rule that falls on the date shown, in words. Its width is the
+    // row's; the list opens as wide as its longest entry.
+    m_ruleBox = new QComboBox(occursOnGroup);
+    m_ruleBox->setObjectName(QStringLiteral("cboRepeatRule"));
+    m_ruleBox->setAccessibleName(tr("Repeats"));
+    m_ruleBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_ruleBox->setMinimumContentsLength(12);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_dateEdit);
+    dateRow->addWidget(m_ruleBox, 1);
     auto* occursLayout = new QVBoxLayout(occursOnGroup);
-    occursLayout->addWidget(m_dateEdit, 0, Qt::AlignLeft);
+    occursLayout->addLayout(dateRow);
     occursLayout->addWidget(m_repeatsBox);
     occursLayout->addWidget(m_yearsBox);
 
@@ -187,7 +264,8 @@ void BirthdayDialog::createControls(const HelpSink& help)
     // Keyboard order: what makes the event, then Cancel and OK; the years box, which only
     // changes how the event is shown, last.
     QWidget::setTabOrder(m_nameEdit, m_dateEdit);
-    QWidget::setTabOrder(m_dateEdit, m_repeatsBox);
+    QWidget::setTabOrder(m_dateEdit, m_ruleBox);
+    QWidget::setTabOrder(m_ruleBox, m_repeatsBox);
     QWidget::setTabOrder(m_repeatsBox, m_notifyDaysEdit);
     QWidget::setTabOrder(m_notifyDaysEdit, m_alertBox);
     QWidget::setTabOrder(m_alertBox, m_cancelButton);
@@ -197,6 +275,7 @@ void BirthdayDialog::createControls(const HelpSink& help)
     installHelpHook(m_nameEdit, QStringLiteral("name"), help);
     installHelpHook(m_dateEdit, QStringLiteral("date"), help);
     installHelpHook(m_repeatsBox, QStringLiteral("repeats"), help);
+    installHelpHook(m_ruleBox, QStringLiteral("repeats"), help);
     installHelpHook(m_notifyDaysEdit, QStringLiteral("notifyfrom"), help);
     installHelpHook(alertGroup, QStringLiteral("alerts"), help);
     installHelpHook(m_okButton, QStringLiteral("ok"), help);
@@ -273,16 +352,23 @@ void BirthdayDialog::onNameRejected()
     m_nameEdit->setFocus();
 }
 
-std::optional<YearlyRule> BirthdayDialog::typedRule() const
+std::optional<YearlyRule> BirthdayDialog::chosenRule() const
 {
-    const std::optional<QDate> day = m_dateEdit->dayWithoutYear();
-    return day ? std::optional(YearlyRule::fixed(day->month(), day->day())) : std::nullopt;
+    if (const std::optional<QDate> day = m_dateEdit->dayWithoutYear())
+        return YearlyRule::fixed(day->month(), day->day());
+    if (!m_repeatsBox->isChecked())
+        return std::nullopt;
+    const std::optional<YearlyRule> chosen =
+        YearlyRule::fromText(m_ruleBox->currentData().toString());
+    if (!chosen || chosen->kind == YearlyRule::Kind::Fixed)
+        return std::nullopt;
+    return chosen;
 }
 
 QStringList BirthdayDialog::fieldValues() const
 {
-    // A day without a year is stored on its next day, with no years to show.
-    const std::optional<YearlyRule> rule = typedRule();
+    // A day without a year, or a moving one, is stored on its next day, with no years to show.
+    const std::optional<YearlyRule> rule = chosenRule();
     return {
         m_nameEdit->text(),
         TextConv::dateToText(rule ? nextOccurrence(*rule, m_clock.today()) : m_dateEdit->date()),
@@ -319,7 +405,7 @@ void BirthdayDialog::onOkClicked()
     // Never a date other than the one shown: 29 February of a common year, or a year the
     // picker cannot hold, stays on screen and is refused here.
     // A day and month with the year left out is a day without a year, which repeats.
-    const bool withoutYear = typedRule().has_value();
+    const bool withoutYear = m_dateEdit->dayWithoutYear().has_value();
     if (!m_dateEdit->showsHeldDate() && !withoutYear) {
         MessagePrompt(this).inform(QMessageBox::Warning,
                                    tr("You have not entered a valid date for this birthday.  "
@@ -359,7 +445,7 @@ bool BirthdayDialog::addRecord()
     const Expected<int> added = m_store.addRecord(record);
     if (added) {
         record.key = *added;
-        const std::optional<YearlyRule> rule = typedRule();
+        const std::optional<YearlyRule> rule = chosenRule();
         return !rule || saveRule(record, rule);
     }
     MessagePrompt(this).inform(QMessageBox::Warning,
@@ -375,9 +461,10 @@ bool BirthdayDialog::updateRecord()
         edited.setValue(writtenSlots[i], values[qsizetype(i)]);
     switch (m_store.updateRecord(m_shown, edited)) {
     case BirthdayStore::Outcome::Done: {
-        // A day that had no year, or has none now: its entry beside the data file follows.
-        const std::optional<YearlyRule> rule = typedRule();
-        return (!rule && !m_shown.isYearless()) || saveRule(edited, rule);
+        // A day that had a rule, or has one now: its entry beside the data file follows the
+        // edit, which may have changed the name or date it is known by.
+        const std::optional<YearlyRule> rule = chosenRule();
+        return (!rule && !m_shown.rule) || saveRule(edited, rule);
     }
     case BirthdayStore::Outcome::Changed:
         // Saving over another program's change would lose it: the caller says so.

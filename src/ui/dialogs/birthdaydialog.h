@@ -35,6 +35,10 @@ protected:
 private Q_SLOTS:
     void onOkClicked();
     void onNameRejected();
+    // Fills the rule list with what falls on the date shown.
+    void offerRules();
+    // The controls that follow the rule chosen and whether it repeats.
+    void followRule();
 
 private:
     void createControls(const HelpSink& help);
@@ -43,8 +47,9 @@ private:
     bool addRecord();
     bool updateRecord();
     QStringList fieldValues() const;
-    // The rule of a day typed without a year; none for a date with one.
-    std::optional<YearlyRule> typedRule() const;
+    // The rule saved beside the data file: a day typed without a year, or the moving day
+    // chosen; none for a date that repeats, or does not, as it is.
+    std::optional<YearlyRule> chosenRule() const;
     // Gives the saved record its rule, or takes it away; false, having told the user, when the
     // rules file could not be written.
     bool saveRule(const BirthdayRecord& saved, const std::optional<YearlyRule>& rule);
@@ -57,6 +62,7 @@ private:
 
     QLineEdit* m_nameEdit = nullptr;
     DatePicker* m_dateEdit = nullptr;
+    QComboBox* m_ruleBox = nullptr;
     QCheckBox* m_repeatsBox = nullptr;
     QCheckBox* m_yearsBox = nullptr;
     QLineEdit* m_notifyDaysEdit = nullptr;

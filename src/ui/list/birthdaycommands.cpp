@@ -2,6 +2,7 @@
 
 #include "core/settings/settingsstore.h"
 #include "core/store/birthdaystore.h"
+#include "core/store/eventrulefile.h"
 #include "ui/common/messageprompt.h"
 #include "ui/dialogs/birthdaydialog.h"
 #include "ui/list/birthdaylistview.h"
@@ -112,7 +113,24 @@ void BirthdayCommands::duplicateBirthdays()
                   //: %n is how many events were selected, %1 how many were copied.
                   tr("Of the %n selected events: %1 duplicated, %2 not duplicated.", nullptr,
                      selectedCount()),
-                  [this](const BirthdayRecord& shown) { return m_store.duplicateRecord(shown); });
+                  [this](const BirthdayRecord& shown) { return duplicateRecord(shown); });
+}
+
+BirthdayStore::Outcome BirthdayCommands::duplicateRecord(const BirthdayRecord& shown)
+{
+    BirthdayRecord copy = shown;
+    const BirthdayStore::Outcome outcome = m_store.duplicateRecord(shown, &copy.key);
+    if (outcome != BirthdayStore::Outcome::Done || !shown.rule)
+        return outcome;
+    // The copy moves as the event does: its rule goes beside the data file too.
+    const Expected<> kept =
+        EventRuleFile::setRule(EventRuleFile::pathFor(m_store.dataPath()), copy, shown.rule);
+    if (!kept)
+        m_prompt.inform(QMessageBox::Warning,
+                        tr("\"%1\" was duplicated, but the copy keeps its date of this year "
+                           "only.\n\n%2")
+                            .arg(shown.value(BirthdayRecord::Name), kept.error()));
+    return outcome;
 }
 
 void BirthdayCommands::deleteBirthdays()

@@ -43,6 +43,8 @@ private:
     // another program changed meanwhile (which change left alone) and of a failure, which ends
     // the run, and refreshes the list.
     // partlyDone: what a run that stopped part-way did, %1 records changed and %2 not.
+    // A copy of the record, with its rule where it has one.
+    BirthdayStore::Outcome duplicateRecord(const BirthdayRecord& shown);
     void changeRecords(const QList<BirthdayRecord>& shown, const QString& failedText,
                        const QString& oneNotDone, const QString& manyNotDone,
                        const QString& partlyDone, const RecordChanges::Change& change);

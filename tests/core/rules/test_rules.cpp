@@ -1,4 +1,5 @@
 #include "core/rules/othercalendar.h"
+#include "core/rules/rulechoices.h"
 #include "core/rules/yearlyrule.h"
 
 #include <QFile>
@@ -143,6 +144,63 @@ private Q_SLOTS:
                  (Date{4657, 4, 1, true}));
         QCOMPARE(OtherCalendar::fromGregorian(Cal::IslamicCivil, QDate(2026, 2, 18)),
                  (Date{1447, 9, 1, false}));
+    }
+
+    // What the editor offers for a picked day, each in words; "|" between the offers.
+    void rulesThrough_offersWhatFallsOnTheDay_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("Mother's Day 2027")
+            << QDate(2027, 5, 9)
+            << "date 05-09|weekday 2 SU 05|easter +42|orthodox +7|chinese 04-04|hebrew 09-02|"
+               "islamic 12-02"
+            << QString::fromUtf8(
+                   "on this date|on the second Sunday of May|42 day(s) after Easter|7 day(s) after "
+                   "Orthodox Easter|on Fourth Month 4 in the Chinese calendar|on 2 Iyar in the "
+                   "Hebrew calendar|on Dhuʻl-Hijjah 2 in the Islamic calendar");
+        QTest::newRow("a Chinese leap month, 85 days after both Easters")
+            << QDate(2028, 7, 10)
+            << "date 07-10|weekday 2 MO 07|easter +85|orthodox +85|chinese L05-18|hebrew 11-16|"
+               "islamic 02-17"
+            << QString::fromUtf8(
+                   "on this date|on the second Monday of July|85 day(s) after Easter|85 day(s) "
+                   "after Orthodox Easter|on Fifth Monthbis 18 in the Chinese calendar|on 16 Tamuz "
+                   "in the Hebrew calendar|on Safar 17 in the Islamic calendar");
+        // A fifth Monday is offered as the last only; 106 days from Easter is too far.
+        QTest::newRow("the last Monday, 106 days after Easter")
+            << QDate(2028, 7, 31)
+            << "date 07-31|weekday -1 MO 07|chinese 06-10|hebrew 12-08|islamic 03-09"
+            << QString::fromUtf8(
+                   "on this date|on the last Monday of July|on Sixth Month 10 in the Chinese "
+                   "calendar|on 8 Av in the Hebrew calendar|on Rabiʻ I 9 in the Islamic calendar");
+        QTest::newRow("Easter itself, in the last week of March")
+            << QDate(2032, 3, 28)
+            << "date 03-28|weekday 4 SU 03|weekday -1 SU 03|easter +0|orthodox -35|chinese 02-17|"
+               "hebrew 08-16|islamic 12-16"
+            << QString::fromUtf8("on this date|on the fourth Sunday of March|on the last Sunday of "
+                                 "March|on Easter Sunday|35 day(s) before Orthodox Easter|on "
+                                 "Second Month 17 in the Chinese calendar|on 16 Nisan in the "
+                                 "Hebrew calendar|on Dhuʻl-Hijjah 16 in the Islamic calendar");
+    }
+    void rulesThrough_offersWhatFallsOnTheDay()
+    {
+        QFETCH(QDate, date);
+        QStringList offered, words;
+        for (const YearlyRule& rule : rulesThrough(date)) {
+            offered << rule.toText();
+            words << describeRule(rule, QLocale(QLocale::English));
+        }
+        QTEST(offered.join('|'), "offered");
+        QTEST(words.join('|'), "words");
+    }
+    // The other calendar's day in the locale's own form; the weekdays a day moves off.
+    void describeRule_inTheLocale()
+    {
+        const YearlyRule yomHaShoah = *YearlyRule::fromText("hebrew 08-27 FR-1 SU+1");
+        QCOMPARE(describeRule(yomHaShoah, QLocale(QLocale::German)),
+                 "on 27. Nisan in the Hebrew calendar, moved when it falls on Freitag und Sonntag");
     }
 };
 

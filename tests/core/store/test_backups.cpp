@@ -5,12 +5,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 void touch(const QString& path)
 {
     QVERIFY(QFile(path).open(QIODevice::WriteOnly));
@@ -43,11 +37,11 @@ private Q_SLOTS:
         QCOMPARE(f.backup(7), f.dir.filePath("backups/birthday-2026-12-07.dat"));
         f.add("Ben", "2000-01-02");
         QVERIFY(f.store.compact());
-        QCOMPARE(bytesOf(f.backup(7)), morning);
+        QCOMPARE(readFile(f.backup(7)), morning);
         QVERIFY(!QFileInfo::exists(f.backup(7, 2)));
         f.setDay(8);
         QVERIFY(f.store.backup());
-        QCOMPARE(bytesOf(f.backup(8)), f.bytes());
+        QCOMPARE(readFile(f.backup(8)), f.bytes());
         const QList<Backups::Backup> listed = Backups::list(f.path());
         QCOMPARE(listed.size(), 2);
         QCOMPARE(listed[0].date, QDate(2026, 12, 8)); // newest first
@@ -152,8 +146,8 @@ private Q_SLOTS:
         QVERIFY2(restoring ? f.store.restore(oldest) : f.store.backup(),
                  qPrintable(f.store.errorString()));
         QCOMPARE(f.bytes(), restoring ? old : current);
-        QCOMPARE(bytesOf(Backups::filePath(f.path(), today, restoring ? 2 : 1)), current);
-        QCOMPARE(bytesOf(oldest), old);
+        QCOMPARE(readFile(Backups::filePath(f.path(), today, restoring ? 2 : 1)), current);
+        QCOMPARE(readFile(oldest), old);
         // A day's later copy is listed before its first.
         QCOMPARE(Backups::list(f.path()).first().events, restoring ? 3 : 1);
     }

@@ -1,10 +1,7 @@
 #include "core/calendar/nextevent.h"
 #include "core/store/backups.h"
 #include "core/store/eventrulefile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include "storefixture.h"
 
 namespace {
 
@@ -37,8 +34,7 @@ private Q_SLOTS:
         QVERIFY(loaded);
         QCOMPARE(loaded->rules, table.rules);
         // A day without a year is a fixed day's rule, which older copies read as one.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("\"date 02-29\""));
+        QVERIFY(readFile(path).contains("\"date 02-29\""));
     }
 
     // A record matches only as it was stored: a key an older copy reused, a renamed event or a
@@ -119,10 +115,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QFile file(dir.filePath("birthday-rules.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        const Expected<EventRuleTable> loaded = EventRuleFile::load(file.fileName());
+        const QString path = dir.filePath("birthday-rules.json");
+        QVERIFY(writeFile(path, bytes));
+        const Expected<EventRuleTable> loaded = EventRuleFile::load(path);
         QVERIFY(!loaded);
         QVERIFY2(loaded.error().contains(reason), qPrintable(loaded.error()));
     }

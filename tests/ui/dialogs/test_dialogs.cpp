@@ -238,6 +238,50 @@ private Q_SLOTS:
         }
     }
 
+    // A moving day keeps its rule through an edit of its name; a new date keeps the kind of rule
+    // chosen; the plain date, or no repeat, takes the rule away. A new event takes the rule
+    // chosen for the day picked.
+    void rulesFollowTheEditor_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QDate>("saved");
+        QTest::addColumn<QString>("rule");
+        QTest::newRow("name") << "name" << QDate(2024, 5, 12) << "weekday 2 SU 05";
+        QTest::newRow("a week later") << "date" << QDate(2024, 5, 19) << "weekday 3 SU 05";
+        QTest::newRow("the plain date") << "plain" << QDate(2024, 5, 12) << "";
+        QTest::newRow("not repeating") << "once" << QDate(2024, 5, 12) << "";
+        QTest::newRow("a new event on Easter") << "add" << QDate(2024, 3, 31) << "easter +0";
+    }
+    void rulesFollowTheEditor()
+    {
+        QFETCH(QString, change);
+        QCOMPARE(f->add("Mum", "2024-05-12", "1", "10", "0", "0"), 0);
+        QVERIFY(EventRuleFile::setRule(EventRuleFile::pathFor(f->store.dataPath()),
+                                       f->store.readAllRecords()->first(),
+                                       YearlyRule::nthWeekday(2, Qt::Sunday, 5)));
+        open(change == "add" ? "add" : "edit", 0);
+        auto* rules = at<QComboBox>("cboRepeatRule");
+        QCOMPARE(rules->currentData().toString(),
+                 change == "add" ? "date 03-01" : "weekday 2 SU 05");
+        if (change == "name")
+            typeInto(at("txtName"), "Mother");
+        else if (change == "date")
+            at<QDateEdit>("objDate")->setDate(QDate(2024, 5, 19));
+        else if (change == "plain")
+            rules->setCurrentIndex(0);
+        else if (change == "once")
+            boxClick(at<QCheckBox>("chkRepeats"));
+        else {
+            at<QDateEdit>("objDate")->setDate(QDate(2024, 3, 31));
+            rules->setCurrentIndex(rules->findData("easter +0"));
+        }
+        returnPress(dialog.get());
+        QFETCH(QDate, saved);
+        const BirthdayRecord record = f->store.readAllRecords()->last();
+        QCOMPARE(record.value(BirthdayRecord::Date), TextConv::dateToText(saved));
+        QTEST(record.rule ? record.rule->toText() : QString(), "rule");
+    }
+
     // Values that don't convert (Alert 2 too) open as a new event's, and the user is told which.
     void editUnreadableValues()
     {
@@ -376,9 +420,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("order");
-        QTest::newRow("editor") << "add"
-                                << "txtName objDate chkRepeats txtNotifyDays cboAlert "
-                                   "cmdCancel cmdOK chkYears txtName";
+        QTest::newRow("editor")
+            << "add"
+            << "txtName objDate cboRepeatRule chkRepeats txtNotifyDays cboAlert "
+               "cmdCancel cmdOK chkYears txtName";
         QTest::newRow("preferences") << "preferences"
                                      << "chkConfirmDelete chkConfirmQuit optEveryHour objTime "
                                         "cboShowAs cboLeapDay spnSyncHours cmdCancel cmdOK "

@@ -153,7 +153,6 @@ private Q_SLOTS:
         QTest::newRow("read-only file") << 0777 << 0444 << denied;
         // Without its lock beside the file no write may go ahead, though the file could change.
         QTest::newRow("read-only folder") << 0555 << 0666 << noLock;
-        QTest::newRow("read-only file and folder") << 0555 << 0444 << noLock;
         QTest::newRow("read-only folder, no file yet") << 0555 << 0 << noLock;
     }
     void readOnly()
