@@ -15,3 +15,5 @@ listing=$(unzip -l build-windows/candlewatcher-*-windows-x64.zip)
 for f in Candlewatcher/candlewatcher.exe Candlewatcher/platforms/qwindows.dll; do
     grep -q " $f\$" <<<"$listing" || { echo "the zip has no $f" >&2; exit 1; }
 done
+scripts/check-windows-installer.sh build-windows/candlewatcher-*-windows-x64-setup.exe \
+    build-windows/package/Candlewatcher

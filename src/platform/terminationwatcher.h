@@ -7,8 +7,9 @@
 // The system's requests to end the program, other than the session's end that Qt's session
 // manager brings, as endRequested in the event loop: on Unix SIGTERM, SIGINT and SIGHUP, turned
 // into it through a self-pipe, so the unload runs in the event loop and not in the signal
-// handler. The handlers it replaced are back once it goes. One implementation a platform
-// (posix/terminationwatcher.cpp).
+// handler; on Windows the console's Ctrl+C and close, and the session's end, which Qt's session
+// manager misses while no window of Qt's exists. The handlers it replaced are back once it goes.
+// One implementation a platform (posix/terminationwatcher.cpp).
 class TerminationWatcher : public QObject
 {
     Q_OBJECT

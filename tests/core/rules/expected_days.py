@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Prints, for each yearly rule and each of the 30 years from the first argument, the rule's next
-day on or after a few days of that year, worked out by dateutil's rrule and easter: a second
-calculation for test_rules. One line each: rule|leap-day rule|from|expected (ISO dates)."""
+"""Writes to the file the second argument names, for each yearly rule and each of the 30 years
+from the first argument, the rule's next day on or after a few days of that year, worked out by
+dateutil's rrule and easter: a second calculation for test_rules, made when it is built (so a
+cross-built test needs no Python where it runs). One line each: rule|leap-day rule|from|expected
+(ISO dates)."""
 import datetime
 import sys
 
@@ -9,6 +11,7 @@ from dateutil.easter import EASTER_ORTHODOX, EASTER_WESTERN, easter
 from dateutil.rrule import MO, SA, SU, TH, YEARLY, rrule
 
 first = int(sys.argv[1])
+out = open(sys.argv[2], "w", encoding="ascii")
 start = datetime.datetime(first - 1, 1, 1)
 
 
@@ -55,4 +58,4 @@ for text, leap, nxt in rules:
         froms = [datetime.datetime(year, 1, 1), datetime.datetime(year, 12, 31)]
         froms.append(nxt(froms[0]) + datetime.timedelta(1))  # the day after: the next year's
         for day in froms:
-            print(f"{text}|{leap}|{day:%Y-%m-%d}|{nxt(day):%Y-%m-%d}")
+            print(f"{text}|{leap}|{day:%Y-%m-%d}|{nxt(day):%Y-%m-%d}", file=out)

@@ -2,12 +2,10 @@
 #include "core/rules/rulechoices.h"
 #include "core/rules/yearlyrule.h"
 
-#include <QProcess>
+#include <QFile>
 #include <QTest>
 
 namespace {
-
-constexpr int firstYear = 2026;
 
 using Cal = YearlyRule::Calendar;
 
@@ -19,15 +17,12 @@ class TestRules : public QObject
 
 private Q_SLOTS:
     // Every rule's next day from 1 January, 31 December and the day after an occurrence of each
-    // of the next 30 years, against dateutil's rrule and easter.
+    // of the 30 years from 2026, against dateutil's rrule and easter (expected_days.py).
     void nextOccurrence_matchesDateutil()
     {
-        QProcess python;
-        python.start(QStringLiteral(CW_PYTHON),
-                     {QStringLiteral(CW_EXPECTED_DAYS), QString::number(firstYear)});
-        QVERIFY(python.waitForFinished(60000));
-        QCOMPARE(python.exitCode(), 0);
-        const QList<QByteArray> lines = python.readAllStandardOutput().split('\n');
+        QFile expected(QStringLiteral(":/expected_days.txt"));
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = expected.readAll().split('\n');
         int compared = 0;
         for (const QByteArray& line : lines) {
             const QList<QByteArray> cells = line.split('|');
