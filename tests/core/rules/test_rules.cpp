@@ -9,6 +9,13 @@ namespace {
 
 using Cal = YearlyRule::Calendar;
 
+// Whether ICU writes the other calendars' months here: the Windows toolchain's ICU has no
+// format data, and the rules say the day and month in numbers instead.
+bool icuWritesMonths()
+{
+    return !describeRule(*YearlyRule::fromText("hebrew 01-01")).contains("month");
+}
+
 } // namespace
 
 class TestRules : public QObject
@@ -193,6 +200,8 @@ private Q_SLOTS:
             words << describeRule(rule, QLocale(QLocale::English));
         }
         QTEST(offered.join('|'), "offered");
+        if (!icuWritesMonths())
+            QSKIP("ICU has no format data here; describeRule_inTheLocale checks the numbers");
         QTEST(words.join('|'), "words");
     }
     // The other calendar's day in the locale's own form; the weekdays a day moves off.
@@ -200,7 +209,8 @@ private Q_SLOTS:
     {
         const YearlyRule yomHaShoah = *YearlyRule::fromText("hebrew 08-27 FR-1 SU+1");
         QCOMPARE(describeRule(yomHaShoah, QLocale(QLocale::German)),
-                 "on 27. Nisan in the Hebrew calendar, moved when it falls on Freitag und Sonntag");
+                 QString("on %1 in the Hebrew calendar, moved when it falls on Freitag und Sonntag")
+                     .arg(icuWritesMonths() ? "27. Nisan" : "day 27 of month 8"));
     }
 };
 
