@@ -144,6 +144,7 @@ private Q_SLOTS:
         row("special", "", "special", "", {"window: Special Events"}, all);
         row("preferences", "", "preferences", "", {"window: Candlewatcher Preferences"}, all);
         row("quit, no", "", "quit", "no", {exitText}, all);
+        row("exit from the menu, no", "", "mnuBirthdaysExit", "no", {exitText}, all);
         row("tray new", "", "mnuSysTrayNew", "", {"window: Add New Birthday"}, all);
         row("tray about", "", "mnuSysTrayAbout", "", {"window: About Candlewatcher v2.00"}, all);
         row("tray preferences", "", "mnuSysTrayPreferences", "",
