@@ -3324,7 +3324,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>اليوم %1 من الشهر %2</translation>
@@ -3399,7 +3399,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>في %1 الخامس من نهاية %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>في أحد الفصح</translation>
     </message>

@@ -3172,7 +3172,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>Tag %1 des Monats %2</translation>
@@ -3247,7 +3247,7 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
         <translation>am fünftletzten %1 im %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>am Ostersonntag</translation>
     </message>

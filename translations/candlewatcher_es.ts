@@ -3172,7 +3172,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>día %1 del mes %2</translation>
@@ -3247,7 +3247,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>el quinto %1 contando desde el final de %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>el Domingo de Pascua</translation>
     </message>

@@ -3172,7 +3172,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>jour %1 du mois %2</translation>
@@ -3247,7 +3247,7 @@ Supprimer aussi les événements publiés de ce calendrier ? Oui les supprime ; 
         <translation>le cinquième %1 en partant de la fin de %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>le dimanche de Pâques</translation>
     </message>

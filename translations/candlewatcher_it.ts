@@ -198,7 +198,7 @@
         <source>&quot;%1&quot; was duplicated, but the copy keeps its date of this year only.
 
 %2</source>
-        <translation>«%1» è stato duplicato, ma la copia mantiene solo la data di quest'anno.
+        <translation>«%1» è stato duplicato, ma la copia mantiene solo la data di quest&apos;anno.
 
 %2</translation>
     </message>
@@ -3172,7 +3172,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>giorno %1 del mese %2</translation>
@@ -3224,7 +3224,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
     <message>
         <location line="+2"/>
         <source>on the last %1 of %2</source>
-        <translation>l'ultimo %1 di %2</translation>
+        <translation>l&apos;ultimo %1 di %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3247,7 +3247,7 @@ Eliminare anche gli eventi pubblicati da quel calendario? Sì li elimina; No li 
         <translation>il quintultimo %1 di %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>la domenica di Pasqua</translation>
     </message>

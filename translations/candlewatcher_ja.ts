@@ -3134,7 +3134,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>%2月%1日</translation>
@@ -3209,7 +3209,7 @@ Delete the published events from that calendar too? Yes deletes them; No leaves 
         <translation>%2の最後から5番目の%1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>復活祭の日曜日</translation>
     </message>

@@ -3172,7 +3172,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>dag %1 van maand %2</translation>
@@ -3247,7 +3247,7 @@ Ook de gepubliceerde gebeurtenissen uit die agenda verwijderen? Ja verwijdert ze
         <translation>op de op vier na laatste %1 van %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>op Paaszondag</translation>
     </message>

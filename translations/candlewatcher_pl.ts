@@ -3210,7 +3210,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>dzień %1 miesiąca %2</translation>
@@ -3285,7 +3285,7 @@ Czy usunąć również opublikowane wydarzenia z tego kalendarza? Tak je usuwa; 
         <translation>%1 nr 5 od końca w miesiącu %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>w Niedzielę Wielkanocną</translation>
     </message>

@@ -3172,7 +3172,7 @@ Excluir também os eventos publicados dessa agenda? Sim os exclui; Não os deixa
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+79"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>dia %1 do mês %2</translation>
@@ -3247,7 +3247,7 @@ Excluir também os eventos publicados dessa agenda? Sim os exclui; Não os deixa
         <translation>%1 nº 5 a partir do fim de %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>on Easter Sunday</source>
         <translation>no Domingo de Páscoa</translation>
     </message>

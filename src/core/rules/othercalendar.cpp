@@ -1,8 +1,12 @@
 #include "core/rules/othercalendar.h"
 
 #include <unicode/ucal.h>
+#include <unicode/udat.h>
+#include <unicode/udatpg.h>
 
+#include <array>
 #include <memory>
+#include <string>
 
 namespace OtherCalendar {
 
@@ -19,14 +23,15 @@ struct CalendarCloser
 };
 using Calendar = std::unique_ptr<UCalendar, CalendarCloser>;
 
+constexpr const char* calendarNames[] = {"chinese", "hebrew", "islamic-civil"};
+constexpr UChar utc[] = {u'U', u'T', u'C', 0};
+
 // Days are counted at noon UTC, so no zone and no change of day moves one.
 Calendar openCalendar(YearlyRule::Calendar which)
 {
-    static constexpr const char* locales[] = {"en@calendar=chinese", "en@calendar=hebrew",
-                                              "en@calendar=islamic-civil"};
-    static const UChar utc[] = {u'U', u'T', u'C', 0};
+    const QByteArray id = QByteArray("en@calendar=") + calendarNames[int(which)];
     UErrorCode status = U_ZERO_ERROR;
-    Calendar calendar(ucal_open(utc, -1, locales[int(which)], UCAL_DEFAULT, &status));
+    Calendar calendar(ucal_open(utc, -1, id.constData(), UCAL_DEFAULT, &status));
     if (U_FAILURE(status))
         return nullptr;
     return calendar;
@@ -123,6 +128,34 @@ QDate nextOccurrence(const YearlyRule& rule, QDate from)
             return day;
     }
     return {};
+}
+
+QString dayAndMonthText(YearlyRule::Calendar calendar, QDate date, const QLocale& locale)
+{
+    const QByteArray id = locale.name().toLatin1() + "@calendar=" + calendarNames[int(calendar)];
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<UDateTimePatternGenerator, void (*)(UDateTimePatternGenerator*)>
+        generator(udatpg_open(id.constData(), &status), udatpg_close);
+    std::array<UChar, 64> pattern{};
+    const std::u16string skeleton = u"dMMMM";
+    const int32_t length =
+        U_SUCCESS(status)
+            ? udatpg_getBestPattern(generator.get(), skeleton.data(), int32_t(skeleton.size()),
+                                    pattern.data(), int32_t(pattern.size()), &status)
+            : 0;
+    const std::unique_ptr<UDateFormat, void (*)(UDateFormat*)> format(
+        U_SUCCESS(status) ? udat_open(UDAT_PATTERN, UDAT_PATTERN, id.constData(), utc, -1,
+                                      pattern.data(), length, &status)
+                          : nullptr,
+        udat_close);
+    if (U_FAILURE(status) || !format)
+        return {};
+    std::array<UChar, 128> text{};
+    const int32_t written = udat_format(format.get(), noonOf(date), text.data(),
+                                        int32_t(text.size()), nullptr, &status);
+    if (U_FAILURE(status))
+        return {};
+    return QString(reinterpret_cast<const QChar*>(text.data()), written);
 }
 
 } // namespace OtherCalendar

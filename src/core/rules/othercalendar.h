@@ -3,6 +3,8 @@
 #include "core/rules/yearlyrule.h"
 
 #include <QDate>
+#include <QLocale>
+#include <QString>
 
 #include <optional>
 
@@ -26,5 +28,9 @@ std::optional<Date> fromGregorian(YearlyRule::Calendar calendar, QDate date);
 // nearest one that is: a leap month's day in its plain month, Adar I's in Adar, a 30th on the
 // month's last day.
 QDate nextOccurrence(const YearlyRule& rule, QDate from);
+
+// The day and month of `date` in `calendar`, as ICU's date formats write them for the locale
+// ("27 Nisan", "Shawwal 25"); empty where ICU has no format data.
+QString dayAndMonthText(YearlyRule::Calendar calendar, QDate date, const QLocale& locale);
 
 } // namespace OtherCalendar

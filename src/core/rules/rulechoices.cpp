@@ -4,18 +4,9 @@
 
 #include <QCoreApplication>
 
-#include <unicode/udat.h>
-#include <unicode/udatpg.h>
-
 #include <array>
-#include <memory>
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("YearlyRule", text);
-}
 
 // Farther from Easter than this, a day is unlikely to be kept by it.
 constexpr int furthestFromEaster = 100;
@@ -36,44 +27,11 @@ QDate dayInCalendar(const YearlyRule& rule)
     return {};
 }
 
-// The day and month of `date` in the rule's calendar, as ICU's date formats write them for the
-// locale ("27 Nisan", "Shawwal 25"); empty where ICU has no format data.
-QString icuDayAndMonth(YearlyRule::Calendar calendar, QDate date, const QLocale& locale)
-{
-    static constexpr std::array<const char*, 3> names = {"chinese", "hebrew", "islamic-civil"};
-    const QByteArray id = locale.name().toLatin1() + "@calendar=" + names[size_t(calendar)];
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<UDateTimePatternGenerator, void (*)(UDateTimePatternGenerator*)>
-        generator(udatpg_open(id.constData(), &status), udatpg_close);
-    std::array<UChar, 64> pattern{};
-    const std::u16string skeleton = u"dMMMM";
-    const int32_t length =
-        U_SUCCESS(status)
-            ? udatpg_getBestPattern(generator.get(), skeleton.data(), int32_t(skeleton.size()),
-                                    pattern.data(), int32_t(pattern.size()), &status)
-            : 0;
-    static const UChar utc[] = {u'U', u'T', u'C', 0};
-    const std::unique_ptr<UDateFormat, void (*)(UDateFormat*)> format(
-        U_SUCCESS(status) ? udat_open(UDAT_PATTERN, UDAT_PATTERN, id.constData(), utc, -1,
-                                      pattern.data(), length, &status)
-                          : nullptr,
-        udat_close);
-    if (U_FAILURE(status) || !format)
-        return {};
-    // Noon UTC, as the calendars count days.
-    const UDate noon = UDate((date.toJulianDay() - 2440588) * 86400000.0 + 43200000.0);
-    std::array<UChar, 128> text{};
-    const int32_t written =
-        udat_format(format.get(), noon, text.data(), int32_t(text.size()), nullptr, &status);
-    if (U_FAILURE(status))
-        return {};
-    return QString(reinterpret_cast<const QChar*>(text.data()), written);
-}
-
 QString otherCalendarDay(const YearlyRule& rule, const QLocale& locale)
 {
     const QDate day = dayInCalendar(rule);
-    QString shown = day.isValid() ? icuDayAndMonth(rule.calendar, day, locale) : QString();
+    QString shown =
+        day.isValid() ? OtherCalendar::dayAndMonthText(rule.calendar, day, locale) : QString();
     if (shown.isEmpty())
         //: %1 is a day of a month of another calendar, %2 the month's number in that calendar.
         shown = QCoreApplication::translate("YearlyRule", "day %1 of month %2")
@@ -110,7 +68,8 @@ QString weekdayOfMonth(const YearlyRule& rule, const QLocale& locale)
         QT_TRANSLATE_NOOP("YearlyRule", "on the fourth-last %1 of %2"),
         QT_TRANSLATE_NOOP("YearlyRule", "on the fifth-last %1 of %2")};
     const int index = qBound(0, qAbs(rule.nth) - 1, 4);
-    return tr(rule.nth > 0 ? fromStart[size_t(index)] : fromEnd[size_t(index)])
+    return QCoreApplication::translate("YearlyRule", rule.nth > 0 ? fromStart[size_t(index)]
+                                                                  : fromEnd[size_t(index)])
         .arg(locale.dayName(rule.weekday), locale.monthName(rule.month));
 }
 
