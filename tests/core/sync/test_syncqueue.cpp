@@ -148,11 +148,13 @@ private Q_SLOTS:
     }
 
     // A certificate that changed since it was accepted is refused unless the user accepts the
-    // new one, which then replaces it; without anyone to ask (--sync) it is refused.
+    // new one, which then replaces it; without anyone to ask (--sync) it is refused. A source
+    // removed (in the window, or by another copy) while the question was open ends quietly.
     void certificateChanged_data()
     {
-        QTest::addColumn<int>("answer"); // -1: nobody asks
+        QTest::addColumn<int>("answer"); // -1: nobody asks; 2: accepted once removed
         QTest::newRow("accepted") << 1;
+        QTest::newRow("accepted, removed meanwhile") << 2;
         QTest::newRow("refused") << 0;
         QTest::newRow("not asked") << -1;
     }
@@ -172,18 +174,28 @@ private Q_SLOTS:
         SyncQueue queue(f.store, f.clock, server.factory(), secrets);
         int asked = 0;
         if (answer >= 0)
-            queue.setCertificateAsk([&](const SyncSource&, const UntrustedCertificate& shown) {
-                ++asked;
-                return shown.pem == "PEM-2" && answer == 1;
-            });
+            queue.setCertificateAsk(
+                [&](const SyncSource&, const UntrustedCertificate& shown) -> bool {
+                    ++asked;
+                    if (answer == 2) {
+                        SubscriptionTable removed = table(f);
+                        removed.sources.clear();
+                        if (!SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), removed))
+                            return false;
+                    }
+                    return shown.pem == "PEM-2" && answer >= 1;
+                });
         QSignalSpy finished(&queue, &SyncQueue::sourceFinished);
         queue.syncSource(id);
         QTRY_COMPARE(finished.size(), 1);
         QCOMPARE(asked, answer >= 0 ? 1 : 0);
-        QCOMPARE(finished[0][2].toBool(), answer == 1);
+        QCOMPARE(finished[0][2].toBool(), answer >= 1);
         QCOMPARE(server.calls.size(), answer == 1 ? 2 : 1);
         QCOMPARE(f.store.readAllRecords()->size(), answer == 1 ? 1 : 0);
-        QCOMPARE(table(f).source(id)->acceptedCertificate, answer == 1 ? "PEM-2" : "PEM-1");
+        const SyncSource* left = table(f).source(id);
+        QCOMPARE(left ? left->acceptedCertificate : "removed", answer == 2   ? "removed"
+                                                               : answer == 1 ? "PEM-2"
+                                                                             : "PEM-1");
     }
 
     // A calendar subscribed to is never published to (its events would come back as subscribed

@@ -82,6 +82,7 @@ private Q_SLOTS:
     // preview lists what comes, Subscribe lists the source and tells the events changed.
     void addShowsBeforeWriting()
     {
+        const InLanguage in("en");
         Fixture f;
         // Ben is in the list already: linked, and shown as the list has him.
         f.add("Ben", QDate(1975, 3, 2));
@@ -102,6 +103,8 @@ private Q_SLOTS:
         QCOMPARE(rows, QStringList(
                            {"Ann | " + shown(1980, 5, 4) + " | Added",
                             "Ben | " + shown(1975, 3, 2) + " | Linked to the event in your list"}));
+        QCOMPARE(f.dialog.findChild<QLabel*>("lblPreviewCount")->text(),
+                 "Subscribing adds 1 event. 1 event already in your list is linked to it.");
 
         QSignalSpy changed(&f.dialog, &SubscriptionsDialog::eventsChanged);
         f.click("cmdSubscribe");
