@@ -177,7 +177,6 @@ private Q_SLOTS:
             queue.setCertificateAsk([&](const SyncSource&,
                                         const UntrustedCertificate& shown) -> bool {
                 ++asked;
-                // Removed by another copy meanwhile: an empty table.
                 if (answer == 2 && !SubscriptionFile::save(SubscriptionFile::pathFor(f.path()), {}))
                     return false;
                 return shown.pem == "PEM-2" && answer >= 1;
