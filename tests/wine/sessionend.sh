@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The tray program under Wine, on an X server of its own, and the session's end as Windows
-# brings it (wineboot --end-session: WM_QUERYENDSESSION, then WM_ENDSESSION): it must end
-# within seconds, without a question, with its layout written to the registry and the data
+# The tray program under Wine, on an X server of its own: its event due today shows as the tray
+# icon's balloon, with the title and text Wine's tray was given; and the session's end as
+# Windows brings it (wineboot --end-session: WM_QUERYENDSESSION, then WM_ENDSESSION): it must
+# end within seconds, without a question, with its layout written to the registry and the data
 # file compacted, its event kept.   sessionend.sh CANDLEWATCHER.EXE
 # Exits 77 (skip) without Xvfb.
 set -u
@@ -25,14 +26,17 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 wineserver -k 2>/dev/null
 wineserver -w
 settings='HKCU\Software\Marrowfell\Candlewatcher\Settings'
-wine reg delete "$settings" /f >/dev/null 2>&1
+# This first start of the prefix starts Wine's desktop process too, and its tray traces each
+# balloon it is given (the tooltip's title and text) to this log.
+WINEDEBUG=+tooltips wine reg delete "$settings" /f >/dev/null 2>"$work/tray.trace"
+wine reg add "$settings" /v ShowRemindersAs /d Notifications /f >/dev/null 2>&1
 has_setting() { wine reg query "$settings" /v "$1" >/dev/null 2>&1; }
 
-# A copy marked portable, so its data file is beside it; one event, half a year away.
+# A copy marked portable, so its data file is beside it; one event, due today.
 mkdir "$work/app" && cp "$program" "$work/app/" && touch "$work/app/portable"
 exe=$work/app/$(basename "$program")
 printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//T//EN\r\nBEGIN:VEVENT\r\nUID:1\r\n%s\r\n%s\r\n' \
-    "DTSTAMP:20240101T000000Z" "DTSTART;VALUE=DATE:2000$(date -d '+183 days' +%m%d)" >"$work/seed.ics"
+    "DTSTAMP:20240101T000000Z" "DTSTART;VALUE=DATE:2000$(date +%m%d)" >"$work/seed.ics"
 printf 'RRULE:FREQ=YEARLY\r\nSUMMARY:Ada Lovelace\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >>"$work/seed.ics"
 wine "$exe" --import "$work/seed.ics" >"$work/import.log" 2>&1 || fail "could not import"
 seeded=$(stat -c %i "$work/app/birthday.dat")
@@ -43,6 +47,9 @@ pids+=($app)
 # Started: it notes the day's check at start; the layout comes only with the unload.
 until_true 30 has_setting LastCheck || fail "the program did not start"
 has_setting IconView && fail "the layout was written before the session's end"
+balloon() { grep -q "SetTitleT .* title = L\"Birthdays Due Today\"" "$work/tray.trace" &&
+    grep -q "AddToolT add text L\"Ada Lovelace ($(($(date +%Y) - 2000)) Years)\"" "$work/tray.trace"; }
+until_true 10 balloon || fail "no balloon \"Birthdays Due Today\", \"Ada Lovelace\" in Wine's tray"
 start=$(date +%s)
 wineboot --end-session >"$work/wineboot.log" 2>&1
 until_true 10 eval '! kill -0 $app 2>/dev/null' || fail "the program runs 10 s after the session's end"
