@@ -30,7 +30,7 @@ Results go to build-mutants/mutants.jsonl as they come, so an interrupted run pi
 stopped with the same seed. Mutants judged equivalent (no behaviour can tell them from the
 original) are listed with their reason in scripts/mutants-equivalent.txt, one "id  reason" per
 line (an id is file:line:hash, "core/store/cellformat.cpp:107:d1a37b": an edit above the line
-moves it, and the list is then brought up to date by hand); later runs neither run them nor count them. --again re-runs the sample's survivors against
+moves it, and the list is then brought up to date by hand); later runs neither run them nor count them. --again re-runs the survivors as recorded against
 the tests as they are now (after a test was added for them). The run is kept out of CI: each
 mutant costs an incremental build and the tests it reaches, half a minute on two cores.
 """
@@ -350,7 +350,11 @@ def main():
             result = json.loads(line)
             done[result["id"]] = result  # a later line (a rerun) replaces an earlier one
     if args.again:
-        done = {k: v for k, v in done.items() if v["verdict"] != "survived"}
+        # The survivors as they were recorded, not drawn again: the sources changed since would
+        # give the same seed other sites.
+        sample = [Mutant(*(v[field] for field in Mutant._fields))
+                  for v in done.values() if v["verdict"] == "survived"]
+        done = {}
     configure()
     if run(["cmake", "--build", str(BUILD)]).returncode != 0:  # untimed: may be a first build
         sys.exit("the program does not build without any mutant: mend that first")
@@ -369,6 +373,9 @@ def main():
         path = ROOT / mutant.file
         original = path.read_text()
         lines = original.split("\n")
+        if lines[mutant.line - 1] != mutant.before:  # an edit above moved it
+            print(f"[{number}/{len(sample)}] {mutant.id} no longer at its line, not run", flush=True)
+            continue
         try:
             lines[mutant.line - 1] = mutant.after
             path.write_text("\n".join(lines))

@@ -394,7 +394,7 @@
 <context>
     <name>BirthdayListModel</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+129"/>
+        <location filename="../src/ui/list/birthdaylistmodel.cpp" line="+135"/>
         <source>%1
 Follows the subscription &quot;%2&quot;: a change there changes it here.</source>
         <extracomment>The tip of an event that a subscription keeps in step; %1 is the event&apos;s name, %2 the subscription&apos;s.</extracomment>
@@ -402,7 +402,13 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 Folgt dem Abonnement „%2“: eine Änderung dort ändert es hier.</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+41"/>
+        <source>%1 (%2)</source>
+        <extracomment>The &quot;Date&quot; column of an event kept in another calendar: %1 is its date, %2 the same day in that calendar (&quot;2 Iyar&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>Name</source>
         <extracomment>Column header of the event list: the event&apos;s name.</extracomment>
         <translation>Name</translation>
@@ -3172,13 +3178,13 @@ Sollen die veröffentlichten Termine auch aus diesem Kalender gelöscht werden? 
 <context>
     <name>YearlyRule</name>
     <message>
-        <location filename="../src/core/rules/rulechoices.cpp" line="+37"/>
+        <location filename="../src/core/rules/rulechoices.cpp" line="+162"/>
         <source>day %1 of month %2</source>
         <extracomment>%1 is a day of a month of another calendar, %2 the month&apos;s number in that calendar.</extracomment>
         <translation>Tag %1 des Monats %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-126"/>
         <source>on %1 in the Chinese calendar</source>
         <extracomment>%1 is a day and month of the Chinese calendar, as ICU writes it (&quot;Second Month 26&quot;).</extracomment>
         <translation>am %1 im chinesischen Kalender</translation>

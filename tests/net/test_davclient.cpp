@@ -389,7 +389,7 @@ private Q_SLOTS:
     void publishes_data()
     {
         QTest::addColumn<QString>("local");  // "edit N", "delete N", "add", joined by ", "
-        QTest::addColumn<QString>("remote"); // "edit N": the event put again on the server
+        QTest::addColumn<QString>("remote"); // "put N": the event of key N put on the server
         QTest::addColumn<QString>("summary");
         // The one added first, so that it takes no key a delete frees.
         const auto row = [](const char* name, const char* local, const char* remote,
@@ -399,8 +399,10 @@ private Q_SLOTS:
         row("nothing changed: no request", "", "", "0 added, 0 updated, 0 removed");
         row("added, changed and deleted here", "add, edit 1, delete 2", "",
             "1 added, 1 updated, 1 removed");
-        row("changed on the server meanwhile: overwritten", "edit 0", "edit 0",
+        row("changed on the server meanwhile: overwritten", "edit 0", "put 0",
             "0 added, 1 updated, 0 removed");
+        row("added here, on the server already: overwritten", "add", "put 3",
+            "1 added, 0 updated, 0 removed");
     }
     void publishes()
     {
@@ -436,11 +438,11 @@ private Q_SLOTS:
             else
                 QVERIFY(f.store.addRecord(records[0]));
         }
-        const QString uid0 = CalendarExchange::eventUid(records[0].key, "t");
+        const QString uid = CalendarExchange::eventUid(remote.section(' ', 1).toInt(), "t");
         if (!remote.isEmpty())
-            QCOMPARE(http("PUT", path + QUrl::toPercentEncoding(uid0 + ".ics"),
-                          QString(resource(false, uid0, "19750501"))
-                              .replace("SUMMARY:" + uid0, "SUMMARY:theirs")) /
+            QCOMPARE(http("PUT", path + QUrl::toPercentEncoding(uid + ".ics"),
+                          QString(resource(false, uid, "19750501"))
+                              .replace("SUMMARY:" + uid, "SUMMARY:theirs")) /
                          100,
                      2);
         clients = 0;

@@ -72,15 +72,13 @@ windows() {
     done
 }
 shown() { windows "$1" | grep -q .; }
-gone() { ! shown "$1"; }
 first() { windows "$1" | head -n 1; }
 running() { kill -0 "$app" 2>/dev/null; }
 ended() { ! running; }
-click_icon() { xdotool mousemove --window "$(first icon)" 8 8 click "$1"; }
 # A click that reaches the icon while trayer still settles its embedding is lost, as it would
 # be for a user, who clicks again: click_until BUTTON COMMAND... clicks up to three times.
 click_until() {
-    for _ in 1 2 3; do click_icon "$1" && until_true 3 "${@:2}" && return 0; done
+    for _ in 1 2 3; do xdotool mousemove --window "$(first icon)" 8 8 click "$1" && until_true 3 "${@:2}" && return 0; done
     return 1
 }
 menu_item() { # KEY
@@ -196,7 +194,7 @@ start
 if [ "$scenario" != wayland ]; then
     until_true 15 shown icon || fail "no tray icon appeared"
     sleep 1
-    gone main || fail "the main window is shown at start; only the tray icon should be"
+    ! shown main || fail "the main window is shown at start; only the tray icon should be"
 fi
 
 case $scenario in

@@ -29,13 +29,7 @@ QDate dayInCalendar(const YearlyRule& rule)
 
 QString otherCalendarDay(const YearlyRule& rule, const QLocale& locale)
 {
-    const QDate day = dayInCalendar(rule);
-    QString shown =
-        day.isValid() ? OtherCalendar::dayAndMonthText(rule.calendar, day, locale) : QString();
-    if (shown.isEmpty())
-        //: %1 is a day of a month of another calendar, %2 the month's number in that calendar.
-        shown = QCoreApplication::translate("YearlyRule", "day %1 of month %2")
-                    .arg(locale.toString(rule.day), locale.toString(rule.month));
+    const QString shown = dayInOwnCalendar(rule, dayInCalendar(rule), locale);
     switch (rule.calendar) {
     case YearlyRule::Calendar::Chinese:
         //: %1 is a day and month of the Chinese calendar, as ICU writes it ("Second Month 26").
@@ -154,4 +148,18 @@ QString describeRule(const YearlyRule& rule, const QLocale& locale)
     //: moved off ("Friday and Sunday").
     return QCoreApplication::translate("YearlyRule", "%1, moved when it falls on %2")
         .arg(text, locale.createSeparatedList(weekdays));
+}
+
+QString dayInOwnCalendar(const YearlyRule& rule, QDate date, const QLocale& locale)
+{
+    const QString words =
+        date.isValid() ? OtherCalendar::dayAndMonthText(rule.calendar, date, locale) : QString();
+    if (!words.isEmpty())
+        return words;
+    const std::optional<OtherCalendar::Date> other =
+        OtherCalendar::fromGregorian(rule.calendar, date);
+    //: %1 is a day of a month of another calendar, %2 the month's number in that calendar.
+    return QCoreApplication::translate("YearlyRule", "day %1 of month %2")
+        .arg(locale.toString(other ? other->day : rule.day),
+             locale.toString(other ? other->month : rule.month));
 }

@@ -16,3 +16,7 @@ QList<YearlyRule> rulesThrough(QDate date);
 // The rule in words, in the locale's language: "on the second Sunday of May", "on 27 Nisan in
 // the Hebrew calendar". The repeat every year is said by the editor beside it.
 QString describeRule(const YearlyRule& rule, const QLocale& locale = QLocale());
+
+// The day `date` is in the rule's own calendar (one kept in another calendar), as ICU writes it
+// for the locale ("2 Iyar"), or in numbers where ICU has no words for it ("day 2 of month 8").
+QString dayInOwnCalendar(const YearlyRule& rule, QDate date, const QLocale& locale = QLocale());

@@ -1,5 +1,6 @@
 #include "ui/list/birthdaylistmodel.h"
 
+#include "core/rules/rulechoices.h"
 #include "core/text/textconv.h"
 
 #include <algorithm>
@@ -75,6 +76,11 @@ void BirthdayListModel::applyFilter()
 
 void BirthdayListModel::setRows(QList<Row> rows)
 {
+    for (Row& row : rows) {
+        const std::optional<YearlyRule>& rule = row.record.rule;
+        if (row.date && rule && rule->kind == YearlyRule::Kind::OtherCalendar)
+            row.otherDay = dayInOwnCalendar(*rule, *row.date);
+    }
     sortRows(rows);
     beginResetModel();
     m_allRows = std::move(rows);
@@ -159,11 +165,15 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
         case NameColumn:
             return row.name;
         case DateColumn: {
-            const QString text =
+            QString text =
                 !row.date ? ListDate::unreadableText(row.record.value(BirthdayRecord::Date))
                 : row.record.isYearless()
                     ? TextConv::shownDayMonthText(row.record.rule->month, row.record.rule->day)
                     : m_dateFormat.columnText(row.date);
+            if (!row.otherDay.isEmpty())
+                //: The "Date" column of an event kept in another calendar: %1 is its date, %2
+                //: the same day in that calendar ("2 Iyar").
+                text = tr("%1 (%2)").arg(text, row.otherDay);
             // A right-to-left locale's date (Arabic's separators carry right-to-left marks)
             // is isolated with its own direction, as the notification lines are: a
             // left-to-right list would otherwise move its year to the middle.

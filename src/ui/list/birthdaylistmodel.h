@@ -36,6 +36,9 @@ public:
         // list would spend most of its time on texts nobody scrolls to.)
         std::optional<NextEvent> next;
         qint64 nextDays = -1;
+        // For an event kept in another calendar, its date's day there ("2 Iyar"), which the
+        // "Date" column shows beside it: made once a refresh, as ICU is slow to write it.
+        QString otherDay;
         // The subscription the event follows (its name), empty for none: the name shows a mark
         // and its tip says which.
         QString source;

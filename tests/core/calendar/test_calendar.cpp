@@ -265,8 +265,8 @@ private Q_SLOTS:
         row("the stamp's own day, not handled",
             {ann, "2024-12-08T07:00:00", "2024-12-10", "Ann (Sun 8 Dec - 44 Years)"});
         row("today belongs to the check", {ann, friday, "2024-12-08", ""});
-        row("one-off on its day",
-            {rec("12/8/2024", "0", "0", "1"), friday, "2024-12-10", "Ann (Sun 8 Dec - 0 Years)"});
+        row("one-off, yesterday",
+            {rec("12/8/2024", "0", "0", "1"), friday, "2024-12-09", "Ann (Sun 8 Dec - 0 Years)"});
         row("years hidden",
             {rec("12/8/1980", "1", "0", "00", {}, "0"), friday, "2024-12-10", "Ann (Sun 8 Dec)"});
         row("years unset: shown", {rec("12/8/1980", "1", "0", "1", {}, ""), friday, "2024-12-10",

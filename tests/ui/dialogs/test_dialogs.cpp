@@ -235,6 +235,7 @@ private Q_SLOTS:
             const BirthdayRecord saved = f->store.readAllRecords()->first();
             QCOMPARE(saved.value(BirthdayRecord::Date), date);
             QCOMPARE(saved.isYearless(), *year == 0);
+            QCOMPARE(saved.value(BirthdayRecord::ShowYears), "0"); // as written, never empty
         }
     }
 

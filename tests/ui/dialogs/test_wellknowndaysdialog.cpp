@@ -64,31 +64,34 @@ private Q_SLOTS:
                               "1", "", "0"}));
     }
 
-    // Added in the order shown, sorted by a heading's click (a second keeps it), not as clicked.
+    // Added in the order shown, sorted by a heading's click (a second keeps it), not as clicked;
+    // days of one date keep the table's order.
     void specialInListOrder_data()
     {
         QTest::addColumn<int>("sortColumn"); // -1: the table's order
-        QTest::addColumn<QString>("added");
-        QTest::newRow("nothing selected") << -1 << "";
-        QTest::newRow("table order")
-            << -1 << "Baptism of Jesus|World Religion Day|Epiphany|Oktoberfest";
-        QTest::newRow("by name") << 0 << "Baptism of Jesus|Epiphany|Oktoberfest|World Religion Day";
-        QTest::newRow("by date") << 1 << "Epiphany|Baptism of Jesus|World Religion Day|Oktoberfest";
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<QString>("added"); // the first word of each name
+        QTest::newRow("nothing selected") << -1 << 0 << "";
+        QTest::newRow("table order") << -1 << 0 << "Sherlock|Baptism|World|Epiphany|Oktoberfest";
+        QTest::newRow("by name") << 0 << 2 << "Baptism|Epiphany|Oktoberfest|Sherlock|World";
+        QTest::newRow("by date") << 1 << 1 << "Sherlock|Epiphany|Baptism|World|Oktoberfest";
     }
     void specialInListOrder()
     {
         QFETCH(int, sortColumn);
+        QFETCH(int, clicks);
         QFETCH(QString, added);
         open("special");
         QHeaderView* header = list()->header();
-        for (int click = 0; sortColumn >= 0 && click < 2; ++click)
+        for (int click = 0; click < clicks; ++click)
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               {header->sectionViewportPosition(sortColumn) + 10, 5});
         if (!added.isEmpty())
-            rowsClick({"Oktoberfest", "Epiphany", "World Religion Day", "Baptism of Jesus"});
+            rowsClick({"Oktoberfest", "Epiphany", "World Religion Day", "Baptism of Jesus",
+                       "Sherlock Holmes Birthday"});
         okClick();
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(f->names().join(u'|'), added);
+        QCOMPARE(f->names().replaceInStrings(QRegularExpression(" .*"), "").join(u'|'), added);
     }
 
     // A full disk: the rows before stay added, the rest aren't tried, the user learns how many.

@@ -44,24 +44,6 @@ private Q_SLOTS:
             QCOMPARE(ListDate::columnText(stored, locale), shown);
     }
 
-    void soonNameLength_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("nameLength");
-        // The check's own last parenthesis ends the name; anything else is all name.
-        QTest::newRow("date") << "Cid (5/15/1980 - 22 Years)" << 3;
-        QTest::newRow("brackets in the name") << "Cid (Jr) (Fri 10 May)" << 8;
-        QTest::newRow("a bracket between") << "Cid (a) b)" << 10;
-        QTest::newRow("open at the start") << "(5/15)" << 6;
-        QTest::newRow("not closed") << "Cid (5/15" << 9;
-    }
-
-    void soonNameLength()
-    {
-        QFETCH(QString, entry);
-        QTEST(int(NotificationLines::nameLength(entry, true)), "nameLength");
-    }
-
     void sortOrderIsCaseInsensitiveCompare()
     {
         // The quick order and compare agree with QString's case-insensitive compare, past 16
@@ -129,31 +111,43 @@ private Q_SLOTS:
         }
     }
 
-    void todayNameLength_data()
+    void nameLength_data()
     {
+        QTest::addColumn<bool>("soon");
         QTest::addColumn<bool>("translated");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("nameLength");
-        QTest::newRow("English") << false << "Anna (42 Years)" << 4;
-        QTest::newRow("English, one") << false << "Anna (1 Years)" << 4;
-        QTest::newRow("years of a name") << false << "Party (2024)" << 12;
-        QTest::newRow("no number") << false << "Anna ( Years)" << 13;
-        QTest::newRow("no blank") << false << "Anna(2 Years)" << 13;
-        QTest::newRow("singular") << true << "Anna (1 Jahr)" << 4;
-        QTest::newRow("plural") << true << "Anna (42 Jahre)" << 4;
-        QTest::newRow("brackets in the name") << true << "A (B) (-3 Jahre)" << 5;
-        QTest::newRow("English under another language") << true << "Anna (42 Years)" << 15;
+        const auto row = [](const char* name, bool soon, bool translated, const char* entry,
+                            int length) {
+            QTest::newRow(name) << soon << translated << QString::fromUtf8(entry) << length;
+        };
+        // Soon: the check's own last parenthesis ends the name; anything else is all name.
+        row("soon, date", true, false, "Cid (5/15/1980 - 22 Years)", 3);
+        row("soon, brackets in the name", true, false, "Cid (Jr) (Fri 10 May)", 8);
+        row("soon, a bracket between", true, false, "Cid (a) b)", 10);
+        row("soon, open at the start", true, false, "(5/15)", 6);
+        row("soon, not closed", true, false, "Cid (5/15", 9);
+        // Today: the years in the language's own words end it.
+        row("English", false, false, "Anna (42 Years)", 4);
+        row("English, one", false, false, "Anna (1 Years)", 4);
+        row("years of a name", false, false, "Party (2024)", 12);
+        row("no number", false, false, "Anna ( Years)", 13);
+        row("no blank", false, false, "Anna(2 Years)", 13);
+        row("singular", false, true, "Anna (1 Jahr)", 4);
+        row("plural", false, true, "Anna (42 Jahre)", 4);
+        row("brackets in the name", false, true, "A (B) (-3 Jahre)", 5);
+        row("English under another language", false, true, "Anna (42 Years)", 15);
     }
 
-    void todayNameLength()
+    void nameLength()
     {
+        QFETCH(bool, soon);
         QFETCH(bool, translated);
         QFETCH(QString, entry);
-        QFETCH(int, nameLength);
         YearsTranslator translator;
         if (translated)
             QCoreApplication::installTranslator(&translator);
-        QCOMPARE(NotificationLines::nameLength(entry, false), nameLength);
+        QTEST(int(NotificationLines::nameLength(entry, soon)), "nameLength");
     }
 
     void arrangement()

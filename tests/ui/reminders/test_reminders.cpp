@@ -348,21 +348,6 @@ private Q_SLOTS:
         QCOMPARE(today.last(), QStringLiteral("(%1 more events)").arg(count + 1 - today.size()));
     }
 
-    // The soon list's lines so tall that the screen holds fewer than two: each list still keeps
-    // one, and the window stops there.
-    void eachListKeepsALineOnAScreenTooSmall()
-    {
-        NotificationWindow window;
-        window.setTodayText(lines("Ann (4 Years) ", 3));
-        window.setSoonText(lines("Bob (5/12/1970 - 4 Years) ", 3));
-        QFont huge = window.font();
-        huge.setPixelSize(QGuiApplication::primaryScreen()->availableGeometry().height());
-        child(&window, "lblSoon")->setFont(huge);
-        window.fitAndPlace();
-        for (const char* list : {"lblToday", "lblSoon"})
-            QCOMPARE(child(&window, list)->text().count('\n'), 0);
-    }
-
     void longEntriesWidenTheWindowThenLoseTheirNames()
     {
         NotificationWindow window;

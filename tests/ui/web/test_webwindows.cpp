@@ -45,7 +45,7 @@ class TestWebWindows : public DialogTest
 {
     Q_OBJECT
     // A tiny HTTP server on 127.0.0.1: keeps the head of every request and answers with status
-    // and body after delayMs, or never (status 0).
+    // and body after delayMs, or never (status 0); for 299, the rest never comes.
     std::unique_ptr<QTcpServer> server;
     QList<QByteArray> heads;
     int status = 200;
@@ -62,11 +62,13 @@ class TestWebWindows : public DialogTest
         heads << head.left(head.indexOf("\r\n\r\n"));
         const QByteArray response =
             "HTTP/1.1 " + QByteArray::number(status) +
-            " Status\r\nContent-Length: " + QByteArray::number(body.size()) +
+            " Status\r\nContent-Length: " + QByteArray::number(body.size() + (status == 299)) +
             "\r\nConnection: close\r\n\r\n" + body;
         QTimer::singleShot(delayMs, socket, [socket, response, this] {
             if (status != 0)
-                socket->write(response), socket->disconnectFromHost();
+                socket->write(response);
+            if (status != 0 && status != 299)
+                socket->disconnectFromHost();
         });
     }
 
@@ -119,6 +121,7 @@ private Q_SLOTS:
                      {"Ok ending at byte 1000", {200, QByteArray(998, '-') + "Ok", true}},
                      {"ok across byte 1000", {200, QByteArray(999, '-') + "ok", false}},
                      {"2 MB after ok", {200, "ok" + QByteArray(2'000'000, '-'), true}},
+                     {"ok, the rest never comes", {299, "ok" + QByteArray(1200, '-'), true}},
                      {"not a 2xx", {300, "ok", false}},
                      {"no answer", {0, "ok", false}},
                      {"nobody listening", {-1, "ok", false}},

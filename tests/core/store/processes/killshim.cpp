@@ -2,7 +2,6 @@
 // calls that change files (writes to regular files, syncs of files and folders, truncates,
 // renames, links, unlinks: those Qt and the store make) and kills the process with SIGKILL
 // just before the call numbered $CW_KILL_AT, so that call and everything after it never happen.
-//
 // No libc header that declares the wrapped functions is included, so their definitions here
 // need not repeat glibc's exception specifications.
 

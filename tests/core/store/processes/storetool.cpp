@@ -1,8 +1,6 @@
 // Runs store operations given on its command line against one data file, for the fault tests
 // that need a second process, and for scripts/measure-program.sh:
-//
 //   cw_storetool [--fsize-limit=BYTES] [--as-nobody] <data file> <command>...
-//
 // Commands: list, write:FIELD:KEY:VALUE, delete:KEY (whatever the key holds now),
 // add:NAME, compact, restore:BACKUP, generate:RECORDS (replaces the file with the benchmarks'
 // records), wait:FILE (until it exists), count:KEY:TIMES (adds 1 to the number that is the record's
