@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The tray program under Wine, on an X server of its own: its event due today shows as the tray
-# icon's balloon, with the title and text Wine's tray was given; and the session's end as
-# Windows brings it (wineboot --end-session: WM_QUERYENDSESSION, then WM_ENDSESSION): it must
-# end within seconds, without a question, with its layout written to the registry and the data
+# The tray program under Wine, on an X server of its own: its event due today as the tray's
+# balloon, and the session's end (wineboot --end-session: WM_QUERYENDSESSION, WM_ENDSESSION):
+# it ends within seconds, without a question, its layout written to the registry and the data
 # file compacted, its event kept.   sessionend.sh CANDLEWATCHER.EXE
 # Exits 77 (skip) without Xvfb.
 set -u
@@ -26,8 +25,7 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 wineserver -k 2>/dev/null
 wineserver -w
 settings='HKCU\Software\Marrowfell\Candlewatcher\Settings'
-# This first start of the prefix starts Wine's desktop process too, and its tray traces each
-# balloon it is given (the tooltip's title and text) to this log.
+# This starts Wine's desktop process, whose tray traces each balloon's title and text here.
 WINEDEBUG=+tooltips wine reg delete "$settings" /f >/dev/null 2>"$work/tray.trace"
 wine reg add "$settings" /v ShowRemindersAs /d Notifications /f >/dev/null 2>&1
 has_setting() { wine reg query "$settings" /v "$1" >/dev/null 2>&1; }
