@@ -177,6 +177,9 @@ private Q_SLOTS:
         }
         QCOMPARE(view.header()->sectionSize(BirthdayListModel::InColumn), 30);
         QVERIFY(view.header()->length() < view.detailsView()->viewport()->width()); // none widened
+        rows[150].record.setValue(BirthdayRecord::Name, "Renamed");
+        view.replaceRows(rows);
+        QVERIFY(view.selectedRows().isEmpty()); // renamed meanwhile: no longer the one chosen
     }
 
     // What each view mode does with a list longer than the view: where the next item goes,

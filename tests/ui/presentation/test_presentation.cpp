@@ -42,6 +42,8 @@ private Q_SLOTS:
                                                     {us, "2/30/2001", ""},
                                                     {us, "1/2/0999", "0999/01/02"}})
             QCOMPARE(ListDate::columnText(stored, locale), shown);
+        QCOMPARE(ListDate::unreadableSummary(2) + ListDate::unreadableSummary(0),
+                 "2 events have dates that cannot be read (marked \u26A0)");
     }
 
     void sortOrderIsCaseInsensitiveCompare()
