@@ -41,7 +41,7 @@ wine "$exe" >"$work/program.log" 2>&1 & app=$! && pids+=($app)
 until_true 30 has_setting LastCheck || fail "the program did not start"
 has_setting IconView && fail "the layout was written before the session's end"
 text="add text L\"Ada Lovelace ($(($(date +%Y) - 2000)) Years)\"" trace=$work/tray.trace
-until_true 10 eval 'grep -q "title = L\"Birthdays Due Today\"" "$trace" && grep -q "$text" "$trace"' ||
+until_true 30 eval 'grep -q "title = L\"Birthdays Due Today\"" "$trace" && grep -q "$text" "$trace"' ||
     fail "no balloon \"Birthdays Due Today\", \"Ada Lovelace\" in Wine's tray"
 start=$(date +%s)
 wineboot --end-session >"$work/wineboot.log" 2>&1
