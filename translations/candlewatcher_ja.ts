@@ -397,9 +397,8 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 購読「%2」に従っています。そちらの変更がここに反映されます。</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+46"/>
         <source>%1 (%2)</source>
-        <extracomment>The &quot;Date&quot; column of an event kept in another calendar: %1 is its date, %2 the same day in that calendar (&quot;2 Iyar&quot;).</extracomment>
         <translation>%1（%2）</translation>
     </message>
     <message>
@@ -436,7 +435,7 @@ Follows the subscription &quot;%2&quot;: a change there changes it here.</source
 <context>
     <name>BirthdayListView</name>
     <message>
-        <location filename="../src/ui/list/birthdaylistview.cpp" line="+72"/>
+        <location filename="../src/ui/list/birthdaylistview.cpp" line="+73"/>
         <source>Birthdays List</source>
         <translation>誕生日リスト</translation>
     </message>

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeView>
@@ -91,7 +92,7 @@ inline QStringList geometryFaults(const QWidget* window)
 // What a shown window gets wrong in the current language, one line a fault: two of its
 // controls, or two items of one of its menus, on one access key; a text wider (a label's, taller)
 // than its widget shows (one-line labels, buttons, check, option and group boxes, list headers,
-// and with rows set the rows of lists); a control hidden or misplaced (geometryFaults).
+// with rows set lists' rows, which fit across); a control hidden or misplaced (geometryFaults).
 inline QStringList languageFaults(const QWidget* window, bool rows)
 {
     QStringList faults{accessKeyClash(controlCaptions(window))};
@@ -120,6 +121,8 @@ inline QStringList languageFaults(const QWidget* window, bool rows)
             if (static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(i) >
                 tree->columnWidth(i))
                 faults << w->objectName() + " column " + QString::number(i) + " is cut";
+        if (tree && tree->horizontalScrollBar()->isVisibleTo(window))
+            faults << w->objectName() + " scrolls sideways";
     }
     faults << geometryFaults(window);
     faults.removeAll(QString());

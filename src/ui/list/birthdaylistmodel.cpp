@@ -170,10 +170,15 @@ QVariant BirthdayListModel::data(const QModelIndex& index, int role) const
                 : row.record.isYearless()
                     ? TextConv::shownDayMonthText(row.record.rule->month, row.record.rule->day)
                     : m_dateFormat.columnText(row.date);
+            // An event kept in another calendar is known by its day there; its Gregorian day
+            // is the next one, shown in Next, and both are in the tip. Both in the cell would
+            // widen the column past the window in longer languages.
             if (!row.otherDay.isEmpty())
-                //: The "Date" column of an event kept in another calendar: %1 is its date, %2
-                //: the same day in that calendar ("2 Iyar").
-                text = tr("%1 (%2)").arg(text, row.otherDay);
+                text = role == Qt::DisplayRole ? row.otherDay
+                                               //: The tip of the "Date" column of an event kept
+                                               //: in another calendar: %1 is its date, %2 the
+                                               //: same day in that calendar ("2 Iyar").
+                                               : tr("%1 (%2)").arg(text, row.otherDay);
             // A right-to-left locale's date (Arabic's separators carry right-to-left marks)
             // is isolated with its own direction, as the notification lines are: a
             // left-to-right list would otherwise move its year to the middle.

@@ -55,7 +55,8 @@ bool isMoveKey(int key)
 
 // Room for a long name and the dates; the name's tooltip shows what does not fit.
 constexpr int firstWidths[BirthdayListModel::ColumnCount] = {200, 96, 80, 80, 40};
-constexpr int narrowestName = 120;
+// The name gives way down to this, so that Dutch's wider In and Age still fit the window.
+constexpr int narrowestName = 110;
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "core/store/eventrulefile.h"
 #include "mainwindowtest.h"
 #include "ui/presentation/helptopics.h"
 
@@ -372,10 +373,14 @@ private Q_SLOTS:
         }
         const InLanguage in(language);
         MainWindowFixture f;
-        // A narrow width stored in another language (40 px) and an event far ahead: "in 353
-        // Tagen" still shows whole.
-        f.setSetting("Column4Width", "600");
+        // Widths stored in another language (In at 40 px), an event far ahead ("in 353 Tagen"
+        // still shows whole) and one in another calendar.
+        f.setSettings("Column1Width=1500 Column4Width=600");
         f.add("Far Ahead", f.clock.today().addDays(353));
+        f.add("Yahrzeit", "2027/04/29");
+        QVERIFY(EventRuleFile::setRule(
+            EventRuleFile::pathFor(f.path()), f.store.readAllRecords()->last(),
+            YearlyRule::inCalendar(YearlyRule::Calendar::Hebrew, 8, 22)));
         MainWindow& window = f.shown();
         // The help follows the pointer in the window's language, not in its English source.
         QTest::mouseMove(window.listView()->iconView()->viewport(), QPoint(20, 20));
