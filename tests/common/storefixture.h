@@ -9,6 +9,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// A test's two rows on one bool column: the one named whenFalse, then the one named whenTrue.
+inline void boolRows(const char* column, const char* whenFalse, const char* whenTrue)
+{
+    QTest::addColumn<bool>(column);
+    QTest::newRow(whenFalse) << false;
+    QTest::newRow(whenTrue) << true;
+}
+
 // A file's bytes; none when it does not read.
 inline QByteArray readFile(const QString& path)
 {

@@ -303,12 +303,7 @@ private Q_SLOTS:
 
     // A full disk (half way through an edit that grows the record): told, nothing lost, retry
     // works.
-    void storeFailure_data()
-    {
-        QTest::addColumn<bool>("edit");
-        QTest::newRow("add") << false;
-        QTest::newRow("edit") << true;
-    }
+    void storeFailure_data() { boolRows("edit", "add", "edit"); }
     void storeFailure()
     {
         QFETCH(bool, edit);

@@ -151,12 +151,7 @@ private Q_SLOTS:
 
     // A certificate that does not verify is shown, with its failure told, and refused unless
     // accepted; accepted, the steps go on (what it goes with is SubscriptionSetup's).
-    void certificateAsked_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("accepted") << true;
-        QTest::newRow("refused") << false;
-    }
+    void certificateAsked_data() { boolRows("accept", "refused", "accepted"); }
     void certificateAsked()
     {
         QFETCH(bool, accept);

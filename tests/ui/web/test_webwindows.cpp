@@ -272,12 +272,7 @@ private Q_SLOTS:
     }
 
     // Not sent (offline: told by the sender first): told, the form open; shown again, afresh.
-    void commentsNotSent_data()
-    {
-        QTest::addColumn<bool>("offline");
-        QTest::newRow("refused") << false;
-        QTest::newRow("offline") << true;
-    }
+    void commentsNotSent_data() { boolRows("offline", "refused", "offline"); }
     void commentsNotSent()
     {
         QFETCH(bool, offline);
