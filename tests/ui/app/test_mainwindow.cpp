@@ -233,6 +233,10 @@ private Q_SLOTS:
             QTest::mouseMove(widget, QPoint(5, 5));
             QCOMPARE(panel->title(), title);
         }
+        // A right click on the bars offers no menu of Qt's own beside the View menu's marks.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(window.toolbar(), &click);
+        QVERIFY(!QApplication::activePopupWidget());
         const int listHeight = list->height();
         a.toolbarAction->trigger();
         QTRY_VERIFY(window.toolbar()->isHidden() && list->height() > listHeight);
