@@ -82,7 +82,7 @@ private Q_SLOTS:
                 continue;
             const QImage image =
                 toolbarFallbackIcon(toolbarId(window.toolbar(), button)).pixmap(24).toImage();
-            const QString seen = CW_TOOLBAR_DATA "/button" + QString::number(++place) + ".png";
+            const QString seen = CW_TEST_DATA "/toolbar/button" + QString::number(++place) + ".png";
             if (qEnvironmentVariableIsSet("CW_WRITE_REFERENCES"))
                 image.save(seen);
             QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
@@ -97,7 +97,7 @@ private Q_SLOTS:
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         auto* panel = window.statusBar()->findChild<QLabel*>();
         QVERIFY(panel->text().startsWith("No desktop"));
-        // A notice longer than the panel is cut there, whole in its tip: the window keeps its
+        // A notice longer than the panel is cut there, whole in its tip; the window keeps its
         // width.
         const int width = window.width();
         const QString longNotice = QString("No secret service answered. ").repeated(8);
@@ -366,15 +366,37 @@ private Q_SLOTS:
     void namedAndFitInEveryLanguage()
     {
         QFETCH(QString, language);
-        QHash<QString, QSize> designed; // each window's size in English
+        // Each window's size in English, and where its controls lie: a control moved, resized or
+        // hidden since they were last looked at is a change to look at, where the font is the
+        // same (CW_WRITE_REFERENCES=1 takes them anew after a deliberate change).
+        QHash<QString, QSize> designed;
+        QStringList places{
+            QFontInfo(qApp->font()).family() + ' ' +
+            QString::number(QFontMetrics(qApp->font()).horizontalAdvance("Ag 2026"))};
+        const auto lookAt = [&places, &designed](QWidget* top) {
+            top->show();
+            designed.insert(top->objectName(), top->size());
+            places << top->objectName() + QString::asprintf(" %dx%d", top->width(), top->height());
+            for (const QWidget* w : top->findChildren<QWidget*>()) {
+                const QPoint at = w->mapTo(top, QPoint());
+                if (w->isVisibleTo(top) && !w->objectName().isEmpty())
+                    places << top->objectName() + '/' + w->objectName() +
+                                  QString::asprintf(" %d,%d %dx%d", at.x(), at.y(), w->width(),
+                                                    w->height());
+            }
+        };
         {
             MainWindowFixture english;
-            designed.insert("frmMain", english.shown().size());
-            for (const auto& other : otherWindows(english)) {
-                other->show();
-                designed.insert(other->objectName(), other->size());
-            }
+            lookAt(&english.shown());
+            for (const auto& other : otherWindows(english))
+                lookAt(other.get());
         }
+        const QString seen = CW_TEST_DATA "/layout-en.txt";
+        if (language == "en" && qEnvironmentVariableIsSet("CW_WRITE_REFERENCES"))
+            QVERIFY(writeFile(seen, places.join('\n').toUtf8() + '\n'));
+        const QStringList last = QString(readFile(seen)).trimmed().split('\n');
+        if (language == "en" && last.first() == places.first())
+            QCOMPARE(places, last);
         const InLanguage in(language);
         MainWindowFixture f;
         // Widths stored in another language (In at 40 px), an event far ahead ("in 353 Tagen"
