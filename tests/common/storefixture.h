@@ -9,12 +9,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// A test's two rows on one bool column: the one named whenFalse, then the one named whenTrue.
+// A test's rows on one column: each row's name and its value.
+template <typename T>
+void columnRows(const char* column, std::initializer_list<std::pair<const char*, T>> rows)
+{
+    QTest::addColumn<T>(column);
+    for (const auto& [name, value] : rows)
+        QTest::newRow(name) << value;
+}
 inline void boolRows(const char* column, const char* whenFalse, const char* whenTrue)
 {
-    QTest::addColumn<bool>(column);
-    QTest::newRow(whenFalse) << false;
-    QTest::newRow(whenTrue) << true;
+    columnRows<bool>(column, {{whenFalse, false}, {whenTrue, true}});
 }
 
 // A file's bytes; none when it does not read.

@@ -128,9 +128,8 @@ private Q_SLOTS:
     // server stops sending (a reply only deleted goes on reading what the server sends).
     void endless_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("chunked") << "chunked/";
-        QTest::newRow("neither length nor chunks") << "flood/";
+        columnRows<QString>("path",
+                            {{"chunked", "chunked/"}, {"neither length nor chunks", "flood/"}});
     }
     void endless()
     {

@@ -447,10 +447,8 @@ private Q_SLOTS:
 
     void cutOffFinalCell_data()
     {
-        QTest::addColumn<int>("cut");
-        QTest::newRow("inside a head") << 3;
-        QTest::newRow("inside a value") << 100;
-        QTest::newRow("one byte short") << 261;
+        columnRows<int>("cut",
+                        {{"inside a head", 3}, {"inside a value", 100}, {"one byte short", 261}});
     }
     void cutOffFinalCell()
     {

@@ -264,9 +264,7 @@ private Q_SLOTS:
 
     void fullDiskKeepsTheTable_data()
     {
-        QTest::addColumn<int>("freeKb");
-        QTest::newRow("100 KB free") << 100;
-        QTest::newRow("110 KB free") << 110;
+        columnRows<int>("freeKb", {{"100 KB free", 100}, {"110 KB free", 110}});
     }
     // The events of a sync fit, the table's new copy does not: the old table stays byte for
     // byte, the sync says why, and the next sync with room again links the events it finds

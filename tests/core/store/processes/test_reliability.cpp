@@ -113,9 +113,7 @@ private Q_SLOTS:
     // not at all, never some of its cells.
     void writeKilledAtEveryStep_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("add") << "add:Newcomer";
-        QTest::newRow("delete") << "delete:1";
+        columnRows<QString>("command", {{"add", "add:Newcomer"}, {"delete", "delete:1"}});
     }
     void writeKilledAtEveryStep()
     {
@@ -239,9 +237,8 @@ private Q_SLOTS:
     // whole, no deleted one came back, no count was lost, and the file walks to its end.
     void twoCopies_data()
     {
-        QTest::addColumn<int>("initialRecords");
-        QTest::newRow("empty file") << 0;
-        QTest::newRow("a churned file of 100 records") << 100;
+        columnRows<int>("initialRecords",
+                        {{"empty file", 0}, {"a churned file of 100 records", 100}});
     }
     void twoCopies()
     {
