@@ -182,6 +182,10 @@ BDAY:20160105\r\nEND:VCARD\r\n' >m.vcf && curl -sf -u bob:x -T m.vcf ${u}m.vcf &
         R"(for t in '{' '{"version":2}'; do echo "$t" >birthday-subscriptions.json
               "$0" --sync 2>err; echo $?; grep -c 'is damaged\|newer version' err; done)",
         0, "1\n1\n1\n1\n", "", false);
+    row("no room, in German",
+        R"(-c seq 1270 | sed 's/.*/BEGIN:VCARD\nFN:N&\nBDAY:19840412\nEND:VCARD/' >m.vcf &&
+              LANGUAGE=de "$0" --import m.vcf)",
+        1, "~1.268 hinzugef\u00fcgt", "2 Ereignisse wurden nicht hinzugef\u00fcgt:", true);
     // Files limited to a little more than the data file: the import's backup fits, its events
     // do not, and nothing of them is left.
     row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",
