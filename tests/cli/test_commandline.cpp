@@ -95,17 +95,13 @@ void TestCommandLine::run_data()
         "Mo. 7 Dez.  morgen      Tom\n"
         "Di. 8 Dez.  in 2 Tagen  Anna Schmidt (42)\n",
         "", false);
-    row("json", "--json --upcoming 2", 0,
-        R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null, "key": 2},
-            {"name": "Tom", "date": "2026-12-07", "days": 1, "years": null, "key": 1},
-            {"name": "Anna Schmidt", "date": "2026-12-08", "days": 2, "years": 42, "key": 0}])",
-        "", false);
     row("json, a day without a year",
         R"(-c echo '{"version":1,"events":[{"key":1,"name":"Tom","date":"2000-12-07",)"
-        R"("rule":"date 12-07"}]}' >birthday-rules.json && "$0" --json --upcoming 1)",
+        R"("rule":"date 12-07"}]}' >birthday-rules.json && "$0" --json --upcoming 2)",
         0,
         R"([{"name": "Today One-off", "date": "2026-12-06", "days": 0, "years": null, "key": 2},
-            {"name": "Tom", "date": "--12-07", "days": 1, "years": null, "key": 1}])",
+            {"name": "Tom", "date": "--12-07", "days": 1, "years": null, "key": 1},
+            {"name": "Anna Schmidt", "date": "2026-12-08", "days": 2, "years": 42, "key": 0}])",
         "", false);
     row("dry run", "--import @google-3.0.vcf --dry-run", 0,
         "~2 to add, 1 already there, 1 without a date\n", "Lena Weber: no birthday or anniversary",
