@@ -123,9 +123,6 @@ private Q_SLOTS:
             << ""
             << "https://dav.test/cal/home/" << true << calendar
             << "Your events are published to \"Home\" already: remove that first.";
-        QTest::newRow("publish, published to the same")
-            << "" << calendar << true << calendar
-            << "Your events are published to \"Home\" already: remove that first.";
         QTest::newRow("publish, another one subscribed") << book << "" << true << calendar << "";
     }
     void refusals()
