@@ -184,8 +184,12 @@ BDAY:20160105\r\nEND:VCARD\r\n' >m.vcf && curl -sf -u bob:x -T m.vcf ${u}m.vcf &
         1, "~1.268 hinzugef\u00fcgt", "2 Ereignisse wurden nicht hinzugef\u00fcgt:", true);
     // Files limited to a little more than the data file: the import's backup fits, its events
     // do not, and nothing of them is left.
-    row("file size limit", "FSIZE=2100 --import @google-3.0.vcf", 1, "~0 added", "File too large",
+    row("file size limit", "FSIZE=2700 --import @google-3.0.vcf", 1, "~0 added", "File too large",
         false);
+    // Limited to less than the data file: no backup, not even a cut one, and no import.
+    row("file size limit, no room for the backup",
+        R"(-c ulimit -f 4 && "$0" --import @google-3.0.vcf >/dev/null; ls backups)", 0, "",
+        "Cannot write", false);
     // Shell scripts ($0 the program) for names Qt cannot pass: not UTF-8, in a UTF-8 locale.
     row("Latin-1 names",
         "-c "
