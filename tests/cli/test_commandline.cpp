@@ -120,6 +120,8 @@ void TestCommandLine::run_data()
     row("export", "--export-ics -", 0, "~SUMMARY:Grandpa Leap\r\n", "", false);
     row("export, one argument more", "--export-ics - x", 2, "", "unexpected argument \"x\"", false);
     row("export nowhere", "--export-ics /no/such/folder/x.ics", 1, "", "cannot write", false);
+    row("export, no room", R"(-c ulimit -f 1 && ! "$0" --export-ics x.ics && test ! -e x.ics)", 0,
+        "", "File too large", false);
     row("unknown option", "--upcomin", 2, "", "Unknown option", false);
     row("none ahead", "FAKETIME=2026-12-09_10:00:00 --upcoming 1", 0,
         "No events in the next 1 day.\n", "", false);
