@@ -183,11 +183,10 @@ BDAY:20160105\r\nEND:VCARD\r\n' >m.vcf && curl -sf -u bob:x -T m.vcf ${u}m.vcf &
         R"(-c seq 1270 | sed 's/.*/BEGIN:VCARD\nFN:N&\nBDAY:19840412\nEND:VCARD/' >m.vcf &&
               LANGUAGE=de "$0" --import m.vcf)",
         1, "~1.268 hinzugef\u00fcgt", "2 Ereignisse wurden nicht hinzugef\u00fcgt:", true);
-    // Files limited to a little more than the data file: the import's backup fits, its events
-    // do not, and nothing of them is left.
+    // Files limited to a little more than the data file (2,616 bytes): the backup fits, the
+    // events do not, nothing of them is left; to less, no backup is left, not even a cut one.
     row("file size limit", R"(-c prlimit --fsize=2700 "$0" --import @google-3.0.vcf)", 1,
         "~0 added", "File too large", false);
-    // Limited to less than the data file: no backup, not even a cut one, and no import.
     row("file size limit, no room for the backup",
         R"(-c ulimit -f 4 && "$0" --import @google-3.0.vcf >/dev/null; ls backups)", 0, "",
         "Cannot write", false);
