@@ -351,6 +351,29 @@ static std::optional<double> textToNumber(const QString& text, const QLocale& lo
     return number;
 }
 
+QString shownDigits(const QString& text, const QLocale& locale)
+{
+    // A zero outside the basic plane has no one-character digits to put in place.
+    const QString zero = locale.zeroDigit();
+    if (zero.size() != 1)
+        return text;
+    QString shown = text;
+    for (QChar& c : shown) {
+        if (c >= u'0' && c <= u'9')
+            c = QChar(char16_t(zero.front().unicode() + (c.unicode() - u'0')));
+    }
+    return shown;
+}
+
+QString storedDigits(QString text)
+{
+    for (QChar& c : text) {
+        if (c.isDigit())
+            c = QChar(char16_t(u'0' + c.digitValue()));
+    }
+    return text;
+}
+
 std::optional<int> textToWhole(const QString& text, int min, int max, const QLocale& locale)
 {
     // Plain digits, as stored numbers nearly always are, read the same in every locale, and

@@ -45,6 +45,11 @@ std::optional<bool> textToBool(const QString& text, const QLocale& locale = QLoc
 // The words True and False, as they are stored.
 QString boolToText(bool value);
 
+// A number kept as typed, with its ASCII digits in the locale's own (Arabic-Indic in Arabic)
+// for a box to show; and a typed one with any decimal digits as ASCII, as it is stored.
+QString shownDigits(const QString& text, const QLocale& locale = QLocale());
+QString storedDigits(QString text);
+
 // "2.00" for 2.0.0: major, ".", minor and patch with nothing between them.
 QString versionText(int major, int minor, int patch);
 // The program's own version text.

@@ -211,7 +211,8 @@ void BirthdayDialog::createControls(const HelpSink& help)
 
     auto* notifyGroup = new QGroupBox(tr("Notify From"), this);
     notifyGroup->setObjectName(QStringLiteral("grpNotify"));
-    m_notifyDaysEdit = new QLineEdit(QStringLiteral("10"), notifyGroup);
+    // In the locale's digits, as every other number of the window; stored in ASCII ones.
+    m_notifyDaysEdit = new QLineEdit(TextConv::shownDigits(QStringLiteral("10")), notifyGroup);
     m_notifyDaysEdit->setObjectName(QStringLiteral("txtNotifyDays"));
     m_notifyDaysEdit->setMaxLength(2);
     m_notifyDaysEdit->setFixedWidth(
@@ -222,7 +223,8 @@ void BirthdayDialog::createControls(const HelpSink& help)
     // The word follows the number typed before it ("1 Tag", "10 Tage").
     const auto sayDays = [daysInAdvanceLabel](const QString& typed) {
         //: After the box with the number of days ahead to be notified; the number is the box's.
-        daysInAdvanceLabel->setText(tr("day(s) in advance", nullptr, typed.toInt()));
+        daysInAdvanceLabel->setText(
+            tr("day(s) in advance", nullptr, TextConv::storedDigits(typed).toInt()));
     };
     sayDays(m_notifyDaysEdit->text());
     connect(m_notifyDaysEdit, &QLineEdit::textChanged, daysInAdvanceLabel, sayDays);
@@ -302,7 +304,7 @@ void BirthdayDialog::loadRecord()
         m_repeatsBox->setChecked(*recurs);
     else
         unreadable << tr("whether it repeats every year");
-    m_notifyDaysEdit->setText(m_shown.value(BirthdayRecord::Notify));
+    m_notifyDaysEdit->setText(TextConv::shownDigits(m_shown.value(BirthdayRecord::Notify)));
     if (const std::optional<int> alert =
             TextConv::textToWhole(m_shown.value(BirthdayRecord::Alert), 0, 1))
         m_alertBox->setCurrentIndex(*alert);
@@ -373,7 +375,7 @@ QStringList BirthdayDialog::fieldValues() const
         m_nameEdit->text(),
         TextConv::dateToText(rule ? nextOccurrence(*rule, m_clock.today()) : m_dateEdit->date()),
         m_repeatsBox->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
-        m_notifyDaysEdit->text(),
+        TextConv::storedDigits(m_notifyDaysEdit->text()),
         QString::number(m_alertBox->currentIndex()),
         m_yearsBox->isChecked() && !rule ? QStringLiteral("1") : QStringLiteral("0")};
 }
@@ -421,8 +423,8 @@ void BirthdayDialog::onOkClicked()
         return;
     }
     if (m_notifyDaysEdit->text().isEmpty())
-        m_notifyDaysEdit->setText(QStringLiteral("0"));
-    if (!BirthdayInput::notifyTextValid(m_notifyDaysEdit->text())) {
+        m_notifyDaysEdit->setText(TextConv::shownDigits(QStringLiteral("0")));
+    if (!BirthdayInput::notifyTextValid(TextConv::storedDigits(m_notifyDaysEdit->text()))) {
         MessagePrompt(this).inform(QMessageBox::Warning,
                                    tr("The Notify From value must be a number that is zero or "
                                       "over.  Please check and try again."));

@@ -129,6 +129,11 @@ private Q_SLOTS:
         // Fractions written where the user's settings use a decimal comma read back too.
         QCOMPARE(textToWhole("1235,5", -32768, 32767, QLocale("de_DE")), 1236);
         QCOMPARE(textToWhole("1235.5", -32768, 32767, QLocale("de_DE")), 1236);
+        // A number kept as typed shows in the locale's digits; typed in any, it is kept in ASCII.
+        QCOMPARE(shownDigits(" 10.5", QLocale("ar_EG")), u" \u0661\u0660.\u0665");
+        QCOMPARE(shownDigits(" 10.5", QLocale("de_DE")), " 10.5");
+        QCOMPARE(storedDigits(QStringLiteral(u"\u0661\u0660 \u06F3 7x")),
+                 "10 3 7x"); // Arabic, Persian, ASCII
     }
 
     void booleansAndVersion()

@@ -110,6 +110,22 @@ private Q_SLOTS:
         QCOMPARE(at("txtNotifyDays")->text(), row.notifyAfter);
     }
 
+    // In Arabic the box shows Arabic-Indic digits and takes them, or Persian ones, as typed; the
+    // file keeps ASCII digits, as every copy reads them.
+    void notifyDaysInTheLocalesDigits()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale("ar_EG"));
+        open("add");
+        QCOMPARE(at("txtNotifyDays")->text(), QStringLiteral(u"\u0661\u0660"));
+        typeInto(at("txtNotifyDays"), "");
+        QKeyEvent persianThree(QEvent::KeyPress, Qt::Key_unknown, {}, QString(QChar(0x06F3)));
+        QApplication::sendEvent(at("txtNotifyDays"), &persianThree);
+        returnPress(dialog.get());
+        QLocale::setDefault(before);
+        QCOMPARE(f->onlyRecord().value(3), "3");
+    }
+
     // The editor's date as typed, key by key: the date shown is the date saved, or none. 29
     // February waits for its year, with or without leading zeros; a date the picker can't hold
     // is refused; typing works however the picker got the keyboard.
