@@ -1,7 +1,11 @@
 #include "core/exchange/calendarfile.h"
 
+#include "core/store/datafileio.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 Expected<> writeCalendarFile(const QString& path, const QByteArray& calendar)
 {
@@ -15,8 +19,12 @@ Expected<> writeCalendarFile(const QString& path, const QByteArray& calendar)
             return {};
         return UserError{stream.errorString()};
     }
+    // Unbuffered: bytes held back until commit, failing there (a full disk), would not stop
+    // QSaveFile from putting the cut file in place.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(calendar) == calendar.size() && file.commit())
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(calendar) == calendar.size() && file.commit())
         return {};
-    return UserError{file.errorString()};
+    return UserError{DataFileIo::failureReason(file, errno)};
 }

@@ -1,5 +1,7 @@
 #include "core/exchange/vcardreader.h"
 
+#include "core/text/windows1252.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
@@ -149,7 +151,8 @@ std::optional<QByteArray> quotedPrintableDecode(const QByteArray& text)
 }
 
 // The value as text: quoted-printable undone, then decoded by its CHARSET, else as UTF-8 where
-// it is valid and as Windows-1252 (what older Windows programs write) where not.
+// it is valid and as Windows-1252 (what older Windows programs write) where not. Windows-1252 by
+// our own table: Qt has the other charsets from ICU, which the Windows build's Qt is without.
 std::optional<QString> valueText(const Property& property)
 {
     QByteArray bytes = property.value;
@@ -169,7 +172,7 @@ std::optional<QString> valueText(const Property& property)
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    return QStringDecoder("windows-1252").decode(bytes);
+    return fromWindows1252(bytes);
 }
 
 // Splits a structured value at unescaped semicolons and undoes the escapes; unescaped commas

@@ -38,13 +38,16 @@ std::optional<QByteArray> readAll(const QString& path, QString& error)
 }
 
 // Writes the whole file or nothing: QSaveFile writes a copy beside it, syncs it and renames it
-// over the old one. QSaveFile may lose the system's reason for a failed write (it says
-// "Unknown error" for a file grown to its size limit); errno, taken right after, still has it.
+// over the old one. Unbuffered, as in JsonFile::write: bytes still held back when commit
+// flushes them and fails (a full disk, the file size limit) would not stop the rename of a cut
+// copy. QSaveFile may lose the system's reason for a failed write (it says "Unknown error" for
+// a file grown to its size limit); errno, taken right after, still has it.
 bool writeAll(const QString& path, const QByteArray& bytes, QString& error)
 {
     QSaveFile file(path);
     errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.commit())
         return true;
     const int savedErrno = errno;
     QString reason = file.errorString();

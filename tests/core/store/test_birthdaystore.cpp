@@ -276,9 +276,9 @@ private Q_SLOTS:
             << cell(0, 0, 3, "A") + cell(0, 0, 3, "A2") + cell(1, 2, 3, "d") + cell(1, 0, 3, "d2") +
                    cell(9, 0, 3, "") + cell(0, 1, 3, "old")
             << 3;
-        QTest::newRow("orphan cells under the free key")
-            << cell(0, 0, 0, "A") + cell(1, 0, 1, "orphan") + cell(6, 2, 1, "1") +
-                   cell(0, 2, 1, "flag2") + cell(3, 0, 0, "12")
+        QTest::newRow("orphan cells under the free key, doubled, from the file's start")
+            << cell(1, 0, 1, "orphan") + cell(0, 0, 0, "A") + cell(6, 2, 1, "1") +
+                   cell(0, 2, 1, "flag2") + cell(1, 0, 1, "") + cell(3, 0, 0, "12")
             << 0;
         QTest::newRow("partial tail") << plain + cell(0, 0, 0, "cut").left(40) << 1;
         QTest::newRow("1252 name, full") << cell(0, 0, 0, QByteArray(255, '\xE9')) << 0;

@@ -123,9 +123,6 @@ private Q_SLOTS:
             << ""
             << "https://dav.test/cal/home/" << true << calendar
             << "Your events are published to \"Home\" already: remove that first.";
-        QTest::newRow("publish, published to the same")
-            << "" << calendar << true << calendar
-            << "Your events are published to \"Home\" already: remove that first.";
         QTest::newRow("publish, another one subscribed") << book << "" << true << calendar << "";
     }
     void refusals()
@@ -209,7 +206,7 @@ private Q_SLOTS:
 
     // A certificate that does not verify is asked about once; accepted, the step is made again
     // with it, the next steps take it along and it is kept with the source, so the queue's syncs
-    // use it; refused, the step fails.
+    // use it, and with a publishing target; refused, the step fails.
     void certificate_data()
     {
         QTest::addColumn<bool>("accept");
@@ -248,6 +245,8 @@ private Q_SLOTS:
         QTRY_COMPARE(synced.size(), 1);
         QVERIFY2(synced[0][2].toBool(), qPrintable(synced[0][3].toString()));
         QCOMPARE(asked.size(), 1);
+        QVERIFY(f.setup.publishTo(f.collection(calendar)));
+        QCOMPARE(f.table().publishing->acceptedCertificate, "PEM-1");
     }
 };
 

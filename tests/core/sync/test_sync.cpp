@@ -351,7 +351,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         QTest::newRow("not JSON") << QByteArray("{\"sources\": [") << "damaged";
-        QTest::newRow("empty") << QByteArray() << "damaged";
         QTest::newRow("newer version") << QByteArray("{\"version\": 2}") << "newer";
         QTest::newRow("unknown kind")
             << QByteArray("{\"sources\": [{\"id\": \"a\", \"kind\": \"ftp\"}]}") << "damaged";
