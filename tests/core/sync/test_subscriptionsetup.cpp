@@ -207,12 +207,7 @@ private Q_SLOTS:
     // A certificate that does not verify is asked about once; accepted, the step is made again
     // with it, the next steps take it along and it is kept with the source, so the queue's syncs
     // use it, and with a publishing target; refused, the step fails.
-    void certificate_data()
-    {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("accepted") << true;
-        QTest::newRow("refused") << false;
-    }
+    void certificate_data() { boolRows("accept", "refused", "accepted"); }
     void certificate()
     {
         QFETCH(bool, accept);
