@@ -2,6 +2,7 @@
 
 // A window on a store and settings of its own, and what a user does with it (web tests too).
 
+#include "filesizelimit.h"
 #include "storefixture.h"
 
 #include "core/store/eventrulefile.h"
@@ -20,9 +21,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-
-#include <csignal>
-#include <sys/resource.h>
 
 // Answers every message box with OK while it lives, and keeps what each said.
 struct MessageCatcher
@@ -120,21 +118,6 @@ inline QString focusControl(const QWidget* window)
     }
     return {};
 }
-
-// While it lives no file of the process can grow beyond `bytes`, as on a full disk; root too.
-struct FileSizeLimit
-{
-    rlimit original{};
-    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
-
-    explicit FileSizeLimit(qint64 bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &original);
-        const rlimit limited{rlim_t(bytes), original.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &original), std::signal(SIGXFSZ, handler); }
-};
 
 // What the test classes share: a fresh fixture for every test, and the window under test.
 // A choice of a window, read from rows: where the window can be placed, what is stored, shown,

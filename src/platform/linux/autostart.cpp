@@ -117,7 +117,9 @@ bool setEnabled(bool enabled, QString* reason)
     QDir().mkpath(QFileInfo(user).absolutePath());
     QSaveFile file(user);
     const QByteArray bytes = entry(!enabled);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered: a write the disk refuses fails here, instead of a cut entry put in place.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.commit())
         return true;
     *reason = file.errorString();
     return false;

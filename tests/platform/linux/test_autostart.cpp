@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "platform/autostart.h"
 
 #include <QCoreApplication>
@@ -100,6 +101,12 @@ private Q_SLOTS:
                                 QFile::encodeName(QCoreApplication::applicationFilePath()) +
                                 "\"\n"),
                  entry.constData());
+        {
+            // No room for a whole new entry: told, and the one there left whole.
+            const FileSizeLimit full(16);
+            QVERIFY(!Autostart::setEnabled(true, &reason) && !reason.isEmpty());
+        }
+        QCOMPARE(read(path), entry);
         if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty())
             QSKIP("desktop-file-validate is missing (apt-get install desktop-file-utils)");
         QProcess validate;
