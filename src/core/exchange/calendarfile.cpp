@@ -3,9 +3,6 @@
 #include "core/store/datafileio.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
 
 Expected<> writeCalendarFile(const QString& path, const QByteArray& calendar)
 {
@@ -19,12 +16,5 @@ Expected<> writeCalendarFile(const QString& path, const QByteArray& calendar)
             return {};
         return UserError{stream.errorString()};
     }
-    // Unbuffered: bytes held back until commit, failing there (a full disk), would not stop
-    // QSaveFile from putting the cut file in place.
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(calendar) == calendar.size() && file.commit())
-        return {};
-    return UserError{DataFileIo::failureReason(file, errno)};
+    return DataFileIo::replaceFile(path, calendar);
 }

@@ -9,10 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <optional>
 
 namespace {
@@ -37,24 +35,14 @@ std::optional<QByteArray> readAll(const QString& path, QString& error)
     return bytes;
 }
 
-// Writes the whole file or nothing: QSaveFile writes a copy beside it, syncs it and renames it
-// over the old one. Unbuffered, as in JsonFile::write: bytes still held back when commit
-// flushes them and fails (a full disk, the file size limit) would not stop the rename of a cut
-// copy. QSaveFile may lose the system's reason for a failed write (it says "Unknown error" for
-// a file grown to its size limit); errno, taken right after, still has it.
+// Writes the whole file or nothing.
 bool writeAll(const QString& path, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.commit())
+    const Expected<> written = DataFileIo::replaceFile(path, bytes);
+    if (written)
         return true;
-    const int savedErrno = errno;
-    QString reason = file.errorString();
-    if (savedErrno != 0 && reason == QFile().errorString())
-        reason = qt_error_string(savedErrno);
     error = QCoreApplication::translate("Backups", "Cannot write \"%1\": %2.")
-                .arg(nativeName(path), reason);
+                .arg(nativeName(path), written.error());
     return false;
 }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cerrno>
 
@@ -29,6 +30,16 @@ QString failureReason(const QFileDevice& file, int savedErrno)
     if (savedErrno != 0 && (reason.isEmpty() || reason == QFile().errorString()))
         return qt_error_string(savedErrno);
     return reason;
+}
+
+Expected<> replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
+        return {};
+    return UserError{failureReason(file, errno)};
 }
 
 QString writeTarget(const QString& path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program/expected.h"
 #include "platform/fileio.h"
 
 #include <QByteArray>
@@ -16,6 +17,12 @@ QString nativeName(const QString& path);
 
 // The reason for a failed read or write of file, errno taken right after the failing call.
 QString failureReason(const QFileDevice& file, int savedErrno);
+
+// Writes path whole or leaves it as it was: a copy beside it, synced and renamed over it.
+// Unbuffered, since QSaveFile renames its copy even when bytes it held back fail to reach the
+// disk at commit (a full disk, the file size limit): every failed write is then one it sees.
+// The failure is the system's reason.
+Expected<> replaceFile(const QString& path, const QByteArray& bytes);
 
 // The file a write to path changes: a symbolic link's target (the link stays a link), path
 // itself otherwise.

@@ -6,9 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
-
-#include <cerrno>
 
 namespace JsonFile {
 
@@ -41,18 +38,12 @@ Expected<> write(const QString& path, int version, QJsonObject root)
 {
     root.insert("version", version);
     const QByteArray bytes = QJsonDocument(root).toJson();
-    // QSaveFile puts its copy in place even when bytes it still held back failed to reach the
-    // disk at commit: a full disk then left an empty file. Unbuffered, every failed write is
-    // one commit sees, and the copy is synced before it is renamed over the old file.
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.error() == QFileDevice::NoError && file.commit())
+    const Expected<> written = DataFileIo::replaceFile(path, bytes);
+    if (written)
         return {};
-    const QString reason = DataFileIo::failureReason(file, errno);
     return UserError{QCoreApplication::translate(
                          "JsonFile", "Cannot write \"%1\": %2; the file is kept as it was.")
-                         .arg(QDir::toNativeSeparators(path), reason)};
+                         .arg(QDir::toNativeSeparators(path), written.error())};
 }
 
 } // namespace JsonFile
