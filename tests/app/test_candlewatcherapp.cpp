@@ -8,7 +8,6 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QThread>

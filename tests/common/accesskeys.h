@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAction>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QTest>
-#include <QTranslator>
 
 class TestTranslations : public QObject
 {

@@ -5,7 +5,6 @@
 #include "storefixture.h"
 #include "ui/dialogs/subscriptionsdialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>

@@ -17,7 +17,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
