@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTranslator>
 #include <QTreeView>
 
@@ -89,9 +90,10 @@ inline QStringList geometryFaults(const QWidget* window)
 }
 
 // What a shown window gets wrong in the current language, one line a fault: two of its
-// controls, or two items of one of its menus, on one access key; a text wider (a label's, taller)
-// than its widget shows (one-line labels, buttons, check, option and group boxes, list headers,
-// with rows set lists' rows, which fit across); a control hidden or misplaced (geometryFaults).
+// controls, or two items of one of its menus, on one access key, or a label's leading nowhere;
+// a text wider (a label's, taller) than its widget shows (one-line labels, buttons, check, option
+// and group boxes, list headers, with rows set lists' rows, which fit across); a control hidden
+// or misplaced (geometryFaults).
 inline QStringList languageFaults(const QWidget* window, bool rows)
 {
     QStringList faults{accessKeyClash(controlCaptions(window))};
@@ -109,6 +111,10 @@ inline QStringList languageFaults(const QWidget* window, bool rows)
             (w->sizeHint().width() > w->width() ||
              (label && !label->wordWrap() && w->sizeHint().height() > w->height())))
             faults << w->objectName() + " is cut";
+        // A label's access key moves the focus to its buddy: without one the key does nothing.
+        if (label && w->isVisibleTo(window) && !label->buddy() &&
+            !Qt::mightBeRichText(label->text()) && !QKeySequence::mnemonic(label->text()).isEmpty())
+            faults << w->objectName() + "'s access key leads nowhere";
         const auto* header = qobject_cast<const QHeaderView*>(w);
         for (int i = 0; header && w->isVisibleTo(window) && i < header->count(); ++i)
             if (header->fontMetrics().horizontalAdvance(

@@ -72,15 +72,18 @@ inline QString menuText(const QList<QAction*>& actions, const QMenu* in = nullpt
     return items.join('|');
 }
 
-// The toolbar's buttons: each one's identifier (its object name's end) and tip; "-" for a
-// separator.
+// The toolbar's buttons: each one's identifier (its object name's end), tip and theme icon; "-"
+// for a separator.
 inline QString toolbarText(QToolBar* toolbar)
 {
     QStringList items;
     for (QAction* action : toolbar->actions())
-        items << (action->isSeparator() ? QStringLiteral("-")
-                                        : toolbarId(toolbar, action) + ": " + action->toolTip() +
-                                              (action->isEnabled() ? "" : " (disabled)"));
+        items << (action->isSeparator()
+                      ? QStringLiteral("-")
+                      : toolbarId(toolbar, action) + ": " + action->toolTip() +
+                            (action->isEnabled() ? "" : " (disabled)") +
+                            (action->icon().name().isEmpty() ? QString()
+                                                             : " [" + action->icon().name() + "]"));
     return items.join('|');
 }
 

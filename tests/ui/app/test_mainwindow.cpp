@@ -35,6 +35,20 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void firstLoad()
     {
+        // The desktop's own icons where its theme has them (here a theme of the test's own).
+        QTemporaryDir icons;
+        QVERIFY(QDir(icons.path()).mkpath("t/a") &&
+                writeFile(icons.filePath("t/index.theme"),
+                          "[Icon Theme]\nDirectories=a\n[a]\nSize=24\n"));
+        for (const char* name : {"document-new", "document-properties", "edit-copy", "edit-delete",
+                                 "x-office-calendar", "preferences-system", "internet-web-browser",
+                                 "application-exit"})
+            QVERIFY(QFile::copy(CW_TEST_DATA "/toolbar/button1.png",
+                                icons.filePath("t/a/" + QString(name) + ".png")));
+        const auto unthemed =
+            qScopeGuard([theme = QIcon::themeName()] { QIcon::setThemeName(theme); });
+        QIcon::setThemeSearchPaths({icons.path()});
+        QIcon::setThemeName("t");
         MainWindowFixture f;
         MainWindow& window = f.open(false);
         QCOMPARE(window.windowTitle(), "Candlewatcher");
@@ -69,10 +83,12 @@ private Q_SLOTS:
                  "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
                  "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
         QCOMPARE(toolbarText(window.toolbar()),
-                 "newbirthday: Add New Birthday|editbirthday: Edit Selected Birthday|"
-                 "duplicatebirthday: Duplicate Birthday|deletebirthday: Delete Selected Birthday|"
-                 "-|special: Insert Special Events|-|preferences: Preferences|"
-                 "website: Marrowfell Website|-|quit: Exit Candlewatcher");
+                 "newbirthday: Add New Birthday [document-new]|editbirthday: Edit Selected "
+                 "Birthday [document-properties]|duplicatebirthday: Duplicate Birthday "
+                 "[edit-copy]|deletebirthday: Delete Selected Birthday [edit-delete]|-|special: "
+                 "Insert Special Events [x-office-calendar]|-|preferences: Preferences "
+                 "[preferences-system]|website: Marrowfell Website [internet-web-browser]|-|quit: "
+                 "Exit Candlewatcher [application-exit]");
         // Our own pictures stand in where the theme has none, each as drawn when it was last
         // looked at, named by the button's place on the toolbar (CW_WRITE_REFERENCES=1 takes
         // them anew after a deliberate change).
@@ -379,14 +395,29 @@ private Q_SLOTS:
             places << top->objectName() + QString::asprintf(" %dx%d", top->width(), top->height());
             for (const QWidget* w : top->findChildren<QWidget*>()) {
                 const QPoint at = w->mapTo(top, QPoint());
-                if (w->isVisibleTo(top) && !w->objectName().isEmpty())
-                    places << top->objectName() + '/' + w->objectName() +
-                                  QString::asprintf(" %d,%d %dx%d", at.x(), at.y(), w->width(),
-                                                    w->height());
+                if (!w->isVisibleTo(top) || w->objectName().isEmpty())
+                    continue;
+                places << top->objectName() + '/' + w->objectName() +
+                              QString::asprintf(" %d,%d %dx%d", at.x(), at.y(), w->width(),
+                                                w->height());
+                // And a list's first item, as its view lays the items out.
+                const auto* view = qobject_cast<const QAbstractItemView*>(w);
+                if (const QRect item = view && view->model()
+                                           ? view->visualRect(view->model()->index(0, 0))
+                                           : QRect();
+                    !item.isNull())
+                    places.last() += QString::asprintf(" item %d,%d %dx%d", item.x(), item.y(),
+                                                       item.width(), item.height());
             }
+            // Its commands by name, with their keys.
+            for (const QAction* a : top->findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+                if (!a->objectName().isEmpty())
+                    places << top->objectName() + ' ' + a->objectName() +
+                                  (a->shortcut().isEmpty() ? "" : ' ' + a->shortcut().toString());
         };
         {
             MainWindowFixture english;
+            english.add("Ann", QDate(1980, 5, 4));
             lookAt(&english.shown());
             for (const auto& other : otherWindows(english))
                 lookAt(other.get());

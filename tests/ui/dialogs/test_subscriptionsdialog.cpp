@@ -258,9 +258,10 @@ private Q_SLOTS:
         QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Publishing to Work");
 
         f.remote.calls.clear();
-        f.answer(QMessageBox::StandardButton(answer));
+        const auto asked = f.answer(QMessageBox::StandardButton(answer));
         f.click("cmdRemove");
         QTRY_COMPARE(f.dialog.sources()->topLevelItemCount(), rows);
+        QCOMPARE(asked->size(), 1); // the question alone: no failure told
         QCOMPARE(f.remote.calls, published);
         QCOMPARE(f.secrets.kept.size(), rows);
     }
