@@ -207,10 +207,9 @@ private Q_SLOTS:
         QCOMPARE(plan.syncToken, token);
     }
 
-    // A data file one event short of full: of a contact's two dates one (a birthday without a
-    // year, its rule beside the data file) is added, the other waits for room; the link table
-    // holds the one written, the old token and no ETag for the contact, so the next sync reads
-    // it again.
+    // A data file one event short of full: of a contact's two dates one (a birthday without a year,
+    // its rule beside the data file) is added, the other waits for room; the link table holds the
+    // one written, the old token and no ETag for the contact, so the next sync reads it again.
     void applyWithinTheLimit()
     {
         StoreFixture f;

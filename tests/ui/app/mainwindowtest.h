@@ -98,8 +98,7 @@ inline bool twoScreens(const QTemporaryDir& dir)
     return true;
 }
 
-// The test's main: the application on the two screens, in "M/d/yy" (the list shows dates
-// with "/").
+// The test's main: the application on the two screens, in "M/d/yy" (the list shows dates with "/").
 #define CW_MAINWINDOW_TEST_MAIN(TestClass)                                                         \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \

@@ -124,11 +124,10 @@ private Q_SLOTS:
         QVERIFY2(panel->text().endsWith(QChar(0x2026)), qPrintable(panel->text()));
     }
 
-    // Arranged by what is coming up (the leap-day rule applied, unreadable dates last). The
-    // list has the keyboard; Ctrl+F filters by name, Down goes to the first match, Escape brings
-    // all back and the keyboard to the list, Return edits the selected event (in the search
-    // field the first match); a new day moves the "In" column at the next tick, the selection
-    // kept.
+    // Arranged by what is coming up (the leap-day rule applied, unreadable dates last). The list
+    // has the keyboard; Ctrl+F filters by name, Down goes to the first match, Escape brings all
+    // back and the keyboard to the list, Return edits the selected event (in the search field the
+    // first match); a new day moves the "In" column at the next tick, the selection kept.
     void searchReturnAndNewDay()
     {
         MainWindowFixture f; // 1 March 2024

@@ -492,10 +492,9 @@ private Q_SLOTS:
         QCOMPARE(f->bytes() != data || f->settingsBytes() != settings, ok);
     }
 
-    // Only new events come checked; one whose repeats end unchecked, the others greyed, with
-    // their reason. The count follows, within the room left; the day's action applies to all.
-    // Select None and Select All change only what can be imported. Rows leave room around an
-    // accented capital.
+    // Only new events come checked; one whose repeats end unchecked, the others greyed, with their
+    // reason. The count follows, within the room left; the day's action applies to all. Select None
+    // and Select All change only what can be imported. Rows leave room around an accented capital.
     void importOnlyNewChecked()
     {
         QList<ImportEntry> entries(6);
