@@ -91,8 +91,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 self.wfile.write(frame)
                 self.wfile.flush()
                 sent += len(piece)
-                if pause:
-                    time.sleep(pause)
+                time.sleep(pause)
         except OSError:
             log({"path": self.path, "sent": sent})
 
