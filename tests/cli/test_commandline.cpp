@@ -170,9 +170,7 @@ BDAY:20160105\r\nEND:VCARD\r\n' >m.vcf && curl -sf -u bob:x -T m.vcf ${u}m.vcf &
               >birthday-subscriptions.json && { "$0" --sync >one & "$0" --sync >two; wait $!; }
             sort one two; "$0" --upcoming 40 | grep -c Mia; kill $r; wait $r; "$0" --sync)",
         1, "Family: 0 added, 0 updated, 0 removed\nFamily: 1 added, 0 updated, 0 removed\n1\n",
-        "Family: "
-        "http://127.0.0.1:",
-        true);
+        "Family: http://127.0.0.1:", true);
     // Each told once: status, then the count of lines that tell it.
     row("sync, table damaged or newer",
         "-c "

@@ -31,8 +31,7 @@ RemoteResource calendarEvent(const QString& summary, const QByteArray& rule)
     return {"/cal/" + summary + ".ics", "1",
             "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//t//EN\r\nBEGIN:VEVENT\r\nUID:" +
                 summary.toUtf8() +
-                "\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20000105\r\n"
-                "SUMMARY:" +
+                "\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20000105\r\nSUMMARY:" +
                 summary.toUtf8() + "\r\nRRULE:" + rule + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"};
 }
 

@@ -74,12 +74,10 @@ private Q_SLOTS:
                  "Restore from &Backup...|S&ubscriptions...|-|E&xit Candlewatcher}|"
                  "&View{&Toolbars{Standard &Toolbar Ctrl+T [x]|&Status Bar Ctrl+S [x]}|-|"
                  "Lar&ge Icons [x]|&Small Icons [ ]|&List [ ]|&Details [ ]|-|"
-                 "&Arrange Icons{By &Name [ ]|By &Date [ ]|By Ne&xt Date [x]|By &Age [ "
-                 "]}|Preferences F12}|"
-                 "&Help{Interactive Help F1 [ ]|-|About Candlewatcher Ctrl+A|"
-                 "&Comments and Suggestions F3|Marrowfell &Website F2}|"
-                 "Popup{&New Birthday|-|&Edit Birthday (default)|Du&plicate Birthday|"
-                 "&Delete Birthday}|"
+                 "&Arrange Icons{By &Name [ ]|By &Date [ ]|By Ne&xt Date [x]|By &Age [ ]}|"
+                 "Preferences F12}|&Help{Interactive Help F1 [ ]|-|About Candlewatcher Ctrl+A|"
+                 "&Comments and Suggestions F3|Marrowfell &Website F2}|Popup{&New Birthday|-|"
+                 "&Edit Birthday (default)|Du&plicate Birthday|&Delete Birthday}|"
                  "SysTray{&Show Candlewatcher (default)|Show N&otifications|Add &New Birthday|-|"
                  "&About Candlewatcher|&Marrowfell Website|&Preferences|-|E&xit Candlewatcher}");
         QCOMPARE(toolbarText(window.toolbar()),
