@@ -110,8 +110,14 @@ private Q_SLOTS:
         QCOMPARE(f.dialog.page(), SubscriptionsDialog::ListPage);
         QCOMPARE(changed.size(), 1);
         QCOMPARE(f.dialog.sources()->topLevelItemCount(), 1);
-        QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Family");
-        const QString id = f.dialog.sources()->topLevelItem(0)->data(0, Qt::UserRole).toString();
+        // Its name, when it was last synced and how that went (in full in the tip).
+        const QTreeWidgetItem* row = f.dialog.sources()->topLevelItem(0);
+        const QString result = "1 added, 0 updated, 0 removed";
+        QCOMPARE(row->text(0) + " | " + row->text(1) + " | " + row->text(2) + " | " +
+                     row->toolTip(2),
+                 "Family | " + QLocale().toString(f.clock.now(), QLocale::ShortFormat) + " | " +
+                     result + " | " + result);
+        const QString id = row->data(0, Qt::UserRole).toString();
         QCOMPARE(f.secrets.kept.value(id), "secret");
     }
 

@@ -274,6 +274,7 @@ private Q_SLOTS:
         QLabel* lblClose = child(&window, "lblClose");
         QCOMPARE(lblClose->text(), "close");
         QCOMPARE(lblClose->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(lblClose->font().underline()); // as a link
         // All of the word takes the click: no other label lies over it.
         const int closeAdvance = QFontMetrics(lblClose->font()).horizontalAdvance("close");
         for (int x = lblClose->x(); x < lblClose->x() + closeAdvance; ++x)
