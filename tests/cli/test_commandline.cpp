@@ -25,13 +25,10 @@ namespace {
 QString prepareProgram(StoreFixture& f, QProcess& process)
 {
     const QString program = f.dir.filePath("candlewatcher");
-    QFile marker(f.dir.filePath("portable"));
-    if (!QFile::copy(CW_PROGRAM, program) || !marker.open(QIODevice::WriteOnly) ||
-        !QDir(f.dir.path()).mkpath("config/Marrowfell"))
-        return QString();
-    QFile settings(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"));
-    if (!settings.open(QIODevice::WriteOnly) ||
-        !settings.write("[Settings]\nCalendarId=test\nDateLocale=en-US\n"))
+    if (!QFile::copy(CW_PROGRAM, program) || !writeFile(f.dir.filePath("portable"), {}) ||
+        !QDir(f.dir.path()).mkpath("config/Marrowfell") ||
+        !writeFile(f.dir.filePath("config/Marrowfell/Candlewatcher.conf"),
+                   "[Settings]\nCalendarId=test\nDateLocale=en-US\n"))
         return QString();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", f.dir.path());

@@ -133,9 +133,8 @@ private Q_SLOTS:
         if (!read.error.isEmpty())
             lines += QStringLiteral("error: ") + read.error + u'\n';
         static const QRegularExpression wide("-utf\\d+[lb]e");
-        QFile expected(data.filePath(QString(sample).remove(wide) + ".expected"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        QCOMPARE(lines, QString::fromUtf8(expected.readAll()));
+        QCOMPARE(lines, QString::fromUtf8(
+                            readFile(data.filePath(QString(sample).remove(wide) + ".expected"))));
     }
 
     // Whatever their size, files read in memory a few times their size; a name too long for
@@ -427,9 +426,7 @@ for e in cal.walk('VEVENT'):
         const QList<BirthdayRecord> three = sampleRecords().mid(0, 3);
 
         // Without its backup, the import writes nothing.
-        QFile blocker(Backups::folder(f.path()));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeFile(Backups::folder(f.path()), {}));
         ImportPlan::Result result = ImportPlan::run(f.store, three);
         QCOMPARE(result.added, 0);
         QVERIFY2(result.error.contains("backup"), qPrintable(result.error));
