@@ -397,9 +397,9 @@ private Q_SLOTS:
                     places.last() += QString::asprintf(" item %d,%d %dx%d", item.x(), item.y(),
                                                        item.width(), item.height());
             }
-            // Its commands by name, with their keys.
-            for (const QAction* a : top->findChildren<QAction*>(Qt::FindDirectChildrenOnly))
-                if (!a->objectName().isEmpty())
+            // Its commands and menus' separators by name, with their keys (Qt's own left out).
+            for (const QAction* a : top->findChildren<QAction*>())
+                if (!a->objectName().isEmpty() && !a->objectName().startsWith("_q_"))
                     places << top->objectName() + ' ' + a->objectName() +
                                   (a->shortcut().isEmpty() ? "" : ' ' + a->shortcut().toString());
         };
