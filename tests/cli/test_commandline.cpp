@@ -1,3 +1,4 @@
+#include "cli/commandline.h"
 #include "storefixture.h"
 
 #include <QJsonDocument>
@@ -11,6 +12,32 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Which starts are the command line's: Qt's window-system options, with their values, go to
+    // the program in the tray.
+    void requested_data()
+    {
+        columnRows<bool>(
+            "commandLine",
+            {{"cw", false},
+             {"cw -platform a -platformpluginpath a -platformtheme a -plugin a -session a "
+              "-qwindowgeometry a -qwindowicon a -qwindowtitle a -display a -geometry a -name a "
+              "-title a -visual a -style a -stylesheet a --platform=a",
+              false},
+             {"cw -reverse -widgetcount -nograb --dograb -sync", false},
+             {"cw -platform a --upcoming", true},
+             {"cw --sync", true},
+             {"cw -reverse a", true},
+             {"cw -unknown", true}});
+    }
+    void requested()
+    {
+        QFETCH(bool, commandLine);
+        QByteArrayList words = QByteArray(QTest::currentDataTag()).split(' ');
+        std::vector<char*> argv;
+        for (QByteArray& word : words)
+            argv.push_back(word.data());
+        QCOMPARE(CommandLine::requested(int(argv.size()), argv.data()), commandLine);
+    }
     void run_data();
     void run();
     void signalDuringStart_data();
