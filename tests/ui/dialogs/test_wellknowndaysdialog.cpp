@@ -3,6 +3,7 @@
 #include "dialogfixture.h"
 
 #include <QHeaderView>
+#include <QProgressBar>
 #include <QTreeWidget>
 
 class TestWellKnownDaysDialog : public DialogTest
@@ -90,6 +91,7 @@ private Q_SLOTS:
                        "Sherlock Holmes Birthday"});
         okClick();
         QVERIFY(!dialog->isVisible());
+        QCOMPARE(at<QProgressBar>("objProgress")->text(), "100%"); // every row gone through
         QCOMPARE(f->names().replaceInStrings(QRegularExpression(" .*"), "").join(u'|'), added);
     }
 
