@@ -553,6 +553,9 @@ private Q_SLOTS:
             names << record.value(BirthdayRecord::Name);
         QCOMPARE(names, QStringList({"three 1", "three 2", "three 3"}));
         QCOMPARE(f.messages, QStringList());
+        // A file that does not read is told of, and nothing more.
+        commands.importFiles({f.dir.filePath("missing")});
+        QCOMPARE(f.messages.size(), 1);
     }
 };
 
