@@ -374,8 +374,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         SubscriptionTable table;
         SyncSource s{{},
-                     SyncSource::Kind::CalendarAddress,
-                     "webcal://h/c.ics",
+                     SyncSource::Kind::Calendar,
+                     "https://h/cal/",
                      "u",
                      "Family",
                      QDateTime(today, QTime(10, 0), Qt::UTC),
@@ -390,6 +390,7 @@ private Q_SLOTS:
         const QString path = dir.filePath("t.json");
         const Expected<> saved = SubscriptionFile::save(path, table);
         QVERIFY2(saved, qPrintable(saved.error()));
+        QVERIFY(readFile(path).contains("\"caldav\"")); // the name other copies read it by
         const auto read = SubscriptionFile::load(path);
         QVERIFY2(read, qPrintable(read.error()));
         const SyncSource& back = read->sources.first();
