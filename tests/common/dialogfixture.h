@@ -52,18 +52,6 @@ struct DialogFixture : StoreFixture
     {
         return [this](const QString& key) { help << key; };
     }
-    // One field of every record, or all of them, in the file's order.
-    QStringList values(int field = -1)
-    {
-        QStringList values;
-        for (const BirthdayRecord& record :
-             store.readAllRecords().value_or(QList<BirthdayRecord>()))
-            for (int i = 0; i < BirthdayRecord::FieldCount; ++i)
-                if (field < 0 || i == field)
-                    values << record.value(BirthdayRecord::Field(i));
-        return values;
-    }
-    QStringList names() { return values(BirthdayRecord::Name); }
     QStringList onlyRecord() { return names().size() == 1 ? values() : QStringList(); }
 };
 

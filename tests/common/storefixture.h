@@ -68,6 +68,19 @@ struct StoreFixture
         return add(name, TextConv::dateToText(date), recurs, notify, alert, showYears);
     }
 
+    // One field of every record, or all of them, in the file's order.
+    QStringList values(int field = -1)
+    {
+        QStringList values;
+        for (const BirthdayRecord& record :
+             store.readAllRecords().value_or(QList<BirthdayRecord>()))
+            for (int i = 0; i < BirthdayRecord::FieldCount; ++i)
+                if (field < 0 || i == field)
+                    values << record.value(BirthdayRecord::Field(i));
+        return values;
+    }
+    QStringList names() { return values(BirthdayRecord::Name); }
+
     // The whole data file and the settings file, as bytes.
     QByteArray bytes() const { return readFile(path()); }
     QByteArray settingsBytes() const { return readFile(dir.filePath("settings.ini")); }

@@ -547,11 +547,7 @@ private Q_SLOTS:
         commands.importFiles({f.dir.filePath("three")});
         QCOMPARE(*preview, "Import");
         QVERIFY(seen.contains(1) && seen.contains(2));
-        QStringList names;
-        const Expected<QList<BirthdayRecord>> records = f.store.readAllRecords();
-        for (const BirthdayRecord& record : *records)
-            names << record.value(BirthdayRecord::Name);
-        QCOMPARE(names, QStringList({"three 1", "three 2", "three 3"}));
+        QCOMPARE(f.names(), QStringList({"three 1", "three 2", "three 3"}));
         QCOMPARE(f.messages, QStringList());
         // A file that does not read is told of, and nothing more.
         commands.importFiles({f.dir.filePath("missing")});

@@ -72,14 +72,12 @@ private:
     std::unique_ptr<StoreFixture> f;
     std::unique_ptr<ReminderRunner> m_runner;
 
-    // Every record's LastDate, "-" for none, in key order.
+    // Every record's LastDate, "-" for none, in the file's order.
     QString lastDates()
     {
-        QStringList dates;
-        const QList<BirthdayRecord> records = f->store.readAllRecords().value();
-        for (const BirthdayRecord& record : records)
-            dates << record.value(BirthdayRecord::LastDate);
-        return dates.replaceInStrings(QRegularExpression("^$"), "-").join(u' ');
+        return f->values(BirthdayRecord::LastDate)
+            .replaceInStrings(QRegularExpression("^$"), "-")
+            .join(u' ');
     }
 
     QString setting(const char* name) { return f->settings.readSetting(name, "-"); }
