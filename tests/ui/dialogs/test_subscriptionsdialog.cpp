@@ -261,7 +261,8 @@ private Q_SLOTS:
         f.click("cmdPreview");
         QCOMPARE(f.dialog.page(), SubscriptionsDialog::ListPage);
         QTRY_VERIFY(f.dialog.sources()->topLevelItem(0)->text(2).startsWith("1 added"));
-        QCOMPARE(f.dialog.sources()->topLevelItem(0)->text(0), "Publishing to Work");
+        const QTreeWidgetItem* row = f.dialog.sources()->topLevelItem(0);
+        QCOMPARE(row->text(0) + " | " + row->toolTip(2), "Publishing to Work | " + row->text(2));
 
         f.remote.calls.clear();
         const auto asked = f.answer(QMessageBox::StandardButton(answer));
