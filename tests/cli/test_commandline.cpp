@@ -156,9 +156,13 @@ void TestCommandLine::run_data()
     row("DAYS twice", "--upcoming 3 4", 2, "", "unexpected argument \"4\"", false);
     row("json alone", "--json", 2, "", "give one of", false);
     row("version", "--version", 0, "Candlewatcher 2.0.0\n", "", false);
-    row("help: the usage line, the description's first word, no option or argument without a text",
-        R"(-c "$0" --help | sed -n '/^Usage:/s/^[^ ]* [^ ]*//p; 2s/ .*//p; /^  [^ ]/{/[^ ]  \+[^ ]/!p}')",
-        0, " [options] [DAYS] [FILE...]\nCandlewatcher\n", "", false);
+    row("help: the usage line, the description, no option or argument without a text",
+        R"(-c "$0" --help | sed -n '/^Usage:/s/^[^ ]* [^ ]*//p; 2p; /^  [^ ]/{/[^ ]  \+[^ ]/!p}')",
+        0,
+        " [options] [DAYS] [FILE...]\nCandlewatcher reminds you of birthdays and other dated "
+        "events. Without options it starts in the system tray; with one of the options below it "
+        "does that one thing and ends, whether or not it runs in the tray.\n",
+        "", false);
     row("sync, nothing subscribed", "--sync", 0, "There are no subscriptions.\n", "", false);
     row("sync and more", "--sync --upcoming", 2, "", "give one of", false);
     row("sync with an argument", "--sync 3", 2, "", "unexpected argument \"3\"", false);
