@@ -29,8 +29,7 @@ private Q_SLOTS:
                  value);
     }
 
-    // A number (a DWORD set by hand in the registry) reads as its decimal text; a value of any
-    // other kind as the default.
+    // A DWORD set by hand in the registry reads as its decimal text; another kind as the default.
     void valuesOfOtherKinds()
     {
         QSettings raw(m_path, QSettings::IniFormat);

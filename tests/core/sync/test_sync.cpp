@@ -264,9 +264,8 @@ private Q_SLOTS:
     {
         columnRows<int>("freeKb", {{"100 KB free", 100}, {"110 KB free", 110}});
     }
-    // The events of a sync fit, the table's new copy does not: the old table stays byte for
-    // byte, the sync says why, and the next sync with room again links the events it finds
-    // written rather than adding them twice.
+    // The events of a sync fit, the table's new copy does not: the old table stays byte for byte,
+    // the sync says why; the next sync with room links the events it finds, not adding them twice.
     void fullDiskKeepsTheTable()
     {
         SmallDisk disk;
