@@ -1,8 +1,7 @@
-// Treats its input as a data file and runs the store's operations over it. Whatever the file
-// holds, none may crash; a write must leave the file walking cell by cell to its end and every
-// other record as it was (and a written value reading back); a refusal must leave the file as
-// it was; a compaction must keep exactly the cells not flagged deleted, setting aside those of
-// records cut off in their write.
+// Treats its input as a data file and runs the store's operations over it. Whatever it holds, none
+// may crash; a write must leave the file walking cell by cell to its end, other records as they
+// were (a written value reading back); a refusal, the file as it was; a compaction must keep
+// exactly the cells not flagged deleted, setting aside those of records cut off in their write.
 
 #include "datafile.h"
 
@@ -36,8 +35,7 @@ QByteArray bytesOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The records as one walk reads them: those of the Name cells flagged 0x00, in file order,
-// each as readRecord gives it.
+// Records a walk reads: those of Name cells flagged 0x00, in file order, as readRecord gives them.
 QList<BirthdayRecord> records(BirthdayStore& store)
 {
     const auto all = store.readAllRecords();
@@ -145,8 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             return store.deleteRecord(StoreFields(store).readRecord(first).value_or(
                        BirthdayRecord())) == Outcome::Done;
         });
-        // Compaction keeps every record but those cut off in their write, which it sets aside
-        // byte for byte.
+        // Compaction keeps every record but those cut off in their write, set aside byte for byte.
         const QByteArray before = bytesOf(path), asideBefore = bytesOf(store.setAsidePath());
         const QSet<int> torn = DataFile::tornKeys(DataFile::walk(before));
         QList<BirthdayRecord> kept = records(store);

@@ -1,7 +1,6 @@
-// The fuzzer of the import reader CW_READ. Whatever the file: one refused as a whole gives no
-// entries, an entry with a problem says why, one without has a date, and the plan's record of
-// it fits the data file (the name within its cell, the date reading back, a moving day's on one of
-// its days).
+// The fuzzer of the import reader CW_READ. Whatever the file: one refused whole gives no entries,
+// an entry with a problem says why, one without has a date, and the plan's record of it fits the
+// data file (name within its cell, date reading back, a moving day's on one of its days).
 
 #include "core/events/birthdayinput.h"
 #include "core/exchange/importplan.h"

@@ -187,8 +187,7 @@ private Q_SLOTS:
         });
         CandlewatcherApp& app = f.start();
         QSignalSpy finished(&app, &CandlewatcherApp::finished);
-        // The first check shows what is due; closed, it is gone, and only the item brings it
-        // back, never the schedule.
+        // The first check shows what's due; closed, only the item brings it back, not the schedule.
         QTRY_VERIFY(f.notification() && f.notification()->isVisible());
         f.notification()->close();
         QTRY_VERIFY(!f.notification());

@@ -1,7 +1,7 @@
 #include "app/stallprobe.h"
+#include "storefixture.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -38,9 +38,7 @@ private Q_SLOTS:
                                         .arg(probe.stalls().last().lateMs)
                                         .arg(probe.stalls().last().atMs)));
         }
-        QFile log(logPath);
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(log.readAll()), report);
+        QCOMPARE(QString::fromUtf8(readFile(logPath)), report);
     }
 };
 

@@ -244,8 +244,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("edits"); // "+name": put it (again, changed), "-name": remove
         QTest::addColumn<QStringList>("changed");
         QTest::addColumn<QStringList>("removed");
-        // The kind (book, cal, feed), the token, then the edits, the changed and the removed,
-        // a comma between two.
+        // Kind (book, cal, feed), token, then edits, changed and removed, comma-separated.
         for (const char* row :
              {"first fetch|book|first||a,b|", "a contact changed|book|stored|+a|a|",
               "a contact removed|book|stored|-b||b",
@@ -389,9 +388,8 @@ private Q_SLOTS:
     }
 
     // Each row: a calendar holding an event of someone else's and the data file's three events,
-    // published once; then changes here (and on the server) and the second publish's summary.
-    // The calendar then holds exactly the data file's events, as the export writes them, and
-    // the other one.
+    // published once; then changes here (and on the server) and the second publish's summary. The
+    // calendar then holds exactly the data file's events, as exported, and the other one.
     void publishes_data()
     {
         QTest::addColumn<QString>("local");  // "edit N", "delete N", "add", joined by ", "

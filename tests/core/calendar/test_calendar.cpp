@@ -109,8 +109,7 @@ private Q_SLOTS:
             {rec("1/2/2000"), "2002-12-30", "Ann (1/2/2000 - 3 Years)", ""});
         row("passed yesterday: next year's age",
             {rec("5/11/1970", "1", "400"), "2002-05-12", "Ann (5/11/1970 - 33 Years)", ""});
-        // No year: no years, the day without one, 29 February where the setting puts it
-        // whatever day the Date cell holds.
+        // No year: no years, the day without one, 29 February as set, whatever the Date cell holds.
         row("no year, soon", {noYear(rec("4/15/2002"), 4, 15), "2002-04-10", "Ann (4/15)", ""});
         row("no year, today", {noYear(rec("4/15/2002"), 4, 15), "2002-04-15", "", "Ann"});
         row("no year, 29 Feb on 1 March",

@@ -376,9 +376,8 @@ for e in cal.walk('VEVENT'):
         QCOMPARE(again.summary(), "0 added, 4 already there, 0 without a date");
     }
 
-    // Moving days go out as RRULE (BYDAY) or as the next years' RDATEs, a day without a year as
-    // Apple writes it, and come back with their rules, stored on their next days with the rules
-    // beside the data file.
+    // Moving days go out as RRULE (BYDAY) or next years' RDATEs, a day without a year as Apple
+    // writes it; back, they keep their rules, on their next days, the rules beside the data file.
     void roundTrip_keepsMovingDays()
     {
         StoreFixture f;

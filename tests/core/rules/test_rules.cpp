@@ -1,8 +1,8 @@
 #include "core/rules/othercalendar.h"
 #include "core/rules/rulechoices.h"
 #include "core/rules/yearlyrule.h"
+#include "storefixture.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -27,9 +27,7 @@ private Q_SLOTS:
     // of the 30 years from 2026, against dateutil's rrule and easter (expected_days.py).
     void nextOccurrence_matchesDateutil()
     {
-        QFile expected(QStringLiteral(":/expected_days.txt"));
-        QVERIFY(expected.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = expected.readAll().split('\n');
+        const QList<QByteArray> lines = readFile(QStringLiteral(":/expected_days.txt")).split('\n');
         int compared = 0;
         for (const QByteArray& line : lines) {
             const QList<QByteArray> cells = line.split('|');

@@ -1,5 +1,6 @@
 #include "core/settings/datelocale.h"
 #include "core/settings/settingsstore.h"
+#include "storefixture.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -29,8 +30,7 @@ private Q_SLOTS:
                  value);
     }
 
-    // A number (a DWORD set by hand in the registry) reads as its decimal text; a value of any
-    // other kind as the default.
+    // A DWORD set by hand in the registry reads as its decimal text; another kind as the default.
     void valuesOfOtherKinds()
     {
         QSettings raw(m_path, QSettings::IniFormat);
@@ -105,10 +105,8 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(QString, written);
         QFETCH(bool, writable);
-        if (!writable) { // its folder is a regular file
-            QFile file(m_path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
+        if (!writable) // its folder is a regular file
+            QVERIFY(writeFile(m_path, {}));
         SettingsStore store(writable ? m_path : m_path + "/settings.ini");
         if (!before.isNull())
             store.writeSetting("QuitConfirm", before);

@@ -5,11 +5,6 @@
 
 namespace {
 
-void touch(const QString& path)
-{
-    QVERIFY(QFile(path).open(QIODevice::WriteOnly));
-}
-
 // The fixture's store, whose backups take their day from the fixture's clock.
 struct Fixture : StoreFixture
 {
@@ -56,9 +51,9 @@ private Q_SLOTS:
         f.add("Anna", "2000-01-02");
         QVERIFY(QDir().mkpath(Backups::folder(f.path())));
         for (int day = 1; day <= 15; ++day)
-            touch(Backups::filePath(f.path(), QDate(2026, 11, day)));
-        touch(Backups::filePath(f.path(), QDate(2026, 11, 2), 2));
-        touch(Backups::folder(f.path()) + "/notes.txt");
+            QVERIFY(writeFile(Backups::filePath(f.path(), QDate(2026, 11, day)), {}));
+        QVERIFY(writeFile(Backups::filePath(f.path(), QDate(2026, 11, 2), 2), {}));
+        QVERIFY(writeFile(Backups::folder(f.path()) + "/notes.txt", {}));
         QVERIFY(f.store.backup());
         // 16 days of backups: the two oldest days go, with every copy of them.
         const QStringList names =
@@ -74,7 +69,7 @@ private Q_SLOTS:
         f.add("Anna", "2000-01-02");
         QCOMPARE(f.store.deleteRecord(*f.fields.readRecord(0)), BirthdayStore::Outcome::Done);
         const QByteArray before = f.bytes();
-        touch(Backups::folder(f.path())); // a file where the folder belongs
+        QVERIFY(writeFile(Backups::folder(f.path()), {})); // a file where the folder belongs
         QVERIFY(!f.store.compact());
         QVERIFY2(f.store.errorString().contains("Cannot make the backup"),
                  qPrintable(f.store.errorString()));

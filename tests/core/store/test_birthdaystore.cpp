@@ -163,9 +163,8 @@ private Q_SLOTS:
             QVERIFY2(CellFormat::decodeValue(bytes) == text, bytes.toHex().constData());
     }
 
-    // What other programs or damage leave: a key is the sum of its 5 bytes, a flag other than
-    // 0x01 is live (but only 0x00 lists a Name), the last live cell of a field is the one read
-    // and the first the one written.
+    // What other programs or damage leave: a key is its 5 bytes' sum, a flag other than 0x01 is
+    // live (only 0x00 lists a Name), a field's last live cell is read, its first written.
     void unusualCells()
     {
         StoreFixture f;
@@ -222,9 +221,8 @@ private Q_SLOTS:
         }
     }
 
-    // A record whose write was cut off after its Name cell is taken out at compaction, its
-    // cells kept as they were in a file beside, which a second one is added to; a record
-    // missing other cells, or none, stays.
+    // A record whose write stopped after its Name cell is removed at compaction, its cells set
+    // aside unchanged in a file a second one joins; one lacking other cells, or none, stays.
     void compactionSetsCutOffRecordsAside()
     {
         StoreFixture f;
@@ -513,8 +511,7 @@ private Q_SLOTS:
         const QByteArray three = reference.bytes();
         if (situation != "linked" && situation != "created")
             put(f.path(), three);
-        // A deleted cell first, so every offset differs from the file read, and an event of
-        // its own.
+        // A deleted cell first, so every offset differs from the file read; an event of its own.
         const QByteArray there = cell(0, 1, 9, "Gone") + reference.bytes() + cell(0, 0, 3, "Dora");
         put(reference.path(), there);
         QVERIFY(operation(reference.store));
@@ -583,9 +580,8 @@ private Q_SLOTS:
         QVERIFY2(lost.errorString().contains("does not exist"), qPrintable(lost.errorString()));
     }
 
-    // A lock file by itself holds nothing, whatever an earlier copy left in it. While another
-    // copy holds the lock, reading and every change wait and then give up; once it lets go,
-    // they work again.
+    // A lock file alone holds nothing, whatever an earlier copy left in it. While another copy
+    // holds the lock, reading and every change wait, then give up; released, they work again.
     void lockHeldByAnotherCopy()
     {
         StoreFixture f;

@@ -64,9 +64,8 @@ private Q_SLOTS:
         QCOMPARE(table.ruleFor(record(key, name, date)).has_value(), matches);
     }
 
-    // Mother's Day (US) kept as the picker keeps it: the store gives the rule to the records,
-    // the day moves on once passed, the data file alone (an older copy) gives the next day, and
-    // backups carry the rules.
+    // Mother's Day (US) as the picker keeps it: the store gives records the rule, the day moves on
+    // once passed, the data file alone (an older copy) gives the next day, backups carry the rules.
     void movingDay_fallsOnItsDayWithAndWithoutTheRulesFile()
     {
         QTemporaryDir dir;

@@ -34,9 +34,8 @@ class TestPublishPlan : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each row: the records published once (the first `taken` steps taken, -1: all, with the
-    // ETag "e" + the step's number), then the records an hour later (another DTSTAMP) and the
-    // second plan's steps.
+    // Each row: the records published once (the first `taken` steps taken, -1: all, ETag "e" + the
+    // step's number), the records an hour later (another DTSTAMP), the second plan's steps.
     void plan_data()
     {
         QTest::addColumn<QStringList>("before");

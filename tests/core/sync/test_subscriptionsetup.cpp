@@ -53,8 +53,7 @@ class TestSubscriptionSetup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A bare host is its https address; a wrong address never reaches the server; a failure
-    // or nothing found is told.
+    // A bare host means https; a bad address never reaches the server; failure or no find is told.
     void find_data()
     {
         QTest::addColumn<QString>("address");

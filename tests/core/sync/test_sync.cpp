@@ -110,10 +110,8 @@ struct SmallDisk
     // Takes up all but kb of the room.
     bool leave(qint64 kb)
     {
-        QFile file(filler());
         const qint64 take = QStorageInfo(dir.path()).bytesAvailable() - kb * 1024;
-        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(take, 'x')) == take &&
-               file.flush();
+        return take >= 0 && writeFile(filler(), QByteArray(take, 'x'));
     }
 };
 
@@ -216,8 +214,7 @@ private Q_SLOTS:
         for (int key = 0; key < ImportPlan::eventLimit() - 1; ++key)
             cells += CellFormat::makeCell(BirthdayRecord::Name, key, "n");
         QVERIFY(writeFile(f.path(), cells));
-        SubscriptionTable table;
-        table.sources.append(source());
+        SubscriptionTable table{.sources = {source()}, .links = {}, .publishing = {}};
         const QString id = source().id;
         const SyncPlan::Plan plan =
             SyncPlan::make(source(), complete({fakeCard("Dee", "--0304", "1", "1995-06-07")}), {},
@@ -241,8 +238,7 @@ private Q_SLOTS:
     void editedMeanwhileIsDetached()
     {
         StoreFixture f;
-        SubscriptionTable table;
-        table.sources.append(source());
+        SubscriptionTable table{.sources = {source()}, .links = {}, .publishing = {}};
         const QString id = source().id;
         SyncRun::apply(
             f.store, table, id,
@@ -264,17 +260,15 @@ private Q_SLOTS:
     {
         columnRows<int>("freeKb", {{"100 KB free", 100}, {"110 KB free", 110}});
     }
-    // The events of a sync fit, the table's new copy does not: the old table stays byte for
-    // byte, the sync says why, and the next sync with room again links the events it finds
-    // written rather than adding them twice.
+    // The events of a sync fit, the table's new copy does not: the old table stays byte for byte,
+    // the sync says why; the next sync with room links the events it finds, not adding them twice.
     void fullDiskKeepsTheTable()
     {
         SmallDisk disk;
         if (!disk.mounted)
             QSKIP("needs root to mount a small tmpfs for the full disk");
         BirthdayStore store(disk.dir.filePath("birthday.dat"));
-        SubscriptionTable table;
-        table.sources.append(source());
+        SubscriptionTable table{.sources = {source()}, .links = {}, .publishing = {}};
         const QString id = source().id, tablePath = SubscriptionFile::pathFor(store.dataPath());
         const auto sync = [&](const QList<RemoteResource>& remote) {
             table = *SubscriptionFile::load(tablePath);
@@ -314,8 +308,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, removeEvents);
         StoreFixture f;
-        SubscriptionTable table;
-        table.sources.append(source());
+        SubscriptionTable table{.sources = {source()}, .links = {}, .publishing = {}};
         const QString id = source().id;
         table.add(source()); // another source, whose links stay
         table.links.append(SyncLink());

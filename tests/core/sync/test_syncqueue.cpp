@@ -72,9 +72,8 @@ private Q_SLOTS:
                      qPrintable(source.lastResult));
     }
 
-    // A source without a kept password asks for it (and keeps what it was given); a fetch
-    // that fails leaves the events, tells why and is tried again by itself; a password the
-    // user did not give is not asked for again.
+    // A source with no kept password asks for it (and keeps the answer); a failed fetch keeps the
+    // events, tells why, retries by itself; a password the user did not give is not asked again.
     void failures_data()
     {
         QTest::addColumn<QString>("kept");

@@ -1,5 +1,6 @@
 #include "filesizelimit.h"
 #include "platform/autostart.h"
+#include "storefixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,15 +27,12 @@ QByteArray systemEntry(const QString& kind)
 
 bool write(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
-           file.write(bytes) == bytes.size();
+    return QDir().mkpath(QFileInfo(path).path()) && writeFile(path, bytes);
 }
 
 QByteArray read(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    return QFile::exists(path) ? readFile(path) : QByteArray("(none)");
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #pragma once
 
-// The child-process fixture of the fault tests: cw_storetool runs store operations in a
-// process of its own, to be killed at a chosen point, limited in file size, stripped of root's
-// rights or run beside another copy.
+// The fault tests' child-process fixture: cw_storetool runs store operations in a process of its
+// own, to be killed at a chosen point, size-limited, without root's rights or beside another copy.
 
 #include "core/events/birthdayrecord.h"
 #include "core/text/textconv.h"
