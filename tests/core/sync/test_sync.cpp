@@ -325,12 +325,7 @@ private Q_SLOTS:
         QCOMPARE(f.store.updateRecord(f.store.readAllRecords()->first(), edited),
                  BirthdayStore::Outcome::Done);
         QVERIFY(SyncRun::unsubscribe(f.store, table, id, removeEvents).errors.isEmpty());
-        QStringList names;
-        const QList<BirthdayRecord> records = *f.store.readAllRecords();
-        for (const BirthdayRecord& record : records)
-            names << record.value(BirthdayRecord::Name);
-        QFETCH(QStringList, left);
-        QCOMPARE(names, left);
+        QTEST(f.names(), "left");
         const auto saved = SubscriptionFile::load(SubscriptionFile::pathFor(f.path()));
         QCOMPARE(saved->sources.size(), 1);
         QCOMPARE(saved->links.size(), 1);
