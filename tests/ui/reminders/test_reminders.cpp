@@ -36,17 +36,6 @@ QString shownAt(int month, int day, int hour, int minute = 0, int second = 0)
            TextConv::timeToText(QTime(hour, minute, second));
 }
 
-// A modal dialog of the program, as the preferences or an editor would be.
-struct ModalDialog
-{
-    QDialog dialog;
-    ModalDialog()
-    {
-        dialog.setModal(true);
-        dialog.show();
-    }
-};
-
 template <typename T = QLabel> T* child(QWidget* window, const char* name)
 {
     return window->findChild<T*>(QLatin1String(name));
@@ -163,7 +152,9 @@ private Q_SLOTS:
         f->add("Ann", QDate(1970, 5, 12));
         f->add("Cid", QDate(1980, 5, 15));
         {
-            ModalDialog editor;
+            QDialog editor; // a modal dialog of the program's, as an editor
+            editor.setModal(true);
+            editor.show();
             runAt(at(5, 12, 14, 10));
             QVERIFY(!m_runner->notificationWindow() && !m_runner->alertDialog());
             QCOMPARE(lastDates(), "- -");
@@ -177,7 +168,9 @@ private Q_SLOTS:
         QCOMPARE(stamps(), shownAt(5, 12, 14, 10, 30));
         {
             // Asked for under a dialog: the open window is taken away, the stamps stay.
-            ModalDialog preferences;
+            QDialog preferences;
+            preferences.setModal(true);
+            preferences.show();
             runAt(at(5, 12, 15, 0), true);
             QTRY_VERIFY(!m_runner->notificationWindow());
             QCOMPARE(stamps(), shownAt(5, 12, 14, 10, 30));
