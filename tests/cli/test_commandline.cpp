@@ -26,8 +26,7 @@ private Q_SLOTS:
              {"cw -reverse -widgetcount -nograb --dograb -sync", false},
              {"cw -platform a --upcoming", true},
              {"cw --sync", true},
-             {"cw -reverse a", true},
-             {"cw -unknown", true}});
+             {"cw -reverse a", true}});
     }
     void requested()
     {
